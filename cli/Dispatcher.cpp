@@ -1,0 +1,253 @@
+// The framework's front end: resolves the command path, checks the options,
+// runs the command and renders what it returns.
+#include "Dispatcher.h"
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <exception>
+
+#include "Help.h"
+#include "Parser.h"
+
+namespace Parvik {
+namespace AutoCli {
+
+namespace {
+
+const char kDefaultFormatter[] = "simple";
+
+std::string JoinPath(const std::vector<std::string>& words, size_t count) {
+    std::string path;
+    for (size_t i = 0; i < count && i < words.size(); ++i) {
+        if (i) path += " ";
+        path += words[i];
+    }
+    return path;
+}
+
+std::vector<std::string> ChildNames(const NamespaceNode& node) {
+    std::vector<std::string> names;
+    for (const auto& child : node.GetChildren()) names.push_back(child.first);
+    return names;
+}
+
+bool IsBooleanRoot(Command& command) {
+    auto spec = command.GetOutputSpec();
+    return spec && spec->GetRootObject() && spec->GetRootObject()->GetType() == MetaObj::META_BOOL;
+}
+
+int TerminalWidth() {
+    winsize size{};
+    if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
+        return size.ws_col;
+    }
+    if (const char* columns = std::getenv("COLUMNS")) {
+        int width = std::atoi(columns);
+        if (width > 0) return width;
+    }
+    return 80;
+}
+
+void CollectCommands(const NamespaceNode& node, const std::string& prefix, std::vector<std::string>& paths) {
+    for (const auto& child : node.GetChildren()) {
+        std::string path = prefix.empty() ? child.first : prefix + " " + child.first;
+        if (child.second->GetType() == NODE_COMMAND) {
+            paths.push_back(path);
+        } else {
+            CollectCommands(*child.second, path, paths);
+        }
+    }
+}
+
+// Where the path words end and the command's options begin.
+struct Resolution {
+    std::shared_ptr<NamespaceNode> node;
+    size_t consumed = 0;
+    std::string error;
+};
+
+Resolution ResolvePath(NamespaceNode& root, const std::vector<std::string>& args) {
+    Resolution resolution;
+    resolution.node = root.ResolveNode(args, resolution.consumed);
+    if (resolution.node->GetType() == NODE_COMMAND) return resolution;
+    if (resolution.consumed < args.size()) {
+        const std::string& word = args[resolution.consumed];
+        if (!word.empty() && word[0] == '-') return resolution;  // options or --help on a namespace
+        std::string where = JoinPath(args, resolution.consumed + 1);
+        resolution.error = "Unknown command or namespace \"" + word + "\" in \"" + where + "\"." +
+                           SuggestionText(word, ChildNames(*resolution.node));
+    }
+    return resolution;
+}
+
+}  // namespace
+
+Dispatcher::Dispatcher() : root_(Namespace::New()) { root_->SetDispatcher(this); }
+
+Dispatcher::~Dispatcher() {
+    // Drop the tree before anything else: its objects come from the plug-ins.
+    root_.reset();
+}
+
+void Dispatcher::RegisterPlugin(AutoCliRegisterNamespacesFn registerNamespaces) { registerNamespaces(root_); }
+
+std::vector<std::string> Dispatcher::ListCommands() const {
+    std::vector<std::string> paths;
+    CollectCommands(*root_, "", paths);
+    return paths;
+}
+
+Invocation Dispatcher::Invoke(const std::vector<std::string>& args) {
+    Invocation invocation;
+    Resolution resolution = ResolvePath(*root_, args);
+    if (!resolution.error.empty() || resolution.node->GetType() != NODE_COMMAND) {
+        invocation.status = EXIT_USAGE;
+        invocation.usageError = !resolution.error.empty()
+                                    ? resolution.error
+                                    : "Missing command after \"" + JoinPath(args, resolution.consumed) + "\".";
+        return invocation;
+    }
+    auto command = std::static_pointer_cast<Command>(resolution.node);
+    invocation.command = command;
+    invocation.input = std::make_shared<CallSpec::Input>();
+    invocation.output = std::make_shared<CallSpec::Output>();
+    auto spec = command->GetInputSpec();
+    if (!spec) spec = CallSpec::InputSpec::New();
+    ParseOutcome outcome = ParseCommandOptions(*spec, args, resolution.consumed, *invocation.input);
+    if (outcome.helpRequested) {
+        invocation.status = EXIT_USAGE;
+        invocation.helpRequested = true;
+        return invocation;
+    }
+    if (!outcome.error.empty()) {
+        invocation.status = EXIT_USAGE;
+        invocation.usageError = outcome.error;
+        return invocation;
+    }
+    if (beginHook_) beginHook_(JoinPath(args, resolution.consumed), IsBooleanRoot(*command));
+    command->Execute(invocation.input, invocation.output);
+    invocation.status = invocation.output->HasError() ? EXIT_COMMAND_ERROR : EXIT_OK;
+    return invocation;
+}
+
+int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string formatter;
+    std::vector<std::pair<std::string, std::string>> formatParameters;
+    size_t i = 0;
+    auto usage = [&err](const std::string& message) {
+        err << "Error: " << message << "\n";
+        return static_cast<int>(EXIT_USAGE);
+    };
+
+    // Framework options stand before the command path.
+    for (; i < args.size() && !args[i].empty() && args[i][0] == '-'; ++i) {
+        const std::string& word = args[i];
+        auto valueOf = [&](const std::string& option, std::string& value) {
+            if (word.compare(0, option.size() + 1, option + "=") == 0) {
+                value = word.substr(option.size() + 1);
+                return true;
+            }
+            if (word == option && i + 1 < args.size()) {
+                value = args[++i];
+                return true;
+            }
+            return false;
+        };
+        std::string value;
+        if (word == "--help" || word == "-h") {
+            PrintNamespaceHelp(out, "", *root_, true);
+            return EXIT_OK;
+        }
+        if (word == "--list-commands") {
+            for (const auto& path : ListCommands()) out << path << "\n";
+            return EXIT_OK;
+        }
+        if (word == "--complete") {
+            std::vector<std::string> words(args.begin() + static_cast<long>(i) + 1, args.end());
+            for (const auto& candidate : CompletionCandidates(*root_, words)) out << candidate << "\n";
+            return EXIT_OK;
+        }
+        if (valueOf("--completion", value)) {
+            if (value != "bash") return usage("Unknown shell \"" + value + "\" for --completion: only bash is supported.");
+            PrintBashCompletion(out);
+            return EXIT_OK;
+        }
+        if (valueOf("--formatter", value)) {
+            if (!Render::IsKnownFormatter(value)) {
+                std::string known;
+                for (const auto& name : Render::FormatterNames()) known += (known.empty() ? "" : ", ") + name;
+                return usage("Unknown formatter \"" + value + "\": choose one of " + known + ".");
+            }
+            formatter = value;
+            continue;
+        }
+        if (valueOf("--format-param", value)) {
+            size_t equals = value.find('=');
+            if (equals == std::string::npos || equals == 0) {
+                return usage("--format-param needs KEY=VALUE, got \"" + value + "\".");
+            }
+            formatParameters.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+            continue;
+        }
+        return usage("Unknown option " + word + "." +
+                     SuggestionText(word, {"--formatter", "--format-param", "--help", "--list-commands",
+                                           "--completion"}));
+    }
+
+    std::vector<std::string> rest(args.begin() + static_cast<long>(i), args.end());
+    if (rest.empty()) {
+        PrintNamespaceHelp(out, "", *root_, true);
+        return EXIT_OK;
+    }
+    Resolution resolution = ResolvePath(*root_, rest);
+    if (!resolution.error.empty()) return usage(resolution.error);
+    std::string path = JoinPath(rest, resolution.consumed);
+    if (resolution.node->GetType() != NODE_COMMAND) {
+        bool help = resolution.consumed < rest.size() &&
+                    (rest[resolution.consumed] == "--help" || rest[resolution.consumed] == "-h");
+        if (help) {
+            PrintNamespaceHelp(out, path, *resolution.node, false);
+            return EXIT_OK;
+        }
+        err << "Error: Missing command after \"" << path << "\".\n";
+        PrintNamespaceHelp(err, path, *resolution.node, false);
+        return EXIT_USAGE;
+    }
+
+    auto& command = static_cast<Command&>(*resolution.node);
+    Invocation invocation;
+    try {
+        invocation = Invoke(rest);
+    } catch (const std::exception& e) {
+        err << "Error: " << path << " failed: " << e.what() << "\n";
+        return EXIT_COMMAND_ERROR;
+    } catch (...) {
+        err << "Error: " << path << " failed with an unexpected error.\n";
+        return EXIT_COMMAND_ERROR;
+    }
+    if (invocation.helpRequested) {
+        PrintCommandHelp(out, path, command);
+        return EXIT_OK;
+    }
+    if (invocation.status == EXIT_USAGE) {
+        return usage(invocation.usageError + " See \"talixcli " + path + " --help\".");
+    }
+
+    Render::RenderOptions options;
+    for (const auto& parameter : command.GetDefaultOutputParameters()) {
+        options.parameters[parameter.first] = parameter.second;
+    }
+    for (const auto& parameter : formatParameters) options.parameters[parameter.first] = parameter.second;
+    options.terminalWidth = TerminalWidth();
+    if (formatter.empty()) formatter = command.GetDefaultOutputFormatter();
+    if (formatter.empty()) formatter = kDefaultFormatter;
+    Render::RenderOutput(formatter, invocation.output->GetRootObject(), options, out);
+    out.flush();
+    for (const auto& message : invocation.output->GetErrorMessages()) err << message << "\n";
+    return invocation.status;
+}
+
+}  // namespace AutoCli
+}  // namespace Parvik

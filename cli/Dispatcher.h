@@ -1,0 +1,72 @@
+// The framework's front end: holds the tree, parses a command line, runs the
+// command and renders what it returns.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "parvik/AutoCli.h"
+#include "render/Render.h"
+
+namespace Parvik {
+namespace AutoCli {
+
+// Exit statuses of one run.
+enum ExitStatus {
+    EXIT_OK = 0,
+    EXIT_COMMAND_ERROR = 1,  // the command added error messages
+    EXIT_USAGE = 2,          // the framework refused the command line
+};
+
+// One parsed and executed command, as the framework API returns it.
+struct Invocation {
+    int status = EXIT_OK;
+    std::string usageError;  // the framework's refusal, when status is EXIT_USAGE
+    bool helpRequested = false;
+    std::shared_ptr<Command> command;
+    std::shared_ptr<CallSpec::Input> input;
+    std::shared_ptr<CallSpec::Output> output;
+};
+
+class Dispatcher {
+public:
+    // Called once before a command executes; changesHost is true for commands
+    // whose result is a success flag (the commands that change something).
+    using BeginCommandHook = std::function<void(const std::string& path, bool changesHost)>;
+
+    Dispatcher();
+    ~Dispatcher();
+    Dispatcher(const Dispatcher&) = delete;
+    Dispatcher& operator=(const Dispatcher&) = delete;
+
+    std::shared_ptr<NamespaceNode>& Root() { return root_; }
+
+    // Calls a plug-in's registration entry point with the root node.
+    void RegisterPlugin(AutoCliRegisterNamespacesFn registerNamespaces);
+    // Loads every plug-in library of a directory; one message per library that
+    // could not be used is appended to errors, the others still load.
+    void LoadPlugins(const std::string& directory, std::vector<std::string>& errors);
+
+    void SetBeginCommandHook(BeginCommandHook hook) { beginHook_ = std::move(hook); }
+
+    // Parses "path words... options..." (no framework options), checks the
+    // parameters and executes the command.
+    Invocation Invoke(const std::vector<std::string>& args);
+
+    // A whole talixcli run: framework options, path, command options.
+    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+    // Every command path, one per entry, in tree order.
+    std::vector<std::string> ListCommands() const;
+
+private:
+    std::shared_ptr<NamespaceNode> root_;
+    std::vector<void*> pluginHandles_;
+    BeginCommandHook beginHook_;
+};
+
+}  // namespace AutoCli
+}  // namespace Parvik

@@ -1,0 +1,185 @@
+// Help texts, the command listing and shell completion.
+#include "Help.h"
+
+#include <algorithm>
+
+#include "render/Render.h"
+
+namespace Parvik {
+namespace AutoCli {
+
+using CallSpec::ParameterConstraint;
+using CallSpec::ParameterSpec;
+
+namespace {
+
+const char* TypeWord(CallSpec::ParameterType type) {
+    switch (type) {
+    case CallSpec::PARAM_STRING: return "str";
+    case CallSpec::PARAM_INTEGER: return "long";
+    case CallSpec::PARAM_BOOLEAN: return "bool";
+    case CallSpec::PARAM_FLAG: return "flag";
+    case CallSpec::PARAM_LIST: return "str[]";
+    }
+    return "str";
+}
+
+std::string EnumValues(const ParameterConstraint& constraint, bool withHelp) {
+    std::string text;
+    if (constraint.GetType() == CallSpec::CONSTRAINT_STRING_ENUM) {
+        for (const auto& entry : constraint.GetStringEnums()) {
+            text += "\n    " + entry.value;
+            if (withHelp && !entry.help.empty()) text += ": " + entry.help;
+        }
+    } else if (constraint.GetType() == CallSpec::CONSTRAINT_INT_ENUM) {
+        for (int64_t value : constraint.GetIntEnums()) text += "\n    " + std::to_string(value);
+    } else if (constraint.GetType() == CallSpec::CONSTRAINT_INT_RANGE) {
+        text = std::to_string(constraint.GetRangeMin()) + " to " + std::to_string(constraint.GetRangeMax());
+    }
+    return text;
+}
+
+void ReplaceAll(std::string& text, const std::string& what, const std::string& with) {
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size())) {
+        text.replace(at, what.size(), with);
+    }
+}
+
+void PrintChildren(std::ostream& out, const NamespaceNode& node) {
+    std::vector<const NamespaceNode::Child*> namespaces, commands;
+    size_t width = 0;
+    for (const auto& child : node.GetChildren()) {
+        (child.second->GetType() == NODE_COMMAND ? commands : namespaces).push_back(&child);
+        width = std::max(width, child.first.size());
+    }
+    auto section = [&](const char* title, const std::vector<const NamespaceNode::Child*>& children) {
+        if (children.empty()) return;
+        out << "\n" << title << ":\n";
+        for (const auto* child : children) {
+            out << "  " << child->first << std::string(width - child->first.size() + 2, ' ')
+                << child->second->GetDescription() << "\n";
+        }
+    };
+    section("Available Namespaces", namespaces);
+    section("Available Commands", commands);
+}
+
+void CollectOptionWords(Command& command, std::vector<std::string>& words) {
+    auto spec = command.GetInputSpec();
+    if (!spec) return;
+    for (const auto& parameter : spec->GetParameters()) words.push_back("--" + parameter->GetName());
+}
+
+}  // namespace
+
+std::string ExpandEnumPlaceholders(const std::string& description, const ParameterConstraint* constraint) {
+    std::string text = description;
+    if (text.find('%') == std::string::npos) return text;
+    ReplaceAll(text, "%FULLENUM%", constraint ? EnumValues(*constraint, true) : "");
+    ReplaceAll(text, "%ENUM%", constraint ? EnumValues(*constraint, false) : "");
+    return text;
+}
+
+void PrintNamespaceHelp(std::ostream& out, const std::string& path, const NamespaceNode& node, bool isRoot) {
+    std::string prefix = path.empty() ? "talixcli" : "talixcli " + path;
+    out << "Usage: " << prefix << (isRoot ? " [options] {namespace}+ {cmd} [cmd options]\n"
+                                          : " {cmd} [cmd options]\n");
+    if (isRoot) {
+        out << "\nOptions:\n"
+               "  --formatter=FORMATTER     Override the output formatter (";
+        const auto& names = Render::FormatterNames();
+        for (size_t i = 0; i < names.size(); ++i) out << (i ? ", " : "") << names[i];
+        out << ").\n"
+               "  --format-param=KEY=VALUE  Override a default output parameter (repeatable).\n"
+               "  --list-commands           List every command path.\n"
+               "  --completion bash         Print a bash completion script.\n"
+               "  -h|--help                 Show this help.\n";
+    } else if (!node.GetDescription().empty()) {
+        out << "\nDescription:\n  " << node.GetDescription() << "\n";
+    }
+    PrintChildren(out, node);
+}
+
+void PrintCommandHelp(std::ostream& out, const std::string& path, Command& command) {
+    out << "Usage: talixcli " << path << " [cmd options]\n\nDescription:\n  " << command.GetName() << "  "
+        << command.GetDescription() << "\n";
+    auto spec = command.GetInputSpec();
+    if (!spec || spec->GetParameters().empty()) {
+        out << "\nCmd options:\n  (none)\n";
+        return;
+    }
+    std::vector<std::pair<std::string, const ParameterSpec*>> rows;
+    size_t width = 0;
+    for (const auto& parameter : spec->GetParameters()) {
+        std::string left = parameter->GetShortName().empty() ? "" : "-" + parameter->GetShortName() + "|";
+        left += "--" + parameter->GetName();
+        if (parameter->GetType() != CallSpec::PARAM_FLAG) {
+            left += std::string("=<") + TypeWord(parameter->GetType()) + ">";
+        }
+        width = std::max(width, left.size());
+        rows.emplace_back(left, parameter.get());
+    }
+    out << "\nCmd options:\n";
+    for (const auto& row : rows) {
+        const ParameterSpec& parameter = *row.second;
+        out << "  " << row.first << std::string(width - row.first.size() + 2, ' ')
+            << ExpandEnumPlaceholders(parameter.GetDescription(), parameter.GetConstraint().get());
+        if (parameter.IsRequired()) out << " (required)";
+        const auto& constraint = parameter.GetConstraint();
+        if (constraint && constraint->GetType() == CallSpec::CONSTRAINT_INT_RANGE &&
+            parameter.GetDescription().find("%ENUM%") == std::string::npos) {
+            out << " [" << EnumValues(*constraint, false) << "]";
+        }
+        out << "\n";
+    }
+}
+
+std::vector<std::string> CompletionCandidates(NamespaceNode& root, const std::vector<std::string>& words) {
+    size_t consumed = 0;
+    auto node = root.ResolveNode(words, consumed);
+    std::vector<std::string> candidates;
+    if (!node) return candidates;
+    if (node->GetType() != NODE_COMMAND) {
+        if (consumed < words.size()) return candidates;
+        for (const auto& child : node->GetChildren()) candidates.push_back(child.first);
+        return candidates;
+    }
+    auto& command = static_cast<Command&>(*node);
+    auto spec = command.GetInputSpec();
+    if (!spec) return candidates;
+    // After an option that takes a value, offer that option's enumeration.
+    if (consumed < words.size()) {
+        const std::string& last = words.back();
+        std::shared_ptr<ParameterSpec> parameter;
+        if (last.compare(0, 2, "--") == 0) parameter = spec->FindByName(last.substr(2));
+        else if (last.size() > 1 && last[0] == '-') parameter = spec->FindByShortName(last.substr(1));
+        if (parameter && parameter->GetType() != CallSpec::PARAM_FLAG) {
+            const auto& constraint = parameter->GetConstraint();
+            if (parameter->GetType() == CallSpec::PARAM_BOOLEAN) return {"true", "false"};
+            if (constraint && constraint->GetType() == CallSpec::CONSTRAINT_STRING_ENUM) {
+                for (const auto& entry : constraint->GetStringEnums()) candidates.push_back(entry.value);
+            } else if (constraint && constraint->GetType() == CallSpec::CONSTRAINT_INT_ENUM) {
+                for (int64_t value : constraint->GetIntEnums()) candidates.push_back(std::to_string(value));
+            }
+            return candidates;
+        }
+    }
+    CollectOptionWords(command, candidates);
+    candidates.push_back("--help");
+    return candidates;
+}
+
+void PrintBashCompletion(std::ostream& out) {
+    out << "# bash completion for talixcli: source this file, or put it in a completion directory.\n"
+           "_talixcli() {\n"
+           "    local cur=\"${COMP_WORDS[COMP_CWORD]}\"\n"
+           "    local IFS=$'\\n'\n"
+           "    local words\n"
+           "    words=$(\"${COMP_WORDS[0]}\" --complete \"${COMP_WORDS[@]:1:COMP_CWORD-1}\" 2>/dev/null)\n"
+           "    COMPREPLY=($(compgen -W \"$words\" -- \"$cur\"))\n"
+           "}\n"
+           "complete -F _talixcli talixcli\n";
+}
+
+}  // namespace AutoCli
+}  // namespace Parvik

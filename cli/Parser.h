@@ -1,0 +1,30 @@
+// Command-line parsing and the checks the framework makes before a command runs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "parvik/CallSpec.h"
+
+namespace Parvik {
+namespace AutoCli {
+
+struct ParseOutcome {
+    bool helpRequested = false;
+    std::string error;  // empty when the options were accepted
+};
+
+// Parses the command options args[start..] against spec into input, then checks
+// required parameters, types and constraints. The first refusal wins.
+ParseOutcome ParseCommandOptions(const CallSpec::InputSpec& spec, const std::vector<std::string>& args,
+                                 size_t start, CallSpec::Input& input);
+
+// The candidates closest to a mistyped word, best first (at most three).
+std::vector<std::string> ClosestNames(const std::string& word, const std::vector<std::string>& candidates);
+
+// " Did you mean: a, b?" or empty.
+std::string SuggestionText(const std::string& word, const std::vector<std::string>& candidates,
+                           const std::string& prefix = "");
+
+}  // namespace AutoCli
+}  // namespace Parvik

@@ -1,0 +1,48 @@
+// talixcli: the host shell. Loads the plug-ins and runs one command line.
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Dispatcher.h"
+
+namespace {
+
+const char kPluginDirVariable[] = "TALIXCLI_PLUGIN_DIR";
+
+std::string ExecutableDirectory() {
+    char buffer[PATH_MAX];
+    ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer) - 1);
+    if (length <= 0) return ".";
+    std::string path(buffer, static_cast<size_t>(length));
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+// The plug-ins built beside the binary, or those of an installed tree.
+std::string DefaultPluginDirectory() {
+    std::string here = ExecutableDirectory();
+    std::string built = here + "/plugins";
+    if (access(built.c_str(), F_OK) == 0) return built;
+    return here + "/../lib/talixcli/plugins";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    Parvik::AutoCli::Dispatcher dispatcher;
+    const char* configured = std::getenv(kPluginDirVariable);
+    std::string directory = configured && *configured ? configured : DefaultPluginDirectory();
+    std::vector<std::string> loadErrors;
+    dispatcher.LoadPlugins(directory, loadErrors);
+    for (const auto& message : loadErrors) std::cerr << "Error: " << message << "\n";
+
+    std::vector<std::string> args(argv + 1, argv + argc);
+    int status = dispatcher.Run(args, std::cout, std::cerr);
+    std::cout.flush();
+    return status;
+}

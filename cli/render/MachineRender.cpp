@@ -1,0 +1,1 @@
+// Machine renderers arrive with the full rendering work.

@@ -1,0 +1,1 @@
+// Text renderers arrive with the full rendering work.

@@ -1,0 +1,171 @@
+// Firewall commands: the firewall module and its rulesets.
+#pragma once
+
+#include <memory>
+
+#include "parvik/AutoCli.h"
+
+namespace NorvaleCli {
+namespace NetworkNamespace {
+
+class FirewallGet : public virtual Parvik::AutoCli::Command {
+public:
+    FirewallGet();
+    static std::shared_ptr<FirewallGet> New();
+    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual ~FirewallGet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class FirewallSet : public virtual Parvik::AutoCli::Command {
+public:
+    FirewallSet();
+    static std::shared_ptr<FirewallSet> New();
+    virtual ~FirewallSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class FirewallLoad : public virtual Parvik::AutoCli::Command {
+public:
+    FirewallLoad();
+    static std::shared_ptr<FirewallLoad> New();
+    virtual ~FirewallLoad();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class FirewallRefresh : public virtual Parvik::AutoCli::Command {
+public:
+    FirewallRefresh();
+    static std::shared_ptr<FirewallRefresh> New();
+    virtual ~FirewallRefresh();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class FirewallUnload : public virtual Parvik::AutoCli::Command {
+public:
+    FirewallUnload();
+    static std::shared_ptr<FirewallUnload> New();
+    virtual ~FirewallUnload();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class FirewallRulesetList : public virtual Parvik::AutoCli::Command {
+public:
+    FirewallRulesetList();
+    static std::shared_ptr<FirewallRulesetList> New();
+    virtual ~FirewallRulesetList();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class FirewallRulesetSet : public virtual Parvik::AutoCli::Command {
+public:
+    FirewallRulesetSet();
+    static std::shared_ptr<FirewallRulesetSet> New();
+    virtual ~FirewallRulesetSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class FirewallRulesetClientGet : public Parvik::AutoCli::Command {
+public:
+    FirewallRulesetClientGet();
+    static std::shared_ptr<FirewallRulesetClientGet> New();
+    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    ~FirewallRulesetClientGet() override;
+    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class FirewallRulesetClientAdd : public Parvik::AutoCli::Command {
+public:
+    FirewallRulesetClientAdd();
+    static std::shared_ptr<FirewallRulesetClientAdd> New();
+    ~FirewallRulesetClientAdd() override;
+    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class FirewallRulesetClientRemove : public Parvik::AutoCli::Command {
+public:
+    FirewallRulesetClientRemove();
+    static std::shared_ptr<FirewallRulesetClientRemove> New();
+    ~FirewallRulesetClientRemove() override;
+    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class FirewallRulesetRuleList : public virtual Parvik::AutoCli::Command {
+public:
+    FirewallRulesetRuleList();
+    static std::shared_ptr<FirewallRulesetRuleList> New();
+    virtual ~FirewallRulesetRuleList();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class FirewallRulesetAllowedipList : public virtual Parvik::AutoCli::Command {
+public:
+    FirewallRulesetAllowedipList();
+    static std::shared_ptr<FirewallRulesetAllowedipList> New();
+    virtual ~FirewallRulesetAllowedipList();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class FirewallRulesetAllowedipAdd : public virtual Parvik::AutoCli::Command {
+public:
+    FirewallRulesetAllowedipAdd();
+    static std::shared_ptr<FirewallRulesetAllowedipAdd> New();
+    virtual ~FirewallRulesetAllowedipAdd();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class FirewallRulesetAllowedipRemove : public virtual Parvik::AutoCli::Command {
+public:
+    FirewallRulesetAllowedipRemove();
+    static std::shared_ptr<FirewallRulesetAllowedipRemove> New();
+    virtual ~FirewallRulesetAllowedipRemove();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+}  // namespace NetworkNamespace
+}  // namespace NorvaleCli

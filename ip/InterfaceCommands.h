@@ -1,0 +1,171 @@
+// Lumex network interface commands: lifecycle, IP settings, IPv6 addresses, tags.
+#pragma once
+
+#include <memory>
+
+#include "parvik/AutoCli.h"
+
+namespace NorvaleCli {
+namespace NetworkNamespace {
+
+class IpInterfaceAdd : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceAdd();
+    static std::shared_ptr<IpInterfaceAdd> New();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~IpInterfaceAdd();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+};
+
+class IpInterfaceRemove : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceRemove();
+    static std::shared_ptr<IpInterfaceRemove> New();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~IpInterfaceRemove();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+};
+
+class IpInterfaceList : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceList();
+    static std::shared_ptr<IpInterfaceList> New();
+    virtual ~IpInterfaceList();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class IpInterfaceSet : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceSet();
+    static std::shared_ptr<IpInterfaceSet> New();
+    virtual ~IpInterfaceSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class IpInterfaceIpv4Get : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceIpv4Get();
+    static std::shared_ptr<IpInterfaceIpv4Get> New();
+    virtual ~IpInterfaceIpv4Get();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class IpInterfaceIpv4Set : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceIpv4Set();
+    static std::shared_ptr<IpInterfaceIpv4Set> New();
+    virtual ~IpInterfaceIpv4Set();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class IpInterfaceIpv6Set : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceIpv6Set();
+    static std::shared_ptr<IpInterfaceIpv6Set> New();
+    virtual ~IpInterfaceIpv6Set();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class IpInterfaceIpv6Get : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceIpv6Get();
+    static std::shared_ptr<IpInterfaceIpv6Get> New();
+    virtual ~IpInterfaceIpv6Get();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class IpInterfaceIpv6AddressList : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceIpv6AddressList();
+    static std::shared_ptr<IpInterfaceIpv6AddressList> New();
+    virtual ~IpInterfaceIpv6AddressList();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class IpInterfaceIpv6AddressAdd : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceIpv6AddressAdd();
+    static std::shared_ptr<IpInterfaceIpv6AddressAdd> New();
+    virtual ~IpInterfaceIpv6AddressAdd();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class IpInterfaceIpv6AddressRemove : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceIpv6AddressRemove();
+    static std::shared_ptr<IpInterfaceIpv6AddressRemove> New();
+    virtual ~IpInterfaceIpv6AddressRemove();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class IpInterfaceTagAdd : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceTagAdd();
+    static std::shared_ptr<IpInterfaceTagAdd> New();
+    virtual ~IpInterfaceTagAdd();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class IpInterfaceTagRemove : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceTagRemove();
+    static std::shared_ptr<IpInterfaceTagRemove> New();
+    virtual ~IpInterfaceTagRemove();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class IpInterfaceTagGet : public virtual Parvik::AutoCli::Command {
+public:
+    IpInterfaceTagGet();
+    static std::shared_ptr<IpInterfaceTagGet> New();
+    virtual ~IpInterfaceTagGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+}  // namespace NetworkNamespace
+}  // namespace NorvaleCli

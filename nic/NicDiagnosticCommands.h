@@ -1,0 +1,244 @@
+// Physical NIC commands: NetQueue, diagnostics, hardware capabilities, attachments, DCB.
+#pragma once
+
+#include <memory>
+
+#include "parvik/AutoCli.h"
+
+namespace NorvaleCli {
+namespace NetworkNamespace {
+
+class NicRegisterDump : public virtual Parvik::AutoCli::Command {
+public:
+    NicRegisterDump();
+    static std::shared_ptr<NicRegisterDump> New();
+    virtual ~NicRegisterDump();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class NicEepromDump : public virtual Parvik::AutoCli::Command {
+public:
+    NicEepromDump();
+    static std::shared_ptr<NicEepromDump> New();
+    virtual ~NicEepromDump();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class NicEepromChange : public virtual Parvik::AutoCli::Command {
+public:
+    NicEepromChange();
+    static std::shared_ptr<NicEepromChange> New();
+    virtual ~NicEepromChange();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class NicNegotiationRestart : public virtual Parvik::AutoCli::Command {
+public:
+    NicNegotiationRestart();
+    static std::shared_ptr<NicNegotiationRestart> New();
+    virtual ~NicNegotiationRestart();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class NicSelfTestRun : public virtual Parvik::AutoCli::Command {
+public:
+    NicSelfTestRun();
+    static std::shared_ptr<NicSelfTestRun> New();
+    virtual ~NicSelfTestRun();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class NicQueueLbSettingList : public virtual Parvik::AutoCli::Command {
+public:
+    NicQueueLbSettingList();
+    static std::shared_ptr<NicQueueLbSettingList> New();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~NicQueueLbSettingList();
+};
+
+class NicQueueLbSettingSet : public virtual Parvik::AutoCli::Command {
+public:
+    NicQueueLbSettingSet();
+    static std::shared_ptr<NicQueueLbSettingSet> New();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~NicQueueLbSettingSet();
+};
+
+class NicQueueLbStateList : public virtual Parvik::AutoCli::Command {
+public:
+    NicQueueLbStateList();
+    static std::shared_ptr<NicQueueLbStateList> New();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~NicQueueLbStateList();
+};
+
+class NicQueueLbStateSet : public virtual Parvik::AutoCli::Command {
+public:
+    NicQueueLbStateSet();
+    static std::shared_ptr<NicQueueLbStateSet> New();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~NicQueueLbStateSet();
+};
+
+class NicQueueLbPluginList : public virtual Parvik::AutoCli::Command {
+public:
+    NicQueueLbPluginList();
+    static std::shared_ptr<NicQueueLbPluginList> New();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~NicQueueLbPluginList();
+};
+
+class NicQueueLbPluginSet : public virtual Parvik::AutoCli::Command {
+public:
+    NicQueueLbPluginSet();
+    static std::shared_ptr<NicQueueLbPluginSet> New();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~NicQueueLbPluginSet();
+};
+
+class NicQueueCountGet : public virtual Parvik::AutoCli::Command {
+public:
+    NicQueueCountGet();
+    static std::shared_ptr<NicQueueCountGet> New();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~NicQueueCountGet();
+};
+
+class NicQueueCountSet : public virtual Parvik::AutoCli::Command {
+public:
+    NicQueueCountSet();
+    static std::shared_ptr<NicQueueCountSet> New();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~NicQueueCountSet();
+};
+
+class NicQueueFilterClassList : public virtual Parvik::AutoCli::Command {
+public:
+    NicQueueFilterClassList();
+    static std::shared_ptr<NicQueueFilterClassList> New();
+    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~NicQueueFilterClassList();
+};
+
+class NicHwCapSupportedList : public Parvik::AutoCli::Command {
+public:
+    NicHwCapSupportedList();
+    static std::shared_ptr<NicHwCapSupportedList> New();
+    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    ~NicHwCapSupportedList() override;
+    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class NicHwCapActivatedList : public Parvik::AutoCli::Command {
+public:
+    NicHwCapActivatedList();
+    static std::shared_ptr<NicHwCapActivatedList> New();
+    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    ~NicHwCapActivatedList() override;
+    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class NicDcbStatusGet : public Parvik::AutoCli::Command {
+public:
+    NicDcbStatusGet();
+    static std::shared_ptr<NicDcbStatusGet> New();
+    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    ~NicDcbStatusGet() override;
+    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class NicAttachmentAdd : public Parvik::AutoCli::Command {
+public:
+    NicAttachmentAdd();
+    static std::shared_ptr<NicAttachmentAdd> New();
+    ~NicAttachmentAdd() override;
+    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class NicAttachmentRemove : public Parvik::AutoCli::Command {
+public:
+    NicAttachmentRemove();
+    static std::shared_ptr<NicAttachmentRemove> New();
+    ~NicAttachmentRemove() override;
+    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class NicAttachmentList : public Parvik::AutoCli::Command {
+public:
+    NicAttachmentList();
+    static std::shared_ptr<NicAttachmentList> New();
+    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    ~NicAttachmentList() override;
+    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+}  // namespace NetworkNamespace
+}  // namespace NorvaleCli

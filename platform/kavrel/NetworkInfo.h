@@ -1,0 +1,29 @@
+// The host's network inventory, as handed out by the host and the network
+// factory. Its operations are grouped by the part of the host they read.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Kavrel {
+namespace Network {
+
+class NetworkInfo {
+public:
+    NetworkInfo();
+    virtual ~NetworkInfo();
+
+    // --- netstack instances, connections and the host-wide IPv6 switch
+
+    // --- interface inventory and multicast memberships
+
+    // --- physical NICs
+
+    // --- port groups
+
+    // --- SR-IOV NICs
+};
+
+}  // namespace Network
+}  // namespace Kavrel

@@ -1,0 +1,43 @@
+// The two places a simulated host can live: a host-root directory, or memory.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "HostStore.h"
+
+namespace SimHost {
+
+// Files of the demo host, written into an empty host root on first use.
+struct DemoFile {
+    const char* path;
+    const char* content;
+    bool executable;
+};
+const std::vector<DemoFile>& DemoHostFiles();
+
+// A host root directory. The first access takes a lock on the root for the
+// rest of the process: shared for a process that only reads, exclusive for
+// one that may change the host. Changes are replaced atomically (temporary
+// file, fsync, rename); a change of several files goes through a journal so
+// that a crash leaves either all old or all new files.
+std::unique_ptr<Backend> MakeDirectoryBackend(const std::string& root);
+
+// A host in memory, for tests: path -> content.
+class MemoryBackend : public Backend {
+public:
+    explicit MemoryBackend(std::map<std::string, std::string> files) : files_(std::move(files)) {}
+    std::optional<std::string> ReadFile(const std::string& relativePath) override;
+    void Commit(const std::map<std::string, std::optional<std::string>>& changes) override;
+    std::string Describe(const std::string& relativePath) const override { return "memory:" + relativePath; }
+    const std::map<std::string, std::string>& Files() const { return files_; }
+
+private:
+    std::map<std::string, std::string> files_;
+};
+
+// TALIX_HOST_ROOT, or the per-user default.
+std::string DefaultHostRoot();
+
+}  // namespace SimHost

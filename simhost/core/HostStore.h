@@ -1,0 +1,131 @@
+// Persistence of the simulated host: named sections (one JSON file each under
+// state/) and plain files in standard formats (etc/hosts, resolver files),
+// loaded on first use and written through atomically on every change.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <typeindex>
+#include <utility>
+
+#include <nlohmann/json.hpp>
+
+#include "kavrel/Lib.h"
+
+namespace SimHost {
+
+// Where the host's files are kept.
+class Backend {
+public:
+    virtual ~Backend() = default;
+    // The file's content, or nothing when it does not exist.
+    virtual std::optional<std::string> ReadFile(const std::string& relativePath) = 0;
+    // Applies all changes at once: each path gets its new content, or is
+    // removed when the content is empty (std::nullopt).
+    virtual void Commit(const std::map<std::string, std::optional<std::string>>& changes) = 0;
+    // The name of a file for messages.
+    virtual std::string Describe(const std::string& relativePath) const = 0;
+    // Announces whether this process may change the host (lock mode).
+    virtual void SetMayChange(bool) {}
+};
+
+// Model types name their section: `static constexpr const char* kSection`,
+// and convert with to_json/from_json (missing fields take their defaults).
+class HostStore;
+
+// A set of changes that are written together or not at all.
+class Transaction {
+public:
+    explicit Transaction(HostStore& store) : store_(store) {}
+
+    // A private copy of the section to change; the store's copy is replaced at Commit.
+    template <typename Model>
+    Model& Edit();
+    void WriteText(const std::string& relativePath, const std::string& content);
+    void Remove(const std::string& relativePath);
+    void Commit();
+
+private:
+    struct Pending {
+        std::string section;
+        std::shared_ptr<void> model;
+        std::string (*encode)(const void*);
+    };
+    HostStore& store_;
+    std::map<std::type_index, Pending> sections_;
+    std::map<std::string, std::optional<std::string>> files_;
+};
+
+class HostStore {
+public:
+    // The process's host: the directory named by TALIX_HOST_ROOT (or the
+    // per-user default), unless a test installed another backend.
+    static HostStore& Instance();
+
+    void UseBackend(std::unique_ptr<Backend> backend);
+    Backend& GetBackend();
+    void SetMayChange(bool mayChange);
+
+    template <typename Model>
+    const Model& Read();
+
+    // Copies the section, applies change, and writes it back on success.
+    template <typename Model, typename Change>
+    void Update(Change&& change) {
+        Transaction transaction(*this);
+        change(transaction.Edit<Model>());
+        transaction.Commit();
+    }
+
+    std::optional<std::string> ReadText(const std::string& relativePath);
+
+    static std::string SectionPath(const std::string& section) { return "state/" + section + ".json"; }
+
+private:
+    friend class Transaction;
+    std::shared_ptr<void> Load(const std::string& section, std::shared_ptr<void> (*decode)(const nlohmann::json&));
+    void Install(std::type_index type, std::shared_ptr<void> model) { cache_[type] = std::move(model); }
+
+    std::unique_ptr<Backend> backend_;
+    std::map<std::type_index, std::shared_ptr<void>> cache_;
+    std::map<std::string, std::optional<std::string>> textCache_;
+};
+
+namespace detail {
+template <typename Model>
+std::shared_ptr<void> Decode(const nlohmann::json& document) {
+    auto model = std::make_shared<Model>();
+    if (!document.is_null()) from_json(document, *model);
+    return model;
+}
+
+template <typename Model>
+std::string Encode(const void* model) {
+    nlohmann::json document;
+    to_json(document, *static_cast<const Model*>(model));
+    return document.dump(1) + "\n";
+}
+}  // namespace detail
+
+template <typename Model>
+const Model& HostStore::Read() {
+    auto found = cache_.find(std::type_index(typeid(Model)));
+    if (found != cache_.end()) return *static_cast<const Model*>(found->second.get());
+    auto model = Load(Model::kSection, &detail::Decode<Model>);
+    cache_[std::type_index(typeid(Model))] = model;
+    return *static_cast<const Model*>(model.get());
+}
+
+template <typename Model>
+Model& Transaction::Edit() {
+    auto type = std::type_index(typeid(Model));
+    auto found = sections_.find(type);
+    if (found != sections_.end()) return *static_cast<Model*>(found->second.model.get());
+    auto copy = std::make_shared<Model>(store_.Read<Model>());
+    sections_[type] = Pending{Model::kSection, copy, &detail::Encode<Model>};
+    return *copy;
+}
+
+}  // namespace SimHost

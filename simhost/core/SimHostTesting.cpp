@@ -1,0 +1,39 @@
+// Control of the simulated host for tests and tools.
+#include "SimHostTesting.h"
+
+#include "Backends.h"
+#include "Faults.h"
+#include "HostStore.h"
+
+namespace SimHost {
+
+void UseMemoryHost(const nlohmann::json& sections, const std::map<std::string, std::string>& files) {
+    std::map<std::string, std::string> contents = files;
+    for (const auto& section : sections.items()) {
+        contents[HostStore::SectionPath(section.key())] = section.value().dump(1);
+    }
+    HostStore::Instance().UseBackend(std::make_unique<MemoryBackend>(contents));
+}
+
+void UseHostRoot(const std::string& root) { HostStore::Instance().UseBackend(MakeDirectoryBackend(root)); }
+
+std::map<std::string, std::string> MemoryHostFiles() {
+    auto* memory = dynamic_cast<MemoryBackend*>(&HostStore::Instance().GetBackend());
+    return memory ? memory->Files() : std::map<std::string, std::string>{};
+}
+
+void InjectFault(const std::string& operation, const std::string& message) {
+    HostStore::Instance().Update<FaultTable>([&](FaultTable& table) { table.byOperation[operation] = message; });
+}
+
+void ClearFaults() {
+    HostStore::Instance().Update<FaultTable>([](FaultTable& table) { table.byOperation.clear(); });
+}
+
+}  // namespace SimHost
+
+// The framework announces each command before it runs; a command that may
+// change the host gets the exclusive lock from its first access.
+extern "C" __attribute__((visibility("default"))) void AutoCli_BeginCommand(const char*, int changesHost) {
+    SimHost::HostStore::Instance().SetMayChange(changesHost != 0);
+}

@@ -1,0 +1,26 @@
+// Control of the simulated host for tests and tools: which host a process
+// talks to, and injected failures.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+namespace SimHost {
+
+// Replaces the process's host with one in memory. sections maps a section
+// name to its JSON content; sections not named take their defaults. files
+// adds plain files (etc/hosts, resolver files) by relative path.
+void UseMemoryHost(const nlohmann::json& sections = nlohmann::json::object(),
+                   const std::map<std::string, std::string>& files = {});
+// Points the process at a host-root directory.
+void UseHostRoot(const std::string& root);
+// The files of the in-memory host, by relative path (empty for a directory host).
+std::map<std::string, std::string> MemoryHostFiles();
+
+// Makes the named operation ("Class::Operation") throw KavrelException(message).
+void InjectFault(const std::string& operation, const std::string& message);
+void ClearFaults();
+
+}  // namespace SimHost

@@ -1,0 +1,213 @@
+// Firewall rulesets: enabled state, allowed source addresses, port rules and clients.
+#include <algorithm>
+
+#include "core/Faults.h"
+#include "core/HostStore.h"
+#include "kavrel/Lib.h"
+#include "kavrel/System.h"
+#include "model/FirewallModel.h"
+
+namespace Kavrel {
+namespace System {
+
+using Lib::KavrelException;
+using SimHost::CheckFault;
+using SimHost::FirewallModel;
+using SimHost::FirewallRulesetModel;
+using SimHost::HostStore;
+
+namespace {
+
+const FirewallRulesetModel* Find(const FirewallModel& firewall, const std::string& id) {
+    for (const auto& ruleset : firewall.rulesets) {
+        if (ruleset.id == id) return &ruleset;
+    }
+    return nullptr;
+}
+
+const FirewallRulesetModel& Existing(const std::string& id) {
+    const auto* ruleset = Find(HostStore::Instance().Read<FirewallModel>(), id);
+    if (!ruleset) throw KavrelException("Ruleset " + id + " does not exist");
+    return *ruleset;
+}
+
+// Changes one ruleset and writes the firewall back.
+template <typename Change>
+void UpdateRuleset(const std::string& id, Change&& change) {
+    HostStore::Instance().Update<FirewallModel>([&](FirewallModel& firewall) {
+        auto found = std::find_if(firewall.rulesets.begin(), firewall.rulesets.end(),
+                                  [&](const FirewallRulesetModel& ruleset) { return ruleset.id == id; });
+        if (found == firewall.rulesets.end()) throw KavrelException("Ruleset " + id + " does not exist");
+        change(*found);
+    });
+}
+
+// The canonical text of an allowed address or network, or throws.
+std::string CanonicalAllowedIp(const std::string& text) {
+    using namespace Kavrel::Network;
+    if (Ipv4Address::IsValidAddress(text)) return Ipv4Address(text).GetStringAddress();
+    if (Ipv6Address::IsValidAddress(text)) return Ipv6Address(text).GetStringAddress();
+    if (Ipv4Network::IsValidNetwork(text)) return Ipv4Network(text).GetStringAddress();
+    if (Ipv6Network::IsValidAddressAndNetmask(text)) {
+        Ipv6Network network(text);
+        return Ipv6Network(network.GetAddress(), network.GetNetmask()).GetStringAddress();
+    }
+    throw KavrelException("Invalid ip address or range: '" + text + "'");
+}
+
+void RequireAllowedIpChangeable(const FirewallRulesetModel& ruleset) {
+    if (ruleset.allowedIpFixed) {
+        throw KavrelException("The allowed ip list of ruleset " + ruleset.id + " cannot be changed");
+    }
+}
+
+void RequireEnabledChangeable(const FirewallRulesetModel& ruleset) {
+    if (ruleset.enableDisableFixed) {
+        throw KavrelException("The enabled state of ruleset " + ruleset.id + " cannot be changed");
+    }
+}
+
+}  // namespace
+
+FirewallRuleset::FirewallRuleset(const std::string& rulesetId) : rulesetId_(rulesetId) {}
+FirewallRuleset::~FirewallRuleset() = default;
+
+bool FirewallRuleset::IsValid() const {
+    CheckFault("FirewallRuleset::IsValid");
+    return Find(HostStore::Instance().Read<FirewallModel>(), rulesetId_) != nullptr;
+}
+
+std::string FirewallRuleset::GetRulesetId() const {
+    CheckFault("FirewallRuleset::GetRulesetId");
+    return rulesetId_;
+}
+
+bool FirewallRuleset::IsEnabled() const {
+    CheckFault("FirewallRuleset::IsEnabled");
+    return Existing(rulesetId_).enabled;
+}
+
+void FirewallRuleset::Enable() {
+    CheckFault("FirewallRuleset::Enable");
+    UpdateRuleset(rulesetId_, [](FirewallRulesetModel& ruleset) {
+        RequireEnabledChangeable(ruleset);
+        ruleset.enabled = true;
+    });
+}
+
+void FirewallRuleset::Disable() {
+    CheckFault("FirewallRuleset::Disable");
+    UpdateRuleset(rulesetId_, [](FirewallRulesetModel& ruleset) {
+        RequireEnabledChangeable(ruleset);
+        ruleset.enabled = false;
+    });
+}
+
+bool FirewallRuleset::IsAllowedAll() const {
+    CheckFault("FirewallRuleset::IsAllowedAll");
+    return Existing(rulesetId_).allowedAll;
+}
+
+void FirewallRuleset::SetAllowedAll(bool allowedAll) {
+    CheckFault("FirewallRuleset::SetAllowedAll");
+    UpdateRuleset(rulesetId_, [&](FirewallRulesetModel& ruleset) {
+        RequireAllowedIpChangeable(ruleset);
+        ruleset.allowedAll = allowedAll;
+    });
+}
+
+FirewallAllowedIps FirewallRuleset::GetAllowedIps() const {
+    CheckFault("FirewallRuleset::GetAllowedIps");
+    using namespace Kavrel::Network;
+    FirewallAllowedIps allowed;
+    for (const auto& text : Existing(rulesetId_).allowedIps) {
+        if (Ipv4Address::IsValidAddress(text)) {
+            allowed.ipv4Addresses.emplace_back(text);
+        } else if (Ipv6Address::IsValidAddress(text)) {
+            allowed.ipv6Addresses.emplace_back(text);
+        } else if (Ipv4Network::IsValidNetwork(text)) {
+            allowed.ipv4Networks.emplace_back(text);
+        } else if (Ipv6Network::IsValidAddressAndNetmask(text)) {
+            allowed.ipv6Networks.emplace_back(text);
+        }
+    }
+    return allowed;
+}
+
+void FirewallRuleset::AddAllowedIp(const std::string& addressOrNetwork) {
+    CheckFault("FirewallRuleset::AddAllowedIp");
+    std::string canonical = CanonicalAllowedIp(addressOrNetwork);
+    UpdateRuleset(rulesetId_, [&](FirewallRulesetModel& ruleset) {
+        RequireAllowedIpChangeable(ruleset);
+        auto& list = ruleset.allowedIps;
+        if (std::find(list.begin(), list.end(), canonical) != list.end()) {
+            throw KavrelException("Ip address " + canonical + " is already allowed in ruleset " + ruleset.id);
+        }
+        list.push_back(canonical);
+    });
+}
+
+void FirewallRuleset::RemoveAllowedIp(const std::string& addressOrNetwork) {
+    CheckFault("FirewallRuleset::RemoveAllowedIp");
+    std::string canonical = CanonicalAllowedIp(addressOrNetwork);
+    UpdateRuleset(rulesetId_, [&](FirewallRulesetModel& ruleset) {
+        RequireAllowedIpChangeable(ruleset);
+        auto& list = ruleset.allowedIps;
+        auto found = std::find(list.begin(), list.end(), canonical);
+        if (found == list.end()) {
+            throw KavrelException("Ip address " + canonical + " is not in the allowed list of ruleset " + ruleset.id);
+        }
+        list.erase(found);
+    });
+}
+
+std::vector<FirewallPortRule> FirewallRuleset::GetRules() const {
+    CheckFault("FirewallRuleset::GetRules");
+    std::vector<FirewallPortRule> rules;
+    for (const auto& rule : Existing(rulesetId_).rules) {
+        rules.push_back({rule.portType, rule.portBegin, rule.portEnd, rule.direction, rule.protocol});
+    }
+    return rules;
+}
+
+int64_t FirewallRuleset::GetClientCount() const {
+    CheckFault("FirewallRuleset::GetClientCount");
+    return Existing(rulesetId_).clients;
+}
+
+void FirewallRuleset::AddClient() {
+    CheckFault("FirewallRuleset::AddClient");
+    UpdateRuleset(rulesetId_, [](FirewallRulesetModel& ruleset) {
+        ++ruleset.clients;
+        ruleset.enabled = true;
+    });
+}
+
+void FirewallRuleset::RemoveClient() {
+    CheckFault("FirewallRuleset::RemoveClient");
+    UpdateRuleset(rulesetId_, [](FirewallRulesetModel& ruleset) {
+        if (ruleset.clients <= 0) throw KavrelException("Ruleset " + ruleset.id + " has no clients to remove");
+        if (--ruleset.clients == 0) ruleset.enabled = false;
+    });
+}
+
+bool FirewallRuleset::CheckConfigurable(int kind, int) const {
+    CheckFault("FirewallRuleset::CheckConfigurable");
+    const auto& ruleset = Existing(rulesetId_);
+    if (kind == 1) RequireAllowedIpChangeable(ruleset);
+    else RequireEnabledChangeable(ruleset);
+    return true;
+}
+
+bool FirewallRuleset::IsEnableDisableFixed() const {
+    CheckFault("FirewallRuleset::IsEnableDisableFixed");
+    return Existing(rulesetId_).enableDisableFixed;
+}
+
+bool FirewallRuleset::IsAllowedIpFixed() const {
+    CheckFault("FirewallRuleset::IsAllowedIpFixed");
+    return Existing(rulesetId_).allowedIpFixed;
+}
+
+}  // namespace System
+}  // namespace Kavrel

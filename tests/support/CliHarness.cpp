@@ -1,0 +1,83 @@
+// Test fixtures for in-process and end-to-end command tests.
+#include "support/CliHarness.h"
+
+#include <sstream>
+
+#include "core/SimHostTesting.h"
+#include "render/Render.h"
+
+extern "C" void AutoCli_RegisterNamespaces(std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent);
+
+namespace TalixTest {
+
+std::vector<std::string> SplitWords(const std::string& commandLine) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    bool quoted = false;
+    for (char c : commandLine) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (c == ' ' && !quoted) {
+            if (inWord) words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord) words.push_back(word);
+    return words;
+}
+
+CliHarness::CliHarness() { dispatcher_.RegisterPlugin(&AutoCli_RegisterNamespaces); }
+
+Parvik::AutoCli::Invocation CliHarness::Invoke(const std::string& commandLine) {
+    return Invoke(SplitWords(commandLine));
+}
+
+Parvik::AutoCli::Invocation CliHarness::Invoke(const std::vector<std::string>& args) {
+    return dispatcher_.Invoke(args);
+}
+
+CliHarness::RunResult CliHarness::Run(const std::string& commandLine) {
+    std::ostringstream out, err;
+    RunResult result;
+    result.status = dispatcher_.Run(SplitWords(commandLine), out, err);
+    result.out = out.str();
+    result.err = err.str();
+    return result;
+}
+
+nlohmann::json RootJson(const Parvik::AutoCli::Invocation& invocation) {
+    if (!invocation.output || !invocation.output->GetRootObject()) return nullptr;
+    std::ostringstream text;
+    Parvik::Render::RenderOutput("json", invocation.output->GetRootObject(), {}, text);
+    return nlohmann::json::parse(text.str());
+}
+
+std::vector<std::string> Errors(const Parvik::AutoCli::Invocation& invocation) {
+    if (!invocation.output) return {invocation.usageError};
+    return invocation.output->GetErrorMessages();
+}
+
+void MemoryHostTest::SetUp() { SimHost::UseMemoryHost(); }
+
+void MemoryHostTest::UseHost(const nlohmann::json& sections, const std::map<std::string, std::string>& files) {
+    SimHost::UseMemoryHost(sections, files);
+}
+
+nlohmann::json MemoryHostTest::Section(const std::string& name) {
+    auto files = SimHost::MemoryHostFiles();
+    auto found = files.find("state/" + name + ".json");
+    if (found == files.end()) return nullptr;
+    return nlohmann::json::parse(found->second);
+}
+
+void MemoryHostTest::InjectFault(const std::string& operation, const std::string& message) {
+    SimHost::InjectFault(operation, message);
+}
+
+}  // namespace TalixTest

@@ -1,0 +1,88 @@
+// Test fixtures: the framework with the network plug-in in this process, on an
+// in-memory host; and the talixcli binary run on a temporary host root.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "Dispatcher.h"
+
+namespace TalixTest {
+
+// Splits a command line at blanks; "..." keeps blanks, "" is an empty word.
+std::vector<std::string> SplitWords(const std::string& commandLine);
+
+// The framework with the network plug-in registered.
+class CliHarness {
+public:
+    CliHarness();
+
+    // Parses, checks and executes "network ..." (no framework options).
+    Parvik::AutoCli::Invocation Invoke(const std::string& commandLine);
+    Parvik::AutoCli::Invocation Invoke(const std::vector<std::string>& args);
+
+    struct RunResult {
+        int status = 0;
+        std::string out;
+        std::string err;
+    };
+    // A whole talixcli run, framework options included, captured.
+    RunResult Run(const std::string& commandLine);
+
+    Parvik::AutoCli::Dispatcher& GetDispatcher() { return dispatcher_; }
+
+private:
+    Parvik::AutoCli::Dispatcher dispatcher_;
+};
+
+// The root object of an invocation rendered as JSON (null when unset).
+nlohmann::json RootJson(const Parvik::AutoCli::Invocation& invocation);
+std::vector<std::string> Errors(const Parvik::AutoCli::Invocation& invocation);
+
+// Base fixture: a fresh in-memory host per test, holding only the sections given.
+class MemoryHostTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void UseHost(const nlohmann::json& sections, const std::map<std::string, std::string>& files = {});
+    // A section as currently stored (after changes), parsed.
+    nlohmann::json Section(const std::string& name);
+    void InjectFault(const std::string& operation, const std::string& message);
+
+    CliHarness cli;
+};
+
+// A temporary host-root directory, removed at the end of the test.
+class TempHostRoot {
+public:
+    TempHostRoot();
+    ~TempHostRoot();
+    TempHostRoot(const TempHostRoot&) = delete;
+    TempHostRoot& operator=(const TempHostRoot&) = delete;
+
+    const std::string& Path() const { return path_; }
+    void WriteSection(const std::string& name, const nlohmann::json& content);
+    void WriteFile(const std::string& relativePath, const std::string& content);
+    std::string ReadFile(const std::string& relativePath) const;
+    nlohmann::json ReadSection(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+struct ProcessResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built talixcli with the given arguments and extra environment.
+ProcessResult RunTalixcli(const std::vector<std::string>& args,
+                          const std::map<std::string, std::string>& environment = {});
+// The same on a host root: args are split from one command line.
+ProcessResult RunOnHost(const TempHostRoot& root, const std::string& commandLine);
+
+}  // namespace TalixTest

@@ -1,0 +1,99 @@
+// Running the talixcli binary on a temporary host root.
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "support/CliHarness.h"
+
+namespace TalixTest {
+
+TempHostRoot::TempHostRoot() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "talix-host-XXXXXX").string();
+    char* made = ::mkdtemp(pattern.data());
+    if (!made) throw std::runtime_error("mkdtemp failed");
+    path_ = made;
+}
+
+TempHostRoot::~TempHostRoot() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void TempHostRoot::WriteFile(const std::string& relativePath, const std::string& content) {
+    std::filesystem::path file = std::filesystem::path(path_) / relativePath;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << content;
+}
+
+void TempHostRoot::WriteSection(const std::string& name, const nlohmann::json& content) {
+    WriteFile("state/" + name + ".json", content.dump(1));
+}
+
+std::string TempHostRoot::ReadFile(const std::string& relativePath) const {
+    std::ifstream in(std::filesystem::path(path_) / relativePath, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+nlohmann::json TempHostRoot::ReadSection(const std::string& name) const {
+    return nlohmann::json::parse(ReadFile("state/" + name + ".json"));
+}
+
+ProcessResult RunTalixcli(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment) {
+    int outPipe[2], errPipe[2];
+    if (::pipe(outPipe) != 0 || ::pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
+    pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(outPipe[1], 1);
+        ::dup2(errPipe[1], 2);
+        ::close(outPipe[0]);
+        ::close(errPipe[0]);
+        for (const auto& variable : environment) ::setenv(variable.first.c_str(), variable.second.c_str(), 1);
+        std::vector<char*> argv;
+        std::string binary = TALIXCLI_BINARY;
+        argv.push_back(binary.data());
+        std::vector<std::string> copies = args;
+        for (auto& arg : copies) argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        ::execv(binary.c_str(), argv.data());
+        ::_exit(127);
+    }
+    ::close(outPipe[1]);
+    ::close(errPipe[1]);
+    ProcessResult result;
+    pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+    int open = 2;
+    char buffer[65536];
+    while (open > 0) {
+        if (::poll(fds, 2, -1) < 0) break;
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP))) continue;
+            ssize_t n = ::read(fds[i].fd, buffer, sizeof(buffer));
+            if (n <= 0) {
+                ::close(fds[i].fd);
+                fds[i].fd = -1;
+                --open;
+            } else {
+                (i == 0 ? result.out : result.err).append(buffer, static_cast<size_t>(n));
+            }
+        }
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return result;
+}
+
+ProcessResult RunOnHost(const TempHostRoot& root, const std::string& commandLine) {
+    return RunTalixcli(SplitWords(commandLine), {{"TALIX_HOST_ROOT", root.Path()}});
+}
+
+}  // namespace TalixTest

@@ -1,0 +1,321 @@
+// Virtual switch commands: standard switches, port groups, policies, distributed switches, LACP.
+#pragma once
+
+#include <memory>
+
+#include "parvik/AutoCli.h"
+
+namespace NorvaleCli {
+namespace NetworkNamespace {
+
+class VirtualSwitchStandardAdd : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchStandardAdd();
+    static std::shared_ptr<VirtualSwitchStandardAdd> New();
+    virtual ~VirtualSwitchStandardAdd();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class VirtualSwitchStandardSet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchStandardSet();
+    static std::shared_ptr<VirtualSwitchStandardSet> New();
+    virtual ~VirtualSwitchStandardSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class VirtualSwitchStandardList : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchStandardList();
+    static std::shared_ptr<VirtualSwitchStandardList> New();
+    virtual ~VirtualSwitchStandardList();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class VirtualSwitchStandardRemove : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchStandardRemove();
+    static std::shared_ptr<VirtualSwitchStandardRemove> New();
+    virtual ~VirtualSwitchStandardRemove();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class VirtualSwitchStandardUplinkAdd : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchStandardUplinkAdd();
+    static std::shared_ptr<VirtualSwitchStandardUplinkAdd> New();
+    virtual ~VirtualSwitchStandardUplinkAdd();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class VirtualSwitchStandardUplinkRemove : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchStandardUplinkRemove();
+    static std::shared_ptr<VirtualSwitchStandardUplinkRemove> New();
+    virtual ~VirtualSwitchStandardUplinkRemove();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class VirtualSwitchStandardPolicyShapingGet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchStandardPolicyShapingGet();
+    static std::shared_ptr<VirtualSwitchStandardPolicyShapingGet> New();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~VirtualSwitchStandardPolicyShapingGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+};
+
+class VirtualSwitchStandardPolicyShapingSet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchStandardPolicyShapingSet();
+    static std::shared_ptr<VirtualSwitchStandardPolicyShapingSet> New();
+    virtual ~VirtualSwitchStandardPolicyShapingSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class VirtualSwitchStandardPolicySecurityGet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchStandardPolicySecurityGet();
+    static std::shared_ptr<VirtualSwitchStandardPolicySecurityGet> New();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~VirtualSwitchStandardPolicySecurityGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+};
+
+class VirtualSwitchStandardPolicySecuritySet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchStandardPolicySecuritySet();
+    static std::shared_ptr<VirtualSwitchStandardPolicySecuritySet> New();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~VirtualSwitchStandardPolicySecuritySet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+};
+
+class VirtualSwitchStandardPolicyFailoverGet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchStandardPolicyFailoverGet();
+    static std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet> New();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~VirtualSwitchStandardPolicyFailoverGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+};
+
+class VirtualSwitchStandardPolicyFailoverSet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchStandardPolicyFailoverSet();
+    static std::shared_ptr<VirtualSwitchStandardPolicyFailoverSet> New();
+    virtual ~VirtualSwitchStandardPolicyFailoverSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class VirtualSwitchPortGroupList : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchPortGroupList();
+    static std::shared_ptr<VirtualSwitchPortGroupList> New();
+    virtual ~VirtualSwitchPortGroupList();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class VirtualSwitchPortGroupAdd : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchPortGroupAdd();
+    static std::shared_ptr<VirtualSwitchPortGroupAdd> New();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~VirtualSwitchPortGroupAdd();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+};
+
+class VirtualSwitchPortGroupRemove : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchPortGroupRemove();
+    static std::shared_ptr<VirtualSwitchPortGroupRemove> New();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~VirtualSwitchPortGroupRemove();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+};
+
+class VirtualSwitchPortGroupSet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchPortGroupSet();
+    static std::shared_ptr<VirtualSwitchPortGroupSet> New();
+    virtual ~VirtualSwitchPortGroupSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class VirtualSwitchPortGroupPolicyShapingGet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchPortGroupPolicyShapingGet();
+    static std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet> New();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~VirtualSwitchPortGroupPolicyShapingGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+};
+
+class VirtualSwitchPortGroupPolicyShapingSet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchPortGroupPolicyShapingSet();
+    static std::shared_ptr<VirtualSwitchPortGroupPolicyShapingSet> New();
+    virtual ~VirtualSwitchPortGroupPolicyShapingSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class VirtualSwitchPortGroupPolicyFailoverGet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchPortGroupPolicyFailoverGet();
+    static std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet> New();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~VirtualSwitchPortGroupPolicyFailoverGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+};
+
+class VirtualSwitchPortGroupPolicyFailoverSet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchPortGroupPolicyFailoverSet();
+    static std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverSet> New();
+    virtual ~VirtualSwitchPortGroupPolicyFailoverSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class VirtualSwitchPortGroupPolicySecurityGet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchPortGroupPolicySecurityGet();
+    static std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet> New();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~VirtualSwitchPortGroupPolicySecurityGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+};
+
+class VirtualSwitchPortGroupPolicySecuritySet : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchPortGroupPolicySecuritySet();
+    static std::shared_ptr<VirtualSwitchPortGroupPolicySecuritySet> New();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~VirtualSwitchPortGroupPolicySecuritySet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+};
+
+class VirtualSwitchDVSNorvaleList : public virtual Parvik::AutoCli::Command {
+public:
+    VirtualSwitchDVSNorvaleList();
+    static std::shared_ptr<VirtualSwitchDVSNorvaleList> New();
+    virtual ~VirtualSwitchDVSNorvaleList();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class LacpGetConfig : public virtual Parvik::AutoCli::Command {
+public:
+    LacpGetConfig();
+    static std::shared_ptr<LacpGetConfig> New();
+    virtual ~LacpGetConfig();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class LacpGetStatus : public virtual Parvik::AutoCli::Command {
+public:
+    LacpGetStatus();
+    static std::shared_ptr<LacpGetStatus> New();
+    virtual ~LacpGetStatus();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class LacpGetStats : public virtual Parvik::AutoCli::Command {
+public:
+    LacpGetStats();
+    static std::shared_ptr<LacpGetStats> New();
+    virtual ~LacpGetStats();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+class LacpSetTimeout : public virtual Parvik::AutoCli::Command {
+public:
+    LacpSetTimeout();
+    static std::shared_ptr<LacpSetTimeout> New();
+    virtual ~LacpSetTimeout();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+};
+
+}  // namespace NetworkNamespace
+}  // namespace NorvaleCli
