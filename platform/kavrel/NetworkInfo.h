@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "kavrel/Pnic.h"
+
 namespace Kavrel {
 namespace Network {
 
@@ -19,6 +21,8 @@ public:
     // --- interface inventory and multicast memberships
 
     // --- physical NICs
+    std::vector<std::unique_ptr<Pnic>> GetPnics(int type);  // a PnicGetType
+    std::unique_ptr<Pnic> GetPnicByName(const std::string& name);  // none when unknown
 
     // --- port groups
 

@@ -1,0 +1,29 @@
+// A physical NIC as an implementation object commands construct by name.
+#pragma once
+
+#include <string>
+
+#include "kavrel/Pnic.h"
+
+namespace LmxCtl {
+namespace Network {
+
+class PnicImpl : public Kavrel::Network::Pnic {
+public:
+    // Throws Kavrel::Lib::KavrelException for a name the host does not know.
+    explicit PnicImpl(const std::string& name);
+    ~PnicImpl() override;
+
+    static bool IsValidPnic(const std::string& name);
+
+    // Cached link state: refreshed on the first query after construction.
+    bool IsLinkUp() override;
+    void Refresh();
+
+private:
+    bool stale_ = true;
+    bool linkUp_ = false;
+};
+
+}  // namespace Network
+}  // namespace LmxCtl
