@@ -1,26 +1,34 @@
-// firewall ruleset allowedip add: not implemented yet.
+// network firewall ruleset allowedip add: add a source address or network to a ruleset's allowed list.
 #include "firewall/FirewallCommands.h"
-
+#include "firewall/FirewallShared.h"
 #include "frame/CommandFrame.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-FirewallRulesetAllowedipAdd::FirewallRulesetAllowedipAdd() {}
+FirewallRulesetAllowedipAdd::FirewallRulesetAllowedipAdd() {
+    SetDescription("Add allowed IP address/range to the ruleset.");
+}
 
-std::shared_ptr<FirewallRulesetAllowedipAdd> FirewallRulesetAllowedipAdd::New() { return std::shared_ptr<FirewallRulesetAllowedipAdd>(new FirewallRulesetAllowedipAdd()); }
+std::shared_ptr<FirewallRulesetAllowedipAdd> FirewallRulesetAllowedipAdd::New() {
+    return std::shared_ptr<FirewallRulesetAllowedipAdd>(new FirewallRulesetAllowedipAdd());
+}
 
 FirewallRulesetAllowedipAdd::~FirewallRulesetAllowedipAdd() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> FirewallRulesetAllowedipAdd::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr FirewallRulesetAllowedipAdd::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddRulesetIdParameter(spec);
+    AddIpAddressParameter(spec);
+    return spec;
+}
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> FirewallRulesetAllowedipAdd::GetOutputSpecInternal() {
+OutputSpecPtr FirewallRulesetAllowedipAdd::GetOutputSpecInternal() {
     return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
 }
 
-void FirewallRulesetAllowedipAdd::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void FirewallRulesetAllowedipAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    ChangeAllowedIp(input, output, AllowedIpChange::Add);
 }
 
 }  // namespace NetworkNamespace

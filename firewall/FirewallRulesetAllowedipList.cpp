@@ -1,30 +1,60 @@
-// firewall ruleset allowedip list: not implemented yet.
+// network firewall ruleset allowedip list: the source addresses each ruleset lets through.
 #include "firewall/FirewallCommands.h"
-
+#include "firewall/FirewallShared.h"
 #include "frame/CommandFrame.h"
+#include "lmxctl/System.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-FirewallRulesetAllowedipList::FirewallRulesetAllowedipList() {}
+namespace {
+const std::string kRecordName = "FirewallRulesetAllowedip";
+const std::string kRulesetField = "Ruleset";
+const std::string kAllowedIpsField = "Allowed IP Addresses";
+}  // namespace
 
-std::shared_ptr<FirewallRulesetAllowedipList> FirewallRulesetAllowedipList::New() { return std::shared_ptr<FirewallRulesetAllowedipList>(new FirewallRulesetAllowedipList()); }
+FirewallRulesetAllowedipList::FirewallRulesetAllowedipList() {
+    SetDescription("List allowed IP addresses for rulesets.");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:FirewallRulesetAllowedip", "Ruleset,Allowed IP Addresses");
+}
+
+std::shared_ptr<FirewallRulesetAllowedipList> FirewallRulesetAllowedipList::New() {
+    return std::shared_ptr<FirewallRulesetAllowedipList>(new FirewallRulesetAllowedipList());
+}
 
 FirewallRulesetAllowedipList::~FirewallRulesetAllowedipList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> FirewallRulesetAllowedipList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("FirewallRulesetAllowedipList");
+InputSpecPtr FirewallRulesetAllowedipList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddRulesetFilterParameter(spec, kRulesetLabelDescription);
+    return spec;
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> FirewallRulesetAllowedipList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> FirewallRulesetAllowedipList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+OutputSpecPtr FirewallRulesetAllowedipList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
 }
 
-void FirewallRulesetAllowedipList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                  const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+RecordPtr FirewallRulesetAllowedipList::GetOutputStructure() {
+    return RecordTemplate(kRecordName).String(kRulesetField).StringList(kAllowedIpsField);
+}
+
+void FirewallRulesetAllowedipList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        LmxCtl::System::SystemInfoImpl system;
+        std::vector<RulesetPtr> selection;
+        if (!SelectRulesets(system, input, output, selection)) return;
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& ruleset : selection) {
+            auto record = GetOutputStructure();
+            record->SetField(kRulesetField, ruleset->GetRulesetId());
+            std::vector<std::string> allowed =
+                ruleset->IsAllowedAll() ? std::vector<std::string>{"All"} : AllowedIpTexts(ruleset->GetAllowedIps());
+            record->SetField(kAllowedIpsField, allowed);
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

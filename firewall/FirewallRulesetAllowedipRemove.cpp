@@ -1,26 +1,34 @@
-// firewall ruleset allowedip remove: not implemented yet.
+// network firewall ruleset allowedip remove: remove a source address or network from a ruleset's allowed list.
 #include "firewall/FirewallCommands.h"
-
+#include "firewall/FirewallShared.h"
 #include "frame/CommandFrame.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-FirewallRulesetAllowedipRemove::FirewallRulesetAllowedipRemove() {}
+FirewallRulesetAllowedipRemove::FirewallRulesetAllowedipRemove() {
+    SetDescription("Remove allowed IP address/range from the ruleset.");
+}
 
-std::shared_ptr<FirewallRulesetAllowedipRemove> FirewallRulesetAllowedipRemove::New() { return std::shared_ptr<FirewallRulesetAllowedipRemove>(new FirewallRulesetAllowedipRemove()); }
+std::shared_ptr<FirewallRulesetAllowedipRemove> FirewallRulesetAllowedipRemove::New() {
+    return std::shared_ptr<FirewallRulesetAllowedipRemove>(new FirewallRulesetAllowedipRemove());
+}
 
 FirewallRulesetAllowedipRemove::~FirewallRulesetAllowedipRemove() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> FirewallRulesetAllowedipRemove::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr FirewallRulesetAllowedipRemove::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddRulesetIdParameter(spec);
+    AddIpAddressParameter(spec);
+    return spec;
+}
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> FirewallRulesetAllowedipRemove::GetOutputSpecInternal() {
+OutputSpecPtr FirewallRulesetAllowedipRemove::GetOutputSpecInternal() {
     return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
 }
 
-void FirewallRulesetAllowedipRemove::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                    const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void FirewallRulesetAllowedipRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    ChangeAllowedIp(input, output, AllowedIpChange::Remove);
 }
 
 }  // namespace NetworkNamespace

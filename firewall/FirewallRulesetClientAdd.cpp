@@ -1,26 +1,41 @@
-// firewall ruleset client add: not implemented yet.
+// network firewall ruleset client add: one more client uses a ruleset (and enables it).
 #include "firewall/FirewallCommands.h"
-
+#include "firewall/FirewallShared.h"
 #include "frame/CommandFrame.h"
+#include "kavrel/Host.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-FirewallRulesetClientAdd::FirewallRulesetClientAdd() {}
+FirewallRulesetClientAdd::FirewallRulesetClientAdd() {
+    SetDescription(
+        "Add a new client to a firewall ruleset. This enables the firewall ruleset and increments the number of clients using the ruleset.");
+}
 
-std::shared_ptr<FirewallRulesetClientAdd> FirewallRulesetClientAdd::New() { return std::make_shared<FirewallRulesetClientAdd>(); }
+std::shared_ptr<FirewallRulesetClientAdd> FirewallRulesetClientAdd::New() {
+    return std::make_shared<FirewallRulesetClientAdd>();
+}
 
 FirewallRulesetClientAdd::~FirewallRulesetClientAdd() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> FirewallRulesetClientAdd::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr FirewallRulesetClientAdd::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddRulesetIdParameter(spec);
+    return spec;
+}
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> FirewallRulesetClientAdd::GetOutputSpecInternal() {
+OutputSpecPtr FirewallRulesetClientAdd::GetOutputSpecInternal() {
     return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
 }
 
-void FirewallRulesetClientAdd::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                              const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void FirewallRulesetClientAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto system = Kavrel::HostFactory::GetHost()->GetSystemInfo();
+        RulesetPtr ruleset = FindRuleset(*system, input, output);
+        if (!ruleset) return;
+        ruleset->AddClient();
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,50 @@
-// firewall ruleset client get: not implemented yet.
+// network firewall ruleset client get: how many clients use a ruleset.
 #include "firewall/FirewallCommands.h"
-
+#include "firewall/FirewallShared.h"
 #include "frame/CommandFrame.h"
+#include "kavrel/Host.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-FirewallRulesetClientGet::FirewallRulesetClientGet() {}
+namespace {
+const std::string kRecordName = "FirewallRulesetClientGet";
+const std::string kClientCountField = "Ruleset Client Count";
+}  // namespace
 
-std::shared_ptr<FirewallRulesetClientGet> FirewallRulesetClientGet::New() { return std::make_shared<FirewallRulesetClientGet>(); }
+FirewallRulesetClientGet::FirewallRulesetClientGet() {
+    SetDescription("Show the number of clients using a firewall ruleset.");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("fields:FirewallRulesetClientGet", "Ruleset Client Count");
+}
+
+std::shared_ptr<FirewallRulesetClientGet> FirewallRulesetClientGet::New() {
+    return std::make_shared<FirewallRulesetClientGet>();
+}
 
 FirewallRulesetClientGet::~FirewallRulesetClientGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> FirewallRulesetClientGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("FirewallRulesetClientGet");
+RecordPtr FirewallRulesetClientGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName).Int(kClientCountField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> FirewallRulesetClientGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> FirewallRulesetClientGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr FirewallRulesetClientGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddRulesetIdParameter(spec);
+    return spec;
 }
 
-void FirewallRulesetClientGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                              const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr FirewallRulesetClientGet::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
+
+void FirewallRulesetClientGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto system = Kavrel::HostFactory::GetHost()->GetSystemInfo();
+        RulesetPtr ruleset = FindRuleset(*system, input, output);
+        if (!ruleset) return;
+        auto record = GetOutputStructure();
+        record->SetField(kClientCountField, ruleset->GetClientCount());
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,26 +1,41 @@
-// firewall ruleset client remove: not implemented yet.
+// network firewall ruleset client remove: one client fewer uses a ruleset (the last one disables it).
 #include "firewall/FirewallCommands.h"
-
+#include "firewall/FirewallShared.h"
 #include "frame/CommandFrame.h"
+#include "kavrel/Host.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-FirewallRulesetClientRemove::FirewallRulesetClientRemove() {}
+FirewallRulesetClientRemove::FirewallRulesetClientRemove() {
+    SetDescription(
+        "Remove a client from a firewall ruleset. This decrements the number of clients using the ruleset and if the number reaches zero the ruleset is disabled.");
+}
 
-std::shared_ptr<FirewallRulesetClientRemove> FirewallRulesetClientRemove::New() { return std::make_shared<FirewallRulesetClientRemove>(); }
+std::shared_ptr<FirewallRulesetClientRemove> FirewallRulesetClientRemove::New() {
+    return std::make_shared<FirewallRulesetClientRemove>();
+}
 
 FirewallRulesetClientRemove::~FirewallRulesetClientRemove() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> FirewallRulesetClientRemove::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr FirewallRulesetClientRemove::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddRulesetIdParameter(spec);
+    return spec;
+}
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> FirewallRulesetClientRemove::GetOutputSpecInternal() {
+OutputSpecPtr FirewallRulesetClientRemove::GetOutputSpecInternal() {
     return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
 }
 
-void FirewallRulesetClientRemove::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void FirewallRulesetClientRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto system = Kavrel::HostFactory::GetHost()->GetSystemInfo();
+        RulesetPtr ruleset = FindRuleset(*system, input, output);
+        if (!ruleset) return;
+        ruleset->RemoveClient();
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,68 @@
-// firewall ruleset list: not implemented yet.
+// network firewall ruleset list: each ruleset's enabled state and what may be configured.
 #include "firewall/FirewallCommands.h"
-
+#include "firewall/FirewallShared.h"
 #include "frame/CommandFrame.h"
+#include "kavrel/Misc.h"
+#include "lmxctl/System.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-FirewallRulesetList::FirewallRulesetList() {}
+namespace {
+const std::string kRecordName = "Ruleset";
+const std::string kNameField = "Name";
+const std::string kEnabledField = "Enabled";
+const std::string kEnableDisableConfigurableField = "Enable/Disable configurable";
+const std::string kAllowedIpConfigurableField = "Allowed IP configurable";
+}  // namespace
 
-std::shared_ptr<FirewallRulesetList> FirewallRulesetList::New() { return std::shared_ptr<FirewallRulesetList>(new FirewallRulesetList()); }
+FirewallRulesetList::FirewallRulesetList() {
+    SetDescription("List the rulesets in firewall.");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:" + kRecordName,
+                              Kavrel::Misc::StrPrintf("%s,%s,%s,%s", kNameField.c_str(), kEnabledField.c_str(),
+                                                      kEnableDisableConfigurableField.c_str(),
+                                                      kAllowedIpConfigurableField.c_str()));
+}
+
+std::shared_ptr<FirewallRulesetList> FirewallRulesetList::New() {
+    return std::shared_ptr<FirewallRulesetList>(new FirewallRulesetList());
+}
 
 FirewallRulesetList::~FirewallRulesetList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> FirewallRulesetList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("FirewallRulesetList");
+InputSpecPtr FirewallRulesetList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddRulesetFilterParameter(spec, "List configuration for specfic ruleset");
+    return spec;
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> FirewallRulesetList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+OutputSpecPtr FirewallRulesetList::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> FirewallRulesetList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+RecordPtr FirewallRulesetList::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kNameField)
+        .Bool(kEnabledField)
+        .Bool(kEnableDisableConfigurableField)
+        .Bool(kAllowedIpConfigurableField);
 }
 
-void FirewallRulesetList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                         const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void FirewallRulesetList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        LmxCtl::System::SystemInfoImpl system;
+        std::vector<RulesetPtr> selection;
+        if (!SelectRulesets(system, input, output, selection)) return;
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& ruleset : selection) {
+            auto record = GetOutputStructure();
+            record->SetField(kNameField, ruleset->GetRulesetId());
+            record->SetField(kEnabledField, ruleset->IsEnabled());
+            record->SetField(kEnableDisableConfigurableField, !ruleset->IsEnableDisableFixed());
+            record->SetField(kAllowedIpConfigurableField, !ruleset->IsAllowedIpFixed());
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

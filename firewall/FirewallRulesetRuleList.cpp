@@ -1,30 +1,76 @@
-// firewall ruleset rule list: not implemented yet.
+// network firewall ruleset rule list: the port rules of each ruleset.
 #include "firewall/FirewallCommands.h"
-
+#include "firewall/FirewallShared.h"
 #include "frame/CommandFrame.h"
+#include "lmxctl/System.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-FirewallRulesetRuleList::FirewallRulesetRuleList() {}
+namespace {
+const std::string kRecordName = "FirewallPortRule";
+const std::string kRulesetField = "Ruleset";
+const std::string kPortTypeField = "Port Type";
+const std::string kPortBeginField = "Port Begin";
+const std::string kPortEndField = "Port End";
+const std::string kDirectionField = "Direction";
+const std::string kProtocolField = "Protocol";
+}  // namespace
 
-std::shared_ptr<FirewallRulesetRuleList> FirewallRulesetRuleList::New() { return std::shared_ptr<FirewallRulesetRuleList>(new FirewallRulesetRuleList()); }
+FirewallRulesetRuleList::FirewallRulesetRuleList() {
+    SetDescription("List the rules of each ruleset in firewall.");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:FirewallPortRule", "Ruleset,Direction,Protocol,Port Type,Port Begin,Port End");
+}
+
+std::shared_ptr<FirewallRulesetRuleList> FirewallRulesetRuleList::New() {
+    return std::shared_ptr<FirewallRulesetRuleList>(new FirewallRulesetRuleList());
+}
 
 FirewallRulesetRuleList::~FirewallRulesetRuleList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> FirewallRulesetRuleList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("FirewallRulesetRuleList");
+InputSpecPtr FirewallRulesetRuleList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddRulesetFilterParameter(spec, "List rules for specfic ruleset");
+    return spec;
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> FirewallRulesetRuleList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> FirewallRulesetRuleList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+OutputSpecPtr FirewallRulesetRuleList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
 }
 
-void FirewallRulesetRuleList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                             const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+RecordPtr FirewallRulesetRuleList::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kRulesetField)
+        .String(kPortTypeField)
+        .Int(kPortBeginField)
+        .Int(kPortEndField)
+        .String(kDirectionField)
+        .String(kProtocolField);
+}
+
+void FirewallRulesetRuleList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        LmxCtl::System::SystemInfoImpl system;
+        std::vector<RulesetPtr> selection;
+        if (!SelectRulesets(system, input, output, selection)) return;
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& ruleset : selection) {
+            std::string id = ruleset->GetRulesetId();
+            for (const auto& rule : ruleset->GetRules()) {
+                auto record = GetOutputStructure();
+                record->SetField(kRulesetField, id);
+                record->SetField(kPortTypeField, PortTypeName(rule.portType));
+                record->SetField(kPortBeginField, rule.portBegin);
+                record->SetField(kPortEndField, rule.portEnd);
+                record->SetField(kDirectionField, DirectionName(rule.direction));
+                record->SetField(kProtocolField, ProtocolName(rule.protocol));
+                list->Add(record);
+            }
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

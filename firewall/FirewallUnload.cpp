@@ -1,26 +1,33 @@
-// firewall unload: not implemented yet.
+// network firewall unload: remove the rulesets' filters and unload the firewall module.
 #include "firewall/FirewallCommands.h"
-
+#include "firewall/FirewallShared.h"
 #include "frame/CommandFrame.h"
+#include "lmxctl/System.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-FirewallUnload::FirewallUnload() {}
+FirewallUnload::FirewallUnload() { SetDescription("Allow unload firewall module."); }
 
 std::shared_ptr<FirewallUnload> FirewallUnload::New() { return std::shared_ptr<FirewallUnload>(new FirewallUnload()); }
 
 FirewallUnload::~FirewallUnload() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> FirewallUnload::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr FirewallUnload::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> FirewallUnload::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
+OutputSpecPtr FirewallUnload::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
 
-void FirewallUnload::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                    const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void FirewallUnload::ExecuteInternal(const InputPtr&, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        LmxCtl::System::SystemInfoImpl system;
+        LmxCtl::System::ModuleImpl module(kFirewallModuleName);
+        // The filters go first: the module cannot be unloaded while they are installed.
+        if (module.IsLoaded()) {
+            system.DestroyFirewallFilters();
+            module.Unload();
+        }
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -10,11 +10,11 @@
 namespace SimHost {
 
 struct FirewallRuleModel {
-    uint32_t portType = 1;  // 1 destination port, 0 source port
+    uint32_t portType = 1;  // 1 destination port, otherwise source port
     uint32_t portBegin = 0;
     uint32_t portEnd = 0;
-    uint32_t direction = 0;  // 0 inbound, 1 outbound
-    uint32_t protocol = 0;   // 0 TCP, 1 UDP
+    uint32_t direction = 0;  // 0 inbound, otherwise outbound
+    uint32_t protocol = 0;   // 0 TCP, otherwise UDP
 };
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(FirewallRuleModel, portType, portBegin, portEnd, direction,
                                                 protocol)
@@ -38,13 +38,15 @@ struct FirewallModel {
     static constexpr const char* kSection = "firewall";
     std::string moduleName = "talixfw";
     bool moduleLoaded = true;
+    // The host's administrator has disabled the module: only a forced load loads it.
+    bool moduleDisabled = false;
     bool enabled = true;
     bool defaultActionPass = false;  // true: PASS, false: DROP
     // Whether the rulesets' filters are installed in the loaded module.
     bool rulesetsLoaded = true;
     std::vector<FirewallRulesetModel> rulesets;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(FirewallModel, moduleName, moduleLoaded, enabled,
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(FirewallModel, moduleName, moduleLoaded, moduleDisabled, enabled,
                                                 defaultActionPass, rulesetsLoaded, rulesets)
 
 }  // namespace SimHost

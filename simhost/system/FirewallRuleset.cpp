@@ -42,7 +42,9 @@ void UpdateRuleset(const std::string& id, Change&& change) {
     });
 }
 
-// The canonical text of an allowed address or network, or throws.
+// The canonical text of an allowed address or network, or throws. Networks
+// are kept with their host bits cleared, so "10.1.2.3/8" and "10.0.0.0/8" are
+// the same entry.
 std::string CanonicalAllowedIp(const std::string& text) {
     using namespace Kavrel::Network;
     if (Ipv4Address::IsValidAddress(text)) return Ipv4Address(text).GetStringAddress();
@@ -50,9 +52,24 @@ std::string CanonicalAllowedIp(const std::string& text) {
     if (Ipv4Network::IsValidNetwork(text)) return Ipv4Network(text).GetStringAddress();
     if (Ipv6Network::IsValidAddressAndNetmask(text)) {
         Ipv6Network network(text);
-        return Ipv6Network(network.GetAddress(), network.GetNetmask()).GetStringAddress();
+        auto bytes = network.GetAddress().GetBytes();
+        const auto mask = Ipv6Network::NetmaskFromNumber(network.GetNetmask()).GetBytes();
+        for (size_t i = 0; i < bytes.size(); ++i) bytes[i] &= mask[i];
+        return Ipv6Network(Ipv6Address(bytes), network.GetNetmask()).GetStringAddress();
     }
     throw KavrelException("Invalid ip address or range: '" + text + "'");
+}
+
+// The stored entry equal to canonical, comparing stored entries in their
+// canonical form too (a hand-edited state file may hold other spellings).
+std::vector<std::string>::iterator FindAllowedIp(std::vector<std::string>& list, const std::string& canonical) {
+    return std::find_if(list.begin(), list.end(), [&](const std::string& entry) {
+        try {
+            return CanonicalAllowedIp(entry) == canonical;
+        } catch (const KavrelException&) {
+            return false;
+        }
+    });
 }
 
 void RequireAllowedIpChangeable(const FirewallRulesetModel& ruleset) {
@@ -128,7 +145,7 @@ FirewallAllowedIps FirewallRuleset::GetAllowedIps() const {
         } else if (Ipv4Network::IsValidNetwork(text)) {
             allowed.ipv4Networks.emplace_back(text);
         } else if (Ipv6Network::IsValidAddressAndNetmask(text)) {
-            allowed.ipv6Networks.emplace_back(text);
+            allowed.ipv6Networks.emplace_back(CanonicalAllowedIp(text));
         }
     }
     return allowed;
@@ -140,7 +157,7 @@ void FirewallRuleset::AddAllowedIp(const std::string& addressOrNetwork) {
     UpdateRuleset(rulesetId_, [&](FirewallRulesetModel& ruleset) {
         RequireAllowedIpChangeable(ruleset);
         auto& list = ruleset.allowedIps;
-        if (std::find(list.begin(), list.end(), canonical) != list.end()) {
+        if (FindAllowedIp(list, canonical) != list.end()) {
             throw KavrelException("Ip address " + canonical + " is already allowed in ruleset " + ruleset.id);
         }
         list.push_back(canonical);
@@ -153,7 +170,7 @@ void FirewallRuleset::RemoveAllowedIp(const std::string& addressOrNetwork) {
     UpdateRuleset(rulesetId_, [&](FirewallRulesetModel& ruleset) {
         RequireAllowedIpChangeable(ruleset);
         auto& list = ruleset.allowedIps;
-        auto found = std::find(list.begin(), list.end(), canonical);
+        auto found = FindAllowedIp(list, canonical);
         if (found == list.end()) {
             throw KavrelException("Ip address " + canonical + " is not in the allowed list of ruleset " + ruleset.id);
         }
@@ -179,7 +196,8 @@ void FirewallRuleset::AddClient() {
     CheckFault("FirewallRuleset::AddClient");
     UpdateRuleset(rulesetId_, [](FirewallRulesetModel& ruleset) {
         ++ruleset.clients;
-        ruleset.enabled = true;
+        // A ruleset whose enabled state is fixed keeps it; the count still follows.
+        if (!ruleset.enableDisableFixed) ruleset.enabled = true;
     });
 }
 
@@ -187,15 +205,23 @@ void FirewallRuleset::RemoveClient() {
     CheckFault("FirewallRuleset::RemoveClient");
     UpdateRuleset(rulesetId_, [](FirewallRulesetModel& ruleset) {
         if (ruleset.clients <= 0) throw KavrelException("Ruleset " + ruleset.id + " has no clients to remove");
-        if (--ruleset.clients == 0) ruleset.enabled = false;
+        if (--ruleset.clients == 0 && !ruleset.enableDisableFixed) ruleset.enabled = false;
     });
 }
 
 bool FirewallRuleset::CheckConfigurable(int kind, int) const {
     CheckFault("FirewallRuleset::CheckConfigurable");
     const auto& ruleset = Existing(rulesetId_);
-    if (kind == 1) RequireAllowedIpChangeable(ruleset);
-    else RequireEnabledChangeable(ruleset);
+    switch (kind) {
+        case 0:
+            RequireEnabledChangeable(ruleset);
+            break;
+        case 1:
+            RequireAllowedIpChangeable(ruleset);
+            break;
+        default:
+            throw KavrelException("Unknown ruleset setting " + std::to_string(kind));
+    }
     return true;
 }
 

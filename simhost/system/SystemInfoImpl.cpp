@@ -106,10 +106,12 @@ void ModuleImpl::Refresh() {
     loaded_ = name_ == firewall.moduleName && firewall.moduleLoaded;
 }
 
-void ModuleImpl::Load(const std::string&, bool) {
+void ModuleImpl::Load(const std::string&, bool force) {
     CheckFault("ModuleImpl::Load");
     HostStore::Instance().Update<FirewallModel>([&](FirewallModel& firewall) {
         if (name_ != firewall.moduleName) throw KavrelException("Unknown module " + name_);
+        if (firewall.moduleLoaded) return;
+        if (firewall.moduleDisabled && !force) throw KavrelException("Module " + name_ + " is disabled");
         firewall.moduleLoaded = true;
     });
     stale_ = true;
@@ -121,8 +123,9 @@ void ModuleImpl::Unload() {
         if (name_ != firewall.moduleName || !firewall.moduleLoaded) {
             throw KavrelException("Module " + name_ + " is not loaded");
         }
+        // Installed filters hold the module.
+        if (firewall.rulesetsLoaded) throw KavrelException("Module " + name_ + " is in use by the firewall filters");
         firewall.moduleLoaded = false;
-        firewall.rulesetsLoaded = false;
     });
     stale_ = true;
 }
