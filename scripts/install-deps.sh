@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, if any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev
-          libboost-regex-dev libbenchmark-dev iproute2)
+          libboost-regex-dev libbenchmark-dev iproute2 bc)
 missing=()
 for package in "${packages[@]}"; do
   dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
