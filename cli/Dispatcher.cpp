@@ -192,7 +192,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
             continue;
         }
         return usage("Unknown option " + word + "." +
-                     SuggestionText(word, {"--formatter", "--format-param", "--help", "--list-commands",
+                     SuggestionText(word.substr(0, word.find('=')), {"--formatter", "--format-param", "--help", "--list-commands",
                                            "--completion"}));
     }
 

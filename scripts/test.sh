@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds everything and runs the whole test suite. Pass --sanitize for the
+# AddressSanitizer + UndefinedBehaviorSanitizer build (in build-asan/).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+build_dir=build
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = "--sanitize" ]; then
+  build_dir=build-asan
+  options=(-DCMAKE_BUILD_TYPE=Debug -DTALIX_SANITIZE=ON -DTALIX_BUILD_BENCH=OFF)
+fi
+cmake -S . -B "$build_dir" -G Ninja "${options[@]}" >/dev/null
+cmake --build "$build_dir"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+ctest --test-dir "$build_dir" --output-on-failure -j2

@@ -1,0 +1,177 @@
+// Whole talixcli runs: help, rendering choices, exit statuses, plug-in loading, completion.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "Dispatcher.h"
+#include "Help.h"
+#include "plugins/SampleCommands.h"
+#include "support/CliHarness.h"
+
+namespace {
+
+using Parvik::AutoCli::Dispatcher;
+using TalixTest::RunTalixcli;
+using TalixTest::SplitWords;
+
+struct ShellRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class SampleShell : public ::testing::Test {
+protected:
+    SampleShell() { dispatcher.RegisterPlugin(&SampleCommands::Register); }
+    ShellRun Exec(const std::string& line) {
+        std::ostringstream out, err;
+        int status = dispatcher.Run(SplitWords(line), out, err);
+        return {status, out.str(), err.str()};
+    }
+    Dispatcher dispatcher;
+};
+
+TEST_F(SampleShell, HelpAtEveryLevelGoesToStdoutWithStatusZero) {
+    ShellRun root = Exec("--help");
+    EXPECT_EQ(root.status, 0);
+    EXPECT_NE(root.out.find("sample  Sample commands for framework tests"), std::string::npos) << root.out;
+    EXPECT_NE(root.out.find("--formatter"), std::string::npos);
+
+    ShellRun ns = Exec("sample --help");
+    EXPECT_EQ(ns.status, 0);
+    EXPECT_NE(ns.out.find("Available Namespaces:\n  result  Commands with fixed results"), std::string::npos) << ns.out;
+    EXPECT_NE(ns.out.find("Available Commands:\n  echo    Echo the parameters back as a record."), std::string::npos)
+        << ns.out;
+
+    ShellRun command = Exec("sample echo --help");
+    EXPECT_EQ(command.status, 0);
+    EXPECT_EQ(command.err, "");
+    for (const char* expected : {"-t|--text=<str>", "The text to echo. (required)", "-f|--flag ",
+                                 "-c|--count=<long>", "[1 to 5]", "Mode: \n    fast: Go fast\n    slow: Go slow",
+                                 "Level: \n    1\n    2\n    3", "-i|--item=<str[]>", "-e|--enabled=<bool>"}) {
+        EXPECT_NE(command.out.find(expected), std::string::npos) << expected << "\n" << command.out;
+    }
+}
+
+TEST_F(SampleShell, ExitStatusTellsSuccessCommandErrorAndRefusalApart) {
+    ShellRun ok = Exec("sample result ok");
+    EXPECT_EQ(ok.status, 0);
+    EXPECT_EQ(ok.out, "");  // success is silent
+
+    ShellRun no = Exec("sample result no");
+    EXPECT_EQ(no.status, 0);
+    EXPECT_EQ(no.out, "false\n");
+
+    ShellRun fail = Exec("sample result fail");
+    EXPECT_EQ(fail.status, 1);
+    EXPECT_EQ(fail.out, "");
+    EXPECT_EQ(fail.err, "first failure\nsecond failure\non two lines\n");
+
+    ShellRun refused = Exec("sample echo --count 1");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err,
+              "Error: Missing required parameter --text (-t). See \"talixcli sample echo --help\".\n");
+}
+
+TEST_F(SampleShell, FrameworkOptionsChooseTheFormatterAndOverrideParameters) {
+    ShellRun json = Exec("--formatter=json sample result ok");
+    EXPECT_EQ(json.out, "true\n");
+    ShellRun jsonFalse = Exec("--formatter json sample result no");
+    EXPECT_EQ(jsonFalse.out, "false\n");
+    ShellRun number = Exec("--formatter=json sample result number");
+    EXPECT_EQ(number.out, "42\n");
+    ShellRun empty = Exec("--formatter=json sample result empty");
+    EXPECT_EQ(nlohmann::json::parse(empty.out), nlohmann::json::array());
+
+    ShellRun record = Exec("--formatter=json --format-param=fields:Echo=Text sample echo -t hi");
+    auto parsed = nlohmann::ordered_json::parse(record.out);
+    // JSON shows every field, in template order, unset ones as null.
+    std::vector<std::string> keys;
+    for (const auto& item : parsed.items()) keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"Text", "Count", "Flag", "Items", "Mode", "Unset", "Nested"}));
+    EXPECT_TRUE(parsed["Count"].is_null());
+    EXPECT_TRUE(parsed["Unset"].is_null());
+    EXPECT_EQ(parsed["Items"], nlohmann::ordered_json::array());
+
+    ShellRun unknown = Exec("--formatter=yaml sample result ok");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "Error: Unknown formatter \"yaml\": choose one of simple, table, json, xml, csv, keyvalue.\n");
+
+    ShellRun badParam = Exec("--format-param=novalue sample result ok");
+    EXPECT_EQ(badParam.status, 2);
+    ShellRun badOption = Exec("--formater=json sample result ok");
+    EXPECT_EQ(badOption.status, 2);
+    EXPECT_EQ(badOption.err, "Error: Unknown option --formater=json. Did you mean: --formatter?\n");
+}
+
+TEST_F(SampleShell, ListsEveryCommandPathInTreeOrder) {
+    ShellRun listed = Exec("--list-commands");
+    EXPECT_EQ(listed.out,
+              "sample echo\nsample result ok\nsample result no\nsample result fail\nsample result number\n"
+              "sample result text\nsample result rows\nsample result empty\n");
+}
+
+TEST_F(SampleShell, CompletesNamespacesOptionsAndEnumerationValues) {
+    EXPECT_EQ(Exec("--complete").out, "sample\n");
+    EXPECT_EQ(Exec("--complete sample").out, "echo\nresult\n");
+    EXPECT_EQ(Exec("--complete sample echo --mode").out, "fast\nslow\n");
+    EXPECT_EQ(Exec("--complete sample echo --level").out, "1\n2\n3\n");
+    EXPECT_EQ(Exec("--complete sample echo -e").out, "true\nfalse\n");
+    ShellRun options = Exec("--complete sample echo");
+    EXPECT_EQ(options.out.substr(0, 14), "--text\n--count");
+    ShellRun script = Exec("--completion bash");
+    EXPECT_NE(script.out.find("complete -F _talixcli talixcli"), std::string::npos);
+}
+
+TEST(PluginLoading, ABrokenPluginIsNamedAndTheOthersStillLoad) {
+    Dispatcher dispatcher;
+    std::vector<std::string> errors;
+    dispatcher.LoadPlugins(TALIX_TEST_PLUGIN_DIR, errors);
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_NE(errors[0].find("libbroken_plugin.so has no entry point AutoCli_RegisterNamespaces"),
+              std::string::npos)
+        << errors[0];
+    EXPECT_NE(errors[1].find("Cannot load plug-in " TALIX_TEST_PLUGIN_DIR "/libnot_a_library.so"),
+              std::string::npos)
+        << errors[1];
+    EXPECT_EQ(dispatcher.ListCommands().front(), "sample echo");
+
+    std::vector<std::string> missing;
+    Dispatcher empty;
+    empty.LoadPlugins("/nonexistent/plugins", missing);
+    ASSERT_EQ(missing.size(), 1u);
+    EXPECT_EQ(missing[0], "Cannot open plug-in directory /nonexistent/plugins");
+}
+
+TEST(TalixcliBinary, LoadsPluginsFromTheDirectoryTheEnvironmentNames) {
+    auto result = RunTalixcli({"--formatter=json", "sample", "echo", "-t", "from a plug-in", "-c", "2"},
+                              {{"TALIXCLI_PLUGIN_DIR", TALIX_TEST_PLUGIN_DIR}});
+    EXPECT_EQ(result.status, 0) << result.err;
+    // The broken libraries are reported, the working one runs.
+    EXPECT_NE(result.err.find("libbroken_plugin.so has no entry point"), std::string::npos) << result.err;
+    auto json = nlohmann::json::parse(result.out);
+    EXPECT_EQ(json["Text"], "from a plug-in");
+    EXPECT_EQ(json["Count"], 2);
+}
+
+TEST(TalixcliBinary, FindsTheNetworkPluginBuiltBesideIt) {
+    auto result = RunTalixcli({"--list-commands"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    auto paths = SplitWords(result.out);
+    EXPECT_NE(result.out.find("network firewall get\n"), std::string::npos);
+}
+
+TEST(EnumPlaceholders, ExpandToValuesAloneOrWithTheirHelp) {
+    auto constraint = Parvik::CallSpec::ParameterConstraint::New(Parvik::CallSpec::CONSTRAINT_STRING_ENUM);
+    constraint->AddStringEnum("static", "Fixed address.");
+    constraint->AddStringEnum("none");
+    EXPECT_EQ(Parvik::AutoCli::ExpandEnumPlaceholders("Type: %ENUM%", constraint.get()),
+              "Type: \n    static\n    none");
+    EXPECT_EQ(Parvik::AutoCli::ExpandEnumPlaceholders("Type: %FULLENUM%", constraint.get()),
+              "Type: \n    static: Fixed address.\n    none");
+    EXPECT_EQ(Parvik::AutoCli::ExpandEnumPlaceholders("100% sure", nullptr), "100% sure");
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// Command-line parsing and the checks the framework makes before a command runs.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "Dispatcher.h"
+#include "plugins/SampleCommands.h"
+#include "support/CliHarness.h"
+
+namespace {
+
+using Parvik::AutoCli::Dispatcher;
+using Parvik::AutoCli::Invocation;
+using TalixTest::RootJson;
+using TalixTest::SplitWords;
+
+class SampleCli : public ::testing::Test {
+protected:
+    SampleCli() { dispatcher.RegisterPlugin(&SampleCommands::Register); }
+    Invocation Invoke(const std::string& line) { return dispatcher.Invoke(SplitWords(line)); }
+    Dispatcher dispatcher;
+};
+
+struct Refusal {
+    const char* commandLine;
+    const char* message;
+};
+
+TEST_F(SampleCli, RefusesBadCommandLinesWithOneMessageNamingTheProblem) {
+    const Refusal cases[] = {
+        {"sampel echo -t x", "Unknown command or namespace \"sampel\" in \"sampel\". Did you mean: sample?"},
+        {"sample ech -t x", "Unknown command or namespace \"ech\" in \"sample ech\". Did you mean: echo?"},
+        {"sample", "Missing command after \"sample\"."},
+        {"sample echo -t x --txt y", "Unknown option --txt. Did you mean: --text?"},
+        {"sample echo -t x -z y", "Unknown option -z."},
+        {"sample echo", "Missing required parameter --text (-t)."},
+        {"sample echo -t x -t y", "Option --text was given more than once."},
+        {"sample echo -t x --count", "Option --count needs a value."},
+        {"sample echo -t x --count abc", "Invalid value \"abc\" for --count: expected a 64-bit integer."},
+        {"sample echo -t x --count 6", "Invalid value \"6\" for --count: must be between 1 and 5."},
+        {"sample echo -t x --count 0", "Invalid value \"0\" for --count: must be between 1 and 5."},
+        {"sample echo -t x --count -1", "Invalid value \"-1\" for --count: must be between 1 and 5."},
+        {"sample echo -t x --level 4", "Invalid value \"4\" for --level: must be one of 1, 2, 3."},
+        {"sample echo -t x --mode medium", "Invalid value \"medium\" for --mode: must be one of fast, slow."},
+        {"sample echo -t x --mode FAST", "Invalid value \"FAST\" for --mode: must be one of fast, slow."},
+        {"sample echo -t x --name lmx01",
+         "Invalid value \"lmx01\" for --name: must match the pattern lmx([0-9]|[1-9][0-9])."},
+        {"sample echo -t x --name xlmx1",
+         "Invalid value \"xlmx1\" for --name: must match the pattern lmx([0-9]|[1-9][0-9])."},
+        {"sample echo -t x --enabled maybe",
+         "Invalid value \"maybe\" for --enabled: expected a boolean (true/false, yes/no, 1/0)."},
+        {"sample echo -t x --big 9223372036854775808",
+         "Invalid value \"9223372036854775808\" for --big: expected a 64-bit integer."},
+        {"sample echo -t x --big 1.5", "Invalid value \"1.5\" for --big: expected a 64-bit integer."},
+        {"sample echo -t x --flag=true", "Option --flag is a flag and takes no value."},
+        {"sample echo -t x stray", "Unexpected argument \"stray\": options are given as --name value."},
+    };
+    for (const auto& refusal : cases) {
+        Invocation invocation = Invoke(refusal.commandLine);
+        EXPECT_EQ(invocation.status, Parvik::AutoCli::EXIT_USAGE) << refusal.commandLine;
+        EXPECT_EQ(invocation.usageError, refusal.message) << refusal.commandLine;
+    }
+}
+
+TEST_F(SampleCli, AcceptsTheUsualOptionSpellings) {
+    auto json = RootJson(Invoke("sample echo --text=a=b -c 3 --flag -i one --item two -m slow -e YES"));
+    EXPECT_EQ(json["Text"], "a=b");
+    EXPECT_EQ(json["Count"], 3);
+    EXPECT_EQ(json["Flag"], true);
+    EXPECT_EQ(json["Items"], nlohmann::json::array({"one", "two"}));
+    EXPECT_EQ(json["Mode"], "slow");
+}
+
+TEST_F(SampleCli, TakesTheWordAfterAnOptionAsItsValueEvenWhenItLooksLikeAnOption) {
+    EXPECT_EQ(RootJson(Invoke("sample echo --text --count"))["Text"], "--count");
+    EXPECT_EQ(RootJson(Invoke("sample echo --text -1"))["Text"], "-1");
+    EXPECT_EQ(RootJson(Invoke("sample echo --text \"\""))["Text"], "");
+    EXPECT_EQ(RootJson(Invoke("sample echo -t x --big -9223372036854775808"))["Nested"]["Value"],
+              INT64_MIN);
+}
+
+TEST(InputValues, BooleansAcceptThreeSpellingsInAnyCase) {
+    const std::pair<const char*, bool> accepted[] = {{"true", true}, {"TRUE", true}, {"Yes", true}, {"1", true},
+                                                     {"false", false}, {"No", false}, {"0", false}, {"fAlSe", false}};
+    for (const auto& entry : accepted) {
+        bool value = !entry.second;
+        EXPECT_TRUE(Parvik::CallSpec::Input::ParseBool(entry.first, value)) << entry.first;
+        EXPECT_EQ(value, entry.second) << entry.first;
+    }
+    for (const char* rejected : {"", "t", "yes ", "2", "truee"}) {
+        bool value = false;
+        EXPECT_FALSE(Parvik::CallSpec::Input::ParseBool(rejected, value)) << rejected;
+    }
+}
+
+TEST(InputValues, IntegersAreSixtyFourBitSignedDecimal) {
+    int64_t value = 0;
+    EXPECT_TRUE(Parvik::CallSpec::Input::ParseInt("9223372036854775807", value));
+    EXPECT_EQ(value, INT64_MAX);
+    EXPECT_TRUE(Parvik::CallSpec::Input::ParseInt("-42", value));
+    EXPECT_EQ(value, -42);
+    for (const char* rejected : {"", "-", "+", "0x10", "1e3", " 1", "1 ", "12a"}) {
+        EXPECT_FALSE(Parvik::CallSpec::Input::ParseInt(rejected, value)) << rejected;
+    }
+}
+
+TEST(InputValues, AnyParameterReadsAsTheTextTyped) {
+    Parvik::CallSpec::Input input;
+    input.AddValue("mtu", "0009000");
+    EXPECT_EQ(input.GetParameter("mtu"), "0009000");
+    EXPECT_EQ(input.GetParameterInt("mtu"), 9000);
+    EXPECT_EQ(input.GetParameter("absent"), "");
+    EXPECT_FALSE(input.HasParameter("absent"));
+    std::vector<std::string> none;
+    input.GetParameterList("absent", none);
+    EXPECT_TRUE(none.empty());
+}
+
+}  // namespace

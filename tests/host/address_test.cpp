@@ -1,0 +1,65 @@
+// Address value types: what parses, and how addresses print.
+#include <gtest/gtest.h>
+
+#include "kavrel/Address.h"
+#include "kavrel/Lib.h"
+#include "kavrel/Misc.h"
+
+namespace {
+
+using namespace Kavrel::Network;
+using Kavrel::Lib::KavrelException;
+
+TEST(Ipv4, AcceptsOnlyDottedQuads) {
+    for (const char* good : {"0.0.0.0", "10.0.0.5", "255.255.255.255"}) EXPECT_TRUE(Ipv4Address::IsValidAddress(good));
+    for (const char* bad : {"", "10.0.0", "10.0.0.256", "010.0.0.1", "1.2.3.4 ", "a.b.c.d", "1.2.3.4/24"}) {
+        EXPECT_FALSE(Ipv4Address::IsValidAddress(bad)) << bad;
+        EXPECT_THROW(Ipv4Address{std::string(bad)}, KavrelException) << bad;
+    }
+    EXPECT_EQ(Ipv4Address("192.168.1.20").GetStringAddress(), "192.168.1.20");
+}
+
+TEST(Ipv4, NetworksAreMaskedAndPrintTheirMask) {
+    Ipv4Network network("10.1.2.3/16");
+    EXPECT_EQ(network.GetNetwork().GetStringAddress(), "10.1.0.0");
+    EXPECT_EQ(network.GetNetmask().GetStringAddress(), "255.255.0.0");
+    EXPECT_EQ(network.GetStringAddress(), "10.1.0.0/16");
+    EXPECT_EQ(Ipv4Network("0.0.0.0/0").GetNetmask().GetStringAddress(), "0.0.0.0");
+    EXPECT_TRUE(network.Contains(Ipv4Address("10.1.200.1")));
+    for (const char* bad : {"10.0.0.0", "10.0.0.0/33", "10.0.0.0/", "10.0.0.0/-1", "/8", "10.0.0.0/8/8"}) {
+        EXPECT_FALSE(Ipv4Network::IsValidNetwork(bad)) << bad;
+    }
+}
+
+TEST(Ipv6, PrintsCanonicalTextAndParsesPrefixes) {
+    EXPECT_EQ(Ipv6Address("FD00:0:0:0::0001").GetStringAddress(), "fd00::1");
+    EXPECT_EQ(Ipv6Address().GetStringAddress(), "::");
+    EXPECT_TRUE(Ipv6Network::IsValidAddressAndNetmask("1:2:3:4::/64"));
+    EXPECT_FALSE(Ipv6Network::IsValidAddressAndNetmask("1:2:3:4::"));
+    EXPECT_FALSE(Ipv6Network::IsValidAddressAndNetmask("1:2:3:4::/129"));
+    EXPECT_EQ(Ipv6Network::NetmaskFromNumber(64).GetStringAddress(), "ffff:ffff:ffff:ffff::");
+    EXPECT_EQ(Ipv6Network::NetmaskFromNumber(0).GetStringAddress(), "::");
+    EXPECT_EQ(Ipv6Network("fd00::1/64").GetNetmask(), 64);
+    EXPECT_FALSE(Ipv6Address::IsValidAddress("1.2.3.4"));
+}
+
+TEST(IpAddressAndMac, RecogniseTheirForms) {
+    EXPECT_FALSE(IpAddress("10.0.0.1").IsIpv6());
+    EXPECT_TRUE(IpAddress("::1").IsIpv6());
+    EXPECT_THROW(IpAddress("host.example"), KavrelException);
+    EXPECT_EQ(MacAddress("00:50:AB:cd:01:02").GetStringAddress(), "00:50:ab:cd:01:02");
+    EXPECT_TRUE(MacAddress::IsValid("02:00:00:00:00:01"));
+    EXPECT_FALSE(MacAddress::IsValid("01:00:5e:00:00:01"));  // a group address is not unicast
+    EXPECT_FALSE(MacAddress::IsValid("00:50:ab:cd:01"));
+    EXPECT_FALSE(MacAddress::IsValid("00:50:ab:cd:01:0g"));
+}
+
+TEST(TextUtilities, TokenizeSkipsEmptyPiecesAndPrintfFormats) {
+    std::vector<std::string> tokens;
+    Kavrel::Misc::StringTokenize("  a.example  b.example ", tokens, " ");
+    EXPECT_EQ(tokens, (std::vector<std::string>{"a.example", "b.example"}));
+    EXPECT_EQ(Kavrel::Misc::StrPrintf("%s,%s,%d", "x", "y", 3), "x,y,3");
+    EXPECT_EQ(Kavrel::Misc::StrCat("lmx", 3, '/', 2.5), "lmx3/2.5");
+}
+
+}  // namespace

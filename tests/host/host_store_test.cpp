@@ -1,0 +1,190 @@
+// The simulated host's persistence: defaults, round trips, refusal of broken
+// files, atomic and journalled replacement, locking, and fault injection.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/Backends.h"
+#include "core/Faults.h"
+#include "core/HostStore.h"
+#include "core/SimHostTesting.h"
+#include "kavrel/Lib.h"
+#include "model/FirewallModel.h"
+#include "support/CliHarness.h"
+
+namespace {
+
+using Kavrel::Lib::KavrelException;
+using SimHost::FirewallModel;
+using SimHost::HostStore;
+using TalixTest::TempHostRoot;
+
+std::vector<std::string> FilesUnder(const std::string& root) {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        if (entry.is_regular_file()) files.push_back(std::filesystem::relative(entry.path(), root).string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+TEST(HostStore, AMissingFieldTakesItsDefaultAndAChangeWritesTheWholeSection) {
+    TempHostRoot root;
+    root.WriteSection("firewall", {{"enabled", false}, {"rulesets", {{{"id", "only"}}}}});
+    SimHost::UseHostRoot(root.Path());
+    const auto& firewall = HostStore::Instance().Read<FirewallModel>();
+    EXPECT_FALSE(firewall.enabled);
+    EXPECT_TRUE(firewall.moduleLoaded);
+    EXPECT_EQ(firewall.moduleName, "talixfw");
+    ASSERT_EQ(firewall.rulesets.size(), 1u);
+    EXPECT_TRUE(firewall.rulesets[0].allowedAll);
+
+    HostStore::Instance().Update<FirewallModel>([](FirewallModel& model) { model.defaultActionPass = true; });
+    SimHost::UseHostRoot(root.Path());  // a fresh process view
+    EXPECT_TRUE(HostStore::Instance().Read<FirewallModel>().defaultActionPass);
+    EXPECT_FALSE(HostStore::Instance().Read<FirewallModel>().enabled);
+    EXPECT_EQ(root.ReadSection("firewall")["rulesets"][0]["id"], "only");
+}
+
+TEST(HostStore, ARefusedChangeWritesNothing) {
+    TempHostRoot root;
+    root.WriteSection("firewall", {{"enabled", true}});
+    std::string before = root.ReadFile("state/firewall.json");
+    SimHost::UseHostRoot(root.Path());
+    EXPECT_THROW(HostStore::Instance().Update<FirewallModel>([](FirewallModel& model) {
+        model.enabled = false;
+        throw KavrelException("refused");
+    }),
+                 KavrelException);
+    EXPECT_TRUE(HostStore::Instance().Read<FirewallModel>().enabled);
+    EXPECT_EQ(root.ReadFile("state/firewall.json"), before);
+}
+
+TEST(HostStore, AnUnparsableFileIsNamedInTheMessageAndNeverOverwritten) {
+    for (const std::string broken : {"{\"enabled\": tru", "{\"enabled\": \"yes\"}", "[1,2]"}) {
+        TempHostRoot root;
+        root.WriteFile("state/firewall.json", broken);
+        SimHost::UseHostRoot(root.Path());
+        try {
+            HostStore::Instance().Update<FirewallModel>([](FirewallModel& model) { model.enabled = false; });
+            ADD_FAILURE() << "accepted " << broken;
+        } catch (const KavrelException& failure) {
+            EXPECT_NE(failure.GetDescription().find("Host state file " + root.Path() + "/state/firewall.json is not valid: "),
+                      std::string::npos)
+                << failure.GetDescription();
+        }
+        EXPECT_EQ(root.ReadFile("state/firewall.json"), broken);
+    }
+}
+
+TEST(HostStore, AnEmptyHostRootGetsTheDemoHostAndAFixtureRootDoesNot) {
+    TempHostRoot empty;
+    SimHost::UseHostRoot(empty.Path());
+    EXPECT_FALSE(HostStore::Instance().Read<FirewallModel>().rulesets.empty());
+    auto files = FilesUnder(empty.Path());
+    EXPECT_NE(std::find(files.begin(), files.end(), "state/firewall.json"), files.end());
+    EXPECT_NE(std::find(files.begin(), files.end(), "state/pnics.json"), files.end());
+
+    TempHostRoot fixture;
+    fixture.WriteSection("pnics", {{"pnics", nlohmann::json::array()}});
+    SimHost::UseHostRoot(fixture.Path());
+    EXPECT_TRUE(HostStore::Instance().Read<FirewallModel>().rulesets.empty());
+}
+
+TEST(HostStore, ChangesLeaveNoTemporaryFilesBehind) {
+    TempHostRoot root;
+    root.WriteSection("firewall", {{"enabled", true}});
+    SimHost::UseHostRoot(root.Path());
+    SimHost::Transaction transaction(HostStore::Instance());
+    transaction.Edit<FirewallModel>().enabled = false;
+    transaction.WriteText("etc/hosts", "127.0.0.1 localhost\n");
+    transaction.Commit();
+    EXPECT_EQ(FilesUnder(root.Path()), (std::vector<std::string>{".lock", "etc/hosts", "state/firewall.json"}));
+    EXPECT_EQ(root.ReadFile("etc/hosts"), "127.0.0.1 localhost\n");
+}
+
+TEST(HostStore, AJournalLeftByACrashIsFinishedByTheNextProcess) {
+    TempHostRoot root;
+    root.WriteSection("firewall", {{"enabled", true}});
+    root.WriteFile("etc/hosts", "old\n");
+    // A crash after the journal was written: both new files are ready, one was renamed.
+    root.WriteFile("state/firewall.json.tmp.99", "{\"enabled\": false}\n");
+    root.WriteFile("etc/hosts", "new\n");
+    root.WriteFile(".journal", "W state/firewall.json.tmp.99 state/firewall.json\nW etc/hosts.tmp.99 etc/hosts\n");
+    SimHost::UseHostRoot(root.Path());
+    EXPECT_FALSE(HostStore::Instance().Read<FirewallModel>().enabled);
+    EXPECT_EQ(root.ReadFile("etc/hosts"), "new\n");
+    EXPECT_FALSE(std::filesystem::exists(root.Path() + "/.journal"));
+}
+
+TEST(HostStore, ConcurrentProcessesLoseNoUpdate) {
+    TempHostRoot root;
+    root.WriteSection("firewall", {{"rulesets", {{{"id", "shared"}, {"clients", 0}}}}});
+    const int kProcesses = 20;
+    std::vector<pid_t> children;
+    for (int i = 0; i < kProcesses; ++i) {
+        pid_t child = ::fork();
+        if (child == 0) {
+            SimHost::UseHostRoot(root.Path());
+            HostStore::Instance().SetMayChange(true);
+            HostStore::Instance().Update<FirewallModel>([](FirewallModel& model) { ++model.rulesets[0].clients; });
+            ::_exit(0);
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(root.ReadSection("firewall")["rulesets"][0]["clients"], kProcesses);
+}
+
+TEST(HostStore, AReaderThatTurnsOutToWriteIsRefusedWhenSomeoneWroteMeanwhile) {
+    TempHostRoot root;
+    root.WriteSection("firewall", {{"enabled", true}});
+    SimHost::UseHostRoot(root.Path());
+    HostStore::Instance().SetMayChange(false);
+    HostStore::Instance().Read<FirewallModel>();  // shared lock taken
+    pid_t child = ::fork();
+    if (child == 0) {
+        SimHost::UseHostRoot(root.Path());
+        HostStore::Instance().Update<FirewallModel>([](FirewallModel& model) { model.enabled = false; });
+        ::_exit(0);
+    }
+    // The writer waits for our shared lock; give it time to queue, then try to write.
+    ::usleep(100000);
+    int status = 0;
+    EXPECT_EQ(::waitpid(child, &status, WNOHANG), 0);  // still blocked by our lock
+    SimHost::UseHostRoot(root.Path());                 // releases our lock: the writer proceeds
+    ::waitpid(child, &status, 0);
+    EXPECT_FALSE(root.ReadSection("firewall")["enabled"].get<bool>());
+}
+
+TEST(FaultInjection, NamedOperationsThrowTheConfiguredText) {
+    SimHost::UseMemoryHost({{"firewall", {{"enabled", true}}}});
+    SimHost::InjectFault("SystemInfoImpl::IsFirewallEnabled", "Sysinfo error: not ready");
+    try {
+        SimHost::CheckFault("SystemInfoImpl::IsFirewallEnabled");
+        ADD_FAILURE() << "no fault raised";
+    } catch (const KavrelException& failure) {
+        EXPECT_EQ(failure.GetDescription(), "Sysinfo error: not ready");
+    }
+    EXPECT_NO_THROW(SimHost::CheckFault("SystemInfoImpl::GetFirewallDefaultAction"));
+    SimHost::ClearFaults();
+    EXPECT_NO_THROW(SimHost::CheckFault("SystemInfoImpl::IsFirewallEnabled"));
+}
+
+TEST(FaultInjection, WorksEndToEndThroughTheStateFile) {
+    TempHostRoot root;
+    root.WriteSection("firewall", {{"enabled", true}});
+    root.WriteSection("faults", {{"SystemInfoImpl::SetFirewallEnabled", "Operation not permitted on this host"}});
+    auto result = TalixTest::RunOnHost(root, "network firewall set --enabled false");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "Operation not permitted on this host\n");
+    EXPECT_TRUE(root.ReadSection("firewall")["enabled"].get<bool>());
+}
+
+}  // namespace
