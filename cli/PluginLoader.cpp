@@ -36,7 +36,7 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
 
     for (const auto& name : names) {
         const std::string path = directory + "/" + name;
-        void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        void* handle = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
         if (!handle) {
             const char* reason = dlerror();
             errors.push_back("Cannot load plug-in " + path + ": " + (reason ? reason : "unknown error"));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,28 +22,56 @@ enum NodeType {
 
 // Base of every node. The weak reference to itself is set by the shared
 // pointer that first owns the node (GetThis answers from it).
+// The node operations are defined here, inline, so that every plug-in's
+// command tables refer to its own copies: loading a plug-in then needs no
+// symbol lookups for them.
 class NamespaceNode : public std::enable_shared_from_this<NamespaceNode> {
 public:
     using Child = std::pair<std::string, std::shared_ptr<NamespaceNode>>;
 
-    virtual ~NamespaceNode();
-    virtual std::shared_ptr<CallSpec::InputSpec> GetInputSpec();
-    virtual std::shared_ptr<CallSpec::OutputSpec> GetOutputSpec();
-    virtual std::shared_ptr<NamespaceNode> GetThis();
-    virtual bool HasNamespaceNode(const std::string& name) const;
-    virtual std::shared_ptr<NamespaceNode> GetNamespaceNode(const std::string& name) const;
-    virtual void RegisterNamespaceNode(const std::shared_ptr<NamespaceNode>& node,
-                                       const std::string& name);
-    virtual void RegisterNamespaceNode(const std::shared_ptr<NamespaceNode>& node,
-                                       const char* name);
+    virtual ~NamespaceNode() {}
+    virtual std::shared_ptr<CallSpec::InputSpec> GetInputSpec() { return nullptr; }
+    virtual std::shared_ptr<CallSpec::OutputSpec> GetOutputSpec() { return nullptr; }
+    virtual std::shared_ptr<NamespaceNode> GetThis() { return weak_from_this().lock(); }
+    virtual bool HasNamespaceNode(const std::string& name) const { return GetNamespaceNode(name) != nullptr; }
+    virtual std::shared_ptr<NamespaceNode> GetNamespaceNode(const std::string& name) const {
+        for (const auto& child : children_) {
+            if (child.first == name) return child.second;
+        }
+        return nullptr;
+    }
+    // Refuses an empty node or a name already taken.
+    virtual void RegisterNamespaceNode(const std::shared_ptr<NamespaceNode>& node, const std::string& name) {
+        if (!node) throw std::invalid_argument("cannot register an empty node as '" + name + "'");
+        if (HasNamespaceNode(name)) throw std::invalid_argument("'" + name + "' is registered twice");
+        node->name_ = name;
+        node->SetParent(weak_from_this());
+        children_.emplace_back(name, node);
+    }
+    virtual void RegisterNamespaceNode(const std::shared_ptr<NamespaceNode>& node, const char* name) {
+        RegisterNamespaceNode(node, std::string(name ? name : ""));
+    }
     // Follows path words from this node as far as they name children; consumed
     // tells how many words were used.
-    virtual std::shared_ptr<NamespaceNode> ResolveNode(const std::vector<std::string>& path,
-                                                       size_t& consumed);
-    virtual Dispatcher* GetDispatcher() const;
-    virtual void SetParent(const std::weak_ptr<NamespaceNode>& parent);
-    virtual std::shared_ptr<NamespaceNode> GetParent() const;
-    virtual NodeType GetType() const;
+    virtual std::shared_ptr<NamespaceNode> ResolveNode(const std::vector<std::string>& path, size_t& consumed) {
+        std::shared_ptr<NamespaceNode> node = GetThis();
+        consumed = 0;
+        while (node && consumed < path.size()) {
+            auto child = node->GetNamespaceNode(path[consumed]);
+            if (!child) break;
+            node = child;
+            ++consumed;
+        }
+        return node;
+    }
+    virtual Dispatcher* GetDispatcher() const {
+        if (dispatcher_) return dispatcher_;
+        auto parent = parent_.lock();
+        return parent ? parent->GetDispatcher() : nullptr;
+    }
+    virtual void SetParent(const std::weak_ptr<NamespaceNode>& parent) { parent_ = parent; }
+    virtual std::shared_ptr<NamespaceNode> GetParent() const { return parent_.lock(); }
+    virtual NodeType GetType() const { return NODE_NAMESPACE; }
 
     void SetDescription(const std::string& description) { description_ = description; }
     const std::string& GetDescription() const { return description_; }
@@ -86,16 +115,18 @@ private:
 
 class Command : public NamespaceNode, public CommandSpec {
 public:
-    Command();
-    ~Command() override;
-    std::shared_ptr<CallSpec::InputSpec> GetInputSpec() override;
-    std::shared_ptr<CallSpec::OutputSpec> GetOutputSpec() override;
-    NodeType GetType() const override;
+    Command() {}
+    ~Command() override {}
+    std::shared_ptr<CallSpec::InputSpec> GetInputSpec() override { return GetInputSpecInternal(); }
+    std::shared_ptr<CallSpec::OutputSpec> GetOutputSpec() override { return GetOutputSpecInternal(); }
+    NodeType GetType() const override { return NODE_COMMAND; }
 
     virtual std::shared_ptr<CallSpec::InputSpec> GetInputSpecInternal() = 0;
     virtual std::shared_ptr<CallSpec::OutputSpec> GetOutputSpecInternal() = 0;
     virtual void Execute(const std::shared_ptr<CallSpec::Input>& input,
-                         const std::shared_ptr<CallSpec::Output>& output);
+                         const std::shared_ptr<CallSpec::Output>& output) {
+        ExecuteInternal(input, output);
+    }
     virtual void ExecuteInternal(const std::shared_ptr<CallSpec::Input>& input,
                                  const std::shared_ptr<CallSpec::Output>& output) = 0;
 };
