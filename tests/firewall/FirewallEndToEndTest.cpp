@@ -102,12 +102,9 @@ TEST(FirewallEndToEnd, RulesetChangesPersist) {
     EXPECT_EQ(r.err, "Couldn't update allowed ip list when allowed-all flag is true.\n");
     r = RunOnHost(root, "--formatter=json network firewall ruleset allowedip remove -r sshServer -i 10.9.9.9");
     EXPECT_EQ(r.err, "Ip address 10.9.9.9 is not in the allowed list of ruleset sshServer\n");
-}
 
-TEST(FirewallEndToEnd, EmptyAllowedAddressIsAMessageWithTrue) {
-    TempHostRoot root;
-    root.WriteSection("firewall", SmallFirewall());
-    auto r = RunOnHost(root, "--formatter=json network firewall ruleset allowedip add -r sshServer -i \"\"");
+    // An empty address is a message beside a true result, and changes nothing.
+    r = RunOnHost(root, "--formatter=json network firewall ruleset allowedip add -r sshServer -i \"\"");
     EXPECT_EQ(json::parse(r.out), true);
     EXPECT_EQ(r.err, "Invalid allowedip parameter.\n");
     EXPECT_EQ(root.ReadSection("firewall")["rulesets"][0]["allowedIps"].size(), 3u);
@@ -180,16 +177,6 @@ TEST(FirewallEndToEnd, InjectedFailures) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "ruleset busy\n");
     EXPECT_EQ(root.ReadSection("firewall"), SmallFirewall());
-}
-
-TEST(FirewallEndToEnd, FrameworkRefusesMissingRequiredParameters) {
-    TempHostRoot root;
-    root.WriteSection("firewall", SmallFirewall());
-    for (const char* command : {"network firewall ruleset set -e true", "network firewall ruleset allowedip add -r dhcp",
-                                "network firewall ruleset client get"}) {
-        auto r = RunOnHost(root, std::string("--formatter=json ") + command);
-        EXPECT_EQ(r.status, 2) << command;
-    }
 }
 
 }  // namespace
