@@ -58,6 +58,17 @@ TEST_F(NicRecordShapeTest, DefaultColumnsMatchTheRecords) {
         {"network nic coalesce low get -n x", "units:CoalesceParamsAtLowPacketRate.Packet rate", "pps"},
         {"network nic coalesce high get -n x", "units:CoalesceParamsAtHighPacketRate.TX delay time", "microsecond"},
         {"network nic stats get -n x", "header:Nic", "NIC statistics for %NIC Name%"},
+        {"network nic stats get -n x", "fields:Nic",
+         "Packets received,Packets sent,Bytes received,Bytes sent,Receive packets dropped,Transmit packets dropped,"
+         "Multicast packets received,Broadcast packets received,Multicast packets sent,Broadcast packets sent,"
+         "Total receive errors,Receive length errors,Receive over errors,Receive CRC errors,Receive frame errors,"
+         "Receive FIFO errors,Receive missed errors,Total transmit errors,Transmit aborted errors,"
+         "Transmit carrier errors,Transmit FIFO errors,Transmit heartbeat errors,Transmit window errors"},
+        {"network nic software list", "fields:Settings",
+         "NIC,IPv4 CSO,IPv4 TSO,Scatter Gather,Offset Based Offload,VXLAN Encap,Geneve Offload,IPv6 TSO,"
+         "IPv6 TSO Ext,IPv6 CSO,IPv6 CSO Ext,High DMA,Scatter Gather MP,VLAN Tagging,VLAN Untagging"},
+        {"network nic coalesce high get -n x", "fields:CoalesceParamsAtHighPacketRate",
+         "NIC,Packet rate,RX delay time,RX delay packets,TX delay time,TX delay packets"},
     };
     for (const auto& c : cases) {
         auto invocation = cli.Invoke(c.command);
