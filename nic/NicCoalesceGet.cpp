@@ -20,10 +20,10 @@ const std::string kSampleIntervalField = "Sample interval seconds";
 NicCoalesceGet::NicCoalesceGet() {
     SetDescription("Get coalesce parameters");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName,
-                              kNicField + "," + kRxUsecsField + "," + kRxMaxFramesField + "," + kTxUsecsField + "," +
-                                  kTxMaxFramesField + "," + kAdaptiveRxField + "," + kAdaptiveTxField + "," +
-                                  kSampleIntervalField);
+    SetDefaultOutputParameter("fields:" + kRecordName, kNicField + "," + kRxUsecsField + "," + kRxMaxFramesField + "," +
+                                                           kTxUsecsField + "," + kTxMaxFramesField + "," +
+                                                           kAdaptiveRxField + "," + kAdaptiveTxField + "," +
+                                                           kSampleIntervalField);
 }
 
 std::shared_ptr<NicCoalesceGet> NicCoalesceGet::New() { return std::shared_ptr<NicCoalesceGet>(new NicCoalesceGet()); }

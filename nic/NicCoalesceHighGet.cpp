@@ -10,7 +10,8 @@ const std::string kRecordName = "CoalesceParamsAtHighPacketRate";
 }  // namespace
 
 NicCoalesceHighGet::NicCoalesceHighGet() {
-    SetDescription("Get information about the behavior of a NIC when it sends or receives packets at high packet rate.");
+    SetDescription(
+        "Get information about the behavior of a NIC when it sends or receives packets at high packet rate.");
     SetDefaultOutputFormatter("simple");
     SetRateCoalesceOutputParameters(*this, kRecordName);
 }

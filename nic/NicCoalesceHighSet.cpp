@@ -19,7 +19,8 @@ NicCoalesceHighSet::~NicCoalesceHighSet() = default;
 InputSpecPtr NicCoalesceHighSet::GetInputSpecInternal() {
     return RateCoalesceSetInputSpec(
         kHighRateCoalesce,
-        "The high packet rate measured in number of packets per second. When packet rate is above this parameter, the RX/TX coalescing parameters configured by this command are used.");
+        "The high packet rate measured in number of packets per second. When packet rate is above this parameter, the "
+        "RX/TX coalescing parameters configured by this command are used.");
 }
 
 OutputSpecPtr NicCoalesceHighSet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }

@@ -19,7 +19,8 @@ NicCoalesceLowSet::~NicCoalesceLowSet() = default;
 InputSpecPtr NicCoalesceLowSet::GetInputSpecInternal() {
     return RateCoalesceSetInputSpec(
         kLowRateCoalesce,
-        "The low packet rate measured in number of packets per second. When packet rate is below this parameter, the RX/TX coalescing parameters configured by this command are used.");
+        "The low packet rate measured in number of packets per second. When packet rate is below this parameter, the "
+        "RX/TX coalescing parameters configured by this command are used.");
 }
 
 OutputSpecPtr NicCoalesceLowSet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }

@@ -29,17 +29,23 @@ std::unique_ptr<Kavrel::Network::Pnic> Lookup(const InputPtr& input, const Outpu
 }
 }  // namespace
 
-const RateCoalesceFields kHighRateCoalesce = {"high", &Coalesce::pktRateHigh, &Coalesce::rxUsecsHigh,
-                                              &Coalesce::rxMaxFramesHigh, &Coalesce::txUsecsHigh,
+const RateCoalesceFields kHighRateCoalesce = {"high",
+                                              &Coalesce::pktRateHigh,
+                                              &Coalesce::rxUsecsHigh,
+                                              &Coalesce::rxMaxFramesHigh,
+                                              &Coalesce::txUsecsHigh,
                                               &Coalesce::txMaxFramesHigh};
-const RateCoalesceFields kLowRateCoalesce = {"low", &Coalesce::pktRateLow, &Coalesce::rxUsecsLow,
-                                             &Coalesce::rxMaxFramesLow, &Coalesce::txUsecsLow,
+const RateCoalesceFields kLowRateCoalesce = {"low",
+                                             &Coalesce::pktRateLow,
+                                             &Coalesce::rxUsecsLow,
+                                             &Coalesce::rxMaxFramesLow,
+                                             &Coalesce::txUsecsLow,
                                              &Coalesce::txMaxFramesLow};
 
 void SetRateCoalesceOutputParameters(Parvik::AutoCli::Command& command, const std::string& recordName) {
-    command.SetDefaultOutputParameter("fields:" + recordName,
-                                      kNicField + "," + kPacketRateField + "," + kRxDelayTimeField + "," +
-                                          kRxDelayPacketsField + "," + kTxDelayTimeField + "," + kTxDelayPacketsField);
+    command.SetDefaultOutputParameter("fields:" + recordName, kNicField + "," + kPacketRateField + "," +
+                                                                  kRxDelayTimeField + "," + kRxDelayPacketsField + "," +
+                                                                  kTxDelayTimeField + "," + kTxDelayPacketsField);
     command.SetDefaultOutputParameter("units:" + recordName + "." + kPacketRateField, "pps");
     command.SetDefaultOutputParameter("units:" + recordName + "." + kRxDelayTimeField, "microsecond");
     command.SetDefaultOutputParameter("units:" + recordName + "." + kTxDelayTimeField, "microsecond");
@@ -113,7 +119,7 @@ void SetRateCoalesce(const InputPtr& input, const OutputPtr& output, const RateC
         Coalesce params;
         pnic->GetCoalesceParams(params);
         const std::pair<const std::string*, uint32_t Coalesce::*> options[] = {
-            {&kPacketRateParameter, fields.packetRate},    {&kRxUsecsParameter, fields.rxUsecs},
+            {&kPacketRateParameter, fields.packetRate},   {&kRxUsecsParameter, fields.rxUsecs},
             {&kRxMaxFramesParameter, fields.rxMaxFrames}, {&kTxUsecsParameter, fields.txUsecs},
             {&kTxMaxFramesParameter, fields.txMaxFrames},
         };

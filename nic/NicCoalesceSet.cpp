@@ -69,8 +69,10 @@ void NicCoalesceSet::ExecuteInternal(const InputPtr& input, const OutputPtr& out
                 params.*option.field = static_cast<uint32_t>(input->GetParameterInt(option.name));
             }
         }
-        if (input->HasParameter(kAdaptiveRxParameter)) params.adaptiveRx = input->GetParameterBool(kAdaptiveRxParameter);
-        if (input->HasParameter(kAdaptiveTxParameter)) params.adaptiveTx = input->GetParameterBool(kAdaptiveTxParameter);
+        if (input->HasParameter(kAdaptiveRxParameter))
+            params.adaptiveRx = input->GetParameterBool(kAdaptiveRxParameter);
+        if (input->HasParameter(kAdaptiveTxParameter))
+            params.adaptiveTx = input->GetParameterBool(kAdaptiveTxParameter);
         if (input->HasParameter(kSampleIntervalParameter)) {
             params.sampleInterval = static_cast<uint32_t>(input->GetParameterInt(kSampleIntervalParameter));
         }

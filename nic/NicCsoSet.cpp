@@ -13,7 +13,8 @@ NicCsoSet::~NicCsoSet() = default;
 
 InputSpecPtr NicCsoSet::GetInputSpecInternal() {
     auto spec = Parvik::CallSpec::InputSpec::New();
-    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "Name of pnic to set offload settings.", true);
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "Name of pnic to set offload settings.",
+                 true);
     AddParameter(spec, "enable", Parvik::CallSpec::PARAM_INTEGER, "e", "RX/TX checksum offload", true, IntRange(0, 1));
     return spec;
 }
@@ -21,7 +22,8 @@ InputSpecPtr NicCsoSet::GetInputSpecInternal() {
 OutputSpecPtr NicCsoSet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
 
 void NicCsoSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    SetOffloadSettings(input, output, Kavrel::Network::PnicOffloadSettings::RX_CSO | Kavrel::Network::PnicOffloadSettings::TX_CSO);
+    SetOffloadSettings(input, output,
+                       Kavrel::Network::PnicOffloadSettings::RX_CSO | Kavrel::Network::PnicOffloadSettings::TX_CSO);
 }
 
 }  // namespace NetworkNamespace

@@ -30,8 +30,9 @@ const char* UpDown(bool up) { return up ? "Up" : "Down"; }
 NicList::NicList() {
     SetDescription("This command will list the Physical NICs currently installed and loaded on the system.");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName,
-                              "Name,PCI Device,Driver,Admin Status,Link Status,Speed,Duplex,MAC Address,MTU,Description");
+    SetDefaultOutputParameter(
+        "fields:" + kRecordName,
+        "Name,PCI Device,Driver,Admin Status,Link Status,Speed,Duplex,MAC Address,MTU,Description");
 }
 
 std::shared_ptr<NicList> NicList::New() { return std::shared_ptr<NicList>(new NicList()); }

@@ -24,17 +24,19 @@ RecordPtr NicSgGet::GetOutputStructure() { return RecordTemplate(kRecordName).St
 
 InputSpecPtr NicSgGet::GetInputSpecInternal() {
     auto spec = Parvik::CallSpec::InputSpec::New();
-    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "The name of pnic to get scatter-gather settings", false);
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "The name of pnic to get scatter-gather settings", false);
     return spec;
 }
 
 OutputSpecPtr NicSgGet::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
 void NicSgGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    ListOffloadSettings(input, output, [this] { return GetOutputStructure(); },
-                        [](const RecordPtr& record, const Kavrel::Network::PnicOffloadSettings& settings) {
-                            record->SetField(kValueField, OnOff(settings.scatterGather));
-                        });
+    ListOffloadSettings(
+        input, output, [this] { return GetOutputStructure(); },
+        [](const RecordPtr& record, const Kavrel::Network::PnicOffloadSettings& settings) {
+            record->SetField(kValueField, OnOff(settings.scatterGather));
+        });
 }
 
 }  // namespace NetworkNamespace

@@ -13,8 +13,10 @@ NicSgSet::~NicSgSet() = default;
 
 InputSpecPtr NicSgSet::GetInputSpecInternal() {
     auto spec = Parvik::CallSpec::InputSpec::New();
-    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "Name of pnic to configure scatter-gather settings.", true);
-    AddParameter(spec, "enable", Parvik::CallSpec::PARAM_INTEGER, "e", "Enable/disable sacatter-gather", true, IntRange(0, 1));
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "Name of pnic to configure scatter-gather settings.", true);
+    AddParameter(spec, "enable", Parvik::CallSpec::PARAM_INTEGER, "e", "Enable/disable sacatter-gather", true,
+                 IntRange(0, 1));
     return spec;
 }
 

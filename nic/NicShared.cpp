@@ -14,12 +14,11 @@ const std::string kNicField = "NIC";
 
 namespace {
 const char* const kMediaNames[] = {
-    "None",        "Unknown",      "BaseT",     "BaseX",      "BaseKX",   "BaseSX",   "BaseLX",
-    "BaseKR",      "BaseLR",       "BaseSR",    "BaseER",     "BaseTwinax", "BaseTwinaxLong", "BaseLRM",
-    "BaseCR1",     "BaseKR2",      "BaseMLD2",  "BaseKR4",    "BaseKX4",  "BaseCR4",  "BaseSR4",
-    "BaseLR4",     "BaseR4",       "BaseSGMII", "BaseSFI",    "XLPPI",    "BaseCX-SGMII", "BaseDR4",
-    "BaseFR4",     "AUI-8",        "AUI-4",     "BaseSR16",   "BaseFR8",  "BaseLR8",  "AUI-16",
-    "BaseER4",     "BaseER8",      "BaseCX4",   "BaseCR2"};
+    "None",     "Unknown", "BaseT",        "BaseX",      "BaseKX",         "BaseSX",  "BaseLX",  "BaseKR",
+    "BaseLR",   "BaseSR",  "BaseER",       "BaseTwinax", "BaseTwinaxLong", "BaseLRM", "BaseCR1", "BaseKR2",
+    "BaseMLD2", "BaseKR4", "BaseKX4",      "BaseCR4",    "BaseSR4",        "BaseLR4", "BaseR4",  "BaseSGMII",
+    "BaseSFI",  "XLPPI",   "BaseCX-SGMII", "BaseDR4",    "BaseFR4",        "AUI-8",   "AUI-4",   "BaseSR16",
+    "BaseFR8",  "BaseLR8", "AUI-16",       "BaseER4",    "BaseER8",        "BaseCX4", "BaseCR2"};
 constexpr int kMediaCount = sizeof(kMediaNames) / sizeof(kMediaNames[0]);
 static_assert(kMediaCount == 39, "one media name per index 0 to 38");
 
@@ -63,8 +62,9 @@ std::unique_ptr<Kavrel::Network::Pnic> RingPauseLookup(Kavrel::Network::NetworkI
     return FindPnicOrReport(inventory, output, name, "NIC with name " + name + " not found");
 }
 
-void ListOffloadSettings(const InputPtr& input, const OutputPtr& output, const std::function<RecordPtr()>& makeRecord,
-                         const std::function<void(const RecordPtr&, const Kavrel::Network::PnicOffloadSettings&)>& fill) {
+void ListOffloadSettings(
+    const InputPtr& input, const OutputPtr& output, const std::function<RecordPtr()>& makeRecord,
+    const std::function<void(const RecordPtr&, const Kavrel::Network::PnicOffloadSettings&)>& fill) {
     WithStandardErrors(output, [&] {
         LmxCtl::Network::NetworkInfoImpl inventory;
         std::vector<std::unique_ptr<Kavrel::Network::Pnic>> pnics;
@@ -113,16 +113,15 @@ std::string CableTypeText(uint32_t port) {
 }
 
 std::string WakeOnText(uint32_t mode) {
-    static const char* const names[] = {
-        "PHY Activity",
-        "Unicast Messagess",
-        "Multicast Messages",
-        "Broadcast Messages",
-        "ARP",
-        "MagicPacket(tm)",
-        "Enable SecureOn(tm) Password for                            MagicPacket(tm)",
-        "Unsupported",
-        "Disabled"};
+    static const char* const names[] = {"PHY Activity",
+                                        "Unicast Messagess",
+                                        "Multicast Messages",
+                                        "Broadcast Messages",
+                                        "ARP",
+                                        "MagicPacket(tm)",
+                                        "Enable SecureOn(tm) Password for                            MagicPacket(tm)",
+                                        "Unsupported",
+                                        "Disabled"};
     return mode < 9 ? names[mode] : "None";
 }
 

@@ -55,8 +55,9 @@ std::unique_ptr<Kavrel::Network::Pnic> RingPauseLookup(Kavrel::Network::NetworkI
                                                        const std::string& name);
 
 // Hardware offload get: one record per selected NIC (all, or the one named by "pnic").
-void ListOffloadSettings(const InputPtr& input, const OutputPtr& output, const std::function<RecordPtr()>& makeRecord,
-                         const std::function<void(const RecordPtr&, const Kavrel::Network::PnicOffloadSettings&)>& fill);
+void ListOffloadSettings(
+    const InputPtr& input, const OutputPtr& output, const std::function<RecordPtr()>& makeRecord,
+    const std::function<void(const RecordPtr&, const Kavrel::Network::PnicOffloadSettings&)>& fill);
 // Hardware offload set: the settings of mask take the value of "enable", the others stay as read.
 void SetOffloadSettings(const InputPtr& input, const OutputPtr& output, uint8_t mask);
 

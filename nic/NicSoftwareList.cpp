@@ -34,8 +34,7 @@ const struct {
 }  // namespace
 
 NicSoftwareList::NicSoftwareList() {
-    SetDescription(
-        "List software simulation settings of physical NICs currently installed and loaded on the system.");
+    SetDescription("List software simulation settings of physical NICs currently installed and loaded on the system.");
     SetDefaultOutputFormatter("table");
     std::string fields = kNicField;
     for (const auto& column : kColumns) fields += "," + std::string(column.field);
@@ -62,9 +61,7 @@ InputSpecPtr NicSoftwareList::GetInputSpecInternal() {
     return spec;
 }
 
-OutputSpecPtr NicSoftwareList::GetOutputSpecInternal() {
-    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
-}
+OutputSpecPtr NicSoftwareList::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
 void NicSoftwareList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {

@@ -17,8 +17,7 @@ const struct {
     bool Software::*value;
 } kOptions[] = {
     {"ipv4cso", "Configure IPv4 checksum offload software simulation.", Software::IPV4_CSO, &Software::ipv4Cso},
-    {"ipv4tso", "Configure IPv4 TCP segmentation offload software simulation.", Software::IPV4_TSO,
-     &Software::ipv4Tso},
+    {"ipv4tso", "Configure IPv4 TCP segmentation offload software simulation.", Software::IPV4_TSO, &Software::ipv4Tso},
     {"sg", "Configure scatter gather software simulation.", Software::SG, &Software::scatterGather},
     {"obo", "Configure offset based encapsulation offload software simulation.", Software::OBO,
      &Software::offsetBasedOffload},
@@ -26,10 +25,9 @@ const struct {
      &Software::vxlanEncap},
     {"geneveoffload", "Configure Geneve encapsulation offload software simulation.", Software::GENEVE_OFFLOAD,
      &Software::geneveOffload},
-    {"ipv6tso", "Configure IPv6 TCP segmentation offload software simulation.", Software::IPV6_TSO,
-     &Software::ipv6Tso},
-    {"ipv6tsoext", "Configure IPv6 extend header TCP segmentation offload software simulation.",
-     Software::IPV6_TSO_EXT, &Software::ipv6TsoExt},
+    {"ipv6tso", "Configure IPv6 TCP segmentation offload software simulation.", Software::IPV6_TSO, &Software::ipv6Tso},
+    {"ipv6tsoext", "Configure IPv6 extend header TCP segmentation offload software simulation.", Software::IPV6_TSO_EXT,
+     &Software::ipv6TsoExt},
     {"ipv6cso", "Configure IPv6 checksum offload software simulation.", Software::IPV6_CSO, &Software::ipv6Cso},
     {"ipv6csoext", "Configure IPv6 extend header checksum offload software simulation.", Software::IPV6_CSO_EXT,
      &Software::ipv6CsoExt},

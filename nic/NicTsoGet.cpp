@@ -24,17 +24,19 @@ RecordPtr NicTsoGet::GetOutputStructure() { return RecordTemplate(kRecordName).S
 
 InputSpecPtr NicTsoGet::GetInputSpecInternal() {
     auto spec = Parvik::CallSpec::InputSpec::New();
-    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "The name of pnic to get TSO settings", false);
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "The name of pnic to get TSO settings",
+                 false);
     return spec;
 }
 
 OutputSpecPtr NicTsoGet::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
 void NicTsoGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    ListOffloadSettings(input, output, [this] { return GetOutputStructure(); },
-                        [](const RecordPtr& record, const Kavrel::Network::PnicOffloadSettings& settings) {
-                            record->SetField(kValueField, OnOff(settings.tso));
-                        });
+    ListOffloadSettings(
+        input, output, [this] { return GetOutputStructure(); },
+        [](const RecordPtr& record, const Kavrel::Network::PnicOffloadSettings& settings) {
+            record->SetField(kValueField, OnOff(settings.tso));
+        });
 }
 
 }  // namespace NetworkNamespace

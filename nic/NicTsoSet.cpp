@@ -14,7 +14,8 @@ NicTsoSet::~NicTsoSet() = default;
 InputSpecPtr NicTsoSet::GetInputSpecInternal() {
     auto spec = Parvik::CallSpec::InputSpec::New();
     AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "Name of pnic to set TSO settings.", true);
-    AddParameter(spec, "enable", Parvik::CallSpec::PARAM_INTEGER, "e", "TCP segmentation offload", true, IntRange(0, 1));
+    AddParameter(spec, "enable", Parvik::CallSpec::PARAM_INTEGER, "e", "TCP segmentation offload", true,
+                 IntRange(0, 1));
     return spec;
 }
 

@@ -85,10 +85,9 @@ struct PnicSoftwareModel {
     bool vlanUntagging = false;
     bool geneveOffload = false;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicSoftwareModel, ipv4Cso, ipv4Tso, scatterGather,
-                                                offsetBasedOffload, vxlanEncap, ipv6Tso, ipv6TsoExt, ipv6Cso,
-                                                ipv6CsoExt, highDma, scatterGatherSpanPages, vlanTagging,
-                                                vlanUntagging, geneveOffload)
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicSoftwareModel, ipv4Cso, ipv4Tso, scatterGather, offsetBasedOffload,
+                                                vxlanEncap, ipv6Tso, ipv6TsoExt, ipv6Cso, ipv6CsoExt, highDma,
+                                                scatterGatherSpanPages, vlanTagging, vlanUntagging, geneveOffload)
 
 // Counters the driver keeps (64-bit).
 struct PnicStatsModel {
@@ -117,10 +116,10 @@ struct PnicStatsModel {
     uint64_t txWindowErrors = 0;
 };
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicStatsModel, rxPackets, txPackets, rxBytes, txBytes, rxDropped,
-                                                txDropped, rxMulticast, rxBroadcast, txMulticast, txBroadcast,
-                                                rxErrors, rxLengthErrors, rxOverErrors, rxCrcErrors, rxFrameErrors,
-                                                rxFifoErrors, rxMissedErrors, txErrors, txAbortedErrors,
-                                                txCarrierErrors, txFifoErrors, txHeartbeatErrors, txWindowErrors)
+                                                txDropped, rxMulticast, rxBroadcast, txMulticast, txBroadcast, rxErrors,
+                                                rxLengthErrors, rxOverErrors, rxCrcErrors, rxFrameErrors, rxFifoErrors,
+                                                rxMissedErrors, txErrors, txAbortedErrors, txCarrierErrors,
+                                                txFifoErrors, txHeartbeatErrors, txWindowErrors)
 
 // Packets counted on one VLAN while the NIC serves as a switch uplink.
 struct PnicVlanCounterModel {
@@ -137,8 +136,8 @@ struct PnicModel {
     std::string pciAddress;  // empty: no PCI function (a pseudo NIC)
     std::string macAddress = "00:00:00:00:00:00";
     uint32_t mtu = 1500;
-    bool linkUp = true;   // cable detected
-    bool adminUp = true;  // administratively up
+    bool linkUp = true;     // cable detected
+    bool adminUp = true;    // administratively up
     uint32_t speed = 1000;  // Mbps
     uint32_t duplex = 1;    // 1 full, 2 half
 

@@ -1,11 +1,11 @@
 // Physical NIC queries and settings, the NIC inventory and the network factory.
 #include <algorithm>
 
-#include "kavrel/NetworkFactory.h"
-#include "kavrel/NetworkInfo.h"
-#include "kavrel/Lib.h"
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "kavrel/Lib.h"
+#include "kavrel/NetworkFactory.h"
+#include "kavrel/NetworkInfo.h"
 #include "lmxctl/NetworkInfoImpl.h"
 #include "lmxctl/PnicImpl.h"
 #include "model/PnicModel.h"
@@ -130,8 +130,8 @@ void Pnic::GetPnicInfo(PnicInfo& info) const {
     info.advertisedLinkModes.clear();
     // Auto-negotiation advertises every mode; a forced link only its own.
     for (const auto& mode : pnic.linkModes) {
-        bool forced = static_cast<uint32_t>(mode.speed) == pnic.speed &&
-                      static_cast<uint32_t>(mode.duplex) == pnic.duplex;
+        bool forced =
+            static_cast<uint32_t>(mode.speed) == pnic.speed && static_cast<uint32_t>(mode.duplex) == pnic.duplex;
         if (pnic.autoNegotiation || forced) info.advertisedLinkModes.push_back({mode.speed, mode.duplex, mode.media});
     }
     info.advertisedAutoNegotiation = pnic.supportsAutoNegotiation && pnic.autoNegotiation;
@@ -323,10 +323,10 @@ void Pnic::SetCoalesceParams(const PnicCoalesceParams& params) {
     Modify(name_, [&](PnicModel& pnic) {
         auto& c = pnic.coalesce;
         if (!c.supported) throw KavrelException(name_ + " does not support interrupt coalescing");
-        for (uint32_t value : {params.pktRateLow, params.pktRateHigh, params.rxUsecs, params.rxMaxFrames,
-                               params.txUsecs, params.txMaxFrames, params.rxUsecsLow, params.rxMaxFramesLow,
-                               params.txUsecsLow, params.txMaxFramesLow, params.rxUsecsHigh, params.rxMaxFramesHigh,
-                               params.txUsecsHigh, params.txMaxFramesHigh}) {
+        for (uint32_t value :
+             {params.pktRateLow, params.pktRateHigh, params.rxUsecs, params.rxMaxFrames, params.txUsecs,
+              params.txMaxFrames, params.rxUsecsLow, params.rxMaxFramesLow, params.txUsecsLow, params.txMaxFramesLow,
+              params.rxUsecsHigh, params.rxMaxFramesHigh, params.txUsecsHigh, params.txMaxFramesHigh}) {
             if (value > kMaxCoalesceValue) {
                 throw KavrelException("Invalid coalescing value " + std::to_string(value) + " for " + name_);
             }
@@ -374,10 +374,10 @@ void Pnic::SetOffloadSettings(const PnicOffloadSettings& settings) {
             if (value && !capable) throw KavrelException(name_ + " does not support " + what);
             target = value;
         };
-        apply(PnicOffloadSettings::RX_CSO, settings.rxChecksum, pnic.offloadCapable.rxChecksum,
-              pnic.offload.rxChecksum, "RX checksum offload");
-        apply(PnicOffloadSettings::TX_CSO, settings.txChecksum, pnic.offloadCapable.txChecksum,
-              pnic.offload.txChecksum, "TX checksum offload");
+        apply(PnicOffloadSettings::RX_CSO, settings.rxChecksum, pnic.offloadCapable.rxChecksum, pnic.offload.rxChecksum,
+              "RX checksum offload");
+        apply(PnicOffloadSettings::TX_CSO, settings.txChecksum, pnic.offloadCapable.txChecksum, pnic.offload.txChecksum,
+              "TX checksum offload");
         apply(PnicOffloadSettings::SG, settings.scatterGather, pnic.offloadCapable.scatterGather,
               pnic.offload.scatterGather, "scatter-gather");
         apply(PnicOffloadSettings::TSO, settings.tso, pnic.offloadCapable.tso, pnic.offload.tso,
@@ -435,8 +435,8 @@ std::vector<std::unique_ptr<PnicVlanStats>> Pnic::GetVlanStats() const {
     std::vector<std::unique_ptr<PnicVlanStats>> entries;
     if (!pnic.vlanStatsEnabled) return entries;
     for (const auto& counter : pnic.vlanCounters) {
-        entries.push_back(std::make_unique<PnicVlanStats>(PnicVlanStats{counter.vlanId, counter.rxPackets,
-                                                                        counter.txPackets}));
+        entries.push_back(
+            std::make_unique<PnicVlanStats>(PnicVlanStats{counter.vlanId, counter.rxPackets, counter.txPackets}));
     }
     return entries;
 }

@@ -12,13 +12,21 @@ using TalixTest::TempHostRoot;
 
 json TwoNics() {
     return {{"pnics",
-             {{{"name", "pnic0"}, {"driver", "cvx10"}, {"pciAddress", "0000:3b:00.0"},
-               {"vendorName", "Corvane"}, {"deviceName", "CX-4200"}, {"macAddress", "02:00:00:00:10:00"},
-               {"supportedPorts", {4}}, {"port", 4}, {"supportsMessageLevel", true},
-               {"linkModes", {{{"speed", 1000}, {"duplex", 1}, {"media", 3}},
-                              {{"speed", 10000}, {"duplex", 1}, {"media", 9}}}},
+             {{{"name", "pnic0"},
+               {"driver", "cvx10"},
+               {"pciAddress", "0000:3b:00.0"},
+               {"vendorName", "Corvane"},
+               {"deviceName", "CX-4200"},
+               {"macAddress", "02:00:00:00:10:00"},
+               {"supportedPorts", {4}},
+               {"port", 4},
+               {"supportsMessageLevel", true},
+               {"linkModes",
+                {{{"speed", 1000}, {"duplex", 1}, {"media", 3}}, {{"speed", 10000}, {"duplex", 1}, {"media", 9}}}},
                {"speed", 10000}},
-              {{"name", "usbnic0"}, {"driver", "uethr"}, {"description", "USB-NIC:Tembrook:TB-100"},
+              {{"name", "usbnic0"},
+               {"driver", "uethr"},
+               {"description", "USB-NIC:Tembrook:TB-100"},
                {"pause", {{"supported", false}}}}}}};
 }
 

@@ -71,7 +71,7 @@ TEST_F(NicListTest, PseudoNicDescriptionGivesVendorAndDevice) {
         {"USB-NIC:Tembrook:TB-100", "Tembrook TB-100"},
         {"ACPI-NIC:Acme:Onboard", "Acme Onboard"},
         {"PhyDev:Acme:Phy 7", "Acme Phy 7"},
-        {"USB-NIC-2:Tembrook:TB-200", "Tembrook TB-200"},  // the kind only has to begin the text
+        {"USB-NIC-2:Tembrook:TB-200", "Tembrook TB-200"},           // the kind only has to begin the text
         {"::USB-NIC::Tembrook:::TB-100:extra", "Tembrook TB-100"},  // empty fields are skipped
         {"SerialNic:Acme:Thing", "Unknown Unknown"},
         {"", "Unknown Unknown"},
@@ -139,9 +139,10 @@ TEST_F(NicGetTest, ShowsGenericSettingsPauseAndDriver) {
     EXPECT_EQ(info["Pause RX"], true);
     EXPECT_EQ(info["Pause TX"], false);
     EXPECT_EQ(info["Link Status"], "Up");
-    EXPECT_EQ(info["Driver Info"],
-              (json{{"Driver", "hsg1"}, {"Version", "1.9.3"}, {"Firmware Version", "0x80000d2a"},
-                    {"Bus Info", "0000:02:00.0"}}));
+    EXPECT_EQ(info["Driver Info"], (json{{"Driver", "hsg1"},
+                                         {"Version", "1.9.3"},
+                                         {"Firmware Version", "0x80000d2a"},
+                                         {"Bus Info", "0000:02:00.0"}}));
     EXPECT_EQ(info["Backing DPU Id"], "N/A");
 }
 
@@ -231,8 +232,8 @@ TEST_F(NicSetTest, SettingsRoundTripThroughGet) {
     // Wake-on modes are replaced as typed, in order.
     EXPECT_EQ(Root("network nic set -n pnic0 -w sbu"), true);
     EXPECT_EQ(Root("network nic get -n pnic0")["Wakeon"],
-              (json{"Enable SecureOn(tm) Password for                            MagicPacket(tm)",
-                    "Broadcast Messages", "Unicast Messagess"}));
+              (json{"Enable SecureOn(tm) Password for                            MagicPacket(tm)", "Broadcast Messages",
+                    "Unicast Messagess"}));
 }
 
 TEST_F(NicSetTest, SpeedDuplexAndAutoNegotiation) {

@@ -22,18 +22,18 @@ using NicRecordShapeTest = NicCommandTest;
 // JSON output cannot show field order; the output specs can.
 TEST_F(NicRecordShapeTest, FieldsComeInDisplayOrder) {
     UseNics({});
-    EXPECT_EQ(FieldOrder(cli.Invoke("network nic software list")),
-              (std::vector<std::string>{"NIC", "IPv4 CSO", "IPv4 TSO", "Scatter Gather", "Offset Based Offload",
-                                        "VXLAN Encap", "Geneve Offload", "IPv6 TSO", "IPv6 TSO Ext", "IPv6 CSO",
-                                        "IPv6 CSO Ext", "High DMA", "Scatter Gather MP", "VLAN Tagging",
-                                        "VLAN Untagging"}));
+    EXPECT_EQ(
+        FieldOrder(cli.Invoke("network nic software list")),
+        (std::vector<std::string>{"NIC", "IPv4 CSO", "IPv4 TSO", "Scatter Gather", "Offset Based Offload",
+                                  "VXLAN Encap", "Geneve Offload", "IPv6 TSO", "IPv6 TSO Ext", "IPv6 CSO",
+                                  "IPv6 CSO Ext", "High DMA", "Scatter Gather MP", "VLAN Tagging", "VLAN Untagging"}));
     EXPECT_EQ(FieldOrder(cli.Invoke("network nic pauseParams list")),
               (std::vector<std::string>{"NIC", "Pause Params Supported", "Auto Negotiation", "Pause RX", "Pause TX",
                                         "Auto Negotiation Resolution Avail", "RX Auto Negotiation Resolution",
                                         "TX Auto Negotiation Resolution"}));
     EXPECT_EQ(FieldOrder(cli.Invoke("network nic list")),
-              (std::vector<std::string>{"Name", "PCI Device", "Driver", "Link", "Admin Status", "Link Status",
-                                        "Speed", "Duplex", "MAC Address", "MTU", "Description", "DPU Id"}));
+              (std::vector<std::string>{"Name", "PCI Device", "Driver", "Link", "Admin Status", "Link Status", "Speed",
+                                        "Duplex", "MAC Address", "MTU", "Description", "DPU Id"}));
     auto stats = FieldOrder(cli.Invoke("network nic stats get -n pnic0"));
     ASSERT_EQ(stats.size(), 24u);
     EXPECT_EQ(stats[0], "NIC Name");
@@ -85,23 +85,33 @@ using NicStatsTest = NicCommandTest;
 TEST_F(NicStatsTest, MapsEveryCounterToItsField) {
     json nic = Nic("pnic0");
     // Distinct values show that no two fields are swapped; one needs more than 32 bits.
-    const char* counters[] = {"rxPackets",     "txPackets",        "rxBytes",         "txBytes",
-                              "rxDropped",     "txDropped",        "rxMulticast",     "rxBroadcast",
-                              "txMulticast",   "txBroadcast",      "rxErrors",        "rxLengthErrors",
-                              "rxOverErrors",  "rxCrcErrors",      "rxFrameErrors",   "rxFifoErrors",
-                              "rxMissedErrors", "txErrors",        "txAbortedErrors", "txCarrierErrors",
-                              "txFifoErrors",  "txHeartbeatErrors", "txWindowErrors"};
-    const char* fields[] = {"Packets received",          "Packets sent",
-                            "Bytes received",            "Bytes sent",
-                            "Receive packets dropped",   "Transmit packets dropped",
-                            "Multicast packets received", "Broadcast packets received",
-                            "Multicast packets sent",    "Broadcast packets sent",
-                            "Total receive errors",      "Receive length errors",
-                            "Receive over errors",       "Receive CRC errors",
-                            "Receive frame errors",      "Receive FIFO errors",
-                            "Receive missed errors",     "Total transmit errors",
-                            "Transmit aborted errors",   "Transmit carrier errors",
-                            "Transmit FIFO errors",      "Transmit heartbeat errors",
+    const char* counters[] = {
+        "rxPackets",       "txPackets",       "rxBytes",       "txBytes",           "rxDropped",      "txDropped",
+        "rxMulticast",     "rxBroadcast",     "txMulticast",   "txBroadcast",       "rxErrors",       "rxLengthErrors",
+        "rxOverErrors",    "rxCrcErrors",     "rxFrameErrors", "rxFifoErrors",      "rxMissedErrors", "txErrors",
+        "txAbortedErrors", "txCarrierErrors", "txFifoErrors",  "txHeartbeatErrors", "txWindowErrors"};
+    const char* fields[] = {"Packets received",
+                            "Packets sent",
+                            "Bytes received",
+                            "Bytes sent",
+                            "Receive packets dropped",
+                            "Transmit packets dropped",
+                            "Multicast packets received",
+                            "Broadcast packets received",
+                            "Multicast packets sent",
+                            "Broadcast packets sent",
+                            "Total receive errors",
+                            "Receive length errors",
+                            "Receive over errors",
+                            "Receive CRC errors",
+                            "Receive frame errors",
+                            "Receive FIFO errors",
+                            "Receive missed errors",
+                            "Total transmit errors",
+                            "Transmit aborted errors",
+                            "Transmit carrier errors",
+                            "Transmit FIFO errors",
+                            "Transmit heartbeat errors",
                             "Transmit window errors"};
     for (int i = 0; i < 23; ++i) nic["stats"][counters[i]] = 100 + i;
     nic["stats"]["rxBytes"] = 9000000000123ull;
@@ -228,22 +238,21 @@ TEST_F(NicCoalesceTest, GetShowsCapitalisedAdaptiveStates) {
     nic["coalesce"] = {{"adaptiveRx", true}, {"adaptiveTx", false}, {"sampleInterval", 4}, {"rxUsecs", 50},
                        {"rxMaxFrames", 32},  {"txUsecs", 40},       {"txMaxFrames", 16}};
     UseNics({nic});
-    EXPECT_EQ(Root("network nic coalesce get"),
-              (json{{{"NIC", "pnic0"},
-                     {"RX microseconds", "50"},
-                     {"RX maximum frames", "32"},
-                     {"TX microseconds", "40"},
-                     {"TX Maximum frames", "16"},
-                     {"Adaptive RX", "On"},
-                     {"Adaptive TX", "Off"},
-                     {"Sample interval seconds", "4"}}}));
+    EXPECT_EQ(Root("network nic coalesce get"), (json{{{"NIC", "pnic0"},
+                                                       {"RX microseconds", "50"},
+                                                       {"RX maximum frames", "32"},
+                                                       {"TX microseconds", "40"},
+                                                       {"TX Maximum frames", "16"},
+                                                       {"Adaptive RX", "On"},
+                                                       {"Adaptive TX", "Off"},
+                                                       {"Sample interval seconds", "4"}}}));
 }
 
 TEST_F(NicCoalesceTest, SetKeepsOptionsLeftOut) {
     UseNics({Nic("pnic0")});
     json nic = Nic("pnic1");
-    nic["coalesce"] = {{"adaptiveTx", true}, {"sampleInterval", 9}, {"txMaxFrames", 12}, {"pktRateHigh", 7000},
-                       {"rxUsecsLow", 2}};
+    nic["coalesce"] = {
+        {"adaptiveTx", true}, {"sampleInterval", 9}, {"txMaxFrames", 12}, {"pktRateHigh", 7000}, {"rxUsecsLow", 2}};
     UseNics({Nic("pnic0"), nic});
     const json before = {Root("network nic coalesce get -n pnic1"), Root("network nic coalesce high get -n pnic1"),
                          Root("network nic coalesce low get -n pnic1")};
@@ -269,20 +278,18 @@ TEST_F(NicCoalesceTest, HighAndLowRateSetsAreSeparate) {
     EXPECT_EQ(Root("network nic coalesce low set -n pnic0 -p 20000 -r 8"), true);
     // Only the packet rate: the delays stay as they were.
     EXPECT_EQ(Root("network nic coalesce high set -n pnic0 -p 500000"), true);
-    EXPECT_EQ(Root("network nic coalesce high get -n pnic0"),
-              (json{{"NIC", "pnic0"},
-                    {"Packet rate", 500000},
-                    {"RX delay time", 120},
-                    {"RX delay packets", 128},
-                    {"TX delay time", 100},
-                    {"TX delay packets", 64}}));
-    EXPECT_EQ(Root("network nic coalesce low get -n pnic0"),
-              (json{{"NIC", "pnic0"},
-                    {"Packet rate", 20000},
-                    {"RX delay time", 8},
-                    {"RX delay packets", 0},
-                    {"TX delay time", 0},
-                    {"TX delay packets", 0}}));
+    EXPECT_EQ(Root("network nic coalesce high get -n pnic0"), (json{{"NIC", "pnic0"},
+                                                                    {"Packet rate", 500000},
+                                                                    {"RX delay time", 120},
+                                                                    {"RX delay packets", 128},
+                                                                    {"TX delay time", 100},
+                                                                    {"TX delay packets", 64}}));
+    EXPECT_EQ(Root("network nic coalesce low get -n pnic0"), (json{{"NIC", "pnic0"},
+                                                                   {"Packet rate", 20000},
+                                                                   {"RX delay time", 8},
+                                                                   {"RX delay packets", 0},
+                                                                   {"TX delay time", 0},
+                                                                   {"TX delay packets", 0}}));
     EXPECT_EQ(Root("network nic coalesce get")[0]["RX microseconds"], "3");  // general set untouched
 }
 
@@ -319,15 +326,14 @@ TEST_F(NicRingTest, CurrentAndPresetSizes) {
     UseNics({nic});
     EXPECT_EQ(Root("network nic ring current get -n pnic0"),
               (json{{"RX", 512}, {"RX Mini", 0}, {"RX Jumbo", 128}, {"TX", 256}}));
-    EXPECT_EQ(Root("network nic ring preset get -n pnic0"),
-              (json{{"RX", 4096},
-                    {"RX Mini", 256},
-                    {"RX Jumbo", 1024},
-                    {"TX", 2048},
-                    {"Max RX", 4096},
-                    {"Max RX Mini", 256},
-                    {"Max RX Jumbo", 1024},
-                    {"Max TX", 2048}}));
+    EXPECT_EQ(Root("network nic ring preset get -n pnic0"), (json{{"RX", 4096},
+                                                                  {"RX Mini", 256},
+                                                                  {"RX Jumbo", 1024},
+                                                                  {"TX", 2048},
+                                                                  {"Max RX", 4096},
+                                                                  {"Max RX Mini", 256},
+                                                                  {"Max RX Jumbo", 1024},
+                                                                  {"Max TX", 2048}}));
 }
 
 TEST_F(NicRingTest, SetAppliesOnlyTheSizesGiven) {
@@ -379,18 +385,38 @@ TEST_F(NicPauseTest, ListResolvesAgainstTheLinkPartner) {
     UseNics({resolved, linkDown, forced, none});
 
     const json expected[] = {
-        {{"NIC", "pnic0"}, {"Pause Params Supported", true}, {"Auto Negotiation", true}, {"Pause RX", true},
-         {"Pause TX", false}, {"Auto Negotiation Resolution Avail", true}, {"RX Auto Negotiation Resolution", true},
+        {{"NIC", "pnic0"},
+         {"Pause Params Supported", true},
+         {"Auto Negotiation", true},
+         {"Pause RX", true},
+         {"Pause TX", false},
+         {"Auto Negotiation Resolution Avail", true},
+         {"RX Auto Negotiation Resolution", true},
          {"TX Auto Negotiation Resolution", false}},
         // No resolution without a link.
-        {{"NIC", "pnic1"}, {"Pause Params Supported", true}, {"Auto Negotiation", true}, {"Pause RX", true},
-         {"Pause TX", true}, {"Auto Negotiation Resolution Avail", false}, {"RX Auto Negotiation Resolution", false},
+        {{"NIC", "pnic1"},
+         {"Pause Params Supported", true},
+         {"Auto Negotiation", true},
+         {"Pause RX", true},
+         {"Pause TX", true},
+         {"Auto Negotiation Resolution Avail", false},
+         {"RX Auto Negotiation Resolution", false},
          {"TX Auto Negotiation Resolution", false}},
-        {{"NIC", "pnic2"}, {"Pause Params Supported", true}, {"Auto Negotiation", false}, {"Pause RX", true},
-         {"Pause TX", true}, {"Auto Negotiation Resolution Avail", false}, {"RX Auto Negotiation Resolution", false},
+        {{"NIC", "pnic2"},
+         {"Pause Params Supported", true},
+         {"Auto Negotiation", false},
+         {"Pause RX", true},
+         {"Pause TX", true},
+         {"Auto Negotiation Resolution Avail", false},
+         {"RX Auto Negotiation Resolution", false},
          {"TX Auto Negotiation Resolution", false}},
-        {{"NIC", "pnic3"}, {"Pause Params Supported", false}, {"Auto Negotiation", false}, {"Pause RX", false},
-         {"Pause TX", false}, {"Auto Negotiation Resolution Avail", false}, {"RX Auto Negotiation Resolution", false},
+        {{"NIC", "pnic3"},
+         {"Pause Params Supported", false},
+         {"Auto Negotiation", false},
+         {"Pause RX", false},
+         {"Pause TX", false},
+         {"Auto Negotiation Resolution Avail", false},
+         {"RX Auto Negotiation Resolution", false},
          {"TX Auto Negotiation Resolution", false}},
     };
     auto list = Root("network nic pauseParams list");
