@@ -1,30 +1,78 @@
-// nic coalesce get: not implemented yet.
+// network nic coalesce get: interrupt coalescing parameters of one or all NICs.
+#include "lmxctl/NetworkInfoImpl.h"
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicCoalesceGet::NicCoalesceGet() {}
+namespace {
+const std::string kRecordName = "CoalesceParams";
+const std::string kRxUsecsField = "RX microseconds";
+const std::string kRxMaxFramesField = "RX maximum frames";
+const std::string kTxUsecsField = "TX microseconds";
+const std::string kTxMaxFramesField = "TX Maximum frames";
+const std::string kAdaptiveRxField = "Adaptive RX";
+const std::string kAdaptiveTxField = "Adaptive TX";
+const std::string kSampleIntervalField = "Sample interval seconds";
+}  // namespace
+
+NicCoalesceGet::NicCoalesceGet() {
+    SetDescription("Get coalesce parameters");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:" + kRecordName, kNicField + "," + kRxUsecsField + "," + kRxMaxFramesField + "," +
+                                                           kTxUsecsField + "," + kTxMaxFramesField + "," +
+                                                           kAdaptiveRxField + "," + kAdaptiveTxField + "," +
+                                                           kSampleIntervalField);
+}
 
 std::shared_ptr<NicCoalesceGet> NicCoalesceGet::New() { return std::shared_ptr<NicCoalesceGet>(new NicCoalesceGet()); }
 
 NicCoalesceGet::~NicCoalesceGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicCoalesceGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicCoalesceGet");
+RecordPtr NicCoalesceGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kNicField)
+        .String(kRxUsecsField)
+        .String(kRxMaxFramesField)
+        .String(kTxUsecsField)
+        .String(kTxMaxFramesField)
+        .String(kAdaptiveRxField)
+        .String(kAdaptiveTxField)
+        .String(kSampleIntervalField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicCoalesceGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicCoalesceGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicCoalesceGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "The name of pnic to get coalesce parameters", false);
+    return spec;
 }
 
-void NicCoalesceGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                    const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicCoalesceGet::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
+
+void NicCoalesceGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        LmxCtl::Network::NetworkInfoImpl inventory;
+        std::vector<std::unique_ptr<Kavrel::Network::Pnic>> pnics;
+        if (!SelectPnics(inventory, input, output, kPnicParameter, "Pnic with name ", " not found", pnics)) return;
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& pnic : pnics) {
+            Kavrel::Network::PnicCoalesceParams params;
+            pnic->GetCoalesceParams(params);
+            auto record = GetOutputStructure();
+            record->SetField(kNicField, pnic->GetName());
+            record->SetField(kRxUsecsField, std::to_string(params.rxUsecs));
+            record->SetField(kRxMaxFramesField, std::to_string(params.rxMaxFrames));
+            record->SetField(kTxUsecsField, std::to_string(params.txUsecs));
+            record->SetField(kTxMaxFramesField, std::to_string(params.txMaxFrames));
+            record->SetField(kAdaptiveRxField, OnOffCapitalised(params.adaptiveRx));
+            record->SetField(kAdaptiveTxField, OnOffCapitalised(params.adaptiveTx));
+            record->SetField(kSampleIntervalField, std::to_string(params.sampleInterval));
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,35 @@
-// nic coalesce high get: not implemented yet.
+// network nic coalesce high get: how a NIC delays interrupts at high packet rates.
+#include "nic/NicCoalesceRate.h"
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicCoalesceHighGet::NicCoalesceHighGet() {}
+namespace {
+const std::string kRecordName = "CoalesceParamsAtHighPacketRate";
+}  // namespace
 
-std::shared_ptr<NicCoalesceHighGet> NicCoalesceHighGet::New() { return std::shared_ptr<NicCoalesceHighGet>(new NicCoalesceHighGet()); }
+NicCoalesceHighGet::NicCoalesceHighGet() {
+    SetDescription(
+        "Get information about the behavior of a NIC when it sends or receives packets at high packet rate.");
+    SetDefaultOutputFormatter("simple");
+    SetRateCoalesceOutputParameters(*this, kRecordName);
+}
+
+std::shared_ptr<NicCoalesceHighGet> NicCoalesceHighGet::New() {
+    return std::shared_ptr<NicCoalesceHighGet>(new NicCoalesceHighGet());
+}
 
 NicCoalesceHighGet::~NicCoalesceHighGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicCoalesceHighGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicCoalesceHighGet");
-}
+RecordPtr NicCoalesceHighGet::GetOutputStructure() { return RateCoalesceRecord(kRecordName); }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicCoalesceHighGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr NicCoalesceHighGet::GetInputSpecInternal() { return RateCoalesceGetInputSpec(); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicCoalesceHighGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
+OutputSpecPtr NicCoalesceHighGet::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
 
-void NicCoalesceHighGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                        const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void NicCoalesceHighGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    GetRateCoalesce(input, output, kHighRateCoalesce, GetOutputStructure());
 }
 
 }  // namespace NetworkNamespace

@@ -1,26 +1,32 @@
-// nic coalesce high set: not implemented yet.
+// network nic coalesce high set: change how a NIC delays interrupts at high packet rates.
+#include "nic/NicCoalesceRate.h"
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicCoalesceHighSet::NicCoalesceHighSet() {}
+NicCoalesceHighSet::NicCoalesceHighSet() {
+    SetDescription(
+        "Set parameters to control the behavior of a NIC when it sends or receives packets at high packet rate.");
+}
 
-std::shared_ptr<NicCoalesceHighSet> NicCoalesceHighSet::New() { return std::shared_ptr<NicCoalesceHighSet>(new NicCoalesceHighSet()); }
+std::shared_ptr<NicCoalesceHighSet> NicCoalesceHighSet::New() {
+    return std::shared_ptr<NicCoalesceHighSet>(new NicCoalesceHighSet());
+}
 
 NicCoalesceHighSet::~NicCoalesceHighSet() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicCoalesceHighSet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicCoalesceHighSet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicCoalesceHighSet::GetInputSpecInternal() {
+    return RateCoalesceSetInputSpec(
+        kHighRateCoalesce,
+        "The high packet rate measured in number of packets per second. When packet rate is above this parameter, the "
+        "RX/TX coalescing parameters configured by this command are used.");
 }
 
-void NicCoalesceHighSet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                        const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicCoalesceHighSet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void NicCoalesceHighSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    SetRateCoalesce(input, output, kHighRateCoalesce);
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,34 @@
-// nic coalesce low get: not implemented yet.
+// network nic coalesce low get: how a NIC delays interrupts at low packet rates.
+#include "nic/NicCoalesceRate.h"
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicCoalesceLowGet::NicCoalesceLowGet() {}
+namespace {
+const std::string kRecordName = "CoalesceParamsAtLowPacketRate";
+}  // namespace
 
-std::shared_ptr<NicCoalesceLowGet> NicCoalesceLowGet::New() { return std::shared_ptr<NicCoalesceLowGet>(new NicCoalesceLowGet()); }
+NicCoalesceLowGet::NicCoalesceLowGet() {
+    SetDescription("Get information about the behavior of a NIC when it sends or receives packets at low packet rate.");
+    SetDefaultOutputFormatter("simple");
+    SetRateCoalesceOutputParameters(*this, kRecordName);
+}
+
+std::shared_ptr<NicCoalesceLowGet> NicCoalesceLowGet::New() {
+    return std::shared_ptr<NicCoalesceLowGet>(new NicCoalesceLowGet());
+}
 
 NicCoalesceLowGet::~NicCoalesceLowGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicCoalesceLowGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicCoalesceLowGet");
-}
+RecordPtr NicCoalesceLowGet::GetOutputStructure() { return RateCoalesceRecord(kRecordName); }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicCoalesceLowGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr NicCoalesceLowGet::GetInputSpecInternal() { return RateCoalesceGetInputSpec(); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicCoalesceLowGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
+OutputSpecPtr NicCoalesceLowGet::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
 
-void NicCoalesceLowGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                       const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void NicCoalesceLowGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    GetRateCoalesce(input, output, kLowRateCoalesce, GetOutputStructure());
 }
 
 }  // namespace NetworkNamespace

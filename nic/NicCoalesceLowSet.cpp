@@ -1,26 +1,32 @@
-// nic coalesce low set: not implemented yet.
+// network nic coalesce low set: change how a NIC delays interrupts at low packet rates.
+#include "nic/NicCoalesceRate.h"
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicCoalesceLowSet::NicCoalesceLowSet() {}
+NicCoalesceLowSet::NicCoalesceLowSet() {
+    SetDescription(
+        "Set parameters to control the behavior of a NIC when it sends or receives packets at low packet rate.");
+}
 
-std::shared_ptr<NicCoalesceLowSet> NicCoalesceLowSet::New() { return std::shared_ptr<NicCoalesceLowSet>(new NicCoalesceLowSet()); }
+std::shared_ptr<NicCoalesceLowSet> NicCoalesceLowSet::New() {
+    return std::shared_ptr<NicCoalesceLowSet>(new NicCoalesceLowSet());
+}
 
 NicCoalesceLowSet::~NicCoalesceLowSet() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicCoalesceLowSet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicCoalesceLowSet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicCoalesceLowSet::GetInputSpecInternal() {
+    return RateCoalesceSetInputSpec(
+        kLowRateCoalesce,
+        "The low packet rate measured in number of packets per second. When packet rate is below this parameter, the "
+        "RX/TX coalescing parameters configured by this command are used.");
 }
 
-void NicCoalesceLowSet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                       const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicCoalesceLowSet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void NicCoalesceLowSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    SetRateCoalesce(input, output, kLowRateCoalesce);
 }
 
 }  // namespace NetworkNamespace

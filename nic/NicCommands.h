@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "kavrel/Pnic.h"
 #include "parvik/AutoCli.h"
 
 namespace NorvaleCli {
@@ -41,6 +42,9 @@ public:
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+
+    // The nested "Driver Info" record.
+    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDriverInfoStructure();
 };
 
 class NicSet : public virtual Parvik::AutoCli::Command {
@@ -52,6 +56,9 @@ public:
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+
+    // Merges the optional settings into info; true when any of them changed.
+    bool GetInfoFromParam(const std::shared_ptr<Parvik::CallSpec::Input>& input, Kavrel::Network::PnicInfo& info);
 };
 
 class NicDown : public virtual Parvik::AutoCli::Command {

@@ -1,30 +1,46 @@
-// nic cso get: not implemented yet.
+// network nic cso get: checksum offload settings of one or all NICs.
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicCsoGet::NicCsoGet() {}
+namespace {
+const std::string kRecordName = "CSOSettings";
+const std::string kRxField = "RX Checksum Offload";
+const std::string kTxField = "TX Checksum Offload";
+}  // namespace
+
+NicCsoGet::NicCsoGet() {
+    SetDescription("Get checksum offload settings");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:" + kRecordName, kNicField + "," + kRxField + "," + kTxField);
+}
 
 std::shared_ptr<NicCsoGet> NicCsoGet::New() { return std::shared_ptr<NicCsoGet>(new NicCsoGet()); }
 
 NicCsoGet::~NicCsoGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicCsoGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicCsoGet");
+RecordPtr NicCsoGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName).String(kNicField).String(kRxField).String(kTxField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicCsoGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicCsoGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicCsoGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "The name of pnic to get CSO settings",
+                 false);
+    return spec;
 }
 
-void NicCsoGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                               const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicCsoGet::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
+
+void NicCsoGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    ListOffloadSettings(
+        input, output, [this] { return GetOutputStructure(); },
+        [](const RecordPtr& record, const Kavrel::Network::PnicOffloadSettings& settings) {
+            record->SetField(kRxField, OnOff(settings.rxChecksum));
+            record->SetField(kTxField, OnOff(settings.txChecksum));
+        });
 }
 
 }  // namespace NetworkNamespace

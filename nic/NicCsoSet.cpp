@@ -1,26 +1,29 @@
-// nic cso set: not implemented yet.
+// network nic cso set: turn checksum offload settings of a NIC on or off (not persistent).
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicCsoSet::NicCsoSet() {}
+NicCsoSet::NicCsoSet() { SetDescription("Set checksum offload settings on a nic, which is not persistent."); }
 
 std::shared_ptr<NicCsoSet> NicCsoSet::New() { return std::shared_ptr<NicCsoSet>(new NicCsoSet()); }
 
 NicCsoSet::~NicCsoSet() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicCsoSet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicCsoSet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicCsoSet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "Name of pnic to set offload settings.",
+                 true);
+    AddParameter(spec, "enable", Parvik::CallSpec::PARAM_INTEGER, "e", "RX/TX checksum offload", true, IntRange(0, 1));
+    return spec;
 }
 
-void NicCsoSet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                               const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicCsoSet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void NicCsoSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    SetOffloadSettings(input, output,
+                       Kavrel::Network::PnicOffloadSettings::RX_CSO | Kavrel::Network::PnicOffloadSettings::TX_CSO);
 }
 
 }  // namespace NetworkNamespace

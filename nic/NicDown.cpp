@@ -1,26 +1,33 @@
-// nic down: not implemented yet.
+// network nic down: bring a NIC administratively down.
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicDown::NicDown() {}
+NicDown::NicDown() { SetDescription("Bring down the specified network device."); }
 
 std::shared_ptr<NicDown> NicDown::New() { return std::shared_ptr<NicDown>(new NicDown()); }
 
 NicDown::~NicDown() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicDown::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicDown::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicDown::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNicNameParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "The name of the NIC to configured. This must be one of the cards listed in the nic list command.",
+                 true);
+    return spec;
 }
 
-void NicDown::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                             const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicDown::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void NicDown::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto pnic = NicLookupByName(output, input->GetParameter(kNicNameParameter));
+        if (!pnic) return;
+        pnic->SetAdminStatus(false);
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,153 @@
-// nic get: not implemented yet.
+// network nic get: one NIC's generic settings, pause state and driver.
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicGet::NicGet() {}
+namespace {
+const std::string kRecordName = "NICInfo";
+const std::string kNameField = "Name";
+const std::string kSupportedPortsField = "Supported Ports";
+const std::string kSupportsAutoNegField = "Supports Auto Negotiation";
+const std::string kAdvertisedModesField = "Advertised Link Modes";
+const std::string kAdvertisedAutoNegField = "Advertised Auto Negotiation";
+const std::string kCableTypeField = "Cable Type";
+const std::string kPhyAddressField = "PHY Address";
+const std::string kVirtualAddressField = "Virtual Address";
+const std::string kTransceiverField = "Transceiver";
+const std::string kAutoNegField = "Auto Negotiation";
+const std::string kSupportsWakeonField = "Supports Wakeon";
+const std::string kWakeonField = "Wakeon";
+const std::string kMessageLevelField = "Current Message Level";
+const std::string kLinkDetectedField = "Link Detected";
+const std::string kSupportsPauseField = "Supports Pause";
+const std::string kPauseAutoNegField = "Pause Autonegotiate";
+const std::string kPauseRxField = "Pause RX";
+const std::string kPauseTxField = "Pause TX";
+const std::string kLinkStatusField = "Link Status";
+const std::string kDriverInfoField = "Driver Info";
+const std::string kBackingDpuField = "Backing DPU Id";
+
+const std::string kDriverRecordName = "NICDriverInfo";
+const std::string kDriverField = "Driver";
+const std::string kVersionField = "Version";
+const std::string kFirmwareField = "Firmware Version";
+const std::string kBusInfoField = "Bus Info";
+
+std::string TransceiverText(uint32_t transceiver) {
+    if (transceiver == 0) return "internal";
+    if (transceiver == 1) return "external";
+    return "";
+}
+}  // namespace
+
+NicGet::NicGet() {
+    SetDescription("Get the generic configuration of a network device");
+    SetDefaultOutputFormatter("simple");
+}
 
 std::shared_ptr<NicGet> NicGet::New() { return std::shared_ptr<NicGet>(new NicGet()); }
 
 NicGet::~NicGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicGet");
+InputSpecPtr NicGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNicNameParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "The name of the NIC to configured. This must be one of the cards listed in the nic list command.",
+                 true);
+    return spec;
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+OutputSpecPtr NicGet::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+RecordPtr NicGet::GetDriverInfoStructure() {
+    return RecordTemplate(kDriverRecordName)
+        .String(kDriverField)
+        .String(kVersionField)
+        .String(kFirmwareField)
+        .String(kBusInfoField);
 }
 
-void NicGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                            const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+RecordPtr NicGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kNameField)
+        .StringList(kSupportedPortsField)
+        .Bool(kSupportsAutoNegField)
+        .StringList(kAdvertisedModesField)
+        .Bool(kAdvertisedAutoNegField)
+        .String(kCableTypeField)
+        .Int(kPhyAddressField)
+        .String(kVirtualAddressField)
+        .String(kTransceiverField)
+        .Bool(kAutoNegField)
+        .Bool(kSupportsWakeonField)
+        .StringList(kWakeonField)
+        .Int(kMessageLevelField)
+        .Bool(kLinkDetectedField)
+        .Bool(kSupportsPauseField)
+        .Bool(kPauseAutoNegField)
+        .Bool(kPauseRxField)
+        .Bool(kPauseTxField)
+        .String(kLinkStatusField)
+        .Record(kDriverInfoField, GetDriverInfoStructure())
+        .String(kBackingDpuField);
+}
+
+void NicGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        const std::string& name = input->GetParameter(kNicNameParameter);
+        auto pnic = NicLookupByName(output, name);
+        if (!pnic) return;
+        Kavrel::Network::PnicInfo info;
+        pnic->GetPnicInfo(info);
+        Kavrel::Network::PnicPauseParams pause;
+        pnic->GetPauseParams(pause);
+        Kavrel::Network::PnicDriverInfo driver;
+        pnic->GetDriverInfo(driver);
+
+        auto record = GetOutputStructure();
+        record->SetField(kNameField, name);
+        std::vector<std::string> ports;
+        for (uint32_t port : info.supportedPorts) ports.push_back(SupportedPortText(port));
+        record->SetField(kSupportedPortsField, ports);
+        record->SetField(kSupportsAutoNegField, info.supportsAutoNegotiation);
+        std::vector<std::string> modes;
+        for (const auto& mode : info.advertisedLinkModes) modes.push_back(LinkModeText(mode));
+        record->SetField(kAdvertisedModesField, modes);
+        record->SetField(kAdvertisedAutoNegField, info.advertisedAutoNegotiation);
+        record->SetField(kCableTypeField, CableTypeText(info.port));
+        record->SetField(kPhyAddressField, info.phyAddress);
+        record->SetField(kVirtualAddressField, info.virtualAddress);
+        record->SetField(kTransceiverField, TransceiverText(info.transceiver));
+        record->SetField(kAutoNegField, info.autoNegotiation);
+        std::vector<std::string> wakeOn;
+        if (info.supportsWakeOn) {
+            for (uint32_t mode : info.wakeOnModes) wakeOn.push_back(WakeOnText(mode));
+        } else {
+            wakeOn.push_back("None");
+        }
+        record->SetField(kSupportsWakeonField, info.supportsWakeOn);
+        record->SetField(kWakeonField, wakeOn);
+        record->SetField(kMessageLevelField,
+                         info.supportsMessageLevel ? static_cast<int64_t>(info.messageLevel) : int64_t{-1});
+        record->SetField(kLinkDetectedField, pnic->IsLinkUp());
+        record->SetField(kSupportsPauseField, pause.supported);
+        if (pause.supported) {
+            record->SetField(kPauseAutoNegField, pause.autoNegotiation);
+            record->SetField(kPauseRxField, pause.rx);
+            record->SetField(kPauseTxField, pause.tx);
+        }
+        record->SetField(kLinkStatusField, info.linkStatus);
+        auto driverRecord = GetDriverInfoStructure();
+        driverRecord->SetField(kDriverField, driver.driver);
+        driverRecord->SetField(kVersionField, driver.version);
+        driverRecord->SetField(kFirmwareField, driver.firmwareVersion);
+        driverRecord->SetField(kBusInfoField, driver.busInfo);
+        record->SetField(kDriverInfoField, driverRecord);
+        record->SetField(kBackingDpuField, "N/A");
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,26 +1,51 @@
-// nic pause params set: not implemented yet.
+// network nic pauseParams set: change a NIC's flow control; options left out keep their value.
+#include "kavrel/NetworkFactory.h"
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicPauseParamsSet::NicPauseParamsSet() {}
+namespace {
+const std::string kAutoParameter = "auto";
+const std::string kRxParameter = "rx";
+const std::string kTxParameter = "tx";
+}  // namespace
 
-std::shared_ptr<NicPauseParamsSet> NicPauseParamsSet::New() { return std::shared_ptr<NicPauseParamsSet>(new NicPauseParamsSet()); }
+NicPauseParamsSet::NicPauseParamsSet() { SetDescription("Set pause parameters for a NIC"); }
+
+std::shared_ptr<NicPauseParamsSet> NicPauseParamsSet::New() {
+    return std::shared_ptr<NicPauseParamsSet>(new NicPauseParamsSet());
+}
 
 NicPauseParamsSet::~NicPauseParamsSet() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicPauseParamsSet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicPauseParamsSet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicPauseParamsSet::GetInputSpecInternal() {
+    using Parvik::CallSpec::PARAM_BOOLEAN;
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNicNameParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "Name of NIC whose pause parameters should be set.", true);
+    AddParameter(spec, kAutoParameter, PARAM_BOOLEAN, "a", "Enable/disable auto negotiation.", false);
+    AddParameter(spec, kRxParameter, PARAM_BOOLEAN, "r", "Enable/disable pause RX flow control.", false);
+    AddParameter(spec, kTxParameter, PARAM_BOOLEAN, "t", "Enable/disable pause TX flow control.", false);
+    return spec;
 }
 
-void NicPauseParamsSet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                       const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicPauseParamsSet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void NicPauseParamsSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+        auto pnic = RingPauseLookup(*inventory, output, input->GetParameter(kNicNameParameter));
+        if (!pnic) return;
+        Kavrel::Network::PnicPauseParams pause;
+        pnic->GetPauseParams(pause);
+        if (input->HasParameter(kAutoParameter)) pause.autoNegotiation = input->GetParameterBool(kAutoParameter);
+        if (input->HasParameter(kRxParameter)) pause.rx = input->GetParameterBool(kRxParameter);
+        if (input->HasParameter(kTxParameter)) pause.tx = input->GetParameterBool(kTxParameter);
+        pnic->SetPauseParams(pause);
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

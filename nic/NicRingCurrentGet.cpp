@@ -1,30 +1,55 @@
-// nic ring current get: not implemented yet.
+// network nic ring current get: the RX/TX ring sizes a NIC uses now.
+#include "kavrel/NetworkFactory.h"
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicRingCurrentGet::NicRingCurrentGet() {}
+namespace {
+const std::string kRecordName = "RingInfo";
+}  // namespace
 
-std::shared_ptr<NicRingCurrentGet> NicRingCurrentGet::New() { return std::shared_ptr<NicRingCurrentGet>(new NicRingCurrentGet()); }
+NicRingCurrentGet::NicRingCurrentGet() {
+    SetDescription("Get current RX/TX ring buffer parameters of a NIC");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("fields:" + kRecordName, "RX,RX Mini,RX Jumbo,TX");
+}
+
+std::shared_ptr<NicRingCurrentGet> NicRingCurrentGet::New() {
+    return std::shared_ptr<NicRingCurrentGet>(new NicRingCurrentGet());
+}
 
 NicRingCurrentGet::~NicRingCurrentGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicRingCurrentGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicRingCurrentGet");
+RecordPtr NicRingCurrentGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName).Int("RX").Int("RX Mini").Int("RX Jumbo").Int("TX");
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicRingCurrentGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicRingCurrentGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicRingCurrentGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNicNameParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "The name of the NIC whose current RX/TX ring buffer parameters should be retrieved.", true);
+    return spec;
 }
 
-void NicRingCurrentGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                       const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicRingCurrentGet::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
+
+void NicRingCurrentGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+        auto pnic = RingPauseLookup(*inventory, output, input->GetParameter(kNicNameParameter));
+        if (!pnic) return;
+        Kavrel::Network::PnicRingParams preset;
+        Kavrel::Network::PnicRingParams current;
+        pnic->GetRingParams(preset, current);
+        auto record = GetOutputStructure();
+        record->SetField("RX", current.rx);
+        record->SetField("RX Mini", current.rxMini);
+        record->SetField("RX Jumbo", current.rxJumbo);
+        record->SetField("TX", current.tx);
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,26 +1,62 @@
-// nic ring current set: not implemented yet.
+// network nic ring current set: resize a NIC's RX/TX rings; only the sizes given are applied.
+#include "kavrel/NetworkFactory.h"
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicRingCurrentSet::NicRingCurrentSet() {}
+namespace {
+using Ring = Kavrel::Network::PnicRingParams;
 
-std::shared_ptr<NicRingCurrentSet> NicRingCurrentSet::New() { return std::shared_ptr<NicRingCurrentSet>(new NicRingCurrentSet()); }
+const struct {
+    const char* name;
+    const char* shortName;
+    const char* description;
+    uint8_t bit;
+    uint32_t Ring::*size;
+} kOptions[] = {
+    {"rx", "r", "Number of ring entries for the RX ring.", Ring::RX, &Ring::rx},
+    {"rx-mini", "m", "Number of ring entries for the RX mini ring.", Ring::RX_MINI, &Ring::rxMini},
+    {"rx-jumbo", "j", "Number of ring entries for the RX jumbo ring.", Ring::RX_JUMBO, &Ring::rxJumbo},
+    {"tx", "t", "Number of ring entries for the TX ring.", Ring::TX, &Ring::tx},
+};
+}  // namespace
+
+NicRingCurrentSet::NicRingCurrentSet() { SetDescription("Set current RX/TX ring buffer parameters of a NIC"); }
+
+std::shared_ptr<NicRingCurrentSet> NicRingCurrentSet::New() {
+    return std::shared_ptr<NicRingCurrentSet>(new NicRingCurrentSet());
+}
 
 NicRingCurrentSet::~NicRingCurrentSet() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicRingCurrentSet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicRingCurrentSet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicRingCurrentSet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNicNameParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "The name of the NIC whose current RX/TX ring buffer parameters should be set.", true);
+    for (const auto& option : kOptions) {
+        AddParameter(spec, option.name, Parvik::CallSpec::PARAM_INTEGER, option.shortName, option.description, false);
+    }
+    return spec;
 }
 
-void NicRingCurrentSet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                       const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicRingCurrentSet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void NicRingCurrentSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+        auto pnic = RingPauseLookup(*inventory, output, input->GetParameter(kNicNameParameter));
+        if (!pnic) return;
+        Ring ring;
+        for (const auto& option : kOptions) {
+            if (!input->HasParameter(option.name)) continue;
+            ring.mask |= option.bit;
+            ring.*option.size = static_cast<uint32_t>(input->GetParameterInt(option.name));
+        }
+        if (ring.mask != 0) pnic->SetRingParams(ring);
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

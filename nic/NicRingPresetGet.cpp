@@ -1,30 +1,67 @@
-// nic ring preset get: not implemented yet.
+// network nic ring preset get: the largest RX/TX ring sizes a NIC allows.
+#include "kavrel/NetworkFactory.h"
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicRingPresetGet::NicRingPresetGet() {}
+namespace {
+const std::string kRecordName = "RingInfo";
+}  // namespace
 
-std::shared_ptr<NicRingPresetGet> NicRingPresetGet::New() { return std::shared_ptr<NicRingPresetGet>(new NicRingPresetGet()); }
+NicRingPresetGet::NicRingPresetGet() {
+    SetDescription("Get preset maximums for RX/TX ring buffer parameters of a NIC.");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("fields:" + kRecordName, "Max RX,Max RX Mini,Max RX Jumbo,Max TX");
+}
+
+std::shared_ptr<NicRingPresetGet> NicRingPresetGet::New() {
+    return std::shared_ptr<NicRingPresetGet>(new NicRingPresetGet());
+}
 
 NicRingPresetGet::~NicRingPresetGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicRingPresetGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicRingPresetGet");
+RecordPtr NicRingPresetGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .Int("RX")
+        .Int("RX Mini")
+        .Int("RX Jumbo")
+        .Int("TX")
+        .Int("Max RX")
+        .Int("Max RX Mini")
+        .Int("Max RX Jumbo")
+        .Int("Max TX");
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicRingPresetGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicRingPresetGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicRingPresetGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNicNameParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "The name of the NIC whose preset maximums for RX/TX ring buffer parameters should be retrieved.",
+                 true);
+    return spec;
 }
 
-void NicRingPresetGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                      const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicRingPresetGet::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
+
+void NicRingPresetGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+        auto pnic = RingPauseLookup(*inventory, output, input->GetParameter(kNicNameParameter));
+        if (!pnic) return;
+        Kavrel::Network::PnicRingParams preset;
+        Kavrel::Network::PnicRingParams current;
+        pnic->GetRingParams(preset, current);
+        auto record = GetOutputStructure();
+        // Both groups show the preset maximums.
+        for (const std::string prefix : {"", "Max "}) {
+            record->SetField(prefix + "RX", preset.rx);
+            record->SetField(prefix + "RX Mini", preset.rxMini);
+            record->SetField(prefix + "RX Jumbo", preset.rxJumbo);
+            record->SetField(prefix + "TX", preset.tx);
+        }
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,42 @@
-// nic sg get: not implemented yet.
+// network nic sg get: scatter-gather of one or all NICs.
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicSgGet::NicSgGet() {}
+namespace {
+const std::string kRecordName = "ScatterGatherSetting";
+const std::string kValueField = "Value";
+}  // namespace
+
+NicSgGet::NicSgGet() {
+    SetDescription("Get scatter-gather settings");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:" + kRecordName, kNicField + "," + kValueField);
+}
 
 std::shared_ptr<NicSgGet> NicSgGet::New() { return std::shared_ptr<NicSgGet>(new NicSgGet()); }
 
 NicSgGet::~NicSgGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicSgGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicSgGet");
+RecordPtr NicSgGet::GetOutputStructure() { return RecordTemplate(kRecordName).String(kNicField).String(kValueField); }
+
+InputSpecPtr NicSgGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "The name of pnic to get scatter-gather settings", false);
+    return spec;
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicSgGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+OutputSpecPtr NicSgGet::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicSgGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
-
-void NicSgGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                              const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void NicSgGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    ListOffloadSettings(
+        input, output, [this] { return GetOutputStructure(); },
+        [](const RecordPtr& record, const Kavrel::Network::PnicOffloadSettings& settings) {
+            record->SetField(kValueField, OnOff(settings.scatterGather));
+        });
 }
 
 }  // namespace NetworkNamespace

@@ -1,26 +1,29 @@
-// nic sg set: not implemented yet.
+// network nic sg set: turn scatter-gather of a NIC on or off (not persistent).
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicSgSet::NicSgSet() {}
+NicSgSet::NicSgSet() { SetDescription("Set scatter-gatter settings on a nic, which is not persistent."); }
 
 std::shared_ptr<NicSgSet> NicSgSet::New() { return std::shared_ptr<NicSgSet>(new NicSgSet()); }
 
 NicSgSet::~NicSgSet() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicSgSet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicSgSet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicSgSet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "Name of pnic to configure scatter-gather settings.", true);
+    AddParameter(spec, "enable", Parvik::CallSpec::PARAM_INTEGER, "e", "Enable/disable sacatter-gather", true,
+                 IntRange(0, 1));
+    return spec;
 }
 
-void NicSgSet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                              const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicSgSet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void NicSgSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    SetOffloadSettings(input, output, Kavrel::Network::PnicOffloadSettings::SG);
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,42 @@
-// nic tso get: not implemented yet.
+// network nic tso get: TCP segmentation offload of one or all NICs.
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicTsoGet::NicTsoGet() {}
+namespace {
+const std::string kRecordName = "TSOSettings";
+const std::string kValueField = "Value";
+}  // namespace
+
+NicTsoGet::NicTsoGet() {
+    SetDescription("Get TCP segmentation offload settings");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:" + kRecordName, kNicField + "," + kValueField);
+}
 
 std::shared_ptr<NicTsoGet> NicTsoGet::New() { return std::shared_ptr<NicTsoGet>(new NicTsoGet()); }
 
 NicTsoGet::~NicTsoGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicTsoGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicTsoGet");
+RecordPtr NicTsoGet::GetOutputStructure() { return RecordTemplate(kRecordName).String(kNicField).String(kValueField); }
+
+InputSpecPtr NicTsoGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "The name of pnic to get TSO settings",
+                 false);
+    return spec;
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicTsoGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+OutputSpecPtr NicTsoGet::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicTsoGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
-
-void NicTsoGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                               const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void NicTsoGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    ListOffloadSettings(
+        input, output, [this] { return GetOutputStructure(); },
+        [](const RecordPtr& record, const Kavrel::Network::PnicOffloadSettings& settings) {
+            record->SetField(kValueField, OnOff(settings.tso));
+        });
 }
 
 }  // namespace NetworkNamespace

@@ -1,26 +1,28 @@
-// nic tso set: not implemented yet.
+// network nic tso set: turn TCP segmentation offload of a NIC on or off (not persistent).
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicTsoSet::NicTsoSet() {}
+NicTsoSet::NicTsoSet() { SetDescription("Set TCP segmentation offload settings on a nic, which is not persistent."); }
 
 std::shared_ptr<NicTsoSet> NicTsoSet::New() { return std::shared_ptr<NicTsoSet>(new NicTsoSet()); }
 
 NicTsoSet::~NicTsoSet() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicTsoSet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicTsoSet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicTsoSet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "Name of pnic to set TSO settings.", true);
+    AddParameter(spec, "enable", Parvik::CallSpec::PARAM_INTEGER, "e", "TCP segmentation offload", true,
+                 IntRange(0, 1));
+    return spec;
 }
 
-void NicTsoSet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                               const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicTsoSet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void NicTsoSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    SetOffloadSettings(input, output, Kavrel::Network::PnicOffloadSettings::TSO);
 }
 
 }  // namespace NetworkNamespace

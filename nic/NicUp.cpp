@@ -1,26 +1,33 @@
-// nic up: not implemented yet.
+// network nic up: bring a NIC administratively up.
 #include "nic/NicCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicUp::NicUp() {}
+NicUp::NicUp() { SetDescription("Bring up the specified network device."); }
 
 std::shared_ptr<NicUp> NicUp::New() { return std::shared_ptr<NicUp>(new NicUp()); }
 
 NicUp::~NicUp() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicUp::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicUp::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicUp::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNicNameParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "The name of the NIC to configured. This must be one of the cards listed in the nic list command.",
+                 true);
+    return spec;
 }
 
-void NicUp::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                           const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicUp::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void NicUp::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto pnic = NicLookupByName(output, input->GetParameter(kNicNameParameter));
+        if (!pnic) return;
+        pnic->SetAdminStatus(true);
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,9 +1,11 @@
-// Physical NICs as the host-control library presents them.
+// Physical NICs as the host-control library presents them, with the value
+// records their settings travel in.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "kavrel/Address.h"
 
@@ -14,6 +16,212 @@ namespace Network {
 enum PnicGetType {
     PNIC_GET_ALL = 0,
     PNIC_GET_LOADED = 1,  // NICs whose driver is loaded
+};
+
+// Port (cable) types of PnicInfo.
+enum PnicPortType : uint32_t {
+    PNIC_PORT_TP = 0,
+    PNIC_PORT_AUI = 1,
+    PNIC_PORT_BNC = 2,
+    PNIC_PORT_MII = 3,
+    PNIC_PORT_FIBRE = 4,
+    PNIC_PORT_DA = 5,
+    PNIC_PORT_BACKPLANE = 6,
+};
+
+// Wake-on types of PnicInfo.
+enum PnicWakeOnType : uint32_t {
+    PNIC_WAKE_PHY = 0,
+    PNIC_WAKE_UNICAST = 1,
+    PNIC_WAKE_MULTICAST = 2,
+    PNIC_WAKE_BROADCAST = 3,
+    PNIC_WAKE_ARP = 4,
+    PNIC_WAKE_MAGIC = 5,
+    PNIC_WAKE_MAGIC_SECURE = 6,
+    PNIC_WAKE_UNSUPPORTED = 7,
+    PNIC_WAKE_DISABLED = 8,
+};
+
+// One link mode: speed in Mbps (0 auto), duplex (0 auto, 1 full, 2 half) and
+// an index into the media names.
+struct PnicLinkMode {
+    int32_t speed = 0;
+    int32_t duplex = 0;
+    int32_t media = 0;
+};
+
+// The generic settings of a NIC. SetPnicInfo applies only the settings whose
+// change flag is set.
+struct PnicInfo {
+    std::vector<uint32_t> supportedPorts;
+    bool supportsAutoNegotiation = false;
+    std::vector<PnicLinkMode> advertisedLinkModes;
+    bool advertisedAutoNegotiation = false;
+    bool portChanged = false;
+    bool phyAddressChanged = false;
+    bool virtualAddressChanged = false;
+    bool transceiverChanged = false;
+    uint32_t port = 0;
+    int32_t phyAddress = 0;
+    uint32_t transceiver = 0;  // 0 internal, 1 external
+    bool autoNegotiation = false;
+    bool wakeOnChanged = false;
+    bool supportsWakeOn = false;
+    std::vector<uint32_t> wakeOnModes;
+    bool messageLevelChanged = false;
+    bool supportsMessageLevel = false;
+    uint32_t messageLevel = 0;
+    std::string virtualAddress;
+    std::string linkStatus;
+};
+
+struct PnicDriverInfo {
+    std::string driver;
+    std::string version;
+    std::string firmwareVersion;
+    std::string busInfo;
+};
+
+// Flow control. Resolutions: 0 not available, 1 pause on, 2 pause off.
+struct PnicPauseParams {
+    bool supported = false;
+    bool autoNegotiation = false;
+    bool rx = false;
+    bool tx = false;
+    uint32_t rxResolution = 0;
+    uint32_t txResolution = 0;
+};
+
+// Descriptor ring sizes; the mask says which sizes SetRingParams applies.
+struct PnicRingParams {
+    enum : uint8_t { RX = 1, RX_MINI = 2, RX_JUMBO = 4, TX = 8 };
+    uint8_t mask = 0;
+    uint32_t rx = 0;
+    uint32_t rxMini = 0;
+    uint32_t rxJumbo = 0;
+    uint32_t tx = 0;
+};
+
+// Interrupt coalescing, read and written whole.
+struct PnicCoalesceParams {
+    bool adaptiveRx = false;
+    bool adaptiveTx = false;
+    uint32_t statsBlockUsecs = 0;
+    uint32_t sampleInterval = 0;  // seconds
+    uint32_t pktRateLow = 0;      // packets per second
+    uint32_t pktRateHigh = 0;
+    uint32_t rxUsecs = 0;
+    uint32_t rxMaxFrames = 0;
+    uint32_t rxUsecsIrq = 0;
+    uint32_t rxMaxFramesIrq = 0;
+    uint32_t txUsecs = 0;
+    uint32_t txMaxFrames = 0;
+    uint32_t txUsecsIrq = 0;
+    uint32_t txMaxFramesIrq = 0;
+    uint32_t rxUsecsLow = 0;
+    uint32_t rxMaxFramesLow = 0;
+    uint32_t txUsecsLow = 0;
+    uint32_t txMaxFramesLow = 0;
+    uint32_t rxUsecsHigh = 0;
+    uint32_t rxMaxFramesHigh = 0;
+    uint32_t txUsecsHigh = 0;
+    uint32_t txMaxFramesHigh = 0;
+};
+
+// Hardware offloads; the mask says which SetOffloadSettings applies.
+struct PnicOffloadSettings {
+    enum : uint8_t { RX_CSO = 1, TX_CSO = 2, SG = 4, TSO = 8 };
+    uint8_t mask = 0;
+    bool rxChecksum = false;
+    bool txChecksum = false;
+    bool scatterGather = false;
+    bool tso = false;
+    std::string note;
+};
+
+// Offloads the kernel simulates in software; the mask says which to apply.
+struct PnicSoftwareSettings {
+    enum : uint32_t {
+        IPV4_CSO = 0x1,
+        IPV4_TSO = 0x2,
+        SG = 0x4,
+        OBO = 0x8,
+        VXLAN_ENCAP = 0x10,
+        IPV6_TSO = 0x20,
+        IPV6_TSO_EXT = 0x40,
+        IPV6_CSO = 0x80,
+        IPV6_CSO_EXT = 0x100,
+        HIGH_DMA = 0x200,
+        SG_SPAN_PAGES = 0x400,
+        VLAN_TAGGING = 0x800,
+        VLAN_UNTAGGING = 0x1000,
+        GENEVE_OFFLOAD = 0x2000,
+    };
+    uint32_t mask = 0;
+    bool ipv4Cso = false;
+    bool ipv4Tso = false;
+    bool scatterGather = false;
+    bool offsetBasedOffload = false;
+    bool vxlanEncap = false;
+    bool ipv6Tso = false;
+    bool ipv6TsoExt = false;
+    bool ipv6Cso = false;
+    bool ipv6CsoExt = false;
+    bool highDma = false;
+    bool scatterGatherSpanPages = false;
+    bool vlanTagging = false;
+    bool vlanUntagging = false;
+    bool geneveOffload = false;
+};
+
+// Traffic and error counters, 39 64-bit words.
+struct PnicStats {
+    uint64_t txPackets = 0;
+    uint64_t rxPackets = 0;
+    uint64_t txBytes = 0;
+    uint64_t rxBytes = 0;
+    uint64_t txErrors = 0;
+    uint64_t rxErrors = 0;
+    uint64_t txDropped = 0;
+    uint64_t rxDropped = 0;
+    uint64_t rxMulticast = 0;
+    uint64_t rxBroadcast = 0;
+    uint64_t txMulticast = 0;
+    uint64_t txBroadcast = 0;
+    uint64_t rxLengthErrors = 0;
+    uint64_t rxOverErrors = 0;
+    uint64_t rxCrcErrors = 0;
+    uint64_t rxFrameErrors = 0;
+    uint64_t rxFifoErrors = 0;
+    uint64_t rxMissedErrors = 0;
+    uint64_t txAbortedErrors = 0;
+    uint64_t txFifoErrors = 0;
+    uint64_t txCarrierErrors = 0;
+    uint64_t txHeartbeatErrors = 0;
+    uint64_t txWindowErrors = 0;
+    uint64_t reserved[16] = {};
+};
+
+// Packets counted on one VLAN of an uplink.
+struct PnicVlanStats {
+    uint16_t vlanId = 0;
+    uint64_t rxPackets = 0;
+    uint64_t txPackets = 0;
+};
+
+// The PCI function behind a NIC.
+class PciDevice {
+public:
+    PciDevice(std::string address, std::string vendorName, std::string deviceName);
+    virtual ~PciDevice();
+    virtual std::string GetAddress() const;
+    virtual std::string GetVendorName() const;
+    virtual std::string GetDeviceName() const;
+
+private:
+    std::string address_;
+    std::string vendorName_;
+    std::string deviceName_;
 };
 
 // One physical NIC, bound to its name; every query reads the host.
@@ -31,6 +239,33 @@ public:
     virtual bool GetAdminStatus() const;
     virtual uint32_t GetSpeed() const;   // Mbps
     virtual uint32_t GetDuplex() const;  // 1 full, otherwise half
+
+    // None for a NIC without a PCI function.
+    virtual std::unique_ptr<PciDevice> GetPciDevice() const;
+    // "kind:vendor:device" for a NIC without a PCI function.
+    virtual std::string GetDeviceDescription() const;
+
+    virtual void GetPnicInfo(PnicInfo& info) const;
+    virtual void SetPnicInfo(const PnicInfo& info);
+    virtual void GetDriverInfo(PnicDriverInfo& info) const;
+    // speed 0 and duplex 0: auto-negotiate; duplex 1 full, 2 half.
+    virtual void SetSpeedDuplex(uint32_t speed, uint32_t duplex);
+    virtual void SetAdminStatus(bool up);
+
+    virtual void GetPauseParams(PnicPauseParams& params) const;
+    virtual void SetPauseParams(const PnicPauseParams& params);
+    virtual void GetRingParams(PnicRingParams& preset, PnicRingParams& current) const;
+    virtual void SetRingParams(const PnicRingParams& params);
+    virtual void GetCoalesceParams(PnicCoalesceParams& params) const;
+    virtual void SetCoalesceParams(const PnicCoalesceParams& params);
+    virtual void GetOffloadSettings(PnicOffloadSettings& settings) const;
+    virtual void SetOffloadSettings(const PnicOffloadSettings& settings);
+    virtual void GetSoftwareSettings(PnicSoftwareSettings& settings) const;
+    virtual void SetSoftwareSettings(const PnicSoftwareSettings& settings);
+
+    // Per-VLAN counters of this NIC as a switch uplink: empty while counting is off.
+    virtual std::vector<std::unique_ptr<PnicVlanStats>> GetVlanStats() const;
+    virtual void SetVlanStatsEnabled(bool enabled);
 
 protected:
     std::string name_;

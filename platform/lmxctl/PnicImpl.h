@@ -20,6 +20,8 @@ public:
     bool IsLinkUp() override;
     void Refresh();
 
+    void GetPnicStats(Kavrel::Network::PnicStats& stats) const;
+
 private:
     bool stale_ = true;
     bool linkUp_ = false;

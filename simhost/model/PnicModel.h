@@ -9,6 +9,126 @@
 
 namespace SimHost {
 
+// A speed/duplex/media combination the NIC can run (duplex 1 full, 2 half).
+struct PnicLinkModeModel {
+    int32_t speed = 1000;
+    int32_t duplex = 1;
+    int32_t media = 2;  // index into the media names; 2 is BaseT
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicLinkModeModel, speed, duplex, media)
+
+struct PnicPauseModel {
+    bool supported = true;
+    bool autoNegotiation = true;
+    bool rx = true;
+    bool tx = true;
+    bool partnerPause = true;  // the link partner advertises pause
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicPauseModel, supported, autoNegotiation, rx, tx, partnerPause)
+
+struct PnicRingModel {
+    uint32_t rx = 1024;
+    uint32_t rxMini = 0;
+    uint32_t rxJumbo = 0;
+    uint32_t tx = 1024;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicRingModel, rx, rxMini, rxJumbo, tx)
+
+struct PnicCoalesceModel {
+    bool supported = true;
+    bool adaptiveRx = false;
+    bool adaptiveTx = false;
+    uint32_t sampleInterval = 1;
+    uint32_t pktRateLow = 0;
+    uint32_t pktRateHigh = 0;
+    uint32_t rxUsecs = 3;
+    uint32_t rxMaxFrames = 0;
+    uint32_t txUsecs = 0;
+    uint32_t txMaxFrames = 0;
+    uint32_t rxUsecsLow = 0;
+    uint32_t rxMaxFramesLow = 0;
+    uint32_t txUsecsLow = 0;
+    uint32_t txMaxFramesLow = 0;
+    uint32_t rxUsecsHigh = 0;
+    uint32_t rxMaxFramesHigh = 0;
+    uint32_t txUsecsHigh = 0;
+    uint32_t txMaxFramesHigh = 0;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicCoalesceModel, supported, adaptiveRx, adaptiveTx, sampleInterval,
+                                                pktRateLow, pktRateHigh, rxUsecs, rxMaxFrames, txUsecs, txMaxFrames,
+                                                rxUsecsLow, rxMaxFramesLow, txUsecsLow, txMaxFramesLow, rxUsecsHigh,
+                                                rxMaxFramesHigh, txUsecsHigh, txMaxFramesHigh)
+
+// Hardware offloads: what the NIC can do, or what is on.
+struct PnicOffloadModel {
+    bool rxChecksum = true;
+    bool txChecksum = true;
+    bool scatterGather = true;
+    bool tso = true;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicOffloadModel, rxChecksum, txChecksum, scatterGather, tso)
+
+// Offloads the kernel simulates in software for this NIC.
+struct PnicSoftwareModel {
+    bool ipv4Cso = false;
+    bool ipv4Tso = false;
+    bool scatterGather = false;
+    bool offsetBasedOffload = false;
+    bool vxlanEncap = false;
+    bool ipv6Tso = false;
+    bool ipv6TsoExt = false;
+    bool ipv6Cso = false;
+    bool ipv6CsoExt = false;
+    bool highDma = false;
+    bool scatterGatherSpanPages = false;
+    bool vlanTagging = false;
+    bool vlanUntagging = false;
+    bool geneveOffload = false;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicSoftwareModel, ipv4Cso, ipv4Tso, scatterGather, offsetBasedOffload,
+                                                vxlanEncap, ipv6Tso, ipv6TsoExt, ipv6Cso, ipv6CsoExt, highDma,
+                                                scatterGatherSpanPages, vlanTagging, vlanUntagging, geneveOffload)
+
+// Counters the driver keeps (64-bit).
+struct PnicStatsModel {
+    uint64_t rxPackets = 0;
+    uint64_t txPackets = 0;
+    uint64_t rxBytes = 0;
+    uint64_t txBytes = 0;
+    uint64_t rxDropped = 0;
+    uint64_t txDropped = 0;
+    uint64_t rxMulticast = 0;
+    uint64_t rxBroadcast = 0;
+    uint64_t txMulticast = 0;
+    uint64_t txBroadcast = 0;
+    uint64_t rxErrors = 0;
+    uint64_t rxLengthErrors = 0;
+    uint64_t rxOverErrors = 0;
+    uint64_t rxCrcErrors = 0;
+    uint64_t rxFrameErrors = 0;
+    uint64_t rxFifoErrors = 0;
+    uint64_t rxMissedErrors = 0;
+    uint64_t txErrors = 0;
+    uint64_t txAbortedErrors = 0;
+    uint64_t txCarrierErrors = 0;
+    uint64_t txFifoErrors = 0;
+    uint64_t txHeartbeatErrors = 0;
+    uint64_t txWindowErrors = 0;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicStatsModel, rxPackets, txPackets, rxBytes, txBytes, rxDropped,
+                                                txDropped, rxMulticast, rxBroadcast, txMulticast, txBroadcast, rxErrors,
+                                                rxLengthErrors, rxOverErrors, rxCrcErrors, rxFrameErrors, rxFifoErrors,
+                                                rxMissedErrors, txErrors, txAbortedErrors, txCarrierErrors,
+                                                txFifoErrors, txHeartbeatErrors, txWindowErrors)
+
+// Packets counted on one VLAN while the NIC serves as a switch uplink.
+struct PnicVlanCounterModel {
+    uint16_t vlanId = 0;
+    uint64_t rxPackets = 0;
+    uint64_t txPackets = 0;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicVlanCounterModel, vlanId, rxPackets, txPackets)
+
 struct PnicModel {
     std::string name;  // "pnic0"
     std::string driver;
@@ -16,13 +136,53 @@ struct PnicModel {
     std::string pciAddress;  // empty: no PCI function (a pseudo NIC)
     std::string macAddress = "00:00:00:00:00:00";
     uint32_t mtu = 1500;
-    bool linkUp = true;   // cable detected
-    bool adminUp = true;  // administratively up
+    bool linkUp = true;     // cable detected
+    bool adminUp = true;    // administratively up
     uint32_t speed = 1000;  // Mbps
     uint32_t duplex = 1;    // 1 full, 2 half
+
+    // Identity of the device and its driver.
+    std::string vendorName;   // PCI vendor
+    std::string deviceName;   // PCI device
+    std::string description;  // a pseudo NIC's "kind:vendor:device"
+    std::string driverVersion;
+    std::string firmwareVersion;
+    uint32_t maxVfs = 0;  // SR-IOV virtual functions the device offers; 0 when not capable
+
+    // Generic settings.
+    std::vector<uint32_t> supportedPorts = {0};
+    uint32_t port = 0;
+    int32_t phyAddress = 0;
+    uint32_t transceiver = 0;  // 0 internal, 1 external
+    std::string virtualAddress;
+    bool supportsAutoNegotiation = true;
+    bool autoNegotiation = true;
+    std::vector<PnicLinkModeModel> linkModes = {{10, 2, 2}, {10, 1, 2}, {100, 2, 2}, {100, 1, 2}, {1000, 1, 2}};
+    bool supportsWakeOn = false;
+    std::vector<uint32_t> wakeOnSupported;  // modes the NIC can wake on
+    std::vector<uint32_t> wakeOn;           // modes enabled
+    bool supportsMessageLevel = false;
+    uint32_t messageLevel = 0;
+
+    PnicPauseModel pause;
+    PnicRingModel ringMax = {4096, 0, 0, 4096};
+    PnicRingModel ring;
+    PnicCoalesceModel coalesce;
+    PnicOffloadModel offloadCapable;
+    PnicOffloadModel offload;
+    PnicSoftwareModel software;
+    PnicStatsModel stats;
+    bool vlanStatsEnabled = false;
+    std::vector<PnicVlanCounterModel> vlanCounters;
 };
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicModel, name, driver, driverLoaded, pciAddress, macAddress, mtu,
-                                                linkUp, adminUp, speed, duplex)
+                                                linkUp, adminUp, speed, duplex, vendorName, deviceName, description,
+                                                driverVersion, firmwareVersion, maxVfs, supportedPorts, port,
+                                                phyAddress, transceiver, virtualAddress, supportsAutoNegotiation,
+                                                autoNegotiation, linkModes, supportsWakeOn, wakeOnSupported, wakeOn,
+                                                supportsMessageLevel, messageLevel, pause, ringMax, ring, coalesce,
+                                                offloadCapable, offload, software, stats, vlanStatsEnabled,
+                                                vlanCounters)
 
 struct PnicInventory {
     static constexpr const char* kSection = "pnics";
@@ -33,6 +193,13 @@ NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicInventory, pnics)
 // The NIC of that name, or null.
 inline const PnicModel* FindPnic(const PnicInventory& inventory, const std::string& name) {
     for (const auto& pnic : inventory.pnics) {
+        if (pnic.name == name) return &pnic;
+    }
+    return nullptr;
+}
+
+inline PnicModel* FindPnic(PnicInventory& inventory, const std::string& name) {
+    for (auto& pnic : inventory.pnics) {
         if (pnic.name == name) return &pnic;
     }
     return nullptr;

@@ -1,8 +1,12 @@
-// Physical NIC queries and the NIC inventory.
-#include "kavrel/NetworkInfo.h"
-#include "kavrel/Lib.h"
+// Physical NIC queries and settings, the NIC inventory and the network factory.
+#include <algorithm>
+
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "kavrel/Lib.h"
+#include "kavrel/NetworkFactory.h"
+#include "kavrel/NetworkInfo.h"
+#include "lmxctl/NetworkInfoImpl.h"
 #include "lmxctl/PnicImpl.h"
 #include "model/PnicModel.h"
 
@@ -21,7 +25,44 @@ const PnicModel& Existing(const std::string& name) {
     if (!pnic) throw KavrelException("No such pnic: " + name);
     return *pnic;
 }
+
+// Changes one NIC; nothing is written when change throws.
+template <typename Change>
+void Modify(const std::string& name, Change&& change) {
+    HostStore::Instance().Update<PnicInventory>([&](PnicInventory& inventory) {
+        auto* pnic = SimHost::FindPnic(inventory, name);
+        if (!pnic) throw KavrelException("No such pnic: " + name);
+        change(*pnic);
+    });
+}
+
+// Coalescing values beyond this are refused as the driver would.
+constexpr uint32_t kMaxCoalesceValue = 0x7fffffff;
+
+bool LinkDetected(const PnicModel& pnic) { return pnic.adminUp && pnic.linkUp; }
+
+std::string DuplexName(uint32_t duplex) { return duplex == 1 ? "full" : "half"; }
+
+const char* PortName(uint32_t port) {
+    static const char* const names[] = {"TP", "AUI", "BNC", "MII", "FIBRE", "DA", "BACKPLANE"};
+    return port < 7 ? names[port] : "UNKNOWN";
+}
+
+void CheckRingSize(const std::string& nic, const char* ring, uint32_t size, uint32_t maximum, bool required) {
+    if (size > maximum) {
+        throw KavrelException(std::string(ring) + " ring size " + std::to_string(size) + " exceeds the maximum of " +
+                              std::to_string(maximum) + " on " + nic);
+    }
+    if (required && size == 0) throw KavrelException(std::string(ring) + " ring size must be at least 1 on " + nic);
+}
 }  // namespace
+
+PciDevice::PciDevice(std::string address, std::string vendorName, std::string deviceName)
+    : address_(std::move(address)), vendorName_(std::move(vendorName)), deviceName_(std::move(deviceName)) {}
+PciDevice::~PciDevice() = default;
+std::string PciDevice::GetAddress() const { return address_; }
+std::string PciDevice::GetVendorName() const { return vendorName_; }
+std::string PciDevice::GetDeviceName() const { return deviceName_; }
 
 Pnic::Pnic(const std::string& name) : name_(name) {}
 Pnic::~Pnic() = default;
@@ -45,14 +86,12 @@ uint32_t Pnic::GetMtu() const {
 
 bool Pnic::IsLinkUp() {
     CheckFault("Pnic::IsLinkUp");
-    const auto& pnic = Existing(name_);
-    return pnic.adminUp && pnic.linkUp;
+    return LinkDetected(Existing(name_));
 }
 
 bool Pnic::GetLinkStatus() const {
     CheckFault("Pnic::GetLinkStatus");
-    const auto& pnic = Existing(name_);
-    return pnic.adminUp && pnic.linkUp;
+    return LinkDetected(Existing(name_));
 }
 
 bool Pnic::GetAdminStatus() const {
@@ -63,12 +102,348 @@ bool Pnic::GetAdminStatus() const {
 uint32_t Pnic::GetSpeed() const {
     CheckFault("Pnic::GetSpeed");
     const auto& pnic = Existing(name_);
-    return pnic.adminUp && pnic.linkUp ? pnic.speed : 0;
+    return LinkDetected(pnic) ? pnic.speed : 0;
 }
 
 uint32_t Pnic::GetDuplex() const {
     CheckFault("Pnic::GetDuplex");
     return Existing(name_).duplex;
+}
+
+std::unique_ptr<PciDevice> Pnic::GetPciDevice() const {
+    CheckFault("Pnic::GetPciDevice");
+    const auto& pnic = Existing(name_);
+    if (pnic.pciAddress.empty()) return nullptr;
+    return std::make_unique<PciDevice>(pnic.pciAddress, pnic.vendorName, pnic.deviceName);
+}
+
+std::string Pnic::GetDeviceDescription() const {
+    CheckFault("Pnic::GetDeviceDescription");
+    return Existing(name_).description;
+}
+
+void Pnic::GetPnicInfo(PnicInfo& info) const {
+    CheckFault("Pnic::GetPnicInfo");
+    const auto& pnic = Existing(name_);
+    info.supportedPorts = pnic.supportedPorts;
+    info.supportsAutoNegotiation = pnic.supportsAutoNegotiation;
+    info.advertisedLinkModes.clear();
+    // Auto-negotiation advertises every mode; a forced link only its own.
+    for (const auto& mode : pnic.linkModes) {
+        bool forced =
+            static_cast<uint32_t>(mode.speed) == pnic.speed && static_cast<uint32_t>(mode.duplex) == pnic.duplex;
+        if (pnic.autoNegotiation || forced) info.advertisedLinkModes.push_back({mode.speed, mode.duplex, mode.media});
+    }
+    info.advertisedAutoNegotiation = pnic.supportsAutoNegotiation && pnic.autoNegotiation;
+    info.port = pnic.port;
+    info.phyAddress = pnic.phyAddress;
+    info.transceiver = pnic.transceiver;
+    info.autoNegotiation = pnic.autoNegotiation;
+    info.supportsWakeOn = pnic.supportsWakeOn;
+    info.wakeOnModes = pnic.supportsWakeOn ? pnic.wakeOn : std::vector<uint32_t>{};
+    info.supportsMessageLevel = pnic.supportsMessageLevel;
+    info.messageLevel = pnic.messageLevel;
+    info.virtualAddress = pnic.virtualAddress;
+    info.linkStatus = LinkDetected(pnic) ? "Up" : "Down";
+}
+
+void Pnic::SetPnicInfo(const PnicInfo& info) {
+    CheckFault("Pnic::SetPnicInfo");
+    Modify(name_, [&](PnicModel& pnic) {
+        if (info.portChanged) {
+            const auto& ports = pnic.supportedPorts;
+            if (std::find(ports.begin(), ports.end(), info.port) == ports.end()) {
+                throw KavrelException(name_ + " does not support port type " + PortName(info.port));
+            }
+            pnic.port = info.port;
+        }
+        if (info.phyAddressChanged) {
+            if (info.phyAddress < 0 || info.phyAddress > 31) {
+                throw KavrelException("PHY address " + std::to_string(info.phyAddress) +
+                                      " is outside the range 0 to 31");
+            }
+            pnic.phyAddress = info.phyAddress;
+        }
+        if (info.virtualAddressChanged) {
+            if (!info.virtualAddress.empty() && !MacAddress::IsValid(info.virtualAddress)) {
+                throw KavrelException("Invalid virtual address: " + info.virtualAddress);
+            }
+            pnic.virtualAddress = info.virtualAddress;
+        }
+        if (info.transceiverChanged) {
+            if (info.transceiver > 1) throw KavrelException("Invalid transceiver type");
+            pnic.transceiver = info.transceiver;
+        }
+        if (info.wakeOnChanged) {
+            if (!pnic.supportsWakeOn) throw KavrelException(name_ + " does not support wake-on-LAN");
+            for (uint32_t mode : info.wakeOnModes) {
+                const auto& supported = pnic.wakeOnSupported;
+                if (std::find(supported.begin(), supported.end(), mode) == supported.end()) {
+                    throw KavrelException(name_ + " does not support wake-on mode " + std::to_string(mode));
+                }
+            }
+            pnic.wakeOn = info.wakeOnModes;
+        }
+        if (info.messageLevelChanged) {
+            if (!pnic.supportsMessageLevel) throw KavrelException(name_ + " does not support driver message levels");
+            pnic.messageLevel = info.messageLevel;
+        }
+    });
+}
+
+void Pnic::GetDriverInfo(PnicDriverInfo& info) const {
+    CheckFault("Pnic::GetDriverInfo");
+    const auto& pnic = Existing(name_);
+    info.driver = pnic.driver;
+    info.version = pnic.driverVersion;
+    info.firmwareVersion = pnic.firmwareVersion;
+    info.busInfo = pnic.pciAddress.empty() ? "N/A" : pnic.pciAddress;
+}
+
+void Pnic::SetSpeedDuplex(uint32_t speed, uint32_t duplex) {
+    CheckFault("Pnic::SetSpeedDuplex");
+    Modify(name_, [&](PnicModel& pnic) {
+        if (speed == 0 && duplex == 0) {
+            if (!pnic.supportsAutoNegotiation) throw KavrelException(name_ + " does not support auto-negotiation");
+            // The link comes up at the best mode both ends share; the simulated partner takes any.
+            const SimHost::PnicLinkModeModel* best = nullptr;
+            for (const auto& mode : pnic.linkModes) {
+                if (!best || mode.speed > best->speed || (mode.speed == best->speed && mode.duplex == 1)) best = &mode;
+            }
+            if (best) {
+                pnic.speed = static_cast<uint32_t>(best->speed);
+                pnic.duplex = static_cast<uint32_t>(best->duplex);
+            }
+            pnic.autoNegotiation = true;
+            return;
+        }
+        if (duplex != 1 && duplex != 2) throw KavrelException("Invalid duplex value " + std::to_string(duplex));
+        bool supported = std::any_of(pnic.linkModes.begin(), pnic.linkModes.end(), [&](const auto& mode) {
+            return static_cast<uint32_t>(mode.speed) == speed && static_cast<uint32_t>(mode.duplex) == duplex;
+        });
+        if (!supported) {
+            throw KavrelException(name_ + " does not support speed " + std::to_string(speed) + " Mbps at " +
+                                  DuplexName(duplex) + " duplex");
+        }
+        pnic.speed = speed;
+        pnic.duplex = duplex;
+        pnic.autoNegotiation = false;
+    });
+}
+
+void Pnic::SetAdminStatus(bool up) {
+    CheckFault("Pnic::SetAdminStatus");
+    Modify(name_, [&](PnicModel& pnic) { pnic.adminUp = up; });
+}
+
+void Pnic::GetPauseParams(PnicPauseParams& params) const {
+    CheckFault("Pnic::GetPauseParams");
+    const auto& pnic = Existing(name_);
+    params = PnicPauseParams{};
+    if (!pnic.pause.supported) return;
+    params.supported = true;
+    params.autoNegotiation = pnic.pause.autoNegotiation;
+    params.rx = pnic.pause.rx;
+    params.tx = pnic.pause.tx;
+    // A resolution exists only once auto-negotiation has completed on a live link.
+    if (pnic.pause.autoNegotiation && LinkDetected(pnic)) {
+        params.rxResolution = pnic.pause.rx && pnic.pause.partnerPause ? 1 : 2;
+        params.txResolution = pnic.pause.tx && pnic.pause.partnerPause ? 1 : 2;
+    }
+}
+
+void Pnic::SetPauseParams(const PnicPauseParams& params) {
+    CheckFault("Pnic::SetPauseParams");
+    Modify(name_, [&](PnicModel& pnic) {
+        if (!pnic.pause.supported) throw KavrelException(name_ + " does not support pause parameters");
+        if (params.autoNegotiation && !pnic.supportsAutoNegotiation) {
+            throw KavrelException(name_ + " does not support auto-negotiation");
+        }
+        pnic.pause.autoNegotiation = params.autoNegotiation;
+        pnic.pause.rx = params.rx;
+        pnic.pause.tx = params.tx;
+    });
+}
+
+void Pnic::GetRingParams(PnicRingParams& preset, PnicRingParams& current) const {
+    CheckFault("Pnic::GetRingParams");
+    const auto& pnic = Existing(name_);
+    preset = PnicRingParams{0, pnic.ringMax.rx, pnic.ringMax.rxMini, pnic.ringMax.rxJumbo, pnic.ringMax.tx};
+    current = PnicRingParams{0, pnic.ring.rx, pnic.ring.rxMini, pnic.ring.rxJumbo, pnic.ring.tx};
+}
+
+void Pnic::SetRingParams(const PnicRingParams& params) {
+    CheckFault("Pnic::SetRingParams");
+    Modify(name_, [&](PnicModel& pnic) {
+        if (params.mask & PnicRingParams::RX) {
+            CheckRingSize(name_, "RX", params.rx, pnic.ringMax.rx, true);
+            pnic.ring.rx = params.rx;
+        }
+        if (params.mask & PnicRingParams::RX_MINI) {
+            CheckRingSize(name_, "RX mini", params.rxMini, pnic.ringMax.rxMini, false);
+            pnic.ring.rxMini = params.rxMini;
+        }
+        if (params.mask & PnicRingParams::RX_JUMBO) {
+            CheckRingSize(name_, "RX jumbo", params.rxJumbo, pnic.ringMax.rxJumbo, false);
+            pnic.ring.rxJumbo = params.rxJumbo;
+        }
+        if (params.mask & PnicRingParams::TX) {
+            CheckRingSize(name_, "TX", params.tx, pnic.ringMax.tx, true);
+            pnic.ring.tx = params.tx;
+        }
+    });
+}
+
+void Pnic::GetCoalesceParams(PnicCoalesceParams& params) const {
+    CheckFault("Pnic::GetCoalesceParams");
+    const auto& c = Existing(name_).coalesce;
+    if (!c.supported) throw KavrelException(name_ + " does not support interrupt coalescing");
+    params = PnicCoalesceParams{};
+    params.adaptiveRx = c.adaptiveRx;
+    params.adaptiveTx = c.adaptiveTx;
+    params.sampleInterval = c.sampleInterval;
+    params.pktRateLow = c.pktRateLow;
+    params.pktRateHigh = c.pktRateHigh;
+    params.rxUsecs = c.rxUsecs;
+    params.rxMaxFrames = c.rxMaxFrames;
+    params.txUsecs = c.txUsecs;
+    params.txMaxFrames = c.txMaxFrames;
+    params.rxUsecsLow = c.rxUsecsLow;
+    params.rxMaxFramesLow = c.rxMaxFramesLow;
+    params.txUsecsLow = c.txUsecsLow;
+    params.txMaxFramesLow = c.txMaxFramesLow;
+    params.rxUsecsHigh = c.rxUsecsHigh;
+    params.rxMaxFramesHigh = c.rxMaxFramesHigh;
+    params.txUsecsHigh = c.txUsecsHigh;
+    params.txMaxFramesHigh = c.txMaxFramesHigh;
+}
+
+void Pnic::SetCoalesceParams(const PnicCoalesceParams& params) {
+    CheckFault("Pnic::SetCoalesceParams");
+    Modify(name_, [&](PnicModel& pnic) {
+        auto& c = pnic.coalesce;
+        if (!c.supported) throw KavrelException(name_ + " does not support interrupt coalescing");
+        for (uint32_t value :
+             {params.pktRateLow, params.pktRateHigh, params.rxUsecs, params.rxMaxFrames, params.txUsecs,
+              params.txMaxFrames, params.rxUsecsLow, params.rxMaxFramesLow, params.txUsecsLow, params.txMaxFramesLow,
+              params.rxUsecsHigh, params.rxMaxFramesHigh, params.txUsecsHigh, params.txMaxFramesHigh}) {
+            if (value > kMaxCoalesceValue) {
+                throw KavrelException("Invalid coalescing value " + std::to_string(value) + " for " + name_);
+            }
+        }
+        if (params.sampleInterval < 1 || params.sampleInterval > 3600) {
+            throw KavrelException("Sample interval " + std::to_string(params.sampleInterval) +
+                                  " is outside the range 1 to 3600 seconds");
+        }
+        c.adaptiveRx = params.adaptiveRx;
+        c.adaptiveTx = params.adaptiveTx;
+        c.sampleInterval = params.sampleInterval;
+        c.pktRateLow = params.pktRateLow;
+        c.pktRateHigh = params.pktRateHigh;
+        c.rxUsecs = params.rxUsecs;
+        c.rxMaxFrames = params.rxMaxFrames;
+        c.txUsecs = params.txUsecs;
+        c.txMaxFrames = params.txMaxFrames;
+        c.rxUsecsLow = params.rxUsecsLow;
+        c.rxMaxFramesLow = params.rxMaxFramesLow;
+        c.txUsecsLow = params.txUsecsLow;
+        c.txMaxFramesLow = params.txMaxFramesLow;
+        c.rxUsecsHigh = params.rxUsecsHigh;
+        c.rxMaxFramesHigh = params.rxMaxFramesHigh;
+        c.txUsecsHigh = params.txUsecsHigh;
+        c.txMaxFramesHigh = params.txMaxFramesHigh;
+    });
+}
+
+void Pnic::GetOffloadSettings(PnicOffloadSettings& settings) const {
+    CheckFault("Pnic::GetOffloadSettings");
+    const auto& pnic = Existing(name_);
+    settings.mask = 0;
+    settings.rxChecksum = pnic.offload.rxChecksum;
+    settings.txChecksum = pnic.offload.txChecksum;
+    settings.scatterGather = pnic.offload.scatterGather;
+    settings.tso = pnic.offload.tso;
+    settings.note.clear();
+}
+
+void Pnic::SetOffloadSettings(const PnicOffloadSettings& settings) {
+    CheckFault("Pnic::SetOffloadSettings");
+    Modify(name_, [&](PnicModel& pnic) {
+        auto apply = [&](uint8_t bit, bool value, bool capable, bool& target, const char* what) {
+            if (!(settings.mask & bit)) return;
+            if (value && !capable) throw KavrelException(name_ + " does not support " + what);
+            target = value;
+        };
+        apply(PnicOffloadSettings::RX_CSO, settings.rxChecksum, pnic.offloadCapable.rxChecksum, pnic.offload.rxChecksum,
+              "RX checksum offload");
+        apply(PnicOffloadSettings::TX_CSO, settings.txChecksum, pnic.offloadCapable.txChecksum, pnic.offload.txChecksum,
+              "TX checksum offload");
+        apply(PnicOffloadSettings::SG, settings.scatterGather, pnic.offloadCapable.scatterGather,
+              pnic.offload.scatterGather, "scatter-gather");
+        apply(PnicOffloadSettings::TSO, settings.tso, pnic.offloadCapable.tso, pnic.offload.tso,
+              "TCP segmentation offload");
+    });
+}
+
+void Pnic::GetSoftwareSettings(PnicSoftwareSettings& settings) const {
+    CheckFault("Pnic::GetSoftwareSettings");
+    const auto& s = Existing(name_).software;
+    settings = PnicSoftwareSettings{};
+    settings.ipv4Cso = s.ipv4Cso;
+    settings.ipv4Tso = s.ipv4Tso;
+    settings.scatterGather = s.scatterGather;
+    settings.offsetBasedOffload = s.offsetBasedOffload;
+    settings.vxlanEncap = s.vxlanEncap;
+    settings.ipv6Tso = s.ipv6Tso;
+    settings.ipv6TsoExt = s.ipv6TsoExt;
+    settings.ipv6Cso = s.ipv6Cso;
+    settings.ipv6CsoExt = s.ipv6CsoExt;
+    settings.highDma = s.highDma;
+    settings.scatterGatherSpanPages = s.scatterGatherSpanPages;
+    settings.vlanTagging = s.vlanTagging;
+    settings.vlanUntagging = s.vlanUntagging;
+    settings.geneveOffload = s.geneveOffload;
+}
+
+void Pnic::SetSoftwareSettings(const PnicSoftwareSettings& settings) {
+    CheckFault("Pnic::SetSoftwareSettings");
+    Modify(name_, [&](PnicModel& pnic) {
+        auto& s = pnic.software;
+        auto apply = [&](uint32_t bit, bool value, bool& target) {
+            if (settings.mask & bit) target = value;
+        };
+        apply(PnicSoftwareSettings::IPV4_CSO, settings.ipv4Cso, s.ipv4Cso);
+        apply(PnicSoftwareSettings::IPV4_TSO, settings.ipv4Tso, s.ipv4Tso);
+        apply(PnicSoftwareSettings::SG, settings.scatterGather, s.scatterGather);
+        apply(PnicSoftwareSettings::OBO, settings.offsetBasedOffload, s.offsetBasedOffload);
+        apply(PnicSoftwareSettings::VXLAN_ENCAP, settings.vxlanEncap, s.vxlanEncap);
+        apply(PnicSoftwareSettings::IPV6_TSO, settings.ipv6Tso, s.ipv6Tso);
+        apply(PnicSoftwareSettings::IPV6_TSO_EXT, settings.ipv6TsoExt, s.ipv6TsoExt);
+        apply(PnicSoftwareSettings::IPV6_CSO, settings.ipv6Cso, s.ipv6Cso);
+        apply(PnicSoftwareSettings::IPV6_CSO_EXT, settings.ipv6CsoExt, s.ipv6CsoExt);
+        apply(PnicSoftwareSettings::HIGH_DMA, settings.highDma, s.highDma);
+        apply(PnicSoftwareSettings::SG_SPAN_PAGES, settings.scatterGatherSpanPages, s.scatterGatherSpanPages);
+        apply(PnicSoftwareSettings::VLAN_TAGGING, settings.vlanTagging, s.vlanTagging);
+        apply(PnicSoftwareSettings::VLAN_UNTAGGING, settings.vlanUntagging, s.vlanUntagging);
+        apply(PnicSoftwareSettings::GENEVE_OFFLOAD, settings.geneveOffload, s.geneveOffload);
+    });
+}
+
+std::vector<std::unique_ptr<PnicVlanStats>> Pnic::GetVlanStats() const {
+    CheckFault("Pnic::GetVlanStats");
+    const auto& pnic = Existing(name_);
+    std::vector<std::unique_ptr<PnicVlanStats>> entries;
+    if (!pnic.vlanStatsEnabled) return entries;
+    for (const auto& counter : pnic.vlanCounters) {
+        entries.push_back(
+            std::make_unique<PnicVlanStats>(PnicVlanStats{counter.vlanId, counter.rxPackets, counter.txPackets}));
+    }
+    return entries;
+}
+
+void Pnic::SetVlanStatsEnabled(bool enabled) {
+    CheckFault("Pnic::SetVlanStatsEnabled");
+    Modify(name_, [&](PnicModel& pnic) { pnic.vlanStatsEnabled = enabled; });
 }
 
 std::vector<std::unique_ptr<Pnic>> NetworkInfo::GetPnics(int type) {
@@ -85,6 +460,11 @@ std::unique_ptr<Pnic> NetworkInfo::GetPnicByName(const std::string& name) {
     CheckFault("NetworkInfo::GetPnicByName");
     if (!SimHost::FindPnic(HostStore::Instance().Read<PnicInventory>(), name)) return nullptr;
     return std::make_unique<LmxCtl::Network::PnicImpl>(name);
+}
+
+std::unique_ptr<NetworkInfo> NetworkFactory::GetNetworkInfo() {
+    CheckFault("NetworkFactory::GetNetworkInfo");
+    return std::make_unique<LmxCtl::Network::NetworkInfoImpl>();
 }
 
 }  // namespace Network
@@ -121,6 +501,35 @@ bool PnicImpl::IsLinkUp() {
 }
 
 void PnicImpl::Refresh() { linkUp_ = Kavrel::Network::Pnic::IsLinkUp(); }
+
+void PnicImpl::GetPnicStats(Kavrel::Network::PnicStats& stats) const {
+    CheckFault("PnicImpl::GetPnicStats");
+    const auto& s = Kavrel::Network::Existing(name_).stats;
+    stats = Kavrel::Network::PnicStats{};
+    stats.txPackets = s.txPackets;
+    stats.rxPackets = s.rxPackets;
+    stats.txBytes = s.txBytes;
+    stats.rxBytes = s.rxBytes;
+    stats.txErrors = s.txErrors;
+    stats.rxErrors = s.rxErrors;
+    stats.txDropped = s.txDropped;
+    stats.rxDropped = s.rxDropped;
+    stats.rxMulticast = s.rxMulticast;
+    stats.rxBroadcast = s.rxBroadcast;
+    stats.txMulticast = s.txMulticast;
+    stats.txBroadcast = s.txBroadcast;
+    stats.rxLengthErrors = s.rxLengthErrors;
+    stats.rxOverErrors = s.rxOverErrors;
+    stats.rxCrcErrors = s.rxCrcErrors;
+    stats.rxFrameErrors = s.rxFrameErrors;
+    stats.rxFifoErrors = s.rxFifoErrors;
+    stats.rxMissedErrors = s.rxMissedErrors;
+    stats.txAbortedErrors = s.txAbortedErrors;
+    stats.txFifoErrors = s.txFifoErrors;
+    stats.txCarrierErrors = s.txCarrierErrors;
+    stats.txHeartbeatErrors = s.txHeartbeatErrors;
+    stats.txWindowErrors = s.txWindowErrors;
+}
 
 }  // namespace Network
 }  // namespace LmxCtl

@@ -1,0 +1,137 @@
+// The coalescing commands for high and low packet rates.
+#include "nic/NicCoalesceRate.h"
+
+#include "kavrel/NetworkFactory.h"
+#include "nic/NicShared.h"
+
+namespace NorvaleCli {
+namespace NetworkNamespace {
+
+namespace {
+using Coalesce = Kavrel::Network::PnicCoalesceParams;
+
+const std::string kPacketRateField = "Packet rate";
+const std::string kRxDelayTimeField = "RX delay time";
+const std::string kRxDelayPacketsField = "RX delay packets";
+const std::string kTxDelayTimeField = "TX delay time";
+const std::string kTxDelayPacketsField = "TX delay packets";
+
+const std::string kPacketRateParameter = "pkt-rate";
+const std::string kRxUsecsParameter = "rx-usecs";
+const std::string kRxMaxFramesParameter = "rx-max-frames";
+const std::string kTxUsecsParameter = "tx-usecs";
+const std::string kTxMaxFramesParameter = "tx-max-frames";
+
+std::unique_ptr<Kavrel::Network::Pnic> Lookup(const InputPtr& input, const OutputPtr& output) {
+    const std::string& name = input->GetParameter(kPnicParameter);
+    auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+    return FindPnicOrReport(*inventory, output, name, PnicNotFoundMessage(name));
+}
+}  // namespace
+
+const RateCoalesceFields kHighRateCoalesce = {"high",
+                                              &Coalesce::pktRateHigh,
+                                              &Coalesce::rxUsecsHigh,
+                                              &Coalesce::rxMaxFramesHigh,
+                                              &Coalesce::txUsecsHigh,
+                                              &Coalesce::txMaxFramesHigh};
+const RateCoalesceFields kLowRateCoalesce = {"low",
+                                             &Coalesce::pktRateLow,
+                                             &Coalesce::rxUsecsLow,
+                                             &Coalesce::rxMaxFramesLow,
+                                             &Coalesce::txUsecsLow,
+                                             &Coalesce::txMaxFramesLow};
+
+void SetRateCoalesceOutputParameters(Parvik::AutoCli::Command& command, const std::string& recordName) {
+    command.SetDefaultOutputParameter("fields:" + recordName, kNicField + "," + kPacketRateField + "," +
+                                                                  kRxDelayTimeField + "," + kRxDelayPacketsField + "," +
+                                                                  kTxDelayTimeField + "," + kTxDelayPacketsField);
+    command.SetDefaultOutputParameter("units:" + recordName + "." + kPacketRateField, "pps");
+    command.SetDefaultOutputParameter("units:" + recordName + "." + kRxDelayTimeField, "microsecond");
+    command.SetDefaultOutputParameter("units:" + recordName + "." + kTxDelayTimeField, "microsecond");
+}
+
+RecordPtr RateCoalesceRecord(const std::string& recordName) {
+    return RecordTemplate(recordName)
+        .String(kNicField)
+        .Int(kPacketRateField)
+        .Int(kRxDelayTimeField)
+        .Int(kRxDelayPacketsField)
+        .Int(kTxDelayTimeField)
+        .Int(kTxDelayPacketsField);
+}
+
+InputSpecPtr RateCoalesceGetInputSpec() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "The name of the pnic for which information should be retrieved.", true);
+    return spec;
+}
+
+InputSpecPtr RateCoalesceSetInputSpec(const RateCoalesceFields& fields, const std::string& packetRateDescription) {
+    using Parvik::CallSpec::PARAM_INTEGER;
+    const std::string rate = fields.rate;
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "Name of the pnic for which parameters should be set.", true);
+    AddParameter(spec, kPacketRateParameter, PARAM_INTEGER, "p", packetRateDescription, false);
+    AddParameter(spec, kRxUsecsParameter, PARAM_INTEGER, "r",
+                 "The number of microseconds to delay an RX interrupt after a packet arrives under " + rate +
+                     " packet rate conditions.",
+                 false);
+    AddParameter(spec, kRxMaxFramesParameter, PARAM_INTEGER, "R",
+                 "The maximum number of RX packets to delay an RX interrupt after they arrive under " + rate +
+                     " packet rate conditions.",
+                 false);
+    AddParameter(spec, kTxUsecsParameter, PARAM_INTEGER, "t",
+                 "The number of microseconds to delay a TX interrupt after a packet is sent under " + rate +
+                     " packet rate conditions.",
+                 false);
+    AddParameter(spec, kTxMaxFramesParameter, PARAM_INTEGER, "T",
+                 "The maximum number of TX packets to delay an TX interrupt after they are sent under " + rate +
+                     " packet rate conditions.",
+                 false);
+    return spec;
+}
+
+void GetRateCoalesce(const InputPtr& input, const OutputPtr& output, const RateCoalesceFields& fields,
+                     const RecordPtr& record) {
+    WithStandardErrors(output, [&] {
+        auto pnic = Lookup(input, output);
+        if (!pnic) return;
+        Coalesce params;
+        pnic->GetCoalesceParams(params);
+        // The NIC is shown by the name as typed.
+        record->SetField(kNicField, input->GetParameter(kPnicParameter));
+        record->SetField(kPacketRateField, params.*fields.packetRate);
+        record->SetField(kRxDelayTimeField, params.*fields.rxUsecs);
+        record->SetField(kRxDelayPacketsField, params.*fields.rxMaxFrames);
+        record->SetField(kTxDelayTimeField, params.*fields.txUsecs);
+        record->SetField(kTxDelayPacketsField, params.*fields.txMaxFrames);
+        output->SetRootObject(record);
+    });
+}
+
+void SetRateCoalesce(const InputPtr& input, const OutputPtr& output, const RateCoalesceFields& fields) {
+    WithStandardErrors(output, [&] {
+        auto pnic = Lookup(input, output);
+        if (!pnic) return;
+        Coalesce params;
+        pnic->GetCoalesceParams(params);
+        const std::pair<const std::string*, uint32_t Coalesce::*> options[] = {
+            {&kPacketRateParameter, fields.packetRate},   {&kRxUsecsParameter, fields.rxUsecs},
+            {&kRxMaxFramesParameter, fields.rxMaxFrames}, {&kTxUsecsParameter, fields.txUsecs},
+            {&kTxMaxFramesParameter, fields.txMaxFrames},
+        };
+        for (const auto& option : options) {
+            if (input->HasParameter(*option.first)) {
+                params.*option.second = static_cast<uint32_t>(input->GetParameterInt(*option.first));
+            }
+        }
+        pnic->SetCoalesceParams(params);
+        SetSuccess(output);
+    });
+}
+
+}  // namespace NetworkNamespace
+}  // namespace NorvaleCli

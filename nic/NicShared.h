@@ -1,0 +1,65 @@
+// Helpers shared by the physical NIC commands: lookups with their messages,
+// the on/off texts, the port, wake-on and link-mode names, pseudo NIC descriptions.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "frame/CommandFrame.h"
+#include "kavrel/NetworkInfo.h"
+#include "kavrel/Pnic.h"
+
+namespace NorvaleCli {
+namespace NetworkNamespace {
+
+// Parameter and field names used by many NIC units.
+extern const std::string kNicNameParameter;  // "nic-name"
+extern const std::string kPnicParameter;     // "pnic"
+extern const std::string kNicField;          // "NIC"
+
+inline const char* OnOff(bool value) { return value ? "on" : "off"; }
+inline const char* OnOffCapitalised(bool value) { return value ? "On" : "Off"; }
+
+// "Pnic with name <name> not found"
+std::string PnicNotFoundMessage(const std::string& name);
+
+// Finds the NIC, or adds the error of the command's own wording and returns none.
+std::unique_ptr<Kavrel::Network::Pnic> FindPnicOrReport(Kavrel::Network::NetworkInfo& inventory,
+                                                        const OutputPtr& output, const std::string& name,
+                                                        const std::string& notFoundMessage);
+
+// The lookup of nic get/set/up/down: "There is no pnic with name " on failure.
+std::unique_ptr<Kavrel::Network::Pnic> NicLookupByName(const OutputPtr& output, const std::string& name);
+
+// All loaded NICs, or the one named by the optional string parameter; false
+// (with notFoundMessage reported) when the name finds none.
+bool SelectPnics(Kavrel::Network::NetworkInfo& inventory, const InputPtr& input, const OutputPtr& output,
+                 const std::string& parameter, const std::string& notFoundPrefix, const std::string& notFoundSuffix,
+                 std::vector<std::unique_ptr<Kavrel::Network::Pnic>>& pnics);
+
+// Port-type texts: "Supported Ports" column and "Cable Type" column.
+std::string SupportedPortText(uint32_t port);
+std::string CableTypeText(uint32_t port);
+std::string WakeOnText(uint32_t mode);
+std::string LinkModeText(const Kavrel::Network::PnicLinkMode& mode);
+
+// Vendor and device names from a pseudo NIC's "kind:vendor:device" description.
+std::pair<std::string, std::string> PseudoNicNames(const std::string& description);
+
+// The lookup of the ring and pause commands: "NIC with name <name> not found".
+std::unique_ptr<Kavrel::Network::Pnic> RingPauseLookup(Kavrel::Network::NetworkInfo& inventory, const OutputPtr& output,
+                                                       const std::string& name);
+
+// Hardware offload get: one record per selected NIC (all, or the one named by "pnic").
+void ListOffloadSettings(
+    const InputPtr& input, const OutputPtr& output, const std::function<RecordPtr()>& makeRecord,
+    const std::function<void(const RecordPtr&, const Kavrel::Network::PnicOffloadSettings&)>& fill);
+// Hardware offload set: the settings of mask take the value of "enable", the others stay as read.
+void SetOffloadSettings(const InputPtr& input, const OutputPtr& output, uint8_t mask);
+
+}  // namespace NetworkNamespace
+}  // namespace NorvaleCli

@@ -1,0 +1,318 @@
+// NIC inventory and link control through the framework on an in-memory host:
+// nic list, get, set, up and down.
+#include "nic/NicTestSupport.h"
+
+namespace NicTest {
+namespace {
+
+json CopperNic(const std::string& name) {
+    return {{"name", name},
+            {"driver", "hsg1"},
+            {"pciAddress", "0000:02:00.0"},
+            {"vendorName", "Halden"},
+            {"deviceName", "HS-350"},
+            {"macAddress", "02:00:00:00:00:01"},
+            {"supportedPorts", {0, 3}},
+            {"supportsWakeOn", true},
+            {"wakeOnSupported", {0, 1, 2, 3, 5, 6}},
+            {"wakeOn", {5}},
+            {"supportsMessageLevel", true},
+            {"messageLevel", 7},
+            {"phyAddress", 1}};
+}
+
+json Pseudo(const std::string& name, const std::string& description) {
+    return {{"name", name}, {"driver", "uethr"}, {"description", description}};
+}
+
+using NicListTest = NicCommandTest;
+
+TEST_F(NicListTest, ShowsPciAndLinkStateOfEachLoadedNic) {
+    json down = CopperNic("pnic1");
+    down["adminUp"] = false;
+    json half = CopperNic("pnic2");
+    half["duplex"] = 2;
+    half["speed"] = 100;
+    half["mtu"] = 9000;
+    json unloaded = CopperNic("pnic3");
+    unloaded["driverLoaded"] = false;
+    UseNics({CopperNic("pnic0"), down, half, unloaded});
+
+    auto list = Root("network nic list");
+    ASSERT_EQ(list.size(), 3u);  // the NIC whose driver is not loaded is left out
+    EXPECT_EQ(list[0], (json{{"Name", "pnic0"},
+                             {"PCI Device", "0000:02:00.0"},
+                             {"Driver", "hsg1"},
+                             {"Link", "Up"},
+                             {"Admin Status", "Up"},
+                             {"Link Status", "Up"},
+                             {"Speed", 1000},
+                             {"Duplex", "Full"},
+                             {"MAC Address", "02:00:00:00:00:01"},
+                             {"MTU", 1500},
+                             {"Description", "Halden HS-350"},
+                             {"DPU Id", "N/A"}}));
+    // A NIC brought down reports its link down and no speed.
+    EXPECT_EQ(list[1]["Admin Status"], "Down");
+    EXPECT_EQ(list[1]["Link"], "Down");
+    EXPECT_EQ(list[1]["Link Status"], "Down");
+    EXPECT_EQ(list[1]["Speed"], 0);
+    EXPECT_EQ(list[2]["Duplex"], "Half");
+    EXPECT_EQ(list[2]["Speed"], 100);
+    EXPECT_EQ(list[2]["MTU"], 9000);
+}
+
+TEST_F(NicListTest, PseudoNicDescriptionGivesVendorAndDevice) {
+    const std::string longVendor(116, 'v');
+    const struct {
+        std::string description;
+        std::string expected;
+    } cases[] = {
+        {"USB-NIC:Tembrook:TB-100", "Tembrook TB-100"},
+        {"ACPI-NIC:Acme:Onboard", "Acme Onboard"},
+        {"PhyDev:Acme:Phy 7", "Acme Phy 7"},
+        {"USB-NIC-2:Tembrook:TB-200", "Tembrook TB-200"},           // the kind only has to begin the text
+        {"::USB-NIC::Tembrook:::TB-100:extra", "Tembrook TB-100"},  // empty fields are skipped
+        {"SerialNic:Acme:Thing", "Unknown Unknown"},
+        {"", "Unknown Unknown"},
+        {":::", "Unknown Unknown"},
+        {"USB-NIC", "Unknown Unknown"},
+        {"USB-NIC:Tembrook", "Tembrook Unknown"},
+        // Only the first 127 characters are read: the device name is cut short.
+        {"USB-NIC:" + longVendor + ":ABCDEFGH", longVendor + " AB"},
+    };
+    for (const auto& c : cases) {
+        UseNics({Pseudo("usbnic0", c.description)});
+        auto list = Root("network nic list");
+        ASSERT_EQ(list.size(), 1u);
+        EXPECT_EQ(list[0]["PCI Device"], "Pseudo") << c.description;
+        EXPECT_EQ(list[0]["Description"], c.expected) << c.description;
+    }
+}
+
+TEST_F(NicListTest, HostFailureDropsTheWholeList) {
+    UseNics({CopperNic("pnic0"), CopperNic("pnic1")});
+    InjectFault("Pnic::GetMtu", "driver not responding");
+    EXPECT_EQ(OnlyError("network nic list"), "Unable to list NICs.  Error was driver not responding");
+}
+
+TEST_F(NicListTest, EmptyHostGivesEmptyList) {
+    UseNics({});
+    EXPECT_EQ(Root("network nic list"), json::array());
+}
+
+using NicGetTest = NicCommandTest;
+
+TEST_F(NicGetTest, ShowsGenericSettingsPauseAndDriver) {
+    json nic = CopperNic("pnic0");
+    nic["linkModes"] = {{{"speed", 0}, {"duplex", 0}, {"media", 0}},
+                        {{"speed", 1000}, {"duplex", 1}, {"media", 2}},
+                        {{"speed", 100}, {"duplex", 2}, {"media", 45}},
+                        {{"speed", 2500}, {"duplex", 0}, {"media", 38}},
+                        {{"speed", 10}, {"duplex", 9}, {"media", -1}}};
+    nic["port"] = 3;
+    nic["transceiver"] = 1;
+    nic["virtualAddress"] = "02:11:22:33:44:55";
+    nic["driverVersion"] = "1.9.3";
+    nic["firmwareVersion"] = "0x80000d2a";
+    nic["pause"] = {{"supported", true}, {"autoNegotiation", true}, {"rx", true}, {"tx", false}};
+    UseNics({nic});
+
+    auto info = Root("network nic get -n pnic0");
+    EXPECT_EQ(info["Name"], "pnic0");
+    EXPECT_EQ(info["Supported Ports"], (json{"TP", "MII"}));
+    EXPECT_EQ(info["Supports Auto Negotiation"], true);
+    EXPECT_EQ(info["Advertised Link Modes"],
+              (json{"Auto", "1000BaseT/Full", "100Unknown/Half", "2500BaseCR2/Auto", "10Unknown/"}));
+    EXPECT_EQ(info["Advertised Auto Negotiation"], true);
+    EXPECT_EQ(info["Cable Type"], "MII");
+    EXPECT_EQ(info["PHY Address"], 1);
+    EXPECT_EQ(info["Virtual Address"], "02:11:22:33:44:55");
+    EXPECT_EQ(info["Transceiver"], "external");
+    EXPECT_EQ(info["Auto Negotiation"], true);
+    EXPECT_EQ(info["Supports Wakeon"], true);
+    EXPECT_EQ(info["Wakeon"], (json{"MagicPacket(tm)"}));
+    EXPECT_EQ(info["Current Message Level"], 7);
+    EXPECT_EQ(info["Link Detected"], true);
+    EXPECT_EQ(info["Supports Pause"], true);
+    EXPECT_EQ(info["Pause Autonegotiate"], true);
+    EXPECT_EQ(info["Pause RX"], true);
+    EXPECT_EQ(info["Pause TX"], false);
+    EXPECT_EQ(info["Link Status"], "Up");
+    EXPECT_EQ(info["Driver Info"], (json{{"Driver", "hsg1"},
+                                         {"Version", "1.9.3"},
+                                         {"Firmware Version", "0x80000d2a"},
+                                         {"Bus Info", "0000:02:00.0"}}));
+    EXPECT_EQ(info["Backing DPU Id"], "N/A");
+}
+
+TEST_F(NicGetTest, UnsupportedFeaturesShowTheirPlaceholders) {
+    json nic = Pseudo("usbnic0", "USB-NIC:T:D");
+    nic["pause"] = {{"supported", false}};
+    nic["linkUp"] = false;
+    UseNics({nic});
+
+    auto info = Root("network nic get -n usbnic0");
+    EXPECT_EQ(info["Supports Wakeon"], false);
+    EXPECT_EQ(info["Wakeon"], (json{"None"}));
+    EXPECT_EQ(info["Current Message Level"], -1);
+    EXPECT_EQ(info["Link Detected"], false);
+    EXPECT_EQ(info["Link Status"], "Down");
+    EXPECT_EQ(info["Supports Pause"], false);
+    for (const char* unset : {"Pause Autonegotiate", "Pause RX", "Pause TX"}) {
+        EXPECT_TRUE(!info.contains(unset) || info[unset].is_null()) << unset;
+    }
+    EXPECT_EQ(info["Driver Info"]["Bus Info"], "N/A");
+}
+
+TEST_F(NicGetTest, ForcedLinkAdvertisesOnlyItsMode) {
+    json nic = CopperNic("pnic0");
+    nic["autoNegotiation"] = false;
+    nic["speed"] = 100;
+    nic["duplex"] = 2;
+    UseNics({nic});
+    auto info = Root("network nic get -n pnic0");
+    EXPECT_EQ(info["Advertised Link Modes"], (json{"100BaseT/Half"}));
+    EXPECT_EQ(info["Auto Negotiation"], false);
+    EXPECT_EQ(info["Advertised Auto Negotiation"], false);
+}
+
+TEST_F(NicGetTest, Failures) {
+    UseNics({CopperNic("pnic0")});
+    EXPECT_EQ(OnlyError("network nic get -n pnic9"), "There is no pnic with name pnic9");
+    EXPECT_EQ(OnlyError("network nic get -n PNIC0"), "There is no pnic with name PNIC0");
+    InjectFault("Pnic::GetDriverInfo", "firmware query timed out");
+    EXPECT_EQ(OnlyError("network nic get -n pnic0"), "firmware query timed out");
+}
+
+using NicSetTest = NicCommandTest;
+
+TEST_F(NicSetTest, OwnChecksRefuseAndChangeNothing) {
+    json noFeatures = Pseudo("usbnic0", "USB-NIC:T:D");
+    UseNics({CopperNic("pnic0"), noFeatures});
+    const json before = Section("pnics");
+    const struct {
+        std::string command;
+        std::string message;
+    } cases[] = {
+        {"-n pnic9 -S 1000", "The --speed and --duplex options must be specified together"},
+        {"-n pnic0 -D full", "The --speed and --duplex options must be specified together"},
+        {"-n pnic0 -S 1000 -D full -a", "The options --speed and --duplex cannot be specified with the --auto option."},
+        {"-n pnic9 -a", "There is no pnic with name pnic9"},
+        {"-n pnic0", "There is no change for nic pnic0"},
+        {"-n pnic0 -P -1", "There is no change for nic pnic0"},
+        {"-n pnic0 -P 1", "There is no change for nic pnic0"},  // the current PHY address
+        {"-n pnic0 -p tp -t internal -l 7", "There is no change for nic pnic0"},
+        {"-n pnic0 -V \"\"", "There is no change for nic pnic0"},
+        {"-n pnic0 -P 0", "Invalid PHY address value."},
+        {"-n pnic0 -P -2", "Invalid PHY address value."},
+        {"-n pnic0 -w pud", "Invalid wol value."},
+        {"-n usbnic0 -w g", "Not Support wol."},
+        {"-n usbnic0 -l 3", "Not Support msglvl."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(OnlyError("network nic set " + c.command), c.message) << c.command;
+    }
+    EXPECT_EQ(Section("pnics"), before);
+}
+
+TEST_F(NicSetTest, SettingsRoundTripThroughGet) {
+    UseNics({CopperNic("pnic0")});
+    EXPECT_EQ(Root("network nic set -n pnic0 -p mii -P 5 -V 02:aa:bb:cc:dd:ee -t external -w gg -l 3"), true);
+
+    auto info = Root("network nic get -n pnic0");
+    EXPECT_EQ(info["Cable Type"], "MII");
+    EXPECT_EQ(info["PHY Address"], 5);
+    EXPECT_EQ(info["Virtual Address"], "02:aa:bb:cc:dd:ee");
+    EXPECT_EQ(info["Transceiver"], "external");
+    EXPECT_EQ(info["Wakeon"], (json{"MagicPacket(tm)", "MagicPacket(tm)"}));
+    EXPECT_EQ(info["Current Message Level"], 3);
+    EXPECT_EQ(StoredNic("pnic0")["wakeOn"], (json{5, 5}));
+
+    // Wake-on modes are replaced as typed, in order.
+    EXPECT_EQ(Root("network nic set -n pnic0 -w sbu"), true);
+    EXPECT_EQ(Root("network nic get -n pnic0")["Wakeon"],
+              (json{"Enable SecureOn(tm) Password for                            MagicPacket(tm)", "Broadcast Messages",
+                    "Unicast Messagess"}));
+}
+
+TEST_F(NicSetTest, SpeedDuplexAndAutoNegotiation) {
+    UseNics({CopperNic("pnic0")});
+    EXPECT_EQ(Root("network nic set -n pnic0 -S 100 -D half"), true);
+    auto nic = StoredNic("pnic0");
+    EXPECT_EQ(nic["speed"], 100);
+    EXPECT_EQ(nic["duplex"], 2);
+    EXPECT_EQ(nic["autoNegotiation"], false);
+    EXPECT_EQ(Root("network nic list")[0]["Duplex"], "Half");
+
+    EXPECT_EQ(Root("network nic set -n pnic0 -a"), true);
+    nic = StoredNic("pnic0");
+    EXPECT_EQ(nic["speed"], 1000);
+    EXPECT_EQ(nic["duplex"], 1);
+    EXPECT_EQ(nic["autoNegotiation"], true);
+}
+
+TEST_F(NicSetTest, HostRefusesWhatTheNicCannotDo) {
+    json fixed = CopperNic("pnic1");
+    fixed["supportsAutoNegotiation"] = false;
+    UseNics({CopperNic("pnic0"), fixed});
+    const json before = Section("pnics");
+    EXPECT_EQ(OnlyError("network nic set -n pnic0 -S 40000 -D full"),
+              "pnic0 does not support speed 40000 Mbps at full duplex");
+    EXPECT_EQ(OnlyError("network nic set -n pnic0 -S 1000 -D half"),
+              "pnic0 does not support speed 1000 Mbps at half duplex");
+    EXPECT_EQ(OnlyError("network nic set -n pnic1 -a"), "pnic1 does not support auto-negotiation");
+    EXPECT_EQ(OnlyError("network nic set -n pnic0 -p fibre"), "pnic0 does not support port type FIBRE");
+    EXPECT_EQ(OnlyError("network nic set -n pnic0 -w a"), "pnic0 does not support wake-on mode 4");
+    EXPECT_EQ(OnlyError("network nic set -n pnic0 -P 32"), "PHY address 32 is outside the range 0 to 31");
+    EXPECT_EQ(OnlyError("network nic set -n pnic0 -V not-a-mac"), "Invalid virtual address: not-a-mac");
+    EXPECT_EQ(Section("pnics"), before);
+}
+
+TEST_F(NicSetTest, LibraryFailuresUseTheStandardConversion) {
+    UseNics({CopperNic("pnic0")});
+    InjectFault("Pnic::SetPnicInfo", "device busy");
+    EXPECT_EQ(OnlyError("network nic set -n pnic0 -P 4"), "device busy");
+    // A link change alone does not touch the generic settings.
+    EXPECT_EQ(Root("network nic set -n pnic0 -a"), true);
+    InjectFault("Pnic::SetSpeedDuplex", "link reset failed");
+    EXPECT_EQ(OnlyError("network nic set -n pnic0 -S 100 -D full"), "link reset failed");
+}
+
+TEST_F(NicSetTest, FrameworkRefusesValuesOutsideTheEnumerations) {
+    UseNics({CopperNic("pnic0")});
+    for (const char* command : {"network nic set -n pnic0 -S 999 -D full", "network nic set -n pnic0 -p coax",
+                                "network nic set -n pnic0 -w x", "network nic set -n pnic0 -D quarter"}) {
+        auto result = cli.Invoke(command);
+        EXPECT_EQ(result.status, Parvik::AutoCli::EXIT_USAGE) << command;
+    }
+}
+
+using NicUpDownTest = NicCommandTest;
+
+TEST_F(NicUpDownTest, AdminStateRoundTrip) {
+    UseNics({CopperNic("pnic0")});
+    EXPECT_EQ(Root("network nic down -n pnic0"), true);
+    auto nic = Root("network nic list")[0];
+    EXPECT_EQ(nic["Admin Status"], "Down");
+    EXPECT_EQ(nic["Link Status"], "Down");
+    EXPECT_EQ(Root("network nic get -n pnic0")["Link Detected"], false);
+
+    EXPECT_EQ(Root("network nic up -n pnic0"), true);
+    nic = Root("network nic list")[0];
+    EXPECT_EQ(nic["Admin Status"], "Up");
+    EXPECT_EQ(nic["Link Status"], "Up");
+    EXPECT_EQ(nic["Speed"], 1000);
+}
+
+TEST_F(NicUpDownTest, Failures) {
+    UseNics({CopperNic("pnic0")});
+    EXPECT_EQ(OnlyError("network nic up -n pnic7"), "There is no pnic with name pnic7");
+    EXPECT_EQ(OnlyError("network nic down -n pnic7"), "There is no pnic with name pnic7");
+    InjectFault("Pnic::SetAdminStatus", "driver refused");
+    EXPECT_EQ(OnlyError("network nic down -n pnic0"), "driver refused");
+    EXPECT_EQ(Root("network nic list")[0]["Admin Status"], "Up");
+}
+
+}  // namespace
+}  // namespace NicTest

@@ -1,0 +1,453 @@
+// NIC statistics, offloads, software simulation, coalescing, rings and pause
+// through the framework on an in-memory host.
+#include "nic/NicTestSupport.h"
+
+namespace NicTest {
+namespace {
+
+json Nic(const std::string& name) { return {{"name", name}, {"driver", "cvx10"}, {"pciAddress", "0000:3b:00.0"}}; }
+
+// Field names of a command's record (the list element for list roots), in order.
+std::vector<std::string> FieldOrder(const Parvik::AutoCli::Invocation& invocation) {
+    auto root = invocation.command->GetOutputSpec()->GetRootObject();
+    auto record = std::dynamic_pointer_cast<Parvik::MetaObj::MetaStruct>(root);
+    if (auto list = std::dynamic_pointer_cast<Parvik::MetaObj::MetaList>(root)) record = list->GetElementTemplate();
+    std::vector<std::string> names;
+    for (const auto& field : record->GetFields()) names.push_back(field.first);
+    return names;
+}
+
+using NicRecordShapeTest = NicCommandTest;
+
+// JSON output cannot show field order; the output specs can.
+TEST_F(NicRecordShapeTest, FieldsComeInDisplayOrder) {
+    UseNics({});
+    EXPECT_EQ(
+        FieldOrder(cli.Invoke("network nic software list")),
+        (std::vector<std::string>{"NIC", "IPv4 CSO", "IPv4 TSO", "Scatter Gather", "Offset Based Offload",
+                                  "VXLAN Encap", "Geneve Offload", "IPv6 TSO", "IPv6 TSO Ext", "IPv6 CSO",
+                                  "IPv6 CSO Ext", "High DMA", "Scatter Gather MP", "VLAN Tagging", "VLAN Untagging"}));
+    EXPECT_EQ(FieldOrder(cli.Invoke("network nic pauseParams list")),
+              (std::vector<std::string>{"NIC", "Pause Params Supported", "Auto Negotiation", "Pause RX", "Pause TX",
+                                        "Auto Negotiation Resolution Avail", "RX Auto Negotiation Resolution",
+                                        "TX Auto Negotiation Resolution"}));
+    EXPECT_EQ(FieldOrder(cli.Invoke("network nic list")),
+              (std::vector<std::string>{"Name", "PCI Device", "Driver", "Link", "Admin Status", "Link Status", "Speed",
+                                        "Duplex", "MAC Address", "MTU", "Description", "DPU Id"}));
+    auto stats = FieldOrder(cli.Invoke("network nic stats get -n pnic0"));
+    ASSERT_EQ(stats.size(), 24u);
+    EXPECT_EQ(stats[0], "NIC Name");
+    EXPECT_EQ(stats[1], "Packets received");
+    EXPECT_EQ(stats[23], "Transmit window errors");
+}
+
+// The default column lists name every field they show, in the order shown.
+TEST_F(NicRecordShapeTest, DefaultColumnsMatchTheRecords) {
+    UseNics({});
+    const struct {
+        std::string command;
+        std::string key;
+        std::string value;
+    } cases[] = {
+        {"network nic cso get", "fields:CSOSettings", "NIC,RX Checksum Offload,TX Checksum Offload"},
+        {"network nic tso get", "fields:TSOSettings", "NIC,Value"},
+        {"network nic sg get", "fields:ScatterGatherSetting", "NIC,Value"},
+        {"network nic coalesce get", "fields:CoalesceParams",
+         "NIC,RX microseconds,RX maximum frames,TX microseconds,TX Maximum frames,Adaptive RX,Adaptive TX,"
+         "Sample interval seconds"},
+        {"network nic coalesce low get -n x", "units:CoalesceParamsAtLowPacketRate.Packet rate", "pps"},
+        {"network nic coalesce high get -n x", "units:CoalesceParamsAtHighPacketRate.TX delay time", "microsecond"},
+        {"network nic stats get -n x", "header:Nic", "NIC statistics for %NIC Name%"},
+        {"network nic stats get -n x", "fields:Nic",
+         "Packets received,Packets sent,Bytes received,Bytes sent,Receive packets dropped,Transmit packets dropped,"
+         "Multicast packets received,Broadcast packets received,Multicast packets sent,Broadcast packets sent,"
+         "Total receive errors,Receive length errors,Receive over errors,Receive CRC errors,Receive frame errors,"
+         "Receive FIFO errors,Receive missed errors,Total transmit errors,Transmit aborted errors,"
+         "Transmit carrier errors,Transmit FIFO errors,Transmit heartbeat errors,Transmit window errors"},
+        {"network nic software list", "fields:Settings",
+         "NIC,IPv4 CSO,IPv4 TSO,Scatter Gather,Offset Based Offload,VXLAN Encap,Geneve Offload,IPv6 TSO,"
+         "IPv6 TSO Ext,IPv6 CSO,IPv6 CSO Ext,High DMA,Scatter Gather MP,VLAN Tagging,VLAN Untagging"},
+        {"network nic coalesce high get -n x", "fields:CoalesceParamsAtHighPacketRate",
+         "NIC,Packet rate,RX delay time,RX delay packets,TX delay time,TX delay packets"},
+    };
+    for (const auto& c : cases) {
+        auto invocation = cli.Invoke(c.command);
+        std::string found;
+        for (const auto& parameter : invocation.command->GetDefaultOutputParameters()) {
+            if (parameter.first == c.key) found = parameter.second;
+        }
+        EXPECT_EQ(found, c.value) << c.command;
+    }
+}
+
+using NicStatsTest = NicCommandTest;
+
+TEST_F(NicStatsTest, MapsEveryCounterToItsField) {
+    json nic = Nic("pnic0");
+    // Distinct values show that no two fields are swapped; one needs more than 32 bits.
+    const char* counters[] = {
+        "rxPackets",       "txPackets",       "rxBytes",       "txBytes",           "rxDropped",      "txDropped",
+        "rxMulticast",     "rxBroadcast",     "txMulticast",   "txBroadcast",       "rxErrors",       "rxLengthErrors",
+        "rxOverErrors",    "rxCrcErrors",     "rxFrameErrors", "rxFifoErrors",      "rxMissedErrors", "txErrors",
+        "txAbortedErrors", "txCarrierErrors", "txFifoErrors",  "txHeartbeatErrors", "txWindowErrors"};
+    const char* fields[] = {"Packets received",
+                            "Packets sent",
+                            "Bytes received",
+                            "Bytes sent",
+                            "Receive packets dropped",
+                            "Transmit packets dropped",
+                            "Multicast packets received",
+                            "Broadcast packets received",
+                            "Multicast packets sent",
+                            "Broadcast packets sent",
+                            "Total receive errors",
+                            "Receive length errors",
+                            "Receive over errors",
+                            "Receive CRC errors",
+                            "Receive frame errors",
+                            "Receive FIFO errors",
+                            "Receive missed errors",
+                            "Total transmit errors",
+                            "Transmit aborted errors",
+                            "Transmit carrier errors",
+                            "Transmit FIFO errors",
+                            "Transmit heartbeat errors",
+                            "Transmit window errors"};
+    for (int i = 0; i < 23; ++i) nic["stats"][counters[i]] = 100 + i;
+    nic["stats"]["rxBytes"] = 9000000000123ull;
+    UseNics({nic});
+
+    auto list = Root("network nic stats get -n pnic0");
+    ASSERT_EQ(list.size(), 1u);
+    const auto& record = list[0];
+    EXPECT_EQ(record.size(), 24u);
+    EXPECT_EQ(record["NIC Name"], "pnic0");
+    for (int i = 0; i < 23; ++i) {
+        if (std::string(counters[i]) == "rxBytes") continue;
+        EXPECT_EQ(record[fields[i]], 100 + i) << fields[i];
+    }
+    EXPECT_EQ(record["Bytes received"], 9000000000123ull);
+}
+
+TEST_F(NicStatsTest, FailuresArePrefixed) {
+    UseNics({Nic("pnic0")});
+    EXPECT_EQ(OnlyError("network nic stats get -n pnic5"), "Unable to get stats for NIC: No such pnic: pnic5");
+    InjectFault("PnicImpl::GetPnicStats", "counters unavailable");
+    EXPECT_EQ(OnlyError("network nic stats get -n pnic0"), "Unable to get stats for NIC: counters unavailable");
+}
+
+using NicOffloadTest = NicCommandTest;
+
+TEST_F(NicOffloadTest, GetShowsOnOffPerNic) {
+    json second = Nic("pnic1");
+    second["offload"] = {{"rxChecksum", true}, {"txChecksum", false}, {"scatterGather", false}, {"tso", true}};
+    UseNics({Nic("pnic0"), second});
+
+    EXPECT_EQ(Root("network nic cso get"),
+              (json{{{"NIC", "pnic0"}, {"RX Checksum Offload", "on"}, {"TX Checksum Offload", "on"}},
+                    {{"NIC", "pnic1"}, {"RX Checksum Offload", "on"}, {"TX Checksum Offload", "off"}}}));
+    EXPECT_EQ(Root("network nic tso get -n pnic1"), (json{{{"NIC", "pnic1"}, {"Value", "on"}}}));
+    EXPECT_EQ(Root("network nic sg get -n pnic1"), (json{{{"NIC", "pnic1"}, {"Value", "off"}}}));
+}
+
+TEST_F(NicOffloadTest, SetChangesOnlyItsOwnOffload) {
+    UseNics({Nic("pnic0")});
+    EXPECT_EQ(Root("network nic cso set -n pnic0 -e 0"), true);
+    EXPECT_EQ(StoredNic("pnic0")["offload"],
+              (json{{"rxChecksum", false}, {"txChecksum", false}, {"scatterGather", true}, {"tso", true}}));
+    EXPECT_EQ(Root("network nic tso set -n pnic0 -e 0"), true);
+    EXPECT_EQ(Root("network nic sg set -n pnic0 -e 0"), true);
+    EXPECT_EQ(Root("network nic cso set -n pnic0 -e 1"), true);
+    EXPECT_EQ(StoredNic("pnic0")["offload"],
+              (json{{"rxChecksum", true}, {"txChecksum", true}, {"scatterGather", false}, {"tso", false}}));
+    EXPECT_EQ(Root("network nic tso get")[0]["Value"], "off");
+}
+
+TEST_F(NicOffloadTest, Failures) {
+    json limited = Nic("usbnic0");
+    limited["offloadCapable"] = {{"rxChecksum", true}, {"txChecksum", false}, {"scatterGather", false}, {"tso", false}};
+    limited["offload"] = {{"rxChecksum", false}, {"txChecksum", false}, {"scatterGather", false}, {"tso", false}};
+    UseNics({limited});
+    const json before = Section("pnics");
+    for (const char* command : {"cso get", "tso get", "sg get", "cso set -e 1", "tso set -e 1", "sg set -e 0"}) {
+        EXPECT_EQ(OnlyError(std::string("network nic ") + command + " -n pnic3"), "Pnic with name pnic3 not found")
+            << command;
+    }
+    // Checksum offload is set in both directions at once, so one missing direction refuses both.
+    EXPECT_EQ(OnlyError("network nic cso set -n usbnic0 -e 1"), "usbnic0 does not support TX checksum offload");
+    EXPECT_EQ(OnlyError("network nic tso set -n usbnic0 -e 1"), "usbnic0 does not support TCP segmentation offload");
+    EXPECT_EQ(Section("pnics"), before);
+    EXPECT_EQ(cli.Invoke("network nic tso set -n usbnic0 -e 2").status, Parvik::AutoCli::EXIT_USAGE);
+    InjectFault("Pnic::GetOffloadSettings", "offload query failed");
+    EXPECT_EQ(OnlyError("network nic sg get"), "offload query failed");
+}
+
+TEST_F(NicOffloadTest, GetOnHostWithoutNicsIsEmpty) {
+    UseNics({});
+    EXPECT_EQ(Root("network nic cso get"), json::array());
+}
+
+using NicSoftwareTest = NicCommandTest;
+
+TEST_F(NicSoftwareTest, ListShowsGeneveAfterVxlan) {
+    json nic = Nic("pnic0");
+    nic["software"] = {{"geneveOffload", true}, {"vlanUntagging", true}};
+    UseNics({nic, Nic("pnic1")});
+    auto list = Root("network nic software list -n pnic0");
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0]["Geneve Offload"], "on");
+    EXPECT_EQ(list[0]["VLAN Untagging"], "on");
+    EXPECT_EQ(list[0]["VXLAN Encap"], "off");
+    EXPECT_EQ(list[0].size(), 15u);
+    EXPECT_EQ(Root("network nic software list").size(), 2u);
+}
+
+TEST_F(NicSoftwareTest, ListStopsAtTheFirstUnknownName) {
+    UseNics({Nic("pnic0")});
+    EXPECT_EQ(OnlyError("network nic software list -n pnic0 -n pnic8 -n pnic9"), "Can't find PNIC with name pnic8");
+}
+
+TEST_F(NicSoftwareTest, SetAppliesOnlyTheOptionsGiven) {
+    json nic = Nic("pnic0");
+    nic["software"] = {{"geneveOffload", true}, {"ipv4Cso", true}};
+    UseNics({nic});
+    EXPECT_EQ(Root("network nic software set -n pnic0 --geneveoffload false --highdma true --sgsp yes"), true);
+    auto software = StoredNic("pnic0")["software"];
+    EXPECT_EQ(software["geneveOffload"], false);
+    EXPECT_EQ(software["highDma"], true);
+    EXPECT_EQ(software["scatterGatherSpanPages"], true);
+    EXPECT_EQ(software["ipv4Cso"], true);  // not given, kept
+    auto row = Root("network nic software list")[0];
+    EXPECT_EQ(row["Geneve Offload"], "off");
+    EXPECT_EQ(row["High DMA"], "on");
+    EXPECT_EQ(row["Scatter Gather MP"], "on");
+}
+
+TEST_F(NicSoftwareTest, SetWithoutOptionsMakesNoChangeCall) {
+    UseNics({Nic("pnic0")});
+    InjectFault("Pnic::SetSoftwareSettings", "must not be called");
+    EXPECT_EQ(Root("network nic software set -n pnic0"), true);
+    EXPECT_EQ(OnlyError("network nic software set -n pnic0 --tagging true"), "must not be called");
+    EXPECT_EQ(OnlyError("network nic software set -n pnic2 --tagging true"), "Pnic with name pnic2 not found");
+}
+
+using NicCoalesceTest = NicCommandTest;
+
+TEST_F(NicCoalesceTest, GetShowsCapitalisedAdaptiveStates) {
+    json nic = Nic("pnic0");
+    nic["coalesce"] = {{"adaptiveRx", true}, {"adaptiveTx", false}, {"sampleInterval", 4}, {"rxUsecs", 50},
+                       {"rxMaxFrames", 32},  {"txUsecs", 40},       {"txMaxFrames", 16}};
+    UseNics({nic});
+    EXPECT_EQ(Root("network nic coalesce get"), (json{{{"NIC", "pnic0"},
+                                                       {"RX microseconds", "50"},
+                                                       {"RX maximum frames", "32"},
+                                                       {"TX microseconds", "40"},
+                                                       {"TX Maximum frames", "16"},
+                                                       {"Adaptive RX", "On"},
+                                                       {"Adaptive TX", "Off"},
+                                                       {"Sample interval seconds", "4"}}}));
+}
+
+TEST_F(NicCoalesceTest, SetKeepsOptionsLeftOut) {
+    UseNics({Nic("pnic0")});
+    json nic = Nic("pnic1");
+    nic["coalesce"] = {
+        {"adaptiveTx", true}, {"sampleInterval", 9}, {"txMaxFrames", 12}, {"pktRateHigh", 7000}, {"rxUsecsLow", 2}};
+    UseNics({Nic("pnic0"), nic});
+    const json before = {Root("network nic coalesce get -n pnic1"), Root("network nic coalesce high get -n pnic1"),
+                         Root("network nic coalesce low get -n pnic1")};
+    EXPECT_EQ(Root("network nic coalesce set -n pnic1"), true);
+    EXPECT_EQ(Root("network nic coalesce high set -n pnic1"), true);
+    EXPECT_EQ(Root("network nic coalesce low set -n pnic1"), true);
+    const json after = {Root("network nic coalesce get -n pnic1"), Root("network nic coalesce high get -n pnic1"),
+                        Root("network nic coalesce low get -n pnic1")};
+    EXPECT_EQ(after, before);
+
+    EXPECT_EQ(Root("network nic coalesce set -n pnic0 -r 20 -T 8 -a true -i 30"), true);
+    auto row = Root("network nic coalesce get -n pnic0")[0];
+    EXPECT_EQ(row["RX microseconds"], "20");
+    EXPECT_EQ(row["TX Maximum frames"], "8");
+    EXPECT_EQ(row["Adaptive RX"], "On");
+    EXPECT_EQ(row["Sample interval seconds"], "30");
+    EXPECT_EQ(row["TX microseconds"], "0");  // untouched
+}
+
+TEST_F(NicCoalesceTest, HighAndLowRateSetsAreSeparate) {
+    UseNics({Nic("pnic0")});
+    EXPECT_EQ(Root("network nic coalesce high set -n pnic0 -p 400000 -r 120 -R 128 -t 100 -T 64"), true);
+    EXPECT_EQ(Root("network nic coalesce low set -n pnic0 -p 20000 -r 8"), true);
+    // Only the packet rate: the delays stay as they were.
+    EXPECT_EQ(Root("network nic coalesce high set -n pnic0 -p 500000"), true);
+    EXPECT_EQ(Root("network nic coalesce high get -n pnic0"), (json{{"NIC", "pnic0"},
+                                                                    {"Packet rate", 500000},
+                                                                    {"RX delay time", 120},
+                                                                    {"RX delay packets", 128},
+                                                                    {"TX delay time", 100},
+                                                                    {"TX delay packets", 64}}));
+    EXPECT_EQ(Root("network nic coalesce low get -n pnic0"), (json{{"NIC", "pnic0"},
+                                                                   {"Packet rate", 20000},
+                                                                   {"RX delay time", 8},
+                                                                   {"RX delay packets", 0},
+                                                                   {"TX delay time", 0},
+                                                                   {"TX delay packets", 0}}));
+    EXPECT_EQ(Root("network nic coalesce get")[0]["RX microseconds"], "3");  // general set untouched
+}
+
+TEST_F(NicCoalesceTest, Failures) {
+    json without = Nic("usbnic0");
+    without["coalesce"] = {{"supported", false}};
+    UseNics({Nic("pnic0"), without});
+    const json before = Section("pnics");
+    for (const char* command : {"coalesce get", "coalesce set", "coalesce high get", "coalesce high set",
+                                "coalesce low get", "coalesce low set"}) {
+        EXPECT_EQ(OnlyError(std::string("network nic ") + command + " -n pnicX"), "Pnic with name pnicX not found")
+            << command;
+        EXPECT_EQ(OnlyError(std::string("network nic ") + command + " -n usbnic0"),
+                  "usbnic0 does not support interrupt coalescing")
+            << command;
+    }
+    EXPECT_EQ(OnlyError("network nic coalesce set -n pnic0 -r -5"), "Invalid coalescing value 4294967291 for pnic0");
+    EXPECT_EQ(Section("pnics"), before);
+    for (const char* interval : {"0", "3601"}) {
+        EXPECT_EQ(cli.Invoke(std::string("network nic coalesce set -n pnic0 -i ") + interval).status,
+                  Parvik::AutoCli::EXIT_USAGE);
+    }
+    // Every set writes the record back, even with no option given.
+    InjectFault("Pnic::SetCoalesceParams", "write failed");
+    EXPECT_EQ(OnlyError("network nic coalesce low set -n pnic0"), "write failed");
+}
+
+using NicRingTest = NicCommandTest;
+
+TEST_F(NicRingTest, CurrentAndPresetSizes) {
+    json nic = Nic("pnic0");
+    nic["ringMax"] = {{"rx", 4096}, {"rxMini", 256}, {"rxJumbo", 1024}, {"tx", 2048}};
+    nic["ring"] = {{"rx", 512}, {"rxMini", 0}, {"rxJumbo", 128}, {"tx", 256}};
+    UseNics({nic});
+    EXPECT_EQ(Root("network nic ring current get -n pnic0"),
+              (json{{"RX", 512}, {"RX Mini", 0}, {"RX Jumbo", 128}, {"TX", 256}}));
+    EXPECT_EQ(Root("network nic ring preset get -n pnic0"), (json{{"RX", 4096},
+                                                                  {"RX Mini", 256},
+                                                                  {"RX Jumbo", 1024},
+                                                                  {"TX", 2048},
+                                                                  {"Max RX", 4096},
+                                                                  {"Max RX Mini", 256},
+                                                                  {"Max RX Jumbo", 1024},
+                                                                  {"Max TX", 2048}}));
+}
+
+TEST_F(NicRingTest, SetAppliesOnlyTheSizesGiven) {
+    UseNics({Nic("pnic0")});
+    EXPECT_EQ(Root("network nic ring current set -n pnic0 -t 512"), true);
+    EXPECT_EQ(Root("network nic ring current get -n pnic0"),
+              (json{{"RX", 1024}, {"RX Mini", 0}, {"RX Jumbo", 0}, {"TX", 512}}));
+    EXPECT_EQ(Root("network nic ring current set -n pnic0 -r 4096 -t 4096"), true);
+    EXPECT_EQ(StoredNic("pnic0")["ring"]["rx"], 4096);
+}
+
+TEST_F(NicRingTest, Failures) {
+    UseNics({Nic("pnic0")});
+    const json before = Section("pnics");
+    for (const char* command : {"ring current get", "ring preset get", "ring current set -r 8"}) {
+        EXPECT_EQ(OnlyError(std::string("network nic ") + command + " -n eth0"), "NIC with name eth0 not found");
+    }
+    const struct {
+        std::string options;
+        std::string message;
+    } refusals[] = {
+        {"-r 4097", "RX ring size 4097 exceeds the maximum of 4096 on pnic0"},
+        {"-r 256 -t 8192", "TX ring size 8192 exceeds the maximum of 4096 on pnic0"},
+        {"-m 1", "RX mini ring size 1 exceeds the maximum of 0 on pnic0"},
+        {"-j 64", "RX jumbo ring size 64 exceeds the maximum of 0 on pnic0"},
+        {"-t 0", "TX ring size must be at least 1 on pnic0"},
+        {"-r -1", "RX ring size 4294967295 exceeds the maximum of 4096 on pnic0"},
+    };
+    for (const auto& refusal : refusals) {
+        EXPECT_EQ(OnlyError("network nic ring current set -n pnic0 " + refusal.options), refusal.message);
+    }
+    EXPECT_EQ(Section("pnics"), before);
+    // Without a size there is nothing to apply.
+    InjectFault("Pnic::SetRingParams", "must not be called");
+    EXPECT_EQ(Root("network nic ring current set -n pnic0"), true);
+}
+
+using NicPauseTest = NicCommandTest;
+
+TEST_F(NicPauseTest, ListResolvesAgainstTheLinkPartner) {
+    json resolved = Nic("pnic0");
+    resolved["pause"] = {{"autoNegotiation", true}, {"rx", true}, {"tx", false}, {"partnerPause", true}};
+    json linkDown = Nic("pnic1");
+    linkDown["linkUp"] = false;
+    json forced = Nic("pnic2");
+    forced["pause"] = {{"autoNegotiation", false}, {"rx", true}, {"tx", true}};
+    json none = Nic("pnic3");
+    none["pause"] = {{"supported", false}};
+    UseNics({resolved, linkDown, forced, none});
+
+    const json expected[] = {
+        {{"NIC", "pnic0"},
+         {"Pause Params Supported", true},
+         {"Auto Negotiation", true},
+         {"Pause RX", true},
+         {"Pause TX", false},
+         {"Auto Negotiation Resolution Avail", true},
+         {"RX Auto Negotiation Resolution", true},
+         {"TX Auto Negotiation Resolution", false}},
+        // No resolution without a link.
+        {{"NIC", "pnic1"},
+         {"Pause Params Supported", true},
+         {"Auto Negotiation", true},
+         {"Pause RX", true},
+         {"Pause TX", true},
+         {"Auto Negotiation Resolution Avail", false},
+         {"RX Auto Negotiation Resolution", false},
+         {"TX Auto Negotiation Resolution", false}},
+        {{"NIC", "pnic2"},
+         {"Pause Params Supported", true},
+         {"Auto Negotiation", false},
+         {"Pause RX", true},
+         {"Pause TX", true},
+         {"Auto Negotiation Resolution Avail", false},
+         {"RX Auto Negotiation Resolution", false},
+         {"TX Auto Negotiation Resolution", false}},
+        {{"NIC", "pnic3"},
+         {"Pause Params Supported", false},
+         {"Auto Negotiation", false},
+         {"Pause RX", false},
+         {"Pause TX", false},
+         {"Auto Negotiation Resolution Avail", false},
+         {"RX Auto Negotiation Resolution", false},
+         {"TX Auto Negotiation Resolution", false}},
+    };
+    auto list = Root("network nic pauseParams list");
+    ASSERT_EQ(list.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(list[i], expected[i]) << i;
+    EXPECT_EQ(Root("network nic pauseParams list -n pnic2"), json::array({expected[2]}));
+}
+
+TEST_F(NicPauseTest, SetRoundTrip) {
+    UseNics({Nic("pnic0")});
+    EXPECT_EQ(Root("network nic pauseParams set -n pnic0 -t false"), true);
+    auto row = Root("network nic pauseParams list -n pnic0")[0];
+    EXPECT_EQ(row["Pause TX"], false);
+    EXPECT_EQ(row["Pause RX"], true);
+    EXPECT_EQ(row["TX Auto Negotiation Resolution"], false);
+    EXPECT_EQ(Root("network nic pauseParams set -n pnic0 -a false -r false"), true);
+    EXPECT_EQ(StoredNic("pnic0")["pause"]["autoNegotiation"], false);
+    EXPECT_EQ(Root("network nic get -n pnic0")["Pause RX"], false);
+}
+
+TEST_F(NicPauseTest, Failures) {
+    json none = Nic("usbnic0");
+    none["pause"] = {{"supported", false}};
+    UseNics({Nic("pnic0"), none});
+    EXPECT_EQ(OnlyError("network nic pauseParams list -n pnicX"), "NIC with name pnicX not found");
+    EXPECT_EQ(OnlyError("network nic pauseParams set -n pnicX -r true"), "NIC with name pnicX not found");
+    EXPECT_EQ(OnlyError("network nic pauseParams set -n usbnic0 -r true"), "usbnic0 does not support pause parameters");
+    // Every set writes the record back, even with no option given.
+    InjectFault("Pnic::SetPauseParams", "write failed");
+    EXPECT_EQ(OnlyError("network nic pauseParams set -n pnic0"), "write failed");
+}
+
+}  // namespace
+}  // namespace NicTest

@@ -1,0 +1,54 @@
+// Fixture for the physical NIC commands: an in-memory host holding the given NICs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "support/CliHarness.h"
+
+namespace NicTest {
+
+using nlohmann::json;
+
+class NicCommandTest : public TalixTest::MemoryHostTest {
+protected:
+    // A host whose only state is these NICs.
+    void UseNics(const std::vector<json>& pnics) {
+        json section = json::object();
+        section["pnics"] = json(pnics);
+        json sections = json::object();
+        sections["pnics"] = section;
+        UseHost(sections);
+    }
+
+    // The stored model of one NIC, after changes.
+    json StoredNic(const std::string& name) {
+        const json section = Section("pnics");
+        if (!section.contains("pnics")) return nullptr;
+        for (const auto& pnic : section["pnics"]) {
+            if (pnic["name"] == name) return pnic;
+        }
+        return nullptr;
+    }
+
+    // Runs a command expected to fail with exactly one message and no root.
+    std::string OnlyError(const std::string& commandLine) {
+        auto result = cli.Invoke(commandLine);
+        auto errors = TalixTest::Errors(result);
+        EXPECT_TRUE(TalixTest::RootJson(result).is_null()) << commandLine;
+        EXPECT_EQ(errors.size(), 1u) << commandLine;
+        return errors.empty() ? "" : errors.front();
+    }
+
+    // Runs a command expected to succeed and returns its root.
+    json Root(const std::string& commandLine) {
+        auto result = cli.Invoke(commandLine);
+        EXPECT_TRUE(TalixTest::Errors(result).empty())
+            << commandLine << ": " << (TalixTest::Errors(result).empty() ? "" : TalixTest::Errors(result).front());
+        return TalixTest::RootJson(result);
+    }
+};
+
+}  // namespace NicTest

@@ -1,0 +1,55 @@
+// The simulated NIC object itself: cached link state and per-VLAN uplink counters,
+// which switch code reads directly.
+#include "kavrel/Lib.h"
+#include "lmxctl/PnicImpl.h"
+#include "nic/NicTestSupport.h"
+
+namespace NicTest {
+namespace {
+
+using LmxCtl::Network::PnicImpl;
+
+using PnicHostTest = NicCommandTest;
+
+TEST_F(PnicHostTest, LinkStateIsCachedUntilRefresh) {
+    UseNics({{{"name", "pnic0"}}});
+    PnicImpl watcher("pnic0");
+    EXPECT_TRUE(watcher.IsLinkUp());
+    PnicImpl("pnic0").SetAdminStatus(false);
+    EXPECT_TRUE(watcher.IsLinkUp());  // still the state read first
+    watcher.Refresh();
+    EXPECT_FALSE(watcher.IsLinkUp());
+    EXPECT_FALSE(PnicImpl("pnic0").IsLinkUp());  // a new object reads the host
+}
+
+TEST_F(PnicHostTest, VlanCountersShowOnlyWhileCountingIsOn) {
+    UseNics({{{"name", "pnic0"},
+              {"vlanCounters",
+               {{{"vlanId", 0}, {"rxPackets", 10}, {"txPackets", 20}},
+                {{"vlanId", 4094}, {"rxPackets", 5000000000ull}, {"txPackets", 7}}}}}});
+    PnicImpl pnic("pnic0");
+    EXPECT_TRUE(pnic.GetVlanStats().empty());
+    pnic.SetVlanStatsEnabled(true);
+    auto stats = pnic.GetVlanStats();
+    ASSERT_EQ(stats.size(), 2u);
+    EXPECT_EQ(stats[1]->vlanId, 4094);
+    EXPECT_EQ(stats[1]->rxPackets, 5000000000ull);
+    EXPECT_EQ(stats[0]->txPackets, 20u);
+    pnic.SetVlanStatsEnabled(false);
+    EXPECT_TRUE(pnic.GetVlanStats().empty());
+}
+
+TEST_F(PnicHostTest, UnknownNamesAreRefused) {
+    UseNics({{{"name", "pnic0"}}});
+    try {
+        PnicImpl pnic("pnic1");
+        FAIL() << "constructed a NIC the host does not have";
+    } catch (const Kavrel::Lib::KavrelException& failure) {
+        EXPECT_EQ(failure.GetDescription(), "No such pnic: pnic1");
+    }
+    EXPECT_FALSE(PnicImpl::IsValidPnic("pnic1"));
+    EXPECT_TRUE(PnicImpl::IsValidPnic("pnic0"));
+}
+
+}  // namespace
+}  // namespace NicTest
