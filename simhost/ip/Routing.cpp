@@ -207,6 +207,7 @@ void RoutingInfoImpl::Refresh() { CheckFault("RoutingInfoImpl::Refresh"); }
 
 void RoutingInfoImpl::AddLumexRoute(const Ipv4Network& network, const Ipv4Address& gateway) {
     CheckFault("RoutingInfoImpl::AddLumexRoute");
+    RequireNetstack(key_);
     if (network == DEFAULT_IPV4_ROUTE) {
         Ipv4Egress(key_, gateway);
         ChangeTable(key_, [&](RoutingTableModel& table) {
@@ -249,6 +250,7 @@ void RoutingInfoImpl::RemoveLumexRoute(const Ipv4Network& network, const Ipv4Add
 
 void RoutingInfoImpl::AddIpv6LumexRoute(const Ipv6Network& network, const Ipv6Address& gateway) {
     CheckFault("RoutingInfoImpl::AddIpv6LumexRoute");
+    RequireNetstack(key_);
     std::string egress = Ipv6Egress(key_, gateway);
     if (network == DEFAULT_IPV6_ROUTE) {
         ChangeTable(key_, [&](RoutingTableModel& table) {
@@ -302,6 +304,7 @@ Ipv4Address RoutingInfoImpl::GetLumexConfigDefaultGateway() {
 
 void RoutingInfoImpl::SetLumexDefaultGateway(const Ipv4Address& gateway, bool persistOnly) {
     CheckFault("RoutingInfoImpl::SetLumexDefaultGateway");
+    RequireNetstack(key_);
     if (!gateway.IsZero()) Ipv4Egress(key_, gateway);
     ChangeTable(key_, [&](RoutingTableModel& table) {
         table.ipv4ConfiguredGateway = gateway.GetStringAddress();
@@ -322,6 +325,7 @@ Ipv6Address RoutingInfoImpl::GetIpv6LumexConfigDefaultGateway() {
 
 void RoutingInfoImpl::SetIpv6LumexDefaultGateway(const Ipv6Address& gateway) {
     CheckFault("RoutingInfoImpl::SetIpv6LumexDefaultGateway");
+    RequireNetstack(key_);
     if (!gateway.IsUnspecified()) Ipv6Egress(key_, gateway);
     ChangeTable(key_, [&](RoutingTableModel& table) {
         table.ipv6Gateway = table.ipv6ConfiguredGateway = gateway.GetStringAddress();
