@@ -73,8 +73,8 @@ void IpIpsecSPAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& outpu
         param.sourceAddress = Kavrel::Network::Ipv6Address(kIpv6UnspecifiedAddress);
         param.destinationAddress = Kavrel::Network::Ipv6Address(kIpv6UnspecifiedAddress);
         std::string saName = Optional(input, kSaNameParameter);
-        param.sourcePort = static_cast<int>(input->GetParameterInt(kSourcePortParameter));
-        param.destinationPort = static_cast<int>(input->GetParameterInt(kDestinationPortParameter));
+        param.sourcePort = SaturatedInt(input->GetParameterInt(kSourcePortParameter));
+        param.destinationPort = SaturatedInt(input->GetParameterInt(kDestinationPortParameter));
         const std::string& source = input->GetParameter(kSourceParameter);
         if (source != "any") {
             Kavrel::Network::Ipv6Network network(source);

@@ -81,7 +81,7 @@ void IpNetstackInstanceSet::ExecuteInternal(const InputPtr& input, const OutputP
             }
         }
         if (input->HasParameter(kMaxConnParameter)) {
-            instance->SetMaxConnections(static_cast<int>(input->GetParameterInt(kMaxConnParameter)), true);
+            instance->SetMaxConnections(SaturatedInt(input->GetParameterInt(kMaxConnParameter)), true);
         }
         if (input->HasParameter(kCcAlgoParameter) && !input->GetParameter(kCcAlgoParameter).empty()) {
             instance->SetCongestionControlAlgorithm(input->GetParameter(kCcAlgoParameter), true);

@@ -1,6 +1,7 @@
 // Helpers shared by the host IP stack commands.
 #include "ip/StackShared.h"
 
+#include <limits>
 #include <sstream>
 
 namespace NorvaleCli {
@@ -49,6 +50,12 @@ bool ParseDnsAddress(const std::string& text, const OutputPtr& output, Kavrel::N
         return false;
     }
     return true;
+}
+
+int SaturatedInt(int64_t value) {
+    if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+    return static_cast<int>(value);
 }
 
 std::string TcpStateName(int state) {

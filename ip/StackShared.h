@@ -26,6 +26,10 @@ bool PortsetKindFromType(const InputPtr& input, const OutputPtr& output, const s
 // An IPv4 or IPv6 address from text, or false after reporting why not.
 bool ParseDnsAddress(const std::string& text, const OutputPtr& output, Kavrel::Network::IpAddress& address);
 
+// An integer parameter narrowed for the host, saturating instead of wrapping
+// so that an out-of-range value stays out of range.
+int SaturatedInt(int64_t value);
+
 // TCP state names by state number; numbers above 10 give "".
 std::string TcpStateName(int state);
 // "address:port", with an IPv6 address in brackets.

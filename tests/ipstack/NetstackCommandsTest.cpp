@@ -96,6 +96,9 @@ TEST_F(NetstackCommands, SetFailureKeepsEarlierStepsAndJoinsItsPrefix) {
               std::vector<std::string>{"Error setting configurationMaximum connections -5 is out of range [1, 64000]"});
     EXPECT_EQ(Get("spare")[0]["Name"], "renamed");
     EXPECT_EQ(Get("spare")[0]["Max Connections"], 11000);
+    EXPECT_EQ(Run("network ip netstack set -N spare -m 4294972296").errors,
+              std::vector<std::string>{
+                  "Error setting configurationMaximum connections 2147483647 is out of range [1, 64000]"});
     EXPECT_EQ(Run("network ip netstack set -N defaultTcpipStack -e false").errors,
               std::vector<std::string>{"Error setting configurationThe default netstack instance cannot be disabled"});
 }
