@@ -27,6 +27,10 @@ public:
     void GetCurrentIpLumexConnections(std::vector<TcpIpConnection>& connections, const std::string& netstack);
     bool IsLmxIpv6Enabled();
     void SetLmxIpv6Enabled(bool enabled);
+    // The instances the host dedicates to one kind of traffic ("travex", "faultTolerance", "CeldraProvisioning").
+    std::vector<std::string> GetPredefinedNetstackNames();
+    // The instance's state (NETSTACK_STATE_ENABLED when it exists in the kernel); 0 when unknown.
+    int GetNetstackState(const std::string& key);
 
     // --- interface inventory and multicast memberships
 

@@ -351,5 +351,16 @@ void NetworkInfo::SetLmxIpv6Enabled(bool enabled) {
     HostStore::Instance().Update<NetstackTable>([&](NetstackTable& table) { table.ipv6Enabled = enabled; });
 }
 
+std::vector<std::string> NetworkInfo::GetPredefinedNetstackNames() {
+    CheckFault("NetworkInfo::GetPredefinedNetstackNames");
+    return {"travex", "faultTolerance", "CeldraProvisioning"};
+}
+
+int NetworkInfo::GetNetstackState(const std::string& key) {
+    CheckFault("NetworkInfo::GetNetstackState");
+    const auto* instance = SimHost::FindNetstack(HostStore::Instance().Read<NetstackTable>(), key);
+    return instance ? instance->state : 0;
+}
+
 }  // namespace Network
 }  // namespace Kavrel

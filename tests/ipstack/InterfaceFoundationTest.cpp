@@ -6,6 +6,7 @@
 #include "ip/IpConfigModelConvert.h"
 #include "kavrel/Lib.h"
 #include "lmxctl/LumexNicInfoImpl.h"
+#include "lmxctl/NetworkInfoImpl.h"
 
 namespace {
 
@@ -103,6 +104,15 @@ TEST_F(LmxNicInventory, InterfaceReadsLiveAndConfiguredConfigurations) {
     EXPECT_EQ(nic->GetMtu(), 1500);
     EXPECT_FALSE(nic->HasPort());
     EXPECT_THROW(LmxCtl::Network::LmxNicImpl("lmx7"), Kavrel::Lib::KavrelException);
+}
+
+TEST_F(LmxNicInventory, DedicatedNetstacksAndTheirState) {
+    UseHost({{"netstacks", IpStackTest::Netstacks({"travex"})}});
+    LmxCtl::Network::NetworkInfoImpl network;
+    auto names = network.GetPredefinedNetstackNames();
+    EXPECT_EQ(names, (std::vector<std::string>{"travex", "faultTolerance", "CeldraProvisioning"}));
+    EXPECT_EQ(network.GetNetstackState("travex"), Kavrel::Network::NETSTACK_STATE_ENABLED);
+    EXPECT_EQ(network.GetNetstackState("faultTolerance"), 0);
 }
 
 TEST_F(LmxNicInventory, InjectedFailureReachesTheCaller) {
