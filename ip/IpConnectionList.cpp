@@ -1,30 +1,91 @@
-// ip connection list: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip connection list: the TCP, UDP and raw IP sockets of a netstack with their worlds.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "ip/StackShared.h"
+#include "lmxctl/IpStack.h"
+#include "lmxctl/NetworkInfoImpl.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpConnectionList::IpConnectionList() {}
+namespace {
+const std::string kRecordName = "IpConnection";
+const std::string kProtoField = "Proto";
+const std::string kRecvQField = "Recv Q";
+const std::string kSendQField = "Send Q";
+const std::string kLocalField = "Local Address";
+const std::string kForeignField = "Foreign Address";
+const std::string kStateField = "State";
+const std::string kWorldIdField = "World ID";
+const std::string kCcAlgoField = "CC Algo";
+const std::string kWorldNameField = "World Name";
+const std::string kListFailedPrefix = "Unable to get connection list.\n";
+}  // namespace
 
-std::shared_ptr<IpConnectionList> IpConnectionList::New() { return std::shared_ptr<IpConnectionList>(new IpConnectionList()); }
+IpConnectionList::IpConnectionList() {
+    SetDescription("List active TCP/IP connections");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:IpConnection",
+                              "Proto,Recv Q,Send Q,Local Address,Foreign Address,State,World ID,CC Algo,World Name");
+}
+
+std::shared_ptr<IpConnectionList> IpConnectionList::New() {
+    return std::shared_ptr<IpConnectionList>(new IpConnectionList());
+}
 
 IpConnectionList::~IpConnectionList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> IpConnectionList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("IpConnectionList");
+RecordPtr IpConnectionList::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kProtoField)
+        .Int(kRecvQField)
+        .Int(kSendQField)
+        .String(kLocalField)
+        .String(kForeignField)
+        .String(kStateField)
+        .Int(kWorldIdField)
+        .String(kCcAlgoField)
+        .String(kWorldNameField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpConnectionList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpConnectionList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr IpConnectionList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNetstackParameter, Parvik::CallSpec::PARAM_STRING, "N", kNetstackDescription, false);
+    AddParameter(spec, kTypeParameter, Parvik::CallSpec::PARAM_STRING, "t", "Connection type: %ENUM%", false,
+                 StringEnum({{"ip", nullptr}, {"tcp", nullptr}, {"udp", nullptr}, {"all", nullptr}}));
+    return spec;
 }
 
-void IpConnectionList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                      const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr IpConnectionList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
+}
+
+void IpConnectionList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithPrefixedErrors(output, kListFailedPrefix, [&] {
+        std::string netstack = NetstackOrDefault(input);
+        std::string type = input->HasParameter(kTypeParameter) ? input->GetParameter(kTypeParameter) : "all";
+        LmxCtl::Network::NetworkInfoImpl network;
+        LmxCtl::Resource::ResourceInfoImpl resources;
+        std::vector<Kavrel::Network::TcpIpConnection> connections;
+        if (type == "all" || type == "tcp") network.GetCurrentTcpLumexConnections(connections, netstack);
+        if (type == "all" || type == "udp") network.GetCurrentUdpLumexConnections(connections, netstack);
+        if (type == "all" || type == "ip") network.GetCurrentIpLumexConnections(connections, netstack);
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& connection : connections) {
+            auto record = GetOutputStructure();
+            record->SetField(kProtoField, connection.protocol);
+            record->SetField(kRecvQField, connection.recvQ);
+            record->SetField(kSendQField, connection.sendQ);
+            record->SetField(kLocalField, RenderSocketAddress(connection.localAddress, connection.localPort));
+            record->SetField(kForeignField, RenderSocketAddress(connection.foreignAddress, connection.foreignPort));
+            record->SetField(kStateField, TcpStateName(connection.state));
+            record->SetField(kCcAlgoField, connection.ccAlgorithm);
+            record->SetField(kWorldIdField, connection.worldId);
+            record->SetField(kWorldNameField, resources.GetWorldName(connection.worldId));
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

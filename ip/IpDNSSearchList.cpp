@@ -1,30 +1,50 @@
-// ip d n s search list: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip dns search list: the search domains of a netstack, in the order they are tried.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "ip/StackShared.h"
+#include "kavrel/Misc.h"
+#include "lmxctl/IpStack.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpDNSSearchList::IpDNSSearchList() {}
+namespace {
+const std::string kRecordName = "DNSSearchList";
+const std::string kDomainsField = "DNS Search Domains";
+}  // namespace
 
-std::shared_ptr<IpDNSSearchList> IpDNSSearchList::New() { return std::shared_ptr<IpDNSSearchList>(new IpDNSSearchList()); }
+IpDNSSearchList::IpDNSSearchList() {
+    SetDescription(
+        "List the search domains currently configured on the Talix host in the order in which they will be used when "
+        "searching.");
+    SetDefaultOutputFormatter("simple");
+}
+
+std::shared_ptr<IpDNSSearchList> IpDNSSearchList::New() {
+    return std::shared_ptr<IpDNSSearchList>(new IpDNSSearchList());
+}
 
 IpDNSSearchList::~IpDNSSearchList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> IpDNSSearchList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("IpDNSSearchList");
+RecordPtr IpDNSSearchList::GetOutputStructure() { return RecordTemplate(kRecordName).StringList(kDomainsField); }
+
+InputSpecPtr IpDNSSearchList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNetstackParameter, Parvik::CallSpec::PARAM_STRING, "N", kNetstackDescription, false);
+    return spec;
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpDNSSearchList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+OutputSpecPtr IpDNSSearchList::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpDNSSearchList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
-
-void IpDNSSearchList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                     const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void IpDNSSearchList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        LmxCtl::Network::DnsConfigImpl dns(NetstackOrDefault(input));
+        std::vector<std::string> domains;
+        Kavrel::Misc::StringTokenize(dns.GetSearchDomainsString(), domains, " ");
+        auto record = GetOutputStructure();
+        record->SetField(kDomainsField, domains);
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,49 @@
-// ip d n s server list: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip dns server list: the DNS servers of a netstack, in the order they are used.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "ip/StackShared.h"
+#include "lmxctl/IpStack.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpDNSServerList::IpDNSServerList() {}
+namespace {
+const std::string kRecordName = "NameServerList";
+const std::string kServersField = "DNS Servers";
+}  // namespace
 
-std::shared_ptr<IpDNSServerList> IpDNSServerList::New() { return std::shared_ptr<IpDNSServerList>(new IpDNSServerList()); }
+IpDNSServerList::IpDNSServerList() {
+    SetDescription(
+        "Print a list of the DNS server currently configured on the system in the order in which they will be used.");
+    SetDefaultOutputFormatter("simple");
+}
+
+std::shared_ptr<IpDNSServerList> IpDNSServerList::New() {
+    return std::shared_ptr<IpDNSServerList>(new IpDNSServerList());
+}
 
 IpDNSServerList::~IpDNSServerList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> IpDNSServerList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("IpDNSServerList");
+RecordPtr IpDNSServerList::GetOutputStructure() { return RecordTemplate(kRecordName).StringList(kServersField); }
+
+InputSpecPtr IpDNSServerList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNetstackParameter, Parvik::CallSpec::PARAM_STRING, "N", kNetstackDescription, false);
+    return spec;
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpDNSServerList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+OutputSpecPtr IpDNSServerList::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpDNSServerList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
-
-void IpDNSServerList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                     const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void IpDNSServerList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        LmxCtl::Network::DnsConfigImpl dns(NetstackOrDefault(input));
+        if (dns.IsStale()) dns.Refresh();
+        std::vector<std::string> servers;
+        for (const auto& server : dns.GetNameServers()) servers.push_back(server.GetStringAddress());
+        auto record = GetOutputStructure();
+        record->SetField(kServersField, servers);
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

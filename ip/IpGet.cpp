@@ -1,30 +1,38 @@
-// ip get: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip get: the host-wide IP settings.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "lmxctl/NetworkInfoImpl.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpGet::IpGet() {}
+namespace {
+const std::string kRecordName = "IPInfo";
+const std::string kIpv6Field = "IPv6 Enabled";
+}  // namespace
+
+IpGet::IpGet() {
+    SetDescription("Get global IP settings");
+    SetDefaultOutputFormatter("simple");
+}
 
 std::shared_ptr<IpGet> IpGet::New() { return std::shared_ptr<IpGet>(new IpGet()); }
 
 IpGet::~IpGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> IpGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("IpGet");
-}
+RecordPtr IpGet::GetOutputStructure() { return RecordTemplate(kRecordName).Bool(kIpv6Field); }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr IpGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
+OutputSpecPtr IpGet::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
 
-void IpGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                           const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void IpGet::ExecuteInternal(const InputPtr&, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        LmxCtl::Network::NetworkInfoImpl network;
+        auto record = GetOutputStructure();
+        record->SetField(kIpv6Field, network.IsLmxIpv6Enabled());
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

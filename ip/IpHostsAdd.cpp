@@ -1,26 +1,47 @@
-// ip hosts add: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip hosts add: add a user entry to the host's static name table.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "lmxctl/IpStack.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpHostsAdd::IpHostsAdd() {}
+namespace {
+const std::string kIpParameter = "ip";
+const std::string kHostNameParameter = "hostname";
+const std::string kAliasParameter = "alias";
+const std::string kCommentParameter = "comment";
+}  // namespace
+
+IpHostsAdd::IpHostsAdd() { SetDescription("Add association of IP addresses with host names."); }
 
 std::shared_ptr<IpHostsAdd> IpHostsAdd::New() { return std::make_shared<IpHostsAdd>(); }
 
 IpHostsAdd::~IpHostsAdd() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpHostsAdd::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpHostsAdd::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr IpHostsAdd::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kIpParameter, Parvik::CallSpec::PARAM_STRING, "I", "The IP address (v4 or v6) of the host.",
+                 true);
+    AddParameter(spec, kHostNameParameter, Parvik::CallSpec::PARAM_STRING, "H", "The name of the host.", true);
+    AddParameter(spec, kAliasParameter, Parvik::CallSpec::PARAM_LIST, "A", "The list of aliases of the host.", false);
+    AddParameter(spec, kCommentParameter, Parvik::CallSpec::PARAM_STRING, "C", "Comment line of this item", false);
+    return spec;
 }
 
-void IpHostsAdd::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr IpHostsAdd::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void IpHostsAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithPrefixedErrors(output, "Error adding etc host item:", [&] {
+        std::string ip = input->GetParameter(kIpParameter);
+        std::string hostName = input->GetParameter(kHostNameParameter);
+        std::vector<std::string> aliases;
+        if (input->HasParameter(kAliasParameter)) input->GetParameterList(kAliasParameter, aliases);
+        std::string comment = input->HasParameter(kCommentParameter) ? input->GetParameter(kCommentParameter) : "";
+        LmxCtl::Network::HostsFile hosts;
+        hosts.AddEntryFromUser(ip, hostName, aliases, comment);
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,54 @@
-// ip hosts list: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip hosts list: the user entries of the host's static name table.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "lmxctl/IpStack.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpHostsList::IpHostsList() {}
+namespace {
+const std::string kRecordName = "IpHostList";
+const std::string kIpField = "IP address";
+const std::string kHostNameField = "HostName";
+const std::string kAliasesField = "Aliases";
+const std::string kCommentField = "Comment";
+}  // namespace
+
+IpHostsList::IpHostsList() {
+    SetDescription("List the user specified associations of IP addresses with host names.");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("fields:IpHostList", "IP address,HostName,Aliases,Comment");
+}
 
 std::shared_ptr<IpHostsList> IpHostsList::New() { return std::make_shared<IpHostsList>(); }
 
 IpHostsList::~IpHostsList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> IpHostsList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("IpHostsList");
+RecordPtr IpHostsList::GetOutputStructure() {
+    return RecordTemplate(kRecordName).String(kIpField).String(kHostNameField).StringList(kAliasesField).String(
+        kCommentField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpHostsList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr IpHostsList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpHostsList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
+OutputSpecPtr IpHostsList::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
-void IpHostsList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void IpHostsList::ExecuteInternal(const InputPtr&, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto list = MakeRecordList(GetOutputStructure());
+        LmxCtl::Network::HostsFile hosts;
+        auto entries = hosts.GetEntriesFromConfig();
+        list->Reserve(entries.size());
+        for (const auto& entry : entries) {
+            auto record = GetOutputStructure();
+            record->SetField(kIpField, entry->GetIpAddress());
+            record->SetField(kHostNameField, entry->GetHostName());
+            record->SetField(kAliasesField, entry->GetAliases());
+            record->SetField(kCommentField, entry->GetComment());
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,26 +1,40 @@
-// ip hosts remove: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip hosts remove: remove a user entry from the host's static name table.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "lmxctl/IpStack.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpHostsRemove::IpHostsRemove() {}
+namespace {
+const std::string kIpParameter = "ip";
+const std::string kHostNameParameter = "hostname";
+}  // namespace
+
+IpHostsRemove::IpHostsRemove() { SetDescription("Remove association of IP addresses with host names."); }
 
 std::shared_ptr<IpHostsRemove> IpHostsRemove::New() { return std::make_shared<IpHostsRemove>(); }
 
 IpHostsRemove::~IpHostsRemove() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpHostsRemove::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpHostsRemove::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr IpHostsRemove::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kIpParameter, Parvik::CallSpec::PARAM_STRING, "I", "The IP address (v4 or v6) of the host.",
+                 true);
+    AddParameter(spec, kHostNameParameter, Parvik::CallSpec::PARAM_STRING, "H", "The name of the host.", true);
+    return spec;
 }
 
-void IpHostsRemove::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                   const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr IpHostsRemove::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void IpHostsRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithPrefixedErrors(output, "Error removing etc host item:", [&] {
+        std::string ip = input->GetParameter(kIpParameter);
+        std::string hostName = input->GetParameter(kHostNameParameter);
+        LmxCtl::Network::HostsFile hosts;
+        hosts.RemoveEntryFromUser(ip, hostName);
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,79 @@
-// ip ipsec s a list: not implemented yet.
-#include "ip/StackCommands.h"
+// network ip ipsec sa list: the security associations with their SPIs and lifetimes.
+#include <sstream>
 
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "ip/StackShared.h"
+#include "lmxctl/IpStack.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpIpsecSAList::IpIpsecSAList() {}
+namespace {
+const std::string kRecordName = "SecurityAssociation";
+const std::string kNameField = "Name";
+const std::string kSourceField = "Source Address";
+const std::string kDestinationField = "Destination Address";
+const std::string kStateField = "State";
+const std::string kSpiField = "SPI";
+const std::string kModeField = "Mode";
+const std::string kEncryptField = "Encryption Algorithm";
+const std::string kAuthField = "Integrity Algorithm";
+const std::string kLifetimeField = "Lifetime";
+}  // namespace
+
+IpIpsecSAList::IpIpsecSAList() {
+    SetDescription("List configured Security Associations");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:SecurityAssociation",
+                              "Name,Source Address,Destination Address,State,SPI,Mode,Encryption Algorithm,Integrity "
+                              "Algorithm,Lifetime");
+}
 
 std::shared_ptr<IpIpsecSAList> IpIpsecSAList::New() { return std::shared_ptr<IpIpsecSAList>(new IpIpsecSAList()); }
 
 IpIpsecSAList::~IpIpsecSAList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> IpIpsecSAList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("IpIpsecSAList");
+RecordPtr IpIpsecSAList::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kNameField)
+        .String(kSourceField)
+        .String(kDestinationField)
+        .String(kStateField)
+        .String(kSpiField)
+        .String(kModeField)
+        .String(kEncryptField)
+        .String(kAuthField)
+        .String(kLifetimeField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpIpsecSAList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr IpIpsecSAList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpIpsecSAList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
+OutputSpecPtr IpIpsecSAList::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
-void IpIpsecSAList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                   const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void IpIpsecSAList::ExecuteInternal(const InputPtr&, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        LmxCtl::Network::IpSecConfigImpl ipsec;
+        std::vector<Kavrel::Network::IpSecSadParam> sas;
+        ipsec.GetSADConfigList(sas);
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& sa : sas) {
+            auto record = GetOutputStructure();
+            std::ostringstream spi;
+            spi << "0x" << std::hex << sa.spi;
+            record->SetField(kNameField, sa.name);
+            record->SetField(kSourceField, sa.source.GetStringAddress());
+            record->SetField(kDestinationField, sa.destination.GetStringAddress());
+            record->SetField(kStateField, sa.state);
+            record->SetField(kSpiField, spi.str());
+            record->SetField(kModeField, sa.modeText);
+            record->SetField(kEncryptField, sa.encryptionAlgorithmText);
+            record->SetField(kAuthField, sa.integrityAlgorithmText);
+            record->SetField(kLifetimeField, ConvertToHrsMinsAndSecs(sa.lifetime));
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,26 +1,50 @@
-// ip ipsec s p remove: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip ipsec sp remove: remove one security policy, or all of them.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "lmxctl/IpStack.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpIpsecSPRemove::IpIpsecSPRemove() {}
+namespace {
+const std::string kNameParameter = "sp-name";
+const std::string kAllParameter = "remove-all";
+}  // namespace
 
-std::shared_ptr<IpIpsecSPRemove> IpIpsecSPRemove::New() { return std::shared_ptr<IpIpsecSPRemove>(new IpIpsecSPRemove()); }
+IpIpsecSPRemove::IpIpsecSPRemove() { SetDescription("Operation to remove Security Policy"); }
+
+std::shared_ptr<IpIpsecSPRemove> IpIpsecSPRemove::New() {
+    return std::shared_ptr<IpIpsecSPRemove>(new IpIpsecSPRemove());
+}
 
 IpIpsecSPRemove::~IpIpsecSPRemove() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpIpsecSPRemove::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpIpsecSPRemove::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr IpIpsecSPRemove::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNameParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "Name for the Security Policy to be removed.", false);
+    AddParameter(spec, kAllParameter, Parvik::CallSpec::PARAM_FLAG, "a", "Set to remove all Security Policys", false);
+    return spec;
 }
 
-void IpIpsecSPRemove::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                     const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr IpIpsecSPRemove::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void IpIpsecSPRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        bool hasName = input->HasParameter(kNameParameter);
+        bool all = input->IsFlagSet(kAllParameter);
+        if (hasName == all) {
+            output->AddErrorMessage("You should specify exactly one of : --remove-all, --sp-name");
+            return;
+        }
+        LmxCtl::Network::IpSecConfigImpl ipsec;
+        if (all) {
+            ipsec.FlushSPDConfig();
+        } else {
+            ipsec.RemoveSPDConfig(input->GetParameter(kNameParameter));
+        }
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

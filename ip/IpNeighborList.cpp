@@ -1,30 +1,114 @@
-// ip neighbor list: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip neighbor list: the ARP and IPv6 neighbour entries of a netstack.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "ip/StackShared.h"
+#include "lmxctl/IpStack.h"
+#include "lmxctl/LumexNicInfoImpl.h"
+#include "lmxctl/NetworkInfoImpl.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpNeighborList::IpNeighborList() {}
+namespace {
+const std::string kRecordName = "NetworkNeighbor";
+const std::string kNeighborField = "Neighbor";
+const std::string kMacField = "Mac Address";
+const std::string kLmxnicField = "Lmxnic";
+const std::string kExpiryField = "Expiry";
+const std::string kStateField = "State";
+const std::string kTypeField = "Type";
+const std::string kVersionParameter = "version";
+const std::string kInterfaceParameter = "interface-name";
+}  // namespace
+
+IpNeighborList::IpNeighborList() {
+    SetDescription("List ARP table entries");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:NetworkNeighbor", "Neighbor,Mac Address,Lmxnic,Expiry,State,Type");
+    SetDefaultOutputParameter("units:NetworkNeighbor.Expiry", "sec");
+}
 
 std::shared_ptr<IpNeighborList> IpNeighborList::New() { return std::shared_ptr<IpNeighborList>(new IpNeighborList()); }
 
 IpNeighborList::~IpNeighborList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> IpNeighborList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("IpNeighborList");
+RecordPtr IpNeighborList::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kNeighborField)
+        .String(kMacField)
+        .String(kLmxnicField)
+        .Int(kExpiryField)
+        .String(kStateField)
+        .String(kTypeField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpNeighborList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpNeighborList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr IpNeighborList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kVersionParameter, Parvik::CallSpec::PARAM_STRING, "v", "IP version: %ENUM%", false,
+                 StringEnum({{"4", nullptr}, {"6", nullptr}, {"all", nullptr}}));
+    AddParameter(spec, kNetstackParameter, Parvik::CallSpec::PARAM_STRING, "N", kNetstackDescription, false);
+    AddParameter(spec, kInterfaceParameter, Parvik::CallSpec::PARAM_STRING, "i",
+                 "The name of the Lumex network interface to limit the output of this command to; if unspecified, "
+                 "list neighbors on all interfaces.",
+                 false);
+    AddParameter(spec, kTypeParameter, Parvik::CallSpec::PARAM_STRING, "t",
+                 "List IP neighbors with given type(e.g. system).", false);
+    return spec;
 }
 
-void IpNeighborList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                    const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr IpNeighborList::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
+
+void IpNeighborList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        LmxCtl::Network::RoutingInfoImpl routing(kDefaultNetstack);
+        std::string netstack = NetstackOrDefault(input);
+        if (netstack != kDefaultNetstack) routing.SetNetstackInstanceKey(netstack);
+        std::string version = input->HasParameter(kVersionParameter) ? input->GetParameter(kVersionParameter) : "all";
+        int kind = 0;
+        if (!PortsetKindFromType(input, output, netstack, kind)) return;
+        std::string interfaceName =
+            input->HasParameter(kInterfaceParameter) ? input->GetParameter(kInterfaceParameter) : "";
+        if (!interfaceName.empty()) {
+            LmxCtl::Network::LumexNicInfoImpl nics;
+            if (!nics.GetLumexNicByInterface(interfaceName, false, kind)) {
+                output->AddErrorMessage("Unable to find a Lumex interface with the name " + interfaceName);
+                return;
+            }
+        }
+        auto list = MakeRecordList(GetOutputStructure());
+        auto addRecord = [&](const std::string& address, const std::string& mac, const std::string& nic,
+                             int64_t expiry, const std::string& state, const std::string& type) {
+            auto record = GetOutputStructure();
+            record->SetField(kNeighborField, address);
+            record->SetField(kMacField, mac);
+            record->SetField(kLmxnicField, nic);
+            record->SetField(kExpiryField, expiry);
+            record->SetField(kStateField, state);
+            record->SetField(kTypeField, type);
+            list->Add(record);
+        };
+        if (version == "all" || version == "4") {
+            std::vector<Kavrel::Network::Ipv4Neighbor> neighbors;
+            routing.GetCurrentIpv4LumexNeighbors(neighbors, interfaceName, kind);
+            for (const auto& neighbor : neighbors) {
+                addRecord(neighbor.address.GetStringAddress(), neighbor.macAddress, neighbor.interfaceName,
+                          neighbor.expiry, "", routing.GetIpv4NeighborType(neighbor));
+            }
+        }
+        if (version == "all" || version == "6") {
+            LmxCtl::Network::NetworkInfoImpl network;
+            if (network.IsLmxIpv6Enabled()) {
+                std::vector<Kavrel::Network::Ipv6Neighbor> neighbors;
+                routing.GetCurrentIpv6LumexNeighbors(neighbors, interfaceName, kind);
+                for (const auto& neighbor : neighbors) {
+                    addRecord(neighbor.address.GetStringAddress(), neighbor.macAddress, neighbor.interfaceName,
+                              neighbor.expiry, routing.GetIpv6NeighborState(neighbor),
+                              routing.GetIpv6NeighborType(neighbor));
+                }
+            }
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

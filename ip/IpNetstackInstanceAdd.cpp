@@ -1,26 +1,50 @@
-// ip netstack instance add: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip netstack add: create a netstack instance, in the kernel or only in the configuration.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "ip/StackShared.h"
+#include "lmxctl/IpStack.h"
+#include "lmxctl/NetworkInfoImpl.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpNetstackInstanceAdd::IpNetstackInstanceAdd() {}
+namespace {
+const std::string kDisabledParameter = "disabled";
+const int kNewMaxConnections = 11000;
+const int kNewInstanceType = 2;
+const char kNewEcnStatus[] = "enabled";
+}  // namespace
 
-std::shared_ptr<IpNetstackInstanceAdd> IpNetstackInstanceAdd::New() { return std::shared_ptr<IpNetstackInstanceAdd>(new IpNetstackInstanceAdd()); }
+IpNetstackInstanceAdd::IpNetstackInstanceAdd() { SetDescription("Add a new Netstack Instance."); }
+
+std::shared_ptr<IpNetstackInstanceAdd> IpNetstackInstanceAdd::New() {
+    return std::shared_ptr<IpNetstackInstanceAdd>(new IpNetstackInstanceAdd());
+}
 
 IpNetstackInstanceAdd::~IpNetstackInstanceAdd() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpNetstackInstanceAdd::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr IpNetstackInstanceAdd::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNetstackParameter, Parvik::CallSpec::PARAM_STRING, "N", "The network stack instance", true);
+    AddParameter(spec, kDisabledParameter, Parvik::CallSpec::PARAM_FLAG, "d",
+                 "Create the netstack instance only in config i.e. in disabled state. Does not create in kernel.",
+                 false);
+    return spec;
+}
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpNetstackInstanceAdd::GetOutputSpecInternal() {
+OutputSpecPtr IpNetstackInstanceAdd::GetOutputSpecInternal() {
     return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
 }
 
-void IpNetstackInstanceAdd::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                           const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void IpNetstackInstanceAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithPrefixedErrors(output, "Unable to add Netstack Instance. Error was : ", [&] {
+        LmxCtl::Network::NetstackInstanceImpl instance(input->GetParameter(kNetstackParameter), kNewMaxConnections,
+                                                       kNewNetstackCcAlgorithm, true, kNewInstanceType,
+                                                       kNewEcnStatus);
+        LmxCtl::Network::NetworkInfoImpl network;
+        network.AddNetstackInstance(instance, input->IsFlagSet(kDisabledParameter));
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,90 @@
-// ip netstack instance get: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip netstack get: the configured and runtime settings of one netstack instance.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "ip/StackShared.h"
+#include "lmxctl/NetworkInfoImpl.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpNetstackInstanceGet::IpNetstackInstanceGet() {}
+namespace {
+const std::string kRecordName = "NetstackInstance";
+const std::string kKeyField = "Key";
+const std::string kNameField = "Name";
+const std::string kEnabledField = "Enabled";
+const std::string kMaxConnField = "Max Connections";
+const std::string kCurrentMaxConnField = "Current Max Connections";
+const std::string kCcAlgoField = "Congestion Control Algorithm";
+const std::string kIpv6Field = "IPv6 Enabled";
+const std::string kCurrentIpv6Field = "Current IPv6 Enabled";
+const std::string kEcnField = "ECN Status";
+const std::string kStateField = "State";
+}  // namespace
 
-std::shared_ptr<IpNetstackInstanceGet> IpNetstackInstanceGet::New() { return std::shared_ptr<IpNetstackInstanceGet>(new IpNetstackInstanceGet()); }
+IpNetstackInstanceGet::IpNetstackInstanceGet() {
+    SetDescription("Get runtime/configuration settings for a given Netstack Instance.");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:NetstackInstance", "%Key%");
+    SetDefaultOutputParameter("fields:NetstackInstance",
+                              "Key,Name,Enabled,Max Connections,Current Max Connections,Congestion Control "
+                              "Algorithm,IPv6 Enabled,Current IPv6 Enabled,ECN Status,State");
+}
+
+std::shared_ptr<IpNetstackInstanceGet> IpNetstackInstanceGet::New() {
+    return std::shared_ptr<IpNetstackInstanceGet>(new IpNetstackInstanceGet());
+}
 
 IpNetstackInstanceGet::~IpNetstackInstanceGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> IpNetstackInstanceGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("IpNetstackInstanceGet");
+RecordPtr IpNetstackInstanceGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kKeyField)
+        .String(kNameField)
+        .Bool(kEnabledField)
+        .Int(kMaxConnField)
+        .Int(kCurrentMaxConnField)
+        .String(kCcAlgoField)
+        .Bool(kIpv6Field)
+        .Bool(kCurrentIpv6Field)
+        .String(kEcnField)
+        .Int(kStateField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpNetstackInstanceGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpNetstackInstanceGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr IpNetstackInstanceGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNetstackParameter, Parvik::CallSpec::PARAM_STRING, "N", "The network stack instance", true);
+    return spec;
 }
 
-void IpNetstackInstanceGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                           const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr IpNetstackInstanceGet::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
+}
+
+void IpNetstackInstanceGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithPrefixedErrors(output, "Error getting Netstack instance configuration. . Error was : ", [&] {
+        const std::string& key = input->GetParameter(kNetstackParameter);
+        LmxCtl::Network::NetworkInfoImpl network;
+        auto instance = network.LookupNetstackInstanceByKey(key);
+        if (!instance) {
+            output->AddErrorMessage("Unable to find a Netstack instance " + key);
+            return;
+        }
+        auto record = GetOutputStructure();
+        int state = instance->GetState();
+        record->SetField(kKeyField, instance->GetKey());
+        record->SetField(kNameField, instance->GetName());
+        record->SetField(kEnabledField, state == Kavrel::Network::NETSTACK_STATE_ENABLED);
+        record->SetField(kMaxConnField, instance->GetMaxConnections());
+        record->SetField(kCurrentMaxConnField, instance->GetCurrentMaxConnections());
+        record->SetField(kCcAlgoField, instance->GetCongestionControlAlgorithm());
+        record->SetField(kIpv6Field, instance->GetIpv6Enabled());
+        record->SetField(kCurrentIpv6Field, instance->GetCurrentIpv6Enabled());
+        record->SetField(kEcnField, instance->GetEcnStatus());
+        record->SetField(kStateField, state);
+        auto list = MakeRecordList(GetOutputStructure());
+        list->Add(record);
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,55 @@
-// ip netstack instance list: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip netstack list: every netstack instance the host knows, with its state.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "ip/StackShared.h"
+#include "lmxctl/NetworkInfoImpl.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpNetstackInstanceList::IpNetstackInstanceList() {}
+namespace {
+const std::string kRecordName = "NetstackInstance";
+const std::string kKeyField = "Key";
+const std::string kNameField = "Name";
+const std::string kStateField = "State";
+}  // namespace
 
-std::shared_ptr<IpNetstackInstanceList> IpNetstackInstanceList::New() { return std::shared_ptr<IpNetstackInstanceList>(new IpNetstackInstanceList()); }
+IpNetstackInstanceList::IpNetstackInstanceList() {
+    SetDescription("This command will list the Lumex Netstack instances currently known to the system.");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:NetstackInstance", "%Key%");
+    SetDefaultOutputParameter("fields:NetstackInstance", "Key,Name,State");
+}
+
+std::shared_ptr<IpNetstackInstanceList> IpNetstackInstanceList::New() {
+    return std::shared_ptr<IpNetstackInstanceList>(new IpNetstackInstanceList());
+}
 
 IpNetstackInstanceList::~IpNetstackInstanceList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> IpNetstackInstanceList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("IpNetstackInstanceList");
+RecordPtr IpNetstackInstanceList::GetOutputStructure() {
+    return RecordTemplate(kRecordName).String(kKeyField).String(kNameField).Int(kStateField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpNetstackInstanceList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr IpNetstackInstanceList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpNetstackInstanceList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+OutputSpecPtr IpNetstackInstanceList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
 }
 
-void IpNetstackInstanceList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                            const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void IpNetstackInstanceList::ExecuteInternal(const InputPtr&, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        LmxCtl::Network::NetworkInfoImpl network;
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& instance : network.ListNetstackInstances()) {
+            auto record = GetOutputStructure();
+            record->SetField(kKeyField, instance->GetKey());
+            record->SetField(kNameField, instance->GetName());
+            record->SetField(kStateField, instance->GetState());
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,26 +1,36 @@
-// ip netstack instance remove: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip netstack remove: delete a netstack instance that no interface uses.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "ip/StackShared.h"
+#include "lmxctl/NetworkInfoImpl.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpNetstackInstanceRemove::IpNetstackInstanceRemove() {}
+IpNetstackInstanceRemove::IpNetstackInstanceRemove() { SetDescription("Remove a new Netstack Instance."); }
 
-std::shared_ptr<IpNetstackInstanceRemove> IpNetstackInstanceRemove::New() { return std::shared_ptr<IpNetstackInstanceRemove>(new IpNetstackInstanceRemove()); }
+std::shared_ptr<IpNetstackInstanceRemove> IpNetstackInstanceRemove::New() {
+    return std::shared_ptr<IpNetstackInstanceRemove>(new IpNetstackInstanceRemove());
+}
 
 IpNetstackInstanceRemove::~IpNetstackInstanceRemove() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpNetstackInstanceRemove::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr IpNetstackInstanceRemove::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNetstackParameter, Parvik::CallSpec::PARAM_STRING, "N", "The network stack instance", true);
+    return spec;
+}
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpNetstackInstanceRemove::GetOutputSpecInternal() {
+OutputSpecPtr IpNetstackInstanceRemove::GetOutputSpecInternal() {
     return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
 }
 
-void IpNetstackInstanceRemove::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                              const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void IpNetstackInstanceRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithPrefixedErrors(output, "Unable to Remove Netstack Instance. Error was : ", [&] {
+        LmxCtl::Network::NetworkInfoImpl network;
+        network.RemoveNetstackInstance(input->GetParameter(kNetstackParameter), false);
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

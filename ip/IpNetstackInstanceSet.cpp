@@ -1,26 +1,97 @@
-// ip netstack instance set: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip netstack set: change the name, state and settings of a netstack instance.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "ip/StackShared.h"
+#include "lmxctl/IpStack.h"
+#include "lmxctl/NetworkInfoImpl.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpNetstackInstanceSet::IpNetstackInstanceSet() {}
+namespace {
+const std::string kEnableParameter = "enable";
+const std::string kNameParameter = "name";
+const std::string kMaxConnParameter = "maxconn";
+const std::string kCcAlgoParameter = "ccalgo";
+const std::string kIpv6Parameter = "ipv6enabled";
+const std::string kEcnParameter = "ecn";
+}  // namespace
 
-std::shared_ptr<IpNetstackInstanceSet> IpNetstackInstanceSet::New() { return std::shared_ptr<IpNetstackInstanceSet>(new IpNetstackInstanceSet()); }
+IpNetstackInstanceSet::IpNetstackInstanceSet() { SetDescription("Configure settings for a given Netstack Instance."); }
+
+std::shared_ptr<IpNetstackInstanceSet> IpNetstackInstanceSet::New() {
+    return std::shared_ptr<IpNetstackInstanceSet>(new IpNetstackInstanceSet());
+}
 
 IpNetstackInstanceSet::~IpNetstackInstanceSet() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpNetstackInstanceSet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr IpNetstackInstanceSet::GetInputSpecInternal() {
+    using Parvik::CallSpec::ParameterConstraint;
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNetstackParameter, Parvik::CallSpec::PARAM_STRING, "N",
+                 "The network stack instance. This name must be an interface listed in the netstack list command.",
+                 true);
+    AddParameter(spec, kEnableParameter, Parvik::CallSpec::PARAM_BOOLEAN, "e",
+                 "Enable the netstack instance (create in kernel)", false);
+    AddParameter(spec, kNameParameter, Parvik::CallSpec::PARAM_STRING, "n", "The name for this netstack instance.",
+                 false);
+    AddParameter(spec, kMaxConnParameter, Parvik::CallSpec::PARAM_INTEGER, "m",
+                 "The maximum number of connections for this netstack instance (applied only during netstack "
+                 "creation).",
+                 false);
+    auto algorithms = ParameterConstraint::New(Parvik::CallSpec::CONSTRAINT_STRING_ENUM);
+    for (const auto& algorithm : LmxCtl::Network::NetstackInstanceImpl::GetCongestionControlAlgorithmList()) {
+        algorithms->AddStringEnum(algorithm, "Set " + algorithm + " as the algorithm");
+    }
+    AddParameter(spec, kCcAlgoParameter, Parvik::CallSpec::PARAM_STRING, "c",
+                 "The TCP Congestion Contol Algorithm for this netstack instance (not applied to existing "
+                 "connections).: %FULLENUM%",
+                 false, algorithms);
+    AddParameter(spec, kIpv6Parameter, Parvik::CallSpec::PARAM_BOOLEAN, "i",
+                 "To enable IPv6 for this netstack instance (aplied only during netstack creation).", false);
+    AddParameter(spec, kEcnParameter, Parvik::CallSpec::PARAM_STRING, "",
+                 "The status of ECN (Explicit Congestion Notification). %FULLENUM%", false,
+                 StringEnum({{"disabled", "Completely disable ECN functionality"},
+                             {"enabled", "Fully enable ECN functionality"},
+                             {"echo-only", "Only echoing ECN, won't initiate"}}));
+    return spec;
+}
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpNetstackInstanceSet::GetOutputSpecInternal() {
+OutputSpecPtr IpNetstackInstanceSet::GetOutputSpecInternal() {
     return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
 }
 
-void IpNetstackInstanceSet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                           const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void IpNetstackInstanceSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithPrefixedErrors(output, "Error setting configuration", [&] {
+        const std::string& key = input->GetParameter(kNetstackParameter);
+        LmxCtl::Network::NetworkInfoImpl network;
+        auto instance = network.LookupNetstackInstanceByKey(key);
+        if (!instance) {
+            output->AddErrorMessage("Unable to find a Netstack instance " + key);
+            return;
+        }
+        if (input->HasParameter(kNameParameter) && !input->GetParameter(kNameParameter).empty()) {
+            instance->SetName(input->GetParameter(kNameParameter), true);
+        }
+        if (input->HasParameter(kEnableParameter)) {
+            if (input->GetParameterBool(kEnableParameter)) {
+                instance->Enable(true);
+            } else {
+                instance->Disable(true);
+            }
+        }
+        if (input->HasParameter(kMaxConnParameter)) {
+            instance->SetMaxConnections(SaturatedInt(input->GetParameterInt(kMaxConnParameter)), true);
+        }
+        if (input->HasParameter(kCcAlgoParameter) && !input->GetParameter(kCcAlgoParameter).empty()) {
+            instance->SetCongestionControlAlgorithm(input->GetParameter(kCcAlgoParameter), true);
+        }
+        if (input->HasParameter(kIpv6Parameter)) {
+            instance->SetIpv6Enabled(input->GetParameterBool(kIpv6Parameter), true);
+        }
+        if (input->HasParameter(kEcnParameter)) instance->SetEcnStatus(input->GetParameter(kEcnParameter));
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,75 @@
-// ip route ipv4 list: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip route ipv4 list: the IPv4 routes of a netstack, with the default route's source.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "ip/StackShared.h"
+#include "lmxctl/IpStack.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpRouteIpv4List::IpRouteIpv4List() {}
+namespace {
+const std::string kRecordName = "Ipv4Route";
+const std::string kNetworkField = "Network";
+const std::string kNetmaskField = "Netmask";
+const std::string kGatewayField = "Gateway";
+const std::string kInterfaceField = "Interface";
+const std::string kSourceField = "Source";
+}  // namespace
 
-std::shared_ptr<IpRouteIpv4List> IpRouteIpv4List::New() { return std::shared_ptr<IpRouteIpv4List>(new IpRouteIpv4List()); }
+IpRouteIpv4List::IpRouteIpv4List() {
+    SetDescription("List configured IPv4 routes");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:Ipv4Route", "Network,Netmask,Gateway,Interface,Source");
+}
+
+std::shared_ptr<IpRouteIpv4List> IpRouteIpv4List::New() {
+    return std::shared_ptr<IpRouteIpv4List>(new IpRouteIpv4List());
+}
 
 IpRouteIpv4List::~IpRouteIpv4List() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> IpRouteIpv4List::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("IpRouteIpv4List");
+RecordPtr IpRouteIpv4List::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kNetworkField)
+        .String(kNetmaskField)
+        .String(kGatewayField)
+        .String(kInterfaceField)
+        .String(kSourceField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpRouteIpv4List::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpRouteIpv4List::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr IpRouteIpv4List::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNetstackParameter, Parvik::CallSpec::PARAM_STRING, "N", kNetstackDescription, false);
+    AddParameter(spec, kTypeParameter, Parvik::CallSpec::PARAM_STRING, "t",
+                 "List IPv4 routes with given type(e.g. system).", false);
+    return spec;
 }
 
-void IpRouteIpv4List::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                     const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr IpRouteIpv4List::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
+
+void IpRouteIpv4List::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    using LmxCtl::Network::RoutingInfoImpl;
+    WithStandardErrors(output, [&] {
+        RoutingInfoImpl routing(kDefaultNetstack);
+        if (input->HasParameter(kNetstackParameter) && !input->GetParameter(kNetstackParameter).empty()) {
+            routing.SetNetstackInstanceKey(input->GetParameter(kNetstackParameter));
+        }
+        int kind = 0;
+        if (!PortsetKindFromType(input, output, routing.GetNetstackInstanceKey(), kind)) return;
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& route : routing.GetCurrentLumexRoutes(kind)) {
+            auto record = GetOutputStructure();
+            bool isDefault = route.network == RoutingInfoImpl::DEFAULT_IPV4_ROUTE;
+            record->SetField(kNetworkField, isDefault ? std::string("default")
+                                                      : route.network.GetNetwork().GetStringAddress());
+            record->SetField(kNetmaskField, route.network.GetNetmask().GetStringAddress());
+            record->SetField(kGatewayField, route.gateway.GetStringAddress());
+            record->SetField(kInterfaceField, route.interfaceName);
+            record->SetField(kSourceField, routing.GetDefaultGatewaySource(route.network));
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

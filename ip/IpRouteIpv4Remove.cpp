@@ -1,26 +1,63 @@
-// ip route ipv4 remove: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip route ipv4 remove: remove a route; the default route clears the default gateway.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "ip/StackShared.h"
+#include "lmxctl/IpStack.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpRouteIpv4Remove::IpRouteIpv4Remove() {}
+namespace {
+const std::string kNetworkParameter = "network";
+const std::string kGatewayParameter = "gateway";
+}  // namespace
 
-std::shared_ptr<IpRouteIpv4Remove> IpRouteIpv4Remove::New() { return std::shared_ptr<IpRouteIpv4Remove>(new IpRouteIpv4Remove()); }
+IpRouteIpv4Remove::IpRouteIpv4Remove() { SetDescription("Remove IPv4 route"); }
+
+std::shared_ptr<IpRouteIpv4Remove> IpRouteIpv4Remove::New() {
+    return std::shared_ptr<IpRouteIpv4Remove>(new IpRouteIpv4Remove());
+}
 
 IpRouteIpv4Remove::~IpRouteIpv4Remove() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpRouteIpv4Remove::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpRouteIpv4Remove::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr IpRouteIpv4Remove::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNetworkParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "The Ipv4 address and prefix length of the network to remove the route from. Specify 'default' to "
+                 "indicate the default network.",
+                 true);
+    AddParameter(spec, kGatewayParameter, Parvik::CallSpec::PARAM_STRING, "g",
+                 "The Ipv4 address of the gateway through which a route to be removed", true);
+    AddParameter(spec, kNetstackParameter, Parvik::CallSpec::PARAM_STRING, "N", kNetstackDescription, false);
+    return spec;
 }
 
-void IpRouteIpv4Remove::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                       const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr IpRouteIpv4Remove::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void IpRouteIpv4Remove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    using LmxCtl::Network::RoutingInfoImpl;
+    WithStandardErrors(output, [&] {
+        RoutingInfoImpl routing(kDefaultNetstack);
+        if (input->HasParameter(kNetstackParameter) && !input->GetParameter(kNetstackParameter).empty()) {
+            routing.SetNetstackInstanceKey(input->GetParameter(kNetstackParameter));
+        }
+        const std::string& gatewayText = input->GetParameter(kGatewayParameter);
+        Kavrel::Network::Ipv4Address gateway(gatewayText);
+        const std::string& text = input->GetParameter(kNetworkParameter);
+        Kavrel::Network::Ipv4Network network =
+            text == "default" ? RoutingInfoImpl::DEFAULT_IPV4_ROUTE : Kavrel::Network::Ipv4Network(text);
+        if (network == RoutingInfoImpl::DEFAULT_IPV4_ROUTE) {
+            if (gateway == routing.GetLumexDefaultGateway() || gateway == routing.GetLumexConfigDefaultGateway()) {
+                routing.SetLumexDefaultGateway(Kavrel::Network::Ipv4Address("0.0.0.0"), false);
+                SetSuccess(output);
+            } else {
+                output->AddErrorMessage(gatewayText + " is not a default route.");
+            }
+            return;
+        }
+        routing.RemoveLumexRoute(network, gateway);
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,71 @@
-// ip route ipv6 list: not implemented yet.
-#include "ip/StackCommands.h"
-
+// network ip route ipv6 list: the IPv6 routes of a netstack.
 #include "frame/CommandFrame.h"
+#include "ip/StackCommands.h"
+#include "ip/StackShared.h"
+#include "lmxctl/IpStack.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpRouteIpv6List::IpRouteIpv6List() {}
+namespace {
+const std::string kRecordName = "Ipv6Route";
+const std::string kNetworkField = "Network";
+const std::string kNetmaskField = "Netmask";
+const std::string kGatewayField = "Gateway";
+const std::string kInterfaceField = "Interface";
+}  // namespace
 
-std::shared_ptr<IpRouteIpv6List> IpRouteIpv6List::New() { return std::shared_ptr<IpRouteIpv6List>(new IpRouteIpv6List()); }
+IpRouteIpv6List::IpRouteIpv6List() {
+    SetDescription("List configured IPv6 routes");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:Ipv6Route", "Network,Netmask,Gateway,Interface");
+}
+
+std::shared_ptr<IpRouteIpv6List> IpRouteIpv6List::New() {
+    return std::shared_ptr<IpRouteIpv6List>(new IpRouteIpv6List());
+}
 
 IpRouteIpv6List::~IpRouteIpv6List() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> IpRouteIpv6List::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("IpRouteIpv6List");
+RecordPtr IpRouteIpv6List::GetOutputStructure() {
+    return RecordTemplate(kRecordName).String(kNetworkField).String(kNetmaskField).String(kGatewayField).String(
+        kInterfaceField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpRouteIpv6List::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpRouteIpv6List::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr IpRouteIpv6List::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNetstackParameter, Parvik::CallSpec::PARAM_STRING, "N", kNetstackDescription, false);
+    AddParameter(spec, kTypeParameter, Parvik::CallSpec::PARAM_STRING, "t",
+                 "List IPv6 routes with given type(e.g. system).", false);
+    return spec;
 }
 
-void IpRouteIpv6List::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                     const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr IpRouteIpv6List::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
+
+void IpRouteIpv6List::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    using LmxCtl::Network::RoutingInfoImpl;
+    WithStandardErrors(output, [&] {
+        RoutingInfoImpl routing(kDefaultNetstack);
+        if (input->HasParameter(kNetstackParameter) && !input->GetParameter(kNetstackParameter).empty()) {
+            routing.SetNetstackInstanceKey(input->GetParameter(kNetstackParameter));
+        }
+        int kind = 0;
+        if (!PortsetKindFromType(input, output, routing.GetNetstackInstanceKey(), kind)) return;
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& route : routing.GetCurrentIpv6LumexRoutes(kind)) {
+            auto record = GetOutputStructure();
+            bool isDefault = route.network == RoutingInfoImpl::DEFAULT_IPV6_ROUTE;
+            record->SetField(kNetworkField, isDefault ? std::string("default")
+                                                      : route.network.GetAddress().GetStringAddress());
+            record->SetField(kNetmaskField,
+                             Kavrel::Network::Ipv6Network::NetmaskFromNumber(route.network.GetNetmask())
+                                 .GetStringAddress());
+            record->SetField(kGatewayField, route.gateway.GetStringAddress());
+            record->SetField(kInterfaceField, route.interfaceName);
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

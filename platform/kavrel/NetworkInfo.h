@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "kavrel/IpStack.h"
 #include "kavrel/Pnic.h"
 
 namespace Kavrel {
@@ -17,6 +18,19 @@ public:
     virtual ~NetworkInfo();
 
     // --- netstack instances, connections and the host-wide IPv6 switch
+    std::vector<std::shared_ptr<NetstackInstance>> ListNetstackInstances();
+    std::shared_ptr<NetstackInstance> LookupNetstackInstanceByKey(const std::string& key);  // none when absent
+    void AddNetstackInstance(const NetstackInstance& instance, bool disabled);
+    void RemoveNetstackInstance(const std::string& key, bool force);
+    void GetCurrentTcpLumexConnections(std::vector<TcpIpConnection>& connections, const std::string& netstack);
+    void GetCurrentUdpLumexConnections(std::vector<TcpIpConnection>& connections, const std::string& netstack);
+    void GetCurrentIpLumexConnections(std::vector<TcpIpConnection>& connections, const std::string& netstack);
+    bool IsLmxIpv6Enabled();
+    void SetLmxIpv6Enabled(bool enabled);
+    // The instances the host dedicates to one kind of traffic ("travex", "faultTolerance", "CeldraProvisioning").
+    std::vector<std::string> GetPredefinedNetstackNames();
+    // The instance's state (NETSTACK_STATE_ENABLED when it exists in the kernel); 0 when unknown.
+    int GetNetstackState(const std::string& key);
 
     // --- interface inventory and multicast memberships
 

@@ -59,7 +59,7 @@ nlohmann::json RootJson(const Parvik::AutoCli::Invocation& invocation) {
 }
 
 std::vector<std::string> Errors(const Parvik::AutoCli::Invocation& invocation) {
-    if (!invocation.output) return {invocation.usageError};
+    if (invocation.status == Parvik::AutoCli::EXIT_USAGE || !invocation.output) return {invocation.usageError};
     return invocation.output->GetErrorMessages();
 }
 

@@ -1,0 +1,44 @@
+// Helpers shared by the host IP stack commands: netstack defaults, address
+// parsing and rendering, and the IPsec text conversions.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "frame/CommandFrame.h"
+#include "kavrel/Address.h"
+
+namespace NorvaleCli {
+namespace NetworkNamespace {
+
+extern const std::string kDefaultNetstack;  // "defaultTcpipStack"
+extern const std::string kNetstackParameter;
+extern const std::string kNetstackDescription;
+extern const std::string kTypeParameter;
+
+// The netstack parameter's value, or the default instance when absent or empty.
+std::string NetstackOrDefault(const InputPtr& input);
+
+// The "type" rule of the list commands: absent gives kind 0; "system" on the
+// default instance gives 1; anything else reports its message and returns false.
+bool PortsetKindFromType(const InputPtr& input, const OutputPtr& output, const std::string& netstackKey, int& kind);
+
+// An IPv4 or IPv6 address from text, or false after reporting why not.
+bool ParseDnsAddress(const std::string& text, const OutputPtr& output, Kavrel::Network::IpAddress& address);
+
+// An integer parameter narrowed for the host, saturating instead of wrapping
+// so that an out-of-range value stays out of range.
+int SaturatedInt(int64_t value);
+
+// TCP state names by state number; numbers above 10 give "".
+std::string TcpStateName(int state);
+// "address:port", with an IPv6 address in brackets.
+std::string RenderSocketAddress(const std::string& address, int port);
+
+// Seconds as "1h 1m 1s " (each part with its trailing blank); 0 is "infinite".
+std::string ConvertToHrsMinsAndSecs(uint64_t seconds);
+// One unsigned 32-bit hexadecimal number that is the whole text.
+bool ParseHexSpi(const std::string& text, uint32_t& spi);
+
+}  // namespace NetworkNamespace
+}  // namespace NorvaleCli

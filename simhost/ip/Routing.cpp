@@ -1,0 +1,442 @@
+// Routes, default gateways and neighbour caches of the netstack instances.
+#include <algorithm>
+
+#include "core/Faults.h"
+#include "core/HostStore.h"
+#include "ip/IpConfigModelConvert.h"
+#include "kavrel/Lib.h"
+#include "kavrel/LmxNic.h"
+#include "lmxctl/IpStack.h"
+#include "model/IpStackModel.h"
+#include "model/LmxNicModel.h"
+
+namespace LmxCtl {
+namespace Network {
+
+using Kavrel::Lib::KavrelException;
+using Kavrel::Network::Ipv4Address;
+using Kavrel::Network::Ipv4Network;
+using Kavrel::Network::Ipv6Address;
+using Kavrel::Network::Ipv6Network;
+using Kavrel::Network::PORTSET_GET_SYSTEM;
+using SimHost::CheckFault;
+using SimHost::HostStore;
+using SimHost::LmxNicInventory;
+using SimHost::LmxNicModel;
+using SimHost::NeighborModel;
+using SimHost::NeighborTables;
+using SimHost::RouteModel;
+using SimHost::RoutingTableModel;
+using SimHost::RoutingTables;
+
+const Ipv4Network RoutingInfoImpl::DEFAULT_IPV4_ROUTE = Ipv4Network(Ipv4Address(), 0);
+const Ipv6Network RoutingInfoImpl::DEFAULT_IPV6_ROUTE = Ipv6Network(Ipv6Address(), 0);
+
+namespace {
+
+void RequireNetstack(const std::string& key) {
+    if (!SimHost::FindNetstack(HostStore::Instance().Read<SimHost::NetstackTable>(), key)) {
+        throw KavrelException("Netstack instance " + key + " does not exist");
+    }
+}
+
+RoutingTableModel TableOf(const std::string& key) {
+    RequireNetstack(key);
+    for (const auto& table : HostStore::Instance().Read<RoutingTables>().tables) {
+        if (table.netstack == key) return table;
+    }
+    RoutingTableModel table;
+    table.netstack = key;
+    return table;
+}
+
+// Changes the instance's table, creating it on first use.
+template <typename Body>
+void ChangeTable(const std::string& key, Body&& change) {
+    RequireNetstack(key);
+    HostStore::Instance().Update<RoutingTables>([&](RoutingTables& tables) {
+        for (auto& table : tables.tables) {
+            if (table.netstack == key) return change(table);
+        }
+        RoutingTableModel table;
+        table.netstack = key;
+        change(table);
+        tables.tables.push_back(table);
+    });
+}
+
+int PrefixOf(const Ipv4Address& netmask) {
+    int length = 0;
+    for (uint32_t bits = netmask.GetValue(); bits & 0x80000000u; bits <<= 1) ++length;
+    return length;
+}
+
+Ipv6Network Masked(const Ipv6Network& network) {
+    auto bytes = network.GetAddress().GetBytes();
+    const auto mask = Ipv6Network::NetmaskFromNumber(network.GetNetmask()).GetBytes();
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] &= mask[i];
+    return Ipv6Network(Ipv6Address(bytes), network.GetNetmask());
+}
+
+std::vector<const LmxNicModel*> NicsOf(const std::string& key) {
+    std::vector<const LmxNicModel*> nics;
+    for (const auto& nic : HostStore::Instance().Read<LmxNicInventory>().lmxnics) {
+        if (nic.netstack == key) nics.push_back(&nic);
+    }
+    return nics;
+}
+
+bool OfKind(const std::string& interfaceName, int kind) {
+    const auto* nic = SimHost::FindLmxNic(HostStore::Instance().Read<LmxNicInventory>(), interfaceName);
+    bool system = nic && nic->system;
+    return system == (kind == PORTSET_GET_SYSTEM);
+}
+
+struct Connected4 {
+    Ipv4Network network;
+    std::string interfaceName;
+};
+
+std::vector<Connected4> ConnectedIpv4(const std::string& key) {
+    std::vector<Connected4> networks;
+    for (const auto* nic : NicsOf(key)) {
+        auto config = SimHost::ToIpConfig(nic->ipConfig);
+        if (config.GetIpv4UseNone() || config.GetIpv4Address().IsZero()) continue;
+        networks.push_back({Ipv4Network(config.GetIpv4Address(), PrefixOf(config.GetIpv4Netmask())), nic->name});
+    }
+    return networks;
+}
+
+struct Connected6 {
+    Ipv6Network network;
+    std::string interfaceName;
+};
+
+std::vector<Connected6> ConnectedIpv6(const std::string& key) {
+    std::vector<Connected6> networks;
+    for (const auto* nic : NicsOf(key)) {
+        auto config = SimHost::ToIpConfig(nic->ipConfig);
+        if (!config.GetUseIpv6()) continue;
+        for (const auto& network : config.GetIpv6Network()) networks.push_back({Masked(network), nic->name});
+    }
+    return networks;
+}
+
+// The interface through which the gateway is reached; throws when none is.
+std::string Ipv4Egress(const std::string& key, const Ipv4Address& gateway) {
+    if (!gateway.IsZero()) {
+        for (const auto& connected : ConnectedIpv4(key)) {
+            if (connected.network.Contains(gateway)) return connected.interfaceName;
+        }
+    }
+    throw KavrelException("Gateway " + gateway.GetStringAddress() + " is not reachable from netstack " + key);
+}
+
+bool IsLinkLocal(const Ipv6Address& address) {
+    return address.GetBytes()[0] == 0xfe && (address.GetBytes()[1] & 0xc0) == 0x80;
+}
+
+std::string Ipv6Egress(const std::string& key, const Ipv6Address& gateway) {
+    if (!gateway.IsUnspecified()) {
+        for (const auto& connected : ConnectedIpv6(key)) {
+            if (connected.network.Contains(gateway)) return connected.interfaceName;
+        }
+        // A link-local router is reached through the first IPv6 interface.
+        if (IsLinkLocal(gateway)) {
+            for (const auto* nic : NicsOf(key)) {
+                if (nic->ipConfig.useIpv6) return nic->name;
+            }
+        }
+    }
+    throw KavrelException("Gateway " + gateway.GetStringAddress() + " is not reachable from netstack " + key);
+}
+
+std::string EgressOrNone(const std::string& key, const Ipv4Address& gateway) {
+    try {
+        return Ipv4Egress(key, gateway);
+    } catch (const KavrelException&) {
+        return "";
+    }
+}
+
+std::string EgressOrNone(const std::string& key, const Ipv6Address& gateway) {
+    try {
+        return Ipv6Egress(key, gateway);
+    } catch (const KavrelException&) {
+        return "";
+    }
+}
+
+const NeighborModel* FindNeighbor(const std::vector<NeighborModel>& entries, const std::string& key,
+                                  const std::string& address, const std::string& interfaceName, bool ipv6) {
+    for (const auto& entry : entries) {
+        if (entry.netstack != key || (!interfaceName.empty() && entry.interfaceName != interfaceName)) continue;
+        bool same = ipv6 ? Ipv6Address(entry.address) == Ipv6Address(address)
+                         : Ipv4Address(entry.address) == Ipv4Address(address);
+        if (same) return &entry;
+    }
+    return nullptr;
+}
+
+void RemoveNeighbors(std::vector<NeighborModel>& entries, const std::string& key, const std::string& address,
+                     const std::string& interfaceName, bool ipv6) {
+    auto matches = [&](const NeighborModel& entry) {
+        if (entry.netstack != key || (!interfaceName.empty() && entry.interfaceName != interfaceName)) return false;
+        return ipv6 ? Ipv6Address(entry.address) == Ipv6Address(address)
+                    : Ipv4Address(entry.address) == Ipv4Address(address);
+    };
+    auto end = std::remove_if(entries.begin(), entries.end(), matches);
+    if (end == entries.end()) {
+        throw KavrelException("Neighbor " + address + " not found" +
+                              (interfaceName.empty() ? std::string() : " on interface " + interfaceName));
+    }
+    entries.erase(end, entries.end());
+}
+
+}  // namespace
+
+RoutingInfoImpl::RoutingInfoImpl(const std::string& netstackKey) : key_(netstackKey) {}
+RoutingInfoImpl::~RoutingInfoImpl() = default;
+
+void RoutingInfoImpl::SetNetstackInstanceKey(const std::string& key) {
+    CheckFault("RoutingInfoImpl::SetNetstackInstanceKey");
+    key_ = key;
+}
+
+void RoutingInfoImpl::Refresh() { CheckFault("RoutingInfoImpl::Refresh"); }
+
+void RoutingInfoImpl::AddLumexRoute(const Ipv4Network& network, const Ipv4Address& gateway) {
+    CheckFault("RoutingInfoImpl::AddLumexRoute");
+    RequireNetstack(key_);
+    if (network == DEFAULT_IPV4_ROUTE) {
+        Ipv4Egress(key_, gateway);
+        ChangeTable(key_, [&](RoutingTableModel& table) {
+            if (!Ipv4Address(table.ipv4Gateway).IsZero()) {
+                throw KavrelException("A default route already exists via " + table.ipv4Gateway);
+            }
+            table.ipv4Gateway = table.ipv4ConfiguredGateway = gateway.GetStringAddress();
+            table.ipv4GatewaySource = "MANUAL";
+        });
+        return;
+    }
+    std::string egress = Ipv4Egress(key_, gateway);
+    ChangeTable(key_, [&](RoutingTableModel& table) {
+        for (const auto& route : table.ipv4Routes) {
+            if (Ipv4Network(route.network) == network) {
+                throw KavrelException("A route to " + network.GetStringAddress() + " already exists");
+            }
+        }
+        table.ipv4Routes.push_back(RouteModel{network.GetStringAddress(), gateway.GetStringAddress(), egress});
+    });
+}
+
+void RoutingInfoImpl::RemoveLumexRoute(const Ipv4Network& network, const Ipv4Address& gateway) {
+    CheckFault("RoutingInfoImpl::RemoveLumexRoute");
+    ChangeTable(key_, [&](RoutingTableModel& table) {
+        if (network == DEFAULT_IPV4_ROUTE && Ipv4Address(table.ipv4Gateway) == gateway && !gateway.IsZero()) {
+            table.ipv4Gateway = table.ipv4ConfiguredGateway = "0.0.0.0";
+            return;
+        }
+        auto found = std::find_if(table.ipv4Routes.begin(), table.ipv4Routes.end(), [&](const RouteModel& route) {
+            return Ipv4Network(route.network) == network && Ipv4Address(route.gateway) == gateway;
+        });
+        if (found == table.ipv4Routes.end()) {
+            throw KavrelException("No route to " + network.GetStringAddress() + " via " +
+                                  gateway.GetStringAddress());
+        }
+        table.ipv4Routes.erase(found);
+    });
+}
+
+void RoutingInfoImpl::AddIpv6LumexRoute(const Ipv6Network& network, const Ipv6Address& gateway) {
+    CheckFault("RoutingInfoImpl::AddIpv6LumexRoute");
+    RequireNetstack(key_);
+    std::string egress = Ipv6Egress(key_, gateway);
+    if (network == DEFAULT_IPV6_ROUTE) {
+        ChangeTable(key_, [&](RoutingTableModel& table) {
+            if (!Ipv6Address(table.ipv6Gateway).IsUnspecified()) {
+                throw KavrelException("A default route already exists via " + table.ipv6Gateway);
+            }
+            table.ipv6Gateway = table.ipv6ConfiguredGateway = gateway.GetStringAddress();
+        });
+        return;
+    }
+    Ipv6Network masked = Masked(network);
+    ChangeTable(key_, [&](RoutingTableModel& table) {
+        for (const auto& route : table.ipv6Routes) {
+            if (Ipv6Network(route.network) == masked) {
+                throw KavrelException("A route to " + masked.GetStringAddress() + " already exists");
+            }
+        }
+        table.ipv6Routes.push_back(RouteModel{masked.GetStringAddress(), gateway.GetStringAddress(), egress});
+    });
+}
+
+void RoutingInfoImpl::RemoveIpv6LumexRoute(const Ipv6Network& network, const Ipv6Address& gateway) {
+    CheckFault("RoutingInfoImpl::RemoveIpv6LumexRoute");
+    Ipv6Network masked = Masked(network);
+    ChangeTable(key_, [&](RoutingTableModel& table) {
+        if (network == DEFAULT_IPV6_ROUTE && Ipv6Address(table.ipv6Gateway) == gateway &&
+            !gateway.IsUnspecified()) {
+            table.ipv6Gateway = table.ipv6ConfiguredGateway = "::";
+            return;
+        }
+        auto found = std::find_if(table.ipv6Routes.begin(), table.ipv6Routes.end(), [&](const RouteModel& route) {
+            return Ipv6Network(route.network) == masked && Ipv6Address(route.gateway) == gateway;
+        });
+        if (found == table.ipv6Routes.end()) {
+            throw KavrelException("No route to " + masked.GetStringAddress() + " via " +
+                                  gateway.GetStringAddress());
+        }
+        table.ipv6Routes.erase(found);
+    });
+}
+
+Ipv4Address RoutingInfoImpl::GetLumexDefaultGateway() {
+    CheckFault("RoutingInfoImpl::GetLumexDefaultGateway");
+    return Ipv4Address(TableOf(key_).ipv4Gateway);
+}
+
+Ipv4Address RoutingInfoImpl::GetLumexConfigDefaultGateway() {
+    CheckFault("RoutingInfoImpl::GetLumexConfigDefaultGateway");
+    return Ipv4Address(TableOf(key_).ipv4ConfiguredGateway);
+}
+
+void RoutingInfoImpl::SetLumexDefaultGateway(const Ipv4Address& gateway, bool persistOnly) {
+    CheckFault("RoutingInfoImpl::SetLumexDefaultGateway");
+    RequireNetstack(key_);
+    if (!gateway.IsZero()) Ipv4Egress(key_, gateway);
+    ChangeTable(key_, [&](RoutingTableModel& table) {
+        table.ipv4ConfiguredGateway = gateway.GetStringAddress();
+        if (!persistOnly) table.ipv4Gateway = gateway.GetStringAddress();
+        table.ipv4GatewaySource = "MANUAL";
+    });
+}
+
+Ipv6Address RoutingInfoImpl::GetIpv6LumexDefaultGateway() {
+    CheckFault("RoutingInfoImpl::GetIpv6LumexDefaultGateway");
+    return Ipv6Address(TableOf(key_).ipv6Gateway);
+}
+
+Ipv6Address RoutingInfoImpl::GetIpv6LumexConfigDefaultGateway() {
+    CheckFault("RoutingInfoImpl::GetIpv6LumexConfigDefaultGateway");
+    return Ipv6Address(TableOf(key_).ipv6ConfiguredGateway);
+}
+
+void RoutingInfoImpl::SetIpv6LumexDefaultGateway(const Ipv6Address& gateway) {
+    CheckFault("RoutingInfoImpl::SetIpv6LumexDefaultGateway");
+    RequireNetstack(key_);
+    if (!gateway.IsUnspecified()) Ipv6Egress(key_, gateway);
+    ChangeTable(key_, [&](RoutingTableModel& table) {
+        table.ipv6Gateway = table.ipv6ConfiguredGateway = gateway.GetStringAddress();
+    });
+}
+
+std::vector<RoutingInfoImpl::Ipv4Route> RoutingInfoImpl::GetCurrentLumexRoutes(int kind) {
+    CheckFault("RoutingInfoImpl::GetCurrentLumexRoutes");
+    auto table = TableOf(key_);
+    std::vector<Ipv4Route> routes;
+    Ipv4Address gateway(table.ipv4Gateway);
+    if (!gateway.IsZero()) {
+        std::string egress = EgressOrNone(key_, gateway);
+        if (OfKind(egress, kind)) routes.push_back({DEFAULT_IPV4_ROUTE, gateway, egress});
+    }
+    for (const auto& connected : ConnectedIpv4(key_)) {
+        if (OfKind(connected.interfaceName, kind)) routes.push_back({connected.network, Ipv4Address(), connected.interfaceName});
+    }
+    for (const auto& route : table.ipv4Routes) {
+        if (OfKind(route.interfaceName, kind)) {
+            routes.push_back({Ipv4Network(route.network), Ipv4Address(route.gateway), route.interfaceName});
+        }
+    }
+    return routes;
+}
+
+std::vector<RoutingInfoImpl::Ipv6Route> RoutingInfoImpl::GetCurrentIpv6LumexRoutes(int kind) {
+    CheckFault("RoutingInfoImpl::GetCurrentIpv6LumexRoutes");
+    auto table = TableOf(key_);
+    std::vector<Ipv6Route> routes;
+    Ipv6Address gateway(table.ipv6Gateway);
+    if (!gateway.IsUnspecified()) {
+        std::string egress = EgressOrNone(key_, gateway);
+        if (OfKind(egress, kind)) routes.push_back({DEFAULT_IPV6_ROUTE, gateway, egress});
+    }
+    for (const auto& connected : ConnectedIpv6(key_)) {
+        if (OfKind(connected.interfaceName, kind)) routes.push_back({connected.network, Ipv6Address(), connected.interfaceName});
+    }
+    for (const auto& route : table.ipv6Routes) {
+        if (OfKind(route.interfaceName, kind)) {
+            routes.push_back({Ipv6Network(route.network), Ipv6Address(route.gateway), route.interfaceName});
+        }
+    }
+    return routes;
+}
+
+std::string RoutingInfoImpl::GetDefaultGatewaySource(const Ipv4Network& network) {
+    CheckFault("RoutingInfoImpl::GetDefaultGatewaySource");
+    if (network != DEFAULT_IPV4_ROUTE) return "N/A";
+    auto table = TableOf(key_);
+    return Ipv4Address(table.ipv4Gateway).IsZero() ? "N/A" : table.ipv4GatewaySource;
+}
+
+void RoutingInfoImpl::GetCurrentIpv4LumexNeighbors(std::vector<Kavrel::Network::Ipv4Neighbor>& neighbors,
+                                                   const std::string& interfaceName, int kind) {
+    CheckFault("RoutingInfoImpl::GetCurrentIpv4LumexNeighbors");
+    RequireNetstack(key_);
+    for (const auto& entry : HostStore::Instance().Read<NeighborTables>().ipv4) {
+        if (entry.netstack != key_ || !OfKind(entry.interfaceName, kind)) continue;
+        if (!interfaceName.empty() && entry.interfaceName != interfaceName) continue;
+        neighbors.push_back({Ipv4Address(entry.address), entry.macAddress, entry.interfaceName, entry.expiry});
+    }
+}
+
+void RoutingInfoImpl::GetCurrentIpv6LumexNeighbors(std::vector<Kavrel::Network::Ipv6Neighbor>& neighbors,
+                                                   const std::string& interfaceName, int kind) {
+    CheckFault("RoutingInfoImpl::GetCurrentIpv6LumexNeighbors");
+    RequireNetstack(key_);
+    for (const auto& entry : HostStore::Instance().Read<NeighborTables>().ipv6) {
+        if (entry.netstack != key_ || !OfKind(entry.interfaceName, kind)) continue;
+        if (!interfaceName.empty() && entry.interfaceName != interfaceName) continue;
+        neighbors.push_back({Ipv6Address(entry.address), entry.macAddress, entry.interfaceName, entry.expiry});
+    }
+}
+
+std::string RoutingInfoImpl::GetIpv4NeighborType(const Kavrel::Network::Ipv4Neighbor& neighbor) {
+    CheckFault("RoutingInfoImpl::GetIpv4NeighborType");
+    const auto* entry = FindNeighbor(HostStore::Instance().Read<NeighborTables>().ipv4, key_,
+                                     neighbor.address.GetStringAddress(), neighbor.interfaceName, false);
+    return entry ? entry->type : "Unknown";
+}
+
+std::string RoutingInfoImpl::GetIpv6NeighborState(const Kavrel::Network::Ipv6Neighbor& neighbor) {
+    CheckFault("RoutingInfoImpl::GetIpv6NeighborState");
+    const auto* entry = FindNeighbor(HostStore::Instance().Read<NeighborTables>().ipv6, key_,
+                                     neighbor.address.GetStringAddress(), neighbor.interfaceName, true);
+    return entry ? entry->state : "Unknown";
+}
+
+std::string RoutingInfoImpl::GetIpv6NeighborType(const Kavrel::Network::Ipv6Neighbor& neighbor) {
+    CheckFault("RoutingInfoImpl::GetIpv6NeighborType");
+    const auto* entry = FindNeighbor(HostStore::Instance().Read<NeighborTables>().ipv6, key_,
+                                     neighbor.address.GetStringAddress(), neighbor.interfaceName, true);
+    return entry ? entry->type : "Unknown";
+}
+
+void RoutingInfoImpl::RemoveIpv4Neighbor(const Kavrel::Network::Ipv4Neighbor& neighbor) {
+    CheckFault("RoutingInfoImpl::RemoveIpv4Neighbor");
+    RequireNetstack(key_);
+    HostStore::Instance().Update<NeighborTables>([&](NeighborTables& tables) {
+        RemoveNeighbors(tables.ipv4, key_, neighbor.address.GetStringAddress(), neighbor.interfaceName, false);
+    });
+}
+
+void RoutingInfoImpl::RemoveIpv6Neighbor(const Kavrel::Network::Ipv6Neighbor& neighbor) {
+    CheckFault("RoutingInfoImpl::RemoveIpv6Neighbor");
+    RequireNetstack(key_);
+    HostStore::Instance().Update<NeighborTables>([&](NeighborTables& tables) {
+        RemoveNeighbors(tables.ipv6, key_, neighbor.address.GetStringAddress(), neighbor.interfaceName, true);
+    });
+}
+
+}  // namespace Network
+}  // namespace LmxCtl

@@ -1,0 +1,158 @@
+// The host's IP stacks: netstack instances, routing tables, neighbour caches,
+// sockets and the IPsec databases.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace SimHost {
+
+struct NetstackModel {
+    std::string key;
+    std::string name;
+    int state = 0x1234;  // 0x1234 exists in the kernel; 0 only configured
+    int maxConnections = 11000;
+    int currentMaxConnections = 11000;
+    std::string ccAlgorithm = "newreno";
+    bool ipv6Enabled = true;
+    bool currentIpv6Enabled = true;
+    std::string ecn = "enabled";
+    int type = 2;  // 1 the default instance, 2 user instances, 3 the host's dedicated ones
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(NetstackModel, key, name, state, maxConnections,
+                                                currentMaxConnections, ccAlgorithm, ipv6Enabled, currentIpv6Enabled,
+                                                ecn, type)
+
+struct NetstackTable {
+    static constexpr const char* kSection = "netstacks";
+    bool ipv6Enabled = true;  // host-wide IPv6 switch
+    std::vector<NetstackModel> instances = {NetstackModel{"defaultTcpipStack", "defaultTcpipStack", 0x1234, 11000,
+                                                          11000, "newreno", true, true, "enabled", 1}};
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(NetstackTable, ipv6Enabled, instances)
+
+inline const NetstackModel* FindNetstack(const NetstackTable& table, const std::string& key) {
+    for (const auto& instance : table.instances) {
+        if (instance.key == key) return &instance;
+    }
+    return nullptr;
+}
+
+struct RouteModel {
+    std::string network;  // "10.40.0.0/16" or "2001:db8:40::/48"
+    std::string gateway;
+    std::string interfaceName;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(RouteModel, network, gateway, interfaceName)
+
+struct RoutingTableModel {
+    std::string netstack;
+    std::string ipv4Gateway = "0.0.0.0";            // live default gateway
+    std::string ipv4ConfiguredGateway = "0.0.0.0";  // kept across restarts
+    std::string ipv4GatewaySource = "MANUAL";       // "MANUAL" or "DHCP"
+    std::string ipv6Gateway = "::";
+    std::string ipv6ConfiguredGateway = "::";
+    std::vector<RouteModel> ipv4Routes;  // static routes; connected ones follow the interfaces
+    std::vector<RouteModel> ipv6Routes;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(RoutingTableModel, netstack, ipv4Gateway, ipv4ConfiguredGateway,
+                                                ipv4GatewaySource, ipv6Gateway, ipv6ConfiguredGateway, ipv4Routes,
+                                                ipv6Routes)
+
+struct RoutingTables {
+    static constexpr const char* kSection = "routes";
+    std::vector<RoutingTableModel> tables;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(RoutingTables, tables)
+
+struct NeighborModel {
+    std::string netstack = "defaultTcpipStack";
+    std::string address;
+    std::string macAddress;
+    std::string interfaceName;
+    int64_t expiry = 0;
+    std::string type = "Dynamic";  // "Dynamic", "Static", "Local"
+    std::string state;             // IPv6 only: "Reachable", "Stale", "Delay", "Probe", "Incomplete"
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(NeighborModel, netstack, address, macAddress, interfaceName, expiry,
+                                                type, state)
+
+struct NeighborTables {
+    static constexpr const char* kSection = "neighbors";
+    std::vector<NeighborModel> ipv4;
+    std::vector<NeighborModel> ipv6;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(NeighborTables, ipv4, ipv6)
+
+struct ConnectionModel {
+    std::string netstack = "defaultTcpipStack";
+    std::string protocol = "tcp";  // "tcp"/"tcp6" TCP, "udp"/"udp6" UDP, anything else raw IP
+    int64_t recvQ = 0;
+    int64_t sendQ = 0;
+    std::string localAddress = "0.0.0.0";
+    int localPort = 0;
+    std::string foreignAddress = "0.0.0.0";
+    int foreignPort = 0;
+    int state = 0;
+    std::string ccAlgorithm;
+    int64_t worldId = 0;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(ConnectionModel, netstack, protocol, recvQ, sendQ, localAddress,
+                                                localPort, foreignAddress, foreignPort, state, ccAlgorithm, worldId)
+
+struct WorldModel {
+    int64_t id = 0;
+    std::string name;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(WorldModel, id, name)
+
+struct ConnectionTable {
+    static constexpr const char* kSection = "connections";
+    std::vector<ConnectionModel> connections;
+    std::vector<WorldModel> worlds;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(ConnectionTable, connections, worlds)
+
+struct SecurityAssociationModel {
+    std::string name;
+    std::string source = "::";
+    std::string destination = "::";
+    uint32_t spi = 0;
+    std::string mode = "transport";
+    std::string encryptionAlgorithm = "null";
+    std::string encryptionKey;
+    std::string integrityAlgorithm = "hmac-sha1";
+    std::string integrityKey;
+    std::string state = "mature";
+    uint64_t lifetime = 0;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(SecurityAssociationModel, name, source, destination, spi, mode,
+                                                encryptionAlgorithm, encryptionKey, integrityAlgorithm, integrityKey,
+                                                state, lifetime)
+
+struct SecurityPolicyModel {
+    std::string name;
+    std::string saName;
+    std::string source = "::/0";
+    std::string destination = "::/0";
+    int sourcePort = 0;
+    int destinationPort = 0;
+    std::string protocol = "any";
+    std::string direction = "out";
+    std::string action = "none";
+    std::string mode = "any";
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(SecurityPolicyModel, name, saName, source, destination, sourcePort,
+                                                destinationPort, protocol, direction, action, mode)
+
+struct IpSecDatabase {
+    static constexpr const char* kSection = "ipsec";
+    std::vector<SecurityAssociationModel> sas;
+    std::vector<SecurityPolicyModel> sps;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(IpSecDatabase, sas, sps)
+
+}  // namespace SimHost

@@ -1,0 +1,90 @@
+// Hosts table commands: user entries only, and the file they keep.
+#include "IpStackFixtures.h"
+
+namespace {
+
+using IpStackTest::IpStackHostTest;
+using nlohmann::json;
+
+const char kHosts[] = "etc/hosts";
+const char kSystemPart[] =
+    "127.0.0.1\tlocalhost\n"
+    "10.0.0.11\tself.example self\n"
+    "# --- user specified entries ---\n";
+
+class HostsCommands : public IpStackHostTest {
+protected:
+    void SetUp() override {
+        IpStackHostTest::SetUp();
+        UseHost({{"netstacks", IpStackTest::Netstacks()}},
+                {{kHosts, std::string(kSystemPart) + "10.0.0.40\tbuild.example build\t# build server\n"}});
+    }
+};
+
+TEST_F(HostsCommands, ListShowsOnlyUserEntries) {
+    EXPECT_EQ(Run("network ip hosts list").root, json::parse(R"([{"IP address": "10.0.0.40",
+        "HostName": "build.example", "Aliases": ["build"], "Comment": "build server"}])"));
+}
+
+TEST_F(HostsCommands, AddWithoutAliasesOrCommentAndWithSeveralAliasesInOrder) {
+    EXPECT_EQ(Run("network ip hosts add -I 2001:db8::5 -H plain.example").root, true);
+    EXPECT_EQ(Run("network ip hosts add -I 10.0.0.50 -H multi.example -A m1 -A m2 -A m3 -C \"three aliases\"").root,
+              true);
+    auto list = Run("network ip hosts list").root;
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[1], json::parse(R"({"IP address": "2001:db8::5", "HostName": "plain.example", "Aliases": [],
+        "Comment": ""})"));
+    EXPECT_EQ(list[2]["Aliases"], json({"m1", "m2", "m3"}));
+    EXPECT_EQ(File(kHosts), std::string(kSystemPart) +
+                                "10.0.0.40\tbuild.example build\t# build server\n"
+                                "2001:db8::5\tplain.example\n"
+                                "10.0.0.50\tmulti.example m1 m2 m3\t# three aliases\n");
+}
+
+TEST_F(HostsCommands, RemoveDropsTheUserEntryAndKeepsTheSystemPart) {
+    EXPECT_EQ(Run("network ip hosts remove -I 10.0.0.40 -H build.example").root, true);
+    EXPECT_EQ(Run("network ip hosts list").root, json::array());
+    EXPECT_EQ(File(kHosts), kSystemPart);
+}
+
+TEST_F(HostsCommands, LibraryRefusalsAreJoinedToTheirPrefixWithoutASeparator) {
+    struct Case {
+        const char* command;
+        const char* message;
+    };
+    for (const auto& c : std::vector<Case>{
+             {"network ip hosts add -I 10.0.0.40 -H BUILD.example",
+              "Error adding etc host item:An entry for BUILD.example with address 10.0.0.40 already exists"},
+             {"network ip hosts add -I 10.0.0.11 -H self.example",
+              "Error adding etc host item:An entry for self.example with address 10.0.0.11 already exists"},
+             {"network ip hosts add -I 10.0.0.300 -H x.example", "Error adding etc host item:Invalid IP address '10.0.0.300'"},
+             {"network ip hosts add -I 10.0.0.60 -H bad_name", "Error adding etc host item:Invalid host name 'bad_name'"},
+             {"network ip hosts add -I 10.0.0.60 -H ok.example -A -bad", "Error adding etc host item:Invalid alias '-bad'"},
+             {"network ip hosts remove -I 10.0.0.41 -H build.example",
+              "Error removing etc host item:No entry for build.example with address 10.0.0.41"},
+             {"network ip hosts remove -I 127.0.0.1 -H localhost",
+              "Error removing etc host item:The entry for localhost with address 127.0.0.1 is a system entry and "
+              "cannot be removed"}}) {
+        auto result = Run(c.command);
+        EXPECT_TRUE(result.root.is_null()) << c.command;
+        EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
+    }
+    EXPECT_EQ(Run("network ip hosts list").root.size(), 1u);
+}
+
+TEST_F(HostsCommands, MissingFileIsAnEmptyTableThatAddCreates) {
+    UseHost({{"netstacks", IpStackTest::Netstacks()}});
+    EXPECT_EQ(Run("network ip hosts list").root, json::array());
+    EXPECT_EQ(Run("network ip hosts add -I 10.0.0.7 -H seven.example").root, true);
+    EXPECT_EQ(File(kHosts), "# --- user specified entries ---\n10.0.0.7\tseven.example\n");
+}
+
+TEST_F(HostsCommands, HostControlFailures) {
+    InjectFault("HostsFile::AddEntryFromUser", "file system is read-only");
+    EXPECT_EQ(Run("network ip hosts add -I 10.0.0.7 -H seven.example").errors,
+              std::vector<std::string>{"Error adding etc host item:file system is read-only"});
+    InjectFault("HostsFile::GetEntriesFromConfig", "cannot read hosts");
+    EXPECT_EQ(Run("network ip hosts list").errors, std::vector<std::string>{"cannot read hosts"});
+}
+
+}  // namespace

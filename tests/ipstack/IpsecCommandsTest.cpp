@@ -1,0 +1,139 @@
+// IPsec security association and policy commands.
+#include "IpStackFixtures.h"
+
+namespace {
+
+using IpStackTest::IpStackHostTest;
+using nlohmann::json;
+
+const char kAes128Key[] = "0x00112233445566778899aabbccddeeff";
+const char kSha1Key[] = "0x0102030405060708090a0b0c0d0e0f1011121314";
+const char kAmbiguous[] =
+    "Can not figure out which operation you want to perform.\n"
+    "Remove a unique SA: Only specify the '--sa-name' option to remove a normal SA.\n"
+    "Remove an auto SA: Set the '--sa-name' to 'auto'. You should also specify '--sa-source', '--sa-destination' "
+    "and '--sa-spi' and omit '--remove-all' when removing an auto SA.\n"
+    "Remove all SAs: You should only set the flag '--remove-all' to remove all SAs.";
+
+std::string SaAdd(const std::string& name, const std::string& spi, const std::string& rest) {
+    return "network ip ipsec sa add -n " + name + " -s 2001:db8::1 -d 2001:db8::2 -p " + spi + " " + rest;
+}
+
+class IpsecCommands : public IpStackHostTest {
+protected:
+    void SetUp() override {
+        IpStackHostTest::SetUp();
+        UseHost({{"ipsec", json::parse(R"({"sas": [{"name": "auto", "source": "2001:db8::1",
+            "destination": "2001:db8::9", "spi": 4096, "lifetime": 90}]})")}});
+    }
+};
+
+TEST_F(IpsecCommands, SaAddParsesTheSpiAndListRendersIt) {
+    EXPECT_EQ(Run(SaAdd("sa1", "ff", std::string("-e aes128-cbc -k ") + kAes128Key + " -i hmac-sha1 -K " + kSha1Key))
+                  .root,
+              true);
+    auto list = Run("network ip ipsec sa list").root;
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0]["Lifetime"], "1m 30s ");
+    EXPECT_EQ(list[1], json::parse(R"({"Name": "sa1", "Source Address": "2001:db8::1",
+        "Destination Address": "2001:db8::2", "State": "mature", "SPI": "0xff", "Mode": "transport",
+        "Encryption Algorithm": "aes128-cbc", "Integrity Algorithm": "hmac-sha1", "Lifetime": "infinite"})"));
+    EXPECT_EQ(Section("ipsec")["sas"][1]["spi"], 255);
+}
+
+TEST_F(IpsecCommands, SaAddOwnChecks) {
+    struct Case {
+        std::string command;
+        std::string message;
+    };
+    for (const auto& c : std::vector<Case>{
+             {SaAdd("sa1", "ffz", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst"),
+              "Check the input value for '--sa-spi'. Should be hex integer. Got ffz"},
+             {SaAdd("sa1", "100", "-e aes128-cbc -i hmac-sha1 -K abcdefghijklmnopqrst"), "Missing encryption key"},
+             {SaAdd("sa1", "100", "-e aes128-cbc -k short -i hmac-sha1 -K abcdefghijklmnopqrst"),
+              "Invalid encryption key length for aes128-cbc: expected 16 bytes, got 5"},
+             {SaAdd("sa1", "100", "-e null -i hmac-sha2-256 -K 0x0102"),
+              "Invalid integrity key length for hmac-sha2-256: expected 32 bytes, got 2"},
+             {SaAdd("auto", "100", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst"), "The name auto is reserved"},
+             {"network ip ipsec sa add -n sa1 -s 10.0.0.1 -d 2001:db8::2 -p 1 -e null -i hmac-sha1 -K x",
+              "Invalid IPv6 address: '10.0.0.1'"}}) {
+        auto result = Run(c.command);
+        EXPECT_TRUE(result.root.is_null()) << c.command;
+        EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
+    }
+    EXPECT_EQ(Section("ipsec")["sas"].size(), 1u);
+}
+
+TEST_F(IpsecCommands, NullEncryptionNeedsNoKey) {
+    EXPECT_EQ(Run(SaAdd("sa1", "100", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst -m tunnel")).root, true);
+    EXPECT_EQ(Run("network ip ipsec sa list").root[1]["Mode"], "tunnel");
+}
+
+TEST_F(IpsecCommands, SaRemoveAcceptsExactlyOneOfThreeForms) {
+    for (const char* command : {"network ip ipsec sa remove",
+                                "network ip ipsec sa remove -n auto -s 2001:db8::1 -d 2001:db8::9",
+                                "network ip ipsec sa remove -n sa1 -a",
+                                "network ip ipsec sa remove -n sa1 -p 10",
+                                "network ip ipsec sa remove -a -s 2001:db8::1"}) {
+        auto result = Run(command);
+        EXPECT_TRUE(result.root.is_null()) << command;
+        EXPECT_EQ(result.errors, std::vector<std::string>{kAmbiguous}) << command;
+    }
+    EXPECT_EQ(Run("network ip ipsec sa remove -n auto -s 2001:db8::1 -d 2001:db8::9 -p 1000").root, true);
+    EXPECT_EQ(Section("ipsec")["sas"], json::array());
+    EXPECT_EQ(Run("network ip ipsec sa remove -n sa9").errors,
+              std::vector<std::string>{"Security Association sa9 not found"});
+}
+
+TEST_F(IpsecCommands, DeletedSaStarsItsPoliciesWithAWarning) {
+    Run(SaAdd("sa1", "100", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst"));
+    EXPECT_EQ(Run("network ip ipsec sp add -n sp1 -a sa1 -s any -d 2001:db8:5::/48 -p 0 -P 22 -A ipsec -u tcp -w in "
+                  "-m transport")
+                  .root,
+              true);
+    EXPECT_EQ(Run("network ip ipsec sp add -n sp2 -s 2001:db8::/64 -d any -p 1 -P 2 -m tunnel").root, true);
+    auto list = Run("network ip ipsec sp list");
+    EXPECT_TRUE(list.errors.empty());
+    EXPECT_EQ(list.root, json::parse(R"([
+        {"Name": "sp1", "Source Address": "::/0", "Source Port": 0, "Destination Address": "2001:db8:5::/48",
+         "Destination Port": 22, "Protocol": "tcp", "Flow": "in", "Action": "ipsec", "Mode": "transport", "SA Name": "sa1"},
+        {"Name": "sp2", "Source Address": "2001:db8::/64", "Source Port": 1, "Destination Address": "::/0",
+         "Destination Port": 2, "Protocol": "any", "Flow": "out", "Action": "none", "Mode": "any", "SA Name": ""}])"));
+    EXPECT_EQ(Run("network ip ipsec sa remove -n sa1").root, true);
+    auto starred = Run("network ip ipsec sp list");
+    EXPECT_EQ(starred.root[0]["Name"], "sp1*");
+    EXPECT_EQ(starred.root[1]["Name"], "sp2");
+    EXPECT_EQ(starred.errors, std::vector<std::string>{"*Some SPs with unique but deleted SAs were found. Please remove "
+                                                       "these SPs as they cannot be used anymore."});
+}
+
+TEST_F(IpsecCommands, SpAddRefusalsAndRemoveForms) {
+    EXPECT_EQ(Run("network ip ipsec sp add -n sp1 -a nosuch -s any -d any -p 0 -P 0 -A ipsec").errors,
+              std::vector<std::string>{"Security Association nosuch not found"});
+    EXPECT_EQ(Run("network ip ipsec sp add -n sp1 -s 2001:db8::/200 -d any -p 0 -P 0").errors,
+              std::vector<std::string>{"Invalid IPv6 network: '2001:db8::/200'"});
+    EXPECT_EQ(Run("network ip ipsec sp add -n sp1 -s any -d any -p 70000 -P 0").errors,
+              std::vector<std::string>{"Port 70000 is out of range"});
+    for (const char* command : {"network ip ipsec sp remove", "network ip ipsec sp remove -n sp1 -a"}) {
+        auto result = Run(command);
+        EXPECT_TRUE(result.root.is_null());
+        EXPECT_EQ(result.errors, std::vector<std::string>{"You should specify exactly one of : --remove-all, --sp-name"});
+    }
+    Run("network ip ipsec sp add -n sp1 -s any -d any -p 0 -P 0");
+    Run("network ip ipsec sp add -n sp2 -s any -d any -p 0 -P 0");
+    EXPECT_EQ(Run("network ip ipsec sp remove -n sp1").root, true);
+    EXPECT_EQ(Run("network ip ipsec sp list").root.size(), 1u);
+    EXPECT_EQ(Run("network ip ipsec sp remove -a").root, true);
+    EXPECT_EQ(Run("network ip ipsec sp list").root, json::array());
+    EXPECT_EQ(Run("network ip ipsec sp remove -n sp1").errors, std::vector<std::string>{"Security Policy sp1 not found"});
+}
+
+TEST_F(IpsecCommands, FlushRemovesEverySa) {
+    Run(SaAdd("sa1", "100", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst"));
+    EXPECT_EQ(Run("network ip ipsec sa remove -a").root, true);
+    EXPECT_EQ(Run("network ip ipsec sa list").root, json::array());
+    InjectFault("IpSecConfigImpl::GetSADConfigList", "ipsec module not loaded");
+    EXPECT_EQ(Run("network ip ipsec sa list").errors, std::vector<std::string>{"ipsec module not loaded"});
+}
+
+}  // namespace

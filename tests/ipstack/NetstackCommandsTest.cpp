@@ -1,0 +1,124 @@
+// Netstack instance commands and the host-wide IPv6 switch.
+#include "IpStackFixtures.h"
+
+namespace {
+
+using IpStackTest::IpStackHostTest;
+using IpStackTest::Nic;
+using nlohmann::json;
+
+class NetstackCommands : public IpStackHostTest {
+protected:
+    void SetUp() override {
+        IpStackHostTest::SetUp();
+        UseHost({{"netstacks", IpStackTest::Netstacks({"travex", "spare"})},
+                 {"lmxnics", {{"lmxnics", {Nic("lmx1", "travex", "10.1.0.11")}}}},
+                 {"routes", {{"tables", {{{"netstack", "spare"}, {"ipv4Gateway", "10.9.0.1"}}}}}}},
+                {{"etc/netstack/spare/resolv.conf", "nameserver 10.9.0.2\n"}});
+    }
+    json Get(const std::string& key) { return Run("network ip netstack get -N " + key).root; }
+};
+
+TEST_F(NetstackCommands, AddCreatesAnInstanceWithTheNewInstanceDefaults) {
+    EXPECT_EQ(Run("network ip netstack add -N storage").root, true);
+    EXPECT_EQ(Get("storage"), json::parse(R"([{"Key": "storage", "Name": "storage", "Enabled": true,
+        "Max Connections": 11000, "Current Max Connections": 11000, "Congestion Control Algorithm": "newreno",
+        "IPv6 Enabled": true, "Current IPv6 Enabled": true, "ECN Status": "enabled", "State": 4660}])"));
+    auto list = Run("network ip netstack list").root;
+    ASSERT_EQ(list.size(), 4u);
+    EXPECT_EQ(list[3], json::parse(R"({"Key": "storage", "Name": "storage", "State": 4660})"));
+}
+
+TEST_F(NetstackCommands, AddDisabledCreatesOnlyTheConfiguration) {
+    EXPECT_EQ(Run("network ip netstack add -N storage --disabled").root, true);
+    auto instance = Get("storage")[0];
+    EXPECT_EQ(instance["Enabled"], false);
+    EXPECT_EQ(instance["State"], 0);
+    EXPECT_EQ(instance["Current Max Connections"], 0);
+    EXPECT_EQ(instance["Max Connections"], 11000);
+}
+
+TEST_F(NetstackCommands, RefusalsCarryTheirCommandsPrefix) {
+    struct Case {
+        const char* command;
+        const char* message;
+    };
+    for (const auto& c : std::vector<Case>{
+             {"network ip netstack add -N travex",
+              "Unable to add Netstack Instance. Error was : Netstack instance travex already exists"},
+             {"network ip netstack add -N bad/key",
+              "Unable to add Netstack Instance. Error was : Invalid netstack instance key 'bad/key'"},
+             {"network ip netstack remove -N defaultTcpipStack",
+              "Unable to Remove Netstack Instance. Error was : The default netstack instance cannot be removed"},
+             {"network ip netstack remove -N travex",
+              "Unable to Remove Netstack Instance. Error was : Netstack instance travex still has Lumex network "
+              "interfaces: lmx1"},
+             {"network ip netstack remove -N nowhere",
+              "Unable to Remove Netstack Instance. Error was : Netstack instance nowhere does not exist"},
+             {"network ip netstack get -N nowhere", "Unable to find a Netstack instance nowhere"},
+             {"network ip netstack set -N nowhere -n x", "Unable to find a Netstack instance nowhere"}}) {
+        auto result = Run(c.command);
+        EXPECT_TRUE(result.root.is_null()) << c.command;
+        EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
+    }
+    EXPECT_EQ(Run("network ip netstack list").root.size(), 3u);
+}
+
+TEST_F(NetstackCommands, RemoveTakesTheInstancesRoutesAndResolverFileWithIt) {
+    EXPECT_EQ(Run("network ip netstack remove -N spare").root, true);
+    EXPECT_EQ(Run("network ip netstack list").root.size(), 2u);
+    EXPECT_EQ(Section("routes")["tables"], json::array());
+    EXPECT_EQ(File("etc/netstack/spare/resolv.conf"), "");
+}
+
+TEST_F(NetstackCommands, SetChangesEachGivenSetting) {
+    EXPECT_EQ(Run("network ip netstack set -N spare -n backup -e false -m 20000 -c cubic -i false --ecn echo-only").root,
+              true);
+    EXPECT_EQ(Get("spare"), json::parse(R"([{"Key": "spare", "Name": "backup", "Enabled": false,
+        "Max Connections": 20000, "Current Max Connections": 0, "Congestion Control Algorithm": "cubic",
+        "IPv6 Enabled": false, "Current IPv6 Enabled": false, "ECN Status": "echo-only", "State": 0}])"));
+    EXPECT_EQ(Run("network ip netstack set -N spare -e true").root, true);
+    EXPECT_EQ(Get("spare")[0]["Current Max Connections"], 20000);
+    EXPECT_EQ(Get("spare")[0]["Enabled"], true);
+}
+
+TEST_F(NetstackCommands, SetWithEmptyNameOrAlgorithmLeavesThemAlone) {
+    EXPECT_EQ(Run({"network", "ip", "netstack", "set", "-N", "spare", "-n", ""}).root, true);
+    EXPECT_EQ(Get("spare")[0]["Name"], "spare");
+    EXPECT_FALSE(Run("network ip netstack set -N spare -c fastest").errors.empty());
+    EXPECT_EQ(Get("spare")[0]["Congestion Control Algorithm"], "newreno");
+}
+
+TEST_F(NetstackCommands, SetFailureKeepsEarlierStepsAndJoinsItsPrefix) {
+    auto result = Run("network ip netstack set -N spare -n renamed -m -5");
+    EXPECT_TRUE(result.root.is_null());
+    EXPECT_EQ(result.errors,
+              std::vector<std::string>{"Error setting configurationMaximum connections -5 is out of range [1, 64000]"});
+    EXPECT_EQ(Get("spare")[0]["Name"], "renamed");
+    EXPECT_EQ(Get("spare")[0]["Max Connections"], 11000);
+    EXPECT_EQ(Run("network ip netstack set -N spare -m 4294972296").errors,
+              std::vector<std::string>{
+                  "Error setting configurationMaximum connections 2147483647 is out of range [1, 64000]"});
+    EXPECT_EQ(Run("network ip netstack set -N defaultTcpipStack -e false").errors,
+              std::vector<std::string>{"Error setting configurationThe default netstack instance cannot be disabled"});
+}
+
+TEST_F(NetstackCommands, GetFailureUsesTheDoubledFullStopPrefix) {
+    InjectFault("NetstackInstanceImpl::GetState", "kernel busy");
+    EXPECT_EQ(Run("network ip netstack get -N spare").errors,
+              std::vector<std::string>{"Error getting Netstack instance configuration. . Error was : kernel busy"});
+    EXPECT_EQ(Run("network ip netstack list").errors, std::vector<std::string>{"kernel busy"});
+}
+
+TEST_F(NetstackCommands, GlobalIpv6SwitchRoundTrip) {
+    EXPECT_EQ(Run("network ip get").root, json({{"IPv6 Enabled", true}}));
+    EXPECT_EQ(Run("network ip set").root, true);
+    EXPECT_EQ(Run("network ip get").root, json({{"IPv6 Enabled", true}}));
+    EXPECT_EQ(Run("network ip set -e false").root, true);
+    EXPECT_EQ(Run("network ip get").root, json({{"IPv6 Enabled", false}}));
+    EXPECT_EQ(Section("netstacks")["ipv6Enabled"], false);
+    InjectFault("NetworkInfo::SetLmxIpv6Enabled", "needs maintenance mode");
+    EXPECT_EQ(Run("network ip set -e true").errors, std::vector<std::string>{"needs maintenance mode"});
+}
+
+}  // namespace

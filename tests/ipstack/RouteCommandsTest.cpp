@@ -1,0 +1,137 @@
+// IPv4 and IPv6 route commands: routes, the default gateway and the system listing.
+#include "IpStackFixtures.h"
+
+namespace {
+
+using IpStackTest::IpStackHostTest;
+using IpStackTest::Nic;
+using nlohmann::json;
+
+class RouteCommands : public IpStackHostTest {
+protected:
+    void SetUp() override {
+        IpStackHostTest::SetUp();
+        json lmx0 = Nic("lmx0", "defaultTcpipStack", "10.0.0.11");
+        lmx0["ipConfig"]["ipv6Addresses"] = {{{"address", "2001:db8::11/64"}}};
+        UseHost({{"netstacks", IpStackTest::Netstacks({"travex"})},
+                 {"lmxnics",
+                  {{"lmxnics",
+                    {lmx0, Nic("lmx1", "travex", "10.1.0.11"),
+                     Nic("lmx9", "defaultTcpipStack", "169.254.0.1", "255.255.0.0", true)}}}},
+                 {"routes",
+                  {{"tables",
+                    {{{"netstack", "defaultTcpipStack"},
+                      {"ipv4Gateway", "10.0.0.1"},
+                      {"ipv4ConfiguredGateway", "10.0.0.2"}}}}}}});
+    }
+    json Table() { return Section("routes")["tables"][0]; }
+};
+
+TEST_F(RouteCommands, Ipv4ListShowsDefaultConnectedAndStaticRoutes) {
+    EXPECT_EQ(Run("network ip route ipv4 add -n 10.2.0.0/16 -g 10.0.0.254").root, true);
+    auto routes = Run("network ip route ipv4 list").root;
+    EXPECT_EQ(routes, json::parse(R"([
+        {"Network": "default", "Netmask": "0.0.0.0", "Gateway": "10.0.0.1", "Interface": "lmx0", "Source": "MANUAL"},
+        {"Network": "10.0.0.0", "Netmask": "255.255.255.0", "Gateway": "0.0.0.0", "Interface": "lmx0", "Source": "N/A"},
+        {"Network": "10.2.0.0", "Netmask": "255.255.0.0", "Gateway": "10.0.0.254", "Interface": "lmx0", "Source": "N/A"}
+    ])"));
+    EXPECT_EQ(Table()["ipv4Routes"],
+              json::parse(R"([{"network": "10.2.0.0/16", "gateway": "10.0.0.254", "interfaceName": "lmx0"}])"));
+}
+
+TEST_F(RouteCommands, HostRefusesWhatItCannotRoute) {
+    auto before = Section("routes");
+    struct Case {
+        const char* command;
+        const char* message;
+    };
+    for (const auto& c : std::vector<Case>{
+             {"network ip route ipv4 add -n 10.2.0.0 -g 10.0.0.254", "Invalid IPv4 network: '10.2.0.0'"},
+             {"network ip route ipv4 add -n 10.2.0.0/16 -g 10.9.0.1",
+              "Gateway 10.9.0.1 is not reachable from netstack defaultTcpipStack"},
+             {"network ip route ipv4 add -n 10.2.0.0/16 -g gateway", "Invalid IPv4 address: 'gateway'"},
+             {"network ip route ipv4 add -n default -g 10.0.0.3", "A default route already exists via 10.0.0.1"},
+             {"network ip route ipv4 remove -n 10.7.0.0/16 -g 10.0.0.254", "No route to 10.7.0.0/16 via 10.0.0.254"},
+             {"network ip route ipv4 add -n 10.2.0.0/16 -g 10.0.0.254 -N nowhere",
+              "Netstack instance nowhere does not exist"},
+             {"network ip route ipv6 add -n 2001:db8:5::/48 -g 2001:db8:9::1",
+              "Gateway 2001:db8:9::1 is not reachable from netstack defaultTcpipStack"}}) {
+        auto result = Run(c.command);
+        EXPECT_TRUE(result.root.is_null()) << c.command;
+        EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
+    }
+    EXPECT_EQ(Section("routes"), before);
+}
+
+TEST_F(RouteCommands, RemovingTheDefaultRouteClearsTheGatewayLiveOrConfigured) {
+    for (const char* command : {"network ip route ipv4 remove -n default -g 10.0.0.1",
+                                "network ip route ipv4 remove -n 0.0.0.0/0 -g 10.0.0.2"}) {
+        UseHost({{"netstacks", IpStackTest::Netstacks()},
+                 {"lmxnics", {{"lmxnics", {Nic("lmx0", "defaultTcpipStack", "10.0.0.11")}}}},
+                 {"routes",
+                  {{"tables",
+                    {{{"netstack", "defaultTcpipStack"},
+                      {"ipv4Gateway", "10.0.0.1"},
+                      {"ipv4ConfiguredGateway", "10.0.0.2"}}}}}}});
+        EXPECT_EQ(Run(command).root, true) << command;
+        EXPECT_EQ(Table()["ipv4Gateway"], "0.0.0.0");
+        EXPECT_EQ(Table()["ipv4ConfiguredGateway"], "0.0.0.0");
+        EXPECT_EQ(Run("network ip route ipv4 list").root.size(), 1u);
+    }
+}
+
+TEST_F(RouteCommands, DefaultRouteRemovalWithAnotherGatewayIsRefused) {
+    auto result = Run("network ip route ipv4 remove -n default -g 10.0.0.9");
+    EXPECT_TRUE(result.root.is_null());
+    EXPECT_EQ(result.errors, std::vector<std::string>{"10.0.0.9 is not a default route."});
+    EXPECT_EQ(Table()["ipv4Gateway"], "10.0.0.1");
+}
+
+TEST_F(RouteCommands, TypeSelectsSystemRoutesOfTheDefaultNetstackOnly) {
+    for (const char* family : {"ipv4", "ipv6"}) {
+        std::string list = std::string("network ip route ") + family + " list";
+        EXPECT_EQ(Run(list + " -t user").errors, std::vector<std::string>{"Invalid type value, should be 'system'."});
+        EXPECT_EQ(Run(list + " -t system -N travex").errors,
+                  std::vector<std::string>{"Invalid netstack value, should be 'defaultTcpipStack'."});
+    }
+    auto system = Run("network ip route ipv4 list -t system").root;
+    ASSERT_EQ(system.size(), 1u);
+    EXPECT_EQ(system[0]["Network"], "169.254.0.0");
+    EXPECT_EQ(system[0]["Interface"], "lmx9");
+}
+
+TEST_F(RouteCommands, RoutesBelongToTheirNetstack) {
+    EXPECT_EQ(Run("network ip route ipv4 add -n default -g 10.1.0.1 -N travex").root, true);
+    auto travex = Run("network ip route ipv4 list -N travex").root;
+    ASSERT_EQ(travex.size(), 2u);
+    EXPECT_EQ(travex[0]["Gateway"], "10.1.0.1");
+    EXPECT_EQ(travex[0]["Interface"], "lmx1");
+    EXPECT_EQ(Run("network ip route ipv4 list").root[0]["Gateway"], "10.0.0.1");
+}
+
+TEST_F(RouteCommands, Ipv6RoutesAndDefaultGatewayRoundTrip) {
+    EXPECT_EQ(Run("network ip route ipv6 add -n default -g fe80::1").root, true);
+    EXPECT_EQ(Run("network ip route ipv6 add -n 2001:db8:5::/48 -g 2001:db8::fe").root, true);
+    EXPECT_EQ(Run("network ip route ipv6 list").root, json::parse(R"([
+        {"Network": "default", "Netmask": "::", "Gateway": "fe80::1", "Interface": "lmx0"},
+        {"Network": "2001:db8::", "Netmask": "ffff:ffff:ffff:ffff::", "Gateway": "::", "Interface": "lmx0"},
+        {"Network": "2001:db8:5::", "Netmask": "ffff:ffff:ffff::", "Gateway": "2001:db8::fe", "Interface": "lmx0"}
+    ])"));
+    EXPECT_EQ(Run("network ip route ipv6 remove -n default -g fe80::2").errors,
+              std::vector<std::string>{"fe80::2 is not a default route."});
+    EXPECT_EQ(Run("network ip route ipv6 remove -n default -g fe80::1").root, true);
+    EXPECT_EQ(Table()["ipv6Gateway"], "::");
+    EXPECT_EQ(Run("network ip route ipv6 remove -n 2001:db8:5::/48 -g 2001:db8::fe").root, true);
+    EXPECT_EQ(Run("network ip route ipv6 list").root.size(), 1u);
+}
+
+TEST_F(RouteCommands, HostControlFailureBecomesTheMessage) {
+    InjectFault("RoutingInfoImpl::AddLumexRoute", "routing table is locked");
+    auto result = Run("network ip route ipv4 add -n 10.2.0.0/16 -g 10.0.0.254");
+    EXPECT_TRUE(result.root.is_null());
+    EXPECT_EQ(result.errors, std::vector<std::string>{"routing table is locked"});
+    InjectFault("RoutingInfoImpl::GetCurrentIpv6LumexRoutes", "no routes today");
+    EXPECT_EQ(Run("network ip route ipv6 list").errors, std::vector<std::string>{"no routes today"});
+}
+
+}  // namespace
