@@ -1,0 +1,46 @@
+// Switch state helpers shared by the switch, port group and distributed switch
+// operations: policy conversions, lookups that refuse, and host-wide limits.
+#pragma once
+
+#include <string>
+
+#include "core/HostStore.h"
+#include "kavrel/Lib.h"
+#include "kavrel/Policy.h"
+#include "model/VswitchModel.h"
+
+namespace SimHost {
+
+Kavrel::Network::NicTeamingPolicy TeamingFromModel(const TeamingModel& model);
+TeamingModel TeamingToModel(const Kavrel::Network::NicTeamingPolicy& policy);
+Kavrel::Network::PortSecurityPolicy SecurityFromModel(const SecurityModel& model);
+SecurityModel SecurityToModel(const Kavrel::Network::PortSecurityPolicy& policy);
+Kavrel::Network::ShapingPolicy ShapingFromModel(const ShapingModel& model);
+ShapingModel ShapingToModel(const Kavrel::Network::ShapingPolicy& policy);
+
+// A switch's policies: host defaults overlaid with what the switch stores.
+// Without a stored order every uplink is active, in attachment order.
+Kavrel::Network::NicTeamingPolicy SwitchTeaming(const VirtualSwitchModel& vswitch);
+Kavrel::Network::PortSecurityPolicy SwitchSecurity(const VirtualSwitchModel& vswitch);
+Kavrel::Network::ShapingPolicy SwitchShaping(const VirtualSwitchModel& vswitch);
+
+// Refuses a teaming order that names a NIC twice or one that is no uplink of the switch.
+void CheckTeamingOrder(const VirtualSwitchModel& vswitch, const Kavrel::Network::NicTeamingPolicy& policy);
+// Refuses values too large to keep, and an enabled policy whose peak is below its average.
+void CheckShaping(const Kavrel::Network::ShapingPolicy& effective);
+
+const VirtualSwitchModel& ExistingSwitch(const std::string& name);
+VirtualSwitchModel& ExistingSwitch(VirtualSwitchInventory& inventory, const std::string& name);
+
+// The switch holding the port group, or null.
+const VirtualSwitchModel* SwitchOfPortGroup(const VirtualSwitchInventory& inventory, const std::string& portgroup);
+const PortGroupModel* FindPortGroup(const VirtualSwitchModel& vswitch, const std::string& portgroup);
+uint32_t ActiveClients(const VirtualSwitchModel& vswitch, const std::string& portgroup);
+
+// The name of the switch (standard or distributed) that has the NIC as uplink, or "".
+std::string UplinkOwner(const VirtualSwitchInventory& standard, const DVSwitchInventory& distributed,
+                        const std::string& nic);
+// Ports configured on all switches of the host together.
+uint64_t HostPortCount(const VirtualSwitchInventory& standard, const DVSwitchInventory& distributed);
+
+}  // namespace SimHost
