@@ -179,6 +179,62 @@ std::string UplinkOwner(const VirtualSwitchInventory& standard, const DVSwitchIn
     return "";
 }
 
+uint32_t ConnectStandardPort(VirtualSwitchInventory& inventory, const std::string& portgroup, PortModel port) {
+    for (auto& vswitch : inventory.vswitches) {
+        if (!FindPortGroup(vswitch, portgroup)) continue;
+        if (vswitch.ports.size() + vswitch.uplinks.size() >= vswitch.numPorts) {
+            throw KavrelException("No free port on virtual switch " + vswitch.name);
+        }
+        if (port.portId == 0) {
+            uint32_t highest = 0;
+            for (const auto& existing : vswitch.ports) highest = std::max(highest, existing.portId);
+            port.portId = highest + 1;
+        }
+        port.portgroup = portgroup;
+        vswitch.ports.push_back(port);
+        return port.portId;
+    }
+    throw KavrelException("Port group " + portgroup + " does not exist");
+}
+
+int32_t ConnectDVPort(DVSwitchInventory& inventory, const std::string& switchUuid, const std::string& portId,
+                      const std::string& clientName) {
+    for (auto& dvswitch : inventory.dvswitches) {
+        if (dvswitch.id != switchUuid) continue;
+        for (auto& port : dvswitch.dvports) {
+            if (port.id != portId) continue;
+            if (port.uplink) throw KavrelException("DVPort " + portId + " is an uplink port");
+            int32_t highest = 0;
+            for (const auto& other : dvswitch.dvports) {
+                for (const auto& client : other.clients) highest = std::max(highest, client.connectionId);
+            }
+            port.clients.push_back(DVConnectionModel{highest + 1, clientName});
+            return highest + 1;
+        }
+        throw KavrelException("DVPort " + portId + " does not exist on DVSwitch " + dvswitch.name);
+    }
+    throw KavrelException("No DVSwitch with the UUID " + switchUuid);
+}
+
+bool DisconnectClient(VirtualSwitchInventory& standard, DVSwitchInventory& distributed, const std::string& clientName) {
+    bool found = false;
+    for (auto& vswitch : standard.vswitches) {
+        auto end = std::remove_if(vswitch.ports.begin(), vswitch.ports.end(),
+                                  [&](const PortModel& port) { return port.clientName == clientName; });
+        found = found || end != vswitch.ports.end();
+        vswitch.ports.erase(end, vswitch.ports.end());
+    }
+    for (auto& dvswitch : distributed.dvswitches) {
+        for (auto& port : dvswitch.dvports) {
+            auto end = std::remove_if(port.clients.begin(), port.clients.end(),
+                                      [&](const DVConnectionModel& client) { return client.clientName == clientName; });
+            found = found || end != port.clients.end();
+            port.clients.erase(end, port.clients.end());
+        }
+    }
+    return found;
+}
+
 uint64_t HostPortCount(const VirtualSwitchInventory& standard, const DVSwitchInventory& distributed) {
     uint64_t total = 0;
     for (const auto& vswitch : standard.vswitches) total += vswitch.numPorts;

@@ -40,6 +40,17 @@ uint32_t ActiveClients(const VirtualSwitchModel& vswitch, const std::string& por
 // The name of the switch (standard or distributed) that has the NIC as uplink, or "".
 std::string UplinkOwner(const VirtualSwitchInventory& standard, const DVSwitchInventory& distributed,
                         const std::string& nic);
+// Connecting clients, for the parts of the host that create them (host
+// interfaces, VM ports); each works on sections being changed in a Transaction.
+// Connects a client to a standard port group; a port id of 0 gets the next
+// free one. Returns the port id; refuses when the switch has no free port.
+uint32_t ConnectStandardPort(VirtualSwitchInventory& inventory, const std::string& portgroup, PortModel port);
+// Connects a client to a distributed port; returns the new connection id.
+int32_t ConnectDVPort(DVSwitchInventory& inventory, const std::string& switchUuid, const std::string& portId,
+                      const std::string& clientName);
+// Drops every port or connection of that client; true when there was one.
+bool DisconnectClient(VirtualSwitchInventory& standard, DVSwitchInventory& distributed, const std::string& clientName);
+
 // Ports configured on all switches of the host together.
 uint64_t HostPortCount(const VirtualSwitchInventory& standard, const DVSwitchInventory& distributed);
 
