@@ -351,6 +351,7 @@ void VirtualSwitchInfoImpl::RemoveVirtualSwitch(const std::string& name) {
     CheckFault("VirtualSwitchInfoImpl::RemoveVirtualSwitch");
     HostStore::Instance().Update<VirtualSwitchInventory>([&](VirtualSwitchInventory& inventory) {
         const auto& vswitch = SimHost::ExistingSwitch(inventory, name);
+        if (vswitch.system) throw KavrelException("Cannot remove virtual switch " + name + ": it is a system switch");
         for (const auto& group : vswitch.portgroups) {
             uint32_t clients = SimHost::ActiveClients(vswitch, group.name);
             if (clients > 0) {

@@ -96,6 +96,15 @@ TEST_F(StandardSwitchTest, SetAppliesMtuBeforeCdpAndStopsOnNegativeMtu) {
     Change("network vswitch standard set -v vs0");
 }
 
+TEST_F(StandardSwitchTest, SystemSwitchesAreNeitherChangedNorRemoved) {
+    UseHost(Host(json::array({{{"name", "sys"}, {"system", true}}})));
+    EXPECT_EQ(Errors(Run("network vswitch standard set -v sys -m 9000")),
+              std::vector<std::string>{"Unable to find a virtual switch with name sys"});
+    EXPECT_EQ(Errors(Run("network vswitch standard remove -v sys")),
+              std::vector<std::string>{"Cannot remove virtual switch sys: it is a system switch"});
+    EXPECT_FALSE(StoredSwitch("sys").is_null());
+}
+
 TEST_F(StandardSwitchTest, CdpWordsMapBothWays) {
     const std::vector<std::string> words = {"down", "listen", "advertise", "both"};
     UseHost(Host(json::array({{{"name", "vs0"}}})));

