@@ -15,7 +15,7 @@ namespace Network {
 struct DVPortParam {
     std::string switchUuid;
     std::string portId;
-    int32_t connectionId = 0;
+    uint32_t connectionId = 0;  // 0 while none is assigned
 };
 
 // A configured enhanced link aggregation group.
@@ -78,7 +78,9 @@ public:
     virtual std::string GetDVPortgroupId() const;
     // Whether the port is in use; clients receives the names of its clients.
     virtual bool IsInUse(std::vector<std::string>& clients) const;
-    virtual int32_t GetConnectionId() const;
+    // The connection id the port holds for its host-interface client (0: none).
+    virtual uint32_t GetConnectionId() const;
+    virtual void SetConnectionId(uint32_t connectionId);
     virtual bool IsUplink() const;
     virtual std::string GetUplinkName() const;  // uplink slot name
     virtual std::string GetPnicName() const;    // the physical NIC behind an uplink port
@@ -117,6 +119,8 @@ public:
     uint32_t GetNumConfiguredPorts() const override;
     std::vector<std::string> GetUplinks() const override;
     std::vector<PortInfo> GetPorts() const override;
+    std::vector<UplinkVlanCounters> GetUplinkVlanCounters(const std::string& uplink) const override;
+    void SetUplinkVlanCounting(const std::string& uplink, bool enabled) override;
     uint32_t GetMTU() const override;
 };
 

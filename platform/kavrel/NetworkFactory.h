@@ -5,6 +5,7 @@
 #include <string>
 
 #include "kavrel/DVSwitch.h"
+#include "kavrel/NetworkInfo.h"
 #include "kavrel/Portset.h"
 
 namespace Kavrel {
@@ -18,6 +19,8 @@ public:
     static std::unique_ptr<DVSwitch> GetDVSwitchByName(const std::string& name);
     static std::unique_ptr<DVSwitch> GetDVSwitchById(const std::string& uuid);
     static std::unique_ptr<DVPort> GetDVPort(const DVPortParam& param);
+    // An owned network inventory.
+    static std::unique_ptr<NetworkInfo> GetNetworkInfo();
 };
 
 }  // namespace Network

@@ -58,7 +58,9 @@ public:
     virtual uint32_t GetNumConfiguredPorts() const;
     virtual std::vector<std::string> GetUplinks() const;
     virtual std::vector<PortInfo> GetPorts() const;
-    virtual std::vector<UplinkVlanCounters> GetUplinkVlanCounters() const;
+    // The VLAN counters of one uplink; empty while VLAN counting is off on it.
+    virtual std::vector<UplinkVlanCounters> GetUplinkVlanCounters(const std::string& uplink) const;
+    virtual void SetUplinkVlanCounting(const std::string& uplink, bool enabled);
     virtual uint32_t GetMTU() const;
 
     // Standard switch operations.

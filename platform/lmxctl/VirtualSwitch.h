@@ -28,6 +28,10 @@ public:
     std::vector<std::unique_ptr<Kavrel::Network::Portset>> GetVirtualSwitches(int type);
     std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> GetDVSwitches();
     std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> GetOpaqueDVSwitches();
+    // None when no distributed switch of that name exists.
+    std::unique_ptr<Kavrel::Network::DVSwitch> GetDVSwitchByName(const std::string& name);
+    // Every switch of the host: standard ones (system switches included), then distributed ones.
+    std::vector<std::unique_ptr<Kavrel::Network::Portset>> GetAllSwitches();
 };
 
 class PortsetImpl : public Kavrel::Network::Portset {
@@ -57,7 +61,13 @@ public:
 class DVPortImpl : public Kavrel::Network::DVPort {
 public:
     DVPortImpl(const std::string& switchName, const std::string& portId);
+    // The port the param names by switch UUID and port id; check it with IsValid.
+    explicit DVPortImpl(const Kavrel::Network::DVPortParam& param);
     ~DVPortImpl() override;
+
+    bool IsValid() const;
+    // Switch UUID, port id and the port's connection id.
+    Kavrel::Network::DVPortParam GetDVPortParam() const;
 };
 
 }  // namespace Network

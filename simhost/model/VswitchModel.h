@@ -148,10 +148,11 @@ struct VirtualSwitchModel {
     std::vector<PortGroupModel> portgroups;
     std::vector<PortModel> ports;  // clients; uplinks are counted from `uplinks`
     std::vector<VlanCounterModel> vlanCounters;
+    std::vector<std::string> vlanCounting;  // uplinks whose VLAN counters are on
 };
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(VirtualSwitchModel, name, system, numPorts, mtu, cdpStatus,
                                                 beaconInterval, beaconThreshold, uplinks, teaming, security, shaping,
-                                                capabilities, portgroups, ports, vlanCounters)
+                                                capabilities, portgroups, ports, vlanCounters, vlanCounting)
 
 struct VirtualSwitchInventory {
     static constexpr const char* kSection = "vswitches";
@@ -161,7 +162,7 @@ NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(VirtualSwitchInventory, vswitche
 
 // A host interface or VM port connected to a distributed port.
 struct DVConnectionModel {
-    int32_t connectionId = 0;
+    uint32_t connectionId = 0;
     std::string clientName;
 };
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVConnectionModel, connectionId, clientName)
@@ -171,14 +172,15 @@ struct DVPortModel {
     std::string portgroupId;
     bool inUse = false;  // as the switch reports it; clients imply in use
     std::vector<DVConnectionModel> clients;
+    uint32_t connectionId = 0;  // reserved for a host interface; 0: none
     bool uplink = false;
     std::string uplinkName;  // uplink slot, e.g. "uplink1" or "lag1-0"
     std::string pnic;        // the physical NIC behind an uplink port
     bool lacpEnabled = false;
     uint32_t lacpMode = 1;  // 1 active, 2 passive
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVPortModel, id, portgroupId, inUse, clients, uplink, uplinkName, pnic,
-                                                lacpEnabled, lacpMode)
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVPortModel, id, portgroupId, inUse, clients, connectionId, uplink,
+                                                uplinkName, pnic, lacpEnabled, lacpMode)
 
 struct LagConfigModel {
     std::string id;
@@ -246,9 +248,12 @@ struct DVSwitchModel {
     std::vector<DVPortModel> dvports;
     std::vector<LagConfigModel> lags;
     std::vector<LacpGroupModel> lacpGroups;  // running groups
+    std::vector<VlanCounterModel> vlanCounters;
+    std::vector<std::string> vlanCounting;  // uplinks whose VLAN counters are on
 };
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVSwitchModel, name, id, opaque, branded, numPorts, mtu, cdpStatus,
-                                                beaconTimeout, runningStateOnDpu, uplinks, dvports, lags, lacpGroups)
+                                                beaconTimeout, runningStateOnDpu, uplinks, dvports, lags, lacpGroups,
+                                                vlanCounters, vlanCounting)
 
 struct DVSwitchInventory {
     static constexpr const char* kSection = "dvswitches";

@@ -4,6 +4,7 @@
 
 #include "core/Faults.h"
 #include "kavrel/NetworkFactory.h"
+#include "lmxctl/NetworkInfoImpl.h"
 #include "lmxctl/VirtualSwitch.h"
 #include "vswitch/VswitchStore.h"
 
@@ -31,6 +32,40 @@ const DVPortModel& ExistingPort(const std::string& switchName, const std::string
         if (port.id == portId) return port;
     }
     throw KavrelException("DVPort " + portId + " does not exist on DVSwitch " + switchName);
+}
+
+template <typename Change>
+void UpdateSwitch(const std::string& name, Change&& change) {
+    HostStore::Instance().Update<DVSwitchInventory>([&](DVSwitchInventory& inventory) {
+        for (auto& dvswitch : inventory.dvswitches) {
+            if (dvswitch.name == name) {
+                change(dvswitch);
+                return;
+            }
+        }
+        throw KavrelException("DVSwitch " + name + " does not exist");
+    });
+}
+
+template <typename Change>
+void UpdatePort(const std::string& switchName, const std::string& portId, Change&& change) {
+    UpdateSwitch(switchName, [&](DVSwitchModel& dvswitch) {
+        for (auto& port : dvswitch.dvports) {
+            if (port.id == portId) {
+                change(port);
+                return;
+            }
+        }
+        throw KavrelException("DVPort " + portId + " does not exist on DVSwitch " + switchName);
+    });
+}
+
+// The name of the switch with that UUID, or "".
+std::string SwitchNameOf(const std::string& uuid) {
+    for (const auto& dvswitch : HostStore::Instance().Read<DVSwitchInventory>().dvswitches) {
+        if (dvswitch.id == uuid) return dvswitch.name;
+    }
+    return "";
 }
 
 std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> SwitchesWhere(bool opaque) {
@@ -80,10 +115,14 @@ bool DVPort::IsInUse(std::vector<std::string>& clients) const {
     return port.inUse || !port.clients.empty();
 }
 
-int32_t DVPort::GetConnectionId() const {
+uint32_t DVPort::GetConnectionId() const {
     CheckFault("DVPort::GetConnectionId");
-    const auto& port = ExistingPort(switchName_, portId_);
-    return port.clients.empty() ? 0 : port.clients.front().connectionId;
+    return ExistingPort(switchName_, portId_).connectionId;
+}
+
+void DVPort::SetConnectionId(uint32_t connectionId) {
+    CheckFault("DVPort::SetConnectionId");
+    UpdatePort(switchName_, portId_, [&](DVPortModel& port) { port.connectionId = connectionId; });
 }
 
 bool DVPort::IsUplink() const {
@@ -212,13 +251,11 @@ bool DVSwitch::IsRunningStateOnDpu() const {
 
 void DVSwitch::SetLacpTimeout(int64_t lagId, bool shortTimeout, const std::string& nicName) {
     CheckFault("DVSwitch::SetLacpTimeout");
-    HostStore::Instance().Update<DVSwitchInventory>([&](DVSwitchInventory& inventory) {
-        auto dvswitch = std::find_if(inventory.dvswitches.begin(), inventory.dvswitches.end(),
-                                     [&](const DVSwitchModel& entry) { return entry.name == name_; });
-        if (dvswitch == inventory.dvswitches.end()) throw KavrelException("DVSwitch " + name_ + " does not exist");
-        auto group = std::find_if(dvswitch->lacpGroups.begin(), dvswitch->lacpGroups.end(),
-                                  [&](const SimHost::LacpGroupModel& entry) { return static_cast<int64_t>(entry.lagId) == lagId; });
-        if (group == dvswitch->lacpGroups.end()) {
+    UpdateSwitch(name_, [&](DVSwitchModel& dvswitch) {
+        auto group = std::find_if(
+            dvswitch.lacpGroups.begin(), dvswitch.lacpGroups.end(),
+            [&](const SimHost::LacpGroupModel& entry) { return static_cast<int64_t>(entry.lagId) == lagId; });
+        if (group == dvswitch.lacpGroups.end()) {
             throw KavrelException("LAG " + std::to_string(lagId) + " is not running on DVSwitch " + name_);
         }
         bool matched = false;
@@ -278,6 +315,21 @@ std::vector<PortInfo> DVSwitch::GetPorts() const {
     return ports;
 }
 
+std::vector<UplinkVlanCounters> DVSwitch::GetUplinkVlanCounters(const std::string& uplink) const {
+    CheckFault("DVSwitch::GetUplinkVlanCounters");
+    std::vector<UplinkVlanCounters> counters;
+    for (const auto& entry : SimHost::VlanCountersOf(ExistingDV(name_), uplink)) {
+        counters.push_back(UplinkVlanCounters{entry.uplink, entry.vlanId, entry.rxPackets, entry.txPackets,
+                                              entry.rxBytes, entry.txBytes});
+    }
+    return counters;
+}
+
+void DVSwitch::SetUplinkVlanCounting(const std::string& uplink, bool enabled) {
+    CheckFault("DVSwitch::SetUplinkVlanCounting");
+    UpdateSwitch(name_, [&](DVSwitchModel& dvswitch) { SimHost::SetVlanCounting(dvswitch, uplink, enabled); });
+}
+
 uint32_t DVSwitch::GetMTU() const {
     CheckFault("DVSwitch::GetMTU");
     return ExistingDV(name_).mtu;
@@ -318,7 +370,7 @@ std::unique_ptr<DVPort> NetworkFactory::GetDVPort(const DVPortParam& param) {
         if (dvswitch.id != param.switchUuid) continue;
         for (const auto& port : dvswitch.dvports) {
             if (port.id != param.portId) continue;
-            bool connected = param.connectionId == 0 ||
+            bool connected = param.connectionId == 0 || port.connectionId == param.connectionId ||
                              std::any_of(port.clients.begin(), port.clients.end(), [&](const auto& client) {
                                  return client.connectionId == param.connectionId;
                              });
@@ -327,6 +379,11 @@ std::unique_ptr<DVPort> NetworkFactory::GetDVPort(const DVPortParam& param) {
         }
     }
     return nullptr;
+}
+
+std::unique_ptr<NetworkInfo> NetworkFactory::GetNetworkInfo() {
+    CheckFault("NetworkFactory::GetNetworkInfo");
+    return std::make_unique<LmxCtl::Network::NetworkInfoImpl>();
 }
 
 }  // namespace Network
@@ -345,12 +402,46 @@ std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> VirtualSwitchInfoImpl::G
     return SwitchesWhere(true);
 }
 
+std::unique_ptr<Kavrel::Network::DVSwitch> VirtualSwitchInfoImpl::GetDVSwitchByName(const std::string& name) {
+    CheckFault("VirtualSwitchInfoImpl::GetDVSwitchByName");
+    if (!SimHost::FindDVSwitch(HostStore::Instance().Read<DVSwitchInventory>(), name)) return nullptr;
+    return std::make_unique<DVSwitchImpl>(name);
+}
+
+std::vector<std::unique_ptr<Kavrel::Network::Portset>> VirtualSwitchInfoImpl::GetAllSwitches() {
+    CheckFault("VirtualSwitchInfoImpl::GetAllSwitches");
+    std::vector<std::unique_ptr<Kavrel::Network::Portset>> switches;
+    for (const auto& vswitch : HostStore::Instance().Read<SimHost::VirtualSwitchInventory>().vswitches) {
+        switches.push_back(std::make_unique<PortsetImpl>(vswitch.name));
+    }
+    for (const auto& dvswitch : HostStore::Instance().Read<DVSwitchInventory>().dvswitches) {
+        switches.push_back(std::make_unique<DVSwitchImpl>(dvswitch.name));
+    }
+    return switches;
+}
+
 DVSwitchImpl::DVSwitchImpl(const std::string& name) : Kavrel::Network::DVSwitch(name) {}
 DVSwitchImpl::~DVSwitchImpl() = default;
 
 DVPortImpl::DVPortImpl(const std::string& switchName, const std::string& portId)
     : Kavrel::Network::DVPort(switchName, portId) {}
+DVPortImpl::DVPortImpl(const Kavrel::Network::DVPortParam& param)
+    : Kavrel::Network::DVPort(SwitchNameOf(param.switchUuid), param.portId) {}
+
 DVPortImpl::~DVPortImpl() = default;
+
+bool DVPortImpl::IsValid() const {
+    CheckFault("DVPortImpl::IsValid");
+    if (switchName_.empty()) return false;
+    const auto* dvswitch = SimHost::FindDVSwitch(HostStore::Instance().Read<DVSwitchInventory>(), switchName_);
+    return dvswitch && std::any_of(dvswitch->dvports.begin(), dvswitch->dvports.end(),
+                                   [&](const DVPortModel& port) { return port.id == portId_; });
+}
+
+Kavrel::Network::DVPortParam DVPortImpl::GetDVPortParam() const {
+    CheckFault("DVPortImpl::GetDVPortParam");
+    return Kavrel::Network::DVPortParam{ExistingDV(switchName_).id, portId_, GetConnectionId()};
+}
 
 }  // namespace Network
 }  // namespace LmxCtl

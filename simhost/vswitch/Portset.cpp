@@ -85,14 +85,21 @@ std::vector<PortInfo> Portset::GetPorts() const {
     return ports;
 }
 
-std::vector<UplinkVlanCounters> Portset::GetUplinkVlanCounters() const {
+std::vector<UplinkVlanCounters> Portset::GetUplinkVlanCounters(const std::string& uplink) const {
     CheckFault("Portset::GetUplinkVlanCounters");
     std::vector<UplinkVlanCounters> counters;
-    for (const auto& entry : SimHost::ExistingSwitch(name_).vlanCounters) {
+    for (const auto& entry : SimHost::VlanCountersOf(SimHost::ExistingSwitch(name_), uplink)) {
         counters.push_back(UplinkVlanCounters{entry.uplink, entry.vlanId, entry.rxPackets, entry.txPackets,
                                               entry.rxBytes, entry.txBytes});
     }
     return counters;
+}
+
+void Portset::SetUplinkVlanCounting(const std::string& uplink, bool enabled) {
+    CheckFault("Portset::SetUplinkVlanCounting");
+    UpdateSwitch(name_, [&](VirtualSwitchModel& vswitch, VirtualSwitchInventory&) {
+        SimHost::SetVlanCounting(vswitch, uplink, enabled);
+    });
 }
 
 uint32_t Portset::GetMTU() const {
@@ -183,13 +190,10 @@ void Portset::RemoveUplink(const std::string& uplink, bool) {
         if (found == vswitch.uplinks.end()) {
             throw KavrelException("Uplink " + uplink + " is not connected to virtual switch " + vswitch.name);
         }
-        vswitch.uplinks.erase(found);
+        SimHost::SetVlanCounting(vswitch, uplink, false);
+        vswitch.uplinks.erase(std::find(vswitch.uplinks.begin(), vswitch.uplinks.end(), uplink));
         DropFromOrder(vswitch.teaming, uplink);
         for (auto& group : vswitch.portgroups) DropFromOrder(group.teaming, uplink);
-        vswitch.vlanCounters.erase(
-            std::remove_if(vswitch.vlanCounters.begin(), vswitch.vlanCounters.end(),
-                           [&](const SimHost::VlanCounterModel& entry) { return entry.uplink == uplink; }),
-            vswitch.vlanCounters.end());
     });
 }
 

@@ -2,7 +2,9 @@
 // operations: policy conversions, lookups that refuse, and host-wide limits.
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/HostStore.h"
 #include "kavrel/Lib.h"
@@ -46,10 +48,40 @@ std::string UplinkOwner(const VirtualSwitchInventory& standard, const DVSwitchIn
 // free one. Returns the port id; refuses when the switch has no free port.
 uint32_t ConnectStandardPort(VirtualSwitchInventory& inventory, const std::string& portgroup, PortModel port);
 // Connects a client to a distributed port; returns the new connection id.
-int32_t ConnectDVPort(DVSwitchInventory& inventory, const std::string& switchUuid, const std::string& portId,
+uint32_t ConnectDVPort(DVSwitchInventory& inventory, const std::string& switchUuid, const std::string& portId,
                       const std::string& clientName);
 // Drops every port or connection of that client; true when there was one.
 bool DisconnectClient(VirtualSwitchInventory& standard, DVSwitchInventory& distributed, const std::string& clientName);
+
+// VLAN counters of one uplink of a switch (standard or distributed): empty
+// while counting is off; switching counting off drops the counters.
+template <typename SwitchModel>
+std::vector<VlanCounterModel> VlanCountersOf(const SwitchModel& vswitch, const std::string& uplink) {
+    std::vector<VlanCounterModel> counters;
+    const auto& on = vswitch.vlanCounting;
+    if (std::find(on.begin(), on.end(), uplink) == on.end()) return counters;
+    for (const auto& entry : vswitch.vlanCounters) {
+        if (entry.uplink == uplink) counters.push_back(entry);
+    }
+    return counters;
+}
+
+template <typename SwitchModel>
+void SetVlanCounting(SwitchModel& vswitch, const std::string& uplink, bool enabled) {
+    if (std::find(vswitch.uplinks.begin(), vswitch.uplinks.end(), uplink) == vswitch.uplinks.end()) {
+        throw Kavrel::Lib::KavrelException("Uplink " + uplink + " is not connected to virtual switch " + vswitch.name);
+    }
+    auto& on = vswitch.vlanCounting;
+    on.erase(std::remove(on.begin(), on.end(), uplink), on.end());
+    if (enabled) {
+        on.push_back(uplink);
+        return;
+    }
+    auto& counters = vswitch.vlanCounters;
+    counters.erase(std::remove_if(counters.begin(), counters.end(),
+                                  [&](const VlanCounterModel& entry) { return entry.uplink == uplink; }),
+                   counters.end());
+}
 
 // Ports configured on all switches of the host together.
 uint64_t HostPortCount(const VirtualSwitchInventory& standard, const DVSwitchInventory& distributed);

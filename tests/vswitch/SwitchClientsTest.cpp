@@ -1,10 +1,11 @@
-// Clients on switches: the host operations other parts of the host use to
-// connect host interfaces and VM ports, and how the switch commands see them.
+// What other parts of the host use switches for: connecting host interfaces
+// and VM ports, distributed-port connections, and per-uplink VLAN counters.
 #include <string>
 
 #include "VswitchFixture.h"
 #include "core/HostStore.h"
 #include "kavrel/NetworkFactory.h"
+#include "lmxctl/VirtualSwitch.h"
 #include "vswitch/VswitchStore.h"
 
 namespace VswitchTest {
@@ -81,11 +82,11 @@ TEST_F(SwitchClientsTest, AFullSwitchRefusesAnotherPort) {
 }
 
 TEST_F(SwitchClientsTest, DistributedPortsTakeConnectionsAndAreFoundByThem) {
-    int32_t connection = 0;
+    uint32_t connection = 0;
     Edit([&](VirtualSwitchInventory&, DVSwitchInventory& distributed) {
         connection = SimHost::ConnectDVPort(distributed, "uuid-a", "5", "lmx7");
     });
-    EXPECT_EQ(connection, 41);
+    EXPECT_EQ(connection, 41u);
     Kavrel::Network::DVPortParam param{"uuid-a", "5", 41};
     auto port = Kavrel::Network::NetworkFactory::GetDVPort(param);
     ASSERT_TRUE(port);
@@ -101,6 +102,58 @@ TEST_F(SwitchClientsTest, DistributedPortsTakeConnectionsAndAreFoundByThem) {
                  Kavrel::Lib::KavrelException);
     auto list = RootJson(Run("network vswitch dvs norvale list"));
     EXPECT_EQ(list[0]["DVPort"][1]["Client"], json({"vm1.eth0", "lmx7"}));
+}
+
+TEST_F(SwitchClientsTest, DistributedPortsFromAParamKeepTheirConnectionId) {
+    LmxCtl::Network::DVPortImpl unknownSwitch(Kavrel::Network::DVPortParam{"uuid-x", "5", 0});
+    EXPECT_FALSE(unknownSwitch.IsValid());
+    LmxCtl::Network::DVPortImpl unknownPort(Kavrel::Network::DVPortParam{"uuid-a", "77", 0});
+    EXPECT_FALSE(unknownPort.IsValid());
+
+    LmxCtl::Network::DVPortImpl port(Kavrel::Network::DVPortParam{"uuid-a", "5", 0});
+    ASSERT_TRUE(port.IsValid());
+    EXPECT_EQ(port.GetConnectionId(), 0u);
+    port.SetConnectionId(1733400000u);
+    LmxCtl::Network::DVPortImpl again(Kavrel::Network::DVPortParam{"uuid-a", "5", 1733400000u});
+    auto param = again.GetDVPortParam();
+    EXPECT_EQ(param.switchUuid, "uuid-a");
+    EXPECT_EQ(param.portId, "5");
+    EXPECT_EQ(param.connectionId, 1733400000u);
+    EXPECT_TRUE(Kavrel::Network::NetworkFactory::GetDVPort(param));
+}
+
+TEST_F(SwitchClientsTest, EverySwitchIsListedAndVlanCountersFollowTheirSwitch) {
+    json small = {{"name", "small"},
+                  {"system", true},
+                  {"uplinks", {"pnic0"}},
+                  {"vlanCounting", {"pnic0"}},
+                  {"vlanCounters", {{{"uplink", "pnic0"}, {"vlanId", 20}, {"rxPackets", 7}, {"txPackets", 9}}}}};
+    json dvs = {{"name", "cds-a"}, {"uplinks", {"pnic4"}}};
+    UseHost(Host(json::array({small}), json::array({dvs})));
+    LmxCtl::Network::VirtualSwitchInfoImpl info;
+    auto switches = info.GetAllSwitches();
+    ASSERT_EQ(switches.size(), 2u);
+    EXPECT_EQ(switches[0]->GetName(), "small");
+    EXPECT_EQ(switches[1]->GetName(), "cds-a");
+    EXPECT_TRUE(info.GetDVSwitchByName("cds-a"));
+    EXPECT_FALSE(info.GetDVSwitchByName("small"));
+
+    auto counters = switches[0]->GetUplinkVlanCounters("pnic0");
+    ASSERT_EQ(counters.size(), 1u);
+    EXPECT_EQ(counters[0].vlanId, 20);
+    EXPECT_EQ(counters[0].txPackets, 9u);
+    EXPECT_TRUE(switches[1]->GetUplinkVlanCounters("pnic4").empty());
+
+    switches[1]->SetUplinkVlanCounting("pnic4", true);
+    switches[0]->SetUplinkVlanCounting("pnic0", false);
+    EXPECT_TRUE(switches[0]->GetUplinkVlanCounters("pnic0").empty());
+    switches[0]->SetUplinkVlanCounting("pnic0", true);
+    EXPECT_TRUE(switches[0]->GetUplinkVlanCounters("pnic0").empty());  // switching off dropped the counters
+    EXPECT_EQ(Section("dvswitches")["dvswitches"][0]["vlanCounting"], json({"pnic4"}));
+    EXPECT_THROW(switches[1]->SetUplinkVlanCounting("pnic0", true), Kavrel::Lib::KavrelException);
+
+    auto network = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+    EXPECT_EQ(network->GetPnics(0).size(), 5u);
 }
 
 }  // namespace
