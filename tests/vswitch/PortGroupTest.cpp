@@ -3,6 +3,8 @@
 #include <string>
 
 #include "VswitchFixture.h"
+#include "kavrel/Lib.h"
+#include "lmxctl/VirtualSwitch.h"
 
 namespace VswitchTest {
 namespace {
@@ -89,6 +91,21 @@ TEST_F(PortGroupTest, VlanIdsAreRangeCheckedAndRequired) {
     EXPECT_EQ(Errors(Run("network vswitch standard portgroup set -p nope -v 5")),
               std::vector<std::string>{"Unable to find a port group with the name nope"});
     EXPECT_EQ(StoredPortGroup("pg")["vlanId"], 4095);
+}
+
+TEST_F(PortGroupTest, TheHostItselfRefusesVlanIdsOutOfRange) {
+    LmxCtl::Network::PortGroupImpl portgroup("pg");
+    for (int64_t vlanId : {-1, 4096, 70000}) {
+        try {
+            portgroup.SetVlanId(vlanId);
+            ADD_FAILURE() << vlanId << " was accepted";
+        } catch (const Kavrel::Lib::KavrelException& refusal) {
+            EXPECT_EQ(refusal.GetDescription(),
+                      "Invalid VLAN ID " + std::to_string(vlanId) + ": it must be between 0 and 4095");
+        }
+    }
+    EXPECT_EQ(portgroup.GetVlanId(), 10);
+    EXPECT_THROW(LmxCtl::Network::PortGroupImpl("missing"), Kavrel::Lib::KavrelException);
 }
 
 TEST_F(PortGroupTest, UnknownPortGroupsAreReportedByEveryPolicyCommand) {
