@@ -1,30 +1,85 @@
-// lacp get stats: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch dvs norvale lacp stats get: LACPDU counters of every NIC in a running LACP group.
 #include "frame/CommandFrame.h"
+#include "kavrel/DVSwitch.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-LacpGetStats::LacpGetStats() {}
+namespace {
+const std::string kRecordName = "LACPStats";
+const std::string kDVSwitchField = "DVSwitch";
+const std::string kNicField = "NIC";
+const std::string kLagIdField = "LAG ID";
+const std::string kTxLacpdusField = "Tx LACPDUs";
+const std::string kTxErrorsField = "Tx Errors";
+const std::string kRxLacpdusField = "Rx LACPDUs";
+const std::string kRxErrorsField = "Rx Errors";
+}  // namespace
+
+LacpGetStats::LacpGetStats() {
+    SetDescription("Get LACP stats on DVS uplinks");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:LACP", "Uplink, Tx LACPDUs, Tx Errors, Rx LACPDUs, Rx Errors");
+}
 
 std::shared_ptr<LacpGetStats> LacpGetStats::New() { return std::shared_ptr<LacpGetStats>(new LacpGetStats()); }
 
 LacpGetStats::~LacpGetStats() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> LacpGetStats::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("LacpGetStats");
+RecordPtr LacpGetStats::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kDVSwitchField)
+        .String(kNicField)
+        .Int(kLagIdField)
+        .Int(kTxLacpdusField)
+        .Int(kTxErrorsField)
+        .Int(kRxLacpdusField)
+        .Int(kRxErrorsField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> LacpGetStats::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> LacpGetStats::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr LacpGetStats::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kDvsParameter, Parvik::CallSpec::PARAM_STRING, "s", kDvsDescription, false);
+    return spec;
 }
 
-void LacpGetStats::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                  const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr LacpGetStats::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
+
+void LacpGetStats::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> switches;
+        if (!SelectLacpSwitches(input, output, switches)) return;
+        bool anyGroup = false;
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& dvswitch : switches) {
+            const std::string name = dvswitch->GetDvsName();
+            for (const auto& group : dvswitch->GetLacpRuntime()) {
+                anyGroup = true;
+                for (const auto& nic : group.nics) {
+                    auto record = GetOutputStructure();
+                    record->SetField(kDVSwitchField, name);
+                    record->SetField(kNicField, nic.name);
+                    record->SetField(kLagIdField, group.lagId);
+                    record->SetField(kTxLacpdusField, nic.counters.txLacpdus);
+                    record->SetField(kTxErrorsField, nic.counters.txErrors);
+                    record->SetField(kRxLacpdusField, nic.counters.rxLacpdus);
+                    record->SetField(kRxErrorsField, nic.counters.rxErrors);
+                    list->Add(record);
+                }
+            }
+        }
+        if (!anyGroup) {
+            output->AddErrorMessage("No running LACP group on the host.");
+            return;
+        }
+        if (list->GetCount() == 0) {
+            output->AddErrorMessage("No pnic is connected to DVSwitch.");
+            return;
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

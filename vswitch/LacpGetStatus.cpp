@@ -1,30 +1,169 @@
-// lacp get status: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch dvs norvale lacp status get: the running LACP groups with each NIC's actor and partner state.
 #include "frame/CommandFrame.h"
+#include "kavrel/DVSwitch.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-LacpGetStatus::LacpGetStatus() {}
+namespace {
+const std::string kLagRecord = "LAG";
+const std::string kNicStatusRecord = "NicStatus";
+const std::string kLocalInfoRecord = "LocalInfo";
+const std::string kPartnerInfoRecord = "PartnerInfo";
+
+const std::string kDVSwitchField = "DVSwitch";
+const std::string kLagIdField = "LAG ID";
+const std::string kModeField = "Mode";
+const std::string kFlagsField = "Flags";
+const std::string kNicListField = "Nic List";
+const std::string kNicField = "Nic";
+const std::string kStateField = "State";
+const std::string kLocalInformationField = "Local Information";
+const std::string kPartnerInformationField = "Partner Information";
+const std::string kPortStateField = "Port State";
+const std::string kAdminKeyField = "Admin Key";
+const std::string kOperKeyField = "Oper Key";
+const std::string kPortPriorityField = "Port Priority";
+const std::string kPortNumberField = "Port Number";
+const std::string kDeviceIdField = "Device ID";
+const std::string kAgeField = "Age";
+
+std::string Columns(std::initializer_list<std::string> names) {
+    std::string text;
+    for (const auto& name : names) text += (text.empty() ? "" : ",") + name;
+    return text;
+}
+
+const std::string kLagColumns = Columns({kDVSwitchField, kLagIdField, kModeField, kAgeField, kFlagsField, kNicListField});
+const std::string kNicStatusColumns =
+    Columns({kNicField, kStateField, kLocalInformationField, kPartnerInformationField});
+const std::string kLocalInfoColumns =
+    Columns({kFlagsField, kAdminKeyField, kOperKeyField, kPortPriorityField, kPortNumberField, kPortStateField});
+const std::string kPartnerInfoColumns = Columns(
+    {kDeviceIdField, kAgeField, kFlagsField, kOperKeyField, kPortPriorityField, kPortNumberField, kPortStateField});
+
+const std::vector<std::string> kFlagsLegend = {
+    "S - Device is sending Slow LACPDUs", "F - Device is sending fast LACPDUs", "A - Device is in active mode",
+    "P - Device is in passive mode"};
+
+RecordPtr LocalInfoStructure() {
+    return RecordTemplate(kLocalInfoRecord)
+        .String(kPortStateField)
+        .String(kFlagsField)
+        .Int(kAdminKeyField)
+        .Int(kOperKeyField)
+        .Int(kPortPriorityField)
+        .Int(kPortNumberField);
+}
+
+RecordPtr PartnerInfoStructure() {
+    return RecordTemplate(kPartnerInfoRecord)
+        .String(kDeviceIdField)
+        .String(kPortStateField)
+        .String(kFlagsField)
+        .String(kAgeField)
+        .Int(kOperKeyField)
+        .Int(kPortPriorityField)
+        .Int(kPortNumberField);
+}
+
+RecordPtr NicStatusStructure() {
+    return RecordTemplate(kNicStatusRecord)
+        .String(kNicField)
+        .String(kStateField)
+        .Record(kLocalInformationField, LocalInfoStructure())
+        .Record(kPartnerInformationField, PartnerInfoStructure());
+}
+
+RecordPtr NicStatusRecord(const Kavrel::Network::LacpNicRuntime& nic, bool onDpu) {
+    auto local = LocalInfoStructure();
+    local->SetField(kPortStateField, LacpPortStateText(nic.actor.state));
+    local->SetField(kFlagsField, nic.actor.flags);
+    local->SetField(kAdminKeyField, nic.actor.adminKey);
+    local->SetField(kOperKeyField, nic.actor.operKey);
+    local->SetField(kPortPriorityField, nic.actor.portPriority);
+    local->SetField(kPortNumberField, nic.actor.portNumber);
+    auto partner = PartnerInfoStructure();
+    partner->SetField(kDeviceIdField, nic.partner.deviceId);
+    partner->SetField(kPortStateField, LacpPortStateText(nic.partner.state));
+    partner->SetField(kFlagsField, nic.partner.flags);
+    partner->SetField(kAgeField, ConvertToHrsMinsAndSecs(nic.partner.age));
+    partner->SetField(kOperKeyField, nic.partner.operKey);
+    partner->SetField(kPortPriorityField, nic.partner.portPriority);
+    partner->SetField(kPortNumberField, nic.partner.portNumber);
+    auto record = NicStatusStructure();
+    record->SetField(kNicField, nic.name);
+    record->SetField(kStateField, onDpu ? nic.state + " (running state is on dpu)" : nic.state);
+    record->SetField(kLocalInformationField, local);
+    record->SetField(kPartnerInformationField, partner);
+    return record;
+}
+}  // namespace
+
+LacpGetStatus::LacpGetStatus() {
+    SetDescription("Get LACP status on DVS");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:" + kLagRecord, "%DVSwitch%");
+    SetDefaultOutputParameter("header:" + kNicStatusRecord, "<NONE>");
+    SetDefaultOutputParameter("header:" + kLocalInfoRecord, "<NONE>");
+    SetDefaultOutputParameter("header:" + kPartnerInfoRecord, "<NONE>");
+    SetDefaultOutputParameter("table-columns:" + kLagRecord, kLagColumns);
+    SetDefaultOutputParameter("table-columns:" + kNicStatusRecord, kNicStatusColumns);
+    SetDefaultOutputParameter("table-columns:" + kLocalInfoRecord, kLocalInfoColumns);
+    SetDefaultOutputParameter("table-columns:" + kPartnerInfoRecord, kPartnerInfoColumns);
+}
 
 std::shared_ptr<LacpGetStatus> LacpGetStatus::New() { return std::shared_ptr<LacpGetStatus>(new LacpGetStatus()); }
 
 LacpGetStatus::~LacpGetStatus() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> LacpGetStatus::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("LacpGetStatus");
+RecordPtr LacpGetStatus::GetOutputStructure() {
+    return RecordTemplate(kLagRecord)
+        .String(kDVSwitchField)
+        .Int(kLagIdField)
+        .String(kModeField)
+        .StringList(kFlagsField)
+        .RecordList(kNicListField, NicStatusStructure());
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> LacpGetStatus::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> LacpGetStatus::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr LacpGetStatus::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kDvsParameter, Parvik::CallSpec::PARAM_STRING, "s", kDvsDescription, false);
+    return spec;
 }
 
-void LacpGetStatus::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                   const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr LacpGetStatus::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
+
+void LacpGetStatus::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> switches;
+        if (!SelectLacpSwitches(input, output, switches)) return;
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& dvswitch : switches) {
+            const std::string name = dvswitch->GetDvsName();
+            auto groups = dvswitch->GetLacpRuntime();
+            if (groups.empty()) continue;
+            const bool onDpu = dvswitch->IsRunningStateOnDpu();
+            for (const auto& group : groups) {
+                auto nics = MakeRecordList(NicStatusStructure());
+                for (const auto& nic : group.nics) nics->Add(NicStatusRecord(nic, onDpu));
+                auto record = GetOutputStructure();
+                record->SetField(kDVSwitchField, name);
+                record->SetField(kLagIdField, group.lagId);
+                record->SetField(kModeField, LacpStatusModeName(group.mode));
+                record->SetField(kFlagsField, kFlagsLegend);
+                record->SetField(kNicListField, nics);
+                list->Add(record);
+            }
+        }
+        if (list->GetCount() == 0) {
+            output->AddErrorMessage("No running LACP group on the host.");
+            return;
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

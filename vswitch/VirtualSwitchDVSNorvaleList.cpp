@@ -1,30 +1,137 @@
-// virtual switch d v s norvale list: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch dvs norvale list: the distributed switches present on this host with their ports and clients.
 #include "frame/CommandFrame.h"
+#include "kavrel/NetworkFactory.h"
+#include "lmxctl/VirtualSwitch.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-VirtualSwitchDVSNorvaleList::VirtualSwitchDVSNorvaleList() {}
+namespace {
+const std::string kCdsNameParameter = "cds-name";
+const std::string kRecordName = "CDS";
+const std::string kNameField = "Name";
+const std::string kCdsIdField = "CDS ID";
+const std::string kClassField = "Class";
+const std::string kNumPortsField = "Num Ports";
+const std::string kUsedPortsField = "Used Ports";
+const std::string kConfiguredPortsField = "Configured Ports";
+const std::string kMtuField = "MTU";
+const std::string kCdpStatusField = "CDP Status";
+const std::string kBeaconTimeoutField = "Beacon Timeout";
+const std::string kUplinksField = "Uplinks";
+const std::string kBrandedField = "Norvale Branded";
+const std::string kDVPortField = "DVPort";
+const std::string kDVPortRecordName = "DVPort";
+const std::string kPortIdField = "Port ID";
+const std::string kInUseField = "In Use";
+const std::string kDVPortgroupIdField = "DVPortgroup ID";
+const std::string kClientField = "Client";
+}  // namespace
 
-std::shared_ptr<VirtualSwitchDVSNorvaleList> VirtualSwitchDVSNorvaleList::New() { return std::shared_ptr<VirtualSwitchDVSNorvaleList>(new VirtualSwitchDVSNorvaleList()); }
+VirtualSwitchDVSNorvaleList::VirtualSwitchDVSNorvaleList() {
+    SetDescription("List the Norvale Celdra Distributed Switch currently configured on the Talix host.");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:" + kRecordName, "%Name%");
+    SetDefaultOutputParameter("table-columns",
+                              "Name,CDS ID,Class,Num Ports,Used Ports,Configured Ports,MTU,CDP Status,Beacon Timeout,"
+                              "Uplinks,Norvale Branded,DVPort");
+}
+
+std::shared_ptr<VirtualSwitchDVSNorvaleList> VirtualSwitchDVSNorvaleList::New() {
+    return std::shared_ptr<VirtualSwitchDVSNorvaleList>(new VirtualSwitchDVSNorvaleList());
+}
 
 VirtualSwitchDVSNorvaleList::~VirtualSwitchDVSNorvaleList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> VirtualSwitchDVSNorvaleList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("VirtualSwitchDVSNorvaleList");
+RecordPtr VirtualSwitchDVSNorvaleList::GetDVPortStructure() {
+    return RecordTemplate(kDVPortRecordName)
+        .String(kPortIdField)
+        .Bool(kInUseField)
+        .String(kDVPortgroupIdField)
+        .StringList(kClientField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> VirtualSwitchDVSNorvaleList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> VirtualSwitchDVSNorvaleList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+ListPtr VirtualSwitchDVSNorvaleList::GetDVPortList(const std::vector<std::unique_ptr<Kavrel::Network::DVPort>>& ports) {
+    auto list = MakeRecordList(GetDVPortStructure());
+    for (const auto& port : ports) {
+        const auto* dvport = dynamic_cast<const LmxCtl::Network::DVPortImpl*>(port.get());
+        if (!dvport) continue;
+        std::vector<std::string> clients;
+        bool inUse = dvport->IsInUse(clients);
+        auto record = GetDVPortStructure();
+        record->SetField(kPortIdField, dvport->GetId());
+        record->SetField(kInUseField, inUse);
+        record->SetField(kDVPortgroupIdField, dvport->GetDVPortgroupId());
+        record->SetField(kClientField, clients);
+        list->Add(record);
+    }
+    return list;
 }
 
-void VirtualSwitchDVSNorvaleList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+RecordPtr VirtualSwitchDVSNorvaleList::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kNameField)
+        .String(kCdsIdField)
+        .String(kClassField)
+        .Int(kNumPortsField)
+        .Int(kUsedPortsField)
+        .Int(kConfiguredPortsField)
+        .Int(kMtuField)
+        .String(kCdpStatusField)
+        .Int(kBeaconTimeoutField)
+        .StringList(kUplinksField)
+        .Bool(kBrandedField)
+        .RecordList(kDVPortField, GetDVPortStructure());
+}
+
+InputSpecPtr VirtualSwitchDVSNorvaleList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kCdsNameParameter, Parvik::CallSpec::PARAM_STRING, "v",
+                 "Limit the output of this command to only cDS with the given name.", false);
+    return spec;
+}
+
+OutputSpecPtr VirtualSwitchDVSNorvaleList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
+}
+
+void VirtualSwitchDVSNorvaleList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        const std::string name = input->HasParameter(kCdsNameParameter) ? input->GetParameter(kCdsNameParameter) : "";
+        std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> candidates;
+        if (name.empty()) {
+            LmxCtl::Network::VirtualSwitchInfoImpl switches;
+            candidates = switches.GetDVSwitches();
+        } else if (auto dvswitch = Kavrel::Network::NetworkFactory::GetDVSwitchByName(name)) {
+            candidates.push_back(std::move(dvswitch));
+        }
+        const std::vector<std::string> nicNames = PhysicalNicNames();
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& candidate : candidates) {
+            const auto* dvswitch = dynamic_cast<const LmxCtl::Network::DVSwitchImpl*>(candidate.get());
+            if (!dvswitch) {
+                output->AddErrorMessage("Unable to access all cDS");
+                break;
+            }
+            auto record = GetOutputStructure();
+            record->SetField(kNameField, dvswitch->GetDvsName());
+            record->SetField(kCdsIdField, dvswitch->GetDvsId());
+            record->SetField(kClassField, dvswitch->GetClass());
+            record->SetField(kNumPortsField, dvswitch->GetNumPorts());
+            record->SetField(kUsedPortsField, dvswitch->GetNumUsedPorts());
+            record->SetField(kConfiguredPortsField, dvswitch->GetNumConfiguredPorts());
+            record->SetField(kMtuField, dvswitch->GetMTU());
+            record->SetField(kCdpStatusField, dvswitch->GetCdpStatusString());
+            record->SetField(kBeaconTimeoutField, dvswitch->GetBeaconTimeout());
+            record->SetField(kUplinksField, PhysicalUplinks(dvswitch->GetUplinks(), nicNames));
+            record->SetField(kBrandedField, dvswitch->IsNorvaleBranded());
+            record->SetField(kDVPortField, GetDVPortList(dvswitch->GetDVPorts()));
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

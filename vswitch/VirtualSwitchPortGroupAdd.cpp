@@ -1,26 +1,46 @@
-// virtual switch port group add: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch standard portgroup add: add a port group to a standard switch.
 #include "frame/CommandFrame.h"
+#include "kavrel/NetworkFactory.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-VirtualSwitchPortGroupAdd::VirtualSwitchPortGroupAdd() {}
+VirtualSwitchPortGroupAdd::VirtualSwitchPortGroupAdd() {
+    SetDescription("Allows the addition of a standard port group to a virtual switch.");
+}
 
-std::shared_ptr<VirtualSwitchPortGroupAdd> VirtualSwitchPortGroupAdd::New() { return std::shared_ptr<VirtualSwitchPortGroupAdd>(new VirtualSwitchPortGroupAdd()); }
+std::shared_ptr<VirtualSwitchPortGroupAdd> VirtualSwitchPortGroupAdd::New() {
+    return std::shared_ptr<VirtualSwitchPortGroupAdd>(new VirtualSwitchPortGroupAdd());
+}
 
 VirtualSwitchPortGroupAdd::~VirtualSwitchPortGroupAdd() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> VirtualSwitchPortGroupAdd::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr VirtualSwitchPortGroupAdd::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPortgroupNameParameter, Parvik::CallSpec::PARAM_STRING, "p", "The name of the port group to add",
+                 true);
+    AddParameter(spec, kVswitchNameParameter, Parvik::CallSpec::PARAM_STRING, "v",
+                 "The virtual switch to add the port group to.", true);
+    return spec;
+}
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> VirtualSwitchPortGroupAdd::GetOutputSpecInternal() {
+OutputSpecPtr VirtualSwitchPortGroupAdd::GetOutputSpecInternal() {
     return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
 }
 
-void VirtualSwitchPortGroupAdd::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                               const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void VirtualSwitchPortGroupAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        const std::string& name = input->GetParameter(kVswitchNameParameter);
+        auto vswitch = Kavrel::Network::NetworkFactory::GetVirtualSwitchById(name, Kavrel::Network::PORTSET_GET_DEFAULT);
+        if (!vswitch) {
+            output->AddErrorMessage(UnknownVirtualSwitchMessage(name));
+            return;
+        }
+        vswitch->AddPortGroup(input->GetParameter(kPortgroupNameParameter));
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

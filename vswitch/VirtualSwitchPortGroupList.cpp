@@ -1,30 +1,64 @@
-// virtual switch port group list: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch standard portgroup list: every port group with its switch, clients and VLAN.
 #include "frame/CommandFrame.h"
+#include "lmxctl/NetworkInfoImpl.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-VirtualSwitchPortGroupList::VirtualSwitchPortGroupList() {}
+namespace {
+const std::string kRecordName = "PortGroup";
+const std::string kNameField = "Name";
+const std::string kVirtualSwitchField = "Virtual Switch";
+const std::string kActiveClientsField = "Active Clients";
+const std::string kVlanIdField = "VLAN ID";
+}  // namespace
 
-std::shared_ptr<VirtualSwitchPortGroupList> VirtualSwitchPortGroupList::New() { return std::shared_ptr<VirtualSwitchPortGroupList>(new VirtualSwitchPortGroupList()); }
+VirtualSwitchPortGroupList::VirtualSwitchPortGroupList() {
+    SetDescription("List all of the port groups currently on the system.");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:" + kRecordName, "Name,Virtual Switch,Active Clients,VLAN ID");
+}
+
+std::shared_ptr<VirtualSwitchPortGroupList> VirtualSwitchPortGroupList::New() {
+    return std::shared_ptr<VirtualSwitchPortGroupList>(new VirtualSwitchPortGroupList());
+}
 
 VirtualSwitchPortGroupList::~VirtualSwitchPortGroupList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> VirtualSwitchPortGroupList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("VirtualSwitchPortGroupList");
+RecordPtr VirtualSwitchPortGroupList::GetOutputStructure() {
+    return RecordTemplate(kRecordName).String(kNameField).String(kVirtualSwitchField).Int(kActiveClientsField).Int(
+        kVlanIdField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> VirtualSwitchPortGroupList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> VirtualSwitchPortGroupList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr VirtualSwitchPortGroupList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kTypeParameter, Parvik::CallSpec::PARAM_STRING, "t",
+                 "List port groups with given type(e.g. system).", false);
+    return spec;
 }
 
-void VirtualSwitchPortGroupList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr VirtualSwitchPortGroupList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
+}
+
+void VirtualSwitchPortGroupList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        int type = Kavrel::Network::PORTSET_GET_DEFAULT;
+        if (!ReadPortsetType(input, output, type)) return;
+        LmxCtl::Network::NetworkInfoImpl network;
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& portgroup : network.GetAllPortGroups(type)) {
+            auto record = GetOutputStructure();
+            record->SetField(kNameField, portgroup->GetName());
+            record->SetField(kVirtualSwitchField, portgroup->GetVirtualSwitchName());
+            record->SetField(kActiveClientsField, portgroup->GetActiveClients());
+            record->SetField(kVlanIdField, static_cast<uint16_t>(portgroup->GetVlanId()));
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,81 @@
-// virtual switch port group policy failover get: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch standard portgroup policy failover get: a port group's effective teaming policy and its overrides.
 #include "frame/CommandFrame.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-VirtualSwitchPortGroupPolicyFailoverGet::VirtualSwitchPortGroupPolicyFailoverGet() {}
+namespace {
+const std::string kRecordName = "PortGroupFailoverPolicy";
+const std::string kOverrideLoadBalancingField = "Override Vswitch Load Balancing";
+const std::string kOverrideFailureDetectionField = "Override Vswitch Network Failure Detection";
+const std::string kOverrideNotifySwitchesField = "Override Vswitch Notify Switches";
+const std::string kOverrideFailbackField = "Override Vswitch Failback";
+const std::string kOverrideUplinksField = "Override Vswitch Uplinks";
+}  // namespace
 
-std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet> VirtualSwitchPortGroupPolicyFailoverGet::New() { return std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet>(new VirtualSwitchPortGroupPolicyFailoverGet()); }
+VirtualSwitchPortGroupPolicyFailoverGet::VirtualSwitchPortGroupPolicyFailoverGet() {
+    SetDescription("Get the network failover policy settings governing the given port group");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:" + kRecordName, "<NONE>");
+    SetDefaultOutputParameter(
+        "fields:" + kRecordName,
+        "Load Balancing,Network Failure Detection,Notify Switches,Failback,Active Adapters,Standby Adapters,Unused "
+        "Adapters,Override Vswitch Load Balancing,Override Vswitch Network Failure Detection,Override Vswitch Notify "
+        "Switches,Override Vswitch Failback,Override Vswitch Uplinks");
+}
+
+std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet> VirtualSwitchPortGroupPolicyFailoverGet::New() {
+    return std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet>(new VirtualSwitchPortGroupPolicyFailoverGet());
+}
 
 VirtualSwitchPortGroupPolicyFailoverGet::~VirtualSwitchPortGroupPolicyFailoverGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> VirtualSwitchPortGroupPolicyFailoverGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("VirtualSwitchPortGroupPolicyFailoverGet");
+RecordPtr VirtualSwitchPortGroupPolicyFailoverGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kLoadBalancingField)
+        .String(kFailureDetectionField)
+        .Bool(kNotifySwitchesField)
+        .Bool(kFailbackField)
+        .StringList(kActiveAdaptersField)
+        .StringList(kStandbyAdaptersField)
+        .StringList(kUnusedAdaptersField)
+        .Bool(kOverrideLoadBalancingField)
+        .Bool(kOverrideFailureDetectionField)
+        .Bool(kOverrideNotifySwitchesField)
+        .Bool(kOverrideFailbackField)
+        .Bool(kOverrideUplinksField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> VirtualSwitchPortGroupPolicyFailoverGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> VirtualSwitchPortGroupPolicyFailoverGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr VirtualSwitchPortGroupPolicyFailoverGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPortgroupNameParameter, Parvik::CallSpec::PARAM_STRING, "p",
+                 "The name of the port group to use when fetching the port group failover policy.", true);
+    return spec;
 }
 
-void VirtualSwitchPortGroupPolicyFailoverGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                             const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr VirtualSwitchPortGroupPolicyFailoverGet::GetOutputSpecInternal() {
+    return MakeOutputSpec(GetOutputStructure());
+}
+
+void VirtualSwitchPortGroupPolicyFailoverGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    using Kavrel::Network::NicTeamingPolicy;
+    WithStandardErrors(output, [&] {
+        auto portgroup = FindPortGroup(input->GetParameter(kPortgroupNameParameter), output);
+        if (!portgroup) return;
+        NicTeamingPolicy effective = portgroup->GetEffectiveTeamingPolicy();
+        NicTeamingPolicy override = portgroup->GetTeamingPolicy();
+        auto vswitch = portgroup->GetVirtualSwitch();
+        auto record = GetOutputStructure();
+        FillFailoverFields(record, effective, vswitch->GetUplinks());
+        record->SetField(kOverrideLoadBalancingField, override.IsSet(NicTeamingPolicy::FIELD_TEAMING));
+        record->SetField(kOverrideFailureDetectionField, override.IsSet(NicTeamingPolicy::FIELD_LINK_CRITERIA));
+        record->SetField(kOverrideNotifySwitchesField, override.IsSet(NicTeamingPolicy::FIELD_NOTIFY_SWITCHES));
+        record->SetField(kOverrideFailbackField, override.IsSet(NicTeamingPolicy::FIELD_ROLLING_RESTORATION));
+        record->SetField(kOverrideUplinksField, override.IsSet(NicTeamingPolicy::FIELD_UPLINKS));
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

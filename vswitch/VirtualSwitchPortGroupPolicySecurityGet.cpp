@@ -1,30 +1,69 @@
-// virtual switch port group policy security get: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch standard portgroup policy security get: a port group's effective security policy and its overrides.
 #include "frame/CommandFrame.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-VirtualSwitchPortGroupPolicySecurityGet::VirtualSwitchPortGroupPolicySecurityGet() {}
+namespace {
+const std::string kRecordName = "PortGroupSecurityPolicy";
+const std::string kOverridePromiscuousField = "Override Vswitch Allow Promiscuous";
+const std::string kOverrideMacChangeField = "Override Vswitch Allow MAC Address Change";
+const std::string kOverrideForgedTransmitsField = "Override Vswitch Allow Forged Transmits";
+}  // namespace
 
-std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet> VirtualSwitchPortGroupPolicySecurityGet::New() { return std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet>(new VirtualSwitchPortGroupPolicySecurityGet()); }
+VirtualSwitchPortGroupPolicySecurityGet::VirtualSwitchPortGroupPolicySecurityGet() {
+    SetDescription("Get the Security Policy governing the given port group. ");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:" + kRecordName, "<NONE>");
+    SetDefaultOutputParameter("fields:" + kRecordName,
+                              "Allow Promiscuous,Allow MAC Address Change,Allow Forged Transmits,Override Vswitch "
+                              "Allow Promiscuous,Override Vswitch Allow MAC Address Change,Override Vswitch Allow "
+                              "Forged Transmits");
+}
+
+std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet> VirtualSwitchPortGroupPolicySecurityGet::New() {
+    return std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet>(new VirtualSwitchPortGroupPolicySecurityGet());
+}
 
 VirtualSwitchPortGroupPolicySecurityGet::~VirtualSwitchPortGroupPolicySecurityGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> VirtualSwitchPortGroupPolicySecurityGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("VirtualSwitchPortGroupPolicySecurityGet");
+RecordPtr VirtualSwitchPortGroupPolicySecurityGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .Bool(kAllowPromiscuousField)
+        .Bool(kAllowMacChangeField)
+        .Bool(kAllowForgedTransmitsField)
+        .Bool(kOverridePromiscuousField)
+        .Bool(kOverrideMacChangeField)
+        .Bool(kOverrideForgedTransmitsField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> VirtualSwitchPortGroupPolicySecurityGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> VirtualSwitchPortGroupPolicySecurityGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr VirtualSwitchPortGroupPolicySecurityGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPortgroupNameParameter, Parvik::CallSpec::PARAM_STRING, "p",
+                 "The name of the port group to use when fetching the network security policy.", true);
+    return spec;
 }
 
-void VirtualSwitchPortGroupPolicySecurityGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                             const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr VirtualSwitchPortGroupPolicySecurityGet::GetOutputSpecInternal() {
+    return MakeOutputSpec(GetOutputStructure());
+}
+
+void VirtualSwitchPortGroupPolicySecurityGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    using Kavrel::Network::PortSecurityPolicy;
+    WithStandardErrors(output, [&] {
+        auto portgroup = FindPortGroup(input->GetParameter(kPortgroupNameParameter), output);
+        if (!portgroup) return;
+        PortSecurityPolicy effective = portgroup->GetEffectiveSecurityPolicy();
+        PortSecurityPolicy override = portgroup->GetSecurityPolicy();
+        auto record = GetOutputStructure();
+        FillSecurityFields(record, effective);
+        record->SetField(kOverridePromiscuousField, override.IsSet(PortSecurityPolicy::FIELD_PROMISCUOUS));
+        record->SetField(kOverrideMacChangeField, override.IsSet(PortSecurityPolicy::FIELD_MAC_CHANGE));
+        record->SetField(kOverrideForgedTransmitsField, override.IsSet(PortSecurityPolicy::FIELD_FORGED_TRANSMITS));
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,75 @@
-// virtual switch port group policy shaping get: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch standard portgroup policy shaping get: a port group's effective shaping policy and its overrides.
 #include "frame/CommandFrame.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-VirtualSwitchPortGroupPolicyShapingGet::VirtualSwitchPortGroupPolicyShapingGet() {}
+namespace {
+const std::string kRecordName = "PortGroupTrafficShapingPolicy";
+const std::string kOverrideEnabledField = "Override Vswitch Enabled";
+const std::string kOverrideAverageField = "Override Vswitch Average Bandwidth";
+const std::string kOverridePeakField = "Override Vswitch Peak Bandwidth";
+const std::string kOverrideBurstField = "Override Vswitch Burst Size";
+}  // namespace
 
-std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet> VirtualSwitchPortGroupPolicyShapingGet::New() { return std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet>(new VirtualSwitchPortGroupPolicyShapingGet()); }
+VirtualSwitchPortGroupPolicyShapingGet::VirtualSwitchPortGroupPolicyShapingGet() {
+    SetDescription("Get the network shaping policy settings governing the given port group");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:" + kRecordName, "<NONE>");
+    SetDefaultOutputParameter("fields:" + kRecordName,
+                              "Enabled,Average Bandwidth,Peak Bandwidth,Burst Size,Override Vswitch Enabled,Override "
+                              "Vswitch Average Bandwidth,Override Vswitch Peak Bandwidth,Override Vswitch Burst Size");
+    SetDefaultOutputParameter("units:" + kRecordName + "." + kAverageBandwidthField, "Kbps");
+    SetDefaultOutputParameter("units:" + kRecordName + "." + kPeakBandwidthField, "Kbps");
+    SetDefaultOutputParameter("units:" + kRecordName + "." + kBurstSizeField, "Kib");
+}
+
+std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet> VirtualSwitchPortGroupPolicyShapingGet::New() {
+    return std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet>(new VirtualSwitchPortGroupPolicyShapingGet());
+}
 
 VirtualSwitchPortGroupPolicyShapingGet::~VirtualSwitchPortGroupPolicyShapingGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> VirtualSwitchPortGroupPolicyShapingGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("VirtualSwitchPortGroupPolicyShapingGet");
+RecordPtr VirtualSwitchPortGroupPolicyShapingGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .Bool(kShapingEnabledField)
+        .Int(kAverageBandwidthField)
+        .Int(kPeakBandwidthField)
+        .Int(kBurstSizeField)
+        .Bool(kOverrideEnabledField)
+        .Bool(kOverrideAverageField)
+        .Bool(kOverridePeakField)
+        .Bool(kOverrideBurstField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> VirtualSwitchPortGroupPolicyShapingGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> VirtualSwitchPortGroupPolicyShapingGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr VirtualSwitchPortGroupPolicyShapingGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPortgroupNameParameter, Parvik::CallSpec::PARAM_STRING, "p",
+                 "The name of the port group to use when fetching the port group shaping policy.", true);
+    return spec;
 }
 
-void VirtualSwitchPortGroupPolicyShapingGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                            const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr VirtualSwitchPortGroupPolicyShapingGet::GetOutputSpecInternal() {
+    return MakeOutputSpec(GetOutputStructure());
+}
+
+void VirtualSwitchPortGroupPolicyShapingGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    using Kavrel::Network::ShapingPolicy;
+    WithStandardErrors(output, [&] {
+        auto portgroup = FindPortGroup(input->GetParameter(kPortgroupNameParameter), output);
+        if (!portgroup) return;
+        ShapingPolicy effective = portgroup->GetEffectiveShapingPolicy();
+        ShapingPolicy override = portgroup->GetShapingPolicy();
+        auto record = GetOutputStructure();
+        FillShapingFields(record, effective);
+        record->SetField(kOverrideEnabledField, override.IsSet(ShapingPolicy::FIELD_ENABLED));
+        record->SetField(kOverrideAverageField, override.IsSet(ShapingPolicy::FIELD_AVERAGE));
+        record->SetField(kOverridePeakField, override.IsSet(ShapingPolicy::FIELD_PEAK));
+        record->SetField(kOverrideBurstField, override.IsSet(ShapingPolicy::FIELD_BURST));
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

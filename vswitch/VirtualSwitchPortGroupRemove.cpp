@@ -1,26 +1,44 @@
-// virtual switch port group remove: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch standard portgroup remove: remove a port group from a standard switch.
 #include "frame/CommandFrame.h"
+#include "kavrel/NetworkFactory.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-VirtualSwitchPortGroupRemove::VirtualSwitchPortGroupRemove() {}
+VirtualSwitchPortGroupRemove::VirtualSwitchPortGroupRemove() {
+    SetDescription("Remove a port group from the given virtual switch");
+}
 
-std::shared_ptr<VirtualSwitchPortGroupRemove> VirtualSwitchPortGroupRemove::New() { return std::shared_ptr<VirtualSwitchPortGroupRemove>(new VirtualSwitchPortGroupRemove()); }
+std::shared_ptr<VirtualSwitchPortGroupRemove> VirtualSwitchPortGroupRemove::New() {
+    return std::shared_ptr<VirtualSwitchPortGroupRemove>(new VirtualSwitchPortGroupRemove());
+}
 
 VirtualSwitchPortGroupRemove::~VirtualSwitchPortGroupRemove() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> VirtualSwitchPortGroupRemove::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr VirtualSwitchPortGroupRemove::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPortgroupNameParameter, Parvik::CallSpec::PARAM_STRING, "p", " ", true);
+    AddParameter(spec, kVswitchNameParameter, Parvik::CallSpec::PARAM_STRING, "v", " ", true);
+    return spec;
+}
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> VirtualSwitchPortGroupRemove::GetOutputSpecInternal() {
+OutputSpecPtr VirtualSwitchPortGroupRemove::GetOutputSpecInternal() {
     return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
 }
 
-void VirtualSwitchPortGroupRemove::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                  const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void VirtualSwitchPortGroupRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        const std::string& name = input->GetParameter(kVswitchNameParameter);
+        auto vswitch = Kavrel::Network::NetworkFactory::GetVirtualSwitchById(name, Kavrel::Network::PORTSET_GET_DEFAULT);
+        if (!vswitch) {
+            output->AddErrorMessage(UnknownVirtualSwitchMessage(name));
+            return;
+        }
+        vswitch->RemovePortGroup(input->GetParameter(kPortgroupNameParameter));
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,112 @@
-// virtual switch standard list: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch standard list: the standard switches with their ports, CDP, beaconing, uplinks and port groups.
 #include "frame/CommandFrame.h"
+#include "lmxctl/VirtualSwitch.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-VirtualSwitchStandardList::VirtualSwitchStandardList() {}
+namespace {
+const std::string kRecordName = "VirtualSwitch";
+const std::string kNameField = "Name";
+const std::string kClassField = "Class";
+const std::string kNumPortsField = "Num Ports";
+const std::string kUsedPortsField = "Used Ports";
+const std::string kConfiguredPortsField = "Configured Ports";
+const std::string kMtuField = "MTU";
+const std::string kCdpStatusField = "CDP Status";
+const std::string kBeaconEnabledField = "Beacon Enabled";
+const std::string kBeaconIntervalField = "Beacon Interval";
+const std::string kBeaconThresholdField = "Beacon Threshold";
+const std::string kBeaconRequiredByField = "Beacon Required By";
+const std::string kUplinksField = "Uplinks";
+const std::string kPortgroupsField = "Portgroups";
+}  // namespace
 
-std::shared_ptr<VirtualSwitchStandardList> VirtualSwitchStandardList::New() { return std::shared_ptr<VirtualSwitchStandardList>(new VirtualSwitchStandardList()); }
+VirtualSwitchStandardList::VirtualSwitchStandardList() {
+    SetDescription("List the virtual switches current on the Talix host.");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:" + kRecordName, "%Name%");
+    SetDefaultOutputParameter("fields:" + kRecordName,
+                              "Name,Class,Num Ports,Used Ports,Configured Ports,MTU,CDP Status,Beacon Enabled,"
+                              "Beacon Interval,Beacon Threshold,Beacon Required By,Uplinks,Portgroups");
+}
+
+std::shared_ptr<VirtualSwitchStandardList> VirtualSwitchStandardList::New() {
+    return std::shared_ptr<VirtualSwitchStandardList>(new VirtualSwitchStandardList());
+}
 
 VirtualSwitchStandardList::~VirtualSwitchStandardList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> VirtualSwitchStandardList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("VirtualSwitchStandardList");
+RecordPtr VirtualSwitchStandardList::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kNameField)
+        .String(kClassField)
+        .Int(kNumPortsField)
+        .Int(kUsedPortsField)
+        .Int(kConfiguredPortsField)
+        .Int(kMtuField)
+        .String(kCdpStatusField)
+        .Bool(kBeaconEnabledField)
+        .Int(kBeaconIntervalField)
+        .Int(kBeaconThresholdField)
+        .StringList(kBeaconRequiredByField)
+        .StringList(kUplinksField)
+        .StringList(kPortgroupsField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> VirtualSwitchStandardList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> VirtualSwitchStandardList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr VirtualSwitchStandardList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kVswitchNameParameter, Parvik::CallSpec::PARAM_STRING, "v",
+                 "Limit the output of this command to only virtual switches with the given name.", false);
+    AddParameter(spec, kTypeParameter, Parvik::CallSpec::PARAM_STRING, "t",
+                 "List virtual switches with given type(e.g. system).", false);
+    return spec;
 }
 
-void VirtualSwitchStandardList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                               const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr VirtualSwitchStandardList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
+}
+
+void VirtualSwitchStandardList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        int type = Kavrel::Network::PORTSET_GET_DEFAULT;
+        if (!ReadPortsetType(input, output, type)) return;
+        LmxCtl::Network::VirtualSwitchInfoImpl switches;
+        std::vector<std::unique_ptr<Kavrel::Network::Portset>> candidates;
+        if (input->HasParameter(kVswitchNameParameter)) {
+            candidates.push_back(switches.GetVirtualSwitchByName(input->GetParameter(kVswitchNameParameter), type));
+        } else {
+            candidates = switches.GetVirtualSwitches(type);
+        }
+        const std::vector<std::string> nicNames = PhysicalNicNames();
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& vswitch : candidates) {
+            if (!vswitch) {
+                output->AddErrorMessage("Unable to access null portset.");
+                continue;
+            }
+            auto record = GetOutputStructure();
+            record->SetField(kNameField, vswitch->GetName());
+            record->SetField(kClassField, vswitch->GetClass());
+            record->SetField(kNumPortsField, vswitch->GetNumPorts());
+            record->SetField(kUsedPortsField, vswitch->GetNumUsedPorts());
+            record->SetField(kConfiguredPortsField, vswitch->GetNumConfiguredPorts());
+            record->SetField(kMtuField, vswitch->GetMTU());
+            record->SetField(kCdpStatusField, CdpStatusName(vswitch->GetCdpStatus()));
+            record->SetField(kBeaconEnabledField, vswitch->IsBeaconEnabled());
+            record->SetField(kBeaconIntervalField, vswitch->GetBeaconInterval());
+            record->SetField(kBeaconThresholdField, vswitch->GetBeaconThreshold());
+            record->SetField(kBeaconRequiredByField, vswitch->GetBeaconRequiredBy());
+            record->SetField(kUplinksField, PhysicalUplinks(vswitch->GetUplinks(), nicNames));
+            std::vector<std::string> portgroups;
+            for (const auto& portgroup : vswitch->GetPortGroups()) portgroups.push_back(portgroup->GetName());
+            record->SetField(kPortgroupsField, portgroups);
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

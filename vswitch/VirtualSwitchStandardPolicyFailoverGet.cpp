@@ -1,30 +1,60 @@
-// virtual switch standard policy failover get: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch standard policy failover get: a standard switch's teaming and failover settings.
 #include "frame/CommandFrame.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-VirtualSwitchStandardPolicyFailoverGet::VirtualSwitchStandardPolicyFailoverGet() {}
+namespace {
+const std::string kRecordName = "VirtualSwitchFailoverPolicy";
+}  // namespace
 
-std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet> VirtualSwitchStandardPolicyFailoverGet::New() { return std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet>(new VirtualSwitchStandardPolicyFailoverGet()); }
+VirtualSwitchStandardPolicyFailoverGet::VirtualSwitchStandardPolicyFailoverGet() {
+    SetDescription("Get the failover policy settings governing the given virtual switch");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:" + kRecordName, "<NONE>");
+    SetDefaultOutputParameter("fields:" + kRecordName,
+                              "Load Balancing,Network Failure Detection,Notify Switches,Failback,Active Adapters,"
+                              "Standby Adapters,Unused Adapters");
+}
+
+std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet> VirtualSwitchStandardPolicyFailoverGet::New() {
+    return std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet>(new VirtualSwitchStandardPolicyFailoverGet());
+}
 
 VirtualSwitchStandardPolicyFailoverGet::~VirtualSwitchStandardPolicyFailoverGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> VirtualSwitchStandardPolicyFailoverGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("VirtualSwitchStandardPolicyFailoverGet");
+RecordPtr VirtualSwitchStandardPolicyFailoverGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kLoadBalancingField)
+        .String(kFailureDetectionField)
+        .Bool(kNotifySwitchesField)
+        .Bool(kFailbackField)
+        .StringList(kActiveAdaptersField)
+        .StringList(kStandbyAdaptersField)
+        .StringList(kUnusedAdaptersField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> VirtualSwitchStandardPolicyFailoverGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> VirtualSwitchStandardPolicyFailoverGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr VirtualSwitchStandardPolicyFailoverGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kVswitchNameParameter, Parvik::CallSpec::PARAM_STRING, "v",
+                 "The name of the virtual switch to use when fetching the switch failover policy.", true);
+    return spec;
 }
 
-void VirtualSwitchStandardPolicyFailoverGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                            const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr VirtualSwitchStandardPolicyFailoverGet::GetOutputSpecInternal() {
+    return MakeOutputSpec(GetOutputStructure());
+}
+
+void VirtualSwitchStandardPolicyFailoverGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto vswitch = FindLegacySwitch(input->GetParameter(kVswitchNameParameter), output);
+        if (!vswitch) return;
+        auto record = GetOutputStructure();
+        FillFailoverFields(record, vswitch->GetTeamingPolicy(), vswitch->GetUplinks());
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

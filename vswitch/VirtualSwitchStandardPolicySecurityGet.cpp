@@ -1,30 +1,55 @@
-// virtual switch standard policy security get: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch standard policy security get: a standard switch's security policy.
 #include "frame/CommandFrame.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-VirtualSwitchStandardPolicySecurityGet::VirtualSwitchStandardPolicySecurityGet() {}
+namespace {
+const std::string kRecordName = "VirtualSwitchSecurityPolicy";
+}  // namespace
 
-std::shared_ptr<VirtualSwitchStandardPolicySecurityGet> VirtualSwitchStandardPolicySecurityGet::New() { return std::shared_ptr<VirtualSwitchStandardPolicySecurityGet>(new VirtualSwitchStandardPolicySecurityGet()); }
+VirtualSwitchStandardPolicySecurityGet::VirtualSwitchStandardPolicySecurityGet() {
+    SetDescription("Get the Security Policy governing the given virtual switch.");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:" + kRecordName, "<NONE>");
+    SetDefaultOutputParameter("fields:" + kRecordName,
+                              "Allow Promiscuous,Allow MAC Address Change,Allow Forged Transmits");
+}
+
+std::shared_ptr<VirtualSwitchStandardPolicySecurityGet> VirtualSwitchStandardPolicySecurityGet::New() {
+    return std::shared_ptr<VirtualSwitchStandardPolicySecurityGet>(new VirtualSwitchStandardPolicySecurityGet());
+}
 
 VirtualSwitchStandardPolicySecurityGet::~VirtualSwitchStandardPolicySecurityGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> VirtualSwitchStandardPolicySecurityGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("VirtualSwitchStandardPolicySecurityGet");
+RecordPtr VirtualSwitchStandardPolicySecurityGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .Bool(kAllowPromiscuousField)
+        .Bool(kAllowMacChangeField)
+        .Bool(kAllowForgedTransmitsField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> VirtualSwitchStandardPolicySecurityGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> VirtualSwitchStandardPolicySecurityGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr VirtualSwitchStandardPolicySecurityGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kVswitchNameParameter, Parvik::CallSpec::PARAM_STRING, "v",
+                 "The name of the virtual switch to use when fetching the network security policy.", true);
+    return spec;
 }
 
-void VirtualSwitchStandardPolicySecurityGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                            const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr VirtualSwitchStandardPolicySecurityGet::GetOutputSpecInternal() {
+    return MakeOutputSpec(GetOutputStructure());
+}
+
+void VirtualSwitchStandardPolicySecurityGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto vswitch = FindLegacySwitch(input->GetParameter(kVswitchNameParameter), output);
+        if (!vswitch) return;
+        auto record = GetOutputStructure();
+        FillSecurityFields(record, vswitch->GetSecurityPolicy());
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,26 +1,56 @@
-// virtual switch standard policy security set: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch standard policy security set: change a standard switch's security policy.
 #include "frame/CommandFrame.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-VirtualSwitchStandardPolicySecuritySet::VirtualSwitchStandardPolicySecuritySet() {}
+VirtualSwitchStandardPolicySecuritySet::VirtualSwitchStandardPolicySecuritySet() {
+    SetDescription("Set the security policy for a given virtual switch");
+}
 
-std::shared_ptr<VirtualSwitchStandardPolicySecuritySet> VirtualSwitchStandardPolicySecuritySet::New() { return std::shared_ptr<VirtualSwitchStandardPolicySecuritySet>(new VirtualSwitchStandardPolicySecuritySet()); }
+std::shared_ptr<VirtualSwitchStandardPolicySecuritySet> VirtualSwitchStandardPolicySecuritySet::New() {
+    return std::shared_ptr<VirtualSwitchStandardPolicySecuritySet>(new VirtualSwitchStandardPolicySecuritySet());
+}
 
 VirtualSwitchStandardPolicySecuritySet::~VirtualSwitchStandardPolicySecuritySet() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> VirtualSwitchStandardPolicySecuritySet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr VirtualSwitchStandardPolicySecuritySet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kVswitchNameParameter, Parvik::CallSpec::PARAM_STRING, "v",
+                 "The name of the virtual switch to use when setting the switch security policy.", true);
+    // Declared here rather than by the shared helper: promiscuous mode is -p on this command.
+    AddParameter(spec, kAllowPromiscuousParameter, Parvik::CallSpec::PARAM_BOOLEAN, "p", kAllowPromiscuousDescription,
+                 false);
+    AddParameter(spec, kAllowMacChangeParameter, Parvik::CallSpec::PARAM_BOOLEAN, "m", kAllowMacChangeDescription,
+                 false);
+    AddParameter(spec, kAllowForgedTransmitsParameter, Parvik::CallSpec::PARAM_BOOLEAN, "f",
+                 kAllowForgedTransmitsDescription, false);
+    return spec;
+}
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> VirtualSwitchStandardPolicySecuritySet::GetOutputSpecInternal() {
+OutputSpecPtr VirtualSwitchStandardPolicySecuritySet::GetOutputSpecInternal() {
     return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
 }
 
-void VirtualSwitchStandardPolicySecuritySet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                            const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void VirtualSwitchStandardPolicySecuritySet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto vswitch = FindLegacySwitch(input->GetParameter(kVswitchNameParameter), output);
+        if (!vswitch) return;
+        Kavrel::Network::PortSecurityPolicy policy = vswitch->GetSecurityPolicy();
+        if (input->HasParameter(kAllowPromiscuousParameter)) {
+            policy.SetAllowPromiscuous(input->GetParameterBool(kAllowPromiscuousParameter));
+        }
+        if (input->HasParameter(kAllowMacChangeParameter)) {
+            policy.SetAllowMacAddressChange(input->GetParameterBool(kAllowMacChangeParameter));
+        }
+        if (input->HasParameter(kAllowForgedTransmitsParameter)) {
+            policy.SetAllowForgedTransmits(input->GetParameterBool(kAllowForgedTransmitsParameter));
+        }
+        vswitch->SetSecurityPolicy(policy);
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

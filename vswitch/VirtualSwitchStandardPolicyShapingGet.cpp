@@ -1,30 +1,58 @@
-// virtual switch standard policy shaping get: not implemented yet.
-#include "vswitch/VswitchCommands.h"
-
+// network vswitch standard policy shaping get: a standard switch's traffic shaping policy.
 #include "frame/CommandFrame.h"
+#include "vswitch/VswitchCommands.h"
+#include "vswitch/VswitchShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-VirtualSwitchStandardPolicyShapingGet::VirtualSwitchStandardPolicyShapingGet() {}
+namespace {
+const std::string kRecordName = "VirtualSwitchTrafficShapingPolicy";
+}  // namespace
 
-std::shared_ptr<VirtualSwitchStandardPolicyShapingGet> VirtualSwitchStandardPolicyShapingGet::New() { return std::shared_ptr<VirtualSwitchStandardPolicyShapingGet>(new VirtualSwitchStandardPolicyShapingGet()); }
+VirtualSwitchStandardPolicyShapingGet::VirtualSwitchStandardPolicyShapingGet() {
+    SetDescription("Get the shaping policy settings for the given virtual switch");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:" + kRecordName, "<NONE>");
+    SetDefaultOutputParameter("fields:" + kRecordName, "Enabled,Average Bandwidth,Peak Bandwidth,Burst Size");
+    SetDefaultOutputParameter("units:" + kRecordName + "." + kAverageBandwidthField, "Kbps");
+    SetDefaultOutputParameter("units:" + kRecordName + "." + kPeakBandwidthField, "Kbps");
+    SetDefaultOutputParameter("units:" + kRecordName + "." + kBurstSizeField, "Kib");
+}
+
+std::shared_ptr<VirtualSwitchStandardPolicyShapingGet> VirtualSwitchStandardPolicyShapingGet::New() {
+    return std::shared_ptr<VirtualSwitchStandardPolicyShapingGet>(new VirtualSwitchStandardPolicyShapingGet());
+}
 
 VirtualSwitchStandardPolicyShapingGet::~VirtualSwitchStandardPolicyShapingGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> VirtualSwitchStandardPolicyShapingGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("VirtualSwitchStandardPolicyShapingGet");
+RecordPtr VirtualSwitchStandardPolicyShapingGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .Bool(kShapingEnabledField)
+        .Int(kAverageBandwidthField)
+        .Int(kPeakBandwidthField)
+        .Int(kBurstSizeField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> VirtualSwitchStandardPolicyShapingGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> VirtualSwitchStandardPolicyShapingGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr VirtualSwitchStandardPolicyShapingGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kVswitchNameParameter, Parvik::CallSpec::PARAM_STRING, "v",
+                 "The name of the virtual switch to use when fetching the switch shaping policy.", true);
+    return spec;
 }
 
-void VirtualSwitchStandardPolicyShapingGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                           const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr VirtualSwitchStandardPolicyShapingGet::GetOutputSpecInternal() {
+    return MakeOutputSpec(GetOutputStructure());
+}
+
+void VirtualSwitchStandardPolicyShapingGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto vswitch = FindLegacySwitch(input->GetParameter(kVswitchNameParameter), output);
+        if (!vswitch) return;
+        auto record = GetOutputStructure();
+        FillShapingFields(record, vswitch->GetShapingPolicy());
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -2,8 +2,15 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "parvik/AutoCli.h"
+
+namespace Kavrel {
+namespace Network {
+class DVPort;
+}  // namespace Network
+}  // namespace Kavrel
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
@@ -268,6 +275,10 @@ public:
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    // The DVPort record template, and the records of a list of distributed ports.
+    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDVPortStructure();
+    std::shared_ptr<Parvik::MetaObj::MetaList> GetDVPortList(
+        const std::vector<std::unique_ptr<Kavrel::Network::DVPort>>& ports);
 };
 
 class LacpGetConfig : public virtual Parvik::AutoCli::Command {

@@ -6,17 +6,11 @@
 #include <vector>
 
 #include "kavrel/Address.h"
+#include "kavrel/DVSwitch.h"
 #include "kavrel/IpConfig.h"
 
 namespace Kavrel {
 namespace Network {
-
-// Which interfaces an inventory query returns: those on ordinary portsets, or
-// those on the host's own system portsets.
-enum PortsetGetType {
-    PORTSET_GET_DEFAULT = 0,
-    PORTSET_GET_SYSTEM = 1,
-};
 
 // A traffic tag on an interface; 1 to 12 are valid tags.
 using LmxNicTagType = int;
@@ -27,13 +21,6 @@ enum ConnectionPointType {
     CONNECTION_POINT_PORTGROUP = 1,
     CONNECTION_POINT_DVPORT = 2,
     CONNECTION_POINT_OPAQUE_NETWORK = 3,
-};
-
-// A port of a distributed switch.
-struct DVPortParam {
-    std::string switchUuid;
-    std::string portId;
-    uint32_t connectionId = 0;  // 0 while not yet assigned
 };
 
 // An opaque network, only ever read.

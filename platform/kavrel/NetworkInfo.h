@@ -39,6 +39,9 @@ public:
     std::unique_ptr<Pnic> GetPnicByName(const std::string& name);  // none when unknown
 
     // --- port groups
+    // Port groups of the standard switches of that PortsetGetType, switch by
+    // switch (PortGroup is declared in kavrel/Portset.h).
+    std::vector<std::unique_ptr<class PortGroup>> GetAllPortGroups(int type);
 
     // --- SR-IOV NICs
 };

@@ -1,0 +1,279 @@
+// Standard virtual switches with their port groups and ports, and distributed
+// switches with their distributed ports and LACP groups.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace SimHost {
+
+// A policy as stored: a field that is present is set, an absent one is not
+// (a port group then takes the switch's value, a switch the host default).
+struct TeamingModel {
+    std::optional<uint32_t> loadBalancing;         // 1 iphash, 2 srcmac, 3 srcport, 4 explicit
+    std::optional<std::string> failureDetection;  // "link" or "beacon"
+    std::optional<bool> notifySwitches;
+    std::optional<bool> rollingRestoration;  // the negation of failback
+    // Uplink order and active count are one field: both or neither.
+    std::optional<std::vector<std::string>> uplinkOrder;
+    std::optional<uint32_t> maxActive;
+};
+
+struct SecurityModel {
+    std::optional<bool> allowPromiscuous;
+    std::optional<bool> allowMacChange;
+    std::optional<bool> allowForgedTransmits;
+};
+
+struct ShapingModel {
+    std::optional<bool> enabled;
+    std::optional<uint64_t> averageBps;
+    std::optional<uint64_t> peakBps;
+    std::optional<uint64_t> burstBytes;
+};
+
+namespace detail {
+template <typename T>
+void PutOptional(nlohmann::json& document, const char* key, const std::optional<T>& value) {
+    if (value) document[key] = *value;
+}
+template <typename T>
+void GetOptional(const nlohmann::json& document, const char* key, std::optional<T>& value) {
+    auto found = document.find(key);
+    if (found != document.end() && !found->is_null()) value = found->template get<T>();
+}
+}  // namespace detail
+
+inline void to_json(nlohmann::json& document, const TeamingModel& model) {
+    document = nlohmann::json::object();
+    detail::PutOptional(document, "loadBalancing", model.loadBalancing);
+    detail::PutOptional(document, "failureDetection", model.failureDetection);
+    detail::PutOptional(document, "notifySwitches", model.notifySwitches);
+    detail::PutOptional(document, "rollingRestoration", model.rollingRestoration);
+    detail::PutOptional(document, "uplinkOrder", model.uplinkOrder);
+    detail::PutOptional(document, "maxActive", model.maxActive);
+}
+inline void from_json(const nlohmann::json& document, TeamingModel& model) {
+    detail::GetOptional(document, "loadBalancing", model.loadBalancing);
+    detail::GetOptional(document, "failureDetection", model.failureDetection);
+    detail::GetOptional(document, "notifySwitches", model.notifySwitches);
+    detail::GetOptional(document, "rollingRestoration", model.rollingRestoration);
+    detail::GetOptional(document, "uplinkOrder", model.uplinkOrder);
+    detail::GetOptional(document, "maxActive", model.maxActive);
+}
+inline void to_json(nlohmann::json& document, const SecurityModel& model) {
+    document = nlohmann::json::object();
+    detail::PutOptional(document, "allowPromiscuous", model.allowPromiscuous);
+    detail::PutOptional(document, "allowMacChange", model.allowMacChange);
+    detail::PutOptional(document, "allowForgedTransmits", model.allowForgedTransmits);
+}
+inline void from_json(const nlohmann::json& document, SecurityModel& model) {
+    detail::GetOptional(document, "allowPromiscuous", model.allowPromiscuous);
+    detail::GetOptional(document, "allowMacChange", model.allowMacChange);
+    detail::GetOptional(document, "allowForgedTransmits", model.allowForgedTransmits);
+}
+inline void to_json(nlohmann::json& document, const ShapingModel& model) {
+    document = nlohmann::json::object();
+    detail::PutOptional(document, "enabled", model.enabled);
+    detail::PutOptional(document, "averageBps", model.averageBps);
+    detail::PutOptional(document, "peakBps", model.peakBps);
+    detail::PutOptional(document, "burstBytes", model.burstBytes);
+}
+inline void from_json(const nlohmann::json& document, ShapingModel& model) {
+    detail::GetOptional(document, "enabled", model.enabled);
+    detail::GetOptional(document, "averageBps", model.averageBps);
+    detail::GetOptional(document, "peakBps", model.peakBps);
+    detail::GetOptional(document, "burstBytes", model.burstBytes);
+}
+
+// A port of a switch and its client: a VM's virtual NIC, a host interface, an uplink.
+struct PortModel {
+    uint32_t portId = 0;
+    std::string clientName;
+    std::string clientType = "vm";  // "vm", "lmxnic", "uplink"
+    std::string portgroup;          // standard switches
+    std::string dvPortId;           // distributed switches
+    int64_t worldId = 0;
+    std::vector<std::string> macAddresses;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PortModel, portId, clientName, clientType, portgroup, dvPortId,
+                                                worldId, macAddresses)
+
+struct VlanCounterModel {
+    std::string uplink;
+    uint16_t vlanId = 0;
+    uint64_t rxPackets = 0;
+    uint64_t txPackets = 0;
+    uint64_t rxBytes = 0;
+    uint64_t txBytes = 0;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(VlanCounterModel, uplink, vlanId, rxPackets, txPackets, rxBytes,
+                                                txBytes)
+
+struct PortGroupModel {
+    std::string name;
+    uint16_t vlanId = 0;
+    // Overrides of the switch's policies: only the fields present are set.
+    TeamingModel teaming;
+    SecurityModel security;
+    ShapingModel shaping;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PortGroupModel, name, vlanId, teaming, security, shaping)
+
+struct CapabilitiesModel {
+    bool tso = true;
+    bool checksumOffload = true;
+    bool scatterGather = true;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(CapabilitiesModel, tso, checksumOffload, scatterGather)
+
+struct VirtualSwitchModel {
+    std::string name;
+    bool system = false;  // kept by the host for itself
+    uint32_t numPorts = 128;  // configured port count
+    uint32_t mtu = 1500;
+    uint32_t cdpStatus = 1;  // listen
+    uint32_t beaconInterval = 1;   // seconds
+    uint32_t beaconThreshold = 3;  // missed beacons
+    std::vector<std::string> uplinks;  // attachment order
+    // The switch's own policies: absent fields take the host defaults.
+    TeamingModel teaming;
+    SecurityModel security;
+    ShapingModel shaping;
+    CapabilitiesModel capabilities;
+    std::vector<PortGroupModel> portgroups;
+    std::vector<PortModel> ports;  // clients; uplinks are counted from `uplinks`
+    std::vector<VlanCounterModel> vlanCounters;
+    std::vector<std::string> vlanCounting;  // uplinks whose VLAN counters are on
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(VirtualSwitchModel, name, system, numPorts, mtu, cdpStatus,
+                                                beaconInterval, beaconThreshold, uplinks, teaming, security, shaping,
+                                                capabilities, portgroups, ports, vlanCounters, vlanCounting)
+
+struct VirtualSwitchInventory {
+    static constexpr const char* kSection = "vswitches";
+    std::vector<VirtualSwitchModel> vswitches;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(VirtualSwitchInventory, vswitches)
+
+// A host interface or VM port connected to a distributed port.
+struct DVConnectionModel {
+    uint32_t connectionId = 0;
+    std::string clientName;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVConnectionModel, connectionId, clientName)
+
+struct DVPortModel {
+    std::string id;
+    std::string portgroupId;
+    bool inUse = false;  // as the switch reports it; clients imply in use
+    std::vector<DVConnectionModel> clients;
+    uint32_t connectionId = 0;  // reserved for a host interface; 0: none
+    bool uplink = false;
+    std::string uplinkName;  // uplink slot, e.g. "uplink1" or "lag1-0"
+    std::string pnic;        // the physical NIC behind an uplink port
+    bool lacpEnabled = false;
+    uint32_t lacpMode = 1;  // 1 active, 2 passive
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVPortModel, id, portgroupId, inUse, clients, connectionId, uplink,
+                                                uplinkName, pnic, lacpEnabled, lacpMode)
+
+struct LagConfigModel {
+    std::string id;
+    std::string name;
+    uint32_t mode = 1;
+    uint32_t loadBalance = 0;
+    uint32_t uplinkCount = 2;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(LagConfigModel, id, name, mode, loadBalance, uplinkCount)
+
+struct LacpActorModel {
+    uint16_t portNumber = 0;
+    uint16_t portPriority = 255;
+    uint16_t adminKey = 0;
+    uint16_t operKey = 0;
+    uint8_t state = 0;
+    std::string flags;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(LacpActorModel, portNumber, portPriority, adminKey, operKey, state,
+                                                flags)
+
+struct LacpPartnerModel {
+    std::string deviceId;
+    uint16_t portNumber = 0;
+    uint16_t portPriority = 255;
+    uint16_t operKey = 0;
+    uint8_t state = 0;
+    std::string flags;
+    uint32_t age = 0;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(LacpPartnerModel, deviceId, portNumber, portPriority, operKey, state,
+                                                flags, age)
+
+struct LacpMemberModel {
+    std::string nic;
+    std::string state = "Bundled";
+    LacpActorModel actor;
+    LacpPartnerModel partner;
+    uint64_t txLacpdus = 0;
+    uint64_t txErrors = 0;
+    uint64_t rxLacpdus = 0;
+    uint64_t rxErrors = 0;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(LacpMemberModel, nic, state, actor, partner, txLacpdus, txErrors,
+                                                rxLacpdus, rxErrors)
+
+struct LacpGroupModel {
+    uint32_t lagId = 0;
+    uint32_t mode = 1;
+    std::vector<LacpMemberModel> members;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(LacpGroupModel, lagId, mode, members)
+
+struct DVSwitchModel {
+    std::string name;
+    std::string id;  // the switch UUID
+    bool opaque = false;
+    bool branded = true;
+    uint32_t numPorts = 128;
+    uint32_t mtu = 1500;
+    uint32_t cdpStatus = 1;
+    int32_t beaconTimeout = -1;  // -1: no beaconing
+    bool runningStateOnDpu = false;
+    std::vector<std::string> uplinks;
+    std::vector<DVPortModel> dvports;
+    std::vector<LagConfigModel> lags;
+    std::vector<LacpGroupModel> lacpGroups;  // running groups
+    std::vector<VlanCounterModel> vlanCounters;
+    std::vector<std::string> vlanCounting;  // uplinks whose VLAN counters are on
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVSwitchModel, name, id, opaque, branded, numPorts, mtu, cdpStatus,
+                                                beaconTimeout, runningStateOnDpu, uplinks, dvports, lags, lacpGroups,
+                                                vlanCounters, vlanCounting)
+
+struct DVSwitchInventory {
+    static constexpr const char* kSection = "dvswitches";
+    std::vector<DVSwitchModel> dvswitches;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVSwitchInventory, dvswitches)
+
+// Lookups by name; null when absent.
+inline const VirtualSwitchModel* FindVirtualSwitch(const VirtualSwitchInventory& inventory, const std::string& name) {
+    for (const auto& vswitch : inventory.vswitches) {
+        if (vswitch.name == name) return &vswitch;
+    }
+    return nullptr;
+}
+
+inline const DVSwitchModel* FindDVSwitch(const DVSwitchInventory& inventory, const std::string& name) {
+    for (const auto& dvswitch : inventory.dvswitches) {
+        if (dvswitch.name == name) return &dvswitch;
+    }
+    return nullptr;
+}
+
+}  // namespace SimHost

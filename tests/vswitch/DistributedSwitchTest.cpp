@@ -1,0 +1,283 @@
+// Distributed switches: the listing, LACP configuration, runtime status and
+// counters, and the LACP timeout.
+#include <string>
+
+#include "VswitchFixture.h"
+
+namespace VswitchTest {
+namespace {
+
+using TalixTest::Errors;
+using TalixTest::RootJson;
+
+json LacpMember(const std::string& nic, int actorState, int partnerState, int age) {
+    return {{"nic", nic},
+            {"state", "Bundled"},
+            {"actor", {{"portNumber", 1}, {"portPriority", 255}, {"adminKey", 58}, {"operKey", 59},
+                       {"state", actorState}, {"flags", "SA"}}},
+            {"partner", {{"deviceId", "00:1c:73:4e:a0:11"}, {"portNumber", 23}, {"portPriority", 32768},
+                         {"operKey", 1001}, {"state", partnerState}, {"flags", "FP"}, {"age", age}}},
+            {"txLacpdus", 100},
+            {"txErrors", 1},
+            {"rxLacpdus", 90},
+            {"rxErrors", 2}};
+}
+
+// cds-a: three uplink ports in slots lagX-0..2 (pnic3, none, pnic4) and three VM ports.
+json DistributedSwitch() {
+    return {{"name", "cds-a"},
+            {"id", "uuid-a"},
+            {"numPorts", 64},
+            {"mtu", 1600},
+            {"cdpStatus", 2},
+            {"uplinks", {"pnic3", "ghost1"}},
+            {"dvports",
+             {{{"id", "0"}, {"portgroupId", "pg-up"}, {"uplink", true}, {"uplinkName", "lagX-0"}, {"pnic", "pnic3"},
+               {"lacpEnabled", true}, {"lacpMode", 2}},
+              {{"id", "1"}, {"portgroupId", "pg-up"}, {"uplink", true}, {"uplinkName", "lagX-1"}, {"lacpEnabled", true}},
+              {{"id", "2"}, {"portgroupId", "pg-up"}, {"uplink", true}, {"uplinkName", "lagX-2"}, {"pnic", "pnic4"}},
+              {{"id", "10"}, {"portgroupId", "pg-vm"}, {"clients", {{{"connectionId", 7}, {"clientName", "vm1.eth0"}}}}},
+              {{"id", "11"}, {"portgroupId", "pg-vm"}, {"inUse", true}},
+              {{"id", "12"}, {"portgroupId", "pg-vm"}}}}};
+}
+
+class DistributedSwitchTest : public VswitchHostTest {
+protected:
+    void UseSwitches(const json& dvswitches) { UseHost(Host(json::array(), dvswitches)); }
+};
+
+TEST_F(DistributedSwitchTest, ListShowsPortsClientsAndPhysicalUplinksOnly) {
+    json opaque = {{"name", "opaque-1"}, {"opaque", true}};
+    UseSwitches(json::array({DistributedSwitch(), opaque}));
+    auto list = RootJson(Run("network vswitch dvs norvale list"));
+    ASSERT_EQ(list.size(), 1u);
+    const json& cds = list[0];
+    EXPECT_EQ(cds["Name"], "cds-a");
+    EXPECT_EQ(cds["CDS ID"], "uuid-a");
+    EXPECT_EQ(cds["Class"], "cswitch");
+    EXPECT_EQ(cds["Num Ports"], 64);
+    EXPECT_EQ(cds["Used Ports"], 2);
+    EXPECT_EQ(cds["Configured Ports"], 6);
+    EXPECT_EQ(cds["MTU"], 1600);
+    EXPECT_EQ(cds["CDP Status"], "advertise");
+    EXPECT_EQ(cds["Beacon Timeout"], -1);
+    EXPECT_EQ(cds["Uplinks"], json({"pnic3"}));
+    EXPECT_EQ(cds["Norvale Branded"], true);
+    ASSERT_EQ(cds["DVPort"].size(), 6u);
+    EXPECT_EQ(cds["DVPort"][3], json({{"Port ID", "10"}, {"In Use", true}, {"DVPortgroup ID", "pg-vm"},
+                                      {"Client", {"vm1.eth0"}}}));
+    EXPECT_EQ(cds["DVPort"][4]["In Use"], true);
+    EXPECT_EQ(cds["DVPort"][4]["Client"], json::array());
+    EXPECT_EQ(cds["DVPort"][5]["In Use"], false);
+
+    EXPECT_EQ(RootJson(Run("network vswitch dvs norvale list -v cds-a")).size(), 1u);
+    auto none = Run("network vswitch dvs norvale list -v nosuch");
+    EXPECT_EQ(Errors(none), std::vector<std::string>{});
+    EXPECT_EQ(RootJson(none), json::array());
+}
+
+TEST_F(DistributedSwitchTest, ListOnAHostWithoutDistributedSwitchesIsEmpty) {
+    UseSwitches(json::array());
+    auto result = Run("network vswitch dvs norvale list");
+    EXPECT_EQ(Errors(result), std::vector<std::string>{});
+    EXPECT_EQ(RootJson(result), json::array());
+    InjectFault("VirtualSwitchInfoImpl::GetDVSwitches", "switch daemon not running");
+    EXPECT_EQ(Errors(Run("network vswitch dvs norvale list")), std::vector<std::string>{"switch daemon not running"});
+}
+
+TEST_F(DistributedSwitchTest, WithoutDistributedSwitchesLacpIsUnsupported) {
+    UseHost(Host(json::array({{{"name", "vs0"}}})));
+    for (const char* what : {"config", "stats", "status"}) {
+        auto result = Run(std::string("network vswitch dvs norvale lacp ") + what + " get");
+        EXPECT_EQ(Errors(result), std::vector<std::string>{"LACP is supported on Norvale DVSwitch only, and there is "
+                                                           "no DVSwitch configured on host."})
+            << what;
+        EXPECT_TRUE(RootJson(result).is_null()) << what;
+    }
+}
+
+TEST_F(DistributedSwitchTest, ConfigOfEnhancedGroupsMatchesSlotsAndDecodesTables) {
+    json cds = DistributedSwitch();
+    cds["lags"] = {{{"id", "lag-7"}, {"name", "lagX"}, {"mode", 2}, {"loadBalance", 20}, {"uplinkCount", 3}},
+                   {{"id", "lag-8"}, {"name", "lagY"}, {"mode", 1}, {"loadBalance", 0}, {"uplinkCount", 2}},
+                   {{"id", "lag-9"}, {"name", "lagZ"}, {"mode", 0}, {"loadBalance", 6}, {"uplinkCount", 0}},
+                   {{"id", "lag-10"}, {"name", "lagW"}, {"mode", 5}, {"loadBalance", 21}, {"uplinkCount", 1}}};
+    UseSwitches(json::array({cds}));
+    auto list = RootJson(Run("network vswitch dvs norvale lacp config get"));
+    ASSERT_EQ(list.size(), 4u);
+    EXPECT_EQ(list[0], json({{"DVS Name", "cds-a"}, {"LAG Name", "lagX"}, {"LAG ID", "lag-7"}, {"NICs", "pnic3,pnic4"},
+                             {"Enabled", true}, {"Mode", "Passive"}, {"Load balance", "Src portID"}}));
+    EXPECT_EQ(list[1]["NICs"], "");
+    EXPECT_EQ(list[1]["Mode"], "Active");
+    EXPECT_EQ(list[1]["Load balance"], "None");
+    EXPECT_EQ(list[2]["Mode"], "None");
+    EXPECT_EQ(list[2]["Load balance"], "Src and dst ip");
+    EXPECT_EQ(list[3]["Load balance"], "Unknown");
+}
+
+TEST_F(DistributedSwitchTest, ConfigOfTheDefaultGroupPerUplinkPortGroup) {
+    json disabled = {{"name", "cds-b"},
+                     {"dvports", {{{"id", "0"}, {"portgroupId", "up-b"}, {"uplink", true}, {"pnic", "pnic0"}}}}};
+    UseSwitches(json::array({DistributedSwitch(), disabled}));
+    auto list = RootJson(Run("network vswitch dvs norvale lacp config get"));
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0], json({{"DVS Name", "cds-a"}, {"LAG Name", "default_uplink_pg_lag"}, {"LAG ID", "0"},
+                             {"NICs", "pnic3"}, {"Enabled", true}, {"Mode", "Passive"}, {"Load balance", "---"}}));
+    EXPECT_EQ(list[1]["NICs"], "");
+    EXPECT_EQ(list[1]["Enabled"], false);
+    EXPECT_EQ(list[1]["Mode"], "");
+
+    auto one = RootJson(Run("network vswitch dvs norvale lacp config get -s cds-b"));
+    ASSERT_EQ(one.size(), 1u);
+    EXPECT_EQ(one[0]["DVS Name"], "cds-b");
+}
+
+TEST_F(DistributedSwitchTest, ConfigWithoutAnyGroupReportsLacpDisabled) {
+    UseSwitches(json::array({{{"name", "cds-empty"}}}));
+    for (const char* options : {"", " -s cds-empty", " -s unknown"}) {
+        auto result = Run(std::string("network vswitch dvs norvale lacp config get") + options);
+        EXPECT_EQ(Errors(result), std::vector<std::string>{"LACP is disabled on DVSwitch."}) << options;
+        EXPECT_TRUE(RootJson(result).is_null()) << options;
+    }
+}
+
+TEST_F(DistributedSwitchTest, StatusDecodesPortStatesAgesAndModes) {
+    json cds = DistributedSwitch();
+    cds["lacpGroups"] = {{{"lagId", 1201}, {"mode", 2}, {"members", {LacpMember("pnic3", 0x3D, 0, 3725)}}},
+                         {{"lagId", 1202}, {"mode", 1}, {"members", json::array()}}};
+    json opaque = {{"name", "opaque-1"},
+                   {"opaque", true},
+                   {"runningStateOnDpu", true},
+                   {"lacpGroups", {{{"lagId", 5}, {"mode", 0}, {"members", {LacpMember("pnic0", 0xFF, 0x80, 0)}}}}}};
+    UseSwitches(json::array({opaque, cds}));
+    auto list = RootJson(Run("network vswitch dvs norvale lacp status get"));
+    ASSERT_EQ(list.size(), 3u);
+    // Regular switches come before opaque ones.
+    EXPECT_EQ(list[0]["DVSwitch"], "cds-a");
+    EXPECT_EQ(list[0]["LAG ID"], 1201);
+    EXPECT_EQ(list[0]["Mode"], "Passive");
+    EXPECT_EQ(list[0]["Flags"], json({"S - Device is sending Slow LACPDUs", "F - Device is sending fast LACPDUs",
+                                      "A - Device is in active mode", "P - Device is in passive mode"}));
+    ASSERT_EQ(list[0]["Nic List"].size(), 1u);
+    const json& nic = list[0]["Nic List"][0];
+    EXPECT_EQ(nic["Nic"], "pnic3");
+    EXPECT_EQ(nic["State"], "Bundled");
+    EXPECT_EQ(nic["Local Information"], json({{"Port State", "ACT,AGG,SYN,COL,DIST,"}, {"Flags", "SA"},
+                                              {"Admin Key", 58}, {"Oper Key", 59}, {"Port Priority", 255},
+                                              {"Port Number", 1}}));
+    EXPECT_EQ(nic["Partner Information"],
+              json({{"Device ID", "00:1c:73:4e:a0:11"}, {"Port State", ""}, {"Flags", "FP"}, {"Age", "01:02:05"},
+                    {"Oper Key", 1001}, {"Port Priority", 32768}, {"Port Number", 23}}));
+    EXPECT_EQ(list[1]["Mode"], "Active");
+    EXPECT_EQ(list[1]["Nic List"], json::array());
+
+    const json& dpu = list[2]["Nic List"][0];
+    EXPECT_EQ(list[2]["Mode"], "Active");
+    EXPECT_EQ(dpu["State"], "Bundled (running state is on dpu)");
+    EXPECT_EQ(dpu["Local Information"]["Port State"], "ACT,FTO,AGG,SYN,COL,DIST,DEF,EXP,");
+    EXPECT_EQ(dpu["Partner Information"]["Port State"], "EXP,");
+    EXPECT_EQ(dpu["Partner Information"]["Age"], "00:00:00");
+}
+
+TEST_F(DistributedSwitchTest, PartnerAgeIsShownAsHoursMinutesSeconds) {
+    const std::vector<std::pair<int, std::string>> ages = {
+        {59, "00:00:59"}, {60, "00:01:00"}, {3599, "00:59:59"}, {86399, "23:59:59"}, {360000, "100:00:00"}};
+    for (const auto& age : ages) {
+        json cds = {{"name", "cds-a"},
+                    {"lacpGroups", {{{"lagId", 1}, {"members", {LacpMember("pnic3", 0, 0, age.first)}}}}}};
+        UseSwitches(json::array({cds}));
+        auto list = RootJson(Run("network vswitch dvs norvale lacp status get -s cds-a"));
+        EXPECT_EQ(list[0]["Nic List"][0]["Partner Information"]["Age"], age.second) << age.first;
+    }
+}
+
+TEST_F(DistributedSwitchTest, StatsListEveryMemberAndNameWhatIsMissing) {
+    json cds = DistributedSwitch();
+    cds["lacpGroups"] = {{{"lagId", 1201}, {"members", {LacpMember("pnic3", 0, 0, 0), LacpMember("pnic4", 0, 0, 0)}}}};
+    UseSwitches(json::array({cds, {{"name", "idle"}}}));
+    auto list = RootJson(Run("network vswitch dvs norvale lacp stats get"));
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[1], json({{"DVSwitch", "cds-a"}, {"NIC", "pnic4"}, {"LAG ID", 1201}, {"Tx LACPDUs", 100},
+                             {"Tx Errors", 1}, {"Rx LACPDUs", 90}, {"Rx Errors", 2}}));
+
+    EXPECT_EQ(Errors(Run("network vswitch dvs norvale lacp stats get -s idle")),
+              std::vector<std::string>{"No running LACP group on the host."});
+    EXPECT_EQ(Errors(Run("network vswitch dvs norvale lacp status get -s idle")),
+              std::vector<std::string>{"No running LACP group on the host."});
+    EXPECT_EQ(Errors(Run("network vswitch dvs norvale lacp stats get -s nosuch")),
+              std::vector<std::string>{"No running LACP group on the host."});
+
+    json empty = {{"name", "cds-e"}, {"lacpGroups", {{{"lagId", 3}, {"members", json::array()}}}}};
+    UseSwitches(json::array({empty}));
+    auto result = Run("network vswitch dvs norvale lacp stats get");
+    EXPECT_EQ(Errors(result), std::vector<std::string>{"No pnic is connected to DVSwitch."});
+    EXPECT_TRUE(RootJson(result).is_null());
+}
+
+TEST_F(DistributedSwitchTest, TimeoutSetChangesTheSelectedMembers) {
+    json cds = DistributedSwitch();
+    cds["lacpGroups"] = {{{"lagId", 1201}, {"members", {LacpMember("pnic3", 0x3D, 0, 0), LacpMember("pnic4", 0x3D, 0, 0)}}}};
+    UseSwitches(json::array({cds}));
+    auto localOf = [&](int index) {
+        auto list = RootJson(Run("network vswitch dvs norvale lacp status get"));
+        return list[0]["Nic List"][index]["Local Information"];
+    };
+
+    Change("network vswitch dvs norvale lacp timeout set -s cds-a -l 1201 -t true -n pnic4");
+    EXPECT_EQ(localOf(0)["Flags"], "SA");
+    EXPECT_EQ(localOf(1)["Flags"], "FA");
+    EXPECT_EQ(localOf(1)["Port State"], "ACT,FTO,AGG,SYN,COL,DIST,");
+
+    // Without a NIC name every member changes.
+    Change("network vswitch dvs norvale lacp timeout set -s cds-a -l 1201 -t 1");
+    EXPECT_EQ(localOf(0)["Flags"], "FA");
+    Change("network vswitch dvs norvale lacp timeout set -s cds-a -l 1201 -t false");
+    EXPECT_EQ(localOf(0)["Port State"], "ACT,AGG,SYN,COL,DIST,");
+    EXPECT_EQ(localOf(1)["Flags"], "SA");
+}
+
+TEST_F(DistributedSwitchTest, TimeoutSetRefusals) {
+    json cds = DistributedSwitch();
+    cds["lacpGroups"] = {{{"lagId", 1201}, {"members", {LacpMember("pnic3", 0, 0, 0)}}}};
+    UseSwitches(json::array({cds}));
+    json before = Section("dvswitches");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"-s nosuch -l 1201 -t true", "Unable to find a DVSwitch with the name nosuch"},
+        {"-s cds-a -l 99 -t true", "LAG 99 is not running on DVSwitch cds-a"},
+        {"-s cds-a -l -4 -t true", "LAG -4 is not running on DVSwitch cds-a"},
+        {"-s cds-a -l 1201 -t true -n pnic0", "NIC pnic0 is not a member of LAG 1201"},
+    };
+    for (const auto& entry : cases) {
+        auto result = Run("network vswitch dvs norvale lacp timeout set " + entry.first);
+        EXPECT_EQ(Errors(result), std::vector<std::string>{entry.second}) << entry.first;
+        EXPECT_TRUE(RootJson(result).is_null()) << entry.first;
+    }
+    EXPECT_EQ(Section("dvswitches"), before);
+    EXPECT_EQ(Run("network vswitch dvs norvale lacp timeout set -s cds-a -l 1201").status,
+              Parvik::AutoCli::EXIT_USAGE);
+
+    InjectFault("DVSwitch::SetLacpTimeout", "lacp daemon busy");
+    EXPECT_EQ(Errors(Run("network vswitch dvs norvale lacp timeout set -s cds-a -l 1201 -t true")),
+              std::vector<std::string>{"lacp daemon busy"});
+}
+
+TEST_F(DistributedSwitchTest, LacpReadFailuresBecomeMessages) {
+    json cds = DistributedSwitch();
+    UseSwitches(json::array({cds}));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"VirtualSwitchInfoImpl::GetOpaqueDVSwitches", "config get"},
+        {"DVSwitch::GetLagConfigs", "config get"},
+        {"DVSwitch::GetLacpRuntime", "status get"},
+        {"NetworkFactory::GetDVSwitchByName", "stats get -s cds-a"},
+    };
+    for (const auto& entry : cases) {
+        UseSwitches(json::array({cds}));
+        InjectFault(entry.first, "read failed");
+        auto result = Run("network vswitch dvs norvale lacp " + entry.second);
+        EXPECT_EQ(Errors(result), std::vector<std::string>{"read failed"}) << entry.first;
+        EXPECT_TRUE(RootJson(result).is_null()) << entry.first;
+    }
+}
+
+}  // namespace
+}  // namespace VswitchTest

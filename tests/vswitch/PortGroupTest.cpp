@@ -1,0 +1,282 @@
+// Port groups: lifecycle, VLAN IDs, listing, and policies that inherit from
+// the switch field by field.
+#include <string>
+
+#include "VswitchFixture.h"
+#include "kavrel/Lib.h"
+#include "lmxctl/VirtualSwitch.h"
+
+namespace VswitchTest {
+namespace {
+
+using TalixTest::Errors;
+using TalixTest::RootJson;
+
+// vs0: uplinks pnic0..pnic2, order pnic0 (active), pnic1 (standby); shaping
+// values set but disabled; port group "pg" with no overrides and "busy" with a client.
+json PortGroupSwitch() {
+    return {{"name", "vs0"},
+            {"uplinks", {"pnic0", "pnic1", "pnic2"}},
+            {"teaming", {{"loadBalancing", 3}, {"uplinkOrder", {"pnic0", "pnic1"}}, {"maxActive", 1}}},
+            {"shaping", {{"enabled", false}, {"averageBps", 100000}, {"peakBps", 200000}, {"burstBytes", 1280}}},
+            {"portgroups", {{{"name", "pg"}, {"vlanId", 10}}, {{"name", "busy"}}}},
+            {"ports", {{{"portId", 5}, {"clientName", "lmx3"}, {"clientType", "lmxnic"}, {"portgroup", "busy"}}}}};
+}
+
+class PortGroupTest : public VswitchHostTest {
+protected:
+    void SetUp() override {
+        VswitchHostTest::SetUp();
+        UseHost(Host(json::array({PortGroupSwitch(), {{"name", "bare"}}})));
+    }
+    json Get(const std::string& policy, const std::string& portgroup = "pg") {
+        return RootJson(Run("network vswitch standard portgroup policy " + policy + " get -p " + portgroup));
+    }
+    json StoredPortGroup(const std::string& name) {
+        json stored = Section("vswitches");
+        for (const auto& vswitch : stored["vswitches"]) {
+            for (const auto& group : vswitch["portgroups"]) {
+                if (group["name"] == name) return group;
+            }
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(PortGroupTest, AddRemoveAndList) {
+    Change("network vswitch standard portgroup add -p \"New Group\" -v bare");
+    auto list = RootJson(Run("network vswitch standard portgroup list"));
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0], json({{"Name", "pg"}, {"Virtual Switch", "vs0"}, {"Active Clients", 0}, {"VLAN ID", 10}}));
+    EXPECT_EQ(list[1]["Active Clients"], 1);
+    EXPECT_EQ(list[2], json({{"Name", "New Group"}, {"Virtual Switch", "bare"}, {"Active Clients", 0}, {"VLAN ID", 0}}));
+
+    EXPECT_EQ(Errors(Run("network vswitch standard portgroup add -p pg -v bare")),
+              std::vector<std::string>{"A port group named pg already exists on virtual switch vs0"});
+    EXPECT_EQ(Errors(Run("network vswitch standard portgroup remove -p busy -v vs0")),
+              std::vector<std::string>{"Cannot remove port group busy: it has 1 active clients"});
+    EXPECT_EQ(Errors(Run("network vswitch standard portgroup remove -p pg -v bare")),
+              std::vector<std::string>{"Port group pg does not exist on virtual switch bare"});
+    Change("network vswitch standard portgroup remove -p \"New Group\" -v bare");
+    EXPECT_TRUE(StoredPortGroup("New Group").is_null());
+}
+
+TEST_F(PortGroupTest, AddAndRemoveReportAMissingSwitch) {
+    json before = Section("vswitches");
+    for (const char* verb : {"add", "remove"}) {
+        auto result = Run(std::string("network vswitch standard portgroup ") + verb + " -p pg2 -v ghost");
+        EXPECT_EQ(Errors(result), std::vector<std::string>{"Unable to find a virtual switch with name ghost"}) << verb;
+        EXPECT_TRUE(RootJson(result).is_null()) << verb;
+    }
+    EXPECT_EQ(Section("vswitches"), before);
+}
+
+TEST_F(PortGroupTest, ListByTypeAndTypeWord) {
+    UseHost(Host(json::array({PortGroupSwitch(), {{"name", "sys"}, {"system", true}, {"portgroups", {{{"name", "internal"}}}}}})));
+    auto system = RootJson(Run("network vswitch standard portgroup list -t system"));
+    ASSERT_EQ(system.size(), 1u);
+    EXPECT_EQ(system[0]["Name"], "internal");
+    auto refused = Run("network vswitch standard portgroup list -t vm");
+    EXPECT_EQ(Errors(refused), std::vector<std::string>{"Invalid type value, should be 'system'."});
+    EXPECT_TRUE(RootJson(refused).is_null());
+}
+
+TEST_F(PortGroupTest, VlanIdsAreRangeCheckedAndRequired) {
+    Change("network vswitch standard portgroup set -p pg -v 4095");
+    EXPECT_EQ(StoredPortGroup("pg")["vlanId"], 4095);
+    EXPECT_EQ(Run("network vswitch standard portgroup set -p pg -v 4096").status, Parvik::AutoCli::EXIT_USAGE);
+    EXPECT_EQ(Run("network vswitch standard portgroup set -p pg -v -1").status, Parvik::AutoCli::EXIT_USAGE);
+    EXPECT_EQ(Errors(Run("network vswitch standard portgroup set -p pg")),
+              std::vector<std::string>{"Missing required parameter --vlan-id"});
+    EXPECT_EQ(Errors(Run("network vswitch standard portgroup set -p nope -v 5")),
+              std::vector<std::string>{"Unable to find a port group with the name nope"});
+    EXPECT_EQ(StoredPortGroup("pg")["vlanId"], 4095);
+}
+
+TEST_F(PortGroupTest, TheHostItselfRefusesVlanIdsOutOfRange) {
+    LmxCtl::Network::PortGroupImpl portgroup("pg");
+    for (int64_t vlanId : {-1, 4096, 70000}) {
+        try {
+            portgroup.SetVlanId(vlanId);
+            ADD_FAILURE() << vlanId << " was accepted";
+        } catch (const Kavrel::Lib::KavrelException& refusal) {
+            EXPECT_EQ(refusal.GetDescription(),
+                      "Invalid VLAN ID " + std::to_string(vlanId) + ": it must be between 0 and 4095");
+        }
+    }
+    EXPECT_EQ(portgroup.GetVlanId(), 10);
+    EXPECT_THROW(LmxCtl::Network::PortGroupImpl("missing"), Kavrel::Lib::KavrelException);
+}
+
+TEST_F(PortGroupTest, UnknownPortGroupsAreReportedByEveryPolicyCommand) {
+    for (const char* command : {"failover get", "failover set -u", "security get", "security set -o true",
+                                "shaping get", "shaping set -e false"}) {
+        auto words = std::string(command);
+        auto space = words.find(' ', words.find(' ') + 1);
+        std::string line = "network vswitch standard portgroup policy " + words.substr(0, space) + " -p nope" +
+                           (space == std::string::npos ? "" : words.substr(space));
+        auto result = Run(line);
+        EXPECT_EQ(Errors(result), std::vector<std::string>{"Unable to find a port group with the name nope"}) << line;
+        EXPECT_TRUE(RootJson(result).is_null()) << line;
+    }
+}
+
+TEST_F(PortGroupTest, WithoutOverridesThePortGroupFollowsItsSwitchAndItsLaterChanges) {
+    auto failover = Get("failover");
+    EXPECT_EQ(failover["Load Balancing"], "srcport");
+    EXPECT_EQ(failover["Active Adapters"], json({"pnic0"}));
+    EXPECT_EQ(failover["Unused Adapters"], json({"pnic2"}));
+    for (const char* field : {"Override Vswitch Load Balancing", "Override Vswitch Network Failure Detection",
+                              "Override Vswitch Notify Switches", "Override Vswitch Failback",
+                              "Override Vswitch Uplinks"}) {
+        EXPECT_EQ(failover[field], false) << field;
+    }
+    Change("network vswitch standard policy failover set -v vs0 -l iphash -f beacon");
+    Change("network vswitch standard policy security set -v vs0 -p true");
+    failover = Get("failover");
+    EXPECT_EQ(failover["Load Balancing"], "iphash");
+    EXPECT_EQ(failover["Network Failure Detection"], "beacon");
+    EXPECT_EQ(Get("security")["Allow Promiscuous"], true);
+}
+
+TEST_F(PortGroupTest, FailoverOverrideWinsFieldByFieldUntilUseVswitch) {
+    Change("network vswitch standard portgroup policy failover set -p pg -l explicit -a pnic2,pnic1");
+    auto failover = Get("failover");
+    EXPECT_EQ(failover["Load Balancing"], "explicit");
+    EXPECT_EQ(failover["Active Adapters"], json({"pnic2", "pnic1"}));
+    EXPECT_EQ(failover["Override Vswitch Load Balancing"], true);
+    EXPECT_EQ(failover["Override Vswitch Uplinks"], true);
+    EXPECT_EQ(failover["Override Vswitch Notify Switches"], false);
+    // A switch change of an overridden field does not reach the port group.
+    Change("network vswitch standard policy failover set -v vs0 -l mac -n false");
+    failover = Get("failover");
+    EXPECT_EQ(failover["Load Balancing"], "explicit");
+    EXPECT_EQ(failover["Notify Switches"], false);
+
+    // use-vswitch resets first, then applies the other options.
+    Change("network vswitch standard portgroup policy failover set -p pg -u -l iphash");
+    failover = Get("failover");
+    EXPECT_EQ(failover["Load Balancing"], "iphash");
+    EXPECT_EQ(failover["Override Vswitch Load Balancing"], true);
+    EXPECT_EQ(failover["Override Vswitch Uplinks"], false);
+    EXPECT_EQ(failover["Active Adapters"], json({"pnic0"}));
+
+    Change("network vswitch standard portgroup policy failover set -p pg -u");
+    failover = Get("failover");
+    EXPECT_EQ(failover["Load Balancing"], "srcmac");
+    EXPECT_EQ(StoredPortGroup("pg")["teaming"], json::object());
+}
+
+TEST_F(PortGroupTest, FailoverOverrideUsesTheEffectiveOrderAsCurrent) {
+    // Only standby given: the switch's active NICs stay active in the override.
+    Change("network vswitch standard portgroup policy failover set -p pg -s pnic2");
+    auto failover = Get("failover");
+    EXPECT_EQ(failover["Active Adapters"], json({"pnic0"}));
+    EXPECT_EQ(failover["Standby Adapters"], json({"pnic2"}));
+    EXPECT_EQ(failover["Unused Adapters"], json({"pnic1"}));
+    auto refused = Run("network vswitch standard portgroup policy failover set -p pg -a pnic4");
+    EXPECT_EQ(Errors(refused), std::vector<std::string>{"NIC is not connected to the vswitch : pnic4"});
+    EXPECT_EQ(RootJson(refused), json(true));
+}
+
+TEST_F(PortGroupTest, SecurityOverrideOfOneFlagLeavesTheOthersFollowingTheSwitch) {
+    Change("network vswitch standard portgroup policy security set -p pg -o true");
+    Change("network vswitch standard policy security set -v vs0 -p false -m false");
+    EXPECT_EQ(Get("security"), json({{"Allow Promiscuous", true},
+                                     {"Allow MAC Address Change", false},
+                                     {"Allow Forged Transmits", true},
+                                     {"Override Vswitch Allow Promiscuous", true},
+                                     {"Override Vswitch Allow MAC Address Change", false},
+                                     {"Override Vswitch Allow Forged Transmits", false}}));
+    Change("network vswitch standard portgroup policy security set -p pg -u -f false");
+    auto security = Get("security");
+    EXPECT_EQ(security["Allow Promiscuous"], false);
+    EXPECT_EQ(security["Override Vswitch Allow Promiscuous"], false);
+    EXPECT_EQ(security["Override Vswitch Allow Forged Transmits"], true);
+}
+
+TEST_F(PortGroupTest, ShapingEnabledTakesMissingValuesFromTheSwitch) {
+    json vs0 = PortGroupSwitch();
+    vs0["portgroups"][0]["shaping"] = {{"enabled", true}};
+    UseHost(Host(json::array({vs0})));
+    EXPECT_EQ(Get("shaping"), json({{"Enabled", true},
+                                    {"Average Bandwidth", 100},
+                                    {"Peak Bandwidth", 200},
+                                    {"Burst Size", 10},
+                                    {"Override Vswitch Enabled", true},
+                                    {"Override Vswitch Average Bandwidth", false},
+                                    {"Override Vswitch Peak Bandwidth", false},
+                                    {"Override Vswitch Burst Size", false}}));
+    Change("network vswitch standard portgroup policy shaping set -p pg -b 50");
+    auto shaping = Get("shaping");
+    EXPECT_EQ(shaping["Average Bandwidth"], 50);
+    EXPECT_EQ(shaping["Override Vswitch Average Bandwidth"], true);
+    // The switch's own value is untouched.
+    EXPECT_EQ(RootJson(Run("network vswitch standard policy shaping get -v vs0"))["Enabled"], false);
+}
+
+TEST_F(PortGroupTest, ShapingValuesMissingOnBothLevelsAreNamed) {
+    json plain = {{"name", "plain"}, {"portgroups", {{{"name", "pg"}, {"shaping", {{"enabled", true}}}}}}};
+    UseHost(Host(json::array({plain})));
+    json before = Section("vswitches");
+    auto result = Run("network vswitch standard portgroup policy shaping set -p pg -k 10");
+    EXPECT_EQ(Errors(result),
+              (std::vector<std::string>{
+                  "Unable to set shaping policy. An Average BPS value must be set on either this port group or on "
+                  "the parent virtual switch.",
+                  "Unable to set shaping policy. A Burst Size value must be set on either this port group or on the "
+                  "parent virtual switch."}));
+    EXPECT_EQ(RootJson(result), json(true));
+    EXPECT_EQ(Section("vswitches"), before);
+}
+
+TEST_F(PortGroupTest, ShapingEnabledWithoutValuesAnywhereIsRefusedPerValue) {
+    json plain = {{"name", "plain"}, {"portgroups", {{{"name", "pg"}}}}};
+    UseHost(Host(json::array({plain})));
+    json before = Section("vswitches");
+    auto result = Run("network vswitch standard portgroup policy shaping set -p pg -e true -k 10");
+    EXPECT_EQ(Errors(result),
+              (std::vector<std::string>{
+                  "Missing required parameter --avg-bandwidth", "Missing required parameter --burst-size",
+                  "Unable to set shaping policy. An Average BPS value must be set on either this port group or on "
+                  "the parent virtual switch.",
+                  "Unable to set shaping policy. A Burst Size value must be set on either this port group or on the "
+                  "parent virtual switch."}));
+    EXPECT_EQ(RootJson(result), json(true));
+    EXPECT_EQ(Section("vswitches"), before);
+    EXPECT_EQ(Get("shaping")["Enabled"], false);
+    EXPECT_EQ(Get("shaping")["Peak Bandwidth"], -1);
+}
+
+TEST_F(PortGroupTest, ShapingOverrideWithoutEnabledChangesNothing) {
+    Change("network vswitch standard portgroup policy shaping set -p pg -b 70");
+    auto shaping = Get("shaping");
+    EXPECT_EQ(shaping["Override Vswitch Average Bandwidth"], false);
+    EXPECT_EQ(shaping["Average Bandwidth"], -1);
+}
+
+TEST_F(PortGroupTest, HostFailuresOfPortGroupOperations) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Portset::AddPortGroup", "add -p extra -v vs0"},
+        {"Portset::RemovePortGroup", "remove -p pg -v vs0"},
+        {"PortGroup::SetVlanId", "set -p pg -v 7"},
+        {"NetworkInfo::GetAllPortGroups", "list"},
+        {"NetworkFactory::GetPortGroupByName", "policy security get -p pg"},
+        {"PortGroup::GetEffectiveTeamingPolicy", "policy failover get -p pg"},
+        {"PortGroup::SetTeamingPolicy", "policy failover set -p pg -l iphash"},
+        {"PortGroup::SetSecurityPolicy", "policy security set -p pg -m true"},
+        {"PortGroup::SetShapingPolicy", "policy shaping set -p pg -e false"},
+    };
+    for (const auto& entry : cases) {
+        SetUp();
+        json before = Section("vswitches");
+        InjectFault(entry.first, "port group store unavailable");
+        auto result = Run("network vswitch standard portgroup " + entry.second);
+        EXPECT_EQ(Errors(result), std::vector<std::string>{"port group store unavailable"}) << entry.first;
+        EXPECT_TRUE(RootJson(result).is_null()) << entry.first;
+        EXPECT_EQ(Section("vswitches"), before) << entry.first;
+    }
+}
+
+}  // namespace
+}  // namespace VswitchTest

@@ -1,0 +1,120 @@
+// What the virtual switch commands share: parameter names, the policy
+// parameters and their application, lookups with their messages, and the
+// conversions between the host's values and the words shown to the user.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "frame/CommandFrame.h"
+#include "kavrel/DVSwitch.h"
+#include "kavrel/Policy.h"
+#include "kavrel/Portset.h"
+
+namespace NorvaleCli {
+namespace NetworkNamespace {
+
+static const std::string kVswitchNameParameter = "vswitch-name";
+static const std::string kPortgroupNameParameter = "portgroup-name";
+static const std::string kTypeParameter = "type";
+static const std::string kUseVswitchParameter = "use-vswitch";
+static const std::string kAllowPromiscuousParameter = "allow-promiscuous";
+static const std::string kAllowMacChangeParameter = "allow-mac-change";
+static const std::string kAllowForgedTransmitsParameter = "allow-forged-transmits";
+static const std::string kUseVswitchDescription =
+    "Reset all values for this policy to use parent virtual switch's settings instead of overriding the settings for "
+    "the port group. Using this in conjunction with other settings will first reset all of the fields to use the "
+    "virtual switch setting and then apply the other options after the reset.";
+static const std::string kAllowPromiscuousDescription = "Allow ports on the virtual switch to enter promiscuous mode.";
+static const std::string kAllowMacChangeDescription = "Allow ports on the virtual switch to change their MAC address.";
+static const std::string kAllowForgedTransmitsDescription =
+    "Allow ports on the virtual switch to send packets with forged source information.";
+
+// Record fields the failover, security and shaping records share.
+static const std::string kLoadBalancingField = "Load Balancing";
+static const std::string kFailureDetectionField = "Network Failure Detection";
+static const std::string kNotifySwitchesField = "Notify Switches";
+static const std::string kFailbackField = "Failback";
+static const std::string kActiveAdaptersField = "Active Adapters";
+static const std::string kStandbyAdaptersField = "Standby Adapters";
+static const std::string kUnusedAdaptersField = "Unused Adapters";
+static const std::string kAllowPromiscuousField = "Allow Promiscuous";
+static const std::string kAllowMacChangeField = "Allow MAC Address Change";
+static const std::string kAllowForgedTransmitsField = "Allow Forged Transmits";
+static const std::string kShapingEnabledField = "Enabled";
+static const std::string kAverageBandwidthField = "Average Bandwidth";
+static const std::string kPeakBandwidthField = "Peak Bandwidth";
+static const std::string kBurstSizeField = "Burst Size";
+
+static const std::string kInvalidTypeMessage = "Invalid type value, should be 'system'.";
+
+// Port group add and remove name a switch the host does not have.
+inline std::string UnknownVirtualSwitchMessage(const std::string& name) {
+    return "Unable to find a virtual switch with name " + name;
+}
+
+void AddFailoverParameters(const InputSpecPtr& spec);
+void AddSecurityParameters(const InputSpecPtr& spec);
+void AddShapingParameters(const InputSpecPtr& spec);
+
+// Applies the failover parameters to target; current is the policy in force,
+// uplinks the switch's uplink names. Problems are added to output and the
+// walk goes on: the caller writes target back only when output holds none.
+void SetFailoverPolicy(const InputPtr& input, const OutputPtr& output, Kavrel::Network::NicTeamingPolicy& target,
+                       Kavrel::Network::NicTeamingPolicy& current, const std::vector<std::string>& uplinks);
+void SetSecurityPolicy(const InputPtr& input, const OutputPtr& output, Kavrel::Network::PortSecurityPolicy& policy);
+// requireAll: the three values must be given even when `enabled` is not.
+void SetShapingPolicy(const InputPtr& input, const OutputPtr& output, Kavrel::Network::ShapingPolicy& policy,
+                      bool requireAll);
+// The names between commas, in order and untrimmed; no trailing empty name.
+std::vector<std::string> SplitUplinks(const std::string& value);
+
+// CDP status words by value, and back (an unknown word counts as "both").
+std::string CdpStatusName(uint32_t value);
+uint32_t CdpStatusValue(const std::string& word);
+
+std::string LoadBalancingName(uint32_t type);
+std::string FailureDetectionName(const Kavrel::Network::LinkCriteriaSelectionPolicy& criteria);
+
+// Fills the seven failover fields from policy; unused adapters are the
+// switch's uplinks that the policy's order does not name.
+void FillFailoverFields(const RecordPtr& record, const Kavrel::Network::NicTeamingPolicy& policy,
+                        const std::vector<std::string>& switchUplinks);
+void FillSecurityFields(const RecordPtr& record, const Kavrel::Network::PortSecurityPolicy& policy);
+// Bandwidths in Kbps and burst size in Kib; -1 for all three when disabled.
+void FillShapingFields(const RecordPtr& record, const Kavrel::Network::ShapingPolicy& policy);
+
+// The standard switch for the policy commands, or none after adding the
+// lookup message.
+std::unique_ptr<Kavrel::Network::Portset> FindLegacySwitch(const std::string& name, const OutputPtr& output);
+// The port group, or none after adding the lookup message.
+std::unique_ptr<Kavrel::Network::PortGroup> FindPortGroup(const std::string& name, const OutputPtr& output);
+
+// Reads the optional `type` parameter into a PortsetGetType; false after
+// adding the message when it is not "system".
+bool ReadPortsetType(const InputPtr& input, const OutputPtr& output, int& type);
+
+// The names of the host's physical NICs, and a switch's uplinks reduced to them.
+std::vector<std::string> PhysicalNicNames();
+std::vector<std::string> PhysicalUplinks(const std::vector<std::string>& uplinks,
+                                         const std::vector<std::string>& nicNames);
+
+// LACP: the switches a query covers, and the decoding of the host's numbers.
+static const std::string kDvsParameter = "dvs";
+static const std::string kDvsDescription = "The name of DVS to get configuration on";
+// With a name, the one switch of that name (none when unknown); without, every
+// distributed switch, opaque ones last. False after adding the message when
+// the host has no distributed switch at all.
+bool SelectLacpSwitches(const InputPtr& input, const OutputPtr& output,
+                        std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>>& switches);
+std::string LacpConfigModeName(uint32_t mode);
+std::string LacpStatusModeName(uint32_t mode);
+std::string LacpLoadBalanceName(uint32_t index);
+// The abbreviation of every set state bit followed by ",", bit 0 first.
+std::string LacpPortStateText(uint8_t state);
+// Seconds as "HH:MM:SS", each field at least two digits.
+std::string ConvertToHrsMinsAndSecs(uint32_t seconds);
+
+}  // namespace NetworkNamespace
+}  // namespace NorvaleCli
