@@ -1,30 +1,71 @@
-// nic vlan stats get: not implemented yet.
-#include "nic/NicCommands.h"
-
+// network nic vlan stats get: packet counters per VLAN of a NIC that is a switch uplink.
 #include "frame/CommandFrame.h"
+#include "lmxctl/VirtualSwitch.h"
+#include "nic/NicCommands.h"
+#include "nic/NicShared.h"
+#include "nic/NicVlanStats.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicVlanStatsGet::NicVlanStatsGet() {}
+namespace {
+const std::string kRecordName = "NIC";
+const std::string kVlanIdField = "VLAN ID";
+const std::string kReceivedField = "Packets received";
+const std::string kSentField = "Packets sent";
+}  // namespace
 
-std::shared_ptr<NicVlanStatsGet> NicVlanStatsGet::New() { return std::shared_ptr<NicVlanStatsGet>(new NicVlanStatsGet()); }
+NicVlanStatsGet::NicVlanStatsGet() {
+    SetDescription("List VLAN statistics for active VLAN's on the NIC.");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:" + kRecordName, "VLAN %" + kVlanIdField + "%");
+    SetDefaultOutputParameter("fields:" + kRecordName, kReceivedField + "," + kSentField);
+}
+
+std::shared_ptr<NicVlanStatsGet> NicVlanStatsGet::New() {
+    return std::shared_ptr<NicVlanStatsGet>(new NicVlanStatsGet());
+}
 
 NicVlanStatsGet::~NicVlanStatsGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicVlanStatsGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicVlanStatsGet");
+RecordPtr NicVlanStatsGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName).Int(kVlanIdField).Int(kReceivedField).Int(kSentField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicVlanStatsGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicVlanStatsGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicVlanStatsGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNicNameParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "Name of the NIC to get statistics from.", true);
+    return spec;
 }
 
-void NicVlanStatsGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                     const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicVlanStatsGet::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
+
+void NicVlanStatsGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    const std::string& nicName = input->GetParameter(kNicNameParameter);
+    WithPrefixedErrors(output, "Unable to get VLAN stats: ", [&] {
+        LmxCtl::Network::VirtualSwitchInfoImpl switches;
+        auto all = switches.GetAllSwitches();
+        auto* uplinkSwitch = FindUplinkSwitch(all, nicName);
+        if (!uplinkSwitch) {
+            output->AddErrorMessage(NotAnUplinkMessage(nicName));
+            return;
+        }
+        auto counters = uplinkSwitch->GetUplinkVlanCounters(nicName);
+        if (counters.empty()) {
+            output->AddErrorMessage("VLAN stats are disabled for " + nicName + " please enable them first.");
+            return;
+        }
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& entry : counters) {
+            auto record = GetOutputStructure();
+            record->SetField(kVlanIdField, entry.vlanId);
+            record->SetField(kReceivedField, static_cast<int64_t>(entry.rxPackets));
+            record->SetField(kSentField, static_cast<int64_t>(entry.txPackets));
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace
