@@ -30,7 +30,11 @@ std::shared_ptr<NicAttachmentList> NicAttachmentList::New() { return std::make_s
 NicAttachmentList::~NicAttachmentList() = default;
 
 RecordPtr NicAttachmentList::GetOutputStructure() {
-    return RecordTemplate(kRecordName).String(kTrunkField).String(kBranchField).String(kBranchMacField).Int(kVlanIdField);
+    return RecordTemplate(kRecordName)
+        .String(kTrunkField)
+        .String(kBranchField)
+        .String(kBranchMacField)
+        .Int(kVlanIdField);
 }
 
 InputSpecPtr NicAttachmentList::GetInputSpecInternal() {

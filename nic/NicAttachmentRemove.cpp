@@ -25,9 +25,7 @@ InputSpecPtr NicAttachmentRemove::GetInputSpecInternal() {
     return spec;
 }
 
-OutputSpecPtr NicAttachmentRemove::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
+OutputSpecPtr NicAttachmentRemove::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
 
 void NicAttachmentRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     const std::string& trunk = input->GetParameter(kTrunkParameter);

@@ -71,8 +71,8 @@ std::string DcbIntMaskToString(uint8_t mask) {
 
 std::string DcbArrayToString(const uint8_t (&values)[8]) {
     char text[48];
-    std::snprintf(text, sizeof(text), "%d %d %d %d %d %d %d %d", values[0], values[1], values[2], values[3],
-                  values[4], values[5], values[6], values[7]);
+    std::snprintf(text, sizeof(text), "%d %d %d %d %d %d %d %d", values[0], values[1], values[2], values[3], values[4],
+                  values[5], values[6], values[7]);
     return text;
 }
 

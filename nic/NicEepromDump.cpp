@@ -48,7 +48,8 @@ ListPtr NicEepromDump::DumpBinary(uint32_t offset, const std::vector<uint8_t>& b
     std::string value(3 * position, ' ');
     size_t next = 0;
     do {
-        for (; position < kBytesPerRow && next < bytes.size(); ++position, ++next) value += HexText(bytes[next], 2) + " ";
+        for (; position < kBytesPerRow && next < bytes.size(); ++position, ++next)
+            value += HexText(bytes[next], 2) + " ";
         auto record = GetOutputStructure();
         record->SetField(kOffsetField, HexText(rowStart, 4));
         record->SetField(kValueField, value);

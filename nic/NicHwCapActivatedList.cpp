@@ -17,7 +17,9 @@ NicHwCapActivatedList::NicHwCapActivatedList() {
     SetDefaultOutputParameter("fields:Settings", "NIC,Device Hardware Cap Activated");
 }
 
-std::shared_ptr<NicHwCapActivatedList> NicHwCapActivatedList::New() { return std::make_shared<NicHwCapActivatedList>(); }
+std::shared_ptr<NicHwCapActivatedList> NicHwCapActivatedList::New() {
+    return std::make_shared<NicHwCapActivatedList>();
+}
 
 NicHwCapActivatedList::~NicHwCapActivatedList() = default;
 
@@ -37,8 +39,9 @@ OutputSpecPtr NicHwCapActivatedList::GetOutputSpecInternal() {
 }
 
 void NicHwCapActivatedList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    ListHwCaps(input, output, [this] { return GetOutputStructure(); }, kCapsField,
-               [](const Kavrel::Network::PnicHwCaps& caps) { return caps.activated; });
+    ListHwCaps(
+        input, output, [this] { return GetOutputStructure(); }, kCapsField,
+        [](const Kavrel::Network::PnicHwCaps& caps) { return caps.activated; });
 }
 
 }  // namespace NetworkNamespace

@@ -17,7 +17,9 @@ NicHwCapSupportedList::NicHwCapSupportedList() {
     SetDefaultOutputParameter("fields:Settings", "NIC,Device Hardware Cap Supported");
 }
 
-std::shared_ptr<NicHwCapSupportedList> NicHwCapSupportedList::New() { return std::make_shared<NicHwCapSupportedList>(); }
+std::shared_ptr<NicHwCapSupportedList> NicHwCapSupportedList::New() {
+    return std::make_shared<NicHwCapSupportedList>();
+}
 
 NicHwCapSupportedList::~NicHwCapSupportedList() = default;
 
@@ -37,8 +39,9 @@ OutputSpecPtr NicHwCapSupportedList::GetOutputSpecInternal() {
 }
 
 void NicHwCapSupportedList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    ListHwCaps(input, output, [this] { return GetOutputStructure(); }, kCapsField,
-               [](const Kavrel::Network::PnicHwCaps& caps) { return caps.supported; });
+    ListHwCaps(
+        input, output, [this] { return GetOutputStructure(); }, kCapsField,
+        [](const Kavrel::Network::PnicHwCaps& caps) { return caps.supported; });
 }
 
 }  // namespace NetworkNamespace

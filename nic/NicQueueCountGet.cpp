@@ -35,20 +35,18 @@ InputSpecPtr NicQueueCountGet::GetInputSpecInternal() {
     return spec;
 }
 
-OutputSpecPtr NicQueueCountGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
-}
+OutputSpecPtr NicQueueCountGet::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
 void NicQueueCountGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    ListNetqueue(input, output, GetOutputStructure(), PnicNotFoundMessage,
-                 [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic,
-                     const Kavrel::Network::PnicNetqueueInfo& info) {
-                     auto record = GetOutputStructure();
-                     record->SetField(kNicField, pnic.GetName());
-                     record->SetField(kTxField, static_cast<int64_t>(info.txQueueCount));
-                     record->SetField(kRxField, static_cast<int64_t>(info.rxQueueCount));
-                     list->Add(record);
-                 });
+    ListNetqueue(
+        input, output, GetOutputStructure(), PnicNotFoundMessage,
+        [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic, const Kavrel::Network::PnicNetqueueInfo& info) {
+            auto record = GetOutputStructure();
+            record->SetField(kNicField, pnic.GetName());
+            record->SetField(kTxField, static_cast<int64_t>(info.txQueueCount));
+            record->SetField(kRxField, static_cast<int64_t>(info.rxQueueCount));
+            list->Add(record);
+        });
 }
 
 }  // namespace NetworkNamespace

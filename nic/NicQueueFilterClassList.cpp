@@ -10,8 +10,7 @@ namespace {
 const std::string kRecordName = "Settings";
 // One column per filter class, in the record's flag order.
 const std::string kFilterFields[] = {"MacOnly", "VlanOnly", "VlanMac", "Vxlan", "Geneve", "GenericEncap"};
-static_assert(sizeof(kFilterFields) / sizeof(kFilterFields[0]) ==
-                  Kavrel::Network::PnicNetqueueInfo::FILTER_CLASS_COUNT,
+static_assert(sizeof(kFilterFields) / sizeof(kFilterFields[0]) == Kavrel::Network::PnicNetqueueInfo::FILTER_CLASS_COUNT,
               "one column per filter class");
 }  // namespace
 
@@ -42,16 +41,16 @@ OutputSpecPtr NicQueueFilterClassList::GetOutputSpecInternal() {
 }
 
 void NicQueueFilterClassList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    ListNetqueue(input, output, GetOutputStructure(), InvalidPnicNameMessage,
-                 [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic,
-                     const Kavrel::Network::PnicNetqueueInfo& info) {
-                     auto record = GetOutputStructure();
-                     record->SetField(kNicField, pnic.GetName());
-                     for (size_t i = 0; i < Kavrel::Network::PnicNetqueueInfo::FILTER_CLASS_COUNT; ++i) {
-                         record->SetField(kFilterFields[i], info.filterClass[i]);
-                     }
-                     list->Add(record);
-                 });
+    ListNetqueue(
+        input, output, GetOutputStructure(), InvalidPnicNameMessage,
+        [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic, const Kavrel::Network::PnicNetqueueInfo& info) {
+            auto record = GetOutputStructure();
+            record->SetField(kNicField, pnic.GetName());
+            for (size_t i = 0; i < Kavrel::Network::PnicNetqueueInfo::FILTER_CLASS_COUNT; ++i) {
+                record->SetField(kFilterFields[i], info.filterClass[i]);
+            }
+            list->Add(record);
+        });
 }
 
 }  // namespace NetworkNamespace

@@ -51,24 +51,24 @@ OutputSpecPtr NicQueueLbPluginList::GetOutputSpecInternal() {
 }
 
 void NicQueueLbPluginList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    ListNetqueue(input, output, GetOutputStructure(), InvalidPnicNameMessage,
-                 [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic,
-                     const Kavrel::Network::PnicNetqueueInfo& info) {
-                     for (const auto& plugin : info.plugins) {
-                         // Enabled only when both the module and the plugin name match.
-                         bool enabled = std::any_of(
-                             info.enabledPlugins.begin(), info.enabledPlugins.end(), [&](const auto& entry) {
-                                 return entry.moduleName == plugin.moduleName && entry.pluginName == plugin.pluginName;
-                             });
-                         auto record = GetOutputStructure();
-                         record->SetField(kNicField, pnic.GetName());
-                         record->SetField(kModuleField, plugin.moduleName);
-                         record->SetField(kPluginField, plugin.pluginName);
-                         record->SetField(kEnabledField, enabled);
-                         record->SetField(kDescriptionField, plugin.description);
-                         list->Add(record);
-                     }
-                 });
+    ListNetqueue(
+        input, output, GetOutputStructure(), InvalidPnicNameMessage,
+        [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic, const Kavrel::Network::PnicNetqueueInfo& info) {
+            for (const auto& plugin : info.plugins) {
+                // Enabled only when both the module and the plugin name match.
+                bool enabled =
+                    std::any_of(info.enabledPlugins.begin(), info.enabledPlugins.end(), [&](const auto& entry) {
+                        return entry.moduleName == plugin.moduleName && entry.pluginName == plugin.pluginName;
+                    });
+                auto record = GetOutputStructure();
+                record->SetField(kNicField, pnic.GetName());
+                record->SetField(kModuleField, plugin.moduleName);
+                record->SetField(kPluginField, plugin.pluginName);
+                record->SetField(kEnabledField, enabled);
+                record->SetField(kDescriptionField, plugin.description);
+                list->Add(record);
+            }
+        });
 }
 
 }  // namespace NetworkNamespace

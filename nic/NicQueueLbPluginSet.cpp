@@ -25,10 +25,8 @@ InputSpecPtr NicQueueLbPluginSet::GetInputSpecInternal() {
     AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n",
                  "Name of pnic to change netqueue balancer plugin state", true);
     AddParameter(spec, kEnableParameter, Parvik::CallSpec::PARAM_BOOLEAN, "e", "Netqueue balancer plugin state", true);
-    AddParameter(spec, kModuleParameter, Parvik::CallSpec::PARAM_STRING, "m", "Name of netqueue balancer module",
-                 true);
-    AddParameter(spec, kPluginParameter, Parvik::CallSpec::PARAM_STRING, "p", "Name of netqueue balancer plugin",
-                 true);
+    AddParameter(spec, kModuleParameter, Parvik::CallSpec::PARAM_STRING, "m", "Name of netqueue balancer module", true);
+    AddParameter(spec, kPluginParameter, Parvik::CallSpec::PARAM_STRING, "p", "Name of netqueue balancer plugin", true);
     return spec;
 }
 

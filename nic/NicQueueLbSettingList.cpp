@@ -51,17 +51,16 @@ OutputSpecPtr NicQueueLbSettingList::GetOutputSpecInternal() {
 }
 
 void NicQueueLbSettingList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    ListNetqueue(input, output, GetOutputStructure(), PnicNotFoundMessage,
-                 [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic,
-                     const Kavrel::Network::PnicNetqueueInfo& info) {
-                     auto record = GetOutputStructure();
-                     record->SetField(kNicField, pnic.GetName());
-                     for (size_t i = 0; i < Kavrel::Network::PnicNetqueueInfo::SETTING_COUNT; ++i) {
-                         record->SetField(kSettingFields[i],
-                                          SettingLetters(info.settingSupported[i], info.settingAllowed[i]));
-                     }
-                     list->Add(record);
-                 });
+    ListNetqueue(
+        input, output, GetOutputStructure(), PnicNotFoundMessage,
+        [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic, const Kavrel::Network::PnicNetqueueInfo& info) {
+            auto record = GetOutputStructure();
+            record->SetField(kNicField, pnic.GetName());
+            for (size_t i = 0; i < Kavrel::Network::PnicNetqueueInfo::SETTING_COUNT; ++i) {
+                record->SetField(kSettingFields[i], SettingLetters(info.settingSupported[i], info.settingAllowed[i]));
+            }
+            list->Add(record);
+        });
 }
 
 }  // namespace NetworkNamespace

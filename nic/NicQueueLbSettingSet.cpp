@@ -49,9 +49,7 @@ InputSpecPtr NicQueueLbSettingSet::GetInputSpecInternal() {
     return spec;
 }
 
-OutputSpecPtr NicQueueLbSettingSet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
+OutputSpecPtr NicQueueLbSettingSet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
 
 void NicQueueLbSettingSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     ChangeNetqueue(input, output, PnicNotFoundMessage, [&](Kavrel::Network::PnicNetqueueInfo& info) {

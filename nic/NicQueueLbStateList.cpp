@@ -39,14 +39,14 @@ OutputSpecPtr NicQueueLbStateList::GetOutputSpecInternal() {
 }
 
 void NicQueueLbStateList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    ListNetqueue(input, output, GetOutputStructure(), InvalidPnicNameMessage,
-                 [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic,
-                     const Kavrel::Network::PnicNetqueueInfo& info) {
-                     auto record = GetOutputStructure();
-                     record->SetField(kNicField, pnic.GetName());
-                     record->SetField(kEnabledField, info.balancerEnabled);
-                     list->Add(record);
-                 });
+    ListNetqueue(
+        input, output, GetOutputStructure(), InvalidPnicNameMessage,
+        [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic, const Kavrel::Network::PnicNetqueueInfo& info) {
+            auto record = GetOutputStructure();
+            record->SetField(kNicField, pnic.GetName());
+            record->SetField(kEnabledField, info.balancerEnabled);
+            list->Add(record);
+        });
 }
 
 }  // namespace NetworkNamespace

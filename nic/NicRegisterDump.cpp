@@ -47,7 +47,8 @@ void NicRegisterDump::ExecuteInternal(const InputPtr& input, const OutputPtr& ou
         // The offset counts words, not bytes.
         for (size_t start = 0; start < words.size(); start += kWordsPerRow) {
             std::string value;
-            for (size_t i = start; i < words.size() && i < start + kWordsPerRow; ++i) value += HexText(words[i], 2) + " ";
+            for (size_t i = start; i < words.size() && i < start + kWordsPerRow; ++i)
+                value += HexText(words[i], 2) + " ";
             auto record = GetOutputStructure();
             record->SetField(kOffsetField, HexText(start, 4));
             record->SetField(kValueField, value);

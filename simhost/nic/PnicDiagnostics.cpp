@@ -47,9 +47,9 @@ std::string Hex(uint64_t value) {
 }
 
 // Load balancer setting names, by bit index.
-const char* const kSettingNames[] = {"RxQPair",      "RxQNoFeature", "PreEmptibleQ", "RxQLatency",
-                                     "RxDynamicLB",  "DynamicQPool", "MacLearnLB",   "RSS",
-                                     "LRO",          "GeneveOAM",    "RSSLRO"};
+const char* const kSettingNames[] = {"RxQPair",     "RxQNoFeature", "PreEmptibleQ", "RxQLatency",
+                                     "RxDynamicLB", "DynamicQPool", "MacLearnLB",   "RSS",
+                                     "LRO",         "GeneveOAM",    "RSSLRO"};
 static_assert(sizeof(kSettingNames) / sizeof(kSettingNames[0]) == Kavrel::Network::PnicNetqueueInfo::SETTING_COUNT,
               "one name per load balancer setting");
 
@@ -66,7 +66,8 @@ const PnicModel& WithEeprom(const PnicModel& pnic) {
 }
 
 void CheckMagic(const PnicModel& pnic, uint32_t magic) {
-    if (magic != pnic.eepromMagic) throw KavrelException("Invalid EEPROM magic key " + Hex(magic) + " for " + pnic.name);
+    if (magic != pnic.eepromMagic)
+        throw KavrelException("Invalid EEPROM magic key " + Hex(magic) + " for " + pnic.name);
 }
 
 // Up to eight per-class values as bytes; missing entries are 0.
@@ -74,15 +75,38 @@ void CopyBytes(const std::vector<uint32_t>& values, uint8_t (&target)[8]) {
     for (size_t i = 0; i < 8; ++i) target[i] = i < values.size() ? static_cast<uint8_t>(values[i] & 0xff) : 0;
 }
 
-const char* const kHwCapNames[] = {
-    "IPv4 checksum offload",     "IPv6 checksum offload",   "TCP segmentation offload", "IPv6 TCP segmentation offload",
-    "Large receive offload",     "VLAN tag insertion",      "VLAN tag stripping",       "Receive side scaling",
-    "VXLAN offload",             "Geneve offload",          "Generic encapsulation offload", "Scatter-gather",
-    "High DMA",                  "Jumbo frames",            "Precision time stamping",  "Wake on LAN",
-    "SR-IOV",                    "NetQueue",                "Dynamic queue pool",       "Receive queue pairing",
-    "Flow steering",             "DCB",                     "Priority flow control",    "RDMA",
-    "MACsec offload",            "IPsec offload",           "Interrupt moderation",     "Link state tracking",
-    "Queue pair steering",       "Uplink attachment",       "Encapsulated checksum offload", "Packet pacing"};
+const char* const kHwCapNames[] = {"IPv4 checksum offload",
+                                   "IPv6 checksum offload",
+                                   "TCP segmentation offload",
+                                   "IPv6 TCP segmentation offload",
+                                   "Large receive offload",
+                                   "VLAN tag insertion",
+                                   "VLAN tag stripping",
+                                   "Receive side scaling",
+                                   "VXLAN offload",
+                                   "Geneve offload",
+                                   "Generic encapsulation offload",
+                                   "Scatter-gather",
+                                   "High DMA",
+                                   "Jumbo frames",
+                                   "Precision time stamping",
+                                   "Wake on LAN",
+                                   "SR-IOV",
+                                   "NetQueue",
+                                   "Dynamic queue pool",
+                                   "Receive queue pairing",
+                                   "Flow steering",
+                                   "DCB",
+                                   "Priority flow control",
+                                   "RDMA",
+                                   "MACsec offload",
+                                   "IPsec offload",
+                                   "Interrupt moderation",
+                                   "Link state tracking",
+                                   "Queue pair steering",
+                                   "Uplink attachment",
+                                   "Encapsulated checksum offload",
+                                   "Packet pacing"};
 constexpr size_t kHwCapCount = sizeof(kHwCapNames) / sizeof(kHwCapNames[0]);
 
 }  // namespace
@@ -164,8 +188,8 @@ void Pnic::GetEepromDump(std::vector<uint8_t>& bytes, uint32_t length, uint32_t 
     const auto& pnic = WithEeprom(Existing(name_));
     const uint64_t size = pnic.eeprom.size();
     if (offset > size) {
-        throw KavrelException("Offset " + Hex(offset) + " is beyond the " + std::to_string(size) +
-                              "-byte EEPROM of " + name_);
+        throw KavrelException("Offset " + Hex(offset) + " is beyond the " + std::to_string(size) + "-byte EEPROM of " +
+                              name_);
     }
     const uint64_t end = length == 0 ? size : uint64_t{offset} + length;
     if (end > size) {
@@ -264,8 +288,8 @@ void Pnic::AttachBranch(const std::string& branch, int16_t vlanId) {
         }
         for (const auto& attachment : trunk->attachments) {
             if (attachment.vlanId == vlanId) {
-                throw KavrelException("VLAN ID " + std::to_string(vlanId) + " is already used by " +
-                                      attachment.branch + " on " + name_);
+                throw KavrelException("VLAN ID " + std::to_string(vlanId) + " is already used by " + attachment.branch +
+                                      " on " + name_);
             }
         }
         trunk->attachments.push_back({branch, vlanId});
@@ -299,9 +323,7 @@ namespace Network {
 
 using SimHost::CheckFault;
 
-std::string PnicImpl::GetHwCapName(uint8_t index) {
-    return index < kHwCapCount ? kHwCapNames[index] : "Unknown";
-}
+std::string PnicImpl::GetHwCapName(uint8_t index) { return index < kHwCapCount ? kHwCapNames[index] : "Unknown"; }
 
 DcbInfoImpl::DcbInfoImpl(const std::string& nicName) : nicName_(nicName) {
     CheckFault("DcbInfoImpl::DcbInfoImpl");

@@ -72,14 +72,14 @@ TEST(NicDiagnosticsEndToEnd, DumpsAndEepromFile) {
     auto change = RunOnHost(root, "--formatter=json network nic eeprom change -n pnic0 -m 99 -f image.bin");
     ASSERT_EQ(chdir(previous), 0);
     ASSERT_EQ(change.status, 0) << change.err;
-    EXPECT_EQ(JsonRun(root, "nic eeprom dump -n pnic0 -l 3"), json::parse(R"([{"Offset":"0000","Value":"11 22 03 "}])"));
+    EXPECT_EQ(JsonRun(root, "nic eeprom dump -n pnic0 -l 3"),
+              json::parse(R"([{"Offset":"0000","Value":"11 22 03 "}])"));
 }
 
 TEST(NicDiagnosticsEndToEnd, CapabilitiesAttachmentsAndDcb) {
     TempHostRoot root;
     root.WriteSection("pnics", Host());
-    EXPECT_EQ(JsonRun(root, "nic hwCap supported list -n pnic0"),
-              json::parse(R"([{"NIC":"pnic0",
+    EXPECT_EQ(JsonRun(root, "nic hwCap supported list -n pnic0"), json::parse(R"([{"NIC":"pnic0",
                   "Device Hardware Cap Supported":"IPv4 checksum offload   TCP segmentation offload   "}])"));
     EXPECT_EQ(JsonRun(root, "nic attachment add -t pnic0 -b pnic1 -v 300"), true);
     EXPECT_EQ(JsonRun(root, "nic attachment list"),
@@ -105,7 +105,8 @@ TEST(NicDiagnosticsEndToEnd, RefusalsAndInjectedFailuresChangeNothing) {
         {"nic eeprom change -n pnic0 -m 98 -o 0 -v 1", "Invalid EEPROM magic key 0x62 for pnic0\n"},
         {"nic selftest run -n pnic0", "adapter reset in progress\n"},
         {"nic attachment add -t pnic0 -b pnic0 -v 5", "Trunk uplink and branch uplink need to be different.\n"},
-        {"nic attachment remove -t pnic0 -b pnic1", "Failed to detach uplink pnic1 from pnic0: pnic1 is not attached to pnic0\n"},
+        {"nic attachment remove -t pnic0 -b pnic1",
+         "Failed to detach uplink pnic1 from pnic0: pnic1 is not attached to pnic0\n"},
         {"nic hwCap activated list -n pnic0 -n eth9", "Can't find PNIC with name eth9\n"},
         {"nic dcb status get -n eth9", "No such pnic: eth9\n"},
     };

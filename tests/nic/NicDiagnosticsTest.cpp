@@ -1,9 +1,9 @@
 // Register and EEPROM dumps, EEPROM changes, self test, negotiation restart,
 // hardware capabilities, attachments and DCB through the framework on an in-memory host.
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
-
-#include <unistd.h>
 
 #include "nic/NicTestSupport.h"
 
@@ -39,17 +39,17 @@ TEST_F(NicRegisterDumpTest, RowsOfSixteenWordsCountedInWords) {
 using NicEepromTest = NicCommandTest;
 
 TEST_F(NicEepromTest, DumpRowsAlignToSixteenBytes) {
-    UseNics({{{"name", "pnic0"}, {"eeprom", CountingBytes(0x30)}}, {{"name", "pnic1"}, {"eeprom", CountingBytes(0x21)}}});
+    UseNics(
+        {{{"name", "pnic0"}, {"eeprom", CountingBytes(0x30)}}, {{"name", "pnic1"}, {"eeprom", CountingBytes(0x21)}}});
     const struct {
         std::string options;
         json rows;
     } cases[] = {
-        {"-o 0 -l 20",
-         {Row("0000", "00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f "), Row("0010", "10 11 12 13 ")}},
+        {"-o 0 -l 20", {Row("0000", "00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f "), Row("0010", "10 11 12 13 ")}},
         {"-o 18 -l 5", {Row("0010", "      12 13 14 15 16 ")}},
         {"-o 30 -l 3", {Row("0010", std::string(42, ' ') + "1e 1f "), Row("0020", "20 ")}},
         {"-o 16 -l 16", {Row("0010", "10 11 12 13 14 15 16 17 18 19 1a 1b 1c 1d 1e 1f ")}},
-        {"-o 48", {Row("0030", "")}},  // the end of the EEPROM: no bytes, one row
+        {"-o 48", {Row("0030", "")}},                                     // the end of the EEPROM: no bytes, one row
         {"-o 44", {Row("0020", std::string(36, ' ') + "2c 2d 2e 2f ")}},  // no length: up to the end
     };
     for (const auto& c : cases) EXPECT_EQ(Root("network nic eeprom dump -n pnic0 " + c.options), c.rows) << c.options;
@@ -81,13 +81,15 @@ TEST_F(NicEepromTest, OptionCombinations) {
         {"-m 4660 -o 4 -v 7", "value write must not be called"},
         {"-m 4660 -f new.bin", "file write must not be called"},
     };
-    for (const auto& c : cases) EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 " + c.options), c.error) << c.options;
+    for (const auto& c : cases)
+        EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 " + c.options), c.error) << c.options;
     EXPECT_EQ(OnlyError("network nic eeprom change -n pnicX -m 1"), "Pnic with name pnicX not found");
 }
 
 TEST_F(NicEepromTest, ValueIsWrittenAsLittleEndianDoubleWord) {
     UseNics({{{"name", "pnic0"}, {"eeprom", CountingBytes(8)}, {"eepromMagic", 4660}}});
-    EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 4661 -o 0 -v 1"), "Invalid EEPROM magic key 0x1235 for pnic0");
+    EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 4661 -o 0 -v 1"),
+              "Invalid EEPROM magic key 0x1235 for pnic0");
     EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 4660 -o 5 -v 1"),
               "Offset 0x5 leaves no room for a double word in the 8-byte EEPROM of pnic0");
     EXPECT_EQ(StoredNic("pnic0")["eeprom"], CountingBytes(8));
@@ -105,10 +107,12 @@ TEST_F(NicEepromTest, FileIsReadFromTheCurrentDirectory) {
     std::ofstream("fits.bin", std::ios::binary) << std::string("\xaa\xbb", 2);
     std::ofstream("large.bin", std::ios::binary) << std::string(5, 'x');
 
-    EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 7 -f missing.bin"), "Unable to open EEPROM file missing.bin");
+    EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 7 -f missing.bin"),
+              "Unable to open EEPROM file missing.bin");
     EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 7 -f large.bin"),
               "EEPROM file large.bin has 5 bytes, more than the 4-byte EEPROM of pnic0");
-    EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 8 -f fits.bin"), "Invalid EEPROM magic key 0x8 for pnic0");
+    EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 8 -f fits.bin"),
+              "Invalid EEPROM magic key 0x8 for pnic0");
     EXPECT_EQ(StoredNic("pnic0")["eeprom"], CountingBytes(4));
     EXPECT_EQ(Root("network nic eeprom change -n pnic0 -m 7 -f fits.bin"), true);
     EXPECT_EQ(StoredNic("pnic0")["eeprom"], json::parse("[170, 187, 2, 3]"));
@@ -134,8 +138,8 @@ TEST_F(NicSelfTestTest, ResultRowThenOneInfoRowPerCheck) {
               json::array({row("Result", "Failed"), row("Info", "Register test: passed"),
                            row("Info", "Link test: failed"), row("Info", "EEPROM checksum: passed")}));
     EXPECT_EQ(Root("network nic selftest run -n pnic0 -o 1"),
-              json::array({row("Result", "Failed"), row("Info", "Link test: failed"),
-                           row("Info", "EEPROM checksum: passed")}));
+              json::array(
+                  {row("Result", "Failed"), row("Info", "Link test: failed"), row("Info", "EEPROM checksum: passed")}));
     EXPECT_EQ(Root("network nic selftest run -n pnic0 -o 0").size(), 4u);  // 0 is the offline test
     EXPECT_EQ(Root("network nic selftest run -n pnic1"), json::array({row("Result", "Passed")}));
     EXPECT_EQ(OnlyError("network nic selftest run -n pnic2"), "pnic2 does not support a self test");
@@ -144,7 +148,9 @@ TEST_F(NicSelfTestTest, ResultRowThenOneInfoRowPerCheck) {
 }
 
 TEST_F(NicSelfTestTest, NegotiationRestartNeedsAutoNegotiationOnAnUpNic) {
-    UseNics({{{"name", "pnic0"}}, {{"name", "pnic1"}, {"autoNegotiation", false}}, {{"name", "pnic2"}, {"adminUp", false}}});
+    UseNics({{{"name", "pnic0"}},
+             {{"name", "pnic1"}, {"autoNegotiation", false}},
+             {{"name", "pnic2"}, {"adminUp", false}}});
     EXPECT_EQ(Root("network nic negotiate restart -n pnic0"), true);
     EXPECT_EQ(StoredNic("pnic0")["negotiationRestarts"], 1);
     EXPECT_EQ(OnlyError("network nic negotiate restart -n pnic1"), "Auto-negotiation is not on for pnic1");
@@ -160,8 +166,7 @@ TEST_F(NicHwCapTest, NamesOfSetBitsEachFollowedByThreeBlanks) {
     UseNics({{{"name", "pnic0"}, {"hwCapsSupported", 0x5}, {"hwCapsActivated", 0x4}},
              {{"name", "pnic1"}, {"hwCapsSupported", 0x80000000}, {"hwCapsActivated", 0x80000000}},
              {{"name", "pnic2"}, {"hwCapsSupported", 0x40000000}}});
-    EXPECT_EQ(Root("network nic hwCap supported list"),
-              json::parse(R"([
+    EXPECT_EQ(Root("network nic hwCap supported list"), json::parse(R"([
                 {"NIC":"pnic0","Device Hardware Cap Supported":"IPv4 checksum offload   TCP segmentation offload   "},
                 {"NIC":"pnic1","Device Hardware Cap Supported":""},
                 {"NIC":"pnic2","Device Hardware Cap Supported":"Encapsulated checksum offload   "}])"));
@@ -172,7 +177,8 @@ TEST_F(NicHwCapTest, NamesOfSetBitsEachFollowedByThreeBlanks) {
 
 TEST_F(NicHwCapTest, FirstUnknownNameStopsTheList) {
     UseNics({{{"name", "pnic0"}, {"hwCapsSupported", 1}}});
-    EXPECT_EQ(OnlyError("network nic hwCap supported list -n pnic0 -n pnicZ -n pnicY"), "Can't find PNIC with name pnicZ");
+    EXPECT_EQ(OnlyError("network nic hwCap supported list -n pnic0 -n pnicZ -n pnicY"),
+              "Can't find PNIC with name pnicZ");
     InjectFault("Pnic::GetHwCaps", "capability query failed");
     EXPECT_EQ(OnlyError("network nic hwCap activated list"), "capability query failed");
 }
@@ -180,7 +186,8 @@ TEST_F(NicHwCapTest, FirstUnknownNameStopsTheList) {
 using NicAttachmentTest = NicCommandTest;
 
 TEST_F(NicAttachmentTest, AttachListDetach) {
-    UseNics({{{"name", "pnic0"}}, {{"name", "pnic1"}, {"macAddress", "02:00:00:00:00:01"}},
+    UseNics({{{"name", "pnic0"}},
+             {{"name", "pnic1"}, {"macAddress", "02:00:00:00:00:01"}},
              {{"name", "pnic2"}, {"macAddress", "02:00:00:00:00:02"}}});
     EXPECT_EQ(Root("network nic attachment list"), json::array());
     EXPECT_EQ(Root("network nic attachment add -t pnic0 -b pnic1 -v 10"), true);
@@ -197,7 +204,9 @@ TEST_F(NicAttachmentTest, AttachListDetach) {
 
 TEST_F(NicAttachmentTest, RefusalsAndTheirMessages) {
     UseNics({{{"name", "pnic0"}, {"attachments", {{{"branch", "pnic1"}, {"vlanId", 10}}}}},
-             {{"name", "pnic1"}}, {{"name", "pnic2"}}, {{"name", "pnic3"}}});
+             {{"name", "pnic1"}},
+             {{"name", "pnic2"}},
+             {{"name", "pnic3"}}});
     const struct {
         std::string command;
         std::string error;
@@ -206,9 +215,12 @@ TEST_F(NicAttachmentTest, RefusalsAndTheirMessages) {
         {"add -t nope -b pnic1 -v 5", "Invalid trunk PNIC name nope"},
         {"add -t pnic2 -b nope -v 5", "Invalid branch PNIC name nope"},
         {"add -t pnic2 -b pnic1 -v 5", "Failed to attach uplink pnic1 to pnic2: pnic1 is already attached to pnic0"},
-        {"add -t pnic0 -b pnic2 -v 10", "Failed to attach uplink pnic2 to pnic0: VLAN ID 10 is already used by pnic1 on pnic0"},
-        {"add -t pnic1 -b pnic2 -v 5", "Failed to attach uplink pnic2 to pnic1: pnic1 is a branch of pnic0 and cannot be a trunk"},
-        {"add -t pnic2 -b pnic0 -v 5", "Failed to attach uplink pnic0 to pnic2: pnic0 is a trunk and cannot be attached as a branch"},
+        {"add -t pnic0 -b pnic2 -v 10",
+         "Failed to attach uplink pnic2 to pnic0: VLAN ID 10 is already used by pnic1 on pnic0"},
+        {"add -t pnic1 -b pnic2 -v 5",
+         "Failed to attach uplink pnic2 to pnic1: pnic1 is a branch of pnic0 and cannot be a trunk"},
+        {"add -t pnic2 -b pnic0 -v 5",
+         "Failed to attach uplink pnic0 to pnic2: pnic0 is a trunk and cannot be attached as a branch"},
         {"remove -t nope -b pnic1", "Invalid PNIC name nope"},
         {"remove -t pnic2 -b pnic1", "Failed to detach uplink pnic1 from pnic2: pnic1 is not attached to pnic2"},
         {"list -t nope", "Invalid PNIC name nope"},
@@ -229,29 +241,34 @@ TEST_F(NicAttachmentTest, LibraryFailuresArePrefixed) {
     InjectFault("Pnic::GetMacAddress", "branch went away");
     EXPECT_EQ(OnlyError("network nic attachment list"), "Unable to list uplink's attachment info: branch went away");
     InjectFault("Pnic::AttachBranch", "uplink busy");
-    EXPECT_EQ(OnlyError("network nic attachment add -t pnic1 -b pnic0 -v 3"), "Failed to attach uplink pnic0 to pnic1: uplink busy");
+    EXPECT_EQ(OnlyError("network nic attachment add -t pnic1 -b pnic0 -v 3"),
+              "Failed to attach uplink pnic0 to pnic1: uplink busy");
     InjectFault("Pnic::DetachBranch", "uplink busy");
-    EXPECT_EQ(OnlyError("network nic attachment remove -t pnic0 -b pnic1"), "Failed to detach uplink pnic1 from pnic0: uplink busy");
+    EXPECT_EQ(OnlyError("network nic attachment remove -t pnic0 -b pnic1"),
+              "Failed to detach uplink pnic1 from pnic0: uplink busy");
 }
 
 using NicDcbTest = NicCommandTest;
 
 TEST_F(NicDcbTest, MasksArraysAndApps) {
-    UseNics({{{"name", "pnic0"},
-              {"dcb",
-               {{"mode", 3},
-                {"enabled", true},
-                {"capabilities", {{"priorityGroup", true}, {"upToTcMap", true}, {"pgTrafficClasses", 8}, {"pfcTrafficClasses", 4}}},
-                {"pfcConfig", 0x80},
-                {"ets",
-                 {{"willing", 1},
-                  {"supportedCapacity", 8},
-                  {"creditBasedShaper", "Yes"},
-                  {"txBandwidth", {10, 20, 30, 40}},
-                  {"recommendedBandwidth", {200, 55, 0, 0, 0, 0, 0, 1}}}},
-                {"pfc", {{"trafficClasses", 4}, {"pfcMask", 0x09}, {"delay", 3}, {"receivedFrames", {255, 0, 0, 0, 0, 0, 0, 9}}}},
-                {"apps", {{{"appType", "Ethertype"}, {"protocolId", "0x8906"}, {"userPriority", "3"}}}}}}},
-             {{"name", "pnic1"}}});
+    UseNics(
+        {{{"name", "pnic0"},
+          {"dcb",
+           {{"mode", 3},
+            {"enabled", true},
+            {"capabilities",
+             {{"priorityGroup", true}, {"upToTcMap", true}, {"pgTrafficClasses", 8}, {"pfcTrafficClasses", 4}}},
+            {"pfcConfig", 0x80},
+            {"ets",
+             {{"willing", 1},
+              {"supportedCapacity", 8},
+              {"creditBasedShaper", "Yes"},
+              {"txBandwidth", {10, 20, 30, 40}},
+              {"recommendedBandwidth", {200, 55, 0, 0, 0, 0, 0, 1}}}},
+            {"pfc",
+             {{"trafficClasses", 4}, {"pfcMask", 0x09}, {"delay", 3}, {"receivedFrames", {255, 0, 0, 0, 0, 0, 0, 9}}}},
+            {"apps", {{{"appType", "Ethertype"}, {"protocolId", "0x8906"}, {"userPriority", "3"}}}}}}},
+         {{"name", "pnic1"}}});
     auto status = Root("network nic dcb status get -n pnic0");
     EXPECT_EQ(status["Nic Name"], "pnic0");
     EXPECT_EQ(status["Mode"], "3 - IEEE Mode");
@@ -271,7 +288,8 @@ TEST_F(NicDcbTest, MasksArraysAndApps) {
     EXPECT_EQ(pfc["PFC Configuration"], "1 0 0 1 0 0 0 0");
     EXPECT_EQ(pfc["Round Trip Propagation Delay Of Link"], 3);
     EXPECT_EQ(pfc["Received PFC Frames"], "255 0 0 0 0 0 0 9");
-    EXPECT_EQ(status["DCB Apps"], json::parse(R"([{"App Type":"Ethertype","Protocol ID":"0x8906","User Priority":"3"}])"));
+    EXPECT_EQ(status["DCB Apps"],
+              json::parse(R"([{"App Type":"Ethertype","Protocol ID":"0x8906","User Priority":"3"}])"));
 
     auto plain = Root("network nic dcb status get -n pnic1");
     EXPECT_EQ(plain["Mode"], "0 - Unknown");

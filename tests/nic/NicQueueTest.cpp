@@ -75,7 +75,8 @@ TEST_F(NicQueueSettingsTest, SetAppliesOnlyTheOptionsGiven) {
     UseNics({QueueNic("pnic0", {{"settingsSupported", 0x7ff}, {"settingsAllowed", 0x401}})});
     EXPECT_EQ(Root("network nic queue loadbalancer set -n pnic0 --rsslrolb false"), true);
     EXPECT_EQ(StoredNic("pnic0")["netqueue"]["settingsAllowed"], 0x001);
-    EXPECT_EQ(Root("network nic queue loadbalancer set -n pnic0 --rxqpair false --rsslb true --geneveoamlb true"), true);
+    EXPECT_EQ(Root("network nic queue loadbalancer set -n pnic0 --rxqpair false --rsslb true --geneveoamlb true"),
+              true);
     EXPECT_EQ(StoredNic("pnic0")["netqueue"]["settingsAllowed"], 0x280);
 }
 
@@ -103,8 +104,7 @@ TEST_F(NicQueuePluginTest, EnabledNeedsBothModuleAndPluginToMatch) {
                                   {{"module", "other"}, {"plugin", "pack"}, {"description", "d2"}},
                                   {{"module", "qbal"}, {"plugin", "spread"}, {"description", "d3"}}}}}),
              QueueNic("pnic1", json::object())});
-    EXPECT_EQ(Root("network nic queue loadbalancer plugin list"),
-              json::parse(R"([
+    EXPECT_EQ(Root("network nic queue loadbalancer plugin list"), json::parse(R"([
                 {"NIC":"pnic0","Module Name":"qbal","Plugin Name":"pack","Enabled":true,"Description":"d1"},
                 {"NIC":"pnic0","Module Name":"other","Plugin Name":"pack","Enabled":false,"Description":"d2"},
                 {"NIC":"pnic0","Module Name":"qbal","Plugin Name":"spread","Enabled":false,"Description":"d3"}])"));
@@ -113,8 +113,9 @@ TEST_F(NicQueuePluginTest, EnabledNeedsBothModuleAndPluginToMatch) {
 }
 
 TEST_F(NicQueuePluginTest, SetEnablesAndDisablesOnePlugin) {
-    UseNics({QueueNic("pnic0", {{"plugins", {{{"module", "qbal"}, {"plugin", "pack"}},
-                                             {{"module", "qbal"}, {"plugin", "spread"}, {"enabled", true}}}}})});
+    UseNics({QueueNic("pnic0", {{"plugins",
+                                 {{{"module", "qbal"}, {"plugin", "pack"}},
+                                  {{"module", "qbal"}, {"plugin", "spread"}, {"enabled", true}}}}})});
     EXPECT_EQ(Root("network nic queue loadbalancer plugin set -n pnic0 -e true -m qbal -p pack"), true);
     EXPECT_EQ(Root("network nic queue loadbalancer plugin set -n pnic0 -e false -m qbal -p spread"), true);
     auto plugins = StoredNic("pnic0")["netqueue"]["plugins"];
@@ -140,9 +141,9 @@ TEST_F(NicQueuePluginTest, BalancerStateRoundTrip) {
 TEST_F(NicQueuePluginTest, ListFailuresDropTheWholeList) {
     UseNics({QueueNic("pnic0", json::object()), QueueNic("pnic1", json::object())});
     InjectFault("Pnic::GetNetqueueInfo", "netqueue query failed");
-    for (const char* command : {"network nic queue count get", "network nic queue filterclass list",
-                                "network nic queue loadbalancer list", "network nic queue loadbalancer plugin list",
-                                "network nic queue loadbalancer state list"}) {
+    for (const char* command :
+         {"network nic queue count get", "network nic queue filterclass list", "network nic queue loadbalancer list",
+          "network nic queue loadbalancer plugin list", "network nic queue loadbalancer state list"}) {
         EXPECT_EQ(OnlyError(command), "netqueue query failed") << command;
     }
 }
