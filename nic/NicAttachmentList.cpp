@@ -1,30 +1,73 @@
-// nic attachment list: not implemented yet.
-#include "nic/NicDiagnosticCommands.h"
+// network nic attachment list: the branch uplinks attached to each trunk, with their MAC and VLAN ID.
+#include <vector>
 
-#include "frame/CommandFrame.h"
+#include "kavrel/NetworkFactory.h"
+#include "lmxctl/PnicImpl.h"
+#include "nic/NicDiagnosticCommands.h"
+#include "nic/NicQueueShared.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicAttachmentList::NicAttachmentList() {}
+namespace {
+const std::string kRecordName = "AttachmentInfo";
+const std::string kTrunkField = "Trunk";
+const std::string kBranchField = "Branch";
+const std::string kBranchMacField = "Branch MAC";
+const std::string kVlanIdField = "VLAN ID";
+const std::string kTrunkParameter = "trunk";
+}  // namespace
+
+NicAttachmentList::NicAttachmentList() {
+    SetDescription("Show uplink attachment information.");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:AttachmentInfo", "Trunk,Branch,Branch MAC,VLAN ID");
+}
 
 std::shared_ptr<NicAttachmentList> NicAttachmentList::New() { return std::make_shared<NicAttachmentList>(); }
 
 NicAttachmentList::~NicAttachmentList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicAttachmentList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicAttachmentList");
+RecordPtr NicAttachmentList::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kTrunkField)
+        .String(kBranchField)
+        .String(kBranchMacField)
+        .Int(kVlanIdField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicAttachmentList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicAttachmentList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicAttachmentList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kTrunkParameter, Parvik::CallSpec::PARAM_STRING, "t",
+                 "Show information only for the specified NIC.", false);
+    return spec;
 }
 
-void NicAttachmentList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                       const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicAttachmentList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
+}
+
+void NicAttachmentList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithPrefixedErrors(output, "Unable to list uplink's attachment info: ", [&] {
+        auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+        std::vector<std::unique_ptr<Kavrel::Network::Pnic>> pnics;
+        if (!SelectPnics(*inventory, input, output, kTrunkParameter, "Invalid PNIC name ", "", pnics)) return;
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& pnic : pnics) {
+            for (const auto& attachment : pnic->GetAttachments()) {
+                LmxCtl::Network::PnicImpl branch(attachment.branch);
+                if (branch.IsStale()) branch.Refresh();
+                auto record = GetOutputStructure();
+                record->SetField(kTrunkField, pnic->GetName());
+                record->SetField(kBranchField, attachment.branch);
+                record->SetField(kBranchMacField, branch.GetMacAddress().GetStringAddress());
+                record->SetField(kVlanIdField, static_cast<int64_t>(attachment.vlanId));
+                list->Add(record);
+            }
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,7 +1,10 @@
 // Physical NIC commands: NetQueue, diagnostics, hardware capabilities, attachments, DCB.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "parvik/AutoCli.h"
 
@@ -30,6 +33,9 @@ public:
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+
+    // EEPROM bytes starting at offset as rows of 16, aligned to multiples of 16.
+    std::shared_ptr<Parvik::MetaObj::MetaList> DumpBinary(uint32_t offset, const std::vector<uint8_t>& bytes);
 };
 
 class NicEepromChange : public virtual Parvik::AutoCli::Command {
@@ -199,6 +205,10 @@ public:
     NicDcbStatusGet();
     static std::shared_ptr<NicDcbStatusGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDcbCapabilitiesStructure();
+    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDcbIeeeEtsConfigStructure();
+    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDcbIeeePfcConfigStructure();
+    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDcbAppsStructure();
     ~NicDcbStatusGet() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -239,6 +249,12 @@ public:
     void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
+
+// DCB text helpers: "<mode> - <name>", and eight blank-separated decimals
+// (the bits of a mask, least significant first, or the entries of an array).
+std::string DcbModeToString(uint32_t mode);
+std::string DcbIntMaskToString(uint8_t mask);
+std::string DcbArrayToString(const uint8_t (&values)[8]);
 
 }  // namespace NetworkNamespace
 }  // namespace NorvaleCli

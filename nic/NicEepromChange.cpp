@@ -1,26 +1,60 @@
-// nic eeprom change: not implemented yet.
+// network nic eeprom change: writes one double word, or a whole file, into a NIC's EEPROM.
 #include "nic/NicDiagnosticCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicQueueShared.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicEepromChange::NicEepromChange() {}
+namespace {
+const std::string kOffsetParameter = "offset";
+const std::string kValueParameter = "value";
+const std::string kFileParameter = "file";
+const std::string kMagicParameter = "magic";
+}  // namespace
 
-std::shared_ptr<NicEepromChange> NicEepromChange::New() { return std::shared_ptr<NicEepromChange>(new NicEepromChange()); }
+NicEepromChange::NicEepromChange() { SetDescription("Change EEPROM on a nic"); }
+
+std::shared_ptr<NicEepromChange> NicEepromChange::New() {
+    return std::shared_ptr<NicEepromChange>(new NicEepromChange());
+}
 
 NicEepromChange::~NicEepromChange() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicEepromChange::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicEepromChange::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicEepromChange::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "Name of pnic to change EEPROM.", true);
+    AddParameter(spec, kOffsetParameter, Parvik::CallSpec::PARAM_INTEGER, "o", "Offset of EEPROM to change", false);
+    AddParameter(spec, kValueParameter, Parvik::CallSpec::PARAM_INTEGER, "v", "New EEPROM value in double word", false);
+    AddParameter(spec, kFileParameter, Parvik::CallSpec::PARAM_STRING, "f", "File name of new EEPROM content", false);
+    AddParameter(spec, kMagicParameter, Parvik::CallSpec::PARAM_INTEGER, "m", "Magic key of EEPROM", true);
+    return spec;
 }
 
-void NicEepromChange::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                     const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicEepromChange::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void NicEepromChange::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto pnic = DiagnosticLookup(output, input->GetParameter(kPnicParameter));
+        if (!pnic) return;
+        const auto magic = static_cast<uint32_t>(input->GetParameterInt(kMagicParameter));
+        const bool hasOffset = input->HasParameter(kOffsetParameter);
+        const bool hasValue = input->HasParameter(kValueParameter);
+        if (!input->HasParameter(kFileParameter)) {
+            if (!hasOffset || !hasValue) {
+                throw Kavrel::Lib::KavrelException("Need to specify atleast one of --offset, --value or --file");
+            }
+            pnic->SetEepromValue(magic, static_cast<uint32_t>(input->GetParameterInt(kOffsetParameter)),
+                                 static_cast<uint32_t>(input->GetParameterInt(kValueParameter)));
+        } else {
+            if (hasOffset || hasValue) {
+                throw Kavrel::Lib::KavrelException(
+                    "Parameter --file can't be specified together with --offset and --value");
+            }
+            pnic->SetEepromFromFile(magic, input->GetParameter(kFileParameter));
+        }
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

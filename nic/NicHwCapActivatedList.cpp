@@ -1,30 +1,47 @@
-// nic hw cap activated list: not implemented yet.
+// network nic hwCap activated list: the hardware capabilities each NIC has activated.
 #include "nic/NicDiagnosticCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicQueueShared.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicHwCapActivatedList::NicHwCapActivatedList() {}
+namespace {
+const std::string kRecordName = "Settings";
+const std::string kCapsField = "Device Hardware Cap Activated";
+}  // namespace
 
-std::shared_ptr<NicHwCapActivatedList> NicHwCapActivatedList::New() { return std::make_shared<NicHwCapActivatedList>(); }
+NicHwCapActivatedList::NicHwCapActivatedList() {
+    SetDescription("List activated hardware capabilities of physical NICs.");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:Settings", "NIC,Device Hardware Cap Activated");
+}
+
+std::shared_ptr<NicHwCapActivatedList> NicHwCapActivatedList::New() {
+    return std::make_shared<NicHwCapActivatedList>();
+}
 
 NicHwCapActivatedList::~NicHwCapActivatedList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicHwCapActivatedList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicHwCapActivatedList");
+RecordPtr NicHwCapActivatedList::GetOutputStructure() {
+    return RecordTemplate(kRecordName).String(kNicField).String(kCapsField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicHwCapActivatedList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicHwCapActivatedList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicHwCapActivatedList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_LIST, "n",
+                 "Limit the output to only the physical NICS with the specified names.", false);
+    return spec;
 }
 
-void NicHwCapActivatedList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                           const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicHwCapActivatedList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
+}
+
+void NicHwCapActivatedList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    ListHwCaps(
+        input, output, [this] { return GetOutputStructure(); }, kCapsField,
+        [](const Kavrel::Network::PnicHwCaps& caps) { return caps.activated; });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,47 @@
-// nic hw cap supported list: not implemented yet.
+// network nic hwCap supported list: the hardware capabilities each NIC has supported.
 #include "nic/NicDiagnosticCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicQueueShared.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicHwCapSupportedList::NicHwCapSupportedList() {}
+namespace {
+const std::string kRecordName = "Settings";
+const std::string kCapsField = "Device Hardware Cap Supported";
+}  // namespace
 
-std::shared_ptr<NicHwCapSupportedList> NicHwCapSupportedList::New() { return std::make_shared<NicHwCapSupportedList>(); }
+NicHwCapSupportedList::NicHwCapSupportedList() {
+    SetDescription("List supported hardware capabilities of physical NICs.");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:Settings", "NIC,Device Hardware Cap Supported");
+}
+
+std::shared_ptr<NicHwCapSupportedList> NicHwCapSupportedList::New() {
+    return std::make_shared<NicHwCapSupportedList>();
+}
 
 NicHwCapSupportedList::~NicHwCapSupportedList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicHwCapSupportedList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicHwCapSupportedList");
+RecordPtr NicHwCapSupportedList::GetOutputStructure() {
+    return RecordTemplate(kRecordName).String(kNicField).String(kCapsField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicHwCapSupportedList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicHwCapSupportedList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicHwCapSupportedList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_LIST, "n",
+                 "Limit the output to only the physical NICS with the specified names.", false);
+    return spec;
 }
 
-void NicHwCapSupportedList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                           const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicHwCapSupportedList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
+}
+
+void NicHwCapSupportedList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    ListHwCaps(
+        input, output, [this] { return GetOutputStructure(); }, kCapsField,
+        [](const Kavrel::Network::PnicHwCaps& caps) { return caps.supported; });
 }
 
 }  // namespace NetworkNamespace

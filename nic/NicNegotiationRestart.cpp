@@ -1,26 +1,37 @@
-// nic negotiation restart: not implemented yet.
+// network nic negotiate restart: restarts a NIC's link auto-negotiation.
 #include "nic/NicDiagnosticCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicQueueShared.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicNegotiationRestart::NicNegotiationRestart() {}
+NicNegotiationRestart::NicNegotiationRestart() { SetDescription("Restart N-Way negotiation on a nic"); }
 
-std::shared_ptr<NicNegotiationRestart> NicNegotiationRestart::New() { return std::shared_ptr<NicNegotiationRestart>(new NicNegotiationRestart()); }
+std::shared_ptr<NicNegotiationRestart> NicNegotiationRestart::New() {
+    return std::shared_ptr<NicNegotiationRestart>(new NicNegotiationRestart());
+}
 
 NicNegotiationRestart::~NicNegotiationRestart() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicNegotiationRestart::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr NicNegotiationRestart::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "Name of pnic to restart negotiation",
+                 true);
+    return spec;
+}
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicNegotiationRestart::GetOutputSpecInternal() {
+OutputSpecPtr NicNegotiationRestart::GetOutputSpecInternal() {
     return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
 }
 
-void NicNegotiationRestart::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                           const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void NicNegotiationRestart::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto pnic = DiagnosticLookup(output, input->GetParameter(kPnicParameter));
+        if (!pnic) return;
+        pnic->RestartNegotiation();
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,52 @@
-// nic queue count get: not implemented yet.
+// network nic queue count get: the TX and RX netqueue counts of the NICs.
 #include "nic/NicDiagnosticCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicQueueShared.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicQueueCountGet::NicQueueCountGet() {}
+namespace {
+const std::string kRecordName = "NetqueueCount";
+const std::string kTxField = "Tx netqueue count";
+const std::string kRxField = "Rx netqueue count";
+}  // namespace
 
-std::shared_ptr<NicQueueCountGet> NicQueueCountGet::New() { return std::shared_ptr<NicQueueCountGet>(new NicQueueCountGet()); }
+NicQueueCountGet::NicQueueCountGet() {
+    SetDescription("Get netqueue count on a nic");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:" + kRecordName, kNicField + "," + kTxField + "," + kRxField);
+}
+
+std::shared_ptr<NicQueueCountGet> NicQueueCountGet::New() {
+    return std::shared_ptr<NicQueueCountGet>(new NicQueueCountGet());
+}
 
 NicQueueCountGet::~NicQueueCountGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicQueueCountGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicQueueCountGet");
+RecordPtr NicQueueCountGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName).String(kNicField).Int(kTxField).Int(kRxField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicQueueCountGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicQueueCountGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicQueueCountGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "The name of pnic to get netqueue count",
+                 false);
+    return spec;
 }
 
-void NicQueueCountGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                      const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicQueueCountGet::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
+
+void NicQueueCountGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    ListNetqueue(
+        input, output, GetOutputStructure(), PnicNotFoundMessage,
+        [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic, const Kavrel::Network::PnicNetqueueInfo& info) {
+            auto record = GetOutputStructure();
+            record->SetField(kNicField, pnic.GetName());
+            record->SetField(kTxField, static_cast<int64_t>(info.txQueueCount));
+            record->SetField(kRxField, static_cast<int64_t>(info.rxQueueCount));
+            list->Add(record);
+        });
 }
 
 }  // namespace NetworkNamespace

@@ -1,26 +1,51 @@
-// nic queue count set: not implemented yet.
+// network nic queue count set: the number of TX and/or RX netqueues of a NIC.
 #include "nic/NicDiagnosticCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicQueueShared.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicQueueCountSet::NicQueueCountSet() {}
+namespace {
+const std::string kTxParameter = "tx";
+const std::string kRxParameter = "rx";
+const std::string kNumParameter = "num";
+}  // namespace
 
-std::shared_ptr<NicQueueCountSet> NicQueueCountSet::New() { return std::shared_ptr<NicQueueCountSet>(new NicQueueCountSet()); }
+NicQueueCountSet::NicQueueCountSet() { SetDescription("Set number of netqueues on a nic"); }
+
+std::shared_ptr<NicQueueCountSet> NicQueueCountSet::New() {
+    return std::shared_ptr<NicQueueCountSet>(new NicQueueCountSet());
+}
 
 NicQueueCountSet::~NicQueueCountSet() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicQueueCountSet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicQueueCountSet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicQueueCountSet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "Name of pnic to set netqueue count.",
+                 true);
+    AddParameter(spec, kTxParameter, Parvik::CallSpec::PARAM_BOOLEAN, "t", "Tx netqueue to set count.", false);
+    AddParameter(spec, kRxParameter, Parvik::CallSpec::PARAM_BOOLEAN, "r", "Rx netqueue to set count.", false);
+    AddParameter(spec, kNumParameter, Parvik::CallSpec::PARAM_INTEGER, "q", "Number of queues to set.", true);
+    return spec;
 }
 
-void NicQueueCountSet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                      const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicQueueCountSet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void NicQueueCountSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    ChangeNetqueue(input, output, PnicNotFoundMessage, [&](Kavrel::Network::PnicNetqueueInfo& info) {
+        // The direction is chosen by presence; the boolean value is not read.
+        const auto count = static_cast<uint32_t>(input->GetParameterInt(kNumParameter));
+        if (input->HasParameter(kTxParameter)) {
+            info.txQueueCount = count;
+            info.txCountChanged = true;
+        }
+        if (input->HasParameter(kRxParameter)) {
+            info.rxQueueCount = count;
+            info.rxCountChanged = true;
+        }
+        return info.txCountChanged || info.rxCountChanged;
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,56 @@
-// nic queue filter class list: not implemented yet.
+// network nic queue filterclass list: the netqueue filter classes each NIC supports.
 #include "nic/NicDiagnosticCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicQueueShared.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicQueueFilterClassList::NicQueueFilterClassList() {}
+namespace {
+const std::string kRecordName = "Settings";
+// One column per filter class, in the record's flag order.
+const std::string kFilterFields[] = {"MacOnly", "VlanOnly", "VlanMac", "Vxlan", "Geneve", "GenericEncap"};
+static_assert(sizeof(kFilterFields) / sizeof(kFilterFields[0]) == Kavrel::Network::PnicNetqueueInfo::FILTER_CLASS_COUNT,
+              "one column per filter class");
+}  // namespace
 
-std::shared_ptr<NicQueueFilterClassList> NicQueueFilterClassList::New() { return std::shared_ptr<NicQueueFilterClassList>(new NicQueueFilterClassList()); }
+NicQueueFilterClassList::NicQueueFilterClassList() {
+    SetDescription(
+        "List the netqueue supported filterclass of all physical NICs currently installed and loaded on the system.");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:Settings", "NIC,MacOnly,VlanOnly,VlanMac,Vxlan,Geneve,GenericEncap");
+}
+
+std::shared_ptr<NicQueueFilterClassList> NicQueueFilterClassList::New() {
+    return std::shared_ptr<NicQueueFilterClassList>(new NicQueueFilterClassList());
+}
 
 NicQueueFilterClassList::~NicQueueFilterClassList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicQueueFilterClassList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicQueueFilterClassList");
+RecordPtr NicQueueFilterClassList::GetOutputStructure() {
+    RecordTemplate record(kRecordName);
+    record.String(kNicField);
+    for (const auto& field : kFilterFields) record.Bool(field);
+    return record;
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicQueueFilterClassList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr NicQueueFilterClassList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicQueueFilterClassList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+OutputSpecPtr NicQueueFilterClassList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
 }
 
-void NicQueueFilterClassList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                             const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void NicQueueFilterClassList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    ListNetqueue(
+        input, output, GetOutputStructure(), InvalidPnicNameMessage,
+        [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic, const Kavrel::Network::PnicNetqueueInfo& info) {
+            auto record = GetOutputStructure();
+            record->SetField(kNicField, pnic.GetName());
+            for (size_t i = 0; i < Kavrel::Network::PnicNetqueueInfo::FILTER_CLASS_COUNT; ++i) {
+                record->SetField(kFilterFields[i], info.filterClass[i]);
+            }
+            list->Add(record);
+        });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,66 @@
-// nic queue lb setting list: not implemented yet.
+// network nic queue loadbalancer list: each NIC's load balancer settings as supported/allowed letters.
 #include "nic/NicDiagnosticCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicQueueShared.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicQueueLbSettingList::NicQueueLbSettingList() {}
+namespace {
+const std::string kRecordName = "Settings";
+// One column per load balancer setting, in the record's flag order.
+const std::string kSettingFields[] = {"RxQPair",     "RxQNoFeature", "PreEmptibleQ", "RxQLatency",
+                                      "RxDynamicLB", "DynamicQPool", "MacLearnLB",   "RSS",
+                                      "LRO",         "GeneveOAM",    "RSSLRO"};
+static_assert(sizeof(kSettingFields) / sizeof(kSettingFields[0]) == Kavrel::Network::PnicNetqueueInfo::SETTING_COUNT,
+              "one column per load balancer setting");
 
-std::shared_ptr<NicQueueLbSettingList> NicQueueLbSettingList::New() { return std::shared_ptr<NicQueueLbSettingList>(new NicQueueLbSettingList()); }
+// "S" supported or "U" unsupported, then "A" allowed or "D" disallowed.
+std::string SettingLetters(bool supported, bool allowed) {
+    return std::string(supported ? "S" : "U") + (allowed ? "A" : "D");
+}
+}  // namespace
+
+NicQueueLbSettingList::NicQueueLbSettingList() {
+    SetDescription(
+        "List the load balancer settings of all the installed and loaded physical NICs. (S:supported, "
+        "U:unsupported, N:not-applicable, A:allowed, D:disallowed).");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:Settings",
+                              "NIC,RxQPair,RxQNoFeature,PreEmptibleQ,RxQLatency,RxDynamicLB,DynamicQPool,MacLearnLB,"
+                              "RSS,LRO,GeneveOAM,RSSLRO");
+}
+
+std::shared_ptr<NicQueueLbSettingList> NicQueueLbSettingList::New() {
+    return std::shared_ptr<NicQueueLbSettingList>(new NicQueueLbSettingList());
+}
 
 NicQueueLbSettingList::~NicQueueLbSettingList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicQueueLbSettingList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicQueueLbSettingList");
+RecordPtr NicQueueLbSettingList::GetOutputStructure() {
+    RecordTemplate record(kRecordName);
+    record.String(kNicField);
+    for (const auto& field : kSettingFields) record.String(field);
+    return record;
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicQueueLbSettingList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr NicQueueLbSettingList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicQueueLbSettingList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+OutputSpecPtr NicQueueLbSettingList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
 }
 
-void NicQueueLbSettingList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                           const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void NicQueueLbSettingList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    ListNetqueue(
+        input, output, GetOutputStructure(), PnicNotFoundMessage,
+        [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic, const Kavrel::Network::PnicNetqueueInfo& info) {
+            auto record = GetOutputStructure();
+            record->SetField(kNicField, pnic.GetName());
+            for (size_t i = 0; i < Kavrel::Network::PnicNetqueueInfo::SETTING_COUNT; ++i) {
+                record->SetField(kSettingFields[i], SettingLetters(info.settingSupported[i], info.settingAllowed[i]));
+            }
+            list->Add(record);
+        });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,52 @@
-// nic queue lb state list: not implemented yet.
+// network nic queue loadbalancer state list: whether each NIC's netqueue balancer is on.
 #include "nic/NicDiagnosticCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicQueueShared.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicQueueLbStateList::NicQueueLbStateList() {}
+namespace {
+const std::string kRecordName = "NetqBalState";
+const std::string kEnabledField = "Enabled";
+}  // namespace
 
-std::shared_ptr<NicQueueLbStateList> NicQueueLbStateList::New() { return std::shared_ptr<NicQueueLbStateList>(new NicQueueLbStateList()); }
+NicQueueLbStateList::NicQueueLbStateList() {
+    SetDescription("Netqueue balancer state of all physical NICs currently installed and loaded on the system");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:NetqBalState", "NIC,Enabled");
+}
+
+std::shared_ptr<NicQueueLbStateList> NicQueueLbStateList::New() {
+    return std::shared_ptr<NicQueueLbStateList>(new NicQueueLbStateList());
+}
 
 NicQueueLbStateList::~NicQueueLbStateList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicQueueLbStateList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicQueueLbStateList");
+RecordPtr NicQueueLbStateList::GetOutputStructure() {
+    return RecordTemplate(kRecordName).String(kNicField).Bool(kEnabledField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicQueueLbStateList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicQueueLbStateList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicQueueLbStateList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "The name of pnic to get netqueue balancer state", false);
+    return spec;
 }
 
-void NicQueueLbStateList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                         const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicQueueLbStateList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
+}
+
+void NicQueueLbStateList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    ListNetqueue(
+        input, output, GetOutputStructure(), InvalidPnicNameMessage,
+        [&](const ListPtr& list, const Kavrel::Network::Pnic& pnic, const Kavrel::Network::PnicNetqueueInfo& info) {
+            auto record = GetOutputStructure();
+            record->SetField(kNicField, pnic.GetName());
+            record->SetField(kEnabledField, info.balancerEnabled);
+            list->Add(record);
+        });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,61 @@
-// nic register dump: not implemented yet.
+// network nic register dump: a NIC's device registers as rows of 16 hexadecimal words.
 #include "nic/NicDiagnosticCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicQueueShared.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicRegisterDump::NicRegisterDump() {}
+namespace {
+const std::string kRecordName = "RegisterDump";
+const std::string kOffsetField = "Offset";
+const std::string kValueField = "Value";
+constexpr size_t kWordsPerRow = 16;
+}  // namespace
 
-std::shared_ptr<NicRegisterDump> NicRegisterDump::New() { return std::shared_ptr<NicRegisterDump>(new NicRegisterDump()); }
+NicRegisterDump::NicRegisterDump() {
+    SetDescription("Dump device registers");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:" + kRecordName, kOffsetField + "," + kValueField);
+}
+
+std::shared_ptr<NicRegisterDump> NicRegisterDump::New() {
+    return std::shared_ptr<NicRegisterDump>(new NicRegisterDump());
+}
 
 NicRegisterDump::~NicRegisterDump() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicRegisterDump::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicRegisterDump");
+RecordPtr NicRegisterDump::GetOutputStructure() {
+    return RecordTemplate(kRecordName).String(kOffsetField).String(kValueField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicRegisterDump::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicRegisterDump::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicRegisterDump::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "The name of pnic to dump registers", true);
+    return spec;
 }
 
-void NicRegisterDump::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                     const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicRegisterDump::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
+
+void NicRegisterDump::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto pnic = DiagnosticLookup(output, input->GetParameter(kPnicParameter));
+        if (!pnic) return;
+        std::vector<uint32_t> words;
+        pnic->GetRegisterDump(words);
+        auto list = MakeRecordList(GetOutputStructure());
+        // The offset counts words, not bytes.
+        for (size_t start = 0; start < words.size(); start += kWordsPerRow) {
+            std::string value;
+            for (size_t i = start; i < words.size() && i < start + kWordsPerRow; ++i)
+                value += HexText(words[i], 2) + " ";
+            auto record = GetOutputStructure();
+            record->SetField(kOffsetField, HexText(start, 4));
+            record->SetField(kValueField, value);
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,61 @@
-// nic self test run: not implemented yet.
+// network nic selftest run: runs a NIC driver's self test and shows its result and notes.
 #include "nic/NicDiagnosticCommands.h"
-
-#include "frame/CommandFrame.h"
+#include "nic/NicQueueShared.h"
+#include "nic/NicShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-NicSelfTestRun::NicSelfTestRun() {}
+namespace {
+const std::string kRecordName = "EepromDump";
+const std::string kItemField = "Item";
+const std::string kValueField = "Value";
+const std::string kOnlineParameter = "online";
+}  // namespace
+
+NicSelfTestRun::NicSelfTestRun() {
+    SetDescription("Run self test");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:" + kRecordName, kItemField + "," + kValueField);
+}
 
 std::shared_ptr<NicSelfTestRun> NicSelfTestRun::New() { return std::shared_ptr<NicSelfTestRun>(new NicSelfTestRun()); }
 
 NicSelfTestRun::~NicSelfTestRun() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> NicSelfTestRun::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("NicSelfTestRun");
+RecordPtr NicSelfTestRun::GetOutputStructure() {
+    return RecordTemplate(kRecordName).String(kItemField).String(kValueField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> NicSelfTestRun::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> NicSelfTestRun::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr NicSelfTestRun::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n", "The name of pnic to dump EEPROM", true);
+    AddParameter(spec, kOnlineParameter, Parvik::CallSpec::PARAM_INTEGER, "o",
+                 "Performing limited set of tests do not inetrrupt normal adapter operation, default is offline", false,
+                 IntRange(0, 1));
+    return spec;
 }
 
-void NicSelfTestRun::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                    const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr NicSelfTestRun::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
+
+void NicSelfTestRun::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto pnic = DiagnosticLookup(output, input->GetParameter(kPnicParameter));
+        if (!pnic) return;
+        const bool online = input->HasParameter(kOnlineParameter) && input->GetParameterInt(kOnlineParameter) != 0;
+        Kavrel::Network::PnicSelfTestResult result;
+        pnic->RunSelfTest(result, online);
+        auto list = MakeRecordList(GetOutputStructure());
+        auto addRow = [&](const std::string& item, const std::string& value) {
+            auto record = GetOutputStructure();
+            record->SetField(kItemField, item);
+            record->SetField(kValueField, value);
+            list->Add(record);
+        };
+        addRow("Result", result.failed ? "Failed" : "Passed");
+        for (const auto& info : result.info) addRow("Info", info);
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

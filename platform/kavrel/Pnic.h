@@ -209,6 +209,78 @@ struct PnicVlanStats {
     uint64_t txPackets = 0;
 };
 
+// One NetQueue balancer plugin: module, plugin and description.
+struct PnicNetqueuePluginInfo {
+    std::string moduleName;
+    std::string pluginName;
+    std::string description;
+};
+
+// A NIC's NetQueue configuration. SetNetqueueInfo applies the queue counts,
+// balancer state and plugin entries whose change flag is set, and the load
+// balancer settings whose bit is set in the setting mask.
+struct PnicNetqueueInfo {
+    // Load balancer settings: mask bits, and indexes into the flag arrays.
+    enum Setting : uint32_t {
+        RXQ_PAIR = 0,
+        RXQ_NO_FEATURE,
+        RXQ_PREEMPTIBLE,
+        RXQ_LATENCY,
+        RX_DYNAMIC_LB,
+        DYNAMIC_POOL_LB,
+        MAC_LEARN_LB,
+        RSS_LB,
+        LRO_LB,
+        GENEVE_OAM_LB,
+        RSS_LRO_LB,
+        SETTING_COUNT,
+    };
+    enum FilterClass : uint32_t {
+        FILTER_MAC_ONLY = 0,
+        FILTER_VLAN_ONLY,
+        FILTER_VLAN_MAC,
+        FILTER_VXLAN,
+        FILTER_GENEVE,
+        FILTER_GENERIC_ENCAP,
+        FILTER_CLASS_COUNT,
+    };
+    static constexpr uint32_t SettingBit(uint32_t setting) { return 1u << setting; }
+
+    uint32_t settingMask = 0;
+    uint32_t txQueueCount = 0;
+    uint32_t rxQueueCount = 0;
+    bool txCountChanged = false;
+    bool rxCountChanged = false;
+    bool stateChanged = false;
+    bool pluginChanged = false;
+    bool balancerEnabled = false;
+    bool pluginEnable = false;
+    bool settingAllowed[SETTING_COUNT] = {};
+    bool settingSupported[SETTING_COUNT] = {};
+    bool filterClass[FILTER_CLASS_COUNT] = {};
+    std::vector<PnicNetqueuePluginInfo> plugins;
+    // The enabled plugins; on a change, the plugins to enable or disable.
+    std::vector<PnicNetqueuePluginInfo> enabledPlugins;
+};
+
+// Result of a driver self test; info texts describe the single checks.
+struct PnicSelfTestResult {
+    bool failed = false;
+    std::vector<std::string> info;
+};
+
+// Hardware capabilities: bit i stands for capability i.
+struct PnicHwCaps {
+    uint64_t supported = 0;
+    uint64_t activated = 0;
+};
+
+// A branch uplink attached to a trunk uplink under a VLAN ID.
+struct PnicAttachment {
+    std::string branch;
+    int16_t vlanId = 0;
+};
+
 // The PCI function behind a NIC.
 class PciDevice {
 public:
@@ -266,6 +338,26 @@ public:
     // Per-VLAN counters of this NIC as a switch uplink: empty while counting is off.
     virtual std::vector<std::unique_ptr<PnicVlanStats>> GetVlanStats() const;
     virtual void SetVlanStatsEnabled(bool enabled);
+
+    // NetQueue configuration.
+    virtual void GetNetqueueInfo(PnicNetqueueInfo& info) const;
+    virtual void SetNetqueueInfo(const PnicNetqueueInfo& info);
+
+    // Diagnostics: register words, EEPROM bytes (length 0: up to the end), self test.
+    virtual void GetRegisterDump(std::vector<uint32_t>& words) const;
+    virtual void GetEepromDump(std::vector<uint8_t>& bytes, uint32_t length, uint32_t offset) const;
+    // Writes one double word (little-endian) at offset.
+    virtual void SetEepromValue(uint32_t magic, uint32_t offset, uint32_t value);
+    // Writes the file's bytes from offset 0; the path is relative to the current directory.
+    virtual void SetEepromFromFile(uint32_t magic, const std::string& fileName);
+    virtual void RunSelfTest(PnicSelfTestResult& result, bool online);
+    virtual void RestartNegotiation();
+
+    // Hardware capabilities and uplink attachments (this NIC as the trunk).
+    virtual void GetHwCaps(PnicHwCaps& caps) const;
+    virtual void AttachBranch(const std::string& branch, int16_t vlanId);
+    virtual void DetachBranch(const std::string& branch);
+    virtual std::vector<PnicAttachment> GetAttachments() const;
 
 protected:
     std::string name_;

@@ -1,6 +1,7 @@
 // A physical NIC as an implementation object commands construct by name.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "kavrel/Pnic.h"
@@ -18,9 +19,13 @@ public:
 
     // Cached link state: refreshed on the first query after construction.
     bool IsLinkUp() override;
+    bool IsStale() const { return stale_; }
     void Refresh();
 
     void GetPnicStats(Kavrel::Network::PnicStats& stats) const;
+
+    // The name of hardware capability bit index; "Unknown" past the known ones.
+    static std::string GetHwCapName(uint8_t index);
 
 private:
     bool stale_ = true;

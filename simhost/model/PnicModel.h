@@ -129,6 +129,111 @@ struct PnicVlanCounterModel {
 };
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicVlanCounterModel, vlanId, rxPackets, txPackets)
 
+// One NetQueue balancer plugin a NIC offers.
+struct PnicNetqueuePluginModel {
+    std::string module;
+    std::string plugin;
+    std::string description;
+    bool enabled = false;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicNetqueuePluginModel, module, plugin, description, enabled)
+
+// NetQueue: queue counts, the load balancer and the filter classes. The two
+// setting masks use bit i for load balancer setting i (0x1 RxQPair ... 0x400 RSSLRO).
+struct PnicNetqueueModel {
+    uint32_t txQueues = 1;
+    uint32_t rxQueues = 1;
+    uint32_t maxTxQueues = 8;
+    uint32_t maxRxQueues = 8;
+    bool balancerEnabled = true;
+    uint32_t settingsSupported = 0x3;
+    uint32_t settingsAllowed = 0x3;
+    bool macOnly = true;
+    bool vlanOnly = false;
+    bool vlanMac = false;
+    bool vxlan = false;
+    bool geneve = false;
+    bool genericEncap = false;
+    std::vector<PnicNetqueuePluginModel> plugins;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicNetqueueModel, txQueues, rxQueues, maxTxQueues, maxRxQueues,
+                                                balancerEnabled, settingsSupported, settingsAllowed, macOnly, vlanOnly,
+                                                vlanMac, vxlan, geneve, genericEncap, plugins)
+
+// One check of the driver self test; onlineSafe checks also run in an online test.
+struct PnicSelfTestCheckModel {
+    std::string name;
+    bool onlineSafe = false;
+    bool passes = true;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicSelfTestCheckModel, name, onlineSafe, passes)
+
+// A branch uplink attached to this NIC as its trunk.
+struct PnicAttachmentModel {
+    std::string branch;
+    int32_t vlanId = 0;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicAttachmentModel, branch, vlanId)
+
+struct PnicDcbCapabilitiesModel {
+    bool priorityGroup = false;
+    bool priorityFlowControl = false;
+    bool upToTcMap = false;
+    uint32_t pgTrafficClasses = 0;
+    uint32_t pfcTrafficClasses = 0;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicDcbCapabilitiesModel, priorityGroup, priorityFlowControl, upToTcMap,
+                                                pgTrafficClasses, pfcTrafficClasses)
+
+// IEEE ETS configuration; each array has one entry per traffic class (missing entries read 0).
+struct PnicDcbEtsModel {
+    uint32_t willing = 0;
+    uint32_t supportedCapacity = 0;
+    std::string creditBasedShaper = "No";
+    std::vector<uint32_t> txBandwidth;
+    std::vector<uint32_t> rxBandwidth;
+    std::vector<uint32_t> tsaTable;
+    std::vector<uint32_t> priorityAssignment;
+    std::vector<uint32_t> recommendedBandwidth;
+    std::vector<uint32_t> recommendedTsa;
+    std::vector<uint32_t> recommendedPriority;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicDcbEtsModel, willing, supportedCapacity, creditBasedShaper,
+                                                txBandwidth, rxBandwidth, tsaTable, priorityAssignment,
+                                                recommendedBandwidth, recommendedTsa, recommendedPriority)
+
+struct PnicDcbPfcModel {
+    uint32_t trafficClasses = 0;
+    uint32_t pfcMask = 0;
+    uint32_t macsecBypass = 0;
+    uint32_t delay = 0;
+    std::vector<uint32_t> sentFrames;
+    std::vector<uint32_t> receivedFrames;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicDcbPfcModel, trafficClasses, pfcMask, macsecBypass, delay,
+                                                sentFrames, receivedFrames)
+
+struct PnicDcbAppModel {
+    std::string appType;
+    std::string protocolId;
+    std::string userPriority;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicDcbAppModel, appType, protocolId, userPriority)
+
+// Data Center Bridging state (mode 0 unknown, 1 CEN, 2 CEE, 3 IEEE).
+struct PnicDcbModel {
+    uint32_t mode = 0;
+    bool enabled = false;
+    bool pfcEnabled = false;
+    PnicDcbCapabilitiesModel capabilities;
+    uint32_t pfcConfig = 0;
+    PnicDcbEtsModel ets;
+    PnicDcbPfcModel pfc;
+    std::vector<PnicDcbAppModel> apps;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicDcbModel, mode, enabled, pfcEnabled, capabilities, pfcConfig, ets,
+                                                pfc, apps)
+
 struct PnicModel {
     std::string name;  // "pnic0"
     std::string driver;
@@ -174,6 +279,19 @@ struct PnicModel {
     PnicStatsModel stats;
     bool vlanStatsEnabled = false;
     std::vector<PnicVlanCounterModel> vlanCounters;
+
+    // NetQueue, diagnostics, capabilities, attachments, DCB.
+    PnicNetqueueModel netqueue;
+    std::vector<uint32_t> registers;
+    std::vector<uint32_t> eeprom;  // bytes, 0 to 255 each
+    uint32_t eepromMagic = 0;
+    bool supportsSelfTest = true;
+    std::vector<PnicSelfTestCheckModel> selfTests;
+    uint32_t negotiationRestarts = 0;
+    uint64_t hwCapsSupported = 0;
+    uint64_t hwCapsActivated = 0;
+    std::vector<PnicAttachmentModel> attachments;
+    PnicDcbModel dcb;
 };
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicModel, name, driver, driverLoaded, pciAddress, macAddress, mtu,
                                                 linkUp, adminUp, speed, duplex, vendorName, deviceName, description,
@@ -182,7 +300,9 @@ NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicModel, name, driver, driverL
                                                 autoNegotiation, linkModes, supportsWakeOn, wakeOnSupported, wakeOn,
                                                 supportsMessageLevel, messageLevel, pause, ringMax, ring, coalesce,
                                                 offloadCapable, offload, software, stats, vlanStatsEnabled,
-                                                vlanCounters)
+                                                vlanCounters, netqueue, registers, eeprom, eepromMagic,
+                                                supportsSelfTest, selfTests, negotiationRestarts, hwCapsSupported,
+                                                hwCapsActivated, attachments, dcb)
 
 struct PnicInventory {
     static constexpr const char* kSection = "pnics";

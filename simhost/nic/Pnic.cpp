@@ -493,14 +493,14 @@ bool PnicImpl::IsValidPnic(const std::string& name) {
 }
 
 bool PnicImpl::IsLinkUp() {
-    if (stale_) {
-        Refresh();
-        stale_ = false;
-    }
+    if (stale_) Refresh();
     return linkUp_;
 }
 
-void PnicImpl::Refresh() { linkUp_ = Kavrel::Network::Pnic::IsLinkUp(); }
+void PnicImpl::Refresh() {
+    linkUp_ = Kavrel::Network::Pnic::IsLinkUp();
+    stale_ = false;
+}
 
 void PnicImpl::GetPnicStats(Kavrel::Network::PnicStats& stats) const {
     CheckFault("PnicImpl::GetPnicStats");

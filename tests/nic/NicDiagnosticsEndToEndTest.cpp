@@ -1,0 +1,135 @@
+// NetQueue, diagnostics, capabilities, attachments and DCB end to end: the
+// talixcli binary with JSON output on a temporary host root.
+#include <unistd.h>
+
+#include <nlohmann/json.hpp>
+
+#include "support/CliHarness.h"
+
+namespace NicTest {
+namespace {
+
+using nlohmann::json;
+using TalixTest::RunOnHost;
+using TalixTest::TempHostRoot;
+
+json Host() {
+    return {{"pnics",
+             {{{"name", "pnic0"},
+               {"macAddress", "02:00:00:00:20:00"},
+               {"netqueue",
+                {{"txQueues", 2},
+                 {"rxQueues", 2},
+                 {"settingsSupported", 0x180},
+                 {"settingsAllowed", 0x100},
+                 {"plugins", {{{"module", "qbal"}, {"plugin", "pack"}, {"description", "packs filters"}}}}}},
+               {"registers", {0x1a, 0x5, 0xdeadbeef}},
+               {"eeprom", {1, 2, 3, 4, 5, 6, 7, 8}},
+               {"eepromMagic", 99},
+               {"hwCapsSupported", 0x80000005},
+               {"hwCapsActivated", 0x1}},
+              {{"name", "pnic1"},
+               {"macAddress", "02:00:00:00:20:01"},
+               {"dcb", {{"mode", 2}, {"pfcConfig", 0x09}, {"ets", {{"txBandwidth", {200, 55}}}}}}}}}};
+}
+
+json JsonRun(const TempHostRoot& root, const std::string& command) {
+    auto result = RunOnHost(root, "--formatter=json network " + command);
+    EXPECT_EQ(result.status, 0) << command << ": " << result.err;
+    return result.status == 0 ? json::parse(result.out) : json();
+}
+
+TEST(NicDiagnosticsEndToEnd, NetqueueChangesPersistBetweenRuns) {
+    TempHostRoot root;
+    root.WriteSection("pnics", Host());
+    EXPECT_EQ(JsonRun(root, "nic queue count set -n pnic0 -r true -q 6"), true);
+    EXPECT_EQ(JsonRun(root, "nic queue loadbalancer set -n pnic0 --rsslb true --lrolb false"), true);
+    EXPECT_EQ(JsonRun(root, "nic queue loadbalancer plugin set -n pnic0 -e true -m qbal -p pack"), true);
+    EXPECT_EQ(JsonRun(root, "nic queue loadbalancer state set -n pnic0 -e false"), true);
+
+    EXPECT_EQ(JsonRun(root, "nic queue count get -n pnic0"),
+              json::parse(R"([{"NIC":"pnic0","Tx netqueue count":2,"Rx netqueue count":6}])"));
+    auto settings = JsonRun(root, "nic queue loadbalancer list")[0];
+    EXPECT_EQ(settings["RSS"], "SA");
+    EXPECT_EQ(settings["LRO"], "SD");
+    EXPECT_EQ(JsonRun(root, "nic queue loadbalancer plugin list")[0]["Enabled"], true);
+    EXPECT_EQ(JsonRun(root, "nic queue loadbalancer state list -n pnic0")[0]["Enabled"], false);
+}
+
+TEST(NicDiagnosticsEndToEnd, DumpsAndEepromFile) {
+    TempHostRoot root;
+    root.WriteSection("pnics", Host());
+    EXPECT_EQ(JsonRun(root, "nic register dump -n pnic0"),
+              json::parse(R"([{"Offset":"0000","Value":"1a 05 deadbeef "}])"));
+    EXPECT_EQ(JsonRun(root, "nic eeprom dump -n pnic0 -o 6"),
+              json::parse(R"([{"Offset":"0000","Value":"                  07 08 "}])"));
+
+    // The file name is relative to the directory the command runs in.
+    root.WriteFile("image.bin", "\x11\x22");
+    char previous[4096];
+    ASSERT_NE(getcwd(previous, sizeof(previous)), nullptr);
+    ASSERT_EQ(chdir(root.Path().c_str()), 0);
+    auto change = RunOnHost(root, "--formatter=json network nic eeprom change -n pnic0 -m 99 -f image.bin");
+    ASSERT_EQ(chdir(previous), 0);
+    ASSERT_EQ(change.status, 0) << change.err;
+    EXPECT_EQ(JsonRun(root, "nic eeprom dump -n pnic0 -l 3"),
+              json::parse(R"([{"Offset":"0000","Value":"11 22 03 "}])"));
+}
+
+TEST(NicDiagnosticsEndToEnd, CapabilitiesAttachmentsAndDcb) {
+    TempHostRoot root;
+    root.WriteSection("pnics", Host());
+    EXPECT_EQ(JsonRun(root, "nic hwCap supported list -n pnic0"), json::parse(R"([{"NIC":"pnic0",
+                  "Device Hardware Cap Supported":"IPv4 checksum offload   TCP segmentation offload   "}])"));
+    EXPECT_EQ(JsonRun(root, "nic attachment add -t pnic0 -b pnic1 -v 300"), true);
+    EXPECT_EQ(JsonRun(root, "nic attachment list"),
+              json::parse(R"([{"Trunk":"pnic0","Branch":"pnic1","Branch MAC":"02:00:00:00:20:01","VLAN ID":300}])"));
+    auto dcb = JsonRun(root, "nic dcb status get -n pnic1");
+    EXPECT_EQ(dcb["Mode"], "2 - CEE Mode");
+    EXPECT_EQ(dcb["PFC Configuration"], "1 0 0 1 0 0 0 0");
+    EXPECT_EQ(dcb["IEEE ETS Configuration"]["TX Bandwidth Per TC"], "200 55 0 0 0 0 0 0");
+}
+
+TEST(NicDiagnosticsEndToEnd, RefusalsAndInjectedFailuresChangeNothing) {
+    TempHostRoot root;
+    root.WriteSection("pnics", Host());
+    root.WriteSection("faults", {{"Pnic::RunSelfTest", "adapter reset in progress"}});
+    const std::string before = root.ReadFile("state/pnics.json");
+    const struct {
+        std::string command;
+        std::string err;
+    } cases[] = {
+        {"nic queue count get -n eth9", "Pnic with name eth9 not found\n"},
+        {"nic queue loadbalancer plugin list -n eth9", "Invalid PNIC name eth9\n"},
+        {"nic eeprom change -n pnic0 -m 99 -o 0", "Need to specify atleast one of --offset, --value or --file\n"},
+        {"nic eeprom change -n pnic0 -m 98 -o 0 -v 1", "Invalid EEPROM magic key 0x62 for pnic0\n"},
+        {"nic selftest run -n pnic0", "adapter reset in progress\n"},
+        {"nic attachment add -t pnic0 -b pnic0 -v 5", "Trunk uplink and branch uplink need to be different.\n"},
+        {"nic attachment remove -t pnic0 -b pnic1",
+         "Failed to detach uplink pnic1 from pnic0: pnic1 is not attached to pnic0\n"},
+        {"nic hwCap activated list -n pnic0 -n eth9", "Can't find PNIC with name eth9\n"},
+        {"nic dcb status get -n eth9", "No such pnic: eth9\n"},
+    };
+    for (const auto& c : cases) {
+        auto result = RunOnHost(root, "--formatter=json network " + c.command);
+        EXPECT_EQ(result.status, 1) << c.command;
+        EXPECT_EQ(result.err, c.err) << c.command;
+    }
+    EXPECT_EQ(root.ReadFile("state/pnics.json"), before);
+}
+
+TEST(NicDiagnosticsEndToEnd, DemoHostShowsDcbAndAttachments) {
+    TempHostRoot root;
+    auto list = JsonRun(root, "nic attachment list");
+    ASSERT_FALSE(list.empty());
+    EXPECT_EQ(list[0]["Trunk"], "pnic2");
+    auto hasDcb = false;
+    for (const auto& nic : JsonRun(root, "nic list")) {
+        auto dcb = JsonRun(root, "nic dcb status get -n " + nic["Name"].get<std::string>());
+        if (dcb["Enabled"] == true) hasDcb = true;
+    }
+    EXPECT_TRUE(hasDcb);
+}
+
+}  // namespace
+}  // namespace NicTest
