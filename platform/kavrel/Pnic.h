@@ -202,13 +202,6 @@ struct PnicStats {
     uint64_t reserved[16] = {};
 };
 
-// Packets counted on one VLAN of an uplink.
-struct PnicVlanStats {
-    uint16_t vlanId = 0;
-    uint64_t rxPackets = 0;
-    uint64_t txPackets = 0;
-};
-
 // One NetQueue balancer plugin: module, plugin and description.
 struct PnicNetqueuePluginInfo {
     std::string moduleName;
@@ -334,10 +327,6 @@ public:
     virtual void SetOffloadSettings(const PnicOffloadSettings& settings);
     virtual void GetSoftwareSettings(PnicSoftwareSettings& settings) const;
     virtual void SetSoftwareSettings(const PnicSoftwareSettings& settings);
-
-    // Per-VLAN counters of this NIC as a switch uplink: empty while counting is off.
-    virtual std::vector<std::unique_ptr<PnicVlanStats>> GetVlanStats() const;
-    virtual void SetVlanStatsEnabled(bool enabled);
 
     // NetQueue configuration.
     virtual void GetNetqueueInfo(PnicNetqueueInfo& info) const;

@@ -121,14 +121,6 @@ NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicStatsModel, rxPackets, txPac
                                                 rxMissedErrors, txErrors, txAbortedErrors, txCarrierErrors,
                                                 txFifoErrors, txHeartbeatErrors, txWindowErrors)
 
-// Packets counted on one VLAN while the NIC serves as a switch uplink.
-struct PnicVlanCounterModel {
-    uint16_t vlanId = 0;
-    uint64_t rxPackets = 0;
-    uint64_t txPackets = 0;
-};
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicVlanCounterModel, vlanId, rxPackets, txPackets)
-
 // One NetQueue balancer plugin a NIC offers.
 struct PnicNetqueuePluginModel {
     std::string module;
@@ -277,8 +269,6 @@ struct PnicModel {
     PnicOffloadModel offload;
     PnicSoftwareModel software;
     PnicStatsModel stats;
-    bool vlanStatsEnabled = false;
-    std::vector<PnicVlanCounterModel> vlanCounters;
 
     // NetQueue, diagnostics, capabilities, attachments, DCB.
     PnicNetqueueModel netqueue;
@@ -299,8 +289,8 @@ NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicModel, name, driver, driverL
                                                 phyAddress, transceiver, virtualAddress, supportsAutoNegotiation,
                                                 autoNegotiation, linkModes, supportsWakeOn, wakeOnSupported, wakeOn,
                                                 supportsMessageLevel, messageLevel, pause, ringMax, ring, coalesce,
-                                                offloadCapable, offload, software, stats, vlanStatsEnabled,
-                                                vlanCounters, netqueue, registers, eeprom, eepromMagic,
+                                                offloadCapable, offload, software, stats,
+                                                netqueue, registers, eeprom, eepromMagic,
                                                 supportsSelfTest, selfTests, negotiationRestarts, hwCapsSupported,
                                                 hwCapsActivated, attachments, dcb)
 

@@ -429,23 +429,6 @@ void Pnic::SetSoftwareSettings(const PnicSoftwareSettings& settings) {
     });
 }
 
-std::vector<std::unique_ptr<PnicVlanStats>> Pnic::GetVlanStats() const {
-    CheckFault("Pnic::GetVlanStats");
-    const auto& pnic = Existing(name_);
-    std::vector<std::unique_ptr<PnicVlanStats>> entries;
-    if (!pnic.vlanStatsEnabled) return entries;
-    for (const auto& counter : pnic.vlanCounters) {
-        entries.push_back(
-            std::make_unique<PnicVlanStats>(PnicVlanStats{counter.vlanId, counter.rxPackets, counter.txPackets}));
-    }
-    return entries;
-}
-
-void Pnic::SetVlanStatsEnabled(bool enabled) {
-    CheckFault("Pnic::SetVlanStatsEnabled");
-    Modify(name_, [&](PnicModel& pnic) { pnic.vlanStatsEnabled = enabled; });
-}
-
 std::vector<std::unique_ptr<Pnic>> NetworkInfo::GetPnics(int type) {
     CheckFault("NetworkInfo::GetPnics");
     std::vector<std::unique_ptr<Pnic>> pnics;

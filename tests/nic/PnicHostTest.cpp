@@ -22,23 +22,6 @@ TEST_F(PnicHostTest, LinkStateIsCachedUntilRefresh) {
     EXPECT_FALSE(PnicImpl("pnic0").IsLinkUp());  // a new object reads the host
 }
 
-TEST_F(PnicHostTest, VlanCountersShowOnlyWhileCountingIsOn) {
-    UseNics({{{"name", "pnic0"},
-              {"vlanCounters",
-               {{{"vlanId", 0}, {"rxPackets", 10}, {"txPackets", 20}},
-                {{"vlanId", 4094}, {"rxPackets", 5000000000ull}, {"txPackets", 7}}}}}});
-    PnicImpl pnic("pnic0");
-    EXPECT_TRUE(pnic.GetVlanStats().empty());
-    pnic.SetVlanStatsEnabled(true);
-    auto stats = pnic.GetVlanStats();
-    ASSERT_EQ(stats.size(), 2u);
-    EXPECT_EQ(stats[1]->vlanId, 4094);
-    EXPECT_EQ(stats[1]->rxPackets, 5000000000ull);
-    EXPECT_EQ(stats[0]->txPackets, 20u);
-    pnic.SetVlanStatsEnabled(false);
-    EXPECT_TRUE(pnic.GetVlanStats().empty());
-}
-
 TEST_F(PnicHostTest, UnknownNamesAreRefused) {
     UseNics({{{"name", "pnic0"}}});
     try {
