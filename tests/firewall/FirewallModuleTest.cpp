@@ -76,8 +76,8 @@ TEST_F(FirewallModuleTest, SetReportsHostFailures) {
     for (const char* operation : {"ModuleImpl::Refresh", "SystemInfoImpl::IsFirewallEnabled",
                                   "SystemInfoImpl::GetFirewallDefaultAction", "SystemInfoImpl::SetFirewallEnabled"}) {
         UseModule(true, true, true);
-        InjectFault(operation, "vmkernel busy");
-        EXPECT_EQ(FailureOf("network firewall set -e false -d false"), "vmkernel busy") << operation;
+        InjectFault(operation, "host kernel busy");
+        EXPECT_EQ(FailureOf("network firewall set -e false -d false"), "host kernel busy") << operation;
         EXPECT_EQ(Stored()["enabled"], true) << operation;
         EXPECT_EQ(Stored()["defaultActionPass"], true) << operation;
     }

@@ -222,7 +222,7 @@ TEST(Table, ColumnChoicePrecedence) {
 }
 
 TEST(Table, SingleRecordIsOneRowAndBlankCellsAreTrimmed) {
-    EXPECT_EQ(Render("table", Port("vmk0", 100, "")), "Name  Speed  Description\n----  -----  -----------\nvmk0  100\n");
+    EXPECT_EQ(Render("table", Port("lmx0", 100, "")), "Name  Speed  Description\n----  -----  -----------\nlmx0  100\n");
 }
 
 TEST(Table, EmptyListPrintsNothingAndStringListsAreLines) {
