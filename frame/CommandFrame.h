@@ -24,9 +24,10 @@ using ListPtr = std::shared_ptr<Parvik::MetaObj::MetaList>;
 
 // Shared unit constants: CDP status names by value 0 to 3, the default IPsec
 // address, and the congestion-control algorithm of a new netstack instance.
-static const std::string kCdpStatusNames[] = {"down", "listen", "advertise", "both"};
-static const std::string kIpv6UnspecifiedAddress = "::";
-static const std::string kNewNetstackCcAlgorithm = "newreno";
+// Constant-initialised, so that loading the plug-in runs no code for them.
+constexpr const char* kCdpStatusNames[] = {"down", "listen", "advertise", "both"};
+constexpr const char* kIpv6UnspecifiedAddress = "::";
+constexpr const char* kNewNetstackCcAlgorithm = "newreno";
 
 static const char kNotImplementedMessage[] = "This command is not available on this host yet.";
 

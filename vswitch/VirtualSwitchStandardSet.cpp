@@ -31,10 +31,10 @@ InputSpecPtr VirtualSwitchStandardSet::GetInputSpecInternal() {
     AddParameter(spec, kCdpStatusParameter, Parvik::CallSpec::PARAM_STRING, "c",
                  "The CDP status of the given virtual switch. It can be 'down', 'listen', 'advertise' or 'both'",
                  false,
-                 StringEnum({{kCdpStatusNames[0].c_str(), "CDP status is 'down'"},
-                             {kCdpStatusNames[1].c_str(), "CDP status is 'listen'"},
-                             {kCdpStatusNames[2].c_str(), "CDP status is 'advertise'"},
-                             {kCdpStatusNames[3].c_str(), "CDP status is 'both'"}}));
+                 StringEnum({{kCdpStatusNames[0], "CDP status is 'down'"},
+                             {kCdpStatusNames[1], "CDP status is 'listen'"},
+                             {kCdpStatusNames[2], "CDP status is 'advertise'"},
+                             {kCdpStatusNames[3], "CDP status is 'both'"}}));
     return spec;
 }
 

@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <limits>
 
-#include <boost/regex.hpp>
+#include <dlfcn.h>
+
+#include <stdexcept>
 
 #include "kavrel/NetworkFactory.h"
 #include "lmxctl/NetworkInfoImpl.h"
@@ -24,6 +26,8 @@ using Parvik::CallSpec::PARAM_INTEGER;
 using Parvik::CallSpec::PARAM_STRING;
 
 namespace {
+
+const char kUplinkTokenizerLibrary[] = TALIX_UPLINK_TOKENIZER;
 const std::string kLoadBalancingParameter = "load-balancing";
 const std::string kFailureDetectionParameter = "failure-detection";
 const std::string kNotifySwitchesParameter = "notify-switches";
@@ -126,14 +130,15 @@ void AddShapingParameters(const InputSpecPtr& spec) {
 }
 
 std::vector<std::string> SplitUplinks(const std::string& value) {
+    using Tokenizer = void (*)(const std::string*, std::vector<std::string>*);
+    // Loaded once, on the first uplink list any command splits.
+    static const Tokenizer tokenize = [] {
+        void* library = dlopen(kUplinkTokenizerLibrary, RTLD_LAZY | RTLD_LOCAL);
+        return library ? reinterpret_cast<Tokenizer>(dlsym(library, "TalixSplitUplinks")) : nullptr;
+    }();
+    if (!tokenize) throw std::runtime_error(std::string("cannot load ") + kUplinkTokenizerLibrary);
     std::vector<std::string> names;
-    if (value.empty()) return names;
-    static const boost::regex kComma(",");
-    boost::sregex_token_iterator piece(value.begin(), value.end(), kComma, -1);
-    for (boost::sregex_token_iterator end; piece != end; ++piece) names.push_back(piece->str());
-    // A trailing comma ends the list without an empty name after it.
-    const auto commas = static_cast<size_t>(std::count(value.begin(), value.end(), ','));
-    if (value.back() == ',' && names.size() > commas) names.pop_back();
+    tokenize(&value, &names);
     return names;
 }
 
