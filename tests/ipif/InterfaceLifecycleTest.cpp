@@ -214,4 +214,25 @@ TEST_F(InterfaceLifecycle, ListTypeRulesAndConnectionKinds) {
     EXPECT_EQ(Run("network ip interface list -N travex").root.size(), 1u);
 }
 
+TEST_F(InterfaceLifecycle, ListShowsOpaqueNetworksAndMissingDistributedSwitches) {
+    auto opaque = Nic("lmx1");
+    opaque["portset"] = "";
+    opaque["connectionPoint"] = {{"type", 3}, {"opaqueNetworkId", "seg-1"}, {"opaqueNetworkType", "overlay"},
+                                 {"externalId", "att-1"}};
+    auto orphan = Nic("lmx2");
+    orphan["portset"] = "gone-cds";
+    orphan["connectionPoint"] = {{"type", 2}, {"dvsUuid", "uuid-gone"}, {"dvPortId", "3"}, {"connectionId", 44}};
+    UseHost(Host({opaque, orphan}));
+    auto result = Run("network ip interface list");
+    ASSERT_EQ(result.root.size(), 2u);
+    EXPECT_EQ(result.root[0]["Portset"], "N/A");
+    EXPECT_EQ(result.root[0]["Opaque Network ID"], "seg-1");
+    EXPECT_EQ(result.root[0]["External ID"], "att-1");
+    EXPECT_EQ(result.root[0]["CDS Connection"], -1);
+    EXPECT_EQ(result.root[1]["CDS Name"], "N/A");
+    EXPECT_EQ(result.root[1]["CDS UUID"], "uuid-gone");
+    EXPECT_EQ(result.root[1]["CDS Connection"], 44);
+    EXPECT_EQ(result.errors, std::vector<std::string>{"Unable to access the associated CDS"});
+}
+
 }  // namespace
