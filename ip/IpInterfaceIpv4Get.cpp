@@ -1,30 +1,92 @@
-// ip interface ipv4 get: not implemented yet.
-#include "ip/InterfaceCommands.h"
-
+// network ip interface ipv4 get (also ipv4 address list): IPv4 settings of Lumex interfaces.
 #include "frame/CommandFrame.h"
+#include "ip/InterfaceCommands.h"
+#include "ip/InterfaceShared.h"
+#include "ip/StackShared.h"
+#include "lmxctl/IpStack.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpInterfaceIpv4Get::IpInterfaceIpv4Get() {}
+namespace {
+const std::string kRecordName = "IPv4Interface";
+const std::string kNameField = "Name";
+const std::string kAddressField = "IPv4 Address";
+const std::string kNetmaskField = "IPv4 Netmask";
+const std::string kBroadcastField = "IPv4 Broadcast";
+const std::string kAddressTypeField = "Address Type";
+const std::string kGatewayField = "Gateway";
+const std::string kDhcpDnsField = "DHCP DNS";
+}  // namespace
 
-std::shared_ptr<IpInterfaceIpv4Get> IpInterfaceIpv4Get::New() { return std::shared_ptr<IpInterfaceIpv4Get>(new IpInterfaceIpv4Get()); }
+IpInterfaceIpv4Get::IpInterfaceIpv4Get() {
+    SetDescription("List the IPv4 addresses assigned to Lumex network interfaces.");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:IPv4Interface",
+                              "Name,IPv4 Address,IPv4 Netmask,IPv4 Broadcast,Address Type,Gateway,DHCP DNS");
+}
+
+std::shared_ptr<IpInterfaceIpv4Get> IpInterfaceIpv4Get::New() {
+    return std::shared_ptr<IpInterfaceIpv4Get>(new IpInterfaceIpv4Get());
+}
 
 IpInterfaceIpv4Get::~IpInterfaceIpv4Get() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> IpInterfaceIpv4Get::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("IpInterfaceIpv4Get");
+RecordPtr IpInterfaceIpv4Get::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kNameField)
+        .String(kAddressField)
+        .String(kNetmaskField)
+        .String(kBroadcastField)
+        .String(kAddressTypeField)
+        .String(kGatewayField)
+        .Bool(kDhcpDnsField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpInterfaceIpv4Get::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpInterfaceIpv4Get::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr IpInterfaceIpv4Get::GetInputSpecInternal() {
+    using Parvik::CallSpec::PARAM_STRING;
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNetstackParameter, PARAM_STRING, "N",
+                 "The network stack instance; if unspecified, consider all netstack instances", false);
+    AddParameter(spec, kInterfaceNameParameter, PARAM_STRING, "i",
+                 "The name of the Lumex network interface to limit the output of this command to.", false);
+    AddParameter(spec, kTypeParameter, PARAM_STRING, "t",
+                 "List IPv4 information of Lumex network interface with given type(e.g. system).", false);
+    return spec;
 }
 
-void IpInterfaceIpv4Get::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                        const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr IpInterfaceIpv4Get::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
+}
+
+void IpInterfaceIpv4Get::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithPrefixedErrors(output, "Error getting IPv4 configuration. . Error was : ", [&] {
+        std::string netstack = input->HasParameter(kNetstackParameter) ? input->GetParameter(kNetstackParameter) : "";
+        std::vector<LmxNicPtr> nics;
+        if (!SelectInterfaces(input, output, netstack, nics)) return;
+        LmxCtl::Network::RoutingInfoImpl routing(kDefaultNetstack);
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& nic : nics) {
+            auto live = nic->GetIpConfig();
+            auto record = GetOutputStructure();
+            record->SetField(kNameField, nic->GetInterfaceName());
+            record->SetField(kAddressField, live.GetIpv4Address().GetStringAddress());
+            record->SetField(kNetmaskField, live.GetIpv4Netmask().GetStringAddress());
+            record->SetField(kBroadcastField, live.GetIpv4Broadcast().GetStringAddress());
+            std::string type = live.GetUseDhcp() ? "DHCP" : live.GetIpv4UseNone() ? "NONE" : "STATIC";
+            record->SetField(kAddressTypeField, type);
+            auto gateway = live.GetIpv4Gateway();
+            if (type == "STATIC" && gateway == Kavrel::Network::Ipv4Address("0.0.0.0")) {
+                routing.SetNetstackInstanceKey(nic->GetNetstackInstanceKey());
+                routing.Refresh();
+                gateway = routing.GetLumexDefaultGateway();
+            }
+            record->SetField(kGatewayField, gateway.GetStringAddress());
+            record->SetField(kDhcpDnsField, type == "DHCP" && nic->GetConfiguredIpConfig().GetDhcpDns());
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

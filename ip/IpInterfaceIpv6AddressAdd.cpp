@@ -1,26 +1,56 @@
-// ip interface ipv6 address add: not implemented yet.
-#include "ip/InterfaceCommands.h"
-
+// network ip interface ipv6 address add: add a static IPv6 address to a Lumex interface.
 #include "frame/CommandFrame.h"
+#include "ip/InterfaceCommands.h"
+#include "ip/InterfaceShared.h"
+#include "lmxctl/LumexNicInfoImpl.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpInterfaceIpv6AddressAdd::IpInterfaceIpv6AddressAdd() {}
+namespace {
+const std::string kIpv6Parameter = "ipv6";
+}  // namespace
 
-std::shared_ptr<IpInterfaceIpv6AddressAdd> IpInterfaceIpv6AddressAdd::New() { return std::shared_ptr<IpInterfaceIpv6AddressAdd>(new IpInterfaceIpv6AddressAdd()); }
+IpInterfaceIpv6AddressAdd::IpInterfaceIpv6AddressAdd() { SetDescription("Add a static IPv6 address to a given Lumex network interface."); }
+
+std::shared_ptr<IpInterfaceIpv6AddressAdd> IpInterfaceIpv6AddressAdd::New() {
+    return std::shared_ptr<IpInterfaceIpv6AddressAdd>(new IpInterfaceIpv6AddressAdd());
+}
 
 IpInterfaceIpv6AddressAdd::~IpInterfaceIpv6AddressAdd() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpInterfaceIpv6AddressAdd::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr IpInterfaceIpv6AddressAdd::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kInterfaceNameParameter, Parvik::CallSpec::PARAM_STRING, "i",
+                 "The name of the Lumex network interface to add a static IPv6 address to. This name must be an interface listed in the interface list command.", true);
+    AddParameter(spec, kIpv6Parameter, Parvik::CallSpec::PARAM_STRING, "I",
+                 "The IPv6 address to add to the given Lumex network interface. This must be in X:X:X::/X format", true);
+    return spec;
+}
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpInterfaceIpv6AddressAdd::GetOutputSpecInternal() {
+OutputSpecPtr IpInterfaceIpv6AddressAdd::GetOutputSpecInternal() {
     return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
 }
 
-void IpInterfaceIpv6AddressAdd::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                               const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void IpInterfaceIpv6AddressAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    std::string name = input->GetParameter(kInterfaceNameParameter);
+    std::string address = input->GetParameter(kIpv6Parameter);
+    WithPrefixedErrors(output, "Error adding IPv6 address for the interface " + name + ". Error was : ", [&] {
+        if (!Kavrel::Network::Ipv6Network::IsValidAddressAndNetmask(address)) {
+            output->AddErrorMessage(kInvalidIpv6NetworkMessage);
+            return;
+        }
+        LmxCtl::Network::LumexNicInfoImpl info;
+        auto nic = info.GetLumexNicByInterface(name, false, 0);
+        if (!nic) {
+            output->AddErrorMessage(kNoSuchInterfacePrefix + name);
+            return;
+        }
+        auto config = nic->GetIpConfig();
+        config.AddIpv6Network(Kavrel::Network::Ipv6Network(address));
+        nic->SetIpConfig(config);
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

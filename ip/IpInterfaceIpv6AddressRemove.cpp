@@ -1,26 +1,56 @@
-// ip interface ipv6 address remove: not implemented yet.
-#include "ip/InterfaceCommands.h"
-
+// network ip interface ipv6 address remove: remove an IPv6 address from a Lumex interface.
 #include "frame/CommandFrame.h"
+#include "ip/InterfaceCommands.h"
+#include "ip/InterfaceShared.h"
+#include "lmxctl/LumexNicInfoImpl.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpInterfaceIpv6AddressRemove::IpInterfaceIpv6AddressRemove() {}
+namespace {
+const std::string kIpv6Parameter = "ipv6";
+}  // namespace
 
-std::shared_ptr<IpInterfaceIpv6AddressRemove> IpInterfaceIpv6AddressRemove::New() { return std::shared_ptr<IpInterfaceIpv6AddressRemove>(new IpInterfaceIpv6AddressRemove()); }
+IpInterfaceIpv6AddressRemove::IpInterfaceIpv6AddressRemove() { SetDescription("Remove an IPv6 address from a given Lumex network interface."); }
+
+std::shared_ptr<IpInterfaceIpv6AddressRemove> IpInterfaceIpv6AddressRemove::New() {
+    return std::shared_ptr<IpInterfaceIpv6AddressRemove>(new IpInterfaceIpv6AddressRemove());
+}
 
 IpInterfaceIpv6AddressRemove::~IpInterfaceIpv6AddressRemove() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpInterfaceIpv6AddressRemove::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr IpInterfaceIpv6AddressRemove::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kInterfaceNameParameter, Parvik::CallSpec::PARAM_STRING, "i",
+                 "The name of the Lumex network interface to remove an IPv6 address from. This name must be an interface listed in the interface list command.", true);
+    AddParameter(spec, kIpv6Parameter, Parvik::CallSpec::PARAM_STRING, "I",
+                 "The IPv6 address to remove from the given Lumex network interface. This must be in X:X:X::/X format", true);
+    return spec;
+}
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpInterfaceIpv6AddressRemove::GetOutputSpecInternal() {
+OutputSpecPtr IpInterfaceIpv6AddressRemove::GetOutputSpecInternal() {
     return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
 }
 
-void IpInterfaceIpv6AddressRemove::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                                  const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void IpInterfaceIpv6AddressRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    std::string name = input->GetParameter(kInterfaceNameParameter);
+    std::string address = input->GetParameter(kIpv6Parameter);
+    WithPrefixedErrors(output, "Error removing IPv6 address for the interface " + name + ". Error was : ", [&] {
+        if (!Kavrel::Network::Ipv6Network::IsValidAddressAndNetmask(address)) {
+            output->AddErrorMessage(kInvalidIpv6NetworkMessage);
+            return;
+        }
+        LmxCtl::Network::LumexNicInfoImpl info;
+        auto nic = info.GetLumexNicByInterface(name, false, 0);
+        if (!nic) {
+            output->AddErrorMessage(kNoSuchInterfacePrefix + name);
+            return;
+        }
+        auto config = nic->GetIpConfig();
+        config.RemoveIpv6Network(Kavrel::Network::Ipv6Network(address));
+        nic->SetIpConfig(config);
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,59 @@
-// ip interface tag get: not implemented yet.
-#include "ip/InterfaceCommands.h"
-
+// network ip interface tag get: the traffic tags of a Lumex interface.
 #include "frame/CommandFrame.h"
+#include "ip/InterfaceCommands.h"
+#include "ip/InterfaceShared.h"
+#include "lmxctl/LumexNicInfoImpl.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-IpInterfaceTagGet::IpInterfaceTagGet() {}
+namespace {
+const std::string kRecordName = "InterfaceTag";
+const std::string kTagsField = "Tags";
+}  // namespace
 
-std::shared_ptr<IpInterfaceTagGet> IpInterfaceTagGet::New() { return std::shared_ptr<IpInterfaceTagGet>(new IpInterfaceTagGet()); }
+IpInterfaceTagGet::IpInterfaceTagGet() {
+    SetDescription("Gets the tags set on the given Lumex network interface.");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("fields:InterfaceTag", "Tags");
+    SetDefaultOutputParameter("header:InterfaceTag", "<NONE>");
+}
+
+std::shared_ptr<IpInterfaceTagGet> IpInterfaceTagGet::New() {
+    return std::shared_ptr<IpInterfaceTagGet>(new IpInterfaceTagGet());
+}
 
 IpInterfaceTagGet::~IpInterfaceTagGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> IpInterfaceTagGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("IpInterfaceTagGet");
+RecordPtr IpInterfaceTagGet::GetOutputStructure() { return RecordTemplate(kRecordName).StringList(kTagsField); }
+
+InputSpecPtr IpInterfaceTagGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kInterfaceNameParameter, Parvik::CallSpec::PARAM_STRING, "i",
+                 "Name of lmxnic whose tags are to be read", true);
+    return spec;
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> IpInterfaceTagGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+OutputSpecPtr IpInterfaceTagGet::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> IpInterfaceTagGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
-
-void IpInterfaceTagGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                       const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void IpInterfaceTagGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    std::string name = input->GetParameter(kInterfaceNameParameter);
+    WithPrefixedErrors(output, "Error getting tags on interface " + name + ". Error was : ", [&] {
+        LmxCtl::Network::LumexNicInfoImpl info;
+        auto nic = FindInterfaceByName(info, name);
+        if (!nic) {
+            output->AddErrorMessage("Unable to find an interface with name " + name);
+            return;
+        }
+        std::vector<std::string> tags;
+        for (auto tag : nic->GetTags()) {
+            const char* tagName = LmxCtl::Network::LmxNicTagIdToName(tag);
+            tags.push_back(tagName ? tagName : "");
+        }
+        auto record = GetOutputStructure();
+        record->SetField(kTagsField, tags);
+        output->SetRootObject(record);
+    });
 }
 
 }  // namespace NetworkNamespace

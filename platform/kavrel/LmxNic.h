@@ -23,6 +23,16 @@ enum ConnectionPointType {
     CONNECTION_POINT_OPAQUE_NETWORK = 3,
 };
 
+// Where a new interface is attached, or an existing one is looked for: a port
+// group of a standard switch or a port of a distributed switch.
+class ConnectionPoint {
+public:
+    virtual ~ConnectionPoint();
+    virtual int GetConnectionPointType() const = 0;  // a ConnectionPointType
+    // Whether the host has the port group or distributed port it names.
+    virtual bool IsValid() const = 0;
+};
+
 // An opaque network, only ever read.
 struct OpaqueNetworkParam {
     std::string networkId;

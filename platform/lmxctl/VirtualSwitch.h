@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "kavrel/DVSwitch.h"
+#include "kavrel/LmxNic.h"
 #include "kavrel/Policy.h"
 #include "kavrel/Portset.h"
 
@@ -43,13 +44,16 @@ public:
     static bool IsValidVirtualSwitch(const std::string& name);
 };
 
-class PortGroupImpl : public Kavrel::Network::PortGroup {
+class PortGroupImpl : public Kavrel::Network::PortGroup, public Kavrel::Network::ConnectionPoint {
 public:
     // Throws Kavrel::Lib::KavrelException for a name the host does not know.
     explicit PortGroupImpl(const std::string& name);
     ~PortGroupImpl() override;
 
     static bool IsValidPortGroup(const std::string& name);
+    // As a connection point of a host interface (type 1).
+    int GetConnectionPointType() const override;
+    bool IsValid() const override;
 };
 
 class DVSwitchImpl : public Kavrel::Network::DVSwitch {
@@ -58,14 +62,16 @@ public:
     ~DVSwitchImpl() override;
 };
 
-class DVPortImpl : public Kavrel::Network::DVPort {
+class DVPortImpl : public Kavrel::Network::DVPort, public Kavrel::Network::ConnectionPoint {
 public:
     DVPortImpl(const std::string& switchName, const std::string& portId);
     // The port the param names by switch UUID and port id; check it with IsValid.
     explicit DVPortImpl(const Kavrel::Network::DVPortParam& param);
     ~DVPortImpl() override;
 
-    bool IsValid() const;
+    bool IsValid() const override;
+    // As a connection point of a host interface (type 2).
+    int GetConnectionPointType() const override;
     // Switch UUID, port id and the port's connection id.
     Kavrel::Network::DVPortParam GetDVPortParam() const;
 };

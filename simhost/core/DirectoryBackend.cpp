@@ -139,6 +139,7 @@ public:
     }
 
     std::string Describe(const std::string& relativePath) const override { return Path(relativePath); }
+    std::string RootDirectory() const override { return root_; }
 
     void SetMayChange(bool mayChange) override { mayChange_ = mayChange; }
 

@@ -29,6 +29,8 @@ public:
     virtual std::string Describe(const std::string& relativePath) const = 0;
     // Announces whether this process may change the host (lock mode).
     virtual void SetMayChange(bool) {}
+    // The host-root directory, or "" for a host that lives in memory.
+    virtual std::string RootDirectory() const { return ""; }
 };
 
 // Model types name their section: `static constexpr const char* kSection`,

@@ -1,0 +1,49 @@
+// Helpers shared by the Lumex interface commands: the name pattern, lookups by
+// name, the interface selection of the get commands, connection points and tags.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "frame/CommandFrame.h"
+#include "kavrel/LmxNic.h"
+#include "lmxctl/LumexNicInfoImpl.h"
+
+namespace NorvaleCli {
+namespace NetworkNamespace {
+
+extern const std::string kInterfaceNamePattern;
+extern const std::string kInterfaceNameParameter;
+extern const std::string kPortgroupNameParameter;
+extern const std::string kDvsNameParameter;
+extern const std::string kDvportIdParameter;
+extern const std::string kDvsNameDescription;
+extern const std::string kDvportIdDescription;
+extern const std::string kNoSuchInterfacePrefix;  // "Unable to find a Lumex interface with the name "
+extern const std::string kNotSystemTypeMessage;
+extern const std::string kInvalidIpv6NetworkMessage;
+
+using LmxNicPtr = std::shared_ptr<LmxCtl::Network::LmxNicImpl>;
+
+// The first interface of kind 0 whose name is exactly name; stale ones are refreshed first.
+LmxNicPtr FindInterfaceByName(LmxCtl::Network::LumexNicInfoImpl& info, const std::string& name);
+
+// The interfaces the get commands and the IPv6 address list show: by name, by
+// netstack, or all, of the kind "type" selects. False after reporting why not.
+bool SelectInterfaces(const InputPtr& input, const OutputPtr& output, const std::string& netstack,
+                      std::vector<LmxNicPtr>& selected);
+
+// The connection-point rules of add and remove: false after reporting.
+bool CheckConnectionPointRules(const InputPtr& input, const OutputPtr& output);
+// The connection point the parameters name, checked valid; null after reporting.
+std::unique_ptr<Kavrel::Network::ConnectionPoint> BuildConnectionPoint(const InputPtr& input,
+                                                                       const OutputPtr& output);
+
+// "Supported tags are: " and the tag names 1 to 12.
+std::string SupportedTagsText();
+// Reports an unknown tag name (two messages) and returns false.
+bool TagFromName(const std::string& name, const OutputPtr& output, Kavrel::Network::LmxNicTagType& tag);
+
+}  // namespace NetworkNamespace
+}  // namespace NorvaleCli

@@ -1,0 +1,23 @@
+// Running the host's own programs (daemon control scripts) from commands.
+#pragma once
+
+#include <string>
+
+namespace LmxCtl {
+namespace Util {
+
+// The resource-pool option for a child daemon whose pool gets the given memory
+// reservation in megabytes, e.g. "--resource-pool=host/system/daemons --min-memory=24M".
+std::string MakeChildRpLmxOption(int memoryMb);
+
+// Runs a program of the host: the first word of command is the program's path
+// (absolute paths are taken inside the host root; nothing outside it runs),
+// the other blank-separated words its arguments. Never goes through a shell.
+// inBackground: return 0 at once without waiting; quiet: discard the
+// program's output; keepEnvironment: pass this process's environment on
+// (otherwise only PATH and TALIX_HOST_ROOT). Returns the exit status; 127 when
+// the program does not exist inside the host root, 126 when it cannot run.
+int LmxCtl_Exec(const std::string& command, bool inBackground, bool quiet, bool keepEnvironment);
+
+}  // namespace Util
+}  // namespace LmxCtl

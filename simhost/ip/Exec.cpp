@@ -1,0 +1,130 @@
+// Running the host's own programs: inside the host root, without a shell.
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "core/Faults.h"
+#include "core/HostStore.h"
+#include "lmxctl/Util.h"
+
+extern char** environ;
+
+namespace LmxCtl {
+namespace Util {
+
+namespace {
+
+constexpr int kNotFound = 127;
+constexpr int kCannotRun = 126;
+
+std::vector<std::string> Words(const std::string& command) {
+    std::istringstream stream(command);
+    std::vector<std::string> words;
+    std::string word;
+    while (stream >> word) words.push_back(word);
+    return words;
+}
+
+// The program's path relative to the host root, or "" when it would leave it.
+std::string InsideRoot(const std::string& program) {
+    std::string relative = program;
+    while (!relative.empty() && relative[0] == '/') relative.erase(0, 1);
+    std::istringstream parts(relative);
+    std::string part;
+    while (std::getline(parts, part, '/')) {
+        if (part == "..") return "";
+    }
+    return relative;
+}
+
+std::string RealPath(const std::string& path) {
+    char buffer[PATH_MAX];
+    if (!::realpath(path.c_str(), buffer)) return "";
+    return buffer;
+}
+
+int WaitFor(pid_t child) {
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR) return kCannotRun;
+    }
+    if (WIFEXITED(status)) return WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
+    return kCannotRun;
+}
+
+}  // namespace
+
+std::string MakeChildRpLmxOption(int memoryMb) {
+    return "--resource-pool=host/system/daemons --min-memory=" + std::to_string(memoryMb) + "M";
+}
+
+int LmxCtl_Exec(const std::string& command, bool inBackground, bool quiet, bool keepEnvironment) {
+    SimHost::CheckFault("LmxCtl_Exec");
+    auto words = Words(command);
+    if (words.empty()) return kNotFound;
+    std::string relative = InsideRoot(words[0]);
+    if (relative.empty()) return kNotFound;
+    auto& backend = SimHost::HostStore::Instance().GetBackend();
+    std::string root = backend.RootDirectory();
+    if (root.empty()) {
+        // A host in memory runs nothing: a program that is there succeeds.
+        return backend.ReadFile(relative) ? 0 : kNotFound;
+    }
+    std::string realRoot = RealPath(root);
+    std::string program = RealPath(root + "/" + relative);
+    if (realRoot.empty() || program.empty() || program.compare(0, realRoot.size() + 1, realRoot + "/") != 0) {
+        return kNotFound;  // missing, or a link leading out of the host root
+    }
+    struct stat info {};
+    if (::stat(program.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || ::access(program.c_str(), X_OK) != 0) {
+        return kCannotRun;
+    }
+
+    // Everything the child needs is prepared before fork.
+    std::vector<std::string> environment;
+    if (keepEnvironment) {
+        for (char** entry = environ; *entry; ++entry) {
+            if (std::strncmp(*entry, "TALIX_HOST_ROOT=", 16) != 0) environment.push_back(*entry);
+        }
+    } else {
+        environment.push_back("PATH=/usr/sbin:/usr/bin:/sbin:/bin");
+    }
+    environment.push_back("TALIX_HOST_ROOT=" + realRoot);
+    std::vector<char*> argv;
+    for (auto& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (auto& entry : environment) envp.push_back(entry.data());
+    envp.push_back(nullptr);
+
+    pid_t child = ::fork();
+    if (child < 0) return kCannotRun;
+    if (child == 0) {
+        if (inBackground && ::fork() != 0) ::_exit(0);  // the grandchild runs detached
+        int null = ::open("/dev/null", O_RDWR);
+        if (null >= 0) {
+            ::dup2(null, STDIN_FILENO);
+            if (quiet || inBackground) {
+                ::dup2(null, STDOUT_FILENO);
+                ::dup2(null, STDERR_FILENO);
+            }
+        }
+        if (::chdir(realRoot.c_str()) != 0) ::_exit(kCannotRun);
+        ::execve(program.c_str(), argv.data(), envp.data());
+        ::_exit(kCannotRun);
+    }
+    int status = WaitFor(child);
+    return inBackground ? 0 : status;
+}
+
+}  // namespace Util
+}  // namespace LmxCtl

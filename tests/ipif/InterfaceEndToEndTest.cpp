@@ -1,0 +1,116 @@
+// Interface commands through the talixcli binary on a temporary host root, and
+// the running of host programs inside that root.
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "IpifFixture.h"
+#include "core/SimHostTesting.h"
+#include "lmxctl/Util.h"
+
+namespace {
+
+using IpifTest::Host;
+using IpifTest::Nic;
+using nlohmann::json;
+using TalixTest::RunOnHost;
+using TalixTest::TempHostRoot;
+
+void WriteHost(TempHostRoot& root, const json& sections) {
+    for (const auto& [name, content] : sections.items()) root.WriteSection(name, content);
+}
+
+void WriteScript(TempHostRoot& root, const std::string& path, const std::string& body) {
+    root.WriteFile(path, "#!/bin/sh\n" + body);
+    ::chmod((root.Path() + "/" + path).c_str(), 0755);
+}
+
+TEST(InterfaceEndToEnd, DemoHostProvisioningInterfaceRestartsTheDaemon) {
+    TempHostRoot root;
+    auto add = RunOnHost(root, "--formatter=json network ip interface add -p \"Guest Traffic\" -N CeldraProvisioning");
+    ASSERT_EQ(add.status, 0) << add.err;
+    EXPECT_EQ(json::parse(add.out), true);
+    EXPECT_NE(root.ReadFile("var/log/nfcd.log").find("restart"), std::string::npos);
+    auto tags = RunOnHost(root, "--formatter=json network ip interface tag get -i lmx5");
+    ASSERT_EQ(tags.status, 0) << tags.err;
+    EXPECT_EQ(json::parse(tags.out), json({{"Tags", {"Provisioning"}}}));
+    auto list = RunOnHost(root, "--formatter=json network ip interface list -N CeldraProvisioning");
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(json::parse(list.out)[0]["Portset"], "vs-core");
+}
+
+TEST(InterfaceEndToEnd, FailingDaemonRestartIsReportedButTheInterfaceStays) {
+    TempHostRoot root;
+    WriteHost(root, Host({Nic("lmx0")}));
+    WriteScript(root, "etc/init.d/nfcd", "exit 3\n");
+    auto add = RunOnHost(root, "--formatter=json network ip interface add -p pg-b -N CeldraProvisioning");
+    EXPECT_NE(add.err.find("Unable to start the NFC daemon. Take a look at /var/log/nfcd.log for more information."),
+              std::string::npos);
+    EXPECT_EQ(root.ReadSection("lmxnics")["lmxnics"].size(), 2u);
+}
+
+TEST(InterfaceEndToEnd, SettingsRoundTripAndRefusalsReachStandardError) {
+    TempHostRoot root;
+    WriteHost(root, Host({Nic("lmx0")}));
+    auto set = RunOnHost(root, "--formatter=json network ip interface ipv4 set -i lmx0 -t static -I 10.7.0.2 "
+                               "-N 255.255.255.0 -g 10.7.0.1");
+    ASSERT_EQ(set.status, 0) << set.err;
+    auto get = RunOnHost(root, "--formatter=json network ip interface ipv4 get -i lmx0");
+    ASSERT_EQ(get.status, 0) << get.err;
+    EXPECT_EQ(json::parse(get.out)[0]["Gateway"], "10.7.0.1");
+    EXPECT_EQ(RunOnHost(root, "--formatter=json network ip interface ipv6 address add -i lmx0 -I 2001:db8::7/64")
+                  .status, 0);
+    auto addresses = RunOnHost(root, "--formatter=json network ip interface ipv6 address list");
+    EXPECT_EQ(json::parse(addresses.out)[0]["Address"], "2001:db8::7");
+
+    auto refused = RunOnHost(root, "--formatter=json network ip interface ipv6 set -i lmx0 -r true -g fe80::1");
+    EXPECT_NE(refused.status, 0);
+    EXPECT_EQ(refused.err, "Cannot set an interface gateway when Router Advertisement is enabled.\n");
+    root.WriteSection("faults", {{"LmxNicImpl::Disable", "interface busy"}});
+    auto disable = RunOnHost(root, "--formatter=json network ip interface set -i lmx0 -e false");
+    EXPECT_NE(disable.status, 0);
+    EXPECT_EQ(disable.err, "interface busy\n");
+    EXPECT_EQ(root.ReadSection("lmxnics")["lmxnics"][0]["enabled"], true);
+}
+
+TEST(InterfaceEndToEnd, RemoveByConnectionPointReleasesTheSwitchPort) {
+    TempHostRoot root;
+    WriteHost(root, Host({}));
+    ASSERT_EQ(RunOnHost(root, "--formatter=json network ip interface add -s cds0 -P 5").status, 0);
+    ASSERT_EQ(RunOnHost(root, "--formatter=json network ip interface remove -s cds0 -P 5").status, 0);
+    EXPECT_EQ(root.ReadSection("lmxnics")["lmxnics"], json::array());
+    EXPECT_EQ(root.ReadSection("dvswitches")["dvswitches"][0]["dvports"][0]["clients"], json::array());
+}
+
+// LmxCtl_Exec runs programs of the host root only, without a shell.
+class HostPrograms : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_.WriteSection("lmxnics", json::object());
+        SimHost::UseHostRoot(root_.Path());
+    }
+    void TearDown() override { SimHost::UseMemoryHost(); }
+    TempHostRoot root_;
+};
+
+TEST_F(HostPrograms, RunInsideTheRootWithTheirArgumentsAndStatus) {
+    WriteScript(root_, "bin/probe", "echo \"$# $1 $2\" > \"$TALIX_HOST_ROOT/probe.out\"\nexit 4\n");
+    EXPECT_EQ(LmxCtl::Util::LmxCtl_Exec("/bin/probe one ;two", false, true, false), 4);
+    EXPECT_EQ(root_.ReadFile("probe.out"), "2 one ;two\n");  // no shell interprets ';'
+}
+
+TEST_F(HostPrograms, NothingOutsideTheRootRuns) {
+    WriteScript(root_, "bin/plain", "exit 0\n");
+    EXPECT_EQ(LmxCtl::Util::LmxCtl_Exec("/bin/plain", false, true, false), 0);
+    EXPECT_EQ(LmxCtl::Util::LmxCtl_Exec("/bin/true", false, true, false), 127);  // the root has no bin/true
+    EXPECT_EQ(LmxCtl::Util::LmxCtl_Exec("/bin/../../bin/true", false, true, false), 127);
+    std::filesystem::create_symlink("/bin/true", root_.Path() + "/bin/escape");
+    EXPECT_EQ(LmxCtl::Util::LmxCtl_Exec("/bin/escape", false, true, false), 127);
+    root_.WriteFile("bin/data", "not a program\n");
+    EXPECT_EQ(LmxCtl::Util::LmxCtl_Exec("/bin/data", false, true, false), 126);
+    EXPECT_EQ(LmxCtl::Util::LmxCtl_Exec("", false, true, false), 127);
+}
+
+}  // namespace

@@ -1,0 +1,145 @@
+// Interface IPv4 and IPv6 settings through the framework on an in-memory host.
+#include <gtest/gtest.h>
+
+#include "IpifFixture.h"
+
+namespace {
+
+using IpifTest::Host;
+using IpifTest::Nic;
+using nlohmann::json;
+
+class InterfaceSettings : public IpifTest::IpifHostTest {
+protected:
+    void SetUp() override {
+        IpifHostTest::SetUp();
+        auto dhcp = Nic("lmx1");
+        dhcp["ipConfig"] = {{"ipv4Address", "10.1.0.9"}, {"ipv4Netmask", "255.255.0.0"}, {"useDhcp", true},
+                            {"ipv4UseNone", false}, {"useIpv6Dhcp", true}, {"ipv6DhcpDns", false}};
+        dhcp["configuredIpConfig"] = {{"useDhcp", true}, {"ipv4UseNone", false}, {"dhcpDns", true},
+                                      {"useIpv6Dhcp", true}, {"ipv6DhcpDns", true}};
+        auto host = Host({Nic("lmx0"), dhcp});
+        host["routes"] = {{"tables", {{{"netstack", "defaultTcpipStack"}, {"ipv4Gateway", "10.0.0.1"}}}}};
+        UseHost(host);
+    }
+    void ExpectRefused(const std::string& command, const std::string& message) {
+        auto before = Section("lmxnics");
+        auto result = Run(command);
+        EXPECT_TRUE(result.root.is_null()) << command;
+        EXPECT_EQ(result.errors, std::vector<std::string>{message}) << command;
+        EXPECT_EQ(Section("lmxnics"), before) << command;
+    }
+    json Live(const std::string& name) { return FindNic(name)["ipConfig"]; }
+};
+
+TEST_F(InterfaceSettings, Ipv4SetChecksInOrderAndChangesNothingWhenRefused) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"-i lmx9 -t dhcp", "Unable to find a Lumex interface with the name lmx9"},
+        {"-i lmx0 -I 10.0.0.7", "-I|--ipv4 or -g|--gateway can be specified only if type is specified"},
+        {"-i lmx0 -g 10.0.0.1 -N 255.0.0.0", "-I|--ipv4 or -g|--gateway can be specified only if type is specified"},
+        {"-i lmx0 -t static -I 10.0.0.7", "The --type=static requires the --ipv4 and --netmask options."},
+        {"-i lmx0 -t static -I 10.0.0.300 -N bad",
+         "Invalid --ipv4 option provided. This address is not a valid IPv4 address"},
+        {"-i lmx0 -t static -I 10.0.0.7 -N bad",
+         "Invalid --netmask option provided. This address is not a valid IPv4 address"},
+        {"-i lmx0 -t static -I 10.0.0.7 -N 255.0.0.0 -g x",
+         "Invalid --gateway option provided. This address is not a valid IPv4 address"},
+        {"-i lmx0 -t dhcp -I 10.0.0.7", "-I|--ipv4 or -g|--gateway can be specified only if type is static"},
+        {"-i lmx0 -t none -g 10.0.0.1", "-I|--ipv4 or -g|--gateway can be specified only if type is static"},
+        {"-i lmx0 -t none -P true", "-P|--peer-dns can be specified only if DHCP is enabled"},
+        {"-i lmx0 -P true", "-P|--peer-dns can be specified only if DHCP is enabled"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        ExpectRefused(std::string("network ip interface ipv4 set ") + arguments, message);
+    }
+    InjectFault("LmxNicImpl::SetIpConfig", "read-only");
+    ExpectRefused("network ip interface ipv4 set -i lmx0 -t dhcp",
+                  "Error changing IPv4 configuration for the interface lmx0. Error was : read-only");
+}
+
+TEST_F(InterfaceSettings, Ipv4SetWritesTheWholeConfigurationOnce) {
+    EXPECT_EQ(Run("network ip interface ipv4 set -i lmx0 -N 255.0.0.0").root, true);  // a lone netmask is ignored
+    EXPECT_EQ(Live("lmx0")["ipv4Netmask"], "255.255.255.0");
+
+    ASSERT_EQ(Run("network ip interface ipv4 set -i lmx0 -t static -I 10.9.0.2 -N 255.255.0.0").root, true);
+    EXPECT_EQ(Live("lmx0")["ipv4Address"], "10.9.0.2");
+    EXPECT_EQ(Live("lmx0")["ipv4Gateway"], "0.0.0.0");
+
+    ASSERT_EQ(Run("network ip interface ipv4 set -i lmx0 -t dhcp -P true").root, true);
+    EXPECT_EQ(Live("lmx0")["useDhcp"], true);
+    EXPECT_EQ(Live("lmx0")["dhcpDns"], true);
+    EXPECT_EQ(Run("network ip interface ipv4 set -i lmx0 -t none -P false").root, true);
+    EXPECT_EQ(Live("lmx0")["ipv4UseNone"], true);
+
+    // the configured IPv6 DNS flag is carried into what is written
+    ASSERT_EQ(Run("network ip interface ipv4 set -i lmx1 -P false").root, true);
+    EXPECT_EQ(Live("lmx1")["ipv6DhcpDns"], true);
+    EXPECT_EQ(Live("lmx1")["dhcpDns"], false);
+}
+
+TEST_F(InterfaceSettings, Ipv6SetChecksSeeEarlierSteps) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"-i lmx9 -e true", "Unable to find a Lumex interface with the name lmx9"},
+        {"-i lmx0 -P true", "-P|--peer-dns can be specified only if DHCPv6 or RA is enabled"},
+        {"-i lmx1 -d false -P true", "-P|--peer-dns can be specified only if DHCPv6 or RA is enabled"},
+        {"-i lmx0 -r true -g fe80::1", "Cannot set an interface gateway when Router Advertisement is enabled."},
+        {"-i lmx0 -g 2001:db8::zz", "Invalid --gateway option provided.This address is not a valid IPv6 address"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        ExpectRefused(std::string("network ip interface ipv6 set ") + arguments, message);
+    }
+    EXPECT_EQ(Run("network ip interface ipv6 set -i lmx0 -P false").root, true);  // ignored
+    ASSERT_EQ(Run("network ip interface ipv6 set -i lmx0 -r true -P true -e false").root, true);
+    EXPECT_EQ(Live("lmx0")["ipv6DhcpDns"], true);
+    EXPECT_EQ(Live("lmx0")["useIpv6"], false);
+
+    ASSERT_EQ(Run("network ip interface ipv6 set -i lmx1 -g 2001:db8::1").root, true);
+    EXPECT_EQ(Live("lmx1")["ipv6Gateway"], "2001:db8::1");
+    EXPECT_EQ(Live("lmx1")["dhcpDns"], true);  // the configured IPv4 DNS flag is carried over
+    ASSERT_EQ(Run("network ip interface ipv6 set -i lmx1").root, true);  // no gateway clears it
+    EXPECT_EQ(Live("lmx1")["ipv6Gateway"], "::");
+}
+
+TEST_F(InterfaceSettings, Ipv4GetShowsTypesAndTheNetstackGateway) {
+    auto list = Run("network ip interface ipv4 get").root;
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0], json({{"Name", "lmx0"}, {"IPv4 Address", "10.0.0.5"}, {"IPv4 Netmask", "255.255.255.0"},
+                             {"IPv4 Broadcast", "10.0.0.255"}, {"Address Type", "STATIC"}, {"Gateway", "10.0.0.1"},
+                             {"DHCP DNS", false}}));
+    EXPECT_EQ(list[1]["Address Type"], "DHCP");
+    EXPECT_EQ(list[1]["DHCP DNS"], true);  // from the configured configuration
+    ASSERT_EQ(Run("network ip interface ipv4 set -i lmx0 -t none").root, true);
+    EXPECT_EQ(Run("network ip interface ipv4 get -i lmx0").root[0]["Address Type"], "NONE");
+    EXPECT_EQ(Run("network ip interface ipv4 address list -N travex").root, json::array());
+}
+
+TEST_F(InterfaceSettings, GetSelectionMessagesAndFailures) {
+    for (const char* get : {"ipv4 get", "ipv6 get", "ipv6 address list"}) {
+        std::string command = std::string("network ip interface ") + get;
+        auto missing = Run(command + " --interface-name lmx9");
+        EXPECT_TRUE(missing.root.is_null());
+        EXPECT_EQ(missing.errors, std::vector<std::string>{"Unable to find a Lumex interface with the name lmx9"});
+        EXPECT_EQ(Run(command + " -t user").errors, std::vector<std::string>{"Invalid type value, should be 'system'."});
+        EXPECT_EQ(Run(command + " -t system").root, json::array());
+    }
+    EXPECT_EQ(Run("network ip interface ipv4 get -t system -N travex").errors,
+              std::vector<std::string>{"Invalid netstack value, should be 'defaultTcpipStack'."});
+    InjectFault("LmxNic::GetIpConfig", "no answer");
+    auto v4 = Run("network ip interface ipv4 get");
+    EXPECT_TRUE(v4.root.is_null());
+    EXPECT_EQ(v4.errors, std::vector<std::string>{"Error getting IPv4 configuration. . Error was : no answer"});
+    EXPECT_EQ(Run("network ip interface ipv6 get").errors,
+              std::vector<std::string>{"Error getting IPv6 configuration. . Error was : no answer"});
+}
+
+TEST_F(InterfaceSettings, Ipv6GetHidesPeerDnsWithoutDhcpv6OrRouterAdvertisement) {
+    auto stored = Nic("lmx0");
+    stored["configuredIpConfig"]["ipv6DhcpDns"] = true;
+    stored["ipConfig"]["ipv6Gateway"] = "fe80::1";
+    UseHost(Host({stored}));
+    auto list = Run("network ip interface ipv6 get -n lmx0").root;
+    EXPECT_EQ(list, json::array({{{"Name", "lmx0"}, {"IPv6 Enabled", true}, {"DHCPv6 Enabled", false},
+                                  {"Router Adv Enabled", false}, {"DHCP DNS", false}, {"Gateway", "fe80::1"}}}));
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+// The host the interface command tests run on: netstacks, switches and interfaces named by what a test needs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "support/CliHarness.h"
+
+namespace IpifTest {
+
+// An interface on port group pg-a of vs0 with a static IPv4 address.
+inline nlohmann::json Nic(const std::string& name, const std::string& netstack = "defaultTcpipStack",
+                          std::vector<int> tags = {}) {
+    nlohmann::json config = {{"ipv4Address", "10.0.0.5"}, {"ipv4Netmask", "255.255.255.0"}, {"ipv4UseNone", false}};
+    return {{"name", name},
+            {"netstack", netstack},
+            {"portset", "vs0"},
+            {"portId", 7},
+            {"connectionPoint", {{"type", 1}, {"portgroup", "pg-a"}}},
+            {"tags", tags},
+            {"ipConfig", config},
+            {"configuredIpConfig", config}};
+}
+
+// The default instance and the three dedicated ones; switch vs0 with two port
+// groups; distributed switch cds0 with a free port 5, a port 6 in use and an uplink port.
+inline nlohmann::json Host(const std::vector<nlohmann::json>& nics) {
+    nlohmann::json instances = nlohmann::json::array();
+    instances.push_back({{"key", "defaultTcpipStack"}, {"name", "defaultTcpipStack"}, {"type", 1}});
+    for (const char* key : {"travex", "faultTolerance", "CeldraProvisioning"}) {
+        instances.push_back({{"key", key}, {"name", key}, {"type", 3}});
+    }
+    return {{"netstacks", {{"instances", instances}}},
+            {"vswitches", {{"vswitches", {{{"name", "vs0"}, {"portgroups", {{{"name", "pg-a"}}, {{"name", "pg-b"}}}}}}}}},
+            {"dvswitches",
+             {{"dvswitches",
+               {{{"name", "cds0"},
+                 {"id", "uuid-cds0"},
+                 {"dvports",
+                  {{{"id", "5"}},
+                   {{"id", "6"}, {"clients", {{{"connectionId", 9}, {"clientName", "vm1.eth0"}}}}},
+                   {{"id", "0"}, {"uplink", true}}}}}}}}},
+            {"lmxnics", {{"lmxnics", nlohmann::json(nics)}}}};
+}
+
+class IpifHostTest : public TalixTest::MemoryHostTest {
+protected:
+    struct Result {
+        nlohmann::json root;
+        std::vector<std::string> errors;
+    };
+    Result Run(const std::string& commandLine) {
+        auto invocation = cli.Invoke(commandLine);
+        Result result{TalixTest::RootJson(invocation), TalixTest::Errors(invocation)};
+        if (invocation.output && !invocation.usageError.empty()) result.errors.push_back(invocation.usageError);
+        return result;
+    }
+    nlohmann::json Nics() { return Section("lmxnics")["lmxnics"]; }
+    nlohmann::json FindNic(const std::string& name) {
+        for (const auto& nic : Nics()) {
+            if (nic["name"] == name) return nic;
+        }
+        return nullptr;
+    }
+};
+
+}  // namespace IpifTest
