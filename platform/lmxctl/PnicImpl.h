@@ -1,9 +1,11 @@
 // A physical NIC as an implementation object commands construct by name.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "kavrel/Pnic.h"
+#include "lmxctl/Datapath.h"
 
 namespace LmxCtl {
 namespace Network {
@@ -21,6 +23,8 @@ public:
     void Refresh();
 
     void GetPnicStats(Kavrel::Network::PnicStats& stats) const;
+    // The NIC's uplink port; refuses a NIC that is no switch's uplink.
+    std::unique_ptr<PortImpl> GetPort() const;
 
 private:
     bool stale_ = true;
