@@ -76,7 +76,7 @@ void VfStats::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
             return;
         }
         Kavrel::Network::SriovNicVFStats stats;
-        network.GetSriovNicVFStats(name, static_cast<uint32_t>(vfId), stats);
+        network.GetSriovNicVFStats(name, vfId, stats);
         const uint64_t counters[] = {
             stats.rxUnicastPkts,   stats.rxUnicastBytes,   stats.rxMulticastPkts,    stats.rxMulticastBytes,
             stats.rxBroadcastPkts, stats.rxBroadcastBytes, stats.rxOutOfBufferDrops, stats.rxErrorDrops,

@@ -49,7 +49,7 @@ public:
     std::vector<std::unique_ptr<SriovNic>> GetSriovNics();
     std::unique_ptr<SriovNic> GetSriovNicByName(const std::string& name);  // none when not SR-IOV capable
     std::vector<SriovNicVFInfo> GetSriovNicVFInfo(const std::string& name);
-    void GetSriovNicVFStats(const std::string& name, uint32_t vfId, SriovNicVFStats& stats);
+    void GetSriovNicVFStats(const std::string& name, int64_t vfId, SriovNicVFStats& stats);
 
     // --- ENS logical cores ("null" as switch name: no switch)
     void CreateEnsLcore(int64_t lcoreId);

@@ -130,15 +130,15 @@ std::vector<SriovNicVFInfo> NetworkInfo::GetSriovNicVFInfo(const std::string& na
     return infos;
 }
 
-void NetworkInfo::GetSriovNicVFStats(const std::string& name, uint32_t vfId, SriovNicVFStats& stats) {
+void NetworkInfo::GetSriovNicVFStats(const std::string& name, int64_t vfId, SriovNicVFStats& stats) {
     CheckFault("NetworkInfo::GetSriovNicVFStats");
     const auto& pnic = ExistingSriovPnic(name);
-    if (vfId >= pnic.maxVfs) {
+    if (vfId < 0 || vfId >= static_cast<int64_t>(pnic.maxVfs)) {
         throw KavrelException("VF " + std::to_string(vfId) + " is out of range for " + name + ": it has " +
                               std::to_string(pnic.maxVfs) + " VFs");
     }
     for (const auto& vf : VfsOf(name)) {
-        if (vf.id != vfId) continue;
+        if (static_cast<int64_t>(vf.id) != vfId) continue;
         const auto& s = vf.stats;
         stats = SriovNicVFStats{s.rxUnicastPkts,    s.rxUnicastBytes,   s.rxMulticastPkts,    s.rxMulticastBytes,
                                 s.rxBroadcastPkts,  s.rxBroadcastBytes, s.rxOutOfBufferDrops, s.rxErrorDrops,

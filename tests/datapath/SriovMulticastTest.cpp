@@ -78,8 +78,10 @@ TEST_F(SriovTest, VfIdIsCheckedBeforeTheNic) {
 TEST_F(SriovTest, HostRefusesVfsThatAreNotEnabledOrOutOfRange) {
     EXPECT_EQ(ErrorsOf("network sriovnic vf stats -n pnic0 -v 1"),
               std::vector<std::string>({"VF 1 is not enabled on pnic0"}));
-    EXPECT_EQ(ErrorsOf("network sriovnic vf stats -n pnic0 -v 4"),
-              std::vector<std::string>({"VF 4 is out of range for pnic0: it has 4 VFs"}));
+    for (const char* vf : {"4", "4294967296"}) {
+        EXPECT_EQ(ErrorsOf(std::string("network sriovnic vf stats -n pnic0 -v ") + vf),
+                  std::vector<std::string>({"VF " + std::string(vf) + " is out of range for pnic0: it has 4 VFs"}));
+    }
 }
 
 TEST_F(SriovTest, HostFailuresBecomeMessages) {
