@@ -1,26 +1,34 @@
-// ens lcore add: not implemented yet.
+// network ens lcore add: creates an ENS context.
 #include "datapath/DatapathCommands.h"
-
+#include "datapath/DatapathShared.h"
 #include "frame/CommandFrame.h"
+#include "kavrel/NetworkFactory.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-EnsLcoreAdd::EnsLcoreAdd() {}
+EnsLcoreAdd::EnsLcoreAdd() {
+    SetDescription("Create ENS context.");
+}
 
 std::shared_ptr<EnsLcoreAdd> EnsLcoreAdd::New() { return std::make_shared<EnsLcoreAdd>(); }
 
 EnsLcoreAdd::~EnsLcoreAdd() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> EnsLcoreAdd::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> EnsLcoreAdd::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr EnsLcoreAdd::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kLcoreIdParameter, Parvik::CallSpec::PARAM_INTEGER, "l", "ENS context id to be created.", true);
+    return spec;
 }
 
-void EnsLcoreAdd::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr EnsLcoreAdd::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void EnsLcoreAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto network = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+        network->CreateEnsLcore(input->GetParameterInt(kLcoreIdParameter));
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

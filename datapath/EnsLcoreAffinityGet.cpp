@@ -1,26 +1,35 @@
-// ens lcore affinity get: not implemented yet.
+// network ens lcore affinity get: the NUMA node an ENS context is bound to.
 #include "datapath/DatapathCommands.h"
-
+#include "datapath/DatapathShared.h"
 #include "frame/CommandFrame.h"
+#include "kavrel/NetworkFactory.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-EnsLcoreAffinityGet::EnsLcoreAffinityGet() {}
+EnsLcoreAffinityGet::EnsLcoreAffinityGet() {
+    SetDescription("Get the affinity for given ENS context.");
+    SetDefaultOutputFormatter("simple");
+}
 
 std::shared_ptr<EnsLcoreAffinityGet> EnsLcoreAffinityGet::New() { return std::make_shared<EnsLcoreAffinityGet>(); }
 
 EnsLcoreAffinityGet::~EnsLcoreAffinityGet() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> EnsLcoreAffinityGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> EnsLcoreAffinityGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr EnsLcoreAffinityGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kLcoreIdParameter, Parvik::CallSpec::PARAM_INTEGER, "l", "ENS context id.", true);
+    return spec;
 }
 
-void EnsLcoreAffinityGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                         const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr EnsLcoreAffinityGet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaInt::New()); }
+
+void EnsLcoreAffinityGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto network = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+        int64_t affinity = network->GetEnsLcoreAffinity(input->GetParameterInt(kLcoreIdParameter));
+        output->SetRootObject(Parvik::MetaObj::MetaInt::New(affinity));
+    });
 }
 
 }  // namespace NetworkNamespace

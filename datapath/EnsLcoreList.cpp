@@ -1,30 +1,50 @@
-// ens lcore list: not implemented yet.
+// network ens lcore list: every ENS context with its switch and NUMA affinity.
 #include "datapath/DatapathCommands.h"
-
+#include "datapath/DatapathShared.h"
 #include "frame/CommandFrame.h"
+#include "kavrel/NetworkFactory.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-EnsLcoreList::EnsLcoreList() {}
+namespace {
+const std::string kRecordName = "Ens";
+const std::string kLcoreIdField = "Lcore ID";
+const std::string kSwitchField = "Switch";
+const std::string kAffinityField = "Affinity";
+}  // namespace
+
+EnsLcoreList::EnsLcoreList() {
+    SetDescription("List ENS contexts.");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:Ens", "Lcore ID,Switch,Affinity");
+}
 
 std::shared_ptr<EnsLcoreList> EnsLcoreList::New() { return std::make_shared<EnsLcoreList>(); }
 
 EnsLcoreList::~EnsLcoreList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> EnsLcoreList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("EnsLcoreList");
+RecordPtr EnsLcoreList::GetOutputStructure() {
+    return RecordTemplate(kRecordName).Int(kLcoreIdField).String(kSwitchField).Int(kAffinityField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> EnsLcoreList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr EnsLcoreList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> EnsLcoreList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
+OutputSpecPtr EnsLcoreList::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
-void EnsLcoreList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                  const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void EnsLcoreList::ExecuteInternal(const InputPtr&, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto network = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+        auto list = MakeRecordList(GetOutputStructure());
+        for (int64_t lcore : network->GetEnsLcores()) {
+            auto record = GetOutputStructure();
+            record->SetField(kLcoreIdField, lcore);
+            record->SetField(kSwitchField, network->GetEnsLcoreSwitch(lcore));
+            record->SetField(kAffinityField, network->GetEnsLcoreAffinity(lcore));
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

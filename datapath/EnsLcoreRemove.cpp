@@ -1,26 +1,34 @@
-// ens lcore remove: not implemented yet.
+// network ens lcore remove: destroys an ENS context.
 #include "datapath/DatapathCommands.h"
-
+#include "datapath/DatapathShared.h"
 #include "frame/CommandFrame.h"
+#include "kavrel/NetworkFactory.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-EnsLcoreRemove::EnsLcoreRemove() {}
+EnsLcoreRemove::EnsLcoreRemove() {
+    SetDescription("Destroy ENS context.");
+}
 
 std::shared_ptr<EnsLcoreRemove> EnsLcoreRemove::New() { return std::make_shared<EnsLcoreRemove>(); }
 
 EnsLcoreRemove::~EnsLcoreRemove() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> EnsLcoreRemove::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> EnsLcoreRemove::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr EnsLcoreRemove::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kLcoreIdParameter, Parvik::CallSpec::PARAM_INTEGER, "l", "ENS context id to be destroyed.", true);
+    return spec;
 }
 
-void EnsLcoreRemove::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                    const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr EnsLcoreRemove::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void EnsLcoreRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto network = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+        network->DestroyEnsLcore(input->GetParameterInt(kLcoreIdParameter));
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

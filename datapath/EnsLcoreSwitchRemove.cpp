@@ -1,26 +1,39 @@
-// ens lcore switch remove: not implemented yet.
+// network ens lcore switch remove: dissociates an ENS context from its switch.
 #include "datapath/DatapathCommands.h"
-
+#include "datapath/DatapathShared.h"
 #include "frame/CommandFrame.h"
+#include "kavrel/NetworkFactory.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-EnsLcoreSwitchRemove::EnsLcoreSwitchRemove() {}
+namespace {
+const std::string kNoSwitchName = "null";
+}  // namespace
+
+EnsLcoreSwitchRemove::EnsLcoreSwitchRemove() {
+    SetDescription("Disassociate given ENS context from virtual switch.");
+}
 
 std::shared_ptr<EnsLcoreSwitchRemove> EnsLcoreSwitchRemove::New() { return std::make_shared<EnsLcoreSwitchRemove>(); }
 
 EnsLcoreSwitchRemove::~EnsLcoreSwitchRemove() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> EnsLcoreSwitchRemove::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> EnsLcoreSwitchRemove::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr EnsLcoreSwitchRemove::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kLcoreIdParameter, Parvik::CallSpec::PARAM_INTEGER, "l", "ENS context id.", true);
+    return spec;
 }
 
-void EnsLcoreSwitchRemove::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                          const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr EnsLcoreSwitchRemove::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
+
+void EnsLcoreSwitchRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto network = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+        // Associating with "null" leaves the context without a switch.
+        network->SetEnsLcoreSwitch(kNoSwitchName, input->GetParameterInt(kLcoreIdParameter));
+        SetSuccess(output);
+    });
 }
 
 }  // namespace NetworkNamespace

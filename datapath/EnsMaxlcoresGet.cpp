@@ -1,26 +1,33 @@
-// ens maxlcores get: not implemented yet.
+// network ens maxLcores get: the maximum number of ENS contexts.
 #include "datapath/DatapathCommands.h"
-
+#include "datapath/DatapathShared.h"
 #include "frame/CommandFrame.h"
+#include "kavrel/NetworkFactory.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-EnsMaxlcoresGet::EnsMaxlcoresGet() {}
+EnsMaxlcoresGet::EnsMaxlcoresGet() {
+    SetDescription("Get the maximum number of ENS contexts (lcores).");
+    SetDefaultOutputFormatter("simple");
+}
 
 std::shared_ptr<EnsMaxlcoresGet> EnsMaxlcoresGet::New() { return std::make_shared<EnsMaxlcoresGet>(); }
 
 EnsMaxlcoresGet::~EnsMaxlcoresGet() = default;
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> EnsMaxlcoresGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> EnsMaxlcoresGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr EnsMaxlcoresGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    return spec;
 }
 
-void EnsMaxlcoresGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                     const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr EnsMaxlcoresGet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaInt::New()); }
+
+void EnsMaxlcoresGet::ExecuteInternal(const InputPtr&, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto network = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+        output->SetRootObject(Parvik::MetaObj::MetaInt::New(network->GetEnsMaxLcores()));
+    });
 }
 
 }  // namespace NetworkNamespace

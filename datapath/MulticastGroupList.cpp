@@ -1,30 +1,64 @@
-// multicast group list: not implemented yet.
+// network multicast group list: the multicast groups every interface has joined.
 #include "datapath/DatapathCommands.h"
-
 #include "frame/CommandFrame.h"
+#include "kavrel/Host.h"
+#include "kavrel/NetworkInfo.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-MulticastGroupList::MulticastGroupList() {}
+namespace {
+const std::string kRecordName = "Nic";
+const std::string kInterfaceField = "Interface";
+const std::string kRefcountField = "Refcount";
+const std::string kGroupField = "Group";
+const std::string kLinkLayerField = "Link Layer";
+}  // namespace
 
-std::shared_ptr<MulticastGroupList> MulticastGroupList::New() { return std::shared_ptr<MulticastGroupList>(new MulticastGroupList()); }
+MulticastGroupList::MulticastGroupList() {
+    SetDescription("List all the multicast group members.");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:Interface", "Interface,Refcount,Group,Link Layer");
+}
+
+std::shared_ptr<MulticastGroupList> MulticastGroupList::New() {
+    return std::shared_ptr<MulticastGroupList>(new MulticastGroupList());
+}
 
 MulticastGroupList::~MulticastGroupList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> MulticastGroupList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("MulticastGroupList");
+RecordPtr MulticastGroupList::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kInterfaceField)
+        .Int(kRefcountField)
+        .String(kGroupField)
+        .String(kLinkLayerField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> MulticastGroupList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+InputSpecPtr MulticastGroupList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> MulticastGroupList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+OutputSpecPtr MulticastGroupList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
 }
 
-void MulticastGroupList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                        const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void MulticastGroupList::ExecuteInternal(const InputPtr&, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        auto host = Kavrel::HostFactory::GetHost();
+        auto network = host->GetNetworkInfo();
+        auto inventory = network->GetInterfaceInventory();
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& interface : inventory->GetInterfaces(Kavrel::Network::InterfaceInventory::INTERFACES_ALL)) {
+            for (const auto& membership : interface->GetMulticastMemberships()) {
+                auto record = GetOutputStructure();
+                record->SetField(kInterfaceField, membership.interfaceName);
+                record->SetField(kRefcountField, static_cast<int64_t>(membership.refcount));
+                record->SetField(kGroupField, membership.group);
+                record->SetField(kLinkLayerField, membership.linkLayer);
+                list->Add(record);
+            }
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,115 @@
-// port filter stats get: not implemented yet.
-#include "datapath/DatapathCommands.h"
+// network port filter stats get: counters of each active filter of one switch port.
+#include <algorithm>
 
+#include "datapath/DatapathCommands.h"
+#include "datapath/DatapathShared.h"
 #include "frame/CommandFrame.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-PortFilterStatsGet::PortFilterStatsGet() {}
+namespace {
+const std::string kPortIdParameter = "portid";
+const std::string kRecordName = "Filter";
+const std::string kNameField = "Filter name";
+const std::string kDirectionField = "Filter direction";
+const std::string kInField = "Packets in";
+const std::string kOutField = "Packets out";
+const std::string kDroppedField = "Packets dropped";
+const std::string kFilteredField = "Packets filtered";
+const std::string kFaultedField = "Packets faulted";
+const std::string kQueuedField = "Packets queued";
+const std::string kInjectedField = "Packets injected";
+const std::string kErrorsField = "Packet errors";
+const std::string kNoSuchPort = "Couldn't find requested port";
+const std::string kTransmit = "Transmit";
+const std::string kReceive = "Receive";
 
-std::shared_ptr<PortFilterStatsGet> PortFilterStatsGet::New() { return std::shared_ptr<PortFilterStatsGet>(new PortFilterStatsGet()); }
+int64_t Count(uint64_t value) { return static_cast<int64_t>(value); }
+
+// An uplink port sees the switch from the other side, so the senses swap.
+const std::string& DirectionName(bool direction, uint32_t portType) {
+    bool uplink = portType == LmxCtl::Network::PortImpl::PORT_TYPE_UPLINK;
+    if (!direction) return uplink ? kTransmit : kReceive;
+    return uplink ? kReceive : kTransmit;
+}
+}  // namespace
+
+PortFilterStatsGet::PortFilterStatsGet() {
+    SetDescription("Filter statistics for a given port.");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:Filter", "Filter statistics for %Filter name%");
+    SetDefaultOutputParameter("fields:Filter",
+                              "Filter direction,Packets in,Packets out,Packets dropped,Packets filtered,Packets "
+                              "faulted,Packets queued,Packets injected,Packet errors");
+}
+
+std::shared_ptr<PortFilterStatsGet> PortFilterStatsGet::New() {
+    return std::shared_ptr<PortFilterStatsGet>(new PortFilterStatsGet());
+}
 
 PortFilterStatsGet::~PortFilterStatsGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> PortFilterStatsGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("PortFilterStatsGet");
+RecordPtr PortFilterStatsGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .String(kNameField)
+        .String(kDirectionField)
+        .Int(kInField)
+        .Int(kOutField)
+        .Int(kDroppedField)
+        .Int(kFilteredField)
+        .Int(kFaultedField)
+        .Int(kQueuedField)
+        .Int(kInjectedField)
+        .Int(kErrorsField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> PortFilterStatsGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> PortFilterStatsGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr PortFilterStatsGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPortIdParameter, Parvik::CallSpec::PARAM_INTEGER, "p",
+                 "Port ID for the port to get filter statistics.", true);
+    return spec;
 }
 
-void PortFilterStatsGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                        const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr PortFilterStatsGet::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
+}
+
+void PortFilterStatsGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        int64_t wanted = ParseDecimal(input->GetParameter(kPortIdParameter));
+        auto list = MakeRecordList(GetOutputStructure());
+        bool found = false;
+        ForEachSwitchPort([&](Kavrel::Network::Portset&, LmxCtl::Network::PortImpl& port) {
+            if (static_cast<int64_t>(port.GetId()) != wanted) return;
+            found = true;
+            auto filters = port.GetFilterStats();
+            std::sort(filters.begin(), filters.end(), sortFilterStats);
+            uint32_t type = port.GetType();
+            for (const auto& filter : filters) {
+                if (!filter->active) continue;
+                auto record = GetOutputStructure();
+                record->SetField(kNameField, filter->name);
+                record->SetField(kDirectionField, DirectionName(filter->direction, type));
+                record->SetField(kInField, Count(filter->pktsIn));
+                record->SetField(kOutField, Count(filter->pktsOut));
+                record->SetField(kDroppedField, Count(filter->pktsDropped));
+                if (filter->extended) {
+                    record->SetField(kFilteredField, Count(filter->pktsFiltered));
+                    record->SetField(kFaultedField, Count(filter->pktsFaulted));
+                    record->SetField(kQueuedField, Count(filter->pktsQueued));
+                    record->SetField(kInjectedField, Count(filter->pktsInjected));
+                    record->SetField(kErrorsField, Count(filter->pktErrors));
+                }
+                list->Add(record);
+            }
+        });
+        if (!found) {
+            output->AddErrorMessage(kNoSuchPort);
+            return;
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,107 @@
-// port stats get: not implemented yet.
+// network port stats get: packet and byte counters of one switch port.
 #include "datapath/DatapathCommands.h"
-
+#include "datapath/DatapathShared.h"
 #include "frame/CommandFrame.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-PortStatsGet::PortStatsGet() {}
+namespace {
+const std::string kPortIdParameter = "portid";
+const std::string kRecordName = "Port";
+const std::string kPortIdField = "Port ID";
+const std::string kRxPacketsField = "Packets received";
+const std::string kTxPacketsField = "Packets sent";
+const std::string kRxBytesField = "Bytes received";
+const std::string kTxBytesField = "Bytes sent";
+const std::string kRxBroadcastField = "Broadcast packets received";
+const std::string kTxBroadcastField = "Broadcast packets sent";
+const std::string kRxMulticastField = "Multicast packets received";
+const std::string kTxMulticastField = "Multicast packets sent";
+const std::string kRxUnicastField = "Unicast packets received";
+const std::string kTxUnicastField = "Unicast packets sent";
+const std::string kRxDroppedField = "Receive packets dropped";
+const std::string kTxDroppedField = "Transmit packets dropped";
+const std::string kNoSuchPort = "Couldn't find requested port";
+
+int64_t Count(uint64_t value) { return static_cast<int64_t>(value); }
+}  // namespace
+
+PortStatsGet::PortStatsGet() {
+    SetDescription("Packet statistics for a given port.");
+    SetDefaultOutputFormatter("simple");
+    SetDefaultOutputParameter("header:Port", "Packet statistics for port %Port ID%");
+    SetDefaultOutputParameter("fields:Port",
+                              "Packets received,Packets sent,Bytes received,Bytes sent,Broadcast packets "
+                              "received,Broadcast packets sent,Multicast packets received,Multicast packets "
+                              "sent,Unicast packets received,Unicast packets sent,Receive packets dropped,Transmit "
+                              "packets dropped");
+}
 
 std::shared_ptr<PortStatsGet> PortStatsGet::New() { return std::shared_ptr<PortStatsGet>(new PortStatsGet()); }
 
 PortStatsGet::~PortStatsGet() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> PortStatsGet::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("PortStatsGet");
+RecordPtr PortStatsGet::GetOutputStructure() {
+    return RecordTemplate(kRecordName)
+        .Int(kPortIdField)
+        .Int(kRxPacketsField)
+        .Int(kTxPacketsField)
+        .Int(kRxBytesField)
+        .Int(kTxBytesField)
+        .Int(kRxBroadcastField)
+        .Int(kTxBroadcastField)
+        .Int(kRxMulticastField)
+        .Int(kTxMulticastField)
+        .Int(kRxUnicastField)
+        .Int(kTxUnicastField)
+        .Int(kRxDroppedField)
+        .Int(kTxDroppedField);
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> PortStatsGet::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
-
-std::shared_ptr<Parvik::CallSpec::OutputSpec> PortStatsGet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+InputSpecPtr PortStatsGet::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kPortIdParameter, Parvik::CallSpec::PARAM_INTEGER, "p",
+                 "Port ID for the port to get statistics.", true);
+    return spec;
 }
 
-void PortStatsGet::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                                  const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+OutputSpecPtr PortStatsGet::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
+
+void PortStatsGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        int64_t wanted = ParseDecimal(input->GetParameter(kPortIdParameter));
+        auto list = MakeRecordList(GetOutputStructure());
+        bool found = false;
+        ForEachSwitchPort([&](Kavrel::Network::Portset&, LmxCtl::Network::PortImpl& port) {
+            if (static_cast<int64_t>(port.GetId()) != wanted) return;
+            found = true;
+            Kavrel::Network::PacketStats stats;
+            port.GetPacketStats(stats);
+            auto record = GetOutputStructure();
+            record->SetField(kPortIdField, static_cast<int64_t>(port.GetId()));
+            record->SetField(kRxPacketsField, Count(stats.rxPackets));
+            record->SetField(kTxPacketsField, Count(stats.txPackets));
+            record->SetField(kRxBytesField, Count(stats.rxBytes));
+            record->SetField(kTxBytesField, Count(stats.txBytes));
+            record->SetField(kRxBroadcastField, Count(stats.rxBroadcast));
+            record->SetField(kTxBroadcastField, Count(stats.txBroadcast));
+            record->SetField(kRxMulticastField, Count(stats.rxMulticast));
+            record->SetField(kTxMulticastField, Count(stats.txMulticast));
+            record->SetField(kRxUnicastField,
+                             Count(stats.rxPackets) - (Count(stats.rxBroadcast) + Count(stats.rxMulticast)));
+            record->SetField(kTxUnicastField,
+                             Count(stats.txPackets) - (Count(stats.txBroadcast) + Count(stats.txMulticast)));
+            record->SetField(kRxDroppedField, Count(stats.rxDropped));
+            record->SetField(kTxDroppedField, Count(stats.txDropped));
+            list->Add(record);
+        });
+        if (!found) {
+            output->AddErrorMessage(kNoSuchPort);
+            return;
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -1,30 +1,65 @@
-// vf list: not implemented yet.
+// network sriovnic vf list: the VFs of one SR-IOV NIC with their owners.
 #include "datapath/DatapathCommands.h"
-
 #include "frame/CommandFrame.h"
+#include "lmxctl/NetworkInfoImpl.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-VfList::VfList() {}
+namespace {
+const std::string kNicNameParameter = "nic-name";
+const std::string kRecordName = "VFList";
+const std::string kVfIdField = "VF ID";
+const std::string kActiveField = "Active";
+const std::string kPciField = "PCI Address";
+const std::string kOwnerField = "Owner World ID";
+const std::string kNoSuchNic = "There is no SRIOV Nic with name ";
+}  // namespace
+
+VfList::VfList() {
+    SetDescription("Get the generic configuration of VFs for SRIOV NIC.");
+    SetDefaultOutputFormatter("table");
+    SetDefaultOutputParameter("fields:VFList", "VF ID,Active,PCI Address,Owner World ID");
+}
 
 std::shared_ptr<VfList> VfList::New() { return std::shared_ptr<VfList>(new VfList()); }
 
 VfList::~VfList() = default;
 
-std::shared_ptr<Parvik::MetaObj::MetaStruct> VfList::GetOutputStructure() {
-    return Parvik::MetaObj::MetaStruct::New("VfList");
+InputSpecPtr VfList::GetInputSpecInternal() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kNicNameParameter, Parvik::CallSpec::PARAM_STRING, "n",
+                 "The name of the SRIOV NIC to configured. This must be one of the cards listed in the sriovNic list "
+                 "command.",
+                 true);
+    return spec;
 }
 
-std::shared_ptr<Parvik::CallSpec::InputSpec> VfList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
+OutputSpecPtr VfList::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
-std::shared_ptr<Parvik::CallSpec::OutputSpec> VfList::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
+RecordPtr VfList::GetOutputStructure() {
+    return RecordTemplate(kRecordName).Int(kVfIdField).Bool(kActiveField).String(kPciField).String(kOwnerField);
 }
 
-void VfList::ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                            const std::shared_ptr<Parvik::CallSpec::Output>& output) {
-    output->AddErrorMessage(kNotImplementedMessage);
+void VfList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
+    WithStandardErrors(output, [&] {
+        const std::string& name = input->GetParameter(kNicNameParameter);
+        LmxCtl::Network::NetworkInfoImpl network;
+        if (!network.GetSriovNicByName(name)) {
+            output->AddErrorMessage(kNoSuchNic + name);
+            return;
+        }
+        auto list = MakeRecordList(GetOutputStructure());
+        for (const auto& vf : network.GetSriovNicVFInfo(name)) {
+            auto record = GetOutputStructure();
+            record->SetField(kVfIdField, static_cast<int64_t>(vf.vfId));
+            record->SetField(kActiveField, vf.active);
+            record->SetField(kPciField, vf.pciAddress);
+            record->SetField(kOwnerField, vf.ownerWorldId);
+            list->Add(record);
+        }
+        output->SetRootObject(list);
+    });
 }
 
 }  // namespace NetworkNamespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "kavrel/Datapath.h"
 #include "kavrel/IpStack.h"
 #include "kavrel/Pnic.h"
 
@@ -33,6 +34,7 @@ public:
     int GetNetstackState(const std::string& key);
 
     // --- interface inventory and multicast memberships
+    std::unique_ptr<InterfaceInventory> GetInterfaceInventory();
 
     // --- physical NICs
     std::vector<std::unique_ptr<Pnic>> GetPnics(int type);  // a PnicGetType
@@ -44,6 +46,21 @@ public:
     std::vector<std::unique_ptr<class PortGroup>> GetAllPortGroups(int type);
 
     // --- SR-IOV NICs
+    std::vector<std::unique_ptr<SriovNic>> GetSriovNics();
+    std::unique_ptr<SriovNic> GetSriovNicByName(const std::string& name);  // none when not SR-IOV capable
+    std::vector<SriovNicVFInfo> GetSriovNicVFInfo(const std::string& name);
+    void GetSriovNicVFStats(const std::string& name, int64_t vfId, SriovNicVFStats& stats);
+
+    // --- ENS logical cores ("null" as switch name: no switch)
+    void CreateEnsLcore(int64_t lcoreId);
+    void DestroyEnsLcore(int64_t lcoreId);
+    std::vector<int64_t> GetEnsLcores();
+    std::string GetEnsLcoreSwitch(int64_t lcoreId);
+    int64_t GetEnsLcoreAffinity(int64_t lcoreId);
+    void SetEnsLcoreSwitch(const std::string& switchName, int64_t lcoreId);
+    void SetEnsLcoreAffinity(int64_t affinity, int64_t lcoreId);
+    int64_t GetEnsMaxLcores();
+    void SetEnsMaxLcores(int64_t count);
 };
 
 }  // namespace Network

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "kavrel/Pnic.h"
+#include "lmxctl/Datapath.h"
 
 namespace LmxCtl {
 namespace Network {
@@ -23,6 +25,8 @@ public:
     void Refresh();
 
     void GetPnicStats(Kavrel::Network::PnicStats& stats) const;
+    // The NIC's uplink port; refuses a NIC that is no switch's uplink.
+    std::unique_ptr<PortImpl> GetPort() const;
 
     // The name of hardware capability bit index; "Unknown" past the known ones.
     static std::string GetHwCapName(uint8_t index);

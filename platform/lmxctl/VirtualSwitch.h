@@ -33,6 +33,10 @@ public:
     std::unique_ptr<Kavrel::Network::DVSwitch> GetDVSwitchByName(const std::string& name);
     // Every switch of the host: standard ones (system switches included), then distributed ones.
     std::vector<std::unique_ptr<Kavrel::Network::Portset>> GetAllSwitches();
+    // The kind of the switch of that name: standard, distributed, opaque.
+    bool IsLegacySwitch(const std::string& name);
+    bool IsDVSwitch(const std::string& name);
+    bool IsOpaqueSwitch(const std::string& name);
 };
 
 class PortsetImpl : public Kavrel::Network::Portset {

@@ -47,6 +47,14 @@ struct ConnectionPointModel {
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(ConnectionPointModel, type, portgroup, dvsUuid, dvPortId,
                                                 connectionId, opaqueNetworkId, opaqueNetworkType, externalId)
 
+// A multicast group the interface has joined.
+struct MulticastMembershipModel {
+    std::string group;
+    std::string linkLayer;
+    int32_t refcount = 1;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(MulticastMembershipModel, group, linkLayer, refcount)
+
 struct LmxNicModel {
     std::string name;  // "lmx0"
     std::string macAddress = "00:00:00:00:00:00";
@@ -62,10 +70,11 @@ struct LmxNicModel {
     std::vector<int> tags;
     IpConfigModel ipConfig;            // live
     IpConfigModel configuredIpConfig;  // kept across restarts
+    std::vector<MulticastMembershipModel> multicast;
 };
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(LmxNicModel, name, macAddress, netstack, mtu, tsoMss, numRxQueue,
                                                 enabled, system, portset, portId, connectionPoint, tags, ipConfig,
-                                                configuredIpConfig)
+                                                configuredIpConfig, multicast)
 
 struct LmxNicInventory {
     static constexpr const char* kSection = "lmxnics";

@@ -90,6 +90,50 @@ inline void from_json(const nlohmann::json& document, ShapingModel& model) {
     detail::GetOptional(document, "burstBytes", model.burstBytes);
 }
 
+// What the datapath keeps for one client port: its client's address, the
+// uplink it is scheduled on, its packet counters and its filters.
+struct PortPacketStatsModel {
+    uint64_t rxPackets = 0;
+    uint64_t txPackets = 0;
+    uint64_t rxBytes = 0;
+    uint64_t txBytes = 0;
+    uint64_t rxBroadcast = 0;
+    uint64_t txBroadcast = 0;
+    uint64_t rxMulticast = 0;
+    uint64_t txMulticast = 0;
+    uint64_t rxDropped = 0;
+    uint64_t txDropped = 0;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PortPacketStatsModel, rxPackets, txPackets, rxBytes, txBytes,
+                                                rxBroadcast, txBroadcast, rxMulticast, txMulticast, rxDropped,
+                                                txDropped)
+
+struct PortFilterModel {
+    std::string name;
+    std::string sortKey;       // empty: the name
+    bool active = true;
+    bool reverse = false;      // set: the filter sits on the switch side of the port
+    bool extended = false;     // keeps the counters after "dropped"
+    uint64_t in = 0;
+    uint64_t out = 0;
+    uint64_t dropped = 0;
+    uint64_t filtered = 0;
+    uint64_t faulted = 0;
+    uint64_t queued = 0;
+    uint64_t injected = 0;
+    uint64_t errors = 0;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PortFilterModel, name, sortKey, active, reverse, extended, in, out,
+                                                dropped, filtered, faulted, queued, injected, errors)
+
+struct PortDatapathModel {
+    std::string clientIpv4 = "0.0.0.0";  // learnt from the client's traffic
+    std::string teamUplink;              // empty: not scheduled on an uplink
+    PortPacketStatsModel stats;
+    std::vector<PortFilterModel> filters;
+};
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PortDatapathModel, clientIpv4, teamUplink, stats, filters)
+
 // A port of a switch and its client: a VM's virtual NIC, a host interface, an uplink.
 struct PortModel {
     uint32_t portId = 0;
@@ -99,9 +143,10 @@ struct PortModel {
     std::string dvPortId;           // distributed switches
     int64_t worldId = 0;
     std::vector<std::string> macAddresses;
+    PortDatapathModel datapath{};
 };
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PortModel, portId, clientName, clientType, portgroup, dvPortId,
-                                                worldId, macAddresses)
+                                                worldId, macAddresses, datapath)
 
 struct VlanCounterModel {
     std::string uplink;
@@ -164,8 +209,13 @@ NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(VirtualSwitchInventory, vswitche
 struct DVConnectionModel {
     uint32_t connectionId = 0;
     std::string clientName;
+    uint32_t portId = 0;  // the switch port; 0: numbered by position
+    int64_t worldId = 0;  // the VM's leader world; 0: no VM
+    std::vector<std::string> macAddresses{};
+    PortDatapathModel datapath{};
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVConnectionModel, connectionId, clientName)
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVConnectionModel, connectionId, clientName, portId, worldId,
+                                                macAddresses, datapath)
 
 struct DVPortModel {
     std::string id;

@@ -306,9 +306,12 @@ std::vector<PortInfo> DVSwitch::GetPorts() const {
     for (const auto& port : ExistingDV(name_).dvports) {
         for (const auto& client : port.clients) {
             PortInfo info;
-            info.portId = ++portId;
+            ++portId;
+            info.portId = client.portId != 0 ? client.portId : portId;
             info.clientName = client.clientName;
             info.dvPortId = port.id;
+            info.worldId = client.worldId;
+            info.macAddresses = client.macAddresses;
             ports.push_back(info);
         }
     }

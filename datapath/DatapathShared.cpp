@@ -1,0 +1,36 @@
+// Helpers the VM, port and datapath commands share.
+#include "datapath/DatapathShared.h"
+
+#include <cstdlib>
+
+#include "lmxctl/VirtualSwitch.h"
+
+namespace NorvaleCli {
+namespace NetworkNamespace {
+
+const std::string kLcoreIdParameter = "lcore-id";
+const std::string kSwitchParameter = "switch";
+
+void ForEachSwitchPort(
+    const std::function<void(Kavrel::Network::Portset& vswitch, LmxCtl::Network::PortImpl& port)>& visit) {
+    LmxCtl::Network::VirtualSwitchInfoImpl switches;
+    for (const auto& vswitch : switches.GetAllSwitches()) {
+        if (!vswitch) continue;
+        std::string name = vswitch->GetName();
+        for (const auto& info : vswitch->GetPorts()) {
+            LmxCtl::Network::PortImpl port(name, info.portId);
+            visit(*vswitch, port);
+        }
+    }
+}
+
+bool sortFilterStats(const std::unique_ptr<Kavrel::Network::FilterStats>& a,
+                     const std::unique_ptr<Kavrel::Network::FilterStats>& b) {
+    if (a->direction != b->direction) return !a->direction;
+    return a->sortName < b->sortName;
+}
+
+int64_t ParseDecimal(const std::string& text) { return std::strtoll(text.c_str(), nullptr, 10); }
+
+}  // namespace NetworkNamespace
+}  // namespace NorvaleCli

@@ -1,0 +1,33 @@
+// Helpers the VM, port and datapath commands share: walking every port of
+// every switch, the filter order, and the lcore parameter names.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "kavrel/Datapath.h"
+#include "kavrel/Portset.h"
+#include "lmxctl/Datapath.h"
+
+namespace NorvaleCli {
+namespace NetworkNamespace {
+
+extern const std::string kLcoreIdParameter;  // "lcore-id"
+extern const std::string kSwitchParameter;   // "switch"
+
+// Calls visit for each port of each switch of the host, switch by switch.
+void ForEachSwitchPort(
+    const std::function<void(Kavrel::Network::Portset& vswitch, LmxCtl::Network::PortImpl& port)>& visit);
+
+// Filters whose direction flag is clear first, then by sort key, byte-wise.
+bool sortFilterStats(const std::unique_ptr<Kavrel::Network::FilterStats>& a,
+                     const std::unique_ptr<Kavrel::Network::FilterStats>& b);
+
+// Parses a decimal number as the host's number parsing does: leading blanks
+// and sign accepted, parsing stops at the first non-digit; 0 for no digits.
+int64_t ParseDecimal(const std::string& text);
+
+}  // namespace NetworkNamespace
+}  // namespace NorvaleCli

@@ -1,0 +1,205 @@
+// Switch ports as the datapath sees them (owner world, addresses, counters,
+// filters), worlds by ID, switch kinds, and the uplink port of a NIC.
+#include <algorithm>
+
+#include "core/Faults.h"
+#include "core/HostStore.h"
+#include "kavrel/Lib.h"
+#include "lmxctl/Datapath.h"
+#include "lmxctl/PnicImpl.h"
+#include "lmxctl/VirtualSwitch.h"
+#include "model/DatapathModel.h"
+#include "model/IpStackModel.h"
+#include "model/PnicModel.h"
+#include "model/VswitchModel.h"
+#include "vswitch/VswitchStore.h"
+
+namespace LmxCtl {
+namespace Network {
+
+using Kavrel::Lib::KavrelException;
+using SimHost::CheckFault;
+using SimHost::HostStore;
+
+namespace {
+
+// One port's stored view, whichever kind of switch holds it.
+struct ResolvedPort {
+    uint32_t type = PortImpl::PORT_TYPE_CLIENT;
+    int64_t worldId = 0;
+    std::string portgroup;
+    std::string dvPortId;
+    std::vector<std::string> macAddresses;
+    SimHost::PortDatapathModel datapath;
+};
+
+ResolvedPort Resolve(const std::string& switchName, uint32_t portId) {
+    const auto& standard = HostStore::Instance().Read<SimHost::VirtualSwitchInventory>();
+    if (const auto* vswitch = SimHost::FindVirtualSwitch(standard, switchName)) {
+        for (const auto& port : vswitch->ports) {
+            if (port.portId != portId) continue;
+            ResolvedPort resolved;
+            resolved.type = port.clientType == "uplink" ? PortImpl::PORT_TYPE_UPLINK : PortImpl::PORT_TYPE_CLIENT;
+            resolved.worldId = port.worldId;
+            resolved.portgroup = port.portgroup;
+            resolved.macAddresses = port.macAddresses;
+            resolved.datapath = port.datapath;
+            return resolved;
+        }
+    }
+    const auto& distributed = HostStore::Instance().Read<SimHost::DVSwitchInventory>();
+    if (const auto* dvswitch = SimHost::FindDVSwitch(distributed, switchName)) {
+        // Numbered as the switch numbers its ports: by position unless stored.
+        uint32_t position = 0;
+        for (const auto& dvport : dvswitch->dvports) {
+            for (const auto& client : dvport.clients) {
+                ++position;
+                if ((client.portId != 0 ? client.portId : position) != portId) continue;
+                ResolvedPort resolved;
+                resolved.worldId = client.worldId;
+                resolved.portgroup = dvport.portgroupId;
+                resolved.dvPortId = dvport.id;
+                resolved.macAddresses = client.macAddresses;
+                resolved.datapath = client.datapath;
+                return resolved;
+            }
+        }
+    }
+    throw KavrelException("Port " + std::to_string(portId) + " not found on switch " + switchName);
+}
+
+}  // namespace
+
+PortImpl::PortImpl(const std::string& switchName, uint32_t portId) : switchName_(switchName), portId_(portId) {}
+PortImpl::~PortImpl() = default;
+
+uint32_t PortImpl::GetId() const { return portId_; }
+
+uint32_t PortImpl::GetType() const {
+    CheckFault("PortImpl::GetType");
+    return Resolve(switchName_, portId_).type;
+}
+
+int64_t PortImpl::GetWorldLeader() const {
+    CheckFault("PortImpl::GetWorldLeader");
+    return Resolve(switchName_, portId_).worldId;
+}
+
+std::string PortImpl::GetPortGroupName() const {
+    CheckFault("PortImpl::GetPortGroupName");
+    return Resolve(switchName_, portId_).portgroup;
+}
+
+std::string PortImpl::GetDVPortID() const {
+    CheckFault("PortImpl::GetDVPortID");
+    return Resolve(switchName_, portId_).dvPortId;
+}
+
+std::vector<Kavrel::Network::MacAddress> PortImpl::GetMacAddresses() const {
+    CheckFault("PortImpl::GetMacAddresses");
+    std::vector<Kavrel::Network::MacAddress> addresses;
+    for (const auto& text : Resolve(switchName_, portId_).macAddresses) {
+        addresses.emplace_back(text);
+    }
+    return addresses;
+}
+
+Kavrel::Network::Ipv4Address PortImpl::GetPortClientIpv4Address() const {
+    CheckFault("PortImpl::GetPortClientIpv4Address");
+    return Kavrel::Network::Ipv4Address(Resolve(switchName_, portId_).datapath.clientIpv4);
+}
+
+std::string PortImpl::GetSchedTeamUplink() const {
+    CheckFault("PortImpl::GetSchedTeamUplink");
+    return Resolve(switchName_, portId_).datapath.teamUplink;
+}
+
+void PortImpl::GetPacketStats(Kavrel::Network::PacketStats& stats) const {
+    CheckFault("PortImpl::GetPacketStats");
+    const auto& stored = Resolve(switchName_, portId_).datapath.stats;
+    stats.rxPackets = stored.rxPackets;
+    stats.txPackets = stored.txPackets;
+    stats.rxBytes = stored.rxBytes;
+    stats.txBytes = stored.txBytes;
+    stats.rxBroadcast = stored.rxBroadcast;
+    stats.txBroadcast = stored.txBroadcast;
+    stats.rxMulticast = stored.rxMulticast;
+    stats.txMulticast = stored.txMulticast;
+    stats.rxDropped = stored.rxDropped;
+    stats.txDropped = stored.txDropped;
+}
+
+std::vector<std::unique_ptr<Kavrel::Network::FilterStats>> PortImpl::GetFilterStats() const {
+    CheckFault("PortImpl::GetFilterStats");
+    std::vector<std::unique_ptr<Kavrel::Network::FilterStats>> filters;
+    for (const auto& stored : Resolve(switchName_, portId_).datapath.filters) {
+        auto entry = std::make_unique<Kavrel::Network::FilterStats>();
+        entry->name = stored.name;
+        entry->sortName = stored.sortKey.empty() ? stored.name : stored.sortKey;
+        entry->active = stored.active;
+        entry->direction = stored.reverse;
+        entry->extended = stored.extended;
+        entry->pktsIn = stored.in;
+        entry->pktsOut = stored.out;
+        entry->pktsDropped = stored.dropped;
+        entry->pktsFiltered = stored.filtered;
+        entry->pktsFaulted = stored.faulted;
+        entry->pktsQueued = stored.queued;
+        entry->pktsInjected = stored.injected;
+        entry->pktErrors = stored.errors;
+        filters.push_back(std::move(entry));
+    }
+    return filters;
+}
+
+bool VirtualSwitchInfoImpl::IsLegacySwitch(const std::string& name) {
+    CheckFault("VirtualSwitchInfoImpl::IsLegacySwitch");
+    return SimHost::FindVirtualSwitch(HostStore::Instance().Read<SimHost::VirtualSwitchInventory>(), name) != nullptr;
+}
+
+bool VirtualSwitchInfoImpl::IsDVSwitch(const std::string& name) {
+    CheckFault("VirtualSwitchInfoImpl::IsDVSwitch");
+    const auto* dvswitch = SimHost::FindDVSwitch(HostStore::Instance().Read<SimHost::DVSwitchInventory>(), name);
+    return dvswitch && !dvswitch->opaque;
+}
+
+bool VirtualSwitchInfoImpl::IsOpaqueSwitch(const std::string& name) {
+    CheckFault("VirtualSwitchInfoImpl::IsOpaqueSwitch");
+    const auto* dvswitch = SimHost::FindDVSwitch(HostStore::Instance().Read<SimHost::DVSwitchInventory>(), name);
+    return dvswitch && dvswitch->opaque;
+}
+
+std::unique_ptr<PortImpl> PnicImpl::GetPort() const {
+    CheckFault("PnicImpl::GetPort");
+    std::string owner = SimHost::UplinkOwner(HostStore::Instance().Read<SimHost::VirtualSwitchInventory>(),
+                                             HostStore::Instance().Read<SimHost::DVSwitchInventory>(), name_);
+    if (owner.empty()) throw KavrelException("Pnic " + name_ + " is not an uplink of any virtual switch");
+    for (const auto& uplink : HostStore::Instance().Read<SimHost::DatapathState>().uplinkPorts) {
+        if (uplink.pnic == name_) return std::make_unique<PortImpl>(owner, uplink.portId);
+    }
+    throw KavrelException("Pnic " + name_ + " has no uplink port");
+}
+
+}  // namespace Network
+
+namespace Resource {
+
+using Kavrel::Lib::KavrelException;
+using SimHost::CheckFault;
+using SimHost::HostStore;
+
+WorldImpl::WorldImpl(int64_t worldId) : worldId_(worldId) {}
+WorldImpl::~WorldImpl() = default;
+
+int64_t WorldImpl::GetWorldId() const { return worldId_; }
+
+std::string WorldImpl::GetWorldName() const {
+    CheckFault("WorldImpl::GetWorldName");
+    for (const auto& world : HostStore::Instance().Read<SimHost::ConnectionTable>().worlds) {
+        if (world.id == worldId_) return world.name;
+    }
+    throw KavrelException("World " + std::to_string(worldId_) + " does not exist");
+}
+
+}  // namespace Resource
+}  // namespace LmxCtl

@@ -1,0 +1,45 @@
+// Hosts for the VM, port and datapath tests: builders of the sections they name.
+#pragma once
+
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "support/CliHarness.h"
+
+namespace DatapathTest {
+
+using json = nlohmann::json;
+
+// A VM port on a standard switch.
+inline json VmPort(uint32_t portId, int64_t world, const std::string& portgroup, const json& datapath = json::object(),
+                   const json& macs = json::array({"00:50:7a:00:00:01"})) {
+    return {{"portId", portId}, {"clientName", "vm" + std::to_string(world)}, {"clientType", "vm"},
+            {"portgroup", portgroup}, {"worldId", world}, {"macAddresses", macs}, {"datapath", datapath}};
+}
+
+inline json StandardSwitch(const std::string& name, const json& ports, const json& uplinks = json::array()) {
+    return {{"name", name}, {"uplinks", uplinks}, {"ports", ports}};
+}
+
+inline json Filter(const std::string& name, const std::string& sortKey, bool active, bool reverse,
+                   bool extended = false) {
+    return {{"name", name}, {"sortKey", sortKey}, {"active", active}, {"reverse", reverse}, {"extended", extended},
+            {"in", 10}, {"out", 9}, {"dropped", 1}, {"filtered", 2}, {"faulted", 3}, {"queued", 4},
+            {"injected", 5}, {"errors", 6}};
+}
+
+inline json Worlds(const json& worlds) { return {{"worlds", worlds}}; }
+
+class DatapathHostTest : public TalixTest::MemoryHostTest {
+protected:
+    Parvik::AutoCli::Invocation Run(const std::string& command) { return cli.Invoke(command); }
+    std::vector<std::string> ErrorsOf(const std::string& command) { return TalixTest::Errors(Run(command)); }
+    json Root(const std::string& command) {
+        auto invocation = Run(command);
+        EXPECT_TRUE(TalixTest::Errors(invocation).empty()) << command << ": " << TalixTest::Errors(invocation)[0];
+        return TalixTest::RootJson(invocation);
+    }
+};
+
+}  // namespace DatapathTest

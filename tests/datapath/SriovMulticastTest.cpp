@@ -1,0 +1,123 @@
+// SR-IOV NICs and VFs, and multicast memberships, through the framework on an in-memory host.
+#include "DatapathFixture.h"
+
+namespace DatapathTest {
+namespace {
+
+class SriovTest : public DatapathHostTest {
+protected:
+    void SetUp() override {
+        DatapathHostTest::SetUp();
+        json pnics = json::array({{{"name", "pnic0"}, {"driver", "drv"}, {"pciAddress", "0000:01:00.0"},
+                                   {"vendorName", "Acme"}, {"deviceName", "X1"}, {"maxVfs", 4}, {"speed", 10000},
+                                   {"duplex", 1}, {"macAddress", "02:00:00:00:00:01"}, {"mtu", 9000}},
+                                  {{"name", "pnic1"}, {"driver", "drv"}},
+                                  {{"name", "pnic2"}, {"driver", "vdrv"}, {"maxVfs", 2}, {"duplex", 2},
+                                   {"linkUp", false}}});
+        json stats = json::object();
+        const char* keys[] = {"rxUnicastPkts", "rxUnicastBytes", "rxMulticastPkts", "rxMulticastBytes",
+                              "rxBroadcastPkts", "rxBroadcastBytes", "rxOutOfBufferDrops", "rxErrorDrops",
+                              "rxLroPkts", "rxLroBytes", "txUnicastPkts", "txUnicastBytes", "txMulticastPkts",
+                              "txMulticastBytes", "txBroadcastPkts", "txBroadcastBytes", "txErrors", "txDiscards",
+                              "txTsoPkts", "txTsoBytes"};
+        for (int i = 0; i < 20; ++i) stats[keys[i]] = 100 + i;
+        json sriov = {{"pfs", json::array({{{"pnic", "pnic0"},
+                                             {"vfs", json::array({{{"id", 0}, {"active", true},
+                                                                   {"pciAddress", "0000:01:10.0"},
+                                                                   {"ownerWorldId", "501"}, {"stats", stats}},
+                                                                  {{"id", 3}, {"pciAddress", "0000:01:10.3"}}})}}})}};
+        UseHost({{"pnics", {{"pnics", pnics}}}, {"sriov", sriov}});
+    }
+};
+
+TEST_F(SriovTest, ListShowsOnlyCapableNicsAndPseudoDevices) {
+    json list = Root("network sriovnic list");
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0], json({{"Name", "pnic0"}, {"PCI Device", "0000:01:00.0"}, {"Driver", "drv"}, {"Link", "Up"},
+                             {"Speed", 10000}, {"Duplex", "Full"}, {"MAC Address", "02:00:00:00:00:01"},
+                             {"MTU", 9000}, {"Description", "Acme X1"}}));
+    EXPECT_EQ(list[1]["PCI Device"], "Pseudo");
+    EXPECT_EQ(list[1]["Description"], "Unknown Unknown");
+    EXPECT_EQ(list[1]["Link"], "Down");
+    EXPECT_EQ(list[1]["Duplex"], "Half");
+}
+
+TEST_F(SriovTest, VfListShowsEnabledVfsAndIsEmptyWithoutAny) {
+    json vfs = Root("network sriovnic vf list -n pnic0");
+    ASSERT_EQ(vfs.size(), 2u);
+    EXPECT_EQ(vfs[0], json({{"VF ID", 0}, {"Active", true}, {"PCI Address", "0000:01:10.0"}, {"Owner World ID", "501"}}));
+    EXPECT_EQ(vfs[1]["Active"], false);
+    EXPECT_EQ(Root("network sriovnic vf list -n pnic2"), json::array());
+}
+
+TEST_F(SriovTest, VfStatsFillsCountersInDriverOrder) {
+    json stats = Root("network sriovnic vf stats -n pnic0 -v 0");
+    ASSERT_EQ(stats.size(), 1u);
+    EXPECT_EQ(stats[0]["NIC Name"], "pnic0");
+    EXPECT_EQ(stats[0]["VF ID"], 0);
+    EXPECT_EQ(stats[0]["Rx Unicast Pkt"], 100);
+    EXPECT_EQ(stats[0]["Rx Out of Buffer drops"], 106);
+    EXPECT_EQ(stats[0]["Tx Unicast Pkt"], 110);
+    EXPECT_EQ(stats[0]["Tx TSO Bytes"], 119);
+}
+
+TEST_F(SriovTest, NicsThatAreNotSriovCapableAreRefused) {
+    for (const char* nic : {"pnic1", "pnic9"}) {
+        std::string expected = std::string("There is no SRIOV Nic with name ") + nic;
+        EXPECT_EQ(ErrorsOf(std::string("network sriovnic vf list -n ") + nic), std::vector<std::string>({expected}));
+        EXPECT_EQ(ErrorsOf(std::string("network sriovnic vf stats -n ") + nic + " -v 0"),
+                  std::vector<std::string>({expected}));
+    }
+}
+
+TEST_F(SriovTest, VfIdIsCheckedBeforeTheNic) {
+    EXPECT_EQ(ErrorsOf("network sriovnic vf stats -n pnic9 -v -1"),
+              std::vector<std::string>({"Invalid vf id:-1 provided. vf id starts from 0"}));
+}
+
+TEST_F(SriovTest, HostRefusesVfsThatAreNotEnabledOrOutOfRange) {
+    EXPECT_EQ(ErrorsOf("network sriovnic vf stats -n pnic0 -v 1"),
+              std::vector<std::string>({"VF 1 is not enabled on pnic0"}));
+    for (const char* vf : {"4", "4294967296"}) {
+        EXPECT_EQ(ErrorsOf(std::string("network sriovnic vf stats -n pnic0 -v ") + vf),
+                  std::vector<std::string>({"VF " + std::string(vf) + " is out of range for pnic0: it has 4 VFs"}));
+    }
+}
+
+TEST_F(SriovTest, HostFailuresBecomeMessages) {
+    InjectFault("NetworkInfo::GetSriovNics", "PF table unavailable");
+    EXPECT_EQ(ErrorsOf("network sriovnic list"), std::vector<std::string>({"PF table unavailable"}));
+    InjectFault("NetworkInfo::GetSriovNicVFInfo", "VF table unavailable");
+    EXPECT_EQ(ErrorsOf("network sriovnic vf list -n pnic0"), std::vector<std::string>({"VF table unavailable"}));
+}
+
+class MulticastTest : public DatapathHostTest {};
+
+TEST_F(MulticastTest, OneRecordPerMembershipInInterfaceOrder) {
+    json lmxnics = json::array(
+        {{{"name", "lmx0"},
+          {"multicast", json::array({{{"group", "224.0.0.1"}, {"linkLayer", "01:00:5e:00:00:01"}, {"refcount", 1}},
+                                     {{"group", "224.0.0.251"}, {"linkLayer", "01:00:5e:00:00:fb"}, {"refcount", 3}},
+                                     {{"group", "ff02::1"}, {"linkLayer", "33:33:00:00:00:01"}, {"refcount", 2}}})}},
+         {{"name", "lmx1"}},
+         {{"name", "lmx2"},
+          {"multicast", json::array({{{"group", "224.0.0.1"}, {"linkLayer", "01:00:5e:00:00:01"}}})}}});
+    UseHost({{"lmxnics", {{"lmxnics", lmxnics}}}});
+    json list = Root("network multicast group list");
+    ASSERT_EQ(list.size(), 4u);
+    EXPECT_EQ(list[1], json({{"Interface", "lmx0"}, {"Refcount", 3}, {"Group", "224.0.0.251"},
+                             {"Link Layer", "01:00:5e:00:00:fb"}}));
+    EXPECT_EQ(list[2]["Interface"], "lmx0");
+    EXPECT_EQ(list[3]["Interface"], "lmx2");
+    EXPECT_EQ(list[3]["Refcount"], 1);
+}
+
+TEST_F(MulticastTest, NoMembershipsGiveAnEmptyListAndFailuresAMessage) {
+    UseHost({{"lmxnics", {{"lmxnics", json::array({{{"name", "lmx0"}}})}}}});
+    EXPECT_EQ(Root("network multicast group list"), json::array());
+    InjectFault("NetInterface::GetMulticastMemberships", "membership table busy");
+    EXPECT_EQ(ErrorsOf("network multicast group list"), std::vector<std::string>({"membership table busy"}));
+}
+
+}  // namespace
+}  // namespace DatapathTest
