@@ -28,6 +28,21 @@ using Parvik::CallSpec::PARAM_STRING;
 namespace {
 
 const char kUplinkTokenizerLibrary[] = TALIX_UPLINK_TOKENIZER;
+
+// Opens a library installed with the plug-in: in the library folder of the
+// build tree (../lib) or of an installed tree (..), found from where this
+// plug-in itself was loaded, so no search path is involved.
+void* LoadBesidePlugin(const char* name) {
+    Dl_info self{};
+    if (dladdr(reinterpret_cast<void*>(&LoadBesidePlugin), &self) && self.dli_fname) {
+        std::string directory = self.dli_fname;
+        directory = directory.substr(0, directory.rfind('/') + 1);
+        for (const char* relative : {"../lib/", "../", ""}) {
+            if (void* library = dlopen((directory + relative + name).c_str(), RTLD_LAZY | RTLD_LOCAL)) return library;
+        }
+    }
+    return dlopen(name, RTLD_LAZY | RTLD_LOCAL);
+}
 const std::string kLoadBalancingParameter = "load-balancing";
 const std::string kFailureDetectionParameter = "failure-detection";
 const std::string kNotifySwitchesParameter = "notify-switches";
@@ -133,7 +148,7 @@ std::vector<std::string> SplitUplinks(const std::string& value) {
     using Tokenizer = void (*)(const std::string*, std::vector<std::string>*);
     // Loaded once, on the first uplink list any command splits.
     static const Tokenizer tokenize = [] {
-        void* library = dlopen(kUplinkTokenizerLibrary, RTLD_LAZY | RTLD_LOCAL);
+        void* library = LoadBesidePlugin(kUplinkTokenizerLibrary);
         return library ? reinterpret_cast<Tokenizer>(dlsym(library, "TalixSplitUplinks")) : nullptr;
     }();
     if (!tokenize) throw std::runtime_error(std::string("cannot load ") + kUplinkTokenizerLibrary);
