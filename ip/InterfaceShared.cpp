@@ -133,5 +133,25 @@ bool TagFromName(const std::string& name, const OutputPtr& output, Kavrel::Netwo
     return false;
 }
 
+void ChangeIpv6Address(const std::string& name, const std::string& address, const std::string& failurePrefix,
+                       Ipv6NetworkChange change, const OutputPtr& output) {
+    WithPrefixedErrors(output, failurePrefix, [&] {
+        if (!Kavrel::Network::Ipv6Network::IsValidAddressAndNetmask(address)) {
+            output->AddErrorMessage(kInvalidIpv6NetworkMessage);
+            return;
+        }
+        LmxCtl::Network::LumexNicInfoImpl info;
+        auto nic = info.GetLumexNicByInterface(name, false, 0);
+        if (!nic) {
+            output->AddErrorMessage(kNoSuchInterfacePrefix + name);
+            return;
+        }
+        auto config = nic->GetIpConfig();
+        (config.*change)(Kavrel::Network::Ipv6Network(address));
+        nic->SetIpConfig(config);
+        SetSuccess(output);
+    });
+}
+
 }  // namespace NetworkNamespace
 }  // namespace NorvaleCli

@@ -40,6 +40,13 @@ bool CheckConnectionPointRules(const InputPtr& input, const OutputPtr& output);
 std::unique_ptr<Kavrel::Network::ConnectionPoint> BuildConnectionPoint(const InputPtr& input,
                                                                        const OutputPtr& output);
 
+// What IPv6 address add and remove share: check the "address/prefix" text,
+// find the interface, apply change to its live configuration and write it
+// back; failures carry failurePrefix.
+using Ipv6NetworkChange = void (Kavrel::Network::IpConfig::*)(const Kavrel::Network::Ipv6Network&);
+void ChangeIpv6Address(const std::string& name, const std::string& address, const std::string& failurePrefix,
+                       Ipv6NetworkChange change, const OutputPtr& output);
+
 // "Supported tags are: " and the tag names 1 to 12.
 std::string SupportedTagsText();
 // Reports an unknown tag name (two messages) and returns false.

@@ -33,24 +33,10 @@ OutputSpecPtr IpInterfaceIpv6AddressAdd::GetOutputSpecInternal() {
 }
 
 void IpInterfaceIpv6AddressAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    std::string name = input->GetParameter(kInterfaceNameParameter);
-    std::string address = input->GetParameter(kIpv6Parameter);
-    WithPrefixedErrors(output, "Error adding IPv6 address for the interface " + name + ". Error was : ", [&] {
-        if (!Kavrel::Network::Ipv6Network::IsValidAddressAndNetmask(address)) {
-            output->AddErrorMessage(kInvalidIpv6NetworkMessage);
-            return;
-        }
-        LmxCtl::Network::LumexNicInfoImpl info;
-        auto nic = info.GetLumexNicByInterface(name, false, 0);
-        if (!nic) {
-            output->AddErrorMessage(kNoSuchInterfacePrefix + name);
-            return;
-        }
-        auto config = nic->GetIpConfig();
-        config.AddIpv6Network(Kavrel::Network::Ipv6Network(address));
-        nic->SetIpConfig(config);
-        SetSuccess(output);
-    });
+    const std::string& name = input->GetParameter(kInterfaceNameParameter);
+    ChangeIpv6Address(name, input->GetParameter(kIpv6Parameter),
+                      "Error adding IPv6 address for the interface " + name + ". Error was : ",
+                      &Kavrel::Network::IpConfig::AddIpv6Network, output);
 }
 
 }  // namespace NetworkNamespace

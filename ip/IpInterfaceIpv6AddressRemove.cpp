@@ -33,24 +33,10 @@ OutputSpecPtr IpInterfaceIpv6AddressRemove::GetOutputSpecInternal() {
 }
 
 void IpInterfaceIpv6AddressRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    std::string name = input->GetParameter(kInterfaceNameParameter);
-    std::string address = input->GetParameter(kIpv6Parameter);
-    WithPrefixedErrors(output, "Error removing IPv6 address for the interface " + name + ". Error was : ", [&] {
-        if (!Kavrel::Network::Ipv6Network::IsValidAddressAndNetmask(address)) {
-            output->AddErrorMessage(kInvalidIpv6NetworkMessage);
-            return;
-        }
-        LmxCtl::Network::LumexNicInfoImpl info;
-        auto nic = info.GetLumexNicByInterface(name, false, 0);
-        if (!nic) {
-            output->AddErrorMessage(kNoSuchInterfacePrefix + name);
-            return;
-        }
-        auto config = nic->GetIpConfig();
-        config.RemoveIpv6Network(Kavrel::Network::Ipv6Network(address));
-        nic->SetIpConfig(config);
-        SetSuccess(output);
-    });
+    const std::string& name = input->GetParameter(kInterfaceNameParameter);
+    ChangeIpv6Address(name, input->GetParameter(kIpv6Parameter),
+                      "Error removing IPv6 address for the interface " + name + ". Error was : ",
+                      &Kavrel::Network::IpConfig::RemoveIpv6Network, output);
 }
 
 }  // namespace NetworkNamespace
