@@ -51,9 +51,7 @@ void IpRouteIpv4List::ExecuteInternal(const InputPtr& input, const OutputPtr& ou
     using LmxCtl::Network::RoutingInfoImpl;
     WithStandardErrors(output, [&] {
         RoutingInfoImpl routing(kDefaultNetstack);
-        if (input->HasParameter(kNetstackParameter) && !input->GetParameter(kNetstackParameter).empty()) {
-            routing.SetNetstackInstanceKey(input->GetParameter(kNetstackParameter));
-        }
+        SelectGivenNetstack(routing, input);
         int kind = 0;
         if (!PortsetKindFromType(input, output, routing.GetNetstackInstanceKey(), kind)) return;
         auto list = MakeRecordList(GetOutputStructure());

@@ -38,9 +38,7 @@ void IpRouteIpv4Remove::ExecuteInternal(const InputPtr& input, const OutputPtr& 
     using LmxCtl::Network::RoutingInfoImpl;
     WithStandardErrors(output, [&] {
         RoutingInfoImpl routing(kDefaultNetstack);
-        if (input->HasParameter(kNetstackParameter) && !input->GetParameter(kNetstackParameter).empty()) {
-            routing.SetNetstackInstanceKey(input->GetParameter(kNetstackParameter));
-        }
+        SelectGivenNetstack(routing, input);
         const std::string& gatewayText = input->GetParameter(kGatewayParameter);
         Kavrel::Network::Ipv4Address gateway(gatewayText);
         const std::string& text = input->GetParameter(kNetworkParameter);

@@ -35,9 +35,7 @@ OutputSpecPtr IpRouteIpv6Add::GetOutputSpecInternal() { return MakeOutputSpec(Pa
 void IpRouteIpv6Add::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
         LmxCtl::Network::RoutingInfoImpl routing(kDefaultNetstack);
-        if (input->HasParameter(kNetstackParameter) && !input->GetParameter(kNetstackParameter).empty()) {
-            routing.SetNetstackInstanceKey(input->GetParameter(kNetstackParameter));
-        }
+        SelectGivenNetstack(routing, input);
         Kavrel::Network::Ipv6Address gateway(input->GetParameter(kGatewayParameter));
         const std::string& text = input->GetParameter(kNetworkParameter);
         Kavrel::Network::Ipv6Network network =

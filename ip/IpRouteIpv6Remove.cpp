@@ -43,9 +43,7 @@ void IpRouteIpv6Remove::ExecuteInternal(const InputPtr& input, const OutputPtr& 
         const std::string& text = input->GetParameter(kNetworkParameter);
         Kavrel::Network::Ipv6Network network =
             text == "default" ? RoutingInfoImpl::DEFAULT_IPV6_ROUTE : Kavrel::Network::Ipv6Network(text);
-        if (input->HasParameter(kNetstackParameter) && !input->GetParameter(kNetstackParameter).empty()) {
-            routing.SetNetstackInstanceKey(input->GetParameter(kNetstackParameter));
-        }
+        SelectGivenNetstack(routing, input);
         if (network == RoutingInfoImpl::DEFAULT_IPV6_ROUTE) {
             if (gateway == routing.GetIpv6LumexDefaultGateway() ||
                 gateway == routing.GetIpv6LumexConfigDefaultGateway()) {

@@ -25,6 +25,12 @@ std::string NetstackOrDefault(const InputPtr& input) {
     return kDefaultNetstack;
 }
 
+void SelectGivenNetstack(LmxCtl::Network::RoutingInfoImpl& routing, const InputPtr& input) {
+    if (input->HasParameter(kNetstackParameter) && !input->GetParameter(kNetstackParameter).empty()) {
+        routing.SetNetstackInstanceKey(input->GetParameter(kNetstackParameter));
+    }
+}
+
 bool PortsetKindFromType(const InputPtr& input, const OutputPtr& output, const std::string& netstackKey, int& kind) {
     kind = 0;
     if (!input->HasParameter(kTypeParameter)) return true;

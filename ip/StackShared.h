@@ -7,6 +7,7 @@
 
 #include "frame/CommandFrame.h"
 #include "kavrel/Address.h"
+#include "lmxctl/IpStack.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
@@ -18,6 +19,8 @@ extern const std::string kTypeParameter;
 
 // The netstack parameter's value, or the default instance when absent or empty.
 std::string NetstackOrDefault(const InputPtr& input);
+// Points a routing object at the "netstack" parameter's instance when it is non-empty.
+void SelectGivenNetstack(LmxCtl::Network::RoutingInfoImpl& routing, const InputPtr& input);
 
 // The "type" rule of the list commands: absent gives kind 0; "system" on the
 // default instance gives 1; anything else reports its message and returns false.
