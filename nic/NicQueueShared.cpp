@@ -81,19 +81,7 @@ void ListHwCaps(const InputPtr& input, const OutputPtr& output, const std::funct
     WithStandardErrors(output, [&] {
         auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
         std::vector<std::unique_ptr<Kavrel::Network::Pnic>> pnics;
-        if (input->HasParameter(kPnicParameter)) {
-            std::vector<std::string> names;
-            input->GetParameterList(kPnicParameter, names);
-            for (const auto& name : names) {
-                auto pnic = FindPnicOrReport(*inventory, output, name, "Can't find PNIC with name " + name);
-                if (!pnic) return;
-                pnics.push_back(std::move(pnic));
-            }
-        } else {
-            for (auto& pnic : inventory->GetPnics(Kavrel::Network::PNIC_GET_LOADED)) {
-                if (pnic) pnics.push_back(std::move(pnic));
-            }
-        }
+        if (!SelectPnicList(*inventory, input, output, kPnicParameter, pnics)) return;
         auto list = MakeRecordList(makeRecord());
         for (const auto& pnic : pnics) {
             auto record = makeRecord();

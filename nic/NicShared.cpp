@@ -57,6 +57,24 @@ bool SelectPnics(Kavrel::Network::NetworkInfo& inventory, const InputPtr& input,
     return true;
 }
 
+bool SelectPnicList(Kavrel::Network::NetworkInfo& inventory, const InputPtr& input, const OutputPtr& output,
+                    const std::string& parameter, std::vector<std::unique_ptr<Kavrel::Network::Pnic>>& pnics) {
+    if (!input->HasParameter(parameter)) {
+        for (auto& pnic : inventory.GetPnics(Kavrel::Network::PNIC_GET_LOADED)) {
+            if (pnic) pnics.push_back(std::move(pnic));
+        }
+        return true;
+    }
+    std::vector<std::string> names;
+    input->GetParameterList(parameter, names);
+    for (const auto& name : names) {
+        auto pnic = FindPnicOrReport(inventory, output, name, "Can't find PNIC with name " + name);
+        if (!pnic) return false;
+        pnics.push_back(std::move(pnic));
+    }
+    return true;
+}
+
 std::unique_ptr<Kavrel::Network::Pnic> RingPauseLookup(Kavrel::Network::NetworkInfo& inventory, const OutputPtr& output,
                                                        const std::string& name) {
     return FindPnicOrReport(inventory, output, name, "NIC with name " + name + " not found");

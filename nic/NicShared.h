@@ -51,6 +51,11 @@ std::string LinkModeText(const Kavrel::Network::PnicLinkMode& mode);
 std::pair<std::string, std::string> PseudoNicNames(const std::string& description);
 
 // The lookup of the ring and pause commands: "NIC with name <name> not found".
+// All loaded NICs, or each one named by the optional list parameter; false
+// (with "Can't find PNIC with name <name>" reported) at the first unknown name.
+bool SelectPnicList(Kavrel::Network::NetworkInfo& inventory, const InputPtr& input, const OutputPtr& output,
+                    const std::string& parameter, std::vector<std::unique_ptr<Kavrel::Network::Pnic>>& pnics);
+
 std::unique_ptr<Kavrel::Network::Pnic> RingPauseLookup(Kavrel::Network::NetworkInfo& inventory, const OutputPtr& output,
                                                        const std::string& name);
 
