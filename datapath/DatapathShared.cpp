@@ -8,8 +8,8 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-const std::string kLcoreIdParameter = "lcore-id";
-const std::string kSwitchParameter = "switch";
+constexpr char kLcoreIdParameter[] = "lcore-id";
+constexpr char kSwitchParameter[] = "switch";
 
 void ForEachSwitchPort(
     const std::function<void(Kavrel::Network::Portset& vswitch, LmxCtl::Network::PortImpl& port)>& visit) {

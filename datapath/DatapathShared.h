@@ -14,8 +14,8 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-extern const std::string kLcoreIdParameter;  // "lcore-id"
-extern const std::string kSwitchParameter;   // "switch"
+extern const char kLcoreIdParameter[];  // "lcore-id"
+extern const char kSwitchParameter[];   // "switch"
 
 // Calls visit for each port of each switch of the host, switch by switch.
 void ForEachSwitchPort(

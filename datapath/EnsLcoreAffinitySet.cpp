@@ -8,7 +8,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kAffinityParameter = "affinity";
+constexpr char kAffinityParameter[] = "affinity";
 }  // namespace
 
 EnsLcoreAffinitySet::EnsLcoreAffinitySet() {

@@ -8,10 +8,10 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "Ens";
-const std::string kLcoreIdField = "Lcore ID";
-const std::string kSwitchField = "Switch";
-const std::string kAffinityField = "Affinity";
+constexpr char kRecordName[] = "Ens";
+constexpr char kLcoreIdField[] = "Lcore ID";
+constexpr char kSwitchField[] = "Switch";
+constexpr char kAffinityField[] = "Affinity";
 }  // namespace
 
 EnsLcoreList::EnsLcoreList() {

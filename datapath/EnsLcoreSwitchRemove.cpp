@@ -8,7 +8,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kNoSwitchName = "null";
+constexpr char kNoSwitchName[] = "null";
 }  // namespace
 
 EnsLcoreSwitchRemove::EnsLcoreSwitchRemove() {

@@ -8,7 +8,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kMaxLcoresParameter = "maxlcores";
+constexpr char kMaxLcoresParameter[] = "maxlcores";
 }  // namespace
 
 EnsMaxlcoresSet::EnsMaxlcoresSet() {

@@ -8,11 +8,11 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "Nic";
-const std::string kInterfaceField = "Interface";
-const std::string kRefcountField = "Refcount";
-const std::string kGroupField = "Group";
-const std::string kLinkLayerField = "Link Layer";
+constexpr char kRecordName[] = "Nic";
+constexpr char kInterfaceField[] = "Interface";
+constexpr char kRefcountField[] = "Refcount";
+constexpr char kGroupField[] = "Group";
+constexpr char kLinkLayerField[] = "Link Layer";
 }  // namespace
 
 MulticastGroupList::MulticastGroupList() {

@@ -9,26 +9,26 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kPortIdParameter = "portid";
-const std::string kRecordName = "Filter";
-const std::string kNameField = "Filter name";
-const std::string kDirectionField = "Filter direction";
-const std::string kInField = "Packets in";
-const std::string kOutField = "Packets out";
-const std::string kDroppedField = "Packets dropped";
-const std::string kFilteredField = "Packets filtered";
-const std::string kFaultedField = "Packets faulted";
-const std::string kQueuedField = "Packets queued";
-const std::string kInjectedField = "Packets injected";
-const std::string kErrorsField = "Packet errors";
-const std::string kNoSuchPort = "Couldn't find requested port";
-const std::string kTransmit = "Transmit";
-const std::string kReceive = "Receive";
+constexpr char kPortIdParameter[] = "portid";
+constexpr char kRecordName[] = "Filter";
+constexpr char kNameField[] = "Filter name";
+constexpr char kDirectionField[] = "Filter direction";
+constexpr char kInField[] = "Packets in";
+constexpr char kOutField[] = "Packets out";
+constexpr char kDroppedField[] = "Packets dropped";
+constexpr char kFilteredField[] = "Packets filtered";
+constexpr char kFaultedField[] = "Packets faulted";
+constexpr char kQueuedField[] = "Packets queued";
+constexpr char kInjectedField[] = "Packets injected";
+constexpr char kErrorsField[] = "Packet errors";
+constexpr char kNoSuchPort[] = "Couldn't find requested port";
+constexpr char kTransmit[] = "Transmit";
+constexpr char kReceive[] = "Receive";
 
 int64_t Count(uint64_t value) { return static_cast<int64_t>(value); }
 
 // An uplink port sees the switch from the other side, so the senses swap.
-const std::string& DirectionName(bool direction, uint32_t portType) {
+const char* DirectionName(bool direction, uint32_t portType) {
     bool uplink = portType == LmxCtl::Network::PortImpl::PORT_TYPE_UPLINK;
     if (!direction) return uplink ? kTransmit : kReceive;
     return uplink ? kReceive : kTransmit;

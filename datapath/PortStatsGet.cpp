@@ -7,22 +7,22 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kPortIdParameter = "portid";
-const std::string kRecordName = "Port";
-const std::string kPortIdField = "Port ID";
-const std::string kRxPacketsField = "Packets received";
-const std::string kTxPacketsField = "Packets sent";
-const std::string kRxBytesField = "Bytes received";
-const std::string kTxBytesField = "Bytes sent";
-const std::string kRxBroadcastField = "Broadcast packets received";
-const std::string kTxBroadcastField = "Broadcast packets sent";
-const std::string kRxMulticastField = "Multicast packets received";
-const std::string kTxMulticastField = "Multicast packets sent";
-const std::string kRxUnicastField = "Unicast packets received";
-const std::string kTxUnicastField = "Unicast packets sent";
-const std::string kRxDroppedField = "Receive packets dropped";
-const std::string kTxDroppedField = "Transmit packets dropped";
-const std::string kNoSuchPort = "Couldn't find requested port";
+constexpr char kPortIdParameter[] = "portid";
+constexpr char kRecordName[] = "Port";
+constexpr char kPortIdField[] = "Port ID";
+constexpr char kRxPacketsField[] = "Packets received";
+constexpr char kTxPacketsField[] = "Packets sent";
+constexpr char kRxBytesField[] = "Bytes received";
+constexpr char kTxBytesField[] = "Bytes sent";
+constexpr char kRxBroadcastField[] = "Broadcast packets received";
+constexpr char kTxBroadcastField[] = "Broadcast packets sent";
+constexpr char kRxMulticastField[] = "Multicast packets received";
+constexpr char kTxMulticastField[] = "Multicast packets sent";
+constexpr char kRxUnicastField[] = "Unicast packets received";
+constexpr char kTxUnicastField[] = "Unicast packets sent";
+constexpr char kRxDroppedField[] = "Receive packets dropped";
+constexpr char kTxDroppedField[] = "Transmit packets dropped";
+constexpr char kNoSuchPort[] = "Couldn't find requested port";
 
 int64_t Count(uint64_t value) { return static_cast<int64_t>(value); }
 }  // namespace

@@ -7,18 +7,18 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "SriovNic";
-const std::string kNameField = "Name";
-const std::string kPciField = "PCI Device";
-const std::string kDriverField = "Driver";
-const std::string kLinkField = "Link";
-const std::string kSpeedField = "Speed";
-const std::string kDuplexField = "Duplex";
-const std::string kMacField = "MAC Address";
-const std::string kMtuField = "MTU";
-const std::string kDescriptionField = "Description";
-const std::string kNoPciDevice = "Pseudo";
-const std::string kUnknownName = "Unknown";
+constexpr char kRecordName[] = "SriovNic";
+constexpr char kNameField[] = "Name";
+constexpr char kPciField[] = "PCI Device";
+constexpr char kDriverField[] = "Driver";
+constexpr char kLinkField[] = "Link";
+constexpr char kSpeedField[] = "Speed";
+constexpr char kDuplexField[] = "Duplex";
+constexpr char kMacField[] = "MAC Address";
+constexpr char kMtuField[] = "MTU";
+constexpr char kDescriptionField[] = "Description";
+constexpr char kNoPciDevice[] = "Pseudo";
+constexpr char kUnknownName[] = "Unknown";
 const uint32_t kFullDuplex = 1;
 }  // namespace
 

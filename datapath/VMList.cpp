@@ -12,12 +12,12 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "VM";
-const std::string kWorldIdField = "World ID";
-const std::string kNameField = "Name";
-const std::string kNumPortsField = "Num Ports";
-const std::string kNetworksField = "Networks";
-const std::string kListFailedPrefix = "Unable to list VM's: ";
+constexpr char kRecordName[] = "VM";
+constexpr char kWorldIdField[] = "World ID";
+constexpr char kNameField[] = "Name";
+constexpr char kNumPortsField[] = "Num Ports";
+constexpr char kNetworksField[] = "Networks";
+constexpr char kListFailedPrefix[] = "Unable to list VM's: ";
 const size_t kWorldNamePrefixLength = 5;  // the world kind before the VM's own name
 }  // namespace
 

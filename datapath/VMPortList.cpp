@@ -14,18 +14,18 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kWorldIdParameter = "world-id";
-const std::string kRecordName = "Port";
-const std::string kPortIdField = "Port ID";
-const std::string kSwitchField = "vSwitch";
-const std::string kPortgroupField = "Portgroup";
-const std::string kDVPortIdField = "DVPort ID";
-const std::string kMacField = "MAC Address";
-const std::string kIpField = "IP Address";
-const std::string kTeamUplinkField = "Team Uplink";
-const std::string kUplinkPortIdField = "Uplink Port ID";
-const std::string kFiltersField = "Active Filters";
-const std::string kNoSuchVm = "Couldn't find VM with given world ID";
+constexpr char kWorldIdParameter[] = "world-id";
+constexpr char kRecordName[] = "Port";
+constexpr char kPortIdField[] = "Port ID";
+constexpr char kSwitchField[] = "vSwitch";
+constexpr char kPortgroupField[] = "Portgroup";
+constexpr char kDVPortIdField[] = "DVPort ID";
+constexpr char kMacField[] = "MAC Address";
+constexpr char kIpField[] = "IP Address";
+constexpr char kTeamUplinkField[] = "Team Uplink";
+constexpr char kUplinkPortIdField[] = "Uplink Port ID";
+constexpr char kFiltersField[] = "Active Filters";
+constexpr char kNoSuchVm[] = "Couldn't find VM with given world ID";
 }  // namespace
 
 VMPortList::VMPortList() {

@@ -7,13 +7,13 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kNicNameParameter = "nic-name";
-const std::string kRecordName = "VFList";
-const std::string kVfIdField = "VF ID";
-const std::string kActiveField = "Active";
-const std::string kPciField = "PCI Address";
-const std::string kOwnerField = "Owner World ID";
-const std::string kNoSuchNic = "There is no SRIOV Nic with name ";
+constexpr char kNicNameParameter[] = "nic-name";
+constexpr char kRecordName[] = "VFList";
+constexpr char kVfIdField[] = "VF ID";
+constexpr char kActiveField[] = "Active";
+constexpr char kPciField[] = "PCI Address";
+constexpr char kOwnerField[] = "Owner World ID";
+constexpr char kNoSuchNic[] = "There is no SRIOV Nic with name ";
 }  // namespace
 
 VfList::VfList() {

@@ -8,14 +8,14 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kNicNameParameter = "nic-name";
-const std::string kVfIdParameter = "vf-id";
-const std::string kRecordName = "VfStats";
-const std::string kNicNameField = "NIC Name";
-const std::string kVfIdField = "VF ID";
-const std::string kNoSuchNic = "There is no SRIOV Nic with name ";
-const std::string kInvalidVfPrefix = "Invalid vf id:";
-const std::string kInvalidVfSuffix = " provided. vf id starts from 0";
+constexpr char kNicNameParameter[] = "nic-name";
+constexpr char kVfIdParameter[] = "vf-id";
+constexpr char kRecordName[] = "VfStats";
+constexpr char kNicNameField[] = "NIC Name";
+constexpr char kVfIdField[] = "VF ID";
+constexpr char kNoSuchNic[] = "There is no SRIOV Nic with name ";
+constexpr char kInvalidVfPrefix[] = "Invalid vf id:";
+constexpr char kInvalidVfSuffix[] = " provided. vf id starts from 0";
 
 // Counter fields in the order the driver reports them.
 const std::string kCounterFields[] = {

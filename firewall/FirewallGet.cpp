@@ -8,11 +8,11 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "Firewall";
-const std::string kLoadedField = "Loaded";
-const std::string kEnabledField = "Enabled";
-const std::string kDefaultActionField = "DefaultAction";
-const std::string kGetFailedPrefix = "Unable to get firewall status.\n";
+constexpr char kRecordName[] = "Firewall";
+constexpr char kLoadedField[] = "Loaded";
+constexpr char kEnabledField[] = "Enabled";
+constexpr char kDefaultActionField[] = "DefaultAction";
+constexpr char kGetFailedPrefix[] = "Unable to get firewall status.\n";
 }  // namespace
 
 FirewallGet::FirewallGet() {

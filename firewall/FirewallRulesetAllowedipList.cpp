@@ -8,9 +8,9 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "FirewallRulesetAllowedip";
-const std::string kRulesetField = "Ruleset";
-const std::string kAllowedIpsField = "Allowed IP Addresses";
+constexpr char kRecordName[] = "FirewallRulesetAllowedip";
+constexpr char kRulesetField[] = "Ruleset";
+constexpr char kAllowedIpsField[] = "Allowed IP Addresses";
 }  // namespace
 
 FirewallRulesetAllowedipList::FirewallRulesetAllowedipList() {

@@ -8,8 +8,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "FirewallRulesetClientGet";
-const std::string kClientCountField = "Ruleset Client Count";
+constexpr char kRecordName[] = "FirewallRulesetClientGet";
+constexpr char kClientCountField[] = "Ruleset Client Count";
 }  // namespace
 
 FirewallRulesetClientGet::FirewallRulesetClientGet() {

@@ -9,20 +9,20 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "Ruleset";
-const std::string kNameField = "Name";
-const std::string kEnabledField = "Enabled";
-const std::string kEnableDisableConfigurableField = "Enable/Disable configurable";
-const std::string kAllowedIpConfigurableField = "Allowed IP configurable";
+constexpr char kRecordName[] = "Ruleset";
+constexpr char kNameField[] = "Name";
+constexpr char kEnabledField[] = "Enabled";
+constexpr char kEnableDisableConfigurableField[] = "Enable/Disable configurable";
+constexpr char kAllowedIpConfigurableField[] = "Allowed IP configurable";
 }  // namespace
 
 FirewallRulesetList::FirewallRulesetList() {
     SetDescription("List the rulesets in firewall.");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName,
-                              Kavrel::Misc::StrPrintf("%s,%s,%s,%s", kNameField.c_str(), kEnabledField.c_str(),
-                                                      kEnableDisableConfigurableField.c_str(),
-                                                      kAllowedIpConfigurableField.c_str()));
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName,
+                              Kavrel::Misc::StrPrintf("%s,%s,%s,%s", kNameField, kEnabledField,
+                                                      kEnableDisableConfigurableField,
+                                                      kAllowedIpConfigurableField));
 }
 
 std::shared_ptr<FirewallRulesetList> FirewallRulesetList::New() {

@@ -8,13 +8,13 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "FirewallPortRule";
-const std::string kRulesetField = "Ruleset";
-const std::string kPortTypeField = "Port Type";
-const std::string kPortBeginField = "Port Begin";
-const std::string kPortEndField = "Port End";
-const std::string kDirectionField = "Direction";
-const std::string kProtocolField = "Protocol";
+constexpr char kRecordName[] = "FirewallPortRule";
+constexpr char kRulesetField[] = "Ruleset";
+constexpr char kPortTypeField[] = "Port Type";
+constexpr char kPortBeginField[] = "Port Begin";
+constexpr char kPortEndField[] = "Port End";
+constexpr char kDirectionField[] = "Direction";
+constexpr char kProtocolField[] = "Protocol";
 }  // namespace
 
 FirewallRulesetRuleList::FirewallRulesetRuleList() {

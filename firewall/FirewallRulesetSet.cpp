@@ -9,8 +9,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kAllowedAllParameter = "allowed-all";
-const std::string kEnabledParameter = "enabled";
+constexpr char kAllowedAllParameter[] = "allowed-all";
+constexpr char kEnabledParameter[] = "enabled";
 // CheckConfigurable's kinds of setting.
 const int kEnabledSetting = 0;
 const int kAllowedIpSetting = 1;

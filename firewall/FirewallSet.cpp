@@ -8,8 +8,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kEnabledParameter = "enabled";
-const std::string kDefaultActionParameter = "default-action";
+constexpr char kEnabledParameter[] = "enabled";
+constexpr char kDefaultActionParameter[] = "default-action";
 }  // namespace
 
 FirewallSet::FirewallSet() { SetDescription("Set firewall enabled status and default action."); }

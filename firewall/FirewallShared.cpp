@@ -5,7 +5,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kIpAddressParameter = "ip-address";
+constexpr char kIpAddressParameter[] = "ip-address";
 }  // namespace
 
 void AddRulesetFilterParameter(const InputSpecPtr& spec, const std::string& description) {

@@ -13,11 +13,11 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-static const std::string kFirewallModuleName = "talixfw";
+constexpr char kFirewallModuleName[] = "talixfw";
 
-static const std::string kRulesetIdParameter = "ruleset-id";
-static const std::string kRulesetLabelDescription = "The label of the ruleset.";
-static const std::string kInvalidRulesetIdMessage = "Invalid Ruleset Id.";
+constexpr char kRulesetIdParameter[] = "ruleset-id";
+constexpr char kRulesetLabelDescription[] = "The label of the ruleset.";
+constexpr char kInvalidRulesetIdMessage[] = "Invalid Ruleset Id.";
 
 // The host gives the default action as a flag: true lets unmatched traffic pass.
 inline std::string DefaultActionName(bool pass) { return pass ? "PASS" : "DROP"; }

@@ -11,18 +11,18 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-const std::string kInterfaceNamePattern = "lmx([0-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-5])";
-const std::string kInterfaceNameParameter = "interface-name";
-const std::string kPortgroupNameParameter = "portgroup-name";
-const std::string kDvsNameParameter = "dvs-name";
-const std::string kDvportIdParameter = "dvport-id";
-const std::string kDvsNameDescription =
+constexpr char kInterfaceNamePattern[] = "lmx([0-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-5])";
+constexpr char kInterfaceNameParameter[] = "interface-name";
+constexpr char kPortgroupNameParameter[] = "portgroup-name";
+constexpr char kDvsNameParameter[] = "dvs-name";
+constexpr char kDvportIdParameter[] = "dvport-id";
+constexpr char kDvsNameDescription[] =
     "DVSwitch name of the connection point. This requires --dvport-id to be given in the same command";
-const std::string kDvportIdDescription =
+constexpr char kDvportIdDescription[] =
     "DVPort ID of the connection point. This requires --dvs-name to be given in the same command";
-const std::string kNoSuchInterfacePrefix = "Unable to find a Lumex interface with the name ";
-const std::string kNotSystemTypeMessage = "Invalid type value, should be 'system'.";
-const std::string kInvalidIpv6NetworkMessage =
+constexpr char kNoSuchInterfacePrefix[] = "Unable to find a Lumex interface with the name ";
+constexpr char kNotSystemTypeMessage[] = "Invalid type value, should be 'system'.";
+constexpr char kInvalidIpv6NetworkMessage[] =
     "Invalid format for IPv6 address. Address must be in the format <ipv6-address>/<prefix-length>   Example: "
     "1:2:3:4::/64";
 

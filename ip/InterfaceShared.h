@@ -13,16 +13,16 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-extern const std::string kInterfaceNamePattern;
-extern const std::string kInterfaceNameParameter;
-extern const std::string kPortgroupNameParameter;
-extern const std::string kDvsNameParameter;
-extern const std::string kDvportIdParameter;
-extern const std::string kDvsNameDescription;
-extern const std::string kDvportIdDescription;
-extern const std::string kNoSuchInterfacePrefix;  // "Unable to find a Lumex interface with the name "
-extern const std::string kNotSystemTypeMessage;
-extern const std::string kInvalidIpv6NetworkMessage;
+extern const char kInterfaceNamePattern[];
+extern const char kInterfaceNameParameter[];
+extern const char kPortgroupNameParameter[];
+extern const char kDvsNameParameter[];
+extern const char kDvportIdParameter[];
+extern const char kDvsNameDescription[];
+extern const char kDvportIdDescription[];
+extern const char kNoSuchInterfacePrefix[];  // "Unable to find a Lumex interface with the name "
+extern const char kNotSystemTypeMessage[];
+extern const char kInvalidIpv6NetworkMessage[];
 
 using LmxNicPtr = std::shared_ptr<LmxCtl::Network::LmxNicImpl>;
 

@@ -9,17 +9,17 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "IpConnection";
-const std::string kProtoField = "Proto";
-const std::string kRecvQField = "Recv Q";
-const std::string kSendQField = "Send Q";
-const std::string kLocalField = "Local Address";
-const std::string kForeignField = "Foreign Address";
-const std::string kStateField = "State";
-const std::string kWorldIdField = "World ID";
-const std::string kCcAlgoField = "CC Algo";
-const std::string kWorldNameField = "World Name";
-const std::string kListFailedPrefix = "Unable to get connection list.\n";
+constexpr char kRecordName[] = "IpConnection";
+constexpr char kProtoField[] = "Proto";
+constexpr char kRecvQField[] = "Recv Q";
+constexpr char kSendQField[] = "Send Q";
+constexpr char kLocalField[] = "Local Address";
+constexpr char kForeignField[] = "Foreign Address";
+constexpr char kStateField[] = "State";
+constexpr char kWorldIdField[] = "World ID";
+constexpr char kCcAlgoField[] = "CC Algo";
+constexpr char kWorldNameField[] = "World Name";
+constexpr char kListFailedPrefix[] = "Unable to get connection list.\n";
 }  // namespace
 
 IpConnectionList::IpConnectionList() {

@@ -8,7 +8,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kDomainParameter = "domain";
+constexpr char kDomainParameter[] = "domain";
 }  // namespace
 
 IpDNSSearchAdd::IpDNSSearchAdd() {

@@ -9,8 +9,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "DNSSearchList";
-const std::string kDomainsField = "DNS Search Domains";
+constexpr char kRecordName[] = "DNSSearchList";
+constexpr char kDomainsField[] = "DNS Search Domains";
 }  // namespace
 
 IpDNSSearchList::IpDNSSearchList() {

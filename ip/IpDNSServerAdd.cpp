@@ -8,7 +8,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kServerParameter = "server";
+constexpr char kServerParameter[] = "server";
 }  // namespace
 
 IpDNSServerAdd::IpDNSServerAdd() {

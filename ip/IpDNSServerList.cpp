@@ -8,8 +8,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "NameServerList";
-const std::string kServersField = "DNS Servers";
+constexpr char kRecordName[] = "NameServerList";
+constexpr char kServersField[] = "DNS Servers";
 }  // namespace
 
 IpDNSServerList::IpDNSServerList() {

@@ -8,8 +8,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kAllParameter = "all";
-const std::string kServerParameter = "server";
+constexpr char kAllParameter[] = "all";
+constexpr char kServerParameter[] = "server";
 }  // namespace
 
 IpDNSServerRemove::IpDNSServerRemove() {

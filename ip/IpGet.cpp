@@ -7,8 +7,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "IPInfo";
-const std::string kIpv6Field = "IPv6 Enabled";
+constexpr char kRecordName[] = "IPInfo";
+constexpr char kIpv6Field[] = "IPv6 Enabled";
 }  // namespace
 
 IpGet::IpGet() {

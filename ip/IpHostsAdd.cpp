@@ -7,10 +7,10 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kIpParameter = "ip";
-const std::string kHostNameParameter = "hostname";
-const std::string kAliasParameter = "alias";
-const std::string kCommentParameter = "comment";
+constexpr char kIpParameter[] = "ip";
+constexpr char kHostNameParameter[] = "hostname";
+constexpr char kAliasParameter[] = "alias";
+constexpr char kCommentParameter[] = "comment";
 }  // namespace
 
 IpHostsAdd::IpHostsAdd() { SetDescription("Add association of IP addresses with host names."); }

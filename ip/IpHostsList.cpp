@@ -7,11 +7,11 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "IpHostList";
-const std::string kIpField = "IP address";
-const std::string kHostNameField = "HostName";
-const std::string kAliasesField = "Aliases";
-const std::string kCommentField = "Comment";
+constexpr char kRecordName[] = "IpHostList";
+constexpr char kIpField[] = "IP address";
+constexpr char kHostNameField[] = "HostName";
+constexpr char kAliasesField[] = "Aliases";
+constexpr char kCommentField[] = "Comment";
 }  // namespace
 
 IpHostsList::IpHostsList() {

@@ -7,8 +7,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kIpParameter = "ip";
-const std::string kHostNameParameter = "hostname";
+constexpr char kIpParameter[] = "ip";
+constexpr char kHostNameParameter[] = "hostname";
 }  // namespace
 
 IpHostsRemove::IpHostsRemove() { SetDescription("Remove association of IP addresses with host names."); }

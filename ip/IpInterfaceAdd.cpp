@@ -11,9 +11,9 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kMtuParameter = "mtu";
-const std::string kNumRxQueueParameter = "num-rxqueue";
-const std::string kMacAddressParameter = "mac-address";
+constexpr char kMtuParameter[] = "mtu";
+constexpr char kNumRxQueueParameter[] = "num-rxqueue";
+constexpr char kMacAddressParameter[] = "mac-address";
 
 // The dedicated netstacks and the tag each gives its interfaces.
 struct DedicatedStack {

@@ -9,14 +9,14 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "IPv4Interface";
-const std::string kNameField = "Name";
-const std::string kAddressField = "IPv4 Address";
-const std::string kNetmaskField = "IPv4 Netmask";
-const std::string kBroadcastField = "IPv4 Broadcast";
-const std::string kAddressTypeField = "Address Type";
-const std::string kGatewayField = "Gateway";
-const std::string kDhcpDnsField = "DHCP DNS";
+constexpr char kRecordName[] = "IPv4Interface";
+constexpr char kNameField[] = "Name";
+constexpr char kAddressField[] = "IPv4 Address";
+constexpr char kNetmaskField[] = "IPv4 Netmask";
+constexpr char kBroadcastField[] = "IPv4 Broadcast";
+constexpr char kAddressTypeField[] = "Address Type";
+constexpr char kGatewayField[] = "Gateway";
+constexpr char kDhcpDnsField[] = "DHCP DNS";
 }  // namespace
 
 IpInterfaceIpv4Get::IpInterfaceIpv4Get() {

@@ -8,11 +8,11 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kTypeParameterName = "type";
-const std::string kIpv4Parameter = "ipv4";
-const std::string kNetmaskParameter = "netmask";
-const std::string kGatewayParameter = "gateway";
-const std::string kPeerDnsParameter = "peer-dns";
+constexpr char kTypeParameterName[] = "type";
+constexpr char kIpv4Parameter[] = "ipv4";
+constexpr char kNetmaskParameter[] = "netmask";
+constexpr char kGatewayParameter[] = "gateway";
+constexpr char kPeerDnsParameter[] = "peer-dns";
 
 std::string Text(const InputPtr& input, const std::string& name) {
     return input->HasParameter(name) ? input->GetParameter(name) : std::string();

@@ -8,7 +8,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kIpv6Parameter = "ipv6";
+constexpr char kIpv6Parameter[] = "ipv6";
 }  // namespace
 
 IpInterfaceIpv6AddressAdd::IpInterfaceIpv6AddressAdd() { SetDescription("Add a static IPv6 address to a given Lumex network interface."); }

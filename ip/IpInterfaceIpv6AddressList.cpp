@@ -8,12 +8,12 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "IPv6Interface";
-const std::string kInterfaceField = "Interface";
-const std::string kAddressField = "Address";
-const std::string kNetmaskField = "Netmask";
-const std::string kTypeField = "Type";
-const std::string kStatusField = "Status";
+constexpr char kRecordName[] = "IPv6Interface";
+constexpr char kInterfaceField[] = "Interface";
+constexpr char kAddressField[] = "Address";
+constexpr char kNetmaskField[] = "Netmask";
+constexpr char kTypeField[] = "Type";
+constexpr char kStatusField[] = "Status";
 
 std::string AddressTypeName(int type) {
     switch (type) {

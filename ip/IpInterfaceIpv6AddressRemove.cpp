@@ -8,7 +8,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kIpv6Parameter = "ipv6";
+constexpr char kIpv6Parameter[] = "ipv6";
 }  // namespace
 
 IpInterfaceIpv6AddressRemove::IpInterfaceIpv6AddressRemove() { SetDescription("Remove an IPv6 address from a given Lumex network interface."); }

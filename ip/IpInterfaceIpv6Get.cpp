@@ -8,13 +8,13 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "IPv6Interface";
-const std::string kNameField = "Name";
-const std::string kIpv6EnabledField = "IPv6 Enabled";
-const std::string kDhcpv6EnabledField = "DHCPv6 Enabled";
-const std::string kRouterAdvField = "Router Adv Enabled";
-const std::string kDhcpDnsField = "DHCP DNS";
-const std::string kGatewayField = "Gateway";
+constexpr char kRecordName[] = "IPv6Interface";
+constexpr char kNameField[] = "Name";
+constexpr char kIpv6EnabledField[] = "IPv6 Enabled";
+constexpr char kDhcpv6EnabledField[] = "DHCPv6 Enabled";
+constexpr char kRouterAdvField[] = "Router Adv Enabled";
+constexpr char kDhcpDnsField[] = "DHCP DNS";
+constexpr char kGatewayField[] = "Gateway";
 }  // namespace
 
 IpInterfaceIpv6Get::IpInterfaceIpv6Get() {

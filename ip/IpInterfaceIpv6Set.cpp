@@ -8,11 +8,11 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kEnableIpv6Parameter = "enable-ipv6";
-const std::string kEnableDhcpv6Parameter = "enable-dhcpv6";
-const std::string kEnableRouterAdvParameter = "enable-router-adv";
-const std::string kPeerDnsParameter = "peer-dns";
-const std::string kGatewayParameter = "gateway";
+constexpr char kEnableIpv6Parameter[] = "enable-ipv6";
+constexpr char kEnableDhcpv6Parameter[] = "enable-dhcpv6";
+constexpr char kEnableRouterAdvParameter[] = "enable-router-adv";
+constexpr char kPeerDnsParameter[] = "peer-dns";
+constexpr char kGatewayParameter[] = "gateway";
 }  // namespace
 
 IpInterfaceIpv6Set::IpInterfaceIpv6Set() { SetDescription("Configure IPv6 settings for a given Lumex network interface."); }

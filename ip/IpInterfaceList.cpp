@@ -10,31 +10,31 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "NetworkInterface";
-const std::string kNameField = "Name";
-const std::string kMacField = "MAC Address";
-const std::string kPortsetField = "Portset";
-const std::string kPortgroupField = "Portgroup";
-const std::string kNetstackField = "Netstack Instance";
-const std::string kCdsNameField = "CDS Name";
-const std::string kCdsUuidField = "CDS UUID";
-const std::string kCdsPortField = "CDS Port";
-const std::string kCdsConnectionField = "CDS Connection";
-const std::string kOpaqueIdField = "Opaque Network ID";
-const std::string kOpaqueTypeField = "Opaque Network Type";
-const std::string kExternalIdField = "External ID";
-const std::string kMtuField = "MTU";
-const std::string kTsoMssField = "TSO MSS";
-const std::string kRxQueueField = "RXDispQueue Size";
-const std::string kEnabledField = "Enabled";
-const std::string kPortIdField = "Port ID";
-const std::string kNotApplicable = "N/A";
+constexpr char kRecordName[] = "NetworkInterface";
+constexpr char kNameField[] = "Name";
+constexpr char kMacField[] = "MAC Address";
+constexpr char kPortsetField[] = "Portset";
+constexpr char kPortgroupField[] = "Portgroup";
+constexpr char kNetstackField[] = "Netstack Instance";
+constexpr char kCdsNameField[] = "CDS Name";
+constexpr char kCdsUuidField[] = "CDS UUID";
+constexpr char kCdsPortField[] = "CDS Port";
+constexpr char kCdsConnectionField[] = "CDS Connection";
+constexpr char kOpaqueIdField[] = "Opaque Network ID";
+constexpr char kOpaqueTypeField[] = "Opaque Network Type";
+constexpr char kExternalIdField[] = "External ID";
+constexpr char kMtuField[] = "MTU";
+constexpr char kTsoMssField[] = "TSO MSS";
+constexpr char kRxQueueField[] = "RXDispQueue Size";
+constexpr char kEnabledField[] = "Enabled";
+constexpr char kPortIdField[] = "Port ID";
+constexpr char kNotApplicable[] = "N/A";
 
 // Every connection field, "Portset" and "Netstack Instance" included, as not applicable.
 void SetNoConnection(const RecordPtr& record) {
-    for (const auto* field : {&kPortsetField, &kPortgroupField, &kNetstackField, &kCdsNameField, &kCdsUuidField,
-                              &kCdsPortField, &kOpaqueIdField, &kOpaqueTypeField, &kExternalIdField}) {
-        record->SetField(*field, kNotApplicable);
+    for (const char* field : {kPortsetField, kPortgroupField, kNetstackField, kCdsNameField, kCdsUuidField,
+                              kCdsPortField, kOpaqueIdField, kOpaqueTypeField, kExternalIdField}) {
+        record->SetField(field, kNotApplicable);
     }
     record->SetField(kCdsConnectionField, int64_t(-1));
 }

@@ -9,8 +9,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kEnabledParameter = "enabled";
-const std::string kMtuParameter = "mtu";
+constexpr char kEnabledParameter[] = "enabled";
+constexpr char kMtuParameter[] = "mtu";
 }  // namespace
 
 IpInterfaceSet::IpInterfaceSet() {

@@ -10,7 +10,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kTagNameParameter = "tagname";
+constexpr char kTagNameParameter[] = "tagname";
 
 // The dedicated netstack bound to a tag, or "" for a tag without one.
 std::string DedicatedNetstackOf(Kavrel::Network::LmxNicTagType tag) {

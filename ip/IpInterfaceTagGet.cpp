@@ -8,8 +8,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "InterfaceTag";
-const std::string kTagsField = "Tags";
+constexpr char kRecordName[] = "InterfaceTag";
+constexpr char kTagsField[] = "Tags";
 }  // namespace
 
 IpInterfaceTagGet::IpInterfaceTagGet() {

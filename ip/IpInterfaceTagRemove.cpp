@@ -10,7 +10,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kTagNameParameter = "tagname";
+constexpr char kTagNameParameter[] = "tagname";
 }  // namespace
 
 IpInterfaceTagRemove::IpInterfaceTagRemove() { SetDescription("Removes a tag on a given Lumex network interface."); }

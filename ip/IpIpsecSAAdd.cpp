@@ -8,15 +8,15 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kNameParameter = "sa-name";
-const std::string kSourceParameter = "sa-source";
-const std::string kDestinationParameter = "sa-destination";
-const std::string kModeParameter = "sa-mode";
-const std::string kSpiParameter = "sa-spi";
-const std::string kEncryptAlgoParameter = "encryption-algorithm";
-const std::string kEncryptKeyParameter = "encryption-key";
-const std::string kAuthAlgoParameter = "integrity-algorithm";
-const std::string kAuthKeyParameter = "integrity-key";
+constexpr char kNameParameter[] = "sa-name";
+constexpr char kSourceParameter[] = "sa-source";
+constexpr char kDestinationParameter[] = "sa-destination";
+constexpr char kModeParameter[] = "sa-mode";
+constexpr char kSpiParameter[] = "sa-spi";
+constexpr char kEncryptAlgoParameter[] = "encryption-algorithm";
+constexpr char kEncryptKeyParameter[] = "encryption-key";
+constexpr char kAuthAlgoParameter[] = "integrity-algorithm";
+constexpr char kAuthKeyParameter[] = "integrity-key";
 }  // namespace
 
 IpIpsecSAAdd::IpIpsecSAAdd() { SetDescription("Add a Security Association."); }

@@ -10,16 +10,16 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "SecurityAssociation";
-const std::string kNameField = "Name";
-const std::string kSourceField = "Source Address";
-const std::string kDestinationField = "Destination Address";
-const std::string kStateField = "State";
-const std::string kSpiField = "SPI";
-const std::string kModeField = "Mode";
-const std::string kEncryptField = "Encryption Algorithm";
-const std::string kAuthField = "Integrity Algorithm";
-const std::string kLifetimeField = "Lifetime";
+constexpr char kRecordName[] = "SecurityAssociation";
+constexpr char kNameField[] = "Name";
+constexpr char kSourceField[] = "Source Address";
+constexpr char kDestinationField[] = "Destination Address";
+constexpr char kStateField[] = "State";
+constexpr char kSpiField[] = "SPI";
+constexpr char kModeField[] = "Mode";
+constexpr char kEncryptField[] = "Encryption Algorithm";
+constexpr char kAuthField[] = "Integrity Algorithm";
+constexpr char kLifetimeField[] = "Lifetime";
 }  // namespace
 
 IpIpsecSAList::IpIpsecSAList() {

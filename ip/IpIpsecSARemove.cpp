@@ -8,11 +8,11 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kNameParameter = "sa-name";
-const std::string kAllParameter = "remove-all";
-const std::string kSourceParameter = "sa-source";
-const std::string kDestinationParameter = "sa-destination";
-const std::string kSpiParameter = "sa-spi";
+constexpr char kNameParameter[] = "sa-name";
+constexpr char kAllParameter[] = "remove-all";
+constexpr char kSourceParameter[] = "sa-source";
+constexpr char kDestinationParameter[] = "sa-destination";
+constexpr char kSpiParameter[] = "sa-spi";
 const char kAutoName[] = "auto";
 const char kAmbiguousMessage[] =
     "Can not figure out which operation you want to perform.\n"

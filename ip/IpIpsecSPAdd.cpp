@@ -8,16 +8,16 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kNameParameter = "sp-name";
-const std::string kSaNameParameter = "sa-name";
-const std::string kSourceParameter = "sp-source";
-const std::string kDestinationParameter = "sp-destination";
-const std::string kModeParameter = "sp-mode";
-const std::string kSourcePortParameter = "source-port";
-const std::string kDestinationPortParameter = "destination-port";
-const std::string kActionParameter = "action";
-const std::string kProtocolParameter = "upper-layer-protocol";
-const std::string kDirectionParameter = "flow-direction";
+constexpr char kNameParameter[] = "sp-name";
+constexpr char kSaNameParameter[] = "sa-name";
+constexpr char kSourceParameter[] = "sp-source";
+constexpr char kDestinationParameter[] = "sp-destination";
+constexpr char kModeParameter[] = "sp-mode";
+constexpr char kSourcePortParameter[] = "source-port";
+constexpr char kDestinationPortParameter[] = "destination-port";
+constexpr char kActionParameter[] = "action";
+constexpr char kProtocolParameter[] = "upper-layer-protocol";
+constexpr char kDirectionParameter[] = "flow-direction";
 
 std::string Optional(const InputPtr& input, const std::string& name) {
     return input->HasParameter(name) ? input->GetParameter(name) : "";

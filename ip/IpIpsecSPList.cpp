@@ -8,17 +8,17 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "SecurityPolicy";
-const std::string kNameField = "Name";
-const std::string kSourceField = "Source Address";
-const std::string kSourcePortField = "Source Port";
-const std::string kDestinationField = "Destination Address";
-const std::string kDestinationPortField = "Destination Port";
-const std::string kProtocolField = "Protocol";
-const std::string kFlowField = "Flow";
-const std::string kActionField = "Action";
-const std::string kModeField = "Mode";
-const std::string kSaNameField = "SA Name";
+constexpr char kRecordName[] = "SecurityPolicy";
+constexpr char kNameField[] = "Name";
+constexpr char kSourceField[] = "Source Address";
+constexpr char kSourcePortField[] = "Source Port";
+constexpr char kDestinationField[] = "Destination Address";
+constexpr char kDestinationPortField[] = "Destination Port";
+constexpr char kProtocolField[] = "Protocol";
+constexpr char kFlowField[] = "Flow";
+constexpr char kActionField[] = "Action";
+constexpr char kModeField[] = "Mode";
+constexpr char kSaNameField[] = "SA Name";
 }  // namespace
 
 IpIpsecSPList::IpIpsecSPList() {

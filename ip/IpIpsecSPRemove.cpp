@@ -7,8 +7,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kNameParameter = "sp-name";
-const std::string kAllParameter = "remove-all";
+constexpr char kNameParameter[] = "sp-name";
+constexpr char kAllParameter[] = "remove-all";
 }  // namespace
 
 IpIpsecSPRemove::IpIpsecSPRemove() { SetDescription("Operation to remove Security Policy"); }

@@ -10,15 +10,15 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "NetworkNeighbor";
-const std::string kNeighborField = "Neighbor";
-const std::string kMacField = "Mac Address";
-const std::string kLmxnicField = "Lmxnic";
-const std::string kExpiryField = "Expiry";
-const std::string kStateField = "State";
-const std::string kTypeField = "Type";
-const std::string kVersionParameter = "version";
-const std::string kInterfaceParameter = "interface-name";
+constexpr char kRecordName[] = "NetworkNeighbor";
+constexpr char kNeighborField[] = "Neighbor";
+constexpr char kMacField[] = "Mac Address";
+constexpr char kLmxnicField[] = "Lmxnic";
+constexpr char kExpiryField[] = "Expiry";
+constexpr char kStateField[] = "State";
+constexpr char kTypeField[] = "Type";
+constexpr char kVersionParameter[] = "version";
+constexpr char kInterfaceParameter[] = "interface-name";
 }  // namespace
 
 IpNeighborList::IpNeighborList() {

@@ -10,9 +10,9 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kVersionParameter = "version";
-const std::string kInterfaceParameter = "interface-name";
-const std::string kAddressParameter = "neighbor-addr";
+constexpr char kVersionParameter[] = "version";
+constexpr char kInterfaceParameter[] = "interface-name";
+constexpr char kAddressParameter[] = "neighbor-addr";
 }  // namespace
 
 IpNeighborRemove::IpNeighborRemove() { SetDescription("Remove ARP table entries"); }

@@ -9,7 +9,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kDisabledParameter = "disabled";
+constexpr char kDisabledParameter[] = "disabled";
 const int kNewMaxConnections = 11000;
 const int kNewInstanceType = 2;
 const char kNewEcnStatus[] = "enabled";

@@ -8,17 +8,17 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "NetstackInstance";
-const std::string kKeyField = "Key";
-const std::string kNameField = "Name";
-const std::string kEnabledField = "Enabled";
-const std::string kMaxConnField = "Max Connections";
-const std::string kCurrentMaxConnField = "Current Max Connections";
-const std::string kCcAlgoField = "Congestion Control Algorithm";
-const std::string kIpv6Field = "IPv6 Enabled";
-const std::string kCurrentIpv6Field = "Current IPv6 Enabled";
-const std::string kEcnField = "ECN Status";
-const std::string kStateField = "State";
+constexpr char kRecordName[] = "NetstackInstance";
+constexpr char kKeyField[] = "Key";
+constexpr char kNameField[] = "Name";
+constexpr char kEnabledField[] = "Enabled";
+constexpr char kMaxConnField[] = "Max Connections";
+constexpr char kCurrentMaxConnField[] = "Current Max Connections";
+constexpr char kCcAlgoField[] = "Congestion Control Algorithm";
+constexpr char kIpv6Field[] = "IPv6 Enabled";
+constexpr char kCurrentIpv6Field[] = "Current IPv6 Enabled";
+constexpr char kEcnField[] = "ECN Status";
+constexpr char kStateField[] = "State";
 }  // namespace
 
 IpNetstackInstanceGet::IpNetstackInstanceGet() {

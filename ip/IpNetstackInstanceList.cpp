@@ -8,10 +8,10 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "NetstackInstance";
-const std::string kKeyField = "Key";
-const std::string kNameField = "Name";
-const std::string kStateField = "State";
+constexpr char kRecordName[] = "NetstackInstance";
+constexpr char kKeyField[] = "Key";
+constexpr char kNameField[] = "Name";
+constexpr char kStateField[] = "State";
 }  // namespace
 
 IpNetstackInstanceList::IpNetstackInstanceList() {

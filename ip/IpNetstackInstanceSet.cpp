@@ -9,12 +9,12 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kEnableParameter = "enable";
-const std::string kNameParameter = "name";
-const std::string kMaxConnParameter = "maxconn";
-const std::string kCcAlgoParameter = "ccalgo";
-const std::string kIpv6Parameter = "ipv6enabled";
-const std::string kEcnParameter = "ecn";
+constexpr char kEnableParameter[] = "enable";
+constexpr char kNameParameter[] = "name";
+constexpr char kMaxConnParameter[] = "maxconn";
+constexpr char kCcAlgoParameter[] = "ccalgo";
+constexpr char kIpv6Parameter[] = "ipv6enabled";
+constexpr char kEcnParameter[] = "ecn";
 }  // namespace
 
 IpNetstackInstanceSet::IpNetstackInstanceSet() { SetDescription("Configure settings for a given Netstack Instance."); }

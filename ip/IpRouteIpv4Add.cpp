@@ -8,8 +8,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kNetworkParameter = "network";
-const std::string kGatewayParameter = "gateway";
+constexpr char kNetworkParameter[] = "network";
+constexpr char kGatewayParameter[] = "gateway";
 }  // namespace
 
 IpRouteIpv4Add::IpRouteIpv4Add() { SetDescription("Add IPv4 route to the Lumex."); }

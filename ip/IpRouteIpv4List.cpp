@@ -8,12 +8,12 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "Ipv4Route";
-const std::string kNetworkField = "Network";
-const std::string kNetmaskField = "Netmask";
-const std::string kGatewayField = "Gateway";
-const std::string kInterfaceField = "Interface";
-const std::string kSourceField = "Source";
+constexpr char kRecordName[] = "Ipv4Route";
+constexpr char kNetworkField[] = "Network";
+constexpr char kNetmaskField[] = "Netmask";
+constexpr char kGatewayField[] = "Gateway";
+constexpr char kInterfaceField[] = "Interface";
+constexpr char kSourceField[] = "Source";
 }  // namespace
 
 IpRouteIpv4List::IpRouteIpv4List() {

@@ -8,8 +8,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kNetworkParameter = "network";
-const std::string kGatewayParameter = "gateway";
+constexpr char kNetworkParameter[] = "network";
+constexpr char kGatewayParameter[] = "gateway";
 }  // namespace
 
 IpRouteIpv4Remove::IpRouteIpv4Remove() { SetDescription("Remove IPv4 route"); }

@@ -8,11 +8,11 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "Ipv6Route";
-const std::string kNetworkField = "Network";
-const std::string kNetmaskField = "Netmask";
-const std::string kGatewayField = "Gateway";
-const std::string kInterfaceField = "Interface";
+constexpr char kRecordName[] = "Ipv6Route";
+constexpr char kNetworkField[] = "Network";
+constexpr char kNetmaskField[] = "Netmask";
+constexpr char kGatewayField[] = "Gateway";
+constexpr char kInterfaceField[] = "Interface";
 }  // namespace
 
 IpRouteIpv6List::IpRouteIpv6List() {

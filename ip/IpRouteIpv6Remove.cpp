@@ -8,8 +8,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kNetworkParameter = "network";
-const std::string kGatewayParameter = "gateway";
+constexpr char kNetworkParameter[] = "network";
+constexpr char kGatewayParameter[] = "gateway";
 }  // namespace
 
 IpRouteIpv6Remove::IpRouteIpv6Remove() { SetDescription("Remove IPv6 route from the Lumex"); }

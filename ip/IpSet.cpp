@@ -7,7 +7,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kIpv6Parameter = "ipv6-enabled";
+constexpr char kIpv6Parameter[] = "ipv6-enabled";
 }  // namespace
 
 IpSet::IpSet() { SetDescription("Update global IP settings"); }

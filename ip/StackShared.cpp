@@ -7,11 +7,11 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-const std::string kDefaultNetstack = "defaultTcpipStack";
-const std::string kNetstackParameter = "netstack";
-const std::string kNetstackDescription =
+constexpr char kDefaultNetstack[] = "defaultTcpipStack";
+constexpr char kNetstackParameter[] = "netstack";
+constexpr char kNetstackDescription[] =
     "The network stack instance; if unspecified, use the default netstack instance";
-const std::string kTypeParameter = "type";
+constexpr char kTypeParameter[] = "type";
 
 namespace {
 const char* const kTcpStateNames[] = {"CLOSED",     "LISTEN",  "SYN_SENT", "RCVD",       "ESTABLISHED", "CLOSE_WAIT",

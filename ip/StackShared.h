@@ -12,10 +12,10 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-extern const std::string kDefaultNetstack;  // "defaultTcpipStack"
-extern const std::string kNetstackParameter;
-extern const std::string kNetstackDescription;
-extern const std::string kTypeParameter;
+extern const char kDefaultNetstack[];  // "defaultTcpipStack"
+extern const char kNetstackParameter[];
+extern const char kNetstackDescription[];
+extern const char kTypeParameter[];
 
 // The netstack parameter's value, or the default instance when absent or empty.
 std::string NetstackOrDefault(const InputPtr& input);

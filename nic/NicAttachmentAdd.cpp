@@ -8,9 +8,9 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kTrunkParameter = "trunk";
-const std::string kBranchParameter = "branch";
-const std::string kVlanIdParameter = "vlan-id";
+constexpr char kTrunkParameter[] = "trunk";
+constexpr char kBranchParameter[] = "branch";
+constexpr char kVlanIdParameter[] = "vlan-id";
 }  // namespace
 
 NicAttachmentAdd::NicAttachmentAdd() {

@@ -11,12 +11,12 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "AttachmentInfo";
-const std::string kTrunkField = "Trunk";
-const std::string kBranchField = "Branch";
-const std::string kBranchMacField = "Branch MAC";
-const std::string kVlanIdField = "VLAN ID";
-const std::string kTrunkParameter = "trunk";
+constexpr char kRecordName[] = "AttachmentInfo";
+constexpr char kTrunkField[] = "Trunk";
+constexpr char kBranchField[] = "Branch";
+constexpr char kBranchMacField[] = "Branch MAC";
+constexpr char kVlanIdField[] = "VLAN ID";
+constexpr char kTrunkParameter[] = "trunk";
 }  // namespace
 
 NicAttachmentList::NicAttachmentList() {

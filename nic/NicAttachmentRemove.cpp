@@ -8,8 +8,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kTrunkParameter = "trunk";
-const std::string kBranchParameter = "branch";
+constexpr char kTrunkParameter[] = "trunk";
+constexpr char kBranchParameter[] = "branch";
 }  // namespace
 
 NicAttachmentRemove::NicAttachmentRemove() { SetDescription("Detach a branch uplink from its trunk."); }

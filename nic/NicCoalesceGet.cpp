@@ -7,20 +7,20 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "CoalesceParams";
-const std::string kRxUsecsField = "RX microseconds";
-const std::string kRxMaxFramesField = "RX maximum frames";
-const std::string kTxUsecsField = "TX microseconds";
-const std::string kTxMaxFramesField = "TX Maximum frames";
-const std::string kAdaptiveRxField = "Adaptive RX";
-const std::string kAdaptiveTxField = "Adaptive TX";
-const std::string kSampleIntervalField = "Sample interval seconds";
+constexpr char kRecordName[] = "CoalesceParams";
+constexpr char kRxUsecsField[] = "RX microseconds";
+constexpr char kRxMaxFramesField[] = "RX maximum frames";
+constexpr char kTxUsecsField[] = "TX microseconds";
+constexpr char kTxMaxFramesField[] = "TX Maximum frames";
+constexpr char kAdaptiveRxField[] = "Adaptive RX";
+constexpr char kAdaptiveTxField[] = "Adaptive TX";
+constexpr char kSampleIntervalField[] = "Sample interval seconds";
 }  // namespace
 
 NicCoalesceGet::NicCoalesceGet() {
     SetDescription("Get coalesce parameters");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName, kNicField + "," + kRxUsecsField + "," + kRxMaxFramesField + "," +
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kNicField) + "," + kRxUsecsField + "," + kRxMaxFramesField + "," +
                                                            kTxUsecsField + "," + kTxMaxFramesField + "," +
                                                            kAdaptiveRxField + "," + kAdaptiveTxField + "," +
                                                            kSampleIntervalField);

@@ -6,7 +6,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "CoalesceParamsAtHighPacketRate";
+constexpr char kRecordName[] = "CoalesceParamsAtHighPacketRate";
 }  // namespace
 
 NicCoalesceHighGet::NicCoalesceHighGet() {

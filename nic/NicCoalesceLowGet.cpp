@@ -6,7 +6,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "CoalesceParamsAtLowPacketRate";
+constexpr char kRecordName[] = "CoalesceParamsAtLowPacketRate";
 }  // namespace
 
 NicCoalesceLowGet::NicCoalesceLowGet() {

@@ -10,17 +10,17 @@ namespace NetworkNamespace {
 namespace {
 using Coalesce = Kavrel::Network::PnicCoalesceParams;
 
-const std::string kPacketRateField = "Packet rate";
-const std::string kRxDelayTimeField = "RX delay time";
-const std::string kRxDelayPacketsField = "RX delay packets";
-const std::string kTxDelayTimeField = "TX delay time";
-const std::string kTxDelayPacketsField = "TX delay packets";
+constexpr char kPacketRateField[] = "Packet rate";
+constexpr char kRxDelayTimeField[] = "RX delay time";
+constexpr char kRxDelayPacketsField[] = "RX delay packets";
+constexpr char kTxDelayTimeField[] = "TX delay time";
+constexpr char kTxDelayPacketsField[] = "TX delay packets";
 
-const std::string kPacketRateParameter = "pkt-rate";
-const std::string kRxUsecsParameter = "rx-usecs";
-const std::string kRxMaxFramesParameter = "rx-max-frames";
-const std::string kTxUsecsParameter = "tx-usecs";
-const std::string kTxMaxFramesParameter = "tx-max-frames";
+constexpr char kPacketRateParameter[] = "pkt-rate";
+constexpr char kRxUsecsParameter[] = "rx-usecs";
+constexpr char kRxMaxFramesParameter[] = "rx-max-frames";
+constexpr char kTxUsecsParameter[] = "tx-usecs";
+constexpr char kTxMaxFramesParameter[] = "tx-max-frames";
 
 std::unique_ptr<Kavrel::Network::Pnic> Lookup(const InputPtr& input, const OutputPtr& output) {
     const std::string& name = input->GetParameter(kPnicParameter);
@@ -43,12 +43,12 @@ const RateCoalesceFields kLowRateCoalesce = {"low",
                                              &Coalesce::txMaxFramesLow};
 
 void SetRateCoalesceOutputParameters(Parvik::AutoCli::Command& command, const std::string& recordName) {
-    command.SetDefaultOutputParameter("fields:" + recordName, kNicField + "," + kPacketRateField + "," +
+    command.SetDefaultOutputParameter(std::string("fields:") + recordName, std::string(kNicField) + "," + kPacketRateField + "," +
                                                                   kRxDelayTimeField + "," + kRxDelayPacketsField + "," +
                                                                   kTxDelayTimeField + "," + kTxDelayPacketsField);
-    command.SetDefaultOutputParameter("units:" + recordName + "." + kPacketRateField, "pps");
-    command.SetDefaultOutputParameter("units:" + recordName + "." + kRxDelayTimeField, "microsecond");
-    command.SetDefaultOutputParameter("units:" + recordName + "." + kTxDelayTimeField, "microsecond");
+    command.SetDefaultOutputParameter(std::string("units:") + recordName + "." + kPacketRateField, "pps");
+    command.SetDefaultOutputParameter(std::string("units:") + recordName + "." + kRxDelayTimeField, "microsecond");
+    command.SetDefaultOutputParameter(std::string("units:") + recordName + "." + kTxDelayTimeField, "microsecond");
 }
 
 RecordPtr RateCoalesceRecord(const std::string& recordName) {
@@ -118,14 +118,14 @@ void SetRateCoalesce(const InputPtr& input, const OutputPtr& output, const RateC
         if (!pnic) return;
         Coalesce params;
         pnic->GetCoalesceParams(params);
-        const std::pair<const std::string*, uint32_t Coalesce::*> options[] = {
-            {&kPacketRateParameter, fields.packetRate},   {&kRxUsecsParameter, fields.rxUsecs},
-            {&kRxMaxFramesParameter, fields.rxMaxFrames}, {&kTxUsecsParameter, fields.txUsecs},
-            {&kTxMaxFramesParameter, fields.txMaxFrames},
+        const std::pair<const char*, uint32_t Coalesce::*> options[] = {
+            {kPacketRateParameter, fields.packetRate},   {kRxUsecsParameter, fields.rxUsecs},
+            {kRxMaxFramesParameter, fields.rxMaxFrames}, {kTxUsecsParameter, fields.txUsecs},
+            {kTxMaxFramesParameter, fields.txMaxFrames},
         };
         for (const auto& option : options) {
-            if (input->HasParameter(*option.first)) {
-                params.*option.second = static_cast<uint32_t>(input->GetParameterInt(*option.first));
+            if (input->HasParameter(option.first)) {
+                params.*option.second = static_cast<uint32_t>(input->GetParameterInt(option.first));
             }
         }
         pnic->SetCoalesceParams(params);

@@ -9,8 +9,8 @@ namespace NetworkNamespace {
 namespace {
 using Coalesce = Kavrel::Network::PnicCoalesceParams;
 
-const std::string kAdaptiveRxParameter = "adaptive-rx";
-const std::string kAdaptiveTxParameter = "adaptive-tx";
+constexpr char kAdaptiveRxParameter[] = "adaptive-rx";
+constexpr char kAdaptiveTxParameter[] = "adaptive-tx";
 
 const struct {
     const char* name;
@@ -26,7 +26,7 @@ const struct {
     {"tx-max-frames", "T", "Maximum number of completed TX frames driver to process before interrupting.",
      &Coalesce::txMaxFrames},
 };
-const std::string kSampleIntervalParameter = "sample-interval";
+constexpr char kSampleIntervalParameter[] = "sample-interval";
 }  // namespace
 
 NicCoalesceSet::NicCoalesceSet() { SetDescription("Set coalesce parameters on a nic"); }

@@ -6,15 +6,15 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "CSOSettings";
-const std::string kRxField = "RX Checksum Offload";
-const std::string kTxField = "TX Checksum Offload";
+constexpr char kRecordName[] = "CSOSettings";
+constexpr char kRxField[] = "RX Checksum Offload";
+constexpr char kTxField[] = "TX Checksum Offload";
 }  // namespace
 
 NicCsoGet::NicCsoGet() {
     SetDescription("Get checksum offload settings");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName, kNicField + "," + kRxField + "," + kTxField);
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kNicField) + "," + kRxField + "," + kTxField);
 }
 
 std::shared_ptr<NicCsoGet> NicCsoGet::New() { return std::shared_ptr<NicCsoGet>(new NicCsoGet()); }

@@ -9,48 +9,48 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "DCBStatus";
-const std::string kNicNameField = "Nic Name";
-const std::string kModeField = "Mode";
-const std::string kEnabledField = "Enabled";
-const std::string kCapabilitiesField = "Capabilities";
-const std::string kPfcEnabledField = "PFC Enabled";
-const std::string kPfcConfigField = "PFC Configuration";
-const std::string kIeeePfcField = "IEEE PFC Configuration";
-const std::string kIeeeEtsField = "IEEE ETS Configuration";
-const std::string kAppsField = "DCB Apps";
+constexpr char kRecordName[] = "DCBStatus";
+constexpr char kNicNameField[] = "Nic Name";
+constexpr char kModeField[] = "Mode";
+constexpr char kEnabledField[] = "Enabled";
+constexpr char kCapabilitiesField[] = "Capabilities";
+constexpr char kPfcEnabledField[] = "PFC Enabled";
+constexpr char kPfcConfigField[] = "PFC Configuration";
+constexpr char kIeeePfcField[] = "IEEE PFC Configuration";
+constexpr char kIeeeEtsField[] = "IEEE ETS Configuration";
+constexpr char kAppsField[] = "DCB Apps";
 
-const std::string kCapabilitiesRecord = "DcbCapabilities";
-const std::string kPriorityGroupField = "Priority Group";
-const std::string kPriorityFlowControlField = "Priority Flow Control";
-const std::string kUpToTcMapField = "UP to TC Map";
-const std::string kPgTrafficClassesField = "PG Traffic Classes";
-const std::string kPfcTrafficClassesField = "PFC Traffic Classes";
+constexpr char kCapabilitiesRecord[] = "DcbCapabilities";
+constexpr char kPriorityGroupField[] = "Priority Group";
+constexpr char kPriorityFlowControlField[] = "Priority Flow Control";
+constexpr char kUpToTcMapField[] = "UP to TC Map";
+constexpr char kPgTrafficClassesField[] = "PG Traffic Classes";
+constexpr char kPfcTrafficClassesField[] = "PFC Traffic Classes";
 
-const std::string kEtsRecord = "DcbIeeeEtsConfig";
-const std::string kWillingField = "Willing Bit In ETS Config TLV";
-const std::string kCapacityField = "Supported Capacity";
-const std::string kCbsField = "Credit Based Shaper ETS Algorithm Supported";
-const std::string kTxBandwidthField = "TX Bandwidth Per TC";
-const std::string kRxBandwidthField = "RX Bandwidth Per TC";
-const std::string kTsaTableField = "TSA Assignment Table Per TC";
-const std::string kPriorityAssignmentField = "Priority Assignment Per TC";
-const std::string kRecommendedBandwidthField = "Recommended TC Bandwidth Per TC";
-const std::string kRecommendedBandwithField = "Recommended TC Bandwith Per TC";
-const std::string kRecommendedTsaField = "Recommended TSA Assignment Per TC";
-const std::string kRecommendedPriorityField = "Recommended Priority Assignment Per TC";
+constexpr char kEtsRecord[] = "DcbIeeeEtsConfig";
+constexpr char kWillingField[] = "Willing Bit In ETS Config TLV";
+constexpr char kCapacityField[] = "Supported Capacity";
+constexpr char kCbsField[] = "Credit Based Shaper ETS Algorithm Supported";
+constexpr char kTxBandwidthField[] = "TX Bandwidth Per TC";
+constexpr char kRxBandwidthField[] = "RX Bandwidth Per TC";
+constexpr char kTsaTableField[] = "TSA Assignment Table Per TC";
+constexpr char kPriorityAssignmentField[] = "Priority Assignment Per TC";
+constexpr char kRecommendedBandwidthField[] = "Recommended TC Bandwidth Per TC";
+constexpr char kRecommendedBandwithField[] = "Recommended TC Bandwith Per TC";
+constexpr char kRecommendedTsaField[] = "Recommended TSA Assignment Per TC";
+constexpr char kRecommendedPriorityField[] = "Recommended Priority Assignment Per TC";
 
-const std::string kPfcRecord = "DcbIeeePfcConfig";
-const std::string kTrafficClassesField = "Number Of Traffic Classes";
-const std::string kMacsecField = "Macsec Bypass Capability Is Enabled";
-const std::string kDelayField = "Round Trip Propagation Delay Of Link";
-const std::string kSentFramesField = "Sent PFC Frames";
-const std::string kReceivedFramesField = "Received PFC Frames";
+constexpr char kPfcRecord[] = "DcbIeeePfcConfig";
+constexpr char kTrafficClassesField[] = "Number Of Traffic Classes";
+constexpr char kMacsecField[] = "Macsec Bypass Capability Is Enabled";
+constexpr char kDelayField[] = "Round Trip Propagation Delay Of Link";
+constexpr char kSentFramesField[] = "Sent PFC Frames";
+constexpr char kReceivedFramesField[] = "Received PFC Frames";
 
-const std::string kAppsRecord = "DcbApps";
-const std::string kAppTypeField = "App Type";
-const std::string kProtocolIdField = "Protocol ID";
-const std::string kUserPriorityField = "User Priority";
+constexpr char kAppsRecord[] = "DcbApps";
+constexpr char kAppTypeField[] = "App Type";
+constexpr char kProtocolIdField[] = "Protocol ID";
+constexpr char kUserPriorityField[] = "User Priority";
 
 const char* const kModeNames[] = {"Unknown", "CEN Mode", "CEE Mode", "IEEE Mode"};
 }  // namespace

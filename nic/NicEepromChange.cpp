@@ -7,10 +7,10 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kOffsetParameter = "offset";
-const std::string kValueParameter = "value";
-const std::string kFileParameter = "file";
-const std::string kMagicParameter = "magic";
+constexpr char kOffsetParameter[] = "offset";
+constexpr char kValueParameter[] = "value";
+constexpr char kFileParameter[] = "file";
+constexpr char kMagicParameter[] = "magic";
 }  // namespace
 
 NicEepromChange::NicEepromChange() { SetDescription("Change EEPROM on a nic"); }

@@ -7,18 +7,18 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "EepromDump";
-const std::string kOffsetField = "Offset";
-const std::string kValueField = "Value";
-const std::string kOffsetParameter = "offset";
-const std::string kLengthParameter = "length";
+constexpr char kRecordName[] = "EepromDump";
+constexpr char kOffsetField[] = "Offset";
+constexpr char kValueField[] = "Value";
+constexpr char kOffsetParameter[] = "offset";
+constexpr char kLengthParameter[] = "length";
 constexpr uint32_t kBytesPerRow = 16;
 }  // namespace
 
 NicEepromDump::NicEepromDump() {
     SetDescription("Dump device EEPROM");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName, kOffsetField + "," + kValueField);
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kOffsetField) + "," + kValueField);
 }
 
 std::shared_ptr<NicEepromDump> NicEepromDump::New() { return std::shared_ptr<NicEepromDump>(new NicEepromDump()); }

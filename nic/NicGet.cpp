@@ -6,34 +6,34 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "NICInfo";
-const std::string kNameField = "Name";
-const std::string kSupportedPortsField = "Supported Ports";
-const std::string kSupportsAutoNegField = "Supports Auto Negotiation";
-const std::string kAdvertisedModesField = "Advertised Link Modes";
-const std::string kAdvertisedAutoNegField = "Advertised Auto Negotiation";
-const std::string kCableTypeField = "Cable Type";
-const std::string kPhyAddressField = "PHY Address";
-const std::string kVirtualAddressField = "Virtual Address";
-const std::string kTransceiverField = "Transceiver";
-const std::string kAutoNegField = "Auto Negotiation";
-const std::string kSupportsWakeonField = "Supports Wakeon";
-const std::string kWakeonField = "Wakeon";
-const std::string kMessageLevelField = "Current Message Level";
-const std::string kLinkDetectedField = "Link Detected";
-const std::string kSupportsPauseField = "Supports Pause";
-const std::string kPauseAutoNegField = "Pause Autonegotiate";
-const std::string kPauseRxField = "Pause RX";
-const std::string kPauseTxField = "Pause TX";
-const std::string kLinkStatusField = "Link Status";
-const std::string kDriverInfoField = "Driver Info";
-const std::string kBackingDpuField = "Backing DPU Id";
+constexpr char kRecordName[] = "NICInfo";
+constexpr char kNameField[] = "Name";
+constexpr char kSupportedPortsField[] = "Supported Ports";
+constexpr char kSupportsAutoNegField[] = "Supports Auto Negotiation";
+constexpr char kAdvertisedModesField[] = "Advertised Link Modes";
+constexpr char kAdvertisedAutoNegField[] = "Advertised Auto Negotiation";
+constexpr char kCableTypeField[] = "Cable Type";
+constexpr char kPhyAddressField[] = "PHY Address";
+constexpr char kVirtualAddressField[] = "Virtual Address";
+constexpr char kTransceiverField[] = "Transceiver";
+constexpr char kAutoNegField[] = "Auto Negotiation";
+constexpr char kSupportsWakeonField[] = "Supports Wakeon";
+constexpr char kWakeonField[] = "Wakeon";
+constexpr char kMessageLevelField[] = "Current Message Level";
+constexpr char kLinkDetectedField[] = "Link Detected";
+constexpr char kSupportsPauseField[] = "Supports Pause";
+constexpr char kPauseAutoNegField[] = "Pause Autonegotiate";
+constexpr char kPauseRxField[] = "Pause RX";
+constexpr char kPauseTxField[] = "Pause TX";
+constexpr char kLinkStatusField[] = "Link Status";
+constexpr char kDriverInfoField[] = "Driver Info";
+constexpr char kBackingDpuField[] = "Backing DPU Id";
 
-const std::string kDriverRecordName = "NICDriverInfo";
-const std::string kDriverField = "Driver";
-const std::string kVersionField = "Version";
-const std::string kFirmwareField = "Firmware Version";
-const std::string kBusInfoField = "Bus Info";
+constexpr char kDriverRecordName[] = "NICDriverInfo";
+constexpr char kDriverField[] = "Driver";
+constexpr char kVersionField[] = "Version";
+constexpr char kFirmwareField[] = "Firmware Version";
+constexpr char kBusInfoField[] = "Bus Info";
 
 std::string TransceiverText(uint32_t transceiver) {
     if (transceiver == 0) return "internal";

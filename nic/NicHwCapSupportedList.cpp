@@ -7,8 +7,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "Settings";
-const std::string kCapsField = "Device Hardware Cap Supported";
+constexpr char kRecordName[] = "Settings";
+constexpr char kCapsField[] = "Device Hardware Cap Supported";
 }  // namespace
 
 NicHwCapSupportedList::NicHwCapSupportedList() {

@@ -9,20 +9,20 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "Nic";
-const std::string kNameField = "Name";
-const std::string kPciDeviceField = "PCI Device";
-const std::string kDriverField = "Driver";
-const std::string kLinkField = "Link";
-const std::string kAdminStatusField = "Admin Status";
-const std::string kLinkStatusField = "Link Status";
-const std::string kSpeedField = "Speed";
-const std::string kDuplexField = "Duplex";
-const std::string kMacAddressField = "MAC Address";
-const std::string kMtuField = "MTU";
-const std::string kDescriptionField = "Description";
-const std::string kDpuIdField = "DPU Id";
-const std::string kListFailedPrefix = "Unable to list NICs.  Error was ";
+constexpr char kRecordName[] = "Nic";
+constexpr char kNameField[] = "Name";
+constexpr char kPciDeviceField[] = "PCI Device";
+constexpr char kDriverField[] = "Driver";
+constexpr char kLinkField[] = "Link";
+constexpr char kAdminStatusField[] = "Admin Status";
+constexpr char kLinkStatusField[] = "Link Status";
+constexpr char kSpeedField[] = "Speed";
+constexpr char kDuplexField[] = "Duplex";
+constexpr char kMacAddressField[] = "MAC Address";
+constexpr char kMtuField[] = "MTU";
+constexpr char kDescriptionField[] = "Description";
+constexpr char kDpuIdField[] = "DPU Id";
+constexpr char kListFailedPrefix[] = "Unable to list NICs.  Error was ";
 
 const char* UpDown(bool up) { return up ? "Up" : "Down"; }
 }  // namespace
@@ -31,7 +31,7 @@ NicList::NicList() {
     SetDescription("This command will list the Physical NICs currently installed and loaded on the system.");
     SetDefaultOutputFormatter("table");
     SetDefaultOutputParameter(
-        "fields:" + kRecordName,
+        std::string("fields:") + kRecordName,
         "Name,PCI Device,Driver,Admin Status,Link Status,Speed,Duplex,MAC Address,MTU,Description");
 }
 

@@ -7,20 +7,20 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "PauseParamsSettings";
-const std::string kSupportedField = "Pause Params Supported";
-const std::string kAutoNegField = "Auto Negotiation";
-const std::string kRxField = "Pause RX";
-const std::string kTxField = "Pause TX";
-const std::string kResolutionAvailField = "Auto Negotiation Resolution Avail";
-const std::string kRxResolutionField = "RX Auto Negotiation Resolution";
-const std::string kTxResolutionField = "TX Auto Negotiation Resolution";
+constexpr char kRecordName[] = "PauseParamsSettings";
+constexpr char kSupportedField[] = "Pause Params Supported";
+constexpr char kAutoNegField[] = "Auto Negotiation";
+constexpr char kRxField[] = "Pause RX";
+constexpr char kTxField[] = "Pause TX";
+constexpr char kResolutionAvailField[] = "Auto Negotiation Resolution Avail";
+constexpr char kRxResolutionField[] = "RX Auto Negotiation Resolution";
+constexpr char kTxResolutionField[] = "TX Auto Negotiation Resolution";
 }  // namespace
 
 NicPauseParamsList::NicPauseParamsList() {
     SetDescription("List pause parameters of all NICs");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName,
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName,
                               "NIC,Pause Params Supported,Pause RX,Pause TX,Auto Negotiation,Auto Negotiation "
                               "Resolution Avail,RX Auto Negotiation Resolution,TX Auto Negotiation Resolution");
 }

@@ -7,9 +7,9 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kAutoParameter = "auto";
-const std::string kRxParameter = "rx";
-const std::string kTxParameter = "tx";
+constexpr char kAutoParameter[] = "auto";
+constexpr char kRxParameter[] = "rx";
+constexpr char kTxParameter[] = "tx";
 }  // namespace
 
 NicPauseParamsSet::NicPauseParamsSet() { SetDescription("Set pause parameters for a NIC"); }

@@ -7,15 +7,15 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "NetqueueCount";
-const std::string kTxField = "Tx netqueue count";
-const std::string kRxField = "Rx netqueue count";
+constexpr char kRecordName[] = "NetqueueCount";
+constexpr char kTxField[] = "Tx netqueue count";
+constexpr char kRxField[] = "Rx netqueue count";
 }  // namespace
 
 NicQueueCountGet::NicQueueCountGet() {
     SetDescription("Get netqueue count on a nic");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName, kNicField + "," + kTxField + "," + kRxField);
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kNicField) + "," + kTxField + "," + kRxField);
 }
 
 std::shared_ptr<NicQueueCountGet> NicQueueCountGet::New() {

@@ -7,9 +7,9 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kTxParameter = "tx";
-const std::string kRxParameter = "rx";
-const std::string kNumParameter = "num";
+constexpr char kTxParameter[] = "tx";
+constexpr char kRxParameter[] = "rx";
+constexpr char kNumParameter[] = "num";
 }  // namespace
 
 NicQueueCountSet::NicQueueCountSet() { SetDescription("Set number of netqueues on a nic"); }

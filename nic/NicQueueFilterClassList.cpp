@@ -7,7 +7,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "Settings";
+constexpr char kRecordName[] = "Settings";
 // One column per filter class, in the record's flag order.
 const std::string kFilterFields[] = {"MacOnly", "VlanOnly", "VlanMac", "Vxlan", "Geneve", "GenericEncap"};
 static_assert(sizeof(kFilterFields) / sizeof(kFilterFields[0]) == Kavrel::Network::PnicNetqueueInfo::FILTER_CLASS_COUNT,

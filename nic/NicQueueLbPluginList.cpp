@@ -9,11 +9,11 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "NetqBalPlugin";
-const std::string kModuleField = "Module Name";
-const std::string kPluginField = "Plugin Name";
-const std::string kEnabledField = "Enabled";
-const std::string kDescriptionField = "Description";
+constexpr char kRecordName[] = "NetqBalPlugin";
+constexpr char kModuleField[] = "Module Name";
+constexpr char kPluginField[] = "Plugin Name";
+constexpr char kEnabledField[] = "Enabled";
+constexpr char kDescriptionField[] = "Description";
 }  // namespace
 
 NicQueueLbPluginList::NicQueueLbPluginList() {

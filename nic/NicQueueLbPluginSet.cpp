@@ -7,9 +7,9 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kEnableParameter = "enable";
-const std::string kModuleParameter = "module";
-const std::string kPluginParameter = "plugin";
+constexpr char kEnableParameter[] = "enable";
+constexpr char kModuleParameter[] = "module";
+constexpr char kPluginParameter[] = "plugin";
 }  // namespace
 
 NicQueueLbPluginSet::NicQueueLbPluginSet() { SetDescription("Enable/disable netqueue balancer plugin on a NIC"); }

@@ -7,7 +7,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "Settings";
+constexpr char kRecordName[] = "Settings";
 // One column per load balancer setting, in the record's flag order.
 const std::string kSettingFields[] = {"RxQPair",     "RxQNoFeature", "PreEmptibleQ", "RxQLatency",
                                       "RxDynamicLB", "DynamicQPool", "MacLearnLB",   "RSS",

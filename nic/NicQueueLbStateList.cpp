@@ -7,8 +7,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "NetqBalState";
-const std::string kEnabledField = "Enabled";
+constexpr char kRecordName[] = "NetqBalState";
+constexpr char kEnabledField[] = "Enabled";
 }  // namespace
 
 NicQueueLbStateList::NicQueueLbStateList() {

@@ -7,16 +7,16 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "RegisterDump";
-const std::string kOffsetField = "Offset";
-const std::string kValueField = "Value";
+constexpr char kRecordName[] = "RegisterDump";
+constexpr char kOffsetField[] = "Offset";
+constexpr char kValueField[] = "Value";
 constexpr size_t kWordsPerRow = 16;
 }  // namespace
 
 NicRegisterDump::NicRegisterDump() {
     SetDescription("Dump device registers");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName, kOffsetField + "," + kValueField);
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kOffsetField) + "," + kValueField);
 }
 
 std::shared_ptr<NicRegisterDump> NicRegisterDump::New() {

@@ -7,13 +7,13 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "RingInfo";
+constexpr char kRecordName[] = "RingInfo";
 }  // namespace
 
 NicRingCurrentGet::NicRingCurrentGet() {
     SetDescription("Get current RX/TX ring buffer parameters of a NIC");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter("fields:" + kRecordName, "RX,RX Mini,RX Jumbo,TX");
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, "RX,RX Mini,RX Jumbo,TX");
 }
 
 std::shared_ptr<NicRingCurrentGet> NicRingCurrentGet::New() {

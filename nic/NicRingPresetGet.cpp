@@ -7,13 +7,13 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "RingInfo";
+constexpr char kRecordName[] = "RingInfo";
 }  // namespace
 
 NicRingPresetGet::NicRingPresetGet() {
     SetDescription("Get preset maximums for RX/TX ring buffer parameters of a NIC.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter("fields:" + kRecordName, "Max RX,Max RX Mini,Max RX Jumbo,Max TX");
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, "Max RX,Max RX Mini,Max RX Jumbo,Max TX");
 }
 
 std::shared_ptr<NicRingPresetGet> NicRingPresetGet::New() {

@@ -7,16 +7,16 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "EepromDump";
-const std::string kItemField = "Item";
-const std::string kValueField = "Value";
-const std::string kOnlineParameter = "online";
+constexpr char kRecordName[] = "EepromDump";
+constexpr char kItemField[] = "Item";
+constexpr char kValueField[] = "Value";
+constexpr char kOnlineParameter[] = "online";
 }  // namespace
 
 NicSelfTestRun::NicSelfTestRun() {
     SetDescription("Run self test");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName, kItemField + "," + kValueField);
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kItemField) + "," + kValueField);
 }
 
 std::shared_ptr<NicSelfTestRun> NicSelfTestRun::New() { return std::shared_ptr<NicSelfTestRun>(new NicSelfTestRun()); }

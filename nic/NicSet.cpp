@@ -7,15 +7,15 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kPortParameter = "port";
-const std::string kPhyAddressParameter = "phy-address";
-const std::string kVirtualAddressParameter = "virtual-address";
-const std::string kTransceiverParameter = "transceiver-type";
-const std::string kWakeOnLanParameter = "wake-on-lan";
-const std::string kMessageLevelParameter = "message-level";
-const std::string kSpeedParameter = "speed";
-const std::string kDuplexParameter = "duplex";
-const std::string kAutoParameter = "auto";
+constexpr char kPortParameter[] = "port";
+constexpr char kPhyAddressParameter[] = "phy-address";
+constexpr char kVirtualAddressParameter[] = "virtual-address";
+constexpr char kTransceiverParameter[] = "transceiver-type";
+constexpr char kWakeOnLanParameter[] = "wake-on-lan";
+constexpr char kMessageLevelParameter[] = "message-level";
+constexpr char kSpeedParameter[] = "speed";
+constexpr char kDuplexParameter[] = "duplex";
+constexpr char kAutoParameter[] = "auto";
 
 const int64_t kSpeeds[] = {10,    100,   1000,  2500,  5000,  10000,  20000,  25000,
                            37500, 40000, 50000, 56000, 75000, 100000, 200000, 400000};

@@ -6,14 +6,14 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "ScatterGatherSetting";
-const std::string kValueField = "Value";
+constexpr char kRecordName[] = "ScatterGatherSetting";
+constexpr char kValueField[] = "Value";
 }  // namespace
 
 NicSgGet::NicSgGet() {
     SetDescription("Get scatter-gather settings");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName, kNicField + "," + kValueField);
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kNicField) + "," + kValueField);
 }
 
 std::shared_ptr<NicSgGet> NicSgGet::New() { return std::shared_ptr<NicSgGet>(new NicSgGet()); }

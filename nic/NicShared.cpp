@@ -8,9 +8,9 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-const std::string kNicNameParameter = "nic-name";
-const std::string kPnicParameter = "pnic";
-const std::string kNicField = "NIC";
+constexpr char kNicNameParameter[] = "nic-name";
+constexpr char kPnicParameter[] = "pnic";
+constexpr char kNicField[] = "NIC";
 
 namespace {
 const char* const kMediaNames[] = {
@@ -23,7 +23,7 @@ constexpr int kMediaCount = sizeof(kMediaNames) / sizeof(kMediaNames[0]);
 static_assert(kMediaCount == 39, "one media name per index 0 to 38");
 
 const char* const kPseudoKinds[] = {"USB-NIC", "ACPI-NIC", "PhyDev"};
-const std::string kUnknown = "Unknown";
+constexpr char kUnknown[] = "Unknown";
 }  // namespace
 
 std::string PnicNotFoundMessage(const std::string& name) { return "Pnic with name " + name + " not found"; }

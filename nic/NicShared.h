@@ -17,9 +17,9 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 // Parameter and field names used by many NIC units.
-extern const std::string kNicNameParameter;  // "nic-name"
-extern const std::string kPnicParameter;     // "pnic"
-extern const std::string kNicField;          // "NIC"
+extern const char kNicNameParameter[];  // "nic-name"
+extern const char kPnicParameter[];     // "pnic"
+extern const char kNicField[];          // "NIC"
 
 inline const char* OnOff(bool value) { return value ? "on" : "off"; }
 inline const char* OnOffCapitalised(bool value) { return value ? "On" : "Off"; }

@@ -9,7 +9,7 @@ namespace NetworkNamespace {
 namespace {
 using Software = Kavrel::Network::PnicSoftwareSettings;
 
-const std::string kRecordName = "Settings";
+constexpr char kRecordName[] = "Settings";
 
 // Columns in display order: Geneve is shown after VXLAN although the record keeps it last.
 const struct {
@@ -38,7 +38,7 @@ NicSoftwareList::NicSoftwareList() {
     SetDefaultOutputFormatter("table");
     std::string fields = kNicField;
     for (const auto& column : kColumns) fields += "," + std::string(column.field);
-    SetDefaultOutputParameter("fields:" + kRecordName, fields);
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, fields);
 }
 
 std::shared_ptr<NicSoftwareList> NicSoftwareList::New() {

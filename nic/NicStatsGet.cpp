@@ -9,9 +9,9 @@ namespace NetworkNamespace {
 namespace {
 using Stats = Kavrel::Network::PnicStats;
 
-const std::string kRecordName = "Nic";
-const std::string kNicNameField = "NIC Name";
-const std::string kStatsFailedPrefix = "Unable to get stats for NIC: ";
+constexpr char kRecordName[] = "Nic";
+constexpr char kNicNameField[] = "NIC Name";
+constexpr char kStatsFailedPrefix[] = "Unable to get stats for NIC: ";
 
 // Output fields in display order, each with the counter it shows.
 const struct {
@@ -47,10 +47,10 @@ const struct {
 NicStatsGet::NicStatsGet() {
     SetDescription("Get NIC statistics for a given interface.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter("header:" + kRecordName, "NIC statistics for %NIC Name%");
+    SetDefaultOutputParameter(std::string("header:") + kRecordName, "NIC statistics for %NIC Name%");
     std::string fields;
     for (const auto& counter : kCounters) fields += (fields.empty() ? "" : ",") + std::string(counter.field);
-    SetDefaultOutputParameter("fields:" + kRecordName, fields);
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, fields);
 }
 
 std::shared_ptr<NicStatsGet> NicStatsGet::New() { return std::shared_ptr<NicStatsGet>(new NicStatsGet()); }

@@ -6,14 +6,14 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "TSOSettings";
-const std::string kValueField = "Value";
+constexpr char kRecordName[] = "TSOSettings";
+constexpr char kValueField[] = "Value";
 }  // namespace
 
 NicTsoGet::NicTsoGet() {
     SetDescription("Get TCP segmentation offload settings");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName, kNicField + "," + kValueField);
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kNicField) + "," + kValueField);
 }
 
 std::shared_ptr<NicTsoGet> NicTsoGet::New() { return std::shared_ptr<NicTsoGet>(new NicTsoGet()); }

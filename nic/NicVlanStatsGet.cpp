@@ -9,17 +9,17 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "NIC";
-const std::string kVlanIdField = "VLAN ID";
-const std::string kReceivedField = "Packets received";
-const std::string kSentField = "Packets sent";
+constexpr char kRecordName[] = "NIC";
+constexpr char kVlanIdField[] = "VLAN ID";
+constexpr char kReceivedField[] = "Packets received";
+constexpr char kSentField[] = "Packets sent";
 }  // namespace
 
 NicVlanStatsGet::NicVlanStatsGet() {
     SetDescription("List VLAN statistics for active VLAN's on the NIC.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter("header:" + kRecordName, "VLAN %" + kVlanIdField + "%");
-    SetDefaultOutputParameter("fields:" + kRecordName, kReceivedField + "," + kSentField);
+    SetDefaultOutputParameter(std::string("header:") + kRecordName, std::string("VLAN %") + kVlanIdField + "%");
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kReceivedField) + "," + kSentField);
 }
 
 std::shared_ptr<NicVlanStatsGet> NicVlanStatsGet::New() {

@@ -9,7 +9,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kEnabledParameter = "enabled";
+constexpr char kEnabledParameter[] = "enabled";
 }  // namespace
 
 NicVlanStatsSet::NicVlanStatsSet() { SetDescription("Enable/disable VLAN statistics collection on the NIC."); }

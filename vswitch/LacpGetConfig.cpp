@@ -10,15 +10,15 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "LACP";
-const std::string kDvsNameField = "DVS Name";
-const std::string kLagNameField = "LAG Name";
-const std::string kLagIdField = "LAG ID";
-const std::string kNicsField = "NICs";
-const std::string kEnabledField = "Enabled";
-const std::string kModeField = "Mode";
-const std::string kLoadBalanceField = "Load balance";
-const std::string kDefaultLagName = "default_uplink_pg_lag";
+constexpr char kRecordName[] = "LACP";
+constexpr char kDvsNameField[] = "DVS Name";
+constexpr char kLagNameField[] = "LAG Name";
+constexpr char kLagIdField[] = "LAG ID";
+constexpr char kNicsField[] = "NICs";
+constexpr char kEnabledField[] = "Enabled";
+constexpr char kModeField[] = "Mode";
+constexpr char kLoadBalanceField[] = "Load balance";
+constexpr char kDefaultLagName[] = "default_uplink_pg_lag";
 
 std::string Join(const std::vector<std::string>& names) {
     std::string text;
@@ -49,7 +49,7 @@ std::string SlotNics(const Kavrel::Network::DVSwitch& dvswitch, const Kavrel::Ne
 LacpGetConfig::LacpGetConfig() {
     SetDescription("Get LACP configuration on DVS");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName, "DVS Name,LAG Name,LAG ID,NICs,Enabled,Mode,Load balance");
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, "DVS Name,LAG Name,LAG ID,NICs,Enabled,Mode,Load balance");
 }
 
 std::shared_ptr<LacpGetConfig> LacpGetConfig::New() { return std::shared_ptr<LacpGetConfig>(new LacpGetConfig()); }

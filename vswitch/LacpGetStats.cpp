@@ -8,14 +8,14 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "LACPStats";
-const std::string kDVSwitchField = "DVSwitch";
-const std::string kNicField = "NIC";
-const std::string kLagIdField = "LAG ID";
-const std::string kTxLacpdusField = "Tx LACPDUs";
-const std::string kTxErrorsField = "Tx Errors";
-const std::string kRxLacpdusField = "Rx LACPDUs";
-const std::string kRxErrorsField = "Rx Errors";
+constexpr char kRecordName[] = "LACPStats";
+constexpr char kDVSwitchField[] = "DVSwitch";
+constexpr char kNicField[] = "NIC";
+constexpr char kLagIdField[] = "LAG ID";
+constexpr char kTxLacpdusField[] = "Tx LACPDUs";
+constexpr char kTxErrorsField[] = "Tx Errors";
+constexpr char kRxLacpdusField[] = "Rx LACPDUs";
+constexpr char kRxErrorsField[] = "Rx Errors";
 }  // namespace
 
 LacpGetStats::LacpGetStats() {

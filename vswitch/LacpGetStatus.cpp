@@ -8,27 +8,27 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kLagRecord = "LAG";
-const std::string kNicStatusRecord = "NicStatus";
-const std::string kLocalInfoRecord = "LocalInfo";
-const std::string kPartnerInfoRecord = "PartnerInfo";
+constexpr char kLagRecord[] = "LAG";
+constexpr char kNicStatusRecord[] = "NicStatus";
+constexpr char kLocalInfoRecord[] = "LocalInfo";
+constexpr char kPartnerInfoRecord[] = "PartnerInfo";
 
-const std::string kDVSwitchField = "DVSwitch";
-const std::string kLagIdField = "LAG ID";
-const std::string kModeField = "Mode";
-const std::string kFlagsField = "Flags";
-const std::string kNicListField = "Nic List";
-const std::string kNicField = "Nic";
-const std::string kStateField = "State";
-const std::string kLocalInformationField = "Local Information";
-const std::string kPartnerInformationField = "Partner Information";
-const std::string kPortStateField = "Port State";
-const std::string kAdminKeyField = "Admin Key";
-const std::string kOperKeyField = "Oper Key";
-const std::string kPortPriorityField = "Port Priority";
-const std::string kPortNumberField = "Port Number";
-const std::string kDeviceIdField = "Device ID";
-const std::string kAgeField = "Age";
+constexpr char kDVSwitchField[] = "DVSwitch";
+constexpr char kLagIdField[] = "LAG ID";
+constexpr char kModeField[] = "Mode";
+constexpr char kFlagsField[] = "Flags";
+constexpr char kNicListField[] = "Nic List";
+constexpr char kNicField[] = "Nic";
+constexpr char kStateField[] = "State";
+constexpr char kLocalInformationField[] = "Local Information";
+constexpr char kPartnerInformationField[] = "Partner Information";
+constexpr char kPortStateField[] = "Port State";
+constexpr char kAdminKeyField[] = "Admin Key";
+constexpr char kOperKeyField[] = "Oper Key";
+constexpr char kPortPriorityField[] = "Port Priority";
+constexpr char kPortNumberField[] = "Port Number";
+constexpr char kDeviceIdField[] = "Device ID";
+constexpr char kAgeField[] = "Age";
 
 std::string Columns(std::initializer_list<std::string> names) {
     std::string text;
@@ -105,14 +105,14 @@ RecordPtr NicStatusRecord(const Kavrel::Network::LacpNicRuntime& nic, bool onDpu
 LacpGetStatus::LacpGetStatus() {
     SetDescription("Get LACP status on DVS");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter("header:" + kLagRecord, "%DVSwitch%");
-    SetDefaultOutputParameter("header:" + kNicStatusRecord, "<NONE>");
-    SetDefaultOutputParameter("header:" + kLocalInfoRecord, "<NONE>");
-    SetDefaultOutputParameter("header:" + kPartnerInfoRecord, "<NONE>");
-    SetDefaultOutputParameter("table-columns:" + kLagRecord, kLagColumns);
-    SetDefaultOutputParameter("table-columns:" + kNicStatusRecord, kNicStatusColumns);
-    SetDefaultOutputParameter("table-columns:" + kLocalInfoRecord, kLocalInfoColumns);
-    SetDefaultOutputParameter("table-columns:" + kPartnerInfoRecord, kPartnerInfoColumns);
+    SetDefaultOutputParameter(std::string("header:") + kLagRecord, "%DVSwitch%");
+    SetDefaultOutputParameter(std::string("header:") + kNicStatusRecord, "<NONE>");
+    SetDefaultOutputParameter(std::string("header:") + kLocalInfoRecord, "<NONE>");
+    SetDefaultOutputParameter(std::string("header:") + kPartnerInfoRecord, "<NONE>");
+    SetDefaultOutputParameter(std::string("table-columns:") + kLagRecord, kLagColumns);
+    SetDefaultOutputParameter(std::string("table-columns:") + kNicStatusRecord, kNicStatusColumns);
+    SetDefaultOutputParameter(std::string("table-columns:") + kLocalInfoRecord, kLocalInfoColumns);
+    SetDefaultOutputParameter(std::string("table-columns:") + kPartnerInfoRecord, kPartnerInfoColumns);
 }
 
 std::shared_ptr<LacpGetStatus> LacpGetStatus::New() { return std::shared_ptr<LacpGetStatus>(new LacpGetStatus()); }

@@ -8,10 +8,10 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kTimeoutParameter = "timeout";
-const std::string kNicNameParameter = "nic-name";
-const std::string kLagIdParameter = "lag-id";
-const std::string kCdsParameter = "cds";
+constexpr char kTimeoutParameter[] = "timeout";
+constexpr char kNicNameParameter[] = "nic-name";
+constexpr char kLagIdParameter[] = "lag-id";
+constexpr char kCdsParameter[] = "cds";
 }  // namespace
 
 LacpSetTimeout::LacpSetTimeout() { SetDescription("Set long/short timeout for pnics in one LACP LAG"); }

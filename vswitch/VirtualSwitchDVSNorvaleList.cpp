@@ -9,31 +9,31 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kCdsNameParameter = "cds-name";
-const std::string kRecordName = "CDS";
-const std::string kNameField = "Name";
-const std::string kCdsIdField = "CDS ID";
-const std::string kClassField = "Class";
-const std::string kNumPortsField = "Num Ports";
-const std::string kUsedPortsField = "Used Ports";
-const std::string kConfiguredPortsField = "Configured Ports";
-const std::string kMtuField = "MTU";
-const std::string kCdpStatusField = "CDP Status";
-const std::string kBeaconTimeoutField = "Beacon Timeout";
-const std::string kUplinksField = "Uplinks";
-const std::string kBrandedField = "Norvale Branded";
-const std::string kDVPortField = "DVPort";
-const std::string kDVPortRecordName = "DVPort";
-const std::string kPortIdField = "Port ID";
-const std::string kInUseField = "In Use";
-const std::string kDVPortgroupIdField = "DVPortgroup ID";
-const std::string kClientField = "Client";
+constexpr char kCdsNameParameter[] = "cds-name";
+constexpr char kRecordName[] = "CDS";
+constexpr char kNameField[] = "Name";
+constexpr char kCdsIdField[] = "CDS ID";
+constexpr char kClassField[] = "Class";
+constexpr char kNumPortsField[] = "Num Ports";
+constexpr char kUsedPortsField[] = "Used Ports";
+constexpr char kConfiguredPortsField[] = "Configured Ports";
+constexpr char kMtuField[] = "MTU";
+constexpr char kCdpStatusField[] = "CDP Status";
+constexpr char kBeaconTimeoutField[] = "Beacon Timeout";
+constexpr char kUplinksField[] = "Uplinks";
+constexpr char kBrandedField[] = "Norvale Branded";
+constexpr char kDVPortField[] = "DVPort";
+constexpr char kDVPortRecordName[] = "DVPort";
+constexpr char kPortIdField[] = "Port ID";
+constexpr char kInUseField[] = "In Use";
+constexpr char kDVPortgroupIdField[] = "DVPortgroup ID";
+constexpr char kClientField[] = "Client";
 }  // namespace
 
 VirtualSwitchDVSNorvaleList::VirtualSwitchDVSNorvaleList() {
     SetDescription("List the Norvale Celdra Distributed Switch currently configured on the Talix host.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter("header:" + kRecordName, "%Name%");
+    SetDefaultOutputParameter(std::string("header:") + kRecordName, "%Name%");
     SetDefaultOutputParameter("table-columns",
                               "Name,CDS ID,Class,Num Ports,Used Ports,Configured Ports,MTU,CDP Status,Beacon Timeout,"
                               "Uplinks,Norvale Branded,DVPort");

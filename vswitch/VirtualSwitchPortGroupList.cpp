@@ -8,17 +8,17 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "PortGroup";
-const std::string kNameField = "Name";
-const std::string kVirtualSwitchField = "Virtual Switch";
-const std::string kActiveClientsField = "Active Clients";
-const std::string kVlanIdField = "VLAN ID";
+constexpr char kRecordName[] = "PortGroup";
+constexpr char kNameField[] = "Name";
+constexpr char kVirtualSwitchField[] = "Virtual Switch";
+constexpr char kActiveClientsField[] = "Active Clients";
+constexpr char kVlanIdField[] = "VLAN ID";
 }  // namespace
 
 VirtualSwitchPortGroupList::VirtualSwitchPortGroupList() {
     SetDescription("List all of the port groups currently on the system.");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:" + kRecordName, "Name,Virtual Switch,Active Clients,VLAN ID");
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, "Name,Virtual Switch,Active Clients,VLAN ID");
 }
 
 std::shared_ptr<VirtualSwitchPortGroupList> VirtualSwitchPortGroupList::New() {

@@ -7,20 +7,20 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "PortGroupFailoverPolicy";
-const std::string kOverrideLoadBalancingField = "Override Vswitch Load Balancing";
-const std::string kOverrideFailureDetectionField = "Override Vswitch Network Failure Detection";
-const std::string kOverrideNotifySwitchesField = "Override Vswitch Notify Switches";
-const std::string kOverrideFailbackField = "Override Vswitch Failback";
-const std::string kOverrideUplinksField = "Override Vswitch Uplinks";
+constexpr char kRecordName[] = "PortGroupFailoverPolicy";
+constexpr char kOverrideLoadBalancingField[] = "Override Vswitch Load Balancing";
+constexpr char kOverrideFailureDetectionField[] = "Override Vswitch Network Failure Detection";
+constexpr char kOverrideNotifySwitchesField[] = "Override Vswitch Notify Switches";
+constexpr char kOverrideFailbackField[] = "Override Vswitch Failback";
+constexpr char kOverrideUplinksField[] = "Override Vswitch Uplinks";
 }  // namespace
 
 VirtualSwitchPortGroupPolicyFailoverGet::VirtualSwitchPortGroupPolicyFailoverGet() {
     SetDescription("Get the network failover policy settings governing the given port group");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter("header:" + kRecordName, "<NONE>");
+    SetDefaultOutputParameter(std::string("header:") + kRecordName, "<NONE>");
     SetDefaultOutputParameter(
-        "fields:" + kRecordName,
+        std::string("fields:") + kRecordName,
         "Load Balancing,Network Failure Detection,Notify Switches,Failback,Active Adapters,Standby Adapters,Unused "
         "Adapters,Override Vswitch Load Balancing,Override Vswitch Network Failure Detection,Override Vswitch Notify "
         "Switches,Override Vswitch Failback,Override Vswitch Uplinks");

@@ -7,17 +7,17 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "PortGroupSecurityPolicy";
-const std::string kOverridePromiscuousField = "Override Vswitch Allow Promiscuous";
-const std::string kOverrideMacChangeField = "Override Vswitch Allow MAC Address Change";
-const std::string kOverrideForgedTransmitsField = "Override Vswitch Allow Forged Transmits";
+constexpr char kRecordName[] = "PortGroupSecurityPolicy";
+constexpr char kOverridePromiscuousField[] = "Override Vswitch Allow Promiscuous";
+constexpr char kOverrideMacChangeField[] = "Override Vswitch Allow MAC Address Change";
+constexpr char kOverrideForgedTransmitsField[] = "Override Vswitch Allow Forged Transmits";
 }  // namespace
 
 VirtualSwitchPortGroupPolicySecurityGet::VirtualSwitchPortGroupPolicySecurityGet() {
     SetDescription("Get the Security Policy governing the given port group. ");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter("header:" + kRecordName, "<NONE>");
-    SetDefaultOutputParameter("fields:" + kRecordName,
+    SetDefaultOutputParameter(std::string("header:") + kRecordName, "<NONE>");
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName,
                               "Allow Promiscuous,Allow MAC Address Change,Allow Forged Transmits,Override Vswitch "
                               "Allow Promiscuous,Override Vswitch Allow MAC Address Change,Override Vswitch Allow "
                               "Forged Transmits");

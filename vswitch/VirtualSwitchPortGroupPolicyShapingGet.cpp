@@ -7,23 +7,23 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "PortGroupTrafficShapingPolicy";
-const std::string kOverrideEnabledField = "Override Vswitch Enabled";
-const std::string kOverrideAverageField = "Override Vswitch Average Bandwidth";
-const std::string kOverridePeakField = "Override Vswitch Peak Bandwidth";
-const std::string kOverrideBurstField = "Override Vswitch Burst Size";
+constexpr char kRecordName[] = "PortGroupTrafficShapingPolicy";
+constexpr char kOverrideEnabledField[] = "Override Vswitch Enabled";
+constexpr char kOverrideAverageField[] = "Override Vswitch Average Bandwidth";
+constexpr char kOverridePeakField[] = "Override Vswitch Peak Bandwidth";
+constexpr char kOverrideBurstField[] = "Override Vswitch Burst Size";
 }  // namespace
 
 VirtualSwitchPortGroupPolicyShapingGet::VirtualSwitchPortGroupPolicyShapingGet() {
     SetDescription("Get the network shaping policy settings governing the given port group");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter("header:" + kRecordName, "<NONE>");
-    SetDefaultOutputParameter("fields:" + kRecordName,
+    SetDefaultOutputParameter(std::string("header:") + kRecordName, "<NONE>");
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName,
                               "Enabled,Average Bandwidth,Peak Bandwidth,Burst Size,Override Vswitch Enabled,Override "
                               "Vswitch Average Bandwidth,Override Vswitch Peak Bandwidth,Override Vswitch Burst Size");
-    SetDefaultOutputParameter("units:" + kRecordName + "." + kAverageBandwidthField, "Kbps");
-    SetDefaultOutputParameter("units:" + kRecordName + "." + kPeakBandwidthField, "Kbps");
-    SetDefaultOutputParameter("units:" + kRecordName + "." + kBurstSizeField, "Kib");
+    SetDefaultOutputParameter(std::string("units:") + kRecordName + "." + kAverageBandwidthField, "Kbps");
+    SetDefaultOutputParameter(std::string("units:") + kRecordName + "." + kPeakBandwidthField, "Kbps");
+    SetDefaultOutputParameter(std::string("units:") + kRecordName + "." + kBurstSizeField, "Kib");
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet> VirtualSwitchPortGroupPolicyShapingGet::New() {

@@ -7,7 +7,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kVlanIdParameter = "vlan-id";
+constexpr char kVlanIdParameter[] = "vlan-id";
 }  // namespace
 
 VirtualSwitchPortGroupSet::VirtualSwitchPortGroupSet() { SetDescription("Set the vlan id for the given port group"); }

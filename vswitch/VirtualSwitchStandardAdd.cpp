@@ -8,7 +8,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kPortsParameter = "ports";
+constexpr char kPortsParameter[] = "ports";
 }  // namespace
 
 VirtualSwitchStandardAdd::VirtualSwitchStandardAdd() {

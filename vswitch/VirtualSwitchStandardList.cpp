@@ -8,27 +8,27 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "VirtualSwitch";
-const std::string kNameField = "Name";
-const std::string kClassField = "Class";
-const std::string kNumPortsField = "Num Ports";
-const std::string kUsedPortsField = "Used Ports";
-const std::string kConfiguredPortsField = "Configured Ports";
-const std::string kMtuField = "MTU";
-const std::string kCdpStatusField = "CDP Status";
-const std::string kBeaconEnabledField = "Beacon Enabled";
-const std::string kBeaconIntervalField = "Beacon Interval";
-const std::string kBeaconThresholdField = "Beacon Threshold";
-const std::string kBeaconRequiredByField = "Beacon Required By";
-const std::string kUplinksField = "Uplinks";
-const std::string kPortgroupsField = "Portgroups";
+constexpr char kRecordName[] = "VirtualSwitch";
+constexpr char kNameField[] = "Name";
+constexpr char kClassField[] = "Class";
+constexpr char kNumPortsField[] = "Num Ports";
+constexpr char kUsedPortsField[] = "Used Ports";
+constexpr char kConfiguredPortsField[] = "Configured Ports";
+constexpr char kMtuField[] = "MTU";
+constexpr char kCdpStatusField[] = "CDP Status";
+constexpr char kBeaconEnabledField[] = "Beacon Enabled";
+constexpr char kBeaconIntervalField[] = "Beacon Interval";
+constexpr char kBeaconThresholdField[] = "Beacon Threshold";
+constexpr char kBeaconRequiredByField[] = "Beacon Required By";
+constexpr char kUplinksField[] = "Uplinks";
+constexpr char kPortgroupsField[] = "Portgroups";
 }  // namespace
 
 VirtualSwitchStandardList::VirtualSwitchStandardList() {
     SetDescription("List the virtual switches current on the Talix host.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter("header:" + kRecordName, "%Name%");
-    SetDefaultOutputParameter("fields:" + kRecordName,
+    SetDefaultOutputParameter(std::string("header:") + kRecordName, "%Name%");
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName,
                               "Name,Class,Num Ports,Used Ports,Configured Ports,MTU,CDP Status,Beacon Enabled,"
                               "Beacon Interval,Beacon Threshold,Beacon Required By,Uplinks,Portgroups");
 }

@@ -7,14 +7,14 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "VirtualSwitchFailoverPolicy";
+constexpr char kRecordName[] = "VirtualSwitchFailoverPolicy";
 }  // namespace
 
 VirtualSwitchStandardPolicyFailoverGet::VirtualSwitchStandardPolicyFailoverGet() {
     SetDescription("Get the failover policy settings governing the given virtual switch");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter("header:" + kRecordName, "<NONE>");
-    SetDefaultOutputParameter("fields:" + kRecordName,
+    SetDefaultOutputParameter(std::string("header:") + kRecordName, "<NONE>");
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName,
                               "Load Balancing,Network Failure Detection,Notify Switches,Failback,Active Adapters,"
                               "Standby Adapters,Unused Adapters");
 }

@@ -7,14 +7,14 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "VirtualSwitchSecurityPolicy";
+constexpr char kRecordName[] = "VirtualSwitchSecurityPolicy";
 }  // namespace
 
 VirtualSwitchStandardPolicySecurityGet::VirtualSwitchStandardPolicySecurityGet() {
     SetDescription("Get the Security Policy governing the given virtual switch.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter("header:" + kRecordName, "<NONE>");
-    SetDefaultOutputParameter("fields:" + kRecordName,
+    SetDefaultOutputParameter(std::string("header:") + kRecordName, "<NONE>");
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName,
                               "Allow Promiscuous,Allow MAC Address Change,Allow Forged Transmits");
 }
 

@@ -7,17 +7,17 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kRecordName = "VirtualSwitchTrafficShapingPolicy";
+constexpr char kRecordName[] = "VirtualSwitchTrafficShapingPolicy";
 }  // namespace
 
 VirtualSwitchStandardPolicyShapingGet::VirtualSwitchStandardPolicyShapingGet() {
     SetDescription("Get the shaping policy settings for the given virtual switch");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter("header:" + kRecordName, "<NONE>");
-    SetDefaultOutputParameter("fields:" + kRecordName, "Enabled,Average Bandwidth,Peak Bandwidth,Burst Size");
-    SetDefaultOutputParameter("units:" + kRecordName + "." + kAverageBandwidthField, "Kbps");
-    SetDefaultOutputParameter("units:" + kRecordName + "." + kPeakBandwidthField, "Kbps");
-    SetDefaultOutputParameter("units:" + kRecordName + "." + kBurstSizeField, "Kib");
+    SetDefaultOutputParameter(std::string("header:") + kRecordName, "<NONE>");
+    SetDefaultOutputParameter(std::string("fields:") + kRecordName, "Enabled,Average Bandwidth,Peak Bandwidth,Burst Size");
+    SetDefaultOutputParameter(std::string("units:") + kRecordName + "." + kAverageBandwidthField, "Kbps");
+    SetDefaultOutputParameter(std::string("units:") + kRecordName + "." + kPeakBandwidthField, "Kbps");
+    SetDefaultOutputParameter(std::string("units:") + kRecordName + "." + kBurstSizeField, "Kib");
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicyShapingGet> VirtualSwitchStandardPolicyShapingGet::New() {

@@ -8,8 +8,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kMtuParameter = "mtu";
-const std::string kCdpStatusParameter = "cdp-status";
+constexpr char kMtuParameter[] = "mtu";
+constexpr char kCdpStatusParameter[] = "cdp-status";
 }  // namespace
 
 VirtualSwitchStandardSet::VirtualSwitchStandardSet() {

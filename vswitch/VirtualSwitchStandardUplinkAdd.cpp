@@ -8,7 +8,7 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-const std::string kUplinkNameParameter = "uplink-name";
+constexpr char kUplinkNameParameter[] = "uplink-name";
 }  // namespace
 
 VirtualSwitchStandardUplinkAdd::VirtualSwitchStandardUplinkAdd() {

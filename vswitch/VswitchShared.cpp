@@ -43,16 +43,16 @@ void* LoadBesidePlugin(const char* name) {
     }
     return dlopen(name, RTLD_LAZY | RTLD_LOCAL);
 }
-const std::string kLoadBalancingParameter = "load-balancing";
-const std::string kFailureDetectionParameter = "failure-detection";
-const std::string kNotifySwitchesParameter = "notify-switches";
-const std::string kFailbackParameter = "failback";
-const std::string kActiveUplinksParameter = "active-uplinks";
-const std::string kStandbyUplinksParameter = "standby-uplinks";
-const std::string kEnabledParameter = "enabled";
-const std::string kAvgBandwidthParameter = "avg-bandwidth";
-const std::string kPeakBandwidthParameter = "peak-bandwidth";
-const std::string kBurstSizeParameter = "burst-size";
+constexpr char kLoadBalancingParameter[] = "load-balancing";
+constexpr char kFailureDetectionParameter[] = "failure-detection";
+constexpr char kNotifySwitchesParameter[] = "notify-switches";
+constexpr char kFailbackParameter[] = "failback";
+constexpr char kActiveUplinksParameter[] = "active-uplinks";
+constexpr char kStandbyUplinksParameter[] = "standby-uplinks";
+constexpr char kEnabledParameter[] = "enabled";
+constexpr char kAvgBandwidthParameter[] = "avg-bandwidth";
+constexpr char kPeakBandwidthParameter[] = "peak-bandwidth";
+constexpr char kBurstSizeParameter[] = "burst-size";
 
 const char kIphashHelp[] = "Route based on hashing the src and destination IP addresses";
 const char kMacHelp[] = "Route based on the MAC address of the packet source.";

@@ -15,39 +15,39 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-static const std::string kVswitchNameParameter = "vswitch-name";
-static const std::string kPortgroupNameParameter = "portgroup-name";
-static const std::string kTypeParameter = "type";
-static const std::string kUseVswitchParameter = "use-vswitch";
-static const std::string kAllowPromiscuousParameter = "allow-promiscuous";
-static const std::string kAllowMacChangeParameter = "allow-mac-change";
-static const std::string kAllowForgedTransmitsParameter = "allow-forged-transmits";
-static const std::string kUseVswitchDescription =
+constexpr char kVswitchNameParameter[] = "vswitch-name";
+constexpr char kPortgroupNameParameter[] = "portgroup-name";
+constexpr char kTypeParameter[] = "type";
+constexpr char kUseVswitchParameter[] = "use-vswitch";
+constexpr char kAllowPromiscuousParameter[] = "allow-promiscuous";
+constexpr char kAllowMacChangeParameter[] = "allow-mac-change";
+constexpr char kAllowForgedTransmitsParameter[] = "allow-forged-transmits";
+constexpr char kUseVswitchDescription[] =
     "Reset all values for this policy to use parent virtual switch's settings instead of overriding the settings for "
     "the port group. Using this in conjunction with other settings will first reset all of the fields to use the "
     "virtual switch setting and then apply the other options after the reset.";
-static const std::string kAllowPromiscuousDescription = "Allow ports on the virtual switch to enter promiscuous mode.";
-static const std::string kAllowMacChangeDescription = "Allow ports on the virtual switch to change their MAC address.";
-static const std::string kAllowForgedTransmitsDescription =
+constexpr char kAllowPromiscuousDescription[] = "Allow ports on the virtual switch to enter promiscuous mode.";
+constexpr char kAllowMacChangeDescription[] = "Allow ports on the virtual switch to change their MAC address.";
+constexpr char kAllowForgedTransmitsDescription[] =
     "Allow ports on the virtual switch to send packets with forged source information.";
 
 // Record fields the failover, security and shaping records share.
-static const std::string kLoadBalancingField = "Load Balancing";
-static const std::string kFailureDetectionField = "Network Failure Detection";
-static const std::string kNotifySwitchesField = "Notify Switches";
-static const std::string kFailbackField = "Failback";
-static const std::string kActiveAdaptersField = "Active Adapters";
-static const std::string kStandbyAdaptersField = "Standby Adapters";
-static const std::string kUnusedAdaptersField = "Unused Adapters";
-static const std::string kAllowPromiscuousField = "Allow Promiscuous";
-static const std::string kAllowMacChangeField = "Allow MAC Address Change";
-static const std::string kAllowForgedTransmitsField = "Allow Forged Transmits";
-static const std::string kShapingEnabledField = "Enabled";
-static const std::string kAverageBandwidthField = "Average Bandwidth";
-static const std::string kPeakBandwidthField = "Peak Bandwidth";
-static const std::string kBurstSizeField = "Burst Size";
+constexpr char kLoadBalancingField[] = "Load Balancing";
+constexpr char kFailureDetectionField[] = "Network Failure Detection";
+constexpr char kNotifySwitchesField[] = "Notify Switches";
+constexpr char kFailbackField[] = "Failback";
+constexpr char kActiveAdaptersField[] = "Active Adapters";
+constexpr char kStandbyAdaptersField[] = "Standby Adapters";
+constexpr char kUnusedAdaptersField[] = "Unused Adapters";
+constexpr char kAllowPromiscuousField[] = "Allow Promiscuous";
+constexpr char kAllowMacChangeField[] = "Allow MAC Address Change";
+constexpr char kAllowForgedTransmitsField[] = "Allow Forged Transmits";
+constexpr char kShapingEnabledField[] = "Enabled";
+constexpr char kAverageBandwidthField[] = "Average Bandwidth";
+constexpr char kPeakBandwidthField[] = "Peak Bandwidth";
+constexpr char kBurstSizeField[] = "Burst Size";
 
-static const std::string kInvalidTypeMessage = "Invalid type value, should be 'system'.";
+constexpr char kInvalidTypeMessage[] = "Invalid type value, should be 'system'.";
 
 // Port group add and remove name a switch the host does not have.
 inline std::string UnknownVirtualSwitchMessage(const std::string& name) {
@@ -101,8 +101,8 @@ std::vector<std::string> PhysicalUplinks(const std::vector<std::string>& uplinks
                                          const std::vector<std::string>& nicNames);
 
 // LACP: the switches a query covers, and the decoding of the host's numbers.
-static const std::string kDvsParameter = "dvs";
-static const std::string kDvsDescription = "The name of DVS to get configuration on";
+constexpr char kDvsParameter[] = "dvs";
+constexpr char kDvsDescription[] = "The name of DVS to get configuration on";
 // With a name, the one switch of that name (none when unknown); without, every
 // distributed switch, opaque ones last. False after adding the message when
 // the host has no distributed switch at all.
