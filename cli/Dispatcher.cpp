@@ -50,14 +50,20 @@ int TerminalWidth() {
     return 80;
 }
 
-void CollectCommands(const NamespaceNode& node, const std::string& prefix, std::vector<std::string>& paths) {
+// Calls visit with the path of every command below node, in tree order; one
+// path buffer serves the whole walk.
+template <typename Visit>
+void VisitCommandPaths(const NamespaceNode& node, std::string& path, const Visit& visit) {
     for (const auto& child : node.GetChildren()) {
-        std::string path = prefix.empty() ? child.first : prefix + " " + child.first;
+        const size_t mark = path.size();
+        if (mark != 0) path += ' ';
+        path += child.first;
         if (child.second->GetType() == NODE_COMMAND) {
-            paths.push_back(path);
+            visit(path);
         } else {
-            CollectCommands(*child.second, path, paths);
+            VisitCommandPaths(*child.second, path, visit);
         }
+        path.resize(mark);
     }
 }
 
@@ -95,7 +101,8 @@ void Dispatcher::RegisterPlugin(AutoCliRegisterNamespacesFn registerNamespaces) 
 
 std::vector<std::string> Dispatcher::ListCommands() const {
     std::vector<std::string> paths;
-    CollectCommands(*root_, "", paths);
+    std::string path;
+    VisitCommandPaths(*root_, path, [&paths](const std::string& command) { paths.push_back(command); });
     return paths;
 }
 
@@ -161,7 +168,13 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
             return EXIT_OK;
         }
         if (word == "--list-commands") {
-            for (const auto& path : ListCommands()) out << path << "\n";
+            std::string listing;
+            std::string path;
+            VisitCommandPaths(*root_, path, [&listing](const std::string& command) {
+                listing += command;
+                listing += '\n';
+            });
+            out.write(listing.data(), static_cast<std::streamsize>(listing.size()));
             return EXIT_OK;
         }
         if (word == "--complete") {
