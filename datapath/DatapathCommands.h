@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
 namespace NorvaleCli {
@@ -10,8 +11,8 @@ namespace NetworkNamespace {
 
 class MulticastGroupList : public virtual Parvik::AutoCli::Command {
 public:
-    MulticastGroupList();
-    static std::shared_ptr<MulticastGroupList> New();
+    TALIX_LOAD_TIME MulticastGroupList();
+    TALIX_LOAD_TIME static std::shared_ptr<MulticastGroupList> New();
     virtual ~MulticastGroupList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -22,8 +23,8 @@ public:
 
 class SriovNicList : public virtual Parvik::AutoCli::Command {
 public:
-    SriovNicList();
-    static std::shared_ptr<SriovNicList> New();
+    TALIX_LOAD_TIME SriovNicList();
+    TALIX_LOAD_TIME static std::shared_ptr<SriovNicList> New();
     virtual ~SriovNicList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -34,8 +35,8 @@ public:
 
 class VfList : public virtual Parvik::AutoCli::Command {
 public:
-    VfList();
-    static std::shared_ptr<VfList> New();
+    TALIX_LOAD_TIME VfList();
+    TALIX_LOAD_TIME static std::shared_ptr<VfList> New();
     virtual ~VfList();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -46,8 +47,8 @@ public:
 
 class VfStats : public virtual Parvik::AutoCli::Command {
 public:
-    VfStats();
-    static std::shared_ptr<VfStats> New();
+    TALIX_LOAD_TIME VfStats();
+    TALIX_LOAD_TIME static std::shared_ptr<VfStats> New();
     virtual ~VfStats();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -58,8 +59,8 @@ public:
 
 class PortStatsGet : public virtual Parvik::AutoCli::Command {
 public:
-    PortStatsGet();
-    static std::shared_ptr<PortStatsGet> New();
+    TALIX_LOAD_TIME PortStatsGet();
+    TALIX_LOAD_TIME static std::shared_ptr<PortStatsGet> New();
     virtual ~PortStatsGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -70,8 +71,8 @@ public:
 
 class PortFilterStatsGet : public virtual Parvik::AutoCli::Command {
 public:
-    PortFilterStatsGet();
-    static std::shared_ptr<PortFilterStatsGet> New();
+    TALIX_LOAD_TIME PortFilterStatsGet();
+    TALIX_LOAD_TIME static std::shared_ptr<PortFilterStatsGet> New();
     virtual ~PortFilterStatsGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -82,8 +83,8 @@ public:
 
 class VMList : public virtual Parvik::AutoCli::Command {
 public:
-    VMList();
-    static std::shared_ptr<VMList> New();
+    TALIX_LOAD_TIME VMList();
+    TALIX_LOAD_TIME static std::shared_ptr<VMList> New();
     virtual ~VMList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -94,8 +95,8 @@ public:
 
 class VMPortList : public virtual Parvik::AutoCli::Command {
 public:
-    VMPortList();
-    static std::shared_ptr<VMPortList> New();
+    TALIX_LOAD_TIME VMPortList();
+    TALIX_LOAD_TIME static std::shared_ptr<VMPortList> New();
     virtual ~VMPortList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -106,8 +107,8 @@ public:
 
 class EnsMaxlcoresGet : public Parvik::AutoCli::Command {
 public:
-    EnsMaxlcoresGet();
-    static std::shared_ptr<EnsMaxlcoresGet> New();
+    TALIX_LOAD_TIME EnsMaxlcoresGet();
+    TALIX_LOAD_TIME static std::shared_ptr<EnsMaxlcoresGet> New();
     ~EnsMaxlcoresGet() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -117,8 +118,8 @@ public:
 
 class EnsMaxlcoresSet : public Parvik::AutoCli::Command {
 public:
-    EnsMaxlcoresSet();
-    static std::shared_ptr<EnsMaxlcoresSet> New();
+    TALIX_LOAD_TIME EnsMaxlcoresSet();
+    TALIX_LOAD_TIME static std::shared_ptr<EnsMaxlcoresSet> New();
     ~EnsMaxlcoresSet() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -128,8 +129,8 @@ public:
 
 class EnsLcoreAdd : public Parvik::AutoCli::Command {
 public:
-    EnsLcoreAdd();
-    static std::shared_ptr<EnsLcoreAdd> New();
+    TALIX_LOAD_TIME EnsLcoreAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreAdd> New();
     ~EnsLcoreAdd() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -139,8 +140,8 @@ public:
 
 class EnsLcoreRemove : public Parvik::AutoCli::Command {
 public:
-    EnsLcoreRemove();
-    static std::shared_ptr<EnsLcoreRemove> New();
+    TALIX_LOAD_TIME EnsLcoreRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreRemove> New();
     ~EnsLcoreRemove() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -150,8 +151,8 @@ public:
 
 class EnsLcoreList : public Parvik::AutoCli::Command {
 public:
-    EnsLcoreList();
-    static std::shared_ptr<EnsLcoreList> New();
+    TALIX_LOAD_TIME EnsLcoreList();
+    TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~EnsLcoreList() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -162,8 +163,8 @@ public:
 
 class EnsLcoreSwitchGet : public Parvik::AutoCli::Command {
 public:
-    EnsLcoreSwitchGet();
-    static std::shared_ptr<EnsLcoreSwitchGet> New();
+    TALIX_LOAD_TIME EnsLcoreSwitchGet();
+    TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreSwitchGet> New();
     ~EnsLcoreSwitchGet() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -173,8 +174,8 @@ public:
 
 class EnsLcoreSwitchAdd : public Parvik::AutoCli::Command {
 public:
-    EnsLcoreSwitchAdd();
-    static std::shared_ptr<EnsLcoreSwitchAdd> New();
+    TALIX_LOAD_TIME EnsLcoreSwitchAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreSwitchAdd> New();
     ~EnsLcoreSwitchAdd() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -184,8 +185,8 @@ public:
 
 class EnsLcoreSwitchRemove : public Parvik::AutoCli::Command {
 public:
-    EnsLcoreSwitchRemove();
-    static std::shared_ptr<EnsLcoreSwitchRemove> New();
+    TALIX_LOAD_TIME EnsLcoreSwitchRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreSwitchRemove> New();
     ~EnsLcoreSwitchRemove() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -195,8 +196,8 @@ public:
 
 class EnsLcoreAffinityGet : public Parvik::AutoCli::Command {
 public:
-    EnsLcoreAffinityGet();
-    static std::shared_ptr<EnsLcoreAffinityGet> New();
+    TALIX_LOAD_TIME EnsLcoreAffinityGet();
+    TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreAffinityGet> New();
     ~EnsLcoreAffinityGet() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -206,8 +207,8 @@ public:
 
 class EnsLcoreAffinitySet : public Parvik::AutoCli::Command {
 public:
-    EnsLcoreAffinitySet();
-    static std::shared_ptr<EnsLcoreAffinitySet> New();
+    TALIX_LOAD_TIME EnsLcoreAffinitySet();
+    TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreAffinitySet> New();
     ~EnsLcoreAffinitySet() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;

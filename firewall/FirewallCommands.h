@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
 namespace NorvaleCli {
@@ -10,8 +11,8 @@ namespace NetworkNamespace {
 
 class FirewallGet : public virtual Parvik::AutoCli::Command {
 public:
-    FirewallGet();
-    static std::shared_ptr<FirewallGet> New();
+    TALIX_LOAD_TIME FirewallGet();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual ~FirewallGet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -22,8 +23,8 @@ public:
 
 class FirewallSet : public virtual Parvik::AutoCli::Command {
 public:
-    FirewallSet();
-    static std::shared_ptr<FirewallSet> New();
+    TALIX_LOAD_TIME FirewallSet();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallSet> New();
     virtual ~FirewallSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -33,8 +34,8 @@ public:
 
 class FirewallLoad : public virtual Parvik::AutoCli::Command {
 public:
-    FirewallLoad();
-    static std::shared_ptr<FirewallLoad> New();
+    TALIX_LOAD_TIME FirewallLoad();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallLoad> New();
     virtual ~FirewallLoad();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -44,8 +45,8 @@ public:
 
 class FirewallRefresh : public virtual Parvik::AutoCli::Command {
 public:
-    FirewallRefresh();
-    static std::shared_ptr<FirewallRefresh> New();
+    TALIX_LOAD_TIME FirewallRefresh();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRefresh> New();
     virtual ~FirewallRefresh();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -55,8 +56,8 @@ public:
 
 class FirewallUnload : public virtual Parvik::AutoCli::Command {
 public:
-    FirewallUnload();
-    static std::shared_ptr<FirewallUnload> New();
+    TALIX_LOAD_TIME FirewallUnload();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallUnload> New();
     virtual ~FirewallUnload();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -66,8 +67,8 @@ public:
 
 class FirewallRulesetList : public virtual Parvik::AutoCli::Command {
 public:
-    FirewallRulesetList();
-    static std::shared_ptr<FirewallRulesetList> New();
+    TALIX_LOAD_TIME FirewallRulesetList();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetList> New();
     virtual ~FirewallRulesetList();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -78,8 +79,8 @@ public:
 
 class FirewallRulesetSet : public virtual Parvik::AutoCli::Command {
 public:
-    FirewallRulesetSet();
-    static std::shared_ptr<FirewallRulesetSet> New();
+    TALIX_LOAD_TIME FirewallRulesetSet();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetSet> New();
     virtual ~FirewallRulesetSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -89,8 +90,8 @@ public:
 
 class FirewallRulesetClientGet : public Parvik::AutoCli::Command {
 public:
-    FirewallRulesetClientGet();
-    static std::shared_ptr<FirewallRulesetClientGet> New();
+    TALIX_LOAD_TIME FirewallRulesetClientGet();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetClientGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~FirewallRulesetClientGet() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -101,8 +102,8 @@ public:
 
 class FirewallRulesetClientAdd : public Parvik::AutoCli::Command {
 public:
-    FirewallRulesetClientAdd();
-    static std::shared_ptr<FirewallRulesetClientAdd> New();
+    TALIX_LOAD_TIME FirewallRulesetClientAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetClientAdd> New();
     ~FirewallRulesetClientAdd() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -112,8 +113,8 @@ public:
 
 class FirewallRulesetClientRemove : public Parvik::AutoCli::Command {
 public:
-    FirewallRulesetClientRemove();
-    static std::shared_ptr<FirewallRulesetClientRemove> New();
+    TALIX_LOAD_TIME FirewallRulesetClientRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetClientRemove> New();
     ~FirewallRulesetClientRemove() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -123,8 +124,8 @@ public:
 
 class FirewallRulesetRuleList : public virtual Parvik::AutoCli::Command {
 public:
-    FirewallRulesetRuleList();
-    static std::shared_ptr<FirewallRulesetRuleList> New();
+    TALIX_LOAD_TIME FirewallRulesetRuleList();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetRuleList> New();
     virtual ~FirewallRulesetRuleList();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -135,8 +136,8 @@ public:
 
 class FirewallRulesetAllowedipList : public virtual Parvik::AutoCli::Command {
 public:
-    FirewallRulesetAllowedipList();
-    static std::shared_ptr<FirewallRulesetAllowedipList> New();
+    TALIX_LOAD_TIME FirewallRulesetAllowedipList();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetAllowedipList> New();
     virtual ~FirewallRulesetAllowedipList();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -147,8 +148,8 @@ public:
 
 class FirewallRulesetAllowedipAdd : public virtual Parvik::AutoCli::Command {
 public:
-    FirewallRulesetAllowedipAdd();
-    static std::shared_ptr<FirewallRulesetAllowedipAdd> New();
+    TALIX_LOAD_TIME FirewallRulesetAllowedipAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetAllowedipAdd> New();
     virtual ~FirewallRulesetAllowedipAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -158,8 +159,8 @@ public:
 
 class FirewallRulesetAllowedipRemove : public virtual Parvik::AutoCli::Command {
 public:
-    FirewallRulesetAllowedipRemove();
-    static std::shared_ptr<FirewallRulesetAllowedipRemove> New();
+    TALIX_LOAD_TIME FirewallRulesetAllowedipRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetAllowedipRemove> New();
     virtual ~FirewallRulesetAllowedipRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
 namespace NorvaleCli {
@@ -10,8 +11,8 @@ namespace NetworkNamespace {
 
 class IpInterfaceAdd : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceAdd();
-    static std::shared_ptr<IpInterfaceAdd> New();
+    TALIX_LOAD_TIME IpInterfaceAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpInterfaceAdd();
@@ -21,8 +22,8 @@ public:
 
 class IpInterfaceRemove : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceRemove();
-    static std::shared_ptr<IpInterfaceRemove> New();
+    TALIX_LOAD_TIME IpInterfaceRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpInterfaceRemove();
@@ -32,8 +33,8 @@ public:
 
 class IpInterfaceList : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceList();
-    static std::shared_ptr<IpInterfaceList> New();
+    TALIX_LOAD_TIME IpInterfaceList();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceList> New();
     virtual ~IpInterfaceList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -44,8 +45,8 @@ public:
 
 class IpInterfaceSet : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceSet();
-    static std::shared_ptr<IpInterfaceSet> New();
+    TALIX_LOAD_TIME IpInterfaceSet();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceSet> New();
     virtual ~IpInterfaceSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -55,8 +56,8 @@ public:
 
 class IpInterfaceIpv4Get : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceIpv4Get();
-    static std::shared_ptr<IpInterfaceIpv4Get> New();
+    TALIX_LOAD_TIME IpInterfaceIpv4Get();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv4Get> New();
     virtual ~IpInterfaceIpv4Get();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -67,8 +68,8 @@ public:
 
 class IpInterfaceIpv4Set : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceIpv4Set();
-    static std::shared_ptr<IpInterfaceIpv4Set> New();
+    TALIX_LOAD_TIME IpInterfaceIpv4Set();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv4Set> New();
     virtual ~IpInterfaceIpv4Set();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -78,8 +79,8 @@ public:
 
 class IpInterfaceIpv6Set : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceIpv6Set();
-    static std::shared_ptr<IpInterfaceIpv6Set> New();
+    TALIX_LOAD_TIME IpInterfaceIpv6Set();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6Set> New();
     virtual ~IpInterfaceIpv6Set();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -89,8 +90,8 @@ public:
 
 class IpInterfaceIpv6Get : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceIpv6Get();
-    static std::shared_ptr<IpInterfaceIpv6Get> New();
+    TALIX_LOAD_TIME IpInterfaceIpv6Get();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6Get> New();
     virtual ~IpInterfaceIpv6Get();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -101,8 +102,8 @@ public:
 
 class IpInterfaceIpv6AddressList : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceIpv6AddressList();
-    static std::shared_ptr<IpInterfaceIpv6AddressList> New();
+    TALIX_LOAD_TIME IpInterfaceIpv6AddressList();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6AddressList> New();
     virtual ~IpInterfaceIpv6AddressList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -113,8 +114,8 @@ public:
 
 class IpInterfaceIpv6AddressAdd : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceIpv6AddressAdd();
-    static std::shared_ptr<IpInterfaceIpv6AddressAdd> New();
+    TALIX_LOAD_TIME IpInterfaceIpv6AddressAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6AddressAdd> New();
     virtual ~IpInterfaceIpv6AddressAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -124,8 +125,8 @@ public:
 
 class IpInterfaceIpv6AddressRemove : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceIpv6AddressRemove();
-    static std::shared_ptr<IpInterfaceIpv6AddressRemove> New();
+    TALIX_LOAD_TIME IpInterfaceIpv6AddressRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6AddressRemove> New();
     virtual ~IpInterfaceIpv6AddressRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -135,8 +136,8 @@ public:
 
 class IpInterfaceTagAdd : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceTagAdd();
-    static std::shared_ptr<IpInterfaceTagAdd> New();
+    TALIX_LOAD_TIME IpInterfaceTagAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceTagAdd> New();
     virtual ~IpInterfaceTagAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -146,8 +147,8 @@ public:
 
 class IpInterfaceTagRemove : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceTagRemove();
-    static std::shared_ptr<IpInterfaceTagRemove> New();
+    TALIX_LOAD_TIME IpInterfaceTagRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceTagRemove> New();
     virtual ~IpInterfaceTagRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -157,8 +158,8 @@ public:
 
 class IpInterfaceTagGet : public virtual Parvik::AutoCli::Command {
 public:
-    IpInterfaceTagGet();
-    static std::shared_ptr<IpInterfaceTagGet> New();
+    TALIX_LOAD_TIME IpInterfaceTagGet();
+    TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceTagGet> New();
     virtual ~IpInterfaceTagGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
 namespace NorvaleCli {
@@ -10,8 +11,8 @@ namespace NetworkNamespace {
 
 class IpGet : public virtual Parvik::AutoCli::Command {
 public:
-    IpGet();
-    static std::shared_ptr<IpGet> New();
+    TALIX_LOAD_TIME IpGet();
+    TALIX_LOAD_TIME static std::shared_ptr<IpGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual ~IpGet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -22,8 +23,8 @@ public:
 
 class IpSet : public virtual Parvik::AutoCli::Command {
 public:
-    IpSet();
-    static std::shared_ptr<IpSet> New();
+    TALIX_LOAD_TIME IpSet();
+    TALIX_LOAD_TIME static std::shared_ptr<IpSet> New();
     virtual ~IpSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -33,8 +34,8 @@ public:
 
 class IpNeighborList : public virtual Parvik::AutoCli::Command {
 public:
-    IpNeighborList();
-    static std::shared_ptr<IpNeighborList> New();
+    TALIX_LOAD_TIME IpNeighborList();
+    TALIX_LOAD_TIME static std::shared_ptr<IpNeighborList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual ~IpNeighborList();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -45,8 +46,8 @@ public:
 
 class IpNeighborRemove : public virtual Parvik::AutoCli::Command {
 public:
-    IpNeighborRemove();
-    static std::shared_ptr<IpNeighborRemove> New();
+    TALIX_LOAD_TIME IpNeighborRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<IpNeighborRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpNeighborRemove();
@@ -56,8 +57,8 @@ public:
 
 class IpConnectionList : public virtual Parvik::AutoCli::Command {
 public:
-    IpConnectionList();
-    static std::shared_ptr<IpConnectionList> New();
+    TALIX_LOAD_TIME IpConnectionList();
+    TALIX_LOAD_TIME static std::shared_ptr<IpConnectionList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual ~IpConnectionList();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -68,8 +69,8 @@ public:
 
 class IpDNSServerList : public virtual Parvik::AutoCli::Command {
 public:
-    IpDNSServerList();
-    static std::shared_ptr<IpDNSServerList> New();
+    TALIX_LOAD_TIME IpDNSServerList();
+    TALIX_LOAD_TIME static std::shared_ptr<IpDNSServerList> New();
     virtual ~IpDNSServerList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -80,8 +81,8 @@ public:
 
 class IpDNSServerAdd : public virtual Parvik::AutoCli::Command {
 public:
-    IpDNSServerAdd();
-    static std::shared_ptr<IpDNSServerAdd> New();
+    TALIX_LOAD_TIME IpDNSServerAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<IpDNSServerAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpDNSServerAdd();
@@ -91,8 +92,8 @@ public:
 
 class IpDNSServerRemove : public virtual Parvik::AutoCli::Command {
 public:
-    IpDNSServerRemove();
-    static std::shared_ptr<IpDNSServerRemove> New();
+    TALIX_LOAD_TIME IpDNSServerRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<IpDNSServerRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpDNSServerRemove();
@@ -102,8 +103,8 @@ public:
 
 class IpDNSSearchAdd : public virtual Parvik::AutoCli::Command {
 public:
-    IpDNSSearchAdd();
-    static std::shared_ptr<IpDNSSearchAdd> New();
+    TALIX_LOAD_TIME IpDNSSearchAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<IpDNSSearchAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpDNSSearchAdd();
@@ -113,8 +114,8 @@ public:
 
 class IpDNSSearchRemove : public virtual Parvik::AutoCli::Command {
 public:
-    IpDNSSearchRemove();
-    static std::shared_ptr<IpDNSSearchRemove> New();
+    TALIX_LOAD_TIME IpDNSSearchRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<IpDNSSearchRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpDNSSearchRemove();
@@ -124,8 +125,8 @@ public:
 
 class IpDNSSearchList : public virtual Parvik::AutoCli::Command {
 public:
-    IpDNSSearchList();
-    static std::shared_ptr<IpDNSSearchList> New();
+    TALIX_LOAD_TIME IpDNSSearchList();
+    TALIX_LOAD_TIME static std::shared_ptr<IpDNSSearchList> New();
     virtual ~IpDNSSearchList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -136,8 +137,8 @@ public:
 
 class IpRouteIpv4Add : public virtual Parvik::AutoCli::Command {
 public:
-    IpRouteIpv4Add();
-    static std::shared_ptr<IpRouteIpv4Add> New();
+    TALIX_LOAD_TIME IpRouteIpv4Add();
+    TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv4Add> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpRouteIpv4Add();
@@ -147,8 +148,8 @@ public:
 
 class IpRouteIpv4Remove : public virtual Parvik::AutoCli::Command {
 public:
-    IpRouteIpv4Remove();
-    static std::shared_ptr<IpRouteIpv4Remove> New();
+    TALIX_LOAD_TIME IpRouteIpv4Remove();
+    TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv4Remove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpRouteIpv4Remove();
@@ -158,8 +159,8 @@ public:
 
 class IpRouteIpv4List : public virtual Parvik::AutoCli::Command {
 public:
-    IpRouteIpv4List();
-    static std::shared_ptr<IpRouteIpv4List> New();
+    TALIX_LOAD_TIME IpRouteIpv4List();
+    TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv4List> New();
     virtual ~IpRouteIpv4List();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -170,8 +171,8 @@ public:
 
 class IpRouteIpv6Add : public virtual Parvik::AutoCli::Command {
 public:
-    IpRouteIpv6Add();
-    static std::shared_ptr<IpRouteIpv6Add> New();
+    TALIX_LOAD_TIME IpRouteIpv6Add();
+    TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv6Add> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpRouteIpv6Add();
@@ -181,8 +182,8 @@ public:
 
 class IpRouteIpv6Remove : public virtual Parvik::AutoCli::Command {
 public:
-    IpRouteIpv6Remove();
-    static std::shared_ptr<IpRouteIpv6Remove> New();
+    TALIX_LOAD_TIME IpRouteIpv6Remove();
+    TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv6Remove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpRouteIpv6Remove();
@@ -192,8 +193,8 @@ public:
 
 class IpRouteIpv6List : public virtual Parvik::AutoCli::Command {
 public:
-    IpRouteIpv6List();
-    static std::shared_ptr<IpRouteIpv6List> New();
+    TALIX_LOAD_TIME IpRouteIpv6List();
+    TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv6List> New();
     virtual ~IpRouteIpv6List();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -204,8 +205,8 @@ public:
 
 class IpIpsecSAAdd : public virtual Parvik::AutoCli::Command {
 public:
-    IpIpsecSAAdd();
-    static std::shared_ptr<IpIpsecSAAdd> New();
+    TALIX_LOAD_TIME IpIpsecSAAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSAAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpIpsecSAAdd();
@@ -215,8 +216,8 @@ public:
 
 class IpIpsecSARemove : public virtual Parvik::AutoCli::Command {
 public:
-    IpIpsecSARemove();
-    static std::shared_ptr<IpIpsecSARemove> New();
+    TALIX_LOAD_TIME IpIpsecSARemove();
+    TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSARemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpIpsecSARemove();
@@ -226,8 +227,8 @@ public:
 
 class IpIpsecSAList : public virtual Parvik::AutoCli::Command {
 public:
-    IpIpsecSAList();
-    static std::shared_ptr<IpIpsecSAList> New();
+    TALIX_LOAD_TIME IpIpsecSAList();
+    TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSAList> New();
     virtual ~IpIpsecSAList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -238,8 +239,8 @@ public:
 
 class IpIpsecSPAdd : public virtual Parvik::AutoCli::Command {
 public:
-    IpIpsecSPAdd();
-    static std::shared_ptr<IpIpsecSPAdd> New();
+    TALIX_LOAD_TIME IpIpsecSPAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSPAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpIpsecSPAdd();
@@ -249,8 +250,8 @@ public:
 
 class IpIpsecSPRemove : public virtual Parvik::AutoCli::Command {
 public:
-    IpIpsecSPRemove();
-    static std::shared_ptr<IpIpsecSPRemove> New();
+    TALIX_LOAD_TIME IpIpsecSPRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSPRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpIpsecSPRemove();
@@ -260,8 +261,8 @@ public:
 
 class IpIpsecSPList : public virtual Parvik::AutoCli::Command {
 public:
-    IpIpsecSPList();
-    static std::shared_ptr<IpIpsecSPList> New();
+    TALIX_LOAD_TIME IpIpsecSPList();
+    TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSPList> New();
     virtual ~IpIpsecSPList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -272,8 +273,8 @@ public:
 
 class IpNetstackInstanceList : public virtual Parvik::AutoCli::Command {
 public:
-    IpNetstackInstanceList();
-    static std::shared_ptr<IpNetstackInstanceList> New();
+    TALIX_LOAD_TIME IpNetstackInstanceList();
+    TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceList> New();
     virtual ~IpNetstackInstanceList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -284,8 +285,8 @@ public:
 
 class IpNetstackInstanceAdd : public virtual Parvik::AutoCli::Command {
 public:
-    IpNetstackInstanceAdd();
-    static std::shared_ptr<IpNetstackInstanceAdd> New();
+    TALIX_LOAD_TIME IpNetstackInstanceAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpNetstackInstanceAdd();
@@ -295,8 +296,8 @@ public:
 
 class IpNetstackInstanceRemove : public virtual Parvik::AutoCli::Command {
 public:
-    IpNetstackInstanceRemove();
-    static std::shared_ptr<IpNetstackInstanceRemove> New();
+    TALIX_LOAD_TIME IpNetstackInstanceRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpNetstackInstanceRemove();
@@ -306,8 +307,8 @@ public:
 
 class IpNetstackInstanceGet : public virtual Parvik::AutoCli::Command {
 public:
-    IpNetstackInstanceGet();
-    static std::shared_ptr<IpNetstackInstanceGet> New();
+    TALIX_LOAD_TIME IpNetstackInstanceGet();
+    TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceGet> New();
     virtual ~IpNetstackInstanceGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -318,8 +319,8 @@ public:
 
 class IpNetstackInstanceSet : public virtual Parvik::AutoCli::Command {
 public:
-    IpNetstackInstanceSet();
-    static std::shared_ptr<IpNetstackInstanceSet> New();
+    TALIX_LOAD_TIME IpNetstackInstanceSet();
+    TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceSet> New();
     virtual ~IpNetstackInstanceSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -329,8 +330,8 @@ public:
 
 class IpHostsList : public Parvik::AutoCli::Command {
 public:
-    IpHostsList();
-    static std::shared_ptr<IpHostsList> New();
+    TALIX_LOAD_TIME IpHostsList();
+    TALIX_LOAD_TIME static std::shared_ptr<IpHostsList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~IpHostsList() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -341,8 +342,8 @@ public:
 
 class IpHostsAdd : public Parvik::AutoCli::Command {
 public:
-    IpHostsAdd();
-    static std::shared_ptr<IpHostsAdd> New();
+    TALIX_LOAD_TIME IpHostsAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<IpHostsAdd> New();
     ~IpHostsAdd() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -352,8 +353,8 @@ public:
 
 class IpHostsRemove : public Parvik::AutoCli::Command {
 public:
-    IpHostsRemove();
-    static std::shared_ptr<IpHostsRemove> New();
+    TALIX_LOAD_TIME IpHostsRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<IpHostsRemove> New();
     ~IpHostsRemove() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;

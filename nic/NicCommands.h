@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "kavrel/Pnic.h"
+#include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
 namespace NorvaleCli {
@@ -11,8 +12,8 @@ namespace NetworkNamespace {
 
 class NicList : public virtual Parvik::AutoCli::Command {
 public:
-    NicList();
-    static std::shared_ptr<NicList> New();
+    TALIX_LOAD_TIME NicList();
+    TALIX_LOAD_TIME static std::shared_ptr<NicList> New();
     virtual ~NicList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -23,8 +24,8 @@ public:
 
 class NicUp : public virtual Parvik::AutoCli::Command {
 public:
-    NicUp();
-    static std::shared_ptr<NicUp> New();
+    TALIX_LOAD_TIME NicUp();
+    TALIX_LOAD_TIME static std::shared_ptr<NicUp> New();
     virtual ~NicUp();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -34,8 +35,8 @@ public:
 
 class NicGet : public virtual Parvik::AutoCli::Command {
 public:
-    NicGet();
-    static std::shared_ptr<NicGet> New();
+    TALIX_LOAD_TIME NicGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicGet> New();
     virtual ~NicGet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -49,8 +50,8 @@ public:
 
 class NicSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicSet();
-    static std::shared_ptr<NicSet> New();
+    TALIX_LOAD_TIME NicSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicSet> New();
     virtual ~NicSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -63,8 +64,8 @@ public:
 
 class NicDown : public virtual Parvik::AutoCli::Command {
 public:
-    NicDown();
-    static std::shared_ptr<NicDown> New();
+    TALIX_LOAD_TIME NicDown();
+    TALIX_LOAD_TIME static std::shared_ptr<NicDown> New();
     virtual ~NicDown();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -74,8 +75,8 @@ public:
 
 class NicStatsGet : public virtual Parvik::AutoCli::Command {
 public:
-    NicStatsGet();
-    static std::shared_ptr<NicStatsGet> New();
+    TALIX_LOAD_TIME NicStatsGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicStatsGet> New();
     virtual ~NicStatsGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -86,8 +87,8 @@ public:
 
 class NicVlanStatsGet : public virtual Parvik::AutoCli::Command {
 public:
-    NicVlanStatsGet();
-    static std::shared_ptr<NicVlanStatsGet> New();
+    TALIX_LOAD_TIME NicVlanStatsGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicVlanStatsGet> New();
     virtual ~NicVlanStatsGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -98,8 +99,8 @@ public:
 
 class NicVlanStatsSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicVlanStatsSet();
-    static std::shared_ptr<NicVlanStatsSet> New();
+    TALIX_LOAD_TIME NicVlanStatsSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicVlanStatsSet> New();
     virtual ~NicVlanStatsSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -109,8 +110,8 @@ public:
 
 class NicCoalesceGet : public virtual Parvik::AutoCli::Command {
 public:
-    NicCoalesceGet();
-    static std::shared_ptr<NicCoalesceGet> New();
+    TALIX_LOAD_TIME NicCoalesceGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceGet> New();
     virtual ~NicCoalesceGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -121,8 +122,8 @@ public:
 
 class NicCoalesceSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicCoalesceSet();
-    static std::shared_ptr<NicCoalesceSet> New();
+    TALIX_LOAD_TIME NicCoalesceSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceSet> New();
     virtual ~NicCoalesceSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -132,8 +133,8 @@ public:
 
 class NicCoalesceLowGet : public virtual Parvik::AutoCli::Command {
 public:
-    NicCoalesceLowGet();
-    static std::shared_ptr<NicCoalesceLowGet> New();
+    TALIX_LOAD_TIME NicCoalesceLowGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceLowGet> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -144,8 +145,8 @@ public:
 
 class NicCoalesceLowSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicCoalesceLowSet();
-    static std::shared_ptr<NicCoalesceLowSet> New();
+    TALIX_LOAD_TIME NicCoalesceLowSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceLowSet> New();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
@@ -155,8 +156,8 @@ public:
 
 class NicCoalesceHighGet : public virtual Parvik::AutoCli::Command {
 public:
-    NicCoalesceHighGet();
-    static std::shared_ptr<NicCoalesceHighGet> New();
+    TALIX_LOAD_TIME NicCoalesceHighGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceHighGet> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -167,8 +168,8 @@ public:
 
 class NicCoalesceHighSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicCoalesceHighSet();
-    static std::shared_ptr<NicCoalesceHighSet> New();
+    TALIX_LOAD_TIME NicCoalesceHighSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceHighSet> New();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
@@ -178,8 +179,8 @@ public:
 
 class NicCsoGet : public virtual Parvik::AutoCli::Command {
 public:
-    NicCsoGet();
-    static std::shared_ptr<NicCsoGet> New();
+    TALIX_LOAD_TIME NicCsoGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCsoGet> New();
     virtual ~NicCsoGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -190,8 +191,8 @@ public:
 
 class NicCsoSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicCsoSet();
-    static std::shared_ptr<NicCsoSet> New();
+    TALIX_LOAD_TIME NicCsoSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCsoSet> New();
     virtual ~NicCsoSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -201,8 +202,8 @@ public:
 
 class NicTsoGet : public virtual Parvik::AutoCli::Command {
 public:
-    NicTsoGet();
-    static std::shared_ptr<NicTsoGet> New();
+    TALIX_LOAD_TIME NicTsoGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicTsoGet> New();
     virtual ~NicTsoGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -213,8 +214,8 @@ public:
 
 class NicTsoSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicTsoSet();
-    static std::shared_ptr<NicTsoSet> New();
+    TALIX_LOAD_TIME NicTsoSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicTsoSet> New();
     virtual ~NicTsoSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -224,8 +225,8 @@ public:
 
 class NicSgGet : public virtual Parvik::AutoCli::Command {
 public:
-    NicSgGet();
-    static std::shared_ptr<NicSgGet> New();
+    TALIX_LOAD_TIME NicSgGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicSgGet> New();
     virtual ~NicSgGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -236,8 +237,8 @@ public:
 
 class NicSgSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicSgSet();
-    static std::shared_ptr<NicSgSet> New();
+    TALIX_LOAD_TIME NicSgSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicSgSet> New();
     virtual ~NicSgSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -247,8 +248,8 @@ public:
 
 class NicPauseParamsList : public virtual Parvik::AutoCli::Command {
 public:
-    NicPauseParamsList();
-    static std::shared_ptr<NicPauseParamsList> New();
+    TALIX_LOAD_TIME NicPauseParamsList();
+    TALIX_LOAD_TIME static std::shared_ptr<NicPauseParamsList> New();
     virtual ~NicPauseParamsList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -259,8 +260,8 @@ public:
 
 class NicPauseParamsSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicPauseParamsSet();
-    static std::shared_ptr<NicPauseParamsSet> New();
+    TALIX_LOAD_TIME NicPauseParamsSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicPauseParamsSet> New();
     virtual ~NicPauseParamsSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -270,8 +271,8 @@ public:
 
 class NicSoftwareList : public virtual Parvik::AutoCli::Command {
 public:
-    NicSoftwareList();
-    static std::shared_ptr<NicSoftwareList> New();
+    TALIX_LOAD_TIME NicSoftwareList();
+    TALIX_LOAD_TIME static std::shared_ptr<NicSoftwareList> New();
     virtual ~NicSoftwareList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -282,8 +283,8 @@ public:
 
 class NicSoftwareSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicSoftwareSet();
-    static std::shared_ptr<NicSoftwareSet> New();
+    TALIX_LOAD_TIME NicSoftwareSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicSoftwareSet> New();
     virtual ~NicSoftwareSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -293,8 +294,8 @@ public:
 
 class NicRingPresetGet : public virtual Parvik::AutoCli::Command {
 public:
-    NicRingPresetGet();
-    static std::shared_ptr<NicRingPresetGet> New();
+    TALIX_LOAD_TIME NicRingPresetGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicRingPresetGet> New();
     virtual ~NicRingPresetGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -305,8 +306,8 @@ public:
 
 class NicRingCurrentGet : public virtual Parvik::AutoCli::Command {
 public:
-    NicRingCurrentGet();
-    static std::shared_ptr<NicRingCurrentGet> New();
+    TALIX_LOAD_TIME NicRingCurrentGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicRingCurrentGet> New();
     virtual ~NicRingCurrentGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -317,8 +318,8 @@ public:
 
 class NicRingCurrentSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicRingCurrentSet();
-    static std::shared_ptr<NicRingCurrentSet> New();
+    TALIX_LOAD_TIME NicRingCurrentSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicRingCurrentSet> New();
     virtual ~NicRingCurrentSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;

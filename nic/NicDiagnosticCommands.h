@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
 namespace NorvaleCli {
@@ -13,8 +14,8 @@ namespace NetworkNamespace {
 
 class NicRegisterDump : public virtual Parvik::AutoCli::Command {
 public:
-    NicRegisterDump();
-    static std::shared_ptr<NicRegisterDump> New();
+    TALIX_LOAD_TIME NicRegisterDump();
+    TALIX_LOAD_TIME static std::shared_ptr<NicRegisterDump> New();
     virtual ~NicRegisterDump();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -25,8 +26,8 @@ public:
 
 class NicEepromDump : public virtual Parvik::AutoCli::Command {
 public:
-    NicEepromDump();
-    static std::shared_ptr<NicEepromDump> New();
+    TALIX_LOAD_TIME NicEepromDump();
+    TALIX_LOAD_TIME static std::shared_ptr<NicEepromDump> New();
     virtual ~NicEepromDump();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -40,8 +41,8 @@ public:
 
 class NicEepromChange : public virtual Parvik::AutoCli::Command {
 public:
-    NicEepromChange();
-    static std::shared_ptr<NicEepromChange> New();
+    TALIX_LOAD_TIME NicEepromChange();
+    TALIX_LOAD_TIME static std::shared_ptr<NicEepromChange> New();
     virtual ~NicEepromChange();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -51,8 +52,8 @@ public:
 
 class NicNegotiationRestart : public virtual Parvik::AutoCli::Command {
 public:
-    NicNegotiationRestart();
-    static std::shared_ptr<NicNegotiationRestart> New();
+    TALIX_LOAD_TIME NicNegotiationRestart();
+    TALIX_LOAD_TIME static std::shared_ptr<NicNegotiationRestart> New();
     virtual ~NicNegotiationRestart();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -62,8 +63,8 @@ public:
 
 class NicSelfTestRun : public virtual Parvik::AutoCli::Command {
 public:
-    NicSelfTestRun();
-    static std::shared_ptr<NicSelfTestRun> New();
+    TALIX_LOAD_TIME NicSelfTestRun();
+    TALIX_LOAD_TIME static std::shared_ptr<NicSelfTestRun> New();
     virtual ~NicSelfTestRun();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -74,8 +75,8 @@ public:
 
 class NicQueueLbSettingList : public virtual Parvik::AutoCli::Command {
 public:
-    NicQueueLbSettingList();
-    static std::shared_ptr<NicQueueLbSettingList> New();
+    TALIX_LOAD_TIME NicQueueLbSettingList();
+    TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbSettingList> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -86,8 +87,8 @@ public:
 
 class NicQueueLbSettingSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicQueueLbSettingSet();
-    static std::shared_ptr<NicQueueLbSettingSet> New();
+    TALIX_LOAD_TIME NicQueueLbSettingSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbSettingSet> New();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
@@ -97,8 +98,8 @@ public:
 
 class NicQueueLbStateList : public virtual Parvik::AutoCli::Command {
 public:
-    NicQueueLbStateList();
-    static std::shared_ptr<NicQueueLbStateList> New();
+    TALIX_LOAD_TIME NicQueueLbStateList();
+    TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbStateList> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -109,8 +110,8 @@ public:
 
 class NicQueueLbStateSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicQueueLbStateSet();
-    static std::shared_ptr<NicQueueLbStateSet> New();
+    TALIX_LOAD_TIME NicQueueLbStateSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbStateSet> New();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
@@ -120,8 +121,8 @@ public:
 
 class NicQueueLbPluginList : public virtual Parvik::AutoCli::Command {
 public:
-    NicQueueLbPluginList();
-    static std::shared_ptr<NicQueueLbPluginList> New();
+    TALIX_LOAD_TIME NicQueueLbPluginList();
+    TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbPluginList> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -132,8 +133,8 @@ public:
 
 class NicQueueLbPluginSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicQueueLbPluginSet();
-    static std::shared_ptr<NicQueueLbPluginSet> New();
+    TALIX_LOAD_TIME NicQueueLbPluginSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbPluginSet> New();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
@@ -143,8 +144,8 @@ public:
 
 class NicQueueCountGet : public virtual Parvik::AutoCli::Command {
 public:
-    NicQueueCountGet();
-    static std::shared_ptr<NicQueueCountGet> New();
+    TALIX_LOAD_TIME NicQueueCountGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicQueueCountGet> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -155,8 +156,8 @@ public:
 
 class NicQueueCountSet : public virtual Parvik::AutoCli::Command {
 public:
-    NicQueueCountSet();
-    static std::shared_ptr<NicQueueCountSet> New();
+    TALIX_LOAD_TIME NicQueueCountSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicQueueCountSet> New();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
@@ -166,8 +167,8 @@ public:
 
 class NicQueueFilterClassList : public virtual Parvik::AutoCli::Command {
 public:
-    NicQueueFilterClassList();
-    static std::shared_ptr<NicQueueFilterClassList> New();
+    TALIX_LOAD_TIME NicQueueFilterClassList();
+    TALIX_LOAD_TIME static std::shared_ptr<NicQueueFilterClassList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -178,8 +179,8 @@ public:
 
 class NicHwCapSupportedList : public Parvik::AutoCli::Command {
 public:
-    NicHwCapSupportedList();
-    static std::shared_ptr<NicHwCapSupportedList> New();
+    TALIX_LOAD_TIME NicHwCapSupportedList();
+    TALIX_LOAD_TIME static std::shared_ptr<NicHwCapSupportedList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~NicHwCapSupportedList() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -190,8 +191,8 @@ public:
 
 class NicHwCapActivatedList : public Parvik::AutoCli::Command {
 public:
-    NicHwCapActivatedList();
-    static std::shared_ptr<NicHwCapActivatedList> New();
+    TALIX_LOAD_TIME NicHwCapActivatedList();
+    TALIX_LOAD_TIME static std::shared_ptr<NicHwCapActivatedList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~NicHwCapActivatedList() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -202,8 +203,8 @@ public:
 
 class NicDcbStatusGet : public Parvik::AutoCli::Command {
 public:
-    NicDcbStatusGet();
-    static std::shared_ptr<NicDcbStatusGet> New();
+    TALIX_LOAD_TIME NicDcbStatusGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicDcbStatusGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDcbCapabilitiesStructure();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDcbIeeeEtsConfigStructure();
@@ -218,8 +219,8 @@ public:
 
 class NicAttachmentAdd : public Parvik::AutoCli::Command {
 public:
-    NicAttachmentAdd();
-    static std::shared_ptr<NicAttachmentAdd> New();
+    TALIX_LOAD_TIME NicAttachmentAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<NicAttachmentAdd> New();
     ~NicAttachmentAdd() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -229,8 +230,8 @@ public:
 
 class NicAttachmentRemove : public Parvik::AutoCli::Command {
 public:
-    NicAttachmentRemove();
-    static std::shared_ptr<NicAttachmentRemove> New();
+    TALIX_LOAD_TIME NicAttachmentRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<NicAttachmentRemove> New();
     ~NicAttachmentRemove() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -240,8 +241,8 @@ public:
 
 class NicAttachmentList : public Parvik::AutoCli::Command {
 public:
-    NicAttachmentList();
-    static std::shared_ptr<NicAttachmentList> New();
+    TALIX_LOAD_TIME NicAttachmentList();
+    TALIX_LOAD_TIME static std::shared_ptr<NicAttachmentList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~NicAttachmentList() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
 namespace Kavrel {
@@ -17,8 +18,8 @@ namespace NetworkNamespace {
 
 class VirtualSwitchStandardAdd : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchStandardAdd();
-    static std::shared_ptr<VirtualSwitchStandardAdd> New();
+    TALIX_LOAD_TIME VirtualSwitchStandardAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardAdd> New();
     virtual ~VirtualSwitchStandardAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -28,8 +29,8 @@ public:
 
 class VirtualSwitchStandardSet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchStandardSet();
-    static std::shared_ptr<VirtualSwitchStandardSet> New();
+    TALIX_LOAD_TIME VirtualSwitchStandardSet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardSet> New();
     virtual ~VirtualSwitchStandardSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -39,8 +40,8 @@ public:
 
 class VirtualSwitchStandardList : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchStandardList();
-    static std::shared_ptr<VirtualSwitchStandardList> New();
+    TALIX_LOAD_TIME VirtualSwitchStandardList();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardList> New();
     virtual ~VirtualSwitchStandardList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -51,8 +52,8 @@ public:
 
 class VirtualSwitchStandardRemove : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchStandardRemove();
-    static std::shared_ptr<VirtualSwitchStandardRemove> New();
+    TALIX_LOAD_TIME VirtualSwitchStandardRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardRemove> New();
     virtual ~VirtualSwitchStandardRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -62,8 +63,8 @@ public:
 
 class VirtualSwitchStandardUplinkAdd : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchStandardUplinkAdd();
-    static std::shared_ptr<VirtualSwitchStandardUplinkAdd> New();
+    TALIX_LOAD_TIME VirtualSwitchStandardUplinkAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardUplinkAdd> New();
     virtual ~VirtualSwitchStandardUplinkAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -73,8 +74,8 @@ public:
 
 class VirtualSwitchStandardUplinkRemove : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchStandardUplinkRemove();
-    static std::shared_ptr<VirtualSwitchStandardUplinkRemove> New();
+    TALIX_LOAD_TIME VirtualSwitchStandardUplinkRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardUplinkRemove> New();
     virtual ~VirtualSwitchStandardUplinkRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -84,8 +85,8 @@ public:
 
 class VirtualSwitchStandardPolicyShapingGet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchStandardPolicyShapingGet();
-    static std::shared_ptr<VirtualSwitchStandardPolicyShapingGet> New();
+    TALIX_LOAD_TIME VirtualSwitchStandardPolicyShapingGet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicyShapingGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchStandardPolicyShapingGet();
@@ -96,8 +97,8 @@ public:
 
 class VirtualSwitchStandardPolicyShapingSet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchStandardPolicyShapingSet();
-    static std::shared_ptr<VirtualSwitchStandardPolicyShapingSet> New();
+    TALIX_LOAD_TIME VirtualSwitchStandardPolicyShapingSet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicyShapingSet> New();
     virtual ~VirtualSwitchStandardPolicyShapingSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -107,8 +108,8 @@ public:
 
 class VirtualSwitchStandardPolicySecurityGet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchStandardPolicySecurityGet();
-    static std::shared_ptr<VirtualSwitchStandardPolicySecurityGet> New();
+    TALIX_LOAD_TIME VirtualSwitchStandardPolicySecurityGet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicySecurityGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchStandardPolicySecurityGet();
@@ -119,8 +120,8 @@ public:
 
 class VirtualSwitchStandardPolicySecuritySet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchStandardPolicySecuritySet();
-    static std::shared_ptr<VirtualSwitchStandardPolicySecuritySet> New();
+    TALIX_LOAD_TIME VirtualSwitchStandardPolicySecuritySet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicySecuritySet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchStandardPolicySecuritySet();
@@ -130,8 +131,8 @@ public:
 
 class VirtualSwitchStandardPolicyFailoverGet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchStandardPolicyFailoverGet();
-    static std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet> New();
+    TALIX_LOAD_TIME VirtualSwitchStandardPolicyFailoverGet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchStandardPolicyFailoverGet();
@@ -142,8 +143,8 @@ public:
 
 class VirtualSwitchStandardPolicyFailoverSet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchStandardPolicyFailoverSet();
-    static std::shared_ptr<VirtualSwitchStandardPolicyFailoverSet> New();
+    TALIX_LOAD_TIME VirtualSwitchStandardPolicyFailoverSet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicyFailoverSet> New();
     virtual ~VirtualSwitchStandardPolicyFailoverSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -153,8 +154,8 @@ public:
 
 class VirtualSwitchPortGroupList : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchPortGroupList();
-    static std::shared_ptr<VirtualSwitchPortGroupList> New();
+    TALIX_LOAD_TIME VirtualSwitchPortGroupList();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupList> New();
     virtual ~VirtualSwitchPortGroupList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -165,8 +166,8 @@ public:
 
 class VirtualSwitchPortGroupAdd : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchPortGroupAdd();
-    static std::shared_ptr<VirtualSwitchPortGroupAdd> New();
+    TALIX_LOAD_TIME VirtualSwitchPortGroupAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchPortGroupAdd();
@@ -176,8 +177,8 @@ public:
 
 class VirtualSwitchPortGroupRemove : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchPortGroupRemove();
-    static std::shared_ptr<VirtualSwitchPortGroupRemove> New();
+    TALIX_LOAD_TIME VirtualSwitchPortGroupRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchPortGroupRemove();
@@ -187,8 +188,8 @@ public:
 
 class VirtualSwitchPortGroupSet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchPortGroupSet();
-    static std::shared_ptr<VirtualSwitchPortGroupSet> New();
+    TALIX_LOAD_TIME VirtualSwitchPortGroupSet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupSet> New();
     virtual ~VirtualSwitchPortGroupSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -198,8 +199,8 @@ public:
 
 class VirtualSwitchPortGroupPolicyShapingGet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchPortGroupPolicyShapingGet();
-    static std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet> New();
+    TALIX_LOAD_TIME VirtualSwitchPortGroupPolicyShapingGet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchPortGroupPolicyShapingGet();
@@ -210,8 +211,8 @@ public:
 
 class VirtualSwitchPortGroupPolicyShapingSet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchPortGroupPolicyShapingSet();
-    static std::shared_ptr<VirtualSwitchPortGroupPolicyShapingSet> New();
+    TALIX_LOAD_TIME VirtualSwitchPortGroupPolicyShapingSet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicyShapingSet> New();
     virtual ~VirtualSwitchPortGroupPolicyShapingSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -221,8 +222,8 @@ public:
 
 class VirtualSwitchPortGroupPolicyFailoverGet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchPortGroupPolicyFailoverGet();
-    static std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet> New();
+    TALIX_LOAD_TIME VirtualSwitchPortGroupPolicyFailoverGet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchPortGroupPolicyFailoverGet();
@@ -233,8 +234,8 @@ public:
 
 class VirtualSwitchPortGroupPolicyFailoverSet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchPortGroupPolicyFailoverSet();
-    static std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverSet> New();
+    TALIX_LOAD_TIME VirtualSwitchPortGroupPolicyFailoverSet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverSet> New();
     virtual ~VirtualSwitchPortGroupPolicyFailoverSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -244,8 +245,8 @@ public:
 
 class VirtualSwitchPortGroupPolicySecurityGet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchPortGroupPolicySecurityGet();
-    static std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet> New();
+    TALIX_LOAD_TIME VirtualSwitchPortGroupPolicySecurityGet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchPortGroupPolicySecurityGet();
@@ -256,8 +257,8 @@ public:
 
 class VirtualSwitchPortGroupPolicySecuritySet : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchPortGroupPolicySecuritySet();
-    static std::shared_ptr<VirtualSwitchPortGroupPolicySecuritySet> New();
+    TALIX_LOAD_TIME VirtualSwitchPortGroupPolicySecuritySet();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicySecuritySet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchPortGroupPolicySecuritySet();
@@ -267,8 +268,8 @@ public:
 
 class VirtualSwitchDVSNorvaleList : public virtual Parvik::AutoCli::Command {
 public:
-    VirtualSwitchDVSNorvaleList();
-    static std::shared_ptr<VirtualSwitchDVSNorvaleList> New();
+    TALIX_LOAD_TIME VirtualSwitchDVSNorvaleList();
+    TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchDVSNorvaleList> New();
     virtual ~VirtualSwitchDVSNorvaleList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -283,8 +284,8 @@ public:
 
 class LacpGetConfig : public virtual Parvik::AutoCli::Command {
 public:
-    LacpGetConfig();
-    static std::shared_ptr<LacpGetConfig> New();
+    TALIX_LOAD_TIME LacpGetConfig();
+    TALIX_LOAD_TIME static std::shared_ptr<LacpGetConfig> New();
     virtual ~LacpGetConfig();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -295,8 +296,8 @@ public:
 
 class LacpGetStatus : public virtual Parvik::AutoCli::Command {
 public:
-    LacpGetStatus();
-    static std::shared_ptr<LacpGetStatus> New();
+    TALIX_LOAD_TIME LacpGetStatus();
+    TALIX_LOAD_TIME static std::shared_ptr<LacpGetStatus> New();
     virtual ~LacpGetStatus();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -307,8 +308,8 @@ public:
 
 class LacpGetStats : public virtual Parvik::AutoCli::Command {
 public:
-    LacpGetStats();
-    static std::shared_ptr<LacpGetStats> New();
+    TALIX_LOAD_TIME LacpGetStats();
+    TALIX_LOAD_TIME static std::shared_ptr<LacpGetStats> New();
     virtual ~LacpGetStats();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -319,8 +320,8 @@ public:
 
 class LacpSetTimeout : public virtual Parvik::AutoCli::Command {
 public:
-    LacpSetTimeout();
-    static std::shared_ptr<LacpSetTimeout> New();
+    TALIX_LOAD_TIME LacpSetTimeout();
+    TALIX_LOAD_TIME static std::shared_ptr<LacpSetTimeout> New();
     virtual ~LacpSetTimeout();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
