@@ -18,7 +18,16 @@ void CommandSpec::SetDefaultOutputParameter(const std::string& key, const std::s
 }
 
 void CommandSpec::SetDefaultOutputParameter(const char* key, const char* value) {
-    SetDefaultOutputParameter(std::string(key ? key : ""), std::string(value ? value : ""));
+    if (!key) key = "";
+    if (!value) value = "";
+    for (auto& parameter : defaultParameters_) {
+        if (parameter.first == key) {
+            parameter.second = value;
+            return;
+        }
+    }
+    if (defaultParameters_.empty()) defaultParameters_.reserve(4);
+    defaultParameters_.emplace_back(key, value);
 }
 
 }  // namespace AutoCli

@@ -46,6 +46,7 @@ public:
         if (HasNamespaceNode(name)) throw std::invalid_argument("'" + name + "' is registered twice");
         node->name_ = name;
         node->SetParent(weak_from_this());
+        if (children_.empty()) children_.reserve(4);
         children_.emplace_back(name, node);
     }
     virtual void RegisterNamespaceNode(const std::shared_ptr<NamespaceNode>& node, const char* name) {
@@ -74,6 +75,8 @@ public:
     virtual NodeType GetType() const { return NODE_NAMESPACE; }
 
     void SetDescription(const std::string& description) { description_ = description; }
+    // Plug-ins pass literal help texts: stored without a temporary string.
+    void SetDescription(const char* description) { description_.assign(description ? description : ""); }
     const std::string& GetDescription() const { return description_; }
     const std::string& GetName() const { return name_; }
     const std::vector<Child>& GetChildren() const { return children_; }
