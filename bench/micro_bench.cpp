@@ -1,5 +1,6 @@
 // In-process benchmarks: building the command tree, parsing a command line,
-// rendering many records, and loading and saving the demo host's state.
+// rendering many records, and loading and saving the demo host's and the
+// large host's state.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -10,6 +11,13 @@
 #include "core/Backends.h"
 #include "core/HostStore.h"
 #include "core/SimHostTesting.h"
+#include "LargeHost.h"
+#include "model/DatapathModel.h"
+#include "model/FirewallModel.h"
+#include "model/IpStackModel.h"
+#include "model/LmxNicModel.h"
+#include "model/PnicModel.h"
+#include "model/VswitchModel.h"
 #include "render/Render.h"
 
 extern "C" void AutoCli_RegisterNamespaces(std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent);
@@ -100,6 +108,59 @@ void LoadAndSaveDemoHost(benchmark::State& state) {
     std::filesystem::remove_all(root);
 }
 BENCHMARK(LoadAndSaveDemoHost)->Unit(benchmark::kMillisecond);
+
+// The large host (bench/LargeHost.h, default sizes), written once into a host root.
+std::filesystem::path LargeHostRoot() {
+    static const std::filesystem::path root = [] {
+        auto path = std::filesystem::temp_directory_path() / "talix-bench-large-host";
+        std::filesystem::remove_all(path);
+        TalixBench::WriteLargeHost(path.string(), TalixBench::LargeHostSize{});
+        return path;
+    }();
+    return root;
+}
+
+template <typename... Models>
+void ReadSections(SimHost::HostStore& store) {
+    (benchmark::DoNotOptimize(&store.Read<Models>()), ...);
+}
+
+template <typename... Models>
+void EditSections(SimHost::Transaction& transaction) {
+    (benchmark::DoNotOptimize(&transaction.Edit<Models>()), ...);
+}
+
+#define LARGE_HOST_SECTIONS                                                                          \
+    SimHost::PnicInventory, SimHost::VirtualSwitchInventory, SimHost::DVSwitchInventory,             \
+        SimHost::DatapathState, SimHost::SriovState, SimHost::LmxNicInventory, SimHost::NetstackTable, \
+        SimHost::RoutingTables, SimHost::NeighborTables, SimHost::ConnectionTable,                   \
+        SimHost::IpSecDatabase, SimHost::FirewallModel
+
+// Every section of the large host read from its file into its model.
+void LoadLargeHost(benchmark::State& state) {
+    auto root = LargeHostRoot().string();
+    for (auto _ : state) {
+        SimHost::UseHostRoot(root);  // a fresh store: nothing loaded yet
+        ReadSections<LARGE_HOST_SECTIONS>(SimHost::HostStore::Instance());
+    }
+}
+BENCHMARK(LoadLargeHost)->Unit(benchmark::kMillisecond);
+
+// Every section of the large host written back as a change writes it: copied,
+// encoded and replaced atomically in one journalled commit.
+void SaveLargeHost(benchmark::State& state) {
+    SimHost::UseHostRoot(LargeHostRoot().string());
+    auto& store = SimHost::HostStore::Instance();
+    store.SetMayChange(true);
+    ReadSections<LARGE_HOST_SECTIONS>(store);
+    for (auto _ : state) {
+        SimHost::Transaction transaction(store);
+        EditSections<LARGE_HOST_SECTIONS>(transaction);
+        transaction.Commit();
+    }
+    store.SetMayChange(false);
+}
+BENCHMARK(SaveLargeHost)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,5 +1,8 @@
 // network ip connection list: the TCP, UDP and raw IP sockets of a netstack with their worlds.
+#include <unordered_map>
+
 #include "frame/CommandFrame.h"
+#include "frame/RowBuilder.h"
 #include "ip/StackCommands.h"
 #include "ip/StackShared.h"
 #include "lmxctl/IpStack.h"
@@ -66,24 +69,37 @@ void IpConnectionList::ExecuteInternal(const InputPtr& input, const OutputPtr& o
         std::string type = input->HasParameter(kTypeParameter) ? input->GetParameter(kTypeParameter) : "all";
         LmxCtl::Network::NetworkInfoImpl network;
         LmxCtl::Resource::ResourceInfoImpl resources;
-        std::vector<Kavrel::Network::TcpIpConnection> connections;
-        if (type == "all" || type == "tcp") network.GetCurrentTcpLumexConnections(connections, netstack);
-        if (type == "all" || type == "udp") network.GetCurrentUdpLumexConnections(connections, netstack);
-        if (type == "all" || type == "ip") network.GetCurrentIpLumexConnections(connections, netstack);
         auto list = MakeRecordList(GetOutputStructure());
-        for (const auto& connection : connections) {
-            auto record = GetOutputStructure();
-            record->SetField(kProtoField, connection.protocol);
-            record->SetField(kRecvQField, connection.recvQ);
-            record->SetField(kSendQField, connection.sendQ);
-            record->SetField(kLocalField, RenderSocketAddress(connection.localAddress, connection.localPort));
-            record->SetField(kForeignField, RenderSocketAddress(connection.foreignAddress, connection.foreignPort));
-            record->SetField(kStateField, TcpStateName(connection.state));
-            record->SetField(kCcAlgoField, connection.ccAlgorithm);
-            record->SetField(kWorldIdField, connection.worldId);
-            record->SetField(kWorldNameField, resources.GetWorldName(connection.worldId));
-            list->Add(record);
-        }
+        RowBuilder rows(GetOutputStructure());
+        std::unordered_map<int64_t, const Parvik::MetaObj::MetaObjectPtr*> worldNames;
+        // One kind of socket at a time, so that the host's list of one kind is
+        // released before the next is fetched: a host may have tens of thousands.
+        auto addSockets = [&](void (LmxCtl::Network::NetworkInfoImpl::*fetch)(
+                                  std::vector<Kavrel::Network::TcpIpConnection>&, const std::string&)) {
+            std::vector<Kavrel::Network::TcpIpConnection> connections;
+            (network.*fetch)(connections, netstack);
+            list->Reserve(list->GetCount() + connections.size());
+            for (const auto& connection : connections) {
+                auto record = rows.NewRow();
+                record->SetField(kProtoField, rows.Shared(connection.protocol));
+                record->SetField(kRecvQField, rows.Shared(connection.recvQ));
+                record->SetField(kSendQField, rows.Shared(connection.sendQ));
+                record->SetField(kLocalField, RenderSocketAddress(connection.localAddress, connection.localPort));
+                record->SetField(kForeignField,
+                                 RenderSocketAddress(connection.foreignAddress, connection.foreignPort));
+                record->SetField(kStateField, rows.Shared(TcpStateName(connection.state)));
+                record->SetField(kWorldIdField, rows.Shared(connection.worldId));
+                record->SetField(kCcAlgoField, rows.Shared(connection.ccAlgorithm));
+                auto& name = worldNames[connection.worldId];
+                if (!name) name = &rows.Shared(resources.GetWorldName(connection.worldId));
+                record->SetField(kWorldNameField, *name);
+                list->Add(record);
+            }
+        };
+        using Info = LmxCtl::Network::NetworkInfoImpl;
+        if (type == "all" || type == "tcp") addSockets(&Info::GetCurrentTcpLumexConnections);
+        if (type == "all" || type == "udp") addSockets(&Info::GetCurrentUdpLumexConnections);
+        if (type == "all" || type == "ip") addSockets(&Info::GetCurrentIpLumexConnections);
         output->SetRootObject(list);
     });
 }

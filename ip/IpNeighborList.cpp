@@ -1,5 +1,6 @@
 // network ip neighbor list: the ARP and IPv6 neighbour entries of a netstack.
 #include "frame/CommandFrame.h"
+#include "frame/RowBuilder.h"
 #include "ip/StackCommands.h"
 #include "ip/StackShared.h"
 #include "lmxctl/IpStack.h"
@@ -76,15 +77,16 @@ void IpNeighborList::ExecuteInternal(const InputPtr& input, const OutputPtr& out
             }
         }
         auto list = MakeRecordList(GetOutputStructure());
+        RowBuilder rows(GetOutputStructure());
         auto addRecord = [&](const std::string& address, const std::string& mac, const std::string& nic,
                              int64_t expiry, const std::string& state, const std::string& type) {
-            auto record = GetOutputStructure();
+            auto record = rows.NewRow();
             record->SetField(kNeighborField, address);
             record->SetField(kMacField, mac);
-            record->SetField(kLmxnicField, nic);
-            record->SetField(kExpiryField, expiry);
-            record->SetField(kStateField, state);
-            record->SetField(kTypeField, type);
+            record->SetField(kLmxnicField, rows.Shared(nic));
+            record->SetField(kExpiryField, rows.Shared(expiry));
+            record->SetField(kStateField, rows.Shared(state));
+            record->SetField(kTypeField, rows.Shared(type));
             list->Add(record);
         };
         if (version == "all" || version == "4") {

@@ -1,5 +1,6 @@
 // network ip route ipv4 list: the IPv4 routes of a netstack, with the default route's source.
 #include "frame/CommandFrame.h"
+#include "frame/RowBuilder.h"
 #include "ip/StackCommands.h"
 #include "ip/StackShared.h"
 #include "lmxctl/IpStack.h"
@@ -55,15 +56,18 @@ void IpRouteIpv4List::ExecuteInternal(const InputPtr& input, const OutputPtr& ou
         int kind = 0;
         if (!PortsetKindFromType(input, output, routing.GetNetstackInstanceKey(), kind)) return;
         auto list = MakeRecordList(GetOutputStructure());
-        for (const auto& route : routing.GetCurrentLumexRoutes(kind)) {
-            auto record = GetOutputStructure();
+        auto routes = routing.GetCurrentLumexRoutes(kind);
+        list->Reserve(routes.size());
+        RowBuilder rows(GetOutputStructure());
+        for (const auto& route : routes) {
+            auto record = rows.NewRow();
             bool isDefault = route.network == RoutingInfoImpl::DEFAULT_IPV4_ROUTE;
             record->SetField(kNetworkField, isDefault ? std::string("default")
                                                       : route.network.GetNetwork().GetStringAddress());
-            record->SetField(kNetmaskField, route.network.GetNetmask().GetStringAddress());
-            record->SetField(kGatewayField, route.gateway.GetStringAddress());
-            record->SetField(kInterfaceField, route.interfaceName);
-            record->SetField(kSourceField, routing.GetDefaultGatewaySource(route.network));
+            record->SetField(kNetmaskField, rows.Shared(route.network.GetNetmask().GetStringAddress()));
+            record->SetField(kGatewayField, rows.Shared(route.gateway.GetStringAddress()));
+            record->SetField(kInterfaceField, rows.Shared(route.interfaceName));
+            record->SetField(kSourceField, rows.Shared(routing.GetDefaultGatewaySource(route.network)));
             list->Add(record);
         }
         output->SetRootObject(list);

@@ -1,5 +1,6 @@
 // network ip route ipv6 list: the IPv6 routes of a netstack.
 #include "frame/CommandFrame.h"
+#include "frame/RowBuilder.h"
 #include "ip/StackCommands.h"
 #include "ip/StackShared.h"
 #include "lmxctl/IpStack.h"
@@ -50,16 +51,19 @@ void IpRouteIpv6List::ExecuteInternal(const InputPtr& input, const OutputPtr& ou
         int kind = 0;
         if (!PortsetKindFromType(input, output, routing.GetNetstackInstanceKey(), kind)) return;
         auto list = MakeRecordList(GetOutputStructure());
-        for (const auto& route : routing.GetCurrentIpv6LumexRoutes(kind)) {
-            auto record = GetOutputStructure();
+        auto routes = routing.GetCurrentIpv6LumexRoutes(kind);
+        list->Reserve(routes.size());
+        RowBuilder rows(GetOutputStructure());
+        for (const auto& route : routes) {
+            auto record = rows.NewRow();
             bool isDefault = route.network == RoutingInfoImpl::DEFAULT_IPV6_ROUTE;
             record->SetField(kNetworkField, isDefault ? std::string("default")
                                                       : route.network.GetAddress().GetStringAddress());
             record->SetField(kNetmaskField,
-                             Kavrel::Network::Ipv6Network::NetmaskFromNumber(route.network.GetNetmask())
-                                 .GetStringAddress());
-            record->SetField(kGatewayField, route.gateway.GetStringAddress());
-            record->SetField(kInterfaceField, route.interfaceName);
+                             rows.Shared(Kavrel::Network::Ipv6Network::NetmaskFromNumber(route.network.GetNetmask())
+                                             .GetStringAddress()));
+            record->SetField(kGatewayField, rows.Shared(route.gateway.GetStringAddress()));
+            record->SetField(kInterfaceField, rows.Shared(route.interfaceName));
             list->Add(record);
         }
         output->SetRootObject(list);

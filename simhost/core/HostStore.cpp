@@ -15,6 +15,7 @@ HostStore& HostStore::Instance() {
 void HostStore::UseBackend(std::unique_ptr<Backend> backend) {
     backend_ = std::move(backend);
     cache_.clear();
+    derived_.clear();
     textCache_.clear();
 }
 
@@ -25,13 +26,14 @@ Backend& HostStore::GetBackend() {
 
 void HostStore::SetMayChange(bool mayChange) { GetBackend().SetMayChange(mayChange); }
 
-std::shared_ptr<void> HostStore::Load(const std::string& section,
-                                      std::shared_ptr<void> (*decode)(const nlohmann::json&)) {
+std::shared_ptr<void> HostStore::Load(const std::string& section, std::shared_ptr<void> (*decode)(const std::string*)) {
     const std::string path = SectionPath(section);
     std::optional<std::string> text = GetBackend().ReadFile(path);
-    if (!text) return decode(nlohmann::json());
+    if (!text) return decode(nullptr);
     try {
-        return decode(nlohmann::json::parse(*text));
+        return decode(&*text);
+    } catch (const SectionFormatError& e) {
+        throw KavrelException("Host state file " + GetBackend().Describe(path) + " is not valid: " + e.what());
     } catch (const nlohmann::json::exception& e) {
         throw KavrelException("Host state file " + GetBackend().Describe(path) + " is not valid: " + e.what());
     }

@@ -12,6 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "ModelCodec.h"
 #include "kavrel/Lib.h"
 
 namespace SimHost {
@@ -83,31 +84,40 @@ public:
 
     std::optional<std::string> ReadText(const std::string& relativePath);
 
+    // A value computed from a section (an index, for example), kept until the
+    // section is replaced by a change or another host.
+    template <typename Model, typename Value, typename Build>
+    const Value& Derived(Build&& build);
+
     static std::string SectionPath(const std::string& section) { return "state/" + section + ".json"; }
 
 private:
     friend class Transaction;
-    std::shared_ptr<void> Load(const std::string& section, std::shared_ptr<void> (*decode)(const nlohmann::json&));
+    std::shared_ptr<void> Load(const std::string& section, std::shared_ptr<void> (*decode)(const std::string*));
     void Install(std::type_index type, std::shared_ptr<void> model) { cache_[type] = std::move(model); }
 
     std::unique_ptr<Backend> backend_;
+    struct DerivedValue {
+        std::weak_ptr<void> source;  // the section it was computed from
+        std::shared_ptr<void> value;
+    };
     std::map<std::type_index, std::shared_ptr<void>> cache_;
+    std::map<std::type_index, DerivedValue> derived_;
     std::map<std::string, std::optional<std::string>> textCache_;
 };
 
 namespace detail {
+// A section's text straight into its model; no text (no file) gives the defaults.
 template <typename Model>
-std::shared_ptr<void> Decode(const nlohmann::json& document) {
+std::shared_ptr<void> Decode(const std::string* text) {
     auto model = std::make_shared<Model>();
-    if (!document.is_null()) from_json(document, *model);
+    if (text) ReadDocument(*text, *model);
     return model;
 }
 
 template <typename Model>
 std::string Encode(const void* model) {
-    nlohmann::json document;
-    to_json(document, *static_cast<const Model*>(model));
-    return document.dump(1) + "\n";
+    return WriteDocument(*static_cast<const Model*>(model));
 }
 }  // namespace detail
 
@@ -118,6 +128,18 @@ const Model& HostStore::Read() {
     auto model = Load(Model::kSection, &detail::Decode<Model>);
     cache_[std::type_index(typeid(Model))] = model;
     return *static_cast<const Model*>(model.get());
+}
+
+template <typename Model, typename Value, typename Build>
+const Value& HostStore::Derived(Build&& build) {
+    const Model& model = Read<Model>();
+    const std::shared_ptr<void>& source = cache_[std::type_index(typeid(Model))];
+    DerivedValue& slot = derived_[std::type_index(typeid(Value))];
+    if (!slot.value || slot.source.lock() != source) {
+        slot.value = std::make_shared<Value>(build(model));
+        slot.source = source;
+    }
+    return *static_cast<const Value*>(slot.value.get());
 }
 
 template <typename Model>

@@ -1,6 +1,7 @@
 // Netstack instances, sockets, the host-wide IPv6 switch and world names.
 #include <algorithm>
 #include <cctype>
+#include <unordered_map>
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
@@ -199,12 +200,23 @@ namespace Resource {
 ResourceInfoImpl::ResourceInfoImpl() = default;
 ResourceInfoImpl::~ResourceInfoImpl() = default;
 
+namespace {
+// World names by ID (the first entry of an ID): a connection listing names the world of every socket.
+struct WorldNames {
+    std::unordered_map<int64_t, const std::string*> byId;
+};
+}  // namespace
+
 std::string ResourceInfoImpl::GetWorldName(int64_t worldId) {
     SimHost::CheckFault("ResourceInfoImpl::GetWorldName");
-    for (const auto& world : SimHost::HostStore::Instance().Read<SimHost::ConnectionTable>().worlds) {
-        if (world.id == worldId) return world.name;
-    }
-    return "";
+    const auto& names = SimHost::HostStore::Instance().Derived<SimHost::ConnectionTable, WorldNames>(
+        [](const SimHost::ConnectionTable& table) {
+            WorldNames names;
+            for (const auto& world : table.worlds) names.byId.emplace(world.id, &world.name);
+            return names;
+        });
+    auto found = names.byId.find(worldId);
+    return found == names.byId.end() ? std::string() : *found->second;
 }
 
 }  // namespace Resource
@@ -313,7 +325,9 @@ void Sockets(std::vector<TcpIpConnection>& connections, const std::string& netst
     auto& store = HostStore::Instance();
     const auto* instance = SimHost::FindNetstack(store.Read<NetstackTable>(), netstack);
     if (!instance) throw KavrelException("Netstack instance " + netstack + " does not exist");
-    for (const auto& socket : store.Read<SimHost::ConnectionTable>().connections) {
+    const auto& sockets = store.Read<SimHost::ConnectionTable>().connections;
+    connections.reserve(connections.size() + sockets.size());  // untouched room costs no memory
+    for (const auto& socket : sockets) {
         if (socket.netstack != netstack || KindOf(socket.protocol) != kind) continue;
         connections.push_back(TcpIpConnection{socket.protocol, socket.recvQ, socket.sendQ, socket.localAddress,
                                               socket.localPort, socket.foreignAddress, socket.foreignPort,

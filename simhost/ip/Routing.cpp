@@ -1,5 +1,7 @@
 // Routes, default gateways and neighbour caches of the netstack instances.
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
@@ -40,14 +42,14 @@ void RequireNetstack(const std::string& key) {
     }
 }
 
-RoutingTableModel TableOf(const std::string& key) {
+// The instance's table; an instance without one has an empty table.
+const RoutingTableModel& TableOf(const std::string& key) {
     RequireNetstack(key);
     for (const auto& table : HostStore::Instance().Read<RoutingTables>().tables) {
         if (table.netstack == key) return table;
     }
-    RoutingTableModel table;
-    table.netstack = key;
-    return table;
+    static const RoutingTableModel empty;
+    return empty;
 }
 
 // Changes the instance's table, creating it on first use.
@@ -86,9 +88,19 @@ std::vector<const LmxNicModel*> NicsOf(const std::string& key) {
     return nics;
 }
 
+// The host's interfaces by name (the first of a name), for lookups per route or neighbour.
+struct LmxNicsByName {
+    std::unordered_map<std::string_view, const LmxNicModel*> byName;
+};
+
 bool OfKind(const std::string& interfaceName, int kind) {
-    const auto* nic = SimHost::FindLmxNic(HostStore::Instance().Read<LmxNicInventory>(), interfaceName);
-    bool system = nic && nic->system;
+    const auto& index = HostStore::Instance().Derived<LmxNicInventory, LmxNicsByName>([](const LmxNicInventory& nics) {
+        LmxNicsByName index;
+        for (const auto& nic : nics.lmxnics) index.byName.emplace(nic.name, &nic);
+        return index;
+    });
+    auto found = index.byName.find(interfaceName);
+    bool system = found != index.byName.end() && found->second->system;
     return system == (kind == PORTSET_GET_SYSTEM);
 }
 
@@ -176,6 +188,50 @@ const NeighborModel* FindNeighbor(const std::vector<NeighborModel>& entries, con
         if (same) return &entry;
     }
     return nullptr;
+}
+
+// The first entry of each address in the stored neighbour caches: a listing
+// looks up every entry it shows. Another entry of the same address (on another
+// interface or netstack) is found by searching the cache.
+struct NeighborsByAddress {
+    std::unordered_map<uint32_t, const NeighborModel*> ipv4;
+    std::unordered_map<std::string, const NeighborModel*> ipv6;  // by the address's 16 bytes
+    bool complete = true;  // false when a stored address does not parse: lookups then search the caches
+};
+
+std::string BytesOf(const Ipv6Address& address) {
+    const auto& bytes = address.GetBytes();
+    return std::string(bytes.begin(), bytes.end());
+}
+
+const NeighborModel* FindStoredNeighbor(const std::string& key, const std::string& address,
+                                        const std::string& interfaceName, bool ipv6) {
+    auto& store = HostStore::Instance();
+    const auto& index = store.Derived<NeighborTables, NeighborsByAddress>([](const NeighborTables& tables) {
+        NeighborsByAddress index;
+        try {
+            for (const auto& entry : tables.ipv4) index.ipv4.emplace(Ipv4Address(entry.address).GetValue(), &entry);
+            for (const auto& entry : tables.ipv6) index.ipv6.emplace(BytesOf(Ipv6Address(entry.address)), &entry);
+        } catch (const KavrelException&) {
+            index.complete = false;
+        }
+        return index;
+    });
+    const auto& tables = store.Read<NeighborTables>();
+    const NeighborModel* first = nullptr;
+    if (index.complete) {
+        if (ipv6) {
+            auto found = index.ipv6.find(BytesOf(Ipv6Address(address)));
+            if (found == index.ipv6.end()) return nullptr;
+            first = found->second;
+        } else {
+            auto found = index.ipv4.find(Ipv4Address(address).GetValue());
+            if (found == index.ipv4.end()) return nullptr;
+            first = found->second;
+        }
+        if (first->netstack == key && (interfaceName.empty() || first->interfaceName == interfaceName)) return first;
+    }
+    return FindNeighbor(ipv6 ? tables.ipv6 : tables.ipv4, key, address, interfaceName, ipv6);
 }
 
 void RemoveNeighbors(std::vector<NeighborModel>& entries, const std::string& key, const std::string& address,
@@ -334,8 +390,9 @@ void RoutingInfoImpl::SetIpv6LumexDefaultGateway(const Ipv6Address& gateway) {
 
 std::vector<RoutingInfoImpl::Ipv4Route> RoutingInfoImpl::GetCurrentLumexRoutes(int kind) {
     CheckFault("RoutingInfoImpl::GetCurrentLumexRoutes");
-    auto table = TableOf(key_);
+    const auto& table = TableOf(key_);
     std::vector<Ipv4Route> routes;
+    routes.reserve(1 + NicsOf(key_).size() + table.ipv4Routes.size());
     Ipv4Address gateway(table.ipv4Gateway);
     if (!gateway.IsZero()) {
         std::string egress = EgressOrNone(key_, gateway);
@@ -354,8 +411,9 @@ std::vector<RoutingInfoImpl::Ipv4Route> RoutingInfoImpl::GetCurrentLumexRoutes(i
 
 std::vector<RoutingInfoImpl::Ipv6Route> RoutingInfoImpl::GetCurrentIpv6LumexRoutes(int kind) {
     CheckFault("RoutingInfoImpl::GetCurrentIpv6LumexRoutes");
-    auto table = TableOf(key_);
+    const auto& table = TableOf(key_);
     std::vector<Ipv6Route> routes;
+    routes.reserve(1 + table.ipv6Routes.size());
     Ipv6Address gateway(table.ipv6Gateway);
     if (!gateway.IsUnspecified()) {
         std::string egress = EgressOrNone(key_, gateway);
@@ -375,7 +433,7 @@ std::vector<RoutingInfoImpl::Ipv6Route> RoutingInfoImpl::GetCurrentIpv6LumexRout
 std::string RoutingInfoImpl::GetDefaultGatewaySource(const Ipv4Network& network) {
     CheckFault("RoutingInfoImpl::GetDefaultGatewaySource");
     if (network != DEFAULT_IPV4_ROUTE) return "N/A";
-    auto table = TableOf(key_);
+    const auto& table = TableOf(key_);
     return Ipv4Address(table.ipv4Gateway).IsZero() ? "N/A" : table.ipv4GatewaySource;
 }
 
@@ -383,7 +441,9 @@ void RoutingInfoImpl::GetCurrentIpv4LumexNeighbors(std::vector<Kavrel::Network::
                                                    const std::string& interfaceName, int kind) {
     CheckFault("RoutingInfoImpl::GetCurrentIpv4LumexNeighbors");
     RequireNetstack(key_);
-    for (const auto& entry : HostStore::Instance().Read<NeighborTables>().ipv4) {
+    const auto& entries = HostStore::Instance().Read<NeighborTables>().ipv4;
+    neighbors.reserve(neighbors.size() + entries.size());
+    for (const auto& entry : entries) {
         if (entry.netstack != key_ || !OfKind(entry.interfaceName, kind)) continue;
         if (!interfaceName.empty() && entry.interfaceName != interfaceName) continue;
         neighbors.push_back({Ipv4Address(entry.address), entry.macAddress, entry.interfaceName, entry.expiry});
@@ -394,7 +454,9 @@ void RoutingInfoImpl::GetCurrentIpv6LumexNeighbors(std::vector<Kavrel::Network::
                                                    const std::string& interfaceName, int kind) {
     CheckFault("RoutingInfoImpl::GetCurrentIpv6LumexNeighbors");
     RequireNetstack(key_);
-    for (const auto& entry : HostStore::Instance().Read<NeighborTables>().ipv6) {
+    const auto& entries = HostStore::Instance().Read<NeighborTables>().ipv6;
+    neighbors.reserve(neighbors.size() + entries.size());
+    for (const auto& entry : entries) {
         if (entry.netstack != key_ || !OfKind(entry.interfaceName, kind)) continue;
         if (!interfaceName.empty() && entry.interfaceName != interfaceName) continue;
         neighbors.push_back({Ipv6Address(entry.address), entry.macAddress, entry.interfaceName, entry.expiry});
@@ -403,22 +465,19 @@ void RoutingInfoImpl::GetCurrentIpv6LumexNeighbors(std::vector<Kavrel::Network::
 
 std::string RoutingInfoImpl::GetIpv4NeighborType(const Kavrel::Network::Ipv4Neighbor& neighbor) {
     CheckFault("RoutingInfoImpl::GetIpv4NeighborType");
-    const auto* entry = FindNeighbor(HostStore::Instance().Read<NeighborTables>().ipv4, key_,
-                                     neighbor.address.GetStringAddress(), neighbor.interfaceName, false);
+    const auto* entry = FindStoredNeighbor(key_, neighbor.address.GetStringAddress(), neighbor.interfaceName, false);
     return entry ? entry->type : "Unknown";
 }
 
 std::string RoutingInfoImpl::GetIpv6NeighborState(const Kavrel::Network::Ipv6Neighbor& neighbor) {
     CheckFault("RoutingInfoImpl::GetIpv6NeighborState");
-    const auto* entry = FindNeighbor(HostStore::Instance().Read<NeighborTables>().ipv6, key_,
-                                     neighbor.address.GetStringAddress(), neighbor.interfaceName, true);
+    const auto* entry = FindStoredNeighbor(key_, neighbor.address.GetStringAddress(), neighbor.interfaceName, true);
     return entry ? entry->state : "Unknown";
 }
 
 std::string RoutingInfoImpl::GetIpv6NeighborType(const Kavrel::Network::Ipv6Neighbor& neighbor) {
     CheckFault("RoutingInfoImpl::GetIpv6NeighborType");
-    const auto* entry = FindNeighbor(HostStore::Instance().Read<NeighborTables>().ipv6, key_,
-                                     neighbor.address.GetStringAddress(), neighbor.interfaceName, true);
+    const auto* entry = FindStoredNeighbor(key_, neighbor.address.GetStringAddress(), neighbor.interfaceName, true);
     return entry ? entry->type : "Unknown";
 }
 

@@ -62,10 +62,17 @@ bool Ipv4Address::IsValidAddress(const std::string& text) {
 }
 
 std::string Ipv4Address::GetStringAddress() const {
+    // Dotted decimal, written by hand: listings format an address per row.
     char buffer[16];
-    std::snprintf(buffer, sizeof(buffer), "%u.%u.%u.%u", value_ >> 24, (value_ >> 16) & 0xff,
-                  (value_ >> 8) & 0xff, value_ & 0xff);
-    return buffer;
+    char* out = buffer;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        unsigned octet = (value_ >> shift) & 0xff;
+        if (octet >= 100) *out++ = static_cast<char>('0' + octet / 100);
+        if (octet >= 10) *out++ = static_cast<char>('0' + octet / 10 % 10);
+        *out++ = static_cast<char>('0' + octet % 10);
+        if (shift > 0) *out++ = '.';
+    }
+    return std::string(buffer, static_cast<size_t>(out - buffer));
 }
 
 Ipv6Address::Ipv6Address(const std::string& text) {

@@ -8,6 +8,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/ModelCodec.h"
+
 namespace SimHost {
 
 // The switch port a physical NIC uses as an uplink.
@@ -15,14 +17,14 @@ struct UplinkPortModel {
     std::string pnic;
     uint32_t portId = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(UplinkPortModel, pnic, portId)
+TALIX_MODEL(UplinkPortModel, pnic, portId)
 
 struct EnsLcoreModel {
     int64_t id = 0;
     std::string switchName = "null";  // "null": no switch
     int64_t affinity = 0;              // NUMA node
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(EnsLcoreModel, id, switchName, affinity)
+TALIX_MODEL(EnsLcoreModel, id, switchName, affinity)
 
 struct DatapathState {
     static constexpr const char* kSection = "datapath";
@@ -31,7 +33,7 @@ struct DatapathState {
     int64_t maxLcores = 8;
     std::vector<EnsLcoreModel> lcores;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DatapathState, uplinkPorts, numaNodes, maxLcores, lcores)
+TALIX_MODEL(DatapathState, uplinkPorts, numaNodes, maxLcores, lcores)
 
 struct VfStatsModel {
     uint64_t rxUnicastPkts = 0;
@@ -55,7 +57,7 @@ struct VfStatsModel {
     uint64_t txTsoPkts = 0;
     uint64_t txTsoBytes = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(VfStatsModel, rxUnicastPkts, rxUnicastBytes, rxMulticastPkts,
+TALIX_MODEL(VfStatsModel, rxUnicastPkts, rxUnicastBytes, rxMulticastPkts,
                                                 rxMulticastBytes, rxBroadcastPkts, rxBroadcastBytes,
                                                 rxOutOfBufferDrops, rxErrorDrops, rxLroPkts, rxLroBytes,
                                                 txUnicastPkts, txUnicastBytes, txMulticastPkts, txMulticastBytes,
@@ -69,19 +71,19 @@ struct VfModel {
     std::string ownerWorldId;  // empty while no VM owns the VF
     VfStatsModel stats;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(VfModel, id, active, pciAddress, ownerWorldId, stats)
+TALIX_MODEL(VfModel, id, active, pciAddress, ownerWorldId, stats)
 
 // The VFs enabled on one SR-IOV capable NIC (a NIC of "pnics" with maxVfs > 0).
 struct SriovPfModel {
     std::string pnic;
     std::vector<VfModel> vfs;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(SriovPfModel, pnic, vfs)
+TALIX_MODEL(SriovPfModel, pnic, vfs)
 
 struct SriovState {
     static constexpr const char* kSection = "sriov";
     std::vector<SriovPfModel> pfs;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(SriovState, pfs)
+TALIX_MODEL(SriovState, pfs)
 
 }  // namespace SimHost

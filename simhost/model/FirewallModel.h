@@ -7,6 +7,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/ModelCodec.h"
+
 namespace SimHost {
 
 struct FirewallRuleModel {
@@ -16,7 +18,7 @@ struct FirewallRuleModel {
     uint32_t direction = 0;  // 0 inbound, otherwise outbound
     uint32_t protocol = 0;   // 0 TCP, otherwise UDP
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(FirewallRuleModel, portType, portBegin, portEnd, direction,
+TALIX_MODEL(FirewallRuleModel, portType, portBegin, portEnd, direction,
                                                 protocol)
 
 struct FirewallRulesetModel {
@@ -31,7 +33,7 @@ struct FirewallRulesetModel {
     std::vector<FirewallRuleModel> rules;
     int64_t clients = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(FirewallRulesetModel, id, enabled, allowedAll,
+TALIX_MODEL(FirewallRulesetModel, id, enabled, allowedAll,
                                                 enableDisableFixed, allowedIpFixed, allowedIps, rules, clients)
 
 struct FirewallModel {
@@ -46,7 +48,7 @@ struct FirewallModel {
     bool rulesetsLoaded = true;
     std::vector<FirewallRulesetModel> rulesets;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(FirewallModel, moduleName, moduleLoaded, moduleDisabled, enabled,
+TALIX_MODEL(FirewallModel, moduleName, moduleLoaded, moduleDisabled, enabled,
                                                 defaultActionPass, rulesetsLoaded, rulesets)
 
 }  // namespace SimHost

@@ -8,6 +8,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/ModelCodec.h"
+
 namespace SimHost {
 
 struct NetstackModel {
@@ -22,7 +24,7 @@ struct NetstackModel {
     std::string ecn = "enabled";
     int type = 2;  // 1 the default instance, 2 user instances, 3 the host's dedicated ones
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(NetstackModel, key, name, state, maxConnections,
+TALIX_MODEL(NetstackModel, key, name, state, maxConnections,
                                                 currentMaxConnections, ccAlgorithm, ipv6Enabled, currentIpv6Enabled,
                                                 ecn, type)
 
@@ -32,7 +34,7 @@ struct NetstackTable {
     std::vector<NetstackModel> instances = {NetstackModel{"defaultTcpipStack", "defaultTcpipStack", 0x1234, 11000,
                                                           11000, "newreno", true, true, "enabled", 1}};
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(NetstackTable, ipv6Enabled, instances)
+TALIX_MODEL(NetstackTable, ipv6Enabled, instances)
 
 inline const NetstackModel* FindNetstack(const NetstackTable& table, const std::string& key) {
     for (const auto& instance : table.instances) {
@@ -46,7 +48,7 @@ struct RouteModel {
     std::string gateway;
     std::string interfaceName;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(RouteModel, network, gateway, interfaceName)
+TALIX_MODEL(RouteModel, network, gateway, interfaceName)
 
 struct RoutingTableModel {
     std::string netstack;
@@ -58,7 +60,7 @@ struct RoutingTableModel {
     std::vector<RouteModel> ipv4Routes;  // static routes; connected ones follow the interfaces
     std::vector<RouteModel> ipv6Routes;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(RoutingTableModel, netstack, ipv4Gateway, ipv4ConfiguredGateway,
+TALIX_MODEL(RoutingTableModel, netstack, ipv4Gateway, ipv4ConfiguredGateway,
                                                 ipv4GatewaySource, ipv6Gateway, ipv6ConfiguredGateway, ipv4Routes,
                                                 ipv6Routes)
 
@@ -66,7 +68,7 @@ struct RoutingTables {
     static constexpr const char* kSection = "routes";
     std::vector<RoutingTableModel> tables;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(RoutingTables, tables)
+TALIX_MODEL(RoutingTables, tables)
 
 struct NeighborModel {
     std::string netstack = "defaultTcpipStack";
@@ -77,7 +79,7 @@ struct NeighborModel {
     std::string type = "Dynamic";  // "Dynamic", "Static", "Local"
     std::string state;             // IPv6 only: "Reachable", "Stale", "Delay", "Probe", "Incomplete"
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(NeighborModel, netstack, address, macAddress, interfaceName, expiry,
+TALIX_MODEL(NeighborModel, netstack, address, macAddress, interfaceName, expiry,
                                                 type, state)
 
 struct NeighborTables {
@@ -85,7 +87,7 @@ struct NeighborTables {
     std::vector<NeighborModel> ipv4;
     std::vector<NeighborModel> ipv6;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(NeighborTables, ipv4, ipv6)
+TALIX_MODEL(NeighborTables, ipv4, ipv6)
 
 struct ConnectionModel {
     std::string netstack = "defaultTcpipStack";
@@ -100,21 +102,21 @@ struct ConnectionModel {
     std::string ccAlgorithm;
     int64_t worldId = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(ConnectionModel, netstack, protocol, recvQ, sendQ, localAddress,
+TALIX_MODEL(ConnectionModel, netstack, protocol, recvQ, sendQ, localAddress,
                                                 localPort, foreignAddress, foreignPort, state, ccAlgorithm, worldId)
 
 struct WorldModel {
     int64_t id = 0;
     std::string name;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(WorldModel, id, name)
+TALIX_MODEL(WorldModel, id, name)
 
 struct ConnectionTable {
     static constexpr const char* kSection = "connections";
     std::vector<ConnectionModel> connections;
     std::vector<WorldModel> worlds;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(ConnectionTable, connections, worlds)
+TALIX_MODEL(ConnectionTable, connections, worlds)
 
 struct SecurityAssociationModel {
     std::string name;
@@ -129,7 +131,7 @@ struct SecurityAssociationModel {
     std::string state = "mature";
     uint64_t lifetime = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(SecurityAssociationModel, name, source, destination, spi, mode,
+TALIX_MODEL(SecurityAssociationModel, name, source, destination, spi, mode,
                                                 encryptionAlgorithm, encryptionKey, integrityAlgorithm, integrityKey,
                                                 state, lifetime)
 
@@ -145,7 +147,7 @@ struct SecurityPolicyModel {
     std::string action = "none";
     std::string mode = "any";
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(SecurityPolicyModel, name, saName, source, destination, sourcePort,
+TALIX_MODEL(SecurityPolicyModel, name, saName, source, destination, sourcePort,
                                                 destinationPort, protocol, direction, action, mode)
 
 struct IpSecDatabase {
@@ -153,6 +155,6 @@ struct IpSecDatabase {
     std::vector<SecurityAssociationModel> sas;
     std::vector<SecurityPolicyModel> sps;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(IpSecDatabase, sas, sps)
+TALIX_MODEL(IpSecDatabase, sas, sps)
 
 }  // namespace SimHost

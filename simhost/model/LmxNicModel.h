@@ -7,6 +7,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/ModelCodec.h"
+
 namespace SimHost {
 
 struct Ipv6AddressModel {
@@ -14,7 +16,7 @@ struct Ipv6AddressModel {
     int type = 0;           // 0 static, 7 router advertised, 9 DHCPv6
     int status = 0;         // 2 tentative, 3 duplicated, 5 deprecated, else preferred
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(Ipv6AddressModel, address, type, status)
+TALIX_MODEL(Ipv6AddressModel, address, type, status)
 
 struct IpConfigModel {
     std::string ipv4Address = "0.0.0.0";
@@ -30,7 +32,7 @@ struct IpConfigModel {
     std::string ipv6Gateway = "::";
     std::vector<Ipv6AddressModel> ipv6Addresses;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(IpConfigModel, ipv4Address, ipv4Netmask, ipv4Gateway, useDhcp,
+TALIX_MODEL(IpConfigModel, ipv4Address, ipv4Netmask, ipv4Gateway, useDhcp,
                                                 ipv4UseNone, dhcpDns, useIpv6, useIpv6Dhcp,
                                                 useIpv6RouterAdvertised, ipv6DhcpDns, ipv6Gateway, ipv6Addresses)
 
@@ -44,7 +46,7 @@ struct ConnectionPointModel {
     std::string opaqueNetworkType;
     std::string externalId;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(ConnectionPointModel, type, portgroup, dvsUuid, dvPortId,
+TALIX_MODEL(ConnectionPointModel, type, portgroup, dvsUuid, dvPortId,
                                                 connectionId, opaqueNetworkId, opaqueNetworkType, externalId)
 
 // A multicast group the interface has joined.
@@ -53,7 +55,7 @@ struct MulticastMembershipModel {
     std::string linkLayer;
     int32_t refcount = 1;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(MulticastMembershipModel, group, linkLayer, refcount)
+TALIX_MODEL(MulticastMembershipModel, group, linkLayer, refcount)
 
 struct LmxNicModel {
     std::string name;  // "lmx0"
@@ -72,7 +74,7 @@ struct LmxNicModel {
     IpConfigModel configuredIpConfig;  // kept across restarts
     std::vector<MulticastMembershipModel> multicast;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(LmxNicModel, name, macAddress, netstack, mtu, tsoMss, numRxQueue,
+TALIX_MODEL(LmxNicModel, name, macAddress, netstack, mtu, tsoMss, numRxQueue,
                                                 enabled, system, portset, portId, connectionPoint, tags, ipConfig,
                                                 configuredIpConfig, multicast)
 
@@ -80,7 +82,7 @@ struct LmxNicInventory {
     static constexpr const char* kSection = "lmxnics";
     std::vector<LmxNicModel> lmxnics;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(LmxNicInventory, lmxnics)
+TALIX_MODEL(LmxNicInventory, lmxnics)
 
 inline const LmxNicModel* FindLmxNic(const LmxNicInventory& inventory, const std::string& name) {
     for (const auto& nic : inventory.lmxnics) {

@@ -7,6 +7,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/ModelCodec.h"
+
 namespace SimHost {
 
 // A speed/duplex/media combination the NIC can run (duplex 1 full, 2 half).
@@ -15,7 +17,7 @@ struct PnicLinkModeModel {
     int32_t duplex = 1;
     int32_t media = 2;  // index into the media names; 2 is BaseT
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicLinkModeModel, speed, duplex, media)
+TALIX_MODEL(PnicLinkModeModel, speed, duplex, media)
 
 struct PnicPauseModel {
     bool supported = true;
@@ -24,7 +26,7 @@ struct PnicPauseModel {
     bool tx = true;
     bool partnerPause = true;  // the link partner advertises pause
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicPauseModel, supported, autoNegotiation, rx, tx, partnerPause)
+TALIX_MODEL(PnicPauseModel, supported, autoNegotiation, rx, tx, partnerPause)
 
 struct PnicRingModel {
     uint32_t rx = 1024;
@@ -32,7 +34,7 @@ struct PnicRingModel {
     uint32_t rxJumbo = 0;
     uint32_t tx = 1024;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicRingModel, rx, rxMini, rxJumbo, tx)
+TALIX_MODEL(PnicRingModel, rx, rxMini, rxJumbo, tx)
 
 struct PnicCoalesceModel {
     bool supported = true;
@@ -54,7 +56,7 @@ struct PnicCoalesceModel {
     uint32_t txUsecsHigh = 0;
     uint32_t txMaxFramesHigh = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicCoalesceModel, supported, adaptiveRx, adaptiveTx, sampleInterval,
+TALIX_MODEL(PnicCoalesceModel, supported, adaptiveRx, adaptiveTx, sampleInterval,
                                                 pktRateLow, pktRateHigh, rxUsecs, rxMaxFrames, txUsecs, txMaxFrames,
                                                 rxUsecsLow, rxMaxFramesLow, txUsecsLow, txMaxFramesLow, rxUsecsHigh,
                                                 rxMaxFramesHigh, txUsecsHigh, txMaxFramesHigh)
@@ -66,7 +68,7 @@ struct PnicOffloadModel {
     bool scatterGather = true;
     bool tso = true;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicOffloadModel, rxChecksum, txChecksum, scatterGather, tso)
+TALIX_MODEL(PnicOffloadModel, rxChecksum, txChecksum, scatterGather, tso)
 
 // Offloads the kernel simulates in software for this NIC.
 struct PnicSoftwareModel {
@@ -85,7 +87,7 @@ struct PnicSoftwareModel {
     bool vlanUntagging = false;
     bool geneveOffload = false;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicSoftwareModel, ipv4Cso, ipv4Tso, scatterGather, offsetBasedOffload,
+TALIX_MODEL(PnicSoftwareModel, ipv4Cso, ipv4Tso, scatterGather, offsetBasedOffload,
                                                 vxlanEncap, ipv6Tso, ipv6TsoExt, ipv6Cso, ipv6CsoExt, highDma,
                                                 scatterGatherSpanPages, vlanTagging, vlanUntagging, geneveOffload)
 
@@ -115,7 +117,7 @@ struct PnicStatsModel {
     uint64_t txHeartbeatErrors = 0;
     uint64_t txWindowErrors = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicStatsModel, rxPackets, txPackets, rxBytes, txBytes, rxDropped,
+TALIX_MODEL(PnicStatsModel, rxPackets, txPackets, rxBytes, txBytes, rxDropped,
                                                 txDropped, rxMulticast, rxBroadcast, txMulticast, txBroadcast, rxErrors,
                                                 rxLengthErrors, rxOverErrors, rxCrcErrors, rxFrameErrors, rxFifoErrors,
                                                 rxMissedErrors, txErrors, txAbortedErrors, txCarrierErrors,
@@ -128,7 +130,7 @@ struct PnicNetqueuePluginModel {
     std::string description;
     bool enabled = false;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicNetqueuePluginModel, module, plugin, description, enabled)
+TALIX_MODEL(PnicNetqueuePluginModel, module, plugin, description, enabled)
 
 // NetQueue: queue counts, the load balancer and the filter classes. The two
 // setting masks use bit i for load balancer setting i (0x1 RxQPair ... 0x400 RSSLRO).
@@ -148,7 +150,7 @@ struct PnicNetqueueModel {
     bool genericEncap = false;
     std::vector<PnicNetqueuePluginModel> plugins;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicNetqueueModel, txQueues, rxQueues, maxTxQueues, maxRxQueues,
+TALIX_MODEL(PnicNetqueueModel, txQueues, rxQueues, maxTxQueues, maxRxQueues,
                                                 balancerEnabled, settingsSupported, settingsAllowed, macOnly, vlanOnly,
                                                 vlanMac, vxlan, geneve, genericEncap, plugins)
 
@@ -158,14 +160,14 @@ struct PnicSelfTestCheckModel {
     bool onlineSafe = false;
     bool passes = true;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicSelfTestCheckModel, name, onlineSafe, passes)
+TALIX_MODEL(PnicSelfTestCheckModel, name, onlineSafe, passes)
 
 // A branch uplink attached to this NIC as its trunk.
 struct PnicAttachmentModel {
     std::string branch;
     int32_t vlanId = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicAttachmentModel, branch, vlanId)
+TALIX_MODEL(PnicAttachmentModel, branch, vlanId)
 
 struct PnicDcbCapabilitiesModel {
     bool priorityGroup = false;
@@ -174,7 +176,7 @@ struct PnicDcbCapabilitiesModel {
     uint32_t pgTrafficClasses = 0;
     uint32_t pfcTrafficClasses = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicDcbCapabilitiesModel, priorityGroup, priorityFlowControl, upToTcMap,
+TALIX_MODEL(PnicDcbCapabilitiesModel, priorityGroup, priorityFlowControl, upToTcMap,
                                                 pgTrafficClasses, pfcTrafficClasses)
 
 // IEEE ETS configuration; each array has one entry per traffic class (missing entries read 0).
@@ -190,7 +192,7 @@ struct PnicDcbEtsModel {
     std::vector<uint32_t> recommendedTsa;
     std::vector<uint32_t> recommendedPriority;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicDcbEtsModel, willing, supportedCapacity, creditBasedShaper,
+TALIX_MODEL(PnicDcbEtsModel, willing, supportedCapacity, creditBasedShaper,
                                                 txBandwidth, rxBandwidth, tsaTable, priorityAssignment,
                                                 recommendedBandwidth, recommendedTsa, recommendedPriority)
 
@@ -202,7 +204,7 @@ struct PnicDcbPfcModel {
     std::vector<uint32_t> sentFrames;
     std::vector<uint32_t> receivedFrames;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicDcbPfcModel, trafficClasses, pfcMask, macsecBypass, delay,
+TALIX_MODEL(PnicDcbPfcModel, trafficClasses, pfcMask, macsecBypass, delay,
                                                 sentFrames, receivedFrames)
 
 struct PnicDcbAppModel {
@@ -210,7 +212,7 @@ struct PnicDcbAppModel {
     std::string protocolId;
     std::string userPriority;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicDcbAppModel, appType, protocolId, userPriority)
+TALIX_MODEL(PnicDcbAppModel, appType, protocolId, userPriority)
 
 // Data Center Bridging state (mode 0 unknown, 1 CEN, 2 CEE, 3 IEEE).
 struct PnicDcbModel {
@@ -223,7 +225,7 @@ struct PnicDcbModel {
     PnicDcbPfcModel pfc;
     std::vector<PnicDcbAppModel> apps;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicDcbModel, mode, enabled, pfcEnabled, capabilities, pfcConfig, ets,
+TALIX_MODEL(PnicDcbModel, mode, enabled, pfcEnabled, capabilities, pfcConfig, ets,
                                                 pfc, apps)
 
 struct PnicModel {
@@ -283,7 +285,7 @@ struct PnicModel {
     std::vector<PnicAttachmentModel> attachments;
     PnicDcbModel dcb;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicModel, name, driver, driverLoaded, pciAddress, macAddress, mtu,
+TALIX_MODEL(PnicModel, name, driver, driverLoaded, pciAddress, macAddress, mtu,
                                                 linkUp, adminUp, speed, duplex, vendorName, deviceName, description,
                                                 driverVersion, firmwareVersion, maxVfs, supportedPorts, port,
                                                 phyAddress, transceiver, virtualAddress, supportsAutoNegotiation,
@@ -298,7 +300,7 @@ struct PnicInventory {
     static constexpr const char* kSection = "pnics";
     std::vector<PnicModel> pnics;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PnicInventory, pnics)
+TALIX_MODEL(PnicInventory, pnics)
 
 // The NIC of that name, or null.
 inline const PnicModel* FindPnic(const PnicInventory& inventory, const std::string& name) {

@@ -9,6 +9,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/ModelCodec.h"
+
 namespace SimHost {
 
 // A policy as stored: a field that is present is set, an absent one is not
@@ -104,7 +106,7 @@ struct PortPacketStatsModel {
     uint64_t rxDropped = 0;
     uint64_t txDropped = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PortPacketStatsModel, rxPackets, txPackets, rxBytes, txBytes,
+TALIX_MODEL(PortPacketStatsModel, rxPackets, txPackets, rxBytes, txBytes,
                                                 rxBroadcast, txBroadcast, rxMulticast, txMulticast, rxDropped,
                                                 txDropped)
 
@@ -123,7 +125,7 @@ struct PortFilterModel {
     uint64_t injected = 0;
     uint64_t errors = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PortFilterModel, name, sortKey, active, reverse, extended, in, out,
+TALIX_MODEL(PortFilterModel, name, sortKey, active, reverse, extended, in, out,
                                                 dropped, filtered, faulted, queued, injected, errors)
 
 struct PortDatapathModel {
@@ -132,7 +134,7 @@ struct PortDatapathModel {
     PortPacketStatsModel stats;
     std::vector<PortFilterModel> filters;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PortDatapathModel, clientIpv4, teamUplink, stats, filters)
+TALIX_MODEL(PortDatapathModel, clientIpv4, teamUplink, stats, filters)
 
 // A port of a switch and its client: a VM's virtual NIC, a host interface, an uplink.
 struct PortModel {
@@ -145,7 +147,7 @@ struct PortModel {
     std::vector<std::string> macAddresses;
     PortDatapathModel datapath{};
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PortModel, portId, clientName, clientType, portgroup, dvPortId,
+TALIX_MODEL(PortModel, portId, clientName, clientType, portgroup, dvPortId,
                                                 worldId, macAddresses, datapath)
 
 struct VlanCounterModel {
@@ -156,7 +158,7 @@ struct VlanCounterModel {
     uint64_t rxBytes = 0;
     uint64_t txBytes = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(VlanCounterModel, uplink, vlanId, rxPackets, txPackets, rxBytes,
+TALIX_MODEL(VlanCounterModel, uplink, vlanId, rxPackets, txPackets, rxBytes,
                                                 txBytes)
 
 struct PortGroupModel {
@@ -167,14 +169,14 @@ struct PortGroupModel {
     SecurityModel security;
     ShapingModel shaping;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(PortGroupModel, name, vlanId, teaming, security, shaping)
+TALIX_MODEL(PortGroupModel, name, vlanId, teaming, security, shaping)
 
 struct CapabilitiesModel {
     bool tso = true;
     bool checksumOffload = true;
     bool scatterGather = true;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(CapabilitiesModel, tso, checksumOffload, scatterGather)
+TALIX_MODEL(CapabilitiesModel, tso, checksumOffload, scatterGather)
 
 struct VirtualSwitchModel {
     std::string name;
@@ -195,7 +197,7 @@ struct VirtualSwitchModel {
     std::vector<VlanCounterModel> vlanCounters;
     std::vector<std::string> vlanCounting;  // uplinks whose VLAN counters are on
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(VirtualSwitchModel, name, system, numPorts, mtu, cdpStatus,
+TALIX_MODEL(VirtualSwitchModel, name, system, numPorts, mtu, cdpStatus,
                                                 beaconInterval, beaconThreshold, uplinks, teaming, security, shaping,
                                                 capabilities, portgroups, ports, vlanCounters, vlanCounting)
 
@@ -203,7 +205,7 @@ struct VirtualSwitchInventory {
     static constexpr const char* kSection = "vswitches";
     std::vector<VirtualSwitchModel> vswitches;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(VirtualSwitchInventory, vswitches)
+TALIX_MODEL(VirtualSwitchInventory, vswitches)
 
 // A host interface or VM port connected to a distributed port.
 struct DVConnectionModel {
@@ -214,7 +216,7 @@ struct DVConnectionModel {
     std::vector<std::string> macAddresses{};
     PortDatapathModel datapath{};
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVConnectionModel, connectionId, clientName, portId, worldId,
+TALIX_MODEL(DVConnectionModel, connectionId, clientName, portId, worldId,
                                                 macAddresses, datapath)
 
 struct DVPortModel {
@@ -229,7 +231,7 @@ struct DVPortModel {
     bool lacpEnabled = false;
     uint32_t lacpMode = 1;  // 1 active, 2 passive
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVPortModel, id, portgroupId, inUse, clients, connectionId, uplink,
+TALIX_MODEL(DVPortModel, id, portgroupId, inUse, clients, connectionId, uplink,
                                                 uplinkName, pnic, lacpEnabled, lacpMode)
 
 struct LagConfigModel {
@@ -239,7 +241,7 @@ struct LagConfigModel {
     uint32_t loadBalance = 0;
     uint32_t uplinkCount = 2;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(LagConfigModel, id, name, mode, loadBalance, uplinkCount)
+TALIX_MODEL(LagConfigModel, id, name, mode, loadBalance, uplinkCount)
 
 struct LacpActorModel {
     uint16_t portNumber = 0;
@@ -249,7 +251,7 @@ struct LacpActorModel {
     uint8_t state = 0;
     std::string flags;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(LacpActorModel, portNumber, portPriority, adminKey, operKey, state,
+TALIX_MODEL(LacpActorModel, portNumber, portPriority, adminKey, operKey, state,
                                                 flags)
 
 struct LacpPartnerModel {
@@ -261,7 +263,7 @@ struct LacpPartnerModel {
     std::string flags;
     uint32_t age = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(LacpPartnerModel, deviceId, portNumber, portPriority, operKey, state,
+TALIX_MODEL(LacpPartnerModel, deviceId, portNumber, portPriority, operKey, state,
                                                 flags, age)
 
 struct LacpMemberModel {
@@ -274,7 +276,7 @@ struct LacpMemberModel {
     uint64_t rxLacpdus = 0;
     uint64_t rxErrors = 0;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(LacpMemberModel, nic, state, actor, partner, txLacpdus, txErrors,
+TALIX_MODEL(LacpMemberModel, nic, state, actor, partner, txLacpdus, txErrors,
                                                 rxLacpdus, rxErrors)
 
 struct LacpGroupModel {
@@ -282,7 +284,7 @@ struct LacpGroupModel {
     uint32_t mode = 1;
     std::vector<LacpMemberModel> members;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(LacpGroupModel, lagId, mode, members)
+TALIX_MODEL(LacpGroupModel, lagId, mode, members)
 
 struct DVSwitchModel {
     std::string name;
@@ -301,7 +303,7 @@ struct DVSwitchModel {
     std::vector<VlanCounterModel> vlanCounters;
     std::vector<std::string> vlanCounting;  // uplinks whose VLAN counters are on
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVSwitchModel, name, id, opaque, branded, numPorts, mtu, cdpStatus,
+TALIX_MODEL(DVSwitchModel, name, id, opaque, branded, numPorts, mtu, cdpStatus,
                                                 beaconTimeout, runningStateOnDpu, uplinks, dvports, lags, lacpGroups,
                                                 vlanCounters, vlanCounting)
 
@@ -309,7 +311,7 @@ struct DVSwitchInventory {
     static constexpr const char* kSection = "dvswitches";
     std::vector<DVSwitchModel> dvswitches;
 };
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(DVSwitchInventory, dvswitches)
+TALIX_MODEL(DVSwitchInventory, dvswitches)
 
 // Lookups by name; null when absent.
 inline const VirtualSwitchModel* FindVirtualSwitch(const VirtualSwitchInventory& inventory, const std::string& name) {

@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# Every benchmark, printed as tables:
+#   1. each read command on the demo host against the process floor;
+#   2. a large host (bench/make_large_host): listings against the same tables
+#      listed by ip(8) in a network namespace, connection listings at two sizes
+#      with their peak memory, and a change against a listing;
+#   3. the in-process microbenchmarks.
+# Whole-process times are medians of alternating runs, each command paired in
+# the same run with its reference; "ms" is wall time, "cpu" user + system time
+# (less disturbed by other load on the machine). "met" judges the wall times.
+# Usage: bench/run-all.sh [build-dir] [runs]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(cd "${1:-build}" && pwd)
+runs=${2:-30}
+cmake --build "$build" --target talixcli network process_floor spawn_timer make_large_host >/dev/null
+cmake --build "$build" --target micro_bench >/dev/null 2>&1 || true
+
+talixcli=$build/talixcli
+floor=$build/bench/process_floor
+timer=$build/bench/spawn_timer
+work=$(mktemp -d)
+ns=""
+cleanup() {
+  if [[ -n $ns ]]; then ip netns del "$ns" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+within() { awk -v r="$1" -v t="$2" 'BEGIN { print (r <= t ? "yes" : "NO") }'; }
+rule() { printf -- '-%.0s' $(seq "$1"); }
+header() {
+  printf '\n### %s\n\n' "$1"
+  printf '| %-58s | %8s | %7s | %-24s | %8s | %7s | %6s | %6s | %6s | %-3s |\n' \
+    "command" "ms" "cpu" "reference" "ms" "cpu" "ratio" "cpu" "target" "met"
+  printf '|%s|%s|%s|%s|%s|%s|%s|%s|%s|%s|\n' "$(rule 60)" "$(rule 10)" "$(rule 9)" "$(rule 26)" "$(rule 10)" \
+    "$(rule 9)" "$(rule 8)" "$(rule 8)" "$(rule 8)" "$(rule 5)"
+}
+# row LABEL MS CPU REFERENCE REF_MS REF_CPU TARGET
+row() {
+  local r
+  r=$(ratio "$2" "$5")
+  printf '| %-58s | %8s | %7s | %-24s | %8s | %7s | %6s | %6s | %6s | %-3s |\n' \
+    "$1" "$2" "$3" "$4" "$5" "$6" "$r" "$(ratio "$3" "$6")" "$7x" "$(within "$r" "$7")"
+}
+# pair LABEL TARGET REFERENCE -- command... -- reference command...
+pair() {
+  local label=$1 target=$2 reference=$3 ms cpu rss ref_ms ref_cpu ref_rss
+  shift 3
+  read -r ms cpu rss ref_ms ref_cpu ref_rss < <("$timer" --detail "$runs" "$@" | paste -sd' ')
+  row "$label" "$ms" "$cpu" "$reference" "$ref_ms" "$ref_cpu" "$target"
+}
+# Runs a command line once and says so when it does not succeed.
+check() {
+  if ! "$@" >/dev/null 2>"$work/err"; then
+    echo "bench: '$*' failed: $(cat "$work/err")" >&2
+    return 1
+  fi
+}
+
+echo "Machine: $(nproc) cores ($(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')), \
+$(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo), $(uname -sr), load $(cut -d' ' -f1-3 /proc/loadavg); \
+$runs runs per measurement"
+
+# 1. Every read command on the demo host against the process floor.
+export TALIX_HOST_ROOT=$work/demo
+"$talixcli" network firewall get >/dev/null  # lays out the demo host
+header "Read commands on the demo host (reference: the process floor)"
+failed=0
+while IFS= read -r line; do
+  [[ -z $line || $line == \#* ]] && continue
+  if [[ $line == setup:* ]]; then
+    eval "args=(${line#setup:})"
+    check "$talixcli" "${args[@]}"
+    continue
+  fi
+  eval "args=($line)"
+  if ! check "$talixcli" "${args[@]}"; then
+    failed=$((failed + 1))
+    continue
+  fi
+  pair "$line" 2 "process floor" -- "$talixcli" "${args[@]}" -- "$floor"
+done <bench/demo-read-commands.txt
+if ((failed > 0)); then echo "$failed read commands failed on the demo host" >&2; fi
+
+# 2. The large host.
+large=$work/large
+"$build/bench/make_large_host" "$large" --ip-batch "$work/large.batch"
+"$build/bench/make_large_host" "$work/large5k" --connections 5000
+export TALIX_HOST_ROOT=$large
+printf '\nLarge host: %s of state files. 64 NICs, 16 standard switches (4,096 ports), 256 host\n' \
+  "$(du -sh "$large/state" | cut -f1)"
+echo "interfaces, 1,000 VMs (4,000 ports, 2 filters each), 10,000 IPv4 and 10,000 IPv6 routes, 10,000"
+echo "neighbours, 50,000 connections, 1,000 hosts entries, 500 IPsec SAs and SPs."
+for listing in "network nic list" "network vswitch standard list" "network vm list" "network ip interface list" \
+               "network ip route ipv6 list" "network ip hosts list" "network ip ipsec sa list" "network ip ipsec sp list"; do
+  read -r -a args <<<"$listing"
+  check "$talixcli" --formatter=json "${args[@]}"
+done
+
+header "Large host against ip(8) listing the same tables in a network namespace"
+ns=talixbench-$$
+if ip netns add "$ns" 2>"$work/err" && ip -n "$ns" -batch "$work/large.batch" 2>>"$work/err"; then
+  routes_cli=$("$talixcli" --formatter=json network ip route ipv4 list | grep -c '"Network"')
+  routes_ip=$(ip -n "$ns" route show | wc -l)
+  neigh_cli=$("$talixcli" --formatter=json network ip neighbor list | grep -c '"Neighbor"')
+  neigh_ip=$(ip -n "$ns" neigh show | wc -l)
+  ipcmd=$(command -v ip)
+  pair "network ip route ipv4 list ($routes_cli routes)" 1.5 "ip route show ($routes_ip)" \
+    -- "$talixcli" network ip route ipv4 list -- "$ipcmd" -n "$ns" route show
+  pair "--formatter=json network ip route ipv4 list" 1.5 "ip -j route show" \
+    -- "$talixcli" --formatter=json network ip route ipv4 list -- "$ipcmd" -j -n "$ns" route show
+  pair "network ip neighbor list ($neigh_cli neighbours)" 1.5 "ip neigh show ($neigh_ip)" \
+    -- "$talixcli" network ip neighbor list -- "$ipcmd" -n "$ns" neigh show
+  pair "--formatter=json network ip neighbor list" 1.5 "ip -j neigh show" \
+    -- "$talixcli" --formatter=json network ip neighbor list -- "$ipcmd" -j -n "$ns" neigh show
+  ip netns del "$ns"
+else
+  echo "Skipped: network namespaces are not available here ($(tr '\n' ' ' <"$work/err"))."
+fi
+ns=""
+
+header "Large host: connections at two sizes, and a change against a listing"
+read -r ms50k cpu50k rss50k ms5k cpu5k rss5k floor_ms floor_cpu floor_rss < <(
+  "$timer" --detail "$runs" -- "$talixcli" network ip connection list \
+    -- /usr/bin/env TALIX_HOST_ROOT="$work/large5k" "$talixcli" network ip connection list -- "$floor" | paste -sd' ')
+row "network ip connection list, 50,000 connections" "$ms50k" "$cpu50k" "the same, 5,000" "$ms5k" "$cpu5k" 11
+# The route is added and removed again in every run, so that each run changes the host.
+add=(network ip route ipv4 add -n 198.51.100.0/24 -g 10.200.7.254)
+remove=(network ip route ipv4 remove -n 198.51.100.0/24 -g 10.200.7.254)
+check "$talixcli" "${add[@]}"
+check "$talixcli" "${remove[@]}"
+read -r list_ms list_cpu _ add_ms add_cpu _ remove_ms remove_cpu _ < <(
+  "$timer" --detail "$runs" -- "$talixcli" network ip route ipv4 list -- "$talixcli" "${add[@]}" \
+    -- "$talixcli" "${remove[@]}" | paste -sd' ')
+row "network ip route ipv4 add (10,000 routes)" "$add_ms" "$add_cpu" "route ipv4 list" "$list_ms" "$list_cpu" 2
+row "network ip route ipv4 remove (10,000 routes)" "$remove_ms" "$remove_cpu" "route ipv4 list" "$list_ms" "$list_cpu" 2
+above=$(awk -v a="$cpu50k" -v b="$cpu5k" -v f="$floor_cpu" 'BEGIN { printf "%.2f", (a - f) / (b - f) }')
+echo
+echo "CPU time above the process floor ($floor_cpu ms): 50,000 connections cost $above times 5,000."
+echo "Peak resident memory: $((rss50k / 1024)) MiB at 50,000 connections (target under 64 MiB: \
+$(awk -v r="$rss50k" 'BEGIN { print (r < 65536 ? "met" : "NOT met") }')), $((rss5k / 1024)) MiB at 5,000, \
+$((floor_rss / 1024)) MiB for the process floor."
+
+# 3. In-process microbenchmarks.
+if [[ -x $build/bench/micro_bench ]]; then
+  printf '\n### In-process microbenchmarks\n\n'
+  "$build/bench/micro_bench" 2>/dev/null
+else
+  printf '\nIn-process microbenchmarks skipped: Google Benchmark was not found at configure time.\n'
+fi

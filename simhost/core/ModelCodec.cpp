@@ -1,0 +1,452 @@
+// The pull reader and the writer behind the section codecs.
+#include "ModelCodec.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+
+namespace SimHost {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+void AppendUtf8(std::string& out, uint32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xc0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3f));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xe0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3f));
+        out += static_cast<char>(0x80 | (code & 0x3f));
+    } else {
+        out += static_cast<char>(0xf0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3f));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3f));
+        out += static_cast<char>(0x80 | (code & 0x3f));
+    }
+}
+
+// Length of the well-formed UTF-8 sequence at p (p < end, *p >= 0x80), 0 when ill-formed.
+size_t Utf8Length(const unsigned char* p, const unsigned char* end) {
+    auto continuation = [&](size_t i, unsigned char low = 0x80, unsigned char high = 0xbf) {
+        return p + i < end && p[i] >= low && p[i] <= high;
+    };
+    unsigned char c = p[0];
+    if (c >= 0xc2 && c <= 0xdf) return continuation(1) ? 2 : 0;
+    if (c == 0xe0) return continuation(1, 0xa0) && continuation(2) ? 3 : 0;
+    if ((c >= 0xe1 && c <= 0xec) || c == 0xee || c == 0xef) return continuation(1) && continuation(2) ? 3 : 0;
+    if (c == 0xed) return continuation(1, 0x80, 0x9f) && continuation(2) ? 3 : 0;
+    if (c == 0xf0) return continuation(1, 0x90) && continuation(2) && continuation(3) ? 4 : 0;
+    if (c >= 0xf1 && c <= 0xf3) return continuation(1) && continuation(2) && continuation(3) ? 4 : 0;
+    if (c == 0xf4) return continuation(1, 0x80, 0x8f) && continuation(2) && continuation(3) ? 4 : 0;
+    return 0;
+}
+
+}  // namespace
+
+JsonReader::JsonReader(std::string_view text)
+    : begin_(text.data()), pos_(text.data()), end_(text.data() + text.size()) {
+    if (text.size() >= 3 && std::memcmp(pos_, "\xEF\xBB\xBF", 3) == 0) pos_ += 3;
+}
+
+void JsonReader::Fail(const std::string& what) const {
+    throw SectionFormatError("at byte " + std::to_string(pos_ - begin_ + 1) + ": " + what);
+}
+
+const char* JsonReader::KindName(Kind kind) {
+    switch (kind) {
+        case Kind::Object: return "object";
+        case Kind::Array: return "array";
+        case Kind::String: return "string";
+        case Kind::Number: return "number";
+        case Kind::Boolean: return "boolean";
+        default: return "null";
+    }
+}
+
+void JsonReader::WrongType(const char* expected) {
+    Fail(std::string("type must be ") + expected + ", but is " + KindName(Peek()));
+}
+
+void JsonReader::SkipBlanks() {
+    while (pos_ < end_ && (*pos_ == ' ' || *pos_ == '\n' || *pos_ == '\r' || *pos_ == '\t')) ++pos_;
+}
+
+JsonReader::Kind JsonReader::Peek() {
+    SkipBlanks();
+    if (pos_ == end_) Fail("unexpected end of the document");
+    switch (*pos_) {
+        case '{': return Kind::Object;
+        case '[': return Kind::Array;
+        case '"': return Kind::String;
+        case 't':
+        case 'f': return Kind::Boolean;
+        case 'n': return Kind::Null;
+        default:
+            if (*pos_ == '-' || IsDigit(*pos_)) return Kind::Number;
+            Fail(std::string("unexpected character '") + *pos_ + "'");
+    }
+}
+
+void JsonReader::Expect(char c) {
+    SkipBlanks();
+    if (pos_ == end_) Fail(std::string("expected '") + c + "', found the end of the document");
+    if (*pos_ != c) Fail(std::string("expected '") + c + "', found '" + *pos_ + "'");
+    ++pos_;
+}
+
+void JsonReader::ExpectWord(const char* word) {
+    size_t length = std::strlen(word);
+    if (static_cast<size_t>(end_ - pos_) < length || std::memcmp(pos_, word, length) != 0) {
+        Fail(std::string("expected '") + word + "'");
+    }
+    pos_ += length;
+}
+
+void JsonReader::BeginObject(const char* expected) {
+    if (Peek() != Kind::Object) WrongType(expected);
+    ++pos_;
+}
+
+bool JsonReader::NextKey(std::string_view& key, bool& first) {
+    SkipBlanks();
+    if (pos_ < end_ && *pos_ == '}') {
+        ++pos_;
+        return false;
+    }
+    if (!first) {
+        Expect(',');
+        SkipBlanks();
+    }
+    if (pos_ == end_ || *pos_ != '"') Fail("expected a member name");
+    first = false;
+    // Member names rarely hold escapes: take them in place when they do not.
+    const char* start = pos_ + 1;
+    const char* p = start;
+    while (p < end_ && *p != '"' && *p != '\\' && static_cast<unsigned char>(*p) >= 0x20 &&
+           static_cast<unsigned char>(*p) < 0x80) {
+        ++p;
+    }
+    if (p < end_ && *p == '"') {
+        key = std::string_view(start, static_cast<size_t>(p - start));
+        pos_ = p + 1;
+    } else {
+        ScanString(keyBuffer_);
+        key = keyBuffer_;
+    }
+    Expect(':');
+    return true;
+}
+
+void JsonReader::BeginArray() {
+    if (Peek() != Kind::Array) WrongType("array");
+    ++pos_;
+}
+
+bool JsonReader::NextElement(bool& first) {
+    SkipBlanks();
+    if (pos_ < end_ && *pos_ == ']') {
+        ++pos_;
+        return false;
+    }
+    if (!first) Expect(',');
+    first = false;
+    return true;
+}
+
+void JsonReader::ScanString(std::string& out) {
+    // pos_ is at the opening quote.
+    ++pos_;
+    out.clear();
+    for (;;) {
+        const char* start = pos_;
+        while (pos_ < end_ && *pos_ != '"' && *pos_ != '\\' && static_cast<unsigned char>(*pos_) >= 0x20 &&
+               static_cast<unsigned char>(*pos_) < 0x80) {
+            ++pos_;
+        }
+        out.append(start, static_cast<size_t>(pos_ - start));
+        if (pos_ == end_) Fail("unterminated string");
+        unsigned char c = static_cast<unsigned char>(*pos_);
+        if (c == '"') {
+            ++pos_;
+            return;
+        }
+        if (c < 0x20) Fail("control character in a string");
+        if (c >= 0x80) {
+            size_t length = Utf8Length(reinterpret_cast<const unsigned char*>(pos_),
+                                       reinterpret_cast<const unsigned char*>(end_));
+            if (length == 0) Fail("ill-formed UTF-8 in a string");
+            out.append(pos_, length);
+            pos_ += length;
+            continue;
+        }
+        // An escape.
+        if (end_ - pos_ < 2) Fail("unterminated string");
+        char escape = pos_[1];
+        pos_ += 2;
+        switch (escape) {
+            case '"': out += '"'; break;
+            case '\\': out += '\\'; break;
+            case '/': out += '/'; break;
+            case 'b': out += '\b'; break;
+            case 'f': out += '\f'; break;
+            case 'n': out += '\n'; break;
+            case 'r': out += '\r'; break;
+            case 't': out += '\t'; break;
+            case 'u': {
+                auto hex4 = [&]() -> uint32_t {
+                    if (end_ - pos_ < 4) Fail("incomplete \\u escape");
+                    uint32_t value = 0;
+                    for (int i = 0; i < 4; ++i) {
+                        int digit = HexValue(pos_[i]);
+                        if (digit < 0) Fail("invalid \\u escape");
+                        value = value * 16 + static_cast<uint32_t>(digit);
+                    }
+                    pos_ += 4;
+                    return value;
+                };
+                uint32_t code = hex4();
+                if (code >= 0xd800 && code <= 0xdbff) {
+                    if (end_ - pos_ < 2 || pos_[0] != '\\' || pos_[1] != 'u') Fail("unpaired surrogate escape");
+                    pos_ += 2;
+                    uint32_t low = hex4();
+                    if (low < 0xdc00 || low > 0xdfff) Fail("unpaired surrogate escape");
+                    code = 0x10000 + ((code - 0xd800) << 10) + (low - 0xdc00);
+                } else if (code >= 0xdc00 && code <= 0xdfff) {
+                    Fail("unpaired surrogate escape");
+                }
+                AppendUtf8(out, code);
+                break;
+            }
+            default:
+                Fail("invalid escape in a string");
+        }
+    }
+}
+
+void JsonReader::ReadString(std::string& out) {
+    if (Peek() != Kind::String) WrongType("string");
+    ScanString(out);
+}
+
+bool JsonReader::ReadBool() {
+    if (Peek() != Kind::Boolean) WrongType("boolean");
+    if (*pos_ == 't') {
+        ExpectWord("true");
+        return true;
+    }
+    ExpectWord("false");
+    return false;
+}
+
+void JsonReader::ReadNull() {
+    if (Peek() != Kind::Null) WrongType("null");
+    ExpectWord("null");
+}
+
+JsonReader::Number JsonReader::ScanNumber() {
+    const char* start = pos_;
+    const char* p = pos_;
+    bool negative = p < end_ && *p == '-';
+    if (negative) ++p;
+    if (p == end_ || !IsDigit(*p)) Fail("invalid number");
+    if (*p == '0') {
+        ++p;
+    } else {
+        while (p < end_ && IsDigit(*p)) ++p;
+    }
+    bool integral = true;
+    if (p < end_ && *p == '.') {
+        integral = false;
+        ++p;
+        if (p == end_ || !IsDigit(*p)) Fail("invalid number");
+        while (p < end_ && IsDigit(*p)) ++p;
+    }
+    if (p < end_ && (*p == 'e' || *p == 'E')) {
+        integral = false;
+        ++p;
+        if (p < end_ && (*p == '+' || *p == '-')) ++p;
+        if (p == end_ || !IsDigit(*p)) Fail("invalid number");
+        while (p < end_ && IsDigit(*p)) ++p;
+    }
+    pos_ = p;
+    Number number{Number::Float, 0, 0, 0.0};
+    if (integral) {
+        if (negative) {
+            auto result = std::from_chars(start, p, number.i);
+            if (result.ec == std::errc()) {
+                number.kind = Number::Signed;
+                return number;
+            }
+        } else {
+            auto result = std::from_chars(start, p, number.u);
+            if (result.ec == std::errc()) {
+                number.kind = Number::Unsigned;
+                return number;
+            }
+        }
+    }
+    // Fractions, exponents and integers too large for 64 bits.
+    std::string text(start, p);
+    number.f = std::strtod(text.c_str(), nullptr);
+    return number;
+}
+
+void JsonReader::Skip() {
+    switch (Peek()) {
+        case Kind::Object: {
+            ++pos_;
+            std::string_view key;
+            bool first = true;
+            while (NextKey(key, first)) Skip();
+            break;
+        }
+        case Kind::Array: {
+            ++pos_;
+            bool first = true;
+            while (NextElement(first)) Skip();
+            break;
+        }
+        case Kind::String: {
+            std::string scratch;
+            ScanString(scratch);
+            break;
+        }
+        case Kind::Number: ScanNumber(); break;
+        case Kind::Boolean: ReadBool(); break;
+        case Kind::Null: ReadNull(); break;
+    }
+}
+
+nlohmann::json JsonReader::ReadDom() {
+    switch (Peek()) {
+        case Kind::Object: {
+            ++pos_;
+            nlohmann::json object = nlohmann::json::object();
+            std::string_view key;
+            bool first = true;
+            while (NextKey(key, first)) {
+                std::string name(key);
+                object[name] = ReadDom();
+            }
+            return object;
+        }
+        case Kind::Array: {
+            ++pos_;
+            nlohmann::json array = nlohmann::json::array();
+            bool first = true;
+            while (NextElement(first)) array.push_back(ReadDom());
+            return array;
+        }
+        case Kind::String: {
+            std::string text;
+            ScanString(text);
+            return text;
+        }
+        case Kind::Number: {
+            Number number = ScanNumber();
+            if (number.kind == Number::Signed) return number.i;
+            if (number.kind == Number::Unsigned) return number.u;
+            return number.f;
+        }
+        case Kind::Boolean: return ReadBool();
+        default: ReadNull(); return nullptr;
+    }
+}
+
+void JsonReader::ExpectEnd() {
+    SkipBlanks();
+    if (pos_ != end_) Fail("unexpected text after the document");
+}
+
+void JsonWriter::NewLine() {
+    out_ += '\n';
+    out_.append(empty_.size(), ' ');
+}
+
+void JsonWriter::BeginObject() {
+    out_ += '{';
+    empty_.push_back(true);
+}
+
+void JsonWriter::Key(const char* name) {
+    if (!empty_.back()) out_ += ',';
+    empty_.back() = false;
+    NewLine();
+    out_ += '"';
+    out_ += name;  // member names are plain identifiers
+    out_ += "\": ";
+}
+
+void JsonWriter::EndObject() {
+    bool empty = empty_.back();
+    empty_.pop_back();
+    if (!empty) NewLine();
+    out_ += '}';
+}
+
+void JsonWriter::BeginArray() {
+    out_ += '[';
+    empty_.push_back(true);
+}
+
+void JsonWriter::Element() {
+    if (!empty_.back()) out_ += ',';
+    empty_.back() = false;
+    NewLine();
+}
+
+void JsonWriter::EndArray() {
+    bool empty = empty_.back();
+    empty_.pop_back();
+    if (!empty) NewLine();
+    out_ += ']';
+}
+
+void JsonWriter::String(const std::string& text) {
+    // Plain text is copied; anything else is escaped by the JSON library, which
+    // also refuses ill-formed UTF-8 as it does for every other document.
+    for (char c : text) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x80 || c == '"' || c == '\\') {
+            out_ += nlohmann::json(text).dump();
+            return;
+        }
+    }
+    out_ += '"';
+    out_ += text;
+    out_ += '"';
+}
+
+void JsonWriter::Signed(int64_t value) {
+    char buffer[24];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out_.append(buffer, result.ptr);
+}
+
+void JsonWriter::Unsigned(uint64_t value) {
+    char buffer[24];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out_.append(buffer, result.ptr);
+}
+
+void JsonWriter::Dom(const nlohmann::json& value) {
+    std::string text = value.dump(1);
+    // Indent the value's own lines by the depth it is written at.
+    for (char c : text) {
+        out_ += c;
+        if (c == '\n') out_.append(empty_.size(), ' ');
+    }
+}
+
+}  // namespace SimHost

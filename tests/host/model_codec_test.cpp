@@ -1,0 +1,103 @@
+// Direct reading and writing of host sections: the same models and the same
+// text as the JSON library's conversions, and the same refusals.
+#include <gtest/gtest.h>
+
+#include "core/Backends.h"
+#include "core/ModelCodec.h"
+#include "core/SimHostTesting.h"
+#include "support/CliHarness.h"
+#include "support/SectionCodec.h"
+
+namespace {
+
+using SimHost::ConnectionTable;
+using SimHost::FirewallModel;
+using SimHost::NeighborTables;
+
+// Reads text both ways: both refuse it, or both give the same model.
+template <typename Model>
+void ExpectSameReading(const std::string& text) {
+    SCOPED_TRACE(text);
+    bool libraryRefuses = false;
+    nlohmann::json library;
+    try {
+        library = nlohmann::json::parse(text).template get<Model>();
+    } catch (const nlohmann::json::exception&) {
+        libraryRefuses = true;
+    }
+    Model direct;
+    bool directRefuses = false;
+    try {
+        SimHost::ReadDocument(text, direct);
+    } catch (const SimHost::SectionFormatError&) {
+        directRefuses = true;
+    } catch (const nlohmann::json::exception&) {
+        directRefuses = true;
+    }
+    ASSERT_EQ(directRefuses, libraryRefuses);
+    if (!libraryRefuses) {
+        EXPECT_EQ(nlohmann::json(direct), library);
+    }
+}
+
+TEST(ModelCodec, EveryDemoSectionReadsAndWritesAsTheLibraryDoes) {
+    std::map<std::string, std::string> files;
+    for (const auto& file : SimHost::DemoHostFiles()) files[file.path] = file.content;
+    ASSERT_GE(files.size(), 12u);
+    TalixTest::ExpectEverySectionCodecAgrees(files);
+}
+
+TEST(ModelCodec, FieldsAreDefaultedSkippedAndConverted) {
+    // Absent fields, unknown fields (nested too), a repeated field (the last wins).
+    ExpectSameReading<FirewallModel>(R"({"enabled": false, "extra": {"a": [1, {"b": null}], "c": "x"},
+                                         "rulesets": [{"id": "a"}, {"id": "b", "id": "c", "rules": [{}]}]})");
+    // Numbers: negative, large unsigned, fractions and exponents into integer fields.
+    ExpectSameReading<NeighborTables>(R"({"ipv4": [{"expiry": -5}, {"expiry": 1.9}, {"expiry": 2e3}]})");
+    ExpectSameReading<ConnectionTable>(R"({"connections": [{"recvQ": 9223372036854775807, "localPort": -1}]})");
+    // Escapes, non-ASCII text and surrogate pairs.
+    ExpectSameReading<FirewallModel>(R"({"moduleName": "a\"b\\c\/d\n\t\u00e9\ud83d\ude00 \u0001 é"})");
+    // A null document is a section with every default, as an absent file is.
+    FirewallModel defaulted;
+    SimHost::ReadDocument(" null ", defaulted);
+    EXPECT_EQ(nlohmann::json(defaulted), nlohmann::json(FirewallModel{}));
+    ExpectSameReading<FirewallModel>("\xEF\xBB\xBF{\"enabled\": false}");
+}
+
+TEST(ModelCodec, BrokenDocumentsAndWrongTypesAreRefused) {
+    for (const char* text : {"", "{", "{\"enabled\": false,}", "{\"enabled\": false} x", "[]", "{\"enabled\": 1}",
+                             "{\"enabled\": null}", "{\"moduleName\": 5}", "{\"rulesets\": {}}",
+                             "{\"rulesets\": [1]}", "{\"rulesets\": [{\"id\": \"a\"},]}", "{\"moduleName\": \"a\\x\"}",
+                             "{\"moduleName\": \"\\ud83d\"}", "{\"moduleName\": \"a\nb\"}", "{\"moduleName\": \"\xC3\"}",
+                             "{\"enabled\": tru}", "{\"rulesets\": [{\"clients\": 01}]}", "{\"rulesets\": [{\"clients\": -}]}",
+                             "{\"rulesets\": [{\"clients\": 1.}]}", "{enabled: true}", "{\"enabled\" true}"}) {
+        ExpectSameReading<FirewallModel>(text);
+    }
+}
+
+TEST(ModelCodec, WrittenTextIsTheLibrarysText) {
+    FirewallModel firewall;
+    firewall.moduleName = "quote\" backslash\\ newline\n tab\t bell\x07 é";
+    firewall.rulesets.resize(2);
+    firewall.rulesets[1].allowedIps = {"10.0.0.0/8", "fd00::/64"};
+    nlohmann::json library = firewall;
+    EXPECT_EQ(SimHost::WriteDocument(firewall), library.dump(1) + "\n");
+    // Ill-formed UTF-8 is refused on writing as the library refuses it.
+    firewall.moduleName = "\xC3";
+    EXPECT_THROW(SimHost::WriteDocument(firewall), nlohmann::json::exception);
+}
+
+TEST(ModelCodec, ABrokenSectionFileNamesItsPlace) {
+    TalixTest::TempHostRoot root;
+    root.WriteFile("state/neighbors.json", "{\"ipv4\": [{\"address\": 10}]}");
+    SimHost::UseHostRoot(root.Path());
+    try {
+        SimHost::HostStore::Instance().Read<NeighborTables>();
+        FAIL() << "a neighbour address of the wrong type was accepted";
+    } catch (const Kavrel::Lib::KavrelException& failure) {
+        EXPECT_EQ(failure.GetDescription().rfind("Host state file " + root.Path() + "/state/neighbors.json is not valid: ", 0),
+                  0u)
+            << failure.GetDescription();
+    }
+}
+
+}  // namespace
