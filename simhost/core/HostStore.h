@@ -83,6 +83,14 @@ public:
 
     std::optional<std::string> ReadText(const std::string& relativePath);
 
+    // One command's changes as one: from BeginChanges on, committed changes
+    // are kept (and read back) in this process and written together at
+    // FinishChanges, so that a run killed part way through a command that
+    // makes several changes leaves the host as it was before the command.
+    void BeginChanges();
+    // Writes what was kept; throws KavrelException when it cannot.
+    void FinishChanges();
+
     static std::string SectionPath(const std::string& section) { return "state/" + section + ".json"; }
 
 private:
@@ -93,6 +101,8 @@ private:
     std::unique_ptr<Backend> backend_;
     std::map<std::type_index, std::shared_ptr<void>> cache_;
     std::map<std::string, std::optional<std::string>> textCache_;
+    bool holding_ = false;
+    std::map<std::string, std::optional<std::string>> held_;
 };
 
 namespace detail {
