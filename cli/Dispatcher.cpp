@@ -133,8 +133,21 @@ Invocation Dispatcher::Invoke(const std::vector<std::string>& args) {
         invocation.usageError = outcome.error;
         return invocation;
     }
-    if (beginHook_) beginHook_(JoinPath(args, resolution.consumed), IsBooleanRoot(*command));
-    command->Execute(invocation.input, invocation.output);
+    const std::string path = JoinPath(args, resolution.consumed);
+    if (beginHook_) beginHook_(path, IsBooleanRoot(*command));
+    try {
+        command->Execute(invocation.input, invocation.output);
+    } catch (...) {
+        if (endHook_) endHook_(path);  // what the command did before it failed is kept
+        throw;
+    }
+    if (endHook_) {
+        std::string problem = endHook_(path);
+        if (!problem.empty()) {
+            invocation.output->SetRootObject(nullptr);
+            invocation.output->AddErrorMessage(problem);
+        }
+    }
     invocation.status = invocation.output->HasError() ? EXIT_COMMAND_ERROR : EXIT_OK;
     return invocation;
 }

@@ -36,6 +36,9 @@ public:
     // Called once before a command executes; changesHost is true for commands
     // whose result is a success flag (the commands that change something).
     using BeginCommandHook = std::function<void(const std::string& path, bool changesHost)>;
+    // Called once after a command executed, also when it failed; returns why
+    // finishing its work failed (the message becomes the command's error), or "".
+    using EndCommandHook = std::function<std::string(const std::string& path)>;
 
     Dispatcher();
     ~Dispatcher();
@@ -51,6 +54,7 @@ public:
     void LoadPlugins(const std::string& directory, std::vector<std::string>& errors);
 
     void SetBeginCommandHook(BeginCommandHook hook) { beginHook_ = std::move(hook); }
+    void SetEndCommandHook(EndCommandHook hook) { endHook_ = std::move(hook); }
 
     // Parses "path words... options..." (no framework options), checks the
     // parameters and executes the command.
@@ -66,6 +70,7 @@ private:
     std::shared_ptr<NamespaceNode> root_;
     std::vector<void*> pluginHandles_;
     BeginCommandHook beginHook_;
+    EndCommandHook endHook_;
 };
 
 }  // namespace AutoCli

@@ -16,7 +16,81 @@ namespace {
 
 std::string OptionName(const ParameterSpec& parameter) { return "--" + parameter.GetName(); }
 
-std::string Quote(const std::string& text) { return "\"" + text + "\""; }
+// Longest value any parameter takes: far above any name, address or path the
+// host knows, and short enough for every check (the pattern matcher recurses
+// per character).
+const size_t kMaxValueBytes = 4096;
+// How much of a value a message shows.
+const size_t kQuotedValueBytes = 64;
+
+std::string Quote(const std::string& text) {
+    if (text.size() <= kQuotedValueBytes) return "\"" + text + "\"";
+    size_t cut = kQuotedValueBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xc0) == 0x80) --cut;  // whole characters only
+    return "\"" + text.substr(0, cut) + "...\" (" + std::to_string(text.size()) + " bytes)";
+}
+
+std::string Hex(unsigned char byte) {
+    const char digits[] = "0123456789abcdef";
+    return std::string("0x") + digits[byte >> 4] + digits[byte & 0xf];
+}
+
+// Where text stops being UTF-8 (a shortest-form sequence of a code point up to
+// U+10FFFF, no surrogates), or npos.
+size_t InvalidUtf8At(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        size_t length = 0;
+        unsigned char low = 0x80, high = 0xbf;  // bounds of the second byte
+        if (c < 0x80) {
+            length = 1;
+        } else if (c >= 0xc2 && c <= 0xdf) {
+            length = 2;
+        } else if (c >= 0xe0 && c <= 0xef) {
+            length = 3;
+            if (c == 0xe0) low = 0xa0;
+            if (c == 0xed) high = 0x9f;
+        } else if (c >= 0xf0 && c <= 0xf4) {
+            length = 4;
+            if (c == 0xf0) low = 0x90;
+            if (c == 0xf4) high = 0x8f;
+        } else {
+            return i;
+        }
+        if (i + length > text.size()) return i;
+        for (size_t j = 1; j < length; ++j) {
+            const auto next = static_cast<unsigned char>(text[i + j]);
+            if (next < (j == 1 ? low : 0x80) || next > (j == 1 ? high : 0xbf)) return i;
+        }
+        i += length;
+    }
+    return std::string::npos;
+}
+
+// What every value must be, whatever its type: text of bounded length, UTF-8,
+// without control characters (they would break the host's files and the
+// terminal the messages go to). The value itself is not repeated then.
+std::string CheckText(const ParameterSpec& parameter, const std::string& value) {
+    const std::string prefix = "Invalid value for " + OptionName(parameter) + ": ";
+    if (value.size() > kMaxValueBytes) {
+        return prefix + "it is " + std::to_string(value.size()) + " bytes long, at most " +
+               std::to_string(kMaxValueBytes) + " are accepted.";
+    }
+    size_t invalid = InvalidUtf8At(value);
+    if (invalid != std::string::npos) {
+        return prefix + "it is not UTF-8 text (byte " + Hex(static_cast<unsigned char>(value[invalid])) +
+               " at position " + std::to_string(invalid) + ").";
+    }
+    for (size_t i = 0; i < value.size(); ++i) {
+        const auto c = static_cast<unsigned char>(value[i]);
+        if (c < 0x20 || c == 0x7f) {
+            return prefix + "it contains the control character " + Hex(c) + " at position " + std::to_string(i) +
+                   ".";
+        }
+    }
+    return "";
+}
 
 std::string JoinInts(const std::vector<int64_t>& values) {
     std::string text;
@@ -53,6 +127,10 @@ size_t EditDistance(const std::string& a, const std::string& b) {
 // Checks one value against its parameter's type and constraint.
 std::string CheckValue(const ParameterSpec& parameter, const std::string& value) {
     const std::string option = OptionName(parameter);
+    if (parameter.GetType() != CallSpec::PARAM_FLAG) {
+        std::string problem = CheckText(parameter, value);
+        if (!problem.empty()) return problem;
+    }
     const auto& constraint = parameter.GetConstraint();
     switch (parameter.GetType()) {
     case CallSpec::PARAM_INTEGER: {

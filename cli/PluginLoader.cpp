@@ -15,6 +15,8 @@ const char kEntryPoint[] = "AutoCli_RegisterNamespaces";
 // to run (the host library uses it to pick its lock mode).
 const char kBeginCommandHook[] = "AutoCli_BeginCommand";
 using BeginCommandFn = void (*)(const char* path, int changesHost);
+const char kEndCommandHook[] = "AutoCli_EndCommand";
+using EndCommandFn = const char* (*)(const char* path);
 
 bool IsSharedLibrary(const std::string& name) {
     return name.size() > 3 && name.compare(name.size() - 3, 3, ".so") == 0;
@@ -61,6 +63,15 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
             beginHook_ = [hook, previous](const std::string& commandPath, bool changesHost) {
                 if (previous) previous(commandPath, changesHost);
                 hook(commandPath.c_str(), changesHost ? 1 : 0);
+            };
+        }
+        if (auto hook = reinterpret_cast<EndCommandFn>(dlsym(handle, kEndCommandHook))) {
+            auto previous = endHook_;
+            endHook_ = [hook, previous](const std::string& commandPath) {
+                std::string problem = previous ? previous(commandPath) : "";
+                const char* own = hook(commandPath.c_str());
+                if (own && problem.empty()) problem = own;
+                return problem;
             };
         }
     }

@@ -125,7 +125,7 @@ void SetRateCoalesce(const InputPtr& input, const OutputPtr& output, const RateC
         };
         for (const auto& option : options) {
             if (input->HasParameter(option.first)) {
-                params.*option.second = static_cast<uint32_t>(input->GetParameterInt(option.first));
+                params.*option.second = Uint32Parameter(input, option.first);
             }
         }
         pnic->SetCoalesceParams(params);

@@ -66,7 +66,7 @@ void NicCoalesceSet::ExecuteInternal(const InputPtr& input, const OutputPtr& out
         pnic->GetCoalesceParams(params);
         for (const auto& option : kIntegerOptions) {
             if (input->HasParameter(option.name)) {
-                params.*option.field = static_cast<uint32_t>(input->GetParameterInt(option.name));
+                params.*option.field = Uint32Parameter(input, option.name);
             }
         }
         if (input->HasParameter(kAdaptiveRxParameter))
@@ -74,7 +74,7 @@ void NicCoalesceSet::ExecuteInternal(const InputPtr& input, const OutputPtr& out
         if (input->HasParameter(kAdaptiveTxParameter))
             params.adaptiveTx = input->GetParameterBool(kAdaptiveTxParameter);
         if (input->HasParameter(kSampleIntervalParameter)) {
-            params.sampleInterval = static_cast<uint32_t>(input->GetParameterInt(kSampleIntervalParameter));
+            params.sampleInterval = Uint32Parameter(input, kSampleIntervalParameter);
         }
         pnic->SetCoalesceParams(params);
         SetSuccess(output);

@@ -37,15 +37,15 @@ void NicEepromChange::ExecuteInternal(const InputPtr& input, const OutputPtr& ou
     WithStandardErrors(output, [&] {
         auto pnic = DiagnosticLookup(output, input->GetParameter(kPnicParameter));
         if (!pnic) return;
-        const auto magic = static_cast<uint32_t>(input->GetParameterInt(kMagicParameter));
+        const auto magic = Uint32Parameter(input, kMagicParameter);
         const bool hasOffset = input->HasParameter(kOffsetParameter);
         const bool hasValue = input->HasParameter(kValueParameter);
         if (!input->HasParameter(kFileParameter)) {
             if (!hasOffset || !hasValue) {
                 throw Kavrel::Lib::KavrelException("Need to specify atleast one of --offset, --value or --file");
             }
-            pnic->SetEepromValue(magic, static_cast<uint32_t>(input->GetParameterInt(kOffsetParameter)),
-                                 static_cast<uint32_t>(input->GetParameterInt(kValueParameter)));
+            pnic->SetEepromValue(magic, Uint32Parameter(input, kOffsetParameter),
+                                 Uint32Parameter(input, kValueParameter));
         } else {
             if (hasOffset || hasValue) {
                 throw Kavrel::Lib::KavrelException(

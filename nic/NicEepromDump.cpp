@@ -66,10 +66,10 @@ void NicEepromDump::ExecuteInternal(const InputPtr& input, const OutputPtr& outp
         auto pnic = DiagnosticLookup(output, input->GetParameter(kPnicParameter));
         if (!pnic) return;
         const auto offset = input->HasParameter(kOffsetParameter)
-                                ? static_cast<uint32_t>(input->GetParameterInt(kOffsetParameter))
+                                ? Uint32Parameter(input, kOffsetParameter)
                                 : uint32_t{0};
         const auto length = input->HasParameter(kLengthParameter)
-                                ? static_cast<uint32_t>(input->GetParameterInt(kLengthParameter))
+                                ? Uint32Parameter(input, kLengthParameter)
                                 : uint32_t{0};
         std::vector<uint8_t> bytes;
         pnic->GetEepromDump(bytes, length, offset);

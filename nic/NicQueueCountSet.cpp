@@ -35,7 +35,7 @@ OutputSpecPtr NicQueueCountSet::GetOutputSpecInternal() { return MakeOutputSpec(
 void NicQueueCountSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     ChangeNetqueue(input, output, PnicNotFoundMessage, [&](Kavrel::Network::PnicNetqueueInfo& info) {
         // The direction is chosen by presence; the boolean value is not read.
-        const auto count = static_cast<uint32_t>(input->GetParameterInt(kNumParameter));
+        const auto count = Uint32Parameter(input, kNumParameter);
         if (input->HasParameter(kTxParameter)) {
             info.txQueueCount = count;
             info.txCountChanged = true;

@@ -52,7 +52,7 @@ void NicRingCurrentSet::ExecuteInternal(const InputPtr& input, const OutputPtr& 
         for (const auto& option : kOptions) {
             if (!input->HasParameter(option.name)) continue;
             ring.mask |= option.bit;
-            ring.*option.size = static_cast<uint32_t>(input->GetParameterInt(option.name));
+            ring.*option.size = Uint32Parameter(input, option.name);
         }
         if (ring.mask != 0) pnic->SetRingParams(ring);
         SetSuccess(output);

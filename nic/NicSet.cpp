@@ -150,7 +150,7 @@ bool NicSet::GetInfoFromParam(const InputPtr& input, Kavrel::Network::PnicInfo& 
     }
     if (input->HasParameter(kMessageLevelParameter)) {
         if (!info.supportsMessageLevel) throw KavrelException("Not Support msglvl.");
-        auto level = static_cast<uint32_t>(input->GetParameterInt(kMessageLevelParameter));
+        auto level = Uint32Parameter(input, kMessageLevelParameter);
         if (level != info.messageLevel) {
             info.messageLevelChanged = true;
             info.messageLevel = level;
@@ -187,7 +187,7 @@ void NicSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
         if (changed) pnic->SetPnicInfo(info);
         if (hasSpeed) {
             uint32_t duplex = input->GetParameter(kDuplexParameter) == "full" ? 1 : 2;
-            pnic->SetSpeedDuplex(static_cast<uint32_t>(input->GetParameterInt(kSpeedParameter)), duplex);
+            pnic->SetSpeedDuplex(Uint32Parameter(input, kSpeedParameter), duplex);
         } else if (autoSet) {
             pnic->SetSpeedDuplex(0, 0);
         }

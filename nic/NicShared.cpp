@@ -26,6 +26,16 @@ const char* const kPseudoKinds[] = {"USB-NIC", "ACPI-NIC", "PhyDev"};
 constexpr char kUnknown[] = "Unknown";
 }  // namespace
 
+
+uint32_t Uint32Parameter(const InputPtr& input, const std::string& name) {
+    const int64_t value = input->GetParameterInt(name);
+    if (value < static_cast<int64_t>(INT32_MIN) || value > static_cast<int64_t>(UINT32_MAX)) {
+        throw Kavrel::Lib::KavrelException("Invalid value " + std::to_string(value) + " for --" + name +
+                                           ": it does not fit in 32 bits");
+    }
+    return static_cast<uint32_t>(value);
+}
+
 std::string PnicNotFoundMessage(const std::string& name) { return "Pnic with name " + name + " not found"; }
 
 std::unique_ptr<Kavrel::Network::Pnic> FindPnicOrReport(Kavrel::Network::NetworkInfo& inventory,

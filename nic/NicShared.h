@@ -24,6 +24,13 @@ extern const char kNicField[];          // "NIC"
 inline const char* OnOff(bool value) { return value ? "on" : "off"; }
 inline const char* OnOffCapitalised(bool value) { return value ? "On" : "Off"; }
 
+// An integer parameter for an unsigned 32-bit host field, taken as a 32-bit
+// value is: a negative one wraps (-1 is 4294967295, which the host judges).
+// A value that does not fit in 32 bits at all is refused (a KavrelException
+// naming the option) rather than wrapped, where it could pass for another,
+// valid value.
+uint32_t Uint32Parameter(const InputPtr& input, const std::string& name);
+
 // "Pnic with name <name> not found"
 std::string PnicNotFoundMessage(const std::string& name);
 

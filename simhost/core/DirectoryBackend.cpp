@@ -22,6 +22,8 @@ const char kLockFile[] = ".lock";
 const char kJournal[] = ".journal";
 const char kJournalTemporary[] = ".journal.tmp";
 const char kStateDirectory[] = "state";
+// Present while the demo host is being written into a new host root.
+const char kInstalling[] = ".installing";
 
 std::string ErrorText() { return std::strerror(errno); }
 
@@ -189,11 +191,18 @@ private:
         }
     }
 
-    bool NeedsRepair() const { return Exists(Path(kJournal)) || !Exists(Path(kStateDirectory)); }
+    bool NeedsRepair() const {
+        return Exists(Path(kJournal)) || !Exists(Path(kStateDirectory)) || Exists(Path(kInstalling));
+    }
 
     // Finishes a change a crashed process left half done, and gives a new
     // host root its demo host. Runs under the exclusive lock.
     void Repair() {
+        if (Exists(Path(kInstalling))) {
+            // A first use that did not finish: the root held nothing before
+            // it, so whatever is there now is part of the demo host. Start over.
+            RemoveContents(root_);
+        }
         std::string journal;
         int error = 0;
         if (ReadWhole(Path(kJournal), journal, error)) {
@@ -227,7 +236,32 @@ private:
         }
     }
 
+    // Removes everything under a directory but the lock file.
+    void RemoveContents(const std::string& directory) {
+        DIR* dir = ::opendir(directory.c_str());
+        if (!dir) return;
+        std::vector<std::string> names;
+        while (dirent* entry = ::readdir(dir)) {
+            std::string name = entry->d_name;
+            if (name != "." && name != ".." && !(directory == root_ && name == kLockFile)) names.push_back(name);
+        }
+        ::closedir(dir);
+        for (const auto& name : names) {
+            const std::string path = directory + "/" + name;
+            struct stat info {};
+            if (::lstat(path.c_str(), &info) != 0) continue;
+            if (S_ISDIR(info.st_mode)) {
+                RemoveContents(path);
+                ::rmdir(path.c_str());
+            } else {
+                ::unlink(path.c_str());
+            }
+        }
+    }
+
     void InstallDemoHost() {
+        WriteDurably(Path(kInstalling), "", 0644);
+        SyncDirectory(root_);
         std::map<std::string, std::optional<std::string>> files;
         std::map<std::string, bool> executable;
         for (const auto& file : DemoHostFiles()) {
@@ -235,6 +269,8 @@ private:
             executable[file.path] = file.executable;
         }
         ApplyDurably(files, executable);
+        ::unlink(Path(kInstalling).c_str());
+        SyncDirectory(root_);
     }
 
     void ApplyDurably(const std::map<std::string, std::optional<std::string>>& changes,

@@ -17,6 +17,18 @@ void HostStore::UseBackend(std::unique_ptr<Backend> backend) {
     cache_.clear();
     derived_.clear();
     textCache_.clear();
+    holding_ = false;
+    held_.clear();
+}
+
+void HostStore::BeginChanges() { holding_ = true; }
+
+void HostStore::FinishChanges() {
+    holding_ = false;
+    if (held_.empty()) return;
+    std::map<std::string, std::optional<std::string>> changes;
+    changes.swap(held_);
+    GetBackend().Commit(changes);
 }
 
 Backend& HostStore::GetBackend() {
@@ -59,7 +71,11 @@ void Transaction::Commit() {
         changes[HostStore::SectionPath(entry.second.section)] = entry.second.encode(entry.second.model.get());
     }
     if (changes.empty()) return;
-    store_.GetBackend().Commit(changes);
+    if (store_.holding_) {
+        for (auto& change : changes) store_.held_[change.first] = std::move(change.second);
+    } else {
+        store_.GetBackend().Commit(changes);
+    }
     for (auto& entry : sections_) store_.Install(entry.first, entry.second.model);
     for (const auto& file : files_) store_.textCache_[file.first] = file.second;
     sections_.clear();

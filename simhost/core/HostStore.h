@@ -89,6 +89,14 @@ public:
     template <typename Model, typename Value, typename Build>
     const Value& Derived(Build&& build);
 
+    // One command's changes as one: from BeginChanges on, committed changes
+    // are kept (and read back) in this process and written together at
+    // FinishChanges, so that a run killed part way through a command that
+    // makes several changes leaves the host as it was before the command.
+    void BeginChanges();
+    // Writes what was kept; throws KavrelException when it cannot.
+    void FinishChanges();
+
     static std::string SectionPath(const std::string& section) { return "state/" + section + ".json"; }
 
 private:
@@ -104,6 +112,8 @@ private:
     std::map<std::type_index, std::shared_ptr<void>> cache_;
     std::map<std::type_index, DerivedValue> derived_;
     std::map<std::string, std::optional<std::string>> textCache_;
+    bool holding_ = false;
+    std::map<std::string, std::optional<std::string>> held_;
 };
 
 namespace detail {

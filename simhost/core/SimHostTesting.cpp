@@ -33,7 +33,24 @@ void ClearFaults() {
 }  // namespace SimHost
 
 // The framework announces each command before it runs; a command that may
-// change the host gets the exclusive lock from its first access.
+// change the host gets the exclusive lock from its first access, and its
+// changes are written together when it ends.
 extern "C" __attribute__((visibility("default"))) void AutoCli_BeginCommand(const char*, int changesHost) {
     SimHost::HostStore::Instance().SetMayChange(changesHost != 0);
+    if (changesHost) SimHost::HostStore::Instance().BeginChanges();
+}
+
+// The framework announces the end of each command: what it changed is
+// written now. Returns why that failed, or nullptr.
+extern "C" __attribute__((visibility("default"))) const char* AutoCli_EndCommand(const char*) {
+    static std::string problem;
+    try {
+        SimHost::HostStore::Instance().FinishChanges();
+        return nullptr;
+    } catch (const Kavrel::Lib::KavrelException& failure) {
+        problem = failure.GetDescription();
+    } catch (const std::exception& failure) {
+        problem = failure.what();
+    }
+    return problem.c_str();
 }

@@ -1,0 +1,107 @@
+// Faults the bad-input sweep found, each pinned by a focused case: through the
+// framework on an in-memory host.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "support/CliHarness.h"
+
+namespace {
+
+using nlohmann::json;
+using Parvik::AutoCli::EXIT_COMMAND_ERROR;
+using Parvik::AutoCli::EXIT_USAGE;
+using TalixTest::Errors;
+
+class BadInputRegression : public TalixTest::MemoryHostTest {
+protected:
+    json Host() {
+        return {{"pnics",
+                 {{"pnics",
+                   {{{"name", "pnic0"},
+                     {"supportsMessageLevel", true},
+                     {"messageLevel", 7},
+                     {"coalesce", {{"supported", true}, {"rxUsecs", 3}}},
+                     {"ring", {{"rx", 512}, {"tx", 512}}},
+                     {"ringMax", {{"rx", 4096}, {"rxMini", 0}, {"rxJumbo", 0}, {"tx", 4096}}}}}}}},
+                {"vswitches", {{"vswitches", {{{"name", "vs0"}, {"numPorts", 64}, {"mtu", 1500}}}}}}};
+    }
+    void SetUp() override {
+        MemoryHostTest::SetUp();
+        UseHost(Host());
+    }
+    Parvik::AutoCli::Invocation Invoke(std::vector<std::string> args) { return cli.Invoke(args); }
+};
+
+TEST_F(BadInputRegression, ValuesAreBoundedUtf8TextWithoutControlCharacters) {
+    json before = Section("vswitches");
+    struct Case {
+        std::string value;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {std::string(5000, 'a'),
+         "Invalid value for --portgroup-name: it is 5000 bytes long, at most 4096 are accepted."},
+        {"pg\xff", "Invalid value for --portgroup-name: it is not UTF-8 text (byte 0xff at position 2)."},
+        {"\xed\xa0\x80", "Invalid value for --portgroup-name: it is not UTF-8 text (byte 0xed at position 0)."},
+        {"pg\nname", "Invalid value for --portgroup-name: it contains the control character 0x0a at position 2."},
+        {"\x1b[2J", "Invalid value for --portgroup-name: it contains the control character 0x1b at position 0."},
+        {"a\x7f", "Invalid value for --portgroup-name: it contains the control character 0x7f at position 1."},
+    };
+    for (const auto& one : cases) {
+        auto result = Invoke({"network", "vswitch", "standard", "portgroup", "add", "-v", "vs0", "-p", one.value});
+        EXPECT_EQ(result.status, EXIT_USAGE);
+        EXPECT_EQ(Errors(result), std::vector<std::string>{one.message});
+    }
+    EXPECT_EQ(Section("vswitches"), before);
+    // UTF-8 text of any script is a value like any other.
+    auto accepted = Invoke({"network", "vswitch", "standard", "portgroup", "add", "-v", "vs0", "-p", "Gäste-Netz ✓"});
+    EXPECT_EQ(accepted.status, 0) << Errors(accepted)[0];
+}
+
+TEST_F(BadInputRegression, LongValuesAreShortenedInMessages) {
+    auto result = Invoke({"network", "nic", "set", "-n", "pnic0", "--duplex", std::string(3000, 'h') + "alf"});
+    ASSERT_EQ(result.status, EXIT_USAGE);
+    const std::string message = Errors(result)[0];
+    EXPECT_LT(message.size(), 200u) << message;
+    EXPECT_NE(message.find("(3003 bytes)"), std::string::npos) << message;
+    EXPECT_NE(message.find("--duplex"), std::string::npos) << message;
+}
+
+TEST_F(BadInputRegression, PatternCheckedValueOfOneMebibyteIsRefusedWithoutCrashing) {
+    // The pattern matcher recursed once per character and overflowed the stack.
+    auto result = Invoke({"network", "nic", "set", "-n", "pnic0", "--wake-on-lan", std::string(1 << 20, 'a')});
+    EXPECT_EQ(result.status, EXIT_USAGE);
+    EXPECT_EQ(Errors(result),
+              std::vector<std::string>{
+                  "Invalid value for --wake-on-lan: it is 1048576 bytes long, at most 4096 are accepted."});
+}
+
+TEST_F(BadInputRegression, NicIntegersOutsideThirtyTwoBitsAreRefusedNotWrapped) {
+    json before = Section("pnics");
+    // 4294967296 + 5 used to wrap to 5 and pass for a valid value, the 64-bit
+    // minimum to 0.
+    const std::vector<std::vector<std::string>> commands = {
+        {"network", "nic", "coalesce", "set", "-n", "pnic0", "--rx-usecs", "4294967301"},
+        {"network", "nic", "coalesce", "set", "-n", "pnic0", "--rx-usecs", "-9223372036854775808"},
+        {"network", "nic", "coalesce", "low", "set", "-n", "pnic0", "--pkt-rate", "-9223372036854775808"},
+        {"network", "nic", "ring", "current", "set", "-n", "pnic0", "--rx", "4294967808"},
+        {"network", "nic", "set", "-n", "pnic0", "--message-level", "-2147483649"},
+        {"network", "nic", "queue", "count", "set", "-n", "pnic0", "--num", "4294967297", "--tx", "true"},
+        {"network", "nic", "eeprom", "dump", "-n", "pnic0", "--offset", "-9223372036854775808"},
+    };
+    for (const auto& command : commands) {
+        auto result = Invoke(command);
+        EXPECT_EQ(result.status, EXIT_COMMAND_ERROR) << command[2] << " " << command.back();
+        ASSERT_EQ(Errors(result).size(), 1u);
+        EXPECT_NE(Errors(result)[0].find("does not fit in 32 bits"), std::string::npos) << Errors(result)[0];
+    }
+    EXPECT_EQ(Section("pnics"), before);
+    // 32-bit values still reach the host, which judges them; -1 is all ones.
+    EXPECT_EQ(Errors(Invoke({"network", "nic", "ring", "current", "set", "-n", "pnic0", "--rx", "-1"})),
+              std::vector<std::string>{"RX ring size 4294967295 exceeds the maximum of 4096 on pnic0"});
+    auto ring = Invoke({"network", "nic", "ring", "current", "set", "-n", "pnic0", "--rx", "1024"});
+    EXPECT_EQ(ring.status, 0) << Errors(ring)[0];
+    EXPECT_EQ(Section("pnics")["pnics"][0]["ring"]["rx"], 1024);
+}
+
+}  // namespace

@@ -1,0 +1,184 @@
+// Several talixcli processes change one host root at the same time: every
+// change must be visible afterwards, and no run may fail for any reason but
+// a refusal of the host itself. A reader runs alongside and must always see
+// a host that loads.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "robustness/RobustnessSupport.h"
+#include "support/CliHarness.h"
+
+namespace {
+
+using nlohmann::json;
+using TalixTest::RunTalixcli;
+using TalixTest::TempHostRoot;
+
+// The change a worker makes at one step; each is distinct across workers.
+struct Change {
+    std::vector<std::string> args;
+    std::string kind;  // route4, route6, host, allowedip
+    std::string key;   // what must be listed afterwards
+};
+
+Change ChangeOf(int worker, int step) {
+    const std::string w = std::to_string(worker);
+    const std::string s = std::to_string(step);
+    switch (step % 4) {
+    case 0:
+        return {{"network", "ip", "route", "ipv4", "add", "-n", "10." + std::to_string(100 + worker) + "." + s + ".0/24",
+                 "-g", "10.20.0.254"},
+                "route4",
+                "10." + std::to_string(100 + worker) + "." + s + ".0"};
+    case 1:
+        return {{"network", "ip", "hosts", "add", "-I", "10.77." + w + "." + s, "-H", "w" + w + "-" + s + ".example"},
+                "host",
+                "w" + w + "-" + s + ".example"};
+    case 2:
+        return {{"network", "firewall", "ruleset", "allowedip", "add", "-r", "sshServer", "-i",
+                 "10.88." + w + "." + s},
+                "allowedip",
+                "10.88." + w + "." + s};
+    default:
+        return {{"network", "ip", "route", "ipv6", "add", "-n", "2001:db8:a" + w + ":" + s + "::/64", "-g",
+                 "2001:db8:20::fe"},
+                "route6",
+                "2001:db8:a" + w + ":" + s + "::"};
+    }
+}
+
+std::map<std::string, std::string> HostEnvironment(const TempHostRoot& root) {
+    return {{"TALIX_HOST_ROOT", root.Path()}};
+}
+
+// Runs in a forked worker: the worker's changes in order, one line per
+// failure into the report file.
+void RunWorker(const TempHostRoot& root, int worker, int steps, const std::string& report) {
+    std::ofstream out(report);
+    for (int step = 0; step < steps; ++step) {
+        Change change = ChangeOf(worker, step);
+        std::vector<std::string> args = {"--formatter=json"};
+        args.insert(args.end(), change.args.begin(), change.args.end());
+        auto result = RunTalixcli(args, HostEnvironment(root));
+        if (result.status != 0) {
+            out << "worker " << worker << " step " << step << " (" << change.kind << " " << change.key
+                << ") exit " << result.status << ": " << result.err;
+        }
+    }
+}
+
+// Runs in a forked reader: list commands until told to stop (the stop file).
+void RunReader(const TempHostRoot& root, const std::string& stopFile, const std::string& report) {
+    std::ofstream out(report);
+    const std::vector<std::vector<std::string>> reads = {
+        {"--formatter=json", "network", "ip", "route", "ipv4", "list"},
+        {"--formatter=json", "network", "ip", "hosts", "list"},
+        {"--formatter=json", "network", "firewall", "ruleset", "allowedip", "list"},
+    };
+    for (size_t i = 0; ::access(stopFile.c_str(), F_OK) != 0; ++i) {
+        auto result = RunTalixcli(reads[i % reads.size()], HostEnvironment(root));
+        if (result.status != 0 || !json::accept(result.out)) {
+            out << "reader exit " << result.status << ": " << result.err;
+        }
+    }
+}
+
+std::set<std::string> Listed(const TempHostRoot& root, const std::vector<std::string>& command, const char* field) {
+    std::vector<std::string> args = {"--formatter=json"};
+    args.insert(args.end(), command.begin(), command.end());
+    auto result = RunTalixcli(args, HostEnvironment(root));
+    EXPECT_EQ(result.status, 0) << result.err;
+    std::set<std::string> values;
+    for (const auto& entry : json::parse(result.out)) {
+        const auto& value = entry.at(field);
+        if (value.is_array()) {
+            for (const auto& item : value) values.insert(item.get<std::string>());
+        } else {
+            values.insert(value.get<std::string>());
+        }
+    }
+    return values;
+}
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(Concurrency, ParallelWritersLoseNoChangeAndReadersAlwaysLoad) {
+    const int workers = TalixRobustness::Scaled(4, 8);
+    const int steps = TalixRobustness::Scaled(10, 50);
+    TempHostRoot root;
+    TempHostRoot reports;  // a scratch directory for the workers' reports
+    ASSERT_EQ(TalixTest::RunOnHost(root, "network nic list").status, 0);
+
+    std::vector<pid_t> children;
+    for (int worker = 0; worker < workers; ++worker) {
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            RunWorker(root, worker, steps, reports.Path() + "/worker" + std::to_string(worker));
+            ::_exit(0);
+        }
+        children.push_back(child);
+    }
+    const std::string stopFile = reports.Path() + "/stop";
+    pid_t reader = ::fork();
+    ASSERT_GE(reader, 0);
+    if (reader == 0) {
+        RunReader(root, stopFile, reports.Path() + "/reader");
+        ::_exit(0);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    std::ofstream(stopFile) << "stop";
+    int readerStatus = 0;
+    ::waitpid(reader, &readerStatus, 0);
+
+    std::string failures = ReadText(reports.Path() + "/reader");
+    for (int worker = 0; worker < workers; ++worker) {
+        failures += ReadText(reports.Path() + "/worker" + std::to_string(worker));
+    }
+    EXPECT_EQ(failures, "");
+
+    auto routes4 = Listed(root, {"network", "ip", "route", "ipv4", "list"}, "Network");
+    auto routes6 = Listed(root, {"network", "ip", "route", "ipv6", "list"}, "Network");
+    auto hosts = Listed(root, {"network", "ip", "hosts", "list"}, "HostName");
+    auto allowed = Listed(root, {"network", "firewall", "ruleset", "allowedip", "list", "-r", "sshServer"},
+                          "Allowed IP Addresses");
+    int missing = 0;
+    for (int worker = 0; worker < workers; ++worker) {
+        for (int step = 0; step < steps; ++step) {
+            Change change = ChangeOf(worker, step);
+            const auto& listed = change.kind == "route4"  ? routes4
+                                 : change.kind == "route6" ? routes6
+                                 : change.kind == "host"   ? hosts
+                                                           : allowed;
+            if (!listed.count(change.key)) {
+                ++missing;
+                ADD_FAILURE() << "lost: worker " << worker << " step " << step << " " << change.kind << " "
+                              << change.key;
+            }
+        }
+    }
+    EXPECT_EQ(missing, 0);
+    // Nothing half-written is left behind by runs that all finished.
+    for (const auto& file : TalixRobustness::Snapshot(root.Path())) {
+        EXPECT_FALSE(TalixRobustness::IsLeftover(file.first)) << file.first;
+        EXPECT_NE(file.first, ".journal");
+    }
+}
+
+}  // namespace
