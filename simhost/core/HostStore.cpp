@@ -1,11 +1,43 @@
 // Section loading and atomic, write-through changes.
 #include "HostStore.h"
 
+#include <cmath>
+#include <vector>
+
 #include "Backends.h"
 
 namespace SimHost {
 
 using Kavrel::Lib::KavrelException;
+
+namespace {
+
+// Every number of the state is whole: a number written with a fraction or an
+// exponent (1500.0, 1e3) is taken when it is a whole number small enough to be
+// exact; any other one is refused here, before a model converts it to an
+// integer it does not fit. Answers what is wrong, or "". Walks without
+// recursion: a document may nest as deep as its size allows.
+std::string WholeNumbers(nlohmann::json& document) {
+    std::vector<nlohmann::json*> pending{&document};
+    while (!pending.empty()) {
+        nlohmann::json& value = *pending.back();
+        pending.pop_back();
+        if (value.is_structured()) {
+            for (auto& item : value) pending.push_back(&item);
+            continue;
+        }
+        if (!value.is_number_float()) continue;
+        const double number = value.get<double>();
+        constexpr double kExact = 9007199254740992.0;  // 2^53
+        if (!std::isfinite(number) || std::trunc(number) != number || std::fabs(number) > kExact) {
+            return "the number " + value.dump() + " is not a whole number in range";
+        }
+        value = static_cast<int64_t>(number);
+    }
+    return "";
+}
+
+}  // namespace
 
 HostStore& HostStore::Instance() {
     static HostStore store;
@@ -31,7 +63,12 @@ std::shared_ptr<void> HostStore::Load(const std::string& section,
     std::optional<std::string> text = GetBackend().ReadFile(path);
     if (!text) return decode(nlohmann::json());
     try {
-        return decode(nlohmann::json::parse(*text));
+        nlohmann::json document = nlohmann::json::parse(*text);
+        std::string problem = WholeNumbers(document);
+        if (!problem.empty()) {
+            throw KavrelException("Host state file " + GetBackend().Describe(path) + " is not valid: " + problem);
+        }
+        return decode(document);
     } catch (const nlohmann::json::exception& e) {
         throw KavrelException("Host state file " + GetBackend().Describe(path) + " is not valid: " + e.what());
     }
