@@ -2,7 +2,9 @@
 #include "Parser.h"
 
 #include <algorithm>
-#include <regex>
+#include <stdexcept>
+
+#include <boost/regex.hpp>
 
 namespace Parvik {
 namespace AutoCli {
@@ -99,10 +101,13 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
             }
         }
         if (constraint->GetType() == CallSpec::CONSTRAINT_REGEX) {
+            // The matcher keeps its state on the heap: a value of any length is
+            // checked without deep recursion, and a pattern or match too
+            // complex to finish counts as no match.
             bool matches = false;
             try {
-                matches = std::regex_match(value, std::regex(constraint->GetRegex()));
-            } catch (const std::regex_error&) {
+                matches = boost::regex_match(value, boost::regex(constraint->GetRegex()));
+            } catch (const std::runtime_error&) {
                 matches = false;
             }
             if (!matches) {

@@ -47,6 +47,26 @@ TEST(NicEndToEnd, DemoHostListsItsNics) {
     EXPECT_TRUE(pseudo);
 }
 
+// A long value for a parameter with a pattern used to crash talixcli.
+TEST(NicEndToEnd, ALongWakeOnLanValueIsCheckedNotACrash) {
+    TempHostRoot root;
+    ASSERT_EQ(RunOnHost(root, "network nic list").status, 0);  // the demo host is written on first use
+    std::string before = root.ReadFile("state/pnics.json");
+    auto refused = TalixTest::RunTalixcli({"network", "nic", "set", "-n", "pnic0", "-w", std::string(100000, 'x')},
+                                          {{"TALIX_HOST_ROOT", root.Path()}});
+    EXPECT_EQ(refused.status, 2) << refused.err.substr(0, 200);
+    EXPECT_NE(refused.err.find("must match the pattern [pumbagsd]+."), std::string::npos);
+    EXPECT_EQ(root.ReadFile("state/pnics.json"), before);
+
+    // A long value that matches goes through to the NIC, which has no Wake-on-LAN.
+    auto matched = TalixTest::RunTalixcli(
+        {"--formatter=json", "network", "nic", "set", "-n", "pnic0", "-w", std::string(100000, 'g')},
+        {{"TALIX_HOST_ROOT", root.Path()}});
+    EXPECT_EQ(matched.status, 1);
+    EXPECT_EQ(matched.err, "Not Support wol.\n");
+    EXPECT_EQ(root.ReadFile("state/pnics.json"), before);
+}
+
 TEST(NicEndToEnd, SettingsPersistBetweenRuns) {
     TempHostRoot root;
     root.WriteSection("pnics", TwoNics());
