@@ -42,16 +42,17 @@ std::map<std::string, std::string> HostFiles() {
 }
 
 namespace {
-const char kRepeatMark = '\xff';
-const size_t kRepeatUnit = 512;
-const size_t kLongestWord = 256 * 1024;
+// Two bytes the mutator rarely puts together: long words stay the exception.
+const char kRepeatMark[] = "\xffR";
+const size_t kRepeatUnit = 256;
+const size_t kLongestWord = 128 * 1024;
 
-// "\xff" N TEXT stands for TEXT repeated (N + 1) * 512 times, at most 256 KiB:
+// "\xffR" N TEXT stands for TEXT repeated (N + 1) * 256 times, at most 128 KiB:
 // long values stay reachable from small inputs.
 std::string Expand(const std::string& word) {
-    if (word.size() < 3 || word[0] != kRepeatMark) return word;
-    const std::string text = word.substr(2);
-    size_t times = (static_cast<uint8_t>(word[1]) + 1) * kRepeatUnit;
+    if (word.size() < 4 || word.compare(0, 2, kRepeatMark) != 0) return word;
+    const std::string text = word.substr(3);
+    size_t times = (static_cast<uint8_t>(word[2]) + 1) * kRepeatUnit;
     std::string expanded;
     for (size_t i = 0; i < times && expanded.size() + text.size() <= kLongestWord; ++i) expanded += text;
     return expanded;
