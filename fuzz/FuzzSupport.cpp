@@ -44,10 +44,10 @@ std::map<std::string, std::string> HostFiles() {
 namespace {
 // Two bytes the mutator rarely puts together: long words stay the exception.
 const char kRepeatMark[] = "\xffR";
-const size_t kRepeatUnit = 256;
-const size_t kLongestWord = 128 * 1024;
+const size_t kRepeatUnit = 64;
+const size_t kLongestWord = 64 * 1024;
 
-// "\xffR" N TEXT stands for TEXT repeated (N + 1) * 256 times, at most 128 KiB:
+// "\xffR" N TEXT stands for TEXT repeated (N + 1) * 64 times, at most 64 KiB:
 // long values stay reachable from small inputs.
 std::string Expand(const std::string& word) {
     if (word.size() < 4 || word.compare(0, 2, kRepeatMark) != 0) return word;

@@ -24,8 +24,8 @@ void UseHost(const std::map<std::string, std::string>& files);
 std::map<std::string, std::string> HostFiles();
 
 // Splits bytes into words at NUL and newline bytes; empty words are kept. A
-// word "\xffR" N TEXT stands for TEXT repeated (N + 1) * 256 times (at most
-// 128 KiB), so that long values are reachable from small inputs.
+// word "\xffR" N TEXT stands for TEXT repeated (N + 1) * 64 times (at most
+// 64 KiB), so that long values are reachable from small inputs.
 std::vector<std::string> SplitArguments(const uint8_t* data, size_t size);
 
 // Stops the process with a report on stderr: the fuzzer records the input.
