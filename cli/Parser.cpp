@@ -177,9 +177,15 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
             }
         }
         if (constraint->GetType() == CallSpec::CONSTRAINT_REGEX) {
+            // The polynomial matcher steps through the value once, keeping
+            // every live state of the pattern; the default one backtracks and
+            // recurses once per character, which a long value turns into a
+            // stack overflow. Patterns here never need back-references.
             bool matches = false;
             try {
-                matches = std::regex_match(value, std::regex(constraint->GetRegex()));
+                matches = std::regex_match(
+                    value, std::regex(constraint->GetRegex(),
+                                      std::regex_constants::ECMAScript | std::regex_constants::__polynomial));
             } catch (const std::regex_error&) {
                 matches = false;
             }

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, if any is missing.
+# With --fuzz, also the clang toolchain and fuzzer runtime scripts/fuzz.sh uses.
 set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev
           libboost-regex-dev libbenchmark-dev iproute2 bc)
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang-14 libclang-rt-14-dev)
+fi
 missing=()
 for package in "${packages[@]}"; do
   dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")

@@ -1,6 +1,9 @@
 // Section loading and atomic, write-through changes.
 #include "HostStore.h"
 
+#include <cmath>
+#include <vector>
+
 #include "Backends.h"
 
 namespace SimHost {

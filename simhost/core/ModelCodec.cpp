@@ -2,6 +2,7 @@
 #include "ModelCodec.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -76,6 +77,21 @@ const char* JsonReader::KindName(Kind kind) {
 
 void JsonReader::WrongType(const char* expected) {
     Fail(std::string("type must be ") + expected + ", but is " + KindName(Peek()));
+}
+
+bool JsonReader::IsExactWhole(double number) {
+    constexpr double kExact = 9007199254740992.0;  // 2^53
+    return std::isfinite(number) && std::trunc(number) == number && std::fabs(number) <= kExact;
+}
+
+void JsonReader::NotWhole(const char* start, double number) const {
+    throw SectionFormatError("the number " + nlohmann::json(number).dump() + " is not a whole number in range (at byte " +
+                             std::to_string(start - begin_ + 1) + ")");
+}
+
+void JsonReader::Enter() {
+    constexpr int kMaxDepth = 512;
+    if (++depth_ > kMaxDepth) Fail("values nest deeper than " + std::to_string(kMaxDepth) + " levels");
 }
 
 void JsonReader::SkipBlanks() {
@@ -306,15 +322,19 @@ void JsonReader::Skip() {
     switch (Peek()) {
         case Kind::Object: {
             ++pos_;
+            Enter();
             std::string_view key;
             bool first = true;
             while (NextKey(key, first)) Skip();
+            Leave();
             break;
         }
         case Kind::Array: {
             ++pos_;
+            Enter();
             bool first = true;
             while (NextElement(first)) Skip();
+            Leave();
             break;
         }
         case Kind::String: {
@@ -332,6 +352,7 @@ nlohmann::json JsonReader::ReadDom() {
     switch (Peek()) {
         case Kind::Object: {
             ++pos_;
+            Enter();
             nlohmann::json object = nlohmann::json::object();
             std::string_view key;
             bool first = true;
@@ -339,13 +360,16 @@ nlohmann::json JsonReader::ReadDom() {
                 std::string name(key);
                 object[name] = ReadDom();
             }
+            Leave();
             return object;
         }
         case Kind::Array: {
             ++pos_;
+            Enter();
             nlohmann::json array = nlohmann::json::array();
             bool first = true;
             while (NextElement(first)) array.push_back(ReadDom());
+            Leave();
             return array;
         }
         case Kind::String: {

@@ -68,6 +68,11 @@ private:
         double f;
     };
     Number ScanNumber();
+    static bool IsExactWhole(double number);
+    [[noreturn]] void NotWhole(const char* start, double number) const;
+    // Objects and arrays read without a model nest at most this deep.
+    void Enter();
+    void Leave() { --depth_; }
     void SkipBlanks();
     void Expect(char c);
     void ExpectWord(const char* word);
@@ -78,11 +83,13 @@ private:
     const char* pos_;
     const char* end_;
     std::string keyBuffer_;
+    int depth_ = 0;
 };
 
 template <typename T>
 T JsonReader::ReadNumber() {
     if (Peek() != Kind::Number) WrongType("number");
+    const char* start = pos_;
     Number number = ScanNumber();
     switch (number.kind) {
         case Number::Signed:
@@ -90,6 +97,11 @@ T JsonReader::ReadNumber() {
         case Number::Unsigned:
             return static_cast<T>(number.u);
         default:
+            // An integer field takes a number written with a fraction or an
+            // exponent (9000.0, 9e3) only when it is whole and exact.
+            if constexpr (std::is_integral_v<T>) {
+                if (!IsExactWhole(number.f)) NotWhole(start, number.f);
+            }
             return static_cast<T>(number.f);
     }
 }

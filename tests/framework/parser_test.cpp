@@ -62,6 +62,22 @@ TEST_F(SampleCli, RefusesBadCommandLinesWithOneMessageNamingTheProblem) {
     }
 }
 
+// The pattern check used to recurse once per character: a long value
+// overflowed the stack and killed the process. Values longer than the
+// framework takes are refused before any pattern is tried.
+TEST_F(SampleCli, ChecksAPatternAgainstAValueOfAnyLength) {
+    std::vector<std::string> args{"sample", "echo", "-t", "x", "--name", "lmx" + std::string(4093, '1')};
+    Invocation refused = dispatcher.Invoke(args);
+    EXPECT_EQ(refused.status, Parvik::AutoCli::EXIT_USAGE);
+    EXPECT_NE(refused.usageError.find("must match the pattern lmx([0-9]|[1-9][0-9])."), std::string::npos);
+    args.back() = "lmx" + std::string(200000, '1');
+    refused = dispatcher.Invoke(args);
+    EXPECT_EQ(refused.status, Parvik::AutoCli::EXIT_USAGE);
+    EXPECT_NE(refused.usageError.find("at most 4096 are accepted"), std::string::npos) << refused.usageError;
+    args.back() = "lmx42";
+    EXPECT_EQ(dispatcher.Invoke(args).status, Parvik::AutoCli::EXIT_OK);
+}
+
 TEST_F(SampleCli, AcceptsTheUsualOptionSpellings) {
     auto json = RootJson(Invoke("sample echo --text=a=b -c 3 --flag -i one --item two -m slow -e YES"));
     EXPECT_EQ(json["Text"], "a=b");

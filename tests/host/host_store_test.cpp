@@ -12,6 +12,7 @@
 #include "core/SimHostTesting.h"
 #include "kavrel/Lib.h"
 #include "model/FirewallModel.h"
+#include "model/LmxNicModel.h"
 #include "support/CliHarness.h"
 
 namespace {
@@ -76,6 +77,45 @@ TEST(HostStore, AnUnparsableFileIsNamedInTheMessageAndNeverOverwritten) {
                 << failure.GetDescription();
         }
         EXPECT_EQ(root.ReadFile("state/firewall.json"), broken);
+    }
+}
+
+// An integer field given a number it cannot hold (1e99 for an int) used to be
+// converted regardless: undefined behaviour, found by fuzzing the loader.
+TEST(HostStore, NumbersMustBeWholeAndInRangeWholeOnesWithAFractionPartAreTaken) {
+    auto interfaces = [](const std::string& mtu) {
+        return std::map<std::string, std::string>{
+            {"state/lmxnics.json", "{\"lmxnics\": [{\"name\": \"lmx9\", \"mtu\": " + mtu + "}]}"}};
+    };
+    for (const std::string bad : {"1e99", "-1e300", "1500.5", "1e16"}) {
+        SimHost::UseMemoryHost({}, interfaces(bad));
+        try {
+            HostStore::Instance().Read<SimHost::LmxNicInventory>();
+            ADD_FAILURE() << "accepted " << bad;
+        } catch (const KavrelException& failure) {
+            EXPECT_NE(failure.GetDescription().find("Host state file memory:state/lmxnics.json is not valid: the number "),
+                      std::string::npos)
+                << failure.GetDescription();
+        }
+    }
+    for (const std::string whole : {"9000", "9000.0", "9e3"}) {
+        SimHost::UseMemoryHost({}, interfaces(whole));
+        EXPECT_EQ(HostStore::Instance().Read<SimHost::LmxNicInventory>().lmxnics.at(0).mtu, 9000) << whole;
+    }
+}
+
+TEST(HostStore, ANumberOutOfRangeFailsTheCommandAndLeavesTheFileAlone) {
+    TempHostRoot root;
+    const std::string broken = "{\"lmxnics\": [{\"name\": \"lmx9\", \"mtu\": 1e99}]}";
+    root.WriteFile("state/lmxnics.json", broken);
+    for (const std::string command : {"--formatter=json network ip interface list",
+                                      "network ip interface set --interface-name lmx9 --mtu 9000"}) {
+        auto result = TalixTest::RunOnHost(root, command);
+        EXPECT_NE(result.status, 0) << command;
+        EXPECT_NE(result.err.find("state/lmxnics.json is not valid: the number 1e+99 is not a whole number in range"),
+                  std::string::npos)
+            << command << ": " << result.err;
+        EXPECT_EQ(root.ReadFile("state/lmxnics.json"), broken);
     }
 }
 

@@ -47,6 +47,30 @@ TEST(NicEndToEnd, DemoHostListsItsNics) {
     EXPECT_TRUE(pseudo);
 }
 
+// A long value for a parameter with a pattern used to crash talixcli.
+TEST(NicEndToEnd, ALongWakeOnLanValueIsCheckedNotACrash) {
+    TempHostRoot root;
+    ASSERT_EQ(RunOnHost(root, "network nic list").status, 0);  // the demo host is written on first use
+    std::string before = root.ReadFile("state/pnics.json");
+    for (size_t length : {size_t(4096), size_t(100000)}) {
+        auto refused = TalixTest::RunTalixcli({"network", "nic", "set", "-n", "pnic0", "-w", std::string(length, 'x')},
+                                              {{"TALIX_HOST_ROOT", root.Path()}});
+        EXPECT_EQ(refused.status, 2) << refused.err.substr(0, 200);
+        EXPECT_NE(refused.err.find(length == 4096 ? "must match the pattern [pumbagsd]+." : "at most 4096 are accepted"),
+                  std::string::npos)
+            << refused.err.substr(0, 200);
+        EXPECT_EQ(root.ReadFile("state/pnics.json"), before);
+    }
+
+    // A long value that matches goes through to the NIC, which has no Wake-on-LAN.
+    auto matched = TalixTest::RunTalixcli(
+        {"--formatter=json", "network", "nic", "set", "-n", "pnic0", "-w", std::string(4096, 'g')},
+        {{"TALIX_HOST_ROOT", root.Path()}});
+    EXPECT_EQ(matched.status, 1);
+    EXPECT_EQ(matched.err, "Not Support wol.\n");
+    EXPECT_EQ(root.ReadFile("state/pnics.json"), before);
+}
+
 TEST(NicEndToEnd, SettingsPersistBetweenRuns) {
     TempHostRoot root;
     root.WriteSection("pnics", TwoNics());
