@@ -52,7 +52,13 @@ TEST(ModelCodec, FieldsAreDefaultedSkippedAndConverted) {
     ExpectSameReading<FirewallModel>(R"({"enabled": false, "extra": {"a": [1, {"b": null}], "c": "x"},
                                          "rulesets": [{"id": "a"}, {"id": "b", "id": "c", "rules": [{}]}]})");
     // Numbers: negative, large unsigned, fractions and exponents into integer fields.
-    ExpectSameReading<NeighborTables>(R"({"ipv4": [{"expiry": -5}, {"expiry": 1.9}, {"expiry": 2e3}]})");
+    ExpectSameReading<NeighborTables>(R"({"ipv4": [{"expiry": -5}, {"expiry": 2e3}, {"expiry": 7.0}]})");
+    // Stricter than the library, which truncates: an integer field refuses a
+    // number that is not whole or beyond exact doubles.
+    for (const char* text : {R"({"ipv4": [{"expiry": 1.9}]})", R"({"ipv4": [{"expiry": 1e99}]})"}) {
+        NeighborTables tables;
+        EXPECT_THROW(SimHost::ReadDocument(text, tables), SimHost::SectionFormatError) << text;
+    }
     ExpectSameReading<ConnectionTable>(R"({"connections": [{"recvQ": 9223372036854775807, "localPort": -1}]})");
     // Escapes, non-ASCII text and surrogate pairs.
     ExpectSameReading<FirewallModel>(R"({"moduleName": "a\"b\\c\/d\n\t\u00e9\ud83d\ude00 \u0001 é"})");
