@@ -66,8 +66,8 @@ struct Layout {
     size_t distributedLmx;
 };
 
-const char* const kDaemons[] = {"shelld", "hostd", "vpxa", "ntpd", "snmpd", "sfcbd", "rhttpproxy", "nfcd",
-                                "dcbd", "lacpd", "storageRM", "syslogd"};
+const char* const kDaemons[] = {"shelld", "talixd", "agentd", "ntpd", "snmpd", "cimd", "proxyd", "nfcd",
+                                "dcbd", "lacpd", "iosched", "syslogd"};
 constexpr size_t kDaemonCount = sizeof kDaemons / sizeof kDaemons[0];
 long DaemonWorldId(size_t index) { return 2101 + static_cast<long>(index) * 101; }
 
