@@ -10,6 +10,7 @@ namespace NetworkNamespace {
 
 constexpr char kLcoreIdParameter[] = "lcore-id";
 constexpr char kSwitchParameter[] = "switch";
+constexpr char kNoSuchPortMessage[] = "Couldn't find requested port";
 
 void ForEachSwitchPort(
     const std::function<void(Kavrel::Network::Portset& vswitch, LmxCtl::Network::PortImpl& port)>& visit) {
@@ -22,6 +23,16 @@ void ForEachSwitchPort(
             visit(*vswitch, port);
         }
     }
+}
+
+bool ForEachPortWithId(int64_t portId, const std::function<void(LmxCtl::Network::PortImpl& port)>& visit) {
+    bool found = false;
+    ForEachSwitchPort([&](Kavrel::Network::Portset&, LmxCtl::Network::PortImpl& port) {
+        if (static_cast<int64_t>(port.GetId()) != portId) return;
+        found = true;
+        visit(port);
+    });
+    return found;
 }
 
 bool sortFilterStats(const std::unique_ptr<Kavrel::Network::FilterStats>& a,

@@ -21,6 +21,14 @@ extern const char kSwitchParameter[];   // "switch"
 void ForEachSwitchPort(
     const std::function<void(Kavrel::Network::Portset& vswitch, LmxCtl::Network::PortImpl& port)>& visit);
 
+// Calls visit for every port, on any switch, whose ID is portId; false when
+// no switch has such a port.
+bool ForEachPortWithId(int64_t portId, const std::function<void(LmxCtl::Network::PortImpl& port)>& visit);
+extern const char kNoSuchPortMessage[];  // "Couldn't find requested port"
+
+// A host counter as an output integer.
+inline int64_t Count(uint64_t value) { return static_cast<int64_t>(value); }
+
 // Filters whose direction flag is clear first, then by sort key, byte-wise.
 bool sortFilterStats(const std::unique_ptr<Kavrel::Network::FilterStats>& a,
                      const std::unique_ptr<Kavrel::Network::FilterStats>& b);

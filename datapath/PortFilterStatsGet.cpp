@@ -21,11 +21,9 @@ constexpr char kFaultedField[] = "Packets faulted";
 constexpr char kQueuedField[] = "Packets queued";
 constexpr char kInjectedField[] = "Packets injected";
 constexpr char kErrorsField[] = "Packet errors";
-constexpr char kNoSuchPort[] = "Couldn't find requested port";
 constexpr char kTransmit[] = "Transmit";
 constexpr char kReceive[] = "Receive";
 
-int64_t Count(uint64_t value) { return static_cast<int64_t>(value); }
 
 // An uplink port sees the switch from the other side, so the senses swap.
 const char* DirectionName(bool direction, uint32_t portType) {
@@ -79,10 +77,7 @@ void PortFilterStatsGet::ExecuteInternal(const InputPtr& input, const OutputPtr&
     WithStandardErrors(output, [&] {
         int64_t wanted = ParseDecimal(input->GetParameter(kPortIdParameter));
         auto list = MakeRecordList(GetOutputStructure());
-        bool found = false;
-        ForEachSwitchPort([&](Kavrel::Network::Portset&, LmxCtl::Network::PortImpl& port) {
-            if (static_cast<int64_t>(port.GetId()) != wanted) return;
-            found = true;
+        bool found = ForEachPortWithId(wanted, [&](LmxCtl::Network::PortImpl& port) {
             auto filters = port.GetFilterStats();
             std::sort(filters.begin(), filters.end(), sortFilterStats);
             uint32_t type = port.GetType();
@@ -105,7 +100,7 @@ void PortFilterStatsGet::ExecuteInternal(const InputPtr& input, const OutputPtr&
             }
         });
         if (!found) {
-            output->AddErrorMessage(kNoSuchPort);
+            output->AddErrorMessage(kNoSuchPortMessage);
             return;
         }
         output->SetRootObject(list);

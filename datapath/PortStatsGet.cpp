@@ -22,9 +22,7 @@ constexpr char kRxUnicastField[] = "Unicast packets received";
 constexpr char kTxUnicastField[] = "Unicast packets sent";
 constexpr char kRxDroppedField[] = "Receive packets dropped";
 constexpr char kTxDroppedField[] = "Transmit packets dropped";
-constexpr char kNoSuchPort[] = "Couldn't find requested port";
 
-int64_t Count(uint64_t value) { return static_cast<int64_t>(value); }
 }  // namespace
 
 PortStatsGet::PortStatsGet() {
@@ -72,10 +70,7 @@ void PortStatsGet::ExecuteInternal(const InputPtr& input, const OutputPtr& outpu
     WithStandardErrors(output, [&] {
         int64_t wanted = ParseDecimal(input->GetParameter(kPortIdParameter));
         auto list = MakeRecordList(GetOutputStructure());
-        bool found = false;
-        ForEachSwitchPort([&](Kavrel::Network::Portset&, LmxCtl::Network::PortImpl& port) {
-            if (static_cast<int64_t>(port.GetId()) != wanted) return;
-            found = true;
+        bool found = ForEachPortWithId(wanted, [&](LmxCtl::Network::PortImpl& port) {
             Kavrel::Network::PacketStats stats;
             port.GetPacketStats(stats);
             auto record = GetOutputStructure();
@@ -97,7 +92,7 @@ void PortStatsGet::ExecuteInternal(const InputPtr& input, const OutputPtr& outpu
             list->Add(record);
         });
         if (!found) {
-            output->AddErrorMessage(kNoSuchPort);
+            output->AddErrorMessage(kNoSuchPortMessage);
             return;
         }
         output->SetRootObject(list);
