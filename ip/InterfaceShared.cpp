@@ -34,6 +34,13 @@ LmxNicPtr FindInterfaceByName(LmxCtl::Network::LumexNicInfoImpl& info, const std
     return nullptr;
 }
 
+LmxNicPtr LookupInterface(const std::string& name, const OutputPtr& output) {
+    LmxCtl::Network::LumexNicInfoImpl info;
+    auto nic = info.GetLumexNicByInterface(name, false, 0);
+    if (!nic) output->AddErrorMessage(kNoSuchInterfacePrefix + name);
+    return nic;
+}
+
 bool SelectInterfaces(const InputPtr& input, const OutputPtr& output, const std::string& netstack,
                       std::vector<LmxNicPtr>& selected) {
     std::string name = input->HasParameter(kInterfaceNameParameter) ? input->GetParameter(kInterfaceNameParameter)
@@ -140,12 +147,8 @@ void ChangeIpv6Address(const std::string& name, const std::string& address, cons
             output->AddErrorMessage(kInvalidIpv6NetworkMessage);
             return;
         }
-        LmxCtl::Network::LumexNicInfoImpl info;
-        auto nic = info.GetLumexNicByInterface(name, false, 0);
-        if (!nic) {
-            output->AddErrorMessage(kNoSuchInterfacePrefix + name);
-            return;
-        }
+        auto nic = LookupInterface(name, output);
+        if (!nic) return;
         auto config = nic->GetIpConfig();
         (config.*change)(Kavrel::Network::Ipv6Network(address));
         nic->SetIpConfig(config);

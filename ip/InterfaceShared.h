@@ -29,6 +29,9 @@ using LmxNicPtr = std::shared_ptr<LmxCtl::Network::LmxNicImpl>;
 // The first interface of kind 0 whose name is exactly name; stale ones are refreshed first.
 LmxNicPtr FindInterfaceByName(LmxCtl::Network::LumexNicInfoImpl& info, const std::string& name);
 
+// The interface of kind 0 named name, or null after reporting that there is none.
+LmxNicPtr LookupInterface(const std::string& name, const OutputPtr& output);
+
 // The interfaces the get commands and the IPv6 address list show: by name, by
 // netstack, or all, of the kind "type" selects. False after reporting why not.
 bool SelectInterfaces(const InputPtr& input, const OutputPtr& output, const std::string& netstack,

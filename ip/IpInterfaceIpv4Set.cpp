@@ -59,12 +59,8 @@ void IpInterfaceIpv4Set::ExecuteInternal(const InputPtr& input, const OutputPtr&
     using Kavrel::Network::Ipv4Address;
     std::string name = input->GetParameter(kInterfaceNameParameter);
     WithPrefixedErrors(output, "Error changing IPv4 configuration for the interface " + name + ". Error was : ", [&] {
-        LmxCtl::Network::LumexNicInfoImpl info;
-        auto nic = info.GetLumexNicByInterface(name, false, 0);
-        if (!nic) {
-            output->AddErrorMessage(kNoSuchInterfacePrefix + name);
-            return;
-        }
+        auto nic = LookupInterface(name, output);
+        if (!nic) return;
         auto config = nic->GetIpConfig();
         config.SetIpv6DhcpDns(nic->GetConfiguredIpConfig().GetIpv6DhcpDns());
         bool hasAddressOrGateway = input->HasParameter(kIpv4Parameter) || input->HasParameter(kGatewayParameter);

@@ -58,12 +58,8 @@ void IpInterfaceIpv6Set::ExecuteInternal(const InputPtr& input, const OutputPtr&
     using Kavrel::Network::Ipv6Address;
     std::string name = input->GetParameter(kInterfaceNameParameter);
     WithPrefixedErrors(output, "Error changing IPv6 configuration for the interface " + name + ". Error was : ", [&] {
-        LmxCtl::Network::LumexNicInfoImpl info;
-        auto nic = info.GetLumexNicByInterface(name, false, 0);
-        if (!nic) {
-            output->AddErrorMessage(kNoSuchInterfacePrefix + name);
-            return;
-        }
+        auto nic = LookupInterface(name, output);
+        if (!nic) return;
         auto config = nic->GetIpConfig();
         config.SetDhcpDns(nic->GetConfiguredIpConfig().GetDhcpDns());
         if (input->HasParameter(kEnableDhcpv6Parameter)) {
