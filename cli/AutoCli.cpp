@@ -1,33 +1,47 @@
 // The command tree's nodes.
 #include "parvik/AutoCli.h"
 
+#include <utility>
 
 namespace Parvik {
 namespace AutoCli {
 
 std::shared_ptr<Namespace> Namespace::New() { return std::make_shared<Namespace>(); }
 
-void CommandSpec::SetDefaultOutputParameter(const std::string& key, const std::string& value) {
-    for (auto& parameter : defaultParameters_) {
+namespace {
+void SetParameter(std::vector<std::pair<std::string, std::string>>& parameters, std::string key, std::string value) {
+    for (auto& parameter : parameters) {
         if (parameter.first == key) {
-            parameter.second = value;
+            parameter.second = std::move(value);
             return;
         }
     }
-    defaultParameters_.emplace_back(key, value);
+    if (parameters.empty()) parameters.reserve(4);
+    parameters.emplace_back(std::move(key), std::move(value));
+}
+}  // namespace
+
+void CommandSpec::SetDefaultOutputParameter(const std::string& key, const std::string& value) {
+    CopyStaticParameters();
+    SetParameter(defaultParameters_, key, value);
 }
 
-void CommandSpec::SetDefaultOutputParameter(const char* key, const char* value) {
-    if (!key) key = "";
-    if (!value) value = "";
-    for (auto& parameter : defaultParameters_) {
-        if (parameter.first == key) {
-            parameter.second = value;
-            return;
-        }
+void CommandSpec::KeepStaticParameter(const char* key, const char* value) {
+    if (staticParameters_.empty()) staticParameters_.reserve(4);
+    staticParameters_.push_back({key, value});
+}
+
+void CommandSpec::CopyStaticParameters() const {
+    for (const auto& parameter : staticParameters_) {
+        SetParameter(defaultParameters_, parameter.key, parameter.value);
     }
-    if (defaultParameters_.empty()) defaultParameters_.reserve(4);
-    defaultParameters_.emplace_back(key, value);
+    staticParameters_.clear();
+    staticParameters_.shrink_to_fit();
+}
+
+const std::vector<std::pair<std::string, std::string>>& CommandSpec::GetDefaultOutputParameters() const {
+    CopyStaticParameters();
+    return defaultParameters_;
 }
 
 }  // namespace AutoCli

@@ -14,7 +14,8 @@ namespace {
 
 using NodePtr = std::shared_ptr<Parvik::AutoCli::NamespaceNode>;
 
-NodePtr NewNamespace(const char* description) {
+template <size_t N>
+NodePtr NewNamespace(const char (&description)[N]) {
     NodePtr node = Parvik::AutoCli::Namespace::New();
     node->SetDescription(description);
     return node;

@@ -1,6 +1,7 @@
 // The command tree: namespaces and commands, as plug-ins register them.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -74,10 +75,28 @@ public:
     virtual std::shared_ptr<NamespaceNode> GetParent() const { return parent_.lock(); }
     virtual NodeType GetType() const { return NODE_NAMESPACE; }
 
-    void SetDescription(const std::string& description) { description_ = description; }
-    // Plug-ins pass literal help texts: stored without a temporary string.
-    void SetDescription(const char* description) { description_.assign(description ? description : ""); }
-    const std::string& GetDescription() const { return description_; }
+    void SetDescription(const std::string& description) {
+        description_ = description;
+        staticDescription_ = nullptr;
+    }
+    // A literal or constant help text is kept by reference, not copied: it
+    // lives as long as the plug-in that registered it, and a plug-in stays
+    // loaded while its nodes are in the tree. Most texts are never read (only
+    // help shows them), so starting talixcli touches none of them.
+    // Only for texts with static storage: a text built at run time goes
+    // through the overload above.
+    template <size_t N>
+    void SetDescription(const char (&description)[N]) {
+        description_.clear();
+        staticDescription_ = description;
+    }
+    const std::string& GetDescription() const {
+        if (staticDescription_) {
+            description_.assign(staticDescription_);
+            staticDescription_ = nullptr;
+        }
+        return description_;
+    }
     const std::string& GetName() const { return name_; }
     const std::vector<Child>& GetChildren() const { return children_; }
     // The dispatcher a root node answers for; children ask their parent.
@@ -87,7 +106,8 @@ protected:
     NamespaceNode() = default;
 
 private:
-    std::string description_;
+    mutable std::string description_;
+    mutable const char* staticDescription_ = nullptr;
     std::string name_;
     std::vector<Child> children_;
     std::weak_ptr<NamespaceNode> parent_;
@@ -103,17 +123,35 @@ public:
 class CommandSpec {
 public:
     void SetDefaultOutputFormatter(const std::string& formatter) { defaultFormatter_ = formatter; }
+    template <size_t N>
+    void SetDefaultOutputFormatter(const char (&formatter)[N]) {
+        defaultFormatter_.assign(formatter);
+    }
+    // Setting a key again replaces its value, in its first place.
     void SetDefaultOutputParameter(const std::string& key, const std::string& value);
-    void SetDefaultOutputParameter(const char* key, const char* value);
-
-    const std::string& GetDefaultOutputFormatter() const { return defaultFormatter_; }
-    const std::vector<std::pair<std::string, std::string>>& GetDefaultOutputParameters() const {
-        return defaultParameters_;
+    // Literal or constant texts are kept by reference until the parameters
+    // are first read, as help texts are (see NamespaceNode::SetDescription):
+    // registering the tree then copies none of them.
+    template <size_t K, size_t V>
+    void SetDefaultOutputParameter(const char (&key)[K], const char (&value)[V]) {
+        KeepStaticParameter(key, value);
     }
 
+    const std::string& GetDefaultOutputFormatter() const { return defaultFormatter_; }
+    const std::vector<std::pair<std::string, std::string>>& GetDefaultOutputParameters() const;
+
 private:
+    struct StaticParameter {
+        const char* key;
+        const char* value;
+    };
+    void KeepStaticParameter(const char* key, const char* value);
+    void CopyStaticParameters() const;
+
     std::string defaultFormatter_;
-    std::vector<std::pair<std::string, std::string>> defaultParameters_;
+    mutable std::vector<std::pair<std::string, std::string>> defaultParameters_;
+    // Those set after the last one in defaultParameters_, in order.
+    mutable std::vector<StaticParameter> staticParameters_;
 };
 
 class Command : public NamespaceNode, public CommandSpec {
