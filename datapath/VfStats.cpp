@@ -18,12 +18,26 @@ constexpr char kInvalidVfPrefix[] = "Invalid vf id:";
 constexpr char kInvalidVfSuffix[] = " provided. vf id starts from 0";
 
 // Counter fields in the order the driver reports them.
-const std::string kCounterFields[] = {
-    "Rx Unicast Pkt",     "Rx Unicast Bytes",   "Rx Multicast Pkts",     "Rx Multicast Bytes",
-    "Rx Broadcast Pkts",  "Rx Broadcast Bytes", "Rx Out of Buffer drops", "Rx Error drops",
-    "Rx LRO Pkts",        "Rx LRO Bytes",       "Tx Unicast Pkt",        "Tx Unicast Bytes",
-    "Tx Multicast Pkts",  "Tx Multicast Bytes", "Tx Broadcast Pkts",     "Tx Broadcast Bytes",
-    "Tx Errors",          "Tx Discards",        "Tx TSO Pkts",           "Tx TSO Bytes"};
+constexpr const char* kCounterFields[] = {"Rx Unicast Pkt",
+                                          "Rx Unicast Bytes",
+                                          "Rx Multicast Pkts",
+                                          "Rx Multicast Bytes",
+                                          "Rx Broadcast Pkts",
+                                          "Rx Broadcast Bytes",
+                                          "Rx Out of Buffer drops",
+                                          "Rx Error drops",
+                                          "Rx LRO Pkts",
+                                          "Rx LRO Bytes",
+                                          "Tx Unicast Pkt",
+                                          "Tx Unicast Bytes",
+                                          "Tx Multicast Pkts",
+                                          "Tx Multicast Bytes",
+                                          "Tx Broadcast Pkts",
+                                          "Tx Broadcast Bytes",
+                                          "Tx Errors",
+                                          "Tx Discards",
+                                          "Tx TSO Pkts",
+                                          "Tx TSO Bytes"};
 }  // namespace
 
 VfStats::VfStats() {

@@ -2,6 +2,7 @@
 #include "firewall/FirewallCommands.h"
 #include "firewall/FirewallShared.h"
 #include "frame/CommandFrame.h"
+#include "frame/StaticText.h"
 #include "kavrel/Misc.h"
 #include "lmxctl/System.h"
 
@@ -19,10 +20,9 @@ constexpr char kAllowedIpConfigurableField[] = "Allowed IP configurable";
 FirewallRulesetList::FirewallRulesetList() {
     SetDescription("List the rulesets in firewall.");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName,
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
                               Kavrel::Misc::StrPrintf("%s,%s,%s,%s", kNameField, kEnabledField,
-                                                      kEnableDisableConfigurableField,
-                                                      kAllowedIpConfigurableField));
+                                                      kEnableDisableConfigurableField, kAllowedIpConfigurableField));
 }
 
 std::shared_ptr<FirewallRulesetList> FirewallRulesetList::New() {

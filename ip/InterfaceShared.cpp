@@ -121,15 +121,14 @@ std::unique_ptr<Kavrel::Network::ConnectionPoint> BuildConnectionPoint(const Inp
 }
 
 std::string SupportedTagsText() {
-    std::ostringstream text;
-    text << "Supported tags are: ";
+    std::string text = "Supported tags are: ";
     for (Kavrel::Network::LmxNicTagType tag = 1; tag <= 12; ++tag) {
         const char* name = LmxCtl::Network::LmxNicTagIdToName(tag);
-        if (tag > 1) text << ", ";
-        if (!name) text.setstate(std::ios::failbit);  // nothing more is appended
-        if (name) text << name;
+        if (tag > 1) text += ", ";
+        if (!name) break;  // the list ends at the first tag without a name
+        text += name;
     }
-    return text.str();
+    return text;
 }
 
 bool TagFromName(const std::string& name, const OutputPtr& output, Kavrel::Network::LmxNicTagType& tag) {

@@ -1,4 +1,5 @@
 // network nic coalesce get: interrupt coalescing parameters of one or all NICs.
+#include "frame/StaticText.h"
 #include "lmxctl/NetworkInfoImpl.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -20,10 +21,10 @@ constexpr char kSampleIntervalField[] = "Sample interval seconds";
 NicCoalesceGet::NicCoalesceGet() {
     SetDescription("Get coalesce parameters");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kNicField) + "," + kRxUsecsField + "," + kRxMaxFramesField + "," +
-                                                           kTxUsecsField + "," + kTxMaxFramesField + "," +
-                                                           kAdaptiveRxField + "," + kAdaptiveTxField + "," +
-                                                           kSampleIntervalField);
+    SetDefaultOutputParameter(
+        STATIC_TEXT("fields:", kRecordName),
+        STATIC_TEXT(kNicField, ",", kRxUsecsField, ",", kRxMaxFramesField, ",", kTxUsecsField, ",", kTxMaxFramesField,
+                    ",", kAdaptiveRxField, ",", kAdaptiveTxField, ",", kSampleIntervalField));
 }
 
 std::shared_ptr<NicCoalesceGet> NicCoalesceGet::New() { return std::shared_ptr<NicCoalesceGet>(new NicCoalesceGet()); }

@@ -1,6 +1,7 @@
 // The coalescing commands for high and low packet rates.
 #include "nic/NicCoalesceRate.h"
 
+#include "frame/StaticText.h"
 #include "kavrel/NetworkFactory.h"
 #include "nic/NicShared.h"
 
@@ -43,9 +44,10 @@ const RateCoalesceFields kLowRateCoalesce = {"low",
                                              &Coalesce::txMaxFramesLow};
 
 void SetRateCoalesceOutputParameters(Parvik::AutoCli::Command& command, const std::string& recordName) {
-    command.SetDefaultOutputParameter(std::string("fields:") + recordName, std::string(kNicField) + "," + kPacketRateField + "," +
-                                                                  kRxDelayTimeField + "," + kRxDelayPacketsField + "," +
-                                                                  kTxDelayTimeField + "," + kTxDelayPacketsField);
+    command.SetDefaultOutputParameter(
+        std::string("fields:") + recordName,
+        STATIC_TEXT(kNicField, ",", kPacketRateField, ",", kRxDelayTimeField, ",", kRxDelayPacketsField, ",",
+                    kTxDelayTimeField, ",", kTxDelayPacketsField));
     command.SetDefaultOutputParameter(std::string("units:") + recordName + "." + kPacketRateField, "pps");
     command.SetDefaultOutputParameter(std::string("units:") + recordName + "." + kRxDelayTimeField, "microsecond");
     command.SetDefaultOutputParameter(std::string("units:") + recordName + "." + kTxDelayTimeField, "microsecond");

@@ -1,4 +1,5 @@
 // network nic cso get: checksum offload settings of one or all NICs.
+#include "frame/StaticText.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
 
@@ -14,7 +15,8 @@ constexpr char kTxField[] = "TX Checksum Offload";
 NicCsoGet::NicCsoGet() {
     SetDescription("Get checksum offload settings");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kNicField) + "," + kRxField + "," + kTxField);
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
+                              STATIC_TEXT(kNicField, ",", kRxField, ",", kTxField));
 }
 
 std::shared_ptr<NicCsoGet> NicCsoGet::New() { return std::shared_ptr<NicCsoGet>(new NicCsoGet()); }

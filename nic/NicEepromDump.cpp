@@ -1,4 +1,5 @@
 // network nic eeprom dump: a NIC's EEPROM bytes as rows of 16, aligned to 16-byte addresses.
+#include "frame/StaticText.h"
 #include "nic/NicDiagnosticCommands.h"
 #include "nic/NicQueueShared.h"
 #include "nic/NicShared.h"
@@ -18,7 +19,7 @@ constexpr uint32_t kBytesPerRow = 16;
 NicEepromDump::NicEepromDump() {
     SetDescription("Dump device EEPROM");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kOffsetField) + "," + kValueField);
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kOffsetField, ",", kValueField));
 }
 
 std::shared_ptr<NicEepromDump> NicEepromDump::New() { return std::shared_ptr<NicEepromDump>(new NicEepromDump()); }

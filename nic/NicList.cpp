@@ -1,6 +1,7 @@
 // network nic list: the loaded physical NICs with their device, driver and link.
 #include <tuple>
 
+#include "frame/StaticText.h"
 #include "kavrel/NetworkFactory.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -31,7 +32,7 @@ NicList::NicList() {
     SetDescription("This command will list the Physical NICs currently installed and loaded on the system.");
     SetDefaultOutputFormatter("table");
     SetDefaultOutputParameter(
-        std::string("fields:") + kRecordName,
+        STATIC_TEXT("fields:", kRecordName),
         "Name,PCI Device,Driver,Admin Status,Link Status,Speed,Duplex,MAC Address,MTU,Description");
 }
 

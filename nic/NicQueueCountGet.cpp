@@ -1,4 +1,5 @@
 // network nic queue count get: the TX and RX netqueue counts of the NICs.
+#include "frame/StaticText.h"
 #include "nic/NicDiagnosticCommands.h"
 #include "nic/NicQueueShared.h"
 #include "nic/NicShared.h"
@@ -15,7 +16,8 @@ constexpr char kRxField[] = "Rx netqueue count";
 NicQueueCountGet::NicQueueCountGet() {
     SetDescription("Get netqueue count on a nic");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kNicField) + "," + kTxField + "," + kRxField);
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
+                              STATIC_TEXT(kNicField, ",", kTxField, ",", kRxField));
 }
 
 std::shared_ptr<NicQueueCountGet> NicQueueCountGet::New() {

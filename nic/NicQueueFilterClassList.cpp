@@ -9,7 +9,7 @@ namespace NetworkNamespace {
 namespace {
 constexpr char kRecordName[] = "Settings";
 // One column per filter class, in the record's flag order.
-const std::string kFilterFields[] = {"MacOnly", "VlanOnly", "VlanMac", "Vxlan", "Geneve", "GenericEncap"};
+constexpr const char* kFilterFields[] = {"MacOnly", "VlanOnly", "VlanMac", "Vxlan", "Geneve", "GenericEncap"};
 static_assert(sizeof(kFilterFields) / sizeof(kFilterFields[0]) == Kavrel::Network::PnicNetqueueInfo::FILTER_CLASS_COUNT,
               "one column per filter class");
 }  // namespace

@@ -9,9 +9,9 @@ namespace NetworkNamespace {
 namespace {
 constexpr char kRecordName[] = "Settings";
 // One column per load balancer setting, in the record's flag order.
-const std::string kSettingFields[] = {"RxQPair",     "RxQNoFeature", "PreEmptibleQ", "RxQLatency",
-                                      "RxDynamicLB", "DynamicQPool", "MacLearnLB",   "RSS",
-                                      "LRO",         "GeneveOAM",    "RSSLRO"};
+constexpr const char* kSettingFields[] = {"RxQPair",     "RxQNoFeature", "PreEmptibleQ", "RxQLatency",
+                                          "RxDynamicLB", "DynamicQPool", "MacLearnLB",   "RSS",
+                                          "LRO",         "GeneveOAM",    "RSSLRO"};
 static_assert(sizeof(kSettingFields) / sizeof(kSettingFields[0]) == Kavrel::Network::PnicNetqueueInfo::SETTING_COUNT,
               "one column per load balancer setting");
 

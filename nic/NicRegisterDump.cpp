@@ -1,4 +1,5 @@
 // network nic register dump: a NIC's device registers as rows of 16 hexadecimal words.
+#include "frame/StaticText.h"
 #include "nic/NicDiagnosticCommands.h"
 #include "nic/NicQueueShared.h"
 #include "nic/NicShared.h"
@@ -16,7 +17,7 @@ constexpr size_t kWordsPerRow = 16;
 NicRegisterDump::NicRegisterDump() {
     SetDescription("Dump device registers");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kOffsetField) + "," + kValueField);
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kOffsetField, ",", kValueField));
 }
 
 std::shared_ptr<NicRegisterDump> NicRegisterDump::New() {

@@ -1,4 +1,5 @@
 // network nic ring preset get: the largest RX/TX ring sizes a NIC allows.
+#include "frame/StaticText.h"
 #include "kavrel/NetworkFactory.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -13,7 +14,7 @@ constexpr char kRecordName[] = "RingInfo";
 NicRingPresetGet::NicRingPresetGet() {
     SetDescription("Get preset maximums for RX/TX ring buffer parameters of a NIC.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, "Max RX,Max RX Mini,Max RX Jumbo,Max TX");
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), "Max RX,Max RX Mini,Max RX Jumbo,Max TX");
 }
 
 std::shared_ptr<NicRingPresetGet> NicRingPresetGet::New() {

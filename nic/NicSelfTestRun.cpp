@@ -1,4 +1,5 @@
 // network nic selftest run: runs a NIC driver's self test and shows its result and notes.
+#include "frame/StaticText.h"
 #include "nic/NicDiagnosticCommands.h"
 #include "nic/NicQueueShared.h"
 #include "nic/NicShared.h"
@@ -16,7 +17,7 @@ constexpr char kOnlineParameter[] = "online";
 NicSelfTestRun::NicSelfTestRun() {
     SetDescription("Run self test");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kItemField) + "," + kValueField);
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kItemField, ",", kValueField));
 }
 
 std::shared_ptr<NicSelfTestRun> NicSelfTestRun::New() { return std::shared_ptr<NicSelfTestRun>(new NicSelfTestRun()); }

@@ -1,4 +1,5 @@
 // network nic sg get: scatter-gather of one or all NICs.
+#include "frame/StaticText.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
 
@@ -13,7 +14,7 @@ constexpr char kValueField[] = "Value";
 NicSgGet::NicSgGet() {
     SetDescription("Get scatter-gather settings");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kNicField) + "," + kValueField);
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kNicField, ",", kValueField));
 }
 
 std::shared_ptr<NicSgGet> NicSgGet::New() { return std::shared_ptr<NicSgGet>(new NicSgGet()); }

@@ -10,7 +10,6 @@ namespace NetworkNamespace {
 
 constexpr char kNicNameParameter[] = "nic-name";
 constexpr char kPnicParameter[] = "pnic";
-constexpr char kNicField[] = "NIC";
 
 namespace {
 const char* const kMediaNames[] = {

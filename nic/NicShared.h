@@ -19,7 +19,7 @@ namespace NetworkNamespace {
 // Parameter and field names used by many NIC units.
 extern const char kNicNameParameter[];  // "nic-name"
 extern const char kPnicParameter[];     // "pnic"
-extern const char kNicField[];          // "NIC"
+inline constexpr char kNicField[] = "NIC";  // also joined into output settings at compile time
 
 inline const char* OnOff(bool value) { return value ? "on" : "off"; }
 inline const char* OnOffCapitalised(bool value) { return value ? "On" : "Off"; }

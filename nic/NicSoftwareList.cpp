@@ -1,4 +1,5 @@
 // network nic software list: the offloads the kernel simulates in software, per NIC.
+#include "frame/StaticText.h"
 #include "kavrel/NetworkFactory.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -38,7 +39,7 @@ NicSoftwareList::NicSoftwareList() {
     SetDefaultOutputFormatter("table");
     std::string fields = kNicField;
     for (const auto& column : kColumns) fields += "," + std::string(column.field);
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, fields);
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), fields);
 }
 
 std::shared_ptr<NicSoftwareList> NicSoftwareList::New() {

@@ -1,4 +1,5 @@
 // network nic stats get: a NIC's traffic and error counters.
+#include "frame/StaticText.h"
 #include "lmxctl/PnicImpl.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -47,10 +48,10 @@ const struct {
 NicStatsGet::NicStatsGet() {
     SetDescription("Get NIC statistics for a given interface.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(std::string("header:") + kRecordName, "NIC statistics for %NIC Name%");
+    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "NIC statistics for %NIC Name%");
     std::string fields;
     for (const auto& counter : kCounters) fields += (fields.empty() ? "" : ",") + std::string(counter.field);
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, fields);
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), fields);
 }
 
 std::shared_ptr<NicStatsGet> NicStatsGet::New() { return std::shared_ptr<NicStatsGet>(new NicStatsGet()); }

@@ -1,4 +1,5 @@
 // network nic tso get: TCP segmentation offload of one or all NICs.
+#include "frame/StaticText.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
 
@@ -13,7 +14,7 @@ constexpr char kValueField[] = "Value";
 NicTsoGet::NicTsoGet() {
     SetDescription("Get TCP segmentation offload settings");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kNicField) + "," + kValueField);
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kNicField, ",", kValueField));
 }
 
 std::shared_ptr<NicTsoGet> NicTsoGet::New() { return std::shared_ptr<NicTsoGet>(new NicTsoGet()); }

@@ -1,5 +1,6 @@
 // network nic vlan stats get: packet counters per VLAN of a NIC that is a switch uplink.
 #include "frame/CommandFrame.h"
+#include "frame/StaticText.h"
 #include "lmxctl/VirtualSwitch.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -18,8 +19,8 @@ constexpr char kSentField[] = "Packets sent";
 NicVlanStatsGet::NicVlanStatsGet() {
     SetDescription("List VLAN statistics for active VLAN's on the NIC.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(std::string("header:") + kRecordName, std::string("VLAN %") + kVlanIdField + "%");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, std::string(kReceivedField) + "," + kSentField);
+    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), STATIC_TEXT("VLAN %", kVlanIdField, "%"));
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kReceivedField, ",", kSentField));
 }
 
 std::shared_ptr<NicVlanStatsGet> NicVlanStatsGet::New() {

@@ -2,6 +2,7 @@
 #include <map>
 
 #include "frame/CommandFrame.h"
+#include "frame/StaticText.h"
 #include "kavrel/DVSwitch.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
@@ -49,7 +50,8 @@ std::string SlotNics(const Kavrel::Network::DVSwitch& dvswitch, const Kavrel::Ne
 LacpGetConfig::LacpGetConfig() {
     SetDescription("Get LACP configuration on DVS");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, "DVS Name,LAG Name,LAG ID,NICs,Enabled,Mode,Load balance");
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
+                              "DVS Name,LAG Name,LAG ID,NICs,Enabled,Mode,Load balance");
 }
 
 std::shared_ptr<LacpGetConfig> LacpGetConfig::New() { return std::shared_ptr<LacpGetConfig>(new LacpGetConfig()); }

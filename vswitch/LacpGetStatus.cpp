@@ -1,5 +1,6 @@
 // network vswitch dvs norvale lacp status get: the running LACP groups with each NIC's actor and partner state.
 #include "frame/CommandFrame.h"
+#include "frame/StaticText.h"
 #include "kavrel/DVSwitch.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
@@ -30,23 +31,17 @@ constexpr char kPortNumberField[] = "Port Number";
 constexpr char kDeviceIdField[] = "Device ID";
 constexpr char kAgeField[] = "Age";
 
-std::string Columns(std::initializer_list<std::string> names) {
-    std::string text;
-    for (const auto& name : names) text += (text.empty() ? "" : ",") + name;
-    return text;
-}
+constexpr auto kLagColumns =
+    JoinText(kDVSwitchField, ",", kLagIdField, ",", kModeField, ",", kAgeField, ",", kFlagsField, ",", kNicListField);
+constexpr auto kNicStatusColumns =
+    JoinText(kNicField, ",", kStateField, ",", kLocalInformationField, ",", kPartnerInformationField);
+constexpr auto kLocalInfoColumns = JoinText(kFlagsField, ",", kAdminKeyField, ",", kOperKeyField, ",",
+                                            kPortPriorityField, ",", kPortNumberField, ",", kPortStateField);
+constexpr auto kPartnerInfoColumns = JoinText(kDeviceIdField, ",", kAgeField, ",", kFlagsField, ",", kOperKeyField,
+                                              ",", kPortPriorityField, ",", kPortNumberField, ",", kPortStateField);
 
-const std::string kLagColumns = Columns({kDVSwitchField, kLagIdField, kModeField, kAgeField, kFlagsField, kNicListField});
-const std::string kNicStatusColumns =
-    Columns({kNicField, kStateField, kLocalInformationField, kPartnerInformationField});
-const std::string kLocalInfoColumns =
-    Columns({kFlagsField, kAdminKeyField, kOperKeyField, kPortPriorityField, kPortNumberField, kPortStateField});
-const std::string kPartnerInfoColumns = Columns(
-    {kDeviceIdField, kAgeField, kFlagsField, kOperKeyField, kPortPriorityField, kPortNumberField, kPortStateField});
-
-const std::vector<std::string> kFlagsLegend = {
-    "S - Device is sending Slow LACPDUs", "F - Device is sending fast LACPDUs", "A - Device is in active mode",
-    "P - Device is in passive mode"};
+constexpr const char* kFlagsLegend[] = {"S - Device is sending Slow LACPDUs", "F - Device is sending fast LACPDUs",
+                                        "A - Device is in active mode", "P - Device is in passive mode"};
 
 RecordPtr LocalInfoStructure() {
     return RecordTemplate(kLocalInfoRecord)
@@ -105,14 +100,14 @@ RecordPtr NicStatusRecord(const Kavrel::Network::LacpNicRuntime& nic, bool onDpu
 LacpGetStatus::LacpGetStatus() {
     SetDescription("Get LACP status on DVS");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(std::string("header:") + kLagRecord, "%DVSwitch%");
-    SetDefaultOutputParameter(std::string("header:") + kNicStatusRecord, "<NONE>");
-    SetDefaultOutputParameter(std::string("header:") + kLocalInfoRecord, "<NONE>");
-    SetDefaultOutputParameter(std::string("header:") + kPartnerInfoRecord, "<NONE>");
-    SetDefaultOutputParameter(std::string("table-columns:") + kLagRecord, kLagColumns);
-    SetDefaultOutputParameter(std::string("table-columns:") + kNicStatusRecord, kNicStatusColumns);
-    SetDefaultOutputParameter(std::string("table-columns:") + kLocalInfoRecord, kLocalInfoColumns);
-    SetDefaultOutputParameter(std::string("table-columns:") + kPartnerInfoRecord, kPartnerInfoColumns);
+    SetDefaultOutputParameter(STATIC_TEXT("header:", kLagRecord), "%DVSwitch%");
+    SetDefaultOutputParameter(STATIC_TEXT("header:", kNicStatusRecord), "<NONE>");
+    SetDefaultOutputParameter(STATIC_TEXT("header:", kLocalInfoRecord), "<NONE>");
+    SetDefaultOutputParameter(STATIC_TEXT("header:", kPartnerInfoRecord), "<NONE>");
+    SetDefaultOutputParameter(STATIC_TEXT("table-columns:", kLagRecord), kLagColumns.text);
+    SetDefaultOutputParameter(STATIC_TEXT("table-columns:", kNicStatusRecord), kNicStatusColumns.text);
+    SetDefaultOutputParameter(STATIC_TEXT("table-columns:", kLocalInfoRecord), kLocalInfoColumns.text);
+    SetDefaultOutputParameter(STATIC_TEXT("table-columns:", kPartnerInfoRecord), kPartnerInfoColumns.text);
 }
 
 std::shared_ptr<LacpGetStatus> LacpGetStatus::New() { return std::shared_ptr<LacpGetStatus>(new LacpGetStatus()); }
@@ -153,7 +148,8 @@ void LacpGetStatus::ExecuteInternal(const InputPtr& input, const OutputPtr& outp
                 record->SetField(kDVSwitchField, name);
                 record->SetField(kLagIdField, group.lagId);
                 record->SetField(kModeField, LacpStatusModeName(group.mode));
-                record->SetField(kFlagsField, kFlagsLegend);
+                record->SetField(kFlagsField,
+                                 std::vector<std::string>(std::begin(kFlagsLegend), std::end(kFlagsLegend)));
                 record->SetField(kNicListField, nics);
                 list->Add(record);
             }

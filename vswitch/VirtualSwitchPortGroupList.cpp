@@ -1,5 +1,6 @@
 // network vswitch standard portgroup list: every port group with its switch, clients and VLAN.
 #include "frame/CommandFrame.h"
+#include "frame/StaticText.h"
 #include "lmxctl/NetworkInfoImpl.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
@@ -18,7 +19,7 @@ constexpr char kVlanIdField[] = "VLAN ID";
 VirtualSwitchPortGroupList::VirtualSwitchPortGroupList() {
     SetDescription("List all of the port groups currently on the system.");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, "Name,Virtual Switch,Active Clients,VLAN ID");
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), "Name,Virtual Switch,Active Clients,VLAN ID");
 }
 
 std::shared_ptr<VirtualSwitchPortGroupList> VirtualSwitchPortGroupList::New() {

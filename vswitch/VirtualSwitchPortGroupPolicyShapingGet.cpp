@@ -1,5 +1,6 @@
 // network vswitch standard portgroup policy shaping get: a port group's effective shaping policy and its overrides.
 #include "frame/CommandFrame.h"
+#include "frame/StaticText.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
 
@@ -17,13 +18,13 @@ constexpr char kOverrideBurstField[] = "Override Vswitch Burst Size";
 VirtualSwitchPortGroupPolicyShapingGet::VirtualSwitchPortGroupPolicyShapingGet() {
     SetDescription("Get the network shaping policy settings governing the given port group");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(std::string("header:") + kRecordName, "<NONE>");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName,
+    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "<NONE>");
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
                               "Enabled,Average Bandwidth,Peak Bandwidth,Burst Size,Override Vswitch Enabled,Override "
                               "Vswitch Average Bandwidth,Override Vswitch Peak Bandwidth,Override Vswitch Burst Size");
-    SetDefaultOutputParameter(std::string("units:") + kRecordName + "." + kAverageBandwidthField, "Kbps");
-    SetDefaultOutputParameter(std::string("units:") + kRecordName + "." + kPeakBandwidthField, "Kbps");
-    SetDefaultOutputParameter(std::string("units:") + kRecordName + "." + kBurstSizeField, "Kib");
+    SetDefaultOutputParameter(STATIC_TEXT("units:", kRecordName, ".", kAverageBandwidthField), "Kbps");
+    SetDefaultOutputParameter(STATIC_TEXT("units:", kRecordName, ".", kPeakBandwidthField), "Kbps");
+    SetDefaultOutputParameter(STATIC_TEXT("units:", kRecordName, ".", kBurstSizeField), "Kib");
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet> VirtualSwitchPortGroupPolicyShapingGet::New() {

@@ -1,5 +1,6 @@
 // network vswitch standard policy failover get: a standard switch's teaming and failover settings.
 #include "frame/CommandFrame.h"
+#include "frame/StaticText.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
 
@@ -13,8 +14,8 @@ constexpr char kRecordName[] = "VirtualSwitchFailoverPolicy";
 VirtualSwitchStandardPolicyFailoverGet::VirtualSwitchStandardPolicyFailoverGet() {
     SetDescription("Get the failover policy settings governing the given virtual switch");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(std::string("header:") + kRecordName, "<NONE>");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName,
+    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "<NONE>");
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
                               "Load Balancing,Network Failure Detection,Notify Switches,Failback,Active Adapters,"
                               "Standby Adapters,Unused Adapters");
 }

@@ -1,5 +1,6 @@
 // network vswitch standard policy security get: a standard switch's security policy.
 #include "frame/CommandFrame.h"
+#include "frame/StaticText.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
 
@@ -13,8 +14,8 @@ constexpr char kRecordName[] = "VirtualSwitchSecurityPolicy";
 VirtualSwitchStandardPolicySecurityGet::VirtualSwitchStandardPolicySecurityGet() {
     SetDescription("Get the Security Policy governing the given virtual switch.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(std::string("header:") + kRecordName, "<NONE>");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName,
+    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "<NONE>");
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
                               "Allow Promiscuous,Allow MAC Address Change,Allow Forged Transmits");
 }
 

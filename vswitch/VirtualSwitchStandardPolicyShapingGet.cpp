@@ -1,5 +1,6 @@
 // network vswitch standard policy shaping get: a standard switch's traffic shaping policy.
 #include "frame/CommandFrame.h"
+#include "frame/StaticText.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
 
@@ -13,11 +14,12 @@ constexpr char kRecordName[] = "VirtualSwitchTrafficShapingPolicy";
 VirtualSwitchStandardPolicyShapingGet::VirtualSwitchStandardPolicyShapingGet() {
     SetDescription("Get the shaping policy settings for the given virtual switch");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(std::string("header:") + kRecordName, "<NONE>");
-    SetDefaultOutputParameter(std::string("fields:") + kRecordName, "Enabled,Average Bandwidth,Peak Bandwidth,Burst Size");
-    SetDefaultOutputParameter(std::string("units:") + kRecordName + "." + kAverageBandwidthField, "Kbps");
-    SetDefaultOutputParameter(std::string("units:") + kRecordName + "." + kPeakBandwidthField, "Kbps");
-    SetDefaultOutputParameter(std::string("units:") + kRecordName + "." + kBurstSizeField, "Kib");
+    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "<NONE>");
+    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
+                              "Enabled,Average Bandwidth,Peak Bandwidth,Burst Size");
+    SetDefaultOutputParameter(STATIC_TEXT("units:", kRecordName, ".", kAverageBandwidthField), "Kbps");
+    SetDefaultOutputParameter(STATIC_TEXT("units:", kRecordName, ".", kPeakBandwidthField), "Kbps");
+    SetDefaultOutputParameter(STATIC_TEXT("units:", kRecordName, ".", kBurstSizeField), "Kib");
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicyShapingGet> VirtualSwitchStandardPolicyShapingGet::New() {

@@ -20,7 +20,7 @@ using SimHost::HostStore;
 
 namespace {
 
-const std::string kNoSwitch = "null";
+constexpr char kNoSwitch[] = "null";
 const int64_t kEnsLcoreLimit = 64;  // lcores the datapath can run at most
 
 const SimHost::PnicModel* FindSriovPnic(const std::string& name) {

@@ -1,6 +1,7 @@
 // Netstack instances, sockets, the host-wide IPv6 switch and world names.
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <unordered_map>
 
 #include "core/Faults.h"
@@ -27,7 +28,7 @@ namespace {
 
 const int kMinConnections = 1;
 const int kMaxConnections = 64000;
-const std::vector<std::string> kEcnStatuses = {"disabled", "enabled", "echo-only"};
+constexpr const char* kEcnStatuses[] = {"disabled", "enabled", "echo-only"};
 
 NetstackModel& Editable(NetstackTable& table, const std::string& key) {
     for (auto& instance : table.instances) {
@@ -57,7 +58,7 @@ void CheckCcAlgorithm(const std::string& algorithm) {
 }
 
 void CheckEcn(const std::string& status) {
-    if (std::find(kEcnStatuses.begin(), kEcnStatuses.end(), status) == kEcnStatuses.end()) {
+    if (std::find(std::begin(kEcnStatuses), std::end(kEcnStatuses), status) == std::end(kEcnStatuses)) {
         throw KavrelException("Invalid ECN status " + status);
     }
 }

@@ -31,8 +31,9 @@ using SimHost::RouteModel;
 using SimHost::RoutingTableModel;
 using SimHost::RoutingTables;
 
-const Ipv4Network RoutingInfoImpl::DEFAULT_IPV4_ROUTE = Ipv4Network(Ipv4Address(), 0);
-const Ipv6Network RoutingInfoImpl::DEFAULT_IPV6_ROUTE = Ipv6Network(Ipv6Address(), 0);
+// Built by the default constructors, both are ready before any code runs.
+const Ipv4Network RoutingInfoImpl::DEFAULT_IPV4_ROUTE = Ipv4Network();  // 0.0.0.0/0
+const Ipv6Network RoutingInfoImpl::DEFAULT_IPV6_ROUTE = Ipv6Network();  // ::/0
 
 namespace {
 
