@@ -11,7 +11,7 @@ namespace NetworkNamespace {
 
 class MulticastGroupList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME MulticastGroupList();
+    TALIX_BUILT_BY_NEW MulticastGroupList();
     TALIX_LOAD_TIME static std::shared_ptr<MulticastGroupList> New();
     virtual ~MulticastGroupList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -23,7 +23,7 @@ public:
 
 class SriovNicList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME SriovNicList();
+    TALIX_BUILT_BY_NEW SriovNicList();
     TALIX_LOAD_TIME static std::shared_ptr<SriovNicList> New();
     virtual ~SriovNicList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -35,7 +35,7 @@ public:
 
 class VfList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VfList();
+    TALIX_BUILT_BY_NEW VfList();
     TALIX_LOAD_TIME static std::shared_ptr<VfList> New();
     virtual ~VfList();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -47,7 +47,7 @@ public:
 
 class VfStats : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VfStats();
+    TALIX_BUILT_BY_NEW VfStats();
     TALIX_LOAD_TIME static std::shared_ptr<VfStats> New();
     virtual ~VfStats();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -59,7 +59,7 @@ public:
 
 class PortStatsGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME PortStatsGet();
+    TALIX_BUILT_BY_NEW PortStatsGet();
     TALIX_LOAD_TIME static std::shared_ptr<PortStatsGet> New();
     virtual ~PortStatsGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -71,7 +71,7 @@ public:
 
 class PortFilterStatsGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME PortFilterStatsGet();
+    TALIX_BUILT_BY_NEW PortFilterStatsGet();
     TALIX_LOAD_TIME static std::shared_ptr<PortFilterStatsGet> New();
     virtual ~PortFilterStatsGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -83,7 +83,7 @@ public:
 
 class VMList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VMList();
+    TALIX_BUILT_BY_NEW VMList();
     TALIX_LOAD_TIME static std::shared_ptr<VMList> New();
     virtual ~VMList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -95,7 +95,7 @@ public:
 
 class VMPortList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VMPortList();
+    TALIX_BUILT_BY_NEW VMPortList();
     TALIX_LOAD_TIME static std::shared_ptr<VMPortList> New();
     virtual ~VMPortList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -107,7 +107,7 @@ public:
 
 class EnsMaxlcoresGet : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME EnsMaxlcoresGet();
+    TALIX_BUILT_BY_NEW EnsMaxlcoresGet();
     TALIX_LOAD_TIME static std::shared_ptr<EnsMaxlcoresGet> New();
     ~EnsMaxlcoresGet() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -118,7 +118,7 @@ public:
 
 class EnsMaxlcoresSet : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME EnsMaxlcoresSet();
+    TALIX_BUILT_BY_NEW EnsMaxlcoresSet();
     TALIX_LOAD_TIME static std::shared_ptr<EnsMaxlcoresSet> New();
     ~EnsMaxlcoresSet() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -129,7 +129,7 @@ public:
 
 class EnsLcoreAdd : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME EnsLcoreAdd();
+    TALIX_BUILT_BY_NEW EnsLcoreAdd();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreAdd> New();
     ~EnsLcoreAdd() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -140,7 +140,7 @@ public:
 
 class EnsLcoreRemove : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME EnsLcoreRemove();
+    TALIX_BUILT_BY_NEW EnsLcoreRemove();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreRemove> New();
     ~EnsLcoreRemove() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -151,7 +151,7 @@ public:
 
 class EnsLcoreList : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME EnsLcoreList();
+    TALIX_BUILT_BY_NEW EnsLcoreList();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~EnsLcoreList() override;
@@ -163,7 +163,7 @@ public:
 
 class EnsLcoreSwitchGet : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME EnsLcoreSwitchGet();
+    TALIX_BUILT_BY_NEW EnsLcoreSwitchGet();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreSwitchGet> New();
     ~EnsLcoreSwitchGet() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -174,7 +174,7 @@ public:
 
 class EnsLcoreSwitchAdd : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME EnsLcoreSwitchAdd();
+    TALIX_BUILT_BY_NEW EnsLcoreSwitchAdd();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreSwitchAdd> New();
     ~EnsLcoreSwitchAdd() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -185,7 +185,7 @@ public:
 
 class EnsLcoreSwitchRemove : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME EnsLcoreSwitchRemove();
+    TALIX_BUILT_BY_NEW EnsLcoreSwitchRemove();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreSwitchRemove> New();
     ~EnsLcoreSwitchRemove() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -196,7 +196,7 @@ public:
 
 class EnsLcoreAffinityGet : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME EnsLcoreAffinityGet();
+    TALIX_BUILT_BY_NEW EnsLcoreAffinityGet();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreAffinityGet> New();
     ~EnsLcoreAffinityGet() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -207,7 +207,7 @@ public:
 
 class EnsLcoreAffinitySet : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME EnsLcoreAffinitySet();
+    TALIX_BUILT_BY_NEW EnsLcoreAffinitySet();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreAffinitySet> New();
     ~EnsLcoreAffinitySet() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;

@@ -11,7 +11,7 @@ namespace NetworkNamespace {
 
 class FirewallGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallGet();
+    TALIX_BUILT_BY_NEW FirewallGet();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual ~FirewallGet();
@@ -23,7 +23,7 @@ public:
 
 class FirewallSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallSet();
+    TALIX_BUILT_BY_NEW FirewallSet();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallSet> New();
     virtual ~FirewallSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -34,7 +34,7 @@ public:
 
 class FirewallLoad : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallLoad();
+    TALIX_BUILT_BY_NEW FirewallLoad();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallLoad> New();
     virtual ~FirewallLoad();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -45,7 +45,7 @@ public:
 
 class FirewallRefresh : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallRefresh();
+    TALIX_BUILT_BY_NEW FirewallRefresh();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRefresh> New();
     virtual ~FirewallRefresh();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -56,7 +56,7 @@ public:
 
 class FirewallUnload : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallUnload();
+    TALIX_BUILT_BY_NEW FirewallUnload();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallUnload> New();
     virtual ~FirewallUnload();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -67,7 +67,7 @@ public:
 
 class FirewallRulesetList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallRulesetList();
+    TALIX_BUILT_BY_NEW FirewallRulesetList();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetList> New();
     virtual ~FirewallRulesetList();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -79,7 +79,7 @@ public:
 
 class FirewallRulesetSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallRulesetSet();
+    TALIX_BUILT_BY_NEW FirewallRulesetSet();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetSet> New();
     virtual ~FirewallRulesetSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -90,7 +90,7 @@ public:
 
 class FirewallRulesetClientGet : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallRulesetClientGet();
+    TALIX_BUILT_BY_NEW FirewallRulesetClientGet();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetClientGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~FirewallRulesetClientGet() override;
@@ -102,7 +102,7 @@ public:
 
 class FirewallRulesetClientAdd : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallRulesetClientAdd();
+    TALIX_BUILT_BY_NEW FirewallRulesetClientAdd();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetClientAdd> New();
     ~FirewallRulesetClientAdd() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -113,7 +113,7 @@ public:
 
 class FirewallRulesetClientRemove : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallRulesetClientRemove();
+    TALIX_BUILT_BY_NEW FirewallRulesetClientRemove();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetClientRemove> New();
     ~FirewallRulesetClientRemove() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -124,7 +124,7 @@ public:
 
 class FirewallRulesetRuleList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallRulesetRuleList();
+    TALIX_BUILT_BY_NEW FirewallRulesetRuleList();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetRuleList> New();
     virtual ~FirewallRulesetRuleList();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -136,7 +136,7 @@ public:
 
 class FirewallRulesetAllowedipList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallRulesetAllowedipList();
+    TALIX_BUILT_BY_NEW FirewallRulesetAllowedipList();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetAllowedipList> New();
     virtual ~FirewallRulesetAllowedipList();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -148,7 +148,7 @@ public:
 
 class FirewallRulesetAllowedipAdd : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallRulesetAllowedipAdd();
+    TALIX_BUILT_BY_NEW FirewallRulesetAllowedipAdd();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetAllowedipAdd> New();
     virtual ~FirewallRulesetAllowedipAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -159,7 +159,7 @@ public:
 
 class FirewallRulesetAllowedipRemove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME FirewallRulesetAllowedipRemove();
+    TALIX_BUILT_BY_NEW FirewallRulesetAllowedipRemove();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetAllowedipRemove> New();
     virtual ~FirewallRulesetAllowedipRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;

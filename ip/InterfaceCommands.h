@@ -11,7 +11,7 @@ namespace NetworkNamespace {
 
 class IpInterfaceAdd : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceAdd();
+    TALIX_BUILT_BY_NEW IpInterfaceAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -22,7 +22,7 @@ public:
 
 class IpInterfaceRemove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceRemove();
+    TALIX_BUILT_BY_NEW IpInterfaceRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -33,7 +33,7 @@ public:
 
 class IpInterfaceList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceList();
+    TALIX_BUILT_BY_NEW IpInterfaceList();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceList> New();
     virtual ~IpInterfaceList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -45,7 +45,7 @@ public:
 
 class IpInterfaceSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceSet();
+    TALIX_BUILT_BY_NEW IpInterfaceSet();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceSet> New();
     virtual ~IpInterfaceSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -56,7 +56,7 @@ public:
 
 class IpInterfaceIpv4Get : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceIpv4Get();
+    TALIX_BUILT_BY_NEW IpInterfaceIpv4Get();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv4Get> New();
     virtual ~IpInterfaceIpv4Get();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -68,7 +68,7 @@ public:
 
 class IpInterfaceIpv4Set : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceIpv4Set();
+    TALIX_BUILT_BY_NEW IpInterfaceIpv4Set();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv4Set> New();
     virtual ~IpInterfaceIpv4Set();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -79,7 +79,7 @@ public:
 
 class IpInterfaceIpv6Set : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceIpv6Set();
+    TALIX_BUILT_BY_NEW IpInterfaceIpv6Set();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6Set> New();
     virtual ~IpInterfaceIpv6Set();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -90,7 +90,7 @@ public:
 
 class IpInterfaceIpv6Get : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceIpv6Get();
+    TALIX_BUILT_BY_NEW IpInterfaceIpv6Get();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6Get> New();
     virtual ~IpInterfaceIpv6Get();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -102,7 +102,7 @@ public:
 
 class IpInterfaceIpv6AddressList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceIpv6AddressList();
+    TALIX_BUILT_BY_NEW IpInterfaceIpv6AddressList();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6AddressList> New();
     virtual ~IpInterfaceIpv6AddressList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -114,7 +114,7 @@ public:
 
 class IpInterfaceIpv6AddressAdd : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceIpv6AddressAdd();
+    TALIX_BUILT_BY_NEW IpInterfaceIpv6AddressAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6AddressAdd> New();
     virtual ~IpInterfaceIpv6AddressAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -125,7 +125,7 @@ public:
 
 class IpInterfaceIpv6AddressRemove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceIpv6AddressRemove();
+    TALIX_BUILT_BY_NEW IpInterfaceIpv6AddressRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6AddressRemove> New();
     virtual ~IpInterfaceIpv6AddressRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -136,7 +136,7 @@ public:
 
 class IpInterfaceTagAdd : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceTagAdd();
+    TALIX_BUILT_BY_NEW IpInterfaceTagAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceTagAdd> New();
     virtual ~IpInterfaceTagAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -147,7 +147,7 @@ public:
 
 class IpInterfaceTagRemove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceTagRemove();
+    TALIX_BUILT_BY_NEW IpInterfaceTagRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceTagRemove> New();
     virtual ~IpInterfaceTagRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -158,7 +158,7 @@ public:
 
 class IpInterfaceTagGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpInterfaceTagGet();
+    TALIX_BUILT_BY_NEW IpInterfaceTagGet();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceTagGet> New();
     virtual ~IpInterfaceTagGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();

@@ -11,7 +11,7 @@ namespace NetworkNamespace {
 
 class IpGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpGet();
+    TALIX_BUILT_BY_NEW IpGet();
     TALIX_LOAD_TIME static std::shared_ptr<IpGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual ~IpGet();
@@ -23,7 +23,7 @@ public:
 
 class IpSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpSet();
+    TALIX_BUILT_BY_NEW IpSet();
     TALIX_LOAD_TIME static std::shared_ptr<IpSet> New();
     virtual ~IpSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -34,7 +34,7 @@ public:
 
 class IpNeighborList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpNeighborList();
+    TALIX_BUILT_BY_NEW IpNeighborList();
     TALIX_LOAD_TIME static std::shared_ptr<IpNeighborList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual ~IpNeighborList();
@@ -46,7 +46,7 @@ public:
 
 class IpNeighborRemove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpNeighborRemove();
+    TALIX_BUILT_BY_NEW IpNeighborRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpNeighborRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -57,7 +57,7 @@ public:
 
 class IpConnectionList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpConnectionList();
+    TALIX_BUILT_BY_NEW IpConnectionList();
     TALIX_LOAD_TIME static std::shared_ptr<IpConnectionList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual ~IpConnectionList();
@@ -69,7 +69,7 @@ public:
 
 class IpDNSServerList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpDNSServerList();
+    TALIX_BUILT_BY_NEW IpDNSServerList();
     TALIX_LOAD_TIME static std::shared_ptr<IpDNSServerList> New();
     virtual ~IpDNSServerList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -81,7 +81,7 @@ public:
 
 class IpDNSServerAdd : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpDNSServerAdd();
+    TALIX_BUILT_BY_NEW IpDNSServerAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpDNSServerAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -92,7 +92,7 @@ public:
 
 class IpDNSServerRemove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpDNSServerRemove();
+    TALIX_BUILT_BY_NEW IpDNSServerRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpDNSServerRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -103,7 +103,7 @@ public:
 
 class IpDNSSearchAdd : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpDNSSearchAdd();
+    TALIX_BUILT_BY_NEW IpDNSSearchAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpDNSSearchAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -114,7 +114,7 @@ public:
 
 class IpDNSSearchRemove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpDNSSearchRemove();
+    TALIX_BUILT_BY_NEW IpDNSSearchRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpDNSSearchRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -125,7 +125,7 @@ public:
 
 class IpDNSSearchList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpDNSSearchList();
+    TALIX_BUILT_BY_NEW IpDNSSearchList();
     TALIX_LOAD_TIME static std::shared_ptr<IpDNSSearchList> New();
     virtual ~IpDNSSearchList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -137,7 +137,7 @@ public:
 
 class IpRouteIpv4Add : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpRouteIpv4Add();
+    TALIX_BUILT_BY_NEW IpRouteIpv4Add();
     TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv4Add> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -148,7 +148,7 @@ public:
 
 class IpRouteIpv4Remove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpRouteIpv4Remove();
+    TALIX_BUILT_BY_NEW IpRouteIpv4Remove();
     TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv4Remove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -159,7 +159,7 @@ public:
 
 class IpRouteIpv4List : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpRouteIpv4List();
+    TALIX_BUILT_BY_NEW IpRouteIpv4List();
     TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv4List> New();
     virtual ~IpRouteIpv4List();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -171,7 +171,7 @@ public:
 
 class IpRouteIpv6Add : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpRouteIpv6Add();
+    TALIX_BUILT_BY_NEW IpRouteIpv6Add();
     TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv6Add> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -182,7 +182,7 @@ public:
 
 class IpRouteIpv6Remove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpRouteIpv6Remove();
+    TALIX_BUILT_BY_NEW IpRouteIpv6Remove();
     TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv6Remove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -193,7 +193,7 @@ public:
 
 class IpRouteIpv6List : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpRouteIpv6List();
+    TALIX_BUILT_BY_NEW IpRouteIpv6List();
     TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv6List> New();
     virtual ~IpRouteIpv6List();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -205,7 +205,7 @@ public:
 
 class IpIpsecSAAdd : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpIpsecSAAdd();
+    TALIX_BUILT_BY_NEW IpIpsecSAAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSAAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -216,7 +216,7 @@ public:
 
 class IpIpsecSARemove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpIpsecSARemove();
+    TALIX_BUILT_BY_NEW IpIpsecSARemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSARemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -227,7 +227,7 @@ public:
 
 class IpIpsecSAList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpIpsecSAList();
+    TALIX_BUILT_BY_NEW IpIpsecSAList();
     TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSAList> New();
     virtual ~IpIpsecSAList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -239,7 +239,7 @@ public:
 
 class IpIpsecSPAdd : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpIpsecSPAdd();
+    TALIX_BUILT_BY_NEW IpIpsecSPAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSPAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -250,7 +250,7 @@ public:
 
 class IpIpsecSPRemove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpIpsecSPRemove();
+    TALIX_BUILT_BY_NEW IpIpsecSPRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSPRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -261,7 +261,7 @@ public:
 
 class IpIpsecSPList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpIpsecSPList();
+    TALIX_BUILT_BY_NEW IpIpsecSPList();
     TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSPList> New();
     virtual ~IpIpsecSPList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -273,7 +273,7 @@ public:
 
 class IpNetstackInstanceList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpNetstackInstanceList();
+    TALIX_BUILT_BY_NEW IpNetstackInstanceList();
     TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceList> New();
     virtual ~IpNetstackInstanceList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -285,7 +285,7 @@ public:
 
 class IpNetstackInstanceAdd : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpNetstackInstanceAdd();
+    TALIX_BUILT_BY_NEW IpNetstackInstanceAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -296,7 +296,7 @@ public:
 
 class IpNetstackInstanceRemove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpNetstackInstanceRemove();
+    TALIX_BUILT_BY_NEW IpNetstackInstanceRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -307,7 +307,7 @@ public:
 
 class IpNetstackInstanceGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpNetstackInstanceGet();
+    TALIX_BUILT_BY_NEW IpNetstackInstanceGet();
     TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceGet> New();
     virtual ~IpNetstackInstanceGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -319,7 +319,7 @@ public:
 
 class IpNetstackInstanceSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpNetstackInstanceSet();
+    TALIX_BUILT_BY_NEW IpNetstackInstanceSet();
     TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceSet> New();
     virtual ~IpNetstackInstanceSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -330,7 +330,7 @@ public:
 
 class IpHostsList : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpHostsList();
+    TALIX_BUILT_BY_NEW IpHostsList();
     TALIX_LOAD_TIME static std::shared_ptr<IpHostsList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~IpHostsList() override;
@@ -342,7 +342,7 @@ public:
 
 class IpHostsAdd : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpHostsAdd();
+    TALIX_BUILT_BY_NEW IpHostsAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpHostsAdd> New();
     ~IpHostsAdd() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -353,7 +353,7 @@ public:
 
 class IpHostsRemove : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME IpHostsRemove();
+    TALIX_BUILT_BY_NEW IpHostsRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpHostsRemove> New();
     ~IpHostsRemove() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;

@@ -12,7 +12,7 @@ namespace NetworkNamespace {
 
 class NicList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicList();
+    TALIX_BUILT_BY_NEW NicList();
     TALIX_LOAD_TIME static std::shared_ptr<NicList> New();
     virtual ~NicList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -24,7 +24,7 @@ public:
 
 class NicUp : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicUp();
+    TALIX_BUILT_BY_NEW NicUp();
     TALIX_LOAD_TIME static std::shared_ptr<NicUp> New();
     virtual ~NicUp();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -35,7 +35,7 @@ public:
 
 class NicGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicGet();
+    TALIX_BUILT_BY_NEW NicGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicGet> New();
     virtual ~NicGet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -50,7 +50,7 @@ public:
 
 class NicSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicSet();
+    TALIX_BUILT_BY_NEW NicSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicSet> New();
     virtual ~NicSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -64,7 +64,7 @@ public:
 
 class NicDown : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicDown();
+    TALIX_BUILT_BY_NEW NicDown();
     TALIX_LOAD_TIME static std::shared_ptr<NicDown> New();
     virtual ~NicDown();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -75,7 +75,7 @@ public:
 
 class NicStatsGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicStatsGet();
+    TALIX_BUILT_BY_NEW NicStatsGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicStatsGet> New();
     virtual ~NicStatsGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -87,7 +87,7 @@ public:
 
 class NicVlanStatsGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicVlanStatsGet();
+    TALIX_BUILT_BY_NEW NicVlanStatsGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicVlanStatsGet> New();
     virtual ~NicVlanStatsGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -99,7 +99,7 @@ public:
 
 class NicVlanStatsSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicVlanStatsSet();
+    TALIX_BUILT_BY_NEW NicVlanStatsSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicVlanStatsSet> New();
     virtual ~NicVlanStatsSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -110,7 +110,7 @@ public:
 
 class NicCoalesceGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicCoalesceGet();
+    TALIX_BUILT_BY_NEW NicCoalesceGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceGet> New();
     virtual ~NicCoalesceGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -122,7 +122,7 @@ public:
 
 class NicCoalesceSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicCoalesceSet();
+    TALIX_BUILT_BY_NEW NicCoalesceSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceSet> New();
     virtual ~NicCoalesceSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -133,7 +133,7 @@ public:
 
 class NicCoalesceLowGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicCoalesceLowGet();
+    TALIX_BUILT_BY_NEW NicCoalesceLowGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceLowGet> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -145,7 +145,7 @@ public:
 
 class NicCoalesceLowSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicCoalesceLowSet();
+    TALIX_BUILT_BY_NEW NicCoalesceLowSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceLowSet> New();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -156,7 +156,7 @@ public:
 
 class NicCoalesceHighGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicCoalesceHighGet();
+    TALIX_BUILT_BY_NEW NicCoalesceHighGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceHighGet> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -168,7 +168,7 @@ public:
 
 class NicCoalesceHighSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicCoalesceHighSet();
+    TALIX_BUILT_BY_NEW NicCoalesceHighSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceHighSet> New();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -179,7 +179,7 @@ public:
 
 class NicCsoGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicCsoGet();
+    TALIX_BUILT_BY_NEW NicCsoGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCsoGet> New();
     virtual ~NicCsoGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -191,7 +191,7 @@ public:
 
 class NicCsoSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicCsoSet();
+    TALIX_BUILT_BY_NEW NicCsoSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCsoSet> New();
     virtual ~NicCsoSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -202,7 +202,7 @@ public:
 
 class NicTsoGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicTsoGet();
+    TALIX_BUILT_BY_NEW NicTsoGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicTsoGet> New();
     virtual ~NicTsoGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -214,7 +214,7 @@ public:
 
 class NicTsoSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicTsoSet();
+    TALIX_BUILT_BY_NEW NicTsoSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicTsoSet> New();
     virtual ~NicTsoSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -225,7 +225,7 @@ public:
 
 class NicSgGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicSgGet();
+    TALIX_BUILT_BY_NEW NicSgGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicSgGet> New();
     virtual ~NicSgGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -237,7 +237,7 @@ public:
 
 class NicSgSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicSgSet();
+    TALIX_BUILT_BY_NEW NicSgSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicSgSet> New();
     virtual ~NicSgSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -248,7 +248,7 @@ public:
 
 class NicPauseParamsList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicPauseParamsList();
+    TALIX_BUILT_BY_NEW NicPauseParamsList();
     TALIX_LOAD_TIME static std::shared_ptr<NicPauseParamsList> New();
     virtual ~NicPauseParamsList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -260,7 +260,7 @@ public:
 
 class NicPauseParamsSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicPauseParamsSet();
+    TALIX_BUILT_BY_NEW NicPauseParamsSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicPauseParamsSet> New();
     virtual ~NicPauseParamsSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -271,7 +271,7 @@ public:
 
 class NicSoftwareList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicSoftwareList();
+    TALIX_BUILT_BY_NEW NicSoftwareList();
     TALIX_LOAD_TIME static std::shared_ptr<NicSoftwareList> New();
     virtual ~NicSoftwareList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -283,7 +283,7 @@ public:
 
 class NicSoftwareSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicSoftwareSet();
+    TALIX_BUILT_BY_NEW NicSoftwareSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicSoftwareSet> New();
     virtual ~NicSoftwareSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -294,7 +294,7 @@ public:
 
 class NicRingPresetGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicRingPresetGet();
+    TALIX_BUILT_BY_NEW NicRingPresetGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicRingPresetGet> New();
     virtual ~NicRingPresetGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -306,7 +306,7 @@ public:
 
 class NicRingCurrentGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicRingCurrentGet();
+    TALIX_BUILT_BY_NEW NicRingCurrentGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicRingCurrentGet> New();
     virtual ~NicRingCurrentGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -318,7 +318,7 @@ public:
 
 class NicRingCurrentSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicRingCurrentSet();
+    TALIX_BUILT_BY_NEW NicRingCurrentSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicRingCurrentSet> New();
     virtual ~NicRingCurrentSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;

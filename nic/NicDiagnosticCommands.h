@@ -14,7 +14,7 @@ namespace NetworkNamespace {
 
 class NicRegisterDump : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicRegisterDump();
+    TALIX_BUILT_BY_NEW NicRegisterDump();
     TALIX_LOAD_TIME static std::shared_ptr<NicRegisterDump> New();
     virtual ~NicRegisterDump();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -26,7 +26,7 @@ public:
 
 class NicEepromDump : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicEepromDump();
+    TALIX_BUILT_BY_NEW NicEepromDump();
     TALIX_LOAD_TIME static std::shared_ptr<NicEepromDump> New();
     virtual ~NicEepromDump();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -41,7 +41,7 @@ public:
 
 class NicEepromChange : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicEepromChange();
+    TALIX_BUILT_BY_NEW NicEepromChange();
     TALIX_LOAD_TIME static std::shared_ptr<NicEepromChange> New();
     virtual ~NicEepromChange();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -52,7 +52,7 @@ public:
 
 class NicNegotiationRestart : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicNegotiationRestart();
+    TALIX_BUILT_BY_NEW NicNegotiationRestart();
     TALIX_LOAD_TIME static std::shared_ptr<NicNegotiationRestart> New();
     virtual ~NicNegotiationRestart();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -63,7 +63,7 @@ public:
 
 class NicSelfTestRun : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicSelfTestRun();
+    TALIX_BUILT_BY_NEW NicSelfTestRun();
     TALIX_LOAD_TIME static std::shared_ptr<NicSelfTestRun> New();
     virtual ~NicSelfTestRun();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -75,7 +75,7 @@ public:
 
 class NicQueueLbSettingList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicQueueLbSettingList();
+    TALIX_BUILT_BY_NEW NicQueueLbSettingList();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbSettingList> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -87,7 +87,7 @@ public:
 
 class NicQueueLbSettingSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicQueueLbSettingSet();
+    TALIX_BUILT_BY_NEW NicQueueLbSettingSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbSettingSet> New();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -98,7 +98,7 @@ public:
 
 class NicQueueLbStateList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicQueueLbStateList();
+    TALIX_BUILT_BY_NEW NicQueueLbStateList();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbStateList> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -110,7 +110,7 @@ public:
 
 class NicQueueLbStateSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicQueueLbStateSet();
+    TALIX_BUILT_BY_NEW NicQueueLbStateSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbStateSet> New();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -121,7 +121,7 @@ public:
 
 class NicQueueLbPluginList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicQueueLbPluginList();
+    TALIX_BUILT_BY_NEW NicQueueLbPluginList();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbPluginList> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -133,7 +133,7 @@ public:
 
 class NicQueueLbPluginSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicQueueLbPluginSet();
+    TALIX_BUILT_BY_NEW NicQueueLbPluginSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbPluginSet> New();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -144,7 +144,7 @@ public:
 
 class NicQueueCountGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicQueueCountGet();
+    TALIX_BUILT_BY_NEW NicQueueCountGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueCountGet> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -156,7 +156,7 @@ public:
 
 class NicQueueCountSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicQueueCountSet();
+    TALIX_BUILT_BY_NEW NicQueueCountSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueCountSet> New();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -167,7 +167,7 @@ public:
 
 class NicQueueFilterClassList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicQueueFilterClassList();
+    TALIX_BUILT_BY_NEW NicQueueFilterClassList();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueFilterClassList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -179,7 +179,7 @@ public:
 
 class NicHwCapSupportedList : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicHwCapSupportedList();
+    TALIX_BUILT_BY_NEW NicHwCapSupportedList();
     TALIX_LOAD_TIME static std::shared_ptr<NicHwCapSupportedList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~NicHwCapSupportedList() override;
@@ -191,7 +191,7 @@ public:
 
 class NicHwCapActivatedList : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicHwCapActivatedList();
+    TALIX_BUILT_BY_NEW NicHwCapActivatedList();
     TALIX_LOAD_TIME static std::shared_ptr<NicHwCapActivatedList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~NicHwCapActivatedList() override;
@@ -203,7 +203,7 @@ public:
 
 class NicDcbStatusGet : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicDcbStatusGet();
+    TALIX_BUILT_BY_NEW NicDcbStatusGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicDcbStatusGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDcbCapabilitiesStructure();
@@ -219,7 +219,7 @@ public:
 
 class NicAttachmentAdd : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicAttachmentAdd();
+    TALIX_BUILT_BY_NEW NicAttachmentAdd();
     TALIX_LOAD_TIME static std::shared_ptr<NicAttachmentAdd> New();
     ~NicAttachmentAdd() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -230,7 +230,7 @@ public:
 
 class NicAttachmentRemove : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicAttachmentRemove();
+    TALIX_BUILT_BY_NEW NicAttachmentRemove();
     TALIX_LOAD_TIME static std::shared_ptr<NicAttachmentRemove> New();
     ~NicAttachmentRemove() override;
     std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -241,7 +241,7 @@ public:
 
 class NicAttachmentList : public Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME NicAttachmentList();
+    TALIX_BUILT_BY_NEW NicAttachmentList();
     TALIX_LOAD_TIME static std::shared_ptr<NicAttachmentList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~NicAttachmentList() override;

@@ -18,7 +18,7 @@ namespace NetworkNamespace {
 
 class VirtualSwitchStandardAdd : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchStandardAdd();
+    TALIX_BUILT_BY_NEW VirtualSwitchStandardAdd();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardAdd> New();
     virtual ~VirtualSwitchStandardAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -29,7 +29,7 @@ public:
 
 class VirtualSwitchStandardSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchStandardSet();
+    TALIX_BUILT_BY_NEW VirtualSwitchStandardSet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardSet> New();
     virtual ~VirtualSwitchStandardSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -40,7 +40,7 @@ public:
 
 class VirtualSwitchStandardList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchStandardList();
+    TALIX_BUILT_BY_NEW VirtualSwitchStandardList();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardList> New();
     virtual ~VirtualSwitchStandardList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -52,7 +52,7 @@ public:
 
 class VirtualSwitchStandardRemove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchStandardRemove();
+    TALIX_BUILT_BY_NEW VirtualSwitchStandardRemove();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardRemove> New();
     virtual ~VirtualSwitchStandardRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -63,7 +63,7 @@ public:
 
 class VirtualSwitchStandardUplinkAdd : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchStandardUplinkAdd();
+    TALIX_BUILT_BY_NEW VirtualSwitchStandardUplinkAdd();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardUplinkAdd> New();
     virtual ~VirtualSwitchStandardUplinkAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -74,7 +74,7 @@ public:
 
 class VirtualSwitchStandardUplinkRemove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchStandardUplinkRemove();
+    TALIX_BUILT_BY_NEW VirtualSwitchStandardUplinkRemove();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardUplinkRemove> New();
     virtual ~VirtualSwitchStandardUplinkRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -85,7 +85,7 @@ public:
 
 class VirtualSwitchStandardPolicyShapingGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchStandardPolicyShapingGet();
+    TALIX_BUILT_BY_NEW VirtualSwitchStandardPolicyShapingGet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicyShapingGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -97,7 +97,7 @@ public:
 
 class VirtualSwitchStandardPolicyShapingSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchStandardPolicyShapingSet();
+    TALIX_BUILT_BY_NEW VirtualSwitchStandardPolicyShapingSet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicyShapingSet> New();
     virtual ~VirtualSwitchStandardPolicyShapingSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -108,7 +108,7 @@ public:
 
 class VirtualSwitchStandardPolicySecurityGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchStandardPolicySecurityGet();
+    TALIX_BUILT_BY_NEW VirtualSwitchStandardPolicySecurityGet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicySecurityGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -120,7 +120,7 @@ public:
 
 class VirtualSwitchStandardPolicySecuritySet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchStandardPolicySecuritySet();
+    TALIX_BUILT_BY_NEW VirtualSwitchStandardPolicySecuritySet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicySecuritySet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -131,7 +131,7 @@ public:
 
 class VirtualSwitchStandardPolicyFailoverGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchStandardPolicyFailoverGet();
+    TALIX_BUILT_BY_NEW VirtualSwitchStandardPolicyFailoverGet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -143,7 +143,7 @@ public:
 
 class VirtualSwitchStandardPolicyFailoverSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchStandardPolicyFailoverSet();
+    TALIX_BUILT_BY_NEW VirtualSwitchStandardPolicyFailoverSet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicyFailoverSet> New();
     virtual ~VirtualSwitchStandardPolicyFailoverSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -154,7 +154,7 @@ public:
 
 class VirtualSwitchPortGroupList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchPortGroupList();
+    TALIX_BUILT_BY_NEW VirtualSwitchPortGroupList();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupList> New();
     virtual ~VirtualSwitchPortGroupList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -166,7 +166,7 @@ public:
 
 class VirtualSwitchPortGroupAdd : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchPortGroupAdd();
+    TALIX_BUILT_BY_NEW VirtualSwitchPortGroupAdd();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -177,7 +177,7 @@ public:
 
 class VirtualSwitchPortGroupRemove : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchPortGroupRemove();
+    TALIX_BUILT_BY_NEW VirtualSwitchPortGroupRemove();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -188,7 +188,7 @@ public:
 
 class VirtualSwitchPortGroupSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchPortGroupSet();
+    TALIX_BUILT_BY_NEW VirtualSwitchPortGroupSet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupSet> New();
     virtual ~VirtualSwitchPortGroupSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -199,7 +199,7 @@ public:
 
 class VirtualSwitchPortGroupPolicyShapingGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchPortGroupPolicyShapingGet();
+    TALIX_BUILT_BY_NEW VirtualSwitchPortGroupPolicyShapingGet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -211,7 +211,7 @@ public:
 
 class VirtualSwitchPortGroupPolicyShapingSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchPortGroupPolicyShapingSet();
+    TALIX_BUILT_BY_NEW VirtualSwitchPortGroupPolicyShapingSet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicyShapingSet> New();
     virtual ~VirtualSwitchPortGroupPolicyShapingSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -222,7 +222,7 @@ public:
 
 class VirtualSwitchPortGroupPolicyFailoverGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchPortGroupPolicyFailoverGet();
+    TALIX_BUILT_BY_NEW VirtualSwitchPortGroupPolicyFailoverGet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -234,7 +234,7 @@ public:
 
 class VirtualSwitchPortGroupPolicyFailoverSet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchPortGroupPolicyFailoverSet();
+    TALIX_BUILT_BY_NEW VirtualSwitchPortGroupPolicyFailoverSet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverSet> New();
     virtual ~VirtualSwitchPortGroupPolicyFailoverSet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -245,7 +245,7 @@ public:
 
 class VirtualSwitchPortGroupPolicySecurityGet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchPortGroupPolicySecurityGet();
+    TALIX_BUILT_BY_NEW VirtualSwitchPortGroupPolicySecurityGet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -257,7 +257,7 @@ public:
 
 class VirtualSwitchPortGroupPolicySecuritySet : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchPortGroupPolicySecuritySet();
+    TALIX_BUILT_BY_NEW VirtualSwitchPortGroupPolicySecuritySet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicySecuritySet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
                          const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
@@ -268,7 +268,7 @@ public:
 
 class VirtualSwitchDVSNorvaleList : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME VirtualSwitchDVSNorvaleList();
+    TALIX_BUILT_BY_NEW VirtualSwitchDVSNorvaleList();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchDVSNorvaleList> New();
     virtual ~VirtualSwitchDVSNorvaleList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -284,7 +284,7 @@ public:
 
 class LacpGetConfig : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME LacpGetConfig();
+    TALIX_BUILT_BY_NEW LacpGetConfig();
     TALIX_LOAD_TIME static std::shared_ptr<LacpGetConfig> New();
     virtual ~LacpGetConfig();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -296,7 +296,7 @@ public:
 
 class LacpGetStatus : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME LacpGetStatus();
+    TALIX_BUILT_BY_NEW LacpGetStatus();
     TALIX_LOAD_TIME static std::shared_ptr<LacpGetStatus> New();
     virtual ~LacpGetStatus();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -308,7 +308,7 @@ public:
 
 class LacpGetStats : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME LacpGetStats();
+    TALIX_BUILT_BY_NEW LacpGetStats();
     TALIX_LOAD_TIME static std::shared_ptr<LacpGetStats> New();
     virtual ~LacpGetStats();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
@@ -320,7 +320,7 @@ public:
 
 class LacpSetTimeout : public virtual Parvik::AutoCli::Command {
 public:
-    TALIX_LOAD_TIME LacpSetTimeout();
+    TALIX_BUILT_BY_NEW LacpSetTimeout();
     TALIX_LOAD_TIME static std::shared_ptr<LacpSetTimeout> New();
     virtual ~LacpSetTimeout();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
