@@ -106,6 +106,28 @@ std::vector<std::string> Dispatcher::ListCommands() const {
     return paths;
 }
 
+bool Dispatcher::AnswerTreeQuery(const std::vector<std::string>& args, std::string& text) const {
+    if (args.empty()) return false;
+    text.clear();
+    if (args[0] == "--list-commands") {
+        std::string path;
+        VisitCommandPaths(*root_, path, [&text](const std::string& command) {
+            text += command;
+            text += '\n';
+        });
+        return true;
+    }
+    if (args[0] == "--complete") {
+        std::vector<std::string> words(args.begin() + 1, args.end());
+        for (const auto& candidate : CompletionCandidates(*root_, words)) {
+            text += candidate;
+            text += '\n';
+        }
+        return true;
+    }
+    return false;
+}
+
 Invocation Dispatcher::Invoke(const std::vector<std::string>& args) {
     Invocation invocation;
     Resolution resolution = ResolvePath(*root_, args);
@@ -180,19 +202,10 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
             PrintNamespaceHelp(out, "", *root_, true);
             return EXIT_OK;
         }
-        if (word == "--list-commands") {
-            std::string listing;
-            std::string path;
-            VisitCommandPaths(*root_, path, [&listing](const std::string& command) {
-                listing += command;
-                listing += '\n';
-            });
-            out.write(listing.data(), static_cast<std::streamsize>(listing.size()));
-            return EXIT_OK;
-        }
-        if (word == "--complete") {
-            std::vector<std::string> words(args.begin() + static_cast<long>(i) + 1, args.end());
-            for (const auto& candidate : CompletionCandidates(*root_, words)) out << candidate << "\n";
+        if (word == "--list-commands" || word == "--complete") {
+            std::string text;
+            AnswerTreeQuery(std::vector<std::string>(args.begin() + static_cast<long>(i), args.end()), text);
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
             return EXIT_OK;
         }
         if (valueOf("--completion", value)) {

@@ -66,6 +66,12 @@ public:
     // Every command path, one per entry, in tree order.
     std::vector<std::string> ListCommands() const;
 
+    // The framework options that only print from the tree (--list-commands,
+    // --complete WORDS...), when the line starts with one: their whole output
+    // as text, so that talixcli can answer them without setting up streams.
+    // Returns false for any other line.
+    bool AnswerTreeQuery(const std::vector<std::string>& args, std::string& text) const;
+
 private:
     std::shared_ptr<NamespaceNode> root_;
     std::vector<void*> pluginHandles_;

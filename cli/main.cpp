@@ -1,24 +1,33 @@
 // talixcli: the host shell. Loads the plug-ins and runs one command line.
+#include <dlfcn.h>
+#include <link.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <string>
 #include <vector>
 
 #include "Dispatcher.h"
+#include "FdStream.h"
 
 namespace {
 
 const char kPluginDirVariable[] = "TALIXCLI_PLUGIN_DIR";
 
+// The directory of the running binary. The dynamic linker has already worked
+// it out for the binary's run path; asking it saves reading /proc again.
 std::string ExecutableDirectory() {
-    char buffer[PATH_MAX];
-    ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer) - 1);
+    char origin[PATH_MAX + 1] = {};
+    if (void* self = dlopen(nullptr, RTLD_LAZY)) {
+        bool known = dlinfo(self, RTLD_DI_ORIGIN, origin) == 0 && origin[0] != '\0';
+        dlclose(self);
+        if (known) return origin;
+    }
+    ssize_t length = readlink("/proc/self/exe", origin, sizeof(origin) - 1);
     if (length <= 0) return ".";
-    std::string path(buffer, static_cast<size_t>(length));
+    std::string path(origin, static_cast<size_t>(length));
     size_t slash = path.rfind('/');
     return slash == std::string::npos ? "." : path.substr(0, slash);
 }
@@ -34,20 +43,32 @@ std::string DefaultPluginDirectory() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
+    using Parvik::AutoCli::WriteAll;
     Parvik::AutoCli::Dispatcher dispatcher;
     const char* configured = std::getenv(kPluginDirVariable);
     std::string directory = configured && *configured ? configured : DefaultPluginDirectory();
     std::vector<std::string> loadErrors;
     dispatcher.LoadPlugins(directory, loadErrors);
-    for (const auto& message : loadErrors) std::cerr << "Error: " << message << "\n";
+    for (const auto& message : loadErrors) {
+        std::string line = "Error: " + message + "\n";
+        WriteAll(STDERR_FILENO, line.data(), line.size());
+    }
 
     std::vector<std::string> args(argv + 1, argv + argc);
-    int status = dispatcher.Run(args, std::cout, std::cerr);
-    std::cout.flush();
-    std::cerr.flush();
+    std::string text;
+    if (dispatcher.AnswerTreeQuery(args, text)) {
+        std::_Exit(WriteAll(STDOUT_FILENO, text.data(), text.size()) ? EXIT_SUCCESS : EXIT_FAILURE);
+    }
+
+    Parvik::AutoCli::FdStreamBuf outBuffer(STDOUT_FILENO);
+    Parvik::AutoCli::FdStreamBuf errBuffer(STDERR_FILENO);
+    std::ostream out(&outBuffer);
+    std::ostream err(&errBuffer);
+    err.setf(std::ios::unitbuf);
+    int status = dispatcher.Run(args, out, err);
+    out.flush();
+    err.flush();
     // Every change is already on disk and nothing else needs tearing down:
     // leave without destroying the command tree.
-    std::fflush(nullptr);
     std::_Exit(status);
 }

@@ -1,0 +1,121 @@
+// What a node keeps of the texts and settings its command gives it, and the
+// shell's output streams.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "Dispatcher.h"
+#include "FdStream.h"
+#include "support/CliHarness.h"
+
+namespace {
+
+using Parvik::AutoCli::Command;
+using Parvik::AutoCli::Namespace;
+
+class Settings : public Command {
+public:
+    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override { return nullptr; }
+    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override { return nullptr; }
+    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
+                         const std::shared_ptr<Parvik::CallSpec::Output>&) override {}
+};
+
+using Pairs = std::vector<std::pair<std::string, std::string>>;
+
+TEST(CommandSettings, LiteralAndBuiltSettingsKeepTheOrderTheyWereGivenIn) {
+    Settings command;
+    constexpr char kKey[] = "fields:Row";
+    command.SetDefaultOutputParameter(kKey, "A,B");
+    command.SetDefaultOutputParameter(std::string("units:") + "Row.A", std::string("sec"));
+    command.SetDefaultOutputParameter("header:Row", "%A%");
+    EXPECT_EQ(command.GetDefaultOutputParameters(),
+              (Pairs{{"fields:Row", "A,B"}, {"units:Row.A", "sec"}, {"header:Row", "%A%"}}));
+    // Set after a first read, they are still kept.
+    command.SetDefaultOutputParameter("table-columns", "A");
+    EXPECT_EQ(command.GetDefaultOutputParameters().back(), (std::pair<std::string, std::string>{"table-columns", "A"}));
+}
+
+TEST(CommandSettings, ASecondSettingOfAKeyReplacesTheValueInItsFirstPlace) {
+    Settings command;
+    command.SetDefaultOutputParameter("fields:Row", "A");
+    command.SetDefaultOutputParameter("header:Row", "<NONE>");
+    command.SetDefaultOutputParameter("fields:Row", "B");                           // literal over literal
+    command.SetDefaultOutputParameter(std::string("header:Row"), std::string("x"));  // built over literal
+    command.SetDefaultOutputParameter("header:Row", "%A%");                         // literal over built
+    EXPECT_EQ(command.GetDefaultOutputParameters(), (Pairs{{"fields:Row", "B"}, {"header:Row", "%A%"}}));
+
+    command.SetDefaultOutputFormatter("simple");
+    command.SetDefaultOutputFormatter(std::string("table"));
+    EXPECT_EQ(command.GetDefaultOutputFormatter(), "table");
+}
+
+TEST(NodeDescription, ALiteralIsReadBackAndABuiltTextReplacesIt) {
+    auto node = Namespace::New();
+    EXPECT_EQ(node->GetDescription(), "");
+    node->SetDescription("Operations on things");
+    EXPECT_EQ(node->GetDescription(), "Operations on things");
+    node->SetDescription(std::string("Built ") + "at run time");
+    EXPECT_EQ(node->GetDescription(), "Built at run time");
+    node->SetDescription("A literal again");
+    EXPECT_EQ(node->GetDescription(), "A literal again");
+}
+
+TEST(FdStream, WritesEverythingInOrderThroughItsBuffer) {
+    char path[] = "/tmp/talix-fdstream-XXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    std::string expected;
+    {
+        Parvik::AutoCli::FdStreamBuf buffer(fd);
+        std::ostream out(&buffer);
+        for (int i = 0; i < 3000; ++i) {
+            out << "line " << i << '\n';
+            expected += "line " + std::to_string(i) + "\n";
+        }
+        std::string large(100000, 'x');  // more than the buffer holds, after buffered text
+        out << large;
+        expected += large;
+        out << 'z';
+        expected += 'z';
+    }  // the rest goes out when the buffer is destroyed
+    close(fd);
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream written;
+    written << in.rdbuf();
+    std::remove(path);
+    EXPECT_EQ(written.str().size(), expected.size());
+    EXPECT_TRUE(written.str() == expected);
+}
+
+TEST(FdStream, ADescriptorThatRefusesWritesFailsTheStream) {
+    int readOnly = open("/dev/null", O_RDONLY);
+    ASSERT_GE(readOnly, 0);
+    Parvik::AutoCli::FdStreamBuf buffer(readOnly);
+    std::ostream out(&buffer);
+    out << "lost" << std::flush;
+    EXPECT_TRUE(out.bad());
+    close(readOnly);
+}
+
+TEST(TalixcliBinary, AnswersTreeQueriesWithTheSameTextAsTheFramework) {
+    TalixTest::CliHarness cli;
+    auto listed = TalixTest::RunTalixcli({"--list-commands"});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    std::string expected;
+    for (const auto& path : cli.GetDispatcher().ListCommands()) expected += path + "\n";
+    EXPECT_EQ(listed.out, expected);
+
+    auto completed = TalixTest::RunTalixcli({"--complete", "network", "ip", "route"});
+    EXPECT_EQ(completed.status, 0) << completed.err;
+    EXPECT_EQ(completed.out, "ipv4\nipv6\n");
+    // After another framework option, the same answer comes through the streams.
+    auto late = TalixTest::RunTalixcli({"--formatter=json", "--list-commands"});
+    EXPECT_EQ(late.out, expected);
+}
+
+}  // namespace
