@@ -21,9 +21,7 @@ MulticastGroupList::MulticastGroupList() {
     SetDefaultOutputParameter("fields:Interface", "Interface,Refcount,Group,Link Layer");
 }
 
-std::shared_ptr<MulticastGroupList> MulticastGroupList::New() {
-    return std::shared_ptr<MulticastGroupList>(new MulticastGroupList());
-}
+std::shared_ptr<MulticastGroupList> MulticastGroupList::New() { return OwnCommand(new MulticastGroupList()); }
 
 MulticastGroupList::~MulticastGroupList() = default;
 

@@ -11,7 +11,7 @@ FirewallRulesetAllowedipAdd::FirewallRulesetAllowedipAdd() {
 }
 
 std::shared_ptr<FirewallRulesetAllowedipAdd> FirewallRulesetAllowedipAdd::New() {
-    return std::shared_ptr<FirewallRulesetAllowedipAdd>(new FirewallRulesetAllowedipAdd());
+    return OwnCommand(new FirewallRulesetAllowedipAdd());
 }
 
 FirewallRulesetAllowedipAdd::~FirewallRulesetAllowedipAdd() = default;

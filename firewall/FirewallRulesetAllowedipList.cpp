@@ -20,7 +20,7 @@ FirewallRulesetAllowedipList::FirewallRulesetAllowedipList() {
 }
 
 std::shared_ptr<FirewallRulesetAllowedipList> FirewallRulesetAllowedipList::New() {
-    return std::shared_ptr<FirewallRulesetAllowedipList>(new FirewallRulesetAllowedipList());
+    return OwnCommand(new FirewallRulesetAllowedipList());
 }
 
 FirewallRulesetAllowedipList::~FirewallRulesetAllowedipList() = default;

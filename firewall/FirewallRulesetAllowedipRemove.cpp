@@ -11,7 +11,7 @@ FirewallRulesetAllowedipRemove::FirewallRulesetAllowedipRemove() {
 }
 
 std::shared_ptr<FirewallRulesetAllowedipRemove> FirewallRulesetAllowedipRemove::New() {
-    return std::shared_ptr<FirewallRulesetAllowedipRemove>(new FirewallRulesetAllowedipRemove());
+    return OwnCommand(new FirewallRulesetAllowedipRemove());
 }
 
 FirewallRulesetAllowedipRemove::~FirewallRulesetAllowedipRemove() = default;

@@ -25,9 +25,7 @@ FirewallRulesetList::FirewallRulesetList() {
                                                       kEnableDisableConfigurableField, kAllowedIpConfigurableField));
 }
 
-std::shared_ptr<FirewallRulesetList> FirewallRulesetList::New() {
-    return std::shared_ptr<FirewallRulesetList>(new FirewallRulesetList());
-}
+std::shared_ptr<FirewallRulesetList> FirewallRulesetList::New() { return OwnCommand(new FirewallRulesetList()); }
 
 FirewallRulesetList::~FirewallRulesetList() = default;
 

@@ -25,7 +25,7 @@ FirewallRulesetRuleList::FirewallRulesetRuleList() {
 }
 
 std::shared_ptr<FirewallRulesetRuleList> FirewallRulesetRuleList::New() {
-    return std::shared_ptr<FirewallRulesetRuleList>(new FirewallRulesetRuleList());
+    return OwnCommand(new FirewallRulesetRuleList());
 }
 
 FirewallRulesetRuleList::~FirewallRulesetRuleList() = default;

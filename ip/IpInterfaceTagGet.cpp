@@ -19,9 +19,7 @@ IpInterfaceTagGet::IpInterfaceTagGet() {
     SetDefaultOutputParameter("header:InterfaceTag", "<NONE>");
 }
 
-std::shared_ptr<IpInterfaceTagGet> IpInterfaceTagGet::New() {
-    return std::shared_ptr<IpInterfaceTagGet>(new IpInterfaceTagGet());
-}
+std::shared_ptr<IpInterfaceTagGet> IpInterfaceTagGet::New() { return OwnCommand(new IpInterfaceTagGet()); }
 
 IpInterfaceTagGet::~IpInterfaceTagGet() = default;
 

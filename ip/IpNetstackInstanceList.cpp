@@ -22,7 +22,7 @@ IpNetstackInstanceList::IpNetstackInstanceList() {
 }
 
 std::shared_ptr<IpNetstackInstanceList> IpNetstackInstanceList::New() {
-    return std::shared_ptr<IpNetstackInstanceList>(new IpNetstackInstanceList());
+    return OwnCommand(new IpNetstackInstanceList());
 }
 
 IpNetstackInstanceList::~IpNetstackInstanceList() = default;

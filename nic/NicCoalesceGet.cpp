@@ -27,7 +27,7 @@ NicCoalesceGet::NicCoalesceGet() {
                     ",", kAdaptiveRxField, ",", kAdaptiveTxField, ",", kSampleIntervalField));
 }
 
-std::shared_ptr<NicCoalesceGet> NicCoalesceGet::New() { return std::shared_ptr<NicCoalesceGet>(new NicCoalesceGet()); }
+std::shared_ptr<NicCoalesceGet> NicCoalesceGet::New() { return OwnCommand(new NicCoalesceGet()); }
 
 NicCoalesceGet::~NicCoalesceGet() = default;
 

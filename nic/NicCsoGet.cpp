@@ -19,7 +19,7 @@ NicCsoGet::NicCsoGet() {
                               STATIC_TEXT(kNicField, ",", kRxField, ",", kTxField));
 }
 
-std::shared_ptr<NicCsoGet> NicCsoGet::New() { return std::shared_ptr<NicCsoGet>(new NicCsoGet()); }
+std::shared_ptr<NicCsoGet> NicCsoGet::New() { return OwnCommand(new NicCsoGet()); }
 
 NicCsoGet::~NicCsoGet() = default;
 

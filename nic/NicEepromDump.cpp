@@ -22,7 +22,7 @@ NicEepromDump::NicEepromDump() {
     SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kOffsetField, ",", kValueField));
 }
 
-std::shared_ptr<NicEepromDump> NicEepromDump::New() { return std::shared_ptr<NicEepromDump>(new NicEepromDump()); }
+std::shared_ptr<NicEepromDump> NicEepromDump::New() { return OwnCommand(new NicEepromDump()); }
 
 NicEepromDump::~NicEepromDump() = default;
 

@@ -36,7 +36,7 @@ NicList::NicList() {
         "Name,PCI Device,Driver,Admin Status,Link Status,Speed,Duplex,MAC Address,MTU,Description");
 }
 
-std::shared_ptr<NicList> NicList::New() { return std::shared_ptr<NicList>(new NicList()); }
+std::shared_ptr<NicList> NicList::New() { return OwnCommand(new NicList()); }
 
 NicList::~NicList() = default;
 

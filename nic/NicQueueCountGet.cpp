@@ -20,9 +20,7 @@ NicQueueCountGet::NicQueueCountGet() {
                               STATIC_TEXT(kNicField, ",", kTxField, ",", kRxField));
 }
 
-std::shared_ptr<NicQueueCountGet> NicQueueCountGet::New() {
-    return std::shared_ptr<NicQueueCountGet>(new NicQueueCountGet());
-}
+std::shared_ptr<NicQueueCountGet> NicQueueCountGet::New() { return OwnCommand(new NicQueueCountGet()); }
 
 NicQueueCountGet::~NicQueueCountGet() = default;
 

@@ -22,7 +22,7 @@ NicQueueFilterClassList::NicQueueFilterClassList() {
 }
 
 std::shared_ptr<NicQueueFilterClassList> NicQueueFilterClassList::New() {
-    return std::shared_ptr<NicQueueFilterClassList>(new NicQueueFilterClassList());
+    return OwnCommand(new NicQueueFilterClassList());
 }
 
 NicQueueFilterClassList::~NicQueueFilterClassList() = default;

@@ -20,9 +20,7 @@ NicRegisterDump::NicRegisterDump() {
     SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kOffsetField, ",", kValueField));
 }
 
-std::shared_ptr<NicRegisterDump> NicRegisterDump::New() {
-    return std::shared_ptr<NicRegisterDump>(new NicRegisterDump());
-}
+std::shared_ptr<NicRegisterDump> NicRegisterDump::New() { return OwnCommand(new NicRegisterDump()); }
 
 NicRegisterDump::~NicRegisterDump() = default;
 

@@ -17,9 +17,7 @@ NicRingCurrentGet::NicRingCurrentGet() {
     SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), "RX,RX Mini,RX Jumbo,TX");
 }
 
-std::shared_ptr<NicRingCurrentGet> NicRingCurrentGet::New() {
-    return std::shared_ptr<NicRingCurrentGet>(new NicRingCurrentGet());
-}
+std::shared_ptr<NicRingCurrentGet> NicRingCurrentGet::New() { return OwnCommand(new NicRingCurrentGet()); }
 
 NicRingCurrentGet::~NicRingCurrentGet() = default;
 

@@ -25,9 +25,7 @@ const struct {
 
 NicRingCurrentSet::NicRingCurrentSet() { SetDescription("Set current RX/TX ring buffer parameters of a NIC"); }
 
-std::shared_ptr<NicRingCurrentSet> NicRingCurrentSet::New() {
-    return std::shared_ptr<NicRingCurrentSet>(new NicRingCurrentSet());
-}
+std::shared_ptr<NicRingCurrentSet> NicRingCurrentSet::New() { return OwnCommand(new NicRingCurrentSet()); }
 
 NicRingCurrentSet::~NicRingCurrentSet() = default;
 

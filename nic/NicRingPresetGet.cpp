@@ -17,9 +17,7 @@ NicRingPresetGet::NicRingPresetGet() {
     SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), "Max RX,Max RX Mini,Max RX Jumbo,Max TX");
 }
 
-std::shared_ptr<NicRingPresetGet> NicRingPresetGet::New() {
-    return std::shared_ptr<NicRingPresetGet>(new NicRingPresetGet());
-}
+std::shared_ptr<NicRingPresetGet> NicRingPresetGet::New() { return OwnCommand(new NicRingPresetGet()); }
 
 NicRingPresetGet::~NicRingPresetGet() = default;
 

@@ -20,7 +20,7 @@ NicSelfTestRun::NicSelfTestRun() {
     SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kItemField, ",", kValueField));
 }
 
-std::shared_ptr<NicSelfTestRun> NicSelfTestRun::New() { return std::shared_ptr<NicSelfTestRun>(new NicSelfTestRun()); }
+std::shared_ptr<NicSelfTestRun> NicSelfTestRun::New() { return OwnCommand(new NicSelfTestRun()); }
 
 NicSelfTestRun::~NicSelfTestRun() = default;
 

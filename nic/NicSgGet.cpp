@@ -17,7 +17,7 @@ NicSgGet::NicSgGet() {
     SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kNicField, ",", kValueField));
 }
 
-std::shared_ptr<NicSgGet> NicSgGet::New() { return std::shared_ptr<NicSgGet>(new NicSgGet()); }
+std::shared_ptr<NicSgGet> NicSgGet::New() { return OwnCommand(new NicSgGet()); }
 
 NicSgGet::~NicSgGet() = default;
 

@@ -42,9 +42,7 @@ NicSoftwareList::NicSoftwareList() {
     SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), fields);
 }
 
-std::shared_ptr<NicSoftwareList> NicSoftwareList::New() {
-    return std::shared_ptr<NicSoftwareList>(new NicSoftwareList());
-}
+std::shared_ptr<NicSoftwareList> NicSoftwareList::New() { return OwnCommand(new NicSoftwareList()); }
 
 NicSoftwareList::~NicSoftwareList() = default;
 

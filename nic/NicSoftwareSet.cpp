@@ -42,7 +42,7 @@ const struct {
 
 NicSoftwareSet::NicSoftwareSet() { SetDescription("Enable and disable software simulation settings on a NIC."); }
 
-std::shared_ptr<NicSoftwareSet> NicSoftwareSet::New() { return std::shared_ptr<NicSoftwareSet>(new NicSoftwareSet()); }
+std::shared_ptr<NicSoftwareSet> NicSoftwareSet::New() { return OwnCommand(new NicSoftwareSet()); }
 
 NicSoftwareSet::~NicSoftwareSet() = default;
 

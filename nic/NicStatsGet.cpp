@@ -54,7 +54,7 @@ NicStatsGet::NicStatsGet() {
     SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), fields);
 }
 
-std::shared_ptr<NicStatsGet> NicStatsGet::New() { return std::shared_ptr<NicStatsGet>(new NicStatsGet()); }
+std::shared_ptr<NicStatsGet> NicStatsGet::New() { return OwnCommand(new NicStatsGet()); }
 
 NicStatsGet::~NicStatsGet() = default;
 

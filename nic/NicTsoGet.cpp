@@ -17,7 +17,7 @@ NicTsoGet::NicTsoGet() {
     SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kNicField, ",", kValueField));
 }
 
-std::shared_ptr<NicTsoGet> NicTsoGet::New() { return std::shared_ptr<NicTsoGet>(new NicTsoGet()); }
+std::shared_ptr<NicTsoGet> NicTsoGet::New() { return OwnCommand(new NicTsoGet()); }
 
 NicTsoGet::~NicTsoGet() = default;
 

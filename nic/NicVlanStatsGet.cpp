@@ -23,9 +23,7 @@ NicVlanStatsGet::NicVlanStatsGet() {
     SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kReceivedField, ",", kSentField));
 }
 
-std::shared_ptr<NicVlanStatsGet> NicVlanStatsGet::New() {
-    return std::shared_ptr<NicVlanStatsGet>(new NicVlanStatsGet());
-}
+std::shared_ptr<NicVlanStatsGet> NicVlanStatsGet::New() { return OwnCommand(new NicVlanStatsGet()); }
 
 NicVlanStatsGet::~NicVlanStatsGet() = default;
 

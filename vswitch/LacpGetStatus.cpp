@@ -110,7 +110,7 @@ LacpGetStatus::LacpGetStatus() {
     SetDefaultOutputParameter(STATIC_TEXT("table-columns:", kPartnerInfoRecord), kPartnerInfoColumns.text);
 }
 
-std::shared_ptr<LacpGetStatus> LacpGetStatus::New() { return std::shared_ptr<LacpGetStatus>(new LacpGetStatus()); }
+std::shared_ptr<LacpGetStatus> LacpGetStatus::New() { return OwnCommand(new LacpGetStatus()); }
 
 LacpGetStatus::~LacpGetStatus() = default;
 

@@ -41,7 +41,7 @@ VirtualSwitchDVSNorvaleList::VirtualSwitchDVSNorvaleList() {
 }
 
 std::shared_ptr<VirtualSwitchDVSNorvaleList> VirtualSwitchDVSNorvaleList::New() {
-    return std::shared_ptr<VirtualSwitchDVSNorvaleList>(new VirtualSwitchDVSNorvaleList());
+    return OwnCommand(new VirtualSwitchDVSNorvaleList());
 }
 
 VirtualSwitchDVSNorvaleList::~VirtualSwitchDVSNorvaleList() = default;

@@ -12,7 +12,7 @@ VirtualSwitchPortGroupAdd::VirtualSwitchPortGroupAdd() {
 }
 
 std::shared_ptr<VirtualSwitchPortGroupAdd> VirtualSwitchPortGroupAdd::New() {
-    return std::shared_ptr<VirtualSwitchPortGroupAdd>(new VirtualSwitchPortGroupAdd());
+    return OwnCommand(new VirtualSwitchPortGroupAdd());
 }
 
 VirtualSwitchPortGroupAdd::~VirtualSwitchPortGroupAdd() = default;

@@ -23,7 +23,7 @@ VirtualSwitchPortGroupList::VirtualSwitchPortGroupList() {
 }
 
 std::shared_ptr<VirtualSwitchPortGroupList> VirtualSwitchPortGroupList::New() {
-    return std::shared_ptr<VirtualSwitchPortGroupList>(new VirtualSwitchPortGroupList());
+    return OwnCommand(new VirtualSwitchPortGroupList());
 }
 
 VirtualSwitchPortGroupList::~VirtualSwitchPortGroupList() = default;

@@ -28,7 +28,7 @@ VirtualSwitchPortGroupPolicyFailoverGet::VirtualSwitchPortGroupPolicyFailoverGet
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet> VirtualSwitchPortGroupPolicyFailoverGet::New() {
-    return std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet>(new VirtualSwitchPortGroupPolicyFailoverGet());
+    return OwnCommand(new VirtualSwitchPortGroupPolicyFailoverGet());
 }
 
 VirtualSwitchPortGroupPolicyFailoverGet::~VirtualSwitchPortGroupPolicyFailoverGet() = default;

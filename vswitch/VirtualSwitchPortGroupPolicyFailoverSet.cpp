@@ -13,7 +13,7 @@ VirtualSwitchPortGroupPolicyFailoverSet::VirtualSwitchPortGroupPolicyFailoverSet
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverSet> VirtualSwitchPortGroupPolicyFailoverSet::New() {
-    return std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverSet>(new VirtualSwitchPortGroupPolicyFailoverSet());
+    return OwnCommand(new VirtualSwitchPortGroupPolicyFailoverSet());
 }
 
 VirtualSwitchPortGroupPolicyFailoverSet::~VirtualSwitchPortGroupPolicyFailoverSet() = default;

@@ -25,7 +25,7 @@ VirtualSwitchPortGroupPolicySecurityGet::VirtualSwitchPortGroupPolicySecurityGet
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet> VirtualSwitchPortGroupPolicySecurityGet::New() {
-    return std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet>(new VirtualSwitchPortGroupPolicySecurityGet());
+    return OwnCommand(new VirtualSwitchPortGroupPolicySecurityGet());
 }
 
 VirtualSwitchPortGroupPolicySecurityGet::~VirtualSwitchPortGroupPolicySecurityGet() = default;

@@ -11,7 +11,7 @@ VirtualSwitchPortGroupPolicySecuritySet::VirtualSwitchPortGroupPolicySecuritySet
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicySecuritySet> VirtualSwitchPortGroupPolicySecuritySet::New() {
-    return std::shared_ptr<VirtualSwitchPortGroupPolicySecuritySet>(new VirtualSwitchPortGroupPolicySecuritySet());
+    return OwnCommand(new VirtualSwitchPortGroupPolicySecuritySet());
 }
 
 VirtualSwitchPortGroupPolicySecuritySet::~VirtualSwitchPortGroupPolicySecuritySet() = default;

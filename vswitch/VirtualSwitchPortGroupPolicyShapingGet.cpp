@@ -28,7 +28,7 @@ VirtualSwitchPortGroupPolicyShapingGet::VirtualSwitchPortGroupPolicyShapingGet()
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet> VirtualSwitchPortGroupPolicyShapingGet::New() {
-    return std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet>(new VirtualSwitchPortGroupPolicyShapingGet());
+    return OwnCommand(new VirtualSwitchPortGroupPolicyShapingGet());
 }
 
 VirtualSwitchPortGroupPolicyShapingGet::~VirtualSwitchPortGroupPolicyShapingGet() = default;

@@ -11,7 +11,7 @@ VirtualSwitchPortGroupPolicyShapingSet::VirtualSwitchPortGroupPolicyShapingSet()
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicyShapingSet> VirtualSwitchPortGroupPolicyShapingSet::New() {
-    return std::shared_ptr<VirtualSwitchPortGroupPolicyShapingSet>(new VirtualSwitchPortGroupPolicyShapingSet());
+    return OwnCommand(new VirtualSwitchPortGroupPolicyShapingSet());
 }
 
 VirtualSwitchPortGroupPolicyShapingSet::~VirtualSwitchPortGroupPolicyShapingSet() = default;

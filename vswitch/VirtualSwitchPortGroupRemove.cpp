@@ -12,7 +12,7 @@ VirtualSwitchPortGroupRemove::VirtualSwitchPortGroupRemove() {
 }
 
 std::shared_ptr<VirtualSwitchPortGroupRemove> VirtualSwitchPortGroupRemove::New() {
-    return std::shared_ptr<VirtualSwitchPortGroupRemove>(new VirtualSwitchPortGroupRemove());
+    return OwnCommand(new VirtualSwitchPortGroupRemove());
 }
 
 VirtualSwitchPortGroupRemove::~VirtualSwitchPortGroupRemove() = default;

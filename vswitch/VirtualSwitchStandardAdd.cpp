@@ -16,7 +16,7 @@ VirtualSwitchStandardAdd::VirtualSwitchStandardAdd() {
 }
 
 std::shared_ptr<VirtualSwitchStandardAdd> VirtualSwitchStandardAdd::New() {
-    return std::shared_ptr<VirtualSwitchStandardAdd>(new VirtualSwitchStandardAdd());
+    return OwnCommand(new VirtualSwitchStandardAdd());
 }
 
 VirtualSwitchStandardAdd::~VirtualSwitchStandardAdd() = default;

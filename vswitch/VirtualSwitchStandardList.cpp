@@ -35,7 +35,7 @@ VirtualSwitchStandardList::VirtualSwitchStandardList() {
 }
 
 std::shared_ptr<VirtualSwitchStandardList> VirtualSwitchStandardList::New() {
-    return std::shared_ptr<VirtualSwitchStandardList>(new VirtualSwitchStandardList());
+    return OwnCommand(new VirtualSwitchStandardList());
 }
 
 VirtualSwitchStandardList::~VirtualSwitchStandardList() = default;

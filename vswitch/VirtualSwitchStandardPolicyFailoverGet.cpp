@@ -21,7 +21,7 @@ VirtualSwitchStandardPolicyFailoverGet::VirtualSwitchStandardPolicyFailoverGet()
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet> VirtualSwitchStandardPolicyFailoverGet::New() {
-    return std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet>(new VirtualSwitchStandardPolicyFailoverGet());
+    return OwnCommand(new VirtualSwitchStandardPolicyFailoverGet());
 }
 
 VirtualSwitchStandardPolicyFailoverGet::~VirtualSwitchStandardPolicyFailoverGet() = default;

@@ -11,7 +11,7 @@ VirtualSwitchStandardPolicyFailoverSet::VirtualSwitchStandardPolicyFailoverSet()
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicyFailoverSet> VirtualSwitchStandardPolicyFailoverSet::New() {
-    return std::shared_ptr<VirtualSwitchStandardPolicyFailoverSet>(new VirtualSwitchStandardPolicyFailoverSet());
+    return OwnCommand(new VirtualSwitchStandardPolicyFailoverSet());
 }
 
 VirtualSwitchStandardPolicyFailoverSet::~VirtualSwitchStandardPolicyFailoverSet() = default;

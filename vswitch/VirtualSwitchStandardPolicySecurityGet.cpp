@@ -20,7 +20,7 @@ VirtualSwitchStandardPolicySecurityGet::VirtualSwitchStandardPolicySecurityGet()
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicySecurityGet> VirtualSwitchStandardPolicySecurityGet::New() {
-    return std::shared_ptr<VirtualSwitchStandardPolicySecurityGet>(new VirtualSwitchStandardPolicySecurityGet());
+    return OwnCommand(new VirtualSwitchStandardPolicySecurityGet());
 }
 
 VirtualSwitchStandardPolicySecurityGet::~VirtualSwitchStandardPolicySecurityGet() = default;

@@ -11,7 +11,7 @@ VirtualSwitchStandardPolicySecuritySet::VirtualSwitchStandardPolicySecuritySet()
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicySecuritySet> VirtualSwitchStandardPolicySecuritySet::New() {
-    return std::shared_ptr<VirtualSwitchStandardPolicySecuritySet>(new VirtualSwitchStandardPolicySecuritySet());
+    return OwnCommand(new VirtualSwitchStandardPolicySecuritySet());
 }
 
 VirtualSwitchStandardPolicySecuritySet::~VirtualSwitchStandardPolicySecuritySet() = default;

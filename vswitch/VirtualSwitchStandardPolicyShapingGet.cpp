@@ -23,7 +23,7 @@ VirtualSwitchStandardPolicyShapingGet::VirtualSwitchStandardPolicyShapingGet() {
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicyShapingGet> VirtualSwitchStandardPolicyShapingGet::New() {
-    return std::shared_ptr<VirtualSwitchStandardPolicyShapingGet>(new VirtualSwitchStandardPolicyShapingGet());
+    return OwnCommand(new VirtualSwitchStandardPolicyShapingGet());
 }
 
 VirtualSwitchStandardPolicyShapingGet::~VirtualSwitchStandardPolicyShapingGet() = default;

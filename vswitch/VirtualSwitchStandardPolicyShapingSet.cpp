@@ -11,7 +11,7 @@ VirtualSwitchStandardPolicyShapingSet::VirtualSwitchStandardPolicyShapingSet() {
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicyShapingSet> VirtualSwitchStandardPolicyShapingSet::New() {
-    return std::shared_ptr<VirtualSwitchStandardPolicyShapingSet>(new VirtualSwitchStandardPolicyShapingSet());
+    return OwnCommand(new VirtualSwitchStandardPolicyShapingSet());
 }
 
 VirtualSwitchStandardPolicyShapingSet::~VirtualSwitchStandardPolicyShapingSet() = default;

@@ -12,7 +12,7 @@ VirtualSwitchStandardRemove::VirtualSwitchStandardRemove() {
 }
 
 std::shared_ptr<VirtualSwitchStandardRemove> VirtualSwitchStandardRemove::New() {
-    return std::shared_ptr<VirtualSwitchStandardRemove>(new VirtualSwitchStandardRemove());
+    return OwnCommand(new VirtualSwitchStandardRemove());
 }
 
 VirtualSwitchStandardRemove::~VirtualSwitchStandardRemove() = default;

@@ -17,7 +17,7 @@ VirtualSwitchStandardSet::VirtualSwitchStandardSet() {
 }
 
 std::shared_ptr<VirtualSwitchStandardSet> VirtualSwitchStandardSet::New() {
-    return std::shared_ptr<VirtualSwitchStandardSet>(new VirtualSwitchStandardSet());
+    return OwnCommand(new VirtualSwitchStandardSet());
 }
 
 VirtualSwitchStandardSet::~VirtualSwitchStandardSet() = default;

@@ -17,7 +17,7 @@ VirtualSwitchStandardUplinkAdd::VirtualSwitchStandardUplinkAdd() {
 }
 
 std::shared_ptr<VirtualSwitchStandardUplinkAdd> VirtualSwitchStandardUplinkAdd::New() {
-    return std::shared_ptr<VirtualSwitchStandardUplinkAdd>(new VirtualSwitchStandardUplinkAdd());
+    return OwnCommand(new VirtualSwitchStandardUplinkAdd());
 }
 
 VirtualSwitchStandardUplinkAdd::~VirtualSwitchStandardUplinkAdd() = default;

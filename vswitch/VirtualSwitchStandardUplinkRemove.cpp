@@ -17,7 +17,7 @@ VirtualSwitchStandardUplinkRemove::VirtualSwitchStandardUplinkRemove() {
 }
 
 std::shared_ptr<VirtualSwitchStandardUplinkRemove> VirtualSwitchStandardUplinkRemove::New() {
-    return std::shared_ptr<VirtualSwitchStandardUplinkRemove>(new VirtualSwitchStandardUplinkRemove());
+    return OwnCommand(new VirtualSwitchStandardUplinkRemove());
 }
 
 VirtualSwitchStandardUplinkRemove::~VirtualSwitchStandardUplinkRemove() = default;
