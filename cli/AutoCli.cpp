@@ -27,7 +27,6 @@ void CommandSpec::SetDefaultOutputParameter(const std::string& key, const std::s
 }
 
 void CommandSpec::KeepStaticParameter(const char* key, const char* value) {
-    if (staticParameters_.empty()) staticParameters_.reserve(4);
     staticParameters_.push_back({key, value});
 }
 

@@ -47,7 +47,6 @@ public:
         if (HasNamespaceNode(name)) throw std::invalid_argument("'" + name + "' is registered twice");
         node->name_ = name;
         node->SetParent(weak_from_this());
-        if (children_.empty()) children_.reserve(4);
         children_.emplace_back(name, node);
     }
     virtual void RegisterNamespaceNode(const std::shared_ptr<NamespaceNode>& node, const char* name) {
