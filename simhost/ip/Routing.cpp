@@ -180,13 +180,15 @@ std::string EgressOrNone(const std::string& key, const Ipv6Address& gateway) {
     }
 }
 
+// Lookups take the address as the caller holds it, parsed: a listing asks
+// about every entry it shows, and printing and re-reading each address was
+// most of the cost.
+template <class Address>
 const NeighborModel* FindNeighbor(const std::vector<NeighborModel>& entries, const std::string& key,
-                                  const std::string& address, const std::string& interfaceName, bool ipv6) {
+                                  const Address& address, const std::string& interfaceName) {
     for (const auto& entry : entries) {
         if (entry.netstack != key || (!interfaceName.empty() && entry.interfaceName != interfaceName)) continue;
-        bool same = ipv6 ? Ipv6Address(entry.address) == Ipv6Address(address)
-                         : Ipv4Address(entry.address) == Ipv4Address(address);
-        if (same) return &entry;
+        if (Address(entry.address) == address) return &entry;
     }
     return nullptr;
 }
@@ -205,10 +207,8 @@ std::string BytesOf(const Ipv6Address& address) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-const NeighborModel* FindStoredNeighbor(const std::string& key, const std::string& address,
-                                        const std::string& interfaceName, bool ipv6) {
-    auto& store = HostStore::Instance();
-    const auto& index = store.Derived<NeighborTables, NeighborsByAddress>([](const NeighborTables& tables) {
+const NeighborsByAddress& StoredNeighborIndex() {
+    return HostStore::Instance().Derived<NeighborTables, NeighborsByAddress>([](const NeighborTables& tables) {
         NeighborsByAddress index;
         try {
             for (const auto& entry : tables.ipv4) index.ipv4.emplace(Ipv4Address(entry.address).GetValue(), &entry);
@@ -218,21 +218,32 @@ const NeighborModel* FindStoredNeighbor(const std::string& key, const std::strin
         }
         return index;
     });
-    const auto& tables = store.Read<NeighborTables>();
-    const NeighborModel* first = nullptr;
+}
+
+bool Matches(const NeighborModel& entry, const std::string& key, const std::string& interfaceName) {
+    return entry.netstack == key && (interfaceName.empty() || entry.interfaceName == interfaceName);
+}
+
+const NeighborModel* FindStoredNeighbor(const std::string& key, const Ipv4Address& address,
+                                        const std::string& interfaceName) {
+    const auto& index = StoredNeighborIndex();
     if (index.complete) {
-        if (ipv6) {
-            auto found = index.ipv6.find(BytesOf(Ipv6Address(address)));
-            if (found == index.ipv6.end()) return nullptr;
-            first = found->second;
-        } else {
-            auto found = index.ipv4.find(Ipv4Address(address).GetValue());
-            if (found == index.ipv4.end()) return nullptr;
-            first = found->second;
-        }
-        if (first->netstack == key && (interfaceName.empty() || first->interfaceName == interfaceName)) return first;
+        auto found = index.ipv4.find(address.GetValue());
+        if (found == index.ipv4.end()) return nullptr;
+        if (Matches(*found->second, key, interfaceName)) return found->second;
     }
-    return FindNeighbor(ipv6 ? tables.ipv6 : tables.ipv4, key, address, interfaceName, ipv6);
+    return FindNeighbor(HostStore::Instance().Read<NeighborTables>().ipv4, key, address, interfaceName);
+}
+
+const NeighborModel* FindStoredNeighbor(const std::string& key, const Ipv6Address& address,
+                                        const std::string& interfaceName) {
+    const auto& index = StoredNeighborIndex();
+    if (index.complete) {
+        auto found = index.ipv6.find(BytesOf(address));
+        if (found == index.ipv6.end()) return nullptr;
+        if (Matches(*found->second, key, interfaceName)) return found->second;
+    }
+    return FindNeighbor(HostStore::Instance().Read<NeighborTables>().ipv6, key, address, interfaceName);
 }
 
 void RemoveNeighbors(std::vector<NeighborModel>& entries, const std::string& key, const std::string& address,
@@ -466,19 +477,19 @@ void RoutingInfoImpl::GetCurrentIpv6LumexNeighbors(std::vector<Kavrel::Network::
 
 std::string RoutingInfoImpl::GetIpv4NeighborType(const Kavrel::Network::Ipv4Neighbor& neighbor) {
     CheckFault("RoutingInfoImpl::GetIpv4NeighborType");
-    const auto* entry = FindStoredNeighbor(key_, neighbor.address.GetStringAddress(), neighbor.interfaceName, false);
+    const auto* entry = FindStoredNeighbor(key_, neighbor.address, neighbor.interfaceName);
     return entry ? entry->type : "Unknown";
 }
 
 std::string RoutingInfoImpl::GetIpv6NeighborState(const Kavrel::Network::Ipv6Neighbor& neighbor) {
     CheckFault("RoutingInfoImpl::GetIpv6NeighborState");
-    const auto* entry = FindStoredNeighbor(key_, neighbor.address.GetStringAddress(), neighbor.interfaceName, true);
+    const auto* entry = FindStoredNeighbor(key_, neighbor.address, neighbor.interfaceName);
     return entry ? entry->state : "Unknown";
 }
 
 std::string RoutingInfoImpl::GetIpv6NeighborType(const Kavrel::Network::Ipv6Neighbor& neighbor) {
     CheckFault("RoutingInfoImpl::GetIpv6NeighborType");
-    const auto* entry = FindStoredNeighbor(key_, neighbor.address.GetStringAddress(), neighbor.interfaceName, true);
+    const auto* entry = FindStoredNeighbor(key_, neighbor.address, neighbor.interfaceName);
     return entry ? entry->type : "Unknown";
 }
 
