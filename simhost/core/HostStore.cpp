@@ -43,7 +43,9 @@ void HostStore::SetMayChange(bool mayChange) { GetBackend().SetMayChange(mayChan
 
 std::shared_ptr<void> HostStore::Load(const std::string& section, std::shared_ptr<void> (*decode)(const std::string*)) {
     const std::string path = SectionPath(section);
-    std::optional<std::string> text = GetBackend().ReadFile(path);
+    // A change this command made and has not written yet is what the host holds.
+    auto held = held_.find(path);
+    std::optional<std::string> text = held != held_.end() ? held->second : GetBackend().ReadFile(path);
     if (!text) return decode(nullptr);
     try {
         return decode(&*text);
@@ -52,6 +54,14 @@ std::shared_ptr<void> HostStore::Load(const std::string& section, std::shared_pt
     } catch (const nlohmann::json::exception& e) {
         throw KavrelException("Host state file " + GetBackend().Describe(path) + " is not valid: " + e.what());
     }
+}
+
+void HostStore::Install(std::type_index type, const std::string& section, std::shared_ptr<void> model) {
+    for (auto entry = cache_.begin(); entry != cache_.end();) {
+        bool staleView = entry->first != type && entry->second.section == section;
+        entry = staleView ? cache_.erase(entry) : std::next(entry);
+    }
+    cache_[type] = {section, std::move(model)};
 }
 
 std::optional<std::string> HostStore::ReadText(const std::string& relativePath) {
@@ -79,7 +89,7 @@ void Transaction::Commit() {
     } else {
         store_.GetBackend().Commit(changes);
     }
-    for (auto& entry : sections_) store_.Install(entry.first, entry.second.model);
+    for (auto& entry : sections_) store_.Install(entry.first, entry.second.section, entry.second.model);
     for (const auto& file : files_) store_.textCache_[file.first] = file.second;
     sections_.clear();
     files_.clear();

@@ -71,6 +71,11 @@ public:
     Backend& GetBackend();
     void SetMayChange(bool mayChange);
 
+    // A section decoded into Model. Model may also be a view of a section: a
+    // model type with the same kSection that declares only the fields its
+    // readers need, so that the rest is skipped rather than decoded. Views are
+    // for reading; changes go through the section's whole model, and replace
+    // every view of it.
     template <typename Model>
     const Model& Read();
 
@@ -102,14 +107,18 @@ public:
 private:
     friend class Transaction;
     std::shared_ptr<void> Load(const std::string& section, std::shared_ptr<void> (*decode)(const std::string*));
-    void Install(std::type_index type, std::shared_ptr<void> model) { cache_[type] = std::move(model); }
+    void Install(std::type_index type, const std::string& section, std::shared_ptr<void> model);
 
     std::unique_ptr<Backend> backend_;
     struct DerivedValue {
         std::weak_ptr<void> source;  // the section it was computed from
         std::shared_ptr<void> value;
     };
-    std::map<std::type_index, std::shared_ptr<void>> cache_;
+    struct Cached {
+        std::string section;
+        std::shared_ptr<void> model;
+    };
+    std::map<std::type_index, Cached> cache_;
     std::map<std::type_index, DerivedValue> derived_;
     std::map<std::string, std::optional<std::string>> textCache_;
     bool holding_ = false;
@@ -134,16 +143,16 @@ std::string Encode(const void* model) {
 template <typename Model>
 const Model& HostStore::Read() {
     auto found = cache_.find(std::type_index(typeid(Model)));
-    if (found != cache_.end()) return *static_cast<const Model*>(found->second.get());
+    if (found != cache_.end()) return *static_cast<const Model*>(found->second.model.get());
     auto model = Load(Model::kSection, &detail::Decode<Model>);
-    cache_[std::type_index(typeid(Model))] = model;
+    cache_[std::type_index(typeid(Model))] = {Model::kSection, model};
     return *static_cast<const Model*>(model.get());
 }
 
 template <typename Model, typename Value, typename Build>
 const Value& HostStore::Derived(Build&& build) {
     const Model& model = Read<Model>();
-    const std::shared_ptr<void>& source = cache_[std::type_index(typeid(Model))];
+    const std::shared_ptr<void>& source = cache_[std::type_index(typeid(Model))].model;
     DerivedValue& slot = derived_[std::type_index(typeid(Value))];
     if (!slot.value || slot.source.lock() != source) {
         slot.value = std::make_shared<Value>(build(model));

@@ -324,6 +324,20 @@ JsonReader::Number JsonReader::ScanNumber() {
     return number;
 }
 
+void JsonReader::SkipString() {
+    // Plain text, the common case, is passed over without being copied; a
+    // string with escapes or non-ASCII text is checked the long way.
+    for (const char* p = pos_ + 1; p < end_; ++p) {
+        auto c = static_cast<unsigned char>(*p);
+        if (c == '"') {
+            pos_ = p + 1;
+            return;
+        }
+        if (c == '\\' || c < 0x20 || c >= 0x80) break;
+    }
+    ScanString(skipBuffer_);
+}
+
 void JsonReader::Skip() {
     switch (Peek()) {
         case Kind::Object: {
@@ -343,11 +357,7 @@ void JsonReader::Skip() {
             Leave();
             break;
         }
-        case Kind::String: {
-            std::string scratch;
-            ScanString(scratch);
-            break;
-        }
+        case Kind::String: SkipString(); break;
         case Kind::Number: ScanNumber(); break;
         case Kind::Boolean: ReadBool(); break;
         case Kind::Null: ReadNull(); break;

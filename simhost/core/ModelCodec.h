@@ -74,6 +74,7 @@ private:
     void Enter();
     void Leave() { --depth_; }
     void SkipBlanks();
+    void SkipString();
     void Expect(char c);
     void ExpectWord(const char* word);
     void ScanString(std::string& out);
@@ -83,6 +84,7 @@ private:
     const char* pos_;
     const char* end_;
     std::string keyBuffer_;
+    std::string skipBuffer_;  // the text of skipped strings, reused
     int depth_ = 0;
 };
 

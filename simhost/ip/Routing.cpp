@@ -23,6 +23,8 @@ using Kavrel::Network::Ipv6Network;
 using Kavrel::Network::PORTSET_GET_SYSTEM;
 using SimHost::CheckFault;
 using SimHost::HostStore;
+using SimHost::Ipv4RoutingView;
+using SimHost::Ipv6RoutingView;
 using SimHost::LmxNicInventory;
 using SimHost::LmxNicModel;
 using SimHost::NeighborModel;
@@ -43,13 +45,15 @@ void RequireNetstack(const std::string& key) {
     }
 }
 
-// The instance's table; an instance without one has an empty table.
-const RoutingTableModel& TableOf(const std::string& key) {
+// The instance's table as the readers of one address family see it; an
+// instance without one has an empty table.
+template <typename View>
+const auto& TableViewOf(const std::string& key) {
     RequireNetstack(key);
-    for (const auto& table : HostStore::Instance().Read<RoutingTables>().tables) {
+    for (const auto& table : HostStore::Instance().Read<View>().tables) {
         if (table.netstack == key) return table;
     }
-    static const RoutingTableModel empty;
+    static const typename decltype(View::tables)::value_type empty;
     return empty;
 }
 
@@ -362,12 +366,12 @@ void RoutingInfoImpl::RemoveIpv6LumexRoute(const Ipv6Network& network, const Ipv
 
 Ipv4Address RoutingInfoImpl::GetLumexDefaultGateway() {
     CheckFault("RoutingInfoImpl::GetLumexDefaultGateway");
-    return Ipv4Address(TableOf(key_).ipv4Gateway);
+    return Ipv4Address(TableViewOf<Ipv4RoutingView>(key_).ipv4Gateway);
 }
 
 Ipv4Address RoutingInfoImpl::GetLumexConfigDefaultGateway() {
     CheckFault("RoutingInfoImpl::GetLumexConfigDefaultGateway");
-    return Ipv4Address(TableOf(key_).ipv4ConfiguredGateway);
+    return Ipv4Address(TableViewOf<Ipv4RoutingView>(key_).ipv4ConfiguredGateway);
 }
 
 void RoutingInfoImpl::SetLumexDefaultGateway(const Ipv4Address& gateway, bool persistOnly) {
@@ -383,12 +387,12 @@ void RoutingInfoImpl::SetLumexDefaultGateway(const Ipv4Address& gateway, bool pe
 
 Ipv6Address RoutingInfoImpl::GetIpv6LumexDefaultGateway() {
     CheckFault("RoutingInfoImpl::GetIpv6LumexDefaultGateway");
-    return Ipv6Address(TableOf(key_).ipv6Gateway);
+    return Ipv6Address(TableViewOf<Ipv6RoutingView>(key_).ipv6Gateway);
 }
 
 Ipv6Address RoutingInfoImpl::GetIpv6LumexConfigDefaultGateway() {
     CheckFault("RoutingInfoImpl::GetIpv6LumexConfigDefaultGateway");
-    return Ipv6Address(TableOf(key_).ipv6ConfiguredGateway);
+    return Ipv6Address(TableViewOf<Ipv6RoutingView>(key_).ipv6ConfiguredGateway);
 }
 
 void RoutingInfoImpl::SetIpv6LumexDefaultGateway(const Ipv6Address& gateway) {
@@ -402,7 +406,7 @@ void RoutingInfoImpl::SetIpv6LumexDefaultGateway(const Ipv6Address& gateway) {
 
 std::vector<RoutingInfoImpl::Ipv4Route> RoutingInfoImpl::GetCurrentLumexRoutes(int kind) {
     CheckFault("RoutingInfoImpl::GetCurrentLumexRoutes");
-    const auto& table = TableOf(key_);
+    const auto& table = TableViewOf<Ipv4RoutingView>(key_);
     std::vector<Ipv4Route> routes;
     routes.reserve(1 + NicsOf(key_).size() + table.ipv4Routes.size());
     Ipv4Address gateway(table.ipv4Gateway);
@@ -423,7 +427,7 @@ std::vector<RoutingInfoImpl::Ipv4Route> RoutingInfoImpl::GetCurrentLumexRoutes(i
 
 std::vector<RoutingInfoImpl::Ipv6Route> RoutingInfoImpl::GetCurrentIpv6LumexRoutes(int kind) {
     CheckFault("RoutingInfoImpl::GetCurrentIpv6LumexRoutes");
-    const auto& table = TableOf(key_);
+    const auto& table = TableViewOf<Ipv6RoutingView>(key_);
     std::vector<Ipv6Route> routes;
     routes.reserve(1 + table.ipv6Routes.size());
     Ipv6Address gateway(table.ipv6Gateway);
@@ -445,7 +449,7 @@ std::vector<RoutingInfoImpl::Ipv6Route> RoutingInfoImpl::GetCurrentIpv6LumexRout
 std::string RoutingInfoImpl::GetDefaultGatewaySource(const Ipv4Network& network) {
     CheckFault("RoutingInfoImpl::GetDefaultGatewaySource");
     if (network != DEFAULT_IPV4_ROUTE) return "N/A";
-    const auto& table = TableOf(key_);
+    const auto& table = TableViewOf<Ipv4RoutingView>(key_);
     return Ipv4Address(table.ipv4Gateway).IsZero() ? "N/A" : table.ipv4GatewaySource;
 }
 

@@ -70,6 +70,38 @@ struct RoutingTables {
 };
 TALIX_MODEL(RoutingTables, tables)
 
+// The routing tables as their IPv4 readers see them, and as their IPv6 readers
+// do: a listing of 10,000 routes of one family skips the other family's
+// routes rather than decoding them. Defaults are those of RoutingTableModel.
+struct Ipv4RoutingTableView {
+    std::string netstack;
+    std::string ipv4Gateway = "0.0.0.0";
+    std::string ipv4ConfiguredGateway = "0.0.0.0";
+    std::string ipv4GatewaySource = "MANUAL";
+    std::vector<RouteModel> ipv4Routes;
+};
+TALIX_MODEL(Ipv4RoutingTableView, netstack, ipv4Gateway, ipv4ConfiguredGateway, ipv4GatewaySource, ipv4Routes)
+
+struct Ipv4RoutingView {
+    static constexpr const char* kSection = RoutingTables::kSection;
+    std::vector<Ipv4RoutingTableView> tables;
+};
+TALIX_MODEL(Ipv4RoutingView, tables)
+
+struct Ipv6RoutingTableView {
+    std::string netstack;
+    std::string ipv6Gateway = "::";
+    std::string ipv6ConfiguredGateway = "::";
+    std::vector<RouteModel> ipv6Routes;
+};
+TALIX_MODEL(Ipv6RoutingTableView, netstack, ipv6Gateway, ipv6ConfiguredGateway, ipv6Routes)
+
+struct Ipv6RoutingView {
+    static constexpr const char* kSection = RoutingTables::kSection;
+    std::vector<Ipv6RoutingTableView> tables;
+};
+TALIX_MODEL(Ipv6RoutingView, tables)
+
 struct NeighborModel {
     std::string netstack = "defaultTcpipStack";
     std::string address;

@@ -12,6 +12,7 @@
 #include "core/SimHostTesting.h"
 #include "kavrel/Lib.h"
 #include "model/FirewallModel.h"
+#include "model/IpStackModel.h"
 #include "model/LmxNicModel.h"
 #include "support/CliHarness.h"
 
@@ -201,6 +202,41 @@ TEST(HostStore, AReaderThatTurnsOutToWriteIsRefusedWhenSomeoneWroteMeanwhile) {
     SimHost::UseHostRoot(root.Path());                 // releases our lock: the writer proceeds
     ::waitpid(child, &status, 0);
     EXPECT_FALSE(root.ReadSection("firewall")["enabled"].get<bool>());
+}
+
+TEST(HostStore, ViewsOfASectionReadTheirFieldsAndFollowEveryChange) {
+    TempHostRoot root;
+    root.WriteSection("routes", {{"tables",
+                                  {{{"netstack", "defaultTcpipStack"},
+                                    {"ipv4Gateway", "10.0.0.1"},
+                                    {"ipv4Routes", {{{"network", "10.1.0.0/16"}}}},
+                                    {"ipv6Routes", {{{"network", "fd00::/64"}, {"extra", {1, {{"x", "\u00e9"}}}}}}}}}}});
+    SimHost::UseHostRoot(root.Path());
+    auto& store = HostStore::Instance();
+    const auto& ipv4 = store.Read<SimHost::Ipv4RoutingView>();
+    ASSERT_EQ(ipv4.tables.size(), 1u);
+    EXPECT_EQ(ipv4.tables[0].ipv4Gateway, "10.0.0.1");
+    EXPECT_EQ(ipv4.tables[0].ipv4GatewaySource, "MANUAL");  // the whole model's default
+    EXPECT_EQ(ipv4.tables[0].ipv4Routes.at(0).network, "10.1.0.0/16");
+    EXPECT_EQ(store.Read<SimHost::Ipv6RoutingView>().tables.at(0).ipv6Routes.at(0).network, "fd00::/64");
+
+    // A change through the whole model replaces the views, also while the
+    // command's changes are held back from the disk.
+    store.BeginChanges();
+    store.Update<SimHost::RoutingTables>([](SimHost::RoutingTables& tables) {
+        tables.tables[0].ipv4Routes.push_back({"10.2.0.0/16", "10.0.0.2", "lmx0"});
+        tables.tables[0].ipv6Routes.clear();
+    });
+    EXPECT_EQ(store.Read<SimHost::Ipv4RoutingView>().tables.at(0).ipv4Routes.size(), 2u);
+    EXPECT_TRUE(store.Read<SimHost::Ipv6RoutingView>().tables.at(0).ipv6Routes.empty());
+    store.FinishChanges();
+    SimHost::UseHostRoot(root.Path());  // a fresh process reads the file
+    EXPECT_EQ(HostStore::Instance().Read<SimHost::Ipv4RoutingView>().tables.at(0).ipv4Routes.at(1).gateway, "10.0.0.2");
+
+    // A view still refuses a broken file, the part it skips included.
+    root.WriteFile("state/routes.json", R"({"tables": [{"ipv6Routes": [{"network": "a\x"}]}]})");
+    SimHost::UseHostRoot(root.Path());
+    EXPECT_THROW(HostStore::Instance().Read<SimHost::Ipv4RoutingView>(), KavrelException);
 }
 
 TEST(FaultInjection, NamedOperationsThrowTheConfiguredText) {
