@@ -98,16 +98,30 @@ struct LmxNicsByName {
     std::unordered_map<std::string_view, const LmxNicModel*> byName;
 };
 
-bool OfKind(const std::string& interfaceName, int kind) {
-    const auto& index = HostStore::Instance().Derived<LmxNicInventory, LmxNicsByName>([](const LmxNicInventory& nics) {
-        LmxNicsByName index;
-        for (const auto& nic : nics.lmxnics) index.byName.emplace(nic.name, &nic);
-        return index;
-    });
-    auto found = index.byName.find(interfaceName);
-    bool system = found != index.byName.end() && found->second->system;
-    return system == (kind == PORTSET_GET_SYSTEM);
-}
+// Which interfaces belong to the portset kind a listing asks for. One filter
+// serves a whole listing: the interface index is found at its first use, not
+// again for every entry.
+class KindFilter {
+public:
+    explicit KindFilter(int kind) : system_(kind == PORTSET_GET_SYSTEM) {}
+
+    bool operator()(const std::string& interfaceName) const {
+        if (!index_) {
+            index_ = &HostStore::Instance().Derived<LmxNicInventory, LmxNicsByName>([](const LmxNicInventory& nics) {
+                LmxNicsByName index;
+                for (const auto& nic : nics.lmxnics) index.byName.emplace(nic.name, &nic);
+                return index;
+            });
+        }
+        auto found = index_->byName.find(interfaceName);
+        bool system = found != index_->byName.end() && found->second->system;
+        return system == system_;
+    }
+
+private:
+    bool system_;
+    mutable const LmxNicsByName* index_ = nullptr;  // valid while the listing runs: it changes nothing
+};
 
 struct Connected4 {
     Ipv4Network network;
@@ -406,19 +420,20 @@ void RoutingInfoImpl::SetIpv6LumexDefaultGateway(const Ipv6Address& gateway) {
 
 std::vector<RoutingInfoImpl::Ipv4Route> RoutingInfoImpl::GetCurrentLumexRoutes(int kind) {
     CheckFault("RoutingInfoImpl::GetCurrentLumexRoutes");
+    KindFilter ofKind(kind);
     const auto& table = TableViewOf<Ipv4RoutingView>(key_);
     std::vector<Ipv4Route> routes;
     routes.reserve(1 + NicsOf(key_).size() + table.ipv4Routes.size());
     Ipv4Address gateway(table.ipv4Gateway);
     if (!gateway.IsZero()) {
         std::string egress = EgressOrNone(key_, gateway);
-        if (OfKind(egress, kind)) routes.push_back({DEFAULT_IPV4_ROUTE, gateway, egress});
+        if (ofKind(egress)) routes.push_back({DEFAULT_IPV4_ROUTE, gateway, egress});
     }
     for (const auto& connected : ConnectedIpv4(key_)) {
-        if (OfKind(connected.interfaceName, kind)) routes.push_back({connected.network, Ipv4Address(), connected.interfaceName});
+        if (ofKind(connected.interfaceName)) routes.push_back({connected.network, Ipv4Address(), connected.interfaceName});
     }
     for (const auto& route : table.ipv4Routes) {
-        if (OfKind(route.interfaceName, kind)) {
+        if (ofKind(route.interfaceName)) {
             routes.push_back({Ipv4Network(route.network), Ipv4Address(route.gateway), route.interfaceName});
         }
     }
@@ -427,19 +442,20 @@ std::vector<RoutingInfoImpl::Ipv4Route> RoutingInfoImpl::GetCurrentLumexRoutes(i
 
 std::vector<RoutingInfoImpl::Ipv6Route> RoutingInfoImpl::GetCurrentIpv6LumexRoutes(int kind) {
     CheckFault("RoutingInfoImpl::GetCurrentIpv6LumexRoutes");
+    KindFilter ofKind(kind);
     const auto& table = TableViewOf<Ipv6RoutingView>(key_);
     std::vector<Ipv6Route> routes;
     routes.reserve(1 + table.ipv6Routes.size());
     Ipv6Address gateway(table.ipv6Gateway);
     if (!gateway.IsUnspecified()) {
         std::string egress = EgressOrNone(key_, gateway);
-        if (OfKind(egress, kind)) routes.push_back({DEFAULT_IPV6_ROUTE, gateway, egress});
+        if (ofKind(egress)) routes.push_back({DEFAULT_IPV6_ROUTE, gateway, egress});
     }
     for (const auto& connected : ConnectedIpv6(key_)) {
-        if (OfKind(connected.interfaceName, kind)) routes.push_back({connected.network, Ipv6Address(), connected.interfaceName});
+        if (ofKind(connected.interfaceName)) routes.push_back({connected.network, Ipv6Address(), connected.interfaceName});
     }
     for (const auto& route : table.ipv6Routes) {
-        if (OfKind(route.interfaceName, kind)) {
+        if (ofKind(route.interfaceName)) {
             routes.push_back({Ipv6Network(route.network), Ipv6Address(route.gateway), route.interfaceName});
         }
     }
@@ -456,11 +472,12 @@ std::string RoutingInfoImpl::GetDefaultGatewaySource(const Ipv4Network& network)
 void RoutingInfoImpl::GetCurrentIpv4LumexNeighbors(std::vector<Kavrel::Network::Ipv4Neighbor>& neighbors,
                                                    const std::string& interfaceName, int kind) {
     CheckFault("RoutingInfoImpl::GetCurrentIpv4LumexNeighbors");
+    KindFilter ofKind(kind);
     RequireNetstack(key_);
     const auto& entries = HostStore::Instance().Read<NeighborTables>().ipv4;
     neighbors.reserve(neighbors.size() + entries.size());
     for (const auto& entry : entries) {
-        if (entry.netstack != key_ || !OfKind(entry.interfaceName, kind)) continue;
+        if (entry.netstack != key_ || !ofKind(entry.interfaceName)) continue;
         if (!interfaceName.empty() && entry.interfaceName != interfaceName) continue;
         neighbors.push_back({Ipv4Address(entry.address), entry.macAddress, entry.interfaceName, entry.expiry});
     }
@@ -469,11 +486,12 @@ void RoutingInfoImpl::GetCurrentIpv4LumexNeighbors(std::vector<Kavrel::Network::
 void RoutingInfoImpl::GetCurrentIpv6LumexNeighbors(std::vector<Kavrel::Network::Ipv6Neighbor>& neighbors,
                                                    const std::string& interfaceName, int kind) {
     CheckFault("RoutingInfoImpl::GetCurrentIpv6LumexNeighbors");
+    KindFilter ofKind(kind);
     RequireNetstack(key_);
     const auto& entries = HostStore::Instance().Read<NeighborTables>().ipv6;
     neighbors.reserve(neighbors.size() + entries.size());
     for (const auto& entry : entries) {
-        if (entry.netstack != key_ || !OfKind(entry.interfaceName, kind)) continue;
+        if (entry.netstack != key_ || !ofKind(entry.interfaceName)) continue;
         if (!interfaceName.empty() && entry.interfaceName != interfaceName) continue;
         neighbors.push_back({Ipv6Address(entry.address), entry.macAddress, entry.interfaceName, entry.expiry});
     }
