@@ -1,6 +1,4 @@
 // talixcli: the host shell. Loads the plug-ins and runs one command line.
-#include <dlfcn.h>
-#include <link.h>
 #include <unistd.h>
 
 #include <climits>
@@ -16,18 +14,12 @@ namespace {
 
 const char kPluginDirVariable[] = "TALIXCLI_PLUGIN_DIR";
 
-// The directory of the running binary. The dynamic linker has already worked
-// it out for the binary's run path; asking it saves reading /proc again.
+// The directory of the running binary.
 std::string ExecutableDirectory() {
-    char origin[PATH_MAX + 1] = {};
-    if (void* self = dlopen(nullptr, RTLD_LAZY)) {
-        bool known = dlinfo(self, RTLD_DI_ORIGIN, origin) == 0 && origin[0] != '\0';
-        dlclose(self);
-        if (known) return origin;
-    }
-    ssize_t length = readlink("/proc/self/exe", origin, sizeof(origin) - 1);
+    char buffer[PATH_MAX];
+    ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer) - 1);
     if (length <= 0) return ".";
-    std::string path(origin, static_cast<size_t>(length));
+    std::string path(buffer, static_cast<size_t>(length));
     size_t slash = path.rfind('/');
     return slash == std::string::npos ? "." : path.substr(0, slash);
 }
