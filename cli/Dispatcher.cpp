@@ -110,12 +110,7 @@ bool Dispatcher::AnswerTreeQuery(const std::vector<std::string>& args, std::stri
     if (args.empty()) return false;
     text.clear();
     if (args[0] == "--list-commands") {
-        // Sized first, then written: one buffer instead of a chain of ever
-        // larger ones, each touching fresh memory.
         std::string path;
-        size_t size = 0;
-        VisitCommandPaths(*root_, path, [&size](const std::string& command) { size += command.size() + 1; });
-        text.reserve(size);
         VisitCommandPaths(*root_, path, [&text](const std::string& command) {
             text += command;
             text += '\n';

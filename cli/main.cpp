@@ -2,7 +2,6 @@
 #include <unistd.h>
 
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>

@@ -95,13 +95,7 @@ void JsonReader::Enter() {
 }
 
 void JsonReader::SkipBlanks() {
-    // State files are indented: blanks are a quarter of their bytes.
-    constexpr uint64_t kBlanks = (1ull << ' ') | (1ull << '\n') | (1ull << '\r') | (1ull << '\t');
-    while (pos_ < end_) {
-        auto c = static_cast<unsigned char>(*pos_);
-        if (c > ' ' || ((kBlanks >> c) & 1) == 0) return;
-        ++pos_;
-    }
+    while (pos_ < end_ && (*pos_ == ' ' || *pos_ == '\n' || *pos_ == '\r' || *pos_ == '\t')) ++pos_;
 }
 
 JsonReader::Kind JsonReader::Peek() {

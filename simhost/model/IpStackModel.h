@@ -50,13 +50,18 @@ struct RouteModel {
 };
 TALIX_MODEL(RouteModel, network, gateway, interfaceName)
 
+// What a routing table holds before anything is set; its views share them.
+inline constexpr char kNoIpv4Gateway[] = "0.0.0.0";
+inline constexpr char kNoIpv6Gateway[] = "::";
+inline constexpr char kManualGatewaySource[] = "MANUAL";
+
 struct RoutingTableModel {
     std::string netstack;
-    std::string ipv4Gateway = "0.0.0.0";            // live default gateway
-    std::string ipv4ConfiguredGateway = "0.0.0.0";  // kept across restarts
-    std::string ipv4GatewaySource = "MANUAL";       // "MANUAL" or "DHCP"
-    std::string ipv6Gateway = "::";
-    std::string ipv6ConfiguredGateway = "::";
+    std::string ipv4Gateway = kNoIpv4Gateway;              // live default gateway
+    std::string ipv4ConfiguredGateway = kNoIpv4Gateway;    // kept across restarts
+    std::string ipv4GatewaySource = kManualGatewaySource;  // "MANUAL" or "DHCP"
+    std::string ipv6Gateway = kNoIpv6Gateway;
+    std::string ipv6ConfiguredGateway = kNoIpv6Gateway;
     std::vector<RouteModel> ipv4Routes;  // static routes; connected ones follow the interfaces
     std::vector<RouteModel> ipv6Routes;
 };
@@ -72,12 +77,12 @@ TALIX_MODEL(RoutingTables, tables)
 
 // The routing tables as their IPv4 readers see them, and as their IPv6 readers
 // do: a listing of 10,000 routes of one family skips the other family's
-// routes rather than decoding them. Defaults are those of RoutingTableModel.
+// routes rather than decoding them.
 struct Ipv4RoutingTableView {
     std::string netstack;
-    std::string ipv4Gateway = "0.0.0.0";
-    std::string ipv4ConfiguredGateway = "0.0.0.0";
-    std::string ipv4GatewaySource = "MANUAL";
+    std::string ipv4Gateway = kNoIpv4Gateway;
+    std::string ipv4ConfiguredGateway = kNoIpv4Gateway;
+    std::string ipv4GatewaySource = kManualGatewaySource;
     std::vector<RouteModel> ipv4Routes;
 };
 TALIX_MODEL(Ipv4RoutingTableView, netstack, ipv4Gateway, ipv4ConfiguredGateway, ipv4GatewaySource, ipv4Routes)
@@ -90,8 +95,8 @@ TALIX_MODEL(Ipv4RoutingView, tables)
 
 struct Ipv6RoutingTableView {
     std::string netstack;
-    std::string ipv6Gateway = "::";
-    std::string ipv6ConfiguredGateway = "::";
+    std::string ipv6Gateway = kNoIpv6Gateway;
+    std::string ipv6ConfiguredGateway = kNoIpv6Gateway;
     std::vector<RouteModel> ipv6Routes;
 };
 TALIX_MODEL(Ipv6RoutingTableView, netstack, ipv6Gateway, ipv6ConfiguredGateway, ipv6Routes)
