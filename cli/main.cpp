@@ -1,4 +1,5 @@
 // talixcli: the host shell. Loads the plug-ins and runs one command line.
+#include <malloc.h>
 #include <unistd.h>
 
 #include <climits>
@@ -12,6 +13,8 @@
 namespace {
 
 const char kPluginDirVariable[] = "TALIXCLI_PLUGIN_DIR";
+// The largest threshold the allocator accepts on 64-bit hosts.
+const int kLargestHeapBlock = 32 * 1024 * 1024;
 
 // The directory of the running binary.
 std::string ExecutableDirectory() {
@@ -35,7 +38,12 @@ std::string DefaultPluginDirectory() {
 
 int main(int argc, char** argv) {
     using Parvik::AutoCli::WriteAll;
+    // One command per process: large blocks (a section's text, a listing's
+    // growing arrays) come from the heap instead of fresh mappings, so memory
+    // freed along the way is used again instead of faulted in anew.
+    mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
     Parvik::AutoCli::Dispatcher dispatcher;
+    dispatcher.KeepOutputs();
     const char* configured = std::getenv(kPluginDirVariable);
     std::string directory = configured && *configured ? configured : DefaultPluginDirectory();
     std::vector<std::string> loadErrors;
