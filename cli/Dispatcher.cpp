@@ -93,7 +93,8 @@ Resolution ResolvePath(NamespaceNode& root, const std::vector<std::string>& args
 Dispatcher::Dispatcher() : root_(Namespace::New()) { root_->SetDispatcher(this); }
 
 Dispatcher::~Dispatcher() {
-    // Drop the tree before anything else: its objects come from the plug-ins.
+    // Drop the outputs and the tree before anything else: their objects come from the plug-ins.
+    keptOutputs_.clear();
     root_.reset();
 }
 
@@ -285,6 +286,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
     Render::RenderOutput(formatter, invocation.output->GetRootObject(), options, out);
     out.flush();
     for (const auto& message : invocation.output->GetErrorMessages()) err << message << "\n";
+    if (keepOutputs_) keptOutputs_.push_back(std::move(invocation.output));
     return invocation.status;
 }
 

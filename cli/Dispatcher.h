@@ -55,6 +55,10 @@ public:
 
     void SetBeginCommandHook(BeginCommandHook hook) { beginHook_ = std::move(hook); }
     void SetEndCommandHook(EndCommandHook hook) { endHook_ = std::move(hook); }
+    // For a process that exits right after Run: the dispatcher keeps each
+    // command's output instead of tearing it down, since freeing a listing of
+    // thousands of records costs about as much as rendering it.
+    void KeepOutputs() { keepOutputs_ = true; }
 
     // Parses "path words... options..." (no framework options), checks the
     // parameters and executes the command.
@@ -77,6 +81,8 @@ private:
     std::vector<void*> pluginHandles_;
     BeginCommandHook beginHook_;
     EndCommandHook endHook_;
+    bool keepOutputs_ = false;
+    std::vector<std::shared_ptr<CallSpec::Output>> keptOutputs_;
 };
 
 }  // namespace AutoCli
