@@ -2,6 +2,7 @@
 #include "HostStore.h"
 
 #include <cmath>
+#include <mutex>
 #include <vector>
 
 #include "Backends.h"
@@ -56,12 +57,19 @@ std::shared_ptr<void> HostStore::Load(const std::string& section, std::shared_pt
     }
 }
 
-void HostStore::Install(std::type_index type, const std::string& section, std::shared_ptr<void> model) {
-    for (auto entry = cache_.begin(); entry != cache_.end();) {
-        bool staleView = entry->first != type && entry->second.section == section;
-        entry = staleView ? cache_.erase(entry) : std::next(entry);
+void HostStore::Install(size_t slot, const std::string& section, std::shared_ptr<void> model) {
+    for (auto& entry : cache_) {
+        if (entry.model && entry.section == section) entry = Cached{};  // a view of the old section
     }
-    cache_[type] = {section, std::move(model)};
+    if (cache_.size() <= slot) cache_.resize(slot + 1);
+    cache_[slot] = {section, std::move(model)};
+}
+
+size_t HostStore::SlotOf(std::type_index type) {
+    static std::mutex lock;
+    static std::map<std::type_index, size_t> slots;
+    std::lock_guard<std::mutex> guard(lock);
+    return slots.emplace(type, slots.size()).first->second;
 }
 
 std::optional<std::string> HostStore::ReadText(const std::string& relativePath) {

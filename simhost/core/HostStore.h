@@ -9,6 +9,7 @@
 #include <string>
 #include <typeindex>
 #include <utility>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -57,7 +58,7 @@ private:
         std::string (*encode)(const void*);
     };
     HostStore& store_;
-    std::map<std::type_index, Pending> sections_;
+    std::map<size_t, Pending> sections_;  // by model slot
     std::map<std::string, std::optional<std::string>> files_;
 };
 
@@ -104,10 +105,20 @@ public:
 
     static std::string SectionPath(const std::string& section) { return "state/" + section + ".json"; }
 
+    // A small number per model or derived type, the same in every library of
+    // the process: the store keeps its entries in vectors indexed by it, as
+    // listings look sections up once per entry.
+    template <typename T>
+    static size_t Slot() {
+        static const size_t slot = SlotOf(std::type_index(typeid(T)));
+        return slot;
+    }
+
 private:
     friend class Transaction;
+    static size_t SlotOf(std::type_index type);
     std::shared_ptr<void> Load(const std::string& section, std::shared_ptr<void> (*decode)(const std::string*));
-    void Install(std::type_index type, const std::string& section, std::shared_ptr<void> model);
+    void Install(size_t slot, const std::string& section, std::shared_ptr<void> model);
 
     std::unique_ptr<Backend> backend_;
     struct DerivedValue {
@@ -118,8 +129,8 @@ private:
         std::string section;
         std::shared_ptr<void> model;
     };
-    std::map<std::type_index, Cached> cache_;
-    std::map<std::type_index, DerivedValue> derived_;
+    std::vector<Cached> cache_;          // by model slot; no model: not loaded
+    std::vector<DerivedValue> derived_;  // by value slot
     std::map<std::string, std::optional<std::string>> textCache_;
     bool holding_ = false;
     std::map<std::string, std::optional<std::string>> held_;
@@ -142,19 +153,25 @@ std::string Encode(const void* model) {
 
 template <typename Model>
 const Model& HostStore::Read() {
-    auto found = cache_.find(std::type_index(typeid(Model)));
-    if (found != cache_.end()) return *static_cast<const Model*>(found->second.model.get());
+    const size_t slot = Slot<Model>();
+    if (slot < cache_.size() && cache_[slot].model) return *static_cast<const Model*>(cache_[slot].model.get());
     auto model = Load(Model::kSection, &detail::Decode<Model>);
-    cache_[std::type_index(typeid(Model))] = {Model::kSection, model};
+    if (cache_.size() <= slot) cache_.resize(slot + 1);
+    cache_[slot] = {Model::kSection, model};
     return *static_cast<const Model*>(model.get());
 }
 
 template <typename Model, typename Value, typename Build>
 const Value& HostStore::Derived(Build&& build) {
     const Model& model = Read<Model>();
-    const std::shared_ptr<void>& source = cache_[std::type_index(typeid(Model))].model;
-    DerivedValue& slot = derived_[std::type_index(typeid(Value))];
-    if (!slot.value || slot.source.lock() != source) {
+    const std::shared_ptr<void>& source = cache_[Slot<Model>()].model;
+    const size_t valueSlot = Slot<Value>();
+    if (derived_.size() <= valueSlot) derived_.resize(valueSlot + 1);
+    DerivedValue& slot = derived_[valueSlot];
+    // The same owner means the same section: a weak reference keeps its
+    // owner's record alive, so no other section can take its place.
+    const bool current = !slot.source.owner_before(source) && !source.owner_before(slot.source);
+    if (!slot.value || !current) {
         slot.value = std::make_shared<Value>(build(model));
         slot.source = source;
     }
@@ -163,11 +180,11 @@ const Value& HostStore::Derived(Build&& build) {
 
 template <typename Model>
 Model& Transaction::Edit() {
-    auto type = std::type_index(typeid(Model));
-    auto found = sections_.find(type);
+    const size_t slot = HostStore::Slot<Model>();
+    auto found = sections_.find(slot);
     if (found != sections_.end()) return *static_cast<Model*>(found->second.model.get());
     auto copy = std::make_shared<Model>(store_.Read<Model>());
-    sections_[type] = Pending{Model::kSection, copy, &detail::Encode<Model>};
+    sections_[slot] = Pending{Model::kSection, copy, &detail::Encode<Model>};
     return *copy;
 }
 
