@@ -15,11 +15,27 @@ using Lib::KavrelException;
 
 namespace {
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Dotted decimal, parsed by hand as listings parse an address per entry: four
+// octets of at most 255, without leading zeros, and nothing else (what the C
+// library's parser accepts).
 bool ParseIpv4(const std::string& text, uint32_t& value) {
-    if (text.empty() || text.size() > 15 || text.find('\0') != std::string::npos) return false;
-    in_addr address{};
-    if (inet_pton(AF_INET, text.c_str(), &address) != 1) return false;
-    value = ntohl(address.s_addr);
+    uint32_t result = 0;
+    size_t i = 0;
+    for (int octets = 0; octets < 4; ++octets) {
+        if (octets > 0 && (i >= text.size() || text[i++] != '.')) return false;
+        if (i >= text.size() || !IsDigit(text[i])) return false;
+        unsigned octet = static_cast<unsigned>(text[i++] - '0');
+        if (octet == 0 && i < text.size() && IsDigit(text[i])) return false;
+        while (i < text.size() && IsDigit(text[i])) {
+            octet = octet * 10 + static_cast<unsigned>(text[i++] - '0');
+            if (octet > 255) return false;
+        }
+        result = result << 8 | octet;
+    }
+    if (i != text.size()) return false;
+    value = result;
     return true;
 }
 

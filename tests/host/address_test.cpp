@@ -1,5 +1,9 @@
 // Address value types: what parses, and how addresses print.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "kavrel/Address.h"
 #include "kavrel/Lib.h"
@@ -17,6 +21,25 @@ TEST(Ipv4, AcceptsOnlyDottedQuads) {
         EXPECT_THROW(Ipv4Address{std::string(bad)}, KavrelException) << bad;
     }
     EXPECT_EQ(Ipv4Address("192.168.1.20").GetStringAddress(), "192.168.1.20");
+}
+
+// The address parser accepts exactly what the C library's parser accepts, and
+// reads the same value.
+TEST(Ipv4, ParsesLikeTheCLibrary) {
+    std::vector<std::string> texts = {"1.2.3.4", "0.0.0.0", "255.255.255.255", "1.2.3.04", "00.1.2.3", "1.2.3",
+                                      "1.2.3.4.", ".1.2.3.4", "1..2.3", "1.2.3.4.5", "256.1.1.1", "1.2.3.2550",
+                                      "999.1.1.1", "1.2.3.-4", "+1.2.3.4", " 1.2.3.4", "1.2.3.4\n", "0x1.2.3.4",
+                                      "1.2.3.4a", "1.2.3.", "100.200.250.255", "10.0.0.0", "1.20.3.255"};
+    texts.push_back(std::string("1.2.3.4\0", 8));
+    texts.push_back(std::string("1.2\0.3.4", 8));
+    for (const auto& text : texts) {
+        in_addr expected{};
+        const bool valid = inet_pton(AF_INET, text.c_str(), &expected) == 1 && text.find('\0') == std::string::npos;
+        EXPECT_EQ(Ipv4Address::IsValidAddress(text), valid) << text;
+        if (valid) {
+            EXPECT_EQ(Ipv4Address(text).GetValue(), ntohl(expected.s_addr)) << text;
+        }
+    }
 }
 
 TEST(Ipv4, NetworksAreMaskedAndPrintTheirMask) {
