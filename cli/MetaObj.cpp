@@ -1,6 +1,9 @@
 // Output objects: construction and field handling.
 #include "parvik/MetaObj.h"
 
+#include <mutex>
+#include <unordered_set>
+
 namespace Parvik {
 namespace MetaObj {
 
@@ -60,14 +63,22 @@ std::shared_ptr<MetaStruct> MetaStruct::New(const std::string& name) {
     return std::make_shared<MetaStruct>(name);
 }
 
+const std::string* MetaStruct::NameOf(const std::string& name) {
+    static std::mutex lock;
+    // Never freed: records may outlive every other static.
+    static auto* names = new std::unordered_set<std::string>();
+    std::lock_guard<std::mutex> guard(lock);
+    return &*names->insert(name).first;
+}
+
 void MetaStruct::SetField(const std::string& name, const MetaObjectPtr& value) {
     for (auto& field : fields_) {
-        if (field.first == name) {
-            field.second = value;
+        if (*field.name == name) {
+            field.value = value;
             return;
         }
     }
-    fields_.emplace_back(name, value);
+    fields_.push_back({NameOf(name), value});
 }
 
 void MetaStruct::SetField(const std::string& name, bool value) { SetField(name, MetaBool::New(value)); }
@@ -90,7 +101,7 @@ void MetaStruct::SetIntField(const std::string& name, int64_t value) { SetField(
 
 MetaObjectPtr MetaStruct::GetField(const std::string& name) const {
     for (const auto& field : fields_) {
-        if (field.first == name) return field.second;
+        if (*field.name == name) return field.value;
     }
     return nullptr;
 }

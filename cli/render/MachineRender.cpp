@@ -183,9 +183,9 @@ private:
         out_.EndLine();
         for (size_t i = 0; i < fields.size(); ++i) {
             out_.PutSpaces(indent + kIndentStep);
-            AppendJsonString(out_.Text(), fields[i].first);
+            AppendJsonString(out_.Text(), fields[i].Name());
             out_.Put(": ");
-            Value(fields[i].second.get(), indent + kIndentStep);
+            Value(fields[i].value.get(), indent + kIndentStep);
             if (i + 1 < fields.size()) out_.Put(',');
             out_.EndLine();
         }
@@ -343,10 +343,10 @@ private:
         out_.EndLine();
         const size_t fieldIndent = indent + kIndentStep;
         for (const auto& field : record.GetFields()) {
-            const MetaObject* value = field.second.get();
+            const MetaObject* value = field.value.get();
             out_.PutSpaces(fieldIndent);
             out_.Put("<field name=\"");
-            AppendXmlText(out_.Text(), field.first);
+            AppendXmlText(out_.Text(), field.Name());
             if (value == nullptr || !value->IsSet() || !nesting_.CanEnter(value)) {
                 out_.Put("\"/>");
             } else if (IsScalar(value)) {
@@ -443,7 +443,7 @@ private:
                 const Field* field = columns.Find(*row, c);
                 if (field == nullptr) continue;
                 cell_.clear();
-                AppendCompact(cell_, field->second.get(), ",", context_, false);
+                AppendCompact(cell_, field->value.get(), ",", context_, false);
                 AppendCsvCell(out_.Text(), cell_);
             }
             out_.EndLine();
@@ -524,8 +524,8 @@ private:
         const size_t base = path_.size();
         for (const Field* field : fields) {
             path_.push_back('.');
-            path_ += field->first;
-            Value(field->second.get());
+            path_ += field->Name();
+            Value(field->value.get());
             path_.resize(base);
         }
     }

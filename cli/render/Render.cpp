@@ -49,15 +49,18 @@ std::vector<std::string> SplitNames(std::string_view text) {
     return names;
 }
 
-FieldFinder::FieldFinder(std::vector<std::string> names)
-    : names_(std::move(names)), hints_(names_.size(), 0) {}
+FieldFinder::FieldFinder(std::vector<std::string> names) : names_(std::move(names)), hints_(names_.size(), 0) {
+    keys_.reserve(names_.size());
+    for (const auto& name : names_) keys_.push_back(MetaStruct::NameOf(name));
+}
 
 const Field* FieldFinder::Find(const MetaStruct& record, size_t index) const {
     const auto& fields = record.GetFields();
+    const std::string* key = keys_[index];
     size_t hint = hints_[index];
-    if (hint < fields.size() && fields[hint].first == names_[index]) return &fields[hint];
+    if (hint < fields.size() && fields[hint].name == key) return &fields[hint];
     for (size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i].first == names_[index]) {
+        if (fields[i].name == key) {
             hints_[index] = i;
             return &fields[i];
         }
@@ -169,12 +172,12 @@ std::vector<std::string> ColumnsFor(const MetaStruct& layout, const std::string*
     const auto& fields = layout.GetFields();
     std::vector<std::string> columns;
     if (given == nullptr) {
-        for (const auto& field : fields) columns.push_back(field.first);
+        for (const auto& field : fields) columns.push_back(field.Name());
         return columns;
     }
     for (auto& column : SplitNames(*given)) {
         bool present = std::any_of(fields.begin(), fields.end(),
-                                   [&](const Field& field) { return field.first == column; });
+                                   [&](const Field& field) { return field.Name() == column; });
         if (present) columns.push_back(std::move(column));
     }
     return columns;
@@ -232,12 +235,12 @@ void AppendCompactValue(std::string& out, const MetaObject* value, std::string_v
     for (const Field* field : fields) {
         if (!first) out += ", ";
         first = false;
-        out += field->first;
+        out += field->Name();
         out += ": ";
         size_t valueStart = out.size();
-        AppendCompactValue(out, field->second.get(), listSeparator, context, withUnits, true);
+        AppendCompactValue(out, field->value.get(), listSeparator, context, withUnits, true);
         if (!withUnits || out.size() == valueStart) continue;
-        if (const std::string* unit = style.UnitFor(field->first)) {
+        if (const std::string* unit = style.UnitFor(field->Name())) {
             out.push_back(' ');
             out += *unit;
         }

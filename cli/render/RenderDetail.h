@@ -81,7 +81,8 @@ const std::string* FindParameter(const OutputParameters& parameters, const std::
 std::vector<std::string> SplitNames(std::string_view text);
 
 // Looks fields up by name. Records of one list share their layout, so the position
-// found for a name last time is tried first and the search is usually one comparison.
+// found for a name last time is tried first and the search is usually one comparison
+// (of name objects, not texts).
 class FieldFinder {
 public:
     FieldFinder() = default;
@@ -94,6 +95,7 @@ public:
 
 private:
     std::vector<std::string> names_;
+    std::vector<const std::string*> keys_;  // the names as records hold them
     mutable std::vector<size_t> hints_;
 };
 

@@ -69,9 +69,9 @@ private:
         std::vector<const Field*>& fields = picked_[context_.Nesting().Depth()];
         style.Pick(record, fields);
         for (const Field* field : fields) {
-            const MetaObject* value = field->second.get();
+            const MetaObject* value = field->value.get();
             out_.PutSpaces(indent);
-            out_.Put(field->first);
+            out_.Put(field->Name());
             out_.Put(':');
             const bool block =
                 IsRecord(value) || (IsList(value) && HasNestedElements(static_cast<const MetaList&>(*value)));
@@ -93,7 +93,7 @@ private:
             InlineValue(value);
             if (text.size() == valueStart) {
                 text.pop_back();  // empty value: no trailing blank
-            } else if (const std::string* unit = style.UnitFor(field->first)) {
+            } else if (const std::string* unit = style.UnitFor(field->Name())) {
                 text.push_back(' ');
                 text += *unit;
             }
@@ -295,7 +295,7 @@ private:
     std::string_view Cell(const MetaStruct& row, size_t column) {
         const Field* field = columns_.Find(row, column);
         if (field == nullptr) return {};
-        const MetaObject* value = field->second.get();
+        const MetaObject* value = field->value.get();
         // Plain strings, the usual cell, are shown without a copy.
         if (value != nullptr && value->GetType() == MetaObj::META_STRING && units_[column] == nullptr) {
             if (!value->IsSet()) return {};

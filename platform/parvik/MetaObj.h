@@ -103,7 +103,15 @@ private:
 
 class MetaStruct : public MetaObject {
 public:
-    using Field = std::pair<std::string, MetaObjectPtr>;
+    // A field's name is kept once per process, and every record refers to it:
+    // a listing of thousands of records of one kind holds each name once.
+    struct Field {
+        const std::string& Name() const { return *name; }
+        const std::string* name;  // from NameOf, so equal names are the same object
+        MetaObjectPtr value;
+    };
+    // The process's one object for a field name.
+    static const std::string* NameOf(const std::string& name);
 
     static std::shared_ptr<MetaStruct> New(const std::string& name);
 

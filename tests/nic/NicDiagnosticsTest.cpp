@@ -313,7 +313,7 @@ TEST_F(NicDcbTest, ModeTextAndFailures) {
 // Field names of a record, in order.
 std::vector<std::string> FieldNames(const std::shared_ptr<Parvik::MetaObj::MetaStruct>& record) {
     std::vector<std::string> names;
-    for (const auto& field : record->GetFields()) names.push_back(field.first);
+    for (const auto& field : record->GetFields()) names.push_back(field.Name());
     return names;
 }
 

@@ -13,7 +13,7 @@ std::vector<std::string> FieldOrder(const Parvik::AutoCli::Invocation& invocatio
     auto record = std::dynamic_pointer_cast<Parvik::MetaObj::MetaStruct>(root);
     if (auto list = std::dynamic_pointer_cast<Parvik::MetaObj::MetaList>(root)) record = list->GetElementTemplate();
     std::vector<std::string> names;
-    for (const auto& field : record->GetFields()) names.push_back(field.first);
+    for (const auto& field : record->GetFields()) names.push_back(field.Name());
     return names;
 }
 
