@@ -12,6 +12,30 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Character classes, one table lookup per character of the hot loops.
+constexpr unsigned char kBlank = 1;      // between tokens
+constexpr unsigned char kPlainText = 2;  // in a string, taken as it is: ASCII, no quote, backslash or control
+struct CharClasses {
+    unsigned char of[256];
+};
+constexpr CharClasses MakeCharClasses() {
+    CharClasses classes{};
+    for (int c = 0x20; c < 0x80; ++c) classes.of[c] = kPlainText;
+    classes.of[static_cast<unsigned char>('"')] = 0;
+    classes.of[static_cast<unsigned char>('\\')] = 0;
+    for (char c : {' ', '\n', '\r', '\t'}) classes.of[static_cast<unsigned char>(c)] |= kBlank;
+    return classes;
+}
+constexpr CharClasses kCharClasses = MakeCharClasses();
+
+bool Is(unsigned char charClass, char c) { return (kCharClasses.of[static_cast<unsigned char>(c)] & charClass) != 0; }
+
+// The end of the plain text starting at p.
+const char* PlainTextEnd(const char* p, const char* end) {
+    while (p < end && Is(kPlainText, *p)) ++p;
+    return p;
+}
+
 int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -95,7 +119,7 @@ void JsonReader::Enter() {
 }
 
 void JsonReader::SkipBlanks() {
-    while (pos_ < end_ && (*pos_ == ' ' || *pos_ == '\n' || *pos_ == '\r' || *pos_ == '\t')) ++pos_;
+    while (pos_ < end_ && Is(kBlank, *pos_)) ++pos_;
 }
 
 JsonReader::Kind JsonReader::Peek() {
@@ -148,11 +172,7 @@ bool JsonReader::NextKey(std::string_view& key, bool& first) {
     first = false;
     // Member names rarely hold escapes: take them in place when they do not.
     const char* start = pos_ + 1;
-    const char* p = start;
-    while (p < end_ && *p != '"' && *p != '\\' && static_cast<unsigned char>(*p) >= 0x20 &&
-           static_cast<unsigned char>(*p) < 0x80) {
-        ++p;
-    }
+    const char* p = PlainTextEnd(start, end_);
     if (p < end_ && *p == '"') {
         key = std::string_view(start, static_cast<size_t>(p - start));
         pos_ = p + 1;
@@ -186,10 +206,7 @@ void JsonReader::ScanString(std::string& out) {
     out.clear();
     for (;;) {
         const char* start = pos_;
-        while (pos_ < end_ && *pos_ != '"' && *pos_ != '\\' && static_cast<unsigned char>(*pos_) >= 0x20 &&
-               static_cast<unsigned char>(*pos_) < 0x80) {
-            ++pos_;
-        }
+        pos_ = PlainTextEnd(pos_, end_);
         out.append(start, static_cast<size_t>(pos_ - start));
         if (pos_ == end_) Fail("unterminated string");
         unsigned char c = static_cast<unsigned char>(*pos_);
@@ -321,13 +338,10 @@ JsonReader::Number JsonReader::ScanNumber() {
 void JsonReader::SkipString() {
     // Plain text, the common case, is passed over without being copied; a
     // string with escapes or non-ASCII text is checked the long way.
-    for (const char* p = pos_ + 1; p < end_; ++p) {
-        auto c = static_cast<unsigned char>(*p);
-        if (c == '"') {
-            pos_ = p + 1;
-            return;
-        }
-        if (c == '\\' || c < 0x20 || c >= 0x80) break;
+    const char* p = PlainTextEnd(pos_ + 1, end_);
+    if (p < end_ && *p == '"') {
+        pos_ = p + 1;
+        return;
     }
     ScanString(skipBuffer_);
 }
