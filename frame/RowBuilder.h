@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 #include "frame/CommandFrame.h"
 
@@ -20,6 +21,11 @@ public:
     explicit RowBuilder(RecordPtr layout) : layout_(std::move(layout)) {}
 
     RecordPtr NewRow() const { return std::make_shared<Parvik::MetaObj::MetaStruct>(*layout_); }
+
+    // A value of one row only; the text is taken over, not copied.
+    static Parvik::MetaObj::MetaObjectPtr Own(std::string text) {
+        return Parvik::MetaObj::MetaString::New(std::move(text));
+    }
 
     // One value object per distinct text or number.
     const Parvik::MetaObj::MetaObjectPtr& Shared(const std::string& text) {

@@ -82,9 +82,10 @@ void IpConnectionList::ExecuteInternal(const InputPtr& input, const OutputPtr& o
                 record->SetField(kProtoField, rows.Shared(connection.protocol));
                 record->SetField(kRecvQField, rows.Shared(connection.recvQ));
                 record->SetField(kSendQField, rows.Shared(connection.sendQ));
-                record->SetField(kLocalField, RenderSocketAddress(connection.localAddress, connection.localPort));
-                record->SetField(kForeignField,
-                                 RenderSocketAddress(connection.foreignAddress, connection.foreignPort));
+                record->SetField(kLocalField,
+                                 RowBuilder::Own(RenderSocketAddress(connection.localAddress, connection.localPort)));
+                record->SetField(kForeignField, RowBuilder::Own(RenderSocketAddress(connection.foreignAddress,
+                                                                                    connection.foreignPort)));
                 record->SetField(kStateField, rows.Shared(TcpStateName(connection.state)));
                 record->SetField(kWorldIdField, rows.Shared(connection.worldId));
                 record->SetField(kCcAlgoField, rows.Shared(connection.ccAlgorithm));

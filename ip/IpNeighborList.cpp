@@ -78,11 +78,11 @@ void IpNeighborList::ExecuteInternal(const InputPtr& input, const OutputPtr& out
         }
         auto list = MakeRecordList(GetOutputStructure());
         RowBuilder rows(GetOutputStructure());
-        auto addRecord = [&](const std::string& address, const std::string& mac, const std::string& nic,
-                             int64_t expiry, const std::string& state, const std::string& type) {
+        auto addRecord = [&](std::string address, std::string mac, const std::string& nic, int64_t expiry,
+                             const std::string& state, const std::string& type) {
             auto record = rows.NewRow();
-            record->SetField(kNeighborField, address);
-            record->SetField(kMacField, mac);
+            record->SetField(kNeighborField, RowBuilder::Own(std::move(address)));
+            record->SetField(kMacField, RowBuilder::Own(std::move(mac)));
             record->SetField(kLmxnicField, rows.Shared(nic));
             record->SetField(kExpiryField, rows.Shared(expiry));
             record->SetField(kStateField, rows.Shared(state));
@@ -92,9 +92,11 @@ void IpNeighborList::ExecuteInternal(const InputPtr& input, const OutputPtr& out
         if (version == "all" || version == "4") {
             std::vector<Kavrel::Network::Ipv4Neighbor> neighbors;
             routing.GetCurrentIpv4LumexNeighbors(neighbors, interfaceName, kind);
-            for (const auto& neighbor : neighbors) {
-                addRecord(neighbor.address.GetStringAddress(), neighbor.macAddress, neighbor.interfaceName,
-                          neighbor.expiry, "", routing.GetIpv4NeighborType(neighbor));
+            list->Reserve(list->GetCount() + neighbors.size());
+            for (auto& neighbor : neighbors) {
+                std::string type = routing.GetIpv4NeighborType(neighbor);
+                addRecord(neighbor.address.GetStringAddress(), std::move(neighbor.macAddress), neighbor.interfaceName,
+                          neighbor.expiry, "", type);
             }
         }
         if (version == "all" || version == "6") {
@@ -102,10 +104,12 @@ void IpNeighborList::ExecuteInternal(const InputPtr& input, const OutputPtr& out
             if (network.IsLmxIpv6Enabled()) {
                 std::vector<Kavrel::Network::Ipv6Neighbor> neighbors;
                 routing.GetCurrentIpv6LumexNeighbors(neighbors, interfaceName, kind);
-                for (const auto& neighbor : neighbors) {
-                    addRecord(neighbor.address.GetStringAddress(), neighbor.macAddress, neighbor.interfaceName,
-                              neighbor.expiry, routing.GetIpv6NeighborState(neighbor),
-                              routing.GetIpv6NeighborType(neighbor));
+                list->Reserve(list->GetCount() + neighbors.size());
+                for (auto& neighbor : neighbors) {
+                    std::string state = routing.GetIpv6NeighborState(neighbor);
+                    std::string type = routing.GetIpv6NeighborType(neighbor);
+                    addRecord(neighbor.address.GetStringAddress(), std::move(neighbor.macAddress),
+                              neighbor.interfaceName, neighbor.expiry, state, type);
                 }
             }
         }

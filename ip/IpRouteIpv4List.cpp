@@ -60,8 +60,8 @@ void IpRouteIpv4List::ExecuteInternal(const InputPtr& input, const OutputPtr& ou
         for (const auto& route : routes) {
             auto record = rows.NewRow();
             bool isDefault = route.network == RoutingInfoImpl::DEFAULT_IPV4_ROUTE;
-            record->SetField(kNetworkField, isDefault ? std::string("default")
-                                                      : route.network.GetNetwork().GetStringAddress());
+            record->SetField(kNetworkField, RowBuilder::Own(isDefault ? std::string("default")
+                                                                      : route.network.GetNetwork().GetStringAddress()));
             record->SetField(kNetmaskField, rows.Shared(route.network.GetNetmask().GetStringAddress()));
             record->SetField(kGatewayField, rows.Shared(route.gateway.GetStringAddress()));
             record->SetField(kInterfaceField, rows.Shared(route.interfaceName));

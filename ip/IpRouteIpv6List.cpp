@@ -55,8 +55,8 @@ void IpRouteIpv6List::ExecuteInternal(const InputPtr& input, const OutputPtr& ou
         for (const auto& route : routes) {
             auto record = rows.NewRow();
             bool isDefault = route.network == RoutingInfoImpl::DEFAULT_IPV6_ROUTE;
-            record->SetField(kNetworkField, isDefault ? std::string("default")
-                                                      : route.network.GetAddress().GetStringAddress());
+            record->SetField(kNetworkField, RowBuilder::Own(isDefault ? std::string("default")
+                                                                      : route.network.GetAddress().GetStringAddress()));
             record->SetField(kNetmaskField,
                              rows.Shared(Kavrel::Network::Ipv6Network::NetmaskFromNumber(route.network.GetNetmask())
                                              .GetStringAddress()));
