@@ -1,5 +1,7 @@
 // The human-readable formats: "simple" (field per line) and "table" (aligned columns).
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "render/RenderDetail.h"
 
@@ -145,11 +147,40 @@ private:
     std::vector<std::vector<const Field*>> picked_;
 };
 
-// Display columns of UTF-8 text: one per character.
+// Cells are measured twice and checked once per row, so both tests below look
+// at eight bytes at a time.
+constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+constexpr uint64_t kEachByte = 0x0101010101010101ULL;
+
+uint64_t LoadWord(const char* bytes) {
+    uint64_t word;
+    std::memcpy(&word, bytes, sizeof(word));
+    return word;
+}
+
+// Display columns of UTF-8 text: one per character, none for continuation bytes (10xxxxxx).
 size_t DisplayWidth(std::string_view text) {
-    size_t width = 0;
-    for (unsigned char c : text) width += (c & 0xC0) != 0x80;
+    size_t width = text.size();
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word = LoadWord(text.data() + i);
+        width -= static_cast<size_t>(__builtin_popcountll(word & ~(word << 1) & kHighBits));
+    }
+    for (; i < text.size(); ++i) width -= (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
     return width;
+}
+
+// Whether the text holds a control character (below 0x20).
+bool HasControl(std::string_view text) {
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word = LoadWord(text.data() + i);
+        if ((word - 0x20 * kEachByte) & ~word & kHighBits) return true;
+    }
+    for (; i < text.size(); ++i) {
+        if (static_cast<unsigned char>(text[i]) < 0x20) return true;
+    }
+    return false;
 }
 
 // Byte offset after `columns` characters of text (or its end).
@@ -300,7 +331,7 @@ private:
         if (value != nullptr && value->GetType() == MetaObj::META_STRING && units_[column] == nullptr) {
             if (!value->IsSet()) return {};
             const std::string& text = static_cast<const MetaString*>(value)->GetValue();
-            if (std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
+            if (!HasControl(text)) {
                 return text;
             }
         }

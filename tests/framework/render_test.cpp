@@ -236,6 +236,13 @@ TEST(Table, WidthCountsCharactersAndCellsStayOnOneLine) {
               "----  -----  -----------\n"
               "\xC3\xA9t\xC3\xA9   1      a b c\n"
               "x     22\n");
+    // Longer texts are measured and checked word by word: the same results across word boundaries.
+    const std::string accents = "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9";  // 10 bytes, 5 characters
+    EXPECT_EQ(Render("table", ListOf({Port(accents, 1, "abcdefghij\x01k"), Port("x", 2, "abcdefg\x7f")})),
+              "Name   Speed  Description\n"
+              "-----  -----  ------------\n" +
+                  accents + "  1      abcdefghij k\n" +
+                  "x      2      abcdefg\x7f\n");
 }
 
 TEST(Table, WrapLastBreaksAtBlanksAndIndentsContinuations) {
