@@ -147,8 +147,8 @@ private:
     std::vector<std::vector<const Field*>> picked_;
 };
 
-// Cells are measured twice and checked once per row, so both tests below look
-// at eight bytes at a time.
+// Cells are measured twice and checked once per row. Nearly all are short
+// ASCII text, which both tests below recognise from a few word loads.
 constexpr uint64_t kHighBits = 0x8080808080808080ULL;
 constexpr uint64_t kEachByte = 0x0101010101010101ULL;
 
@@ -158,30 +158,46 @@ uint64_t LoadWord(const char* bytes) {
     return word;
 }
 
+// Every byte of the text gathered into words (overlapping where the length is
+// not a multiple of eight, since the tests look for any byte); Test(word)
+// returns true when a byte of the word is one it looks for.
+template <typename Test>
+bool AnyByte(std::string_view text, Test test) {
+    const char* bytes = text.data();
+    const size_t size = text.size();
+    if (size >= 8) {
+        for (size_t i = 0; i + 8 < size; i += 8) {
+            if (test(LoadWord(bytes + i))) return true;
+        }
+        return test(LoadWord(bytes + size - 8));
+    }
+    if (size >= 4) {
+        uint32_t head;
+        uint32_t tail;
+        std::memcpy(&head, bytes, 4);
+        std::memcpy(&tail, bytes + size - 4, 4);
+        return test(uint64_t{head} << 32 | tail);
+    }
+    // A blank stands for missing bytes: neither test looks for it.
+    uint64_t word = 0x20 * kEachByte;
+    if (size > 0) std::memcpy(&word, bytes, size);
+    return test(word);
+}
+
+bool HasHighBit(uint64_t word) { return (word & kHighBits) != 0; }
+// Exact for "some byte is below 0x20": a borrow only ever follows a byte that is.
+bool HasControlByte(uint64_t word) { return ((word - 0x20 * kEachByte) & ~word & kHighBits) != 0; }
+
 // Display columns of UTF-8 text: one per character, none for continuation bytes (10xxxxxx).
 size_t DisplayWidth(std::string_view text) {
-    size_t width = text.size();
-    size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        uint64_t word = LoadWord(text.data() + i);
-        width -= static_cast<size_t>(__builtin_popcountll(word & ~(word << 1) & kHighBits));
-    }
-    for (; i < text.size(); ++i) width -= (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+    if (!AnyByte(text, HasHighBit)) return text.size();
+    size_t width = 0;
+    for (unsigned char c : text) width += (c & 0xC0) != 0x80;
     return width;
 }
 
 // Whether the text holds a control character (below 0x20).
-bool HasControl(std::string_view text) {
-    size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        uint64_t word = LoadWord(text.data() + i);
-        if ((word - 0x20 * kEachByte) & ~word & kHighBits) return true;
-    }
-    for (; i < text.size(); ++i) {
-        if (static_cast<unsigned char>(text[i]) < 0x20) return true;
-    }
-    return false;
-}
+bool HasControl(std::string_view text) { return AnyByte(text, HasControlByte); }
 
 // Byte offset after `columns` characters of text (or its end).
 size_t AdvanceColumns(std::string_view text, size_t start, size_t columns) {

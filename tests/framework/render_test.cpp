@@ -238,11 +238,13 @@ TEST(Table, WidthCountsCharactersAndCellsStayOnOneLine) {
               "x     22\n");
     // Longer texts are measured and checked word by word: the same results across word boundaries.
     const std::string accents = "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9";  // 10 bytes, 5 characters
-    EXPECT_EQ(Render("table", ListOf({Port(accents, 1, "abcdefghij\x01k"), Port("x", 2, "abcdefg\x7f")})),
+    EXPECT_EQ(Render("table", ListOf({Port(accents, 1, "abcdefghij\x01k"), Port("x", 2, "abcdefg\x7f"),
+                                      Port("a\tb", 3, "\xC3\xA9z")})),
               "Name   Speed  Description\n"
               "-----  -----  ------------\n" +
                   accents + "  1      abcdefghij k\n" +
-                  "x      2      abcdefg\x7f\n");
+                  "x      2      abcdefg\x7f\n"
+                  "a b    3      \xC3\xA9z\n");
 }
 
 TEST(Table, WrapLastBreaksAtBlanksAndIndentsContinuations) {
