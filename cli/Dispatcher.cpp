@@ -82,7 +82,7 @@ Resolution ResolvePath(NamespaceNode& root, const std::vector<std::string>& args
         const std::string& word = args[resolution.consumed];
         if (!word.empty() && word[0] == '-') return resolution;  // options or --help on a namespace
         std::string where = JoinPath(args, resolution.consumed + 1);
-        resolution.error = "Unknown command or namespace \"" + word + "\" in \"" + where + "\"." +
+        resolution.error = "Unknown command or namespace " + ShowInput(word) + " in " + ShowInput(where) + "." +
                            SuggestionText(word, ChildNames(*resolution.node));
     }
     return resolution;
@@ -210,7 +210,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
             return EXIT_OK;
         }
         if (valueOf("--completion", value)) {
-            if (value != "bash") return usage("Unknown shell \"" + value + "\" for --completion: only bash is supported.");
+            if (value != "bash") return usage("Unknown shell " + ShowInput(value) + " for --completion: only bash is supported.");
             PrintBashCompletion(out);
             return EXIT_OK;
         }
@@ -218,7 +218,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
             if (!Render::IsKnownFormatter(value)) {
                 std::string known;
                 for (const auto& name : Render::FormatterNames()) known += (known.empty() ? "" : ", ") + name;
-                return usage("Unknown formatter \"" + value + "\": choose one of " + known + ".");
+                return usage("Unknown formatter " + ShowInput(value) + ": choose one of " + known + ".");
             }
             formatter = value;
             continue;
@@ -226,12 +226,12 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
         if (valueOf("--format-param", value)) {
             size_t equals = value.find('=');
             if (equals == std::string::npos || equals == 0) {
-                return usage("--format-param needs KEY=VALUE, got \"" + value + "\".");
+                return usage("--format-param needs KEY=VALUE, got " + ShowInput(value) + ".");
             }
             formatParameters.emplace_back(value.substr(0, equals), value.substr(equals + 1));
             continue;
         }
-        return usage("Unknown option " + word + "." +
+        return usage("Unknown option " + ShowInput(word, false) + "." +
                      SuggestionText(word.substr(0, word.find('=')), {"--formatter", "--format-param", "--help", "--list-commands",
                                            "--completion"}));
     }

@@ -23,46 +23,45 @@ const size_t kMaxValueBytes = 4096;
 // How much of a value a message shows.
 const size_t kQuotedValueBytes = 64;
 
-std::string Quote(const std::string& text) {
-    if (text.size() <= kQuotedValueBytes) return "\"" + text + "\"";
-    size_t cut = kQuotedValueBytes;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xc0) == 0x80) --cut;  // whole characters only
-    return "\"" + text.substr(0, cut) + "...\" (" + std::to_string(text.size()) + " bytes)";
-}
-
 std::string Hex(unsigned char byte) {
     const char digits[] = "0123456789abcdef";
     return std::string("0x") + digits[byte >> 4] + digits[byte & 0xf];
 }
 
-// Where text stops being UTF-8 (a shortest-form sequence of a code point up to
-// U+10FFFF, no surrogates), or npos.
+// Length of the UTF-8 sequence at text[i] (the shortest form of a code point
+// up to U+10FFFF, no surrogates), or 0 when none starts there.
+size_t Utf8SequenceAt(const std::string& text, size_t i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    size_t length = 0;
+    unsigned char low = 0x80, high = 0xbf;  // bounds of the second byte
+    if (c < 0x80) {
+        return 1;
+    } else if (c >= 0xc2 && c <= 0xdf) {
+        length = 2;
+    } else if (c >= 0xe0 && c <= 0xef) {
+        length = 3;
+        if (c == 0xe0) low = 0xa0;
+        if (c == 0xed) high = 0x9f;
+    } else if (c >= 0xf0 && c <= 0xf4) {
+        length = 4;
+        if (c == 0xf0) low = 0x90;
+        if (c == 0xf4) high = 0x8f;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size()) return 0;
+    for (size_t j = 1; j < length; ++j) {
+        const auto next = static_cast<unsigned char>(text[i + j]);
+        if (next < (j == 1 ? low : 0x80) || next > (j == 1 ? high : 0xbf)) return 0;
+    }
+    return length;
+}
+
+// Where text stops being UTF-8, or npos.
 size_t InvalidUtf8At(const std::string& text) {
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        size_t length = 0;
-        unsigned char low = 0x80, high = 0xbf;  // bounds of the second byte
-        if (c < 0x80) {
-            length = 1;
-        } else if (c >= 0xc2 && c <= 0xdf) {
-            length = 2;
-        } else if (c >= 0xe0 && c <= 0xef) {
-            length = 3;
-            if (c == 0xe0) low = 0xa0;
-            if (c == 0xed) high = 0x9f;
-        } else if (c >= 0xf0 && c <= 0xf4) {
-            length = 4;
-            if (c == 0xf0) low = 0x90;
-            if (c == 0xf4) high = 0x8f;
-        } else {
-            return i;
-        }
-        if (i + length > text.size()) return i;
-        for (size_t j = 1; j < length; ++j) {
-            const auto next = static_cast<unsigned char>(text[i + j]);
-            if (next < (j == 1 ? low : 0x80) || next > (j == 1 ? high : 0xbf)) return i;
-        }
+    for (size_t i = 0; i < text.size();) {
+        size_t length = Utf8SequenceAt(text, i);
+        if (length == 0) return i;
         i += length;
     }
     return std::string::npos;
@@ -136,19 +135,19 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
     case CallSpec::PARAM_INTEGER: {
         int64_t number = 0;
         if (!Input::ParseInt(value, number)) {
-            return "Invalid value " + Quote(value) + " for " + option + ": expected a 64-bit integer.";
+            return "Invalid value " + ShowInput(value) + " for " + option + ": expected a 64-bit integer.";
         }
         if (!constraint) return "";
         if (constraint->GetType() == CallSpec::CONSTRAINT_INT_RANGE &&
             (number < constraint->GetRangeMin() || number > constraint->GetRangeMax())) {
-            return "Invalid value " + Quote(value) + " for " + option + ": must be between " +
+            return "Invalid value " + ShowInput(value) + " for " + option + ": must be between " +
                    std::to_string(constraint->GetRangeMin()) + " and " +
                    std::to_string(constraint->GetRangeMax()) + ".";
         }
         if (constraint->GetType() == CallSpec::CONSTRAINT_INT_ENUM) {
             const auto& allowed = constraint->GetIntEnums();
             if (std::find(allowed.begin(), allowed.end(), number) == allowed.end()) {
-                return "Invalid value " + Quote(value) + " for " + option + ": must be one of " +
+                return "Invalid value " + ShowInput(value) + " for " + option + ": must be one of " +
                        JoinInts(allowed) + ".";
             }
         }
@@ -157,7 +156,7 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
     case CallSpec::PARAM_BOOLEAN: {
         bool flag = false;
         if (!Input::ParseBool(value, flag)) {
-            return "Invalid value " + Quote(value) + " for " + option +
+            return "Invalid value " + ShowInput(value) + " for " + option +
                    ": expected a boolean (true/false, yes/no, 1/0).";
         }
         return "";
@@ -172,7 +171,7 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
                                          return entry.value == value;
                                      });
             if (!found) {
-                return "Invalid value " + Quote(value) + " for " + option + ": must be one of " +
+                return "Invalid value " + ShowInput(value) + " for " + option + ": must be one of " +
                        JoinStringEnums(allowed) + ".";
             }
         }
@@ -190,7 +189,7 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
                 matches = false;
             }
             if (!matches) {
-                return "Invalid value " + Quote(value) + " for " + option + ": must match the pattern " +
+                return "Invalid value " + ShowInput(value) + " for " + option + ": must match the pattern " +
                        constraint->GetRegex() + ".";
             }
         }
@@ -213,11 +212,14 @@ std::vector<std::string> OptionNames(const InputSpec& spec) {
 std::vector<std::string> ClosestNames(const std::string& word, const std::vector<std::string>& candidates) {
     std::vector<std::pair<size_t, std::string>> scored;
     for (const auto& candidate : candidates) {
-        size_t distance = EditDistance(word, candidate);
         bool prefix = !word.empty() && (candidate.compare(0, word.size(), word) == 0 ||
                                         word.compare(0, candidate.size(), candidate) == 0);
         size_t limit = std::max<size_t>(2, candidate.size() / 3);
-        if (prefix) distance = std::min(distance, static_cast<size_t>(1));
+        // The lengths alone put a long stray word out of reach, without the
+        // quadratic distance computation.
+        size_t lengthGap = word.size() > candidate.size() ? word.size() - candidate.size() : candidate.size() - word.size();
+        size_t distance = prefix ? (word == candidate ? 0 : 1)
+                                 : lengthGap > limit ? lengthGap : EditDistance(word, candidate);
         if (distance <= limit) scored.emplace_back(distance, candidate);
     }
     std::stable_sort(scored.begin(), scored.end(),
@@ -265,18 +267,18 @@ ParseOutcome ParseCommandOptions(const InputSpec& spec, const std::vector<std::s
             }
             parameter = spec.FindByName(name);
             if (!parameter) {
-                outcome.error = "Unknown option " + spelled + "." +
+                outcome.error = "Unknown option " + ShowInput(spelled, false) + "." +
                                 SuggestionText(spelled, OptionNames(spec));
                 return outcome;
             }
         } else if (word.size() >= 2 && word[0] == '-' && word[1] != '-') {
             parameter = spec.FindByShortName(word.substr(1));
             if (!parameter) {
-                outcome.error = "Unknown option " + word + ".";
+                outcome.error = "Unknown option " + ShowInput(word, false) + ".";
                 return outcome;
             }
         } else {
-            outcome.error = "Unexpected argument " + Quote(word) + ": options are given as --name value.";
+            outcome.error = "Unexpected argument " + ShowInput(word) + ": options are given as --name value.";
             return outcome;
         }
 
@@ -337,6 +339,30 @@ ParseOutcome ParseCommandOptions(const InputSpec& spec, const std::vector<std::s
         }
     }
     return outcome;
+}
+
+std::string ShowInput(const std::string& text, bool quoted) {
+    size_t end = std::min(text.size(), kQuotedValueBytes);
+    while (end < text.size() && end > 0 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80) --end;
+    std::string shown = quoted ? "\"" : "";
+    for (size_t i = 0; i < end;) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const size_t length = Utf8SequenceAt(text, i);
+        if (length == 0 || c < 0x20 || c == 0x7f) {
+            const char digits[] = "0123456789abcdef";
+            shown += "\\x";
+            shown += digits[c >> 4];
+            shown += digits[c & 0xf];
+            ++i;
+            continue;
+        }
+        shown.append(text, i, length);
+        i += length;
+    }
+    if (end < text.size()) shown += "...";
+    if (quoted) shown += '"';
+    if (end < text.size()) shown += " (" + std::to_string(text.size()) + " bytes)";
+    return shown;
 }
 
 }  // namespace AutoCli

@@ -19,6 +19,12 @@ struct ParseOutcome {
 ParseOutcome ParseCommandOptions(const CallSpec::InputSpec& spec, const std::vector<std::string>& args,
                                  size_t start, CallSpec::Input& input);
 
+// Text the user typed, as a message shows it: quoted (unless quoted is false),
+// at most 64 bytes of it in whole characters ("..." and the full length
+// follow when it is longer), and control characters or bytes that are not
+// UTF-8 written as \xNN, so that a message stays one readable line.
+std::string ShowInput(const std::string& text, bool quoted = true);
+
 // The candidates closest to a mistyped word, best first (at most three).
 std::vector<std::string> ClosestNames(const std::string& word, const std::vector<std::string>& candidates);
 

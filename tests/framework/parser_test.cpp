@@ -62,6 +62,40 @@ TEST_F(SampleCli, RefusesBadCommandLinesWithOneMessageNamingTheProblem) {
     }
 }
 
+// Words the framework cannot place are repeated in its message, but only as
+// one readable line: control characters and bytes that are not UTF-8 as \xNN,
+// and at most 64 bytes of a long word, followed by its length.
+TEST_F(SampleCli, MessagesShowStrayWordsEscapedAndShortened) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::string huge(1 << 20, 'z');
+    const Case cases[] = {
+        {{"sample", "echo", "-t", "x", "a\x1b[31mred\n"},
+         "Unexpected argument \"a\\x1b[31mred\\x0a\": options are given as --name value."},
+        {{"sample", "echo", "-t", "x", "caf\xC3\xA9\xff\x7f"},
+         "Unexpected argument \"caf\xC3\xA9\\xff\\x7f\": options are given as --name value."},
+        {{"sample", "echo", "-t", "x", huge},
+         "Unexpected argument \"" + std::string(64, 'z') + "...\" (1048576 bytes): options are given as --name value."},
+        {{"sample", "echo", "-t", "x", "--te\txt", "y"}, "Unknown option --te\\x09xt. Did you mean: --text?"},
+        {{"sample", "echo", "-t", "x", "-\x01", "y"}, "Unknown option -\\x01."},
+        {{"sample", "echo", "-t", "x", "--" + huge, "y"}, "Unknown option --" + std::string(62, 'z') + "... (1048578 bytes)."},
+        {{"sample", huge}, "Unknown command or namespace \"" + std::string(64, 'z') + "...\" (1048576 bytes) in \"sample " +
+                               std::string(57, 'z') + "...\" (1048583 bytes)."},
+        {{"sampl\x1b"}, "Unknown command or namespace \"sampl\\x1b\" in \"sampl\\x1b\". Did you mean: sample?"},
+    };
+    for (const auto& c : cases) {
+        Invocation invocation = dispatcher.Invoke(c.args);
+        EXPECT_EQ(invocation.status, Parvik::AutoCli::EXIT_USAGE) << c.message;
+        EXPECT_EQ(invocation.usageError, c.message);
+    }
+    // A long word is cut at a character boundary.
+    Invocation cut = dispatcher.Invoke({"sample", "echo", "-t", "x", std::string(63, 'a') + "\xC3\xA9tail"});
+    EXPECT_EQ(cut.usageError,
+              "Unexpected argument \"" + std::string(63, 'a') + "...\" (69 bytes): options are given as --name value.");
+}
+
 // The pattern check used to recurse once per character: a long value
 // overflowed the stack and killed the process. Values longer than the
 // framework takes are refused before any pattern is tried.
