@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <set>
+#include <vector>
 
 #include "Backends.h"
 
@@ -114,6 +116,31 @@ bool IsEmptyDirectory(const std::string& path) {
     }
     ::closedir(dir);
     return empty;
+}
+
+// "<name>.tmp.<pid>": a file a change writes before renaming it into place.
+bool IsTemporaryName(const std::string& name) {
+    const std::string marker = ".tmp.";
+    size_t at = name.rfind(marker);
+    if (at == std::string::npos || at == 0 || at + marker.size() == name.size()) return false;
+    return name.find_first_not_of("0123456789", at + marker.size()) == std::string::npos;
+}
+
+// A process killed while it wrote its new files, before its journal existed,
+// leaves them behind; the host never used them. Under the exclusive lock no
+// other process is writing, so every such file but our own is one of those.
+void RemoveStrayTemporaries(const std::string& directory, const std::string& ownSuffix) {
+    DIR* dir = ::opendir(directory.c_str());
+    if (!dir) return;
+    std::vector<std::string> stray;
+    while (dirent* entry = ::readdir(dir)) {
+        std::string name = entry->d_name;
+        bool own = name.size() > ownSuffix.size() &&
+                   name.compare(name.size() - ownSuffix.size(), ownSuffix.size(), ownSuffix) == 0;
+        if (IsTemporaryName(name) && !own) stray.push_back(name);
+    }
+    ::closedir(dir);
+    for (const auto& name : stray) ::unlink((directory + "/" + name).c_str());
 }
 
 // The journal lists one change per line: "W <temporary> <final>" or "D <final>".
@@ -277,10 +304,13 @@ private:
                       const std::map<std::string, bool>& executable) {
         const std::string suffix = ".tmp." + std::to_string(::getpid());
         std::string journal;
+        std::set<std::string> swept;
         for (const auto& change : changes) {
             if (change.first.find_first_of(" \n") != std::string::npos || change.first.find("..") != std::string::npos) {
                 throw KavrelException("Refusing to write host file with an unsafe name: " + change.first);
             }
+            const std::string directory = Parent(Path(change.first));
+            if (swept.insert(directory).second) RemoveStrayTemporaries(directory, suffix);
             if (!change.second) {
                 journal += JournalLine('D', change.first);
                 continue;

@@ -146,6 +146,22 @@ TEST(HostStore, ChangesLeaveNoTemporaryFilesBehind) {
     EXPECT_EQ(root.ReadFile("etc/hosts"), "127.0.0.1 localhost\n");
 }
 
+TEST(HostStore, NewFilesOfAProcessKilledBeforeItsJournalAreRemovedByTheNextChange) {
+    TempHostRoot root;
+    root.WriteSection("firewall", {{"enabled", true}});
+    // Killed after writing its new files, before the journal: the host never saw them.
+    root.WriteFile("state/firewall.json.tmp.4242", "{\"enabled\": false}\n");
+    root.WriteFile("state/routes.json.tmp.17", "{}\n");
+    root.WriteFile("state/notes.tmp.x", "not ours\n");
+    root.WriteFile("state/.tmp.5", "not ours either\n");
+    SimHost::UseHostRoot(root.Path());
+    EXPECT_TRUE(HostStore::Instance().Read<FirewallModel>().enabled);
+    HostStore::Instance().Update<FirewallModel>([](FirewallModel& firewall) { firewall.enabled = false; });
+    EXPECT_EQ(FilesUnder(root.Path()), (std::vector<std::string>{".lock", "state/.tmp.5", "state/firewall.json",
+                                                                 "state/notes.tmp.x"}));
+    EXPECT_FALSE(HostStore::Instance().Read<FirewallModel>().enabled);
+}
+
 TEST(HostStore, AJournalLeftByACrashIsFinishedByTheNextProcess) {
     TempHostRoot root;
     root.WriteSection("firewall", {{"enabled", true}});
