@@ -288,6 +288,24 @@ void JsonReader::ReadNull() {
 }
 
 JsonReader::Number JsonReader::ScanNumber() {
+    // Plain non-negative integers below 10^19, nearly every number of a
+    // section, are converted while they are scanned; the rest (signs,
+    // fractions, exponents, leading zeros, more digits) take the full path.
+    {
+        const char* p = pos_;
+        uint64_t value = 0;
+        int digits = 0;
+        while (p < end_ && IsDigit(*p) && digits < 19) {
+            value = value * 10 + static_cast<uint64_t>(*p - '0');
+            ++p;
+            ++digits;
+        }
+        const bool ends = p == end_ || !(IsDigit(*p) || *p == '.' || *p == 'e' || *p == 'E');
+        if (digits > 0 && ends && !(digits > 1 && *pos_ == '0')) {
+            pos_ = p;
+            return Number{Number::Unsigned, 0, value, 0.0};
+        }
+    }
     const char* start = pos_;
     const char* p = pos_;
     bool negative = p < end_ && *p == '-';

@@ -60,6 +60,11 @@ TEST(ModelCodec, FieldsAreDefaultedSkippedAndConverted) {
         EXPECT_THROW(SimHost::ReadDocument(text, tables), SimHost::SectionFormatError) << text;
     }
     ExpectSameReading<ConnectionTable>(R"({"connections": [{"recvQ": 9223372036854775807, "localPort": -1}]})");
+    // Plain digits are converted as they are scanned, up to 19 of them; longer
+    // numbers and numbers with a fraction or an exponent take the full path.
+    ExpectSameReading<ConnectionTable>(R"({"connections": [{"recvQ": 0}, {"recvQ": 10}, {"localPort": 65535},
+                                           {"recvQ": 9999999999999999999}, {"recvQ": 18446744073709551615},
+                                           {"recvQ": 12e1}, {"recvQ": 120.0}, {"sendQ": 7}]})");
     // Escapes, non-ASCII text and surrogate pairs.
     ExpectSameReading<FirewallModel>(R"({"moduleName": "a\"b\\c\/d\n\t\u00e9\ud83d\ude00 \u0001 é"})");
     // A null document is a section with every default, as an absent file is.
