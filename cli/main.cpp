@@ -19,6 +19,8 @@ const char kPluginDirVariable[] = "TALIXCLI_PLUGIN_DIR";
 const int kLargestHeapBlock = 32 * 1024 * 1024;
 // Address space the heap takes at once when a command starts.
 const int kHeapReserve = 64 * 1024 * 1024;
+// The allocator's own padding of each growth of the heap.
+const int kUsualTopPad = 128 * 1024;
 
 // The directory of the running binary.
 std::string ExecutableDirectory() {
@@ -44,14 +46,20 @@ std::string DefaultPluginDirectory() {
 // its part from the second 2 MiB boundary on is offered transparent huge
 // pages: a large listing then takes a fault per 2 MiB, while a small command
 // never reaches that part. Where the host has no huge pages nothing changes.
+// The reserve is taken once: later growth asks for the usual padding, so that
+// under a tight address-space limit a command fails no sooner than without it.
 void PrepareHeapForCommand() {
     constexpr uintptr_t kHugePage = 2 << 20;
+    // The heap is never shrunk back below what it was grown to.
+    mallopt(M_TRIM_THRESHOLD, 2 * kHeapReserve);
     mallopt(M_TOP_PAD, kHeapReserve);
     const auto before = reinterpret_cast<uintptr_t>(sbrk(0));
     // More than the heap has left, so it grows by the reserve; small enough
-    // that the allocator's bookkeeping stays below the huge-page part.
+    // that the allocator's bookkeeping stays below the huge-page part. Where
+    // the reserve cannot be had, the heap stays as it was.
     void* volatile probe = malloc(kHugePage / 8);
     free(probe);
+    mallopt(M_TOP_PAD, kUsualTopPad);
     const auto after = reinterpret_cast<uintptr_t>(sbrk(0));
     const uintptr_t start = ((before + kHugePage - 1) & ~(kHugePage - 1)) + kHugePage;
     if (after > start) madvise(reinterpret_cast<void*>(start), after - start, MADV_HUGEPAGE);
