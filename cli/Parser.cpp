@@ -23,9 +23,10 @@ const size_t kMaxValueBytes = 4096;
 // How much of a value a message shows.
 const size_t kQuotedValueBytes = 64;
 
-std::string Hex(unsigned char byte) {
+// The byte's two hex digits after prefix ("0x", "\\x").
+std::string Hex(unsigned char byte, const char* prefix = "0x") {
     const char digits[] = "0123456789abcdef";
-    return std::string("0x") + digits[byte >> 4] + digits[byte & 0xf];
+    return std::string(prefix) + digits[byte >> 4] + digits[byte & 0xf];
 }
 
 // Length of the UTF-8 sequence at text[i] (the shortest form of a code point
@@ -344,24 +345,22 @@ ParseOutcome ParseCommandOptions(const InputSpec& spec, const std::vector<std::s
 std::string ShowInput(const std::string& text, bool quoted) {
     size_t end = std::min(text.size(), kQuotedValueBytes);
     while (end < text.size() && end > 0 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80) --end;
+    const bool cut = end < text.size();
     std::string shown = quoted ? "\"" : "";
     for (size_t i = 0; i < end;) {
         const auto c = static_cast<unsigned char>(text[i]);
         const size_t length = Utf8SequenceAt(text, i);
         if (length == 0 || c < 0x20 || c == 0x7f) {
-            const char digits[] = "0123456789abcdef";
-            shown += "\\x";
-            shown += digits[c >> 4];
-            shown += digits[c & 0xf];
+            shown += Hex(c, "\\x");
             ++i;
             continue;
         }
         shown.append(text, i, length);
         i += length;
     }
-    if (end < text.size()) shown += "...";
+    if (cut) shown += "...";
     if (quoted) shown += '"';
-    if (end < text.size()) shown += " (" + std::to_string(text.size()) + " bytes)";
+    if (cut) shown += " (" + std::to_string(text.size()) + " bytes)";
     return shown;
 }
 

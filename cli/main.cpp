@@ -50,6 +50,10 @@ std::string DefaultPluginDirectory() {
 // under a tight address-space limit a command fails no sooner than without it.
 void PrepareHeapForCommand() {
     constexpr uintptr_t kHugePage = 2 << 20;
+    // One command per process: large blocks (a section's text, a listing's
+    // growing arrays) come from the heap instead of fresh mappings, so memory
+    // freed along the way is used again instead of faulted in anew.
+    mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
     // The heap is never shrunk back below what it was grown to.
     mallopt(M_TRIM_THRESHOLD, 2 * kHeapReserve);
     mallopt(M_TOP_PAD, kHeapReserve);
@@ -69,10 +73,6 @@ void PrepareHeapForCommand() {
 
 int main(int argc, char** argv) {
     using Parvik::AutoCli::WriteAll;
-    // One command per process: large blocks (a section's text, a listing's
-    // growing arrays) come from the heap instead of fresh mappings, so memory
-    // freed along the way is used again instead of faulted in anew.
-    mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
     Parvik::AutoCli::Dispatcher dispatcher;
     dispatcher.KeepOutputs();
     const char* configured = std::getenv(kPluginDirVariable);

@@ -49,9 +49,9 @@ std::vector<std::string> SplitNames(std::string_view text) {
     return names;
 }
 
-FieldFinder::FieldFinder(std::vector<std::string> names) : names_(std::move(names)), hints_(names_.size(), 0) {
-    keys_.reserve(names_.size());
-    for (const auto& name : names_) keys_.push_back(MetaStruct::NameOf(name));
+FieldFinder::FieldFinder(const std::vector<std::string>& names) : hints_(names.size(), 0) {
+    keys_.reserve(names.size());
+    for (const auto& name : names) keys_.push_back(MetaStruct::NameOf(name));
 }
 
 const Field* FieldFinder::Find(const MetaStruct& record, size_t index) const {

@@ -86,16 +86,14 @@ std::vector<std::string> SplitNames(std::string_view text);
 class FieldFinder {
 public:
     FieldFinder() = default;
-    explicit FieldFinder(std::vector<std::string> names);
-    size_t Size() const { return names_.size(); }
-    const std::string& Name(size_t index) const { return names_[index]; }
-    const std::vector<std::string>& Names() const { return names_; }
+    explicit FieldFinder(const std::vector<std::string>& names);
+    size_t Size() const { return keys_.size(); }
+    const std::string& Name(size_t index) const { return *keys_[index]; }
     // The record's field called Name(index), or null.
     const Field* Find(const MetaStruct& record, size_t index) const;
 
 private:
-    std::vector<std::string> names_;
-    std::vector<const std::string*> keys_;  // the names as records hold them
+    std::vector<const std::string*> keys_;  // the names, as the objects records hold
     mutable std::vector<size_t> hints_;
 };
 

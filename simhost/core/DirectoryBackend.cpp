@@ -103,6 +103,19 @@ bool ReadWhole(const std::string& path, std::string& content, int& error) {
     return true;
 }
 
+// The names in a directory, without "." and ".."; none when it cannot be read.
+std::vector<std::string> EntryNames(const std::string& directory) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(directory.c_str());
+    if (!dir) return names;
+    while (dirent* entry = ::readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(std::move(name));
+    }
+    ::closedir(dir);
+    return names;
+}
+
 bool IsEmptyDirectory(const std::string& path) {
     DIR* dir = ::opendir(path.c_str());
     if (!dir) return true;
@@ -130,17 +143,11 @@ bool IsTemporaryName(const std::string& name) {
 // leaves them behind; the host never used them. Under the exclusive lock no
 // other process is writing, so every such file but our own is one of those.
 void RemoveStrayTemporaries(const std::string& directory, const std::string& ownSuffix) {
-    DIR* dir = ::opendir(directory.c_str());
-    if (!dir) return;
-    std::vector<std::string> stray;
-    while (dirent* entry = ::readdir(dir)) {
-        std::string name = entry->d_name;
+    for (const auto& name : EntryNames(directory)) {
         bool own = name.size() > ownSuffix.size() &&
                    name.compare(name.size() - ownSuffix.size(), ownSuffix.size(), ownSuffix) == 0;
-        if (IsTemporaryName(name) && !own) stray.push_back(name);
+        if (IsTemporaryName(name) && !own) ::unlink((directory + "/" + name).c_str());
     }
-    ::closedir(dir);
-    for (const auto& name : stray) ::unlink((directory + "/" + name).c_str());
 }
 
 // The journal lists one change per line: "W <temporary> <final>" or "D <final>".
@@ -265,15 +272,8 @@ private:
 
     // Removes everything under a directory but the lock file.
     void RemoveContents(const std::string& directory) {
-        DIR* dir = ::opendir(directory.c_str());
-        if (!dir) return;
-        std::vector<std::string> names;
-        while (dirent* entry = ::readdir(dir)) {
-            std::string name = entry->d_name;
-            if (name != "." && name != ".." && !(directory == root_ && name == kLockFile)) names.push_back(name);
-        }
-        ::closedir(dir);
-        for (const auto& name : names) {
+        for (const auto& name : EntryNames(directory)) {
+            if (directory == root_ && name == kLockFile) continue;
             const std::string path = directory + "/" + name;
             struct stat info {};
             if (::lstat(path.c_str(), &info) != 0) continue;

@@ -61,8 +61,7 @@ void HostStore::Install(size_t slot, const std::string& section, std::shared_ptr
     for (auto& entry : cache_) {
         if (entry.model && entry.section == section) entry = Cached{};  // a view of the old section
     }
-    if (cache_.size() <= slot) cache_.resize(slot + 1);
-    cache_[slot] = {section, std::move(model)};
+    At(cache_, slot) = {section, std::move(model)};
 }
 
 size_t HostStore::SlotOf(std::type_index type) {

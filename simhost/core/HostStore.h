@@ -117,6 +117,12 @@ public:
 private:
     friend class Transaction;
     static size_t SlotOf(std::type_index type);
+    // The entry of a slot, made when the vector does not reach it yet.
+    template <typename Entry>
+    static Entry& At(std::vector<Entry>& entries, size_t slot) {
+        if (entries.size() <= slot) entries.resize(slot + 1);
+        return entries[slot];
+    }
     std::shared_ptr<void> Load(const std::string& section, std::shared_ptr<void> (*decode)(const std::string*));
     void Install(size_t slot, const std::string& section, std::shared_ptr<void> model);
 
@@ -156,8 +162,7 @@ const Model& HostStore::Read() {
     const size_t slot = Slot<Model>();
     if (slot < cache_.size() && cache_[slot].model) return *static_cast<const Model*>(cache_[slot].model.get());
     auto model = Load(Model::kSection, &detail::Decode<Model>);
-    if (cache_.size() <= slot) cache_.resize(slot + 1);
-    cache_[slot] = {Model::kSection, model};
+    At(cache_, slot) = {Model::kSection, model};
     return *static_cast<const Model*>(model.get());
 }
 
@@ -165,9 +170,7 @@ template <typename Model, typename Value, typename Build>
 const Value& HostStore::Derived(Build&& build) {
     const Model& model = Read<Model>();
     const std::shared_ptr<void>& source = cache_[Slot<Model>()].model;
-    const size_t valueSlot = Slot<Value>();
-    if (derived_.size() <= valueSlot) derived_.resize(valueSlot + 1);
-    DerivedValue& slot = derived_[valueSlot];
+    DerivedValue& slot = At(derived_, Slot<Value>());
     // The same owner means the same section: a weak reference keeps its
     // owner's record alive, so no other section can take its place.
     const bool current = !slot.source.owner_before(source) && !source.owner_before(slot.source);
