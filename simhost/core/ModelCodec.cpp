@@ -108,8 +108,13 @@ bool JsonReader::IsExactWhole(double number) {
     return std::isfinite(number) && std::trunc(number) == number && std::fabs(number) <= kExact;
 }
 
-void JsonReader::NotWhole(const char* start, double number) const {
-    throw SectionFormatError("the number " + nlohmann::json(number).dump() + " is not a whole number in range (at byte " +
+void JsonReader::NotWhole(const char* start) const {
+    throw SectionFormatError("the number " + std::string(start, pos_) + " is not a whole number in range (at byte " +
+                             std::to_string(start - begin_ + 1) + ")");
+}
+
+void JsonReader::OutOfRange(const char* start) const {
+    throw SectionFormatError("the number " + std::string(start, pos_) + " is out of range for its field (at byte " +
                              std::to_string(start - begin_ + 1) + ")");
 }
 

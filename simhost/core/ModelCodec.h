@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
+#include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -69,7 +71,9 @@ private:
     };
     Number ScanNumber();
     static bool IsExactWhole(double number);
-    [[noreturn]] void NotWhole(const char* start, double number) const;
+    [[noreturn]] void NotWhole(const char* start) const;
+    // The number that starts at start and ends here does not fit its field.
+    [[noreturn]] void OutOfRange(const char* start) const;
     // Objects and arrays read without a model nest at most this deep.
     void Enter();
     void Leave() { --depth_; }
@@ -93,18 +97,34 @@ T JsonReader::ReadNumber() {
     if (Peek() != Kind::Number) WrongType("number");
     const char* start = pos_;
     Number number = ScanNumber();
-    switch (number.kind) {
-        case Number::Signed:
-            return static_cast<T>(number.i);
-        case Number::Unsigned:
-            return static_cast<T>(number.u);
-        default:
-            // An integer field takes a number written with a fraction or an
-            // exponent (9000.0, 9e3) only when it is whole and exact.
-            if constexpr (std::is_integral_v<T>) {
-                if (!IsExactWhole(number.f)) NotWhole(start, number.f);
+    if constexpr (std::is_floating_point_v<T>) {
+        if (number.kind == Number::Signed) return static_cast<T>(number.i);
+        if (number.kind == Number::Unsigned) return static_cast<T>(number.u);
+        return static_cast<T>(number.f);
+    } else {
+        // An integer field takes a number written with a fraction or an
+        // exponent (9000.0, 9e3) only when it is whole and exact; then, however
+        // it is written, only a value its own type can hold.
+        if (number.kind == Number::Float) {
+            if (!IsExactWhole(number.f)) NotWhole(start);
+            if (number.f < 0) {
+                number.kind = Number::Signed;
+                number.i = static_cast<int64_t>(number.f);
+            } else {
+                number.kind = Number::Unsigned;
+                number.u = static_cast<uint64_t>(number.f);
             }
-            return static_cast<T>(number.f);
+        }
+        constexpr auto kMax = static_cast<uint64_t>(std::numeric_limits<T>::max());
+        if (number.kind == Number::Unsigned) {
+            if (number.u > kMax) OutOfRange(start);
+            return static_cast<T>(number.u);
+        }
+        if (number.i < static_cast<int64_t>(std::numeric_limits<T>::min()) ||
+            (number.i > 0 && static_cast<uint64_t>(number.i) > kMax)) {
+            OutOfRange(start);
+        }
+        return static_cast<T>(number.i);
     }
 }
 
@@ -114,6 +134,11 @@ template <typename T, typename A>
 struct IsVector<std::vector<T, A>> : std::true_type {};
 template <typename A>
 struct IsVector<std::vector<bool, A>> : std::false_type {};  // left to the JSON library
+
+template <typename T>
+struct IsOptional : std::false_type {};
+template <typename T>
+struct IsOptional<std::optional<T>> : std::true_type {};
 
 template <typename T, typename = void>
 struct HasReadModel : std::false_type {};
@@ -136,6 +161,14 @@ void ReadValue(JsonReader& reader, T& value) {
         while (reader.NextElement(first)) {
             value.emplace_back();
             ReadValue(reader, value.back());
+        }
+    } else if constexpr (IsOptional<T>::value) {
+        // null, like an absent field, leaves the value unset.
+        if (reader.Peek() == JsonReader::Kind::Null) {
+            reader.ReadNull();
+            value.reset();
+        } else {
+            ReadValue(reader, value.emplace());
         }
     } else if constexpr (HasReadModel<T>::value) {
         ReadModel(reader, value);
@@ -223,15 +256,12 @@ std::string WriteDocument(const Model& model) {
     return out;
 }
 
-// A whole section document; null gives the defaults.
+// A whole section document. Its text is the section's value, like `[]` or
+// `5` a `null` is no section at all: only an absent file takes the defaults.
 template <typename Model>
 void ReadDocument(std::string_view text, Model& model) {
     JsonReader reader(text);
-    if (reader.Peek() == JsonReader::Kind::Null) {
-        reader.ReadNull();
-    } else {
-        ReadValue(reader, model);
-    }
+    ReadValue(reader, model);
     reader.ExpectEnd();
 }
 
@@ -245,6 +275,19 @@ void ReadDocument(std::string_view text, Model& model) {
 
 #define TALIX_MODEL_WRITE_FIELD(field) \
     {#field, [](::SimHost::JsonWriter& writer, const Self& model) { ::SimHost::WriteValue(writer, model.field); }},
+
+// A reader for a model whose fields are written by hand (optional fields
+// that are left out when unset): fields by name, unknown ones skipped.
+#define TALIX_MODEL_READER(Type, ...)                                                      \
+    inline void ReadModel(::SimHost::JsonReader& reader, Type& model) {                    \
+        reader.BeginObject();                                                              \
+        std::string_view key;                                                              \
+        bool first = true;                                                                 \
+        while (reader.NextKey(key, first)) {                                               \
+            NLOHMANN_JSON_EXPAND(NLOHMANN_JSON_PASTE(TALIX_MODEL_READ_FIELD, __VA_ARGS__)) \
+            reader.Skip();                                                                 \
+        }                                                                                  \
+    }
 
 // Declares a model's JSON conversions (fields by name, absent ones defaulted)
 // and its direct reader and writer.
@@ -261,12 +304,4 @@ void ReadDocument(std::string_view text, Model& model) {
         }                                                                                       \
         writer.EndObject();                                                                     \
     }                                                                                           \
-    inline void ReadModel(::SimHost::JsonReader& reader, Type& model) {                         \
-        reader.BeginObject();                                                                   \
-        std::string_view key;                                                                   \
-        bool first = true;                                                                      \
-        while (reader.NextKey(key, first)) {                                                    \
-            NLOHMANN_JSON_EXPAND(NLOHMANN_JSON_PASTE(TALIX_MODEL_READ_FIELD, __VA_ARGS__))      \
-            reader.Skip();                                                                      \
-        }                                                                                       \
-    }
+    TALIX_MODEL_READER(Type, __VA_ARGS__)

@@ -67,6 +67,8 @@ inline void from_json(const nlohmann::json& document, TeamingModel& model) {
     detail::GetOptional(document, "uplinkOrder", model.uplinkOrder);
     detail::GetOptional(document, "maxActive", model.maxActive);
 }
+TALIX_MODEL_READER(TeamingModel, loadBalancing, failureDetection, notifySwitches, rollingRestoration, uplinkOrder,
+                   maxActive)
 inline void to_json(nlohmann::json& document, const SecurityModel& model) {
     document = nlohmann::json::object();
     detail::PutOptional(document, "allowPromiscuous", model.allowPromiscuous);
@@ -78,6 +80,7 @@ inline void from_json(const nlohmann::json& document, SecurityModel& model) {
     detail::GetOptional(document, "allowMacChange", model.allowMacChange);
     detail::GetOptional(document, "allowForgedTransmits", model.allowForgedTransmits);
 }
+TALIX_MODEL_READER(SecurityModel, allowPromiscuous, allowMacChange, allowForgedTransmits)
 inline void to_json(nlohmann::json& document, const ShapingModel& model) {
     document = nlohmann::json::object();
     detail::PutOptional(document, "enabled", model.enabled);
@@ -91,6 +94,7 @@ inline void from_json(const nlohmann::json& document, ShapingModel& model) {
     detail::GetOptional(document, "peakBps", model.peakBps);
     detail::GetOptional(document, "burstBytes", model.burstBytes);
 }
+TALIX_MODEL_READER(ShapingModel, enabled, averageBps, peakBps, burstBytes)
 
 // What the datapath keeps for one client port: its client's address, the
 // uplink it is scheduled on, its packet counters and its filters.

@@ -107,16 +107,20 @@ TEST(HostStore, NumbersMustBeWholeAndInRangeWholeOnesWithAFractionPartAreTaken) 
 
 TEST(HostStore, ANumberOutOfRangeFailsTheCommandAndLeavesTheFileAlone) {
     TempHostRoot root;
-    const std::string broken = "{\"lmxnics\": [{\"name\": \"lmx9\", \"mtu\": 1e99}]}";
-    root.WriteFile("state/lmxnics.json", broken);
-    for (const std::string command : {"--formatter=json network ip interface list",
-                                      "network ip interface set --interface-name lmx9 --mtu 9000"}) {
-        auto result = TalixTest::RunOnHost(root, command);
-        EXPECT_NE(result.status, 0) << command;
-        EXPECT_NE(result.err.find("state/lmxnics.json is not valid: the number 1e+99 is not a whole number in range"),
-                  std::string::npos)
-            << command << ": " << result.err;
-        EXPECT_EQ(root.ReadFile("state/lmxnics.json"), broken);
+    for (const auto& [mtu, problem] : std::vector<std::pair<std::string, std::string>>{
+             {"1e99", "the number 1e99 is not a whole number in range (at byte 38)"},
+             {"3e10", "the number 3e10 is out of range for its field (at byte 38)"},
+             {"4294967296", "the number 4294967296 is out of range for its field (at byte 38)"}}) {
+        const std::string broken = "{\"lmxnics\": [{\"name\": \"lmx9\", \"mtu\": " + mtu + "}]}";
+        root.WriteFile("state/lmxnics.json", broken);
+        for (const std::string command : {"--formatter=json network ip interface list",
+                                          "network ip interface set --interface-name lmx9 --mtu 9000"}) {
+            auto result = TalixTest::RunOnHost(root, command);
+            EXPECT_NE(result.status, 0) << command;
+            EXPECT_NE(result.err.find("state/lmxnics.json is not valid: " + problem), std::string::npos)
+                << command << ": " << result.err;
+            EXPECT_EQ(root.ReadFile("state/lmxnics.json"), broken);
+        }
     }
 }
 

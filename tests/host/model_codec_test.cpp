@@ -5,6 +5,7 @@
 #include "core/Backends.h"
 #include "core/ModelCodec.h"
 #include "core/SimHostTesting.h"
+#include "model/VswitchModel.h"
 #include "support/CliHarness.h"
 #include "support/SectionCodec.h"
 
@@ -63,14 +64,10 @@ TEST(ModelCodec, FieldsAreDefaultedSkippedAndConverted) {
     // Plain digits are converted as they are scanned, up to 19 of them; longer
     // numbers and numbers with a fraction or an exponent take the full path.
     ExpectSameReading<ConnectionTable>(R"({"connections": [{"recvQ": 0}, {"recvQ": 10}, {"localPort": 65535},
-                                           {"recvQ": 9999999999999999999}, {"recvQ": 18446744073709551615},
+                                           {"recvQ": 999999999999999999}, {"recvQ": 9223372036854775807},
                                            {"recvQ": 12e1}, {"recvQ": 120.0}, {"sendQ": 7}]})");
     // Escapes, non-ASCII text and surrogate pairs.
     ExpectSameReading<FirewallModel>(R"({"moduleName": "a\"b\\c\/d\n\t\u00e9\ud83d\ude00 \u0001 é"})");
-    // A null document is a section with every default, as an absent file is.
-    FirewallModel defaulted;
-    SimHost::ReadDocument(" null ", defaulted);
-    EXPECT_EQ(nlohmann::json(defaulted), nlohmann::json(FirewallModel{}));
     ExpectSameReading<FirewallModel>("\xEF\xBB\xBF{\"enabled\": false}");
 }
 
@@ -83,6 +80,65 @@ TEST(ModelCodec, BrokenDocumentsAndWrongTypesAreRefused) {
                              "{\"rulesets\": [{\"clients\": 1.}]}", "{enabled: true}", "{\"enabled\" true}"}) {
         ExpectSameReading<FirewallModel>(text);
     }
+}
+
+struct IntegerFields {
+    int32_t i32 = 0;
+    uint32_t u32 = 0;
+    int64_t i64 = 0;
+    uint64_t u64 = 0;
+};
+TALIX_MODEL(IntegerFields, i32, u32, i64, u64)
+
+// However a number is written, an integer field takes only what its type holds.
+TEST(ModelCodec, IntegersOutsideTheirFieldsRangeAreRefusedWithTheirPlace) {
+    struct Case {
+        const char* text;
+        const char* refusal;  // nullptr: accepted
+    };
+    const Case cases[] = {
+        {R"({"u32": 4294967295, "i32": -2147483648, "i64": -9223372036854775808, "u64": 18446744073709551615})",
+         nullptr},
+        {R"({"u32": 4.294967295e9, "i32": -2.147483648e9, "i64": -9e15, "u64": 9e15})", nullptr},
+        {R"({"u32": 33159e9})", "the number 33159e9 is out of range for its field (at byte 9)"},
+        {R"({"u32": 4294967296})", "the number 4294967296 is out of range for its field (at byte 9)"},
+        {R"({"u32": -1})", "the number -1 is out of range for its field (at byte 9)"},
+        {R"({"u32": -1e0})", "the number -1e0 is out of range for its field (at byte 9)"},
+        {R"({"i32": 2147483648})", "the number 2147483648 is out of range for its field (at byte 9)"},
+        {R"({"i32": -2147483649})", "the number -2147483649 is out of range for its field (at byte 9)"},
+        {R"({"i64": 9223372036854775808})", "the number 9223372036854775808 is out of range for its field (at byte 9)"},
+        {R"({"u64": -5})", "the number -5 is out of range for its field (at byte 9)"},
+        {R"({"u64": 18446744073709551616})", "the number 18446744073709551616 is not a whole number in range (at byte 9)"},
+        {R"({"u32": 1e99})", "the number 1e99 is not a whole number in range (at byte 9)"},
+        {R"({"u32": 1500.5})", "the number 1500.5 is not a whole number in range (at byte 9)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        IntegerFields fields;
+        if (!c.refusal) {
+            EXPECT_NO_THROW(SimHost::ReadDocument(c.text, fields));
+            continue;
+        }
+        try {
+            SimHost::ReadDocument(c.text, fields);
+            ADD_FAILURE() << "accepted";
+        } catch (const SimHost::SectionFormatError& refusal) {
+            EXPECT_STREQ(refusal.what(), c.refusal);
+        }
+    }
+    // Optional fields, read without a JSON value in between, are checked alike.
+    SimHost::TeamingModel teaming;
+    EXPECT_THROW(SimHost::ReadDocument(R"({"maxActive": 33159e9})", teaming), SimHost::SectionFormatError);
+    SimHost::ReadDocument(R"({"maxActive": 2e0, "loadBalancing": null, "uplinkOrder": ["a"]})", teaming);
+    EXPECT_EQ(teaming.maxActive, std::optional<uint32_t>(2));
+    EXPECT_FALSE(teaming.loadBalancing.has_value());
+    EXPECT_EQ(teaming.uplinkOrder, std::optional<std::vector<std::string>>({"a"}));
+}
+
+// Like [] or 5, a document that is only null is no section: the file is corrupt.
+TEST(ModelCodec, ANullDocumentIsRefused) {
+    FirewallModel firewall;
+    EXPECT_THROW(SimHost::ReadDocument(" null ", firewall), SimHost::SectionFormatError);
 }
 
 TEST(ModelCodec, WrittenTextIsTheLibrarysText) {
