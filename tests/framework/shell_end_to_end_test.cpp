@@ -1,6 +1,6 @@
 // The shell's own options through the talixcli binary with the network
 // plug-in: format parameters checked against the command's records, version,
-// a missing plug-in directory, misplaced framework options, write errors.
+// a missing plug-in directory, misplaced framework options.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -10,7 +10,6 @@ namespace {
 
 using TalixTest::RunOnHost;
 using TalixTest::RunTalixcli;
-using TalixTest::RunTalixcliWithStdout;
 using TalixTest::SplitWords;
 using TalixTest::TempHostRoot;
 
@@ -112,20 +111,6 @@ TEST(ShellEndToEnd, AFrameworkOptionAfterTheCommandPathIsRefused) {
     EXPECT_EQ(result.err,
               "Error: Framework option --formatter=json must come before the command path, as in "
               "\"talixcli --formatter=json network nic list ...\".\n");
-}
-
-TEST(ShellEndToEnd, OutputThatCannotBeWrittenFailsTheRun) {
-    TempHostRoot root;
-    const std::map<std::string, std::string> host = {{"TALIX_HOST_ROOT", root.Path()}};
-    auto full = RunTalixcliWithStdout("/dev/full", SplitWords("network nic list"), host);
-    EXPECT_EQ(full.status, 1);
-    EXPECT_EQ(full.err, "talixcli: write error: No space left on device\n");
-    auto closed = RunTalixcliWithStdout("", SplitWords("--formatter=json network nic list"), host);
-    EXPECT_EQ(closed.status, 1);
-    EXPECT_EQ(closed.err, "talixcli: write error: Bad file descriptor\n");
-    auto help = RunTalixcliWithStdout("/dev/full", {"--help"});
-    EXPECT_EQ(help.status, 1);
-    EXPECT_EQ(help.err, "talixcli: write error: No space left on device\n");
 }
 
 }  // namespace
