@@ -10,6 +10,7 @@
 
 #include "Help.h"
 #include "Parser.h"
+#include "ShellInfo.h"
 
 namespace Parvik {
 namespace AutoCli {
@@ -203,6 +204,10 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
             PrintNamespaceHelp(out, "", *root_, true);
             return EXIT_OK;
         }
+        if (word == "--version") {
+            PrintVersion(out, *this);
+            return EXIT_OK;
+        }
         if (word == "--list-commands" || word == "--complete") {
             std::string text;
             AnswerTreeQuery(std::vector<std::string>(args.begin() + static_cast<long>(i), args.end()), text);
@@ -233,7 +238,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
         }
         return usage("Unknown option " + ShowInput(word, false) + "." +
                      SuggestionText(word.substr(0, word.find('=')), {"--formatter", "--format-param", "--help", "--list-commands",
-                                           "--completion"}));
+                                           "--completion", "--version"}));
     }
 
     std::vector<std::string> rest(args.begin() + static_cast<long>(i), args.end());
@@ -242,7 +247,10 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
         return EXIT_OK;
     }
     Resolution resolution = ResolvePath(*root_, rest);
-    if (!resolution.error.empty()) return usage(resolution.error);
+    if (!resolution.error.empty()) {
+        const std::string missing = root_->GetChildren().empty() ? MissingPluginText(*this) : "";
+        return usage(missing.empty() ? resolution.error : missing);
+    }
     std::string path = JoinPath(rest, resolution.consumed);
     if (resolution.node->GetType() != NODE_COMMAND) {
         bool help = resolution.consumed < rest.size() &&
@@ -257,6 +265,8 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
     }
 
     auto& command = static_cast<Command&>(*resolution.node);
+    const std::string unfitting = CheckFormatParameters(command, formatParameters);
+    if (!unfitting.empty()) return usage(unfitting + " See \"talixcli " + path + " --help\".");
     Invocation invocation;
     try {
         invocation = Invoke(rest);
@@ -272,6 +282,8 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
         return EXIT_OK;
     }
     if (invocation.status == EXIT_USAGE) {
+        const std::string misplaced = MisplacedFrameworkOption(command, rest, resolution.consumed, path);
+        if (!misplaced.empty()) return usage(misplaced);
         return usage(invocation.usageError + " See \"talixcli " + path + " --help\".");
     }
 

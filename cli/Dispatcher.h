@@ -31,6 +31,12 @@ struct Invocation {
     std::shared_ptr<CallSpec::Output> output;
 };
 
+// A plug-in library that loaded, with the top-level namespaces it registered.
+struct LoadedPlugin {
+    std::string path;
+    std::vector<std::string> namespaces;
+};
+
 class Dispatcher {
 public:
     // Called once before a command executes; changesHost is true for commands
@@ -52,6 +58,10 @@ public:
     // Loads every plug-in library of a directory; one message per library that
     // could not be used is appended to errors, the others still load.
     void LoadPlugins(const std::string& directory, std::vector<std::string>& errors);
+
+    // The directory LoadPlugins searched last ("" before any), and what loaded from it.
+    const std::string& PluginDirectory() const { return pluginDirectory_; }
+    const std::vector<LoadedPlugin>& LoadedPlugins() const { return loadedPlugins_; }
 
     void SetBeginCommandHook(BeginCommandHook hook) { beginHook_ = std::move(hook); }
     void SetEndCommandHook(EndCommandHook hook) { endHook_ = std::move(hook); }
@@ -79,6 +89,8 @@ public:
 private:
     std::shared_ptr<NamespaceNode> root_;
     std::vector<void*> pluginHandles_;
+    std::string pluginDirectory_;
+    std::vector<LoadedPlugin> loadedPlugins_;
     BeginCommandHook beginHook_;
     EndCommandHook endHook_;
     bool keepOutputs_ = false;

@@ -6,7 +6,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <ostream>
 #include <streambuf>
 
@@ -55,16 +57,55 @@ protected:
     }
     int sync() override { return Flush() ? 0 : -1; }
 
+public:
+    // The errno of the first write the descriptor refused, or 0. After a
+    // refusal the rest of the output is dropped: it could not arrive whole.
+    int WriteError() const { return error_; }
+
 private:
     bool Flush() {
-        bool written = WriteAll(fd_, pbase(), static_cast<size_t>(pptr() - pbase()));
+        const size_t size = static_cast<size_t>(pptr() - pbase());
         setp(buffer_, buffer_ + sizeof(buffer_));
-        return written;
+        if (error_ != 0) return false;
+        if (WriteAll(fd_, buffer_, size)) return true;
+        error_ = errno;
+        return false;
+    }
+    bool WriteAll(int fd, const char* data, size_t size) {
+        if (error_ != 0) return false;
+        if (AutoCli::WriteAll(fd, data, size)) return true;
+        error_ = errno;
+        return false;
     }
 
     int fd_;
+    int error_ = 0;
     char buffer_[16384];
 };
+
+// Says on errFd that the output could not be written, as "talixcli: write
+// error: <reason>"; best effort, since errFd may be failing too.
+inline void ReportWriteError(int errFd, int error) {
+    char line[256] = "talixcli: write error: ";
+    size_t used = std::strlen(line);
+    const char* reason = std::strerror(error);
+    size_t room = sizeof(line) - used - 2;
+    size_t length = std::min(std::strlen(reason), room);
+    std::memcpy(line + used, reason, length);
+    used += length;
+    line[used++] = '\n';
+    WriteAll(errFd, line, used);
+}
+
+// The exit status of a run whose result went to out: the run's own status,
+// unless out could not be written, which is reported on errFd and makes a
+// successful run fail.
+inline int FinishOutput(FdStreamBuf& out, int errFd, int status) {
+    out.pubsync();
+    if (out.WriteError() == 0) return status;
+    ReportWriteError(errFd, out.WriteError());
+    return status == 0 ? 1 : status;
+}
 
 }  // namespace AutoCli
 }  // namespace Parvik

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "FormatParams.h"
 #include "render/Render.h"
 
 namespace Parvik {
@@ -93,16 +94,30 @@ void PrintNamespaceHelp(std::ostream& out, const std::string& path, const Namesp
                "  --format-param=KEY=VALUE  Override a default output parameter (repeatable).\n"
                "  --list-commands           List every command path.\n"
                "  --completion bash         Print a bash completion script.\n"
-               "  -h|--help                 Show this help.\n";
+               "  --version                 Show the version and the loaded plug-ins.\n"
+               "  -h|--help                 Show this help.\n"
+               "\nFormat parameters (--format-param=KEY=VALUE; a command's --help names its records and fields):\n"
+               "  fields:RECORD=F1,F2,...        Show only these fields of RECORD, in this order\n"
+               "                                 (simple, table, csv, keyvalue).\n"
+               "  header:RECORD=TEXT             Heading above each RECORD: %FIELD% stands for the field's\n"
+               "                                 value, <NONE> for no heading (simple).\n"
+               "  units:RECORD.FIELD=LABEL       Unit shown after the field's value (simple, table).\n"
+               "  table-columns=F1,F2,...        Columns of a table (table).\n"
+               "  table-columns:RECORD=F1,F2,... Columns of a table of RECORD; before fields: and\n"
+               "                                 table-columns (table).\n"
+               "  wrap-last=true|false           Wrap the last table column at the terminal width (table).\n"
+               "  json and xml always show every field: no key changes them. An unknown key, record or\n"
+               "  field is refused.\n"
+               "  Example: talixcli --formatter=table --format-param=fields:Nic=Name,Speed network nic list\n";
     } else if (!node.GetDescription().empty()) {
         out << "\nDescription:\n  " << node.GetDescription() << "\n";
     }
     PrintChildren(out, node);
 }
 
-void PrintCommandHelp(std::ostream& out, const std::string& path, Command& command) {
-    out << "Usage: talixcli " << path << " [cmd options]\n\nDescription:\n  " << command.GetName() << "  "
-        << command.GetDescription() << "\n";
+namespace {
+
+void PrintCommandOptions(std::ostream& out, Command& command) {
     auto spec = command.GetInputSpec();
     if (!spec || spec->GetParameters().empty()) {
         out << "\nCmd options:\n  (none)\n";
@@ -132,6 +147,27 @@ void PrintCommandHelp(std::ostream& out, const std::string& path, Command& comma
         }
         out << "\n";
     }
+}
+
+void PrintRenderedRecords(std::ostream& out, Command& command) {
+    auto spec = command.GetOutputSpec();
+    const auto records = RenderedRecords(spec ? spec->GetRootObject().get() : nullptr);
+    if (records.empty()) return;
+    out << "\nOutput records (for --format-param fields:RECORD=...):\n";
+    for (const auto& record : records) {
+        out << "  " << record.name << ":";
+        for (size_t i = 0; i < record.fields.size(); ++i) out << (i ? ", " : " ") << record.fields[i];
+        out << "\n";
+    }
+}
+
+}  // namespace
+
+void PrintCommandHelp(std::ostream& out, const std::string& path, Command& command) {
+    out << "Usage: talixcli " << path << " [cmd options]\n\nDescription:\n  " << command.GetName() << "  "
+        << command.GetDescription() << "\n";
+    PrintCommandOptions(out, command);
+    PrintRenderedRecords(out, command);
 }
 
 std::vector<std::string> CompletionCandidates(NamespaceNode& root, const std::vector<std::string>& words) {

@@ -45,6 +45,7 @@ bool ReadLibraryNames(const std::string& directory, std::vector<std::string>& na
 }  // namespace
 
 void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::string>& errors) {
+    pluginDirectory_ = directory;
     std::vector<std::string> names;
     if (!ReadLibraryNames(directory, names)) {
         errors.push_back("Cannot open plug-in directory " + directory);
@@ -66,6 +67,7 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
             dlclose(handle);
             continue;
         }
+        const size_t namespacesBefore = root_->GetChildren().size();
         try {
             RegisterPlugin(registerNamespaces);
         } catch (const std::exception& e) {
@@ -74,6 +76,10 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
         }
         // Plug-in code backs the registered tree: the library stays loaded.
         pluginHandles_.push_back(handle);
+        LoadedPlugin loaded{path, {}};
+        const auto& children = root_->GetChildren();
+        for (size_t i = namespacesBefore; i < children.size(); ++i) loaded.namespaces.push_back(children[i].first);
+        loadedPlugins_.push_back(std::move(loaded));
         if (auto hook = reinterpret_cast<BeginCommandFn>(dlsym(handle, kBeginCommandHook))) {
             auto previous = beginHook_;
             beginHook_ = [hook, previous](const std::string& commandPath, bool changesHost) {

@@ -1,8 +1,10 @@
 // talixcli: the host shell. Loads the plug-ins and runs one command line.
+#include <fcntl.h>
 #include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
@@ -11,10 +13,10 @@
 
 #include "Dispatcher.h"
 #include "FdStream.h"
+#include "ShellInfo.h"
 
 namespace {
 
-const char kPluginDirVariable[] = "TALIXCLI_PLUGIN_DIR";
 // The largest threshold the allocator accepts on 64-bit hosts.
 const int kLargestHeapBlock = 32 * 1024 * 1024;
 // Address space the heap takes at once when a command starts.
@@ -69,13 +71,28 @@ void PrepareHeapForCommand() {
     if (after > start) madvise(reinterpret_cast<void*>(start), after - start, MADV_HUGEPAGE);
 }
 
+// A standard descriptor the caller closed is held by /dev/null, opened so that
+// writing to it still fails: otherwise the first file a command opens (the
+// host's lock, a state section) would take its number and receive the output.
+void HoldClosedStandardDescriptors() {
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        int held = open("/dev/null", fd == STDERR_FILENO ? O_WRONLY : O_RDONLY);
+        if (held >= 0 && held != fd) {
+            dup2(held, fd);
+            close(held);
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     using Parvik::AutoCli::WriteAll;
+    HoldClosedStandardDescriptors();
     Parvik::AutoCli::Dispatcher dispatcher;
     dispatcher.KeepOutputs();
-    const char* configured = std::getenv(kPluginDirVariable);
+    const char* configured = std::getenv(Parvik::AutoCli::kPluginDirVariable);
     std::string directory = configured && *configured ? configured : DefaultPluginDirectory();
     std::vector<std::string> loadErrors;
     dispatcher.LoadPlugins(directory, loadErrors);
@@ -87,7 +104,9 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string text;
     if (dispatcher.AnswerTreeQuery(args, text)) {
-        std::_Exit(WriteAll(STDOUT_FILENO, text.data(), text.size()) ? EXIT_SUCCESS : EXIT_FAILURE);
+        if (WriteAll(STDOUT_FILENO, text.data(), text.size())) std::_Exit(EXIT_SUCCESS);
+        Parvik::AutoCli::ReportWriteError(STDERR_FILENO, errno);
+        std::_Exit(EXIT_FAILURE);
     }
 
     PrepareHeapForCommand();
@@ -97,7 +116,7 @@ int main(int argc, char** argv) {
     std::ostream err(&errBuffer);
     err.setf(std::ios::unitbuf);
     int status = dispatcher.Run(args, out, err);
-    out.flush();
+    status = Parvik::AutoCli::FinishOutput(outBuffer, STDERR_FILENO, status);
     err.flush();
     // Every change is already on disk and nothing else needs tearing down:
     // leave without destroying the command tree.

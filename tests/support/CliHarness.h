@@ -82,6 +82,10 @@ struct ProcessResult {
 // Runs the built talixcli with the given arguments and extra environment.
 ProcessResult RunTalixcli(const std::vector<std::string>& args,
                           const std::map<std::string, std::string>& environment = {});
+// The same with stdout sent to stdoutTarget (for example /dev/full), or closed
+// when stdoutTarget is empty; the result's out stays empty.
+ProcessResult RunTalixcliWithStdout(const std::string& stdoutTarget, const std::vector<std::string>& args,
+                                    const std::map<std::string, std::string>& environment = {});
 // The same on a host root: args are split from one command line.
 ProcessResult RunOnHost(const TempHostRoot& root, const std::string& commandLine);
 

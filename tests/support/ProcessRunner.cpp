@@ -47,7 +47,12 @@ nlohmann::json TempHostRoot::ReadSection(const std::string& name) const {
     return nlohmann::json::parse(ReadFile("state/" + name + ".json"));
 }
 
-ProcessResult RunTalixcli(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment) {
+namespace {
+
+// Runs talixcli with stdout captured, or (given stdoutTarget) sent to that
+// file, or closed when stdoutTarget is empty.
+ProcessResult RunProcess(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment,
+                         const std::string* stdoutTarget) {
     int outPipe[2], errPipe[2];
     if (::pipe(outPipe) != 0 || ::pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
     pid_t child = ::fork();
@@ -56,6 +61,10 @@ ProcessResult RunTalixcli(const std::vector<std::string>& args, const std::map<s
         ::dup2(errPipe[1], 2);
         ::close(outPipe[0]);
         ::close(errPipe[0]);
+        if (stdoutTarget != nullptr) {
+            ::close(1);
+            if (!stdoutTarget->empty() && ::open(stdoutTarget->c_str(), O_WRONLY) != 1) ::_exit(126);
+        }
         for (const auto& variable : environment) ::setenv(variable.first.c_str(), variable.second.c_str(), 1);
         std::vector<char*> argv;
         std::string binary = TALIXCLI_BINARY;
@@ -90,6 +99,17 @@ ProcessResult RunTalixcli(const std::vector<std::string>& args, const std::map<s
     ::waitpid(child, &status, 0);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
+}
+
+}  // namespace
+
+ProcessResult RunTalixcli(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment) {
+    return RunProcess(args, environment, nullptr);
+}
+
+ProcessResult RunTalixcliWithStdout(const std::string& stdoutTarget, const std::vector<std::string>& args,
+                                    const std::map<std::string, std::string>& environment) {
+    return RunProcess(args, environment, &stdoutTarget);
 }
 
 ProcessResult RunOnHost(const TempHostRoot& root, const std::string& commandLine) {

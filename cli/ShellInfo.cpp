@@ -1,0 +1,87 @@
+// The shell's version and plug-ins, and the refusals of misplaced or unfitting options.
+#include "ShellInfo.h"
+
+#include "FormatParams.h"
+#include "Parser.h"
+
+#ifndef TALIXCLI_VERSION
+#error "TALIXCLI_VERSION must be defined by the build"
+#endif
+
+namespace Parvik {
+namespace AutoCli {
+
+const char kPluginDirVariable[] = "TALIXCLI_PLUGIN_DIR";
+
+namespace {
+
+struct FrameworkOption {
+    const char* name;
+    bool takesValue;
+};
+
+// The options that stand before the command path.
+const FrameworkOption kFrameworkOptions[] = {
+    {"--formatter", true},     {"--format-param", true}, {"--list-commands", false},
+    {"--complete", false},     {"--completion", true},   {"--version", false},
+};
+
+std::string ChooseAnotherText() {
+    return std::string("Set ") + kPluginDirVariable + " to the directory that holds the plug-ins.";
+}
+
+}  // namespace
+
+void PrintVersion(std::ostream& out, const Dispatcher& dispatcher) {
+    out << "talixcli " << TALIXCLI_VERSION << "\n";
+    if (dispatcher.LoadedPlugins().empty()) {
+        out << "No plug-in found in " << dispatcher.PluginDirectory() << ". " << ChooseAnotherText() << "\n";
+        return;
+    }
+    for (const auto& plugin : dispatcher.LoadedPlugins()) {
+        out << "plug-in " << plugin.path;
+        for (size_t i = 0; i < plugin.namespaces.size(); ++i) out << (i ? ", " : ": ") << plugin.namespaces[i];
+        out << "\n";
+    }
+}
+
+std::string MissingPluginText(const Dispatcher& dispatcher) {
+    if (!dispatcher.LoadedPlugins().empty()) return "";
+    return "No plug-in found in " + dispatcher.PluginDirectory() + ", so no namespace is available. " +
+           ChooseAnotherText();
+}
+
+std::string MisplacedFrameworkOption(Command& command, const std::vector<std::string>& args, size_t start,
+                                     const std::string& path) {
+    auto spec = command.GetInputSpec();
+    for (size_t i = start; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        for (const auto& option : kFrameworkOptions) {
+            const std::string name = option.name;
+            const bool withValue = word.compare(0, name.size() + 1, name + "=") == 0;
+            if (word != name && !withValue) continue;
+            if (spec && spec->FindByName(name.substr(2))) break;  // the command's own option
+            std::string given = word;
+            if (!withValue && option.takesValue && i + 1 < args.size()) given += " " + args[i + 1];
+            const std::string shown = ShowInput(given, false);
+            return "Framework option " + shown +
+                   " must come before the command path, as in \"talixcli " + shown + " " + path + " ...\".";
+        }
+    }
+    return "";
+}
+
+std::string CheckFormatParameters(Command& command,
+                                  const std::vector<std::pair<std::string, std::string>>& parameters) {
+    if (parameters.empty()) return "";
+    auto spec = command.GetOutputSpec();
+    const std::vector<RecordFields> records = RenderedRecords(spec ? spec->GetRootObject().get() : nullptr);
+    for (const auto& parameter : parameters) {
+        std::string problem = CheckFormatParameter(parameter.first, parameter.second, records);
+        if (!problem.empty()) return problem;
+    }
+    return "";
+}
+
+}  // namespace AutoCli
+}  // namespace Parvik

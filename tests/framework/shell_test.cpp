@@ -1,0 +1,121 @@
+// The shell about itself: version and plug-ins, a missing plug-in directory,
+// framework options in the wrong place, and output that cannot be written.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <sstream>
+
+#include "Dispatcher.h"
+#include "FdStream.h"
+#include "plugins/SampleCommands.h"
+#include "support/CliHarness.h"
+
+namespace {
+
+using Parvik::AutoCli::Dispatcher;
+using Parvik::AutoCli::FdStreamBuf;
+using Parvik::AutoCli::FinishOutput;
+using TalixTest::ProcessResult;
+using TalixTest::SplitWords;
+
+ProcessResult Exec(Dispatcher& dispatcher, const std::string& line) {
+    std::ostringstream out, err;
+    int status = dispatcher.Run(SplitWords(line), out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Version, NamesEachLoadedPluginWithItsPathAndNamespaces) {
+    Dispatcher dispatcher;
+    std::vector<std::string> errors;
+    dispatcher.LoadPlugins(TALIX_TEST_PLUGIN_DIR, errors);
+    auto version = Exec(dispatcher, "--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "talixcli " TALIXCLI_VERSION "\nplug-in " TALIX_TEST_PLUGIN_DIR "/libsample_plugin.so: sample\n");
+    // Later words do not matter: the version is all that is printed.
+    EXPECT_EQ(Exec(dispatcher, "--version sample echo").out, version.out);
+}
+
+TEST(Version, WithoutPluginsSaysWhereItLookedAndHowToChooseAnotherDirectory) {
+    Dispatcher dispatcher;
+    std::vector<std::string> errors;
+    dispatcher.LoadPlugins("/nonexistent/plugins", errors);
+    EXPECT_EQ(Exec(dispatcher, "--version").out,
+              "talixcli " TALIXCLI_VERSION "\nNo plug-in found in /nonexistent/plugins. "
+              "Set TALIXCLI_PLUGIN_DIR to the directory that holds the plug-ins.\n");
+
+    auto command = Exec(dispatcher, "network nic list");
+    EXPECT_EQ(command.status, 2);
+    EXPECT_EQ(command.err,
+              "Error: No plug-in found in /nonexistent/plugins, so no namespace is available. "
+              "Set TALIXCLI_PLUGIN_DIR to the directory that holds the plug-ins.\n");
+}
+
+TEST(FrameworkOptionAfterPath, IsRefusedWithWhereItBelongs) {
+    Dispatcher dispatcher;
+    dispatcher.RegisterPlugin(&SampleCommands::Register);
+    struct Case {
+        const char* line;
+        const char* given;
+    };
+    const Case cases[] = {
+        {"sample echo -t x --formatter=json", "--formatter=json"},
+        {"sample echo --formatter json -t x", "--formatter json"},
+        {"sample echo -t x --version", "--version"},
+    };
+    for (const auto& c : cases) {
+        auto refused = Exec(dispatcher, c.line);
+        EXPECT_EQ(refused.status, 2) << c.line;
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(refused.err, std::string("Error: Framework option ") + c.given +
+                                   " must come before the command path, as in \"talixcli " + c.given +
+                                   " sample echo ...\".\n")
+            << c.line;
+    }
+    // A value that merely looks like an option, and other mistakes, keep their own message.
+    EXPECT_EQ(Exec(dispatcher, "sample echo -t --formatter=json").status, 0);
+    EXPECT_EQ(Exec(dispatcher, "sample echo -t x --formater=json").err,
+              "Error: Unknown option --formater. See \"talixcli sample echo --help\".\n");
+}
+
+// A stream buffer on /dev/full, which refuses every write with ENOSPC.
+class FullDevice : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fd = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::pipe2(errPipe, O_CLOEXEC), 0);
+    }
+    void TearDown() override {
+        ::close(fd);
+        ::close(errPipe[0]);
+        ::close(errPipe[1]);
+    }
+    std::string Reported() {
+        ::close(errPipe[1]);
+        errPipe[1] = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        std::string text;
+        char buffer[512];
+        for (ssize_t n; (n = ::read(errPipe[0], buffer, sizeof(buffer))) > 0;) text.append(buffer, static_cast<size_t>(n));
+        return text;
+    }
+    int fd = -1;
+    int errPipe[2] = {-1, -1};
+};
+
+TEST_F(FullDevice, AFailedWriteFailsASuccessfulRunWithOneLineAndKeepsAnotherStatus) {
+    FdStreamBuf buffer(fd);
+    std::ostream out(&buffer);
+    out << "short output";  // still in the buffer: only the last flush meets the error
+    EXPECT_EQ(buffer.WriteError(), 0);
+    EXPECT_EQ(FinishOutput(buffer, errPipe[1], 0), 1);
+    EXPECT_EQ(buffer.WriteError(), ENOSPC);
+    out << std::string(100000, 'x');  // larger than the buffer: written directly, and refused
+    EXPECT_EQ(FinishOutput(buffer, errPipe[1], 2), 2);
+    EXPECT_EQ(Reported(),
+              "talixcli: write error: No space left on device\ntalixcli: write error: No space left on device\n");
+}
+
+}  // namespace
