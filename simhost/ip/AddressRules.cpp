@@ -82,7 +82,9 @@ void CheckStaticIpv4(const IpConfig& config) {
     const Ipv4Address gateway = config.GetIpv4Gateway();
     if (gateway.IsZero()) return;
     CheckIpv4Unicast(gateway, "Gateway");
-    if (gateway == address) throw KavrelException("Gateway " + gateway.GetStringAddress() + " is the interface's own address");
+    if (gateway == address) {
+        throw KavrelException("Gateway " + gateway.GetStringAddress() + " is the interface's own address");
+    }
     if ((gateway.GetValue() & mask) != (value & mask)) {
         throw KavrelException("Gateway " + gateway.GetStringAddress() + " is not in the interface's network " +
                               Ipv4Address(value & mask).GetStringAddress() + "/" + std::to_string(length));

@@ -326,6 +326,8 @@ std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::AddLumexNic(const Kavrel::Network:
             if (other.portset == nic.portset) highest = std::max(highest, other.portId);
         }
         nic.portId = highest + 1;
+        // The connection is the interface's port: it carries the same ID.
+        port->clients.back().portId = static_cast<uint32_t>(nic.portId);
         nic.connectionPoint.dvsUuid = info.dvsUuid;
         nic.connectionPoint.dvPortId = info.dvPortId;
         nic.connectionPoint.connectionId = connectionId;

@@ -38,6 +38,19 @@ TEST(DatapathEndToEnd, DemoVmPortsAndTheirUplinkPortsHaveStatistics) {
     }
 }
 
+// One consistent host: the port of every host interface is a port of its switch.
+TEST(DatapathEndToEnd, DemoInterfacePortIdsAreSwitchPorts) {
+    TempHostRoot root;
+    auto interfaces = RunOnHost(root, "--formatter=json network ip interface list");
+    ASSERT_EQ(interfaces.status, 0) << interfaces.err;
+    ASSERT_GE(Out(interfaces).size(), 4u);
+    for (const auto& nic : Out(interfaces)) {
+        std::string id = std::to_string(nic["Port ID"].get<int64_t>());
+        auto stats = RunOnHost(root, "--formatter=json network port stats get -p " + id);
+        EXPECT_EQ(stats.status, 0) << nic["Name"] << " port " << id << ": " << stats.err;
+    }
+}
+
 TEST(DatapathEndToEnd, EnsChangesPersistInTheHostRoot) {
     TempHostRoot root;
     root.WriteSection("vswitches", {{"vswitches", json::array({StandardSwitch("vs-ens", json::array())})}});
