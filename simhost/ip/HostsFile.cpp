@@ -64,11 +64,12 @@ ParsedHosts Parse(bool withSystemEntries) {
     size_t begin = 0;
     while (begin < text.size()) {
         size_t newline = text.find('\n', begin);
-        size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
-        std::string_view line = text.substr(begin, (newline == std::string_view::npos ? text.size() : newline) - begin);
+        const size_t lineEnd = newline == std::string_view::npos ? text.size() : newline;
+        const size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
+        std::string_view line = text.substr(begin, lineEnd - begin);
         if (hosts.hasMarker) {
             if (ParseEntry(line, hosts.userEntries)) hosts.userLines.emplace_back(begin, end);
-        } else if (line == kUserMarker) {
+        } else if (line == kUserMarker || line == std::string(kUserMarker) + "\r") {
             hosts.hasMarker = true;
         } else if (withSystemEntries) {
             ParseEntry(line, hosts.systemEntries);

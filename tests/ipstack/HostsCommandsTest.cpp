@@ -109,6 +109,15 @@ TEST_F(HostsCommands, LinesTheHostDoesNotManageSurviveEveryChangeByteForByte) {
                                 "# a comment the admin wrote\n\ngarbage line\n\x01\x02\xff\n   \t  \n");
 }
 
+TEST_F(HostsCommands, AMarkerWithACarriageReturnIsStillTheMarker) {
+    UseHost({{"netstacks", IpStackTest::Netstacks()}},
+            {{kHosts, "127.0.0.1\tlocalhost\r\n# --- user specified entries ---\r\n10.0.0.6\tsix.example\r\n"}});
+    EXPECT_EQ(Run("network ip hosts list").root.size(), 1u);
+    ASSERT_EQ(Run("network ip hosts add -I 10.0.0.7 -H seven.example").root, true);
+    EXPECT_EQ(File(kHosts), "127.0.0.1\tlocalhost\r\n# --- user specified entries ---\r\n10.0.0.6\tsix.example\r\n"
+                            "10.0.0.7\tseven.example\n");
+}
+
 TEST_F(HostsCommands, AddEndsAnUnterminatedLastLineAndAddsTheMarkerOnlyOnce) {
     UseHost({{"netstacks", IpStackTest::Netstacks()}}, {{kHosts, "127.0.0.1\tlocalhost"}});
     ASSERT_EQ(Run("network ip hosts add -I 10.0.0.7 -H seven.example").root, true);
