@@ -1,6 +1,7 @@
 // Helpers shared by the host IP stack commands.
 #include "ip/StackShared.h"
 
+#include <cctype>
 #include <limits>
 #include <sstream>
 
@@ -86,6 +87,9 @@ std::string ConvertToHrsMinsAndSecs(uint64_t seconds) {
 }
 
 bool ParseHexSpi(const std::string& text, uint32_t& spi) {
+    // Stream extraction would also skip leading blanks and take a sign, wrapping "-1"
+    // to 0xffffffff; an SPI is written as hex digits only.
+    if (text.empty() || !std::isxdigit(static_cast<unsigned char>(text[0]))) return false;
     std::istringstream stream(text);
     uint32_t value = 0;
     stream >> std::hex >> value;

@@ -16,137 +16,6 @@ constexpr size_t kColumnGap = 2;
 // A wrapped last column keeps at least this many columns, even on a narrow terminal.
 constexpr size_t kMinWrapWidth = 10;
 
-// Booleans report success by exit status, so a true result prints nothing.
-void RenderScalarRoot(const MetaObject* root, OutBuffer& out) {
-    if (root->GetType() == MetaObj::META_BOOL) {
-        if (root->IsSet() && !static_cast<const MetaBool*>(root)->GetValue()) {
-            out.Put("false");
-            out.EndLine();
-        }
-        return;
-    }
-    AppendScalar(out.Text(), root);
-    out.EndLine();
-}
-
-// "simple": a record is "Field: value" lines; nested records and lists of records go
-// beneath their field's line, indented 3 blanks per level; string lists are one line
-// joined by ", "; units follow their value after a blank. Records of a list are set apart
-// by a blank line, each under its "header:<Record>" heading (its lines then indented)
-// when its kind has one.
-class SimpleWriter {
-public:
-    SimpleWriter(const RenderOptions& options, OutBuffer& out)
-        : context_(options.parameters, false), out_(out), picked_(kMaxDepth + 1) {}
-
-    void Root(const MetaObject* root) {
-        if (IsScalar(root)) {
-            RenderScalarRoot(root, out_);
-        } else if (IsList(root)) {
-            List(static_cast<const MetaList&>(*root), 0);
-        } else {
-            HeadedRecord(static_cast<const MetaStruct&>(*root), 0);
-        }
-    }
-
-private:
-    // A record under its heading when its kind has one, else at the indent itself.
-    void HeadedRecord(const MetaStruct& record, size_t indent) {
-        NestingGuard::Scope scope(context_.Nesting(), &record);
-        if (!scope) return;
-        const RecordStyle& style = context_.Style(record.GetName());
-        if (!style.hasHeading) {
-            Record(record, style, indent);
-            return;
-        }
-        out_.PutSpaces(indent);
-        AppendHeading(out_.Text(), style, record, context_);
-        out_.TrimLineEnd();
-        out_.EndLine();
-        Record(record, style, indent + kIndentStep);
-    }
-
-    // The record's lines; the caller has entered it in the nesting guard.
-    void Record(const MetaStruct& record, const RecordStyle& style, size_t indent) {
-        std::vector<const Field*>& fields = picked_[context_.Nesting().Depth()];
-        style.Pick(record, fields);
-        for (const Field* field : fields) {
-            const MetaObject* value = field->value.get();
-            out_.PutSpaces(indent);
-            out_.Put(field->Name());
-            out_.Put(':');
-            const bool block =
-                IsRecord(value) || (IsList(value) && HasNestedElements(static_cast<const MetaList&>(*value)));
-            if (block) {
-                out_.EndLine();
-                NestingGuard::Scope scope(context_.Nesting(), value);
-                if (!scope) continue;
-                if (IsRecord(value)) {
-                    const auto& nested = static_cast<const MetaStruct&>(*value);
-                    Record(nested, context_.Style(nested.GetName()), indent + kIndentStep);
-                } else {
-                    List(static_cast<const MetaList&>(*value), indent + kIndentStep);
-                }
-                continue;
-            }
-            std::string& text = out_.Text();
-            const size_t valueStart = text.size() + 1;
-            text.push_back(' ');
-            InlineValue(value);
-            if (text.size() == valueStart) {
-                text.pop_back();  // empty value: no trailing blank
-            } else if (const std::string* unit = style.UnitFor(field->Name())) {
-                text.push_back(' ');
-                text += *unit;
-            }
-            out_.EndLine();
-        }
-    }
-
-    // Scalars and lists of scalars on one line.
-    void InlineValue(const MetaObject* value) {
-        if (!IsList(value)) {
-            AppendScalar(out_.Text(), value);
-            return;
-        }
-        bool first = true;
-        for (const auto& element : static_cast<const MetaList*>(value)->GetElements()) {
-            if (!first) out_.Put(", ");
-            first = false;
-            AppendScalar(out_.Text(), element.get());
-        }
-    }
-
-    // One element per line; records separated by a blank line.
-    void List(const MetaList& list, size_t indent) {
-        bool previousWasRecord = false;
-        bool first = true;
-        for (const auto& element : list.GetElements()) {
-            const MetaObject* value = element.get();
-            const bool isRecord = IsRecord(value);
-            if (!first && (isRecord || previousWasRecord)) out_.EndLine();
-            first = false;
-            previousWasRecord = isRecord;
-            if (isRecord) {
-                HeadedRecord(static_cast<const MetaStruct&>(*value), indent);
-            } else if (IsList(value)) {
-                NestingGuard::Scope scope(context_.Nesting(), value);
-                if (scope) List(static_cast<const MetaList&>(*value), indent + kIndentStep);
-            } else {
-                out_.PutSpaces(indent);
-                AppendScalar(out_.Text(), value);
-                out_.TrimLineEnd();
-                out_.EndLine();
-            }
-        }
-    }
-
-    RenderContext context_;
-    OutBuffer& out_;
-    // Per nesting depth, reused across records; sized once so references stay valid.
-    std::vector<std::vector<const Field*>> picked_;
-};
-
 // Cells are measured twice and checked once per row. Nearly all are short
 // ASCII text, which both tests below recognise from a few word loads.
 constexpr uint64_t kHighBits = 0x8080808080808080ULL;
@@ -196,8 +65,233 @@ size_t DisplayWidth(std::string_view text) {
     return width;
 }
 
-// Whether the text holds a control character (below 0x20).
-bool HasControl(std::string_view text) { return AnyByte(text, HasControlByte); }
+// Exact for "some byte is 0x7f", as above.
+bool HasDeleteByte(uint64_t word) {
+    const uint64_t x = word ^ (0x7f * kEachByte);
+    return ((x - kEachByte) & ~x & kHighBits) != 0;
+}
+
+// Whether the text may need escaping for a terminal: a control byte, DEL, or any byte
+// that is not ASCII (which the exact test below then looks at).
+bool MayNeedEscape(std::string_view text) {
+    return AnyByte(text, [](uint64_t word) { return HasControlByte(word) || HasHighBit(word) || HasDeleteByte(word); });
+}
+
+// Length of the well-formed UTF-8 sequence at text[pos], or 0 when it is not one.
+size_t Utf8SequenceLength(std::string_view text, size_t pos) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;   // no overlong forms
+        if (lead == 0xED) high = 0x9F;  // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (pos + length > text.size()) return 0;
+    if (byte(pos + 1) < low || byte(pos + 1) > high) return 0;
+    for (size_t i = 2; i < length; ++i) {
+        if ((byte(pos + i) & 0xC0) != 0x80) return 0;
+    }
+    return length;
+}
+
+void AppendHexEscape(std::string& out, const char* prefix, unsigned char value) {
+    static const char kDigits[] = "0123456789abcdef";
+    out += prefix;
+    out.push_back(kDigits[value >> 4]);
+    out.push_back(kDigits[value & 0xf]);
+}
+
+// Texts come from host files and users, so they may hold line breaks, escape
+// sequences or bytes that are not UTF-8, which a terminal would act on. Those are
+// shown as escapes: \t \n \r, \xHH for other control bytes, DEL and bytes that are
+// not UTF-8, \u00HH for the C1 controls U+0080 to U+009F. Printable UTF-8 and
+// backslashes are left as they are. Rewrites text from `from` on.
+void EscapeForTerminal(std::string& text, size_t from) {
+    if (!MayNeedEscape(std::string_view(text).substr(from))) return;
+    std::string escaped;
+    const std::string_view tail = std::string_view(text).substr(from);
+    size_t pos = 0;
+    while (pos < tail.size()) {
+        const auto c = static_cast<unsigned char>(tail[pos]);
+        if (c >= 0x20 && c < 0x7f) {
+            escaped.push_back(static_cast<char>(c));
+            ++pos;
+        } else if (c == '\t') {
+            escaped += "\\t";
+            ++pos;
+        } else if (c == '\n') {
+            escaped += "\\n";
+            ++pos;
+        } else if (c == '\r') {
+            escaped += "\\r";
+            ++pos;
+        } else if (c < 0x80) {
+            AppendHexEscape(escaped, "\\x", c);
+            ++pos;
+        } else if (size_t length = Utf8SequenceLength(tail, pos)) {
+            const auto second = static_cast<unsigned char>(tail[pos + 1]);
+            if (c == 0xC2 && second < 0xA0) {
+                AppendHexEscape(escaped, "\\u00", second);
+            } else {
+                escaped.append(tail.substr(pos, length));
+            }
+            pos += length;
+        } else {
+            AppendHexEscape(escaped, "\\x", c);
+            ++pos;
+        }
+    }
+    text.replace(from, std::string::npos, escaped);
+}
+
+// Booleans report success by exit status, so a true result prints nothing.
+void RenderScalarRoot(const MetaObject* root, OutBuffer& out) {
+    if (root->GetType() == MetaObj::META_BOOL) {
+        if (root->IsSet() && !static_cast<const MetaBool*>(root)->GetValue()) {
+            out.Put("false");
+            out.EndLine();
+        }
+        return;
+    }
+    const size_t start = out.Text().size();
+    AppendScalar(out.Text(), root);
+    EscapeForTerminal(out.Text(), start);
+    out.EndLine();
+}
+
+// "simple": a record is "Field: value" lines; nested records and lists of records go
+// beneath their field's line, indented 3 blanks per level; string lists are one line
+// joined by ", "; units follow their value after a blank. Records of a list are set apart
+// by a blank line, each under its "header:<Record>" heading (its lines then indented)
+// when its kind has one.
+class SimpleWriter {
+public:
+    SimpleWriter(const RenderOptions& options, OutBuffer& out)
+        : context_(options.parameters, false), out_(out), picked_(kMaxDepth + 1) {}
+
+    void Root(const MetaObject* root) {
+        if (IsScalar(root)) {
+            RenderScalarRoot(root, out_);
+        } else if (IsList(root)) {
+            List(static_cast<const MetaList&>(*root), 0);
+        } else {
+            HeadedRecord(static_cast<const MetaStruct&>(*root), 0);
+        }
+    }
+
+private:
+    // A record under its heading when its kind has one, else at the indent itself.
+    void HeadedRecord(const MetaStruct& record, size_t indent) {
+        NestingGuard::Scope scope(context_.Nesting(), &record);
+        if (!scope) return;
+        const RecordStyle& style = context_.Style(record.GetName());
+        if (!style.hasHeading) {
+            Record(record, style, indent);
+            return;
+        }
+        out_.PutSpaces(indent);
+        const size_t start = out_.Text().size();
+        AppendHeading(out_.Text(), style, record, context_);
+        EscapeForTerminal(out_.Text(), start);
+        out_.TrimLineEnd();
+        out_.EndLine();
+        Record(record, style, indent + kIndentStep);
+    }
+
+    // The record's lines; the caller has entered it in the nesting guard.
+    void Record(const MetaStruct& record, const RecordStyle& style, size_t indent) {
+        std::vector<const Field*>& fields = picked_[context_.Nesting().Depth()];
+        style.Pick(record, fields);
+        for (const Field* field : fields) {
+            const MetaObject* value = field->value.get();
+            out_.PutSpaces(indent);
+            out_.Put(field->Name());
+            out_.Put(':');
+            const bool block =
+                IsRecord(value) || (IsList(value) && HasNestedElements(static_cast<const MetaList&>(*value)));
+            if (block) {
+                out_.EndLine();
+                NestingGuard::Scope scope(context_.Nesting(), value);
+                if (!scope) continue;
+                if (IsRecord(value)) {
+                    const auto& nested = static_cast<const MetaStruct&>(*value);
+                    Record(nested, context_.Style(nested.GetName()), indent + kIndentStep);
+                } else {
+                    List(static_cast<const MetaList&>(*value), indent + kIndentStep);
+                }
+                continue;
+            }
+            std::string& text = out_.Text();
+            const size_t valueStart = text.size() + 1;
+            text.push_back(' ');
+            InlineValue(value);
+            EscapeForTerminal(text, valueStart);
+            if (text.size() == valueStart) {
+                text.pop_back();  // empty value: no trailing blank
+            } else if (const std::string* unit = style.UnitFor(field->Name())) {
+                text.push_back(' ');
+                text += *unit;
+            }
+            out_.EndLine();
+        }
+    }
+
+    // Scalars and lists of scalars on one line.
+    void InlineValue(const MetaObject* value) {
+        if (!IsList(value)) {
+            AppendScalar(out_.Text(), value);
+            return;
+        }
+        bool first = true;
+        for (const auto& element : static_cast<const MetaList*>(value)->GetElements()) {
+            if (!first) out_.Put(", ");
+            first = false;
+            AppendScalar(out_.Text(), element.get());
+        }
+    }
+
+    // One element per line; records separated by a blank line.
+    void List(const MetaList& list, size_t indent) {
+        bool previousWasRecord = false;
+        bool first = true;
+        for (const auto& element : list.GetElements()) {
+            const MetaObject* value = element.get();
+            const bool isRecord = IsRecord(value);
+            if (!first && (isRecord || previousWasRecord)) out_.EndLine();
+            first = false;
+            previousWasRecord = isRecord;
+            if (isRecord) {
+                HeadedRecord(static_cast<const MetaStruct&>(*value), indent);
+            } else if (IsList(value)) {
+                NestingGuard::Scope scope(context_.Nesting(), value);
+                if (scope) List(static_cast<const MetaList&>(*value), indent + kIndentStep);
+            } else {
+                out_.PutSpaces(indent);
+                const size_t start = out_.Text().size();
+                AppendScalar(out_.Text(), value);
+                EscapeForTerminal(out_.Text(), start);
+                out_.TrimLineEnd();
+                out_.EndLine();
+            }
+        }
+    }
+
+    RenderContext context_;
+    OutBuffer& out_;
+    // Per nesting depth, reused across records; sized once so references stay valid.
+    std::vector<std::vector<const Field*>> picked_;
+};
 
 // Byte offset after `columns` characters of text (or its end).
 size_t AdvanceColumns(std::string_view text, size_t start, size_t columns) {
@@ -234,13 +328,6 @@ void WrapText(std::string_view text, size_t width, std::vector<std::string_view>
         while (next < text.size() && text[next] == ' ') ++next;
         if (next >= text.size()) return;
         pos = next;
-    }
-}
-
-// Cells keep to one line: line breaks and tabs become blanks.
-void FlattenControls(std::string& text, size_t from) {
-    for (size_t i = from; i < text.size(); ++i) {
-        if (static_cast<unsigned char>(text[i]) < 0x20) text[i] = ' ';
     }
 }
 
@@ -347,9 +434,7 @@ private:
         if (value != nullptr && value->GetType() == MetaObj::META_STRING && units_[column] == nullptr) {
             if (!value->IsSet()) return {};
             const std::string& text = static_cast<const MetaString*>(value)->GetValue();
-            if (!HasControl(text)) {
-                return text;
-            }
+            if (!MayNeedEscape(text)) return text;
         }
         cell_.clear();
         AppendCompact(cell_, value, ", ", context_, true);
@@ -357,7 +442,7 @@ private:
             cell_.push_back(' ');
             cell_ += *units_[column];
         }
-        FlattenControls(cell_, 0);
+        EscapeForTerminal(cell_, 0);
         return cell_;
     }
 

@@ -12,6 +12,7 @@
 #include "model/IpStackModel.h"
 #include "model/PnicModel.h"
 #include "model/VswitchModel.h"
+#include "vswitch/UplinkPorts.h"
 #include "vswitch/VswitchStore.h"
 
 namespace LmxCtl {
@@ -33,6 +34,13 @@ struct ResolvedPort {
     SimHost::PortDatapathModel datapath;
 };
 
+// An uplink port kept only in section `datapath`: no VM, no filters, no counters.
+ResolvedPort UplinkPort() {
+    ResolvedPort resolved;
+    resolved.type = PortImpl::PORT_TYPE_UPLINK;
+    return resolved;
+}
+
 ResolvedPort Resolve(const std::string& switchName, uint32_t portId) {
     const auto& standard = HostStore::Instance().Read<SimHost::VirtualSwitchInventory>();
     if (const auto* vswitch = SimHost::FindVirtualSwitch(standard, switchName)) {
@@ -46,6 +54,7 @@ ResolvedPort Resolve(const std::string& switchName, uint32_t portId) {
             resolved.datapath = port.datapath;
             return resolved;
         }
+        if (SimHost::IsUplinkPortOf(vswitch->uplinks, portId)) return UplinkPort();
     }
     const auto& distributed = HostStore::Instance().Read<SimHost::DVSwitchInventory>();
     if (const auto* dvswitch = SimHost::FindDVSwitch(distributed, switchName)) {
@@ -64,6 +73,7 @@ ResolvedPort Resolve(const std::string& switchName, uint32_t portId) {
                 return resolved;
             }
         }
+        if (SimHost::IsUplinkPortOf(dvswitch->uplinks, portId)) return UplinkPort();
     }
     throw KavrelException("Port " + std::to_string(portId) + " not found on switch " + switchName);
 }

@@ -4,6 +4,8 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "ip/AddressRules.h"
+#include "ip/NetstackKey.h"
 #include "kavrel/Lib.h"
 #include "kavrel/Misc.h"
 #include "lmxctl/IpStack.h"
@@ -28,6 +30,10 @@ DnsConfigImpl::~DnsConfigImpl() = default;
 
 std::string DnsConfigImpl::ResolverPath(const std::string& netstackKey) {
     if (netstackKey == kDefaultNetstackKey) return "etc/resolv.conf";
+    // Never a path outside the instance's own directory, whatever the stored key.
+    if (!SimHost::IsValidNetstackKey(netstackKey)) {
+        throw KavrelException("Netstack instance key '" + netstackKey + "' cannot name a resolver file");
+    }
     return "etc/netstack/" + netstackKey + "/resolv.conf";
 }
 
@@ -65,6 +71,7 @@ const std::vector<IpAddress>& DnsConfigImpl::GetNameServers() {
 void DnsConfigImpl::AddUserNameServer(const IpAddress& address) {
     CheckFault("DnsConfigImpl::AddUserNameServer");
     if (stale_) Refresh();
+    SimHost::CheckNameServer(address);
     if (std::find(nameServers_.begin(), nameServers_.end(), address) != nameServers_.end()) {
         throw KavrelException("DNS server " + address.GetStringAddress() + " is already configured");
     }

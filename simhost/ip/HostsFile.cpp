@@ -1,7 +1,9 @@
 // The host's static name table: system entries above a marker line, user entries below it.
+// Only the user entries' own lines are ever changed.
 #include <algorithm>
 #include <cctype>
-#include <sstream>
+#include <string_view>
+#include <utility>
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
@@ -22,61 +24,77 @@ namespace {
 
 const char kUserMarker[] = "# --- user specified entries ---";
 
+// The file as read, and where the entries the host manages lie in it. Everything
+// else (system part, comments, blank lines, lines it cannot parse, bytes of any kind)
+// is written back exactly as it was read.
 struct ParsedHosts {
-    std::string systemPart;  // kept byte for byte, marker included
+    std::string text;
+    bool hasMarker = false;
     std::vector<HostsFileEntry> systemEntries;
     std::vector<HostsFileEntry> userEntries;
+    std::vector<std::pair<size_t, size_t>> userLines;  // [begin, end) of each user entry's line, newline included
 };
 
-bool ParseEntry(const std::string& line, std::vector<HostsFileEntry>& entries) {
-    std::string body = line;
+bool IsAddress(const std::string& text) {
+    return Kavrel::Network::Ipv4Address::IsValidAddress(text) || Kavrel::Network::Ipv6Address::IsValidAddress(text);
+}
+
+// An entry is an address followed by at least a host name; a '#' starts its comment.
+bool ParseEntry(std::string_view line, std::vector<HostsFileEntry>& entries) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    std::string_view body = line;
     std::string comment;
     size_t hash = line.find('#');
-    if (hash != std::string::npos) {
+    if (hash != std::string_view::npos) {
         body = line.substr(0, hash);
-        comment = line.substr(hash + 1);
+        comment = std::string(line.substr(hash + 1));
         if (!comment.empty() && comment[0] == ' ') comment.erase(0, 1);
     }
     std::vector<std::string> words;
-    Kavrel::Misc::StringTokenize(body, words, " \t\r");
-    if (words.size() < 2) return false;
+    Kavrel::Misc::StringTokenize(std::string(body), words, " \t\r");
+    if (words.size() < 2 || !IsAddress(words[0])) return false;
     entries.emplace_back(words[0], words[1], std::vector<std::string>(words.begin() + 2, words.end()), comment);
     return true;
 }
 
-ParsedHosts Parse() {
+ParsedHosts Parse(bool withSystemEntries) {
     ParsedHosts hosts;
-    auto text = HostStore::Instance().ReadText(HostsFile::kPath).value_or("");
-    std::istringstream lines(text);
-    std::string line;
-    bool inUserPart = false;
-    while (std::getline(lines, line)) {
-        if (!inUserPart) {
-            hosts.systemPart += line + "\n";
-            if (line == kUserMarker) {
-                inUserPart = true;
-            } else {
-                ParseEntry(line, hosts.systemEntries);
-            }
-        } else {
-            ParseEntry(line, hosts.userEntries);
+    hosts.text = HostStore::Instance().ReadText(HostsFile::kPath).value_or("");
+    const std::string_view text = hosts.text;
+    size_t begin = 0;
+    while (begin < text.size()) {
+        size_t newline = text.find('\n', begin);
+        const size_t lineEnd = newline == std::string_view::npos ? text.size() : newline;
+        const size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
+        std::string_view line = text.substr(begin, lineEnd - begin);
+        if (hosts.hasMarker) {
+            if (ParseEntry(line, hosts.userEntries)) hosts.userLines.emplace_back(begin, end);
+        } else if (line == kUserMarker || line == std::string(kUserMarker) + "\r") {
+            hosts.hasMarker = true;
+        } else if (withSystemEntries) {
+            ParseEntry(line, hosts.systemEntries);
         }
+        begin = end;
     }
-    if (!inUserPart) hosts.systemPart += std::string(kUserMarker) + "\n";
     return hosts;
 }
 
-void Write(const ParsedHosts& hosts) {
-    std::string text = hosts.systemPart;
-    for (const auto& entry : hosts.userEntries) {
-        text += entry.GetIpAddress() + "\t" + entry.GetHostName();
-        for (const auto& alias : entry.GetAliases()) text += " " + alias;
-        if (!entry.GetComment().empty()) text += "\t# " + entry.GetComment();
-        text += "\n";
-    }
+void Write(const std::string& text) {
     SimHost::Transaction transaction(HostStore::Instance());
     transaction.WriteText(HostsFile::kPath, text);
     transaction.Commit();
+}
+
+// The file with one more user entry at its end (after the marker, added if missing).
+std::string WithEntry(const ParsedHosts& hosts, const HostsFileEntry& entry) {
+    std::string text = hosts.text;
+    if (!text.empty() && text.back() != '\n') text.push_back('\n');
+    if (!hosts.hasMarker) text += std::string(kUserMarker) + "\n";
+    text += entry.GetIpAddress() + "\t" + entry.GetHostName();
+    for (const auto& alias : entry.GetAliases()) text += " " + alias;
+    if (!entry.GetComment().empty()) text += "\t# " + entry.GetComment();
+    text += "\n";
+    return text;
 }
 
 // Labels of letters, digits and inner hyphens, separated by dots.
@@ -132,7 +150,7 @@ HostsFile::~HostsFile() = default;
 std::vector<std::shared_ptr<HostsFileEntry>> HostsFile::GetEntriesFromConfig() {
     CheckFault("HostsFile::GetEntriesFromConfig");
     std::vector<std::shared_ptr<HostsFileEntry>> entries;
-    for (const auto& entry : Parse().userEntries) entries.push_back(std::make_shared<HostsFileEntry>(entry));
+    for (const auto& entry : Parse(false).userEntries) entries.push_back(std::make_shared<HostsFileEntry>(entry));
     return entries;
 }
 
@@ -149,7 +167,14 @@ void HostsFile::AddEntryFromUser(const std::string& ip, const std::string& hostN
     if (comment.find_first_of("\r\n") != std::string::npos) {
         throw KavrelException("A comment must be a single line");
     }
-    auto hosts = Parse();
+    // A tab is the only control character a line of the file may hold.
+    if (std::any_of(comment.begin(), comment.end(), [](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return (byte < 0x20 && c != '\t') || byte == 0x7f;
+        })) {
+        throw KavrelException("A comment may not hold control characters");
+    }
+    auto hosts = Parse(true);
     for (const auto* entries : {&hosts.systemEntries, &hosts.userEntries}) {
         for (const auto& entry : *entries) {
             if (Matches(entry, ip, hostName)) {
@@ -157,13 +182,12 @@ void HostsFile::AddEntryFromUser(const std::string& ip, const std::string& hostN
             }
         }
     }
-    hosts.userEntries.emplace_back(ip, hostName, aliases, comment);
-    Write(hosts);
+    Write(WithEntry(hosts, HostsFileEntry(ip, hostName, aliases, comment)));
 }
 
 void HostsFile::RemoveEntryFromUser(const std::string& ip, const std::string& hostName) {
     CheckFault("HostsFile::RemoveEntryFromUser");
-    auto hosts = Parse();
+    auto hosts = Parse(true);
     auto found = std::find_if(hosts.userEntries.begin(), hosts.userEntries.end(),
                               [&](const HostsFileEntry& entry) { return Matches(entry, ip, hostName); });
     if (found == hosts.userEntries.end()) {
@@ -175,8 +199,9 @@ void HostsFile::RemoveEntryFromUser(const std::string& ip, const std::string& ho
         }
         throw KavrelException("No entry for " + hostName + " with address " + ip);
     }
-    hosts.userEntries.erase(found);
-    Write(hosts);
+    // Only that entry's line goes; every other byte of the file stays.
+    const auto& line = hosts.userLines[static_cast<size_t>(found - hosts.userEntries.begin())];
+    Write(hosts.text.erase(line.first, line.second - line.first));
 }
 
 }  // namespace Network

@@ -5,6 +5,7 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "ip/AddressRules.h"
 #include "ip/IpConfigModelConvert.h"
 #include "kavrel/Lib.h"
 #include "lmxctl/LumexNicInfoImpl.h"
@@ -206,6 +207,7 @@ void LmxNicImpl::SetMtu(int mtu) {
 void LmxNicImpl::SetIpConfig(Kavrel::Network::IpConfig config) {
     CheckFault("LmxNicImpl::SetIpConfig");
     UpdateNic(name_, [&](LmxNicModel& nic) {
+        SimHost::CheckIpConfigChange(SimHost::ToIpConfig(nic.ipConfig), config);
         nic.ipConfig = SimHost::FromIpConfig(config);
         nic.configuredIpConfig = ConfiguredPart(config);
     });
@@ -252,6 +254,7 @@ std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::AddLumexNic(const Kavrel::Network:
         throw KavrelException("Netstack instance " + netstack + " does not exist");
     }
     if (mtu != 0) CheckMtu(mtu);
+    SimHost::CheckIpConfigChange(Kavrel::Network::IpConfig(), config);
     if (numRxQueue < 0 || numRxQueue > kMaxRxQueues) {
         throw KavrelException("Number of RX dispatch queues " + std::to_string(numRxQueue) +
                               " is out of range: 1 to " + std::to_string(kMaxRxQueues));
@@ -323,6 +326,8 @@ std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::AddLumexNic(const Kavrel::Network:
             if (other.portset == nic.portset) highest = std::max(highest, other.portId);
         }
         nic.portId = highest + 1;
+        // The connection is the interface's port: it carries the same ID.
+        port->clients.back().portId = static_cast<uint32_t>(nic.portId);
         nic.connectionPoint.dvsUuid = info.dvsUuid;
         nic.connectionPoint.dvPortId = info.dvPortId;
         nic.connectionPoint.connectionId = connectionId;

@@ -6,6 +6,7 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "ip/NetstackKey.h"
 #include "kavrel/Lib.h"
 #include "kavrel/NetworkInfo.h"
 #include "lmxctl/IpStack.h"
@@ -63,13 +64,11 @@ void CheckEcn(const std::string& status) {
     }
 }
 
-// Keys name kernel objects: letters, digits, '_', '-' and '.', at most 31 characters.
 void CheckKey(const std::string& key) {
-    bool valid = !key.empty() && key.size() <= 31;
-    for (char c : key) {
-        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_' && c != '-' && c != '.') valid = false;
-    }
-    if (!valid) throw KavrelException("Invalid netstack instance key '" + key + "'");
+    if (SimHost::IsValidNetstackKey(key)) return;
+    throw KavrelException("Invalid netstack instance key '" + key +
+                          "': a key is 1 to 31 letters, digits, '_', '-' and '.', begins with a letter, "
+                          "a digit or '_' and has no \"..\"");
 }
 
 template <typename Body>
@@ -307,8 +306,11 @@ void NetworkInfo::RemoveNetstackInstance(const std::string& key, bool) {
     connections.erase(std::remove_if(connections.begin(), connections.end(),
                                      [&](const SimHost::ConnectionModel& socket) { return socket.netstack == key; }),
                       connections.end());
-    auto resolver = LmxCtl::Network::DnsConfigImpl::ResolverPath(key);
-    if (store.ReadText(resolver)) transaction.Remove(resolver);
+    // A key the host could not have stored (a hand-edited state) has no resolver file.
+    if (SimHost::IsValidNetstackKey(key)) {
+        auto resolver = LmxCtl::Network::DnsConfigImpl::ResolverPath(key);
+        if (store.ReadText(resolver)) transaction.Remove(resolver);
+    }
     transaction.Commit();
 }
 

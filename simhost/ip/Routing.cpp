@@ -5,6 +5,7 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "ip/AddressRules.h"
 #include "ip/IpConfigModelConvert.h"
 #include "kavrel/Lib.h"
 #include "kavrel/LmxNic.h"
@@ -294,6 +295,7 @@ void RoutingInfoImpl::Refresh() { CheckFault("RoutingInfoImpl::Refresh"); }
 void RoutingInfoImpl::AddLumexRoute(const Ipv4Network& network, const Ipv4Address& gateway) {
     CheckFault("RoutingInfoImpl::AddLumexRoute");
     RequireNetstack(key_);
+    SimHost::CheckIpv4Unicast(gateway, "Gateway");
     if (network == DEFAULT_IPV4_ROUTE) {
         Ipv4Egress(key_, gateway);
         ChangeTable(key_, [&](RoutingTableModel& table) {
@@ -337,6 +339,7 @@ void RoutingInfoImpl::RemoveLumexRoute(const Ipv4Network& network, const Ipv4Add
 void RoutingInfoImpl::AddIpv6LumexRoute(const Ipv6Network& network, const Ipv6Address& gateway) {
     CheckFault("RoutingInfoImpl::AddIpv6LumexRoute");
     RequireNetstack(key_);
+    SimHost::CheckIpv6Unicast(gateway, "Gateway");
     std::string egress = Ipv6Egress(key_, gateway);
     if (network == DEFAULT_IPV6_ROUTE) {
         ChangeTable(key_, [&](RoutingTableModel& table) {
@@ -391,7 +394,10 @@ Ipv4Address RoutingInfoImpl::GetLumexConfigDefaultGateway() {
 void RoutingInfoImpl::SetLumexDefaultGateway(const Ipv4Address& gateway, bool persistOnly) {
     CheckFault("RoutingInfoImpl::SetLumexDefaultGateway");
     RequireNetstack(key_);
-    if (!gateway.IsZero()) Ipv4Egress(key_, gateway);
+    if (!gateway.IsZero()) {
+        SimHost::CheckIpv4Unicast(gateway, "Gateway");
+        Ipv4Egress(key_, gateway);
+    }
     ChangeTable(key_, [&](RoutingTableModel& table) {
         table.ipv4ConfiguredGateway = gateway.GetStringAddress();
         if (!persistOnly) table.ipv4Gateway = gateway.GetStringAddress();
@@ -412,7 +418,10 @@ Ipv6Address RoutingInfoImpl::GetIpv6LumexConfigDefaultGateway() {
 void RoutingInfoImpl::SetIpv6LumexDefaultGateway(const Ipv6Address& gateway) {
     CheckFault("RoutingInfoImpl::SetIpv6LumexDefaultGateway");
     RequireNetstack(key_);
-    if (!gateway.IsUnspecified()) Ipv6Egress(key_, gateway);
+    if (!gateway.IsUnspecified()) {
+        SimHost::CheckIpv6Unicast(gateway, "Gateway");
+        Ipv6Egress(key_, gateway);
+    }
     ChangeTable(key_, [&](RoutingTableModel& table) {
         table.ipv6Gateway = table.ipv6ConfiguredGateway = gateway.GetStringAddress();
     });

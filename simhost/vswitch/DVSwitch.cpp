@@ -6,6 +6,7 @@
 #include "kavrel/NetworkFactory.h"
 #include "lmxctl/NetworkInfoImpl.h"
 #include "lmxctl/VirtualSwitch.h"
+#include "vswitch/UplinkPorts.h"
 #include "vswitch/VswitchStore.h"
 
 namespace {
@@ -303,7 +304,8 @@ std::vector<PortInfo> DVSwitch::GetPorts() const {
     CheckFault("DVSwitch::GetPorts");
     std::vector<PortInfo> ports;
     uint32_t portId = 0;
-    for (const auto& port : ExistingDV(name_).dvports) {
+    const auto& dvswitch = ExistingDV(name_);
+    for (const auto& port : dvswitch.dvports) {
         for (const auto& client : port.clients) {
             PortInfo info;
             ++portId;
@@ -315,6 +317,7 @@ std::vector<PortInfo> DVSwitch::GetPorts() const {
             ports.push_back(info);
         }
     }
+    SimHost::AppendUplinkPorts(dvswitch.uplinks, ports);
     return ports;
 }
 

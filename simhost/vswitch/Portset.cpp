@@ -6,6 +6,7 @@
 #include "kavrel/NetworkInfo.h"
 #include "lmxctl/VirtualSwitch.h"
 #include "model/PnicModel.h"
+#include "vswitch/UplinkPorts.h"
 #include "vswitch/VswitchStore.h"
 
 namespace {
@@ -78,10 +79,12 @@ std::vector<std::string> Portset::GetUplinks() const {
 std::vector<PortInfo> Portset::GetPorts() const {
     CheckFault("Portset::GetPorts");
     std::vector<PortInfo> ports;
-    for (const auto& port : SimHost::ExistingSwitch(name_).ports) {
+    const auto& vswitch = SimHost::ExistingSwitch(name_);
+    for (const auto& port : vswitch.ports) {
         ports.push_back(PortInfo{port.portId, port.clientName, port.clientType, port.portgroup, port.dvPortId,
                                  port.worldId, port.macAddresses});
     }
+    SimHost::AppendUplinkPorts(vswitch.uplinks, ports);
     return ports;
 }
 

@@ -9,7 +9,7 @@ using TalixTest::TempHostRoot;
 
 json Out(const TalixTest::ProcessResult& result) { return json::parse(result.out); }
 
-TEST(DatapathEndToEnd, DemoVmPortsHaveStatisticsAndFilters) {
+TEST(DatapathEndToEnd, DemoVmPortsAndTheirUplinkPortsHaveStatistics) {
     TempHostRoot root;
     auto vms = RunOnHost(root, "--formatter=json network vm list");
     ASSERT_EQ(vms.status, 0) << vms.err;
@@ -27,7 +27,27 @@ TEST(DatapathEndToEnd, DemoVmPortsHaveStatisticsAndFilters) {
             auto filters = RunOnHost(root, "--formatter=json network port filter stats get -p " + id);
             ASSERT_EQ(filters.status, 0) << filters.err;
             EXPECT_EQ(Out(filters).size(), port["Active Filters"].size()) << id;
+            // The uplink port the VM port is scheduled on is a port like any other.
+            if (port["Uplink Port ID"] != 0) {
+                std::string uplink = std::to_string(port["Uplink Port ID"].get<int64_t>());
+                auto uplinkStats = RunOnHost(root, "--formatter=json network port stats get -p " + uplink);
+                ASSERT_EQ(uplinkStats.status, 0) << uplink << ": " << uplinkStats.err;
+                EXPECT_EQ(Out(uplinkStats)[0]["Port ID"], port["Uplink Port ID"]);
+            }
         }
+    }
+}
+
+// One consistent host: the port of every host interface is a port of its switch.
+TEST(DatapathEndToEnd, DemoInterfacePortIdsAreSwitchPorts) {
+    TempHostRoot root;
+    auto interfaces = RunOnHost(root, "--formatter=json network ip interface list");
+    ASSERT_EQ(interfaces.status, 0) << interfaces.err;
+    ASSERT_GE(Out(interfaces).size(), 4u);
+    for (const auto& nic : Out(interfaces)) {
+        std::string id = std::to_string(nic["Port ID"].get<int64_t>());
+        auto stats = RunOnHost(root, "--formatter=json network port stats get -p " + id);
+        EXPECT_EQ(stats.status, 0) << nic["Name"] << " port " << id << ": " << stats.err;
     }
 }
 

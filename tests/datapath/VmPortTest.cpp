@@ -164,6 +164,41 @@ TEST_F(VmPortTest, StatisticsPassHostFailuresOn) {
     EXPECT_EQ(ErrorsOf("network port filter stats get -p 100"), std::vector<std::string>({"filters unavailable"}));
 }
 
+// Every port ID the VM port listing shows can be looked up, the uplink ports included:
+// they are ports of the switch that has the NIC as uplink.
+TEST_F(VmPortTest, UplinkPortIdsShownForVmPortsAreFoundByTheStatistics) {
+    auto ports = Root("network vm port list -w 501");
+    ASSERT_EQ(ports[0]["Uplink Port ID"], 40);
+    for (const auto& port : ports) {
+        for (const char* field : {"Port ID", "Uplink Port ID"}) {
+            if (port[field] == 0) continue;  // not scheduled on an uplink
+            std::string id = std::to_string(port[field].get<int64_t>());
+            EXPECT_TRUE(ErrorsOf("network port stats get -p " + id).empty()) << id;
+            EXPECT_TRUE(ErrorsOf("network port filter stats get -p " + id).empty()) << id;
+        }
+    }
+    json stats = Root("network port stats get -p 40")[0];
+    EXPECT_EQ(stats["Port ID"], 40);
+    EXPECT_EQ(stats["Packets received"], 0);
+    EXPECT_EQ(Root("network port filter stats get -p 40"), json::array());
+    // An uplink port is no VM's port.
+    EXPECT_EQ(Root("network vm list").size(), 2u);
+}
+
+TEST_F(VmPortTest, OnlyUplinksOfASwitchHaveTheirPortOnIt) {
+    // pnic7 has a port entry but is no switch's uplink; dvs0 gains pnic8 with its port.
+    auto dvswitches = Section("dvswitches");
+    dvswitches["dvswitches"][0]["uplinks"] = {"pnic8"};
+    UseHost({{"vswitches", Section("vswitches")},
+             {"dvswitches", dvswitches},
+             {"datapath", {{"uplinkPorts", json::array({{{"pnic", "pnic1"}, {"portId", 40}},
+                                                        {{"pnic", "pnic7"}, {"portId", 41}},
+                                                        {{"pnic", "pnic8"}, {"portId", 42}}})}}}});
+    EXPECT_EQ(ErrorsOf("network port stats get -p 41"), std::vector<std::string>({"Couldn't find requested port"}));
+    EXPECT_EQ(Root("network port stats get -p 42")[0]["Port ID"], 42);
+    EXPECT_EQ(Root("network port stats get -p 40")[0]["Port ID"], 40);
+}
+
 class UplinkFilterTest : public DatapathHostTest {};
 
 TEST_F(UplinkFilterTest, UplinkPortsSwapFilterDirections) {

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "parvik/MetaObj.h"
@@ -230,21 +232,54 @@ TEST(Table, EmptyListPrintsNothingAndStringListsAreLines) {
     EXPECT_EQ(Render("table", Strings({"x", "y"})), "x\ny\n");
 }
 
-TEST(Table, WidthCountsCharactersAndCellsStayOnOneLine) {
+TEST(Table, WidthCountsCharactersAndCellsStayOnOneLineWithControlsEscaped) {
     EXPECT_EQ(Render("table", ListOf({Port("\xC3\xA9t\xC3\xA9", 1, "a\nb\tc"), Port("x", 22, "")})),
               "Name  Speed  Description\n"
               "----  -----  -----------\n"
-              "\xC3\xA9t\xC3\xA9   1      a b c\n"
+              "\xC3\xA9t\xC3\xA9   1      a\\nb\\tc\n"
               "x     22\n");
     // Longer texts are measured and checked word by word: the same results across word boundaries.
     const std::string accents = "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9";  // 10 bytes, 5 characters
     EXPECT_EQ(Render("table", ListOf({Port(accents, 1, "abcdefghij\x01k"), Port("x", 2, "abcdefg\x7f"),
                                       Port("a\tb", 3, "\xC3\xA9z")})),
               "Name   Speed  Description\n"
-              "-----  -----  ------------\n" +
-                  accents + "  1      abcdefghij k\n" +
-                  "x      2      abcdefg\x7f\n"
-                  "a b    3      \xC3\xA9z\n");
+              "-----  -----  ---------------\n" +
+                  accents + "  1      abcdefghij\\x01k\n" +
+                  "x      2      abcdefg\\x7f\n"
+                  "a\\tb   3      \xC3\xA9z\n");
+}
+
+// Texts from host files reach the human formats; what a terminal would act on is shown
+// escaped, everything printable (UTF-8 included) exactly as it is.
+TEST(TextFormats, EscapeWhatATerminalWouldActOnAndNothingElse) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"plain text, with back\\slash and % signs", "plain text, with back\\slash and % signs"},
+        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xEF\xBF\xBD", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xEF\xBF\xBD"},
+        {"a\x1b[31mred\x1b]0;title\x07", "a\\x1b[31mred\\x1b]0;title\\x07"},
+        {"line1\nline2\r\tend", "line1\\nline2\\r\\tend"},
+        {std::string("nul\0del\x7f", 8), "nul\\x00del\\x7f"},
+        {"c1 \xC2\x9b" "2J and \xC2\x85 but \xC2\xA0 stays", "c1 \\u009b2J and \\u0085 but \xC2\xA0 stays"},
+        {"\x01\x02\xff", "\\x01\\x02\\xff"},
+        {"cut \xC3", "cut \\xc3"},
+        {"overlong \xE0\x80\xAF surrogate \xED\xA0\x80", "overlong \\xe0\\x80\\xaf surrogate \\xed\\xa0\\x80"},
+        {"beyond \xF4\x90\x80\x80 stray \x80", "beyond \\xf4\\x90\\x80\\x80 stray \\x80"},
+    };
+    for (const auto& [raw, shown] : cases) {
+        EXPECT_EQ(Render("simple", Port("p", 1, raw), {{"fields:Port", "Description"}}), "Description: " + shown + "\n")
+            << shown;
+        size_t columns = 0;  // what the shown text takes on screen: one per character
+        for (unsigned char c : shown) columns += (c & 0xC0) != 0x80;
+        EXPECT_EQ(Render("table", Port("p", 1, raw), {{"fields:Port", "Description"}}),
+                  "Description\n" + std::string(std::max<size_t>(11, columns), '-') + "\n" + shown + "\n")
+            << shown;
+        EXPECT_EQ(Render("simple", Strings({raw})), shown + "\n") << shown;
+        EXPECT_EQ(Render("simple", MetaString::New(raw)), shown + "\n") << shown;
+    }
+    // Headings and string lists inside a record are escaped too; machine formats keep the text.
+    EXPECT_EQ(Render("simple", ListOf({Nic("e\x1b[0m", 1, true, {"t\n"})}),
+                     {{"header:Nic", "%Name%"}, {"fields:Nic", "Tags"}}),
+              "e\\x1b[0m\n   Tags: t\\n\n");
+    EXPECT_EQ(Render("json", MetaString::New("\x1b")), "\"\\u001b\"\n");
 }
 
 TEST(Table, WrapLastBreaksAtBlanksAndIndentsContinuations) {

@@ -1,6 +1,8 @@
 // IPv6 addresses and tags of interfaces through the framework on an in-memory host.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "IpifFixture.h"
 #include "lmxctl/LumexNicInfoImpl.h"
 
@@ -72,6 +74,41 @@ TEST_F(InterfaceAddresses, RefusalsAndTheirOrder) {
     InjectFault("LmxNic::GetIpConfig", "gone");
     EXPECT_EQ(Run("network ip interface ipv6 address list").errors,
               std::vector<std::string>{"Unable to list IPv6 Addresses. Error was: gone"});
+}
+
+// Addresses no interface can hold are refused by the host, and nothing is written.
+TEST_F(InterfaceAddresses, HostRefusesAddressesNoInterfaceCanHold) {
+    const std::pair<const char*, const char*> refused[] = {
+        {"::/128", "IPv6 address :: is the unspecified address"},
+        {"::1/128", "IPv6 address ::1 is the loopback address"},
+        {"ff02::1/64", "IPv6 address ff02::1 is a multicast address"},
+        {"::ffff:10.0.0.1/96", "IPv6 address ::ffff:10.0.0.1 is an IPv4-mapped address"},
+        {"2001:db8::5/0", "Prefix length 0 is out of range: 1 to 128"},
+    };
+    const auto before = FindNic("lmx0");
+    for (const auto& [address, reason] : refused) {
+        auto result = Run(std::string("network ip interface ipv6 address add -i lmx0 -I ") + address);
+        EXPECT_TRUE(result.root.is_null()) << address;
+        EXPECT_EQ(result.errors, std::vector<std::string>{
+                                     std::string("Error adding IPv6 address for the interface lmx0. Error was : ") +
+                                     reason})
+            << address;
+    }
+    EXPECT_EQ(FindNic("lmx0"), before);
+    for (const char* address : {"fe80::5/64", "2001:db8::5/128", "fd00::1/8", "2001:db8::6/1"}) {
+        EXPECT_EQ(Run(std::string("network ip interface ipv6 address add -i lmx0 -I ") + address).root, true)
+            << address;
+    }
+}
+
+// Only what a change adds is checked: an address a hand-edited state holds can be removed.
+TEST_F(InterfaceAddresses, AStoredAddressTheHostWouldRefuseCanStillBeRemoved) {
+    auto odd = Nic("lmx0");
+    odd["ipConfig"]["ipv6Addresses"] = {{{"address", "ff02::1/64"}}};
+    UseHost(Host({odd}));
+    EXPECT_EQ(Run("network ip interface ipv6 address add -i lmx0 -I 2001:db8::7/64").root, true);
+    EXPECT_EQ(Run("network ip interface ipv6 address remove -i lmx0 -I ff02::1/64").root, true);
+    EXPECT_EQ(Run("network ip interface ipv6 address list -i lmx0").root.size(), 1u);
 }
 
 class InterfaceTags : public IpifTest::IpifHostTest {

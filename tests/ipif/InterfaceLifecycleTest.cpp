@@ -111,6 +111,11 @@ TEST_F(InterfaceLifecycle, AddOnDistributedPortRecordsItsConnection) {
     EXPECT_EQ(list[1]["CDS Port"], "5");
     EXPECT_EQ(list[1]["Portgroup"], "N/A");
     EXPECT_EQ(list[1]["CDS Connection"], port["connectionId"]);
+    // The interface's port ID is the ID of its switch port, so the port statistics find it.
+    EXPECT_EQ(port["clients"][0]["portId"], nic["portId"]);
+    auto stats = Run("network port stats get -p " + std::to_string(nic["portId"].get<int64_t>()));
+    EXPECT_TRUE(stats.errors.empty());
+    EXPECT_EQ(stats.root[0]["Port ID"], nic["portId"]);
 }
 
 TEST_F(InterfaceLifecycle, DedicatedNetstacksRetagAwayFromTheDefaultStack) {

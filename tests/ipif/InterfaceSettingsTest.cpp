@@ -1,6 +1,9 @@
 // Interface IPv4 and IPv6 settings through the framework on an in-memory host.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "IpifFixture.h"
 
 namespace {
@@ -75,6 +78,50 @@ TEST_F(InterfaceSettings, Ipv4SetWritesTheWholeConfigurationOnce) {
     ASSERT_EQ(Run("network ip interface ipv4 set -i lmx1 -P false").root, true);
     EXPECT_EQ(Live("lmx1")["ipv6DhcpDns"], true);
     EXPECT_EQ(Live("lmx1")["dhcpDns"], false);
+}
+
+// Values the command's own checks let through (they parse as addresses) but no
+// interface can use: the host refuses them, and the command reports its prefix.
+TEST_F(InterfaceSettings, Ipv4SetStaticRefusesWhatNoInterfaceCanUse) {
+    const std::pair<const char*, const char*> refused[] = {
+        {"-I 10.0.0.7 -N 255.0.255.0", "Netmask 255.0.255.0 is not a contiguous netmask"},
+        {"-I 10.0.0.7 -N 255.255.255.1", "Netmask 255.255.255.1 is not a contiguous netmask"},
+        {"-I 10.0.0.7 -N 0.0.0.0", "Netmask 0.0.0.0 leaves no network for the address"},
+        {"-I 0.0.0.0 -N 255.255.255.0", "IPv4 address 0.0.0.0 is the unspecified address"},
+        {"-I 224.0.0.1 -N 255.255.255.0", "IPv4 address 224.0.0.1 is a multicast address"},
+        {"-I 255.255.255.255 -N 255.255.255.0", "IPv4 address 255.255.255.255 is the broadcast address"},
+        {"-I 240.0.0.1 -N 255.255.255.0", "IPv4 address 240.0.0.1 is a reserved address"},
+        {"-I 127.0.0.2 -N 255.0.0.0", "IPv4 address 127.0.0.2 is a loopback address"},
+        {"-I 10.0.0.0 -N 255.255.255.0", "IPv4 address 10.0.0.0 is the network address of /24"},
+        {"-I 10.0.0.255 -N 255.255.255.0", "IPv4 address 10.0.0.255 is the broadcast address of /24"},
+        {"-I 10.0.0.7 -N 255.255.255.0 -g 10.0.1.1", "Gateway 10.0.1.1 is not in the interface's network 10.0.0.0/24"},
+        {"-I 10.0.0.7 -N 255.255.255.0 -g 10.0.0.7", "Gateway 10.0.0.7 is the interface's own address"},
+        {"-I 10.0.0.7 -N 255.255.255.0 -g 10.0.0.255", "Gateway 10.0.0.255 is the broadcast address of /24"},
+        {"-I 10.0.0.7 -N 255.255.255.0 -g 224.0.0.9", "Gateway 224.0.0.9 is a multicast address"},
+    };
+    const auto routes = Run("network ip route ipv4 list").root;
+    for (const auto& [arguments, reason] : refused) {
+        ExpectRefused(std::string("network ip interface ipv4 set -i lmx0 -t static ") + arguments,
+                      std::string("Error changing IPv4 configuration for the interface lmx0. Error was : ") + reason);
+    }
+    // The route listing never gains a second "default" row from a netmask of 0.
+    EXPECT_EQ(Run("network ip route ipv4 list").root, routes);
+    for (const char* accepted : {"-I 10.0.0.7 -N 255.255.255.254", "-I 10.0.0.7 -N 255.255.255.255",
+                                 "-I 10.0.0.7 -N 128.0.0.0 -g 10.0.0.1", "-I 10.0.0.7 -N 255.255.255.0 -g 0.0.0.0"}) {
+        EXPECT_EQ(Run(std::string("network ip interface ipv4 set -i lmx0 -t static ") + accepted).root, true)
+            << accepted;
+    }
+}
+
+TEST_F(InterfaceSettings, Ipv6SetRefusesGatewaysThatAreNoRouter) {
+    for (const auto& [gateway, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"ff02::2", "Gateway ff02::2 is a multicast address"},
+             {"::1", "Gateway ::1 is the loopback address"},
+             {"::ffff:10.0.0.1", "Gateway ::ffff:10.0.0.1 is an IPv4-mapped address"}}) {
+        ExpectRefused("network ip interface ipv6 set -i lmx0 -g " + gateway,
+                      "Error changing IPv6 configuration for the interface lmx0. Error was : " + reason);
+    }
+    EXPECT_EQ(Run("network ip interface ipv6 set -i lmx0 -g fe80::1").root, true);
 }
 
 TEST_F(InterfaceSettings, Ipv6SetChecksSeeEarlierSteps) {

@@ -64,12 +64,25 @@ TEST_F(DnsCommands, HostRefusesDuplicatesAndAbsentEntries) {
              {"network ip dns server remove -s 10.9.9.9", "DNS server 10.9.9.9 is not configured"},
              {"network ip dns search add -d a.example", "Search domain a.example is already configured"},
              {"network ip dns search remove -d c.example", "Search domain c.example is not configured"},
-             {"network ip dns server list -N noSuchStack", "Netstack instance noSuchStack does not exist"}}) {
+             {"network ip dns server list -N noSuchStack", "Netstack instance noSuchStack does not exist"},
+             // no resolver answers at these
+             {"network ip dns server add -s 0.0.0.0", "DNS server 0.0.0.0 is the unspecified address"},
+             {"network ip dns server add -s 255.255.255.255", "DNS server 255.255.255.255 is the broadcast address"},
+             {"network ip dns server add -s 224.0.0.251", "DNS server 224.0.0.251 is a multicast address"},
+             {"network ip dns server add -s ::", "DNS server :: is the unspecified address"},
+             {"network ip dns server add -s ff02::fb", "DNS server ff02::fb is a multicast address"}}) {
         auto result = Run(c.command);
         EXPECT_TRUE(result.root.is_null()) << c.command;
         EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
     }
     EXPECT_EQ(File(kResolver), "# kept\nnameserver 10.0.0.2\nsearch a.example b.example\n");
+}
+
+TEST_F(DnsCommands, ALocalResolverOnLoopbackIsAccepted) {
+    EXPECT_EQ(Run("network ip dns server add -s 127.0.0.53").root, true);
+    EXPECT_EQ(Run("network ip dns server add -s ::1").root, true);
+    EXPECT_EQ(File(kResolver),
+              "# kept\nnameserver 10.0.0.2\nnameserver 127.0.0.53\nnameserver ::1\nsearch a.example b.example\n");
 }
 
 TEST_F(DnsCommands, SearchDomainsRoundTrip) {

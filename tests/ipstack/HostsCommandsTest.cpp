@@ -1,5 +1,7 @@
 // Hosts table commands: user entries only, and the file they keep.
 #include "IpStackFixtures.h"
+#include "kavrel/Lib.h"
+#include "lmxctl/IpStack.h"
 
 namespace {
 
@@ -77,6 +79,70 @@ TEST_F(HostsCommands, MissingFileIsAnEmptyTableThatAddCreates) {
     EXPECT_EQ(Run("network ip hosts list").root, json::array());
     EXPECT_EQ(Run("network ip hosts add -I 10.0.0.7 -H seven.example").root, true);
     EXPECT_EQ(File(kHosts), "# --- user specified entries ---\n10.0.0.7\tseven.example\n");
+}
+
+// The file is the user's too: only the host's own entry lines are ever touched.
+TEST_F(HostsCommands, LinesTheHostDoesNotManageSurviveEveryChangeByteForByte) {
+    const std::string foreign =
+        "# a comment the admin wrote\n"
+        "\n"
+        "garbage line\n"
+        "\x01\x02\xff\n"
+        "10.0.0.41  spaced.example\talias   # spacing kept\r\n"
+        "   \t  \n";
+    UseHost({{"netstacks", IpStackTest::Netstacks()}},
+            {{kHosts, std::string(kSystemPart) + foreign + "10.0.0.40\tbuild.example build\t# build server\n"}});
+    // Unparsable lines are not entries; a hand-written entry with odd spacing is.
+    auto list = Run("network ip hosts list").root;
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0], json::parse(R"({"IP address": "10.0.0.41", "HostName": "spaced.example",
+        "Aliases": ["alias"], "Comment": "spacing kept"})"));
+
+    ASSERT_EQ(Run("network ip hosts add -I 10.0.0.50 -H new.example").root, true);
+    EXPECT_EQ(File(kHosts), std::string(kSystemPart) + foreign +
+                                "10.0.0.40\tbuild.example build\t# build server\n10.0.0.50\tnew.example\n");
+    ASSERT_EQ(Run("network ip hosts remove -I 10.0.0.40 -H build.example").root, true);
+    ASSERT_EQ(Run("network ip hosts remove -I 10.0.0.50 -H new.example").root, true);
+    EXPECT_EQ(File(kHosts), std::string(kSystemPart) + foreign);
+    ASSERT_EQ(Run("network ip hosts remove -I 10.0.0.41 -H spaced.example").root, true);
+    EXPECT_EQ(File(kHosts), std::string(kSystemPart) +
+                                "# a comment the admin wrote\n\ngarbage line\n\x01\x02\xff\n   \t  \n");
+}
+
+TEST_F(HostsCommands, AMarkerWithACarriageReturnIsStillTheMarker) {
+    UseHost({{"netstacks", IpStackTest::Netstacks()}},
+            {{kHosts, "127.0.0.1\tlocalhost\r\n# --- user specified entries ---\r\n10.0.0.6\tsix.example\r\n"}});
+    EXPECT_EQ(Run("network ip hosts list").root.size(), 1u);
+    ASSERT_EQ(Run("network ip hosts add -I 10.0.0.7 -H seven.example").root, true);
+    EXPECT_EQ(File(kHosts), "127.0.0.1\tlocalhost\r\n# --- user specified entries ---\r\n10.0.0.6\tsix.example\r\n"
+                            "10.0.0.7\tseven.example\n");
+}
+
+TEST_F(HostsCommands, AddEndsAnUnterminatedLastLineAndAddsTheMarkerOnlyOnce) {
+    UseHost({{"netstacks", IpStackTest::Netstacks()}}, {{kHosts, "127.0.0.1\tlocalhost"}});
+    ASSERT_EQ(Run("network ip hosts add -I 10.0.0.7 -H seven.example").root, true);
+    ASSERT_EQ(Run("network ip hosts add -I 10.0.0.8 -H eight.example").root, true);
+    EXPECT_EQ(File(kHosts),
+              "127.0.0.1\tlocalhost\n# --- user specified entries ---\n10.0.0.7\tseven.example\n"
+              "10.0.0.8\teight.example\n");
+}
+
+// The framework already refuses control characters in parameters; the table itself
+// refuses them too, for any other caller of the library.
+TEST_F(HostsCommands, TheTableRefusesCommentsThatWouldBreakTheFile) {
+    const std::string before = File(kHosts);
+    LmxCtl::Network::HostsFile hosts;
+    for (const char* comment : {"two\nlines", "carriage\rreturn", "escape\x1b[2J", "delete\x7f"}) {
+        try {
+            hosts.AddEntryFromUser("10.0.0.9", "nine.example", {}, comment);
+            ADD_FAILURE() << "accepted " << comment;
+        } catch (const Kavrel::Lib::KavrelException& refused) {
+            EXPECT_EQ(refused.GetDescription().rfind("A comment ", 0), 0u) << refused.GetDescription();
+        }
+    }
+    EXPECT_EQ(File(kHosts), before);
+    hosts.AddEntryFromUser("10.0.0.9", "nine.example", {}, "tab\tis fine");
+    EXPECT_EQ(File(kHosts), before + "10.0.0.9\tnine.example\t# tab\tis fine\n");
 }
 
 TEST_F(HostsCommands, HostControlFailures) {

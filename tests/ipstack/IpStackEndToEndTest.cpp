@@ -90,4 +90,60 @@ TEST(IpStackEndToEnd, InjectedFailuresAndOwnChecksReachStandardError) {
     EXPECT_EQ(json::parse(RunOnHost(root, "--formatter=json network ip ipsec sa list").out), json::array());
 }
 
+// What the host cannot store is refused with one message, exit status 1 and no change.
+TEST(IpStackEndToEnd, NamesAndValuesTheHostCannotStoreAreRefused) {
+    TempHostRoot root;
+    WriteBaseHost(root);
+    const auto netstacks = root.ReadSection("netstacks");
+    const auto nics = root.ReadSection("lmxnics");
+    struct Case {
+        const char* command;
+        const char* err;
+    };
+    for (const auto& c : std::vector<Case>{
+             {"network ip netstack add -N ..",
+              "Unable to add Netstack Instance. Error was : Invalid netstack instance key '..': a key is 1 to 31 "
+              "letters, digits, '_', '-' and '.', begins with a letter, a digit or '_' and has no \"..\"\n"},
+             {"network ip interface ipv4 set -i lmx0 -t static -I 10.0.0.11 -N 255.0.255.0",
+              "Error changing IPv4 configuration for the interface lmx0. Error was : Netmask 255.0.255.0 is not a "
+              "contiguous netmask\n"},
+             {"network ip interface ipv6 address add -i lmx0 -I ff02::1/64",
+              "Error adding IPv6 address for the interface lmx0. Error was : IPv6 address ff02::1 is a multicast "
+              "address\n"},
+             {"network ip ipsec sa add -n sa1 -s 2001:db8::1 -d 2001:db8::2 --sa-spi=-1 -e null -i hmac-sha1 -K x",
+              "Check the input value for '--sa-spi'. Should be hex integer. Got -1\n"}}) {
+        auto result = RunOnHost(root, std::string("--formatter=json ") + c.command);
+        EXPECT_EQ(result.status, 1) << c.command;
+        EXPECT_EQ(result.out, "") << c.command;
+        EXPECT_EQ(result.err, c.err) << c.command;
+    }
+    EXPECT_EQ(root.ReadSection("netstacks"), netstacks);
+    EXPECT_EQ(root.ReadSection("lmxnics"), nics);
+}
+
+// The hosts file keeps every line the host does not manage; the human formats show
+// what was written into it escaped, never as terminal control.
+TEST(IpStackEndToEnd, HostsFileKeepsForeignLinesAndListingsEscapeControls) {
+    TempHostRoot root;
+    WriteBaseHost(root);
+    const std::string hand = "# --- user specified entries ---\n"
+                             "\x01\x02\xff\n"
+                             "garbage line\n"
+                             "10.0.0.41\tcolour.example\t# \x1b[31mred\x1b[0m\n";
+    root.WriteFile("etc/hosts", hand);
+    ASSERT_EQ(RunOnHost(root, "--formatter=json network ip hosts add -I 10.0.0.42 -H new.example").status, 0);
+    EXPECT_EQ(root.ReadFile("etc/hosts"), hand + "10.0.0.42\tnew.example\n");
+    ASSERT_EQ(RunOnHost(root, "--formatter=json network ip hosts remove -I 10.0.0.42 -H new.example").status, 0);
+    EXPECT_EQ(root.ReadFile("etc/hosts"), hand);
+
+    auto json = RunOnHost(root, "--formatter=json network ip hosts list");
+    EXPECT_EQ(nlohmann::json::parse(json.out)[0]["Comment"], "\x1b[31mred\x1b[0m");
+    for (const char* formatter : {"simple", "table"}) {
+        auto shown = RunOnHost(root, std::string("--formatter=") + formatter + " network ip hosts list");
+        ASSERT_EQ(shown.status, 0) << shown.err;
+        EXPECT_EQ(shown.out.find('\x1b'), std::string::npos) << formatter;
+        EXPECT_NE(shown.out.find("\\x1b[31mred\\x1b[0m"), std::string::npos) << formatter << ": " << shown.out;
+    }
+}
+
 }  // namespace

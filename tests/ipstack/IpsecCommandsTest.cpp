@@ -49,6 +49,17 @@ TEST_F(IpsecCommands, SaAddOwnChecks) {
     for (const auto& c : std::vector<Case>{
              {SaAdd("sa1", "ffz", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst"),
               "Check the input value for '--sa-spi'. Should be hex integer. Got ffz"},
+             // a sign or a blank is no part of a hex integer (-1 would wrap to 0xffffffff)
+             {"network ip ipsec sa add -n sa1 -s 2001:db8::1 -d 2001:db8::2 --sa-spi=-1 -e null -i hmac-sha1 -K x",
+              "Check the input value for '--sa-spi'. Should be hex integer. Got -1"},
+             {"network ip ipsec sa add -n sa1 -s 2001:db8::1 -d 2001:db8::2 --sa-spi=-0x10 -e null -i hmac-sha1 -K x",
+              "Check the input value for '--sa-spi'. Should be hex integer. Got -0x10"},
+             {"network ip ipsec sa add -n sa1 -s 2001:db8::1 -d 2001:db8::2 --sa-spi=+10 -e null -i hmac-sha1 -K x",
+              "Check the input value for '--sa-spi'. Should be hex integer. Got +10"},
+             {SaAdd("sa1", "\" 0x10\"", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst"),
+              "Check the input value for '--sa-spi'. Should be hex integer. Got  0x10"},
+             {SaAdd("sa1", "100000000", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst"),
+              "Check the input value for '--sa-spi'. Should be hex integer. Got 100000000"},
              {SaAdd("sa1", "100", "-e aes128-cbc -i hmac-sha1 -K abcdefghijklmnopqrst"), "Missing encryption key"},
              {SaAdd("sa1", "100", "-e aes128-cbc -k short -i hmac-sha1 -K abcdefghijklmnopqrst"),
               "Invalid encryption key length for aes128-cbc: expected 16 bytes, got 5"},
@@ -62,6 +73,17 @@ TEST_F(IpsecCommands, SaAddOwnChecks) {
         EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
     }
     EXPECT_EQ(Section("ipsec")["sas"].size(), 1u);
+}
+
+TEST_F(IpsecCommands, SpiTakesHexDigitsWithOrWithoutPrefix) {
+    EXPECT_EQ(Run(SaAdd("sa1", "0x10", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst")).root, true);
+    EXPECT_EQ(Run(SaAdd("sa2", "ffffffff", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst")).root, true);
+    EXPECT_EQ(Section("ipsec")["sas"][1]["spi"], 16);
+    EXPECT_EQ(Section("ipsec")["sas"][2]["spi"], 4294967295u);
+    auto removal = Run("network ip ipsec sa remove -n auto -s 2001:db8::1 -d 2001:db8::2 --sa-spi=-1");
+    EXPECT_EQ(removal.errors,
+              std::vector<std::string>{"Check the input value for '--sa-spi'. Should be hex integer. Got -1"});
+    EXPECT_EQ(Section("ipsec")["sas"].size(), 3u);
 }
 
 TEST_F(IpsecCommands, NullEncryptionNeedsNoKey) {

@@ -46,8 +46,6 @@ TEST_F(NetstackCommands, RefusalsCarryTheirCommandsPrefix) {
     for (const auto& c : std::vector<Case>{
              {"network ip netstack add -N travex",
               "Unable to add Netstack Instance. Error was : Netstack instance travex already exists"},
-             {"network ip netstack add -N bad/key",
-              "Unable to add Netstack Instance. Error was : Invalid netstack instance key 'bad/key'"},
              {"network ip netstack remove -N defaultTcpipStack",
               "Unable to Remove Netstack Instance. Error was : The default netstack instance cannot be removed"},
              {"network ip netstack remove -N travex",
@@ -62,6 +60,42 @@ TEST_F(NetstackCommands, RefusalsCarryTheirCommandsPrefix) {
         EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
     }
     EXPECT_EQ(Run("network ip netstack list").root.size(), 3u);
+}
+
+// A key becomes the directory etc/netstack/<key>/: the host takes only keys that are
+// one plain path component, so no key can reach another instance's files or leave etc/.
+TEST_F(NetstackCommands, AddRefusesKeysThatCannotNameTheInstancesDirectory) {
+    const std::string rule =
+        "': a key is 1 to 31 letters, digits, '_', '-' and '.', begins with a letter, a digit or '_' and has no "
+        "\"..\"";
+    const auto before = Section("netstacks");
+    for (const std::string& key : std::vector<std::string>{"..", "...", ".", "a..b", ".hidden", "-lead", "bad/key", "/abs", "a\\b",
+                                  "sp ace", "caf\xC3\xA9", std::string(32, 'k')}) {
+        auto result = Run(std::vector<std::string>{"network", "ip", "netstack", "add", "--netstack=" + key});
+        EXPECT_TRUE(result.root.is_null()) << key;
+        EXPECT_EQ(result.errors, std::vector<std::string>{"Unable to add Netstack Instance. Error was : "
+                                                          "Invalid netstack instance key '" + key + rule})
+            << key;
+    }
+    EXPECT_EQ(Section("netstacks"), before);
+    for (const char* key : {"a.b", "_x", "9-lives", "k123456789012345678901234567890"}) {
+        EXPECT_EQ(Run(std::string("network ip netstack add -N ") + key).root, true) << key;
+    }
+}
+
+// A state written by hand may hold such a key: it never reads or writes another
+// instance's resolver file, and it can still be removed.
+TEST_F(NetstackCommands, AStoredKeyThatIsNoPathComponentNeverReachesAFile) {
+    auto netstacks = IpStackTest::Netstacks({".."});
+    UseHost({{"netstacks", netstacks}}, {{"etc/resolv.conf", "nameserver 10.0.0.2\n"}});
+    auto list = Run("network ip dns server list -N ..");
+    EXPECT_TRUE(list.root.is_null());
+    EXPECT_EQ(list.errors, std::vector<std::string>{"Netstack instance key '..' cannot name a resolver file"});
+    EXPECT_FALSE(Run("network ip dns server add -s 10.0.0.3 -N ..").errors.empty());
+    EXPECT_EQ(File("etc/resolv.conf"), "nameserver 10.0.0.2\n");
+    EXPECT_EQ(Run("network ip netstack remove -N ..").root, true);
+    EXPECT_EQ(Run("network ip netstack list").root.size(), 1u);
+    EXPECT_EQ(File("etc/resolv.conf"), "nameserver 10.0.0.2\n");
 }
 
 TEST_F(NetstackCommands, RemoveTakesTheInstancesRoutesAndResolverFileWithIt) {

@@ -55,7 +55,14 @@ TEST_F(RouteCommands, HostRefusesWhatItCannotRoute) {
              {"network ip route ipv4 add -n 10.2.0.0/16 -g 10.0.0.254 -N nowhere",
               "Netstack instance nowhere does not exist"},
              {"network ip route ipv6 add -n 2001:db8:5::/48 -g 2001:db8:9::1",
-              "Gateway 2001:db8:9::1 is not reachable from netstack defaultTcpipStack"}}) {
+              "Gateway 2001:db8:9::1 is not reachable from netstack defaultTcpipStack"},
+             // gateways that are no router, whatever network they fall in
+             {"network ip route ipv4 add -n 10.2.0.0/16 -g 224.0.0.1", "Gateway 224.0.0.1 is a multicast address"},
+             {"network ip route ipv4 add -n 10.2.0.0/16 -g 255.255.255.255",
+              "Gateway 255.255.255.255 is the broadcast address"},
+             {"network ip route ipv4 add -n 10.2.0.0/16 -g 0.0.0.0", "Gateway 0.0.0.0 is the unspecified address"},
+             {"network ip route ipv6 add -n 2001:db8:5::/48 -g ff02::2", "Gateway ff02::2 is a multicast address"},
+             {"network ip route ipv6 add -n 2001:db8:5::/48 -g ::1", "Gateway ::1 is the loopback address"}}) {
         auto result = Run(c.command);
         EXPECT_TRUE(result.root.is_null()) << c.command;
         EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
