@@ -3,6 +3,9 @@
 // host, one table per module, each with its exact message.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -23,6 +26,7 @@
 #include "lmxctl/PnicImpl.h"
 #include "lmxctl/System.h"
 #include "lmxctl/VirtualSwitch.h"
+#include "support/CliHarness.h"
 
 namespace {
 
@@ -176,6 +180,62 @@ TEST_F(HostMessages, HostInterfacesAndDatapath) {
          [] { Kavrel::Network::NetworkFactory::GetNetworkInfo()->GetInterfaceInventory()->GetInterfaces(1); },
          "Invalid interface selector 1"},
     });
+}
+
+// The host-root directory's own failures, as talixcli reports them: a root
+// that cannot be made, a state file, the lock and the journal in the way.
+TEST(HostRootFailures, ReachTheUserWordForWord) {
+    struct Case {
+        const char* what;
+        std::function<std::string(TalixTest::TempHostRoot&)> spoil;  // returns the host root to use
+        const char* commandLine;
+        std::function<std::string(const std::string&)> message;
+    };
+    const std::vector<Case> cases = {
+        {"a root below a plain file",
+         [](TalixTest::TempHostRoot& root) {
+             root.WriteFile("file", "");
+             return root.Path() + "/file/host";
+         },
+         "network ens maxLcores get",
+         [](const std::string& host) { return "Cannot create directory " + host + ": Not a directory\n"; }},
+        {"a state file that is a directory",
+         [](TalixTest::TempHostRoot& root) {
+             RunOnHost(root, "network ens maxLcores get");
+             std::remove((root.Path() + "/state/datapath.json").c_str());
+             mkdir((root.Path() + "/state/datapath.json").c_str(), 0755);
+             return root.Path();
+         },
+         "network ens maxLcores get",
+         [](const std::string& host) {
+             return "Cannot read host state file " + host + "/state/datapath.json: Is a directory\n";
+         }},
+        {"a lock that is a directory",
+         [](TalixTest::TempHostRoot& root) {
+             RunOnHost(root, "network ens maxLcores get");
+             std::remove((root.Path() + "/.lock").c_str());
+             mkdir((root.Path() + "/.lock").c_str(), 0755);
+             return root.Path();
+         },
+         "network ens maxLcores get",
+         [](const std::string& host) { return "Cannot open host lock " + host + "/.lock: Is a directory\n"; }},
+        {"a journal that is a directory, for a change of several files",
+         [](TalixTest::TempHostRoot& root) {
+             RunOnHost(root, "network ens maxLcores get");
+             root.WriteFile(".journal/keep", "");
+             return root.Path();
+         },
+         "network ip interface add -i lmx7 -p \"Guest Traffic\"",
+         [](const std::string& host) { return "Cannot write host journal " + host + "/.journal: Is a directory\n"; }},
+    };
+    for (const auto& c : cases) {
+        TalixTest::TempHostRoot root;
+        const std::string host = c.spoil(root);
+        auto args = TalixTest::SplitWords(c.commandLine);
+        auto result = TalixTest::RunTalixcli(args, {{"TALIX_HOST_ROOT", host}});
+        EXPECT_EQ(result.status, 1) << c.what;
+        EXPECT_EQ(result.err, c.message(host)) << c.what;
+    }
 }
 
 }  // namespace
