@@ -163,6 +163,13 @@ TEST_F(HostMessages, IpStack) {
     });
 }
 
+// A connection point of a kind the host cannot attach an interface to.
+class OpaqueNetworkPoint : public Kavrel::Network::ConnectionPoint {
+public:
+    int GetConnectionPointType() const override { return Kavrel::Network::CONNECTION_POINT_OPAQUE_NETWORK; }
+    bool IsValid() const override { return true; }
+};
+
 TEST_F(HostMessages, HostInterfacesAndDatapath) {
     auto add = [](int offloadFlags, int numRxQueue, const std::string& name) {
         LmxCtl::Network::PortGroupImpl point("Host Management");
@@ -176,6 +183,13 @@ TEST_F(HostMessages, HostInterfacesAndDatapath) {
          "Number of RX dispatch queues 1001 is out of range: 1 to 1000"},
         {"a name outside lmx0 to lmx255", [&] { add(0, 0, "lmx256"); },
          "Invalid interface name lmx256: the name must be lmx0 to lmx255"},
+        {"an opaque network as connection point",
+         [] {
+             LmxCtl::Network::LumexNicInfoImpl().AddLumexNic(OpaqueNetworkPoint(), "defaultTcpipStack",
+                                                            Kavrel::Network::IpConfig(), Kavrel::Network::MacAddress(),
+                                                            0, 0, 0, "lmx9", false);
+         },
+         "Unsupported connection point for a Lumex network interface"},
         {"an interface selector other than all",
          [] { Kavrel::Network::NetworkFactory::GetNetworkInfo()->GetInterfaceInventory()->GetInterfaces(1); },
          "Invalid interface selector 1"},
