@@ -159,12 +159,9 @@ void NetworkInfo::CreateEnsLcore(int64_t lcoreId) {
             throw KavrelException("Invalid " + LcoreText(lcoreId) + ": IDs range from 0 to " +
                                   std::to_string(state.maxLcores - 1));
         }
+        // IDs are below the maximum and unique, so a new one in range never exceeds the count.
         for (const auto& lcore : state.lcores) {
             if (lcore.id == lcoreId) throw KavrelException(LcoreText(lcoreId) + " already exists");
-        }
-        if (static_cast<int64_t>(state.lcores.size()) >= state.maxLcores) {
-            throw KavrelException("Cannot create " + LcoreText(lcoreId) + ": the maximum of " +
-                                  std::to_string(state.maxLcores) + " lcores is reached");
         }
         SimHost::EnsLcoreModel lcore;
         lcore.id = lcoreId;

@@ -1,0 +1,255 @@
+// The host's own refusals that no command reaches (the commands check first,
+// or never pass such a value): called through each module's API on the demo
+// host, one table per module, each with its exact message.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "core/SimHostTesting.h"
+#include "kavrel/Datapath.h"
+#include "kavrel/IpConfig.h"
+#include "kavrel/Lib.h"
+#include "kavrel/NetworkFactory.h"
+#include "kavrel/NetworkInfo.h"
+#include "kavrel/Pnic.h"
+#include "kavrel/Policy.h"
+#include "kavrel/Portset.h"
+#include "kavrel/System.h"
+#include "kavrel/Address.h"
+#include "lmxctl/IpStack.h"
+#include "lmxctl/LumexNicInfoImpl.h"
+#include "lmxctl/PnicImpl.h"
+#include "lmxctl/System.h"
+#include "lmxctl/VirtualSwitch.h"
+#include "support/CliHarness.h"
+
+namespace {
+
+using Kavrel::Lib::KavrelException;
+
+struct Refusal {
+    const char* what;
+    std::function<void()> call;
+    std::string message;
+};
+
+class HostMessages : public ::testing::Test {
+protected:
+    void SetUp() override {
+        nlohmann::json sections = nlohmann::json::object();
+        for (const char* name : {"firewall", "pnics", "vswitches", "dvswitches", "lmxnics", "netstacks", "datapath", "ipsec"}) {
+            std::ifstream in(std::string(TALIX_SOURCE_DIR "/demo/state/") + name + ".json");
+            std::stringstream text;
+            text << in.rdbuf();
+            sections[name] = nlohmann::json::parse(text.str());
+        }
+        SimHost::UseMemoryHost(sections);
+    }
+
+    static void ExpectRefused(const std::vector<Refusal>& table) {
+        for (const auto& row : table) {
+            try {
+                row.call();
+                ADD_FAILURE() << row.what << ": accepted";
+            } catch (const KavrelException& failure) {
+                EXPECT_EQ(failure.GetDescription(), row.message) << row.what;
+            }
+        }
+    }
+};
+
+TEST_F(HostMessages, Firewall) {
+    ExpectRefused({
+        {"a setting other than 0 or 1",
+         [] { Kavrel::System::FirewallRuleset("sshServer").CheckConfigurable(2, 0); }, "Unknown ruleset setting 2"},
+        {"loading a module the host does not have",
+         [] { LmxCtl::System::ModuleImpl("otherfw").Load("", false); }, "Unknown module otherfw"},
+    });
+}
+
+TEST_F(HostMessages, StandardSwitches) {
+    auto add = [](const std::string& name, int64_t ports) {
+        LmxCtl::Network::VirtualSwitchInfoImpl().AddVirtualSwitchWithPolicy(
+            Kavrel::Network::NicTeamingPolicy::GetDefaultPolicy(), Kavrel::Network::PortSecurityPolicy::GetDefaultPolicy(),
+            Kavrel::Network::ShapingPolicy::GetDefaultPolicy(), Kavrel::Network::NicCapabilities::GetDefaultPolicy(), name,
+            ports);
+    };
+    auto core = [] { return LmxCtl::Network::VirtualSwitchInfoImpl().GetVirtualSwitchByName("vs-core", 0); };
+    ExpectRefused({
+        {"a CDP status above 3", [&] { core()->SetCdpStatus(4); }, "Invalid CDP status 4"},
+        {"a switch without a name", [&] { add("", 128); }, "Virtual switch name must not be empty"},
+        {"a switch name of 128 characters", [&] { add(std::string(128, 'v'), 128); },
+         "Virtual switch name exceeds 127 characters"},
+        {"no ports", [&] { add("vs-new", 0); }, "Invalid port count 0: it must be between 1 and 4096"},
+        {"too many ports", [&] { add("vs-new", 4097); }, "Invalid port count 4097: it must be between 1 and 4096"},
+        {"a port group without a name", [&] { core()->AddPortGroup(""); }, "Port group name must not be empty"},
+        {"a port group name of 128 characters", [&] { core()->AddPortGroup(std::string(128, 'p')); },
+         "Port group name exceeds 127 characters"},
+    });
+}
+
+TEST_F(HostMessages, PhysicalNics) {
+    ExpectRefused({
+        {"a transceiver other than internal or external",
+         [] {
+             LmxCtl::Network::PnicImpl pnic("pnic0");
+             Kavrel::Network::PnicInfo info;
+             pnic.GetPnicInfo(info);
+             info.transceiverChanged = true;
+             info.transceiver = 2;
+             pnic.SetPnicInfo(info);
+         },
+         "Invalid transceiver type"},
+        {"an attachment to a NIC object the host does not have",
+         [] { Kavrel::Network::Pnic("pnic9").AttachBranch("pnic1", 10); }, "No such pnic: pnic9"},
+        {"an attachment of a NIC to itself", [] { LmxCtl::Network::PnicImpl("pnic0").AttachBranch("pnic0", 10); },
+         "A NIC cannot be attached to itself"},
+        {"wake-on-LAN on a NIC without it",
+         [] {
+             LmxCtl::Network::PnicImpl pnic("usbnic0");
+             Kavrel::Network::PnicInfo info;
+             pnic.GetPnicInfo(info);
+             info.wakeOnChanged = true;
+             pnic.SetPnicInfo(info);
+         },
+         "usbnic0 does not support wake-on-LAN"},
+        {"a message level on a NIC without them",
+         [] {
+             LmxCtl::Network::PnicImpl pnic("usbnic0");
+             Kavrel::Network::PnicInfo info;
+             pnic.GetPnicInfo(info);
+             info.messageLevelChanged = true;
+             pnic.SetPnicInfo(info);
+         },
+         "usbnic0 does not support driver message levels"},
+        {"a duplex other than full or half", [] { LmxCtl::Network::PnicImpl("pnic0").SetSpeedDuplex(1000, 3); },
+         "Invalid duplex value 3"},
+        {"a load balancer setting past the last",
+         [] {
+             Kavrel::Network::PnicNetqueueInfo info;
+             info.settingMask = Kavrel::Network::PnicNetqueueInfo::SettingBit(
+                 Kavrel::Network::PnicNetqueueInfo::SETTING_COUNT);
+             LmxCtl::Network::PnicImpl("pnic0").SetNetqueueInfo(info);
+         },
+         "Invalid netqueue load balancer setting mask 0x800"},
+    });
+}
+
+TEST_F(HostMessages, IpStack) {
+    ExpectRefused({
+        {"an empty netstack name", [] { LmxCtl::Network::NetstackInstanceImpl("travex").SetName("", true); },
+         "A netstack instance name cannot be empty"},
+        {"an unknown congestion control algorithm",
+         [] { LmxCtl::Network::NetstackInstanceImpl("travex").SetCongestionControlAlgorithm("vegas", true); },
+         "Unknown congestion control algorithm vegas"},
+        {"an unknown ECN status", [] { LmxCtl::Network::NetstackInstanceImpl("travex").SetEcnStatus("sometimes"); },
+         "Invalid ECN status sometimes"},
+        {"a hosts comment of two lines",
+         [] { LmxCtl::Network::HostsFile().AddEntryFromUser("192.0.2.10", "h1.example", {}, "two\nlines"); },
+         "A comment must be a single line"},
+        {"an address that is neither IPv4 nor IPv6", [] { Kavrel::Network::IpAddress("10.0.0"); },
+         "Invalid IP address: '10.0.0'"},
+        {"a MAC address of five bytes", [] { Kavrel::Network::MacAddress("02:00:00:00:00"); },
+         "Invalid MAC address: '02:00:00:00:00'"},
+        {"an interface object for a name the host does not have", [] { LmxCtl::Network::LmxNicImpl("lmx9"); },
+         "No such Lumex network interface: lmx9"},
+        {"a query on an interface the host does not have", [] { Kavrel::Network::LmxNic("lmx9").GetMtu(); },
+         "No such Lumex network interface: lmx9"},
+    });
+}
+
+// A connection point of a kind the host cannot attach an interface to.
+class OpaqueNetworkPoint : public Kavrel::Network::ConnectionPoint {
+public:
+    int GetConnectionPointType() const override { return Kavrel::Network::CONNECTION_POINT_OPAQUE_NETWORK; }
+    bool IsValid() const override { return true; }
+};
+
+TEST_F(HostMessages, HostInterfacesAndDatapath) {
+    auto add = [](int offloadFlags, int numRxQueue, const std::string& name) {
+        LmxCtl::Network::PortGroupImpl point("Host Management");
+        LmxCtl::Network::LumexNicInfoImpl().AddLumexNic(point, "defaultTcpipStack", Kavrel::Network::IpConfig(),
+                                                       Kavrel::Network::MacAddress(), offloadFlags, 0, numRxQueue,
+                                                       name, false);
+    };
+    ExpectRefused({
+        {"offload flags", [&] { add(1, 0, "lmx9"); }, "Unsupported offload flags 1"},
+        {"too many RX queues", [&] { add(0, 1001, "lmx9"); },
+         "Number of RX dispatch queues 1001 is out of range: 1 to 1000"},
+        {"a name outside lmx0 to lmx255", [&] { add(0, 0, "lmx256"); },
+         "Invalid interface name lmx256: the name must be lmx0 to lmx255"},
+        {"an opaque network as connection point",
+         [] {
+             LmxCtl::Network::LumexNicInfoImpl().AddLumexNic(OpaqueNetworkPoint(), "defaultTcpipStack",
+                                                            Kavrel::Network::IpConfig(), Kavrel::Network::MacAddress(),
+                                                            0, 0, 0, "lmx9", false);
+         },
+         "Unsupported connection point for a Lumex network interface"},
+        {"an interface selector other than all",
+         [] { Kavrel::Network::NetworkFactory::GetNetworkInfo()->GetInterfaceInventory()->GetInterfaces(1); },
+         "Invalid interface selector 1"},
+    });
+}
+
+// The host-root directory's own failures, as talixcli reports them: a root
+// that cannot be made, a state file, the lock and the journal in the way.
+TEST(HostRootFailures, ReachTheUserWordForWord) {
+    struct Case {
+        const char* what;
+        std::function<std::string(TalixTest::TempHostRoot&)> spoil;  // returns the host root to use
+        const char* commandLine;
+        std::function<std::string(const std::string&)> message;
+    };
+    const std::vector<Case> cases = {
+        {"a root below a plain file",
+         [](TalixTest::TempHostRoot& root) {
+             root.WriteFile("file", "");
+             return root.Path() + "/file/host";
+         },
+         "network ens maxLcores get",
+         [](const std::string& host) { return "Cannot create directory " + host + ": Not a directory\n"; }},
+        {"a state file that is a directory",
+         [](TalixTest::TempHostRoot& root) {
+             RunOnHost(root, "network ens maxLcores get");
+             std::remove((root.Path() + "/state/datapath.json").c_str());
+             mkdir((root.Path() + "/state/datapath.json").c_str(), 0755);
+             return root.Path();
+         },
+         "network ens maxLcores get",
+         [](const std::string& host) {
+             return "Cannot read host state file " + host + "/state/datapath.json: Is a directory\n";
+         }},
+        {"a lock that is a directory",
+         [](TalixTest::TempHostRoot& root) {
+             RunOnHost(root, "network ens maxLcores get");
+             std::remove((root.Path() + "/.lock").c_str());
+             mkdir((root.Path() + "/.lock").c_str(), 0755);
+             return root.Path();
+         },
+         "network ens maxLcores get",
+         [](const std::string& host) { return "Cannot open host lock " + host + "/.lock: Is a directory\n"; }},
+        {"a journal that is a directory, for a change of several files",
+         [](TalixTest::TempHostRoot& root) {
+             RunOnHost(root, "network ens maxLcores get");
+             root.WriteFile(".journal/keep", "");
+             return root.Path();
+         },
+         "network ip interface add -i lmx7 -p \"Guest Traffic\"",
+         [](const std::string& host) { return "Cannot write host journal " + host + "/.journal: Is a directory\n"; }},
+    };
+    for (const auto& c : cases) {
+        TalixTest::TempHostRoot root;
+        const std::string host = c.spoil(root);
+        auto args = TalixTest::SplitWords(c.commandLine);
+        auto result = TalixTest::RunTalixcli(args, {{"TALIX_HOST_ROOT", host}});
+        EXPECT_EQ(result.status, 1) << c.what;
+        EXPECT_EQ(result.err, c.message(host)) << c.what;
+    }
+}
+
+}  // namespace
