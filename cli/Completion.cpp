@@ -201,6 +201,17 @@ std::vector<std::string> CompletionCandidates(NamespaceNode& root, const std::ve
     return candidates;
 }
 
+namespace {
+ValueCompletion& OverrideSlot() {
+    static ValueCompletion values;
+    return values;
+}
+}  // namespace
+
+void SetValueCompletionOverride(ValueCompletion values) { OverrideSlot() = std::move(values); }
+
+const ValueCompletion& ValueCompletionOverride() { return OverrideSlot(); }
+
 const std::vector<std::string>& CompletionShells() {
     static const std::vector<std::string> shells = {"bash", "zsh", "fish"};
     return shells;

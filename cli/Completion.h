@@ -25,6 +25,15 @@ using ValueCompletion =
 std::vector<std::string> CompletionCandidates(NamespaceNode& root, const std::vector<std::string>& words,
                                               const ValueCompletion& values = nullptr);
 
+// The value completion of loaded plug-in libraries: the hooks they export,
+// looked up only now, so that start-up does not pay for them. Empty when no
+// library offers values.
+ValueCompletion PluginValueCompletion(const std::vector<void*>& libraryHandles);
+// In-process callers (tests) that register plug-ins without loading them set
+// the value completion here; an empty one restores the plug-ins'.
+void SetValueCompletionOverride(ValueCompletion values);
+const ValueCompletion& ValueCompletionOverride();
+
 // The shells a completion script is printed for.
 const std::vector<std::string>& CompletionShells();
 // Prints the completion script for a shell of CompletionShells(); false for another.

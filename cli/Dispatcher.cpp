@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "Completion.h"
 #include "Help.h"
 #include "Parser.h"
 
@@ -120,7 +121,8 @@ bool Dispatcher::AnswerTreeQuery(const std::vector<std::string>& args, std::stri
     }
     if (args[0] == "--complete") {
         std::vector<std::string> words(args.begin() + 1, args.end());
-        const ValueCompletion values = valueCompletion_ ? valueCompletion_ : PluginValueCompletion();
+        const ValueCompletion values =
+            ValueCompletionOverride() ? ValueCompletionOverride() : PluginValueCompletion(pluginHandles_);
         for (const auto& candidate : CompletionCandidates(*root_, words, values)) {
             text += candidate;
             text += '\n';

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "Completion.h"
 #include "parvik/AutoCli.h"
 #include "render/Render.h"
 
@@ -56,9 +55,6 @@ public:
 
     void SetBeginCommandHook(BeginCommandHook hook) { beginHook_ = std::move(hook); }
     void SetEndCommandHook(EndCommandHook hook) { endHook_ = std::move(hook); }
-    // Where completion finds the host objects a parameter names; without
-    // one, the loaded plug-ins that offer such values are asked.
-    void SetValueCompletionHook(ValueCompletion hook) { valueCompletion_ = std::move(hook); }
     // For a process that exits right after Run: the dispatcher keeps each
     // command's output instead of tearing it down, since freeing a listing of
     // thousands of records costs about as much as rendering it.
@@ -81,15 +77,10 @@ public:
     bool AnswerTreeQuery(const std::vector<std::string>& args, std::string& text) const;
 
 private:
-    // The value completion of the loaded plug-ins (none when none offers it);
-    // looked up only when a completion needs it, so start-up does not pay.
-    ValueCompletion PluginValueCompletion() const;
-
     std::shared_ptr<NamespaceNode> root_;
     std::vector<void*> pluginHandles_;
     BeginCommandHook beginHook_;
     EndCommandHook endHook_;
-    ValueCompletion valueCompletion_;
     bool keepOutputs_ = false;
     std::vector<std::shared_ptr<CallSpec::Output>> keptOutputs_;
 };

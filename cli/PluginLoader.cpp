@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "Completion.h"
 #include "Dispatcher.h"
 
 namespace Parvik {
@@ -105,10 +106,10 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
     }
 }
 
-ValueCompletion Dispatcher::PluginValueCompletion() const {
+ValueCompletion PluginValueCompletion(const std::vector<void*>& libraryHandles) {
     std::vector<BeginCompletionFn> begins;
     std::vector<CompleteValuesFn> completers;
-    for (void* handle : pluginHandles_) {
+    for (void* handle : libraryHandles) {
         if (auto begin = reinterpret_cast<BeginCompletionFn>(dlsym(handle, kBeginCompletionHook))) begins.push_back(begin);
         if (auto complete = reinterpret_cast<CompleteValuesFn>(dlsym(handle, kCompleteValuesHook))) {
             completers.push_back(complete);

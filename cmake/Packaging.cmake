@@ -41,6 +41,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Command-line shell of a Talix hypervisor 
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION admin)
+# Debug information stays in the build tree: the package is for running.
+set(CPACK_STRIP_FILES ON)
 # Dependencies from the libraries the binaries link; the package's own
 # libraries are found beside them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -97,6 +97,10 @@ TEST(CompletionEndToEnd, AChangeLeftHalfDoneIsNeitherFinishedNorShown) {
 // A bash under tmux with talixcli's completion loaded.
 class InteractiveBash : public ::testing::Test {
 protected:
+    // How many times a wait for the shell looks, 50 ms apart: a ceiling for
+    // a loaded machine, not a speed requirement.
+    static constexpr int kWaits = 1200;
+
     void SetUp() override {
         if (std::system("command -v tmux >/dev/null 2>&1") != 0) {
             GTEST_SKIP() << "tmux is not installed (scripts/install-deps.sh installs it)";
@@ -133,19 +137,21 @@ protected:
     // Waits for the shell to show expected (it answers at its own pace).
     ::testing::AssertionResult Shows(const std::string& expected) {
         std::string pane;
-        for (int attempt = 0; attempt < 200; ++attempt) {
+        for (int attempt = 0; attempt < kWaits; ++attempt) {
             pane = Pane();
             if (pane.find(expected) != std::string::npos) return ::testing::AssertionSuccess();
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
         return ::testing::AssertionFailure() << "the pane never showed \"" << expected << "\":\n" << pane;
     }
-    // Abandons the line and waits for a clear screen with only the prompt.
+    // Erases the line (without a signal, which could land in a completion
+    // still running) and waits for a clear screen with only the prompt.
     void ClearLine() {
-        Key("C-c");
+        Key("C-e");
+        Key("C-u");
         Type("clear");
         Key("Enter");
-        for (int attempt = 0; attempt < 200; ++attempt) {
+        for (int attempt = 0; attempt < kWaits; ++attempt) {
             std::string pane = Pane();
             pane.erase(std::remove_if(pane.begin(), pane.end(), [](char c) { return std::isspace(static_cast<unsigned char>(c)); }),
                        pane.end());

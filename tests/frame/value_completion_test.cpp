@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 
+#include "Completion.h"
 #include "core/Backends.h"
 #include "support/CliHarness.h"
 
@@ -22,12 +23,13 @@ protected:
         std::map<std::string, std::string> files;
         for (const auto& file : SimHost::DemoHostFiles()) files[file.path] = file.content;
         UseHost(nlohmann::json::object(), files);
-        cli.GetDispatcher().SetValueCompletionHook([](const std::string& path, const std::string& parameter) {
+        Parvik::AutoCli::SetValueCompletionOverride([](const std::string& path, const std::string& parameter) {
             std::vector<std::string> values;
             AutoCli_CompleteValues(path.c_str(), parameter.c_str(), &AddTo, &values);
             return values;
         });
     }
+    void TearDown() override { Parvik::AutoCli::SetValueCompletionOverride(nullptr); }
 
     std::set<std::string> Complete(const std::string& words) {
         auto run = cli.Run("--complete " + words);

@@ -27,11 +27,12 @@ class SampleCompletion : public ::testing::Test {
 protected:
     SampleCompletion() {
         dispatcher.RegisterPlugin(&SampleCommands::Register);
-        dispatcher.SetValueCompletionHook([this](const std::string& path, const std::string& parameter) {
+        Parvik::AutoCli::SetValueCompletionOverride([this](const std::string& path, const std::string& parameter) {
             asked.push_back(path + "|" + parameter);
             return std::vector<std::string>{"lmx1", "lmx2"};
         });
     }
+    ~SampleCompletion() override { Parvik::AutoCli::SetValueCompletionOverride(nullptr); }
     // What talixcli --complete prints for the words, one line per candidate, as one line.
     std::string Complete(const std::string& line) {
         std::ostringstream out, err;
