@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "Completion.h"
 #include "Help.h"
 #include "Parser.h"
 #include "ShellInfo.h"
@@ -121,7 +122,9 @@ bool Dispatcher::AnswerTreeQuery(const std::vector<std::string>& args, std::stri
     }
     if (args[0] == "--complete") {
         std::vector<std::string> words(args.begin() + 1, args.end());
-        for (const auto& candidate : CompletionCandidates(*root_, words)) {
+        const ValueCompletion values =
+            ValueCompletionOverride() ? ValueCompletionOverride() : PluginValueCompletion(pluginHandles_);
+        for (const auto& candidate : CompletionCandidates(*root_, words, values)) {
             text += candidate;
             text += '\n';
         }
@@ -215,8 +218,9 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
             return EXIT_OK;
         }
         if (valueOf("--completion", value)) {
-            if (value != "bash") return usage("Unknown shell " + ShowInput(value) + " for --completion: only bash is supported.");
-            PrintBashCompletion(out);
+            if (!PrintCompletionScript(out, value)) {
+                return usage("Unknown shell " + ShowInput(value) + " for --completion: choose one of bash, zsh, fish.");
+            }
             return EXIT_OK;
         }
         if (valueOf("--formatter", value)) {

@@ -1,4 +1,4 @@
-// Help texts, the command listing and shell completion.
+// Help texts and the command listing.
 #include "Help.h"
 
 #include <algorithm>
@@ -65,12 +65,6 @@ void PrintChildren(std::ostream& out, const NamespaceNode& node) {
     section("Available Commands", commands);
 }
 
-void CollectOptionWords(Command& command, std::vector<std::string>& words) {
-    auto spec = command.GetInputSpec();
-    if (!spec) return;
-    for (const auto& parameter : spec->GetParameters()) words.push_back("--" + parameter->GetName());
-}
-
 }  // namespace
 
 std::string ExpandEnumPlaceholders(const std::string& description, const ParameterConstraint* constraint) {
@@ -93,7 +87,7 @@ void PrintNamespaceHelp(std::ostream& out, const std::string& path, const Namesp
         out << ").\n"
                "  --format-param=KEY=VALUE  Override a default output parameter (repeatable).\n"
                "  --list-commands           List every command path.\n"
-               "  --completion bash         Print a bash completion script.\n"
+               "  --completion SHELL        Print a completion script (bash, zsh or fish).\n"
                "  --version                 Show the version and the loaded plug-ins.\n"
                "  -h|--help                 Show this help.\n"
                "\nFormat parameters (--format-param=KEY=VALUE; a command's --help names its records and fields):\n"
@@ -168,53 +162,6 @@ void PrintCommandHelp(std::ostream& out, const std::string& path, Command& comma
         << command.GetDescription() << "\n";
     PrintCommandOptions(out, command);
     PrintRenderedRecords(out, command);
-}
-
-std::vector<std::string> CompletionCandidates(NamespaceNode& root, const std::vector<std::string>& words) {
-    size_t consumed = 0;
-    auto node = root.ResolveNode(words, consumed);
-    std::vector<std::string> candidates;
-    if (!node) return candidates;
-    if (node->GetType() != NODE_COMMAND) {
-        if (consumed < words.size()) return candidates;
-        for (const auto& child : node->GetChildren()) candidates.push_back(child.first);
-        return candidates;
-    }
-    auto& command = static_cast<Command&>(*node);
-    auto spec = command.GetInputSpec();
-    if (!spec) return candidates;
-    // After an option that takes a value, offer that option's enumeration.
-    if (consumed < words.size()) {
-        const std::string& last = words.back();
-        std::shared_ptr<ParameterSpec> parameter;
-        if (last.compare(0, 2, "--") == 0) parameter = spec->FindByName(last.substr(2));
-        else if (last.size() > 1 && last[0] == '-') parameter = spec->FindByShortName(last.substr(1));
-        if (parameter && parameter->GetType() != CallSpec::PARAM_FLAG) {
-            const auto& constraint = parameter->GetConstraint();
-            if (parameter->GetType() == CallSpec::PARAM_BOOLEAN) return {"true", "false"};
-            if (constraint && constraint->GetType() == CallSpec::CONSTRAINT_STRING_ENUM) {
-                for (const auto& entry : constraint->GetStringEnums()) candidates.push_back(entry.value);
-            } else if (constraint && constraint->GetType() == CallSpec::CONSTRAINT_INT_ENUM) {
-                for (int64_t value : constraint->GetIntEnums()) candidates.push_back(std::to_string(value));
-            }
-            return candidates;
-        }
-    }
-    CollectOptionWords(command, candidates);
-    candidates.push_back("--help");
-    return candidates;
-}
-
-void PrintBashCompletion(std::ostream& out) {
-    out << "# bash completion for talixcli: source this file, or put it in a completion directory.\n"
-           "_talixcli() {\n"
-           "    local cur=\"${COMP_WORDS[COMP_CWORD]}\"\n"
-           "    local IFS=$'\\n'\n"
-           "    local words\n"
-           "    words=$(\"${COMP_WORDS[0]}\" --complete \"${COMP_WORDS[@]:1:COMP_CWORD-1}\" 2>/dev/null)\n"
-           "    COMPREPLY=($(compgen -W \"$words\" -- \"$cur\"))\n"
-           "}\n"
-           "complete -F _talixcli talixcli\n";
 }
 
 }  // namespace AutoCli

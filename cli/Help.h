@@ -1,4 +1,4 @@
-// Help texts, the command listing and shell completion.
+// Help texts and the command listing.
 #pragma once
 
 #include <ostream>
@@ -17,10 +17,6 @@ std::string ExpandEnumPlaceholders(const std::string& description,
 void PrintNamespaceHelp(std::ostream& out, const std::string& path, const NamespaceNode& node,
                         bool isRoot);
 void PrintCommandHelp(std::ostream& out, const std::string& path, Command& command);
-
-// The words that may follow words (the command line after the program name).
-std::vector<std::string> CompletionCandidates(NamespaceNode& root, const std::vector<std::string>& words);
-void PrintBashCompletion(std::ostream& out);
 
 }  // namespace AutoCli
 }  // namespace Parvik

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "Completion.h"
 #include "Dispatcher.h"
 
 namespace Parvik {
@@ -19,6 +20,18 @@ const char kBeginCommandHook[] = "AutoCli_BeginCommand";
 using BeginCommandFn = void (*)(const char* path, int changesHost);
 const char kEndCommandHook[] = "AutoCli_EndCommand";
 using EndCommandFn = const char* (*)(const char* path);
+// Completion of parameters that name host objects: the host library is told
+// first that what follows only looks (it then creates and changes nothing),
+// then the plug-in adds the values of one parameter of one command.
+const char kBeginCompletionHook[] = "AutoCli_BeginCompletion";
+using BeginCompletionFn = void (*)();
+const char kCompleteValuesHook[] = "AutoCli_CompleteValues";
+using AddValueFn = void (*)(void* context, const char* value);
+using CompleteValuesFn = void (*)(const char* path, const char* parameter, AddValueFn add, void* context);
+
+void AddValue(void* context, const char* value) {
+    if (value) static_cast<std::vector<std::string>*>(context)->emplace_back(value);
+}
 
 bool IsSharedLibrary(const std::string& name) {
     return name.size() > 3 && name.compare(name.size() - 3, 3, ".so") == 0;
@@ -97,6 +110,28 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
             };
         }
     }
+}
+
+ValueCompletion PluginValueCompletion(const std::vector<void*>& libraryHandles) {
+    std::vector<BeginCompletionFn> begins;
+    std::vector<CompleteValuesFn> completers;
+    for (void* handle : libraryHandles) {
+        if (auto begin = reinterpret_cast<BeginCompletionFn>(dlsym(handle, kBeginCompletionHook))) begins.push_back(begin);
+        if (auto complete = reinterpret_cast<CompleteValuesFn>(dlsym(handle, kCompleteValuesHook))) {
+            completers.push_back(complete);
+        }
+    }
+    if (completers.empty()) return nullptr;
+    auto begun = std::make_shared<bool>(false);
+    return [begins, completers, begun](const std::string& path, const std::string& parameter) {
+        if (!*begun) {
+            for (auto begin : begins) begin();
+            *begun = true;
+        }
+        std::vector<std::string> values;
+        for (auto complete : completers) complete(path.c_str(), parameter.c_str(), &AddValue, &values);
+        return values;
+    };
 }
 
 }  // namespace AutoCli

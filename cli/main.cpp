@@ -39,7 +39,7 @@ std::string DefaultPluginDirectory() {
     std::string here = ExecutableDirectory();
     std::string built = here + "/plugins";
     if (access(built.c_str(), F_OK) == 0) return built;
-    return here + "/../lib/talixcli/plugins";
+    return here + "/../" TALIX_INSTALLED_PLUGIN_DIR;
 }
 
 // A command that builds a large listing touches megabytes of fresh heap, one

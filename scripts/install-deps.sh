@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, if any is missing.
-# With --fuzz, also the clang toolchain and fuzzer runtime scripts/fuzz.sh uses.
+# With --demo, only what building talixcli and its plug-in needs (scripts/demo.sh);
+# with --fuzz, also the clang toolchain and fuzzer runtime scripts/fuzz.sh uses.
+# tmux runs the completion test in an interactive shell; dpkg-dev checks the
+# Debian package's dependencies (scripts/package-check.sh).
 set -euo pipefail
-packages=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev nlohmann-json3-dev
-          libboost-regex-dev libbenchmark-dev iproute2 bc)
+packages=(cmake ninja-build g++ pkg-config nlohmann-json3-dev libboost-regex-dev)
+if [ "${1:-}" != "--demo" ]; then
+  packages+=(make libgtest-dev libgmock-dev libbenchmark-dev iproute2 bc tmux dpkg-dev man-db)
+fi
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang-14 libclang-rt-14-dev)
 fi

@@ -5,10 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build_dir=build
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+# Tests and benchmarks on, also in a build directory scripts/demo.sh configured.
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALIX_BUILD_TESTS=ON -DTALIX_BUILD_BENCH=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   build_dir=build-asan
-  options=(-DCMAKE_BUILD_TYPE=Debug -DTALIX_SANITIZE=ON -DTALIX_BUILD_BENCH=OFF)
+  options=(-DCMAKE_BUILD_TYPE=Debug -DTALIX_SANITIZE=ON -DTALIX_BUILD_TESTS=ON -DTALIX_BUILD_BENCH=OFF)
 fi
 cmake -S . -B "$build_dir" -G Ninja "${options[@]}" >/dev/null
 cmake --build "$build_dir"

@@ -23,6 +23,12 @@ const std::vector<DemoFile>& DemoHostFiles();
 // file, fsync, rename); a change of several files goes through a journal so
 // that a crash leaves either all old or all new files.
 std::unique_ptr<Backend> MakeDirectoryBackend(const std::string& root);
+// The same root for a process that only looks: it takes the shared lock of a
+// root in use and creates, repairs and changes nothing (changes throw).
+std::unique_ptr<Backend> MakeLookingDirectoryBackend(const std::string& root);
+// True for a root that holds no host yet (missing, empty, or a first use that
+// did not finish): its first use fills it with the demo host.
+bool IsUnusedHostRoot(const std::string& root);
 
 // A host in memory, for tests: path -> content.
 class MemoryBackend : public Backend {

@@ -158,7 +158,7 @@ std::string JournalLine(char kind, const std::string& a, const std::string& b = 
 
 class DirectoryBackend : public Backend {
 public:
-    explicit DirectoryBackend(std::string root) : root_(std::move(root)) {}
+    DirectoryBackend(std::string root, bool lookOnly) : root_(std::move(root)), lookOnly_(lookOnly) {}
     ~DirectoryBackend() override {
         if (lockFd_ >= 0) ::close(lockFd_);
     }
@@ -189,6 +189,7 @@ private:
     std::string Path(const std::string& relativePath) const { return root_ + "/" + relativePath; }
 
     void Lock(bool forWrite) {
+        if (lookOnly_) return LockToLook(forWrite);
         if (mode_ == Mode::Exclusive || (mode_ == Mode::Shared && !forWrite)) return;
         if (mode_ == Mode::Shared) {
             // A reader that turns out to write: only safe if nobody wrote meanwhile.
@@ -216,6 +217,19 @@ private:
         Repair();
         if (!exclusive) Flock(LOCK_SH);
         mode_ = exclusive ? Mode::Exclusive : Mode::Shared;
+        generation_ = ReadGeneration();
+    }
+
+    // A process that only looks (shell completion) shares the lock of a root
+    // already in use and neither creates, repairs nor changes anything.
+    void LockToLook(bool forWrite) {
+        if (forWrite) throw KavrelException("Cannot change host root " + root_ + " while only looking at it");
+        if (mode_ != Mode::None) return;
+        lockFd_ = ::open(Path(kLockFile).c_str(), O_RDONLY | O_CLOEXEC);
+        if (lockFd_ < 0) throw KavrelException("Cannot open host lock " + Path(kLockFile) + ": " + ErrorText());
+        Flock(LOCK_SH);
+        if (NeedsRepair()) throw KavrelException("Host root " + root_ + " needs a command to finish a change first");
+        mode_ = Mode::Shared;
         generation_ = ReadGeneration();
     }
 
@@ -358,6 +372,7 @@ private:
     }
 
     std::string root_;
+    bool lookOnly_ = false;
     int lockFd_ = -1;
     Mode mode_ = Mode::None;
     bool mayChange_ = true;
@@ -367,7 +382,16 @@ private:
 }  // namespace
 
 std::unique_ptr<Backend> MakeDirectoryBackend(const std::string& root) {
-    return std::make_unique<DirectoryBackend>(root);
+    return std::make_unique<DirectoryBackend>(root, false);
+}
+
+std::unique_ptr<Backend> MakeLookingDirectoryBackend(const std::string& root) {
+    return std::make_unique<DirectoryBackend>(root, true);
+}
+
+bool IsUnusedHostRoot(const std::string& root) {
+    if (Exists(root + "/" + kInstalling)) return true;  // a first use that did not finish
+    return !Exists(root + "/" + kStateDirectory) && IsEmptyDirectory(root);
 }
 
 std::string DefaultHostRoot() {

@@ -54,3 +54,20 @@ extern "C" __attribute__((visibility("default"))) const char* AutoCli_EndCommand
     }
     return problem.c_str();
 }
+
+// The framework announces a shell completion, which reads host objects and
+// must change nothing: a host root in use is read under its shared lock, and
+// one not made yet is not made now (its names are those of the demo host it
+// would be filled with).
+extern "C" __attribute__((visibility("default"))) void AutoCli_BeginCompletion() {
+    auto& store = SimHost::HostStore::Instance();
+    const std::string root = store.GetBackend().RootDirectory();
+    if (root.empty()) return;  // a host in memory is read as it is
+    if (!SimHost::IsUnusedHostRoot(root)) {
+        store.UseBackend(SimHost::MakeLookingDirectoryBackend(root));
+        return;
+    }
+    std::map<std::string, std::string> files;
+    for (const auto& file : SimHost::DemoHostFiles()) files[file.path] = file.content;
+    store.UseBackend(std::make_unique<SimHost::MemoryBackend>(files));
+}

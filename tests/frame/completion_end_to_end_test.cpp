@@ -1,0 +1,208 @@
+// Completion through the talixcli binary on a temporary host root, and in a
+// real interactive bash under tmux.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <thread>
+
+#include "support/CliHarness.h"
+
+namespace {
+
+using TalixTest::RunOnHost;
+using TalixTest::RunTalixcli;
+using TalixTest::TempHostRoot;
+
+std::set<std::string> Lines(const std::string& text) {
+    std::set<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.insert(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+std::vector<std::string> Words(const std::string& line) { return TalixTest::SplitWords(line); }
+
+// The names a list command shows on a host root, from its JSON output.
+std::set<std::string> ListedNames(const std::string& root, const std::string& command, const std::string& field) {
+    auto args = Words("--formatter=json " + command);
+    auto run = RunTalixcli(args, {{"TALIX_HOST_ROOT", root}});
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::set<std::string> names;
+    for (const auto& record : nlohmann::json::parse(run.out)) names.insert(record.at(field).get<std::string>());
+    return names;
+}
+
+TEST(CompletionEndToEnd, CompletesAfterFrameworkOptionsAsWithout) {
+    TempHostRoot root;
+    const std::map<std::string, std::string> environment = {{"TALIX_HOST_ROOT", root.Path()}};
+    auto plain = RunTalixcli(Words("--complete network"), environment);
+    auto withOptions = RunTalixcli(Words("--complete --formatter=json --format-param=a=b network"), environment);
+    EXPECT_EQ(plain.status, 0);
+    EXPECT_EQ(withOptions.status, 0);
+    EXPECT_EQ(withOptions.err, "");
+    EXPECT_TRUE(Lines(plain.out).count("nic")) << plain.out;
+    EXPECT_EQ(withOptions.out, plain.out);
+    EXPECT_EQ(RunTalixcli(Words("--complete --formatter"), environment).out, "simple\ntable\njson\nxml\ncsv\nkeyvalue\n");
+}
+
+TEST(CompletionEndToEnd, NamesComeFromTheHostRootTheCommandWouldUse) {
+    TempHostRoot root;
+    ASSERT_EQ(RunOnHost(root, "network vswitch standard add -v e2eSwitch").status, 0);
+    auto run = RunOnHost(root, "--complete network vswitch standard remove --vswitch-name");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_TRUE(Lines(run.out).count("e2eSwitch")) << run.out;
+    EXPECT_EQ(Lines(run.out), ListedNames(root.Path(), "network vswitch standard list", "Name"));
+}
+
+TEST(CompletionEndToEnd, AHostRootNotMadeYetIsNotMadeByCompletion) {
+    TempHostRoot parent;
+    const std::string absent = parent.Path() + "/absent";
+    auto run = RunTalixcli(Words("--complete network nic get --nic-name"), {{"TALIX_HOST_ROOT", absent}});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_FALSE(std::filesystem::exists(absent));
+    // The names are those of the demo host the first command would make.
+    TempHostRoot demo;
+    EXPECT_EQ(Lines(run.out), ListedNames(demo.Path(), "network nic list", "Name"));
+
+    // An empty root stays empty.
+    const std::string empty = parent.Path() + "/empty";
+    ASSERT_EQ(::mkdir(empty.c_str(), 0755), 0);
+    EXPECT_EQ(RunTalixcli(Words("--complete network nic get --nic-name"), {{"TALIX_HOST_ROOT", empty}}).out, run.out);
+    EXPECT_TRUE(std::filesystem::is_empty(empty));
+}
+
+TEST(CompletionEndToEnd, AChangeLeftHalfDoneIsNeitherFinishedNorShown) {
+    TempHostRoot root;
+    ASSERT_EQ(RunOnHost(root, "network nic list").status, 0);
+    root.WriteFile(".journal", "D state/pnics.json\n");
+    auto run = RunOnHost(root, "--complete network nic get --nic-name");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(root.ReadFile(".journal"), "D state/pnics.json\n");
+}
+
+// A bash under tmux with talixcli's completion loaded.
+class InteractiveBash : public ::testing::Test {
+protected:
+    // How many times a wait for the shell looks, 50 ms apart: a ceiling for
+    // a loaded machine, not a speed requirement.
+    static constexpr int kWaits = 1200;
+
+    void SetUp() override {
+        if (std::system("command -v tmux >/dev/null 2>&1") != 0) {
+            GTEST_SKIP() << "tmux is not installed (scripts/install-deps.sh installs it)";
+        }
+        socket_ = "talix-completion-" + std::to_string(::getpid());
+        ASSERT_EQ(RunOnHost(root_, "network vswitch standard add -v tmuxSwitch").status, 0);
+        const std::string shell = "env -i HOME=" + root_.Path() + " PATH=/usr/bin:/bin TERM=xterm TALIX_HOST_ROOT=" +
+                                  root_.Path() + " bash --norc --noprofile";
+        ASSERT_EQ(Tmux("new-session -d -s t -x 250 -y 50 '" + shell + "'"), 0);
+        Type("PS1='$ '");
+        Key("Enter");
+        Type(std::string("source <(") + TALIXCLI_BINARY + " --completion bash)");
+        Key("Enter");
+        ClearLine();
+    }
+    void TearDown() override {
+        if (!socket_.empty()) Tmux("kill-server");
+    }
+
+    int Tmux(const std::string& arguments) {
+        return std::system(("tmux -L " + socket_ + " " + arguments + " >/dev/null 2>&1").c_str());
+    }
+    void Type(const std::string& text) { Tmux("send-keys -t t -l -- \"" + text + "\""); }
+    void Key(const std::string& key) { Tmux("send-keys -t t " + key); }
+    std::string Pane() {
+        std::string text;
+        FILE* pipe = ::popen(("tmux -L " + socket_ + " capture-pane -p -t t").c_str(), "r");
+        if (!pipe) return text;
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;) text.append(buffer, n);
+        ::pclose(pipe);
+        return text;
+    }
+    // Waits for the shell to show expected (it answers at its own pace).
+    ::testing::AssertionResult Shows(const std::string& expected) {
+        std::string pane;
+        for (int attempt = 0; attempt < kWaits; ++attempt) {
+            pane = Pane();
+            if (pane.find(expected) != std::string::npos) return ::testing::AssertionSuccess();
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return ::testing::AssertionFailure() << "the pane never showed \"" << expected << "\":\n" << pane;
+    }
+    // Erases the line (without a signal, which could land in a completion
+    // still running) and waits for a clear screen with only the prompt.
+    void ClearLine() {
+        Key("C-e");
+        Key("C-u");
+        Type("clear");
+        Key("Enter");
+        for (int attempt = 0; attempt < kWaits; ++attempt) {
+            std::string pane = Pane();
+            pane.erase(std::remove_if(pane.begin(), pane.end(), [](char c) { return std::isspace(static_cast<unsigned char>(c)); }),
+                       pane.end());
+            if (pane == "$") return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        ADD_FAILURE() << "the screen was not cleared:\n" << Pane();
+    }
+
+    TempHostRoot root_;
+    std::string socket_;
+};
+
+TEST_F(InteractiveBash, TabCompletesPathsOptionsValuesAndHostNames) {
+    const std::string talixcli = TALIXCLI_BINARY;
+    // The path after a framework option.
+    Type(talixcli + " --formatter=json net");
+    Key("Tab");
+    EXPECT_TRUE(Shows("--formatter=json network"));
+    ClearLine();
+
+    // A framework option's values, listed on a double tab.
+    Type(talixcli + " --formatter=");
+    Key("Tab");
+    Key("Tab");
+    EXPECT_TRUE(Shows("keyvalue"));
+    ClearLine();
+
+    // A framework option's value completed in place.
+    Type(talixcli + " --formatter=key");
+    Key("Tab");
+    EXPECT_TRUE(Shows("--formatter=keyvalue"));
+    ClearLine();
+
+    // A switch name from the host root.
+    Type(talixcli + " network vswitch standard remove --vswitch-name tmuxS");
+    Key("Tab");
+    EXPECT_TRUE(Shows("--vswitch-name tmuxSwitch"));
+    ClearLine();
+
+    // A name with a blank is completed quoted.
+    Type(talixcli + " network vswitch standard portgroup remove -v vs-core -p Host");
+    Key("Tab");
+    EXPECT_TRUE(Shows("-p Host\\ Management"));
+    ClearLine();
+
+    // An option already given is not offered again: the only option left
+    // that starts so is --help.
+    Type(talixcli + " network vswitch standard remove --vswitch-name tmuxSwitch --");
+    Key("Tab");
+    EXPECT_TRUE(Shows("--vswitch-name tmuxSwitch --help"));
+}
+
+}  // namespace
