@@ -141,6 +141,42 @@ TEST(HostRootRules, AChangingCommandRefusesAFifoOrADeviceAtOnce) {
     }
 }
 
+// A directory of the root that is a link leading out of it: neither reading
+// nor changing commands go through it, and nothing outside changes.
+TEST(HostRootRules, PathsNeverLeaveTheRoot) {
+    const std::vector<std::vector<std::string>> commands = {
+        {"network", "firewall", "set", "--enabled", "false"},
+        {"network", "ip", "hosts", "add", "-I", "10.0.0.9", "-H", "nine"},
+        {"network", "ip", "dns", "server", "add", "-s", "10.0.0.54"},
+        {"network", "firewall", "get"},
+        {"network", "ip", "hosts", "list"},
+    };
+    for (const std::string directory : {"state", "etc"}) {
+        for (const auto& command : commands) {
+            TempHostRoot root;
+            TempHostRoot outside;
+            WriteSmallHost(root);
+            fs::rename(root.Path() + "/" + directory, outside.Path() + "/" + directory);
+            fs::create_directory_symlink(outside.Path() + "/" + directory, root.Path() + "/" + directory);
+            const auto before = TalixRobustness::Snapshot(outside.Path());
+            std::vector<std::string> args = {"--formatter=json"};
+            args.insert(args.end(), command.begin(), command.end());
+            auto result = RunTalixcli(args, {{"TALIX_HOST_ROOT", root.Path()}});
+            std::string what = directory + " linked out:";
+            for (const auto& word : command) what += " " + word;
+            // A command that touches no file of that directory may succeed;
+            // one that does fails with the link's path named.
+            if (result.status != 0) {
+                EXPECT_NE(result.err.find("Refusing host path " + root.Path() + "/" + directory +
+                                          ": it leads out of the host root"),
+                          std::string::npos)
+                    << what << ": " << result.err;
+            }
+            EXPECT_EQ(TalixRobustness::Difference(before, TalixRobustness::Snapshot(outside.Path())), "") << what;
+        }
+    }
+}
+
 // A host root that another user can change does not run its programs, unless
 // the caller trusts it by name. The demo host's own files pass under the
 // usual umask and under 002.
