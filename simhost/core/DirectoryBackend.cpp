@@ -88,7 +88,8 @@ std::string KindOf(mode_t mode) {
     if (S_ISSOCK(mode)) return "a socket";
     if (S_ISCHR(mode)) return "a character device";
     if (S_ISBLK(mode)) return "a block device";
-    return "not a regular file";
+    if (S_ISREG(mode)) return "a regular file";
+    return "of an unknown kind";
 }
 
 std::string NotRegular(mode_t mode) { return "it is " + KindOf(mode) + ", not a regular file"; }
@@ -380,8 +381,8 @@ private:
             }
             if (!S_ISDIR(info.st_mode)) {
                 if (!create) return false;
-                throw KavrelException("Cannot create directory " + path + ": " + NotRegular(info.st_mode) +
-                                      " nor a directory");
+                throw KavrelException("Cannot create directory " + path + ": it is " + KindOf(info.st_mode) +
+                                      ", not a directory");
             }
             checkedDirectories_.insert(prefix);
         }
