@@ -17,6 +17,9 @@ std::string MakeChildRpLmxOption(int memoryMb);
 // program's output; keepEnvironment: pass this process's environment on
 // (otherwise only PATH and TALIX_HOST_ROOT). Returns the exit status; 127 when
 // the program does not exist inside the host root, 126 when it cannot run.
+// Throws Kavrel::Lib::KavrelException, saying why and how to trust it anyway,
+// when the host root is not trusted to hold programs (owned by another user,
+// or writable by group or others; see TALIX_TRUSTED_ROOTS).
 int LmxCtl_Exec(const std::string& command, bool inBackground, bool quiet, bool keepEnvironment);
 
 }  // namespace Util

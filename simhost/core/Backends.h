@@ -1,6 +1,7 @@
 // The two places a simulated host can live: a host-root directory, or memory.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -17,11 +18,19 @@ struct DemoFile {
 };
 const std::vector<DemoFile>& DemoHostFiles();
 
+// The largest host file that is read (sections, journal, etc/ files): a
+// larger one is refused before any of it is read. Ten times the large-host
+// benchmark's sections stay far below it.
+constexpr uint64_t kMaxHostFileBytes = uint64_t{256} << 20;
+
 // A host root directory. The first access takes a lock on the root for the
 // rest of the process: shared for a process that only reads, exclusive for
 // one that may change the host. Changes are replaced atomically (temporary
 // file, fsync, rename); a change of several files goes through a journal so
-// that a crash leaves either all old or all new files.
+// that a crash leaves either all old or all new files. Only regular files
+// inside the root are read or replaced: a path that leads out of the root
+// through a link, a link in place of a file, and a FIFO, device or socket are
+// refused with the path named.
 std::unique_ptr<Backend> MakeDirectoryBackend(const std::string& root);
 // The same root for a process that only looks: it takes the shared lock of a
 // root in use and creates, repairs and changes nothing (changes throw).
@@ -29,6 +38,11 @@ std::unique_ptr<Backend> MakeLookingDirectoryBackend(const std::string& root);
 // True for a root that holds no host yet (missing, empty, or a first use that
 // did not finish): its first use fills it with the demo host.
 bool IsUnusedHostRoot(const std::string& root);
+
+// Why a host file's path, relative to the root, is unsafe to use, or "" when
+// it is a plain relative path (no "..", not absolute, no blank or control
+// character, no empty part). Writes and journal replays check the same rule.
+std::string UnsafeHostPathReason(const std::string& relativePath);
 
 // A host in memory, for tests: path -> content.
 class MemoryBackend : public Backend {

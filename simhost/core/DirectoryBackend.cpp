@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -54,8 +55,11 @@ void SyncDirectory(const std::string& path) {
     ::close(fd);
 }
 
+// Writes a new file; whatever stood at the path before (a link planted there,
+// a leftover of a killed process with the same id) is replaced, not followed.
 void WriteDurably(const std::string& path, const std::string& content, mode_t mode) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    ::unlink(path.c_str());
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd < 0) throw KavrelException("Cannot write " + path + ": " + ErrorText());
     size_t written = 0;
     while (written < content.size()) {
@@ -76,28 +80,72 @@ void WriteDurably(const std::string& path, const std::string& content, mode_t mo
     }
 }
 
-bool ReadWhole(const std::string& path, std::string& content, int& error) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+// What a file that is not a regular one is, for messages.
+std::string KindOf(mode_t mode) {
+    if (S_ISLNK(mode)) return "a symbolic link";
+    if (S_ISDIR(mode)) return "a directory";
+    if (S_ISFIFO(mode)) return "a FIFO";
+    if (S_ISSOCK(mode)) return "a socket";
+    if (S_ISCHR(mode)) return "a character device";
+    if (S_ISBLK(mode)) return "a block device";
+    if (S_ISREG(mode)) return "a regular file";
+    return "of an unknown kind";
+}
+
+std::string NotRegular(mode_t mode) { return "it is " + KindOf(mode) + ", not a regular file"; }
+
+std::string TooLarge(uint64_t size) {
+    return "it holds " + std::to_string(size) + " bytes, more than the limit of " +
+           std::to_string(kMaxHostFileBytes) + " (256 MiB)";
+}
+
+// Reads a host file that must be a regular file of at most kMaxHostFileBytes.
+// Nothing blocks: a link is not followed, a FIFO or device is refused before
+// it is opened (and, should it be swapped in meanwhile, after it is opened
+// without blocking), and a size over the limit is refused before any read.
+// Returns false (and errno in error) when the file does not exist; throws
+// with the path for everything else.
+bool ReadHostFile(const std::string& path, std::string& content, int& error) {
+    const std::string refusal = "Cannot read host state file " + path + ": ";
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        error = errno;
+        if (error == ENOENT || error == ENOTDIR) return false;
+        throw KavrelException(refusal + std::strerror(error));
+    }
+    if (!S_ISREG(info.st_mode)) throw KavrelException(refusal + NotRegular(info.st_mode));
+    if (static_cast<uint64_t>(info.st_size) > kMaxHostFileBytes) throw KavrelException(refusal + TooLarge(info.st_size));
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         error = errno;
-        return false;
+        if (error == ENOENT) return false;
+        if (error == ELOOP) throw KavrelException(refusal + NotRegular(S_IFLNK));
+        throw KavrelException(refusal + std::strerror(error));
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<uint64_t>(info.st_size) > kMaxHostFileBytes) {
+        ::close(fd);
+        throw KavrelException(refusal + (S_ISREG(info.st_mode) ? TooLarge(info.st_size) : NotRegular(info.st_mode)));
     }
     content.clear();
     // Sized once: growing by doubling would touch about twice the file's size
     // in fresh memory, which is what a big section costs most.
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && info.st_size > 0) content.reserve(static_cast<size_t>(info.st_size));
+    if (info.st_size > 0) content.reserve(static_cast<size_t>(info.st_size));
     char buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd, buffer, sizeof(buffer));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            error = errno;
+            std::string reason = ErrorText();
             ::close(fd);
-            return false;
+            throw KavrelException(refusal + reason);
         }
         if (n == 0) break;
         content.append(buffer, static_cast<size_t>(n));
+        if (content.size() > kMaxHostFileBytes) {  // grew while it was read
+            ::close(fd);
+            throw KavrelException(refusal + TooLarge(content.size()));
+        }
     }
     ::close(fd);
     return true;
@@ -151,10 +199,42 @@ void RemoveStrayTemporaries(const std::string& directory, const std::string& own
 }
 
 // The journal lists one change per line: "W <temporary> <final>" or "D <final>".
-// Paths are relative to the root and never contain blanks or newlines.
+// Paths are relative to the root and pass UnsafeHostPathReason, so they
+// never contain blanks or newlines.
 std::string JournalLine(char kind, const std::string& a, const std::string& b = "") {
     return std::string(1, kind) + " " + a + (b.empty() ? "" : " " + b) + "\n";
 }
+
+struct JournalStep {
+    char kind;              // 'W' or 'D'
+    std::string temporary;  // W only
+    std::string target;
+};
+
+// A file's attributes that make replacing or removing it fail although its
+// directory is writable: immutable, append-only, or a mount point of its own.
+// Empty when none, or when the file does not exist.
+std::string ReplacementBlocker(const std::string& path) {
+    struct statx info {};
+    if (::statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_TYPE, &info) != 0) return "";
+    if (S_ISDIR(info.stx_mode)) return "it is a directory";
+    const uint64_t known = info.stx_attributes_mask;
+    if ((known & STATX_ATTR_IMMUTABLE) && (info.stx_attributes & STATX_ATTR_IMMUTABLE)) return "it is immutable";
+    if ((known & STATX_ATTR_APPEND) && (info.stx_attributes & STATX_ATTR_APPEND)) return "it is append-only";
+#ifdef STATX_ATTR_MOUNT_ROOT
+    if ((known & STATX_ATTR_MOUNT_ROOT) && (info.stx_attributes & STATX_ATTR_MOUNT_ROOT)) return "it is a mount point";
+#endif
+    return "";
+}
+
+// Raised while finishing a journal; becomes the one message every command
+// gets until the change can be completed.
+class UnfinishedChange : public KavrelException {
+public:
+    UnfinishedChange(const std::string& journal, const std::string& why)
+        : KavrelException("The host root has an unfinished change that cannot be completed: journal " + journal +
+                          " " + why + ". Every command is refused until the change can be completed.") {}
+};
 
 class DirectoryBackend : public Backend {
 public:
@@ -165,11 +245,14 @@ public:
 
     std::optional<std::string> ReadFile(const std::string& relativePath) override {
         Lock(false);
+        if (std::string why = UnsafeHostPathReason(relativePath); !why.empty()) {
+            throw KavrelException("Refusing to read host file with an unsafe name: " + relativePath + " (" + why + ")");
+        }
+        if (!DirectoryInside(Parent(relativePath), false)) return std::nullopt;
         std::string content;
         int error = 0;
-        if (ReadWhole(Path(relativePath), content, error)) return content;
-        if (error == ENOENT || error == ENOTDIR) return std::nullopt;
-        throw KavrelException("Cannot read host state file " + Path(relativePath) + ": " + std::strerror(error));
+        if (ReadHostFile(Path(relativePath), content, error)) return content;
+        return std::nullopt;
     }
 
     void Commit(const std::map<std::string, std::optional<std::string>>& changes) override {
@@ -186,7 +269,9 @@ public:
 private:
     enum class Mode { None, Shared, Exclusive };
 
-    std::string Path(const std::string& relativePath) const { return root_ + "/" + relativePath; }
+    std::string Path(const std::string& relativePath) const {
+        return relativePath == "." ? root_ : root_ + "/" + relativePath;
+    }
 
     void Lock(bool forWrite) {
         if (lookOnly_) return LockToLook(forWrite);
@@ -202,22 +287,55 @@ private:
             return;
         }
         MakeDirectories(root_);
-        lockFd_ = ::open(Path(kLockFile).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (lockFd_ < 0) throw KavrelException("Cannot open host lock " + Path(kLockFile) + ": " + ErrorText());
-        bool exclusive = forWrite || mayChange_;
-        if (!exclusive) {
-            Flock(LOCK_SH);
-            if (!NeedsRepair()) {
-                mode_ = Mode::Shared;
-                generation_ = ReadGeneration();
-                return;
+        OpenLockFile();
+        try {
+            bool exclusive = forWrite || mayChange_;
+            if (!exclusive) {
+                Flock(LOCK_SH);
+                if (!NeedsRepair()) {
+                    mode_ = Mode::Shared;
+                    generation_ = ReadGeneration();
+                    return;
+                }
             }
+            Flock(LOCK_EX);
+            Repair();
+            if (!exclusive) Flock(LOCK_SH);
+            mode_ = exclusive ? Mode::Exclusive : Mode::Shared;
+            generation_ = ReadGeneration();
+        } catch (...) {
+            // Unlocked again: the next access starts over and is refused the same way.
+            ::close(lockFd_);
+            lockFd_ = -1;
+            checkedDirectories_.clear();
+            throw;
         }
-        Flock(LOCK_EX);
-        Repair();
-        if (!exclusive) Flock(LOCK_SH);
-        mode_ = exclusive ? Mode::Exclusive : Mode::Shared;
-        generation_ = ReadGeneration();
+    }
+
+    // The lock file is never reached through a link (a reader would create,
+    // and a writer write, its target) and must be a regular file.
+    // One that only looks opens it for reading and never creates it.
+    void OpenLockFile(bool toLook = false) {
+        const std::string path = Path(kLockFile);
+        const int access = toLook ? O_RDONLY : O_RDWR | O_CREAT;
+        lockFd_ = ::open(path.c_str(), access | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0644);
+        if (lockFd_ < 0) {
+            std::string reason = errno == ELOOP ? NotRegular(S_IFLNK) : ErrorText();
+            throw KavrelException("Cannot open host lock " + path + ": " + reason);
+        }
+        struct stat info {};
+        if (::fstat(lockFd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+            ::close(lockFd_);
+            lockFd_ = -1;
+            throw KavrelException("Cannot open host lock " + path + ": " + NotRegular(info.st_mode));
+        }
+        char resolved[PATH_MAX];
+        if (!::realpath(root_.c_str(), resolved)) {
+            ::close(lockFd_);
+            lockFd_ = -1;
+            throw KavrelException("Cannot open host root " + root_ + ": " + ErrorText());
+        }
+        realRoot_ = resolved;
     }
 
     // A process that only looks (shell completion) shares the lock of a root
@@ -225,8 +343,7 @@ private:
     void LockToLook(bool forWrite) {
         if (forWrite) throw KavrelException("Cannot change host root " + root_ + " while only looking at it");
         if (mode_ != Mode::None) return;
-        lockFd_ = ::open(Path(kLockFile).c_str(), O_RDONLY | O_CLOEXEC);
-        if (lockFd_ < 0) throw KavrelException("Cannot open host lock " + Path(kLockFile) + ": " + ErrorText());
+        OpenLockFile(true);
         Flock(LOCK_SH);
         if (NeedsRepair()) throw KavrelException("Host root " + root_ + " needs a command to finish a change first");
         mode_ = Mode::Shared;
@@ -237,6 +354,54 @@ private:
         while (::flock(lockFd_, operation) != 0) {
             if (errno != EINTR) throw KavrelException("Cannot lock host root " + root_ + ": " + ErrorText());
         }
+    }
+
+    // Whether a directory of the root (relative; "." for the root itself)
+    // exists as a directory inside the root, made when create is set. A part
+    // that is a link must resolve inside the root; one that leads out is
+    // refused with its path, so nothing outside the root is read or written.
+    bool DirectoryInside(const std::string& relativeDirectory, bool create) {
+        if (relativeDirectory == "." || checkedDirectories_.count(relativeDirectory)) return true;
+        std::string prefix;
+        size_t start = 0;
+        while (start <= relativeDirectory.size()) {
+            size_t slash = relativeDirectory.find('/', start);
+            if (slash == std::string::npos) slash = relativeDirectory.size();
+            prefix = relativeDirectory.substr(0, slash);
+            start = slash + 1;
+            if (checkedDirectories_.count(prefix)) continue;
+            const std::string path = Path(prefix);
+            struct stat info {};
+            if (::lstat(path.c_str(), &info) != 0) {
+                if (!create) return false;
+                if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) {
+                    throw KavrelException("Cannot create directory " + path + ": " + ErrorText());
+                }
+                if (::lstat(path.c_str(), &info) != 0) {
+                    throw KavrelException("Cannot create directory " + path + ": " + ErrorText());
+                }
+            }
+            if (S_ISLNK(info.st_mode)) {
+                char resolved[PATH_MAX];
+                if (!::realpath(path.c_str(), resolved)) {
+                    if (!create && (errno == ENOENT || errno == ENOTDIR)) return false;
+                    throw KavrelException("Refusing host path " + path + ": it is a link that cannot be resolved (" +
+                                          ErrorText() + ")");
+                }
+                const std::string target = resolved;
+                if (target != realRoot_ && target.compare(0, realRoot_.size() + 1, realRoot_ + "/") != 0) {
+                    throw KavrelException("Refusing host path " + path + ": it leads out of the host root to " + target);
+                }
+                if (::stat(path.c_str(), &info) != 0) return false;
+            }
+            if (!S_ISDIR(info.st_mode)) {
+                if (!create) return false;
+                throw KavrelException("Cannot create directory " + path + ": it is " + KindOf(info.st_mode) +
+                                      ", not a directory");
+            }
+            checkedDirectories_.insert(prefix);
+        }
+        return true;
     }
 
     bool NeedsRepair() const {
@@ -250,38 +415,99 @@ private:
             // A first use that did not finish: the root held nothing before
             // it, so whatever is there now is part of the demo host. Start over.
             RemoveContents(root_);
+            checkedDirectories_.clear();
         }
         std::string journal;
         int error = 0;
-        if (ReadWhole(Path(kJournal), journal, error)) {
+        bool hasJournal = false;
+        try {
+            hasJournal = ReadHostFile(Path(kJournal), journal, error);
+        } catch (const KavrelException& failure) {
+            throw UnfinishedChange(Path(kJournal), "cannot be read (" + failure.GetDescription() + ")");
+        }
+        if (hasJournal) {
             ReplayJournal(journal);
+            // Only a journal whose every step is done is removed.
             ::unlink(Path(kJournal).c_str());
             SyncDirectory(root_);
         }
         ::unlink(Path(kJournalTemporary).c_str());
         if (!Exists(Path(kStateDirectory)) && IsEmptyDirectory(root_)) InstallDemoHost();
-        MakeDirectories(Path(kStateDirectory));
+        DirectoryInside(kStateDirectory, true);
     }
 
-    void ReplayJournal(const std::string& journal) {
+    // Every line is checked before any is carried out, by the same rule the
+    // writer applied: a journal naming a path it could never have written
+    // (outside the root, absolute, with "..") is refused as a whole.
+    std::vector<JournalStep> ParseJournal(const std::string& journal) {
+        std::vector<JournalStep> steps;
         size_t start = 0;
         while (start < journal.size()) {
             size_t end = journal.find('\n', start);
-            if (end == std::string::npos) break;
-            std::string line = journal.substr(start, end - start);
-            start = end + 1;
-            if (line.size() < 3) continue;
-            std::string rest = line.substr(2);
-            if (line[0] == 'W') {
-                size_t blank = rest.find(' ');
-                if (blank == std::string::npos) continue;
-                std::string temporary = Path(rest.substr(0, blank));
-                std::string target = Path(rest.substr(blank + 1));
-                if (Exists(temporary)) ::rename(temporary.c_str(), target.c_str());
-            } else if (line[0] == 'D') {
-                ::unlink(Path(rest).c_str());
+            const std::string line = journal.substr(start, end == std::string::npos ? std::string::npos : end - start);
+            start = end == std::string::npos ? journal.size() : end + 1;
+            JournalStep step{line.empty() ? '\0' : line[0], "", ""};
+            const std::string rest = line.size() > 2 && line[1] == ' ' ? line.substr(2) : "";
+            const size_t blank = rest.find(' ');
+            if (step.kind == 'W' && blank != std::string::npos) {
+                step.temporary = rest.substr(0, blank);
+                step.target = rest.substr(blank + 1);
+            } else if (step.kind == 'D' && !rest.empty()) {
+                step.target = rest;
+            } else {
+                throw UnfinishedChange(Path(kJournal), "holds a line that is not a change: " + Printable(line));
+            }
+            for (const std::string* path : {&step.target, &step.temporary}) {
+                if (path->empty()) continue;
+                std::string why = UnsafeHostPathReason(*path);
+                if (why.empty() && path == &step.temporary &&
+                    (path->compare(0, step.target.size(), step.target) != 0 ||
+                     !IsTemporaryName(path->substr(Parent(step.target) == "." ? 0 : Parent(step.target).size() + 1)))) {
+                    why = "not a temporary file of " + step.target;
+                }
+                if (!why.empty()) {
+                    throw UnfinishedChange(Path(kJournal), "names the unsafe path " + Printable(*path) + " (" + why + ")");
+                }
+                try {
+                    DirectoryInside(Parent(*path), false);
+                } catch (const KavrelException& failure) {
+                    throw UnfinishedChange(Path(kJournal), "names the path " + *path + ", which is refused: " +
+                                                               failure.GetDescription());
+                }
+            }
+            steps.push_back(std::move(step));
+        }
+        return steps;
+    }
+
+    void ReplayJournal(const std::string& journal) {
+        for (const auto& step : ParseJournal(journal)) {
+            const std::string target = Path(step.target);
+            if (step.kind == 'W') {
+                const std::string temporary = Path(step.temporary);
+                struct stat info {};
+                if (::lstat(temporary.c_str(), &info) != 0) continue;  // renamed before the crash
+                if (::rename(temporary.c_str(), target.c_str()) != 0) {
+                    throw UnfinishedChange(Path(kJournal), "cannot replace " + target + ": " + ErrorText());
+                }
+            } else if (::unlink(target.c_str()) != 0 && errno != ENOENT) {
+                throw UnfinishedChange(Path(kJournal), "cannot remove " + target + ": " + ErrorText());
+            }
+            SyncDirectory(Parent(target));
+        }
+    }
+
+    static std::string Printable(const std::string& text) {
+        std::string shown;
+        for (unsigned char c : text.substr(0, 200)) {
+            if (c < 0x20 || c == 0x7f) {
+                const char* digits = "0123456789abcdef";
+                shown += std::string("\\x") + digits[c >> 4] + digits[c & 15];
+            } else {
+                shown += static_cast<char>(c);
             }
         }
+        return text.size() > 200 ? shown + "..." : shown;
     }
 
     // Removes everything under a directory but the lock file.
@@ -314,40 +540,70 @@ private:
         SyncDirectory(root_);
     }
 
+    // The commit protocol. Until the commit point every failure leaves the
+    // host as it was (the new files are removed again); after it the change
+    // is the host's, and the command reports success. The commit point is the
+    // rename of the one new file, or, for several files, the rename of the
+    // journal into place. Before it, every target is checked for what would
+    // make its replacement fail (a directory, an immutable or append-only
+    // file, a mount point). Should a replacement still fail after the commit
+    // point, the journal stays and every later command finishes the change
+    // first, or is refused while it cannot.
     void ApplyDurably(const std::map<std::string, std::optional<std::string>>& changes,
                       const std::map<std::string, bool>& executable) {
-        const std::string suffix = ".tmp." + std::to_string(::getpid());
-        std::string journal;
-        std::set<std::string> swept;
         for (const auto& change : changes) {
-            if (change.first.find_first_of(" \n") != std::string::npos || change.first.find("..") != std::string::npos) {
+            if (std::string why = UnsafeHostPathReason(change.first); !why.empty()) {
                 throw KavrelException("Refusing to write host file with an unsafe name: " + change.first);
             }
-            const std::string directory = Parent(Path(change.first));
-            if (swept.insert(directory).second) RemoveStrayTemporaries(directory, suffix);
-            if (!change.second) {
-                journal += JournalLine('D', change.first);
-                continue;
-            }
-            MakeDirectories(Parent(Path(change.first)));
-            auto isExecutable = executable.find(change.first);
-            mode_t mode = isExecutable != executable.end() && isExecutable->second ? 0755 : 0644;
-            WriteDurably(Path(change.first + suffix), *change.second, mode);
-            journal += JournalLine('W', change.first + suffix, change.first);
         }
-        if (changes.size() > 1) {
-            WriteDurably(Path(kJournalTemporary), journal, 0644);
-            if (::rename(Path(kJournalTemporary).c_str(), Path(kJournal).c_str()) != 0) {
-                throw KavrelException("Cannot write host journal " + Path(kJournal) + ": " + ErrorText());
+        const std::string suffix = ".tmp." + std::to_string(::getpid());
+        std::vector<std::string> written;
+        auto removeWritten = [&]() {
+            for (const auto& path : written) ::unlink(path.c_str());
+        };
+        std::string journal;
+        try {
+            std::set<std::string> swept;
+            for (const auto& change : changes) {
+                const std::string directory = Parent(change.first);
+                DirectoryInside(directory, change.second.has_value());
+                if (swept.insert(directory).second) RemoveStrayTemporaries(Path(directory), suffix);
+                const std::string target = Path(change.first);
+                if (std::string blocker = ReplacementBlocker(target); !blocker.empty()) {
+                    throw KavrelException("Cannot replace " + target + ": " + blocker);
+                }
+                if (!change.second) {
+                    journal += JournalLine('D', change.first);
+                    continue;
+                }
+                auto isExecutable = executable.find(change.first);
+                mode_t mode = isExecutable != executable.end() && isExecutable->second ? 0755 : 0644;
+                const std::string temporary = Path(change.first + suffix);
+                written.push_back(temporary);
+                WriteDurably(temporary, *change.second, mode);
+                journal += JournalLine('W', change.first + suffix, change.first);
             }
-            SyncDirectory(root_);
+            if (changes.size() > 1) {
+                written.push_back(Path(kJournalTemporary));
+                WriteDurably(Path(kJournalTemporary), journal, 0644);
+                if (::rename(Path(kJournalTemporary).c_str(), Path(kJournal).c_str()) != 0) {
+                    throw KavrelException("Cannot write host journal " + Path(kJournal) + ": " + ErrorText());
+                }
+                SyncDirectory(root_);
+            }
+        } catch (...) {
+            removeWritten();
+            throw;
         }
         for (const auto& change : changes) {
             const std::string target = Path(change.first);
-            if (!change.second) {
-                ::unlink(target.c_str());
-            } else if (::rename(Path(change.first + suffix).c_str(), target.c_str()) != 0) {
-                throw KavrelException("Cannot replace " + target + ": " + ErrorText());
+            bool done = change.second ? ::rename(Path(change.first + suffix).c_str(), target.c_str()) == 0
+                                      : ::unlink(target.c_str()) == 0 || errno == ENOENT;
+            if (!done) {
+                if (changes.size() > 1) return;  // committed: the journal finishes it
+                std::string reason = ErrorText();
+                removeWritten();
+                throw KavrelException("Cannot replace " + target + ": " + reason);
             }
             SyncDirectory(Parent(target));
         }
@@ -373,13 +629,32 @@ private:
 
     std::string root_;
     bool lookOnly_ = false;
+    std::string realRoot_;
     int lockFd_ = -1;
     Mode mode_ = Mode::None;
     bool mayChange_ = true;
     uint64_t generation_ = 0;
+    // Directories (relative) already found to be inside the root; under the
+    // lock they stay so.
+    std::set<std::string> checkedDirectories_;
 };
 
 }  // namespace
+
+std::string UnsafeHostPathReason(const std::string& path) {
+    if (path.empty()) return "empty";
+    if (path[0] == '/') return "absolute";
+    if (path.find("..") != std::string::npos) return "contains ..";
+    for (unsigned char c : path) {
+        if (c <= ' ' || c == 0x7f) return "contains a blank or control character";
+    }
+    if (path.back() == '/' || path.find("//") != std::string::npos) return "has an empty part";
+    if (path == "." || path.compare(0, 2, "./") == 0 || path.find("/./") != std::string::npos ||
+        (path.size() >= 2 && path.compare(path.size() - 2, 2, "/.") == 0)) {
+        return "has a . part";
+    }
+    return "";
+}
 
 std::unique_ptr<Backend> MakeDirectoryBackend(const std::string& root) {
     return std::make_unique<DirectoryBackend>(root, false);

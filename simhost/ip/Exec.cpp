@@ -13,6 +13,7 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "kavrel/Lib.h"
 #include "lmxctl/Util.h"
 
 extern char** environ;
@@ -51,6 +52,60 @@ std::string RealPath(const std::string& path) {
     return buffer;
 }
 
+const char kTrustedRootsVariable[] = "TALIX_TRUSTED_ROOTS";
+
+// Whether the caller named the host root (or "*", every root) in
+// TALIX_TRUSTED_ROOTS, a colon-separated list of host-root directories.
+bool TrustedByCaller(const std::string& realRoot) {
+    const char* list = std::getenv(kTrustedRootsVariable);
+    if (!list) return false;
+    std::istringstream entries(list);
+    std::string entry;
+    while (std::getline(entries, entry, ':')) {
+        if (entry == "*") return true;
+        if (!entry.empty() && RealPath(entry) == realRoot) return true;
+    }
+    return false;
+}
+
+// Why a file or directory that talixcli would run a program through is not
+// trusted, or "": it must belong to the caller or to root, and be writable
+// by its owner alone. Otherwise someone else could choose what runs with the
+// caller's rights.
+std::string Distrust(const struct stat& info) {
+    const uid_t caller = ::geteuid();
+    if (info.st_uid != caller && info.st_uid != 0) {
+        return "is owned by user " + std::to_string(info.st_uid) + ", neither the caller (user " +
+               std::to_string(caller) + ") nor root";
+    }
+    if (info.st_mode & (S_IWGRP | S_IWOTH)) return "is writable by group or others";
+    return "";
+}
+
+// A program runs only from a trusted host root: the root, every directory
+// from it down to the program, and the program itself pass Distrust, unless
+// the caller trusts the root explicitly. Both paths are resolved already.
+void CheckTrusted(const std::string& realRoot, const std::string& program) {
+    if (TrustedByCaller(realRoot)) return;
+    std::string path = realRoot;
+    std::string rest = program.substr(realRoot.size());  // "/etc/init.d/nfcd"
+    for (;;) {
+        struct stat info {};
+        if (::stat(path.c_str(), &info) != 0) break;  // gone: the run fails on its own
+        if (std::string why = Distrust(info); !why.empty()) {
+            throw Kavrel::Lib::KavrelException(
+                "Refusing to run " + program + " from host root " + realRoot + ": " + path + " " + why +
+                ", so another user could choose what runs. Make the host root and its programs yours (or root's) "
+                "and writable by you alone, or trust this root by adding it to " + kTrustedRootsVariable +
+                " (a colon-separated list of host roots).");
+        }
+        if (rest.empty()) break;
+        size_t next = rest.find('/', 1);
+        path += rest.substr(0, next);
+        rest = next == std::string::npos ? "" : rest.substr(next);
+    }
+}
+
 int WaitFor(pid_t child) {
     int status = 0;
     while (::waitpid(child, &status, 0) < 0) {
@@ -84,6 +139,7 @@ int LmxCtl_Exec(const std::string& command, bool inBackground, bool quiet, bool 
     if (realRoot.empty() || program.empty() || program.compare(0, realRoot.size() + 1, realRoot + "/") != 0) {
         return kNotFound;  // missing, or a link leading out of the host root
     }
+    CheckTrusted(realRoot, program);
     struct stat info {};
     if (::stat(program.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || ::access(program.c_str(), X_OK) != 0) {
         return kCannotRun;

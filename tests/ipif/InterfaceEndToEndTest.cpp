@@ -8,6 +8,7 @@
 
 #include "IpifFixture.h"
 #include "core/SimHostTesting.h"
+#include "kavrel/Lib.h"
 #include "lmxctl/Util.h"
 
 namespace {
@@ -111,6 +112,29 @@ TEST_F(HostPrograms, NothingOutsideTheRootRuns) {
     root_.WriteFile("bin/data", "not a program\n");
     EXPECT_EQ(LmxCtl::Util::LmxCtl_Exec("/bin/data", false, true, false), 126);
     EXPECT_EQ(LmxCtl::Util::LmxCtl_Exec("", false, true, false), 127);
+}
+
+// Trust is checked for the program's whole way down from the root; the
+// caller's explicit trust overrides it.
+TEST_F(HostPrograms, OnlyATrustedRootRunsItsPrograms) {
+    WriteScript(root_, "bin/probe", "echo ran > \"$TALIX_HOST_ROOT/probe.out\"\n");
+    ::chmod((root_.Path() + "/bin").c_str(), 0775);
+    try {
+        LmxCtl::Util::LmxCtl_Exec("/bin/probe", false, true, false);
+        ADD_FAILURE() << "ran from a group-writable directory";
+    } catch (const Kavrel::Lib::KavrelException& failure) {
+        const std::string real = std::filesystem::canonical(root_.Path()).string();
+        EXPECT_EQ(failure.GetDescription(),
+                  "Refusing to run " + real + "/bin/probe from host root " + real + ": " + real +
+                      "/bin is writable by group or others, so another user could choose what runs. Make the host "
+                      "root and its programs yours (or root's) and writable by you alone, or trust this root by "
+                      "adding it to TALIX_TRUSTED_ROOTS (a colon-separated list of host roots).");
+    }
+    EXPECT_FALSE(std::filesystem::exists(root_.Path() + "/probe.out"));
+    ::setenv("TALIX_TRUSTED_ROOTS", (root_.Path() + ":/elsewhere").c_str(), 1);
+    EXPECT_EQ(LmxCtl::Util::LmxCtl_Exec("/bin/probe", false, true, false), 0);
+    ::unsetenv("TALIX_TRUSTED_ROOTS");
+    EXPECT_EQ(root_.ReadFile("probe.out"), "ran\n");
 }
 
 }  // namespace

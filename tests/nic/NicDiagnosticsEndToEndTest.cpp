@@ -1,5 +1,6 @@
 // NetQueue, diagnostics, capabilities, attachments and DCB end to end: the
 // talixcli binary with JSON output on a temporary host root.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <nlohmann/json.hpp>
@@ -74,6 +75,20 @@ TEST(NicDiagnosticsEndToEnd, DumpsAndEepromFile) {
     ASSERT_EQ(change.status, 0) << change.err;
     EXPECT_EQ(JsonRun(root, "nic eeprom dump -n pnic0 -l 3"),
               json::parse(R"([{"Offset":"0000","Value":"11 22 03 "}])"));
+}
+
+// A device without end or a FIFO named by -f: refused at once, host unchanged.
+TEST(NicDiagnosticsEndToEnd, EepromFileThatIsNoRegularFileIsRefusedWithoutBlocking) {
+    TempHostRoot root;
+    root.WriteSection("pnics", Host());
+    const std::string before = root.ReadFile("state/pnics.json");
+    ASSERT_EQ(::mkfifo((root.Path() + "/image.fifo").c_str(), 0600), 0);
+    for (const std::string& file : {std::string("/dev/zero"), root.Path() + "/image.fifo"}) {
+        auto change = RunOnHost(root, "--formatter=json network nic eeprom change -n pnic0 -m 99 -f " + file);
+        EXPECT_EQ(change.status, 1);
+        EXPECT_EQ(change.err, "EEPROM file " + file + " is not a regular file\n");
+        EXPECT_EQ(root.ReadFile("state/pnics.json"), before);
+    }
 }
 
 TEST(NicDiagnosticsEndToEnd, CapabilitiesAttachmentsAndDcb) {

@@ -1,8 +1,10 @@
 // Register and EEPROM dumps, EEPROM changes, self test, negotiation restart,
 // hardware capabilities, attachments and DCB through the framework on an in-memory host.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -123,6 +125,31 @@ TEST_F(NicEepromTest, FileIsReadFromTheCurrentDirectory) {
     std::remove("large.bin");
     EXPECT_EQ(chdir(previous), 0);
     rmdir(directory);
+}
+
+// A file named by the user is read only when it is a regular file, never
+// blocks (a FIFO with no writer), and only up to the EEPROM's size plus one
+// byte (a device without end, a huge sparse file).
+TEST_F(NicEepromTest, OnlyRegularFilesAreReadAndOnlyAsMuchAsTheEepromHolds) {
+    UseNics({{{"name", "pnic0"}, {"eeprom", CountingBytes(4)}, {"eepromMagic", 7}}});
+    char directory[] = "/tmp/nic-eeprom-XXXXXX";
+    ASSERT_NE(mkdtemp(directory), nullptr);
+    const std::string base = directory;
+    ASSERT_EQ(mkfifo((base + "/fifo").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("/dev/zero", (base + "/zero-link").c_str()), 0);
+    ASSERT_EQ(mkdir((base + "/folder").c_str(), 0755), 0);
+    { std::ofstream(base + "/huge") << ""; }
+    ASSERT_EQ(truncate((base + "/huge").c_str(), off_t{1} << 40), 0);  // sparse: 1 TiB
+
+    for (const std::string name : {"/fifo", "/zero-link", "/dev/zero", "/folder"}) {
+        const std::string file = name == "/dev/zero" ? name : base + name;
+        EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 7 -f " + file),
+                  "EEPROM file " + file + " is not a regular file");
+    }
+    EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 7 -f " + base + "/huge"),
+              "EEPROM file " + base + "/huge has 1099511627776 bytes, more than the 4-byte EEPROM of pnic0");
+    EXPECT_EQ(StoredNic("pnic0")["eeprom"], CountingBytes(4));
+    std::filesystem::remove_all(base);
 }
 
 using NicSelfTestTest = NicCommandTest;

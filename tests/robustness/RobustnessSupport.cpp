@@ -93,6 +93,12 @@ void Restore(const std::string& root, const HostFiles& files) {
         fs::path path = fs::path(root) / file.first;
         fs::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary) << file.second;
+        // Modes as the host writes them, whatever the umask (see the trust rule for programs).
+        fs::permissions(path, fs::perms(0644));
+        for (fs::path directory = path.parent_path(); directory.string().size() > root.size();
+             directory = directory.parent_path()) {
+            fs::permissions(directory, fs::perms(0755));
+        }
     }
 }
 

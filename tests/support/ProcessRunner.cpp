@@ -1,6 +1,7 @@
 // Running the talixcli binary on a temporary host root.
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,10 +27,20 @@ TempHostRoot::~TempHostRoot() {
     std::filesystem::remove_all(path_, ignored);
 }
 
+// Directories 0755 and files 0644 whatever the umask, as an administrator's
+// host root has them: a host root writable by group or others runs no program.
 void TempHostRoot::WriteFile(const std::string& relativePath, const std::string& content) {
     std::filesystem::path file = std::filesystem::path(path_) / relativePath;
+    std::vector<std::filesystem::path> made;
+    for (auto directory = file.parent_path(); directory.string().size() > path_.size() &&
+                                              !std::filesystem::exists(directory);
+         directory = directory.parent_path()) {
+        made.push_back(directory);
+    }
     std::filesystem::create_directories(file.parent_path());
+    for (const auto& directory : made) ::chmod(directory.c_str(), 0755);
     std::ofstream(file, std::ios::binary) << content;
+    ::chmod(file.c_str(), 0644);
 }
 
 void TempHostRoot::WriteSection(const std::string& name, const nlohmann::json& content) {
