@@ -4,6 +4,7 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "core/StoredIndex.h"
 #include "kavrel/Lib.h"
 #include "kavrel/NetworkInfo.h"
 #include "model/DatapathModel.h"
@@ -24,7 +25,7 @@ constexpr char kNoSwitch[] = "null";
 const int64_t kEnsLcoreLimit = 64;  // lcores the datapath can run at most
 
 const SimHost::PnicModel* FindSriovPnic(const std::string& name) {
-    const auto* pnic = SimHost::FindPnic(HostStore::Instance().Read<SimHost::PnicInventory>(), name);
+    const auto* pnic = SimHost::StoredPnic(name);
     return pnic && pnic->maxVfs > 0 ? pnic : nullptr;
 }
 
@@ -58,8 +59,8 @@ SimHost::EnsLcoreModel& ExistingLcore(SimHost::DatapathState& state, int64_t lco
 }
 
 bool SwitchExists(const std::string& name) {
-    return SimHost::FindVirtualSwitch(HostStore::Instance().Read<SimHost::VirtualSwitchInventory>(), name) ||
-           SimHost::FindDVSwitch(HostStore::Instance().Read<SimHost::DVSwitchInventory>(), name);
+    return SimHost::StoredVirtualSwitch(name) ||
+           SimHost::StoredDVSwitch(name);
 }
 
 }  // namespace
