@@ -59,8 +59,7 @@ SimHost::EnsLcoreModel& ExistingLcore(SimHost::DatapathState& state, int64_t lco
 }
 
 bool SwitchExists(const std::string& name) {
-    return SimHost::StoredVirtualSwitch(name) ||
-           SimHost::StoredDVSwitch(name);
+    return SimHost::StoredVirtualSwitch(name) || SimHost::StoredDVSwitch(name);
 }
 
 }  // namespace
