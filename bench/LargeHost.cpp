@@ -20,7 +20,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr size_t kMaxLmxnics = 256;
+constexpr size_t kMaxLmxnics = 4096;  // their networks are 10.200.0.0/24 to 10.215.255.0/24
 constexpr size_t kHostPortLimit = 4608;
 constexpr size_t kNeighborsPerInterface = 230;  // 10.200.<i>.20 .. .249
 constexpr long kStandardPortBase = 0x4000000;
@@ -44,6 +44,9 @@ std::string Mac(unsigned long prefix, size_t index) {
     return Format("02:%02lx:%02lx", prefix >> 8, prefix & 0xff) +
            Format(":%02lx:%02lx:%02lx", (index >> 16) & 0xff, (index >> 8) & 0xff, index & 0xff);
 }
+
+// The first three bytes of host interface i's IPv4 network, with the dot: "10.200.<i>." up to lmx255.
+std::string LmxIpv4Prefix(size_t index) { return Format("10.%lu.%lu.", 200 + index / 256, index % 256); }
 
 std::string Dump(const Json& document) { return document.dump(1) + "\n"; }
 
@@ -71,13 +74,19 @@ const char* const kDaemons[] = {"shelld", "talixd", "agentd", "ntpd", "snmpd", "
 constexpr size_t kDaemonCount = sizeof kDaemons / sizeof kDaemons[0];
 long DaemonWorldId(size_t index) { return 2101 + static_cast<long>(index) * 101; }
 
+// Two functions per bus from bus 0x10 on; buses past 0xff go on to the next domain.
+std::string PciAddress(size_t pnic) {
+    unsigned long bus = 0x10 + pnic / 2;
+    return Format("%04lx:%02lx:00.", bus >> 8, bus & 0xff) + std::to_string(pnic % 2);
+}
+
 Json Pnics(const LargeHostSize& size) {
     Json pnics = Json::array();
     for (size_t p = 0; p < size.pnics; ++p) {
         uint64_t seed = 1000003ull * (p + 1);
         pnics.push_back({{"name", "pnic" + std::to_string(p)},
                          {"driver", "cvx10"},
-                         {"pciAddress", Format("0000:%02lx:00.%lx", 0x10 + p / 2, p % 2)},
+                         {"pciAddress", PciAddress(p)},
                          {"macAddress", Mac(0x4c71, 0x100000 + p * 16)},
                          {"speed", 10000},
                          {"duplex", 1},
@@ -128,6 +137,15 @@ Json PortDatapath(size_t port, const std::string& uplink, size_t filters) {
     return datapath;
 }
 
+Json Portgroups(const LargeHostSize& size, size_t s, const std::string& hostGroup, const std::string& vmGroup) {
+    Json groups = {{{"name", hostGroup}, {"vlanId", 0}},
+                   {{"name", vmGroup}, {"vlanId", 100 + s}, {"security", {{"allowPromiscuous", false}}}}};
+    for (size_t g = 2; g < size.portgroupsPerSwitch; ++g) {
+        groups.push_back({{"name", SpareGroupName(s, g)}, {"vlanId", 1000 + g % 3000}});
+    }
+    return groups;
+}
+
 SwitchSections Switches(const LargeHostSize& size, const Layout& layout) {
     SwitchSections sections;
     sections.lmxPortIds.assign(size.lmxnics, -1);
@@ -175,9 +193,7 @@ SwitchSections Switches(const LargeHostSize& size, const Layout& layout) {
              {"cdpStatus", 1},
              {"uplinks", uplinks},
              {"teaming", {{"loadBalancing", 3}, {"failureDetection", "link"}, {"notifySwitches", true}}},
-             {"portgroups",
-              {{{"name", hostGroup}, {"vlanId", 0}},
-               {{"name", vmGroup}, {"vlanId", 100 + s}, {"security", {{"allowPromiscuous", false}}}}}},
+             {"portgroups", Portgroups(size, s, hostGroup, vmGroup)},
              {"ports", ports},
              {"vlanCounters", counters},
              {"vlanCounting", uplinks}});
@@ -260,7 +276,7 @@ Json Routes(const LargeHostSize& size) {
     Json ipv6 = Json::array();
     for (size_t k = 0; k < size.ipv4Routes; ++k) {
         size_t lmx = k % size.lmxnics;
-        ipv4.push_back({{"network", Ipv4RouteNetwork(k)}, {"gateway", Format("10.200.%lu.254", lmx)},
+        ipv4.push_back({{"network", Ipv4RouteNetwork(k)}, {"gateway", LmxIpv4Prefix(lmx) + "254"},
                         {"interfaceName", LmxName(lmx)}});
     }
     for (size_t k = 0; k < size.ipv6Routes; ++k) {
@@ -286,7 +302,7 @@ Json Neighbors(const LargeHostSize& size) {
     for (size_t k = 0; k < size.neighbors; ++k) {
         size_t lmx = k % size.lmxnics;
         ipv4.push_back({{"netstack", kDefaultStack},
-                        {"address", Format("10.200.%lu.%lu", lmx, 20 + k / size.lmxnics)},
+                        {"address", LmxIpv4Prefix(lmx) + std::to_string(20 + k / size.lmxnics)},
                         {"macAddress", Mac(0x5a20, k)},
                         {"interfaceName", LmxName(lmx)},
                         {"expiry", k % 10 == 0 ? 0 : 1200 - static_cast<long>(k % 1200)},
@@ -372,7 +388,10 @@ Json Firewall(const LargeHostSize& size) {
                         {"allowedAll", r % 2 == 0},
                         {"rules", {{{"portType", 1}, {"portBegin", 2000 + r}, {"portEnd", 2000 + r}},
                                    {{"portType", 1}, {"portBegin", 3000 + r}, {"portEnd", 3010 + r}, {"protocol", 1}}}}};
-        if (r % 2 == 1) ruleset["allowedIps"] = {Format("10.%lu.0.0/16", r), Format("10.201.%lu.5", r)};
+        if (r % 2 == 1) {
+            ruleset["allowedIps"] = {Format("10.%lu.%lu.0/", r % 256, r / 256) + (r < 256 ? "16" : "24"),
+                                     Format("10.%lu.%lu.5", 201 + r / 256, r % 256)};
+        }
         rulesets.push_back(ruleset);
     }
     return {{"enabled", true}, {"defaultActionPass", false}, {"rulesets", rulesets}};
@@ -396,8 +415,25 @@ std::string HostsFile(const LargeHostSize& size) {
 }  // namespace
 
 std::string LmxName(size_t index) { return "lmx" + std::to_string(index); }
-std::string LmxIpv4Address(size_t index) { return Format("10.200.%lu.11", index); }
+std::string LmxIpv4Address(size_t index) { return LmxIpv4Prefix(index) + "11"; }
 std::string SwitchName(size_t index) { return Format("vs-scale-%02lu", index); }
+std::string SpareGroupName(size_t vswitch, size_t group) {
+    return Format("Spare Network %02lu-%04lu", vswitch, group);
+}
+
+LargeHostSize ScaledSize(size_t factor) {
+    LargeHostSize size;
+    for (size_t LargeHostSize::*total :
+         {&LargeHostSize::pnics, &LargeHostSize::switches, &LargeHostSize::lmxnics, &LargeHostSize::vms,
+          &LargeHostSize::ipv4Routes, &LargeHostSize::ipv6Routes, &LargeHostSize::neighbors,
+          &LargeHostSize::connections, &LargeHostSize::hostsEntries, &LargeHostSize::ipsecSas,
+          &LargeHostSize::rulesets}) {
+        size.*total *= factor;
+    }
+    size.withinHostPortLimit = factor <= 1;
+    return size;
+}
+
 long VmWorldId(size_t index) { return 2100000 + 16 * static_cast<long>(index); }
 
 std::string Ipv4RouteNetwork(size_t index) {
@@ -426,7 +462,7 @@ void CheckSize(const LargeHostSize& size) {
     if (size.portsPerSwitch < 1 || size.portsPerSwitch > 4096) refuse("ports per switch must be 1 to 4096");
     if (size.vms > 0 && size.portsPerVm == 0) refuse("a VM needs at least one port");
     Layout layout(size);
-    if (size.switches * size.portsPerSwitch + layout.distributedLmx > kHostPortLimit) {
+    if (size.withinHostPortLimit && size.switches * size.portsPerSwitch + layout.distributedLmx > kHostPortLimit) {
         refuse("the switches' ports together exceed the host's limit of 4608");
     }
     for (size_t s = 0; s < size.switches; ++s) {
@@ -476,11 +512,11 @@ std::string LargeHostIpBatch(const LargeHostSize& size) {
     if (size.lmxnics > 0) batch += "route add default via 10.200.0.1 dev lmx0\n";
     for (size_t k = 0; k < size.ipv4Routes; ++k) {
         size_t lmx = k % size.lmxnics;
-        batch += "route add " + Ipv4RouteNetwork(k) + Format(" via 10.200.%lu.254 dev ", lmx) + LmxName(lmx) + "\n";
+        batch += "route add " + Ipv4RouteNetwork(k) + " via " + LmxIpv4Prefix(lmx) + "254 dev " + LmxName(lmx) + "\n";
     }
     for (size_t k = 0; k < size.neighbors; ++k) {
         size_t lmx = k % size.lmxnics;
-        batch += Format("neigh add 10.200.%lu.%lu lladdr ", lmx, 20 + k / size.lmxnics) + Mac(0x5a20, k) +
+        batch += "neigh add " + LmxIpv4Prefix(lmx) + std::to_string(20 + k / size.lmxnics) + " lladdr " + Mac(0x5a20, k) +
                  " dev " + LmxName(lmx) + " nud permanent\n";
     }
     return batch;

@@ -12,7 +12,7 @@ struct LargeHostSize {
     size_t pnics = 64;            // physical NICs, shared out as uplinks of the standard switches
     size_t switches = 16;         // standard switches
     size_t portsPerSwitch = 256;  // configured ports of each standard switch
-    size_t lmxnics = 256;         // host interfaces (at most 256: lmx0..lmx255)
+    size_t lmxnics = 256;         // host interfaces (at most 4096: lmx0..lmx4095)
     size_t vms = 1000;            // VMs, each a world with its ports on the standard switches
     size_t portsPerVm = 4;
     size_t filtersPerPort = 2;    // datapath filters on each VM port
@@ -23,7 +23,18 @@ struct LargeHostSize {
     size_t hostsEntries = 1000;   // user entries of etc/hosts
     size_t ipsecSas = 500;        // security associations, and as many policies
     size_t rulesets = 32;         // firewall rulesets
+    size_t portgroupsPerSwitch = 2;  // a host group and a VM group, then empty groups
+    // A real host refuses more ports than kHostPortLimit on all switches
+    // together; a host scaled past it still loads and lists, which is what
+    // the growth benchmarks need.
+    bool withinHostPortLimit = true;
 };
+
+// The default sizes with every total (NICs, switches, interfaces, VMs, routes,
+// neighbours, connections, hosts entries, IPsec entries, rulesets) times
+// factor; the per-switch, per-VM and per-port densities stay. Beyond the
+// factor 1 the host exceeds its port limit (see withinHostPortLimit).
+LargeHostSize ScaledSize(size_t factor);
 
 // The sizes are consistent: throws std::invalid_argument with a message otherwise.
 void CheckSize(const LargeHostSize& size);
@@ -41,10 +52,11 @@ std::string LargeHostIpBatch(const LargeHostSize& size);
 
 // Names and addresses the generated host uses, for checks and benchmarks.
 std::string LmxName(size_t index);
-std::string LmxIpv4Address(size_t index);     // "10.200.<index>.11"
+std::string LmxIpv4Address(size_t index);     // "10.200.<index>.11" (10.201.0.11 for lmx256 and so on)
 std::string Ipv4RouteNetwork(size_t index);   // "100.64.0.0/24" onwards
 std::string Ipv6RouteNetwork(size_t index);   // "2001:db8:1::/64" onwards
 std::string SwitchName(size_t index);         // "vs-scale-00" onwards
+std::string SpareGroupName(size_t vswitch, size_t group);  // the empty port groups: "Spare Network 00-0002"
 long VmWorldId(size_t index);
 
 }  // namespace TalixBench

@@ -1,6 +1,7 @@
 // Writes a large host root for benchmarks:
-//   make_large_host ROOT [--ip-batch FILE] [--connections N] [--ipv4-routes N] ... (see --help)
-// The defaults are a big production host; every count can be changed.
+//   make_large_host ROOT [--ip-batch FILE] [--scale F] [--connections N] [--ipv4-routes N] ... (see --help)
+// The defaults are a big production host; --scale multiplies its totals, and
+// every count can be changed.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -31,7 +32,8 @@ std::vector<std::pair<const char*, size_t LargeHostSize::*>> Options() {
             {"--connections", &LargeHostSize::connections},
             {"--hosts-entries", &LargeHostSize::hostsEntries},
             {"--ipsec", &LargeHostSize::ipsecSas},
-            {"--rulesets", &LargeHostSize::rulesets}};
+            {"--rulesets", &LargeHostSize::rulesets},
+            {"--portgroups-per-switch", &LargeHostSize::portgroupsPerSwitch}};
 }
 
 int Usage(FILE* out, int status) {
@@ -39,7 +41,9 @@ int Usage(FILE* out, int status) {
     std::fprintf(out,
                  "usage: make_large_host ROOT [--ip-batch FILE] [options]\n"
                  "Writes a host root of this size (default in brackets); --ip-batch also writes the\n"
-                 "commands that give a network namespace the same interfaces, IPv4 routes and neighbours:\n");
+                 "commands that give a network namespace the same interfaces, IPv4 routes and neighbours.\n"
+                 "  --scale F                 every total times F (per-switch, per-VM and per-port counts\n"
+                 "                            stay); past 1 the host exceeds its own port limit\n");
     for (const auto& option : Options()) std::fprintf(out, "  %-20s N  [%zu]\n", option.first, defaults.*option.second);
     return status;
 }
@@ -47,7 +51,9 @@ int Usage(FILE* out, int status) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    LargeHostSize size;
+    // Sizes given one by one, applied over the scaled defaults whatever the order.
+    std::vector<std::pair<size_t LargeHostSize::*, size_t>> given;
+    size_t scale = 1;
     std::string root;
     std::string batchFile;
     for (int i = 1; i < argc; ++i) {
@@ -60,6 +66,15 @@ int main(int argc, char** argv) {
         if (word.rfind("--", 0) != 0) {
             if (!root.empty()) return Usage(stderr, 2);
             root = word;
+            continue;
+        }
+        if (word == "--scale") {
+            char* end = nullptr;
+            if (i + 1 >= argc || argv[i + 1][0] < '1' || argv[i + 1][0] > '9' ||
+                (scale = std::strtoull(argv[++i], &end, 10), *end != '\0')) {
+                std::fprintf(stderr, "make_large_host: --scale needs a factor of 1 or more\n");
+                return 2;
+            }
             continue;
         }
         bool known = false;
@@ -75,7 +90,7 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "make_large_host: %s needs a count, not '%s'\n", option.first, argv[i]);
                 return 2;
             }
-            size.*option.second = static_cast<size_t>(value);
+            given.emplace_back(option.second, static_cast<size_t>(value));
             known = true;
         }
         if (!known) {
@@ -84,6 +99,8 @@ int main(int argc, char** argv) {
         }
     }
     if (root.empty()) return Usage(stderr, 2);
+    LargeHostSize size = TalixBench::ScaledSize(scale);
+    for (const auto& [field, value] : given) size.*field = value;
     try {
         TalixBench::WriteLargeHost(root, size);
         if (!batchFile.empty()) {

@@ -4,13 +4,23 @@
 #   2. a large host (bench/make_large_host): listings against the same tables
 #      listed by ip(8) in a network namespace, connection listings at two sizes
 #      with their peak memory, and a change against a listing;
-#   3. the in-process microbenchmarks.
+#   3. growth: every listing on the large host and on the same host at ten
+#      times its size (make_large_host --scale 10). Ten times the data must cost
+#      at most twelve times as much, judged on instruction counts (callgrind:
+#      repeatable on a shared machine), with wall times beside them;
+#   4. the in-process microbenchmarks.
 # Whole-process times are medians of alternating runs, each command paired in
 # the same run with its reference; "ms" is wall time, "cpu" user + system time
 # (less disturbed by other load on the machine). "met" judges the wall times.
-# Usage: bench/run-all.sh [build-dir] [runs]
+# The script exits non-zero when a listing breaks the growth bound.
+# Usage: bench/run-all.sh [--growth-only] [build-dir] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+growth_only=false
+if [[ ${1:-} == --growth-only ]]; then
+  growth_only=true
+  shift
+fi
 build=$(cd "${1:-build}" && pwd)
 runs=${2:-30}
 cmake --build "$build" --target talixcli network process_floor spawn_timer make_large_host >/dev/null
@@ -62,6 +72,103 @@ check() {
 echo "Machine: $(nproc) cores ($(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')), \
 $(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo), $(uname -sr), load $(cut -d' ' -f1-3 /proc/loadavg); \
 $runs runs per measurement"
+
+# Every read command that lists, with arguments naming objects of the large
+# host at any scale.
+growth_commands=(
+  "network ip neighbor list"
+  "network ip connection list"
+  "network ip dns server list"
+  "network ip dns search list"
+  "network ip route ipv4 list"
+  "network ip route ipv6 list"
+  "network ip ipsec sa list"
+  "network ip ipsec sp list"
+  "network ip interface list"
+  "network ip interface ipv4 get"
+  "network ip interface ipv4 address list"
+  "network ip interface ipv6 get"
+  "network ip interface ipv6 address list"
+  "network ip netstack list"
+  "network ip hosts list"
+  "network multicast group list"
+  "network nic list"
+  "network nic coalesce get"
+  "network nic cso get"
+  "network nic tso get"
+  "network nic sg get"
+  "network nic pauseParams list"
+  "network nic queue loadbalancer list"
+  "network nic queue loadbalancer state list"
+  "network nic queue loadbalancer plugin list"
+  "network nic queue count get"
+  "network nic queue filterclass list"
+  "network nic software list"
+  "network nic hwCap supported list"
+  "network nic hwCap activated list"
+  "network nic attachment list"
+  "network sriovnic list"
+  "network vswitch standard list"
+  "network vswitch standard portgroup list"
+  "network vswitch dvs norvale list"
+  "network firewall ruleset list"
+  "network firewall ruleset rule list"
+  "network firewall ruleset allowedip list"
+  "network vm list"
+  "network vm port list -w 2100000"
+  "network ens lcore list"
+)
+
+# Instructions of one talixcli run on a host root, from callgrind.
+instructions() {
+  local root=$1
+  shift
+  TALIX_HOST_ROOT=$root valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" \
+    "$talixcli" "$@" >/dev/null 2>"$work/err" || { echo "bench: '$*' failed: $(cat "$work/err")" >&2; return 1; }
+  awk '/^(summary|totals):/ { print $2; exit }' "$work/callgrind.out"
+}
+
+# Table of every listing at the two sizes; returns non-zero when one breaks the bound.
+growth_check() {
+  local small=$work/growth1 large=$work/growth10 bound=12 broken=0
+  "$build/bench/make_large_host" "$small"
+  "$build/bench/make_large_host" "$large" --scale 10
+  printf '\n### Growth: each listing on the large host (1x) and at ten times its size (10x)\n\n'
+  echo "State files: $(du -sh "$small/state" | cut -f1) at 1x, $(du -sh "$large/state" | cut -f1) at 10x. Bound: 10x costs at most ${bound}x."
+  echo "Instructions from callgrind (M); wall and cpu times in ms, medians of $growth_runs alternating runs."
+  echo
+  printf '| %-45s | %9s | %9s | %6s | %8s | %8s | %6s | %8s | %8s | %6s | %-3s |\n' "command" "Ir 1x" "Ir 10x" \
+    "ratio" "ms 1x" "ms 10x" "ratio" "cpu 1x" "cpu 10x" "ratio" "met"
+  printf '|%s|%s|%s|%s|%s|%s|%s|%s|%s|%s|%s|\n' "$(rule 47)" "$(rule 11)" "$(rule 11)" "$(rule 8)" "$(rule 10)" \
+    "$(rule 10)" "$(rule 8)" "$(rule 10)" "$(rule 10)" "$(rule 8)" "$(rule 5)"
+  local listing ir1 ir10 r ms10 cpu10 ms1 cpu1 met
+  for listing in "${growth_commands[@]}"; do
+    read -r -a args <<<"$listing"
+    if ! ir1=$(instructions "$small" "${args[@]}") || ! ir10=$(instructions "$large" "${args[@]}"); then
+      broken=$((broken + 1))
+      continue
+    fi
+    read -r ms10 cpu10 _ ms1 cpu1 _ < <("$timer" --detail "$growth_runs" \
+      -- /usr/bin/env TALIX_HOST_ROOT="$large" "$talixcli" "${args[@]}" \
+      -- /usr/bin/env TALIX_HOST_ROOT="$small" "$talixcli" "${args[@]}" | paste -sd' ')
+    r=$(ratio "$ir10" "$ir1")
+    met=$(within "$r" "$bound")
+    [[ $met == yes ]] || broken=$((broken + 1))
+    printf '| %-45s | %9.2f | %9.2f | %6s | %8s | %8s | %6s | %8s | %8s | %6s | %-3s |\n' "$listing" \
+      "$(ratio "$ir1" 1000000)" "$(ratio "$ir10" 1000000)" "$r" "$ms1" "$ms10" "$(ratio "$ms10" "$ms1")" \
+      "$cpu1" "$cpu10" "$(ratio "$cpu10" "$cpu1")" "$met"
+  done
+  if ((broken > 0)); then
+    echo "$broken listings break the growth bound or fail" >&2
+    return 1
+  fi
+}
+growth_runs=${GROWTH_RUNS:-5}
+growth_failed=0
+if $growth_only; then
+  growth_check
+  exit
+fi
 
 # 1. Every read command on the demo host against the process floor.
 export TALIX_HOST_ROOT=$work/demo
@@ -143,10 +250,14 @@ echo "Peak resident memory: $((rss50k / 1024)) MiB at 50,000 connections (target
 $(awk -v r="$rss50k" 'BEGIN { print (r < 65536 ? "met" : "NOT met") }')), $((rss5k / 1024)) MiB at 5,000, \
 $((floor_rss / 1024)) MiB for the process floor."
 
-# 3. In-process microbenchmarks.
+# 3. Growth.
+growth_check || growth_failed=1
+
+# 4. In-process microbenchmarks.
 if [[ -x $build/bench/micro_bench ]]; then
   printf '\n### In-process microbenchmarks\n\n'
   "$build/bench/micro_bench" 2>/dev/null
 else
   printf '\nIn-process microbenchmarks skipped: Google Benchmark was not found at configure time.\n'
 fi
+exit "$growth_failed"

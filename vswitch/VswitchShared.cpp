@@ -378,6 +378,7 @@ std::vector<std::string> PhysicalNicNames() {
     LmxCtl::Network::NetworkInfoImpl network;
     std::vector<std::string> names;
     for (const auto& pnic : network.GetPnics(Kavrel::Network::PNIC_GET_ALL)) names.push_back(pnic->GetName());
+    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -385,7 +386,7 @@ std::vector<std::string> PhysicalUplinks(const std::vector<std::string>& uplinks
                                          const std::vector<std::string>& nicNames) {
     std::vector<std::string> kept;
     for (const auto& uplink : uplinks) {
-        if (Contains(nicNames, uplink)) kept.push_back(uplink);
+        if (std::binary_search(nicNames.begin(), nicNames.end(), uplink)) kept.push_back(uplink);
     }
     return kept;
 }

@@ -95,7 +95,8 @@ std::unique_ptr<Kavrel::Network::PortGroup> FindPortGroup(const std::string& nam
 // adding the message when it is not "system".
 bool ReadPortsetType(const InputPtr& input, const OutputPtr& output, int& type);
 
-// The names of the host's physical NICs, and a switch's uplinks reduced to them.
+// The names of the host's physical NICs (sorted, so that each switch's
+// uplinks are looked up in them by halving), and a switch's uplinks reduced to them.
 std::vector<std::string> PhysicalNicNames();
 std::vector<std::string> PhysicalUplinks(const std::vector<std::string>& uplinks,
                                          const std::vector<std::string>& nicNames);

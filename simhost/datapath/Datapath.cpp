@@ -1,9 +1,13 @@
 // The interface inventory with multicast memberships, SR-IOV NICs and their
 // VFs, and the ENS logical core table.
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "core/StoredIndex.h"
 #include "kavrel/Lib.h"
 #include "kavrel/NetworkInfo.h"
 #include "model/DatapathModel.h"
@@ -24,7 +28,7 @@ constexpr char kNoSwitch[] = "null";
 const int64_t kEnsLcoreLimit = 64;  // lcores the datapath can run at most
 
 const SimHost::PnicModel* FindSriovPnic(const std::string& name) {
-    const auto* pnic = SimHost::FindPnic(HostStore::Instance().Read<SimHost::PnicInventory>(), name);
+    const auto* pnic = SimHost::StoredPnic(name);
     return pnic && pnic->maxVfs > 0 ? pnic : nullptr;
 }
 
@@ -57,9 +61,14 @@ SimHost::EnsLcoreModel& ExistingLcore(SimHost::DatapathState& state, int64_t lco
     throw KavrelException(LcoreText(lcoreId) + " does not exist");
 }
 
+// Every interface entry of a name, in stored order: the multicast listing
+// asks for the memberships of each interface.
+struct InterfacesByName {
+    std::unordered_map<std::string_view, std::vector<const SimHost::LmxNicModel*>> byName;
+};
+
 bool SwitchExists(const std::string& name) {
-    return SimHost::FindVirtualSwitch(HostStore::Instance().Read<SimHost::VirtualSwitchInventory>(), name) ||
-           SimHost::FindDVSwitch(HostStore::Instance().Read<SimHost::DVSwitchInventory>(), name);
+    return SimHost::StoredVirtualSwitch(name) || SimHost::StoredDVSwitch(name);
 }
 
 }  // namespace
@@ -74,9 +83,16 @@ std::string NetInterface::GetName() const { return name_; }
 std::vector<MulticastMembership> NetInterface::GetMulticastMemberships() const {
     CheckFault("NetInterface::GetMulticastMemberships");
     std::vector<MulticastMembership> memberships;
-    for (const auto& lmxnic : HostStore::Instance().Read<SimHost::LmxNicInventory>().lmxnics) {
-        if (lmxnic.name != name_) continue;
-        for (const auto& group : lmxnic.multicast) {
+    const auto& index = HostStore::Instance().Derived<SimHost::LmxNicInventory, InterfacesByName>(
+        [](const SimHost::LmxNicInventory& inventory) {
+            InterfacesByName built;
+            for (const auto& lmxnic : inventory.lmxnics) built.byName[lmxnic.name].push_back(&lmxnic);
+            return built;
+        });
+    auto found = index.byName.find(name_);
+    if (found == index.byName.end()) return memberships;
+    for (const auto* lmxnic : found->second) {
+        for (const auto& group : lmxnic->multicast) {
             memberships.push_back(MulticastMembership{name_, group.group, group.linkLayer, group.refcount});
         }
     }

@@ -3,6 +3,7 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "core/StoredIndex.h"
 #include "ip/IpConfigModelConvert.h"
 #include "kavrel/Lib.h"
 #include "lmxctl/LumexNicInfoImpl.h"
@@ -19,7 +20,7 @@ using SimHost::LmxNicModel;
 
 namespace {
 const LmxNicModel& Existing(const std::string& name) {
-    const auto* nic = SimHost::FindLmxNic(HostStore::Instance().Read<LmxNicInventory>(), name);
+    const auto* nic = SimHost::StoredLmxNic(name);
     if (!nic) throw KavrelException("No such Lumex network interface: " + name);
     return *nic;
 }
@@ -134,7 +135,7 @@ bool OfKind(const LmxNicModel& nic, int kind) { return nic.system == (kind == PO
 
 LmxNicImpl::LmxNicImpl(const std::string& name) : Kavrel::Network::LmxNic(name) {
     CheckFault("LmxNicImpl::LmxNicImpl");
-    if (!SimHost::FindLmxNic(HostStore::Instance().Read<LmxNicInventory>(), name)) {
+    if (!SimHost::StoredLmxNic(name)) {
         throw KavrelException("No such Lumex network interface: " + name);
     }
 }
@@ -197,7 +198,7 @@ std::vector<std::shared_ptr<LmxNicImpl>> LumexNicInfoImpl::GetLumexNicsByInstanc
 std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::GetLumexNicByInterface(const std::string& name, bool refresh,
                                                                      int kind) {
     CheckFault("LumexNicInfoImpl::GetLumexNicByInterface");
-    const auto* nic = SimHost::FindLmxNic(HostStore::Instance().Read<LmxNicInventory>(), name);
+    const auto* nic = SimHost::StoredLmxNic(name);
     if (!nic || !OfKind(*nic, kind)) return nullptr;
     auto found = std::make_shared<LmxNicImpl>(name);
     if (refresh) found->Refresh();

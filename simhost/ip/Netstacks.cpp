@@ -6,7 +6,9 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "core/StoredIndex.h"
 #include "ip/NetstackKey.h"
+#include "ip/WorldNames.h"
 #include "kavrel/Lib.h"
 #include "kavrel/NetworkInfo.h"
 #include "lmxctl/IpStack.h"
@@ -39,7 +41,7 @@ NetstackModel& Editable(NetstackTable& table, const std::string& key) {
 }
 
 const NetstackModel& Existing(const std::string& key) {
-    const auto* instance = SimHost::FindNetstack(HostStore::Instance().Read<NetstackTable>(), key);
+    const auto* instance = SimHost::StoredNetstack(key);
     if (!instance) throw KavrelException("Netstack instance " + key + " does not exist");
     return *instance;
 }
@@ -200,23 +202,10 @@ namespace Resource {
 ResourceInfoImpl::ResourceInfoImpl() = default;
 ResourceInfoImpl::~ResourceInfoImpl() = default;
 
-namespace {
-// World names by ID (the first entry of an ID): a connection listing names the world of every socket.
-struct WorldNames {
-    std::unordered_map<int64_t, const std::string*> byId;
-};
-}  // namespace
-
 std::string ResourceInfoImpl::GetWorldName(int64_t worldId) {
     SimHost::CheckFault("ResourceInfoImpl::GetWorldName");
-    const auto& names = SimHost::HostStore::Instance().Derived<SimHost::ConnectionTable, WorldNames>(
-        [](const SimHost::ConnectionTable& table) {
-            WorldNames names;
-            for (const auto& world : table.worlds) names.byId.emplace(world.id, &world.name);
-            return names;
-        });
-    auto found = names.byId.find(worldId);
-    return found == names.byId.end() ? std::string() : *found->second;
+    const auto* name = SimHost::StoredWorldName(worldId);
+    return name ? *name : std::string();
 }
 
 }  // namespace Resource
@@ -245,7 +234,7 @@ std::vector<std::shared_ptr<NetstackInstance>> NetworkInfo::ListNetstackInstance
 
 std::shared_ptr<NetstackInstance> NetworkInfo::LookupNetstackInstanceByKey(const std::string& key) {
     CheckFault("NetworkInfo::LookupNetstackInstanceByKey");
-    if (!SimHost::FindNetstack(HostStore::Instance().Read<NetstackTable>(), key)) return nullptr;
+    if (!SimHost::StoredNetstack(key)) return nullptr;
     return std::make_shared<NetstackInstanceImpl>(key);
 }
 
@@ -375,9 +364,30 @@ std::vector<std::string> NetworkInfo::GetPredefinedNetstackNames() {
 
 int NetworkInfo::GetNetstackState(const std::string& key) {
     CheckFault("NetworkInfo::GetNetstackState");
-    const auto* instance = SimHost::FindNetstack(HostStore::Instance().Read<NetstackTable>(), key);
+    const auto* instance = SimHost::StoredNetstack(key);
     return instance ? instance->state : 0;
 }
 
 }  // namespace Network
 }  // namespace Kavrel
+
+namespace SimHost {
+
+namespace {
+// World names by ID (the first entry of an ID).
+struct WorldNames {
+    std::unordered_map<int64_t, const std::string*> byId;
+};
+}  // namespace
+
+const std::string* StoredWorldName(int64_t worldId) {
+    const auto& names = HostStore::Instance().Derived<ConnectionTable, WorldNames>([](const ConnectionTable& table) {
+        WorldNames names;
+        for (const auto& world : table.worlds) names.byId.emplace(world.id, &world.name);
+        return names;
+    });
+    auto found = names.byId.find(worldId);
+    return found == names.byId.end() ? nullptr : found->second;
+}
+
+}  // namespace SimHost

@@ -3,6 +3,7 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "core/StoredIndex.h"
 #include "kavrel/Lib.h"
 #include "kavrel/NetworkFactory.h"
 #include "kavrel/NetworkInfo.h"
@@ -21,7 +22,7 @@ using SimHost::PnicModel;
 
 namespace {
 const PnicModel& Existing(const std::string& name) {
-    const auto* pnic = SimHost::FindPnic(HostStore::Instance().Read<PnicInventory>(), name);
+    const auto* pnic = SimHost::StoredPnic(name);
     if (!pnic) throw KavrelException("No such pnic: " + name);
     return *pnic;
 }
@@ -441,7 +442,7 @@ std::vector<std::unique_ptr<Pnic>> NetworkInfo::GetPnics(int type) {
 
 std::unique_ptr<Pnic> NetworkInfo::GetPnicByName(const std::string& name) {
     CheckFault("NetworkInfo::GetPnicByName");
-    if (!SimHost::FindPnic(HostStore::Instance().Read<PnicInventory>(), name)) return nullptr;
+    if (!SimHost::StoredPnic(name)) return nullptr;
     return std::make_unique<LmxCtl::Network::PnicImpl>(name);
 }
 
@@ -463,7 +464,7 @@ using SimHost::PnicInventory;
 
 PnicImpl::PnicImpl(const std::string& name) : Kavrel::Network::Pnic(name) {
     CheckFault("PnicImpl::PnicImpl");
-    if (!SimHost::FindPnic(HostStore::Instance().Read<PnicInventory>(), name)) {
+    if (!SimHost::StoredPnic(name)) {
         throw KavrelException("No such pnic: " + name);
     }
 }
@@ -472,7 +473,7 @@ PnicImpl::~PnicImpl() = default;
 
 bool PnicImpl::IsValidPnic(const std::string& name) {
     CheckFault("PnicImpl::IsValidPnic");
-    return SimHost::FindPnic(HostStore::Instance().Read<PnicInventory>(), name) != nullptr;
+    return SimHost::StoredPnic(name) != nullptr;
 }
 
 bool PnicImpl::IsLinkUp() {

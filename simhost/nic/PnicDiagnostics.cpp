@@ -11,6 +11,7 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "core/StoredIndex.h"
 #include "kavrel/Lib.h"
 #include "kavrel/Pnic.h"
 #include "lmxctl/DcbInfoImpl.h"
@@ -25,7 +26,7 @@ using SimHost::PnicInventory;
 using SimHost::PnicModel;
 
 const PnicModel& Existing(const std::string& name) {
-    const auto* pnic = SimHost::FindPnic(HostStore::Instance().Read<PnicInventory>(), name);
+    const auto* pnic = SimHost::StoredPnic(name);
     if (!pnic) throw KavrelException("No such pnic: " + name);
     return *pnic;
 }

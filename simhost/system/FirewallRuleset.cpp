@@ -3,6 +3,7 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
+#include "core/StoredIndex.h"
 #include "kavrel/Lib.h"
 #include "kavrel/System.h"
 #include "model/FirewallModel.h"
@@ -18,15 +19,14 @@ using SimHost::HostStore;
 
 namespace {
 
-const FirewallRulesetModel* Find(const FirewallModel& firewall, const std::string& id) {
-    for (const auto& ruleset : firewall.rulesets) {
-        if (ruleset.id == id) return &ruleset;
-    }
-    return nullptr;
+// The stored ruleset of that ID, or null: listings look up every ruleset by ID.
+const FirewallRulesetModel* Find(const std::string& id) {
+    return SimHost::StoredByName<FirewallModel, FirewallRulesetModel, &FirewallModel::rulesets,
+                                 &FirewallRulesetModel::id>(id);
 }
 
 const FirewallRulesetModel& Existing(const std::string& id) {
-    const auto* ruleset = Find(HostStore::Instance().Read<FirewallModel>(), id);
+    const auto* ruleset = Find(id);
     if (!ruleset) throw KavrelException("Ruleset " + id + " does not exist");
     return *ruleset;
 }
@@ -91,7 +91,7 @@ FirewallRuleset::~FirewallRuleset() = default;
 
 bool FirewallRuleset::IsValid() const {
     CheckFault("FirewallRuleset::IsValid");
-    return Find(HostStore::Instance().Read<FirewallModel>(), rulesetId_) != nullptr;
+    return Find(rulesetId_) != nullptr;
 }
 
 std::string FirewallRuleset::GetRulesetId() const {

@@ -1,8 +1,11 @@
 // Distributed switches whose host part runs here: ports, uplinks, LACP groups
 // and their runtime state; the network factory's lookups.
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 #include "core/Faults.h"
+#include "core/StoredIndex.h"
 #include "kavrel/NetworkFactory.h"
 #include "lmxctl/NetworkInfoImpl.h"
 #include "lmxctl/VirtualSwitch.h"
@@ -23,15 +26,37 @@ const char kDistributedSwitchClass[] = "cswitch";
 constexpr uint8_t kLacpStateShortTimeout = 0x02;
 
 const DVSwitchModel& ExistingDV(const std::string& name) {
-    const auto* dvswitch = SimHost::FindDVSwitch(HostStore::Instance().Read<DVSwitchInventory>(), name);
+    const auto* dvswitch = SimHost::StoredDVSwitch(name);
     if (!dvswitch) throw KavrelException("DVSwitch " + name + " does not exist");
     return *dvswitch;
 }
 
+// The ports of the stored switches by key: the first switch of a name, and in
+// it the first port of a key. A switch listing reads every port by its key.
+struct DVPortsByKey {
+    std::unordered_map<std::string_view, std::unordered_map<std::string_view, const DVPortModel*>> bySwitch;
+};
+
+const DVPortModel* StoredPort(const std::string& switchName, const std::string& portId) {
+    const auto& index = HostStore::Instance().Derived<DVSwitchInventory, DVPortsByKey>(
+        [](const DVSwitchInventory& inventory) {
+            DVPortsByKey index;
+            for (const auto& dvswitch : inventory.dvswitches) {
+                auto [ports, first] = index.bySwitch.try_emplace(dvswitch.name);
+                if (!first) continue;
+                for (const auto& port : dvswitch.dvports) ports->second.emplace(port.id, &port);
+            }
+            return index;
+        });
+    auto dvswitch = index.bySwitch.find(switchName);
+    if (dvswitch == index.bySwitch.end()) return nullptr;
+    auto port = dvswitch->second.find(portId);
+    return port == dvswitch->second.end() ? nullptr : port->second;
+}
+
 const DVPortModel& ExistingPort(const std::string& switchName, const std::string& portId) {
-    for (const auto& port : ExistingDV(switchName).dvports) {
-        if (port.id == portId) return port;
-    }
+    ExistingDV(switchName);
+    if (const auto* port = StoredPort(switchName, portId)) return *port;
     throw KavrelException("DVPort " + portId + " does not exist on DVSwitch " + switchName);
 }
 
@@ -343,7 +368,7 @@ uint32_t DVSwitch::GetMTU() const {
 
 std::unique_ptr<Portset> NetworkFactory::GetVirtualSwitchById(const std::string& name, int type) {
     CheckFault("NetworkFactory::GetVirtualSwitchById");
-    const auto* vswitch = SimHost::FindVirtualSwitch(HostStore::Instance().Read<SimHost::VirtualSwitchInventory>(), name);
+    const auto* vswitch = SimHost::StoredVirtualSwitch(name);
     if (!vswitch || vswitch->system != (type == PORTSET_GET_SYSTEM)) return nullptr;
     return std::make_unique<LmxCtl::Network::PortsetImpl>(name);
 }
@@ -358,7 +383,7 @@ std::unique_ptr<PortGroup> NetworkFactory::GetPortGroupByName(const std::string&
 
 std::unique_ptr<DVSwitch> NetworkFactory::GetDVSwitchByName(const std::string& name) {
     CheckFault("NetworkFactory::GetDVSwitchByName");
-    if (!SimHost::FindDVSwitch(HostStore::Instance().Read<DVSwitchInventory>(), name)) return nullptr;
+    if (!SimHost::StoredDVSwitch(name)) return nullptr;
     return std::make_unique<LmxCtl::Network::DVSwitchImpl>(name);
 }
 
@@ -405,7 +430,7 @@ std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> VirtualSwitchInfoImpl::G
 
 std::unique_ptr<Kavrel::Network::DVSwitch> VirtualSwitchInfoImpl::GetDVSwitchByName(const std::string& name) {
     CheckFault("VirtualSwitchInfoImpl::GetDVSwitchByName");
-    if (!SimHost::FindDVSwitch(HostStore::Instance().Read<DVSwitchInventory>(), name)) return nullptr;
+    if (!SimHost::StoredDVSwitch(name)) return nullptr;
     return std::make_unique<DVSwitchImpl>(name);
 }
 
@@ -434,9 +459,7 @@ DVPortImpl::~DVPortImpl() = default;
 bool DVPortImpl::IsValid() const {
     CheckFault("DVPortImpl::IsValid");
     if (switchName_.empty()) return false;
-    const auto* dvswitch = SimHost::FindDVSwitch(HostStore::Instance().Read<DVSwitchInventory>(), switchName_);
-    return dvswitch && std::any_of(dvswitch->dvports.begin(), dvswitch->dvports.end(),
-                                   [&](const DVPortModel& port) { return port.id == portId_; });
+    return StoredPort(switchName_, portId_) != nullptr;
 }
 
 Kavrel::Network::DVPortParam DVPortImpl::GetDVPortParam() const {

@@ -13,15 +13,15 @@ using SimHost::PortGroupModel;
 using SimHost::VirtualSwitchInventory;
 using SimHost::VirtualSwitchModel;
 
-const VirtualSwitchModel& HolderOf(const std::string& portgroup) {
-    const auto* vswitch = SimHost::SwitchOfPortGroup(HostStore::Instance().Read<VirtualSwitchInventory>(), portgroup);
-    if (!vswitch) throw KavrelException("Port group " + portgroup + " does not exist");
-    return *vswitch;
+const SimHost::PortGroupPlace& PlaceOf(const std::string& portgroup) {
+    const auto* place = SimHost::StoredPortGroup(portgroup);
+    if (!place) throw KavrelException("Port group " + portgroup + " does not exist");
+    return *place;
 }
 
-const PortGroupModel& Existing(const std::string& portgroup) {
-    return *SimHost::FindPortGroup(HolderOf(portgroup), portgroup);
-}
+const VirtualSwitchModel& HolderOf(const std::string& portgroup) { return *PlaceOf(portgroup).vswitch; }
+
+const PortGroupModel& Existing(const std::string& portgroup) { return *PlaceOf(portgroup).group; }
 
 // Changes one port group; change receives the group and its switch.
 template <typename Change>
@@ -61,7 +61,7 @@ std::unique_ptr<Portset> PortGroup::GetVirtualSwitch() const {
 
 uint32_t PortGroup::GetActiveClients() const {
     CheckFault("PortGroup::GetActiveClients");
-    return SimHost::ActiveClients(HolderOf(name_), name_);
+    return PlaceOf(name_).activeClients;
 }
 
 std::vector<PortInfo> PortGroup::GetClients() const {
@@ -93,9 +93,9 @@ void PortGroup::SetVlanId(int64_t vlanId) {
 
 NicTeamingPolicy PortGroup::GetEffectiveTeamingPolicy() const {
     CheckFault("PortGroup::GetEffectiveTeamingPolicy");
-    const auto& vswitch = HolderOf(name_);
-    NicTeamingPolicy effective = SimHost::SwitchTeaming(vswitch);
-    effective.Override(SimHost::TeamingFromModel(SimHost::FindPortGroup(vswitch, name_)->teaming));
+    const auto& place = PlaceOf(name_);
+    NicTeamingPolicy effective = SimHost::SwitchTeaming(*place.vswitch);
+    effective.Override(SimHost::TeamingFromModel(place.group->teaming));
     return effective;
 }
 
@@ -114,9 +114,9 @@ void PortGroup::SetTeamingPolicy(const NicTeamingPolicy& policy) {
 
 PortSecurityPolicy PortGroup::GetEffectiveSecurityPolicy() const {
     CheckFault("PortGroup::GetEffectiveSecurityPolicy");
-    const auto& vswitch = HolderOf(name_);
-    PortSecurityPolicy effective = SimHost::SwitchSecurity(vswitch);
-    effective.Override(SimHost::SecurityFromModel(SimHost::FindPortGroup(vswitch, name_)->security));
+    const auto& place = PlaceOf(name_);
+    PortSecurityPolicy effective = SimHost::SwitchSecurity(*place.vswitch);
+    effective.Override(SimHost::SecurityFromModel(place.group->security));
     return effective;
 }
 
@@ -134,9 +134,9 @@ void PortGroup::SetSecurityPolicy(const PortSecurityPolicy& policy) {
 
 ShapingPolicy PortGroup::GetEffectiveShapingPolicy() const {
     CheckFault("PortGroup::GetEffectiveShapingPolicy");
-    const auto& vswitch = HolderOf(name_);
-    ShapingPolicy effective = SimHost::SwitchShaping(vswitch);
-    effective.Override(SimHost::ShapingFromModel(SimHost::FindPortGroup(vswitch, name_)->shaping));
+    const auto& place = PlaceOf(name_);
+    ShapingPolicy effective = SimHost::SwitchShaping(*place.vswitch);
+    effective.Override(SimHost::ShapingFromModel(place.group->shaping));
     return effective;
 }
 
@@ -170,7 +170,7 @@ PortGroupImpl::~PortGroupImpl() = default;
 
 bool PortGroupImpl::IsValidPortGroup(const std::string& name) {
     CheckFault("PortGroupImpl::IsValidPortGroup");
-    return SimHost::SwitchOfPortGroup(HostStore::Instance().Read<VirtualSwitchInventory>(), name) != nullptr;
+    return SimHost::StoredPortGroup(name) != nullptr;
 }
 
 }  // namespace Network

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Faults.h"
+#include "core/StoredIndex.h"
 #include "kavrel/NetworkInfo.h"
 #include "lmxctl/VirtualSwitch.h"
 #include "model/PnicModel.h"
@@ -170,7 +171,7 @@ std::vector<std::string> Portset::GetBeaconRequiredBy() const {
 
 void Portset::AddUplink(const std::string& uplink, bool) {
     CheckFault("Portset::AddUplink");
-    if (!SimHost::FindPnic(HostStore::Instance().Read<SimHost::PnicInventory>(), uplink)) {
+    if (!SimHost::StoredPnic(uplink)) {
         throw KavrelException("Unable to add uplink " + uplink + ": no such physical NIC");
     }
     UpdateSwitch(name_, [&](VirtualSwitchModel& vswitch, VirtualSwitchInventory& inventory) {
@@ -374,7 +375,7 @@ void VirtualSwitchInfoImpl::RemoveVirtualSwitch(const std::string& name) {
 
 std::unique_ptr<Portset> VirtualSwitchInfoImpl::GetVirtualSwitchByName(const std::string& name, int type) {
     CheckFault("VirtualSwitchInfoImpl::GetVirtualSwitchByName");
-    const auto* vswitch = SimHost::FindVirtualSwitch(HostStore::Instance().Read<VirtualSwitchInventory>(), name);
+    const auto* vswitch = SimHost::StoredVirtualSwitch(name);
     if (!vswitch || vswitch->system != (type == Kavrel::Network::PORTSET_GET_SYSTEM)) return nullptr;
     return std::make_unique<PortsetImpl>(name);
 }
@@ -394,7 +395,7 @@ PortsetImpl::~PortsetImpl() = default;
 
 bool PortsetImpl::IsValidVirtualSwitch(const std::string& name) {
     CheckFault("PortsetImpl::IsValidVirtualSwitch");
-    return SimHost::FindVirtualSwitch(HostStore::Instance().Read<VirtualSwitchInventory>(), name) != nullptr;
+    return SimHost::StoredVirtualSwitch(name) != nullptr;
 }
 
 }  // namespace Network

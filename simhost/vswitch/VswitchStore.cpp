@@ -5,6 +5,8 @@
 #include <limits>
 #include <set>
 
+#include "core/StoredIndex.h"
+
 namespace SimHost {
 
 using Kavrel::Lib::KavrelException;
@@ -133,7 +135,7 @@ void CheckShaping(const ShapingPolicy& effective) {
 }
 
 const VirtualSwitchModel& ExistingSwitch(const std::string& name) {
-    const auto* vswitch = FindVirtualSwitch(HostStore::Instance().Read<VirtualSwitchInventory>(), name);
+    const auto* vswitch = StoredVirtualSwitch(name);
     if (!vswitch) throw KavrelException("Virtual switch " + name + " does not exist");
     return *vswitch;
 }
@@ -162,6 +164,34 @@ const PortGroupModel* FindPortGroup(const VirtualSwitchModel& vswitch, const std
 uint32_t ActiveClients(const VirtualSwitchModel& vswitch, const std::string& portgroup) {
     return static_cast<uint32_t>(std::count_if(vswitch.ports.begin(), vswitch.ports.end(),
                                                [&](const PortModel& port) { return port.portgroup == portgroup; }));
+}
+
+namespace {
+struct PortGroupsByName {
+    std::unordered_map<std::string_view, PortGroupPlace> byName;
+};
+}  // namespace
+
+const PortGroupPlace* StoredPortGroup(const std::string& portgroup) {
+    auto build = [](const VirtualSwitchInventory& inventory) {
+        PortGroupsByName index;
+        for (const auto& vswitch : inventory.vswitches) {
+            for (const auto& group : vswitch.portgroups) {
+                index.byName.emplace(group.name, PortGroupPlace{&vswitch, &group, 0});
+            }
+        }
+        // A port counts for its group only on the switch that holds the group.
+        for (const auto& vswitch : inventory.vswitches) {
+            for (const auto& port : vswitch.ports) {
+                auto found = index.byName.find(port.portgroup);
+                if (found != index.byName.end() && found->second.vswitch == &vswitch) ++found->second.activeClients;
+            }
+        }
+        return index;
+    };
+    const auto& index = HostStore::Instance().Derived<VirtualSwitchInventory, PortGroupsByName>(build);
+    auto found = index.byName.find(portgroup);
+    return found == index.byName.end() ? nullptr : &found->second;
 }
 
 std::string UplinkOwner(const VirtualSwitchInventory& standard, const DVSwitchInventory& distributed,

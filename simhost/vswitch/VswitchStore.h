@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/HostStore.h"
@@ -38,6 +40,18 @@ VirtualSwitchModel& ExistingSwitch(VirtualSwitchInventory& inventory, const std:
 const VirtualSwitchModel* SwitchOfPortGroup(const VirtualSwitchInventory& inventory, const std::string& portgroup);
 const PortGroupModel* FindPortGroup(const VirtualSwitchModel& vswitch, const std::string& portgroup);
 uint32_t ActiveClients(const VirtualSwitchModel& vswitch, const std::string& portgroup);
+
+// Where each port group of the stored switches is, for lookups by name that a
+// listing makes once per group: the first switch holding the name, the group,
+// and the ports of that switch in the group. Kept by the store until the
+// switches section is replaced.
+struct PortGroupPlace {
+    const VirtualSwitchModel* vswitch = nullptr;
+    const PortGroupModel* group = nullptr;
+    uint32_t activeClients = 0;
+};
+// The place of the named group in the stored switches, or null.
+const PortGroupPlace* StoredPortGroup(const std::string& portgroup);
 
 // The name of the switch (standard or distributed) that has the NIC as uplink, or "".
 std::string UplinkOwner(const VirtualSwitchInventory& standard, const DVSwitchInventory& distributed,

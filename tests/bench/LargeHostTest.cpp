@@ -1,6 +1,11 @@
 // The benchmark host generator at a small size: its output loads, every part
 // lists with the counts asked for, and commands can change it.
+#include <cstdio>
+#include <map>
+#include <set>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "LargeHost.h"
 #include "support/CliHarness.h"
@@ -80,6 +85,68 @@ TEST_F(LargeHostInMemory, ObjectsAreConsistentAcrossSections) {
     EXPECT_EQ(interfaces[6]["Portset"], "cds-scale");
 }
 
+// The listings that resolve an object per row (a port group, a port, a world,
+// an interface) list what a plain reading of the sections gives, order included.
+TEST_F(LargeHostInMemory, PerRowLookupsListWhatTheSectionsHold) {
+    LargeHostSize size = Small();
+    size.portgroupsPerSwitch = 5;
+    UseHost(json::object(), TalixBench::LargeHostFiles(size));
+    const json vswitches = Section("vswitches")["vswitches"];
+    const json dvswitches = Section("dvswitches")["dvswitches"];
+
+    json portgroups = json::array();
+    for (const auto& vswitch : vswitches) {
+        for (const auto& group : vswitch["portgroups"]) {
+            int clients = 0;
+            for (const auto& port : vswitch["ports"]) clients += port["portgroup"] == group["name"] ? 1 : 0;
+            portgroups.push_back({{"Name", group["name"]}, {"Virtual Switch", vswitch["name"]},
+                                  {"Active Clients", clients}, {"VLAN ID", group.value("vlanId", 0)}});
+        }
+    }
+    EXPECT_EQ(portgroups.size(), 10u);
+    EXPECT_EQ(List("network vswitch standard portgroup list"), portgroups);
+
+    std::map<int64_t, json> networks;
+    std::map<int64_t, std::vector<int64_t>> portIds;
+    for (const auto& vswitch : vswitches) {
+        for (const auto& port : vswitch["ports"]) {
+            if (port.value("worldId", 0) == 0) continue;
+            networks[port["worldId"]].push_back(port["portgroup"]);
+            portIds[port["worldId"]].push_back(port["portId"]);
+        }
+    }
+    json vms = json::array();
+    for (const auto& [world, names] : networks) {
+        vms.push_back({{"World ID", world}, {"Num Ports", names.size()}, {"Networks", names}});
+    }
+    json listed = List("network vm list");
+    ASSERT_EQ(listed.size(), vms.size());
+    for (size_t v = 0; v < vms.size(); ++v) {
+        for (const char* field : {"World ID", "Num Ports", "Networks"}) EXPECT_EQ(listed[v][field], vms[v][field]) << v;
+        char name[32];
+        std::snprintf(name, sizeof name, "vm%04zu", v);
+        EXPECT_EQ(listed[v]["Name"], name);
+    }
+    for (size_t v : {0ul, 4ul, 8ul}) {
+        std::vector<int64_t> listedIds;
+        for (const auto& port : List("network vm port list -w " + std::to_string(TalixBench::VmWorldId(v)))) {
+            listedIds.push_back(port["Port ID"]);
+        }
+        EXPECT_EQ(listedIds, portIds[TalixBench::VmWorldId(v)]) << v;
+    }
+
+    json interfaces = List("network ip interface list");
+    const json lmxnics = Section("lmxnics")["lmxnics"];
+    ASSERT_EQ(interfaces.size(), lmxnics.size());
+    for (size_t i = 0; i < lmxnics.size(); ++i) {
+        EXPECT_EQ(interfaces[i]["Name"], lmxnics[i]["name"]);
+        EXPECT_EQ(interfaces[i]["MAC Address"], lmxnics[i]["macAddress"]);
+        EXPECT_EQ(interfaces[i]["Portset"], lmxnics[i]["portset"]);
+        EXPECT_EQ(interfaces[i]["Port ID"], lmxnics[i]["portId"]);
+    }
+    EXPECT_EQ(dvswitches[0]["dvports"].size(), 3u);
+}
+
 TEST_F(LargeHostInMemory, ChangesKeepTheRestOfTheHost) {
     auto add = cli.Invoke("network ip route ipv4 add -n 198.51.100.0/24 -g 10.200.3.254");
     ASSERT_TRUE(TalixTest::Errors(add).empty());
@@ -91,6 +158,47 @@ TEST(LargeHostSizes, EverySectionReadsAndWritesAsTheLibraryDoes) {
     TalixTest::ExpectEverySectionCodecAgrees(TalixBench::LargeHostFiles(Small()));
 }
 
+TEST(LargeHostSizes, ScalingMultipliesTotalsAndKeepsDensities) {
+    const LargeHostSize base;
+    const LargeHostSize scaled = TalixBench::ScaledSize(10);
+    EXPECT_EQ(scaled.pnics, 10 * base.pnics);
+    EXPECT_EQ(scaled.switches, 10 * base.switches);
+    EXPECT_EQ(scaled.lmxnics, 10 * base.lmxnics);
+    EXPECT_EQ(scaled.vms, 10 * base.vms);
+    EXPECT_EQ(scaled.connections, 10 * base.connections);
+    EXPECT_EQ(scaled.rulesets, 10 * base.rulesets);
+    EXPECT_EQ(scaled.portsPerSwitch, base.portsPerSwitch);
+    EXPECT_EQ(scaled.portsPerVm, base.portsPerVm);
+    EXPECT_EQ(scaled.portgroupsPerSwitch, base.portgroupsPerSwitch);
+    EXPECT_FALSE(scaled.withinHostPortLimit);
+    EXPECT_NO_THROW(TalixBench::CheckSize(scaled));
+    EXPECT_TRUE(TalixBench::ScaledSize(1).withinHostPortLimit);
+}
+
+TEST(LargeHostSizes, InterfacesPastTheFirst256GetTheirOwnNetworks) {
+    EXPECT_EQ(TalixBench::LmxIpv4Address(255), "10.200.255.11");
+    EXPECT_EQ(TalixBench::LmxIpv4Address(256), "10.201.0.11");
+    EXPECT_EQ(TalixBench::LmxIpv4Address(4095), "10.215.255.11");
+    LargeHostSize size = Small();
+    size.lmxnics = 300;
+    size.ipv4Routes = 600;
+    size.neighbors = 600;
+    auto files = TalixBench::LargeHostFiles(size);
+    const json lmxnics = json::parse(files["state/lmxnics.json"]);
+    const json routes = json::parse(files["state/routes.json"]);
+    std::set<std::string> addresses;
+    for (const auto& nic : lmxnics["lmxnics"]) {
+        addresses.insert(nic["ipConfig"]["ipv4Address"].get<std::string>());
+    }
+    EXPECT_EQ(addresses.size(), 300u);
+    ASSERT_EQ(routes["tables"][0]["ipv4Routes"].size(), 600u);
+    for (const auto& route : routes["tables"][0]["ipv4Routes"]) {
+        size_t lmx = std::stoul(route["interfaceName"].get<std::string>().substr(3));
+        std::string network = TalixBench::LmxIpv4Address(lmx);
+        EXPECT_EQ(route["gateway"], network.substr(0, network.size() - 2) + "254");
+    }
+}
+
 TEST(LargeHostSizes, InconsistentSizesAreRefused) {
     auto refused = [](LargeHostSize size) {
         EXPECT_THROW(TalixBench::LargeHostFiles(size), std::invalid_argument);
@@ -99,7 +207,7 @@ TEST(LargeHostSizes, InconsistentSizesAreRefused) {
     size.portsPerSwitch = 16;  // 14 VM ports, 2 host interfaces and 3 uplinks per switch
     refused(size);
     size = Small();
-    size.lmxnics = 257;
+    size.lmxnics = 4097;
     refused(size);
     size = Small();
     size.neighbors = 7 * 230 + 1;
@@ -115,8 +223,11 @@ TEST(LargeHostSizes, InconsistentSizesAreRefused) {
 
 TEST(LargeHostEndToEnd, GeneratedRootListsThroughTalixcli) {
     TalixTest::TempHostRoot root;
-    TalixBench::WriteLargeHost(root.Path(), Small());
+    LargeHostSize size = Small();
+    size.portgroupsPerSwitch = 40;
+    TalixBench::WriteLargeHost(root.Path(), size);
     for (const auto& [command, count] : std::map<std::string, size_t>{{"network ip connection list", 45},
+                                                                     {"network vswitch standard portgroup list", 80},
                                                                      {"network ip route ipv4 list", 28},
                                                                      {"network vm list", 9},
                                                                      {"network nic list", 6}}) {

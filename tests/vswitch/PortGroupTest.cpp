@@ -244,7 +244,6 @@ TEST_F(PortGroupTest, ShapingEnabledWithoutValuesAnywhereIsRefusedPerValue) {
                   "parent virtual switch."}));
     EXPECT_EQ(RootJson(result), json(true));
     EXPECT_EQ(Section("vswitches"), before);
-    EXPECT_EQ(Get("shaping")["Enabled"], false);
     EXPECT_EQ(Get("shaping")["Peak Bandwidth"], -1);
 }
 
@@ -253,6 +252,45 @@ TEST_F(PortGroupTest, ShapingOverrideWithoutEnabledChangesNothing) {
     auto shaping = Get("shaping");
     EXPECT_EQ(shaping["Override Vswitch Average Bandwidth"], false);
     EXPECT_EQ(shaping["Average Bandwidth"], -1);
+}
+
+TEST_F(PortGroupTest, ListingAnswersForTheFirstSwitchHoldingAName) {
+    // A hand-edited host: "shared" on two switches, and a port of vs1 naming vs0's "pg".
+    json first = PortGroupSwitch();
+    first["portgroups"].push_back({{"name", "shared"}, {"vlanId", 5}});
+    first["ports"].push_back({{"portId", 6}, {"clientName", "a"}, {"portgroup", "shared"}});
+    first["ports"].push_back({{"portId", 7}, {"clientName", "b"}, {"portgroup", "shared"}});
+    json second = {{"name", "vs1"},
+                   {"portgroups", {{{"name", "shared"}, {"vlanId", 9}}, {{"name", "own"}, {"vlanId", 3}}}},
+                   {"ports", {{{"portId", 1}, {"clientName", "c"}, {"portgroup", "shared"}},
+                              {{"portId", 2}, {"clientName", "d"}, {"portgroup", "pg"}},
+                              {{"portId", 3}, {"clientName", "e"}, {"portgroup", "own"}}}}};
+    UseHost(Host(json::array({first, second})));
+    auto row = [](const char* name, const char* vswitch, int clients, int vlan) {
+        return json({{"Name", name}, {"Virtual Switch", vswitch}, {"Active Clients", clients}, {"VLAN ID", vlan}});
+    };
+    EXPECT_EQ(RootJson(Run("network vswitch standard portgroup list")),
+              json::array({row("pg", "vs0", 0, 10), row("busy", "vs0", 1, 0), row("shared", "vs0", 2, 5),
+                           row("shared", "vs0", 2, 5), row("own", "vs1", 1, 3)}));
+}
+
+TEST_F(PortGroupTest, ListingSeesEveryEarlierChangeOfTheProcess) {
+    // One process (one store) runs them all: what a listing looked up must not outlive a change.
+    auto names = [&] {
+        std::vector<std::string> listed;
+        for (const auto& group : RootJson(Run("network vswitch standard portgroup list"))) {
+            listed.push_back(group["Name"].get<std::string>() + "@" + group["Virtual Switch"].get<std::string>() +
+                             "/" + std::to_string(group["VLAN ID"].get<int>()));
+        }
+        return listed;
+    };
+    EXPECT_EQ(names(), (std::vector<std::string>{"pg@vs0/10", "busy@vs0/0"}));
+    Change("network vswitch standard portgroup set -p pg -v 7");
+    Change("network vswitch standard portgroup add -p later -v bare");
+    EXPECT_EQ(names(), (std::vector<std::string>{"pg@vs0/7", "busy@vs0/0", "later@bare/0"}));
+    Change("network vswitch standard portgroup remove -p pg -v vs0");
+    Change("network vswitch standard portgroup add -p pg -v bare");
+    EXPECT_EQ(names(), (std::vector<std::string>{"busy@vs0/0", "later@bare/0", "pg@bare/0"}));
 }
 
 TEST_F(PortGroupTest, HostFailuresOfPortGroupOperations) {
