@@ -79,9 +79,11 @@ struct ProcessResult {
     std::string err;
 };
 
-// Runs the built talixcli with the given arguments and extra environment.
+// Runs the built talixcli with the given arguments and extra environment,
+// and standard input read from inputFile when one is named.
 ProcessResult RunTalixcli(const std::vector<std::string>& args,
-                          const std::map<std::string, std::string>& environment = {});
+                          const std::map<std::string, std::string>& environment = {},
+                          const std::string& inputFile = "");
 // The same on a host root: args are split from one command line.
 ProcessResult RunOnHost(const TempHostRoot& root, const std::string& commandLine);
 

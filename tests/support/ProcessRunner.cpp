@@ -47,13 +47,19 @@ nlohmann::json TempHostRoot::ReadSection(const std::string& name) const {
     return nlohmann::json::parse(ReadFile("state/" + name + ".json"));
 }
 
-ProcessResult RunTalixcli(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment) {
+ProcessResult RunTalixcli(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment,
+                          const std::string& inputFile) {
     int outPipe[2], errPipe[2];
     if (::pipe(outPipe) != 0 || ::pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
     pid_t child = ::fork();
     if (child == 0) {
         ::dup2(outPipe[1], 1);
         ::dup2(errPipe[1], 2);
+        if (!inputFile.empty()) {
+            int input = ::open(inputFile.c_str(), O_RDONLY);
+            if (input < 0) ::_exit(126);
+            ::dup2(input, 0);
+        }
         ::close(outPipe[0]);
         ::close(errPipe[0]);
         for (const auto& variable : environment) ::setenv(variable.first.c_str(), variable.second.c_str(), 1);
