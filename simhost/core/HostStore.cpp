@@ -107,7 +107,11 @@ void HostStore::Touched(size_t slot, const std::string& section) {
     }
     for (auto& value : derived_) {
         const bool fromModel = !value.source.owner_before(model) && !model.owner_before(value.source);
-        if (value.value && fromModel) value = DerivedValue{};
+        if (value.keptFor == slot) {
+            value.keptFor = kNotKept;
+        } else if (value.value && fromModel) {
+            value = DerivedValue{};
+        }
     }
 }
 
@@ -143,7 +147,19 @@ void HostStore::Install(size_t slot, const std::string& section, std::shared_ptr
     for (auto& entry : cache_) {
         if (entry.model && entry.section == section) entry = Cached{};  // a view of the old section
     }
+    // A value the change kept current follows the section to its new copy.
+    for (auto& value : derived_) {
+        if (value.keptFor != slot) continue;
+        value.source = model;
+        value.keptFor = kNotKept;
+    }
     At(cache_, slot) = {section, std::move(model)};
+}
+
+void HostStore::DropKept() {
+    for (auto& value : derived_) {
+        if (value.keptFor != kNotKept) value = DerivedValue{};
+    }
 }
 
 size_t HostStore::SlotOf(std::type_index type) {
@@ -171,11 +187,12 @@ Transaction::~Transaction() {
     // A change that was given up half made left its marks on the store's own
     // copy of the sections: the transaction they belong to must not be written.
     if (!committed_ && store_.inTransaction_ && !sections_.empty()) store_.broken_ = true;
+    if (!committed_) store_.DropKept();
 }
 
 void Transaction::Commit() {
-    committed_ = true;
     if (store_.inTransaction_) {
+        committed_ = true;
         for (const auto& entry : sections_) {
             store_.heldModels_[HostStore::SectionPath(entry.second.section)] = {entry.second.model,
                                                                                  entry.second.encode};
@@ -191,13 +208,17 @@ void Transaction::Commit() {
         }
         sections_.clear();
         files_.clear();
+        store_.DropKept();
         return;
     }
     std::map<std::string, std::optional<std::string>> changes = files_;
     for (const auto& entry : sections_) {
         changes[HostStore::SectionPath(entry.second.section)] = entry.second.encode(entry.second.model.get());
     }
-    if (changes.empty()) return;
+    if (changes.empty()) {
+        committed_ = true;
+        return;
+    }
     if (store_.holding_) {
         for (auto& change : changes) store_.held_[change.first] = std::move(change.second);
     } else {
@@ -207,6 +228,8 @@ void Transaction::Commit() {
     for (const auto& file : files_) store_.textCache_[file.first] = file.second;
     sections_.clear();
     files_.clear();
+    store_.DropKept();
+    committed_ = true;
 }
 
 std::optional<std::string> MemoryBackend::ReadFile(const std::string& relativePath) {

@@ -102,6 +102,17 @@ public:
     template <typename Model, typename Value, typename Build>
     const Value& Derived(Build&& build);
 
+    // A derived value that a change keeps current itself, so that a run of
+    // many changes (a batch) does not compute it again after each: the value
+    // when it is current, or null. A change that updates it calls KeepDerived
+    // as its last step; a change that fails drops it.
+    template <typename Model, typename Value>
+    Value* CurrentDerived();
+    template <typename Model, typename Value>
+    void KeepDerived() {
+        At(derived_, Slot<Value>()).keptFor = Slot<Model>();
+    }
+
     // One command's changes as one: from BeginChanges on, committed changes
     // are kept (and read back) in this process and written together at
     // FinishChanges, so that a run killed part way through a command that
@@ -163,7 +174,11 @@ private:
     struct DerivedValue {
         std::weak_ptr<void> source;  // the section it was computed from
         std::shared_ptr<void> value;
+        // The model slot of the change being committed that brought it up to date.
+        size_t keptFor = kNotKept;
     };
+    static constexpr size_t kNotKept = ~size_t{0};
+    void DropKept();
     struct Cached {
         std::string section;
         std::shared_ptr<void> model;
@@ -228,6 +243,17 @@ const Value& HostStore::Derived(Build&& build) {
         slot.source = source;
     }
     return *static_cast<const Value*>(slot.value.get());
+}
+
+template <typename Model, typename Value>
+Value* HostStore::CurrentDerived() {
+    const size_t slot = Slot<Model>();
+    const size_t valueSlot = Slot<Value>();
+    if (slot >= cache_.size() || !cache_[slot].model || valueSlot >= derived_.size()) return nullptr;
+    const std::shared_ptr<void>& source = cache_[slot].model;
+    DerivedValue& entry = derived_[valueSlot];
+    const bool current = !entry.source.owner_before(source) && !source.owner_before(entry.source);
+    return entry.value && current ? static_cast<Value*>(entry.value.get()) : nullptr;
 }
 
 template <typename Model>

@@ -308,4 +308,25 @@ TEST_F(BatchThroughFramework, DryRunListsTheChangedFilesAndKeepsTheHost) {
     EXPECT_EQ(json::parse(failed.out)["output"][0]["errors"], json::array({"route table is full"}));
 }
 
+// The duplicate check of an added route follows every earlier line, also
+// when an earlier line removed the route again, and single commands alike.
+TEST_F(BatchThroughFramework, AddedRoutesAreCheckedAgainstEveryEarlierLine) {
+    const std::string add = "network ip route ipv4 add -n 10.93.0.0/16 -g 10.20.0.254\n";
+    const std::string other = "network ip route ipv4 add -n 10.94.0.0/16 -g 10.20.0.254\n";
+    const std::string remove = "network ip route ipv4 remove -n 10.93.0.0/16 -g 10.20.0.254\n";
+    auto passed = Batch(add + other + remove + add);
+    ASSERT_EQ(passed.status, 0) << passed.err;
+    auto twice = Batch("network ip route ipv4 add -n 10.95.0.0/16 -g 10.20.0.254\n" + other);
+    EXPECT_EQ(twice.status, 1);
+    EXPECT_EQ(json::parse(twice.out)[1]["errors"], json::array({"A route to 10.94.0.0/16 already exists"}));
+
+    // One command at a time, in one process.
+    auto first = cli.Invoke("network ip route ipv4 add -n 10.96.0.0/16 -g 10.20.0.254");
+    EXPECT_EQ(first.status, 0);
+    auto again = cli.Invoke("network ip route ipv4 add -n 10.96.0.0/16 -g 10.20.0.254");
+    EXPECT_EQ(TalixTest::Errors(again), std::vector<std::string>{"A route to 10.96.0.0/16 already exists"});
+    EXPECT_EQ(cli.Invoke("network ip route ipv4 remove -n 10.96.0.0/16 -g 10.20.0.254").status, 0);
+    EXPECT_EQ(cli.Invoke("network ip route ipv4 add -n 10.96.0.0/16 -g 10.20.0.254").status, 0);
+}
+
 }  // namespace
