@@ -250,10 +250,78 @@ echo "Peak resident memory: $((rss50k / 1024)) MiB at 50,000 connections (target
 $(awk -v r="$rss50k" 'BEGIN { print (r < 65536 ? "met" : "NOT met") }')), $((rss5k / 1024)) MiB at 5,000, \
 $((floor_rss / 1024)) MiB for the process floor."
 
-# 3. Growth.
+# 3. Batches: one transaction of many lines against ip -batch, against
+#    separate runs, and 10,000 changes on the large host against a listing.
+#    Each batch that adds is followed, in every run, by one that removes the
+#    same entries again, so that every run starts from the same host.
+batch_files() {  # batch_files PREFIX COUNT GATEWAY: PREFIX.add, PREFIX.remove, PREFIX.ip-add, PREFIX.ip-remove
+  local prefix=$1 count=$2 gateway=$3 k net
+  : >"$prefix.add"; : >"$prefix.remove"; : >"$prefix.ip-add"; : >"$prefix.ip-remove"
+  for ((k = 0; k < count; ++k)); do
+    net="10.$((120 + k / 256)).$((k % 256)).0/24"
+    echo "network ip route ipv4 add -n $net -g $gateway" >>"$prefix.add"
+    echo "network ip route ipv4 remove -n $net -g $gateway" >>"$prefix.remove"
+    echo "route add $net via $gateway dev bench0" >>"$prefix.ip-add"
+    echo "route del $net via $gateway dev bench0" >>"$prefix.ip-remove"
+  done
+}
+export TALIX_HOST_ROOT=$work/demo
+batch_files "$work/b1k" 1000 10.20.0.254
+check "$talixcli" --batch="$work/b1k.add"
+check "$talixcli" --batch="$work/b1k.remove"
+header "Batches on the demo host"
+ns=talixbatch-$$
+if ip netns add "$ns" 2>"$work/err" && ip -n "$ns" link add bench0 type bridge && ip -n "$ns" link set bench0 up &&
+   ip -n "$ns" addr add 10.20.0.1/16 dev bench0; then
+  ipcmd=$(command -v ip)
+  read -r add_ms add_cpu _ _ _ _ ipadd_ms ipadd_cpu _ _ _ _ < <(
+    "$timer" --detail "$runs" -- "$talixcli" --batch="$work/b1k.add" -- "$talixcli" --batch="$work/b1k.remove" \
+      -- "$ipcmd" -n "$ns" -batch "$work/b1k.ip-add" -- "$ipcmd" -n "$ns" -batch "$work/b1k.ip-remove" | paste -sd' ')
+  row "--batch: 1,000 route ipv4 add lines" "$add_ms" "$add_cpu" "ip -batch, 1,000 routes" "$ipadd_ms" "$ipadd_cpu" 2
+  ip netns del "$ns"
+else
+  echo "Skipped against ip -batch: network namespaces are not available here ($(tr '\n' ' ' <"$work/err"))."
+  read -r add_ms add_cpu _ < <("$timer" --detail "$runs" -- "$talixcli" --batch="$work/b1k.add" \
+    -- "$talixcli" --batch="$work/b1k.remove" | head -1)
+fi
+ns=""
+# The same 1,000 changes as 1,000 runs, once.
+separate_ms=$(
+  start=$EPOCHREALTIME
+  while IFS= read -r line; do read -r -a args <<<"$line"; "$talixcli" "${args[@]}" >/dev/null; done <"$work/b1k.add"
+  end=$EPOCHREALTIME
+  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.1f", (b - a) * 1000 }')
+check "$talixcli" --batch="$work/b1k.remove"
+speedup=$(ratio "$separate_ms" "$add_ms")
+echo
+echo "1,000 separate talixcli runs: $separate_ms ms; the batch is $speedup times faster (target at least 50x: \
+$(awk -v r="$speedup" 'BEGIN { print (r >= 50 ? "met" : "NOT met") }'))."
+
+# On the large host the routes section is put back by copying it, between runs.
+export TALIX_HOST_ROOT=$large
+batch_files "$work/b10k" 10000 10.200.0.254
+cp "$large/state/routes.json" "$work/routes.saved"
+check "$talixcli" --batch="$work/b10k.add"
+cp "$work/routes.saved" "$large/state/routes.json"
+header "A batch of 10,000 changes on the large host (10,000 routes before it)"
+read -r big_ms big_cpu _ _ _ _ list_ms list_cpu _ < <(
+  "$timer" --detail "$runs" -- "$talixcli" --batch="$work/b10k.add" \
+    -- "$(command -v cp)" "$work/routes.saved" "$large/state/routes.json" \
+    -- "$talixcli" network ip route ipv4 list | paste -sd' ')
+row "--batch: 10,000 route ipv4 add lines" "$big_ms" "$big_cpu" "route ipv4 list" "$list_ms" "$list_cpu" 3
+if command -v strace >/dev/null; then
+  strace -f -qq -e trace=rename,renameat,renameat2 -o "$work/renames" "$talixcli" --batch="$work/b10k.add" >/dev/null
+  cp "$work/routes.saved" "$large/state/routes.json"
+  renames=$(grep -c 'rename' "$work/renames" || true)
+  distinct=$(grep -o '"[^"]*"' "$work/renames" | grep -v '\.tmp\.' | sort -u | wc -l)
+  echo
+  echo "Files replaced by the 10,000-line batch: $renames renames for $distinct distinct files (each touched file once)."
+fi
+
+# 4. Growth.
 growth_check || growth_failed=1
 
-# 4. In-process microbenchmarks.
+# 5. In-process microbenchmarks.
 if [[ -x $build/bench/micro_bench ]]; then
   printf '\n### In-process microbenchmarks\n\n'
   "$build/bench/micro_bench" 2>/dev/null

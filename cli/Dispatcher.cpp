@@ -179,9 +179,25 @@ Invocation Dispatcher::Invoke(const std::vector<std::string>& args) {
     return invocation;
 }
 
+void Dispatcher::RenderResult(Command& command, const Invocation& invocation, const std::string& formatter,
+                              const std::vector<std::pair<std::string, std::string>>& formatParameters,
+                              std::ostream& out) {
+    Render::RenderOptions options;
+    for (const auto& parameter : command.GetDefaultOutputParameters()) {
+        options.parameters[parameter.first] = parameter.second;
+    }
+    for (const auto& parameter : formatParameters) options.parameters[parameter.first] = parameter.second;
+    options.terminalWidth = TerminalWidth();
+    std::string chosen = formatter;
+    if (chosen.empty()) chosen = command.GetDefaultOutputFormatter();
+    if (chosen.empty()) chosen = kDefaultFormatter;
+    Render::RenderOutput(chosen, invocation.output->GetRootObject(), options, out);
+}
+
 int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string formatter;
     std::vector<std::pair<std::string, std::string>> formatParameters;
+    TransactionRequest transaction;
     size_t i = 0;
     auto usage = [&err](const std::string& message) {
         err << "Error: " << message << "\n";
@@ -223,6 +239,15 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
             }
             return EXIT_OK;
         }
+        if (word == "--dry-run") {
+            transaction.dryRun = true;
+            continue;
+        }
+        if (valueOf("--batch", value)) {
+            transaction.batch = true;
+            transaction.batchFile = value;
+            continue;
+        }
         if (valueOf("--formatter", value)) {
             if (!Render::IsKnownFormatter(value)) {
                 std::string known;
@@ -242,10 +267,15 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
         }
         return usage("Unknown option " + ShowInput(word, false) + "." +
                      SuggestionText(word.substr(0, word.find('=')), {"--formatter", "--format-param", "--help", "--list-commands",
-                                           "--completion", "--version"}));
+                                           "--completion", "--version", "--batch", "--dry-run"}));
     }
 
     std::vector<std::string> rest(args.begin() + static_cast<long>(i), args.end());
+    if (transaction.batch || transaction.dryRun) {
+        transaction.formatter = formatter;
+        transaction.formatParameters = formatParameters;
+        return RunTransaction(transaction, rest, out, err);
+    }
     if (rest.empty()) {
         PrintNamespaceHelp(out, "", *root_, true);
         return EXIT_OK;
@@ -291,15 +321,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
         return usage(invocation.usageError + " See \"talixcli " + path + " --help\".");
     }
 
-    Render::RenderOptions options;
-    for (const auto& parameter : command.GetDefaultOutputParameters()) {
-        options.parameters[parameter.first] = parameter.second;
-    }
-    for (const auto& parameter : formatParameters) options.parameters[parameter.first] = parameter.second;
-    options.terminalWidth = TerminalWidth();
-    if (formatter.empty()) formatter = command.GetDefaultOutputFormatter();
-    if (formatter.empty()) formatter = kDefaultFormatter;
-    Render::RenderOutput(formatter, invocation.output->GetRootObject(), options, out);
+    RenderResult(command, invocation, formatter, formatParameters, out);
     out.flush();
     for (const auto& message : invocation.output->GetErrorMessages()) err << message << "\n";
     if (keepOutputs_) keptOutputs_.push_back(std::move(invocation.output));

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -37,6 +38,33 @@ struct LoadedPlugin {
     std::vector<std::string> namespaces;
 };
 
+// A host file that the commands of a transaction would change (no value: no such file).
+struct HostFileChange {
+    std::string path;
+    std::optional<std::string> before;
+    std::optional<std::string> after;
+};
+
+// What a plug-in offers to run several commands as one transaction.
+struct TransactionHooks {
+    // Before the first command; dryRun: nothing will be written.
+    std::function<void(bool dryRun)> begin;
+    // After the last one: writes every change at once (commit) or drops them.
+    // Returns why writing failed (then nothing was written), or "".
+    std::function<std::string(bool commit)> end;
+    // Appends the files the transaction would change; returns why it could not, or "".
+    std::function<std::string(std::vector<HostFileChange>& changes)> changes;
+};
+
+// How talixcli was asked to run a batch or a dry run.
+struct TransactionRequest {
+    bool batch = false;
+    std::string batchFile;  // "-": standard input
+    bool dryRun = false;
+    std::string formatter;  // as given, or ""
+    std::vector<std::pair<std::string, std::string>> formatParameters;
+};
+
 class Dispatcher {
 public:
     // Called once before a command executes; changesHost is true for commands
@@ -65,6 +93,9 @@ public:
 
     void SetBeginCommandHook(BeginCommandHook hook) { beginHook_ = std::move(hook); }
     void SetEndCommandHook(EndCommandHook hook) { endHook_ = std::move(hook); }
+    // Plug-ins loaded from a directory offer theirs through exported functions,
+    // looked up only when a batch or a dry run needs them.
+    void AddTransactionHooks(TransactionHooks hooks) { transactionHooks_.push_back(std::move(hooks)); }
     // For a process that exits right after Run: the dispatcher keeps each
     // command's output instead of tearing it down, since freeing a listing of
     // thousands of records costs about as much as rendering it.
@@ -77,6 +108,11 @@ public:
     // A whole talixcli run: framework options, path, command options.
     int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+    // --batch and --dry-run: the lines of a batch file, or the one command of
+    // rest, run as one transaction; output and exit status as talixcli gives them.
+    int RunTransaction(const TransactionRequest& request, const std::vector<std::string>& rest, std::ostream& out,
+                       std::ostream& err);
+
     // Every command path, one per entry, in tree order.
     std::vector<std::string> ListCommands() const;
 
@@ -87,6 +123,18 @@ public:
     bool AnswerTreeQuery(const std::vector<std::string>& args, std::string& text) const;
 
 private:
+    // Writes an invocation's root in the formatter given (or the command's own).
+    void RenderResult(Command& command, const Invocation& invocation, const std::string& formatter,
+                      const std::vector<std::pair<std::string, std::string>>& formatParameters, std::ostream& out);
+    // The transaction hooks of the loaded plug-ins, looked up once.
+    void FindTransactionHooks();
+    int RunBatch(const TransactionRequest& request, std::ostream& out, std::ostream& err);
+    int RunDryRun(const TransactionRequest& request, const std::vector<std::string>& rest, std::ostream& out,
+                  std::ostream& err);
+    void BeginTransaction(bool dryRun);
+    std::string EndTransaction(bool commit);
+    std::string CollectChanges(std::vector<HostFileChange>& changes);
+
     std::shared_ptr<NamespaceNode> root_;
     std::vector<void*> pluginHandles_;
     std::string pluginDirectory_;
@@ -95,6 +143,8 @@ private:
     EndCommandHook endHook_;
     bool keepOutputs_ = false;
     std::vector<std::shared_ptr<CallSpec::Output>> keptOutputs_;
+    std::vector<TransactionHooks> transactionHooks_;
+    bool transactionHooksFound_ = false;
 };
 
 }  // namespace AutoCli

@@ -86,6 +86,10 @@ void PrintNamespaceHelp(std::ostream& out, const std::string& path, const Namesp
         for (size_t i = 0; i < names.size(); ++i) out << (i ? ", " : "") << names[i];
         out << ").\n"
                "  --format-param=KEY=VALUE  Override a default output parameter (repeatable).\n"
+               "  --batch=FILE              Run the command lines of FILE (- for standard input) as one\n"
+               "                            change: all of them or, when a line fails, none.\n"
+               "  --dry-run                 Run the command (or the batch) on a copy of the host and show\n"
+               "                            the changes as a unified diff; nothing is written.\n"
                "  --list-commands           List every command path.\n"
                "  --completion SHELL        Print a completion script (bash, zsh or fish).\n"
                "  --version                 Show the version and the loaded plug-ins.\n"

@@ -33,6 +33,26 @@ void AddValue(void* context, const char* value) {
     if (value) static_cast<std::vector<std::string>*>(context)->emplace_back(value);
 }
 
+// Optional hooks of a plug-in that runs several commands as one transaction.
+const char kBeginTransactionHook[] = "AutoCli_BeginTransaction";
+using BeginTransactionFn = void (*)(int dryRun);
+const char kEndTransactionHook[] = "AutoCli_EndTransaction";
+using EndTransactionFn = const char* (*)(int commit);
+const char kTransactionChangesHook[] = "AutoCli_TransactionChanges";
+using ChangeVisitorFn = void (*)(void* context, const char* path, const char* before, size_t beforeSize,
+                                 int beforeExists, const char* after, size_t afterSize, int afterExists);
+using TransactionChangesFn = const char* (*)(ChangeVisitorFn visit, void* context);
+
+void AppendChange(void* context, const char* path, const char* before, size_t beforeSize, int beforeExists,
+                  const char* after, size_t afterSize, int afterExists) {
+    auto& changes = *static_cast<std::vector<HostFileChange>*>(context);
+    HostFileChange change;
+    change.path = path;
+    if (beforeExists) change.before = std::string(before, beforeSize);
+    if (afterExists) change.after = std::string(after, afterSize);
+    changes.push_back(std::move(change));
+}
+
 bool IsSharedLibrary(const std::string& name) {
     return name.size() > 3 && name.compare(name.size() - 3, 3, ".so") == 0;
 }
@@ -132,6 +152,30 @@ ValueCompletion PluginValueCompletion(const std::vector<void*>& libraryHandles) 
         for (auto complete : completers) complete(path.c_str(), parameter.c_str(), &AddValue, &values);
         return values;
     };
+}
+
+void Dispatcher::FindTransactionHooks() {
+    if (transactionHooksFound_) return;
+    transactionHooksFound_ = true;
+    for (void* handle : pluginHandles_) {
+        auto begin = reinterpret_cast<BeginTransactionFn>(dlsym(handle, kBeginTransactionHook));
+        auto end = reinterpret_cast<EndTransactionFn>(dlsym(handle, kEndTransactionHook));
+        auto changes = reinterpret_cast<TransactionChangesFn>(dlsym(handle, kTransactionChangesHook));
+        if (!begin || !end) continue;
+        TransactionHooks hooks;
+        hooks.begin = [begin](bool dryRun) { begin(dryRun ? 1 : 0); };
+        hooks.end = [end](bool commit) {
+            const char* problem = end(commit ? 1 : 0);
+            return std::string(problem ? problem : "");
+        };
+        if (changes) {
+            hooks.changes = [changes](std::vector<HostFileChange>& list) {
+                const char* problem = changes(&AppendChange, &list);
+                return std::string(problem ? problem : "");
+            };
+        }
+        transactionHooks_.push_back(std::move(hooks));
+    }
 }
 
 }  // namespace AutoCli

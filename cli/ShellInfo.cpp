@@ -24,6 +24,7 @@ struct FrameworkOption {
 const FrameworkOption kFrameworkOptions[] = {
     {"--formatter", true},     {"--format-param", true}, {"--list-commands", false},
     {"--complete", false},     {"--completion", true},   {"--version", false},
+    {"--batch", true},         {"--dry-run", false},
 };
 
 std::string ChooseAnotherText() {

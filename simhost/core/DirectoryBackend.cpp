@@ -266,6 +266,13 @@ public:
 
     void SetMayChange(bool mayChange) override { mayChange_ = mayChange; }
 
+    bool Release() override {
+        if (lockFd_ >= 0) ::close(lockFd_);
+        lockFd_ = -1;
+        mode_ = Mode::None;
+        return true;
+    }
+
 private:
     enum class Mode { None, Shared, Exclusive };
 

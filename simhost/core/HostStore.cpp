@@ -23,16 +23,96 @@ void HostStore::UseBackend(std::unique_ptr<Backend> backend) {
     textCache_.clear();
     holding_ = false;
     held_.clear();
+    heldModels_.clear();
+    inTransaction_ = dryRun_ = broken_ = false;
 }
 
 void HostStore::BeginChanges() { holding_ = true; }
 
 void HostStore::FinishChanges() {
     holding_ = false;
-    if (held_.empty()) return;
+    std::map<std::string, std::optional<std::string>> changes = EncodeHeld();
+    if (changes.empty()) return;
+    GetBackend().Commit(changes);
+}
+
+std::map<std::string, std::optional<std::string>> HostStore::EncodeHeld() {
     std::map<std::string, std::optional<std::string>> changes;
     changes.swap(held_);
-    GetBackend().Commit(changes);
+    for (const auto& entry : heldModels_) changes[entry.first] = entry.second.encode(entry.second.model.get());
+    heldModels_.clear();
+    return changes;
+}
+
+void HostStore::BeginTransaction(bool dryRun) {
+    inTransaction_ = true;
+    dryRun_ = dryRun;
+    broken_ = false;
+    holding_ = true;
+    // A dry run reads under the shared lock; a batch holds the exclusive lock throughout.
+    GetBackend().SetMayChange(!dryRun);
+}
+
+void HostStore::EndTransaction(bool commit) {
+    const bool write = commit && !dryRun_ && !broken_;
+    const bool broken = commit && !dryRun_ && broken_;
+    inTransaction_ = false;
+    dryRun_ = false;
+    broken_ = false;
+    struct Finally {
+        HostStore& store;
+        ~Finally() {
+            store.holding_ = false;
+            store.held_.clear();
+            store.heldModels_.clear();
+            // The sections were changed in place: what is kept is not the host
+            // unless it was written.
+            store.Forget();
+            store.ReleaseHost();
+        }
+    } finally{*this};
+    if (broken) throw KavrelException("A change failed part way through; nothing was changed.");
+    if (write) FinishChanges();
+}
+
+std::vector<HostStore::FileChange> HostStore::PendingChanges() {
+    std::vector<FileChange> changes;
+    std::map<std::string, std::optional<std::string>> after = held_;
+    for (const auto& entry : heldModels_) after[entry.first] = entry.second.encode(entry.second.model.get());
+    for (auto& entry : after) {
+        std::optional<std::string> before = GetBackend().ReadFile(entry.first);
+        if (before == entry.second) continue;
+        changes.push_back(FileChange{entry.first, std::move(before), std::move(entry.second)});
+    }
+    return changes;
+}
+
+void HostStore::Forget() {
+    retiredCache_ = std::move(cache_);
+    retiredDerived_ = std::move(derived_);
+    cache_.clear();
+    derived_.clear();
+    textCache_.clear();
+}
+
+void HostStore::ReleaseHost() {
+    if (!backend_) return;
+    if (backend_->Release()) Forget();
+}
+
+void HostStore::Touched(size_t slot, const std::string& section) {
+    const std::shared_ptr<void>& model = cache_[slot].model;
+    for (size_t i = 0; i < cache_.size(); ++i) {
+        if (i != slot && cache_[i].model && cache_[i].section == section) cache_[i] = Cached{};  // a view
+    }
+    for (auto& value : derived_) {
+        const bool fromModel = !value.source.owner_before(model) && !model.owner_before(value.source);
+        if (value.keptFor == slot) {
+            value.keptFor = kNotKept;
+        } else if (value.value && fromModel) {
+            value = DerivedValue{};
+        }
+    }
 }
 
 Backend& HostStore::GetBackend() {
@@ -45,8 +125,14 @@ void HostStore::SetMayChange(bool mayChange) { GetBackend().SetMayChange(mayChan
 std::shared_ptr<void> HostStore::Load(const std::string& section, std::shared_ptr<void> (*decode)(const std::string*)) {
     const std::string path = SectionPath(section);
     // A change this command made and has not written yet is what the host holds.
+    std::optional<std::string> text;
+    auto heldModel = heldModels_.find(path);
     auto held = held_.find(path);
-    std::optional<std::string> text = held != held_.end() ? held->second : GetBackend().ReadFile(path);
+    if (heldModel != heldModels_.end()) {
+        text = heldModel->second.encode(heldModel->second.model.get());
+    } else {
+        text = held != held_.end() ? held->second : GetBackend().ReadFile(path);
+    }
     if (!text) return decode(nullptr);
     try {
         return decode(&*text);
@@ -61,7 +147,19 @@ void HostStore::Install(size_t slot, const std::string& section, std::shared_ptr
     for (auto& entry : cache_) {
         if (entry.model && entry.section == section) entry = Cached{};  // a view of the old section
     }
+    // A value the change kept current follows the section to its new copy.
+    for (auto& value : derived_) {
+        if (value.keptFor != slot) continue;
+        value.source = model;
+        value.keptFor = kNotKept;
+    }
     At(cache_, slot) = {section, std::move(model)};
+}
+
+void HostStore::DropKept() {
+    for (auto& value : derived_) {
+        if (value.keptFor != kNotKept) value = DerivedValue{};
+    }
 }
 
 size_t HostStore::SlotOf(std::type_index type) {
@@ -85,12 +183,42 @@ void Transaction::WriteText(const std::string& relativePath, const std::string& 
 
 void Transaction::Remove(const std::string& relativePath) { files_[relativePath] = std::nullopt; }
 
+Transaction::~Transaction() {
+    // A change that was given up half made left its marks on the store's own
+    // copy of the sections: the transaction they belong to must not be written.
+    if (!committed_ && store_.inTransaction_ && !sections_.empty()) store_.broken_ = true;
+    if (!committed_) store_.DropKept();
+}
+
 void Transaction::Commit() {
+    if (store_.inTransaction_) {
+        committed_ = true;
+        for (const auto& entry : sections_) {
+            store_.heldModels_[HostStore::SectionPath(entry.second.section)] = {entry.second.model,
+                                                                                 entry.second.encode};
+            if (store_.cache_[entry.first].model == entry.second.model) {
+                store_.Touched(entry.first, entry.second.section);
+            } else {
+                store_.Install(entry.first, entry.second.section, entry.second.model);
+            }
+        }
+        for (auto& file : files_) {
+            store_.held_[file.first] = file.second;
+            store_.textCache_[file.first] = std::move(file.second);
+        }
+        sections_.clear();
+        files_.clear();
+        store_.DropKept();
+        return;
+    }
     std::map<std::string, std::optional<std::string>> changes = files_;
     for (const auto& entry : sections_) {
         changes[HostStore::SectionPath(entry.second.section)] = entry.second.encode(entry.second.model.get());
     }
-    if (changes.empty()) return;
+    if (changes.empty()) {
+        committed_ = true;
+        return;
+    }
     if (store_.holding_) {
         for (auto& change : changes) store_.held_[change.first] = std::move(change.second);
     } else {
@@ -100,6 +228,8 @@ void Transaction::Commit() {
     for (const auto& file : files_) store_.textCache_[file.first] = file.second;
     sections_.clear();
     files_.clear();
+    store_.DropKept();
+    committed_ = true;
 }
 
 std::optional<std::string> MemoryBackend::ReadFile(const std::string& relativePath) {

@@ -33,6 +33,9 @@ public:
     virtual void SetMayChange(bool) {}
     // The host-root directory, or "" for a host that lives in memory.
     virtual std::string RootDirectory() const { return ""; }
+    // Lets go of the host (its lock) until the next access. Returns whether
+    // others may change the host meanwhile, so that what was read is stale.
+    virtual bool Release() { return false; }
 };
 
 // Model types name their section: `static constexpr const char* kSection`,
@@ -43,6 +46,9 @@ class HostStore;
 class Transaction {
 public:
     explicit Transaction(HostStore& store) : store_(store) {}
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
 
     // A private copy of the section to change; the store's copy is replaced at Commit.
     template <typename Model>
@@ -60,6 +66,7 @@ private:
     HostStore& store_;
     std::map<size_t, Pending> sections_;  // by model slot
     std::map<std::string, std::optional<std::string>> files_;
+    bool committed_ = false;
 };
 
 class HostStore {
@@ -95,6 +102,17 @@ public:
     template <typename Model, typename Value, typename Build>
     const Value& Derived(Build&& build);
 
+    // A derived value that a change keeps current itself, so that a run of
+    // many changes (a batch) does not compute it again after each: the value
+    // when it is current, or null. A change that updates it calls KeepDerived
+    // as its last step; a change that fails drops it.
+    template <typename Model, typename Value>
+    Value* CurrentDerived();
+    template <typename Model, typename Value>
+    void KeepDerived() {
+        At(derived_, Slot<Value>()).keptFor = Slot<Model>();
+    }
+
     // One command's changes as one: from BeginChanges on, committed changes
     // are kept (and read back) in this process and written together at
     // FinishChanges, so that a run killed part way through a command that
@@ -102,6 +120,32 @@ public:
     void BeginChanges();
     // Writes what was kept; throws KavrelException when it cannot.
     void FinishChanges();
+
+    // Several commands as one change (a batch), or as a change that is only
+    // shown (a dry run, under a shared lock). Until EndTransaction, changes
+    // are made on the process's own copy of the sections, in place (a change
+    // of one entry in a big section costs no copy of the section), and are
+    // encoded only at the end.
+    void BeginTransaction(bool dryRun);
+    // Writes the transaction's changes in one commit (when commit is true and
+    // it is not a dry run), or drops them; then lets go of the host. Throws
+    // KavrelException when they cannot be written; nothing is written then.
+    void EndTransaction(bool commit);
+    bool InTransaction() const { return inTransaction_; }
+    bool IsDryRun() const { return inTransaction_ && dryRun_; }
+    // A host file the transaction changes: its content now and after the
+    // transaction (no value: no such file).
+    struct FileChange {
+        std::string path;
+        std::optional<std::string> before;
+        std::optional<std::string> after;
+    };
+    // The files whose content the transaction would change, by path.
+    std::vector<FileChange> PendingChanges();
+
+    // Lets go of the host between two commands: the lock is released, and
+    // what was read from a host that others can change is forgotten.
+    void ReleaseHost();
 
     static std::string SectionPath(const std::string& section) { return "state/" + section + ".json"; }
 
@@ -130,7 +174,11 @@ private:
     struct DerivedValue {
         std::weak_ptr<void> source;  // the section it was computed from
         std::shared_ptr<void> value;
+        // The model slot of the change being committed that brought it up to date.
+        size_t keptFor = kNotKept;
     };
+    static constexpr size_t kNotKept = ~size_t{0};
+    void DropKept();
     struct Cached {
         std::string section;
         std::shared_ptr<void> model;
@@ -140,6 +188,22 @@ private:
     std::map<std::string, std::optional<std::string>> textCache_;
     bool holding_ = false;
     std::map<std::string, std::optional<std::string>> held_;
+    // Sections a transaction changed in place, by path: encoded at its end.
+    struct HeldModel {
+        std::shared_ptr<void> model;
+        std::string (*encode)(const void*);
+    };
+    std::map<std::string, HeldModel> heldModels_;
+    bool inTransaction_ = false;
+    bool dryRun_ = false;
+    bool broken_ = false;  // a change of the transaction failed part way
+    // What the last release let go of: commands may still hold references
+    // into it, and freeing a big host costs about as much as reading it.
+    std::vector<Cached> retiredCache_;
+    std::vector<DerivedValue> retiredDerived_;
+    void Forget();
+    void Touched(size_t slot, const std::string& section);
+    std::map<std::string, std::optional<std::string>> EncodeHeld();
 };
 
 namespace detail {
@@ -181,11 +245,30 @@ const Value& HostStore::Derived(Build&& build) {
     return *static_cast<const Value*>(slot.value.get());
 }
 
+template <typename Model, typename Value>
+Value* HostStore::CurrentDerived() {
+    const size_t slot = Slot<Model>();
+    const size_t valueSlot = Slot<Value>();
+    if (slot >= cache_.size() || !cache_[slot].model || valueSlot >= derived_.size()) return nullptr;
+    const std::shared_ptr<void>& source = cache_[slot].model;
+    DerivedValue& entry = derived_[valueSlot];
+    const bool current = !entry.source.owner_before(source) && !source.owner_before(entry.source);
+    return entry.value && current ? static_cast<Value*>(entry.value.get()) : nullptr;
+}
+
 template <typename Model>
 Model& Transaction::Edit() {
     const size_t slot = HostStore::Slot<Model>();
     auto found = sections_.find(slot);
     if (found != sections_.end()) return *static_cast<Model*>(found->second.model.get());
+    if (store_.inTransaction_ && !store_.dryRun_) {
+        // The store's own copy: a failed change ends the whole batch. (A dry
+        // run shows what a failed change leaves, so it changes a copy.)
+        store_.Read<Model>();
+        auto model = store_.cache_[slot].model;
+        sections_[slot] = Pending{Model::kSection, model, &detail::Encode<Model>};
+        return *static_cast<Model*>(model.get());
+    }
     auto copy = std::make_shared<Model>(store_.Read<Model>());
     sections_[slot] = Pending{Model::kSection, copy, &detail::Encode<Model>};
     return *copy;

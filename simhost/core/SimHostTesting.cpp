@@ -34,25 +34,83 @@ void ClearFaults() {
 
 // The framework announces each command before it runs; a command that may
 // change the host gets the exclusive lock from its first access, and its
-// changes are written together when it ends.
+// changes are written together when it ends. Inside a transaction the
+// transaction has chosen the lock, and holds the changes.
 extern "C" __attribute__((visibility("default"))) void AutoCli_BeginCommand(const char*, int changesHost) {
-    SimHost::HostStore::Instance().SetMayChange(changesHost != 0);
-    if (changesHost) SimHost::HostStore::Instance().BeginChanges();
+    auto& store = SimHost::HostStore::Instance();
+    if (store.InTransaction()) return;
+    store.SetMayChange(changesHost != 0);
+    if (changesHost) store.BeginChanges();
 }
 
-// The framework announces the end of each command: what it changed is
-// written now. Returns why that failed, or nullptr.
-extern "C" __attribute__((visibility("default"))) const char* AutoCli_EndCommand(const char*) {
+namespace {
+// The text a hook returns for a failure; valid until the next hook call.
+const char* Problem(const std::string& text) {
     static std::string problem;
+    problem = text;
+    return problem.c_str();
+}
+}  // namespace
+
+// The framework announces the end of each command, once its result is built
+// and before anything is printed: what it changed is written now, and the
+// host is let go, so that a reader whose output waits blocks no writer.
+// Returns why writing failed, or nullptr.
+extern "C" __attribute__((visibility("default"))) const char* AutoCli_EndCommand(const char*) {
+    auto& store = SimHost::HostStore::Instance();
+    if (store.InTransaction()) return nullptr;
+    const char* problem = nullptr;
     try {
-        SimHost::HostStore::Instance().FinishChanges();
+        store.FinishChanges();
+    } catch (const Kavrel::Lib::KavrelException& failure) {
+        problem = Problem(failure.GetDescription());
+    } catch (const std::exception& failure) {
+        problem = Problem(failure.what());
+    }
+    store.ReleaseHost();
+    return problem;
+}
+
+// Several commands as one transaction (dryRun 0: a batch, written at its end
+// under one exclusive lock), or commands whose changes are only shown
+// (dryRun 1: a shared lock, nothing written).
+extern "C" __attribute__((visibility("default"))) void AutoCli_BeginTransaction(int dryRun) {
+    SimHost::HostStore::Instance().BeginTransaction(dryRun != 0);
+}
+
+// Ends the transaction: commit 1 writes its changes at once, 0 drops them.
+// Returns why they could not be written (nothing was), or nullptr.
+extern "C" __attribute__((visibility("default"))) const char* AutoCli_EndTransaction(int commit) {
+    try {
+        SimHost::HostStore::Instance().EndTransaction(commit != 0);
         return nullptr;
     } catch (const Kavrel::Lib::KavrelException& failure) {
-        problem = failure.GetDescription();
+        return Problem(failure.GetDescription());
     } catch (const std::exception& failure) {
-        problem = failure.what();
+        return Problem(failure.what());
     }
-    return problem.c_str();
+}
+
+// Calls visit once per host file the transaction would change, by path, with
+// its content before and after (exists 0: no such file). Returns why the
+// changes could not be listed, or nullptr.
+extern "C" __attribute__((visibility("default"))) const char* AutoCli_TransactionChanges(
+    void (*visit)(void* context, const char* path, const char* before, size_t beforeSize, int beforeExists,
+                  const char* after, size_t afterSize, int afterExists),
+    void* context) {
+    try {
+        for (const auto& change : SimHost::HostStore::Instance().PendingChanges()) {
+            const std::string& before = change.before ? *change.before : std::string();
+            const std::string& after = change.after ? *change.after : std::string();
+            visit(context, change.path.c_str(), before.data(), before.size(), change.before ? 1 : 0, after.data(),
+                  after.size(), change.after ? 1 : 0);
+        }
+        return nullptr;
+    } catch (const Kavrel::Lib::KavrelException& failure) {
+        return Problem(failure.GetDescription());
+    } catch (const std::exception& failure) {
+        return Problem(failure.what());
+    }
 }
 
 // The framework announces a shell completion, which reads host objects and

@@ -130,8 +130,8 @@ int LmxCtl_Exec(const std::string& command, bool inBackground, bool quiet, bool 
     if (relative.empty()) return kNotFound;
     auto& backend = SimHost::HostStore::Instance().GetBackend();
     std::string root = backend.RootDirectory();
-    if (root.empty()) {
-        // A host in memory runs nothing: a program that is there succeeds.
+    if (root.empty() || SimHost::HostStore::Instance().IsDryRun()) {
+        // A host in memory, or a dry run, runs nothing: a program that is there succeeds.
         return backend.ReadFile(relative) ? 0 : kNotFound;
     }
     std::string realRoot = RealPath(root);

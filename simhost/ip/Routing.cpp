@@ -1,7 +1,9 @@
 // Routes, default gateways and neighbour caches of the netstack instances.
 #include <algorithm>
 #include <string_view>
+#include <map>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
@@ -56,6 +58,32 @@ const auto& TableViewOf(const std::string& key) {
     }
     static const typename decltype(View::tables)::value_type empty;
     return empty;
+}
+
+// The static IPv4 routes of every instance by network, so that an added route
+// is checked against the table without reading it through: a batch adding
+// thousands of routes would otherwise cost the square of its size.
+struct Ipv4RouteIndex {
+    std::map<std::string, std::unordered_set<uint64_t>, std::less<>> byNetstack;
+
+    static uint64_t KeyOf(const Ipv4Network& network) {
+        return (uint64_t{network.GetNetwork().GetValue()} << 8) | static_cast<uint64_t>(network.GetPrefixLength());
+    }
+    bool Contains(const std::string& key, const Ipv4Network& network) const {
+        auto table = byNetstack.find(key);
+        return table != byNetstack.end() && table->second.count(KeyOf(network)) != 0;
+    }
+};
+
+const Ipv4RouteIndex& StoredIpv4Routes() {
+    return HostStore::Instance().Derived<RoutingTables, Ipv4RouteIndex>([](const RoutingTables& tables) {
+        Ipv4RouteIndex index;
+        for (const auto& table : tables.tables) {
+            auto& networks = index.byNetstack[table.netstack];
+            for (const auto& route : table.ipv4Routes) networks.insert(Ipv4RouteIndex::KeyOf(Ipv4Network(route.network)));
+        }
+        return index;
+    });
 }
 
 // Changes the instance's table, creating it on first use.
@@ -155,9 +183,29 @@ std::vector<Connected6> ConnectedIpv6(const std::string& key) {
 }
 
 // The interface through which the gateway is reached; throws when none is.
+// The connected IPv4 networks of every instance, for the egress of each added
+// route: a batch of route changes finds them once, not once per route.
+struct ConnectedIpv4ByNetstack {
+    std::map<std::string, std::vector<Connected4>, std::less<>> byNetstack;
+};
+
+const std::vector<Connected4>& StoredConnectedIpv4(const std::string& key) {
+    const auto& index = HostStore::Instance().Derived<LmxNicInventory, ConnectedIpv4ByNetstack>(
+        [](const LmxNicInventory& nics) {
+            ConnectedIpv4ByNetstack index;
+            for (const auto& nic : nics.lmxnics) {
+                if (index.byNetstack.count(nic.netstack) == 0) index.byNetstack[nic.netstack] = ConnectedIpv4(nic.netstack);
+            }
+            return index;
+        });
+    static const std::vector<Connected4> none;
+    auto found = index.byNetstack.find(key);
+    return found == index.byNetstack.end() ? none : found->second;
+}
+
 std::string Ipv4Egress(const std::string& key, const Ipv4Address& gateway) {
     if (!gateway.IsZero()) {
-        for (const auto& connected : ConnectedIpv4(key)) {
+        for (const auto& connected : StoredConnectedIpv4(key)) {
             if (connected.network.Contains(gateway)) return connected.interfaceName;
         }
     }
@@ -309,12 +357,16 @@ void RoutingInfoImpl::AddLumexRoute(const Ipv4Network& network, const Ipv4Addres
     }
     std::string egress = Ipv4Egress(key_, gateway);
     ChangeTable(key_, [&](RoutingTableModel& table) {
-        for (const auto& route : table.ipv4Routes) {
-            if (Ipv4Network(route.network) == network) {
-                throw KavrelException("A route to " + network.GetStringAddress() + " already exists");
-            }
+        if (StoredIpv4Routes().Contains(key_, network)) {
+            throw KavrelException("A route to " + network.GetStringAddress() + " already exists");
         }
         table.ipv4Routes.push_back(RouteModel{network.GetStringAddress(), gateway.GetStringAddress(), egress});
+        // Last, once nothing can fail: the index learns the route.
+        auto& store = HostStore::Instance();
+        if (auto* index = store.CurrentDerived<RoutingTables, Ipv4RouteIndex>()) {
+            index->byNetstack[key_].insert(Ipv4RouteIndex::KeyOf(network));
+            store.KeepDerived<RoutingTables, Ipv4RouteIndex>();
+        }
     });
 }
 

@@ -2,8 +2,14 @@
 // change must be visible afterwards, and no run may fail for any reason but
 // a refusal of the host itself. A reader runs alongside and must always see
 // a host that loads.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <thread>
 
 #include <fstream>
 #include <set>
@@ -179,6 +185,121 @@ TEST(Concurrency, ParallelWritersLoseNoChangeAndReadersAlwaysLoad) {
         EXPECT_FALSE(TalixRobustness::IsLeftover(file.first)) << file.first;
         EXPECT_NE(file.first, ".journal");
     }
+}
+
+// The words of a command as one batch line, each single-quoted.
+std::string BatchLine(const std::vector<std::string>& words) {
+    std::string line;
+    for (const auto& word : words) line += (line.empty() ? "'" : " '") + word + "'";
+    return line + "\n";
+}
+
+// Batches and single commands at once: each batch is one change under the
+// exclusive lock, so nothing of any of them is lost.
+TEST(Concurrency, ConcurrentBatchesLoseNothing) {
+    const int batches = TalixRobustness::Scaled(4, 8);
+    const int steps = TalixRobustness::Scaled(12, 50);
+    TempHostRoot root;
+    TempHostRoot scratch;
+    ASSERT_EQ(TalixTest::RunOnHost(root, "network nic list").status, 0);
+    std::vector<pid_t> children;
+    for (int worker = 0; worker < batches + 1; ++worker) {
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child != 0) {
+            children.push_back(child);
+            continue;
+        }
+        const std::string report = scratch.Path() + "/worker" + std::to_string(worker);
+        if (worker == batches) {  // one worker of single commands alongside
+            RunWorker(root, worker, steps, report);
+            ::_exit(0);
+        }
+        const std::string file = scratch.Path() + "/batch" + std::to_string(worker);
+        {
+            std::ofstream batch(file);
+            for (int step = 0; step < steps; ++step) batch << BatchLine(ChangeOf(worker, step).args);
+        }
+        auto result = RunTalixcli({"--formatter=json", "--batch=" + file}, HostEnvironment(root));
+        std::ofstream out(report);
+        if (result.status != 0) out << "batch " << worker << " exit " << result.status << ": " << result.err;
+        ::_exit(0);
+    }
+    for (pid_t child : children) ::waitpid(child, nullptr, 0);
+    std::string failures;
+    for (int worker = 0; worker <= batches; ++worker) failures += ReadText(scratch.Path() + "/worker" + std::to_string(worker));
+    EXPECT_EQ(failures, "");
+
+    auto routes4 = Listed(root, {"network", "ip", "route", "ipv4", "list"}, "Network");
+    auto routes6 = Listed(root, {"network", "ip", "route", "ipv6", "list"}, "Network");
+    auto hosts = Listed(root, {"network", "ip", "hosts", "list"}, "HostName");
+    auto allowed = Listed(root, {"network", "firewall", "ruleset", "allowedip", "list", "-r", "sshServer"},
+                          "Allowed IP Addresses");
+    for (int worker = 0; worker <= batches; ++worker) {
+        for (int step = 0; step < steps; ++step) {
+            Change change = ChangeOf(worker, step);
+            const auto& listed = change.kind == "route4"  ? routes4
+                                 : change.kind == "route6" ? routes6
+                                 : change.kind == "host"   ? hosts
+                                                           : allowed;
+            EXPECT_TRUE(listed.count(change.key)) << "lost: worker " << worker << " step " << step << " " << change.key;
+        }
+    }
+}
+
+// A reader whose output nobody reads holds no lock: it lets go of the host
+// once its result is built, before it writes, so a writer goes ahead while
+// the reader is still blocked on its full pipe.
+TEST(Concurrency, AReaderBlockedOnItsOutputDoesNotBlockAWriter) {
+    TempHostRoot root;
+    ASSERT_EQ(TalixTest::RunOnHost(root, "network nic list").status, 0);
+    // A hosts table whose listing is far larger than a pipe holds.
+    std::string hosts = root.ReadFile("etc/hosts");
+    for (int i = 0; i < 4000; ++i) {
+        hosts += "10.60." + std::to_string(i / 250) + "." + std::to_string(i % 250 + 1) + "\tbulk" + std::to_string(i) +
+                 ".example.com bulk" + std::to_string(i) + "\n";
+    }
+    root.WriteFile("etc/hosts", hosts);
+
+    int output[2];
+    ASSERT_EQ(::pipe(output), 0);
+    pid_t reader = ::fork();
+    ASSERT_GE(reader, 0);
+    if (reader == 0) {
+        ::dup2(output[1], 1);
+        ::close(output[0]);
+        ::setenv("TALIX_HOST_ROOT", root.Path().c_str(), 1);
+        ::execl(TALIXCLI_BINARY, TALIXCLI_BINARY, "--formatter=json", "network", "ip", "hosts", "list",
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(output[1]);
+    // The reader has started writing (and now waits on the full pipe).
+    pollfd ready{output[0], POLLIN, 0};
+    ASSERT_EQ(::poll(&ready, 1, 60000), 1);
+
+    pid_t writer = TalixRobustness::SpawnTalixcli({"network", "firewall", "set", "--default-action", "true"},
+                                                  root.Path());
+    int writerStatus = 0;
+    bool writerDone = false;
+    for (int waited = 0; waited < 600 && !writerDone; ++waited) {  // up to a minute
+        writerDone = ::waitpid(writer, &writerStatus, WNOHANG) == writer;
+        if (!writerDone) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    int readerStatus = 0;
+    EXPECT_EQ(::waitpid(reader, &readerStatus, WNOHANG), 0) << "the reader should still wait on its output";
+    EXPECT_TRUE(writerDone) << "the writer waited for the blocked reader's lock";
+
+    // Unblock the reader: its whole output is still the valid listing.
+    std::string text;
+    char buffer[65536];
+    for (ssize_t n; (n = ::read(output[0], buffer, sizeof(buffer))) > 0;) text.append(buffer, static_cast<size_t>(n));
+    ::close(output[0]);
+    ::waitpid(reader, &readerStatus, 0);
+    if (!writerDone) ::waitpid(writer, &writerStatus, 0);
+    EXPECT_TRUE(WIFEXITED(readerStatus) && WEXITSTATUS(readerStatus) == 0);
+    EXPECT_TRUE(WIFEXITED(writerStatus) && WEXITSTATUS(writerStatus) == 0);
+    EXPECT_EQ(json::parse(text), json::parse(TalixTest::RunOnHost(root, "--formatter=json network ip hosts list").out));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <random>
 #include <thread>
@@ -177,6 +178,61 @@ TEST(CrashSafety, KilledFirstUseLeavesAnEmptyRootOrTheWholeDemoHost) {
         HostFiles now = TalixRobustness::WithoutLeftovers(TalixRobustness::Snapshot(root.Path()));
         ASSERT_EQ(TalixRobustness::Difference(demo, now), "") << "kill " << kill;
     }
+}
+
+// A batch killed at any point, while its lines run or while it writes their
+// changes, leaves the host as it was before the batch or as the whole batch
+// leaves it: never the changes of some lines only.
+TEST(CrashSafety, KilledBatchLeavesTheHostAsBeforeOrWhollyChanged) {
+    const int kills = TalixRobustness::Scaled(12, 100);
+    TempHostRoot root;
+    TempHostRoot scratchParent;
+    ASSERT_EQ(TalixTest::RunOnHost(root, "network nic list").status, 0);
+    // Changes of several sections and files, and many lines before them.
+    std::string batch;
+    for (int i = 0; i < 100; ++i) batch += "network ip route ipv4 add -n 10.66." + std::to_string(i) + ".0/24 -g 10.20.0.254\n";
+    batch +=
+        "network ip interface add -i lmx9 -p 'Guest Traffic'\n"
+        "network ip netstack add -N crashBatch\n"
+        "network ip hosts add -I 10.66.0.5 -H batch.example\n"
+        "network ip dns server add -s 10.20.0.97\n";
+    const std::string batchFile = scratchParent.Path() + "/batch";
+    std::ofstream(batchFile) << batch;
+    const std::vector<std::string> run = {"--formatter=json", "--batch=" + batchFile};
+
+    const HostFiles before = TalixRobustness::WithoutLeftovers(TalixRobustness::Snapshot(root.Path()));
+    const std::string scratch = scratchParent.Path() + "/copy";
+    TalixRobustness::CopyHost(root.Path(), scratch);
+    auto started = std::chrono::steady_clock::now();
+    auto finished = RunTalixcli(run, {{"TALIX_HOST_ROOT", scratch}});
+    const long long duration = ElapsedMicroseconds(started);
+    ASSERT_EQ(finished.status, 0) << finished.err;
+    const HostFiles after = TalixRobustness::WithoutLeftovers(TalixRobustness::Snapshot(scratch));
+    ASSERT_NE(TalixRobustness::Difference(before, after), "");
+
+    std::mt19937 random(6122026);
+    std::uniform_int_distribution<long long> delay(0, duration + duration / 4);
+    int endedOld = 0, endedNew = 0;
+    for (int kill = 0; kill < kills; ++kill) {
+        TalixRobustness::Restore(root.Path(), before);
+        pid_t child = TalixRobustness::SpawnTalixcli(run, root.Path());
+        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        // A read finishes whatever the journal of a killed commit holds.
+        auto read = TalixTest::RunOnHost(root, "--formatter=json network ip route ipv4 list");
+        ASSERT_EQ(read.status, 0) << "kill " << kill << ": " << read.err;
+        HostFiles now = TalixRobustness::WithoutLeftovers(TalixRobustness::Snapshot(root.Path()));
+        const bool isOld = TalixRobustness::Difference(before, now).empty();
+        const bool isNew = TalixRobustness::Difference(after, now).empty();
+        ASSERT_TRUE(isOld || isNew) << "kill " << kill << ": neither the old nor the new state.\nAgainst the old:\n"
+                                    << TalixRobustness::Difference(before, now) << "Against the new:\n"
+                                    << TalixRobustness::Difference(after, now);
+        (isNew ? endedNew : endedOld) += 1;
+    }
+    std::cout << kills << " kills of a batch: " << endedOld << " left the old state, " << endedNew
+              << " the new one\n";
+    EXPECT_GT(endedOld, 0);
 }
 
 }  // namespace

@@ -79,9 +79,11 @@ struct ProcessResult {
     std::string err;
 };
 
-// Runs the built talixcli with the given arguments and extra environment.
+// Runs the built talixcli with the given arguments and extra environment,
+// and standard input read from inputFile when one is named.
 ProcessResult RunTalixcli(const std::vector<std::string>& args,
-                          const std::map<std::string, std::string>& environment = {});
+                          const std::map<std::string, std::string>& environment = {},
+                          const std::string& inputFile = "");
 // The same with stdout sent to stdoutTarget (for example /dev/full), or closed
 // when stdoutTarget is empty; the result's out stays empty.
 ProcessResult RunTalixcliWithStdout(const std::string& stdoutTarget, const std::vector<std::string>& args,

@@ -61,15 +61,21 @@ nlohmann::json TempHostRoot::ReadSection(const std::string& name) const {
 namespace {
 
 // Runs talixcli with stdout captured, or (given stdoutTarget) sent to that
-// file, or closed when stdoutTarget is empty.
+// file, or closed when stdoutTarget is empty; stdin read from inputFile when
+// one is named.
 ProcessResult RunProcess(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment,
-                         const std::string* stdoutTarget) {
+                         const std::string* stdoutTarget, const std::string& inputFile) {
     int outPipe[2], errPipe[2];
     if (::pipe(outPipe) != 0 || ::pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
     pid_t child = ::fork();
     if (child == 0) {
         ::dup2(outPipe[1], 1);
         ::dup2(errPipe[1], 2);
+        if (!inputFile.empty()) {
+            int input = ::open(inputFile.c_str(), O_RDONLY);
+            if (input < 0) ::_exit(126);
+            ::dup2(input, 0);
+        }
         ::close(outPipe[0]);
         ::close(errPipe[0]);
         if (stdoutTarget != nullptr) {
@@ -114,13 +120,14 @@ ProcessResult RunProcess(const std::vector<std::string>& args, const std::map<st
 
 }  // namespace
 
-ProcessResult RunTalixcli(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment) {
-    return RunProcess(args, environment, nullptr);
+ProcessResult RunTalixcli(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment,
+                          const std::string& inputFile) {
+    return RunProcess(args, environment, nullptr, inputFile);
 }
 
 ProcessResult RunTalixcliWithStdout(const std::string& stdoutTarget, const std::vector<std::string>& args,
                                     const std::map<std::string, std::string>& environment) {
-    return RunProcess(args, environment, &stdoutTarget);
+    return RunProcess(args, environment, &stdoutTarget, "");
 }
 
 ProcessResult RunOnHost(const TempHostRoot& root, const std::string& commandLine) {

@@ -1,0 +1,269 @@
+// --batch and --dry-run: several command lines run as one transaction of the
+// plug-ins' host, and any change shown as a unified diff instead of made.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <sstream>
+
+#include "Dispatcher.h"
+#include "Parser.h"
+#include "ShellWords.h"
+#include "UnifiedDiff.h"
+
+namespace Parvik {
+namespace AutoCli {
+
+namespace {
+
+const char kJsonFormatter[] = "json";
+const char kStandardInput[] = "-";
+// Field names of the JSON forms.
+const char kLineField[] = "line";
+const char kCommandField[] = "command";
+const char kStatusField[] = "status";
+const char kOutputField[] = "output";
+const char kErrorsField[] = "errors";
+const char kChangesField[] = "changes";
+const char kPathField[] = "path";
+const char kDiffField[] = "diff";
+const char kNoChanges[] = "# No host file would change.\n";
+
+bool IsHelpWord(const std::string& word) { return word == "--help" || word == "-h"; }
+
+// The whole batch input; no standard streams (their set-up would cost every run).
+bool ReadBatchInput(const std::string& name, std::string& text, std::string& problem) {
+    const bool standardInput = name == kStandardInput;
+    const std::string shown = standardInput ? "standard input" : "batch file " + ShowInput(name);
+    int fd = standardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        problem = "Cannot read " + shown + ": " + std::strerror(errno) + ".";
+        return false;
+    }
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof(buffer));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            problem = "Cannot read " + shown + ": " + std::strerror(errno) + ".";
+            break;
+        }
+        if (n == 0) break;
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    if (!standardInput) ::close(fd);
+    return problem.empty();
+}
+
+// The rendered JSON of one root, without its final newline; "null" for none.
+std::string JsonText(const MetaObj::MetaObjectPtr& root) {
+    if (!root) return "null";
+    std::ostringstream text;
+    Render::RenderOutput(kJsonFormatter, root, {}, text);
+    std::string json = text.str();
+    while (!json.empty() && json.back() == '\n') json.pop_back();
+    return json.empty() ? "null" : json;
+}
+
+// A JSON string literal, through the json formatter's own escaping.
+std::string JsonString(const std::string& text) { return JsonText(MetaObj::MetaString::New(text)); }
+
+// Moves every line but the first of a JSON text one level (3 blanks) in.
+std::string Indented(const std::string& json, const std::string& indent) {
+    std::string out;
+    out.reserve(json.size());
+    for (char c : json) {
+        out += c;
+        if (c == '\n') out += indent;
+    }
+    return out;
+}
+
+std::string ChangesJson(const std::vector<HostFileChange>& changes) {
+    if (changes.empty()) return "[]";
+    std::string json = "[\n";
+    for (size_t i = 0; i < changes.size(); ++i) {
+        const auto& change = changes[i];
+        json += "   {\n      \"" + std::string(kPathField) + "\": " + JsonString(change.path) + ",\n      \"" + kDiffField +
+                "\": " + JsonString(UnifiedDiff(change.path, change.before, change.after)) + "\n   }";
+        json += i + 1 < changes.size() ? ",\n" : "\n";
+    }
+    return json + "]";
+}
+
+void PrintChanges(const std::vector<HostFileChange>& changes, std::ostream& out) {
+    if (changes.empty()) out << kNoChanges;
+    for (const auto& change : changes) out << UnifiedDiff(change.path, change.before, change.after);
+}
+
+}  // namespace
+
+void Dispatcher::BeginTransaction(bool dryRun) {
+    FindTransactionHooks();
+    for (auto& hooks : transactionHooks_) hooks.begin(dryRun);
+}
+
+std::string Dispatcher::EndTransaction(bool commit) {
+    std::string problem;
+    for (auto& hooks : transactionHooks_) {
+        std::string own = hooks.end(commit && problem.empty());
+        if (problem.empty()) problem = own;
+    }
+    return problem;
+}
+
+std::string Dispatcher::CollectChanges(std::vector<HostFileChange>& changes) {
+    for (auto& hooks : transactionHooks_) {
+        if (!hooks.changes) continue;
+        std::string problem = hooks.changes(changes);
+        if (!problem.empty()) return problem;
+    }
+    return "";
+}
+
+int Dispatcher::RunTransaction(const TransactionRequest& request, const std::vector<std::string>& rest,
+                               std::ostream& out, std::ostream& err) {
+    if (!request.batch) return RunDryRun(request, rest, out, err);
+    if (!rest.empty()) {
+        err << "Error: --batch takes its commands from the batch file; found " << ShowInput(rest[0])
+            << " after it.\n";
+        return EXIT_USAGE;
+    }
+    return RunBatch(request, out, err);
+}
+
+int Dispatcher::RunDryRun(const TransactionRequest& request, const std::vector<std::string>& rest, std::ostream& out,
+                          std::ostream& err) {
+    // The same command line without --dry-run: run as usual, inside the transaction.
+    std::vector<std::string> args;
+    if (!request.formatter.empty()) args.push_back("--formatter=" + request.formatter);
+    for (const auto& parameter : request.formatParameters) {
+        args.push_back("--format-param=" + parameter.first + "=" + parameter.second);
+    }
+    args.insert(args.end(), rest.begin(), rest.end());
+    bool helpOnly = rest.empty();
+    for (const auto& word : rest) helpOnly = helpOnly || IsHelpWord(word);
+    if (helpOnly) return Run(args, out, err);
+
+    const bool json = request.formatter == kJsonFormatter;
+    BeginTransaction(true);
+    std::ostringstream captured;
+    int status = Run(args, json ? captured : out, err);
+    std::vector<HostFileChange> changes;
+    std::string problem = CollectChanges(changes);
+    EndTransaction(false);
+    if (!problem.empty()) {
+        err << "Error: " << problem << "\n";
+        return EXIT_COMMAND_ERROR;
+    }
+    if (json) {
+        std::string output = captured.str();
+        while (!output.empty() && output.back() == '\n') output.pop_back();
+        out << "{\n   \"" << kOutputField << "\": " << Indented(output.empty() ? "null" : output, "   ") << ",\n   \""
+            << kChangesField << "\": " << Indented(ChangesJson(changes), "   ") << "\n}\n";
+    } else {
+        PrintChanges(changes, out);
+    }
+    out.flush();
+    return status;
+}
+
+int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, std::ostream& err) {
+    std::string input, problem;
+    if (!ReadBatchInput(request.batchFile, input, problem)) {
+        err << "Error: " << problem << "\n";
+        return EXIT_USAGE;
+    }
+    const std::vector<BatchLine> lines = SplitBatch(input);
+    const bool json = request.formatter == kJsonFormatter;
+    std::string array = "[";
+    int status = EXIT_OK;
+
+    BeginTransaction(request.dryRun);
+    for (const auto& line : lines) {
+        Invocation invocation;
+        std::string refusal = line.error;
+        if (refusal.empty() && !line.words[0].empty() && line.words[0][0] == '-') {
+            refusal = "Framework options such as " + ShowInput(line.words[0]) +
+                      " belong on the talixcli command line, before --batch.";
+        }
+        std::vector<std::string> errors;
+        if (!refusal.empty()) {
+            invocation.status = EXIT_USAGE;
+            errors.push_back(refusal);
+        } else {
+            try {
+                invocation = Invoke(line.words);
+            } catch (const std::exception& e) {
+                invocation.status = EXIT_COMMAND_ERROR;
+                invocation.output = nullptr;
+                errors.push_back(ShowInput(line.text, false) + " failed: " + e.what());
+            } catch (...) {
+                invocation.status = EXIT_COMMAND_ERROR;
+                invocation.output = nullptr;
+                errors.push_back(ShowInput(line.text, false) + " failed with an unexpected error.");
+            }
+            if (invocation.helpRequested) invocation.usageError = "Help is not available in a batch.";
+            if (invocation.status == EXIT_USAGE) errors.push_back(invocation.usageError);
+            if (invocation.output) {
+                for (const auto& message : invocation.output->GetErrorMessages()) errors.push_back(message);
+            }
+        }
+        const MetaObj::MetaObjectPtr root =
+            invocation.status != EXIT_USAGE && invocation.output ? invocation.output->GetRootObject() : nullptr;
+
+        if (json) {
+            std::string errorsJson = "[";
+            for (size_t i = 0; i < errors.size(); ++i) {
+                errorsJson += (i ? ",\n         " : "\n         ") + JsonString(errors[i]);
+            }
+            errorsJson += errors.empty() ? "]" : "\n      ]";
+            array += std::string(array.size() > 1 ? "," : "") + "\n   {\n      \"" + kLineField +
+                     "\": " + std::to_string(line.number) + ",\n      \"" + kCommandField + "\": " +
+                     JsonString(line.text) + ",\n      \"" + kStatusField + "\": " + std::to_string(invocation.status) +
+                     ",\n      \"" + kOutputField + "\": " + Indented(JsonText(root), "      ") + ",\n      \"" +
+                     kErrorsField + "\": " + errorsJson + "\n   }";
+        } else {
+            out << "# line " << line.number << ": " << line.text << "\n";
+            if (root) RenderResult(static_cast<Command&>(*invocation.command), invocation, request.formatter,
+                                   request.formatParameters, out);
+        }
+        for (const auto& message : errors) err << "Error: line " << line.number << ": " << message << "\n";
+        if (keepOutputs_ && invocation.output) keptOutputs_.push_back(std::move(invocation.output));
+        if (invocation.status != EXIT_OK) {
+            status = invocation.status;
+            err << "Error: the batch stopped at line " << line.number << "; nothing was changed.\n";
+            break;
+        }
+    }
+    array += array.size() > 1 ? "\n]" : "]";
+
+    std::vector<HostFileChange> changes;
+    if (request.dryRun) {
+        // A batch that fails writes nothing: its change set is empty.
+        if (status == EXIT_OK) problem = CollectChanges(changes);
+        EndTransaction(false);
+    } else {
+        problem = EndTransaction(status == EXIT_OK);
+    }
+    if (!problem.empty()) {
+        err << "Error: " << problem << "\n";
+        if (status == EXIT_OK) status = EXIT_COMMAND_ERROR;
+    }
+    if (json) {
+        if (request.dryRun) {
+            out << "{\n   \"" << kOutputField << "\": " << Indented(array, "   ") << ",\n   \"" << kChangesField
+                << "\": " << Indented(ChangesJson(changes), "   ") << "\n}\n";
+        } else {
+            out << array << "\n";
+        }
+    } else if (request.dryRun && problem.empty()) {
+        PrintChanges(changes, out);
+    }
+    out.flush();
+    return status;
+}
+
+}  // namespace AutoCli
+}  // namespace Parvik
