@@ -113,7 +113,8 @@ TEST_F(SampleShell, ListsEveryCommandPathInTreeOrder) {
 }
 
 TEST_F(SampleShell, CompletesNamespacesOptionsAndEnumerationValues) {
-    EXPECT_EQ(Exec("--complete").out, "sample\n--formatter\n--format-param\n--help\n--list-commands\n--completion\n");
+    EXPECT_EQ(Exec("--complete").out,
+              "sample\n--formatter\n--format-param\n--help\n--list-commands\n--completion\n--version\n--batch\n--dry-run\n");
     EXPECT_EQ(Exec("--complete sample").out, "echo\nresult\n--help\n");
     EXPECT_EQ(Exec("--complete sample echo --mode").out, "fast\nslow\n");
     EXPECT_EQ(Exec("--complete sample echo --level").out, "1\n2\n3\n");

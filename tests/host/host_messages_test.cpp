@@ -222,7 +222,7 @@ TEST(HostRootFailures, ReachTheUserWordForWord) {
          },
          "network ens maxLcores get",
          [](const std::string& host) {
-             return "Cannot read host state file " + host + "/state/datapath.json: Is a directory\n";
+             return "Cannot read host state file " + host + "/state/datapath.json: it is a directory, not a regular file\n";
          }},
         {"a lock that is a directory",
          [](TalixTest::TempHostRoot& root) {
@@ -240,7 +240,13 @@ TEST(HostRootFailures, ReachTheUserWordForWord) {
              return root.Path();
          },
          "network ip interface add -i lmx7 -p \"Guest Traffic\"",
-         [](const std::string& host) { return "Cannot write host journal " + host + "/.journal: Is a directory\n"; }},
+         // A journal in place is a change to finish first: every command is refused.
+         [](const std::string& host) {
+             return "Invalid vswitch port group name Guest Traffic. Error was: The host root has an unfinished change "
+                    "that cannot be completed: journal " + host + "/.journal cannot be read (Cannot read host state file " +
+                    host + "/.journal: it is a directory, not a regular file). Every command is refused until the "
+                    "change can be completed.\n";
+         }},
     };
     for (const auto& c : cases) {
         TalixTest::TempHostRoot root;
