@@ -22,7 +22,7 @@ elif [ -n "${1:-}" ]; then
   seconds="$1"
 fi
 # Runs of the fixed-seed pass, per target: about a minute each on a 2-core machine.
-declare -A ci_runs=([command_line]=120000 [host_state]=20000)
+declare -A ci_runs=([command_line]=300000 [host_state]=20000)
 ci_seed=20261206
 
 scripts/install-deps.sh --fuzz

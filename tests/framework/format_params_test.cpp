@@ -28,7 +28,11 @@ MetaObjectPtr PortListSpec() {
     port->SetField("Speed", MetaInt::New());
     port->SetField("Queue", queue);
     port->SetField("Vlans", MetaList::New(META_STRUCT, vlan));
-    port->SetField("Again", MetaList::New(META_STRUCT, port));  // a kind met twice is listed once
+    // A kind met twice is listed once (a second template of the same record,
+    // not the first one itself: that would make a cycle no one frees).
+    auto again = MetaStruct::New("Port");
+    again->SetField("Name", MetaString::New());
+    port->SetField("Again", MetaList::New(META_STRUCT, again));
     return MetaList::New(META_STRUCT, port);
 }
 
