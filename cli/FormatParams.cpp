@@ -14,20 +14,19 @@ namespace {
 using MetaObj::MetaList;
 using MetaObj::MetaObject;
 using MetaObj::MetaStruct;
+using Render::Detail::kFieldsPrefix;
+using Render::Detail::kHeaderPrefix;
+using Render::Detail::kMaxDepth;  // the walk stops where the renderers stop
+using Render::Detail::kNoHeading;
+using Render::Detail::kTableColumns;
+using Render::Detail::kTableColumnsPrefix;
+using Render::Detail::kUnitsPrefix;
+using Render::Detail::kWrapLast;
 using Render::Detail::SplitNames;
 
-const char kFields[] = "fields:";
-const char kHeader[] = "header:";
-const char kUnits[] = "units:";
-const char kTableColumns[] = "table-columns";
-const char kTableColumnsOf[] = "table-columns:";
-const char kWrapLast[] = "wrap-last";
-const char kNoHeading[] = "<NONE>";
 const char kKnownKeys[] =
     "fields:<Record>, header:<Record>, units:<Record>.<Field>, table-columns, table-columns:<Record> or wrap-last";
 
-// Depth bound for the walk, as the renderers bound theirs.
-constexpr size_t kMaxDepth = 64;
 
 void CollectRecords(const MetaObject* value, size_t depth, std::vector<RecordFields>& records) {
     if (value == nullptr || depth > kMaxDepth) return;
@@ -170,18 +169,18 @@ std::string CheckFormatParameter(const std::string& key, const std::string& valu
         return "Invalid value " + ShowInput(value) + " for --format-param wrap-last: must be true or false.";
     }
     if (key == kTableColumns) return CheckAnyRecordColumns(key, value, records);
-    const bool isFields = StartsWith(key, kFields, length);
-    if (isFields || StartsWith(key, kTableColumnsOf, length)) {
+    const bool isFields = StartsWith(key, kFieldsPrefix, length);
+    if (isFields || StartsWith(key, kTableColumnsPrefix, length)) {
         const RecordFields* record = FindRecord(records, key.substr(length));
         if (record == nullptr) return UnknownRecord(key.substr(length), key, records);
         return CheckFieldList(key, value, *record);
     }
-    if (StartsWith(key, kHeader, length)) {
+    if (StartsWith(key, kHeaderPrefix, length)) {
         const RecordFields* record = FindRecord(records, key.substr(length));
         if (record == nullptr) return UnknownRecord(key.substr(length), key, records);
         return CheckHeading(key, value, *record);
     }
-    if (StartsWith(key, kUnits, length)) {
+    if (StartsWith(key, kUnitsPrefix, length)) {
         // "units:<Record>.<Field>": the longest record name followed by a dot.
         const RecordFields* record = nullptr;
         for (const auto& candidate : records) {

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <regex>
 
+#include "Utf8.h"
+
 namespace Parvik {
 namespace AutoCli {
 
@@ -25,43 +27,15 @@ const size_t kQuotedValueBytes = 64;
 
 // The byte's two hex digits after prefix ("0x", "\\x").
 std::string Hex(unsigned char byte, const char* prefix = "0x") {
-    const char digits[] = "0123456789abcdef";
-    return std::string(prefix) + digits[byte >> 4] + digits[byte & 0xf];
-}
-
-// Length of the UTF-8 sequence at text[i] (the shortest form of a code point
-// up to U+10FFFF, no surrogates), or 0 when none starts there.
-size_t Utf8SequenceAt(const std::string& text, size_t i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    size_t length = 0;
-    unsigned char low = 0x80, high = 0xbf;  // bounds of the second byte
-    if (c < 0x80) {
-        return 1;
-    } else if (c >= 0xc2 && c <= 0xdf) {
-        length = 2;
-    } else if (c >= 0xe0 && c <= 0xef) {
-        length = 3;
-        if (c == 0xe0) low = 0xa0;
-        if (c == 0xed) high = 0x9f;
-    } else if (c >= 0xf0 && c <= 0xf4) {
-        length = 4;
-        if (c == 0xf0) low = 0x90;
-        if (c == 0xf4) high = 0x8f;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size()) return 0;
-    for (size_t j = 1; j < length; ++j) {
-        const auto next = static_cast<unsigned char>(text[i + j]);
-        if (next < (j == 1 ? low : 0x80) || next > (j == 1 ? high : 0xbf)) return 0;
-    }
-    return length;
+    std::string text;
+    Text::AppendHexByte(text, prefix, byte);
+    return text;
 }
 
 // Where text stops being UTF-8, or npos.
 size_t InvalidUtf8At(const std::string& text) {
     for (size_t i = 0; i < text.size();) {
-        size_t length = Utf8SequenceAt(text, i);
+        size_t length = Text::Utf8SequenceLength(text, i);
         if (length == 0) return i;
         i += length;
     }
@@ -349,7 +323,7 @@ std::string ShowInput(const std::string& text, bool quoted) {
     std::string shown = quoted ? "\"" : "";
     for (size_t i = 0; i < end;) {
         const auto c = static_cast<unsigned char>(text[i]);
-        const size_t length = Utf8SequenceAt(text, i);
+        const size_t length = Text::Utf8SequenceLength(text, i);
         if (length == 0 || c < 0x20 || c == 0x7f) {
             shown += Hex(c, "\\x");
             ++i;

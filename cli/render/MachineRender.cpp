@@ -1,5 +1,6 @@
 // The formats scripts read: json, xml, csv and keyvalue. They show raw values only:
 // never units or headings.
+#include "Utf8.h"
 #include "render/RenderDetail.h"
 
 namespace Parvik {
@@ -11,47 +12,8 @@ namespace {
 constexpr size_t kIndentStep = 3;
 const char kReplacementChar[] = "\xEF\xBF\xBD";  // U+FFFD
 
-struct Utf8Char {
-    size_t length;  // bytes used; for an ill-formed sequence its maximal prefix, at least 1
-    bool valid;
-    uint32_t codePoint;
-};
-
-// Decodes the character at text[pos] (pos < size), accepting only well-formed UTF-8:
-// no overlong forms, surrogates or values past U+10FFFF.
-Utf8Char NextChar(std::string_view text, size_t pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80) return {1, true, lead};
-    size_t trailing = 0;
-    uint32_t codePoint = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        trailing = 1;
-        codePoint = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        trailing = 2;
-        codePoint = lead & 0x0F;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        trailing = 3;
-        codePoint = lead & 0x07;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return {1, false, 0};
-    }
-    for (size_t i = 1; i <= trailing; ++i) {
-        if (pos + i >= text.size()) return {i, false, 0};
-        const auto next = static_cast<unsigned char>(text[pos + i]);
-        if (next < low || next > high) return {i, false, 0};
-        low = 0x80;
-        high = 0xBF;
-        codePoint = (codePoint << 6) | (next & 0x3F);
-    }
-    return {trailing + 1, true, codePoint};
-}
+using Text::DecodeUtf8;
+using Text::Utf8Char;
 
 const char* TypeName(MetaObj::MetaType type) {
     switch (type) {
@@ -78,7 +40,6 @@ const char* TypeName(MetaObj::MetaType type) {
 // U+FFFD, so the output is always valid JSON.
 
 void AppendJsonString(std::string& out, std::string_view text) {
-    static const char kHex[] = "0123456789abcdef";
     out.push_back('"');
     size_t plain = 0;  // start of the bytes not yet copied
     size_t pos = 0;
@@ -89,7 +50,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
             continue;
         }
         if (c >= 0x80) {
-            Utf8Char ch = NextChar(text, pos);
+            Utf8Char ch = DecodeUtf8(text, pos);
             if (ch.valid) {
                 pos += ch.length;
                 continue;
@@ -110,9 +71,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
             case '\r': out += "\\r"; break;
             case '\t': out += "\\t"; break;
             default:
-                out += "\\u00";
-                out.push_back(kHex[c >> 4]);
-                out.push_back(kHex[c & 0xF]);
+                Text::AppendHexByte(out, "\\u00", c);
         }
         ++pos;
         plain = pos;
@@ -229,7 +188,7 @@ void AppendXmlText(std::string& out, std::string_view text) {
         const char* replacement = nullptr;
         size_t length = 1;
         if (c >= 0x80) {
-            Utf8Char ch = NextChar(text, pos);
+            Utf8Char ch = DecodeUtf8(text, pos);
             length = ch.length;
             if (ch.valid && ch.codePoint != 0xFFFE && ch.codePoint != 0xFFFF) {
                 pos += length;

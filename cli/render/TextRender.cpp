@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "Utf8.h"
 #include "render/RenderDetail.h"
 
 namespace Parvik {
@@ -77,40 +78,7 @@ bool MayNeedEscape(std::string_view text) {
     return AnyByte(text, [](uint64_t word) { return HasControlByte(word) || HasHighBit(word) || HasDeleteByte(word); });
 }
 
-// Length of the well-formed UTF-8 sequence at text[pos], or 0 when it is not one.
-size_t Utf8SequenceLength(std::string_view text, size_t pos) {
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(pos);
-    size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;   // no overlong forms
-        if (lead == 0xED) high = 0x9F;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
-    } else {
-        return 0;
-    }
-    if (pos + length > text.size()) return 0;
-    if (byte(pos + 1) < low || byte(pos + 1) > high) return 0;
-    for (size_t i = 2; i < length; ++i) {
-        if ((byte(pos + i) & 0xC0) != 0x80) return 0;
-    }
-    return length;
-}
-
-void AppendHexEscape(std::string& out, const char* prefix, unsigned char value) {
-    static const char kDigits[] = "0123456789abcdef";
-    out += prefix;
-    out.push_back(kDigits[value >> 4]);
-    out.push_back(kDigits[value & 0xf]);
-}
+using Text::Utf8SequenceLength;
 
 // Texts come from host files and users, so they may hold line breaks, escape
 // sequences or bytes that are not UTF-8, which a terminal would act on. Those are
@@ -137,18 +105,18 @@ void EscapeForTerminal(std::string& text, size_t from) {
             escaped += "\\r";
             ++pos;
         } else if (c < 0x80) {
-            AppendHexEscape(escaped, "\\x", c);
+            Text::AppendHexByte(escaped, "\\x", c);
             ++pos;
         } else if (size_t length = Utf8SequenceLength(tail, pos)) {
             const auto second = static_cast<unsigned char>(tail[pos + 1]);
             if (c == 0xC2 && second < 0xA0) {
-                AppendHexEscape(escaped, "\\u00", second);
+                Text::AppendHexByte(escaped, "\\u00", second);
             } else {
                 escaped.append(tail.substr(pos, length));
             }
             pos += length;
         } else {
-            AppendHexEscape(escaped, "\\x", c);
+            Text::AppendHexByte(escaped, "\\x", c);
             ++pos;
         }
     }
