@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "lib/HexDigit.h"
+
 namespace SimHost {
 
 namespace {
@@ -34,13 +36,6 @@ bool Is(unsigned char charClass, char c) { return (kCharClasses.of[static_cast<u
 const char* PlainTextEnd(const char* p, const char* end) {
     while (p < end && Is(kPlainText, *p)) ++p;
     return p;
-}
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
 }
 
 void AppendUtf8(std::string& out, uint32_t code) {
@@ -246,7 +241,7 @@ void JsonReader::ScanString(std::string& out) {
                     if (end_ - pos_ < 4) Fail("incomplete \\u escape");
                     uint32_t value = 0;
                     for (int i = 0; i < 4; ++i) {
-                        int digit = HexValue(pos_[i]);
+                        int digit = HexDigitValue(pos_[i]);
                         if (digit < 0) Fail("invalid \\u escape");
                         value = value * 16 + static_cast<uint32_t>(digit);
                     }

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "kavrel/Lib.h"
+#include "lib/HexDigit.h"
 
 namespace Kavrel {
 namespace Network {
@@ -204,18 +205,11 @@ bool Ipv6Network::Contains(const Ipv6Address& address) const {
 }
 
 namespace {
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 bool ParseMac(const std::string& text, std::array<uint8_t, 6>& bytes) {
     if (text.size() != 17) return false;
     for (size_t i = 0; i < 6; ++i) {
-        int high = HexValue(text[i * 3]);
-        int low = HexValue(text[i * 3 + 1]);
+        int high = SimHost::HexDigitValue(text[i * 3]);
+        int low = SimHost::HexDigitValue(text[i * 3 + 1]);
         if (high < 0 || low < 0) return false;
         if (i < 5 && text[i * 3 + 2] != ':' && text[i * 3 + 2] != '-') return false;
         bytes[i] = static_cast<uint8_t>(high * 16 + low);
