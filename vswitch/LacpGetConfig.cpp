@@ -70,73 +70,62 @@ RecordPtr LacpGetConfig::GetOutputStructure() {
 }
 
 InputSpecPtr LacpGetConfig::GetInputSpecInternal() {
-    auto spec = Parvik::CallSpec::InputSpec::New();
-    AddParameter(spec, kDvsParameter, Parvik::CallSpec::PARAM_STRING, "s", kDvsDescription, false);
-    return spec;
+    return LacpInputSpec();
 }
 
 OutputSpecPtr LacpGetConfig::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
 void LacpGetConfig::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    WithStandardErrors(output, [&] {
-        std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> switches;
-        if (!SelectLacpSwitches(input, output, switches)) return;
-        auto list = MakeRecordList(GetOutputStructure());
-        for (const auto& dvswitch : switches) {
-            const std::string name = dvswitch->GetDvsName();
-            auto lags = dvswitch->GetLagConfigs();
-            if (!lags.empty()) {
-                for (const auto& lag : lags) {
-                    auto record = GetOutputStructure();
-                    record->SetField(kDvsNameField, name);
-                    record->SetField(kLagNameField, lag.name);
-                    record->SetField(kLagIdField, lag.lagId);
-                    record->SetField(kNicsField, SlotNics(*dvswitch, lag));
-                    record->SetField(kEnabledField, true);
-                    record->SetField(kModeField, LacpConfigModeName(lag.mode));
-                    record->SetField(kLoadBalanceField, LacpLoadBalanceName(lag.loadBalance));
-                    list->Add(record);
-                }
-                continue;
-            }
-            // No enhanced group: each uplink port group forms the default group.
-            std::vector<std::string> order;
-            std::map<std::string, std::vector<std::unique_ptr<Kavrel::Network::DVPort>>> byPortgroup;
-            for (const auto& key : dvswitch->GetUplinkPortKeys()) {
-                auto port = dvswitch->GetDVPort(key);
-                if (!port) continue;
-                std::string portgroup = port->GetDVPortgroupId();
-                if (!byPortgroup.count(portgroup)) order.push_back(portgroup);
-                byPortgroup[portgroup].push_back(std::move(port));
-            }
-            for (const auto& portgroup : order) {
-                std::vector<std::string> nics;
-                bool enabled = false;
-                uint32_t mode = 0;
-                for (const auto& port : byPortgroup[portgroup]) {
-                    if (!port->IsLacpEnabled()) continue;
-                    if (!enabled) mode = port->GetLacpMode();
-                    enabled = true;
-                    std::string nic = port->GetPnicName();
-                    if (!nic.empty()) nics.push_back(nic);
-                }
+    auto addRows = [&](const Kavrel::Network::DVSwitch& dvswitch, Parvik::MetaObj::MetaList& list) {
+        const std::string name = dvswitch.GetDvsName();
+        auto lags = dvswitch.GetLagConfigs();
+        if (!lags.empty()) {
+            for (const auto& lag : lags) {
                 auto record = GetOutputStructure();
                 record->SetField(kDvsNameField, name);
-                record->SetField(kLagNameField, kDefaultLagName);
-                record->SetField(kLagIdField, "0");
-                record->SetField(kNicsField, Join(nics));
-                record->SetField(kEnabledField, enabled);
-                record->SetField(kModeField, enabled ? LacpConfigModeName(mode) : "");
-                record->SetField(kLoadBalanceField, "---");
-                list->Add(record);
+                record->SetField(kLagNameField, lag.name);
+                record->SetField(kLagIdField, lag.lagId);
+                record->SetField(kNicsField, SlotNics(dvswitch, lag));
+                record->SetField(kEnabledField, true);
+                record->SetField(kModeField, LacpConfigModeName(lag.mode));
+                record->SetField(kLoadBalanceField, LacpLoadBalanceName(lag.loadBalance));
+                list.Add(record);
             }
-        }
-        if (list->GetCount() == 0) {
-            output->AddErrorMessage("LACP is disabled on DVSwitch.");
             return;
         }
-        output->SetRootObject(list);
-    });
+        // No enhanced group: each uplink port group forms the default group.
+        std::vector<std::string> order;
+        std::map<std::string, std::vector<std::unique_ptr<Kavrel::Network::DVPort>>> byPortgroup;
+        for (const auto& key : dvswitch.GetUplinkPortKeys()) {
+            auto port = dvswitch.GetDVPort(key);
+            if (!port) continue;
+            std::string portgroup = port->GetDVPortgroupId();
+            if (!byPortgroup.count(portgroup)) order.push_back(portgroup);
+            byPortgroup[portgroup].push_back(std::move(port));
+        }
+        for (const auto& portgroup : order) {
+            std::vector<std::string> nics;
+            bool enabled = false;
+            uint32_t mode = 0;
+            for (const auto& port : byPortgroup[portgroup]) {
+                if (!port->IsLacpEnabled()) continue;
+                if (!enabled) mode = port->GetLacpMode();
+                enabled = true;
+                std::string nic = port->GetPnicName();
+                if (!nic.empty()) nics.push_back(nic);
+            }
+            auto record = GetOutputStructure();
+            record->SetField(kDvsNameField, name);
+            record->SetField(kLagNameField, kDefaultLagName);
+            record->SetField(kLagIdField, "0");
+            record->SetField(kNicsField, Join(nics));
+            record->SetField(kEnabledField, enabled);
+            record->SetField(kModeField, enabled ? LacpConfigModeName(mode) : "");
+            record->SetField(kLoadBalanceField, "---");
+            list.Add(record);
+        }
+    };
+    ListLacpRows(input, output, GetOutputStructure(), addRows, [] { return "LACP is disabled on DVSwitch."; });
 }
 
 }  // namespace NetworkNamespace

@@ -40,45 +40,33 @@ RecordPtr LacpGetStats::GetOutputStructure() {
 }
 
 InputSpecPtr LacpGetStats::GetInputSpecInternal() {
-    auto spec = Parvik::CallSpec::InputSpec::New();
-    AddParameter(spec, kDvsParameter, Parvik::CallSpec::PARAM_STRING, "s", kDvsDescription, false);
-    return spec;
+    return LacpInputSpec();
 }
 
 OutputSpecPtr LacpGetStats::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
 void LacpGetStats::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    WithStandardErrors(output, [&] {
-        std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> switches;
-        if (!SelectLacpSwitches(input, output, switches)) return;
-        bool anyGroup = false;
-        auto list = MakeRecordList(GetOutputStructure());
-        for (const auto& dvswitch : switches) {
-            const std::string name = dvswitch->GetDvsName();
-            for (const auto& group : dvswitch->GetLacpRuntime()) {
-                anyGroup = true;
-                for (const auto& nic : group.nics) {
-                    auto record = GetOutputStructure();
-                    record->SetField(kDVSwitchField, name);
-                    record->SetField(kNicField, nic.name);
-                    record->SetField(kLagIdField, group.lagId);
-                    record->SetField(kTxLacpdusField, nic.counters.txLacpdus);
-                    record->SetField(kTxErrorsField, nic.counters.txErrors);
-                    record->SetField(kRxLacpdusField, nic.counters.rxLacpdus);
-                    record->SetField(kRxErrorsField, nic.counters.rxErrors);
-                    list->Add(record);
-                }
+    bool anyGroup = false;
+    auto addRows = [&](const Kavrel::Network::DVSwitch& dvswitch, Parvik::MetaObj::MetaList& list) {
+        const std::string name = dvswitch.GetDvsName();
+        for (const auto& group : dvswitch.GetLacpRuntime()) {
+            anyGroup = true;
+            for (const auto& nic : group.nics) {
+                auto record = GetOutputStructure();
+                record->SetField(kDVSwitchField, name);
+                record->SetField(kNicField, nic.name);
+                record->SetField(kLagIdField, group.lagId);
+                record->SetField(kTxLacpdusField, nic.counters.txLacpdus);
+                record->SetField(kTxErrorsField, nic.counters.txErrors);
+                record->SetField(kRxLacpdusField, nic.counters.rxLacpdus);
+                record->SetField(kRxErrorsField, nic.counters.rxErrors);
+                list.Add(record);
             }
         }
-        if (!anyGroup) {
-            output->AddErrorMessage("No running LACP group on the host.");
-            return;
-        }
-        if (list->GetCount() == 0) {
-            output->AddErrorMessage("No pnic is connected to DVSwitch.");
-            return;
-        }
-        output->SetRootObject(list);
+    };
+    // Groups without a connected NIC give no rows: say which of the two it was.
+    ListLacpRows(input, output, GetOutputStructure(), addRows, [&] {
+        return anyGroup ? "No pnic is connected to DVSwitch." : "No running LACP group on the host.";
     });
 }
 

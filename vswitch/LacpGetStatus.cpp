@@ -124,42 +124,30 @@ RecordPtr LacpGetStatus::GetOutputStructure() {
 }
 
 InputSpecPtr LacpGetStatus::GetInputSpecInternal() {
-    auto spec = Parvik::CallSpec::InputSpec::New();
-    AddParameter(spec, kDvsParameter, Parvik::CallSpec::PARAM_STRING, "s", kDvsDescription, false);
-    return spec;
+    return LacpInputSpec();
 }
 
 OutputSpecPtr LacpGetStatus::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
 void LacpGetStatus::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    WithStandardErrors(output, [&] {
-        std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> switches;
-        if (!SelectLacpSwitches(input, output, switches)) return;
-        auto list = MakeRecordList(GetOutputStructure());
-        for (const auto& dvswitch : switches) {
-            const std::string name = dvswitch->GetDvsName();
-            auto groups = dvswitch->GetLacpRuntime();
-            if (groups.empty()) continue;
-            const bool onDpu = dvswitch->IsRunningStateOnDpu();
-            for (const auto& group : groups) {
-                auto nics = MakeRecordList(NicStatusStructure());
-                for (const auto& nic : group.nics) nics->Add(NicStatusRecord(nic, onDpu));
-                auto record = GetOutputStructure();
-                record->SetField(kDVSwitchField, name);
-                record->SetField(kLagIdField, group.lagId);
-                record->SetField(kModeField, LacpStatusModeName(group.mode));
-                record->SetField(kFlagsField,
-                                 std::vector<std::string>(std::begin(kFlagsLegend), std::end(kFlagsLegend)));
-                record->SetField(kNicListField, nics);
-                list->Add(record);
-            }
+    auto addRows = [&](const Kavrel::Network::DVSwitch& dvswitch, Parvik::MetaObj::MetaList& list) {
+        const std::string name = dvswitch.GetDvsName();
+        auto groups = dvswitch.GetLacpRuntime();
+        if (groups.empty()) return;
+        const bool onDpu = dvswitch.IsRunningStateOnDpu();
+        for (const auto& group : groups) {
+            auto nics = MakeRecordList(NicStatusStructure());
+            for (const auto& nic : group.nics) nics->Add(NicStatusRecord(nic, onDpu));
+            auto record = GetOutputStructure();
+            record->SetField(kDVSwitchField, name);
+            record->SetField(kLagIdField, group.lagId);
+            record->SetField(kModeField, LacpStatusModeName(group.mode));
+            record->SetField(kFlagsField, std::vector<std::string>(std::begin(kFlagsLegend), std::end(kFlagsLegend)));
+            record->SetField(kNicListField, nics);
+            list.Add(record);
         }
-        if (list->GetCount() == 0) {
-            output->AddErrorMessage("No running LACP group on the host.");
-            return;
-        }
-        output->SetRootObject(list);
-    });
+    };
+    ListLacpRows(input, output, GetOutputStructure(), addRows, [] { return "No running LACP group on the host."; });
 }
 
 }  // namespace NetworkNamespace

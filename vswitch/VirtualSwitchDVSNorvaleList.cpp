@@ -14,11 +14,6 @@ constexpr char kCdsNameParameter[] = "cds-name";
 constexpr char kRecordName[] = "CDS";
 constexpr char kNameField[] = "Name";
 constexpr char kCdsIdField[] = "CDS ID";
-constexpr char kClassField[] = "Class";
-constexpr char kNumPortsField[] = "Num Ports";
-constexpr char kUsedPortsField[] = "Used Ports";
-constexpr char kConfiguredPortsField[] = "Configured Ports";
-constexpr char kMtuField[] = "MTU";
 constexpr char kCdpStatusField[] = "CDP Status";
 constexpr char kBeaconTimeoutField[] = "Beacon Timeout";
 constexpr char kUplinksField[] = "Uplinks";
@@ -72,14 +67,8 @@ ListPtr VirtualSwitchDVSNorvaleList::GetDVPortList(const std::vector<std::unique
 }
 
 RecordPtr VirtualSwitchDVSNorvaleList::GetOutputStructure() {
-    return RecordTemplate(kRecordName)
-        .String(kNameField)
-        .String(kCdsIdField)
-        .String(kClassField)
-        .Int(kNumPortsField)
-        .Int(kUsedPortsField)
-        .Int(kConfiguredPortsField)
-        .Int(kMtuField)
+    RecordTemplate layout(kRecordName);
+    return SwitchSizeFields(layout.String(kNameField).String(kCdsIdField))
         .String(kCdpStatusField)
         .Int(kBeaconTimeoutField)
         .StringList(kUplinksField)
@@ -119,11 +108,7 @@ void VirtualSwitchDVSNorvaleList::ExecuteInternal(const InputPtr& input, const O
             auto record = GetOutputStructure();
             record->SetField(kNameField, dvswitch->GetDvsName());
             record->SetField(kCdsIdField, dvswitch->GetDvsId());
-            record->SetField(kClassField, dvswitch->GetClass());
-            record->SetField(kNumPortsField, dvswitch->GetNumPorts());
-            record->SetField(kUsedPortsField, dvswitch->GetNumUsedPorts());
-            record->SetField(kConfiguredPortsField, dvswitch->GetNumConfiguredPorts());
-            record->SetField(kMtuField, dvswitch->GetMTU());
+            FillSwitchSizeFields(record, *dvswitch);
             record->SetField(kCdpStatusField, dvswitch->GetCdpStatusString());
             record->SetField(kBeaconTimeoutField, dvswitch->GetBeaconTimeout());
             record->SetField(kUplinksField, PhysicalUplinks(dvswitch->GetUplinks(), nicNames));

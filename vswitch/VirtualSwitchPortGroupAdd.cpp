@@ -1,6 +1,5 @@
 // network vswitch standard portgroup add: add a port group to a standard switch.
 #include "frame/CommandFrame.h"
-#include "kavrel/NetworkFactory.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
 
@@ -31,15 +30,8 @@ OutputSpecPtr VirtualSwitchPortGroupAdd::GetOutputSpecInternal() {
 }
 
 void VirtualSwitchPortGroupAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    WithStandardErrors(output, [&] {
-        const std::string& name = input->GetParameter(kVswitchNameParameter);
-        auto vswitch = Kavrel::Network::NetworkFactory::GetVirtualSwitchById(name, Kavrel::Network::PORTSET_GET_DEFAULT);
-        if (!vswitch) {
-            output->AddErrorMessage(UnknownVirtualSwitchMessage(name));
-            return;
-        }
-        vswitch->AddPortGroup(input->GetParameter(kPortgroupNameParameter));
-        SetSuccess(output);
+    ChangeSwitchPortGroups(input, output, [](Kavrel::Network::Portset& vswitch, const std::string& portgroup) {
+        vswitch.AddPortGroup(portgroup);
     });
 }
 

@@ -34,14 +34,8 @@ std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet> VirtualSwitchPortGroupP
 VirtualSwitchPortGroupPolicyFailoverGet::~VirtualSwitchPortGroupPolicyFailoverGet() = default;
 
 RecordPtr VirtualSwitchPortGroupPolicyFailoverGet::GetOutputStructure() {
-    return RecordTemplate(kRecordName)
-        .String(kLoadBalancingField)
-        .String(kFailureDetectionField)
-        .Bool(kNotifySwitchesField)
-        .Bool(kFailbackField)
-        .StringList(kActiveAdaptersField)
-        .StringList(kStandbyAdaptersField)
-        .StringList(kUnusedAdaptersField)
+    RecordTemplate layout(kRecordName);
+    return FailoverFields(layout)
         .Bool(kOverrideLoadBalancingField)
         .Bool(kOverrideFailureDetectionField)
         .Bool(kOverrideNotifySwitchesField)

@@ -31,10 +31,8 @@ std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet> VirtualSwitchPortGroupP
 VirtualSwitchPortGroupPolicySecurityGet::~VirtualSwitchPortGroupPolicySecurityGet() = default;
 
 RecordPtr VirtualSwitchPortGroupPolicySecurityGet::GetOutputStructure() {
-    return RecordTemplate(kRecordName)
-        .Bool(kAllowPromiscuousField)
-        .Bool(kAllowMacChangeField)
-        .Bool(kAllowForgedTransmitsField)
+    RecordTemplate layout(kRecordName);
+    return SecurityFields(layout)
         .Bool(kOverridePromiscuousField)
         .Bool(kOverrideMacChangeField)
         .Bool(kOverrideForgedTransmitsField);

@@ -34,11 +34,8 @@ std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet> VirtualSwitchPortGroupPo
 VirtualSwitchPortGroupPolicyShapingGet::~VirtualSwitchPortGroupPolicyShapingGet() = default;
 
 RecordPtr VirtualSwitchPortGroupPolicyShapingGet::GetOutputStructure() {
-    return RecordTemplate(kRecordName)
-        .Bool(kShapingEnabledField)
-        .Int(kAverageBandwidthField)
-        .Int(kPeakBandwidthField)
-        .Int(kBurstSizeField)
+    RecordTemplate layout(kRecordName);
+    return ShapingFields(layout)
         .Bool(kOverrideEnabledField)
         .Bool(kOverrideAverageField)
         .Bool(kOverridePeakField)

@@ -11,11 +11,6 @@ namespace NetworkNamespace {
 namespace {
 constexpr char kRecordName[] = "VirtualSwitch";
 constexpr char kNameField[] = "Name";
-constexpr char kClassField[] = "Class";
-constexpr char kNumPortsField[] = "Num Ports";
-constexpr char kUsedPortsField[] = "Used Ports";
-constexpr char kConfiguredPortsField[] = "Configured Ports";
-constexpr char kMtuField[] = "MTU";
 constexpr char kCdpStatusField[] = "CDP Status";
 constexpr char kBeaconEnabledField[] = "Beacon Enabled";
 constexpr char kBeaconIntervalField[] = "Beacon Interval";
@@ -41,13 +36,8 @@ std::shared_ptr<VirtualSwitchStandardList> VirtualSwitchStandardList::New() {
 VirtualSwitchStandardList::~VirtualSwitchStandardList() = default;
 
 RecordPtr VirtualSwitchStandardList::GetOutputStructure() {
-    return RecordTemplate(kRecordName)
-        .String(kNameField)
-        .String(kClassField)
-        .Int(kNumPortsField)
-        .Int(kUsedPortsField)
-        .Int(kConfiguredPortsField)
-        .Int(kMtuField)
+    RecordTemplate layout(kRecordName);
+    return SwitchSizeFields(layout.String(kNameField))
         .String(kCdpStatusField)
         .Bool(kBeaconEnabledField)
         .Int(kBeaconIntervalField)
@@ -90,11 +80,7 @@ void VirtualSwitchStandardList::ExecuteInternal(const InputPtr& input, const Out
             }
             auto record = GetOutputStructure();
             record->SetField(kNameField, vswitch->GetName());
-            record->SetField(kClassField, vswitch->GetClass());
-            record->SetField(kNumPortsField, vswitch->GetNumPorts());
-            record->SetField(kUsedPortsField, vswitch->GetNumUsedPorts());
-            record->SetField(kConfiguredPortsField, vswitch->GetNumConfiguredPorts());
-            record->SetField(kMtuField, vswitch->GetMTU());
+            FillSwitchSizeFields(record, *vswitch);
             record->SetField(kCdpStatusField, CdpStatusName(vswitch->GetCdpStatus()));
             record->SetField(kBeaconEnabledField, vswitch->IsBeaconEnabled());
             record->SetField(kBeaconIntervalField, vswitch->GetBeaconInterval());

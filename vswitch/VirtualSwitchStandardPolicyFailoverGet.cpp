@@ -27,14 +27,8 @@ std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet> VirtualSwitchStandardPol
 VirtualSwitchStandardPolicyFailoverGet::~VirtualSwitchStandardPolicyFailoverGet() = default;
 
 RecordPtr VirtualSwitchStandardPolicyFailoverGet::GetOutputStructure() {
-    return RecordTemplate(kRecordName)
-        .String(kLoadBalancingField)
-        .String(kFailureDetectionField)
-        .Bool(kNotifySwitchesField)
-        .Bool(kFailbackField)
-        .StringList(kActiveAdaptersField)
-        .StringList(kStandbyAdaptersField)
-        .StringList(kUnusedAdaptersField);
+    RecordTemplate layout(kRecordName);
+    return FailoverFields(layout);
 }
 
 InputSpecPtr VirtualSwitchStandardPolicyFailoverGet::GetInputSpecInternal() {

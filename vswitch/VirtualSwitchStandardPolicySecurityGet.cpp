@@ -26,10 +26,8 @@ std::shared_ptr<VirtualSwitchStandardPolicySecurityGet> VirtualSwitchStandardPol
 VirtualSwitchStandardPolicySecurityGet::~VirtualSwitchStandardPolicySecurityGet() = default;
 
 RecordPtr VirtualSwitchStandardPolicySecurityGet::GetOutputStructure() {
-    return RecordTemplate(kRecordName)
-        .Bool(kAllowPromiscuousField)
-        .Bool(kAllowMacChangeField)
-        .Bool(kAllowForgedTransmitsField);
+    RecordTemplate layout(kRecordName);
+    return SecurityFields(layout);
 }
 
 InputSpecPtr VirtualSwitchStandardPolicySecurityGet::GetInputSpecInternal() {

@@ -29,11 +29,8 @@ std::shared_ptr<VirtualSwitchStandardPolicyShapingGet> VirtualSwitchStandardPoli
 VirtualSwitchStandardPolicyShapingGet::~VirtualSwitchStandardPolicyShapingGet() = default;
 
 RecordPtr VirtualSwitchStandardPolicyShapingGet::GetOutputStructure() {
-    return RecordTemplate(kRecordName)
-        .Bool(kShapingEnabledField)
-        .Int(kAverageBandwidthField)
-        .Int(kPeakBandwidthField)
-        .Int(kBurstSizeField);
+    RecordTemplate layout(kRecordName);
+    return ShapingFields(layout);
 }
 
 InputSpecPtr VirtualSwitchStandardPolicyShapingGet::GetInputSpecInternal() {

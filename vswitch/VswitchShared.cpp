@@ -410,6 +410,60 @@ bool SelectLacpSwitches(const InputPtr& input, const OutputPtr& output,
     return true;
 }
 
+void ChangeSwitchPortGroups(const InputPtr& input, const OutputPtr& output,
+                            const std::function<void(Kavrel::Network::Portset&, const std::string&)>& change) {
+    WithStandardErrors(output, [&] {
+        const std::string& name = input->GetParameter(kVswitchNameParameter);
+        auto vswitch = Kavrel::Network::NetworkFactory::GetVirtualSwitchById(name, Kavrel::Network::PORTSET_GET_DEFAULT);
+        if (!vswitch) {
+            output->AddErrorMessage(UnknownVirtualSwitchMessage(name));
+            return;
+        }
+        change(*vswitch, input->GetParameter(kPortgroupNameParameter));
+        SetSuccess(output);
+    });
+}
+
+RecordTemplate& FailoverFields(RecordTemplate& layout) {
+    return layout.String(kLoadBalancingField)
+        .String(kFailureDetectionField)
+        .Bool(kNotifySwitchesField)
+        .Bool(kFailbackField)
+        .StringList(kActiveAdaptersField)
+        .StringList(kStandbyAdaptersField)
+        .StringList(kUnusedAdaptersField);
+}
+
+RecordTemplate& SecurityFields(RecordTemplate& layout) {
+    return layout.Bool(kAllowPromiscuousField).Bool(kAllowMacChangeField).Bool(kAllowForgedTransmitsField);
+}
+
+RecordTemplate& ShapingFields(RecordTemplate& layout) {
+    return layout.Bool(kShapingEnabledField).Int(kAverageBandwidthField).Int(kPeakBandwidthField).Int(kBurstSizeField);
+}
+
+RecordTemplate& SwitchSizeFields(RecordTemplate& layout) {
+    return layout.String(kSwitchClassField)
+        .Int(kSwitchNumPortsField)
+        .Int(kSwitchUsedPortsField)
+        .Int(kSwitchConfiguredPortsField)
+        .Int(kSwitchMtuField);
+}
+
+void FillSwitchSizeFields(const RecordPtr& record, const Kavrel::Network::Portset& vswitch) {
+    record->SetField(kSwitchClassField, vswitch.GetClass());
+    record->SetField(kSwitchNumPortsField, vswitch.GetNumPorts());
+    record->SetField(kSwitchUsedPortsField, vswitch.GetNumUsedPorts());
+    record->SetField(kSwitchConfiguredPortsField, vswitch.GetNumConfiguredPorts());
+    record->SetField(kSwitchMtuField, vswitch.GetMTU());
+}
+
+InputSpecPtr LacpInputSpec() {
+    auto spec = Parvik::CallSpec::InputSpec::New();
+    AddParameter(spec, kDvsParameter, PARAM_STRING, "s", kDvsDescription, false);
+    return spec;
+}
+
 std::string LacpConfigModeName(uint32_t mode) {
     if (mode == 1) return "Active";
     if (mode == 2) return "Passive";

@@ -3,6 +3,7 @@
 // conversions between the host's values and the words shown to the user.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,6 +48,13 @@ constexpr char kAverageBandwidthField[] = "Average Bandwidth";
 constexpr char kPeakBandwidthField[] = "Peak Bandwidth";
 constexpr char kBurstSizeField[] = "Burst Size";
 
+// Fields both switch listings show, standard and distributed alike.
+constexpr char kSwitchClassField[] = "Class";
+constexpr char kSwitchNumPortsField[] = "Num Ports";
+constexpr char kSwitchUsedPortsField[] = "Used Ports";
+constexpr char kSwitchConfiguredPortsField[] = "Configured Ports";
+constexpr char kSwitchMtuField[] = "MTU";
+
 constexpr char kInvalidTypeMessage[] = "Invalid type value, should be 'system'.";
 
 // Port group add and remove name a switch the host does not have.
@@ -77,6 +85,11 @@ uint32_t CdpStatusValue(const std::string& word);
 std::string LoadBalancingName(uint32_t type);
 std::string FailureDetectionName(const Kavrel::Network::LinkCriteriaSelectionPolicy& criteria);
 
+// Add the failover, security and shaping fields, in display order, to a
+// policy record's layout; the Fill functions below set them.
+RecordTemplate& FailoverFields(RecordTemplate& layout);
+RecordTemplate& SecurityFields(RecordTemplate& layout);
+RecordTemplate& ShapingFields(RecordTemplate& layout);
 // Fills the seven failover fields from policy; unused adapters are the
 // switch's uplinks that the policy's order does not name.
 void FillFailoverFields(const RecordPtr& record, const Kavrel::Network::NicTeamingPolicy& policy,
@@ -84,6 +97,16 @@ void FillFailoverFields(const RecordPtr& record, const Kavrel::Network::NicTeami
 void FillSecurityFields(const RecordPtr& record, const Kavrel::Network::PortSecurityPolicy& policy);
 // Bandwidths in Kbps and burst size in Kib; -1 for all three when disabled.
 void FillShapingFields(const RecordPtr& record, const Kavrel::Network::ShapingPolicy& policy);
+
+// Adds the class, the three port counts and the MTU to a switch listing's layout.
+RecordTemplate& SwitchSizeFields(RecordTemplate& layout);
+// Fills the fields SwitchSizeFields adds.
+void FillSwitchSizeFields(const RecordPtr& record, const Kavrel::Network::Portset& vswitch);
+
+// Port group add and remove: change(vswitch, port group name) on the standard
+// switch named by vswitch-name, then success; an unknown switch is reported.
+void ChangeSwitchPortGroups(const InputPtr& input, const OutputPtr& output,
+                            const std::function<void(Kavrel::Network::Portset&, const std::string&)>& change);
 
 // The standard switch for the policy commands, or none after adding the
 // lookup message.
@@ -109,6 +132,25 @@ constexpr char kDvsDescription[] = "The name of DVS to get configuration on";
 // the host has no distributed switch at all.
 bool SelectLacpSwitches(const InputPtr& input, const OutputPtr& output,
                         std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>>& switches);
+// The optional `dvs` parameter, the only input of the LACP queries.
+InputSpecPtr LacpInputSpec();
+// The LACP query: addRows(dvswitch, list) adds each covered switch's rows in
+// turn; a list left empty is reported with emptyMessage() instead of a result.
+template <typename AddRows, typename EmptyMessage>
+void ListLacpRows(const InputPtr& input, const OutputPtr& output, const RecordPtr& layout, AddRows&& addRows,
+                  EmptyMessage&& emptyMessage) {
+    WithStandardErrors(output, [&] {
+        std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> switches;
+        if (!SelectLacpSwitches(input, output, switches)) return;
+        auto list = MakeRecordList(layout);
+        for (const auto& dvswitch : switches) addRows(*dvswitch, *list);
+        if (list->GetCount() == 0) {
+            output->AddErrorMessage(emptyMessage());
+            return;
+        }
+        output->SetRootObject(list);
+    });
+}
 std::string LacpConfigModeName(uint32_t mode);
 std::string LacpStatusModeName(uint32_t mode);
 std::string LacpLoadBalanceName(uint32_t index);
