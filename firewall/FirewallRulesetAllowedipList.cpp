@@ -26,9 +26,7 @@ std::shared_ptr<FirewallRulesetAllowedipList> FirewallRulesetAllowedipList::New(
 FirewallRulesetAllowedipList::~FirewallRulesetAllowedipList() = default;
 
 InputSpecPtr FirewallRulesetAllowedipList::GetInputSpecInternal() {
-    auto spec = Parvik::CallSpec::InputSpec::New();
-    AddRulesetFilterParameter(spec, kRulesetLabelDescription);
-    return spec;
+    return RulesetFilterSpec(kRulesetLabelDescription);
 }
 
 OutputSpecPtr FirewallRulesetAllowedipList::GetOutputSpecInternal() {
@@ -40,21 +38,15 @@ RecordPtr FirewallRulesetAllowedipList::GetOutputStructure() {
 }
 
 void FirewallRulesetAllowedipList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    WithStandardErrors(output, [&] {
-        LmxCtl::System::SystemInfoImpl system;
-        std::vector<RulesetPtr> selection;
-        if (!SelectRulesets(system, input, output, selection)) return;
-        auto list = MakeRecordList(GetOutputStructure());
-        for (const auto& ruleset : selection) {
-            auto record = GetOutputStructure();
-            record->SetField(kRulesetField, ruleset->GetRulesetId());
-            std::vector<std::string> allowed =
-                ruleset->IsAllowedAll() ? std::vector<std::string>{"All"} : AllowedIpTexts(ruleset->GetAllowedIps());
-            record->SetField(kAllowedIpsField, allowed);
-            list->Add(record);
-        }
-        output->SetRootObject(list);
-    });
+    auto addRows = [&](const Kavrel::System::FirewallRuleset& ruleset, Parvik::MetaObj::MetaList& list) {
+        auto record = GetOutputStructure();
+        record->SetField(kRulesetField, ruleset.GetRulesetId());
+        std::vector<std::string> allowed =
+            ruleset.IsAllowedAll() ? std::vector<std::string>{"All"} : AllowedIpTexts(ruleset.GetAllowedIps());
+        record->SetField(kAllowedIpsField, allowed);
+        list.Add(record);
+    };
+    ListRulesetRows(input, output, GetOutputStructure(), addRows);
 }
 
 }  // namespace NetworkNamespace

@@ -30,9 +30,7 @@ std::shared_ptr<FirewallRulesetList> FirewallRulesetList::New() { return OwnComm
 FirewallRulesetList::~FirewallRulesetList() = default;
 
 InputSpecPtr FirewallRulesetList::GetInputSpecInternal() {
-    auto spec = Parvik::CallSpec::InputSpec::New();
-    AddRulesetFilterParameter(spec, "List configuration for specfic ruleset");
-    return spec;
+    return RulesetFilterSpec("List configuration for specfic ruleset");
 }
 
 OutputSpecPtr FirewallRulesetList::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
@@ -46,21 +44,15 @@ RecordPtr FirewallRulesetList::GetOutputStructure() {
 }
 
 void FirewallRulesetList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    WithStandardErrors(output, [&] {
-        LmxCtl::System::SystemInfoImpl system;
-        std::vector<RulesetPtr> selection;
-        if (!SelectRulesets(system, input, output, selection)) return;
-        auto list = MakeRecordList(GetOutputStructure());
-        for (const auto& ruleset : selection) {
-            auto record = GetOutputStructure();
-            record->SetField(kNameField, ruleset->GetRulesetId());
-            record->SetField(kEnabledField, ruleset->IsEnabled());
-            record->SetField(kEnableDisableConfigurableField, !ruleset->IsEnableDisableFixed());
-            record->SetField(kAllowedIpConfigurableField, !ruleset->IsAllowedIpFixed());
-            list->Add(record);
-        }
-        output->SetRootObject(list);
-    });
+    auto addRows = [&](const Kavrel::System::FirewallRuleset& ruleset, Parvik::MetaObj::MetaList& list) {
+        auto record = GetOutputStructure();
+        record->SetField(kNameField, ruleset.GetRulesetId());
+        record->SetField(kEnabledField, ruleset.IsEnabled());
+        record->SetField(kEnableDisableConfigurableField, !ruleset.IsEnableDisableFixed());
+        record->SetField(kAllowedIpConfigurableField, !ruleset.IsAllowedIpFixed());
+        list.Add(record);
+    };
+    ListRulesetRows(input, output, GetOutputStructure(), addRows);
 }
 
 }  // namespace NetworkNamespace

@@ -31,9 +31,7 @@ std::shared_ptr<FirewallRulesetRuleList> FirewallRulesetRuleList::New() {
 FirewallRulesetRuleList::~FirewallRulesetRuleList() = default;
 
 InputSpecPtr FirewallRulesetRuleList::GetInputSpecInternal() {
-    auto spec = Parvik::CallSpec::InputSpec::New();
-    AddRulesetFilterParameter(spec, "List rules for specfic ruleset");
-    return spec;
+    return RulesetFilterSpec("List rules for specfic ruleset");
 }
 
 OutputSpecPtr FirewallRulesetRuleList::GetOutputSpecInternal() {
@@ -51,26 +49,20 @@ RecordPtr FirewallRulesetRuleList::GetOutputStructure() {
 }
 
 void FirewallRulesetRuleList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    WithStandardErrors(output, [&] {
-        LmxCtl::System::SystemInfoImpl system;
-        std::vector<RulesetPtr> selection;
-        if (!SelectRulesets(system, input, output, selection)) return;
-        auto list = MakeRecordList(GetOutputStructure());
-        for (const auto& ruleset : selection) {
-            std::string id = ruleset->GetRulesetId();
-            for (const auto& rule : ruleset->GetRules()) {
-                auto record = GetOutputStructure();
-                record->SetField(kRulesetField, id);
-                record->SetField(kPortTypeField, PortTypeName(rule.portType));
-                record->SetField(kPortBeginField, rule.portBegin);
-                record->SetField(kPortEndField, rule.portEnd);
-                record->SetField(kDirectionField, DirectionName(rule.direction));
-                record->SetField(kProtocolField, ProtocolName(rule.protocol));
-                list->Add(record);
-            }
+    auto addRows = [&](const Kavrel::System::FirewallRuleset& ruleset, Parvik::MetaObj::MetaList& list) {
+        std::string id = ruleset.GetRulesetId();
+        for (const auto& rule : ruleset.GetRules()) {
+            auto record = GetOutputStructure();
+            record->SetField(kRulesetField, id);
+            record->SetField(kPortTypeField, PortTypeName(rule.portType));
+            record->SetField(kPortBeginField, rule.portBegin);
+            record->SetField(kPortEndField, rule.portEnd);
+            record->SetField(kDirectionField, DirectionName(rule.direction));
+            record->SetField(kProtocolField, ProtocolName(rule.protocol));
+            list.Add(record);
         }
-        output->SetRootObject(list);
-    });
+    };
+    ListRulesetRows(input, output, GetOutputStructure(), addRows);
 }
 
 }  // namespace NetworkNamespace

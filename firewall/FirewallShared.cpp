@@ -8,8 +8,10 @@ namespace {
 constexpr char kIpAddressParameter[] = "ip-address";
 }  // namespace
 
-void AddRulesetFilterParameter(const InputSpecPtr& spec, const std::string& description) {
+InputSpecPtr RulesetFilterSpec(const std::string& description) {
+    auto spec = Parvik::CallSpec::InputSpec::New();
     AddParameter(spec, kRulesetIdParameter, Parvik::CallSpec::PARAM_STRING, "r", description, false);
+    return spec;
 }
 
 void AddRulesetIdParameter(const InputSpecPtr& spec) {
@@ -38,6 +40,19 @@ bool SelectRulesets(LmxCtl::System::SystemInfoImpl& system, const InputPtr& inpu
     }
     selection.push_back(std::move(ruleset));
     return true;
+}
+
+void ListRulesetRows(
+    const InputPtr& input, const OutputPtr& output, const RecordPtr& layout,
+    const std::function<void(const Kavrel::System::FirewallRuleset&, Parvik::MetaObj::MetaList&)>& addRows) {
+    WithStandardErrors(output, [&] {
+        LmxCtl::System::SystemInfoImpl system;
+        std::vector<RulesetPtr> selection;
+        if (!SelectRulesets(system, input, output, selection)) return;
+        auto list = MakeRecordList(layout);
+        for (const auto& ruleset : selection) addRows(*ruleset, *list);
+        output->SetRootObject(list);
+    });
 }
 
 RulesetPtr FindRuleset(Kavrel::System::SystemInfo& system, const InputPtr& input, const OutputPtr& output) {

@@ -2,6 +2,7 @@
 // lookups with their messages, and the texts of rules and allowed addresses.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,8 +23,8 @@ constexpr char kInvalidRulesetIdMessage[] = "Invalid Ruleset Id.";
 // The host gives the default action as a flag: true lets unmatched traffic pass.
 inline std::string DefaultActionName(bool pass) { return pass ? "PASS" : "DROP"; }
 
-// The optional "ruleset-id" of the list commands.
-void AddRulesetFilterParameter(const InputSpecPtr& spec, const std::string& description);
+// The input of the list commands: the optional "ruleset-id".
+InputSpecPtr RulesetFilterSpec(const std::string& description);
 // The required "ruleset-id" of the commands that act on one ruleset.
 void AddRulesetIdParameter(const InputSpecPtr& spec);
 
@@ -34,6 +35,12 @@ using RulesetPtr = std::unique_ptr<Kavrel::System::FirewallRuleset>;
 // returns false; a failing lookup call throws to the standard conversion.
 bool SelectRulesets(LmxCtl::System::SystemInfoImpl& system, const InputPtr& input, const OutputPtr& output,
                     std::vector<RulesetPtr>& selection);
+
+// A list command's result: addRows(ruleset, list) for each ruleset
+// SelectRulesets gives, in its order.
+void ListRulesetRows(
+    const InputPtr& input, const OutputPtr& output, const RecordPtr& layout,
+    const std::function<void(const Kavrel::System::FirewallRuleset&, Parvik::MetaObj::MetaList&)>& addRows);
 
 // The ruleset named by "ruleset-id", or null after reporting "Invalid Ruleset Id.".
 RulesetPtr FindRuleset(Kavrel::System::SystemInfo& system, const InputPtr& input, const OutputPtr& output);
