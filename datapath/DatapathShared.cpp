@@ -35,6 +35,20 @@ bool ForEachPortWithId(int64_t portId, const std::function<void(LmxCtl::Network:
     return found;
 }
 
+void ListPortRows(const InputPtr& input, const OutputPtr& output, const char* portIdParameter, const RecordPtr& layout,
+                  const std::function<void(LmxCtl::Network::PortImpl& port, Parvik::MetaObj::MetaList& list)>& addRows) {
+    WithStandardErrors(output, [&] {
+        int64_t wanted = ParseDecimal(input->GetParameter(portIdParameter));
+        auto list = MakeRecordList(layout);
+        bool found = ForEachPortWithId(wanted, [&](LmxCtl::Network::PortImpl& port) { addRows(port, *list); });
+        if (!found) {
+            output->AddErrorMessage(kNoSuchPortMessage);
+            return;
+        }
+        output->SetRootObject(list);
+    });
+}
+
 bool sortFilterStats(const std::unique_ptr<Kavrel::Network::FilterStats>& a,
                      const std::unique_ptr<Kavrel::Network::FilterStats>& b) {
     if (a->direction != b->direction) return !a->direction;

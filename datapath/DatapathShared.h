@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "frame/CommandFrame.h"
 #include "kavrel/Datapath.h"
 #include "kavrel/Portset.h"
 #include "lmxctl/Datapath.h"
@@ -25,6 +26,12 @@ void ForEachSwitchPort(
 // no switch has such a port.
 bool ForEachPortWithId(int64_t portId, const std::function<void(LmxCtl::Network::PortImpl& port)>& visit);
 extern const char kNoSuchPortMessage[];  // "Couldn't find requested port"
+
+// The port statistics commands: addRows(port, list) for every port whose ID is
+// the decimal value of portIdParameter; when there is none, kNoSuchPortMessage
+// instead of a result.
+void ListPortRows(const InputPtr& input, const OutputPtr& output, const char* portIdParameter, const RecordPtr& layout,
+                  const std::function<void(LmxCtl::Network::PortImpl& port, Parvik::MetaObj::MetaList& list)>& addRows);
 
 // A host counter as an output integer.
 inline int64_t Count(uint64_t value) { return static_cast<int64_t>(value); }

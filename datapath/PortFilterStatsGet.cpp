@@ -72,37 +72,29 @@ OutputSpecPtr PortFilterStatsGet::GetOutputSpecInternal() {
 }
 
 void PortFilterStatsGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    WithStandardErrors(output, [&] {
-        int64_t wanted = ParseDecimal(input->GetParameter(kPortIdParameter));
-        auto list = MakeRecordList(GetOutputStructure());
-        bool found = ForEachPortWithId(wanted, [&](LmxCtl::Network::PortImpl& port) {
-            auto filters = port.GetFilterStats();
-            std::sort(filters.begin(), filters.end(), sortFilterStats);
-            uint32_t type = port.GetType();
-            for (const auto& filter : filters) {
-                if (!filter->active) continue;
-                auto record = GetOutputStructure();
-                record->SetField(kNameField, filter->name);
-                record->SetField(kDirectionField, DirectionName(filter->direction, type));
-                record->SetField(kInField, Count(filter->pktsIn));
-                record->SetField(kOutField, Count(filter->pktsOut));
-                record->SetField(kDroppedField, Count(filter->pktsDropped));
-                if (filter->extended) {
-                    record->SetField(kFilteredField, Count(filter->pktsFiltered));
-                    record->SetField(kFaultedField, Count(filter->pktsFaulted));
-                    record->SetField(kQueuedField, Count(filter->pktsQueued));
-                    record->SetField(kInjectedField, Count(filter->pktsInjected));
-                    record->SetField(kErrorsField, Count(filter->pktErrors));
-                }
-                list->Add(record);
+    auto addRows = [&](LmxCtl::Network::PortImpl& port, Parvik::MetaObj::MetaList& list) {
+        auto filters = port.GetFilterStats();
+        std::sort(filters.begin(), filters.end(), sortFilterStats);
+        uint32_t type = port.GetType();
+        for (const auto& filter : filters) {
+            if (!filter->active) continue;
+            auto record = GetOutputStructure();
+            record->SetField(kNameField, filter->name);
+            record->SetField(kDirectionField, DirectionName(filter->direction, type));
+            record->SetField(kInField, Count(filter->pktsIn));
+            record->SetField(kOutField, Count(filter->pktsOut));
+            record->SetField(kDroppedField, Count(filter->pktsDropped));
+            if (filter->extended) {
+                record->SetField(kFilteredField, Count(filter->pktsFiltered));
+                record->SetField(kFaultedField, Count(filter->pktsFaulted));
+                record->SetField(kQueuedField, Count(filter->pktsQueued));
+                record->SetField(kInjectedField, Count(filter->pktsInjected));
+                record->SetField(kErrorsField, Count(filter->pktErrors));
             }
-        });
-        if (!found) {
-            output->AddErrorMessage(kNoSuchPortMessage);
-            return;
+            list.Add(record);
         }
-        output->SetRootObject(list);
-    });
+    };
+    ListPortRows(input, output, kPortIdParameter, GetOutputStructure(), addRows);
 }
 
 }  // namespace NetworkNamespace

@@ -67,36 +67,28 @@ InputSpecPtr PortStatsGet::GetInputSpecInternal() {
 OutputSpecPtr PortStatsGet::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
 void PortStatsGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    WithStandardErrors(output, [&] {
-        int64_t wanted = ParseDecimal(input->GetParameter(kPortIdParameter));
-        auto list = MakeRecordList(GetOutputStructure());
-        bool found = ForEachPortWithId(wanted, [&](LmxCtl::Network::PortImpl& port) {
-            Kavrel::Network::PacketStats stats;
-            port.GetPacketStats(stats);
-            auto record = GetOutputStructure();
-            record->SetField(kPortIdField, static_cast<int64_t>(port.GetId()));
-            record->SetField(kRxPacketsField, Count(stats.rxPackets));
-            record->SetField(kTxPacketsField, Count(stats.txPackets));
-            record->SetField(kRxBytesField, Count(stats.rxBytes));
-            record->SetField(kTxBytesField, Count(stats.txBytes));
-            record->SetField(kRxBroadcastField, Count(stats.rxBroadcast));
-            record->SetField(kTxBroadcastField, Count(stats.txBroadcast));
-            record->SetField(kRxMulticastField, Count(stats.rxMulticast));
-            record->SetField(kTxMulticastField, Count(stats.txMulticast));
-            record->SetField(kRxUnicastField,
-                             Count(stats.rxPackets) - (Count(stats.rxBroadcast) + Count(stats.rxMulticast)));
-            record->SetField(kTxUnicastField,
-                             Count(stats.txPackets) - (Count(stats.txBroadcast) + Count(stats.txMulticast)));
-            record->SetField(kRxDroppedField, Count(stats.rxDropped));
-            record->SetField(kTxDroppedField, Count(stats.txDropped));
-            list->Add(record);
-        });
-        if (!found) {
-            output->AddErrorMessage(kNoSuchPortMessage);
-            return;
-        }
-        output->SetRootObject(list);
-    });
+    auto addRows = [&](LmxCtl::Network::PortImpl& port, Parvik::MetaObj::MetaList& list) {
+        Kavrel::Network::PacketStats stats;
+        port.GetPacketStats(stats);
+        auto record = GetOutputStructure();
+        record->SetField(kPortIdField, static_cast<int64_t>(port.GetId()));
+        record->SetField(kRxPacketsField, Count(stats.rxPackets));
+        record->SetField(kTxPacketsField, Count(stats.txPackets));
+        record->SetField(kRxBytesField, Count(stats.rxBytes));
+        record->SetField(kTxBytesField, Count(stats.txBytes));
+        record->SetField(kRxBroadcastField, Count(stats.rxBroadcast));
+        record->SetField(kTxBroadcastField, Count(stats.txBroadcast));
+        record->SetField(kRxMulticastField, Count(stats.rxMulticast));
+        record->SetField(kTxMulticastField, Count(stats.txMulticast));
+        record->SetField(kRxUnicastField,
+                         Count(stats.rxPackets) - (Count(stats.rxBroadcast) + Count(stats.rxMulticast)));
+        record->SetField(kTxUnicastField,
+                         Count(stats.txPackets) - (Count(stats.txBroadcast) + Count(stats.txMulticast)));
+        record->SetField(kRxDroppedField, Count(stats.rxDropped));
+        record->SetField(kTxDroppedField, Count(stats.txDropped));
+        list.Add(record);
+    };
+    ListPortRows(input, output, kPortIdParameter, GetOutputStructure(), addRows);
 }
 
 }  // namespace NetworkNamespace
