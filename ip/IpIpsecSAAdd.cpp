@@ -9,10 +9,7 @@ namespace NetworkNamespace {
 
 namespace {
 constexpr char kNameParameter[] = "sa-name";
-constexpr char kSourceParameter[] = "sa-source";
-constexpr char kDestinationParameter[] = "sa-destination";
 constexpr char kModeParameter[] = "sa-mode";
-constexpr char kSpiParameter[] = "sa-spi";
 constexpr char kEncryptAlgoParameter[] = "encryption-algorithm";
 constexpr char kEncryptKeyParameter[] = "encryption-key";
 constexpr char kAuthAlgoParameter[] = "integrity-algorithm";
@@ -29,13 +26,13 @@ InputSpecPtr IpIpsecSAAdd::GetInputSpecInternal() {
     using Parvik::CallSpec::PARAM_STRING;
     auto spec = Parvik::CallSpec::InputSpec::New();
     AddParameter(spec, kNameParameter, PARAM_STRING, "n", "Name for the Security Association to be added.", true);
-    AddParameter(spec, kSourceParameter, PARAM_STRING, "s",
+    AddParameter(spec, kSaSourceParameter, PARAM_STRING, "s",
                  "Ipv6 address of Security Association source. Can be specified a correct IPv6 address.", true);
-    AddParameter(spec, kDestinationParameter, PARAM_STRING, "d",
+    AddParameter(spec, kSaDestinationParameter, PARAM_STRING, "d",
                  "Ipv6 address of Security Association destination. Can be specified a correct IPv6 address.", true);
     AddParameter(spec, kModeParameter, PARAM_STRING, "m", "Security Association mode. Should be one in set %ENUM%.",
                  false, StringEnum({{"transport", nullptr}, {"tunnel", nullptr}}));
-    AddParameter(spec, kSpiParameter, PARAM_STRING, "p", "SPI value for the Security Association(hex).", true);
+    AddParameter(spec, kSaSpiParameter, PARAM_STRING, "p", "SPI value for the Security Association(hex).", true);
     AddParameter(spec, kEncryptAlgoParameter, PARAM_STRING, "e",
                  "Encryption algorithm for the Security Association. Should be one in set %ENUM%.", true,
                  StringEnum({{"null", nullptr}, {"3des-cbc", nullptr}, {"aes128-cbc", nullptr}}));
@@ -60,13 +57,7 @@ void IpIpsecSAAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& outpu
         param.source = Kavrel::Network::Ipv6Address(kIpv6UnspecifiedAddress);
         param.destination = Kavrel::Network::Ipv6Address(kIpv6UnspecifiedAddress);
         param.name = input->GetParameter(kNameParameter);
-        param.source = Kavrel::Network::Ipv6Address(input->GetParameter(kSourceParameter));
-        param.destination = Kavrel::Network::Ipv6Address(input->GetParameter(kDestinationParameter));
-        const std::string& spiText = input->GetParameter(kSpiParameter);
-        if (!ParseHexSpi(spiText, param.spi)) {
-            output->AddErrorMessage("Check the input value for '--sa-spi'. Should be hex integer. Got " + spiText);
-            return;
-        }
+        if (!ReadSaEndpoints(input, output, param)) return;
         std::string mode = input->HasParameter(kModeParameter) ? input->GetParameter(kModeParameter) : "";
         param.mode = IpSecConfigImpl::StringToIpSecMode(mode);
         const std::string& encryption = input->GetParameter(kEncryptAlgoParameter);

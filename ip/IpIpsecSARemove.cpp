@@ -10,9 +10,6 @@ namespace NetworkNamespace {
 namespace {
 constexpr char kNameParameter[] = "sa-name";
 constexpr char kAllParameter[] = "remove-all";
-constexpr char kSourceParameter[] = "sa-source";
-constexpr char kDestinationParameter[] = "sa-destination";
-constexpr char kSpiParameter[] = "sa-spi";
 const char kAutoName[] = "auto";
 const char kAmbiguousMessage[] =
     "Can not figure out which operation you want to perform.\n"
@@ -35,15 +32,15 @@ InputSpecPtr IpIpsecSARemove::GetInputSpecInternal() {
                  "Name for the Security Association to be removed. Specify 'auto' to remove an auto SA.", false);
     AddParameter(spec, kAllParameter, Parvik::CallSpec::PARAM_FLAG, "a", "Set to remove all Security Associations.",
                  false);
-    AddParameter(spec, kSourceParameter, PARAM_STRING, "s",
+    AddParameter(spec, kSaSourceParameter, PARAM_STRING, "s",
                  "Ipv6 address of Security Association source. This option needs to be specified when removing an "
                  "auto SA.",
                  false);
-    AddParameter(spec, kDestinationParameter, PARAM_STRING, "d",
+    AddParameter(spec, kSaDestinationParameter, PARAM_STRING, "d",
                  "Ipv6 address of Security Association destination. This option needs to be specified when removing "
                  "an auto SA.",
                  false);
-    AddParameter(spec, kSpiParameter, PARAM_STRING, "p",
+    AddParameter(spec, kSaSpiParameter, PARAM_STRING, "p",
                  "SPI value for the Security Association (hex). This option needs to be specified when removing an "
                  "auto SA",
                  false);
@@ -56,22 +53,16 @@ void IpIpsecSARemove::ExecuteInternal(const InputPtr& input, const OutputPtr& ou
     WithStandardErrors(output, [&] {
         bool hasName = input->HasParameter(kNameParameter);
         bool all = input->IsFlagSet(kAllParameter);
-        bool hasSource = input->HasParameter(kSourceParameter);
-        bool hasDestination = input->HasParameter(kDestinationParameter);
-        bool hasSpi = input->HasParameter(kSpiParameter);
+        bool hasSource = input->HasParameter(kSaSourceParameter);
+        bool hasDestination = input->HasParameter(kSaDestinationParameter);
+        bool hasSpi = input->HasParameter(kSaSpiParameter);
         std::string name = hasName ? input->GetParameter(kNameParameter) : "";
         LmxCtl::Network::IpSecConfigImpl ipsec;
         if (hasName && name != kAutoName && !all && !hasSource && !hasDestination && !hasSpi) {
             ipsec.RemoveSADConfig(name);
         } else if (hasName && name == kAutoName && hasSource && hasDestination && hasSpi && !all) {
             Kavrel::Network::IpSecSadParam param;
-            param.source = Kavrel::Network::Ipv6Address(input->GetParameter(kSourceParameter));
-            param.destination = Kavrel::Network::Ipv6Address(input->GetParameter(kDestinationParameter));
-            const std::string& spiText = input->GetParameter(kSpiParameter);
-            if (!ParseHexSpi(spiText, param.spi)) {
-                output->AddErrorMessage("Check the input value for '--sa-spi'. Should be hex integer. Got " + spiText);
-                return;
-            }
+            if (!ReadSaEndpoints(input, output, param)) return;
             ipsec.RemoveAutoSADConfig(param);
         } else if (all && !hasName && !hasSource && !hasDestination && !hasSpi) {
             ipsec.FlushSADConfig();

@@ -8,9 +8,6 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 namespace {
-constexpr char kRecordName[] = "NetstackInstance";
-constexpr char kKeyField[] = "Key";
-constexpr char kNameField[] = "Name";
 constexpr char kEnabledField[] = "Enabled";
 constexpr char kMaxConnField[] = "Max Connections";
 constexpr char kCurrentMaxConnField[] = "Current Max Connections";
@@ -18,7 +15,6 @@ constexpr char kCcAlgoField[] = "Congestion Control Algorithm";
 constexpr char kIpv6Field[] = "IPv6 Enabled";
 constexpr char kCurrentIpv6Field[] = "Current IPv6 Enabled";
 constexpr char kEcnField[] = "ECN Status";
-constexpr char kStateField[] = "State";
 }  // namespace
 
 IpNetstackInstanceGet::IpNetstackInstanceGet() {
@@ -35,9 +31,9 @@ std::shared_ptr<IpNetstackInstanceGet> IpNetstackInstanceGet::New() { return Own
 IpNetstackInstanceGet::~IpNetstackInstanceGet() = default;
 
 RecordPtr IpNetstackInstanceGet::GetOutputStructure() {
-    return RecordTemplate(kRecordName)
-        .String(kKeyField)
-        .String(kNameField)
+    return RecordTemplate(kNetstackRecordName)
+        .String(kNetstackKeyField)
+        .String(kNetstackNameField)
         .Bool(kEnabledField)
         .Int(kMaxConnField)
         .Int(kCurrentMaxConnField)
@@ -45,7 +41,7 @@ RecordPtr IpNetstackInstanceGet::GetOutputStructure() {
         .Bool(kIpv6Field)
         .Bool(kCurrentIpv6Field)
         .String(kEcnField)
-        .Int(kStateField);
+        .Int(kNetstackStateField);
 }
 
 InputSpecPtr IpNetstackInstanceGet::GetInputSpecInternal() {
@@ -60,17 +56,13 @@ OutputSpecPtr IpNetstackInstanceGet::GetOutputSpecInternal() {
 
 void IpNetstackInstanceGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithPrefixedErrors(output, "Error getting Netstack instance configuration. . Error was : ", [&] {
-        const std::string& key = input->GetParameter(kNetstackParameter);
         LmxCtl::Network::NetworkInfoImpl network;
-        auto instance = network.LookupNetstackInstanceByKey(key);
-        if (!instance) {
-            output->AddErrorMessage("Unable to find a Netstack instance " + key);
-            return;
-        }
+        auto instance = FindNetstackInstance(network, input, output);
+        if (!instance) return;
         auto record = GetOutputStructure();
         int state = instance->GetState();
-        record->SetField(kKeyField, instance->GetKey());
-        record->SetField(kNameField, instance->GetName());
+        record->SetField(kNetstackKeyField, instance->GetKey());
+        record->SetField(kNetstackNameField, instance->GetName());
         record->SetField(kEnabledField, state == Kavrel::Network::NETSTACK_STATE_ENABLED);
         record->SetField(kMaxConnField, instance->GetMaxConnections());
         record->SetField(kCurrentMaxConnField, instance->GetCurrentMaxConnections());
@@ -78,7 +70,7 @@ void IpNetstackInstanceGet::ExecuteInternal(const InputPtr& input, const OutputP
         record->SetField(kIpv6Field, instance->GetIpv6Enabled());
         record->SetField(kCurrentIpv6Field, instance->GetCurrentIpv6Enabled());
         record->SetField(kEcnField, instance->GetEcnStatus());
-        record->SetField(kStateField, state);
+        record->SetField(kNetstackStateField, state);
         auto list = MakeRecordList(GetOutputStructure());
         list->Add(record);
         output->SetRootObject(list);

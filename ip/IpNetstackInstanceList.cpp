@@ -7,13 +7,6 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-namespace {
-constexpr char kRecordName[] = "NetstackInstance";
-constexpr char kKeyField[] = "Key";
-constexpr char kNameField[] = "Name";
-constexpr char kStateField[] = "State";
-}  // namespace
-
 IpNetstackInstanceList::IpNetstackInstanceList() {
     SetDescription("This command will list the Lumex Netstack instances currently known to the system.");
     SetDefaultOutputFormatter("simple");
@@ -28,7 +21,10 @@ std::shared_ptr<IpNetstackInstanceList> IpNetstackInstanceList::New() {
 IpNetstackInstanceList::~IpNetstackInstanceList() = default;
 
 RecordPtr IpNetstackInstanceList::GetOutputStructure() {
-    return RecordTemplate(kRecordName).String(kKeyField).String(kNameField).Int(kStateField);
+    return RecordTemplate(kNetstackRecordName)
+        .String(kNetstackKeyField)
+        .String(kNetstackNameField)
+        .Int(kNetstackStateField);
 }
 
 InputSpecPtr IpNetstackInstanceList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
@@ -43,9 +39,9 @@ void IpNetstackInstanceList::ExecuteInternal(const InputPtr&, const OutputPtr& o
         auto list = MakeRecordList(GetOutputStructure());
         for (const auto& instance : network.ListNetstackInstances()) {
             auto record = GetOutputStructure();
-            record->SetField(kKeyField, instance->GetKey());
-            record->SetField(kNameField, instance->GetName());
-            record->SetField(kStateField, instance->GetState());
+            record->SetField(kNetstackKeyField, instance->GetKey());
+            record->SetField(kNetstackNameField, instance->GetName());
+            record->SetField(kNetstackStateField, instance->GetState());
             list->Add(record);
         }
         output->SetRootObject(list);

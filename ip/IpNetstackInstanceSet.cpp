@@ -61,13 +61,9 @@ OutputSpecPtr IpNetstackInstanceSet::GetOutputSpecInternal() {
 
 void IpNetstackInstanceSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithPrefixedErrors(output, "Error setting configuration", [&] {
-        const std::string& key = input->GetParameter(kNetstackParameter);
         LmxCtl::Network::NetworkInfoImpl network;
-        auto instance = network.LookupNetstackInstanceByKey(key);
-        if (!instance) {
-            output->AddErrorMessage("Unable to find a Netstack instance " + key);
-            return;
-        }
+        auto instance = FindNetstackInstance(network, input, output);
+        if (!instance) return;
         if (input->HasParameter(kNameParameter) && !input->GetParameter(kNameParameter).empty()) {
             instance->SetName(input->GetParameter(kNameParameter), true);
         }

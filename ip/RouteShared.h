@@ -13,13 +13,11 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-namespace RouteFields {
-constexpr char kNetwork[] = "Network";
-constexpr char kNetmask[] = "Netmask";
-constexpr char kGateway[] = "Gateway";
-constexpr char kInterface[] = "Interface";
-constexpr char kSource[] = "Source";
-}  // namespace RouteFields
+// The fields of the route records; only IPv4 routes have a "Source".
+struct RouteFields {
+    static constexpr char kNetwork[] = "Network", kNetmask[] = "Netmask", kGateway[] = "Gateway";
+    static constexpr char kInterface[] = "Interface", kSource[] = "Source";
+};
 
 struct Ipv4Routes {
     using Address = Kavrel::Network::Ipv4Address;

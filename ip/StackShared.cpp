@@ -32,6 +32,15 @@ void SelectGivenNetstack(LmxCtl::Network::RoutingInfoImpl& routing, const InputP
     }
 }
 
+std::shared_ptr<Kavrel::Network::NetstackInstance> FindNetstackInstance(Kavrel::Network::NetworkInfo& network,
+                                                                        const InputPtr& input,
+                                                                        const OutputPtr& output) {
+    const std::string& key = input->GetParameter(kNetstackParameter);
+    auto instance = network.LookupNetstackInstanceByKey(key);
+    if (!instance) output->AddErrorMessage("Unable to find a Netstack instance " + key);
+    return instance;
+}
+
 bool PortsetKindFromType(const InputPtr& input, const OutputPtr& output, const std::string& netstackKey, int& kind) {
     kind = 0;
     if (!input->HasParameter(kTypeParameter)) return true;
@@ -96,6 +105,15 @@ bool ParseHexSpi(const std::string& text, uint32_t& spi) {
     if (stream.fail() || stream.peek() != std::char_traits<char>::eof()) return false;
     spi = value;
     return true;
+}
+
+bool ReadSaEndpoints(const InputPtr& input, const OutputPtr& output, Kavrel::Network::IpSecSadParam& param) {
+    param.source = Kavrel::Network::Ipv6Address(input->GetParameter(kSaSourceParameter));
+    param.destination = Kavrel::Network::Ipv6Address(input->GetParameter(kSaDestinationParameter));
+    const std::string& spiText = input->GetParameter(kSaSpiParameter);
+    if (ParseHexSpi(spiText, param.spi)) return true;
+    output->AddErrorMessage("Check the input value for '--sa-spi'. Should be hex integer. Got " + spiText);
+    return false;
 }
 
 }  // namespace NetworkNamespace

@@ -3,10 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "frame/CommandFrame.h"
 #include "kavrel/Address.h"
+#include "kavrel/IpSec.h"
+#include "kavrel/IpStack.h"
+#include "kavrel/NetworkInfo.h"
 #include "lmxctl/IpStack.h"
 
 namespace NorvaleCli {
@@ -21,6 +25,18 @@ extern const char kTypeParameter[];
 std::string NetstackOrDefault(const InputPtr& input);
 // Points a routing object at the "netstack" parameter's instance when it is non-empty.
 void SelectGivenNetstack(LmxCtl::Network::RoutingInfoImpl& routing, const InputPtr& input);
+
+// The netstack record of list and get, and the fields both show.
+constexpr char kNetstackRecordName[] = "NetstackInstance";
+constexpr char kNetstackKeyField[] = "Key";
+constexpr char kNetstackNameField[] = "Name";
+constexpr char kNetstackStateField[] = "State";
+
+// The instance named by the "netstack" parameter, or none after reporting
+// "Unable to find a Netstack instance <key>".
+std::shared_ptr<Kavrel::Network::NetstackInstance> FindNetstackInstance(Kavrel::Network::NetworkInfo& network,
+                                                                        const InputPtr& input,
+                                                                        const OutputPtr& output);
 
 // The "type" rule of the list commands: absent gives kind 0; "system" on the
 // default instance gives 1; anything else reports its message and returns false.
@@ -42,6 +58,12 @@ std::string RenderSocketAddress(const std::string& address, int port);
 std::string ConvertToHrsMinsAndSecs(uint64_t seconds);
 // One unsigned 32-bit hexadecimal number that is the whole text.
 bool ParseHexSpi(const std::string& text, uint32_t& spi);
+constexpr char kSaSourceParameter[] = "sa-source";
+constexpr char kSaDestinationParameter[] = "sa-destination";
+constexpr char kSaSpiParameter[] = "sa-spi";
+// An SA's source, destination and SPI parameters, in that order, or false
+// after reporting an SPI that is not hexadecimal.
+bool ReadSaEndpoints(const InputPtr& input, const OutputPtr& output, Kavrel::Network::IpSecSadParam& param);
 
 }  // namespace NetworkNamespace
 }  // namespace NorvaleCli
