@@ -14,22 +14,16 @@ namespace {
 using MetaObj::MetaList;
 using MetaObj::MetaObject;
 using MetaObj::MetaStruct;
-using Render::Detail::kFieldsPrefix;
-using Render::Detail::kHeaderPrefix;
-using Render::Detail::kMaxDepth;  // the walk stops where the renderers stop
-using Render::Detail::kNoHeading;
-using Render::Detail::kTableColumns;
-using Render::Detail::kTableColumnsPrefix;
-using Render::Detail::kUnitsPrefix;
-using Render::Detail::kWrapLast;
 using Render::Detail::SplitNames;
+// The parameter keys, and the depth where the walk stops, are the renderers'.
+namespace Renderers = Render::Detail;
 
 const char kKnownKeys[] =
     "fields:<Record>, header:<Record>, units:<Record>.<Field>, table-columns, table-columns:<Record> or wrap-last";
 
 
 void CollectRecords(const MetaObject* value, size_t depth, std::vector<RecordFields>& records) {
-    if (value == nullptr || depth > kMaxDepth) return;
+    if (value == nullptr || depth > Renderers::kMaxDepth) return;
     if (value->GetType() == MetaObj::META_LIST) {
         CollectRecords(static_cast<const MetaList*>(value)->GetElementTemplate().get(), depth + 1, records);
         return;
@@ -103,7 +97,7 @@ std::string CheckFieldList(const std::string& key, const std::string& value, con
 
 // The field references ("%Field%") of a heading template.
 std::string CheckHeading(const std::string& key, const std::string& value, const RecordFields& record) {
-    if (value == kNoHeading || FieldsUnknown(record)) return "";
+    if (value == Renderers::kNoHeading || FieldsUnknown(record)) return "";
     size_t pos = 0;
     for (;;) {
         size_t open = value.find('%', pos);
@@ -164,23 +158,23 @@ std::vector<RecordFields> RenderedRecords(const MetaObj::MetaObject* root) {
 std::string CheckFormatParameter(const std::string& key, const std::string& value,
                                  const std::vector<RecordFields>& records) {
     size_t length = 0;
-    if (key == kWrapLast) {
+    if (key == Renderers::kWrapLast) {
         if (value == "true" || value == "false") return "";
         return "Invalid value " + ShowInput(value) + " for --format-param wrap-last: must be true or false.";
     }
-    if (key == kTableColumns) return CheckAnyRecordColumns(key, value, records);
-    const bool isFields = StartsWith(key, kFieldsPrefix, length);
-    if (isFields || StartsWith(key, kTableColumnsPrefix, length)) {
+    if (key == Renderers::kTableColumns) return CheckAnyRecordColumns(key, value, records);
+    const bool isFields = StartsWith(key, Renderers::kFieldsPrefix, length);
+    if (isFields || StartsWith(key, Renderers::kTableColumnsPrefix, length)) {
         const RecordFields* record = FindRecord(records, key.substr(length));
         if (record == nullptr) return UnknownRecord(key.substr(length), key, records);
         return CheckFieldList(key, value, *record);
     }
-    if (StartsWith(key, kHeaderPrefix, length)) {
+    if (StartsWith(key, Renderers::kHeaderPrefix, length)) {
         const RecordFields* record = FindRecord(records, key.substr(length));
         if (record == nullptr) return UnknownRecord(key.substr(length), key, records);
         return CheckHeading(key, value, *record);
     }
-    if (StartsWith(key, kUnitsPrefix, length)) {
+    if (StartsWith(key, Renderers::kUnitsPrefix, length)) {
         // "units:<Record>.<Field>": the longest record name followed by a dot.
         const RecordFields* record = nullptr;
         for (const auto& candidate : records) {
