@@ -35,19 +35,14 @@ InputSpecPtr NicRingCurrentGet::GetInputSpecInternal() {
 OutputSpecPtr NicRingCurrentGet::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
 
 void NicRingCurrentGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    WithStandardErrors(output, [&] {
-        auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
-        auto pnic = RingPauseLookup(*inventory, output, input->GetParameter(kNicNameParameter));
-        if (!pnic) return;
-        Kavrel::Network::PnicRingParams preset;
-        Kavrel::Network::PnicRingParams current;
-        pnic->GetRingParams(preset, current);
+    ShowRingParams(input, output, [&](const Kavrel::Network::PnicRingParams&,
+                                      const Kavrel::Network::PnicRingParams& current) {
         auto record = GetOutputStructure();
         record->SetField("RX", current.rx);
         record->SetField("RX Mini", current.rxMini);
         record->SetField("RX Jumbo", current.rxJumbo);
         record->SetField("TX", current.tx);
-        output->SetRootObject(record);
+        return record;
     });
 }
 

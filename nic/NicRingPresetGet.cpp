@@ -44,13 +44,8 @@ InputSpecPtr NicRingPresetGet::GetInputSpecInternal() {
 OutputSpecPtr NicRingPresetGet::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
 
 void NicRingPresetGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    WithStandardErrors(output, [&] {
-        auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
-        auto pnic = RingPauseLookup(*inventory, output, input->GetParameter(kNicNameParameter));
-        if (!pnic) return;
-        Kavrel::Network::PnicRingParams preset;
-        Kavrel::Network::PnicRingParams current;
-        pnic->GetRingParams(preset, current);
+    ShowRingParams(input, output, [&](const Kavrel::Network::PnicRingParams& preset,
+                                      const Kavrel::Network::PnicRingParams&) {
         auto record = GetOutputStructure();
         // Both groups show the preset maximums.
         for (const std::string prefix : {"", "Max "}) {
@@ -59,7 +54,7 @@ void NicRingPresetGet::ExecuteInternal(const InputPtr& input, const OutputPtr& o
             record->SetField(prefix + "RX Jumbo", preset.rxJumbo);
             record->SetField(prefix + "TX", preset.tx);
         }
-        output->SetRootObject(record);
+        return record;
     });
 }
 

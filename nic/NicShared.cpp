@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "kavrel/NetworkFactory.h"
 #include "lmxctl/NetworkInfoImpl.h"
 
 namespace NorvaleCli {
@@ -87,6 +88,20 @@ bool SelectPnicList(Kavrel::Network::NetworkInfo& inventory, const InputPtr& inp
 std::unique_ptr<Kavrel::Network::Pnic> RingPauseLookup(Kavrel::Network::NetworkInfo& inventory, const OutputPtr& output,
                                                        const std::string& name) {
     return FindPnicOrReport(inventory, output, name, "NIC with name " + name + " not found");
+}
+
+void ShowRingParams(const InputPtr& input, const OutputPtr& output,
+                    const std::function<RecordPtr(const Kavrel::Network::PnicRingParams& preset,
+                                                  const Kavrel::Network::PnicRingParams& current)>& show) {
+    WithStandardErrors(output, [&] {
+        auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
+        auto pnic = RingPauseLookup(*inventory, output, input->GetParameter(kNicNameParameter));
+        if (!pnic) return;
+        Kavrel::Network::PnicRingParams preset;
+        Kavrel::Network::PnicRingParams current;
+        pnic->GetRingParams(preset, current);
+        output->SetRootObject(show(preset, current));
+    });
 }
 
 void ListOffloadSettings(

@@ -66,6 +66,12 @@ bool SelectPnicList(Kavrel::Network::NetworkInfo& inventory, const InputPtr& inp
 std::unique_ptr<Kavrel::Network::Pnic> RingPauseLookup(Kavrel::Network::NetworkInfo& inventory, const OutputPtr& output,
                                                        const std::string& name);
 
+// Ring get: the record show(preset, current) makes from the ring parameters
+// of the NIC named by "nic-name", read once; RingPauseLookup's message when unknown.
+void ShowRingParams(const InputPtr& input, const OutputPtr& output,
+                    const std::function<RecordPtr(const Kavrel::Network::PnicRingParams& preset,
+                                                  const Kavrel::Network::PnicRingParams& current)>& show);
+
 // Hardware offload get: one record per selected NIC (all, or the one named by "pnic").
 void ListOffloadSettings(
     const InputPtr& input, const OutputPtr& output, const std::function<RecordPtr()>& makeRecord,

@@ -39,15 +39,7 @@ void VirtualSwitchStandardPolicySecuritySet::ExecuteInternal(const InputPtr& inp
         auto vswitch = FindLegacySwitch(input->GetParameter(kVswitchNameParameter), output);
         if (!vswitch) return;
         Kavrel::Network::PortSecurityPolicy policy = vswitch->GetSecurityPolicy();
-        if (input->HasParameter(kAllowPromiscuousParameter)) {
-            policy.SetAllowPromiscuous(input->GetParameterBool(kAllowPromiscuousParameter));
-        }
-        if (input->HasParameter(kAllowMacChangeParameter)) {
-            policy.SetAllowMacAddressChange(input->GetParameterBool(kAllowMacChangeParameter));
-        }
-        if (input->HasParameter(kAllowForgedTransmitsParameter)) {
-            policy.SetAllowForgedTransmits(input->GetParameterBool(kAllowForgedTransmitsParameter));
-        }
+        SetSecurityPolicy(input, output, policy);
         vswitch->SetSecurityPolicy(policy);
         SetSuccess(output);
     });
