@@ -141,4 +141,17 @@ TEST_F(RouteCommands, HostControlFailureBecomesTheMessage) {
     EXPECT_EQ(Run("network ip route ipv6 list").errors, std::vector<std::string>{"no routes today"});
 }
 
+// The two removes differ in one step: IPv4 switches the netstack before it
+// reads gateway and network, IPv6 after. A failing switch with a bad gateway
+// shows which came first.
+TEST_F(RouteCommands, RemoveSwitchesTheNetstackBeforeReadingForIpv4AfterForIpv6) {
+    InjectFault("RoutingInfoImpl::SetNetstackInstanceKey", "netstack is busy");
+    EXPECT_EQ(Run("network ip route ipv4 remove -n default -g gateway -N travex").errors,
+              std::vector<std::string>{"netstack is busy"});
+    EXPECT_EQ(Run("network ip route ipv6 remove -n default -g gateway -N travex").errors,
+              std::vector<std::string>{"Invalid IPv6 address: 'gateway'"});
+    EXPECT_EQ(Run("network ip route ipv6 remove -n default -g fe80::1 -N travex").errors,
+              std::vector<std::string>{"netstack is busy"});
+}
+
 }  // namespace
