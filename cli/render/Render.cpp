@@ -11,14 +11,6 @@ namespace Render {
 
 namespace Detail {
 
-const char kFieldsPrefix[] = "fields:";
-const char kHeaderPrefix[] = "header:";
-const char kUnitsPrefix[] = "units:";
-const char kTableColumns[] = "table-columns";
-const char kTableColumnsPrefix[] = "table-columns:";
-const char kWrapLast[] = "wrap-last";
-const char kNoHeading[] = "<NONE>";
-
 void AppendInt(std::string& out, int64_t value) {
     char digits[24];
     auto result = std::to_chars(digits, digits + sizeof(digits), value);

@@ -28,14 +28,15 @@ using Field = MetaStruct::Field;
 // Deeper nesting renders as unset, so that even a pathological object stays within the stack.
 constexpr size_t kMaxDepth = 64;
 
-// Output parameter keys and values.
-extern const char kFieldsPrefix[];        // "fields:"
-extern const char kHeaderPrefix[];        // "header:"
-extern const char kUnitsPrefix[];         // "units:"
-extern const char kTableColumns[];        // "table-columns"
-extern const char kTableColumnsPrefix[];  // "table-columns:"
-extern const char kWrapLast[];            // "wrap-last"
-extern const char kNoHeading[];           // "<NONE>"
+// Output parameter keys and values, defined here once for the renderers and
+// the check of the parameters a user gives.
+inline constexpr char kFieldsPrefix[] = "fields:";
+inline constexpr char kHeaderPrefix[] = "header:";
+inline constexpr char kUnitsPrefix[] = "units:";
+inline constexpr char kTableColumns[] = "table-columns";
+inline constexpr char kTableColumnsPrefix[] = "table-columns:";
+inline constexpr char kWrapLast[] = "wrap-last";
+inline constexpr char kNoHeading[] = "<NONE>";
 
 // Collects output in memory and hands it to the stream in large pieces; writing cell by
 // cell through the ostream is several times slower. Only whole lines are flushed, so the
