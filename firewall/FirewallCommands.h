@@ -3,71 +3,169 @@
 
 #include <memory>
 
-#include "frame/CommandClass.h"
+#include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
 class FirewallGet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallGet);
+public:
+    TALIX_BUILT_BY_NEW FirewallGet();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual ~FirewallGet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallSet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallSet);
+public:
+    TALIX_BUILT_BY_NEW FirewallSet();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallSet> New();
+    virtual ~FirewallSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallLoad : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallLoad);
+public:
+    TALIX_BUILT_BY_NEW FirewallLoad();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallLoad> New();
+    virtual ~FirewallLoad();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallRefresh : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallRefresh);
+public:
+    TALIX_BUILT_BY_NEW FirewallRefresh();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRefresh> New();
+    virtual ~FirewallRefresh();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallUnload : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallUnload);
+public:
+    TALIX_BUILT_BY_NEW FirewallUnload();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallUnload> New();
+    virtual ~FirewallUnload();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallRulesetList : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallRulesetList);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW FirewallRulesetList();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetList> New();
+    virtual ~FirewallRulesetList();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallRulesetSet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallRulesetSet);
+public:
+    TALIX_BUILT_BY_NEW FirewallRulesetSet();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetSet> New();
+    virtual ~FirewallRulesetSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallRulesetClientGet : public Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallRulesetClientGet);
+public:
+    TALIX_BUILT_BY_NEW FirewallRulesetClientGet();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetClientGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    ~FirewallRulesetClientGet() override;
+    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallRulesetClientAdd : public Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallRulesetClientAdd);
+public:
+    TALIX_BUILT_BY_NEW FirewallRulesetClientAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetClientAdd> New();
+    ~FirewallRulesetClientAdd() override;
+    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallRulesetClientRemove : public Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallRulesetClientRemove);
+public:
+    TALIX_BUILT_BY_NEW FirewallRulesetClientRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetClientRemove> New();
+    ~FirewallRulesetClientRemove() override;
+    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallRulesetRuleList : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallRulesetRuleList);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW FirewallRulesetRuleList();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetRuleList> New();
+    virtual ~FirewallRulesetRuleList();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallRulesetAllowedipList : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallRulesetAllowedipList);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW FirewallRulesetAllowedipList();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetAllowedipList> New();
+    virtual ~FirewallRulesetAllowedipList();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallRulesetAllowedipAdd : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallRulesetAllowedipAdd);
+public:
+    TALIX_BUILT_BY_NEW FirewallRulesetAllowedipAdd();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetAllowedipAdd> New();
+    virtual ~FirewallRulesetAllowedipAdd();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallRulesetAllowedipRemove : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(FirewallRulesetAllowedipRemove);
+public:
+    TALIX_BUILT_BY_NEW FirewallRulesetAllowedipRemove();
+    TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetAllowedipRemove> New();
+    virtual ~FirewallRulesetAllowedipRemove();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 }  // namespace NetworkNamespace

@@ -4,138 +4,327 @@
 #include <memory>
 
 #include "kavrel/Pnic.h"
-#include "frame/CommandClass.h"
+#include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
 class NicList : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicList);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicList();
+    TALIX_LOAD_TIME static std::shared_ptr<NicList> New();
+    virtual ~NicList();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicUp : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicUp);
+public:
+    TALIX_BUILT_BY_NEW NicUp();
+    TALIX_LOAD_TIME static std::shared_ptr<NicUp> New();
+    virtual ~NicUp();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicGet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicGet);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicGet> New();
+    virtual ~NicGet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 
     // The nested "Driver Info" record.
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDriverInfoStructure();
 };
 
 class NicSet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicSet);
+public:
+    TALIX_BUILT_BY_NEW NicSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicSet> New();
+    virtual ~NicSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 
     // Merges the optional settings into info; true when any of them changed.
     bool GetInfoFromParam(const std::shared_ptr<Parvik::CallSpec::Input>& input, Kavrel::Network::PnicInfo& info);
 };
 
 class NicDown : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicDown);
+public:
+    TALIX_BUILT_BY_NEW NicDown();
+    TALIX_LOAD_TIME static std::shared_ptr<NicDown> New();
+    virtual ~NicDown();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicStatsGet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicStatsGet);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicStatsGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicStatsGet> New();
+    virtual ~NicStatsGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicVlanStatsGet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicVlanStatsGet);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicVlanStatsGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicVlanStatsGet> New();
+    virtual ~NicVlanStatsGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicVlanStatsSet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicVlanStatsSet);
+public:
+    TALIX_BUILT_BY_NEW NicVlanStatsSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicVlanStatsSet> New();
+    virtual ~NicVlanStatsSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicCoalesceGet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicCoalesceGet);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicCoalesceGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceGet> New();
+    virtual ~NicCoalesceGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicCoalesceSet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicCoalesceSet);
+public:
+    TALIX_BUILT_BY_NEW NicCoalesceSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceSet> New();
+    virtual ~NicCoalesceSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicCoalesceLowGet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicCoalesceLowGet);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicCoalesceLowGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceLowGet> New();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~NicCoalesceLowGet();
 };
 
 class NicCoalesceLowSet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicCoalesceLowSet);
+public:
+    TALIX_BUILT_BY_NEW NicCoalesceLowSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceLowSet> New();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~NicCoalesceLowSet();
 };
 
 class NicCoalesceHighGet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicCoalesceHighGet);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicCoalesceHighGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceHighGet> New();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~NicCoalesceHighGet();
 };
 
 class NicCoalesceHighSet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicCoalesceHighSet);
+public:
+    TALIX_BUILT_BY_NEW NicCoalesceHighSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceHighSet> New();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    virtual ~NicCoalesceHighSet();
 };
 
 class NicCsoGet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicCsoGet);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicCsoGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCsoGet> New();
+    virtual ~NicCsoGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicCsoSet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicCsoSet);
+public:
+    TALIX_BUILT_BY_NEW NicCsoSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicCsoSet> New();
+    virtual ~NicCsoSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicTsoGet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicTsoGet);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicTsoGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicTsoGet> New();
+    virtual ~NicTsoGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicTsoSet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicTsoSet);
+public:
+    TALIX_BUILT_BY_NEW NicTsoSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicTsoSet> New();
+    virtual ~NicTsoSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicSgGet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicSgGet);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicSgGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicSgGet> New();
+    virtual ~NicSgGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicSgSet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicSgSet);
+public:
+    TALIX_BUILT_BY_NEW NicSgSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicSgSet> New();
+    virtual ~NicSgSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicPauseParamsList : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicPauseParamsList);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicPauseParamsList();
+    TALIX_LOAD_TIME static std::shared_ptr<NicPauseParamsList> New();
+    virtual ~NicPauseParamsList();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicPauseParamsSet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicPauseParamsSet);
+public:
+    TALIX_BUILT_BY_NEW NicPauseParamsSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicPauseParamsSet> New();
+    virtual ~NicPauseParamsSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicSoftwareList : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicSoftwareList);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicSoftwareList();
+    TALIX_LOAD_TIME static std::shared_ptr<NicSoftwareList> New();
+    virtual ~NicSoftwareList();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicSoftwareSet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicSoftwareSet);
+public:
+    TALIX_BUILT_BY_NEW NicSoftwareSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicSoftwareSet> New();
+    virtual ~NicSoftwareSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicRingPresetGet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicRingPresetGet);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicRingPresetGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicRingPresetGet> New();
+    virtual ~NicRingPresetGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicRingCurrentGet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicRingCurrentGet);
-    std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+public:
+    TALIX_BUILT_BY_NEW NicRingCurrentGet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicRingCurrentGet> New();
+    virtual ~NicRingCurrentGet();
+    virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class NicRingCurrentSet : public virtual Parvik::AutoCli::Command {
-    TALIX_COMMAND_MEMBERS(NicRingCurrentSet);
+public:
+    TALIX_BUILT_BY_NEW NicRingCurrentSet();
+    TALIX_LOAD_TIME static std::shared_ptr<NicRingCurrentSet> New();
+    virtual ~NicRingCurrentSet();
+    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
+    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
+    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
+                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 }  // namespace NetworkNamespace
