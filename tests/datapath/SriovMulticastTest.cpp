@@ -53,12 +53,12 @@ TEST_F(SriovTest, VfListShowsEnabledVfsAndIsEmptyWithoutAny) {
 TEST_F(SriovTest, VfStatsFillsCountersInDriverOrder) {
     json stats = Root("network sriovnic vf stats -n pnic0 -v 0");
     ASSERT_EQ(stats.size(), 1u);
-    EXPECT_EQ(stats[0]["NIC Name"], "pnic0");
-    EXPECT_EQ(stats[0]["VF ID"], 0);
-    EXPECT_EQ(stats[0]["Rx Unicast Pkt"], 100);
-    EXPECT_EQ(stats[0]["Rx Out of Buffer drops"], 106);
-    EXPECT_EQ(stats[0]["Tx Unicast Pkt"], 110);
-    EXPECT_EQ(stats[0]["Tx TSO Bytes"], 119);
+    EXPECT_EQ(stats, json::parse(R"([{"NIC Name": "pnic0", "VF ID": 0,
+        "Rx Unicast Pkt": 100, "Rx Unicast Bytes": 101, "Rx Multicast Pkts": 102, "Rx Multicast Bytes": 103,
+        "Rx Broadcast Pkts": 104, "Rx Broadcast Bytes": 105, "Rx Out of Buffer drops": 106, "Rx Error drops": 107,
+        "Rx LRO Pkts": 108, "Rx LRO Bytes": 109, "Tx Unicast Pkt": 110, "Tx Unicast Bytes": 111,
+        "Tx Multicast Pkts": 112, "Tx Multicast Bytes": 113, "Tx Broadcast Pkts": 114, "Tx Broadcast Bytes": 115,
+        "Tx Errors": 116, "Tx Discards": 117, "Tx TSO Pkts": 118, "Tx TSO Bytes": 119}])"));
 }
 
 TEST_F(SriovTest, NicsThatAreNotSriovCapableAreRefused) {

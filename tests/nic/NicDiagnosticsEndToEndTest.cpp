@@ -51,8 +51,10 @@ TEST(NicDiagnosticsEndToEnd, NetqueueChangesPersistBetweenRuns) {
     EXPECT_EQ(JsonRun(root, "nic queue count get -n pnic0"),
               json::parse(R"([{"NIC":"pnic0","Tx netqueue count":2,"Rx netqueue count":6}])"));
     auto settings = JsonRun(root, "nic queue loadbalancer list")[0];
-    EXPECT_EQ(settings["RSS"], "SA");
-    EXPECT_EQ(settings["LRO"], "SD");
+    EXPECT_EQ(settings, json::parse(R"({"DynamicQPool": "UD", "GeneveOAM": "UD", "LRO": "SD",
+        "MacLearnLB": "UD", "NIC": "pnic0", "PreEmptibleQ": "UD",
+        "RSS": "SA", "RSSLRO": "UD", "RxDynamicLB": "UD",
+        "RxQLatency": "UD", "RxQNoFeature": "UD", "RxQPair": "UD"})"));
     EXPECT_EQ(JsonRun(root, "nic queue loadbalancer plugin list")[0]["Enabled"], true);
     EXPECT_EQ(JsonRun(root, "nic queue loadbalancer state list -n pnic0")[0]["Enabled"], false);
 }

@@ -84,9 +84,17 @@ TEST(NicEndToEnd, SettingsPersistBetweenRuns) {
     auto get = RunOnHost(root, "--formatter=json network nic get -n pnic0");
     ASSERT_EQ(get.status, 0) << get.err;
     auto info = json::parse(get.out);
-    EXPECT_EQ(info["Advertised Link Modes"], (json{"1000BaseX/Full"}));
-    EXPECT_EQ(info["Current Message Level"], 5);
-    EXPECT_EQ(info["Cable Type"], "FIBRE");
+    EXPECT_EQ(info, json::parse(R"({"Advertised Auto Negotiation": false,
+        "Advertised Link Modes": ["1000BaseX/Full"], "Auto Negotiation": false,
+        "Backing DPU Id": "N/A", "Cable Type": "FIBRE",
+        "Current Message Level": 5,
+        "Driver Info": {"Bus Info": "0000:3b:00.0", "Driver": "cvx10", "Firmware Version": "", "Version": ""},
+        "Link Detected": true, "Link Status": "Up", "Name": "pnic0",
+        "PHY Address": 0, "Pause Autonegotiate": true, "Pause RX": true,
+        "Pause TX": true, "Supported Ports": ["FIBRE"],
+        "Supports Auto Negotiation": true, "Supports Pause": true,
+        "Supports Wakeon": false, "Transceiver": "internal",
+        "Virtual Address": "", "Wakeon": ["None"]})"));
 
     auto ring = RunOnHost(root, "--formatter=json network nic ring current get -n pnic0");
     EXPECT_EQ(json::parse(ring.out)["TX"], 2048);

@@ -60,7 +60,8 @@ TEST(VswitchEndToEnd, SwitchLifecycleIsKeptInTheHostRoot) {
     EXPECT_EQ(Out(failover)["Override Vswitch Uplinks"], false);
 
     auto list = RunOnHost(root, "--formatter=json network vswitch standard portgroup list");
-    EXPECT_EQ(Out(list), json::parse(R"([{"Name":"Guests","Virtual Switch":"vs-e2e","Active Clients":0,"VLAN ID":42}])"));
+    EXPECT_EQ(Out(list), json::parse(R"([
+        {"Name": "Guests", "Virtual Switch": "vs-e2e", "Active Clients": 0, "VLAN ID": 42}])"));
 }
 
 TEST(VswitchEndToEnd, ValidationMessagesComeWithTrueAndChangeNothing) {
