@@ -325,38 +325,5 @@ TEST_F(NicDcbTest, ModeTextAndFailures) {
     EXPECT_EQ(OnlyError("network nic dcb status get -n pnic0"), "DCB agent not running");
 }
 
-// Field names of a record, in order.
-std::vector<std::string> FieldNames(const std::shared_ptr<Parvik::MetaObj::MetaStruct>& record) {
-    std::vector<std::string> names;
-    for (const auto& field : record->GetFields()) names.push_back(field.Name());
-    return names;
-}
-
-TEST_F(NicDcbTest, RecordOrderAndDefaultColumns) {
-    UseNics({});
-    auto invocation = cli.Invoke("network nic dcb status get -n x");
-    auto status =
-        std::dynamic_pointer_cast<Parvik::MetaObj::MetaStruct>(invocation.command->GetOutputSpec()->GetRootObject());
-    ASSERT_TRUE(status);
-    EXPECT_EQ(FieldNames(status), (std::vector<std::string>{
-                                      "Nic Name", "Mode", "Enabled", "Capabilities", "PFC Enabled", "PFC Configuration",
-                                      "IEEE PFC Configuration", "IEEE ETS Configuration", "DCB Apps"}));
-    auto ets = std::dynamic_pointer_cast<Parvik::MetaObj::MetaStruct>(status->GetField("IEEE ETS Configuration"));
-    ASSERT_TRUE(ets);
-    auto etsFields = FieldNames(ets);
-    ASSERT_EQ(etsFields.size(), 11u);
-    EXPECT_EQ(etsFields[7], "Recommended TC Bandwidth Per TC");
-    EXPECT_EQ(etsFields[8], "Recommended TC Bandwith Per TC");
-    std::map<std::string, std::string> parameters;
-    for (const auto& parameter : invocation.command->GetDefaultOutputParameters())
-        parameters[parameter.first] = parameter.second;
-    EXPECT_EQ(parameters["fields:DCBStatus"],
-              "Nic Name,Mode,Enabled,Capabilities,PFC Enabled,PFC Configuration,IEEE ETS Configuration,"
-              "IEEE PFC Configuration,DCB Apps");
-    EXPECT_EQ(parameters["fields:DcbCapabilities"],
-              "Priority Group,Priority Flow Control,PG Traffic Classes,PFC Traffic Classes");
-    EXPECT_EQ(parameters.size(), 5u);
-}
-
 }  // namespace
 }  // namespace NicTest
