@@ -18,6 +18,8 @@ constexpr char kLinkLayerField[] = "Link Layer";
 MulticastGroupList::MulticastGroupList() {
     SetDescription("List all the multicast group members.");
     SetDefaultOutputFormatter("table");
+    // The documented default names the key "Interface", not the record "Nic": it
+    // never applies, and the table shows every field of Nic in record order.
     SetDefaultOutputParameter("fields:Interface", "Interface,Refcount,Group,Link Layer");
 }
 

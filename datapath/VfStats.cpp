@@ -43,6 +43,9 @@ constexpr const char* kCounterFields[] = {"Rx Unicast Pkt",
 VfStats::VfStats() {
     SetDescription("Get statistics for given VF of a SRIOV NIC.");
     SetDefaultOutputFormatter("simple");
+    // The documented defaults name "VF" and "VFStats", not the record "VfStats":
+    // neither applies, so users get no header and every field, "NIC Name" and
+    // "VF ID" included.
     SetDefaultOutputParameter("header:VF", "Statistics for %vf% VF of %NIC Name%");
     SetDefaultOutputParameter("fields:VFStats",
                               "Rx Unicast Pkt,Rx Unicast Bytes,Rx Multicast Pkts,Rx Multicast Bytes,Rx Broadcast "

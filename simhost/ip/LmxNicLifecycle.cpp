@@ -101,9 +101,10 @@ std::string NextFreeName(const LmxNicInventory& inventory) {
     throw KavrelException("No free Lumex network interface name: lmx0 to lmx255 are all in use");
 }
 
-// Locally administered unicast addresses 02:6c:78:00:00:01 onwards, the first one free.
+// Locally administered unicast addresses 02:6c:78:00:00:01 onwards, the first one free:
+// one of the first n + 1 always is, and a host holds far fewer than 2^24 interfaces.
 Kavrel::Network::MacAddress NextFreeMac(const LmxNicInventory& inventory) {
-    for (uint32_t serial = 1; serial < (1u << 24); ++serial) {
+    for (uint32_t serial = 1;; ++serial) {
         Kavrel::Network::MacAddress mac(std::array<uint8_t, 6>{
             0x02, 0x6c, 0x78, uint8_t(serial >> 16), uint8_t(serial >> 8), uint8_t(serial)});
         bool used = std::any_of(inventory.lmxnics.begin(), inventory.lmxnics.end(), [&](const LmxNicModel& nic) {
@@ -112,7 +113,6 @@ Kavrel::Network::MacAddress NextFreeMac(const LmxNicInventory& inventory) {
         });
         if (!used) return mac;
     }
-    throw KavrelException("No free MAC address for a Lumex network interface");
 }
 
 void CheckMtu(int mtu) {

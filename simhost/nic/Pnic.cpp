@@ -10,6 +10,7 @@
 #include "lmxctl/NetworkInfoImpl.h"
 #include "lmxctl/PnicImpl.h"
 #include "model/PnicModel.h"
+#include "nic/PnicLookup.h"
 
 namespace Kavrel {
 namespace Network {
@@ -21,19 +22,13 @@ using SimHost::PnicInventory;
 using SimHost::PnicModel;
 
 namespace {
-const PnicModel& Existing(const std::string& name) {
-    const auto* pnic = SimHost::StoredPnic(name);
-    if (!pnic) throw KavrelException("No such pnic: " + name);
-    return *pnic;
-}
+const PnicModel& Existing(const std::string& name) { return SimHost::ExistingPnic(name); }
 
 // Changes one NIC; nothing is written when change throws.
 template <typename Change>
 void Modify(const std::string& name, Change&& change) {
     HostStore::Instance().Update<PnicInventory>([&](PnicInventory& inventory) {
-        auto* pnic = SimHost::FindPnic(inventory, name);
-        if (!pnic) throw KavrelException("No such pnic: " + name);
-        change(*pnic);
+        change(SimHost::PnicIn(inventory, name));
     });
 }
 
@@ -464,9 +459,7 @@ using SimHost::PnicInventory;
 
 PnicImpl::PnicImpl(const std::string& name) : Kavrel::Network::Pnic(name) {
     CheckFault("PnicImpl::PnicImpl");
-    if (!SimHost::StoredPnic(name)) {
-        throw KavrelException("No such pnic: " + name);
-    }
+    SimHost::ExistingPnic(name);
 }
 
 PnicImpl::~PnicImpl() = default;

@@ -17,6 +17,7 @@
 #include "lmxctl/DcbInfoImpl.h"
 #include "lmxctl/PnicImpl.h"
 #include "model/PnicModel.h"
+#include "nic/PnicLookup.h"
 
 namespace {
 
@@ -25,11 +26,7 @@ using SimHost::HostStore;
 using SimHost::PnicInventory;
 using SimHost::PnicModel;
 
-const PnicModel& Existing(const std::string& name) {
-    const auto* pnic = SimHost::StoredPnic(name);
-    if (!pnic) throw KavrelException("No such pnic: " + name);
-    return *pnic;
-}
+const PnicModel& Existing(const std::string& name) { return SimHost::ExistingPnic(name); }
 
 // Changes the inventory; nothing is written when change throws.
 template <typename Change>
@@ -40,9 +37,7 @@ void ModifyInventory(Change&& change) {
 template <typename Change>
 void Modify(const std::string& name, Change&& change) {
     ModifyInventory([&](PnicInventory& inventory) {
-        auto* pnic = SimHost::FindPnic(inventory, name);
-        if (!pnic) throw KavrelException("No such pnic: " + name);
-        change(*pnic);
+        change(SimHost::PnicIn(inventory, name));
     });
 }
 
@@ -302,9 +297,8 @@ void Pnic::GetHwCaps(PnicHwCaps& caps) const {
 void Pnic::AttachBranch(const std::string& branch, int16_t vlanId) {
     CheckFault("Pnic::AttachBranch");
     ModifyInventory([&](PnicInventory& inventory) {
-        auto* trunk = SimHost::FindPnic(inventory, name_);
-        if (!trunk) throw KavrelException("No such pnic: " + name_);
-        if (!SimHost::FindPnic(inventory, branch)) throw KavrelException("No such pnic: " + branch);
+        auto* trunk = &SimHost::PnicIn(inventory, name_);
+        SimHost::PnicIn(inventory, branch);
         if (branch == name_) throw KavrelException("A NIC cannot be attached to itself");
         if (vlanId < 1 || vlanId > 4094) {
             throw KavrelException("VLAN ID " + std::to_string(vlanId) + " is outside the range 1 to 4094");

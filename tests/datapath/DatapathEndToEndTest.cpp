@@ -71,27 +71,5 @@ TEST(DatapathEndToEnd, EnsChangesPersistInTheHostRoot) {
     EXPECT_EQ(root.ReadSection("datapath")["lcores"].size(), 1u);
 }
 
-TEST(DatapathEndToEnd, SriovAndMulticastOnTheDemoHost) {
-    TempHostRoot root;
-    auto nics = RunOnHost(root, "--formatter=json network sriovnic list");
-    ASSERT_EQ(nics.status, 0) << nics.err;
-    EXPECT_FALSE(Out(nics).empty());
-    auto vfStats = RunOnHost(root, "--formatter=json network sriovnic vf stats -n pnic0 -v 0");
-    ASSERT_EQ(vfStats.status, 0) << vfStats.err;
-    EXPECT_EQ(Out(vfStats)[0]["NIC Name"], "pnic0");
-    auto groups = RunOnHost(root, "--formatter=json network multicast group list");
-    ASSERT_EQ(groups.status, 0) << groups.err;
-    EXPECT_FALSE(Out(groups).empty());
-}
-
-TEST(DatapathEndToEnd, InjectedFaultReachesTheUser) {
-    TempHostRoot root;
-    root.WriteSection("datapath", {{"lcores", json::array()}});
-    root.WriteSection("faults", {{"NetworkInfo::GetEnsMaxLcores", "lcore limits unreadable"}});
-    auto result = RunOnHost(root, "--formatter=json network ens maxLcores get");
-    EXPECT_NE(result.status, 0);
-    EXPECT_EQ(result.err, "lcore limits unreadable\n");
-}
-
 }  // namespace
 }  // namespace DatapathTest

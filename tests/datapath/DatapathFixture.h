@@ -31,15 +31,6 @@ inline json Filter(const std::string& name, const std::string& sortKey, bool act
 
 inline json Worlds(const json& worlds) { return {{"worlds", worlds}}; }
 
-class DatapathHostTest : public TalixTest::MemoryHostTest {
-protected:
-    Parvik::AutoCli::Invocation Run(const std::string& command) { return cli.Invoke(command); }
-    std::vector<std::string> ErrorsOf(const std::string& command) { return TalixTest::Errors(Run(command)); }
-    json Root(const std::string& command) {
-        auto invocation = Run(command);
-        EXPECT_TRUE(TalixTest::Errors(invocation).empty()) << command << ": " << TalixTest::Errors(invocation)[0];
-        return TalixTest::RootJson(invocation);
-    }
-};
+using DatapathHostTest = TalixTest::MemoryHostTest;
 
 }  // namespace DatapathTest

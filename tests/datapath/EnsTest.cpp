@@ -67,7 +67,7 @@ TEST_F(EnsTest, HostRefusalsLeaveTheTableUnchanged) {
 TEST_F(EnsTest, TheMaximumBoundsHowManyLcoresExist) {
     for (const char* id : {"0", "2", "3"}) Ok(std::string("network ens lcore add -l ") + id);
     EXPECT_EQ(Root("network ens lcore list").size(), 4u);
-    EXPECT_EQ(ErrorsOf("network ens lcore add -l 4"),
+    EXPECT_EQ(Run("network ens lcore add -l 4").errors,
               std::vector<std::string>({"Invalid ENS lcore 4: IDs range from 0 to 3"}));
 }
 
@@ -78,9 +78,9 @@ TEST_F(EnsTest, HostWithoutLcoresListsNothing) {
 
 TEST_F(EnsTest, HostFailuresBecomeMessages) {
     InjectFault("NetworkInfo::CreateEnsLcore", "datapath busy");
-    EXPECT_EQ(ErrorsOf("network ens lcore add -l 2"), std::vector<std::string>({"datapath busy"}));
+    EXPECT_EQ(Run("network ens lcore add -l 2").errors, std::vector<std::string>({"datapath busy"}));
     InjectFault("NetworkInfo::GetEnsLcoreSwitch", "lcore table busy");
-    EXPECT_EQ(ErrorsOf("network ens lcore list"), std::vector<std::string>({"lcore table busy"}));
+    EXPECT_EQ(Run("network ens lcore list").errors, std::vector<std::string>({"lcore table busy"}));
     EXPECT_EQ(Section("datapath")["lcores"].size(), 1u);
 }
 

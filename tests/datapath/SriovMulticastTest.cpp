@@ -53,42 +53,42 @@ TEST_F(SriovTest, VfListShowsEnabledVfsAndIsEmptyWithoutAny) {
 TEST_F(SriovTest, VfStatsFillsCountersInDriverOrder) {
     json stats = Root("network sriovnic vf stats -n pnic0 -v 0");
     ASSERT_EQ(stats.size(), 1u);
-    EXPECT_EQ(stats[0]["NIC Name"], "pnic0");
-    EXPECT_EQ(stats[0]["VF ID"], 0);
-    EXPECT_EQ(stats[0]["Rx Unicast Pkt"], 100);
-    EXPECT_EQ(stats[0]["Rx Out of Buffer drops"], 106);
-    EXPECT_EQ(stats[0]["Tx Unicast Pkt"], 110);
-    EXPECT_EQ(stats[0]["Tx TSO Bytes"], 119);
+    EXPECT_EQ(stats, json::parse(R"([{"NIC Name": "pnic0", "VF ID": 0,
+        "Rx Unicast Pkt": 100, "Rx Unicast Bytes": 101, "Rx Multicast Pkts": 102, "Rx Multicast Bytes": 103,
+        "Rx Broadcast Pkts": 104, "Rx Broadcast Bytes": 105, "Rx Out of Buffer drops": 106, "Rx Error drops": 107,
+        "Rx LRO Pkts": 108, "Rx LRO Bytes": 109, "Tx Unicast Pkt": 110, "Tx Unicast Bytes": 111,
+        "Tx Multicast Pkts": 112, "Tx Multicast Bytes": 113, "Tx Broadcast Pkts": 114, "Tx Broadcast Bytes": 115,
+        "Tx Errors": 116, "Tx Discards": 117, "Tx TSO Pkts": 118, "Tx TSO Bytes": 119}])"));
 }
 
 TEST_F(SriovTest, NicsThatAreNotSriovCapableAreRefused) {
     for (const char* nic : {"pnic1", "pnic9"}) {
         std::string expected = std::string("There is no SRIOV Nic with name ") + nic;
-        EXPECT_EQ(ErrorsOf(std::string("network sriovnic vf list -n ") + nic), std::vector<std::string>({expected}));
-        EXPECT_EQ(ErrorsOf(std::string("network sriovnic vf stats -n ") + nic + " -v 0"),
+        EXPECT_EQ(Run(std::string("network sriovnic vf list -n ") + nic).errors, std::vector<std::string>({expected}));
+        EXPECT_EQ(Run(std::string("network sriovnic vf stats -n ") + nic + " -v 0").errors,
                   std::vector<std::string>({expected}));
     }
 }
 
 TEST_F(SriovTest, VfIdIsCheckedBeforeTheNic) {
-    EXPECT_EQ(ErrorsOf("network sriovnic vf stats -n pnic9 -v -1"),
+    EXPECT_EQ(Run("network sriovnic vf stats -n pnic9 -v -1").errors,
               std::vector<std::string>({"Invalid vf id:-1 provided. vf id starts from 0"}));
 }
 
 TEST_F(SriovTest, HostRefusesVfsThatAreNotEnabledOrOutOfRange) {
-    EXPECT_EQ(ErrorsOf("network sriovnic vf stats -n pnic0 -v 1"),
+    EXPECT_EQ(Run("network sriovnic vf stats -n pnic0 -v 1").errors,
               std::vector<std::string>({"VF 1 is not enabled on pnic0"}));
     for (const char* vf : {"4", "4294967296"}) {
-        EXPECT_EQ(ErrorsOf(std::string("network sriovnic vf stats -n pnic0 -v ") + vf),
+        EXPECT_EQ(Run(std::string("network sriovnic vf stats -n pnic0 -v ") + vf).errors,
                   std::vector<std::string>({"VF " + std::string(vf) + " is out of range for pnic0: it has 4 VFs"}));
     }
 }
 
 TEST_F(SriovTest, HostFailuresBecomeMessages) {
     InjectFault("NetworkInfo::GetSriovNics", "PF table unavailable");
-    EXPECT_EQ(ErrorsOf("network sriovnic list"), std::vector<std::string>({"PF table unavailable"}));
+    EXPECT_EQ(Run("network sriovnic list").errors, std::vector<std::string>({"PF table unavailable"}));
     InjectFault("NetworkInfo::GetSriovNicVFInfo", "VF table unavailable");
-    EXPECT_EQ(ErrorsOf("network sriovnic vf list -n pnic0"), std::vector<std::string>({"VF table unavailable"}));
+    EXPECT_EQ(Run("network sriovnic vf list -n pnic0").errors, std::vector<std::string>({"VF table unavailable"}));
 }
 
 class MulticastTest : public DatapathHostTest {};
@@ -116,7 +116,7 @@ TEST_F(MulticastTest, NoMembershipsGiveAnEmptyListAndFailuresAMessage) {
     UseHost({{"lmxnics", {{"lmxnics", json::array({{{"name", "lmx0"}}})}}}});
     EXPECT_EQ(Root("network multicast group list"), json::array());
     InjectFault("NetInterface::GetMulticastMemberships", "membership table busy");
-    EXPECT_EQ(ErrorsOf("network multicast group list"), std::vector<std::string>({"membership table busy"}));
+    EXPECT_EQ(Run("network multicast group list").errors, std::vector<std::string>({"membership table busy"}));
 }
 
 }  // namespace

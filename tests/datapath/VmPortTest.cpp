@@ -56,7 +56,7 @@ TEST_F(VmPortTest, VmListCountsPortsOverAllSwitchesAndStripsTheWorldKind) {
 
 TEST_F(VmPortTest, VmListReportsHostFailuresWithItsPrefix) {
     InjectFault("PortImpl::GetWorldLeader", "port table busy");
-    EXPECT_EQ(ErrorsOf("network vm list"), std::vector<std::string>({"Unable to list VM's: port table busy"}));
+    EXPECT_EQ(Run("network vm list").errors, std::vector<std::string>({"Unable to list VM's: port table busy"}));
 }
 
 TEST_F(VmPortTest, VmPortListShowsStandardAndDistributedPorts) {
@@ -98,7 +98,7 @@ TEST_F(VmPortTest, VmPortListRefusesWorldsWithoutPorts) {
 
 TEST_F(VmPortTest, VmPortListPassesHostFailuresOnUnchanged) {
     InjectFault("VirtualSwitchInfoImpl::GetAllSwitches", "switch table locked");
-    EXPECT_EQ(ErrorsOf("network vm port list -w 501"), std::vector<std::string>({"switch table locked"}));
+    EXPECT_EQ(Run("network vm port list -w 501").errors, std::vector<std::string>({"switch table locked"}));
 }
 
 TEST_F(VmPortTest, PortStatsDeriveUnicastCounters) {
@@ -159,9 +159,9 @@ TEST_F(VmPortTest, UnknownPortIsReportedByBothStatisticsCommands) {
 
 TEST_F(VmPortTest, StatisticsPassHostFailuresOn) {
     InjectFault("PortImpl::GetPacketStats", "counters unavailable");
-    EXPECT_EQ(ErrorsOf("network port stats get -p 100"), std::vector<std::string>({"counters unavailable"}));
+    EXPECT_EQ(Run("network port stats get -p 100").errors, std::vector<std::string>({"counters unavailable"}));
     InjectFault("PortImpl::GetFilterStats", "filters unavailable");
-    EXPECT_EQ(ErrorsOf("network port filter stats get -p 100"), std::vector<std::string>({"filters unavailable"}));
+    EXPECT_EQ(Run("network port filter stats get -p 100").errors, std::vector<std::string>({"filters unavailable"}));
 }
 
 // Every port ID the VM port listing shows can be looked up, the uplink ports included:
@@ -173,8 +173,8 @@ TEST_F(VmPortTest, UplinkPortIdsShownForVmPortsAreFoundByTheStatistics) {
         for (const char* field : {"Port ID", "Uplink Port ID"}) {
             if (port[field] == 0) continue;  // not scheduled on an uplink
             std::string id = std::to_string(port[field].get<int64_t>());
-            EXPECT_TRUE(ErrorsOf("network port stats get -p " + id).empty()) << id;
-            EXPECT_TRUE(ErrorsOf("network port filter stats get -p " + id).empty()) << id;
+            EXPECT_TRUE(Run("network port stats get -p " + id).errors.empty()) << id;
+            EXPECT_TRUE(Run("network port filter stats get -p " + id).errors.empty()) << id;
         }
     }
     json stats = Root("network port stats get -p 40")[0];
@@ -194,7 +194,7 @@ TEST_F(VmPortTest, OnlyUplinksOfASwitchHaveTheirPortOnIt) {
              {"datapath", {{"uplinkPorts", json::array({{{"pnic", "pnic1"}, {"portId", 40}},
                                                         {{"pnic", "pnic7"}, {"portId", 41}},
                                                         {{"pnic", "pnic8"}, {"portId", 42}}})}}}});
-    EXPECT_EQ(ErrorsOf("network port stats get -p 41"), std::vector<std::string>({"Couldn't find requested port"}));
+    EXPECT_EQ(Run("network port stats get -p 41").errors, std::vector<std::string>({"Couldn't find requested port"}));
     EXPECT_EQ(Root("network port stats get -p 42")[0]["Port ID"], 42);
     EXPECT_EQ(Root("network port stats get -p 40")[0]["Port ID"], 40);
 }
@@ -214,7 +214,7 @@ TEST_F(UplinkFilterTest, UplinkPortsSwapFilterDirections) {
 TEST_F(UplinkFilterTest, EmptyHostHasNoVmsAndNoPorts) {
     UseHost({{"vswitches", {{"vswitches", json::array()}}}});
     EXPECT_EQ(Root("network vm list"), json::array());
-    EXPECT_EQ(ErrorsOf("network vm port list -w 1"), std::vector<std::string>({"Couldn't find VM with given world ID"}));
+    EXPECT_EQ(Run("network vm port list -w 1").errors, std::vector<std::string>({"Couldn't find VM with given world ID"}));
 }
 
 }  // namespace

@@ -22,10 +22,10 @@ protected:
 
 TEST_F(FirewallModuleTest, GetReportsTheLoadedFirewall) {
     UseModule(true, true, false);
-    EXPECT_EQ(SuccessOf("network firewall get"),
+    EXPECT_EQ(Root("network firewall get"),
               (json{{"Loaded", true}, {"Enabled", true}, {"DefaultAction", "DROP"}}));
     UseModule(true, false, true);
-    EXPECT_EQ(SuccessOf("network firewall get"),
+    EXPECT_EQ(Root("network firewall get"),
               (json{{"Loaded", true}, {"Enabled", false}, {"DefaultAction", "PASS"}}));
 }
 
@@ -33,7 +33,7 @@ TEST_F(FirewallModuleTest, GetWithoutModuleShowsDisabledAndPassWithoutAskingTheF
     UseModule(false, true, false);
     InjectFault("SystemInfoImpl::IsFirewallEnabled", "must not be asked");
     InjectFault("SystemInfoImpl::GetFirewallDefaultAction", "must not be asked");
-    EXPECT_EQ(SuccessOf("network firewall get"),
+    EXPECT_EQ(Root("network firewall get"),
               (json{{"Loaded", false}, {"Enabled", false}, {"DefaultAction", "PASS"}}));
 }
 
@@ -42,16 +42,16 @@ TEST_F(FirewallModuleTest, GetPrefixesHostFailures) {
          {"ModuleImpl::Refresh", "SystemInfoImpl::IsFirewallEnabled", "SystemInfoImpl::GetFirewallDefaultAction"}) {
         UseModule(true);
         InjectFault(operation, "sysinfo unavailable");
-        EXPECT_EQ(FailureOf("network firewall get"), "Unable to get firewall status.\nsysinfo unavailable")
+        EXPECT_EQ(OnlyError("network firewall get"), "Unable to get firewall status.\nsysinfo unavailable")
             << operation;
     }
 }
 
 TEST_F(FirewallModuleTest, SetChecksParametersBeforeTheModule) {
     UseModule(false);
-    EXPECT_EQ(FailureOf("network firewall set"), "Need parameter --enabled or --default-action");
-    EXPECT_EQ(FailureOf("network firewall set --enabled true"), "Firewall module is not loaded");
-    EXPECT_EQ(FailureOf("network firewall set -d false"), "Firewall module is not loaded");
+    EXPECT_EQ(OnlyError("network firewall set"), "Need parameter --enabled or --default-action");
+    EXPECT_EQ(OnlyError("network firewall set --enabled true"), "Firewall module is not loaded");
+    EXPECT_EQ(OnlyError("network firewall set -d false"), "Firewall module is not loaded");
     EXPECT_EQ(Stored()["enabled"], true);
 }
 
@@ -59,15 +59,15 @@ TEST_F(FirewallModuleTest, SetChangesOnlyWhatDiffers) {
     UseModule(true, true, true);
     InjectFault("SystemInfoImpl::SetFirewallEnabled", "must not be called");
     InjectFault("SystemInfoImpl::SetFirewallDefaultAction", "must not be called");
-    EXPECT_EQ(SuccessOf("network firewall set --enabled true --default-action true"), true);
+    EXPECT_EQ(Root("network firewall set --enabled true --default-action true"), true);
 }
 
 TEST_F(FirewallModuleTest, SetDisablesAndDrops) {
     UseModule(true, true, true);
-    EXPECT_EQ(SuccessOf("network firewall set --enabled false --default-action false"), true);
+    EXPECT_EQ(Root("network firewall set --enabled false --default-action false"), true);
     EXPECT_EQ(Stored()["enabled"], false);
     EXPECT_EQ(Stored()["defaultActionPass"], false);
-    EXPECT_EQ(SuccessOf("network firewall set -e true"), true);
+    EXPECT_EQ(Root("network firewall set -e true"), true);
     EXPECT_EQ(Stored()["enabled"], true);
     EXPECT_EQ(Stored()["defaultActionPass"], false);
 }
@@ -77,7 +77,7 @@ TEST_F(FirewallModuleTest, SetReportsHostFailures) {
                                   "SystemInfoImpl::GetFirewallDefaultAction", "SystemInfoImpl::SetFirewallEnabled"}) {
         UseModule(true, true, true);
         InjectFault(operation, "host kernel busy");
-        EXPECT_EQ(FailureOf("network firewall set -e false -d false"), "host kernel busy") << operation;
+        EXPECT_EQ(OnlyError("network firewall set -e false -d false"), "host kernel busy") << operation;
         EXPECT_EQ(Stored()["enabled"], true) << operation;
         EXPECT_EQ(Stored()["defaultActionPass"], true) << operation;
     }
@@ -85,11 +85,11 @@ TEST_F(FirewallModuleTest, SetReportsHostFailures) {
 
 TEST_F(FirewallModuleTest, LoadLoadsModuleAndRulesets) {
     UseModule(false);
-    EXPECT_EQ(SuccessOf("network firewall load"), true);
+    EXPECT_EQ(Root("network firewall load"), true);
     EXPECT_EQ(Stored()["moduleLoaded"], true);
     EXPECT_EQ(Stored()["rulesetsLoaded"], true);
     // Loading again is no error.
-    EXPECT_EQ(SuccessOf("network firewall load"), true);
+    EXPECT_EQ(Root("network firewall load"), true);
 }
 
 TEST_F(FirewallModuleTest, LoadOfADisabledModuleIsRefusedWithoutForce) {
@@ -98,7 +98,7 @@ TEST_F(FirewallModuleTest, LoadOfADisabledModuleIsRefusedWithoutForce) {
     firewall["rulesetsLoaded"] = false;
     firewall["moduleDisabled"] = true;
     UseFirewall(firewall);
-    EXPECT_EQ(FailureOf("network firewall load"), "Module talixfw is disabled");
+    EXPECT_EQ(OnlyError("network firewall load"), "Module talixfw is disabled");
     EXPECT_EQ(Stored()["moduleLoaded"], false);
     EXPECT_EQ(Stored()["rulesetsLoaded"], false);
 }
@@ -106,13 +106,13 @@ TEST_F(FirewallModuleTest, LoadOfADisabledModuleIsRefusedWithoutForce) {
 TEST_F(FirewallModuleTest, LoadFailingAfterTheModuleLeavesItLoaded) {
     UseModule(false);
     InjectFault("SystemInfoImpl::LoadFirewallRulesets", "ruleset file corrupt");
-    EXPECT_EQ(FailureOf("network firewall load"), "ruleset file corrupt");
+    EXPECT_EQ(OnlyError("network firewall load"), "ruleset file corrupt");
     EXPECT_EQ(Stored()["moduleLoaded"], true);
     EXPECT_EQ(Stored()["rulesetsLoaded"], false);
 
     UseModule(false);
     InjectFault("ModuleImpl::Load", "insmod failed");
-    EXPECT_EQ(FailureOf("network firewall load"), "insmod failed");
+    EXPECT_EQ(OnlyError("network firewall load"), "insmod failed");
     EXPECT_EQ(Stored()["moduleLoaded"], false);
 }
 
@@ -121,24 +121,24 @@ TEST_F(FirewallModuleTest, RefreshLoadsRulesetsWithoutConsultingTheModule) {
     firewall["rulesetsLoaded"] = false;
     UseFirewall(firewall);
     InjectFault("ModuleImpl::Refresh", "must not be asked");
-    EXPECT_EQ(SuccessOf("network firewall refresh"), true);
+    EXPECT_EQ(Root("network firewall refresh"), true);
     EXPECT_EQ(Stored()["rulesetsLoaded"], true);
 }
 
 TEST_F(FirewallModuleTest, RefreshReportsTheHostRefusalWhenTheModuleIsNotLoaded) {
     UseModule(false);
-    EXPECT_EQ(FailureOf("network firewall refresh"), "Firewall module talixfw is not loaded");
+    EXPECT_EQ(OnlyError("network firewall refresh"), "Firewall module talixfw is not loaded");
     UseModule(true);
     InjectFault("SystemInfoImpl::LoadFirewallRulesets", "no rulesets");
-    EXPECT_EQ(FailureOf("network firewall refresh"), "no rulesets");
+    EXPECT_EQ(OnlyError("network firewall refresh"), "no rulesets");
 }
 
 TEST_F(FirewallModuleTest, UnloadDestroysFiltersThenUnloads) {
     UseModule(true);
-    EXPECT_EQ(SuccessOf("network firewall unload"), true);
+    EXPECT_EQ(Root("network firewall unload"), true);
     EXPECT_EQ(Stored()["moduleLoaded"], false);
     EXPECT_EQ(Stored()["rulesetsLoaded"], false);
-    EXPECT_EQ(SuccessOf("network firewall get"),
+    EXPECT_EQ(Root("network firewall get"),
               (json{{"Loaded", false}, {"Enabled", false}, {"DefaultAction", "PASS"}}));
 }
 
@@ -146,20 +146,20 @@ TEST_F(FirewallModuleTest, UnloadOfAnUnloadedModuleCallsNothing) {
     UseModule(false);
     InjectFault("SystemInfoImpl::DestroyFirewallFilters", "must not be called");
     InjectFault("ModuleImpl::Unload", "must not be called");
-    EXPECT_EQ(SuccessOf("network firewall unload"), true);
+    EXPECT_EQ(Root("network firewall unload"), true);
 }
 
 TEST_F(FirewallModuleTest, UnloadFailures) {
     UseModule(true);
     InjectFault("SystemInfoImpl::DestroyFirewallFilters", "filters busy");
-    EXPECT_EQ(FailureOf("network firewall unload"), "filters busy");
+    EXPECT_EQ(OnlyError("network firewall unload"), "filters busy");
     EXPECT_EQ(Stored()["moduleLoaded"], true);
     EXPECT_EQ(Stored()["rulesetsLoaded"], true);
 
     // The filters are gone before the module refuses to go.
     UseModule(true);
     InjectFault("ModuleImpl::Unload", "module in use");
-    EXPECT_EQ(FailureOf("network firewall unload"), "module in use");
+    EXPECT_EQ(OnlyError("network firewall unload"), "module in use");
     EXPECT_EQ(Stored()["moduleLoaded"], true);
     EXPECT_EQ(Stored()["rulesetsLoaded"], false);
 }

@@ -42,8 +42,8 @@ TEST_F(FirewallRulesetTest, ListShowsEveryRulesetInHostOrder) {
                             {"Enable/Disable configurable", !ruleset.value("enableDisableFixed", false)},
                             {"Allowed IP configurable", !ruleset.value("allowedIpFixed", false)}});
     }
-    EXPECT_EQ(SuccessOf("network firewall ruleset list"), expected);
-    EXPECT_EQ(SuccessOf("network firewall ruleset list -r dhcp"),
+    EXPECT_EQ(Root("network firewall ruleset list"), expected);
+    EXPECT_EQ(Root("network firewall ruleset list -r dhcp"),
               json::array({{{"Name", "dhcp"}, {"Enabled", true}, {"Enable/Disable configurable", false},
                             {"Allowed IP configurable", false}}}));
 }
@@ -52,7 +52,7 @@ TEST_F(FirewallRulesetTest, EmptyHostListsNothing) {
     UseFirewall(Firewall());
     for (const char* command : {"network firewall ruleset list", "network firewall ruleset rule list",
                                 "network firewall ruleset allowedip list"}) {
-        EXPECT_EQ(SuccessOf(command), json::array()) << command;
+        EXPECT_EQ(Root(command), json::array()) << command;
     }
 }
 
@@ -60,24 +60,24 @@ TEST_F(FirewallRulesetTest, EmptyHostListsNothing) {
 class RulesetSelectionTest : public FirewallRulesetTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(RulesetSelectionTest, UnknownIdIsNotFound) {
-    EXPECT_EQ(FailureOf(std::string(GetParam()) + " -r sshserver"), "Ruleset Not Found: sshserver");
+    EXPECT_EQ(OnlyError(std::string(GetParam()) + " -r sshserver"), "Ruleset Not Found: sshserver");
 }
 
 TEST_P(RulesetSelectionTest, FailedValidityCheckReportsTheIdNotTheHostText) {
     InjectFault("FirewallRuleset::IsValid", "internal lookup error");
-    EXPECT_EQ(FailureOf(std::string(GetParam()) + " --ruleset-id dhcp"), "Failed to check loaded status: dhcp");
+    EXPECT_EQ(OnlyError(std::string(GetParam()) + " --ruleset-id dhcp"), "Failed to check loaded status: dhcp");
 }
 
 TEST_P(RulesetSelectionTest, FailedLookupReportsTheHostText) {
     InjectFault("SystemInfoImpl::GetFirewallRulesetById", "lookup failed");
-    EXPECT_EQ(FailureOf(std::string(GetParam()) + " -r dhcp"), "lookup failed");
+    EXPECT_EQ(OnlyError(std::string(GetParam()) + " -r dhcp"), "lookup failed");
     InjectFault("SystemInfoImpl::GetFirewallRulesets", "listing failed");
-    EXPECT_EQ(FailureOf(GetParam()), "listing failed");
+    EXPECT_EQ(OnlyError(GetParam()), "listing failed");
 }
 
 TEST_P(RulesetSelectionTest, FailureWhileFillingLeavesNoList) {
     InjectFault("FirewallRuleset::GetRulesetId", "ruleset vanished");
-    EXPECT_EQ(FailureOf(GetParam()), "ruleset vanished");
+    EXPECT_EQ(OnlyError(GetParam()), "ruleset vanished");
 }
 
 INSTANTIATE_TEST_SUITE_P(ListCommands, RulesetSelectionTest,
@@ -99,7 +99,7 @@ TEST_F(FirewallRulesetTest, RuleTextsFollowTheCodes) {
     };
     for (const auto& c : cases) {
         UseFirewall(Firewall(json::array({{{"id", "r"}, {"rules", {c.rule}}}})));
-        EXPECT_EQ(SuccessOf("network firewall ruleset rule list"),
+        EXPECT_EQ(Root("network firewall ruleset rule list"),
                   json::array({{{"Ruleset", "r"},
                                 {"Port Type", c.portType},
                                 {"Port Begin", c.rule["portBegin"]},
@@ -111,24 +111,24 @@ TEST_F(FirewallRulesetTest, RuleTextsFollowTheCodes) {
 }
 
 TEST_F(FirewallRulesetTest, RulesFollowRulesetOrderAndSkipRulesetsWithoutRules) {
-    json rules = SuccessOf("network firewall ruleset rule list");
+    json rules = Root("network firewall ruleset rule list");
     std::vector<std::string> owners;
     for (const auto& rule : rules) owners.push_back(rule["Ruleset"]);
     EXPECT_EQ(owners, (std::vector<std::string>{"sshServer", "ntpClient", "ntpClient"}));
     EXPECT_EQ(rules[2]["Port Begin"], 1024);
     EXPECT_EQ(rules[2]["Port End"], 65535);
-    EXPECT_EQ(SuccessOf("network firewall ruleset rule list -r dhcp"), json::array());
+    EXPECT_EQ(Root("network firewall ruleset rule list -r dhcp"), json::array());
 }
 
 TEST_F(FirewallRulesetTest, RuleQueryFailureIsReported) {
     InjectFault("FirewallRuleset::GetRules", "rule table unreadable");
-    EXPECT_EQ(FailureOf("network firewall ruleset rule list -r sshServer"), "rule table unreadable");
+    EXPECT_EQ(OnlyError("network firewall ruleset rule list -r sshServer"), "rule table unreadable");
 }
 
 // --- Allowed addresses --------------------------------------------------------
 
 TEST_F(FirewallRulesetTest, AllowedIpsListedByFamilyAndKind) {
-    EXPECT_EQ(SuccessOf("network firewall ruleset allowedip list -r sshServer"),
+    EXPECT_EQ(Root("network firewall ruleset allowedip list -r sshServer"),
               json::array({{{"Ruleset", "sshServer"},
                             {"Allowed IP Addresses",
                              {"10.20.0.5", "10.20.0.4", "fd00::15", "192.168.10.0/24", "fd00:10::/64"}}}}));
@@ -136,56 +136,56 @@ TEST_F(FirewallRulesetTest, AllowedIpsListedByFamilyAndKind) {
 
 TEST_F(FirewallRulesetTest, AllowedAllShowsOnlyAll) {
     // ntpClient still keeps an address list, which "All" hides.
-    EXPECT_EQ(SuccessOf("network firewall ruleset allowedip list -r ntpClient"),
+    EXPECT_EQ(Root("network firewall ruleset allowedip list -r ntpClient"),
               json::array({{{"Ruleset", "ntpClient"}, {"Allowed IP Addresses", {"All"}}}}));
-    EXPECT_EQ(SuccessOf("network firewall ruleset allowedip list -r emptyList"),
+    EXPECT_EQ(Root("network firewall ruleset allowedip list -r emptyList"),
               json::array({{{"Ruleset", "emptyList"}, {"Allowed IP Addresses", json::array()}}}));
-    EXPECT_EQ(SuccessOf("network firewall ruleset allowedip list").size(), Rulesets().size());
+    EXPECT_EQ(Root("network firewall ruleset allowedip list").size(), Rulesets().size());
 }
 
 // --- ruleset set ----------------------------------------------------------------
 
 TEST_F(FirewallRulesetTest, SetNeedsAParameterBeforeLookingUp) {
-    EXPECT_EQ(FailureOf("network firewall ruleset set -r nosuch"), "Need parameter --enabled or --allowed-all");
-    EXPECT_EQ(FailureOf("network firewall ruleset set -r nosuch -e true"), "Invalid Ruleset Id.");
+    EXPECT_EQ(OnlyError("network firewall ruleset set -r nosuch"), "Need parameter --enabled or --allowed-all");
+    EXPECT_EQ(OnlyError("network firewall ruleset set -r nosuch -e true"), "Invalid Ruleset Id.");
 }
 
 TEST_F(FirewallRulesetTest, SetRefusesTheCurrentAllowedAllAndSkipsEnabled) {
     json before = Stored();
-    EXPECT_EQ(FailureOf("network firewall ruleset set -r ntpClient --allowed-all true --enabled true"),
+    EXPECT_EQ(OnlyError("network firewall ruleset set -r ntpClient --allowed-all true --enabled true"),
               "Already allowed all ip");
-    EXPECT_EQ(FailureOf("network firewall ruleset set -r sshServer -a false -e false"),
+    EXPECT_EQ(OnlyError("network firewall ruleset set -r sshServer -a false -e false"),
               "Already use allowed ip list");
     EXPECT_EQ(Stored(), before);
 }
 
 TEST_F(FirewallRulesetTest, SetChangesAllowedAllThenEnabled) {
-    EXPECT_EQ(SuccessOf("network firewall ruleset set -r ntpClient -a false -e true"), true);
+    EXPECT_EQ(Root("network firewall ruleset set -r ntpClient -a false -e true"), true);
     EXPECT_EQ(StoredRuleset("ntpClient")["allowedAll"], false);
     EXPECT_EQ(StoredRuleset("ntpClient")["enabled"], true);
-    EXPECT_EQ(SuccessOf("network firewall ruleset set -r ntpClient -e false"), true);
+    EXPECT_EQ(Root("network firewall ruleset set -r ntpClient -e false"), true);
     EXPECT_EQ(StoredRuleset("ntpClient")["enabled"], false);
 }
 
 TEST_F(FirewallRulesetTest, SetToTheCurrentEnabledStateChangesNothing) {
     InjectFault("FirewallRuleset::Enable", "must not be called");
     InjectFault("FirewallRuleset::Disable", "must not be called");
-    EXPECT_EQ(SuccessOf("network firewall ruleset set -r sshServer -e true"), true);
-    EXPECT_EQ(SuccessOf("network firewall ruleset set -r emptyList -e false"), true);
+    EXPECT_EQ(Root("network firewall ruleset set -r sshServer -e true"), true);
+    EXPECT_EQ(Root("network firewall ruleset set -r emptyList -e false"), true);
 }
 
 TEST_F(FirewallRulesetTest, SetOfAFixedSettingIsRefusedByTheHost) {
     json before = Stored();
-    EXPECT_EQ(FailureOf("network firewall ruleset set -r dhcp -a false"),
+    EXPECT_EQ(OnlyError("network firewall ruleset set -r dhcp -a false"),
               "The allowed ip list of ruleset dhcp cannot be changed");
     // The check comes before the comparison: a fixed setting is refused even unchanged.
-    EXPECT_EQ(FailureOf("network firewall ruleset set -r dhcp -e true"),
+    EXPECT_EQ(OnlyError("network firewall ruleset set -r dhcp -e true"),
               "The enabled state of ruleset dhcp cannot be changed");
-    EXPECT_EQ(FailureOf("network firewall ruleset set -r hostAgent -e false"),
+    EXPECT_EQ(OnlyError("network firewall ruleset set -r hostAgent -e false"),
               "The enabled state of ruleset hostAgent cannot be changed");
     EXPECT_EQ(Stored(), before);
     // Only its enabled state is fixed: the address setting still changes.
-    EXPECT_EQ(SuccessOf("network firewall ruleset set -r hostAgent -a true"), true);
+    EXPECT_EQ(Root("network firewall ruleset set -r hostAgent -a true"), true);
     EXPECT_EQ(StoredRuleset("hostAgent")["allowedAll"], true);
 }
 
@@ -195,7 +195,7 @@ TEST_F(FirewallRulesetTest, SetReportsHostFailures) {
                                   "FirewallRuleset::SetAllowedAll", "FirewallRuleset::Enable"}) {
         UseFirewall(Firewall(Rulesets()));
         InjectFault(operation, "host says no");
-        EXPECT_EQ(FailureOf("network firewall ruleset set -r ntpClient -a false -e true"), "host says no")
+        EXPECT_EQ(OnlyError("network firewall ruleset set -r ntpClient -a false -e true"), "host says no")
             << operation;
         EXPECT_EQ(StoredRuleset("ntpClient")["enabled"], false) << operation;
     }
@@ -212,10 +212,10 @@ protected:
 
 TEST_P(AllowedIpChangeTest, ChecksInOrder) {
     json before = Stored();
-    EXPECT_EQ(FailureOf(Command("-r nosuch -i 10.0.0.1")), "Invalid Ruleset Id.");
-    EXPECT_EQ(FailureOf(Command("-r ntpClient -i \"\"")),
+    EXPECT_EQ(OnlyError(Command("-r nosuch -i 10.0.0.1")), "Invalid Ruleset Id.");
+    EXPECT_EQ(OnlyError(Command("-r ntpClient -i \"\"")),
               "Couldn't update allowed ip list when allowed-all flag is true.");
-    EXPECT_EQ(FailureOf(Command("-r ntpClient -i 10.1.1.1")),
+    EXPECT_EQ(OnlyError(Command("-r ntpClient -i 10.1.1.1")),
               "Couldn't update allowed ip list when allowed-all flag is true.");
     EXPECT_EQ(Stored(), before);
 }
@@ -232,7 +232,7 @@ TEST_P(AllowedIpChangeTest, HostFailureIsReported) {
     InjectFault(std::string("FirewallRuleset::") + (GetParam() == std::string("add") ? "Add" : "Remove") +
                     "AllowedIp",
                 "allowed list locked");
-    EXPECT_EQ(FailureOf(Command("-r sshServer -i 10.20.0.5")), "allowed list locked");
+    EXPECT_EQ(OnlyError(Command("-r sshServer -i 10.20.0.5")), "allowed list locked");
 }
 
 INSTANTIATE_TEST_SUITE_P(AddAndRemove, AllowedIpChangeTest, ::testing::Values("add", "remove"));
@@ -252,7 +252,7 @@ TEST_F(FirewallRulesetTest, AddAcceptsAddressesAndNetworksOfBothFamilies) {
     };
     for (const auto& c : cases) {
         UseFirewall(Firewall(Rulesets()));
-        EXPECT_EQ(SuccessOf(std::string("network firewall ruleset allowedip add -r emptyList -i ") + c.given), true)
+        EXPECT_EQ(Root(std::string("network firewall ruleset allowedip add -r emptyList -i ") + c.given), true)
             << c.given;
         EXPECT_EQ(StoredRuleset("emptyList")["allowedIps"], json::array({c.stored})) << c.given;
     }
@@ -262,59 +262,59 @@ TEST_F(FirewallRulesetTest, AddRefusesWhatIsNoAddressOrNetwork) {
     json before = Stored();
     for (const char* text : {"10.0.0", "10.0.0.256", "10.0.0.1/33", "10.0.0.0/", "/24", "fd00::/129", "fd00:::1",
                              "host.example", " 10.0.0.1", "10.0.0.1-10.0.0.9", "10.0.0.1/8x"}) {
-        EXPECT_EQ(FailureOf(std::string("network firewall ruleset allowedip add -r emptyList -i \"") + text + "\""),
+        EXPECT_EQ(OnlyError(std::string("network firewall ruleset allowedip add -r emptyList -i \"") + text + "\""),
                   std::string("Invalid ip address or range: '") + text + "'");
     }
     EXPECT_EQ(Stored(), before);
 }
 
 TEST_F(FirewallRulesetTest, AddRefusesADuplicateInAnySpelling) {
-    EXPECT_EQ(FailureOf("network firewall ruleset allowedip add -r sshServer -i 192.168.10.77/24"),
+    EXPECT_EQ(OnlyError("network firewall ruleset allowedip add -r sshServer -i 192.168.10.77/24"),
               "Ip address 192.168.10.0/24 is already allowed in ruleset sshServer");
-    EXPECT_EQ(FailureOf("network firewall ruleset allowedip add -r sshServer -i FD00:0::15"),
+    EXPECT_EQ(OnlyError("network firewall ruleset allowedip add -r sshServer -i FD00:0::15"),
               "Ip address fd00::15 is already allowed in ruleset sshServer");
 }
 
 TEST_F(FirewallRulesetTest, AddOnAFixedListIsRefused) {
     UseFirewall(Firewall(json::array({{{"id", "locked"}, {"allowedAll", false}, {"allowedIpFixed", true}}})));
-    EXPECT_EQ(FailureOf("network firewall ruleset allowedip add -r locked -i 10.0.0.1"),
+    EXPECT_EQ(OnlyError("network firewall ruleset allowedip add -r locked -i 10.0.0.1"),
               "The allowed ip list of ruleset locked cannot be changed");
 }
 
 TEST_F(FirewallRulesetTest, RemoveTakesTheEntryAwayInAnySpelling) {
-    EXPECT_EQ(SuccessOf("network firewall ruleset allowedip remove -r sshServer -i fd00:10:0::/64"), true);
-    EXPECT_EQ(SuccessOf("network firewall ruleset allowedip remove -r sshServer -i 10.20.0.5"), true);
+    EXPECT_EQ(Root("network firewall ruleset allowedip remove -r sshServer -i fd00:10:0::/64"), true);
+    EXPECT_EQ(Root("network firewall ruleset allowedip remove -r sshServer -i 10.20.0.5"), true);
     EXPECT_EQ(StoredRuleset("sshServer")["allowedIps"],
               json::array({"192.168.10.0/24", "fd00::15", "10.20.0.4"}));
-    EXPECT_EQ(FailureOf("network firewall ruleset allowedip remove -r sshServer -i 10.20.0.5"),
+    EXPECT_EQ(OnlyError("network firewall ruleset allowedip remove -r sshServer -i 10.20.0.5"),
               "Ip address 10.20.0.5 is not in the allowed list of ruleset sshServer");
-    EXPECT_EQ(FailureOf("network firewall ruleset allowedip remove -r sshServer -i 10.20.0.5/40"),
+    EXPECT_EQ(OnlyError("network firewall ruleset allowedip remove -r sshServer -i 10.20.0.5/40"),
               "Invalid ip address or range: '10.20.0.5/40'");
 }
 
 // --- Clients ----------------------------------------------------------------------
 
 TEST_F(FirewallRulesetTest, ClientCountingEnablesAndDisables) {
-    EXPECT_EQ(SuccessOf("network firewall ruleset client get -r emptyList"),
+    EXPECT_EQ(Root("network firewall ruleset client get -r emptyList"),
               (json{{"Ruleset Client Count", 0}}));
-    EXPECT_EQ(SuccessOf("network firewall ruleset client add -r emptyList"), true);
+    EXPECT_EQ(Root("network firewall ruleset client add -r emptyList"), true);
     EXPECT_EQ(StoredRuleset("emptyList")["enabled"], true);
-    EXPECT_EQ(SuccessOf("network firewall ruleset client add -r emptyList"), true);
-    EXPECT_EQ(SuccessOf("network firewall ruleset client get -r emptyList"),
+    EXPECT_EQ(Root("network firewall ruleset client add -r emptyList"), true);
+    EXPECT_EQ(Root("network firewall ruleset client get -r emptyList"),
               (json{{"Ruleset Client Count", 2}}));
-    EXPECT_EQ(SuccessOf("network firewall ruleset client remove -r emptyList"), true);
+    EXPECT_EQ(Root("network firewall ruleset client remove -r emptyList"), true);
     EXPECT_EQ(StoredRuleset("emptyList")["enabled"], true);
-    EXPECT_EQ(SuccessOf("network firewall ruleset client remove -r emptyList"), true);
+    EXPECT_EQ(Root("network firewall ruleset client remove -r emptyList"), true);
     EXPECT_EQ(StoredRuleset("emptyList")["enabled"], false);
     EXPECT_EQ(StoredRuleset("emptyList")["clients"], 0);
-    EXPECT_EQ(FailureOf("network firewall ruleset client remove -r emptyList"),
+    EXPECT_EQ(OnlyError("network firewall ruleset client remove -r emptyList"),
               "Ruleset emptyList has no clients to remove");
     EXPECT_EQ(StoredRuleset("emptyList")["clients"], 0);
 }
 
 TEST_F(FirewallRulesetTest, ClientsOfAFixedRulesetLeaveItsEnabledState) {
-    EXPECT_EQ(SuccessOf("network firewall ruleset client remove -r dhcp"), true);
-    EXPECT_EQ(SuccessOf("network firewall ruleset client remove -r dhcp"), true);
+    EXPECT_EQ(Root("network firewall ruleset client remove -r dhcp"), true);
+    EXPECT_EQ(Root("network firewall ruleset client remove -r dhcp"), true);
     EXPECT_EQ(StoredRuleset("dhcp")["clients"], 0);
     EXPECT_EQ(StoredRuleset("dhcp")["enabled"], true);
 }
@@ -322,7 +322,7 @@ TEST_F(FirewallRulesetTest, ClientsOfAFixedRulesetLeaveItsEnabledState) {
 TEST_F(FirewallRulesetTest, ClientCommandsRefuseAnUnknownRuleset) {
     json before = Stored();
     for (const char* verb : {"get", "add", "remove"}) {
-        EXPECT_EQ(FailureOf(std::string("network firewall ruleset client ") + verb + " -r DHCP"),
+        EXPECT_EQ(OnlyError(std::string("network firewall ruleset client ") + verb + " -r DHCP"),
                   "Invalid Ruleset Id.")
             << verb;
     }
@@ -341,7 +341,7 @@ TEST_F(FirewallRulesetTest, ClientHostFailuresAreReported) {
     for (const auto& c : cases) {
         UseFirewall(Firewall(Rulesets()));
         InjectFault(c.operation, "client table busy");
-        EXPECT_EQ(FailureOf(std::string("network firewall ruleset client ") + c.verb + " -r sshServer"),
+        EXPECT_EQ(OnlyError(std::string("network firewall ruleset client ") + c.verb + " -r sshServer"),
                   "client table busy")
             << c.operation;
         EXPECT_EQ(StoredRuleset("sshServer")["clients"], 1) << c.operation;

@@ -32,20 +32,6 @@ protected:
         }
         return nullptr;
     }
-    // Runs a command expected to fail with exactly one message and no root.
-    std::string FailureOf(const std::string& commandLine) {
-        auto result = cli.Invoke(commandLine);
-        EXPECT_EQ(TalixTest::RootJson(result), nullptr) << commandLine;
-        auto errors = TalixTest::Errors(result);
-        EXPECT_EQ(errors.size(), 1u) << commandLine;
-        return errors.empty() ? "" : errors.front();
-    }
-    // Runs a command expected to succeed without messages; returns its root.
-    json SuccessOf(const std::string& commandLine) {
-        auto result = cli.Invoke(commandLine);
-        EXPECT_EQ(TalixTest::Errors(result), std::vector<std::string>{}) << commandLine;
-        return TalixTest::RootJson(result);
-    }
 };
 
 }  // namespace FirewallTest

@@ -65,26 +65,6 @@ TEST(FormatParamEndToEnd, ARefusedSettingLeavesTheHostUnchanged) {
     EXPECT_EQ(root.ReadFile("state/firewall.json"), before);
 }
 
-// These commands' own defaults name records or fields they do not render;
-// only what the user gives is checked, so they run as they always did.
-TEST(FormatParamEndToEnd, DefaultsThatNameOtherRecordsStayAccepted) {
-    TempHostRoot root;
-    for (const char* line : {"network multicast group list", "network sriovnic vf stats -n pnic0 -v 0",
-                             "network vswitch dvs norvale lacp stats get"}) {
-        auto result = RunOnHost(root, line);
-        EXPECT_EQ(result.status, 0) << line << "\n" << result.err;
-    }
-}
-
-TEST(FormatParamEndToEnd, CommandHelpNamesTheRecordsAndTheirFields) {
-    auto help = RunTalixcli({"network", "nic", "list", "--help"});
-    ASSERT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find(std::string("\nOutput records (for --format-param fields:RECORD=...):\n  Nic: ") +
-                            kNicFields + "\n"),
-              std::string::npos)
-        << help.out;
-}
-
 TEST(ShellEndToEnd, VersionNamesTheNetworkPluginBesideTheBinary) {
     auto version = RunTalixcli({"--version"});
     EXPECT_EQ(version.status, 0);

@@ -40,8 +40,9 @@ struct Refusal {
 
 class HostMessages : public ::testing::Test {
 protected:
+    nlohmann::json sections = nlohmann::json::object();
+
     void SetUp() override {
-        nlohmann::json sections = nlohmann::json::object();
         for (const char* name : {"firewall", "pnics", "vswitches", "dvswitches", "lmxnics", "netstacks", "datapath", "ipsec"}) {
             std::ifstream in(std::string(TALIX_SOURCE_DIR "/demo/state/") + name + ".json");
             std::stringstream text;
@@ -69,6 +70,8 @@ TEST_F(HostMessages, Firewall) {
          [] { Kavrel::System::FirewallRuleset("sshServer").CheckConfigurable(2, 0); }, "Unknown ruleset setting 2"},
         {"loading a module the host does not have",
          [] { LmxCtl::System::ModuleImpl("otherfw").Load("", false); }, "Unknown module otherfw"},
+        {"unloading the module while its rulesets are loaded", [] { LmxCtl::System::ModuleImpl("talixfw").Unload(); },
+         "Module talixfw is in use by the firewall filters"},
     });
 }
 
@@ -129,6 +132,25 @@ TEST_F(HostMessages, PhysicalNics) {
          "usbnic0 does not support driver message levels"},
         {"a duplex other than full or half", [] { LmxCtl::Network::PnicImpl("pnic0").SetSpeedDuplex(1000, 3); },
          "Invalid duplex value 3"},
+        {"an object for a NIC the host does not have", [] { LmxCtl::Network::PnicImpl("pnic9"); },
+         "No such pnic: pnic9"},
+        {"an attachment to a branch the host does not have",
+         [] { LmxCtl::Network::PnicImpl("pnic0").AttachBranch("pnic9", 10); }, "No such pnic: pnic9"},
+        {"an attachment on VLAN 0", [] { LmxCtl::Network::PnicImpl("pnic0").AttachBranch("pnic1", 0); },
+         "VLAN ID 0 is outside the range 1 to 4094"},
+        {"a coalescing sample interval of 0 seconds",
+         [] {
+             LmxCtl::Network::PnicImpl pnic("pnic0");
+             Kavrel::Network::PnicCoalesceParams params;
+             pnic.GetCoalesceParams(params);
+             params.sampleInterval = 0;
+             pnic.SetCoalesceParams(params);
+         },
+         "Sample interval 0 is outside the range 1 to 3600 seconds"},
+        {"the uplink port of a NIC that is no uplink", [] { LmxCtl::Network::PnicImpl("usbnic0").GetPort(); },
+         "Pnic usbnic0 is not an uplink of any virtual switch"},
+        {"the VFs of a NIC without SR-IOV", [] { Kavrel::Network::NetworkInfo().GetSriovNicVFInfo("pnic2"); },
+         "Pnic pnic2 is not an SRIOV capable NIC"},
         {"a load balancer setting past the last",
          [] {
              Kavrel::Network::PnicNetqueueInfo info;
@@ -152,6 +174,9 @@ TEST_F(HostMessages, IpStack) {
         {"a hosts comment of two lines",
          [] { LmxCtl::Network::HostsFile().AddEntryFromUser("192.0.2.10", "h1.example", {}, "two\nlines"); },
          "A comment must be a single line"},
+        {"a hosts comment with a control character",
+         [] { LmxCtl::Network::HostsFile().AddEntryFromUser("192.0.2.10", "h1.example", {}, "bell\x07"); },
+         "A comment may not hold control characters"},
         {"an address that is neither IPv4 nor IPv6", [] { Kavrel::Network::IpAddress("10.0.0"); },
          "Invalid IP address: '10.0.0'"},
         {"a MAC address of five bytes", [] { Kavrel::Network::MacAddress("02:00:00:00:00"); },
@@ -183,6 +208,23 @@ TEST_F(HostMessages, HostInterfacesAndDatapath) {
          "Number of RX dispatch queues 1001 is out of range: 1 to 1000"},
         {"a name outside lmx0 to lmx255", [&] { add(0, 0, "lmx256"); },
          "Invalid interface name lmx256: the name must be lmx0 to lmx255"},
+        {"a multicast MAC address",
+         [] {
+             LmxCtl::Network::LumexNicInfoImpl().AddLumexNic(
+                 LmxCtl::Network::PortGroupImpl("Host Management"), "defaultTcpipStack", Kavrel::Network::IpConfig(),
+                 Kavrel::Network::MacAddress("03:00:00:00:00:01"), 0, 0, 0, "lmx9", false);
+         },
+         "MAC address 03:00:00:00:00:01 is not a unicast address"},
+        {"a new interface when lmx0 to lmx255 are all taken",
+         [&] {
+             auto full = sections;
+             for (int number = 0; number < 256; ++number) {
+                 full["lmxnics"]["lmxnics"].push_back({{"name", "lmx" + std::to_string(number)}});
+             }
+             SimHost::UseMemoryHost(full);
+             add(0, 0, "");
+         },
+         "No free Lumex network interface name: lmx0 to lmx255 are all in use"},
         {"an opaque network as connection point",
          [] {
              LmxCtl::Network::LumexNicInfoImpl().AddLumexNic(OpaqueNetworkPoint(), "defaultTcpipStack",

@@ -47,16 +47,6 @@ inline nlohmann::json Host(const std::vector<nlohmann::json>& nics) {
 
 class IpifHostTest : public TalixTest::MemoryHostTest {
 protected:
-    struct Result {
-        nlohmann::json root;
-        std::vector<std::string> errors;
-    };
-    Result Run(const std::string& commandLine) {
-        auto invocation = cli.Invoke(commandLine);
-        Result result{TalixTest::RootJson(invocation), TalixTest::Errors(invocation)};
-        if (invocation.output && !invocation.usageError.empty()) result.errors.push_back(invocation.usageError);
-        return result;
-    }
     nlohmann::json Nics() { return Section("lmxnics")["lmxnics"]; }
     nlohmann::json FindNic(const std::string& name) {
         for (const auto& nic : Nics()) {

@@ -15,52 +15,6 @@ void WriteBaseHost(TempHostRoot& root) {
                                     {"ipv4ConfiguredGateway", "10.0.0.1"}}}}});
 }
 
-TEST(IpStackEndToEnd, DemoHostHasNetstacksInterfacesAndTables) {
-    TempHostRoot root;
-    auto netstacks = RunOnHost(root, "--formatter=json network ip netstack list");
-    ASSERT_EQ(netstacks.status, 0) << netstacks.err;
-    auto parsed = json::parse(netstacks.out);
-    ASSERT_GE(parsed.size(), 3u);
-    EXPECT_EQ(parsed[0]["Key"], "defaultTcpipStack");
-    for (const char* command : {"network ip route ipv4 list", "network ip neighbor list", "network ip connection list",
-                                "network ip hosts list", "network ip ipsec sa list", "network ip ipsec sp list"}) {
-        auto result = RunOnHost(root, std::string("--formatter=json ") + command);
-        EXPECT_EQ(result.status, 0) << command << ": " << result.err;
-        EXPECT_FALSE(json::parse(result.out).empty()) << command;
-    }
-}
-
-TEST(IpStackEndToEnd, DnsChangesLandInTheResolverFile) {
-    TempHostRoot root;
-    WriteBaseHost(root);
-    root.WriteFile("etc/resolv.conf", "nameserver 10.0.0.2\n");
-    EXPECT_EQ(RunOnHost(root, "--formatter=json network ip dns server add -s 10.0.0.3").status, 0);
-    EXPECT_EQ(RunOnHost(root, "--formatter=json network ip dns search add -d lab.example").status, 0);
-    EXPECT_EQ(root.ReadFile("etc/resolv.conf"), "nameserver 10.0.0.2\nnameserver 10.0.0.3\nsearch lab.example\n");
-    auto list = RunOnHost(root, "--formatter=json network ip dns server list");
-    EXPECT_EQ(json::parse(list.out), json({{"DNS Servers", {"10.0.0.2", "10.0.0.3"}}}));
-    auto bad = RunOnHost(root, "--formatter=json network ip dns server remove");
-    EXPECT_NE(bad.status, 0);
-    EXPECT_EQ(bad.err, "You must specify exactly one of: --all, --server\n");
-}
-
-TEST(IpStackEndToEnd, HostsEntriesRoundTripThroughTheFile) {
-    TempHostRoot root;
-    WriteBaseHost(root);
-    root.WriteFile("etc/hosts", "127.0.0.1\tlocalhost\n");
-    EXPECT_EQ(RunOnHost(root, "--formatter=json network ip hosts add -I 10.0.0.40 -H build.example -A build -C ci")
-                  .status,
-              0);
-    EXPECT_EQ(root.ReadFile("etc/hosts"),
-              "127.0.0.1\tlocalhost\n# --- user specified entries ---\n10.0.0.40\tbuild.example build\t# ci\n");
-    auto duplicate = RunOnHost(root, "--formatter=json network ip hosts add -I 10.0.0.40 -H build.example");
-    EXPECT_NE(duplicate.status, 0);
-    EXPECT_EQ(duplicate.err,
-              "Error adding etc host item:An entry for build.example with address 10.0.0.40 already exists\n");
-    EXPECT_EQ(RunOnHost(root, "--formatter=json network ip hosts remove -I 10.0.0.40 -H build.example").status, 0);
-    EXPECT_EQ(json::parse(RunOnHost(root, "--formatter=json network ip hosts list").out), json::array());
-}
-
 TEST(IpStackEndToEnd, RoutesAndNetstacksChangeTheirSections) {
     TempHostRoot root;
     WriteBaseHost(root);
@@ -73,21 +27,6 @@ TEST(IpStackEndToEnd, RoutesAndNetstacksChangeTheirSections) {
     EXPECT_NE(removeDefault.status, 0);
     EXPECT_EQ(removeDefault.err,
               "Unable to Remove Netstack Instance. Error was : The default netstack instance cannot be removed\n");
-}
-
-TEST(IpStackEndToEnd, InjectedFailuresAndOwnChecksReachStandardError) {
-    TempHostRoot root;
-    WriteBaseHost(root);
-    root.WriteSection("faults", {{"RoutingInfoImpl::AddLumexRoute", "route table full"}});
-    auto route = RunOnHost(root, "--formatter=json network ip route ipv4 add -n 10.2.0.0/16 -g 10.0.0.254");
-    EXPECT_NE(route.status, 0);
-    EXPECT_EQ(route.err, "route table full\n");
-    auto spi = RunOnHost(root,
-                         "--formatter=json network ip ipsec sa add -n sa1 -s 2001:db8::1 -d 2001:db8::2 -p 12g -e null "
-                         "-i hmac-sha1 -K abcdefghijklmnopqrst");
-    EXPECT_NE(spi.status, 0);
-    EXPECT_EQ(spi.err, "Check the input value for '--sa-spi'. Should be hex integer. Got 12g\n");
-    EXPECT_EQ(json::parse(RunOnHost(root, "--formatter=json network ip ipsec sa list").out), json::array());
 }
 
 // What the host cannot store is refused with one message, exit status 1 and no change.

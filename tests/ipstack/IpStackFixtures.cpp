@@ -24,21 +24,6 @@ nlohmann::json Netstacks(const std::vector<std::string>& extraKeys, bool ipv6Ena
     return {{"ipv6Enabled", ipv6Enabled}, {"instances", instances}};
 }
 
-// Parameter errors found by the framework count as errors too.
-IpStackHostTest::Result IpStackHostTest::Collect(const Parvik::AutoCli::Invocation& invocation) {
-    Result result{TalixTest::RootJson(invocation), TalixTest::Errors(invocation)};
-    if (invocation.output && !invocation.usageError.empty()) result.errors.push_back(invocation.usageError);
-    return result;
-}
-
-IpStackHostTest::Result IpStackHostTest::Run(const std::string& commandLine) {
-    return Collect(cli.Invoke(commandLine));
-}
-
-IpStackHostTest::Result IpStackHostTest::Run(const std::vector<std::string>& args) {
-    return Collect(cli.Invoke(args));
-}
-
 std::string IpStackHostTest::File(const std::string& path) {
     auto files = SimHost::MemoryHostFiles();
     auto found = files.find(path);

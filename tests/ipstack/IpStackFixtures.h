@@ -16,16 +16,9 @@ nlohmann::json Nic(const std::string& name, const std::string& netstack, const s
 // The netstacks section: the default instance plus the given keys (enabled).
 nlohmann::json Netstacks(const std::vector<std::string>& extraKeys = {}, bool ipv6Enabled = true);
 
-// The in-memory host with a parsed root and its error messages.
+// The in-memory host and its plain files.
 class IpStackHostTest : public TalixTest::MemoryHostTest {
 protected:
-    struct Result {
-        nlohmann::json root;
-        std::vector<std::string> errors;
-    };
-    Result Run(const std::string& commandLine);
-    Result Run(const std::vector<std::string>& args);
-    Result Collect(const Parvik::AutoCli::Invocation& invocation);
     // A plain file of the in-memory host ("" when absent).
     std::string File(const std::string& path);
 };

@@ -63,11 +63,10 @@ TEST_F(NicQueueSettingsTest, LoadBalancerLettersCombineSupportAndPermission) {
     // RSS (0x80) supported but not allowed; LRO (0x100) allowed but not supported.
     UseNics({QueueNic("pnic0", {{"settingsSupported", 0x481}, {"settingsAllowed", 0x501}})});
     auto row = Root("network nic queue loadbalancer list")[0];
-    EXPECT_EQ(row["RxQPair"], "SA");
-    EXPECT_EQ(row["RSS"], "SD");
-    EXPECT_EQ(row["LRO"], "UA");
-    EXPECT_EQ(row["RSSLRO"], "SA");
-    EXPECT_EQ(row["GeneveOAM"], "UD");
+    EXPECT_EQ(row, json::parse(R"({"DynamicQPool": "UD", "GeneveOAM": "UD", "LRO": "UA",
+        "MacLearnLB": "UD", "NIC": "pnic0", "PreEmptibleQ": "UD", "RSS": "SD",
+        "RSSLRO": "SA", "RxDynamicLB": "UD", "RxQLatency": "UD",
+        "RxQNoFeature": "UD", "RxQPair": "SA"})"));
     EXPECT_EQ(row.size(), 12u);
 }
 

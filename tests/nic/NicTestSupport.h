@@ -32,23 +32,6 @@ protected:
         }
         return nullptr;
     }
-
-    // Runs a command expected to fail with exactly one message and no root.
-    std::string OnlyError(const std::string& commandLine) {
-        auto result = cli.Invoke(commandLine);
-        auto errors = TalixTest::Errors(result);
-        EXPECT_TRUE(TalixTest::RootJson(result).is_null()) << commandLine;
-        EXPECT_EQ(errors.size(), 1u) << commandLine;
-        return errors.empty() ? "" : errors.front();
-    }
-
-    // Runs a command expected to succeed and returns its root.
-    json Root(const std::string& commandLine) {
-        auto result = cli.Invoke(commandLine);
-        EXPECT_TRUE(TalixTest::Errors(result).empty())
-            << commandLine << ": " << (TalixTest::Errors(result).empty() ? "" : TalixTest::Errors(result).front());
-        return TalixTest::RootJson(result);
-    }
 };
 
 }  // namespace NicTest

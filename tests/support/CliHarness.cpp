@@ -63,6 +63,30 @@ std::vector<std::string> Errors(const Parvik::AutoCli::Invocation& invocation) {
     return invocation.output->GetErrorMessages();
 }
 
+MemoryHostTest::Result MemoryHostTest::Run(const std::vector<std::string>& args) {
+    Result result;
+    static_cast<Parvik::AutoCli::Invocation&>(result) = cli.Invoke(args);
+    result.root = RootJson(result);
+    result.errors = Errors(result);
+    if (result.output && !result.usageError.empty()) result.errors.push_back(result.usageError);
+    return result;
+}
+
+MemoryHostTest::Result MemoryHostTest::Run(const std::string& commandLine) { return Run(SplitWords(commandLine)); }
+
+nlohmann::json MemoryHostTest::Root(const std::string& commandLine) {
+    auto result = Run(commandLine);
+    EXPECT_EQ(result.errors, std::vector<std::string>{}) << commandLine;
+    return result.root;
+}
+
+std::string MemoryHostTest::OnlyError(const std::string& commandLine) {
+    auto result = Run(commandLine);
+    EXPECT_EQ(result.root, nullptr) << commandLine;
+    EXPECT_EQ(result.errors.size(), 1u) << commandLine;
+    return result.errors.empty() ? "" : result.errors.front();
+}
+
 void MemoryHostTest::SetUp() { SimHost::UseMemoryHost(); }
 
 void MemoryHostTest::UseHost(const nlohmann::json& sections, const std::map<std::string, std::string>& files) {

@@ -46,6 +46,19 @@ std::vector<std::string> Errors(const Parvik::AutoCli::Invocation& invocation);
 // Base fixture: a fresh in-memory host per test, holding only the sections given.
 class MemoryHostTest : public ::testing::Test {
 protected:
+    // One command's invocation with its root and messages already read; the
+    // framework's refusal of a parameter counts as a message too.
+    struct Result : Parvik::AutoCli::Invocation {
+        nlohmann::json root;
+        std::vector<std::string> errors;
+    };
+    Result Run(const std::string& commandLine);
+    Result Run(const std::vector<std::string>& args);
+    // Runs a command expected to succeed without messages; returns its root.
+    nlohmann::json Root(const std::string& commandLine);
+    // Runs a command expected to fail with exactly one message and no root.
+    std::string OnlyError(const std::string& commandLine);
+
     void SetUp() override;
     void UseHost(const nlohmann::json& sections, const std::map<std::string, std::string>& files = {});
     // A section as currently stored (after changes), parsed.

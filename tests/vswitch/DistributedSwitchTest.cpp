@@ -52,23 +52,15 @@ TEST_F(DistributedSwitchTest, ListShowsPortsClientsAndPhysicalUplinksOnly) {
     auto list = RootJson(Run("network vswitch dvs norvale list"));
     ASSERT_EQ(list.size(), 1u);
     const json& cds = list[0];
-    EXPECT_EQ(cds["Name"], "cds-a");
-    EXPECT_EQ(cds["CDS ID"], "uuid-a");
-    EXPECT_EQ(cds["Class"], "cswitch");
-    EXPECT_EQ(cds["Num Ports"], 64);
-    EXPECT_EQ(cds["Used Ports"], 2);
-    EXPECT_EQ(cds["Configured Ports"], 6);
-    EXPECT_EQ(cds["MTU"], 1600);
-    EXPECT_EQ(cds["CDP Status"], "advertise");
-    EXPECT_EQ(cds["Beacon Timeout"], -1);
-    EXPECT_EQ(cds["Uplinks"], json({"pnic3"}));
-    EXPECT_EQ(cds["Norvale Branded"], true);
-    ASSERT_EQ(cds["DVPort"].size(), 6u);
-    EXPECT_EQ(cds["DVPort"][3], json({{"Port ID", "10"}, {"In Use", true}, {"DVPortgroup ID", "pg-vm"},
-                                      {"Client", {"vm1.eth0"}}}));
-    EXPECT_EQ(cds["DVPort"][4]["In Use"], true);
-    EXPECT_EQ(cds["DVPort"][4]["Client"], json::array());
-    EXPECT_EQ(cds["DVPort"][5]["In Use"], false);
+    EXPECT_EQ(cds, json::parse(R"({
+        "Beacon Timeout": -1, "CDP Status": "advertise", "CDS ID": "uuid-a", "Class": "cswitch", "Configured Ports": 6,
+        "DVPort": [{"Client": [], "DVPortgroup ID": "pg-up", "In Use": false, "Port ID": "0"},
+            {"Client": [], "DVPortgroup ID": "pg-up", "In Use": false, "Port ID": "1"},
+            {"Client": [], "DVPortgroup ID": "pg-up", "In Use": false, "Port ID": "2"},
+            {"Client": ["vm1.eth0"], "DVPortgroup ID": "pg-vm", "In Use": true, "Port ID": "10"},
+            {"Client": [], "DVPortgroup ID": "pg-vm", "In Use": true, "Port ID": "11"},
+            {"Client": [], "DVPortgroup ID": "pg-vm", "In Use": false, "Port ID": "12"}], "MTU": 1600, "Name": "cds-a",
+        "Norvale Branded": true, "Num Ports": 64, "Uplinks": ["pnic3"], "Used Ports": 2})"));
 
     EXPECT_EQ(RootJson(Run("network vswitch dvs norvale list -v cds-a")).size(), 1u);
     auto none = Run("network vswitch dvs norvale list -v nosuch");
@@ -107,11 +99,12 @@ TEST_F(DistributedSwitchTest, ConfigOfEnhancedGroupsMatchesSlotsAndDecodesTables
     ASSERT_EQ(list.size(), 4u);
     EXPECT_EQ(list[0], json({{"DVS Name", "cds-a"}, {"LAG Name", "lagX"}, {"LAG ID", "lag-7"}, {"NICs", "pnic3,pnic4"},
                              {"Enabled", true}, {"Mode", "Passive"}, {"Load balance", "Src portID"}}));
-    EXPECT_EQ(list[1]["NICs"], "");
-    EXPECT_EQ(list[1]["Mode"], "Active");
-    EXPECT_EQ(list[1]["Load balance"], "None");
-    EXPECT_EQ(list[2]["Mode"], "None");
-    EXPECT_EQ(list[2]["Load balance"], "Src and dst ip");
+    EXPECT_EQ(list[1], json::parse(R"({"DVS Name": "cds-a", "Enabled": true, "LAG ID": "lag-8",
+        "LAG Name": "lagY", "Load balance": "None", "Mode": "Active",
+        "NICs": ""})"));
+    EXPECT_EQ(list[2], json::parse(R"({"DVS Name": "cds-a", "Enabled": true, "LAG ID": "lag-9",
+        "LAG Name": "lagZ", "Load balance": "Src and dst ip",
+        "Mode": "None", "NICs": ""})"));
     EXPECT_EQ(list[3]["Load balance"], "Unknown");
 }
 
@@ -123,9 +116,9 @@ TEST_F(DistributedSwitchTest, ConfigOfTheDefaultGroupPerUplinkPortGroup) {
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0], json({{"DVS Name", "cds-a"}, {"LAG Name", "default_uplink_pg_lag"}, {"LAG ID", "0"},
                              {"NICs", "pnic3"}, {"Enabled", true}, {"Mode", "Passive"}, {"Load balance", "---"}}));
-    EXPECT_EQ(list[1]["NICs"], "");
-    EXPECT_EQ(list[1]["Enabled"], false);
-    EXPECT_EQ(list[1]["Mode"], "");
+    EXPECT_EQ(list[1], json::parse(R"({"DVS Name": "cds-b", "Enabled": false, "LAG ID": "0",
+        "LAG Name": "default_uplink_pg_lag", "Load balance": "---",
+        "Mode": "", "NICs": ""})"));
 
     auto one = RootJson(Run("network vswitch dvs norvale lacp config get -s cds-b"));
     ASSERT_EQ(one.size(), 1u);
@@ -153,23 +146,20 @@ TEST_F(DistributedSwitchTest, StatusDecodesPortStatesAgesAndModes) {
     auto list = RootJson(Run("network vswitch dvs norvale lacp status get"));
     ASSERT_EQ(list.size(), 3u);
     // Regular switches come before opaque ones.
-    EXPECT_EQ(list[0]["DVSwitch"], "cds-a");
-    EXPECT_EQ(list[0]["LAG ID"], 1201);
-    EXPECT_EQ(list[0]["Mode"], "Passive");
-    EXPECT_EQ(list[0]["Flags"], json({"S - Device is sending Slow LACPDUs", "F - Device is sending fast LACPDUs",
-                                      "A - Device is in active mode", "P - Device is in passive mode"}));
-    ASSERT_EQ(list[0]["Nic List"].size(), 1u);
-    const json& nic = list[0]["Nic List"][0];
-    EXPECT_EQ(nic["Nic"], "pnic3");
-    EXPECT_EQ(nic["State"], "Bundled");
-    EXPECT_EQ(nic["Local Information"], json({{"Port State", "ACT,AGG,SYN,COL,DIST,"}, {"Flags", "SA"},
-                                              {"Admin Key", 58}, {"Oper Key", 59}, {"Port Priority", 255},
-                                              {"Port Number", 1}}));
-    EXPECT_EQ(nic["Partner Information"],
-              json({{"Device ID", "00:1c:73:4e:a0:11"}, {"Port State", ""}, {"Flags", "FP"}, {"Age", "01:02:05"},
-                    {"Oper Key", 1001}, {"Port Priority", 32768}, {"Port Number", 23}}));
-    EXPECT_EQ(list[1]["Mode"], "Active");
-    EXPECT_EQ(list[1]["Nic List"], json::array());
+    EXPECT_EQ(list[0], json::parse(R"({"DVSwitch": "cds-a",
+        "Flags": [
+            "S - Device is sending Slow LACPDUs", "F - Device is sending fast LACPDUs", "A - Device is in active mode",
+            "P - Device is in passive mode"], "LAG ID": 1201, "Mode": "Passive",
+        "Nic List": [{"Local Information": {
+                    "Admin Key": 58, "Flags": "SA", "Oper Key": 59, "Port Number": 1, "Port Priority": 255,
+                    "Port State": "ACT,AGG,SYN,COL,DIST,"}, "Nic": "pnic3",
+                "Partner Information": {
+                    "Age": "01:02:05", "Device ID": "00:1c:73:4e:a0:11", "Flags": "FP", "Oper Key": 1001,
+                    "Port Number": 23, "Port Priority": 32768, "Port State": ""}, "State": "Bundled"}]})"));
+    EXPECT_EQ(list[1], json::parse(R"({"DVSwitch": "cds-a",
+        "Flags": [
+            "S - Device is sending Slow LACPDUs", "F - Device is sending fast LACPDUs", "A - Device is in active mode",
+            "P - Device is in passive mode"], "LAG ID": 1202, "Mode": "Active", "Nic List": []})"));
 
     const json& dpu = list[2]["Nic List"][0];
     EXPECT_EQ(list[2]["Mode"], "Active");

@@ -123,9 +123,14 @@ TEST_F(PortGroupTest, UnknownPortGroupsAreReportedByEveryPolicyCommand) {
 
 TEST_F(PortGroupTest, WithoutOverridesThePortGroupFollowsItsSwitchAndItsLaterChanges) {
     auto failover = Get("failover");
-    EXPECT_EQ(failover["Load Balancing"], "srcport");
-    EXPECT_EQ(failover["Active Adapters"], json({"pnic0"}));
-    EXPECT_EQ(failover["Unused Adapters"], json({"pnic2"}));
+    EXPECT_EQ(failover, json::parse(R"({"Active Adapters": ["pnic0"], "Failback": true,
+        "Load Balancing": "srcport", "Network Failure Detection": "link",
+        "Notify Switches": true, "Override Vswitch Failback": false,
+        "Override Vswitch Load Balancing": false,
+        "Override Vswitch Network Failure Detection": false,
+        "Override Vswitch Notify Switches": false,
+        "Override Vswitch Uplinks": false, "Standby Adapters": ["pnic1"],
+        "Unused Adapters": ["pnic2"]})"));
     for (const char* field : {"Override Vswitch Load Balancing", "Override Vswitch Network Failure Detection",
                               "Override Vswitch Notify Switches", "Override Vswitch Failback",
                               "Override Vswitch Uplinks"}) {
@@ -134,32 +139,51 @@ TEST_F(PortGroupTest, WithoutOverridesThePortGroupFollowsItsSwitchAndItsLaterCha
     Change("network vswitch standard policy failover set -v vs0 -l iphash -f beacon");
     Change("network vswitch standard policy security set -v vs0 -p true");
     failover = Get("failover");
-    EXPECT_EQ(failover["Load Balancing"], "iphash");
-    EXPECT_EQ(failover["Network Failure Detection"], "beacon");
+    EXPECT_EQ(failover, json::parse(R"({"Active Adapters": ["pnic0"], "Failback": true,
+        "Load Balancing": "iphash", "Network Failure Detection": "beacon",
+        "Notify Switches": true, "Override Vswitch Failback": false,
+        "Override Vswitch Load Balancing": false,
+        "Override Vswitch Network Failure Detection": false,
+        "Override Vswitch Notify Switches": false,
+        "Override Vswitch Uplinks": false, "Standby Adapters": ["pnic1"],
+        "Unused Adapters": ["pnic2"]})"));
     EXPECT_EQ(Get("security")["Allow Promiscuous"], true);
 }
 
 TEST_F(PortGroupTest, FailoverOverrideWinsFieldByFieldUntilUseVswitch) {
     Change("network vswitch standard portgroup policy failover set -p pg -l explicit -a pnic2,pnic1");
     auto failover = Get("failover");
-    EXPECT_EQ(failover["Load Balancing"], "explicit");
-    EXPECT_EQ(failover["Active Adapters"], json({"pnic2", "pnic1"}));
-    EXPECT_EQ(failover["Override Vswitch Load Balancing"], true);
-    EXPECT_EQ(failover["Override Vswitch Uplinks"], true);
-    EXPECT_EQ(failover["Override Vswitch Notify Switches"], false);
+    EXPECT_EQ(failover, json::parse(R"({"Active Adapters": ["pnic2", "pnic1"], "Failback": true,
+        "Load Balancing": "explicit", "Network Failure Detection": "link",
+        "Notify Switches": true, "Override Vswitch Failback": false,
+        "Override Vswitch Load Balancing": true,
+        "Override Vswitch Network Failure Detection": false,
+        "Override Vswitch Notify Switches": false,
+        "Override Vswitch Uplinks": true, "Standby Adapters": [],
+        "Unused Adapters": ["pnic0"]})"));
     // A switch change of an overridden field does not reach the port group.
     Change("network vswitch standard policy failover set -v vs0 -l mac -n false");
     failover = Get("failover");
-    EXPECT_EQ(failover["Load Balancing"], "explicit");
-    EXPECT_EQ(failover["Notify Switches"], false);
+    EXPECT_EQ(failover, json::parse(R"({"Active Adapters": ["pnic2", "pnic1"], "Failback": true,
+        "Load Balancing": "explicit", "Network Failure Detection": "link",
+        "Notify Switches": false, "Override Vswitch Failback": false,
+        "Override Vswitch Load Balancing": true,
+        "Override Vswitch Network Failure Detection": false,
+        "Override Vswitch Notify Switches": false,
+        "Override Vswitch Uplinks": true, "Standby Adapters": [],
+        "Unused Adapters": ["pnic0"]})"));
 
     // use-vswitch resets first, then applies the other options.
     Change("network vswitch standard portgroup policy failover set -p pg -u -l iphash");
     failover = Get("failover");
-    EXPECT_EQ(failover["Load Balancing"], "iphash");
-    EXPECT_EQ(failover["Override Vswitch Load Balancing"], true);
-    EXPECT_EQ(failover["Override Vswitch Uplinks"], false);
-    EXPECT_EQ(failover["Active Adapters"], json({"pnic0"}));
+    EXPECT_EQ(failover, json::parse(R"({"Active Adapters": ["pnic0"], "Failback": true,
+        "Load Balancing": "iphash", "Network Failure Detection": "link",
+        "Notify Switches": false, "Override Vswitch Failback": false,
+        "Override Vswitch Load Balancing": true,
+        "Override Vswitch Network Failure Detection": false,
+        "Override Vswitch Notify Switches": false,
+        "Override Vswitch Uplinks": false, "Standby Adapters": ["pnic1"],
+        "Unused Adapters": ["pnic2"]})"));
 
     Change("network vswitch standard portgroup policy failover set -p pg -u");
     failover = Get("failover");
@@ -171,9 +195,14 @@ TEST_F(PortGroupTest, FailoverOverrideUsesTheEffectiveOrderAsCurrent) {
     // Only standby given: the switch's active NICs stay active in the override.
     Change("network vswitch standard portgroup policy failover set -p pg -s pnic2");
     auto failover = Get("failover");
-    EXPECT_EQ(failover["Active Adapters"], json({"pnic0"}));
-    EXPECT_EQ(failover["Standby Adapters"], json({"pnic2"}));
-    EXPECT_EQ(failover["Unused Adapters"], json({"pnic1"}));
+    EXPECT_EQ(failover, json::parse(R"({"Active Adapters": ["pnic0"], "Failback": true,
+        "Load Balancing": "srcport", "Network Failure Detection": "link",
+        "Notify Switches": true, "Override Vswitch Failback": false,
+        "Override Vswitch Load Balancing": false,
+        "Override Vswitch Network Failure Detection": false,
+        "Override Vswitch Notify Switches": false,
+        "Override Vswitch Uplinks": true, "Standby Adapters": ["pnic2"],
+        "Unused Adapters": ["pnic1"]})"));
     auto refused = Run("network vswitch standard portgroup policy failover set -p pg -a pnic4");
     EXPECT_EQ(Errors(refused), std::vector<std::string>{"NIC is not connected to the vswitch : pnic4"});
     EXPECT_EQ(RootJson(refused), json(true));
@@ -190,9 +219,11 @@ TEST_F(PortGroupTest, SecurityOverrideOfOneFlagLeavesTheOthersFollowingTheSwitch
                                      {"Override Vswitch Allow Forged Transmits", false}}));
     Change("network vswitch standard portgroup policy security set -p pg -u -f false");
     auto security = Get("security");
-    EXPECT_EQ(security["Allow Promiscuous"], false);
-    EXPECT_EQ(security["Override Vswitch Allow Promiscuous"], false);
-    EXPECT_EQ(security["Override Vswitch Allow Forged Transmits"], true);
+    EXPECT_EQ(security, json::parse(R"({"Allow Forged Transmits": false,
+        "Allow MAC Address Change": false, "Allow Promiscuous": false,
+        "Override Vswitch Allow Forged Transmits": true,
+        "Override Vswitch Allow MAC Address Change": false,
+        "Override Vswitch Allow Promiscuous": false})"));
 }
 
 TEST_F(PortGroupTest, ShapingEnabledTakesMissingValuesFromTheSwitch) {
@@ -209,8 +240,11 @@ TEST_F(PortGroupTest, ShapingEnabledTakesMissingValuesFromTheSwitch) {
                                     {"Override Vswitch Burst Size", false}}));
     Change("network vswitch standard portgroup policy shaping set -p pg -b 50");
     auto shaping = Get("shaping");
-    EXPECT_EQ(shaping["Average Bandwidth"], 50);
-    EXPECT_EQ(shaping["Override Vswitch Average Bandwidth"], true);
+    EXPECT_EQ(shaping, json::parse(R"({"Average Bandwidth": 50, "Burst Size": 10, "Enabled": true,
+        "Override Vswitch Average Bandwidth": true,
+        "Override Vswitch Burst Size": false,
+        "Override Vswitch Enabled": true,
+        "Override Vswitch Peak Bandwidth": false, "Peak Bandwidth": 200})"));
     // The switch's own value is untouched.
     EXPECT_EQ(RootJson(Run("network vswitch standard policy shaping get -v vs0"))["Enabled"], false);
 }
@@ -250,8 +284,11 @@ TEST_F(PortGroupTest, ShapingEnabledWithoutValuesAnywhereIsRefusedPerValue) {
 TEST_F(PortGroupTest, ShapingOverrideWithoutEnabledChangesNothing) {
     Change("network vswitch standard portgroup policy shaping set -p pg -b 70");
     auto shaping = Get("shaping");
-    EXPECT_EQ(shaping["Override Vswitch Average Bandwidth"], false);
-    EXPECT_EQ(shaping["Average Bandwidth"], -1);
+    EXPECT_EQ(shaping, json::parse(R"({"Average Bandwidth": -1, "Burst Size": -1, "Enabled": false,
+        "Override Vswitch Average Bandwidth": false,
+        "Override Vswitch Burst Size": false,
+        "Override Vswitch Enabled": false,
+        "Override Vswitch Peak Bandwidth": false, "Peak Bandwidth": -1})"));
 }
 
 TEST_F(PortGroupTest, ListingAnswersForTheFirstSwitchHoldingAName) {

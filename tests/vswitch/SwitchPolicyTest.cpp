@@ -116,14 +116,17 @@ TEST_F(SwitchPolicyTest, StoredValuesOutsideTheTablesAndOversizedActiveCounts) {
                 {"teaming", {{"loadBalancing", 9}, {"uplinkOrder", {"pnic1", "pnic0"}}, {"maxActive", 5}}}};
     UseHost(Host(json::array({odd})));
     auto failover = Failover();
-    EXPECT_EQ(failover["Load Balancing"], "unknown");
-    EXPECT_EQ(failover["Active Adapters"], json({"pnic1", "pnic0"}));
-    EXPECT_EQ(failover["Standby Adapters"], json::array());
+    EXPECT_EQ(failover, json::parse(R"({"Active Adapters": ["pnic1", "pnic0"], "Failback": true,
+        "Load Balancing": "unknown", "Network Failure Detection": "link",
+        "Notify Switches": true, "Standby Adapters": [],
+        "Unused Adapters": []})"));
     // A standby list after such a count still leaves the named NIC standby.
     Change("network vswitch standard policy failover set -v vs0 -s pnic0");
     failover = Failover();
-    EXPECT_EQ(failover["Active Adapters"], json({"pnic1"}));
-    EXPECT_EQ(failover["Standby Adapters"], json({"pnic0"}));
+    EXPECT_EQ(failover, json::parse(R"({"Active Adapters": ["pnic1"], "Failback": true,
+        "Load Balancing": "unknown", "Network Failure Detection": "link",
+        "Notify Switches": true, "Standby Adapters": ["pnic0"],
+        "Unused Adapters": []})"));
 }
 
 TEST_F(SwitchPolicyTest, UnknownSwitchesAreReportedByEveryPolicyCommand) {

@@ -31,8 +31,6 @@ inline json Host(const json& vswitches, const json& dvswitches = json::array()) 
 
 class VswitchHostTest : public TalixTest::MemoryHostTest {
 protected:
-    Parvik::AutoCli::Invocation Run(const std::string& commandLine) { return cli.Invoke(commandLine); }
-
     // The stored switch of that name, or null.
     json StoredSwitch(const std::string& name) {
         json stored = Section("vswitches");
@@ -45,8 +43,8 @@ protected:
     // Runs a changing command that must succeed without messages.
     void Change(const std::string& commandLine) {
         auto result = Run(commandLine);
-        ASSERT_EQ(TalixTest::Errors(result), std::vector<std::string>{}) << commandLine;
-        ASSERT_EQ(TalixTest::RootJson(result), json(true)) << commandLine;
+        ASSERT_EQ(result.errors, std::vector<std::string>{}) << commandLine;
+        ASSERT_EQ(result.root, json(true)) << commandLine;
     }
 };
 
