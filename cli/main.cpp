@@ -20,7 +20,7 @@ namespace {
 // The largest threshold the allocator accepts on 64-bit hosts.
 const int kLargestHeapBlock = 32 * 1024 * 1024;
 // Address space the heap takes at once when a command starts.
-const int kHeapReserve = 64 * 1024 * 1024;
+const int kHeapReserve = 768 * 1024 * 1024;
 // The allocator's own padding of each growth of the heap.
 const int kUsualTopPad = 128 * 1024;
 
