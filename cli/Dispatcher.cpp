@@ -187,7 +187,9 @@ void Dispatcher::RenderResult(Command& command, const Invocation& invocation, co
         options.parameters[parameter.first] = parameter.second;
     }
     for (const auto& parameter : formatParameters) options.parameters[parameter.first] = parameter.second;
-    options.terminalWidth = TerminalWidth();
+    // Only a wrapped table asks for the width: a batch renders a result per line.
+    auto wrap = options.parameters.find("wrap-last");
+    if (wrap != options.parameters.end() && wrap->second == "true") options.terminalWidth = TerminalWidth();
     std::string chosen = formatter;
     if (chosen.empty()) chosen = command.GetDefaultOutputFormatter();
     if (chosen.empty()) chosen = kDefaultFormatter;

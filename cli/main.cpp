@@ -4,6 +4,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -19,8 +20,14 @@ namespace {
 
 // The largest threshold the allocator accepts on 64-bit hosts.
 const int kLargestHeapBlock = 32 * 1024 * 1024;
-// Address space the heap takes at once when a command starts.
-const int kHeapReserve = 64 * 1024 * 1024;
+// Address space the heap takes at once when a command starts: enough that the
+// largest blocks of a big listing (a section's text of a hundred MB and more)
+// come from the heap too, where what is freed is used again.
+const int kHeapReserve = 768 * 1024 * 1024;
+// The part of it offered transparent huge pages. Fresh huge pages are dear
+// where the virtual machine's host backs the guest's free memory lazily, so
+// only the first part, which every large listing uses, takes them.
+const uintptr_t kHugePagePart = 64 * 1024 * 1024;
 // The allocator's own padding of each growth of the heap.
 const int kUsualTopPad = 128 * 1024;
 
@@ -68,7 +75,7 @@ void PrepareHeapForCommand() {
     mallopt(M_TOP_PAD, kUsualTopPad);
     const auto after = reinterpret_cast<uintptr_t>(sbrk(0));
     const uintptr_t start = ((before + kHugePage - 1) & ~(kHugePage - 1)) + kHugePage;
-    if (after > start) madvise(reinterpret_cast<void*>(start), after - start, MADV_HUGEPAGE);
+    if (after > start) madvise(reinterpret_cast<void*>(start), std::min(after - start, kHugePagePart), MADV_HUGEPAGE);
 }
 
 // A standard descriptor the caller closed is held by /dev/null, opened so that

@@ -423,17 +423,14 @@ private:
 // "Nic.Policy.Active.boolean=true". A root string list starts with "[<index>]" and a
 // root scalar is "<type>=<value>". Fields follow "fields:<Record>". Unset values have an
 // empty value; a missing (null) value drops ".<type>". Empty lists and records write no
-// line. Values escape backslash, LF and CR as \\, \n and \r so each stays on its line.
+// line. Values escape backslash as \\ and, as the human formats do, what a terminal would
+// act on (\t \n \r, \xHH for other control bytes, DEL and bytes that are not UTF-8,
+// \u00HH for C1 controls), so each value stays on its line and shows as it is.
 
 void AppendKeyValueText(std::string& out, std::string_view text) {
-    for (char c : text) {
-        switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            default: out.push_back(c);
-        }
-    }
+    const size_t start = out.size();
+    out.append(text);
+    EscapeControls(out, start, true);
 }
 
 class KeyValueWriter {

@@ -199,6 +199,10 @@ void AppendCompact(std::string& out, const MetaObject* value, std::string_view l
 void AppendHeading(std::string& out, const RecordStyle& style, const MetaStruct& record,
                    RenderContext& context);
 
+// Shows what a terminal would act on in the text from `from` on as escapes (\t \n
+// \r, \xHH, \u00HH for C1 controls); with escapeBackslash, a backslash as \\ too.
+void EscapeControls(std::string& text, size_t from, bool escapeBackslash);
+
 // Entry points, one per format.
 void RenderSimple(const MetaObject* root, const RenderOptions& options, OutBuffer& out);
 void RenderTable(const MetaObject* root, const RenderOptions& options, OutBuffer& out);

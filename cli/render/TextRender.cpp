@@ -80,19 +80,25 @@ bool MayNeedEscape(std::string_view text) {
 
 using Text::Utf8SequenceLength;
 
+}  // namespace
+
 // Texts come from host files and users, so they may hold line breaks, escape
 // sequences or bytes that are not UTF-8, which a terminal would act on. Those are
 // shown as escapes: \t \n \r, \xHH for other control bytes, DEL and bytes that are
-// not UTF-8, \u00HH for the C1 controls U+0080 to U+009F. Printable UTF-8 and
-// backslashes are left as they are. Rewrites text from `from` on.
-void EscapeForTerminal(std::string& text, size_t from) {
-    if (!MayNeedEscape(std::string_view(text).substr(from))) return;
-    std::string escaped;
+// not UTF-8, \u00HH for the C1 controls U+0080 to U+009F. Printable UTF-8 is left
+// as it is, and so are backslashes unless escapeBackslash (a format that must be
+// read back doubles them). Rewrites text from `from` on.
+void EscapeControls(std::string& text, size_t from, bool escapeBackslash) {
     const std::string_view tail = std::string_view(text).substr(from);
+    if (!MayNeedEscape(tail) && !(escapeBackslash && tail.find('\\') != std::string_view::npos)) return;
+    std::string escaped;
     size_t pos = 0;
     while (pos < tail.size()) {
         const auto c = static_cast<unsigned char>(tail[pos]);
-        if (c >= 0x20 && c < 0x7f) {
+        if (c == '\\' && escapeBackslash) {
+            escaped += "\\\\";
+            ++pos;
+        } else if (c >= 0x20 && c < 0x7f) {
             escaped.push_back(static_cast<char>(c));
             ++pos;
         } else if (c == '\t') {
@@ -122,6 +128,10 @@ void EscapeForTerminal(std::string& text, size_t from) {
     }
     text.replace(from, std::string::npos, escaped);
 }
+
+namespace {
+
+void EscapeForTerminal(std::string& text, size_t from) { EscapeControls(text, from, false); }
 
 // Booleans report success by exit status, so a true result prints nothing.
 void RenderScalarRoot(const MetaObject* root, OutBuffer& out) {

@@ -87,6 +87,14 @@ public:
     template <typename Model>
     const Model& Read();
 
+    // Whether the section (or view) is decoded already, so that a reader that
+    // can use either a view or the whole model takes what is at hand.
+    template <typename Model>
+    bool IsLoaded() const {
+        const size_t slot = Slot<Model>();
+        return slot < cache_.size() && cache_[slot].model != nullptr;
+    }
+
     // Copies the section, applies change, and writes it back on success.
     template <typename Model, typename Change>
     void Update(Change&& change) {

@@ -374,20 +374,31 @@ int NetworkInfo::GetNetstackState(const std::string& key) {
 namespace SimHost {
 
 namespace {
-// World names by ID (the first entry of an ID).
+// World names by ID (the first entry of an ID), from the whole section or its view.
+template <typename Model>
 struct WorldNames {
     std::unordered_map<int64_t, const std::string*> byId;
 };
+
+template <typename Model>
+const WorldNames<Model>& StoredWorldNames() {
+    return HostStore::Instance().Derived<Model, WorldNames<Model>>([](const Model& section) {
+        WorldNames<Model> names;
+        for (const auto& world : section.worlds) names.byId.emplace(world.id, &world.name);
+        return names;
+    });
+}
 }  // namespace
 
 const std::string* StoredWorldName(int64_t worldId) {
-    const auto& names = HostStore::Instance().Derived<ConnectionTable, WorldNames>([](const ConnectionTable& table) {
-        WorldNames names;
-        for (const auto& world : table.worlds) names.byId.emplace(world.id, &world.name);
-        return names;
-    });
-    auto found = names.byId.find(worldId);
-    return found == names.byId.end() ? nullptr : found->second;
+    // A listing of sockets has the whole section decoded already; others need
+    // only the worlds, and decoding the sockets would cost more than the rest
+    // of their work.
+    auto& store = HostStore::Instance();
+    const auto& byId = store.IsLoaded<ConnectionTable>() ? StoredWorldNames<ConnectionTable>().byId
+                                                         : StoredWorldNames<ConnectionWorldsView>().byId;
+    auto found = byId.find(worldId);
+    return found == byId.end() ? nullptr : found->second;
 }
 
 }  // namespace SimHost

@@ -60,30 +60,103 @@ const auto& TableViewOf(const std::string& key) {
     return empty;
 }
 
-// The static IPv4 routes of every instance by network, so that an added route
-// is checked against the table without reading it through: a batch adding
-// thousands of routes would otherwise cost the square of its size.
-struct Ipv4RouteIndex {
-    std::map<std::string, std::unordered_set<uint64_t>, std::less<>> byNetstack;
+// The static routes of every instance by network, so that a change checks the
+// table without reading it through (a batch of thousands of changes would
+// otherwise cost the square of its size): how many routes of each network an
+// instance has, and the networks of its first table in order, which is the
+// table a change edits, so that a removal finds its route's position by
+// comparing keys instead of reading every stored text.
+template <typename Key>
+struct RouteIndex {
+    struct Table {
+        std::vector<Key> keys;
+        std::unordered_map<Key, size_t> count;
+    };
+    std::map<std::string, Table, std::less<>> byNetstack;
 
-    static uint64_t KeyOf(const Ipv4Network& network) {
-        return (uint64_t{network.GetNetwork().GetValue()} << 8) | static_cast<uint64_t>(network.GetPrefixLength());
+    bool Contains(const std::string& netstack, const Key& key) const {
+        auto table = byNetstack.find(netstack);
+        return table != byNetstack.end() && table->second.count.count(key) != 0;
     }
-    bool Contains(const std::string& key, const Ipv4Network& network) const {
-        auto table = byNetstack.find(key);
-        return table != byNetstack.end() && table->second.count(KeyOf(network)) != 0;
+    // Where the first route of the instance's table with that key and a
+    // matching gateway is, from `from` on; routes.size() when none is.
+    template <typename Route, typename SameGateway>
+    size_t Find(const std::string& netstack, const Key& key, const std::vector<Route>& routes,
+                SameGateway&& sameGateway) const {
+        auto table = byNetstack.find(netstack);
+        if (table == byNetstack.end() || table->second.keys.size() != routes.size()) return routes.size();
+        const auto& keys = table->second.keys;
+        for (size_t i = 0; i < keys.size(); ++i) {
+            if (keys[i] == key && sameGateway(routes[i])) return i;
+        }
+        return routes.size();
+    }
+    void Added(const std::string& netstack, const Key& key) {
+        auto& table = byNetstack[netstack];
+        table.keys.push_back(key);
+        ++table.count[key];
+    }
+    // False when the index did not know the table's order (it is then computed again).
+    bool Removed(const std::string& netstack, size_t position, size_t routesBefore) {
+        auto& table = byNetstack[netstack];
+        if (table.keys.size() != routesBefore) return false;
+        auto counted = table.count.find(table.keys[position]);
+        if (counted != table.count.end() && --counted->second == 0) table.count.erase(counted);
+        table.keys.erase(table.keys.begin() + static_cast<std::ptrdiff_t>(position));
+        return true;
     }
 };
 
+uint64_t RouteKey(const Ipv4Network& network) {
+    return (uint64_t{network.GetNetwork().GetValue()} << 8) | static_cast<uint64_t>(network.GetPrefixLength());
+}
+
+std::string RouteKey(const Ipv6Network& network) {
+    const Ipv6Address address = network.GetAddress();
+    const auto& bytes = address.GetBytes();
+    std::string key(bytes.begin(), bytes.end());
+    key.push_back(static_cast<char>(network.GetNetmask()));
+    return key;
+}
+
+struct Ipv4RouteIndex : RouteIndex<uint64_t> {};
+struct Ipv6RouteIndex : RouteIndex<std::string> {};
+
+template <typename Index, typename Network, typename Routes>
+Index BuildRouteIndex(const RoutingTables& tables, Routes RoutingTableModel::*routes) {
+    Index index;
+    for (const auto& table : tables.tables) {
+        auto [entry, first] = index.byNetstack.try_emplace(table.netstack);
+        for (const auto& route : table.*routes) {
+            auto key = RouteKey(Network(route.network));
+            ++entry->second.count[key];
+            if (first) entry->second.keys.push_back(key);
+        }
+    }
+    return index;
+}
+
 const Ipv4RouteIndex& StoredIpv4Routes() {
     return HostStore::Instance().Derived<RoutingTables, Ipv4RouteIndex>([](const RoutingTables& tables) {
-        Ipv4RouteIndex index;
-        for (const auto& table : tables.tables) {
-            auto& networks = index.byNetstack[table.netstack];
-            for (const auto& route : table.ipv4Routes) networks.insert(Ipv4RouteIndex::KeyOf(Ipv4Network(route.network)));
-        }
-        return index;
+        return BuildRouteIndex<Ipv4RouteIndex, Ipv4Network>(tables, &RoutingTableModel::ipv4Routes);
     });
+}
+
+const Ipv6RouteIndex& StoredIpv6Routes() {
+    return HostStore::Instance().Derived<RoutingTables, Ipv6RouteIndex>([](const RoutingTables& tables) {
+        return BuildRouteIndex<Ipv6RouteIndex, Ipv6Network>(tables, &RoutingTableModel::ipv6Routes);
+    });
+}
+
+// Last in a change, once nothing can fail: the index, when it is current,
+// learns what the change did and follows the section to its new copy (unless
+// update returns false: it is then computed again when next needed).
+template <typename Index, typename Update>
+void KeepRouteIndex(Update&& update) {
+    auto& store = HostStore::Instance();
+    if (auto* index = store.CurrentDerived<RoutingTables, Index>()) {
+        if (update(*index)) store.KeepDerived<RoutingTables, Index>();
+    }
 }
 
 // Changes the instance's table, creating it on first use.
@@ -216,9 +289,28 @@ bool IsLinkLocal(const Ipv6Address& address) {
     return address.GetBytes()[0] == 0xfe && (address.GetBytes()[1] & 0xc0) == 0x80;
 }
 
+// The connected IPv6 networks of every instance, as for IPv4 above.
+struct ConnectedIpv6ByNetstack {
+    std::map<std::string, std::vector<Connected6>, std::less<>> byNetstack;
+};
+
+const std::vector<Connected6>& StoredConnectedIpv6(const std::string& key) {
+    const auto& index = HostStore::Instance().Derived<LmxNicInventory, ConnectedIpv6ByNetstack>(
+        [](const LmxNicInventory& nics) {
+            ConnectedIpv6ByNetstack index;
+            for (const auto& nic : nics.lmxnics) {
+                if (index.byNetstack.count(nic.netstack) == 0) index.byNetstack[nic.netstack] = ConnectedIpv6(nic.netstack);
+            }
+            return index;
+        });
+    static const std::vector<Connected6> none;
+    auto found = index.byNetstack.find(key);
+    return found == index.byNetstack.end() ? none : found->second;
+}
+
 std::string Ipv6Egress(const std::string& key, const Ipv6Address& gateway) {
     if (!gateway.IsUnspecified()) {
-        for (const auto& connected : ConnectedIpv6(key)) {
+        for (const auto& connected : StoredConnectedIpv6(key)) {
             if (connected.network.Contains(gateway)) return connected.interfaceName;
         }
         // A link-local router is reached through the first IPv6 interface.
@@ -357,16 +449,15 @@ void RoutingInfoImpl::AddLumexRoute(const Ipv4Network& network, const Ipv4Addres
     }
     std::string egress = Ipv4Egress(key_, gateway);
     ChangeTable(key_, [&](RoutingTableModel& table) {
-        if (StoredIpv4Routes().Contains(key_, network)) {
+        const auto key = RouteKey(network);
+        if (StoredIpv4Routes().Contains(key_, key)) {
             throw KavrelException("A route to " + network.GetStringAddress() + " already exists");
         }
         table.ipv4Routes.push_back(RouteModel{network.GetStringAddress(), gateway.GetStringAddress(), egress});
-        // Last, once nothing can fail: the index learns the route.
-        auto& store = HostStore::Instance();
-        if (auto* index = store.CurrentDerived<RoutingTables, Ipv4RouteIndex>()) {
-            index->byNetstack[key_].insert(Ipv4RouteIndex::KeyOf(network));
-            store.KeepDerived<RoutingTables, Ipv4RouteIndex>();
-        }
+        KeepRouteIndex<Ipv4RouteIndex>([&](Ipv4RouteIndex& index) {
+            index.Added(key_, key);
+            return true;
+        });
     });
 }
 
@@ -377,14 +468,27 @@ void RoutingInfoImpl::RemoveLumexRoute(const Ipv4Network& network, const Ipv4Add
             table.ipv4Gateway = table.ipv4ConfiguredGateway = "0.0.0.0";
             return;
         }
-        auto found = std::find_if(table.ipv4Routes.begin(), table.ipv4Routes.end(), [&](const RouteModel& route) {
-            return Ipv4Network(route.network) == network && Ipv4Address(route.gateway) == gateway;
-        });
-        if (found == table.ipv4Routes.end()) {
+        auto& routes = table.ipv4Routes;
+        const auto& index = StoredIpv4Routes();
+        const auto key = RouteKey(network);
+        auto sameGateway = [&](const RouteModel& route) { return Ipv4Address(route.gateway) == gateway; };
+        size_t found = routes.size();
+        if (index.Contains(key_, key)) {
+            found = index.Find(key_, key, routes, sameGateway);
+            if (found == routes.size()) {  // a route of another table of the instance: read them through
+                auto at = std::find_if(routes.begin(), routes.end(), [&](const RouteModel& route) {
+                    return Ipv4Network(route.network) == network && sameGateway(route);
+                });
+                found = static_cast<size_t>(at - routes.begin());
+            }
+        }
+        if (found == routes.size()) {
             throw KavrelException("No route to " + network.GetStringAddress() + " via " +
                                   gateway.GetStringAddress());
         }
-        table.ipv4Routes.erase(found);
+        const size_t before = routes.size();
+        routes.erase(routes.begin() + static_cast<std::ptrdiff_t>(found));
+        KeepRouteIndex<Ipv4RouteIndex>([&](Ipv4RouteIndex& kept) { return kept.Removed(key_, found, before); });
     });
 }
 
@@ -404,12 +508,15 @@ void RoutingInfoImpl::AddIpv6LumexRoute(const Ipv6Network& network, const Ipv6Ad
     }
     Ipv6Network masked = Masked(network);
     ChangeTable(key_, [&](RoutingTableModel& table) {
-        for (const auto& route : table.ipv6Routes) {
-            if (Ipv6Network(route.network) == masked) {
-                throw KavrelException("A route to " + masked.GetStringAddress() + " already exists");
-            }
+        const auto key = RouteKey(masked);
+        if (StoredIpv6Routes().Contains(key_, key)) {
+            throw KavrelException("A route to " + masked.GetStringAddress() + " already exists");
         }
         table.ipv6Routes.push_back(RouteModel{masked.GetStringAddress(), gateway.GetStringAddress(), egress});
+        KeepRouteIndex<Ipv6RouteIndex>([&](Ipv6RouteIndex& index) {
+            index.Added(key_, key);
+            return true;
+        });
     });
 }
 
@@ -422,14 +529,27 @@ void RoutingInfoImpl::RemoveIpv6LumexRoute(const Ipv6Network& network, const Ipv
             table.ipv6Gateway = table.ipv6ConfiguredGateway = "::";
             return;
         }
-        auto found = std::find_if(table.ipv6Routes.begin(), table.ipv6Routes.end(), [&](const RouteModel& route) {
-            return Ipv6Network(route.network) == masked && Ipv6Address(route.gateway) == gateway;
-        });
-        if (found == table.ipv6Routes.end()) {
+        auto& routes = table.ipv6Routes;
+        const auto& index = StoredIpv6Routes();
+        const auto key = RouteKey(masked);
+        auto sameGateway = [&](const RouteModel& route) { return Ipv6Address(route.gateway) == gateway; };
+        size_t found = routes.size();
+        if (index.Contains(key_, key)) {
+            found = index.Find(key_, key, routes, sameGateway);
+            if (found == routes.size()) {
+                auto at = std::find_if(routes.begin(), routes.end(), [&](const RouteModel& route) {
+                    return Ipv6Network(route.network) == masked && sameGateway(route);
+                });
+                found = static_cast<size_t>(at - routes.begin());
+            }
+        }
+        if (found == routes.size()) {
             throw KavrelException("No route to " + masked.GetStringAddress() + " via " +
                                   gateway.GetStringAddress());
         }
-        table.ipv6Routes.erase(found);
+        const size_t before = routes.size();
+        routes.erase(routes.begin() + static_cast<std::ptrdiff_t>(found));
+        KeepRouteIndex<Ipv6RouteIndex>([&](Ipv6RouteIndex& kept) { return kept.Removed(key_, found, before); });
     });
 }
 

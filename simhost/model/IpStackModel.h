@@ -155,6 +155,14 @@ struct ConnectionTable {
 };
 TALIX_MODEL(ConnectionTable, connections, worlds)
 
+// The worlds alone, for the listings that only name them (VM ports): the
+// sockets, by far the larger part of the section, are skipped, not decoded.
+struct ConnectionWorldsView {
+    static constexpr const char* kSection = "connections";
+    std::vector<WorldModel> worlds;
+};
+TALIX_MODEL(ConnectionWorldsView, worlds)
+
 struct SecurityAssociationModel {
     std::string name;
     std::string source = "::";

@@ -262,6 +262,50 @@ TEST_F(BatchThroughFramework, EveryTouchedFileIsWrittenOnceAtTheEnd) {
     EXPECT_EQ(routes.find("10.92.7.0/24"), std::string::npos);
 }
 
+// Each change of a batch checks the table as the changes before it left it:
+// removing a route in the middle, adding it again, refusing a duplicate.
+TEST_F(BatchThroughFramework, RouteChangesSeeTheChangesBeforeThem) {
+    auto passed = Batch(
+        "network ip route ipv4 add -n 10.93.1.0/24 -g 10.20.0.254\n"
+        "network ip route ipv4 add -n 10.93.2.0/24 -g 10.20.0.254\n"
+        "network ip route ipv4 add -n 10.93.3.0/24 -g 10.20.0.254\n"
+        "network ip route ipv4 remove -n 10.93.2.0/24 -g 10.20.0.254\n"
+        "network ip route ipv4 add -n 10.93.2.0/24 -g 10.20.0.254\n"
+        "network ip route ipv4 remove -n 10.93.1.0/24 -g 10.20.0.254\n"
+        "network ip route ipv6 add -n 2001:db8:91::/48 -g 2001:db8:20::fe\n"
+        "network ip route ipv6 add -n 2001:db8:92:1::/48 -g 2001:db8:20::fe\n"  // stored masked
+        "network ip route ipv6 remove -n 2001:db8:60::/48 -g 2001:db8:20::fe\n"
+        "network ip route ipv6 add -n 2001:db8:60::/48 -g 2001:db8:20::fe\n");
+    ASSERT_EQ(passed.status, 0) << passed.err;
+    auto tables = json::parse(SimHost::MemoryHostFiles()["state/routes.json"])["tables"];
+    std::vector<std::string> ipv4, ipv6;
+    for (const auto& route : tables[0]["ipv4Routes"]) ipv4.push_back(route["network"]);
+    for (const auto& route : tables[0]["ipv6Routes"]) ipv6.push_back(route["network"]);
+    ASSERT_GE(ipv4.size(), 2u);
+    EXPECT_EQ(std::vector<std::string>(ipv4.end() - 2, ipv4.end()),
+              (std::vector<std::string>{"10.93.3.0/24", "10.93.2.0/24"}));
+    EXPECT_EQ(ipv6, (std::vector<std::string>{"2001:db8:91::/48", "2001:db8:92::/48", "2001:db8:60::/48"}));
+
+    // A duplicate of a route the same batch added, of either family, ends the batch.
+    for (const char* duplicate : {"network ip route ipv4 add -n 10.94.0.0/16 -g 10.20.0.254\n",
+                                  "network ip route ipv6 add -n 2001:db8:94::/48 -g 2001:db8:20::fe\n"}) {
+        const auto before = SimHost::MemoryHostFiles();
+        auto failed = Batch(std::string(duplicate) + "network ip route ipv4 remove -n 10.93.3.0/24 -g 10.20.0.254\n" +
+                            duplicate);
+        EXPECT_EQ(failed.status, 1) << duplicate;
+        auto lines = json::parse(failed.out);
+        ASSERT_EQ(lines.size(), 3u) << failed.out;
+        EXPECT_NE(lines[2]["errors"][0].get<std::string>().find("already exists"), std::string::npos) << failed.out;
+        EXPECT_EQ(SimHost::MemoryHostFiles(), before);
+    }
+    // What a failed batch did is forgotten by the checks too.
+    auto again = Batch("network ip route ipv4 remove -n 10.93.3.0/24 -g 10.20.0.254\n"
+                       "network ip route ipv4 add -n 10.94.0.0/16 -g 10.20.0.254\n"
+                       "network ip route ipv4 remove -n 10.93.3.0/24 -g 10.20.0.254\n");
+    EXPECT_EQ(again.status, 1);
+    EXPECT_NE(again.out.find("No route to 10.93.3.0/24 via 10.20.0.254"), std::string::npos) << again.out;
+}
+
 TEST_F(BatchThroughFramework, AnInjectedHostFailureStopsTheBatchAndNothingIsCommitted) {
     SimHost::InjectFault("RoutingInfoImpl::AddLumexRoute", "route table is full");
     const auto before = SimHost::MemoryHostFiles();

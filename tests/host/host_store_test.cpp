@@ -10,6 +10,7 @@
 #include "core/Faults.h"
 #include "core/HostStore.h"
 #include "core/SimHostTesting.h"
+#include "ip/WorldNames.h"
 #include "kavrel/Lib.h"
 #include "model/FirewallModel.h"
 #include "model/IpStackModel.h"
@@ -257,6 +258,36 @@ TEST(HostStore, ViewsOfASectionReadTheirFieldsAndFollowEveryChange) {
     root.WriteFile("state/routes.json", R"({"tables": [{"ipv6Routes": [{"network": "a\x"}]}]})");
     SimHost::UseHostRoot(root.Path());
     EXPECT_THROW(HostStore::Instance().Read<SimHost::Ipv4RoutingView>(), KavrelException);
+}
+
+// World names come from the worlds alone while the sockets are not needed, and
+// from the whole section once a socket listing decoded it: the same names either way.
+TEST(HostStore, WorldNamesReadTheWorldsAloneAndFollowChanges) {
+    TempHostRoot root;
+    root.WriteSection("connections", {{"connections", {{{"protocol", "tcp"}, {"worldId", 7}}}},
+                                      {"worlds", {{{"id", 7}, {"name", "first"}},
+                                                  {{"id", 7}, {"name", "second"}},
+                                                  {{"id", 8}, {"name", "other"}}}}});
+    SimHost::UseHostRoot(root.Path());
+    auto& store = HostStore::Instance();
+    ASSERT_NE(SimHost::StoredWorldName(7), nullptr);
+    EXPECT_EQ(*SimHost::StoredWorldName(7), "first");  // the first entry of an ID
+    EXPECT_EQ(SimHost::StoredWorldName(9), nullptr);
+    EXPECT_FALSE(store.IsLoaded<SimHost::ConnectionTable>());  // the sockets were skipped
+    EXPECT_EQ(store.Read<SimHost::ConnectionTable>().connections.size(), 1u);
+    EXPECT_EQ(*SimHost::StoredWorldName(8), "other");
+    EXPECT_EQ(*SimHost::StoredWorldName(7), "first");
+
+    store.Update<SimHost::ConnectionTable>(
+        [](SimHost::ConnectionTable& table) { table.worlds.erase(table.worlds.begin()); });
+    EXPECT_EQ(*SimHost::StoredWorldName(7), "second");
+    SimHost::UseHostRoot(root.Path());  // a fresh process reads the worlds alone
+    EXPECT_EQ(*SimHost::StoredWorldName(7), "second");
+
+    // Skipped sockets must still be valid JSON.
+    root.WriteFile("state/connections.json", R"({"connections": [{"protocol": "a\x"}], "worlds": []})");
+    SimHost::UseHostRoot(root.Path());
+    EXPECT_THROW(SimHost::StoredWorldName(7), KavrelException);
 }
 
 TEST(FaultInjection, NamedOperationsThrowTheConfiguredText) {

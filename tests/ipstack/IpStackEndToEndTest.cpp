@@ -85,4 +85,29 @@ TEST(IpStackEndToEnd, HostsFileKeepsForeignLinesAndListingsEscapeControls) {
     }
 }
 
+// keyvalue, whose values are read back by scripts, shows the same escapes as the
+// human formats, with the text's own backslashes doubled.
+TEST(IpStackEndToEnd, KeyValueListingEscapesControlBytesOfHostsFileAliases) {
+    TempHostRoot root;
+    WriteBaseHost(root);
+    root.WriteFile("etc/hosts", std::string("# --- user specified entries ---\n"
+                                            "10.0.0.51\tplain.example\tal\x1b[2Jias\x7f\x01\x1f\\x1b \xc2\x9b" "1m\n"
+                                            "10.0.0.52\tsecond.example\t# bell\x07 cr\r end\n"));
+    auto shown = RunOnHost(root, "--formatter=keyvalue network ip hosts list");
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.out,
+              "IpHostList[0].IP address.string=10.0.0.51\n"
+              "IpHostList[0].HostName.string=plain.example\n"
+              "IpHostList[0].Aliases[0].string=al\\x1b[2Jias\\x7f\\x01\\x1f\\\\x1b\n"
+              "IpHostList[0].Aliases[1].string=\\u009b1m\n"
+              "IpHostList[0].Comment.string=\n"
+              "IpHostList[1].IP address.string=10.0.0.52\n"
+              "IpHostList[1].HostName.string=second.example\n"
+              "IpHostList[1].Comment.string=bell\\x07 cr\\r end\n");
+    // The host's own text is untouched: json still holds the raw bytes.
+    auto json = RunOnHost(root, "--formatter=json network ip hosts list");
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out)[0]["Aliases"][0], "al\x1b[2Jias\x7f\x01\x1f\\x1b");
+}
+
 }  // namespace

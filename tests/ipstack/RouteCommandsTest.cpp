@@ -132,6 +132,48 @@ TEST_F(RouteCommands, Ipv6RoutesAndDefaultGatewayRoundTrip) {
     EXPECT_EQ(Run("network ip route ipv6 list").root.size(), 1u);
 }
 
+// Stored routes are compared as networks, whatever their text; a change edits the
+// instance's first table, while an added route is checked against all of them.
+TEST_F(RouteCommands, ChangesFindStoredRoutesByNetworkNotByText) {
+    auto routes = Section("routes");
+    routes["tables"][0]["ipv4Routes"] = {{{"network", "10.5.0.0/16"}, {"gateway", "10.0.0.254"}},
+                                         {{"network", "10.7.0.0/16"}, {"gateway", "10.0.0.253"}},
+                                         {{"network", "10.7.0.0/16"}, {"gateway", "10.0.0.254"}}};
+    routes["tables"][0]["ipv6Routes"] = {{{"network", "2001:DB8:7:0::/48"}, {"gateway", "2001:db8::fe"}}};
+    routes["tables"].push_back({{"netstack", "defaultTcpipStack"},
+                                {"ipv4Routes", {{{"network", "10.6.0.0/16"}, {"gateway", "10.0.0.254"}}}}});
+    UseHost({{"netstacks", Section("netstacks")}, {"lmxnics", Section("lmxnics")}, {"routes", routes}});
+    struct Case {
+        const char* command;
+        const char* message;  // null: succeeds
+    };
+    for (const auto& c : std::vector<Case>{
+             {"network ip route ipv4 add -n 10.5.0.0/16 -g 10.0.0.9", "A route to 10.5.0.0/16 already exists"},
+             {"network ip route ipv4 add -n 10.6.0.0/16 -g 10.0.0.9", "A route to 10.6.0.0/16 already exists"},
+             {"network ip route ipv4 remove -n 10.6.0.0/16 -g 10.0.0.254", "No route to 10.6.0.0/16 via 10.0.0.254"},
+             {"network ip route ipv6 add -n 2001:db8:7::/48 -g 2001:db8::fe", "A route to 2001:db8:7::/48 already exists"},
+             {"network ip route ipv4 remove -n 10.7.0.0/16 -g 10.0.0.9", "No route to 10.7.0.0/16 via 10.0.0.9"},
+             {"network ip route ipv4 remove -n 10.7.0.0/16 -g 10.0.0.254", nullptr},
+             {"network ip route ipv4 remove -n 10.7.0.0/16 -g 10.0.0.254", "No route to 10.7.0.0/16 via 10.0.0.254"},
+             {"network ip route ipv4 remove -n 10.5.0.0/16 -g 10.0.0.254", nullptr},
+             {"network ip route ipv4 add -n 10.5.0.0/16 -g 10.0.0.9", nullptr},
+             {"network ip route ipv6 remove -n 2001:db8:7:1::/48 -g 2001:db8::fe", nullptr},
+             {"network ip route ipv6 add -n 2001:db8:7::/48 -g 2001:db8::fe", nullptr},
+             {"network ip route ipv6 add -n 2001:db8:7::/48 -g 2001:db8::fe", "A route to 2001:db8:7::/48 already exists"}}) {
+        auto result = Run(c.command);
+        if (c.message) {
+            EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
+        } else {
+            EXPECT_EQ(result.root, true) << c.command << ": " << ::testing::PrintToString(result.errors);
+        }
+    }
+    EXPECT_EQ(Table()["ipv4Routes"], json::parse(R"([{"network": "10.7.0.0/16", "gateway": "10.0.0.253", "interfaceName": ""},
+        {"network": "10.5.0.0/16", "gateway": "10.0.0.9", "interfaceName": "lmx0"}])"));
+    EXPECT_EQ(Table()["ipv6Routes"], json::parse(R"([
+        {"network": "2001:db8:7::/48", "gateway": "2001:db8::fe", "interfaceName": "lmx0"}])"));
+    EXPECT_EQ(Section("routes")["tables"][1]["ipv4Routes"].size(), 1u);
+}
+
 TEST_F(RouteCommands, HostControlFailureBecomesTheMessage) {
     InjectFault("RoutingInfoImpl::AddLumexRoute", "routing table is locked");
     auto result = Run("network ip route ipv4 add -n 10.2.0.0/16 -g 10.0.0.254");
