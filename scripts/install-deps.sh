@@ -4,9 +4,14 @@
 # with --fuzz, also the clang toolchain and fuzzer runtime scripts/fuzz.sh uses.
 # tmux runs the completion test in an interactive shell; dpkg-dev checks the
 # Debian package's dependencies (scripts/package-check.sh).
+# The demo installs no recommended packages: building needs none of them, and
+# leaving them out saves some 60 MB of downloads on a fresh machine.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config nlohmann-json3-dev libboost-regex-dev)
-if [ "${1:-}" != "--demo" ]; then
+packages=(cmake ninja-build g++ nlohmann-json3-dev libboost-regex-dev)
+install_options=(-y -qq)
+if [ "${1:-}" = "--demo" ]; then
+  install_options+=(--no-install-recommends)
+else
   packages+=(make libgtest-dev libgmock-dev libbenchmark-dev iproute2 bc tmux dpkg-dev man-db)
 fi
 if [ "${1:-}" = "--fuzz" ]; then
@@ -23,4 +28,4 @@ echo "Installing: ${missing[*]}"
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 "${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install "${install_options[@]}" "${missing[@]}"

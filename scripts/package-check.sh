@@ -2,7 +2,8 @@
 # Builds the Debian package (cpack -G DEB), unpacks it into a temporary root
 # with dpkg -x, and runs the unpacked talixcli there on a temporary host root:
 # its version (its help where it has no --version), one command of each
-# family, completion and the manual page. Usage: scripts/package-check.sh [build-dir]
+# family, completion and the manual page. The completion scripts must be in
+# each shell's standard directory. Usage: scripts/package-check.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${1:-build}"
@@ -18,10 +19,13 @@ echo "Package: $package"
 
 fail() { echo "package-check: $*" >&2; exit 1; }
 for file in usr/bin/talixcli usr/lib/talixcli/libparvik.so usr/lib/talixcli/plugins/libnetwork.so \
-            usr/share/man/man1/talixcli.1 usr/share/bash-completion/completions/talixcli \
-            usr/share/zsh/vendor-completions/_talixcli usr/share/fish/vendor_completions.d/talixcli.fish; do
+            usr/share/man/man1/talixcli.1; do
   [ -e "$work/root/$file" ] || fail "missing /$file"
 done
+# bash, zsh and fish completion, each in its shell's directory for the
+# completions shipped with the system.
+scripts/check-completion-files.sh "$work/root"
+echo "ok: completion files"
 
 talixcli="$work/root/usr/bin/talixcli"
 export TALIX_HOST_ROOT="$work/host"

@@ -9,7 +9,7 @@ namespace Detail {
 
 namespace {
 
-constexpr size_t kIndentStep = 3;
+constexpr size_t kMachineIndentStep = 3;
 const char kReplacementChar[] = "\xEF\xBF\xBD";  // U+FFFD
 
 using Text::DecodeUtf8;
@@ -123,8 +123,8 @@ private:
         out_.Put('[');
         out_.EndLine();
         for (size_t i = 0; i < elements.size(); ++i) {
-            out_.PutSpaces(indent + kIndentStep);
-            Value(elements[i].get(), indent + kIndentStep);
+            out_.PutSpaces(indent + kMachineIndentStep);
+            Value(elements[i].get(), indent + kMachineIndentStep);
             if (i + 1 < elements.size()) out_.Put(',');
             out_.EndLine();
         }
@@ -141,10 +141,10 @@ private:
         out_.Put('{');
         out_.EndLine();
         for (size_t i = 0; i < fields.size(); ++i) {
-            out_.PutSpaces(indent + kIndentStep);
+            out_.PutSpaces(indent + kMachineIndentStep);
             AppendJsonString(out_.Text(), fields[i].Name());
             out_.Put(": ");
-            Value(fields[i].value.get(), indent + kIndentStep);
+            Value(fields[i].value.get(), indent + kMachineIndentStep);
             if (i + 1 < fields.size()) out_.Put(',');
             out_.EndLine();
         }
@@ -230,11 +230,11 @@ public:
         out_.EndLine();
         out_.Put("<output>");
         out_.EndLine();
-        out_.PutSpaces(kIndentStep);
+        out_.PutSpaces(kMachineIndentStep);
         out_.Put("<root>");
         out_.EndLine();
-        Value(root, 2 * kIndentStep);
-        out_.PutSpaces(kIndentStep);
+        Value(root, 2 * kMachineIndentStep);
+        out_.PutSpaces(kMachineIndentStep);
         out_.Put("</root>");
         out_.EndLine();
         out_.Put("</output>");
@@ -286,7 +286,7 @@ private:
         }
         out_.Put("\">");
         out_.EndLine();
-        for (const auto& element : list.GetElements()) Value(element.get(), indent + kIndentStep);
+        for (const auto& element : list.GetElements()) Value(element.get(), indent + kMachineIndentStep);
         out_.PutSpaces(indent);
         out_.Put("</list>");
     }
@@ -300,7 +300,7 @@ private:
         }
         out_.Put("\">");
         out_.EndLine();
-        const size_t fieldIndent = indent + kIndentStep;
+        const size_t fieldIndent = indent + kMachineIndentStep;
         for (const auto& field : record.GetFields()) {
             const MetaObject* value = field.value.get();
             out_.PutSpaces(fieldIndent);
@@ -315,7 +315,7 @@ private:
             } else {
                 out_.Put("\">");
                 out_.EndLine();
-                Value(value, fieldIndent + kIndentStep);
+                Value(value, fieldIndent + kMachineIndentStep);
                 out_.PutSpaces(fieldIndent);
                 out_.Put("</field>");
             }

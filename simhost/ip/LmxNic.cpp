@@ -19,7 +19,7 @@ using SimHost::LmxNicInventory;
 using SimHost::LmxNicModel;
 
 namespace {
-const LmxNicModel& Existing(const std::string& name) {
+const LmxNicModel& ExistingLmxNic(const std::string& name) {
     const auto* nic = SimHost::StoredLmxNic(name);
     if (!nic) throw KavrelException("No such Lumex network interface: " + name);
     return *nic;
@@ -36,84 +36,84 @@ std::string LmxNic::GetInterfaceName() const { return name_; }
 
 std::string LmxNic::GetNetstackInstanceKey() const {
     CheckFault("LmxNic::GetNetstackInstanceKey");
-    return Existing(name_).netstack;
+    return ExistingLmxNic(name_).netstack;
 }
 
 MacAddress LmxNic::GetMacAddress() const {
     CheckFault("LmxNic::GetMacAddress");
-    return MacAddress(Existing(name_).macAddress);
+    return MacAddress(ExistingLmxNic(name_).macAddress);
 }
 
 int LmxNic::GetMtu() const {
     CheckFault("LmxNic::GetMtu");
-    return Existing(name_).mtu;
+    return ExistingLmxNic(name_).mtu;
 }
 
 int LmxNic::GetTsoMss() const {
     CheckFault("LmxNic::GetTsoMss");
-    return Existing(name_).tsoMss;
+    return ExistingLmxNic(name_).tsoMss;
 }
 
 int LmxNic::GetNumRxQueue() const {
     CheckFault("LmxNic::GetNumRxQueue");
-    return Existing(name_).numRxQueue;
+    return ExistingLmxNic(name_).numRxQueue;
 }
 
 bool LmxNic::IsEnabled() const {
     CheckFault("LmxNic::IsEnabled");
-    return Existing(name_).enabled;
+    return ExistingLmxNic(name_).enabled;
 }
 
 IpConfig LmxNic::GetIpConfig() const {
     CheckFault("LmxNic::GetIpConfig");
-    return SimHost::ToIpConfig(Existing(name_).ipConfig);
+    return SimHost::ToIpConfig(ExistingLmxNic(name_).ipConfig);
 }
 
 IpConfig LmxNic::GetConfiguredIpConfig() const {
     CheckFault("LmxNic::GetConfiguredIpConfig");
-    return SimHost::ToIpConfig(Existing(name_).configuredIpConfig);
+    return SimHost::ToIpConfig(ExistingLmxNic(name_).configuredIpConfig);
 }
 
 std::vector<LmxNicTagType> LmxNic::GetTags() const {
     CheckFault("LmxNic::GetTags");
-    return Existing(name_).tags;
+    return ExistingLmxNic(name_).tags;
 }
 
 int LmxNic::GetConnectionPointType() const {
     CheckFault("LmxNic::GetConnectionPointType");
-    return Existing(name_).connectionPoint.type;
+    return ExistingLmxNic(name_).connectionPoint.type;
 }
 
 std::string LmxNic::GetPortsetName() const {
     CheckFault("LmxNic::GetPortsetName");
-    return Existing(name_).portset;
+    return ExistingLmxNic(name_).portset;
 }
 
 std::string LmxNic::GetPortgroupName() const {
     CheckFault("LmxNic::GetPortgroupName");
-    return Existing(name_).connectionPoint.portgroup;
+    return ExistingLmxNic(name_).connectionPoint.portgroup;
 }
 
 DVPortParam LmxNic::GetDVPortParam() const {
     CheckFault("LmxNic::GetDVPortParam");
-    const auto& point = Existing(name_).connectionPoint;
+    const auto& point = ExistingLmxNic(name_).connectionPoint;
     return DVPortParam{point.dvsUuid, point.dvPortId, point.connectionId};
 }
 
 OpaqueNetworkParam LmxNic::GetOpaqueNetworkParam() const {
     CheckFault("LmxNic::GetOpaqueNetworkParam");
-    const auto& point = Existing(name_).connectionPoint;
+    const auto& point = ExistingLmxNic(name_).connectionPoint;
     return OpaqueNetworkParam{point.opaqueNetworkId, point.opaqueNetworkType, point.externalId};
 }
 
 bool LmxNic::HasPort() const {
     CheckFault("LmxNic::HasPort");
-    return Existing(name_).portId >= 0;
+    return ExistingLmxNic(name_).portId >= 0;
 }
 
 int64_t LmxNic::GetPortId() const {
     CheckFault("LmxNic::GetPortId");
-    return Existing(name_).portId;
+    return ExistingLmxNic(name_).portId;
 }
 
 }  // namespace Network

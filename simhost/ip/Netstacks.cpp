@@ -40,7 +40,7 @@ NetstackModel& Editable(NetstackTable& table, const std::string& key) {
     throw KavrelException("Netstack instance " + key + " does not exist");
 }
 
-const NetstackModel& Existing(const std::string& key) {
+const NetstackModel& ExistingNetstack(const std::string& key) {
     const auto* instance = SimHost::StoredNetstack(key);
     if (!instance) throw KavrelException("Netstack instance " + key + " does not exist");
     return *instance;
@@ -101,42 +101,42 @@ std::vector<std::string> NetstackInstanceImpl::GetCongestionControlAlgorithmList
 
 std::string NetstackInstanceImpl::GetName() const {
     CheckFault("NetstackInstanceImpl::GetName");
-    return detached_ ? key_ : Existing(key_).name;
+    return detached_ ? key_ : ExistingNetstack(key_).name;
 }
 
 int NetstackInstanceImpl::GetState() const {
     CheckFault("NetstackInstanceImpl::GetState");
-    return detached_ ? 0 : Existing(key_).state;
+    return detached_ ? 0 : ExistingNetstack(key_).state;
 }
 
 int NetstackInstanceImpl::GetMaxConnections() const {
     CheckFault("NetstackInstanceImpl::GetMaxConnections");
-    return detached_ ? maxConnections_ : Existing(key_).maxConnections;
+    return detached_ ? maxConnections_ : ExistingNetstack(key_).maxConnections;
 }
 
 int NetstackInstanceImpl::GetCurrentMaxConnections() const {
     CheckFault("NetstackInstanceImpl::GetCurrentMaxConnections");
-    return detached_ ? 0 : Existing(key_).currentMaxConnections;
+    return detached_ ? 0 : ExistingNetstack(key_).currentMaxConnections;
 }
 
 std::string NetstackInstanceImpl::GetCongestionControlAlgorithm() const {
     CheckFault("NetstackInstanceImpl::GetCongestionControlAlgorithm");
-    return detached_ ? ccAlgorithm_ : Existing(key_).ccAlgorithm;
+    return detached_ ? ccAlgorithm_ : ExistingNetstack(key_).ccAlgorithm;
 }
 
 bool NetstackInstanceImpl::GetIpv6Enabled() const {
     CheckFault("NetstackInstanceImpl::GetIpv6Enabled");
-    return detached_ ? ipv6Enabled_ : Existing(key_).ipv6Enabled;
+    return detached_ ? ipv6Enabled_ : ExistingNetstack(key_).ipv6Enabled;
 }
 
 bool NetstackInstanceImpl::GetCurrentIpv6Enabled() const {
     CheckFault("NetstackInstanceImpl::GetCurrentIpv6Enabled");
-    return detached_ ? false : Existing(key_).currentIpv6Enabled;
+    return detached_ ? false : ExistingNetstack(key_).currentIpv6Enabled;
 }
 
 std::string NetstackInstanceImpl::GetEcnStatus() const {
     CheckFault("NetstackInstanceImpl::GetEcnStatus");
-    return detached_ ? ecnStatus_ : Existing(key_).ecn;
+    return detached_ ? ecnStatus_ : ExistingNetstack(key_).ecn;
 }
 
 void NetstackInstanceImpl::SetName(const std::string& name, bool) {

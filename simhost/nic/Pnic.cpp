@@ -22,7 +22,7 @@ using SimHost::PnicInventory;
 using SimHost::PnicModel;
 
 namespace {
-const PnicModel& Existing(const std::string& name) { return SimHost::ExistingPnic(name); }
+using SimHost::ExistingPnic;
 
 // Changes one NIC; nothing is written when change throws.
 template <typename Change>
@@ -67,60 +67,60 @@ std::string Pnic::GetName() const { return name_; }
 
 std::string Pnic::GetDriverName() const {
     CheckFault("Pnic::GetDriverName");
-    return Existing(name_).driver;
+    return ExistingPnic(name_).driver;
 }
 
 MacAddress Pnic::GetMacAddress() const {
     CheckFault("Pnic::GetMacAddress");
-    return MacAddress(Existing(name_).macAddress);
+    return MacAddress(ExistingPnic(name_).macAddress);
 }
 
 uint32_t Pnic::GetMtu() const {
     CheckFault("Pnic::GetMtu");
-    return Existing(name_).mtu;
+    return ExistingPnic(name_).mtu;
 }
 
 bool Pnic::IsLinkUp() {
     CheckFault("Pnic::IsLinkUp");
-    return LinkDetected(Existing(name_));
+    return LinkDetected(ExistingPnic(name_));
 }
 
 bool Pnic::GetLinkStatus() const {
     CheckFault("Pnic::GetLinkStatus");
-    return LinkDetected(Existing(name_));
+    return LinkDetected(ExistingPnic(name_));
 }
 
 bool Pnic::GetAdminStatus() const {
     CheckFault("Pnic::GetAdminStatus");
-    return Existing(name_).adminUp;
+    return ExistingPnic(name_).adminUp;
 }
 
 uint32_t Pnic::GetSpeed() const {
     CheckFault("Pnic::GetSpeed");
-    const auto& pnic = Existing(name_);
+    const auto& pnic = ExistingPnic(name_);
     return LinkDetected(pnic) ? pnic.speed : 0;
 }
 
 uint32_t Pnic::GetDuplex() const {
     CheckFault("Pnic::GetDuplex");
-    return Existing(name_).duplex;
+    return ExistingPnic(name_).duplex;
 }
 
 std::unique_ptr<PciDevice> Pnic::GetPciDevice() const {
     CheckFault("Pnic::GetPciDevice");
-    const auto& pnic = Existing(name_);
+    const auto& pnic = ExistingPnic(name_);
     if (pnic.pciAddress.empty()) return nullptr;
     return std::make_unique<PciDevice>(pnic.pciAddress, pnic.vendorName, pnic.deviceName);
 }
 
 std::string Pnic::GetDeviceDescription() const {
     CheckFault("Pnic::GetDeviceDescription");
-    return Existing(name_).description;
+    return ExistingPnic(name_).description;
 }
 
 void Pnic::GetPnicInfo(PnicInfo& info) const {
     CheckFault("Pnic::GetPnicInfo");
-    const auto& pnic = Existing(name_);
+    const auto& pnic = ExistingPnic(name_);
     info.supportedPorts = pnic.supportedPorts;
     info.supportsAutoNegotiation = pnic.supportsAutoNegotiation;
     info.advertisedLinkModes.clear();
@@ -189,7 +189,7 @@ void Pnic::SetPnicInfo(const PnicInfo& info) {
 
 void Pnic::GetDriverInfo(PnicDriverInfo& info) const {
     CheckFault("Pnic::GetDriverInfo");
-    const auto& pnic = Existing(name_);
+    const auto& pnic = ExistingPnic(name_);
     info.driver = pnic.driver;
     info.version = pnic.driverVersion;
     info.firmwareVersion = pnic.firmwareVersion;
@@ -234,7 +234,7 @@ void Pnic::SetAdminStatus(bool up) {
 
 void Pnic::GetPauseParams(PnicPauseParams& params) const {
     CheckFault("Pnic::GetPauseParams");
-    const auto& pnic = Existing(name_);
+    const auto& pnic = ExistingPnic(name_);
     params = PnicPauseParams{};
     if (!pnic.pause.supported) return;
     params.supported = true;
@@ -263,7 +263,7 @@ void Pnic::SetPauseParams(const PnicPauseParams& params) {
 
 void Pnic::GetRingParams(PnicRingParams& preset, PnicRingParams& current) const {
     CheckFault("Pnic::GetRingParams");
-    const auto& pnic = Existing(name_);
+    const auto& pnic = ExistingPnic(name_);
     preset = PnicRingParams{0, pnic.ringMax.rx, pnic.ringMax.rxMini, pnic.ringMax.rxJumbo, pnic.ringMax.tx};
     current = PnicRingParams{0, pnic.ring.rx, pnic.ring.rxMini, pnic.ring.rxJumbo, pnic.ring.tx};
 }
@@ -292,7 +292,7 @@ void Pnic::SetRingParams(const PnicRingParams& params) {
 
 void Pnic::GetCoalesceParams(PnicCoalesceParams& params) const {
     CheckFault("Pnic::GetCoalesceParams");
-    const auto& c = Existing(name_).coalesce;
+    const auto& c = ExistingPnic(name_).coalesce;
     if (!c.supported) throw KavrelException(name_ + " does not support interrupt coalescing");
     params = PnicCoalesceParams{};
     params.adaptiveRx = c.adaptiveRx;
@@ -353,7 +353,7 @@ void Pnic::SetCoalesceParams(const PnicCoalesceParams& params) {
 
 void Pnic::GetOffloadSettings(PnicOffloadSettings& settings) const {
     CheckFault("Pnic::GetOffloadSettings");
-    const auto& pnic = Existing(name_);
+    const auto& pnic = ExistingPnic(name_);
     settings.mask = 0;
     settings.rxChecksum = pnic.offload.rxChecksum;
     settings.txChecksum = pnic.offload.txChecksum;
@@ -383,7 +383,7 @@ void Pnic::SetOffloadSettings(const PnicOffloadSettings& settings) {
 
 void Pnic::GetSoftwareSettings(PnicSoftwareSettings& settings) const {
     CheckFault("Pnic::GetSoftwareSettings");
-    const auto& s = Existing(name_).software;
+    const auto& s = ExistingPnic(name_).software;
     settings = PnicSoftwareSettings{};
     settings.ipv4Cso = s.ipv4Cso;
     settings.ipv4Tso = s.ipv4Tso;
@@ -481,7 +481,7 @@ void PnicImpl::Refresh() {
 
 void PnicImpl::GetPnicStats(Kavrel::Network::PnicStats& stats) const {
     CheckFault("PnicImpl::GetPnicStats");
-    const auto& s = Kavrel::Network::Existing(name_).stats;
+    const auto& s = Kavrel::Network::ExistingPnic(name_).stats;
     stats = Kavrel::Network::PnicStats{};
     stats.txPackets = s.txPackets;
     stats.rxPackets = s.rxPackets;

@@ -26,7 +26,7 @@ using SimHost::HostStore;
 using SimHost::PnicInventory;
 using SimHost::PnicModel;
 
-const PnicModel& Existing(const std::string& name) { return SimHost::ExistingPnic(name); }
+const PnicModel& DiagnosedPnic(const std::string& name) { return SimHost::ExistingPnic(name); }
 
 // Changes the inventory; nothing is written when change throws.
 template <typename Change>
@@ -119,7 +119,7 @@ using SimHost::CheckFault;
 
 void Pnic::GetNetqueueInfo(PnicNetqueueInfo& info) const {
     CheckFault("Pnic::GetNetqueueInfo");
-    const auto& q = Existing(name_).netqueue;
+    const auto& q = DiagnosedPnic(name_).netqueue;
     info.txQueueCount = q.txQueues;
     info.rxQueueCount = q.rxQueues;
     info.balancerEnabled = q.balancerEnabled;
@@ -181,12 +181,12 @@ void Pnic::SetNetqueueInfo(const PnicNetqueueInfo& info) {
 
 void Pnic::GetRegisterDump(std::vector<uint32_t>& words) const {
     CheckFault("Pnic::GetRegisterDump");
-    words = Existing(name_).registers;
+    words = DiagnosedPnic(name_).registers;
 }
 
 void Pnic::GetEepromDump(std::vector<uint8_t>& bytes, uint32_t length, uint32_t offset) const {
     CheckFault("Pnic::GetEepromDump");
-    const auto& pnic = WithEeprom(Existing(name_));
+    const auto& pnic = WithEeprom(DiagnosedPnic(name_));
     const uint64_t size = pnic.eeprom.size();
     if (offset > size) {
         throw KavrelException("Offset " + Hex(offset) + " is beyond the " + std::to_string(size) + "-byte EEPROM of " +
@@ -264,7 +264,7 @@ void Pnic::SetEepromFromFile(uint32_t magic, const std::string& fileName) {
 
 void Pnic::RunSelfTest(PnicSelfTestResult& result, bool online) {
     CheckFault("Pnic::RunSelfTest");
-    const auto& pnic = Existing(name_);
+    const auto& pnic = DiagnosedPnic(name_);
     if (!pnic.supportsSelfTest) throw KavrelException(name_ + " does not support a self test");
     if (!online && !pnic.adminUp) throw KavrelException(name_ + " is down; bring it up to run an offline self test");
     result.failed = false;
@@ -289,7 +289,7 @@ void Pnic::RestartNegotiation() {
 
 void Pnic::GetHwCaps(PnicHwCaps& caps) const {
     CheckFault("Pnic::GetHwCaps");
-    const auto& pnic = Existing(name_);
+    const auto& pnic = DiagnosedPnic(name_);
     caps.supported = pnic.hwCapsSupported;
     caps.activated = pnic.hwCapsActivated & pnic.hwCapsSupported;
 }
@@ -339,7 +339,7 @@ void Pnic::DetachBranch(const std::string& branch) {
 std::vector<PnicAttachment> Pnic::GetAttachments() const {
     CheckFault("Pnic::GetAttachments");
     std::vector<PnicAttachment> attachments;
-    for (const auto& attachment : Existing(name_).attachments) {
+    for (const auto& attachment : DiagnosedPnic(name_).attachments) {
         attachments.push_back({attachment.branch, static_cast<int16_t>(attachment.vlanId)});
     }
     return attachments;
@@ -357,41 +357,41 @@ std::string PnicImpl::GetHwCapName(uint8_t index) { return index < kHwCapCount ?
 
 DcbInfoImpl::DcbInfoImpl(const std::string& nicName) : nicName_(nicName) {
     CheckFault("DcbInfoImpl::DcbInfoImpl");
-    Existing(nicName_);
+    DiagnosedPnic(nicName_);
 }
 
 DcbInfoImpl::~DcbInfoImpl() = default;
 
 uint32_t DcbInfoImpl::GetMode() const {
     CheckFault("DcbInfoImpl::GetMode");
-    return Existing(nicName_).dcb.mode;
+    return DiagnosedPnic(nicName_).dcb.mode;
 }
 
 bool DcbInfoImpl::IsEnabled() const {
     CheckFault("DcbInfoImpl::IsEnabled");
-    return Existing(nicName_).dcb.enabled;
+    return DiagnosedPnic(nicName_).dcb.enabled;
 }
 
 Kavrel::Network::DcbCapabilities DcbInfoImpl::GetCapabilities() const {
     CheckFault("DcbInfoImpl::GetCapabilities");
-    const auto& c = Existing(nicName_).dcb.capabilities;
+    const auto& c = DiagnosedPnic(nicName_).dcb.capabilities;
     return {c.priorityGroup, c.priorityFlowControl, c.upToTcMap, static_cast<uint8_t>(c.pgTrafficClasses),
             static_cast<uint8_t>(c.pfcTrafficClasses)};
 }
 
 bool DcbInfoImpl::IsPfcEnabled() const {
     CheckFault("DcbInfoImpl::IsPfcEnabled");
-    return Existing(nicName_).dcb.pfcEnabled;
+    return DiagnosedPnic(nicName_).dcb.pfcEnabled;
 }
 
 uint8_t DcbInfoImpl::GetPfcConfig() const {
     CheckFault("DcbInfoImpl::GetPfcConfig");
-    return static_cast<uint8_t>(Existing(nicName_).dcb.pfcConfig);
+    return static_cast<uint8_t>(DiagnosedPnic(nicName_).dcb.pfcConfig);
 }
 
 Kavrel::Network::DcbIeeeEtsConfig DcbInfoImpl::GetIeeeEtsConfig() const {
     CheckFault("DcbInfoImpl::GetIeeeEtsConfig");
-    const auto& e = Existing(nicName_).dcb.ets;
+    const auto& e = DiagnosedPnic(nicName_).dcb.ets;
     Kavrel::Network::DcbIeeeEtsConfig config;
     config.willing = static_cast<uint8_t>(e.willing);
     config.supportedCapacity = static_cast<uint8_t>(e.supportedCapacity);
@@ -408,7 +408,7 @@ Kavrel::Network::DcbIeeeEtsConfig DcbInfoImpl::GetIeeeEtsConfig() const {
 
 Kavrel::Network::DcbIeeePfcConfig DcbInfoImpl::GetIeeePfcConfig() const {
     CheckFault("DcbInfoImpl::GetIeeePfcConfig");
-    const auto& p = Existing(nicName_).dcb.pfc;
+    const auto& p = DiagnosedPnic(nicName_).dcb.pfc;
     Kavrel::Network::DcbIeeePfcConfig config;
     config.trafficClasses = static_cast<uint8_t>(p.trafficClasses);
     config.pfcMask = static_cast<uint8_t>(p.pfcMask);
@@ -422,7 +422,7 @@ Kavrel::Network::DcbIeeePfcConfig DcbInfoImpl::GetIeeePfcConfig() const {
 std::vector<Kavrel::Network::DcbAppInfo> DcbInfoImpl::GetAppInfo() const {
     CheckFault("DcbInfoImpl::GetAppInfo");
     std::vector<Kavrel::Network::DcbAppInfo> apps;
-    for (const auto& app : Existing(nicName_).dcb.apps) apps.push_back({app.appType, app.protocolId, app.userPriority});
+    for (const auto& app : DiagnosedPnic(nicName_).dcb.apps) apps.push_back({app.appType, app.protocolId, app.userPriority});
     return apps;
 }
 

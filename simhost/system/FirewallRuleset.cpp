@@ -25,7 +25,7 @@ const FirewallRulesetModel* Find(const std::string& id) {
                                  &FirewallRulesetModel::id>(id);
 }
 
-const FirewallRulesetModel& Existing(const std::string& id) {
+const FirewallRulesetModel& ExistingRuleset(const std::string& id) {
     const auto* ruleset = Find(id);
     if (!ruleset) throw KavrelException("Ruleset " + id + " does not exist");
     return *ruleset;
@@ -101,7 +101,7 @@ std::string FirewallRuleset::GetRulesetId() const {
 
 bool FirewallRuleset::IsEnabled() const {
     CheckFault("FirewallRuleset::IsEnabled");
-    return Existing(rulesetId_).enabled;
+    return ExistingRuleset(rulesetId_).enabled;
 }
 
 void FirewallRuleset::Enable() {
@@ -122,7 +122,7 @@ void FirewallRuleset::Disable() {
 
 bool FirewallRuleset::IsAllowedAll() const {
     CheckFault("FirewallRuleset::IsAllowedAll");
-    return Existing(rulesetId_).allowedAll;
+    return ExistingRuleset(rulesetId_).allowedAll;
 }
 
 void FirewallRuleset::SetAllowedAll(bool allowedAll) {
@@ -137,7 +137,7 @@ FirewallAllowedIps FirewallRuleset::GetAllowedIps() const {
     CheckFault("FirewallRuleset::GetAllowedIps");
     using namespace Kavrel::Network;
     FirewallAllowedIps allowed;
-    for (const auto& text : Existing(rulesetId_).allowedIps) {
+    for (const auto& text : ExistingRuleset(rulesetId_).allowedIps) {
         if (Ipv4Address::IsValidAddress(text)) {
             allowed.ipv4Addresses.emplace_back(text);
         } else if (Ipv6Address::IsValidAddress(text)) {
@@ -181,7 +181,7 @@ void FirewallRuleset::RemoveAllowedIp(const std::string& addressOrNetwork) {
 std::vector<FirewallPortRule> FirewallRuleset::GetRules() const {
     CheckFault("FirewallRuleset::GetRules");
     std::vector<FirewallPortRule> rules;
-    for (const auto& rule : Existing(rulesetId_).rules) {
+    for (const auto& rule : ExistingRuleset(rulesetId_).rules) {
         rules.push_back({rule.portType, rule.portBegin, rule.portEnd, rule.direction, rule.protocol});
     }
     return rules;
@@ -189,7 +189,7 @@ std::vector<FirewallPortRule> FirewallRuleset::GetRules() const {
 
 int64_t FirewallRuleset::GetClientCount() const {
     CheckFault("FirewallRuleset::GetClientCount");
-    return Existing(rulesetId_).clients;
+    return ExistingRuleset(rulesetId_).clients;
 }
 
 void FirewallRuleset::AddClient() {
@@ -211,7 +211,7 @@ void FirewallRuleset::RemoveClient() {
 
 bool FirewallRuleset::CheckConfigurable(int kind, int) const {
     CheckFault("FirewallRuleset::CheckConfigurable");
-    const auto& ruleset = Existing(rulesetId_);
+    const auto& ruleset = ExistingRuleset(rulesetId_);
     switch (kind) {
         case 0:
             RequireEnabledChangeable(ruleset);
@@ -227,12 +227,12 @@ bool FirewallRuleset::CheckConfigurable(int kind, int) const {
 
 bool FirewallRuleset::IsEnableDisableFixed() const {
     CheckFault("FirewallRuleset::IsEnableDisableFixed");
-    return Existing(rulesetId_).enableDisableFixed;
+    return ExistingRuleset(rulesetId_).enableDisableFixed;
 }
 
 bool FirewallRuleset::IsAllowedIpFixed() const {
     CheckFault("FirewallRuleset::IsAllowedIpFixed");
-    return Existing(rulesetId_).allowedIpFixed;
+    return ExistingRuleset(rulesetId_).allowedIpFixed;
 }
 
 }  // namespace System

@@ -61,7 +61,7 @@ const DVPortModel& ExistingPort(const std::string& switchName, const std::string
 }
 
 template <typename Change>
-void UpdateSwitch(const std::string& name, Change&& change) {
+void UpdateDVSwitch(const std::string& name, Change&& change) {
     HostStore::Instance().Update<DVSwitchInventory>([&](DVSwitchInventory& inventory) {
         for (auto& dvswitch : inventory.dvswitches) {
             if (dvswitch.name == name) {
@@ -75,7 +75,7 @@ void UpdateSwitch(const std::string& name, Change&& change) {
 
 template <typename Change>
 void UpdatePort(const std::string& switchName, const std::string& portId, Change&& change) {
-    UpdateSwitch(switchName, [&](DVSwitchModel& dvswitch) {
+    UpdateDVSwitch(switchName, [&](DVSwitchModel& dvswitch) {
         for (auto& port : dvswitch.dvports) {
             if (port.id == portId) {
                 change(port);
@@ -277,7 +277,7 @@ bool DVSwitch::IsRunningStateOnDpu() const {
 
 void DVSwitch::SetLacpTimeout(int64_t lagId, bool shortTimeout, const std::string& nicName) {
     CheckFault("DVSwitch::SetLacpTimeout");
-    UpdateSwitch(name_, [&](DVSwitchModel& dvswitch) {
+    UpdateDVSwitch(name_, [&](DVSwitchModel& dvswitch) {
         auto group = std::find_if(
             dvswitch.lacpGroups.begin(), dvswitch.lacpGroups.end(),
             [&](const SimHost::LacpGroupModel& entry) { return static_cast<int64_t>(entry.lagId) == lagId; });
@@ -358,7 +358,7 @@ std::vector<UplinkVlanCounters> DVSwitch::GetUplinkVlanCounters(const std::strin
 
 void DVSwitch::SetUplinkVlanCounting(const std::string& uplink, bool enabled) {
     CheckFault("DVSwitch::SetUplinkVlanCounting");
-    UpdateSwitch(name_, [&](DVSwitchModel& dvswitch) { SimHost::SetVlanCounting(dvswitch, uplink, enabled); });
+    UpdateDVSwitch(name_, [&](DVSwitchModel& dvswitch) { SimHost::SetVlanCounting(dvswitch, uplink, enabled); });
 }
 
 uint32_t DVSwitch::GetMTU() const {

@@ -21,7 +21,7 @@ const SimHost::PortGroupPlace& PlaceOf(const std::string& portgroup) {
 
 const VirtualSwitchModel& HolderOf(const std::string& portgroup) { return *PlaceOf(portgroup).vswitch; }
 
-const PortGroupModel& Existing(const std::string& portgroup) { return *PlaceOf(portgroup).group; }
+const PortGroupModel& ExistingPortGroup(const std::string& portgroup) { return *PlaceOf(portgroup).group; }
 
 // Changes one port group; change receives the group and its switch.
 template <typename Change>
@@ -77,7 +77,7 @@ std::vector<PortInfo> PortGroup::GetClients() const {
 
 uint16_t PortGroup::GetVlanId() const {
     CheckFault("PortGroup::GetVlanId");
-    return Existing(name_).vlanId;
+    return ExistingPortGroup(name_).vlanId;
 }
 
 void PortGroup::SetVlanId(int64_t vlanId) {
@@ -101,7 +101,7 @@ NicTeamingPolicy PortGroup::GetEffectiveTeamingPolicy() const {
 
 NicTeamingPolicy PortGroup::GetTeamingPolicy() const {
     CheckFault("PortGroup::GetTeamingPolicy");
-    return SimHost::TeamingFromModel(Existing(name_).teaming);
+    return SimHost::TeamingFromModel(ExistingPortGroup(name_).teaming);
 }
 
 void PortGroup::SetTeamingPolicy(const NicTeamingPolicy& policy) {
@@ -122,7 +122,7 @@ PortSecurityPolicy PortGroup::GetEffectiveSecurityPolicy() const {
 
 PortSecurityPolicy PortGroup::GetSecurityPolicy() const {
     CheckFault("PortGroup::GetSecurityPolicy");
-    return SimHost::SecurityFromModel(Existing(name_).security);
+    return SimHost::SecurityFromModel(ExistingPortGroup(name_).security);
 }
 
 void PortGroup::SetSecurityPolicy(const PortSecurityPolicy& policy) {
@@ -142,7 +142,7 @@ ShapingPolicy PortGroup::GetEffectiveShapingPolicy() const {
 
 ShapingPolicy PortGroup::GetShapingPolicy() const {
     CheckFault("PortGroup::GetShapingPolicy");
-    return SimHost::ShapingFromModel(Existing(name_).shaping);
+    return SimHost::ShapingFromModel(ExistingPortGroup(name_).shaping);
 }
 
 void PortGroup::SetShapingPolicy(const ShapingPolicy& policy) {
