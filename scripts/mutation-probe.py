@@ -149,6 +149,18 @@ def line_of(text, offset):
     return text.count("\n", 0, offset) + 1
 
 
+def copy_path(work, source):
+    """Where in work the copy goes: as deep in the file system as the checkout
+    where possible. The compiler cache (base_dir /) keys an object on its
+    header paths relative to the build directory, system headers included, so
+    only a copy at the same depth reuses the objects built in the checkout."""
+    depth = len(source.strip("/").split("/"))
+    tree = work
+    while len(tree.strip("/").split("/")) < depth:
+        tree = os.path.join(tree, "src")
+    return tree if tree != work else os.path.join(work, "src")
+
+
 def run(cmd, cwd, timeout=None, env=None):
     return subprocess.run(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
                           timeout=timeout, env=env)
@@ -172,8 +184,8 @@ def main():
 
     source = subprocess.run(["git", "rev-parse", "--show-toplevel"], stdout=subprocess.PIPE, text=True,
                             check=True).stdout.strip()
-    work = args.keep or (None if args.in_place else tempfile.mkdtemp(prefix="mutation-probe-"))
-    tree = source if args.in_place else os.path.join(work, "src")
+    work = args.keep or (None if args.in_place else tempfile.mkdtemp(prefix="mutation-probe-", dir="/tmp"))
+    tree = source if args.in_place else copy_path(os.path.abspath(work), source)
     build = os.path.abspath(args.in_place) if args.in_place else os.path.join(tree, "build")
     env = None  # ccache (where installed) is configured host-wide to share objects across trees
     try:
