@@ -71,6 +71,8 @@ TEST_F(HostMessages, Firewall) {
          [] { Kavrel::System::FirewallRuleset("sshServer").CheckConfigurable(2, 0); }, "Unknown ruleset setting 2"},
         {"loading a module the host does not have",
          [] { LmxCtl::System::ModuleImpl("otherfw").Load("", false); }, "Unknown module otherfw"},
+        {"a change to a ruleset the host does not have", [] { Kavrel::System::FirewallRuleset("ghost").Enable(); },
+         "Ruleset ghost does not exist"},
     });
 }
 
