@@ -111,6 +111,8 @@ TEST_F(HostMessages, PhysicalNics) {
          "Invalid transceiver type"},
         {"an attachment to a NIC object the host does not have",
          [] { Kavrel::Network::Pnic("pnic9").AttachBranch("pnic1", 10); }, "No such pnic: pnic9"},
+        {"a change to a NIC object the host does not have", [] { Kavrel::Network::Pnic("pnic9").RestartNegotiation(); },
+         "No such pnic: pnic9"},
         {"an attachment of a NIC to itself", [] { LmxCtl::Network::PnicImpl("pnic0").AttachBranch("pnic0", 10); },
          "A NIC cannot be attached to itself"},
         {"wake-on-LAN on a NIC without it",
