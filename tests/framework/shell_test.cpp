@@ -64,6 +64,12 @@ TEST(FrameworkOptionAfterPath, IsRefusedWithWhereItBelongs) {
         {"sample echo -t x --formatter=json", "--formatter=json"},
         {"sample echo --formatter json -t x", "--formatter json"},
         {"sample echo -t x --version", "--version"},
+        {"sample echo -t x --format-param a=b", "--format-param a=b"},
+        {"sample echo -t x --list-commands", "--list-commands"},
+        {"sample echo -t x --complete", "--complete"},
+        {"sample echo -t x --completion bash", "--completion bash"},
+        {"sample echo -t x --batch lines.txt", "--batch lines.txt"},
+        {"sample echo -t x --dry-run", "--dry-run"},
     };
     for (const auto& c : cases) {
         auto refused = Exec(dispatcher, c.line);

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <utility>
 
 #include "core/SimHostTesting.h"
 #include "kavrel/Datapath.h"
@@ -21,6 +22,7 @@
 #include "kavrel/Portset.h"
 #include "kavrel/System.h"
 #include "kavrel/Address.h"
+#include "lmxctl/DcbInfoImpl.h"
 #include "lmxctl/IpStack.h"
 #include "lmxctl/LumexNicInfoImpl.h"
 #include "lmxctl/PnicImpl.h"
@@ -72,6 +74,8 @@ TEST_F(HostMessages, Firewall) {
          [] { LmxCtl::System::ModuleImpl("otherfw").Load("", false); }, "Unknown module otherfw"},
         {"unloading the module while its rulesets are loaded", [] { LmxCtl::System::ModuleImpl("talixfw").Unload(); },
          "Module talixfw is in use by the firewall filters"},
+        {"a change to a ruleset the host does not have", [] { Kavrel::System::FirewallRuleset("ghost").Enable(); },
+         "Ruleset ghost does not exist"},
     });
 }
 
@@ -110,6 +114,8 @@ TEST_F(HostMessages, PhysicalNics) {
          "Invalid transceiver type"},
         {"an attachment to a NIC object the host does not have",
          [] { Kavrel::Network::Pnic("pnic9").AttachBranch("pnic1", 10); }, "No such pnic: pnic9"},
+        {"a change to a NIC object the host does not have", [] { Kavrel::Network::Pnic("pnic9").RestartNegotiation(); },
+         "No such pnic: pnic9"},
         {"an attachment of a NIC to itself", [] { LmxCtl::Network::PnicImpl("pnic0").AttachBranch("pnic0", 10); },
          "A NIC cannot be attached to itself"},
         {"wake-on-LAN on a NIC without it",
@@ -236,6 +242,33 @@ TEST_F(HostMessages, HostInterfacesAndDatapath) {
          [] { Kavrel::Network::NetworkFactory::GetNetworkInfo()->GetInterfaceInventory()->GetInterfaces(1); },
          "Invalid interface selector 1"},
     });
+}
+
+// Injected failures reach each operation under its documented
+// "Class::Operation" name; one row per operation that no command test injects.
+TEST_F(HostMessages, InjectedFailuresByOperationName) {
+    const std::vector<std::pair<const char*, std::function<void()>>> operations = {
+        {"DVSwitch::GetDVPort", [] { Kavrel::Network::NetworkFactory::GetDVSwitchByName("cds-east")->GetDVPort("0"); }},
+        {"DVPort::IsUplink",
+         [] { Kavrel::Network::NetworkFactory::GetDVSwitchByName("cds-east")->GetDVPort("0")->IsUplink(); }},
+        {"Portset::GetNumUsedPorts",
+         [] { LmxCtl::Network::VirtualSwitchInfoImpl().GetVirtualSwitchByName("vs-core", 0)->GetNumUsedPorts(); }},
+        {"Portset::GetBeaconRequiredBy",
+         [] { LmxCtl::Network::VirtualSwitchInfoImpl().GetVirtualSwitchByName("vs-core", 0)->GetBeaconRequiredBy(); }},
+        {"RoutingInfoImpl::GetCurrentIpv4LumexNeighbors",
+         [] {
+             std::vector<Kavrel::Network::Ipv4Neighbor> neighbors;
+             LmxCtl::Network::RoutingInfoImpl("defaultTcpipStack").GetCurrentIpv4LumexNeighbors(neighbors, "", 0);
+         }},
+        {"LumexNicInfoImpl::GetLumexNicByInterface",
+         [] { LmxCtl::Network::LumexNicInfoImpl().GetLumexNicByInterface("lmx0", false, 0); }},
+        {"DcbInfoImpl::IsPfcEnabled", [] { LmxCtl::Network::DcbInfoImpl("pnic0").IsPfcEnabled(); }},
+    };
+    for (const auto& [operation, call] : operations) {
+        SimHost::InjectFault(operation, std::string(operation) + " failed");
+        ExpectRefused({{operation, call, std::string(operation) + " failed"}});
+        SimHost::ClearFaults();
+    }
 }
 
 // The host-root directory's own failures, as talixcli reports them: a root

@@ -42,6 +42,21 @@ TEST(InterfaceEndToEnd, DemoHostProvisioningInterfaceRestartsTheDaemon) {
     EXPECT_EQ(json::parse(list.out)[0]["Portset"], "vs-core");
 }
 
+TEST(InterfaceEndToEnd, DaemonRestartRunsWithItsOptionsAndOnlyTheHostsEnvironment) {
+    TempHostRoot root;
+    WriteHost(root, Host({Nic("lmx0")}));
+    root.WriteFile("var/log/nfcd.log", "");
+    WriteScript(root, "etc/init.d/nfcd",
+                "echo \"$*\" > var/log/nfcd.args\n"
+                "echo \"PATH=$PATH MARK=${TALIX_TEST_MARK-unset}\" > var/log/nfcd.env\n");
+    auto add = TalixTest::RunTalixcli(
+        {"--formatter=json", "network", "ip", "interface", "add", "-p", "pg-b", "-N", "CeldraProvisioning"},
+        {{"TALIX_HOST_ROOT", root.Path()}, {"TALIX_TEST_MARK", "set"}});
+    ASSERT_EQ(add.status, 0) << add.err;
+    EXPECT_EQ(root.ReadFile("var/log/nfcd.args"), "--resource-pool=host/system/daemons --min-memory=24M restart\n");
+    EXPECT_EQ(root.ReadFile("var/log/nfcd.env"), "PATH=/usr/sbin:/usr/bin:/sbin:/bin MARK=unset\n");
+}
+
 TEST(InterfaceEndToEnd, FailingDaemonRestartIsReportedButTheInterfaceStays) {
     TempHostRoot root;
     WriteHost(root, Host({Nic("lmx0")}));

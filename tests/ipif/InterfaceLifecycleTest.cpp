@@ -70,6 +70,7 @@ TEST_F(InterfaceLifecycle, AddOnPortGroupTakesNextNameFreshMacAndSwitchPort) {
     EXPECT_EQ(nic["connectionPoint"]["portgroup"], "pg-b");
     EXPECT_EQ(nic["tags"], json::array());
     EXPECT_EQ(nic["ipConfig"]["useIpv6RouterAdvertised"], true);
+    EXPECT_EQ(nic["system"], false);  // a user's interface: listed and removable
     auto ports = Section("vswitches")["vswitches"][0]["ports"];
     ASSERT_EQ(ports.size(), 1u);
     EXPECT_EQ(ports[0]["clientName"], "lmx1");

@@ -257,6 +257,22 @@ TEST_F(NicSetTest, SpeedDuplexAndAutoNegotiation) {
     EXPECT_EQ(nic["autoNegotiation"], true);
 }
 
+TEST_F(NicSetTest, AutoNegotiationPicksTheFastestFullDuplexModeInAnyOrder) {
+    // Half duplex first and a slower mode last: a choice that keeps the first
+    // or the last mode of its speed, or prefers half duplex, shows here.
+    json unordered = CopperNic("pnic0");
+    unordered["linkModes"] = {{{"speed", 1000}, {"duplex", 2}, {"media", 2}},
+                              {{"speed", 1000}, {"duplex", 1}, {"media", 2}},
+                              {{"speed", 100}, {"duplex", 1}, {"media", 2}}};
+    unordered["speed"] = 100;
+    unordered["autoNegotiation"] = false;
+    UseNics({unordered});
+    EXPECT_EQ(Root("network nic set -n pnic0 -a"), true);
+    const auto nic = StoredNic("pnic0");
+    EXPECT_EQ(nic["speed"], 1000);
+    EXPECT_EQ(nic["duplex"], 1);
+}
+
 TEST_F(NicSetTest, HostRefusesWhatTheNicCannotDo) {
     json fixed = CopperNic("pnic1");
     fixed["supportsAutoNegotiation"] = false;

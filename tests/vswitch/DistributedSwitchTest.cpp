@@ -108,6 +108,24 @@ TEST_F(DistributedSwitchTest, ConfigOfEnhancedGroupsMatchesSlotsAndDecodesTables
     EXPECT_EQ(list[3]["Load balance"], "Unknown");
 }
 
+TEST_F(DistributedSwitchTest, ConfigNamesEveryLoadBalancingAlgorithm) {
+    const std::vector<std::string> names = {
+        "None", "Dst mac", "Src mac", "Src and dst mac", "Dst ip", "Src ip", "Src and dst ip", "Vlan",
+        "Dst ip and vlan", "Src ip and vlan", "Src and dst ip, vlan", "Dst port", "Src port", "Src and dst port",
+        "Dst ip and dst port", "Src ip and src port", "Src and dst ip, port", "Dst ip and dst port, vlan",
+        "Src ip and src port, vlan", "Src and dst ip, port, vlan", "Src portID", "Unknown"};
+    json cds = DistributedSwitch();
+    cds["lags"] = json::array();
+    for (size_t index = 0; index < names.size(); ++index) {
+        cds["lags"].push_back({{"id", "lag-" + std::to_string(index)}, {"name", "lag" + std::to_string(index)},
+                               {"mode", 1}, {"loadBalance", index}, {"uplinkCount", 0}});
+    }
+    UseSwitches(json::array({cds}));
+    auto list = RootJson(Run("network vswitch dvs norvale lacp config get"));
+    ASSERT_EQ(list.size(), names.size());
+    for (size_t index = 0; index < names.size(); ++index) EXPECT_EQ(list[index]["Load balance"], names[index]) << index;
+}
+
 TEST_F(DistributedSwitchTest, ConfigOfTheDefaultGroupPerUplinkPortGroup) {
     json disabled = {{"name", "cds-b"},
                      {"dvports", {{{"id", "0"}, {"portgroupId", "up-b"}, {"uplink", true}, {"pnic", "pnic0"}}}}};

@@ -23,7 +23,7 @@ TEST(VswitchEndToEnd, SwitchLifecycleIsKeptInTheHostRoot) {
     for (const char* command : {"network vswitch standard add -v vs-e2e -P 64",
                                 "network vswitch standard uplink add -v vs-e2e -u pnic0",
                                 "network vswitch standard uplink add -v vs-e2e -u pnic1",
-                                "network vswitch standard policy failover set -v vs-e2e -a pnic1 -s pnic0",
+                                "network vswitch standard policy failover set -v vs-e2e -a pnic1 -s pnic0 -b false",
                                 "network vswitch standard portgroup add -p Guests -v vs-e2e",
                                 "network vswitch standard portgroup set -p Guests -v 42"}) {
         auto result = RunOnHost(root, std::string("--formatter=json ") + command);
@@ -34,6 +34,7 @@ TEST(VswitchEndToEnd, SwitchLifecycleIsKeptInTheHostRoot) {
     EXPECT_EQ(stored["name"], "vs-e2e");
     EXPECT_EQ(stored["numPorts"], 64);
     EXPECT_EQ(stored["teaming"]["uplinkOrder"], json({"pnic1", "pnic0"}));
+    EXPECT_EQ(stored["teaming"]["rollingRestoration"], true);
 
     auto failover = RunOnHost(root, "--formatter=json network vswitch standard portgroup policy failover get -p Guests");
     ASSERT_EQ(failover.status, 0) << failover.err;
