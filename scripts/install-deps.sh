@@ -5,9 +5,9 @@
 # tmux runs the completion test in an interactive shell; dpkg-dev checks the
 # Debian package's dependencies (scripts/package-check.sh).
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config nlohmann-json3-dev libboost-regex-dev)
+packages=(cmake ninja-build g++ pkg-config libboost-regex-dev)
 if [ "${1:-}" != "--demo" ]; then
-  packages+=(make libgtest-dev libgmock-dev libbenchmark-dev iproute2 bc tmux dpkg-dev man-db)
+  packages+=(nlohmann-json3-dev make libgtest-dev libgmock-dev libbenchmark-dev iproute2 bc tmux dpkg-dev man-db)
 fi
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang-14 libclang-rt-14-dev)

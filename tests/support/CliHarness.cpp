@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "core/SimHostTesting.h"
+#include "support/ModelJson.h"
 #include "render/Render.h"
 
 extern "C" void AutoCli_RegisterNamespaces(std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent);
@@ -66,7 +67,7 @@ std::vector<std::string> Errors(const Parvik::AutoCli::Invocation& invocation) {
 void MemoryHostTest::SetUp() { SimHost::UseMemoryHost(); }
 
 void MemoryHostTest::UseHost(const nlohmann::json& sections, const std::map<std::string, std::string>& files) {
-    SimHost::UseMemoryHost(sections, files);
+    SimHost::UseMemoryHost(SectionTexts(sections), files);
 }
 
 nlohmann::json MemoryHostTest::Section(const std::string& name) {
