@@ -7,12 +7,12 @@
 # The demo installs no recommended packages: building needs none of them, and
 # leaving them out saves some 60 MB of downloads on a fresh machine.
 set -euo pipefail
-packages=(cmake ninja-build g++ nlohmann-json3-dev libboost-regex-dev)
+packages=(cmake ninja-build g++ libboost-regex-dev)
 install_options=(-y -qq)
 if [ "${1:-}" = "--demo" ]; then
   install_options+=(--no-install-recommends)
 else
-  packages+=(make libgtest-dev libgmock-dev libbenchmark-dev iproute2 bc tmux dpkg-dev man-db)
+  packages+=(nlohmann-json3-dev make libgtest-dev libgmock-dev libbenchmark-dev iproute2 bc tmux dpkg-dev man-db)
 fi
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang-14 libclang-rt-14-dev)

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include <nlohmann/json.hpp>
+#include "ModelCodec.h"
 
 namespace SimHost {
 
@@ -15,10 +15,9 @@ struct FaultTable {
     std::map<std::string, std::string> byOperation;
 };
 
-inline void to_json(nlohmann::json& document, const FaultTable& table) { document = table.byOperation; }
-inline void from_json(const nlohmann::json& document, FaultTable& table) {
-    table.byOperation = document.get<std::map<std::string, std::string>>();
-}
+// The section's document is the table itself: {"Class::Operation": "text", ...}.
+inline void ReadModel(JsonReader& reader, FaultTable& table) { ReadValue(reader, table.byOperation); }
+inline void WriteModel(JsonWriter& writer, const FaultTable& table) { WriteValue(writer, table.byOperation); }
 
 // Called first by every host operation, with its "Class::Operation" name.
 void CheckFault(const char* operation);

@@ -138,8 +138,6 @@ std::shared_ptr<void> HostStore::Load(const std::string& section, std::shared_pt
         return decode(&*text);
     } catch (const SectionFormatError& e) {
         throw KavrelException("Host state file " + GetBackend().Describe(path) + " is not valid: " + e.what());
-    } catch (const nlohmann::json::exception& e) {
-        throw KavrelException("Host state file " + GetBackend().Describe(path) + " is not valid: " + e.what());
     }
 }
 

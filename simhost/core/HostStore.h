@@ -11,8 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "ModelCodec.h"
 #include "kavrel/Lib.h"
 
@@ -39,7 +37,8 @@ public:
 };
 
 // Model types name their section: `static constexpr const char* kSection`,
-// and convert with to_json/from_json (missing fields take their defaults).
+// and bind their fields to the codec with TALIX_MODEL (ModelCodec.h): missing
+// fields take their defaults.
 class HostStore;
 
 // A set of changes that are written together or not at all.

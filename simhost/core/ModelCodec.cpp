@@ -1,4 +1,4 @@
-// The pull reader and the writer behind the section codecs.
+// The pull reader and the writer of the host's JSON codec.
 #include "ModelCodec.h"
 
 #include <charconv>
@@ -13,6 +13,8 @@ namespace SimHost {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr char kHexDigits[] = "0123456789abcdef";
 
 // Character classes, one table lookup per character of the hot loops.
 constexpr unsigned char kBlank = 1;      // between tokens
@@ -145,6 +147,13 @@ void JsonReader::Expect(char c) {
     ++pos_;
 }
 
+void JsonReader::ExpectSeparator(char close) {
+    // Blanks are skipped: the next value, or the close, is not here.
+    if (pos_ == end_) Fail(std::string("expected ',' or '") + close + "', found the end of the document");
+    if (*pos_ != ',') Fail(std::string("expected ',' or '") + close + "', found '" + *pos_ + "'");
+    ++pos_;
+}
+
 void JsonReader::ExpectWord(const char* word) {
     size_t length = std::strlen(word);
     if (static_cast<size_t>(end_ - pos_) < length || std::memcmp(pos_, word, length) != 0) {
@@ -165,7 +174,7 @@ bool JsonReader::NextKey(std::string_view& key, bool& first) {
         return false;
     }
     if (!first) {
-        Expect(',');
+        ExpectSeparator('}');
         SkipBlanks();
     }
     if (pos_ == end_ || *pos_ != '"') Fail("expected a member name");
@@ -195,7 +204,7 @@ bool JsonReader::NextElement(bool& first) {
         ++pos_;
         return false;
     }
-    if (!first) Expect(',');
+    if (!first) ExpectSeparator(']');
     first = false;
     return true;
 }
@@ -262,6 +271,7 @@ void JsonReader::ScanString(std::string& out) {
                 break;
             }
             default:
+                pos_ -= 2;  // the place of the backslash
                 Fail("invalid escape in a string");
         }
     }
@@ -367,8 +377,8 @@ void JsonReader::SkipString() {
 void JsonReader::Skip() {
     switch (Peek()) {
         case Kind::Object: {
+            Enter();  // the place of the bracket that nests too deep
             ++pos_;
-            Enter();
             std::string_view key;
             bool first = true;
             while (NextKey(key, first)) Skip();
@@ -376,8 +386,8 @@ void JsonReader::Skip() {
             break;
         }
         case Kind::Array: {
+            Enter();  // the place of the bracket that nests too deep
             ++pos_;
-            Enter();
             bool first = true;
             while (NextElement(first)) Skip();
             Leave();
@@ -387,46 +397,6 @@ void JsonReader::Skip() {
         case Kind::Number: ScanNumber(); break;
         case Kind::Boolean: ReadBool(); break;
         case Kind::Null: ReadNull(); break;
-    }
-}
-
-nlohmann::json JsonReader::ReadDom() {
-    switch (Peek()) {
-        case Kind::Object: {
-            ++pos_;
-            Enter();
-            nlohmann::json object = nlohmann::json::object();
-            std::string_view key;
-            bool first = true;
-            while (NextKey(key, first)) {
-                std::string name(key);
-                object[name] = ReadDom();
-            }
-            Leave();
-            return object;
-        }
-        case Kind::Array: {
-            ++pos_;
-            Enter();
-            nlohmann::json array = nlohmann::json::array();
-            bool first = true;
-            while (NextElement(first)) array.push_back(ReadDom());
-            Leave();
-            return array;
-        }
-        case Kind::String: {
-            std::string text;
-            ScanString(text);
-            return text;
-        }
-        case Kind::Number: {
-            Number number = ScanNumber();
-            if (number.kind == Number::Signed) return number.i;
-            if (number.kind == Number::Unsigned) return number.u;
-            return number.f;
-        }
-        case Kind::Boolean: return ReadBool();
-        default: ReadNull(); return nullptr;
     }
 }
 
@@ -445,13 +415,23 @@ void JsonWriter::BeginObject() {
     empty_.push_back(true);
 }
 
-void JsonWriter::Key(const char* name) {
+void JsonWriter::NextMember() {
     if (!empty_.back()) out_ += ',';
     empty_.back() = false;
     NewLine();
+}
+
+void JsonWriter::Key(std::string_view name) {
+    NextMember();
     out_ += '"';
-    out_ += name;  // member names are plain identifiers
+    out_ += name;
     out_ += "\": ";
+}
+
+void JsonWriter::TextKey(const std::string& name) {
+    NextMember();
+    String(name);
+    out_ += ": ";
 }
 
 void JsonWriter::EndObject() {
@@ -466,11 +446,7 @@ void JsonWriter::BeginArray() {
     empty_.push_back(true);
 }
 
-void JsonWriter::Element() {
-    if (!empty_.back()) out_ += ',';
-    empty_.back() = false;
-    NewLine();
-}
+void JsonWriter::Element() { NextMember(); }
 
 void JsonWriter::EndArray() {
     bool empty = empty_.back();
@@ -479,18 +455,44 @@ void JsonWriter::EndArray() {
     out_ += ']';
 }
 
-void JsonWriter::String(const std::string& text) {
-    // Plain text is copied; anything else is escaped by the JSON library, which
-    // also refuses ill-formed UTF-8 as it does for every other document.
-    for (char c : text) {
-        auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x80 || c == '"' || c == '\\') {
-            out_ += nlohmann::json(text).dump();
-            return;
+void JsonWriter::String(std::string_view text) {
+    const char* p = text.data();
+    const char* end = p + text.size();
+    out_ += '"';
+    for (;;) {
+        // Plain text, nearly all of it, is copied a run at a time.
+        const char* start = p;
+        p = PlainTextEnd(p, end);
+        out_.append(start, static_cast<size_t>(p - start));
+        if (p == end) break;
+        const auto c = static_cast<unsigned char>(*p);
+        if (c >= 0x80) {
+            size_t length =
+                Utf8Length(reinterpret_cast<const unsigned char*>(p), reinterpret_cast<const unsigned char*>(end));
+            if (length == 0) {
+                throw SectionFormatError(std::string("a text to be written is not UTF-8 text (byte 0x") +
+                                         kHexDigits[c >> 4] + kHexDigits[c & 0xf] + " at position " +
+                                         std::to_string(p - text.data()) + ")");
+            }
+            out_.append(p, length);
+            p += length;
+            continue;
+        }
+        ++p;
+        switch (c) {
+            case '"': out_ += "\\\""; break;
+            case '\\': out_ += "\\\\"; break;
+            case '\b': out_ += "\\b"; break;
+            case '\f': out_ += "\\f"; break;
+            case '\n': out_ += "\\n"; break;
+            case '\r': out_ += "\\r"; break;
+            case '\t': out_ += "\\t"; break;
+            default: {
+                const char escape[] = {'\\', 'u', '0', '0', kHexDigits[c >> 4], kHexDigits[c & 0xf]};
+                out_.append(escape, sizeof escape);
+            }
         }
     }
-    out_ += '"';
-    out_ += text;
     out_ += '"';
 }
 
@@ -504,15 +506,6 @@ void JsonWriter::Unsigned(uint64_t value) {
     char buffer[24];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     out_.append(buffer, result.ptr);
-}
-
-void JsonWriter::Dom(const nlohmann::json& value) {
-    std::string text = value.dump(1);
-    // Indent the value's own lines by the depth it is written at.
-    for (char c : text) {
-        out_ += c;
-        if (c == '\n') out_.append(empty_.size(), ' ');
-    }
 }
 
 }  // namespace SimHost

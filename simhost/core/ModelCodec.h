@@ -1,28 +1,31 @@
-// Section documents straight into their models and back, without building a
-// JSON document in between: a pull reader over the text with ReadValue, and a
-// writer with WriteValue, for the field types models use. A model declared
-// with TALIX_MODEL reads and writes its fields by name; other types (with
-// hand-written from_json/to_json) go through a JSON value.
+// The host's one JSON codec: section documents straight into their models and
+// back, a pull reader over the text (ReadValue) and a writer (WriteValue) for
+// every field type models use: strings, booleans, integers, vectors, optional
+// values, maps by name and nested models. A model binds its fields by name
+// with TALIX_MODEL; the same struct may be a platform struct.
 //
-// Reading follows the models' from_json: absent fields keep their defaults,
-// unknown fields are skipped (but must be valid JSON), a field of the wrong
-// type, text that is not JSON, or trailing text is an error. Writing gives
-// exactly the text of to_json and dump(1): members in name order, one per line.
+// Reading: absent fields keep their defaults, unknown fields are skipped (but
+// must be valid JSON), a field of the wrong type, text that is not JSON, or
+// trailing text is an error, with its place ("at byte N"). A null optional
+// value is unset. Writing: members in name order, one per line, indented by
+// one blank per level; unset optional values are left out.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
-#include <initializer_list>
+#include <array>
 #include <limits>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
-#include <nlohmann/json.hpp>
+#include "ForEach.h"
 
 namespace SimHost {
 
@@ -51,11 +54,10 @@ public:
     void ReadString(std::string& out);
     bool ReadBool();
     void ReadNull();
-    // A number converted as a JSON library converts it: integers exactly, others truncated.
+    // An integer field's number: whole, and within the field's type.
     template <typename T>
     T ReadNumber();
     void Skip();
-    nlohmann::json ReadDom();
     // Only blanks may follow the document.
     void ExpectEnd();
 
@@ -80,6 +82,8 @@ private:
     void SkipBlanks();
     void SkipString();
     void Expect(char c);
+    // The comma between two members or elements, where close was not found.
+    void ExpectSeparator(char close);
     void ExpectWord(const char* word);
     void ScanString(std::string& out);
     static const char* KindName(Kind kind);
@@ -94,60 +98,108 @@ private:
 
 template <typename T>
 T JsonReader::ReadNumber() {
+    static_assert(std::is_integral_v<T>, "model numbers are integers");
     if (Peek() != Kind::Number) WrongType("number");
     const char* start = pos_;
     Number number = ScanNumber();
-    if constexpr (std::is_floating_point_v<T>) {
-        if (number.kind == Number::Signed) return static_cast<T>(number.i);
-        if (number.kind == Number::Unsigned) return static_cast<T>(number.u);
-        return static_cast<T>(number.f);
-    } else {
-        // An integer field takes a number written with a fraction or an
-        // exponent (9000.0, 9e3) only when it is whole and exact; then, however
-        // it is written, only a value its own type can hold.
-        if (number.kind == Number::Float) {
-            if (!IsExactWhole(number.f)) NotWhole(start);
-            if (number.f < 0) {
-                number.kind = Number::Signed;
-                number.i = static_cast<int64_t>(number.f);
-            } else {
-                number.kind = Number::Unsigned;
-                number.u = static_cast<uint64_t>(number.f);
-            }
+    // A number written with a fraction or an exponent (9000.0, 9e3) is taken
+    // only when it is whole and exact; then, however it is written, only a
+    // value the field's own type can hold.
+    if (number.kind == Number::Float) {
+        if (!IsExactWhole(number.f)) NotWhole(start);
+        if (number.f < 0) {
+            number.kind = Number::Signed;
+            number.i = static_cast<int64_t>(number.f);
+        } else {
+            number.kind = Number::Unsigned;
+            number.u = static_cast<uint64_t>(number.f);
         }
-        constexpr auto kMax = static_cast<uint64_t>(std::numeric_limits<T>::max());
-        if (number.kind == Number::Unsigned) {
-            if (number.u > kMax) OutOfRange(start);
-            return static_cast<T>(number.u);
-        }
-        if (number.i < static_cast<int64_t>(std::numeric_limits<T>::min()) ||
-            (number.i > 0 && static_cast<uint64_t>(number.i) > kMax)) {
-            OutOfRange(start);
-        }
-        return static_cast<T>(number.i);
     }
+    constexpr auto kMax = static_cast<uint64_t>(std::numeric_limits<T>::max());
+    if (number.kind == Number::Unsigned) {
+        if (number.u > kMax) OutOfRange(start);
+        return static_cast<T>(number.u);
+    }
+    if (number.i < static_cast<int64_t>(std::numeric_limits<T>::min()) ||
+        (number.i > 0 && static_cast<uint64_t>(number.i) > kMax)) {
+        OutOfRange(start);
+    }
+    return static_cast<T>(number.i);
 }
+
+class JsonWriter {
+public:
+    explicit JsonWriter(std::string& out) : out_(out) {}
+
+    void BeginObject();
+    // A member name that is a plain identifier, as model fields are.
+    void Key(std::string_view name);
+    // Any other member name, escaped like a string.
+    void TextKey(const std::string& name);
+    void EndObject();
+    void BeginArray();
+    void Element();
+    void EndArray();
+    // Escapes what JSON requires (quote, backslash, control characters) and
+    // keeps the rest as it is; throws SectionFormatError on ill-formed UTF-8.
+    void String(std::string_view text);
+    void Bool(bool value) { out_ += value ? "true" : "false"; }
+    void Null() { out_ += "null"; }
+    void Signed(int64_t value);
+    void Unsigned(uint64_t value);
+
+private:
+    void NextMember();
+    void NewLine();
+
+    std::string& out_;
+    std::vector<bool> empty_;  // per open object or array: nothing written in it yet
+};
+
+// One field of a model: its stored name and its member.
+template <typename Owner, typename T>
+struct ModelField {
+    std::string_view name;
+    T Owner::*member;
+};
+
+template <typename Owner, typename T>
+constexpr ModelField<Owner, T> MakeModelField(std::string_view name, T Owner::*member) {
+    return {name, member};
+}
+
+// The fields of Model (a tuple of ModelField), as TALIX_MODEL declares them.
+template <typename Model>
+inline constexpr auto kModelFields = ModelFields(static_cast<const Model*>(nullptr));
+
+template <typename T, typename = void>
+struct IsModel : std::false_type {};
+template <typename T>
+struct IsModel<T, std::void_t<decltype(ModelFields(static_cast<const T*>(nullptr)))>> : std::true_type {};
 
 template <typename T>
 struct IsVector : std::false_type {};
 template <typename T, typename A>
 struct IsVector<std::vector<T, A>> : std::true_type {};
-template <typename A>
-struct IsVector<std::vector<bool, A>> : std::false_type {};  // left to the JSON library
 
 template <typename T>
 struct IsOptional : std::false_type {};
 template <typename T>
 struct IsOptional<std::optional<T>> : std::true_type {};
 
-template <typename T, typename = void>
-struct HasReadModel : std::false_type {};
 template <typename T>
-struct HasReadModel<T, std::void_t<decltype(ReadModel(std::declval<JsonReader&>(), std::declval<T&>()))>>
-    : std::true_type {};
+struct IsTextMap : std::false_type {};
+template <typename T, typename C, typename A>
+struct IsTextMap<std::map<std::string, T, C, A>> : std::true_type {};
+
+template <typename Model>
+std::enable_if_t<IsModel<Model>::value> ReadModel(JsonReader& reader, Model& model);
+template <typename Model>
+std::enable_if_t<IsModel<Model>::value> WriteModel(JsonWriter& writer, const Model& model);
 
 template <typename T>
 void ReadValue(JsonReader& reader, T& value) {
+    static_assert(!std::is_same_v<T, std::vector<bool>>, "no model field is a vector of booleans");
     if constexpr (std::is_same_v<T, std::string>) {
         reader.ReadString(value);
     } else if constexpr (std::is_same_v<T, bool>) {
@@ -170,42 +222,18 @@ void ReadValue(JsonReader& reader, T& value) {
         } else {
             ReadValue(reader, value.emplace());
         }
-    } else if constexpr (HasReadModel<T>::value) {
-        ReadModel(reader, value);
+    } else if constexpr (IsTextMap<T>::value) {
+        // A repeated name: the last value wins.
+        value.clear();
+        reader.BeginObject();
+        std::string_view key;
+        bool first = true;
+        while (reader.NextKey(key, first)) ReadValue(reader, value[std::string(key)]);
     } else {
-        reader.ReadDom().get_to(value);
+        // A model, or a type with a ReadModel of its own.
+        ReadModel(reader, value);
     }
 }
-
-class JsonWriter {
-public:
-    explicit JsonWriter(std::string& out) : out_(out) {}
-
-    void BeginObject();
-    void Key(const char* name);
-    void EndObject();
-    void BeginArray();
-    void Element();
-    void EndArray();
-    void String(const std::string& text);
-    void Bool(bool value) { out_ += value ? "true" : "false"; }
-    void Signed(int64_t value);
-    void Unsigned(uint64_t value);
-    // Any other value, as the JSON library prints it at this depth.
-    void Dom(const nlohmann::json& value);
-
-private:
-    void NewLine();
-
-    std::string& out_;
-    std::vector<bool> empty_;  // per open object or array: nothing written in it yet
-};
-
-template <typename T, typename = void>
-struct HasWriteModel : std::false_type {};
-template <typename T>
-struct HasWriteModel<T, std::void_t<decltype(WriteModel(std::declval<JsonWriter&>(), std::declval<const T&>()))>>
-    : std::true_type {};
 
 template <typename T>
 void WriteValue(JsonWriter& writer, const T& value) {
@@ -224,29 +252,124 @@ void WriteValue(JsonWriter& writer, const T& value) {
             WriteValue(writer, element);
         }
         writer.EndArray();
-    } else if constexpr (HasWriteModel<T>::value) {
-        WriteModel(writer, value);
+    } else if constexpr (IsOptional<T>::value) {
+        // Written only inside a vector or map: a model leaves an unset field out.
+        if (value) {
+            WriteValue(writer, *value);
+        } else {
+            writer.Null();
+        }
+    } else if constexpr (IsTextMap<T>::value) {
+        writer.BeginObject();
+        for (const auto& entry : value) {
+            writer.TextKey(entry.first);
+            WriteValue(writer, entry.second);
+        }
+        writer.EndObject();
     } else {
-        writer.Dom(nlohmann::json(value));
+        // A model, or a type with a WriteModel of its own.
+        WriteModel(writer, value);
     }
 }
 
-// One member of a model, for writing members in name order.
-template <typename Model>
-struct ModelField {
-    const char* name;
-    void (*write)(JsonWriter&, const Model&);
-};
+namespace detail {
 
 template <typename Model>
-std::vector<ModelField<Model>> FieldsByName(std::initializer_list<ModelField<Model>> fields) {
-    std::vector<ModelField<Model>> sorted(fields);
-    std::sort(sorted.begin(), sorted.end(),
-              [](const ModelField<Model>& a, const ModelField<Model>& b) { return std::strcmp(a.name, b.name) < 0; });
-    return sorted;
+constexpr size_t kFieldCount = std::tuple_size_v<std::decay_t<decltype(kModelFields<Model>)>>;
+
+// The positions of Model's fields in the order of their names.
+template <typename Model>
+constexpr std::array<size_t, kFieldCount<Model>> FieldsByName() {
+    constexpr size_t count = kFieldCount<Model>;
+    auto names = std::apply(
+        [](const auto&... field) { return std::array<std::string_view, count>{field.name...}; },
+        kModelFields<Model>);
+    std::array<size_t, count> order{};
+    for (size_t i = 0; i < count; ++i) order[i] = i;
+    for (size_t i = 1; i < count; ++i) {
+        for (size_t j = i; j > 0 && names[order[j]] < names[order[j - 1]]; --j) {
+            size_t swapped = order[j];
+            order[j] = order[j - 1];
+            order[j - 1] = swapped;
+        }
+    }
+    return order;
 }
 
-// A whole section document, as dump(1) writes it, with a final newline.
+template <typename Model>
+inline constexpr auto kFieldsByName = FieldsByName<Model>();
+
+template <typename Model>
+constexpr bool NamesAreUnique() {
+    constexpr auto& order = kFieldsByName<Model>;
+    auto names = std::apply(
+        [](const auto&... field) { return std::array<std::string_view, kFieldCount<Model>>{field.name...}; },
+        kModelFields<Model>);
+    for (size_t i = 1; i < order.size(); ++i) {
+        if (names[order[i]] == names[order[i - 1]]) return false;
+    }
+    return true;
+}
+
+// Field I of Model is taken as a constant (name and member), so that the
+// field tables stay compile-time values: no table, and no relocation of one
+// at start-up, in the libraries.
+template <typename Model, size_t I>
+bool ReadFieldNamed(JsonReader& reader, std::string_view key, Model& model) {
+    constexpr auto field = std::get<I>(kModelFields<Model>);
+    if (key != field.name) return false;
+    ReadValue(reader, model.*field.member);
+    return true;
+}
+
+template <typename Model, size_t... I>
+bool ReadKnownField(JsonReader& reader, std::string_view key, Model& model, std::index_sequence<I...>) {
+    return (ReadFieldNamed<Model, I>(reader, key, model) || ...);
+}
+
+template <typename Model, size_t I>
+void WriteField(JsonWriter& writer, const Model& model) {
+    constexpr auto field = std::get<I>(kModelFields<Model>);
+    const auto& value = model.*field.member;
+    using T = std::decay_t<decltype(value)>;
+    if constexpr (IsOptional<T>::value) {
+        if (!value) return;
+        writer.Key(field.name);
+        WriteValue(writer, *value);
+    } else {
+        writer.Key(field.name);
+        WriteValue(writer, value);
+    }
+}
+
+template <typename Model, size_t... I>
+void WriteFieldsByName(JsonWriter& writer, const Model& model, std::index_sequence<I...>) {
+    (WriteField<Model, kFieldsByName<Model>[I]>(writer, model), ...);
+}
+
+}  // namespace detail
+
+template <typename Model>
+std::enable_if_t<IsModel<Model>::value> ReadModel(JsonReader& reader, Model& model) {
+    reader.BeginObject();
+    std::string_view key;
+    bool first = true;
+    while (reader.NextKey(key, first)) {
+        if (!detail::ReadKnownField(reader, key, model, std::make_index_sequence<detail::kFieldCount<Model>>{})) {
+            reader.Skip();
+        }
+    }
+}
+
+template <typename Model>
+std::enable_if_t<IsModel<Model>::value> WriteModel(JsonWriter& writer, const Model& model) {
+    static_assert(detail::NamesAreUnique<Model>(), "a model names each field once");
+    writer.BeginObject();
+    detail::WriteFieldsByName(writer, model, std::make_index_sequence<detail::kFieldCount<Model>>{});
+    writer.EndObject();
+}
+
+// A whole section document, with a final newline.
 template <typename Model>
 std::string WriteDocument(const Model& model) {
     std::string out;
@@ -267,41 +390,13 @@ void ReadDocument(std::string_view text, Model& model) {
 
 }  // namespace SimHost
 
-#define TALIX_MODEL_READ_FIELD(field)      \
-    if (key == #field) {                   \
-        ::SimHost::ReadValue(reader, model.field); \
-        continue;                          \
+#define TALIX_MODEL_FIELD(field) ::SimHost::MakeModelField(#field, &TalixModelSelf::field)
+
+// Binds a struct's fields to the codec by name: TALIX_MODEL(Type, field...),
+// in the struct's own namespace (a platform struct's too), so that the codec
+// finds the binding by the type.
+#define TALIX_MODEL(Type, ...)                                                   \
+    inline constexpr auto ModelFields(const Type*) {                            \
+        using TalixModelSelf = Type;                                             \
+        return std::make_tuple(TALIX_FOR_EACH(TALIX_MODEL_FIELD, __VA_ARGS__)); \
     }
-
-#define TALIX_MODEL_WRITE_FIELD(field) \
-    {#field, [](::SimHost::JsonWriter& writer, const Self& model) { ::SimHost::WriteValue(writer, model.field); }},
-
-// A reader for a model whose fields are written by hand (optional fields
-// that are left out when unset): fields by name, unknown ones skipped.
-#define TALIX_MODEL_READER(Type, ...)                                                      \
-    inline void ReadModel(::SimHost::JsonReader& reader, Type& model) {                    \
-        reader.BeginObject();                                                              \
-        std::string_view key;                                                              \
-        bool first = true;                                                                 \
-        while (reader.NextKey(key, first)) {                                               \
-            NLOHMANN_JSON_EXPAND(NLOHMANN_JSON_PASTE(TALIX_MODEL_READ_FIELD, __VA_ARGS__)) \
-            reader.Skip();                                                                 \
-        }                                                                                  \
-    }
-
-// Declares a model's JSON conversions (fields by name, absent ones defaulted)
-// and its direct reader and writer.
-#define TALIX_MODEL(Type, ...)                                                                  \
-    NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE_WITH_DEFAULT(Type, __VA_ARGS__)                          \
-    inline void WriteModel(::SimHost::JsonWriter& writer, const Type& value) {                  \
-        using Self = Type;                                                                      \
-        static const auto fields = ::SimHost::FieldsByName<Self>(                               \
-            {NLOHMANN_JSON_EXPAND(NLOHMANN_JSON_PASTE(TALIX_MODEL_WRITE_FIELD, __VA_ARGS__))}); \
-        writer.BeginObject();                                                                   \
-        for (const auto& field : fields) {                                                      \
-            writer.Key(field.name);                                                             \
-            field.write(writer, value);                                                         \
-        }                                                                                       \
-        writer.EndObject();                                                                     \
-    }                                                                                           \
-    TALIX_MODEL_READER(Type, __VA_ARGS__)

@@ -7,11 +7,10 @@
 
 namespace SimHost {
 
-void UseMemoryHost(const nlohmann::json& sections, const std::map<std::string, std::string>& files) {
+void UseMemoryHost(const std::map<std::string, std::string>& sections,
+                   const std::map<std::string, std::string>& files) {
     std::map<std::string, std::string> contents = files;
-    for (const auto& section : sections.items()) {
-        contents[HostStore::SectionPath(section.key())] = section.value().dump(1);
-    }
+    for (const auto& section : sections) contents[HostStore::SectionPath(section.first)] = section.second;
     HostStore::Instance().UseBackend(std::make_unique<MemoryBackend>(contents));
 }
 

@@ -5,14 +5,12 @@
 #include <map>
 #include <string>
 
-#include <nlohmann/json.hpp>
-
 namespace SimHost {
 
 // Replaces the process's host with one in memory. sections maps a section
-// name to its JSON content; sections not named take their defaults. files
-// adds plain files (etc/hosts, resolver files) by relative path.
-void UseMemoryHost(const nlohmann::json& sections = nlohmann::json::object(),
+// name to the text of its JSON document; sections not named take their
+// defaults. files adds plain files (etc/hosts, resolver files) by relative path.
+void UseMemoryHost(const std::map<std::string, std::string>& sections = {},
                    const std::map<std::string, std::string>& files = {});
 // Points the process at a host-root directory.
 void UseHostRoot(const std::string& root);

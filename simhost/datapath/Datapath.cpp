@@ -155,12 +155,7 @@ void NetworkInfo::GetSriovNicVFStats(const std::string& name, int64_t vfId, Srio
     }
     for (const auto& vf : VfsOf(name)) {
         if (static_cast<int64_t>(vf.id) != vfId) continue;
-        const auto& s = vf.stats;
-        stats = SriovNicVFStats{s.rxUnicastPkts,    s.rxUnicastBytes,   s.rxMulticastPkts,    s.rxMulticastBytes,
-                                s.rxBroadcastPkts,  s.rxBroadcastBytes, s.rxOutOfBufferDrops, s.rxErrorDrops,
-                                s.rxLroPkts,        s.rxLroBytes,       s.txUnicastPkts,      s.txUnicastBytes,
-                                s.txMulticastPkts,  s.txMulticastBytes, s.txBroadcastPkts,    s.txBroadcastBytes,
-                                s.txErrors,         s.txDiscards,       s.txTsoPkts,          s.txTsoBytes};
+        stats = vf.stats;
         return;
     }
     throw KavrelException("VF " + std::to_string(vfId) + " is not enabled on " + name);

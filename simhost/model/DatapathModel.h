@@ -6,9 +6,18 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "core/ModelCodec.h"
+#include "kavrel/Datapath.h"
+
+// A VF's counters are stored as the platform reports them, bound by name.
+namespace Kavrel {
+namespace Network {
+TALIX_MODEL(SriovNicVFStats, rxUnicastPkts, rxUnicastBytes, rxMulticastPkts, rxMulticastBytes, rxBroadcastPkts,
+            rxBroadcastBytes, rxOutOfBufferDrops, rxErrorDrops, rxLroPkts, rxLroBytes, txUnicastPkts, txUnicastBytes,
+            txMulticastPkts, txMulticastBytes, txBroadcastPkts, txBroadcastBytes, txErrors, txDiscards, txTsoPkts,
+            txTsoBytes)
+}  // namespace Network
+}  // namespace Kavrel
 
 namespace SimHost {
 
@@ -35,41 +44,12 @@ struct DatapathState {
 };
 TALIX_MODEL(DatapathState, uplinkPorts, numaNodes, maxLcores, lcores)
 
-struct VfStatsModel {
-    uint64_t rxUnicastPkts = 0;
-    uint64_t rxUnicastBytes = 0;
-    uint64_t rxMulticastPkts = 0;
-    uint64_t rxMulticastBytes = 0;
-    uint64_t rxBroadcastPkts = 0;
-    uint64_t rxBroadcastBytes = 0;
-    uint64_t rxOutOfBufferDrops = 0;
-    uint64_t rxErrorDrops = 0;
-    uint64_t rxLroPkts = 0;
-    uint64_t rxLroBytes = 0;
-    uint64_t txUnicastPkts = 0;
-    uint64_t txUnicastBytes = 0;
-    uint64_t txMulticastPkts = 0;
-    uint64_t txMulticastBytes = 0;
-    uint64_t txBroadcastPkts = 0;
-    uint64_t txBroadcastBytes = 0;
-    uint64_t txErrors = 0;
-    uint64_t txDiscards = 0;
-    uint64_t txTsoPkts = 0;
-    uint64_t txTsoBytes = 0;
-};
-TALIX_MODEL(VfStatsModel, rxUnicastPkts, rxUnicastBytes, rxMulticastPkts,
-                                                rxMulticastBytes, rxBroadcastPkts, rxBroadcastBytes,
-                                                rxOutOfBufferDrops, rxErrorDrops, rxLroPkts, rxLroBytes,
-                                                txUnicastPkts, txUnicastBytes, txMulticastPkts, txMulticastBytes,
-                                                txBroadcastPkts, txBroadcastBytes, txErrors, txDiscards, txTsoPkts,
-                                                txTsoBytes)
-
 struct VfModel {
     uint32_t id = 0;
     bool active = false;
     std::string pciAddress;
     std::string ownerWorldId;  // empty while no VM owns the VF
-    VfStatsModel stats;
+    Kavrel::Network::SriovNicVFStats stats;
 };
 TALIX_MODEL(VfModel, id, active, pciAddress, ownerWorldId, stats)
 

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "core/ModelCodec.h"
 
 namespace SimHost {

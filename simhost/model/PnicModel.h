@@ -5,9 +5,21 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "core/ModelCodec.h"
+#include "kavrel/Dcb.h"
+#include "kavrel/Pnic.h"
+
+// The driver's counters and the DCB application entries are stored as the
+// platform reports them, bound by name (the counters' reserved words are not kept).
+namespace Kavrel {
+namespace Network {
+TALIX_MODEL(PnicStats, rxPackets, txPackets, rxBytes, txBytes, rxDropped, txDropped, rxMulticast, rxBroadcast,
+            txMulticast, txBroadcast, rxErrors, rxLengthErrors, rxOverErrors, rxCrcErrors, rxFrameErrors, rxFifoErrors,
+            rxMissedErrors, txErrors, txAbortedErrors, txCarrierErrors, txFifoErrors, txHeartbeatErrors,
+            txWindowErrors)
+TALIX_MODEL(DcbAppInfo, appType, protocolId, userPriority)
+}  // namespace Network
+}  // namespace Kavrel
 
 namespace SimHost {
 
@@ -90,38 +102,6 @@ struct PnicSoftwareModel {
 TALIX_MODEL(PnicSoftwareModel, ipv4Cso, ipv4Tso, scatterGather, offsetBasedOffload,
                                                 vxlanEncap, ipv6Tso, ipv6TsoExt, ipv6Cso, ipv6CsoExt, highDma,
                                                 scatterGatherSpanPages, vlanTagging, vlanUntagging, geneveOffload)
-
-// Counters the driver keeps (64-bit).
-struct PnicStatsModel {
-    uint64_t rxPackets = 0;
-    uint64_t txPackets = 0;
-    uint64_t rxBytes = 0;
-    uint64_t txBytes = 0;
-    uint64_t rxDropped = 0;
-    uint64_t txDropped = 0;
-    uint64_t rxMulticast = 0;
-    uint64_t rxBroadcast = 0;
-    uint64_t txMulticast = 0;
-    uint64_t txBroadcast = 0;
-    uint64_t rxErrors = 0;
-    uint64_t rxLengthErrors = 0;
-    uint64_t rxOverErrors = 0;
-    uint64_t rxCrcErrors = 0;
-    uint64_t rxFrameErrors = 0;
-    uint64_t rxFifoErrors = 0;
-    uint64_t rxMissedErrors = 0;
-    uint64_t txErrors = 0;
-    uint64_t txAbortedErrors = 0;
-    uint64_t txCarrierErrors = 0;
-    uint64_t txFifoErrors = 0;
-    uint64_t txHeartbeatErrors = 0;
-    uint64_t txWindowErrors = 0;
-};
-TALIX_MODEL(PnicStatsModel, rxPackets, txPackets, rxBytes, txBytes, rxDropped,
-                                                txDropped, rxMulticast, rxBroadcast, txMulticast, txBroadcast, rxErrors,
-                                                rxLengthErrors, rxOverErrors, rxCrcErrors, rxFrameErrors, rxFifoErrors,
-                                                rxMissedErrors, txErrors, txAbortedErrors, txCarrierErrors,
-                                                txFifoErrors, txHeartbeatErrors, txWindowErrors)
 
 // One NetQueue balancer plugin a NIC offers.
 struct PnicNetqueuePluginModel {
@@ -207,13 +187,6 @@ struct PnicDcbPfcModel {
 TALIX_MODEL(PnicDcbPfcModel, trafficClasses, pfcMask, macsecBypass, delay,
                                                 sentFrames, receivedFrames)
 
-struct PnicDcbAppModel {
-    std::string appType;
-    std::string protocolId;
-    std::string userPriority;
-};
-TALIX_MODEL(PnicDcbAppModel, appType, protocolId, userPriority)
-
 // Data Center Bridging state (mode 0 unknown, 1 CEN, 2 CEE, 3 IEEE).
 struct PnicDcbModel {
     uint32_t mode = 0;
@@ -223,7 +196,7 @@ struct PnicDcbModel {
     uint32_t pfcConfig = 0;
     PnicDcbEtsModel ets;
     PnicDcbPfcModel pfc;
-    std::vector<PnicDcbAppModel> apps;
+    std::vector<Kavrel::Network::DcbAppInfo> apps;
 };
 TALIX_MODEL(PnicDcbModel, mode, enabled, pfcEnabled, capabilities, pfcConfig, ets,
                                                 pfc, apps)
@@ -270,7 +243,7 @@ struct PnicModel {
     PnicOffloadModel offloadCapable;
     PnicOffloadModel offload;
     PnicSoftwareModel software;
-    PnicStatsModel stats;
+    Kavrel::Network::PnicStats stats;
 
     // NetQueue, diagnostics, capabilities, attachments, DCB.
     PnicNetqueueModel netqueue;

@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "core/ModelCodec.h"
 
 namespace SimHost {
@@ -24,12 +22,14 @@ struct TeamingModel {
     std::optional<std::vector<std::string>> uplinkOrder;
     std::optional<uint32_t> maxActive;
 };
+TALIX_MODEL(TeamingModel, loadBalancing, failureDetection, notifySwitches, rollingRestoration, uplinkOrder, maxActive)
 
 struct SecurityModel {
     std::optional<bool> allowPromiscuous;
     std::optional<bool> allowMacChange;
     std::optional<bool> allowForgedTransmits;
 };
+TALIX_MODEL(SecurityModel, allowPromiscuous, allowMacChange, allowForgedTransmits)
 
 struct ShapingModel {
     std::optional<bool> enabled;
@@ -37,64 +37,7 @@ struct ShapingModel {
     std::optional<uint64_t> peakBps;
     std::optional<uint64_t> burstBytes;
 };
-
-namespace detail {
-template <typename T>
-void PutOptional(nlohmann::json& document, const char* key, const std::optional<T>& value) {
-    if (value) document[key] = *value;
-}
-template <typename T>
-void GetOptional(const nlohmann::json& document, const char* key, std::optional<T>& value) {
-    auto found = document.find(key);
-    if (found != document.end() && !found->is_null()) value = found->template get<T>();
-}
-}  // namespace detail
-
-inline void to_json(nlohmann::json& document, const TeamingModel& model) {
-    document = nlohmann::json::object();
-    detail::PutOptional(document, "loadBalancing", model.loadBalancing);
-    detail::PutOptional(document, "failureDetection", model.failureDetection);
-    detail::PutOptional(document, "notifySwitches", model.notifySwitches);
-    detail::PutOptional(document, "rollingRestoration", model.rollingRestoration);
-    detail::PutOptional(document, "uplinkOrder", model.uplinkOrder);
-    detail::PutOptional(document, "maxActive", model.maxActive);
-}
-inline void from_json(const nlohmann::json& document, TeamingModel& model) {
-    detail::GetOptional(document, "loadBalancing", model.loadBalancing);
-    detail::GetOptional(document, "failureDetection", model.failureDetection);
-    detail::GetOptional(document, "notifySwitches", model.notifySwitches);
-    detail::GetOptional(document, "rollingRestoration", model.rollingRestoration);
-    detail::GetOptional(document, "uplinkOrder", model.uplinkOrder);
-    detail::GetOptional(document, "maxActive", model.maxActive);
-}
-TALIX_MODEL_READER(TeamingModel, loadBalancing, failureDetection, notifySwitches, rollingRestoration, uplinkOrder,
-                   maxActive)
-inline void to_json(nlohmann::json& document, const SecurityModel& model) {
-    document = nlohmann::json::object();
-    detail::PutOptional(document, "allowPromiscuous", model.allowPromiscuous);
-    detail::PutOptional(document, "allowMacChange", model.allowMacChange);
-    detail::PutOptional(document, "allowForgedTransmits", model.allowForgedTransmits);
-}
-inline void from_json(const nlohmann::json& document, SecurityModel& model) {
-    detail::GetOptional(document, "allowPromiscuous", model.allowPromiscuous);
-    detail::GetOptional(document, "allowMacChange", model.allowMacChange);
-    detail::GetOptional(document, "allowForgedTransmits", model.allowForgedTransmits);
-}
-TALIX_MODEL_READER(SecurityModel, allowPromiscuous, allowMacChange, allowForgedTransmits)
-inline void to_json(nlohmann::json& document, const ShapingModel& model) {
-    document = nlohmann::json::object();
-    detail::PutOptional(document, "enabled", model.enabled);
-    detail::PutOptional(document, "averageBps", model.averageBps);
-    detail::PutOptional(document, "peakBps", model.peakBps);
-    detail::PutOptional(document, "burstBytes", model.burstBytes);
-}
-inline void from_json(const nlohmann::json& document, ShapingModel& model) {
-    detail::GetOptional(document, "enabled", model.enabled);
-    detail::GetOptional(document, "averageBps", model.averageBps);
-    detail::GetOptional(document, "peakBps", model.peakBps);
-    detail::GetOptional(document, "burstBytes", model.burstBytes);
-}
-TALIX_MODEL_READER(ShapingModel, enabled, averageBps, peakBps, burstBytes)
+TALIX_MODEL(ShapingModel, enabled, averageBps, peakBps, burstBytes)
 
 // What the datapath keeps for one client port: its client's address, the
 // uplink it is scheduled on, its packet counters and its filters.

@@ -51,6 +51,16 @@ void CheckRingSize(const std::string& nic, const char* ring, uint32_t size, uint
     }
     if (required && size == 0) throw KavrelException(std::string(ring) + " ring size must be at least 1 on " + nic);
 }
+
+// The sizes of a ring, by name (no mask: nothing to change).
+PnicRingParams RingParams(const SimHost::PnicRingModel& ring) {
+    PnicRingParams params;
+    params.rx = ring.rx;
+    params.rxMini = ring.rxMini;
+    params.rxJumbo = ring.rxJumbo;
+    params.tx = ring.tx;
+    return params;
+}
 }  // namespace
 
 PciDevice::PciDevice(std::string address, std::string vendorName, std::string deviceName)
@@ -128,7 +138,12 @@ void Pnic::GetPnicInfo(PnicInfo& info) const {
     for (const auto& mode : pnic.linkModes) {
         bool forced =
             static_cast<uint32_t>(mode.speed) == pnic.speed && static_cast<uint32_t>(mode.duplex) == pnic.duplex;
-        if (pnic.autoNegotiation || forced) info.advertisedLinkModes.push_back({mode.speed, mode.duplex, mode.media});
+        if (!pnic.autoNegotiation && !forced) continue;
+        PnicLinkMode advertised;
+        advertised.speed = mode.speed;
+        advertised.duplex = mode.duplex;
+        advertised.media = mode.media;
+        info.advertisedLinkModes.push_back(advertised);
     }
     info.advertisedAutoNegotiation = pnic.supportsAutoNegotiation && pnic.autoNegotiation;
     info.port = pnic.port;
@@ -264,8 +279,8 @@ void Pnic::SetPauseParams(const PnicPauseParams& params) {
 void Pnic::GetRingParams(PnicRingParams& preset, PnicRingParams& current) const {
     CheckFault("Pnic::GetRingParams");
     const auto& pnic = ExistingPnic(name_);
-    preset = PnicRingParams{0, pnic.ringMax.rx, pnic.ringMax.rxMini, pnic.ringMax.rxJumbo, pnic.ringMax.tx};
-    current = PnicRingParams{0, pnic.ring.rx, pnic.ring.rxMini, pnic.ring.rxJumbo, pnic.ring.tx};
+    preset = RingParams(pnic.ringMax);
+    current = RingParams(pnic.ring);
 }
 
 void Pnic::SetRingParams(const PnicRingParams& params) {
@@ -481,31 +496,7 @@ void PnicImpl::Refresh() {
 
 void PnicImpl::GetPnicStats(Kavrel::Network::PnicStats& stats) const {
     CheckFault("PnicImpl::GetPnicStats");
-    const auto& s = Kavrel::Network::ExistingPnic(name_).stats;
-    stats = Kavrel::Network::PnicStats{};
-    stats.txPackets = s.txPackets;
-    stats.rxPackets = s.rxPackets;
-    stats.txBytes = s.txBytes;
-    stats.rxBytes = s.rxBytes;
-    stats.txErrors = s.txErrors;
-    stats.rxErrors = s.rxErrors;
-    stats.txDropped = s.txDropped;
-    stats.rxDropped = s.rxDropped;
-    stats.rxMulticast = s.rxMulticast;
-    stats.rxBroadcast = s.rxBroadcast;
-    stats.txMulticast = s.txMulticast;
-    stats.txBroadcast = s.txBroadcast;
-    stats.rxLengthErrors = s.rxLengthErrors;
-    stats.rxOverErrors = s.rxOverErrors;
-    stats.rxCrcErrors = s.rxCrcErrors;
-    stats.rxFrameErrors = s.rxFrameErrors;
-    stats.rxFifoErrors = s.rxFifoErrors;
-    stats.rxMissedErrors = s.rxMissedErrors;
-    stats.txAbortedErrors = s.txAbortedErrors;
-    stats.txFifoErrors = s.txFifoErrors;
-    stats.txCarrierErrors = s.txCarrierErrors;
-    stats.txHeartbeatErrors = s.txHeartbeatErrors;
-    stats.txWindowErrors = s.txWindowErrors;
+    stats = Kavrel::Network::ExistingPnic(name_).stats;
 }
 
 }  // namespace Network

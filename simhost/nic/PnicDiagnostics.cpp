@@ -375,8 +375,13 @@ bool DcbInfoImpl::IsEnabled() const {
 Kavrel::Network::DcbCapabilities DcbInfoImpl::GetCapabilities() const {
     CheckFault("DcbInfoImpl::GetCapabilities");
     const auto& c = DiagnosedPnic(nicName_).dcb.capabilities;
-    return {c.priorityGroup, c.priorityFlowControl, c.upToTcMap, static_cast<uint8_t>(c.pgTrafficClasses),
-            static_cast<uint8_t>(c.pfcTrafficClasses)};
+    Kavrel::Network::DcbCapabilities capabilities;
+    capabilities.priorityGroup = c.priorityGroup;
+    capabilities.priorityFlowControl = c.priorityFlowControl;
+    capabilities.upToTcMap = c.upToTcMap;
+    capabilities.pgTrafficClasses = static_cast<uint8_t>(c.pgTrafficClasses);
+    capabilities.pfcTrafficClasses = static_cast<uint8_t>(c.pfcTrafficClasses);
+    return capabilities;
 }
 
 bool DcbInfoImpl::IsPfcEnabled() const {
@@ -421,9 +426,7 @@ Kavrel::Network::DcbIeeePfcConfig DcbInfoImpl::GetIeeePfcConfig() const {
 
 std::vector<Kavrel::Network::DcbAppInfo> DcbInfoImpl::GetAppInfo() const {
     CheckFault("DcbInfoImpl::GetAppInfo");
-    std::vector<Kavrel::Network::DcbAppInfo> apps;
-    for (const auto& app : DiagnosedPnic(nicName_).dcb.apps) apps.push_back({app.appType, app.protocolId, app.userPriority});
-    return apps;
+    return DiagnosedPnic(nicName_).dcb.apps;
 }
 
 }  // namespace Network

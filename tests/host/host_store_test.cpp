@@ -16,6 +16,7 @@
 #include "model/IpStackModel.h"
 #include "model/LmxNicModel.h"
 #include "support/CliHarness.h"
+#include "support/ModelJson.h"
 
 namespace {
 
@@ -66,7 +67,10 @@ TEST(HostStore, ARefusedChangeWritesNothing) {
 }
 
 TEST(HostStore, AnUnparsableFileIsNamedInTheMessageAndNeverOverwritten) {
-    for (const std::string broken : {"{\"enabled\": tru", "{\"enabled\": \"yes\"}", "[1,2]"}) {
+    for (const auto& [broken, problem] : std::vector<std::pair<std::string, std::string>>{
+             {"{\"enabled\": tru", "at byte 13: expected 'true'"},
+             {"{\"enabled\": \"yes\"}", "at byte 13: type must be boolean, but is string"},
+             {"[1,2]", "at byte 1: type must be object, but is array"}}) {
         TempHostRoot root;
         root.WriteFile("state/firewall.json", broken);
         SimHost::UseHostRoot(root.Path());
@@ -74,9 +78,8 @@ TEST(HostStore, AnUnparsableFileIsNamedInTheMessageAndNeverOverwritten) {
             HostStore::Instance().Update<FirewallModel>([](FirewallModel& model) { model.enabled = false; });
             ADD_FAILURE() << "accepted " << broken;
         } catch (const KavrelException& failure) {
-            EXPECT_NE(failure.GetDescription().find("Host state file " + root.Path() + "/state/firewall.json is not valid: "),
-                      std::string::npos)
-                << failure.GetDescription();
+            EXPECT_EQ(failure.GetDescription(),
+                      "Host state file " + root.Path() + "/state/firewall.json is not valid: " + problem);
         }
         EXPECT_EQ(root.ReadFile("state/firewall.json"), broken);
     }
@@ -91,13 +94,12 @@ TEST(HostStore, NumbersMustBeWholeAndInRangeWholeOnesWithAFractionPartAreTaken) 
     };
     for (const std::string bad : {"1e99", "-1e300", "1500.5", "1e16"}) {
         SimHost::UseMemoryHost({}, interfaces(bad));
+        const std::string problem = "the number " + bad + " is not a whole number in range (at byte 38)";
         try {
             HostStore::Instance().Read<SimHost::LmxNicInventory>();
             ADD_FAILURE() << "accepted " << bad;
         } catch (const KavrelException& failure) {
-            EXPECT_NE(failure.GetDescription().find("Host state file memory:state/lmxnics.json is not valid: the number "),
-                      std::string::npos)
-                << failure.GetDescription();
+            EXPECT_EQ(failure.GetDescription(), "Host state file memory:state/lmxnics.json is not valid: " + problem);
         }
     }
     for (const std::string whole : {"9000", "9000.0", "9e3"}) {
@@ -291,7 +293,7 @@ TEST(HostStore, WorldNamesReadTheWorldsAloneAndFollowChanges) {
 }
 
 TEST(FaultInjection, NamedOperationsThrowTheConfiguredText) {
-    SimHost::UseMemoryHost({{"firewall", {{"enabled", true}}}});
+    SimHost::UseMemoryHost({{"firewall", R"({"enabled": true})"}});
     SimHost::InjectFault("SystemInfoImpl::IsFirewallEnabled", "Sysinfo error: not ready");
     try {
         SimHost::CheckFault("SystemInfoImpl::IsFirewallEnabled");

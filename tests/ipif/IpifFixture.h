@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "support/CliHarness.h"
+#include "support/ModelJson.h"
 
 namespace IpifTest {
 

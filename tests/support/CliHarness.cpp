@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "core/SimHostTesting.h"
+#include "support/ModelJson.h"
 #include "render/Render.h"
 
 extern "C" void AutoCli_RegisterNamespaces(std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent);
@@ -90,7 +91,7 @@ std::string MemoryHostTest::OnlyError(const std::string& commandLine) {
 void MemoryHostTest::SetUp() { SimHost::UseMemoryHost(); }
 
 void MemoryHostTest::UseHost(const nlohmann::json& sections, const std::map<std::string, std::string>& files) {
-    SimHost::UseMemoryHost(sections, files);
+    SimHost::UseMemoryHost(SectionTexts(sections), files);
 }
 
 nlohmann::json MemoryHostTest::Section(const std::string& name) {

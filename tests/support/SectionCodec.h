@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "support/ModelJson.h"
+
 #include "core/Faults.h"
 #include "core/HostStore.h"
 #include "model/DatapathModel.h"

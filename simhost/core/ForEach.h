@@ -1,0 +1,88 @@
+// TALIX_FOR_EACH(F, a, b, ...) expands to F(a), F(b), ...: up to 64 arguments,
+// the field lists of the host's models.
+#pragma once
+
+// clang-format off
+#define TALIX_FOR_EACH_1(F, a) F(a)
+#define TALIX_FOR_EACH_2(F, a, ...) F(a), TALIX_FOR_EACH_1(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_3(F, a, ...) F(a), TALIX_FOR_EACH_2(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_4(F, a, ...) F(a), TALIX_FOR_EACH_3(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_5(F, a, ...) F(a), TALIX_FOR_EACH_4(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_6(F, a, ...) F(a), TALIX_FOR_EACH_5(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_7(F, a, ...) F(a), TALIX_FOR_EACH_6(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_8(F, a, ...) F(a), TALIX_FOR_EACH_7(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_9(F, a, ...) F(a), TALIX_FOR_EACH_8(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_10(F, a, ...) F(a), TALIX_FOR_EACH_9(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_11(F, a, ...) F(a), TALIX_FOR_EACH_10(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_12(F, a, ...) F(a), TALIX_FOR_EACH_11(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_13(F, a, ...) F(a), TALIX_FOR_EACH_12(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_14(F, a, ...) F(a), TALIX_FOR_EACH_13(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_15(F, a, ...) F(a), TALIX_FOR_EACH_14(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_16(F, a, ...) F(a), TALIX_FOR_EACH_15(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_17(F, a, ...) F(a), TALIX_FOR_EACH_16(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_18(F, a, ...) F(a), TALIX_FOR_EACH_17(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_19(F, a, ...) F(a), TALIX_FOR_EACH_18(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_20(F, a, ...) F(a), TALIX_FOR_EACH_19(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_21(F, a, ...) F(a), TALIX_FOR_EACH_20(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_22(F, a, ...) F(a), TALIX_FOR_EACH_21(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_23(F, a, ...) F(a), TALIX_FOR_EACH_22(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_24(F, a, ...) F(a), TALIX_FOR_EACH_23(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_25(F, a, ...) F(a), TALIX_FOR_EACH_24(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_26(F, a, ...) F(a), TALIX_FOR_EACH_25(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_27(F, a, ...) F(a), TALIX_FOR_EACH_26(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_28(F, a, ...) F(a), TALIX_FOR_EACH_27(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_29(F, a, ...) F(a), TALIX_FOR_EACH_28(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_30(F, a, ...) F(a), TALIX_FOR_EACH_29(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_31(F, a, ...) F(a), TALIX_FOR_EACH_30(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_32(F, a, ...) F(a), TALIX_FOR_EACH_31(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_33(F, a, ...) F(a), TALIX_FOR_EACH_32(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_34(F, a, ...) F(a), TALIX_FOR_EACH_33(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_35(F, a, ...) F(a), TALIX_FOR_EACH_34(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_36(F, a, ...) F(a), TALIX_FOR_EACH_35(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_37(F, a, ...) F(a), TALIX_FOR_EACH_36(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_38(F, a, ...) F(a), TALIX_FOR_EACH_37(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_39(F, a, ...) F(a), TALIX_FOR_EACH_38(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_40(F, a, ...) F(a), TALIX_FOR_EACH_39(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_41(F, a, ...) F(a), TALIX_FOR_EACH_40(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_42(F, a, ...) F(a), TALIX_FOR_EACH_41(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_43(F, a, ...) F(a), TALIX_FOR_EACH_42(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_44(F, a, ...) F(a), TALIX_FOR_EACH_43(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_45(F, a, ...) F(a), TALIX_FOR_EACH_44(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_46(F, a, ...) F(a), TALIX_FOR_EACH_45(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_47(F, a, ...) F(a), TALIX_FOR_EACH_46(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_48(F, a, ...) F(a), TALIX_FOR_EACH_47(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_49(F, a, ...) F(a), TALIX_FOR_EACH_48(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_50(F, a, ...) F(a), TALIX_FOR_EACH_49(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_51(F, a, ...) F(a), TALIX_FOR_EACH_50(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_52(F, a, ...) F(a), TALIX_FOR_EACH_51(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_53(F, a, ...) F(a), TALIX_FOR_EACH_52(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_54(F, a, ...) F(a), TALIX_FOR_EACH_53(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_55(F, a, ...) F(a), TALIX_FOR_EACH_54(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_56(F, a, ...) F(a), TALIX_FOR_EACH_55(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_57(F, a, ...) F(a), TALIX_FOR_EACH_56(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_58(F, a, ...) F(a), TALIX_FOR_EACH_57(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_59(F, a, ...) F(a), TALIX_FOR_EACH_58(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_60(F, a, ...) F(a), TALIX_FOR_EACH_59(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_61(F, a, ...) F(a), TALIX_FOR_EACH_60(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_62(F, a, ...) F(a), TALIX_FOR_EACH_61(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_63(F, a, ...) F(a), TALIX_FOR_EACH_62(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_64(F, a, ...) F(a), TALIX_FOR_EACH_63(F, __VA_ARGS__)
+#define TALIX_FOR_EACH_PICK(_1, _2, _3, _4, _5, _6, _7, _8, _9, _10, _11, _12, _13, _14, _15, _16, _17, _18, \
+    _19, _20, _21, _22, _23, _24, _25, _26, _27, _28, _29, _30, _31, _32, _33, _34, _35, _36, _37, _38, _39, \
+    _40, _41, _42, _43, _44, _45, _46, _47, _48, _49, _50, _51, _52, _53, _54, _55, _56, _57, _58, _59, _60, \
+    _61, _62, _63, _64, N, ...) N
+#define TALIX_FOR_EACH(F, ...) TALIX_FOR_EACH_PICK(__VA_ARGS__, TALIX_FOR_EACH_64, TALIX_FOR_EACH_63, \
+    TALIX_FOR_EACH_62, TALIX_FOR_EACH_61, TALIX_FOR_EACH_60, TALIX_FOR_EACH_59, TALIX_FOR_EACH_58, \
+    TALIX_FOR_EACH_57, TALIX_FOR_EACH_56, TALIX_FOR_EACH_55, TALIX_FOR_EACH_54, TALIX_FOR_EACH_53, \
+    TALIX_FOR_EACH_52, TALIX_FOR_EACH_51, TALIX_FOR_EACH_50, TALIX_FOR_EACH_49, TALIX_FOR_EACH_48, \
+    TALIX_FOR_EACH_47, TALIX_FOR_EACH_46, TALIX_FOR_EACH_45, TALIX_FOR_EACH_44, TALIX_FOR_EACH_43, \
+    TALIX_FOR_EACH_42, TALIX_FOR_EACH_41, TALIX_FOR_EACH_40, TALIX_FOR_EACH_39, TALIX_FOR_EACH_38, \
+    TALIX_FOR_EACH_37, TALIX_FOR_EACH_36, TALIX_FOR_EACH_35, TALIX_FOR_EACH_34, TALIX_FOR_EACH_33, \
+    TALIX_FOR_EACH_32, TALIX_FOR_EACH_31, TALIX_FOR_EACH_30, TALIX_FOR_EACH_29, TALIX_FOR_EACH_28, \
+    TALIX_FOR_EACH_27, TALIX_FOR_EACH_26, TALIX_FOR_EACH_25, TALIX_FOR_EACH_24, TALIX_FOR_EACH_23, \
+    TALIX_FOR_EACH_22, TALIX_FOR_EACH_21, TALIX_FOR_EACH_20, TALIX_FOR_EACH_19, TALIX_FOR_EACH_18, \
+    TALIX_FOR_EACH_17, TALIX_FOR_EACH_16, TALIX_FOR_EACH_15, TALIX_FOR_EACH_14, TALIX_FOR_EACH_13, \
+    TALIX_FOR_EACH_12, TALIX_FOR_EACH_11, TALIX_FOR_EACH_10, TALIX_FOR_EACH_9, TALIX_FOR_EACH_8, \
+    TALIX_FOR_EACH_7, TALIX_FOR_EACH_6, TALIX_FOR_EACH_5, TALIX_FOR_EACH_4, TALIX_FOR_EACH_3, \
+    TALIX_FOR_EACH_2, TALIX_FOR_EACH_1)(F, __VA_ARGS__)
+// clang-format on
