@@ -5,7 +5,7 @@
 # tmux runs the completion test in an interactive shell; dpkg-dev checks the
 # Debian package's dependencies (scripts/package-check.sh).
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config nlohmann-json3-dev libboost-regex-dev)
+packages=(cmake ninja-build g++ pkg-config nlohmann-json3-dev libboost-regex-dev libre2-dev)
 if [ "${1:-}" != "--demo" ]; then
   packages+=(make libgtest-dev libgmock-dev libbenchmark-dev iproute2 bc tmux dpkg-dev man-db)
 fi
