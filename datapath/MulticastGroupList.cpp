@@ -18,6 +18,7 @@ constexpr char kLinkLayerField[] = "Link Layer";
 MulticastGroupList::MulticastGroupList() {
     SetDescription("List all the multicast group members.");
     SetDefaultOutputFormatter("table");
+    // The command's documented default names "Interface", not the record "Nic".
     SetDefaultOutputParameter("fields:Interface", "Interface,Refcount,Group,Link Layer");
 }
 

@@ -43,6 +43,7 @@ constexpr const char* kCounterFields[] = {"Rx Unicast Pkt",
 VfStats::VfStats() {
     SetDescription("Get statistics for given VF of a SRIOV NIC.");
     SetDefaultOutputFormatter("simple");
+    // The command's documented defaults name "VF" and "VFStats", not the record "VfStats".
     SetDefaultOutputParameter("header:VF", "Statistics for %vf% VF of %NIC Name%");
     SetDefaultOutputParameter("fields:VFStats",
                               "Rx Unicast Pkt,Rx Unicast Bytes,Rx Multicast Pkts,Rx Multicast Bytes,Rx Broadcast "
