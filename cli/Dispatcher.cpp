@@ -35,10 +35,6 @@ std::vector<std::string> ChildNames(const NamespaceNode& node) {
     return names;
 }
 
-bool IsBooleanRoot(Command& command) {
-    auto spec = command.GetOutputSpec();
-    return spec && spec->GetRootObject() && spec->GetRootObject()->GetType() == MetaObj::META_BOOL;
-}
 
 int TerminalWidth() {
     winsize size{};
@@ -161,7 +157,10 @@ Invocation Dispatcher::Invoke(const std::vector<std::string>& args) {
         return invocation;
     }
     const std::string path = JoinPath(args, resolution.consumed);
-    if (beginHook_) beginHook_(path, IsBooleanRoot(*command));
+    // The host library is told before the command runs whether it may change
+    // the host: it then takes the exclusive lock and writes the command's
+    // changes as one when it ends (simhost/core/CommandLifecycle.cpp).
+    if (beginHook_) beginHook_(path, ChangesHost(*command));
     try {
         command->Execute(invocation.input, invocation.output);
     } catch (...) {
@@ -177,6 +176,21 @@ Invocation Dispatcher::Invoke(const std::vector<std::string>& args) {
     }
     invocation.status = invocation.output->HasError() ? EXIT_COMMAND_ERROR : EXIT_OK;
     return invocation;
+}
+
+bool Dispatcher::ChangesHost(Command& command) {
+    switch (command.GetHostAccess()) {
+    case CommandSpec::HOST_CHANGES:
+        return true;
+    case CommandSpec::HOST_READS:
+        return false;
+    case CommandSpec::HOST_BY_OUTPUT:
+        break;
+    }
+    // Commands that change something answer with a success flag; those that
+    // look answer with what they found.
+    auto spec = command.GetOutputSpec();
+    return spec && spec->GetRootObject() && spec->GetRootObject()->GetType() == MetaObj::META_BOOL;
 }
 
 void Dispatcher::RenderResult(Command& command, const Invocation& invocation, const std::string& formatter,

@@ -67,14 +67,18 @@ struct TransactionRequest {
 
 class Dispatcher {
 public:
-    // Called once before a command executes; changesHost is true for commands
-    // whose result is a success flag (the commands that change something).
+    // Called once before a command executes; changesHost is ChangesHost(command).
     using BeginCommandHook = std::function<void(const std::string& path, bool changesHost)>;
     // Called once after a command executed, also when it failed; returns why
     // finishing its work failed (the message becomes the command's error), or "".
     using EndCommandHook = std::function<std::string(const std::string& path)>;
 
     Dispatcher();
+    // Whether running the command may change the host: as the command set it
+    // (CommandSpec::SetChangesHost), or else true exactly when its output is a
+    // success flag (a boolean root), the form every command that changes
+    // something answers with.
+    static bool ChangesHost(Command& command);
     ~Dispatcher();
     Dispatcher(const Dispatcher&) = delete;
     Dispatcher& operator=(const Dispatcher&) = delete;

@@ -202,6 +202,11 @@ The host root directory.
 .B TALIXCLI_PLUGIN_DIR
 Where the plug-ins are loaded from, instead of \fIplugins/\fR beside the
 binary or the installed \fI../lib/talixcli/plugins/\fR.
+.TP
+.B TALIXCLI_PLAIN_HEAP
+When set to a non-empty value, the heap is left as the C library sets it up:
+talixcli then neither grows it ahead nor offers it transparent huge pages
+before a command runs.
 .SH "EXIT STATUS"
 .TP
 .B 0

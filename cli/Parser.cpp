@@ -1,8 +1,9 @@
 // Command-line parsing and the checks the framework makes before a command runs.
 #include "Parser.h"
 
+#include <dlfcn.h>
+
 #include <algorithm>
-#include <regex>
 
 #include "Utf8.h"
 
@@ -19,8 +20,9 @@ namespace {
 std::string OptionName(const ParameterSpec& parameter) { return "--" + parameter.GetName(); }
 
 // Longest value any parameter takes: far above any name, address or path the
-// host knows, and short enough for every check (the pattern matcher recurses
-// per character).
+// host knows. It bounds what a value can make the host store, and what a
+// message or a terminal is given; the pattern matcher needs no such bound (it
+// runs in time linear in the value, without recursion).
 const size_t kMaxValueBytes = 4096;
 // How much of a value a message shows.
 const size_t kQuotedValueBytes = 64;
@@ -64,6 +66,44 @@ std::string CheckText(const ParameterSpec& parameter, const std::string& value) 
         }
     }
     return "";
+}
+
+// Parameter patterns are matched by a library of the framework's own
+// (PatternMatcher.cpp), loaded beside this one on the first pattern check.
+using MatchPatternFn = int (*)(const char* pattern, size_t patternSize, const char* value, size_t valueSize);
+
+MatchPatternFn LoadPatternMatcher(std::string& problem) {
+    void* library = nullptr;
+    Dl_info self{};
+    if (dladdr(reinterpret_cast<void*>(&LoadPatternMatcher), &self) && self.dli_fname) {
+        std::string path = self.dli_fname;
+        path = path.substr(0, path.rfind('/') + 1) + TALIX_PATTERN_MATCHER;
+        library = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    }
+    if (!library) library = dlopen(TALIX_PATTERN_MATCHER, RTLD_LAZY | RTLD_LOCAL);
+    auto match = library ? reinterpret_cast<MatchPatternFn>(dlsym(library, "TalixMatchPattern")) : nullptr;
+    if (!match) {
+        const char* reason = dlerror();
+        problem = std::string("the pattern matcher ") + TALIX_PATTERN_MATCHER + " cannot be loaded" +
+                  (reason ? std::string(": ") + reason : std::string());
+    }
+    return match;
+}
+
+enum class PatternCheck { kMatch, kMismatch, kUnavailable };
+
+// Whether the whole value matches the pattern (a pattern that does not
+// compile matches nothing); kUnavailable, with the reason in problem, when the
+// matcher cannot be loaded.
+PatternCheck MatchPattern(const std::string& value, const std::string& pattern, std::string& problem) {
+    static std::string loadProblem;
+    static const MatchPatternFn match = LoadPatternMatcher(loadProblem);
+    if (!match) {
+        problem = loadProblem;
+        return PatternCheck::kUnavailable;
+    }
+    return match(pattern.data(), pattern.size(), value.data(), value.size()) == 1 ? PatternCheck::kMatch
+                                                                                   : PatternCheck::kMismatch;
 }
 
 std::string JoinInts(const std::vector<int64_t>& values) {
@@ -151,21 +191,14 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
             }
         }
         if (constraint->GetType() == CallSpec::CONSTRAINT_REGEX) {
-            // The polynomial matcher steps through the value once, keeping
-            // every live state of the pattern; the default one backtracks and
-            // recurses once per character, which a long value turns into a
-            // stack overflow. Patterns here never need back-references.
-            bool matches = false;
-            try {
-                matches = std::regex_match(
-                    value, std::regex(constraint->GetRegex(),
-                                      std::regex_constants::ECMAScript | std::regex_constants::__polynomial));
-            } catch (const std::regex_error&) {
-                matches = false;
-            }
-            if (!matches) {
+            std::string problem;
+            const PatternCheck outcome = MatchPattern(value, constraint->GetRegex(), problem);
+            if (outcome == PatternCheck::kMismatch) {
                 return "Invalid value " + ShowInput(value) + " for " + option + ": must match the pattern " +
                        constraint->GetRegex() + ".";
+            }
+            if (outcome == PatternCheck::kUnavailable) {
+                return "Cannot check the value " + ShowInput(value) + " for " + option + ": " + problem + ".";
             }
         }
         return "";

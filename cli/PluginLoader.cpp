@@ -1,8 +1,6 @@
 // Loading plug-in libraries and calling their registration entry point.
 #include <dirent.h>
 #include <dlfcn.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <algorithm>
 
@@ -57,22 +55,14 @@ bool IsSharedLibrary(const std::string& name) {
     return name.size() > 3 && name.compare(name.size() - 3, 3, ".so") == 0;
 }
 
-// The shared libraries of a directory, read through a buffer on the stack
-// (the directory stream would allocate 32 KiB of heap for a handful of names).
+// The shared libraries of a directory, by name.
 bool ReadLibraryNames(const std::string& directory, std::vector<std::string>& names) {
-    int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    alignas(dirent64) char buffer[4096];
-    for (;;) {
-        ssize_t size = getdents64(fd, buffer, sizeof(buffer));
-        if (size <= 0) break;  // the end, or a failure that ends the listing as readdir would
-        for (ssize_t at = 0; at < size;) {
-            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
-            if (IsSharedLibrary(entry->d_name)) names.emplace_back(entry->d_name);
-            at += entry->d_reclen;
-        }
+    DIR* dir = opendir(directory.c_str());
+    if (!dir) return false;
+    while (const dirent* entry = readdir(dir)) {
+        if (IsSharedLibrary(entry->d_name)) names.emplace_back(entry->d_name);
     }
-    close(fd);
+    closedir(dir);
     return true;
 }
 }  // namespace

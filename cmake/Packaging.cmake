@@ -5,7 +5,7 @@
 set(TALIX_MANPAGE ${CMAKE_BINARY_DIR}/talixcli.1)
 add_custom_command(OUTPUT ${TALIX_MANPAGE}
   COMMAND talixcli-manpage ${TALIX_PLUGIN_DIR} ${TALIX_MANPAGE}
-  DEPENDS talixcli-manpage network talix_uplinks
+  DEPENDS talixcli-manpage network talix_uplinks talix_patterns
   COMMENT "Writing the talixcli(1) manual page"
   VERBATIM)
 add_custom_target(manpage ALL DEPENDS ${TALIX_MANPAGE})
@@ -43,8 +43,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION admin)
 # Debug information stays in the build tree: the package is for running.
 set(CPACK_STRIP_FILES ON)
-# Dependencies from the libraries the binaries link; the package's own
-# libraries are found beside them.
+# Dependencies from the libraries the binaries link (among them RE2, which the
+# framework's pattern matcher links, and Boost.Regex, which the uplink splitter
+# links); the package's own libraries are found beside them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
     ${CMAKE_BINARY_DIR}/lib ${TALIX_PLUGIN_DIR})

@@ -2,7 +2,6 @@
 #include "firewall/FirewallCommands.h"
 #include "firewall/FirewallShared.h"
 #include "frame/CommandFrame.h"
-#include "frame/StaticText.h"
 #include "kavrel/Misc.h"
 #include "lmxctl/System.h"
 
@@ -20,7 +19,7 @@ constexpr char kAllowedIpConfigurableField[] = "Allowed IP configurable";
 FirewallRulesetList::FirewallRulesetList() {
     SetDescription("List the rulesets in firewall.");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
+    SetDefaultOutputParameter("fields:Ruleset",
                               Kavrel::Misc::StrPrintf("%s,%s,%s,%s", kNameField, kEnabledField,
                                                       kEnableDisableConfigurableField, kAllowedIpConfigurableField));
 }

@@ -29,8 +29,6 @@ constexpr const char* kCdpStatusNames[] = {"down", "listen", "advertise", "both"
 constexpr const char* kIpv6UnspecifiedAddress = "::";
 constexpr const char* kNewNetstackCcAlgorithm = "newreno";
 
-static const char kNotImplementedMessage[] = "This command is not available on this host yet.";
-
 // One parameter of an input spec, added in the order of the calls.
 inline std::shared_ptr<Parvik::CallSpec::ParameterSpec> AddParameter(
     const InputSpecPtr& spec, const std::string& name, Parvik::CallSpec::ParameterType type,

@@ -14,8 +14,7 @@ namespace {
 
 using NodePtr = std::shared_ptr<Parvik::AutoCli::NamespaceNode>;
 
-template <size_t N>
-NodePtr NewNamespace(const char (&description)[N]) {
+NodePtr NewNamespace(const char* description) {
     NodePtr node = Parvik::AutoCli::Namespace::New();
     node->SetDescription(description);
     return node;

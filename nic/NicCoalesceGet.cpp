@@ -1,5 +1,4 @@
 // network nic coalesce get: interrupt coalescing parameters of one or all NICs.
-#include "frame/StaticText.h"
 #include "lmxctl/NetworkInfoImpl.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -22,9 +21,9 @@ NicCoalesceGet::NicCoalesceGet() {
     SetDescription("Get coalesce parameters");
     SetDefaultOutputFormatter("table");
     SetDefaultOutputParameter(
-        STATIC_TEXT("fields:", kRecordName),
-        STATIC_TEXT(kNicField, ",", kRxUsecsField, ",", kRxMaxFramesField, ",", kTxUsecsField, ",", kTxMaxFramesField,
-                    ",", kAdaptiveRxField, ",", kAdaptiveTxField, ",", kSampleIntervalField));
+        "fields:CoalesceParams",
+        "NIC,RX microseconds,RX maximum frames,TX microseconds,TX Maximum frames,Adaptive RX,Adaptive TX,"
+        "Sample interval seconds");
 }
 
 std::shared_ptr<NicCoalesceGet> NicCoalesceGet::New() { return OwnCommand(new NicCoalesceGet()); }

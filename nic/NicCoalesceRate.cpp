@@ -1,7 +1,6 @@
 // The coalescing commands for high and low packet rates.
 #include "nic/NicCoalesceRate.h"
 
-#include "frame/StaticText.h"
 #include "kavrel/NetworkFactory.h"
 #include "nic/NicShared.h"
 
@@ -46,8 +45,7 @@ const RateCoalesceFields kLowRateCoalesce = {"low",
 void SetRateCoalesceOutputParameters(Parvik::AutoCli::Command& command, const std::string& recordName) {
     command.SetDefaultOutputParameter(
         std::string("fields:") + recordName,
-        STATIC_TEXT(kNicField, ",", kPacketRateField, ",", kRxDelayTimeField, ",", kRxDelayPacketsField, ",",
-                    kTxDelayTimeField, ",", kTxDelayPacketsField));
+        "NIC,Packet rate,RX delay time,RX delay packets,TX delay time,TX delay packets");
     command.SetDefaultOutputParameter(std::string("units:") + recordName + "." + kPacketRateField, "pps");
     command.SetDefaultOutputParameter(std::string("units:") + recordName + "." + kRxDelayTimeField, "microsecond");
     command.SetDefaultOutputParameter(std::string("units:") + recordName + "." + kTxDelayTimeField, "microsecond");

@@ -1,5 +1,4 @@
 // network nic cso get: checksum offload settings of one or all NICs.
-#include "frame/StaticText.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
 
@@ -15,8 +14,8 @@ constexpr char kTxField[] = "TX Checksum Offload";
 NicCsoGet::NicCsoGet() {
     SetDescription("Get checksum offload settings");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
-                              STATIC_TEXT(kNicField, ",", kRxField, ",", kTxField));
+    SetDefaultOutputParameter("fields:CSOSettings",
+                              "NIC,RX Checksum Offload,TX Checksum Offload");
 }
 
 std::shared_ptr<NicCsoGet> NicCsoGet::New() { return OwnCommand(new NicCsoGet()); }

@@ -1,5 +1,4 @@
 // network nic eeprom dump: a NIC's EEPROM bytes as rows of 16, aligned to 16-byte addresses.
-#include "frame/StaticText.h"
 #include "nic/NicDiagnosticCommands.h"
 #include "nic/NicQueueShared.h"
 #include "nic/NicShared.h"
@@ -19,7 +18,7 @@ constexpr uint32_t kBytesPerRow = 16;
 NicEepromDump::NicEepromDump() {
     SetDescription("Dump device EEPROM");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kOffsetField, ",", kValueField));
+    SetDefaultOutputParameter("fields:EepromDump", "Offset,Value");
 }
 
 std::shared_ptr<NicEepromDump> NicEepromDump::New() { return OwnCommand(new NicEepromDump()); }

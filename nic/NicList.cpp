@@ -1,7 +1,6 @@
 // network nic list: the loaded physical NICs with their device, driver and link.
 #include <tuple>
 
-#include "frame/StaticText.h"
 #include "kavrel/NetworkFactory.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -32,7 +31,7 @@ NicList::NicList() {
     SetDescription("This command will list the Physical NICs currently installed and loaded on the system.");
     SetDefaultOutputFormatter("table");
     SetDefaultOutputParameter(
-        STATIC_TEXT("fields:", kRecordName),
+        "fields:Nic",
         "Name,PCI Device,Driver,Admin Status,Link Status,Speed,Duplex,MAC Address,MTU,Description");
 }
 

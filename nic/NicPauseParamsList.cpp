@@ -1,5 +1,4 @@
 // network nic pauseParams list: flow-control settings and their negotiated outcome per NIC.
-#include "frame/StaticText.h"
 #include "kavrel/NetworkFactory.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -21,7 +20,7 @@ constexpr char kTxResolutionField[] = "TX Auto Negotiation Resolution";
 NicPauseParamsList::NicPauseParamsList() {
     SetDescription("List pause parameters of all NICs");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
+    SetDefaultOutputParameter("fields:PauseParamsSettings",
                               "NIC,Pause Params Supported,Pause RX,Pause TX,Auto Negotiation,Auto Negotiation "
                               "Resolution Avail,RX Auto Negotiation Resolution,TX Auto Negotiation Resolution");
 }

@@ -1,5 +1,4 @@
 // network nic queue count get: the TX and RX netqueue counts of the NICs.
-#include "frame/StaticText.h"
 #include "nic/NicDiagnosticCommands.h"
 #include "nic/NicQueueShared.h"
 #include "nic/NicShared.h"
@@ -16,8 +15,8 @@ constexpr char kRxField[] = "Rx netqueue count";
 NicQueueCountGet::NicQueueCountGet() {
     SetDescription("Get netqueue count on a nic");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
-                              STATIC_TEXT(kNicField, ",", kTxField, ",", kRxField));
+    SetDefaultOutputParameter("fields:NetqueueCount",
+                              "NIC,Tx netqueue count,Rx netqueue count");
 }
 
 std::shared_ptr<NicQueueCountGet> NicQueueCountGet::New() { return OwnCommand(new NicQueueCountGet()); }

@@ -1,5 +1,4 @@
 // network nic register dump: a NIC's device registers as rows of 16 hexadecimal words.
-#include "frame/StaticText.h"
 #include "nic/NicDiagnosticCommands.h"
 #include "nic/NicQueueShared.h"
 #include "nic/NicShared.h"
@@ -17,7 +16,7 @@ constexpr size_t kWordsPerRow = 16;
 NicRegisterDump::NicRegisterDump() {
     SetDescription("Dump device registers");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kOffsetField, ",", kValueField));
+    SetDefaultOutputParameter("fields:RegisterDump", "Offset,Value");
 }
 
 std::shared_ptr<NicRegisterDump> NicRegisterDump::New() { return OwnCommand(new NicRegisterDump()); }

@@ -1,5 +1,4 @@
 // network nic ring current get: the RX/TX ring sizes a NIC uses now.
-#include "frame/StaticText.h"
 #include "kavrel/NetworkFactory.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -14,7 +13,7 @@ constexpr char kRecordName[] = "RingInfo";
 NicRingCurrentGet::NicRingCurrentGet() {
     SetDescription("Get current RX/TX ring buffer parameters of a NIC");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), "RX,RX Mini,RX Jumbo,TX");
+    SetDefaultOutputParameter("fields:RingInfo", "RX,RX Mini,RX Jumbo,TX");
 }
 
 std::shared_ptr<NicRingCurrentGet> NicRingCurrentGet::New() { return OwnCommand(new NicRingCurrentGet()); }

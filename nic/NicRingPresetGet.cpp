@@ -1,5 +1,4 @@
 // network nic ring preset get: the largest RX/TX ring sizes a NIC allows.
-#include "frame/StaticText.h"
 #include "kavrel/NetworkFactory.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -14,7 +13,7 @@ constexpr char kRecordName[] = "RingInfo";
 NicRingPresetGet::NicRingPresetGet() {
     SetDescription("Get preset maximums for RX/TX ring buffer parameters of a NIC.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), "Max RX,Max RX Mini,Max RX Jumbo,Max TX");
+    SetDefaultOutputParameter("fields:RingInfo", "Max RX,Max RX Mini,Max RX Jumbo,Max TX");
 }
 
 std::shared_ptr<NicRingPresetGet> NicRingPresetGet::New() { return OwnCommand(new NicRingPresetGet()); }

@@ -1,5 +1,4 @@
 // network nic selftest run: runs a NIC driver's self test and shows its result and notes.
-#include "frame/StaticText.h"
 #include "nic/NicDiagnosticCommands.h"
 #include "nic/NicQueueShared.h"
 #include "nic/NicShared.h"
@@ -17,7 +16,7 @@ constexpr char kOnlineParameter[] = "online";
 NicSelfTestRun::NicSelfTestRun() {
     SetDescription("Run self test");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kItemField, ",", kValueField));
+    SetDefaultOutputParameter("fields:EepromDump", "Item,Value");
 }
 
 std::shared_ptr<NicSelfTestRun> NicSelfTestRun::New() { return OwnCommand(new NicSelfTestRun()); }

@@ -1,5 +1,4 @@
 // network nic sg get: scatter-gather of one or all NICs.
-#include "frame/StaticText.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
 
@@ -14,7 +13,7 @@ constexpr char kValueField[] = "Value";
 NicSgGet::NicSgGet() {
     SetDescription("Get scatter-gather settings");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kNicField, ",", kValueField));
+    SetDefaultOutputParameter("fields:ScatterGatherSetting", "NIC,Value");
 }
 
 std::shared_ptr<NicSgGet> NicSgGet::New() { return OwnCommand(new NicSgGet()); }

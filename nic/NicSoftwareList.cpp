@@ -1,5 +1,4 @@
 // network nic software list: the offloads the kernel simulates in software, per NIC.
-#include "frame/StaticText.h"
 #include "kavrel/NetworkFactory.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -39,7 +38,7 @@ NicSoftwareList::NicSoftwareList() {
     SetDefaultOutputFormatter("table");
     std::string fields = kNicField;
     for (const auto& column : kColumns) fields += "," + std::string(column.field);
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), fields);
+    SetDefaultOutputParameter("fields:Settings", fields);
 }
 
 std::shared_ptr<NicSoftwareList> NicSoftwareList::New() { return OwnCommand(new NicSoftwareList()); }

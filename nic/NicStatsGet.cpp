@@ -1,5 +1,4 @@
 // network nic stats get: a NIC's traffic and error counters.
-#include "frame/StaticText.h"
 #include "lmxctl/PnicImpl.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -48,10 +47,10 @@ const struct {
 NicStatsGet::NicStatsGet() {
     SetDescription("Get NIC statistics for a given interface.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "NIC statistics for %NIC Name%");
+    SetDefaultOutputParameter("header:Nic", "NIC statistics for %NIC Name%");
     std::string fields;
     for (const auto& counter : kCounters) fields += (fields.empty() ? "" : ",") + std::string(counter.field);
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), fields);
+    SetDefaultOutputParameter("fields:Nic", fields);
 }
 
 std::shared_ptr<NicStatsGet> NicStatsGet::New() { return OwnCommand(new NicStatsGet()); }

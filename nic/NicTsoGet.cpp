@@ -1,5 +1,4 @@
 // network nic tso get: TCP segmentation offload of one or all NICs.
-#include "frame/StaticText.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
 
@@ -14,7 +13,7 @@ constexpr char kValueField[] = "Value";
 NicTsoGet::NicTsoGet() {
     SetDescription("Get TCP segmentation offload settings");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kNicField, ",", kValueField));
+    SetDefaultOutputParameter("fields:TSOSettings", "NIC,Value");
 }
 
 std::shared_ptr<NicTsoGet> NicTsoGet::New() { return OwnCommand(new NicTsoGet()); }

@@ -1,6 +1,5 @@
 // network nic vlan stats get: packet counters per VLAN of a NIC that is a switch uplink.
 #include "frame/CommandFrame.h"
-#include "frame/StaticText.h"
 #include "lmxctl/VirtualSwitch.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
@@ -19,8 +18,8 @@ constexpr char kSentField[] = "Packets sent";
 NicVlanStatsGet::NicVlanStatsGet() {
     SetDescription("List VLAN statistics for active VLAN's on the NIC.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), STATIC_TEXT("VLAN %", kVlanIdField, "%"));
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), STATIC_TEXT(kReceivedField, ",", kSentField));
+    SetDefaultOutputParameter("header:NIC", "VLAN %VLAN ID%");
+    SetDefaultOutputParameter("fields:NIC", "Packets received,Packets sent");
 }
 
 std::shared_ptr<NicVlanStatsGet> NicVlanStatsGet::New() { return OwnCommand(new NicVlanStatsGet()); }

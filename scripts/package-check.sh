@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${1:-build}"
 [ -f "$build_dir/CMakeCache.txt" ] || cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build_dir" --target talixcli network talix_uplinks manpage completion_scripts
+cmake --build "$build_dir" --target talixcli network talix_uplinks talix_patterns manpage completion_scripts
 rm -f "$build_dir"/talixcli_*.deb
 (cd "$build_dir" && cpack -G DEB >/dev/null)
 package=$(ls "$build_dir"/talixcli_*.deb)
@@ -18,8 +18,9 @@ dpkg -x "$package" "$work/root"
 echo "Package: $package"
 
 fail() { echo "package-check: $*" >&2; exit 1; }
-for file in usr/bin/talixcli usr/lib/talixcli/libparvik.so usr/lib/talixcli/plugins/libnetwork.so \
-            usr/share/man/man1/talixcli.1; do
+for file in usr/bin/talixcli usr/lib/talixcli/libparvik.so usr/lib/talixcli/libtalix_patterns.so usr/lib/talixcli/plugins/libnetwork.so \
+            usr/share/man/man1/talixcli.1 usr/share/bash-completion/completions/talixcli \
+            usr/share/zsh/vendor-completions/_talixcli usr/share/fish/vendor_completions.d/talixcli.fish; do
   [ -e "$work/root/$file" ] || fail "missing /$file"
 done
 # bash, zsh and fish completion, each in its shell's directory for the

@@ -2,7 +2,6 @@
 #include <map>
 
 #include "frame/CommandFrame.h"
-#include "frame/StaticText.h"
 #include "kavrel/DVSwitch.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
@@ -50,7 +49,7 @@ std::string SlotNics(const Kavrel::Network::DVSwitch& dvswitch, const Kavrel::Ne
 LacpGetConfig::LacpGetConfig() {
     SetDescription("Get LACP configuration on DVS");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
+    SetDefaultOutputParameter("fields:LACP",
                               "DVS Name,LAG Name,LAG ID,NICs,Enabled,Mode,Load balance");
 }
 

@@ -21,6 +21,7 @@ constexpr char kRxErrorsField[] = "Rx Errors";
 LacpGetStats::LacpGetStats() {
     SetDescription("Get LACP stats on DVS uplinks");
     SetDefaultOutputFormatter("table");
+    // The command's documented default names "LACP", not the record "LACPStats".
     SetDefaultOutputParameter("fields:LACP", "Uplink, Tx LACPDUs, Tx Errors, Rx LACPDUs, Rx Errors");
 }
 

@@ -1,6 +1,5 @@
 // network vswitch dvs norvale lacp status get: the running LACP groups with each NIC's actor and partner state.
 #include "frame/CommandFrame.h"
-#include "frame/StaticText.h"
 #include "kavrel/DVSwitch.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
@@ -30,15 +29,6 @@ constexpr char kPortPriorityField[] = "Port Priority";
 constexpr char kPortNumberField[] = "Port Number";
 constexpr char kDeviceIdField[] = "Device ID";
 constexpr char kAgeField[] = "Age";
-
-constexpr auto kLagColumns =
-    JoinText(kDVSwitchField, ",", kLagIdField, ",", kModeField, ",", kAgeField, ",", kFlagsField, ",", kNicListField);
-constexpr auto kNicStatusColumns =
-    JoinText(kNicField, ",", kStateField, ",", kLocalInformationField, ",", kPartnerInformationField);
-constexpr auto kLocalInfoColumns = JoinText(kFlagsField, ",", kAdminKeyField, ",", kOperKeyField, ",",
-                                            kPortPriorityField, ",", kPortNumberField, ",", kPortStateField);
-constexpr auto kPartnerInfoColumns = JoinText(kDeviceIdField, ",", kAgeField, ",", kFlagsField, ",", kOperKeyField,
-                                              ",", kPortPriorityField, ",", kPortNumberField, ",", kPortStateField);
 
 constexpr const char* kFlagsLegend[] = {"S - Device is sending Slow LACPDUs", "F - Device is sending fast LACPDUs",
                                         "A - Device is in active mode", "P - Device is in passive mode"};
@@ -100,14 +90,16 @@ RecordPtr NicStatusRecord(const Kavrel::Network::LacpNicRuntime& nic, bool onDpu
 LacpGetStatus::LacpGetStatus() {
     SetDescription("Get LACP status on DVS");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kLagRecord), "%DVSwitch%");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kNicStatusRecord), "<NONE>");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kLocalInfoRecord), "<NONE>");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kPartnerInfoRecord), "<NONE>");
-    SetDefaultOutputParameter(STATIC_TEXT("table-columns:", kLagRecord), kLagColumns.text);
-    SetDefaultOutputParameter(STATIC_TEXT("table-columns:", kNicStatusRecord), kNicStatusColumns.text);
-    SetDefaultOutputParameter(STATIC_TEXT("table-columns:", kLocalInfoRecord), kLocalInfoColumns.text);
-    SetDefaultOutputParameter(STATIC_TEXT("table-columns:", kPartnerInfoRecord), kPartnerInfoColumns.text);
+    SetDefaultOutputParameter("header:LAG", "%DVSwitch%");
+    SetDefaultOutputParameter("header:NicStatus", "<NONE>");
+    SetDefaultOutputParameter("header:LocalInfo", "<NONE>");
+    SetDefaultOutputParameter("header:PartnerInfo", "<NONE>");
+    SetDefaultOutputParameter("table-columns:LAG", "DVSwitch,LAG ID,Mode,Age,Flags,Nic List");
+    SetDefaultOutputParameter("table-columns:NicStatus", "Nic,State,Local Information,Partner Information");
+    SetDefaultOutputParameter("table-columns:LocalInfo",
+                              "Flags,Admin Key,Oper Key,Port Priority,Port Number,Port State");
+    SetDefaultOutputParameter("table-columns:PartnerInfo",
+                              "Device ID,Age,Flags,Oper Key,Port Priority,Port Number,Port State");
 }
 
 std::shared_ptr<LacpGetStatus> LacpGetStatus::New() { return OwnCommand(new LacpGetStatus()); }

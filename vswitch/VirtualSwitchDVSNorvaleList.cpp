@@ -1,6 +1,5 @@
 // network vswitch dvs norvale list: the distributed switches present on this host with their ports and clients.
 #include "frame/CommandFrame.h"
-#include "frame/StaticText.h"
 #include "kavrel/NetworkFactory.h"
 #include "lmxctl/VirtualSwitch.h"
 #include "vswitch/VswitchCommands.h"
@@ -29,7 +28,7 @@ constexpr char kClientField[] = "Client";
 VirtualSwitchDVSNorvaleList::VirtualSwitchDVSNorvaleList() {
     SetDescription("List the Norvale Celdra Distributed Switch currently configured on the Talix host.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "%Name%");
+    SetDefaultOutputParameter("header:CDS", "%Name%");
     SetDefaultOutputParameter("table-columns",
                               "Name,CDS ID,Class,Num Ports,Used Ports,Configured Ports,MTU,CDP Status,Beacon Timeout,"
                               "Uplinks,Norvale Branded,DVPort");

@@ -1,6 +1,5 @@
 // network vswitch standard portgroup list: every port group with its switch, clients and VLAN.
 #include "frame/CommandFrame.h"
-#include "frame/StaticText.h"
 #include "lmxctl/NetworkInfoImpl.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
@@ -19,7 +18,7 @@ constexpr char kVlanIdField[] = "VLAN ID";
 VirtualSwitchPortGroupList::VirtualSwitchPortGroupList() {
     SetDescription("List all of the port groups currently on the system.");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName), "Name,Virtual Switch,Active Clients,VLAN ID");
+    SetDefaultOutputParameter("fields:PortGroup", "Name,Virtual Switch,Active Clients,VLAN ID");
 }
 
 std::shared_ptr<VirtualSwitchPortGroupList> VirtualSwitchPortGroupList::New() {

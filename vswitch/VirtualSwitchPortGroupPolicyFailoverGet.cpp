@@ -1,6 +1,5 @@
 // network vswitch standard portgroup policy failover get: a port group's effective teaming policy and its overrides.
 #include "frame/CommandFrame.h"
-#include "frame/StaticText.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
 
@@ -19,9 +18,9 @@ constexpr char kOverrideUplinksField[] = "Override Vswitch Uplinks";
 VirtualSwitchPortGroupPolicyFailoverGet::VirtualSwitchPortGroupPolicyFailoverGet() {
     SetDescription("Get the network failover policy settings governing the given port group");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "<NONE>");
+    SetDefaultOutputParameter("header:PortGroupFailoverPolicy", "<NONE>");
     SetDefaultOutputParameter(
-        STATIC_TEXT("fields:", kRecordName),
+        "fields:PortGroupFailoverPolicy",
         "Load Balancing,Network Failure Detection,Notify Switches,Failback,Active Adapters,Standby Adapters,Unused "
         "Adapters,Override Vswitch Load Balancing,Override Vswitch Network Failure Detection,Override Vswitch Notify "
         "Switches,Override Vswitch Failback,Override Vswitch Uplinks");

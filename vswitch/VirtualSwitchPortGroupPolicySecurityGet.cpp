@@ -1,6 +1,5 @@
 // network vswitch standard portgroup policy security get: a port group's effective security policy and its overrides.
 #include "frame/CommandFrame.h"
-#include "frame/StaticText.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
 
@@ -17,8 +16,8 @@ constexpr char kOverrideForgedTransmitsField[] = "Override Vswitch Allow Forged 
 VirtualSwitchPortGroupPolicySecurityGet::VirtualSwitchPortGroupPolicySecurityGet() {
     SetDescription("Get the Security Policy governing the given port group. ");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "<NONE>");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
+    SetDefaultOutputParameter("header:PortGroupSecurityPolicy", "<NONE>");
+    SetDefaultOutputParameter("fields:PortGroupSecurityPolicy",
                               "Allow Promiscuous,Allow MAC Address Change,Allow Forged Transmits,Override Vswitch "
                               "Allow Promiscuous,Override Vswitch Allow MAC Address Change,Override Vswitch Allow "
                               "Forged Transmits");

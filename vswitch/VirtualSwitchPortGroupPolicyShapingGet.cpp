@@ -1,6 +1,5 @@
 // network vswitch standard portgroup policy shaping get: a port group's effective shaping policy and its overrides.
 #include "frame/CommandFrame.h"
-#include "frame/StaticText.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
 
@@ -18,13 +17,13 @@ constexpr char kOverrideBurstField[] = "Override Vswitch Burst Size";
 VirtualSwitchPortGroupPolicyShapingGet::VirtualSwitchPortGroupPolicyShapingGet() {
     SetDescription("Get the network shaping policy settings governing the given port group");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "<NONE>");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
+    SetDefaultOutputParameter("header:PortGroupTrafficShapingPolicy", "<NONE>");
+    SetDefaultOutputParameter("fields:PortGroupTrafficShapingPolicy",
                               "Enabled,Average Bandwidth,Peak Bandwidth,Burst Size,Override Vswitch Enabled,Override "
                               "Vswitch Average Bandwidth,Override Vswitch Peak Bandwidth,Override Vswitch Burst Size");
-    SetDefaultOutputParameter(STATIC_TEXT("units:", kRecordName, ".", kAverageBandwidthField), "Kbps");
-    SetDefaultOutputParameter(STATIC_TEXT("units:", kRecordName, ".", kPeakBandwidthField), "Kbps");
-    SetDefaultOutputParameter(STATIC_TEXT("units:", kRecordName, ".", kBurstSizeField), "Kib");
+    SetDefaultOutputParameter("units:PortGroupTrafficShapingPolicy.Average Bandwidth", "Kbps");
+    SetDefaultOutputParameter("units:PortGroupTrafficShapingPolicy.Peak Bandwidth", "Kbps");
+    SetDefaultOutputParameter("units:PortGroupTrafficShapingPolicy.Burst Size", "Kib");
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet> VirtualSwitchPortGroupPolicyShapingGet::New() {

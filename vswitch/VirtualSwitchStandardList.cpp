@@ -1,6 +1,5 @@
 // network vswitch standard list: the standard switches with their ports, CDP, beaconing, uplinks and port groups.
 #include "frame/CommandFrame.h"
-#include "frame/StaticText.h"
 #include "lmxctl/VirtualSwitch.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
@@ -23,8 +22,8 @@ constexpr char kPortgroupsField[] = "Portgroups";
 VirtualSwitchStandardList::VirtualSwitchStandardList() {
     SetDescription("List the virtual switches current on the Talix host.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "%Name%");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
+    SetDefaultOutputParameter("header:VirtualSwitch", "%Name%");
+    SetDefaultOutputParameter("fields:VirtualSwitch",
                               "Name,Class,Num Ports,Used Ports,Configured Ports,MTU,CDP Status,Beacon Enabled,"
                               "Beacon Interval,Beacon Threshold,Beacon Required By,Uplinks,Portgroups");
 }

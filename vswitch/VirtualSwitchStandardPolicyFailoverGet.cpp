@@ -1,6 +1,5 @@
 // network vswitch standard policy failover get: a standard switch's teaming and failover settings.
 #include "frame/CommandFrame.h"
-#include "frame/StaticText.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
 
@@ -14,8 +13,8 @@ constexpr char kRecordName[] = "VirtualSwitchFailoverPolicy";
 VirtualSwitchStandardPolicyFailoverGet::VirtualSwitchStandardPolicyFailoverGet() {
     SetDescription("Get the failover policy settings governing the given virtual switch");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "<NONE>");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
+    SetDefaultOutputParameter("header:VirtualSwitchFailoverPolicy", "<NONE>");
+    SetDefaultOutputParameter("fields:VirtualSwitchFailoverPolicy",
                               "Load Balancing,Network Failure Detection,Notify Switches,Failback,Active Adapters,"
                               "Standby Adapters,Unused Adapters");
 }

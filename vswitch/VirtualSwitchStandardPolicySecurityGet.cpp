@@ -1,6 +1,5 @@
 // network vswitch standard policy security get: a standard switch's security policy.
 #include "frame/CommandFrame.h"
-#include "frame/StaticText.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
 
@@ -14,8 +13,8 @@ constexpr char kRecordName[] = "VirtualSwitchSecurityPolicy";
 VirtualSwitchStandardPolicySecurityGet::VirtualSwitchStandardPolicySecurityGet() {
     SetDescription("Get the Security Policy governing the given virtual switch.");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "<NONE>");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
+    SetDefaultOutputParameter("header:VirtualSwitchSecurityPolicy", "<NONE>");
+    SetDefaultOutputParameter("fields:VirtualSwitchSecurityPolicy",
                               "Allow Promiscuous,Allow MAC Address Change,Allow Forged Transmits");
 }
 

@@ -1,6 +1,5 @@
 // network vswitch standard policy shaping get: a standard switch's traffic shaping policy.
 #include "frame/CommandFrame.h"
-#include "frame/StaticText.h"
 #include "vswitch/VswitchCommands.h"
 #include "vswitch/VswitchShared.h"
 
@@ -14,12 +13,12 @@ constexpr char kRecordName[] = "VirtualSwitchTrafficShapingPolicy";
 VirtualSwitchStandardPolicyShapingGet::VirtualSwitchStandardPolicyShapingGet() {
     SetDescription("Get the shaping policy settings for the given virtual switch");
     SetDefaultOutputFormatter("simple");
-    SetDefaultOutputParameter(STATIC_TEXT("header:", kRecordName), "<NONE>");
-    SetDefaultOutputParameter(STATIC_TEXT("fields:", kRecordName),
+    SetDefaultOutputParameter("header:VirtualSwitchTrafficShapingPolicy", "<NONE>");
+    SetDefaultOutputParameter("fields:VirtualSwitchTrafficShapingPolicy",
                               "Enabled,Average Bandwidth,Peak Bandwidth,Burst Size");
-    SetDefaultOutputParameter(STATIC_TEXT("units:", kRecordName, ".", kAverageBandwidthField), "Kbps");
-    SetDefaultOutputParameter(STATIC_TEXT("units:", kRecordName, ".", kPeakBandwidthField), "Kbps");
-    SetDefaultOutputParameter(STATIC_TEXT("units:", kRecordName, ".", kBurstSizeField), "Kib");
+    SetDefaultOutputParameter("units:VirtualSwitchTrafficShapingPolicy.Average Bandwidth", "Kbps");
+    SetDefaultOutputParameter("units:VirtualSwitchTrafficShapingPolicy.Peak Bandwidth", "Kbps");
+    SetDefaultOutputParameter("units:VirtualSwitchTrafficShapingPolicy.Burst Size", "Kib");
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicyShapingGet> VirtualSwitchStandardPolicyShapingGet::New() {

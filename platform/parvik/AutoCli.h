@@ -21,6 +21,31 @@ enum NodeType {
     NODE_COMMAND = 1,
 };
 
+// A text a node keeps (a help text, an output setting): its own copy, or a
+// reference to a constant. A text given as a C string is kept by reference
+// only when it lies in the read-only data of a loaded library or of the
+// program, which cannot change and outlasts the node (a plug-in stays loaded
+// while its nodes are in the tree); any other text is copied. Registering a
+// plug-in's tree then copies none of its literal texts, and no caller can
+// leave a reference to a buffer of its own behind.
+class NodeText {
+public:
+    NodeText() = default;
+    explicit NodeText(const std::string& text) : copy_(text) {}
+    explicit NodeText(const char* text) { Set(text); }
+    void Set(const std::string& text) {
+        copy_ = text;
+        constant_ = nullptr;
+    }
+    void Set(const char* text);
+    std::string Get() const { return constant_ ? std::string(constant_) : copy_; }
+    bool Equals(const NodeText& other) const;
+
+private:
+    const char* constant_ = nullptr;
+    std::string copy_;
+};
+
 // Base of every node. The weak reference to itself is set by the shared
 // pointer that first owns the node (GetThis answers from it).
 // The node operations are defined here, inline, so that every plug-in's
@@ -74,28 +99,10 @@ public:
     virtual std::shared_ptr<NamespaceNode> GetParent() const { return parent_.lock(); }
     virtual NodeType GetType() const { return NODE_NAMESPACE; }
 
-    void SetDescription(const std::string& description) {
-        description_ = description;
-        staticDescription_ = nullptr;
-    }
-    // A literal or constant help text is kept by reference, not copied: it
-    // lives as long as the plug-in that registered it, and a plug-in stays
-    // loaded while its nodes are in the tree. Most texts are never read (only
-    // help shows them), so starting talixcli touches none of them.
-    // Only for texts with static storage: a text built at run time goes
-    // through the overload above.
-    template <size_t N>
-    void SetDescription(const char (&description)[N]) {
-        description_.clear();
-        staticDescription_ = description;
-    }
-    const std::string& GetDescription() const {
-        if (staticDescription_) {
-            description_.assign(staticDescription_);
-            staticDescription_ = nullptr;
-        }
-        return description_;
-    }
+    void SetDescription(const std::string& description) { description_.Set(description); }
+    // Plug-ins pass literal help texts: kept without a copy (see NodeText).
+    void SetDescription(const char* description) { description_.Set(description); }
+    std::string GetDescription() const { return description_.Get(); }
     const std::string& GetName() const { return name_; }
     const std::vector<Child>& GetChildren() const { return children_; }
     // The dispatcher a root node answers for; children ask their parent.
@@ -105,8 +112,7 @@ protected:
     NamespaceNode() = default;
 
 private:
-    mutable std::string description_;
-    mutable const char* staticDescription_ = nullptr;
+    NodeText description_;
     std::string name_;
     std::vector<Child> children_;
     std::weak_ptr<NamespaceNode> parent_;
@@ -122,35 +128,27 @@ public:
 class CommandSpec {
 public:
     void SetDefaultOutputFormatter(const std::string& formatter) { defaultFormatter_ = formatter; }
-    template <size_t N>
-    void SetDefaultOutputFormatter(const char (&formatter)[N]) {
-        defaultFormatter_.assign(formatter);
-    }
     // Setting a key again replaces its value, in its first place.
     void SetDefaultOutputParameter(const std::string& key, const std::string& value);
-    // Literal or constant texts are kept by reference until the parameters
-    // are first read, as help texts are (see NamespaceNode::SetDescription):
-    // registering the tree then copies none of them.
-    template <size_t K, size_t V>
-    void SetDefaultOutputParameter(const char (&key)[K], const char (&value)[V]) {
-        KeepStaticParameter(key, value);
-    }
+    void SetDefaultOutputParameter(const char* key, const char* value);
+    // Whether running the command may change the host. A command need not
+    // say: by default one whose output is a success flag (a boolean root)
+    // changes the host, and one that returns records or values only reads it
+    // (Dispatcher::ChangesHost applies the rule).
+    void SetChangesHost(bool changesHost) { hostAccess_ = changesHost ? HOST_CHANGES : HOST_READS; }
 
     const std::string& GetDefaultOutputFormatter() const { return defaultFormatter_; }
-    const std::vector<std::pair<std::string, std::string>>& GetDefaultOutputParameters() const;
+    // The settings in order, as (key, value).
+    std::vector<std::pair<std::string, std::string>> GetDefaultOutputParameters() const;
+    enum HostAccess : signed char { HOST_BY_OUTPUT = -1, HOST_READS = 0, HOST_CHANGES = 1 };
+    HostAccess GetHostAccess() const { return hostAccess_; }
 
 private:
-    struct StaticParameter {
-        const char* key;
-        const char* value;
-    };
-    void KeepStaticParameter(const char* key, const char* value);
-    void CopyStaticParameters() const;
-
     std::string defaultFormatter_;
-    mutable std::vector<std::pair<std::string, std::string>> defaultParameters_;
-    // Those set after the last one in defaultParameters_, in order.
-    mutable std::vector<StaticParameter> staticParameters_;
+    void SetParameter(NodeText key, NodeText value);
+
+    std::vector<std::pair<NodeText, NodeText>> defaultParameters_;
+    HostAccess hostAccess_ = HOST_BY_OUTPUT;
 };
 
 class Command : public NamespaceNode, public CommandSpec {

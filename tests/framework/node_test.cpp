@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <fstream>
 #include <sstream>
 
@@ -63,6 +65,42 @@ TEST(NodeDescription, ALiteralIsReadBackAndABuiltTextReplacesIt) {
     EXPECT_EQ(node->GetDescription(), "Built at run time");
     node->SetDescription("A literal again");
     EXPECT_EQ(node->GetDescription(), "A literal again");
+}
+
+// Only constants are kept by reference: a text in a buffer of the caller's
+// (on the stack, on the heap, or a writable global) is copied, so changing or
+// freeing the buffer afterwards changes nothing the node reads.
+char gWritableText[] = "global text";
+
+TEST(NodeDescription, ATextInACallersBufferIsCopied) {
+    auto node = Namespace::New();
+    Settings command;
+    {
+        char onStack[] = "stack text";
+        node->SetDescription(onStack);
+        command.SetDefaultOutputParameter(onStack, onStack);
+        std::memset(onStack, 'x', sizeof(onStack) - 1);
+    }
+    EXPECT_EQ(node->GetDescription(), "stack text");
+    EXPECT_EQ(command.GetDefaultOutputParameters(), (Pairs{{"stack text", "stack text"}}));
+
+    auto onHeap = std::make_unique<char[]>(16);
+    std::strcpy(onHeap.get(), "heap text");
+    node->SetDescription(onHeap.get());
+    command.SetDefaultOutputParameter("fields:Row", onHeap.get());
+    onHeap.reset();
+    EXPECT_EQ(node->GetDescription(), "heap text");
+
+    node->SetDescription(gWritableText);
+    command.SetDefaultOutputParameter(gWritableText, "global value");
+    gWritableText[0] = 'G';
+    EXPECT_EQ(node->GetDescription(), "global text");
+    EXPECT_EQ(command.GetDefaultOutputParameters(),
+              (Pairs{{"stack text", "stack text"}, {"fields:Row", "heap text"}, {"global text", "global value"}}));
+    gWritableText[0] = 'g';
+
+    node->SetDescription(static_cast<const char*>(nullptr));
+    EXPECT_EQ(node->GetDescription(), "");
 }
 
 TEST(FdStream, WritesEverythingInOrderThroughItsBuffer) {

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "Dispatcher.h"
+#include "Parser.h"
 #include "plugins/SampleCommands.h"
 #include "support/CliHarness.h"
 
@@ -110,6 +111,66 @@ TEST_F(SampleCli, ChecksAPatternAgainstAValueOfAnyLength) {
     EXPECT_NE(refused.usageError.find("at most 4096 are accepted"), std::string::npos) << refused.usageError;
     args.back() = "lmx42";
     EXPECT_EQ(dispatcher.Invoke(args).status, Parvik::AutoCli::EXIT_OK);
+}
+
+// A string pattern matches the whole value or refuses it, with the syntax the
+// plug-in's patterns use (alternation, groups, classes, counted repeats), and
+// every parameter using the same pattern gets the same answer from the one
+// compiled form. A pattern that does not compile refuses every value.
+TEST(ParameterPattern, MatchesWholeValuesOnly) {
+    struct Case {
+        const char* pattern;
+        std::string value;
+        bool accepted;
+    };
+    const char* interfaceName = "lmx([0-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-5])";
+    const Case cases[] = {
+        {interfaceName, "lmx0", true},
+        {interfaceName, "lmx9", true},
+        {interfaceName, "lmx10", true},
+        {interfaceName, "lmx199", true},
+        {interfaceName, "lmx249", true},
+        {interfaceName, "lmx255", true},
+        {interfaceName, "lmx256", false},
+        {interfaceName, "lmx01", false},
+        {interfaceName, "lmx", false},
+        {interfaceName, "Lmx1", false},
+        {interfaceName, "xlmx1", false},
+        {interfaceName, "lmx1 ", false},
+        {interfaceName, "lmx1x", false},
+        {"[pumbagsd]+", "pumbagsd", true},
+        {"[pumbagsd]+", "g", true},
+        {"[pumbagsd]+", "", false},
+        {"[pumbagsd]+", "gx", false},
+        {"[pumbagsd]+", std::string(4096, 'g'), true},
+        {"[pumbagsd]+", std::string(4095, 'g') + "x", false},
+        {"a|ab", "ab", true},  // a whole match, not the first alternative
+        {"(?:ab){2,3}", "abababab", false},
+        {"(?:ab){2,3}", "ababab", true},
+        {"\\d+\\.\\w*", "12.x_9", true},
+        {"^v[0-9]$", "v1", true},
+        {".", "\xC3\xA9", true},  // one character, two bytes
+        {"caf\xC3\xA9", "caf\xC3\xA9", true},
+        {"(", "(", false},
+        {"[z-a]", "a", false},
+    };
+    for (const auto& c : cases) {
+        Parvik::CallSpec::InputSpec spec;
+        auto parameter = Parvik::CallSpec::ParameterSpec::New("name", Parvik::CallSpec::PARAM_STRING);
+        auto constraint = Parvik::CallSpec::ParameterConstraint::New(Parvik::CallSpec::CONSTRAINT_REGEX);
+        constraint->SetStringRegex(c.pattern);
+        parameter->SetConstraint(constraint);
+        spec.AddParameter(parameter);
+        Parvik::CallSpec::Input input;
+        auto outcome = Parvik::AutoCli::ParseCommandOptions(spec, {"--name", c.value}, 0, input);
+        if (c.accepted) {
+            EXPECT_EQ(outcome.error, "") << c.pattern << " " << c.value;
+        } else {
+            EXPECT_NE(outcome.error.find(std::string(": must match the pattern ") + c.pattern + "."),
+                      std::string::npos)
+                << c.pattern << " " << c.value << ": " << outcome.error;
+        }
+    }
 }
 
 TEST_F(SampleCli, AcceptsTheUsualOptionSpellings) {

@@ -94,3 +94,24 @@ TEST(ShellEndToEnd, AFrameworkOptionAfterTheCommandPathIsRefused) {
 }
 
 }  // namespace
+
+// TALIXCLI_PLAIN_HEAP leaves the heap as the C library sets it up; commands
+// that change the host and list it behave the same either way.
+TEST(TalixcliBinary, PlainHeapSwitchChangesNothingACommandDoes) {
+    const std::vector<std::vector<std::string>> lines{
+        {"network", "vswitch", "standard", "add", "-v", "vSwitchHeap", "-P", "64"},
+        {"--formatter=json", "network", "vswitch", "standard", "list"},
+        {"--formatter=json", "network", "nic", "list"},
+    };
+    TempHostRoot prepared;
+    TempHostRoot plain;
+    for (const auto& line : lines) {
+        auto usual = RunTalixcli(line, {{"TALIX_HOST_ROOT", prepared.Path()}});
+        auto unprepared = RunTalixcli(line, {{"TALIX_HOST_ROOT", plain.Path()}, {"TALIXCLI_PLAIN_HEAP", "1"}});
+        EXPECT_EQ(usual.status, 0) << usual.err;
+        EXPECT_EQ(unprepared.status, usual.status) << unprepared.err;
+        EXPECT_EQ(unprepared.out, usual.out);
+        EXPECT_EQ(unprepared.err, usual.err);
+    }
+    EXPECT_EQ(plain.ReadFile("state/vswitches.json"), prepared.ReadFile("state/vswitches.json"));
+}
