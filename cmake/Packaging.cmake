@@ -10,7 +10,8 @@ add_custom_command(OUTPUT ${TALIX_MANPAGE}
   VERBATIM)
 add_custom_target(manpage ALL DEPENDS ${TALIX_MANPAGE})
 
-# The completion script of each shell, as talixcli prints it.
+# The completion script of each shell, as talixcli prints it (talixcli loads
+# the plug-ins built beside it when it starts, so they are built first).
 set(TALIX_COMPLETION_DIR ${CMAKE_BINARY_DIR}/completion)
 set(TALIX_COMPLETION_FILES)
 foreach(shell bash zsh fish)
@@ -19,7 +20,7 @@ foreach(shell bash zsh fish)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${TALIX_COMPLETION_DIR}
     COMMAND ${CMAKE_COMMAND} -E env TALIXCLI_PLUGIN_DIR=${TALIX_PLUGIN_DIR}
             $<TARGET_FILE:talixcli> --completion ${shell} > ${script}
-    DEPENDS talixcli
+    DEPENDS talixcli network talix_uplinks talix_patterns
     COMMENT "Writing the ${shell} completion script")
   list(APPEND TALIX_COMPLETION_FILES ${script})
 endforeach()

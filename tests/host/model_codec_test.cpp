@@ -162,44 +162,6 @@ TEST(ModelCodec, IllFormedTextIsRefusedOnWriting) {
     }
 }
 
-// Each fault of a broken document has its own words and the byte where the
-// reading stopped, counted from 1.
-TEST(ModelCodec, BrokenDocumentsNameTheirFaultAndItsByte) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"", "at byte 1: unexpected end of the document"},
-        {"  ", "at byte 3: unexpected end of the document"},
-        {"{\"enabled\": ", "at byte 13: unexpected end of the document"},
-        {"{", "at byte 2: expected a member name"},
-        {"{enabled: true}", "at byte 2: expected a member name"},
-        {"{\"enabled\": false,}", "at byte 19: expected a member name"},
-        {"{\"enabled\" true}", "at byte 12: expected ':', found 't'"},
-        {"{\"enabled\": false", "at byte 18: expected ',', found the end of the document"},
-        {"{\"enabled\": false} x", "at byte 20: unexpected text after the document"},
-        {"{\"enabled\": tru}", "at byte 13: expected 'true'"},
-        {"{\"enabled\": 1}", "at byte 13: type must be boolean, but is number"},
-        {"[]", "at byte 1: type must be object, but is array"},
-        {"{\"enabled\": *}", "at byte 13: unexpected character '*'"},
-        {"{\"moduleName\": \"ab", "at byte 19: unterminated string"},
-        {"{\"moduleName\": \"a\nb\"}", "at byte 18: control character in a string"},
-        {"{\"moduleName\": \"\xC3\"}", "at byte 17: ill-formed UTF-8 in a string"},
-        {"{\"moduleName\": \"\\u12", "at byte 19: incomplete \\u escape"},
-        {"{\"moduleName\": \"\\u12g4\"}", "at byte 19: invalid \\u escape"},
-        {"{\"moduleName\": \"\\ud83d\"}", "at byte 23: unpaired surrogate escape"},
-        {"{\"rulesets\": [{\"clients\": -}]}", "at byte 27: invalid number"},
-        {"{\"rulesets\": [{\"clients\": 1.}]}", "at byte 27: invalid number"},
-    };
-    for (const auto& [text, refusal] : cases) {
-        SCOPED_TRACE(text);
-        FirewallModel firewall;
-        try {
-            SimHost::ReadDocument(text, firewall);
-            ADD_FAILURE() << "accepted";
-        } catch (const SimHost::SectionFormatError& failure) {
-            EXPECT_STREQ(failure.what(), refusal);
-        }
-    }
-}
-
 struct IntegerFields {
     int32_t i32 = 0;
     uint32_t u32 = 0;
