@@ -22,11 +22,10 @@
 namespace {
 
 using Kavrel::Lib::KavrelException;
+using SimHost::ExistingPnic;
 using SimHost::HostStore;
 using SimHost::PnicInventory;
 using SimHost::PnicModel;
-
-const PnicModel& DiagnosedPnic(const std::string& name) { return SimHost::ExistingPnic(name); }
 
 // Changes the inventory; nothing is written when change throws.
 template <typename Change>
@@ -119,7 +118,7 @@ using SimHost::CheckFault;
 
 void Pnic::GetNetqueueInfo(PnicNetqueueInfo& info) const {
     CheckFault("Pnic::GetNetqueueInfo");
-    const auto& q = DiagnosedPnic(name_).netqueue;
+    const auto& q = ExistingPnic(name_).netqueue;
     info.txQueueCount = q.txQueues;
     info.rxQueueCount = q.rxQueues;
     info.balancerEnabled = q.balancerEnabled;
@@ -181,12 +180,12 @@ void Pnic::SetNetqueueInfo(const PnicNetqueueInfo& info) {
 
 void Pnic::GetRegisterDump(std::vector<uint32_t>& words) const {
     CheckFault("Pnic::GetRegisterDump");
-    words = DiagnosedPnic(name_).registers;
+    words = ExistingPnic(name_).registers;
 }
 
 void Pnic::GetEepromDump(std::vector<uint8_t>& bytes, uint32_t length, uint32_t offset) const {
     CheckFault("Pnic::GetEepromDump");
-    const auto& pnic = WithEeprom(DiagnosedPnic(name_));
+    const auto& pnic = WithEeprom(ExistingPnic(name_));
     const uint64_t size = pnic.eeprom.size();
     if (offset > size) {
         throw KavrelException("Offset " + Hex(offset) + " is beyond the " + std::to_string(size) + "-byte EEPROM of " +
@@ -264,7 +263,7 @@ void Pnic::SetEepromFromFile(uint32_t magic, const std::string& fileName) {
 
 void Pnic::RunSelfTest(PnicSelfTestResult& result, bool online) {
     CheckFault("Pnic::RunSelfTest");
-    const auto& pnic = DiagnosedPnic(name_);
+    const auto& pnic = ExistingPnic(name_);
     if (!pnic.supportsSelfTest) throw KavrelException(name_ + " does not support a self test");
     if (!online && !pnic.adminUp) throw KavrelException(name_ + " is down; bring it up to run an offline self test");
     result.failed = false;
@@ -289,7 +288,7 @@ void Pnic::RestartNegotiation() {
 
 void Pnic::GetHwCaps(PnicHwCaps& caps) const {
     CheckFault("Pnic::GetHwCaps");
-    const auto& pnic = DiagnosedPnic(name_);
+    const auto& pnic = ExistingPnic(name_);
     caps.supported = pnic.hwCapsSupported;
     caps.activated = pnic.hwCapsActivated & pnic.hwCapsSupported;
 }
@@ -339,7 +338,7 @@ void Pnic::DetachBranch(const std::string& branch) {
 std::vector<PnicAttachment> Pnic::GetAttachments() const {
     CheckFault("Pnic::GetAttachments");
     std::vector<PnicAttachment> attachments;
-    for (const auto& attachment : DiagnosedPnic(name_).attachments) {
+    for (const auto& attachment : ExistingPnic(name_).attachments) {
         attachments.push_back({attachment.branch, static_cast<int16_t>(attachment.vlanId)});
     }
     return attachments;
@@ -357,24 +356,24 @@ std::string PnicImpl::GetHwCapName(uint8_t index) { return index < kHwCapCount ?
 
 DcbInfoImpl::DcbInfoImpl(const std::string& nicName) : nicName_(nicName) {
     CheckFault("DcbInfoImpl::DcbInfoImpl");
-    DiagnosedPnic(nicName_);
+    ExistingPnic(nicName_);
 }
 
 DcbInfoImpl::~DcbInfoImpl() = default;
 
 uint32_t DcbInfoImpl::GetMode() const {
     CheckFault("DcbInfoImpl::GetMode");
-    return DiagnosedPnic(nicName_).dcb.mode;
+    return ExistingPnic(nicName_).dcb.mode;
 }
 
 bool DcbInfoImpl::IsEnabled() const {
     CheckFault("DcbInfoImpl::IsEnabled");
-    return DiagnosedPnic(nicName_).dcb.enabled;
+    return ExistingPnic(nicName_).dcb.enabled;
 }
 
 Kavrel::Network::DcbCapabilities DcbInfoImpl::GetCapabilities() const {
     CheckFault("DcbInfoImpl::GetCapabilities");
-    const auto& c = DiagnosedPnic(nicName_).dcb.capabilities;
+    const auto& c = ExistingPnic(nicName_).dcb.capabilities;
     Kavrel::Network::DcbCapabilities capabilities;
     capabilities.priorityGroup = c.priorityGroup;
     capabilities.priorityFlowControl = c.priorityFlowControl;
@@ -386,17 +385,17 @@ Kavrel::Network::DcbCapabilities DcbInfoImpl::GetCapabilities() const {
 
 bool DcbInfoImpl::IsPfcEnabled() const {
     CheckFault("DcbInfoImpl::IsPfcEnabled");
-    return DiagnosedPnic(nicName_).dcb.pfcEnabled;
+    return ExistingPnic(nicName_).dcb.pfcEnabled;
 }
 
 uint8_t DcbInfoImpl::GetPfcConfig() const {
     CheckFault("DcbInfoImpl::GetPfcConfig");
-    return static_cast<uint8_t>(DiagnosedPnic(nicName_).dcb.pfcConfig);
+    return static_cast<uint8_t>(ExistingPnic(nicName_).dcb.pfcConfig);
 }
 
 Kavrel::Network::DcbIeeeEtsConfig DcbInfoImpl::GetIeeeEtsConfig() const {
     CheckFault("DcbInfoImpl::GetIeeeEtsConfig");
-    const auto& e = DiagnosedPnic(nicName_).dcb.ets;
+    const auto& e = ExistingPnic(nicName_).dcb.ets;
     Kavrel::Network::DcbIeeeEtsConfig config;
     config.willing = static_cast<uint8_t>(e.willing);
     config.supportedCapacity = static_cast<uint8_t>(e.supportedCapacity);
@@ -413,7 +412,7 @@ Kavrel::Network::DcbIeeeEtsConfig DcbInfoImpl::GetIeeeEtsConfig() const {
 
 Kavrel::Network::DcbIeeePfcConfig DcbInfoImpl::GetIeeePfcConfig() const {
     CheckFault("DcbInfoImpl::GetIeeePfcConfig");
-    const auto& p = DiagnosedPnic(nicName_).dcb.pfc;
+    const auto& p = ExistingPnic(nicName_).dcb.pfc;
     Kavrel::Network::DcbIeeePfcConfig config;
     config.trafficClasses = static_cast<uint8_t>(p.trafficClasses);
     config.pfcMask = static_cast<uint8_t>(p.pfcMask);
@@ -426,7 +425,7 @@ Kavrel::Network::DcbIeeePfcConfig DcbInfoImpl::GetIeeePfcConfig() const {
 
 std::vector<Kavrel::Network::DcbAppInfo> DcbInfoImpl::GetAppInfo() const {
     CheckFault("DcbInfoImpl::GetAppInfo");
-    return DiagnosedPnic(nicName_).dcb.apps;
+    return ExistingPnic(nicName_).dcb.apps;
 }
 
 }  // namespace Network
