@@ -1,6 +1,7 @@
 // Routes, default gateways and neighbour caches of the netstack instances.
 #include <algorithm>
 #include <string_view>
+#include <type_traits>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
@@ -157,6 +158,33 @@ void KeepRouteIndex(Update&& update) {
     if (auto* index = store.CurrentDerived<RoutingTables, Index>()) {
         if (update(*index)) store.KeepDerived<RoutingTables, Index>();
     }
+}
+
+const Ipv4RouteIndex& StoredRoutesOf(const Ipv4Network&) { return StoredIpv4Routes(); }
+const Ipv6RouteIndex& StoredRoutesOf(const Ipv6Network&) { return StoredIpv6Routes(); }
+
+// Removes the instance's static route to network via gateway from its table,
+// keeping the index current; false when the table has no such route.
+template <typename Network, typename Address>
+bool RemoveRoute(const std::string& netstack, std::vector<RouteModel>& routes, const Network& network,
+                 const Address& gateway) {
+    using Index = std::decay_t<decltype(StoredRoutesOf(network))>;
+    const Index& index = StoredRoutesOf(network);
+    const auto key = RouteKey(network);
+    if (!index.Contains(netstack, key)) return false;
+    auto sameGateway = [&](const RouteModel& route) { return Address(route.gateway) == gateway; };
+    size_t found = index.Find(netstack, key, routes, sameGateway);
+    if (found == routes.size()) {  // a route of another table of the instance: read them through
+        auto at = std::find_if(routes.begin(), routes.end(), [&](const RouteModel& route) {
+            return Network(route.network) == network && sameGateway(route);
+        });
+        found = static_cast<size_t>(at - routes.begin());
+        if (found == routes.size()) return false;
+    }
+    const size_t before = routes.size();
+    routes.erase(routes.begin() + static_cast<std::ptrdiff_t>(found));
+    KeepRouteIndex<Index>([&](Index& kept) { return kept.Removed(netstack, found, before); });
+    return true;
 }
 
 // Changes the instance's table, creating it on first use.
@@ -468,27 +496,10 @@ void RoutingInfoImpl::RemoveLumexRoute(const Ipv4Network& network, const Ipv4Add
             table.ipv4Gateway = table.ipv4ConfiguredGateway = "0.0.0.0";
             return;
         }
-        auto& routes = table.ipv4Routes;
-        const auto& index = StoredIpv4Routes();
-        const auto key = RouteKey(network);
-        auto sameGateway = [&](const RouteModel& route) { return Ipv4Address(route.gateway) == gateway; };
-        size_t found = routes.size();
-        if (index.Contains(key_, key)) {
-            found = index.Find(key_, key, routes, sameGateway);
-            if (found == routes.size()) {  // a route of another table of the instance: read them through
-                auto at = std::find_if(routes.begin(), routes.end(), [&](const RouteModel& route) {
-                    return Ipv4Network(route.network) == network && sameGateway(route);
-                });
-                found = static_cast<size_t>(at - routes.begin());
-            }
-        }
-        if (found == routes.size()) {
+        if (!RemoveRoute(key_, table.ipv4Routes, network, gateway)) {
             throw KavrelException("No route to " + network.GetStringAddress() + " via " +
                                   gateway.GetStringAddress());
         }
-        const size_t before = routes.size();
-        routes.erase(routes.begin() + static_cast<std::ptrdiff_t>(found));
-        KeepRouteIndex<Ipv4RouteIndex>([&](Ipv4RouteIndex& kept) { return kept.Removed(key_, found, before); });
     });
 }
 
@@ -529,27 +540,10 @@ void RoutingInfoImpl::RemoveIpv6LumexRoute(const Ipv6Network& network, const Ipv
             table.ipv6Gateway = table.ipv6ConfiguredGateway = "::";
             return;
         }
-        auto& routes = table.ipv6Routes;
-        const auto& index = StoredIpv6Routes();
-        const auto key = RouteKey(masked);
-        auto sameGateway = [&](const RouteModel& route) { return Ipv6Address(route.gateway) == gateway; };
-        size_t found = routes.size();
-        if (index.Contains(key_, key)) {
-            found = index.Find(key_, key, routes, sameGateway);
-            if (found == routes.size()) {
-                auto at = std::find_if(routes.begin(), routes.end(), [&](const RouteModel& route) {
-                    return Ipv6Network(route.network) == masked && sameGateway(route);
-                });
-                found = static_cast<size_t>(at - routes.begin());
-            }
-        }
-        if (found == routes.size()) {
+        if (!RemoveRoute(key_, table.ipv6Routes, masked, gateway)) {
             throw KavrelException("No route to " + masked.GetStringAddress() + " via " +
                                   gateway.GetStringAddress());
         }
-        const size_t before = routes.size();
-        routes.erase(routes.begin() + static_cast<std::ptrdiff_t>(found));
-        KeepRouteIndex<Ipv6RouteIndex>([&](Ipv6RouteIndex& kept) { return kept.Removed(key_, found, before); });
     });
 }
 
