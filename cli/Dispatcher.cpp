@@ -143,9 +143,7 @@ Invocation Dispatcher::Invoke(const std::vector<std::string>& args) {
     invocation.command = command;
     invocation.input = std::make_shared<CallSpec::Input>();
     invocation.output = std::make_shared<CallSpec::Output>();
-    auto spec = command->GetInputSpec();
-    if (!spec) spec = CallSpec::InputSpec::New();
-    ParseOutcome outcome = ParseCommandOptions(*spec, args, resolution.consumed, *invocation.input);
+    ParseOutcome outcome = ParseCommandOptions(InputSpecOf(command), args, resolution.consumed, *invocation.input);
     if (outcome.helpRequested) {
         invocation.status = EXIT_USAGE;
         invocation.helpRequested = true;
@@ -176,6 +174,16 @@ Invocation Dispatcher::Invoke(const std::vector<std::string>& args) {
     }
     invocation.status = invocation.output->HasError() ? EXIT_COMMAND_ERROR : EXIT_OK;
     return invocation;
+}
+
+const CallSpec::InputSpec& Dispatcher::InputSpecOf(const std::shared_ptr<Command>& command) {
+    auto& built = inputSpecs_[command.get()];
+    if (!built.spec) {
+        built.command = command;
+        built.spec = command->GetInputSpec();
+        if (!built.spec) built.spec = CallSpec::InputSpec::New();
+    }
+    return *built.spec;
 }
 
 bool Dispatcher::ChangesHost(Command& command) {

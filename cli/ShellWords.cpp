@@ -1,12 +1,20 @@
 // Batch input split into command lines and words.
 #include "ShellWords.h"
 
+#include <algorithm>
+
 namespace Parvik {
 namespace AutoCli {
 
 namespace {
 
+// Enough for most commands' words, so that a line's word list is allocated once.
+constexpr size_t kUsualWords = 12;
+
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// A character that stands for itself inside a word (a '#' inside a word does too).
+bool IsPlain(char c) { return !IsBlank(c) && c != '\n' && c != '\\' && c != '\'' && c != '"'; }
 
 // Characters a backslash escapes inside double quotes.
 bool EscapableInDoubleQuotes(char c) { return c == '"' || c == '\\' || c == '$' || c == '`' || c == '\n'; }
@@ -21,11 +29,15 @@ std::string Trimmed(const std::string& text, size_t begin, size_t end) {
 
 std::vector<BatchLine> SplitBatch(const std::string& input) {
     std::vector<BatchLine> lines;
+    // A line a command, nearly always: room for them all at once instead of
+    // moving thousands of lines at each growth.
+    lines.reserve(static_cast<size_t>(std::count(input.begin(), input.end(), '\n')) + 1);
     size_t pos = 0;
     size_t lineNumber = 1;
     while (pos < input.size()) {
         BatchLine line;
         line.number = lineNumber;
+        line.words.reserve(kUsualWords);
         const size_t start = pos;
         std::string word;
         bool inWord = false;
@@ -98,9 +110,12 @@ std::vector<BatchLine> SplitBatch(const std::string& input) {
                     break;
                 }
             } else {
-                word += c;
+                // The rest of a run of plain characters, copied at once.
+                size_t end = pos + 1;
+                while (end < input.size() && IsPlain(input[end])) ++end;
+                word.append(input, pos, end - pos);
                 inWord = true;
-                ++pos;
+                pos = end;
             }
         }
         endWord();
