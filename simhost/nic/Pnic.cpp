@@ -58,31 +58,26 @@ void CopyCoalesceFields(To& to, const From& from) {
     to.txMaxFramesHigh = from.txMaxFramesHigh;
 }
 
-// The software settings with their mask bits, as the platform and the host
-// name them: one table for reading and for writing them.
-using SoftwareSettings = PnicSoftwareSettings;
-using StoredSoftware = SimHost::PnicSoftwareModel;
-struct SoftwareField {
+// The software settings with their mask bits: a set call changes the
+// members whose bits it gives.
+const struct {
     uint32_t bit;
-    bool SoftwareSettings::*setting;
-    bool StoredSoftware::*stored;
-};
-constexpr SoftwareField kSoftwareFields[] = {
-    {SoftwareSettings::IPV4_CSO, &SoftwareSettings::ipv4Cso, &StoredSoftware::ipv4Cso},
-    {SoftwareSettings::IPV4_TSO, &SoftwareSettings::ipv4Tso, &StoredSoftware::ipv4Tso},
-    {SoftwareSettings::SG, &SoftwareSettings::scatterGather, &StoredSoftware::scatterGather},
-    {SoftwareSettings::OBO, &SoftwareSettings::offsetBasedOffload, &StoredSoftware::offsetBasedOffload},
-    {SoftwareSettings::VXLAN_ENCAP, &SoftwareSettings::vxlanEncap, &StoredSoftware::vxlanEncap},
-    {SoftwareSettings::IPV6_TSO, &SoftwareSettings::ipv6Tso, &StoredSoftware::ipv6Tso},
-    {SoftwareSettings::IPV6_TSO_EXT, &SoftwareSettings::ipv6TsoExt, &StoredSoftware::ipv6TsoExt},
-    {SoftwareSettings::IPV6_CSO, &SoftwareSettings::ipv6Cso, &StoredSoftware::ipv6Cso},
-    {SoftwareSettings::IPV6_CSO_EXT, &SoftwareSettings::ipv6CsoExt, &StoredSoftware::ipv6CsoExt},
-    {SoftwareSettings::HIGH_DMA, &SoftwareSettings::highDma, &StoredSoftware::highDma},
-    {SoftwareSettings::SG_SPAN_PAGES, &SoftwareSettings::scatterGatherSpanPages,
-     &StoredSoftware::scatterGatherSpanPages},
-    {SoftwareSettings::VLAN_TAGGING, &SoftwareSettings::vlanTagging, &StoredSoftware::vlanTagging},
-    {SoftwareSettings::VLAN_UNTAGGING, &SoftwareSettings::vlanUntagging, &StoredSoftware::vlanUntagging},
-    {SoftwareSettings::GENEVE_OFFLOAD, &SoftwareSettings::geneveOffload, &StoredSoftware::geneveOffload},
+    bool PnicSoftwareSettings::*member;
+} kSoftwareFields[] = {
+    {PnicSoftwareSettings::IPV4_CSO, &PnicSoftwareSettings::ipv4Cso},
+    {PnicSoftwareSettings::IPV4_TSO, &PnicSoftwareSettings::ipv4Tso},
+    {PnicSoftwareSettings::SG, &PnicSoftwareSettings::scatterGather},
+    {PnicSoftwareSettings::OBO, &PnicSoftwareSettings::offsetBasedOffload},
+    {PnicSoftwareSettings::VXLAN_ENCAP, &PnicSoftwareSettings::vxlanEncap},
+    {PnicSoftwareSettings::IPV6_TSO, &PnicSoftwareSettings::ipv6Tso},
+    {PnicSoftwareSettings::IPV6_TSO_EXT, &PnicSoftwareSettings::ipv6TsoExt},
+    {PnicSoftwareSettings::IPV6_CSO, &PnicSoftwareSettings::ipv6Cso},
+    {PnicSoftwareSettings::IPV6_CSO_EXT, &PnicSoftwareSettings::ipv6CsoExt},
+    {PnicSoftwareSettings::HIGH_DMA, &PnicSoftwareSettings::highDma},
+    {PnicSoftwareSettings::SG_SPAN_PAGES, &PnicSoftwareSettings::scatterGatherSpanPages},
+    {PnicSoftwareSettings::VLAN_TAGGING, &PnicSoftwareSettings::vlanTagging},
+    {PnicSoftwareSettings::VLAN_UNTAGGING, &PnicSoftwareSettings::vlanUntagging},
+    {PnicSoftwareSettings::GENEVE_OFFLOAD, &PnicSoftwareSettings::geneveOffload},
 };
 
 bool LinkDetected(const PnicModel& pnic) { return pnic.adminUp && pnic.linkUp; }
@@ -418,17 +413,15 @@ void Pnic::SetOffloadSettings(const PnicOffloadSettings& settings) {
 
 void Pnic::GetSoftwareSettings(PnicSoftwareSettings& settings) const {
     CheckFault("Pnic::GetSoftwareSettings");
-    const auto& s = ExistingPnic(name_).software;
-    settings = PnicSoftwareSettings{};
-    for (const auto& field : kSoftwareFields) settings.*field.setting = s.*field.stored;
+    settings = ExistingPnic(name_).software;
+    settings.mask = 0;
 }
 
 void Pnic::SetSoftwareSettings(const PnicSoftwareSettings& settings) {
     CheckFault("Pnic::SetSoftwareSettings");
     Modify(name_, [&](PnicModel& pnic) {
-        auto& s = pnic.software;
         for (const auto& field : kSoftwareFields) {
-            if (settings.mask & field.bit) s.*field.stored = settings.*field.setting;
+            if (settings.mask & field.bit) pnic.software.*field.member = settings.*field.member;
         }
     });
 }
