@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "frame/CommandClass.h"
 #include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
@@ -15,10 +16,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<MulticastGroupList> New();
     virtual ~MulticastGroupList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class SriovNicList : public virtual Parvik::AutoCli::Command {
@@ -27,10 +25,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<SriovNicList> New();
     virtual ~SriovNicList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VfList : public virtual Parvik::AutoCli::Command {
@@ -63,10 +58,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<PortStatsGet> New();
     virtual ~PortStatsGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class PortFilterStatsGet : public virtual Parvik::AutoCli::Command {
@@ -75,10 +67,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<PortFilterStatsGet> New();
     virtual ~PortFilterStatsGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VMList : public virtual Parvik::AutoCli::Command {
@@ -87,10 +76,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<VMList> New();
     virtual ~VMList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VMPortList : public virtual Parvik::AutoCli::Command {
@@ -99,10 +85,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<VMPortList> New();
     virtual ~VMPortList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class EnsMaxlcoresGet : public Parvik::AutoCli::Command {
@@ -110,10 +93,7 @@ public:
     TALIX_BUILT_BY_NEW EnsMaxlcoresGet();
     TALIX_LOAD_TIME static std::shared_ptr<EnsMaxlcoresGet> New();
     ~EnsMaxlcoresGet() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class EnsMaxlcoresSet : public Parvik::AutoCli::Command {
@@ -121,10 +101,7 @@ public:
     TALIX_BUILT_BY_NEW EnsMaxlcoresSet();
     TALIX_LOAD_TIME static std::shared_ptr<EnsMaxlcoresSet> New();
     ~EnsMaxlcoresSet() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class EnsLcoreAdd : public Parvik::AutoCli::Command {
@@ -132,10 +109,7 @@ public:
     TALIX_BUILT_BY_NEW EnsLcoreAdd();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreAdd> New();
     ~EnsLcoreAdd() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class EnsLcoreRemove : public Parvik::AutoCli::Command {
@@ -143,10 +117,7 @@ public:
     TALIX_BUILT_BY_NEW EnsLcoreRemove();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreRemove> New();
     ~EnsLcoreRemove() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class EnsLcoreList : public Parvik::AutoCli::Command {
@@ -155,10 +126,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~EnsLcoreList() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class EnsLcoreSwitchGet : public Parvik::AutoCli::Command {
@@ -166,10 +134,7 @@ public:
     TALIX_BUILT_BY_NEW EnsLcoreSwitchGet();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreSwitchGet> New();
     ~EnsLcoreSwitchGet() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class EnsLcoreSwitchAdd : public Parvik::AutoCli::Command {
@@ -177,10 +142,7 @@ public:
     TALIX_BUILT_BY_NEW EnsLcoreSwitchAdd();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreSwitchAdd> New();
     ~EnsLcoreSwitchAdd() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class EnsLcoreSwitchRemove : public Parvik::AutoCli::Command {
@@ -188,10 +150,7 @@ public:
     TALIX_BUILT_BY_NEW EnsLcoreSwitchRemove();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreSwitchRemove> New();
     ~EnsLcoreSwitchRemove() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class EnsLcoreAffinityGet : public Parvik::AutoCli::Command {
@@ -199,10 +158,7 @@ public:
     TALIX_BUILT_BY_NEW EnsLcoreAffinityGet();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreAffinityGet> New();
     ~EnsLcoreAffinityGet() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class EnsLcoreAffinitySet : public Parvik::AutoCli::Command {
@@ -210,10 +166,7 @@ public:
     TALIX_BUILT_BY_NEW EnsLcoreAffinitySet();
     TALIX_LOAD_TIME static std::shared_ptr<EnsLcoreAffinitySet> New();
     ~EnsLcoreAffinitySet() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 }  // namespace NetworkNamespace

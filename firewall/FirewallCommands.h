@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "frame/CommandClass.h"
 #include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
@@ -15,10 +16,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<FirewallGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual ~FirewallGet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class FirewallSet : public virtual Parvik::AutoCli::Command {
@@ -26,10 +24,7 @@ public:
     TALIX_BUILT_BY_NEW FirewallSet();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallSet> New();
     virtual ~FirewallSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class FirewallLoad : public virtual Parvik::AutoCli::Command {
@@ -37,10 +32,7 @@ public:
     TALIX_BUILT_BY_NEW FirewallLoad();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallLoad> New();
     virtual ~FirewallLoad();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class FirewallRefresh : public virtual Parvik::AutoCli::Command {
@@ -48,10 +40,7 @@ public:
     TALIX_BUILT_BY_NEW FirewallRefresh();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRefresh> New();
     virtual ~FirewallRefresh();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class FirewallUnload : public virtual Parvik::AutoCli::Command {
@@ -59,10 +48,7 @@ public:
     TALIX_BUILT_BY_NEW FirewallUnload();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallUnload> New();
     virtual ~FirewallUnload();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class FirewallRulesetList : public virtual Parvik::AutoCli::Command {
@@ -82,10 +68,7 @@ public:
     TALIX_BUILT_BY_NEW FirewallRulesetSet();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetSet> New();
     virtual ~FirewallRulesetSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class FirewallRulesetClientGet : public Parvik::AutoCli::Command {
@@ -94,10 +77,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetClientGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~FirewallRulesetClientGet() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class FirewallRulesetClientAdd : public Parvik::AutoCli::Command {
@@ -105,10 +85,7 @@ public:
     TALIX_BUILT_BY_NEW FirewallRulesetClientAdd();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetClientAdd> New();
     ~FirewallRulesetClientAdd() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class FirewallRulesetClientRemove : public Parvik::AutoCli::Command {
@@ -116,10 +93,7 @@ public:
     TALIX_BUILT_BY_NEW FirewallRulesetClientRemove();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetClientRemove> New();
     ~FirewallRulesetClientRemove() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class FirewallRulesetRuleList : public virtual Parvik::AutoCli::Command {
@@ -151,10 +125,7 @@ public:
     TALIX_BUILT_BY_NEW FirewallRulesetAllowedipAdd();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetAllowedipAdd> New();
     virtual ~FirewallRulesetAllowedipAdd();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class FirewallRulesetAllowedipRemove : public virtual Parvik::AutoCli::Command {
@@ -162,10 +133,7 @@ public:
     TALIX_BUILT_BY_NEW FirewallRulesetAllowedipRemove();
     TALIX_LOAD_TIME static std::shared_ptr<FirewallRulesetAllowedipRemove> New();
     virtual ~FirewallRulesetAllowedipRemove();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 }  // namespace NetworkNamespace

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "frame/CommandClass.h"
 #include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
@@ -37,10 +38,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceList> New();
     virtual ~IpInterfaceList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpInterfaceSet : public virtual Parvik::AutoCli::Command {
@@ -48,10 +46,7 @@ public:
     TALIX_BUILT_BY_NEW IpInterfaceSet();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceSet> New();
     virtual ~IpInterfaceSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpInterfaceIpv4Get : public virtual Parvik::AutoCli::Command {
@@ -60,10 +55,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv4Get> New();
     virtual ~IpInterfaceIpv4Get();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpInterfaceIpv4Set : public virtual Parvik::AutoCli::Command {
@@ -71,10 +63,7 @@ public:
     TALIX_BUILT_BY_NEW IpInterfaceIpv4Set();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv4Set> New();
     virtual ~IpInterfaceIpv4Set();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpInterfaceIpv6Set : public virtual Parvik::AutoCli::Command {
@@ -82,10 +71,7 @@ public:
     TALIX_BUILT_BY_NEW IpInterfaceIpv6Set();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6Set> New();
     virtual ~IpInterfaceIpv6Set();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpInterfaceIpv6Get : public virtual Parvik::AutoCli::Command {
@@ -94,10 +80,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6Get> New();
     virtual ~IpInterfaceIpv6Get();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpInterfaceIpv6AddressList : public virtual Parvik::AutoCli::Command {
@@ -106,10 +89,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6AddressList> New();
     virtual ~IpInterfaceIpv6AddressList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpInterfaceIpv6AddressAdd : public virtual Parvik::AutoCli::Command {
@@ -117,10 +97,7 @@ public:
     TALIX_BUILT_BY_NEW IpInterfaceIpv6AddressAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6AddressAdd> New();
     virtual ~IpInterfaceIpv6AddressAdd();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpInterfaceIpv6AddressRemove : public virtual Parvik::AutoCli::Command {
@@ -128,10 +105,7 @@ public:
     TALIX_BUILT_BY_NEW IpInterfaceIpv6AddressRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceIpv6AddressRemove> New();
     virtual ~IpInterfaceIpv6AddressRemove();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpInterfaceTagAdd : public virtual Parvik::AutoCli::Command {
@@ -139,10 +113,7 @@ public:
     TALIX_BUILT_BY_NEW IpInterfaceTagAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceTagAdd> New();
     virtual ~IpInterfaceTagAdd();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpInterfaceTagRemove : public virtual Parvik::AutoCli::Command {
@@ -150,10 +121,7 @@ public:
     TALIX_BUILT_BY_NEW IpInterfaceTagRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceTagRemove> New();
     virtual ~IpInterfaceTagRemove();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpInterfaceTagGet : public virtual Parvik::AutoCli::Command {
@@ -162,10 +130,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceTagGet> New();
     virtual ~IpInterfaceTagGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 }  // namespace NetworkNamespace

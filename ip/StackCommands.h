@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "frame/CommandClass.h"
 #include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
@@ -15,10 +16,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpGet> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual ~IpGet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpSet : public virtual Parvik::AutoCli::Command {
@@ -26,10 +24,7 @@ public:
     TALIX_BUILT_BY_NEW IpSet();
     TALIX_LOAD_TIME static std::shared_ptr<IpSet> New();
     virtual ~IpSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpNeighborList : public virtual Parvik::AutoCli::Command {
@@ -38,10 +33,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpNeighborList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual ~IpNeighborList();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpNeighborRemove : public virtual Parvik::AutoCli::Command {
@@ -61,10 +53,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpConnectionList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual ~IpConnectionList();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpDNSServerList : public virtual Parvik::AutoCli::Command {
@@ -73,10 +62,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpDNSServerList> New();
     virtual ~IpDNSServerList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpDNSServerAdd : public virtual Parvik::AutoCli::Command {
@@ -129,10 +115,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpDNSSearchList> New();
     virtual ~IpDNSSearchList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpRouteIpv4Add : public virtual Parvik::AutoCli::Command {
@@ -163,10 +146,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv4List> New();
     virtual ~IpRouteIpv4List();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpRouteIpv6Add : public virtual Parvik::AutoCli::Command {
@@ -197,10 +177,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv6List> New();
     virtual ~IpRouteIpv6List();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpIpsecSAAdd : public virtual Parvik::AutoCli::Command {
@@ -231,10 +208,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSAList> New();
     virtual ~IpIpsecSAList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpIpsecSPAdd : public virtual Parvik::AutoCli::Command {
@@ -265,10 +239,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSPList> New();
     virtual ~IpIpsecSPList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpNetstackInstanceList : public virtual Parvik::AutoCli::Command {
@@ -277,10 +248,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceList> New();
     virtual ~IpNetstackInstanceList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpNetstackInstanceAdd : public virtual Parvik::AutoCli::Command {
@@ -311,10 +279,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceGet> New();
     virtual ~IpNetstackInstanceGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpNetstackInstanceSet : public virtual Parvik::AutoCli::Command {
@@ -322,10 +287,7 @@ public:
     TALIX_BUILT_BY_NEW IpNetstackInstanceSet();
     TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceSet> New();
     virtual ~IpNetstackInstanceSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpHostsList : public Parvik::AutoCli::Command {
@@ -334,10 +296,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<IpHostsList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~IpHostsList() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpHostsAdd : public Parvik::AutoCli::Command {
@@ -345,10 +304,7 @@ public:
     TALIX_BUILT_BY_NEW IpHostsAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpHostsAdd> New();
     ~IpHostsAdd() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class IpHostsRemove : public Parvik::AutoCli::Command {
@@ -356,10 +312,7 @@ public:
     TALIX_BUILT_BY_NEW IpHostsRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpHostsRemove> New();
     ~IpHostsRemove() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 }  // namespace NetworkNamespace

@@ -75,22 +75,18 @@ InputSpecPtr RateCoalesceSetInputSpec(const RateCoalesceFields& fields, const st
     AddParameter(spec, kPnicParameter, Parvik::CallSpec::PARAM_STRING, "n",
                  "Name of the pnic for which parameters should be set.", true);
     AddParameter(spec, kPacketRateParameter, PARAM_INTEGER, "p", packetRateDescription, false);
-    AddParameter(spec, kRxUsecsParameter, PARAM_INTEGER, "r",
-                 "The number of microseconds to delay an RX interrupt after a packet arrives under " + rate +
-                     " packet rate conditions.",
-                 false);
-    AddParameter(spec, kRxMaxFramesParameter, PARAM_INTEGER, "R",
-                 "The maximum number of RX packets to delay an RX interrupt after they arrive under " + rate +
-                     " packet rate conditions.",
-                 false);
-    AddParameter(spec, kTxUsecsParameter, PARAM_INTEGER, "t",
-                 "The number of microseconds to delay a TX interrupt after a packet is sent under " + rate +
-                     " packet rate conditions.",
-                 false);
-    AddParameter(spec, kTxMaxFramesParameter, PARAM_INTEGER, "T",
-                 "The maximum number of TX packets to delay an TX interrupt after they are sent under " + rate +
-                     " packet rate conditions.",
-                 false);
+    // The four delays, each described up to the rate's name.
+    auto addDelay = [&](const char* name, const char* shortName, const char* helpUpToRate) {
+        AddParameter(spec, name, PARAM_INTEGER, shortName, helpUpToRate + rate + " packet rate conditions.", false);
+    };
+    addDelay(kRxUsecsParameter, "r",
+             "The number of microseconds to delay an RX interrupt after a packet arrives under ");
+    addDelay(kRxMaxFramesParameter, "R",
+             "The maximum number of RX packets to delay an RX interrupt after they arrive under ");
+    addDelay(kTxUsecsParameter, "t",
+             "The number of microseconds to delay a TX interrupt after a packet is sent under ");
+    addDelay(kTxMaxFramesParameter, "T",
+             "The maximum number of TX packets to delay an TX interrupt after they are sent under ");
     return spec;
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "kavrel/Pnic.h"
+#include "frame/CommandClass.h"
 #include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
@@ -16,10 +17,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicList> New();
     virtual ~NicList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicUp : public virtual Parvik::AutoCli::Command {
@@ -27,10 +25,7 @@ public:
     TALIX_BUILT_BY_NEW NicUp();
     TALIX_LOAD_TIME static std::shared_ptr<NicUp> New();
     virtual ~NicUp();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicGet : public virtual Parvik::AutoCli::Command {
@@ -53,10 +48,7 @@ public:
     TALIX_BUILT_BY_NEW NicSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicSet> New();
     virtual ~NicSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 
     // Merges the optional settings into info; true when any of them changed.
     bool GetInfoFromParam(const std::shared_ptr<Parvik::CallSpec::Input>& input, Kavrel::Network::PnicInfo& info);
@@ -67,10 +59,7 @@ public:
     TALIX_BUILT_BY_NEW NicDown();
     TALIX_LOAD_TIME static std::shared_ptr<NicDown> New();
     virtual ~NicDown();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicStatsGet : public virtual Parvik::AutoCli::Command {
@@ -79,10 +68,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicStatsGet> New();
     virtual ~NicStatsGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicVlanStatsGet : public virtual Parvik::AutoCli::Command {
@@ -91,10 +77,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicVlanStatsGet> New();
     virtual ~NicVlanStatsGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicVlanStatsSet : public virtual Parvik::AutoCli::Command {
@@ -102,10 +85,7 @@ public:
     TALIX_BUILT_BY_NEW NicVlanStatsSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicVlanStatsSet> New();
     virtual ~NicVlanStatsSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicCoalesceGet : public virtual Parvik::AutoCli::Command {
@@ -114,10 +94,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceGet> New();
     virtual ~NicCoalesceGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicCoalesceSet : public virtual Parvik::AutoCli::Command {
@@ -125,10 +102,7 @@ public:
     TALIX_BUILT_BY_NEW NicCoalesceSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceSet> New();
     virtual ~NicCoalesceSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicCoalesceLowGet : public virtual Parvik::AutoCli::Command {
@@ -136,10 +110,7 @@ public:
     TALIX_BUILT_BY_NEW NicCoalesceLowGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceLowGet> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     virtual ~NicCoalesceLowGet();
 };
 
@@ -147,10 +118,7 @@ class NicCoalesceLowSet : public virtual Parvik::AutoCli::Command {
 public:
     TALIX_BUILT_BY_NEW NicCoalesceLowSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceLowSet> New();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     virtual ~NicCoalesceLowSet();
 };
 
@@ -159,10 +127,7 @@ public:
     TALIX_BUILT_BY_NEW NicCoalesceHighGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceHighGet> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     virtual ~NicCoalesceHighGet();
 };
 
@@ -170,10 +135,7 @@ class NicCoalesceHighSet : public virtual Parvik::AutoCli::Command {
 public:
     TALIX_BUILT_BY_NEW NicCoalesceHighSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCoalesceHighSet> New();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     virtual ~NicCoalesceHighSet();
 };
 
@@ -183,10 +145,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicCsoGet> New();
     virtual ~NicCsoGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicCsoSet : public virtual Parvik::AutoCli::Command {
@@ -194,10 +153,7 @@ public:
     TALIX_BUILT_BY_NEW NicCsoSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicCsoSet> New();
     virtual ~NicCsoSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicTsoGet : public virtual Parvik::AutoCli::Command {
@@ -206,10 +162,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicTsoGet> New();
     virtual ~NicTsoGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicTsoSet : public virtual Parvik::AutoCli::Command {
@@ -217,10 +170,7 @@ public:
     TALIX_BUILT_BY_NEW NicTsoSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicTsoSet> New();
     virtual ~NicTsoSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicSgGet : public virtual Parvik::AutoCli::Command {
@@ -229,10 +179,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicSgGet> New();
     virtual ~NicSgGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicSgSet : public virtual Parvik::AutoCli::Command {
@@ -240,10 +187,7 @@ public:
     TALIX_BUILT_BY_NEW NicSgSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicSgSet> New();
     virtual ~NicSgSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicPauseParamsList : public virtual Parvik::AutoCli::Command {
@@ -252,10 +196,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicPauseParamsList> New();
     virtual ~NicPauseParamsList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicPauseParamsSet : public virtual Parvik::AutoCli::Command {
@@ -263,10 +204,7 @@ public:
     TALIX_BUILT_BY_NEW NicPauseParamsSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicPauseParamsSet> New();
     virtual ~NicPauseParamsSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicSoftwareList : public virtual Parvik::AutoCli::Command {
@@ -275,10 +213,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicSoftwareList> New();
     virtual ~NicSoftwareList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicSoftwareSet : public virtual Parvik::AutoCli::Command {
@@ -286,10 +221,7 @@ public:
     TALIX_BUILT_BY_NEW NicSoftwareSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicSoftwareSet> New();
     virtual ~NicSoftwareSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicRingPresetGet : public virtual Parvik::AutoCli::Command {
@@ -298,10 +230,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicRingPresetGet> New();
     virtual ~NicRingPresetGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicRingCurrentGet : public virtual Parvik::AutoCli::Command {
@@ -310,10 +239,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicRingCurrentGet> New();
     virtual ~NicRingCurrentGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicRingCurrentSet : public virtual Parvik::AutoCli::Command {
@@ -321,10 +247,7 @@ public:
     TALIX_BUILT_BY_NEW NicRingCurrentSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicRingCurrentSet> New();
     virtual ~NicRingCurrentSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 }  // namespace NetworkNamespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/CommandClass.h"
 #include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
@@ -18,10 +19,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicRegisterDump> New();
     virtual ~NicRegisterDump();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicEepromDump : public virtual Parvik::AutoCli::Command {
@@ -30,10 +28,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicEepromDump> New();
     virtual ~NicEepromDump();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 
     // EEPROM bytes starting at offset as rows of 16, aligned to multiples of 16.
     std::shared_ptr<Parvik::MetaObj::MetaList> DumpBinary(uint32_t offset, const std::vector<uint8_t>& bytes);
@@ -44,10 +39,7 @@ public:
     TALIX_BUILT_BY_NEW NicEepromChange();
     TALIX_LOAD_TIME static std::shared_ptr<NicEepromChange> New();
     virtual ~NicEepromChange();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicNegotiationRestart : public virtual Parvik::AutoCli::Command {
@@ -55,10 +47,7 @@ public:
     TALIX_BUILT_BY_NEW NicNegotiationRestart();
     TALIX_LOAD_TIME static std::shared_ptr<NicNegotiationRestart> New();
     virtual ~NicNegotiationRestart();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicSelfTestRun : public virtual Parvik::AutoCli::Command {
@@ -67,10 +56,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicSelfTestRun> New();
     virtual ~NicSelfTestRun();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicQueueLbSettingList : public virtual Parvik::AutoCli::Command {
@@ -78,10 +64,7 @@ public:
     TALIX_BUILT_BY_NEW NicQueueLbSettingList();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbSettingList> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     virtual ~NicQueueLbSettingList();
 };
 
@@ -89,10 +72,7 @@ class NicQueueLbSettingSet : public virtual Parvik::AutoCli::Command {
 public:
     TALIX_BUILT_BY_NEW NicQueueLbSettingSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbSettingSet> New();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     virtual ~NicQueueLbSettingSet();
 };
 
@@ -101,10 +81,7 @@ public:
     TALIX_BUILT_BY_NEW NicQueueLbStateList();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbStateList> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     virtual ~NicQueueLbStateList();
 };
 
@@ -112,10 +89,7 @@ class NicQueueLbStateSet : public virtual Parvik::AutoCli::Command {
 public:
     TALIX_BUILT_BY_NEW NicQueueLbStateSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbStateSet> New();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     virtual ~NicQueueLbStateSet();
 };
 
@@ -124,10 +98,7 @@ public:
     TALIX_BUILT_BY_NEW NicQueueLbPluginList();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbPluginList> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     virtual ~NicQueueLbPluginList();
 };
 
@@ -135,10 +106,7 @@ class NicQueueLbPluginSet : public virtual Parvik::AutoCli::Command {
 public:
     TALIX_BUILT_BY_NEW NicQueueLbPluginSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueLbPluginSet> New();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     virtual ~NicQueueLbPluginSet();
 };
 
@@ -147,10 +115,7 @@ public:
     TALIX_BUILT_BY_NEW NicQueueCountGet();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueCountGet> New();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     virtual ~NicQueueCountGet();
 };
 
@@ -158,10 +123,7 @@ class NicQueueCountSet : public virtual Parvik::AutoCli::Command {
 public:
     TALIX_BUILT_BY_NEW NicQueueCountSet();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueCountSet> New();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     virtual ~NicQueueCountSet();
 };
 
@@ -170,10 +132,7 @@ public:
     TALIX_BUILT_BY_NEW NicQueueFilterClassList();
     TALIX_LOAD_TIME static std::shared_ptr<NicQueueFilterClassList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     virtual ~NicQueueFilterClassList();
 };
 
@@ -183,10 +142,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicHwCapSupportedList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~NicHwCapSupportedList() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicHwCapActivatedList : public Parvik::AutoCli::Command {
@@ -195,10 +151,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicHwCapActivatedList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~NicHwCapActivatedList() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicDcbStatusGet : public Parvik::AutoCli::Command {
@@ -211,10 +164,7 @@ public:
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDcbIeeePfcConfigStructure();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDcbAppsStructure();
     ~NicDcbStatusGet() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicAttachmentAdd : public Parvik::AutoCli::Command {
@@ -222,10 +172,7 @@ public:
     TALIX_BUILT_BY_NEW NicAttachmentAdd();
     TALIX_LOAD_TIME static std::shared_ptr<NicAttachmentAdd> New();
     ~NicAttachmentAdd() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicAttachmentRemove : public Parvik::AutoCli::Command {
@@ -233,10 +180,7 @@ public:
     TALIX_BUILT_BY_NEW NicAttachmentRemove();
     TALIX_LOAD_TIME static std::shared_ptr<NicAttachmentRemove> New();
     ~NicAttachmentRemove() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class NicAttachmentList : public Parvik::AutoCli::Command {
@@ -245,10 +189,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<NicAttachmentList> New();
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     ~NicAttachmentList() override;
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 // DCB text helpers: "<mode> - <name>", and eight blank-separated decimals

@@ -9,13 +9,7 @@ namespace NetworkNamespace {
 namespace {
 using Ring = Kavrel::Network::PnicRingParams;
 
-const struct {
-    const char* name;
-    const char* shortName;
-    const char* description;
-    uint8_t bit;
-    uint32_t Ring::*size;
-} kOptions[] = {
+const MaskedOption<Ring, uint32_t> kOptions[] = {
     {"rx", "r", "Number of ring entries for the RX ring.", Ring::RX, &Ring::rx},
     {"rx-mini", "m", "Number of ring entries for the RX mini ring.", Ring::RX_MINI, &Ring::rxMini},
     {"rx-jumbo", "j", "Number of ring entries for the RX jumbo ring.", Ring::RX_JUMBO, &Ring::rxJumbo},
@@ -46,12 +40,7 @@ void NicRingCurrentSet::ExecuteInternal(const InputPtr& input, const OutputPtr& 
         auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
         auto pnic = RingPauseLookup(*inventory, output, input->GetParameter(kNicNameParameter));
         if (!pnic) return;
-        Ring ring;
-        for (const auto& option : kOptions) {
-            if (!input->HasParameter(option.name)) continue;
-            ring.mask |= option.bit;
-            ring.*option.size = Uint32Parameter(input, option.name);
-        }
+        Ring ring = GivenOptions(input, kOptions, Uint32Parameter);
         if (ring.mask != 0) pnic->SetRingParams(ring);
         SetSuccess(output);
     });

@@ -79,5 +79,30 @@ void ListOffloadSettings(
 // Hardware offload set: the settings of mask take the value of "enable", the others stay as read.
 void SetOffloadSettings(const InputPtr& input, const OutputPtr& output, uint8_t mask);
 
+
+// An option of a set command whose host call takes a settings struct with a
+// mask: the option's value goes to one member, and its bit into the mask.
+template <typename Settings, typename Value>
+struct MaskedOption {
+    const char* name;
+    const char* shortName;
+    const char* description;
+    decltype(Settings::mask) bit;
+    Value Settings::*member;
+};
+
+// The settings of the options given, read with read(input, name); the mask
+// holds their bits only, so that the host changes nothing else.
+template <typename Settings, typename Value, size_t N, typename Read>
+Settings GivenOptions(const InputPtr& input, const MaskedOption<Settings, Value> (&options)[N], Read read) {
+    Settings settings;
+    for (const auto& option : options) {
+        if (!input->HasParameter(option.name)) continue;
+        settings.mask |= option.bit;
+        settings.*option.member = read(input, option.name);
+    }
+    return settings;
+}
+
 }  // namespace NetworkNamespace
 }  // namespace NorvaleCli

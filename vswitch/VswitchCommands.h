@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "frame/CommandClass.h"
 #include "frame/LoadTime.h"
 #include "parvik/AutoCli.h"
 
@@ -21,10 +22,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchStandardAdd();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardAdd> New();
     virtual ~VirtualSwitchStandardAdd();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VirtualSwitchStandardSet : public virtual Parvik::AutoCli::Command {
@@ -32,10 +30,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchStandardSet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardSet> New();
     virtual ~VirtualSwitchStandardSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VirtualSwitchStandardList : public virtual Parvik::AutoCli::Command {
@@ -44,10 +39,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardList> New();
     virtual ~VirtualSwitchStandardList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VirtualSwitchStandardRemove : public virtual Parvik::AutoCli::Command {
@@ -55,10 +47,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchStandardRemove();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardRemove> New();
     virtual ~VirtualSwitchStandardRemove();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VirtualSwitchStandardUplinkAdd : public virtual Parvik::AutoCli::Command {
@@ -66,10 +55,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchStandardUplinkAdd();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardUplinkAdd> New();
     virtual ~VirtualSwitchStandardUplinkAdd();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VirtualSwitchStandardUplinkRemove : public virtual Parvik::AutoCli::Command {
@@ -77,10 +63,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchStandardUplinkRemove();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardUplinkRemove> New();
     virtual ~VirtualSwitchStandardUplinkRemove();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VirtualSwitchStandardPolicyShapingGet : public virtual Parvik::AutoCli::Command {
@@ -100,10 +83,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchStandardPolicyShapingSet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicyShapingSet> New();
     virtual ~VirtualSwitchStandardPolicyShapingSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VirtualSwitchStandardPolicySecurityGet : public virtual Parvik::AutoCli::Command {
@@ -146,10 +126,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchStandardPolicyFailoverSet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicyFailoverSet> New();
     virtual ~VirtualSwitchStandardPolicyFailoverSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VirtualSwitchPortGroupList : public virtual Parvik::AutoCli::Command {
@@ -158,10 +135,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupList> New();
     virtual ~VirtualSwitchPortGroupList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VirtualSwitchPortGroupAdd : public virtual Parvik::AutoCli::Command {
@@ -191,10 +165,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchPortGroupSet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupSet> New();
     virtual ~VirtualSwitchPortGroupSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VirtualSwitchPortGroupPolicyShapingGet : public virtual Parvik::AutoCli::Command {
@@ -214,10 +185,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchPortGroupPolicyShapingSet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicyShapingSet> New();
     virtual ~VirtualSwitchPortGroupPolicyShapingSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VirtualSwitchPortGroupPolicyFailoverGet : public virtual Parvik::AutoCli::Command {
@@ -237,10 +205,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchPortGroupPolicyFailoverSet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverSet> New();
     virtual ~VirtualSwitchPortGroupPolicyFailoverSet();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class VirtualSwitchPortGroupPolicySecurityGet : public virtual Parvik::AutoCli::Command {
@@ -272,10 +237,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchDVSNorvaleList> New();
     virtual ~VirtualSwitchDVSNorvaleList();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
     // The DVPort record template, and the records of a list of distributed ports.
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDVPortStructure();
     std::shared_ptr<Parvik::MetaObj::MetaList> GetDVPortList(
@@ -288,10 +250,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<LacpGetConfig> New();
     virtual ~LacpGetConfig();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class LacpGetStatus : public virtual Parvik::AutoCli::Command {
@@ -300,10 +259,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<LacpGetStatus> New();
     virtual ~LacpGetStatus();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class LacpGetStats : public virtual Parvik::AutoCli::Command {
@@ -312,10 +268,7 @@ public:
     TALIX_LOAD_TIME static std::shared_ptr<LacpGetStats> New();
     virtual ~LacpGetStats();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 class LacpSetTimeout : public virtual Parvik::AutoCli::Command {
@@ -323,10 +276,7 @@ public:
     TALIX_BUILT_BY_NEW LacpSetTimeout();
     TALIX_LOAD_TIME static std::shared_ptr<LacpSetTimeout> New();
     virtual ~LacpSetTimeout();
-    virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
-    virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
-    virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+    TALIX_COMMAND_OPERATIONS;
 };
 
 }  // namespace NetworkNamespace

@@ -190,17 +190,7 @@ std::string PortImpl::GetSchedTeamUplink() const {
 
 void PortImpl::GetPacketStats(Kavrel::Network::PacketStats& stats) const {
     CheckFault("PortImpl::GetPacketStats");
-    const auto& stored = Resolve(switchName_, portId_).datapath->stats;
-    stats.rxPackets = stored.rxPackets;
-    stats.txPackets = stored.txPackets;
-    stats.rxBytes = stored.rxBytes;
-    stats.txBytes = stored.txBytes;
-    stats.rxBroadcast = stored.rxBroadcast;
-    stats.txBroadcast = stored.txBroadcast;
-    stats.rxMulticast = stored.rxMulticast;
-    stats.txMulticast = stored.txMulticast;
-    stats.rxDropped = stored.rxDropped;
-    stats.txDropped = stored.txDropped;
+    stats = Resolve(switchName_, portId_).datapath->stats;
 }
 
 std::vector<std::unique_ptr<Kavrel::Network::FilterStats>> PortImpl::GetFilterStats() const {

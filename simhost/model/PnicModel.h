@@ -18,6 +18,10 @@ TALIX_MODEL(PnicStats, rxPackets, txPackets, rxBytes, txBytes, rxDropped, txDrop
             rxMissedErrors, txErrors, txAbortedErrors, txCarrierErrors, txFifoErrors, txHeartbeatErrors,
             txWindowErrors)
 TALIX_MODEL(DcbAppInfo, appType, protocolId, userPriority)
+// The offloads simulated in software are stored as the platform's settings;
+// the mask belongs to a set call and is not stored.
+TALIX_MODEL(PnicSoftwareSettings, ipv4Cso, ipv4Tso, scatterGather, offsetBasedOffload, vxlanEncap, ipv6Tso, ipv6TsoExt,
+            ipv6Cso, ipv6CsoExt, highDma, scatterGatherSpanPages, vlanTagging, vlanUntagging, geneveOffload)
 }  // namespace Network
 }  // namespace Kavrel
 
@@ -81,27 +85,6 @@ struct PnicOffloadModel {
     bool tso = true;
 };
 TALIX_MODEL(PnicOffloadModel, rxChecksum, txChecksum, scatterGather, tso)
-
-// Offloads the kernel simulates in software for this NIC.
-struct PnicSoftwareModel {
-    bool ipv4Cso = false;
-    bool ipv4Tso = false;
-    bool scatterGather = false;
-    bool offsetBasedOffload = false;
-    bool vxlanEncap = false;
-    bool ipv6Tso = false;
-    bool ipv6TsoExt = false;
-    bool ipv6Cso = false;
-    bool ipv6CsoExt = false;
-    bool highDma = false;
-    bool scatterGatherSpanPages = false;
-    bool vlanTagging = false;
-    bool vlanUntagging = false;
-    bool geneveOffload = false;
-};
-TALIX_MODEL(PnicSoftwareModel, ipv4Cso, ipv4Tso, scatterGather, offsetBasedOffload,
-                                                vxlanEncap, ipv6Tso, ipv6TsoExt, ipv6Cso, ipv6CsoExt, highDma,
-                                                scatterGatherSpanPages, vlanTagging, vlanUntagging, geneveOffload)
 
 // One NetQueue balancer plugin a NIC offers.
 struct PnicNetqueuePluginModel {
@@ -242,7 +225,7 @@ struct PnicModel {
     PnicCoalesceModel coalesce;
     PnicOffloadModel offloadCapable;
     PnicOffloadModel offload;
-    PnicSoftwareModel software;
+    Kavrel::Network::PnicSoftwareSettings software;  // offloads simulated in software; mask unused
     Kavrel::Network::PnicStats stats;
 
     // NetQueue, diagnostics, capabilities, attachments, DCB.

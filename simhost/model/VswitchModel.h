@@ -8,6 +8,18 @@
 #include <vector>
 
 #include "core/ModelCodec.h"
+#include "kavrel/Datapath.h"
+#include "kavrel/Portset.h"
+
+// A port's packet counters and an uplink's VLAN counters are stored as the
+// platform reports them, bound by name.
+namespace Kavrel {
+namespace Network {
+TALIX_MODEL(PacketStats, rxPackets, txPackets, rxBytes, txBytes, rxBroadcast, txBroadcast, rxMulticast, txMulticast,
+            rxDropped, txDropped)
+TALIX_MODEL(UplinkVlanCounters, uplink, vlanId, rxPackets, txPackets, rxBytes, txBytes)
+}  // namespace Network
+}  // namespace Kavrel
 
 namespace SimHost {
 
@@ -41,22 +53,6 @@ TALIX_MODEL(ShapingModel, enabled, averageBps, peakBps, burstBytes)
 
 // What the datapath keeps for one client port: its client's address, the
 // uplink it is scheduled on, its packet counters and its filters.
-struct PortPacketStatsModel {
-    uint64_t rxPackets = 0;
-    uint64_t txPackets = 0;
-    uint64_t rxBytes = 0;
-    uint64_t txBytes = 0;
-    uint64_t rxBroadcast = 0;
-    uint64_t txBroadcast = 0;
-    uint64_t rxMulticast = 0;
-    uint64_t txMulticast = 0;
-    uint64_t rxDropped = 0;
-    uint64_t txDropped = 0;
-};
-TALIX_MODEL(PortPacketStatsModel, rxPackets, txPackets, rxBytes, txBytes,
-                                                rxBroadcast, txBroadcast, rxMulticast, txMulticast, rxDropped,
-                                                txDropped)
-
 struct PortFilterModel {
     std::string name;
     std::string sortKey;       // empty: the name
@@ -78,7 +74,7 @@ TALIX_MODEL(PortFilterModel, name, sortKey, active, reverse, extended, in, out,
 struct PortDatapathModel {
     std::string clientIpv4 = "0.0.0.0";  // learnt from the client's traffic
     std::string teamUplink;              // empty: not scheduled on an uplink
-    PortPacketStatsModel stats;
+    Kavrel::Network::PacketStats stats;
     std::vector<PortFilterModel> filters;
 };
 TALIX_MODEL(PortDatapathModel, clientIpv4, teamUplink, stats, filters)
@@ -96,17 +92,6 @@ struct PortModel {
 };
 TALIX_MODEL(PortModel, portId, clientName, clientType, portgroup, dvPortId,
                                                 worldId, macAddresses, datapath)
-
-struct VlanCounterModel {
-    std::string uplink;
-    uint16_t vlanId = 0;
-    uint64_t rxPackets = 0;
-    uint64_t txPackets = 0;
-    uint64_t rxBytes = 0;
-    uint64_t txBytes = 0;
-};
-TALIX_MODEL(VlanCounterModel, uplink, vlanId, rxPackets, txPackets, rxBytes,
-                                                txBytes)
 
 struct PortGroupModel {
     std::string name;
@@ -141,7 +126,7 @@ struct VirtualSwitchModel {
     CapabilitiesModel capabilities;
     std::vector<PortGroupModel> portgroups;
     std::vector<PortModel> ports;  // clients; uplinks are counted from `uplinks`
-    std::vector<VlanCounterModel> vlanCounters;
+    std::vector<Kavrel::Network::UplinkVlanCounters> vlanCounters;
     std::vector<std::string> vlanCounting;  // uplinks whose VLAN counters are on
 };
 TALIX_MODEL(VirtualSwitchModel, name, system, numPorts, mtu, cdpStatus,
@@ -247,7 +232,7 @@ struct DVSwitchModel {
     std::vector<DVPortModel> dvports;
     std::vector<LagConfigModel> lags;
     std::vector<LacpGroupModel> lacpGroups;  // running groups
-    std::vector<VlanCounterModel> vlanCounters;
+    std::vector<Kavrel::Network::UplinkVlanCounters> vlanCounters;
     std::vector<std::string> vlanCounting;  // uplinks whose VLAN counters are on
 };
 TALIX_MODEL(DVSwitchModel, name, id, opaque, branded, numPorts, mtu, cdpStatus,

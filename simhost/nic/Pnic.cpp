@@ -35,6 +35,51 @@ void Modify(const std::string& name, Change&& change) {
 // Coalescing values beyond this are refused as the driver would.
 constexpr uint32_t kMaxCoalesceValue = 0x7fffffff;
 
+// The coalescing values the host keeps, one list for reading and for writing
+// them, so that the two directions cannot disagree on a field.
+template <typename To, typename From>
+void CopyCoalesceFields(To& to, const From& from) {
+    to.adaptiveRx = from.adaptiveRx;
+    to.adaptiveTx = from.adaptiveTx;
+    to.sampleInterval = from.sampleInterval;
+    to.pktRateLow = from.pktRateLow;
+    to.pktRateHigh = from.pktRateHigh;
+    to.rxUsecs = from.rxUsecs;
+    to.rxMaxFrames = from.rxMaxFrames;
+    to.txUsecs = from.txUsecs;
+    to.txMaxFrames = from.txMaxFrames;
+    to.rxUsecsLow = from.rxUsecsLow;
+    to.rxMaxFramesLow = from.rxMaxFramesLow;
+    to.txUsecsLow = from.txUsecsLow;
+    to.txMaxFramesLow = from.txMaxFramesLow;
+    to.rxUsecsHigh = from.rxUsecsHigh;
+    to.rxMaxFramesHigh = from.rxMaxFramesHigh;
+    to.txUsecsHigh = from.txUsecsHigh;
+    to.txMaxFramesHigh = from.txMaxFramesHigh;
+}
+
+// The software settings with their mask bits: a set call changes the
+// members whose bits it gives.
+const struct {
+    uint32_t bit;
+    bool PnicSoftwareSettings::*member;
+} kSoftwareFields[] = {
+    {PnicSoftwareSettings::IPV4_CSO, &PnicSoftwareSettings::ipv4Cso},
+    {PnicSoftwareSettings::IPV4_TSO, &PnicSoftwareSettings::ipv4Tso},
+    {PnicSoftwareSettings::SG, &PnicSoftwareSettings::scatterGather},
+    {PnicSoftwareSettings::OBO, &PnicSoftwareSettings::offsetBasedOffload},
+    {PnicSoftwareSettings::VXLAN_ENCAP, &PnicSoftwareSettings::vxlanEncap},
+    {PnicSoftwareSettings::IPV6_TSO, &PnicSoftwareSettings::ipv6Tso},
+    {PnicSoftwareSettings::IPV6_TSO_EXT, &PnicSoftwareSettings::ipv6TsoExt},
+    {PnicSoftwareSettings::IPV6_CSO, &PnicSoftwareSettings::ipv6Cso},
+    {PnicSoftwareSettings::IPV6_CSO_EXT, &PnicSoftwareSettings::ipv6CsoExt},
+    {PnicSoftwareSettings::HIGH_DMA, &PnicSoftwareSettings::highDma},
+    {PnicSoftwareSettings::SG_SPAN_PAGES, &PnicSoftwareSettings::scatterGatherSpanPages},
+    {PnicSoftwareSettings::VLAN_TAGGING, &PnicSoftwareSettings::vlanTagging},
+    {PnicSoftwareSettings::VLAN_UNTAGGING, &PnicSoftwareSettings::vlanUntagging},
+    {PnicSoftwareSettings::GENEVE_OFFLOAD, &PnicSoftwareSettings::geneveOffload},
+};
+
 bool LinkDetected(const PnicModel& pnic) { return pnic.adminUp && pnic.linkUp; }
 
 std::string DuplexName(uint32_t duplex) { return duplex == 1 ? "full" : "half"; }
@@ -52,13 +97,26 @@ void CheckRingSize(const std::string& nic, const char* ring, uint32_t size, uint
     if (required && size == 0) throw KavrelException(std::string(ring) + " ring size must be at least 1 on " + nic);
 }
 
+// The rings with their mask bits and their names in messages; a required ring
+// cannot be set to no entries. One table for reading and for writing them.
+struct RingField {
+    uint8_t bit;
+    const char* name;
+    uint32_t PnicRingParams::*setting;
+    uint32_t SimHost::PnicRingModel::*stored;
+    bool required;
+};
+constexpr RingField kRingFields[] = {
+    {PnicRingParams::RX, "RX", &PnicRingParams::rx, &SimHost::PnicRingModel::rx, true},
+    {PnicRingParams::RX_MINI, "RX mini", &PnicRingParams::rxMini, &SimHost::PnicRingModel::rxMini, false},
+    {PnicRingParams::RX_JUMBO, "RX jumbo", &PnicRingParams::rxJumbo, &SimHost::PnicRingModel::rxJumbo, false},
+    {PnicRingParams::TX, "TX", &PnicRingParams::tx, &SimHost::PnicRingModel::tx, true},
+};
+
 // The sizes of a ring, by name (no mask: nothing to change).
 PnicRingParams RingParams(const SimHost::PnicRingModel& ring) {
     PnicRingParams params;
-    params.rx = ring.rx;
-    params.rxMini = ring.rxMini;
-    params.rxJumbo = ring.rxJumbo;
-    params.tx = ring.tx;
+    for (const auto& field : kRingFields) params.*field.setting = ring.*field.stored;
     return params;
 }
 }  // namespace
@@ -286,21 +344,10 @@ void Pnic::GetRingParams(PnicRingParams& preset, PnicRingParams& current) const 
 void Pnic::SetRingParams(const PnicRingParams& params) {
     CheckFault("Pnic::SetRingParams");
     Modify(name_, [&](PnicModel& pnic) {
-        if (params.mask & PnicRingParams::RX) {
-            CheckRingSize(name_, "RX", params.rx, pnic.ringMax.rx, true);
-            pnic.ring.rx = params.rx;
-        }
-        if (params.mask & PnicRingParams::RX_MINI) {
-            CheckRingSize(name_, "RX mini", params.rxMini, pnic.ringMax.rxMini, false);
-            pnic.ring.rxMini = params.rxMini;
-        }
-        if (params.mask & PnicRingParams::RX_JUMBO) {
-            CheckRingSize(name_, "RX jumbo", params.rxJumbo, pnic.ringMax.rxJumbo, false);
-            pnic.ring.rxJumbo = params.rxJumbo;
-        }
-        if (params.mask & PnicRingParams::TX) {
-            CheckRingSize(name_, "TX", params.tx, pnic.ringMax.tx, true);
-            pnic.ring.tx = params.tx;
+        for (const auto& field : kRingFields) {
+            if (!(params.mask & field.bit)) continue;
+            CheckRingSize(name_, field.name, params.*field.setting, pnic.ringMax.*field.stored, field.required);
+            pnic.ring.*field.stored = params.*field.setting;
         }
     });
 }
@@ -310,23 +357,7 @@ void Pnic::GetCoalesceParams(PnicCoalesceParams& params) const {
     const auto& c = ExistingPnic(name_).coalesce;
     if (!c.supported) throw KavrelException(name_ + " does not support interrupt coalescing");
     params = PnicCoalesceParams{};
-    params.adaptiveRx = c.adaptiveRx;
-    params.adaptiveTx = c.adaptiveTx;
-    params.sampleInterval = c.sampleInterval;
-    params.pktRateLow = c.pktRateLow;
-    params.pktRateHigh = c.pktRateHigh;
-    params.rxUsecs = c.rxUsecs;
-    params.rxMaxFrames = c.rxMaxFrames;
-    params.txUsecs = c.txUsecs;
-    params.txMaxFrames = c.txMaxFrames;
-    params.rxUsecsLow = c.rxUsecsLow;
-    params.rxMaxFramesLow = c.rxMaxFramesLow;
-    params.txUsecsLow = c.txUsecsLow;
-    params.txMaxFramesLow = c.txMaxFramesLow;
-    params.rxUsecsHigh = c.rxUsecsHigh;
-    params.rxMaxFramesHigh = c.rxMaxFramesHigh;
-    params.txUsecsHigh = c.txUsecsHigh;
-    params.txMaxFramesHigh = c.txMaxFramesHigh;
+    CopyCoalesceFields(params, c);
 }
 
 void Pnic::SetCoalesceParams(const PnicCoalesceParams& params) {
@@ -346,23 +377,7 @@ void Pnic::SetCoalesceParams(const PnicCoalesceParams& params) {
             throw KavrelException("Sample interval " + std::to_string(params.sampleInterval) +
                                   " is outside the range 1 to 3600 seconds");
         }
-        c.adaptiveRx = params.adaptiveRx;
-        c.adaptiveTx = params.adaptiveTx;
-        c.sampleInterval = params.sampleInterval;
-        c.pktRateLow = params.pktRateLow;
-        c.pktRateHigh = params.pktRateHigh;
-        c.rxUsecs = params.rxUsecs;
-        c.rxMaxFrames = params.rxMaxFrames;
-        c.txUsecs = params.txUsecs;
-        c.txMaxFrames = params.txMaxFrames;
-        c.rxUsecsLow = params.rxUsecsLow;
-        c.rxMaxFramesLow = params.rxMaxFramesLow;
-        c.txUsecsLow = params.txUsecsLow;
-        c.txMaxFramesLow = params.txMaxFramesLow;
-        c.rxUsecsHigh = params.rxUsecsHigh;
-        c.rxMaxFramesHigh = params.rxMaxFramesHigh;
-        c.txUsecsHigh = params.txUsecsHigh;
-        c.txMaxFramesHigh = params.txMaxFramesHigh;
+        CopyCoalesceFields(c, params);
     });
 }
 
@@ -398,45 +413,16 @@ void Pnic::SetOffloadSettings(const PnicOffloadSettings& settings) {
 
 void Pnic::GetSoftwareSettings(PnicSoftwareSettings& settings) const {
     CheckFault("Pnic::GetSoftwareSettings");
-    const auto& s = ExistingPnic(name_).software;
-    settings = PnicSoftwareSettings{};
-    settings.ipv4Cso = s.ipv4Cso;
-    settings.ipv4Tso = s.ipv4Tso;
-    settings.scatterGather = s.scatterGather;
-    settings.offsetBasedOffload = s.offsetBasedOffload;
-    settings.vxlanEncap = s.vxlanEncap;
-    settings.ipv6Tso = s.ipv6Tso;
-    settings.ipv6TsoExt = s.ipv6TsoExt;
-    settings.ipv6Cso = s.ipv6Cso;
-    settings.ipv6CsoExt = s.ipv6CsoExt;
-    settings.highDma = s.highDma;
-    settings.scatterGatherSpanPages = s.scatterGatherSpanPages;
-    settings.vlanTagging = s.vlanTagging;
-    settings.vlanUntagging = s.vlanUntagging;
-    settings.geneveOffload = s.geneveOffload;
+    settings = ExistingPnic(name_).software;
+    settings.mask = 0;
 }
 
 void Pnic::SetSoftwareSettings(const PnicSoftwareSettings& settings) {
     CheckFault("Pnic::SetSoftwareSettings");
     Modify(name_, [&](PnicModel& pnic) {
-        auto& s = pnic.software;
-        auto apply = [&](uint32_t bit, bool value, bool& target) {
-            if (settings.mask & bit) target = value;
-        };
-        apply(PnicSoftwareSettings::IPV4_CSO, settings.ipv4Cso, s.ipv4Cso);
-        apply(PnicSoftwareSettings::IPV4_TSO, settings.ipv4Tso, s.ipv4Tso);
-        apply(PnicSoftwareSettings::SG, settings.scatterGather, s.scatterGather);
-        apply(PnicSoftwareSettings::OBO, settings.offsetBasedOffload, s.offsetBasedOffload);
-        apply(PnicSoftwareSettings::VXLAN_ENCAP, settings.vxlanEncap, s.vxlanEncap);
-        apply(PnicSoftwareSettings::IPV6_TSO, settings.ipv6Tso, s.ipv6Tso);
-        apply(PnicSoftwareSettings::IPV6_TSO_EXT, settings.ipv6TsoExt, s.ipv6TsoExt);
-        apply(PnicSoftwareSettings::IPV6_CSO, settings.ipv6Cso, s.ipv6Cso);
-        apply(PnicSoftwareSettings::IPV6_CSO_EXT, settings.ipv6CsoExt, s.ipv6CsoExt);
-        apply(PnicSoftwareSettings::HIGH_DMA, settings.highDma, s.highDma);
-        apply(PnicSoftwareSettings::SG_SPAN_PAGES, settings.scatterGatherSpanPages, s.scatterGatherSpanPages);
-        apply(PnicSoftwareSettings::VLAN_TAGGING, settings.vlanTagging, s.vlanTagging);
-        apply(PnicSoftwareSettings::VLAN_UNTAGGING, settings.vlanUntagging, s.vlanUntagging);
-        apply(PnicSoftwareSettings::GENEVE_OFFLOAD, settings.geneveOffload, s.geneveOffload);
+        for (const auto& field : kSoftwareFields) {
+            if (settings.mask & field.bit) pnic.software.*field.member = settings.*field.member;
+        }
     });
 }
 

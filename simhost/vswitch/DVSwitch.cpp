@@ -348,12 +348,7 @@ std::vector<PortInfo> DVSwitch::GetPorts() const {
 
 std::vector<UplinkVlanCounters> DVSwitch::GetUplinkVlanCounters(const std::string& uplink) const {
     CheckFault("DVSwitch::GetUplinkVlanCounters");
-    std::vector<UplinkVlanCounters> counters;
-    for (const auto& entry : SimHost::VlanCountersOf(ExistingDV(name_), uplink)) {
-        counters.push_back(UplinkVlanCounters{entry.uplink, entry.vlanId, entry.rxPackets, entry.txPackets,
-                                              entry.rxBytes, entry.txBytes});
-    }
-    return counters;
+    return SimHost::VlanCountersOf(ExistingDV(name_), uplink);
 }
 
 void DVSwitch::SetUplinkVlanCounting(const std::string& uplink, bool enabled) {

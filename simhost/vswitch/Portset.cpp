@@ -91,12 +91,7 @@ std::vector<PortInfo> Portset::GetPorts() const {
 
 std::vector<UplinkVlanCounters> Portset::GetUplinkVlanCounters(const std::string& uplink) const {
     CheckFault("Portset::GetUplinkVlanCounters");
-    std::vector<UplinkVlanCounters> counters;
-    for (const auto& entry : SimHost::VlanCountersOf(SimHost::ExistingSwitch(name_), uplink)) {
-        counters.push_back(UplinkVlanCounters{entry.uplink, entry.vlanId, entry.rxPackets, entry.txPackets,
-                                              entry.rxBytes, entry.txBytes});
-    }
-    return counters;
+    return SimHost::VlanCountersOf(SimHost::ExistingSwitch(name_), uplink);
 }
 
 void Portset::SetUplinkVlanCounting(const std::string& uplink, bool enabled) {

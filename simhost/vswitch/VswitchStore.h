@@ -67,11 +67,13 @@ uint32_t ConnectDVPort(DVSwitchInventory& inventory, const std::string& switchUu
 // Drops every port or connection of that client; true when there was one.
 bool DisconnectClient(VirtualSwitchInventory& standard, DVSwitchInventory& distributed, const std::string& clientName);
 
+using VlanCounters = Kavrel::Network::UplinkVlanCounters;
+
 // VLAN counters of one uplink of a switch (standard or distributed): empty
 // while counting is off; switching counting off drops the counters.
 template <typename SwitchModel>
-std::vector<VlanCounterModel> VlanCountersOf(const SwitchModel& vswitch, const std::string& uplink) {
-    std::vector<VlanCounterModel> counters;
+std::vector<VlanCounters> VlanCountersOf(const SwitchModel& vswitch, const std::string& uplink) {
+    std::vector<VlanCounters> counters;
     const auto& on = vswitch.vlanCounting;
     if (std::find(on.begin(), on.end(), uplink) == on.end()) return counters;
     for (const auto& entry : vswitch.vlanCounters) {
@@ -93,7 +95,7 @@ void SetVlanCounting(SwitchModel& vswitch, const std::string& uplink, bool enabl
     }
     auto& counters = vswitch.vlanCounters;
     counters.erase(std::remove_if(counters.begin(), counters.end(),
-                                  [&](const VlanCounterModel& entry) { return entry.uplink == uplink; }),
+                                  [&](const VlanCounters& entry) { return entry.uplink == uplink; }),
                    counters.end());
 }
 

@@ -5,6 +5,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "LargeHost.h"
@@ -50,21 +51,24 @@ protected:
 };
 
 TEST_F(LargeHostInMemory, EveryPartListsWithTheSizeAsked) {
-    EXPECT_EQ(List("network nic list").size(), 6u);
-    EXPECT_EQ(List("network vswitch standard list").size(), 2u);
-    EXPECT_EQ(List("network vswitch standard portgroup list").size(), 4u);
-    EXPECT_EQ(List("network vswitch dvs norvale list").size(), 1u);
-    EXPECT_EQ(List("network ip interface list").size(), 7u);
-    EXPECT_EQ(List("network vm list").size(), 9u);
-    // The default route, one connected route per interface, then the static routes.
-    EXPECT_EQ(List("network ip route ipv4 list").size(), 1u + 7u + 20u);
-    EXPECT_EQ(List("network ip route ipv6 list").size(), 1u + 7u + 15u);
-    EXPECT_EQ(List("network ip neighbor list").size(), 30u);
-    EXPECT_EQ(List("network ip connection list").size(), 45u);
-    EXPECT_EQ(List("network ip hosts list").size(), 12u);
-    EXPECT_EQ(List("network ip ipsec sa list").size(), 5u);
-    EXPECT_EQ(List("network ip ipsec sp list").size(), 5u);
-    EXPECT_EQ(List("network firewall ruleset list").size(), 3u);
+    const std::pair<const char*, size_t> sizes[] = {
+        {"network nic list", 6},
+        {"network vswitch standard list", 2},
+        {"network vswitch standard portgroup list", 4},
+        {"network vswitch dvs norvale list", 1},
+        {"network ip interface list", 7},
+        {"network vm list", 9},
+        // The default route, one connected route per interface, then the static routes.
+        {"network ip route ipv4 list", 1 + 7 + 20},
+        {"network ip route ipv6 list", 1 + 7 + 15},
+        {"network ip neighbor list", 30},
+        {"network ip connection list", 45},
+        {"network ip hosts list", 12},
+        {"network ip ipsec sa list", 5},
+        {"network ip ipsec sp list", 5},
+        {"network firewall ruleset list", 3},
+    };
+    for (const auto& [command, size] : sizes) EXPECT_EQ(List(command).size(), size) << command;
 }
 
 TEST_F(LargeHostInMemory, ObjectsAreConsistentAcrossSections) {

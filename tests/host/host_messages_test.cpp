@@ -103,15 +103,21 @@ TEST_F(HostMessages, StandardSwitches) {
 }
 
 TEST_F(HostMessages, PhysicalNics) {
+    // Reads a NIC's settings, edits them and writes them back whole.
+    auto changeInfo = [](const char* nic, const std::function<void(Kavrel::Network::PnicInfo&)>& change) {
+        LmxCtl::Network::PnicImpl pnic(nic);
+        Kavrel::Network::PnicInfo info;
+        pnic.GetPnicInfo(info);
+        change(info);
+        pnic.SetPnicInfo(info);
+    };
     ExpectRefused({
         {"a transceiver other than internal or external",
-         [] {
-             LmxCtl::Network::PnicImpl pnic("pnic0");
-             Kavrel::Network::PnicInfo info;
-             pnic.GetPnicInfo(info);
-             info.transceiverChanged = true;
-             info.transceiver = 2;
-             pnic.SetPnicInfo(info);
+         [&] {
+             changeInfo("pnic0", [](Kavrel::Network::PnicInfo& info) {
+                 info.transceiverChanged = true;
+                 info.transceiver = 2;
+             });
          },
          "Invalid transceiver type"},
         {"an attachment to a NIC object the host does not have",
@@ -121,22 +127,10 @@ TEST_F(HostMessages, PhysicalNics) {
         {"an attachment of a NIC to itself", [] { LmxCtl::Network::PnicImpl("pnic0").AttachBranch("pnic0", 10); },
          "A NIC cannot be attached to itself"},
         {"wake-on-LAN on a NIC without it",
-         [] {
-             LmxCtl::Network::PnicImpl pnic("usbnic0");
-             Kavrel::Network::PnicInfo info;
-             pnic.GetPnicInfo(info);
-             info.wakeOnChanged = true;
-             pnic.SetPnicInfo(info);
-         },
+         [&] { changeInfo("usbnic0", [](Kavrel::Network::PnicInfo& info) { info.wakeOnChanged = true; }); },
          "usbnic0 does not support wake-on-LAN"},
         {"a message level on a NIC without them",
-         [] {
-             LmxCtl::Network::PnicImpl pnic("usbnic0");
-             Kavrel::Network::PnicInfo info;
-             pnic.GetPnicInfo(info);
-             info.messageLevelChanged = true;
-             pnic.SetPnicInfo(info);
-         },
+         [&] { changeInfo("usbnic0", [](Kavrel::Network::PnicInfo& info) { info.messageLevelChanged = true; }); },
          "usbnic0 does not support driver message levels"},
         {"a duplex other than full or half", [] { LmxCtl::Network::PnicImpl("pnic0").SetSpeedDuplex(1000, 3); },
          "Invalid duplex value 3"},

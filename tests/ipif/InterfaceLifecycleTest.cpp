@@ -24,14 +24,6 @@ protected:
         IpifHostTest::SetUp();
         UseHost(Host({Nic("lmx0")}));
     }
-    // A refused command: exactly the message, no root, nothing changed.
-    void ExpectRefused(const std::string& command, const std::string& message) {
-        auto before = Section("lmxnics");
-        auto result = Run(command);
-        EXPECT_TRUE(result.root.is_null()) << command;
-        EXPECT_EQ(result.errors, std::vector<std::string>{message}) << command;
-        EXPECT_EQ(Section("lmxnics"), before) << command;
-    }
 };
 
 TEST_F(InterfaceLifecycle, ConnectionPointRulesAndTheirOrder) {

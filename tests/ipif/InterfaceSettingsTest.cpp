@@ -25,13 +25,6 @@ protected:
         host["routes"] = {{"tables", {{{"netstack", "defaultTcpipStack"}, {"ipv4Gateway", "10.0.0.1"}}}}};
         UseHost(host);
     }
-    void ExpectRefused(const std::string& command, const std::string& message) {
-        auto before = Section("lmxnics");
-        auto result = Run(command);
-        EXPECT_TRUE(result.root.is_null()) << command;
-        EXPECT_EQ(result.errors, std::vector<std::string>{message}) << command;
-        EXPECT_EQ(Section("lmxnics"), before) << command;
-    }
     json Live(const std::string& name) { return FindNic(name)["ipConfig"]; }
 };
 

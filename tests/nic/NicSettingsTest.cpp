@@ -156,6 +156,46 @@ TEST_F(NicSoftwareTest, SetAppliesOnlyTheOptionsGiven) {
         "VLAN Untagging": "off", "VXLAN Encap": "off"})"));
 }
 
+// Each option reaches its own setting and no other, through the command's
+// option table and the host's table of stored settings alike.
+TEST_F(NicSoftwareTest, EachOptionSetsItsOwnSettingOnly) {
+    const struct {
+        const char* option;
+        const char* stored;
+        const char* field;
+    } rows[] = {
+        {"ipv4cso", "ipv4Cso", "IPv4 CSO"},
+        {"ipv4tso", "ipv4Tso", "IPv4 TSO"},
+        {"sg", "scatterGather", "Scatter Gather"},
+        {"obo", "offsetBasedOffload", "Offset Based Offload"},
+        {"vxlanencap", "vxlanEncap", "VXLAN Encap"},
+        {"geneveoffload", "geneveOffload", "Geneve Offload"},
+        {"ipv6tso", "ipv6Tso", "IPv6 TSO"},
+        {"ipv6tsoext", "ipv6TsoExt", "IPv6 TSO Ext"},
+        {"ipv6cso", "ipv6Cso", "IPv6 CSO"},
+        {"ipv6csoext", "ipv6CsoExt", "IPv6 CSO Ext"},
+        {"highdma", "highDma", "High DMA"},
+        {"sgsp", "scatterGatherSpanPages", "Scatter Gather MP"},
+        {"tagging", "vlanTagging", "VLAN Tagging"},
+        {"untagging", "vlanUntagging", "VLAN Untagging"},
+    };
+    for (const auto& row : rows) {
+        UseNics({Nic("pnic0")});
+        EXPECT_EQ(Root(std::string("network nic software set -n pnic0 --") + row.option + " true"), true) << row.option;
+        const json stored = StoredNic("pnic0")["software"];
+        EXPECT_EQ(stored.size(), 14u);
+        for (const auto& [key, value] : stored.items()) {
+            EXPECT_EQ(value, key == row.stored) << row.option << " stored " << key;
+        }
+        const json listed = Root("network nic software list")[0];
+        EXPECT_EQ(listed.size(), 15u);
+        for (const auto& [field, value] : listed.items()) {
+            if (field == "NIC") continue;
+            EXPECT_EQ(value, field == row.field ? "on" : "off") << row.option << " listed " << field;
+        }
+    }
+}
+
 TEST_F(NicSoftwareTest, SetWithoutOptionsMakesNoChangeCall) {
     UseNics({Nic("pnic0")});
     InjectFault("Pnic::SetSoftwareSettings", "must not be called");
@@ -225,6 +265,35 @@ TEST_F(NicCoalesceTest, HighAndLowRateSetsAreSeparate) {
     EXPECT_EQ(Root("network nic coalesce get")[0]["RX microseconds"], "3");  // general set untouched
 }
 
+// Every value reaches its own stored field and is shown from it: the values
+// differ, so a field read or written in another's place shows.
+TEST_F(NicCoalesceTest, EachValueIsStoredAndShownInItsOwnPlace) {
+    UseNics({Nic("pnic0")});
+    EXPECT_EQ(Root("network nic coalesce set -n pnic0 -r 11 -R 12 -t 13 -T 14 -a true -A false -i 15"), true);
+    EXPECT_EQ(Root("network nic coalesce high set -n pnic0 -p 21 -r 22 -R 23 -t 24 -T 25"), true);
+    EXPECT_EQ(Root("network nic coalesce low set -n pnic0 -p 31 -r 32 -R 33 -t 34 -T 35"), true);
+    EXPECT_EQ(StoredNic("pnic0")["coalesce"],
+              (json{{"supported", true}, {"adaptiveRx", true}, {"adaptiveTx", false}, {"sampleInterval", 15},
+                    {"pktRateLow", 31}, {"pktRateHigh", 21}, {"rxUsecs", 11}, {"rxMaxFrames", 12},
+                    {"txUsecs", 13}, {"txMaxFrames", 14}, {"rxUsecsLow", 32}, {"rxMaxFramesLow", 33},
+                    {"txUsecsLow", 34}, {"txMaxFramesLow", 35}, {"rxUsecsHigh", 22}, {"rxMaxFramesHigh", 23},
+                    {"txUsecsHigh", 24}, {"txMaxFramesHigh", 25}}));
+    EXPECT_EQ(Root("network nic coalesce high get -n pnic0"),
+              (json{{"NIC", "pnic0"}, {"Packet rate", 21}, {"RX delay time", 22}, {"RX delay packets", 23},
+                    {"TX delay time", 24}, {"TX delay packets", 25}}));
+    EXPECT_EQ(Root("network nic coalesce low get -n pnic0"),
+              (json{{"NIC", "pnic0"}, {"Packet rate", 31}, {"RX delay time", 32}, {"RX delay packets", 33},
+                    {"TX delay time", 34}, {"TX delay packets", 35}}));
+    EXPECT_EQ(Root("network nic coalesce get -n pnic0"), (json{{{"NIC", "pnic0"},
+                                                               {"RX microseconds", "11"},
+                                                               {"RX maximum frames", "12"},
+                                                               {"TX microseconds", "13"},
+                                                               {"TX Maximum frames", "14"},
+                                                               {"Adaptive RX", "On"},
+                                                               {"Adaptive TX", "Off"},
+                                                               {"Sample interval seconds", "15"}}}));
+}
+
 TEST_F(NicCoalesceTest, Failures) {
     json without = Nic("usbnic0");
     without["coalesce"] = {{"supported", false}};
@@ -275,6 +344,32 @@ TEST_F(NicRingTest, SetAppliesOnlyTheSizesGiven) {
               (json{{"RX", 1024}, {"RX Mini", 0}, {"RX Jumbo", 0}, {"TX", 512}}));
     EXPECT_EQ(Root("network nic ring current set -n pnic0 -r 4096 -t 4096"), true);
     EXPECT_EQ(StoredNic("pnic0")["ring"]["rx"], 4096);
+}
+
+// Each size reaches its own ring and no other, and is read back from it.
+TEST_F(NicRingTest, EachSizeGoesToItsOwnRing) {
+    const struct {
+        const char* option;
+        const char* stored;
+        const char* field;
+    } rows[] = {{"-r", "rx", "RX"}, {"-m", "rxMini", "RX Mini"}, {"-j", "rxJumbo", "RX Jumbo"}, {"-t", "tx", "TX"}};
+    for (const auto& row : rows) {
+        json nic = Nic("pnic0");
+        nic["ringMax"] = {{"rx", 4096}, {"rxMini", 4096}, {"rxJumbo", 4096}, {"tx", 4096}};
+        nic["ring"] = {{"rx", 1}, {"rxMini", 1}, {"rxJumbo", 1}, {"tx", 1}};
+        UseNics({nic});
+        EXPECT_EQ(Root(std::string("network nic ring current set -n pnic0 ") + row.option + " 77"), true) << row.option;
+        const json stored = StoredNic("pnic0")["ring"];
+        EXPECT_EQ(stored.size(), 4u);
+        for (const auto& [key, value] : stored.items()) {
+            EXPECT_EQ(value, key == row.stored ? 77 : 1) << row.option << " stored " << key;
+        }
+        const json listed = Root("network nic ring current get -n pnic0");
+        EXPECT_EQ(listed.size(), 4u);
+        for (const auto& [field, value] : listed.items()) {
+            EXPECT_EQ(value, field == row.field ? 77 : 1) << row.option << " listed " << field;
+        }
+    }
 }
 
 TEST_F(NicRingTest, Failures) {

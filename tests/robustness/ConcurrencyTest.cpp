@@ -120,6 +120,30 @@ std::string ReadText(const std::string& path) {
     return text.str();
 }
 
+// The changes of the first `workers` workers that the host no longer lists,
+// each reported as a failure.
+int LostChanges(const TempHostRoot& root, int workers, int steps) {
+    auto routes4 = Listed(root, {"network", "ip", "route", "ipv4", "list"}, "Network");
+    auto routes6 = Listed(root, {"network", "ip", "route", "ipv6", "list"}, "Network");
+    auto hosts = Listed(root, {"network", "ip", "hosts", "list"}, "HostName");
+    auto allowed = Listed(root, {"network", "firewall", "ruleset", "allowedip", "list", "-r", "sshServer"},
+                          "Allowed IP Addresses");
+    int lost = 0;
+    for (int worker = 0; worker < workers; ++worker) {
+        for (int step = 0; step < steps; ++step) {
+            Change change = ChangeOf(worker, step);
+            const auto& listed = change.kind == "route4"  ? routes4
+                                 : change.kind == "route6" ? routes6
+                                 : change.kind == "host"   ? hosts
+                                                           : allowed;
+            if (listed.count(change.key)) continue;
+            ++lost;
+            ADD_FAILURE() << "lost: worker " << worker << " step " << step << " " << change.kind << " " << change.key;
+        }
+    }
+    return lost;
+}
+
 TEST(Concurrency, ParallelWritersLoseNoChangeAndReadersAlwaysLoad) {
     const int workers = TalixRobustness::Scaled(4, 8);
     const int steps = TalixRobustness::Scaled(10, 50);
@@ -159,27 +183,7 @@ TEST(Concurrency, ParallelWritersLoseNoChangeAndReadersAlwaysLoad) {
     }
     EXPECT_EQ(failures, "");
 
-    auto routes4 = Listed(root, {"network", "ip", "route", "ipv4", "list"}, "Network");
-    auto routes6 = Listed(root, {"network", "ip", "route", "ipv6", "list"}, "Network");
-    auto hosts = Listed(root, {"network", "ip", "hosts", "list"}, "HostName");
-    auto allowed = Listed(root, {"network", "firewall", "ruleset", "allowedip", "list", "-r", "sshServer"},
-                          "Allowed IP Addresses");
-    int missing = 0;
-    for (int worker = 0; worker < workers; ++worker) {
-        for (int step = 0; step < steps; ++step) {
-            Change change = ChangeOf(worker, step);
-            const auto& listed = change.kind == "route4"  ? routes4
-                                 : change.kind == "route6" ? routes6
-                                 : change.kind == "host"   ? hosts
-                                                           : allowed;
-            if (!listed.count(change.key)) {
-                ++missing;
-                ADD_FAILURE() << "lost: worker " << worker << " step " << step << " " << change.kind << " "
-                              << change.key;
-            }
-        }
-    }
-    EXPECT_EQ(missing, 0);
+    EXPECT_EQ(LostChanges(root, workers, steps), 0);
     // Nothing half-written is left behind by runs that all finished.
     for (const auto& file : TalixRobustness::Snapshot(root.Path())) {
         EXPECT_FALSE(TalixRobustness::IsLeftover(file.first)) << file.first;
@@ -230,21 +234,7 @@ TEST(Concurrency, ConcurrentBatchesLoseNothing) {
     for (int worker = 0; worker <= batches; ++worker) failures += ReadText(scratch.Path() + "/worker" + std::to_string(worker));
     EXPECT_EQ(failures, "");
 
-    auto routes4 = Listed(root, {"network", "ip", "route", "ipv4", "list"}, "Network");
-    auto routes6 = Listed(root, {"network", "ip", "route", "ipv6", "list"}, "Network");
-    auto hosts = Listed(root, {"network", "ip", "hosts", "list"}, "HostName");
-    auto allowed = Listed(root, {"network", "firewall", "ruleset", "allowedip", "list", "-r", "sshServer"},
-                          "Allowed IP Addresses");
-    for (int worker = 0; worker <= batches; ++worker) {
-        for (int step = 0; step < steps; ++step) {
-            Change change = ChangeOf(worker, step);
-            const auto& listed = change.kind == "route4"  ? routes4
-                                 : change.kind == "route6" ? routes6
-                                 : change.kind == "host"   ? hosts
-                                                           : allowed;
-            EXPECT_TRUE(listed.count(change.key)) << "lost: worker " << worker << " step " << step << " " << change.key;
-        }
-    }
+    EXPECT_EQ(LostChanges(root, batches + 1, steps), 0);
 }
 
 // A reader whose output nobody reads holds no lock: it lets go of the host

@@ -142,6 +142,13 @@ std::vector<std::pair<std::string, std::string>> BadValues(const ParameterSpec& 
     std::vector<std::pair<std::string, std::string>> values;
     const std::string huge(1, parameter.GetType() == Parvik::CallSpec::PARAM_INTEGER ? '7' : 'a');
     const std::string nonUtf8 = "\xff\xfe\xc3(";
+    // The malformed texts every valued type is tried with; the control characters fit the type.
+    auto addMalformedText = [&](const std::string& withControlCharacters) {
+        values.emplace_back("empty", "");
+        values.emplace_back("1 MiB string", huge);
+        values.emplace_back("non-UTF-8 bytes", nonUtf8);
+        values.emplace_back("control characters", withControlCharacters);
+    };
     switch (parameter.GetType()) {
     case Parvik::CallSpec::PARAM_FLAG:
         values.emplace_back("flag given a value", "");
@@ -149,10 +156,7 @@ std::vector<std::pair<std::string, std::string>> BadValues(const ParameterSpec& 
     case Parvik::CallSpec::PARAM_INTEGER: {
         values.emplace_back("text for an integer", "twelve");
         values.emplace_back("fraction for an integer", "1.5");
-        values.emplace_back("empty", "");
-        values.emplace_back("1 MiB string", huge);
-        values.emplace_back("non-UTF-8 bytes", nonUtf8);
-        values.emplace_back("control characters", "1\n2");
+        addMalformedText("1\n2");
         values.emplace_back("negative", "-1");
         values.emplace_back("INT64 max", Plus(std::numeric_limits<int64_t>::max(), 0));
         values.emplace_back("INT64 min", Plus(std::numeric_limits<int64_t>::min(), 0));
@@ -175,17 +179,11 @@ std::vector<std::pair<std::string, std::string>> BadValues(const ParameterSpec& 
         values.emplace_back("text for a boolean", "maybe");
         values.emplace_back("number for a boolean", "2");
         values.emplace_back("negative for a boolean", "-1");
-        values.emplace_back("empty", "");
-        values.emplace_back("1 MiB string", huge);
-        values.emplace_back("non-UTF-8 bytes", nonUtf8);
-        values.emplace_back("control characters", "true\n");
+        addMalformedText("true\n");
         return values;
     case Parvik::CallSpec::PARAM_STRING:
     case Parvik::CallSpec::PARAM_LIST:
-        values.emplace_back("empty", "");
-        values.emplace_back("1 MiB string", huge);
-        values.emplace_back("non-UTF-8 bytes", nonUtf8);
-        values.emplace_back("control characters", "bad\nvalue\x1b[0m");
+        addMalformedText("bad\nvalue\x1b[0m");
         values.emplace_back("tab and carriage return", "bad\tva\rlue");
         if (parameter.GetConstraint()) values.emplace_back("not one of the choices", "no-such-choice");
         return values;

@@ -23,6 +23,26 @@ json PortGroupSwitch() {
             {"ports", {{{"portId", 5}, {"clientName", "lmx3"}, {"clientType", "lmxnic"}, {"portgroup", "busy"}}}}};
 }
 
+// The refusals of a shaping value that neither the port group nor its switch holds.
+const char kAverageMissingOnBothLevels[] =
+    "Unable to set shaping policy. An Average BPS value must be set on either this port group or on the parent "
+    "virtual switch.";
+const char kBurstMissingOnBothLevels[] =
+    "Unable to set shaping policy. A Burst Size value must be set on either this port group or on the parent "
+    "virtual switch.";
+
+// The failover record of "pg" while it overrides nothing: the switch's own.
+json InheritedFailover() {
+    return json::parse(R"({"Active Adapters": ["pnic0"], "Failback": true,
+        "Load Balancing": "srcport", "Network Failure Detection": "link",
+        "Notify Switches": true, "Override Vswitch Failback": false,
+        "Override Vswitch Load Balancing": false,
+        "Override Vswitch Network Failure Detection": false,
+        "Override Vswitch Notify Switches": false,
+        "Override Vswitch Uplinks": false, "Standby Adapters": ["pnic1"],
+        "Unused Adapters": ["pnic2"]})");
+}
+
 class PortGroupTest : public VswitchHostTest {
 protected:
     void SetUp() override {
@@ -122,14 +142,7 @@ TEST_F(PortGroupTest, UnknownPortGroupsAreReportedByEveryPolicyCommand) {
 }
 
 TEST_F(PortGroupTest, WithoutOverridesThePortGroupFollowsItsSwitchAndItsLaterChanges) {
-    auto inherited = json::parse(R"({"Active Adapters": ["pnic0"], "Failback": true,
-        "Load Balancing": "srcport", "Network Failure Detection": "link",
-        "Notify Switches": true, "Override Vswitch Failback": false,
-        "Override Vswitch Load Balancing": false,
-        "Override Vswitch Network Failure Detection": false,
-        "Override Vswitch Notify Switches": false,
-        "Override Vswitch Uplinks": false, "Standby Adapters": ["pnic1"],
-        "Unused Adapters": ["pnic2"]})");
+    auto inherited = InheritedFailover();
     EXPECT_EQ(Get("failover"), inherited);
     Change("network vswitch standard policy failover set -v vs0 -l iphash -f beacon");
     Change("network vswitch standard policy security set -v vs0 -p true");
@@ -141,57 +154,40 @@ TEST_F(PortGroupTest, WithoutOverridesThePortGroupFollowsItsSwitchAndItsLaterCha
 
 TEST_F(PortGroupTest, FailoverOverrideWinsFieldByFieldUntilUseVswitch) {
     Change("network vswitch standard portgroup policy failover set -p pg -l explicit -a pnic2,pnic1");
-    auto failover = Get("failover");
-    EXPECT_EQ(failover, json::parse(R"({"Active Adapters": ["pnic2", "pnic1"], "Failback": true,
-        "Load Balancing": "explicit", "Network Failure Detection": "link",
-        "Notify Switches": true, "Override Vswitch Failback": false,
-        "Override Vswitch Load Balancing": true,
-        "Override Vswitch Network Failure Detection": false,
-        "Override Vswitch Notify Switches": false,
-        "Override Vswitch Uplinks": true, "Standby Adapters": [],
-        "Unused Adapters": ["pnic0"]})"));
+    auto expected = InheritedFailover();
+    expected["Active Adapters"] = json::array({"pnic2", "pnic1"});
+    expected["Load Balancing"] = "explicit";
+    expected["Override Vswitch Load Balancing"] = true;
+    expected["Override Vswitch Uplinks"] = true;
+    expected["Standby Adapters"] = json::array();
+    expected["Unused Adapters"] = json::array({"pnic0"});
+    EXPECT_EQ(Get("failover"), expected);
     // A switch change of an overridden field does not reach the port group.
     Change("network vswitch standard policy failover set -v vs0 -l mac -n false");
-    failover = Get("failover");
-    EXPECT_EQ(failover, json::parse(R"({"Active Adapters": ["pnic2", "pnic1"], "Failback": true,
-        "Load Balancing": "explicit", "Network Failure Detection": "link",
-        "Notify Switches": false, "Override Vswitch Failback": false,
-        "Override Vswitch Load Balancing": true,
-        "Override Vswitch Network Failure Detection": false,
-        "Override Vswitch Notify Switches": false,
-        "Override Vswitch Uplinks": true, "Standby Adapters": [],
-        "Unused Adapters": ["pnic0"]})"));
+    expected["Notify Switches"] = false;
+    EXPECT_EQ(Get("failover"), expected);
 
     // use-vswitch resets first, then applies the other options.
     Change("network vswitch standard portgroup policy failover set -p pg -u -l iphash");
-    failover = Get("failover");
-    EXPECT_EQ(failover, json::parse(R"({"Active Adapters": ["pnic0"], "Failback": true,
-        "Load Balancing": "iphash", "Network Failure Detection": "link",
-        "Notify Switches": false, "Override Vswitch Failback": false,
-        "Override Vswitch Load Balancing": true,
-        "Override Vswitch Network Failure Detection": false,
-        "Override Vswitch Notify Switches": false,
-        "Override Vswitch Uplinks": false, "Standby Adapters": ["pnic1"],
-        "Unused Adapters": ["pnic2"]})"));
+    expected = InheritedFailover();
+    expected["Load Balancing"] = "iphash";
+    expected["Notify Switches"] = false;
+    expected["Override Vswitch Load Balancing"] = true;
+    EXPECT_EQ(Get("failover"), expected);
 
     Change("network vswitch standard portgroup policy failover set -p pg -u");
-    failover = Get("failover");
-    EXPECT_EQ(failover["Load Balancing"], "srcmac");
+    EXPECT_EQ(Get("failover")["Load Balancing"], "srcmac");
     EXPECT_EQ(StoredPortGroup("pg")["teaming"], json::object());
 }
 
 TEST_F(PortGroupTest, FailoverOverrideUsesTheEffectiveOrderAsCurrent) {
     // Only standby given: the switch's active NICs stay active in the override.
     Change("network vswitch standard portgroup policy failover set -p pg -s pnic2");
-    auto failover = Get("failover");
-    EXPECT_EQ(failover, json::parse(R"({"Active Adapters": ["pnic0"], "Failback": true,
-        "Load Balancing": "srcport", "Network Failure Detection": "link",
-        "Notify Switches": true, "Override Vswitch Failback": false,
-        "Override Vswitch Load Balancing": false,
-        "Override Vswitch Network Failure Detection": false,
-        "Override Vswitch Notify Switches": false,
-        "Override Vswitch Uplinks": true, "Standby Adapters": ["pnic2"],
-        "Unused Adapters": ["pnic1"]})"));
+    auto expected = InheritedFailover();
+    expected["Override Vswitch Uplinks"] = true;
+    expected["Standby Adapters"] = json::array({"pnic2"});
+    expected["Unused Adapters"] = json::array({"pnic1"});
+    EXPECT_EQ(Get("failover"), expected);
     auto refused = Run("network vswitch standard portgroup policy failover set -p pg -a pnic4");
     EXPECT_EQ(Errors(refused), std::vector<std::string>{"NIC is not connected to the vswitch : pnic4"});
     EXPECT_EQ(RootJson(refused), json(true));
@@ -200,40 +196,39 @@ TEST_F(PortGroupTest, FailoverOverrideUsesTheEffectiveOrderAsCurrent) {
 TEST_F(PortGroupTest, SecurityOverrideOfOneFlagLeavesTheOthersFollowingTheSwitch) {
     Change("network vswitch standard portgroup policy security set -p pg -o true");
     Change("network vswitch standard policy security set -v vs0 -p false -m false");
-    EXPECT_EQ(Get("security"), json({{"Allow Promiscuous", true},
-                                     {"Allow MAC Address Change", false},
-                                     {"Allow Forged Transmits", true},
-                                     {"Override Vswitch Allow Promiscuous", true},
-                                     {"Override Vswitch Allow MAC Address Change", false},
-                                     {"Override Vswitch Allow Forged Transmits", false}}));
+    json expected = {{"Allow Promiscuous", true},
+                     {"Allow MAC Address Change", false},
+                     {"Allow Forged Transmits", true},
+                     {"Override Vswitch Allow Promiscuous", true},
+                     {"Override Vswitch Allow MAC Address Change", false},
+                     {"Override Vswitch Allow Forged Transmits", false}};
+    EXPECT_EQ(Get("security"), expected);
+    // use-vswitch drops the promiscuous override before the forged-transmits one is set.
     Change("network vswitch standard portgroup policy security set -p pg -u -f false");
-    auto security = Get("security");
-    EXPECT_EQ(security, json::parse(R"({"Allow Forged Transmits": false,
-        "Allow MAC Address Change": false, "Allow Promiscuous": false,
-        "Override Vswitch Allow Forged Transmits": true,
-        "Override Vswitch Allow MAC Address Change": false,
-        "Override Vswitch Allow Promiscuous": false})"));
+    expected["Allow Promiscuous"] = false;
+    expected["Override Vswitch Allow Promiscuous"] = false;
+    expected["Allow Forged Transmits"] = false;
+    expected["Override Vswitch Allow Forged Transmits"] = true;
+    EXPECT_EQ(Get("security"), expected);
 }
 
 TEST_F(PortGroupTest, ShapingEnabledTakesMissingValuesFromTheSwitch) {
     json vs0 = PortGroupSwitch();
     vs0["portgroups"][0]["shaping"] = {{"enabled", true}};
     UseHost(Host(json::array({vs0})));
-    EXPECT_EQ(Get("shaping"), json({{"Enabled", true},
-                                    {"Average Bandwidth", 100},
-                                    {"Peak Bandwidth", 200},
-                                    {"Burst Size", 10},
-                                    {"Override Vswitch Enabled", true},
-                                    {"Override Vswitch Average Bandwidth", false},
-                                    {"Override Vswitch Peak Bandwidth", false},
-                                    {"Override Vswitch Burst Size", false}}));
+    json expected = {{"Enabled", true},
+                     {"Average Bandwidth", 100},
+                     {"Peak Bandwidth", 200},
+                     {"Burst Size", 10},
+                     {"Override Vswitch Enabled", true},
+                     {"Override Vswitch Average Bandwidth", false},
+                     {"Override Vswitch Peak Bandwidth", false},
+                     {"Override Vswitch Burst Size", false}};
+    EXPECT_EQ(Get("shaping"), expected);
     Change("network vswitch standard portgroup policy shaping set -p pg -b 50");
-    auto shaping = Get("shaping");
-    EXPECT_EQ(shaping, json::parse(R"({"Average Bandwidth": 50, "Burst Size": 10, "Enabled": true,
-        "Override Vswitch Average Bandwidth": true,
-        "Override Vswitch Burst Size": false,
-        "Override Vswitch Enabled": true,
-        "Override Vswitch Peak Bandwidth": false, "Peak Bandwidth": 200})"));
+    expected["Average Bandwidth"] = 50;
+    expected["Override Vswitch Average Bandwidth"] = true;
+    EXPECT_EQ(Get("shaping"), expected);
     // The switch's own value is untouched.
     EXPECT_EQ(RootJson(Run("network vswitch standard policy shaping get -v vs0"))["Enabled"], false);
 }
@@ -244,11 +239,7 @@ TEST_F(PortGroupTest, ShapingValuesMissingOnBothLevelsAreNamed) {
     json before = Section("vswitches");
     auto result = Run("network vswitch standard portgroup policy shaping set -p pg -k 10");
     EXPECT_EQ(Errors(result),
-              (std::vector<std::string>{
-                  "Unable to set shaping policy. An Average BPS value must be set on either this port group or on "
-                  "the parent virtual switch.",
-                  "Unable to set shaping policy. A Burst Size value must be set on either this port group or on the "
-                  "parent virtual switch."}));
+              (std::vector<std::string>{kAverageMissingOnBothLevels, kBurstMissingOnBothLevels}));
     EXPECT_EQ(RootJson(result), json(true));
     EXPECT_EQ(Section("vswitches"), before);
 }
@@ -261,10 +252,7 @@ TEST_F(PortGroupTest, ShapingEnabledWithoutValuesAnywhereIsRefusedPerValue) {
     EXPECT_EQ(Errors(result),
               (std::vector<std::string>{
                   "Missing required parameter --avg-bandwidth", "Missing required parameter --burst-size",
-                  "Unable to set shaping policy. An Average BPS value must be set on either this port group or on "
-                  "the parent virtual switch.",
-                  "Unable to set shaping policy. A Burst Size value must be set on either this port group or on the "
-                  "parent virtual switch."}));
+                  kAverageMissingOnBothLevels, kBurstMissingOnBothLevels}));
     EXPECT_EQ(RootJson(result), json(true));
     EXPECT_EQ(Section("vswitches"), before);
     EXPECT_EQ(Get("shaping")["Peak Bandwidth"], -1);

@@ -127,7 +127,9 @@ TEST_F(SwitchClientsTest, EverySwitchIsListedAndVlanCountersFollowTheirSwitch) {
                   {"system", true},
                   {"uplinks", {"pnic0"}},
                   {"vlanCounting", {"pnic0"}},
-                  {"vlanCounters", {{{"uplink", "pnic0"}, {"vlanId", 20}, {"rxPackets", 7}, {"txPackets", 9}}}}};
+                  {"vlanCounters",
+                   {{{"uplink", "pnic0"}, {"vlanId", 20}, {"rxPackets", 7}, {"txPackets", 9}, {"rxBytes", 300},
+                     {"txBytes", 400}}}}};
     json dvs = {{"name", "cds-a"}, {"uplinks", {"pnic4"}}};
     UseHost(Host(json::array({small}), json::array({dvs})));
     LmxCtl::Network::VirtualSwitchInfoImpl info;
@@ -140,8 +142,13 @@ TEST_F(SwitchClientsTest, EverySwitchIsListedAndVlanCountersFollowTheirSwitch) {
 
     auto counters = switches[0]->GetUplinkVlanCounters("pnic0");
     ASSERT_EQ(counters.size(), 1u);
+    // Each stored counter in its own member: the values differ.
+    EXPECT_EQ(counters[0].uplink, "pnic0");
     EXPECT_EQ(counters[0].vlanId, 20);
+    EXPECT_EQ(counters[0].rxPackets, 7u);
     EXPECT_EQ(counters[0].txPackets, 9u);
+    EXPECT_EQ(counters[0].rxBytes, 300u);
+    EXPECT_EQ(counters[0].txBytes, 400u);
     EXPECT_TRUE(switches[1]->GetUplinkVlanCounters("pnic4").empty());
 
     switches[1]->SetUplinkVlanCounting("pnic4", true);
