@@ -23,7 +23,7 @@ MulticastGroupList::MulticastGroupList() {
     SetDefaultOutputParameter("fields:Interface", "Interface,Refcount,Group,Link Layer");
 }
 
-std::shared_ptr<MulticastGroupList> MulticastGroupList::New() { return OwnCommand(new MulticastGroupList()); }
+std::shared_ptr<MulticastGroupList> MulticastGroupList::New() { return std::shared_ptr<MulticastGroupList>(new MulticastGroupList()); }
 
 MulticastGroupList::~MulticastGroupList() = default;
 

@@ -42,7 +42,7 @@ PortFilterStatsGet::PortFilterStatsGet() {
                               "faulted,Packets queued,Packets injected,Packet errors");
 }
 
-std::shared_ptr<PortFilterStatsGet> PortFilterStatsGet::New() { return OwnCommand(new PortFilterStatsGet()); }
+std::shared_ptr<PortFilterStatsGet> PortFilterStatsGet::New() { return std::shared_ptr<PortFilterStatsGet>(new PortFilterStatsGet()); }
 
 PortFilterStatsGet::~PortFilterStatsGet() = default;
 

@@ -36,7 +36,7 @@ PortStatsGet::PortStatsGet() {
                               "packets dropped");
 }
 
-std::shared_ptr<PortStatsGet> PortStatsGet::New() { return OwnCommand(new PortStatsGet()); }
+std::shared_ptr<PortStatsGet> PortStatsGet::New() { return std::shared_ptr<PortStatsGet>(new PortStatsGet()); }
 
 PortStatsGet::~PortStatsGet() = default;
 

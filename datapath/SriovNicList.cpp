@@ -29,7 +29,7 @@ SriovNicList::SriovNicList() {
     SetDefaultOutputParameter("fields:SriovNic", "Name,PCI Device,Driver,Link,Speed,Duplex,MAC Address,MTU,Description");
 }
 
-std::shared_ptr<SriovNicList> SriovNicList::New() { return OwnCommand(new SriovNicList()); }
+std::shared_ptr<SriovNicList> SriovNicList::New() { return std::shared_ptr<SriovNicList>(new SriovNicList()); }
 
 SriovNicList::~SriovNicList() = default;
 

@@ -27,7 +27,7 @@ VMList::VMList() {
     SetDefaultOutputParameter("fields:VM", "World ID,Name,Num Ports,Networks");
 }
 
-std::shared_ptr<VMList> VMList::New() { return OwnCommand(new VMList()); }
+std::shared_ptr<VMList> VMList::New() { return std::shared_ptr<VMList>(new VMList()); }
 
 VMList::~VMList() = default;
 

@@ -36,7 +36,7 @@ VMPortList::VMPortList() {
                               "ID,Active Filters");
 }
 
-std::shared_ptr<VMPortList> VMPortList::New() { return OwnCommand(new VMPortList()); }
+std::shared_ptr<VMPortList> VMPortList::New() { return std::shared_ptr<VMPortList>(new VMPortList()); }
 
 VMPortList::~VMPortList() = default;
 

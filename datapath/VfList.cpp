@@ -22,7 +22,7 @@ VfList::VfList() {
     SetDefaultOutputParameter("fields:VFList", "VF ID,Active,PCI Address,Owner World ID");
 }
 
-std::shared_ptr<VfList> VfList::New() { return OwnCommand(new VfList()); }
+std::shared_ptr<VfList> VfList::New() { return std::shared_ptr<VfList>(new VfList()); }
 
 VfList::~VfList() = default;
 

@@ -54,7 +54,7 @@ VfStats::VfStats() {
                               "Broadcast Pkts,Tx Broadcast Bytes,Tx Errors,Tx Discards,Tx TSO Pkts,Tx TSO Bytes");
 }
 
-std::shared_ptr<VfStats> VfStats::New() { return OwnCommand(new VfStats()); }
+std::shared_ptr<VfStats> VfStats::New() { return std::shared_ptr<VfStats>(new VfStats()); }
 
 VfStats::~VfStats() = default;
 

@@ -20,7 +20,7 @@ FirewallGet::FirewallGet() {
     SetDefaultOutputFormatter("simple");
 }
 
-std::shared_ptr<FirewallGet> FirewallGet::New() { return OwnCommand(new FirewallGet()); }
+std::shared_ptr<FirewallGet> FirewallGet::New() { return std::shared_ptr<FirewallGet>(new FirewallGet()); }
 
 FirewallGet::~FirewallGet() = default;
 

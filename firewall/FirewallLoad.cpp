@@ -9,7 +9,7 @@ namespace NetworkNamespace {
 
 FirewallLoad::FirewallLoad() { SetDescription("Load firewall module and rulesets configuration."); }
 
-std::shared_ptr<FirewallLoad> FirewallLoad::New() { return OwnCommand(new FirewallLoad()); }
+std::shared_ptr<FirewallLoad> FirewallLoad::New() { return std::shared_ptr<FirewallLoad>(new FirewallLoad()); }
 
 FirewallLoad::~FirewallLoad() = default;
 

@@ -8,7 +8,7 @@ namespace NetworkNamespace {
 
 FirewallRefresh::FirewallRefresh() { SetDescription("Load ruleset configuration for firewall."); }
 
-std::shared_ptr<FirewallRefresh> FirewallRefresh::New() { return OwnCommand(new FirewallRefresh()); }
+std::shared_ptr<FirewallRefresh> FirewallRefresh::New() { return std::shared_ptr<FirewallRefresh>(new FirewallRefresh()); }
 
 FirewallRefresh::~FirewallRefresh() = default;
 

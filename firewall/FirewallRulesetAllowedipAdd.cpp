@@ -11,7 +11,7 @@ FirewallRulesetAllowedipAdd::FirewallRulesetAllowedipAdd() {
 }
 
 std::shared_ptr<FirewallRulesetAllowedipAdd> FirewallRulesetAllowedipAdd::New() {
-    return OwnCommand(new FirewallRulesetAllowedipAdd());
+    return std::shared_ptr<FirewallRulesetAllowedipAdd>(new FirewallRulesetAllowedipAdd());
 }
 
 FirewallRulesetAllowedipAdd::~FirewallRulesetAllowedipAdd() = default;

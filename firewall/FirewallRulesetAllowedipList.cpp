@@ -20,7 +20,7 @@ FirewallRulesetAllowedipList::FirewallRulesetAllowedipList() {
 }
 
 std::shared_ptr<FirewallRulesetAllowedipList> FirewallRulesetAllowedipList::New() {
-    return OwnCommand(new FirewallRulesetAllowedipList());
+    return std::shared_ptr<FirewallRulesetAllowedipList>(new FirewallRulesetAllowedipList());
 }
 
 FirewallRulesetAllowedipList::~FirewallRulesetAllowedipList() = default;

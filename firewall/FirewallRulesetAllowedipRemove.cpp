@@ -11,7 +11,7 @@ FirewallRulesetAllowedipRemove::FirewallRulesetAllowedipRemove() {
 }
 
 std::shared_ptr<FirewallRulesetAllowedipRemove> FirewallRulesetAllowedipRemove::New() {
-    return OwnCommand(new FirewallRulesetAllowedipRemove());
+    return std::shared_ptr<FirewallRulesetAllowedipRemove>(new FirewallRulesetAllowedipRemove());
 }
 
 FirewallRulesetAllowedipRemove::~FirewallRulesetAllowedipRemove() = default;

@@ -24,7 +24,7 @@ FirewallRulesetList::FirewallRulesetList() {
                                                       kEnableDisableConfigurableField, kAllowedIpConfigurableField));
 }
 
-std::shared_ptr<FirewallRulesetList> FirewallRulesetList::New() { return OwnCommand(new FirewallRulesetList()); }
+std::shared_ptr<FirewallRulesetList> FirewallRulesetList::New() { return std::shared_ptr<FirewallRulesetList>(new FirewallRulesetList()); }
 
 FirewallRulesetList::~FirewallRulesetList() = default;
 

@@ -25,7 +25,7 @@ FirewallRulesetRuleList::FirewallRulesetRuleList() {
 }
 
 std::shared_ptr<FirewallRulesetRuleList> FirewallRulesetRuleList::New() {
-    return OwnCommand(new FirewallRulesetRuleList());
+    return std::shared_ptr<FirewallRulesetRuleList>(new FirewallRulesetRuleList());
 }
 
 FirewallRulesetRuleList::~FirewallRulesetRuleList() = default;

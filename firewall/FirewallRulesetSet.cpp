@@ -20,7 +20,7 @@ FirewallRulesetSet::FirewallRulesetSet() {
     SetDescription("Set firewall ruleset status (allowedAll flag and enabled status).");
 }
 
-std::shared_ptr<FirewallRulesetSet> FirewallRulesetSet::New() { return OwnCommand(new FirewallRulesetSet()); }
+std::shared_ptr<FirewallRulesetSet> FirewallRulesetSet::New() { return std::shared_ptr<FirewallRulesetSet>(new FirewallRulesetSet()); }
 
 FirewallRulesetSet::~FirewallRulesetSet() = default;
 

@@ -14,7 +14,7 @@ constexpr char kDefaultActionParameter[] = "default-action";
 
 FirewallSet::FirewallSet() { SetDescription("Set firewall enabled status and default action."); }
 
-std::shared_ptr<FirewallSet> FirewallSet::New() { return OwnCommand(new FirewallSet()); }
+std::shared_ptr<FirewallSet> FirewallSet::New() { return std::shared_ptr<FirewallSet>(new FirewallSet()); }
 
 FirewallSet::~FirewallSet() = default;
 

@@ -9,7 +9,7 @@ namespace NetworkNamespace {
 
 FirewallUnload::FirewallUnload() { SetDescription("Allow unload firewall module."); }
 
-std::shared_ptr<FirewallUnload> FirewallUnload::New() { return OwnCommand(new FirewallUnload()); }
+std::shared_ptr<FirewallUnload> FirewallUnload::New() { return std::shared_ptr<FirewallUnload>(new FirewallUnload()); }
 
 FirewallUnload::~FirewallUnload() = default;
 

@@ -1,10 +1,6 @@
 // Placement of the code that runs on every start of talixcli.
 #pragma once
 
-#include <memory>
-
-#include "parvik/AutoCli.h"
-
 // Every command's New() runs each time the plug-in is loaded, whatever
 // command is then run. Kept side by side in one section, they touch a handful
 // of pages of the library instead of one or two per command.
@@ -15,20 +11,3 @@
 // copies the compiler still emits (one per kind of constructor) are never
 // called, and stay out of that section.
 #define TALIX_BUILT_BY_NEW __attribute__((always_inline)) inline
-
-namespace NorvaleCli {
-namespace NetworkNamespace {
-
-// The owning pointer for a node allocated alone. Every command made this way
-// shares the one owner type, which deletes through the node's virtual
-// destructor, instead of the compiler making an owner type (with its tables,
-// relocated at every start) for each class.
-TALIX_LOAD_TIME std::shared_ptr<Parvik::AutoCli::NamespaceNode> OwnNode(Parvik::AutoCli::NamespaceNode* node);
-
-template <class CommandClass>
-std::shared_ptr<CommandClass> OwnCommand(CommandClass* command) {
-    return std::shared_ptr<CommandClass>(OwnNode(command), command);
-}
-
-}  // namespace NetworkNamespace
-}  // namespace NorvaleCli

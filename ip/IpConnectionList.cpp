@@ -32,7 +32,7 @@ IpConnectionList::IpConnectionList() {
                               "Proto,Recv Q,Send Q,Local Address,Foreign Address,State,World ID,CC Algo,World Name");
 }
 
-std::shared_ptr<IpConnectionList> IpConnectionList::New() { return OwnCommand(new IpConnectionList()); }
+std::shared_ptr<IpConnectionList> IpConnectionList::New() { return std::shared_ptr<IpConnectionList>(new IpConnectionList()); }
 
 IpConnectionList::~IpConnectionList() = default;
 

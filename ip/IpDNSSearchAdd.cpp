@@ -17,7 +17,7 @@ IpDNSSearchAdd::IpDNSSearchAdd() {
         "host.");
 }
 
-std::shared_ptr<IpDNSSearchAdd> IpDNSSearchAdd::New() { return OwnCommand(new IpDNSSearchAdd()); }
+std::shared_ptr<IpDNSSearchAdd> IpDNSSearchAdd::New() { return std::shared_ptr<IpDNSSearchAdd>(new IpDNSSearchAdd()); }
 
 IpDNSSearchAdd::~IpDNSSearchAdd() = default;
 

@@ -15,7 +15,7 @@ IpDNSServerAdd::IpDNSServerAdd() {
     SetDescription("Add a new DNS server to the end of the list of DNS servers to use for this Talix host.");
 }
 
-std::shared_ptr<IpDNSServerAdd> IpDNSServerAdd::New() { return OwnCommand(new IpDNSServerAdd()); }
+std::shared_ptr<IpDNSServerAdd> IpDNSServerAdd::New() { return std::shared_ptr<IpDNSServerAdd>(new IpDNSServerAdd()); }
 
 IpDNSServerAdd::~IpDNSServerAdd() = default;
 

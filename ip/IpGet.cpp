@@ -16,7 +16,7 @@ IpGet::IpGet() {
     SetDefaultOutputFormatter("simple");
 }
 
-std::shared_ptr<IpGet> IpGet::New() { return OwnCommand(new IpGet()); }
+std::shared_ptr<IpGet> IpGet::New() { return std::shared_ptr<IpGet>(new IpGet()); }
 
 IpGet::~IpGet() = default;
 

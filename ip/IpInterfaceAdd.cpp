@@ -35,7 +35,7 @@ void Retag(LmxCtl::Network::LumexNicInfoImpl& info, LmxCtl::Network::LmxNicImpl&
 
 IpInterfaceAdd::IpInterfaceAdd() { SetDescription("Add a new Lumex network interface."); }
 
-std::shared_ptr<IpInterfaceAdd> IpInterfaceAdd::New() { return OwnCommand(new IpInterfaceAdd()); }
+std::shared_ptr<IpInterfaceAdd> IpInterfaceAdd::New() { return std::shared_ptr<IpInterfaceAdd>(new IpInterfaceAdd()); }
 
 IpInterfaceAdd::~IpInterfaceAdd() = default;
 

@@ -21,7 +21,7 @@ std::string Text(const InputPtr& input, const std::string& name) {
 
 IpInterfaceIpv4Set::IpInterfaceIpv4Set() { SetDescription("Configure IPv4 setting for a given Lumex network interface."); }
 
-std::shared_ptr<IpInterfaceIpv4Set> IpInterfaceIpv4Set::New() { return OwnCommand(new IpInterfaceIpv4Set()); }
+std::shared_ptr<IpInterfaceIpv4Set> IpInterfaceIpv4Set::New() { return std::shared_ptr<IpInterfaceIpv4Set>(new IpInterfaceIpv4Set()); }
 
 IpInterfaceIpv4Set::~IpInterfaceIpv4Set() = default;
 

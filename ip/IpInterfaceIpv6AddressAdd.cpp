@@ -14,7 +14,7 @@ constexpr char kIpv6Parameter[] = "ipv6";
 IpInterfaceIpv6AddressAdd::IpInterfaceIpv6AddressAdd() { SetDescription("Add a static IPv6 address to a given Lumex network interface."); }
 
 std::shared_ptr<IpInterfaceIpv6AddressAdd> IpInterfaceIpv6AddressAdd::New() {
-    return OwnCommand(new IpInterfaceIpv6AddressAdd());
+    return std::shared_ptr<IpInterfaceIpv6AddressAdd>(new IpInterfaceIpv6AddressAdd());
 }
 
 IpInterfaceIpv6AddressAdd::~IpInterfaceIpv6AddressAdd() = default;

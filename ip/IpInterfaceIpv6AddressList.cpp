@@ -41,7 +41,7 @@ IpInterfaceIpv6AddressList::IpInterfaceIpv6AddressList() {
 }
 
 std::shared_ptr<IpInterfaceIpv6AddressList> IpInterfaceIpv6AddressList::New() {
-    return OwnCommand(new IpInterfaceIpv6AddressList());
+    return std::shared_ptr<IpInterfaceIpv6AddressList>(new IpInterfaceIpv6AddressList());
 }
 
 IpInterfaceIpv6AddressList::~IpInterfaceIpv6AddressList() = default;

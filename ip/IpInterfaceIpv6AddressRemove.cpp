@@ -14,7 +14,7 @@ constexpr char kIpv6Parameter[] = "ipv6";
 IpInterfaceIpv6AddressRemove::IpInterfaceIpv6AddressRemove() { SetDescription("Remove an IPv6 address from a given Lumex network interface."); }
 
 std::shared_ptr<IpInterfaceIpv6AddressRemove> IpInterfaceIpv6AddressRemove::New() {
-    return OwnCommand(new IpInterfaceIpv6AddressRemove());
+    return std::shared_ptr<IpInterfaceIpv6AddressRemove>(new IpInterfaceIpv6AddressRemove());
 }
 
 IpInterfaceIpv6AddressRemove::~IpInterfaceIpv6AddressRemove() = default;

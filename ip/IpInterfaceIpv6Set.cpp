@@ -17,7 +17,7 @@ constexpr char kGatewayParameter[] = "gateway";
 
 IpInterfaceIpv6Set::IpInterfaceIpv6Set() { SetDescription("Configure IPv6 settings for a given Lumex network interface."); }
 
-std::shared_ptr<IpInterfaceIpv6Set> IpInterfaceIpv6Set::New() { return OwnCommand(new IpInterfaceIpv6Set()); }
+std::shared_ptr<IpInterfaceIpv6Set> IpInterfaceIpv6Set::New() { return std::shared_ptr<IpInterfaceIpv6Set>(new IpInterfaceIpv6Set()); }
 
 IpInterfaceIpv6Set::~IpInterfaceIpv6Set() = default;
 

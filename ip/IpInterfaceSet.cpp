@@ -17,7 +17,7 @@ IpInterfaceSet::IpInterfaceSet() {
     SetDescription("This command sets the enabled status and MTU size of a given IP interface ");
 }
 
-std::shared_ptr<IpInterfaceSet> IpInterfaceSet::New() { return OwnCommand(new IpInterfaceSet()); }
+std::shared_ptr<IpInterfaceSet> IpInterfaceSet::New() { return std::shared_ptr<IpInterfaceSet>(new IpInterfaceSet()); }
 
 IpInterfaceSet::~IpInterfaceSet() = default;
 

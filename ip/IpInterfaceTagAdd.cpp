@@ -27,7 +27,7 @@ IpInterfaceTagAdd::IpInterfaceTagAdd() {
     SetDescription("Adds a tag on a given Lumex network interface. " + SupportedTagsText());
 }
 
-std::shared_ptr<IpInterfaceTagAdd> IpInterfaceTagAdd::New() { return OwnCommand(new IpInterfaceTagAdd()); }
+std::shared_ptr<IpInterfaceTagAdd> IpInterfaceTagAdd::New() { return std::shared_ptr<IpInterfaceTagAdd>(new IpInterfaceTagAdd()); }
 
 IpInterfaceTagAdd::~IpInterfaceTagAdd() = default;
 

@@ -19,7 +19,7 @@ IpInterfaceTagGet::IpInterfaceTagGet() {
     SetDefaultOutputParameter("header:InterfaceTag", "<NONE>");
 }
 
-std::shared_ptr<IpInterfaceTagGet> IpInterfaceTagGet::New() { return OwnCommand(new IpInterfaceTagGet()); }
+std::shared_ptr<IpInterfaceTagGet> IpInterfaceTagGet::New() { return std::shared_ptr<IpInterfaceTagGet>(new IpInterfaceTagGet()); }
 
 IpInterfaceTagGet::~IpInterfaceTagGet() = default;
 

@@ -15,7 +15,7 @@ constexpr char kTagNameParameter[] = "tagname";
 
 IpInterfaceTagRemove::IpInterfaceTagRemove() { SetDescription("Removes a tag on a given Lumex network interface."); }
 
-std::shared_ptr<IpInterfaceTagRemove> IpInterfaceTagRemove::New() { return OwnCommand(new IpInterfaceTagRemove()); }
+std::shared_ptr<IpInterfaceTagRemove> IpInterfaceTagRemove::New() { return std::shared_ptr<IpInterfaceTagRemove>(new IpInterfaceTagRemove()); }
 
 IpInterfaceTagRemove::~IpInterfaceTagRemove() = default;
 

@@ -18,7 +18,7 @@ constexpr char kAuthKeyParameter[] = "integrity-key";
 
 IpIpsecSAAdd::IpIpsecSAAdd() { SetDescription("Add a Security Association."); }
 
-std::shared_ptr<IpIpsecSAAdd> IpIpsecSAAdd::New() { return OwnCommand(new IpIpsecSAAdd()); }
+std::shared_ptr<IpIpsecSAAdd> IpIpsecSAAdd::New() { return std::shared_ptr<IpIpsecSAAdd>(new IpIpsecSAAdd()); }
 
 IpIpsecSAAdd::~IpIpsecSAAdd() = default;
 

@@ -30,7 +30,7 @@ IpIpsecSAList::IpIpsecSAList() {
                               "Algorithm,Lifetime");
 }
 
-std::shared_ptr<IpIpsecSAList> IpIpsecSAList::New() { return OwnCommand(new IpIpsecSAList()); }
+std::shared_ptr<IpIpsecSAList> IpIpsecSAList::New() { return std::shared_ptr<IpIpsecSAList>(new IpIpsecSAList()); }
 
 IpIpsecSAList::~IpIpsecSAList() = default;
 

@@ -26,7 +26,7 @@ std::string Optional(const InputPtr& input, const std::string& name) {
 
 IpIpsecSPAdd::IpIpsecSPAdd() { SetDescription("Add a Security Policy."); }
 
-std::shared_ptr<IpIpsecSPAdd> IpIpsecSPAdd::New() { return OwnCommand(new IpIpsecSPAdd()); }
+std::shared_ptr<IpIpsecSPAdd> IpIpsecSPAdd::New() { return std::shared_ptr<IpIpsecSPAdd>(new IpIpsecSPAdd()); }
 
 IpIpsecSPAdd::~IpIpsecSPAdd() = default;
 

@@ -29,7 +29,7 @@ IpIpsecSPList::IpIpsecSPList() {
                               "Port,Protocol,Flow,Action,Mode,SA Name");
 }
 
-std::shared_ptr<IpIpsecSPList> IpIpsecSPList::New() { return OwnCommand(new IpIpsecSPList()); }
+std::shared_ptr<IpIpsecSPList> IpIpsecSPList::New() { return std::shared_ptr<IpIpsecSPList>(new IpIpsecSPList()); }
 
 IpIpsecSPList::~IpIpsecSPList() = default;
 

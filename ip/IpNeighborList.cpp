@@ -29,7 +29,7 @@ IpNeighborList::IpNeighborList() {
     SetDefaultOutputParameter("units:NetworkNeighbor.Expiry", "sec");
 }
 
-std::shared_ptr<IpNeighborList> IpNeighborList::New() { return OwnCommand(new IpNeighborList()); }
+std::shared_ptr<IpNeighborList> IpNeighborList::New() { return std::shared_ptr<IpNeighborList>(new IpNeighborList()); }
 
 IpNeighborList::~IpNeighborList() = default;
 

@@ -17,7 +17,7 @@ constexpr char kAddressParameter[] = "neighbor-addr";
 
 IpNeighborRemove::IpNeighborRemove() { SetDescription("Remove ARP table entries"); }
 
-std::shared_ptr<IpNeighborRemove> IpNeighborRemove::New() { return OwnCommand(new IpNeighborRemove()); }
+std::shared_ptr<IpNeighborRemove> IpNeighborRemove::New() { return std::shared_ptr<IpNeighborRemove>(new IpNeighborRemove()); }
 
 IpNeighborRemove::~IpNeighborRemove() = default;
 

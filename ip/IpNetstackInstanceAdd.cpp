@@ -17,7 +17,7 @@ const char kNewEcnStatus[] = "enabled";
 
 IpNetstackInstanceAdd::IpNetstackInstanceAdd() { SetDescription("Add a new Netstack Instance."); }
 
-std::shared_ptr<IpNetstackInstanceAdd> IpNetstackInstanceAdd::New() { return OwnCommand(new IpNetstackInstanceAdd()); }
+std::shared_ptr<IpNetstackInstanceAdd> IpNetstackInstanceAdd::New() { return std::shared_ptr<IpNetstackInstanceAdd>(new IpNetstackInstanceAdd()); }
 
 IpNetstackInstanceAdd::~IpNetstackInstanceAdd() = default;
 

@@ -15,7 +15,7 @@ IpNetstackInstanceList::IpNetstackInstanceList() {
 }
 
 std::shared_ptr<IpNetstackInstanceList> IpNetstackInstanceList::New() {
-    return OwnCommand(new IpNetstackInstanceList());
+    return std::shared_ptr<IpNetstackInstanceList>(new IpNetstackInstanceList());
 }
 
 IpNetstackInstanceList::~IpNetstackInstanceList() = default;

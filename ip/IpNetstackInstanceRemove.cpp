@@ -10,7 +10,7 @@ namespace NetworkNamespace {
 IpNetstackInstanceRemove::IpNetstackInstanceRemove() { SetDescription("Remove a new Netstack Instance."); }
 
 std::shared_ptr<IpNetstackInstanceRemove> IpNetstackInstanceRemove::New() {
-    return OwnCommand(new IpNetstackInstanceRemove());
+    return std::shared_ptr<IpNetstackInstanceRemove>(new IpNetstackInstanceRemove());
 }
 
 IpNetstackInstanceRemove::~IpNetstackInstanceRemove() = default;

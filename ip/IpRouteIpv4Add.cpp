@@ -8,7 +8,7 @@ namespace NetworkNamespace {
 
 IpRouteIpv4Add::IpRouteIpv4Add() { SetDescription("Add IPv4 route to the Lumex."); }
 
-std::shared_ptr<IpRouteIpv4Add> IpRouteIpv4Add::New() { return OwnCommand(new IpRouteIpv4Add()); }
+std::shared_ptr<IpRouteIpv4Add> IpRouteIpv4Add::New() { return std::shared_ptr<IpRouteIpv4Add>(new IpRouteIpv4Add()); }
 
 IpRouteIpv4Add::~IpRouteIpv4Add() = default;
 

@@ -8,7 +8,7 @@ namespace NetworkNamespace {
 
 IpRouteIpv6Add::IpRouteIpv6Add() { SetDescription("Add IPv6 route to the Lumex."); }
 
-std::shared_ptr<IpRouteIpv6Add> IpRouteIpv6Add::New() { return OwnCommand(new IpRouteIpv6Add()); }
+std::shared_ptr<IpRouteIpv6Add> IpRouteIpv6Add::New() { return std::shared_ptr<IpRouteIpv6Add>(new IpRouteIpv6Add()); }
 
 IpRouteIpv6Add::~IpRouteIpv6Add() = default;
 

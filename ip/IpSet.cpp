@@ -12,7 +12,7 @@ constexpr char kIpv6Parameter[] = "ipv6-enabled";
 
 IpSet::IpSet() { SetDescription("Update global IP settings"); }
 
-std::shared_ptr<IpSet> IpSet::New() { return OwnCommand(new IpSet()); }
+std::shared_ptr<IpSet> IpSet::New() { return std::shared_ptr<IpSet>(new IpSet()); }
 
 IpSet::~IpSet() = default;
 

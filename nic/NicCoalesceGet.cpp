@@ -26,7 +26,7 @@ NicCoalesceGet::NicCoalesceGet() {
         "Sample interval seconds");
 }
 
-std::shared_ptr<NicCoalesceGet> NicCoalesceGet::New() { return OwnCommand(new NicCoalesceGet()); }
+std::shared_ptr<NicCoalesceGet> NicCoalesceGet::New() { return std::shared_ptr<NicCoalesceGet>(new NicCoalesceGet()); }
 
 NicCoalesceGet::~NicCoalesceGet() = default;
 

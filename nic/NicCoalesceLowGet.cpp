@@ -15,7 +15,7 @@ NicCoalesceLowGet::NicCoalesceLowGet() {
     SetRateCoalesceOutputParameters(*this, kRecordName);
 }
 
-std::shared_ptr<NicCoalesceLowGet> NicCoalesceLowGet::New() { return OwnCommand(new NicCoalesceLowGet()); }
+std::shared_ptr<NicCoalesceLowGet> NicCoalesceLowGet::New() { return std::shared_ptr<NicCoalesceLowGet>(new NicCoalesceLowGet()); }
 
 NicCoalesceLowGet::~NicCoalesceLowGet() = default;
 

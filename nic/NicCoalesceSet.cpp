@@ -31,7 +31,7 @@ constexpr char kSampleIntervalParameter[] = "sample-interval";
 
 NicCoalesceSet::NicCoalesceSet() { SetDescription("Set coalesce parameters on a nic"); }
 
-std::shared_ptr<NicCoalesceSet> NicCoalesceSet::New() { return OwnCommand(new NicCoalesceSet()); }
+std::shared_ptr<NicCoalesceSet> NicCoalesceSet::New() { return std::shared_ptr<NicCoalesceSet>(new NicCoalesceSet()); }
 
 NicCoalesceSet::~NicCoalesceSet() = default;
 

@@ -18,7 +18,7 @@ NicCsoGet::NicCsoGet() {
                               "NIC,RX Checksum Offload,TX Checksum Offload");
 }
 
-std::shared_ptr<NicCsoGet> NicCsoGet::New() { return OwnCommand(new NicCsoGet()); }
+std::shared_ptr<NicCsoGet> NicCsoGet::New() { return std::shared_ptr<NicCsoGet>(new NicCsoGet()); }
 
 NicCsoGet::~NicCsoGet() = default;
 

@@ -7,7 +7,7 @@ namespace NetworkNamespace {
 
 NicCsoSet::NicCsoSet() { SetDescription("Set checksum offload settings on a nic, which is not persistent."); }
 
-std::shared_ptr<NicCsoSet> NicCsoSet::New() { return OwnCommand(new NicCsoSet()); }
+std::shared_ptr<NicCsoSet> NicCsoSet::New() { return std::shared_ptr<NicCsoSet>(new NicCsoSet()); }
 
 NicCsoSet::~NicCsoSet() = default;
 

@@ -7,7 +7,7 @@ namespace NetworkNamespace {
 
 NicDown::NicDown() { SetDescription("Bring down the specified network device."); }
 
-std::shared_ptr<NicDown> NicDown::New() { return OwnCommand(new NicDown()); }
+std::shared_ptr<NicDown> NicDown::New() { return std::shared_ptr<NicDown>(new NicDown()); }
 
 NicDown::~NicDown() = default;
 

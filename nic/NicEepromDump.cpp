@@ -21,7 +21,7 @@ NicEepromDump::NicEepromDump() {
     SetDefaultOutputParameter("fields:EepromDump", "Offset,Value");
 }
 
-std::shared_ptr<NicEepromDump> NicEepromDump::New() { return OwnCommand(new NicEepromDump()); }
+std::shared_ptr<NicEepromDump> NicEepromDump::New() { return std::shared_ptr<NicEepromDump>(new NicEepromDump()); }
 
 NicEepromDump::~NicEepromDump() = default;
 

@@ -47,7 +47,7 @@ NicGet::NicGet() {
     SetDefaultOutputFormatter("simple");
 }
 
-std::shared_ptr<NicGet> NicGet::New() { return OwnCommand(new NicGet()); }
+std::shared_ptr<NicGet> NicGet::New() { return std::shared_ptr<NicGet>(new NicGet()); }
 
 NicGet::~NicGet() = default;
 

@@ -35,7 +35,7 @@ NicList::NicList() {
         "Name,PCI Device,Driver,Admin Status,Link Status,Speed,Duplex,MAC Address,MTU,Description");
 }
 
-std::shared_ptr<NicList> NicList::New() { return OwnCommand(new NicList()); }
+std::shared_ptr<NicList> NicList::New() { return std::shared_ptr<NicList>(new NicList()); }
 
 NicList::~NicList() = default;
 

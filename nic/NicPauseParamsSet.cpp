@@ -14,7 +14,7 @@ constexpr char kTxParameter[] = "tx";
 
 NicPauseParamsSet::NicPauseParamsSet() { SetDescription("Set pause parameters for a NIC"); }
 
-std::shared_ptr<NicPauseParamsSet> NicPauseParamsSet::New() { return OwnCommand(new NicPauseParamsSet()); }
+std::shared_ptr<NicPauseParamsSet> NicPauseParamsSet::New() { return std::shared_ptr<NicPauseParamsSet>(new NicPauseParamsSet()); }
 
 NicPauseParamsSet::~NicPauseParamsSet() = default;
 

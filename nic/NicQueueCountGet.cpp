@@ -19,7 +19,7 @@ NicQueueCountGet::NicQueueCountGet() {
                               "NIC,Tx netqueue count,Rx netqueue count");
 }
 
-std::shared_ptr<NicQueueCountGet> NicQueueCountGet::New() { return OwnCommand(new NicQueueCountGet()); }
+std::shared_ptr<NicQueueCountGet> NicQueueCountGet::New() { return std::shared_ptr<NicQueueCountGet>(new NicQueueCountGet()); }
 
 NicQueueCountGet::~NicQueueCountGet() = default;
 

@@ -22,7 +22,7 @@ NicQueueFilterClassList::NicQueueFilterClassList() {
 }
 
 std::shared_ptr<NicQueueFilterClassList> NicQueueFilterClassList::New() {
-    return OwnCommand(new NicQueueFilterClassList());
+    return std::shared_ptr<NicQueueFilterClassList>(new NicQueueFilterClassList());
 }
 
 NicQueueFilterClassList::~NicQueueFilterClassList() = default;

@@ -24,7 +24,7 @@ NicQueueLbPluginList::NicQueueLbPluginList() {
     SetDefaultOutputParameter("wrap-last", "true");
 }
 
-std::shared_ptr<NicQueueLbPluginList> NicQueueLbPluginList::New() { return OwnCommand(new NicQueueLbPluginList()); }
+std::shared_ptr<NicQueueLbPluginList> NicQueueLbPluginList::New() { return std::shared_ptr<NicQueueLbPluginList>(new NicQueueLbPluginList()); }
 
 NicQueueLbPluginList::~NicQueueLbPluginList() = default;
 

@@ -16,7 +16,7 @@ NicRingCurrentGet::NicRingCurrentGet() {
     SetDefaultOutputParameter("fields:RingInfo", "RX,RX Mini,RX Jumbo,TX");
 }
 
-std::shared_ptr<NicRingCurrentGet> NicRingCurrentGet::New() { return OwnCommand(new NicRingCurrentGet()); }
+std::shared_ptr<NicRingCurrentGet> NicRingCurrentGet::New() { return std::shared_ptr<NicRingCurrentGet>(new NicRingCurrentGet()); }
 
 NicRingCurrentGet::~NicRingCurrentGet() = default;
 

@@ -16,7 +16,7 @@ NicRingPresetGet::NicRingPresetGet() {
     SetDefaultOutputParameter("fields:RingInfo", "Max RX,Max RX Mini,Max RX Jumbo,Max TX");
 }
 
-std::shared_ptr<NicRingPresetGet> NicRingPresetGet::New() { return OwnCommand(new NicRingPresetGet()); }
+std::shared_ptr<NicRingPresetGet> NicRingPresetGet::New() { return std::shared_ptr<NicRingPresetGet>(new NicRingPresetGet()); }
 
 NicRingPresetGet::~NicRingPresetGet() = default;
 

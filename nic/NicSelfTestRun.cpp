@@ -19,7 +19,7 @@ NicSelfTestRun::NicSelfTestRun() {
     SetDefaultOutputParameter("fields:EepromDump", "Item,Value");
 }
 
-std::shared_ptr<NicSelfTestRun> NicSelfTestRun::New() { return OwnCommand(new NicSelfTestRun()); }
+std::shared_ptr<NicSelfTestRun> NicSelfTestRun::New() { return std::shared_ptr<NicSelfTestRun>(new NicSelfTestRun()); }
 
 NicSelfTestRun::~NicSelfTestRun() = default;
 

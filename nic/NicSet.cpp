@@ -47,7 +47,7 @@ bool WakeOnType(char letter, uint32_t& mode) {
 
 NicSet::NicSet() { SetDescription("Set the general options for the specified ethernet device."); }
 
-std::shared_ptr<NicSet> NicSet::New() { return OwnCommand(new NicSet()); }
+std::shared_ptr<NicSet> NicSet::New() { return std::shared_ptr<NicSet>(new NicSet()); }
 
 NicSet::~NicSet() = default;
 

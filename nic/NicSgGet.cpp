@@ -16,7 +16,7 @@ NicSgGet::NicSgGet() {
     SetDefaultOutputParameter("fields:ScatterGatherSetting", "NIC,Value");
 }
 
-std::shared_ptr<NicSgGet> NicSgGet::New() { return OwnCommand(new NicSgGet()); }
+std::shared_ptr<NicSgGet> NicSgGet::New() { return std::shared_ptr<NicSgGet>(new NicSgGet()); }
 
 NicSgGet::~NicSgGet() = default;
 

@@ -7,7 +7,7 @@ namespace NetworkNamespace {
 
 NicSgSet::NicSgSet() { SetDescription("Set scatter-gatter settings on a nic, which is not persistent."); }
 
-std::shared_ptr<NicSgSet> NicSgSet::New() { return OwnCommand(new NicSgSet()); }
+std::shared_ptr<NicSgSet> NicSgSet::New() { return std::shared_ptr<NicSgSet>(new NicSgSet()); }
 
 NicSgSet::~NicSgSet() = default;
 

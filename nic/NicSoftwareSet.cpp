@@ -39,7 +39,7 @@ const MaskedOption<Software, bool> kOptions[] = {
 
 NicSoftwareSet::NicSoftwareSet() { SetDescription("Enable and disable software simulation settings on a NIC."); }
 
-std::shared_ptr<NicSoftwareSet> NicSoftwareSet::New() { return OwnCommand(new NicSoftwareSet()); }
+std::shared_ptr<NicSoftwareSet> NicSoftwareSet::New() { return std::shared_ptr<NicSoftwareSet>(new NicSoftwareSet()); }
 
 NicSoftwareSet::~NicSoftwareSet() = default;
 

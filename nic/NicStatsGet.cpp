@@ -53,7 +53,7 @@ NicStatsGet::NicStatsGet() {
     SetDefaultOutputParameter("fields:Nic", fields);
 }
 
-std::shared_ptr<NicStatsGet> NicStatsGet::New() { return OwnCommand(new NicStatsGet()); }
+std::shared_ptr<NicStatsGet> NicStatsGet::New() { return std::shared_ptr<NicStatsGet>(new NicStatsGet()); }
 
 NicStatsGet::~NicStatsGet() = default;
 

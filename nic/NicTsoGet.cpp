@@ -16,7 +16,7 @@ NicTsoGet::NicTsoGet() {
     SetDefaultOutputParameter("fields:TSOSettings", "NIC,Value");
 }
 
-std::shared_ptr<NicTsoGet> NicTsoGet::New() { return OwnCommand(new NicTsoGet()); }
+std::shared_ptr<NicTsoGet> NicTsoGet::New() { return std::shared_ptr<NicTsoGet>(new NicTsoGet()); }
 
 NicTsoGet::~NicTsoGet() = default;
 

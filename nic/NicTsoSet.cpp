@@ -7,7 +7,7 @@ namespace NetworkNamespace {
 
 NicTsoSet::NicTsoSet() { SetDescription("Set TCP segmentation offload settings on a nic, which is not persistent."); }
 
-std::shared_ptr<NicTsoSet> NicTsoSet::New() { return OwnCommand(new NicTsoSet()); }
+std::shared_ptr<NicTsoSet> NicTsoSet::New() { return std::shared_ptr<NicTsoSet>(new NicTsoSet()); }
 
 NicTsoSet::~NicTsoSet() = default;
 

@@ -7,7 +7,7 @@ namespace NetworkNamespace {
 
 NicUp::NicUp() { SetDescription("Bring up the specified network device."); }
 
-std::shared_ptr<NicUp> NicUp::New() { return OwnCommand(new NicUp()); }
+std::shared_ptr<NicUp> NicUp::New() { return std::shared_ptr<NicUp>(new NicUp()); }
 
 NicUp::~NicUp() = default;
 

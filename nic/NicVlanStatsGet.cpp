@@ -22,7 +22,7 @@ NicVlanStatsGet::NicVlanStatsGet() {
     SetDefaultOutputParameter("fields:NIC", "Packets received,Packets sent");
 }
 
-std::shared_ptr<NicVlanStatsGet> NicVlanStatsGet::New() { return OwnCommand(new NicVlanStatsGet()); }
+std::shared_ptr<NicVlanStatsGet> NicVlanStatsGet::New() { return std::shared_ptr<NicVlanStatsGet>(new NicVlanStatsGet()); }
 
 NicVlanStatsGet::~NicVlanStatsGet() = default;
 

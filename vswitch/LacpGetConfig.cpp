@@ -53,7 +53,7 @@ LacpGetConfig::LacpGetConfig() {
                               "DVS Name,LAG Name,LAG ID,NICs,Enabled,Mode,Load balance");
 }
 
-std::shared_ptr<LacpGetConfig> LacpGetConfig::New() { return OwnCommand(new LacpGetConfig()); }
+std::shared_ptr<LacpGetConfig> LacpGetConfig::New() { return std::shared_ptr<LacpGetConfig>(new LacpGetConfig()); }
 
 LacpGetConfig::~LacpGetConfig() = default;
 

@@ -25,7 +25,7 @@ LacpGetStats::LacpGetStats() {
     SetDefaultOutputParameter("fields:LACP", "Uplink, Tx LACPDUs, Tx Errors, Rx LACPDUs, Rx Errors");
 }
 
-std::shared_ptr<LacpGetStats> LacpGetStats::New() { return OwnCommand(new LacpGetStats()); }
+std::shared_ptr<LacpGetStats> LacpGetStats::New() { return std::shared_ptr<LacpGetStats>(new LacpGetStats()); }
 
 LacpGetStats::~LacpGetStats() = default;
 

@@ -102,7 +102,7 @@ LacpGetStatus::LacpGetStatus() {
                               "Device ID,Age,Flags,Oper Key,Port Priority,Port Number,Port State");
 }
 
-std::shared_ptr<LacpGetStatus> LacpGetStatus::New() { return OwnCommand(new LacpGetStatus()); }
+std::shared_ptr<LacpGetStatus> LacpGetStatus::New() { return std::shared_ptr<LacpGetStatus>(new LacpGetStatus()); }
 
 LacpGetStatus::~LacpGetStatus() = default;
 

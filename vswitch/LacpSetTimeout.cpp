@@ -16,7 +16,7 @@ constexpr char kCdsParameter[] = "cds";
 
 LacpSetTimeout::LacpSetTimeout() { SetDescription("Set long/short timeout for pnics in one LACP LAG"); }
 
-std::shared_ptr<LacpSetTimeout> LacpSetTimeout::New() { return OwnCommand(new LacpSetTimeout()); }
+std::shared_ptr<LacpSetTimeout> LacpSetTimeout::New() { return std::shared_ptr<LacpSetTimeout>(new LacpSetTimeout()); }
 
 LacpSetTimeout::~LacpSetTimeout() = default;
 

@@ -35,7 +35,7 @@ VirtualSwitchDVSNorvaleList::VirtualSwitchDVSNorvaleList() {
 }
 
 std::shared_ptr<VirtualSwitchDVSNorvaleList> VirtualSwitchDVSNorvaleList::New() {
-    return OwnCommand(new VirtualSwitchDVSNorvaleList());
+    return std::shared_ptr<VirtualSwitchDVSNorvaleList>(new VirtualSwitchDVSNorvaleList());
 }
 
 VirtualSwitchDVSNorvaleList::~VirtualSwitchDVSNorvaleList() = default;

@@ -11,7 +11,7 @@ VirtualSwitchPortGroupAdd::VirtualSwitchPortGroupAdd() {
 }
 
 std::shared_ptr<VirtualSwitchPortGroupAdd> VirtualSwitchPortGroupAdd::New() {
-    return OwnCommand(new VirtualSwitchPortGroupAdd());
+    return std::shared_ptr<VirtualSwitchPortGroupAdd>(new VirtualSwitchPortGroupAdd());
 }
 
 VirtualSwitchPortGroupAdd::~VirtualSwitchPortGroupAdd() = default;

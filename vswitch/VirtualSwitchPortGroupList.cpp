@@ -22,7 +22,7 @@ VirtualSwitchPortGroupList::VirtualSwitchPortGroupList() {
 }
 
 std::shared_ptr<VirtualSwitchPortGroupList> VirtualSwitchPortGroupList::New() {
-    return OwnCommand(new VirtualSwitchPortGroupList());
+    return std::shared_ptr<VirtualSwitchPortGroupList>(new VirtualSwitchPortGroupList());
 }
 
 VirtualSwitchPortGroupList::~VirtualSwitchPortGroupList() = default;

@@ -27,7 +27,7 @@ VirtualSwitchPortGroupPolicyFailoverGet::VirtualSwitchPortGroupPolicyFailoverGet
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet> VirtualSwitchPortGroupPolicyFailoverGet::New() {
-    return OwnCommand(new VirtualSwitchPortGroupPolicyFailoverGet());
+    return std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet>(new VirtualSwitchPortGroupPolicyFailoverGet());
 }
 
 VirtualSwitchPortGroupPolicyFailoverGet::~VirtualSwitchPortGroupPolicyFailoverGet() = default;

@@ -13,7 +13,7 @@ VirtualSwitchPortGroupPolicyFailoverSet::VirtualSwitchPortGroupPolicyFailoverSet
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverSet> VirtualSwitchPortGroupPolicyFailoverSet::New() {
-    return OwnCommand(new VirtualSwitchPortGroupPolicyFailoverSet());
+    return std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverSet>(new VirtualSwitchPortGroupPolicyFailoverSet());
 }
 
 VirtualSwitchPortGroupPolicyFailoverSet::~VirtualSwitchPortGroupPolicyFailoverSet() = default;

@@ -24,7 +24,7 @@ VirtualSwitchPortGroupPolicySecurityGet::VirtualSwitchPortGroupPolicySecurityGet
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet> VirtualSwitchPortGroupPolicySecurityGet::New() {
-    return OwnCommand(new VirtualSwitchPortGroupPolicySecurityGet());
+    return std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet>(new VirtualSwitchPortGroupPolicySecurityGet());
 }
 
 VirtualSwitchPortGroupPolicySecurityGet::~VirtualSwitchPortGroupPolicySecurityGet() = default;

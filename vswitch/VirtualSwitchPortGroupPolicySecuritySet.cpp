@@ -11,7 +11,7 @@ VirtualSwitchPortGroupPolicySecuritySet::VirtualSwitchPortGroupPolicySecuritySet
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicySecuritySet> VirtualSwitchPortGroupPolicySecuritySet::New() {
-    return OwnCommand(new VirtualSwitchPortGroupPolicySecuritySet());
+    return std::shared_ptr<VirtualSwitchPortGroupPolicySecuritySet>(new VirtualSwitchPortGroupPolicySecuritySet());
 }
 
 VirtualSwitchPortGroupPolicySecuritySet::~VirtualSwitchPortGroupPolicySecuritySet() = default;

@@ -27,7 +27,7 @@ VirtualSwitchPortGroupPolicyShapingGet::VirtualSwitchPortGroupPolicyShapingGet()
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet> VirtualSwitchPortGroupPolicyShapingGet::New() {
-    return OwnCommand(new VirtualSwitchPortGroupPolicyShapingGet());
+    return std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet>(new VirtualSwitchPortGroupPolicyShapingGet());
 }
 
 VirtualSwitchPortGroupPolicyShapingGet::~VirtualSwitchPortGroupPolicyShapingGet() = default;

@@ -11,7 +11,7 @@ VirtualSwitchPortGroupPolicyShapingSet::VirtualSwitchPortGroupPolicyShapingSet()
 }
 
 std::shared_ptr<VirtualSwitchPortGroupPolicyShapingSet> VirtualSwitchPortGroupPolicyShapingSet::New() {
-    return OwnCommand(new VirtualSwitchPortGroupPolicyShapingSet());
+    return std::shared_ptr<VirtualSwitchPortGroupPolicyShapingSet>(new VirtualSwitchPortGroupPolicyShapingSet());
 }
 
 VirtualSwitchPortGroupPolicyShapingSet::~VirtualSwitchPortGroupPolicyShapingSet() = default;

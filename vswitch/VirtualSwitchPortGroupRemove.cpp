@@ -11,7 +11,7 @@ VirtualSwitchPortGroupRemove::VirtualSwitchPortGroupRemove() {
 }
 
 std::shared_ptr<VirtualSwitchPortGroupRemove> VirtualSwitchPortGroupRemove::New() {
-    return OwnCommand(new VirtualSwitchPortGroupRemove());
+    return std::shared_ptr<VirtualSwitchPortGroupRemove>(new VirtualSwitchPortGroupRemove());
 }
 
 VirtualSwitchPortGroupRemove::~VirtualSwitchPortGroupRemove() = default;

@@ -13,7 +13,7 @@ constexpr char kVlanIdParameter[] = "vlan-id";
 VirtualSwitchPortGroupSet::VirtualSwitchPortGroupSet() { SetDescription("Set the vlan id for the given port group"); }
 
 std::shared_ptr<VirtualSwitchPortGroupSet> VirtualSwitchPortGroupSet::New() {
-    return OwnCommand(new VirtualSwitchPortGroupSet());
+    return std::shared_ptr<VirtualSwitchPortGroupSet>(new VirtualSwitchPortGroupSet());
 }
 
 VirtualSwitchPortGroupSet::~VirtualSwitchPortGroupSet() = default;

@@ -16,7 +16,7 @@ VirtualSwitchStandardAdd::VirtualSwitchStandardAdd() {
 }
 
 std::shared_ptr<VirtualSwitchStandardAdd> VirtualSwitchStandardAdd::New() {
-    return OwnCommand(new VirtualSwitchStandardAdd());
+    return std::shared_ptr<VirtualSwitchStandardAdd>(new VirtualSwitchStandardAdd());
 }
 
 VirtualSwitchStandardAdd::~VirtualSwitchStandardAdd() = default;

@@ -29,7 +29,7 @@ VirtualSwitchStandardList::VirtualSwitchStandardList() {
 }
 
 std::shared_ptr<VirtualSwitchStandardList> VirtualSwitchStandardList::New() {
-    return OwnCommand(new VirtualSwitchStandardList());
+    return std::shared_ptr<VirtualSwitchStandardList>(new VirtualSwitchStandardList());
 }
 
 VirtualSwitchStandardList::~VirtualSwitchStandardList() = default;

@@ -20,7 +20,7 @@ VirtualSwitchStandardPolicyFailoverGet::VirtualSwitchStandardPolicyFailoverGet()
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet> VirtualSwitchStandardPolicyFailoverGet::New() {
-    return OwnCommand(new VirtualSwitchStandardPolicyFailoverGet());
+    return std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet>(new VirtualSwitchStandardPolicyFailoverGet());
 }
 
 VirtualSwitchStandardPolicyFailoverGet::~VirtualSwitchStandardPolicyFailoverGet() = default;

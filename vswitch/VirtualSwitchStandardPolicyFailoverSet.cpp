@@ -11,7 +11,7 @@ VirtualSwitchStandardPolicyFailoverSet::VirtualSwitchStandardPolicyFailoverSet()
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicyFailoverSet> VirtualSwitchStandardPolicyFailoverSet::New() {
-    return OwnCommand(new VirtualSwitchStandardPolicyFailoverSet());
+    return std::shared_ptr<VirtualSwitchStandardPolicyFailoverSet>(new VirtualSwitchStandardPolicyFailoverSet());
 }
 
 VirtualSwitchStandardPolicyFailoverSet::~VirtualSwitchStandardPolicyFailoverSet() = default;

@@ -19,7 +19,7 @@ VirtualSwitchStandardPolicySecurityGet::VirtualSwitchStandardPolicySecurityGet()
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicySecurityGet> VirtualSwitchStandardPolicySecurityGet::New() {
-    return OwnCommand(new VirtualSwitchStandardPolicySecurityGet());
+    return std::shared_ptr<VirtualSwitchStandardPolicySecurityGet>(new VirtualSwitchStandardPolicySecurityGet());
 }
 
 VirtualSwitchStandardPolicySecurityGet::~VirtualSwitchStandardPolicySecurityGet() = default;

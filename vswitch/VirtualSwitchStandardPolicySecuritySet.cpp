@@ -11,7 +11,7 @@ VirtualSwitchStandardPolicySecuritySet::VirtualSwitchStandardPolicySecuritySet()
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicySecuritySet> VirtualSwitchStandardPolicySecuritySet::New() {
-    return OwnCommand(new VirtualSwitchStandardPolicySecuritySet());
+    return std::shared_ptr<VirtualSwitchStandardPolicySecuritySet>(new VirtualSwitchStandardPolicySecuritySet());
 }
 
 VirtualSwitchStandardPolicySecuritySet::~VirtualSwitchStandardPolicySecuritySet() = default;

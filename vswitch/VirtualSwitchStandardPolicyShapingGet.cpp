@@ -22,7 +22,7 @@ VirtualSwitchStandardPolicyShapingGet::VirtualSwitchStandardPolicyShapingGet() {
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicyShapingGet> VirtualSwitchStandardPolicyShapingGet::New() {
-    return OwnCommand(new VirtualSwitchStandardPolicyShapingGet());
+    return std::shared_ptr<VirtualSwitchStandardPolicyShapingGet>(new VirtualSwitchStandardPolicyShapingGet());
 }
 
 VirtualSwitchStandardPolicyShapingGet::~VirtualSwitchStandardPolicyShapingGet() = default;

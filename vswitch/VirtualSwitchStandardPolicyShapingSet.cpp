@@ -11,7 +11,7 @@ VirtualSwitchStandardPolicyShapingSet::VirtualSwitchStandardPolicyShapingSet() {
 }
 
 std::shared_ptr<VirtualSwitchStandardPolicyShapingSet> VirtualSwitchStandardPolicyShapingSet::New() {
-    return OwnCommand(new VirtualSwitchStandardPolicyShapingSet());
+    return std::shared_ptr<VirtualSwitchStandardPolicyShapingSet>(new VirtualSwitchStandardPolicyShapingSet());
 }
 
 VirtualSwitchStandardPolicyShapingSet::~VirtualSwitchStandardPolicyShapingSet() = default;

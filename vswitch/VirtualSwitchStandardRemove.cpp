@@ -12,7 +12,7 @@ VirtualSwitchStandardRemove::VirtualSwitchStandardRemove() {
 }
 
 std::shared_ptr<VirtualSwitchStandardRemove> VirtualSwitchStandardRemove::New() {
-    return OwnCommand(new VirtualSwitchStandardRemove());
+    return std::shared_ptr<VirtualSwitchStandardRemove>(new VirtualSwitchStandardRemove());
 }
 
 VirtualSwitchStandardRemove::~VirtualSwitchStandardRemove() = default;

@@ -17,7 +17,7 @@ VirtualSwitchStandardSet::VirtualSwitchStandardSet() {
 }
 
 std::shared_ptr<VirtualSwitchStandardSet> VirtualSwitchStandardSet::New() {
-    return OwnCommand(new VirtualSwitchStandardSet());
+    return std::shared_ptr<VirtualSwitchStandardSet>(new VirtualSwitchStandardSet());
 }
 
 VirtualSwitchStandardSet::~VirtualSwitchStandardSet() = default;

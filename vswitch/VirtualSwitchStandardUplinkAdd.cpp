@@ -17,7 +17,7 @@ VirtualSwitchStandardUplinkAdd::VirtualSwitchStandardUplinkAdd() {
 }
 
 std::shared_ptr<VirtualSwitchStandardUplinkAdd> VirtualSwitchStandardUplinkAdd::New() {
-    return OwnCommand(new VirtualSwitchStandardUplinkAdd());
+    return std::shared_ptr<VirtualSwitchStandardUplinkAdd>(new VirtualSwitchStandardUplinkAdd());
 }
 
 VirtualSwitchStandardUplinkAdd::~VirtualSwitchStandardUplinkAdd() = default;

@@ -17,7 +17,7 @@ VirtualSwitchStandardUplinkRemove::VirtualSwitchStandardUplinkRemove() {
 }
 
 std::shared_ptr<VirtualSwitchStandardUplinkRemove> VirtualSwitchStandardUplinkRemove::New() {
-    return OwnCommand(new VirtualSwitchStandardUplinkRemove());
+    return std::shared_ptr<VirtualSwitchStandardUplinkRemove>(new VirtualSwitchStandardUplinkRemove());
 }
 
 VirtualSwitchStandardUplinkRemove::~VirtualSwitchStandardUplinkRemove() = default;
