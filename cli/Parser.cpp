@@ -48,20 +48,21 @@ size_t InvalidUtf8At(const std::string& text) {
 // without control characters (they would break the host's files and the
 // terminal the messages go to). The value itself is not repeated then.
 std::string CheckText(const ParameterSpec& parameter, const std::string& value) {
-    const std::string prefix = "Invalid value for " + OptionName(parameter) + ": ";
+    // Built only for a refusal: nearly every value passes.
+    auto prefix = [&] { return "Invalid value for " + OptionName(parameter) + ": "; };
     if (value.size() > kMaxValueBytes) {
-        return prefix + "it is " + std::to_string(value.size()) + " bytes long, at most " +
+        return prefix() + "it is " + std::to_string(value.size()) + " bytes long, at most " +
                std::to_string(kMaxValueBytes) + " are accepted.";
     }
     size_t invalid = InvalidUtf8At(value);
     if (invalid != std::string::npos) {
-        return prefix + "it is not UTF-8 text (byte " + Hex(static_cast<unsigned char>(value[invalid])) +
+        return prefix() + "it is not UTF-8 text (byte " + Hex(static_cast<unsigned char>(value[invalid])) +
                " at position " + std::to_string(invalid) + ").";
     }
     for (size_t i = 0; i < value.size(); ++i) {
         const auto c = static_cast<unsigned char>(value[i]);
         if (c < 0x20 || c == 0x7f) {
-            return prefix + "it contains the control character " + Hex(c) + " at position " + std::to_string(i) +
+            return prefix() + "it contains the control character " + Hex(c) + " at position " + std::to_string(i) +
                    ".";
         }
     }
@@ -140,7 +141,7 @@ size_t EditDistance(const std::string& a, const std::string& b) {
 
 // Checks one value against its parameter's type and constraint.
 std::string CheckValue(const ParameterSpec& parameter, const std::string& value) {
-    const std::string option = OptionName(parameter);
+    auto option = [&] { return OptionName(parameter); };  // only for a refusal
     if (parameter.GetType() != CallSpec::PARAM_FLAG) {
         std::string problem = CheckText(parameter, value);
         if (!problem.empty()) return problem;
@@ -150,19 +151,19 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
     case CallSpec::PARAM_INTEGER: {
         int64_t number = 0;
         if (!Input::ParseInt(value, number)) {
-            return "Invalid value " + ShowInput(value) + " for " + option + ": expected a 64-bit integer.";
+            return "Invalid value " + ShowInput(value) + " for " + option() + ": expected a 64-bit integer.";
         }
         if (!constraint) return "";
         if (constraint->GetType() == CallSpec::CONSTRAINT_INT_RANGE &&
             (number < constraint->GetRangeMin() || number > constraint->GetRangeMax())) {
-            return "Invalid value " + ShowInput(value) + " for " + option + ": must be between " +
+            return "Invalid value " + ShowInput(value) + " for " + option() + ": must be between " +
                    std::to_string(constraint->GetRangeMin()) + " and " +
                    std::to_string(constraint->GetRangeMax()) + ".";
         }
         if (constraint->GetType() == CallSpec::CONSTRAINT_INT_ENUM) {
             const auto& allowed = constraint->GetIntEnums();
             if (std::find(allowed.begin(), allowed.end(), number) == allowed.end()) {
-                return "Invalid value " + ShowInput(value) + " for " + option + ": must be one of " +
+                return "Invalid value " + ShowInput(value) + " for " + option() + ": must be one of " +
                        JoinInts(allowed) + ".";
             }
         }
@@ -171,7 +172,7 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
     case CallSpec::PARAM_BOOLEAN: {
         bool flag = false;
         if (!Input::ParseBool(value, flag)) {
-            return "Invalid value " + ShowInput(value) + " for " + option +
+            return "Invalid value " + ShowInput(value) + " for " + option() +
                    ": expected a boolean (true/false, yes/no, 1/0).";
         }
         return "";
@@ -186,7 +187,7 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
                                          return entry.value == value;
                                      });
             if (!found) {
-                return "Invalid value " + ShowInput(value) + " for " + option + ": must be one of " +
+                return "Invalid value " + ShowInput(value) + " for " + option() + ": must be one of " +
                        JoinStringEnums(allowed) + ".";
             }
         }
@@ -194,11 +195,11 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
             std::string problem;
             const PatternCheck outcome = MatchPattern(value, constraint->GetRegex(), problem);
             if (outcome == PatternCheck::kMismatch) {
-                return "Invalid value " + ShowInput(value) + " for " + option + ": must match the pattern " +
+                return "Invalid value " + ShowInput(value) + " for " + option() + ": must match the pattern " +
                        constraint->GetRegex() + ".";
             }
             if (outcome == PatternCheck::kUnavailable) {
-                return "Cannot check the value " + ShowInput(value) + " for " + option + ": " + problem + ".";
+                return "Cannot check the value " + ShowInput(value) + " for " + option() + ": " + problem + ".";
             }
         }
         return "";
