@@ -316,7 +316,7 @@ std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::AddLumexNic(const Kavrel::Network:
         }
         uint32_t connectionId = port->connectionId;
         if (connectionId == 0) {
-            connectionId = SimHost::ConnectDVPort(distributed, info.dvsUuid, info.dvPortId, nic.name);
+            connectionId = SimHost::ConnectDVPort(*dvswitch, *port, nic.name);
         } else {
             port->clients.push_back(SimHost::DVConnectionModel{connectionId, nic.name});
         }

@@ -227,25 +227,15 @@ uint32_t ConnectStandardPort(VirtualSwitchInventory& inventory, const std::strin
     throw KavrelException("Port group " + portgroup + " does not exist");
 }
 
-uint32_t ConnectDVPort(DVSwitchInventory& inventory, const std::string& switchUuid, const std::string& portId,
-                      const std::string& clientName) {
-    for (auto& dvswitch : inventory.dvswitches) {
-        if (dvswitch.id != switchUuid) continue;
-        for (auto& port : dvswitch.dvports) {
-            if (port.id != portId) continue;
-            if (port.uplink) throw KavrelException("DVPort " + portId + " is an uplink port");
-            uint32_t highest = 0;
-            for (const auto& other : dvswitch.dvports) {
-                for (const auto& client : other.clients) highest = std::max(highest, client.connectionId);
-            }
-            uint32_t connectionId = std::max(highest, port.connectionId) + 1;
-            port.clients.push_back(DVConnectionModel{connectionId, clientName});
-            if (port.connectionId == 0) port.connectionId = connectionId;
-            return connectionId;
-        }
-        throw KavrelException("DVPort " + portId + " does not exist on DVSwitch " + dvswitch.name);
+uint32_t ConnectDVPort(DVSwitchModel& dvswitch, DVPortModel& port, const std::string& clientName) {
+    uint32_t highest = 0;
+    for (const auto& other : dvswitch.dvports) {
+        for (const auto& client : other.clients) highest = std::max(highest, client.connectionId);
     }
-    throw KavrelException("No DVSwitch with the UUID " + switchUuid);
+    uint32_t connectionId = std::max(highest, port.connectionId) + 1;
+    port.clients.push_back(DVConnectionModel{connectionId, clientName});
+    if (port.connectionId == 0) port.connectionId = connectionId;
+    return connectionId;
 }
 
 bool DisconnectClient(VirtualSwitchInventory& standard, DVSwitchInventory& distributed, const std::string& clientName) {

@@ -61,9 +61,9 @@ std::string UplinkOwner(const VirtualSwitchInventory& standard, const DVSwitchIn
 // Connects a client to a standard port group; a port id of 0 gets the next
 // free one. Returns the port id; refuses when the switch has no free port.
 uint32_t ConnectStandardPort(VirtualSwitchInventory& inventory, const std::string& portgroup, PortModel port);
-// Connects a client to a distributed port; returns the new connection id.
-uint32_t ConnectDVPort(DVSwitchInventory& inventory, const std::string& switchUuid, const std::string& portId,
-                      const std::string& clientName);
+// Connects a client to a port of that switch, both found and checked by the
+// caller; returns the new connection id.
+uint32_t ConnectDVPort(DVSwitchModel& dvswitch, DVPortModel& port, const std::string& clientName);
 // Drops every port or connection of that client; true when there was one.
 bool DisconnectClient(VirtualSwitchInventory& standard, DVSwitchInventory& distributed, const std::string& clientName);
 
