@@ -52,6 +52,10 @@ struct PointInfo {
     std::string dvPortId;
 };
 
+KavrelException NoSuchDVSwitch(const PointInfo& info) {
+    return KavrelException("DVPort " + info.dvPortId + " names no DVSwitch of this host");
+}
+
 PointInfo Describe(const Kavrel::Network::ConnectionPoint& point) {
     PointInfo info;
     if (const auto* group = dynamic_cast<const PortGroupImpl*>(&point)) {
@@ -65,7 +69,7 @@ PointInfo Describe(const Kavrel::Network::ConnectionPoint& point) {
         info.dvPortId = port->GetId();
         const auto* dvswitch =
             SimHost::FindDVSwitch(HostStore::Instance().Read<SimHost::DVSwitchInventory>(), info.dvsName);
-        if (!dvswitch) throw KavrelException("DVPort " + info.dvPortId + " names no DVSwitch of this host");
+        if (!dvswitch) throw NoSuchDVSwitch(info);
         info.dvsUuid = dvswitch->id;
         return info;
     }
@@ -304,7 +308,8 @@ std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::AddLumexNic(const Kavrel::Network:
         for (auto& candidate : distributed.dvswitches) {
             if (candidate.id == info.dvsUuid) dvswitch = &candidate;
         }
-        if (!dvswitch) throw KavrelException("No DVSwitch with the UUID " + info.dvsUuid);
+        // Found by name when the point was described, within the same transaction.
+        if (!dvswitch) throw NoSuchDVSwitch(info);
         auto port = std::find_if(dvswitch->dvports.begin(), dvswitch->dvports.end(),
                                  [&](const SimHost::DVPortModel& candidate) { return candidate.id == info.dvPortId; });
         if (port == dvswitch->dvports.end()) {

@@ -24,6 +24,7 @@
 #include "kavrel/Portset.h"
 #include "kavrel/System.h"
 #include "kavrel/Address.h"
+#include "lmxctl/Datapath.h"
 #include "lmxctl/DcbInfoImpl.h"
 #include "lmxctl/IpStack.h"
 #include "lmxctl/LumexNicInfoImpl.h"
@@ -239,6 +240,33 @@ TEST_F(HostMessages, HostInterfacesAndDatapath) {
         {"an interface selector other than all",
          [] { Kavrel::Network::NetworkFactory::GetNetworkInfo()->GetInterfaceInventory()->GetInterfaces(1); },
          "Invalid interface selector 1"},
+    });
+}
+
+// Ports and distributed switches named by what no command passes: a port
+// the switch does not have, a switch the host does not have, and an uplink
+// whose datapath port a hand-edited state left out.
+TEST_F(HostMessages, PortsAndDistributedSwitches) {
+    ExpectRefused({
+        {"a port the switch does not have", [] { LmxCtl::Network::PortImpl("vs-core", 12345).GetType(); },
+         "Port 12345 not found on switch vs-core"},
+        {"a DVPort of a switch the host does not have",
+         [] {
+             LmxCtl::Network::LumexNicInfoImpl().AddLumexNic(
+                 LmxCtl::Network::DVPortImpl("no-such-dvs", "1"), "defaultTcpipStack", Kavrel::Network::IpConfig(),
+                 Kavrel::Network::MacAddress(), 0, 0, 0, "lmx9", false);
+         },
+         "DVPort 1 names no DVSwitch of this host"},
+        {"an uplink without its datapath port",
+         [&] {
+             auto edited = sections;
+             auto datapath = nlohmann::json::parse(edited["datapath"]);
+             datapath["uplinkPorts"].erase(0);
+             edited["datapath"] = datapath.dump();
+             SimHost::UseMemoryHost(edited);
+             LmxCtl::Network::PnicImpl("pnic0").GetPort();
+         },
+         "Pnic pnic0 has no uplink port"},
     });
 }
 
