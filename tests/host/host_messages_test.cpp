@@ -43,6 +43,14 @@ struct Refusal {
     std::string message;
 };
 
+// vs-core's teaming policy with that uplink order.
+void SetTeamingOrder(const std::vector<std::string>& order) {
+    auto vswitch = LmxCtl::Network::VirtualSwitchInfoImpl().GetVirtualSwitchByName("vs-core", 0);
+    auto policy = vswitch->GetTeamingPolicy();
+    policy.SetUplinkOrder(order);
+    vswitch->SetTeamingPolicy(policy);
+}
+
 class HostMessages : public ::testing::Test {
 protected:
     std::map<std::string, std::string> sections;
@@ -267,7 +275,36 @@ TEST_F(HostMessages, PortsAndDistributedSwitches) {
              LmxCtl::Network::PnicImpl("pnic0").GetPort();
          },
          "Pnic pnic0 has no uplink port"},
+        {"reading a DVPort the switch does not have",
+         [] { LmxCtl::Network::DVPortImpl("cds-east", "999").GetConnectionId(); },
+         "DVPort 999 does not exist on DVSwitch cds-east"},
+        {"changing a DVPort the switch does not have",
+         [] { LmxCtl::Network::DVPortImpl("cds-east", "999").SetConnectionId(7); },
+         "DVPort 999 does not exist on DVSwitch cds-east"},
+        {"a teaming order with a NIC the switch does not have", [] { SetTeamingOrder({"pnic0", "pnic2"}); },
+         "Uplink pnic2 in the teaming order is not an uplink of virtual switch vs-core"},
+        {"a teaming order with an uplink twice", [] { SetTeamingOrder({"pnic1", "pnic1"}); },
+         "Uplink pnic1 appears more than once in the teaming order"},
     });
+}
+
+TEST(HostAddressMessages, Ipv6AddressesOfAConfiguration) {
+    Kavrel::Network::IpConfig config;
+    config.AddIpv6Network(Kavrel::Network::Ipv6Network("fd00::5/64"));
+    try {
+        config.AddIpv6Network(Kavrel::Network::Ipv6Network("fd00::5/80"));
+        ADD_FAILURE() << "the same address was assigned twice";
+    } catch (const KavrelException& refusal) {
+        EXPECT_EQ(refusal.GetDescription(), "Address fd00::5 is already assigned to this interface");
+    }
+    try {
+        config.RemoveIpv6Network(Kavrel::Network::Ipv6Network("fd00::5/80"));
+        ADD_FAILURE() << "an address was removed with another prefix length";
+    } catch (const KavrelException& refusal) {
+        EXPECT_EQ(refusal.GetDescription(), "Address fd00::5/80 is not assigned to this interface");
+    }
+    config.RemoveIpv6Network(Kavrel::Network::Ipv6Network("fd00::5/64"));
+    EXPECT_TRUE(config.GetIpv6Network().empty());
 }
 
 // Injected failures reach each operation under its documented
