@@ -265,6 +265,15 @@ TEST_F(HostMessages, PortsAndDistributedSwitches) {
                  Kavrel::Network::MacAddress(), 0, 0, 0, "lmx9", false);
          },
          "DVPort 1 names no DVSwitch of this host"},
+        {"an interface on a DVPort the switch does not have",
+         [] {
+             LmxCtl::Network::LumexNicInfoImpl().AddLumexNic(
+                 LmxCtl::Network::DVPortImpl("cds-east", "999"), "defaultTcpipStack", Kavrel::Network::IpConfig(),
+                 Kavrel::Network::MacAddress(), 0, 0, 0, "lmx9", false);
+         },
+         "DVPort 999 does not exist on DVSwitch cds-east"},
+        {"removing a system interface", [] { LmxCtl::Network::LmxNicImpl("lmx4").Remove(); },
+         "Cannot remove lmx4: it is a system interface of the host"},
         {"an uplink without its datapath port",
          [&] {
              auto edited = sections;
