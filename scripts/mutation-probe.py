@@ -31,8 +31,14 @@ import time
 
 SOURCE_DIRS = ["cli", "simhost", "frame", "firewall", "ip", "nic", "vswitch", "datapath"]
 LITERAL_MIN = 8
-# Literals no user or script ever reads: compile-time assertion texts.
-SILENT_LITERAL_LINE = re.compile(r"\bstatic_assert\s*\(")
+# Literals no user or script ever reads: compile-time assertion texts, whose
+# statement may start lines before the text.
+SILENT_STATEMENT = re.compile(r"\bstatic_assert\s*\(")
+
+
+def statement_start(text, offset):
+    """Where the statement holding offset starts: after the last ; { or } before it."""
+    return max(text.rfind(c, 0, offset) for c in ";{}") + 1
 
 
 def code_spans(text):
@@ -105,8 +111,7 @@ def mutation_sites(root):
                     text = f.read()
                 for kind, start, end in code_spans(text):
                     if kind == "string":
-                        line_start = text.rfind("\n", 0, start) + 1
-                        if SILENT_LITERAL_LINE.search(text, line_start, start):
+                        if SILENT_STATEMENT.search(text, statement_start(text, start), start):
                             continue
                         if end - start >= LITERAL_MIN:
                             sites.append((rel, "literal", start, end))
