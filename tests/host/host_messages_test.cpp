@@ -335,6 +335,24 @@ TEST_F(HostMessages, InjectedFailuresByOperationName) {
         {"LumexNicInfoImpl::GetLumexNicByInterface",
          [] { LmxCtl::Network::LumexNicInfoImpl().GetLumexNicByInterface("lmx0", false, 0); }},
         {"DcbInfoImpl::IsPfcEnabled", [] { LmxCtl::Network::DcbInfoImpl("pnic0").IsPfcEnabled(); }},
+        {"Portset::GetShapingPolicy",
+         [] { LmxCtl::Network::VirtualSwitchInfoImpl().GetVirtualSwitchByName("vs-core", 0)->GetShapingPolicy(); }},
+        {"Portset::IsBeaconEnabled",
+         [] { LmxCtl::Network::VirtualSwitchInfoImpl().GetVirtualSwitchByName("vs-core", 0)->IsBeaconEnabled(); }},
+        {"Portset::GetCdpStatus",
+         [] { LmxCtl::Network::VirtualSwitchInfoImpl().GetVirtualSwitchByName("vs-core", 0)->GetCdpStatus(); }},
+        {"DVSwitch::GetUplinkPortKeys",
+         [] { Kavrel::Network::NetworkFactory::GetDVSwitchByName("cds-east")->GetUplinkPortKeys(); }},
+        {"DVSwitch::GetUplinkVlanCounters",
+         [] { Kavrel::Network::NetworkFactory::GetDVSwitchByName("cds-east")->GetUplinkVlanCounters("pnic4"); }},
+        {"LmxNicImpl::LmxNicImpl", [] { LmxCtl::Network::LmxNicImpl("lmx0"); }},
+        {"LmxNic::GetTsoMss", [] { LmxCtl::Network::LmxNicImpl("lmx0").GetTsoMss(); }},
+        {"NetworkInfo::AddNetstackInstance",
+         [] {
+             Kavrel::Network::NetworkInfo info;
+             info.AddNetstackInstance(*info.LookupNetstackInstanceByKey("defaultTcpipStack"), false);
+         }},
+        {"NetworkInfo::SetEnsMaxLcores", [] { Kavrel::Network::NetworkInfo().SetEnsMaxLcores(4); }},
     };
     for (const auto& [operation, call] : operations) {
         SimHost::InjectFault(operation, std::string(operation) + " failed");

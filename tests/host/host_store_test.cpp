@@ -1,6 +1,7 @@
 // The simulated host's persistence: defaults, round trips, refusal of broken
 // files, atomic and journalled replacement, locking, and fault injection.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -225,6 +226,31 @@ TEST(HostStore, AReaderThatTurnsOutToWriteIsRefusedWhenSomeoneWroteMeanwhile) {
     SimHost::UseHostRoot(root.Path());                 // releases our lock: the writer proceeds
     ::waitpid(child, &status, 0);
     EXPECT_FALSE(root.ReadSection("firewall")["enabled"].get<bool>());
+}
+
+// Every commit moves the counter in the lock file on; a reader that turns out
+// to write compares it with the one it read under its shared lock. Here the
+// counter moves as another command's commit would move it.
+TEST(HostStore, AReaderThatTurnsOutToWriteAfterTheCounterMovedIsRefused) {
+    TempHostRoot root;
+    root.WriteSection("firewall", {{"enabled", true}});
+    SimHost::UseHostRoot(root.Path());
+    HostStore::Instance().SetMayChange(false);
+    HostStore::Instance().Read<FirewallModel>();  // shared lock taken, counter read
+    const int lock = ::open((root.Path() + "/.lock").c_str(), O_RDWR);
+    ASSERT_GE(lock, 0);
+    const uint64_t counter = 5;
+    ASSERT_EQ(::pwrite(lock, &counter, sizeof(counter), 0), static_cast<ssize_t>(sizeof(counter)));
+    ::close(lock);
+    try {
+        HostStore::Instance().Update<FirewallModel>([](FirewallModel& model) { model.enabled = false; });
+        ADD_FAILURE() << "the change was let through";
+    } catch (const KavrelException& error) {
+        EXPECT_STREQ(error.what(), "The host was changed by another command while this one ran; nothing was "
+                                   "changed. Run the command again.");
+    }
+    SimHost::UseHostRoot(root.Path());
+    EXPECT_TRUE(root.ReadSection("firewall")["enabled"].get<bool>());
 }
 
 TEST(HostStore, ViewsOfASectionReadTheirFieldsAndFollowEveryChange) {

@@ -29,4 +29,14 @@ export TALIX_HOST_ROOT="$work/host"
 "$talixcli" --version | grep -q "^plug-in $root/usr/bin/\.\./.*/talixcli/plugins/libnetwork\.so: network$" \
   || fail "the installed talixcli does not load the installed plug-in: $("$talixcli" --version 2>&1)"
 [ -n "$("$talixcli" --complete network nic get --nic-name)" ] || fail "the installed talixcli completes no NIC names"
+# Without its pattern library talixcli still runs, and a value that needs a
+# pattern check is refused with the reason instead of being let through.
+rm "$root"/usr/lib/talixcli/libtalix_patterns.so
+before=$("$talixcli" --formatter=json network ip interface list)
+status=0
+refused=$("$talixcli" network ip interface add --interface-name lmx7 2>&1 >/dev/null) || status=$?
+[ "$status" -ne 0 ] || fail "a pattern parameter was accepted without the pattern library"
+expected='Error: Cannot check the value "lmx7" for --interface-name: the pattern matcher libtalix_patterns.so cannot be loaded: libtalix_patterns.so: cannot open shared object file: No such file or directory. See "talixcli network ip interface add --help".'
+[ "$refused" = "$expected" ] || fail "without the pattern library: $refused"
+[ "$("$talixcli" --formatter=json network ip interface list)" = "$before" ] || fail "the refused interface was added"
 echo "install check: all passed"

@@ -182,4 +182,20 @@ TEST_F(InterfaceSettings, Ipv6GetHidesPeerDnsWithoutDhcpv6OrRouterAdvertisement)
                                   {"Router Adv Enabled", false}, {"DHCP DNS", false}, {"Gateway", "fe80::1"}}}));
 }
 
+// Settings a stored interface leaves out read as the host's defaults: no
+// peer DNS from DHCP or DHCPv6, IPv6 on, no router advertisements, no gateway.
+TEST_F(InterfaceSettings, GetsReadMissingSettingsAsTheirDefaults) {
+    auto stored = Nic("lmx0");
+    stored["ipConfig"] = {{"useDhcp", true}, {"ipv4UseNone", false}, {"useIpv6Dhcp", true}};
+    stored["configuredIpConfig"] = stored["ipConfig"];
+    UseHost(Host({stored}));
+    EXPECT_EQ(Run("network ip interface ipv6 get -n lmx0").root,
+              json::array({{{"Name", "lmx0"}, {"IPv6 Enabled", true}, {"DHCPv6 Enabled", true},
+                            {"Router Adv Enabled", false}, {"DHCP DNS", false}, {"Gateway", "::"}}}));
+    auto ipv4 = Run("network ip interface ipv4 get").root;
+    ASSERT_EQ(ipv4.size(), 1u);
+    EXPECT_EQ(ipv4[0]["Address Type"], "DHCP");
+    EXPECT_EQ(ipv4[0]["DHCP DNS"], false);
+}
+
 }  // namespace

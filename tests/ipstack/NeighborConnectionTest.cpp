@@ -50,6 +50,29 @@ TEST_F(NeighborCommands, ListShowsIpv4FirstWithEmptyStateThenIpv6) {
     ])"));
 }
 
+// One address in the caches of two interfaces: each row shows its own entry's
+// type and state, not those of the first entry of that address.
+TEST_F(NeighborCommands, SameAddressOnTwoInterfacesKeepsEachEntrysTypeAndState) {
+    UseHost({{"netstacks", IpStackTest::Netstacks({}, true)},
+             {"lmxnics",
+              {{"lmxnics",
+                {Nic("lmx0", "defaultTcpipStack", "10.0.0.11"), Nic("lmx2", "defaultTcpipStack", "10.2.0.11")}}}},
+             {"neighbors",
+              {{"ipv4",
+                {Neighbor("defaultTcpipStack", "10.0.0.1", "lmx0", "Dynamic"),
+                 Neighbor("defaultTcpipStack", "10.0.0.1", "lmx2", "Static")}},
+               {"ipv6",
+                {Neighbor("defaultTcpipStack", "fe80::1", "lmx0", "Router", "Reachable"),
+                 Neighbor("defaultTcpipStack", "fe80::1", "lmx2", "Host", "Stale")}}}}});
+    auto list = Run("network ip neighbor list").root;
+    EXPECT_EQ(list, json::parse(R"([
+        {"Neighbor": "10.0.0.1", "Mac Address": "02:00:00:00:00:01", "Lmxnic": "lmx0", "Expiry": 60, "State": "", "Type": "Dynamic"},
+        {"Neighbor": "10.0.0.1", "Mac Address": "02:00:00:00:00:01", "Lmxnic": "lmx2", "Expiry": 60, "State": "", "Type": "Static"},
+        {"Neighbor": "fe80::1", "Mac Address": "02:00:00:00:00:01", "Lmxnic": "lmx0", "Expiry": 60, "State": "Reachable", "Type": "Router"},
+        {"Neighbor": "fe80::1", "Mac Address": "02:00:00:00:00:01", "Lmxnic": "lmx2", "Expiry": 60, "State": "Stale", "Type": "Host"}
+    ])"));
+}
+
 TEST_F(NeighborCommands, ListSelectsByVersionNetstackInterfaceAndType) {
     struct Case {
         const char* command;

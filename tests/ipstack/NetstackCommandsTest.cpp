@@ -105,6 +105,36 @@ TEST_F(NetstackCommands, RemoveTakesTheInstancesRoutesAndResolverFileWithIt) {
     EXPECT_EQ(File("etc/netstack/spare/resolv.conf"), "");
 }
 
+// The instance's own routes, neighbours and sockets go with it; another
+// instance's stay.
+TEST_F(NetstackCommands, RemoveLeavesTheOtherInstancesTablesAlone) {
+    auto of = [](const char* netstack, json entry) {
+        entry["netstack"] = netstack;
+        return entry;
+    };
+    const json route = {{"ipv4Gateway", "10.9.0.1"}};
+    const json neighbor = {{"address", "10.9.0.7"}, {"interfaceName", "lmx1"}};
+    const json ipv6Neighbor = {{"address", "fe80::7"}, {"interfaceName", "lmx1"}};
+    const json socket = {{"protocol", "tcp"}, {"localAddress", "10.9.0.11"}};
+    UseHost({{"netstacks", IpStackTest::Netstacks({"travex", "spare"})},
+             {"lmxnics", {{"lmxnics", {Nic("lmx1", "travex", "10.1.0.11")}}}},
+             {"routes", {{"tables", {of("spare", route), of("travex", route)}}}},
+             {"neighbors",
+              {{"ipv4", {of("spare", neighbor), of("travex", neighbor)}},
+               {"ipv6", {of("travex", ipv6Neighbor), of("spare", ipv6Neighbor)}}}},
+             {"connections", {{"connections", {of("travex", socket), of("spare", socket)}}}}});
+
+    EXPECT_EQ(Run("network ip netstack remove -N spare").root, true);
+    EXPECT_EQ(Section("routes")["tables"].size(), 1u);
+    EXPECT_EQ(Section("routes")["tables"][0]["netstack"], "travex");
+    for (const char* family : {"ipv4", "ipv6"}) {
+        ASSERT_EQ(Section("neighbors")[family].size(), 1u) << family;
+        EXPECT_EQ(Section("neighbors")[family][0]["netstack"], "travex") << family;
+    }
+    ASSERT_EQ(Section("connections")["connections"].size(), 1u);
+    EXPECT_EQ(Section("connections")["connections"][0]["netstack"], "travex");
+}
+
 TEST_F(NetstackCommands, SetChangesEachGivenSetting) {
     EXPECT_EQ(Run("network ip netstack set -N spare -n backup -e false -m 20000 -c cubic -i false --ecn echo-only").root,
               true);

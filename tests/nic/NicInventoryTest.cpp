@@ -136,6 +136,26 @@ TEST_F(NicGetTest, ShowsGenericSettingsPauseAndDriver) {
         "Virtual Address": "02:11:22:33:44:55", "Wakeon": ["MagicPacket(tm)"]})j"));
 }
 
+// Every medium of an advertised link mode by its index, 0 to 38, in order.
+TEST_F(NicGetTest, AdvertisedModesNameEveryMedium) {
+    const std::vector<std::string> media = {
+        "None",     "Unknown", "BaseT",        "BaseX",      "BaseKX",         "BaseSX",  "BaseLX",  "BaseKR",
+        "BaseLR",   "BaseSR",  "BaseER",       "BaseTwinax", "BaseTwinaxLong", "BaseLRM", "BaseCR1", "BaseKR2",
+        "BaseMLD2", "BaseKR4", "BaseKX4",      "BaseCR4",    "BaseSR4",        "BaseLR4", "BaseR4",  "BaseSGMII",
+        "BaseSFI",  "XLPPI",   "BaseCX-SGMII", "BaseDR4",    "BaseFR4",        "AUI-8",   "AUI-4",   "BaseSR16",
+        "BaseFR8",  "BaseLR8", "AUI-16",       "BaseER4",    "BaseER8",        "BaseCX4", "BaseCR2"};
+    json nic = CopperNic("pnic0");
+    nic["linkModes"] = json::array();
+    json expected = json::array();
+    for (size_t index = 0; index < media.size(); ++index) {
+        nic["linkModes"].push_back({{"speed", 1000}, {"duplex", 1}, {"media", index}});
+        expected.push_back("1000" + media[index] + "/Full");
+    }
+    UseNics({nic});
+
+    EXPECT_EQ(Root("network nic get -n pnic0")["Advertised Link Modes"], expected);
+}
+
 TEST_F(NicGetTest, UnsupportedFeaturesShowTheirPlaceholders) {
     json nic = Pseudo("usbnic0", "USB-NIC:T:D");
     nic["pause"] = {{"supported", false}};

@@ -244,6 +244,26 @@ TEST_F(DistributedSwitchTest, TimeoutSetChangesTheSelectedMembers) {
     EXPECT_EQ(localOf(1)["Flags"], "SA");
 }
 
+// A member whose flags do not start with the LACPDU speed gets the speed and
+// the group's mode in front: A for an active group, P for a passive one.
+TEST_F(DistributedSwitchTest, TimeoutSetPutsSpeedAndModeBeforeOtherFlags) {
+    const struct {
+        int mode;
+        const char* flags;
+        const char* expected;
+    } cases[] = {{1, "", "FA"}, {2, "", "FP"}, {1, "X", "FAX"}, {2, "X", "FPX"}, {2, "SA", "FA"}};
+    for (const auto& c : cases) {
+        json member = LacpMember("pnic3", 0x3D, 0, 0);
+        member["actor"]["flags"] = c.flags;
+        json cds = DistributedSwitch();
+        cds["lacpGroups"] = {{{"lagId", 1201}, {"mode", c.mode}, {"members", {member}}}};
+        UseSwitches(json::array({cds}));
+        Change("network vswitch dvs norvale lacp timeout set -s cds-a -l 1201 -t true");
+        auto list = RootJson(Run("network vswitch dvs norvale lacp status get"));
+        EXPECT_EQ(list[0]["Nic List"][0]["Local Information"]["Flags"], c.expected) << c.mode << " " << c.flags;
+    }
+}
+
 TEST_F(DistributedSwitchTest, TimeoutSetRefusals) {
     json cds = DistributedSwitch();
     cds["lacpGroups"] = {{{"lagId", 1201}, {"members", {LacpMember("pnic3", 0, 0, 0)}}}};
