@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "core/Backends.h"
 #include "core/HostStore.h"
@@ -224,6 +225,35 @@ TEST_F(HostRootEdges, ASectionOverTheSizeLimitIsRefusedBeforeItIsRead) {
     auto result = RunOnHost(root_, "--formatter=json network firewall get");
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(Contains(result.err, section + ": it holds 268435457 bytes")) << result.err;
+}
+
+// The store's own guard, behind every path the host library makes: a name
+// that could leave the root is refused for reading and for writing, and the
+// file outside stays as it was.
+TEST_F(HostRootEdges, UnsafeNamesAreRefusedForReadingAndWriting) {
+    const std::string escape = OutsideFromRoot() + "/victim";
+    const std::string reason = SimHost::UnsafeHostPathReason(escape);
+    ASSERT_NE(reason, "");
+    SimHost::UseHostRoot(root_.Path());
+    try {
+        HostStore::Instance().ReadText(escape);
+        ADD_FAILURE() << "read outside the root";
+    } catch (const KavrelException& refused) {
+        EXPECT_EQ(refused.GetDescription(),
+                  "Refusing to read host file with an unsafe name: " + escape + " (" + reason + ")");
+    }
+    try {
+        SimHost::Transaction transaction(HostStore::Instance());
+        transaction.WriteText(escape, "overwritten\n");
+        transaction.Commit();
+        ADD_FAILURE() << "wrote outside the root";
+    } catch (const KavrelException& refused) {
+        EXPECT_EQ(refused.GetDescription(), "Refusing to write host file with an unsafe name: " + escape);
+    }
+    SimHost::UseMemoryHost();
+    std::ifstream victim(Outside() + "/victim");
+    std::string content((std::istreambuf_iterator<char>(victim)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(content, "precious\n");
 }
 
 TEST(HostPaths, OnlyPlainRelativePathsAreHostPaths) {
