@@ -146,6 +146,9 @@ TEST_F(NicEepromTest, OnlyRegularFilesAreReadAndOnlyAsMuchAsTheEepromHolds) {
         EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 7 -f " + file),
                   "EEPROM file " + file + " is not a regular file");
     }
+    // A regular file that cannot be read: this process's memory, read from address 0.
+    EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 7 -f /proc/self/mem"),
+              "Unable to read EEPROM file /proc/self/mem: Input/output error");
     EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 7 -f " + base + "/huge"),
               "EEPROM file " + base + "/huge has 1099511627776 bytes, more than the 4-byte EEPROM of pnic0");
     EXPECT_EQ(StoredNic("pnic0")["eeprom"], CountingBytes(4));
