@@ -2,10 +2,12 @@
 // outside the root or cannot be finished, the commit point of a change, links
 // in place of the lock file or of directories, and files over the size limit.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -254,6 +256,34 @@ TEST_F(HostRootEdges, UnsafeNamesAreRefusedForReadingAndWriting) {
     std::ifstream victim(Outside() + "/victim");
     std::string content((std::istreambuf_iterator<char>(victim)), std::istreambuf_iterator<char>());
     EXPECT_EQ(content, "precious\n");
+}
+
+// A host file that cannot be written (here: larger than the process may
+// write) fails the change with the system's reason, and the host keeps the
+// file as it was.
+TEST(HostRootWrites, AFileThatCannotBeWrittenFailsTheChangeAndKeepsTheHost) {
+    TempHostRoot root;
+    ASSERT_EQ(RunOnHost(root, "network nic list").status, 0);
+    const std::string before = root.ReadFile("state/pnics.json");
+    ASSERT_GT(before.size(), 16u * 1024);
+
+    // Limits and ignored signals pass to the talixcli the test starts; the
+    // test's own writes come before and after.
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 8 * 1024;
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    auto result = RunOnHost(root, "network nic queue count set -n pnic0 -r true -q 6");
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(result.status, 1);
+    const std::string prefix = "Cannot write " + root.Path() + "/state/pnics.json.tmp.";
+    EXPECT_EQ(result.err.rfind(prefix, 0), 0u) << result.err;
+    EXPECT_NE(result.err.find(": File too large\n"), std::string::npos) << result.err;
+    EXPECT_EQ(root.ReadFile("state/pnics.json"), before);
 }
 
 TEST(HostPaths, OnlyPlainRelativePathsAreHostPaths) {
