@@ -212,6 +212,16 @@ TEST_F(HostRootEdges, DirectoriesThatLeadOutOfTheRootAreRefused) {
     EXPECT_TRUE(Contains(add.err, "Refusing host path " + root_.Path() + "/etc: it leads out of the host root"))
         << add.err;
     EXPECT_FALSE(fs::exists(Outside() + "/hosts"));
+
+    // A link to nothing is neither followed nor replaced when a change needs the directory.
+    fs::remove(root_.Path() + "/etc");
+    fs::create_directory_symlink(Outside() + "/gone", root_.Path() + "/etc");
+    add = RunOnHost(root_, "network ip hosts add -I 10.0.0.9 -H nine");
+    EXPECT_EQ(add.status, 1);
+    EXPECT_TRUE(Contains(add.err, "Refusing host path " + root_.Path() +
+                                      "/etc: it is a link that cannot be resolved (No such file or directory)"))
+        << add.err;
+    EXPECT_FALSE(fs::exists(Outside() + "/gone"));
 }
 
 // A section over the limit is refused by its size, before any of it is read:
