@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "core/Backends.h"
@@ -294,6 +295,33 @@ TEST(HostRootWrites, AFileThatCannotBeWrittenFailsTheChangeAndKeepsTheHost) {
     EXPECT_EQ(result.err.rfind(prefix, 0), 0u) << result.err;
     EXPECT_NE(result.err.find(": File too large\n"), std::string::npos) << result.err;
     EXPECT_EQ(root.ReadFile("state/pnics.json"), before);
+}
+
+// A process that only looks (shell completion) neither changes the host nor
+// finishes another's change: both are refused with their reason.
+TEST_F(HostRootEdges, LookingNeitherChangesNorRepairs) {
+    auto look = [&] { HostStore::Instance().UseBackend(SimHost::MakeLookingDirectoryBackend(root_.Path())); };
+    auto failureOf = [](const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const KavrelException& refused) {
+            return refused.GetDescription();
+        }
+        return std::string();
+    };
+    ASSERT_EQ(ReadFailure(root_.Path()), "");  // the root in use, as completion finds it
+    look();
+    EXPECT_EQ(failureOf([] { HostStore::Instance().Read<FirewallModel>(); }), "");
+    EXPECT_EQ(failureOf([] { HostStore::Instance().Update<FirewallModel>([](FirewallModel& f) { f.enabled = false; }); }),
+              "Cannot change host root " + root_.Path() + " while only looking at it");
+    SimHost::UseMemoryHost();
+
+    root_.WriteFile(".journal", "");
+    look();
+    EXPECT_EQ(failureOf([] { HostStore::Instance().Read<FirewallModel>(); }),
+              "Host root " + root_.Path() + " needs a command to finish a change first");
+    SimHost::UseMemoryHost();
+    EXPECT_TRUE(Exists(".journal"));
 }
 
 TEST(HostPaths, OnlyPlainRelativePathsAreHostPaths) {
