@@ -154,6 +154,33 @@ TEST(HostStore, ChangesLeaveNoTemporaryFilesBehind) {
     EXPECT_EQ(root.ReadFile("etc/hosts"), "127.0.0.1 localhost\n");
 }
 
+// A change given up half made inside a command's transaction (its section
+// edited, then an exception before its commit) marks the transaction: at its
+// end nothing is written, and the command is told so.
+TEST(HostStore, AChangeGivenUpHalfMadeKeepsTheWholeTransactionFromTheHost) {
+    TempHostRoot root;
+    root.WriteSection("firewall", {{"enabled", true}});
+    SimHost::UseHostRoot(root.Path());
+    const std::string before = root.ReadFile("state/firewall.json");
+    auto& store = HostStore::Instance();
+    store.BeginTransaction(false);
+    store.Update<FirewallModel>([](FirewallModel& firewall) { firewall.rulesets.emplace_back(); });
+    try {
+        SimHost::Transaction transaction(store);
+        transaction.Edit<FirewallModel>().enabled = false;
+        throw std::runtime_error("given up");
+    } catch (const std::runtime_error&) {
+    }
+    try {
+        store.EndTransaction(true);
+        ADD_FAILURE() << "a broken transaction was written";
+    } catch (const KavrelException& refused) {
+        EXPECT_EQ(refused.GetDescription(), "A change failed part way through; nothing was changed.");
+    }
+    EXPECT_EQ(root.ReadFile("state/firewall.json"), before);
+    SimHost::UseMemoryHost();
+}
+
 TEST(HostStore, NewFilesOfAProcessKilledBeforeItsJournalAreRemovedByTheNextChange) {
     TempHostRoot root;
     root.WriteSection("firewall", {{"enabled", true}});
