@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <stdexcept>
 
 #include "core/Backends.h"
 #include "core/Faults.h"
