@@ -45,9 +45,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION admin)
 # Debug information stays in the build tree: the package is for running.
 set(CPACK_STRIP_FILES ON)
 # Dependencies from the libraries the binaries link (among them RE2, which the
-# framework's pattern matcher links, Boost.Regex, which the uplink splitter
-# links, and simdjson, which the plug-in's state reader links); the package's
-# own libraries are found beside them.
+# framework's pattern matcher links, and Boost.Regex, which the uplink splitter
+# links); the package's own libraries are found beside them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
     ${CMAKE_BINARY_DIR}/lib ${TALIX_PLUGIN_DIR})

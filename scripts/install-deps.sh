@@ -7,7 +7,7 @@
 # The demo installs no recommended packages: building needs none of them, and
 # leaving them out saves some 60 MB of downloads on a fresh machine.
 set -euo pipefail
-packages=(cmake ninja-build g++ libboost-regex-dev libre2-dev libsimdjson-dev)
+packages=(cmake ninja-build g++ libboost-regex-dev libre2-dev)
 install_options=(-y -qq)
 if [ "${1:-}" = "--demo" ]; then
   install_options+=(--no-install-recommends)

@@ -127,24 +127,13 @@ bool ReadHostFile(const std::string& path, std::string& content, int& error) {
         ::close(fd);
         throw KavrelException(refusal + (S_ISREG(info.st_mode) ? TooLarge(info.st_size) : NotRegular(info.st_mode)));
     }
-    // Read in place into a buffer sized once, with the room the state reader
-    // needs after the text: growing by doubling would touch about twice the
-    // file's size in fresh memory, and a copy would touch it again.
-    const auto expected = static_cast<size_t>(info.st_size);
     content.clear();
-    content.reserve(expected + kReadPadding);
-    content.resize(expected);
-    size_t filled = 0;
+    // Sized once: growing by doubling would touch about twice the file's size
+    // in fresh memory, which is what a big section costs most.
+    if (info.st_size > 0) content.reserve(static_cast<size_t>(info.st_size));
+    char buffer[65536];
     for (;;) {
-        if (filled == content.size()) {
-            // The file may have grown since it was sized: read on in steps.
-            if (content.size() > kMaxHostFileBytes) {
-                ::close(fd);
-                throw KavrelException(refusal + TooLarge(content.size()));
-            }
-            content.resize(filled + 65536);
-        }
-        ssize_t n = ::read(fd, &content[filled], content.size() - filled);
+        ssize_t n = ::read(fd, buffer, sizeof(buffer));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             std::string reason = ErrorText();
@@ -152,12 +141,11 @@ bool ReadHostFile(const std::string& path, std::string& content, int& error) {
             throw KavrelException(refusal + reason);
         }
         if (n == 0) break;
-        filled += static_cast<size_t>(n);
-    }
-    content.resize(filled);
-    if (content.size() > kMaxHostFileBytes) {  // grew while it was read
-        ::close(fd);
-        throw KavrelException(refusal + TooLarge(content.size()));
+        content.append(buffer, static_cast<size_t>(n));
+        if (content.size() > kMaxHostFileBytes) {  // grew while it was read
+            ::close(fd);
+            throw KavrelException(refusal + TooLarge(content.size()));
+        }
     }
     ::close(fd);
     return true;

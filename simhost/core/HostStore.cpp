@@ -122,7 +122,7 @@ Backend& HostStore::GetBackend() {
 
 void HostStore::SetMayChange(bool mayChange) { GetBackend().SetMayChange(mayChange); }
 
-std::shared_ptr<void> HostStore::Load(const std::string& section, std::shared_ptr<void> (*decode)(std::string*)) {
+std::shared_ptr<void> HostStore::Load(const std::string& section, std::shared_ptr<void> (*decode)(const std::string*)) {
     const std::string path = SectionPath(section);
     // A change this command made and has not written yet is what the host holds.
     std::optional<std::string> text;

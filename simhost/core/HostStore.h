@@ -174,7 +174,7 @@ private:
         if (entries.size() <= slot) entries.resize(slot + 1);
         return entries[slot];
     }
-    std::shared_ptr<void> Load(const std::string& section, std::shared_ptr<void> (*decode)(std::string*));
+    std::shared_ptr<void> Load(const std::string& section, std::shared_ptr<void> (*decode)(const std::string*));
     void Install(size_t slot, const std::string& section, std::shared_ptr<void> model);
 
     std::unique_ptr<Backend> backend_;
@@ -214,10 +214,9 @@ private:
 };
 
 namespace detail {
-// A section's text straight into its model; no text (no file) gives the
-// defaults. The text is the reader's to pad.
+// A section's text straight into its model; no text (no file) gives the defaults.
 template <typename Model>
-std::shared_ptr<void> Decode(std::string* text) {
+std::shared_ptr<void> Decode(const std::string* text) {
     auto model = std::make_shared<Model>();
     if (text) ReadDocument(*text, *model);
     return model;

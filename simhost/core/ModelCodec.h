@@ -1,17 +1,14 @@
 // The host's one JSON codec: section documents straight into their models and
-// back, a pull reader (ReadValue, over simdjson's On-Demand parser) and a
-// writer (WriteValue) for every field type models use: strings, booleans,
-// integers, vectors, optional values, maps by name and nested models. A model
-// binds its fields by name with TALIX_MODEL; the same struct may be a
-// platform struct.
+// back, a pull reader over the text (ReadValue) and a writer (WriteValue) for
+// every field type models use: strings, booleans, integers, vectors, optional
+// values, maps by name and nested models. A model binds its fields by name
+// with TALIX_MODEL; the same struct may be a platform struct.
 //
 // Reading: absent fields keep their defaults, unknown fields are skipped (but
-// must be valid JSON, nested at most 512 deep), a repeated field takes its
-// last value; a field of the wrong type, text that is not JSON or not UTF-8,
-// or trailing text is an error, with its place ("at byte N") where the parser
-// can tell it. A null optional value is unset. Writing: members in name
-// order, one per line, indented by one blank per level; unset optional values
-// are left out.
+// must be valid JSON), a field of the wrong type, text that is not JSON, or
+// trailing text is an error, with its place ("at byte N"). A null optional
+// value is unset. Writing: members in name order, one per line, indented by
+// one blank per level; unset optional values are left out.
 #pragma once
 
 #include <algorithm>
@@ -19,7 +16,6 @@
 #include <array>
 #include <limits>
 #include <map>
-#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -39,43 +35,34 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Space a document's text must have after its end, in the same allocation
-// (a std::string's capacity): the reader looks ahead in blocks. The host's
-// files are read with it (DirectoryBackend.cpp), so that they need no copy.
-constexpr size_t kReadPadding = 64;
-
-// A pull reader over a section document, driven by the model being read: one
-// value at a time, from the document's root or from the member or element
-// that BeginObject/NextKey or BeginArray/NextElement came to.
 class JsonReader {
 public:
-    // text must hold kReadPadding more bytes than its size (its capacity);
-    // a byte order mark before the document is passed over.
-    explicit JsonReader(const std::string& text);
-    ~JsonReader();
-    JsonReader(const JsonReader&) = delete;
-    JsonReader& operator=(const JsonReader&) = delete;
+    enum class Kind { Object, Array, String, Number, Boolean, Null };
 
-    // Objects: BeginObject(), then while (NextKey(key)) read or Skip() the value.
+    explicit JsonReader(std::string_view text);
+
+    // The kind of the next value (skips blanks); fails at the end of the text.
+    Kind Peek();
+
+    // Objects: BeginObject(), then while (NextKey(key, first)) read or Skip() the value.
     void BeginObject(const char* expected = "object");
-    bool NextKey(std::string_view& key);
-    // Arrays: BeginArray(), then while (NextElement()) read the element.
-    // Gives the number of elements: a vector takes its size at once, rather
-    // than holding its old and new storage at the peak of a big section.
-    size_t BeginArray();
-    bool NextElement();
+    bool NextKey(std::string_view& key, bool& first);
+    // Arrays: BeginArray(), then while (NextElement(first)) read the element.
+    void BeginArray();
+    bool NextElement(bool& first);
 
     void ReadString(std::string& out);
     bool ReadBool();
-    // Reads the value when it is null.
-    bool TakeNull();
+    void ReadNull();
     // An integer field's number: whole, and within the field's type.
     template <typename T>
     T ReadNumber();
-    // Passes over the value, which must still be valid JSON.
     void Skip();
     // Only blanks may follow the document.
     void ExpectEnd();
+
+    [[noreturn]] void Fail(const std::string& what) const;
+    [[noreturn]] void WrongType(const char* expected);
 
 private:
     struct Number {
@@ -84,39 +71,42 @@ private:
         uint64_t u;
         double f;
     };
-    struct State;
     Number ScanNumber();
-    size_t StartArray(bool count);
-    void SkipValue(int depth);
     static bool IsExactWhole(double number);
-    [[noreturn]] void NotWhole() const;
-    // The number just read does not fit its field.
-    [[noreturn]] void OutOfRange() const;
-    // Refusals: what is wrong, and where when it is known (a place in the text).
-    [[noreturn]] void Fail(const std::string& what) const;
-    [[noreturn]] void FailAt(const char* at, const std::string& what) const;
-    // A parser's error (a simdjson::error_code) at the parser's place.
-    [[noreturn]] void FailHere(int error);
-    // The current value could not be read as expected: its type, or what is
-    // wrong with it.
-    [[noreturn]] void ValueError(int error, const char* expected);
-    [[noreturn]] void NotClosedAtEnd(char close) const;
+    [[noreturn]] void NotWhole(const char* start) const;
+    // The number that starts at start and ends here does not fit its field.
+    [[noreturn]] void OutOfRange(const char* start) const;
+    // Objects and arrays read without a model nest at most this deep.
+    void Enter();
+    void Leave() { --depth_; }
+    void SkipBlanks();
+    void SkipString();
+    void Expect(char c);
+    // The comma between two members or elements, where close was not found.
+    void ExpectSeparator(char close);
+    void ExpectWord(const char* word);
+    void ScanString(std::string& out);
+    static const char* KindName(Kind kind);
 
-    const std::string& text_;
-    std::unique_ptr<State> state_;
-    const char* numberStart_ = nullptr;  // the number just read, for messages
-    std::string NumberText() const;
+    const char* begin_;
+    const char* pos_;
+    const char* end_;
+    std::string keyBuffer_;
+    std::string skipBuffer_;  // the text of skipped strings, reused
+    int depth_ = 0;
 };
 
 template <typename T>
 T JsonReader::ReadNumber() {
     static_assert(std::is_integral_v<T>, "model numbers are integers");
+    if (Peek() != Kind::Number) WrongType("number");
+    const char* start = pos_;
     Number number = ScanNumber();
     // A number written with a fraction or an exponent (9000.0, 9e3) is taken
     // only when it is whole and exact; then, however it is written, only a
     // value the field's own type can hold.
     if (number.kind == Number::Float) {
-        if (!IsExactWhole(number.f)) NotWhole();
+        if (!IsExactWhole(number.f)) NotWhole(start);
         if (number.f < 0) {
             number.kind = Number::Signed;
             number.i = static_cast<int64_t>(number.f);
@@ -127,12 +117,12 @@ T JsonReader::ReadNumber() {
     }
     constexpr auto kMax = static_cast<uint64_t>(std::numeric_limits<T>::max());
     if (number.kind == Number::Unsigned) {
-        if (number.u > kMax) OutOfRange();
+        if (number.u > kMax) OutOfRange(start);
         return static_cast<T>(number.u);
     }
     if (number.i < static_cast<int64_t>(std::numeric_limits<T>::min()) ||
         (number.i > 0 && static_cast<uint64_t>(number.i) > kMax)) {
-        OutOfRange();
+        OutOfRange(start);
     }
     return static_cast<T>(number.i);
 }
@@ -218,14 +208,16 @@ void ReadValue(JsonReader& reader, T& value) {
         value = reader.ReadNumber<T>();
     } else if constexpr (IsVector<T>::value) {
         value.clear();
-        value.reserve(reader.BeginArray());
-        while (reader.NextElement()) {
+        reader.BeginArray();
+        bool first = true;
+        while (reader.NextElement(first)) {
             value.emplace_back();
             ReadValue(reader, value.back());
         }
     } else if constexpr (IsOptional<T>::value) {
         // null, like an absent field, leaves the value unset.
-        if (reader.TakeNull()) {
+        if (reader.Peek() == JsonReader::Kind::Null) {
+            reader.ReadNull();
             value.reset();
         } else {
             ReadValue(reader, value.emplace());
@@ -235,7 +227,8 @@ void ReadValue(JsonReader& reader, T& value) {
         value.clear();
         reader.BeginObject();
         std::string_view key;
-        while (reader.NextKey(key)) ReadValue(reader, value[std::string(key)]);
+        bool first = true;
+        while (reader.NextKey(key, first)) ReadValue(reader, value[std::string(key)]);
     } else {
         // A model, or a type with a ReadModel of its own.
         ReadModel(reader, value);
@@ -360,7 +353,8 @@ template <typename Model>
 std::enable_if_t<IsModel<Model>::value> ReadModel(JsonReader& reader, Model& model) {
     reader.BeginObject();
     std::string_view key;
-    while (reader.NextKey(key)) {
+    bool first = true;
+    while (reader.NextKey(key, first)) {
         if (!detail::ReadKnownField(reader, key, model, std::make_index_sequence<detail::kFieldCount<Model>>{})) {
             reader.Skip();
         }
@@ -387,23 +381,11 @@ std::string WriteDocument(const Model& model) {
 
 // A whole section document. Its text is the section's value, like `[]` or
 // `5` a `null` is no section at all: only an absent file takes the defaults.
-// The text gets the room the reader needs after it, where its capacity has
-// none (the store reads files with it).
 template <typename Model>
-void ReadDocument(std::string& text, Model& model) {
-    text.reserve(text.size() + kReadPadding);
+void ReadDocument(std::string_view text, Model& model) {
     JsonReader reader(text);
     ReadValue(reader, model);
     reader.ExpectEnd();
-}
-
-// A document that is not the caller's to change: read from a copy.
-template <typename Model>
-void ReadDocument(std::string_view text, Model& model) {
-    std::string copy;
-    copy.reserve(text.size() + kReadPadding);
-    copy.assign(text);
-    ReadDocument(copy, model);
 }
 
 }  // namespace SimHost

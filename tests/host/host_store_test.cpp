@@ -68,8 +68,7 @@ TEST(HostStore, ARefusedChangeWritesNothing) {
 
 TEST(HostStore, AnUnparsableFileIsNamedInTheMessageAndNeverOverwritten) {
     for (const auto& [broken, problem] : std::vector<std::pair<std::string, std::string>>{
-             {"{\"enabled\": tru}", "at byte 13: expected 'true'"},
-             {"{\"enabled\": true", "at byte 16: the document does not end with the '}' that closes its first value"},
+             {"{\"enabled\": tru", "at byte 13: expected 'true'"},
              {"{\"enabled\": \"yes\"}", "at byte 13: type must be boolean, but is string"},
              {"[1,2]", "at byte 1: type must be object, but is array"}}) {
         TempHostRoot root;
