@@ -3,8 +3,8 @@
 // Usage: decode_sections HOST_ROOT [rounds]
 //
 // Two builds of it (before and after a change of the codec) run alternately
-// on the same host root give a paired comparison: bench/RESULTS.md, "The
-// state reader".
+// on the same host root give a paired comparison (bench/RESULTS.md,
+// "On-Demand as the only reader").
 #include <time.h>
 
 #include <algorithm>
