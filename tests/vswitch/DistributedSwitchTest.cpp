@@ -1,5 +1,6 @@
 // Distributed switches: the listing, LACP configuration, runtime status and
 // counters, and the LACP timeout.
+#include <map>
 #include <string>
 
 #include "VswitchFixture.h"
@@ -262,6 +263,35 @@ TEST_F(DistributedSwitchTest, TimeoutSetPutsSpeedAndModeBeforeOtherFlags) {
         auto list = RootJson(Run("network vswitch dvs norvale lacp status get"));
         EXPECT_EQ(list[0]["Nic List"][0]["Local Information"]["Flags"], c.expected) << c.mode << " " << c.flags;
     }
+}
+
+// The framework refuses a command line without a required parameter before
+// the command runs; called directly, the command names the first one missing,
+// in the order timeout, switch, LAG, and changes nothing.
+TEST_F(DistributedSwitchTest, TimeoutSetCalledWithoutTheFrameworkNamesTheFirstMissingParameter) {
+    json cds = DistributedSwitch();
+    cds["lacpGroups"] = {{{"lagId", 1201}, {"members", {LacpMember("pnic3", 0, 0, 0)}}}};
+    UseSwitches(json::array({cds}));
+    json before = Section("dvswitches");
+    size_t consumed = 0;
+    auto command = std::dynamic_pointer_cast<Parvik::AutoCli::Command>(cli.GetDispatcher().Root()->ResolveNode(
+        {"network", "vswitch", "dvs", "norvale", "lacp", "timeout", "set"}, consumed));
+    ASSERT_TRUE(command);
+    const std::vector<std::pair<std::map<std::string, std::string>, std::string>> cases = {
+        {{}, "Timeout is empty"},
+        {{{"cds", "cds-a"}, {"lag-id", "1201"}}, "Timeout is empty"},
+        {{{"timeout", "true"}, {"lag-id", "1201"}}, "CDS name is empty"},
+        {{{"timeout", "true"}, {"cds", "cds-a"}}, "LAG ID is empty"},
+    };
+    for (const auto& [given, message] : cases) {
+        auto input = std::make_shared<Parvik::CallSpec::Input>();
+        for (const auto& [name, value] : given) input->AddValue(name, value);
+        auto output = std::make_shared<Parvik::CallSpec::Output>();
+        command->Execute(input, output);
+        EXPECT_EQ(output->GetErrorMessages(), std::vector<std::string>{message}) << message;
+        EXPECT_EQ(output->GetRootObject(), nullptr) << message;
+    }
+    EXPECT_EQ(Section("dvswitches"), before);
 }
 
 TEST_F(DistributedSwitchTest, TimeoutSetRefusals) {
