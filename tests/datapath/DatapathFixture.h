@@ -22,11 +22,14 @@ inline json StandardSwitch(const std::string& name, const json& ports, const jso
     return {{"name", name}, {"uplinks", uplinks}, {"ports", ports}};
 }
 
+// A filter without extended counters is stored as the host stores it: without the member.
 inline json Filter(const std::string& name, const std::string& sortKey, bool active, bool reverse,
                    bool extended = false) {
-    return {{"name", name}, {"sortKey", sortKey}, {"active", active}, {"reverse", reverse}, {"extended", extended},
-            {"in", 10}, {"out", 9}, {"dropped", 1}, {"filtered", 2}, {"faulted", 3}, {"queued", 4},
-            {"injected", 5}, {"errors", 6}};
+    json filter = {{"name", name}, {"sortKey", sortKey}, {"active", active}, {"reverse", reverse},
+                   {"in", 10}, {"out", 9}, {"dropped", 1}, {"filtered", 2}, {"faulted", 3}, {"queued", 4},
+                   {"injected", 5}, {"errors", 6}};
+    if (extended) filter["extended"] = true;
+    return filter;
 }
 
 inline json Worlds(const json& worlds) { return {{"worlds", worlds}}; }

@@ -335,6 +335,7 @@ TEST_F(HostMessages, InjectedFailuresByOperationName) {
         {"LumexNicInfoImpl::GetLumexNicByInterface",
          [] { LmxCtl::Network::LumexNicInfoImpl().GetLumexNicByInterface("lmx0", false, 0); }},
         {"DcbInfoImpl::IsPfcEnabled", [] { LmxCtl::Network::DcbInfoImpl("pnic0").IsPfcEnabled(); }},
+        {"Pnic::GetAdminStatus", [] { Kavrel::Network::Pnic("pnic0").GetAdminStatus(); }},
         {"Portset::GetShapingPolicy",
          [] { LmxCtl::Network::VirtualSwitchInfoImpl().GetVirtualSwitchByName("vs-core", 0)->GetShapingPolicy(); }},
         {"Portset::IsBeaconEnabled",
