@@ -294,7 +294,30 @@ TEST_F(HostMessages, PortsAndDistributedSwitches) {
          "Uplink pnic2 in the teaming order is not an uplink of virtual switch vs-core"},
         {"a teaming order with an uplink twice", [] { SetTeamingOrder({"pnic1", "pnic1"}); },
          "Uplink pnic1 appears more than once in the teaming order"},
+        {"the class of a switch the host does not have", [] { Kavrel::Network::Portset("vs-none").GetClass(); },
+         "Virtual switch vs-none does not exist"},
     });
+}
+
+// Every word converter of IPsec names its kind and the word it does not know.
+TEST(HostIpsecMessages, UnknownWordsAreNamedWithTheirKind) {
+    using Ipsec = LmxCtl::Network::IpSecConfigImpl;
+    const std::vector<std::pair<std::function<void()>, std::string>> cases = {
+        {[] { Ipsec::StringToIpSecMode("tunnel-x"); }, "Invalid IPsec mode 'tunnel-x'"},
+        {[] { Ipsec::StringToIpSecEncyptAlgo("rot13"); }, "Invalid encryption algorithm 'rot13'"},
+        {[] { Ipsec::StringToIpSecAuthAlgo("crc"); }, "Invalid integrity algorithm 'crc'"},
+        {[] { Ipsec::StringToIpSecULProtoType("sctp-x"); }, "Invalid upper layer protocol 'sctp-x'"},
+        {[] { Ipsec::StringToIpSecDirection("sideways"); }, "Invalid flow direction 'sideways'"},
+        {[] { Ipsec::StringToIpSecAction("maybe"); }, "Invalid action 'maybe'"},
+    };
+    for (const auto& [call, message] : cases) {
+        try {
+            call();
+            ADD_FAILURE() << "accepted: " << message;
+        } catch (const KavrelException& refusal) {
+            EXPECT_EQ(refusal.GetDescription(), message);
+        }
+    }
 }
 
 TEST(HostAddressMessages, Ipv6AddressesOfAConfiguration) {

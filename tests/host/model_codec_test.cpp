@@ -162,6 +162,23 @@ TEST(ModelCodec, IllFormedTextIsRefusedOnWriting) {
     }
 }
 
+// The first and last character of each UTF-8 length and range is written as
+// it is, and read back the same.
+TEST(ModelCodec, EveryRangeOfUtf8IsWrittenAndReadAtItsBounds) {
+    for (const char* text : {"\xc2\x80", "\xdf\xbf", "\xe0\xa0\x80", "\xec\xbf\xbf", "\xed\x9f\xbf",
+                             "\xee\x80\x80", "\xef\xbf\xbf", "\xf0\x90\x80\x80", "\xf3\xbf\xbf\xbf",
+                             "\xf4\x8f\xbf\xbf"}) {
+        FirewallModel firewall;
+        firewall.moduleName = text;
+        std::string written;
+        ASSERT_NO_THROW(written = SimHost::WriteDocument(firewall)) << text;
+        EXPECT_NE(written.find(text), std::string::npos) << text;
+        FirewallModel read;
+        SimHost::ReadDocument(written, read);
+        EXPECT_EQ(read.moduleName, text);
+    }
+}
+
 struct IntegerFields {
     int32_t i32 = 0;
     uint32_t u32 = 0;
