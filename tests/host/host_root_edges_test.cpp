@@ -161,16 +161,20 @@ TEST_F(HostRootEdges, AChangeRefusedBeforeItsCommitPointNeverAppearsLater) {
 TEST_F(HostRootEdges, AnImmutableTargetFailsTheChangeForGood) {
     root_.WriteFile("etc/hosts", "old\n");
     const std::string hosts = root_.Path() + "/etc/hosts";
-    if (::geteuid() != 0 || std::system(("chattr +i " + hosts + " 2>/dev/null").c_str()) != 0) {
-        GTEST_SKIP() << "cannot make a file immutable here";
+    // An immutable and an append-only file can be neither replaced nor removed.
+    for (const auto& [attribute, reason] : {std::pair<std::string, std::string>{"i", "it is immutable"},
+                                            std::pair<std::string, std::string>{"a", "it is append-only"}}) {
+        if (::geteuid() != 0 || std::system(("chattr +" + attribute + " " + hosts + " 2>/dev/null").c_str()) != 0) {
+            GTEST_SKIP() << "cannot set file attributes here";
+        }
+        auto refused = RunOnHost(root_, "network ip hosts add -I 10.0.0.9 -H nine");
+        std::system(("chattr -" + attribute + " " + hosts).c_str());
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_TRUE(Contains(refused.err, "Cannot replace " + hosts + ": " + reason)) << refused.err;
+        EXPECT_FALSE(Exists(".journal"));
+        EXPECT_EQ(RunOnHost(root_, "--formatter=json network nic list").status, 0);
+        EXPECT_EQ(root_.ReadFile("etc/hosts"), "old\n");
     }
-    auto refused = RunOnHost(root_, "network ip hosts add -I 10.0.0.9 -H nine");
-    std::system(("chattr -i " + hosts).c_str());
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(Contains(refused.err, "Cannot replace " + hosts + ": it is immutable")) << refused.err;
-    EXPECT_FALSE(Exists(".journal"));
-    EXPECT_EQ(RunOnHost(root_, "--formatter=json network nic list").status, 0);
-    EXPECT_EQ(root_.ReadFile("etc/hosts"), "old\n");
 }
 
 TEST_F(HostRootEdges, TheLockFileIsNeverFollowed) {
