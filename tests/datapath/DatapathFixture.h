@@ -22,12 +22,14 @@ inline json StandardSwitch(const std::string& name, const json& ports, const jso
     return {{"name", name}, {"uplinks", uplinks}, {"ports", ports}};
 }
 
-// A filter without extended counters is stored as the host stores it: without the member.
+// A flag that is not set is left out, as a host that never set it stores the
+// filter: its default then applies.
 inline json Filter(const std::string& name, const std::string& sortKey, bool active, bool reverse,
                    bool extended = false) {
-    json filter = {{"name", name}, {"sortKey", sortKey}, {"active", active}, {"reverse", reverse},
+    json filter = {{"name", name}, {"sortKey", sortKey}, {"active", active},
                    {"in", 10}, {"out", 9}, {"dropped", 1}, {"filtered", 2}, {"faulted", 3}, {"queued", 4},
                    {"injected", 5}, {"errors", 6}};
+    if (reverse) filter["reverse"] = true;
     if (extended) filter["extended"] = true;
     return filter;
 }
