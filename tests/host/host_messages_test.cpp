@@ -299,42 +299,29 @@ TEST_F(HostMessages, PortsAndDistributedSwitches) {
     });
 }
 
-// Every word converter of IPsec names its kind and the word it does not know.
-TEST(HostIpsecMessages, UnknownWordsAreNamedWithTheirKind) {
+// Refusals of the host's value types: every IPsec word converter names its
+// kind and the word it does not know; an interface's IPv6 addresses are
+// assigned once and removed with their own length.
+TEST_F(HostMessages, WordsAndAddressesOfTheIpStack) {
     using Ipsec = LmxCtl::Network::IpSecConfigImpl;
-    const std::vector<std::pair<std::function<void()>, std::string>> cases = {
-        {[] { Ipsec::StringToIpSecMode("tunnel-x"); }, "Invalid IPsec mode 'tunnel-x'"},
-        {[] { Ipsec::StringToIpSecEncyptAlgo("rot13"); }, "Invalid encryption algorithm 'rot13'"},
-        {[] { Ipsec::StringToIpSecAuthAlgo("crc"); }, "Invalid integrity algorithm 'crc'"},
-        {[] { Ipsec::StringToIpSecULProtoType("sctp-x"); }, "Invalid upper layer protocol 'sctp-x'"},
-        {[] { Ipsec::StringToIpSecDirection("sideways"); }, "Invalid flow direction 'sideways'"},
-        {[] { Ipsec::StringToIpSecAction("maybe"); }, "Invalid action 'maybe'"},
-    };
-    for (const auto& [call, message] : cases) {
-        try {
-            call();
-            ADD_FAILURE() << "accepted: " << message;
-        } catch (const KavrelException& refusal) {
-            EXPECT_EQ(refusal.GetDescription(), message);
-        }
-    }
-}
-
-TEST(HostAddressMessages, Ipv6AddressesOfAConfiguration) {
     Kavrel::Network::IpConfig config;
     config.AddIpv6Network(Kavrel::Network::Ipv6Network("fd00::5/64"));
-    try {
-        config.AddIpv6Network(Kavrel::Network::Ipv6Network("fd00::5/80"));
-        ADD_FAILURE() << "the same address was assigned twice";
-    } catch (const KavrelException& refusal) {
-        EXPECT_EQ(refusal.GetDescription(), "Address fd00::5 is already assigned to this interface");
-    }
-    try {
-        config.RemoveIpv6Network(Kavrel::Network::Ipv6Network("fd00::5/80"));
-        ADD_FAILURE() << "an address was removed with another prefix length";
-    } catch (const KavrelException& refusal) {
-        EXPECT_EQ(refusal.GetDescription(), "Address fd00::5/80 is not assigned to this interface");
-    }
+    ExpectRefused({
+        {"an IPsec mode", [] { Ipsec::StringToIpSecMode("tunnel-x"); }, "Invalid IPsec mode 'tunnel-x'"},
+        {"an encryption algorithm", [] { Ipsec::StringToIpSecEncyptAlgo("rot13"); },
+         "Invalid encryption algorithm 'rot13'"},
+        {"an integrity algorithm", [] { Ipsec::StringToIpSecAuthAlgo("crc"); }, "Invalid integrity algorithm 'crc'"},
+        {"an upper layer protocol", [] { Ipsec::StringToIpSecULProtoType("sctp-x"); },
+         "Invalid upper layer protocol 'sctp-x'"},
+        {"a flow direction", [] { Ipsec::StringToIpSecDirection("sideways"); }, "Invalid flow direction 'sideways'"},
+        {"an action", [] { Ipsec::StringToIpSecAction("maybe"); }, "Invalid action 'maybe'"},
+        {"an IPv6 address assigned twice",
+         [&] { config.AddIpv6Network(Kavrel::Network::Ipv6Network("fd00::5/80")); },
+         "Address fd00::5 is already assigned to this interface"},
+        {"an IPv6 address removed with another length",
+         [&] { config.RemoveIpv6Network(Kavrel::Network::Ipv6Network("fd00::5/80")); },
+         "Address fd00::5/80 is not assigned to this interface"},
+    });
     config.RemoveIpv6Network(Kavrel::Network::Ipv6Network("fd00::5/64"));
     EXPECT_TRUE(config.GetIpv6Network().empty());
 }
