@@ -1,4 +1,7 @@
 // The text conversions the IP stack commands share.
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "ip/StackShared.h"
@@ -48,12 +51,13 @@ TEST(ParseHexSpi, AcceptsOnlyOneWholeHexNumber) {
     }
 }
 
-TEST(TcpStateName, IndexThreeIsRcvdAndOutOfRangeIsEmpty) {
-    EXPECT_EQ(TcpStateName(0), "CLOSED");
-    EXPECT_EQ(TcpStateName(3), "RCVD");
-    EXPECT_EQ(TcpStateName(4), "ESTABLISHED");
-    EXPECT_EQ(TcpStateName(10), "TIME_WAIT");
-    EXPECT_EQ(TcpStateName(11), "");
+TEST(TcpStateName, EveryStateByIndexAndOutOfRangeIsEmpty) {
+    const std::vector<std::string> names = {"CLOSED",      "LISTEN",     "SYN_SENT",   "RCVD",
+                                            "ESTABLISHED", "CLOSE_WAIT", "FIN_WAIT_1", "CLOSING",
+                                            "LAST_ACK",    "FIN_WAIT_2", "TIME_WAIT",  ""};
+    int state = 0;
+    for (const auto& name : names) EXPECT_EQ(TcpStateName(state++), name) << name;
+    EXPECT_EQ(TcpStateName(-1), "");
 }
 
 TEST(RenderSocketAddress, BracketsOnlyAddressesWithAColon) {
