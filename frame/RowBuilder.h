@@ -1,8 +1,9 @@
 // Many records of one layout, built cheaply: every row starts as a copy of the
 // layout's record (all fields, in order, allocated once to size) and has its
 // values replaced; values that repeat across rows (words, interface names,
-// small counters) are one shared object. Listings of thousands of routes,
-// neighbours or sockets use it.
+// small counters) are one shared object; rows and the values of one row only
+// are made in blocks. Listings of thousands of routes, neighbours or sockets
+// use it.
 #pragma once
 
 #include <cstdint>
@@ -10,22 +11,44 @@
 #include <string>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "frame/CommandFrame.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
+// Objects made in blocks of a few hundred, each object sharing its block's
+// ownership: a listing of hundreds of thousands of rows then makes one
+// allocation per block instead of one per object, and carries no reference
+// count per object. A block lives while any of its objects is referred to,
+// which suits a listing's rows: they are all dropped together.
+template <typename Object>
+class BlockPool {
+public:
+    template <typename... Args>
+    std::shared_ptr<Object> New(Args&&... args) {
+        if (!block_ || block_->size() == block_->capacity()) {
+            block_ = std::make_shared<std::vector<Object>>();
+            block_->reserve(kBlockSize);  // never exceeded: objects do not move
+        }
+        block_->emplace_back(std::forward<Args>(args)...);
+        return std::shared_ptr<Object>(block_, &block_->back());
+    }
+
+private:
+    static constexpr size_t kBlockSize = 256;
+    std::shared_ptr<std::vector<Object>> block_;
+};
+
 class RowBuilder {
 public:
     explicit RowBuilder(RecordPtr layout) : layout_(std::move(layout)) {}
 
-    RecordPtr NewRow() const { return std::make_shared<Parvik::MetaObj::MetaStruct>(*layout_); }
+    RecordPtr NewRow() { return rows_.New(*layout_); }
 
     // A value of one row only; the text is taken over, not copied.
-    static Parvik::MetaObj::MetaObjectPtr Own(std::string text) {
-        return Parvik::MetaObj::MetaString::New(std::move(text));
-    }
+    Parvik::MetaObj::MetaObjectPtr Own(std::string text) { return values_.New(std::move(text)); }
 
     // One value object per distinct text or number.
     const Parvik::MetaObj::MetaObjectPtr& Shared(const std::string& text) {
@@ -41,6 +64,8 @@ public:
 
 private:
     RecordPtr layout_;
+    BlockPool<Parvik::MetaObj::MetaStruct> rows_;
+    BlockPool<Parvik::MetaObj::MetaString> values_;
     std::unordered_map<std::string, Parvik::MetaObj::MetaObjectPtr> strings_;
     std::unordered_map<int64_t, Parvik::MetaObj::MetaObjectPtr> numbers_;
 };

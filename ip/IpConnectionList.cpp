@@ -101,8 +101,8 @@ void IpConnectionList::ExecuteInternal(const InputPtr& input, const OutputPtr& o
                 record->SetField(kRecvQField, rows.Shared(connection.recvQ));
                 record->SetField(kSendQField, rows.Shared(connection.sendQ));
                 record->SetField(kLocalField,
-                                 RowBuilder::Own(RenderSocketAddress(connection.localAddress, connection.localPort)));
-                record->SetField(kForeignField, RowBuilder::Own(RenderSocketAddress(connection.foreignAddress,
+                                 rows.Own(RenderSocketAddress(connection.localAddress, connection.localPort)));
+                record->SetField(kForeignField, rows.Own(RenderSocketAddress(connection.foreignAddress,
                                                                                     connection.foreignPort)));
                 record->SetField(kStateField, rows.Shared(TcpStateName(connection.state)));
                 record->SetField(kWorldIdField, *world.id);

@@ -81,8 +81,8 @@ void IpNeighborList::ExecuteInternal(const InputPtr& input, const OutputPtr& out
         auto addRecord = [&](std::string address, std::string mac, const std::string& nic, int64_t expiry,
                              const std::string& state, const std::string& type) {
             auto record = rows.NewRow();
-            record->SetField(kNeighborField, RowBuilder::Own(std::move(address)));
-            record->SetField(kMacField, RowBuilder::Own(std::move(mac)));
+            record->SetField(kNeighborField, rows.Own(std::move(address)));
+            record->SetField(kMacField, rows.Own(std::move(mac)));
             record->SetField(kLmxnicField, rows.Shared(nic));
             record->SetField(kExpiryField, rows.Shared(expiry));
             record->SetField(kStateField, rows.Shared(state));

@@ -147,7 +147,7 @@ void ListRoutes(const InputPtr& input, const OutputPtr& output, const RecordPtr&
             auto record = rows.NewRow();
             bool isDefault = route.network == Family::DefaultRoute();
             record->SetField(RouteFields::kNetwork,
-                             RowBuilder::Own(isDefault ? std::string("default") : Family::NetworkText(route.network)));
+                             rows.Own(isDefault ? std::string("default") : Family::NetworkText(route.network)));
             record->SetField(RouteFields::kNetmask, rows.Shared(Family::NetmaskText(route.network)));
             record->SetField(RouteFields::kGateway, rows.Shared(route.gateway.GetStringAddress()));
             record->SetField(RouteFields::kInterface, rows.Shared(route.interfaceName));

@@ -68,6 +68,7 @@ public:
     bool IsSet() const override { return set_; }
     const std::string& GetValue() const { return value_; }
     MetaString() : MetaObject(META_STRING) {}
+    explicit MetaString(std::string value) : MetaObject(META_STRING), set_(true), value_(std::move(value)) {}
 
 private:
     bool set_ = false;
