@@ -11,14 +11,18 @@
 #   @reset              the next lines run on a fresh demo host again
 #   @fault OP TEXT      from here on the host operation OP ("Class::Operation")
 #                       fails with TEXT (the host root must be filled already)
+#   @file NAME          the lines up to "@end" become the file NAME in the
+#                       directory the commands run in (a batch, for example)
 # Each file starts on a fresh demo host; the environment is fixed so that no
 # terminal width, locale or user setting reaches the output.
 set -euo pipefail
 
-talixcli=$1
+talixcli=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 cmds=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+
+mkdir "$work/files"
 
 reset_host() {
     rm -rf "$work/host"
@@ -27,9 +31,9 @@ reset_host() {
 
 run() {
     local status=0
-    env -i PATH=/usr/bin:/bin LC_ALL=C COLUMNS=80 HOME="$work" TALIX_HOST_ROOT="$work/host" \
+    (cd "$work/files" && env -i PATH=/usr/bin:/bin LC_ALL=C COLUMNS=80 HOME="$work" TALIX_HOST_ROOT="$work/host" \
         TALIXCLI_PLUGIN_DIR="${TALIXCLI_PLUGIN_DIR:-}" \
-        "$talixcli" "$@" >"$work/out" 2>"$work/err" </dev/null || status=$?
+        "$talixcli" "$@" >"$work/out" 2>"$work/err" </dev/null) || status=$?
     printf '$ talixcli'
     printf ' %q' "$@"
     printf '\n'
@@ -69,6 +73,16 @@ while IFS= read -r line || [ -n "$line" ]; do
             read -r _ operation text <<<"$line"
             printf '{"%s": "%s"}\n' "$operation" "$text" >"$work/host/state/faults.json"
             printf '# fault: %s fails with "%s"\n\n' "$operation" "$text"
+            ;;
+        '@file '*)
+            file=${line#@file }
+            : >"$work/files/$file"
+            while IFS= read -r content && [ "$content" != '@end' ]; do
+                printf '%s\n' "$content" >>"$work/files/$file"
+            done
+            printf '# file %s:\n' "$file"
+            sed 's/^/#   /' "$work/files/$file"
+            printf '\n'
             ;;
         '@help-tree '*)
             while IFS= read -r path; do
