@@ -15,3 +15,5 @@ for cmds in "$source_dir"/tests/golden/*.cmds; do
     "$source_dir/tests/golden/transcript.sh" "$talixcli" "$cmds" >"$source_dir/tests/golden/$name.golden"
     echo "tests/golden/$name.golden"
 done
+cp "$build_dir/talixcli.1" "$source_dir/tests/golden/talixcli.1"
+echo "tests/golden/talixcli.1"
