@@ -13,6 +13,9 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/Backends.h"
 #include "core/HostStore.h"
@@ -70,26 +73,31 @@ TEST_F(HostRootEdges, AJournalNamingAPathOutsideTheRootIsRefusedAndKept) {
     root_.WriteFile("state/firewall.json.tmp.7", "{\"enabled\": false}\n");
     struct Case {
         std::string journal;
-        std::string named;  // the path the message must name
+        std::string why;  // what the message says of the journal
     };
+    const std::string away = "names the path away/victim, which is refused: Refusing host path " + root_.Path() +
+                             "/away: it leads out of the host root to " + Outside();
     const std::vector<Case> cases = {
-        {"D " + OutsideFromRoot() + "/victim\n", OutsideFromRoot() + "/victim"},
-        {"D " + Outside() + "/victim\n", Outside() + "/victim"},
-        {"W state/firewall.json.tmp.7 " + OutsideFromRoot() + "/victim\n", OutsideFromRoot() + "/victim"},
-        {"W " + OutsideFromRoot() + "/victim state/firewall.json\n", OutsideFromRoot() + "/victim"},
-        {"D away/victim\n", "away/victim"},
-        {"W state/firewall.json.tmp.7 away/victim\n", "away/victim"},
-        {"W state/firewall.json.tmp.7 state/routes.json\n", "state/firewall.json.tmp.7"},
+        {"D " + OutsideFromRoot() + "/victim\n", "names the unsafe path " + OutsideFromRoot() + "/victim (contains ..)"},
+        {"D " + Outside() + "/victim\n", "names the unsafe path " + Outside() + "/victim (absolute)"},
+        {"W state/firewall.json.tmp.7 " + OutsideFromRoot() + "/victim\n",
+         "names the unsafe path " + OutsideFromRoot() + "/victim (contains ..)"},
+        {"W " + OutsideFromRoot() + "/victim state/firewall.json\n",
+         "names the unsafe path " + OutsideFromRoot() + "/victim (contains ..)"},
+        {"D away/victim\n", away},
+        {"W state/firewall.json.tmp.7 away/victim\n", away},
+        {"W state/firewall.json.tmp.7 state/routes.json\n",
+         "names the unsafe path state/firewall.json.tmp.7 (not a temporary file of state/routes.json)"},
         // A valid step before the bad one is not carried out either.
-        {"W state/firewall.json.tmp.7 state/firewall.json\nD ../victim\n", "../victim"},
-        {"R state/firewall.json\n", "R state/firewall.json"},
+        {"W state/firewall.json.tmp.7 state/firewall.json\nD ../victim\n", "names the unsafe path ../victim (contains ..)"},
+        {"R state/firewall.json\n", "holds a line that is not a change: R state/firewall.json"},
+        {"D state/\x01x\n", "names the unsafe path state/\\x01x (contains a blank or control character)"},
     };
     for (const auto& one : cases) {
         root_.WriteFile(".journal", one.journal);
         std::string failure = ReadFailure(root_.Path());
         EXPECT_TRUE(Contains(failure, "unfinished change that cannot be completed: journal " + root_.Path() +
-                                          "/.journal ") &&
-                    Contains(failure, one.named))
+                                          "/.journal " + one.why + ". Every command is refused"))
             << one.journal << " -> " << failure;
         EXPECT_EQ(outside_.ReadFile("victim"), "precious\n") << one.journal;
         EXPECT_TRUE(Exists(".journal")) << one.journal;
@@ -332,10 +340,25 @@ TEST(HostPaths, OnlyPlainRelativePathsAreHostPaths) {
     for (const std::string good : {"state/firewall.json", "etc/hosts", "etc/netstack/a.b/resolv.conf", ".journal"}) {
         EXPECT_EQ(SimHost::UnsafeHostPathReason(good), "") << good;
     }
-    for (const std::string& bad : std::vector<std::string>{"", "/etc/hosts", "../x", "state/../../x", "a..b", "state/", "state//x", "./x",
-                                  "state/./x", "state/.", "a b", "a\nb", "a\tb", std::string("a\0b", 3), "a\x7f"}) {
-        EXPECT_NE(SimHost::UnsafeHostPathReason(bad), "") << bad;
-    }
+    const std::vector<std::pair<std::string, std::string>> bad = {
+        {"", "empty"},
+        {"/etc/hosts", "absolute"},
+        {"../x", "contains .."},
+        {"state/../../x", "contains .."},
+        {"a..b", "contains .."},
+        {"state/", "has an empty part"},
+        {"state//x", "has an empty part"},
+        {"./x", "has a . part"},
+        {"state/./x", "has a . part"},
+        {"state/.", "has a . part"},
+        {".", "has a . part"},
+        {"a b", "contains a blank or control character"},
+        {"a\nb", "contains a blank or control character"},
+        {"a\tb", "contains a blank or control character"},
+        {std::string("a\0b", 3), "contains a blank or control character"},
+        {"a\x7f", "contains a blank or control character"},
+    };
+    for (const auto& [path, reason] : bad) EXPECT_EQ(SimHost::UnsafeHostPathReason(path), reason) << path;
 }
 
 }  // namespace
