@@ -55,14 +55,6 @@ protected:
         }
         return nullptr;
     }
-    // A refused command: exactly the message, no root, no interface changed.
-    void ExpectRefused(const std::string& command, const std::string& message) {
-        auto before = Section("lmxnics");
-        auto result = Run(command);
-        EXPECT_TRUE(result.root.is_null()) << command;
-        EXPECT_EQ(result.errors, std::vector<std::string>{message}) << command;
-        EXPECT_EQ(Section("lmxnics"), before) << command;
-    }
 };
 
 }  // namespace IpifTest
