@@ -75,17 +75,14 @@ TEST_F(DistributedSwitchTest, ListOnAHostWithoutDistributedSwitchesIsEmpty) {
     EXPECT_EQ(Errors(result), std::vector<std::string>{});
     EXPECT_EQ(RootJson(result), json::array());
     InjectFault("VirtualSwitchInfoImpl::GetDVSwitches", "switch daemon not running");
-    EXPECT_EQ(Errors(Run("network vswitch dvs norvale list")), std::vector<std::string>{"switch daemon not running"});
+    ExpectRefused("network vswitch dvs norvale list", "switch daemon not running");
 }
 
 TEST_F(DistributedSwitchTest, WithoutDistributedSwitchesLacpIsUnsupported) {
     UseHost(Host(json::array({{{"name", "vs0"}}})));
     for (const char* what : {"config", "stats", "status"}) {
-        auto result = Run(std::string("network vswitch dvs norvale lacp ") + what + " get");
-        EXPECT_EQ(Errors(result), std::vector<std::string>{"LACP is supported on Norvale DVSwitch only, and there is "
-                                                           "no DVSwitch configured on host."})
-            << what;
-        EXPECT_TRUE(RootJson(result).is_null()) << what;
+        ExpectRefused(std::string("network vswitch dvs norvale lacp ") + what + " get",
+                      "LACP is supported on Norvale DVSwitch only, and there is no DVSwitch configured on host.");
     }
 }
 
@@ -147,9 +144,8 @@ TEST_F(DistributedSwitchTest, ConfigOfTheDefaultGroupPerUplinkPortGroup) {
 TEST_F(DistributedSwitchTest, ConfigWithoutAnyGroupReportsLacpDisabled) {
     UseSwitches(json::array({{{"name", "cds-empty"}}}));
     for (const char* options : {"", " -s cds-empty", " -s unknown"}) {
-        auto result = Run(std::string("network vswitch dvs norvale lacp config get") + options);
-        EXPECT_EQ(Errors(result), std::vector<std::string>{"LACP is disabled on DVSwitch."}) << options;
-        EXPECT_TRUE(RootJson(result).is_null()) << options;
+        ExpectRefused(std::string("network vswitch dvs norvale lacp config get") + options,
+                      "LACP is disabled on DVSwitch.");
     }
 }
 
@@ -209,18 +205,13 @@ TEST_F(DistributedSwitchTest, StatsListEveryMemberAndNameWhatIsMissing) {
     EXPECT_EQ(list[1], json({{"DVSwitch", "cds-a"}, {"NIC", "pnic4"}, {"LAG ID", 1201}, {"Tx LACPDUs", 100},
                              {"Tx Errors", 1}, {"Rx LACPDUs", 90}, {"Rx Errors", 2}}));
 
-    EXPECT_EQ(Errors(Run("network vswitch dvs norvale lacp stats get -s idle")),
-              std::vector<std::string>{"No running LACP group on the host."});
-    EXPECT_EQ(Errors(Run("network vswitch dvs norvale lacp status get -s idle")),
-              std::vector<std::string>{"No running LACP group on the host."});
-    EXPECT_EQ(Errors(Run("network vswitch dvs norvale lacp stats get -s nosuch")),
-              std::vector<std::string>{"No running LACP group on the host."});
+    ExpectRefused("network vswitch dvs norvale lacp stats get -s idle", "No running LACP group on the host.");
+    ExpectRefused("network vswitch dvs norvale lacp status get -s idle", "No running LACP group on the host.");
+    ExpectRefused("network vswitch dvs norvale lacp stats get -s nosuch", "No running LACP group on the host.");
 
     json empty = {{"name", "cds-e"}, {"lacpGroups", {{{"lagId", 3}, {"members", json::array()}}}}};
     UseSwitches(json::array({empty}));
-    auto result = Run("network vswitch dvs norvale lacp stats get");
-    EXPECT_EQ(Errors(result), std::vector<std::string>{"No pnic is connected to DVSwitch."});
-    EXPECT_TRUE(RootJson(result).is_null());
+    ExpectRefused("network vswitch dvs norvale lacp stats get", "No pnic is connected to DVSwitch.");
 }
 
 TEST_F(DistributedSwitchTest, TimeoutSetChangesTheSelectedMembers) {
@@ -298,7 +289,6 @@ TEST_F(DistributedSwitchTest, TimeoutSetRefusals) {
     json cds = DistributedSwitch();
     cds["lacpGroups"] = {{{"lagId", 1201}, {"members", {LacpMember("pnic3", 0, 0, 0)}}}};
     UseSwitches(json::array({cds}));
-    json before = Section("dvswitches");
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"-s nosuch -l 1201 -t true", "Unable to find a DVSwitch with the name nosuch"},
         {"-s cds-a -l 99 -t true", "LAG 99 is not running on DVSwitch cds-a"},
@@ -306,22 +296,17 @@ TEST_F(DistributedSwitchTest, TimeoutSetRefusals) {
         {"-s cds-a -l 1201 -t true -n pnic0", "NIC pnic0 is not a member of LAG 1201"},
     };
     for (const auto& entry : cases) {
-        auto result = Run("network vswitch dvs norvale lacp timeout set " + entry.first);
-        EXPECT_EQ(Errors(result), std::vector<std::string>{entry.second}) << entry.first;
-        EXPECT_TRUE(RootJson(result).is_null()) << entry.first;
+        ExpectRefused("network vswitch dvs norvale lacp timeout set " + entry.first, entry.second);
     }
-    EXPECT_EQ(Section("dvswitches"), before);
     EXPECT_EQ(Run("network vswitch dvs norvale lacp timeout set -s cds-a -l 1201").status,
               Parvik::AutoCli::EXIT_USAGE);
 
     InjectFault("DVSwitch::SetLacpTimeout", "lacp daemon busy");
-    EXPECT_EQ(Errors(Run("network vswitch dvs norvale lacp timeout set -s cds-a -l 1201 -t true")),
-              std::vector<std::string>{"lacp daemon busy"});
+    ExpectRefused("network vswitch dvs norvale lacp timeout set -s cds-a -l 1201 -t true", "lacp daemon busy");
 }
 
 TEST_F(DistributedSwitchTest, LacpReadFailuresBecomeMessages) {
     json cds = DistributedSwitch();
-    UseSwitches(json::array({cds}));
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"VirtualSwitchInfoImpl::GetOpaqueDVSwitches", "config get"},
         {"DVSwitch::GetLagConfigs", "config get"},
@@ -331,9 +316,7 @@ TEST_F(DistributedSwitchTest, LacpReadFailuresBecomeMessages) {
     for (const auto& entry : cases) {
         UseSwitches(json::array({cds}));
         InjectFault(entry.first, "read failed");
-        auto result = Run("network vswitch dvs norvale lacp " + entry.second);
-        EXPECT_EQ(Errors(result), std::vector<std::string>{"read failed"}) << entry.first;
-        EXPECT_TRUE(RootJson(result).is_null()) << entry.first;
+        ExpectRefused("network vswitch dvs norvale lacp " + entry.second, "read failed");
     }
 }
 
