@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "Dispatcher.h"
 #include "Help.h"
@@ -15,7 +16,7 @@ using TalixTest::RunTalixcli;
 using TalixTest::SplitWords;
 
 class SampleShell : public ::testing::Test {
-protected:
+public:
     SampleShell() { dispatcher.RegisterPlugin(&SampleCommands::Register); }
     TalixTest::ProcessResult Exec(const std::string& line) {
         std::ostringstream out, err;
@@ -25,37 +26,36 @@ protected:
     Dispatcher dispatcher;
 };
 
+// Each run's exit status and both of its streams, whole.
+using Run = std::tuple<std::string, int, std::string, std::string>;
+void ExpectRuns(SampleShell& shell, const std::vector<Run>& runs) {
+    for (const auto& [line, status, out, err] : runs) {
+        auto result = shell.Exec(line);
+        EXPECT_EQ(std::tie(result.status, result.out, result.err), std::tie(status, out, err)) << line;
+    }
+}
+
 TEST_F(SampleShell, ExitStatusTellsSuccessCommandErrorAndRefusalApart) {
-    TalixTest::ProcessResult ok = Exec("sample result ok");
-    EXPECT_EQ(ok.status, 0);
-    EXPECT_EQ(ok.out, "");  // success is silent
-
-    TalixTest::ProcessResult no = Exec("sample result no");
-    EXPECT_EQ(no.status, 0);
-    EXPECT_EQ(no.out, "false\n");
-
-    TalixTest::ProcessResult fail = Exec("sample result fail");
-    EXPECT_EQ(fail.status, 1);
-    EXPECT_EQ(fail.out, "");
-    EXPECT_EQ(fail.err, "first failure\nsecond failure\non two lines\n");
-
-    TalixTest::ProcessResult refused = Exec("sample echo --count 1");
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(refused.err,
-              "Error: Missing required parameter --text (-t). See \"talixcli sample echo --help\".\n");
+    ExpectRuns(*this, {
+                          {"sample result ok", 0, "", ""},  // success is silent
+                          {"sample result no", 0, "false\n", ""},
+                          {"sample result fail", 1, "", "first failure\nsecond failure\non two lines\n"},
+                          {"sample echo --count 1", 2, "",
+                           "Error: Missing required parameter --text (-t). See \"talixcli sample echo --help\".\n"},
+                      });
 }
 
 TEST_F(SampleShell, FrameworkOptionsChooseTheFormatterAndOverrideParameters) {
-    TalixTest::ProcessResult json = Exec("--formatter=json sample result ok");
-    EXPECT_EQ(json.out, "true\n");
-    TalixTest::ProcessResult jsonFalse = Exec("--formatter json sample result no");
-    EXPECT_EQ(jsonFalse.out, "false\n");
-    TalixTest::ProcessResult number = Exec("--formatter=json sample result number");
-    EXPECT_EQ(number.out, "42\n");
-    TalixTest::ProcessResult empty = Exec("--formatter=json sample result empty");
-    EXPECT_EQ(nlohmann::json::parse(empty.out), nlohmann::json::array());
-
+    ExpectRuns(*this, {
+                          {"--formatter=json sample result ok", 0, "true\n", ""},
+                          {"--formatter json sample result no", 0, "false\n", ""},
+                          {"--formatter=json sample result number", 0, "42\n", ""},
+                          {"--formatter=json sample result empty", 0, "[]\n", ""},
+                          {"--formatter=yaml sample result ok", 2, "",
+                           "Error: Unknown formatter \"yaml\": choose one of simple, table, json, xml, csv, keyvalue.\n"},
+                          {"--formater=json sample result ok", 2, "",
+                           "Error: Unknown option --formater=json. Did you mean: --formatter?\n"},
+                      });
     TalixTest::ProcessResult record = Exec("--formatter=json --format-param=fields:Echo=Text sample echo -t hi");
     auto parsed = nlohmann::ordered_json::parse(record.out);
     // JSON shows every field, in template order, unset ones as null.
@@ -66,15 +66,7 @@ TEST_F(SampleShell, FrameworkOptionsChooseTheFormatterAndOverrideParameters) {
     EXPECT_TRUE(parsed["Unset"].is_null());
     EXPECT_EQ(parsed["Items"], nlohmann::ordered_json::array());
 
-    TalixTest::ProcessResult unknown = Exec("--formatter=yaml sample result ok");
-    EXPECT_EQ(unknown.status, 2);
-    EXPECT_EQ(unknown.err, "Error: Unknown formatter \"yaml\": choose one of simple, table, json, xml, csv, keyvalue.\n");
-
-    TalixTest::ProcessResult badParam = Exec("--format-param=novalue sample result ok");
-    EXPECT_EQ(badParam.status, 2);
-    TalixTest::ProcessResult badOption = Exec("--formater=json sample result ok");
-    EXPECT_EQ(badOption.status, 2);
-    EXPECT_EQ(badOption.err, "Error: Unknown option --formater=json. Did you mean: --formatter?\n");
+    EXPECT_EQ(Exec("--format-param=novalue sample result ok").status, 2);
 }
 
 TEST_F(SampleShell, ListsEveryCommandPathInTreeOrder) {
@@ -82,19 +74,6 @@ TEST_F(SampleShell, ListsEveryCommandPathInTreeOrder) {
     EXPECT_EQ(listed.out,
               "sample echo\nsample result ok\nsample result no\nsample result fail\nsample result number\n"
               "sample result text\nsample result rows\nsample result empty\n");
-}
-
-TEST_F(SampleShell, CompletesNamespacesOptionsAndEnumerationValues) {
-    EXPECT_EQ(Exec("--complete").out,
-              "sample\n--formatter\n--format-param\n--help\n--list-commands\n--completion\n--version\n--batch\n--dry-run\n");
-    EXPECT_EQ(Exec("--complete sample").out, "echo\nresult\n--help\n");
-    EXPECT_EQ(Exec("--complete sample echo --mode").out, "fast\nslow\n");
-    EXPECT_EQ(Exec("--complete sample echo --level").out, "1\n2\n3\n");
-    EXPECT_EQ(Exec("--complete sample echo -e").out, "true\nfalse\n");
-    TalixTest::ProcessResult options = Exec("--complete sample echo");
-    EXPECT_EQ(options.out.substr(0, 14), "--text\n--count");
-    TalixTest::ProcessResult script = Exec("--completion bash");
-    EXPECT_NE(script.out.find("complete -F _talixcli talixcli"), std::string::npos);
 }
 
 TEST(PluginLoading, ABrokenPluginIsNamedAndTheOthersStillLoad) {
