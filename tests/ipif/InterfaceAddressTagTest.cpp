@@ -47,11 +47,9 @@ TEST_F(InterfaceAddresses, ListNamesTypesAndStatuses) {
         {"2001:db8::a", 48, "", "DEPRECATED"}};
     for (size_t index = 0; index < 3; ++index) {
         auto [address, netmask, type, status] = expected[index];
-        EXPECT_EQ(list[index]["Interface"], "lmx1");
-        EXPECT_EQ(list[index]["Address"], address);
-        EXPECT_EQ(list[index]["Netmask"], netmask);
-        EXPECT_EQ(list[index]["Type"], type);
-        EXPECT_EQ(list[index]["Status"], status);
+        const json& row = list[index];
+        EXPECT_EQ(json::array({row["Interface"], row["Address"], row["Netmask"], row["Type"], row["Status"]}),
+                  json::array({"lmx1", address, netmask, type, status}));
     }
 }
 

@@ -223,13 +223,13 @@ TEST_F(InterfaceLifecycle, ListShowsOpaqueNetworksAndMissingDistributedSwitches)
     UseHost(Host({opaque, orphan}));
     auto result = Run("network ip interface list");
     ASSERT_EQ(result.root.size(), 2u);
-    EXPECT_EQ(result.root[0]["Portset"], "N/A");
-    EXPECT_EQ(result.root[0]["Opaque Network ID"], "seg-1");
-    EXPECT_EQ(result.root[0]["External ID"], "att-1");
-    EXPECT_EQ(result.root[0]["CDS Connection"], -1);
-    EXPECT_EQ(result.root[1]["CDS Name"], "N/A");
-    EXPECT_EQ(result.root[1]["CDS UUID"], "uuid-gone");
-    EXPECT_EQ(result.root[1]["CDS Connection"], 44);
+    const json& opaqueRow = result.root[0];
+    const json& orphanRow = result.root[1];
+    EXPECT_EQ(json::array({opaqueRow["Portset"], opaqueRow["Opaque Network ID"], opaqueRow["External ID"],
+                           opaqueRow["CDS Connection"]}),
+              json::array({"N/A", "seg-1", "att-1", -1}));
+    EXPECT_EQ(json::array({orphanRow["CDS Name"], orphanRow["CDS UUID"], orphanRow["CDS Connection"]}),
+              json::array({"N/A", "uuid-gone", 44}));
     EXPECT_EQ(result.errors, std::vector<std::string>{"Unable to access the associated CDS"});
 }
 

@@ -32,10 +32,9 @@ TEST_F(NetstackCommands, AddCreatesAnInstanceWithTheNewInstanceDefaults) {
 TEST_F(NetstackCommands, AddDisabledCreatesOnlyTheConfiguration) {
     EXPECT_EQ(Run("network ip netstack add -N storage --disabled").root, true);
     auto instance = Get("storage")[0];
-    EXPECT_EQ(instance["Enabled"], false);
-    EXPECT_EQ(instance["State"], 0);
-    EXPECT_EQ(instance["Current Max Connections"], 0);
-    EXPECT_EQ(instance["Max Connections"], 11000);
+    EXPECT_EQ(json::array({instance["Enabled"], instance["State"], instance["Current Max Connections"],
+                           instance["Max Connections"]}),
+              json::array({false, 0, 0, 11000}));
 }
 
 TEST_F(NetstackCommands, RefusalsCarryTheirCommandsPrefix) {

@@ -29,10 +29,9 @@ TEST(VswitchEndToEnd, SwitchLifecycleIsKeptInTheHostRoot) {
         ChangeOnHost(root, command);
     }
     json stored = root.ReadSection("vswitches")["vswitches"][0];
-    EXPECT_EQ(stored["name"], "vs-e2e");
-    EXPECT_EQ(stored["numPorts"], 64);
-    EXPECT_EQ(stored["teaming"]["uplinkOrder"], json({"pnic1", "pnic0"}));
-    EXPECT_EQ(stored["teaming"]["rollingRestoration"], true);
+    EXPECT_EQ(json::array({stored["name"], stored["numPorts"], stored["teaming"]["uplinkOrder"],
+                           stored["teaming"]["rollingRestoration"]}),
+              json::array({"vs-e2e", 64, {"pnic1", "pnic0"}, true}));
 
     auto failover = JsonOnHost(root, "network vswitch standard portgroup policy failover get -p Guests");
     EXPECT_EQ(json::array(
