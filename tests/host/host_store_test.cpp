@@ -344,20 +344,6 @@ TEST(HostStore, WorldNamesReadTheWorldsAloneAndFollowChanges) {
     EXPECT_THROW(SimHost::StoredWorldName(7), KavrelException);
 }
 
-TEST(FaultInjection, NamedOperationsThrowTheConfiguredText) {
-    SimHost::UseMemoryHost({{"firewall", R"({"enabled": true})"}});
-    SimHost::InjectFault("SystemInfoImpl::IsFirewallEnabled", "Sysinfo error: not ready");
-    try {
-        SimHost::CheckFault("SystemInfoImpl::IsFirewallEnabled");
-        ADD_FAILURE() << "no fault raised";
-    } catch (const KavrelException& failure) {
-        EXPECT_EQ(failure.GetDescription(), "Sysinfo error: not ready");
-    }
-    EXPECT_NO_THROW(SimHost::CheckFault("SystemInfoImpl::GetFirewallDefaultAction"));
-    SimHost::ClearFaults();
-    EXPECT_NO_THROW(SimHost::CheckFault("SystemInfoImpl::IsFirewallEnabled"));
-}
-
 TEST(FaultInjection, WorksEndToEndThroughTheStateFile) {
     TempHostRoot root;
     root.WriteSection("firewall", {{"enabled", true}});
