@@ -42,6 +42,13 @@ json DistributedSwitch() {
               {{"id", "12"}, {"portgroupId", "pg-vm"}}}}};
 }
 
+// A row of the LACP configuration listing.
+json LagRow(const char* dvs, const char* name, const char* id, const char* nics, bool enabled, const char* mode,
+            const char* balance) {
+    return {{"DVS Name", dvs}, {"LAG Name", name}, {"LAG ID", id},          {"NICs", nics},
+            {"Enabled", enabled}, {"Mode", mode}, {"Load balance", balance}};
+}
+
 class DistributedSwitchTest : public VswitchHostTest {
 protected:
     void UseSwitches(const json& dvswitches) { UseHost(Host(json::array(), dvswitches)); }
@@ -95,14 +102,10 @@ TEST_F(DistributedSwitchTest, ConfigOfEnhancedGroupsMatchesSlotsAndDecodesTables
     UseSwitches(json::array({cds}));
     auto list = RootJson(Run("network vswitch dvs norvale lacp config get"));
     ASSERT_EQ(list.size(), 4u);
-    EXPECT_EQ(list[0], json({{"DVS Name", "cds-a"}, {"LAG Name", "lagX"}, {"LAG ID", "lag-7"}, {"NICs", "pnic3,pnic4"},
-                             {"Enabled", true}, {"Mode", "Passive"}, {"Load balance", "Src portID"}}));
-    EXPECT_EQ(list[1], json::parse(R"({"DVS Name": "cds-a", "Enabled": true, "LAG ID": "lag-8",
-        "LAG Name": "lagY", "Load balance": "None", "Mode": "Active",
-        "NICs": ""})"));
-    EXPECT_EQ(list[2], json::parse(R"({"DVS Name": "cds-a", "Enabled": true, "LAG ID": "lag-9",
-        "LAG Name": "lagZ", "Load balance": "Src and dst ip",
-        "Mode": "None", "NICs": ""})"));
+    EXPECT_EQ(json::array({list[0], list[1], list[2]}),
+              json::array({LagRow("cds-a", "lagX", "lag-7", "pnic3,pnic4", true, "Passive", "Src portID"),
+                           LagRow("cds-a", "lagY", "lag-8", "", true, "Active", "None"),
+                           LagRow("cds-a", "lagZ", "lag-9", "", true, "None", "Src and dst ip")}));
     EXPECT_EQ(list[3]["Load balance"], "Unknown");
 }
 
@@ -128,17 +131,10 @@ TEST_F(DistributedSwitchTest, ConfigOfTheDefaultGroupPerUplinkPortGroup) {
     json disabled = {{"name", "cds-b"},
                      {"dvports", {{{"id", "0"}, {"portgroupId", "up-b"}, {"uplink", true}, {"pnic", "pnic0"}}}}};
     UseSwitches(json::array({DistributedSwitch(), disabled}));
-    auto list = RootJson(Run("network vswitch dvs norvale lacp config get"));
-    ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(list[0], json({{"DVS Name", "cds-a"}, {"LAG Name", "default_uplink_pg_lag"}, {"LAG ID", "0"},
-                             {"NICs", "pnic3"}, {"Enabled", true}, {"Mode", "Passive"}, {"Load balance", "---"}}));
-    EXPECT_EQ(list[1], json::parse(R"({"DVS Name": "cds-b", "Enabled": false, "LAG ID": "0",
-        "LAG Name": "default_uplink_pg_lag", "Load balance": "---",
-        "Mode": "", "NICs": ""})"));
-
-    auto one = RootJson(Run("network vswitch dvs norvale lacp config get -s cds-b"));
-    ASSERT_EQ(one.size(), 1u);
-    EXPECT_EQ(one[0]["DVS Name"], "cds-b");
+    const json cdsB = LagRow("cds-b", "default_uplink_pg_lag", "0", "", false, "", "---");
+    EXPECT_EQ(RootJson(Run("network vswitch dvs norvale lacp config get")),
+              json::array({LagRow("cds-a", "default_uplink_pg_lag", "0", "pnic3", true, "Passive", "---"), cdsB}));
+    EXPECT_EQ(RootJson(Run("network vswitch dvs norvale lacp config get -s cds-b")), json::array({cdsB}));
 }
 
 TEST_F(DistributedSwitchTest, ConfigWithoutAnyGroupReportsLacpDisabled) {
