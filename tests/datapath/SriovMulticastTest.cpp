@@ -8,12 +8,10 @@ class SriovTest : public DatapathHostTest {
 protected:
     void SetUp() override {
         DatapathHostTest::SetUp();
-        json pnics = json::array({{{"name", "pnic0"}, {"driver", "drv"}, {"pciAddress", "0000:01:00.0"},
-                                   {"vendorName", "Acme"}, {"deviceName", "X1"}, {"maxVfs", 4}, {"speed", 10000},
-                                   {"duplex", 1}, {"macAddress", "02:00:00:00:00:01"}, {"mtu", 9000}},
-                                  {{"name", "pnic1"}, {"driver", "drv"}},
-                                  {{"name", "pnic2"}, {"driver", "vdrv"}, {"maxVfs", 2}, {"duplex", 2},
-                                   {"linkUp", false}}});
+        json pnics = json::parse(R"([{"name": "pnic0", "driver": "drv", "pciAddress": "0000:01:00.0",
+            "vendorName": "Acme", "deviceName": "X1", "maxVfs": 4, "speed": 10000, "duplex": 1,
+            "macAddress": "02:00:00:00:00:01", "mtu": 9000}, {"name": "pnic1", "driver": "drv"},
+            {"name": "pnic2", "driver": "vdrv", "maxVfs": 2, "duplex": 2, "linkUp": false}])");
         json stats = json::object();
         const char* keys[] = {"rxUnicastPkts", "rxUnicastBytes", "rxMulticastPkts", "rxMulticastBytes",
                               "rxBroadcastPkts", "rxBroadcastBytes", "rxOutOfBufferDrops", "rxErrorDrops",

@@ -12,10 +12,9 @@ protected:
         DatapathHostTest::SetUp();
         json web = {{"clientIpv4", "10.0.0.5"},
                     {"teamUplink", "pnic1"},
-                    {"stats",
-                     {{"rxPackets", 10}, {"txPackets", 20}, {"rxBroadcast", 2}, {"rxMulticast", 3},
-                      {"txBroadcast", 4}, {"txMulticast", 5}, {"rxBytes", 1000}, {"txBytes", 2000},
-                      {"rxDropped", 6}, {"txDropped", 7}}},
+                    {"stats", json::parse(R"({"rxPackets": 10, "txPackets": 20, "rxBroadcast": 2, "rxMulticast": 3,
+                        "txBroadcast": 4, "txMulticast": 5, "rxBytes": 1000, "txBytes": 2000, "rxDropped": 6,
+                        "txDropped": 7})")},
                     {"filters", json::array({Filter("fw", "b-fw", true, true, true), Filter("mon", "z-mon", true, false),
                                              Filter("fw", "b-fw", true, true, true), Filter("off", "a-off", false, false),
                                              Filter("ids", "c-ids", true, false, true)})}};
@@ -24,15 +23,9 @@ protected:
                             json::array({VmPort(100, 501, "Guests", web), VmPort(101, 0, "Mgmt"),
                                          VmPort(102, 777, "Guests", json::object(), json::array())}),
                             json::array({"pnic1"}))});
-        json distributed = json::array({{{"name", "dvs0"},
-                                         {"id", "aa bb"},
-                                         {"dvports",
-                                          json::array({{{"id", "7"},
-                                                        {"portgroupId", "dvpg-9"},
-                                                        {"clients", json::array({{{"clientName", "web.eth1"},
-                                                                                  {"portId", 200},
-                                                                                  {"worldId", 501},
-                                                                                  {"macAddresses", {"00:50:7a:00:00:09"}}}})}}})}}});
+        json distributed = json::parse(R"([{"name": "dvs0", "id": "aa bb", "dvports": [{"id": "7",
+            "portgroupId": "dvpg-9", "clients": [{"clientName": "web.eth1", "portId": 200, "worldId": 501,
+                                                  "macAddresses": ["00:50:7a:00:00:09"]}]}]}])");
         UseHost({{"vswitches", {{"vswitches", standard}}},
                  {"dvswitches", {{"dvswitches", distributed}}},
                  {"pnics", {{"pnics", json::array({{{"name", "pnic1"}}})}}},

@@ -18,28 +18,20 @@ json LacpMember(const std::string& nic, int actorState, int partnerState, int ag
                        {"state", actorState}, {"flags", "SA"}}},
             {"partner", {{"deviceId", "00:1c:73:4e:a0:11"}, {"portNumber", 23}, {"portPriority", 32768},
                          {"operKey", 1001}, {"state", partnerState}, {"flags", "FP"}, {"age", age}}},
-            {"txLacpdus", 100},
-            {"txErrors", 1},
-            {"rxLacpdus", 90},
-            {"rxErrors", 2}};
+            {"txLacpdus", 100}, {"txErrors", 1}, {"rxLacpdus", 90}, {"rxErrors", 2}};
 }
 
 // cds-a: three uplink ports in slots lagX-0..2 (pnic3, none, pnic4) and three VM ports.
 json DistributedSwitch() {
-    return {{"name", "cds-a"},
-            {"id", "uuid-a"},
-            {"numPorts", 64},
-            {"mtu", 1600},
-            {"cdpStatus", 2},
-            {"uplinks", {"pnic3", "ghost1"}},
-            {"dvports",
-             {{{"id", "0"}, {"portgroupId", "pg-up"}, {"uplink", true}, {"uplinkName", "lagX-0"}, {"pnic", "pnic3"},
-               {"lacpEnabled", true}, {"lacpMode", 2}},
-              {{"id", "1"}, {"portgroupId", "pg-up"}, {"uplink", true}, {"uplinkName", "lagX-1"}, {"lacpEnabled", true}},
-              {{"id", "2"}, {"portgroupId", "pg-up"}, {"uplink", true}, {"uplinkName", "lagX-2"}, {"pnic", "pnic4"}},
-              {{"id", "10"}, {"portgroupId", "pg-vm"}, {"clients", {{{"connectionId", 7}, {"clientName", "vm1.eth0"}}}}},
-              {{"id", "11"}, {"portgroupId", "pg-vm"}, {"inUse", true}},
-              {{"id", "12"}, {"portgroupId", "pg-vm"}}}}};
+    return json::parse(R"({"name": "cds-a", "id": "uuid-a", "numPorts": 64, "mtu": 1600, "cdpStatus": 2,
+        "uplinks": ["pnic3", "ghost1"], "dvports": [
+        {"id": "0", "portgroupId": "pg-up", "uplink": true, "uplinkName": "lagX-0", "pnic": "pnic3",
+         "lacpEnabled": true, "lacpMode": 2},
+        {"id": "1", "portgroupId": "pg-up", "uplink": true, "uplinkName": "lagX-1", "lacpEnabled": true},
+        {"id": "2", "portgroupId": "pg-up", "uplink": true, "uplinkName": "lagX-2", "pnic": "pnic4"},
+        {"id": "10", "portgroupId": "pg-vm", "clients": [{"connectionId": 7, "clientName": "vm1.eth0"}]},
+        {"id": "11", "portgroupId": "pg-vm", "inUse": true},
+        {"id": "12", "portgroupId": "pg-vm"}]})");
 }
 
 // A row of the LACP configuration listing.
