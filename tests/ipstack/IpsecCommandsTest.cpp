@@ -42,11 +42,7 @@ TEST_F(IpsecCommands, SaAddParsesTheSpiAndListRendersIt) {
 }
 
 TEST_F(IpsecCommands, SaAddOwnChecks) {
-    struct Case {
-        std::string command;
-        std::string message;
-    };
-    for (const auto& c : std::vector<Case>{
+    for (const auto& [command, message] : std::vector<std::pair<std::string, std::string>>{
              {SaAdd("sa1", "ffz", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst"),
               "Check the input value for '--sa-spi'. Should be hex integer. Got ffz"},
              // a sign or a blank is no part of a hex integer (-1 would wrap to 0xffffffff)
@@ -68,7 +64,7 @@ TEST_F(IpsecCommands, SaAddOwnChecks) {
              {SaAdd("auto", "100", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst"), "The name auto is reserved"},
              {"network ip ipsec sa add -n sa1 -s 10.0.0.1 -d 2001:db8::2 -p 1 -e null -i hmac-sha1 -K x",
               "Invalid IPv6 address: '10.0.0.1'"}}) {
-        ExpectRefused(c.command, c.message);
+        ExpectRefused(command, message);
     }
     EXPECT_EQ(Section("ipsec")["sas"].size(), 1u);
 }
