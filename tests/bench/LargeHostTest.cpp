@@ -1,6 +1,7 @@
 // The benchmark host generator at a small size: its output loads, every part
 // lists with the counts asked for, and commands can change it.
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -80,10 +81,9 @@ TEST_F(LargeHostInMemory, ObjectsAreConsistentAcrossSections) {
     auto filters = List("network port filter stats get -p " + std::to_string(ports[0]["Port ID"].get<int64_t>()));
     EXPECT_EQ(filters.size(), 2u);
     // Static routes leave by the interface whose network holds their gateway.
-    auto routes = List("network ip route ipv4 list");
-    EXPECT_EQ(routes.back()["Network"], "100.64.19.0");
-    EXPECT_EQ(routes.back()["Gateway"], "10.200.5.254");
-    EXPECT_EQ(routes.back()["Interface"], "lmx5");
+    const json route = List("network ip route ipv4 list").back();
+    EXPECT_EQ(json::array({route["Network"], route["Gateway"], route["Interface"]}),
+              json::array({"100.64.19.0", "10.200.5.254", "lmx5"}));
     auto interfaces = List("network ip interface list");
     EXPECT_EQ(interfaces[0]["Portset"], "vs-scale-00");
     EXPECT_EQ(interfaces[6]["Portset"], "cds-scale");
@@ -143,10 +143,11 @@ TEST_F(LargeHostInMemory, PerRowLookupsListWhatTheSectionsHold) {
     const json lmxnics = Section("lmxnics")["lmxnics"];
     ASSERT_EQ(interfaces.size(), lmxnics.size());
     for (size_t i = 0; i < lmxnics.size(); ++i) {
-        EXPECT_EQ(interfaces[i]["Name"], lmxnics[i]["name"]);
-        EXPECT_EQ(interfaces[i]["MAC Address"], lmxnics[i]["macAddress"]);
-        EXPECT_EQ(interfaces[i]["Portset"], lmxnics[i]["portset"]);
-        EXPECT_EQ(interfaces[i]["Port ID"], lmxnics[i]["portId"]);
+        const json& shown = interfaces[i];
+        const json& stored = lmxnics[i];
+        EXPECT_EQ(json::array({shown["Name"], shown["MAC Address"], shown["Portset"], shown["Port ID"]}),
+                  json::array({stored["name"], stored["macAddress"], stored["portset"], stored["portId"]}))
+            << i;
     }
     EXPECT_EQ(dvswitches[0]["dvports"].size(), 3u);
 }
@@ -165,15 +166,15 @@ TEST(LargeHostSizes, EverySectionReadsAndWritesAsTheLibraryDoes) {
 TEST(LargeHostSizes, ScalingMultipliesTotalsAndKeepsDensities) {
     const LargeHostSize base;
     const LargeHostSize scaled = TalixBench::ScaledSize(10);
-    EXPECT_EQ(scaled.pnics, 10 * base.pnics);
-    EXPECT_EQ(scaled.switches, 10 * base.switches);
-    EXPECT_EQ(scaled.lmxnics, 10 * base.lmxnics);
-    EXPECT_EQ(scaled.vms, 10 * base.vms);
-    EXPECT_EQ(scaled.connections, 10 * base.connections);
-    EXPECT_EQ(scaled.rulesets, 10 * base.rulesets);
-    EXPECT_EQ(scaled.portsPerSwitch, base.portsPerSwitch);
-    EXPECT_EQ(scaled.portsPerVm, base.portsPerVm);
-    EXPECT_EQ(scaled.portgroupsPerSwitch, base.portgroupsPerSwitch);
+    auto totals = [](const LargeHostSize& size, int factor) {
+        return json{factor * size.pnics, factor * size.switches, factor * size.lmxnics,
+                    factor * size.vms,   factor * size.connections, factor * size.rulesets};
+    };
+    auto densities = [](const LargeHostSize& size) {
+        return json{size.portsPerSwitch, size.portsPerVm, size.portgroupsPerSwitch};
+    };
+    EXPECT_EQ(totals(scaled, 1), totals(base, 10));
+    EXPECT_EQ(densities(scaled), densities(base));
     EXPECT_FALSE(scaled.withinHostPortLimit);
     EXPECT_NO_THROW(TalixBench::CheckSize(scaled));
     EXPECT_TRUE(TalixBench::ScaledSize(1).withinHostPortLimit);
@@ -204,25 +205,18 @@ TEST(LargeHostSizes, InterfacesPastTheFirst256GetTheirOwnNetworks) {
 }
 
 TEST(LargeHostSizes, InconsistentSizesAreRefused) {
-    auto refused = [](LargeHostSize size) {
-        EXPECT_THROW(TalixBench::LargeHostFiles(size), std::invalid_argument);
+    const std::function<void(LargeHostSize&)> changes[] = {
+        [](LargeHostSize& size) { size.portsPerSwitch = 16; },  // 14 VM ports, 2 host interfaces and 3 uplinks
+        [](LargeHostSize& size) { size.lmxnics = 4097; },
+        [](LargeHostSize& size) { size.neighbors = 7 * 230 + 1; },
+        [](LargeHostSize& size) { size.portsPerSwitch = 4096; },  // two full switches exceed the host's 4608 ports
+        [](LargeHostSize& size) { size.lmxnics = 0; },           // routes need an interface
     };
-    LargeHostSize size = Small();
-    size.portsPerSwitch = 16;  // 14 VM ports, 2 host interfaces and 3 uplinks per switch
-    refused(size);
-    size = Small();
-    size.lmxnics = 4097;
-    refused(size);
-    size = Small();
-    size.neighbors = 7 * 230 + 1;
-    refused(size);
-    size = Small();
-    size.switches = 2;
-    size.portsPerSwitch = 4096;  // two full switches exceed the host's 4608 ports
-    refused(size);
-    size = Small();
-    size.lmxnics = 0;
-    refused(size);  // routes need an interface
+    for (const auto& change : changes) {
+        LargeHostSize size = Small();
+        change(size);
+        EXPECT_THROW(TalixBench::LargeHostFiles(size), std::invalid_argument);
+    }
 }
 
 TEST(LargeHostEndToEnd, GeneratedRootListsThroughTalixcli) {
@@ -235,12 +229,9 @@ TEST(LargeHostEndToEnd, GeneratedRootListsThroughTalixcli) {
                                                                      {"network ip route ipv4 list", 28},
                                                                      {"network vm list", 9},
                                                                      {"network nic list", 6}}) {
-        auto result = TalixTest::RunOnHost(root, "--formatter=json " + command);
-        ASSERT_EQ(result.status, 0) << command << ": " << result.err;
-        EXPECT_EQ(json::parse(result.out).size(), count) << command;
+        EXPECT_EQ(TalixTest::JsonOnHost(root, command).size(), count) << command;
     }
-    auto add = TalixTest::RunOnHost(root, "--formatter=json network ip route ipv4 add -n 198.51.100.0/24 -g 10.200.3.254");
-    ASSERT_EQ(add.status, 0) << add.err;
+    TalixTest::ChangeOnHost(root, "network ip route ipv4 add -n 198.51.100.0/24 -g 10.200.3.254");
     EXPECT_EQ(root.ReadSection("routes")["tables"][0]["ipv4Routes"].size(), 21u);
     EXPECT_EQ(root.ReadSection("connections")["connections"].size(), 45u);
 }

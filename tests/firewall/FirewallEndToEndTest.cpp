@@ -5,6 +5,8 @@
 namespace FirewallTest {
 namespace {
 
+using TalixTest::ChangeOnHost;
+using TalixTest::JsonOnHost;
 using TalixTest::RunOnHost;
 using TalixTest::TempHostRoot;
 
@@ -22,18 +24,13 @@ json SmallFirewall() {
 TEST(FirewallEndToEnd, RulesetChangesPersist) {
     TempHostRoot root;
     root.WriteSection("firewall", SmallFirewall());
-    auto r = RunOnHost(root, "--formatter=json network firewall ruleset set -r ntpClient -a false -e true");
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(json::parse(r.out), true);
-    r = RunOnHost(root, "--formatter=json network firewall ruleset allowedip add -r ntpClient -i 2001:DB8::9");
-    ASSERT_EQ(r.status, 0) << r.err;
-    r = RunOnHost(root, "--formatter=json network firewall ruleset allowedip list -r ntpClient");
-    EXPECT_EQ(json::parse(r.out),
+    ChangeOnHost(root, "network firewall ruleset set -r ntpClient -a false -e true");
+    ChangeOnHost(root, "network firewall ruleset allowedip add -r ntpClient -i 2001:DB8::9");
+    EXPECT_EQ(JsonOnHost(root, "network firewall ruleset allowedip list -r ntpClient"),
               json::array({{{"Ruleset", "ntpClient"}, {"Allowed IP Addresses", {"2001:db8::9"}}}}));
-    r = RunOnHost(root, "--formatter=json network firewall ruleset list -r ntpClient");
-    EXPECT_EQ(json::parse(r.out)[0]["Enabled"], true);
+    EXPECT_EQ(JsonOnHost(root, "network firewall ruleset list -r ntpClient")[0]["Enabled"], true);
 
-    r = RunOnHost(root, "--formatter=json network firewall ruleset set -r ntpClient -a false");
+    auto r = RunOnHost(root, "--formatter=json network firewall ruleset set -r ntpClient -a false");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Already use allowed ip list\n");
     r = RunOnHost(root, "--formatter=json network firewall ruleset set -r dhcp -e false");

@@ -5,9 +5,6 @@
 namespace FirewallTest {
 namespace {
 
-using TalixTest::Errors;
-using TalixTest::RootJson;
-
 class FirewallModuleTest : public FirewallHostTest {
 protected:
     void UseModule(bool loaded, bool enabled = true, bool pass = false) {
@@ -18,6 +15,8 @@ protected:
         firewall["defaultActionPass"] = pass;
         UseFirewall(firewall);
     }
+    // The stored module and rulesets flags.
+    json Loaded() { return json::array({Stored()["moduleLoaded"], Stored()["rulesetsLoaded"]}); }
 };
 
 TEST_F(FirewallModuleTest, GetReportsTheLoadedFirewall) {
@@ -49,10 +48,9 @@ TEST_F(FirewallModuleTest, GetPrefixesHostFailures) {
 
 TEST_F(FirewallModuleTest, SetChecksParametersBeforeTheModule) {
     UseModule(false);
-    EXPECT_EQ(OnlyError("network firewall set"), "Need parameter --enabled or --default-action");
-    EXPECT_EQ(OnlyError("network firewall set --enabled true"), "Firewall module is not loaded");
-    EXPECT_EQ(OnlyError("network firewall set -d false"), "Firewall module is not loaded");
-    EXPECT_EQ(Stored()["enabled"], true);
+    ExpectRefused("network firewall set", "Need parameter --enabled or --default-action");
+    ExpectRefused("network firewall set --enabled true", "Firewall module is not loaded");
+    ExpectRefused("network firewall set -d false", "Firewall module is not loaded");
 }
 
 TEST_F(FirewallModuleTest, SetChangesOnlyWhatDiffers) {
@@ -64,12 +62,11 @@ TEST_F(FirewallModuleTest, SetChangesOnlyWhatDiffers) {
 
 TEST_F(FirewallModuleTest, SetDisablesAndDrops) {
     UseModule(true, true, true);
+    auto state = [&] { return json::array({Stored()["enabled"], Stored()["defaultActionPass"]}); };
     EXPECT_EQ(Root("network firewall set --enabled false --default-action false"), true);
-    EXPECT_EQ(Stored()["enabled"], false);
-    EXPECT_EQ(Stored()["defaultActionPass"], false);
+    EXPECT_EQ(state(), json::array({false, false}));
     EXPECT_EQ(Root("network firewall set -e true"), true);
-    EXPECT_EQ(Stored()["enabled"], true);
-    EXPECT_EQ(Stored()["defaultActionPass"], false);
+    EXPECT_EQ(state(), json::array({true, false}));
 }
 
 TEST_F(FirewallModuleTest, SetReportsHostFailures) {
@@ -77,17 +74,14 @@ TEST_F(FirewallModuleTest, SetReportsHostFailures) {
                                   "SystemInfoImpl::GetFirewallDefaultAction", "SystemInfoImpl::SetFirewallEnabled"}) {
         UseModule(true, true, true);
         InjectFault(operation, "host kernel busy");
-        EXPECT_EQ(OnlyError("network firewall set -e false -d false"), "host kernel busy") << operation;
-        EXPECT_EQ(Stored()["enabled"], true) << operation;
-        EXPECT_EQ(Stored()["defaultActionPass"], true) << operation;
+        ExpectRefused("network firewall set -e false -d false", "host kernel busy");
     }
 }
 
 TEST_F(FirewallModuleTest, LoadLoadsModuleAndRulesets) {
     UseModule(false);
     EXPECT_EQ(Root("network firewall load"), true);
-    EXPECT_EQ(Stored()["moduleLoaded"], true);
-    EXPECT_EQ(Stored()["rulesetsLoaded"], true);
+    EXPECT_EQ(Loaded(), json::array({true, true}));
     // Loading again is no error.
     EXPECT_EQ(Root("network firewall load"), true);
 }
@@ -98,17 +92,14 @@ TEST_F(FirewallModuleTest, LoadOfADisabledModuleIsRefusedWithoutForce) {
     firewall["rulesetsLoaded"] = false;
     firewall["moduleDisabled"] = true;
     UseFirewall(firewall);
-    EXPECT_EQ(OnlyError("network firewall load"), "Module talixfw is disabled");
-    EXPECT_EQ(Stored()["moduleLoaded"], false);
-    EXPECT_EQ(Stored()["rulesetsLoaded"], false);
+    ExpectRefused("network firewall load", "Module talixfw is disabled");
 }
 
 TEST_F(FirewallModuleTest, LoadFailingAfterTheModuleLeavesItLoaded) {
     UseModule(false);
     InjectFault("SystemInfoImpl::LoadFirewallRulesets", "ruleset file corrupt");
     EXPECT_EQ(OnlyError("network firewall load"), "ruleset file corrupt");
-    EXPECT_EQ(Stored()["moduleLoaded"], true);
-    EXPECT_EQ(Stored()["rulesetsLoaded"], false);
+    EXPECT_EQ(Loaded(), json::array({true, false}));
 
     UseModule(false);
     InjectFault("ModuleImpl::Load", "insmod failed");
@@ -136,8 +127,7 @@ TEST_F(FirewallModuleTest, RefreshReportsTheHostRefusalWhenTheModuleIsNotLoaded)
 TEST_F(FirewallModuleTest, UnloadDestroysFiltersThenUnloads) {
     UseModule(true);
     EXPECT_EQ(Root("network firewall unload"), true);
-    EXPECT_EQ(Stored()["moduleLoaded"], false);
-    EXPECT_EQ(Stored()["rulesetsLoaded"], false);
+    EXPECT_EQ(Loaded(), json::array({false, false}));
     EXPECT_EQ(Root("network firewall get"),
               (json{{"Loaded", false}, {"Enabled", false}, {"DefaultAction", "PASS"}}));
 }
@@ -153,15 +143,13 @@ TEST_F(FirewallModuleTest, UnloadFailures) {
     UseModule(true);
     InjectFault("SystemInfoImpl::DestroyFirewallFilters", "filters busy");
     EXPECT_EQ(OnlyError("network firewall unload"), "filters busy");
-    EXPECT_EQ(Stored()["moduleLoaded"], true);
-    EXPECT_EQ(Stored()["rulesetsLoaded"], true);
+    EXPECT_EQ(Loaded(), json::array({true, true}));
 
     // The filters are gone before the module refuses to go.
     UseModule(true);
     InjectFault("ModuleImpl::Unload", "module in use");
     EXPECT_EQ(OnlyError("network firewall unload"), "module in use");
-    EXPECT_EQ(Stored()["moduleLoaded"], true);
-    EXPECT_EQ(Stored()["rulesetsLoaded"], false);
+    EXPECT_EQ(Loaded(), json::array({true, false}));
 }
 
 }  // namespace

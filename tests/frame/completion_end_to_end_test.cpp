@@ -33,12 +33,9 @@ std::set<std::string> Lines(const std::string& text) {
 std::vector<std::string> Words(const std::string& line) { return TalixTest::SplitWords(line); }
 
 // The names a list command shows on a host root, from its JSON output.
-std::set<std::string> ListedNames(const std::string& root, const std::string& command, const std::string& field) {
-    auto args = Words("--formatter=json " + command);
-    auto run = RunTalixcli(args, {{"TALIX_HOST_ROOT", root}});
-    EXPECT_EQ(run.status, 0) << run.err;
+std::set<std::string> ListedNames(const TempHostRoot& root, const std::string& command, const std::string& field) {
     std::set<std::string> names;
-    for (const auto& record : nlohmann::json::parse(run.out)) names.insert(record.at(field).get<std::string>());
+    for (const auto& record : TalixTest::JsonOnHost(root, command)) names.insert(record.at(field).get<std::string>());
     return names;
 }
 
@@ -62,7 +59,7 @@ TEST(CompletionEndToEnd, NamesComeFromTheHostRootTheCommandWouldUse) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_TRUE(Lines(run.out).count("e2eSwitch")) << run.out;
-    EXPECT_EQ(Lines(run.out), ListedNames(root.Path(), "network vswitch standard list", "Name"));
+    EXPECT_EQ(Lines(run.out), ListedNames(root, "network vswitch standard list", "Name"));
 }
 
 TEST(CompletionEndToEnd, AHostRootNotMadeYetIsNotMadeByCompletion) {
@@ -74,7 +71,7 @@ TEST(CompletionEndToEnd, AHostRootNotMadeYetIsNotMadeByCompletion) {
     EXPECT_FALSE(std::filesystem::exists(absent));
     // The names are those of the demo host the first command would make.
     TempHostRoot demo;
-    EXPECT_EQ(Lines(run.out), ListedNames(demo.Path(), "network nic list", "Name"));
+    EXPECT_EQ(Lines(run.out), ListedNames(demo, "network nic list", "Name"));
 
     // An empty root stays empty.
     const std::string empty = parent.Path() + "/empty";
@@ -166,43 +163,25 @@ protected:
 };
 
 TEST_F(InteractiveBash, TabCompletesPathsOptionsValuesAndHostNames) {
-    const std::string talixcli = TALIXCLI_BINARY;
-    // The path after a framework option.
-    Type(talixcli + " --formatter=json net");
-    Key("Tab");
-    EXPECT_TRUE(Shows("--formatter=json network"));
-    ClearLine();
-
-    // A framework option's values, listed on a double tab.
-    Type(talixcli + " --formatter=");
-    Key("Tab");
-    Key("Tab");
-    EXPECT_TRUE(Shows("keyvalue"));
-    ClearLine();
-
-    // A framework option's value completed in place.
-    Type(talixcli + " --formatter=key");
-    Key("Tab");
-    EXPECT_TRUE(Shows("--formatter=keyvalue"));
-    ClearLine();
-
-    // A switch name from the host root.
-    Type(talixcli + " network vswitch standard remove --vswitch-name tmuxS");
-    Key("Tab");
-    EXPECT_TRUE(Shows("--vswitch-name tmuxSwitch"));
-    ClearLine();
-
-    // A name with a blank is completed quoted.
-    Type(talixcli + " network vswitch standard portgroup remove -v vs-core -p Host");
-    Key("Tab");
-    EXPECT_TRUE(Shows("-p Host\\ Management"));
-    ClearLine();
-
-    // An option already given is not offered again: the only option left
-    // that starts so is --help.
-    Type(talixcli + " network vswitch standard remove --vswitch-name tmuxSwitch --");
-    Key("Tab");
-    EXPECT_TRUE(Shows("--vswitch-name tmuxSwitch --help"));
+    const struct {
+        const char* typed;
+        int tabs;
+        const char* shown;
+    } rows[] = {
+        {" --formatter=json net", 1, "--formatter=json network"},  // the path after a framework option
+        {" --formatter=", 2, "keyvalue"},                          // an option's values, listed on a double tab
+        {" --formatter=key", 1, "--formatter=keyvalue"},           // an option's value completed in place
+        {" network vswitch standard remove --vswitch-name tmuxS", 1, "--vswitch-name tmuxSwitch"},  // from the host
+        {" network vswitch standard portgroup remove -v vs-core -p Host", 1, "-p Host\\ Management"},  // quoted blank
+        // An option already given is not offered again: the only option left that starts so is --help.
+        {" network vswitch standard remove --vswitch-name tmuxSwitch --", 1, "--vswitch-name tmuxSwitch --help"},
+    };
+    for (const auto& row : rows) {
+        Type(TALIXCLI_BINARY + std::string(row.typed));
+        for (int tab = 0; tab < row.tabs; ++tab) Key("Tab");
+        EXPECT_TRUE(Shows(row.shown)) << row.typed;
+        ClearLine();
+    }
 }
 
 }  // namespace

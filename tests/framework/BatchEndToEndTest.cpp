@@ -33,10 +33,15 @@ protected:
         return RunTalixcli(args, {{"TALIX_HOST_ROOT", root.Path()}});
     }
     HostFiles Files() const { return Snapshot(root.Path()); }
-    json Listing(const std::string& command) {
-        auto result = RunOnHost(root, "--formatter=json " + command);
-        EXPECT_EQ(result.status, 0) << command << ": " << result.err;
-        return json::parse(result.out);
+    json Listing(const std::string& command) { return TalixTest::JsonOnHost(root, command); }
+    // A batch that must succeed: its lines' JSON objects, and how many there must be.
+    json Lines(const std::string& text, size_t count) {
+        auto result = Batch(text);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.err, "");
+        json lines = result.status == 0 ? json::parse(result.out) : json::array();
+        EXPECT_EQ(lines.size(), count) << result.out;
+        return lines.size() == count ? lines : json(std::vector<json>(count, json::object()));
     }
     bool RouteListed(const std::string& network) {
         for (const auto& route : Listing("network ip route ipv4 list")) {
@@ -53,20 +58,16 @@ private:
 };
 
 TEST_F(BatchEndToEnd, QuotingCommentsAndBlankLinesSplitAsAShellWould) {
-    auto result = Batch(
+    auto lines = Lines(
         "# a comment line\n"
         "\n"
         "   \t\n"
         "network ip hosts add -I 10.77.0.5 -H 'one.example' -C \"a comment\"   # trailing comment\n"
         "network ip hosts add -I 10.77.0.6 -H two\\.example -C \"say \\\"hi\\\" \\$HOME\"\n"
         "network ip hosts add -I 10.77.0.7 \\\n"
-        "   -H three.example -C '$HOME*;|'\n");
-    ASSERT_EQ(result.status, 0) << result.err;
-    auto lines = json::parse(result.out);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0]["line"], 4);
-    EXPECT_EQ(lines[1]["line"], 5);
-    EXPECT_EQ(lines[2]["line"], 6);
+        "   -H three.example -C '$HOME*;|'\n",
+        3);
+    EXPECT_EQ(json::array({lines[0]["line"], lines[1]["line"], lines[2]["line"]}), json::array({4, 5, 6}));
     EXPECT_EQ(lines[2]["command"], "network ip hosts add -I 10.77.0.7 \\\n   -H three.example -C '$HOME*;|'");
     std::map<std::string, json> byName;
     for (const auto& entry : Listing("network ip hosts list")) byName[entry["HostName"]] = entry["Comment"];
@@ -96,16 +97,14 @@ TEST_F(BatchEndToEnd, JsonShapeHasOneObjectPerLineThatRan) {
 }
 
 TEST_F(BatchEndToEnd, LaterLinesSeeEarlierChanges) {
-    auto result = Batch(
+    auto lines = Lines(
         "network ip netstack add -N batchNet\n"
         "network ip netstack get -N batchNet\n"
         "network ip route ipv4 add -n 10.78.0.0/16 -g 10.20.0.254\n"
         "network ip route ipv4 remove -n 10.78.0.0/16 -g 10.20.0.254\n"
         "network ip route ipv4 add -n 10.79.0.0/16 -g 10.20.0.254\n"
-        "network ip route ipv4 list\n");
-    ASSERT_EQ(result.status, 0) << result.err;
-    auto lines = json::parse(result.out);
-    ASSERT_EQ(lines.size(), 6u);
+        "network ip route ipv4 list\n",
+        6);
     EXPECT_EQ(lines[1]["status"], 0);
     EXPECT_EQ(lines[1]["output"][0]["Key"], "batchNet");
     std::set<std::string> listed;

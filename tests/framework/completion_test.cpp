@@ -51,11 +51,7 @@ protected:
 };
 
 TEST_F(SampleCompletion, FrameworkOptionsAndTheirValuesBeforeThePath) {
-    struct Case {
-        const char* words;
-        const char* expected;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"", "sample --formatter --format-param --help --list-commands --completion --version --batch --dry-run"},
         // An option given is not offered again; --format-param may repeat.
         {"--formatter=json", "sample --format-param --help --list-commands --completion --version --batch --dry-run"},
@@ -63,7 +59,8 @@ TEST_F(SampleCompletion, FrameworkOptionsAndTheirValuesBeforeThePath) {
         {"--formatter", "simple table json xml csv keyvalue"},
         {"--format-param=a=b --formatter", "simple table json xml csv keyvalue"},
         {"--completion", "bash zsh fish"},
-        // The path completes after framework options, in either spelling.
+        // The path completes after framework options, in either spelling, as without.
+        {"sample", "echo result --help"},
         {"--formatter=json sample", "echo result --help"},
         {"--formatter json --format-param x=y sample result", "ok no fail number text rows empty --help"},
         // Nothing follows an option that ends the line, nor an unknown word.
@@ -73,16 +70,12 @@ TEST_F(SampleCompletion, FrameworkOptionsAndTheirValuesBeforeThePath) {
         {"sample nosuch", ""},
         {"--formatter=json sample nosuch", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(Complete(c.words), c.expected) << "words: " << c.words;
+    for (const auto& [words, expected] : cases) EXPECT_EQ(Complete(words), expected) << "words: " << words;
     EXPECT_TRUE(asked.empty());
 }
 
 TEST_F(SampleCompletion, CommandOptionsAlreadyGivenAreNotOfferedAgain) {
-    struct Case {
-        const char* words;
-        const char* expected;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"sample echo", kEchoOptions},
         {"--formatter=json sample echo", kEchoOptions},
         {"sample echo --text hi", "--count --flag --item --mode --level --name --enabled --big --help"},
@@ -94,7 +87,7 @@ TEST_F(SampleCompletion, CommandOptionsAlreadyGivenAreNotOfferedAgain) {
         {"sample echo --help", ""},
         {"sample echo -h", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(Complete(c.words), c.expected) << "words: " << c.words;
+    for (const auto& [words, expected] : cases) EXPECT_EQ(Complete(words), expected) << "words: " << words;
 }
 
 TEST_F(SampleCompletion, ValuesComeFromTheParameterFirstAndThenFromThePlugins) {

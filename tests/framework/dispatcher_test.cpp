@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "Dispatcher.h"
 #include "Help.h"
@@ -14,16 +15,10 @@ using Parvik::AutoCli::Dispatcher;
 using TalixTest::RunTalixcli;
 using TalixTest::SplitWords;
 
-struct ShellRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 class SampleShell : public ::testing::Test {
-protected:
+public:
     SampleShell() { dispatcher.RegisterPlugin(&SampleCommands::Register); }
-    ShellRun Exec(const std::string& line) {
+    TalixTest::ProcessResult Exec(const std::string& line) {
         std::ostringstream out, err;
         int status = dispatcher.Run(SplitWords(line), out, err);
         return {status, out.str(), err.str()};
@@ -31,60 +26,37 @@ protected:
     Dispatcher dispatcher;
 };
 
-TEST_F(SampleShell, HelpAtEveryLevelGoesToStdoutWithStatusZero) {
-    ShellRun root = Exec("--help");
-    EXPECT_EQ(root.status, 0);
-    EXPECT_NE(root.out.find("sample  Sample commands for framework tests"), std::string::npos) << root.out;
-    EXPECT_NE(root.out.find("--formatter"), std::string::npos);
-
-    ShellRun ns = Exec("sample --help");
-    EXPECT_EQ(ns.status, 0);
-    EXPECT_NE(ns.out.find("Available Namespaces:\n  result  Commands with fixed results"), std::string::npos) << ns.out;
-    EXPECT_NE(ns.out.find("Available Commands:\n  echo    Echo the parameters back as a record."), std::string::npos)
-        << ns.out;
-
-    ShellRun command = Exec("sample echo --help");
-    EXPECT_EQ(command.status, 0);
-    EXPECT_EQ(command.err, "");
-    for (const char* expected : {"-t|--text=<str>", "The text to echo. (required)", "-f|--flag ",
-                                 "-c|--count=<long>", "[1 to 5]", "Mode: \n    fast: Go fast\n    slow: Go slow",
-                                 "Level: \n    1\n    2\n    3", "-i|--item=<str[]>", "-e|--enabled=<bool>"}) {
-        EXPECT_NE(command.out.find(expected), std::string::npos) << expected << "\n" << command.out;
+// Each run's exit status and both of its streams, whole.
+using Run = std::tuple<std::string, int, std::string, std::string>;
+void ExpectRuns(SampleShell& shell, const std::vector<Run>& runs) {
+    for (const auto& [line, status, out, err] : runs) {
+        auto result = shell.Exec(line);
+        EXPECT_EQ(std::tie(result.status, result.out, result.err), std::tie(status, out, err)) << line;
     }
 }
 
 TEST_F(SampleShell, ExitStatusTellsSuccessCommandErrorAndRefusalApart) {
-    ShellRun ok = Exec("sample result ok");
-    EXPECT_EQ(ok.status, 0);
-    EXPECT_EQ(ok.out, "");  // success is silent
-
-    ShellRun no = Exec("sample result no");
-    EXPECT_EQ(no.status, 0);
-    EXPECT_EQ(no.out, "false\n");
-
-    ShellRun fail = Exec("sample result fail");
-    EXPECT_EQ(fail.status, 1);
-    EXPECT_EQ(fail.out, "");
-    EXPECT_EQ(fail.err, "first failure\nsecond failure\non two lines\n");
-
-    ShellRun refused = Exec("sample echo --count 1");
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(refused.err,
-              "Error: Missing required parameter --text (-t). See \"talixcli sample echo --help\".\n");
+    ExpectRuns(*this, {
+                          {"sample result ok", 0, "", ""},  // success is silent
+                          {"sample result no", 0, "false\n", ""},
+                          {"sample result fail", 1, "", "first failure\nsecond failure\non two lines\n"},
+                          {"sample echo --count 1", 2, "",
+                           "Error: Missing required parameter --text (-t). See \"talixcli sample echo --help\".\n"},
+                      });
 }
 
 TEST_F(SampleShell, FrameworkOptionsChooseTheFormatterAndOverrideParameters) {
-    ShellRun json = Exec("--formatter=json sample result ok");
-    EXPECT_EQ(json.out, "true\n");
-    ShellRun jsonFalse = Exec("--formatter json sample result no");
-    EXPECT_EQ(jsonFalse.out, "false\n");
-    ShellRun number = Exec("--formatter=json sample result number");
-    EXPECT_EQ(number.out, "42\n");
-    ShellRun empty = Exec("--formatter=json sample result empty");
-    EXPECT_EQ(nlohmann::json::parse(empty.out), nlohmann::json::array());
-
-    ShellRun record = Exec("--formatter=json --format-param=fields:Echo=Text sample echo -t hi");
+    ExpectRuns(*this, {
+                          {"--formatter=json sample result ok", 0, "true\n", ""},
+                          {"--formatter json sample result no", 0, "false\n", ""},
+                          {"--formatter=json sample result number", 0, "42\n", ""},
+                          {"--formatter=json sample result empty", 0, "[]\n", ""},
+                          {"--formatter=yaml sample result ok", 2, "",
+                           "Error: Unknown formatter \"yaml\": choose one of simple, table, json, xml, csv, keyvalue.\n"},
+                          {"--formater=json sample result ok", 2, "",
+                           "Error: Unknown option --formater=json. Did you mean: --formatter?\n"},
+                      });
+    TalixTest::ProcessResult record = Exec("--formatter=json --format-param=fields:Echo=Text sample echo -t hi");
     auto parsed = nlohmann::ordered_json::parse(record.out);
     // JSON shows every field, in template order, unset ones as null.
     std::vector<std::string> keys;
@@ -94,35 +66,14 @@ TEST_F(SampleShell, FrameworkOptionsChooseTheFormatterAndOverrideParameters) {
     EXPECT_TRUE(parsed["Unset"].is_null());
     EXPECT_EQ(parsed["Items"], nlohmann::ordered_json::array());
 
-    ShellRun unknown = Exec("--formatter=yaml sample result ok");
-    EXPECT_EQ(unknown.status, 2);
-    EXPECT_EQ(unknown.err, "Error: Unknown formatter \"yaml\": choose one of simple, table, json, xml, csv, keyvalue.\n");
-
-    ShellRun badParam = Exec("--format-param=novalue sample result ok");
-    EXPECT_EQ(badParam.status, 2);
-    ShellRun badOption = Exec("--formater=json sample result ok");
-    EXPECT_EQ(badOption.status, 2);
-    EXPECT_EQ(badOption.err, "Error: Unknown option --formater=json. Did you mean: --formatter?\n");
+    EXPECT_EQ(Exec("--format-param=novalue sample result ok").status, 2);
 }
 
 TEST_F(SampleShell, ListsEveryCommandPathInTreeOrder) {
-    ShellRun listed = Exec("--list-commands");
+    TalixTest::ProcessResult listed = Exec("--list-commands");
     EXPECT_EQ(listed.out,
               "sample echo\nsample result ok\nsample result no\nsample result fail\nsample result number\n"
               "sample result text\nsample result rows\nsample result empty\n");
-}
-
-TEST_F(SampleShell, CompletesNamespacesOptionsAndEnumerationValues) {
-    EXPECT_EQ(Exec("--complete").out,
-              "sample\n--formatter\n--format-param\n--help\n--list-commands\n--completion\n--version\n--batch\n--dry-run\n");
-    EXPECT_EQ(Exec("--complete sample").out, "echo\nresult\n--help\n");
-    EXPECT_EQ(Exec("--complete sample echo --mode").out, "fast\nslow\n");
-    EXPECT_EQ(Exec("--complete sample echo --level").out, "1\n2\n3\n");
-    EXPECT_EQ(Exec("--complete sample echo -e").out, "true\nfalse\n");
-    ShellRun options = Exec("--complete sample echo");
-    EXPECT_EQ(options.out.substr(0, 14), "--text\n--count");
-    ShellRun script = Exec("--completion bash");
-    EXPECT_NE(script.out.find("complete -F _talixcli talixcli"), std::string::npos);
 }
 
 TEST(PluginLoading, ABrokenPluginIsNamedAndTheOthersStillLoad) {
@@ -154,14 +105,6 @@ TEST(TalixcliBinary, LoadsPluginsFromTheDirectoryTheEnvironmentNames) {
     auto json = nlohmann::json::parse(result.out);
     EXPECT_EQ(json["Text"], "from a plug-in");
     EXPECT_EQ(json["Count"], 2);
-}
-
-TEST(TalixcliBinary, FindsTheNetworkPluginBuiltBesideIt) {
-    auto result = RunTalixcli({"--list-commands"});
-    EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.err, "");
-    auto paths = SplitWords(result.out);
-    EXPECT_NE(result.out.find("network firewall get\n"), std::string::npos);
 }
 
 TEST(EnumPlaceholders, ExpandToValuesAloneOrWithTheirHelp) {

@@ -154,20 +154,4 @@ TEST_F(SampleShellOptions, AnUnfittingFormatParameterIsRefusedBeforeTheCommandRu
     EXPECT_EQ(nested.out, "Text: hi\nNested:\n   Value: 0\n");
 }
 
-TEST_F(SampleShellOptions, CommandHelpNamesTheRecordsItRendersWithTheirFields) {
-    auto echo = Exec("sample echo --help");
-    const std::string records = "\nOutput records (for --format-param fields:RECORD=...):\n"
-                                "  Echo: Text, Count, Flag, Items, Mode, Unset, Nested\n"
-                                "  Inner: Value\n";
-    ASSERT_GE(echo.out.size(), records.size());
-    EXPECT_EQ(echo.out.substr(echo.out.size() - records.size()), records);
-    EXPECT_EQ(Exec("sample result ok --help").out.find("Output records"), std::string::npos);
-
-    auto top = Exec("--help");
-    for (const char* key : {"fields:RECORD=", "header:RECORD=", "units:RECORD.FIELD=", "table-columns=",
-                            "table-columns:RECORD=", "wrap-last=", "json and xml always show every field"}) {
-        EXPECT_NE(top.out.find(key), std::string::npos) << key;
-    }
-}
-
 }  // namespace

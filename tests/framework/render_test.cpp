@@ -82,11 +82,6 @@ std::shared_ptr<MetaList> Strings(const std::vector<std::string>& values) {
     return list;
 }
 
-TEST(Formatters, NamesAreListedInHelpOrder) {
-    EXPECT_EQ(Parvik::Render::FormatterNames(),
-              (std::vector<std::string>{"simple", "table", "json", "xml", "csv", "keyvalue"}));
-}
-
 TEST(Formatters, OnlyExactNamesAreKnown) {
     for (const auto& name : Parvik::Render::FormatterNames()) EXPECT_TRUE(Parvik::Render::IsKnownFormatter(name));
     for (const char* name : {"", "JSON", "tables", "key-value", "simple "}) {
@@ -309,60 +304,19 @@ TEST(Table, WrapLastBreaksAtBlanksAndIndentsContinuations) {
               "             cccc\n");
 }
 
+// NicList() as JSON: every field in record order, unset ones as null. The
+// layout (three blanks per level) is an ordered dump's, which the golden
+// transcripts pin byte for byte.
 const char kNicListJson[] = R"([
-   {
-      "Name": "lmx0",
-      "MTU": 1500,
-      "Up": true,
-      "Driver": null,
-      "Tags": [
-         "a",
-         "b"
-      ],
-      "Policy": {
-         "Mode": "lb",
-         "Active": true
-      },
-      "Queues": [
-         {
-            "ID": 0
-         },
-         {
-            "ID": 1
-         }
-      ]
-   },
-   {
-      "Name": "lmx12",
-      "MTU": 9000,
-      "Up": false,
-      "Driver": null,
-      "Tags": [],
-      "Policy": {
-         "Mode": "lb",
-         "Active": true
-      },
-      "Queues": [
-         {
-            "ID": 0
-         },
-         {
-            "ID": 1
-         }
-      ]
-   }
-]
-)";
+    {"Name": "lmx0", "MTU": 1500, "Up": true, "Driver": null, "Tags": ["a", "b"],
+     "Policy": {"Mode": "lb", "Active": true}, "Queues": [{"ID": 0}, {"ID": 1}]},
+    {"Name": "lmx12", "MTU": 9000, "Up": false, "Driver": null, "Tags": [],
+     "Policy": {"Mode": "lb", "Active": true}, "Queues": [{"ID": 0}, {"ID": 1}]}])";
 
 TEST(Json, ShowsEveryFieldInRecordOrderIgnoringDisplayParameters) {
     EXPECT_EQ(Render("json", NicList(),
                      {{"fields:Nic", "Name"}, {"header:Nic", "%Name%"}, {"units:Nic.MTU", "B"}, {"table-columns", "MTU"}}),
-              kNicListJson);
-}
-
-TEST(Json, MatchesAnOrderedJsonDumpWithThreeBlankIndent) {
-    nlohmann::ordered_json expected = nlohmann::ordered_json::parse(kNicListJson);
-    EXPECT_EQ(Render("json", NicList()), expected.dump(3) + "\n");
+              nlohmann::ordered_json::parse(kNicListJson).dump(3) + "\n");
 }
 
 TEST(Json, EmptyContainers) {
@@ -370,12 +324,14 @@ TEST(Json, EmptyContainers) {
     EXPECT_EQ(Render("json", MetaStruct::New("Empty")), "{}\n");
 }
 
+// A text a record holds, and how a format writes it.
+struct TextCase {
+    std::string input;
+    std::string expected;
+};
+
 TEST(Json, StringsAreAlwaysValidJson) {
-    struct Case {
-        std::string input;
-        std::string expected;
-    };
-    const Case cases[] = {
+    const TextCase cases[] = {
         {"plain", "\"plain\""},
         {"q\"b\\s/", "\"q\\\"b\\\\s/\""},
         {"\b\f\n\r\t", "\"\\b\\f\\n\\r\\t\""},
@@ -429,11 +385,7 @@ TEST(Xml, DocumentLayout) {
 }
 
 TEST(Xml, EscapesMarkupAndReplacesCharactersXmlCannotHold) {
-    struct Case {
-        std::string input;
-        std::string expected;
-    };
-    const Case cases[] = {
+    const TextCase cases[] = {
         {"a&b<c>d\"e'f", "a&amp;b&lt;c&gt;d&quot;e&apos;f"},
         {"t\tn\nr\r", "t&#9;n&#10;r&#13;"},
         {std::string("\x00\x01\x1f", 3), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},

@@ -10,7 +10,6 @@ namespace {
 
 using TalixTest::RunOnHost;
 using TalixTest::RunTalixcli;
-using TalixTest::SplitWords;
 using TalixTest::TempHostRoot;
 
 const char kNicFields[] =
@@ -41,16 +40,12 @@ TEST(FormatParamEndToEnd, UnfittingSettingsAreUsageErrorsThatListTheValidChoices
     }
 }
 
-TEST(FormatParamEndToEnd, FittingSettingsShapeTheOutputAndJsonStillShowsEveryField) {
+// What a fitting setting does to a table is pinned by the golden transcripts;
+// JSON ignores it.
+TEST(FormatParamEndToEnd, JsonStillShowsEveryFieldWithAFittingSetting) {
     TempHostRoot root;
-    auto table = RunOnHost(root, "--formatter=table --format-param=fields:Nic=Name,Speed network nic list");
-    ASSERT_EQ(table.status, 0) << table.err;
-    auto header = SplitWords(table.out.substr(0, table.out.find('\n')));
-    EXPECT_EQ(header, (std::vector<std::string>{"Name", "Speed"}));
-
-    auto json = RunOnHost(root, "--formatter=json --format-param=fields:Nic=Name network nic list");
-    ASSERT_EQ(json.status, 0) << json.err;
-    EXPECT_EQ(nlohmann::json::parse(json.out).at(0).size(), 12u);
+    auto json = TalixTest::JsonOnHost(root, "--format-param=fields:Nic=Name network nic list");
+    EXPECT_EQ(json.at(0).size(), 12u);
 }
 
 TEST(FormatParamEndToEnd, ARefusedSettingLeavesTheHostUnchanged) {

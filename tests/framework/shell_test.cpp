@@ -16,14 +16,10 @@
 namespace {
 
 using Parvik::AutoCli::Dispatcher;
-using Parvik::AutoCli::FdStreamBuf;
-using Parvik::AutoCli::FinishOutput;
-using TalixTest::ProcessResult;
-using TalixTest::SplitWords;
 
-ProcessResult Exec(Dispatcher& dispatcher, const std::string& line) {
+TalixTest::ProcessResult Exec(Dispatcher& dispatcher, const std::string& line) {
     std::ostringstream out, err;
-    int status = dispatcher.Run(SplitWords(line), out, err);
+    int status = dispatcher.Run(TalixTest::SplitWords(line), out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -112,14 +108,14 @@ protected:
 };
 
 TEST_F(FullDevice, AFailedWriteFailsASuccessfulRunWithOneLineAndKeepsAnotherStatus) {
-    FdStreamBuf buffer(fd);
+    Parvik::AutoCli::FdStreamBuf buffer(fd);
     std::ostream out(&buffer);
     out << "short output";  // still in the buffer: only the last flush meets the error
     EXPECT_EQ(buffer.WriteError(), 0);
-    EXPECT_EQ(FinishOutput(buffer, errPipe[1], 0), 1);
+    EXPECT_EQ(Parvik::AutoCli::FinishOutput(buffer, errPipe[1], 0), 1);
     EXPECT_EQ(buffer.WriteError(), ENOSPC);
     out << std::string(100000, 'x');  // larger than the buffer: written directly, and refused
-    EXPECT_EQ(FinishOutput(buffer, errPipe[1], 2), 2);
+    EXPECT_EQ(Parvik::AutoCli::FinishOutput(buffer, errPipe[1], 2), 2);
     EXPECT_EQ(Reported(),
               "talixcli: write error: No space left on device\ntalixcli: write error: No space left on device\n");
 }

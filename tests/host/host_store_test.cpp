@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <stdexcept>
 
 #include "core/Backends.h"
@@ -36,6 +37,13 @@ std::vector<std::string> FilesUnder(const std::string& root) {
     return files;
 }
 
+// Opens root as the host, holding an enabled firewall and these other files.
+void OpenRoot(TempHostRoot& root, const std::map<std::string, std::string>& files = {}) {
+    root.WriteSection("firewall", {{"enabled", true}});
+    for (const auto& [path, content] : files) root.WriteFile(path, content);
+    SimHost::UseHostRoot(root.Path());
+}
+
 TEST(HostStore, AMissingFieldTakesItsDefaultAndAChangeWritesTheWholeSection) {
     TempHostRoot root;
     root.WriteSection("firewall", {{"enabled", false}, {"rulesets", {{{"id", "only"}}}}});
@@ -56,9 +64,8 @@ TEST(HostStore, AMissingFieldTakesItsDefaultAndAChangeWritesTheWholeSection) {
 
 TEST(HostStore, ARefusedChangeWritesNothing) {
     TempHostRoot root;
-    root.WriteSection("firewall", {{"enabled", true}});
+    OpenRoot(root);
     std::string before = root.ReadFile("state/firewall.json");
-    SimHost::UseHostRoot(root.Path());
     EXPECT_THROW(HostStore::Instance().Update<FirewallModel>([](FirewallModel& model) {
         model.enabled = false;
         throw KavrelException("refused");
@@ -145,8 +152,7 @@ TEST(HostStore, AnEmptyHostRootGetsTheDemoHostAndAFixtureRootDoesNot) {
 
 TEST(HostStore, ChangesLeaveNoTemporaryFilesBehind) {
     TempHostRoot root;
-    root.WriteSection("firewall", {{"enabled", true}});
-    SimHost::UseHostRoot(root.Path());
+    OpenRoot(root);
     SimHost::Transaction transaction(HostStore::Instance());
     transaction.Edit<FirewallModel>().enabled = false;
     transaction.WriteText("etc/hosts", "127.0.0.1 localhost\n");
@@ -160,8 +166,7 @@ TEST(HostStore, ChangesLeaveNoTemporaryFilesBehind) {
 // end nothing is written, and the command is told so.
 TEST(HostStore, AChangeGivenUpHalfMadeKeepsTheWholeTransactionFromTheHost) {
     TempHostRoot root;
-    root.WriteSection("firewall", {{"enabled", true}});
-    SimHost::UseHostRoot(root.Path());
+    OpenRoot(root);
     const std::string before = root.ReadFile("state/firewall.json");
     auto& store = HostStore::Instance();
     store.BeginTransaction(false);
@@ -184,13 +189,11 @@ TEST(HostStore, AChangeGivenUpHalfMadeKeepsTheWholeTransactionFromTheHost) {
 
 TEST(HostStore, NewFilesOfAProcessKilledBeforeItsJournalAreRemovedByTheNextChange) {
     TempHostRoot root;
-    root.WriteSection("firewall", {{"enabled", true}});
     // Killed after writing its new files, before the journal: the host never saw them.
-    root.WriteFile("state/firewall.json.tmp.4242", "{\"enabled\": false}\n");
-    root.WriteFile("state/routes.json.tmp.17", "{}\n");
-    root.WriteFile("state/notes.tmp.x", "not ours\n");
-    root.WriteFile("state/.tmp.5", "not ours either\n");
-    SimHost::UseHostRoot(root.Path());
+    OpenRoot(root, {{"state/firewall.json.tmp.4242", "{\"enabled\": false}\n"},
+                    {"state/routes.json.tmp.17", "{}\n"},
+                    {"state/notes.tmp.x", "not ours\n"},
+                    {"state/.tmp.5", "not ours either\n"}});
     EXPECT_TRUE(HostStore::Instance().Read<FirewallModel>().enabled);
     HostStore::Instance().Update<FirewallModel>([](FirewallModel& firewall) { firewall.enabled = false; });
     EXPECT_EQ(FilesUnder(root.Path()), (std::vector<std::string>{".lock", "state/.tmp.5", "state/firewall.json",
@@ -200,13 +203,10 @@ TEST(HostStore, NewFilesOfAProcessKilledBeforeItsJournalAreRemovedByTheNextChang
 
 TEST(HostStore, AJournalLeftByACrashIsFinishedByTheNextProcess) {
     TempHostRoot root;
-    root.WriteSection("firewall", {{"enabled", true}});
-    root.WriteFile("etc/hosts", "old\n");
     // A crash after the journal was written: both new files are ready, one was renamed.
-    root.WriteFile("state/firewall.json.tmp.99", "{\"enabled\": false}\n");
-    root.WriteFile("etc/hosts", "new\n");
-    root.WriteFile(".journal", "W state/firewall.json.tmp.99 state/firewall.json\nW etc/hosts.tmp.99 etc/hosts\n");
-    SimHost::UseHostRoot(root.Path());
+    OpenRoot(root, {{"state/firewall.json.tmp.99", "{\"enabled\": false}\n"},
+                    {"etc/hosts", "new\n"},
+                    {".journal", "W state/firewall.json.tmp.99 state/firewall.json\nW etc/hosts.tmp.99 etc/hosts\n"}});
     EXPECT_FALSE(HostStore::Instance().Read<FirewallModel>().enabled);
     EXPECT_EQ(root.ReadFile("etc/hosts"), "new\n");
     EXPECT_FALSE(std::filesystem::exists(root.Path() + "/.journal"));
@@ -237,8 +237,7 @@ TEST(HostStore, ConcurrentProcessesLoseNoUpdate) {
 
 TEST(HostStore, AReaderThatTurnsOutToWriteIsRefusedWhenSomeoneWroteMeanwhile) {
     TempHostRoot root;
-    root.WriteSection("firewall", {{"enabled", true}});
-    SimHost::UseHostRoot(root.Path());
+    OpenRoot(root);
     HostStore::Instance().SetMayChange(false);
     HostStore::Instance().Read<FirewallModel>();  // shared lock taken
     pid_t child = ::fork();
@@ -261,8 +260,7 @@ TEST(HostStore, AReaderThatTurnsOutToWriteIsRefusedWhenSomeoneWroteMeanwhile) {
 // counter moves as another command's commit would move it.
 TEST(HostStore, AReaderThatTurnsOutToWriteAfterTheCounterMovedIsRefused) {
     TempHostRoot root;
-    root.WriteSection("firewall", {{"enabled", true}});
-    SimHost::UseHostRoot(root.Path());
+    OpenRoot(root);
     HostStore::Instance().SetMayChange(false);
     HostStore::Instance().Read<FirewallModel>();  // shared lock taken, counter read
     const int lock = ::open((root.Path() + "/.lock").c_str(), O_RDWR);
@@ -344,20 +342,6 @@ TEST(HostStore, WorldNamesReadTheWorldsAloneAndFollowChanges) {
     root.WriteFile("state/connections.json", R"({"connections": [{"protocol": "a\x"}], "worlds": []})");
     SimHost::UseHostRoot(root.Path());
     EXPECT_THROW(SimHost::StoredWorldName(7), KavrelException);
-}
-
-TEST(FaultInjection, NamedOperationsThrowTheConfiguredText) {
-    SimHost::UseMemoryHost({{"firewall", R"({"enabled": true})"}});
-    SimHost::InjectFault("SystemInfoImpl::IsFirewallEnabled", "Sysinfo error: not ready");
-    try {
-        SimHost::CheckFault("SystemInfoImpl::IsFirewallEnabled");
-        ADD_FAILURE() << "no fault raised";
-    } catch (const KavrelException& failure) {
-        EXPECT_EQ(failure.GetDescription(), "Sysinfo error: not ready");
-    }
-    EXPECT_NO_THROW(SimHost::CheckFault("SystemInfoImpl::GetFirewallDefaultAction"));
-    SimHost::ClearFaults();
-    EXPECT_NO_THROW(SimHost::CheckFault("SystemInfoImpl::IsFirewallEnabled"));
 }
 
 TEST(FaultInjection, WorksEndToEndThroughTheStateFile) {

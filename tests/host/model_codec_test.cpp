@@ -219,23 +219,27 @@ TEST(ModelCodec, IntegersOutsideTheirFieldsRangeAreRefusedWithTheirPlace) {
          nullptr},
         {R"({"u32": 4.294967295e9, "i32": -2.147483648e9, "i64": -9e15, "u64": 9e15, "u8": 255, "u16": 65535})",
          nullptr},
-        {R"({"u32": 33159e9})", "the number 33159e9 is out of range for its field (at byte 9)"},
-        {R"({"u32": 4294967296})", "the number 4294967296 is out of range for its field (at byte 9)"},
-        {R"({"u32": -1})", "the number -1 is out of range for its field (at byte 9)"},
-        {R"({"u32": -1e0})", "the number -1e0 is out of range for its field (at byte 9)"},
-        {R"({"i32": 2147483648})", "the number 2147483648 is out of range for its field (at byte 9)"},
-        {R"({"i32": -2147483649})", "the number -2147483649 is out of range for its field (at byte 9)"},
-        {R"({"i64": 9223372036854775808})", "the number 9223372036854775808 is out of range for its field (at byte 9)"},
-        {R"({"u64": -5})", "the number -5 is out of range for its field (at byte 9)"},
-        {R"({"u64": 18446744073709551616})",
-         "the number 18446744073709551616 is not a whole number in range (at byte 9)"},
-        {R"({"u32": 1e99})", "the number 1e99 is not a whole number in range (at byte 9)"},
-        {R"({"u32": 1500.5})", "the number 1500.5 is not a whole number in range (at byte 9)"},
-        {R"({"i64": 1e16})", "the number 1e16 is not a whole number in range (at byte 9)"},
-        {R"({"u8": 256})", "the number 256 is out of range for its field (at byte 8)"},
-        {R"({"u16": 65536})", "the number 65536 is out of range for its field (at byte 9)"},
-        {R"({"u16": 1.5})", "the number 1.5 is not a whole number in range (at byte 9)"},
     });
+    // The field, the number written, and whether it is whole (then out of the
+    // field's range) or not a whole number in range at all.
+    const struct {
+        std::string field, number;
+        bool whole;
+    } rows[] = {
+        {"u32", "33159e9", true},  {"u32", "4294967296", true},           {"u32", "-1", true},
+        {"u32", "-1e0", true},     {"i32", "2147483648", true},           {"i32", "-2147483649", true},
+        {"u64", "-5", true},       {"i64", "9223372036854775808", true},  {"u64", "18446744073709551616", false},
+        {"u32", "1e99", false},    {"u32", "1500.5", false},              {"i64", "1e16", false},
+        {"u8", "256", true},       {"u16", "65536", true},                {"u16", "1.5", false},
+    };
+    for (const auto& row : rows) {
+        const std::string text = "{\"" + row.field + "\": " + row.number + "}";
+        // The number starts after the opening brace, the quoted name, the colon and a blank.
+        const std::string message = "the number " + row.number +
+                                    (row.whole ? " is out of range for its field" : " is not a whole number in range") +
+                                    " (at byte " + std::to_string(row.field.size() + 6) + ")";
+        ExpectRefusals<IntegerFields>({{text.c_str(), message.c_str()}});
+    }
 }
 
 // Every way a section document can be broken, with the message its loader

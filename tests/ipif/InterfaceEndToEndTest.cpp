@@ -16,6 +16,8 @@ namespace {
 using IpifTest::Host;
 using IpifTest::Nic;
 using nlohmann::json;
+using TalixTest::ChangeOnHost;
+using TalixTest::JsonOnHost;
 using TalixTest::RunOnHost;
 using TalixTest::TempHostRoot;
 
@@ -30,16 +32,10 @@ void WriteScript(TempHostRoot& root, const std::string& path, const std::string&
 
 TEST(InterfaceEndToEnd, DemoHostProvisioningInterfaceRestartsTheDaemon) {
     TempHostRoot root;
-    auto add = RunOnHost(root, "--formatter=json network ip interface add -p \"Guest Traffic\" -N CeldraProvisioning");
-    ASSERT_EQ(add.status, 0) << add.err;
-    EXPECT_EQ(json::parse(add.out), true);
+    ChangeOnHost(root, "network ip interface add -p \"Guest Traffic\" -N CeldraProvisioning");
     EXPECT_NE(root.ReadFile("var/log/nfcd.log").find("restart"), std::string::npos);
-    auto tags = RunOnHost(root, "--formatter=json network ip interface tag get -i lmx5");
-    ASSERT_EQ(tags.status, 0) << tags.err;
-    EXPECT_EQ(json::parse(tags.out), json({{"Tags", {"Provisioning"}}}));
-    auto list = RunOnHost(root, "--formatter=json network ip interface list -N CeldraProvisioning");
-    ASSERT_EQ(list.status, 0) << list.err;
-    EXPECT_EQ(json::parse(list.out)[0]["Portset"], "vs-core");
+    EXPECT_EQ(JsonOnHost(root, "network ip interface tag get -i lmx5"), json({{"Tags", {"Provisioning"}}}));
+    EXPECT_EQ(JsonOnHost(root, "network ip interface list -N CeldraProvisioning")[0]["Portset"], "vs-core");
 }
 
 TEST(InterfaceEndToEnd, DaemonRestartRunsWithItsOptionsAndOnlyTheHostsEnvironment) {
@@ -70,16 +66,10 @@ TEST(InterfaceEndToEnd, FailingDaemonRestartIsReportedButTheInterfaceStays) {
 TEST(InterfaceEndToEnd, SettingsRoundTripAndRefusalsReachStandardError) {
     TempHostRoot root;
     WriteHost(root, Host({Nic("lmx0")}));
-    auto set = RunOnHost(root, "--formatter=json network ip interface ipv4 set -i lmx0 -t static -I 10.7.0.2 "
-                               "-N 255.255.255.0 -g 10.7.0.1");
-    ASSERT_EQ(set.status, 0) << set.err;
-    auto get = RunOnHost(root, "--formatter=json network ip interface ipv4 get -i lmx0");
-    ASSERT_EQ(get.status, 0) << get.err;
-    EXPECT_EQ(json::parse(get.out)[0]["Gateway"], "10.7.0.1");
-    EXPECT_EQ(RunOnHost(root, "--formatter=json network ip interface ipv6 address add -i lmx0 -I 2001:db8::7/64")
-                  .status, 0);
-    auto addresses = RunOnHost(root, "--formatter=json network ip interface ipv6 address list");
-    EXPECT_EQ(json::parse(addresses.out)[0]["Address"], "2001:db8::7");
+    ChangeOnHost(root, "network ip interface ipv4 set -i lmx0 -t static -I 10.7.0.2 -N 255.255.255.0 -g 10.7.0.1");
+    EXPECT_EQ(JsonOnHost(root, "network ip interface ipv4 get -i lmx0")[0]["Gateway"], "10.7.0.1");
+    ChangeOnHost(root, "network ip interface ipv6 address add -i lmx0 -I 2001:db8::7/64");
+    EXPECT_EQ(JsonOnHost(root, "network ip interface ipv6 address list")[0]["Address"], "2001:db8::7");
 
     auto refused = RunOnHost(root, "--formatter=json network ip interface ipv6 set -i lmx0 -r true -g fe80::1");
     EXPECT_NE(refused.status, 0);
@@ -94,8 +84,8 @@ TEST(InterfaceEndToEnd, SettingsRoundTripAndRefusalsReachStandardError) {
 TEST(InterfaceEndToEnd, RemoveByConnectionPointReleasesTheSwitchPort) {
     TempHostRoot root;
     WriteHost(root, Host({}));
-    ASSERT_EQ(RunOnHost(root, "--formatter=json network ip interface add -s cds0 -P 5").status, 0);
-    ASSERT_EQ(RunOnHost(root, "--formatter=json network ip interface remove -s cds0 -P 5").status, 0);
+    ChangeOnHost(root, "network ip interface add -s cds0 -P 5");
+    ChangeOnHost(root, "network ip interface remove -s cds0 -P 5");
     EXPECT_EQ(root.ReadSection("lmxnics")["lmxnics"], json::array());
     EXPECT_EQ(root.ReadSection("dvswitches")["dvswitches"][0]["dvports"][0]["clients"], json::array());
 }

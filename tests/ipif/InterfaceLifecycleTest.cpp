@@ -56,54 +56,54 @@ TEST_F(InterfaceLifecycle, AddOnPortGroupTakesNextNameFreshMacAndSwitchPort) {
     ASSERT_FALSE(nic.is_null());
     std::string mac = nic["macAddress"];
     EXPECT_EQ(mac.substr(0, 3), "02:");  // locally administered
-    EXPECT_EQ(nic["mtu"], 1500);
-    EXPECT_EQ(nic["numRxQueue"], 1);
-    EXPECT_EQ(nic["portset"], "vs0");
-    EXPECT_EQ(nic["connectionPoint"]["portgroup"], "pg-b");
-    EXPECT_EQ(nic["tags"], json::array());
-    EXPECT_EQ(nic["ipConfig"]["useIpv6RouterAdvertised"], true);
-    EXPECT_EQ(nic["system"], false);  // a user's interface: listed and removable
+    // Not a system interface: a user's interface is listed and removable.
+    EXPECT_EQ(json::array({nic["mtu"], nic["numRxQueue"], nic["portset"], nic["connectionPoint"]["portgroup"],
+                           nic["tags"], nic["ipConfig"]["useIpv6RouterAdvertised"], nic["system"]}),
+              json::array({1500, 1, "vs0", "pg-b", json::array(), true, false}));
     auto ports = Section("vswitches")["vswitches"][0]["ports"];
     ASSERT_EQ(ports.size(), 1u);
-    EXPECT_EQ(ports[0]["clientName"], "lmx1");
-    EXPECT_EQ(ports[0]["portId"], nic["portId"]);
+    EXPECT_EQ(json::array({ports[0]["clientName"], ports[0]["portId"]}), json::array({"lmx1", nic["portId"]}));
 
     ASSERT_EQ(Run("network ip interface add -p pg-b -i lmx7 -m 9000 -R 4 -M 02:00:00:00:00:07").root, true);
     nic = FindNic("lmx7");
-    EXPECT_EQ(nic["macAddress"], "02:00:00:00:00:07");
-    EXPECT_EQ(nic["mtu"], 9000);
-    EXPECT_EQ(nic["numRxQueue"], 4);
+    EXPECT_EQ(json::array({nic["macAddress"], nic["mtu"], nic["numRxQueue"]}),
+              json::array({"02:00:00:00:00:07", 9000, 4}));
 }
 
 TEST_F(InterfaceLifecycle, HostRefusalsCarryTheAddPrefix) {
     ExpectRefused("network ip interface add -p pg-b -i lmx0",
                   "Unable to add Lumex network interface. Error was : A Lumex network interface named lmx0 already "
                   "exists");
-    ExpectRefused("network ip interface add -s cds0 -P 6",
-                  "Unable to add Lumex network interface. Error was : DVPort 6 of DVSwitch cds0 is already in use");
-    ExpectRefused("network ip interface add -s cds0 -P 0",
-                  "Unable to add Lumex network interface. Error was : DVPort 0 is an uplink port");
+    // A refused add on a DVPort writes the DVSwitch section back in full (its
+    // defaults spelled out): only the interfaces are checked unchanged here.
+    const json interfaces = Section("lmxnics");
+    for (const auto& [command, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"network ip interface add -s cds0 -P 6", "DVPort 6 of DVSwitch cds0 is already in use"},
+             {"network ip interface add -s cds0 -P 0", "DVPort 0 is an uplink port"}}) {
+        auto result = Run(command);
+        EXPECT_TRUE(result.root.is_null()) << command;
+        EXPECT_EQ(result.errors,
+                  std::vector<std::string>{"Unable to add Lumex network interface. Error was : " + reason});
+        EXPECT_EQ(Section("lmxnics"), interfaces) << command;
+    }
     InjectFault("LumexNicInfoImpl::AddLumexNic", "out of interfaces");
-    ExpectRefused("network ip interface add -p pg-b", "Unable to add Lumex network interface. Error was : out of interfaces");
+    ExpectRefused("network ip interface add -p pg-b",
+                  "Unable to add Lumex network interface. Error was : out of interfaces");
 }
 
 TEST_F(InterfaceLifecycle, AddOnDistributedPortRecordsItsConnection) {
     ASSERT_EQ(Run("network ip interface add -s cds0 -P 5").root, true);
     auto nic = FindNic("lmx1");
-    EXPECT_EQ(nic["portset"], "cds0");
-    EXPECT_EQ(nic["connectionPoint"]["type"], 2);
-    EXPECT_EQ(nic["connectionPoint"]["dvsUuid"], "uuid-cds0");
     auto port = Section("dvswitches")["dvswitches"][0]["dvports"][0];
     EXPECT_NE(port["connectionId"], 0);
-    EXPECT_EQ(nic["connectionPoint"]["connectionId"], port["connectionId"]);
-    EXPECT_EQ(port["clients"][0]["clientName"], "lmx1");
+    EXPECT_EQ(json::array({nic["portset"], nic["connectionPoint"]["type"], nic["connectionPoint"]["dvsUuid"],
+                           nic["connectionPoint"]["connectionId"], port["clients"][0]["clientName"]}),
+              json::array({"cds0", 2, "uuid-cds0", port["connectionId"], "lmx1"}));
 
     auto list = Run("network ip interface list").root;
     ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(list[1]["CDS Name"], "cds0");
-    EXPECT_EQ(list[1]["CDS Port"], "5");
-    EXPECT_EQ(list[1]["Portgroup"], "N/A");
-    EXPECT_EQ(list[1]["CDS Connection"], port["connectionId"]);
+    EXPECT_EQ(json::array({list[1]["CDS Name"], list[1]["CDS Port"], list[1]["Portgroup"], list[1]["CDS Connection"]}),
+              json::array({"cds0", "5", "N/A", port["connectionId"]}));
     // The interface's port ID is the ID of its switch port, so the port statistics find it.
     EXPECT_EQ(port["clients"][0]["portId"], nic["portId"]);
     auto stats = Run("network port stats get -p " + std::to_string(nic["portId"].get<int64_t>()));
@@ -223,13 +223,13 @@ TEST_F(InterfaceLifecycle, ListShowsOpaqueNetworksAndMissingDistributedSwitches)
     UseHost(Host({opaque, orphan}));
     auto result = Run("network ip interface list");
     ASSERT_EQ(result.root.size(), 2u);
-    EXPECT_EQ(result.root[0]["Portset"], "N/A");
-    EXPECT_EQ(result.root[0]["Opaque Network ID"], "seg-1");
-    EXPECT_EQ(result.root[0]["External ID"], "att-1");
-    EXPECT_EQ(result.root[0]["CDS Connection"], -1);
-    EXPECT_EQ(result.root[1]["CDS Name"], "N/A");
-    EXPECT_EQ(result.root[1]["CDS UUID"], "uuid-gone");
-    EXPECT_EQ(result.root[1]["CDS Connection"], 44);
+    const json& opaqueRow = result.root[0];
+    const json& orphanRow = result.root[1];
+    EXPECT_EQ(json::array({opaqueRow["Portset"], opaqueRow["Opaque Network ID"], opaqueRow["External ID"],
+                           opaqueRow["CDS Connection"]}),
+              json::array({"N/A", "seg-1", "att-1", -1}));
+    EXPECT_EQ(json::array({orphanRow["CDS Name"], orphanRow["CDS UUID"], orphanRow["CDS Connection"]}),
+              json::array({"N/A", "uuid-gone", 44}));
     EXPECT_EQ(result.errors, std::vector<std::string>{"Unable to access the associated CDS"});
 }
 

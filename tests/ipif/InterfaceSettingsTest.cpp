@@ -156,20 +156,15 @@ TEST_F(InterfaceSettings, Ipv4GetShowsTypesAndTheNetstackGateway) {
 TEST_F(InterfaceSettings, GetSelectionMessagesAndFailures) {
     for (const char* get : {"ipv4 get", "ipv6 get", "ipv6 address list"}) {
         std::string command = std::string("network ip interface ") + get;
-        auto missing = Run(command + " --interface-name lmx9");
-        EXPECT_TRUE(missing.root.is_null());
-        EXPECT_EQ(missing.errors, std::vector<std::string>{"Unable to find a Lumex interface with the name lmx9"});
-        EXPECT_EQ(Run(command + " -t user").errors, std::vector<std::string>{"Invalid type value, should be 'system'."});
+        ExpectRefused(command + " --interface-name lmx9", "Unable to find a Lumex interface with the name lmx9");
+        ExpectRefused(command + " -t user", "Invalid type value, should be 'system'.");
         EXPECT_EQ(Run(command + " -t system").root, json::array());
     }
-    EXPECT_EQ(Run("network ip interface ipv4 get -t system -N travex").errors,
-              std::vector<std::string>{"Invalid netstack value, should be 'defaultTcpipStack'."});
+    ExpectRefused("network ip interface ipv4 get -t system -N travex",
+                  "Invalid netstack value, should be 'defaultTcpipStack'.");
     InjectFault("LmxNic::GetIpConfig", "no answer");
-    auto v4 = Run("network ip interface ipv4 get");
-    EXPECT_TRUE(v4.root.is_null());
-    EXPECT_EQ(v4.errors, std::vector<std::string>{"Error getting IPv4 configuration. . Error was : no answer"});
-    EXPECT_EQ(Run("network ip interface ipv6 get").errors,
-              std::vector<std::string>{"Error getting IPv6 configuration. . Error was : no answer"});
+    ExpectRefused("network ip interface ipv4 get", "Error getting IPv4 configuration. . Error was : no answer");
+    ExpectRefused("network ip interface ipv6 get", "Error getting IPv6 configuration. . Error was : no answer");
 }
 
 TEST_F(InterfaceSettings, Ipv6GetHidesPeerDnsWithoutDhcpv6OrRouterAdvertisement) {

@@ -28,19 +28,14 @@ TEST_F(DnsCommands, ServerAddAppendsBothFamiliesAndListKeepsOrder) {
 
 TEST_F(DnsCommands, ServerTextThatIsNoAddressIsRefusedBeforeAnyChange) {
     for (const char* command : {"network ip dns server add -s ns1.example", "network ip dns server remove -s ns1.example"}) {
-        auto result = Run(command);
-        EXPECT_TRUE(result.root.is_null());
-        EXPECT_EQ(result.errors,
-                  std::vector<std::string>{"The specified address 'ns1.example' is not recognised as a valid IP address"});
+        ExpectRefused(command, "The specified address 'ns1.example' is not recognised as a valid IP address");
     }
     EXPECT_EQ(File(kResolver), "# kept\nnameserver 10.0.0.2\nsearch a.example b.example\n");
 }
 
 TEST_F(DnsCommands, ServerRemoveNeedsExactlyOneOfAllAndServer) {
     for (const char* command : {"network ip dns server remove", "network ip dns server remove -a -s 10.0.0.2"}) {
-        auto result = Run(command);
-        EXPECT_TRUE(result.root.is_null()) << command;
-        EXPECT_EQ(result.errors, std::vector<std::string>{"You must specify exactly one of: --all, --server"});
+        ExpectRefused(command, "You must specify exactly one of: --all, --server");
     }
     EXPECT_EQ(Run("network ip dns server list").root, json({{"DNS Servers", {"10.0.0.2"}}}));
 }
@@ -55,11 +50,7 @@ TEST_F(DnsCommands, ServerRemoveOneOrAll) {
 }
 
 TEST_F(DnsCommands, HostRefusesDuplicatesAndAbsentEntries) {
-    struct Case {
-        const char* command;
-        const char* message;
-    };
-    for (const auto& c : std::vector<Case>{
+    for (const auto& [command, message] : std::vector<std::pair<const char*, const char*>>{
              {"network ip dns server add -s 10.0.0.2", "DNS server 10.0.0.2 is already configured"},
              {"network ip dns server remove -s 10.9.9.9", "DNS server 10.9.9.9 is not configured"},
              {"network ip dns search add -d a.example", "Search domain a.example is already configured"},
@@ -71,9 +62,7 @@ TEST_F(DnsCommands, HostRefusesDuplicatesAndAbsentEntries) {
              {"network ip dns server add -s 224.0.0.251", "DNS server 224.0.0.251 is a multicast address"},
              {"network ip dns server add -s ::", "DNS server :: is the unspecified address"},
              {"network ip dns server add -s ff02::fb", "DNS server ff02::fb is a multicast address"}}) {
-        auto result = Run(c.command);
-        EXPECT_TRUE(result.root.is_null()) << c.command;
-        EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
+        ExpectRefused(command, message);
     }
     EXPECT_EQ(File(kResolver), "# kept\nnameserver 10.0.0.2\nsearch a.example b.example\n");
 }
@@ -102,9 +91,7 @@ TEST_F(DnsCommands, EachNetstackHasItsOwnResolverFileAndEmptyMeansDefault) {
 
 TEST_F(DnsCommands, FailedSaveChangesNothing) {
     InjectFault("DnsConfigImpl::SaveConfig", "resolver file is read-only");
-    auto result = Run("network ip dns server add -s 10.0.0.9");
-    EXPECT_TRUE(result.root.is_null());
-    EXPECT_EQ(result.errors, std::vector<std::string>{"resolver file is read-only"});
+    ExpectRefused("network ip dns server add -s 10.0.0.9", "resolver file is read-only");
     EXPECT_EQ(File(kResolver), "# kept\nnameserver 10.0.0.2\nsearch a.example b.example\n");
 }
 

@@ -50,11 +50,7 @@ TEST_F(HostsCommands, RemoveDropsTheUserEntryAndKeepsTheSystemPart) {
 }
 
 TEST_F(HostsCommands, LibraryRefusalsAreJoinedToTheirPrefixWithoutASeparator) {
-    struct Case {
-        const char* command;
-        const char* message;
-    };
-    for (const auto& c : std::vector<Case>{
+    for (const auto& [command, message] : std::vector<std::pair<const char*, const char*>>{
              {"network ip hosts add -I 10.0.0.40 -H BUILD.example",
               "Error adding etc host item:An entry for BUILD.example with address 10.0.0.40 already exists"},
              {"network ip hosts add -I 10.0.0.11 -H self.example",
@@ -67,9 +63,7 @@ TEST_F(HostsCommands, LibraryRefusalsAreJoinedToTheirPrefixWithoutASeparator) {
              {"network ip hosts remove -I 127.0.0.1 -H localhost",
               "Error removing etc host item:The entry for localhost with address 127.0.0.1 is a system entry and "
               "cannot be removed"}}) {
-        auto result = Run(c.command);
-        EXPECT_TRUE(result.root.is_null()) << c.command;
-        EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
+        ExpectRefused(command, message);
     }
     EXPECT_EQ(Run("network ip hosts list").root.size(), 1u);
 }
@@ -147,10 +141,10 @@ TEST_F(HostsCommands, TheTableRefusesCommentsThatWouldBreakTheFile) {
 
 TEST_F(HostsCommands, HostControlFailures) {
     InjectFault("HostsFile::AddEntryFromUser", "file system is read-only");
-    EXPECT_EQ(Run("network ip hosts add -I 10.0.0.7 -H seven.example").errors,
-              std::vector<std::string>{"Error adding etc host item:file system is read-only"});
+    ExpectRefused("network ip hosts add -I 10.0.0.7 -H seven.example",
+                  "Error adding etc host item:file system is read-only");
     InjectFault("HostsFile::GetEntriesFromConfig", "cannot read hosts");
-    EXPECT_EQ(Run("network ip hosts list").errors, std::vector<std::string>{"cannot read hosts"});
+    ExpectRefused("network ip hosts list", "cannot read hosts");
 }
 
 }  // namespace

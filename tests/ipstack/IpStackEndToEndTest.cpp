@@ -4,7 +4,8 @@
 namespace {
 
 using nlohmann::json;
-using TalixTest::RunOnHost;
+using TalixTest::ChangeOnHost;
+using TalixTest::JsonOnHost;
 using TalixTest::TempHostRoot;
 
 void WriteBaseHost(TempHostRoot& root) {
@@ -18,12 +19,11 @@ void WriteBaseHost(TempHostRoot& root) {
 TEST(IpStackEndToEnd, RoutesAndNetstacksChangeTheirSections) {
     TempHostRoot root;
     WriteBaseHost(root);
-    EXPECT_EQ(RunOnHost(root, "--formatter=json network ip route ipv4 remove -n default -g 10.0.0.1").status, 0);
+    ChangeOnHost(root, "network ip route ipv4 remove -n default -g 10.0.0.1");
     EXPECT_EQ(root.ReadSection("routes")["tables"][0]["ipv4Gateway"], "0.0.0.0");
-    EXPECT_EQ(RunOnHost(root, "--formatter=json network ip netstack add -N storage -d").status, 0);
-    auto get = RunOnHost(root, "--formatter=json network ip netstack get -N storage");
-    EXPECT_EQ(json::parse(get.out)[0]["Enabled"], false);
-    auto removeDefault = RunOnHost(root, "--formatter=json network ip netstack remove -N defaultTcpipStack");
+    ChangeOnHost(root, "network ip netstack add -N storage -d");
+    EXPECT_EQ(JsonOnHost(root, "network ip netstack get -N storage")[0]["Enabled"], false);
+    auto removeDefault = TalixTest::RunOnHost(root, "--formatter=json network ip netstack remove -N defaultTcpipStack");
     EXPECT_NE(removeDefault.status, 0);
     EXPECT_EQ(removeDefault.err,
               "Unable to Remove Netstack Instance. Error was : The default netstack instance cannot be removed\n");
@@ -51,7 +51,7 @@ TEST(IpStackEndToEnd, NamesAndValuesTheHostCannotStoreAreRefused) {
               "address\n"},
              {"network ip ipsec sa add -n sa1 -s 2001:db8::1 -d 2001:db8::2 --sa-spi=-1 -e null -i hmac-sha1 -K x",
               "Check the input value for '--sa-spi'. Should be hex integer. Got -1\n"}}) {
-        auto result = RunOnHost(root, std::string("--formatter=json ") + c.command);
+        auto result = TalixTest::RunOnHost(root, std::string("--formatter=json ") + c.command);
         EXPECT_EQ(result.status, 1) << c.command;
         EXPECT_EQ(result.out, "") << c.command;
         EXPECT_EQ(result.err, c.err) << c.command;
@@ -70,15 +70,13 @@ TEST(IpStackEndToEnd, HostsFileKeepsForeignLinesAndListingsEscapeControls) {
                              "garbage line\n"
                              "10.0.0.41\tcolour.example\t# \x1b[31mred\x1b[0m\n";
     root.WriteFile("etc/hosts", hand);
-    ASSERT_EQ(RunOnHost(root, "--formatter=json network ip hosts add -I 10.0.0.42 -H new.example").status, 0);
+    ChangeOnHost(root, "network ip hosts add -I 10.0.0.42 -H new.example");
     EXPECT_EQ(root.ReadFile("etc/hosts"), hand + "10.0.0.42\tnew.example\n");
-    ASSERT_EQ(RunOnHost(root, "--formatter=json network ip hosts remove -I 10.0.0.42 -H new.example").status, 0);
+    ChangeOnHost(root, "network ip hosts remove -I 10.0.0.42 -H new.example");
     EXPECT_EQ(root.ReadFile("etc/hosts"), hand);
-
-    auto json = RunOnHost(root, "--formatter=json network ip hosts list");
-    EXPECT_EQ(nlohmann::json::parse(json.out)[0]["Comment"], "\x1b[31mred\x1b[0m");
+    EXPECT_EQ(JsonOnHost(root, "network ip hosts list")[0]["Comment"], "\x1b[31mred\x1b[0m");
     for (const char* formatter : {"simple", "table"}) {
-        auto shown = RunOnHost(root, std::string("--formatter=") + formatter + " network ip hosts list");
+        auto shown = TalixTest::RunOnHost(root, std::string("--formatter=") + formatter + " network ip hosts list");
         ASSERT_EQ(shown.status, 0) << shown.err;
         EXPECT_EQ(shown.out.find('\x1b'), std::string::npos) << formatter;
         EXPECT_NE(shown.out.find("\\x1b[31mred\\x1b[0m"), std::string::npos) << formatter << ": " << shown.out;
@@ -93,7 +91,7 @@ TEST(IpStackEndToEnd, KeyValueListingEscapesControlBytesOfHostsFileAliases) {
     root.WriteFile("etc/hosts", std::string("# --- user specified entries ---\n"
                                             "10.0.0.51\tplain.example\tal\x1b[2Jias\x7f\x01\x1f\\x1b \xc2\x9b" "1m\n"
                                             "10.0.0.52\tsecond.example\t# bell\x07 cr\r end\n"));
-    auto shown = RunOnHost(root, "--formatter=keyvalue network ip hosts list");
+    auto shown = TalixTest::RunOnHost(root, "--formatter=keyvalue network ip hosts list");
     ASSERT_EQ(shown.status, 0) << shown.err;
     EXPECT_EQ(shown.out,
               "IpHostList[0].IP address.string=10.0.0.51\n"
@@ -105,9 +103,7 @@ TEST(IpStackEndToEnd, KeyValueListingEscapesControlBytesOfHostsFileAliases) {
               "IpHostList[1].HostName.string=second.example\n"
               "IpHostList[1].Comment.string=bell\\x07 cr\\r end\n");
     // The host's own text is untouched: json still holds the raw bytes.
-    auto json = RunOnHost(root, "--formatter=json network ip hosts list");
-    ASSERT_EQ(json.status, 0) << json.err;
-    EXPECT_EQ(nlohmann::json::parse(json.out)[0]["Aliases"][0], "al\x1b[2Jias\x7f\x01\x1f\\x1b");
+    EXPECT_EQ(JsonOnHost(root, "network ip hosts list")[0]["Aliases"][0], "al\x1b[2Jias\x7f\x01\x1f\\x1b");
 }
 
 }  // namespace

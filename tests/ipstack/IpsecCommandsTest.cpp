@@ -42,11 +42,7 @@ TEST_F(IpsecCommands, SaAddParsesTheSpiAndListRendersIt) {
 }
 
 TEST_F(IpsecCommands, SaAddOwnChecks) {
-    struct Case {
-        std::string command;
-        std::string message;
-    };
-    for (const auto& c : std::vector<Case>{
+    for (const auto& [command, message] : std::vector<std::pair<std::string, std::string>>{
              {SaAdd("sa1", "ffz", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst"),
               "Check the input value for '--sa-spi'. Should be hex integer. Got ffz"},
              // a sign or a blank is no part of a hex integer (-1 would wrap to 0xffffffff)
@@ -68,9 +64,7 @@ TEST_F(IpsecCommands, SaAddOwnChecks) {
              {SaAdd("auto", "100", "-e null -i hmac-sha1 -K abcdefghijklmnopqrst"), "The name auto is reserved"},
              {"network ip ipsec sa add -n sa1 -s 10.0.0.1 -d 2001:db8::2 -p 1 -e null -i hmac-sha1 -K x",
               "Invalid IPv6 address: '10.0.0.1'"}}) {
-        auto result = Run(c.command);
-        EXPECT_TRUE(result.root.is_null()) << c.command;
-        EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
+        ExpectRefused(command, message);
     }
     EXPECT_EQ(Section("ipsec")["sas"].size(), 1u);
 }
@@ -97,14 +91,11 @@ TEST_F(IpsecCommands, SaRemoveAcceptsExactlyOneOfThreeForms) {
                                 "network ip ipsec sa remove -n sa1 -a",
                                 "network ip ipsec sa remove -n sa1 -p 10",
                                 "network ip ipsec sa remove -a -s 2001:db8::1"}) {
-        auto result = Run(command);
-        EXPECT_TRUE(result.root.is_null()) << command;
-        EXPECT_EQ(result.errors, std::vector<std::string>{kAmbiguous}) << command;
+        ExpectRefused(command, kAmbiguous);
     }
     EXPECT_EQ(Run("network ip ipsec sa remove -n auto -s 2001:db8::1 -d 2001:db8::9 -p 1000").root, true);
     EXPECT_EQ(Section("ipsec")["sas"], json::array());
-    EXPECT_EQ(Run("network ip ipsec sa remove -n sa9").errors,
-              std::vector<std::string>{"Security Association sa9 not found"});
+    ExpectRefused("network ip ipsec sa remove -n sa9", "Security Association sa9 not found");
 }
 
 TEST_F(IpsecCommands, DeletedSaStarsItsPoliciesWithAWarning) {
@@ -130,16 +121,13 @@ TEST_F(IpsecCommands, DeletedSaStarsItsPoliciesWithAWarning) {
 }
 
 TEST_F(IpsecCommands, SpAddRefusalsAndRemoveForms) {
-    EXPECT_EQ(Run("network ip ipsec sp add -n sp1 -a nosuch -s any -d any -p 0 -P 0 -A ipsec").errors,
-              std::vector<std::string>{"Security Association nosuch not found"});
-    EXPECT_EQ(Run("network ip ipsec sp add -n sp1 -s 2001:db8::/200 -d any -p 0 -P 0").errors,
-              std::vector<std::string>{"Invalid IPv6 network: '2001:db8::/200'"});
-    EXPECT_EQ(Run("network ip ipsec sp add -n sp1 -s any -d any -p 70000 -P 0").errors,
-              std::vector<std::string>{"Port 70000 is out of range"});
+    ExpectRefused("network ip ipsec sp add -n sp1 -a nosuch -s any -d any -p 0 -P 0 -A ipsec",
+                  "Security Association nosuch not found");
+    ExpectRefused("network ip ipsec sp add -n sp1 -s 2001:db8::/200 -d any -p 0 -P 0",
+                  "Invalid IPv6 network: '2001:db8::/200'");
+    ExpectRefused("network ip ipsec sp add -n sp1 -s any -d any -p 70000 -P 0", "Port 70000 is out of range");
     for (const char* command : {"network ip ipsec sp remove", "network ip ipsec sp remove -n sp1 -a"}) {
-        auto result = Run(command);
-        EXPECT_TRUE(result.root.is_null());
-        EXPECT_EQ(result.errors, std::vector<std::string>{"You should specify exactly one of : --remove-all, --sp-name"});
+        ExpectRefused(command, "You should specify exactly one of : --remove-all, --sp-name");
     }
     Run("network ip ipsec sp add -n sp1 -s any -d any -p 0 -P 0");
     Run("network ip ipsec sp add -n sp2 -s any -d any -p 0 -P 0");
@@ -147,7 +135,7 @@ TEST_F(IpsecCommands, SpAddRefusalsAndRemoveForms) {
     EXPECT_EQ(Run("network ip ipsec sp list").root.size(), 1u);
     EXPECT_EQ(Run("network ip ipsec sp remove -a").root, true);
     EXPECT_EQ(Run("network ip ipsec sp list").root, json::array());
-    EXPECT_EQ(Run("network ip ipsec sp remove -n sp1").errors, std::vector<std::string>{"Security Policy sp1 not found"});
+    ExpectRefused("network ip ipsec sp remove -n sp1", "Security Policy sp1 not found");
 }
 
 TEST_F(IpsecCommands, FlushRemovesEverySa) {
@@ -155,7 +143,7 @@ TEST_F(IpsecCommands, FlushRemovesEverySa) {
     EXPECT_EQ(Run("network ip ipsec sa remove -a").root, true);
     EXPECT_EQ(Run("network ip ipsec sa list").root, json::array());
     InjectFault("IpSecConfigImpl::GetSADConfigList", "ipsec module not loaded");
-    EXPECT_EQ(Run("network ip ipsec sa list").errors, std::vector<std::string>{"ipsec module not loaded"});
+    ExpectRefused("network ip ipsec sa list", "ipsec module not loaded");
 }
 
 }  // namespace

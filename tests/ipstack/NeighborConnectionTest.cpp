@@ -90,18 +90,12 @@ TEST_F(NeighborCommands, ListSelectsByVersionNetstackInterfaceAndType) {
 }
 
 TEST_F(NeighborCommands, ListChecksTypeNetstackAndInterface) {
-    struct Case {
-        const char* command;
-        const char* message;
-    };
-    for (const auto& c : std::vector<Case>{
+    for (const auto& [command, message] : std::vector<std::pair<const char*, const char*>>{
              {"network ip neighbor list -t arp", "Invalid type value, should be 'system'."},
              {"network ip neighbor list -t system -N travex", "Invalid netstack value, should be 'defaultTcpipStack'."},
              {"network ip neighbor list -i lmx7", "Unable to find a Lumex interface with the name lmx7"},
              {"network ip neighbor list -i lmx9", "Unable to find a Lumex interface with the name lmx9"}}) {
-        auto result = Run(c.command);
-        EXPECT_TRUE(result.root.is_null()) << c.command;
-        EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
+        ExpectRefused(command, message);
     }
 }
 
@@ -125,21 +119,13 @@ TEST_F(NeighborCommands, RemoveUsesTheInterfacesNetstack) {
 }
 
 TEST_F(NeighborCommands, RemoveRefusals) {
-    auto before = Section("neighbors");
-    struct Case {
-        const char* command;
-        const char* message;
-    };
-    for (const auto& c : std::vector<Case>{
+    for (const auto& [command, message] : std::vector<std::pair<const char*, const char*>>{
              {"network ip neighbor remove -v 4 -i lmx7 -a 10.0.0.1", "Unable to find a Lumex interface with the name lmx7"},
              {"network ip neighbor remove -v 4 -a 10.0.0.77", "Neighbor 10.0.0.77 not found"},
              {"network ip neighbor remove -v 4 -a 10.1.0.5", "Neighbor 10.1.0.5 not found"},
              {"network ip neighbor remove -v 4 -a not-an-address", "Invalid IPv4 address: 'not-an-address'"}}) {
-        auto result = Run(c.command);
-        EXPECT_TRUE(result.root.is_null()) << c.command;
-        EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
+        ExpectRefused(command, message);
     }
-    EXPECT_EQ(Section("neighbors"), before);
 }
 
 json Socket(const std::string& netstack, const std::string& protocol, const std::string& local, int state,
@@ -190,12 +176,10 @@ TEST_F(ConnectionCommands, TypeAndNetstackSelectSockets) {
 }
 
 TEST_F(ConnectionCommands, FailuresAreReportedWithTheListPrefix) {
-    EXPECT_EQ(Run("network ip connection list -N nowhere").errors,
-              std::vector<std::string>{"Unable to get connection list.\nNetstack instance nowhere does not exist"});
+    ExpectRefused("network ip connection list -N nowhere",
+                  "Unable to get connection list.\nNetstack instance nowhere does not exist");
     InjectFault("ResourceInfoImpl::GetWorldName", "world table busy");
-    auto result = Run("network ip connection list");
-    EXPECT_TRUE(result.root.is_null());
-    EXPECT_EQ(result.errors, std::vector<std::string>{"Unable to get connection list.\nworld table busy"});
+    ExpectRefused("network ip connection list", "Unable to get connection list.\nworld table busy");
 }
 
 }  // namespace

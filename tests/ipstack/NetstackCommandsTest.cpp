@@ -32,18 +32,13 @@ TEST_F(NetstackCommands, AddCreatesAnInstanceWithTheNewInstanceDefaults) {
 TEST_F(NetstackCommands, AddDisabledCreatesOnlyTheConfiguration) {
     EXPECT_EQ(Run("network ip netstack add -N storage --disabled").root, true);
     auto instance = Get("storage")[0];
-    EXPECT_EQ(instance["Enabled"], false);
-    EXPECT_EQ(instance["State"], 0);
-    EXPECT_EQ(instance["Current Max Connections"], 0);
-    EXPECT_EQ(instance["Max Connections"], 11000);
+    EXPECT_EQ(json::array({instance["Enabled"], instance["State"], instance["Current Max Connections"],
+                           instance["Max Connections"]}),
+              json::array({false, 0, 0, 11000}));
 }
 
 TEST_F(NetstackCommands, RefusalsCarryTheirCommandsPrefix) {
-    struct Case {
-        const char* command;
-        const char* message;
-    };
-    for (const auto& c : std::vector<Case>{
+    for (const auto& [command, message] : std::vector<std::pair<const char*, const char*>>{
              {"network ip netstack add -N travex",
               "Unable to add Netstack Instance. Error was : Netstack instance travex already exists"},
              {"network ip netstack remove -N defaultTcpipStack",
@@ -55,9 +50,7 @@ TEST_F(NetstackCommands, RefusalsCarryTheirCommandsPrefix) {
               "Unable to Remove Netstack Instance. Error was : Netstack instance nowhere does not exist"},
              {"network ip netstack get -N nowhere", "Unable to find a Netstack instance nowhere"},
              {"network ip netstack set -N nowhere -n x", "Unable to find a Netstack instance nowhere"}}) {
-        auto result = Run(c.command);
-        EXPECT_TRUE(result.root.is_null()) << c.command;
-        EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
+        ExpectRefused(command, message);
     }
     EXPECT_EQ(Run("network ip netstack list").root.size(), 3u);
 }
@@ -88,9 +81,7 @@ TEST_F(NetstackCommands, AddRefusesKeysThatCannotNameTheInstancesDirectory) {
 TEST_F(NetstackCommands, AStoredKeyThatIsNoPathComponentNeverReachesAFile) {
     auto netstacks = IpStackTest::Netstacks({".."});
     UseHost({{"netstacks", netstacks}}, {{"etc/resolv.conf", "nameserver 10.0.0.2\n"}});
-    auto list = Run("network ip dns server list -N ..");
-    EXPECT_TRUE(list.root.is_null());
-    EXPECT_EQ(list.errors, std::vector<std::string>{"Netstack instance key '..' cannot name a resolver file"});
+    ExpectRefused("network ip dns server list -N ..", "Netstack instance key '..' cannot name a resolver file");
     EXPECT_FALSE(Run("network ip dns server add -s 10.0.0.3 -N ..").errors.empty());
     EXPECT_EQ(File("etc/resolv.conf"), "nameserver 10.0.0.2\n");
     EXPECT_EQ(Run("network ip netstack remove -N ..").root, true);
@@ -163,15 +154,15 @@ TEST_F(NetstackCommands, SetFailureKeepsEarlierStepsAndJoinsItsPrefix) {
     EXPECT_EQ(Run("network ip netstack set -N spare -m 4294972296").errors,
               std::vector<std::string>{
                   "Error setting configurationMaximum connections 2147483647 is out of range [1, 64000]"});
-    EXPECT_EQ(Run("network ip netstack set -N defaultTcpipStack -e false").errors,
-              std::vector<std::string>{"Error setting configurationThe default netstack instance cannot be disabled"});
+    ExpectRefused("network ip netstack set -N defaultTcpipStack -e false",
+                  "Error setting configurationThe default netstack instance cannot be disabled");
 }
 
 TEST_F(NetstackCommands, GetFailureUsesTheDoubledFullStopPrefix) {
     InjectFault("NetstackInstanceImpl::GetState", "kernel busy");
-    EXPECT_EQ(Run("network ip netstack get -N spare").errors,
-              std::vector<std::string>{"Error getting Netstack instance configuration. . Error was : kernel busy"});
-    EXPECT_EQ(Run("network ip netstack list").errors, std::vector<std::string>{"kernel busy"});
+    ExpectRefused("network ip netstack get -N spare",
+                  "Error getting Netstack instance configuration. . Error was : kernel busy");
+    ExpectRefused("network ip netstack list", "kernel busy");
 }
 
 TEST_F(NetstackCommands, GlobalIpv6SwitchRoundTrip) {
@@ -182,7 +173,7 @@ TEST_F(NetstackCommands, GlobalIpv6SwitchRoundTrip) {
     EXPECT_EQ(Run("network ip get").root, json({{"IPv6 Enabled", false}}));
     EXPECT_EQ(Section("netstacks")["ipv6Enabled"], false);
     InjectFault("NetworkInfo::SetLmxIpv6Enabled", "needs maintenance mode");
-    EXPECT_EQ(Run("network ip set -e true").errors, std::vector<std::string>{"needs maintenance mode"});
+    ExpectRefused("network ip set -e true", "needs maintenance mode");
 }
 
 }  // namespace

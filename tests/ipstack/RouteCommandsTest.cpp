@@ -40,12 +40,7 @@ TEST_F(RouteCommands, Ipv4ListShowsDefaultConnectedAndStaticRoutes) {
 }
 
 TEST_F(RouteCommands, HostRefusesWhatItCannotRoute) {
-    auto before = Section("routes");
-    struct Case {
-        const char* command;
-        const char* message;
-    };
-    for (const auto& c : std::vector<Case>{
+    for (const auto& [command, message] : std::vector<std::pair<const char*, const char*>>{
              {"network ip route ipv4 add -n 10.2.0.0 -g 10.0.0.254", "Invalid IPv4 network: '10.2.0.0'"},
              {"network ip route ipv4 add -n 10.2.0.0/16 -g 10.9.0.1",
               "Gateway 10.9.0.1 is not reachable from netstack defaultTcpipStack"},
@@ -63,11 +58,8 @@ TEST_F(RouteCommands, HostRefusesWhatItCannotRoute) {
              {"network ip route ipv4 add -n 10.2.0.0/16 -g 0.0.0.0", "Gateway 0.0.0.0 is the unspecified address"},
              {"network ip route ipv6 add -n 2001:db8:5::/48 -g ff02::2", "Gateway ff02::2 is a multicast address"},
              {"network ip route ipv6 add -n 2001:db8:5::/48 -g ::1", "Gateway ::1 is the loopback address"}}) {
-        auto result = Run(c.command);
-        EXPECT_TRUE(result.root.is_null()) << c.command;
-        EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
+        ExpectRefused(command, message);
     }
-    EXPECT_EQ(Section("routes"), before);
 }
 
 TEST_F(RouteCommands, RemovingTheDefaultRouteClearsTheGatewayLiveOrConfigured) {
@@ -88,18 +80,15 @@ TEST_F(RouteCommands, RemovingTheDefaultRouteClearsTheGatewayLiveOrConfigured) {
 }
 
 TEST_F(RouteCommands, DefaultRouteRemovalWithAnotherGatewayIsRefused) {
-    auto result = Run("network ip route ipv4 remove -n default -g 10.0.0.9");
-    EXPECT_TRUE(result.root.is_null());
-    EXPECT_EQ(result.errors, std::vector<std::string>{"10.0.0.9 is not a default route."});
+    ExpectRefused("network ip route ipv4 remove -n default -g 10.0.0.9", "10.0.0.9 is not a default route.");
     EXPECT_EQ(Table()["ipv4Gateway"], "10.0.0.1");
 }
 
 TEST_F(RouteCommands, TypeSelectsSystemRoutesOfTheDefaultNetstackOnly) {
     for (const char* family : {"ipv4", "ipv6"}) {
         std::string list = std::string("network ip route ") + family + " list";
-        EXPECT_EQ(Run(list + " -t user").errors, std::vector<std::string>{"Invalid type value, should be 'system'."});
-        EXPECT_EQ(Run(list + " -t system -N travex").errors,
-                  std::vector<std::string>{"Invalid netstack value, should be 'defaultTcpipStack'."});
+        ExpectRefused(list + " -t user", "Invalid type value, should be 'system'.");
+        ExpectRefused(list + " -t system -N travex", "Invalid netstack value, should be 'defaultTcpipStack'.");
     }
     auto system = Run("network ip route ipv4 list -t system").root;
     ASSERT_EQ(system.size(), 1u);
@@ -124,8 +113,7 @@ TEST_F(RouteCommands, Ipv6RoutesAndDefaultGatewayRoundTrip) {
         {"Network": "2001:db8::", "Netmask": "ffff:ffff:ffff:ffff::", "Gateway": "::", "Interface": "lmx0"},
         {"Network": "2001:db8:5::", "Netmask": "ffff:ffff:ffff::", "Gateway": "2001:db8::fe", "Interface": "lmx0"}
     ])"));
-    EXPECT_EQ(Run("network ip route ipv6 remove -n default -g fe80::2").errors,
-              std::vector<std::string>{"fe80::2 is not a default route."});
+    ExpectRefused("network ip route ipv6 remove -n default -g fe80::2", "fe80::2 is not a default route.");
     EXPECT_EQ(Run("network ip route ipv6 remove -n default -g fe80::1").root, true);
     EXPECT_EQ(Table()["ipv6Gateway"], "::");
     EXPECT_EQ(Run("network ip route ipv6 remove -n 2001:db8:5::/48 -g 2001:db8::fe").root, true);
@@ -176,11 +164,9 @@ TEST_F(RouteCommands, ChangesFindStoredRoutesByNetworkNotByText) {
 
 TEST_F(RouteCommands, HostControlFailureBecomesTheMessage) {
     InjectFault("RoutingInfoImpl::AddLumexRoute", "routing table is locked");
-    auto result = Run("network ip route ipv4 add -n 10.2.0.0/16 -g 10.0.0.254");
-    EXPECT_TRUE(result.root.is_null());
-    EXPECT_EQ(result.errors, std::vector<std::string>{"routing table is locked"});
+    ExpectRefused("network ip route ipv4 add -n 10.2.0.0/16 -g 10.0.0.254", "routing table is locked");
     InjectFault("RoutingInfoImpl::GetCurrentIpv6LumexRoutes", "no routes today");
-    EXPECT_EQ(Run("network ip route ipv6 list").errors, std::vector<std::string>{"no routes today"});
+    ExpectRefused("network ip route ipv6 list", "no routes today");
 }
 
 // The two removes differ in one step: IPv4 switches the netstack before it
@@ -188,12 +174,9 @@ TEST_F(RouteCommands, HostControlFailureBecomesTheMessage) {
 // shows which came first.
 TEST_F(RouteCommands, RemoveSwitchesTheNetstackBeforeReadingForIpv4AfterForIpv6) {
     InjectFault("RoutingInfoImpl::SetNetstackInstanceKey", "netstack is busy");
-    EXPECT_EQ(Run("network ip route ipv4 remove -n default -g gateway -N travex").errors,
-              std::vector<std::string>{"netstack is busy"});
-    EXPECT_EQ(Run("network ip route ipv6 remove -n default -g gateway -N travex").errors,
-              std::vector<std::string>{"Invalid IPv6 address: 'gateway'"});
-    EXPECT_EQ(Run("network ip route ipv6 remove -n default -g fe80::1 -N travex").errors,
-              std::vector<std::string>{"netstack is busy"});
+    ExpectRefused("network ip route ipv4 remove -n default -g gateway -N travex", "netstack is busy");
+    ExpectRefused("network ip route ipv6 remove -n default -g gateway -N travex", "Invalid IPv6 address: 'gateway'");
+    ExpectRefused("network ip route ipv6 remove -n default -g fe80::1 -N travex", "netstack is busy");
 }
 
 }  // namespace

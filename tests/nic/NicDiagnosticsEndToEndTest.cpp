@@ -5,14 +5,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "support/CliHarness.h"
+#include "nic/NicTestSupport.h"
 
 namespace NicTest {
 namespace {
-
-using nlohmann::json;
-using TalixTest::RunOnHost;
-using TalixTest::TempHostRoot;
 
 json Host() {
     return {{"pnics",
@@ -34,37 +30,31 @@ json Host() {
                {"dcb", {{"mode", 2}, {"pfcConfig", 0x09}, {"ets", {{"txBandwidth", {200, 55}}}}}}}}}};
 }
 
-json JsonRun(const TempHostRoot& root, const std::string& command) {
-    auto result = RunOnHost(root, "--formatter=json network " + command);
-    EXPECT_EQ(result.status, 0) << command << ": " << result.err;
-    return result.status == 0 ? json::parse(result.out) : json();
-}
-
 TEST(NicDiagnosticsEndToEnd, NetqueueChangesPersistBetweenRuns) {
     TempHostRoot root;
     root.WriteSection("pnics", Host());
-    EXPECT_EQ(JsonRun(root, "nic queue count set -n pnic0 -r true -q 6"), true);
-    EXPECT_EQ(JsonRun(root, "nic queue loadbalancer set -n pnic0 --rsslb true --lrolb false"), true);
-    EXPECT_EQ(JsonRun(root, "nic queue loadbalancer plugin set -n pnic0 -e true -m qbal -p pack"), true);
-    EXPECT_EQ(JsonRun(root, "nic queue loadbalancer state set -n pnic0 -e false"), true);
+    ChangeOnHost(root, "network nic queue count set -n pnic0 -r true -q 6");
+    ChangeOnHost(root, "network nic queue loadbalancer set -n pnic0 --rsslb true --lrolb false");
+    ChangeOnHost(root, "network nic queue loadbalancer plugin set -n pnic0 -e true -m qbal -p pack");
+    ChangeOnHost(root, "network nic queue loadbalancer state set -n pnic0 -e false");
 
-    EXPECT_EQ(JsonRun(root, "nic queue count get -n pnic0"),
+    EXPECT_EQ(JsonOnHost(root, "network nic queue count get -n pnic0"),
               json::parse(R"([{"NIC":"pnic0","Tx netqueue count":2,"Rx netqueue count":6}])"));
-    auto settings = JsonRun(root, "nic queue loadbalancer list")[0];
+    auto settings = JsonOnHost(root, "network nic queue loadbalancer list")[0];
     EXPECT_EQ(settings, json::parse(R"({"DynamicQPool": "UD", "GeneveOAM": "UD", "LRO": "SD",
         "MacLearnLB": "UD", "NIC": "pnic0", "PreEmptibleQ": "UD",
         "RSS": "SA", "RSSLRO": "UD", "RxDynamicLB": "UD",
         "RxQLatency": "UD", "RxQNoFeature": "UD", "RxQPair": "UD"})"));
-    EXPECT_EQ(JsonRun(root, "nic queue loadbalancer plugin list")[0]["Enabled"], true);
-    EXPECT_EQ(JsonRun(root, "nic queue loadbalancer state list -n pnic0")[0]["Enabled"], false);
+    EXPECT_EQ(JsonOnHost(root, "network nic queue loadbalancer plugin list")[0]["Enabled"], true);
+    EXPECT_EQ(JsonOnHost(root, "network nic queue loadbalancer state list -n pnic0")[0]["Enabled"], false);
 }
 
 TEST(NicDiagnosticsEndToEnd, DumpsAndEepromFile) {
     TempHostRoot root;
     root.WriteSection("pnics", Host());
-    EXPECT_EQ(JsonRun(root, "nic register dump -n pnic0"),
+    EXPECT_EQ(JsonOnHost(root, "network nic register dump -n pnic0"),
               json::parse(R"([{"Offset":"0000","Value":"1a 05 deadbeef "}])"));
-    EXPECT_EQ(JsonRun(root, "nic eeprom dump -n pnic0 -o 6"),
+    EXPECT_EQ(JsonOnHost(root, "network nic eeprom dump -n pnic0 -o 6"),
               json::parse(R"([{"Offset":"0000","Value":"                  07 08 "}])"));
 
     // The file name is relative to the directory the command runs in.
@@ -75,7 +65,7 @@ TEST(NicDiagnosticsEndToEnd, DumpsAndEepromFile) {
     auto change = RunOnHost(root, "--formatter=json network nic eeprom change -n pnic0 -m 99 -f image.bin");
     ASSERT_EQ(chdir(previous), 0);
     ASSERT_EQ(change.status, 0) << change.err;
-    EXPECT_EQ(JsonRun(root, "nic eeprom dump -n pnic0 -l 3"),
+    EXPECT_EQ(JsonOnHost(root, "network nic eeprom dump -n pnic0 -l 3"),
               json::parse(R"([{"Offset":"0000","Value":"11 22 03 "}])"));
 }
 

@@ -103,13 +103,12 @@ TEST_F(NicEepromTest, ValueIsWrittenAsLittleEndianDoubleWord) {
 
 TEST_F(NicEepromTest, FileIsReadFromTheCurrentDirectory) {
     UseNics({{{"name", "pnic0"}, {"eeprom", CountingBytes(4)}, {"eepromMagic", 7}}});
-    char directory[] = "/tmp/nic-eeprom-XXXXXX";
-    ASSERT_NE(mkdtemp(directory), nullptr);
+    TempHostRoot directory;  // the files are named relative to it
+    directory.WriteFile("fits.bin", std::string("\xaa\xbb", 2));
+    directory.WriteFile("large.bin", std::string(5, 'x'));
     char previous[4096];
     ASSERT_NE(getcwd(previous, sizeof(previous)), nullptr);
-    ASSERT_EQ(chdir(directory), 0);
-    std::ofstream("fits.bin", std::ios::binary) << std::string("\xaa\xbb", 2);
-    std::ofstream("large.bin", std::ios::binary) << std::string(5, 'x');
+    ASSERT_EQ(chdir(directory.Path().c_str()), 0);
 
     EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 7 -f missing.bin"),
               "Unable to open EEPROM file missing.bin");
@@ -120,11 +119,7 @@ TEST_F(NicEepromTest, FileIsReadFromTheCurrentDirectory) {
     EXPECT_EQ(StoredNic("pnic0")["eeprom"], CountingBytes(4));
     EXPECT_EQ(Root("network nic eeprom change -n pnic0 -m 7 -f fits.bin"), true);
     EXPECT_EQ(StoredNic("pnic0")["eeprom"], json::parse("[170, 187, 2, 3]"));
-
-    std::remove("fits.bin");
-    std::remove("large.bin");
     EXPECT_EQ(chdir(previous), 0);
-    rmdir(directory);
 }
 
 // A file named by the user is read only when it is a regular file, never
@@ -132,9 +127,8 @@ TEST_F(NicEepromTest, FileIsReadFromTheCurrentDirectory) {
 // byte (a device without end, a huge sparse file).
 TEST_F(NicEepromTest, OnlyRegularFilesAreReadAndOnlyAsMuchAsTheEepromHolds) {
     UseNics({{{"name", "pnic0"}, {"eeprom", CountingBytes(4)}, {"eepromMagic", 7}}});
-    char directory[] = "/tmp/nic-eeprom-XXXXXX";
-    ASSERT_NE(mkdtemp(directory), nullptr);
-    const std::string base = directory;
+    TempHostRoot directory;
+    const std::string base = directory.Path();
     ASSERT_EQ(mkfifo((base + "/fifo").c_str(), 0600), 0);
     ASSERT_EQ(symlink("/dev/zero", (base + "/zero-link").c_str()), 0);
     ASSERT_EQ(mkdir((base + "/folder").c_str(), 0755), 0);
@@ -152,7 +146,6 @@ TEST_F(NicEepromTest, OnlyRegularFilesAreReadAndOnlyAsMuchAsTheEepromHolds) {
     EXPECT_EQ(OnlyError("network nic eeprom change -n pnic0 -m 7 -f " + base + "/huge"),
               "EEPROM file " + base + "/huge has 1099511627776 bytes, more than the 4-byte EEPROM of pnic0");
     EXPECT_EQ(StoredNic("pnic0")["eeprom"], CountingBytes(4));
-    std::filesystem::remove_all(base);
 }
 
 using NicSelfTestTest = NicCommandTest;

@@ -11,6 +11,10 @@
 namespace NicTest {
 
 using nlohmann::json;
+using TalixTest::ChangeOnHost;
+using TalixTest::JsonOnHost;
+using TalixTest::RunOnHost;
+using TalixTest::TempHostRoot;
 
 class NicCommandTest : public TalixTest::MemoryHostTest {
 protected:

@@ -27,49 +27,31 @@ protected:
 };
 
 TEST_F(NicVlanStats, ListsTheCountersOfTheFirstSwitchThatHasTheUplink) {
-    auto result = cli.Invoke("network nic vlan stats get -n pnic0");
-    EXPECT_EQ(TalixTest::Errors(result), std::vector<std::string>{});
-    EXPECT_EQ(TalixTest::RootJson(result),
+    EXPECT_EQ(Root("network nic vlan stats get -n pnic0"),
               json::parse(R"([{"VLAN ID": 20, "Packets received": 5000000000, "Packets sent": 7},
                               {"VLAN ID": 10, "Packets received": 1, "Packets sent": 2}])"));
 }
 
 TEST_F(NicVlanStats, ReportsCountingSwitchedOffAndNicsOnNoSwitch) {
-    auto off = cli.Invoke("network nic vlan stats get --nic-name pnic1");
-    EXPECT_EQ(TalixTest::Errors(off),
-              std::vector<std::string>{"VLAN stats are disabled for pnic1 please enable them first."});
-    EXPECT_TRUE(TalixTest::RootJson(off).is_null());
-
-    auto unattached = cli.Invoke("network nic vlan stats get -n pnic2");
-    EXPECT_EQ(TalixTest::Errors(unattached),
-              std::vector<std::string>{"pnic2 is not a valid NIC connected to any virtual switch."});
-    EXPECT_TRUE(TalixTest::RootJson(unattached).is_null());
+    ExpectRefused("network nic vlan stats get --nic-name pnic1",
+                  "VLAN stats are disabled for pnic1 please enable them first.");
+    ExpectRefused("network nic vlan stats get -n pnic2", "pnic2 is not a valid NIC connected to any virtual switch.");
 }
 
 TEST_F(NicVlanStats, SetSwitchesCountingOnTheUplinkAndAnswersTrueEvenForANicOnNoSwitch) {
-    auto on = cli.Invoke("network nic vlan stats set -n pnic1 -e true");
-    EXPECT_EQ(TalixTest::RootJson(on), true);
-    EXPECT_EQ(TalixTest::RootJson(cli.Invoke("network nic vlan stats get -n pnic1"))[0]["VLAN ID"], 30);
-
-    cli.Invoke("network nic vlan stats set -n pnic0 -e false");
+    Change("network nic vlan stats set -n pnic1 -e true");
+    EXPECT_EQ(Root("network nic vlan stats get -n pnic1")[0]["VLAN ID"], 30);
+    Change("network nic vlan stats set -n pnic0 -e false");
     EXPECT_EQ(Section("vswitches")["vswitches"][0]["vlanCounting"], json::array({"pnic1"}));
-
-    auto unattached = cli.Invoke("network nic vlan stats set -n pnic2 -e true");
-    EXPECT_EQ(TalixTest::Errors(unattached),
-              std::vector<std::string>{"pnic2 is not a valid NIC connected to any virtual switch."});
-    EXPECT_EQ(TalixTest::RootJson(unattached), true);
+    ExpectRefused("network nic vlan stats set -n pnic2 -e true",
+                  {"pnic2 is not a valid NIC connected to any virtual switch."}, true);
 }
 
 TEST_F(NicVlanStats, HostFailuresCarryTheCommandsPrefix) {
     InjectFault("Portset::GetUplinkVlanCounters", "counters unavailable");
-    auto get = cli.Invoke("network nic vlan stats get -n pnic0");
-    EXPECT_EQ(TalixTest::Errors(get), std::vector<std::string>{"Unable to get VLAN stats: counters unavailable"});
-    EXPECT_TRUE(TalixTest::RootJson(get).is_null());
-
+    ExpectRefused("network nic vlan stats get -n pnic0", "Unable to get VLAN stats: counters unavailable");
     InjectFault("Portset::SetUplinkVlanCounting", "switch busy");
-    auto set = cli.Invoke("network nic vlan stats set -n pnic0 -e true");
-    EXPECT_EQ(TalixTest::Errors(set), std::vector<std::string>{"Unable to set VLAN stats: switch busy"});
-    EXPECT_TRUE(TalixTest::RootJson(set).is_null());
+    ExpectRefused("network nic vlan stats set -n pnic0 -e true", "Unable to set VLAN stats: switch busy");
 }
 
 TEST(NicVlanStatsEndToEnd, EnablingCountingPersistsBetweenRuns) {
@@ -79,12 +61,9 @@ TEST(NicVlanStatsEndToEnd, EnablingCountingPersistsBetweenRuns) {
     EXPECT_EQ(before.status, 1);
     EXPECT_EQ(before.out, "");
     EXPECT_EQ(before.err, "VLAN stats are disabled for pnic1 please enable them first.\n");
-
-    auto set = TalixTest::RunOnHost(root, "network nic vlan stats set -n pnic1 -e yes");
-    EXPECT_EQ(set.status, 0) << set.err;
-    auto after = TalixTest::RunOnHost(root, "--formatter=json network nic vlan stats get -n pnic1");
-    EXPECT_EQ(after.status, 0) << after.err;
-    EXPECT_EQ(json::parse(after.out), json::parse(R"([{"VLAN ID": 30, "Packets received": 3, "Packets sent": 4}])"));
+    TalixTest::ChangeOnHost(root, "network nic vlan stats set -n pnic1 -e yes");
+    EXPECT_EQ(TalixTest::JsonOnHost(root, "network nic vlan stats get -n pnic1"),
+              json::parse(R"([{"VLAN ID": 30, "Packets received": 3, "Packets sent": 4}])"));
 }
 
 }  // namespace

@@ -15,15 +15,10 @@ using TalixTest::Errors;
 class BadInputRegression : public TalixTest::MemoryHostTest {
 protected:
     json Host() {
-        return {{"pnics",
-                 {{"pnics",
-                   {{{"name", "pnic0"},
-                     {"supportsMessageLevel", true},
-                     {"messageLevel", 7},
-                     {"coalesce", {{"supported", true}, {"rxUsecs", 3}}},
-                     {"ring", {{"rx", 512}, {"tx", 512}}},
-                     {"ringMax", {{"rx", 4096}, {"rxMini", 0}, {"rxJumbo", 0}, {"tx", 4096}}}}}}}},
-                {"vswitches", {{"vswitches", {{{"name", "vs0"}, {"numPorts", 64}, {"mtu", 1500}}}}}}};
+        return json::parse(R"({"pnics": {"pnics": [{"name": "pnic0", "supportsMessageLevel": true, "messageLevel": 7,
+            "coalesce": {"supported": true, "rxUsecs": 3}, "ring": {"rx": 512, "tx": 512},
+            "ringMax": {"rx": 4096, "rxMini": 0, "rxJumbo": 0, "tx": 4096}}]},
+            "vswitches": {"vswitches": [{"name": "vs0", "numPorts": 64, "mtu": 1500}]}})");
     }
     void SetUp() override {
         MemoryHostTest::SetUp();

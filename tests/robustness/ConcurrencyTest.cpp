@@ -29,34 +29,24 @@ using TalixTest::TempHostRoot;
 
 // The change a worker makes at one step; each is distinct across workers.
 struct Change {
-    std::vector<std::string> args;
+    std::string command;
     std::string kind;  // route4, route6, host, allowedip
     std::string key;   // what must be listed afterwards
+    std::vector<std::string> Args() const { return TalixTest::SplitWords(command); }
 };
 
 Change ChangeOf(int worker, int step) {
     const std::string w = std::to_string(worker);
     const std::string s = std::to_string(step);
+    const std::string route4 = "10." + std::to_string(100 + worker) + "." + s + ".0";
+    const std::string host = "w" + w + "-" + s + ".example";
+    const std::string address = "10.88." + w + "." + s;
+    const std::string route6 = "2001:db8:a" + w + ":" + s + "::";
     switch (step % 4) {
-    case 0:
-        return {{"network", "ip", "route", "ipv4", "add", "-n", "10." + std::to_string(100 + worker) + "." + s + ".0/24",
-                 "-g", "10.20.0.254"},
-                "route4",
-                "10." + std::to_string(100 + worker) + "." + s + ".0"};
-    case 1:
-        return {{"network", "ip", "hosts", "add", "-I", "10.77." + w + "." + s, "-H", "w" + w + "-" + s + ".example"},
-                "host",
-                "w" + w + "-" + s + ".example"};
-    case 2:
-        return {{"network", "firewall", "ruleset", "allowedip", "add", "-r", "sshServer", "-i",
-                 "10.88." + w + "." + s},
-                "allowedip",
-                "10.88." + w + "." + s};
-    default:
-        return {{"network", "ip", "route", "ipv6", "add", "-n", "2001:db8:a" + w + ":" + s + "::/64", "-g",
-                 "2001:db8:20::fe"},
-                "route6",
-                "2001:db8:a" + w + ":" + s + "::"};
+    case 0: return {"network ip route ipv4 add -n " + route4 + "/24 -g 10.20.0.254", "route4", route4};
+    case 1: return {"network ip hosts add -I 10.77." + w + "." + s + " -H " + host, "host", host};
+    case 2: return {"network firewall ruleset allowedip add -r sshServer -i " + address, "allowedip", address};
+    default: return {"network ip route ipv6 add -n " + route6 + "/64 -g 2001:db8:20::fe", "route6", route6};
     }
 }
 
@@ -70,9 +60,7 @@ void RunWorker(const TempHostRoot& root, int worker, int steps, const std::strin
     std::ofstream out(report);
     for (int step = 0; step < steps; ++step) {
         Change change = ChangeOf(worker, step);
-        std::vector<std::string> args = {"--formatter=json"};
-        args.insert(args.end(), change.args.begin(), change.args.end());
-        auto result = RunTalixcli(args, HostEnvironment(root));
+        auto result = RunTalixcli(TalixTest::SplitWords("--formatter=json " + change.command), HostEnvironment(root));
         if (result.status != 0) {
             out << "worker " << worker << " step " << step << " (" << change.kind << " " << change.key
                 << ") exit " << result.status << ": " << result.err;
@@ -222,7 +210,7 @@ TEST(Concurrency, ConcurrentBatchesLoseNothing) {
         const std::string file = scratch.Path() + "/batch" + std::to_string(worker);
         {
             std::ofstream batch(file);
-            for (int step = 0; step < steps; ++step) batch << BatchLine(ChangeOf(worker, step).args);
+            for (int step = 0; step < steps; ++step) batch << BatchLine(ChangeOf(worker, step).Args());
         }
         auto result = RunTalixcli({"--formatter=json", "--batch=" + file}, HostEnvironment(root));
         std::ofstream out(report);

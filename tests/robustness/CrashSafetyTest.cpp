@@ -30,52 +30,36 @@ using TalixTest::TempHostRoot;
 // A change that can be made and undone, and how to see which state holds.
 struct Toggle {
     std::string name;
-    std::vector<std::string> make;
-    std::vector<std::string> undo;
-    std::vector<std::string> read;  // a read command whose JSON output shows the object
-    std::string object;             // the text that appears in it when the change is made
+    std::string make, undo;
+    std::string read;    // a read command whose JSON output shows the object
+    std::string object;  // the text that appears in it when the change is made
 };
 
 const std::vector<Toggle>& Toggles() {
     static const std::vector<Toggle> toggles = {
         // Interfaces: the interface table and the switch's ports, two sections.
-        {"interface",
-         {"network", "ip", "interface", "add", "-i", "lmx9", "-p", "Guest Traffic"},
-         {"network", "ip", "interface", "remove", "-i", "lmx9"},
-         {"network", "ip", "interface", "list"},
-         "\"lmx9\""},
+        {"interface", "network ip interface add -i lmx9 -p \"Guest Traffic\"", "network ip interface remove -i lmx9",
+         "network ip interface list", "\"lmx9\""},
         // Netstacks: removing one clears routes, neighbors, connections and its resolver file.
-        {"netstack",
-         {"network", "ip", "netstack", "add", "-N", "crashNet"},
-         {"network", "ip", "netstack", "remove", "-N", "crashNet"},
-         {"network", "ip", "netstack", "list"},
-         "\"crashNet\""},
+        {"netstack", "network ip netstack add -N crashNet", "network ip netstack remove -N crashNet",
+         "network ip netstack list", "\"crashNet\""},
         // The hosts table: etc/hosts alone.
-        {"hosts",
-         {"network", "ip", "hosts", "add", "-I", "10.77.0.5", "-H", "crash.example", "-A", "crash"},
-         {"network", "ip", "hosts", "remove", "-I", "10.77.0.5", "-H", "crash.example"},
-         {"network", "ip", "hosts", "list"},
-         "\"crash.example\""},
+        {"hosts", "network ip hosts add -I 10.77.0.5 -H crash.example -A crash",
+         "network ip hosts remove -I 10.77.0.5 -H crash.example", "network ip hosts list", "\"crash.example\""},
         // A route: one section.
-        {"route",
-         {"network", "ip", "route", "ipv4", "add", "-n", "10.77.0.0/16", "-g", "10.20.0.254"},
-         {"network", "ip", "route", "ipv4", "remove", "-n", "10.77.0.0/16", "-g", "10.20.0.254"},
-         {"network", "ip", "route", "ipv4", "list"},
+        {"route", "network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254",
+         "network ip route ipv4 remove -n 10.77.0.0/16 -g 10.20.0.254", "network ip route ipv4 list",
          "\"10.77.0.0\""},
         // DNS servers of a netstack: its resolver file.
-        {"dns",
-         {"network", "ip", "dns", "server", "add", "-s", "10.20.0.99"},
-         {"network", "ip", "dns", "server", "remove", "-s", "10.20.0.99"},
-         {"network", "ip", "dns", "server", "list"},
-         "\"10.20.0.99\""},
+        {"dns", "network ip dns server add -s 10.20.0.99", "network ip dns server remove -s 10.20.0.99",
+         "network ip dns server list", "\"10.20.0.99\""},
     };
     return toggles;
 }
 
-std::vector<std::string> WithJson(const std::vector<std::string>& args) {
-    std::vector<std::string> all = {"--formatter=json"};
-    all.insert(all.end(), args.begin(), args.end());
-    return all;
+// The words of a command line, after "--formatter=json".
+std::vector<std::string> WithJson(const std::string& commandLine) {
+    return TalixTest::SplitWords("--formatter=json " + commandLine);
 }
 
 // Whether the object is there, read through talixcli (which also finishes a

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Utf8.h"
 #include "core/SimHostTesting.h"
 #include "robustness/RobustnessSupport.h"
 #include "support/CliHarness.h"
@@ -50,51 +51,19 @@ struct SweepCase {
 // Values the demo host accepts for parameters that name something on it.
 const std::map<std::string, std::string>& DemoValues() {
     static const std::map<std::string, std::string> values = {
-        {"pnic", "pnic0"},
-        {"nic-name", "pnic0"},
-        {"vswitch-name", "vs-core"},
-        {"switch", "vs-core"},
-        {"portgroup-name", "Guest Traffic"},
-        {"interface-name", "lmx0"},
-        {"netstack", "defaultTcpipStack"},
-        {"ruleset-id", "sshServer"},
-        {"network", "10.99.0.0/16"},
-        {"gateway", "10.20.0.254"},
-        {"ip-address", "10.20.0.5"},
-        {"ip", "10.20.0.77"},
-        {"ipv4", "10.20.0.77"},
-        {"netmask", "255.255.255.0"},
-        {"ipv6", "2001:db8:20::77/64"},
-        {"hostname", "probe.lab.internal"},
-        {"domain", "probe.lab.internal"},
-        {"server", "10.20.0.53"},
-        {"neighbor-addr", "10.20.0.1"},
-        {"dvs", "cds-east"},
-        {"dvs-name", "cds-east"},
-        {"cds", "cds-east"},
-        {"cds-name", "cds-east"},
-        {"uplink-name", "lag1-0"},
-        {"module", "talixfw"},
-        {"sa-name", "sa-backup"},
-        {"sa-source", "2001:db8:20::11"},
-        {"sa-destination", "2001:db8:70::5"},
-        {"sa-spi", "4097"},
-        {"sp-name", "sp-probe"},
-        {"sp-source", "2001:db8:20::/64"},
-        {"sp-destination", "2001:db8:70::/64"},
-        {"integrity-key", "0x0102030405060708090a0b0c0d0e0f1011121314"},
-        {"encryption-key", "0x00112233445566778899aabbccddeeff"},
-        {"mac-address", "02:5a:10:00:00:99"},
-        {"lcore-id", "0"},
-        {"portid", "33554436"},
-        {"world-id", "2101"},
-        {"vf-id", "0"},
-        {"vlan-id", "10"},
-        {"mtu", "1500"},
-        {"num", "1"},
-        {"maxlcores", "8"},
-        {"lag-id", "1"},
-        {"tagname", "Backup"},
+        {"pnic", "pnic0"}, {"nic-name", "pnic0"}, {"vswitch-name", "vs-core"}, {"switch", "vs-core"},
+        {"portgroup-name", "Guest Traffic"}, {"interface-name", "lmx0"}, {"netstack", "defaultTcpipStack"},
+        {"ruleset-id", "sshServer"}, {"network", "10.99.0.0/16"}, {"gateway", "10.20.0.254"},
+        {"ip-address", "10.20.0.5"}, {"ip", "10.20.0.77"}, {"ipv4", "10.20.0.77"}, {"netmask", "255.255.255.0"},
+        {"ipv6", "2001:db8:20::77/64"}, {"hostname", "probe.lab.internal"}, {"domain", "probe.lab.internal"},
+        {"server", "10.20.0.53"}, {"neighbor-addr", "10.20.0.1"}, {"dvs", "cds-east"}, {"dvs-name", "cds-east"},
+        {"cds", "cds-east"}, {"cds-name", "cds-east"}, {"uplink-name", "lag1-0"}, {"module", "talixfw"},
+        {"sa-name", "sa-backup"}, {"sa-source", "2001:db8:20::11"}, {"sa-destination", "2001:db8:70::5"},
+        {"sa-spi", "4097"}, {"sp-name", "sp-probe"}, {"sp-source", "2001:db8:20::/64"},
+        {"sp-destination", "2001:db8:70::/64"}, {"integrity-key", "0x0102030405060708090a0b0c0d0e0f1011121314"},
+        {"encryption-key", "0x00112233445566778899aabbccddeeff"}, {"mac-address", "02:5a:10:00:00:99"},
+        {"lcore-id", "0"}, {"portid", "33554436"}, {"world-id", "2101"}, {"vf-id", "0"}, {"vlan-id", "10"},
+        {"mtu", "1500"}, {"num", "1"}, {"maxlcores", "8"}, {"lag-id", "1"}, {"tagname", "Backup"},
     };
     return values;
 }
@@ -320,15 +289,8 @@ bool IsKnownMultiLineMessage(const std::string& err) {
 }
 
 bool IsValidUtf8(const std::string& text) {
-    size_t i = 0;
-    while (i < text.size()) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xe ? 3 : (c >> 3) == 0x1e ? 4 : 0;
-        if (length == 0 || i + length > text.size()) return false;
-        for (size_t j = 1; j < length; ++j) {
-            if ((static_cast<unsigned char>(text[i + j]) & 0xc0) != 0x80) return false;
-        }
-        i += length;
+    for (size_t i = 0, length = 0; i < text.size(); i += length) {
+        if ((length = Parvik::Text::Utf8SequenceLength(text, i)) == 0) return false;
     }
     return true;
 }

@@ -25,22 +25,10 @@ const Target kTargets[] = {
 
 // Every way talixcli prints to stdout, and each formatter on a listing.
 const char* const kOutputPaths[] = {
-    "--help",
-    "",  // no command: the top-level help
-    "network --help",
-    "network nic list --help",
-    "--list-commands",
-    "--complete network nic",
-    "--completion bash",
-    "--version",
-    "network nic list",
-    "--formatter=table network nic list",
-    "--formatter=json network nic list",
-    "--formatter=xml network nic list",
-    "--formatter=csv network nic list",
-    "--formatter=keyvalue network nic list",
-    "network firewall get",
-    "network ip dns server list",
+    "--help", "" /* no command: the top-level help */, "network --help", "network nic list --help", "--list-commands",
+    "--complete network nic", "--completion bash", "--version", "network nic list", "--formatter=table network nic list",
+    "--formatter=json network nic list", "--formatter=xml network nic list", "--formatter=csv network nic list",
+    "--formatter=keyvalue network nic list", "network firewall get", "network ip dns server list",
     "--formatter=json network firewall refresh",
 };
 

@@ -88,6 +88,21 @@ std::string MemoryHostTest::OnlyError(const std::string& commandLine) {
     return result.errors.empty() ? "" : result.errors.front();
 }
 
+void MemoryHostTest::ExpectRefused(const std::string& commandLine, const std::vector<std::string>& messages,
+                                   const nlohmann::json& root) {
+    const auto before = SimHost::MemoryHostFiles();
+    auto result = Run(commandLine);
+    EXPECT_EQ(result.errors, messages) << commandLine;
+    EXPECT_EQ(result.root, root) << commandLine;
+    const auto after = SimHost::MemoryHostFiles();
+    std::string changed;
+    for (const auto& [path, text] : after) {
+        if (!before.count(path) || before.at(path) != text) changed += " " + path;
+    }
+    for (const auto& entry : before) changed += after.count(entry.first) ? "" : " " + entry.first;
+    EXPECT_EQ(changed, "") << commandLine << ": the host changed";
+}
+
 void MemoryHostTest::SetUp() { SimHost::UseMemoryHost(); }
 
 void MemoryHostTest::UseHost(const nlohmann::json& sections, const std::map<std::string, std::string>& files) {

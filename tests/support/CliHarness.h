@@ -58,6 +58,15 @@ protected:
     nlohmann::json Root(const std::string& commandLine);
     // Runs a command expected to fail with exactly one message and no root.
     std::string OnlyError(const std::string& commandLine);
+    // A refused command: exactly these messages, this root (null: none), and
+    // every file of the host as it was.
+    void ExpectRefused(const std::string& commandLine, const std::vector<std::string>& messages,
+                       const nlohmann::json& root = nullptr);
+    void ExpectRefused(const std::string& commandLine, const std::string& message) {
+        ExpectRefused(commandLine, std::vector<std::string>{message});
+    }
+    // Runs a changing command that must succeed without messages.
+    void Change(const std::string& commandLine) { EXPECT_EQ(Root(commandLine), true) << commandLine; }
 
     void SetUp() override;
     void UseHost(const nlohmann::json& sections, const std::map<std::string, std::string>& files = {});
@@ -103,5 +112,10 @@ ProcessResult RunTalixcliWithStdout(const std::string& stdoutTarget, const std::
                                     const std::map<std::string, std::string>& environment = {});
 // The same on a host root: args are split from one command line.
 ProcessResult RunOnHost(const TempHostRoot& root, const std::string& commandLine);
+// "--formatter=json" and the command line on a host root: it must succeed
+// without messages; returns its parsed output.
+nlohmann::json JsonOnHost(const TempHostRoot& root, const std::string& commandLine);
+// A changing command on a host root: it must succeed without messages and print true.
+void ChangeOnHost(const TempHostRoot& root, const std::string& commandLine);
 
 }  // namespace TalixTest

@@ -134,4 +134,15 @@ ProcessResult RunOnHost(const TempHostRoot& root, const std::string& commandLine
     return RunTalixcli(SplitWords(commandLine), {{"TALIX_HOST_ROOT", root.Path()}});
 }
 
+nlohmann::json JsonOnHost(const TempHostRoot& root, const std::string& commandLine) {
+    auto result = RunOnHost(root, "--formatter=json " + commandLine);
+    EXPECT_EQ(result.status, 0) << commandLine;
+    EXPECT_EQ(result.err, "") << commandLine;
+    return result.status == 0 ? nlohmann::json::parse(result.out) : nlohmann::json();
+}
+
+void ChangeOnHost(const TempHostRoot& root, const std::string& commandLine) {
+    EXPECT_EQ(JsonOnHost(root, commandLine), true) << commandLine;
+}
+
 }  // namespace TalixTest

@@ -16,7 +16,6 @@ using SimHost::DVSwitchInventory;
 using SimHost::HostStore;
 using SimHost::Transaction;
 using SimHost::VirtualSwitchInventory;
-using TalixTest::Errors;
 using TalixTest::RootJson;
 
 class SwitchClientsTest : public VswitchHostTest {
@@ -49,15 +48,14 @@ TEST_F(SwitchClientsTest, ConnectedPortsAreActiveClientsUntilDisconnected) {
     });
     EXPECT_EQ(portId, 1u);
     EXPECT_EQ(RootJson(Run("network vswitch standard portgroup list"))[0]["Active Clients"], 1);
-    EXPECT_EQ(Errors(Run("network vswitch standard remove -v small")),
-              std::vector<std::string>{"Cannot remove virtual switch small: port group pg has 1 active clients"});
+    ExpectRefused("network vswitch standard remove -v small",
+                  "Cannot remove virtual switch small: port group pg has 1 active clients");
 
     auto portgroup = Kavrel::Network::NetworkFactory::GetPortGroupByName("pg");
     ASSERT_TRUE(portgroup);
     auto clients = portgroup->GetClients();
     ASSERT_EQ(clients.size(), 1u);
-    EXPECT_EQ(clients[0].clientName, "lmx5");
-    EXPECT_EQ(clients[0].portgroup, "pg");
+    EXPECT_EQ(json::array({clients[0].clientName, clients[0].portgroup}), json::array({"lmx5", "pg"}));
 
     Edit([&](VirtualSwitchInventory& standard, DVSwitchInventory& distributed) {
         EXPECT_TRUE(SimHost::DisconnectClient(standard, distributed, "lmx5"));
@@ -118,9 +116,8 @@ TEST_F(SwitchClientsTest, DistributedPortsFromAParamKeepTheirConnectionId) {
     port.SetConnectionId(1733400000u);
     LmxCtl::Network::DVPortImpl again(Kavrel::Network::DVPortParam{"uuid-a", "5", 1733400000u});
     auto param = again.GetDVPortParam();
-    EXPECT_EQ(param.switchUuid, "uuid-a");
-    EXPECT_EQ(param.portId, "5");
-    EXPECT_EQ(param.connectionId, 1733400000u);
+    EXPECT_EQ(json::array({param.switchUuid, param.portId, param.connectionId}),
+              json::array({"uuid-a", "5", 1733400000u}));
     EXPECT_TRUE(Kavrel::Network::NetworkFactory::GetDVPort(param));
 }
 
@@ -137,20 +134,16 @@ TEST_F(SwitchClientsTest, EverySwitchIsListedAndVlanCountersFollowTheirSwitch) {
     LmxCtl::Network::VirtualSwitchInfoImpl info;
     auto switches = info.GetAllSwitches();
     ASSERT_EQ(switches.size(), 2u);
-    EXPECT_EQ(switches[0]->GetName(), "small");
-    EXPECT_EQ(switches[1]->GetName(), "cds-a");
+    EXPECT_EQ(json::array({switches[0]->GetName(), switches[1]->GetName()}), json::array({"small", "cds-a"}));
     EXPECT_TRUE(info.GetDVSwitchByName("cds-a"));
     EXPECT_FALSE(info.GetDVSwitchByName("small"));
 
     auto counters = switches[0]->GetUplinkVlanCounters("pnic0");
     ASSERT_EQ(counters.size(), 1u);
     // Each stored counter in its own member: the values differ.
-    EXPECT_EQ(counters[0].uplink, "pnic0");
-    EXPECT_EQ(counters[0].vlanId, 20);
-    EXPECT_EQ(counters[0].rxPackets, 7u);
-    EXPECT_EQ(counters[0].txPackets, 9u);
-    EXPECT_EQ(counters[0].rxBytes, 300u);
-    EXPECT_EQ(counters[0].txBytes, 400u);
+    const auto& c = counters[0];
+    EXPECT_EQ(json::array({c.uplink, c.vlanId, c.rxPackets, c.txPackets, c.rxBytes, c.txBytes}),
+              json::array({"pnic0", 20, 7, 9, 300, 400}));
     EXPECT_TRUE(switches[1]->GetUplinkVlanCounters("pnic4").empty());
 
     switches[1]->SetUplinkVlanCounting("pnic4", true);

@@ -69,18 +69,16 @@ TEST_F(SwitchPolicyTest, FailoverUplinkOrdering) {
         EXPECT_EQ(Errors(result), entry.errors) << entry.name;
         EXPECT_EQ(RootJson(result), json(true)) << entry.name;
         auto failover = Failover();
-        EXPECT_EQ(failover["Active Adapters"], entry.active) << entry.name;
-        EXPECT_EQ(failover["Standby Adapters"], entry.standby) << entry.name;
-        EXPECT_EQ(failover["Unused Adapters"], entry.unused) << entry.name;
+        EXPECT_EQ(json::array(
+                      {failover["Active Adapters"], failover["Standby Adapters"], failover["Unused Adapters"]}),
+                  json::array({entry.active, entry.standby, entry.unused}))
+            << entry.name;
     }
 }
 
 TEST_F(SwitchPolicyTest, ErrorsOfOneSettingKeepTheOthersFromBeingWritten) {
-    json before = Section("vswitches");
-    auto result = Run("network vswitch standard policy failover set -v vs0 -l iphash -n false -a bogus");
-    EXPECT_EQ(Errors(result), std::vector<std::string>{"Unknown NIC name in active uplinks : bogus"});
-    EXPECT_EQ(RootJson(result), json(true));
-    EXPECT_EQ(Section("vswitches"), before);
+    ExpectRefused("network vswitch standard policy failover set -v vs0 -l iphash -n false -a bogus",
+                  {"Unknown NIC name in active uplinks : bogus"}, true);
 }
 
 TEST_F(SwitchPolicyTest, LoadBalancingFailureDetectionNotifyAndFailbackWords) {
@@ -101,12 +99,11 @@ TEST_F(SwitchPolicyTest, LoadBalancingFailureDetectionNotifyAndFailbackWords) {
         SetUp();
         Change("network vswitch standard policy failover set -v vs0 " + entry.options);
         auto failover = Failover();
-        EXPECT_EQ(failover["Load Balancing"], entry.loadBalancing) << entry.options;
-        EXPECT_EQ(failover["Network Failure Detection"], entry.detection) << entry.options;
-        EXPECT_EQ(failover["Notify Switches"], entry.notify) << entry.options;
-        EXPECT_EQ(failover["Failback"], entry.failback) << entry.options;
         // The uplink order is untouched without an uplink list.
-        EXPECT_EQ(failover["Active Adapters"], json({"pnic0", "pnic1"})) << entry.options;
+        EXPECT_EQ(json::array({failover["Load Balancing"], failover["Network Failure Detection"],
+                               failover["Notify Switches"], failover["Failback"], failover["Active Adapters"]}),
+                  json::array({entry.loadBalancing, entry.detection, entry.notify, entry.failback, {"pnic0", "pnic1"}}))
+            << entry.options;
     }
 }
 
@@ -133,15 +130,13 @@ TEST_F(SwitchPolicyTest, UnknownSwitchesAreReportedByEveryPolicyCommand) {
     for (const char* command :
          {"failover get -v x", "failover set -v x -n true", "security get -v x", "security set -v x -p true",
           "shaping get -v x", "shaping set -v x -e false"}) {
-        auto result = Run(std::string("network vswitch standard policy ") + command);
-        EXPECT_EQ(Errors(result), std::vector<std::string>{"Unable to find a legacy virtual switch with the name x"})
-            << command;
-        EXPECT_TRUE(RootJson(result).is_null()) << command;
+        ExpectRefused(std::string("network vswitch standard policy ") + command,
+                      "Unable to find a legacy virtual switch with the name x");
     }
     // A system switch is not a legacy switch.
     UseHost(Host(json::array({{{"name", "sys"}, {"system", true}}})));
-    EXPECT_EQ(Errors(Run("network vswitch standard policy security get -v sys")),
-              std::vector<std::string>{"Unable to find a legacy virtual switch with the name sys"});
+    ExpectRefused("network vswitch standard policy security get -v sys",
+                  "Unable to find a legacy virtual switch with the name sys");
 }
 
 TEST_F(SwitchPolicyTest, SecuritySetChangesOnlyTheGivenFlags) {
@@ -155,10 +150,8 @@ TEST_F(SwitchPolicyTest, SecuritySetChangesOnlyTheGivenFlags) {
 
 TEST_F(SwitchPolicyTest, ShapingValuesAreStoredInBitsAndBytesAndShownInKbpsAndKib) {
     Change("network vswitch standard policy shaping set -v vs0 -e true -b 1000 -k 2000 -t 100");
-    json stored = StoredSwitch("vs0")["shaping"];
-    EXPECT_EQ(stored["averageBps"], 1000000);
-    EXPECT_EQ(stored["peakBps"], 2000000);
-    EXPECT_EQ(stored["burstBytes"], 12800);
+    EXPECT_EQ(StoredSwitch("vs0")["shaping"],
+              json({{"enabled", true}, {"averageBps", 1000000}, {"peakBps", 2000000}, {"burstBytes", 12800}}));
     EXPECT_EQ(RootJson(Run("network vswitch standard policy shaping get -v vs0")),
               json({{"Enabled", true}, {"Average Bandwidth", 1000}, {"Peak Bandwidth", 2000}, {"Burst Size", 100}}));
 }
@@ -200,18 +193,14 @@ TEST_F(SwitchPolicyTest, ShapingWithoutEnabledFollowsTheStoredState) {
 }
 
 TEST_F(SwitchPolicyTest, TheHostRefusesAPeakBelowTheAverage) {
-    auto result = Run("network vswitch standard policy shaping set -v vs0 -e true -b 500 -k 100 -t 10");
-    EXPECT_EQ(Errors(result),
-              std::vector<std::string>{"Peak bandwidth 100000 bps is lower than average bandwidth 500000 bps"});
-    EXPECT_TRUE(RootJson(result).is_null());
+    ExpectRefused("network vswitch standard policy shaping set -v vs0 -e true -b 500 -k 100 -t 10",
+                  "Peak bandwidth 100000 bps is lower than average bandwidth 500000 bps");
 }
 
 TEST_F(SwitchPolicyTest, TheHostRefusesBandwidthsItCannotKeep) {
-    auto result = Run("network vswitch standard policy shaping set -v vs0 -e true -b 9223372036854775807 "
-                      "-k 9223372036854775807 -t 1");
-    EXPECT_EQ(Errors(result), std::vector<std::string>{"Shaping value 18446744073709551615 is too large"});
-    EXPECT_TRUE(RootJson(result).is_null());
-    EXPECT_EQ(RootJson(Run("network vswitch standard policy shaping get -v vs0"))["Enabled"], false);
+    ExpectRefused("network vswitch standard policy shaping set -v vs0 -e true -b 9223372036854775807 "
+                  "-k 9223372036854775807 -t 1",
+                  "Shaping value 18446744073709551615 is too large");
 }
 
 TEST_F(SwitchPolicyTest, WriteFailuresOfThePoliciesBecomeMessages) {
@@ -224,12 +213,8 @@ TEST_F(SwitchPolicyTest, WriteFailuresOfThePoliciesBecomeMessages) {
     };
     for (const auto& entry : cases) {
         SetUp();
-        json before = Section("vswitches");
         InjectFault(entry.first, "policy store is read-only");
-        auto result = Run("network vswitch standard policy " + entry.second);
-        EXPECT_EQ(Errors(result), std::vector<std::string>{"policy store is read-only"}) << entry.first;
-        EXPECT_TRUE(RootJson(result).is_null()) << entry.first;
-        EXPECT_EQ(Section("vswitches"), before) << entry.first;
+        ExpectRefused("network vswitch standard policy " + entry.second, "policy store is read-only");
     }
 }
 

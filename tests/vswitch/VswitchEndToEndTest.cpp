@@ -7,6 +7,8 @@
 namespace VswitchTest {
 namespace {
 
+using TalixTest::ChangeOnHost;
+using TalixTest::JsonOnHost;
 using TalixTest::RunOnHost;
 using TalixTest::TempHostRoot;
 
@@ -14,8 +16,6 @@ void WriteHost(TempHostRoot& root, const json& vswitches, const json& dvswitches
     json host = Host(vswitches, dvswitches);
     for (const auto& section : host.items()) root.WriteSection(section.key(), section.value());
 }
-
-json Out(const TalixTest::ProcessResult& result) { return json::parse(result.out); }
 
 TEST(VswitchEndToEnd, SwitchLifecycleIsKeptInTheHostRoot) {
     TempHostRoot root;
@@ -26,24 +26,18 @@ TEST(VswitchEndToEnd, SwitchLifecycleIsKeptInTheHostRoot) {
                                 "network vswitch standard policy failover set -v vs-e2e -a pnic1 -s pnic0 -b false",
                                 "network vswitch standard portgroup add -p Guests -v vs-e2e",
                                 "network vswitch standard portgroup set -p Guests -v 42"}) {
-        auto result = RunOnHost(root, std::string("--formatter=json ") + command);
-        ASSERT_EQ(result.status, 0) << command << ": " << result.err;
-        EXPECT_EQ(Out(result), json(true)) << command;
+        ChangeOnHost(root, command);
     }
     json stored = root.ReadSection("vswitches")["vswitches"][0];
-    EXPECT_EQ(stored["name"], "vs-e2e");
-    EXPECT_EQ(stored["numPorts"], 64);
-    EXPECT_EQ(stored["teaming"]["uplinkOrder"], json({"pnic1", "pnic0"}));
-    EXPECT_EQ(stored["teaming"]["rollingRestoration"], true);
+    EXPECT_EQ(json::array({stored["name"], stored["numPorts"], stored["teaming"]["uplinkOrder"],
+                           stored["teaming"]["rollingRestoration"]}),
+              json::array({"vs-e2e", 64, {"pnic1", "pnic0"}, true}));
 
-    auto failover = RunOnHost(root, "--formatter=json network vswitch standard portgroup policy failover get -p Guests");
-    ASSERT_EQ(failover.status, 0) << failover.err;
-    EXPECT_EQ(Out(failover)["Active Adapters"], json({"pnic1"}));
-    EXPECT_EQ(Out(failover)["Standby Adapters"], json({"pnic0"}));
-    EXPECT_EQ(Out(failover)["Override Vswitch Uplinks"], false);
-
-    auto list = RunOnHost(root, "--formatter=json network vswitch standard portgroup list");
-    EXPECT_EQ(Out(list), json::parse(R"([
+    auto failover = JsonOnHost(root, "network vswitch standard portgroup policy failover get -p Guests");
+    EXPECT_EQ(json::array(
+                  {failover["Active Adapters"], failover["Standby Adapters"], failover["Override Vswitch Uplinks"]}),
+              json::parse(R"([["pnic1"], ["pnic0"], false])"));
+    EXPECT_EQ(JsonOnHost(root, "network vswitch standard portgroup list"), json::parse(R"([
         {"Name": "Guests", "Virtual Switch": "vs-e2e", "Active Clients": 0, "VLAN ID": 42}])"));
 }
 
@@ -55,7 +49,7 @@ TEST(VswitchEndToEnd, ValidationMessagesComeWithTrueAndChangeNothing) {
                                   "--active-uplinks=pnic0,,eth9");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "Unknown NIC name in active uplinks : \nUnknown NIC name in active uplinks : eth9\n");
-    EXPECT_EQ(Out(result), json(true));
+    EXPECT_EQ(result.out, "true\n");
     EXPECT_EQ(root.ReadSection("vswitches"), before);
 }
 

@@ -39,13 +39,6 @@ protected:
         }
         return nullptr;
     }
-
-    // Runs a changing command that must succeed without messages.
-    void Change(const std::string& commandLine) {
-        auto result = Run(commandLine);
-        ASSERT_EQ(result.errors, std::vector<std::string>{}) << commandLine;
-        ASSERT_EQ(result.root, json(true)) << commandLine;
-    }
 };
 
 }  // namespace VswitchTest
