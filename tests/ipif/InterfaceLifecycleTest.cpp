@@ -1,4 +1,8 @@
 // Interface add, remove, set and list through the framework on an in-memory host.
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "IpifFixture.h"
@@ -74,17 +78,21 @@ TEST_F(InterfaceLifecycle, HostRefusalsCarryTheAddPrefix) {
     ExpectRefused("network ip interface add -p pg-b -i lmx0",
                   "Unable to add Lumex network interface. Error was : A Lumex network interface named lmx0 already "
                   "exists");
-    // A refused add on a DVPort writes the DVSwitch section back in full (its
-    // defaults spelled out): only the interfaces are checked unchanged here.
+    // The command gives a DVPort without a connection ID one before it adds
+    // the interface there; when the add is refused, that ID stays (as on a
+    // real host) and nothing else changes.
     const json interfaces = Section("lmxnics");
-    for (const auto& [command, reason] : std::vector<std::pair<std::string, std::string>>{
-             {"network ip interface add -s cds0 -P 6", "DVPort 6 of DVSwitch cds0 is already in use"},
-             {"network ip interface add -s cds0 -P 0", "DVPort 0 is an uplink port"}}) {
+    const json switches = Root("network vswitch dvs norvale list");
+    for (const auto& [command, port, reason] : std::vector<std::tuple<std::string, size_t, std::string>>{
+             {"network ip interface add -s cds0 -P 6", 1, "DVPort 6 of DVSwitch cds0 is already in use"},
+             {"network ip interface add -s cds0 -P 0", 2, "DVPort 0 is an uplink port"}}) {
         auto result = Run(command);
         EXPECT_TRUE(result.root.is_null()) << command;
         EXPECT_EQ(result.errors,
                   std::vector<std::string>{"Unable to add Lumex network interface. Error was : " + reason});
         EXPECT_EQ(Section("lmxnics"), interfaces) << command;
+        EXPECT_EQ(Root("network vswitch dvs norvale list"), switches) << command;
+        EXPECT_NE(Section("dvswitches")["dvswitches"][0]["dvports"][port]["connectionId"], 0) << command;
     }
     InjectFault("LumexNicInfoImpl::AddLumexNic", "out of interfaces");
     ExpectRefused("network ip interface add -p pg-b",
