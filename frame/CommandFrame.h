@@ -114,6 +114,12 @@ private:
     RecordPtr record_;
 };
 
+// An optional string parameter's value, or empty.
+inline std::string ParameterOr(const InputPtr& input, const std::string& name) {
+    if (input->HasParameter(name)) return input->GetParameter(name);
+    return std::string();
+}
+
 inline void SetSuccess(const OutputPtr& output) { output->SetRootObject(Parvik::MetaObj::MetaBool::New(true)); }
 
 // The standard error conversion: a host-control failure becomes one error

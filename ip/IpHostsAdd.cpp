@@ -37,7 +37,7 @@ void IpHostsAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& output)
         std::string hostName = input->GetParameter(kHostNameParameter);
         std::vector<std::string> aliases;
         if (input->HasParameter(kAliasParameter)) input->GetParameterList(kAliasParameter, aliases);
-        std::string comment = input->HasParameter(kCommentParameter) ? input->GetParameter(kCommentParameter) : "";
+        std::string comment = ParameterOr(input, kCommentParameter);
         LmxCtl::Network::HostsFile hosts;
         hosts.AddEntryFromUser(ip, hostName, aliases, comment);
         SetSuccess(output);

@@ -92,8 +92,7 @@ void IpInterfaceAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& out
         int mtu = input->HasParameter(kMtuParameter) ? SaturatedInt(input->GetParameterInt(kMtuParameter)) : 0;
         int queues =
             input->HasParameter(kNumRxQueueParameter) ? SaturatedInt(input->GetParameterInt(kNumRxQueueParameter)) : 0;
-        std::string name =
-            input->HasParameter(kInterfaceNameParameter) ? input->GetParameter(kInterfaceNameParameter) : "";
+        std::string name = ParameterOr(input, kInterfaceNameParameter);
         auto point = BuildConnectionPoint(input, output);
         if (!point) return;
 

@@ -13,10 +13,6 @@ constexpr char kIpv4Parameter[] = "ipv4";
 constexpr char kNetmaskParameter[] = "netmask";
 constexpr char kGatewayParameter[] = "gateway";
 constexpr char kPeerDnsParameter[] = "peer-dns";
-
-std::string Text(const InputPtr& input, const std::string& name) {
-    return input->HasParameter(name) ? input->GetParameter(name) : std::string();
-}
 }  // namespace
 
 IpInterfaceIpv4Set::IpInterfaceIpv4Set() { SetDescription("Configure IPv4 setting for a given Lumex network interface."); }
@@ -68,8 +64,8 @@ void IpInterfaceIpv4Set::ExecuteInternal(const InputPtr& input, const OutputPtr&
                 return;
             }
         } else if (input->GetParameter(kTypeParameterName) == "static") {
-            std::string address = Text(input, kIpv4Parameter);
-            std::string netmask = Text(input, kNetmaskParameter);
+            std::string address = ParameterOr(input, kIpv4Parameter);
+            std::string netmask = ParameterOr(input, kNetmaskParameter);
             if (address.empty() || netmask.empty()) {
                 output->AddErrorMessage("The --type=static requires the --ipv4 and --netmask options.");
                 return;

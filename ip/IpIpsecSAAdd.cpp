@@ -58,7 +58,7 @@ void IpIpsecSAAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& outpu
         param.destination = Kavrel::Network::Ipv6Address(kIpv6UnspecifiedAddress);
         param.name = input->GetParameter(kNameParameter);
         if (!ReadSaEndpoints(input, output, param)) return;
-        std::string mode = input->HasParameter(kModeParameter) ? input->GetParameter(kModeParameter) : "";
+        std::string mode = ParameterOr(input, kModeParameter);
         param.mode = IpSecConfigImpl::StringToIpSecMode(mode);
         const std::string& encryption = input->GetParameter(kEncryptAlgoParameter);
         param.encryptionAlgorithm = IpSecConfigImpl::StringToIpSecEncyptAlgo(encryption);

@@ -18,10 +18,6 @@ constexpr char kDestinationPortParameter[] = "destination-port";
 constexpr char kActionParameter[] = "action";
 constexpr char kProtocolParameter[] = "upper-layer-protocol";
 constexpr char kDirectionParameter[] = "flow-direction";
-
-std::string Optional(const InputPtr& input, const std::string& name) {
-    return input->HasParameter(name) ? input->GetParameter(name) : "";
-}
 }  // namespace
 
 IpIpsecSPAdd::IpIpsecSPAdd() { SetDescription("Add a Security Policy."); }
@@ -72,7 +68,7 @@ void IpIpsecSPAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& outpu
         Kavrel::Network::IpSecSpdParam param;
         param.sourceAddress = Kavrel::Network::Ipv6Address(kIpv6UnspecifiedAddress);
         param.destinationAddress = Kavrel::Network::Ipv6Address(kIpv6UnspecifiedAddress);
-        std::string saName = Optional(input, kSaNameParameter);
+        std::string saName = ParameterOr(input, kSaNameParameter);
         param.sourcePort = SaturatedInt(input->GetParameterInt(kSourcePortParameter));
         param.destinationPort = SaturatedInt(input->GetParameterInt(kDestinationPortParameter));
         const std::string& source = input->GetParameter(kSourceParameter);
@@ -87,10 +83,10 @@ void IpIpsecSPAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& outpu
             param.destinationAddress = network.GetAddress();
             param.destinationPrefixLength = network.GetNetmask();
         }
-        std::string mode = Optional(input, kModeParameter);
-        std::string action = Optional(input, kActionParameter);
-        param.protocol = IpSecConfigImpl::StringToIpSecULProtoType(Optional(input, kProtocolParameter));
-        param.direction = IpSecConfigImpl::StringToIpSecDirection(Optional(input, kDirectionParameter));
+        std::string mode = ParameterOr(input, kModeParameter);
+        std::string action = ParameterOr(input, kActionParameter);
+        param.protocol = IpSecConfigImpl::StringToIpSecULProtoType(ParameterOr(input, kProtocolParameter));
+        param.direction = IpSecConfigImpl::StringToIpSecDirection(ParameterOr(input, kDirectionParameter));
         param.action = IpSecConfigImpl::StringToIpSecAction(action);
         if (action == "ipsec") {
             param.mode = IpSecConfigImpl::StringToIpSecMode(mode);

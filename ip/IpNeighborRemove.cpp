@@ -39,8 +39,7 @@ OutputSpecPtr IpNeighborRemove::GetOutputSpecInternal() { return MakeOutputSpec(
 
 void IpNeighborRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        std::string interfaceName =
-            input->HasParameter(kInterfaceParameter) ? input->GetParameter(kInterfaceParameter) : "";
+        std::string interfaceName = ParameterOr(input, kInterfaceParameter);
         const std::string& version = input->GetParameter(kVersionParameter);
         LmxCtl::Network::RoutingInfoImpl routing(kDefaultNetstack);
         if (!interfaceName.empty()) {

@@ -54,7 +54,7 @@ void LacpSetTimeout::ExecuteInternal(const InputPtr& input, const OutputPtr& out
             return;
         }
         // Without a NIC name the timeout applies to every NIC of the group.
-        const std::string nic = input->HasParameter(kNicNameParameter) ? input->GetParameter(kNicNameParameter) : "";
+        const std::string nic = ParameterOr(input, kNicNameParameter);
         dvswitch->SetLacpTimeout(input->GetParameterInt(kLagIdParameter), input->GetParameterBool(kTimeoutParameter),
                                  nic);
         SetSuccess(output);

@@ -5,6 +5,7 @@
 #include "core/HostStore.h"
 #include "core/StoredIndex.h"
 #include "ip/IpConfigModelConvert.h"
+#include "ip/LmxNicLookup.h"
 #include "kavrel/Lib.h"
 #include "lmxctl/LumexNicInfoImpl.h"
 #include "model/LmxNicModel.h"
@@ -18,13 +19,7 @@ using SimHost::HostStore;
 using SimHost::LmxNicInventory;
 using SimHost::LmxNicModel;
 
-namespace {
-const LmxNicModel& ExistingLmxNic(const std::string& name) {
-    const auto* nic = SimHost::StoredLmxNic(name);
-    if (!nic) throw KavrelException("No such Lumex network interface: " + name);
-    return *nic;
-}
-}  // namespace
+using SimHost::ExistingLmxNic;
 
 const int LmxNic::MIN_MTU = 1280;
 const int LmxNic::MAX_MTU = 9000;
@@ -135,9 +130,7 @@ bool OfKind(const LmxNicModel& nic, int kind) { return nic.system == (kind == PO
 
 LmxNicImpl::LmxNicImpl(const std::string& name) : Kavrel::Network::LmxNic(name) {
     CheckFault("LmxNicImpl::LmxNicImpl");
-    if (!SimHost::StoredLmxNic(name)) {
-        throw KavrelException("No such Lumex network interface: " + name);
-    }
+    if (!SimHost::StoredLmxNic(name)) throw SimHost::NoSuchLmxNic(name);
 }
 
 LmxNicImpl::~LmxNicImpl() = default;

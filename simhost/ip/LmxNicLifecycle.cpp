@@ -7,6 +7,7 @@
 #include "core/HostStore.h"
 #include "ip/AddressRules.h"
 #include "ip/IpConfigModelConvert.h"
+#include "ip/LmxNicLookup.h"
 #include "kavrel/Lib.h"
 #include "lmxctl/LumexNicInfoImpl.h"
 #include "lmxctl/VirtualSwitch.h"
@@ -150,7 +151,7 @@ void RemoveNamed(const std::string& name) {
     auto& inventory = transaction.Edit<LmxNicInventory>();
     auto found = std::find_if(inventory.lmxnics.begin(), inventory.lmxnics.end(),
                               [&](const LmxNicModel& nic) { return nic.name == name; });
-    if (found == inventory.lmxnics.end()) throw KavrelException("No such Lumex network interface: " + name);
+    if (found == inventory.lmxnics.end()) throw SimHost::NoSuchLmxNic(name);
     if (found->system) throw KavrelException("Cannot remove " + name + ": it is a system interface of the host");
     inventory.lmxnics.erase(found);
     SimHost::DisconnectClient(transaction.Edit<SimHost::VirtualSwitchInventory>(),
@@ -177,15 +178,8 @@ LmxNicTagType LmxNicTagNameToId(const std::string& name) {
 namespace {
 template <typename Change>
 void UpdateNic(const std::string& name, Change&& change) {
-    HostStore::Instance().Update<LmxNicInventory>([&](LmxNicInventory& inventory) {
-        for (auto& nic : inventory.lmxnics) {
-            if (nic.name == name) {
-                change(nic);
-                return;
-            }
-        }
-        throw KavrelException("No such Lumex network interface: " + name);
-    });
+    HostStore::Instance().Update<LmxNicInventory>(
+        [&](LmxNicInventory& inventory) { change(SimHost::LmxNicIn(inventory, name)); });
 }
 }  // namespace
 

@@ -52,25 +52,15 @@ struct PnicRingModel {
 };
 TALIX_MODEL(PnicRingModel, rx, rxMini, rxJumbo, tx)
 
-struct PnicCoalesceModel {
+// Interrupt coalescing: the platform's struct, of which the host keeps the
+// fields bound here (not the statistics block or the per-interrupt values),
+// and whether the NIC supports coalescing at all.
+struct PnicCoalesceModel : Kavrel::Network::PnicCoalesceParams {
+    PnicCoalesceModel() {
+        sampleInterval = 1;
+        rxUsecs = 3;
+    }
     bool supported = true;
-    bool adaptiveRx = false;
-    bool adaptiveTx = false;
-    uint32_t sampleInterval = 1;
-    uint32_t pktRateLow = 0;
-    uint32_t pktRateHigh = 0;
-    uint32_t rxUsecs = 3;
-    uint32_t rxMaxFrames = 0;
-    uint32_t txUsecs = 0;
-    uint32_t txMaxFrames = 0;
-    uint32_t rxUsecsLow = 0;
-    uint32_t rxMaxFramesLow = 0;
-    uint32_t txUsecsLow = 0;
-    uint32_t txMaxFramesLow = 0;
-    uint32_t rxUsecsHigh = 0;
-    uint32_t rxMaxFramesHigh = 0;
-    uint32_t txUsecsHigh = 0;
-    uint32_t txMaxFramesHigh = 0;
 };
 TALIX_MODEL(PnicCoalesceModel, supported, adaptiveRx, adaptiveTx, sampleInterval,
                                                 pktRateLow, pktRateHigh, rxUsecs, rxMaxFrames, txUsecs, txMaxFrames,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ModelCodec.h"
+#include "kavrel/DVSwitch.h"
 #include "kavrel/Datapath.h"
 #include "kavrel/Portset.h"
 
@@ -175,28 +176,19 @@ struct LagConfigModel {
 };
 TALIX_MODEL(LagConfigModel, id, name, mode, loadBalance, uplinkCount)
 
-struct LacpActorModel {
-    uint16_t portNumber = 0;
-    uint16_t portPriority = 255;
-    uint16_t adminKey = 0;
-    uint16_t operKey = 0;
-    uint8_t state = 0;
-    std::string flags;
-};
-TALIX_MODEL(LacpActorModel, portNumber, portPriority, adminKey, operKey, state,
-                                                flags)
+// A LAG member's actor and partner: the platform's structs, bound by name,
+// whose port priority is the host's 255 where the stored member leaves it out.
+constexpr uint16_t kDefaultLacpPortPriority = 255;
 
-struct LacpPartnerModel {
-    std::string deviceId;
-    uint16_t portNumber = 0;
-    uint16_t portPriority = 255;
-    uint16_t operKey = 0;
-    uint8_t state = 0;
-    std::string flags;
-    uint32_t age = 0;
+struct LacpActorModel : Kavrel::Network::LacpActorInfo {
+    LacpActorModel() { portPriority = kDefaultLacpPortPriority; }
 };
-TALIX_MODEL(LacpPartnerModel, deviceId, portNumber, portPriority, operKey, state,
-                                                flags, age)
+TALIX_MODEL(LacpActorModel, portNumber, portPriority, adminKey, operKey, state, flags)
+
+struct LacpPartnerModel : Kavrel::Network::LacpPartnerInfo {
+    LacpPartnerModel() { portPriority = kDefaultLacpPortPriority; }
+};
+TALIX_MODEL(LacpPartnerModel, deviceId, portNumber, portPriority, operKey, state, flags, age)
 
 struct LacpMemberModel {
     std::string nic;

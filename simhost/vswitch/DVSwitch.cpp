@@ -103,7 +103,7 @@ std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> SwitchesWhere(bool opaqu
 }
 
 // The flags text starts with S (slow LACPDUs) or F (fast).
-void SetTimeoutFlags(SimHost::LacpActorModel& actor, bool shortTimeout, uint32_t mode) {
+void SetTimeoutFlags(Kavrel::Network::LacpActorInfo& actor, bool shortTimeout, uint32_t mode) {
     if (shortTimeout) {
         actor.state = static_cast<uint8_t>(actor.state | kLacpStateShortTimeout);
     } else {
@@ -257,11 +257,8 @@ std::vector<LacpGroupRuntime> DVSwitch::GetLacpRuntime() const {
             LacpNicRuntime nic;
             nic.name = member.nic;
             nic.state = member.state;
-            nic.actor = LacpActorInfo{member.actor.portNumber, member.actor.portPriority, member.actor.adminKey,
-                                      member.actor.operKey, member.actor.state, member.actor.flags};
-            nic.partner = LacpPartnerInfo{member.partner.deviceId, member.partner.portNumber,
-                                          member.partner.portPriority, member.partner.operKey, member.partner.state,
-                                          member.partner.flags, member.partner.age};
+            nic.actor = member.actor;
+            nic.partner = member.partner;
             nic.counters = LacpNicCounters{member.txLacpdus, member.txErrors, member.rxLacpdus, member.rxErrors};
             runtime.nics.push_back(nic);
         }
