@@ -361,19 +361,24 @@ DcbInfoImpl::DcbInfoImpl(const std::string& nicName) : nicName_(nicName) {
 
 DcbInfoImpl::~DcbInfoImpl() = default;
 
+namespace {
+// The NIC's stored DCB state, for one DCB query (which a test may make fail).
+const SimHost::PnicDcbModel& StoredDcb(const std::string& nic, const char* operation) {
+    CheckFault(operation);
+    return ExistingPnic(nic).dcb;
+}
+}  // namespace
+
 uint32_t DcbInfoImpl::GetMode() const {
-    CheckFault("DcbInfoImpl::GetMode");
-    return ExistingPnic(nicName_).dcb.mode;
+    return StoredDcb(nicName_, "DcbInfoImpl::GetMode").mode;
 }
 
 bool DcbInfoImpl::IsEnabled() const {
-    CheckFault("DcbInfoImpl::IsEnabled");
-    return ExistingPnic(nicName_).dcb.enabled;
+    return StoredDcb(nicName_, "DcbInfoImpl::IsEnabled").enabled;
 }
 
 Kavrel::Network::DcbCapabilities DcbInfoImpl::GetCapabilities() const {
-    CheckFault("DcbInfoImpl::GetCapabilities");
-    const auto& c = ExistingPnic(nicName_).dcb.capabilities;
+    const auto& c = StoredDcb(nicName_, "DcbInfoImpl::GetCapabilities").capabilities;
     Kavrel::Network::DcbCapabilities capabilities;
     capabilities.priorityGroup = c.priorityGroup;
     capabilities.priorityFlowControl = c.priorityFlowControl;
@@ -384,18 +389,15 @@ Kavrel::Network::DcbCapabilities DcbInfoImpl::GetCapabilities() const {
 }
 
 bool DcbInfoImpl::IsPfcEnabled() const {
-    CheckFault("DcbInfoImpl::IsPfcEnabled");
-    return ExistingPnic(nicName_).dcb.pfcEnabled;
+    return StoredDcb(nicName_, "DcbInfoImpl::IsPfcEnabled").pfcEnabled;
 }
 
 uint8_t DcbInfoImpl::GetPfcConfig() const {
-    CheckFault("DcbInfoImpl::GetPfcConfig");
-    return static_cast<uint8_t>(ExistingPnic(nicName_).dcb.pfcConfig);
+    return static_cast<uint8_t>(StoredDcb(nicName_, "DcbInfoImpl::GetPfcConfig").pfcConfig);
 }
 
 Kavrel::Network::DcbIeeeEtsConfig DcbInfoImpl::GetIeeeEtsConfig() const {
-    CheckFault("DcbInfoImpl::GetIeeeEtsConfig");
-    const auto& e = ExistingPnic(nicName_).dcb.ets;
+    const auto& e = StoredDcb(nicName_, "DcbInfoImpl::GetIeeeEtsConfig").ets;
     Kavrel::Network::DcbIeeeEtsConfig config;
     config.willing = static_cast<uint8_t>(e.willing);
     config.supportedCapacity = static_cast<uint8_t>(e.supportedCapacity);
@@ -411,8 +413,7 @@ Kavrel::Network::DcbIeeeEtsConfig DcbInfoImpl::GetIeeeEtsConfig() const {
 }
 
 Kavrel::Network::DcbIeeePfcConfig DcbInfoImpl::GetIeeePfcConfig() const {
-    CheckFault("DcbInfoImpl::GetIeeePfcConfig");
-    const auto& p = ExistingPnic(nicName_).dcb.pfc;
+    const auto& p = StoredDcb(nicName_, "DcbInfoImpl::GetIeeePfcConfig").pfc;
     Kavrel::Network::DcbIeeePfcConfig config;
     config.trafficClasses = static_cast<uint8_t>(p.trafficClasses);
     config.pfcMask = static_cast<uint8_t>(p.pfcMask);
@@ -424,8 +425,7 @@ Kavrel::Network::DcbIeeePfcConfig DcbInfoImpl::GetIeeePfcConfig() const {
 }
 
 std::vector<Kavrel::Network::DcbAppInfo> DcbInfoImpl::GetAppInfo() const {
-    CheckFault("DcbInfoImpl::GetAppInfo");
-    return ExistingPnic(nicName_).dcb.apps;
+    return StoredDcb(nicName_, "DcbInfoImpl::GetAppInfo").apps;
 }
 
 }  // namespace Network

@@ -102,11 +102,13 @@ TEST_F(DistributedSwitchTest, ConfigOfEnhancedGroupsMatchesSlotsAndDecodesTables
 }
 
 TEST_F(DistributedSwitchTest, ConfigNamesEveryLoadBalancingAlgorithm) {
+    // clang-format off
     const std::vector<std::string> names = {
         "None", "Dst mac", "Src mac", "Src and dst mac", "Dst ip", "Src ip", "Src and dst ip", "Vlan",
         "Dst ip and vlan", "Src ip and vlan", "Src and dst ip, vlan", "Dst port", "Src port", "Src and dst port",
         "Dst ip and dst port", "Src ip and src port", "Src and dst ip, port", "Dst ip and dst port, vlan",
         "Src ip and src port, vlan", "Src and dst ip, port, vlan", "Src portID", "Unknown"};
+    // clang-format on
     json cds = DistributedSwitch();
     cds["lags"] = json::array();
     for (size_t index = 0; index < names.size(); ++index) {
