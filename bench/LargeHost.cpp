@@ -69,8 +69,8 @@ struct Layout {
     size_t distributedLmx;
 };
 
-const char* const kDaemons[] = {"shelld", "talixd", "agentd", "ntpd", "snmpd", "cimd", "proxyd", "nfcd",
-                                "dcbd", "lacpd", "iosched", "syslogd"};
+const char* const kDaemons[] = {"shelld", "talixd", "agentd", "ntpd",  "snmpd",   "cimd",
+                                "proxyd", "nfcd",   "dcbd",   "lacpd", "iosched", "syslogd"};
 constexpr size_t kDaemonCount = sizeof kDaemons / sizeof kDaemons[0];
 long DaemonWorldId(size_t index) { return 2101 + static_cast<long>(index) * 101; }
 
@@ -84,25 +84,31 @@ Json Pnics(const LargeHostSize& size) {
     Json pnics = Json::array();
     for (size_t p = 0; p < size.pnics; ++p) {
         uint64_t seed = 1000003ull * (p + 1);
-        pnics.push_back({{"name", "pnic" + std::to_string(p)},
-                         {"driver", "cvx10"},
-                         {"pciAddress", PciAddress(p)},
-                         {"macAddress", Mac(0x4c71, 0x100000 + p * 16)},
-                         {"speed", 10000},
-                         {"duplex", 1},
-                         {"vendorName", "Corvane Networks"},
-                         {"deviceName", "CX-4200 10GbE SFP+ Adapter"},
-                         {"driverVersion", "2.4.1"},
-                         {"firmwareVersion", "7.10 0x80009f1c"},
-                         {"supportedPorts", {4}},
-                         {"port", 4},
-                         {"linkModes", {{{"speed", 1000}, {"duplex", 1}, {"media", 3}},
-                                        {{"speed", 10000}, {"duplex", 1}, {"media", 9}}}},
-                         {"ring", {{"rx", 1024}, {"tx", 1024}}},
-                         {"stats", {{"rxPackets", seed * 917}, {"txPackets", seed * 713},
-                                    {"rxBytes", seed * 917 * 1100}, {"txBytes", seed * 713 * 900},
-                                    {"rxDropped", p * 3}, {"rxMulticast", seed}, {"rxBroadcast", seed / 2}}},
-                         {"netqueue", {{"txQueues", 8}, {"rxQueues", 8}, {"maxTxQueues", 16}, {"maxRxQueues", 16}}}});
+        pnics.push_back(
+            {{"name", "pnic" + std::to_string(p)},
+             {"driver", "cvx10"},
+             {"pciAddress", PciAddress(p)},
+             {"macAddress", Mac(0x4c71, 0x100000 + p * 16)},
+             {"speed", 10000},
+             {"duplex", 1},
+             {"vendorName", "Corvane Networks"},
+             {"deviceName", "CX-4200 10GbE SFP+ Adapter"},
+             {"driverVersion", "2.4.1"},
+             {"firmwareVersion", "7.10 0x80009f1c"},
+             {"supportedPorts", {4}},
+             {"port", 4},
+             {"linkModes",
+              {{{"speed", 1000}, {"duplex", 1}, {"media", 3}}, {{"speed", 10000}, {"duplex", 1}, {"media", 9}}}},
+             {"ring", {{"rx", 1024}, {"tx", 1024}}},
+             {"stats",
+              {{"rxPackets", seed * 917},
+               {"txPackets", seed * 713},
+               {"rxBytes", seed * 917 * 1100},
+               {"txBytes", seed * 713 * 900},
+               {"rxDropped", p * 3},
+               {"rxMulticast", seed},
+               {"rxBroadcast", seed / 2}}},
+             {"netqueue", {{"txQueues", 8}, {"rxQueues", 8}, {"maxTxQueues", 16}, {"maxRxQueues", 16}}}});
     }
     return {{"pnics", pnics}};
 }
@@ -119,9 +125,14 @@ Json PortDatapath(size_t port, const std::string& uplink, size_t filters) {
     uint64_t seed = 7919ull * (port + 1);
     Json datapath = {{"clientIpv4", Format("172.20.%lu.%lu", (port / 250) % 256, port % 250 + 1)},
                      {"teamUplink", uplink},
-                     {"stats", {{"rxPackets", seed * 31}, {"txPackets", seed * 29}, {"rxBytes", seed * 31 * 800},
-                                {"txBytes", seed * 29 * 700}, {"rxBroadcast", seed / 10}, {"rxMulticast", seed / 5},
-                                {"rxDropped", port % 17}}},
+                     {"stats",
+                      {{"rxPackets", seed * 31},
+                       {"txPackets", seed * 29},
+                       {"rxBytes", seed * 31 * 800},
+                       {"txBytes", seed * 29 * 700},
+                       {"rxBroadcast", seed / 10},
+                       {"rxMulticast", seed / 5},
+                       {"rxDropped", port % 17}}},
                      {"filters", Json::array()}};
     for (size_t f = 0; f < filters; ++f) {
         std::string agent = kFilters[f % 4];
@@ -165,26 +176,34 @@ SwitchSections Switches(const LargeHostSize& size, const Layout& layout) {
         for (size_t lmx = 0; lmx < layout.standardLmx; ++lmx) {
             if (layout.SwitchOfLmx(lmx, size.switches) != s) continue;
             sections.lmxPortIds[lmx] = nextPort;
-            ports.push_back({{"portId", nextPort++}, {"clientName", LmxName(lmx)}, {"clientType", "lmxnic"},
-                             {"portgroup", hostGroup}, {"macAddresses", {Mac(0x5a10, lmx)}}});
+            ports.push_back({{"portId", nextPort++},
+                             {"clientName", LmxName(lmx)},
+                             {"clientType", "lmxnic"},
+                             {"portgroup", hostGroup},
+                             {"macAddresses", {Mac(0x5a10, lmx)}}});
         }
         for (size_t port = s * layout.vmPortsPerSwitch;
              port < std::min(layout.vmPorts, (s + 1) * layout.vmPortsPerSwitch); ++port) {
             size_t vm = port / size.portsPerVm;
             std::string uplink = uplinks.empty() ? "" : uplinks[port % uplinks.size()].get<std::string>();
-            ports.push_back({{"portId", nextPort++},
-                             {"clientName", Format("vm%04lu.eth%lu", vm, port % size.portsPerVm)},
-                             {"clientType", "vm"},
-                             {"portgroup", vmGroup},
-                             {"worldId", VmWorldId(vm)},
-                             {"macAddresses", {Format("00:50:7a:%02lx:%02lx:%02lx", (port >> 16) & 0xff,
-                                                      (port >> 8) & 0xff, port & 0xff)}},
-                             {"datapath", PortDatapath(port, uplink, size.filtersPerPort)}});
+            ports.push_back(
+                {{"portId", nextPort++},
+                 {"clientName", Format("vm%04lu.eth%lu", vm, port % size.portsPerVm)},
+                 {"clientType", "vm"},
+                 {"portgroup", vmGroup},
+                 {"worldId", VmWorldId(vm)},
+                 {"macAddresses",
+                  {Format("00:50:7a:%02lx:%02lx:%02lx", (port >> 16) & 0xff, (port >> 8) & 0xff, port & 0xff)}},
+                 {"datapath", PortDatapath(port, uplink, size.filtersPerPort)}});
         }
         Json counters = Json::array();
         for (const auto& uplink : uplinks) {
-            counters.push_back({{"uplink", uplink}, {"vlanId", 100 + s}, {"rxPackets", 918273 + s},
-                                {"txPackets", 712004 + s}, {"rxBytes", 601928374 + s}, {"txBytes", 402918233 + s}});
+            counters.push_back({{"uplink", uplink},
+                                {"vlanId", 100 + s},
+                                {"rxPackets", 918273 + s},
+                                {"txPackets", 712004 + s},
+                                {"rxBytes", 601928374 + s},
+                                {"txBytes", 402918233 + s}});
         }
         vswitches.push_back(
             {{"name", SwitchName(s)},
@@ -210,8 +229,11 @@ SwitchSections Switches(const LargeHostSize& size, const Layout& layout) {
             dvports.push_back({{"id", std::to_string(k)},
                                {"portgroupId", "dvportgroup-100"},
                                {"connectionId", 1800000 + k},
-                               {"clients", {{{"connectionId", 1800000 + k}, {"clientName", LmxName(lmx)},
-                                             {"portId", portId}, {"macAddresses", {Mac(0x5a10, lmx)}}}}}});
+                               {"clients",
+                                {{{"connectionId", 1800000 + k},
+                                  {"clientName", LmxName(lmx)},
+                                  {"portId", portId},
+                                  {"macAddresses", {Mac(0x5a10, lmx)}}}}}});
         }
         dvswitches.push_back({{"name", "cds-scale"},
                               {"id", "50 2c 71 9e 5c a1 00 01-8d 33 0a 44 10 20 30 40"},
@@ -221,9 +243,12 @@ SwitchSections Switches(const LargeHostSize& size, const Layout& layout) {
                               {"dvports", dvports}});
     }
     sections.dvswitches = {{"dvswitches", dvswitches}};
-    sections.datapath = {{"uplinkPorts", uplinkPorts}, {"numaNodes", 2}, {"maxLcores", 8},
-                         {"lcores", {{{"id", 0}, {"switchName", SwitchName(0)}, {"affinity", 0}},
-                                     {{"id", 1}, {"switchName", "null"}, {"affinity", 1}}}}};
+    sections.datapath = {{"uplinkPorts", uplinkPorts},
+                         {"numaNodes", 2},
+                         {"maxLcores", 8},
+                         {"lcores",
+                          {{{"id", 0}, {"switchName", SwitchName(0)}, {"affinity", 0}},
+                           {{"id", 1}, {"switchName", "null"}, {"affinity", 1}}}}};
     if (size.switches == 0) sections.datapath["lcores"] = Json::array();
     return sections;
 }
@@ -267,8 +292,13 @@ Json Lmxnics(const LargeHostSize& size, const Layout& layout, const std::vector<
 Json Netstacks(const LargeHostSize& size) {
     long limit = static_cast<long>(std::max<size_t>(11000, std::min<size_t>(64000, size.connections + 1000)));
     return {{"ipv6Enabled", true},
-            {"instances", {{{"key", kDefaultStack}, {"name", kDefaultStack}, {"state", 4660},
-                            {"maxConnections", limit}, {"currentMaxConnections", limit}, {"type", 1}}}}};
+            {"instances",
+             {{{"key", kDefaultStack},
+               {"name", kDefaultStack},
+               {"state", 4660},
+               {"maxConnections", limit},
+               {"currentMaxConnections", limit},
+               {"type", 1}}}}};
 }
 
 Json Routes(const LargeHostSize& size) {
@@ -276,13 +306,14 @@ Json Routes(const LargeHostSize& size) {
     Json ipv6 = Json::array();
     for (size_t k = 0; k < size.ipv4Routes; ++k) {
         size_t lmx = k % size.lmxnics;
-        ipv4.push_back({{"network", Ipv4RouteNetwork(k)}, {"gateway", LmxIpv4Prefix(lmx) + "254"},
+        ipv4.push_back({{"network", Ipv4RouteNetwork(k)},
+                        {"gateway", LmxIpv4Prefix(lmx) + "254"},
                         {"interfaceName", LmxName(lmx)}});
     }
     for (size_t k = 0; k < size.ipv6Routes; ++k) {
         size_t lmx = k % size.lmxnics;
-        ipv6.push_back({{"network", Ipv6RouteNetwork(k)}, {"gateway", Ipv6Interface(lmx, "fe")},
-                        {"interfaceName", LmxName(lmx)}});
+        ipv6.push_back(
+            {{"network", Ipv6RouteNetwork(k)}, {"gateway", Ipv6Interface(lmx, "fe")}, {"interfaceName", LmxName(lmx)}});
     }
     Json table = {{"netstack", kDefaultStack}};
     if (size.lmxnics > 0) {
@@ -319,13 +350,12 @@ Json Connections(const LargeHostSize& size) {
         bool tcp = kind < 16;
         bool listening = tcp && k % 50 == 0;
         size_t lmx = size.lmxnics == 0 ? 0 : k % size.lmxnics;
-        std::string local = size.lmxnics == 0 ? (ipv6 ? "::" : "0.0.0.0")
-                                              : (ipv6 ? Ipv6Interface(lmx, "11") : LmxIpv4Address(lmx));
+        std::string local =
+            size.lmxnics == 0 ? (ipv6 ? "::" : "0.0.0.0") : (ipv6 ? Ipv6Interface(lmx, "11") : LmxIpv4Address(lmx));
         std::string foreign = listening ? (ipv6 ? "::" : "0.0.0.0")
                                         : (ipv6 ? Format("2001:db8:500:%lx::%lx", k / 4096, k % 4096 + 1)
                                                 : Format("172.20.%lu.%lu", (k / 250) % 256, k % 250 + 1));
-        long world = k % 3 == 0 || size.vms == 0 ? DaemonWorldId(k % kDaemonCount)
-                                                 : VmWorldId(k % size.vms);
+        long world = k % 3 == 0 || size.vms == 0 ? DaemonWorldId(k % kDaemonCount) : VmWorldId(k % size.vms);
         Json socket = {{"netstack", kDefaultStack},
                        {"protocol", std::string(tcp ? "tcp" : "udp") + (ipv6 ? "6" : "")},
                        {"recvQ", k % 11 == 0 ? 1024 : 0},
@@ -386,8 +416,9 @@ Json Firewall(const LargeHostSize& size) {
         Json ruleset = {{"id", Format("scaleService%02lu", r)},
                         {"enabled", r % 3 != 0},
                         {"allowedAll", r % 2 == 0},
-                        {"rules", {{{"portType", 1}, {"portBegin", 2000 + r}, {"portEnd", 2000 + r}},
-                                   {{"portType", 1}, {"portBegin", 3000 + r}, {"portEnd", 3010 + r}, {"protocol", 1}}}}};
+                        {"rules",
+                         {{{"portType", 1}, {"portBegin", 2000 + r}, {"portEnd", 2000 + r}},
+                          {{"portType", 1}, {"portBegin", 3000 + r}, {"portEnd", 3010 + r}, {"protocol", 1}}}}};
         if (r % 2 == 1) {
             ruleset["allowedIps"] = {Format("10.%lu.%lu.0/", r % 256, r / 256) + (r < 256 ? "16" : "24"),
                                      Format("10.%lu.%lu.5", 201 + r / 256, r % 256)};
@@ -417,9 +448,7 @@ std::string HostsFile(const LargeHostSize& size) {
 std::string LmxName(size_t index) { return "lmx" + std::to_string(index); }
 std::string LmxIpv4Address(size_t index) { return LmxIpv4Prefix(index) + "11"; }
 std::string SwitchName(size_t index) { return Format("vs-scale-%02lu", index); }
-std::string SpareGroupName(size_t vswitch, size_t group) {
-    return Format("Spare Network %02lu-%04lu", vswitch, group);
-}
+std::string SpareGroupName(size_t vswitch, size_t group) { return Format("Spare Network %02lu-%04lu", vswitch, group); }
 
 LargeHostSize ScaledSize(size_t factor) {
     LargeHostSize size;
@@ -516,8 +545,8 @@ std::string LargeHostIpBatch(const LargeHostSize& size) {
     }
     for (size_t k = 0; k < size.neighbors; ++k) {
         size_t lmx = k % size.lmxnics;
-        batch += "neigh add " + LmxIpv4Prefix(lmx) + std::to_string(20 + k / size.lmxnics) + " lladdr " + Mac(0x5a20, k) +
-                 " dev " + LmxName(lmx) + " nud permanent\n";
+        batch += "neigh add " + LmxIpv4Prefix(lmx) + std::to_string(20 + k / size.lmxnics) + " lladdr " +
+                 Mac(0x5a20, k) + " dev " + LmxName(lmx) + " nud permanent\n";
     }
     return batch;
 }

@@ -15,14 +15,14 @@ struct LargeHostSize {
     size_t lmxnics = 256;         // host interfaces (at most 4096: lmx0..lmx4095)
     size_t vms = 1000;            // VMs, each a world with its ports on the standard switches
     size_t portsPerVm = 4;
-    size_t filtersPerPort = 2;    // datapath filters on each VM port
-    size_t ipv4Routes = 10000;    // static routes of the default netstack
+    size_t filtersPerPort = 2;  // datapath filters on each VM port
+    size_t ipv4Routes = 10000;  // static routes of the default netstack
     size_t ipv6Routes = 10000;
-    size_t neighbors = 10000;     // IPv4 neighbour entries of the default netstack
-    size_t connections = 50000;   // sockets of the default netstack
-    size_t hostsEntries = 1000;   // user entries of etc/hosts
-    size_t ipsecSas = 500;        // security associations, and as many policies
-    size_t rulesets = 32;         // firewall rulesets
+    size_t neighbors = 10000;        // IPv4 neighbour entries of the default netstack
+    size_t connections = 50000;      // sockets of the default netstack
+    size_t hostsEntries = 1000;      // user entries of etc/hosts
+    size_t ipsecSas = 500;           // security associations, and as many policies
+    size_t rulesets = 32;            // firewall rulesets
     size_t portgroupsPerSwitch = 2;  // a host group and a VM group, then empty groups
     // A real host refuses more ports than kHostPortLimit on all switches
     // together; a host scaled past it still loads and lists, which is what
@@ -52,10 +52,10 @@ std::string LargeHostIpBatch(const LargeHostSize& size);
 
 // Names and addresses the generated host uses, for checks and benchmarks.
 std::string LmxName(size_t index);
-std::string LmxIpv4Address(size_t index);     // "10.200.<index>.11" (10.201.0.11 for lmx256 and so on)
-std::string Ipv4RouteNetwork(size_t index);   // "100.64.0.0/24" onwards
-std::string Ipv6RouteNetwork(size_t index);   // "2001:db8:1::/64" onwards
-std::string SwitchName(size_t index);         // "vs-scale-00" onwards
+std::string LmxIpv4Address(size_t index);                  // "10.200.<index>.11" (10.201.0.11 for lmx256 and so on)
+std::string Ipv4RouteNetwork(size_t index);                // "100.64.0.0/24" onwards
+std::string Ipv6RouteNetwork(size_t index);                // "2001:db8:1::/64" onwards
+std::string SwitchName(size_t index);                      // "vs-scale-00" onwards
 std::string SpareGroupName(size_t vswitch, size_t group);  // the empty port groups: "Spare Network 00-0002"
 long VmWorldId(size_t index);
 

@@ -80,18 +80,12 @@ int main(int argc, char** argv) {
     const std::string root = argv[1];
     const int rounds = argc > 2 ? std::max(1, std::stoi(argv[2])) : 21;
     std::vector<Result> results = {
-        Decode<SimHost::PnicInventory>(root, rounds),
-        Decode<SimHost::VirtualSwitchInventory>(root, rounds),
-        Decode<SimHost::DVSwitchInventory>(root, rounds),
-        Decode<SimHost::DatapathState>(root, rounds),
-        Decode<SimHost::SriovState>(root, rounds),
-        Decode<SimHost::LmxNicInventory>(root, rounds),
-        Decode<SimHost::NetstackTable>(root, rounds),
-        Decode<SimHost::RoutingTables>(root, rounds),
-        Decode<SimHost::NeighborTables>(root, rounds),
-        Decode<SimHost::ConnectionTable>(root, rounds),
-        Decode<SimHost::IpSecDatabase>(root, rounds),
-        Decode<SimHost::FirewallModel>(root, rounds),
+        Decode<SimHost::PnicInventory>(root, rounds),     Decode<SimHost::VirtualSwitchInventory>(root, rounds),
+        Decode<SimHost::DVSwitchInventory>(root, rounds), Decode<SimHost::DatapathState>(root, rounds),
+        Decode<SimHost::SriovState>(root, rounds),        Decode<SimHost::LmxNicInventory>(root, rounds),
+        Decode<SimHost::NetstackTable>(root, rounds),     Decode<SimHost::RoutingTables>(root, rounds),
+        Decode<SimHost::NeighborTables>(root, rounds),    Decode<SimHost::ConnectionTable>(root, rounds),
+        Decode<SimHost::IpSecDatabase>(root, rounds),     Decode<SimHost::FirewallModel>(root, rounds),
     };
     double total = 0;
     size_t bytes = 0;

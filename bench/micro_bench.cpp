@@ -38,8 +38,8 @@ BENCHMARK(RegisterWholeTree);
 void ParseAndCheckCommandLine(benchmark::State& state) {
     AutoCli::Dispatcher dispatcher;
     dispatcher.RegisterPlugin(&AutoCli_RegisterNamespaces);
-    const std::vector<std::string> args = {"network", "ip", "interface", "ipv4", "set", "-i", "lmx1", "-t",
-                                           "static", "-I", "10.0.0.5", "-N", "255.255.255.0"};
+    const std::vector<std::string> args = {"network", "ip",     "interface", "ipv4",     "set", "-i",           "lmx1",
+                                           "-t",      "static", "-I",        "10.0.0.5", "-N",  "255.255.255.0"};
     for (auto _ : state) {
         size_t consumed = 0;
         auto node = dispatcher.Root()->ResolveNode(args, consumed);
@@ -130,11 +130,10 @@ void EditSections(SimHost::Transaction& transaction) {
     (benchmark::DoNotOptimize(&transaction.Edit<Models>()), ...);
 }
 
-#define LARGE_HOST_SECTIONS                                                                          \
-    SimHost::PnicInventory, SimHost::VirtualSwitchInventory, SimHost::DVSwitchInventory,             \
-        SimHost::DatapathState, SimHost::SriovState, SimHost::LmxNicInventory, SimHost::NetstackTable, \
-        SimHost::RoutingTables, SimHost::NeighborTables, SimHost::ConnectionTable,                   \
-        SimHost::IpSecDatabase, SimHost::FirewallModel
+#define LARGE_HOST_SECTIONS                                                                                      \
+    SimHost::PnicInventory, SimHost::VirtualSwitchInventory, SimHost::DVSwitchInventory, SimHost::DatapathState, \
+        SimHost::SriovState, SimHost::LmxNicInventory, SimHost::NetstackTable, SimHost::RoutingTables,           \
+        SimHost::NeighborTables, SimHost::ConnectionTable, SimHost::IpSecDatabase, SimHost::FirewallModel
 
 // Every section of the large host read from its file into its model.
 void LoadLargeHost(benchmark::State& state) {

@@ -46,8 +46,8 @@ Sample RunOnce(std::vector<char*>& argv) {
     sample.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     posix_spawn_file_actions_destroy(&actions);
     sample.maxRssKib = usage.ru_maxrss;
-    sample.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                   (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    sample.cpuMs =
+        (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     sample.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return sample;
 }

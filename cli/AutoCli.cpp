@@ -127,7 +127,8 @@ void CommandSpec::SetDefaultOutputParameter(const char* key, const char* value) 
 std::vector<std::pair<std::string, std::string>> CommandSpec::GetDefaultOutputParameters() const {
     std::vector<std::pair<std::string, std::string>> parameters;
     parameters.reserve(defaultParameters_.size());
-    for (const auto& parameter : defaultParameters_) parameters.emplace_back(parameter.first.Get(), parameter.second.Get());
+    for (const auto& parameter : defaultParameters_)
+        parameters.emplace_back(parameter.first.Get(), parameter.second.Get());
     return parameters;
 }
 

@@ -85,8 +85,8 @@ std::string ChangesJson(const std::vector<HostFileChange>& changes) {
     std::string json = "[\n";
     for (size_t i = 0; i < changes.size(); ++i) {
         const auto& change = changes[i];
-        json += "   {\n      \"" + std::string(kPathField) + "\": " + JsonString(change.path) + ",\n      \"" + kDiffField +
-                "\": " + JsonString(UnifiedDiff(change.path, change.before, change.after)) + "\n   }";
+        json += "   {\n      \"" + std::string(kPathField) + "\": " + JsonString(change.path) + ",\n      \"" +
+                kDiffField + "\": " + JsonString(UnifiedDiff(change.path, change.before, change.after)) + "\n   }";
         json += i + 1 < changes.size() ? ",\n" : "\n";
     }
     return json + "]";
@@ -126,8 +126,7 @@ int Dispatcher::RunTransaction(const TransactionRequest& request, const std::vec
                                std::ostream& out, std::ostream& err) {
     if (!request.batch) return RunDryRun(request, rest, out, err);
     if (!rest.empty()) {
-        err << "Error: --batch takes its commands from the batch file; found " << ShowInput(rest[0])
-            << " after it.\n";
+        err << "Error: --batch takes its commands from the batch file; found " << ShowInput(rest[0]) << " after it.\n";
         return EXIT_USAGE;
     }
     return RunBatch(request, out, err);
@@ -220,14 +219,16 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
             }
             errorsJson += errors.empty() ? "]" : "\n      ]";
             array += std::string(array.size() > 1 ? "," : "") + "\n   {\n      \"" + kLineField +
-                     "\": " + std::to_string(line.number) + ",\n      \"" + kCommandField + "\": " +
-                     JsonString(line.text) + ",\n      \"" + kStatusField + "\": " + std::to_string(invocation.status) +
-                     ",\n      \"" + kOutputField + "\": " + Indented(JsonText(root), "      ") + ",\n      \"" +
-                     kErrorsField + "\": " + errorsJson + "\n   }";
+                     "\": " + std::to_string(line.number) + ",\n      \"" + kCommandField +
+                     "\": " + JsonString(line.text) + ",\n      \"" + kStatusField +
+                     "\": " + std::to_string(invocation.status) + ",\n      \"" + kOutputField +
+                     "\": " + Indented(JsonText(root), "      ") + ",\n      \"" + kErrorsField + "\": " + errorsJson +
+                     "\n   }";
         } else {
             out << "# line " << line.number << ": " << line.text << "\n";
-            if (root) RenderResult(static_cast<Command&>(*invocation.command), invocation, request.formatter,
-                                   request.formatParameters, out);
+            if (root)
+                RenderResult(static_cast<Command&>(*invocation.command), invocation, request.formatter,
+                             request.formatParameters, out);
         }
         for (const auto& message : errors) err << "Error: line " << line.number << ": " << message << "\n";
         if (keepOutputs_ && invocation.output) keptOutputs_.push_back(std::move(invocation.output));

@@ -35,15 +35,11 @@ void ParameterSpec::SetShortName(const std::string& shortName) { shortName_ = sh
 void ParameterSpec::SetDescription(const std::string& description) { description_ = description; }
 void ParameterSpec::SetRequired(bool required) { required_ = required; }
 
-void ParameterSpec::SetConstraint(const std::shared_ptr<ParameterConstraint>& constraint) {
-    constraint_ = constraint;
-}
+void ParameterSpec::SetConstraint(const std::shared_ptr<ParameterConstraint>& constraint) { constraint_ = constraint; }
 
 std::shared_ptr<InputSpec> InputSpec::New() { return std::make_shared<InputSpec>(); }
 
-void InputSpec::AddParameter(const std::shared_ptr<ParameterSpec>& parameter) {
-    parameters_.push_back(parameter);
-}
+void InputSpec::AddParameter(const std::shared_ptr<ParameterSpec>& parameter) { parameters_.push_back(parameter); }
 
 std::shared_ptr<ParameterSpec> InputSpec::FindByName(const std::string& name) const {
     for (const auto& parameter : parameters_) {

@@ -20,9 +20,8 @@ struct FrameworkOption {
 };
 
 const FrameworkOption kFrameworkOptions[] = {
-    {"--formatter", true, false, false},     {"--format-param", true, true, false},
-    {"--help", false, false, true},          {"--list-commands", false, false, true},
-    {"--completion", true, false, true},     {"--version", false, false, true},
+    {"--formatter", true, false, false},     {"--format-param", true, true, false}, {"--help", false, false, true},
+    {"--list-commands", false, false, true}, {"--completion", true, false, true},   {"--version", false, false, true},
     {"--batch", true, false, true},          {"--dry-run", false, false, false},
 };
 

@@ -35,7 +35,6 @@ std::vector<std::string> ChildNames(const NamespaceNode& node) {
     return names;
 }
 
-
 int TerminalWidth() {
     winsize size{};
     if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
@@ -290,8 +289,9 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
             continue;
         }
         return usage("Unknown option " + ShowInput(word, false) + "." +
-                     SuggestionText(word.substr(0, word.find('=')), {"--formatter", "--format-param", "--help", "--list-commands",
-                                           "--completion", "--version", "--batch", "--dry-run"}));
+                     SuggestionText(word.substr(0, word.find('=')),
+                                    {"--formatter", "--format-param", "--help", "--list-commands", "--completion",
+                                     "--version", "--batch", "--dry-run"}));
     }
 
     std::vector<std::string> rest(args.begin() + static_cast<long>(i), args.end());

@@ -21,7 +21,6 @@ namespace Renderers = Render::Detail;
 const char kKnownKeys[] =
     "fields:<Record>, header:<Record>, units:<Record>.<Field>, table-columns, table-columns:<Record> or wrap-last";
 
-
 void CollectRecords(const MetaObject* value, size_t depth, std::vector<RecordFields>& records) {
     if (value == nullptr || depth > Renderers::kMaxDepth) return;
     if (value->GetType() == MetaObj::META_LIST) {
@@ -73,9 +72,8 @@ std::string UnknownRecord(const std::string& name, const std::string& key, const
 }
 
 std::string UnknownField(const std::string& name, const RecordFields& record, const std::string& key) {
-    return "Unknown field " + ShowInput(name) + " of record " + record.name + " in --format-param " +
-           ShowInput(key) + "." + SuggestionText(name, record.fields) + " Fields of " + record.name + ": " +
-           Join(record.fields) + ".";
+    return "Unknown field " + ShowInput(name) + " of record " + record.name + " in --format-param " + ShowInput(key) +
+           "." + SuggestionText(name, record.fields) + " Fields of " + record.name + ": " + Join(record.fields) + ".";
 }
 
 // A record template without fields (filled at run time) cannot say which names are wrong.
@@ -129,8 +127,8 @@ std::string CheckAnyRecordColumns(const std::string& key, const std::string& val
     }
     if (records.empty()) return "--format-param " + ShowInput(key) + " has no effect: " + RenderedText(records);
     if (names.empty()) {
-        return "--format-param " + ShowInput(key + "=" + value) + " names no field: give one or more of " +
-               Join(all) + ".";
+        return "--format-param " + ShowInput(key + "=" + value) + " names no field: give one or more of " + Join(all) +
+               ".";
     }
     if (anyUnknown) return "";
     for (const auto& name : names) {
@@ -189,8 +187,8 @@ std::string CheckFormatParameter(const std::string& key, const std::string& valu
         if (FieldsUnknown(*record) || HasField(*record, field)) return "";
         return UnknownField(field, *record, key);
     }
-    std::string text = "Unknown --format-param key " + ShowInput(key) + ": use " + kKnownKeys + "; " +
-                       RenderedText(records);
+    std::string text =
+        "Unknown --format-param key " + ShowInput(key) + ": use " + kKnownKeys + "; " + RenderedText(records);
     return text;
 }
 

@@ -16,11 +16,16 @@ namespace {
 
 const char* TypeWord(CallSpec::ParameterType type) {
     switch (type) {
-    case CallSpec::PARAM_STRING: return "str";
-    case CallSpec::PARAM_INTEGER: return "long";
-    case CallSpec::PARAM_BOOLEAN: return "bool";
-    case CallSpec::PARAM_FLAG: return "flag";
-    case CallSpec::PARAM_LIST: return "str[]";
+    case CallSpec::PARAM_STRING:
+        return "str";
+    case CallSpec::PARAM_INTEGER:
+        return "long";
+    case CallSpec::PARAM_BOOLEAN:
+        return "bool";
+    case CallSpec::PARAM_FLAG:
+        return "flag";
+    case CallSpec::PARAM_LIST:
+        return "str[]";
     }
     return "str";
 }
@@ -77,8 +82,7 @@ std::string ExpandEnumPlaceholders(const std::string& description, const Paramet
 
 void PrintNamespaceHelp(std::ostream& out, const std::string& path, const NamespaceNode& node, bool isRoot) {
     std::string prefix = path.empty() ? "talixcli" : "talixcli " + path;
-    out << "Usage: " << prefix << (isRoot ? " [options] {namespace}+ {cmd} [cmd options]\n"
-                                          : " {cmd} [cmd options]\n");
+    out << "Usage: " << prefix << (isRoot ? " [options] {namespace}+ {cmd} [cmd options]\n" : " {cmd} [cmd options]\n");
     if (isRoot) {
         out << "\nOptions:\n"
                "  --formatter=FORMATTER     Override the output formatter (";

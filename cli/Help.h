@@ -11,11 +11,9 @@ namespace Parvik {
 namespace AutoCli {
 
 // The description with "%ENUM%" and "%FULLENUM%" replaced by the constraint's values.
-std::string ExpandEnumPlaceholders(const std::string& description,
-                                   const CallSpec::ParameterConstraint* constraint);
+std::string ExpandEnumPlaceholders(const std::string& description, const CallSpec::ParameterConstraint* constraint);
 
-void PrintNamespaceHelp(std::ostream& out, const std::string& path, const NamespaceNode& node,
-                        bool isRoot);
+void PrintNamespaceHelp(std::ostream& out, const std::string& path, const NamespaceNode& node, bool isRoot);
 void PrintCommandHelp(std::ostream& out, const std::string& path, Command& command);
 
 }  // namespace AutoCli

@@ -40,11 +40,16 @@ std::string Roff(const std::string& text) {
 
 const char* TypeName(Parvik::CallSpec::ParameterType type) {
     switch (type) {
-    case Parvik::CallSpec::PARAM_STRING: return "string";
-    case Parvik::CallSpec::PARAM_INTEGER: return "integer";
-    case Parvik::CallSpec::PARAM_BOOLEAN: return "boolean";
-    case Parvik::CallSpec::PARAM_FLAG: return "flag";
-    case Parvik::CallSpec::PARAM_LIST: return "list (give the option once per value)";
+    case Parvik::CallSpec::PARAM_STRING:
+        return "string";
+    case Parvik::CallSpec::PARAM_INTEGER:
+        return "integer";
+    case Parvik::CallSpec::PARAM_BOOLEAN:
+        return "boolean";
+    case Parvik::CallSpec::PARAM_FLAG:
+        return "flag";
+    case Parvik::CallSpec::PARAM_LIST:
+        return "list (give the option once per value)";
     }
     return "string";
 }
@@ -53,7 +58,8 @@ std::string ConstraintText(const ParameterConstraint& constraint) {
     std::string text;
     switch (constraint.GetType()) {
     case Parvik::CallSpec::CONSTRAINT_INT_RANGE:
-        return "From " + std::to_string(constraint.GetRangeMin()) + " to " + std::to_string(constraint.GetRangeMax()) + ".";
+        return "From " + std::to_string(constraint.GetRangeMin()) + " to " + std::to_string(constraint.GetRangeMax()) +
+               ".";
     case Parvik::CallSpec::CONSTRAINT_INT_ENUM:
         for (int64_t value : constraint.GetIntEnums()) text += (text.empty() ? "" : ", ") + std::to_string(value);
         return "One of: " + text + ".";
@@ -72,9 +78,12 @@ std::string OutputText(Command& command) {
     const auto root = spec ? spec->GetRootObject() : nullptr;
     if (!root) return "nothing";
     switch (root->GetType()) {
-    case Parvik::MetaObj::META_BOOL: return "success or failure, printed only on failure";
-    case Parvik::MetaObj::META_INT: return "an integer";
-    case Parvik::MetaObj::META_STRING: return "a string";
+    case Parvik::MetaObj::META_BOOL:
+        return "success or failure, printed only on failure";
+    case Parvik::MetaObj::META_INT:
+        return "an integer";
+    case Parvik::MetaObj::META_STRING:
+        return "a string";
     case Parvik::MetaObj::META_STRUCT: {
         const auto& record = static_cast<const Parvik::MetaObj::MetaStruct&>(*root);
         return "a record " + record.GetName();
@@ -94,8 +103,8 @@ void WriteParameter(std::ostream& out, const ParameterSpec& parameter) {
     out << "\\fB\\-\\-" << Roff(parameter.GetName()) << "\\fR";
     if (parameter.GetType() != Parvik::CallSpec::PARAM_FLAG) out << " \\fIvalue\\fR";
     out << "\n";
-    std::string description = Parvik::AutoCli::ExpandEnumPlaceholders(parameter.GetDescription(),
-                                                                       parameter.GetConstraint().get());
+    std::string description =
+        Parvik::AutoCli::ExpandEnumPlaceholders(parameter.GetDescription(), parameter.GetConstraint().get());
     // Enumerations expand to one indented value per line: the page runs them on.
     std::string text;
     for (char c : description) {
@@ -126,7 +135,8 @@ void WriteCommand(std::ostream& out, const std::string& path, Command& command) 
     for (const auto& parameter : command.GetDefaultOutputParameters()) {
         // A long field list may break after any comma.
         std::string value;
-        for (char c : Roff(parameter.first + "=" + parameter.second)) value += c == ',' ? std::string(",\\:") : std::string(1, c);
+        for (char c : Roff(parameter.first + "=" + parameter.second))
+            value += c == ',' ? std::string(",\\:") : std::string(1, c);
         out << ", \\fB\\-\\-format\\-param=" << value << "\\fR";
     }
     out << ".\n";

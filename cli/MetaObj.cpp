@@ -37,8 +37,7 @@ std::shared_ptr<MetaString> MetaString::New(std::string value) {
 MetaList::MetaList(MetaType elementType, std::shared_ptr<MetaStruct> elementTemplate)
     : MetaObject(META_LIST), elementType_(elementType), elementTemplate_(std::move(elementTemplate)) {}
 
-std::shared_ptr<MetaList> MetaList::New(MetaType elementType,
-                                        std::shared_ptr<MetaStruct> elementTemplate) {
+std::shared_ptr<MetaList> MetaList::New(MetaType elementType, std::shared_ptr<MetaStruct> elementTemplate) {
     return std::make_shared<MetaList>(elementType, std::move(elementTemplate));
 }
 
@@ -59,9 +58,7 @@ void MetaList::Reserve(size_t count) { elements_.reserve(count); }
 
 MetaStruct::MetaStruct(std::string name) : MetaObject(META_STRUCT), name_(std::move(name)) {}
 
-std::shared_ptr<MetaStruct> MetaStruct::New(const std::string& name) {
-    return std::make_shared<MetaStruct>(name);
-}
+std::shared_ptr<MetaStruct> MetaStruct::New(const std::string& name) { return std::make_shared<MetaStruct>(name); }
 
 const std::string* MetaStruct::NameOf(const std::string& name) {
     static std::mutex lock;
@@ -83,9 +80,7 @@ void MetaStruct::SetField(const std::string& name, const MetaObjectPtr& value) {
 
 void MetaStruct::SetField(const std::string& name, bool value) { SetField(name, MetaBool::New(value)); }
 
-void MetaStruct::SetField(const std::string& name, const std::string& value) {
-    SetField(name, MetaString::New(value));
-}
+void MetaStruct::SetField(const std::string& name, const std::string& value) { SetField(name, MetaString::New(value)); }
 
 void MetaStruct::SetField(const std::string& name, const char* value) {
     SetField(name, MetaString::New(value ? value : ""));

@@ -62,8 +62,7 @@ std::string CheckText(const ParameterSpec& parameter, const std::string& value) 
     for (size_t i = 0; i < value.size(); ++i) {
         const auto c = static_cast<unsigned char>(value[i]);
         if (c < 0x20 || c == 0x7f) {
-            return prefix() + "it contains the control character " + Hex(c) + " at position " + std::to_string(i) +
-                   ".";
+            return prefix() + "it contains the control character " + Hex(c) + " at position " + std::to_string(i) + ".";
         }
     }
     return "";
@@ -104,7 +103,7 @@ PatternCheck MatchPattern(const std::string& value, const std::string& pattern, 
         return PatternCheck::kUnavailable;
     }
     return match(pattern.data(), pattern.size(), value.data(), value.size()) == 1 ? PatternCheck::kMatch
-                                                                                   : PatternCheck::kMismatch;
+                                                                                  : PatternCheck::kMismatch;
 }
 
 std::string JoinInts(const std::vector<int64_t>& values) {
@@ -157,8 +156,8 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
         if (constraint->GetType() == CallSpec::CONSTRAINT_INT_RANGE &&
             (number < constraint->GetRangeMin() || number > constraint->GetRangeMax())) {
             return "Invalid value " + ShowInput(value) + " for " + option() + ": must be between " +
-                   std::to_string(constraint->GetRangeMin()) + " and " +
-                   std::to_string(constraint->GetRangeMax()) + ".";
+                   std::to_string(constraint->GetRangeMin()) + " and " + std::to_string(constraint->GetRangeMax()) +
+                   ".";
         }
         if (constraint->GetType() == CallSpec::CONSTRAINT_INT_ENUM) {
             const auto& allowed = constraint->GetIntEnums();
@@ -182,10 +181,9 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
         if (!constraint) return "";
         if (constraint->GetType() == CallSpec::CONSTRAINT_STRING_ENUM) {
             const auto& allowed = constraint->GetStringEnums();
-            bool found = std::any_of(allowed.begin(), allowed.end(),
-                                     [&](const ParameterConstraint::StringEnumValue& entry) {
-                                         return entry.value == value;
-                                     });
+            bool found =
+                std::any_of(allowed.begin(), allowed.end(),
+                            [&](const ParameterConstraint::StringEnumValue& entry) { return entry.value == value; });
             if (!found) {
                 return "Invalid value " + ShowInput(value) + " for " + option() + ": must be one of " +
                        JoinStringEnums(allowed) + ".";
@@ -226,13 +224,14 @@ std::vector<std::string> ClosestNames(const std::string& word, const std::vector
         size_t limit = std::max<size_t>(2, candidate.size() / 3);
         // The lengths alone put a long stray word out of reach, without the
         // quadratic distance computation.
-        size_t lengthGap = word.size() > candidate.size() ? word.size() - candidate.size() : candidate.size() - word.size();
-        size_t distance = prefix ? (word == candidate ? 0 : 1)
-                                 : lengthGap > limit ? lengthGap : EditDistance(word, candidate);
+        size_t lengthGap =
+            word.size() > candidate.size() ? word.size() - candidate.size() : candidate.size() - word.size();
+        size_t distance = prefix              ? (word == candidate ? 0 : 1)
+                          : lengthGap > limit ? lengthGap
+                                              : EditDistance(word, candidate);
         if (distance <= limit) scored.emplace_back(distance, candidate);
     }
-    std::stable_sort(scored.begin(), scored.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> names;
     for (size_t i = 0; i < scored.size() && i < 3; ++i) names.push_back(scored[i].second);
     return names;
@@ -276,8 +275,8 @@ ParseOutcome ParseCommandOptions(const InputSpec& spec, const std::vector<std::s
             }
             parameter = spec.FindByName(name);
             if (!parameter) {
-                outcome.error = "Unknown option " + ShowInput(spelled, false) + "." +
-                                SuggestionText(spelled, OptionNames(spec));
+                outcome.error =
+                    "Unknown option " + ShowInput(spelled, false) + "." + SuggestionText(spelled, OptionNames(spec));
                 return outcome;
             }
         } else if (word.size() >= 2 && word[0] == '-' && word[1] != '-') {
@@ -331,11 +330,10 @@ ParseOutcome ParseCommandOptions(const InputSpec& spec, const std::vector<std::s
     }
     for (const auto& parameter : spec.GetParameters()) {
         if (!parameter->IsRequired()) continue;
-        bool present = std::any_of(given.begin(), given.end(),
-                                   [&](const auto& entry) { return entry.first == parameter; });
+        bool present =
+            std::any_of(given.begin(), given.end(), [&](const auto& entry) { return entry.first == parameter; });
         if (!present) {
-            std::string shortName =
-                parameter->GetShortName().empty() ? "" : " (-" + parameter->GetShortName() + ")";
+            std::string shortName = parameter->GetShortName().empty() ? "" : " (-" + parameter->GetShortName() + ")";
             outcome.error = "Missing required parameter " + OptionName(*parameter) + shortName + ".";
             return outcome;
         }

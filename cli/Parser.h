@@ -16,8 +16,8 @@ struct ParseOutcome {
 
 // Parses the command options args[start..] against spec into input, then checks
 // required parameters, types and constraints. The first refusal wins.
-ParseOutcome ParseCommandOptions(const CallSpec::InputSpec& spec, const std::vector<std::string>& args,
-                                 size_t start, CallSpec::Input& input);
+ParseOutcome ParseCommandOptions(const CallSpec::InputSpec& spec, const std::vector<std::string>& args, size_t start,
+                                 CallSpec::Input& input);
 
 // Text the user typed, as a message shows it: quoted (unless quoted is false),
 // at most 64 bytes of it in whole characters ("..." and the full length

@@ -126,7 +126,8 @@ ValueCompletion PluginValueCompletion(const std::vector<void*>& libraryHandles) 
     std::vector<BeginCompletionFn> begins;
     std::vector<CompleteValuesFn> completers;
     for (void* handle : libraryHandles) {
-        if (auto begin = reinterpret_cast<BeginCompletionFn>(dlsym(handle, kBeginCompletionHook))) begins.push_back(begin);
+        if (auto begin = reinterpret_cast<BeginCompletionFn>(dlsym(handle, kBeginCompletionHook)))
+            begins.push_back(begin);
         if (auto complete = reinterpret_cast<CompleteValuesFn>(dlsym(handle, kCompleteValuesHook))) {
             completers.push_back(complete);
         }

@@ -22,9 +22,8 @@ struct FrameworkOption {
 
 // The options that stand before the command path.
 const FrameworkOption kFrameworkOptions[] = {
-    {"--formatter", true},     {"--format-param", true}, {"--list-commands", false},
-    {"--complete", false},     {"--completion", true},   {"--version", false},
-    {"--batch", true},         {"--dry-run", false},
+    {"--formatter", true},  {"--format-param", true}, {"--list-commands", false}, {"--complete", false},
+    {"--completion", true}, {"--version", false},     {"--batch", true},          {"--dry-run", false},
 };
 
 std::string ChooseAnotherText() {
@@ -65,8 +64,8 @@ std::string MisplacedFrameworkOption(Command& command, const std::vector<std::st
             std::string given = word;
             if (!withValue && option.takesValue && i + 1 < args.size()) given += " " + args[i + 1];
             const std::string shown = ShowInput(given, false);
-            return "Framework option " + shown +
-                   " must come before the command path, as in \"talixcli " + shown + " " + path + " ...\".";
+            return "Framework option " + shown + " must come before the command path, as in \"talixcli " + shown + " " +
+                   path + " ...\".";
         }
     }
     return "";

@@ -26,13 +26,12 @@ std::string MissingPluginText(const Dispatcher& dispatcher);
 
 // When a word of a command's options (args[start..]) is a framework option
 // the command does not have itself: a refusal saying where it belongs.
-std::string MisplacedFrameworkOption(Command& command, const std::vector<std::string>& args,
-                                     size_t start, const std::string& path);
+std::string MisplacedFrameworkOption(Command& command, const std::vector<std::string>& args, size_t start,
+                                     const std::string& path);
 
 // The first of the user's --format-param settings that fits none of the
 // records the command renders, as a usage message; empty when all fit.
-std::string CheckFormatParameters(Command& command,
-                                  const std::vector<std::pair<std::string, std::string>>& parameters);
+std::string CheckFormatParameters(Command& command, const std::vector<std::pair<std::string, std::string>>& parameters);
 
 }  // namespace AutoCli
 }  // namespace Parvik

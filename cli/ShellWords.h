@@ -10,10 +10,10 @@ namespace AutoCli {
 
 // One command line of a batch.
 struct BatchLine {
-    size_t number = 0;                // line of the input where it starts, from 1
-    std::string text;                 // as written, without surrounding blanks
+    size_t number = 0;  // line of the input where it starts, from 1
+    std::string text;   // as written, without surrounding blanks
     std::vector<std::string> words;
-    std::string error;                // why it cannot be split, or ""
+    std::string error;  // why it cannot be split, or ""
 };
 
 // Splits input into command lines: a newline ends a command unless it is

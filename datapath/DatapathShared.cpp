@@ -35,8 +35,9 @@ bool ForEachPortWithId(int64_t portId, const std::function<void(LmxCtl::Network:
     return found;
 }
 
-void ListPortRows(const InputPtr& input, const OutputPtr& output, const char* portIdParameter, const RecordPtr& layout,
-                  const std::function<void(LmxCtl::Network::PortImpl& port, Parvik::MetaObj::MetaList& list)>& addRows) {
+void ListPortRows(
+    const InputPtr& input, const OutputPtr& output, const char* portIdParameter, const RecordPtr& layout,
+    const std::function<void(LmxCtl::Network::PortImpl& port, Parvik::MetaObj::MetaList& list)>& addRows) {
     WithStandardErrors(output, [&] {
         int64_t wanted = ParseDecimal(input->GetParameter(portIdParameter));
         auto list = MakeRecordList(layout);

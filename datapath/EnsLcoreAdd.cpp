@@ -7,9 +7,7 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-EnsLcoreAdd::EnsLcoreAdd() {
-    SetDescription("Create ENS context.");
-}
+EnsLcoreAdd::EnsLcoreAdd() { SetDescription("Create ENS context."); }
 
 std::shared_ptr<EnsLcoreAdd> EnsLcoreAdd::New() { return std::make_shared<EnsLcoreAdd>(); }
 

@@ -11,9 +11,7 @@ namespace {
 constexpr char kAffinityParameter[] = "affinity";
 }  // namespace
 
-EnsLcoreAffinitySet::EnsLcoreAffinitySet() {
-    SetDescription("Set affinity for given ENS context.");
-}
+EnsLcoreAffinitySet::EnsLcoreAffinitySet() { SetDescription("Set affinity for given ENS context."); }
 
 std::shared_ptr<EnsLcoreAffinitySet> EnsLcoreAffinitySet::New() { return std::make_shared<EnsLcoreAffinitySet>(); }
 
@@ -31,7 +29,8 @@ OutputSpecPtr EnsLcoreAffinitySet::GetOutputSpecInternal() { return MakeOutputSp
 void EnsLcoreAffinitySet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
         auto network = Kavrel::Network::NetworkFactory::GetNetworkInfo();
-        network->SetEnsLcoreAffinity(input->GetParameterInt(kAffinityParameter), input->GetParameterInt(kLcoreIdParameter));
+        network->SetEnsLcoreAffinity(input->GetParameterInt(kAffinityParameter),
+                                     input->GetParameterInt(kLcoreIdParameter));
         SetSuccess(output);
     });
 }

@@ -7,9 +7,7 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-EnsLcoreRemove::EnsLcoreRemove() {
-    SetDescription("Destroy ENS context.");
-}
+EnsLcoreRemove::EnsLcoreRemove() { SetDescription("Destroy ENS context."); }
 
 std::shared_ptr<EnsLcoreRemove> EnsLcoreRemove::New() { return std::make_shared<EnsLcoreRemove>(); }
 
@@ -17,7 +15,8 @@ EnsLcoreRemove::~EnsLcoreRemove() = default;
 
 InputSpecPtr EnsLcoreRemove::GetInputSpecInternal() {
     auto spec = Parvik::CallSpec::InputSpec::New();
-    AddParameter(spec, kLcoreIdParameter, Parvik::CallSpec::PARAM_INTEGER, "l", "ENS context id to be destroyed.", true);
+    AddParameter(spec, kLcoreIdParameter, Parvik::CallSpec::PARAM_INTEGER, "l", "ENS context id to be destroyed.",
+                 true);
     return spec;
 }
 

@@ -7,9 +7,7 @@
 namespace NorvaleCli {
 namespace NetworkNamespace {
 
-EnsLcoreSwitchAdd::EnsLcoreSwitchAdd() {
-    SetDescription("Associate given ENS context with given switch.");
-}
+EnsLcoreSwitchAdd::EnsLcoreSwitchAdd() { SetDescription("Associate given ENS context with given switch."); }
 
 std::shared_ptr<EnsLcoreSwitchAdd> EnsLcoreSwitchAdd::New() { return std::make_shared<EnsLcoreSwitchAdd>(); }
 

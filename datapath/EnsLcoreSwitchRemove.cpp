@@ -11,9 +11,7 @@ namespace {
 constexpr char kNoSwitchName[] = "null";
 }  // namespace
 
-EnsLcoreSwitchRemove::EnsLcoreSwitchRemove() {
-    SetDescription("Disassociate given ENS context from virtual switch.");
-}
+EnsLcoreSwitchRemove::EnsLcoreSwitchRemove() { SetDescription("Disassociate given ENS context from virtual switch."); }
 
 std::shared_ptr<EnsLcoreSwitchRemove> EnsLcoreSwitchRemove::New() { return std::make_shared<EnsLcoreSwitchRemove>(); }
 

@@ -11,9 +11,7 @@ namespace {
 constexpr char kMaxLcoresParameter[] = "maxlcores";
 }  // namespace
 
-EnsMaxlcoresSet::EnsMaxlcoresSet() {
-    SetDescription("Set the maximum number of ENS contexts.");
-}
+EnsMaxlcoresSet::EnsMaxlcoresSet() { SetDescription("Set the maximum number of ENS contexts."); }
 
 std::shared_ptr<EnsMaxlcoresSet> EnsMaxlcoresSet::New() { return std::make_shared<EnsMaxlcoresSet>(); }
 
@@ -21,7 +19,8 @@ EnsMaxlcoresSet::~EnsMaxlcoresSet() = default;
 
 InputSpecPtr EnsMaxlcoresSet::GetInputSpecInternal() {
     auto spec = Parvik::CallSpec::InputSpec::New();
-    AddParameter(spec, kMaxLcoresParameter, Parvik::CallSpec::PARAM_INTEGER, "n", "Number of maximum ENS contexts to be assigned.", true);
+    AddParameter(spec, kMaxLcoresParameter, Parvik::CallSpec::PARAM_INTEGER, "n",
+                 "Number of maximum ENS contexts to be assigned.", true);
     return spec;
 }
 

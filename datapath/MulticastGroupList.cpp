@@ -23,7 +23,9 @@ MulticastGroupList::MulticastGroupList() {
     SetDefaultOutputParameter("fields:Interface", "Interface,Refcount,Group,Link Layer");
 }
 
-std::shared_ptr<MulticastGroupList> MulticastGroupList::New() { return std::shared_ptr<MulticastGroupList>(new MulticastGroupList()); }
+std::shared_ptr<MulticastGroupList> MulticastGroupList::New() {
+    return std::shared_ptr<MulticastGroupList>(new MulticastGroupList());
+}
 
 MulticastGroupList::~MulticastGroupList() = default;
 

@@ -24,7 +24,6 @@ constexpr char kErrorsField[] = "Packet errors";
 constexpr char kTransmit[] = "Transmit";
 constexpr char kReceive[] = "Receive";
 
-
 // An uplink port sees the switch from the other side, so the senses swap.
 const char* DirectionName(bool direction, uint32_t portType) {
     bool uplink = portType == LmxCtl::Network::PortImpl::PORT_TYPE_UPLINK;
@@ -42,7 +41,9 @@ PortFilterStatsGet::PortFilterStatsGet() {
                               "faulted,Packets queued,Packets injected,Packet errors");
 }
 
-std::shared_ptr<PortFilterStatsGet> PortFilterStatsGet::New() { return std::shared_ptr<PortFilterStatsGet>(new PortFilterStatsGet()); }
+std::shared_ptr<PortFilterStatsGet> PortFilterStatsGet::New() {
+    return std::shared_ptr<PortFilterStatsGet>(new PortFilterStatsGet());
+}
 
 PortFilterStatsGet::~PortFilterStatsGet() = default;
 

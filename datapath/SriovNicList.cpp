@@ -23,10 +23,10 @@ const uint32_t kFullDuplex = 1;
 }  // namespace
 
 SriovNicList::SriovNicList() {
-    SetDescription(
-        "This command will list the SRIOV Enabled NICs (PFs) currently installed and loaded on the system.");
+    SetDescription("This command will list the SRIOV Enabled NICs (PFs) currently installed and loaded on the system.");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:SriovNic", "Name,PCI Device,Driver,Link,Speed,Duplex,MAC Address,MTU,Description");
+    SetDefaultOutputParameter("fields:SriovNic",
+                              "Name,PCI Device,Driver,Link,Speed,Duplex,MAC Address,MTU,Description");
 }
 
 std::shared_ptr<SriovNicList> SriovNicList::New() { return std::shared_ptr<SriovNicList>(new SriovNicList()); }

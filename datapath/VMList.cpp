@@ -32,8 +32,11 @@ std::shared_ptr<VMList> VMList::New() { return std::shared_ptr<VMList>(new VMLis
 VMList::~VMList() = default;
 
 RecordPtr VMList::GetOutputStructure() {
-    return RecordTemplate(kRecordName).Int(kWorldIdField).String(kNameField).Int(kNumPortsField).StringList(
-        kNetworksField);
+    return RecordTemplate(kRecordName)
+        .Int(kWorldIdField)
+        .String(kNameField)
+        .Int(kNumPortsField)
+        .StringList(kNetworksField);
 }
 
 InputSpecPtr VMList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }

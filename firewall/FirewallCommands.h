@@ -60,7 +60,7 @@ public:
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallRulesetSet : public virtual Parvik::AutoCli::Command {
@@ -105,7 +105,7 @@ public:
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallRulesetAllowedipList : public virtual Parvik::AutoCli::Command {
@@ -117,7 +117,7 @@ public:
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 };
 
 class FirewallRulesetAllowedipAdd : public virtual Parvik::AutoCli::Command {

@@ -8,15 +8,15 @@ namespace NetworkNamespace {
 
 FirewallRefresh::FirewallRefresh() { SetDescription("Load ruleset configuration for firewall."); }
 
-std::shared_ptr<FirewallRefresh> FirewallRefresh::New() { return std::shared_ptr<FirewallRefresh>(new FirewallRefresh()); }
+std::shared_ptr<FirewallRefresh> FirewallRefresh::New() {
+    return std::shared_ptr<FirewallRefresh>(new FirewallRefresh());
+}
 
 FirewallRefresh::~FirewallRefresh() = default;
 
 InputSpecPtr FirewallRefresh::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }
 
-OutputSpecPtr FirewallRefresh::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
+OutputSpecPtr FirewallRefresh::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
 
 void FirewallRefresh::ExecuteInternal(const InputPtr&, const OutputPtr& output) {
     WithStandardErrors(output, [&] {

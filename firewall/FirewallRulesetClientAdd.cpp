@@ -9,7 +9,8 @@ namespace NetworkNamespace {
 
 FirewallRulesetClientAdd::FirewallRulesetClientAdd() {
     SetDescription(
-        "Add a new client to a firewall ruleset. This enables the firewall ruleset and increments the number of clients using the ruleset.");
+        "Add a new client to a firewall ruleset. This enables the firewall ruleset and increments the number of "
+        "clients using the ruleset.");
 }
 
 std::shared_ptr<FirewallRulesetClientAdd> FirewallRulesetClientAdd::New() {

@@ -24,9 +24,7 @@ std::shared_ptr<FirewallRulesetClientGet> FirewallRulesetClientGet::New() {
 
 FirewallRulesetClientGet::~FirewallRulesetClientGet() = default;
 
-RecordPtr FirewallRulesetClientGet::GetOutputStructure() {
-    return RecordTemplate(kRecordName).Int(kClientCountField);
-}
+RecordPtr FirewallRulesetClientGet::GetOutputStructure() { return RecordTemplate(kRecordName).Int(kClientCountField); }
 
 InputSpecPtr FirewallRulesetClientGet::GetInputSpecInternal() {
     auto spec = Parvik::CallSpec::InputSpec::New();

@@ -9,7 +9,8 @@ namespace NetworkNamespace {
 
 FirewallRulesetClientRemove::FirewallRulesetClientRemove() {
     SetDescription(
-        "Remove a client from a firewall ruleset. This decrements the number of clients using the ruleset and if the number reaches zero the ruleset is disabled.");
+        "Remove a client from a firewall ruleset. This decrements the number of clients using the ruleset and if the "
+        "number reaches zero the ruleset is disabled.");
 }
 
 std::shared_ptr<FirewallRulesetClientRemove> FirewallRulesetClientRemove::New() {

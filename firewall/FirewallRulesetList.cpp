@@ -24,7 +24,9 @@ FirewallRulesetList::FirewallRulesetList() {
                                                       kEnableDisableConfigurableField, kAllowedIpConfigurableField));
 }
 
-std::shared_ptr<FirewallRulesetList> FirewallRulesetList::New() { return std::shared_ptr<FirewallRulesetList>(new FirewallRulesetList()); }
+std::shared_ptr<FirewallRulesetList> FirewallRulesetList::New() {
+    return std::shared_ptr<FirewallRulesetList>(new FirewallRulesetList());
+}
 
 FirewallRulesetList::~FirewallRulesetList() = default;
 
@@ -32,7 +34,9 @@ InputSpecPtr FirewallRulesetList::GetInputSpecInternal() {
     return RulesetFilterSpec("List configuration for specfic ruleset");
 }
 
-OutputSpecPtr FirewallRulesetList::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
+OutputSpecPtr FirewallRulesetList::GetOutputSpecInternal() {
+    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
+}
 
 RecordPtr FirewallRulesetList::GetOutputStructure() {
     return RecordTemplate(kRecordName)

@@ -20,7 +20,9 @@ FirewallRulesetSet::FirewallRulesetSet() {
     SetDescription("Set firewall ruleset status (allowedAll flag and enabled status).");
 }
 
-std::shared_ptr<FirewallRulesetSet> FirewallRulesetSet::New() { return std::shared_ptr<FirewallRulesetSet>(new FirewallRulesetSet()); }
+std::shared_ptr<FirewallRulesetSet> FirewallRulesetSet::New() {
+    return std::shared_ptr<FirewallRulesetSet>(new FirewallRulesetSet());
+}
 
 FirewallRulesetSet::~FirewallRulesetSet() = default;
 
@@ -34,9 +36,7 @@ InputSpecPtr FirewallRulesetSet::GetInputSpecInternal() {
     return spec;
 }
 
-OutputSpecPtr FirewallRulesetSet::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
+OutputSpecPtr FirewallRulesetSet::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
 
 void FirewallRulesetSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {

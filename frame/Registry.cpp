@@ -68,7 +68,8 @@ void RegisterIpTree(const NodePtr& network) {
     ipIpsecSp->RegisterNamespaceNode(IpIpsecSPList::New(), "list");
     ipIpsec->RegisterNamespaceNode(ipIpsecSp, "sp");
     ip->RegisterNamespaceNode(ipIpsec, "ipsec");
-    auto ipInterface = NewNamespace("Operations having to do with the creation, management and deletion of Lumex network interfaces (lmxnic).");
+    auto ipInterface = NewNamespace(
+        "Operations having to do with the creation, management and deletion of Lumex network interfaces (lmxnic).");
     ipInterface->RegisterNamespaceNode(IpInterfaceAdd::New(), "add");
     ipInterface->RegisterNamespaceNode(IpInterfaceRemove::New(), "remove");
     ipInterface->RegisterNamespaceNode(IpInterfaceList::New(), "list");
@@ -77,7 +78,8 @@ void RegisterIpTree(const NodePtr& network) {
     ipInterface->RegisterNamespaceNode(ipInterfaceIpv4, "ipv4");  // early: its address child follows
     ipInterfaceIpv4->RegisterNamespaceNode(IpInterfaceIpv4Get::New(), "get");
     ipInterfaceIpv4->RegisterNamespaceNode(IpInterfaceIpv4Set::New(), "set");
-    auto ipInterfaceIpv4Address = NewNamespace("Commands for managing IPv4 addresses assigned to Lumex network interfaces.");
+    auto ipInterfaceIpv4Address =
+        NewNamespace("Commands for managing IPv4 addresses assigned to Lumex network interfaces.");
     ipInterfaceIpv4Address->RegisterNamespaceNode(IpInterfaceIpv4Get::New(), "list");
     ipInterfaceIpv4->RegisterNamespaceNode(ipInterfaceIpv4Address, "address");
     auto ipInterfaceIpv6 = NewNamespace("Commands to get and set IPv6 settings for lmxnic.");
@@ -95,7 +97,8 @@ void RegisterIpTree(const NodePtr& network) {
     ipInterfaceTag->RegisterNamespaceNode(IpInterfaceTagGet::New(), "get");
     ipInterface->RegisterNamespaceNode(ipInterfaceTag, "tag");
     ip->RegisterNamespaceNode(ipInterface, "interface");
-    auto ipNetstack = NewNamespace("Operations having to do with the creation, management and deletion of Lumex Netstack Instances.");
+    auto ipNetstack =
+        NewNamespace("Operations having to do with the creation, management and deletion of Lumex Netstack Instances.");
     ipNetstack->RegisterNamespaceNode(IpNetstackInstanceList::New(), "list");
     ipNetstack->RegisterNamespaceNode(IpNetstackInstanceAdd::New(), "add");
     ipNetstack->RegisterNamespaceNode(IpNetstackInstanceRemove::New(), "remove");
@@ -118,7 +121,9 @@ void RegisterMulticastTree(const NodePtr& network) {
 }
 
 void RegisterNicTree(const NodePtr& network) {
-    auto nic = NewNamespace("Operations having to do with the configuration of Network Interface Card and getting and updating the NIC settings.");
+    auto nic = NewNamespace(
+        "Operations having to do with the configuration of Network Interface Card and getting and updating the NIC "
+        "settings.");
     nic->RegisterNamespaceNode(NicList::New(), "list");
     nic->RegisterNamespaceNode(NicUp::New(), "up");
     nic->RegisterNamespaceNode(NicGet::New(), "get");
@@ -230,7 +235,9 @@ void RegisterNicTree(const NodePtr& network) {
 }
 
 void RegisterSriovnicTree(const NodePtr& network) {
-    auto sriovnic = NewNamespace("Operations having to do with the configuration of SRIOV enabled Network Interface Card and getting and updating the NIC settings.");
+    auto sriovnic = NewNamespace(
+        "Operations having to do with the configuration of SRIOV enabled Network Interface Card and getting and "
+        "updating the NIC settings.");
     sriovnic->RegisterNamespaceNode(SriovNicList::New(), "list");
     auto sriovnicVf = NewNamespace("Operations related to VFs of a SRIOV capable pNIC");
     sriovnicVf->RegisterNamespaceNode(VfList::New(), "list");
@@ -250,16 +257,20 @@ NodePtr RegisterVswitchTree(const NodePtr& network) {
     vswitchStandardUplink->RegisterNamespaceNode(VirtualSwitchStandardUplinkAdd::New(), "add");
     vswitchStandardUplink->RegisterNamespaceNode(VirtualSwitchStandardUplinkRemove::New(), "remove");
     vswitchStandard->RegisterNamespaceNode(vswitchStandardUplink, "uplink");
-    auto vswitchStandardPolicy = NewNamespace("Commands to manipulate network policy settings governing the given virtual switch.");
-    auto vswitchStandardPolicyShaping = NewNamespace("Commands to manipulate shaping policy setting for the given virtual switch.");
+    auto vswitchStandardPolicy =
+        NewNamespace("Commands to manipulate network policy settings governing the given virtual switch.");
+    auto vswitchStandardPolicyShaping =
+        NewNamespace("Commands to manipulate shaping policy setting for the given virtual switch.");
     vswitchStandardPolicyShaping->RegisterNamespaceNode(VirtualSwitchStandardPolicyShapingGet::New(), "get");
     vswitchStandardPolicyShaping->RegisterNamespaceNode(VirtualSwitchStandardPolicyShapingSet::New(), "set");
     vswitchStandardPolicy->RegisterNamespaceNode(vswitchStandardPolicyShaping, "shaping");
-    auto vswitchStandardPolicySecurity = NewNamespace("Commands to manipulate security policy setting for the given virtual switch.");
+    auto vswitchStandardPolicySecurity =
+        NewNamespace("Commands to manipulate security policy setting for the given virtual switch.");
     vswitchStandardPolicySecurity->RegisterNamespaceNode(VirtualSwitchStandardPolicySecurityGet::New(), "get");
     vswitchStandardPolicySecurity->RegisterNamespaceNode(VirtualSwitchStandardPolicySecuritySet::New(), "set");
     vswitchStandardPolicy->RegisterNamespaceNode(vswitchStandardPolicySecurity, "security");
-    auto vswitchStandardPolicyFailover = NewNamespace("Commands to manipulate failover policy setting for the given virtual switch.");
+    auto vswitchStandardPolicyFailover =
+        NewNamespace("Commands to manipulate failover policy setting for the given virtual switch.");
     vswitchStandardPolicyFailover->RegisterNamespaceNode(VirtualSwitchStandardPolicyFailoverGet::New(), "get");
     vswitchStandardPolicyFailover->RegisterNamespaceNode(VirtualSwitchStandardPolicyFailoverSet::New(), "set");
     vswitchStandardPolicy->RegisterNamespaceNode(vswitchStandardPolicyFailover, "failover");
@@ -269,18 +280,26 @@ NodePtr RegisterVswitchTree(const NodePtr& network) {
     vswitchStandardPortgroup->RegisterNamespaceNode(VirtualSwitchPortGroupAdd::New(), "add");
     vswitchStandardPortgroup->RegisterNamespaceNode(VirtualSwitchPortGroupRemove::New(), "remove");
     vswitchStandardPortgroup->RegisterNamespaceNode(VirtualSwitchPortGroupSet::New(), "set");
-    auto vswitchStandardPortgroupPolicy = NewNamespace("Commands to manipulate network policy settings governing the given portgroup.");
-    auto vswitchStandardPortgroupPolicyShaping = NewNamespace("Commands to manipulate shaping policy setting for the given portgroup.");
+    auto vswitchStandardPortgroupPolicy =
+        NewNamespace("Commands to manipulate network policy settings governing the given portgroup.");
+    auto vswitchStandardPortgroupPolicyShaping =
+        NewNamespace("Commands to manipulate shaping policy setting for the given portgroup.");
     vswitchStandardPortgroupPolicyShaping->RegisterNamespaceNode(VirtualSwitchPortGroupPolicyShapingGet::New(), "get");
     vswitchStandardPortgroupPolicyShaping->RegisterNamespaceNode(VirtualSwitchPortGroupPolicyShapingSet::New(), "set");
     vswitchStandardPortgroupPolicy->RegisterNamespaceNode(vswitchStandardPortgroupPolicyShaping, "shaping");
-    auto vswitchStandardPortgroupPolicyFailover = NewNamespace("Commands to manipulate failover policy setting for the given portgroup.");
-    vswitchStandardPortgroupPolicyFailover->RegisterNamespaceNode(VirtualSwitchPortGroupPolicyFailoverGet::New(), "get");
-    vswitchStandardPortgroupPolicyFailover->RegisterNamespaceNode(VirtualSwitchPortGroupPolicyFailoverSet::New(), "set");
+    auto vswitchStandardPortgroupPolicyFailover =
+        NewNamespace("Commands to manipulate failover policy setting for the given portgroup.");
+    vswitchStandardPortgroupPolicyFailover->RegisterNamespaceNode(VirtualSwitchPortGroupPolicyFailoverGet::New(),
+                                                                  "get");
+    vswitchStandardPortgroupPolicyFailover->RegisterNamespaceNode(VirtualSwitchPortGroupPolicyFailoverSet::New(),
+                                                                  "set");
     vswitchStandardPortgroupPolicy->RegisterNamespaceNode(vswitchStandardPortgroupPolicyFailover, "failover");
-    auto vswitchStandardPortgroupPolicySecurity = NewNamespace("Commands to manipulate security policy setting for the given portgroup.");
-    vswitchStandardPortgroupPolicySecurity->RegisterNamespaceNode(VirtualSwitchPortGroupPolicySecurityGet::New(), "get");
-    vswitchStandardPortgroupPolicySecurity->RegisterNamespaceNode(VirtualSwitchPortGroupPolicySecuritySet::New(), "set");
+    auto vswitchStandardPortgroupPolicySecurity =
+        NewNamespace("Commands to manipulate security policy setting for the given portgroup.");
+    vswitchStandardPortgroupPolicySecurity->RegisterNamespaceNode(VirtualSwitchPortGroupPolicySecurityGet::New(),
+                                                                  "get");
+    vswitchStandardPortgroupPolicySecurity->RegisterNamespaceNode(VirtualSwitchPortGroupPolicySecuritySet::New(),
+                                                                  "set");
     vswitchStandardPortgroupPolicy->RegisterNamespaceNode(vswitchStandardPortgroupPolicySecurity, "security");
     vswitchStandardPortgroup->RegisterNamespaceNode(vswitchStandardPortgroupPolicy, "policy");
     vswitchStandard->RegisterNamespaceNode(vswitchStandardPortgroup, "portgroup");
@@ -344,7 +363,8 @@ void RegisterVmTree(const NodePtr& network) {
 }
 
 void RegisterEnsTree(const NodePtr& network) {
-    auto ens = NewNamespace("Commands to list and manipulate Enhanced Networking Stack (ENS) feature on virtual switch.");
+    auto ens =
+        NewNamespace("Commands to list and manipulate Enhanced Networking Stack (ENS) feature on virtual switch.");
     auto ensMaxLcores = NewNamespace("Commands to access maximum number of ENS contexts.");
     ensMaxLcores->RegisterNamespaceNode(EnsMaxlcoresGet::New(), "get");
     ensMaxLcores->RegisterNamespaceNode(EnsMaxlcoresSet::New(), "set");
@@ -393,7 +413,8 @@ extern "C" __attribute__((visibility("default"))) void AutoCli_RegisterNamespace
     using namespace NorvaleCli::NetworkNamespace;
     NodePtr network = NewNamespace(
         "Operations that pertain to the maintenance of networking on an Talix host. This includes a"
-        " wide variety of commands to manipulate virtual networking components (vswitch, portgroup, etc) as well as local host IP, DNS and general host networking settings.");
+        " wide variety of commands to manipulate virtual networking components (vswitch, portgroup, etc) as well as "
+        "local host IP, DNS and general host networking settings.");
     RegisterIpTree(network);
     RegisterMulticastTree(network);
     RegisterNicTree(network);

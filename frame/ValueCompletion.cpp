@@ -18,7 +18,17 @@ namespace NetworkNamespace {
 
 namespace {
 
-enum class HostObject { Nic, StandardSwitch, DistributedSwitch, PortGroup, Interface, Netstack, Ruleset, VmWorld, Lcore };
+enum class HostObject {
+    Nic,
+    StandardSwitch,
+    DistributedSwitch,
+    PortGroup,
+    Interface,
+    Netstack,
+    Ruleset,
+    VmWorld,
+    Lcore
+};
 
 // Parameters that name an existing host object, by long name.
 struct NamingParameter {
@@ -90,7 +100,8 @@ std::vector<std::string> HostObjectNames(HostObject object) {
     std::vector<std::string> names;
     switch (object) {
     case HostObject::Nic:
-        for (const auto& pnic : Kavrel::Network::NetworkFactory::GetNetworkInfo()->GetPnics(Kavrel::Network::PNIC_GET_ALL)) {
+        for (const auto& pnic :
+             Kavrel::Network::NetworkFactory::GetNetworkInfo()->GetPnics(Kavrel::Network::PNIC_GET_ALL)) {
             names.push_back(pnic->GetName());
         }
         break;

@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             invocation.usageError.empty()) {
             Fail("usage refusal without a message", args, "");
         }
-        if (invocation.status == Parvik::AutoCli::EXIT_COMMAND_ERROR &&
-            invocation.output->GetErrorMessages().empty()) {
+        if (invocation.status == Parvik::AutoCli::EXIT_COMMAND_ERROR && invocation.output->GetErrorMessages().empty()) {
             Fail("command error without a message", args, "");
         }
         return 0;

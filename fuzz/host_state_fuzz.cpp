@@ -24,9 +24,8 @@ using namespace TalixFuzz;
 
 namespace {
 
-const char* const kSections[] = {"netstacks", "routes",    "neighbors", "connections", "ipsec",
-                                 "pnics",     "lmxnics",   "firewall",  "datapath",    "sriov",
-                                 "vswitches", "dvswitches", "faults"};
+const char* const kSections[] = {"netstacks", "routes",   "neighbors", "connections", "ipsec",      "pnics", "lmxnics",
+                                 "firewall",  "datapath", "sriov",     "vswitches",   "dvswitches", "faults"};
 
 template <typename Model>
 void Load(const std::string& content) {

@@ -15,7 +15,7 @@ public:
     TALIX_BUILT_BY_NEW IpInterfaceAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpInterfaceAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -26,7 +26,7 @@ public:
     TALIX_BUILT_BY_NEW IpInterfaceRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpInterfaceRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpInterfaceRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;

@@ -43,8 +43,8 @@ LmxNicPtr LookupInterface(const std::string& name, const OutputPtr& output) {
 
 bool SelectInterfaces(const InputPtr& input, const OutputPtr& output, const std::string& netstack,
                       std::vector<LmxNicPtr>& selected) {
-    std::string name = input->HasParameter(kInterfaceNameParameter) ? input->GetParameter(kInterfaceNameParameter)
-                                                                     : std::string();
+    std::string name =
+        input->HasParameter(kInterfaceNameParameter) ? input->GetParameter(kInterfaceNameParameter) : std::string();
     int kind = 0;
     if (!PortsetKindFromType(input, output, netstack.empty() ? kDefaultNetstack : netstack, kind)) return false;
     LmxCtl::Network::LumexNicInfoImpl info;
@@ -81,8 +81,7 @@ bool CheckConnectionPointRules(const InputPtr& input, const OutputPtr& output) {
     return true;
 }
 
-std::unique_ptr<Kavrel::Network::ConnectionPoint> BuildConnectionPoint(const InputPtr& input,
-                                                                       const OutputPtr& output) {
+std::unique_ptr<Kavrel::Network::ConnectionPoint> BuildConnectionPoint(const InputPtr& input, const OutputPtr& output) {
     std::unique_ptr<Kavrel::Network::ConnectionPoint> point;
     if (input->HasParameter(kDvsNameParameter) && input->HasParameter(kDvportIdParameter)) {
         std::string dvsName = input->GetParameter(kDvsNameParameter);

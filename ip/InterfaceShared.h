@@ -40,8 +40,7 @@ bool SelectInterfaces(const InputPtr& input, const OutputPtr& output, const std:
 // The connection-point rules of add and remove: false after reporting.
 bool CheckConnectionPointRules(const InputPtr& input, const OutputPtr& output);
 // The connection point the parameters name, checked valid; null after reporting.
-std::unique_ptr<Kavrel::Network::ConnectionPoint> BuildConnectionPoint(const InputPtr& input,
-                                                                       const OutputPtr& output);
+std::unique_ptr<Kavrel::Network::ConnectionPoint> BuildConnectionPoint(const InputPtr& input, const OutputPtr& output);
 
 // What IPv6 address add and remove share: check the "address/prefix" text,
 // find the interface, apply change to its live configuration and write it

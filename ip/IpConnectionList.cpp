@@ -32,7 +32,9 @@ IpConnectionList::IpConnectionList() {
                               "Proto,Recv Q,Send Q,Local Address,Foreign Address,State,World ID,CC Algo,World Name");
 }
 
-std::shared_ptr<IpConnectionList> IpConnectionList::New() { return std::shared_ptr<IpConnectionList>(new IpConnectionList()); }
+std::shared_ptr<IpConnectionList> IpConnectionList::New() {
+    return std::shared_ptr<IpConnectionList>(new IpConnectionList());
+}
 
 IpConnectionList::~IpConnectionList() = default;
 
@@ -57,9 +59,7 @@ InputSpecPtr IpConnectionList::GetInputSpecInternal() {
     return spec;
 }
 
-OutputSpecPtr IpConnectionList::GetOutputSpecInternal() {
-    return MakeOutputSpec(MakeRecordList(GetOutputStructure()));
-}
+OutputSpecPtr IpConnectionList::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
 void IpConnectionList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithPrefixedErrors(output, kListFailedPrefix, [&] {
@@ -86,7 +86,7 @@ void IpConnectionList::ExecuteInternal(const InputPtr& input, const OutputPtr& o
         // One kind of socket at a time, so that the host's list of one kind is
         // released before the next is fetched: a host may have tens of thousands.
         auto addSockets = [&](void (LmxCtl::Network::NetworkInfoImpl::*fetch)(
-                                  std::vector<Kavrel::Network::TcpIpConnection>&, const std::string&)) {
+                              std::vector<Kavrel::Network::TcpIpConnection>&, const std::string&)) {
             std::vector<Kavrel::Network::TcpIpConnection> connections;
             (network.*fetch)(connections, netstack);
             // The worlds' cells first, side by side in memory: every row uses
@@ -102,8 +102,8 @@ void IpConnectionList::ExecuteInternal(const InputPtr& input, const OutputPtr& o
                 record->SetField(kSendQField, rows.Shared(connection.sendQ));
                 record->SetField(kLocalField,
                                  rows.Own(RenderSocketAddress(connection.localAddress, connection.localPort)));
-                record->SetField(kForeignField, rows.Own(RenderSocketAddress(connection.foreignAddress,
-                                                                                    connection.foreignPort)));
+                record->SetField(kForeignField,
+                                 rows.Own(RenderSocketAddress(connection.foreignAddress, connection.foreignPort)));
                 record->SetField(kStateField, rows.Shared(TcpStateName(connection.state)));
                 record->SetField(kWorldIdField, *world.id);
                 record->SetField(kCcAlgoField, rows.Shared(connection.ccAlgorithm));

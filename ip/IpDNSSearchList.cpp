@@ -20,7 +20,9 @@ IpDNSSearchList::IpDNSSearchList() {
     SetDefaultOutputFormatter("simple");
 }
 
-std::shared_ptr<IpDNSSearchList> IpDNSSearchList::New() { return std::shared_ptr<IpDNSSearchList>(new IpDNSSearchList()); }
+std::shared_ptr<IpDNSSearchList> IpDNSSearchList::New() {
+    return std::shared_ptr<IpDNSSearchList>(new IpDNSSearchList());
+}
 
 IpDNSSearchList::~IpDNSSearchList() = default;
 

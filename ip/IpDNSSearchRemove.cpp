@@ -17,7 +17,9 @@ IpDNSSearchRemove::IpDNSSearchRemove() {
         "Talix host.");
 }
 
-std::shared_ptr<IpDNSSearchRemove> IpDNSSearchRemove::New() { return std::shared_ptr<IpDNSSearchRemove>(new IpDNSSearchRemove()); }
+std::shared_ptr<IpDNSSearchRemove> IpDNSSearchRemove::New() {
+    return std::shared_ptr<IpDNSSearchRemove>(new IpDNSSearchRemove());
+}
 
 IpDNSSearchRemove::~IpDNSSearchRemove() = default;
 

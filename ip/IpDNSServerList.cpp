@@ -18,7 +18,9 @@ IpDNSServerList::IpDNSServerList() {
     SetDefaultOutputFormatter("simple");
 }
 
-std::shared_ptr<IpDNSServerList> IpDNSServerList::New() { return std::shared_ptr<IpDNSServerList>(new IpDNSServerList()); }
+std::shared_ptr<IpDNSServerList> IpDNSServerList::New() {
+    return std::shared_ptr<IpDNSServerList>(new IpDNSServerList());
+}
 
 IpDNSServerList::~IpDNSServerList() = default;
 

@@ -16,7 +16,9 @@ IpDNSServerRemove::IpDNSServerRemove() {
     SetDescription("Remove a DNS server from the list of DNS servers to use for this Talix host.");
 }
 
-std::shared_ptr<IpDNSServerRemove> IpDNSServerRemove::New() { return std::shared_ptr<IpDNSServerRemove>(new IpDNSServerRemove()); }
+std::shared_ptr<IpDNSServerRemove> IpDNSServerRemove::New() {
+    return std::shared_ptr<IpDNSServerRemove>(new IpDNSServerRemove());
+}
 
 IpDNSServerRemove::~IpDNSServerRemove() = default;
 

@@ -25,8 +25,11 @@ std::shared_ptr<IpHostsList> IpHostsList::New() { return std::make_shared<IpHost
 IpHostsList::~IpHostsList() = default;
 
 RecordPtr IpHostsList::GetOutputStructure() {
-    return RecordTemplate(kRecordName).String(kIpField).String(kHostNameField).StringList(kAliasesField).String(
-        kCommentField);
+    return RecordTemplate(kRecordName)
+        .String(kIpField)
+        .String(kHostNameField)
+        .StringList(kAliasesField)
+        .String(kCommentField);
 }
 
 InputSpecPtr IpHostsList::GetInputSpecInternal() { return Parvik::CallSpec::InputSpec::New(); }

@@ -26,7 +26,9 @@ IpInterfaceIpv4Get::IpInterfaceIpv4Get() {
                               "Name,IPv4 Address,IPv4 Netmask,IPv4 Broadcast,Address Type,Gateway,DHCP DNS");
 }
 
-std::shared_ptr<IpInterfaceIpv4Get> IpInterfaceIpv4Get::New() { return std::shared_ptr<IpInterfaceIpv4Get>(new IpInterfaceIpv4Get()); }
+std::shared_ptr<IpInterfaceIpv4Get> IpInterfaceIpv4Get::New() {
+    return std::shared_ptr<IpInterfaceIpv4Get>(new IpInterfaceIpv4Get());
+}
 
 IpInterfaceIpv4Get::~IpInterfaceIpv4Get() = default;
 

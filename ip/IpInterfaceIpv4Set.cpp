@@ -15,9 +15,13 @@ constexpr char kGatewayParameter[] = "gateway";
 constexpr char kPeerDnsParameter[] = "peer-dns";
 }  // namespace
 
-IpInterfaceIpv4Set::IpInterfaceIpv4Set() { SetDescription("Configure IPv4 setting for a given Lumex network interface."); }
+IpInterfaceIpv4Set::IpInterfaceIpv4Set() {
+    SetDescription("Configure IPv4 setting for a given Lumex network interface.");
+}
 
-std::shared_ptr<IpInterfaceIpv4Set> IpInterfaceIpv4Set::New() { return std::shared_ptr<IpInterfaceIpv4Set>(new IpInterfaceIpv4Set()); }
+std::shared_ptr<IpInterfaceIpv4Set> IpInterfaceIpv4Set::New() {
+    return std::shared_ptr<IpInterfaceIpv4Set>(new IpInterfaceIpv4Set());
+}
 
 IpInterfaceIpv4Set::~IpInterfaceIpv4Set() = default;
 
@@ -30,8 +34,9 @@ InputSpecPtr IpInterfaceIpv4Set::GetInputSpecInternal() {
                  "listed in the interface list command.",
                  true);
     AddParameter(spec, kTypeParameterName, PARAM_STRING, "t", "IPv4 Address type: %FULLENUM%", false,
-                 StringEnum({{"static", "Set Static IPv4 information for this interface. Requires --ipv4 and "
-                                        "--netmask options."},
+                 StringEnum({{"static",
+                              "Set Static IPv4 information for this interface. Requires --ipv4 and "
+                              "--netmask options."},
                              {"dhcp", "Use DHCP to aquire IPv4 setting for this interface."},
                              {"none", "Remove IPv4 settings form this interface."}}));
     AddParameter(spec, kIpv4Parameter, PARAM_STRING, "I", "The static IPv4 address for this interface.", false);
@@ -71,13 +76,11 @@ void IpInterfaceIpv4Set::ExecuteInternal(const InputPtr& input, const OutputPtr&
                 return;
             }
             if (!Ipv4Address::IsValidAddress(address)) {
-                output->AddErrorMessage(
-                    "Invalid --ipv4 option provided. This address is not a valid IPv4 address");
+                output->AddErrorMessage("Invalid --ipv4 option provided. This address is not a valid IPv4 address");
                 return;
             }
             if (!Ipv4Address::IsValidAddress(netmask)) {
-                output->AddErrorMessage(
-                    "Invalid --netmask option provided. This address is not a valid IPv4 address");
+                output->AddErrorMessage("Invalid --netmask option provided. This address is not a valid IPv4 address");
                 return;
             }
             std::string gateway = "0.0.0.0";

@@ -11,7 +11,9 @@ namespace {
 constexpr char kIpv6Parameter[] = "ipv6";
 }  // namespace
 
-IpInterfaceIpv6AddressAdd::IpInterfaceIpv6AddressAdd() { SetDescription("Add a static IPv6 address to a given Lumex network interface."); }
+IpInterfaceIpv6AddressAdd::IpInterfaceIpv6AddressAdd() {
+    SetDescription("Add a static IPv6 address to a given Lumex network interface.");
+}
 
 std::shared_ptr<IpInterfaceIpv6AddressAdd> IpInterfaceIpv6AddressAdd::New() {
     return std::shared_ptr<IpInterfaceIpv6AddressAdd>(new IpInterfaceIpv6AddressAdd());
@@ -22,9 +24,12 @@ IpInterfaceIpv6AddressAdd::~IpInterfaceIpv6AddressAdd() = default;
 InputSpecPtr IpInterfaceIpv6AddressAdd::GetInputSpecInternal() {
     auto spec = Parvik::CallSpec::InputSpec::New();
     AddParameter(spec, kInterfaceNameParameter, Parvik::CallSpec::PARAM_STRING, "i",
-                 "The name of the Lumex network interface to add a static IPv6 address to. This name must be an interface listed in the interface list command.", true);
+                 "The name of the Lumex network interface to add a static IPv6 address to. This name must be an "
+                 "interface listed in the interface list command.",
+                 true);
     AddParameter(spec, kIpv6Parameter, Parvik::CallSpec::PARAM_STRING, "I",
-                 "The IPv6 address to add to the given Lumex network interface. This must be in X:X:X::/X format", true);
+                 "The IPv6 address to add to the given Lumex network interface. This must be in X:X:X::/X format",
+                 true);
     return spec;
 }
 

@@ -11,7 +11,9 @@ namespace {
 constexpr char kIpv6Parameter[] = "ipv6";
 }  // namespace
 
-IpInterfaceIpv6AddressRemove::IpInterfaceIpv6AddressRemove() { SetDescription("Remove an IPv6 address from a given Lumex network interface."); }
+IpInterfaceIpv6AddressRemove::IpInterfaceIpv6AddressRemove() {
+    SetDescription("Remove an IPv6 address from a given Lumex network interface.");
+}
 
 std::shared_ptr<IpInterfaceIpv6AddressRemove> IpInterfaceIpv6AddressRemove::New() {
     return std::shared_ptr<IpInterfaceIpv6AddressRemove>(new IpInterfaceIpv6AddressRemove());
@@ -22,9 +24,12 @@ IpInterfaceIpv6AddressRemove::~IpInterfaceIpv6AddressRemove() = default;
 InputSpecPtr IpInterfaceIpv6AddressRemove::GetInputSpecInternal() {
     auto spec = Parvik::CallSpec::InputSpec::New();
     AddParameter(spec, kInterfaceNameParameter, Parvik::CallSpec::PARAM_STRING, "i",
-                 "The name of the Lumex network interface to remove an IPv6 address from. This name must be an interface listed in the interface list command.", true);
+                 "The name of the Lumex network interface to remove an IPv6 address from. This name must be an "
+                 "interface listed in the interface list command.",
+                 true);
     AddParameter(spec, kIpv6Parameter, Parvik::CallSpec::PARAM_STRING, "I",
-                 "The IPv6 address to remove from the given Lumex network interface. This must be in X:X:X::/X format", true);
+                 "The IPv6 address to remove from the given Lumex network interface. This must be in X:X:X::/X format",
+                 true);
     return spec;
 }
 

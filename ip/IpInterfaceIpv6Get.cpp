@@ -26,7 +26,9 @@ IpInterfaceIpv6Get::IpInterfaceIpv6Get() {
                               "Name,IPv6 Enabled,DHCPv6 Enabled,Router Adv Enabled,DHCP DNS,Gateway");
 }
 
-std::shared_ptr<IpInterfaceIpv6Get> IpInterfaceIpv6Get::New() { return std::shared_ptr<IpInterfaceIpv6Get>(new IpInterfaceIpv6Get()); }
+std::shared_ptr<IpInterfaceIpv6Get> IpInterfaceIpv6Get::New() {
+    return std::shared_ptr<IpInterfaceIpv6Get>(new IpInterfaceIpv6Get());
+}
 
 IpInterfaceIpv6Get::~IpInterfaceIpv6Get() = default;
 

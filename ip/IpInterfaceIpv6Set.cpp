@@ -15,9 +15,13 @@ constexpr char kPeerDnsParameter[] = "peer-dns";
 constexpr char kGatewayParameter[] = "gateway";
 }  // namespace
 
-IpInterfaceIpv6Set::IpInterfaceIpv6Set() { SetDescription("Configure IPv6 settings for a given Lumex network interface."); }
+IpInterfaceIpv6Set::IpInterfaceIpv6Set() {
+    SetDescription("Configure IPv6 settings for a given Lumex network interface.");
+}
 
-std::shared_ptr<IpInterfaceIpv6Set> IpInterfaceIpv6Set::New() { return std::shared_ptr<IpInterfaceIpv6Set>(new IpInterfaceIpv6Set()); }
+std::shared_ptr<IpInterfaceIpv6Set> IpInterfaceIpv6Set::New() {
+    return std::shared_ptr<IpInterfaceIpv6Set>(new IpInterfaceIpv6Set());
+}
 
 IpInterfaceIpv6Set::~IpInterfaceIpv6Set() = default;
 
@@ -87,8 +91,7 @@ void IpInterfaceIpv6Set::ExecuteInternal(const InputPtr& input, const OutputPtr&
                 return;
             }
             if (!Ipv6Address::IsValidAddress(gateway)) {
-                output->AddErrorMessage(
-                    "Invalid --gateway option provided.This address is not a valid IPv6 address");
+                output->AddErrorMessage("Invalid --gateway option provided.This address is not a valid IPv6 address");
                 return;
             }
             config.SetIpv6Gateway(Ipv6Address(gateway));

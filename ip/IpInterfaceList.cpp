@@ -50,7 +50,9 @@ IpInterfaceList::IpInterfaceList() {
                               "MSS,RXDispQueue Size,Port ID");
 }
 
-std::shared_ptr<IpInterfaceList> IpInterfaceList::New() { return std::shared_ptr<IpInterfaceList>(new IpInterfaceList()); }
+std::shared_ptr<IpInterfaceList> IpInterfaceList::New() {
+    return std::shared_ptr<IpInterfaceList>(new IpInterfaceList());
+}
 
 IpInterfaceList::~IpInterfaceList() = default;
 

@@ -15,7 +15,9 @@ IpInterfaceRemove::IpInterfaceRemove() {
         "connection point are two ways to uniquely specify a Lumex network interface.");
 }
 
-std::shared_ptr<IpInterfaceRemove> IpInterfaceRemove::New() { return std::shared_ptr<IpInterfaceRemove>(new IpInterfaceRemove()); }
+std::shared_ptr<IpInterfaceRemove> IpInterfaceRemove::New() {
+    return std::shared_ptr<IpInterfaceRemove>(new IpInterfaceRemove());
+}
 
 IpInterfaceRemove::~IpInterfaceRemove() = default;
 

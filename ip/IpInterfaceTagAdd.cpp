@@ -15,10 +15,14 @@ constexpr char kTagNameParameter[] = "tagname";
 // The dedicated netstack bound to a tag, or "" for a tag without one.
 std::string DedicatedNetstackOf(Kavrel::Network::LmxNicTagType tag) {
     switch (tag) {
-        case 2: return "travex";
-        case 3: return "faultTolerance";
-        case 6: return "CeldraProvisioning";
-        default: return "";
+    case 2:
+        return "travex";
+    case 3:
+        return "faultTolerance";
+    case 6:
+        return "CeldraProvisioning";
+    default:
+        return "";
     }
 }
 }  // namespace
@@ -27,7 +31,9 @@ IpInterfaceTagAdd::IpInterfaceTagAdd() {
     SetDescription("Adds a tag on a given Lumex network interface. " + SupportedTagsText());
 }
 
-std::shared_ptr<IpInterfaceTagAdd> IpInterfaceTagAdd::New() { return std::shared_ptr<IpInterfaceTagAdd>(new IpInterfaceTagAdd()); }
+std::shared_ptr<IpInterfaceTagAdd> IpInterfaceTagAdd::New() {
+    return std::shared_ptr<IpInterfaceTagAdd>(new IpInterfaceTagAdd());
+}
 
 IpInterfaceTagAdd::~IpInterfaceTagAdd() = default;
 

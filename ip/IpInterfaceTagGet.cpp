@@ -19,7 +19,9 @@ IpInterfaceTagGet::IpInterfaceTagGet() {
     SetDefaultOutputParameter("header:InterfaceTag", "<NONE>");
 }
 
-std::shared_ptr<IpInterfaceTagGet> IpInterfaceTagGet::New() { return std::shared_ptr<IpInterfaceTagGet>(new IpInterfaceTagGet()); }
+std::shared_ptr<IpInterfaceTagGet> IpInterfaceTagGet::New() {
+    return std::shared_ptr<IpInterfaceTagGet>(new IpInterfaceTagGet());
+}
 
 IpInterfaceTagGet::~IpInterfaceTagGet() = default;
 

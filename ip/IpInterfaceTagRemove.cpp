@@ -15,7 +15,9 @@ constexpr char kTagNameParameter[] = "tagname";
 
 IpInterfaceTagRemove::IpInterfaceTagRemove() { SetDescription("Removes a tag on a given Lumex network interface."); }
 
-std::shared_ptr<IpInterfaceTagRemove> IpInterfaceTagRemove::New() { return std::shared_ptr<IpInterfaceTagRemove>(new IpInterfaceTagRemove()); }
+std::shared_ptr<IpInterfaceTagRemove> IpInterfaceTagRemove::New() {
+    return std::shared_ptr<IpInterfaceTagRemove>(new IpInterfaceTagRemove());
+}
 
 IpInterfaceTagRemove::~IpInterfaceTagRemove() = default;
 
@@ -30,9 +32,7 @@ InputSpecPtr IpInterfaceTagRemove::GetInputSpecInternal() {
     return spec;
 }
 
-OutputSpecPtr IpInterfaceTagRemove::GetOutputSpecInternal() {
-    return MakeOutputSpec(Parvik::MetaObj::MetaBool::New());
-}
+OutputSpecPtr IpInterfaceTagRemove::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::MetaObj::MetaBool::New()); }
 
 void IpInterfaceTagRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     std::string name = input->GetParameter(kInterfaceNameParameter);

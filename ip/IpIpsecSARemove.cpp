@@ -21,7 +21,9 @@ const char kAmbiguousMessage[] =
 
 IpIpsecSARemove::IpIpsecSARemove() { SetDescription("Operation to remove Security Association(s)"); }
 
-std::shared_ptr<IpIpsecSARemove> IpIpsecSARemove::New() { return std::shared_ptr<IpIpsecSARemove>(new IpIpsecSARemove()); }
+std::shared_ptr<IpIpsecSARemove> IpIpsecSARemove::New() {
+    return std::shared_ptr<IpIpsecSARemove>(new IpIpsecSARemove());
+}
 
 IpIpsecSARemove::~IpIpsecSARemove() = default;
 

@@ -13,7 +13,9 @@ constexpr char kAllParameter[] = "remove-all";
 
 IpIpsecSPRemove::IpIpsecSPRemove() { SetDescription("Operation to remove Security Policy"); }
 
-std::shared_ptr<IpIpsecSPRemove> IpIpsecSPRemove::New() { return std::shared_ptr<IpIpsecSPRemove>(new IpIpsecSPRemove()); }
+std::shared_ptr<IpIpsecSPRemove> IpIpsecSPRemove::New() {
+    return std::shared_ptr<IpIpsecSPRemove>(new IpIpsecSPRemove());
+}
 
 IpIpsecSPRemove::~IpIpsecSPRemove() = default;
 

@@ -17,7 +17,9 @@ constexpr char kAddressParameter[] = "neighbor-addr";
 
 IpNeighborRemove::IpNeighborRemove() { SetDescription("Remove ARP table entries"); }
 
-std::shared_ptr<IpNeighborRemove> IpNeighborRemove::New() { return std::shared_ptr<IpNeighborRemove>(new IpNeighborRemove()); }
+std::shared_ptr<IpNeighborRemove> IpNeighborRemove::New() {
+    return std::shared_ptr<IpNeighborRemove>(new IpNeighborRemove());
+}
 
 IpNeighborRemove::~IpNeighborRemove() = default;
 
@@ -30,8 +32,8 @@ InputSpecPtr IpNeighborRemove::GetInputSpecInternal() {
                  "The name of the Lumex network interface to remove the neighbor entry from. If not specified, "
                  "neighbor will be removed from all interfaces",
                  false);
-    AddParameter(spec, kAddressParameter, Parvik::CallSpec::PARAM_STRING, "a",
-                 "The IPv4/IPv6 address of the neighbor.", true);
+    AddParameter(spec, kAddressParameter, Parvik::CallSpec::PARAM_STRING, "a", "The IPv4/IPv6 address of the neighbor.",
+                 true);
     return spec;
 }
 

@@ -17,7 +17,9 @@ const char kNewEcnStatus[] = "enabled";
 
 IpNetstackInstanceAdd::IpNetstackInstanceAdd() { SetDescription("Add a new Netstack Instance."); }
 
-std::shared_ptr<IpNetstackInstanceAdd> IpNetstackInstanceAdd::New() { return std::shared_ptr<IpNetstackInstanceAdd>(new IpNetstackInstanceAdd()); }
+std::shared_ptr<IpNetstackInstanceAdd> IpNetstackInstanceAdd::New() {
+    return std::shared_ptr<IpNetstackInstanceAdd>(new IpNetstackInstanceAdd());
+}
 
 IpNetstackInstanceAdd::~IpNetstackInstanceAdd() = default;
 
@@ -37,8 +39,7 @@ OutputSpecPtr IpNetstackInstanceAdd::GetOutputSpecInternal() {
 void IpNetstackInstanceAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithPrefixedErrors(output, "Unable to add Netstack Instance. Error was : ", [&] {
         LmxCtl::Network::NetstackInstanceImpl instance(input->GetParameter(kNetstackParameter), kNewMaxConnections,
-                                                       kNewNetstackCcAlgorithm, true, kNewInstanceType,
-                                                       kNewEcnStatus);
+                                                       kNewNetstackCcAlgorithm, true, kNewInstanceType, kNewEcnStatus);
         LmxCtl::Network::NetworkInfoImpl network;
         network.AddNetstackInstance(instance, input->IsFlagSet(kDisabledParameter));
         SetSuccess(output);

@@ -26,7 +26,9 @@ IpNetstackInstanceGet::IpNetstackInstanceGet() {
                               "Algorithm,IPv6 Enabled,Current IPv6 Enabled,ECN Status,State");
 }
 
-std::shared_ptr<IpNetstackInstanceGet> IpNetstackInstanceGet::New() { return std::shared_ptr<IpNetstackInstanceGet>(new IpNetstackInstanceGet()); }
+std::shared_ptr<IpNetstackInstanceGet> IpNetstackInstanceGet::New() {
+    return std::shared_ptr<IpNetstackInstanceGet>(new IpNetstackInstanceGet());
+}
 
 IpNetstackInstanceGet::~IpNetstackInstanceGet() = default;
 

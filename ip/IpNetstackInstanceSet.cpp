@@ -19,7 +19,9 @@ constexpr char kEcnParameter[] = "ecn";
 
 IpNetstackInstanceSet::IpNetstackInstanceSet() { SetDescription("Configure settings for a given Netstack Instance."); }
 
-std::shared_ptr<IpNetstackInstanceSet> IpNetstackInstanceSet::New() { return std::shared_ptr<IpNetstackInstanceSet>(new IpNetstackInstanceSet()); }
+std::shared_ptr<IpNetstackInstanceSet> IpNetstackInstanceSet::New() {
+    return std::shared_ptr<IpNetstackInstanceSet>(new IpNetstackInstanceSet());
+}
 
 IpNetstackInstanceSet::~IpNetstackInstanceSet() = default;
 

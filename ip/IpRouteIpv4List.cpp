@@ -16,7 +16,9 @@ IpRouteIpv4List::IpRouteIpv4List() {
     SetDefaultOutputParameter("fields:Ipv4Route", "Network,Netmask,Gateway,Interface,Source");
 }
 
-std::shared_ptr<IpRouteIpv4List> IpRouteIpv4List::New() { return std::shared_ptr<IpRouteIpv4List>(new IpRouteIpv4List()); }
+std::shared_ptr<IpRouteIpv4List> IpRouteIpv4List::New() {
+    return std::shared_ptr<IpRouteIpv4List>(new IpRouteIpv4List());
+}
 
 IpRouteIpv4List::~IpRouteIpv4List() = default;
 

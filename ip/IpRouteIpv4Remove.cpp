@@ -8,7 +8,9 @@ namespace NetworkNamespace {
 
 IpRouteIpv4Remove::IpRouteIpv4Remove() { SetDescription("Remove IPv4 route"); }
 
-std::shared_ptr<IpRouteIpv4Remove> IpRouteIpv4Remove::New() { return std::shared_ptr<IpRouteIpv4Remove>(new IpRouteIpv4Remove()); }
+std::shared_ptr<IpRouteIpv4Remove> IpRouteIpv4Remove::New() {
+    return std::shared_ptr<IpRouteIpv4Remove>(new IpRouteIpv4Remove());
+}
 
 IpRouteIpv4Remove::~IpRouteIpv4Remove() = default;
 

@@ -16,7 +16,9 @@ IpRouteIpv6List::IpRouteIpv6List() {
     SetDefaultOutputParameter("fields:Ipv6Route", "Network,Netmask,Gateway,Interface");
 }
 
-std::shared_ptr<IpRouteIpv6List> IpRouteIpv6List::New() { return std::shared_ptr<IpRouteIpv6List>(new IpRouteIpv6List()); }
+std::shared_ptr<IpRouteIpv6List> IpRouteIpv6List::New() {
+    return std::shared_ptr<IpRouteIpv6List>(new IpRouteIpv6List());
+}
 
 IpRouteIpv6List::~IpRouteIpv6List() = default;
 

@@ -8,7 +8,9 @@ namespace NetworkNamespace {
 
 IpRouteIpv6Remove::IpRouteIpv6Remove() { SetDescription("Remove IPv6 route from the Lumex"); }
 
-std::shared_ptr<IpRouteIpv6Remove> IpRouteIpv6Remove::New() { return std::shared_ptr<IpRouteIpv6Remove>(new IpRouteIpv6Remove()); }
+std::shared_ptr<IpRouteIpv6Remove> IpRouteIpv6Remove::New() {
+    return std::shared_ptr<IpRouteIpv6Remove>(new IpRouteIpv6Remove());
+}
 
 IpRouteIpv6Remove::~IpRouteIpv6Remove() = default;
 

@@ -18,8 +18,8 @@ IpSet::~IpSet() = default;
 
 InputSpecPtr IpSet::GetInputSpecInternal() {
     auto spec = Parvik::CallSpec::InputSpec::New();
-    AddParameter(spec, kIpv6Parameter, Parvik::CallSpec::PARAM_BOOLEAN, "e",
-                 "Enable or disable IPv6 (Reboot Required)", false);
+    AddParameter(spec, kIpv6Parameter, Parvik::CallSpec::PARAM_BOOLEAN, "e", "Enable or disable IPv6 (Reboot Required)",
+                 false);
     return spec;
 }
 

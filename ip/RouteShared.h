@@ -67,8 +67,7 @@ struct Ipv6Routes {
         routing.RemoveIpv6LumexRoute(network, gateway);
     }
     static bool IsDefaultGateway(Routing& routing, const Address& gateway) {
-        return gateway == routing.GetIpv6LumexDefaultGateway() ||
-               gateway == routing.GetIpv6LumexConfigDefaultGateway();
+        return gateway == routing.GetIpv6LumexDefaultGateway() || gateway == routing.GetIpv6LumexConfigDefaultGateway();
     }
     static void ClearDefaultGateway(Routing& routing) { routing.SetIpv6LumexDefaultGateway(Address()); }
 

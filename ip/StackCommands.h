@@ -41,7 +41,7 @@ public:
     TALIX_BUILT_BY_NEW IpNeighborRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpNeighborRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpNeighborRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -70,7 +70,7 @@ public:
     TALIX_BUILT_BY_NEW IpDNSServerAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpDNSServerAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpDNSServerAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -81,7 +81,7 @@ public:
     TALIX_BUILT_BY_NEW IpDNSServerRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpDNSServerRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpDNSServerRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -92,7 +92,7 @@ public:
     TALIX_BUILT_BY_NEW IpDNSSearchAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpDNSSearchAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpDNSSearchAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -103,7 +103,7 @@ public:
     TALIX_BUILT_BY_NEW IpDNSSearchRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpDNSSearchRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpDNSSearchRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -123,7 +123,7 @@ public:
     TALIX_BUILT_BY_NEW IpRouteIpv4Add();
     TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv4Add> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpRouteIpv4Add();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -134,7 +134,7 @@ public:
     TALIX_BUILT_BY_NEW IpRouteIpv4Remove();
     TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv4Remove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpRouteIpv4Remove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -154,7 +154,7 @@ public:
     TALIX_BUILT_BY_NEW IpRouteIpv6Add();
     TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv6Add> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpRouteIpv6Add();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -165,7 +165,7 @@ public:
     TALIX_BUILT_BY_NEW IpRouteIpv6Remove();
     TALIX_LOAD_TIME static std::shared_ptr<IpRouteIpv6Remove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpRouteIpv6Remove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -185,7 +185,7 @@ public:
     TALIX_BUILT_BY_NEW IpIpsecSAAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSAAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpIpsecSAAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -196,7 +196,7 @@ public:
     TALIX_BUILT_BY_NEW IpIpsecSARemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSARemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpIpsecSARemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -216,7 +216,7 @@ public:
     TALIX_BUILT_BY_NEW IpIpsecSPAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSPAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpIpsecSPAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -227,7 +227,7 @@ public:
     TALIX_BUILT_BY_NEW IpIpsecSPRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpIpsecSPRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpIpsecSPRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -256,7 +256,7 @@ public:
     TALIX_BUILT_BY_NEW IpNetstackInstanceAdd();
     TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpNetstackInstanceAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -267,7 +267,7 @@ public:
     TALIX_BUILT_BY_NEW IpNetstackInstanceRemove();
     TALIX_LOAD_TIME static std::shared_ptr<IpNetstackInstanceRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~IpNetstackInstanceRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;

@@ -10,8 +10,7 @@ namespace NetworkNamespace {
 
 constexpr char kDefaultNetstack[] = "defaultTcpipStack";
 constexpr char kNetstackParameter[] = "netstack";
-constexpr char kNetstackDescription[] =
-    "The network stack instance; if unspecified, use the default netstack instance";
+constexpr char kNetstackDescription[] = "The network stack instance; if unspecified, use the default netstack instance";
 constexpr char kTypeParameter[] = "type";
 
 namespace {

@@ -35,8 +35,7 @@ constexpr char kNetstackStateField[] = "State";
 // The instance named by the "netstack" parameter, or none after reporting
 // "Unable to find a Netstack instance <key>".
 std::shared_ptr<Kavrel::Network::NetstackInstance> FindNetstackInstance(Kavrel::Network::NetworkInfo& network,
-                                                                        const InputPtr& input,
-                                                                        const OutputPtr& output);
+                                                                        const InputPtr& input, const OutputPtr& output);
 
 // The "type" rule of the list commands: absent gives kind 0; "system" on the
 // default instance gives 1; anything else reports its message and returns false.

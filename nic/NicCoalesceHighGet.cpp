@@ -16,7 +16,9 @@ NicCoalesceHighGet::NicCoalesceHighGet() {
     SetRateCoalesceOutputParameters(*this, kRecordName);
 }
 
-std::shared_ptr<NicCoalesceHighGet> NicCoalesceHighGet::New() { return std::shared_ptr<NicCoalesceHighGet>(new NicCoalesceHighGet()); }
+std::shared_ptr<NicCoalesceHighGet> NicCoalesceHighGet::New() {
+    return std::shared_ptr<NicCoalesceHighGet>(new NicCoalesceHighGet());
+}
 
 NicCoalesceHighGet::~NicCoalesceHighGet() = default;
 

@@ -10,7 +10,9 @@ NicCoalesceHighSet::NicCoalesceHighSet() {
         "Set parameters to control the behavior of a NIC when it sends or receives packets at high packet rate.");
 }
 
-std::shared_ptr<NicCoalesceHighSet> NicCoalesceHighSet::New() { return std::shared_ptr<NicCoalesceHighSet>(new NicCoalesceHighSet()); }
+std::shared_ptr<NicCoalesceHighSet> NicCoalesceHighSet::New() {
+    return std::shared_ptr<NicCoalesceHighSet>(new NicCoalesceHighSet());
+}
 
 NicCoalesceHighSet::~NicCoalesceHighSet() = default;
 

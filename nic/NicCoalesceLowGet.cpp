@@ -15,7 +15,9 @@ NicCoalesceLowGet::NicCoalesceLowGet() {
     SetRateCoalesceOutputParameters(*this, kRecordName);
 }
 
-std::shared_ptr<NicCoalesceLowGet> NicCoalesceLowGet::New() { return std::shared_ptr<NicCoalesceLowGet>(new NicCoalesceLowGet()); }
+std::shared_ptr<NicCoalesceLowGet> NicCoalesceLowGet::New() {
+    return std::shared_ptr<NicCoalesceLowGet>(new NicCoalesceLowGet());
+}
 
 NicCoalesceLowGet::~NicCoalesceLowGet() = default;
 

@@ -10,7 +10,9 @@ NicCoalesceLowSet::NicCoalesceLowSet() {
         "Set parameters to control the behavior of a NIC when it sends or receives packets at low packet rate.");
 }
 
-std::shared_ptr<NicCoalesceLowSet> NicCoalesceLowSet::New() { return std::shared_ptr<NicCoalesceLowSet>(new NicCoalesceLowSet()); }
+std::shared_ptr<NicCoalesceLowSet> NicCoalesceLowSet::New() {
+    return std::shared_ptr<NicCoalesceLowSet>(new NicCoalesceLowSet());
+}
 
 NicCoalesceLowSet::~NicCoalesceLowSet() = default;
 

@@ -43,9 +43,8 @@ const RateCoalesceFields kLowRateCoalesce = {"low",
                                              &Coalesce::txMaxFramesLow};
 
 void SetRateCoalesceOutputParameters(Parvik::AutoCli::Command& command, const std::string& recordName) {
-    command.SetDefaultOutputParameter(
-        std::string("fields:") + recordName,
-        "NIC,Packet rate,RX delay time,RX delay packets,TX delay time,TX delay packets");
+    command.SetDefaultOutputParameter(std::string("fields:") + recordName,
+                                      "NIC,Packet rate,RX delay time,RX delay packets,TX delay time,TX delay packets");
     command.SetDefaultOutputParameter(std::string("units:") + recordName + "." + kPacketRateField, "pps");
     command.SetDefaultOutputParameter(std::string("units:") + recordName + "." + kRxDelayTimeField, "microsecond");
     command.SetDefaultOutputParameter(std::string("units:") + recordName + "." + kTxDelayTimeField, "microsecond");

@@ -37,7 +37,7 @@ public:
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
 
     // The nested "Driver Info" record.
     std::shared_ptr<Parvik::MetaObj::MetaStruct> GetDriverInfoStructure();

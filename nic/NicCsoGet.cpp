@@ -14,8 +14,7 @@ constexpr char kTxField[] = "TX Checksum Offload";
 NicCsoGet::NicCsoGet() {
     SetDescription("Get checksum offload settings");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:CSOSettings",
-                              "NIC,RX Checksum Offload,TX Checksum Offload");
+    SetDefaultOutputParameter("fields:CSOSettings", "NIC,RX Checksum Offload,TX Checksum Offload");
 }
 
 std::shared_ptr<NicCsoGet> NicCsoGet::New() { return std::shared_ptr<NicCsoGet>(new NicCsoGet()); }

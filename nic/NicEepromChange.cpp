@@ -15,7 +15,9 @@ constexpr char kMagicParameter[] = "magic";
 
 NicEepromChange::NicEepromChange() { SetDescription("Change EEPROM on a nic"); }
 
-std::shared_ptr<NicEepromChange> NicEepromChange::New() { return std::shared_ptr<NicEepromChange>(new NicEepromChange()); }
+std::shared_ptr<NicEepromChange> NicEepromChange::New() {
+    return std::shared_ptr<NicEepromChange>(new NicEepromChange());
+}
 
 NicEepromChange::~NicEepromChange() = default;
 

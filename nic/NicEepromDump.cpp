@@ -65,12 +65,10 @@ void NicEepromDump::ExecuteInternal(const InputPtr& input, const OutputPtr& outp
     WithStandardErrors(output, [&] {
         auto pnic = DiagnosticLookup(output, input->GetParameter(kPnicParameter));
         if (!pnic) return;
-        const auto offset = input->HasParameter(kOffsetParameter)
-                                ? Uint32Parameter(input, kOffsetParameter)
-                                : uint32_t{0};
-        const auto length = input->HasParameter(kLengthParameter)
-                                ? Uint32Parameter(input, kLengthParameter)
-                                : uint32_t{0};
+        const auto offset =
+            input->HasParameter(kOffsetParameter) ? Uint32Parameter(input, kOffsetParameter) : uint32_t{0};
+        const auto length =
+            input->HasParameter(kLengthParameter) ? Uint32Parameter(input, kLengthParameter) : uint32_t{0};
         std::vector<uint8_t> bytes;
         pnic->GetEepromDump(bytes, length, offset);
         output->SetRootObject(DumpBinary(offset, bytes));

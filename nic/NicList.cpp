@@ -31,8 +31,7 @@ NicList::NicList() {
     SetDescription("This command will list the Physical NICs currently installed and loaded on the system.");
     SetDefaultOutputFormatter("table");
     SetDefaultOutputParameter(
-        "fields:Nic",
-        "Name,PCI Device,Driver,Admin Status,Link Status,Speed,Duplex,MAC Address,MTU,Description");
+        "fields:Nic", "Name,PCI Device,Driver,Admin Status,Link Status,Speed,Duplex,MAC Address,MTU,Description");
 }
 
 std::shared_ptr<NicList> NicList::New() { return std::shared_ptr<NicList>(new NicList()); }

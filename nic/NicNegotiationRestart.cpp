@@ -8,7 +8,9 @@ namespace NetworkNamespace {
 
 NicNegotiationRestart::NicNegotiationRestart() { SetDescription("Restart N-Way negotiation on a nic"); }
 
-std::shared_ptr<NicNegotiationRestart> NicNegotiationRestart::New() { return std::shared_ptr<NicNegotiationRestart>(new NicNegotiationRestart()); }
+std::shared_ptr<NicNegotiationRestart> NicNegotiationRestart::New() {
+    return std::shared_ptr<NicNegotiationRestart>(new NicNegotiationRestart());
+}
 
 NicNegotiationRestart::~NicNegotiationRestart() = default;
 

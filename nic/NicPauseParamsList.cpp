@@ -25,7 +25,9 @@ NicPauseParamsList::NicPauseParamsList() {
                               "Resolution Avail,RX Auto Negotiation Resolution,TX Auto Negotiation Resolution");
 }
 
-std::shared_ptr<NicPauseParamsList> NicPauseParamsList::New() { return std::shared_ptr<NicPauseParamsList>(new NicPauseParamsList()); }
+std::shared_ptr<NicPauseParamsList> NicPauseParamsList::New() {
+    return std::shared_ptr<NicPauseParamsList>(new NicPauseParamsList());
+}
 
 NicPauseParamsList::~NicPauseParamsList() = default;
 

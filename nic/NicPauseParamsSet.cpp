@@ -14,7 +14,9 @@ constexpr char kTxParameter[] = "tx";
 
 NicPauseParamsSet::NicPauseParamsSet() { SetDescription("Set pause parameters for a NIC"); }
 
-std::shared_ptr<NicPauseParamsSet> NicPauseParamsSet::New() { return std::shared_ptr<NicPauseParamsSet>(new NicPauseParamsSet()); }
+std::shared_ptr<NicPauseParamsSet> NicPauseParamsSet::New() {
+    return std::shared_ptr<NicPauseParamsSet>(new NicPauseParamsSet());
+}
 
 NicPauseParamsSet::~NicPauseParamsSet() = default;
 

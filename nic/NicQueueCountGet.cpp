@@ -15,11 +15,12 @@ constexpr char kRxField[] = "Rx netqueue count";
 NicQueueCountGet::NicQueueCountGet() {
     SetDescription("Get netqueue count on a nic");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:NetqueueCount",
-                              "NIC,Tx netqueue count,Rx netqueue count");
+    SetDefaultOutputParameter("fields:NetqueueCount", "NIC,Tx netqueue count,Rx netqueue count");
 }
 
-std::shared_ptr<NicQueueCountGet> NicQueueCountGet::New() { return std::shared_ptr<NicQueueCountGet>(new NicQueueCountGet()); }
+std::shared_ptr<NicQueueCountGet> NicQueueCountGet::New() {
+    return std::shared_ptr<NicQueueCountGet>(new NicQueueCountGet());
+}
 
 NicQueueCountGet::~NicQueueCountGet() = default;
 

@@ -14,7 +14,9 @@ constexpr char kNumParameter[] = "num";
 
 NicQueueCountSet::NicQueueCountSet() { SetDescription("Set number of netqueues on a nic"); }
 
-std::shared_ptr<NicQueueCountSet> NicQueueCountSet::New() { return std::shared_ptr<NicQueueCountSet>(new NicQueueCountSet()); }
+std::shared_ptr<NicQueueCountSet> NicQueueCountSet::New() {
+    return std::shared_ptr<NicQueueCountSet>(new NicQueueCountSet());
+}
 
 NicQueueCountSet::~NicQueueCountSet() = default;
 

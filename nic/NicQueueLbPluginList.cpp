@@ -24,7 +24,9 @@ NicQueueLbPluginList::NicQueueLbPluginList() {
     SetDefaultOutputParameter("wrap-last", "true");
 }
 
-std::shared_ptr<NicQueueLbPluginList> NicQueueLbPluginList::New() { return std::shared_ptr<NicQueueLbPluginList>(new NicQueueLbPluginList()); }
+std::shared_ptr<NicQueueLbPluginList> NicQueueLbPluginList::New() {
+    return std::shared_ptr<NicQueueLbPluginList>(new NicQueueLbPluginList());
+}
 
 NicQueueLbPluginList::~NicQueueLbPluginList() = default;
 

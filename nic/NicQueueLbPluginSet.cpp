@@ -14,7 +14,9 @@ constexpr char kPluginParameter[] = "plugin";
 
 NicQueueLbPluginSet::NicQueueLbPluginSet() { SetDescription("Enable/disable netqueue balancer plugin on a NIC"); }
 
-std::shared_ptr<NicQueueLbPluginSet> NicQueueLbPluginSet::New() { return std::shared_ptr<NicQueueLbPluginSet>(new NicQueueLbPluginSet()); }
+std::shared_ptr<NicQueueLbPluginSet> NicQueueLbPluginSet::New() {
+    return std::shared_ptr<NicQueueLbPluginSet>(new NicQueueLbPluginSet());
+}
 
 NicQueueLbPluginSet::~NicQueueLbPluginSet() = default;
 

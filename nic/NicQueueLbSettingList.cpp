@@ -31,7 +31,9 @@ NicQueueLbSettingList::NicQueueLbSettingList() {
                               "RSS,LRO,GeneveOAM,RSSLRO");
 }
 
-std::shared_ptr<NicQueueLbSettingList> NicQueueLbSettingList::New() { return std::shared_ptr<NicQueueLbSettingList>(new NicQueueLbSettingList()); }
+std::shared_ptr<NicQueueLbSettingList> NicQueueLbSettingList::New() {
+    return std::shared_ptr<NicQueueLbSettingList>(new NicQueueLbSettingList());
+}
 
 NicQueueLbSettingList::~NicQueueLbSettingList() = default;
 

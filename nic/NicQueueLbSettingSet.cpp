@@ -33,7 +33,9 @@ NicQueueLbSettingSet::NicQueueLbSettingSet() {
     SetDescription("Enable/disable netqueue load balancer setting on a NIC.");
 }
 
-std::shared_ptr<NicQueueLbSettingSet> NicQueueLbSettingSet::New() { return std::shared_ptr<NicQueueLbSettingSet>(new NicQueueLbSettingSet()); }
+std::shared_ptr<NicQueueLbSettingSet> NicQueueLbSettingSet::New() {
+    return std::shared_ptr<NicQueueLbSettingSet>(new NicQueueLbSettingSet());
+}
 
 NicQueueLbSettingSet::~NicQueueLbSettingSet() = default;
 

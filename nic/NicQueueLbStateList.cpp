@@ -17,7 +17,9 @@ NicQueueLbStateList::NicQueueLbStateList() {
     SetDefaultOutputParameter("fields:NetqBalState", "NIC,Enabled");
 }
 
-std::shared_ptr<NicQueueLbStateList> NicQueueLbStateList::New() { return std::shared_ptr<NicQueueLbStateList>(new NicQueueLbStateList()); }
+std::shared_ptr<NicQueueLbStateList> NicQueueLbStateList::New() {
+    return std::shared_ptr<NicQueueLbStateList>(new NicQueueLbStateList());
+}
 
 NicQueueLbStateList::~NicQueueLbStateList() = default;
 

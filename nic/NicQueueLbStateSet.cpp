@@ -8,7 +8,9 @@ namespace NetworkNamespace {
 
 NicQueueLbStateSet::NicQueueLbStateSet() { SetDescription("Enable/disable netqueue balancer on a NIC"); }
 
-std::shared_ptr<NicQueueLbStateSet> NicQueueLbStateSet::New() { return std::shared_ptr<NicQueueLbStateSet>(new NicQueueLbStateSet()); }
+std::shared_ptr<NicQueueLbStateSet> NicQueueLbStateSet::New() {
+    return std::shared_ptr<NicQueueLbStateSet>(new NicQueueLbStateSet());
+}
 
 NicQueueLbStateSet::~NicQueueLbStateSet() = default;
 

@@ -19,7 +19,9 @@ NicRegisterDump::NicRegisterDump() {
     SetDefaultOutputParameter("fields:RegisterDump", "Offset,Value");
 }
 
-std::shared_ptr<NicRegisterDump> NicRegisterDump::New() { return std::shared_ptr<NicRegisterDump>(new NicRegisterDump()); }
+std::shared_ptr<NicRegisterDump> NicRegisterDump::New() {
+    return std::shared_ptr<NicRegisterDump>(new NicRegisterDump());
+}
 
 NicRegisterDump::~NicRegisterDump() = default;
 

@@ -16,7 +16,9 @@ NicRingCurrentGet::NicRingCurrentGet() {
     SetDefaultOutputParameter("fields:RingInfo", "RX,RX Mini,RX Jumbo,TX");
 }
 
-std::shared_ptr<NicRingCurrentGet> NicRingCurrentGet::New() { return std::shared_ptr<NicRingCurrentGet>(new NicRingCurrentGet()); }
+std::shared_ptr<NicRingCurrentGet> NicRingCurrentGet::New() {
+    return std::shared_ptr<NicRingCurrentGet>(new NicRingCurrentGet());
+}
 
 NicRingCurrentGet::~NicRingCurrentGet() = default;
 
@@ -34,15 +36,15 @@ InputSpecPtr NicRingCurrentGet::GetInputSpecInternal() {
 OutputSpecPtr NicRingCurrentGet::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
 
 void NicRingCurrentGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    ShowRingParams(input, output, [&](const Kavrel::Network::PnicRingParams&,
-                                      const Kavrel::Network::PnicRingParams& current) {
-        auto record = GetOutputStructure();
-        record->SetField("RX", current.rx);
-        record->SetField("RX Mini", current.rxMini);
-        record->SetField("RX Jumbo", current.rxJumbo);
-        record->SetField("TX", current.tx);
-        return record;
-    });
+    ShowRingParams(input, output,
+                   [&](const Kavrel::Network::PnicRingParams&, const Kavrel::Network::PnicRingParams& current) {
+                       auto record = GetOutputStructure();
+                       record->SetField("RX", current.rx);
+                       record->SetField("RX Mini", current.rxMini);
+                       record->SetField("RX Jumbo", current.rxJumbo);
+                       record->SetField("TX", current.tx);
+                       return record;
+                   });
 }
 
 }  // namespace NetworkNamespace

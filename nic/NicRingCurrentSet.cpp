@@ -19,7 +19,9 @@ const MaskedOption<Ring, uint32_t> kOptions[] = {
 
 NicRingCurrentSet::NicRingCurrentSet() { SetDescription("Set current RX/TX ring buffer parameters of a NIC"); }
 
-std::shared_ptr<NicRingCurrentSet> NicRingCurrentSet::New() { return std::shared_ptr<NicRingCurrentSet>(new NicRingCurrentSet()); }
+std::shared_ptr<NicRingCurrentSet> NicRingCurrentSet::New() {
+    return std::shared_ptr<NicRingCurrentSet>(new NicRingCurrentSet());
+}
 
 NicRingCurrentSet::~NicRingCurrentSet() = default;
 

@@ -16,7 +16,9 @@ NicRingPresetGet::NicRingPresetGet() {
     SetDefaultOutputParameter("fields:RingInfo", "Max RX,Max RX Mini,Max RX Jumbo,Max TX");
 }
 
-std::shared_ptr<NicRingPresetGet> NicRingPresetGet::New() { return std::shared_ptr<NicRingPresetGet>(new NicRingPresetGet()); }
+std::shared_ptr<NicRingPresetGet> NicRingPresetGet::New() {
+    return std::shared_ptr<NicRingPresetGet>(new NicRingPresetGet());
+}
 
 NicRingPresetGet::~NicRingPresetGet() = default;
 
@@ -43,18 +45,18 @@ InputSpecPtr NicRingPresetGet::GetInputSpecInternal() {
 OutputSpecPtr NicRingPresetGet::GetOutputSpecInternal() { return MakeOutputSpec(GetOutputStructure()); }
 
 void NicRingPresetGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
-    ShowRingParams(input, output, [&](const Kavrel::Network::PnicRingParams& preset,
-                                      const Kavrel::Network::PnicRingParams&) {
-        auto record = GetOutputStructure();
-        // Both groups show the preset maximums.
-        for (const std::string prefix : {"", "Max "}) {
-            record->SetField(prefix + "RX", preset.rx);
-            record->SetField(prefix + "RX Mini", preset.rxMini);
-            record->SetField(prefix + "RX Jumbo", preset.rxJumbo);
-            record->SetField(prefix + "TX", preset.tx);
-        }
-        return record;
-    });
+    ShowRingParams(input, output,
+                   [&](const Kavrel::Network::PnicRingParams& preset, const Kavrel::Network::PnicRingParams&) {
+                       auto record = GetOutputStructure();
+                       // Both groups show the preset maximums.
+                       for (const std::string prefix : {"", "Max "}) {
+                           record->SetField(prefix + "RX", preset.rx);
+                           record->SetField(prefix + "RX Mini", preset.rxMini);
+                           record->SetField(prefix + "RX Jumbo", preset.rxJumbo);
+                           record->SetField(prefix + "TX", preset.tx);
+                       }
+                       return record;
+                   });
 }
 
 }  // namespace NetworkNamespace

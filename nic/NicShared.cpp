@@ -26,7 +26,6 @@ const char* const kPseudoKinds[] = {"USB-NIC", "ACPI-NIC", "PhyDev"};
 constexpr char kUnknown[] = "Unknown";
 }  // namespace
 
-
 uint32_t Uint32Parameter(const InputPtr& input, const std::string& name) {
     const int64_t value = input->GetParameterInt(name);
     if (value < static_cast<int64_t>(INT32_MIN) || value > static_cast<int64_t>(UINT32_MAX)) {

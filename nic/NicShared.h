@@ -17,8 +17,8 @@ namespace NorvaleCli {
 namespace NetworkNamespace {
 
 // Parameter and field names used by many NIC units.
-extern const char kNicNameParameter[];  // "nic-name"
-extern const char kPnicParameter[];     // "pnic"
+extern const char kNicNameParameter[];      // "nic-name"
+extern const char kPnicParameter[];         // "pnic"
 inline constexpr char kNicField[] = "NIC";  // also joined into output settings at compile time
 
 inline const char* OnOff(bool value) { return value ? "on" : "off"; }
@@ -78,7 +78,6 @@ void ListOffloadSettings(
     const std::function<void(const RecordPtr&, const Kavrel::Network::PnicOffloadSettings&)>& fill);
 // Hardware offload set: the settings of mask take the value of "enable", the others stay as read.
 void SetOffloadSettings(const InputPtr& input, const OutputPtr& output, uint8_t mask);
-
 
 // An option of a set command whose host call takes a settings struct with a
 // mask: the option's value goes to one member, and its bit into the mask.

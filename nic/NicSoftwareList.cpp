@@ -41,7 +41,9 @@ NicSoftwareList::NicSoftwareList() {
     SetDefaultOutputParameter("fields:Settings", fields);
 }
 
-std::shared_ptr<NicSoftwareList> NicSoftwareList::New() { return std::shared_ptr<NicSoftwareList>(new NicSoftwareList()); }
+std::shared_ptr<NicSoftwareList> NicSoftwareList::New() {
+    return std::shared_ptr<NicSoftwareList>(new NicSoftwareList());
+}
 
 NicSoftwareList::~NicSoftwareList() = default;
 

@@ -62,9 +62,8 @@ void NicSoftwareSet::ExecuteInternal(const InputPtr& input, const OutputPtr& out
         auto pnic = FindPnicOrReport(*inventory, output, name, PnicNotFoundMessage(name));
         if (!pnic) return;
         // Only the options given are applied; the NIC's other settings are not read.
-        Software settings = GivenOptions(input, kOptions, [](const InputPtr& given, const char* name) {
-            return given->GetParameterBool(name);
-        });
+        Software settings = GivenOptions(
+            input, kOptions, [](const InputPtr& given, const char* name) { return given->GetParameterBool(name); });
         if (settings.mask != 0) pnic->SetSoftwareSettings(settings);
         SetSuccess(output);
     });

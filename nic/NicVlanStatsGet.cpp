@@ -22,7 +22,9 @@ NicVlanStatsGet::NicVlanStatsGet() {
     SetDefaultOutputParameter("fields:NIC", "Packets received,Packets sent");
 }
 
-std::shared_ptr<NicVlanStatsGet> NicVlanStatsGet::New() { return std::shared_ptr<NicVlanStatsGet>(new NicVlanStatsGet()); }
+std::shared_ptr<NicVlanStatsGet> NicVlanStatsGet::New() {
+    return std::shared_ptr<NicVlanStatsGet>(new NicVlanStatsGet());
+}
 
 NicVlanStatsGet::~NicVlanStatsGet() = default;
 

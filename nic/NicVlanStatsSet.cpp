@@ -14,7 +14,9 @@ constexpr char kEnabledParameter[] = "enabled";
 
 NicVlanStatsSet::NicVlanStatsSet() { SetDescription("Enable/disable VLAN statistics collection on the NIC."); }
 
-std::shared_ptr<NicVlanStatsSet> NicVlanStatsSet::New() { return std::shared_ptr<NicVlanStatsSet>(new NicVlanStatsSet()); }
+std::shared_ptr<NicVlanStatsSet> NicVlanStatsSet::New() {
+    return std::shared_ptr<NicVlanStatsSet>(new NicVlanStatsSet());
+}
 
 NicVlanStatsSet::~NicVlanStatsSet() = default;
 

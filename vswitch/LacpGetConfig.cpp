@@ -49,8 +49,7 @@ std::string SlotNics(const Kavrel::Network::DVSwitch& dvswitch, const Kavrel::Ne
 LacpGetConfig::LacpGetConfig() {
     SetDescription("Get LACP configuration on DVS");
     SetDefaultOutputFormatter("table");
-    SetDefaultOutputParameter("fields:LACP",
-                              "DVS Name,LAG Name,LAG ID,NICs,Enabled,Mode,Load balance");
+    SetDefaultOutputParameter("fields:LACP", "DVS Name,LAG Name,LAG ID,NICs,Enabled,Mode,Load balance");
 }
 
 std::shared_ptr<LacpGetConfig> LacpGetConfig::New() { return std::shared_ptr<LacpGetConfig>(new LacpGetConfig()); }
@@ -68,9 +67,7 @@ RecordPtr LacpGetConfig::GetOutputStructure() {
         .String(kLoadBalanceField);
 }
 
-InputSpecPtr LacpGetConfig::GetInputSpecInternal() {
-    return LacpInputSpec();
-}
+InputSpecPtr LacpGetConfig::GetInputSpecInternal() { return LacpInputSpec(); }
 
 OutputSpecPtr LacpGetConfig::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 

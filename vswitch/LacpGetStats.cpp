@@ -40,9 +40,7 @@ RecordPtr LacpGetStats::GetOutputStructure() {
         .Int(kRxErrorsField);
 }
 
-InputSpecPtr LacpGetStats::GetInputSpecInternal() {
-    return LacpInputSpec();
-}
+InputSpecPtr LacpGetStats::GetInputSpecInternal() { return LacpInputSpec(); }
 
 OutputSpecPtr LacpGetStats::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 
@@ -66,9 +64,8 @@ void LacpGetStats::ExecuteInternal(const InputPtr& input, const OutputPtr& outpu
         }
     };
     // Groups without a connected NIC give no rows: say which of the two it was.
-    ListLacpRows(input, output, GetOutputStructure(), addRows, [&] {
-        return anyGroup ? "No pnic is connected to DVSwitch." : "No running LACP group on the host.";
-    });
+    ListLacpRows(input, output, GetOutputStructure(), addRows,
+                 [&] { return anyGroup ? "No pnic is connected to DVSwitch." : "No running LACP group on the host."; });
 }
 
 }  // namespace NetworkNamespace

@@ -115,9 +115,7 @@ RecordPtr LacpGetStatus::GetOutputStructure() {
         .RecordList(kNicListField, NicStatusStructure());
 }
 
-InputSpecPtr LacpGetStatus::GetInputSpecInternal() {
-    return LacpInputSpec();
-}
+InputSpecPtr LacpGetStatus::GetInputSpecInternal() { return LacpInputSpec(); }
 
 OutputSpecPtr LacpGetStatus::GetOutputSpecInternal() { return MakeOutputSpec(MakeRecordList(GetOutputStructure())); }
 

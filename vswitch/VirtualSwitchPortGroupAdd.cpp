@@ -18,8 +18,8 @@ VirtualSwitchPortGroupAdd::~VirtualSwitchPortGroupAdd() = default;
 
 InputSpecPtr VirtualSwitchPortGroupAdd::GetInputSpecInternal() {
     auto spec = Parvik::CallSpec::InputSpec::New();
-    AddParameter(spec, kPortgroupNameParameter, Parvik::CallSpec::PARAM_STRING, "p", "The name of the port group to add",
-                 true);
+    AddParameter(spec, kPortgroupNameParameter, Parvik::CallSpec::PARAM_STRING, "p",
+                 "The name of the port group to add", true);
     AddParameter(spec, kVswitchNameParameter, Parvik::CallSpec::PARAM_STRING, "v",
                  "The virtual switch to add the port group to.", true);
     return spec;

@@ -28,8 +28,11 @@ std::shared_ptr<VirtualSwitchPortGroupList> VirtualSwitchPortGroupList::New() {
 VirtualSwitchPortGroupList::~VirtualSwitchPortGroupList() = default;
 
 RecordPtr VirtualSwitchPortGroupList::GetOutputStructure() {
-    return RecordTemplate(kRecordName).String(kNameField).String(kVirtualSwitchField).Int(kActiveClientsField).Int(
-        kVlanIdField);
+    return RecordTemplate(kRecordName)
+        .String(kNameField)
+        .String(kVirtualSwitchField)
+        .Int(kActiveClientsField)
+        .Int(kVlanIdField);
 }
 
 InputSpecPtr VirtualSwitchPortGroupList::GetInputSpecInternal() {

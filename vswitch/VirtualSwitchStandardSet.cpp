@@ -26,11 +26,10 @@ InputSpecPtr VirtualSwitchStandardSet::GetInputSpecInternal() {
     auto spec = Parvik::CallSpec::InputSpec::New();
     AddParameter(spec, kVswitchNameParameter, Parvik::CallSpec::PARAM_STRING, "v",
                  "The name of virtual switch to apply the configurations.", true);
-    AddParameter(spec, kMtuParameter, Parvik::CallSpec::PARAM_INTEGER, "m", "The MTU size of the given virtual switch. ",
-                 false);
+    AddParameter(spec, kMtuParameter, Parvik::CallSpec::PARAM_INTEGER, "m",
+                 "The MTU size of the given virtual switch. ", false);
     AddParameter(spec, kCdpStatusParameter, Parvik::CallSpec::PARAM_STRING, "c",
-                 "The CDP status of the given virtual switch. It can be 'down', 'listen', 'advertise' or 'both'",
-                 false,
+                 "The CDP status of the given virtual switch. It can be 'down', 'listen', 'advertise' or 'both'", false,
                  StringEnum({{kCdpStatusNames[0], "CDP status is 'down'"},
                              {kCdpStatusNames[1], "CDP status is 'listen'"},
                              {kCdpStatusNames[2], "CDP status is 'advertise'"},

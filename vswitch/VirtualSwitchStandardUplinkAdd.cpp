@@ -13,7 +13,8 @@ constexpr char kUplinkNameParameter[] = "uplink-name";
 
 VirtualSwitchStandardUplinkAdd::VirtualSwitchStandardUplinkAdd() {
     SetDescription(
-        "Add an uplink to the given virtual switch. Note if this virtual switch has a NIC teaming policy assigned to it then the policy must also be modified to enable use of this uplink on this virtual switch");
+        "Add an uplink to the given virtual switch. Note if this virtual switch has a NIC teaming policy assigned to "
+        "it then the policy must also be modified to enable use of this uplink on this virtual switch");
 }
 
 std::shared_ptr<VirtualSwitchStandardUplinkAdd> VirtualSwitchStandardUplinkAdd::New() {
@@ -39,7 +40,8 @@ void VirtualSwitchStandardUplinkAdd::ExecuteInternal(const InputPtr& input, cons
     WithStandardErrors(output, [&] {
         const std::string& name = input->GetParameter(kVswitchNameParameter);
         const std::string& uplink = input->GetParameter(kUplinkNameParameter);
-        auto vswitch = Kavrel::Network::NetworkFactory::GetVirtualSwitchById(name, Kavrel::Network::PORTSET_GET_DEFAULT);
+        auto vswitch =
+            Kavrel::Network::NetworkFactory::GetVirtualSwitchById(name, Kavrel::Network::PORTSET_GET_DEFAULT);
         // Whether the NIC exists, is free or is in use is the host's to refuse.
         if (vswitch) vswitch->AddUplink(uplink, true);
         SetSuccess(output);

@@ -71,7 +71,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchStandardPolicyShapingGet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicyShapingGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchStandardPolicyShapingGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -91,7 +91,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchStandardPolicySecurityGet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicySecurityGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchStandardPolicySecurityGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -103,7 +103,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchStandardPolicySecuritySet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicySecuritySet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchStandardPolicySecuritySet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -114,7 +114,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchStandardPolicyFailoverGet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchStandardPolicyFailoverGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchStandardPolicyFailoverGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -143,7 +143,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchPortGroupAdd();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupAdd> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchPortGroupAdd();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -154,7 +154,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchPortGroupRemove();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupRemove> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchPortGroupRemove();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;
@@ -173,7 +173,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchPortGroupPolicyShapingGet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicyShapingGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchPortGroupPolicyShapingGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -193,7 +193,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchPortGroupPolicyFailoverGet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicyFailoverGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchPortGroupPolicyFailoverGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -213,7 +213,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchPortGroupPolicySecurityGet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicySecurityGet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchPortGroupPolicySecurityGet();
     virtual std::shared_ptr<Parvik::MetaObj::MetaStruct> GetOutputStructure();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
@@ -225,7 +225,7 @@ public:
     TALIX_BUILT_BY_NEW VirtualSwitchPortGroupPolicySecuritySet();
     TALIX_LOAD_TIME static std::shared_ptr<VirtualSwitchPortGroupPolicySecuritySet> New();
     virtual void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>& input,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
+                                 const std::shared_ptr<Parvik::CallSpec::Output>& output) override;
     virtual ~VirtualSwitchPortGroupPolicySecuritySet();
     virtual std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override;
     virtual std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override;

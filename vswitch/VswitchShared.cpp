@@ -92,12 +92,12 @@ void AcceptUplinks(const std::string& value, const std::string& unknownPrefix, c
 }  // namespace
 
 void AddFailoverParameters(const InputSpecPtr& spec) {
-    AddParameter(spec, kLoadBalancingParameter, PARAM_STRING, "l",
-                 "Set the load balancing policy for this policy. This can be one of the following options: "
-                 "%FULLENUM%",
-                 false,
-                 StringEnum({{"portid", kPortidHelp}, {"iphash", kIphashHelp}, {"mac", kMacHelp},
-                             {"explicit", kExplicitHelp}}));
+    AddParameter(
+        spec, kLoadBalancingParameter, PARAM_STRING, "l",
+        "Set the load balancing policy for this policy. This can be one of the following options: "
+        "%FULLENUM%",
+        false,
+        StringEnum({{"portid", kPortidHelp}, {"iphash", kIphashHelp}, {"mac", kMacHelp}, {"explicit", kExplicitHelp}}));
     AddParameter(spec, kFailureDetectionParameter, PARAM_STRING, "f",
                  "Set the method of determining how a network outage is detected. %FULLENUM%", false,
                  StringEnum({{"link", "Detect failures based on the NIC link state"},
@@ -217,8 +217,8 @@ void SetFailoverPolicy(const InputPtr& input, const OutputPtr& output, NicTeamin
         current.SetMaxActiveUplinks(activeCount);
     }
     if (hasStandby) {
-        AcceptUplinks(input->GetParameter(kStandbyUplinksParameter), "Unknown NIC name in standby uplinks : ",
-                      output, uplinks, order);
+        AcceptUplinks(input->GetParameter(kStandbyUplinksParameter), "Unknown NIC name in standby uplinks : ", output,
+                      uplinks, order);
         if (!hasActive) {
             // The current active adapters stay active, minus those just made standby.
             std::vector<std::string> previous = current.GetUplinkOrder();
@@ -297,11 +297,16 @@ uint32_t CdpStatusValue(const std::string& word) {
 
 std::string LoadBalancingName(uint32_t type) {
     switch (type) {
-    case NicTeamingPolicy::TEAM_IPHASH: return "iphash";
-    case NicTeamingPolicy::TEAM_SRCMAC: return "srcmac";
-    case NicTeamingPolicy::TEAM_SRCPORT: return "srcport";
-    case NicTeamingPolicy::TEAM_EXPLICIT: return "explicit";
-    default: return "unknown";
+    case NicTeamingPolicy::TEAM_IPHASH:
+        return "iphash";
+    case NicTeamingPolicy::TEAM_SRCMAC:
+        return "srcmac";
+    case NicTeamingPolicy::TEAM_SRCPORT:
+        return "srcport";
+    case NicTeamingPolicy::TEAM_EXPLICIT:
+        return "explicit";
+    default:
+        return "unknown";
     }
 }
 
@@ -414,7 +419,8 @@ void ChangeSwitchPortGroups(const InputPtr& input, const OutputPtr& output,
                             const std::function<void(Kavrel::Network::Portset&, const std::string&)>& change) {
     WithStandardErrors(output, [&] {
         const std::string& name = input->GetParameter(kVswitchNameParameter);
-        auto vswitch = Kavrel::Network::NetworkFactory::GetVirtualSwitchById(name, Kavrel::Network::PORTSET_GET_DEFAULT);
+        auto vswitch =
+            Kavrel::Network::NetworkFactory::GetVirtualSwitchById(name, Kavrel::Network::PORTSET_GET_DEFAULT);
         if (!vswitch) {
             output->AddErrorMessage(UnknownVirtualSwitchMessage(name));
             return;

@@ -17,16 +17,16 @@ using Text::Utf8Char;
 
 const char* TypeName(MetaObj::MetaType type) {
     switch (type) {
-        case MetaObj::META_BOOL:
-            return "boolean";
-        case MetaObj::META_INT:
-            return "integer";
-        case MetaObj::META_STRING:
-            return "string";
-        case MetaObj::META_STRUCT:
-            return "structure";
-        case MetaObj::META_LIST:
-            return "list";
+    case MetaObj::META_BOOL:
+        return "boolean";
+    case MetaObj::META_INT:
+        return "integer";
+    case MetaObj::META_STRING:
+        return "string";
+    case MetaObj::META_STRUCT:
+        return "structure";
+    case MetaObj::META_LIST:
+        return "list";
     }
     return "unknown";
 }
@@ -63,15 +63,29 @@ void AppendJsonString(std::string& out, std::string_view text) {
         }
         out.append(text.data() + plain, pos - plain);
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\b': out += "\\b"; break;
-            case '\f': out += "\\f"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default:
-                Text::AppendHexByte(out, "\\u00", c);
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            Text::AppendHexByte(out, "\\u00", c);
         }
         ++pos;
         plain = pos;
@@ -90,25 +104,25 @@ public:
             return;
         }
         switch (value->GetType()) {
-            case MetaObj::META_BOOL:
-                out_.Put(static_cast<const MetaBool*>(value)->GetValue() ? "true" : "false");
-                return;
-            case MetaObj::META_INT:
-                out_.PutInt(static_cast<const MetaInt*>(value)->GetValue());
-                return;
-            case MetaObj::META_STRING:
-                AppendJsonString(out_.Text(), static_cast<const MetaString*>(value)->GetValue());
-                return;
-            case MetaObj::META_LIST: {
-                NestingGuard::Scope scope(nesting_, value);
-                List(static_cast<const MetaList&>(*value), indent);
-                return;
-            }
-            case MetaObj::META_STRUCT: {
-                NestingGuard::Scope scope(nesting_, value);
-                Record(static_cast<const MetaStruct&>(*value), indent);
-                return;
-            }
+        case MetaObj::META_BOOL:
+            out_.Put(static_cast<const MetaBool*>(value)->GetValue() ? "true" : "false");
+            return;
+        case MetaObj::META_INT:
+            out_.PutInt(static_cast<const MetaInt*>(value)->GetValue());
+            return;
+        case MetaObj::META_STRING:
+            AppendJsonString(out_.Text(), static_cast<const MetaString*>(value)->GetValue());
+            return;
+        case MetaObj::META_LIST: {
+            NestingGuard::Scope scope(nesting_, value);
+            List(static_cast<const MetaList&>(*value), indent);
+            return;
+        }
+        case MetaObj::META_STRUCT: {
+            NestingGuard::Scope scope(nesting_, value);
+            Record(static_cast<const MetaStruct&>(*value), indent);
+            return;
+        }
         }
         out_.Put("null");
     }
@@ -197,16 +211,32 @@ void AppendXmlText(std::string& out, std::string_view text) {
             replacement = kReplacementChar;
         } else {
             switch (c) {
-                case '&': replacement = "&amp;"; break;
-                case '<': replacement = "&lt;"; break;
-                case '>': replacement = "&gt;"; break;
-                case '"': replacement = "&quot;"; break;
-                case '\'': replacement = "&apos;"; break;
-                case '\t': replacement = "&#9;"; break;
-                case '\n': replacement = "&#10;"; break;
-                case '\r': replacement = "&#13;"; break;
-                default:
-                    if (c < 0x20) replacement = kReplacementChar;
+            case '&':
+                replacement = "&amp;";
+                break;
+            case '<':
+                replacement = "&lt;";
+                break;
+            case '>':
+                replacement = "&gt;";
+                break;
+            case '"':
+                replacement = "&quot;";
+                break;
+            case '\'':
+                replacement = "&apos;";
+                break;
+            case '\t':
+                replacement = "&#9;";
+                break;
+            case '\n':
+                replacement = "&#10;";
+                break;
+            case '\r':
+                replacement = "&#13;";
+                break;
+            default:
+                if (c < 0x20) replacement = kReplacementChar;
             }
             if (replacement == nullptr) {
                 ++pos;
@@ -387,8 +417,7 @@ private:
     }
 
     void Table(const std::vector<const MetaStruct*>& rows, const MetaStruct& layout) {
-        FieldFinder columns(ColumnsFor(
-            layout, FindParameter(options_.parameters, kFieldsPrefix + layout.GetName())));
+        FieldFinder columns(ColumnsFor(layout, FindParameter(options_.parameters, kFieldsPrefix + layout.GetName())));
         if (columns.Size() == 0) return;
         for (size_t c = 0; c < columns.Size(); ++c) {
             if (c > 0) out_.Put(',');
@@ -517,9 +546,7 @@ void RenderJson(const MetaObject* root, const RenderOptions&, OutBuffer& out) {
     out.EndLine();
 }
 
-void RenderXml(const MetaObject* root, const RenderOptions&, OutBuffer& out) {
-    XmlWriter(out).Document(root);
-}
+void RenderXml(const MetaObject* root, const RenderOptions&, OutBuffer& out) { XmlWriter(out).Document(root); }
 
 void RenderCsv(const MetaObject* root, const RenderOptions& options, OutBuffer& out) {
     CsvWriter(options, out).Root(root);

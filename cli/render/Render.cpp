@@ -168,8 +168,8 @@ std::vector<std::string> ColumnsFor(const MetaStruct& layout, const std::string*
         return columns;
     }
     for (auto& column : SplitNames(*given)) {
-        bool present = std::any_of(fields.begin(), fields.end(),
-                                   [&](const Field& field) { return field.Name() == column; });
+        bool present =
+            std::any_of(fields.begin(), fields.end(), [&](const Field& field) { return field.Name() == column; });
         if (present) columns.push_back(std::move(column));
     }
     return columns;
@@ -178,17 +178,17 @@ std::vector<std::string> ColumnsFor(const MetaStruct& layout, const std::string*
 void AppendScalar(std::string& out, const MetaObject* value) {
     if (value == nullptr || !value->IsSet()) return;
     switch (value->GetType()) {
-        case MetaObj::META_BOOL:
-            out += static_cast<const MetaBool*>(value)->GetValue() ? "true" : "false";
-            return;
-        case MetaObj::META_INT:
-            AppendInt(out, static_cast<const MetaInt*>(value)->GetValue());
-            return;
-        case MetaObj::META_STRING:
-            out += static_cast<const MetaString*>(value)->GetValue();
-            return;
-        default:
-            return;
+    case MetaObj::META_BOOL:
+        out += static_cast<const MetaBool*>(value)->GetValue() ? "true" : "false";
+        return;
+    case MetaObj::META_INT:
+        AppendInt(out, static_cast<const MetaInt*>(value)->GetValue());
+        return;
+    case MetaObj::META_STRING:
+        out += static_cast<const MetaString*>(value)->GetValue();
+        return;
+    default:
+        return;
     }
 }
 
@@ -242,13 +242,12 @@ void AppendCompactValue(std::string& out, const MetaObject* value, std::string_v
 
 }  // namespace
 
-void AppendCompact(std::string& out, const MetaObject* value, std::string_view listSeparator,
-                   RenderContext& context, bool withUnits) {
+void AppendCompact(std::string& out, const MetaObject* value, std::string_view listSeparator, RenderContext& context,
+                   bool withUnits) {
     AppendCompactValue(out, value, listSeparator, context, withUnits, false);
 }
 
-void AppendHeading(std::string& out, const RecordStyle& style, const MetaStruct& record,
-                   RenderContext& context) {
+void AppendHeading(std::string& out, const RecordStyle& style, const MetaStruct& record, RenderContext& context) {
     for (const auto& part : style.heading) {
         if (!part.isField) {
             out += part.text;
@@ -278,9 +277,8 @@ struct Formatter {
 
 // In the order help lists them.
 const Formatter kFormatters[] = {
-    {"simple", Detail::RenderSimple}, {"table", Detail::RenderTable},
-    {"json", Detail::RenderJson},     {"xml", Detail::RenderXml},
-    {"csv", Detail::RenderCsv},       {"keyvalue", Detail::RenderKeyValue},
+    {"simple", Detail::RenderSimple}, {"table", Detail::RenderTable}, {"json", Detail::RenderJson},
+    {"xml", Detail::RenderXml},       {"csv", Detail::RenderCsv},     {"keyvalue", Detail::RenderKeyValue},
 };
 
 const Formatter* FindFormatter(const std::string& name) {
@@ -303,8 +301,8 @@ const std::vector<std::string>& FormatterNames() {
 
 bool IsKnownFormatter(const std::string& name) { return FindFormatter(name) != nullptr; }
 
-void RenderOutput(const std::string& formatter, const MetaObj::MetaObjectPtr& root,
-                  const RenderOptions& options, std::ostream& out) {
+void RenderOutput(const std::string& formatter, const MetaObj::MetaObjectPtr& root, const RenderOptions& options,
+                  std::ostream& out) {
     if (!root) return;
     const Formatter* chosen = FindFormatter(formatter);
     if (chosen == nullptr) return;  // the caller checks names; an unknown one prints nothing

@@ -26,8 +26,8 @@ bool IsKnownFormatter(const std::string& name);
 
 // Writes root (which may be null: nothing is printed) in the named format.
 // The caller has checked the name with IsKnownFormatter.
-void RenderOutput(const std::string& formatter, const MetaObj::MetaObjectPtr& root,
-                  const RenderOptions& options, std::ostream& out);
+void RenderOutput(const std::string& formatter, const MetaObj::MetaObjectPtr& root, const RenderOptions& options,
+                  std::ostream& out);
 
 }  // namespace Render
 }  // namespace Parvik

@@ -168,12 +168,8 @@ private:
     NestingGuard nesting_;
 };
 
-inline bool IsRecord(const MetaObject* value) {
-    return value != nullptr && value->GetType() == MetaObj::META_STRUCT;
-}
-inline bool IsList(const MetaObject* value) {
-    return value != nullptr && value->GetType() == MetaObj::META_LIST;
-}
+inline bool IsRecord(const MetaObject* value) { return value != nullptr && value->GetType() == MetaObj::META_STRUCT; }
+inline bool IsList(const MetaObject* value) { return value != nullptr && value->GetType() == MetaObj::META_LIST; }
 inline bool IsScalar(const MetaObject* value) { return !IsRecord(value) && !IsList(value); }
 
 // True when the list holds records or lists, i.e. cannot be shown on one line.
@@ -192,12 +188,11 @@ void AppendScalar(std::string& out, const MetaObject* value);
 // One-line text of any value, for table and csv cells and headings: top-level string
 // lists joined by listSeparator, records as "{Field: v, ...}" and lists inside them as
 // "[a, b]".
-void AppendCompact(std::string& out, const MetaObject* value, std::string_view listSeparator,
-                   RenderContext& context, bool withUnits);
+void AppendCompact(std::string& out, const MetaObject* value, std::string_view listSeparator, RenderContext& context,
+                   bool withUnits);
 
 // The heading of a record from its style's template.
-void AppendHeading(std::string& out, const RecordStyle& style, const MetaStruct& record,
-                   RenderContext& context);
+void AppendHeading(std::string& out, const RecordStyle& style, const MetaStruct& record, RenderContext& context);
 
 // Shows what a terminal would act on in the text from `from` on as escapes (\t \n
 // \r, \xHH, \u00HH for C1 controls); with escapeBackslash, a backslash as \\ too.

@@ -29,7 +29,7 @@ struct PacketStats {
 // One datapath filter attached to a port.
 struct FilterStats {
     std::string name;
-    std::string sortName;   // orders the filters of one direction
+    std::string sortName;  // orders the filters of one direction
     bool active = false;
     bool direction = false;  // set: the filter sits on the switch side of the port
     bool extended = false;   // the counters after "dropped" are kept

@@ -37,7 +37,7 @@ public:
     std::unique_ptr<InterfaceInventory> GetInterfaceInventory();
 
     // --- physical NICs
-    std::vector<std::unique_ptr<Pnic>> GetPnics(int type);  // a PnicGetType
+    std::vector<std::unique_ptr<Pnic>> GetPnics(int type);         // a PnicGetType
     std::unique_ptr<Pnic> GetPnicByName(const std::string& name);  // none when unknown
 
     // --- port groups

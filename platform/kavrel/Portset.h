@@ -44,8 +44,8 @@ class PortGroup;
 class Portset {
 public:
     static constexpr uint32_t DEF_NUM_PORTS = 128;
-    static constexpr uint32_t MAX_NUM_PORTS = 4096;    // per switch
-    static constexpr uint32_t MAX_HOST_PORTS = 4608;   // all switches of the host together
+    static constexpr uint32_t MAX_NUM_PORTS = 4096;   // per switch
+    static constexpr uint32_t MAX_HOST_PORTS = 4608;  // all switches of the host together
     static constexpr size_t MAX_NAME_LENGTH = 127;
 
     explicit Portset(const std::string& name);

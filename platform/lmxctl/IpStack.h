@@ -44,8 +44,7 @@ public:
     void AddLumexRoute(const Kavrel::Network::Ipv4Network& network, const Kavrel::Network::Ipv4Address& gateway);
     void RemoveLumexRoute(const Kavrel::Network::Ipv4Network& network, const Kavrel::Network::Ipv4Address& gateway);
     void AddIpv6LumexRoute(const Kavrel::Network::Ipv6Network& network, const Kavrel::Network::Ipv6Address& gateway);
-    void RemoveIpv6LumexRoute(const Kavrel::Network::Ipv6Network& network,
-                              const Kavrel::Network::Ipv6Address& gateway);
+    void RemoveIpv6LumexRoute(const Kavrel::Network::Ipv6Network& network, const Kavrel::Network::Ipv6Address& gateway);
 
     // Live and configured default gateways; 0.0.0.0 / "::" when none.
     Kavrel::Network::Ipv4Address GetLumexDefaultGateway();
@@ -114,8 +113,8 @@ class NetstackInstanceImpl : public Kavrel::Network::NetstackInstance {
 public:
     // A new instance: key, maximum connections, congestion-control algorithm,
     // IPv6 enabled, instance type (2: a user instance), ECN status.
-    NetstackInstanceImpl(const std::string& key, int maxConnections, const std::string& ccAlgorithm,
-                         bool ipv6Enabled, int type, const std::string& ecnStatus);
+    NetstackInstanceImpl(const std::string& key, int maxConnections, const std::string& ccAlgorithm, bool ipv6Enabled,
+                         int type, const std::string& ecnStatus);
     // An existing instance of the host.
     explicit NetstackInstanceImpl(const std::string& key);
     ~NetstackInstanceImpl() override;
@@ -188,8 +187,7 @@ public:
 // One user entry of the hosts table.
 class HostsFileEntry {
 public:
-    HostsFileEntry(std::string ipAddress, std::string hostName, std::vector<std::string> aliases,
-                   std::string comment);
+    HostsFileEntry(std::string ipAddress, std::string hostName, std::vector<std::string> aliases, std::string comment);
     const std::string& GetIpAddress() const { return ipAddress_; }
     const std::string& GetHostName() const { return hostName_; }
     const std::vector<std::string>& GetAliases() const { return aliases_; }

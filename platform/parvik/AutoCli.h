@@ -173,5 +173,4 @@ public:
 }  // namespace Parvik
 
 // The one entry point every plug-in exports, unmangled.
-extern "C" typedef void (*AutoCliRegisterNamespacesFn)(
-    std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent);
+extern "C" typedef void (*AutoCliRegisterNamespacesFn)(std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent);

@@ -80,8 +80,7 @@ class MetaStruct;
 class MetaList : public MetaObject {
 public:
     // elementType is META_STRING or META_STRUCT; a record list carries its element template.
-    static std::shared_ptr<MetaList> New(MetaType elementType,
-                                         std::shared_ptr<MetaStruct> elementTemplate = nullptr);
+    static std::shared_ptr<MetaList> New(MetaType elementType, std::shared_ptr<MetaStruct> elementTemplate = nullptr);
     void Add(const MetaObjectPtr& element);
     void Add(const std::string& element);
     void AddAll(const std::vector<std::string>& elements);
@@ -122,9 +121,8 @@ public:
     void SetField(const std::string& name, const std::string& value);
     void SetField(const std::string& name, const char* value);
     void SetField(const std::string& name, const std::vector<std::string>& value);
-    template <typename T, typename std::enable_if<std::is_integral<T>::value &&
-                                                      !std::is_same<T, bool>::value,
-                                                  int>::type = 0>
+    template <typename T,
+              typename std::enable_if<std::is_integral<T>::value && !std::is_same<T, bool>::value, int>::type = 0>
     void SetField(const std::string& name, T value) {
         SetIntField(name, static_cast<int64_t>(value));
     }

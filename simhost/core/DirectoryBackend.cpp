@@ -95,8 +95,8 @@ std::string KindOf(mode_t mode) {
 std::string NotRegular(mode_t mode) { return "it is " + KindOf(mode) + ", not a regular file"; }
 
 std::string TooLarge(uint64_t size) {
-    return "it holds " + std::to_string(size) + " bytes, more than the limit of " +
-           std::to_string(kMaxHostFileBytes) + " (256 MiB)";
+    return "it holds " + std::to_string(size) + " bytes, more than the limit of " + std::to_string(kMaxHostFileBytes) +
+           " (256 MiB)";
 }
 
 // Reads a host file that must be a regular file of at most kMaxHostFileBytes.
@@ -114,7 +114,8 @@ bool ReadHostFile(const std::string& path, std::string& content, int& error) {
         throw KavrelException(refusal + std::strerror(error));
     }
     if (!S_ISREG(info.st_mode)) throw KavrelException(refusal + NotRegular(info.st_mode));
-    if (static_cast<uint64_t>(info.st_size) > kMaxHostFileBytes) throw KavrelException(refusal + TooLarge(info.st_size));
+    if (static_cast<uint64_t>(info.st_size) > kMaxHostFileBytes)
+        throw KavrelException(refusal + TooLarge(info.st_size));
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         error = errno;
@@ -122,8 +123,7 @@ bool ReadHostFile(const std::string& path, std::string& content, int& error) {
         if (error == ELOOP) throw KavrelException(refusal + NotRegular(S_IFLNK));
         throw KavrelException(refusal + std::strerror(error));
     }
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<uint64_t>(info.st_size) > kMaxHostFileBytes) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || static_cast<uint64_t>(info.st_size) > kMaxHostFileBytes) {
         ::close(fd);
         throw KavrelException(refusal + (S_ISREG(info.st_mode) ? TooLarge(info.st_size) : NotRegular(info.st_mode)));
     }
@@ -232,8 +232,8 @@ std::string ReplacementBlocker(const std::string& path) {
 class UnfinishedChange : public KavrelException {
 public:
     UnfinishedChange(const std::string& journal, const std::string& why)
-        : KavrelException("The host root has an unfinished change that cannot be completed: journal " + journal +
-                          " " + why + ". Every command is refused until the change can be completed.") {}
+        : KavrelException("The host root has an unfinished change that cannot be completed: journal " + journal + " " +
+                          why + ". Every command is refused until the change can be completed.") {}
 };
 
 class DirectoryBackend : public Backend {
@@ -288,8 +288,9 @@ private:
             Flock(LOCK_EX);
             mode_ = Mode::Exclusive;
             if (ReadGeneration() != generation_) {
-                throw KavrelException("The host was changed by another command while this one ran; "
-                                      "nothing was changed. Run the command again.");
+                throw KavrelException(
+                    "The host was changed by another command while this one ran; "
+                    "nothing was changed. Run the command again.");
             }
             return;
         }
@@ -397,7 +398,8 @@ private:
                 }
                 const std::string target = resolved;
                 if (target != realRoot_ && target.compare(0, realRoot_.size() + 1, realRoot_ + "/") != 0) {
-                    throw KavrelException("Refusing host path " + path + ": it leads out of the host root to " + target);
+                    throw KavrelException("Refusing host path " + path + ": it leads out of the host root to " +
+                                          target);
                 }
                 if (::stat(path.c_str(), &info) != 0) return false;
             }
@@ -473,13 +475,14 @@ private:
                     why = "not a temporary file of " + step.target;
                 }
                 if (!why.empty()) {
-                    throw UnfinishedChange(Path(kJournal), "names the unsafe path " + Printable(*path) + " (" + why + ")");
+                    throw UnfinishedChange(Path(kJournal),
+                                           "names the unsafe path " + Printable(*path) + " (" + why + ")");
                 }
                 try {
                     DirectoryInside(Parent(*path), false);
                 } catch (const KavrelException& failure) {
-                    throw UnfinishedChange(Path(kJournal), "names the path " + *path + ", which is refused: " +
-                                                               failure.GetDescription());
+                    throw UnfinishedChange(
+                        Path(kJournal), "names the path " + *path + ", which is refused: " + failure.GetDescription());
                 }
             }
             steps.push_back(std::move(step));

@@ -193,7 +193,7 @@ void Transaction::Commit() {
         committed_ = true;
         for (const auto& entry : sections_) {
             store_.heldModels_[HostStore::SectionPath(entry.second.section)] = {entry.second.model,
-                                                                                 entry.second.encode};
+                                                                                entry.second.encode};
             if (store_.cache_[entry.first].model == entry.second.model) {
                 store_.Touched(entry.first, entry.second.section);
             } else {

@@ -87,12 +87,18 @@ void JsonReader::Fail(const std::string& what) const {
 
 const char* JsonReader::KindName(Kind kind) {
     switch (kind) {
-        case Kind::Object: return "object";
-        case Kind::Array: return "array";
-        case Kind::String: return "string";
-        case Kind::Number: return "number";
-        case Kind::Boolean: return "boolean";
-        default: return "null";
+    case Kind::Object:
+        return "object";
+    case Kind::Array:
+        return "array";
+    case Kind::String:
+        return "string";
+    case Kind::Number:
+        return "number";
+    case Kind::Boolean:
+        return "boolean";
+    default:
+        return "null";
     }
 }
 
@@ -128,15 +134,20 @@ JsonReader::Kind JsonReader::Peek() {
     SkipBlanks();
     if (pos_ == end_) Fail("unexpected end of the document");
     switch (*pos_) {
-        case '{': return Kind::Object;
-        case '[': return Kind::Array;
-        case '"': return Kind::String;
-        case 't':
-        case 'f': return Kind::Boolean;
-        case 'n': return Kind::Null;
-        default:
-            if (*pos_ == '-' || IsDigit(*pos_)) return Kind::Number;
-            Fail(std::string("unexpected character '") + *pos_ + "'");
+    case '{':
+        return Kind::Object;
+    case '[':
+        return Kind::Array;
+    case '"':
+        return Kind::String;
+    case 't':
+    case 'f':
+        return Kind::Boolean;
+    case 'n':
+        return Kind::Null;
+    default:
+        if (*pos_ == '-' || IsDigit(*pos_)) return Kind::Number;
+        Fail(std::string("unexpected character '") + *pos_ + "'");
     }
 }
 
@@ -225,8 +236,8 @@ void JsonReader::ScanString(std::string& out) {
         }
         if (c < 0x20) Fail("control character in a string");
         if (c >= 0x80) {
-            size_t length = Utf8Length(reinterpret_cast<const unsigned char*>(pos_),
-                                       reinterpret_cast<const unsigned char*>(end_));
+            size_t length =
+                Utf8Length(reinterpret_cast<const unsigned char*>(pos_), reinterpret_cast<const unsigned char*>(end_));
             if (length == 0) Fail("ill-formed UTF-8 in a string");
             out.append(pos_, length);
             pos_ += length;
@@ -237,42 +248,58 @@ void JsonReader::ScanString(std::string& out) {
         char escape = pos_[1];
         pos_ += 2;
         switch (escape) {
-            case '"': out += '"'; break;
-            case '\\': out += '\\'; break;
-            case '/': out += '/'; break;
-            case 'b': out += '\b'; break;
-            case 'f': out += '\f'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
-            case 'u': {
-                auto hex4 = [&]() -> uint32_t {
-                    if (end_ - pos_ < 4) Fail("incomplete \\u escape");
-                    uint32_t value = 0;
-                    for (int i = 0; i < 4; ++i) {
-                        int digit = HexDigitValue(pos_[i]);
-                        if (digit < 0) Fail("invalid \\u escape");
-                        value = value * 16 + static_cast<uint32_t>(digit);
-                    }
-                    pos_ += 4;
-                    return value;
-                };
-                uint32_t code = hex4();
-                if (code >= 0xd800 && code <= 0xdbff) {
-                    if (end_ - pos_ < 2 || pos_[0] != '\\' || pos_[1] != 'u') Fail("unpaired surrogate escape");
-                    pos_ += 2;
-                    uint32_t low = hex4();
-                    if (low < 0xdc00 || low > 0xdfff) Fail("unpaired surrogate escape");
-                    code = 0x10000 + ((code - 0xd800) << 10) + (low - 0xdc00);
-                } else if (code >= 0xdc00 && code <= 0xdfff) {
-                    Fail("unpaired surrogate escape");
+        case '"':
+            out += '"';
+            break;
+        case '\\':
+            out += '\\';
+            break;
+        case '/':
+            out += '/';
+            break;
+        case 'b':
+            out += '\b';
+            break;
+        case 'f':
+            out += '\f';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'u': {
+            auto hex4 = [&]() -> uint32_t {
+                if (end_ - pos_ < 4) Fail("incomplete \\u escape");
+                uint32_t value = 0;
+                for (int i = 0; i < 4; ++i) {
+                    int digit = HexDigitValue(pos_[i]);
+                    if (digit < 0) Fail("invalid \\u escape");
+                    value = value * 16 + static_cast<uint32_t>(digit);
                 }
-                AppendUtf8(out, code);
-                break;
+                pos_ += 4;
+                return value;
+            };
+            uint32_t code = hex4();
+            if (code >= 0xd800 && code <= 0xdbff) {
+                if (end_ - pos_ < 2 || pos_[0] != '\\' || pos_[1] != 'u') Fail("unpaired surrogate escape");
+                pos_ += 2;
+                uint32_t low = hex4();
+                if (low < 0xdc00 || low > 0xdfff) Fail("unpaired surrogate escape");
+                code = 0x10000 + ((code - 0xd800) << 10) + (low - 0xdc00);
+            } else if (code >= 0xdc00 && code <= 0xdfff) {
+                Fail("unpaired surrogate escape");
             }
-            default:
-                pos_ -= 2;  // the place of the backslash
-                Fail("invalid escape in a string");
+            AppendUtf8(out, code);
+            break;
+        }
+        default:
+            pos_ -= 2;  // the place of the backslash
+            Fail("invalid escape in a string");
         }
     }
 }
@@ -376,27 +403,35 @@ void JsonReader::SkipString() {
 
 void JsonReader::Skip() {
     switch (Peek()) {
-        case Kind::Object: {
-            Enter();  // the place of the bracket that nests too deep
-            ++pos_;
-            std::string_view key;
-            bool first = true;
-            while (NextKey(key, first)) Skip();
-            Leave();
-            break;
-        }
-        case Kind::Array: {
-            Enter();  // the place of the bracket that nests too deep
-            ++pos_;
-            bool first = true;
-            while (NextElement(first)) Skip();
-            Leave();
-            break;
-        }
-        case Kind::String: SkipString(); break;
-        case Kind::Number: ScanNumber(); break;
-        case Kind::Boolean: ReadBool(); break;
-        case Kind::Null: ReadNull(); break;
+    case Kind::Object: {
+        Enter();  // the place of the bracket that nests too deep
+        ++pos_;
+        std::string_view key;
+        bool first = true;
+        while (NextKey(key, first)) Skip();
+        Leave();
+        break;
+    }
+    case Kind::Array: {
+        Enter();  // the place of the bracket that nests too deep
+        ++pos_;
+        bool first = true;
+        while (NextElement(first)) Skip();
+        Leave();
+        break;
+    }
+    case Kind::String:
+        SkipString();
+        break;
+    case Kind::Number:
+        ScanNumber();
+        break;
+    case Kind::Boolean:
+        ReadBool();
+        break;
+    case Kind::Null:
+        ReadNull();
+        break;
     }
 }
 
@@ -480,17 +515,31 @@ void JsonWriter::String(std::string_view text) {
         }
         ++p;
         switch (c) {
-            case '"': out_ += "\\\""; break;
-            case '\\': out_ += "\\\\"; break;
-            case '\b': out_ += "\\b"; break;
-            case '\f': out_ += "\\f"; break;
-            case '\n': out_ += "\\n"; break;
-            case '\r': out_ += "\\r"; break;
-            case '\t': out_ += "\\t"; break;
-            default: {
-                const char escape[] = {'\\', 'u', '0', '0', kHexDigits[c >> 4], kHexDigits[c & 0xf]};
-                out_.append(escape, sizeof escape);
-            }
+        case '"':
+            out_ += "\\\"";
+            break;
+        case '\\':
+            out_ += "\\\\";
+            break;
+        case '\b':
+            out_ += "\\b";
+            break;
+        case '\f':
+            out_ += "\\f";
+            break;
+        case '\n':
+            out_ += "\\n";
+            break;
+        case '\r':
+            out_ += "\\r";
+            break;
+        case '\t':
+            out_ += "\\t";
+            break;
+        default: {
+            const char escape[] = {'\\', 'u', '0', '0', kHexDigits[c >> 4], kHexDigits[c & 0xf]};
+            out_.append(escape, sizeof escape);
+        }
         }
     }
     out_ += '"';

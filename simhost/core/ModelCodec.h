@@ -281,9 +281,8 @@ constexpr size_t kFieldCount = std::tuple_size_v<std::decay_t<decltype(kModelFie
 template <typename Model>
 constexpr std::array<size_t, kFieldCount<Model>> FieldsByName() {
     constexpr size_t count = kFieldCount<Model>;
-    auto names = std::apply(
-        [](const auto&... field) { return std::array<std::string_view, count>{field.name...}; },
-        kModelFields<Model>);
+    auto names = std::apply([](const auto&... field) { return std::array<std::string_view, count>{field.name...}; },
+                            kModelFields<Model>);
     std::array<size_t, count> order{};
     for (size_t i = 0; i < count; ++i) order[i] = i;
     for (size_t i = 1; i < count; ++i) {
@@ -302,9 +301,9 @@ inline constexpr auto kFieldsByName = FieldsByName<Model>();
 template <typename Model>
 constexpr bool NamesAreUnique() {
     constexpr auto& order = kFieldsByName<Model>;
-    auto names = std::apply(
-        [](const auto&... field) { return std::array<std::string_view, kFieldCount<Model>>{field.name...}; },
-        kModelFields<Model>);
+    auto names =
+        std::apply([](const auto&... field) { return std::array<std::string_view, kFieldCount<Model>>{field.name...}; },
+                   kModelFields<Model>);
     for (size_t i = 1; i < order.size(); ++i) {
         if (names[order[i]] == names[order[i - 1]]) return false;
     }
@@ -395,8 +394,8 @@ void ReadDocument(std::string_view text, Model& model) {
 // Binds a struct's fields to the codec by name: TALIX_MODEL(Type, field...),
 // in the struct's own namespace (a platform struct's too), so that the codec
 // finds the binding by the type.
-#define TALIX_MODEL(Type, ...)                                                   \
+#define TALIX_MODEL(Type, ...)                                                  \
     inline constexpr auto ModelFields(const Type*) {                            \
-        using TalixModelSelf = Type;                                             \
+        using TalixModelSelf = Type;                                            \
         return std::make_tuple(TALIX_FOR_EACH(TALIX_MODEL_FIELD, __VA_ARGS__)); \
     }

@@ -98,18 +98,16 @@ void CheckStaticIpv4(const IpConfig& config) {
 void CheckInterfaceIpv6(const Ipv6Network& network) {
     CheckIpv6Unicast(network.GetAddress(), "IPv6 address");
     if (network.GetNetmask() < 1 || network.GetNetmask() > 128) {
-        throw KavrelException("Prefix length " + std::to_string(network.GetNetmask()) +
-                              " is out of range: 1 to 128");
+        throw KavrelException("Prefix length " + std::to_string(network.GetNetmask()) + " is out of range: 1 to 128");
     }
 }
 
 void CheckIpConfigChange(const IpConfig& before, const IpConfig& after) {
     const bool isStatic = !after.GetUseDhcp() && !after.GetIpv4UseNone();
-    const bool ipv4Changed = before.GetUseDhcp() != after.GetUseDhcp() ||
-                             before.GetIpv4UseNone() != after.GetIpv4UseNone() ||
-                             before.GetIpv4Address() != after.GetIpv4Address() ||
-                             before.GetIpv4Netmask() != after.GetIpv4Netmask() ||
-                             before.GetIpv4Gateway() != after.GetIpv4Gateway();
+    const bool ipv4Changed =
+        before.GetUseDhcp() != after.GetUseDhcp() || before.GetIpv4UseNone() != after.GetIpv4UseNone() ||
+        before.GetIpv4Address() != after.GetIpv4Address() || before.GetIpv4Netmask() != after.GetIpv4Netmask() ||
+        before.GetIpv4Gateway() != after.GetIpv4Gateway();
     if (isStatic && ipv4Changed) CheckStaticIpv4(after);
     for (const auto& network : after.GetIpv6Network()) {
         const auto& held = before.GetIpv6Network();

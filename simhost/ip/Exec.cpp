@@ -96,8 +96,8 @@ void CheckTrusted(const std::string& realRoot, const std::string& program) {
             throw Kavrel::Lib::KavrelException(
                 "Refusing to run " + program + " from host root " + realRoot + ": " + path + " " + why +
                 ", so another user could choose what runs. Make the host root and its programs yours (or root's) "
-                "and writable by you alone, or trust this root by adding it to " + kTrustedRootsVariable +
-                " (a colon-separated list of host roots).");
+                "and writable by you alone, or trust this root by adding it to " +
+                kTrustedRootsVariable + " (a colon-separated list of host roots).");
         }
         if (rest.empty()) break;
         size_t next = rest.find('/', 1);

@@ -30,18 +30,17 @@ struct Word {
     Value value;
 };
 
-const Word<IpSecMode> kModes[] = {{"any", IPSEC_MODE_ANY}, {"transport", IPSEC_MODE_TRANSPORT},
-                                  {"tunnel", IPSEC_MODE_TUNNEL}};
-const Word<IpSecEncryptAlgo> kEncryptAlgos[] = {{"null", IPSEC_ENCRYPT_NULL},
-                                                {"3des-cbc", IPSEC_ENCRYPT_3DES_CBC},
-                                                {"aes128-cbc", IPSEC_ENCRYPT_AES128_CBC}};
+const Word<IpSecMode> kModes[] = {
+    {"any", IPSEC_MODE_ANY}, {"transport", IPSEC_MODE_TRANSPORT}, {"tunnel", IPSEC_MODE_TUNNEL}};
+const Word<IpSecEncryptAlgo> kEncryptAlgos[] = {
+    {"null", IPSEC_ENCRYPT_NULL}, {"3des-cbc", IPSEC_ENCRYPT_3DES_CBC}, {"aes128-cbc", IPSEC_ENCRYPT_AES128_CBC}};
 const Word<IpSecAuthAlgo> kAuthAlgos[] = {{"hmac-sha1", IPSEC_AUTH_HMAC_SHA1},
                                           {"hmac-sha2-256", IPSEC_AUTH_HMAC_SHA2_256}};
-const Word<IpSecULProto> kProtocols[] = {{"any", IPSEC_ULPROTO_ANY}, {"tcp", IPSEC_ULPROTO_TCP},
-                                         {"udp", IPSEC_ULPROTO_UDP}, {"icmp6", IPSEC_ULPROTO_ICMP6}};
+const Word<IpSecULProto> kProtocols[] = {
+    {"any", IPSEC_ULPROTO_ANY}, {"tcp", IPSEC_ULPROTO_TCP}, {"udp", IPSEC_ULPROTO_UDP}, {"icmp6", IPSEC_ULPROTO_ICMP6}};
 const Word<IpSecDirection> kDirections[] = {{"in", IPSEC_DIR_IN}, {"out", IPSEC_DIR_OUT}};
-const Word<IpSecAction> kActions[] = {{"none", IPSEC_ACTION_NONE}, {"discard", IPSEC_ACTION_DISCARD},
-                                      {"ipsec", IPSEC_ACTION_IPSEC}};
+const Word<IpSecAction> kActions[] = {
+    {"none", IPSEC_ACTION_NONE}, {"discard", IPSEC_ACTION_DISCARD}, {"ipsec", IPSEC_ACTION_IPSEC}};
 
 template <typename Value, size_t N>
 Value FromWord(const Word<Value> (&words)[N], const std::string& word, const char* what) {
@@ -62,7 +61,8 @@ std::string ToWord(const Word<Value> (&words)[N], Value value) {
 // Key bytes: "0x" and hexadecimal digits, or the ASCII text itself.
 size_t KeyBytes(const std::string& key) {
     if (key.size() > 2 && key[0] == '0' && (key[1] == 'x' || key[1] == 'X')) {
-        bool hex = std::all_of(key.begin() + 2, key.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+        bool hex = std::all_of(key.begin() + 2, key.end(),
+                               [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
         if (hex) {
             if ((key.size() - 2) % 2 != 0) throw KavrelException("A hexadecimal key needs an even number of digits");
             return (key.size() - 2) / 2;
@@ -81,9 +81,12 @@ void CheckKey(const std::string& key, size_t expected, const std::string& kind, 
 
 size_t EncryptKeyBytes(IpSecEncryptAlgo algorithm) {
     switch (algorithm) {
-        case IPSEC_ENCRYPT_3DES_CBC: return 24;
-        case IPSEC_ENCRYPT_AES128_CBC: return 16;
-        default: return 0;
+    case IPSEC_ENCRYPT_3DES_CBC:
+        return 24;
+    case IPSEC_ENCRYPT_AES128_CBC:
+        return 16;
+    default:
+        return 0;
     }
 }
 
@@ -124,9 +127,7 @@ std::string IpSecConfigImpl::IpSecEncryptAlgoToString(IpSecEncryptAlgo algorithm
 }
 std::string IpSecConfigImpl::IpSecAuthAlgoToString(IpSecAuthAlgo algorithm) { return ToWord(kAuthAlgos, algorithm); }
 std::string IpSecConfigImpl::IpSecULProtoToString(IpSecULProto protocol) { return ToWord(kProtocols, protocol); }
-std::string IpSecConfigImpl::IpSecDirectionToString(IpSecDirection direction) {
-    return ToWord(kDirections, direction);
-}
+std::string IpSecConfigImpl::IpSecDirectionToString(IpSecDirection direction) { return ToWord(kDirections, direction); }
 std::string IpSecConfigImpl::IpSecActionToString(IpSecAction action) { return ToWord(kActions, action); }
 
 void IpSecConfigImpl::AddSADConfig(const IpSecSadParam& param) {

@@ -188,8 +188,7 @@ std::vector<std::shared_ptr<LmxNicImpl>> LumexNicInfoImpl::GetLumexNicsByInstanc
     return nics;
 }
 
-std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::GetLumexNicByInterface(const std::string& name, bool refresh,
-                                                                     int kind) {
+std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::GetLumexNicByInterface(const std::string& name, bool refresh, int kind) {
     CheckFault("LumexNicInfoImpl::GetLumexNicByInterface");
     const auto* nic = SimHost::StoredLmxNic(name);
     if (!nic || !OfKind(*nic, kind)) return nullptr;

@@ -35,9 +35,9 @@ using SimHost::LmxNicModel;
 
 namespace {
 
-const char* const kTagNames[] = {"HostControl", "Migration",     "FaultTolerance", "Replication",
-                                 "ReplicaIntake", "Provisioning", "ClusterStorage", "StorageWitness",
-                                 "BlockOverTcp", "BlockOverRdma", "Backup",         "Telemetry"};
+const char* const kTagNames[] = {"HostControl",   "Migration",     "FaultTolerance", "Replication",
+                                 "ReplicaIntake", "Provisioning",  "ClusterStorage", "StorageWitness",
+                                 "BlockOverTcp",  "BlockOverRdma", "Backup",         "Telemetry"};
 constexpr int kTagCount = 12;
 constexpr int kDefaultMtu = 1500;
 constexpr int kMaxRxQueues = 1000;
@@ -110,8 +110,8 @@ std::string NextFreeName(const LmxNicInventory& inventory) {
 // one of the first n + 1 always is, and a host holds far fewer than 2^24 interfaces.
 Kavrel::Network::MacAddress NextFreeMac(const LmxNicInventory& inventory) {
     for (uint32_t serial = 1;; ++serial) {
-        Kavrel::Network::MacAddress mac(std::array<uint8_t, 6>{
-            0x02, 0x6c, 0x78, uint8_t(serial >> 16), uint8_t(serial >> 8), uint8_t(serial)});
+        Kavrel::Network::MacAddress mac(
+            std::array<uint8_t, 6>{0x02, 0x6c, 0x78, uint8_t(serial >> 16), uint8_t(serial >> 8), uint8_t(serial)});
         bool used = std::any_of(inventory.lmxnics.begin(), inventory.lmxnics.end(), [&](const LmxNicModel& nic) {
             return Kavrel::Network::MacAddress::IsValid(nic.macAddress) &&
                    Kavrel::Network::MacAddress(nic.macAddress) == mac;
@@ -254,8 +254,8 @@ std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::AddLumexNic(const Kavrel::Network:
     if (mtu != 0) CheckMtu(mtu);
     SimHost::CheckIpConfigChange(Kavrel::Network::IpConfig(), config);
     if (numRxQueue < 0 || numRxQueue > kMaxRxQueues) {
-        throw KavrelException("Number of RX dispatch queues " + std::to_string(numRxQueue) +
-                              " is out of range: 1 to " + std::to_string(kMaxRxQueues));
+        throw KavrelException("Number of RX dispatch queues " + std::to_string(numRxQueue) + " is out of range: 1 to " +
+                              std::to_string(kMaxRxQueues));
     }
 
     SimHost::Transaction transaction(HostStore::Instance());

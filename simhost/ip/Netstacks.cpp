@@ -80,9 +80,8 @@ void ChangeInstance(const std::string& key, Body&& change) {
 
 }  // namespace
 
-NetstackInstanceImpl::NetstackInstanceImpl(const std::string& key, int maxConnections,
-                                           const std::string& ccAlgorithm, bool ipv6Enabled, int type,
-                                           const std::string& ecnStatus)
+NetstackInstanceImpl::NetstackInstanceImpl(const std::string& key, int maxConnections, const std::string& ccAlgorithm,
+                                           bool ipv6Enabled, int type, const std::string& ecnStatus)
     : key_(key),
       detached_(true),
       maxConnections_(maxConnections),
@@ -95,9 +94,7 @@ NetstackInstanceImpl::NetstackInstanceImpl(const std::string& key) : key_(key) {
 
 NetstackInstanceImpl::~NetstackInstanceImpl() = default;
 
-std::vector<std::string> NetstackInstanceImpl::GetCongestionControlAlgorithmList() {
-    return {"newreno", "cubic"};
-}
+std::vector<std::string> NetstackInstanceImpl::GetCongestionControlAlgorithmList() { return {"newreno", "cubic"}; }
 
 std::string NetstackInstanceImpl::GetName() const {
     CheckFault("NetstackInstanceImpl::GetName");
@@ -322,8 +319,8 @@ void Sockets(std::vector<TcpIpConnection>& connections, const std::string& netst
     for (const auto& socket : sockets) {
         if (socket.netstack != netstack || KindOf(socket.protocol) != kind) continue;
         connections.push_back(TcpIpConnection{socket.protocol, socket.recvQ, socket.sendQ, socket.localAddress,
-                                              socket.localPort, socket.foreignAddress, socket.foreignPort,
-                                              socket.state, socket.ccAlgorithm, socket.worldId});
+                                              socket.localPort, socket.foreignAddress, socket.foreignPort, socket.state,
+                                              socket.ccAlgorithm, socket.worldId});
     }
 }
 
@@ -341,8 +338,7 @@ void NetworkInfo::GetCurrentUdpLumexConnections(std::vector<TcpIpConnection>& co
     Sockets(connections, netstack, kUdp);
 }
 
-void NetworkInfo::GetCurrentIpLumexConnections(std::vector<TcpIpConnection>& connections,
-                                               const std::string& netstack) {
+void NetworkInfo::GetCurrentIpLumexConnections(std::vector<TcpIpConnection>& connections, const std::string& netstack) {
     CheckFault("NetworkInfo::GetCurrentIpLumexConnections");
     Sockets(connections, netstack, kRawIp);
 }

@@ -291,11 +291,12 @@ struct ConnectedIpv4ByNetstack {
 };
 
 const std::vector<Connected4>& StoredConnectedIpv4(const std::string& key) {
-    const auto& index = HostStore::Instance().Derived<LmxNicInventory, ConnectedIpv4ByNetstack>(
-        [](const LmxNicInventory& nics) {
+    const auto& index =
+        HostStore::Instance().Derived<LmxNicInventory, ConnectedIpv4ByNetstack>([](const LmxNicInventory& nics) {
             ConnectedIpv4ByNetstack index;
             for (const auto& nic : nics.lmxnics) {
-                if (index.byNetstack.count(nic.netstack) == 0) index.byNetstack[nic.netstack] = ConnectedIpv4(nic.netstack);
+                if (index.byNetstack.count(nic.netstack) == 0)
+                    index.byNetstack[nic.netstack] = ConnectedIpv4(nic.netstack);
             }
             return index;
         });
@@ -323,11 +324,12 @@ struct ConnectedIpv6ByNetstack {
 };
 
 const std::vector<Connected6>& StoredConnectedIpv6(const std::string& key) {
-    const auto& index = HostStore::Instance().Derived<LmxNicInventory, ConnectedIpv6ByNetstack>(
-        [](const LmxNicInventory& nics) {
+    const auto& index =
+        HostStore::Instance().Derived<LmxNicInventory, ConnectedIpv6ByNetstack>([](const LmxNicInventory& nics) {
             ConnectedIpv6ByNetstack index;
             for (const auto& nic : nics.lmxnics) {
-                if (index.byNetstack.count(nic.netstack) == 0) index.byNetstack[nic.netstack] = ConnectedIpv6(nic.netstack);
+                if (index.byNetstack.count(nic.netstack) == 0)
+                    index.byNetstack[nic.netstack] = ConnectedIpv6(nic.netstack);
             }
             return index;
         });
@@ -497,8 +499,7 @@ void RoutingInfoImpl::RemoveLumexRoute(const Ipv4Network& network, const Ipv4Add
             return;
         }
         if (!RemoveRoute(key_, table.ipv4Routes, network, gateway)) {
-            throw KavrelException("No route to " + network.GetStringAddress() + " via " +
-                                  gateway.GetStringAddress());
+            throw KavrelException("No route to " + network.GetStringAddress() + " via " + gateway.GetStringAddress());
         }
     });
 }
@@ -535,14 +536,12 @@ void RoutingInfoImpl::RemoveIpv6LumexRoute(const Ipv6Network& network, const Ipv
     CheckFault("RoutingInfoImpl::RemoveIpv6LumexRoute");
     Ipv6Network masked = Masked(network);
     ChangeTable(key_, [&](RoutingTableModel& table) {
-        if (network == DEFAULT_IPV6_ROUTE && Ipv6Address(table.ipv6Gateway) == gateway &&
-            !gateway.IsUnspecified()) {
+        if (network == DEFAULT_IPV6_ROUTE && Ipv6Address(table.ipv6Gateway) == gateway && !gateway.IsUnspecified()) {
             table.ipv6Gateway = table.ipv6ConfiguredGateway = "::";
             return;
         }
         if (!RemoveRoute(key_, table.ipv6Routes, masked, gateway)) {
-            throw KavrelException("No route to " + masked.GetStringAddress() + " via " +
-                                  gateway.GetStringAddress());
+            throw KavrelException("No route to " + masked.GetStringAddress() + " via " + gateway.GetStringAddress());
         }
     });
 }
@@ -605,7 +604,8 @@ std::vector<RoutingInfoImpl::Ipv4Route> RoutingInfoImpl::GetCurrentLumexRoutes(i
         if (ofKind(egress)) routes.push_back({DEFAULT_IPV4_ROUTE, gateway, egress});
     }
     for (const auto& connected : ConnectedIpv4(key_)) {
-        if (ofKind(connected.interfaceName)) routes.push_back({connected.network, Ipv4Address(), connected.interfaceName});
+        if (ofKind(connected.interfaceName))
+            routes.push_back({connected.network, Ipv4Address(), connected.interfaceName});
     }
     for (const auto& route : table.ipv4Routes) {
         if (ofKind(route.interfaceName)) {
@@ -627,7 +627,8 @@ std::vector<RoutingInfoImpl::Ipv6Route> RoutingInfoImpl::GetCurrentIpv6LumexRout
         if (ofKind(egress)) routes.push_back({DEFAULT_IPV6_ROUTE, gateway, egress});
     }
     for (const auto& connected : ConnectedIpv6(key_)) {
-        if (ofKind(connected.interfaceName)) routes.push_back({connected.network, Ipv6Address(), connected.interfaceName});
+        if (ofKind(connected.interfaceName))
+            routes.push_back({connected.network, Ipv6Address(), connected.interfaceName});
     }
     for (const auto& route : table.ipv6Routes) {
         if (ofKind(route.interfaceName)) {

@@ -63,9 +63,7 @@ bool SplitPrefix(const std::string& text, int maxLength, std::string& address, i
     return true;
 }
 
-uint32_t Ipv4Mask(int prefixLength) {
-    return prefixLength == 0 ? 0 : 0xffffffffu << (32 - prefixLength);
-}
+uint32_t Ipv4Mask(int prefixLength) { return prefixLength == 0 ? 0 : 0xffffffffu << (32 - prefixLength); }
 
 }  // namespace
 
@@ -229,8 +227,8 @@ bool MacAddress::IsValid(const std::string& text) {
 
 std::string MacAddress::GetStringAddress() const {
     char buffer[18];
-    std::snprintf(buffer, sizeof(buffer), "%02x:%02x:%02x:%02x:%02x:%02x", bytes_[0], bytes_[1], bytes_[2],
-                  bytes_[3], bytes_[4], bytes_[5]);
+    std::snprintf(buffer, sizeof(buffer), "%02x:%02x:%02x:%02x:%02x:%02x", bytes_[0], bytes_[1], bytes_[2], bytes_[3],
+                  bytes_[4], bytes_[5]);
     return buffer;
 }
 

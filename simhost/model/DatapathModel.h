@@ -31,7 +31,7 @@ TALIX_MODEL(UplinkPortModel, pnic, portId)
 struct EnsLcoreModel {
     int64_t id = 0;
     std::string switchName = "null";  // "null": no switch
-    int64_t affinity = 0;              // NUMA node
+    int64_t affinity = 0;             // NUMA node
 };
 TALIX_MODEL(EnsLcoreModel, id, switchName, affinity)
 

@@ -16,8 +16,7 @@ struct FirewallRuleModel {
     uint32_t direction = 0;  // 0 inbound, otherwise outbound
     uint32_t protocol = 0;   // 0 TCP, otherwise UDP
 };
-TALIX_MODEL(FirewallRuleModel, portType, portBegin, portEnd, direction,
-                                                protocol)
+TALIX_MODEL(FirewallRuleModel, portType, portBegin, portEnd, direction, protocol)
 
 struct FirewallRulesetModel {
     std::string id;
@@ -31,8 +30,8 @@ struct FirewallRulesetModel {
     std::vector<FirewallRuleModel> rules;
     int64_t clients = 0;
 };
-TALIX_MODEL(FirewallRulesetModel, id, enabled, allowedAll,
-                                                enableDisableFixed, allowedIpFixed, allowedIps, rules, clients)
+TALIX_MODEL(FirewallRulesetModel, id, enabled, allowedAll, enableDisableFixed, allowedIpFixed, allowedIps, rules,
+            clients)
 
 struct FirewallModel {
     static constexpr const char* kSection = "firewall";
@@ -46,7 +45,7 @@ struct FirewallModel {
     bool rulesetsLoaded = true;
     std::vector<FirewallRulesetModel> rulesets;
 };
-TALIX_MODEL(FirewallModel, moduleName, moduleLoaded, moduleDisabled, enabled,
-                                                defaultActionPass, rulesetsLoaded, rulesets)
+TALIX_MODEL(FirewallModel, moduleName, moduleLoaded, moduleDisabled, enabled, defaultActionPass, rulesetsLoaded,
+            rulesets)
 
 }  // namespace SimHost

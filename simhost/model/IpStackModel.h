@@ -22,9 +22,8 @@ struct NetstackModel {
     std::string ecn = "enabled";
     int type = 2;  // 1 the default instance, 2 user instances, 3 the host's dedicated ones
 };
-TALIX_MODEL(NetstackModel, key, name, state, maxConnections,
-                                                currentMaxConnections, ccAlgorithm, ipv6Enabled, currentIpv6Enabled,
-                                                ecn, type)
+TALIX_MODEL(NetstackModel, key, name, state, maxConnections, currentMaxConnections, ccAlgorithm, ipv6Enabled,
+            currentIpv6Enabled, ecn, type)
 
 struct NetstackTable {
     static constexpr const char* kSection = "netstacks";
@@ -63,9 +62,8 @@ struct RoutingTableModel {
     std::vector<RouteModel> ipv4Routes;  // static routes; connected ones follow the interfaces
     std::vector<RouteModel> ipv6Routes;
 };
-TALIX_MODEL(RoutingTableModel, netstack, ipv4Gateway, ipv4ConfiguredGateway,
-                                                ipv4GatewaySource, ipv6Gateway, ipv6ConfiguredGateway, ipv4Routes,
-                                                ipv6Routes)
+TALIX_MODEL(RoutingTableModel, netstack, ipv4Gateway, ipv4ConfiguredGateway, ipv4GatewaySource, ipv6Gateway,
+            ipv6ConfiguredGateway, ipv4Routes, ipv6Routes)
 
 struct RoutingTables {
     static constexpr const char* kSection = "routes";
@@ -114,8 +112,7 @@ struct NeighborModel {
     std::string type = "Dynamic";  // "Dynamic", "Static", "Local"
     std::string state;             // IPv6 only: "Reachable", "Stale", "Delay", "Probe", "Incomplete"
 };
-TALIX_MODEL(NeighborModel, netstack, address, macAddress, interfaceName, expiry,
-                                                type, state)
+TALIX_MODEL(NeighborModel, netstack, address, macAddress, interfaceName, expiry, type, state)
 
 struct NeighborTables {
     static constexpr const char* kSection = "neighbors";
@@ -137,8 +134,8 @@ struct ConnectionModel {
     std::string ccAlgorithm;
     int64_t worldId = 0;
 };
-TALIX_MODEL(ConnectionModel, netstack, protocol, recvQ, sendQ, localAddress,
-                                                localPort, foreignAddress, foreignPort, state, ccAlgorithm, worldId)
+TALIX_MODEL(ConnectionModel, netstack, protocol, recvQ, sendQ, localAddress, localPort, foreignAddress, foreignPort,
+            state, ccAlgorithm, worldId)
 
 struct WorldModel {
     int64_t id = 0;
@@ -174,9 +171,8 @@ struct SecurityAssociationModel {
     std::string state = "mature";
     uint64_t lifetime = 0;
 };
-TALIX_MODEL(SecurityAssociationModel, name, source, destination, spi, mode,
-                                                encryptionAlgorithm, encryptionKey, integrityAlgorithm, integrityKey,
-                                                state, lifetime)
+TALIX_MODEL(SecurityAssociationModel, name, source, destination, spi, mode, encryptionAlgorithm, encryptionKey,
+            integrityAlgorithm, integrityKey, state, lifetime)
 
 struct SecurityPolicyModel {
     std::string name;
@@ -190,8 +186,8 @@ struct SecurityPolicyModel {
     std::string action = "none";
     std::string mode = "any";
 };
-TALIX_MODEL(SecurityPolicyModel, name, saName, source, destination, sourcePort,
-                                                destinationPort, protocol, direction, action, mode)
+TALIX_MODEL(SecurityPolicyModel, name, saName, source, destination, sourcePort, destinationPort, protocol, direction,
+            action, mode)
 
 struct IpSecDatabase {
     static constexpr const char* kSection = "ipsec";

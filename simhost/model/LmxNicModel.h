@@ -10,9 +10,9 @@
 namespace SimHost {
 
 struct Ipv6AddressModel {
-    std::string address;    // "2001:db8:10::11/64"
-    int type = 0;           // 0 static, 7 router advertised, 9 DHCPv6
-    int status = 0;         // 2 tentative, 3 duplicated, 5 deprecated, else preferred
+    std::string address;  // "2001:db8:10::11/64"
+    int type = 0;         // 0 static, 7 router advertised, 9 DHCPv6
+    int status = 0;       // 2 tentative, 3 duplicated, 5 deprecated, else preferred
 };
 TALIX_MODEL(Ipv6AddressModel, address, type, status)
 
@@ -30,9 +30,8 @@ struct IpConfigModel {
     std::string ipv6Gateway = "::";
     std::vector<Ipv6AddressModel> ipv6Addresses;
 };
-TALIX_MODEL(IpConfigModel, ipv4Address, ipv4Netmask, ipv4Gateway, useDhcp,
-                                                ipv4UseNone, dhcpDns, useIpv6, useIpv6Dhcp,
-                                                useIpv6RouterAdvertised, ipv6DhcpDns, ipv6Gateway, ipv6Addresses)
+TALIX_MODEL(IpConfigModel, ipv4Address, ipv4Netmask, ipv4Gateway, useDhcp, ipv4UseNone, dhcpDns, useIpv6, useIpv6Dhcp,
+            useIpv6RouterAdvertised, ipv6DhcpDns, ipv6Gateway, ipv6Addresses)
 
 struct ConnectionPointModel {
     int type = 0;  // 0 none, 1 port group, 2 distributed-switch port, 3 opaque network
@@ -44,8 +43,8 @@ struct ConnectionPointModel {
     std::string opaqueNetworkType;
     std::string externalId;
 };
-TALIX_MODEL(ConnectionPointModel, type, portgroup, dvsUuid, dvPortId,
-                                                connectionId, opaqueNetworkId, opaqueNetworkType, externalId)
+TALIX_MODEL(ConnectionPointModel, type, portgroup, dvsUuid, dvPortId, connectionId, opaqueNetworkId, opaqueNetworkType,
+            externalId)
 
 // A multicast group the interface has joined.
 struct MulticastMembershipModel {
@@ -72,9 +71,8 @@ struct LmxNicModel {
     IpConfigModel configuredIpConfig;  // kept across restarts
     std::vector<MulticastMembershipModel> multicast;
 };
-TALIX_MODEL(LmxNicModel, name, macAddress, netstack, mtu, tsoMss, numRxQueue,
-                                                enabled, system, portset, portId, connectionPoint, tags, ipConfig,
-                                                configuredIpConfig, multicast)
+TALIX_MODEL(LmxNicModel, name, macAddress, netstack, mtu, tsoMss, numRxQueue, enabled, system, portset, portId,
+            connectionPoint, tags, ipConfig, configuredIpConfig, multicast)
 
 struct LmxNicInventory {
     static constexpr const char* kSection = "lmxnics";

@@ -15,8 +15,7 @@ namespace Kavrel {
 namespace Network {
 TALIX_MODEL(PnicStats, rxPackets, txPackets, rxBytes, txBytes, rxDropped, txDropped, rxMulticast, rxBroadcast,
             txMulticast, txBroadcast, rxErrors, rxLengthErrors, rxOverErrors, rxCrcErrors, rxFrameErrors, rxFifoErrors,
-            rxMissedErrors, txErrors, txAbortedErrors, txCarrierErrors, txFifoErrors, txHeartbeatErrors,
-            txWindowErrors)
+            rxMissedErrors, txErrors, txAbortedErrors, txCarrierErrors, txFifoErrors, txHeartbeatErrors, txWindowErrors)
 TALIX_MODEL(DcbAppInfo, appType, protocolId, userPriority)
 // The offloads simulated in software are stored as the platform's settings;
 // the mask belongs to a set call and is not stored.
@@ -62,10 +61,9 @@ struct PnicCoalesceModel : Kavrel::Network::PnicCoalesceParams {
     }
     bool supported = true;
 };
-TALIX_MODEL(PnicCoalesceModel, supported, adaptiveRx, adaptiveTx, sampleInterval,
-                                                pktRateLow, pktRateHigh, rxUsecs, rxMaxFrames, txUsecs, txMaxFrames,
-                                                rxUsecsLow, rxMaxFramesLow, txUsecsLow, txMaxFramesLow, rxUsecsHigh,
-                                                rxMaxFramesHigh, txUsecsHigh, txMaxFramesHigh)
+TALIX_MODEL(PnicCoalesceModel, supported, adaptiveRx, adaptiveTx, sampleInterval, pktRateLow, pktRateHigh, rxUsecs,
+            rxMaxFrames, txUsecs, txMaxFrames, rxUsecsLow, rxMaxFramesLow, txUsecsLow, txMaxFramesLow, rxUsecsHigh,
+            rxMaxFramesHigh, txUsecsHigh, txMaxFramesHigh)
 
 // Hardware offloads: what the NIC can do, or what is on.
 struct PnicOffloadModel {
@@ -103,9 +101,8 @@ struct PnicNetqueueModel {
     bool genericEncap = false;
     std::vector<PnicNetqueuePluginModel> plugins;
 };
-TALIX_MODEL(PnicNetqueueModel, txQueues, rxQueues, maxTxQueues, maxRxQueues,
-                                                balancerEnabled, settingsSupported, settingsAllowed, macOnly, vlanOnly,
-                                                vlanMac, vxlan, geneve, genericEncap, plugins)
+TALIX_MODEL(PnicNetqueueModel, txQueues, rxQueues, maxTxQueues, maxRxQueues, balancerEnabled, settingsSupported,
+            settingsAllowed, macOnly, vlanOnly, vlanMac, vxlan, geneve, genericEncap, plugins)
 
 // One check of the driver self test; onlineSafe checks also run in an online test.
 struct PnicSelfTestCheckModel {
@@ -129,8 +126,8 @@ struct PnicDcbCapabilitiesModel {
     uint32_t pgTrafficClasses = 0;
     uint32_t pfcTrafficClasses = 0;
 };
-TALIX_MODEL(PnicDcbCapabilitiesModel, priorityGroup, priorityFlowControl, upToTcMap,
-                                                pgTrafficClasses, pfcTrafficClasses)
+TALIX_MODEL(PnicDcbCapabilitiesModel, priorityGroup, priorityFlowControl, upToTcMap, pgTrafficClasses,
+            pfcTrafficClasses)
 
 // IEEE ETS configuration; each array has one entry per traffic class (missing entries read 0).
 struct PnicDcbEtsModel {
@@ -145,9 +142,8 @@ struct PnicDcbEtsModel {
     std::vector<uint32_t> recommendedTsa;
     std::vector<uint32_t> recommendedPriority;
 };
-TALIX_MODEL(PnicDcbEtsModel, willing, supportedCapacity, creditBasedShaper,
-                                                txBandwidth, rxBandwidth, tsaTable, priorityAssignment,
-                                                recommendedBandwidth, recommendedTsa, recommendedPriority)
+TALIX_MODEL(PnicDcbEtsModel, willing, supportedCapacity, creditBasedShaper, txBandwidth, rxBandwidth, tsaTable,
+            priorityAssignment, recommendedBandwidth, recommendedTsa, recommendedPriority)
 
 struct PnicDcbPfcModel {
     uint32_t trafficClasses = 0;
@@ -157,8 +153,7 @@ struct PnicDcbPfcModel {
     std::vector<uint32_t> sentFrames;
     std::vector<uint32_t> receivedFrames;
 };
-TALIX_MODEL(PnicDcbPfcModel, trafficClasses, pfcMask, macsecBypass, delay,
-                                                sentFrames, receivedFrames)
+TALIX_MODEL(PnicDcbPfcModel, trafficClasses, pfcMask, macsecBypass, delay, sentFrames, receivedFrames)
 
 // Data Center Bridging state (mode 0 unknown, 1 CEN, 2 CEE, 3 IEEE).
 struct PnicDcbModel {
@@ -171,8 +166,7 @@ struct PnicDcbModel {
     PnicDcbPfcModel pfc;
     std::vector<Kavrel::Network::DcbAppInfo> apps;
 };
-TALIX_MODEL(PnicDcbModel, mode, enabled, pfcEnabled, capabilities, pfcConfig, ets,
-                                                pfc, apps)
+TALIX_MODEL(PnicDcbModel, mode, enabled, pfcEnabled, capabilities, pfcConfig, ets, pfc, apps)
 
 struct PnicModel {
     std::string name;  // "pnic0"
@@ -231,16 +225,12 @@ struct PnicModel {
     std::vector<PnicAttachmentModel> attachments;
     PnicDcbModel dcb;
 };
-TALIX_MODEL(PnicModel, name, driver, driverLoaded, pciAddress, macAddress, mtu,
-                                                linkUp, adminUp, speed, duplex, vendorName, deviceName, description,
-                                                driverVersion, firmwareVersion, maxVfs, supportedPorts, port,
-                                                phyAddress, transceiver, virtualAddress, supportsAutoNegotiation,
-                                                autoNegotiation, linkModes, supportsWakeOn, wakeOnSupported, wakeOn,
-                                                supportsMessageLevel, messageLevel, pause, ringMax, ring, coalesce,
-                                                offloadCapable, offload, software, stats,
-                                                netqueue, registers, eeprom, eepromMagic,
-                                                supportsSelfTest, selfTests, negotiationRestarts, hwCapsSupported,
-                                                hwCapsActivated, attachments, dcb)
+TALIX_MODEL(PnicModel, name, driver, driverLoaded, pciAddress, macAddress, mtu, linkUp, adminUp, speed, duplex,
+            vendorName, deviceName, description, driverVersion, firmwareVersion, maxVfs, supportedPorts, port,
+            phyAddress, transceiver, virtualAddress, supportsAutoNegotiation, autoNegotiation, linkModes,
+            supportsWakeOn, wakeOnSupported, wakeOn, supportsMessageLevel, messageLevel, pause, ringMax, ring, coalesce,
+            offloadCapable, offload, software, stats, netqueue, registers, eeprom, eepromMagic, supportsSelfTest,
+            selfTests, negotiationRestarts, hwCapsSupported, hwCapsActivated, attachments, dcb)
 
 struct PnicInventory {
     static constexpr const char* kSection = "pnics";

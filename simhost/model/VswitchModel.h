@@ -27,7 +27,7 @@ namespace SimHost {
 // A policy as stored: a field that is present is set, an absent one is not
 // (a port group then takes the switch's value, a switch the host default).
 struct TeamingModel {
-    std::optional<uint32_t> loadBalancing;         // 1 iphash, 2 srcmac, 3 srcport, 4 explicit
+    std::optional<uint32_t> loadBalancing;        // 1 iphash, 2 srcmac, 3 srcport, 4 explicit
     std::optional<std::string> failureDetection;  // "link" or "beacon"
     std::optional<bool> notifySwitches;
     std::optional<bool> rollingRestoration;  // the negation of failback
@@ -56,10 +56,10 @@ TALIX_MODEL(ShapingModel, enabled, averageBps, peakBps, burstBytes)
 // uplink it is scheduled on, its packet counters and its filters.
 struct PortFilterModel {
     std::string name;
-    std::string sortKey;       // empty: the name
+    std::string sortKey;  // empty: the name
     bool active = true;
-    bool reverse = false;      // set: the filter sits on the switch side of the port
-    bool extended = false;     // keeps the counters after "dropped"
+    bool reverse = false;   // set: the filter sits on the switch side of the port
+    bool extended = false;  // keeps the counters after "dropped"
     uint64_t in = 0;
     uint64_t out = 0;
     uint64_t dropped = 0;
@@ -69,8 +69,8 @@ struct PortFilterModel {
     uint64_t injected = 0;
     uint64_t errors = 0;
 };
-TALIX_MODEL(PortFilterModel, name, sortKey, active, reverse, extended, in, out,
-                                                dropped, filtered, faulted, queued, injected, errors)
+TALIX_MODEL(PortFilterModel, name, sortKey, active, reverse, extended, in, out, dropped, filtered, faulted, queued,
+            injected, errors)
 
 struct PortDatapathModel {
     std::string clientIpv4 = "0.0.0.0";  // learnt from the client's traffic
@@ -91,8 +91,7 @@ struct PortModel {
     std::vector<std::string> macAddresses;
     PortDatapathModel datapath{};
 };
-TALIX_MODEL(PortModel, portId, clientName, clientType, portgroup, dvPortId,
-                                                worldId, macAddresses, datapath)
+TALIX_MODEL(PortModel, portId, clientName, clientType, portgroup, dvPortId, worldId, macAddresses, datapath)
 
 struct PortGroupModel {
     std::string name;
@@ -113,12 +112,12 @@ TALIX_MODEL(CapabilitiesModel, tso, checksumOffload, scatterGather)
 
 struct VirtualSwitchModel {
     std::string name;
-    bool system = false;  // kept by the host for itself
+    bool system = false;      // kept by the host for itself
     uint32_t numPorts = 128;  // configured port count
     uint32_t mtu = 1500;
-    uint32_t cdpStatus = 1;  // listen
-    uint32_t beaconInterval = 1;   // seconds
-    uint32_t beaconThreshold = 3;  // missed beacons
+    uint32_t cdpStatus = 1;            // listen
+    uint32_t beaconInterval = 1;       // seconds
+    uint32_t beaconThreshold = 3;      // missed beacons
     std::vector<std::string> uplinks;  // attachment order
     // The switch's own policies: absent fields take the host defaults.
     TeamingModel teaming;
@@ -130,9 +129,8 @@ struct VirtualSwitchModel {
     std::vector<Kavrel::Network::UplinkVlanCounters> vlanCounters;
     std::vector<std::string> vlanCounting;  // uplinks whose VLAN counters are on
 };
-TALIX_MODEL(VirtualSwitchModel, name, system, numPorts, mtu, cdpStatus,
-                                                beaconInterval, beaconThreshold, uplinks, teaming, security, shaping,
-                                                capabilities, portgroups, ports, vlanCounters, vlanCounting)
+TALIX_MODEL(VirtualSwitchModel, name, system, numPorts, mtu, cdpStatus, beaconInterval, beaconThreshold, uplinks,
+            teaming, security, shaping, capabilities, portgroups, ports, vlanCounters, vlanCounting)
 
 struct VirtualSwitchInventory {
     static constexpr const char* kSection = "vswitches";
@@ -149,8 +147,7 @@ struct DVConnectionModel {
     std::vector<std::string> macAddresses{};
     PortDatapathModel datapath{};
 };
-TALIX_MODEL(DVConnectionModel, connectionId, clientName, portId, worldId,
-                                                macAddresses, datapath)
+TALIX_MODEL(DVConnectionModel, connectionId, clientName, portId, worldId, macAddresses, datapath)
 
 struct DVPortModel {
     std::string id;
@@ -164,8 +161,7 @@ struct DVPortModel {
     bool lacpEnabled = false;
     uint32_t lacpMode = 1;  // 1 active, 2 passive
 };
-TALIX_MODEL(DVPortModel, id, portgroupId, inUse, clients, connectionId, uplink,
-                                                uplinkName, pnic, lacpEnabled, lacpMode)
+TALIX_MODEL(DVPortModel, id, portgroupId, inUse, clients, connectionId, uplink, uplinkName, pnic, lacpEnabled, lacpMode)
 
 struct LagConfigModel {
     std::string id;
@@ -200,8 +196,7 @@ struct LacpMemberModel {
     uint64_t rxLacpdus = 0;
     uint64_t rxErrors = 0;
 };
-TALIX_MODEL(LacpMemberModel, nic, state, actor, partner, txLacpdus, txErrors,
-                                                rxLacpdus, rxErrors)
+TALIX_MODEL(LacpMemberModel, nic, state, actor, partner, txLacpdus, txErrors, rxLacpdus, rxErrors)
 
 struct LacpGroupModel {
     uint32_t lagId = 0;
@@ -227,9 +222,8 @@ struct DVSwitchModel {
     std::vector<Kavrel::Network::UplinkVlanCounters> vlanCounters;
     std::vector<std::string> vlanCounting;  // uplinks whose VLAN counters are on
 };
-TALIX_MODEL(DVSwitchModel, name, id, opaque, branded, numPorts, mtu, cdpStatus,
-                                                beaconTimeout, runningStateOnDpu, uplinks, dvports, lags, lacpGroups,
-                                                vlanCounters, vlanCounting)
+TALIX_MODEL(DVSwitchModel, name, id, opaque, branded, numPorts, mtu, cdpStatus, beaconTimeout, runningStateOnDpu,
+            uplinks, dvports, lags, lacpGroups, vlanCounters, vlanCounting)
 
 struct DVSwitchInventory {
     static constexpr const char* kSection = "dvswitches";

@@ -27,9 +27,8 @@ using SimHost::ExistingPnic;
 // Changes one NIC; nothing is written when change throws.
 template <typename Change>
 void Modify(const std::string& name, Change&& change) {
-    HostStore::Instance().Update<PnicInventory>([&](PnicInventory& inventory) {
-        change(SimHost::PnicIn(inventory, name));
-    });
+    HostStore::Instance().Update<PnicInventory>(
+        [&](PnicInventory& inventory) { change(SimHost::PnicIn(inventory, name)); });
 }
 
 // Coalescing values beyond this are refused as the driver would.

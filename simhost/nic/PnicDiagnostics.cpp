@@ -35,9 +35,7 @@ void ModifyInventory(Change&& change) {
 
 template <typename Change>
 void Modify(const std::string& name, Change&& change) {
-    ModifyInventory([&](PnicInventory& inventory) {
-        change(SimHost::PnicIn(inventory, name));
-    });
+    ModifyInventory([&](PnicInventory& inventory) { change(SimHost::PnicIn(inventory, name)); });
 }
 
 std::string Hex(uint64_t value) {
@@ -369,13 +367,9 @@ const SimHost::PnicDcbModel& StoredDcb(const std::string& nic, const char* opera
 }
 }  // namespace
 
-uint32_t DcbInfoImpl::GetMode() const {
-    return StoredDcb(nicName_, "DcbInfoImpl::GetMode").mode;
-}
+uint32_t DcbInfoImpl::GetMode() const { return StoredDcb(nicName_, "DcbInfoImpl::GetMode").mode; }
 
-bool DcbInfoImpl::IsEnabled() const {
-    return StoredDcb(nicName_, "DcbInfoImpl::IsEnabled").enabled;
-}
+bool DcbInfoImpl::IsEnabled() const { return StoredDcb(nicName_, "DcbInfoImpl::IsEnabled").enabled; }
 
 Kavrel::Network::DcbCapabilities DcbInfoImpl::GetCapabilities() const {
     const auto& c = StoredDcb(nicName_, "DcbInfoImpl::GetCapabilities").capabilities;
@@ -388,9 +382,7 @@ Kavrel::Network::DcbCapabilities DcbInfoImpl::GetCapabilities() const {
     return capabilities;
 }
 
-bool DcbInfoImpl::IsPfcEnabled() const {
-    return StoredDcb(nicName_, "DcbInfoImpl::IsPfcEnabled").pfcEnabled;
-}
+bool DcbInfoImpl::IsPfcEnabled() const { return StoredDcb(nicName_, "DcbInfoImpl::IsPfcEnabled").pfcEnabled; }
 
 uint8_t DcbInfoImpl::GetPfcConfig() const {
     return static_cast<uint8_t>(StoredDcb(nicName_, "DcbInfoImpl::GetPfcConfig").pfcConfig);

@@ -8,9 +8,7 @@ namespace Kavrel {
 
 Host::~Host() = default;
 
-std::unique_ptr<System::SystemInfo> Host::GetSystemInfo() {
-    return std::make_unique<LmxCtl::System::SystemInfoImpl>();
-}
+std::unique_ptr<System::SystemInfo> Host::GetSystemInfo() { return std::make_unique<LmxCtl::System::SystemInfoImpl>(); }
 
 std::shared_ptr<Network::NetworkInfo> Host::GetNetworkInfo() {
     return std::make_shared<LmxCtl::Network::NetworkInfoImpl>();

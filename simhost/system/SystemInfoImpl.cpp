@@ -83,8 +83,7 @@ std::vector<std::unique_ptr<Kavrel::System::FirewallRuleset>> SystemInfoImpl::Ge
     return rulesets;
 }
 
-std::unique_ptr<Kavrel::System::FirewallRuleset> SystemInfoImpl::GetFirewallRulesetById(
-    const std::string& rulesetId) {
+std::unique_ptr<Kavrel::System::FirewallRuleset> SystemInfoImpl::GetFirewallRulesetById(const std::string& rulesetId) {
     CheckFault("SystemInfoImpl::GetFirewallRulesetById");
     return std::make_unique<Kavrel::System::FirewallRuleset>(rulesetId);
 }

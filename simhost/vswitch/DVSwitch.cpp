@@ -38,8 +38,8 @@ struct DVPortsByKey {
 };
 
 const DVPortModel* StoredPort(const std::string& switchName, const std::string& portId) {
-    const auto& index = HostStore::Instance().Derived<DVSwitchInventory, DVPortsByKey>(
-        [](const DVSwitchInventory& inventory) {
+    const auto& index =
+        HostStore::Instance().Derived<DVSwitchInventory, DVPortsByKey>([](const DVSwitchInventory& inventory) {
             DVPortsByKey index;
             for (const auto& dvswitch : inventory.dvswitches) {
                 auto [ports, first] = index.bySwitch.try_emplace(dvswitch.name);
@@ -97,7 +97,8 @@ std::string SwitchNameOf(const std::string& uuid) {
 std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> SwitchesWhere(bool opaque) {
     std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> switches;
     for (const auto& dvswitch : HostStore::Instance().Read<DVSwitchInventory>().dvswitches) {
-        if (dvswitch.opaque == opaque) switches.push_back(std::make_unique<LmxCtl::Network::DVSwitchImpl>(dvswitch.name));
+        if (dvswitch.opaque == opaque)
+            switches.push_back(std::make_unique<LmxCtl::Network::DVSwitchImpl>(dvswitch.name));
     }
     return switches;
 }
@@ -307,9 +308,8 @@ uint32_t DVSwitch::GetNumPorts() const {
 uint32_t DVSwitch::GetNumUsedPorts() const {
     CheckFault("DVSwitch::GetNumUsedPorts");
     const auto& ports = ExistingDV(name_).dvports;
-    return static_cast<uint32_t>(std::count_if(ports.begin(), ports.end(), [](const DVPortModel& port) {
-        return port.inUse || !port.clients.empty();
-    }));
+    return static_cast<uint32_t>(std::count_if(
+        ports.begin(), ports.end(), [](const DVPortModel& port) { return port.inUse || !port.clients.empty(); }));
 }
 
 uint32_t DVSwitch::GetNumConfiguredPorts() const {
@@ -394,9 +394,8 @@ std::unique_ptr<DVPort> NetworkFactory::GetDVPort(const DVPortParam& param) {
         for (const auto& port : dvswitch.dvports) {
             if (port.id != param.portId) continue;
             bool connected = param.connectionId == 0 || port.connectionId == param.connectionId ||
-                             std::any_of(port.clients.begin(), port.clients.end(), [&](const auto& client) {
-                                 return client.connectionId == param.connectionId;
-                             });
+                             std::any_of(port.clients.begin(), port.clients.end(),
+                                         [&](const auto& client) { return client.connectionId == param.connectionId; });
             if (!connected) return nullptr;
             return std::make_unique<LmxCtl::Network::DVPortImpl>(dvswitch.name, port.id);
         }

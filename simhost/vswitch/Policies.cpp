@@ -4,8 +4,7 @@
 namespace Kavrel {
 namespace Network {
 
-LinkCriteriaSelectionPolicy::LinkCriteriaSelectionPolicy()
-    : checkFlags_(CRITERIA_LINK_STATUS), suppressFlags_(0) {}
+LinkCriteriaSelectionPolicy::LinkCriteriaSelectionPolicy() : checkFlags_(CRITERIA_LINK_STATUS), suppressFlags_(0) {}
 
 LinkCriteriaSelectionPolicy::LinkCriteriaSelectionPolicy(uint32_t checkFlags, uint32_t suppressFlags)
     : checkFlags_(checkFlags), suppressFlags_(suppressFlags) {}

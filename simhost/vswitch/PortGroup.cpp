@@ -86,9 +86,8 @@ void PortGroup::SetVlanId(int64_t vlanId) {
         throw KavrelException("Invalid VLAN ID " + std::to_string(vlanId) + ": it must be between " +
                               std::to_string(MIN_VLAN_ID) + " and " + std::to_string(MAX_VLAN_ID));
     }
-    UpdatePortGroup(name_, [&](PortGroupModel& group, VirtualSwitchModel&) {
-        group.vlanId = static_cast<uint16_t>(vlanId);
-    });
+    UpdatePortGroup(name_,
+                    [&](PortGroupModel& group, VirtualSwitchModel&) { group.vlanId = static_cast<uint16_t>(vlanId); });
 }
 
 NicTeamingPolicy PortGroup::GetEffectiveTeamingPolicy() const {
@@ -127,9 +126,8 @@ PortSecurityPolicy PortGroup::GetSecurityPolicy() const {
 
 void PortGroup::SetSecurityPolicy(const PortSecurityPolicy& policy) {
     CheckFault("PortGroup::SetSecurityPolicy");
-    UpdatePortGroup(name_, [&](PortGroupModel& group, VirtualSwitchModel&) {
-        group.security = SimHost::SecurityToModel(policy);
-    });
+    UpdatePortGroup(
+        name_, [&](PortGroupModel& group, VirtualSwitchModel&) { group.security = SimHost::SecurityToModel(policy); });
 }
 
 ShapingPolicy PortGroup::GetEffectiveShapingPolicy() const {

@@ -109,12 +109,11 @@ uint32_t Portset::GetMTU() const {
 void Portset::SetMTU(int64_t mtu) {
     CheckFault("Portset::SetMTU");
     if (mtu < kMinMtu || mtu > kMaxMtu) {
-        throw KavrelException("Invalid MTU " + std::to_string(mtu) + ": it must be between " +
-                              std::to_string(kMinMtu) + " and " + std::to_string(kMaxMtu));
+        throw KavrelException("Invalid MTU " + std::to_string(mtu) + ": it must be between " + std::to_string(kMinMtu) +
+                              " and " + std::to_string(kMaxMtu));
     }
-    UpdateSwitch(name_, [&](VirtualSwitchModel& vswitch, VirtualSwitchInventory&) {
-        vswitch.mtu = static_cast<uint32_t>(mtu);
-    });
+    UpdateSwitch(
+        name_, [&](VirtualSwitchModel& vswitch, VirtualSwitchInventory&) { vswitch.mtu = static_cast<uint32_t>(mtu); });
 }
 
 uint32_t Portset::GetCdpStatus() const {
@@ -170,8 +169,7 @@ void Portset::AddUplink(const std::string& uplink, bool) {
         throw KavrelException("Unable to add uplink " + uplink + ": no such physical NIC");
     }
     UpdateSwitch(name_, [&](VirtualSwitchModel& vswitch, VirtualSwitchInventory& inventory) {
-        std::string owner =
-            SimHost::UplinkOwner(inventory, HostStore::Instance().Read<DVSwitchInventory>(), uplink);
+        std::string owner = SimHost::UplinkOwner(inventory, HostStore::Instance().Read<DVSwitchInventory>(), uplink);
         if (owner == vswitch.name) {
             throw KavrelException("Uplink " + uplink + " is already connected to virtual switch " + vswitch.name);
         }
@@ -262,8 +260,7 @@ std::unique_ptr<PortGroup> Portset::AddPortGroup(const std::string& name) {
     }
     UpdateSwitch(name_, [&](VirtualSwitchModel& vswitch, VirtualSwitchInventory& inventory) {
         if (const auto* holder = SimHost::SwitchOfPortGroup(inventory, name)) {
-            throw KavrelException("A port group named " + name + " already exists on virtual switch " +
-                                  holder->name);
+            throw KavrelException("A port group named " + name + " already exists on virtual switch " + holder->name);
         }
         SimHost::PortGroupModel group;
         group.name = name;
@@ -344,8 +341,8 @@ void VirtualSwitchInfoImpl::AddVirtualSwitchWithPolicy(const Kavrel::Network::Ni
         vswitch.teaming = SimHost::TeamingToModel(teaming);
         vswitch.security = SimHost::SecurityToModel(security);
         vswitch.shaping = SimHost::ShapingToModel(shaping);
-        vswitch.capabilities = SimHost::CapabilitiesModel{capabilities.tso, capabilities.checksumOffload,
-                                                          capabilities.scatterGather};
+        vswitch.capabilities =
+            SimHost::CapabilitiesModel{capabilities.tso, capabilities.checksumOffload, capabilities.scatterGather};
         inventory.vswitches.push_back(vswitch);
     });
 }
@@ -358,8 +355,8 @@ void VirtualSwitchInfoImpl::RemoveVirtualSwitch(const std::string& name) {
         for (const auto& group : vswitch.portgroups) {
             uint32_t clients = SimHost::ActiveClients(vswitch, group.name);
             if (clients > 0) {
-                throw KavrelException("Cannot remove virtual switch " + name + ": port group " + group.name +
-                                      " has " + std::to_string(clients) + " active clients");
+                throw KavrelException("Cannot remove virtual switch " + name + ": port group " + group.name + " has " +
+                                      std::to_string(clients) + " active clients");
             }
         }
         inventory.vswitches.erase(std::remove_if(inventory.vswitches.begin(), inventory.vswitches.end(),

@@ -103,8 +103,10 @@ TEST_F(LargeHostInMemory, PerRowLookupsListWhatTheSectionsHold) {
         for (const auto& group : vswitch["portgroups"]) {
             int clients = 0;
             for (const auto& port : vswitch["ports"]) clients += port["portgroup"] == group["name"] ? 1 : 0;
-            portgroups.push_back({{"Name", group["name"]}, {"Virtual Switch", vswitch["name"]},
-                                  {"Active Clients", clients}, {"VLAN ID", group.value("vlanId", 0)}});
+            portgroups.push_back({{"Name", group["name"]},
+                                  {"Virtual Switch", vswitch["name"]},
+                                  {"Active Clients", clients},
+                                  {"VLAN ID", group.value("vlanId", 0)}});
         }
     }
     EXPECT_EQ(portgroups.size(), 10u);
@@ -167,7 +169,7 @@ TEST(LargeHostSizes, ScalingMultipliesTotalsAndKeepsDensities) {
     const LargeHostSize base;
     const LargeHostSize scaled = TalixBench::ScaledSize(10);
     auto totals = [](const LargeHostSize& size, int factor) {
-        return json{factor * size.pnics, factor * size.switches, factor * size.lmxnics,
+        return json{factor * size.pnics, factor * size.switches,    factor * size.lmxnics,
                     factor * size.vms,   factor * size.connections, factor * size.rulesets};
     };
     auto densities = [](const LargeHostSize& size) {
@@ -210,7 +212,7 @@ TEST(LargeHostSizes, InconsistentSizesAreRefused) {
         [](LargeHostSize& size) { size.lmxnics = 4097; },
         [](LargeHostSize& size) { size.neighbors = 7 * 230 + 1; },
         [](LargeHostSize& size) { size.portsPerSwitch = 4096; },  // two full switches exceed the host's 4608 ports
-        [](LargeHostSize& size) { size.lmxnics = 0; },           // routes need an interface
+        [](LargeHostSize& size) { size.lmxnics = 0; },  // routes need an interface
     };
     for (const auto& change : changes) {
         LargeHostSize size = Small();
@@ -225,10 +227,10 @@ TEST(LargeHostEndToEnd, GeneratedRootListsThroughTalixcli) {
     size.portgroupsPerSwitch = 40;
     TalixBench::WriteLargeHost(root.Path(), size);
     for (const auto& [command, count] : std::map<std::string, size_t>{{"network ip connection list", 45},
-                                                                     {"network vswitch standard portgroup list", 80},
-                                                                     {"network ip route ipv4 list", 28},
-                                                                     {"network vm list", 9},
-                                                                     {"network nic list", 6}}) {
+                                                                      {"network vswitch standard portgroup list", 80},
+                                                                      {"network ip route ipv4 list", 28},
+                                                                      {"network vm list", 9},
+                                                                      {"network nic list", 6}}) {
         EXPECT_EQ(TalixTest::JsonOnHost(root, command).size(), count) << command;
     }
     TalixTest::ChangeOnHost(root, "network ip route ipv4 add -n 198.51.100.0/24 -g 10.200.3.254");

@@ -46,8 +46,9 @@ TEST(DatapathEndToEnd, DemoInterfacePortIdsAreSwitchPorts) {
 TEST(DatapathEndToEnd, EnsChangesPersistInTheHostRoot) {
     TempHostRoot root;
     root.WriteSection("vswitches", {{"vswitches", json::array({StandardSwitch("vs-ens", json::array())})}});
-    for (const char* command : {"network ens maxLcores set -n 4", "network ens lcore add -l 2",
-                                "network ens lcore switch add -l 2 -s vs-ens", "network ens lcore affinity set -l 2 -a 1"}) {
+    for (const char* command :
+         {"network ens maxLcores set -n 4", "network ens lcore add -l 2", "network ens lcore switch add -l 2 -s vs-ens",
+          "network ens lcore affinity set -l 2 -a 1"}) {
         ChangeOnHost(root, command);
     }
     EXPECT_EQ(JsonOnHost(root, "network ens lcore list"),

@@ -20,9 +20,8 @@ TEST_F(EnsTest, LcoreLifecycleRoundTrips) {
     Change("network ens lcore switch add -l 3 -s dvs0");
     EXPECT_EQ(Root("network ens lcore affinity get -l 3"), json(1));
     EXPECT_EQ(Root("network ens lcore switch get -l 3"), json("dvs0"));
-    EXPECT_EQ(Root("network ens lcore list"),
-              json::array({{{"Lcore ID", 1}, {"Switch", "null"}, {"Affinity", 0}},
-                           {{"Lcore ID", 3}, {"Switch", "dvs0"}, {"Affinity", 1}}}));
+    EXPECT_EQ(Root("network ens lcore list"), json::array({{{"Lcore ID", 1}, {"Switch", "null"}, {"Affinity", 0}},
+                                                           {{"Lcore ID", 3}, {"Switch", "dvs0"}, {"Affinity", 1}}}));
     Change("network ens lcore switch remove -l 3");
     EXPECT_EQ(Root("network ens lcore switch get -l 3"), json("null"));
     Change("network ens lcore remove -l 3");

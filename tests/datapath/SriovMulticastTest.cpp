@@ -13,17 +13,19 @@ protected:
             "macAddress": "02:00:00:00:00:01", "mtu": 9000}, {"name": "pnic1", "driver": "drv"},
             {"name": "pnic2", "driver": "vdrv", "maxVfs": 2, "duplex": 2, "linkUp": false}])");
         json stats = json::object();
-        const char* keys[] = {"rxUnicastPkts", "rxUnicastBytes", "rxMulticastPkts", "rxMulticastBytes",
+        const char* keys[] = {"rxUnicastPkts",   "rxUnicastBytes",   "rxMulticastPkts",    "rxMulticastBytes",
                               "rxBroadcastPkts", "rxBroadcastBytes", "rxOutOfBufferDrops", "rxErrorDrops",
-                              "rxLroPkts", "rxLroBytes", "txUnicastPkts", "txUnicastBytes", "txMulticastPkts",
-                              "txMulticastBytes", "txBroadcastPkts", "txBroadcastBytes", "txErrors", "txDiscards",
-                              "txTsoPkts", "txTsoBytes"};
+                              "rxLroPkts",       "rxLroBytes",       "txUnicastPkts",      "txUnicastBytes",
+                              "txMulticastPkts", "txMulticastBytes", "txBroadcastPkts",    "txBroadcastBytes",
+                              "txErrors",        "txDiscards",       "txTsoPkts",          "txTsoBytes"};
         for (int i = 0; i < 20; ++i) stats[keys[i]] = 100 + i;
         json sriov = {{"pfs", json::array({{{"pnic", "pnic0"},
-                                             {"vfs", json::array({{{"id", 0}, {"active", true},
-                                                                   {"pciAddress", "0000:01:10.0"},
-                                                                   {"ownerWorldId", "501"}, {"stats", stats}},
-                                                                  {{"id", 3}, {"pciAddress", "0000:01:10.3"}}})}}})}};
+                                            {"vfs", json::array({{{"id", 0},
+                                                                  {"active", true},
+                                                                  {"pciAddress", "0000:01:10.0"},
+                                                                  {"ownerWorldId", "501"},
+                                                                  {"stats", stats}},
+                                                                 {{"id", 3}, {"pciAddress", "0000:01:10.3"}}})}}})}};
         UseHost({{"pnics", {{"pnics", pnics}}}, {"sriov", sriov}});
     }
 };
@@ -40,7 +42,8 @@ TEST_F(SriovTest, ListShowsOnlyCapableNicsAndPseudoDevices) {
 TEST_F(SriovTest, VfListShowsEnabledVfsAndIsEmptyWithoutAny) {
     json vfs = Root("network sriovnic vf list -n pnic0");
     ASSERT_EQ(vfs.size(), 2u);
-    EXPECT_EQ(vfs[0], json({{"VF ID", 0}, {"Active", true}, {"PCI Address", "0000:01:10.0"}, {"Owner World ID", "501"}}));
+    EXPECT_EQ(vfs[0],
+              json({{"VF ID", 0}, {"Active", true}, {"PCI Address", "0000:01:10.0"}, {"Owner World ID", "501"}}));
     EXPECT_EQ(vfs[1]["Active"], false);
     EXPECT_EQ(Root("network sriovnic vf list -n pnic2"), json::array());
 }

@@ -10,19 +10,20 @@ class VmPortTest : public DatapathHostTest {
 protected:
     void SetUp() override {
         DatapathHostTest::SetUp();
-        json web = {{"clientIpv4", "10.0.0.5"},
-                    {"teamUplink", "pnic1"},
-                    {"stats", json::parse(R"({"rxPackets": 10, "txPackets": 20, "rxBroadcast": 2, "rxMulticast": 3,
+        json web = {
+            {"clientIpv4", "10.0.0.5"},
+            {"teamUplink", "pnic1"},
+            {"stats", json::parse(R"({"rxPackets": 10, "txPackets": 20, "rxBroadcast": 2, "rxMulticast": 3,
                         "txBroadcast": 4, "txMulticast": 5, "rxBytes": 1000, "txBytes": 2000, "rxDropped": 6,
                         "txDropped": 7})")},
-                    {"filters", json::array({Filter("fw", "b-fw", true, true, true), Filter("mon", "z-mon", true, false),
-                                             Filter("fw", "b-fw", true, true, true), Filter("off", "a-off", false, false),
-                                             Filter("ids", "c-ids", true, false, true)})}};
-        json standard = json::array(
-            {StandardSwitch("vs0",
-                            json::array({VmPort(100, 501, "Guests", web), VmPort(101, 0, "Mgmt"),
-                                         VmPort(102, 777, "Guests", json::object(), json::array())}),
-                            json::array({"pnic1"}))});
+            {"filters", json::array({Filter("fw", "b-fw", true, true, true), Filter("mon", "z-mon", true, false),
+                                     Filter("fw", "b-fw", true, true, true), Filter("off", "a-off", false, false),
+                                     Filter("ids", "c-ids", true, false, true)})}};
+        json standard =
+            json::array({StandardSwitch("vs0",
+                                        json::array({VmPort(100, 501, "Guests", web), VmPort(101, 0, "Mgmt"),
+                                                     VmPort(102, 777, "Guests", json::object(), json::array())}),
+                                        json::array({"pnic1"}))});
         json distributed = json::parse(R"([{"name": "dvs0", "id": "aa bb", "dvports": [{"id": "7",
             "portgroupId": "dvpg-9", "clients": [{"clientName": "web.eth1", "portId": 200, "worldId": 501,
                                                   "macAddresses": ["00:50:7a:00:00:09"]}]}]}])");
@@ -30,7 +31,8 @@ protected:
                  {"dvswitches", {{"dvswitches", distributed}}},
                  {"pnics", {{"pnics", json::array({{{"name", "pnic1"}}})}}},
                  {"datapath", {{"uplinkPorts", json::array({{{"pnic", "pnic1"}, {"portId", 40}}})}}},
-                 {"connections", Worlds(json::array({{{"id", 501}, {"name", "lead:web"}}, {{"id", 777}, {"name", "vm"}}}))}});
+                 {"connections",
+                  Worlds(json::array({{{"id", 501}, {"name", "lead:web"}}, {{"id", 777}, {"name", "vm"}}}))}});
     }
 };
 
@@ -54,15 +56,15 @@ TEST_F(VmPortTest, VmListReportsHostFailuresWithItsPrefix) {
 TEST_F(VmPortTest, VmPortListShowsStandardAndDistributedPortsAndCopesWithoutAddressOrUplink) {
     auto port = [](int id, const char* vswitch, const char* portgroup, const char* dvport, const char* mac,
                    const char* ip, const char* uplink, int uplinkPort, const json& filters) {
-        return json{{"Port ID", id},       {"vSwitch", vswitch},         {"Portgroup", portgroup},
-                    {"DVPort ID", dvport}, {"MAC Address", mac},          {"IP Address", ip},
+        return json{{"Port ID", id},         {"vSwitch", vswitch},           {"Portgroup", portgroup},
+                    {"DVPort ID", dvport},   {"MAC Address", mac},           {"IP Address", ip},
                     {"Team Uplink", uplink}, {"Uplink Port ID", uplinkPort}, {"Active Filters", filters}};
     };
     // Filters: duplicates once, inactive never, in the order first met.
-    EXPECT_EQ(Root("network vm port list -w 501"),
-              json::array(
-                  {port(100, "vs0", "Guests", "", "00:50:7a:00:00:01", "10.0.0.5", "pnic1", 40, {"fw", "mon", "ids"}),
-                   port(200, "dvs0", "dvpg-9", "7", "00:50:7a:00:00:09", "0.0.0.0", "", 0, json::array())}));
+    EXPECT_EQ(
+        Root("network vm port list -w 501"),
+        json::array({port(100, "vs0", "Guests", "", "00:50:7a:00:00:01", "10.0.0.5", "pnic1", 40, {"fw", "mon", "ids"}),
+                     port(200, "dvs0", "dvpg-9", "7", "00:50:7a:00:00:09", "0.0.0.0", "", 0, json::array())}));
     EXPECT_EQ(Root("network vm port list -w 777"),
               json::array({port(102, "vs0", "Guests", "", "", "0.0.0.0", "", 0, json::array())}));
 }
@@ -103,14 +105,20 @@ TEST_F(VmPortTest, PortStatsShowEveryCounterAndDeriveUnicast) {
 TEST_F(VmPortTest, FilterStatsOrderByDirectionThenSortKeyAndSkipInactive) {
     auto filter = [](const char* name, const char* direction, bool extended) {
         auto counter = [&](int value) { return extended ? json(value) : json(nullptr); };
-        return json{{"Filter name", name},         {"Filter direction", direction}, {"Packets in", 10},
-                    {"Packets out", 9},            {"Packets dropped", 1},          {"Packets filtered", counter(2)},
-                    {"Packets faulted", counter(3)}, {"Packets queued", counter(4)},  {"Packets injected", counter(5)},
+        return json{{"Filter name", name},
+                    {"Filter direction", direction},
+                    {"Packets in", 10},
+                    {"Packets out", 9},
+                    {"Packets dropped", 1},
+                    {"Packets filtered", counter(2)},
+                    {"Packets faulted", counter(3)},
+                    {"Packets queued", counter(4)},
+                    {"Packets injected", counter(5)},
                     {"Packet errors", counter(6)}};
     };
     EXPECT_EQ(Root("network port filter stats get -p 100"),
-              json::array({filter("ids", "Receive", true), filter("mon", "Receive", false), filter("fw", "Transmit", true),
-                    filter("fw", "Transmit", true)}));
+              json::array({filter("ids", "Receive", true), filter("mon", "Receive", false),
+                           filter("fw", "Transmit", true), filter("fw", "Transmit", true)}));
     EXPECT_EQ(Root("network port filter stats get -p 101"), json::array());
 }
 
@@ -154,9 +162,10 @@ TEST_F(VmPortTest, OnlyUplinksOfASwitchHaveTheirPortOnIt) {
     dvswitches["dvswitches"][0]["uplinks"] = {"pnic8"};
     UseHost({{"vswitches", Section("vswitches")},
              {"dvswitches", dvswitches},
-             {"datapath", {{"uplinkPorts", json::array({{{"pnic", "pnic1"}, {"portId", 40}},
-                                                        {{"pnic", "pnic7"}, {"portId", 41}},
-                                                        {{"pnic", "pnic8"}, {"portId", 42}}})}}}});
+             {"datapath",
+              {{"uplinkPorts", json::array({{{"pnic", "pnic1"}, {"portId", 40}},
+                                            {{"pnic", "pnic7"}, {"portId", 41}},
+                                            {{"pnic", "pnic8"}, {"portId", 42}}})}}}});
     ExpectRefused("network port stats get -p 41", "Couldn't find requested port");
     EXPECT_EQ(Root("network port stats get -p 42")[0]["Port ID"], 42);
     EXPECT_EQ(Root("network port stats get -p 40")[0]["Port ID"], 40);
@@ -165,8 +174,11 @@ TEST_F(VmPortTest, OnlyUplinksOfASwitchHaveTheirPortOnIt) {
 class UplinkFilterTest : public DatapathHostTest {};
 
 TEST_F(UplinkFilterTest, UplinkPortsSwapFilterDirections) {
-    json uplinkPort = {{"portId", 5}, {"clientName", "pnic0"}, {"clientType", "uplink"},
-                       {"datapath", {{"filters", json::array({Filter("a", "a", true, false), Filter("b", "b", true, true)})}}}};
+    json uplinkPort = {
+        {"portId", 5},
+        {"clientName", "pnic0"},
+        {"clientType", "uplink"},
+        {"datapath", {{"filters", json::array({Filter("a", "a", true, false), Filter("b", "b", true, true)})}}}};
     UseHost({{"vswitches", {{"vswitches", json::array({StandardSwitch("vs0", json::array({uplinkPort}))})}}}});
     json filters = Root("network port filter stats get -p 5");
     ASSERT_EQ(filters.size(), 2u);

@@ -12,11 +12,17 @@ using TalixTest::TempHostRoot;
 
 json SmallFirewall() {
     return Firewall(json::array({
-        {{"id", "sshServer"}, {"enabled", true}, {"allowedAll", false},
-         {"allowedIps", {"fd00::/64", "10.0.0.0/8", "10.1.1.1"}}, {"rules", {Rule(1, 22, 22, 0, 0)}},
+        {{"id", "sshServer"},
+         {"enabled", true},
+         {"allowedAll", false},
+         {"allowedIps", {"fd00::/64", "10.0.0.0/8", "10.1.1.1"}},
+         {"rules", {Rule(1, 22, 22, 0, 0)}},
          {"clients", 1}},
         {{"id", "ntpClient"}, {"enabled", false}, {"allowedAll", true}, {"rules", {Rule(0, 123, 123, 1, 1)}}},
-        {{"id", "dhcp"}, {"enabled", true}, {"allowedAll", true}, {"enableDisableFixed", true},
+        {{"id", "dhcp"},
+         {"enabled", true},
+         {"allowedAll", true},
+         {"enableDisableFixed", true},
          {"allowedIpFixed", true}},
     }));
 }

@@ -42,8 +42,9 @@ TEST_F(FirewallHostModelTest, AbsentRulesetIsInvalidAndRefusesEverythingElse) {
 }
 
 TEST_F(FirewallHostModelTest, HandWrittenEntriesAreClassifiedAndMatchedCanonically) {
-    UseFirewall(Firewall(json::array(
-        {{{"id", "r"}, {"allowedAll", false}, {"allowedIps", {"FD00::1:0/64", "10.1.2.3/8", "2001:DB8::1", "junk"}}}})));
+    UseFirewall(Firewall(json::array({{{"id", "r"},
+                                       {"allowedAll", false},
+                                       {"allowedIps", {"FD00::1:0/64", "10.1.2.3/8", "2001:DB8::1", "junk"}}}})));
     auto allowed = Ruleset("r")->GetAllowedIps();
     ASSERT_EQ(allowed.ipv4Networks.size(), 1u);
     EXPECT_EQ(allowed.ipv4Networks[0].GetStringAddress(), "10.0.0.0/8");

@@ -21,19 +21,16 @@ protected:
 
 TEST_F(FirewallModuleTest, GetReportsTheLoadedFirewall) {
     UseModule(true, true, false);
-    EXPECT_EQ(Root("network firewall get"),
-              (json{{"Loaded", true}, {"Enabled", true}, {"DefaultAction", "DROP"}}));
+    EXPECT_EQ(Root("network firewall get"), (json{{"Loaded", true}, {"Enabled", true}, {"DefaultAction", "DROP"}}));
     UseModule(true, false, true);
-    EXPECT_EQ(Root("network firewall get"),
-              (json{{"Loaded", true}, {"Enabled", false}, {"DefaultAction", "PASS"}}));
+    EXPECT_EQ(Root("network firewall get"), (json{{"Loaded", true}, {"Enabled", false}, {"DefaultAction", "PASS"}}));
 }
 
 TEST_F(FirewallModuleTest, GetWithoutModuleShowsDisabledAndPassWithoutAskingTheFirewall) {
     UseModule(false, true, false);
     InjectFault("SystemInfoImpl::IsFirewallEnabled", "must not be asked");
     InjectFault("SystemInfoImpl::GetFirewallDefaultAction", "must not be asked");
-    EXPECT_EQ(Root("network firewall get"),
-              (json{{"Loaded", false}, {"Enabled", false}, {"DefaultAction", "PASS"}}));
+    EXPECT_EQ(Root("network firewall get"), (json{{"Loaded", false}, {"Enabled", false}, {"DefaultAction", "PASS"}}));
 }
 
 TEST_F(FirewallModuleTest, GetPrefixesHostFailures) {
@@ -128,8 +125,7 @@ TEST_F(FirewallModuleTest, UnloadDestroysFiltersThenUnloads) {
     UseModule(true);
     EXPECT_EQ(Root("network firewall unload"), true);
     EXPECT_EQ(Loaded(), json::array({false, false}));
-    EXPECT_EQ(Root("network firewall get"),
-              (json{{"Loaded", false}, {"Enabled", false}, {"DefaultAction", "PASS"}}));
+    EXPECT_EQ(Root("network firewall get"), (json{{"Loaded", false}, {"Enabled", false}, {"DefaultAction", "PASS"}}));
 }
 
 TEST_F(FirewallModuleTest, UnloadOfAnUnloadedModuleCallsNothing) {

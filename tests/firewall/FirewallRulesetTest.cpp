@@ -11,14 +11,24 @@ using TalixTest::RootJson;
 
 json Rulesets() {
     return json::array({
-        {{"id", "sshServer"}, {"enabled", true}, {"allowedAll", false},
+        {{"id", "sshServer"},
+         {"enabled", true},
+         {"allowedAll", false},
          // Stored in the order added; listed by family and kind.
          {"allowedIps", {"fd00:10::/64", "192.168.10.0/24", "fd00::15", "10.20.0.5", "10.20.0.4"}},
-         {"rules", {Rule(1, 22, 22, 0, 0)}}, {"clients", 1}},
-        {{"id", "ntpClient"}, {"enabled", false}, {"allowedAll", true}, {"allowedIps", {"10.1.1.1"}},
+         {"rules", {Rule(1, 22, 22, 0, 0)}},
+         {"clients", 1}},
+        {{"id", "ntpClient"},
+         {"enabled", false},
+         {"allowedAll", true},
+         {"allowedIps", {"10.1.1.1"}},
          {"rules", {Rule(1, 123, 123, 1, 1), Rule(0, 1024, 65535, 0, 1)}}},
-        {{"id", "dhcp"}, {"enabled", true}, {"allowedAll", true}, {"enableDisableFixed", true},
-         {"allowedIpFixed", true}, {"clients", 2}},
+        {{"id", "dhcp"},
+         {"enabled", true},
+         {"allowedAll", true},
+         {"enableDisableFixed", true},
+         {"allowedIpFixed", true},
+         {"clients", 2}},
         {{"id", "hostAgent"}, {"enabled", true}, {"allowedAll", false}, {"enableDisableFixed", true}},
         {{"id", "emptyList"}, {"enabled", false}, {"allowedAll", false}},
     });
@@ -43,9 +53,10 @@ TEST_F(FirewallRulesetTest, ListShowsEveryRulesetInHostOrder) {
                             {"Allowed IP configurable", !ruleset.value("allowedIpFixed", false)}});
     }
     EXPECT_EQ(Root("network firewall ruleset list"), expected);
-    EXPECT_EQ(Root("network firewall ruleset list -r dhcp"),
-              json::array({{{"Name", "dhcp"}, {"Enabled", true}, {"Enable/Disable configurable", false},
-                            {"Allowed IP configurable", false}}}));
+    EXPECT_EQ(Root("network firewall ruleset list -r dhcp"), json::array({{{"Name", "dhcp"},
+                                                                           {"Enabled", true},
+                                                                           {"Enable/Disable configurable", false},
+                                                                           {"Allowed IP configurable", false}}}));
 }
 
 TEST_F(FirewallRulesetTest, EmptyHostListsNothing) {
@@ -99,13 +110,12 @@ TEST_F(FirewallRulesetTest, RuleTextsFollowTheCodes) {
     };
     for (const auto& c : cases) {
         UseFirewall(Firewall(json::array({{{"id", "r"}, {"rules", {c.rule}}}})));
-        EXPECT_EQ(Root("network firewall ruleset rule list"),
-                  json::array({{{"Ruleset", "r"},
-                                {"Port Type", c.portType},
-                                {"Port Begin", c.rule["portBegin"]},
-                                {"Port End", c.rule["portEnd"]},
-                                {"Direction", c.direction},
-                                {"Protocol", c.protocol}}}))
+        EXPECT_EQ(Root("network firewall ruleset rule list"), json::array({{{"Ruleset", "r"},
+                                                                            {"Port Type", c.portType},
+                                                                            {"Port Begin", c.rule["portBegin"]},
+                                                                            {"Port End", c.rule["portEnd"]},
+                                                                            {"Direction", c.direction},
+                                                                            {"Protocol", c.protocol}}}))
             << c.rule.dump();
     }
 }
@@ -187,13 +197,12 @@ TEST_F(FirewallRulesetTest, SetOfAFixedSettingIsRefusedByTheHost) {
 }
 
 TEST_F(FirewallRulesetTest, SetReportsHostFailures) {
-    for (const char* operation : {"FirewallRuleset::IsValid", "FirewallRuleset::IsEnabled",
-                                  "FirewallRuleset::IsAllowedAll", "FirewallRuleset::CheckConfigurable",
-                                  "FirewallRuleset::SetAllowedAll", "FirewallRuleset::Enable"}) {
+    for (const char* operation :
+         {"FirewallRuleset::IsValid", "FirewallRuleset::IsEnabled", "FirewallRuleset::IsAllowedAll",
+          "FirewallRuleset::CheckConfigurable", "FirewallRuleset::SetAllowedAll", "FirewallRuleset::Enable"}) {
         UseFirewall(Firewall(Rulesets()));
         InjectFault(operation, "host says no");
-        EXPECT_EQ(OnlyError("network firewall ruleset set -r ntpClient -a false -e true"), "host says no")
-            << operation;
+        EXPECT_EQ(OnlyError("network firewall ruleset set -r ntpClient -a false -e true"), "host says no") << operation;
         EXPECT_EQ(StoredRuleset("ntpClient")["enabled"], false) << operation;
     }
 }
@@ -223,8 +232,7 @@ TEST_P(AllowedIpChangeTest, EmptyAddressIsReportedButSucceeds) {
 }
 
 TEST_P(AllowedIpChangeTest, HostFailureIsReported) {
-    InjectFault(std::string("FirewallRuleset::") + (GetParam() == std::string("add") ? "Add" : "Remove") +
-                    "AllowedIp",
+    InjectFault(std::string("FirewallRuleset::") + (GetParam() == std::string("add") ? "Add" : "Remove") + "AllowedIp",
                 "allowed list locked");
     EXPECT_EQ(OnlyError(Command("-r sshServer -i 10.20.0.5")), "allowed list locked");
 }
@@ -276,8 +284,7 @@ TEST_F(FirewallRulesetTest, AddOnAFixedListIsRefused) {
 TEST_F(FirewallRulesetTest, RemoveTakesTheEntryAwayInAnySpelling) {
     EXPECT_EQ(Root("network firewall ruleset allowedip remove -r sshServer -i fd00:10:0::/64"), true);
     EXPECT_EQ(Root("network firewall ruleset allowedip remove -r sshServer -i 10.20.0.5"), true);
-    EXPECT_EQ(StoredRuleset("sshServer")["allowedIps"],
-              json::array({"192.168.10.0/24", "fd00::15", "10.20.0.4"}));
+    EXPECT_EQ(StoredRuleset("sshServer")["allowedIps"], json::array({"192.168.10.0/24", "fd00::15", "10.20.0.4"}));
     EXPECT_EQ(OnlyError("network firewall ruleset allowedip remove -r sshServer -i 10.20.0.5"),
               "Ip address 10.20.0.5 is not in the allowed list of ruleset sshServer");
     EXPECT_EQ(OnlyError("network firewall ruleset allowedip remove -r sshServer -i 10.20.0.5/40"),
@@ -287,13 +294,11 @@ TEST_F(FirewallRulesetTest, RemoveTakesTheEntryAwayInAnySpelling) {
 // --- Clients ----------------------------------------------------------------------
 
 TEST_F(FirewallRulesetTest, ClientCountingEnablesAndDisables) {
-    EXPECT_EQ(Root("network firewall ruleset client get -r emptyList"),
-              (json{{"Ruleset Client Count", 0}}));
+    EXPECT_EQ(Root("network firewall ruleset client get -r emptyList"), (json{{"Ruleset Client Count", 0}}));
     EXPECT_EQ(Root("network firewall ruleset client add -r emptyList"), true);
     EXPECT_EQ(StoredRuleset("emptyList")["enabled"], true);
     EXPECT_EQ(Root("network firewall ruleset client add -r emptyList"), true);
-    EXPECT_EQ(Root("network firewall ruleset client get -r emptyList"),
-              (json{{"Ruleset Client Count", 2}}));
+    EXPECT_EQ(Root("network firewall ruleset client get -r emptyList"), (json{{"Ruleset Client Count", 2}}));
     EXPECT_EQ(Root("network firewall ruleset client remove -r emptyList"), true);
     EXPECT_EQ(StoredRuleset("emptyList")["enabled"], true);
     EXPECT_EQ(Root("network firewall ruleset client remove -r emptyList"), true);

@@ -12,7 +12,10 @@ namespace FirewallTest {
 using nlohmann::json;
 
 inline json Rule(int portType, int begin, int end, int direction, int protocol) {
-    return {{"portType", portType}, {"portBegin", begin}, {"portEnd", end}, {"direction", direction},
+    return {{"portType", portType},
+            {"portBegin", begin},
+            {"portEnd", end},
+            {"direction", direction},
             {"protocol", protocol}};
 }
 

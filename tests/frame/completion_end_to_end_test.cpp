@@ -49,7 +49,8 @@ TEST(CompletionEndToEnd, CompletesAfterFrameworkOptionsAsWithout) {
     EXPECT_EQ(withOptions.err, "");
     EXPECT_TRUE(Lines(plain.out).count("nic")) << plain.out;
     EXPECT_EQ(withOptions.out, plain.out);
-    EXPECT_EQ(RunTalixcli(Words("--complete --formatter"), environment).out, "simple\ntable\njson\nxml\ncsv\nkeyvalue\n");
+    EXPECT_EQ(RunTalixcli(Words("--complete --formatter"), environment).out,
+              "simple\ntable\njson\nxml\ncsv\nkeyvalue\n");
 }
 
 TEST(CompletionEndToEnd, NamesComeFromTheHostRootTheCommandWouldUse) {
@@ -104,8 +105,9 @@ protected:
         }
         socket_ = "talix-completion-" + std::to_string(::getpid());
         ASSERT_EQ(RunOnHost(root_, "network vswitch standard add -v tmuxSwitch").status, 0);
-        const std::string shell = "env -i HOME=" + root_.Path() + " PATH=/usr/bin:/bin TERM=xterm TALIX_HOST_ROOT=" +
-                                  root_.Path() + " bash --norc --noprofile";
+        const std::string shell = "env -i HOME=" + root_.Path() +
+                                  " PATH=/usr/bin:/bin TERM=xterm TALIX_HOST_ROOT=" + root_.Path() +
+                                  " bash --norc --noprofile";
         ASSERT_EQ(Tmux("new-session -d -s t -x 250 -y 50 '" + shell + "'"), 0);
         Type("PS1='$ '");
         Key("Enter");
@@ -150,7 +152,8 @@ protected:
         Key("Enter");
         for (int attempt = 0; attempt < kWaits; ++attempt) {
             std::string pane = Pane();
-            pane.erase(std::remove_if(pane.begin(), pane.end(), [](char c) { return std::isspace(static_cast<unsigned char>(c)); }),
+            pane.erase(std::remove_if(pane.begin(), pane.end(),
+                                      [](char c) { return std::isspace(static_cast<unsigned char>(c)); }),
                        pane.end());
             if (pane == "$") return;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -171,7 +174,7 @@ TEST_F(InteractiveBash, TabCompletesPathsOptionsValuesAndHostNames) {
         {" --formatter=json net", 1, "--formatter=json network"},  // the path after a framework option
         {" --formatter=", 2, "keyvalue"},                          // an option's values, listed on a double tab
         {" --formatter=key", 1, "--formatter=keyvalue"},           // an option's value completed in place
-        {" network vswitch standard remove --vswitch-name tmuxS", 1, "--vswitch-name tmuxSwitch"},  // from the host
+        {" network vswitch standard remove --vswitch-name tmuxS", 1, "--vswitch-name tmuxSwitch"},     // from the host
         {" network vswitch standard portgroup remove -v vs-core -p Host", 1, "-p Host\\ Management"},  // quoted blank
         // An option already given is not offered again: the only option left that starts so is --help.
         {" network vswitch standard remove --vswitch-name tmuxSwitch --", 1, "--vswitch-name tmuxSwitch --help"},

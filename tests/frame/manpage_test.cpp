@@ -48,8 +48,7 @@ TEST(ManPage, DescribesOptionsTypesConstraintsAndDefaultOutput) {
     ASSERT_NE(start, std::string::npos);
     const std::string command = page.substr(start, page.find(".SS ", start + 1) - start);
     for (const char* expected : {"\\fB\\-i\\fR, \\fB\\-\\-interface\\-name\\fR \\fIvalue\\fR",
-                                 "Type: string; required.",
-                                 "One of: static, dhcp, none.",
+                                 "Type: string; required.", "One of: static, dhcp, none.",
                                  "Output: success or failure, printed only on failure; default formatter simple."}) {
         EXPECT_NE(command.find(expected), std::string::npos) << expected << "\n" << command;
     }

@@ -30,10 +30,14 @@ std::string ClassName(const NamespaceNode& node) {
 std::string Escaped(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == '\n') out += "\\n";
-        else if (c == '\t') out += "\\t";
-        else if (c == '\\') out += "\\\\";
-        else out += c;
+        if (c == '\n')
+            out += "\\n";
+        else if (c == '\t')
+            out += "\\t";
+        else if (c == '\\')
+            out += "\\\\";
+        else
+            out += c;
     }
     return out;
 }
@@ -66,9 +70,12 @@ std::string TemplateText(const Parvik::MetaObj::MetaObject* object) {
     using namespace Parvik::MetaObj;
     if (!object) return "none";
     switch (object->GetType()) {
-    case META_BOOL: return "boolean";
-    case META_INT: return "integer";
-    case META_STRING: return "string";
+    case META_BOOL:
+        return "boolean";
+    case META_INT:
+        return "integer";
+    case META_STRING:
+        return "string";
     case META_LIST: {
         auto& list = static_cast<const MetaList&>(*object);
         return "list of " + (list.GetElementTemplate() ? TemplateText(list.GetElementTemplate().get()) : "string");
@@ -145,9 +152,8 @@ TEST(NetworkTree, HoldsExactlyTheNamespacesAndCommandsInRegistrationOrder) {
         for (const auto& row : rows) out << row << '\n';
     }
     auto expected = ExpectedRows();
-    size_t pathRows = std::count_if(expected.begin(), expected.end(), [](const std::string& row) {
-        return row.rfind("network", 0) == 0;
-    });
+    size_t pathRows = std::count_if(expected.begin(), expected.end(),
+                                    [](const std::string& row) { return row.rfind("network", 0) == 0; });
     ASSERT_EQ(pathRows, 243u);  // network itself, 90 namespaces below it, 152 commands
     // Report the first difference with the path it belongs to; later rows follow from it.
     size_t i = 0;
@@ -216,8 +222,8 @@ TEST(NetworkTree, RegistersOneClassTwiceWithAnObjectAtEachPath) {
     TalixTest::CliHarness cli;
     size_t consumed = 0;
     auto get = cli.GetDispatcher().Root()->ResolveNode({"network", "ip", "interface", "ipv4", "get"}, consumed);
-    auto list = cli.GetDispatcher().Root()->ResolveNode(
-        {"network", "ip", "interface", "ipv4", "address", "list"}, consumed);
+    auto list =
+        cli.GetDispatcher().Root()->ResolveNode({"network", "ip", "interface", "ipv4", "address", "list"}, consumed);
     ASSERT_EQ(consumed, 6u);
     EXPECT_EQ(ClassName(*get), "IpInterfaceIpv4Get");
     EXPECT_EQ(ClassName(*list), "IpInterfaceIpv4Get");

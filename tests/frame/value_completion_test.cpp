@@ -84,10 +84,10 @@ TEST_F(ValueCompletionTest, EachKindOfHostObjectCompletesToTheNamesItsListShows)
 }
 
 TEST_F(ValueCompletionTest, ParametersNamingWhatACommandCreatesOrNoHostObjectOfferNothing) {
-    for (const char* words : {"network vswitch standard add --vswitch-name",
-                              "network vswitch standard portgroup add --portgroup-name",
-                              "network ip interface add --interface-name", "network ip netstack add --netstack",
-                              "network ens lcore add --lcore-id", "network ip hosts add --hostname"}) {
+    for (const char* words :
+         {"network vswitch standard add --vswitch-name", "network vswitch standard portgroup add --portgroup-name",
+          "network ip interface add --interface-name", "network ip netstack add --netstack",
+          "network ens lcore add --lcore-id", "network ip hosts add --hostname"}) {
         EXPECT_EQ(Complete(words), std::set<std::string>{}) << words;
     }
     // The switch of a new port group is an existing one.

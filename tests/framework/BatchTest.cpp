@@ -20,8 +20,9 @@
 
 extern "C" void AutoCli_BeginTransaction(int dryRun);
 extern "C" const char* AutoCli_EndTransaction(int commit);
-extern "C" const char* AutoCli_TransactionChanges(
-    void (*visit)(void*, const char*, const char*, size_t, int, const char*, size_t, int), void* context);
+extern "C" const char* AutoCli_TransactionChanges(void (*visit)(void*, const char*, const char*, size_t, int,
+                                                                const char*, size_t, int),
+                                                  void* context);
 
 namespace {
 
@@ -91,12 +92,13 @@ TEST(UnifiedDiff, HunkHeadersEmptyRangesAndMissingNewlines) {
         // Changes more than six lines apart make two hunks; closer ones share one.
         {"1\n2\n3\n4\n5\n6\n7\n8\n9\n", "0\n1\n2\n3\n4\n5\n6\n7\n8\n9\nX\n",
          "@@ -1,3 +1,4 @@\n+0\n 1\n 2\n 3\n@@ -7,3 +8,4 @@\n 7\n 8\n 9\n+X\n"},
-        {"1\n2\n3\n4\n5\n6\n", "0\n1\n2\n3\n4\n5\n6\nX\n",
-         "@@ -1,6 +1,8 @@\n+0\n 1\n 2\n 3\n 4\n 5\n 6\n+X\n"},
+        {"1\n2\n3\n4\n5\n6\n", "0\n1\n2\n3\n4\n5\n6\nX\n", "@@ -1,6 +1,8 @@\n+0\n 1\n 2\n 3\n 4\n 5\n 6\n+X\n"},
     };
     for (const auto& test : cases) EXPECT_EQ(DiffHunks(test.before, test.after), test.hunks) << test.before;
-    EXPECT_EQ(UnifiedDiff("etc/hosts", std::nullopt, std::string("x\n")), "--- /dev/null\n+++ b/etc/hosts\n@@ -0,0 +1 @@\n+x\n");
-    EXPECT_EQ(UnifiedDiff("etc/hosts", std::string("x\n"), std::nullopt), "--- a/etc/hosts\n+++ /dev/null\n@@ -1 +0,0 @@\n-x\n");
+    EXPECT_EQ(UnifiedDiff("etc/hosts", std::nullopt, std::string("x\n")),
+              "--- /dev/null\n+++ b/etc/hosts\n@@ -0,0 +1 @@\n+x\n");
+    EXPECT_EQ(UnifiedDiff("etc/hosts", std::string("x\n"), std::nullopt),
+              "--- a/etc/hosts\n+++ /dev/null\n@@ -1 +0,0 @@\n-x\n");
 }
 
 class DiffAgainstTools : public ::testing::Test {
@@ -151,16 +153,24 @@ TEST_F(DiffAgainstTools, DistinctLinesGiveExactlyDiffsHunks) {
         for (int i = 0; i < size; ++i) before.push_back("line " + std::to_string(i));
         for (const auto& line : before) {
             switch (random() % 8) {
-                case 0: break;                                                          // removed
-                case 1: after.push_back("new " + std::to_string(fresh++)); break;       // replaced
-                case 2: after.push_back("new " + std::to_string(fresh++)); after.push_back(line); break;
-                default: after.push_back(line);
+            case 0:
+                break;  // removed
+            case 1:
+                after.push_back("new " + std::to_string(fresh++));
+                break;  // replaced
+            case 2:
+                after.push_back("new " + std::to_string(fresh++));
+                after.push_back(line);
+                break;
+            default:
+                after.push_back(line);
             }
         }
         if (random() % 3 == 0) after.push_back("new " + std::to_string(fresh++));
         auto join = [&](const std::vector<std::string>& lines, bool newlineAtEnd) {
             std::string text;
-            for (size_t i = 0; i < lines.size(); ++i) text += lines[i] + (i + 1 < lines.size() || newlineAtEnd ? "\n" : "");
+            for (size_t i = 0; i < lines.size(); ++i)
+                text += lines[i] + (i + 1 < lines.size() || newlineAtEnd ? "\n" : "");
             return text;
         };
         const std::string a = join(before, random() % 4 != 0), b = join(after, random() % 4 != 0);
@@ -174,8 +184,10 @@ TEST_F(DiffAgainstTools, RepeatedLinesPatchCorrectlyWithNoMoreChangesThanDiff) {
     std::mt19937 random(7122026);
     for (int round = 0; round < 40; ++round) {
         std::string a, b;
-        for (int i = static_cast<int>(random() % 30); i > 0; --i) a += std::string(1, static_cast<char>('a' + random() % 4)) + "\n";
-        for (int i = static_cast<int>(random() % 30); i > 0; --i) b += std::string(1, static_cast<char>('a' + random() % 4)) + "\n";
+        for (int i = static_cast<int>(random() % 30); i > 0; --i)
+            a += std::string(1, static_cast<char>('a' + random() % 4)) + "\n";
+        for (int i = static_cast<int>(random() % 30); i > 0; --i)
+            b += std::string(1, static_cast<char>('a' + random() % 4)) + "\n";
         const std::string ours = DiffHunks(a, b);
         EXPECT_LE(ChangedLines(ours), ChangedLines(SystemHunks(a, b))) << "round " << round;
         if (a != b) {
@@ -251,8 +263,11 @@ protected:
 
 TEST_F(BatchThroughFramework, EveryTouchedFileIsWrittenOnceAtTheEnd) {
     std::string batch;
-    for (int i = 0; i < 50; ++i) batch += "network ip route ipv4 add -n 10.92." + std::to_string(i) + ".0/24 -g 10.20.0.254\n";
-    batch += "network ip hosts add -I 10.92.0.1 -H once.example\nnetwork ip route ipv4 remove -n 10.92.7.0/24 -g 10.20.0.254\n";
+    for (int i = 0; i < 50; ++i)
+        batch += "network ip route ipv4 add -n 10.92." + std::to_string(i) + ".0/24 -g 10.20.0.254\n";
+    batch +=
+        "network ip hosts add -I 10.92.0.1 -H once.example\nnetwork ip route ipv4 remove -n 10.92.7.0/24 -g "
+        "10.20.0.254\n";
     auto result = Batch(batch);
     ASSERT_EQ(result.status, 0) << result.err;
     ASSERT_EQ(counting->commits.size(), 1u);
@@ -290,8 +305,8 @@ TEST_F(BatchThroughFramework, RouteChangesSeeTheChangesBeforeThem) {
     for (const char* duplicate : {"network ip route ipv4 add -n 10.94.0.0/16 -g 10.20.0.254\n",
                                   "network ip route ipv6 add -n 2001:db8:94::/48 -g 2001:db8:20::fe\n"}) {
         const auto before = SimHost::MemoryHostFiles();
-        auto failed = Batch(std::string(duplicate) + "network ip route ipv4 remove -n 10.93.3.0/24 -g 10.20.0.254\n" +
-                            duplicate);
+        auto failed =
+            Batch(std::string(duplicate) + "network ip route ipv4 remove -n 10.93.3.0/24 -g 10.20.0.254\n" + duplicate);
         EXPECT_EQ(failed.status, 1) << duplicate;
         auto lines = json::parse(failed.out);
         ASSERT_EQ(lines.size(), 3u) << failed.out;
@@ -299,9 +314,10 @@ TEST_F(BatchThroughFramework, RouteChangesSeeTheChangesBeforeThem) {
         EXPECT_EQ(SimHost::MemoryHostFiles(), before);
     }
     // What a failed batch did is forgotten by the checks too.
-    auto again = Batch("network ip route ipv4 remove -n 10.93.3.0/24 -g 10.20.0.254\n"
-                       "network ip route ipv4 add -n 10.94.0.0/16 -g 10.20.0.254\n"
-                       "network ip route ipv4 remove -n 10.93.3.0/24 -g 10.20.0.254\n");
+    auto again = Batch(
+        "network ip route ipv4 remove -n 10.93.3.0/24 -g 10.20.0.254\n"
+        "network ip route ipv4 add -n 10.94.0.0/16 -g 10.20.0.254\n"
+        "network ip route ipv4 remove -n 10.93.3.0/24 -g 10.20.0.254\n");
     EXPECT_EQ(again.status, 1);
     EXPECT_NE(again.out.find("No route to 10.93.3.0/24 via 10.20.0.254"), std::string::npos) << again.out;
 }

@@ -55,7 +55,8 @@ TEST_F(SampleCompletion, FrameworkOptionsAndTheirValuesBeforeThePath) {
         {"", "sample --formatter --format-param --help --list-commands --completion --version --batch --dry-run"},
         // An option given is not offered again; --format-param may repeat.
         {"--formatter=json", "sample --format-param --help --list-commands --completion --version --batch --dry-run"},
-        {"--formatter json --format-param a=b", "sample --format-param --help --list-commands --completion --version --batch --dry-run"},
+        {"--formatter json --format-param a=b",
+         "sample --format-param --help --list-commands --completion --version --batch --dry-run"},
         {"--formatter", "simple table json xml csv keyvalue"},
         {"--format-param=a=b --formatter", "simple table json xml csv keyvalue"},
         {"--completion", "bash zsh fish"},

@@ -46,16 +46,17 @@ TEST_F(SampleShell, ExitStatusTellsSuccessCommandErrorAndRefusalApart) {
 }
 
 TEST_F(SampleShell, FrameworkOptionsChooseTheFormatterAndOverrideParameters) {
-    ExpectRuns(*this, {
-                          {"--formatter=json sample result ok", 0, "true\n", ""},
-                          {"--formatter json sample result no", 0, "false\n", ""},
-                          {"--formatter=json sample result number", 0, "42\n", ""},
-                          {"--formatter=json sample result empty", 0, "[]\n", ""},
-                          {"--formatter=yaml sample result ok", 2, "",
-                           "Error: Unknown formatter \"yaml\": choose one of simple, table, json, xml, csv, keyvalue.\n"},
-                          {"--formater=json sample result ok", 2, "",
-                           "Error: Unknown option --formater=json. Did you mean: --formatter?\n"},
-                      });
+    ExpectRuns(*this,
+               {
+                   {"--formatter=json sample result ok", 0, "true\n", ""},
+                   {"--formatter json sample result no", 0, "false\n", ""},
+                   {"--formatter=json sample result number", 0, "42\n", ""},
+                   {"--formatter=json sample result empty", 0, "[]\n", ""},
+                   {"--formatter=yaml sample result ok", 2, "",
+                    "Error: Unknown formatter \"yaml\": choose one of simple, table, json, xml, csv, keyvalue.\n"},
+                   {"--formater=json sample result ok", 2, "",
+                    "Error: Unknown option --formater=json. Did you mean: --formatter?\n"},
+               });
     TalixTest::ProcessResult record = Exec("--formatter=json --format-param=fields:Echo=Text sample echo -t hi");
     auto parsed = nlohmann::ordered_json::parse(record.out);
     // JSON shows every field, in template order, unset ones as null.
@@ -160,7 +161,10 @@ void Register(std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent) {
         bool booleanRoot;
         int declared;  // -1: not said
     } commands[] = {
-        {"set", true, -1}, {"list", false, -1}, {"refresh", false, 1}, {"check", true, 0},
+        {"set", true, -1},
+        {"list", false, -1},
+        {"refresh", false, 1},
+        {"check", true, 0},
     };
     for (const auto& command : commands) {
         auto node = std::make_shared<AccessCommand>(command.booleanRoot, command.declared);

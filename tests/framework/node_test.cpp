@@ -46,9 +46,9 @@ TEST(CommandSettings, ASecondSettingOfAKeyReplacesTheValueInItsFirstPlace) {
     Settings command;
     command.SetDefaultOutputParameter("fields:Row", "A");
     command.SetDefaultOutputParameter("header:Row", "<NONE>");
-    command.SetDefaultOutputParameter("fields:Row", "B");                           // literal over literal
+    command.SetDefaultOutputParameter("fields:Row", "B");                            // literal over literal
     command.SetDefaultOutputParameter(std::string("header:Row"), std::string("x"));  // built over literal
-    command.SetDefaultOutputParameter("header:Row", "%A%");                         // literal over built
+    command.SetDefaultOutputParameter("header:Row", "%A%");                          // literal over built
     EXPECT_EQ(command.GetDefaultOutputParameters(), (Pairs{{"fields:Row", "B"}, {"header:Row", "%A%"}}));
 
     command.SetDefaultOutputFormatter("simple");

@@ -81,9 +81,11 @@ TEST_F(SampleCli, MessagesShowStrayWordsEscapedAndShortened) {
          "Unexpected argument \"" + std::string(64, 'z') + "...\" (1048576 bytes): options are given as --name value."},
         {{"sample", "echo", "-t", "x", "--te\txt", "y"}, "Unknown option --te\\x09xt. Did you mean: --text?"},
         {{"sample", "echo", "-t", "x", "-\x01", "y"}, "Unknown option -\\x01."},
-        {{"sample", "echo", "-t", "x", "--" + huge, "y"}, "Unknown option --" + std::string(62, 'z') + "... (1048578 bytes)."},
-        {{"sample", huge}, "Unknown command or namespace \"" + std::string(64, 'z') + "...\" (1048576 bytes) in \"sample " +
-                               std::string(57, 'z') + "...\" (1048583 bytes)."},
+        {{"sample", "echo", "-t", "x", "--" + huge, "y"},
+         "Unknown option --" + std::string(62, 'z') + "... (1048578 bytes)."},
+        {{"sample", huge},
+         "Unknown command or namespace \"" + std::string(64, 'z') + "...\" (1048576 bytes) in \"sample " +
+             std::string(57, 'z') + "...\" (1048583 bytes)."},
         {{"sampl\x1b"}, "Unknown command or namespace \"sampl\\x1b\" in \"sampl\\x1b\". Did you mean: sample?"},
     };
     for (const auto& c : cases) {
@@ -166,8 +168,7 @@ TEST(ParameterPattern, MatchesWholeValuesOnly) {
         if (c.accepted) {
             EXPECT_EQ(outcome.error, "") << c.pattern << " " << c.value;
         } else {
-            EXPECT_NE(outcome.error.find(std::string(": must match the pattern ") + c.pattern + "."),
-                      std::string::npos)
+            EXPECT_NE(outcome.error.find(std::string(": must match the pattern ") + c.pattern + "."), std::string::npos)
                 << c.pattern << " " << c.value << ": " << outcome.error;
         }
     }
@@ -186,13 +187,12 @@ TEST_F(SampleCli, TakesTheWordAfterAnOptionAsItsValueEvenWhenItLooksLikeAnOption
     EXPECT_EQ(RootJson(Invoke("sample echo --text --count"))["Text"], "--count");
     EXPECT_EQ(RootJson(Invoke("sample echo --text -1"))["Text"], "-1");
     EXPECT_EQ(RootJson(Invoke("sample echo --text \"\""))["Text"], "");
-    EXPECT_EQ(RootJson(Invoke("sample echo -t x --big -9223372036854775808"))["Nested"]["Value"],
-              INT64_MIN);
+    EXPECT_EQ(RootJson(Invoke("sample echo -t x --big -9223372036854775808"))["Nested"]["Value"], INT64_MIN);
 }
 
 TEST(InputValues, BooleansAcceptThreeSpellingsInAnyCase) {
-    const std::pair<const char*, bool> accepted[] = {{"true", true}, {"TRUE", true}, {"Yes", true}, {"1", true},
-                                                     {"false", false}, {"No", false}, {"0", false}, {"fAlSe", false}};
+    const std::pair<const char*, bool> accepted[] = {{"true", true},   {"TRUE", true}, {"Yes", true}, {"1", true},
+                                                     {"false", false}, {"No", false},  {"0", false},  {"fAlSe", false}};
     for (const auto& entry : accepted) {
         bool value = !entry.second;
         EXPECT_TRUE(Parvik::CallSpec::Input::ParseBool(entry.first, value)) << entry.first;

@@ -18,8 +18,8 @@ using Parvik::Render::OutputParameters;
 using Parvik::Render::RenderOptions;
 using Parvik::Render::RenderOutput;
 
-std::string Render(const std::string& formatter, const MetaObjectPtr& root,
-                   const OutputParameters& parameters = {}, int terminalWidth = 80) {
+std::string Render(const std::string& formatter, const MetaObjectPtr& root, const OutputParameters& parameters = {},
+                   int terminalWidth = 80) {
     RenderOptions options;
     options.parameters = parameters;
     options.terminalWidth = terminalWidth;
@@ -147,8 +147,10 @@ TEST(Simple, RecordRootShowsNestedValuesIndented) {
 TEST(Simple, ListRecordsUnderHeadingsBuiltFromAnyField) {
     // The heading may use a field that "fields:" hides; unknown references stay as written.
     EXPECT_EQ(Render("simple", NicList(),
-                     {{"header:Nic", "NIC %Name% (%vf%)"}, {"fields:Nic", "MTU, Tags,Bogus"},
-                      {"units:Nic.MTU", "bytes"}, {"units:Nic.Tags", "tags"}}),
+                     {{"header:Nic", "NIC %Name% (%vf%)"},
+                      {"fields:Nic", "MTU, Tags,Bogus"},
+                      {"units:Nic.MTU", "bytes"},
+                      {"units:Nic.Tags", "tags"}}),
               "NIC lmx0 (%vf%)\n"
               "   MTU: 1500 bytes\n"
               "   Tags: a, b tags\n"
@@ -159,13 +161,14 @@ TEST(Simple, ListRecordsUnderHeadingsBuiltFromAnyField) {
 }
 
 TEST(Simple, RecordRootTakesItsKindsHeadingToo) {
-    EXPECT_EQ(Render("simple", Port("p1", 10, ""), {{"header:Port", "Port %Name% %Description%"}, {"fields:Port", "Speed"}}),
-              "Port p1\n   Speed: 10\n");
+    EXPECT_EQ(
+        Render("simple", Port("p1", 10, ""), {{"header:Port", "Port %Name% %Description%"}, {"fields:Port", "Speed"}}),
+        "Port p1\n   Speed: 10\n");
 }
 
 TEST(Simple, WithoutHeadingRecordsAreSeparatedByBlankLines) {
-    for (const OutputParameters& parameters :
-         {OutputParameters{{"fields:Port", "Name"}}, OutputParameters{{"fields:Port", "Name"}, {"header:Port", "<NONE>"}}}) {
+    for (const OutputParameters& parameters : {OutputParameters{{"fields:Port", "Name"}},
+                                               OutputParameters{{"fields:Port", "Name"}, {"header:Port", "<NONE>"}}}) {
         EXPECT_EQ(Render("simple", ListOf({Port("p1", 1, ""), Port("p2", 2, "")}), parameters),
                   "Name: p1\n\nName: p2\n");
     }
@@ -173,17 +176,18 @@ TEST(Simple, WithoutHeadingRecordsAreSeparatedByBlankLines) {
 
 TEST(Simple, NestedRecordsFollowTheirOwnKindsParameters) {
     auto nic = Nic("lmx0", 1500, true);
-    EXPECT_EQ(Render("simple", nic,
-                     {{"fields:Nic", "Name,Queues,Policy"}, {"fields:Policy", "Active"}, {"header:Queue", "Queue %ID%"}}),
-              "Name: lmx0\n"
-              "Queues:\n"
-              "   Queue 0\n"
-              "      ID: 0\n"
-              "\n"
-              "   Queue 1\n"
-              "      ID: 1\n"
-              "Policy:\n"
-              "   Active: true\n");
+    EXPECT_EQ(
+        Render("simple", nic,
+               {{"fields:Nic", "Name,Queues,Policy"}, {"fields:Policy", "Active"}, {"header:Queue", "Queue %ID%"}}),
+        "Name: lmx0\n"
+        "Queues:\n"
+        "   Queue 0\n"
+        "      ID: 0\n"
+        "\n"
+        "   Queue 1\n"
+        "      ID: 1\n"
+        "Policy:\n"
+        "   Active: true\n");
 }
 
 TEST(Simple, StringListRootIsOneValuePerLine) {
@@ -219,7 +223,8 @@ TEST(Table, ColumnChoicePrecedence) {
 }
 
 TEST(Table, SingleRecordIsOneRowAndBlankCellsAreTrimmed) {
-    EXPECT_EQ(Render("table", Port("lmx0", 100, "")), "Name  Speed  Description\n----  -----  -----------\nlmx0  100\n");
+    EXPECT_EQ(Render("table", Port("lmx0", 100, "")),
+              "Name  Speed  Description\n----  -----  -----------\nlmx0  100\n");
 }
 
 TEST(Table, EmptyListPrintsNothingAndStringListsAreLines) {
@@ -249,11 +254,14 @@ TEST(Table, WidthCountsCharactersAndCellsStayOnOneLineWithControlsEscaped) {
 TEST(TextFormats, EscapeWhatATerminalWouldActOnAndNothingElse) {
     const std::pair<std::string, std::string> cases[] = {
         {"plain text, with back\\slash and % signs", "plain text, with back\\slash and % signs"},
-        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xEF\xBF\xBD", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xEF\xBF\xBD"},
+        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xEF\xBF\xBD",
+         "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xEF\xBF\xBD"},
         {"a\x1b[31mred\x1b]0;title\x07", "a\\x1b[31mred\\x1b]0;title\\x07"},
         {"line1\nline2\r\tend", "line1\\nline2\\r\\tend"},
         {std::string("nul\0del\x7f", 8), "nul\\x00del\\x7f"},
-        {"c1 \xC2\x9b" "2J and \xC2\x85 but \xC2\xA0 stays", "c1 \\u009b2J and \\u0085 but \xC2\xA0 stays"},
+        {"c1 \xC2\x9b"
+         "2J and \xC2\x85 but \xC2\xA0 stays",
+         "c1 \\u009b2J and \\u0085 but \xC2\xA0 stays"},
         {"\x01\x02\xff", "\\x01\\x02\\xff"},
         {"cut \xC3", "cut \\xc3"},
         {"overlong \xE0\x80\xAF surrogate \xED\xA0\x80", "overlong \\xe0\\x80\\xaf surrogate \\xed\\xa0\\x80"},
@@ -271,7 +279,8 @@ TEST(TextFormats, EscapeWhatATerminalWouldActOnAndNothingElse) {
         EXPECT_EQ(Render("simple", MetaString::New(raw)), shown + "\n") << shown;
         // keyvalue shows the same, with its own backslashes doubled so that values read back.
         if (raw.find('\\') == std::string::npos) {
-            EXPECT_EQ(Render("keyvalue", Port(raw, 1, ""), {{"fields:Port", "Name"}}), "Port.Name.string=" + shown + "\n")
+            EXPECT_EQ(Render("keyvalue", Port(raw, 1, ""), {{"fields:Port", "Name"}}),
+                      "Port.Name.string=" + shown + "\n")
                 << shown;
         }
     }
@@ -314,9 +323,10 @@ const char kNicListJson[] = R"([
      "Policy": {"Mode": "lb", "Active": true}, "Queues": [{"ID": 0}, {"ID": 1}]}])";
 
 TEST(Json, ShowsEveryFieldInRecordOrderIgnoringDisplayParameters) {
-    EXPECT_EQ(Render("json", NicList(),
-                     {{"fields:Nic", "Name"}, {"header:Nic", "%Name%"}, {"units:Nic.MTU", "B"}, {"table-columns", "MTU"}}),
-              nlohmann::ordered_json::parse(kNicListJson).dump(3) + "\n");
+    EXPECT_EQ(
+        Render("json", NicList(),
+               {{"fields:Nic", "Name"}, {"header:Nic", "%Name%"}, {"units:Nic.MTU", "B"}, {"table-columns", "MTU"}}),
+        nlohmann::ordered_json::parse(kNicListJson).dump(3) + "\n");
 }
 
 TEST(Json, EmptyContainers) {
@@ -337,11 +347,17 @@ TEST(Json, StringsAreAlwaysValidJson) {
         {"\b\f\n\r\t", "\"\\b\\f\\n\\r\\t\""},
         {std::string("\x01\x1f\x00", 3), "\"\\u0001\\u001f\\u0000\""},
         {"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", "\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\""},  // kept as is
-        {"a\xFF" "b", "\"a\xEF\xBF\xBD" "b\""},                                 // stray byte
-        {"\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},                           // overlong
-        {"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},           // surrogate
-        {"\xE2\x82", "\"\xEF\xBF\xBD\""},                                       // truncated at end
-        {"\xF0\x9F\x98" "x", "\"\xEF\xBF\xBD" "x\""},                           // truncated before ASCII
+        {"a\xFF"
+         "b",
+         "\"a\xEF\xBF\xBD"
+         "b\""},                                                       // stray byte
+        {"\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},                  // overlong
+        {"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},  // surrogate
+        {"\xE2\x82", "\"\xEF\xBF\xBD\""},                              // truncated at end
+        {"\xF0\x9F\x98"
+         "x",
+         "\"\xEF\xBF\xBD"
+         "x\""},  // truncated before ASCII
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Render("json", MetaString::New(c.input)), c.expected + "\n");
@@ -417,7 +433,7 @@ TEST(Csv, QuotesOnlyCellsThatNeedIt) {
         const char* cell;
     };
     const Case cases[] = {
-        {"plain text", "plain text"}, {"a,b", "\"a,b\""},       {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"plain text", "plain text"},     {"a,b", "\"a,b\""},   {"say \"hi\"", "\"say \"\"hi\"\"\""},
         {"two\nlines", "\"two\nlines\""}, {"cr\r", "\"cr\r\""}, {"", ""},
     };
     for (const auto& c : cases) {
@@ -427,7 +443,8 @@ TEST(Csv, QuotesOnlyCellsThatNeedIt) {
 
 TEST(KeyValue, OneLinePerValueWithPathAndType) {
     auto nic = Nic("lmx0", 1500, true);
-    EXPECT_EQ(Render("keyvalue", ListOf({nic}), {{"fields:Nic", "Name,Driver,Tags,Policy,Queues,Up"}, {"units:Nic.MTU", "B"}}),
+    EXPECT_EQ(Render("keyvalue", ListOf({nic}),
+                     {{"fields:Nic", "Name,Driver,Tags,Policy,Queues,Up"}, {"units:Nic.MTU", "B"}}),
               "Nic[0].Name.string=lmx0\n"
               "Nic[0].Driver.string=\n"
               "Nic[0].Tags[0].string=a\n"

@@ -23,14 +23,17 @@ TEST(FormatParamEndToEnd, UnfittingSettingsAreUsageErrorsThatListTheValidChoices
     };
     const Case cases[] = {
         {"fields:Nic=Name,Sped", std::string("Unknown field \"Sped\" of record Nic in --format-param \"fields:Nic\". "
-                                             "Did you mean: Speed? Fields of Nic: ") + kNicFields + "."},
-        {"fields:nic=Name", "Unknown record \"nic\" in --format-param key \"fields:nic\": this command renders Nic. "
-                            "Did you mean: Nic?"},
-        {"fields:Nic=", std::string("--format-param \"fields:Nic=\" names no field: give one or more of ") +
-                            kNicFields + "."},
-        {"bogus=1", "Unknown --format-param key \"bogus\": use fields:<Record>, header:<Record>, "
-                    "units:<Record>.<Field>, table-columns, table-columns:<Record> or wrap-last; this command "
-                    "renders Nic."},
+                                             "Did you mean: Speed? Fields of Nic: ") +
+                                     kNicFields + "."},
+        {"fields:nic=Name",
+         "Unknown record \"nic\" in --format-param key \"fields:nic\": this command renders Nic. "
+         "Did you mean: Nic?"},
+        {"fields:Nic=",
+         std::string("--format-param \"fields:Nic=\" names no field: give one or more of ") + kNicFields + "."},
+        {"bogus=1",
+         "Unknown --format-param key \"bogus\": use fields:<Record>, header:<Record>, "
+         "units:<Record>.<Field>, table-columns, table-columns:<Record> or wrap-last; this command "
+         "renders Nic."},
     };
     for (const auto& c : cases) {
         auto result = RunOnHost(root, std::string("--formatter=json --format-param=") + c.param + " network nic list");

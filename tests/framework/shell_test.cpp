@@ -29,7 +29,8 @@ TEST(Version, NamesEachLoadedPluginWithItsPathAndNamespaces) {
     dispatcher.LoadPlugins(TALIX_TEST_PLUGIN_DIR, errors);
     auto version = Exec(dispatcher, "--version");
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "talixcli " TALIXCLI_VERSION "\nplug-in " TALIX_TEST_PLUGIN_DIR "/libsample_plugin.so: sample\n");
+    EXPECT_EQ(version.out,
+              "talixcli " TALIXCLI_VERSION "\nplug-in " TALIX_TEST_PLUGIN_DIR "/libsample_plugin.so: sample\n");
     // Later words do not matter: the version is all that is printed.
     EXPECT_EQ(Exec(dispatcher, "--version sample echo").out, version.out);
 }
@@ -38,9 +39,9 @@ TEST(Version, WithoutPluginsSaysWhereItLookedAndHowToChooseAnotherDirectory) {
     Dispatcher dispatcher;
     std::vector<std::string> errors;
     dispatcher.LoadPlugins("/nonexistent/plugins", errors);
-    EXPECT_EQ(Exec(dispatcher, "--version").out,
-              "talixcli " TALIXCLI_VERSION "\nNo plug-in found in /nonexistent/plugins. "
-              "Set TALIXCLI_PLUGIN_DIR to the directory that holds the plug-ins.\n");
+    EXPECT_EQ(Exec(dispatcher, "--version").out, "talixcli " TALIXCLI_VERSION
+                                                 "\nNo plug-in found in /nonexistent/plugins. "
+                                                 "Set TALIXCLI_PLUGIN_DIR to the directory that holds the plug-ins.\n");
 
     auto command = Exec(dispatcher, "network nic list");
     EXPECT_EQ(command.status, 2);
@@ -100,7 +101,8 @@ protected:
         errPipe[1] = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
         std::string text;
         char buffer[512];
-        for (ssize_t n; (n = ::read(errPipe[0], buffer, sizeof(buffer))) > 0;) text.append(buffer, static_cast<size_t>(n));
+        for (ssize_t n; (n = ::read(errPipe[0], buffer, sizeof(buffer))) > 0;)
+            text.append(buffer, static_cast<size_t>(n));
         return text;
     }
     int fd = -1;

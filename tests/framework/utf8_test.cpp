@@ -27,8 +27,8 @@ TEST(Utf8, AcceptsOnlyWellFormedSequencesAndTakesTheMaximalIllFormedPrefix) {
         {"\xEF\xBF\xBD", 3, true, 0xFFFD},
         {"\xF0\x90\x80\x80", 4, true, 0x10000},
         {"\xF4\x8F\xBF\xBF", 4, true, 0x10FFFF},
-        {"\x80", 1, false, 0},              // a continuation byte alone
-        {"\xC0\xAF", 1, false, 0},          // overlong lead bytes never start a character
+        {"\x80", 1, false, 0},      // a continuation byte alone
+        {"\xC0\xAF", 1, false, 0},  // overlong lead bytes never start a character
         {"\xC1\xBF", 1, false, 0},
         {"\xE0\x9F\xBF", 1, false, 0},      // overlong three-byte form
         {"\xED\xA0\x80", 1, false, 0},      // a surrogate
@@ -36,9 +36,11 @@ TEST(Utf8, AcceptsOnlyWellFormedSequencesAndTakesTheMaximalIllFormedPrefix) {
         {"\xF4\x90\x80\x80", 1, false, 0},  // past U+10FFFF
         {"\xF5\x80\x80\x80", 1, false, 0},
         {"\xFF", 1, false, 0},
-        {"\xE2\x82", 2, false, 0},          // cut short by the end of the text
+        {"\xE2\x82", 2, false, 0},  // cut short by the end of the text
         {"\xF0\x9F\x98", 3, false, 0},
-        {"\xE2\x82" "A", 2, false, 0},      // cut short by an ASCII byte
+        {"\xE2\x82"
+         "A",
+         2, false, 0},  // cut short by an ASCII byte
         {"\xF0\x9F\x98\xC3", 3, false, 0},
     };
     for (const auto& c : cases) {
@@ -49,8 +51,7 @@ TEST(Utf8, AcceptsOnlyWellFormedSequencesAndTakesTheMaximalIllFormedPrefix) {
         if (c.valid) {
             EXPECT_EQ(ch.codePoint, c.codePoint) << testing::PrintToString(text);
         }
-        EXPECT_EQ(Parvik::Text::Utf8SequenceLength(text, 0), c.valid ? c.length : 0u)
-            << testing::PrintToString(text);
+        EXPECT_EQ(Parvik::Text::Utf8SequenceLength(text, 0), c.valid ? c.length : 0u) << testing::PrintToString(text);
     }
 }
 

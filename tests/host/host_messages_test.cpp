@@ -56,7 +56,8 @@ protected:
     std::map<std::string, std::string> sections;
 
     void SetUp() override {
-        for (const char* name : {"firewall", "pnics", "vswitches", "dvswitches", "lmxnics", "netstacks", "datapath", "ipsec"}) {
+        for (const char* name :
+             {"firewall", "pnics", "vswitches", "dvswitches", "lmxnics", "netstacks", "datapath", "ipsec"}) {
             std::ifstream in(std::string(TALIX_SOURCE_DIR "/demo/state/") + name + ".json");
             std::stringstream text;
             text << in.rdbuf();
@@ -79,10 +80,10 @@ protected:
 
 TEST_F(HostMessages, Firewall) {
     ExpectRefused({
-        {"a setting other than 0 or 1",
-         [] { Kavrel::System::FirewallRuleset("sshServer").CheckConfigurable(2, 0); }, "Unknown ruleset setting 2"},
-        {"loading a module the host does not have",
-         [] { LmxCtl::System::ModuleImpl("otherfw").Load("", false); }, "Unknown module otherfw"},
+        {"a setting other than 0 or 1", [] { Kavrel::System::FirewallRuleset("sshServer").CheckConfigurable(2, 0); },
+         "Unknown ruleset setting 2"},
+        {"loading a module the host does not have", [] { LmxCtl::System::ModuleImpl("otherfw").Load("", false); },
+         "Unknown module otherfw"},
         {"unloading the module while its rulesets are loaded", [] { LmxCtl::System::ModuleImpl("talixfw").Unload(); },
          "Module talixfw is in use by the firewall filters"},
         {"a change to a ruleset the host does not have", [] { Kavrel::System::FirewallRuleset("ghost").Enable(); },
@@ -93,9 +94,9 @@ TEST_F(HostMessages, Firewall) {
 TEST_F(HostMessages, StandardSwitches) {
     auto add = [](const std::string& name, int64_t ports) {
         LmxCtl::Network::VirtualSwitchInfoImpl().AddVirtualSwitchWithPolicy(
-            Kavrel::Network::NicTeamingPolicy::GetDefaultPolicy(), Kavrel::Network::PortSecurityPolicy::GetDefaultPolicy(),
-            Kavrel::Network::ShapingPolicy::GetDefaultPolicy(), Kavrel::Network::NicCapabilities::GetDefaultPolicy(), name,
-            ports);
+            Kavrel::Network::NicTeamingPolicy::GetDefaultPolicy(),
+            Kavrel::Network::PortSecurityPolicy::GetDefaultPolicy(), Kavrel::Network::ShapingPolicy::GetDefaultPolicy(),
+            Kavrel::Network::NicCapabilities::GetDefaultPolicy(), name, ports);
     };
     auto core = [] { return LmxCtl::Network::VirtualSwitchInfoImpl().GetVirtualSwitchByName("vs-core", 0); };
     ExpectRefused({
@@ -165,8 +166,8 @@ TEST_F(HostMessages, PhysicalNics) {
         {"a load balancer setting past the last",
          [] {
              Kavrel::Network::PnicNetqueueInfo info;
-             info.settingMask = Kavrel::Network::PnicNetqueueInfo::SettingBit(
-                 Kavrel::Network::PnicNetqueueInfo::SETTING_COUNT);
+             info.settingMask =
+                 Kavrel::Network::PnicNetqueueInfo::SettingBit(Kavrel::Network::PnicNetqueueInfo::SETTING_COUNT);
              LmxCtl::Network::PnicImpl("pnic0").SetNetqueueInfo(info);
          },
          "Invalid netqueue load balancer setting mask 0x800"},
@@ -210,8 +211,8 @@ TEST_F(HostMessages, HostInterfacesAndDatapath) {
     auto add = [](int offloadFlags, int numRxQueue, const std::string& name) {
         LmxCtl::Network::PortGroupImpl point("Host Management");
         LmxCtl::Network::LumexNicInfoImpl().AddLumexNic(point, "defaultTcpipStack", Kavrel::Network::IpConfig(),
-                                                       Kavrel::Network::MacAddress(), offloadFlags, 0, numRxQueue,
-                                                       name, false);
+                                                        Kavrel::Network::MacAddress(), offloadFlags, 0, numRxQueue,
+                                                        name, false);
     };
     ExpectRefused({
         {"offload flags", [&] { add(1, 0, "lmx9"); }, "Unsupported offload flags 1"},
@@ -241,8 +242,8 @@ TEST_F(HostMessages, HostInterfacesAndDatapath) {
         {"an opaque network as connection point",
          [] {
              LmxCtl::Network::LumexNicInfoImpl().AddLumexNic(OpaqueNetworkPoint(), "defaultTcpipStack",
-                                                            Kavrel::Network::IpConfig(), Kavrel::Network::MacAddress(),
-                                                            0, 0, 0, "lmx9", false);
+                                                             Kavrel::Network::IpConfig(), Kavrel::Network::MacAddress(),
+                                                             0, 0, 0, "lmx9", false);
          },
          "Unsupported connection point for a Lumex network interface"},
         {"an interface selector other than all",
@@ -260,16 +261,16 @@ TEST_F(HostMessages, PortsAndDistributedSwitches) {
          "Port 12345 not found on switch vs-core"},
         {"a DVPort of a switch the host does not have",
          [] {
-             LmxCtl::Network::LumexNicInfoImpl().AddLumexNic(
-                 LmxCtl::Network::DVPortImpl("no-such-dvs", "1"), "defaultTcpipStack", Kavrel::Network::IpConfig(),
-                 Kavrel::Network::MacAddress(), 0, 0, 0, "lmx9", false);
+             LmxCtl::Network::LumexNicInfoImpl().AddLumexNic(LmxCtl::Network::DVPortImpl("no-such-dvs", "1"),
+                                                             "defaultTcpipStack", Kavrel::Network::IpConfig(),
+                                                             Kavrel::Network::MacAddress(), 0, 0, 0, "lmx9", false);
          },
          "DVPort 1 names no DVSwitch of this host"},
         {"an interface on a DVPort the switch does not have",
          [] {
-             LmxCtl::Network::LumexNicInfoImpl().AddLumexNic(
-                 LmxCtl::Network::DVPortImpl("cds-east", "999"), "defaultTcpipStack", Kavrel::Network::IpConfig(),
-                 Kavrel::Network::MacAddress(), 0, 0, 0, "lmx9", false);
+             LmxCtl::Network::LumexNicInfoImpl().AddLumexNic(LmxCtl::Network::DVPortImpl("cds-east", "999"),
+                                                             "defaultTcpipStack", Kavrel::Network::IpConfig(),
+                                                             Kavrel::Network::MacAddress(), 0, 0, 0, "lmx9", false);
          },
          "DVPort 999 does not exist on DVSwitch cds-east"},
         {"removing a system interface", [] { LmxCtl::Network::LmxNicImpl("lmx4").Remove(); },
@@ -290,9 +291,15 @@ TEST_F(HostMessages, PortsAndDistributedSwitches) {
         {"changing a DVPort the switch does not have",
          [] { LmxCtl::Network::DVPortImpl("cds-east", "999").SetConnectionId(7); },
          "DVPort 999 does not exist on DVSwitch cds-east"},
-        {"a teaming order with a NIC the switch does not have", [] { SetTeamingOrder({"pnic0", "pnic2"}); },
+        {"a teaming order with a NIC the switch does not have",
+         [] {
+             SetTeamingOrder({"pnic0", "pnic2"});
+         },
          "Uplink pnic2 in the teaming order is not an uplink of virtual switch vs-core"},
-        {"a teaming order with an uplink twice", [] { SetTeamingOrder({"pnic1", "pnic1"}); },
+        {"a teaming order with an uplink twice",
+         [] {
+             SetTeamingOrder({"pnic1", "pnic1"});
+         },
          "Uplink pnic1 appears more than once in the teaming order"},
         {"the class of a switch the host does not have", [] { Kavrel::Network::Portset("vs-none").GetClass(); },
          "Virtual switch vs-none does not exist"},
@@ -315,8 +322,7 @@ TEST_F(HostMessages, WordsAndAddressesOfTheIpStack) {
          "Invalid upper layer protocol 'sctp-x'"},
         {"a flow direction", [] { Ipsec::StringToIpSecDirection("sideways"); }, "Invalid flow direction 'sideways'"},
         {"an action", [] { Ipsec::StringToIpSecAction("maybe"); }, "Invalid action 'maybe'"},
-        {"an IPv6 address assigned twice",
-         [&] { config.AddIpv6Network(Kavrel::Network::Ipv6Network("fd00::5/80")); },
+        {"an IPv6 address assigned twice", [&] { config.AddIpv6Network(Kavrel::Network::Ipv6Network("fd00::5/80")); },
          "Address fd00::5 is already assigned to this interface"},
         {"an IPv6 address removed with another length",
          [&] { config.RemoveIpv6Network(Kavrel::Network::Ipv6Network("fd00::5/80")); },
@@ -398,7 +404,8 @@ TEST(HostRootFailures, ReachTheUserWordForWord) {
          },
          "network ens maxLcores get",
          [](const std::string& host) {
-             return "Cannot read host state file " + host + "/state/datapath.json: it is a directory, not a regular file\n";
+             return "Cannot read host state file " + host +
+                    "/state/datapath.json: it is a directory, not a regular file\n";
          }},
         {"a lock that is a directory",
          [](TalixTest::TempHostRoot& root) {
@@ -419,8 +426,9 @@ TEST(HostRootFailures, ReachTheUserWordForWord) {
          // A journal in place is a change to finish first: every command is refused.
          [](const std::string& host) {
              return "Invalid vswitch port group name Guest Traffic. Error was: The host root has an unfinished change "
-                    "that cannot be completed: journal " + host + "/.journal cannot be read (Cannot read host state file " +
-                    host + "/.journal: it is a directory, not a regular file). Every command is refused until the "
+                    "that cannot be completed: journal " +
+                    host + "/.journal cannot be read (Cannot read host state file " + host +
+                    "/.journal: it is a directory, not a regular file). Every command is refused until the "
                     "change can be completed.\n";
          }},
     };

@@ -60,7 +60,9 @@ protected:
     std::string Outside() const { return outside_.Path(); }
     // The outside directory as seen from the root: "../talix-host-XXXXXX".
     std::string OutsideFromRoot() const { return "../" + fs::path(outside_.Path()).filename().string(); }
-    bool Exists(const std::string& relative) const { return fs::exists(fs::symlink_status(root_.Path() + "/" + relative)); }
+    bool Exists(const std::string& relative) const {
+        return fs::exists(fs::symlink_status(root_.Path() + "/" + relative));
+    }
 
     TempHostRoot root_;
     TempHostRoot outside_;
@@ -78,7 +80,8 @@ TEST_F(HostRootEdges, AJournalNamingAPathOutsideTheRootIsRefusedAndKept) {
     const std::string away = "names the path away/victim, which is refused: Refusing host path " + root_.Path() +
                              "/away: it leads out of the host root to " + Outside();
     const std::vector<Case> cases = {
-        {"D " + OutsideFromRoot() + "/victim\n", "names the unsafe path " + OutsideFromRoot() + "/victim (contains ..)"},
+        {"D " + OutsideFromRoot() + "/victim\n",
+         "names the unsafe path " + OutsideFromRoot() + "/victim (contains ..)"},
         {"D " + Outside() + "/victim\n", "names the unsafe path " + Outside() + "/victim (absolute)"},
         {"W state/firewall.json.tmp.7 " + OutsideFromRoot() + "/victim\n",
          "names the unsafe path " + OutsideFromRoot() + "/victim (contains ..)"},
@@ -89,7 +92,8 @@ TEST_F(HostRootEdges, AJournalNamingAPathOutsideTheRootIsRefusedAndKept) {
         {"W state/firewall.json.tmp.7 state/routes.json\n",
          "names the unsafe path state/firewall.json.tmp.7 (not a temporary file of state/routes.json)"},
         // A valid step before the bad one is not carried out either.
-        {"W state/firewall.json.tmp.7 state/firewall.json\nD ../victim\n", "names the unsafe path ../victim (contains ..)"},
+        {"W state/firewall.json.tmp.7 state/firewall.json\nD ../victim\n",
+         "names the unsafe path ../victim (contains ..)"},
         {"R state/firewall.json\n", "holds a line that is not a change: R state/firewall.json"},
         {"D state/\x01x\n", "names the unsafe path state/\\x01x (contains a blank or control character)"},
     };
@@ -110,8 +114,8 @@ TEST_F(HostRootEdges, AJournalNamingAPathOutsideTheRootIsRefusedAndKept) {
         auto result = RunOnHost(root_, command);
         EXPECT_EQ(result.status, 1) << command;
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
-        EXPECT_TRUE(Contains(result.err, root_.Path() + "/.journal names the unsafe path " + OutsideFromRoot() +
-                                             "/victim"))
+        EXPECT_TRUE(
+            Contains(result.err, root_.Path() + "/.journal names the unsafe path " + OutsideFromRoot() + "/victim"))
             << result.err;
     }
     EXPECT_EQ(outside_.ReadFile("victim"), "precious\n");
@@ -126,7 +130,8 @@ TEST_F(HostRootEdges, AReplayThatCannotFinishKeepsItsJournalUntilTheChangeCanBeC
     root_.WriteFile("etc/hosts/blocker", "a directory where the file goes\n");
     root_.WriteFile(".journal", "W state/firewall.json.tmp.99 state/firewall.json\nW etc/hosts.tmp.99 etc/hosts\n");
 
-    const std::string expected = "journal " + root_.Path() + "/.journal cannot replace " + root_.Path() + "/etc/hosts: ";
+    const std::string expected =
+        "journal " + root_.Path() + "/.journal cannot replace " + root_.Path() + "/etc/hosts: ";
     EXPECT_TRUE(Contains(ReadFailure(root_.Path()), expected)) << ReadFailure(root_.Path());
     auto refused = RunOnHost(root_, "--formatter=json network firewall get");
     EXPECT_EQ(refused.status, 1);
@@ -187,7 +192,8 @@ TEST_F(HostRootEdges, AnImmutableTargetFailsTheChangeForGood) {
 
 TEST_F(HostRootEdges, TheLockFileIsNeverFollowed) {
     fs::create_symlink(Outside() + "/created", root_.Path() + "/.lock");
-    for (const std::string command : {"--formatter=json network firewall get", "network firewall set --enabled false"}) {
+    for (const std::string command :
+         {"--formatter=json network firewall get", "network firewall set --enabled false"}) {
         auto result = RunOnHost(root_, command);
         EXPECT_EQ(result.status, 1) << command;
         EXPECT_TRUE(Contains(result.err, "Cannot open host lock " + root_.Path() +
@@ -324,8 +330,9 @@ TEST_F(HostRootEdges, LookingNeitherChangesNorRepairs) {
     ASSERT_EQ(ReadFailure(root_.Path()), "");  // the root in use, as completion finds it
     look();
     EXPECT_EQ(failureOf([] { HostStore::Instance().Read<FirewallModel>(); }), "");
-    EXPECT_EQ(failureOf([] { HostStore::Instance().Update<FirewallModel>([](FirewallModel& f) { f.enabled = false; }); }),
-              "Cannot change host root " + root_.Path() + " while only looking at it");
+    EXPECT_EQ(
+        failureOf([] { HostStore::Instance().Update<FirewallModel>([](FirewallModel& f) { f.enabled = false; }); }),
+        "Cannot change host root " + root_.Path() + " while only looking at it");
     SimHost::UseMemoryHost();
 
     root_.WriteFile(".journal", "");

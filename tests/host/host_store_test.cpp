@@ -196,8 +196,8 @@ TEST(HostStore, NewFilesOfAProcessKilledBeforeItsJournalAreRemovedByTheNextChang
                     {"state/.tmp.5", "not ours either\n"}});
     EXPECT_TRUE(HostStore::Instance().Read<FirewallModel>().enabled);
     HostStore::Instance().Update<FirewallModel>([](FirewallModel& firewall) { firewall.enabled = false; });
-    EXPECT_EQ(FilesUnder(root.Path()), (std::vector<std::string>{".lock", "state/.tmp.5", "state/firewall.json",
-                                                                 "state/notes.tmp.x"}));
+    EXPECT_EQ(FilesUnder(root.Path()),
+              (std::vector<std::string>{".lock", "state/.tmp.5", "state/firewall.json", "state/notes.tmp.x"}));
     EXPECT_FALSE(HostStore::Instance().Read<FirewallModel>().enabled);
 }
 
@@ -272,8 +272,9 @@ TEST(HostStore, AReaderThatTurnsOutToWriteAfterTheCounterMovedIsRefused) {
         HostStore::Instance().Update<FirewallModel>([](FirewallModel& model) { model.enabled = false; });
         ADD_FAILURE() << "the change was let through";
     } catch (const KavrelException& error) {
-        EXPECT_STREQ(error.what(), "The host was changed by another command while this one ran; nothing was "
-                                   "changed. Run the command again.");
+        EXPECT_STREQ(error.what(),
+                     "The host was changed by another command while this one ran; nothing was "
+                     "changed. Run the command again.");
     }
     SimHost::UseHostRoot(root.Path());
     EXPECT_TRUE(root.ReadSection("firewall")["enabled"].get<bool>());
@@ -281,11 +282,12 @@ TEST(HostStore, AReaderThatTurnsOutToWriteAfterTheCounterMovedIsRefused) {
 
 TEST(HostStore, ViewsOfASectionReadTheirFieldsAndFollowEveryChange) {
     TempHostRoot root;
-    root.WriteSection("routes", {{"tables",
-                                  {{{"netstack", "defaultTcpipStack"},
-                                    {"ipv4Gateway", "10.0.0.1"},
-                                    {"ipv4Routes", {{{"network", "10.1.0.0/16"}}}},
-                                    {"ipv6Routes", {{{"network", "fd00::/64"}, {"extra", {1, {{"x", "\u00e9"}}}}}}}}}}});
+    root.WriteSection("routes",
+                      {{"tables",
+                        {{{"netstack", "defaultTcpipStack"},
+                          {"ipv4Gateway", "10.0.0.1"},
+                          {"ipv4Routes", {{{"network", "10.1.0.0/16"}}}},
+                          {"ipv6Routes", {{{"network", "fd00::/64"}, {"extra", {1, {{"x", "\u00e9"}}}}}}}}}}});
     SimHost::UseHostRoot(root.Path());
     auto& store = HostStore::Instance();
     const auto& ipv4 = store.Read<SimHost::Ipv4RoutingView>();
@@ -318,10 +320,11 @@ TEST(HostStore, ViewsOfASectionReadTheirFieldsAndFollowEveryChange) {
 // from the whole section once a socket listing decoded it: the same names either way.
 TEST(HostStore, WorldNamesReadTheWorldsAloneAndFollowChanges) {
     TempHostRoot root;
-    root.WriteSection("connections", {{"connections", {{{"protocol", "tcp"}, {"worldId", 7}}}},
-                                      {"worlds", {{{"id", 7}, {"name", "first"}},
-                                                  {{"id", 7}, {"name", "second"}},
-                                                  {{"id", 8}, {"name", "other"}}}}});
+    root.WriteSection(
+        "connections",
+        {{"connections", {{{"protocol", "tcp"}, {"worldId", 7}}}},
+         {"worlds",
+          {{{"id", 7}, {"name", "first"}}, {{"id", 7}, {"name", "second"}}, {{"id", 8}, {"name", "other"}}}}});
     SimHost::UseHostRoot(root.Path());
     auto& store = HostStore::Instance();
     ASSERT_NE(SimHost::StoredWorldName(7), nullptr);

@@ -115,7 +115,8 @@ TEST(ModelCodec, FieldsAreDefaultedSkippedAndConverted) {
 
 TEST(ModelCodec, WrittenTextIsTheLibrarysText) {
     FirewallModel firewall;
-    firewall.moduleName = "quote\" backslash\\ slash/ newline\n tab\t cr\r ff\f bs\b bell\x07 us\x1f del\x7f é \xf0\x9f\x98\x80";
+    firewall.moduleName =
+        "quote\" backslash\\ slash/ newline\n tab\t cr\r ff\f bs\b bell\x07 us\x1f del\x7f é \xf0\x9f\x98\x80";
     firewall.rulesets.resize(2);
     firewall.rulesets[1].allowedIps = {"10.0.0.0/8", "fd00::/64"};
     ExpectSameWriting(firewall);
@@ -165,9 +166,8 @@ TEST(ModelCodec, IllFormedTextIsRefusedOnWriting) {
 // The first and last character of each UTF-8 length and range is written as
 // it is, and read back the same.
 TEST(ModelCodec, EveryRangeOfUtf8IsWrittenAndReadAtItsBounds) {
-    for (const char* text : {"\xc2\x80", "\xdf\xbf", "\xe0\xa0\x80", "\xec\xbf\xbf", "\xed\x9f\xbf",
-                             "\xee\x80\x80", "\xef\xbf\xbf", "\xf0\x90\x80\x80", "\xf3\xbf\xbf\xbf",
-                             "\xf4\x8f\xbf\xbf"}) {
+    for (const char* text : {"\xc2\x80", "\xdf\xbf", "\xe0\xa0\x80", "\xec\xbf\xbf", "\xed\x9f\xbf", "\xee\x80\x80",
+                             "\xef\xbf\xbf", "\xf0\x90\x80\x80", "\xf3\xbf\xbf\xbf", "\xf4\x8f\xbf\xbf"}) {
         FirewallModel firewall;
         firewall.moduleName = text;
         std::string written;
@@ -226,11 +226,21 @@ TEST(ModelCodec, IntegersOutsideTheirFieldsRangeAreRefusedWithTheirPlace) {
         std::string field, number;
         bool whole;
     } rows[] = {
-        {"u32", "33159e9", true},  {"u32", "4294967296", true},           {"u32", "-1", true},
-        {"u32", "-1e0", true},     {"i32", "2147483648", true},           {"i32", "-2147483649", true},
-        {"u64", "-5", true},       {"i64", "9223372036854775808", true},  {"u64", "18446744073709551616", false},
-        {"u32", "1e99", false},    {"u32", "1500.5", false},              {"i64", "1e16", false},
-        {"u8", "256", true},       {"u16", "65536", true},                {"u16", "1.5", false},
+        {"u32", "33159e9", true},
+        {"u32", "4294967296", true},
+        {"u32", "-1", true},
+        {"u32", "-1e0", true},
+        {"i32", "2147483648", true},
+        {"i32", "-2147483649", true},
+        {"u64", "-5", true},
+        {"i64", "9223372036854775808", true},
+        {"u64", "18446744073709551616", false},
+        {"u32", "1e99", false},
+        {"u32", "1500.5", false},
+        {"i64", "1e16", false},
+        {"u8", "256", true},
+        {"u16", "65536", true},
+        {"u16", "1.5", false},
     };
     for (const auto& row : rows) {
         const std::string text = "{\"" + row.field + "\": " + row.number + "}";

@@ -32,8 +32,11 @@ TEST_F(InterfaceAddresses, AddListRemoveRoundTrip) {
     ASSERT_EQ(Run("network ip interface ipv6 address add -i lmx0 -I 2001:db8:1::5/64").root, true);
     EXPECT_EQ(FindNic("lmx0")["configuredIpConfig"]["ipv6Addresses"][0]["address"], "2001:db8:1::5/64");
     auto list = Run("network ip interface ipv6 address list -i lmx0").root;
-    EXPECT_EQ(list, json::array({{{"Interface", "lmx0"}, {"Address", "2001:db8:1::5"}, {"Netmask", 64},
-                                  {"Type", "STATIC"}, {"Status", "PREFERRED"}}}));
+    EXPECT_EQ(list, json::array({{{"Interface", "lmx0"},
+                                  {"Address", "2001:db8:1::5"},
+                                  {"Netmask", 64},
+                                  {"Type", "STATIC"},
+                                  {"Status", "PREFERRED"}}}));
     ASSERT_EQ(Run("network ip interface ipv6 address remove -i lmx0 -I 2001:db8:1::5/64").root, true);
     EXPECT_EQ(Run("network ip interface ipv6 address list -i lmx0").root, json::array());
 }
@@ -84,9 +87,9 @@ TEST_F(InterfaceAddresses, HostRefusesAddressesNoInterfaceCanHold) {
     for (const auto& [address, reason] : refused) {
         auto result = Run(std::string("network ip interface ipv6 address add -i lmx0 -I ") + address);
         EXPECT_TRUE(result.root.is_null()) << address;
-        EXPECT_EQ(result.errors, std::vector<std::string>{
-                                     std::string("Error adding IPv6 address for the interface lmx0. Error was : ") +
-                                     reason})
+        EXPECT_EQ(result.errors,
+                  std::vector<std::string>{
+                      std::string("Error adding IPv6 address for the interface lmx0. Error was : ") + reason})
             << address;
     }
     EXPECT_EQ(FindNic("lmx0"), before);
@@ -149,7 +152,8 @@ TEST_F(InterfaceTags, RefusalsCarryTheirOwnMessages) {
         {"tag add -i lmx1 -t Backup", {"netstack mismatch for tagBackup"}},
         {"tag remove -i lmx1 -t FaultTolerance", {"Can not remove tag from pre-defined netstack."}},
         // faultTolerance is instantiated and has lmx1: its tag cannot be added anywhere
-        {"tag add -i lmx0 -t FaultTolerance", {"Failed to add FaultTolerance tag when dedicated stack is instantiated"}},
+        {"tag add -i lmx0 -t FaultTolerance",
+         {"Failed to add FaultTolerance tag when dedicated stack is instantiated"}},
         {"tag remove -i lmx0 -t Backup",
          {"Error removing tag Backup from interface lmx0. Error was : Tag Backup is not set on interface lmx0"}},
     };

@@ -120,7 +120,8 @@ TEST_F(InterfaceLifecycle, AddOnDistributedPortRecordsItsConnection) {
 }
 
 TEST_F(InterfaceLifecycle, DedicatedNetstacksRetagAwayFromTheDefaultStack) {
-    for (auto [netstack, tag, name] : {std::tuple{"travex", 2, "Migration"}, std::tuple{"faultTolerance", 3, "FaultTolerance"}}) {
+    for (auto [netstack, tag, name] :
+         {std::tuple{"travex", 2, "Migration"}, std::tuple{"faultTolerance", 3, "FaultTolerance"}}) {
         UseHost(Host({Nic("lmx0", "defaultTcpipStack", {tag, 1}), Nic("lmx3", netstack, {tag})}));
         auto result = Run(std::string("network ip interface add -p pg-b -N ") + netstack);
         ASSERT_EQ(result.root, true) << json(result.errors);
@@ -223,8 +224,8 @@ TEST_F(InterfaceLifecycle, ListTypeRulesAndConnectionKinds) {
 TEST_F(InterfaceLifecycle, ListShowsOpaqueNetworksAndMissingDistributedSwitches) {
     auto opaque = Nic("lmx1");
     opaque["portset"] = "";
-    opaque["connectionPoint"] = {{"type", 3}, {"opaqueNetworkId", "seg-1"}, {"opaqueNetworkType", "overlay"},
-                                 {"externalId", "att-1"}};
+    opaque["connectionPoint"] = {
+        {"type", 3}, {"opaqueNetworkId", "seg-1"}, {"opaqueNetworkType", "overlay"}, {"externalId", "att-1"}};
     auto orphan = Nic("lmx2");
     orphan["portset"] = "gone-cds";
     orphan["connectionPoint"] = {{"type", 2}, {"dvsUuid", "uuid-gone"}, {"dvPortId", "3"}, {"connectionId", 44}};

@@ -18,9 +18,9 @@ protected:
         IpifHostTest::SetUp();
         auto dhcp = Nic("lmx1");
         dhcp["ipConfig"] = {{"ipv4Address", "10.1.0.9"}, {"ipv4Netmask", "255.255.0.0"}, {"useDhcp", true},
-                            {"ipv4UseNone", false}, {"useIpv6Dhcp", true}, {"ipv6DhcpDns", false}};
-        dhcp["configuredIpConfig"] = {{"useDhcp", true}, {"ipv4UseNone", false}, {"dhcpDns", true},
-                                      {"useIpv6Dhcp", true}, {"ipv6DhcpDns", true}};
+                            {"ipv4UseNone", false},      {"useIpv6Dhcp", true},          {"ipv6DhcpDns", false}};
+        dhcp["configuredIpConfig"] = {
+            {"useDhcp", true}, {"ipv4UseNone", false}, {"dhcpDns", true}, {"useIpv6Dhcp", true}, {"ipv6DhcpDns", true}};
         auto host = Host({Nic("lmx0"), dhcp});
         host["routes"] = {{"tables", {{{"netstack", "defaultTcpipStack"}, {"ipv4Gateway", "10.0.0.1"}}}}};
         UseHost(host);
@@ -135,7 +135,7 @@ TEST_F(InterfaceSettings, Ipv6SetChecksSeeEarlierSteps) {
 
     ASSERT_EQ(Run("network ip interface ipv6 set -i lmx1 -g 2001:db8::1").root, true);
     EXPECT_EQ(Live("lmx1")["ipv6Gateway"], "2001:db8::1");
-    EXPECT_EQ(Live("lmx1")["dhcpDns"], true);  // the configured IPv4 DNS flag is carried over
+    EXPECT_EQ(Live("lmx1")["dhcpDns"], true);                            // the configured IPv4 DNS flag is carried over
     ASSERT_EQ(Run("network ip interface ipv6 set -i lmx1").root, true);  // no gateway clears it
     EXPECT_EQ(Live("lmx1")["ipv6Gateway"], "::");
 }
@@ -143,8 +143,12 @@ TEST_F(InterfaceSettings, Ipv6SetChecksSeeEarlierSteps) {
 TEST_F(InterfaceSettings, Ipv4GetShowsTypesAndTheNetstackGateway) {
     auto list = Run("network ip interface ipv4 get").root;
     ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(list[0], json({{"Name", "lmx0"}, {"IPv4 Address", "10.0.0.5"}, {"IPv4 Netmask", "255.255.255.0"},
-                             {"IPv4 Broadcast", "10.0.0.255"}, {"Address Type", "STATIC"}, {"Gateway", "10.0.0.1"},
+    EXPECT_EQ(list[0], json({{"Name", "lmx0"},
+                             {"IPv4 Address", "10.0.0.5"},
+                             {"IPv4 Netmask", "255.255.255.0"},
+                             {"IPv4 Broadcast", "10.0.0.255"},
+                             {"Address Type", "STATIC"},
+                             {"Gateway", "10.0.0.1"},
                              {"DHCP DNS", false}}));
     EXPECT_EQ(list[1]["Address Type"], "DHCP");
     EXPECT_EQ(list[1]["DHCP DNS"], true);  // from the configured configuration
@@ -173,8 +177,12 @@ TEST_F(InterfaceSettings, Ipv6GetHidesPeerDnsWithoutDhcpv6OrRouterAdvertisement)
     stored["ipConfig"]["ipv6Gateway"] = "fe80::1";
     UseHost(Host({stored}));
     auto list = Run("network ip interface ipv6 get -n lmx0").root;
-    EXPECT_EQ(list, json::array({{{"Name", "lmx0"}, {"IPv6 Enabled", true}, {"DHCPv6 Enabled", false},
-                                  {"Router Adv Enabled", false}, {"DHCP DNS", false}, {"Gateway", "fe80::1"}}}));
+    EXPECT_EQ(list, json::array({{{"Name", "lmx0"},
+                                  {"IPv6 Enabled", true},
+                                  {"DHCPv6 Enabled", false},
+                                  {"Router Adv Enabled", false},
+                                  {"DHCP DNS", false},
+                                  {"Gateway", "fe80::1"}}}));
 }
 
 // Settings a stored interface leaves out read as the host's defaults: no
@@ -184,9 +192,12 @@ TEST_F(InterfaceSettings, GetsReadMissingSettingsAsTheirDefaults) {
     stored["ipConfig"] = {{"useDhcp", true}, {"ipv4UseNone", false}, {"useIpv6Dhcp", true}};
     stored["configuredIpConfig"] = stored["ipConfig"];
     UseHost(Host({stored}));
-    EXPECT_EQ(Run("network ip interface ipv6 get -n lmx0").root,
-              json::array({{{"Name", "lmx0"}, {"IPv6 Enabled", true}, {"DHCPv6 Enabled", true},
-                            {"Router Adv Enabled", false}, {"DHCP DNS", false}, {"Gateway", "::"}}}));
+    EXPECT_EQ(Run("network ip interface ipv6 get -n lmx0").root, json::array({{{"Name", "lmx0"},
+                                                                               {"IPv6 Enabled", true},
+                                                                               {"DHCPv6 Enabled", true},
+                                                                               {"Router Adv Enabled", false},
+                                                                               {"DHCP DNS", false},
+                                                                               {"Gateway", "::"}}}));
     auto ipv4 = Run("network ip interface ipv4 get").root;
     ASSERT_EQ(ipv4.size(), 1u);
     EXPECT_EQ(ipv4[0]["Address Type"], "DHCP");

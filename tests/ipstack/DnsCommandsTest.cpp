@@ -22,12 +22,14 @@ TEST_F(DnsCommands, ServerAddAppendsBothFamiliesAndListKeepsOrder) {
     EXPECT_EQ(Run("network ip dns server add -s 2001:DB8::53").root, true);
     EXPECT_EQ(Run("network ip dns server list").root,
               json({{"DNS Servers", {"10.0.0.2", "10.0.0.3", "2001:db8::53"}}}));
-    EXPECT_EQ(File(kResolver),
-              "# kept\nnameserver 10.0.0.2\nnameserver 10.0.0.3\nnameserver 2001:db8::53\nsearch a.example b.example\n");
+    EXPECT_EQ(
+        File(kResolver),
+        "# kept\nnameserver 10.0.0.2\nnameserver 10.0.0.3\nnameserver 2001:db8::53\nsearch a.example b.example\n");
 }
 
 TEST_F(DnsCommands, ServerTextThatIsNoAddressIsRefusedBeforeAnyChange) {
-    for (const char* command : {"network ip dns server add -s ns1.example", "network ip dns server remove -s ns1.example"}) {
+    for (const char* command :
+         {"network ip dns server add -s ns1.example", "network ip dns server remove -s ns1.example"}) {
         ExpectRefused(command, "The specified address 'ns1.example' is not recognised as a valid IP address");
     }
     EXPECT_EQ(File(kResolver), "# kept\nnameserver 10.0.0.2\nsearch a.example b.example\n");

@@ -55,9 +55,12 @@ TEST_F(HostsCommands, LibraryRefusalsAreJoinedToTheirPrefixWithoutASeparator) {
               "Error adding etc host item:An entry for BUILD.example with address 10.0.0.40 already exists"},
              {"network ip hosts add -I 10.0.0.11 -H self.example",
               "Error adding etc host item:An entry for self.example with address 10.0.0.11 already exists"},
-             {"network ip hosts add -I 10.0.0.300 -H x.example", "Error adding etc host item:Invalid IP address '10.0.0.300'"},
-             {"network ip hosts add -I 10.0.0.60 -H bad_name", "Error adding etc host item:Invalid host name 'bad_name'"},
-             {"network ip hosts add -I 10.0.0.60 -H ok.example -A -bad", "Error adding etc host item:Invalid alias '-bad'"},
+             {"network ip hosts add -I 10.0.0.300 -H x.example",
+              "Error adding etc host item:Invalid IP address '10.0.0.300'"},
+             {"network ip hosts add -I 10.0.0.60 -H bad_name",
+              "Error adding etc host item:Invalid host name 'bad_name'"},
+             {"network ip hosts add -I 10.0.0.60 -H ok.example -A -bad",
+              "Error adding etc host item:Invalid alias '-bad'"},
              {"network ip hosts remove -I 10.0.0.41 -H build.example",
               "Error removing etc host item:No entry for build.example with address 10.0.0.41"},
              {"network ip hosts remove -I 127.0.0.1 -H localhost",
@@ -99,8 +102,8 @@ TEST_F(HostsCommands, LinesTheHostDoesNotManageSurviveEveryChangeByteForByte) {
     ASSERT_EQ(Run("network ip hosts remove -I 10.0.0.50 -H new.example").root, true);
     EXPECT_EQ(File(kHosts), std::string(kSystemPart) + foreign);
     ASSERT_EQ(Run("network ip hosts remove -I 10.0.0.41 -H spaced.example").root, true);
-    EXPECT_EQ(File(kHosts), std::string(kSystemPart) +
-                                "# a comment the admin wrote\n\ngarbage line\n\x01\x02\xff\n   \t  \n");
+    EXPECT_EQ(File(kHosts),
+              std::string(kSystemPart) + "# a comment the admin wrote\n\ngarbage line\n\x01\x02\xff\n   \t  \n");
 }
 
 TEST_F(HostsCommands, AMarkerWithACarriageReturnIsStillTheMarker) {
@@ -108,8 +111,9 @@ TEST_F(HostsCommands, AMarkerWithACarriageReturnIsStillTheMarker) {
             {{kHosts, "127.0.0.1\tlocalhost\r\n# --- user specified entries ---\r\n10.0.0.6\tsix.example\r\n"}});
     EXPECT_EQ(Run("network ip hosts list").root.size(), 1u);
     ASSERT_EQ(Run("network ip hosts add -I 10.0.0.7 -H seven.example").root, true);
-    EXPECT_EQ(File(kHosts), "127.0.0.1\tlocalhost\r\n# --- user specified entries ---\r\n10.0.0.6\tsix.example\r\n"
-                            "10.0.0.7\tseven.example\n");
+    EXPECT_EQ(File(kHosts),
+              "127.0.0.1\tlocalhost\r\n# --- user specified entries ---\r\n10.0.0.6\tsix.example\r\n"
+              "10.0.0.7\tseven.example\n");
 }
 
 TEST_F(HostsCommands, AddEndsAnUnterminatedLastLineAndAddsTheMarkerOnlyOnce) {

@@ -11,9 +11,10 @@ using TalixTest::TempHostRoot;
 void WriteBaseHost(TempHostRoot& root) {
     root.WriteSection("netstacks", IpStackTest::Netstacks({"backupNet"}));
     root.WriteSection("lmxnics", {{"lmxnics", {IpStackTest::Nic("lmx0", "defaultTcpipStack", "10.0.0.11")}}});
-    root.WriteSection("routes",
-                      {{"tables", {{{"netstack", "defaultTcpipStack"}, {"ipv4Gateway", "10.0.0.1"},
-                                    {"ipv4ConfiguredGateway", "10.0.0.1"}}}}});
+    root.WriteSection(
+        "routes",
+        {{"tables",
+          {{{"netstack", "defaultTcpipStack"}, {"ipv4Gateway", "10.0.0.1"}, {"ipv4ConfiguredGateway", "10.0.0.1"}}}}});
 }
 
 TEST(IpStackEndToEnd, RoutesAndNetstacksChangeTheirSections) {
@@ -65,10 +66,11 @@ TEST(IpStackEndToEnd, NamesAndValuesTheHostCannotStoreAreRefused) {
 TEST(IpStackEndToEnd, HostsFileKeepsForeignLinesAndListingsEscapeControls) {
     TempHostRoot root;
     WriteBaseHost(root);
-    const std::string hand = "# --- user specified entries ---\n"
-                             "\x01\x02\xff\n"
-                             "garbage line\n"
-                             "10.0.0.41\tcolour.example\t# \x1b[31mred\x1b[0m\n";
+    const std::string hand =
+        "# --- user specified entries ---\n"
+        "\x01\x02\xff\n"
+        "garbage line\n"
+        "10.0.0.41\tcolour.example\t# \x1b[31mred\x1b[0m\n";
     root.WriteFile("etc/hosts", hand);
     ChangeOnHost(root, "network ip hosts add -I 10.0.0.42 -H new.example");
     EXPECT_EQ(root.ReadFile("etc/hosts"), hand + "10.0.0.42\tnew.example\n");
@@ -89,7 +91,8 @@ TEST(IpStackEndToEnd, KeyValueListingEscapesControlBytesOfHostsFileAliases) {
     TempHostRoot root;
     WriteBaseHost(root);
     root.WriteFile("etc/hosts", std::string("# --- user specified entries ---\n"
-                                            "10.0.0.51\tplain.example\tal\x1b[2Jias\x7f\x01\x1f\\x1b \xc2\x9b" "1m\n"
+                                            "10.0.0.51\tplain.example\tal\x1b[2Jias\x7f\x01\x1f\\x1b \xc2\x9b"
+                                            "1m\n"
                                             "10.0.0.52\tsecond.example\t# bell\x07 cr\r end\n"));
     auto shown = TalixTest::RunOnHost(root, "--formatter=keyvalue network ip hosts list");
     ASSERT_EQ(shown.status, 0) << shown.err;

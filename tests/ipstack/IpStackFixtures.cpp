@@ -13,7 +13,10 @@ nlohmann::json Nic(const std::string& name, const std::string& netstack, const s
         config["ipv4Netmask"] = netmask;
         config["ipv4UseNone"] = false;
     }
-    return {{"name", name}, {"netstack", netstack}, {"system", system}, {"ipConfig", config},
+    return {{"name", name},
+            {"netstack", netstack},
+            {"system", system},
+            {"ipConfig", config},
             {"configuredIpConfig", config}};
 }
 

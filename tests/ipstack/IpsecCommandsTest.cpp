@@ -22,9 +22,9 @@ protected:
 };
 
 TEST_F(IpsecCommands, SaAddParsesTheSpiAndListRendersIt) {
-    EXPECT_EQ(Run(SaAdd("sa1", "ff", std::string("-e aes128-cbc -k ") + kAes128Key + " -i hmac-sha1 -K " + kSha1Key))
-                  .root,
-              true);
+    EXPECT_EQ(
+        Run(SaAdd("sa1", "ff", std::string("-e aes128-cbc -k ") + kAes128Key + " -i hmac-sha1 -K " + kSha1Key)).root,
+        true);
     auto list = Run("network ip ipsec sa list").root;
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0]["Lifetime"], "1m 30s ");
@@ -103,8 +103,9 @@ TEST_F(IpsecCommands, DeletedSaStarsItsPoliciesWithAWarning) {
     auto starred = Run("network ip ipsec sp list");
     EXPECT_EQ(starred.root[0]["Name"], "sp1*");
     EXPECT_EQ(starred.root[1]["Name"], "sp2");
-    EXPECT_EQ(starred.errors, std::vector<std::string>{"*Some SPs with unique but deleted SAs were found. Please remove "
-                                                       "these SPs as they cannot be used anymore."});
+    EXPECT_EQ(starred.errors,
+              std::vector<std::string>{"*Some SPs with unique but deleted SAs were found. Please remove "
+                                       "these SPs as they cannot be used anymore."});
 }
 
 TEST_F(IpsecCommands, SpAddRefusalsAndRemoveForms) {

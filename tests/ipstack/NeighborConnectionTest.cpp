@@ -7,8 +7,8 @@ using IpStackTest::IpStackHostTest;
 using IpStackTest::Nic;
 using nlohmann::json;
 
-json Neighbor(const std::string& netstack, const std::string& address, const std::string& nic,
-              const std::string& type, const std::string& state = "") {
+json Neighbor(const std::string& netstack, const std::string& address, const std::string& nic, const std::string& type,
+              const std::string& state = "") {
     return {{"netstack", netstack}, {"address", address}, {"macAddress", "02:00:00:00:00:01"},
             {"interfaceName", nic}, {"expiry", 60},       {"type", type},
             {"state", state}};
@@ -120,7 +120,8 @@ TEST_F(NeighborCommands, RemoveUsesTheInterfacesNetstack) {
 
 TEST_F(NeighborCommands, RemoveRefusals) {
     for (const auto& [command, message] : std::vector<std::pair<const char*, const char*>>{
-             {"network ip neighbor remove -v 4 -i lmx7 -a 10.0.0.1", "Unable to find a Lumex interface with the name lmx7"},
+             {"network ip neighbor remove -v 4 -i lmx7 -a 10.0.0.1",
+              "Unable to find a Lumex interface with the name lmx7"},
              {"network ip neighbor remove -v 4 -a 10.0.0.77", "Neighbor 10.0.0.77 not found"},
              {"network ip neighbor remove -v 4 -a 10.1.0.5", "Neighbor 10.1.0.5 not found"},
              {"network ip neighbor remove -v 4 -a not-an-address", "Invalid IPv4 address: 'not-an-address'"}}) {
@@ -130,9 +131,17 @@ TEST_F(NeighborCommands, RemoveRefusals) {
 
 json Socket(const std::string& netstack, const std::string& protocol, const std::string& local, int state,
             int64_t world) {
-    return {{"netstack", netstack}, {"protocol", protocol}, {"recvQ", 1},          {"sendQ", 2},
-            {"localAddress", local}, {"localPort", 443},     {"foreignAddress", "10.0.0.9"},
-            {"foreignPort", 50000},  {"state", state},        {"ccAlgorithm", "cubic"}, {"worldId", world}};
+    return {{"netstack", netstack},
+            {"protocol", protocol},
+            {"recvQ", 1},
+            {"sendQ", 2},
+            {"localAddress", local},
+            {"localPort", 443},
+            {"foreignAddress", "10.0.0.9"},
+            {"foreignPort", 50000},
+            {"state", state},
+            {"ccAlgorithm", "cubic"},
+            {"worldId", world}};
 }
 
 class ConnectionCommands : public IpStackHostTest {

@@ -62,12 +62,14 @@ TEST_F(NetstackCommands, AddRefusesKeysThatCannotNameTheInstancesDirectory) {
         "': a key is 1 to 31 letters, digits, '_', '-' and '.', begins with a letter, a digit or '_' and has no "
         "\"..\"";
     const auto before = Section("netstacks");
-    for (const std::string& key : std::vector<std::string>{"..", "...", ".", "a..b", ".hidden", "-lead", "bad/key", "/abs", "a\\b",
-                                  "sp ace", "caf\xC3\xA9", std::string(32, 'k')}) {
+    for (const std::string& key :
+         std::vector<std::string>{"..", "...", ".", "a..b", ".hidden", "-lead", "bad/key", "/abs", "a\\b", "sp ace",
+                                  "caf\xC3\xA9", std::string(32, 'k')}) {
         auto result = Run(std::vector<std::string>{"network", "ip", "netstack", "add", "--netstack=" + key});
         EXPECT_TRUE(result.root.is_null()) << key;
         EXPECT_EQ(result.errors, std::vector<std::string>{"Unable to add Netstack Instance. Error was : "
-                                                          "Invalid netstack instance key '" + key + rule})
+                                                          "Invalid netstack instance key '" +
+                                                          key + rule})
             << key;
     }
     EXPECT_EQ(Section("netstacks"), before);
@@ -127,8 +129,9 @@ TEST_F(NetstackCommands, RemoveLeavesTheOtherInstancesTablesAlone) {
 }
 
 TEST_F(NetstackCommands, SetChangesEachGivenSetting) {
-    EXPECT_EQ(Run("network ip netstack set -N spare -n backup -e false -m 20000 -c cubic -i false --ecn echo-only").root,
-              true);
+    EXPECT_EQ(
+        Run("network ip netstack set -N spare -n backup -e false -m 20000 -c cubic -i false --ecn echo-only").root,
+        true);
     EXPECT_EQ(Get("spare"), json::parse(R"([{"Key": "spare", "Name": "backup", "Enabled": false,
         "Max Connections": 20000, "Current Max Connections": 0, "Congestion Control Algorithm": "cubic",
         "IPv6 Enabled": false, "Current IPv6 Enabled": false, "ECN Status": "echo-only", "State": 0}])"));

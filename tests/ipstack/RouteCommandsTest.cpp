@@ -128,8 +128,8 @@ TEST_F(RouteCommands, ChangesFindStoredRoutesByNetworkNotByText) {
                                          {{"network", "10.7.0.0/16"}, {"gateway", "10.0.0.253"}},
                                          {{"network", "10.7.0.0/16"}, {"gateway", "10.0.0.254"}}};
     routes["tables"][0]["ipv6Routes"] = {{{"network", "2001:DB8:7:0::/48"}, {"gateway", "2001:db8::fe"}}};
-    routes["tables"].push_back({{"netstack", "defaultTcpipStack"},
-                                {"ipv4Routes", {{{"network", "10.6.0.0/16"}, {"gateway", "10.0.0.254"}}}}});
+    routes["tables"].push_back(
+        {{"netstack", "defaultTcpipStack"}, {"ipv4Routes", {{{"network", "10.6.0.0/16"}, {"gateway", "10.0.0.254"}}}}});
     UseHost({{"netstacks", Section("netstacks")}, {"lmxnics", Section("lmxnics")}, {"routes", routes}});
     struct Case {
         const char* command;
@@ -139,7 +139,8 @@ TEST_F(RouteCommands, ChangesFindStoredRoutesByNetworkNotByText) {
              {"network ip route ipv4 add -n 10.5.0.0/16 -g 10.0.0.9", "A route to 10.5.0.0/16 already exists"},
              {"network ip route ipv4 add -n 10.6.0.0/16 -g 10.0.0.9", "A route to 10.6.0.0/16 already exists"},
              {"network ip route ipv4 remove -n 10.6.0.0/16 -g 10.0.0.254", "No route to 10.6.0.0/16 via 10.0.0.254"},
-             {"network ip route ipv6 add -n 2001:db8:7::/48 -g 2001:db8::fe", "A route to 2001:db8:7::/48 already exists"},
+             {"network ip route ipv6 add -n 2001:db8:7::/48 -g 2001:db8::fe",
+              "A route to 2001:db8:7::/48 already exists"},
              {"network ip route ipv4 remove -n 10.7.0.0/16 -g 10.0.0.9", "No route to 10.7.0.0/16 via 10.0.0.9"},
              {"network ip route ipv4 remove -n 10.7.0.0/16 -g 10.0.0.254", nullptr},
              {"network ip route ipv4 remove -n 10.7.0.0/16 -g 10.0.0.254", "No route to 10.7.0.0/16 via 10.0.0.254"},
@@ -147,7 +148,8 @@ TEST_F(RouteCommands, ChangesFindStoredRoutesByNetworkNotByText) {
              {"network ip route ipv4 add -n 10.5.0.0/16 -g 10.0.0.9", nullptr},
              {"network ip route ipv6 remove -n 2001:db8:7:1::/48 -g 2001:db8::fe", nullptr},
              {"network ip route ipv6 add -n 2001:db8:7::/48 -g 2001:db8::fe", nullptr},
-             {"network ip route ipv6 add -n 2001:db8:7::/48 -g 2001:db8::fe", "A route to 2001:db8:7::/48 already exists"}}) {
+             {"network ip route ipv6 add -n 2001:db8:7::/48 -g 2001:db8::fe",
+              "A route to 2001:db8:7::/48 already exists"}}) {
         auto result = Run(c.command);
         if (c.message) {
             EXPECT_EQ(result.errors, std::vector<std::string>{c.message}) << c.command;
@@ -155,7 +157,8 @@ TEST_F(RouteCommands, ChangesFindStoredRoutesByNetworkNotByText) {
             EXPECT_EQ(result.root, true) << c.command << ": " << ::testing::PrintToString(result.errors);
         }
     }
-    EXPECT_EQ(Table()["ipv4Routes"], json::parse(R"([{"network": "10.7.0.0/16", "gateway": "10.0.0.253", "interfaceName": ""},
+    EXPECT_EQ(Table()["ipv4Routes"],
+              json::parse(R"([{"network": "10.7.0.0/16", "gateway": "10.0.0.253", "interfaceName": ""},
         {"network": "10.5.0.0/16", "gateway": "10.0.0.9", "interfaceName": "lmx0"}])"));
     EXPECT_EQ(Table()["ipv6Routes"], json::parse(R"([
         {"network": "2001:db8:7::/48", "gateway": "2001:db8::fe", "interfaceName": "lmx0"}])"));

@@ -25,8 +25,9 @@ TEST(NicEndToEnd, ALongWakeOnLanValueIsCheckedNotACrash) {
         auto refused = TalixTest::RunTalixcli({"network", "nic", "set", "-n", "pnic0", "-w", std::string(length, 'x')},
                                               {{"TALIX_HOST_ROOT", root.Path()}});
         EXPECT_EQ(refused.status, 2) << refused.err.substr(0, 200);
-        EXPECT_NE(refused.err.find(length == 4096 ? "must match the pattern [pumbagsd]+." : "at most 4096 are accepted"),
-                  std::string::npos)
+        EXPECT_NE(
+            refused.err.find(length == 4096 ? "must match the pattern [pumbagsd]+." : "at most 4096 are accepted"),
+            std::string::npos)
             << refused.err.substr(0, 200);
         EXPECT_EQ(root.ReadFile("state/pnics.json"), before);
     }
@@ -51,7 +52,7 @@ TEST(NicEndToEnd, SettingsPersistBetweenRuns) {
     // checked in memory by the NIC settings tests).
     json info = JsonOnHost(root, "network nic get -n pnic0");
     EXPECT_EQ(json::array({info["Advertised Auto Negotiation"], info["Advertised Link Modes"], info["Auto Negotiation"],
-                    info["Current Message Level"], info["Cable Type"], info["Supported Ports"]}),
+                           info["Current Message Level"], info["Cable Type"], info["Supported Ports"]}),
               json::parse(R"([false, ["1000BaseX/Full"], false, 5, "FIBRE", ["FIBRE"]])"));
     EXPECT_EQ(JsonOnHost(root, "network nic ring current get -n pnic0")["TX"], 2048);
     EXPECT_EQ(JsonOnHost(root, "network nic software list -n usbnic0")[0]["IPv6 CSO"], "on");

@@ -27,9 +27,17 @@ json Pseudo(const std::string& name, const std::string& description) {
 
 // The listing row and the get record of CopperNic("pnic0") as stored, with changes.
 json CopperRow(const json& changes = json::object()) {
-    json row = {{"Name", "pnic0"}, {"PCI Device", "0000:02:00.0"}, {"Driver", "hsg1"}, {"Link", "Up"},
-                {"Admin Status", "Up"}, {"Link Status", "Up"}, {"Speed", 1000}, {"Duplex", "Full"},
-                {"MAC Address", "02:00:00:00:00:01"}, {"MTU", 1500}, {"Description", "Halden HS-350"},
+    json row = {{"Name", "pnic0"},
+                {"PCI Device", "0000:02:00.0"},
+                {"Driver", "hsg1"},
+                {"Link", "Up"},
+                {"Admin Status", "Up"},
+                {"Link Status", "Up"},
+                {"Speed", 1000},
+                {"Duplex", "Full"},
+                {"MAC Address", "02:00:00:00:00:01"},
+                {"MTU", 1500},
+                {"Description", "Halden HS-350"},
                 {"DPU Id", "N/A"}};
     row.update(changes);
     return row;
@@ -64,8 +72,11 @@ TEST_F(NicListTest, ShowsPciAndLinkStateOfEachLoadedNic) {
     // The NIC whose driver is not loaded is left out; a NIC brought down reports its link down and no speed.
     EXPECT_EQ(Root("network nic list"),
               json::array({CopperRow(),
-                           CopperRow({{"Name", "pnic1"}, {"Link", "Down"}, {"Admin Status", "Down"},
-                                      {"Link Status", "Down"}, {"Speed", 0}}),
+                           CopperRow({{"Name", "pnic1"},
+                                      {"Link", "Down"},
+                                      {"Admin Status", "Down"},
+                                      {"Link Status", "Down"},
+                                      {"Speed", 0}}),
                            CopperRow({{"Name", "pnic2"}, {"Duplex", "Half"}, {"Speed", 100}, {"MTU", 9000}})}));
 }
 
@@ -179,10 +190,9 @@ TEST_F(NicGetTest, ForcedLinkAdvertisesOnlyItsMode) {
     nic["speed"] = 100;
     nic["duplex"] = 2;
     UseNics({nic});
-    EXPECT_EQ(Root("network nic get -n pnic0"),
-              CopperInfo({{"Advertised Auto Negotiation", false},
-                          {"Advertised Link Modes", {"100BaseT/Half"}},
-                          {"Auto Negotiation", false}}));
+    EXPECT_EQ(Root("network nic get -n pnic0"), CopperInfo({{"Advertised Auto Negotiation", false},
+                                                            {"Advertised Link Modes", {"100BaseT/Half"}},
+                                                            {"Auto Negotiation", false}}));
 }
 
 TEST_F(NicGetTest, Failures) {
@@ -233,10 +243,12 @@ TEST_F(NicSetTest, SettingsRoundTripThroughGet) {
     UseNics({CopperNic("pnic0")});
     EXPECT_EQ(Root("network nic set -n pnic0 -p mii -P 5 -V 02:aa:bb:cc:dd:ee -t external -w gg -l 3"), true);
 
-    EXPECT_EQ(Root("network nic get -n pnic0"),
-              CopperInfo({{"Cable Type", "MII"}, {"Current Message Level", 3}, {"PHY Address", 5},
-                          {"Transceiver", "external"}, {"Virtual Address", "02:aa:bb:cc:dd:ee"},
-                          {"Wakeon", {"MagicPacket(tm)", "MagicPacket(tm)"}}}));
+    EXPECT_EQ(Root("network nic get -n pnic0"), CopperInfo({{"Cable Type", "MII"},
+                                                            {"Current Message Level", 3},
+                                                            {"PHY Address", 5},
+                                                            {"Transceiver", "external"},
+                                                            {"Virtual Address", "02:aa:bb:cc:dd:ee"},
+                                                            {"Wakeon", {"MagicPacket(tm)", "MagicPacket(tm)"}}}));
     EXPECT_EQ(StoredNic("pnic0")["wakeOn"], (json{5, 5}));
 
     // Wake-on modes are replaced as typed, in order.
@@ -307,9 +319,9 @@ using NicUpDownTest = NicCommandTest;
 TEST_F(NicUpDownTest, AdminStateRoundTrip) {
     UseNics({CopperNic("pnic0")});
     EXPECT_EQ(Root("network nic down -n pnic0"), true);
-    EXPECT_EQ(Root("network nic list"),
-              json::array(
-                  {CopperRow({{"Link", "Down"}, {"Admin Status", "Down"}, {"Link Status", "Down"}, {"Speed", 0}})}));
+    EXPECT_EQ(
+        Root("network nic list"),
+        json::array({CopperRow({{"Link", "Down"}, {"Admin Status", "Down"}, {"Link Status", "Down"}, {"Speed", 0}})}));
     EXPECT_EQ(Root("network nic get -n pnic0")["Link Detected"], false);
 
     EXPECT_EQ(Root("network nic up -n pnic0"), true);

@@ -10,19 +10,29 @@ json Nic(const std::string& name) { return {{"name", name}, {"driver", "cvx10"},
 using NicStatsTest = NicCommandTest;
 
 TEST_F(NicStatsTest, MapsEveryCounterToItsField) {
-    const std::pair<const char*, const char*> counters[] = {
-        {"rxPackets", "Packets received"},          {"txPackets", "Packets sent"},
-        {"rxBytes", "Bytes received"},              {"txBytes", "Bytes sent"},
-        {"rxDropped", "Receive packets dropped"},   {"txDropped", "Transmit packets dropped"},
-        {"rxMulticast", "Multicast packets received"}, {"rxBroadcast", "Broadcast packets received"},
-        {"txMulticast", "Multicast packets sent"},  {"txBroadcast", "Broadcast packets sent"},
-        {"rxErrors", "Total receive errors"},       {"rxLengthErrors", "Receive length errors"},
-        {"rxOverErrors", "Receive over errors"},    {"rxCrcErrors", "Receive CRC errors"},
-        {"rxFrameErrors", "Receive frame errors"},  {"rxFifoErrors", "Receive FIFO errors"},
-        {"rxMissedErrors", "Receive missed errors"}, {"txErrors", "Total transmit errors"},
-        {"txAbortedErrors", "Transmit aborted errors"}, {"txCarrierErrors", "Transmit carrier errors"},
-        {"txFifoErrors", "Transmit FIFO errors"},   {"txHeartbeatErrors", "Transmit heartbeat errors"},
-        {"txWindowErrors", "Transmit window errors"}};
+    const std::pair<const char*, const char*> counters[] = {{"rxPackets", "Packets received"},
+                                                            {"txPackets", "Packets sent"},
+                                                            {"rxBytes", "Bytes received"},
+                                                            {"txBytes", "Bytes sent"},
+                                                            {"rxDropped", "Receive packets dropped"},
+                                                            {"txDropped", "Transmit packets dropped"},
+                                                            {"rxMulticast", "Multicast packets received"},
+                                                            {"rxBroadcast", "Broadcast packets received"},
+                                                            {"txMulticast", "Multicast packets sent"},
+                                                            {"txBroadcast", "Broadcast packets sent"},
+                                                            {"rxErrors", "Total receive errors"},
+                                                            {"rxLengthErrors", "Receive length errors"},
+                                                            {"rxOverErrors", "Receive over errors"},
+                                                            {"rxCrcErrors", "Receive CRC errors"},
+                                                            {"rxFrameErrors", "Receive frame errors"},
+                                                            {"rxFifoErrors", "Receive FIFO errors"},
+                                                            {"rxMissedErrors", "Receive missed errors"},
+                                                            {"txErrors", "Total transmit errors"},
+                                                            {"txAbortedErrors", "Transmit aborted errors"},
+                                                            {"txCarrierErrors", "Transmit carrier errors"},
+                                                            {"txFifoErrors", "Transmit FIFO errors"},
+                                                            {"txHeartbeatErrors", "Transmit heartbeat errors"},
+                                                            {"txWindowErrors", "Transmit window errors"}};
     // Distinct values show that no two fields are swapped; one needs more than 32 bits.
     json nic = Nic("pnic0");
     json expected = {{"NIC Name", "pnic0"}};
@@ -138,20 +148,13 @@ TEST_F(NicSoftwareTest, EachOptionSetsItsOwnSettingOnly) {
         const char* stored;
         const char* field;
     } rows[] = {
-        {"ipv4cso", "ipv4Cso", "IPv4 CSO"},
-        {"ipv4tso", "ipv4Tso", "IPv4 TSO"},
-        {"sg", "scatterGather", "Scatter Gather"},
-        {"obo", "offsetBasedOffload", "Offset Based Offload"},
-        {"vxlanencap", "vxlanEncap", "VXLAN Encap"},
-        {"geneveoffload", "geneveOffload", "Geneve Offload"},
-        {"ipv6tso", "ipv6Tso", "IPv6 TSO"},
-        {"ipv6tsoext", "ipv6TsoExt", "IPv6 TSO Ext"},
-        {"ipv6cso", "ipv6Cso", "IPv6 CSO"},
-        {"ipv6csoext", "ipv6CsoExt", "IPv6 CSO Ext"},
-        {"highdma", "highDma", "High DMA"},
-        {"sgsp", "scatterGatherSpanPages", "Scatter Gather MP"},
-        {"tagging", "vlanTagging", "VLAN Tagging"},
-        {"untagging", "vlanUntagging", "VLAN Untagging"},
+        {"ipv4cso", "ipv4Cso", "IPv4 CSO"},          {"ipv4tso", "ipv4Tso", "IPv4 TSO"},
+        {"sg", "scatterGather", "Scatter Gather"},   {"obo", "offsetBasedOffload", "Offset Based Offload"},
+        {"vxlanencap", "vxlanEncap", "VXLAN Encap"}, {"geneveoffload", "geneveOffload", "Geneve Offload"},
+        {"ipv6tso", "ipv6Tso", "IPv6 TSO"},          {"ipv6tsoext", "ipv6TsoExt", "IPv6 TSO Ext"},
+        {"ipv6cso", "ipv6Cso", "IPv6 CSO"},          {"ipv6csoext", "ipv6CsoExt", "IPv6 CSO Ext"},
+        {"highdma", "highDma", "High DMA"},          {"sgsp", "scatterGatherSpanPages", "Scatter Gather MP"},
+        {"tagging", "vlanTagging", "VLAN Tagging"},  {"untagging", "vlanUntagging", "VLAN Untagging"},
     };
     for (const auto& row : rows) {
         UseNics({Nic("pnic0")});
@@ -220,12 +223,18 @@ TEST_F(NicCoalesceTest, HighAndLowRateSetsAreSeparate) {
     EXPECT_EQ(Root("network nic coalesce low set -n pnic0 -p 20000 -r 8"), true);
     // Only the packet rate: the delays stay as they were.
     EXPECT_EQ(Root("network nic coalesce high set -n pnic0 -p 500000"), true);
-    EXPECT_EQ(Root("network nic coalesce high get -n pnic0"),
-              (json{{"NIC", "pnic0"}, {"Packet rate", 500000}, {"RX delay time", 120}, {"RX delay packets", 128},
-                    {"TX delay time", 100}, {"TX delay packets", 64}}));
-    EXPECT_EQ(Root("network nic coalesce low get -n pnic0"),
-              (json{{"NIC", "pnic0"}, {"Packet rate", 20000}, {"RX delay time", 8}, {"RX delay packets", 0},
-                    {"TX delay time", 0}, {"TX delay packets", 0}}));
+    EXPECT_EQ(Root("network nic coalesce high get -n pnic0"), (json{{"NIC", "pnic0"},
+                                                                    {"Packet rate", 500000},
+                                                                    {"RX delay time", 120},
+                                                                    {"RX delay packets", 128},
+                                                                    {"TX delay time", 100},
+                                                                    {"TX delay packets", 64}}));
+    EXPECT_EQ(Root("network nic coalesce low get -n pnic0"), (json{{"NIC", "pnic0"},
+                                                                   {"Packet rate", 20000},
+                                                                   {"RX delay time", 8},
+                                                                   {"RX delay packets", 0},
+                                                                   {"TX delay time", 0},
+                                                                   {"TX delay packets", 0}}));
     EXPECT_EQ(Root("network nic coalesce get")[0]["RX microseconds"], "3");  // general set untouched
 }
 
@@ -236,18 +245,36 @@ TEST_F(NicCoalesceTest, EachValueIsStoredAndShownInItsOwnPlace) {
     EXPECT_EQ(Root("network nic coalesce set -n pnic0 -r 11 -R 12 -t 13 -T 14 -a true -A false -i 15"), true);
     EXPECT_EQ(Root("network nic coalesce high set -n pnic0 -p 21 -r 22 -R 23 -t 24 -T 25"), true);
     EXPECT_EQ(Root("network nic coalesce low set -n pnic0 -p 31 -r 32 -R 33 -t 34 -T 35"), true);
-    EXPECT_EQ(StoredNic("pnic0")["coalesce"],
-              (json{{"supported", true}, {"adaptiveRx", true}, {"adaptiveTx", false}, {"sampleInterval", 15},
-                    {"pktRateLow", 31}, {"pktRateHigh", 21}, {"rxUsecs", 11}, {"rxMaxFrames", 12},
-                    {"txUsecs", 13}, {"txMaxFrames", 14}, {"rxUsecsLow", 32}, {"rxMaxFramesLow", 33},
-                    {"txUsecsLow", 34}, {"txMaxFramesLow", 35}, {"rxUsecsHigh", 22}, {"rxMaxFramesHigh", 23},
-                    {"txUsecsHigh", 24}, {"txMaxFramesHigh", 25}}));
-    EXPECT_EQ(Root("network nic coalesce high get -n pnic0"),
-              (json{{"NIC", "pnic0"}, {"Packet rate", 21}, {"RX delay time", 22}, {"RX delay packets", 23},
-                    {"TX delay time", 24}, {"TX delay packets", 25}}));
-    EXPECT_EQ(Root("network nic coalesce low get -n pnic0"),
-              (json{{"NIC", "pnic0"}, {"Packet rate", 31}, {"RX delay time", 32}, {"RX delay packets", 33},
-                    {"TX delay time", 34}, {"TX delay packets", 35}}));
+    EXPECT_EQ(StoredNic("pnic0")["coalesce"], (json{{"supported", true},
+                                                    {"adaptiveRx", true},
+                                                    {"adaptiveTx", false},
+                                                    {"sampleInterval", 15},
+                                                    {"pktRateLow", 31},
+                                                    {"pktRateHigh", 21},
+                                                    {"rxUsecs", 11},
+                                                    {"rxMaxFrames", 12},
+                                                    {"txUsecs", 13},
+                                                    {"txMaxFrames", 14},
+                                                    {"rxUsecsLow", 32},
+                                                    {"rxMaxFramesLow", 33},
+                                                    {"txUsecsLow", 34},
+                                                    {"txMaxFramesLow", 35},
+                                                    {"rxUsecsHigh", 22},
+                                                    {"rxMaxFramesHigh", 23},
+                                                    {"txUsecsHigh", 24},
+                                                    {"txMaxFramesHigh", 25}}));
+    EXPECT_EQ(Root("network nic coalesce high get -n pnic0"), (json{{"NIC", "pnic0"},
+                                                                    {"Packet rate", 21},
+                                                                    {"RX delay time", 22},
+                                                                    {"RX delay packets", 23},
+                                                                    {"TX delay time", 24},
+                                                                    {"TX delay packets", 25}}));
+    EXPECT_EQ(Root("network nic coalesce low get -n pnic0"), (json{{"NIC", "pnic0"},
+                                                                   {"Packet rate", 31},
+                                                                   {"RX delay time", 32},
+                                                                   {"RX delay packets", 33},
+                                                                   {"TX delay time", 34},
+                                                                   {"TX delay packets", 35}}));
     EXPECT_EQ(Root("network nic coalesce get -n pnic0"),
               json::parse(R"([{"NIC": "pnic0", "RX microseconds": "11", "RX maximum frames": "12",
         "TX microseconds": "13", "TX Maximum frames": "14", "Adaptive RX": "On", "Adaptive TX": "Off",
@@ -283,9 +310,14 @@ TEST_F(NicRingTest, CurrentAndPresetSizes) {
     UseNics({nic});
     EXPECT_EQ(Root("network nic ring current get -n pnic0"),
               (json{{"RX", 512}, {"RX Mini", 0}, {"RX Jumbo", 128}, {"TX", 256}}));
-    EXPECT_EQ(Root("network nic ring preset get -n pnic0"),
-              (json{{"RX", 4096}, {"RX Mini", 256}, {"RX Jumbo", 1024}, {"TX", 2048}, {"Max RX", 4096},
-                    {"Max RX Mini", 256}, {"Max RX Jumbo", 1024}, {"Max TX", 2048}}));
+    EXPECT_EQ(Root("network nic ring preset get -n pnic0"), (json{{"RX", 4096},
+                                                                  {"RX Mini", 256},
+                                                                  {"RX Jumbo", 1024},
+                                                                  {"TX", 2048},
+                                                                  {"Max RX", 4096},
+                                                                  {"Max RX Mini", 256},
+                                                                  {"Max RX Jumbo", 1024},
+                                                                  {"Max TX", 2048}}));
 }
 
 TEST_F(NicRingTest, SetAppliesOnlyTheSizesGiven) {

@@ -12,7 +12,9 @@ json Switches() {
                      {{"uplink", "pnic0"}, {"vlanId", 10}, {"rxPackets", 1}, {"txPackets", 2}},
                      {{"uplink", "pnic1"}, {"vlanId", 30}, {"rxPackets", 3}, {"txPackets", 4}}};
     return {{"vswitches",
-             {{{"name", "vSwitchA"}, {"uplinks", {"pnic0", "pnic1"}}, {"vlanCounting", {"pnic0"}},
+             {{{"name", "vSwitchA"},
+               {"uplinks", {"pnic0", "pnic1"}},
+               {"vlanCounting", {"pnic0"}},
                {"vlanCounters", counters}},
               // A second switch naming pnic0 again: only the first one in the host's order serves.
               {{"name", "vSwitchB"}, {"uplinks", {"pnic0"}}, {"vlanCounting", json::array()}}}}};

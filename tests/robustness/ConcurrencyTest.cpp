@@ -43,10 +43,14 @@ Change ChangeOf(int worker, int step) {
     const std::string address = "10.88." + w + "." + s;
     const std::string route6 = "2001:db8:a" + w + ":" + s + "::";
     switch (step % 4) {
-    case 0: return {"network ip route ipv4 add -n " + route4 + "/24 -g 10.20.0.254", "route4", route4};
-    case 1: return {"network ip hosts add -I 10.77." + w + "." + s + " -H " + host, "host", host};
-    case 2: return {"network firewall ruleset allowedip add -r sshServer -i " + address, "allowedip", address};
-    default: return {"network ip route ipv6 add -n " + route6 + "/64 -g 2001:db8:20::fe", "route6", route6};
+    case 0:
+        return {"network ip route ipv4 add -n " + route4 + "/24 -g 10.20.0.254", "route4", route4};
+    case 1:
+        return {"network ip hosts add -I 10.77." + w + "." + s + " -H " + host, "host", host};
+    case 2:
+        return {"network firewall ruleset allowedip add -r sshServer -i " + address, "allowedip", address};
+    default:
+        return {"network ip route ipv6 add -n " + route6 + "/64 -g 2001:db8:20::fe", "route6", route6};
     }
 }
 
@@ -62,8 +66,8 @@ void RunWorker(const TempHostRoot& root, int worker, int steps, const std::strin
         Change change = ChangeOf(worker, step);
         auto result = RunTalixcli(TalixTest::SplitWords("--formatter=json " + change.command), HostEnvironment(root));
         if (result.status != 0) {
-            out << "worker " << worker << " step " << step << " (" << change.kind << " " << change.key
-                << ") exit " << result.status << ": " << result.err;
+            out << "worker " << worker << " step " << step << " (" << change.kind << " " << change.key << ") exit "
+                << result.status << ": " << result.err;
         }
     }
 }
@@ -120,7 +124,7 @@ int LostChanges(const TempHostRoot& root, int workers, int steps) {
     for (int worker = 0; worker < workers; ++worker) {
         for (int step = 0; step < steps; ++step) {
             Change change = ChangeOf(worker, step);
-            const auto& listed = change.kind == "route4"  ? routes4
+            const auto& listed = change.kind == "route4"   ? routes4
                                  : change.kind == "route6" ? routes6
                                  : change.kind == "host"   ? hosts
                                                            : allowed;
@@ -219,7 +223,8 @@ TEST(Concurrency, ConcurrentBatchesLoseNothing) {
     }
     for (pid_t child : children) ::waitpid(child, nullptr, 0);
     std::string failures;
-    for (int worker = 0; worker <= batches; ++worker) failures += ReadText(scratch.Path() + "/worker" + std::to_string(worker));
+    for (int worker = 0; worker <= batches; ++worker)
+        failures += ReadText(scratch.Path() + "/worker" + std::to_string(worker));
     EXPECT_EQ(failures, "");
 
     EXPECT_EQ(LostChanges(root, batches + 1, steps), 0);
@@ -256,8 +261,8 @@ TEST(Concurrency, AReaderBlockedOnItsOutputDoesNotBlockAWriter) {
     pollfd ready{output[0], POLLIN, 0};
     ASSERT_EQ(::poll(&ready, 1, 60000), 1);
 
-    pid_t writer = TalixRobustness::SpawnTalixcli({"network", "firewall", "set", "--default-action", "true"},
-                                                  root.Path());
+    pid_t writer =
+        TalixRobustness::SpawnTalixcli({"network", "firewall", "set", "--default-action", "true"}, root.Path());
     int writerStatus = 0;
     bool writerDone = false;
     for (int waited = 0; waited < 600 && !writerDone; ++waited) {  // up to a minute

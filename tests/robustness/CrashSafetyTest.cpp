@@ -48,8 +48,7 @@ const std::vector<Toggle>& Toggles() {
          "network ip hosts remove -I 10.77.0.5 -H crash.example", "network ip hosts list", "\"crash.example\""},
         // A route: one section.
         {"route", "network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254",
-         "network ip route ipv4 remove -n 10.77.0.0/16 -g 10.20.0.254", "network ip route ipv4 list",
-         "\"10.77.0.0\""},
+         "network ip route ipv4 remove -n 10.77.0.0/16 -g 10.20.0.254", "network ip route ipv4 list", "\"10.77.0.0\""},
         // DNS servers of a netstack: its resolver file.
         {"dns", "network ip dns server add -s 10.20.0.99", "network ip dns server remove -s 10.20.0.99",
          "network ip dns server list", "\"10.20.0.99\""},
@@ -174,7 +173,8 @@ TEST(CrashSafety, KilledBatchLeavesTheHostAsBeforeOrWhollyChanged) {
     ASSERT_EQ(TalixTest::RunOnHost(root, "network nic list").status, 0);
     // Changes of several sections and files, and many lines before them.
     std::string batch;
-    for (int i = 0; i < 100; ++i) batch += "network ip route ipv4 add -n 10.66." + std::to_string(i) + ".0/24 -g 10.20.0.254\n";
+    for (int i = 0; i < 100; ++i)
+        batch += "network ip route ipv4 add -n 10.66." + std::to_string(i) + ".0/24 -g 10.20.0.254\n";
     batch +=
         "network ip interface add -i lmx9 -p 'Guest Traffic'\n"
         "network ip netstack add -N crashBatch\n"
@@ -214,8 +214,7 @@ TEST(CrashSafety, KilledBatchLeavesTheHostAsBeforeOrWhollyChanged) {
                                     << TalixRobustness::Difference(after, now);
         (isNew ? endedNew : endedOld) += 1;
     }
-    std::cout << kills << " kills of a batch: " << endedOld << " left the old state, " << endedNew
-              << " the new one\n";
+    std::cout << kills << " kills of a batch: " << endedOld << " left the old state, " << endedNew << " the new one\n";
     EXPECT_GT(endedOld, 0);
 }
 

@@ -73,8 +73,7 @@ const std::vector<Impostor>& Impostors() {
         {"link to /dev/zero", "it is a symbolic link, not a regular file", MakeZeroLink},
         {"link to a regular file", "it is a symbolic link, not a regular file", MakeRegularLink},
         {"directory", "it is a directory, not a regular file", MakeDirectory},
-        {"sparse 6 GiB file", "it holds 6442450944 bytes, more than the limit of 268435456 (256 MiB)",
-         MakeSparseGiant},
+        {"sparse 6 GiB file", "it holds 6442450944 bytes, more than the limit of 268435456 (256 MiB)", MakeSparseGiant},
     };
     return impostors;
 }
@@ -136,8 +135,7 @@ TEST(HostRootRules, AChangingCommandRefusesAFifoOrADeviceAtOnce) {
         impostor.make(root.Path() + "/etc/hosts");
         auto result = RunOnHost(root, "network ip hosts add -I 10.0.0.9 -H nine");
         EXPECT_EQ(result.status, 1) << impostor.name;
-        EXPECT_NE(result.err.find(root.Path() + "/etc/hosts: " + impostor.refusal), std::string::npos)
-            << result.err;
+        EXPECT_NE(result.err.find(root.Path() + "/etc/hosts: " + impostor.refusal), std::string::npos) << result.err;
     }
 }
 
@@ -260,7 +258,8 @@ TEST_F(TrustedRoots, AProgramOwnedByAnotherUserIsRefused) {
     ASSERT_EQ(::chown(program.c_str(), 4242, 4242), 0);
     auto refused = AddProvisioningInterface();
     EXPECT_EQ(refused.status, 1);
-    EXPECT_NE(refused.err.find(fs::canonical(program).string() + " is owned by user 4242, neither the caller (user 0) nor root"),
+    EXPECT_NE(refused.err.find(fs::canonical(program).string() +
+                               " is owned by user 4242, neither the caller (user 0) nor root"),
               std::string::npos)
         << refused.err;
     EXPECT_FALSE(DaemonRan());

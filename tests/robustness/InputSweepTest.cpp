@@ -51,19 +51,51 @@ struct SweepCase {
 // Values the demo host accepts for parameters that name something on it.
 const std::map<std::string, std::string>& DemoValues() {
     static const std::map<std::string, std::string> values = {
-        {"pnic", "pnic0"}, {"nic-name", "pnic0"}, {"vswitch-name", "vs-core"}, {"switch", "vs-core"},
-        {"portgroup-name", "Guest Traffic"}, {"interface-name", "lmx0"}, {"netstack", "defaultTcpipStack"},
-        {"ruleset-id", "sshServer"}, {"network", "10.99.0.0/16"}, {"gateway", "10.20.0.254"},
-        {"ip-address", "10.20.0.5"}, {"ip", "10.20.0.77"}, {"ipv4", "10.20.0.77"}, {"netmask", "255.255.255.0"},
-        {"ipv6", "2001:db8:20::77/64"}, {"hostname", "probe.lab.internal"}, {"domain", "probe.lab.internal"},
-        {"server", "10.20.0.53"}, {"neighbor-addr", "10.20.0.1"}, {"dvs", "cds-east"}, {"dvs-name", "cds-east"},
-        {"cds", "cds-east"}, {"cds-name", "cds-east"}, {"uplink-name", "lag1-0"}, {"module", "talixfw"},
-        {"sa-name", "sa-backup"}, {"sa-source", "2001:db8:20::11"}, {"sa-destination", "2001:db8:70::5"},
-        {"sa-spi", "4097"}, {"sp-name", "sp-probe"}, {"sp-source", "2001:db8:20::/64"},
-        {"sp-destination", "2001:db8:70::/64"}, {"integrity-key", "0x0102030405060708090a0b0c0d0e0f1011121314"},
-        {"encryption-key", "0x00112233445566778899aabbccddeeff"}, {"mac-address", "02:5a:10:00:00:99"},
-        {"lcore-id", "0"}, {"portid", "33554436"}, {"world-id", "2101"}, {"vf-id", "0"}, {"vlan-id", "10"},
-        {"mtu", "1500"}, {"num", "1"}, {"maxlcores", "8"}, {"lag-id", "1"}, {"tagname", "Backup"},
+        {"pnic", "pnic0"},
+        {"nic-name", "pnic0"},
+        {"vswitch-name", "vs-core"},
+        {"switch", "vs-core"},
+        {"portgroup-name", "Guest Traffic"},
+        {"interface-name", "lmx0"},
+        {"netstack", "defaultTcpipStack"},
+        {"ruleset-id", "sshServer"},
+        {"network", "10.99.0.0/16"},
+        {"gateway", "10.20.0.254"},
+        {"ip-address", "10.20.0.5"},
+        {"ip", "10.20.0.77"},
+        {"ipv4", "10.20.0.77"},
+        {"netmask", "255.255.255.0"},
+        {"ipv6", "2001:db8:20::77/64"},
+        {"hostname", "probe.lab.internal"},
+        {"domain", "probe.lab.internal"},
+        {"server", "10.20.0.53"},
+        {"neighbor-addr", "10.20.0.1"},
+        {"dvs", "cds-east"},
+        {"dvs-name", "cds-east"},
+        {"cds", "cds-east"},
+        {"cds-name", "cds-east"},
+        {"uplink-name", "lag1-0"},
+        {"module", "talixfw"},
+        {"sa-name", "sa-backup"},
+        {"sa-source", "2001:db8:20::11"},
+        {"sa-destination", "2001:db8:70::5"},
+        {"sa-spi", "4097"},
+        {"sp-name", "sp-probe"},
+        {"sp-source", "2001:db8:20::/64"},
+        {"sp-destination", "2001:db8:70::/64"},
+        {"integrity-key", "0x0102030405060708090a0b0c0d0e0f1011121314"},
+        {"encryption-key", "0x00112233445566778899aabbccddeeff"},
+        {"mac-address", "02:5a:10:00:00:99"},
+        {"lcore-id", "0"},
+        {"portid", "33554436"},
+        {"world-id", "2101"},
+        {"vf-id", "0"},
+        {"vlan-id", "10"},
+        {"mtu", "1500"},
+        {"num", "1"},
+        {"maxlcores", "8"},
+        {"lag-id", "1"},
+        {"tagname", "Backup"},
     };
     return values;
 }
@@ -321,9 +353,8 @@ protected:
     static void SetUpTestSuite() {
         harness_ = new TalixTest::CliHarness();
         // The hooks talixcli finds in the plug-in: locking and one write per command.
-        harness_->GetDispatcher().SetBeginCommandHook([](const std::string& path, bool changesHost) {
-            AutoCli_BeginCommand(path.c_str(), changesHost ? 1 : 0);
-        });
+        harness_->GetDispatcher().SetBeginCommandHook(
+            [](const std::string& path, bool changesHost) { AutoCli_BeginCommand(path.c_str(), changesHost ? 1 : 0); });
         harness_->GetDispatcher().SetEndCommandHook([](const std::string& path) {
             const char* problem = AutoCli_EndCommand(path.c_str());
             return std::string(problem ? problem : "");
@@ -344,7 +375,6 @@ protected:
         delete root_;
         delete harness_;
     }
-
 
     // Checks what one run did; restores the host after an accepted change.
     static void Judge(const SweepCase& sweepCase, const TalixRobustness::IsolatedResult& result,

@@ -25,10 +25,22 @@ const Target kTargets[] = {
 
 // Every way talixcli prints to stdout, and each formatter on a listing.
 const char* const kOutputPaths[] = {
-    "--help", "" /* no command: the top-level help */, "network --help", "network nic list --help", "--list-commands",
-    "--complete network nic", "--completion bash", "--version", "network nic list", "--formatter=table network nic list",
-    "--formatter=json network nic list", "--formatter=xml network nic list", "--formatter=csv network nic list",
-    "--formatter=keyvalue network nic list", "network firewall get", "network ip dns server list",
+    "--help",
+    "" /* no command: the top-level help */,
+    "network --help",
+    "network nic list --help",
+    "--list-commands",
+    "--complete network nic",
+    "--completion bash",
+    "--version",
+    "network nic list",
+    "--formatter=table network nic list",
+    "--formatter=json network nic list",
+    "--formatter=xml network nic list",
+    "--formatter=csv network nic list",
+    "--formatter=keyvalue network nic list",
+    "network firewall get",
+    "network ip dns server list",
     "--formatter=json network firewall refresh",
 };
 
@@ -37,7 +49,8 @@ TEST(OutputWriteErrors, EveryStdoutPathReportsARefusedWriteAndFails) {
     ASSERT_EQ(TalixTest::RunOnHost(root, "network nic list").status, 0);  // the demo host, written on first use
     for (const auto& target : kTargets) {
         for (const char* line : kOutputPaths) {
-            auto result = RunTalixcliWithStdout(target.stdoutTarget, SplitWords(line), {{"TALIX_HOST_ROOT", root.Path()}});
+            auto result =
+                RunTalixcliWithStdout(target.stdoutTarget, SplitWords(line), {{"TALIX_HOST_ROOT", root.Path()}});
             EXPECT_EQ(result.status, 1) << line << " > " << target.stdoutTarget;
             EXPECT_EQ(result.err, target.reported) << line << " > " << target.stdoutTarget;
         }
@@ -58,8 +71,8 @@ TEST(OutputWriteErrors, AClosedStdoutNeverSendsOutputIntoTheHostRoot) {
     ASSERT_EQ(TalixTest::RunOnHost(root, "network nic list").status, 0);
     const auto before = TalixRobustness::Snapshot(root.Path());
     const std::string lockBefore = root.ReadFile(".lock");
-    for (const char* line : {"network nic list", "--formatter=json network ip interface list",
-                             "network vswitch standard list"}) {
+    for (const char* line :
+         {"network nic list", "--formatter=json network ip interface list", "network vswitch standard list"}) {
         auto result = RunTalixcliWithStdout("", SplitWords(line), {{"TALIX_HOST_ROOT", root.Path()}});
         EXPECT_EQ(result.status, 1) << line;
     }

@@ -34,10 +34,10 @@ std::string Difference(const HostFiles& before, const HostFiles& after);
 
 // What one isolated run did.
 struct IsolatedResult {
-    bool crashed = false;   // ended by a signal
+    bool crashed = false;  // ended by a signal
     int signal = 0;
-    bool hung = false;      // killed after the time limit
-    int status = -1;        // exit status when it returned
+    bool hung = false;  // killed after the time limit
+    int status = -1;    // exit status when it returned
     std::string out;
     std::string err;
 };

@@ -32,8 +32,8 @@ TempHostRoot::~TempHostRoot() {
 void TempHostRoot::WriteFile(const std::string& relativePath, const std::string& content) {
     std::filesystem::path file = std::filesystem::path(path_) / relativePath;
     std::vector<std::filesystem::path> made;
-    for (auto directory = file.parent_path(); directory.string().size() > path_.size() &&
-                                              !std::filesystem::exists(directory);
+    for (auto directory = file.parent_path();
+         directory.string().size() > path_.size() && !std::filesystem::exists(directory);
          directory = directory.parent_path()) {
         made.push_back(directory);
     }

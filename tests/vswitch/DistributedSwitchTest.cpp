@@ -14,11 +14,25 @@ using TalixTest::RootJson;
 json LacpMember(const std::string& nic, int actorState, int partnerState, int age) {
     return {{"nic", nic},
             {"state", "Bundled"},
-            {"actor", {{"portNumber", 1}, {"portPriority", 255}, {"adminKey", 58}, {"operKey", 59},
-                       {"state", actorState}, {"flags", "SA"}}},
-            {"partner", {{"deviceId", "00:1c:73:4e:a0:11"}, {"portNumber", 23}, {"portPriority", 32768},
-                         {"operKey", 1001}, {"state", partnerState}, {"flags", "FP"}, {"age", age}}},
-            {"txLacpdus", 100}, {"txErrors", 1}, {"rxLacpdus", 90}, {"rxErrors", 2}};
+            {"actor",
+             {{"portNumber", 1},
+              {"portPriority", 255},
+              {"adminKey", 58},
+              {"operKey", 59},
+              {"state", actorState},
+              {"flags", "SA"}}},
+            {"partner",
+             {{"deviceId", "00:1c:73:4e:a0:11"},
+              {"portNumber", 23},
+              {"portPriority", 32768},
+              {"operKey", 1001},
+              {"state", partnerState},
+              {"flags", "FP"},
+              {"age", age}}},
+            {"txLacpdus", 100},
+            {"txErrors", 1},
+            {"rxLacpdus", 90},
+            {"rxErrors", 2}};
 }
 
 // cds-a: three uplink ports in slots lagX-0..2 (pnic3, none, pnic4) and three VM ports.
@@ -37,8 +51,8 @@ json DistributedSwitch() {
 // A row of the LACP configuration listing.
 json LagRow(const char* dvs, const char* name, const char* id, const char* nics, bool enabled, const char* mode,
             const char* balance) {
-    return {{"DVS Name", dvs}, {"LAG Name", name}, {"LAG ID", id},          {"NICs", nics},
-            {"Enabled", enabled}, {"Mode", mode}, {"Load balance", balance}};
+    return {{"DVS Name", dvs},    {"LAG Name", name}, {"LAG ID", id},           {"NICs", nics},
+            {"Enabled", enabled}, {"Mode", mode},     {"Load balance", balance}};
 }
 
 class DistributedSwitchTest : public VswitchHostTest {
@@ -112,8 +126,11 @@ TEST_F(DistributedSwitchTest, ConfigNamesEveryLoadBalancingAlgorithm) {
     json cds = DistributedSwitch();
     cds["lags"] = json::array();
     for (size_t index = 0; index < names.size(); ++index) {
-        cds["lags"].push_back({{"id", "lag-" + std::to_string(index)}, {"name", "lag" + std::to_string(index)},
-                               {"mode", 1}, {"loadBalance", index}, {"uplinkCount", 0}});
+        cds["lags"].push_back({{"id", "lag-" + std::to_string(index)},
+                               {"name", "lag" + std::to_string(index)},
+                               {"mode", 1},
+                               {"loadBalance", index},
+                               {"uplinkCount", 0}});
     }
     UseSwitches(json::array({cds}));
     auto list = RootJson(Run("network vswitch dvs norvale lacp config get"));
@@ -169,8 +186,8 @@ TEST_F(DistributedSwitchTest, StatusDecodesPortStatesAgesAndModes) {
     const json& dpu = list[2]["Nic List"][0];
     EXPECT_EQ(json::array({list[2]["Mode"], dpu["State"], dpu["Local Information"]["Port State"],
                            dpu["Partner Information"]["Port State"], dpu["Partner Information"]["Age"]}),
-              json::array({"Active", "Bundled (running state is on dpu)", "ACT,FTO,AGG,SYN,COL,DIST,DEF,EXP,",
-                           "EXP,", "00:00:00"}));
+              json::array({"Active", "Bundled (running state is on dpu)", "ACT,FTO,AGG,SYN,COL,DIST,DEF,EXP,", "EXP,",
+                           "00:00:00"}));
 }
 
 TEST_F(DistributedSwitchTest, PartnerAgeIsShownAsHoursMinutesSeconds) {
@@ -191,8 +208,13 @@ TEST_F(DistributedSwitchTest, StatsListEveryMemberAndNameWhatIsMissing) {
     UseSwitches(json::array({cds, {{"name", "idle"}}}));
     auto list = RootJson(Run("network vswitch dvs norvale lacp stats get"));
     ASSERT_EQ(list.size(), 2u);
-    EXPECT_EQ(list[1], json({{"DVSwitch", "cds-a"}, {"NIC", "pnic4"}, {"LAG ID", 1201}, {"Tx LACPDUs", 100},
-                             {"Tx Errors", 1}, {"Rx LACPDUs", 90}, {"Rx Errors", 2}}));
+    EXPECT_EQ(list[1], json({{"DVSwitch", "cds-a"},
+                             {"NIC", "pnic4"},
+                             {"LAG ID", 1201},
+                             {"Tx LACPDUs", 100},
+                             {"Tx Errors", 1},
+                             {"Rx LACPDUs", 90},
+                             {"Rx Errors", 2}}));
 
     ExpectRefused("network vswitch dvs norvale lacp stats get -s idle", "No running LACP group on the host.");
     ExpectRefused("network vswitch dvs norvale lacp status get -s idle", "No running LACP group on the host.");
@@ -205,7 +227,8 @@ TEST_F(DistributedSwitchTest, StatsListEveryMemberAndNameWhatIsMissing) {
 
 TEST_F(DistributedSwitchTest, TimeoutSetChangesTheSelectedMembers) {
     json cds = DistributedSwitch();
-    cds["lacpGroups"] = {{{"lagId", 1201}, {"members", {LacpMember("pnic3", 0x3D, 0, 0), LacpMember("pnic4", 0x3D, 0, 0)}}}};
+    cds["lacpGroups"] = {
+        {{"lagId", 1201}, {"members", {LacpMember("pnic3", 0x3D, 0, 0), LacpMember("pnic4", 0x3D, 0, 0)}}}};
     UseSwitches(json::array({cds}));
     auto localOf = [&](int index) {
         auto list = RootJson(Run("network vswitch dvs norvale lacp status get"));
@@ -287,8 +310,7 @@ TEST_F(DistributedSwitchTest, TimeoutSetRefusals) {
     for (const auto& entry : cases) {
         ExpectRefused("network vswitch dvs norvale lacp timeout set " + entry.first, entry.second);
     }
-    EXPECT_EQ(Run("network vswitch dvs norvale lacp timeout set -s cds-a -l 1201").status,
-              Parvik::AutoCli::EXIT_USAGE);
+    EXPECT_EQ(Run("network vswitch dvs norvale lacp timeout set -s cds-a -l 1201").status, Parvik::AutoCli::EXIT_USAGE);
 
     InjectFault("DVSwitch::SetLacpTimeout", "lacp daemon busy");
     ExpectRefused("network vswitch dvs norvale lacp timeout set -s cds-a -l 1201 -t true", "lacp daemon busy");

@@ -260,9 +260,10 @@ TEST_F(PortGroupTest, ListingAnswersForTheFirstSwitchHoldingAName) {
     first["ports"].push_back({{"portId", 7}, {"clientName", "b"}, {"portgroup", "shared"}});
     json second = {{"name", "vs1"},
                    {"portgroups", {{{"name", "shared"}, {"vlanId", 9}}, {{"name", "own"}, {"vlanId", 3}}}},
-                   {"ports", {{{"portId", 1}, {"clientName", "c"}, {"portgroup", "shared"}},
-                              {{"portId", 2}, {"clientName", "d"}, {"portgroup", "pg"}},
-                              {{"portId", 3}, {"clientName", "e"}, {"portgroup", "own"}}}}};
+                   {"ports",
+                    {{{"portId", 1}, {"clientName", "c"}, {"portgroup", "shared"}},
+                     {{"portId", 2}, {"clientName", "d"}, {"portgroup", "pg"}},
+                     {{"portId", 3}, {"clientName", "e"}, {"portgroup", "own"}}}}};
     UseHost(Host(json::array({first, second})));
     EXPECT_EQ(RootJson(Run("network vswitch standard portgroup list")),
               json::array({Row("pg", "vs0", 0, 10), Row("busy", "vs0", 1, 0), Row("shared", "vs0", 2, 5),
@@ -274,8 +275,8 @@ TEST_F(PortGroupTest, ListingSeesEveryEarlierChangeOfTheProcess) {
     auto names = [&] {
         std::vector<std::string> listed;
         for (const auto& group : RootJson(Run("network vswitch standard portgroup list"))) {
-            listed.push_back(group["Name"].get<std::string>() + "@" + group["Virtual Switch"].get<std::string>() +
-                             "/" + std::to_string(group["VLAN ID"].get<int>()));
+            listed.push_back(group["Name"].get<std::string>() + "@" + group["Virtual Switch"].get<std::string>() + "/" +
+                             std::to_string(group["VLAN ID"].get<int>()));
         }
         return listed;
     };

@@ -26,9 +26,9 @@ TEST_F(StandardSwitchTest, AddUsesDefaultPortCountAndDefaultPolicies) {
         "Configured Ports": 128, "MTU": 1500, "Name": "vs-new",
         "Num Ports": 128, "Portgroups": [], "Uplinks": [], "Used Ports": 0})"));
     auto security = RootJson(Run("network vswitch standard policy security get -v vs-new"));
-    EXPECT_EQ(security, json({{"Allow Promiscuous", false},
-                              {"Allow MAC Address Change", true},
-                              {"Allow Forged Transmits", true}}));
+    EXPECT_EQ(
+        security,
+        json({{"Allow Promiscuous", false}, {"Allow MAC Address Change", true}, {"Allow Forged Transmits", true}}));
 }
 
 TEST_F(StandardSwitchTest, AddChecksNameLengthBeforeTheHost) {
@@ -169,9 +169,10 @@ TEST_F(StandardSwitchTest, ListOfAnUnknownNameReportsTheNullPortset) {
 }
 
 TEST_F(StandardSwitchTest, BeaconingIsReportedForTheSwitchAndOverridingPortGroups) {
-    json vs0 = {{"name", "vs0"},
-                {"beaconInterval", 2},
-                {"portgroups", {{{"name", "plain"}}, {{"name", "probing"}, {"teaming", {{"failureDetection", "beacon"}}}}}}};
+    json vs0 = {
+        {"name", "vs0"},
+        {"beaconInterval", 2},
+        {"portgroups", {{{"name", "plain"}}, {{"name", "probing"}, {"teaming", {{"failureDetection", "beacon"}}}}}}};
     UseHost(Host(json::array({vs0})));
     auto record = RootJson(Run("network vswitch standard list"))[0];
     EXPECT_EQ(record, json::parse(R"({"Beacon Enabled": true, "Beacon Interval": 2,

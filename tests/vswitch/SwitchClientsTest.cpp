@@ -25,8 +25,9 @@ protected:
         json small = {{"name", "small"}, {"numPorts", 2}, {"uplinks", {"pnic0"}}, {"portgroups", {{{"name", "pg"}}}}};
         json dvs = {{"name", "cds-a"},
                     {"id", "uuid-a"},
-                    {"dvports", {{{"id", "0"}, {"uplink", true}},
-                                 {{"id", "5"}, {"clients", {{{"connectionId", 40}, {"clientName", "vm1.eth0"}}}}}}}};
+                    {"dvports",
+                     {{{"id", "0"}, {"uplink", true}},
+                      {{"id", "5"}, {"clients", {{{"connectionId", 40}, {"clientName", "vm1.eth0"}}}}}}}};
         UseHost(Host(json::array({small}), json::array({dvs})));
     }
 
@@ -127,7 +128,11 @@ TEST_F(SwitchClientsTest, EverySwitchIsListedAndVlanCountersFollowTheirSwitch) {
                   {"uplinks", {"pnic0"}},
                   {"vlanCounting", {"pnic0"}},
                   {"vlanCounters",
-                   {{{"uplink", "pnic0"}, {"vlanId", 20}, {"rxPackets", 7}, {"txPackets", 9}, {"rxBytes", 300},
+                   {{{"uplink", "pnic0"},
+                     {"vlanId", 20},
+                     {"rxPackets", 7},
+                     {"txPackets", 9},
+                     {"rxBytes", 300},
                      {"txBytes", 400}}}}};
     json dvs = {{"name", "cds-a"}, {"uplinks", {"pnic4"}}};
     UseHost(Host(json::array({small}), json::array({dvs})));

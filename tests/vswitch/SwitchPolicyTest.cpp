@@ -38,29 +38,68 @@ struct OrderCase {
 TEST_F(SwitchPolicyTest, FailoverUplinkOrdering) {
     const std::vector<OrderCase> cases = {
         {"active only keeps the old standby", "-a pnic3,pnic0", {}, {"pnic3", "pnic0"}, {"pnic2"}, {"pnic1"}},
-        {"active only takes a standby NIC out of standby", "-a pnic2", {}, {"pnic2"}, json::array(),
+        {"active only takes a standby NIC out of standby",
+         "-a pnic2",
+         {},
+         {"pnic2"},
+         json::array(),
          {"pnic0", "pnic1", "pnic3"}},
         {"standby only demotes an active NIC", "-s pnic1", {}, {"pnic0"}, {"pnic1"}, {"pnic2", "pnic3"}},
-        {"standby only adds after the kept actives", "-s pnic3,pnic2", {}, {"pnic0", "pnic1"}, {"pnic3", "pnic2"},
+        {"standby only adds after the kept actives",
+         "-s pnic3,pnic2",
+         {},
+         {"pnic0", "pnic1"},
+         {"pnic3", "pnic2"},
          json::array()},
         {"both lists replace the order", "-a pnic2 -s pnic3", {}, {"pnic2"}, {"pnic3"}, {"pnic0", "pnic1"}},
-        {"duplicates are refused", "-a pnic0,pnic0", {"some NICs appear in the input for more than once."},
-         {"pnic0", "pnic1"}, {"pnic2"}, {"pnic3"}},
-        {"a NIC in both lists is a duplicate", "-a pnic0 -s pnic0",
-         {"some NICs appear in the input for more than once."}, {"pnic0", "pnic1"}, {"pnic2"}, {"pnic3"}},
-        {"an unknown NIC is reported, the others still walked", "-a pnic0,eth9,pnic5",
+        {"duplicates are refused",
+         "-a pnic0,pnic0",
+         {"some NICs appear in the input for more than once."},
+         {"pnic0", "pnic1"},
+         {"pnic2"},
+         {"pnic3"}},
+        {"a NIC in both lists is a duplicate",
+         "-a pnic0 -s pnic0",
+         {"some NICs appear in the input for more than once."},
+         {"pnic0", "pnic1"},
+         {"pnic2"},
+         {"pnic3"}},
+        {"an unknown NIC is reported, the others still walked",
+         "-a pnic0,eth9,pnic5",
          {"Unknown NIC name in active uplinks : eth9", "Unknown NIC name in active uplinks : pnic5"},
-         {"pnic0", "pnic1"}, {"pnic2"}, {"pnic3"}},
-        {"a NIC of the host that is no uplink", "-s pnic4", {"NIC is not connected to the vswitch : pnic4"},
-         {"pnic0", "pnic1"}, {"pnic2"}, {"pnic3"}},
-        {"an empty piece is an unknown empty name", "--active-uplinks=pnic0,,pnic1",
-         {"Unknown NIC name in active uplinks : "}, {"pnic0", "pnic1"}, {"pnic2"}, {"pnic3"}},
-        {"a leading comma gives an empty name", "--standby-uplinks=,pnic3",
-         {"Unknown NIC name in standby uplinks : "}, {"pnic0", "pnic1"}, {"pnic2"}, {"pnic3"}},
+         {"pnic0", "pnic1"},
+         {"pnic2"},
+         {"pnic3"}},
+        {"a NIC of the host that is no uplink",
+         "-s pnic4",
+         {"NIC is not connected to the vswitch : pnic4"},
+         {"pnic0", "pnic1"},
+         {"pnic2"},
+         {"pnic3"}},
+        {"an empty piece is an unknown empty name",
+         "--active-uplinks=pnic0,,pnic1",
+         {"Unknown NIC name in active uplinks : "},
+         {"pnic0", "pnic1"},
+         {"pnic2"},
+         {"pnic3"}},
+        {"a leading comma gives an empty name",
+         "--standby-uplinks=,pnic3",
+         {"Unknown NIC name in standby uplinks : "},
+         {"pnic0", "pnic1"},
+         {"pnic2"},
+         {"pnic3"}},
         {"a trailing comma gives none", "--active-uplinks=pnic1,", {}, {"pnic1"}, {"pnic2"}, {"pnic0", "pnic3"}},
-        {"two trailing commas give one empty name", "--active-uplinks=pnic1,,",
-         {"Unknown NIC name in active uplinks : "}, {"pnic0", "pnic1"}, {"pnic2"}, {"pnic3"}},
-        {"an empty list makes no NIC active", "--active-uplinks=", {}, json::array(), {"pnic2"},
+        {"two trailing commas give one empty name",
+         "--active-uplinks=pnic1,,",
+         {"Unknown NIC name in active uplinks : "},
+         {"pnic0", "pnic1"},
+         {"pnic2"},
+         {"pnic3"}},
+        {"an empty list makes no NIC active",
+         "--active-uplinks=",
+         {},
+         json::array(),
+         {"pnic2"},
          {"pnic0", "pnic1", "pnic3"}},
     };
     for (const auto& entry : cases) {
@@ -69,8 +108,7 @@ TEST_F(SwitchPolicyTest, FailoverUplinkOrdering) {
         EXPECT_EQ(Errors(result), entry.errors) << entry.name;
         EXPECT_EQ(RootJson(result), json(true)) << entry.name;
         auto failover = Failover();
-        EXPECT_EQ(json::array(
-                      {failover["Active Adapters"], failover["Standby Adapters"], failover["Unused Adapters"]}),
+        EXPECT_EQ(json::array({failover["Active Adapters"], failover["Standby Adapters"], failover["Unused Adapters"]}),
                   json::array({entry.active, entry.standby, entry.unused}))
             << entry.name;
     }
@@ -127,9 +165,8 @@ TEST_F(SwitchPolicyTest, StoredValuesOutsideTheTablesAndOversizedActiveCounts) {
 }
 
 TEST_F(SwitchPolicyTest, UnknownSwitchesAreReportedByEveryPolicyCommand) {
-    for (const char* command :
-         {"failover get -v x", "failover set -v x -n true", "security get -v x", "security set -v x -p true",
-          "shaping get -v x", "shaping set -v x -e false"}) {
+    for (const char* command : {"failover get -v x", "failover set -v x -n true", "security get -v x",
+                                "security set -v x -p true", "shaping get -v x", "shaping set -v x -e false"}) {
         ExpectRefused(std::string("network vswitch standard policy ") + command,
                       "Unable to find a legacy virtual switch with the name x");
     }
@@ -141,11 +178,13 @@ TEST_F(SwitchPolicyTest, UnknownSwitchesAreReportedByEveryPolicyCommand) {
 
 TEST_F(SwitchPolicyTest, SecuritySetChangesOnlyTheGivenFlags) {
     Change("network vswitch standard policy security set -v vs0 -p true -f false");
-    EXPECT_EQ(RootJson(Run("network vswitch standard policy security get -v vs0")),
-              json({{"Allow Promiscuous", true}, {"Allow MAC Address Change", true}, {"Allow Forged Transmits", false}}));
+    EXPECT_EQ(
+        RootJson(Run("network vswitch standard policy security get -v vs0")),
+        json({{"Allow Promiscuous", true}, {"Allow MAC Address Change", true}, {"Allow Forged Transmits", false}}));
     Change("network vswitch standard policy security set -v vs0 -m false");
-    EXPECT_EQ(RootJson(Run("network vswitch standard policy security get -v vs0")),
-              json({{"Allow Promiscuous", true}, {"Allow MAC Address Change", false}, {"Allow Forged Transmits", false}}));
+    EXPECT_EQ(
+        RootJson(Run("network vswitch standard policy security get -v vs0")),
+        json({{"Allow Promiscuous", true}, {"Allow MAC Address Change", false}, {"Allow Forged Transmits", false}}));
 }
 
 TEST_F(SwitchPolicyTest, ShapingValuesAreStoredInBitsAndBytesAndShownInKbpsAndKib) {
@@ -198,9 +237,10 @@ TEST_F(SwitchPolicyTest, TheHostRefusesAPeakBelowTheAverage) {
 }
 
 TEST_F(SwitchPolicyTest, TheHostRefusesBandwidthsItCannotKeep) {
-    ExpectRefused("network vswitch standard policy shaping set -v vs0 -e true -b 9223372036854775807 "
-                  "-k 9223372036854775807 -t 1",
-                  "Shaping value 18446744073709551615 is too large");
+    ExpectRefused(
+        "network vswitch standard policy shaping set -v vs0 -e true -b 9223372036854775807 "
+        "-k 9223372036854775807 -t 1",
+        "Shaping value 18446744073709551615 is too large");
 }
 
 TEST_F(SwitchPolicyTest, WriteFailuresOfThePoliciesBecomeMessages) {
