@@ -2,10 +2,12 @@
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "kavrel/Address.h"
+#include "kavrel/IpConfig.h"
 #include "kavrel/Lib.h"
 #include "kavrel/Misc.h"
 
@@ -84,6 +86,35 @@ TEST(TextUtilities, TokenizeSkipsEmptyPiecesAndPrintfFormats) {
     EXPECT_EQ(tokens, (std::vector<std::string>{"a.example", "b.example"}));
     EXPECT_EQ(Kavrel::Misc::StrPrintf("%s,%s,%d", "x", "y", 3), "x,y,3");
     EXPECT_EQ(Kavrel::Misc::StrCat("lmx", 3, '/', 2.5), "lmx3/2.5");
+}
+
+// Two configurations are equal only when every setting is: each setting
+// changed alone makes them differ.
+TEST(IpConfig, EqualOnlyWhenEverySettingIs) {
+    const std::vector<std::function<void(IpConfig&)>> changes = {
+        [](IpConfig& c) { c.SetIpv4Address(Ipv4Address("10.0.0.5")); },
+        [](IpConfig& c) { c.SetIpv4Netmask(Ipv4Address("255.255.0.0")); },
+        [](IpConfig& c) { c.SetIpv4Gateway(Ipv4Address("10.0.0.1")); },
+        [](IpConfig& c) { c.SetUseDhcp(true); },
+        [](IpConfig& c) { c.SetDhcpDns(true); },
+        [](IpConfig& c) { c.SetUseIpv6(false); },
+        [](IpConfig& c) { c.SetUseIpv6Dhcp(true); },
+        [](IpConfig& c) { c.SetUseIpv6RouterAdvertised(true); },
+        [](IpConfig& c) { c.SetIpv6DhcpDns(true); },
+        [](IpConfig& c) { c.SetIpv6Gateway(Ipv6Address("fe80::1")); },
+        [](IpConfig& c) { c.AddIpv6Network(Ipv6Network("2001:db8::5/64")); },
+    };
+    const IpConfig base;
+    EXPECT_TRUE(base == IpConfig());
+    for (size_t i = 0; i < changes.size(); ++i) {
+        IpConfig changed;
+        changes[i](changed);
+        EXPECT_FALSE(changed == base) << i;
+        EXPECT_TRUE(changed != base) << i;
+        IpConfig same;
+        changes[i](same);
+        EXPECT_TRUE(changed == same) << i;
+    }
 }
 
 }  // namespace
