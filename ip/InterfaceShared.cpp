@@ -43,8 +43,7 @@ LmxNicPtr LookupInterface(const std::string& name, const OutputPtr& output) {
 
 bool SelectInterfaces(const InputPtr& input, const OutputPtr& output, const std::string& netstack,
                       std::vector<LmxNicPtr>& selected) {
-    std::string name =
-        input->HasParameter(kInterfaceNameParameter) ? input->GetParameter(kInterfaceNameParameter) : std::string();
+    std::string name = ParameterOr(input, kInterfaceNameParameter);
     int kind = 0;
     if (!PortsetKindFromType(input, output, netstack.empty() ? kDefaultNetstack : netstack, kind)) return false;
     LmxCtl::Network::LumexNicInfoImpl info;

@@ -61,7 +61,7 @@ OutputSpecPtr IpInterfaceIpv4Get::GetOutputSpecInternal() {
 
 void IpInterfaceIpv4Get::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithPrefixedErrors(output, "Error getting IPv4 configuration. . Error was : ", [&] {
-        std::string netstack = input->HasParameter(kNetstackParameter) ? input->GetParameter(kNetstackParameter) : "";
+        std::string netstack = ParameterOr(input, kNetstackParameter);
         std::vector<LmxNicPtr> nics;
         if (!SelectInterfaces(input, output, netstack, nics)) return;
         LmxCtl::Network::RoutingInfoImpl routing(kDefaultNetstack);

@@ -60,7 +60,7 @@ OutputSpecPtr IpInterfaceIpv6Get::GetOutputSpecInternal() {
 
 void IpInterfaceIpv6Get::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithPrefixedErrors(output, "Error getting IPv6 configuration. . Error was : ", [&] {
-        std::string netstack = input->HasParameter(kNetstackParameter) ? input->GetParameter(kNetstackParameter) : "";
+        std::string netstack = ParameterOr(input, kNetstackParameter);
         std::vector<LmxNicPtr> nics;
         if (!SelectInterfaces(input, output, netstack, nics)) return;
         auto list = MakeRecordList(GetOutputStructure());

@@ -90,7 +90,7 @@ OutputSpecPtr IpInterfaceList::GetOutputSpecInternal() { return MakeOutputSpec(M
 
 void IpInterfaceList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        std::string netstack = input->HasParameter(kNetstackParameter) ? input->GetParameter(kNetstackParameter) : "";
+        std::string netstack = ParameterOr(input, kNetstackParameter);
         int kind = 0;
         if (!PortsetKindFromType(input, output, netstack.empty() ? kDefaultNetstack : netstack, kind)) return;
         LmxCtl::Network::LumexNicInfoImpl info;

@@ -67,8 +67,7 @@ void IpNeighborList::ExecuteInternal(const InputPtr& input, const OutputPtr& out
         std::string version = input->HasParameter(kVersionParameter) ? input->GetParameter(kVersionParameter) : "all";
         int kind = 0;
         if (!PortsetKindFromType(input, output, netstack, kind)) return;
-        std::string interfaceName =
-            input->HasParameter(kInterfaceParameter) ? input->GetParameter(kInterfaceParameter) : "";
+        std::string interfaceName = ParameterOr(input, kInterfaceParameter);
         if (!interfaceName.empty()) {
             LmxCtl::Network::LumexNicInfoImpl nics;
             if (!nics.GetLumexNicByInterface(interfaceName, false, kind)) {

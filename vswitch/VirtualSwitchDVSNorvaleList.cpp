@@ -88,7 +88,7 @@ OutputSpecPtr VirtualSwitchDVSNorvaleList::GetOutputSpecInternal() {
 
 void VirtualSwitchDVSNorvaleList::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        const std::string name = input->HasParameter(kCdsNameParameter) ? input->GetParameter(kCdsNameParameter) : "";
+        const std::string name = ParameterOr(input, kCdsNameParameter);
         std::vector<std::unique_ptr<Kavrel::Network::DVSwitch>> candidates;
         if (name.empty()) {
             LmxCtl::Network::VirtualSwitchInfoImpl switches;
