@@ -217,24 +217,21 @@ TEST_F(NicCoalesceTest, SetKeepsOptionsLeftOut) {
         "TX microseconds": "0"})"));
 }
 
+// The record of pnic0's high or low rate coalescing set.
+json RateSet(int rate, int rxTime, int rxPackets, int txTime, int txPackets) {
+    return {{"NIC", "pnic0"},          {"Packet rate", rate},
+            {"RX delay time", rxTime}, {"RX delay packets", rxPackets},
+            {"TX delay time", txTime}, {"TX delay packets", txPackets}};
+}
+
 TEST_F(NicCoalesceTest, HighAndLowRateSetsAreSeparate) {
     UseNics({Nic("pnic0")});
     EXPECT_EQ(Root("network nic coalesce high set -n pnic0 -p 400000 -r 120 -R 128 -t 100 -T 64"), true);
     EXPECT_EQ(Root("network nic coalesce low set -n pnic0 -p 20000 -r 8"), true);
     // Only the packet rate: the delays stay as they were.
     EXPECT_EQ(Root("network nic coalesce high set -n pnic0 -p 500000"), true);
-    EXPECT_EQ(Root("network nic coalesce high get -n pnic0"), (json{{"NIC", "pnic0"},
-                                                                    {"Packet rate", 500000},
-                                                                    {"RX delay time", 120},
-                                                                    {"RX delay packets", 128},
-                                                                    {"TX delay time", 100},
-                                                                    {"TX delay packets", 64}}));
-    EXPECT_EQ(Root("network nic coalesce low get -n pnic0"), (json{{"NIC", "pnic0"},
-                                                                   {"Packet rate", 20000},
-                                                                   {"RX delay time", 8},
-                                                                   {"RX delay packets", 0},
-                                                                   {"TX delay time", 0},
-                                                                   {"TX delay packets", 0}}));
+    EXPECT_EQ(Root("network nic coalesce high get -n pnic0"), RateSet(500000, 120, 128, 100, 64));
+    EXPECT_EQ(Root("network nic coalesce low get -n pnic0"), RateSet(20000, 8, 0, 0, 0));
     EXPECT_EQ(Root("network nic coalesce get")[0]["RX microseconds"], "3");  // general set untouched
 }
 
@@ -245,36 +242,13 @@ TEST_F(NicCoalesceTest, EachValueIsStoredAndShownInItsOwnPlace) {
     EXPECT_EQ(Root("network nic coalesce set -n pnic0 -r 11 -R 12 -t 13 -T 14 -a true -A false -i 15"), true);
     EXPECT_EQ(Root("network nic coalesce high set -n pnic0 -p 21 -r 22 -R 23 -t 24 -T 25"), true);
     EXPECT_EQ(Root("network nic coalesce low set -n pnic0 -p 31 -r 32 -R 33 -t 34 -T 35"), true);
-    EXPECT_EQ(StoredNic("pnic0")["coalesce"], (json{{"supported", true},
-                                                    {"adaptiveRx", true},
-                                                    {"adaptiveTx", false},
-                                                    {"sampleInterval", 15},
-                                                    {"pktRateLow", 31},
-                                                    {"pktRateHigh", 21},
-                                                    {"rxUsecs", 11},
-                                                    {"rxMaxFrames", 12},
-                                                    {"txUsecs", 13},
-                                                    {"txMaxFrames", 14},
-                                                    {"rxUsecsLow", 32},
-                                                    {"rxMaxFramesLow", 33},
-                                                    {"txUsecsLow", 34},
-                                                    {"txMaxFramesLow", 35},
-                                                    {"rxUsecsHigh", 22},
-                                                    {"rxMaxFramesHigh", 23},
-                                                    {"txUsecsHigh", 24},
-                                                    {"txMaxFramesHigh", 25}}));
-    EXPECT_EQ(Root("network nic coalesce high get -n pnic0"), (json{{"NIC", "pnic0"},
-                                                                    {"Packet rate", 21},
-                                                                    {"RX delay time", 22},
-                                                                    {"RX delay packets", 23},
-                                                                    {"TX delay time", 24},
-                                                                    {"TX delay packets", 25}}));
-    EXPECT_EQ(Root("network nic coalesce low get -n pnic0"), (json{{"NIC", "pnic0"},
-                                                                   {"Packet rate", 31},
-                                                                   {"RX delay time", 32},
-                                                                   {"RX delay packets", 33},
-                                                                   {"TX delay time", 34},
-                                                                   {"TX delay packets", 35}}));
+    EXPECT_EQ(StoredNic("pnic0")["coalesce"], json::parse(R"({"supported": true, "adaptiveRx": true,
+        "adaptiveTx": false, "sampleInterval": 15, "pktRateLow": 31, "pktRateHigh": 21, "rxUsecs": 11,
+        "rxMaxFrames": 12, "txUsecs": 13, "txMaxFrames": 14, "rxUsecsLow": 32, "rxMaxFramesLow": 33,
+        "txUsecsLow": 34, "txMaxFramesLow": 35, "rxUsecsHigh": 22, "rxMaxFramesHigh": 23, "txUsecsHigh": 24,
+        "txMaxFramesHigh": 25})"));
+    EXPECT_EQ(Root("network nic coalesce high get -n pnic0"), RateSet(21, 22, 23, 24, 25));
+    EXPECT_EQ(Root("network nic coalesce low get -n pnic0"), RateSet(31, 32, 33, 34, 35));
     EXPECT_EQ(Root("network nic coalesce get -n pnic0"),
               json::parse(R"([{"NIC": "pnic0", "RX microseconds": "11", "RX maximum frames": "12",
         "TX microseconds": "13", "TX Maximum frames": "14", "Adaptive RX": "On", "Adaptive TX": "Off",
