@@ -187,12 +187,9 @@ const CallSpec::InputSpec& Dispatcher::InputSpecOf(const std::shared_ptr<Command
 
 bool Dispatcher::ChangesHost(Command& command) {
     switch (command.GetHostAccess()) {
-    case CommandSpec::HOST_CHANGES:
-        return true;
-    case CommandSpec::HOST_READS:
-        return false;
-    case CommandSpec::HOST_BY_OUTPUT:
-        break;
+    case CommandSpec::HOST_CHANGES: return true;
+    case CommandSpec::HOST_READS: return false;
+    case CommandSpec::HOST_BY_OUTPUT: break;
     }
     // Commands that change something answer with a success flag; those that
     // look answer with what they found.

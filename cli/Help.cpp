@@ -16,16 +16,11 @@ namespace {
 
 const char* TypeWord(CallSpec::ParameterType type) {
     switch (type) {
-    case CallSpec::PARAM_STRING:
-        return "str";
-    case CallSpec::PARAM_INTEGER:
-        return "long";
-    case CallSpec::PARAM_BOOLEAN:
-        return "bool";
-    case CallSpec::PARAM_FLAG:
-        return "flag";
-    case CallSpec::PARAM_LIST:
-        return "str[]";
+    case CallSpec::PARAM_STRING: return "str";
+    case CallSpec::PARAM_INTEGER: return "long";
+    case CallSpec::PARAM_BOOLEAN: return "bool";
+    case CallSpec::PARAM_FLAG: return "flag";
+    case CallSpec::PARAM_LIST: return "str[]";
     }
     return "str";
 }

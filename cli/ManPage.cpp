@@ -40,16 +40,11 @@ std::string Roff(const std::string& text) {
 
 const char* TypeName(Parvik::CallSpec::ParameterType type) {
     switch (type) {
-    case Parvik::CallSpec::PARAM_STRING:
-        return "string";
-    case Parvik::CallSpec::PARAM_INTEGER:
-        return "integer";
-    case Parvik::CallSpec::PARAM_BOOLEAN:
-        return "boolean";
-    case Parvik::CallSpec::PARAM_FLAG:
-        return "flag";
-    case Parvik::CallSpec::PARAM_LIST:
-        return "list (give the option once per value)";
+    case Parvik::CallSpec::PARAM_STRING: return "string";
+    case Parvik::CallSpec::PARAM_INTEGER: return "integer";
+    case Parvik::CallSpec::PARAM_BOOLEAN: return "boolean";
+    case Parvik::CallSpec::PARAM_FLAG: return "flag";
+    case Parvik::CallSpec::PARAM_LIST: return "list (give the option once per value)";
     }
     return "string";
 }
@@ -66,8 +61,7 @@ std::string ConstraintText(const ParameterConstraint& constraint) {
     case Parvik::CallSpec::CONSTRAINT_STRING_ENUM:
         for (const auto& entry : constraint.GetStringEnums()) text += (text.empty() ? "" : ", ") + entry.value;
         return "One of: " + text + ".";
-    case Parvik::CallSpec::CONSTRAINT_REGEX:
-        return "Matching the pattern " + constraint.GetRegex() + ".";
+    case Parvik::CallSpec::CONSTRAINT_REGEX: return "Matching the pattern " + constraint.GetRegex() + ".";
     }
     return text;
 }
@@ -78,12 +72,9 @@ std::string OutputText(Command& command) {
     const auto root = spec ? spec->GetRootObject() : nullptr;
     if (!root) return "nothing";
     switch (root->GetType()) {
-    case Parvik::MetaObj::META_BOOL:
-        return "success or failure, printed only on failure";
-    case Parvik::MetaObj::META_INT:
-        return "an integer";
-    case Parvik::MetaObj::META_STRING:
-        return "a string";
+    case Parvik::MetaObj::META_BOOL: return "success or failure, printed only on failure";
+    case Parvik::MetaObj::META_INT: return "an integer";
+    case Parvik::MetaObj::META_STRING: return "a string";
     case Parvik::MetaObj::META_STRUCT: {
         const auto& record = static_cast<const Parvik::MetaObj::MetaStruct&>(*root);
         return "a record " + record.GetName();

@@ -202,8 +202,7 @@ std::string CheckValue(const ParameterSpec& parameter, const std::string& value)
         }
         return "";
     }
-    case CallSpec::PARAM_FLAG:
-        return "";
+    case CallSpec::PARAM_FLAG: return "";
     }
     return "";
 }

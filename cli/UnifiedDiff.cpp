@@ -179,15 +179,9 @@ std::string DiffHunks(const std::string& before, const std::string& after) {
         out += " @@\n";
         for (size_t s = begin; s < stop; ++s) {
             switch (steps[s].op) {
-            case Op::Keep:
-                AppendLine(out, ' ', a[steps[s].line]);
-                break;
-            case Op::Remove:
-                AppendLine(out, '-', a[steps[s].line]);
-                break;
-            case Op::Add:
-                AppendLine(out, '+', b[steps[s].line]);
-                break;
+            case Op::Keep: AppendLine(out, ' ', a[steps[s].line]); break;
+            case Op::Remove: AppendLine(out, '-', a[steps[s].line]); break;
+            case Op::Add: AppendLine(out, '+', b[steps[s].line]); break;
             }
         }
         at = stop;

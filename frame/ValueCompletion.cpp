@@ -137,9 +137,7 @@ std::vector<std::string> HostObjectNames(HostObject object) {
             if (ruleset) names.push_back(ruleset->GetRulesetId());
         }
         break;
-    case HostObject::VmWorld:
-        names = VmWorldIds();
-        break;
+    case HostObject::VmWorld: names = VmWorldIds(); break;
     case HostObject::Lcore:
         for (int64_t lcore : Kavrel::Network::NetworkFactory::GetNetworkInfo()->GetEnsLcores()) {
             names.push_back(std::to_string(lcore));

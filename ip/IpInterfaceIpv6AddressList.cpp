@@ -17,27 +17,19 @@ constexpr char kStatusField[] = "Status";
 
 std::string AddressTypeName(int type) {
     switch (type) {
-    case 0:
-        return "STATIC";
-    case 7:
-        return "AUTOCONF";
-    case 9:
-        return "DHCP";
-    default:
-        return "";
+    case 0: return "STATIC";
+    case 7: return "AUTOCONF";
+    case 9: return "DHCP";
+    default: return "";
     }
 }
 
 std::string AddressStatusName(int status) {
     switch (status) {
-    case 2:
-        return "TENTATIVE";
-    case 3:
-        return "DUPLICATED";
-    case 5:
-        return "DEPRECATED";
-    default:
-        return "PREFERRED";
+    case 2: return "TENTATIVE";
+    case 3: return "DUPLICATED";
+    case 5: return "DEPRECATED";
+    default: return "PREFERRED";
     }
 }
 }  // namespace

@@ -15,14 +15,10 @@ constexpr char kTagNameParameter[] = "tagname";
 // The dedicated netstack bound to a tag, or "" for a tag without one.
 std::string DedicatedNetstackOf(Kavrel::Network::LmxNicTagType tag) {
     switch (tag) {
-    case 2:
-        return "travex";
-    case 3:
-        return "faultTolerance";
-    case 6:
-        return "CeldraProvisioning";
-    default:
-        return "";
+    case 2: return "travex";
+    case 3: return "faultTolerance";
+    case 6: return "CeldraProvisioning";
+    default: return "";
     }
 }
 }  // namespace

@@ -297,16 +297,11 @@ uint32_t CdpStatusValue(const std::string& word) {
 
 std::string LoadBalancingName(uint32_t type) {
     switch (type) {
-    case NicTeamingPolicy::TEAM_IPHASH:
-        return "iphash";
-    case NicTeamingPolicy::TEAM_SRCMAC:
-        return "srcmac";
-    case NicTeamingPolicy::TEAM_SRCPORT:
-        return "srcport";
-    case NicTeamingPolicy::TEAM_EXPLICIT:
-        return "explicit";
-    default:
-        return "unknown";
+    case NicTeamingPolicy::TEAM_IPHASH: return "iphash";
+    case NicTeamingPolicy::TEAM_SRCMAC: return "srcmac";
+    case NicTeamingPolicy::TEAM_SRCPORT: return "srcport";
+    case NicTeamingPolicy::TEAM_EXPLICIT: return "explicit";
+    default: return "unknown";
     }
 }
 

@@ -17,16 +17,11 @@ using Text::Utf8Char;
 
 const char* TypeName(MetaObj::MetaType type) {
     switch (type) {
-    case MetaObj::META_BOOL:
-        return "boolean";
-    case MetaObj::META_INT:
-        return "integer";
-    case MetaObj::META_STRING:
-        return "string";
-    case MetaObj::META_STRUCT:
-        return "structure";
-    case MetaObj::META_LIST:
-        return "list";
+    case MetaObj::META_BOOL: return "boolean";
+    case MetaObj::META_INT: return "integer";
+    case MetaObj::META_STRING: return "string";
+    case MetaObj::META_STRUCT: return "structure";
+    case MetaObj::META_LIST: return "list";
     }
     return "unknown";
 }
@@ -63,29 +58,14 @@ void AppendJsonString(std::string& out, std::string_view text) {
         }
         out.append(text.data() + plain, pos - plain);
         switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\b':
-            out += "\\b";
-            break;
-        case '\f':
-            out += "\\f";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            Text::AppendHexByte(out, "\\u00", c);
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default: Text::AppendHexByte(out, "\\u00", c);
         }
         ++pos;
         plain = pos;
@@ -104,12 +84,8 @@ public:
             return;
         }
         switch (value->GetType()) {
-        case MetaObj::META_BOOL:
-            out_.Put(static_cast<const MetaBool*>(value)->GetValue() ? "true" : "false");
-            return;
-        case MetaObj::META_INT:
-            out_.PutInt(static_cast<const MetaInt*>(value)->GetValue());
-            return;
+        case MetaObj::META_BOOL: out_.Put(static_cast<const MetaBool*>(value)->GetValue() ? "true" : "false"); return;
+        case MetaObj::META_INT: out_.PutInt(static_cast<const MetaInt*>(value)->GetValue()); return;
         case MetaObj::META_STRING:
             AppendJsonString(out_.Text(), static_cast<const MetaString*>(value)->GetValue());
             return;
@@ -211,30 +187,14 @@ void AppendXmlText(std::string& out, std::string_view text) {
             replacement = kReplacementChar;
         } else {
             switch (c) {
-            case '&':
-                replacement = "&amp;";
-                break;
-            case '<':
-                replacement = "&lt;";
-                break;
-            case '>':
-                replacement = "&gt;";
-                break;
-            case '"':
-                replacement = "&quot;";
-                break;
-            case '\'':
-                replacement = "&apos;";
-                break;
-            case '\t':
-                replacement = "&#9;";
-                break;
-            case '\n':
-                replacement = "&#10;";
-                break;
-            case '\r':
-                replacement = "&#13;";
-                break;
+            case '&': replacement = "&amp;"; break;
+            case '<': replacement = "&lt;"; break;
+            case '>': replacement = "&gt;"; break;
+            case '"': replacement = "&quot;"; break;
+            case '\'': replacement = "&apos;"; break;
+            case '\t': replacement = "&#9;"; break;
+            case '\n': replacement = "&#10;"; break;
+            case '\r': replacement = "&#13;"; break;
             default:
                 if (c < 0x20) replacement = kReplacementChar;
             }

@@ -178,17 +178,10 @@ std::vector<std::string> ColumnsFor(const MetaStruct& layout, const std::string*
 void AppendScalar(std::string& out, const MetaObject* value) {
     if (value == nullptr || !value->IsSet()) return;
     switch (value->GetType()) {
-    case MetaObj::META_BOOL:
-        out += static_cast<const MetaBool*>(value)->GetValue() ? "true" : "false";
-        return;
-    case MetaObj::META_INT:
-        AppendInt(out, static_cast<const MetaInt*>(value)->GetValue());
-        return;
-    case MetaObj::META_STRING:
-        out += static_cast<const MetaString*>(value)->GetValue();
-        return;
-    default:
-        return;
+    case MetaObj::META_BOOL: out += static_cast<const MetaBool*>(value)->GetValue() ? "true" : "false"; return;
+    case MetaObj::META_INT: AppendInt(out, static_cast<const MetaInt*>(value)->GetValue()); return;
+    case MetaObj::META_STRING: out += static_cast<const MetaString*>(value)->GetValue(); return;
+    default: return;
     }
 }
 

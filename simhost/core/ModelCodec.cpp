@@ -87,18 +87,12 @@ void JsonReader::Fail(const std::string& what) const {
 
 const char* JsonReader::KindName(Kind kind) {
     switch (kind) {
-    case Kind::Object:
-        return "object";
-    case Kind::Array:
-        return "array";
-    case Kind::String:
-        return "string";
-    case Kind::Number:
-        return "number";
-    case Kind::Boolean:
-        return "boolean";
-    default:
-        return "null";
+    case Kind::Object: return "object";
+    case Kind::Array: return "array";
+    case Kind::String: return "string";
+    case Kind::Number: return "number";
+    case Kind::Boolean: return "boolean";
+    default: return "null";
     }
 }
 
@@ -134,17 +128,12 @@ JsonReader::Kind JsonReader::Peek() {
     SkipBlanks();
     if (pos_ == end_) Fail("unexpected end of the document");
     switch (*pos_) {
-    case '{':
-        return Kind::Object;
-    case '[':
-        return Kind::Array;
-    case '"':
-        return Kind::String;
+    case '{': return Kind::Object;
+    case '[': return Kind::Array;
+    case '"': return Kind::String;
     case 't':
-    case 'f':
-        return Kind::Boolean;
-    case 'n':
-        return Kind::Null;
+    case 'f': return Kind::Boolean;
+    case 'n': return Kind::Null;
     default:
         if (*pos_ == '-' || IsDigit(*pos_)) return Kind::Number;
         Fail(std::string("unexpected character '") + *pos_ + "'");
@@ -248,30 +237,14 @@ void JsonReader::ScanString(std::string& out) {
         char escape = pos_[1];
         pos_ += 2;
         switch (escape) {
-        case '"':
-            out += '"';
-            break;
-        case '\\':
-            out += '\\';
-            break;
-        case '/':
-            out += '/';
-            break;
-        case 'b':
-            out += '\b';
-            break;
-        case 'f':
-            out += '\f';
-            break;
-        case 'n':
-            out += '\n';
-            break;
-        case 'r':
-            out += '\r';
-            break;
-        case 't':
-            out += '\t';
-            break;
+        case '"': out += '"'; break;
+        case '\\': out += '\\'; break;
+        case '/': out += '/'; break;
+        case 'b': out += '\b'; break;
+        case 'f': out += '\f'; break;
+        case 'n': out += '\n'; break;
+        case 'r': out += '\r'; break;
+        case 't': out += '\t'; break;
         case 'u': {
             auto hex4 = [&]() -> uint32_t {
                 if (end_ - pos_ < 4) Fail("incomplete \\u escape");
@@ -420,18 +393,10 @@ void JsonReader::Skip() {
         Leave();
         break;
     }
-    case Kind::String:
-        SkipString();
-        break;
-    case Kind::Number:
-        ScanNumber();
-        break;
-    case Kind::Boolean:
-        ReadBool();
-        break;
-    case Kind::Null:
-        ReadNull();
-        break;
+    case Kind::String: SkipString(); break;
+    case Kind::Number: ScanNumber(); break;
+    case Kind::Boolean: ReadBool(); break;
+    case Kind::Null: ReadNull(); break;
     }
 }
 
@@ -515,27 +480,13 @@ void JsonWriter::String(std::string_view text) {
         }
         ++p;
         switch (c) {
-        case '"':
-            out_ += "\\\"";
-            break;
-        case '\\':
-            out_ += "\\\\";
-            break;
-        case '\b':
-            out_ += "\\b";
-            break;
-        case '\f':
-            out_ += "\\f";
-            break;
-        case '\n':
-            out_ += "\\n";
-            break;
-        case '\r':
-            out_ += "\\r";
-            break;
-        case '\t':
-            out_ += "\\t";
-            break;
+        case '"': out_ += "\\\""; break;
+        case '\\': out_ += "\\\\"; break;
+        case '\b': out_ += "\\b"; break;
+        case '\f': out_ += "\\f"; break;
+        case '\n': out_ += "\\n"; break;
+        case '\r': out_ += "\\r"; break;
+        case '\t': out_ += "\\t"; break;
         default: {
             const char escape[] = {'\\', 'u', '0', '0', kHexDigits[c >> 4], kHexDigits[c & 0xf]};
             out_.append(escape, sizeof escape);

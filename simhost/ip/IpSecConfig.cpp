@@ -81,12 +81,9 @@ void CheckKey(const std::string& key, size_t expected, const std::string& kind, 
 
 size_t EncryptKeyBytes(IpSecEncryptAlgo algorithm) {
     switch (algorithm) {
-    case IPSEC_ENCRYPT_3DES_CBC:
-        return 24;
-    case IPSEC_ENCRYPT_AES128_CBC:
-        return 16;
-    default:
-        return 0;
+    case IPSEC_ENCRYPT_3DES_CBC: return 24;
+    case IPSEC_ENCRYPT_AES128_CBC: return 16;
+    default: return 0;
     }
 }
 

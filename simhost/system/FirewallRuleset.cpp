@@ -213,14 +213,9 @@ bool FirewallRuleset::CheckConfigurable(int kind, int) const {
     CheckFault("FirewallRuleset::CheckConfigurable");
     const auto& ruleset = ExistingRuleset(rulesetId_);
     switch (kind) {
-    case 0:
-        RequireEnabledChangeable(ruleset);
-        break;
-    case 1:
-        RequireAllowedIpChangeable(ruleset);
-        break;
-    default:
-        throw KavrelException("Unknown ruleset setting " + std::to_string(kind));
+    case 0: RequireEnabledChangeable(ruleset); break;
+    case 1: RequireAllowedIpChangeable(ruleset); break;
+    default: throw KavrelException("Unknown ruleset setting " + std::to_string(kind));
     }
     return true;
 }

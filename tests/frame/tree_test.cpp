@@ -59,8 +59,7 @@ std::string ConstraintText(const Parvik::CallSpec::ParameterConstraint* constrai
             text += " [" + value.value + (value.help.empty() ? "" : "=" + value.help) + "]";
         }
         return text;
-    case CONSTRAINT_REGEX:
-        return "regex " + constraint->GetRegex();
+    case CONSTRAINT_REGEX: return "regex " + constraint->GetRegex();
     }
     return "?";
 }
@@ -70,12 +69,9 @@ std::string TemplateText(const Parvik::MetaObj::MetaObject* object) {
     using namespace Parvik::MetaObj;
     if (!object) return "none";
     switch (object->GetType()) {
-    case META_BOOL:
-        return "boolean";
-    case META_INT:
-        return "integer";
-    case META_STRING:
-        return "string";
+    case META_BOOL: return "boolean";
+    case META_INT: return "integer";
+    case META_STRING: return "string";
     case META_LIST: {
         auto& list = static_cast<const MetaList&>(*object);
         return "list of " + (list.GetElementTemplate() ? TemplateText(list.GetElementTemplate().get()) : "string");

@@ -153,17 +153,13 @@ TEST_F(DiffAgainstTools, DistinctLinesGiveExactlyDiffsHunks) {
         for (int i = 0; i < size; ++i) before.push_back("line " + std::to_string(i));
         for (const auto& line : before) {
             switch (random() % 8) {
-            case 0:
-                break;  // removed
-            case 1:
-                after.push_back("new " + std::to_string(fresh++));
-                break;  // replaced
+            case 0: break;                                                     // removed
+            case 1: after.push_back("new " + std::to_string(fresh++)); break;  // replaced
             case 2:
                 after.push_back("new " + std::to_string(fresh++));
                 after.push_back(line);
                 break;
-            default:
-                after.push_back(line);
+            default: after.push_back(line);
             }
         }
         if (random() % 3 == 0) after.push_back("new " + std::to_string(fresh++));

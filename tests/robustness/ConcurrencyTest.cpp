@@ -43,14 +43,10 @@ Change ChangeOf(int worker, int step) {
     const std::string address = "10.88." + w + "." + s;
     const std::string route6 = "2001:db8:a" + w + ":" + s + "::";
     switch (step % 4) {
-    case 0:
-        return {"network ip route ipv4 add -n " + route4 + "/24 -g 10.20.0.254", "route4", route4};
-    case 1:
-        return {"network ip hosts add -I 10.77." + w + "." + s + " -H " + host, "host", host};
-    case 2:
-        return {"network firewall ruleset allowedip add -r sshServer -i " + address, "allowedip", address};
-    default:
-        return {"network ip route ipv6 add -n " + route6 + "/64 -g 2001:db8:20::fe", "route6", route6};
+    case 0: return {"network ip route ipv4 add -n " + route4 + "/24 -g 10.20.0.254", "route4", route4};
+    case 1: return {"network ip hosts add -I 10.77." + w + "." + s + " -H " + host, "host", host};
+    case 2: return {"network firewall ruleset allowedip add -r sshServer -i " + address, "allowedip", address};
+    default: return {"network ip route ipv6 add -n " + route6 + "/64 -g 2001:db8:20::fe", "route6", route6};
     }
 }
 

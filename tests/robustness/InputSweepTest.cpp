@@ -115,19 +115,15 @@ std::string ValidValue(const ParameterSpec& parameter) {
             if (known != DemoValues().end()) return known->second;
             return std::to_string(constraint->GetRangeMin());
         }
-        default:
-            break;
+        default: break;
         }
     }
     auto known = DemoValues().find(parameter.GetName());
     if (known != DemoValues().end()) return known->second;
     switch (parameter.GetType()) {
-    case Parvik::CallSpec::PARAM_INTEGER:
-        return "1";
-    case Parvik::CallSpec::PARAM_BOOLEAN:
-        return "true";
-    default:
-        return "probe";
+    case Parvik::CallSpec::PARAM_INTEGER: return "1";
+    case Parvik::CallSpec::PARAM_BOOLEAN: return "true";
+    default: return "probe";
     }
 }
 
@@ -151,9 +147,7 @@ std::vector<std::pair<std::string, std::string>> BadValues(const ParameterSpec& 
         values.emplace_back("control characters", withControlCharacters);
     };
     switch (parameter.GetType()) {
-    case Parvik::CallSpec::PARAM_FLAG:
-        values.emplace_back("flag given a value", "");
-        return values;
+    case Parvik::CallSpec::PARAM_FLAG: values.emplace_back("flag given a value", ""); return values;
     case Parvik::CallSpec::PARAM_INTEGER: {
         values.emplace_back("text for an integer", "twelve");
         values.emplace_back("fraction for an integer", "1.5");

@@ -106,41 +106,25 @@ public:
     std::shared_ptr<CallSpec::OutputSpec> GetOutputSpecInternal() override {
         auto spec = CallSpec::OutputSpec::New();
         switch (kind_) {
-        case Number:
-            spec->SetRootObject(MetaObj::MetaInt::New());
-            break;
-        case Text:
-            spec->SetRootObject(MetaObj::MetaString::New());
-            break;
+        case Number: spec->SetRootObject(MetaObj::MetaInt::New()); break;
+        case Text: spec->SetRootObject(MetaObj::MetaString::New()); break;
         case Rows:
-        case Empty:
-            spec->SetRootObject(MetaObj::MetaList::New(MetaObj::META_STRUCT, Row()));
-            break;
-        default:
-            spec->SetRootObject(MetaObj::MetaBool::New());
-            break;
+        case Empty: spec->SetRootObject(MetaObj::MetaList::New(MetaObj::META_STRUCT, Row())); break;
+        default: spec->SetRootObject(MetaObj::MetaBool::New()); break;
         }
         return spec;
     }
     void ExecuteInternal(const std::shared_ptr<CallSpec::Input>&,
                          const std::shared_ptr<CallSpec::Output>& output) override {
         switch (kind_) {
-        case True:
-            output->SetRootObject(MetaObj::MetaBool::New(true));
-            break;
-        case False:
-            output->SetRootObject(MetaObj::MetaBool::New(false));
-            break;
+        case True: output->SetRootObject(MetaObj::MetaBool::New(true)); break;
+        case False: output->SetRootObject(MetaObj::MetaBool::New(false)); break;
         case Fail:
             output->AddErrorMessage("first failure");
             output->AddErrorMessage("second failure\non two lines");
             break;
-        case Number:
-            output->SetRootObject(MetaObj::MetaInt::New(42));
-            break;
-        case Text:
-            output->SetRootObject(MetaObj::MetaString::New("plain text"));
-            break;
+        case Number: output->SetRootObject(MetaObj::MetaInt::New(42)); break;
+        case Text: output->SetRootObject(MetaObj::MetaString::New("plain text")); break;
         case Rows: {
             auto list = MetaObj::MetaList::New(MetaObj::META_STRUCT, Row());
             for (int i = 1; i <= 2; ++i) {
@@ -152,9 +136,7 @@ public:
             output->SetRootObject(list);
             break;
         }
-        case Empty:
-            output->SetRootObject(MetaObj::MetaList::New(MetaObj::META_STRUCT, Row()));
-            break;
+        case Empty: output->SetRootObject(MetaObj::MetaList::New(MetaObj::META_STRUCT, Row())); break;
         }
     }
 
