@@ -2,6 +2,10 @@
 #include "Parser.h"
 
 #include <dlfcn.h>
+#include <link.h>
+#include <unistd.h>
+
+#include <climits>
 
 #include <algorithm>
 
@@ -69,16 +73,42 @@ std::string CheckText(const ParameterSpec& parameter, const std::string& value) 
 }
 
 // Parameter patterns are matched by a library of the framework's own
-// (PatternMatcher.cpp), loaded beside this one on the first pattern check.
+// (PatternMatcher.cpp), loaded on the first pattern check from where the
+// framework itself was loaded: beside the framework library, or from the
+// library folder of talixcli (which carries the framework), built or installed.
 using MatchPatternFn = int (*)(const char* pattern, size_t patternSize, const char* value, size_t valueSize);
+
+// The folder of the file that holds this code, with a trailing slash. The
+// dynamic linker records no name for the main program, so there the name is
+// read from /proc.
+std::string FrameworkDirectory() {
+    Dl_info self{};
+    link_map* map = nullptr;
+    if (!dladdr1(reinterpret_cast<void*>(&FrameworkDirectory), &self, reinterpret_cast<void**>(&map),
+                 RTLD_DL_LINKMAP) ||
+        !map) {
+        return "";
+    }
+    std::string path;
+    if (map->l_name && *map->l_name) {
+        path = map->l_name;
+    } else {
+        char buffer[PATH_MAX];
+        const ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer));
+        if (length > 0) path.assign(buffer, static_cast<size_t>(length));
+    }
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "" : path.substr(0, slash + 1);
+}
 
 MatchPatternFn LoadPatternMatcher(std::string& problem) {
     void* library = nullptr;
-    Dl_info self{};
-    if (dladdr(reinterpret_cast<void*>(&LoadPatternMatcher), &self) && self.dli_fname) {
-        std::string path = self.dli_fname;
-        path = path.substr(0, path.rfind('/') + 1) + TALIX_PATTERN_MATCHER;
-        library = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    const std::string directory = FrameworkDirectory();
+    if (!directory.empty()) {
+        for (const char* relative : {"", "lib/", "../" TALIX_INSTALLED_LIBRARY_DIR "/"}) {
+            library = dlopen((directory + relative + TALIX_PATTERN_MATCHER).c_str(), RTLD_LAZY | RTLD_LOCAL);
+            if (library) break;
+        }
     }
     if (!library) library = dlopen(TALIX_PATTERN_MATCHER, RTLD_LAZY | RTLD_LOCAL);
     auto match = library ? reinterpret_cast<MatchPatternFn>(dlsym(library, "TalixMatchPattern")) : nullptr;

@@ -18,7 +18,7 @@ dpkg -x "$package" "$work/root"
 echo "Package: $package"
 
 fail() { echo "package-check: $*" >&2; exit 1; }
-for file in usr/bin/talixcli usr/lib/talixcli/libparvik.so usr/lib/talixcli/libtalix_patterns.so usr/lib/talixcli/plugins/libnetwork.so \
+for file in usr/bin/talixcli usr/lib/talixcli/libtalix_patterns.so usr/lib/talixcli/plugins/libnetwork.so \
             usr/share/man/man1/talixcli.1 usr/share/bash-completion/completions/talixcli \
             usr/share/zsh/vendor-completions/_talixcli usr/share/fish/vendor_completions.d/talixcli.fish; do
   [ -e "$work/root/$file" ] || fail "missing /$file"
