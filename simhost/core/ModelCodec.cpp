@@ -405,54 +405,49 @@ void JsonReader::ExpectEnd() {
     if (pos_ != end_) Fail("unexpected text after the document");
 }
 
-void JsonWriter::NewLine() {
-    out_ += '\n';
-    out_.append(empty_.size(), ' ');
-}
-
 void JsonWriter::BeginObject() {
     out_ += '{';
     empty_.push_back(true);
+    lineStart_ += ' ';
 }
 
 void JsonWriter::NextMember() {
-    if (!empty_.back()) out_ += ',';
+    const bool first = empty_.back();
     empty_.back() = false;
-    NewLine();
+    out_.append(lineStart_, first ? 1 : 0, std::string::npos);
 }
 
 void JsonWriter::Key(std::string_view name) {
     NextMember();
     out_ += '"';
-    out_ += name;
-    out_ += "\": ";
+    out_.append(name.data(), name.size());
+    out_.append("\": ", 3);
 }
 
 void JsonWriter::TextKey(const std::string& name) {
     NextMember();
     String(name);
-    out_ += ": ";
+    out_.append(": ", 2);
 }
 
-void JsonWriter::EndObject() {
-    bool empty = empty_.back();
-    empty_.pop_back();
-    if (!empty) NewLine();
-    out_ += '}';
-}
+void JsonWriter::EndObject() { Close('}'); }
 
 void JsonWriter::BeginArray() {
     out_ += '[';
     empty_.push_back(true);
+    lineStart_ += ' ';
 }
 
 void JsonWriter::Element() { NextMember(); }
 
-void JsonWriter::EndArray() {
-    bool empty = empty_.back();
+void JsonWriter::EndArray() { Close(']'); }
+
+void JsonWriter::Close(char bracket) {
+    const bool empty = empty_.back();
     empty_.pop_back();
-    if (!empty) NewLine();
-    out_ += ']';
+    lineStart_.pop_back();
+    if (!empty) out_.append(lineStart_, 1, std::string::npos);
+    out_ += bracket;
 }
 
 void JsonWriter::String(std::string_view text) {

@@ -150,10 +150,13 @@ public:
 
 private:
     void NextMember();
-    void NewLine();
+    void Close(char bracket);
 
     std::string& out_;
     std::vector<bool> empty_;  // per open object or array: nothing written in it yet
+    // What goes before a member or element: a comma, a line break and a blank
+    // per open object or array, appended whole (without the comma for the first).
+    std::string lineStart_ = ",\n";
 };
 
 // One field of a model: its stored name and its member.
