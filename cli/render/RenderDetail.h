@@ -43,7 +43,7 @@ inline constexpr char kNoHeading[] = "<NONE>";
 // line being built can still be trimmed.
 class OutBuffer {
 public:
-    explicit OutBuffer(std::ostream& out) : out_(out) { text_.reserve(kChunk + kChunk / 4); }
+    explicit OutBuffer(std::ostream& out) : out_(out) {}
     OutBuffer(const OutBuffer&) = delete;
     OutBuffer& operator=(const OutBuffer&) = delete;
 
