@@ -71,37 +71,4 @@ TEST(CheckFormatParameter, ARecordFilledOnlyAtRunTimeTakesAnyFieldName) {
     EXPECT_NE(CheckFormatParameter("fields:Other", "A", records), "");
 }
 
-class SampleShellOptions : public ::testing::Test {
-protected:
-    SampleShellOptions() { dispatcher.RegisterPlugin(&SampleCommands::Register); }
-    TalixTest::ProcessResult Exec(const std::string& line) {
-        std::ostringstream out, err;
-        int status = dispatcher.Run(TalixTest::SplitWords(line), out, err);
-        return {status, out.str(), err.str()};
-    }
-    Parvik::AutoCli::Dispatcher dispatcher;
-};
-
-TEST_F(SampleShellOptions, AnUnfittingFormatParameterIsRefusedBeforeTheCommandRuns) {
-    // "result fail" adds error messages when it runs: none may appear.
-    auto refused = Exec("--format-param=fields:Row=A --formatter=table sample result fail");
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(refused.err,
-              "Error: Unknown record \"Row\" in --format-param key \"fields:Row\": this command renders no records. "
-              "See \"talixcli sample result fail --help\".\n");
-
-    auto typo = Exec("--format-param=fields:Echo=Text,Cuont sample echo -t hi");
-    EXPECT_EQ(typo.status, 2);
-    EXPECT_EQ(typo.err,
-              "Error: Unknown field \"Cuont\" of record Echo in --format-param \"fields:Echo\". Did you mean: Count? "
-              "Fields of Echo: Text, Count, Flag, Items, Mode, Unset, Nested. See \"talixcli sample echo --help\".\n");
-
-    // The later of two settings is checked too; a fitting nested record is accepted.
-    EXPECT_EQ(Exec("--format-param=fields:Echo=Text --format-param=bogus=1 sample echo -t hi").status, 2);
-    auto nested = Exec("--format-param=fields:Inner=Value --format-param=fields:Echo=Text,Nested sample echo -t hi");
-    EXPECT_EQ(nested.status, 0) << nested.err;
-    EXPECT_EQ(nested.out, "Text: hi\nNested:\n   Value: 0\n");
-}
-
 }  // namespace

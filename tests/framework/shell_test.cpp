@@ -50,39 +50,6 @@ TEST(Version, WithoutPluginsSaysWhereItLookedAndHowToChooseAnotherDirectory) {
               "Set TALIXCLI_PLUGIN_DIR to the directory that holds the plug-ins.\n");
 }
 
-TEST(FrameworkOptionAfterPath, IsRefusedWithWhereItBelongs) {
-    Dispatcher dispatcher;
-    dispatcher.RegisterPlugin(&SampleCommands::Register);
-    struct Case {
-        const char* line;
-        const char* given;
-    };
-    const Case cases[] = {
-        {"sample echo -t x --formatter=json", "--formatter=json"},
-        {"sample echo --formatter json -t x", "--formatter json"},
-        {"sample echo -t x --version", "--version"},
-        {"sample echo -t x --format-param a=b", "--format-param a=b"},
-        {"sample echo -t x --list-commands", "--list-commands"},
-        {"sample echo -t x --complete", "--complete"},
-        {"sample echo -t x --completion bash", "--completion bash"},
-        {"sample echo -t x --batch lines.txt", "--batch lines.txt"},
-        {"sample echo -t x --dry-run", "--dry-run"},
-    };
-    for (const auto& c : cases) {
-        auto refused = Exec(dispatcher, c.line);
-        EXPECT_EQ(refused.status, 2) << c.line;
-        EXPECT_EQ(refused.out, "");
-        EXPECT_EQ(refused.err, std::string("Error: Framework option ") + c.given +
-                                   " must come before the command path, as in \"talixcli " + c.given +
-                                   " sample echo ...\".\n")
-            << c.line;
-    }
-    // A value that merely looks like an option, and other mistakes, keep their own message.
-    EXPECT_EQ(Exec(dispatcher, "sample echo -t --formatter=json").status, 0);
-    EXPECT_EQ(Exec(dispatcher, "sample echo -t x --formater=json").err,
-              "Error: Unknown option --formater. See \"talixcli sample echo --help\".\n");
-}
-
 // A stream buffer on /dev/full, which refuses every write with ENOSPC.
 class FullDevice : public ::testing::Test {
 protected:
