@@ -224,18 +224,7 @@ TEST(NetworkTree, RegistersOneClassTwiceWithAnObjectAtEachPath) {
     EXPECT_EQ(ClassName(*get), "IpInterfaceIpv4Get");
     EXPECT_EQ(ClassName(*list), "IpInterfaceIpv4Get");
     EXPECT_NE(get.get(), list.get());
-
-    std::map<std::string, int> registrations;
-    std::vector<std::string> rows;
-    Walk(*cli.GetDispatcher().Root(), "", rows, false);
-    for (const auto& row : rows) {
-        size_t at = row.find("\tclass ");
-        if (at != std::string::npos) ++registrations[row.substr(at + 7)];
-    }
-    EXPECT_EQ(registrations.size(), 151u);
-    for (const auto& entry : registrations) {
-        EXPECT_EQ(entry.second, entry.first == "IpInterfaceIpv4Get" ? 2 : 1) << entry.first;
-    }
+    // That no other class is registered twice, expected_tree.tsv shows path by path.
 }
 
 TEST(NetworkTree, EveryCommandKnowsItselfThroughItsOwnSharedPointer) {
