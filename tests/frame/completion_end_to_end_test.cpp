@@ -49,8 +49,6 @@ TEST(CompletionEndToEnd, CompletesAfterFrameworkOptionsAsWithout) {
     EXPECT_EQ(withOptions.err, "");
     EXPECT_TRUE(Lines(plain.out).count("nic")) << plain.out;
     EXPECT_EQ(withOptions.out, plain.out);
-    EXPECT_EQ(RunTalixcli(Words("--complete --formatter"), environment).out,
-              "simple\ntable\njson\nxml\ncsv\nkeyvalue\n");
 }
 
 TEST(CompletionEndToEnd, NamesComeFromTheHostRootTheCommandWouldUse) {

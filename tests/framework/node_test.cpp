@@ -148,9 +148,6 @@ TEST(TalixcliBinary, AnswersTreeQueriesWithTheSameTextAsTheFramework) {
     for (const auto& path : cli.GetDispatcher().ListCommands()) expected += path + "\n";
     EXPECT_EQ(listed.out, expected);
 
-    auto completed = TalixTest::RunTalixcli({"--complete", "network", "ip", "route"});
-    EXPECT_EQ(completed.status, 0) << completed.err;
-    EXPECT_EQ(completed.out, "ipv4\nipv6\n--help\n");
     // After another framework option, the same answer comes through the streams.
     auto late = TalixTest::RunTalixcli({"--formatter=json", "--list-commands"});
     EXPECT_EQ(late.out, expected);
