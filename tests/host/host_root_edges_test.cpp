@@ -74,40 +74,24 @@ protected:
 TEST_F(HostRootEdges, AJournalNamingAPathOutsideTheRootIsRefusedAndKept) {
     fs::create_directory_symlink(Outside(), root_.Path() + "/away");
     root_.WriteFile("state/firewall.json.tmp.7", "{\"enabled\": false}\n");
-    struct Case {
-        std::string journal;
-        std::string why;  // what the message says of the journal
+    auto place = [&](std::string text) {
+        for (const auto& [name, value] : {std::pair<std::string, std::string>{"{out}", OutsideFromRoot()},
+                                          {"{outside}", Outside()}, {"{root}", root_.Path()}}) {
+            for (size_t at; (at = text.find(name)) != std::string::npos;) text.replace(at, name.size(), value);
+        }
+        return text;
     };
-    const std::string away = "names the path away/victim, which is refused: Refusing host path " + root_.Path() +
-                             "/away: it leads out of the host root to " + Outside();
-    const std::vector<Case> cases = {
-        {"D " + OutsideFromRoot() + "/victim\n",
-         "names the unsafe path " + OutsideFromRoot() + "/victim (contains ..)"},
-        {"D " + Outside() + "/victim\n", "names the unsafe path " + Outside() + "/victim (absolute)"},
-        {"W state/firewall.json.tmp.7 " + OutsideFromRoot() + "/victim\n",
-         "names the unsafe path " + OutsideFromRoot() + "/victim (contains ..)"},
-        {"W " + OutsideFromRoot() + "/victim state/firewall.json\n",
-         "names the unsafe path " + OutsideFromRoot() + "/victim (contains ..)"},
-        {"D away/victim\n", away},
-        {"W state/firewall.json.tmp.7 away/victim\n", away},
-        {"W state/firewall.json.tmp.7 state/routes.json\n",
-         "names the unsafe path state/firewall.json.tmp.7 (not a temporary file of state/routes.json)"},
-        // A valid step before the bad one is not carried out either.
-        {"W state/firewall.json.tmp.7 state/firewall.json\nD ../victim\n",
-         "names the unsafe path ../victim (contains ..)"},
-        {"R state/firewall.json\n", "holds a line that is not a change: R state/firewall.json"},
-        {"D state/\x01x\n", "names the unsafe path state/\\x01x (contains a blank or control character)"},
-    };
-    for (const auto& one : cases) {
-        root_.WriteFile(".journal", one.journal);
+    for (const auto& row : TalixTest::ReadCaseTable("host/journal_cases.tsv", 2)) {
+        SCOPED_TRACE(row.where);
+        root_.WriteFile(".journal", place(row.fields[0]));
         std::string failure = ReadFailure(root_.Path());
         EXPECT_TRUE(Contains(failure, "unfinished change that cannot be completed: journal " + root_.Path() +
-                                          "/.journal " + one.why + ". Every command is refused"))
-            << one.journal << " -> " << failure;
-        EXPECT_EQ(outside_.ReadFile("victim"), "precious\n") << one.journal;
-        EXPECT_TRUE(Exists(".journal")) << one.journal;
-        EXPECT_TRUE(Exists("state/firewall.json.tmp.7")) << one.journal;
-        EXPECT_TRUE(root_.ReadSection("firewall")["enabled"].get<bool>()) << one.journal;
+                                          "/.journal " + place(row.fields[1]) + ". Every command is refused"))
+            << failure;
+        EXPECT_EQ(outside_.ReadFile("victim"), "precious\n");
+        EXPECT_TRUE(Exists(".journal"));
+        EXPECT_TRUE(Exists("state/firewall.json.tmp.7"));
+        EXPECT_TRUE(root_.ReadSection("firewall")["enabled"].get<bool>());
     }
     // The same through talixcli: one message, every command refused.
     root_.WriteFile(".journal", "D " + OutsideFromRoot() + "/victim\n");
