@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
 namespace {
@@ -29,23 +30,11 @@ protected:
 
 TEST_F(BadInputRegression, ValuesAreBoundedUtf8TextWithoutControlCharacters) {
     json before = Section("vswitches");
-    struct Case {
-        std::string value;
-        std::string message;
-    };
-    const std::vector<Case> cases = {
-        {std::string(5000, 'a'),
-         "Invalid value for --portgroup-name: it is 5000 bytes long, at most 4096 are accepted."},
-        {"pg\xff", "Invalid value for --portgroup-name: it is not UTF-8 text (byte 0xff at position 2)."},
-        {"\xed\xa0\x80", "Invalid value for --portgroup-name: it is not UTF-8 text (byte 0xed at position 0)."},
-        {"pg\nname", "Invalid value for --portgroup-name: it contains the control character 0x0a at position 2."},
-        {"\x1b[2J", "Invalid value for --portgroup-name: it contains the control character 0x1b at position 0."},
-        {"a\x7f", "Invalid value for --portgroup-name: it contains the control character 0x7f at position 1."},
-    };
-    for (const auto& one : cases) {
-        auto result = Invoke({"network", "vswitch", "standard", "portgroup", "add", "-v", "vs0", "-p", one.value});
+    for (const auto& row : TalixTest::ReadCaseTable("robustness/bounded_values.tsv", 2)) {
+        SCOPED_TRACE(row.where);
+        auto result = Invoke({"network", "vswitch", "standard", "portgroup", "add", "-v", "vs0", "-p", row.fields[0]});
         EXPECT_EQ(result.status, EXIT_USAGE);
-        EXPECT_EQ(Errors(result), std::vector<std::string>{one.message});
+        EXPECT_EQ(Errors(result), std::vector<std::string>{row.fields[1]});
     }
     EXPECT_EQ(Section("vswitches"), before);
     // UTF-8 text of any script is a value like any other.
