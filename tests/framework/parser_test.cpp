@@ -55,22 +55,6 @@ TEST_F(SampleCli, RefusesBadCommandLinesAndReadsValuesAsTheTable) {
     }
 }
 
-// The pattern check used to recurse once per character: a long value
-// overflowed the stack and killed the process. Values longer than the
-// framework takes are refused before any pattern is tried.
-TEST_F(SampleCli, ChecksAPatternAgainstAValueOfAnyLength) {
-    std::vector<std::string> args{"sample", "echo", "-t", "x", "--name", "lmx" + std::string(4093, '1')};
-    Invocation refused = dispatcher.Invoke(args);
-    EXPECT_EQ(refused.status, Parvik::AutoCli::EXIT_USAGE);
-    EXPECT_NE(refused.usageError.find("must match the pattern lmx([0-9]|[1-9][0-9])."), std::string::npos);
-    args.back() = "lmx" + std::string(200000, '1');
-    refused = dispatcher.Invoke(args);
-    EXPECT_EQ(refused.status, Parvik::AutoCli::EXIT_USAGE);
-    EXPECT_NE(refused.usageError.find("at most 4096 are accepted"), std::string::npos) << refused.usageError;
-    args.back() = "lmx42";
-    EXPECT_EQ(dispatcher.Invoke(args).status, Parvik::AutoCli::EXIT_OK);
-}
-
 // A string pattern matches the whole value or refuses it, with the syntax the
 // plug-in's patterns use (alternation, groups, classes, counted repeats), and
 // every parameter using the same pattern gets the same answer from the one
@@ -93,22 +77,6 @@ TEST(ParameterPattern, MatchesWholeValuesOnly) {
             EXPECT_NE(outcome.error.find(": must match the pattern " + pattern + "."), std::string::npos) << outcome.error;
         }
     }
-}
-
-TEST_F(SampleCli, AcceptsTheUsualOptionSpellings) {
-    auto json = RootJson(Invoke("sample echo --text=a=b -c 3 --flag -i one --item two -m slow -e YES"));
-    EXPECT_EQ(json["Text"], "a=b");
-    EXPECT_EQ(json["Count"], 3);
-    EXPECT_EQ(json["Flag"], true);
-    EXPECT_EQ(json["Items"], nlohmann::json::array({"one", "two"}));
-    EXPECT_EQ(json["Mode"], "slow");
-}
-
-TEST_F(SampleCli, TakesTheWordAfterAnOptionAsItsValueEvenWhenItLooksLikeAnOption) {
-    EXPECT_EQ(RootJson(Invoke("sample echo --text --count"))["Text"], "--count");
-    EXPECT_EQ(RootJson(Invoke("sample echo --text -1"))["Text"], "-1");
-    EXPECT_EQ(RootJson(Invoke("sample echo --text \"\""))["Text"], "");
-    EXPECT_EQ(RootJson(Invoke("sample echo -t x --big -9223372036854775808"))["Nested"]["Value"], INT64_MIN);
 }
 
 TEST(InputValues, AnyParameterReadsAsTheTextTyped) {

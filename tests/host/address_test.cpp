@@ -10,29 +10,19 @@
 #include "kavrel/IpConfig.h"
 #include "kavrel/Lib.h"
 #include "kavrel/Misc.h"
-#include "support/CaseTable.h"
 
 namespace {
 
 using namespace Kavrel::Network;
 using Kavrel::Lib::KavrelException;
 
-TEST(Ipv4, AcceptsOnlyDottedQuadsAndNetworksWithALength) {
-    for (const auto& row : TalixTest::ReadCaseTable("host/address_cases.tsv", 3)) {
-        SCOPED_TRACE(row.where);
-        const bool network = row.fields[0] == "ipv4-network";
-        const bool valid = row.fields[2] != "refused";
-        EXPECT_EQ(network ? Ipv4Network::IsValidNetwork(row.fields[1]) : Ipv4Address::IsValidAddress(row.fields[1]),
-                  valid);
-        if (!valid && !network) {
-            EXPECT_THROW(Ipv4Address{row.fields[1]}, KavrelException);
-        }
-        if (valid) {
-            EXPECT_EQ(network ? Ipv4Network(row.fields[1]).GetStringAddress()
-                              : Ipv4Address(row.fields[1]).GetStringAddress(),
-                      row.fields[2]);
-        }
+TEST(Ipv4, AcceptsOnlyDottedQuads) {
+    for (const char* good : {"0.0.0.0", "10.0.0.5", "255.255.255.255"}) EXPECT_TRUE(Ipv4Address::IsValidAddress(good));
+    for (const char* bad : {"", "10.0.0", "10.0.0.256", "010.0.0.1", "1.2.3.4 ", "a.b.c.d", "1.2.3.4/24"}) {
+        EXPECT_FALSE(Ipv4Address::IsValidAddress(bad)) << bad;
+        EXPECT_THROW(Ipv4Address{std::string(bad)}, KavrelException) << bad;
     }
+    EXPECT_EQ(Ipv4Address("192.168.1.20").GetStringAddress(), "192.168.1.20");
 }
 
 // The address parser accepts exactly what the C library's parser accepts, and
@@ -59,8 +49,12 @@ TEST(Ipv4, NetworksAreMaskedAndPrintTheirMask) {
     Ipv4Network network("10.1.2.3/16");
     EXPECT_EQ(network.GetNetwork().GetStringAddress(), "10.1.0.0");
     EXPECT_EQ(network.GetNetmask().GetStringAddress(), "255.255.0.0");
+    EXPECT_EQ(network.GetStringAddress(), "10.1.0.0/16");
     EXPECT_EQ(Ipv4Network("0.0.0.0/0").GetNetmask().GetStringAddress(), "0.0.0.0");
     EXPECT_TRUE(network.Contains(Ipv4Address("10.1.200.1")));
+    for (const char* bad : {"10.0.0.0", "10.0.0.0/33", "10.0.0.0/", "10.0.0.0/-1", "/8", "10.0.0.0/8/8"}) {
+        EXPECT_FALSE(Ipv4Network::IsValidNetwork(bad)) << bad;
+    }
 }
 
 TEST(Ipv6, PrintsCanonicalTextAndParsesPrefixes) {
