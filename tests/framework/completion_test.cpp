@@ -68,27 +68,4 @@ TEST_F(SampleCompletion, ValuesOfParametersWithoutTheirOwnComeFromThePlugins) {
     EXPECT_EQ(Joined(asked), "sample echo|name sample echo|name sample echo|text");
 }
 
-TEST(CompletionScripts, EachShellHasAScriptAndOthersAreRefused) {
-    Dispatcher dispatcher;
-    const struct {
-        const char* shell;
-        const char* registration;
-    } shells[] = {
-        {"bash", "complete -F _talixcli talixcli"},
-        {"zsh", "compdef _talixcli talixcli"},
-        {"fish", "complete -c talixcli -f -a '(__talixcli_complete)'"},
-    };
-    for (const auto& shell : shells) {
-        std::ostringstream out, err;
-        EXPECT_EQ(dispatcher.Run({"--completion", shell.shell}, out, err), 0) << shell.shell;
-        EXPECT_NE(out.str().find(shell.registration), std::string::npos) << out.str();
-        // Every script asks talixcli itself, so that it follows the tree and the host.
-        EXPECT_NE(out.str().find("--complete"), std::string::npos) << shell.shell;
-    }
-    std::ostringstream out, err;
-    EXPECT_EQ(dispatcher.Run({"--completion=tcsh"}, out, err), 2);
-    EXPECT_EQ(err.str(), "Error: Unknown shell \"tcsh\" for --completion: choose one of bash, zsh, fish.\n");
-    EXPECT_EQ(out.str(), "");
-}
-
 }  // namespace
