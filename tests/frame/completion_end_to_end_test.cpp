@@ -39,18 +39,6 @@ std::set<std::string> ListedNames(const TempHostRoot& root, const std::string& c
     return names;
 }
 
-TEST(CompletionEndToEnd, CompletesAfterFrameworkOptionsAsWithout) {
-    TempHostRoot root;
-    const std::map<std::string, std::string> environment = {{"TALIX_HOST_ROOT", root.Path()}};
-    auto plain = RunTalixcli(Words("--complete network"), environment);
-    auto withOptions = RunTalixcli(Words("--complete --formatter=json --format-param=a=b network"), environment);
-    EXPECT_EQ(plain.status, 0);
-    EXPECT_EQ(withOptions.status, 0);
-    EXPECT_EQ(withOptions.err, "");
-    EXPECT_TRUE(Lines(plain.out).count("nic")) << plain.out;
-    EXPECT_EQ(withOptions.out, plain.out);
-}
-
 TEST(CompletionEndToEnd, NamesComeFromTheHostRootTheCommandWouldUse) {
     TempHostRoot root;
     ASSERT_EQ(RunOnHost(root, "network vswitch standard add -v e2eSwitch").status, 0);

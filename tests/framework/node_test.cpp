@@ -133,17 +133,4 @@ TEST(FdStream, ADescriptorThatRefusesWritesFailsTheStream) {
     close(readOnly);
 }
 
-TEST(TalixcliBinary, AnswersTreeQueriesWithTheSameTextAsTheFramework) {
-    TalixTest::CliHarness cli;
-    auto listed = TalixTest::RunTalixcli({"--list-commands"});
-    EXPECT_EQ(listed.status, 0) << listed.err;
-    std::string expected;
-    for (const auto& path : cli.GetDispatcher().ListCommands()) expected += path + "\n";
-    EXPECT_EQ(listed.out, expected);
-
-    // After another framework option, the same answer comes through the streams.
-    auto late = TalixTest::RunTalixcli({"--formatter=json", "--list-commands"});
-    EXPECT_EQ(late.out, expected);
-}
-
 }  // namespace
