@@ -181,7 +181,7 @@ TEST_F(BatchEndToEnd, DryRunShowsEachFamilysChangeAndLeavesTheHostUntouched) {
     }
 }
 
-TEST_F(BatchEndToEnd, DryRunDiffIsExactAndReadOnlyCommandsShowNoChanges) {
+TEST_F(BatchEndToEnd, DryRunDiffAppliesToTheFileAsItIs) {
     const std::string hosts = root.ReadFile("etc/hosts");
     auto dry = RunOnHost(root, "--dry-run network ip hosts add -I 10.84.0.1 -H exact.example");
     ASSERT_EQ(dry.status, 0) << dry.err;
@@ -196,16 +196,7 @@ TEST_F(BatchEndToEnd, DryRunDiffIsExactAndReadOnlyCommandsShowNoChanges) {
     std::string patchedText((std::istreambuf_iterator<char>(patched)), std::istreambuf_iterator<char>());
     EXPECT_EQ(patchedText, root.ReadFile("etc/hosts"));
     EXPECT_NE(patchedText, hosts);
-
-    for (const char* read : {"network ip route ipv4 list", "network firewall get"}) {
-        auto shown = RunOnHost(root, std::string("--formatter=json --dry-run ") + read);
-        ASSERT_EQ(shown.status, 0) << shown.err;
-        auto parsed = json::parse(shown.out);
-        EXPECT_EQ(parsed["changes"], json::array()) << read;
-        EXPECT_EQ(parsed["output"], json::parse(RunOnHost(root, std::string("--formatter=json ") + read).out));
-        EXPECT_EQ(RunOnHost(root, std::string("--dry-run ") + read).out,
-                  RunOnHost(root, read).out + "# No host file would change.\n");
-    }
+    // What a dry run of a command that only reads shows is pinned by talixcli_runs.tsv.
 }
 
 TEST_F(BatchEndToEnd, DryRunOfABatchShowsTheWholeChangeAndWritesNothing) {

@@ -30,14 +30,6 @@ TEST(TalixcliRuns, RunsOfTheTable) {
     }
 }
 
-// What a fitting setting does to a table is pinned by the golden transcripts;
-// JSON ignores it.
-TEST(FormatParamEndToEnd, JsonStillShowsEveryFieldWithAFittingSetting) {
-    TempHostRoot root;
-    auto json = TalixTest::JsonOnHost(root, "--format-param=fields:Nic=Name network nic list");
-    EXPECT_EQ(json.at(0).size(), 12u);
-}
-
 TEST(FormatParamEndToEnd, ARefusedSettingLeavesTheHostUnchanged) {
     TempHostRoot root;
     ASSERT_EQ(RunOnHost(root, "network firewall set -e true").status, 0);
