@@ -208,19 +208,4 @@ TEST(ModelCodec, BrokenDocumentsAreRefusedWithWhatAndWhere) {
     }
 }
 
-// The loader's message: the file, then what is wrong and where.
-TEST(ModelCodec, ABrokenSectionFileNamesItsPlace) {
-    TalixTest::TempHostRoot root;
-    root.WriteFile("state/neighbors.json", "{\"ipv4\": [{\"address\": 10}]}");
-    SimHost::UseHostRoot(root.Path());
-    try {
-        SimHost::HostStore::Instance().Read<NeighborTables>();
-        FAIL() << "a neighbour address of the wrong type was accepted";
-    } catch (const Kavrel::Lib::KavrelException& failure) {
-        EXPECT_EQ(failure.GetDescription(), "Host state file " + root.Path() +
-                                                "/state/neighbors.json is not valid: at byte 23: type must be "
-                                                "string, but is number");
-    }
-}
-
 }  // namespace
