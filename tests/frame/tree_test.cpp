@@ -151,15 +151,11 @@ TEST(NetworkTree, HoldsExactlyTheNamespacesAndCommandsInRegistrationOrder) {
     size_t pathRows = std::count_if(expected.begin(), expected.end(),
                                     [](const std::string& row) { return row.rfind("network", 0) == 0; });
     ASSERT_EQ(pathRows, 243u);  // network itself, 90 namespaces below it, 152 commands
-    // Report the first difference with the path it belongs to; later rows follow from it.
-    size_t i = 0;
-    while (i < rows.size() && i < expected.size() && rows[i] == expected[i]) ++i;
-    if (i == rows.size() && i == expected.size()) return;
-    size_t owner = std::min(i, rows.size() - 1);
-    while (owner > 0 && rows[owner].rfind("network", 0) != 0) --owner;
-    ADD_FAILURE() << "first difference at row " << i + 1 << " (under " << rows[owner]
-                  << ")\n  expected: " << (i < expected.size() ? expected[i] : "<end>")
-                  << "\n  actual:   " << (i < rows.size() ? rows[i] : "<end>");
+    // Compared as one text: a difference is shown as a diff, with the rows around it.
+    std::string actualText, expectedText;
+    for (const auto& row : rows) actualText += row + "\n";
+    for (const auto& row : expected) expectedText += row + "\n";
+    EXPECT_EQ(actualText, expectedText);
 }
 
 void RecordNames(const Parvik::MetaObj::MetaObject* object, std::set<std::string>& names) {

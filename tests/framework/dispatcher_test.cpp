@@ -85,67 +85,18 @@ TEST(EnumPlaceholders, ExpandToValuesAloneOrWithTheirHelp) {
 // A command that says so explicitly is taken at its word; one that does not
 // changes the host when its output is a success flag, and only reads it when
 // its output is records.
-namespace host_access {
-
-class AccessCommand : public Parvik::AutoCli::Command {
-public:
-    AccessCommand(bool booleanRoot, int declared) : booleanRoot_(booleanRoot) {
-        if (declared >= 0) SetChangesHost(declared != 0);
-    }
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override {
-        return Parvik::CallSpec::InputSpec::New();
-    }
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override {
-        auto spec = Parvik::CallSpec::OutputSpec::New();
-        if (booleanRoot_) {
-            spec->SetRootObject(Parvik::MetaObj::MetaBool::New());
-        } else {
-            spec->SetRootObject(Parvik::MetaObj::MetaStruct::New("Record"));
-        }
-        return spec;
-    }
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override {
-        output->SetRootObject(Parvik::MetaObj::MetaBool::New(true));
-    }
-
-private:
-    bool booleanRoot_;
-};
-
-void Register(std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent) {
-    auto top = Parvik::AutoCli::Namespace::New();
-    top->SetDescription("Commands that differ in how they use the host.");
-    const struct {
-        const char* name;
-        bool booleanRoot;
-        int declared;  // -1: not said
-    } commands[] = {
-        {"set", true, -1},
-        {"list", false, -1},
-        {"refresh", false, 1},
-        {"check", true, 0},
-    };
-    for (const auto& command : commands) {
-        auto node = std::make_shared<AccessCommand>(command.booleanRoot, command.declared);
-        node->SetDescription("A command.");
-        top->RegisterNamespaceNode(node, command.name);
-    }
-    parent->RegisterNamespaceNode(top, "access");
-}
-
-}  // namespace host_access
-
 TEST(HostAccess, DeclaredOrInferredFromTheOutput) {
     Dispatcher dispatcher;
-    dispatcher.RegisterPlugin(&host_access::Register);
+    dispatcher.RegisterPlugin(&SampleCommands::Register);
     std::vector<std::pair<std::string, bool>> announced;
     dispatcher.SetBeginCommandHook(
         [&](const std::string& path, bool changesHost) { announced.emplace_back(path, changesHost); });
-    for (const char* command : {"set", "list", "refresh", "check"}) {
-        EXPECT_EQ(dispatcher.Invoke({"access", command}).status, Parvik::AutoCli::EXIT_OK) << command;
+    for (const char* command : {"ok", "rows", "refresh", "check"}) {
+        EXPECT_EQ(dispatcher.Invoke({"sample", "result", command}).status, Parvik::AutoCli::EXIT_OK) << command;
     }
-    const std::vector<std::pair<std::string, bool>> expected{
-        {"access set", true}, {"access list", false}, {"access refresh", true}, {"access check", false}};
+    const std::vector<std::pair<std::string, bool>> expected{{"sample result ok", true},
+                                                             {"sample result rows", false},
+                                                             {"sample result refresh", true},
+                                                             {"sample result check", false}};
     EXPECT_EQ(announced, expected);
 }
