@@ -13,6 +13,7 @@
 #include <set>
 #include <thread>
 
+#include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
 namespace {
@@ -152,23 +153,11 @@ protected:
 };
 
 TEST_F(InteractiveBash, TabCompletesPathsOptionsValuesAndHostNames) {
-    const struct {
-        const char* typed;
-        int tabs;
-        const char* shown;
-    } rows[] = {
-        {" --formatter=json net", 1, "--formatter=json network"},  // the path after a framework option
-        {" --formatter=", 2, "keyvalue"},                          // an option's values, listed on a double tab
-        {" --formatter=key", 1, "--formatter=keyvalue"},           // an option's value completed in place
-        {" network vswitch standard remove --vswitch-name tmuxS", 1, "--vswitch-name tmuxSwitch"},     // from the host
-        {" network vswitch standard portgroup remove -v vs-core -p Host", 1, "-p Host\\ Management"},  // quoted blank
-        // An option already given is not offered again: the only option left that starts so is --help.
-        {" network vswitch standard remove --vswitch-name tmuxSwitch --", 1, "--vswitch-name tmuxSwitch --help"},
-    };
-    for (const auto& row : rows) {
-        Type(TALIXCLI_BINARY + std::string(row.typed));
-        for (int tab = 0; tab < row.tabs; ++tab) Key("Tab");
-        EXPECT_TRUE(Shows(row.shown)) << row.typed;
+    for (const auto& row : TalixTest::ReadCaseTable("frame/bash_completion_keys.tsv", 3)) {
+        SCOPED_TRACE(row.where);
+        Type(TALIXCLI_BINARY + row.fields[0]);
+        for (int tab = 0; tab < std::stoi(row.fields[1]); ++tab) Key("Tab");
+        EXPECT_TRUE(Shows(row.fields[2]));
         ClearLine();
     }
 }

@@ -137,47 +137,26 @@ TEST_F(BatchEndToEnd, EmptyBatchesAndStandardInput) {
     EXPECT_TRUE(RouteListed("10.82.0.0"));
 }
 
-// One changing command of each family: its dry run shows the files it would
-// change as unified diffs, and changes nothing; run for real, it changes
-// exactly those files.
+// One changing command of each family (talixcli_runs.tsv pins each one's
+// dry run): the dry run changes nothing, and the real run changes exactly
+// the files the dry run showed.
 TEST_F(BatchEndToEnd, DryRunShowsEachFamilysChangeAndLeavesTheHostUntouched) {
-    struct Case {
-        const char* command;
-        std::set<std::string> paths;
-    };
-    const std::vector<Case> cases = {
-        {"network firewall ruleset set -r ntpClient -e true", {"state/firewall.json"}},
-        {"network ip hosts add -I 10.83.0.1 -H dry.example", {"etc/hosts"}},
-        {"network ip dns server add -s 10.20.0.98", {"etc/resolv.conf"}},
-        {"network nic set -n pnic0 -S 1000 -D full", {"state/pnics.json"}},
-        {"network vswitch standard add -v vs-dry", {"state/vswitches.json"}},
-        {"network ens lcore add -l 5", {"state/datapath.json"}},
-    };
-    for (const auto& test : cases) {
+    for (const char* command : {"network firewall ruleset set -r ntpClient -e true",
+                                "network ip hosts add -I 10.83.0.1 -H dry.example",
+                                "network ip dns server add -s 10.20.0.98", "network nic set -n pnic0 -S 1000 -D full",
+                                "network vswitch standard add -v vs-dry", "network ens lcore add -l 5"}) {
         const HostFiles before = Files();
-        auto dry = RunOnHost(root, std::string("--formatter=json --dry-run ") + test.command);
-        ASSERT_EQ(dry.status, 0) << test.command << ": " << dry.err;
-        EXPECT_EQ(TalixRobustness::Difference(before, Files()), "") << test.command;
-        auto shown = json::parse(dry.out);
-        EXPECT_EQ(shown["output"], true) << test.command;
-        std::set<std::string> paths;
-        for (const auto& change : shown["changes"]) {
-            paths.insert(change["path"].get<std::string>());
-            const std::string diff = change["diff"];
-            EXPECT_EQ(diff.rfind("--- a/" + change["path"].get<std::string>() + "\n+++ b/", 0), 0u) << diff;
-            EXPECT_NE(diff.find("\n@@ -"), std::string::npos) << diff;
+        auto dry = RunOnHost(root, std::string("--formatter=json --dry-run ") + command);
+        ASSERT_EQ(dry.status, 0) << command << ": " << dry.err;
+        EXPECT_EQ(TalixRobustness::Difference(before, Files()), "") << command;
+        std::set<std::string> shown, changed;
+        const json changes = json::parse(dry.out)["changes"];
+        for (const auto& change : changes) shown.insert(change["path"].get<std::string>());
+        ASSERT_EQ(RunOnHost(root, command).status, 0) << command;
+        for (const auto& file : Files()) {
+            if (!before.count(file.first) || before.at(file.first) != file.second) changed.insert(file.first);
         }
-        EXPECT_EQ(paths, test.paths) << test.command << "\n" << dry.out;
-
-        // The real run changes the same files.
-        ASSERT_EQ(RunOnHost(root, test.command).status, 0) << test.command;
-        std::set<std::string> changed;
-        const HostFiles after = Files();
-        for (const auto& file : after) {
-            auto old = before.find(file.first);
-            if (old == before.end() || old->second != file.second) changed.insert(file.first);
-        }
-        EXPECT_EQ(changed, test.paths) << test.command;
+        EXPECT_EQ(changed, shown) << command;
     }
 }
 
