@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "robustness/RobustnessSupport.h"
+#include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
 namespace {
@@ -80,39 +81,20 @@ TEST_F(BatchEndToEnd, QuotingCommentsAndBlankLinesSplitAsAShellWould) {
 // A failing line (command error or usage error) anywhere: the batch stops at
 // it, says which, and the host files stay byte for byte as they were.
 TEST_F(BatchEndToEnd, AFailingLineAnywhereWritesNothing) {
-    const std::string good1 = "network ip route ipv4 add -n 10.81.0.0/16 -g 10.20.0.254\n";
-    const std::string good2 = "network ip hosts add -I 10.81.0.1 -H fail.example\n";
-    const std::string commandError = "network ip route ipv4 remove -n 10.99.0.0/16 -g 10.20.0.254\n";
-    const std::string usageError = "network ip route ipv4 add --no-such-option\n";
-    struct Case {
-        const char* name;
-        std::string batch;
-        int failingLine;
-        int status;
-    };
-    const std::vector<Case> cases = {
-        {"start", commandError + good1 + good2, 1, 1},
-        {"middle", good1 + commandError + good2, 2, 1},
-        {"end", good1 + good2 + commandError, 3, 1},
-        {"usage in the middle", good1 + usageError + good2, 2, 2},
-        {"unknown command at the end", good1 + good2 + "network ip nothing here\n", 3, 2},
-        {"framework option on a line", good1 + "--formatter=xml network firewall get\n", 2, 2},
-        {"unterminated quote", good1 + "network ip hosts add -I 10.81.0.2 -H 'open\n", 2, 2},
-    };
     const HostFiles before = Files();
-    for (const auto& test : cases) {
-        auto result = Batch(test.batch);
-        EXPECT_EQ(result.status, test.status) << test.name;
+    for (const auto& row : TalixTest::ReadCaseTable("framework/failing_batches.tsv", 4)) {
+        SCOPED_TRACE(row.where + " " + row.fields[0]);
+        const int failingLine = std::stoi(row.fields[2]), status = std::stoi(row.fields[3]);
+        auto result = Batch(row.fields[1]);
+        EXPECT_EQ(result.status, status);
         auto lines = json::parse(result.out);
-        ASSERT_EQ(lines.size(), static_cast<size_t>(test.failingLine)) << test.name;
-        const auto& failed = lines.back();
-        EXPECT_EQ(failed["line"], test.failingLine) << test.name;
-        EXPECT_EQ(failed["status"], test.status) << test.name;
-        EXPECT_EQ(failed["output"], nullptr) << test.name;
-        EXPECT_FALSE(failed["errors"].empty()) << test.name;
-        EXPECT_NE(result.err.find("Error: line " + std::to_string(test.failingLine) + ": "), std::string::npos)
-            << test.name << ": " << result.err;
-        EXPECT_EQ(TalixRobustness::Difference(before, Files()), "") << test.name;
+        ASSERT_EQ(lines.size(), static_cast<size_t>(failingLine));
+        EXPECT_EQ(lines.back()["line"], failingLine);
+        EXPECT_EQ(lines.back()["status"], status);
+        EXPECT_EQ(lines.back()["output"], nullptr);
+        EXPECT_FALSE(lines.back()["errors"].empty());
+        EXPECT_NE(result.err.find("Error: line " + row.fields[2] + ": "), std::string::npos) << result.err;
+        EXPECT_EQ(TalixRobustness::Difference(before, Files()), "");
     }
     EXPECT_FALSE(RouteListed("10.81.0.0"));
 }
