@@ -77,23 +77,15 @@ TEST(UnifiedDiff, HunkHeadersEmptyRangesAndMissingNewlines) {
 class DiffAgainstTools : public ::testing::Test {
 protected:
     std::string Write(const std::string& name, const std::string& text) {
-        const std::string path = scratch.Path() + "/" + name;
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-    std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
+        scratch.WriteFile(name, text);
+        return scratch.Path() + "/" + name;
     }
     // diff -u's hunks (its two header lines dropped).
     std::string SystemHunks(const std::string& before, const std::string& after) {
         const std::string a = Write("a.txt", before), b = Write("b.txt", after), out = scratch.Path() + "/out";
         int status = std::system(("diff -u " + a + " " + b + " > " + out).c_str());
         EXPECT_NE(status, -1);
-        std::string text = Read(out);
+        std::string text = scratch.ReadFile("out");
         for (int header = 0; header < 2 && !text.empty(); ++header) text.erase(0, text.find('\n') + 1);
         return text;
     }
@@ -104,7 +96,7 @@ protected:
         const std::string patch = Write("patch.diff", UnifiedDiff("f", before, after));
         int status = std::system(("cd " + scratch.Path() + "/tree && patch -s -p1 < " + patch).c_str());
         EXPECT_EQ(status, 0);
-        return Read(scratch.Path() + "/tree/f");
+        return scratch.ReadFile("tree/f");
     }
     static size_t ChangedLines(const std::string& hunks) {
         size_t count = 0;

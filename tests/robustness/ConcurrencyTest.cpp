@@ -101,13 +101,6 @@ std::set<std::string> Listed(const TempHostRoot& root, const std::vector<std::st
     return values;
 }
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The changes of the first `workers` workers that the host no longer lists,
 // each reported as a failure.
 int LostChanges(const TempHostRoot& root, int workers, int steps) {
@@ -189,9 +182,9 @@ TEST(Concurrency, ParallelWritersAndBatchesLoseNoChangeAndReadersAlwaysLoad) {
     std::ofstream(stopFile) << "stop";
     ::waitpid(reader, nullptr, 0);
 
-    std::string failures = ReadText(reports.Path() + "/reader");
+    std::string failures = reports.ReadFile("reader");
     for (int worker = 0; worker < workers; ++worker) {
-        failures += ReadText(reports.Path() + "/worker" + std::to_string(worker));
+        failures += reports.ReadFile("worker" + std::to_string(worker));
     }
     EXPECT_EQ(failures, "");
     EXPECT_EQ(LostChanges(root, workers, steps), 0);

@@ -320,6 +320,12 @@ HostFiles* InputSweep::pristine_ = nullptr;
 std::vector<SweepCase>* InputSweep::cases_ = nullptr;
 size_t InputSweep::commandCount_ = 0;
 
+std::string Report(const std::vector<std::string>& failures, size_t run) {
+    std::string report = std::to_string(failures.size()) + " of " + std::to_string(run) + " cases failed:\n";
+    for (const auto& failure : failures) report += failure + "\n";
+    return report;
+}
+
 TEST_F(InputSweep, CoversEveryCommandAndParameter) {
     // The tree is walked, not listed: a new command joins the sweep by itself.
     EXPECT_GE(commandCount_, 150u);
@@ -344,10 +350,8 @@ TEST_F(InputSweep, InProcessEveryCaseIsRefusedCleanlyOrReallyValid) {
     auto& dispatcher = harness_->GetDispatcher();
     const std::string root = root_->Path();
     std::vector<std::string> failures;
-    size_t run = 0;
     for (size_t i = 0; i < cases_->size(); ++i) {
         const SweepCase sweepCase = Materialize((*cases_)[i], (*cases_)[i].repeat);
-        ++run;
         std::vector<std::string> args = {"--formatter=json"};
         args.insert(args.end(), sweepCase.args.begin(), sweepCase.args.end());
         auto result = TalixRobustness::RunIsolated(
@@ -362,10 +366,8 @@ TEST_F(InputSweep, InProcessEveryCaseIsRefusedCleanlyOrReallyValid) {
             kCaseTimeoutMs);
         Judge(sweepCase, result, failures);
     }
-    std::string report;
-    for (const auto& failure : failures) report += failure + "\n";
-    EXPECT_TRUE(failures.empty()) << failures.size() << " of " << run << " cases failed:\n" << report;
-    RecordProperty("cases", static_cast<int>(run));
+    EXPECT_TRUE(failures.empty()) << Report(failures, cases_->size());
+    RecordProperty("cases", static_cast<int>(cases_->size()));
 }
 
 TEST_F(InputSweep, ThroughTheBinaryASampleBehavesTheSame) {
@@ -380,19 +382,11 @@ TEST_F(InputSweep, ThroughTheBinaryASampleBehavesTheSame) {
         std::vector<std::string> args = {"--formatter=json"};
         args.insert(args.end(), sweepCase.args.begin(), sweepCase.args.end());
         auto result = TalixTest::RunTalixcli(args, {{"TALIX_HOST_ROOT", root_->Path()}});
-        TalixRobustness::IsolatedResult judged;
-        if (result.status >= 128) {
-            judged.crashed = true;
-            judged.signal = result.status - 128;
-        }
-        judged.status = result.status;
-        judged.err = result.err;
-        Judge(sweepCase, judged, failures);
+        const bool crashed = result.status >= 128;
+        Judge(sweepCase, {crashed, crashed ? result.status - 128 : 0, false, result.status, "", result.err}, failures);
     }
-    std::string report;
-    for (const auto& failure : failures) report += failure + "\n";
     EXPECT_GT(run, 20u);
-    EXPECT_TRUE(failures.empty()) << failures.size() << " of " << run << " cases failed:\n" << report;
+    EXPECT_TRUE(failures.empty()) << Report(failures, run);
 }
 
 }  // namespace
