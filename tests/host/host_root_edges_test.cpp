@@ -22,6 +22,7 @@
 #include "core/SimHostTesting.h"
 #include "kavrel/Lib.h"
 #include "model/FirewallModel.h"
+#include "host/HostFailure.h"
 #include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
@@ -39,12 +40,7 @@ using TalixTest::TempHostRoot;
 // again, so that talixcli runs that follow are not kept waiting.
 std::string ReadFailure(const std::string& root) {
     SimHost::UseHostRoot(root);
-    std::string failure;
-    try {
-        HostStore::Instance().Read<FirewallModel>();
-    } catch (const KavrelException& refused) {
-        failure = refused.GetDescription();
-    }
+    const std::string failure = TalixTest::FailureOf([] { HostStore::Instance().Read<FirewallModel>(); });
     SimHost::UseMemoryHost();
     return failure;
 }
@@ -76,7 +72,8 @@ TEST_F(HostRootEdges, AJournalNamingAPathOutsideTheRootIsRefusedAndKept) {
     root_.WriteFile("state/firewall.json.tmp.7", "{\"enabled\": false}\n");
     auto place = [&](std::string text) {
         for (const auto& [name, value] : {std::pair<std::string, std::string>{"{out}", OutsideFromRoot()},
-                                          {"{outside}", Outside()}, {"{root}", root_.Path()}}) {
+                                          {"{outside}", Outside()},
+                                          {"{root}", root_.Path()}}) {
             for (size_t at; (at = text.find(name)) != std::string::npos;) text.replace(at, name.size(), value);
         }
         return text;
@@ -140,12 +137,8 @@ TEST_F(HostRootEdges, AChangeRefusedBeforeItsCommitPointNeverAppearsLater) {
     SimHost::Transaction transaction(HostStore::Instance());
     transaction.Edit<FirewallModel>().enabled = false;
     transaction.WriteText("etc/hosts", "127.0.0.1 localhost\n");
-    try {
-        transaction.Commit();
-        ADD_FAILURE() << "committed over a directory";
-    } catch (const KavrelException& failure) {
-        EXPECT_EQ(failure.GetDescription(), "Cannot replace " + root_.Path() + "/etc/hosts: it is a directory");
-    }
+    EXPECT_EQ(TalixTest::FailureOf([&] { transaction.Commit(); }),
+              "Cannot replace " + root_.Path() + "/etc/hosts: it is a directory");
     EXPECT_FALSE(Exists(".journal"));
     EXPECT_FALSE(Exists("state/firewall.json.tmp." + std::to_string(::getpid())));
     fs::remove_all(root_.Path() + "/etc/hosts");
@@ -251,21 +244,14 @@ TEST_F(HostRootEdges, UnsafeNamesAreRefusedForReadingAndWriting) {
     const std::string reason = SimHost::UnsafeHostPathReason(escape);
     ASSERT_NE(reason, "");
     SimHost::UseHostRoot(root_.Path());
-    try {
-        HostStore::Instance().ReadText(escape);
-        ADD_FAILURE() << "read outside the root";
-    } catch (const KavrelException& refused) {
-        EXPECT_EQ(refused.GetDescription(),
-                  "Refusing to read host file with an unsafe name: " + escape + " (" + reason + ")");
-    }
-    try {
-        SimHost::Transaction transaction(HostStore::Instance());
-        transaction.WriteText(escape, "overwritten\n");
-        transaction.Commit();
-        ADD_FAILURE() << "wrote outside the root";
-    } catch (const KavrelException& refused) {
-        EXPECT_EQ(refused.GetDescription(), "Refusing to write host file with an unsafe name: " + escape);
-    }
+    EXPECT_EQ(TalixTest::FailureOf([&] { HostStore::Instance().ReadText(escape); }),
+              "Refusing to read host file with an unsafe name: " + escape + " (" + reason + ")");
+    EXPECT_EQ(TalixTest::FailureOf([&] {
+                  SimHost::Transaction transaction(HostStore::Instance());
+                  transaction.WriteText(escape, "overwritten\n");
+                  transaction.Commit();
+              }),
+              "Refusing to write host file with an unsafe name: " + escape);
     SimHost::UseMemoryHost();
     std::ifstream victim(Outside() + "/victim");
     std::string content((std::istreambuf_iterator<char>(victim)), std::istreambuf_iterator<char>());
@@ -304,25 +290,18 @@ TEST(HostRootWrites, AFileThatCannotBeWrittenFailsTheChangeAndKeepsTheHost) {
 // finishes another's change: both are refused with their reason.
 TEST_F(HostRootEdges, LookingNeitherChangesNorRepairs) {
     auto look = [&] { HostStore::Instance().UseBackend(SimHost::MakeLookingDirectoryBackend(root_.Path())); };
-    auto failureOf = [](const std::function<void()>& call) {
-        try {
-            call();
-        } catch (const KavrelException& refused) {
-            return refused.GetDescription();
-        }
-        return std::string();
-    };
+    using TalixTest::FailureOf;
     ASSERT_EQ(ReadFailure(root_.Path()), "");  // the root in use, as completion finds it
     look();
-    EXPECT_EQ(failureOf([] { HostStore::Instance().Read<FirewallModel>(); }), "");
+    EXPECT_EQ(FailureOf([] { HostStore::Instance().Read<FirewallModel>(); }), "");
     EXPECT_EQ(
-        failureOf([] { HostStore::Instance().Update<FirewallModel>([](FirewallModel& f) { f.enabled = false; }); }),
+        FailureOf([] { HostStore::Instance().Update<FirewallModel>([](FirewallModel& f) { f.enabled = false; }); }),
         "Cannot change host root " + root_.Path() + " while only looking at it");
     SimHost::UseMemoryHost();
 
     root_.WriteFile(".journal", "");
     look();
-    EXPECT_EQ(failureOf([] { HostStore::Instance().Read<FirewallModel>(); }),
+    EXPECT_EQ(FailureOf([] { HostStore::Instance().Read<FirewallModel>(); }),
               "Host root " + root_.Path() + " needs a command to finish a change first");
     SimHost::UseMemoryHost();
     EXPECT_TRUE(Exists(".journal"));
