@@ -20,6 +20,7 @@ namespace {
 
 using TalixTest::RunOnHost;
 using TalixTest::RunTalixcli;
+using TalixTest::SplitWords;
 using TalixTest::TempHostRoot;
 
 std::set<std::string> Lines(const std::string& text) {
@@ -30,8 +31,6 @@ std::set<std::string> Lines(const std::string& text) {
     }
     return lines;
 }
-
-std::vector<std::string> Words(const std::string& line) { return TalixTest::SplitWords(line); }
 
 // The names a list command shows on a host root, from its JSON output.
 std::set<std::string> ListedNames(const TempHostRoot& root, const std::string& command, const std::string& field) {
@@ -53,7 +52,7 @@ TEST(CompletionEndToEnd, NamesComeFromTheHostRootTheCommandWouldUse) {
 TEST(CompletionEndToEnd, AHostRootNotMadeYetIsNotMadeByCompletion) {
     TempHostRoot parent;
     const std::string absent = parent.Path() + "/absent";
-    auto run = RunTalixcli(Words("--complete network nic get --nic-name"), {{"TALIX_HOST_ROOT", absent}});
+    auto run = RunTalixcli(SplitWords("--complete network nic get --nic-name"), {{"TALIX_HOST_ROOT", absent}});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_FALSE(std::filesystem::exists(absent));
@@ -64,7 +63,8 @@ TEST(CompletionEndToEnd, AHostRootNotMadeYetIsNotMadeByCompletion) {
     // An empty root stays empty.
     const std::string empty = parent.Path() + "/empty";
     ASSERT_EQ(::mkdir(empty.c_str(), 0755), 0);
-    EXPECT_EQ(RunTalixcli(Words("--complete network nic get --nic-name"), {{"TALIX_HOST_ROOT", empty}}).out, run.out);
+    EXPECT_EQ(RunTalixcli(SplitWords("--complete network nic get --nic-name"), {{"TALIX_HOST_ROOT", empty}}).out,
+              run.out);
     EXPECT_TRUE(std::filesystem::is_empty(empty));
 }
 

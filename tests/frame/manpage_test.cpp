@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "support/CliHarness.h"
-
 namespace {
 
 TEST(ManPage, ManShowsIt) {

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <set>
 
 #include "support/CliHarness.h"
@@ -29,16 +28,7 @@ std::string ClassName(const NamespaceNode& node) {
 // Tabs, line breaks and backslashes written so that one row stays one line.
 std::string Escaped(const std::string& text) {
     std::string out;
-    for (char c : text) {
-        if (c == '\n')
-            out += "\\n";
-        else if (c == '\t')
-            out += "\\t";
-        else if (c == '\\')
-            out += "\\\\";
-        else
-            out += c;
-    }
+    for (char c : text) out += c == '\n' ? "\\n" : c == '\t' ? "\\t" : c == '\\' ? "\\\\" : std::string(1, c);
     return out;
 }
 

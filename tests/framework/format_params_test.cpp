@@ -2,11 +2,7 @@
 // refusal of every key, record or field that fits none of them.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "Dispatcher.h"
 #include "FormatParams.h"
-#include "plugins/SampleCommands.h"
 #include "support/CaseTable.h"
 #include "support/CliHarness.h"
 

@@ -12,7 +12,6 @@
 
 #include "Dispatcher.h"
 #include "FdStream.h"
-#include "support/CliHarness.h"
 
 namespace {
 

@@ -1,8 +1,6 @@
 // Command-line parsing and the checks the framework makes before a command runs.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "Dispatcher.h"
 #include "Parser.h"
 #include "plugins/SampleCommands.h"
@@ -74,7 +72,8 @@ TEST(ParameterPattern, MatchesWholeValuesOnly) {
         if (row.fields[2] == "accepted") {
             EXPECT_EQ(outcome.error, "");
         } else {
-            EXPECT_NE(outcome.error.find(": must match the pattern " + pattern + "."), std::string::npos) << outcome.error;
+            EXPECT_NE(outcome.error.find(": must match the pattern " + pattern + "."), std::string::npos)
+                << outcome.error;
         }
     }
 }

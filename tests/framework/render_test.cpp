@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "parvik/MetaObj.h"
@@ -152,8 +151,7 @@ TEST(AllFormats, ExactTextOfEachCase) {
                 parameters.emplace(pair.substr(0, pair.find('=')), pair.substr(pair.find('=') + 1));
             }
         }
-        EXPECT_EQ(Render(row.fields[0], RootNamed(row.fields[1]), parameters, std::stoi(row.fields[3])),
-                  row.fields[4]);
+        EXPECT_EQ(Render(row.fields[0], RootNamed(row.fields[1]), parameters, std::stoi(row.fields[3])), row.fields[4]);
     }
 }
 
@@ -164,7 +162,8 @@ TEST(TextFormats, EscapeWhatATerminalWouldActOnAndNothingElse) {
         SCOPED_TRACE(row.where);
         const std::string& raw = row.fields[0];
         const std::string& shown = row.fields[1];
-        EXPECT_EQ(Render("simple", Port("p", 1, raw), {{"fields:Port", "Description"}}), "Description: " + shown + "\n");
+        EXPECT_EQ(Render("simple", Port("p", 1, raw), {{"fields:Port", "Description"}}),
+                  "Description: " + shown + "\n");
         size_t columns = 0;  // what the shown text takes on screen: one per character
         for (unsigned char c : shown) columns += (c & 0xC0) != 0x80;
         EXPECT_EQ(Render("table", Port("p", 1, raw), {{"fields:Port", "Description"}}),
@@ -173,7 +172,8 @@ TEST(TextFormats, EscapeWhatATerminalWouldActOnAndNothingElse) {
         EXPECT_EQ(Render("simple", MetaString::New(raw)), shown + "\n");
         // keyvalue shows the same, with its own backslashes doubled so that values read back.
         if (raw.find('\\') == std::string::npos) {
-            EXPECT_EQ(Render("keyvalue", Port(raw, 1, ""), {{"fields:Port", "Name"}}), "Port.Name.string=" + shown + "\n");
+            EXPECT_EQ(Render("keyvalue", Port(raw, 1, ""), {{"fields:Port", "Name"}}),
+                      "Port.Name.string=" + shown + "\n");
         }
     }
     // Headings and string lists inside a record are escaped too.

@@ -2,7 +2,6 @@
 // plug-in: format parameters checked against the command's records, version,
 // a missing plug-in directory, misplaced framework options.
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include "support/CaseTable.h"
 #include "support/CliHarness.h"

@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
-#include <sstream>
 #include <utility>
 
 #include "core/SimHostTesting.h"
@@ -60,9 +60,7 @@ protected:
         for (const char* name :
              {"firewall", "pnics", "vswitches", "dvswitches", "lmxnics", "netstacks", "datapath", "ipsec"}) {
             std::ifstream in(std::string(TALIX_SOURCE_DIR "/demo/state/") + name + ".json");
-            std::stringstream text;
-            text << in.rdbuf();
-            sections[name] = text.str();
+            sections[name].assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         }
         SimHost::UseMemoryHost(sections);
     }

@@ -13,7 +13,6 @@
 
 #include <fstream>
 #include <set>
-#include <sstream>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -50,17 +49,14 @@ Change ChangeOf(int worker, int step) {
     }
 }
 
-std::map<std::string, std::string> HostEnvironment(const TempHostRoot& root) {
-    return {{"TALIX_HOST_ROOT", root.Path()}};
-}
-
 // Runs in a forked worker: the worker's changes in order, one line per
 // failure into the report file.
 void RunWorker(const TempHostRoot& root, int worker, int steps, const std::string& report) {
     std::ofstream out(report);
     for (int step = 0; step < steps; ++step) {
         Change change = ChangeOf(worker, step);
-        auto result = RunTalixcli(TalixTest::SplitWords("--formatter=json " + change.command), HostEnvironment(root));
+        auto result = RunTalixcli(TalixTest::SplitWords("--formatter=json " + change.command),
+                                  {{"TALIX_HOST_ROOT", root.Path()}});
         if (result.status != 0) {
             out << "worker " << worker << " step " << step << " (" << change.kind << " " << change.key << ") exit "
                 << result.status << ": " << result.err;
@@ -77,7 +73,7 @@ void RunReader(const TempHostRoot& root, const std::string& stopFile, const std:
         {"--formatter=json", "network", "firewall", "ruleset", "allowedip", "list"},
     };
     for (size_t i = 0; ::access(stopFile.c_str(), F_OK) != 0; ++i) {
-        auto result = RunTalixcli(reads[i % reads.size()], HostEnvironment(root));
+        auto result = RunTalixcli(reads[i % reads.size()], {{"TALIX_HOST_ROOT", root.Path()}});
         if (result.status != 0 || !json::accept(result.out)) {
             out << "reader exit " << result.status << ": " << result.err;
         }
@@ -87,7 +83,7 @@ void RunReader(const TempHostRoot& root, const std::string& stopFile, const std:
 std::set<std::string> Listed(const TempHostRoot& root, const std::vector<std::string>& command, const char* field) {
     std::vector<std::string> args = {"--formatter=json"};
     args.insert(args.end(), command.begin(), command.end());
-    auto result = RunTalixcli(args, HostEnvironment(root));
+    auto result = RunTalixcli(args, {{"TALIX_HOST_ROOT", root.Path()}});
     EXPECT_EQ(result.status, 0) << result.err;
     std::set<std::string> values;
     for (const auto& entry : json::parse(result.out)) {
@@ -139,7 +135,7 @@ void RunBatchWorker(const TempHostRoot& root, int worker, int steps, const std::
         std::ofstream batch(file);
         for (int step = 0; step < steps; ++step) batch << BatchLine(ChangeOf(worker, step).Args());
     }
-    auto result = RunTalixcli({"--formatter=json", "--batch=" + file}, HostEnvironment(root));
+    auto result = RunTalixcli({"--formatter=json", "--batch=" + file}, {{"TALIX_HOST_ROOT", root.Path()}});
     std::ofstream out(report);
     if (result.status != 0) out << "batch " << worker << " exit " << result.status << ": " << result.err;
 }
@@ -161,8 +157,10 @@ TEST(Concurrency, ParallelWritersAndBatchesLoseNoChangeAndReadersAlwaysLoad) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             const std::string report = reports.Path() + "/worker" + std::to_string(worker);
-            if (worker < singles) RunWorker(root, worker, steps, report);
-            else RunBatchWorker(root, worker, steps, reports.Path() + "/batch" + std::to_string(worker), report);
+            if (worker < singles)
+                RunWorker(root, worker, steps, report);
+            else
+                RunBatchWorker(root, worker, steps, reports.Path() + "/batch" + std::to_string(worker), report);
             ::_exit(0);
         }
         children.push_back(child);
