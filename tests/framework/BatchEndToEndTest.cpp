@@ -123,10 +123,10 @@ TEST_F(BatchEndToEnd, EmptyBatchesAndStandardInput) {
 // dry run): the dry run changes nothing, and the real run changes exactly
 // the files the dry run showed.
 TEST_F(BatchEndToEnd, DryRunShowsEachFamilysChangeAndLeavesTheHostUntouched) {
-    for (const char* command : {"network firewall ruleset set -r ntpClient -e true",
-                                "network ip hosts add -I 10.83.0.1 -H dry.example",
-                                "network ip dns server add -s 10.20.0.98", "network nic set -n pnic0 -S 1000 -D full",
-                                "network vswitch standard add -v vs-dry", "network ens lcore add -l 5"}) {
+    for (const char* command :
+         {"network firewall ruleset set -r ntpClient -e true", "network ip hosts add -I 10.83.0.1 -H dry.example",
+          "network ip dns server add -s 10.20.0.98", "network nic set -n pnic0 -S 1000 -D full",
+          "network vswitch standard add -v vs-dry", "network ens lcore add -l 5"}) {
         const HostFiles before = Files();
         auto dry = RunOnHost(root, std::string("--formatter=json --dry-run ") + command);
         ASSERT_EQ(dry.status, 0) << command << ": " << dry.err;

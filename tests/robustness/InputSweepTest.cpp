@@ -102,9 +102,10 @@ std::vector<std::pair<std::string, std::string>> BadValues(const ParameterSpec& 
     using Parvik::CallSpec::PARAM_FLAG;
     using Parvik::CallSpec::PARAM_INTEGER;
     const auto type = parameter.GetType();
-    const std::string typeName = type == PARAM_FLAG ? "flag" : type == PARAM_INTEGER ? "integer"
-                                                         : type == PARAM_BOOLEAN   ? "boolean"
-                                                                                   : "string";
+    const std::string typeName = type == PARAM_FLAG      ? "flag"
+                                 : type == PARAM_INTEGER ? "integer"
+                                 : type == PARAM_BOOLEAN ? "boolean"
+                                                         : "string";
     const auto& constraint = parameter.GetConstraint();
     std::vector<std::pair<std::string, std::string>> values;
     for (const auto& row : table) {

@@ -58,11 +58,14 @@ inline std::vector<CaseRow> ReadCaseTable(const std::string& name, size_t column
         }
         if (row.fields.back() == "<<<") {
             row.fields.back().clear();
-            for (std::string more; std::getline(in, more) && (++number, more != ">>>");) row.fields.back() += more + "\\n";
+            for (std::string more; std::getline(in, more) && (++number, more != ">>>");)
+                row.fields.back() += more + "\\n";
         }
         for (auto& field : row.fields) field = UnescapeCaseField(field);
-        if (row.fields.size() == columns) rows.push_back(std::move(row));
-        else ADD_FAILURE() << row.where << ": " << row.fields.size() << " fields, not " << columns;
+        if (row.fields.size() == columns)
+            rows.push_back(std::move(row));
+        else
+            ADD_FAILURE() << row.where << ": " << row.fields.size() << " fields, not " << columns;
     }
     EXPECT_FALSE(rows.empty()) << name;
     return rows;
