@@ -94,9 +94,9 @@ TEST(AllFormats, NullRootPrintsNothing) {
 }
 
 // The root a data row names (see render_cases.tsv).
-MetaObjectPtr RootNamed(const std::string& spec) {
-    const std::string kind = spec.substr(0, spec.find(':'));
-    const std::string arg = spec.find(':') == std::string::npos ? "" : spec.substr(spec.find(':') + 1);
+MetaObjectPtr RootNamed(const std::string& row) {
+    const std::string kind = row.substr(0, row.find(':'));
+    const std::string arg = row.find(':') == std::string::npos ? "" : row.substr(row.find(':') + 1);
     auto split = [](const std::string& text, char by) {
         std::vector<std::string> parts;
         for (size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
@@ -136,7 +136,7 @@ MetaObjectPtr RootNamed(const std::string& spec) {
     if (kind == "list") return ListOf({});
     if (kind == "empty") return MetaList::New(META_STRUCT, MetaStruct::New(arg));
     if (kind == "struct") return MetaStruct::New(arg);
-    ADD_FAILURE() << "unknown root " << spec;
+    ADD_FAILURE() << "unknown root " << row;
     return nullptr;
 }
 
