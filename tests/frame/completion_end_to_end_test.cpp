@@ -13,12 +13,14 @@
 #include <set>
 #include <thread>
 
+#include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
 namespace {
 
 using TalixTest::RunOnHost;
 using TalixTest::RunTalixcli;
+using TalixTest::SplitWords;
 using TalixTest::TempHostRoot;
 
 std::set<std::string> Lines(const std::string& text) {
@@ -30,27 +32,11 @@ std::set<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-std::vector<std::string> Words(const std::string& line) { return TalixTest::SplitWords(line); }
-
 // The names a list command shows on a host root, from its JSON output.
 std::set<std::string> ListedNames(const TempHostRoot& root, const std::string& command, const std::string& field) {
     std::set<std::string> names;
     for (const auto& record : TalixTest::JsonOnHost(root, command)) names.insert(record.at(field).get<std::string>());
     return names;
-}
-
-TEST(CompletionEndToEnd, CompletesAfterFrameworkOptionsAsWithout) {
-    TempHostRoot root;
-    const std::map<std::string, std::string> environment = {{"TALIX_HOST_ROOT", root.Path()}};
-    auto plain = RunTalixcli(Words("--complete network"), environment);
-    auto withOptions = RunTalixcli(Words("--complete --formatter=json --format-param=a=b network"), environment);
-    EXPECT_EQ(plain.status, 0);
-    EXPECT_EQ(withOptions.status, 0);
-    EXPECT_EQ(withOptions.err, "");
-    EXPECT_TRUE(Lines(plain.out).count("nic")) << plain.out;
-    EXPECT_EQ(withOptions.out, plain.out);
-    EXPECT_EQ(RunTalixcli(Words("--complete --formatter"), environment).out,
-              "simple\ntable\njson\nxml\ncsv\nkeyvalue\n");
 }
 
 TEST(CompletionEndToEnd, NamesComeFromTheHostRootTheCommandWouldUse) {
@@ -66,7 +52,7 @@ TEST(CompletionEndToEnd, NamesComeFromTheHostRootTheCommandWouldUse) {
 TEST(CompletionEndToEnd, AHostRootNotMadeYetIsNotMadeByCompletion) {
     TempHostRoot parent;
     const std::string absent = parent.Path() + "/absent";
-    auto run = RunTalixcli(Words("--complete network nic get --nic-name"), {{"TALIX_HOST_ROOT", absent}});
+    auto run = RunTalixcli(SplitWords("--complete network nic get --nic-name"), {{"TALIX_HOST_ROOT", absent}});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_FALSE(std::filesystem::exists(absent));
@@ -77,7 +63,8 @@ TEST(CompletionEndToEnd, AHostRootNotMadeYetIsNotMadeByCompletion) {
     // An empty root stays empty.
     const std::string empty = parent.Path() + "/empty";
     ASSERT_EQ(::mkdir(empty.c_str(), 0755), 0);
-    EXPECT_EQ(RunTalixcli(Words("--complete network nic get --nic-name"), {{"TALIX_HOST_ROOT", empty}}).out, run.out);
+    EXPECT_EQ(RunTalixcli(SplitWords("--complete network nic get --nic-name"), {{"TALIX_HOST_ROOT", empty}}).out,
+              run.out);
     EXPECT_TRUE(std::filesystem::is_empty(empty));
 }
 
@@ -166,23 +153,11 @@ protected:
 };
 
 TEST_F(InteractiveBash, TabCompletesPathsOptionsValuesAndHostNames) {
-    const struct {
-        const char* typed;
-        int tabs;
-        const char* shown;
-    } rows[] = {
-        {" --formatter=json net", 1, "--formatter=json network"},  // the path after a framework option
-        {" --formatter=", 2, "keyvalue"},                          // an option's values, listed on a double tab
-        {" --formatter=key", 1, "--formatter=keyvalue"},           // an option's value completed in place
-        {" network vswitch standard remove --vswitch-name tmuxS", 1, "--vswitch-name tmuxSwitch"},     // from the host
-        {" network vswitch standard portgroup remove -v vs-core -p Host", 1, "-p Host\\ Management"},  // quoted blank
-        // An option already given is not offered again: the only option left that starts so is --help.
-        {" network vswitch standard remove --vswitch-name tmuxSwitch --", 1, "--vswitch-name tmuxSwitch --help"},
-    };
-    for (const auto& row : rows) {
-        Type(TALIXCLI_BINARY + std::string(row.typed));
-        for (int tab = 0; tab < row.tabs; ++tab) Key("Tab");
-        EXPECT_TRUE(Shows(row.shown)) << row.typed;
+    for (const auto& row : TalixTest::ReadCaseTable("frame/bash_completion_keys.tsv", 3)) {
+        SCOPED_TRACE(row.where);
+        Type(TALIXCLI_BINARY + row.fields[0]);
+        for (int tab = 0; tab < std::stoi(row.fields[1]); ++tab) Key("Tab");
+        EXPECT_TRUE(Shows(row.fields[2]));
         ClearLine();
     }
 }

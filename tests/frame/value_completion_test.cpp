@@ -8,6 +8,7 @@
 
 #include "Completion.h"
 #include "core/Backends.h"
+#include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
 extern "C" void AutoCli_CompleteValues(const char* path, const char* parameter,
@@ -57,42 +58,15 @@ protected:
 };
 
 TEST_F(ValueCompletionTest, EachKindOfHostObjectCompletesToTheNamesItsListShows) {
-    struct Case {
-        const char* words;
-        const char* listCommand;
-        const char* field;
-    };
-    const Case cases[] = {
-        {"network nic get --nic-name", "network nic list", "Name"},
-        {"network nic tso get -n", "network nic list", "Name"},
-        {"network vswitch standard uplink add --vswitch-name x --uplink-name", "network nic list", "Name"},
-        {"network vswitch standard remove --vswitch-name", "network vswitch standard list", "Name"},
-        {"network vswitch dvs norvale list --cds-name", "network vswitch dvs norvale list", "Name"},
-        {"network vswitch standard portgroup remove -v x --portgroup-name", "network vswitch standard portgroup list",
-         "Name"},
-        {"network ip interface ipv4 get --interface-name", "network ip interface list", "Name"},
-        {"network ip route ipv4 list --netstack", "network ip netstack list", "Key"},
-        {"network firewall ruleset set --ruleset-id", "network firewall ruleset list", "Name"},
-        {"network vm port list --world-id", "network vm list", "World ID"},
-        {"network ens lcore switch get --lcore-id", "network ens lcore list", "Lcore ID"},
-    };
-    for (const auto& c : cases) {
-        const auto listed = Listed(c.listCommand, c.field);
-        EXPECT_FALSE(listed.empty()) << c.listCommand;  // the demo host has some of each
-        EXPECT_EQ(Complete(c.words), listed) << c.words;
+    for (const auto& row : TalixTest::ReadCaseTable("frame/value_completion_cases.tsv", 3)) {
+        SCOPED_TRACE(row.where);
+        std::set<std::string> listed;
+        if (!row.fields[1].empty()) {
+            listed = Listed(row.fields[1], row.fields[2]);
+            EXPECT_FALSE(listed.empty());  // the demo host has some of each
+        }
+        EXPECT_EQ(Complete(row.fields[0]), listed);
     }
-}
-
-TEST_F(ValueCompletionTest, ParametersNamingWhatACommandCreatesOrNoHostObjectOfferNothing) {
-    for (const char* words :
-         {"network vswitch standard add --vswitch-name", "network vswitch standard portgroup add --portgroup-name",
-          "network ip interface add --interface-name", "network ip netstack add --netstack",
-          "network ens lcore add --lcore-id", "network ip hosts add --hostname"}) {
-        EXPECT_EQ(Complete(words), std::set<std::string>{}) << words;
-    }
-    // The switch of a new port group is an existing one.
-    EXPECT_EQ(Complete("network vswitch standard portgroup add -p new --vswitch-name"),
-              Listed("network vswitch standard list", "Name"));
 }
 
 TEST_F(ValueCompletionTest, AFailingHostOperationOffersNoNamesAndShowsNoError) {

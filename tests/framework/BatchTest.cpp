@@ -16,6 +16,7 @@
 #include "core/Backends.h"
 #include "core/HostStore.h"
 #include "core/SimHostTesting.h"
+#include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
 extern "C" void AutoCli_BeginTransaction(int dryRun);
@@ -33,26 +34,12 @@ using Parvik::AutoCli::UnifiedDiff;
 using Words = std::vector<std::string>;
 
 TEST(ShellWords, SplitsLikeAPosixShellWithoutExpansion) {
-    struct Case {
-        const char* input;
-        Words words;
-    };
-    const std::vector<Case> cases = {
-        {"a b\t c", {"a", "b", "c"}},
-        {"'a b' \"c d\"", {"a b", "c d"}},
-        {"a\\ b \\'x", {"a b", "'x"}},
-        {"\"q\\\"b\\\\c\\$d\\x\"", {"q\"b\\c$d\\x"}},
-        {"'it''s' x'\\n'y", {"its", "x\\ny"}},
-        {"\"\" ''", {"", ""}},
-        {"a#b #c d", {"a#b"}},
-        {"$HOME * ~ a;b|c&d <e >f `g`", {"$HOME", "*", "~", "a;b|c&d", "<e", ">f", "`g`"}},
-        {"windows line\r", {"windows", "line"}},
-    };
-    for (const auto& test : cases) {
-        auto lines = SplitBatch(test.input);
-        ASSERT_EQ(lines.size(), 1u) << test.input;
-        EXPECT_EQ(lines[0].error, "") << test.input;
-        EXPECT_EQ(lines[0].words, test.words) << test.input;
+    for (const auto& row : TalixTest::ReadCaseTable("framework/shell_words.tsv", 2)) {
+        SCOPED_TRACE(row.where);
+        auto lines = SplitBatch(row.fields[0]);
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].error, "");
+        EXPECT_EQ(lines[0].words, json::parse(row.fields[1]).get<Words>());
     }
 }
 
@@ -77,24 +64,10 @@ TEST(ShellWords, LinesNumbersCommentsAndErrors) {
 }
 
 TEST(UnifiedDiff, HunkHeadersEmptyRangesAndMissingNewlines) {
-    struct Case {
-        const char* before;
-        const char* after;
-        const char* hunks;
-    };
-    const std::vector<Case> cases = {
-        {"a\nb\n", "a\nb\n", ""},
-        {"", "x\n", "@@ -0,0 +1 @@\n+x\n"},
-        {"x\n", "", "@@ -1 +0,0 @@\n-x\n"},
-        {"a\nb\nc\n", "a\nc\n", "@@ -1,3 +1,2 @@\n a\n-b\n c\n"},
-        {"a\n", "a", "@@ -1 +1 @@\n-a\n+a\n\\ No newline at end of file\n"},
-        {"a\nb", "a\nc", "@@ -1,2 +1,2 @@\n a\n-b\n\\ No newline at end of file\n+c\n\\ No newline at end of file\n"},
-        // Changes more than six lines apart make two hunks; closer ones share one.
-        {"1\n2\n3\n4\n5\n6\n7\n8\n9\n", "0\n1\n2\n3\n4\n5\n6\n7\n8\n9\nX\n",
-         "@@ -1,3 +1,4 @@\n+0\n 1\n 2\n 3\n@@ -7,3 +8,4 @@\n 7\n 8\n 9\n+X\n"},
-        {"1\n2\n3\n4\n5\n6\n", "0\n1\n2\n3\n4\n5\n6\nX\n", "@@ -1,6 +1,8 @@\n+0\n 1\n 2\n 3\n 4\n 5\n 6\n+X\n"},
-    };
-    for (const auto& test : cases) EXPECT_EQ(DiffHunks(test.before, test.after), test.hunks) << test.before;
+    for (const auto& row : TalixTest::ReadCaseTable("framework/diff_hunks.tsv", 3)) {
+        SCOPED_TRACE(row.where);
+        EXPECT_EQ(DiffHunks(row.fields[0], row.fields[1]), row.fields[2]);
+    }
     EXPECT_EQ(UnifiedDiff("etc/hosts", std::nullopt, std::string("x\n")),
               "--- /dev/null\n+++ b/etc/hosts\n@@ -0,0 +1 @@\n+x\n");
     EXPECT_EQ(UnifiedDiff("etc/hosts", std::string("x\n"), std::nullopt),
@@ -104,23 +77,15 @@ TEST(UnifiedDiff, HunkHeadersEmptyRangesAndMissingNewlines) {
 class DiffAgainstTools : public ::testing::Test {
 protected:
     std::string Write(const std::string& name, const std::string& text) {
-        const std::string path = scratch.Path() + "/" + name;
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-    std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
+        scratch.WriteFile(name, text);
+        return scratch.Path() + "/" + name;
     }
     // diff -u's hunks (its two header lines dropped).
     std::string SystemHunks(const std::string& before, const std::string& after) {
         const std::string a = Write("a.txt", before), b = Write("b.txt", after), out = scratch.Path() + "/out";
         int status = std::system(("diff -u " + a + " " + b + " > " + out).c_str());
         EXPECT_NE(status, -1);
-        std::string text = Read(out);
+        std::string text = scratch.ReadFile("out");
         for (int header = 0; header < 2 && !text.empty(); ++header) text.erase(0, text.find('\n') + 1);
         return text;
     }
@@ -131,7 +96,7 @@ protected:
         const std::string patch = Write("patch.diff", UnifiedDiff("f", before, after));
         int status = std::system(("cd " + scratch.Path() + "/tree && patch -s -p1 < " + patch).c_str());
         EXPECT_EQ(status, 0);
-        return Read(scratch.Path() + "/tree/f");
+        return scratch.ReadFile("tree/f");
     }
     static size_t ChangedLines(const std::string& hunks) {
         size_t count = 0;
@@ -298,15 +263,18 @@ TEST_F(BatchThroughFramework, RouteChangesSeeTheChangesBeforeThem) {
     EXPECT_EQ(ipv6, (std::vector<std::string>{"2001:db8:91::/48", "2001:db8:92::/48", "2001:db8:60::/48"}));
 
     // A duplicate of a route the same batch added, of either family, ends the batch.
-    for (const char* duplicate : {"network ip route ipv4 add -n 10.94.0.0/16 -g 10.20.0.254\n",
-                                  "network ip route ipv6 add -n 2001:db8:94::/48 -g 2001:db8:20::fe\n"}) {
+    const std::pair<std::string, std::string> duplicates[] = {
+        {"network ip route ipv4 add -n 10.94.0.0/16 -g 10.20.0.254\n", "A route to 10.94.0.0/16 already exists"},
+        {"network ip route ipv6 add -n 2001:db8:94::/48 -g 2001:db8:20::fe\n",
+         "A route to 2001:db8:94::/48 already exists"},
+    };
+    for (const auto& [duplicate, message] : duplicates) {
         const auto before = SimHost::MemoryHostFiles();
-        auto failed =
-            Batch(std::string(duplicate) + "network ip route ipv4 remove -n 10.93.3.0/24 -g 10.20.0.254\n" + duplicate);
+        auto failed = Batch(duplicate + "network ip route ipv4 remove -n 10.93.3.0/24 -g 10.20.0.254\n" + duplicate);
         EXPECT_EQ(failed.status, 1) << duplicate;
         auto lines = json::parse(failed.out);
         ASSERT_EQ(lines.size(), 3u) << failed.out;
-        EXPECT_NE(lines[2]["errors"][0].get<std::string>().find("already exists"), std::string::npos) << failed.out;
+        EXPECT_EQ(lines[2]["errors"], json::array({message}));
         EXPECT_EQ(SimHost::MemoryHostFiles(), before);
     }
     // What a failed batch did is forgotten by the checks too.
@@ -364,19 +332,8 @@ TEST_F(BatchThroughFramework, DryRunListsTheChangedFilesAndKeepsTheHost) {
     EXPECT_EQ(json::parse(failed.out)["output"][0]["errors"], json::array({"route table is full"}));
 }
 
-// The duplicate check of an added route follows every earlier line, also
-// when an earlier line removed the route again, and single commands alike.
-TEST_F(BatchThroughFramework, AddedRoutesAreCheckedAgainstEveryEarlierLine) {
-    const std::string add = "network ip route ipv4 add -n 10.93.0.0/16 -g 10.20.0.254\n";
-    const std::string other = "network ip route ipv4 add -n 10.94.0.0/16 -g 10.20.0.254\n";
-    const std::string remove = "network ip route ipv4 remove -n 10.93.0.0/16 -g 10.20.0.254\n";
-    auto passed = Batch(add + other + remove + add);
-    ASSERT_EQ(passed.status, 0) << passed.err;
-    auto twice = Batch("network ip route ipv4 add -n 10.95.0.0/16 -g 10.20.0.254\n" + other);
-    EXPECT_EQ(twice.status, 1);
-    EXPECT_EQ(json::parse(twice.out)[1]["errors"], json::array({"A route to 10.94.0.0/16 already exists"}));
-
-    // One command at a time, in one process.
+// The duplicate check of an added route holds for single commands in one process too.
+TEST_F(BatchThroughFramework, AddedRoutesAreCheckedAgainstEveryEarlierCommand) {
     auto first = cli.Invoke("network ip route ipv4 add -n 10.96.0.0/16 -g 10.20.0.254");
     EXPECT_EQ(first.status, 0);
     auto again = cli.Invoke("network ip route ipv4 add -n 10.96.0.0/16 -g 10.20.0.254");

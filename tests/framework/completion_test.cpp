@@ -8,14 +8,13 @@
 #include "Completion.h"
 #include "Dispatcher.h"
 #include "plugins/SampleCommands.h"
+#include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
 namespace {
 
 using Parvik::AutoCli::Dispatcher;
 using TalixTest::SplitWords;
-
-const char kEchoOptions[] = "--text --count --flag --item --mode --level --name --enabled --big --help";
 
 std::string Joined(const std::vector<std::string>& words) {
     std::string text;
@@ -50,86 +49,23 @@ protected:
     std::vector<std::string> asked;
 };
 
-TEST_F(SampleCompletion, FrameworkOptionsAndTheirValuesBeforeThePath) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"", "sample --formatter --format-param --help --list-commands --completion --version --batch --dry-run"},
-        // An option given is not offered again; --format-param may repeat.
-        {"--formatter=json", "sample --format-param --help --list-commands --completion --version --batch --dry-run"},
-        {"--formatter json --format-param a=b",
-         "sample --format-param --help --list-commands --completion --version --batch --dry-run"},
-        {"--formatter", "simple table json xml csv keyvalue"},
-        {"--format-param=a=b --formatter", "simple table json xml csv keyvalue"},
-        {"--completion", "bash zsh fish"},
-        // The path completes after framework options, in either spelling, as without.
-        {"sample", "echo result --help"},
-        {"--formatter=json sample", "echo result --help"},
-        {"--formatter json --format-param x=y sample result", "ok no fail number text rows empty --help"},
-        // Nothing follows an option that ends the line, nor an unknown word.
-        {"--help", ""},
-        {"--list-commands", ""},
-        {"--bogus", ""},
-        {"sample nosuch", ""},
-        {"--formatter=json sample nosuch", ""},
-    };
-    for (const auto& [words, expected] : cases) EXPECT_EQ(Complete(words), expected) << "words: " << words;
-    EXPECT_TRUE(asked.empty());
-}
-
-TEST_F(SampleCompletion, CommandOptionsAlreadyGivenAreNotOfferedAgain) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"sample echo", kEchoOptions},
-        {"--formatter=json sample echo", kEchoOptions},
-        {"sample echo --text hi", "--count --flag --item --mode --level --name --enabled --big --help"},
-        {"sample echo -t hi -f", "--count --item --mode --level --name --enabled --big --help"},
-        {"sample echo --text=hi --count=2", "--flag --item --mode --level --name --enabled --big --help"},
-        // A list option may be given again.
-        {"sample echo -i a --item b", "--text --count --flag --item --mode --level --name --enabled --big --help"},
-        // After --help nothing is completed.
-        {"sample echo --help", ""},
-        {"sample echo -h", ""},
-    };
-    for (const auto& [words, expected] : cases) EXPECT_EQ(Complete(words), expected) << "words: " << words;
-}
-
-TEST_F(SampleCompletion, ValuesComeFromTheParameterFirstAndThenFromThePlugins) {
-    EXPECT_EQ(Complete("sample echo --mode"), "fast slow");
-    EXPECT_EQ(Complete("sample echo -l"), "1 2 3");
-    EXPECT_EQ(Complete("sample echo --enabled"), "true false");
+// Candidates that come from the tree and the parameters alone: the plug-ins are never asked.
+TEST_F(SampleCompletion, CandidatesOfTheTable) {
+    for (const auto& row : TalixTest::ReadCaseTable("framework/completion_cases.tsv", 2)) {
+        SCOPED_TRACE(row.where);
+        EXPECT_EQ(Complete(row.fields[0]), row.fields[1]);
+    }
     EXPECT_TRUE(asked.empty()) << Joined(asked);
+}
 
-    // Parameters without values of their own: the plug-ins are asked, with
-    // the command's path and the parameter's long name, also for a short name
-    // and after framework options.
+// Parameters without values of their own: the plug-ins are asked, with the
+// command's path and the parameter's long name, also for a short name and
+// after framework options.
+TEST_F(SampleCompletion, ValuesOfParametersWithoutTheirOwnComeFromThePlugins) {
     EXPECT_EQ(Complete("sample echo --name"), "lmx1 lmx2");
     EXPECT_EQ(Complete("--formatter=xml sample echo -f -n"), "lmx1 lmx2");
     EXPECT_EQ(Complete("sample echo --text"), "lmx1 lmx2");
     EXPECT_EQ(Joined(asked), "sample echo|name sample echo|name sample echo|text");
-
-    // A flag takes no value: the options follow.
-    EXPECT_EQ(Complete("sample echo --flag"), "--text --count --item --mode --level --name --enabled --big --help");
-}
-
-TEST(CompletionScripts, EachShellHasAScriptAndOthersAreRefused) {
-    Dispatcher dispatcher;
-    const struct {
-        const char* shell;
-        const char* registration;
-    } shells[] = {
-        {"bash", "complete -F _talixcli talixcli"},
-        {"zsh", "compdef _talixcli talixcli"},
-        {"fish", "complete -c talixcli -f -a '(__talixcli_complete)'"},
-    };
-    for (const auto& shell : shells) {
-        std::ostringstream out, err;
-        EXPECT_EQ(dispatcher.Run({"--completion", shell.shell}, out, err), 0) << shell.shell;
-        EXPECT_NE(out.str().find(shell.registration), std::string::npos) << out.str();
-        // Every script asks talixcli itself, so that it follows the tree and the host.
-        EXPECT_NE(out.str().find("--complete"), std::string::npos) << shell.shell;
-    }
-    std::ostringstream out, err;
-    EXPECT_EQ(dispatcher.Run({"--completion=tcsh"}, out, err), 2);
-    EXPECT_EQ(err.str(), "Error: Unknown shell \"tcsh\" for --completion: choose one of bash, zsh, fish.\n");
-    EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace

@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <tuple>
 
 #include "Dispatcher.h"
 #include "Help.h"
 #include "plugins/SampleCommands.h"
+#include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
 namespace {
@@ -27,54 +27,14 @@ public:
 };
 
 // Each run's exit status and both of its streams, whole.
-using Run = std::tuple<std::string, int, std::string, std::string>;
-void ExpectRuns(SampleShell& shell, const std::vector<Run>& runs) {
-    for (const auto& [line, status, out, err] : runs) {
-        auto result = shell.Exec(line);
-        EXPECT_EQ(std::tie(result.status, result.out, result.err), std::tie(status, out, err)) << line;
+TEST_F(SampleShell, RunsOfTheTable) {
+    for (const auto& row : TalixTest::ReadCaseTable("framework/sample_runs.tsv", 4)) {
+        SCOPED_TRACE(row.where);
+        auto result = Exec(row.fields[0]);
+        EXPECT_EQ(result.status, std::stoi(row.fields[1]));
+        EXPECT_EQ(result.err, row.fields[2]);
+        EXPECT_EQ(result.out, row.fields[3]);
     }
-}
-
-TEST_F(SampleShell, ExitStatusTellsSuccessCommandErrorAndRefusalApart) {
-    ExpectRuns(*this, {
-                          {"sample result ok", 0, "", ""},  // success is silent
-                          {"sample result no", 0, "false\n", ""},
-                          {"sample result fail", 1, "", "first failure\nsecond failure\non two lines\n"},
-                          {"sample echo --count 1", 2, "",
-                           "Error: Missing required parameter --text (-t). See \"talixcli sample echo --help\".\n"},
-                      });
-}
-
-TEST_F(SampleShell, FrameworkOptionsChooseTheFormatterAndOverrideParameters) {
-    ExpectRuns(*this,
-               {
-                   {"--formatter=json sample result ok", 0, "true\n", ""},
-                   {"--formatter json sample result no", 0, "false\n", ""},
-                   {"--formatter=json sample result number", 0, "42\n", ""},
-                   {"--formatter=json sample result empty", 0, "[]\n", ""},
-                   {"--formatter=yaml sample result ok", 2, "",
-                    "Error: Unknown formatter \"yaml\": choose one of simple, table, json, xml, csv, keyvalue.\n"},
-                   {"--formater=json sample result ok", 2, "",
-                    "Error: Unknown option --formater=json. Did you mean: --formatter?\n"},
-               });
-    TalixTest::ProcessResult record = Exec("--formatter=json --format-param=fields:Echo=Text sample echo -t hi");
-    auto parsed = nlohmann::ordered_json::parse(record.out);
-    // JSON shows every field, in template order, unset ones as null.
-    std::vector<std::string> keys;
-    for (const auto& item : parsed.items()) keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"Text", "Count", "Flag", "Items", "Mode", "Unset", "Nested"}));
-    EXPECT_TRUE(parsed["Count"].is_null());
-    EXPECT_TRUE(parsed["Unset"].is_null());
-    EXPECT_EQ(parsed["Items"], nlohmann::ordered_json::array());
-
-    EXPECT_EQ(Exec("--format-param=novalue sample result ok").status, 2);
-}
-
-TEST_F(SampleShell, ListsEveryCommandPathInTreeOrder) {
-    TalixTest::ProcessResult listed = Exec("--list-commands");
-    EXPECT_EQ(listed.out,
-              "sample echo\nsample result ok\nsample result no\nsample result fail\nsample result number\n"
-              "sample result text\nsample result rows\nsample result empty\n");
 }
 
 TEST(PluginLoading, ABrokenPluginIsNamedAndTheOthersStillLoad) {
@@ -91,10 +51,8 @@ TEST(PluginLoading, ABrokenPluginIsNamedAndTheOthersStillLoad) {
     EXPECT_EQ(dispatcher.ListCommands().front(), "sample echo");
 
     std::vector<std::string> missing;
-    Dispatcher empty;
-    empty.LoadPlugins("/nonexistent/plugins", missing);
-    ASSERT_EQ(missing.size(), 1u);
-    EXPECT_EQ(missing[0], "Cannot open plug-in directory /nonexistent/plugins");
+    Dispatcher().LoadPlugins("/nonexistent/plugins", missing);
+    EXPECT_EQ(missing, std::vector<std::string>{"Cannot open plug-in directory /nonexistent/plugins"});
 }
 
 TEST(TalixcliBinary, LoadsPluginsFromTheDirectoryTheEnvironmentNames) {
@@ -125,67 +83,18 @@ TEST(EnumPlaceholders, ExpandToValuesAloneOrWithTheirHelp) {
 // A command that says so explicitly is taken at its word; one that does not
 // changes the host when its output is a success flag, and only reads it when
 // its output is records.
-namespace host_access {
-
-class AccessCommand : public Parvik::AutoCli::Command {
-public:
-    AccessCommand(bool booleanRoot, int declared) : booleanRoot_(booleanRoot) {
-        if (declared >= 0) SetChangesHost(declared != 0);
-    }
-    std::shared_ptr<Parvik::CallSpec::InputSpec> GetInputSpecInternal() override {
-        return Parvik::CallSpec::InputSpec::New();
-    }
-    std::shared_ptr<Parvik::CallSpec::OutputSpec> GetOutputSpecInternal() override {
-        auto spec = Parvik::CallSpec::OutputSpec::New();
-        if (booleanRoot_) {
-            spec->SetRootObject(Parvik::MetaObj::MetaBool::New());
-        } else {
-            spec->SetRootObject(Parvik::MetaObj::MetaStruct::New("Record"));
-        }
-        return spec;
-    }
-    void ExecuteInternal(const std::shared_ptr<Parvik::CallSpec::Input>&,
-                         const std::shared_ptr<Parvik::CallSpec::Output>& output) override {
-        output->SetRootObject(Parvik::MetaObj::MetaBool::New(true));
-    }
-
-private:
-    bool booleanRoot_;
-};
-
-void Register(std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent) {
-    auto top = Parvik::AutoCli::Namespace::New();
-    top->SetDescription("Commands that differ in how they use the host.");
-    const struct {
-        const char* name;
-        bool booleanRoot;
-        int declared;  // -1: not said
-    } commands[] = {
-        {"set", true, -1},
-        {"list", false, -1},
-        {"refresh", false, 1},
-        {"check", true, 0},
-    };
-    for (const auto& command : commands) {
-        auto node = std::make_shared<AccessCommand>(command.booleanRoot, command.declared);
-        node->SetDescription("A command.");
-        top->RegisterNamespaceNode(node, command.name);
-    }
-    parent->RegisterNamespaceNode(top, "access");
-}
-
-}  // namespace host_access
-
 TEST(HostAccess, DeclaredOrInferredFromTheOutput) {
     Dispatcher dispatcher;
-    dispatcher.RegisterPlugin(&host_access::Register);
+    dispatcher.RegisterPlugin(&SampleCommands::Register);
     std::vector<std::pair<std::string, bool>> announced;
     dispatcher.SetBeginCommandHook(
         [&](const std::string& path, bool changesHost) { announced.emplace_back(path, changesHost); });
-    for (const char* command : {"set", "list", "refresh", "check"}) {
-        EXPECT_EQ(dispatcher.Invoke({"access", command}).status, Parvik::AutoCli::EXIT_OK) << command;
+    for (const char* command : {"ok", "rows", "refresh", "check"}) {
+        EXPECT_EQ(dispatcher.Invoke({"sample", "result", command}).status, Parvik::AutoCli::EXIT_OK) << command;
     }
-    const std::vector<std::pair<std::string, bool>> expected{
-        {"access set", true}, {"access list", false}, {"access refresh", true}, {"access check", false}};
+    const std::vector<std::pair<std::string, bool>> expected{{"sample result ok", true},
+                                                             {"sample result rows", false},
+                                                             {"sample result refresh", true},
+                                                             {"sample result check", false}};
     EXPECT_EQ(announced, expected);
 }

@@ -2,11 +2,8 @@
 // refusal of every key, record or field that fits none of them.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "Dispatcher.h"
 #include "FormatParams.h"
-#include "plugins/SampleCommands.h"
+#include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
 namespace {
@@ -50,63 +47,12 @@ TEST(RenderedRecords, EveryKindOnceOutermostFirstWithFieldsInDisplayOrder) {
     EXPECT_TRUE(RenderedRecords(nullptr).empty());
 }
 
-TEST(CheckFormatParameter, AcceptsEveryKeyThatFitsTheRecords) {
+TEST(CheckFormatParameter, AcceptsWhatFitsTheRecordsAndRefusesTheRestNamingTheChoices) {
     const auto records = RenderedRecords(PortListSpec().get());
-    const std::pair<const char*, const char*> fitting[] = {
-        {"fields:Port", " Speed , Name ,"},  // blanks and empty names as the renderers read them
-        {"fields:Vlan", "Name"},
-        {"table-columns", "Name,ID"},  // fields of any rendered record
-        {"header:Port", "Port %Name% at 100%%"},
-        {"header:Port", "<NONE>"},
-        {"units:Vlan.ID", "q"},
-        {"wrap-last", "false"},
-    };
-    for (const auto& parameter : fitting) {
-        EXPECT_EQ(CheckFormatParameter(parameter.first, parameter.second, records), "")
-            << parameter.first << "=" << parameter.second;
+    for (const auto& row : TalixTest::ReadCaseTable("framework/format_param_checks.tsv", 3)) {
+        SCOPED_TRACE(row.where);
+        EXPECT_EQ(CheckFormatParameter(row.fields[0], row.fields[1], records), row.fields[2]);
     }
-}
-
-TEST(CheckFormatParameter, RefusesWhatFitsNothingAndNamesTheValidChoices) {
-    const auto records = RenderedRecords(PortListSpec().get());
-    struct Case {
-        const char* key;
-        const char* value;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"fields:Port", "Name,Sped",
-         "Unknown field \"Sped\" of record Port in --format-param \"fields:Port\". Did you mean: Speed? "
-         "Fields of Port: Name, Speed, Queue, Vlans, Again."},
-        {"fields:port", "Name",
-         "Unknown record \"port\" in --format-param key \"fields:port\": this command renders Port, Queue, Vlan. "
-         "Did you mean: Port?"},
-        {"fields:Port", "",
-         "--format-param \"fields:Port=\" names no field: give one or more of Name, Speed, Queue, Vlans, Again."},
-        {"fields:Port", " , ",
-         "--format-param \"fields:Port= , \" names no field: give one or more of Name, Speed, Queue, Vlans, Again."},
-        {"table-columns:Vlan", "Id",
-         "Unknown field \"Id\" of record Vlan in --format-param \"table-columns:Vlan\". Did you mean: ID? "
-         "Fields of Vlan: ID, Name."},
-        {"table-columns", "Name,Mtu",
-         "Unknown field \"Mtu\" in --format-param \"table-columns\". Fields: Name, Speed, Queue, Vlans, Again, ID."},
-        {"header:Port", "Port %Nmae%",
-         "Unknown field \"Nmae\" of record Port in --format-param \"header:Port\". Did you mean: Name? "
-         "Fields of Port: Name, Speed, Queue, Vlans, Again."},
-        {"units:Port.Sped", "Mbps",
-         "Unknown field \"Sped\" of record Port in --format-param \"units:Port.Sped\". Did you mean: Speed? "
-         "Fields of Port: Name, Speed, Queue, Vlans, Again."},
-        {"units:Nic.Speed", "Mbps",
-         "Unknown record \"Nic\" in --format-param key \"units:Nic.Speed\": this command renders Port, Queue, Vlan."},
-        {"wrap-last", "yes", "Invalid value \"yes\" for --format-param wrap-last: must be true or false."},
-        {"bogus", "1",
-         "Unknown --format-param key \"bogus\": use fields:<Record>, header:<Record>, units:<Record>.<Field>, "
-         "table-columns, table-columns:<Record> or wrap-last; this command renders Port, Queue, Vlan."},
-        {"fields:", "Name",
-         "Unknown record \"\" in --format-param key \"fields:\": this command renders Port, Queue, Vlan."},
-    };
-    for (const auto& c : cases) EXPECT_EQ(CheckFormatParameter(c.key, c.value, records), c.message) << c.key;
-
     EXPECT_EQ(CheckFormatParameter("fields:Port", "Name", {}),
               "Unknown record \"Port\" in --format-param key \"fields:Port\": this command renders no records.");
     EXPECT_EQ(CheckFormatParameter("table-columns", "Name", {}),
@@ -119,39 +65,6 @@ TEST(CheckFormatParameter, ARecordFilledOnlyAtRunTimeTakesAnyFieldName) {
     EXPECT_EQ(CheckFormatParameter("units:Dynamic.Anything", "s", records), "");
     EXPECT_NE(CheckFormatParameter("fields:Dynamic", "", records), "");
     EXPECT_NE(CheckFormatParameter("fields:Other", "A", records), "");
-}
-
-class SampleShellOptions : public ::testing::Test {
-protected:
-    SampleShellOptions() { dispatcher.RegisterPlugin(&SampleCommands::Register); }
-    TalixTest::ProcessResult Exec(const std::string& line) {
-        std::ostringstream out, err;
-        int status = dispatcher.Run(TalixTest::SplitWords(line), out, err);
-        return {status, out.str(), err.str()};
-    }
-    Parvik::AutoCli::Dispatcher dispatcher;
-};
-
-TEST_F(SampleShellOptions, AnUnfittingFormatParameterIsRefusedBeforeTheCommandRuns) {
-    // "result fail" adds error messages when it runs: none may appear.
-    auto refused = Exec("--format-param=fields:Row=A --formatter=table sample result fail");
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(refused.err,
-              "Error: Unknown record \"Row\" in --format-param key \"fields:Row\": this command renders no records. "
-              "See \"talixcli sample result fail --help\".\n");
-
-    auto typo = Exec("--format-param=fields:Echo=Text,Cuont sample echo -t hi");
-    EXPECT_EQ(typo.status, 2);
-    EXPECT_EQ(typo.err,
-              "Error: Unknown field \"Cuont\" of record Echo in --format-param \"fields:Echo\". Did you mean: Count? "
-              "Fields of Echo: Text, Count, Flag, Items, Mode, Unset, Nested. See \"talixcli sample echo --help\".\n");
-
-    // The later of two settings is checked too; a fitting nested record is accepted.
-    EXPECT_EQ(Exec("--format-param=fields:Echo=Text --format-param=bogus=1 sample echo -t hi").status, 2);
-    auto nested = Exec("--format-param=fields:Inner=Value --format-param=fields:Echo=Text,Nested sample echo -t hi");
-    EXPECT_EQ(nested.status, 0) << nested.err;
-    EXPECT_EQ(nested.out, "Text: hi\nNested:\n   Value: 0\n");
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 
 #include "Dispatcher.h"
 #include "FdStream.h"
-#include "support/CliHarness.h"
 
 namespace {
 
@@ -29,34 +28,27 @@ public:
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
-TEST(CommandSettings, LiteralAndBuiltSettingsKeepTheOrderTheyWereGivenIn) {
+// Settings keep the order they were first given in, literal or built, also
+// when set after a first read; a second setting of a key replaces the value
+// in its first place; a built description replaces a literal and back.
+TEST(CommandSettings, KeepTheirFirstPlaceAndTheLastValue) {
     Settings command;
     constexpr char kKey[] = "fields:Row";
     command.SetDefaultOutputParameter(kKey, "A,B");
     command.SetDefaultOutputParameter(std::string("units:") + "Row.A", std::string("sec"));
-    command.SetDefaultOutputParameter("header:Row", "%A%");
-    EXPECT_EQ(command.GetDefaultOutputParameters(),
-              (Pairs{{"fields:Row", "A,B"}, {"units:Row.A", "sec"}, {"header:Row", "%A%"}}));
-    // Set after a first read, they are still kept.
-    command.SetDefaultOutputParameter("table-columns", "A");
-    EXPECT_EQ(command.GetDefaultOutputParameters().back(), (std::pair<std::string, std::string>{"table-columns", "A"}));
-}
-
-TEST(CommandSettings, ASecondSettingOfAKeyReplacesTheValueInItsFirstPlace) {
-    Settings command;
-    command.SetDefaultOutputParameter("fields:Row", "A");
     command.SetDefaultOutputParameter("header:Row", "<NONE>");
+    EXPECT_EQ(command.GetDefaultOutputParameters(),
+              (Pairs{{"fields:Row", "A,B"}, {"units:Row.A", "sec"}, {"header:Row", "<NONE>"}}));
+    command.SetDefaultOutputParameter("table-columns", "A");
     command.SetDefaultOutputParameter("fields:Row", "B");                            // literal over literal
     command.SetDefaultOutputParameter(std::string("header:Row"), std::string("x"));  // built over literal
     command.SetDefaultOutputParameter("header:Row", "%A%");                          // literal over built
-    EXPECT_EQ(command.GetDefaultOutputParameters(), (Pairs{{"fields:Row", "B"}, {"header:Row", "%A%"}}));
-
+    EXPECT_EQ(command.GetDefaultOutputParameters(),
+              (Pairs{{"fields:Row", "B"}, {"units:Row.A", "sec"}, {"header:Row", "%A%"}, {"table-columns", "A"}}));
     command.SetDefaultOutputFormatter("simple");
     command.SetDefaultOutputFormatter(std::string("table"));
     EXPECT_EQ(command.GetDefaultOutputFormatter(), "table");
-}
 
-TEST(NodeDescription, ALiteralIsReadBackAndABuiltTextReplacesIt) {
     auto node = Namespace::New();
     EXPECT_EQ(node->GetDescription(), "");
     node->SetDescription("Operations on things");
@@ -138,22 +130,6 @@ TEST(FdStream, ADescriptorThatRefusesWritesFailsTheStream) {
     out << "lost" << std::flush;
     EXPECT_TRUE(out.bad());
     close(readOnly);
-}
-
-TEST(TalixcliBinary, AnswersTreeQueriesWithTheSameTextAsTheFramework) {
-    TalixTest::CliHarness cli;
-    auto listed = TalixTest::RunTalixcli({"--list-commands"});
-    EXPECT_EQ(listed.status, 0) << listed.err;
-    std::string expected;
-    for (const auto& path : cli.GetDispatcher().ListCommands()) expected += path + "\n";
-    EXPECT_EQ(listed.out, expected);
-
-    auto completed = TalixTest::RunTalixcli({"--complete", "network", "ip", "route"});
-    EXPECT_EQ(completed.status, 0) << completed.err;
-    EXPECT_EQ(completed.out, "ipv4\nipv6\n--help\n");
-    // After another framework option, the same answer comes through the streams.
-    auto late = TalixTest::RunTalixcli({"--formatter=json", "--list-commands"});
-    EXPECT_EQ(late.out, expected);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 // plug-in: format parameters checked against the command's records, version,
 // a missing plug-in directory, misplaced framework options.
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
+#include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
 namespace {
@@ -12,43 +12,21 @@ using TalixTest::RunOnHost;
 using TalixTest::RunTalixcli;
 using TalixTest::TempHostRoot;
 
-const char kNicFields[] =
-    "Name, PCI Device, Driver, Link, Admin Status, Link Status, Speed, Duplex, MAC Address, MTU, Description, DPU Id";
-
-TEST(FormatParamEndToEnd, UnfittingSettingsAreUsageErrorsThatListTheValidChoices) {
-    TempHostRoot root;
-    struct Case {
-        const char* param;
-        std::string message;
-    };
-    const Case cases[] = {
-        {"fields:Nic=Name,Sped", std::string("Unknown field \"Sped\" of record Nic in --format-param \"fields:Nic\". "
-                                             "Did you mean: Speed? Fields of Nic: ") +
-                                     kNicFields + "."},
-        {"fields:nic=Name",
-         "Unknown record \"nic\" in --format-param key \"fields:nic\": this command renders Nic. "
-         "Did you mean: Nic?"},
-        {"fields:Nic=",
-         std::string("--format-param \"fields:Nic=\" names no field: give one or more of ") + kNicFields + "."},
-        {"bogus=1",
-         "Unknown --format-param key \"bogus\": use fields:<Record>, header:<Record>, "
-         "units:<Record>.<Field>, table-columns, table-columns:<Record> or wrap-last; this command "
-         "renders Nic."},
-    };
-    for (const auto& c : cases) {
-        auto result = RunOnHost(root, std::string("--formatter=json --format-param=") + c.param + " network nic list");
-        EXPECT_EQ(result.status, 2) << c.param;
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, "Error: " + c.message + " See \"talixcli network nic list --help\".\n") << c.param;
+// Each run's exit status and both of its streams, whole.
+TEST(TalixcliRuns, RunsOfTheTable) {
+    for (const auto& row : TalixTest::ReadCaseTable("framework/talixcli_runs.tsv", 5)) {
+        SCOPED_TRACE(row.where);
+        TempHostRoot root;
+        std::map<std::string, std::string> environment = {{"TALIX_HOST_ROOT", root.Path()}};
+        if (!row.fields[0].empty()) {
+            environment[row.fields[0].substr(0, row.fields[0].find('='))] =
+                row.fields[0].substr(row.fields[0].find('=') + 1);
+        }
+        auto result = RunTalixcli(TalixTest::SplitWords(row.fields[1]), environment);
+        EXPECT_EQ(result.status, std::stoi(row.fields[2]));
+        EXPECT_EQ(result.err, row.fields[3]);
+        EXPECT_EQ(result.out, row.fields[4]);
     }
-}
-
-// What a fitting setting does to a table is pinned by the golden transcripts;
-// JSON ignores it.
-TEST(FormatParamEndToEnd, JsonStillShowsEveryFieldWithAFittingSetting) {
-    TempHostRoot root;
-    auto json = TalixTest::JsonOnHost(root, "--format-param=fields:Nic=Name network nic list");
-    EXPECT_EQ(json.at(0).size(), 12u);
 }
 
 TEST(FormatParamEndToEnd, ARefusedSettingLeavesTheHostUnchanged) {
@@ -69,26 +47,6 @@ TEST(ShellEndToEnd, VersionNamesTheNetworkPluginBesideTheBinary) {
     EXPECT_EQ(version.err, "");
     EXPECT_EQ(version.out.rfind("talixcli " TALIXCLI_VERSION "\nplug-in /", 0), 0u) << version.out;
     EXPECT_NE(version.out.find("/plugins/libnetwork.so: network\n"), std::string::npos) << version.out;
-}
-
-TEST(ShellEndToEnd, AMissingPluginDirectoryIsNamedWithHowToChooseAnother) {
-    auto result = RunTalixcli({"network", "nic", "list"}, {{"TALIXCLI_PLUGIN_DIR", "/nonexistent/plugins"}});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err,
-              "Error: Cannot open plug-in directory /nonexistent/plugins\n"
-              "Error: No plug-in found in /nonexistent/plugins, so no namespace is available. "
-              "Set TALIXCLI_PLUGIN_DIR to the directory that holds the plug-ins.\n");
-}
-
-TEST(ShellEndToEnd, AFrameworkOptionAfterTheCommandPathIsRefused) {
-    TempHostRoot root;
-    auto result = RunOnHost(root, "network nic list --formatter=json");
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err,
-              "Error: Framework option --formatter=json must come before the command path, as in "
-              "\"talixcli --formatter=json network nic list ...\".\n");
 }
 
 }  // namespace

@@ -5,53 +5,25 @@
 #include <string>
 
 #include "Utf8.h"
+#include "support/CaseTable.h"
 
 namespace {
 
 using Parvik::Text::DecodeUtf8;
 
-struct Sequence {
-    const char* bytes;
-    size_t length;  // bytes taken: the character, or the maximal ill-formed prefix
-    bool valid;
-    uint32_t codePoint;
-};
-
 TEST(Utf8, AcceptsOnlyWellFormedSequencesAndTakesTheMaximalIllFormedPrefix) {
-    const Sequence cases[] = {
-        {"A", 1, true, 0x41},
-        {"\xC2\x80", 2, true, 0x80},
-        {"\xDF\xBF", 2, true, 0x7FF},
-        {"\xE0\xA0\x80", 3, true, 0x800},
-        {"\xED\x9F\xBF", 3, true, 0xD7FF},
-        {"\xEF\xBF\xBD", 3, true, 0xFFFD},
-        {"\xF0\x90\x80\x80", 4, true, 0x10000},
-        {"\xF4\x8F\xBF\xBF", 4, true, 0x10FFFF},
-        {"\x80", 1, false, 0},      // a continuation byte alone
-        {"\xC0\xAF", 1, false, 0},  // overlong lead bytes never start a character
-        {"\xC1\xBF", 1, false, 0},
-        {"\xE0\x9F\xBF", 1, false, 0},      // overlong three-byte form
-        {"\xED\xA0\x80", 1, false, 0},      // a surrogate
-        {"\xF0\x8F\xBF\xBF", 1, false, 0},  // overlong four-byte form
-        {"\xF4\x90\x80\x80", 1, false, 0},  // past U+10FFFF
-        {"\xF5\x80\x80\x80", 1, false, 0},
-        {"\xFF", 1, false, 0},
-        {"\xE2\x82", 2, false, 0},  // cut short by the end of the text
-        {"\xF0\x9F\x98", 3, false, 0},
-        {"\xE2\x82"
-         "A",
-         2, false, 0},  // cut short by an ASCII byte
-        {"\xF0\x9F\x98\xC3", 3, false, 0},
-    };
-    for (const auto& c : cases) {
-        const std::string text = c.bytes;
+    for (const auto& row : TalixTest::ReadCaseTable("framework/utf8_sequences.tsv", 3)) {
+        SCOPED_TRACE(row.where);
+        const std::string& text = row.fields[0];
+        const size_t length = std::stoul(row.fields[1]);
+        const bool valid = row.fields[2] != "invalid";
         const auto ch = DecodeUtf8(text, 0);
-        EXPECT_EQ(ch.length, c.length) << testing::PrintToString(text);
-        EXPECT_EQ(ch.valid, c.valid) << testing::PrintToString(text);
-        if (c.valid) {
-            EXPECT_EQ(ch.codePoint, c.codePoint) << testing::PrintToString(text);
+        EXPECT_EQ(ch.length, length);
+        EXPECT_EQ(ch.valid, valid);
+        if (valid) {
+            EXPECT_EQ(ch.codePoint, std::stoul(row.fields[2], nullptr, 16));
         }
-        EXPECT_EQ(Parvik::Text::Utf8SequenceLength(text, 0), c.valid ? c.length : 0u) << testing::PrintToString(text);
+        EXPECT_EQ(Parvik::Text::Utf8SequenceLength(text, 0), valid ? length : 0u);
     }
 }
 

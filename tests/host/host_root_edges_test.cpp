@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -22,6 +21,8 @@
 #include "core/SimHostTesting.h"
 #include "kavrel/Lib.h"
 #include "model/FirewallModel.h"
+#include "host/HostFailure.h"
+#include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
 namespace {
@@ -38,12 +39,7 @@ using TalixTest::TempHostRoot;
 // again, so that talixcli runs that follow are not kept waiting.
 std::string ReadFailure(const std::string& root) {
     SimHost::UseHostRoot(root);
-    std::string failure;
-    try {
-        HostStore::Instance().Read<FirewallModel>();
-    } catch (const KavrelException& refused) {
-        failure = refused.GetDescription();
-    }
+    const std::string failure = TalixTest::FailureOf([] { HostStore::Instance().Read<FirewallModel>(); });
     SimHost::UseMemoryHost();
     return failure;
 }
@@ -73,40 +69,25 @@ protected:
 TEST_F(HostRootEdges, AJournalNamingAPathOutsideTheRootIsRefusedAndKept) {
     fs::create_directory_symlink(Outside(), root_.Path() + "/away");
     root_.WriteFile("state/firewall.json.tmp.7", "{\"enabled\": false}\n");
-    struct Case {
-        std::string journal;
-        std::string why;  // what the message says of the journal
+    auto place = [&](std::string text) {
+        for (const auto& [name, value] : {std::pair<std::string, std::string>{"{out}", OutsideFromRoot()},
+                                          {"{outside}", Outside()},
+                                          {"{root}", root_.Path()}}) {
+            for (size_t at; (at = text.find(name)) != std::string::npos;) text.replace(at, name.size(), value);
+        }
+        return text;
     };
-    const std::string away = "names the path away/victim, which is refused: Refusing host path " + root_.Path() +
-                             "/away: it leads out of the host root to " + Outside();
-    const std::vector<Case> cases = {
-        {"D " + OutsideFromRoot() + "/victim\n",
-         "names the unsafe path " + OutsideFromRoot() + "/victim (contains ..)"},
-        {"D " + Outside() + "/victim\n", "names the unsafe path " + Outside() + "/victim (absolute)"},
-        {"W state/firewall.json.tmp.7 " + OutsideFromRoot() + "/victim\n",
-         "names the unsafe path " + OutsideFromRoot() + "/victim (contains ..)"},
-        {"W " + OutsideFromRoot() + "/victim state/firewall.json\n",
-         "names the unsafe path " + OutsideFromRoot() + "/victim (contains ..)"},
-        {"D away/victim\n", away},
-        {"W state/firewall.json.tmp.7 away/victim\n", away},
-        {"W state/firewall.json.tmp.7 state/routes.json\n",
-         "names the unsafe path state/firewall.json.tmp.7 (not a temporary file of state/routes.json)"},
-        // A valid step before the bad one is not carried out either.
-        {"W state/firewall.json.tmp.7 state/firewall.json\nD ../victim\n",
-         "names the unsafe path ../victim (contains ..)"},
-        {"R state/firewall.json\n", "holds a line that is not a change: R state/firewall.json"},
-        {"D state/\x01x\n", "names the unsafe path state/\\x01x (contains a blank or control character)"},
-    };
-    for (const auto& one : cases) {
-        root_.WriteFile(".journal", one.journal);
+    for (const auto& row : TalixTest::ReadCaseTable("host/journal_cases.tsv", 2)) {
+        SCOPED_TRACE(row.where);
+        root_.WriteFile(".journal", place(row.fields[0]));
         std::string failure = ReadFailure(root_.Path());
         EXPECT_TRUE(Contains(failure, "unfinished change that cannot be completed: journal " + root_.Path() +
-                                          "/.journal " + one.why + ". Every command is refused"))
-            << one.journal << " -> " << failure;
-        EXPECT_EQ(outside_.ReadFile("victim"), "precious\n") << one.journal;
-        EXPECT_TRUE(Exists(".journal")) << one.journal;
-        EXPECT_TRUE(Exists("state/firewall.json.tmp.7")) << one.journal;
-        EXPECT_TRUE(root_.ReadSection("firewall")["enabled"].get<bool>()) << one.journal;
+                                          "/.journal " + place(row.fields[1]) + ". Every command is refused"))
+            << failure;
+        EXPECT_EQ(outside_.ReadFile("victim"), "precious\n");
+        EXPECT_TRUE(Exists(".journal"));
+        EXPECT_TRUE(Exists("state/firewall.json.tmp.7"));
+        EXPECT_TRUE(root_.ReadSection("firewall")["enabled"].get<bool>());
     }
     // The same through talixcli: one message, every command refused.
     root_.WriteFile(".journal", "D " + OutsideFromRoot() + "/victim\n");
@@ -155,12 +136,8 @@ TEST_F(HostRootEdges, AChangeRefusedBeforeItsCommitPointNeverAppearsLater) {
     SimHost::Transaction transaction(HostStore::Instance());
     transaction.Edit<FirewallModel>().enabled = false;
     transaction.WriteText("etc/hosts", "127.0.0.1 localhost\n");
-    try {
-        transaction.Commit();
-        ADD_FAILURE() << "committed over a directory";
-    } catch (const KavrelException& failure) {
-        EXPECT_EQ(failure.GetDescription(), "Cannot replace " + root_.Path() + "/etc/hosts: it is a directory");
-    }
+    EXPECT_EQ(TalixTest::FailureOf([&] { transaction.Commit(); }),
+              "Cannot replace " + root_.Path() + "/etc/hosts: it is a directory");
     EXPECT_FALSE(Exists(".journal"));
     EXPECT_FALSE(Exists("state/firewall.json.tmp." + std::to_string(::getpid())));
     fs::remove_all(root_.Path() + "/etc/hosts");
@@ -266,21 +243,14 @@ TEST_F(HostRootEdges, UnsafeNamesAreRefusedForReadingAndWriting) {
     const std::string reason = SimHost::UnsafeHostPathReason(escape);
     ASSERT_NE(reason, "");
     SimHost::UseHostRoot(root_.Path());
-    try {
-        HostStore::Instance().ReadText(escape);
-        ADD_FAILURE() << "read outside the root";
-    } catch (const KavrelException& refused) {
-        EXPECT_EQ(refused.GetDescription(),
-                  "Refusing to read host file with an unsafe name: " + escape + " (" + reason + ")");
-    }
-    try {
-        SimHost::Transaction transaction(HostStore::Instance());
-        transaction.WriteText(escape, "overwritten\n");
-        transaction.Commit();
-        ADD_FAILURE() << "wrote outside the root";
-    } catch (const KavrelException& refused) {
-        EXPECT_EQ(refused.GetDescription(), "Refusing to write host file with an unsafe name: " + escape);
-    }
+    EXPECT_EQ(TalixTest::FailureOf([&] { HostStore::Instance().ReadText(escape); }),
+              "Refusing to read host file with an unsafe name: " + escape + " (" + reason + ")");
+    EXPECT_EQ(TalixTest::FailureOf([&] {
+                  SimHost::Transaction transaction(HostStore::Instance());
+                  transaction.WriteText(escape, "overwritten\n");
+                  transaction.Commit();
+              }),
+              "Refusing to write host file with an unsafe name: " + escape);
     SimHost::UseMemoryHost();
     std::ifstream victim(Outside() + "/victim");
     std::string content((std::istreambuf_iterator<char>(victim)), std::istreambuf_iterator<char>());
@@ -319,53 +289,28 @@ TEST(HostRootWrites, AFileThatCannotBeWrittenFailsTheChangeAndKeepsTheHost) {
 // finishes another's change: both are refused with their reason.
 TEST_F(HostRootEdges, LookingNeitherChangesNorRepairs) {
     auto look = [&] { HostStore::Instance().UseBackend(SimHost::MakeLookingDirectoryBackend(root_.Path())); };
-    auto failureOf = [](const std::function<void()>& call) {
-        try {
-            call();
-        } catch (const KavrelException& refused) {
-            return refused.GetDescription();
-        }
-        return std::string();
-    };
+    using TalixTest::FailureOf;
     ASSERT_EQ(ReadFailure(root_.Path()), "");  // the root in use, as completion finds it
     look();
-    EXPECT_EQ(failureOf([] { HostStore::Instance().Read<FirewallModel>(); }), "");
+    EXPECT_EQ(FailureOf([] { HostStore::Instance().Read<FirewallModel>(); }), "");
     EXPECT_EQ(
-        failureOf([] { HostStore::Instance().Update<FirewallModel>([](FirewallModel& f) { f.enabled = false; }); }),
+        FailureOf([] { HostStore::Instance().Update<FirewallModel>([](FirewallModel& f) { f.enabled = false; }); }),
         "Cannot change host root " + root_.Path() + " while only looking at it");
     SimHost::UseMemoryHost();
 
     root_.WriteFile(".journal", "");
     look();
-    EXPECT_EQ(failureOf([] { HostStore::Instance().Read<FirewallModel>(); }),
+    EXPECT_EQ(FailureOf([] { HostStore::Instance().Read<FirewallModel>(); }),
               "Host root " + root_.Path() + " needs a command to finish a change first");
     SimHost::UseMemoryHost();
     EXPECT_TRUE(Exists(".journal"));
 }
 
 TEST(HostPaths, OnlyPlainRelativePathsAreHostPaths) {
-    for (const std::string good : {"state/firewall.json", "etc/hosts", "etc/netstack/a.b/resolv.conf", ".journal"}) {
-        EXPECT_EQ(SimHost::UnsafeHostPathReason(good), "") << good;
+    for (const auto& row : TalixTest::ReadCaseTable("host/host_paths.tsv", 2)) {
+        SCOPED_TRACE(row.where);
+        EXPECT_EQ(SimHost::UnsafeHostPathReason(row.fields[0]), row.fields[1]);
     }
-    const std::vector<std::pair<std::string, std::string>> bad = {
-        {"", "empty"},
-        {"/etc/hosts", "absolute"},
-        {"../x", "contains .."},
-        {"state/../../x", "contains .."},
-        {"a..b", "contains .."},
-        {"state/", "has an empty part"},
-        {"state//x", "has an empty part"},
-        {"./x", "has a . part"},
-        {"state/./x", "has a . part"},
-        {"state/.", "has a . part"},
-        {".", "has a . part"},
-        {"a b", "contains a blank or control character"},
-        {"a\nb", "contains a blank or control character"},
-        {"a\tb", "contains a blank or control character"},
-        {std::string("a\0b", 3), "contains a blank or control character"},
-        {"a\x7f", "contains a blank or control character"},
-    };
-    for (const auto& [path, reason] : bad) EXPECT_EQ(SimHost::UnsafeHostPathReason(path), reason) << path;
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "model/FirewallModel.h"
 #include "model/IpStackModel.h"
 #include "model/LmxNicModel.h"
+#include "host/HostFailure.h"
 #include "support/CliHarness.h"
 #include "support/ModelJson.h"
 
@@ -83,13 +84,10 @@ TEST(HostStore, AnUnparsableFileIsNamedInTheMessageAndNeverOverwritten) {
         TempHostRoot root;
         root.WriteFile("state/firewall.json", broken);
         SimHost::UseHostRoot(root.Path());
-        try {
-            HostStore::Instance().Update<FirewallModel>([](FirewallModel& model) { model.enabled = false; });
-            ADD_FAILURE() << "accepted " << broken;
-        } catch (const KavrelException& failure) {
-            EXPECT_EQ(failure.GetDescription(),
-                      "Host state file " + root.Path() + "/state/firewall.json is not valid: " + problem);
-        }
+        EXPECT_EQ(TalixTest::FailureOf([] {
+                      HostStore::Instance().Update<FirewallModel>([](FirewallModel& model) { model.enabled = false; });
+                  }),
+                  "Host state file " + root.Path() + "/state/firewall.json is not valid: " + problem);
         EXPECT_EQ(root.ReadFile("state/firewall.json"), broken);
     }
 }
@@ -104,12 +102,8 @@ TEST(HostStore, NumbersMustBeWholeAndInRangeWholeOnesWithAFractionPartAreTaken) 
     for (const std::string bad : {"1e99", "-1e300", "1500.5", "1e16"}) {
         SimHost::UseMemoryHost({}, interfaces(bad));
         const std::string problem = "the number " + bad + " is not a whole number in range (at byte 38)";
-        try {
-            HostStore::Instance().Read<SimHost::LmxNicInventory>();
-            ADD_FAILURE() << "accepted " << bad;
-        } catch (const KavrelException& failure) {
-            EXPECT_EQ(failure.GetDescription(), "Host state file memory:state/lmxnics.json is not valid: " + problem);
-        }
+        EXPECT_EQ(TalixTest::FailureOf([] { HostStore::Instance().Read<SimHost::LmxNicInventory>(); }),
+                  "Host state file memory:state/lmxnics.json is not valid: " + problem);
     }
     for (const std::string whole : {"9000", "9000.0", "9e3"}) {
         SimHost::UseMemoryHost({}, interfaces(whole));
@@ -177,12 +171,8 @@ TEST(HostStore, AChangeGivenUpHalfMadeKeepsTheWholeTransactionFromTheHost) {
         throw std::runtime_error("given up");
     } catch (const std::runtime_error&) {
     }
-    try {
-        store.EndTransaction(true);
-        ADD_FAILURE() << "a broken transaction was written";
-    } catch (const KavrelException& refused) {
-        EXPECT_EQ(refused.GetDescription(), "A change failed part way through; nothing was changed.");
-    }
+    EXPECT_EQ(TalixTest::FailureOf([&] { store.EndTransaction(true); }),
+              "A change failed part way through; nothing was changed.");
     EXPECT_EQ(root.ReadFile("state/firewall.json"), before);
     SimHost::UseMemoryHost();
 }
@@ -268,14 +258,11 @@ TEST(HostStore, AReaderThatTurnsOutToWriteAfterTheCounterMovedIsRefused) {
     const uint64_t counter = 5;
     ASSERT_EQ(::pwrite(lock, &counter, sizeof(counter), 0), static_cast<ssize_t>(sizeof(counter)));
     ::close(lock);
-    try {
-        HostStore::Instance().Update<FirewallModel>([](FirewallModel& model) { model.enabled = false; });
-        ADD_FAILURE() << "the change was let through";
-    } catch (const KavrelException& error) {
-        EXPECT_STREQ(error.what(),
-                     "The host was changed by another command while this one ran; nothing was "
-                     "changed. Run the command again.");
-    }
+    EXPECT_EQ(TalixTest::FailureOf([] {
+                  HostStore::Instance().Update<FirewallModel>([](FirewallModel& model) { model.enabled = false; });
+              }),
+              "The host was changed by another command while this one ran; nothing was changed. Run the command "
+              "again.");
     SimHost::UseHostRoot(root.Path());
     EXPECT_TRUE(root.ReadSection("firewall")["enabled"].get<bool>());
 }

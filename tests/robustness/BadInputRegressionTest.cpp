@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
 namespace {
@@ -29,23 +30,11 @@ protected:
 
 TEST_F(BadInputRegression, ValuesAreBoundedUtf8TextWithoutControlCharacters) {
     json before = Section("vswitches");
-    struct Case {
-        std::string value;
-        std::string message;
-    };
-    const std::vector<Case> cases = {
-        {std::string(5000, 'a'),
-         "Invalid value for --portgroup-name: it is 5000 bytes long, at most 4096 are accepted."},
-        {"pg\xff", "Invalid value for --portgroup-name: it is not UTF-8 text (byte 0xff at position 2)."},
-        {"\xed\xa0\x80", "Invalid value for --portgroup-name: it is not UTF-8 text (byte 0xed at position 0)."},
-        {"pg\nname", "Invalid value for --portgroup-name: it contains the control character 0x0a at position 2."},
-        {"\x1b[2J", "Invalid value for --portgroup-name: it contains the control character 0x1b at position 0."},
-        {"a\x7f", "Invalid value for --portgroup-name: it contains the control character 0x7f at position 1."},
-    };
-    for (const auto& one : cases) {
-        auto result = Invoke({"network", "vswitch", "standard", "portgroup", "add", "-v", "vs0", "-p", one.value});
+    for (const auto& row : TalixTest::ReadCaseTable("robustness/bounded_values.tsv", 2)) {
+        SCOPED_TRACE(row.where);
+        auto result = Invoke({"network", "vswitch", "standard", "portgroup", "add", "-v", "vs0", "-p", row.fields[0]});
         EXPECT_EQ(result.status, EXIT_USAGE);
-        EXPECT_EQ(Errors(result), std::vector<std::string>{one.message});
+        EXPECT_EQ(Errors(result), std::vector<std::string>{row.fields[1]});
     }
     EXPECT_EQ(Section("vswitches"), before);
     // UTF-8 text of any script is a value like any other.
@@ -73,22 +62,11 @@ TEST_F(BadInputRegression, PatternCheckedValueOfOneMebibyteIsRefusedWithoutCrash
 
 TEST_F(BadInputRegression, NicIntegersOutsideThirtyTwoBitsAreRefusedNotWrapped) {
     json before = Section("pnics");
-    // 4294967296 + 5 used to wrap to 5 and pass for a valid value, the 64-bit
-    // minimum to 0.
-    const std::vector<std::vector<std::string>> commands = {
-        {"network", "nic", "coalesce", "set", "-n", "pnic0", "--rx-usecs", "4294967301"},
-        {"network", "nic", "coalesce", "set", "-n", "pnic0", "--rx-usecs", "-9223372036854775808"},
-        {"network", "nic", "coalesce", "low", "set", "-n", "pnic0", "--pkt-rate", "-9223372036854775808"},
-        {"network", "nic", "ring", "current", "set", "-n", "pnic0", "--rx", "4294967808"},
-        {"network", "nic", "set", "-n", "pnic0", "--message-level", "-2147483649"},
-        {"network", "nic", "queue", "count", "set", "-n", "pnic0", "--num", "4294967297", "--tx", "true"},
-        {"network", "nic", "eeprom", "dump", "-n", "pnic0", "--offset", "-9223372036854775808"},
-    };
-    for (const auto& command : commands) {
-        auto result = Invoke(command);
-        EXPECT_EQ(result.status, EXIT_COMMAND_ERROR) << command[2] << " " << command.back();
-        ASSERT_EQ(Errors(result).size(), 1u);
-        EXPECT_NE(Errors(result)[0].find("does not fit in 32 bits"), std::string::npos) << Errors(result)[0];
+    for (const auto& row : TalixTest::ReadCaseTable("robustness/nic_integers.tsv", 2)) {
+        SCOPED_TRACE(row.where);
+        auto result = cli.Invoke(row.fields[0]);
+        EXPECT_EQ(result.status, EXIT_COMMAND_ERROR);
+        EXPECT_EQ(Errors(result), std::vector<std::string>{row.fields[1]});
     }
     EXPECT_EQ(Section("pnics"), before);
     // 32-bit values still reach the host, which judges them; -1 is all ones.

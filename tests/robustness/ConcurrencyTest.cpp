@@ -13,7 +13,6 @@
 
 #include <fstream>
 #include <set>
-#include <sstream>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -50,17 +49,14 @@ Change ChangeOf(int worker, int step) {
     }
 }
 
-std::map<std::string, std::string> HostEnvironment(const TempHostRoot& root) {
-    return {{"TALIX_HOST_ROOT", root.Path()}};
-}
-
 // Runs in a forked worker: the worker's changes in order, one line per
 // failure into the report file.
 void RunWorker(const TempHostRoot& root, int worker, int steps, const std::string& report) {
     std::ofstream out(report);
     for (int step = 0; step < steps; ++step) {
         Change change = ChangeOf(worker, step);
-        auto result = RunTalixcli(TalixTest::SplitWords("--formatter=json " + change.command), HostEnvironment(root));
+        auto result = RunTalixcli(TalixTest::SplitWords("--formatter=json " + change.command),
+                                  {{"TALIX_HOST_ROOT", root.Path()}});
         if (result.status != 0) {
             out << "worker " << worker << " step " << step << " (" << change.kind << " " << change.key << ") exit "
                 << result.status << ": " << result.err;
@@ -77,7 +73,7 @@ void RunReader(const TempHostRoot& root, const std::string& stopFile, const std:
         {"--formatter=json", "network", "firewall", "ruleset", "allowedip", "list"},
     };
     for (size_t i = 0; ::access(stopFile.c_str(), F_OK) != 0; ++i) {
-        auto result = RunTalixcli(reads[i % reads.size()], HostEnvironment(root));
+        auto result = RunTalixcli(reads[i % reads.size()], {{"TALIX_HOST_ROOT", root.Path()}});
         if (result.status != 0 || !json::accept(result.out)) {
             out << "reader exit " << result.status << ": " << result.err;
         }
@@ -87,7 +83,7 @@ void RunReader(const TempHostRoot& root, const std::string& stopFile, const std:
 std::set<std::string> Listed(const TempHostRoot& root, const std::vector<std::string>& command, const char* field) {
     std::vector<std::string> args = {"--formatter=json"};
     args.insert(args.end(), command.begin(), command.end());
-    auto result = RunTalixcli(args, HostEnvironment(root));
+    auto result = RunTalixcli(args, {{"TALIX_HOST_ROOT", root.Path()}});
     EXPECT_EQ(result.status, 0) << result.err;
     std::set<std::string> values;
     for (const auto& entry : json::parse(result.out)) {
@@ -99,13 +95,6 @@ std::set<std::string> Listed(const TempHostRoot& root, const std::vector<std::st
         }
     }
     return values;
-}
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // The changes of the first `workers` workers that the host no longer lists,
@@ -132,11 +121,34 @@ int LostChanges(const TempHostRoot& root, int workers, int steps) {
     return lost;
 }
 
-TEST(Concurrency, ParallelWritersLoseNoChangeAndReadersAlwaysLoad) {
-    const int workers = TalixRobustness::Scaled(4, 8);
-    const int steps = TalixRobustness::Scaled(10, 50);
+// The words of a command as one batch line, each single-quoted.
+std::string BatchLine(const std::vector<std::string>& words) {
+    std::string line;
+    for (const auto& word : words) line += (line.empty() ? "'" : " '") + word + "'";
+    return line + "\n";
+}
+
+// Runs in a forked worker: all of the worker's changes as one batch.
+void RunBatchWorker(const TempHostRoot& root, int worker, int steps, const std::string& file,
+                    const std::string& report) {
+    {
+        std::ofstream batch(file);
+        for (int step = 0; step < steps; ++step) batch << BatchLine(ChangeOf(worker, step).Args());
+    }
+    auto result = RunTalixcli({"--formatter=json", "--batch=" + file}, {{"TALIX_HOST_ROOT", root.Path()}});
+    std::ofstream out(report);
+    if (result.status != 0) out << "batch " << worker << " exit " << result.status << ": " << result.err;
+}
+
+// Workers of single commands and workers of batches at once, with a reader
+// alongside: each batch is one change under the exclusive lock, so nothing
+// of any of them is lost, and the reader always sees a host that loads.
+TEST(Concurrency, ParallelWritersAndBatchesLoseNoChangeAndReadersAlwaysLoad) {
+    const int singles = TalixRobustness::Scaled(4, 8);
+    const int workers = singles + TalixRobustness::Scaled(4, 8);
+    const int steps = TalixRobustness::Scaled(12, 50);
     TempHostRoot root;
-    TempHostRoot reports;  // a scratch directory for the workers' reports
+    TempHostRoot reports;  // a scratch directory for the workers' reports and batches
     ASSERT_EQ(TalixTest::RunOnHost(root, "network nic list").status, 0);
 
     std::vector<pid_t> children;
@@ -144,7 +156,11 @@ TEST(Concurrency, ParallelWritersLoseNoChangeAndReadersAlwaysLoad) {
         pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            RunWorker(root, worker, steps, reports.Path() + "/worker" + std::to_string(worker));
+            const std::string report = reports.Path() + "/worker" + std::to_string(worker);
+            if (worker < singles)
+                RunWorker(root, worker, steps, report);
+            else
+                RunBatchWorker(root, worker, steps, reports.Path() + "/batch" + std::to_string(worker), report);
             ::_exit(0);
         }
         children.push_back(child);
@@ -162,68 +178,19 @@ TEST(Concurrency, ParallelWritersLoseNoChangeAndReadersAlwaysLoad) {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
     std::ofstream(stopFile) << "stop";
-    int readerStatus = 0;
-    ::waitpid(reader, &readerStatus, 0);
+    ::waitpid(reader, nullptr, 0);
 
-    std::string failures = ReadText(reports.Path() + "/reader");
+    std::string failures = reports.ReadFile("reader");
     for (int worker = 0; worker < workers; ++worker) {
-        failures += ReadText(reports.Path() + "/worker" + std::to_string(worker));
+        failures += reports.ReadFile("worker" + std::to_string(worker));
     }
     EXPECT_EQ(failures, "");
-
     EXPECT_EQ(LostChanges(root, workers, steps), 0);
     // Nothing half-written is left behind by runs that all finished.
     for (const auto& file : TalixRobustness::Snapshot(root.Path())) {
         EXPECT_FALSE(TalixRobustness::IsLeftover(file.first)) << file.first;
         EXPECT_NE(file.first, ".journal");
     }
-}
-
-// The words of a command as one batch line, each single-quoted.
-std::string BatchLine(const std::vector<std::string>& words) {
-    std::string line;
-    for (const auto& word : words) line += (line.empty() ? "'" : " '") + word + "'";
-    return line + "\n";
-}
-
-// Batches and single commands at once: each batch is one change under the
-// exclusive lock, so nothing of any of them is lost.
-TEST(Concurrency, ConcurrentBatchesLoseNothing) {
-    const int batches = TalixRobustness::Scaled(4, 8);
-    const int steps = TalixRobustness::Scaled(12, 50);
-    TempHostRoot root;
-    TempHostRoot scratch;
-    ASSERT_EQ(TalixTest::RunOnHost(root, "network nic list").status, 0);
-    std::vector<pid_t> children;
-    for (int worker = 0; worker < batches + 1; ++worker) {
-        pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child != 0) {
-            children.push_back(child);
-            continue;
-        }
-        const std::string report = scratch.Path() + "/worker" + std::to_string(worker);
-        if (worker == batches) {  // one worker of single commands alongside
-            RunWorker(root, worker, steps, report);
-            ::_exit(0);
-        }
-        const std::string file = scratch.Path() + "/batch" + std::to_string(worker);
-        {
-            std::ofstream batch(file);
-            for (int step = 0; step < steps; ++step) batch << BatchLine(ChangeOf(worker, step).Args());
-        }
-        auto result = RunTalixcli({"--formatter=json", "--batch=" + file}, HostEnvironment(root));
-        std::ofstream out(report);
-        if (result.status != 0) out << "batch " << worker << " exit " << result.status << ": " << result.err;
-        ::_exit(0);
-    }
-    for (pid_t child : children) ::waitpid(child, nullptr, 0);
-    std::string failures;
-    for (int worker = 0; worker <= batches; ++worker)
-        failures += ReadText(scratch.Path() + "/worker" + std::to_string(worker));
-    EXPECT_EQ(failures, "");
-
-    EXPECT_EQ(LostChanges(root, batches + 1, steps), 0);
 }
 
 // A reader whose output nobody reads holds no lock: it lets go of the host

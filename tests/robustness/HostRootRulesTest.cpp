@@ -30,16 +30,11 @@ struct HostFile {
     std::vector<std::string> reader;
 };
 
-const std::vector<HostFile>& HostFiles() {
-    static const std::vector<HostFile> files = {
-        {"state/firewall.json", {"network", "firewall", "get"}},
-        {"state/pnics.json", {"network", "nic", "list"}},
-        {"state/faults.json", {"network", "firewall", "get"}},
-        {"etc/hosts", {"network", "ip", "hosts", "list"}},
-        {"etc/resolv.conf", {"network", "ip", "dns", "server", "list"}},
-    };
-    return files;
-}
+const HostFile kHostFiles[] = {
+    {"state/firewall.json", {"network", "firewall", "get"}},         {"state/pnics.json", {"network", "nic", "list"}},
+    {"state/faults.json", {"network", "firewall", "get"}},           {"etc/hosts", {"network", "ip", "hosts", "list"}},
+    {"etc/resolv.conf", {"network", "ip", "dns", "server", "list"}},
+};
 
 // Something that is not a regular file, put where a host file goes.
 struct Impostor {
@@ -66,17 +61,14 @@ void MakeSparseGiant(const std::string& path) {
     ASSERT_EQ(::truncate(path.c_str(), off_t{6} << 30), 0);
 }
 
-const std::vector<Impostor>& Impostors() {
-    static const std::vector<Impostor> impostors = {
-        {"FIFO", "it is a FIFO, not a regular file", MakeFifo},
-        {"socket", "it is a socket, not a regular file", MakeSocket},
-        {"link to /dev/zero", "it is a symbolic link, not a regular file", MakeZeroLink},
-        {"link to a regular file", "it is a symbolic link, not a regular file", MakeRegularLink},
-        {"directory", "it is a directory, not a regular file", MakeDirectory},
-        {"sparse 6 GiB file", "it holds 6442450944 bytes, more than the limit of 268435456 (256 MiB)", MakeSparseGiant},
-    };
-    return impostors;
-}
+const Impostor kImpostors[] = {
+    {"FIFO", "it is a FIFO, not a regular file", MakeFifo},
+    {"socket", "it is a socket, not a regular file", MakeSocket},
+    {"link to /dev/zero", "it is a symbolic link, not a regular file", MakeZeroLink},
+    {"link to a regular file", "it is a symbolic link, not a regular file", MakeRegularLink},
+    {"directory", "it is a directory, not a regular file", MakeDirectory},
+    {"sparse 6 GiB file", "it holds 6442450944 bytes, more than the limit of 268435456 (256 MiB)", MakeSparseGiant},
+};
 
 // A small host every reader can read: the demo host would do, but a few
 // sections keep each run short.
@@ -94,8 +86,8 @@ void WriteSmallHost(TempHostRoot& root) {
 // the host's other files are untouched.
 TEST(HostRootRules, OnlyRegularFilesWithinTheSizeLimitAreReadAndNothingBlocks) {
     TalixTest::CliHarness cli;
-    for (const auto& file : HostFiles()) {
-        for (const auto& impostor : Impostors()) {
+    for (const auto& file : kHostFiles) {
+        for (const auto& impostor : kImpostors) {
             TempHostRoot root;
             WriteSmallHost(root);
             const std::string path = root.Path() + "/" + file.path;
@@ -128,7 +120,7 @@ TEST(HostRootRules, OnlyRegularFilesWithinTheSizeLimitAreReadAndNothingBlocks) {
 // The same through talixcli, for the ones that used to hang or grow without
 // bound while holding the exclusive lock of a changing command.
 TEST(HostRootRules, AChangingCommandRefusesAFifoOrADeviceAtOnce) {
-    for (const auto& impostor : {Impostors()[0], Impostors()[2]}) {
+    for (const auto& impostor : {kImpostors[0], kImpostors[2]}) {
         TempHostRoot root;
         WriteSmallHost(root);
         fs::remove(root.Path() + "/etc/hosts");
@@ -187,14 +179,11 @@ protected:
     }
     void TearDown() override { ::umask(previousUmask_); }
 
-    TalixTest::ProcessResult AddProvisioningInterface(const std::map<std::string, std::string>& environment = {}) {
+    TalixTest::ProcessResult AddProvisioningInterface(std::map<std::string, std::string> environment = {}) {
+        environment["TALIX_HOST_ROOT"] = root_.Path();
         return RunTalixcli({"--formatter=json", "network", "ip", "interface", "add", "-p", "Guest Traffic", "-N",
                             "CeldraProvisioning"},
-                           [&] {
-                               auto all = environment;
-                               all["TALIX_HOST_ROOT"] = root_.Path();
-                               return all;
-                           }());
+                           environment);
     }
     void RemoveProvisioningInterface() {
         RunTalixcli({"network", "ip", "interface", "remove", "-p", "Guest Traffic", "-N", "CeldraProvisioning"},

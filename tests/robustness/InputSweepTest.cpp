@@ -16,6 +16,7 @@
 #include "Utf8.h"
 #include "core/SimHostTesting.h"
 #include "robustness/RobustnessSupport.h"
+#include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
 extern "C" void AutoCli_BeginCommand(const char* path, int changesHost);
@@ -50,53 +51,13 @@ struct SweepCase {
 
 // Values the demo host accepts for parameters that name something on it.
 const std::map<std::string, std::string>& DemoValues() {
-    static const std::map<std::string, std::string> values = {
-        {"pnic", "pnic0"},
-        {"nic-name", "pnic0"},
-        {"vswitch-name", "vs-core"},
-        {"switch", "vs-core"},
-        {"portgroup-name", "Guest Traffic"},
-        {"interface-name", "lmx0"},
-        {"netstack", "defaultTcpipStack"},
-        {"ruleset-id", "sshServer"},
-        {"network", "10.99.0.0/16"},
-        {"gateway", "10.20.0.254"},
-        {"ip-address", "10.20.0.5"},
-        {"ip", "10.20.0.77"},
-        {"ipv4", "10.20.0.77"},
-        {"netmask", "255.255.255.0"},
-        {"ipv6", "2001:db8:20::77/64"},
-        {"hostname", "probe.lab.internal"},
-        {"domain", "probe.lab.internal"},
-        {"server", "10.20.0.53"},
-        {"neighbor-addr", "10.20.0.1"},
-        {"dvs", "cds-east"},
-        {"dvs-name", "cds-east"},
-        {"cds", "cds-east"},
-        {"cds-name", "cds-east"},
-        {"uplink-name", "lag1-0"},
-        {"module", "talixfw"},
-        {"sa-name", "sa-backup"},
-        {"sa-source", "2001:db8:20::11"},
-        {"sa-destination", "2001:db8:70::5"},
-        {"sa-spi", "4097"},
-        {"sp-name", "sp-probe"},
-        {"sp-source", "2001:db8:20::/64"},
-        {"sp-destination", "2001:db8:70::/64"},
-        {"integrity-key", "0x0102030405060708090a0b0c0d0e0f1011121314"},
-        {"encryption-key", "0x00112233445566778899aabbccddeeff"},
-        {"mac-address", "02:5a:10:00:00:99"},
-        {"lcore-id", "0"},
-        {"portid", "33554436"},
-        {"world-id", "2101"},
-        {"vf-id", "0"},
-        {"vlan-id", "10"},
-        {"mtu", "1500"},
-        {"num", "1"},
-        {"maxlcores", "8"},
-        {"lag-id", "1"},
-        {"tagname", "Backup"},
-    };
+    static const std::map<std::string, std::string> values = [] {
+        std::map<std::string, std::string> read;
+        for (const auto& row : TalixTest::ReadCaseTable("robustness/sweep_demo_values.tsv", 2)) {
+            read[row.fields[0]] = row.fields[1];
+        }
+        return read;
+    }();
     return values;
 }
 
@@ -136,52 +97,31 @@ std::string Plus(int64_t value, int delta) {
 
 // What is wrong with a value, and the value.
 std::vector<std::pair<std::string, std::string>> BadValues(const ParameterSpec& parameter) {
+    static const auto table = TalixTest::ReadCaseTable("robustness/sweep_bad_values.tsv", 3);
+    using Parvik::CallSpec::PARAM_BOOLEAN;
+    using Parvik::CallSpec::PARAM_FLAG;
+    using Parvik::CallSpec::PARAM_INTEGER;
+    const auto type = parameter.GetType();
+    const std::string typeName = type == PARAM_FLAG      ? "flag"
+                                 : type == PARAM_INTEGER ? "integer"
+                                 : type == PARAM_BOOLEAN ? "boolean"
+                                                         : "string";
+    const auto& constraint = parameter.GetConstraint();
     std::vector<std::pair<std::string, std::string>> values;
-    const std::string huge(1, parameter.GetType() == Parvik::CallSpec::PARAM_INTEGER ? '7' : 'a');
-    const std::string nonUtf8 = "\xff\xfe\xc3(";
-    // The malformed texts every valued type is tried with; the control characters fit the type.
-    auto addMalformedText = [&](const std::string& withControlCharacters) {
-        values.emplace_back("empty", "");
-        values.emplace_back("1 MiB string", huge);
-        values.emplace_back("non-UTF-8 bytes", nonUtf8);
-        values.emplace_back("control characters", withControlCharacters);
-    };
-    switch (parameter.GetType()) {
-    case Parvik::CallSpec::PARAM_FLAG: values.emplace_back("flag given a value", ""); return values;
-    case Parvik::CallSpec::PARAM_INTEGER: {
-        values.emplace_back("text for an integer", "twelve");
-        values.emplace_back("fraction for an integer", "1.5");
-        addMalformedText("1\n2");
-        values.emplace_back("negative", "-1");
-        values.emplace_back("INT64 max", Plus(std::numeric_limits<int64_t>::max(), 0));
-        values.emplace_back("INT64 min", Plus(std::numeric_limits<int64_t>::min(), 0));
-        values.emplace_back("beyond INT64 max", Plus(std::numeric_limits<int64_t>::max(), 1));
-        values.emplace_back("beyond INT64 min", Plus(std::numeric_limits<int64_t>::min(), -1));
-        const auto& constraint = parameter.GetConstraint();
-        if (constraint && constraint->GetType() == Parvik::CallSpec::CONSTRAINT_INT_RANGE) {
-            values.emplace_back("range min - 1", Plus(constraint->GetRangeMin(), -1));
-            values.emplace_back("range max + 1", Plus(constraint->GetRangeMax(), 1));
+    for (const auto& row : table) {
+        if (row.fields[0] == typeName || (row.fields[0] == "string choices" && typeName == "string" && constraint)) {
+            values.emplace_back(row.fields[1], row.fields[2]);
         }
-        if (constraint && constraint->GetType() == Parvik::CallSpec::CONSTRAINT_INT_ENUM) {
-            const auto& allowed = constraint->GetIntEnums();
-            int64_t outside = 0;
-            while (std::find(allowed.begin(), allowed.end(), outside) != allowed.end()) ++outside;
-            values.emplace_back("not one of the choices", std::to_string(outside));
-        }
-        return values;
     }
-    case Parvik::CallSpec::PARAM_BOOLEAN:
-        values.emplace_back("text for a boolean", "maybe");
-        values.emplace_back("number for a boolean", "2");
-        values.emplace_back("negative for a boolean", "-1");
-        addMalformedText("true\n");
-        return values;
-    case Parvik::CallSpec::PARAM_STRING:
-    case Parvik::CallSpec::PARAM_LIST:
-        addMalformedText("bad\nvalue\x1b[0m");
-        values.emplace_back("tab and carriage return", "bad\tva\rlue");
-        if (parameter.GetConstraint()) values.emplace_back("not one of the choices", "no-such-choice");
-        return values;
+    if (typeName == "integer" && constraint && constraint->GetType() == Parvik::CallSpec::CONSTRAINT_INT_RANGE) {
+        values.emplace_back("range min - 1", Plus(constraint->GetRangeMin(), -1));
+        values.emplace_back("range max + 1", Plus(constraint->GetRangeMax(), 1));
+    }
+    if (typeName == "integer" && constraint && constraint->GetType() == Parvik::CallSpec::CONSTRAINT_INT_ENUM) {
+        const auto& allowed = constraint->GetIntEnums();
+        int64_t outside = 0;
+        while (std::find(allowed.begin(), allowed.end(), outside) != allowed.end()) ++outside;
+        values.emplace_back("not one of the choices", std::to_string(outside));
     }
     return values;
 }
@@ -256,47 +196,15 @@ std::vector<SweepCase> GenerateCases(const std::vector<CommandInfo>& commands) {
     return cases;
 }
 
-// Values a command takes as they are, although the sweep counts them as bad:
-// (command or "*", parameter, kind). Each is a value with a meaning.
+// Values a command takes as they are, although the sweep counts them as bad.
 const std::set<std::tuple<std::string, std::string, std::string>>& AcceptedOnPurpose() {
-    static const std::set<std::tuple<std::string, std::string, std::string>> accepted = {
-        // An empty netstack names the default instance, as an absent one does.
-        {"*", "netstack", "empty"},
-        // An empty interface or switch filter is no filter: every interface or switch.
-        {"network ip neighbor list", "interface-name", "empty"},
-        {"network ip neighbor remove", "interface-name", "empty"},
-        {"network ip interface ipv4 get", "interface-name", "empty"},
-        {"network ip interface ipv4 address list", "interface-name", "empty"},
-        {"network ip interface ipv6 get", "interface-name", "empty"},
-        {"network ip interface ipv6 address list", "interface-name", "empty"},
-        {"network vswitch dvs norvale list", "cds-name", "empty"},
-        // Uplink changes on a switch the host does not have succeed quietly.
-        {"network vswitch standard uplink add", "vswitch-name", "empty"},
-        {"network vswitch standard uplink remove", "vswitch-name", "empty"},
-        // An empty uplink list clears the explicit order.
-        {"network vswitch standard policy failover set", "active-uplinks", "empty"},
-        {"network vswitch standard policy failover set", "standby-uplinks", "empty"},
-        {"network vswitch standard portgroup policy failover set", "active-uplinks", "empty"},
-        {"network vswitch standard portgroup policy failover set", "standby-uplinks", "empty"},
-        // Bandwidths of a disabled shaping policy are not kept; an enabled
-        // policy refuses what it cannot keep.
-        {"network vswitch standard policy shaping set", "avg-bandwidth", "INT64 max"},
-        {"network vswitch standard policy shaping set", "peak-bandwidth", "INT64 max"},
-        {"network vswitch standard policy shaping set", "burst-size", "INT64 max"},
-        {"network vswitch standard portgroup policy shaping set", "avg-bandwidth", "INT64 max"},
-        {"network vswitch standard portgroup policy shaping set", "peak-bandwidth", "INT64 max"},
-        {"network vswitch standard portgroup policy shaping set", "burst-size", "INT64 max"},
-        // 32-bit fields take -1 as all ones: every message level; a queue
-        // count changes nothing without --tx or --rx.
-        {"network nic set", "message-level", "negative"},
-        {"network nic queue count set", "num", "negative"},
-        // Empty is "none": no comment, no SA named (the host chooses one), no
-        // new name; the netmask is only read with --type static.
-        {"network ip hosts add", "comment", "empty"},
-        {"network ip ipsec sp add", "sa-name", "empty"},
-        {"network ip netstack set", "name", "empty"},
-        {"network ip interface ipv4 set", "netmask", "empty"},
-    };
+    static const std::set<std::tuple<std::string, std::string, std::string>> accepted = [] {
+        std::set<std::tuple<std::string, std::string, std::string>> read;
+        for (const auto& row : TalixTest::ReadCaseTable("robustness/sweep_accepted.tsv", 3)) {
+            read.emplace(row.fields[0], row.fields[1], row.fields[2]);
+        }
+        return read;
+    }();
     return accepted;
 }
 
@@ -413,6 +321,12 @@ HostFiles* InputSweep::pristine_ = nullptr;
 std::vector<SweepCase>* InputSweep::cases_ = nullptr;
 size_t InputSweep::commandCount_ = 0;
 
+std::string Report(const std::vector<std::string>& failures, size_t run) {
+    std::string report = std::to_string(failures.size()) + " of " + std::to_string(run) + " cases failed:\n";
+    for (const auto& failure : failures) report += failure + "\n";
+    return report;
+}
+
 TEST_F(InputSweep, CoversEveryCommandAndParameter) {
     // The tree is walked, not listed: a new command joins the sweep by itself.
     EXPECT_GE(commandCount_, 150u);
@@ -437,10 +351,8 @@ TEST_F(InputSweep, InProcessEveryCaseIsRefusedCleanlyOrReallyValid) {
     auto& dispatcher = harness_->GetDispatcher();
     const std::string root = root_->Path();
     std::vector<std::string> failures;
-    size_t run = 0;
     for (size_t i = 0; i < cases_->size(); ++i) {
         const SweepCase sweepCase = Materialize((*cases_)[i], (*cases_)[i].repeat);
-        ++run;
         std::vector<std::string> args = {"--formatter=json"};
         args.insert(args.end(), sweepCase.args.begin(), sweepCase.args.end());
         auto result = TalixRobustness::RunIsolated(
@@ -455,10 +367,8 @@ TEST_F(InputSweep, InProcessEveryCaseIsRefusedCleanlyOrReallyValid) {
             kCaseTimeoutMs);
         Judge(sweepCase, result, failures);
     }
-    std::string report;
-    for (const auto& failure : failures) report += failure + "\n";
-    EXPECT_TRUE(failures.empty()) << failures.size() << " of " << run << " cases failed:\n" << report;
-    RecordProperty("cases", static_cast<int>(run));
+    EXPECT_TRUE(failures.empty()) << Report(failures, cases_->size());
+    RecordProperty("cases", static_cast<int>(cases_->size()));
 }
 
 TEST_F(InputSweep, ThroughTheBinaryASampleBehavesTheSame) {
@@ -473,19 +383,11 @@ TEST_F(InputSweep, ThroughTheBinaryASampleBehavesTheSame) {
         std::vector<std::string> args = {"--formatter=json"};
         args.insert(args.end(), sweepCase.args.begin(), sweepCase.args.end());
         auto result = TalixTest::RunTalixcli(args, {{"TALIX_HOST_ROOT", root_->Path()}});
-        TalixRobustness::IsolatedResult judged;
-        if (result.status >= 128) {
-            judged.crashed = true;
-            judged.signal = result.status - 128;
-        }
-        judged.status = result.status;
-        judged.err = result.err;
-        Judge(sweepCase, judged, failures);
+        const bool crashed = result.status >= 128;
+        Judge(sweepCase, {crashed, crashed ? result.status - 128 : 0, false, result.status, "", result.err}, failures);
     }
-    std::string report;
-    for (const auto& failure : failures) report += failure + "\n";
     EXPECT_GT(run, 20u);
-    EXPECT_TRUE(failures.empty()) << failures.size() << " of " << run << " cases failed:\n" << report;
+    EXPECT_TRUE(failures.empty()) << Report(failures, run);
 }
 
 }  // namespace

@@ -132,9 +132,8 @@ IsolatedResult RunIsolated(const std::function<int(std::string& out, std::string
         ::close(pipes[0]);
         std::string out, err;
         int status = body(out, err);
-        // Length-prefixed: status, out, err.
-        std::string message = std::to_string(status) + "\n" + std::to_string(out.size()) + "\n" + out +
-                              std::to_string(err.size()) + "\n" + err;
+        // The status and the size of out on a line each, then out and err.
+        std::string message = std::to_string(status) + "\n" + std::to_string(out.size()) + "\n" + out + err;
         WriteAll(pipes[1], message);
         ::close(pipes[1]);
         ::_exit(0);
@@ -169,21 +168,15 @@ IsolatedResult RunIsolated(const std::function<int(std::string& out, std::string
         result.signal = WTERMSIG(waitStatus);
         return result;
     }
-    std::istringstream in(received);
-    size_t outSize = 0, errSize = 0;
-    if (!(in >> result.status)) {
+    const size_t first = received.find('\n'), second = received.find('\n', first + 1);
+    if (second == std::string::npos) {
         result.crashed = true;  // left without reporting (exit() from inside the command)
         return result;
     }
-    in.get();
-    in >> outSize;
-    in.get();
-    result.out.resize(outSize);
-    in.read(result.out.data(), static_cast<std::streamsize>(outSize));
-    in >> errSize;
-    in.get();
-    result.err.resize(errSize);
-    in.read(result.err.data(), static_cast<std::streamsize>(errSize));
+    result.status = std::stoi(received.substr(0, first));
+    const size_t outSize = std::stoul(received.substr(first + 1, second - first - 1));
+    result.out = received.substr(second + 1, outSize);
+    result.err = received.substr(second + 1 + outSize);
     return result;
 }
 

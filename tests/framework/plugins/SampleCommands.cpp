@@ -90,12 +90,14 @@ public:
     }
 };
 
-// Success, failure and plain values as roots.
+// Success, failure and plain values as roots; Refresh shows records but says
+// it changes the host, Check shows success but says it only reads.
 class Fixed : public AutoCli::Command {
 public:
-    enum Kind { True, False, Fail, Number, Text, Rows, Empty };
-    explicit Fixed(Kind kind) : kind_(kind) {
+    enum Kind { True, False, Fail, Number, Text, Rows, Empty, Refresh, Check };
+    explicit Fixed(Kind kind) : kind_(kind == Refresh ? Rows : kind == Check ? True : kind) {
         SetDescription("A command with a fixed result.");
+        if (kind == Refresh || kind == Check) SetChangesHost(kind == Refresh);
         if (kind == Rows || kind == Empty) {
             SetDefaultOutputFormatter("table");
             SetDefaultOutputParameter("fields:Row", "B,A");
@@ -136,7 +138,7 @@ public:
             output->SetRootObject(list);
             break;
         }
-        case Empty: output->SetRootObject(MetaObj::MetaList::New(MetaObj::META_STRUCT, Row())); break;
+        default: output->SetRootObject(MetaObj::MetaList::New(MetaObj::META_STRUCT, Row())); break;
         }
     }
 
@@ -165,6 +167,8 @@ void Register(std::shared_ptr<AutoCli::NamespaceNode>& parent) {
     result->RegisterNamespaceNode(std::make_shared<Fixed>(Fixed::Text), "text");
     result->RegisterNamespaceNode(std::make_shared<Fixed>(Fixed::Rows), "rows");
     result->RegisterNamespaceNode(std::make_shared<Fixed>(Fixed::Empty), "empty");
+    result->RegisterNamespaceNode(std::make_shared<Fixed>(Fixed::Refresh), "refresh");
+    result->RegisterNamespaceNode(std::make_shared<Fixed>(Fixed::Check), "check");
     sample->RegisterNamespaceNode(result, "result");
     parent->RegisterNamespaceNode(sample, "sample");
 }
