@@ -5,7 +5,7 @@
 #   transcript.sh TALIXCLI FILE.cmds
 #
 # A .cmds line holds talixcli's arguments, quoted as in the shell. Blank lines
-# and lines starting with "#" are skipped. Two directives:
+# and lines starting with "#" are skipped. Directives:
 #   @help-tree WORD...  the --help of that namespace, every namespace and every
 #                       command below it, in tree order
 #   @reset              the next lines run on a fresh demo host again
@@ -13,6 +13,13 @@
 #                       fails with TEXT (the host root must be filled already)
 #   @file NAME          the lines up to "@end" become the file NAME in the
 #                       directory the commands run in (a batch, for example)
+#   @state SECTION      the lines up to "@end" become the host's section file
+#                       state/SECTION.json; written before any command of a
+#                       fresh host, the host holds that section (and the other
+#                       @state sections) instead of the demo host's, every
+#                       other section empty
+#   @show PATH          prints the host file PATH (relative to the host root),
+#                       to show what a run stored or that a refusal left alone
 # Each file starts on a fresh demo host; the environment is fixed so that no
 # terminal width, locale or user setting reaches the output.
 set -euo pipefail
@@ -82,6 +89,22 @@ while IFS= read -r line || [ -n "$line" ]; do
             done
             printf '# file %s:\n' "$file"
             sed 's/^/#   /' "$work/files/$file"
+            printf '\n'
+            ;;
+        '@state '*)
+            section=${line#@state }
+            mkdir -p "$work/host/state"
+            : >"$work/host/state/$section.json"
+            while IFS= read -r content && [ "$content" != '@end' ]; do
+                printf '%s\n' "$content" >>"$work/host/state/$section.json"
+            done
+            printf '# state %s:\n' "$section"
+            sed 's/^/#   /' "$work/host/state/$section.json"
+            printf '\n'
+            ;;
+        '@show '*)
+            printf '# host file %s:\n' "${line#@show }"
+            sed 's/^/#   /' "$work/host/${line#@show }"
             printf '\n'
             ;;
         '@help-tree '*)

@@ -17,7 +17,6 @@ using IpifTest::Host;
 using IpifTest::Nic;
 using nlohmann::json;
 using TalixTest::ChangeOnHost;
-using TalixTest::JsonOnHost;
 using TalixTest::RunOnHost;
 using TalixTest::TempHostRoot;
 
@@ -30,12 +29,11 @@ void WriteScript(TempHostRoot& root, const std::string& path, const std::string&
     ::chmod((root.Path() + "/" + path).c_str(), 0755);
 }
 
+// The tag and listing are in the ip-changes transcript; the log has times in it.
 TEST(InterfaceEndToEnd, DemoHostProvisioningInterfaceRestartsTheDaemon) {
     TempHostRoot root;
     ChangeOnHost(root, "network ip interface add -p \"Guest Traffic\" -N CeldraProvisioning");
     EXPECT_NE(root.ReadFile("var/log/nfcd.log").find("restart"), std::string::npos);
-    EXPECT_EQ(JsonOnHost(root, "network ip interface tag get -i lmx5"), json({{"Tags", {"Provisioning"}}}));
-    EXPECT_EQ(JsonOnHost(root, "network ip interface list -N CeldraProvisioning")[0]["Portset"], "vs-core");
 }
 
 TEST(InterfaceEndToEnd, DaemonRestartRunsWithItsOptionsAndOnlyTheHostsEnvironment) {
@@ -61,24 +59,6 @@ TEST(InterfaceEndToEnd, FailingDaemonRestartIsReportedButTheInterfaceStays) {
     EXPECT_NE(add.err.find("Unable to start the NFC daemon. Take a look at /var/log/nfcd.log for more information."),
               std::string::npos);
     EXPECT_EQ(root.ReadSection("lmxnics")["lmxnics"].size(), 2u);
-}
-
-TEST(InterfaceEndToEnd, SettingsRoundTripAndRefusalsReachStandardError) {
-    TempHostRoot root;
-    WriteHost(root, Host({Nic("lmx0")}));
-    ChangeOnHost(root, "network ip interface ipv4 set -i lmx0 -t static -I 10.7.0.2 -N 255.255.255.0 -g 10.7.0.1");
-    EXPECT_EQ(JsonOnHost(root, "network ip interface ipv4 get -i lmx0")[0]["Gateway"], "10.7.0.1");
-    ChangeOnHost(root, "network ip interface ipv6 address add -i lmx0 -I 2001:db8::7/64");
-    EXPECT_EQ(JsonOnHost(root, "network ip interface ipv6 address list")[0]["Address"], "2001:db8::7");
-
-    auto refused = RunOnHost(root, "--formatter=json network ip interface ipv6 set -i lmx0 -r true -g fe80::1");
-    EXPECT_NE(refused.status, 0);
-    EXPECT_EQ(refused.err, "Cannot set an interface gateway when Router Advertisement is enabled.\n");
-    root.WriteSection("faults", {{"LmxNicImpl::Disable", "interface busy"}});
-    auto disable = RunOnHost(root, "--formatter=json network ip interface set -i lmx0 -e false");
-    EXPECT_NE(disable.status, 0);
-    EXPECT_EQ(disable.err, "interface busy\n");
-    EXPECT_EQ(root.ReadSection("lmxnics")["lmxnics"][0]["enabled"], true);
 }
 
 TEST(InterfaceEndToEnd, RemoveByConnectionPointReleasesTheSwitchPort) {
