@@ -142,7 +142,8 @@ Invocation Dispatcher::Invoke(const std::vector<std::string>& args) {
     invocation.command = command;
     invocation.input = std::make_shared<CallSpec::Input>();
     invocation.output = std::make_shared<CallSpec::Output>();
-    ParseOutcome outcome = ParseCommandOptions(InputSpecOf(command), args, resolution.consumed, *invocation.input);
+    const CommandFacts& facts = FactsOf(command);
+    ParseOutcome outcome = ParseCommandOptions(*facts.inputSpec, args, resolution.consumed, *invocation.input);
     if (outcome.helpRequested) {
         invocation.status = EXIT_USAGE;
         invocation.helpRequested = true;
@@ -157,7 +158,7 @@ Invocation Dispatcher::Invoke(const std::vector<std::string>& args) {
     // The host library is told before the command runs whether it may change
     // the host: it then takes the exclusive lock and writes the command's
     // changes as one when it ends (simhost/core/CommandLifecycle.cpp).
-    if (beginHook_) beginHook_(path, ChangesHost(*command));
+    if (beginHook_) beginHook_(path, facts.changesHost);
     try {
         command->Execute(invocation.input, invocation.output);
     } catch (...) {
@@ -175,14 +176,15 @@ Invocation Dispatcher::Invoke(const std::vector<std::string>& args) {
     return invocation;
 }
 
-const CallSpec::InputSpec& Dispatcher::InputSpecOf(const std::shared_ptr<Command>& command) {
-    auto& built = inputSpecs_[command.get()];
-    if (!built.spec) {
-        built.command = command;
-        built.spec = command->GetInputSpec();
-        if (!built.spec) built.spec = CallSpec::InputSpec::New();
+const Dispatcher::CommandFacts& Dispatcher::FactsOf(const std::shared_ptr<Command>& command) {
+    auto& facts = commandFacts_[command.get()];
+    if (!facts.command) {
+        facts.command = command;
+        facts.inputSpec = command->GetInputSpec();
+        if (!facts.inputSpec) facts.inputSpec = CallSpec::InputSpec::New();
+        facts.changesHost = ChangesHost(*command);
     }
-    return *built.spec;
+    return facts;
 }
 
 bool Dispatcher::ChangesHost(Command& command) {

@@ -139,9 +139,16 @@ private:
     void BeginTransaction(bool dryRun);
     std::string EndTransaction(bool commit);
     std::string CollectChanges(std::vector<HostFileChange>& changes);
-    // A command's parameters, built once: a batch runs the same command on
-    // thousands of lines, and building them is a third of parsing a line.
-    const CallSpec::InputSpec& InputSpecOf(const std::shared_ptr<Command>& command);
+    // What the framework derives from a command, once: a batch runs the same
+    // command on thousands of lines, and building its parameters is a third
+    // of parsing a line (and its output specification, to tell whether it
+    // changes the host, as much again).
+    struct CommandFacts {
+        std::shared_ptr<Command> command;  // kept alive, so that no other command can take its address
+        std::shared_ptr<CallSpec::InputSpec> inputSpec;
+        bool changesHost = false;
+    };
+    const CommandFacts& FactsOf(const std::shared_ptr<Command>& command);
 
     std::shared_ptr<NamespaceNode> root_;
     std::vector<void*> pluginHandles_;
@@ -153,12 +160,7 @@ private:
     std::vector<std::shared_ptr<CallSpec::Output>> keptOutputs_;
     std::vector<TransactionHooks> transactionHooks_;
     bool transactionHooksFound_ = false;
-    // Each entry keeps its command alive, so that no other command can take its address.
-    struct BuiltInputSpec {
-        std::shared_ptr<Command> command;
-        std::shared_ptr<CallSpec::InputSpec> spec;
-    };
-    std::unordered_map<const Command*, BuiltInputSpec> inputSpecs_;
+    std::unordered_map<const Command*, CommandFacts> commandFacts_;
 };
 
 }  // namespace AutoCli
