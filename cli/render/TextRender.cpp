@@ -158,10 +158,9 @@ public:
     SimpleWriter(const RenderOptions& options, OutBuffer& out)
         : context_(options.parameters, false), out_(out), picked_(kMaxDepth + 1) {}
 
+    // A list or a record; the callers print a scalar root themselves.
     void Root(const MetaObject* root) {
-        if (IsScalar(root)) {
-            RenderScalarRoot(root, out_);
-        } else if (IsList(root)) {
+        if (IsList(root)) {
             List(static_cast<const MetaList&>(*root), 0);
         } else {
             HeadedRecord(static_cast<const MetaStruct&>(*root), 0);
@@ -435,6 +434,10 @@ private:
 }  // namespace
 
 void RenderSimple(const MetaObject* root, const RenderOptions& options, OutBuffer& out) {
+    if (IsScalar(root)) {
+        RenderScalarRoot(root, out);
+        return;
+    }
     SimpleWriter(options, out).Root(root);
 }
 
