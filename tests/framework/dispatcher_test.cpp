@@ -37,6 +37,19 @@ TEST_F(SampleShell, RunsOfTheTable) {
     }
 }
 
+// What a command throws that is not an exception ends its batch line as it
+// ends a single run, naming the line as written.
+TEST_F(SampleShell, SomethingThrownThatIsNotAnExceptionStopsTheBatchAtItsLine) {
+    TalixTest::TempHostRoot files;
+    files.WriteFile("lines.txt", "sample result ok\nsample  result throw\nsample result ok\n");
+    auto result = Exec("--batch=" + files.Path() + "/lines.txt");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err,
+              "Error: line 2: sample  result throw failed with an unexpected error.\n"
+              "Error: the batch stopped at line 2; nothing was changed.\n");
+    EXPECT_EQ(result.out, "# line 1: sample result ok\n# line 2: sample  result throw\n");
+}
+
 TEST(PluginLoading, ABrokenPluginIsNamedAndTheOthersStillLoad) {
     Dispatcher dispatcher;
     std::vector<std::string> errors;

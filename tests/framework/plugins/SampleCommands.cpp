@@ -91,10 +91,11 @@ public:
 };
 
 // Success, failure and plain values as roots; Refresh shows records but says
-// it changes the host, Check shows success but says it only reads.
+// it changes the host, Check shows success but says it only reads; Throw
+// throws what is not an exception.
 class Fixed : public AutoCli::Command {
 public:
-    enum Kind { True, False, Fail, Number, Text, Rows, Empty, Refresh, Check };
+    enum Kind { True, False, Fail, Number, Text, Rows, Empty, Refresh, Check, Throw };
     explicit Fixed(Kind kind) : kind_(kind == Refresh ? Rows : kind == Check ? True : kind) {
         SetDescription("A command with a fixed result.");
         if (kind == Refresh || kind == Check) SetChangesHost(kind == Refresh);
@@ -126,6 +127,7 @@ public:
             output->AddErrorMessage("second failure\non two lines");
             break;
         case Number: output->SetRootObject(MetaObj::MetaInt::New(42)); break;
+        case Throw: throw 42;
         case Text: output->SetRootObject(MetaObj::MetaString::New("plain text")); break;
         case Rows: {
             auto list = MetaObj::MetaList::New(MetaObj::META_STRUCT, Row());
@@ -169,6 +171,7 @@ void Register(std::shared_ptr<AutoCli::NamespaceNode>& parent) {
     result->RegisterNamespaceNode(std::make_shared<Fixed>(Fixed::Empty), "empty");
     result->RegisterNamespaceNode(std::make_shared<Fixed>(Fixed::Refresh), "refresh");
     result->RegisterNamespaceNode(std::make_shared<Fixed>(Fixed::Check), "check");
+    result->RegisterNamespaceNode(std::make_shared<Fixed>(Fixed::Throw), "throw");
     sample->RegisterNamespaceNode(result, "result");
     parent->RegisterNamespaceNode(sample, "sample");
 }
