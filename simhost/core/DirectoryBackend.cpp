@@ -187,6 +187,16 @@ bool IsTemporaryName(const std::string& name) {
     return name.find_first_not_of("0123456789", at + marker.size()) == std::string::npos;
 }
 
+// Whether a change writing `target` names its new file `temporary`: the
+// target's own path, ".tmp." and a process number, as ApplyDurably writes it.
+bool IsTemporaryOf(const std::string& temporary, const std::string& target) {
+    const std::string marker = ".tmp.";
+    const size_t number = target.size() + marker.size();
+    return temporary.size() > number && temporary.compare(0, target.size(), target) == 0 &&
+           temporary.compare(target.size(), marker.size(), marker) == 0 &&
+           temporary.find_first_not_of("0123456789", number) == std::string::npos;
+}
+
 // A process killed while it wrote its new files, before its journal existed,
 // leaves them behind; the host never used them. Under the exclusive lock no
 // other process is writing, so every such file but our own is one of those.
@@ -469,9 +479,7 @@ private:
             for (const std::string* path : {&step.target, &step.temporary}) {
                 if (path->empty()) continue;
                 std::string why = UnsafeHostPathReason(*path);
-                if (why.empty() && path == &step.temporary &&
-                    (path->compare(0, step.target.size(), step.target) != 0 ||
-                     !IsTemporaryName(path->substr(Parent(step.target) == "." ? 0 : Parent(step.target).size() + 1)))) {
+                if (why.empty() && path == &step.temporary && !IsTemporaryOf(*path, step.target)) {
                     why = "not a temporary file of " + step.target;
                 }
                 if (!why.empty()) {
