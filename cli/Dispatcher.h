@@ -141,8 +141,8 @@ private:
     std::string CollectChanges(std::vector<HostFileChange>& changes);
     // What the framework derives from a command, once: a batch runs the same
     // command on thousands of lines, and building its parameters is a third
-    // of parsing a line (and its output specification, to tell whether it
-    // changes the host, as much again).
+    // of parsing a line (and building the result it declares, to tell whether
+    // it changes the host, as much again).
     struct CommandFacts {
         std::shared_ptr<Command> command;  // kept alive, so that no other command can take its address
         std::shared_ptr<CallSpec::InputSpec> inputSpec;
