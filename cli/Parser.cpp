@@ -2,13 +2,10 @@
 #include "Parser.h"
 
 #include <dlfcn.h>
-#include <link.h>
-#include <unistd.h>
-
-#include <climits>
 
 #include <algorithm>
 
+#include "ShellInfo.h"
 #include "Utf8.h"
 
 namespace Parvik {
@@ -77,29 +74,6 @@ std::string CheckText(const ParameterSpec& parameter, const std::string& value) 
 // framework itself was loaded: beside the framework library, or from the
 // library folder of talixcli (which carries the framework), built or installed.
 using MatchPatternFn = int (*)(const char* pattern, size_t patternSize, const char* value, size_t valueSize);
-
-// The folder of the file that holds this code, with a trailing slash. The
-// dynamic linker records no name for the main program, so there the name is
-// read from /proc.
-std::string FrameworkDirectory() {
-    Dl_info self{};
-    link_map* map = nullptr;
-    if (!dladdr1(reinterpret_cast<void*>(&FrameworkDirectory), &self, reinterpret_cast<void**>(&map),
-                 RTLD_DL_LINKMAP) ||
-        !map) {
-        return "";
-    }
-    std::string path;
-    if (map->l_name && *map->l_name) {
-        path = map->l_name;
-    } else {
-        char buffer[PATH_MAX];
-        const ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer));
-        if (length > 0) path.assign(buffer, static_cast<size_t>(length));
-    }
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "" : path.substr(0, slash + 1);
-}
 
 MatchPatternFn LoadPatternMatcher(std::string& problem) {
     void* library = nullptr;

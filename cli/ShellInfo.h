@@ -16,6 +16,10 @@ namespace AutoCli {
 // The environment variable that names the plug-in directory.
 extern const char kPluginDirVariable[];
 
+// The folder of the file that holds the framework (talixcli, or the framework
+// library), with a trailing slash; empty when it cannot be told.
+std::string FrameworkDirectory();
+
 // "talixcli VERSION", then each loaded plug-in with its path and namespaces,
 // or where none was found and how to choose another directory.
 void PrintVersion(std::ostream& out, const Dispatcher& dispatcher);

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -15,22 +14,12 @@
 
 namespace {
 
-// The directory of the running binary.
-std::string ExecutableDirectory() {
-    char buffer[PATH_MAX];
-    ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer) - 1);
-    if (length <= 0) return ".";
-    std::string path(buffer, static_cast<size_t>(length));
-    size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash);
-}
-
 // The plug-ins built beside the binary, or those of an installed tree.
 std::string DefaultPluginDirectory() {
-    std::string here = ExecutableDirectory();
-    std::string built = here + "/plugins";
+    const std::string here = Parvik::AutoCli::FrameworkDirectory();
+    const std::string built = here + "plugins";
     if (access(built.c_str(), F_OK) == 0) return built;
-    return here + "/../" TALIX_INSTALLED_PLUGIN_DIR;
+    return here + "../" TALIX_INSTALLED_PLUGIN_DIR;
 }
 
 // A standard descriptor the caller closed is held by /dev/null, opened so that
