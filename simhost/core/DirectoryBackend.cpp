@@ -23,6 +23,8 @@ namespace {
 
 const char kLockFile[] = ".lock";
 const char kJournal[] = ".journal";
+// A new file is written beside its target as <target>.tmp.<pid> first.
+const char kTemporaryMarker[] = ".tmp.";
 const char kJournalTemporary[] = ".journal.tmp";
 const char kStateDirectory[] = "state";
 // Present while the demo host is being written into a new host root.
@@ -181,20 +183,17 @@ bool IsEmptyDirectory(const std::string& path) {
 
 // "<name>.tmp.<pid>": a file a change writes before renaming it into place.
 bool IsTemporaryName(const std::string& name) {
-    const std::string marker = ".tmp.";
-    size_t at = name.rfind(marker);
-    if (at == std::string::npos || at == 0 || at + marker.size() == name.size()) return false;
-    return name.find_first_not_of("0123456789", at + marker.size()) == std::string::npos;
+    const size_t at = name.rfind(kTemporaryMarker);
+    if (at == std::string::npos || at == 0) return false;
+    const size_t number = at + sizeof kTemporaryMarker - 1;
+    return number < name.size() && name.find_first_not_of("0123456789", number) == std::string::npos;
 }
 
 // Whether a change writing `target` names its new file `temporary`: the
-// target's own path, ".tmp." and a process number, as ApplyDurably writes it.
+// target's own path, the marker and a process number, as ApplyDurably writes it.
 bool IsTemporaryOf(const std::string& temporary, const std::string& target) {
-    const std::string marker = ".tmp.";
-    const size_t number = target.size() + marker.size();
-    return temporary.size() > number && temporary.compare(0, target.size(), target) == 0 &&
-           temporary.compare(target.size(), marker.size(), marker) == 0 &&
-           temporary.find_first_not_of("0123456789", number) == std::string::npos;
+    return temporary.compare(0, target.size(), target) == 0 && temporary.rfind(kTemporaryMarker) == target.size() &&
+           IsTemporaryName(temporary);
 }
 
 // A process killed while it wrote its new files, before its journal existed,
@@ -574,7 +573,7 @@ private:
                 throw KavrelException("Refusing to write host file with an unsafe name: " + change.first);
             }
         }
-        const std::string suffix = ".tmp." + std::to_string(::getpid());
+        const std::string suffix = kTemporaryMarker + std::to_string(::getpid());
         std::vector<std::string> written;
         auto removeWritten = [&]() {
             for (const auto& path : written) ::unlink(path.c_str());
