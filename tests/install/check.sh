@@ -2,7 +2,7 @@
 # Installs the build into a temporary root with the package's prefix (/usr) and
 # checks that each file lands where its users look for it: the completion
 # scripts where bash, zsh and fish load the completions shipped with the
-# system (the README's commands for every user name the same places), the
+# system (the commands for every user in docs/usage.md name the same places), the
 # manual page, and a talixcli that runs from there with its plug-in.
 #   check.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
@@ -19,7 +19,7 @@ DESTDIR="$root" cmake --install "$build_dir" --prefix /usr >/dev/null
 "$source_dir/scripts/check-completion-files.sh" "$root"
 for file in /usr/share/bash-completion/completions/talixcli /usr/share/zsh/vendor-completions/_talixcli \
             /usr/share/fish/vendor_completions.d/talixcli.fish; do
-  grep -qF "$file" "$source_dir/README.md" || fail "the README does not show how to install $file"
+  grep -qF "$file" "$source_dir/docs/usage.md" || fail "docs/usage.md does not show how to install $file"
 done
 
 # The installed talixcli finds the installed plug-in, not the build tree's.
