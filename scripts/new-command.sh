@@ -98,7 +98,7 @@ commands=$(grep -o '[0-9]* commands$' "$tree_test" | grep -o '^[0-9]*') ||
     fail "tests/frame/tree_test.cpp does not say how many commands the tree holds"
 # Nothing is written before this point.
 
-# What the root type decides: the output spec, the placeholder result, the
+# What the root type decides: the declared output, the placeholder result, the
 # default formatter and output parameters, and the tree-table rows.
 record_members=""
 output_rows=""
