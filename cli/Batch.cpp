@@ -180,6 +180,7 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
     int status = EXIT_OK;
 
     BeginTransaction(request.dryRun);
+    std::vector<int> commandLines;  // the line of each command run, in order
     for (const auto& line : lines) {
         Invocation invocation;
         std::string refusal = line.error;
@@ -231,6 +232,7 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
                              request.formatParameters, out);
         }
         for (const auto& message : errors) err << "Error: line " << line.number << ": " << message << "\n";
+        if (invocation.command) commandLines.push_back(line.number);
         if (keepOutputs_ && invocation.output) keptOutputs_.push_back(std::move(invocation.output));
         if (invocation.status != EXIT_OK) {
             status = invocation.status;
@@ -251,6 +253,16 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
     if (!problem.empty()) {
         err << "Error: " << problem << "\n";
         if (status == EXIT_OK) status = EXIT_COMMAND_ERROR;
+    }
+    if (deferredHook_ && problem.empty() && status == EXIT_OK && !request.dryRun) {
+        // Committed: a host program that failed since is told on its line.
+        for (const auto& failure : deferredHook_()) {
+            const size_t index = static_cast<size_t>(failure.first - 1);
+            err << "Error: ";
+            if (index < commandLines.size()) err << "line " << commandLines[index] << ": ";
+            err << failure.second << "\n";
+            status = EXIT_COMMAND_ERROR;
+        }
     }
     if (json) {
         if (request.dryRun) {

@@ -172,6 +172,9 @@ Invocation Dispatcher::Invoke(const std::vector<std::string>& args) {
             invocation.output->AddErrorMessage(problem);
         }
     }
+    if (deferredHook_) {
+        for (const auto& failure : deferredHook_()) invocation.output->AddErrorMessage(failure.second);
+    }
     invocation.status = invocation.output->HasError() ? EXIT_COMMAND_ERROR : EXIT_OK;
     return invocation;
 }

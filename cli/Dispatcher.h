@@ -73,6 +73,11 @@ public:
     // Called once after a command executed, also when it failed; returns why
     // finishing its work failed (the message becomes the command's error), or "".
     using EndCommandHook = std::function<std::string(const std::string& path)>;
+    // After a command, or a batch, ended: the work it left to run once its
+    // changes were written that failed since, as (number of the command
+    // within the batch, from 1; message). The changes stay; each message
+    // becomes that command's error.
+    using DeferredFailuresHook = std::function<std::vector<std::pair<int, std::string>>()>;
 
     Dispatcher();
     // Whether running the command may change the host: as the command set it
@@ -98,6 +103,7 @@ public:
 
     void SetBeginCommandHook(BeginCommandHook hook) { beginHook_ = std::move(hook); }
     void SetEndCommandHook(EndCommandHook hook) { endHook_ = std::move(hook); }
+    void SetDeferredFailuresHook(DeferredFailuresHook hook) { deferredHook_ = std::move(hook); }
     // Plug-ins loaded from a directory offer theirs through exported functions,
     // looked up only when a batch or a dry run needs them.
     void AddTransactionHooks(TransactionHooks hooks) { transactionHooks_.push_back(std::move(hooks)); }
@@ -156,6 +162,7 @@ private:
     std::vector<LoadedPlugin> loadedPlugins_;
     BeginCommandHook beginHook_;
     EndCommandHook endHook_;
+    DeferredFailuresHook deferredHook_;
     bool keepOutputs_ = false;
     std::vector<std::shared_ptr<CallSpec::Output>> keptOutputs_;
     std::vector<TransactionHooks> transactionHooks_;

@@ -18,6 +18,10 @@ const char kBeginCommandHook[] = "AutoCli_BeginCommand";
 using BeginCommandFn = void (*)(const char* path, int changesHost);
 const char kEndCommandHook[] = "AutoCli_EndCommand";
 using EndCommandFn = const char* (*)(const char* path);
+// Work a command left to run after its changes were written (host programs)
+// that failed: the index-th failure, or nullptr; command gets its number.
+const char kDeferredFailureHook[] = "AutoCli_DeferredFailure";
+using DeferredFailureFn = const char* (*)(int index, int* command);
 // Completion of parameters that name host objects: the host library is told
 // first that what follows only looks (it then creates and changes nothing),
 // then the plug-in adds the values of one parameter of one command.
@@ -117,6 +121,15 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
                 const char* own = hook(commandPath.c_str());
                 if (own && problem.empty()) problem = own;
                 return problem;
+            };
+        }
+        if (auto hook = reinterpret_cast<DeferredFailureFn>(dlsym(handle, kDeferredFailureHook))) {
+            auto previous = deferredHook_;
+            deferredHook_ = [hook, previous]() {
+                auto failures = previous ? previous() : std::vector<std::pair<int, std::string>>{};
+                int command = 0;
+                for (int i = 0; const char* message = hook(i, &command); ++i) failures.emplace_back(command, message);
+                return failures;
             };
         }
     }

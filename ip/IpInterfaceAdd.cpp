@@ -105,10 +105,11 @@ void IpInterfaceAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& out
                 if (netstack == dedicated.netstack) Retag(info, *created, dedicated.tag);
             }
             if (netstack == kProvisioningNetstack) {
-                std::string command = "/etc/init.d/nfcd " + LmxCtl::Util::MakeChildRpLmxOption(24) + " restart";
-                if (LmxCtl::Util::LmxCtl_Exec(command, false, true, false) != 0) {
-                    output->AddErrorMessage(
-                        "Unable to start the NFC daemon. Take a look at /var/log/nfcd.log for more information.");
+                const std::string command = "/etc/init.d/nfcd " + LmxCtl::Util::MakeChildRpLmxOption(24) + " restart";
+                const std::string failure =
+                    "Unable to start the NFC daemon. Take a look at /var/log/nfcd.log for more information.";
+                if (LmxCtl::Util::LmxCtl_Exec(command, false, true, false, failure) != 0) {
+                    output->AddErrorMessage(failure);
                 }
             }
             config.SetUseIpv6RouterAdvertised(true);

@@ -20,7 +20,15 @@ std::string MakeChildRpLmxOption(int memoryMb);
 // Throws Kavrel::Lib::KavrelException, saying why and how to trust it anyway,
 // when the host root is not trusted to hold programs (owned by another user,
 // or writable by group or others; see TALIX_TRUSTED_ROOTS).
+//
+// A command's changes are written when it ends (a batch's, when the batch
+// ends), and a program acts on the host as written: while changes are
+// pending, the program is queued to run after they are written, in the order
+// asked, and this returns 0. Should it fail then, failureMessage becomes the
+// command's error (its changes stay written).
 int LmxCtl_Exec(const std::string& command, bool inBackground, bool quiet, bool keepEnvironment);
+int LmxCtl_Exec(const std::string& command, bool inBackground, bool quiet, bool keepEnvironment,
+                const std::string& failureMessage);
 
 }  // namespace Util
 }  // namespace LmxCtl

@@ -57,7 +57,27 @@ private:
     std::map<std::string, std::string> files_;
 };
 
-// TALIX_HOST_ROOT, or the per-user default.
+// TALIX_HOST_ROOT, or the per-user default: $XDG_STATE_HOME/talix/host, or
+// ~/.local/state/talix/host with ~ from HOME or else the caller's passwd
+// entry (relative values are ignored). "" when there is no home to use.
 std::string DefaultHostRoot();
+// The directory backend of DefaultHostRoot(); it also checks the folders
+// below the home (or state) directory that lead to the root, and refuses
+// every access, with a sentence naming TALIX_HOST_ROOT, when there is no root.
+std::unique_ptr<Backend> MakeDefaultDirectoryBackend();
+
+// Whether the caller named the host root (resolved) in TALIX_TRUSTED_ROOTS,
+// a colon-separated list of host roots, or trusts every root with "*".
+bool TrustedByCaller(const std::string& realRoot);
+
+// A process that began a dry run writes nothing for the rest of its life:
+// the latch is never cleared, and every write of the store and of the
+// directory backend, and every host program, checks it.
+void LatchDryRun();
+bool DryRunLatched();
+// Throws when the latch is set, naming what was about to be written.
+void RefuseWriteInDryRun(const std::string& what);
+// Only for EndDryRunForTesting (SimHostTesting.h).
+void ClearDryRunLatch();
 
 }  // namespace SimHost

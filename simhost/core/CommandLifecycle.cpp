@@ -21,6 +21,7 @@
 // transaction has chosen the lock, and holds the changes.
 extern "C" __attribute__((visibility("default"))) void AutoCli_BeginCommand(const char*, int changesHost) {
     auto& store = SimHost::HostStore::Instance();
+    store.CommandBegun();
     if (store.InTransaction()) return;
     store.SetMayChange(changesHost != 0);
     if (changesHost) store.BeginChanges();
@@ -51,6 +52,7 @@ extern "C" __attribute__((visibility("default"))) const char* AutoCli_EndCommand
         problem = Problem(failure.what());
     }
     store.ReleaseHost();
+    if (!problem) store.RunDeferred();
     return problem;
 }
 
@@ -66,12 +68,24 @@ extern "C" __attribute__((visibility("default"))) void AutoCli_BeginTransaction(
 extern "C" __attribute__((visibility("default"))) const char* AutoCli_EndTransaction(int commit) {
     try {
         SimHost::HostStore::Instance().EndTransaction(commit != 0);
+        SimHost::HostStore::Instance().RunDeferred();
         return nullptr;
     } catch (const Kavrel::Lib::KavrelException& failure) {
         return Problem(failure.GetDescription());
     } catch (const std::exception& failure) {
         return Problem(failure.what());
     }
+}
+
+// A host program runs after the changes it acts on are written (at the end of
+// its command, or of the batch): the index-th one that failed since, or
+// nullptr. command receives the number of the command, within the batch
+// (from 1), that asked for it; the message is what that command reports.
+extern "C" __attribute__((visibility("default"))) const char* AutoCli_DeferredFailure(int index, int* command) {
+    const auto& failures = SimHost::HostStore::Instance().DeferredFailures();
+    if (index < 0 || static_cast<size_t>(index) >= failures.size()) return nullptr;
+    if (command) *command = failures[static_cast<size_t>(index)].command;
+    return failures[static_cast<size_t>(index)].message.c_str();
 }
 
 // Calls visit once per host file the transaction would change, by path, with

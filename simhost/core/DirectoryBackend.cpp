@@ -2,6 +2,7 @@
 // journalled replacement of the files a change touches.
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <set>
+#include <sstream>
 #include <vector>
 
 #include "Backends.h"
@@ -44,6 +46,7 @@ bool Exists(const std::string& path) {
 
 void MakeDirectories(const std::string& path) {
     if (path.empty() || Exists(path)) return;
+    RefuseWriteInDryRun("create the directory " + path);
     MakeDirectories(Parent(path));
     if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) {
         throw KavrelException("Cannot create directory " + path + ": " + ErrorText());
@@ -60,6 +63,7 @@ void SyncDirectory(const std::string& path) {
 // Writes a new file; whatever stood at the path before (a link planted there,
 // a leftover of a killed process with the same id) is replaced, not followed.
 void WriteDurably(const std::string& path, const std::string& content, mode_t mode) {
+    RefuseWriteInDryRun("write " + path);
     ::unlink(path.c_str());
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd < 0) throw KavrelException("Cannot write " + path + ": " + ErrorText());
@@ -200,6 +204,7 @@ bool IsTemporaryOf(const std::string& temporary, const std::string& target) {
 // leaves them behind; the host never used them. Under the exclusive lock no
 // other process is writing, so every such file but our own is one of those.
 void RemoveStrayTemporaries(const std::string& directory, const std::string& ownSuffix) {
+    RefuseWriteInDryRun("remove files from " + directory);
     for (const auto& name : EntryNames(directory)) {
         bool own = name.size() > ownSuffix.size() &&
                    name.compare(name.size() - ownSuffix.size(), ownSuffix.size(), ownSuffix) == 0;
@@ -245,9 +250,58 @@ public:
                           why + ". Every command is refused until the change can be completed.") {}
 };
 
+// Why a host root, or a folder leading to it, is not to be used: another
+// user than the caller and root owns it, or group or others may write it, so
+// that someone else could choose what the host holds. "" when neither.
+std::string OwnershipProblem(const std::string& root, const std::string& folder, const struct stat& info) {
+    const std::string which = folder == root ? "it" : "its folder " + folder;
+    if (info.st_uid != ::geteuid() && info.st_uid != 0) {
+        return "Refusing host root " + root + ": " + (folder == root ? "it is" : which + " is") + " owned by user " +
+               std::to_string(info.st_uid) + ", not by you or root.";
+    }
+    if (info.st_mode & (S_IWGRP | S_IWOTH)) {
+        char mode[8];
+        std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
+        return "Refusing host root " + root + ": group or others may write " + which + " (mode " + mode + ").";
+    }
+    return "";
+}
+
+// Removes everything in a directory, through descriptors that never follow a
+// link: an entry swapped for a link meanwhile is removed itself, and nothing
+// it leads to is touched. keep names an entry to leave in place.
+void RemoveContentsAt(int directory, const char* keep) {
+    int listing = ::dup(directory);
+    if (listing < 0) return;
+    DIR* dir = ::fdopendir(listing);
+    if (!dir) {
+        ::close(listing);
+        return;
+    }
+    std::vector<std::string> names;
+    while (dirent* entry = ::readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name != "." && name != ".." && !(keep && name == keep)) names.push_back(std::move(name));
+    }
+    ::closedir(dir);
+    for (const auto& name : names) {
+        int child = ::openat(directory, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (child >= 0) {
+            RemoveContentsAt(child, nullptr);
+            ::close(child);
+            ::unlinkat(directory, name.c_str(), AT_REMOVEDIR);  // fails on a link swapped in meanwhile
+        } else {
+            ::unlinkat(directory, name.c_str(), 0);
+        }
+    }
+}
+
 class DirectoryBackend : public Backend {
 public:
-    DirectoryBackend(std::string root, bool lookOnly) : root_(std::move(root)), lookOnly_(lookOnly) {}
+    // folders: the tool's own folders on the way to a default root, checked
+    // as the root is; refusal: why there is no root.
+    DirectoryBackend(std::string root, bool lookOnly, std::vector<std::string> folders = {}, std::string refusal = "")
+        : root_(std::move(root)), lookOnly_(lookOnly), folders_(std::move(folders)), refusal_(std::move(refusal)) {}
     ~DirectoryBackend() override {
         if (lockFd_ >= 0) ::close(lockFd_);
     }
@@ -257,6 +311,11 @@ public:
         if (std::string why = UnsafeHostPathReason(relativePath); !why.empty()) {
             throw KavrelException("Refusing to read host file with an unsafe name: " + relativePath + " (" + why + ")");
         }
+        if (usingDemo_) {
+            auto file = demo_.find(relativePath);
+            if (file == demo_.end()) return std::nullopt;
+            return std::string(file->second);
+        }
         if (!DirectoryInside(Parent(relativePath), false)) return std::nullopt;
         std::string content;
         int error = 0;
@@ -265,8 +324,25 @@ public:
     }
 
     void Commit(const std::map<std::string, std::optional<std::string>>& changes) override {
+        RefuseWriteInDryRun("write host files in " + root_);
         Lock(true);
-        ApplyDurably(changes, {});
+        // A file that would keep its content is not written again (nor is the
+        // generation bumped when none changes): a change that changes nothing
+        // writes nothing.
+        std::set<std::string> unchanged;
+        for (const auto& change : changes) {
+            if (SameAsNow(change.first, change.second)) unchanged.insert(change.first);
+        }
+        if (unchanged.size() == changes.size()) return;
+        if (unchanged.empty()) {
+            ApplyDurably(changes, {});
+        } else {
+            std::map<std::string, std::optional<std::string>> changed;
+            for (const auto& change : changes) {
+                if (!unchanged.count(change.first)) changed.insert(change);
+            }
+            ApplyDurably(changed, {});
+        }
         BumpGeneration();
     }
 
@@ -279,6 +355,8 @@ public:
         if (lockFd_ >= 0) ::close(lockFd_);
         lockFd_ = -1;
         mode_ = Mode::None;
+        usingDemo_ = false;
+        demo_.clear();
         return true;
     }
 
@@ -290,10 +368,16 @@ private:
     }
 
     void Lock(bool forWrite) {
-        if (lookOnly_) return LockToLook(forWrite);
+        if (lookOnly_ || DryRunLatched()) return LockToLook(forWrite);
         if (mode_ == Mode::Exclusive || (mode_ == Mode::Shared && !forWrite)) return;
         if (mode_ == Mode::Shared) {
-            // A reader that turns out to write: only safe if nobody wrote meanwhile.
+            // A reader that turns out to write: only safe if nobody wrote
+            // meanwhile. Its lock may be open for reading only, so it is
+            // opened again, for writing.
+            ::close(lockFd_);
+            lockFd_ = -1;
+            mode_ = Mode::None;
+            OpenLockFile(LockAccess::Create);
             Flock(LOCK_EX);
             mode_ = Mode::Exclusive;
             if (ReadGeneration() != generation_) {
@@ -303,18 +387,25 @@ private:
             }
             return;
         }
-        MakeDirectories(root_);
-        OpenLockFile();
+        CheckRoot();
+        const bool exclusive = forWrite || mayChange_;
         try {
-            bool exclusive = forWrite || mayChange_;
-            if (!exclusive) {
+            // A reader needs only read access: the shared lock is taken on a
+            // lock file opened for reading, and nothing is created for it
+            // unless the root needs a first use or a repair.
+            if (!exclusive && OpenLockFile(LockAccess::Read)) {
                 Flock(LOCK_SH);
                 if (!NeedsRepair()) {
                     mode_ = Mode::Shared;
                     generation_ = ReadGeneration();
                     return;
                 }
+                ::close(lockFd_);
+                lockFd_ = -1;
             }
+            MakeDirectories(root_);
+            CheckRoot();  // as made
+            OpenLockFile(LockAccess::Create);
             Flock(LOCK_EX);
             Repair();
             if (!exclusive) Flock(LOCK_SH);
@@ -322,21 +413,46 @@ private:
             generation_ = ReadGeneration();
         } catch (...) {
             // Unlocked again: the next access starts over and is refused the same way.
-            ::close(lockFd_);
+            if (lockFd_ >= 0) ::close(lockFd_);
             lockFd_ = -1;
             checkedDirectories_.clear();
             throw;
         }
     }
 
+    // Refuses a root, and a folder leading to it that this tool makes, that
+    // another user owns or that group or others may write, before anything
+    // in it is read or made: whoever can change it chooses what the host
+    // holds. A root the caller trusts by name (TALIX_TRUSTED_ROOTS) passes.
+    // One that does not exist yet passes: it is made with the caller's owner.
+    void CheckRoot() const {
+        if (!refusal_.empty()) throw KavrelException(refusal_);
+        std::vector<std::string> folders = folders_;
+        folders.push_back(root_);
+        for (const auto& folder : folders) {
+            struct stat info {};
+            if (::stat(folder.c_str(), &info) != 0) continue;
+            std::string problem = OwnershipProblem(root_, folder, info);
+            if (problem.empty()) continue;
+            char resolved[PATH_MAX];
+            if (::realpath(root_.c_str(), resolved) && TrustedByCaller(resolved)) return;
+            throw KavrelException(problem);
+        }
+    }
+
+    enum class LockAccess { Read, Create };
+
     // The lock file is never reached through a link (a reader would create,
-    // and a writer write, its target) and must be a regular file.
-    // One that only looks opens it for reading and never creates it.
-    void OpenLockFile(bool toLook = false) {
+    // and a writer write, its target) and must be a regular file. Read opens
+    // it for reading, and returns false when there is none; Create opens it
+    // for writing and makes it when missing.
+    bool OpenLockFile(LockAccess access) {
         const std::string path = Path(kLockFile);
-        const int access = toLook ? O_RDONLY : O_RDWR | O_CREAT;
-        lockFd_ = ::open(path.c_str(), access | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0644);
+        if (access == LockAccess::Create) RefuseWriteInDryRun("create the host lock " + path);
+        const int flags = access == LockAccess::Read ? O_RDONLY : O_RDWR | O_CREAT;
+        lockFd_ = ::open(path.c_str(), flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0644);
         if (lockFd_ < 0) {
+            if (access == LockAccess::Read && (errno == ENOENT || errno == ENOTDIR)) return false;
             std::string reason = errno == ELOOP ? NotRegular(S_IFLNK) : ErrorText();
             throw KavrelException("Cannot open host lock " + path + ": " + reason);
         }
@@ -344,25 +460,55 @@ private:
         if (::fstat(lockFd_, &info) != 0 || !S_ISREG(info.st_mode)) {
             ::close(lockFd_);
             lockFd_ = -1;
-            throw KavrelException("Cannot open host lock " + path + ": " + NotRegular(info.st_mode));
+            // Opened for reading, a directory gets as far as this; told as when opened to write.
+            const std::string reason = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : NotRegular(info.st_mode);
+            throw KavrelException("Cannot open host lock " + path + ": " + reason);
         }
-        char resolved[PATH_MAX];
-        if (!::realpath(root_.c_str(), resolved)) {
+        if (!ResolveRoot()) {
+            std::string reason = ErrorText();
             ::close(lockFd_);
             lockFd_ = -1;
-            throw KavrelException("Cannot open host root " + root_ + ": " + ErrorText());
+            throw KavrelException("Cannot open host root " + root_ + ": " + reason);
         }
-        realRoot_ = resolved;
+        return true;
     }
 
-    // A process that only looks (shell completion) shares the lock of a root
-    // already in use and neither creates, repairs nor changes anything.
+    bool ResolveRoot() {
+        char resolved[PATH_MAX];
+        if (!::realpath(root_.c_str(), resolved)) return false;
+        realRoot_ = resolved;
+        return true;
+    }
+
+    // A process that only looks (shell completion, a dry run) shares the lock
+    // of a root in use and neither creates, repairs nor changes anything. A
+    // root not used yet is read as the demo host it would be filled with, and
+    // one without a lock file is read without waiting for anyone.
     void LockToLook(bool forWrite) {
-        if (forWrite) throw KavrelException("Cannot change host root " + root_ + " while only looking at it");
+        if (forWrite) {
+            RefuseWriteInDryRun("write host files in " + root_);
+            throw KavrelException("Cannot change host root " + root_ + " while only looking at it");
+        }
         if (mode_ != Mode::None) return;
-        OpenLockFile(true);
+        CheckRoot();
+        if (IsUnusedHostRoot(root_)) {
+            for (const auto& file : DemoHostFiles()) demo_[file.path] = file.content;
+            usingDemo_ = true;
+            mode_ = Mode::Shared;
+            return;
+        }
+        if (!OpenLockFile(LockAccess::Read)) {
+            if (!ResolveRoot()) throw KavrelException("Cannot open host root " + root_ + ": " + ErrorText());
+            mode_ = Mode::Shared;
+            generation_ = 0;
+            return;
+        }
         Flock(LOCK_SH);
-        if (NeedsRepair()) throw KavrelException("Host root " + root_ + " needs a command to finish a change first");
+        if (Exists(Path(kJournal))) {
+            ::close(lockFd_);
+            lockFd_ = -1;
+            throw KavrelException("Host root " + root_ + " needs a command to finish a change first");
+        }
         mode_ = Mode::Shared;
         generation_ = ReadGeneration();
     }
@@ -391,6 +537,7 @@ private:
             struct stat info {};
             if (::lstat(path.c_str(), &info) != 0) {
                 if (!create) return false;
+                RefuseWriteInDryRun("create the directory " + path);
                 if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) {
                     throw KavrelException("Cannot create directory " + path + ": " + ErrorText());
                 }
@@ -429,10 +576,11 @@ private:
     // Finishes a change a crashed process left half done, and gives a new
     // host root its demo host. Runs under the exclusive lock.
     void Repair() {
+        RefuseWriteInDryRun("finish a change in " + root_);
         if (Exists(Path(kInstalling))) {
             // A first use that did not finish: the root held nothing before
             // it, so whatever is there now is part of the demo host. Start over.
-            RemoveContents(root_);
+            RemoveContents();
             checkedDirectories_.clear();
         }
         std::string journal;
@@ -527,19 +675,28 @@ private:
         return text.size() > 200 ? shown + "..." : shown;
     }
 
-    // Removes everything under a directory but the lock file.
-    void RemoveContents(const std::string& directory) {
-        for (const auto& name : EntryNames(directory)) {
-            if (directory == root_ && name == kLockFile) continue;
-            const std::string path = directory + "/" + name;
-            struct stat info {};
-            if (::lstat(path.c_str(), &info) != 0) continue;
-            if (S_ISDIR(info.st_mode)) {
-                RemoveContents(path);
-                ::rmdir(path.c_str());
-            } else {
-                ::unlink(path.c_str());
-            }
+    // Removes everything in the root but the lock file.
+    void RemoveContents() {
+        int root = ::open(root_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (root < 0) throw KavrelException("Cannot open host root " + root_ + ": " + ErrorText());
+        RemoveContentsAt(root, kLockFile);
+        ::close(root);
+    }
+
+    // Whether a file already holds the content a change gives it (no
+    // content: the file does not exist).
+    bool SameAsNow(const std::string& relativePath, const std::optional<std::string>& content) {
+        if (!UnsafeHostPathReason(relativePath).empty()) return false;
+        if (!DirectoryInside(Parent(relativePath), false)) return !content;
+        struct stat info {};
+        if (::lstat(Path(relativePath).c_str(), &info) != 0) return !content && errno == ENOENT;
+        if (!content || !S_ISREG(info.st_mode) || static_cast<uint64_t>(info.st_size) != content->size()) return false;
+        std::string now;
+        int error = 0;
+        try {
+            return ReadHostFile(Path(relativePath), now, error) && now == *content;
+        } catch (const KavrelException&) {
+            return false;  // written, and refused there with its reason
         }
     }
 
@@ -638,6 +795,7 @@ private:
     }
 
     void BumpGeneration() {
+        RefuseWriteInDryRun("change the host lock of " + root_);
         generation_ = ReadGeneration() + 1;
         if (::pwrite(lockFd_, &generation_, sizeof(generation_), 0) != static_cast<ssize_t>(sizeof(generation_))) {
             // The counter only guards lock upgrades; a failed write is not fatal.
@@ -646,7 +804,12 @@ private:
 
     std::string root_;
     bool lookOnly_ = false;
+    std::vector<std::string> folders_;
+    std::string refusal_;
     std::string realRoot_;
+    // A root not used yet, read by a process that only looks: the demo host.
+    bool usingDemo_ = false;
+    std::map<std::string, const char*> demo_;
     int lockFd_ = -1;
     Mode mode_ = Mode::None;
     bool mayChange_ = true;
@@ -686,11 +849,71 @@ bool IsUnusedHostRoot(const std::string& root) {
     return !Exists(root + "/" + kStateDirectory) && IsEmptyDirectory(root);
 }
 
+namespace {
+
+// The default root and the tool's folder that leads to it (talix/, below
+// the state directory); the home from HOME, else from the caller's passwd entry. Only
+// absolute values count (a relative one would name another root in every
+// working directory). root is "" when there is no home.
+struct DefaultRoot {
+    std::string root;
+    std::vector<std::string> folders;
+};
+
+std::string Absolute(const char* value) { return value && value[0] == '/' ? value : ""; }
+
+DefaultRoot FindDefaultRoot() {
+    DefaultRoot found;
+    std::string base = Absolute(std::getenv("XDG_STATE_HOME"));
+    std::vector<std::string> parts = {"talix", "host"};
+    if (base.empty()) {
+        base = Absolute(std::getenv("HOME"));
+        if (base.empty()) {
+            if (const passwd* entry = ::getpwuid(::getuid())) base = Absolute(entry->pw_dir);
+        }
+        if (base.empty()) return found;
+        parts = {".local", "state", "talix", "host"};
+    }
+    while (base.size() > 1 && base.back() == '/') base.pop_back();
+    found.root = base;
+    for (const auto& part : parts) {
+        found.root += "/" + part;
+        // The tool's own folder; those above it are the user's business.
+        if (part == "talix") found.folders.push_back(found.root);
+    }
+    return found;
+}
+
+}  // namespace
+
 std::string DefaultHostRoot() {
     if (const char* root = std::getenv("TALIX_HOST_ROOT"); root && *root) return root;
-    if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state) return std::string(state) + "/talix/host";
-    if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.local/state/talix/host";
-    return "/tmp/talix-host-" + std::to_string(::getuid());
+    return FindDefaultRoot().root;
+}
+
+std::unique_ptr<Backend> MakeDefaultDirectoryBackend() {
+    if (const char* root = std::getenv("TALIX_HOST_ROOT"); root && *root) return MakeDirectoryBackend(root);
+    DefaultRoot found = FindDefaultRoot();
+    std::string refusal;
+    if (found.root.empty()) {
+        refusal =
+            "Cannot find a host root: neither HOME nor your user's entry names a home directory, so set "
+            "TALIX_HOST_ROOT to a directory of your own.";
+    }
+    return std::make_unique<DirectoryBackend>(found.root, false, found.folders, refusal);
+}
+
+bool TrustedByCaller(const std::string& realRoot) {
+    const char* list = std::getenv("TALIX_TRUSTED_ROOTS");
+    if (!list) return false;
+    std::istringstream entries(list);
+    std::string entry;
+    while (std::getline(entries, entry, ':')) {
+        if (entry == "*") return true;
+        char resolved[PATH_MAX];
+        if (!entry.empty() && ::realpath(entry.c_str(), resolved) && realRoot == resolved) return true;
+    }
+    return false;
 }
 
 }  // namespace SimHost

@@ -1,6 +1,7 @@
 // Section loading and atomic, write-through changes.
 #include "HostStore.h"
 
+#include <atomic>
 #include <cmath>
 #include <mutex>
 #include <vector>
@@ -10,6 +11,18 @@
 namespace SimHost {
 
 using Kavrel::Lib::KavrelException;
+
+namespace {
+std::atomic<bool> dryRunLatch{false};
+}  // namespace
+
+void LatchDryRun() { dryRunLatch = true; }
+bool DryRunLatched() { return dryRunLatch; }
+void ClearDryRunLatch() { dryRunLatch = false; }
+
+void RefuseWriteInDryRun(const std::string& what) {
+    if (dryRunLatch) throw KavrelException("A dry run writes nothing, but was about to " + what + ".");
+}
 
 HostStore& HostStore::Instance() {
     static HostStore store;
@@ -25,6 +38,8 @@ void HostStore::UseBackend(std::unique_ptr<Backend> backend) {
     held_.clear();
     heldModels_.clear();
     inTransaction_ = dryRun_ = broken_ = false;
+    deferred_.clear();
+    failures_.clear();
 }
 
 void HostStore::BeginChanges() { holding_ = true; }
@@ -33,7 +48,44 @@ void HostStore::FinishChanges() {
     holding_ = false;
     std::map<std::string, std::optional<std::string>> changes = EncodeHeld();
     if (changes.empty()) return;
-    GetBackend().Commit(changes);
+    try {
+        RefuseWriteInDryRun("write host files");
+        GetBackend().Commit(changes);
+    } catch (...) {
+        deferred_.clear();  // what they were to act on was not written
+        throw;
+    }
+}
+
+void HostStore::Defer(std::function<int()> run, const std::string& failure) {
+    deferred_.push_back(DeferredProgram{std::move(run), failure, commandNumber_ > 0 ? commandNumber_ : 1});
+}
+
+void HostStore::CommandBegun() {
+    if (inTransaction_) {
+        ++commandNumber_;
+    } else {
+        commandNumber_ = 1;
+        deferred_.clear();
+        failures_.clear();
+    }
+}
+
+void HostStore::RunDeferred() {
+    std::vector<DeferredProgram> queue;
+    queue.swap(deferred_);
+    for (auto& program : queue) {
+        std::string failure;
+        try {
+            if (program.run() != 0) failure = program.failure;
+        } catch (const KavrelException& error) {
+            failure = error.GetDescription();
+        } catch (const std::exception& error) {
+            failure = error.what();
+        }
+        if (!failure.empty()) failures_.push_back(DeferredFailure{program.command, failure});
+    }
+    ReleaseHost();
 }
 
 std::map<std::string, std::optional<std::string>> HostStore::EncodeHeld() {
@@ -45,6 +97,14 @@ std::map<std::string, std::optional<std::string>> HostStore::EncodeHeld() {
 }
 
 void HostStore::BeginTransaction(bool dryRun) {
+    deferred_.clear();
+    failures_.clear();
+    commandNumber_ = 0;
+    if (dryRun) {
+        LatchDryRun();
+        // From here on the host is only looked at: a lock taken before is let go.
+        if (backend_ && backend_->Release()) Forget();
+    }
     inTransaction_ = true;
     dryRun_ = dryRun;
     broken_ = false;
@@ -71,6 +131,7 @@ void HostStore::EndTransaction(bool commit) {
             store.ReleaseHost();
         }
     } finally{*this};
+    if (!write) deferred_.clear();
     if (broken) throw KavrelException("A change failed part way through; nothing was changed.");
     if (write) FinishChanges();
 }
@@ -116,7 +177,7 @@ void HostStore::Touched(size_t slot, const std::string& section) {
 }
 
 Backend& HostStore::GetBackend() {
-    if (!backend_) backend_ = MakeDirectoryBackend(DefaultHostRoot());
+    if (!backend_) backend_ = MakeDefaultDirectoryBackend();
     return *backend_;
 }
 
@@ -192,6 +253,8 @@ void Transaction::Commit() {
     if (store_.inTransaction_) {
         committed_ = true;
         for (const auto& entry : sections_) {
+            // (Only a dry run changes copies here; a batch changes in place.)
+            if (Unchanged(entry.second, entry.second.encode(entry.second.model.get()))) continue;
             store_.heldModels_[HostStore::SectionPath(entry.second.section)] = {entry.second.model,
                                                                                 entry.second.encode};
             if (store_.cache_[entry.first].model == entry.second.model) {
@@ -210,8 +273,14 @@ void Transaction::Commit() {
         return;
     }
     std::map<std::string, std::optional<std::string>> changes = files_;
-    for (const auto& entry : sections_) {
-        changes[HostStore::SectionPath(entry.second.section)] = entry.second.encode(entry.second.model.get());
+    for (auto entry = sections_.begin(); entry != sections_.end();) {
+        std::string encoded = entry->second.encode(entry->second.model.get());
+        if (Unchanged(entry->second, encoded)) {
+            entry = sections_.erase(entry);  // the store keeps the copy it has
+            continue;
+        }
+        changes[HostStore::SectionPath(entry->second.section)] = std::move(encoded);
+        ++entry;
     }
     if (changes.empty()) {
         committed_ = true;
@@ -220,6 +289,7 @@ void Transaction::Commit() {
     if (store_.holding_) {
         for (auto& change : changes) store_.held_[change.first] = std::move(change.second);
     } else {
+        RefuseWriteInDryRun("write host files");
         store_.GetBackend().Commit(changes);
     }
     for (auto& entry : sections_) store_.Install(entry.first, entry.second.section, entry.second.model);
@@ -237,6 +307,7 @@ std::optional<std::string> MemoryBackend::ReadFile(const std::string& relativePa
 }
 
 void MemoryBackend::Commit(const std::map<std::string, std::optional<std::string>>& changes) {
+    RefuseWriteInDryRun("change the host in memory");
     for (const auto& change : changes) {
         if (change.second) {
             files_[change.first] = *change.second;

@@ -3,6 +3,7 @@
 // loaded on first use and written through atomically on every change.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -61,7 +62,13 @@ private:
         std::string section;
         std::shared_ptr<void> model;
         std::string (*encode)(const void*);
+        // What the copy was made from (none: changed in place), so that a
+        // change that leaves the section as it was writes nothing.
+        std::shared_ptr<void> original;
     };
+    bool Unchanged(const Pending& pending, const std::string& encoded) const {
+        return pending.original && pending.encode(pending.original.get()) == encoded;
+    }
     HostStore& store_;
     std::map<size_t, Pending> sections_;  // by model slot
     std::map<std::string, std::optional<std::string>> files_;
@@ -154,6 +161,25 @@ public:
     // what was read from a host that others can change is forgotten.
     void ReleaseHost();
 
+    // Host programs (daemon scripts) act on the host as it is written, so a
+    // command whose changes are held runs none before they are: it queues
+    // them (run returns the exit status), and they run in the order queued
+    // once the changes are written, or never when they are not.
+    bool HoldsChanges() const { return holding_; }
+    void Defer(std::function<int()> run, const std::string& failure);
+    // Counts the commands of a transaction, so that a failure is told on the
+    // command that queued the program; a command outside one is number 1.
+    void CommandBegun();
+    // Runs what was queued; called after the changes were written and the
+    // host let go, so that a program may use the host itself.
+    void RunDeferred();
+    // The failures of the programs RunDeferred ran, by command number.
+    struct DeferredFailure {
+        int command;
+        std::string message;
+    };
+    const std::vector<DeferredFailure>& DeferredFailures() const { return failures_; }
+
     static std::string SectionPath(const std::string& section) { return "state/" + section + ".json"; }
 
     // A small number per model or derived type, the same in every library of
@@ -204,6 +230,14 @@ private:
     bool inTransaction_ = false;
     bool dryRun_ = false;
     bool broken_ = false;  // a change of the transaction failed part way
+    struct DeferredProgram {
+        std::function<int()> run;
+        std::string failure;
+        int command;
+    };
+    std::vector<DeferredProgram> deferred_;
+    std::vector<DeferredFailure> failures_;
+    int commandNumber_ = 0;
     // What the last release let go of: commands may still hold references
     // into it, and freeing a big host costs about as much as reading it.
     std::vector<Cached> retiredCache_;
@@ -273,11 +307,12 @@ Model& Transaction::Edit() {
         // run shows what a failed change leaves, so it changes a copy.)
         store_.Read<Model>();
         auto model = store_.cache_[slot].model;
-        sections_[slot] = Pending{Model::kSection, model, &detail::Encode<Model>};
+        sections_[slot] = Pending{Model::kSection, model, &detail::Encode<Model>, nullptr};
         return *static_cast<Model*>(model.get());
     }
-    auto copy = std::make_shared<Model>(store_.Read<Model>());
-    sections_[slot] = Pending{Model::kSection, copy, &detail::Encode<Model>};
+    const Model& original = store_.Read<Model>();
+    auto copy = std::make_shared<Model>(original);
+    sections_[slot] = Pending{Model::kSection, copy, &detail::Encode<Model>, store_.cache_[slot].model};
     return *copy;
 }
 

@@ -21,6 +21,8 @@ std::map<std::string, std::string> MemoryHostFiles() {
     return memory ? memory->Files() : std::map<std::string, std::string>{};
 }
 
+void EndDryRunForTesting() { ClearDryRunLatch(); }
+
 void InjectFault(const std::string& operation, const std::string& message) {
     HostStore::Instance().Update<FaultTable>([&](FaultTable& table) { table.byOperation[operation] = message; });
 }

@@ -17,6 +17,11 @@ void UseHostRoot(const std::string& root);
 // The files of the in-memory host, by relative path (empty for a directory host).
 std::map<std::string, std::string> MemoryHostFiles();
 
+// A process that began a dry run never writes again (the host's latch is
+// never cleared). A test that goes on after a dry run in the same process
+// ends it here; only tests call this, and the plug-in does not export it.
+void EndDryRunForTesting();
+
 // Makes the named operation ("Class::Operation") throw KavrelException(message).
 void InjectFault(const std::string& operation, const std::string& message);
 void ClearFaults();

@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "core/Backends.h"
 #include "core/Faults.h"
 #include "core/HostStore.h"
 #include "kavrel/Lib.h"
@@ -54,20 +55,6 @@ std::string RealPath(const std::string& path) {
 
 const char kTrustedRootsVariable[] = "TALIX_TRUSTED_ROOTS";
 
-// Whether the caller named the host root (or "*", every root) in
-// TALIX_TRUSTED_ROOTS, a colon-separated list of host-root directories.
-bool TrustedByCaller(const std::string& realRoot) {
-    const char* list = std::getenv(kTrustedRootsVariable);
-    if (!list) return false;
-    std::istringstream entries(list);
-    std::string entry;
-    while (std::getline(entries, entry, ':')) {
-        if (entry == "*") return true;
-        if (!entry.empty() && RealPath(entry) == realRoot) return true;
-    }
-    return false;
-}
-
 // Why a file or directory that talixcli would run a program through is not
 // trusted, or "": it must belong to the caller or to root, and be writable
 // by its owner alone. Otherwise someone else could choose what runs with the
@@ -86,7 +73,7 @@ std::string Distrust(const struct stat& info) {
 // from it down to the program, and the program itself pass Distrust, unless
 // the caller trusts the root explicitly. Both paths are resolved already.
 void CheckTrusted(const std::string& realRoot, const std::string& program) {
-    if (TrustedByCaller(realRoot)) return;
+    if (SimHost::TrustedByCaller(realRoot)) return;
     std::string path = realRoot;
     std::string rest = program.substr(realRoot.size());  // "/etc/init.d/nfcd"
     for (;;) {
@@ -122,24 +109,27 @@ std::string MakeChildRpLmxOption(int memoryMb) {
     return "--resource-pool=host/system/daemons --min-memory=" + std::to_string(memoryMb) + "M";
 }
 
-int LmxCtl_Exec(const std::string& command, bool inBackground, bool quiet, bool keepEnvironment) {
-    SimHost::CheckFault("LmxCtl_Exec");
-    auto words = Words(command);
-    if (words.empty()) return kNotFound;
-    std::string relative = InsideRoot(words[0]);
-    if (relative.empty()) return kNotFound;
-    auto& backend = SimHost::HostStore::Instance().GetBackend();
-    std::string root = backend.RootDirectory();
-    if (root.empty() || SimHost::HostStore::Instance().IsDryRun()) {
-        // A host in memory, or a dry run, runs nothing: a program that is there succeeds.
-        return backend.ReadFile(relative) ? 0 : kNotFound;
-    }
-    std::string realRoot = RealPath(root);
+namespace {
+
+// The program's real path inside the host root, checked to be trusted; ""
+// when it is missing or a link leading out of the root.
+std::string TrustedProgram(const std::string& root, const std::string& relative, std::string& realRoot) {
+    realRoot = RealPath(root);
     std::string program = RealPath(root + "/" + relative);
     if (realRoot.empty() || program.empty() || program.compare(0, realRoot.size() + 1, realRoot + "/") != 0) {
-        return kNotFound;  // missing, or a link leading out of the host root
+        return "";
     }
     CheckTrusted(realRoot, program);
+    return program;
+}
+
+int Run(const std::string& command, const std::string& root, bool inBackground, bool quiet, bool keepEnvironment) {
+    auto words = Words(command);
+    std::string relative = words.empty() ? "" : InsideRoot(words[0]);
+    if (relative.empty()) return kNotFound;
+    std::string realRoot;
+    const std::string program = TrustedProgram(root, relative, realRoot);
+    if (program.empty()) return kNotFound;  // missing, or a link leading out of the host root
     struct stat info {};
     if (::stat(program.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || ::access(program.c_str(), X_OK) != 0) {
         return kCannotRun;
@@ -180,6 +170,35 @@ int LmxCtl_Exec(const std::string& command, bool inBackground, bool quiet, bool 
     }
     int status = WaitFor(child);
     return inBackground ? 0 : status;
+}
+
+}  // namespace
+
+int LmxCtl_Exec(const std::string& command, bool inBackground, bool quiet, bool keepEnvironment) {
+    return LmxCtl_Exec(command, inBackground, quiet, keepEnvironment, "");
+}
+
+int LmxCtl_Exec(const std::string& command, bool inBackground, bool quiet, bool keepEnvironment,
+                const std::string& failureMessage) {
+    SimHost::CheckFault("LmxCtl_Exec");
+    auto words = Words(command);
+    std::string relative = words.empty() ? "" : InsideRoot(words[0]);
+    if (relative.empty()) return kNotFound;
+    auto& store = SimHost::HostStore::Instance();
+    auto& backend = store.GetBackend();
+    const std::string root = backend.RootDirectory();
+    if (root.empty() || SimHost::DryRunLatched()) {
+        // A host in memory, or a dry run, runs nothing: a program that is there succeeds.
+        return backend.ReadFile(relative) ? 0 : kNotFound;
+    }
+    if (!store.HoldsChanges()) return Run(command, root, inBackground, quiet, keepEnvironment);
+    // The command's changes are not written yet: the program runs once they
+    // are. Whether it may run at all is the command's own answer, now.
+    std::string realRoot;
+    TrustedProgram(root, relative, realRoot);
+    store.Defer([=] { return Run(command, root, inBackground, quiet, keepEnvironment); },
+                failureMessage.empty() ? "The host program " + words[0] + " did not succeed." : failureMessage);
+    return 0;
 }
 
 }  // namespace Util

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include <fcntl.h>
@@ -280,7 +281,8 @@ void Pnic::RestartNegotiation() {
         if (!pnic.supportsAutoNegotiation || !pnic.autoNegotiation) {
             throw KavrelException("Auto-negotiation is not on for " + name_);
         }
-        ++pnic.negotiationRestarts;
+        // A statistic: at its largest it stays there rather than wrap to zero.
+        if (pnic.negotiationRestarts != std::numeric_limits<uint32_t>::max()) ++pnic.negotiationRestarts;
     });
 }
 

@@ -1,5 +1,6 @@
 // Firewall rulesets: enabled state, allowed source addresses, port rules and clients.
 #include <algorithm>
+#include <limits>
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
@@ -195,6 +196,11 @@ int64_t FirewallRuleset::GetClientCount() const {
 void FirewallRuleset::AddClient() {
     CheckFault("FirewallRuleset::AddClient");
     UpdateRuleset(rulesetId_, [](FirewallRulesetModel& ruleset) {
+        if (ruleset.clients == std::numeric_limits<int64_t>::max()) {
+            throw KavrelException("Ruleset " + ruleset.id +
+                                  " already has the largest number of clients it can count (" +
+                                  std::to_string(ruleset.clients) + ").");
+        }
         ++ruleset.clients;
         // A ruleset whose enabled state is fixed keeps it; the count still follows.
         if (!ruleset.enableDisableFixed) ruleset.enabled = true;

@@ -1,6 +1,8 @@
 // The ruleset commands against an in-memory host: host failures of the
 // lookup, the lists, set, allowed-address editing and client counting
 // (texts, checks and changes are in the firewall-rulesets transcript).
+#include <limits>
+
 #include "FirewallTestSupport.h"
 
 namespace FirewallTest {
@@ -125,6 +127,37 @@ TEST_F(FirewallRulesetTest, ClientHostFailuresAreReported) {
                   "client table busy")
             << c.operation;
         EXPECT_EQ(StoredRuleset("sshServer")["clients"], 1) << c.operation;
+    }
+}
+
+// The count stops at its largest value rather than wrap round to the smallest.
+TEST_F(FirewallRulesetTest, ClientAddAtTheLargestCountIsRefused) {
+    const int64_t largest = std::numeric_limits<int64_t>::max();
+    json rulesets = Rulesets();
+    rulesets[0]["clients"] = largest;
+    UseFirewall(Firewall(rulesets));
+    EXPECT_EQ(OnlyError("network firewall ruleset client add -r sshServer"),
+              "Ruleset sshServer already has the largest number of clients it can count (9223372036854775807).");
+    EXPECT_EQ(StoredRuleset("sshServer")["clients"], largest);
+    Change("network firewall ruleset client remove -r sshServer");
+    EXPECT_EQ(StoredRuleset("sshServer")["clients"], largest - 1);
+}
+
+// A fault's text reaches the user as one printable message: control
+// characters are shown escaped, and a fault without text is described.
+TEST_F(FirewallRulesetTest, InjectedFaultTextsArePrintable) {
+    const struct {
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {"", "Injected failure of FirewallRuleset::AddClient (the fault has no description)."},
+        {"busy\x1b[2J\nnow\x7f", "busy\\x1b[2J\\x0anow\\x7f"},
+        {"caf\xc3\xa9 busy", "caf\xc3\xa9 busy"},
+    };
+    for (const auto& c : cases) {
+        UseFirewall(Firewall(Rulesets()));
+        InjectFault("FirewallRuleset::AddClient", c.text);
+        EXPECT_EQ(OnlyError("network firewall ruleset client add -r sshServer"), c.shown) << c.text;
     }
 }
 

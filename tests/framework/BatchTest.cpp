@@ -179,6 +179,7 @@ protected:
         auto backend = std::make_unique<CountingBackend>(files);
         counting = backend.get();
         SimHost::HostStore::Instance().UseBackend(std::move(backend));
+        SimHost::EndDryRunForTesting();  // a dry run of an earlier test
         Parvik::AutoCli::TransactionHooks hooks;
         hooks.begin = [](bool dryRun) { AutoCli_BeginTransaction(dryRun ? 1 : 0); };
         hooks.end = [](bool commit) {
@@ -326,6 +327,7 @@ TEST_F(BatchThroughFramework, DryRunListsTheChangedFilesAndKeepsTheHost) {
     EXPECT_EQ(cli.Run("--formatter=json network ip route ipv4 list").out.find("10.91.0.0"), std::string::npos);
 
     // A host failure inside a dry run: the command's status and message.
+    SimHost::EndDryRunForTesting();  // to inject the fault
     SimHost::InjectFault("RoutingInfoImpl::AddLumexRoute", "route table is full");
     auto failed = Batch("network ip route ipv4 add -n 10.91.0.0/16 -g 10.20.0.254\n", true);
     EXPECT_EQ(failed.status, 1);

@@ -61,6 +61,68 @@ TEST(InterfaceEndToEnd, FailingDaemonRestartIsReportedButTheInterfaceStays) {
     EXPECT_EQ(root.ReadSection("lmxnics")["lmxnics"].size(), 2u);
 }
 
+// Host programs run once the changes they act on are written: a single
+// command's after its changes, a batch's after its commit, in line order,
+// and a batch that stops runs none. A program that fails then is reported
+// on its command's line; what was committed stays.
+class DeferredPrograms : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteHost(root_, Host({Nic("lmx0")}));
+        // What the daemon saw of the host when it ran.
+        WriteScript(root_, "etc/init.d/nfcd",
+                    "grep -o '\"lmx[0-9]*\"' state/lmxnics.json | tr '\\n' ' ' >> var/log/seen\n"
+                    "echo >> var/log/seen\n"
+                    "exit \"$(cat var/log/status)\"\n");
+        root_.WriteFile("var/log/seen", "");
+        root_.WriteFile("var/log/status", "0");
+    }
+    TalixTest::ProcessResult Batch(const std::string& lines, const std::string& status = "0") {
+        const std::string file = root_.Path() + ".batch";
+        std::ofstream(file) << lines;
+        root_.WriteFile("var/log/status", status);
+        auto result = TalixTest::RunTalixcli({"--batch", file}, {{"TALIX_HOST_ROOT", root_.Path()}});
+        std::filesystem::remove(file);
+        return result;
+    }
+    TempHostRoot root_;
+};
+
+TEST_F(DeferredPrograms, ASingleCommandsProgramSeesItsChangesWritten) {
+    ChangeOnHost(root_, "network ip interface add -p pg-b -N CeldraProvisioning");
+    EXPECT_EQ(root_.ReadFile("var/log/seen"), "\"lmx0\" \"lmx1\" \n");
+}
+
+TEST_F(DeferredPrograms, ABatchRunsItsProgramsAfterItsCommitAndAStoppedOneRunsNone) {
+    auto stopped = Batch(
+        "network ip interface add -p pg-b -N CeldraProvisioning\n"
+        "network ip interface list\n"
+        "network ip interface add -p no-such-portgroup -N CeldraProvisioning\n");
+    EXPECT_EQ(stopped.status, 1);
+    EXPECT_EQ(root_.ReadFile("var/log/seen"), "");
+    EXPECT_EQ(root_.ReadSection("lmxnics")["lmxnics"].size(), 1u);
+
+    auto done = Batch(
+        "network ip interface add -p pg-b -N CeldraProvisioning\n"
+        "network ip interface add -p pg-b -N CeldraProvisioning\n");
+    EXPECT_EQ(done.status, 0) << done.err;
+    // Both ran after the commit, in line order, and saw both interfaces.
+    EXPECT_EQ(root_.ReadFile("var/log/seen"), "\"lmx0\" \"lmx1\" \"lmx2\" \n\"lmx0\" \"lmx1\" \"lmx2\" \n");
+}
+
+TEST_F(DeferredPrograms, AProgramThatFailsAfterTheCommitIsReportedOnItsLine) {
+    auto failed = Batch(
+        "# the interface list first\n"
+        "network ip interface list\n"
+        "network ip interface add -p pg-b -N CeldraProvisioning\n",
+        "3");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err,
+              "Error: line 3: Unable to start the NFC daemon. Take a look at /var/log/nfcd.log for more "
+              "information.\n");
+    EXPECT_EQ(root_.ReadSection("lmxnics")["lmxnics"].size(), 2u);
+}
+
 TEST(InterfaceEndToEnd, RemoveByConnectionPointReleasesTheSwitchPort) {
     TempHostRoot root;
     WriteHost(root, Host({}));

@@ -1,25 +1,36 @@
 // The general rules at the edges of a host root, swept over every file the
 // host reads: only regular files are read and nothing blocks, sizes are
 // bounded, paths never leave the root, and only trusted roots run programs.
+#include <fcntl.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <climits>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "core/Backends.h"
+#include "core/HostStore.h"
 #include "core/SimHostTesting.h"
+#include "kavrel/Lib.h"
+#include "lmxctl/Util.h"
 #include "robustness/RobustnessSupport.h"
 #include "support/CliHarness.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using TalixTest::ChangeOnHost;
 using TalixTest::RunOnHost;
 using TalixTest::RunTalixcli;
 using TalixTest::TempHostRoot;
@@ -207,8 +218,9 @@ TEST_F(TrustedRoots, AnythingOnTheWayToTheProgramThatOthersCanChangeIsRefused) {
         mode_t mode;
         std::string why;
     };
+    // (A root that others may write is refused before any command runs: see
+    // ARootAnotherUserCouldChangeIsRefusedForReadingAndChanging.)
     const std::vector<Case> cases = {
-        {"", 0775, "is writable by group or others"},
         {"etc", 0757, "is writable by group or others"},
         {"etc/init.d", 0777, "is writable by group or others"},
         {"etc/init.d/nfcd", 0775, "is writable by group or others"},
@@ -254,6 +266,340 @@ TEST_F(TrustedRoots, AProgramOwnedByAnotherUserIsRefused) {
     EXPECT_FALSE(DaemonRan());
     auto trusted = AddProvisioningInterface({{"TALIX_TRUSTED_ROOTS", "*"}});
     EXPECT_EQ(trusted.status, 0) << trusted.err;
+}
+
+// A command's message ends with the host's refusal; the command's own
+// prefix (if it has one) comes first.
+::testing::AssertionResult EndsWith(const std::string& text, const std::string& end) {
+    if (text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "\"" << text << "\" does not end with \"" << end << "\"";
+}
+
+// Runs body in a child process as another user (and group): what that user
+// gets to see and do with a host root the test made.
+TalixRobustness::IsolatedResult AsUser(uid_t user, const std::function<int(std::string&, std::string&)>& body) {
+    return TalixRobustness::RunIsolated(
+        [&](std::string& out, std::string& err) {
+            if (::setresgid(user, user, user) != 0 || ::setresuid(user, user, user) != 0) return 99;
+            return body(out, err);
+        },
+        20000);
+}
+
+void MakeReadableByAll(const std::string& root) {
+    ::chmod(root.c_str(), 0755);
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.is_directory()) ::chmod(entry.path().c_str(), 0755);
+    }
+}
+
+// Once a process began a dry run nothing it does writes, also after the dry
+// run ended: not a change through the store, not a commit straight to the
+// directory, and no host program runs (one that is there counts as run).
+TEST(HostRootRules, AProcessThatBeganADryRunNeverWrites) {
+    TempHostRoot root;
+    ASSERT_EQ(RunOnHost(root, "network firewall get").status, 0);  // installs the demo host
+    root.WriteFile("bin/mark", "#!/bin/sh\ntouch \"$TALIX_HOST_ROOT/ran\"\n");
+    ::chmod((root.Path() + "/bin/mark").c_str(), 0755);
+    const auto before = TalixRobustness::Snapshot(root.Path());
+    auto result = TalixRobustness::RunIsolated(
+        [&](std::string& out, std::string& err) {
+            SimHost::UseHostRoot(root.Path());
+            auto& store = SimHost::HostStore::Instance();
+            int refused = 0;
+            auto attempt = [&](const std::function<void()>& write) {
+                try {
+                    write();
+                } catch (const Kavrel::Lib::KavrelException& refusal) {
+                    ++refused;
+                    err += refusal.GetDescription() + "\n";
+                }
+            };
+            store.BeginTransaction(true);
+            attempt([&] { store.GetBackend().Commit({{"state/firewall.json", std::string("{}")}}); });
+            store.EndTransaction(false);
+            attempt([&] { SimHost::InjectFault("Firewall::Get", "after the dry run"); });
+            attempt([&] { store.GetBackend().Commit({{"etc/new", std::string("x")}}); });
+            SimHost::UseHostRoot(root.Path() + "/not-made");
+            attempt([&] { store.GetBackend().Commit({{"etc/new", std::string("x")}}); });
+            SimHost::UseHostRoot(root.Path());
+            out = std::to_string(LmxCtl::Util::LmxCtl_Exec("/bin/mark", false, true, false));
+            return refused;
+        },
+        10000);
+    EXPECT_EQ(result.status, 4) << result.err;
+    EXPECT_NE(result.err.find("A dry run writes nothing, but was about to write host files in " + root.Path()),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(result.out, "0");
+    EXPECT_FALSE(fs::exists(root.Path() + "/ran"));
+    EXPECT_FALSE(fs::exists(root.Path() + "/not-made"));
+    EXPECT_EQ(TalixRobustness::Difference(before, TalixRobustness::Snapshot(root.Path())), "");
+}
+
+// A dry run makes nothing, whatever state the root is in: no root, no lock
+// file, no demo host. It reads the demo host from where a first use would
+// install it from, and shows what a real run on an installed root would.
+TEST(HostRootRules, ADryRunCreatesNothingAndShowsWhatARealRunWould) {
+    TempHostRoot installed;
+    ASSERT_EQ(RunOnHost(installed, "network firewall get").status, 0);
+    const std::vector<std::string> change = {"--dry-run", "network", "firewall", "set", "--enabled", "false"};
+    auto reference = RunTalixcli(change, {{"TALIX_HOST_ROOT", installed.Path()}});
+    ASSERT_EQ(reference.status, 0) << reference.err;
+    ASSERT_NE(reference.out.find("state/firewall.json"), std::string::npos) << reference.out;
+
+    struct Case {
+        std::string name;
+        std::function<void(const std::string& root)> prepare;
+    };
+    const std::vector<Case> cases = {
+        {"a root not made yet", [](const std::string&) {}},
+        {"an empty root", [](const std::string& root) { fs::create_directory(root); }},
+        {"a root without its lock file",
+         [&](const std::string& root) {
+             fs::create_directory(root);
+             TalixRobustness::CopyHost(installed.Path(), root);
+         }},
+        {"a first use that did not finish",
+         [](const std::string& root) {
+             fs::create_directories(root + "/state");
+             std::ofstream(root + "/.installing") << "";
+             std::ofstream(root + "/state/firewall.json") << "{\"half";
+         }},
+    };
+    for (const auto& one : cases) {
+        TempHostRoot parent;
+        const std::string root = parent.Path() + "/root";
+        one.prepare(root);
+        const bool hadLock = fs::exists(root + "/.lock");
+        const auto before = TalixRobustness::Snapshot(parent.Path());
+        auto dry = RunTalixcli(change, {{"TALIX_HOST_ROOT", root}});
+        EXPECT_EQ(dry.status, 0) << one.name << ": " << dry.err;
+        EXPECT_EQ(dry.out, reference.out) << one.name;
+        EXPECT_EQ(TalixRobustness::Difference(before, TalixRobustness::Snapshot(parent.Path())), "") << one.name;
+        EXPECT_EQ(fs::exists(root + "/.lock"), hadLock) << one.name;
+        EXPECT_EQ(fs::exists(root), one.name != cases[0].name) << one.name;
+    }
+}
+
+// A first use that did not finish empties the root again: a folder of it
+// swapped for a link to elsewhere meanwhile is removed as a link, and
+// nothing it leads to is touched (removal goes through descriptors that
+// never follow a link). Before each run a helper thread swaps the folder
+// and a link out of the root back and forth as fast as it can.
+TEST(HostRootRules, EmptyingAnUnfinishedRootNeverFollowsASwappedLink) {
+    const int kFiles = 400;
+    for (int round = 0; round < TalixRobustness::Scaled(5, 40); ++round) {
+        TempHostRoot root;
+        TempHostRoot outside;
+        TempHostRoot stage;
+        fs::create_directories(root.Path() + "/state/many");
+        fs::create_directories(outside.Path() + "/many");
+        for (int i = 0; i < kFiles; ++i) {
+            std::ofstream(root.Path() + "/state/many/f" + std::to_string(i)) << "in";
+            std::ofstream(outside.Path() + "/many/f" + std::to_string(i)) << "out";
+        }
+        std::ofstream(root.Path() + "/.installing") << "";
+        fs::create_directory_symlink(outside.Path() + "/many", stage.Path() + "/many");
+        std::atomic<bool> stop{false};
+        std::thread swapper([&] {
+            const std::string inside = root.Path() + "/state/many";
+            const std::string link = stage.Path() + "/many";
+            while (!stop) ::renameat2(AT_FDCWD, inside.c_str(), AT_FDCWD, link.c_str(), RENAME_EXCHANGE);
+        });
+        auto run = RunOnHost(root, "network firewall get");
+        stop = true;
+        swapper.join();
+        EXPECT_EQ(run.status, 0) << run.err;
+        int left = 0;
+        for (const auto& entry : fs::directory_iterator(outside.Path() + "/many")) left += entry.is_regular_file();
+        ASSERT_EQ(left, kFiles) << "round " << round << ": files outside the root were removed";
+    }
+}
+
+// A root that another user (not the caller, not root) owns, or that group
+// or others may write, is refused before anything in it is read or made,
+// for reading as for changing, unless the caller trusts it by name.
+TEST(HostRootRules, ARootAnotherUserCouldChangeIsRefusedForReadingAndChanging) {
+    struct Case {
+        std::string name;
+        std::function<void(const std::string& root)> spoil;
+        std::string refusal;
+    };
+    std::vector<Case> cases = {
+        {"mode 0777", [](const std::string& root) { ::chmod(root.c_str(), 0777); },
+         "group or others may write it (mode 0777)."},
+        {"mode 0775", [](const std::string& root) { ::chmod(root.c_str(), 0775); },
+         "group or others may write it (mode 0775)."},
+        {"mode 1777", [](const std::string& root) { ::chmod(root.c_str(), 01777); },
+         "group or others may write it (mode 1777)."},
+    };
+    if (::geteuid() == 0) {
+        cases.push_back({"owned by user 65534",
+                         [](const std::string& root) { ASSERT_EQ(::chown(root.c_str(), 65534, 65534), 0); },
+                         "it is owned by user 65534, not by you or root."});
+    }
+    const std::vector<std::string> commands = {"network firewall get", "network firewall set --enabled false"};
+    for (const auto& one : cases) {
+        for (const auto& command : commands) {
+            for (bool unfinished : {false, true}) {
+                TempHostRoot root;
+                ASSERT_EQ(RunOnHost(root, "network firewall get").status, 0);
+                // A first use that did not finish would empty the root: refused before that, too.
+                if (unfinished) std::ofstream(root.Path() + "/.installing") << "";
+                one.spoil(root.Path());
+                const auto before = TalixRobustness::Snapshot(root.Path());
+                auto refused = RunOnHost(root, command);
+                const std::string what = one.name + ", " + command + (unfinished ? ", unfinished" : "");
+                EXPECT_EQ(refused.status, 1) << what;
+                EXPECT_TRUE(EndsWith(refused.err, "Refusing host root " + root.Path() + ": " + one.refusal + "\n"))
+                    << what;
+                EXPECT_EQ(TalixRobustness::Difference(before, TalixRobustness::Snapshot(root.Path())), "") << what;
+                if (unfinished) continue;
+                auto trusted = RunTalixcli(TalixTest::SplitWords(command),
+                                           {{"TALIX_HOST_ROOT", root.Path()}, {"TALIX_TRUSTED_ROOTS", root.Path()}});
+                EXPECT_EQ(trusted.status, 0) << what << ": " << trusted.err;
+            }
+        }
+    }
+}
+
+// A root owned by root (mode 0755) is read by everyone: a reader takes the
+// shared lock on a lock file opened for reading and creates nothing. A
+// command that changes the host still needs write access, and says so.
+TEST(HostRootRules, AnotherUserReadsARootOwnedRootAndCannotChangeIt) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can run a child as another user";
+    TempHostRoot root;
+    ASSERT_EQ(RunOnHost(root, "network firewall get").status, 0);
+    MakeReadableByAll(root.Path());
+    const auto before = TalixRobustness::Snapshot(root.Path());
+    auto read = AsUser(65534, [&](std::string& out, std::string& err) {
+        auto result =
+            RunTalixcli({"--formatter=json", "network", "firewall", "get"}, {{"TALIX_HOST_ROOT", root.Path()}});
+        out = result.out;
+        err = result.err;
+        return result.status;
+    });
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_NE(read.out.find("\"Enabled\""), std::string::npos) << read.out;
+    auto change = AsUser(65534, [&](std::string&, std::string& err) {
+        auto result =
+            RunTalixcli({"network", "firewall", "set", "--enabled", "false"}, {{"TALIX_HOST_ROOT", root.Path()}});
+        err = result.err;
+        return result.status;
+    });
+    EXPECT_EQ(change.status, 1);
+    EXPECT_TRUE(EndsWith(change.err, "Cannot open host lock " + root.Path() + "/.lock: Permission denied\n"));
+    EXPECT_EQ(TalixRobustness::Difference(before, TalixRobustness::Snapshot(root.Path())), "");
+}
+
+// Where the root is without TALIX_HOST_ROOT: under XDG_STATE_HOME, else
+// under the home from HOME, else from the caller's passwd entry; relative
+// values are ignored (they would name another root in every folder).
+TEST(HostRootRules, TheDefaultRootIsInTheCallersOwnHome) {
+    const passwd* entry = ::getpwuid(::getuid());
+    ASSERT_NE(entry, nullptr);
+    const std::string home = entry->pw_dir;
+    struct Case {
+        const char* state;  // nullptr: unset
+        const char* home;
+        std::string root;
+    };
+    const std::vector<Case> cases = {
+        {"/srv/state", "/srv/home", "/srv/state/talix/host"},
+        {"relative/state", "/srv/home", "/srv/home/.local/state/talix/host"},
+        {"", "/srv/home/", "/srv/home/.local/state/talix/host"},
+        {nullptr, "relative", home + "/.local/state/talix/host"},
+        {nullptr, nullptr, home + "/.local/state/talix/host"},
+    };
+    for (const auto& one : cases) {
+        auto result = TalixRobustness::RunIsolated(
+            [&](std::string& out, std::string&) {
+                ::unsetenv("TALIX_HOST_ROOT");
+                one.state ? ::setenv("XDG_STATE_HOME", one.state, 1) : ::unsetenv("XDG_STATE_HOME");
+                one.home ? ::setenv("HOME", one.home, 1) : ::unsetenv("HOME");
+                out = SimHost::DefaultHostRoot();
+                return 0;
+            },
+            10000);
+        EXPECT_EQ(result.out, one.root) << (one.state ? one.state : "(unset)") << ", "
+                                        << (one.home ? one.home : "(unset)");
+    }
+}
+
+// The folders the tool makes on the way to the default root are held to
+// the rule of the root; and a caller without any home is told to name a root.
+TEST(HostRootRules, TheWayToTheDefaultRootIsCheckedAndAHomelessCallerIsToldWhatToDo) {
+    TempHostRoot state;
+    fs::create_directory(state.Path() + "/talix");
+    ::chmod((state.Path() + "/talix").c_str(), 0777);
+    auto refused = TalixRobustness::RunIsolated(
+        [&](std::string&, std::string& err) {
+            ::unsetenv("TALIX_HOST_ROOT");
+            ::setenv("XDG_STATE_HOME", state.Path().c_str(), 1);
+            auto result = RunTalixcli({"network", "firewall", "get"});
+            err = result.err;
+            return result.status;
+        },
+        20000);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(EndsWith(refused.err, "Refusing host root " + state.Path() +
+                                          "/talix/host: group or others may write its folder " + state.Path() +
+                                          "/talix (mode 0777).\n"));
+    EXPECT_FALSE(fs::exists(state.Path() + "/talix/host"));
+
+    if (::geteuid() != 0) return;
+    const uid_t homeless = 54321;
+    ASSERT_EQ(::getpwuid(homeless), nullptr) << "user 54321 must have no passwd entry";
+    auto told = AsUser(homeless, [&](std::string&, std::string& err) {
+        ::unsetenv("TALIX_HOST_ROOT");
+        ::unsetenv("XDG_STATE_HOME");
+        ::unsetenv("HOME");
+        auto result = RunTalixcli({"network", "firewall", "get"});
+        err = result.err;
+        return result.status;
+    });
+    EXPECT_EQ(told.status, 1);
+    EXPECT_TRUE(EndsWith(told.err,
+                         "Cannot find a host root: neither HOME nor your user's entry names a home directory, so set "
+                         "TALIX_HOST_ROOT to a directory of your own.\n"));
+}
+
+// A change that changes nothing writes nothing: not a section whose model
+// stays as it was (even when its file is laid out otherwise than the host
+// writes it, as the demo host's are), not a file whose new content equals
+// the old, and the lock's change counter stays. A dry run shows no change.
+TEST(HostRootRules, AChangeThatChangesNothingWritesNothing) {
+    TempHostRoot root;
+    ASSERT_EQ(RunOnHost(root, "network firewall get").status, 0);
+    const std::string firewall = root.Path() + "/state/firewall.json";
+    auto identity = [&] {
+        struct stat info {};
+        ::stat(firewall.c_str(), &info);
+        return std::make_pair(info.st_ino, root.ReadFile(".lock"));
+    };
+    auto dry = RunOnHost(root, "--dry-run network firewall load");
+    EXPECT_EQ(dry.status, 0) << dry.err;
+    EXPECT_EQ(dry.out.find("state/firewall.json"), std::string::npos) << dry.out;
+
+    auto before = identity();
+    const auto files = TalixRobustness::Snapshot(root.Path());
+    ASSERT_EQ(RunOnHost(root, "network firewall load").status, 0);
+    EXPECT_EQ(identity(), before) << "a no-op load wrote the firewall section or counted a change";
+    EXPECT_EQ(TalixRobustness::Difference(files, TalixRobustness::Snapshot(root.Path())), "");
+
+    // Written once as the host writes it, the same value again in a batch
+    // (which changes its sections in place) leaves the file alone.
+    ChangeOnHost(root, "network firewall set --enabled false");
+    before = identity();
+    const std::string batch = root.Path() + ".batch";
+    std::ofstream(batch) << "network firewall set --enabled false\n";
+    auto again = RunTalixcli({"--batch", batch}, {{"TALIX_HOST_ROOT", root.Path()}});
+    fs::remove(batch);
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(identity(), before) << "a batch that changes nothing wrote";
 }
 
 }  // namespace
