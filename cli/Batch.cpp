@@ -30,8 +30,6 @@ const char kPathField[] = "path";
 const char kDiffField[] = "diff";
 const char kNoChanges[] = "# No host file would change.\n";
 
-bool IsHelpWord(const std::string& word) { return word == "--help" || word == "-h"; }
-
 // The whole batch input; no standard streams (their set-up would cost every run).
 bool ReadBatchInput(const std::string& name, std::string& text, std::string& problem) {
     const bool standardInput = name == kStandardInput;
@@ -124,6 +122,12 @@ std::string Dispatcher::CollectChanges(std::vector<HostFileChange>& changes) {
 
 int Dispatcher::RunTransaction(const TransactionRequest& request, const std::vector<std::string>& rest,
                                std::ostream& out, std::ostream& err) {
+    FindTransactionHooks();
+    // Without a plug-in that holds changes back, a dry run would make them.
+    if (request.dryRun && transactionHooks_.empty() && !root_->GetChildren().empty()) {
+        err << "Error: --dry-run is not available: no loaded plug-in can hold its changes back.\n";
+        return EXIT_USAGE;
+    }
     if (!request.batch) return RunDryRun(request, rest, out, err);
     if (!rest.empty()) {
         err << "Error: --batch takes its commands from the batch file; found " << ShowInput(rest[0]) << " after it.\n";
@@ -134,34 +138,41 @@ int Dispatcher::RunTransaction(const TransactionRequest& request, const std::vec
 
 int Dispatcher::RunDryRun(const TransactionRequest& request, const std::vector<std::string>& rest, std::ostream& out,
                           std::ostream& err) {
-    // The same command line without --dry-run: run as usual, inside the transaction.
+    // The same command line without --dry-run, run as usual inside the
+    // transaction whatever its words: only the parser tells a help request
+    // from an option's value such as "--help".
     std::vector<std::string> args;
     if (!request.formatter.empty()) args.push_back("--formatter=" + request.formatter);
     for (const auto& parameter : request.formatParameters) {
         args.push_back("--format-param=" + parameter.first + "=" + parameter.second);
     }
     args.insert(args.end(), rest.begin(), rest.end());
-    bool helpOnly = rest.empty();
-    for (const auto& word : rest) helpOnly = helpOnly || IsHelpWord(word);
-    if (helpOnly) return Run(args, out, err);
 
     const bool json = request.formatter == kJsonFormatter;
     BeginTransaction(true);
-    std::ostringstream captured;
-    int status = Run(args, json ? captured : out, err);
+    // Everything is built in memory and printed once the host is let go: a
+    // reader that stalls must not hold the host's lock.
+    std::ostringstream captured, errors;
+    int status = Run(args, captured, errors);
+    const bool help = helpPrinted_;
     std::vector<HostFileChange> changes;
-    std::string problem = CollectChanges(changes);
+    std::string problem;
+    if (!help) problem = CollectChanges(changes);
     EndTransaction(false);
+    err << errors.str();
     if (!problem.empty()) {
         err << "Error: " << problem << "\n";
         return EXIT_COMMAND_ERROR;
     }
-    if (json) {
+    if (help) {
+        out << captured.str();
+    } else if (json) {
         std::string output = captured.str();
         while (!output.empty() && output.back() == '\n') output.pop_back();
         out << "{\n   \"" << kOutputField << "\": " << Indented(output.empty() ? "null" : output, "   ") << ",\n   \""
             << kChangesField << "\": " << Indented(ChangesJson(changes), "   ") << "\n}\n";
     } else {
+        out << captured.str();
         PrintChanges(changes, out);
     }
     out.flush();
@@ -180,6 +191,9 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
     int status = EXIT_OK;
 
     BeginTransaction(request.dryRun);
+    // What the lines print is kept until the transaction has ended: a reader
+    // that stalls must not hold the host's lock.
+    std::ostringstream text, errorText;
     for (const auto& line : lines) {
         Invocation invocation;
         std::string refusal = line.error;
@@ -225,16 +239,16 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
                      "\": " + Indented(JsonText(root), "      ") + ",\n      \"" + kErrorsField + "\": " + errorsJson +
                      "\n   }";
         } else {
-            out << "# line " << line.number << ": " << line.text << "\n";
+            text << "# line " << line.number << ": " << line.text << "\n";
             if (root)
                 RenderResult(static_cast<Command&>(*invocation.command), invocation, request.formatter,
-                             request.formatParameters, out);
+                             request.formatParameters, text);
         }
-        for (const auto& message : errors) err << "Error: line " << line.number << ": " << message << "\n";
+        for (const auto& message : errors) errorText << "Error: line " << line.number << ": " << message << "\n";
         if (keepOutputs_ && invocation.output) keptOutputs_.push_back(std::move(invocation.output));
         if (invocation.status != EXIT_OK) {
             status = invocation.status;
-            err << "Error: the batch stopped at line " << line.number << "; nothing was changed.\n";
+            errorText << "Error: the batch stopped at line " << line.number << "; nothing was changed.\n";
             break;
         }
     }
@@ -248,10 +262,12 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
     } else {
         problem = EndTransaction(status == EXIT_OK);
     }
+    err << errorText.str();
     if (!problem.empty()) {
         err << "Error: " << problem << "\n";
         if (status == EXIT_OK) status = EXIT_COMMAND_ERROR;
     }
+    out << text.str();
     if (json) {
         if (request.dryRun) {
             out << "{\n   \"" << kOutputField << "\": " << Indented(array, "   ") << ",\n   \"" << kChangesField

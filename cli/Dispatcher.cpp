@@ -225,6 +225,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
     std::vector<std::pair<std::string, std::string>> formatParameters;
     TransactionRequest transaction;
     size_t i = 0;
+    helpPrinted_ = false;
     auto usage = [&err](const std::string& message) {
         err << "Error: " << message << "\n";
         return static_cast<int>(EXIT_USAGE);
@@ -247,7 +248,8 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
         std::string value;
         if (word == "--help" || word == "-h") {
             PrintNamespaceHelp(out, "", *root_, true);
-                return EXIT_OK;
+            helpPrinted_ = true;
+            return EXIT_OK;
         }
         if (word == "--version") {
             PrintVersion(out, *this);
@@ -305,6 +307,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
     }
     if (rest.empty()) {
         PrintNamespaceHelp(out, "", *root_, true);
+        helpPrinted_ = true;
         return EXIT_OK;
     }
     Resolution resolution = ResolvePath(*root_, rest);
@@ -318,7 +321,8 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
                     (rest[resolution.consumed] == "--help" || rest[resolution.consumed] == "-h");
         if (help) {
             PrintNamespaceHelp(out, path, *resolution.node, false);
-                return EXIT_OK;
+            helpPrinted_ = true;
+            return EXIT_OK;
         }
         err << "Error: Missing command after \"" << path << "\".\n";
         PrintNamespaceHelp(err, path, *resolution.node, false);
@@ -340,6 +344,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
     }
     if (invocation.helpRequested) {
         PrintCommandHelp(out, path, command);
+        helpPrinted_ = true;
         return EXIT_OK;
     }
     if (invocation.status == EXIT_USAGE) {
