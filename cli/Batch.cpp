@@ -1,9 +1,11 @@
 // --batch and --dry-run: several command lines run as one transaction of the
 // plug-ins' host, and any change shown as a unified diff instead of made.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <sstream>
 
@@ -29,18 +31,37 @@ const char kChangesField[] = "changes";
 const char kPathField[] = "path";
 const char kDiffField[] = "diff";
 const char kNoChanges[] = "# No host file would change.\n";
+// The largest batch input read (as the top-level help says).
+const size_t kMaxBatchBytes = size_t{64} << 20;
 
 // The whole batch input; no standard streams (their set-up would cost every run).
+// Read whole before the transaction starts, so its size is bounded: a device
+// that never ends (/dev/zero) is refused by type, standard input by size.
 bool ReadBatchInput(const std::string& name, std::string& text, std::string& problem) {
     const bool standardInput = name == kStandardInput;
     const std::string shown = standardInput ? "standard input" : "batch file " + ShowInput(name);
+    const std::string notAFile = "Cannot read " + shown + ": it is not a regular file or a pipe.";
+    struct stat status {};
+    if (!standardInput && ::stat(name.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode)) {
+        problem = notAFile;  // checked before opening: opening a device may act on it
+        return false;
+    }
     int fd = standardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         problem = "Cannot read " + shown + ": " + std::strerror(errno) + ".";
         return false;
     }
+    // Checked again on what was opened, which may have been replaced meanwhile.
+    if (!standardInput && (::fstat(fd, &status) != 0 || (!S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode)))) {
+        problem = notAFile;
+    }
+    const std::string tooLarge = "Cannot read " + shown + ": it holds more than " +
+                                 std::to_string(kMaxBatchBytes >> 20) + " MiB; split it into smaller batches.";
+    if (problem.empty() && S_ISREG(status.st_mode) && static_cast<uint64_t>(status.st_size) > kMaxBatchBytes) {
+        problem = tooLarge;
+    }
     char buffer[65536];
-    for (;;) {
+    while (problem.empty()) {
         ssize_t n = ::read(fd, buffer, sizeof(buffer));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
@@ -48,6 +69,10 @@ bool ReadBatchInput(const std::string& name, std::string& text, std::string& pro
             break;
         }
         if (n == 0) break;
+        if (text.size() + static_cast<size_t>(n) > kMaxBatchBytes) {
+            problem = tooLarge;
+            break;
+        }
         text.append(buffer, static_cast<size_t>(n));
     }
     if (!standardInput) ::close(fd);
