@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -11,6 +12,7 @@
 
 #include "Dispatcher.h"
 #include "Parser.h"
+#include "render/RenderDetail.h"
 #include "ShellWords.h"
 #include "UnifiedDiff.h"
 
@@ -33,6 +35,8 @@ const char kDiffField[] = "diff";
 const char kNoChanges[] = "# No host file would change.\n";
 // The largest batch input read (as the top-level help says).
 const size_t kMaxBatchBytes = size_t{64} << 20;
+// How much of a batch line its separator shows.
+const size_t kShownLineBytes = 240;
 
 // The whole batch input; no standard streams (their set-up would cost every run).
 // Read whole before the transaction starts, so its size is bounded: a device
@@ -77,6 +81,19 @@ bool ReadBatchInput(const std::string& name, std::string& text, std::string& pro
     }
     if (!standardInput) ::close(fd);
     return problem.empty();
+}
+
+// The separator "# line N: TEXT" shows the line as the text formats show
+// values: controls and invalid UTF-8 escaped, and a long line shortened.
+std::string LineSeparator(const BatchLine& line) {
+    size_t end = std::min(line.text.size(), kShownLineBytes);
+    while (end < line.text.size() && end > 0 && (static_cast<unsigned char>(line.text[end]) & 0xc0) == 0x80) --end;
+    std::string separator = "# line " + std::to_string(line.number) + ": ";
+    const size_t from = separator.size();
+    separator.append(line.text, 0, end);
+    Render::Detail::EscapeControls(separator, from, false);
+    if (end < line.text.size()) separator += "... (" + std::to_string(line.text.size()) + " bytes)";
+    return separator + "\n";
 }
 
 // The rendered JSON of one root, without its final newline; "null" for none.
@@ -264,7 +281,7 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
                      "\": " + Indented(JsonText(root), "      ") + ",\n      \"" + kErrorsField + "\": " + errorsJson +
                      "\n   }";
         } else {
-            text << "# line " << line.number << ": " << line.text << "\n";
+            text << LineSeparator(line);
             if (root)
                 RenderResult(static_cast<Command&>(*invocation.command), invocation, request.formatter,
                              request.formatParameters, text);

@@ -57,6 +57,25 @@ TEST_F(SampleShell, SomethingThrownThatIsNotAnExceptionStopsTheBatchAtItsLine) {
     EXPECT_EQ(result.out, "# line 1: sample result ok\n# line 2: sample  result throw\n");
 }
 
+// A batch line's separator shows the line as the text formats show values:
+// what a terminal would act on escaped, and a huge line shortened.
+TEST_F(SampleShell, BatchLineSeparatorsAreEscapedAndShort) {
+    TalixTest::TempHostRoot files;
+    const std::string huge(10 * 1024 * 1024, 'x');
+    files.WriteFile("lines.txt", std::string("sample result ok  # \x1b]0;title\x07 \x1b[2J tab\there ") +
+                                     std::string(1, '\0') + " \xff\xc2\x9b end\nsample result ok  # " + huge + "\n");
+    auto result = Exec("--batch=" + files.Path() + "/lines.txt");
+    EXPECT_EQ(result.status, 0) << result.err;
+    const std::string first =
+        "# line 1: sample result ok  # \\x1b]0;title\\x07 \\x1b[2J tab\\there \\x00 \\xff\\u009b end\n";
+    ASSERT_EQ(result.out.rfind(first, 0), 0u) << result.out.substr(0, 200);
+    const std::string second = result.out.substr(result.out.find("# line 2: "));
+    EXPECT_EQ(second.substr(0, 40), "# line 2: sample result ok  # xxxxxxxxxx");
+    EXPECT_LT(second.size(), 400u);
+    EXPECT_NE(second.find("... (" + std::to_string(huge.size() + 20) + " bytes)\n"), std::string::npos)
+        << second.substr(second.size() - 40);
+}
+
 // A plug-in folder, and each library in it, may only be owned by the caller
 // or root and written by nobody else; a library is opened without following a
 // link or waiting (a FIFO named *.so), and must be a regular file. A refused
