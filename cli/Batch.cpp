@@ -1,14 +1,18 @@
 // --batch and --dry-run: several command lines run as one transaction of the
 // plug-ins' host, and any change shown as a unified diff instead of made.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <sstream>
 
 #include "Dispatcher.h"
 #include "Parser.h"
+#include "render/RenderDetail.h"
 #include "ShellWords.h"
 #include "UnifiedDiff.h"
 
@@ -29,20 +33,39 @@ const char kChangesField[] = "changes";
 const char kPathField[] = "path";
 const char kDiffField[] = "diff";
 const char kNoChanges[] = "# No host file would change.\n";
-
-bool IsHelpWord(const std::string& word) { return word == "--help" || word == "-h"; }
+// The largest batch input read (as the top-level help says).
+const size_t kMaxBatchBytes = size_t{64} << 20;
+// How much of a batch line its separator shows.
+const size_t kShownLineBytes = 240;
 
 // The whole batch input; no standard streams (their set-up would cost every run).
+// Read whole before the transaction starts, so its size is bounded: a device
+// that never ends (/dev/zero) is refused by type, standard input by size.
 bool ReadBatchInput(const std::string& name, std::string& text, std::string& problem) {
     const bool standardInput = name == kStandardInput;
     const std::string shown = standardInput ? "standard input" : "batch file " + ShowInput(name);
+    const std::string notAFile = "Cannot read " + shown + ": it is not a regular file or a pipe.";
+    struct stat status {};
+    if (!standardInput && ::stat(name.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode)) {
+        problem = notAFile;  // checked before opening: opening a device may act on it
+        return false;
+    }
     int fd = standardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         problem = "Cannot read " + shown + ": " + std::strerror(errno) + ".";
         return false;
     }
+    // Checked again on what was opened, which may have been replaced meanwhile.
+    if (!standardInput && (::fstat(fd, &status) != 0 || (!S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode)))) {
+        problem = notAFile;
+    }
+    const std::string tooLarge = "Cannot read " + shown + ": it holds more than " +
+                                 std::to_string(kMaxBatchBytes >> 20) + " MiB; split it into smaller batches.";
+    if (problem.empty() && S_ISREG(status.st_mode) && static_cast<uint64_t>(status.st_size) > kMaxBatchBytes) {
+        problem = tooLarge;
+    }
     char buffer[65536];
-    for (;;) {
+    while (problem.empty()) {
         ssize_t n = ::read(fd, buffer, sizeof(buffer));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
@@ -50,10 +73,27 @@ bool ReadBatchInput(const std::string& name, std::string& text, std::string& pro
             break;
         }
         if (n == 0) break;
+        if (text.size() + static_cast<size_t>(n) > kMaxBatchBytes) {
+            problem = tooLarge;
+            break;
+        }
         text.append(buffer, static_cast<size_t>(n));
     }
     if (!standardInput) ::close(fd);
     return problem.empty();
+}
+
+// The separator "# line N: TEXT" shows the line as the text formats show
+// values: controls and invalid UTF-8 escaped, and a long line shortened.
+std::string LineSeparator(const BatchLine& line) {
+    size_t end = std::min(line.text.size(), kShownLineBytes);
+    while (end < line.text.size() && end > 0 && (static_cast<unsigned char>(line.text[end]) & 0xc0) == 0x80) --end;
+    std::string separator = "# line " + std::to_string(line.number) + ": ";
+    const size_t from = separator.size();
+    separator.append(line.text, 0, end);
+    Render::Detail::EscapeControls(separator, from, false);
+    if (end < line.text.size()) separator += "... (" + std::to_string(line.text.size()) + " bytes)";
+    return separator + "\n";
 }
 
 // The rendered JSON of one root, without its final newline; "null" for none.
@@ -124,6 +164,12 @@ std::string Dispatcher::CollectChanges(std::vector<HostFileChange>& changes) {
 
 int Dispatcher::RunTransaction(const TransactionRequest& request, const std::vector<std::string>& rest,
                                std::ostream& out, std::ostream& err) {
+    FindTransactionHooks();
+    // Without a plug-in that holds changes back, a dry run would make them.
+    if (request.dryRun && transactionHooks_.empty() && !root_->GetChildren().empty()) {
+        err << "Error: --dry-run is not available: no loaded plug-in can hold its changes back.\n";
+        return EXIT_USAGE;
+    }
     if (!request.batch) return RunDryRun(request, rest, out, err);
     if (!rest.empty()) {
         err << "Error: --batch takes its commands from the batch file; found " << ShowInput(rest[0]) << " after it.\n";
@@ -134,34 +180,41 @@ int Dispatcher::RunTransaction(const TransactionRequest& request, const std::vec
 
 int Dispatcher::RunDryRun(const TransactionRequest& request, const std::vector<std::string>& rest, std::ostream& out,
                           std::ostream& err) {
-    // The same command line without --dry-run: run as usual, inside the transaction.
+    // The same command line without --dry-run, run as usual inside the
+    // transaction whatever its words: only the parser tells a help request
+    // from an option's value such as "--help".
     std::vector<std::string> args;
     if (!request.formatter.empty()) args.push_back("--formatter=" + request.formatter);
     for (const auto& parameter : request.formatParameters) {
         args.push_back("--format-param=" + parameter.first + "=" + parameter.second);
     }
     args.insert(args.end(), rest.begin(), rest.end());
-    bool helpOnly = rest.empty();
-    for (const auto& word : rest) helpOnly = helpOnly || IsHelpWord(word);
-    if (helpOnly) return Run(args, out, err);
 
     const bool json = request.formatter == kJsonFormatter;
     BeginTransaction(true);
-    std::ostringstream captured;
-    int status = Run(args, json ? captured : out, err);
+    // Everything is built in memory and printed once the host is let go: a
+    // reader that stalls must not hold the host's lock.
+    std::ostringstream captured, errors;
+    int status = Run(args, captured, errors);
+    const bool help = helpPrinted_;
     std::vector<HostFileChange> changes;
-    std::string problem = CollectChanges(changes);
+    std::string problem;
+    if (!help) problem = CollectChanges(changes);
     EndTransaction(false);
+    err << errors.str();
     if (!problem.empty()) {
         err << "Error: " << problem << "\n";
         return EXIT_COMMAND_ERROR;
     }
-    if (json) {
+    if (help) {
+        out << captured.str();
+    } else if (json) {
         std::string output = captured.str();
         while (!output.empty() && output.back() == '\n') output.pop_back();
         out << "{\n   \"" << kOutputField << "\": " << Indented(output.empty() ? "null" : output, "   ") << ",\n   \""
             << kChangesField << "\": " << Indented(ChangesJson(changes), "   ") << "\n}\n";
     } else {
+        out << captured.str();
         PrintChanges(changes, out);
     }
     out.flush();
@@ -181,6 +234,9 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
 
     BeginTransaction(request.dryRun);
     std::vector<int> commandLines;  // the line of each command run, in order
+    // What the lines print is kept until the transaction has ended: a reader
+    // that stalls must not hold the host's lock.
+    std::ostringstream text, errorText;
     for (const auto& line : lines) {
         Invocation invocation;
         std::string refusal = line.error;
@@ -226,17 +282,17 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
                      "\": " + Indented(JsonText(root), "      ") + ",\n      \"" + kErrorsField + "\": " + errorsJson +
                      "\n   }";
         } else {
-            out << "# line " << line.number << ": " << line.text << "\n";
+            text << LineSeparator(line);
             if (root)
                 RenderResult(static_cast<Command&>(*invocation.command), invocation, request.formatter,
-                             request.formatParameters, out);
+                             request.formatParameters, text);
         }
-        for (const auto& message : errors) err << "Error: line " << line.number << ": " << message << "\n";
+        for (const auto& message : errors) errorText << "Error: line " << line.number << ": " << message << "\n";
         if (invocation.command) commandLines.push_back(line.number);
         if (keepOutputs_ && invocation.output) keptOutputs_.push_back(std::move(invocation.output));
         if (invocation.status != EXIT_OK) {
             status = invocation.status;
-            err << "Error: the batch stopped at line " << line.number << "; nothing was changed.\n";
+            errorText << "Error: the batch stopped at line " << line.number << "; nothing was changed.\n";
             break;
         }
     }
@@ -250,6 +306,7 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
     } else {
         problem = EndTransaction(status == EXIT_OK);
     }
+    err << errorText.str();
     if (!problem.empty()) {
         err << "Error: " << problem << "\n";
         if (status == EXIT_OK) status = EXIT_COMMAND_ERROR;
@@ -264,6 +321,7 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
             status = EXIT_COMMAND_ERROR;
         }
     }
+    out << text.str();
     if (json) {
         if (request.dryRun) {
             out << "{\n   \"" << kOutputField << "\": " << Indented(array, "   ") << ",\n   \"" << kChangesField

@@ -108,9 +108,10 @@ _talixcli() {
         # Where "=" breaks words, the shell replaces only what follows it.
         [[ "$COMP_WORDBREAKS" == *=* ]] && prefix=""
     fi
-    local IFS=$'\n'
+    # NUL-terminated and read as they are: a name may hold a newline, and a
+    # name such as "*" must not be expanded against the working directory.
     local -a candidates
-    candidates=($("${words[0]}" --complete "${words[@]:1}" 2>/dev/null))
+    mapfile -d '' -t candidates < <("${words[0]}" --complete-nul "${words[@]:1}" 2>/dev/null)
     COMPREPLY=()
     local candidate
     for candidate in "${candidates[@]}"; do
@@ -131,7 +132,8 @@ _talixcli() {
         before+=("${current%%=*}")
         compset -P '*='
     fi
-    candidates=("${(@f)$(${(Q)words[1]} --complete "${before[@]}" 2>/dev/null)}")
+    # NUL-terminated: a name may hold a newline.
+    candidates=("${(@0)$(${(Q)words[1]} --complete-nul "${before[@]}" 2>/dev/null)}")
     candidates=("${(@)candidates:#}")
     compadd -Q -- "${(@q)candidates}"
 }
@@ -154,11 +156,12 @@ function __talixcli_complete
         set prefix (string replace -r -- '=.*' '=' $current)
         set -a tokens (string replace -r -- '=.*' '' $current)
     end
-    for candidate in ($program --complete $tokens 2>/dev/null)
-        echo $prefix$candidate
+    # NUL-terminated, in and out: a name may hold a newline.
+    for candidate in ($program --complete-nul $tokens 2>/dev/null | string split0)
+        printf '%s\0' $prefix$candidate
     end
 end
-complete -c talixcli -f -a '(__talixcli_complete)'
+complete -c talixcli -f -a '(__talixcli_complete | string split0)'
 )SCRIPT";
 
 }  // namespace

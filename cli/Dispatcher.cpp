@@ -19,6 +19,7 @@ namespace AutoCli {
 namespace {
 
 const char kDefaultFormatter[] = "simple";
+const char kCompleteNul[] = "--complete-nul";
 
 std::string JoinPath(const std::vector<std::string>& words, size_t count) {
     std::string path;
@@ -115,13 +116,16 @@ bool Dispatcher::AnswerTreeQuery(const std::vector<std::string>& args, std::stri
         });
         return true;
     }
-    if (args[0] == "--complete") {
+    // The completion scripts ask for NUL-terminated candidates: a host name
+    // may hold a newline.
+    if (args[0] == "--complete" || args[0] == kCompleteNul) {
+        const char end = args[0] == kCompleteNul ? '\0' : '\n';
         std::vector<std::string> words(args.begin() + 1, args.end());
         const ValueCompletion values =
             ValueCompletionOverride() ? ValueCompletionOverride() : PluginValueCompletion(pluginHandles_);
         for (const auto& candidate : CompletionCandidates(*root_, words, values)) {
             text += candidate;
-            text += '\n';
+            text += end;
         }
         return true;
     }
@@ -224,6 +228,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
     std::vector<std::pair<std::string, std::string>> formatParameters;
     TransactionRequest transaction;
     size_t i = 0;
+    helpPrinted_ = false;
     auto usage = [&err](const std::string& message) {
         err << "Error: " << message << "\n";
         return static_cast<int>(EXIT_USAGE);
@@ -246,13 +251,14 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
         std::string value;
         if (word == "--help" || word == "-h") {
             PrintNamespaceHelp(out, "", *root_, true);
+            helpPrinted_ = true;
             return EXIT_OK;
         }
         if (word == "--version") {
             PrintVersion(out, *this);
             return EXIT_OK;
         }
-        if (word == "--list-commands" || word == "--complete") {
+        if (word == "--list-commands" || word == "--complete" || word == kCompleteNul) {
             std::string text;
             AnswerTreeQuery(std::vector<std::string>(args.begin() + static_cast<long>(i), args.end()), text);
             out.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -304,6 +310,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
     }
     if (rest.empty()) {
         PrintNamespaceHelp(out, "", *root_, true);
+        helpPrinted_ = true;
         return EXIT_OK;
     }
     Resolution resolution = ResolvePath(*root_, rest);
@@ -317,6 +324,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
                     (rest[resolution.consumed] == "--help" || rest[resolution.consumed] == "-h");
         if (help) {
             PrintNamespaceHelp(out, path, *resolution.node, false);
+            helpPrinted_ = true;
             return EXIT_OK;
         }
         err << "Error: Missing command after \"" << path << "\".\n";
@@ -339,6 +347,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
     }
     if (invocation.helpRequested) {
         PrintCommandHelp(out, path, command);
+        helpPrinted_ = true;
         return EXIT_OK;
     }
     if (invocation.status == EXIT_USAGE) {

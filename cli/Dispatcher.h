@@ -167,6 +167,8 @@ private:
     std::vector<std::shared_ptr<CallSpec::Output>> keptOutputs_;
     std::vector<TransactionHooks> transactionHooks_;
     bool transactionHooksFound_ = false;
+    // Set by Run when it printed help instead of running a command.
+    bool helpPrinted_ = false;
     std::unordered_map<const Command*, CommandFacts> commandFacts_;
 };
 

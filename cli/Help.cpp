@@ -87,6 +87,7 @@ void PrintNamespaceHelp(std::ostream& out, const std::string& path, const Namesp
                "  --format-param=KEY=VALUE  Override a default output parameter (repeatable).\n"
                "  --batch=FILE              Run the command lines of FILE (- for standard input) as one\n"
                "                            change: all of them or, when a line fails, none.\n"
+               "                            FILE is a regular file or a pipe of at most 64 MiB.\n"
                "  --dry-run                 Run the command (or the batch) on a copy of the host and show\n"
                "                            the changes as a unified diff; nothing is written.\n"
                "  --list-commands           List every command path.\n"

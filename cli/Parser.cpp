@@ -364,6 +364,12 @@ std::string ShowInput(const std::string& text, bool quoted) {
             ++i;
             continue;
         }
+        // C1 controls (U+0080 to U+009F): a terminal acts on them as on ESC sequences.
+        if (length == 2 && c == 0xc2 && static_cast<unsigned char>(text[i + 1]) < 0xa0) {
+            shown += Hex(static_cast<unsigned char>(text[i + 1]), "\\u00");
+            i += length;
+            continue;
+        }
         shown.append(text, i, length);
         i += length;
     }

@@ -1,8 +1,13 @@
 // Loading plug-in libraries and calling their registration entry point.
 #include <dirent.h>
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 
 #include "Completion.h"
 #include "Dispatcher.h"
@@ -59,9 +64,9 @@ bool IsSharedLibrary(const std::string& name) {
     return name.size() > 3 && name.compare(name.size() - 3, 3, ".so") == 0;
 }
 
-// The shared libraries of a directory, by name.
-bool ReadLibraryNames(const std::string& directory, std::vector<std::string>& names) {
-    DIR* dir = opendir(directory.c_str());
+// The shared libraries of an open directory, by name.
+bool ReadLibraryNames(int directoryFd, std::vector<std::string>& names) {
+    DIR* dir = fdopendir(dup(directoryFd));
     if (!dir) return false;
     while (const dirent* entry = readdir(dir)) {
         if (IsSharedLibrary(entry->d_name)) names.emplace_back(entry->d_name);
@@ -69,25 +74,95 @@ bool ReadLibraryNames(const std::string& directory, std::vector<std::string>& na
     closedir(dir);
     return true;
 }
+
+std::string Octal(mode_t mode) {
+    char text[8];
+    std::snprintf(text, sizeof(text), "%04o", static_cast<unsigned>(mode & 07777));
+    return text;
+}
+
+// Why code from a file or folder with this status must not run in this
+// process, or "": only the caller or root may own it, and nobody else may
+// write it (what others can write, they can make talixcli run, as root too).
+std::string Unsafe(const struct stat& status) {
+    if (status.st_uid != geteuid() && status.st_uid != 0) {
+        return "it belongs to user " + std::to_string(status.st_uid) + ", neither you nor root";
+    }
+    if (status.st_mode & (S_IWGRP | S_IWOTH)) {
+        return "others may write it (mode " + Octal(status.st_mode) + ")";
+    }
+    return "";
+}
+
+// Why the library name in the checked folder cannot be loaded, or "": it must
+// be a regular file that is safe. Opened without blocking (a FIFO named *.so
+// would wait for a writer) and without following a link.
+std::string CheckLibrary(int directoryFd, const std::string& name) {
+    const int fd = openat(directoryFd, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return errno == ELOOP ? "it is a symbolic link" : std::strerror(errno);
+    struct stat status {};
+    std::string problem;
+    if (fstat(fd, &status) != 0) {
+        problem = std::strerror(errno);
+    } else if (!S_ISREG(status.st_mode)) {
+        problem = "it is not a regular file";
+    } else {
+        problem = Unsafe(status);
+    }
+    close(fd);
+    return problem;
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+}
 }  // namespace
 
 void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::string>& errors) {
     pluginDirectory_ = directory;
+    // The folder stays open for good: the libraries are loaded through it
+    // (/proc/self/fd/N/NAME), so the folder checked is the one loaded from,
+    // whatever its path comes to name; their own run paths ($ORIGIN) and
+    // look-ups beside themselves still lead to its neighbours.
+    const int directoryFd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     std::vector<std::string> names;
-    if (!ReadLibraryNames(directory, names)) {
+    if (directoryFd < 0 || !ReadLibraryNames(directoryFd, names)) {
+        if (directoryFd >= 0) close(directoryFd);
         errors.push_back("Cannot open plug-in directory " + directory);
         return;
     }
+    struct stat folder {};
+    const std::string unsafeFolder = fstat(directoryFd, &folder) == 0 ? Unsafe(folder) : std::strerror(errno);
+    if (!unsafeFolder.empty()) {
+        close(directoryFd);
+        errors.push_back("Refused plug-in directory " + directory + ": " + unsafeFolder +
+                         "; no plug-in loaded from it");
+        return;
+    }
     std::sort(names.begin(), names.end());
+    const std::string throughFd = "/proc/self/fd/" + std::to_string(directoryFd);
+    const std::string base = access(throughFd.c_str(), X_OK) == 0 ? throughFd : directory;
+    bool folderInUse = false;
 
     for (const auto& name : names) {
         const std::string path = directory + "/" + name;
-        void* handle = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
-        if (!handle) {
-            const char* reason = dlerror();
-            errors.push_back("Cannot load plug-in " + path + ": " + (reason ? reason : "unknown error"));
+        const std::string refusal = CheckLibrary(directoryFd, name);
+        if (!refusal.empty()) {
+            errors.push_back("Refused plug-in " + path + ": " + refusal);
             continue;
         }
+        const std::string loadPath = base + "/" + name;
+        void* handle = dlopen(loadPath.c_str(), RTLD_LAZY | RTLD_LOCAL);
+        if (!handle) {
+            const char* reason = dlerror();
+            std::string text = reason ? reason : "unknown error";
+            ReplaceAll(text, loadPath, path);
+            errors.push_back("Cannot load plug-in " + path + ": " + text);
+            continue;
+        }
+        folderInUse = true;
         auto registerNamespaces = reinterpret_cast<AutoCliRegisterNamespacesFn>(dlsym(handle, kEntryPoint));
         if (!registerNamespaces) {
             errors.push_back("Plug-in " + path + " has no entry point " + kEntryPoint);
@@ -133,6 +208,7 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
             };
         }
     }
+    if (!folderInUse) close(directoryFd);
 }
 
 ValueCompletion PluginValueCompletion(const std::vector<void*>& libraryHandles) {

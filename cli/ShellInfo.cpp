@@ -47,8 +47,9 @@ struct FrameworkOption {
 
 // The options that stand before the command path.
 const FrameworkOption kFrameworkOptions[] = {
-    {"--formatter", true},  {"--format-param", true}, {"--list-commands", false}, {"--complete", false},
-    {"--completion", true}, {"--version", false},     {"--batch", true},          {"--dry-run", false},
+    {"--formatter", true}, {"--format-param", true},  {"--list-commands", false},
+    {"--complete", false}, {"--complete-nul", false}, {"--completion", true},
+    {"--version", false},  {"--batch", true},         {"--dry-run", false},
 };
 
 std::string ChooseAnotherText() {

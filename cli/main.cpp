@@ -1,5 +1,6 @@
 // talixcli: the host shell. Loads the plug-ins and runs one command line.
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -36,11 +37,26 @@ void HoldClosedStandardDescriptors() {
     }
 }
 
+void IgnoreSignal(int) {}
+
+// A reader that goes away (| head) makes writes fail with EPIPE, reported and
+// turned into status 1 like any refused write, instead of killing talixcli
+// silently. A handler rather than SIG_IGN: the programs the host runs start
+// with the default again.
+void ReportClosedPipes() {
+    struct sigaction action {};
+    action.sa_handler = IgnoreSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGPIPE, &action, nullptr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     using Parvik::AutoCli::WriteAll;
     HoldClosedStandardDescriptors();
+    ReportClosedPipes();
     Parvik::AutoCli::Dispatcher dispatcher;
     dispatcher.KeepOutputs();
     const char* configured = std::getenv(Parvik::AutoCli::kPluginDirVariable);

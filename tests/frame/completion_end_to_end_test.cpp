@@ -79,6 +79,55 @@ TEST(CompletionEndToEnd, AChangeLeftHalfDoneIsNeitherFinishedNorShown) {
     EXPECT_EQ(root.ReadFile(".journal"), "D state/pnics.json\n");
 }
 
+// The bash completion script, run by a real bash without a terminal: the names
+// it offers are the host's names, literally, whatever they hold; each reply,
+// read back as shell input, is the name. (zsh and fish, when installed, run
+// the same protocol: NUL-terminated candidates.)
+TEST(CompletionEndToEnd, BashOffersHostNamesLiterally) {
+    TempHostRoot root, cwd;
+    const std::vector<std::string> names = {"*",          "/etc/pass*",     "two  words", "it's",
+                                            "say \"hi\"", "$(touch pwned)", "new\nline",  "tab\there"};
+    for (const auto& name : names) {
+        // Commands refuse control characters; a host file may hold them.
+        const std::string given =
+            name.find_first_of("\n\t") == std::string::npos ? name : "placeholder" + name.substr(0, 3);
+        auto added = RunTalixcli({"network", "vswitch", "standard", "portgroup", "add", "-v", "vs-core", "-p", given},
+                                 {{"TALIX_HOST_ROOT", root.Path()}});
+        ASSERT_EQ(added.status, 0) << name << ": " << added.err;
+        if (given == name) continue;
+        std::string section = root.ReadFile("state/vswitches.json");
+        const std::string quoted = "\"" + given + "\"";
+        ASSERT_NE(section.find(quoted), std::string::npos);
+        section.replace(section.find(quoted), quoted.size(), nlohmann::json(name).dump());
+        root.WriteFile("state/vswitches.json", section);
+    }
+    const std::set<std::string> listed = ListedNames(root, "network vswitch standard portgroup list", "Name");
+    cwd.WriteFile("a-file", "");
+    cwd.WriteFile("bin/.keep", "");
+    ASSERT_EQ(::symlink(TALIXCLI_BINARY, (cwd.Path() + "/bin/talixcli").c_str()), 0);
+    cwd.WriteFile("complete.sh",
+                  "source <(talixcli --completion bash)\n"
+                  "COMP_LINE='talixcli network vswitch standard portgroup remove -v vs-core -p '\n"
+                  "COMP_POINT=${#COMP_LINE}\n"
+                  "_talixcli\n"
+                  "for reply in \"${COMPREPLY[@]}\"; do eval \"word=$reply\"; printf '%s\\0' \"$word\"; done\n");
+    const std::string command = "cd " + cwd.Path() + " && env -i PATH=" + cwd.Path() +
+                                "/bin:/usr/bin:/bin TALIX_HOST_ROOT=" + root.Path() + " bash complete.sh";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string text;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;) text.append(buffer, n);
+    EXPECT_EQ(::pclose(pipe), 0);
+    std::set<std::string> offered;
+    for (size_t start = 0, end; (end = text.find('\0', start)) != std::string::npos; start = end + 1) {
+        offered.insert(text.substr(start, end - start));
+    }
+    for (const auto& name : names) EXPECT_TRUE(offered.count(name)) << name;
+    EXPECT_EQ(offered, listed);
+    EXPECT_FALSE(std::filesystem::exists(cwd.Path() + "/pwned"));
+}
+
 // A bash under tmux with talixcli's completion loaded.
 class InteractiveBash : public ::testing::Test {
 protected:

@@ -1,8 +1,11 @@
 // --batch and --dry-run through the talixcli binary on a temporary host root
 // (the demo host): splitting, one transaction, output, exit statuses, and the
 // change set of a dry run.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -117,6 +120,46 @@ TEST_F(BatchEndToEnd, EmptyBatchesAndStandardInput) {
               0u)
         << text.out;
     EXPECT_TRUE(RouteListed("10.82.0.0"));
+}
+
+// Batch input is read whole before the batch starts, so it is bounded: what
+// is not a regular file or a pipe is refused before it is read, and input
+// past 64 MiB is refused, with one message, status 2 and the host untouched.
+TEST_F(BatchEndToEnd, BatchInputIsARegularFileOrAPipeOfBoundedSize) {
+    const HostFiles before = Files();
+    const std::string large = scratch.Path() + "/large.batch";
+    {
+        std::ofstream file(large, std::ios::binary);
+        const std::string line = "network firewall get\n";
+        for (size_t written = 0; written <= (size_t{64} << 20); written += line.size()) file << line;
+    }
+    const struct {
+        std::string batch, input, message;
+    } cases[] = {
+        {"/dev/zero", "", "Error: Cannot read batch file \"/dev/zero\": it is not a regular file or a pipe.\n"},
+        {scratch.Path(), "",
+         "Error: Cannot read batch file \"" + scratch.Path() + "\": it is not a regular file or a pipe.\n"},
+        {"-", "/dev/zero",
+         "Error: Cannot read standard input: it holds more than 64 MiB; split it into smaller batches.\n"},
+        {large, "",
+         "Error: Cannot read batch file \"" + large +
+             "\": it holds more than 64 MiB; split it into smaller batches.\n"},
+    };
+    for (const auto& c : cases) {
+        auto result = RunTalixcli({"--batch=" + c.batch}, {{"TALIX_HOST_ROOT", root.Path()}}, c.input);
+        EXPECT_EQ(result.status, 2) << c.batch;
+        EXPECT_EQ(result.err, c.message);
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_EQ(TalixRobustness::Difference(before, Files()), "");
+    // A named pipe is read as it comes.
+    const std::string fifo = scratch.Path() + "/lines";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread feeder([&] { std::ofstream(fifo) << "network firewall get\n"; });
+    auto piped = RunTalixcli({"--batch=" + fifo}, {{"TALIX_HOST_ROOT", root.Path()}});
+    feeder.join();
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out.rfind("# line 1: network firewall get\n", 0), 0u) << piped.out;
 }
 
 // One changing command of each family (talixcli_runs.tsv pins each one's

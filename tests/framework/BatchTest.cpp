@@ -218,6 +218,14 @@ protected:
         return {status, out.str(), err.str()};
     }
 
+    Result DryRun(const std::string& line) {
+        Parvik::AutoCli::TransactionRequest request;
+        request.dryRun = true;
+        std::ostringstream out, err;
+        int status = cli.GetDispatcher().RunTransaction(request, TalixTest::SplitWords(line), out, err);
+        return {status, out.str(), err.str()};
+    }
+
     TalixTest::CliHarness cli;
     TalixTest::TempHostRoot scratch;
     CountingBackend* counting = nullptr;
@@ -332,6 +340,28 @@ TEST_F(BatchThroughFramework, DryRunListsTheChangedFilesAndKeepsTheHost) {
     auto failed = Batch("network ip route ipv4 add -n 10.91.0.0/16 -g 10.20.0.254\n", true);
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(json::parse(failed.out)["output"][0]["errors"], json::array({"route table is full"}));
+}
+
+// An option's value that reads like a help request is a value: the dry run
+// shows the change it would make and keeps the host. Help that the parser
+// finds is printed from inside the dry run, alone.
+TEST_F(BatchThroughFramework, ADryRunRunsEveryCommandLineInsideItsTransaction) {
+    const auto before = SimHost::MemoryHostFiles();
+    for (const char* line :
+         {"network vswitch standard portgroup add -v vs-core -p --help",
+          "network ip hosts add -I 10.20.0.9 -H dry.example -C -h", "network ip dns search add -d --help"}) {
+        auto shown = DryRun(line);
+        EXPECT_EQ(shown.status, 0) << line << ": " << shown.err;
+        EXPECT_NE(shown.out.find("\n+++ b/"), std::string::npos) << line << ":\n" << shown.out;
+        EXPECT_EQ(SimHost::MemoryHostFiles(), before) << line;
+    }
+    for (const char* line :
+         {"network vswitch standard portgroup add --help", "network ip hosts add -h", "network --help"}) {
+        auto help = DryRun(line);
+        EXPECT_EQ(help.status, 0) << line;
+        EXPECT_EQ(help.out, cli.Run(line).out) << line;
+    }
+    EXPECT_EQ(SimHost::MemoryHostFiles(), before);
 }
 
 // The duplicate check of an added route holds for single commands in one process too.

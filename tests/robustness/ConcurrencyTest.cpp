@@ -194,8 +194,9 @@ TEST(Concurrency, ParallelWritersAndBatchesLoseNoChangeAndReadersAlwaysLoad) {
 }
 
 // A reader whose output nobody reads holds no lock: it lets go of the host
-// once its result is built, before it writes, so a writer goes ahead while
-// the reader is still blocked on its full pipe.
+// once its results are built, before it writes, so a writer goes ahead while
+// the reader is still blocked on its full pipe. So in every mode: a single
+// command, a dry run, a batch and a dry run of a batch.
 TEST(Concurrency, AReaderBlockedOnItsOutputDoesNotBlockAWriter) {
     TempHostRoot root;
     ASSERT_EQ(TalixTest::RunOnHost(root, "network nic list").status, 0);
@@ -206,46 +207,73 @@ TEST(Concurrency, AReaderBlockedOnItsOutputDoesNotBlockAWriter) {
                  ".example.com bulk" + std::to_string(i) + "\n";
     }
     root.WriteFile("etc/hosts", hosts);
+    TempHostRoot files;
+    const std::string batch = files.Path() + "/lists.batch";
+    files.WriteFile("lists.batch", "network ip hosts list\nnetwork ip hosts list\n");
 
-    int output[2];
-    ASSERT_EQ(::pipe(output), 0);
-    pid_t reader = ::fork();
-    ASSERT_GE(reader, 0);
-    if (reader == 0) {
-        ::dup2(output[1], 1);
+    const std::vector<std::vector<std::string>> readers = {
+        {"--formatter=json", "network", "ip", "hosts", "list"},
+        {"--dry-run", "network", "ip", "hosts", "list"},
+        {"--formatter=json", "--dry-run", "network", "ip", "hosts", "list"},
+        {"--batch=" + batch},
+        {"--formatter=json", "--batch=" + batch},
+        {"--dry-run", "--batch=" + batch},
+    };
+    const std::string setting[] = {"true", "false"};
+    int round = 0;
+    for (const auto& args : readers) {
+        std::string shown;
+        for (const auto& arg : args) shown += arg + " ";
+        SCOPED_TRACE(shown);
+        int output[2];
+        ASSERT_EQ(::pipe(output), 0);
+        pid_t reader = ::fork();
+        ASSERT_GE(reader, 0);
+        if (reader == 0) {
+            ::dup2(output[1], 1);
+            ::close(output[0]);
+            ::setenv("TALIX_HOST_ROOT", root.Path().c_str(), 1);
+            std::vector<char*> argv{const_cast<char*>(TALIXCLI_BINARY)};
+            for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+            argv.push_back(nullptr);
+            ::execv(TALIXCLI_BINARY, argv.data());
+            ::_exit(127);
+        }
+        ::close(output[1]);
+        // The reader has started writing (and now waits on the full pipe).
+        pollfd ready{output[0], POLLIN, 0};
+        ASSERT_EQ(::poll(&ready, 1, 60000), 1);
+
+        pid_t writer = TalixRobustness::SpawnTalixcli(
+            {"network", "firewall", "set", "--default-action", setting[round++ % 2]}, root.Path());
+        int writerStatus = 0;
+        bool writerDone = false;
+        for (int waited = 0; waited < 600 && !writerDone; ++waited) {  // up to a minute
+            writerDone = ::waitpid(writer, &writerStatus, WNOHANG) == writer;
+            if (!writerDone) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        int readerStatus = 0;
+        EXPECT_EQ(::waitpid(reader, &readerStatus, WNOHANG), 0) << "the reader should still wait on its output";
+        EXPECT_TRUE(writerDone) << "the writer waited for the blocked reader's lock";
+
+        // Unblock the reader: its whole output is still there.
+        std::string text;
+        char buffer[65536];
+        for (ssize_t n; (n = ::read(output[0], buffer, sizeof(buffer))) > 0;) {
+            text.append(buffer, static_cast<size_t>(n));
+        }
         ::close(output[0]);
-        ::setenv("TALIX_HOST_ROOT", root.Path().c_str(), 1);
-        ::execl(TALIXCLI_BINARY, TALIXCLI_BINARY, "--formatter=json", "network", "ip", "hosts", "list",
-                static_cast<char*>(nullptr));
-        ::_exit(127);
+        ::waitpid(reader, &readerStatus, 0);
+        if (!writerDone) ::waitpid(writer, &writerStatus, 0);
+        EXPECT_TRUE(WIFEXITED(readerStatus) && WEXITSTATUS(readerStatus) == 0);
+        EXPECT_TRUE(WIFEXITED(writerStatus) && WEXITSTATUS(writerStatus) == 0);
+        if (&args == &readers.front()) {
+            EXPECT_EQ(json::parse(text),
+                      json::parse(TalixTest::RunOnHost(root, "--formatter=json network ip hosts list").out));
+        } else {
+            EXPECT_NE(text.find("bulk3999.example.com"), std::string::npos);
+        }
     }
-    ::close(output[1]);
-    // The reader has started writing (and now waits on the full pipe).
-    pollfd ready{output[0], POLLIN, 0};
-    ASSERT_EQ(::poll(&ready, 1, 60000), 1);
-
-    pid_t writer =
-        TalixRobustness::SpawnTalixcli({"network", "firewall", "set", "--default-action", "true"}, root.Path());
-    int writerStatus = 0;
-    bool writerDone = false;
-    for (int waited = 0; waited < 600 && !writerDone; ++waited) {  // up to a minute
-        writerDone = ::waitpid(writer, &writerStatus, WNOHANG) == writer;
-        if (!writerDone) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    int readerStatus = 0;
-    EXPECT_EQ(::waitpid(reader, &readerStatus, WNOHANG), 0) << "the reader should still wait on its output";
-    EXPECT_TRUE(writerDone) << "the writer waited for the blocked reader's lock";
-
-    // Unblock the reader: its whole output is still the valid listing.
-    std::string text;
-    char buffer[65536];
-    for (ssize_t n; (n = ::read(output[0], buffer, sizeof(buffer))) > 0;) text.append(buffer, static_cast<size_t>(n));
-    ::close(output[0]);
-    ::waitpid(reader, &readerStatus, 0);
-    if (!writerDone) ::waitpid(writer, &writerStatus, 0);
-    EXPECT_TRUE(WIFEXITED(readerStatus) && WEXITSTATUS(readerStatus) == 0);
-    EXPECT_TRUE(WIFEXITED(writerStatus) && WEXITSTATUS(writerStatus) == 0);
-    EXPECT_EQ(json::parse(text), json::parse(TalixTest::RunOnHost(root, "--formatter=json network ip hosts list").out));
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ struct Target {
 const Target kTargets[] = {
     {"/dev/full", "talixcli: write error: No space left on device\n"},
     {"", "talixcli: write error: Bad file descriptor\n"},
+    {TalixTest::kClosedPipe, "talixcli: write error: Broken pipe\n"},
 };
 
 // Every way talixcli prints to stdout, and each formatter on a listing.
@@ -42,15 +43,26 @@ const char* const kOutputPaths[] = {
     "network firewall get",
     "network ip dns server list",
     "--formatter=json network firewall refresh",
+    "--dry-run network nic list",
+    "--dry-run network ip hosts add -I 10.20.0.9 -H w.example",
+    "--formatter=json --dry-run network nic list",
+    "--batch=BATCH",
+    "--formatter=json --batch=BATCH",
+    "--dry-run --batch=BATCH",
 };
 
 TEST(OutputWriteErrors, EveryStdoutPathReportsARefusedWriteAndFails) {
     TempHostRoot root;
     ASSERT_EQ(TalixTest::RunOnHost(root, "network nic list").status, 0);  // the demo host, written on first use
+    TempHostRoot files;
+    files.WriteFile("reads.batch", "network nic list\nnetwork firewall get\n");
     for (const auto& target : kTargets) {
         for (const char* line : kOutputPaths) {
+            std::string words = line;
+            if (words.find("BATCH") != std::string::npos)
+                words.replace(words.find("BATCH"), 5, files.Path() + "/reads.batch");
             auto result =
-                RunTalixcliWithStdout(target.stdoutTarget, SplitWords(line), {{"TALIX_HOST_ROOT", root.Path()}});
+                RunTalixcliWithStdout(target.stdoutTarget, SplitWords(words), {{"TALIX_HOST_ROOT", root.Path()}});
             EXPECT_EQ(result.status, 1) << line << " > " << target.stdoutTarget;
             EXPECT_EQ(result.err, target.reported) << line << " > " << target.stdoutTarget;
         }

@@ -107,7 +107,9 @@ ProcessResult RunTalixcli(const std::vector<std::string>& args,
                           const std::map<std::string, std::string>& environment = {},
                           const std::string& inputFile = "");
 // The same with stdout sent to stdoutTarget (for example /dev/full), or closed
-// when stdoutTarget is empty; the result's out stays empty.
+// when stdoutTarget is empty, or a pipe nobody reads any more when it is
+// kClosedPipe; the result's out stays empty.
+inline const char kClosedPipe[] = "|closed pipe|";
 ProcessResult RunTalixcliWithStdout(const std::string& stdoutTarget, const std::vector<std::string>& args,
                                     const std::map<std::string, std::string>& environment = {});
 // The same on a host root: args are split from one command line.

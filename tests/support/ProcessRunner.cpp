@@ -1,6 +1,7 @@
 // Running the talixcli binary on a temporary host root.
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -78,7 +79,14 @@ ProcessResult RunProcess(const std::vector<std::string>& args, const std::map<st
         }
         ::close(outPipe[0]);
         ::close(errPipe[0]);
-        if (stdoutTarget != nullptr) {
+        if (stdoutTarget != nullptr && *stdoutTarget == kClosedPipe) {
+            // A reader that went away (| head): SIGPIPE as a shell leaves it.
+            int gone[2];
+            if (::pipe(gone) != 0 || ::dup2(gone[1], 1) != 1) ::_exit(126);
+            ::close(gone[0]);
+            ::close(gone[1]);
+            ::signal(SIGPIPE, SIG_DFL);
+        } else if (stdoutTarget != nullptr) {
             ::close(1);
             if (!stdoutTarget->empty() && ::open(stdoutTarget->c_str(), O_WRONLY) != 1) ::_exit(126);
         }
