@@ -7,6 +7,7 @@
 
 #include "ShellInfo.h"
 #include "Utf8.h"
+#include "parvik/PluginHooks.h"
 
 namespace Parvik {
 namespace AutoCli {
@@ -73,7 +74,7 @@ std::string CheckText(const ParameterSpec& parameter, const std::string& value) 
 // (PatternMatcher.cpp), loaded on the first pattern check from where the
 // framework itself was loaded: beside the framework library, or from the
 // library folder of talixcli (which carries the framework), built or installed.
-using MatchPatternFn = int (*)(const char* pattern, size_t patternSize, const char* value, size_t valueSize);
+using MatchPatternFn = decltype(&TalixMatchPattern);
 
 MatchPatternFn LoadPatternMatcher(std::string& problem) {
     void* library = nullptr;
@@ -85,7 +86,7 @@ MatchPatternFn LoadPatternMatcher(std::string& problem) {
         }
     }
     if (!library) library = dlopen(TALIX_PATTERN_MATCHER, RTLD_LAZY | RTLD_LOCAL);
-    auto match = library ? reinterpret_cast<MatchPatternFn>(dlsym(library, "TalixMatchPattern")) : nullptr;
+    auto match = library ? TALIX_FIND_ENTRY(library, TalixMatchPattern) : nullptr;
     if (!match) {
         const char* reason = dlerror();
         problem = std::string("the pattern matcher ") + TALIX_PATTERN_MATCHER + " cannot be loaded" +

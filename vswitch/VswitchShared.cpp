@@ -13,6 +13,7 @@
 #include "lmxctl/NetworkInfoImpl.h"
 #include "lmxctl/PnicImpl.h"
 #include "lmxctl/VirtualSwitch.h"
+#include "parvik/PluginHooks.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
@@ -145,11 +146,11 @@ void AddShapingParameters(const InputSpecPtr& spec) {
 }
 
 std::vector<std::string> SplitUplinks(const std::string& value) {
-    using Tokenizer = void (*)(const std::string*, std::vector<std::string>*);
+    using Tokenizer = decltype(&TalixSplitUplinks);
     // Loaded once, on the first uplink list any command splits.
     static const Tokenizer tokenize = [] {
         void* library = LoadBesidePlugin(kUplinkTokenizerLibrary);
-        return library ? reinterpret_cast<Tokenizer>(dlsym(library, "TalixSplitUplinks")) : nullptr;
+        return library ? TALIX_FIND_ENTRY(library, TalixSplitUplinks) : nullptr;
     }();
     if (!tokenize) throw std::runtime_error(std::string("cannot load ") + kUplinkTokenizerLibrary);
     std::vector<std::string> names;
