@@ -348,7 +348,7 @@ void FillShapingFields(const RecordPtr& record, const ShapingPolicy& policy) {
                      enabled ? static_cast<int64_t>(policy.GetBurstSize() / kBytesPerKib) : int64_t{-1});
 }
 
-std::unique_ptr<Kavrel::Network::Portset> FindLegacySwitch(const std::string& name, const OutputPtr& output) {
+std::unique_ptr<Kavrel::Network::Portset> FindSwitch(const std::string& name, const OutputPtr& output) {
     std::unique_ptr<Kavrel::Network::Portset> vswitch;
     if (LmxCtl::Network::PortsetImpl::IsValidVirtualSwitch(name)) {
         LmxCtl::Network::VirtualSwitchInfoImpl switches;
