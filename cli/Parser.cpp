@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "ShellInfo.h"
 #include "Utf8.h"
+#include "parvik/Libraries.h"
 #include "parvik/PluginHooks.h"
 
 namespace Parvik {
@@ -77,15 +77,8 @@ std::string CheckText(const ParameterSpec& parameter, const std::string& value) 
 using MatchPatternFn = decltype(&TalixMatchPattern);
 
 MatchPatternFn LoadPatternMatcher(std::string& problem) {
-    void* library = nullptr;
-    const std::string directory = FrameworkDirectory();
-    if (!directory.empty()) {
-        for (const char* relative : {"", "lib/", "../" TALIX_INSTALLED_LIBRARY_DIR "/"}) {
-            library = dlopen((directory + relative + TALIX_PATTERN_MATCHER).c_str(), RTLD_LAZY | RTLD_LOCAL);
-            if (library) break;
-        }
-    }
-    if (!library) library = dlopen(TALIX_PATTERN_MATCHER, RTLD_LAZY | RTLD_LOCAL);
+    void* library = OpenLibraryBeside(reinterpret_cast<const void*>(&LoadPatternMatcher), TALIX_PATTERN_MATCHER,
+                                      {"", "lib/", "../" TALIX_INSTALLED_LIBRARY_DIR "/"});
     auto match = library ? TALIX_FIND_ENTRY(library, TalixMatchPattern) : nullptr;
     if (!match) {
         const char* reason = dlerror();

@@ -13,6 +13,7 @@
 #include "lmxctl/NetworkInfoImpl.h"
 #include "lmxctl/PnicImpl.h"
 #include "lmxctl/VirtualSwitch.h"
+#include "parvik/Libraries.h"
 #include "parvik/PluginHooks.h"
 
 namespace NorvaleCli {
@@ -30,20 +31,6 @@ namespace {
 
 const char kUplinkTokenizerLibrary[] = TALIX_UPLINK_TOKENIZER;
 
-// Opens a library installed with the plug-in: in the library folder of the
-// build tree (../lib) or of an installed tree (..), found from where this
-// plug-in itself was loaded, so no search path is involved.
-void* LoadBesidePlugin(const char* name) {
-    Dl_info self{};
-    if (dladdr(reinterpret_cast<void*>(&LoadBesidePlugin), &self) && self.dli_fname) {
-        std::string directory = self.dli_fname;
-        directory = directory.substr(0, directory.rfind('/') + 1);
-        for (const char* relative : {"../lib/", "../", ""}) {
-            if (void* library = dlopen((directory + relative + name).c_str(), RTLD_LAZY | RTLD_LOCAL)) return library;
-        }
-    }
-    return dlopen(name, RTLD_LAZY | RTLD_LOCAL);
-}
 constexpr char kLoadBalancingParameter[] = "load-balancing";
 constexpr char kFailureDetectionParameter[] = "failure-detection";
 constexpr char kNotifySwitchesParameter[] = "notify-switches";
@@ -149,7 +136,10 @@ std::vector<std::string> SplitUplinks(const std::string& value) {
     using Tokenizer = decltype(&TalixSplitUplinks);
     // Loaded once, on the first uplink list any command splits.
     static const Tokenizer tokenize = [] {
-        void* library = LoadBesidePlugin(kUplinkTokenizerLibrary);
+        // Installed with the plug-in: in the library folder of the build tree
+        // (../lib) or of an installed tree (..), seen from the plug-in's folder.
+        void* library = Parvik::AutoCli::OpenLibraryBeside(reinterpret_cast<const void*>(&SplitUplinks),
+                                                           kUplinkTokenizerLibrary, {"../lib/", "../", ""});
         return library ? TALIX_FIND_ENTRY(library, TalixSplitUplinks) : nullptr;
     }();
     if (!tokenize) throw std::runtime_error(std::string("cannot load ") + kUplinkTokenizerLibrary);
