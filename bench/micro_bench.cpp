@@ -7,20 +7,19 @@
 #include <sstream>
 
 #include "Dispatcher.h"
+#include "LargeHost.h"
 #include "Parser.h"
 #include "core/Backends.h"
 #include "core/HostStore.h"
 #include "core/SimHostTesting.h"
-#include "LargeHost.h"
 #include "model/DatapathModel.h"
 #include "model/FirewallModel.h"
 #include "model/IpStackModel.h"
 #include "model/LmxNicModel.h"
 #include "model/PnicModel.h"
 #include "model/VswitchModel.h"
+#include "parvik/PluginHooks.h"
 #include "render/Render.h"
-
-extern "C" void AutoCli_RegisterNamespaces(std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent);
 
 namespace {
 

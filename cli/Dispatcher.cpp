@@ -194,17 +194,7 @@ const Dispatcher::CommandFacts& Dispatcher::FactsOf(const std::shared_ptr<Comman
     return facts;
 }
 
-bool Dispatcher::ChangesHost(Command& command) {
-    switch (command.GetHostAccess()) {
-    case CommandSpec::HOST_CHANGES: return true;
-    case CommandSpec::HOST_READS: return false;
-    case CommandSpec::HOST_BY_OUTPUT: break;
-    }
-    // Commands that change something answer with a success flag; those that
-    // look answer with what they found.
-    auto spec = command.GetOutputSpec();
-    return spec && spec->GetRootObject() && spec->GetRootObject()->GetType() == MetaObj::META_BOOL;
-}
+bool Dispatcher::ChangesHost(Command& command) { return command.GetHostAccess() != CommandSpec::HOST_READS; }
 
 void Dispatcher::RenderResult(Command& command, const Invocation& invocation, const std::string& formatter,
                               const std::vector<std::pair<std::string, std::string>>& formatParameters,

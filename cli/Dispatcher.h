@@ -80,10 +80,9 @@ public:
     using DeferredFailuresHook = std::function<std::vector<std::pair<int, std::string>>()>;
 
     Dispatcher();
-    // Whether running the command may change the host: as the command set it
-    // (CommandSpec::SetChangesHost), or else true exactly when its output is a
-    // success flag (a boolean root), the form every command that changes
-    // something answers with.
+    // Whether running the command may change the host: as the command declared
+    // it (CommandSpec::SetChangesHost); a command that did not is taken as
+    // changing it, the safe side (exclusive lock, changes written as one).
     static bool ChangesHost(Command& command);
     ~Dispatcher();
     Dispatcher(const Dispatcher&) = delete;

@@ -5,8 +5,9 @@
 
 #include <algorithm>
 
-#include "ShellInfo.h"
 #include "Utf8.h"
+#include "parvik/Libraries.h"
+#include "parvik/PluginHooks.h"
 
 namespace Parvik {
 namespace AutoCli {
@@ -73,19 +74,12 @@ std::string CheckText(const ParameterSpec& parameter, const std::string& value) 
 // (PatternMatcher.cpp), loaded on the first pattern check from where the
 // framework itself was loaded: beside the framework library, or from the
 // library folder of talixcli (which carries the framework), built or installed.
-using MatchPatternFn = int (*)(const char* pattern, size_t patternSize, const char* value, size_t valueSize);
+using MatchPatternFn = decltype(&TalixMatchPattern);
 
 MatchPatternFn LoadPatternMatcher(std::string& problem) {
-    void* library = nullptr;
-    const std::string directory = FrameworkDirectory();
-    if (!directory.empty()) {
-        for (const char* relative : {"", "lib/", "../" TALIX_INSTALLED_LIBRARY_DIR "/"}) {
-            library = dlopen((directory + relative + TALIX_PATTERN_MATCHER).c_str(), RTLD_LAZY | RTLD_LOCAL);
-            if (library) break;
-        }
-    }
-    if (!library) library = dlopen(TALIX_PATTERN_MATCHER, RTLD_LAZY | RTLD_LOCAL);
-    auto match = library ? reinterpret_cast<MatchPatternFn>(dlsym(library, "TalixMatchPattern")) : nullptr;
+    void* library = OpenLibraryBeside(reinterpret_cast<const void*>(&LoadPatternMatcher), TALIX_PATTERN_MATCHER,
+                                      {"", "lib/", "../" TALIX_INSTALLED_LIBRARY_DIR "/"});
+    auto match = library ? TALIX_FIND_ENTRY(library, TalixMatchPattern) : nullptr;
     if (!match) {
         const char* reason = dlerror();
         problem = std::string("the pattern matcher ") + TALIX_PATTERN_MATCHER + " cannot be loaded" +

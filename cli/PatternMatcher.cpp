@@ -9,6 +9,8 @@
 
 #include <re2/re2.h>
 
+#include "parvik/PluginHooks.h"
+
 namespace {
 
 // The compiled form of a pattern, made at its first use and kept for the rest
@@ -32,8 +34,7 @@ const RE2& CompiledPattern(const std::string& pattern) {
 // 1 when the pattern matches the whole value, 0 when it does not, -1 when the
 // pattern does not compile. RE2 takes time linear in the value whatever the
 // pattern, and no stack in proportion to it.
-extern "C" __attribute__((visibility("default"))) int TalixMatchPattern(const char* pattern, size_t patternSize,
-                                                                        const char* value, size_t valueSize) {
+extern "C" int TalixMatchPattern(const char* pattern, size_t patternSize, const char* value, size_t valueSize) {
     const RE2& re = CompiledPattern(std::string(pattern, patternSize));
     if (!re.ok()) return -1;
     return RE2::FullMatch(re2::StringPiece(value, valueSize), re) ? 1 : 0;

@@ -11,44 +11,20 @@
 
 #include "Completion.h"
 #include "Dispatcher.h"
+#include "parvik/PluginHooks.h"
 
 namespace Parvik {
 namespace AutoCli {
 
 namespace {
-const char kEntryPoint[] = "AutoCli_RegisterNamespaces";
-// A plug-in's libraries may export this to learn what the framework is about
-// to run (the host library uses it to pick its lock mode).
-const char kBeginCommandHook[] = "AutoCli_BeginCommand";
-using BeginCommandFn = void (*)(const char* path, int changesHost);
-const char kEndCommandHook[] = "AutoCli_EndCommand";
-using EndCommandFn = const char* (*)(const char* path);
-// Work a command left to run after its changes were written (host programs)
-// that failed: the index-th failure, or nullptr; command gets its number.
-const char kDeferredFailureHook[] = "AutoCli_DeferredFailure";
-using DeferredFailureFn = const char* (*)(int index, int* command);
-// Completion of parameters that name host objects: the host library is told
-// first that what follows only looks (it then creates and changes nothing),
-// then the plug-in adds the values of one parameter of one command.
-const char kBeginCompletionHook[] = "AutoCli_BeginCompletion";
-using BeginCompletionFn = void (*)();
-const char kCompleteValuesHook[] = "AutoCli_CompleteValues";
-using AddValueFn = void (*)(void* context, const char* value);
-using CompleteValuesFn = void (*)(const char* path, const char* parameter, AddValueFn add, void* context);
-
+// The hooks' names and pointer types come from their declarations
+// (parvik/PluginHooks.h): the plug-in's begin and end command hooks tell the
+// host library what the framework is about to run (it picks its lock mode);
+// completion first says that what follows only looks, then asks the plug-in
+// for the values of one parameter of one command.
 void AddValue(void* context, const char* value) {
     if (value) static_cast<std::vector<std::string>*>(context)->emplace_back(value);
 }
-
-// Optional hooks of a plug-in that runs several commands as one transaction.
-const char kBeginTransactionHook[] = "AutoCli_BeginTransaction";
-using BeginTransactionFn = void (*)(int dryRun);
-const char kEndTransactionHook[] = "AutoCli_EndTransaction";
-using EndTransactionFn = const char* (*)(int commit);
-const char kTransactionChangesHook[] = "AutoCli_TransactionChanges";
-using ChangeVisitorFn = void (*)(void* context, const char* path, const char* before, size_t beforeSize,
-                                 int beforeExists, const char* after, size_t afterSize, int afterExists);
-using TransactionChangesFn = const char* (*)(ChangeVisitorFn visit, void* context);
 
 void AppendChange(void* context, const char* path, const char* before, size_t beforeSize, int beforeExists,
                   const char* after, size_t afterSize, int afterExists) {
@@ -163,9 +139,9 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
             continue;
         }
         folderInUse = true;
-        auto registerNamespaces = reinterpret_cast<AutoCliRegisterNamespacesFn>(dlsym(handle, kEntryPoint));
+        auto registerNamespaces = TALIX_FIND_ENTRY(handle, AutoCli_RegisterNamespaces);
         if (!registerNamespaces) {
-            errors.push_back("Plug-in " + path + " has no entry point " + kEntryPoint);
+            errors.push_back("Plug-in " + path + " has no entry point AutoCli_RegisterNamespaces");
             dlclose(handle);
             continue;
         }
@@ -182,14 +158,14 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
         const auto& children = root_->GetChildren();
         for (size_t i = namespacesBefore; i < children.size(); ++i) loaded.namespaces.push_back(children[i].first);
         loadedPlugins_.push_back(std::move(loaded));
-        if (auto hook = reinterpret_cast<BeginCommandFn>(dlsym(handle, kBeginCommandHook))) {
+        if (auto hook = TALIX_FIND_ENTRY(handle, AutoCli_BeginCommand)) {
             auto previous = beginHook_;
             beginHook_ = [hook, previous](const std::string& commandPath, bool changesHost) {
                 if (previous) previous(commandPath, changesHost);
                 hook(commandPath.c_str(), changesHost ? 1 : 0);
             };
         }
-        if (auto hook = reinterpret_cast<EndCommandFn>(dlsym(handle, kEndCommandHook))) {
+        if (auto hook = TALIX_FIND_ENTRY(handle, AutoCli_EndCommand)) {
             auto previous = endHook_;
             endHook_ = [hook, previous](const std::string& commandPath) {
                 std::string problem = previous ? previous(commandPath) : "";
@@ -198,7 +174,7 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
                 return problem;
             };
         }
-        if (auto hook = reinterpret_cast<DeferredFailureFn>(dlsym(handle, kDeferredFailureHook))) {
+        if (auto hook = TALIX_FIND_ENTRY(handle, AutoCli_DeferredFailure)) {
             auto previous = deferredHook_;
             deferredHook_ = [hook, previous]() {
                 auto failures = previous ? previous() : std::vector<std::pair<int, std::string>>{};
@@ -212,12 +188,11 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
 }
 
 ValueCompletion PluginValueCompletion(const std::vector<void*>& libraryHandles) {
-    std::vector<BeginCompletionFn> begins;
-    std::vector<CompleteValuesFn> completers;
+    std::vector<decltype(&AutoCli_BeginCompletion)> begins;
+    std::vector<decltype(&AutoCli_CompleteValues)> completers;
     for (void* handle : libraryHandles) {
-        if (auto begin = reinterpret_cast<BeginCompletionFn>(dlsym(handle, kBeginCompletionHook)))
-            begins.push_back(begin);
-        if (auto complete = reinterpret_cast<CompleteValuesFn>(dlsym(handle, kCompleteValuesHook))) {
+        if (auto begin = TALIX_FIND_ENTRY(handle, AutoCli_BeginCompletion)) begins.push_back(begin);
+        if (auto complete = TALIX_FIND_ENTRY(handle, AutoCli_CompleteValues)) {
             completers.push_back(complete);
         }
     }
@@ -238,9 +213,9 @@ void Dispatcher::FindTransactionHooks() {
     if (transactionHooksFound_) return;
     transactionHooksFound_ = true;
     for (void* handle : pluginHandles_) {
-        auto begin = reinterpret_cast<BeginTransactionFn>(dlsym(handle, kBeginTransactionHook));
-        auto end = reinterpret_cast<EndTransactionFn>(dlsym(handle, kEndTransactionHook));
-        auto changes = reinterpret_cast<TransactionChangesFn>(dlsym(handle, kTransactionChangesHook));
+        auto begin = TALIX_FIND_ENTRY(handle, AutoCli_BeginTransaction);
+        auto end = TALIX_FIND_ENTRY(handle, AutoCli_EndTransaction);
+        auto changes = TALIX_FIND_ENTRY(handle, AutoCli_TransactionChanges);
         if (!begin || !end) continue;
         TransactionHooks hooks;
         hooks.begin = [begin](bool dryRun) { begin(dryRun ? 1 : 0); };

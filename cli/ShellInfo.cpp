@@ -1,14 +1,9 @@
 // The shell's version and plug-ins, and the refusals of misplaced or unfitting options.
 #include "ShellInfo.h"
 
-#include <dlfcn.h>
-#include <link.h>
-#include <unistd.h>
-
-#include <climits>
-
 #include "FormatParams.h"
 #include "Parser.h"
+#include "parvik/Libraries.h"
 
 #ifndef TALIXCLI_VERSION
 #error "TALIXCLI_VERSION must be defined by the build"
@@ -19,24 +14,7 @@ namespace AutoCli {
 
 const char kPluginDirVariable[] = "TALIXCLI_PLUGIN_DIR";
 
-// The dynamic linker records no name for the main program, so there the name
-// is read from /proc.
-std::string FrameworkDirectory() {
-    // Found by address range alone, without the symbol search of dladdr: talixcli asks at every start.
-    dl_find_object self{};
-    if (_dl_find_object(reinterpret_cast<void*>(&FrameworkDirectory), &self) != 0 || !self.dlfo_link_map) return "";
-    const link_map* map = self.dlfo_link_map;
-    std::string path;
-    if (map->l_name && *map->l_name) {
-        path = map->l_name;
-    } else {
-        char buffer[PATH_MAX];
-        const ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer));
-        if (length > 0) path.assign(buffer, static_cast<size_t>(length));
-    }
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "" : path.substr(0, slash + 1);
-}
+std::string FrameworkDirectory() { return DirectoryOf(reinterpret_cast<const void*>(&FrameworkDirectory)); }
 
 namespace {
 

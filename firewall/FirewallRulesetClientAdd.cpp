@@ -32,7 +32,7 @@ OutputSpecPtr FirewallRulesetClientAdd::GetOutputSpecInternal() {
 void FirewallRulesetClientAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
         auto system = Kavrel::HostFactory::GetHost()->GetSystemInfo();
-        RulesetPtr ruleset = FindRuleset(*system, input, output);
+        RulesetPtr ruleset = FindRuleset(*system, input->GetParameter(kRulesetIdParameter), output);
         if (!ruleset) return;
         ruleset->AddClient();
         SetSuccess(output);

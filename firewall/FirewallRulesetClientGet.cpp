@@ -37,7 +37,7 @@ OutputSpecPtr FirewallRulesetClientGet::GetOutputSpecInternal() { return MakeOut
 void FirewallRulesetClientGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
         auto system = Kavrel::HostFactory::GetHost()->GetSystemInfo();
-        RulesetPtr ruleset = FindRuleset(*system, input, output);
+        RulesetPtr ruleset = FindRuleset(*system, input->GetParameter(kRulesetIdParameter), output);
         if (!ruleset) return;
         auto record = GetOutputStructure();
         record->SetField(kClientCountField, ruleset->GetClientCount());

@@ -47,7 +47,7 @@ void FirewallRulesetSet::ExecuteInternal(const InputPtr& input, const OutputPtr&
             output->AddErrorMessage("Need parameter --enabled or --allowed-all");
             return;
         }
-        RulesetPtr ruleset = FindRuleset(system, input, output);
+        RulesetPtr ruleset = FindRuleset(system, input->GetParameter(kRulesetIdParameter), output);
         if (!ruleset) return;
         // Both states are read before either is changed.
         bool enabled = ruleset->IsEnabled();

@@ -27,13 +27,9 @@ bool SelectRulesets(LmxCtl::System::SystemInfoImpl& system, const InputPtr& inpu
     const std::string& id = input->GetParameter(kRulesetIdParameter);
     RulesetPtr ruleset = system.GetFirewallRulesetById(id);
     bool valid = false;
-    try {
-        valid = ruleset->IsValid();
-    } catch (const Kavrel::Lib::KavrelException&) {
-        // The host's own text is not shown here: the id is what the user can act on.
-        output->AddErrorMessage("Failed to check loaded status: " + id);
-        return false;
-    }
+    // The host's own text is not shown here: the id is what the user can act on.
+    const auto notChecked = [&id](const std::string&) { return "Failed to check loaded status: " + id; };
+    if (!WithHostErrors(output, notChecked, [&] { valid = ruleset->IsValid(); })) return false;
     if (!valid) {
         output->AddErrorMessage("Ruleset Not Found: " + id);
         return false;
@@ -55,8 +51,8 @@ void ListRulesetRows(
     });
 }
 
-RulesetPtr FindRuleset(Kavrel::System::SystemInfo& system, const InputPtr& input, const OutputPtr& output) {
-    RulesetPtr ruleset = system.GetFirewallRulesetById(input->GetParameter(kRulesetIdParameter));
+RulesetPtr FindRuleset(Kavrel::System::SystemInfo& system, const std::string& id, const OutputPtr& output) {
+    RulesetPtr ruleset = system.GetFirewallRulesetById(id);
     if (!ruleset->IsValid()) {
         output->AddErrorMessage(kInvalidRulesetIdMessage);
         return nullptr;
@@ -82,7 +78,7 @@ void ChangeAllowedIp(const InputPtr& input, const OutputPtr& output, AllowedIpCh
     WithStandardErrors(output, [&] {
         LmxCtl::System::SystemInfoImpl system;
         const std::string& address = input->GetParameter(kIpAddressParameter);
-        RulesetPtr ruleset = FindRuleset(system, input, output);
+        RulesetPtr ruleset = FindRuleset(system, input->GetParameter(kRulesetIdParameter), output);
         if (!ruleset) return;
         if (ruleset->IsAllowedAll()) {
             output->AddErrorMessage("Couldn't update allowed ip list when allowed-all flag is true.");

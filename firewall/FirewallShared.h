@@ -42,8 +42,8 @@ void ListRulesetRows(
     const InputPtr& input, const OutputPtr& output, const RecordPtr& layout,
     const std::function<void(const Kavrel::System::FirewallRuleset&, Parvik::MetaObj::MetaList&)>& addRows);
 
-// The ruleset named by "ruleset-id", or null after reporting "Invalid Ruleset Id.".
-RulesetPtr FindRuleset(Kavrel::System::SystemInfo& system, const InputPtr& input, const OutputPtr& output);
+// The ruleset with the id, or null after adding "Invalid Ruleset Id.".
+RulesetPtr FindRuleset(Kavrel::System::SystemInfo& system, const std::string& id, const OutputPtr& output);
 
 // Texts of a port rule's coded fields.
 inline std::string PortTypeName(uint32_t portType) { return portType == 1 ? "Dst" : "Src"; }

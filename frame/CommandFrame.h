@@ -122,26 +122,33 @@ inline std::string ParameterOr(const InputPtr& input, const std::string& name) {
 
 inline void SetSuccess(const OutputPtr& output) { output->SetRootObject(Parvik::MetaObj::MetaBool::New(true)); }
 
-// The standard error conversion: a host-control failure becomes one error
-// message, its description text; whatever root was not set stays unset.
-template <typename Body>
-void WithStandardErrors(const OutputPtr& output, Body&& body) {
+// The one place a host-control failure is caught: it becomes one error
+// message, message(its description); whatever root was not set stays unset.
+// False when body failed so.
+template <typename Message, typename Body>
+bool WithHostErrors(const OutputPtr& output, Message&& message, Body&& body) {
     try {
         body();
+        return true;
     } catch (const Kavrel::Lib::KavrelException& failure) {
-        output->AddErrorMessage(failure.GetDescription());
+        output->AddErrorMessage(message(failure.GetDescription()));
+        return false;
     }
+}
+
+// The standard error conversion: the message is the description text.
+template <typename Body>
+bool WithStandardErrors(const OutputPtr& output, Body&& body) {
+    return WithHostErrors(
+        output, [](const std::string& description) { return description; }, body);
 }
 
 // The prefixed error conversion: prefix (with its own separator) followed by
 // the description text.
 template <typename Body>
-void WithPrefixedErrors(const OutputPtr& output, const std::string& prefix, Body&& body) {
-    try {
-        body();
-    } catch (const Kavrel::Lib::KavrelException& failure) {
-        output->AddErrorMessage(prefix + failure.GetDescription());
-    }
+bool WithPrefixedErrors(const OutputPtr& output, const std::string& prefix, Body&& body) {
+    return WithHostErrors(
+        output, [&prefix](const std::string& description) { return prefix + description; }, body);
 }
 
 }  // namespace NetworkNamespace

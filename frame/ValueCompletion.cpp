@@ -12,6 +12,7 @@
 #include "lmxctl/NetworkInfoImpl.h"
 #include "lmxctl/System.h"
 #include "lmxctl/VirtualSwitch.h"
+#include "parvik/PluginHooks.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {
@@ -155,8 +156,8 @@ std::vector<std::string> HostObjectNames(HostObject object) {
 // Adds, through add, the names of the host objects a command's parameter may
 // name; nothing for a parameter that names none, or when the host cannot be
 // read (completion shows no errors).
-extern "C" __attribute__((visibility("default"))) void AutoCli_CompleteValues(
-    const char* path, const char* parameter, void (*add)(void* context, const char* value), void* context) {
+extern "C" void AutoCli_CompleteValues(const char* path, const char* parameter,
+                                       void (*add)(void* context, const char* value), void* context) {
     using namespace NorvaleCli::NetworkNamespace;
     if (!path || !parameter || !add) return;
     const NamingParameter* naming = FindNamingParameter(path, parameter);

@@ -7,8 +7,7 @@
 
 #include "core/Backends.h"
 #include "core/HostStore.h"
-
-extern "C" void AutoCli_RegisterNamespaces(std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent);
+#include "parvik/PluginHooks.h"
 
 namespace TalixFuzz {
 

@@ -26,19 +26,25 @@ constexpr char kInvalidIpv6NetworkMessage[] =
     "Invalid format for IPv6 address. Address must be in the format <ipv6-address>/<prefix-length>   Example: "
     "1:2:3:4::/64";
 
-LmxNicPtr FindInterfaceByName(LmxCtl::Network::LumexNicInfoImpl& info, const std::string& name) {
+LmxNicPtr FindListedInterface(LmxCtl::Network::LumexNicInfoImpl& info, const std::string& name, const OutputPtr& output,
+                              const std::string& notFound) {
     for (const auto& nic : info.GetLumexNics(0)) {
         if (nic->IsStale()) nic->Refresh();
         if (nic->GetInterfaceName() == name) return nic;
     }
+    output->AddErrorMessage(notFound);
     return nullptr;
 }
 
-LmxNicPtr LookupInterface(const std::string& name, const OutputPtr& output) {
+LmxNicPtr FindInterface(const std::string& name, const OutputPtr& output, const std::string& notFound) {
     LmxCtl::Network::LumexNicInfoImpl info;
     auto nic = info.GetLumexNicByInterface(name, false, 0);
-    if (!nic) output->AddErrorMessage(kNoSuchInterfacePrefix + name);
+    if (!nic) output->AddErrorMessage(notFound);
     return nic;
+}
+
+LmxNicPtr FindInterface(const std::string& name, const OutputPtr& output) {
+    return FindInterface(name, output, kNoSuchInterfacePrefix + name);
 }
 
 bool SelectInterfaces(const InputPtr& input, const OutputPtr& output, const std::string& netstack,
@@ -84,7 +90,8 @@ std::unique_ptr<Kavrel::Network::ConnectionPoint> BuildConnectionPoint(const Inp
     std::unique_ptr<Kavrel::Network::ConnectionPoint> point;
     if (input->HasParameter(kDvsNameParameter) && input->HasParameter(kDvportIdParameter)) {
         std::string dvsName = input->GetParameter(kDvsNameParameter);
-        try {
+        const std::string prefix = "Unable to retrieve DVS info by specified DVS name " + dvsName + ". Error was: ";
+        const bool found = WithPrefixedErrors(output, prefix, [&] {
             auto dvswitch = Kavrel::Network::NetworkFactory::GetDVSwitchByName(dvsName);
             if (!dvswitch) throw Kavrel::Lib::KavrelException("No DVSwitch with the name " + dvsName);
             Kavrel::Network::DVPortParam param{dvswitch->GetDvsId(), input->GetParameter(kDvportIdParameter), 0};
@@ -96,18 +103,13 @@ std::unique_ptr<Kavrel::Network::ConnectionPoint> BuildConnectionPoint(const Inp
                 param.connectionId = trial.GetConnectionId();
             }
             point = std::make_unique<LmxCtl::Network::DVPortImpl>(param);
-        } catch (const Kavrel::Lib::KavrelException& failure) {
-            output->AddErrorMessage("Unable to retrieve DVS info by specified DVS name " + dvsName +
-                                    ". Error was: " + failure.GetDescription());
-            return nullptr;
-        }
+        });
+        if (!found) return nullptr;
     } else {
         std::string portgroup = input->GetParameter(kPortgroupNameParameter);
-        try {
-            point = std::make_unique<LmxCtl::Network::PortGroupImpl>(portgroup);
-        } catch (const Kavrel::Lib::KavrelException& failure) {
-            output->AddErrorMessage("Invalid vswitch port group name " + portgroup +
-                                    ". Error was: " + failure.GetDescription());
+        const std::string prefix = "Invalid vswitch port group name " + portgroup + ". Error was: ";
+        if (!WithPrefixedErrors(output, prefix,
+                                [&] { point = std::make_unique<LmxCtl::Network::PortGroupImpl>(portgroup); })) {
             return nullptr;
         }
     }
@@ -144,7 +146,7 @@ void ChangeIpv6Address(const std::string& name, const std::string& address, cons
             output->AddErrorMessage(kInvalidIpv6NetworkMessage);
             return;
         }
-        auto nic = LookupInterface(name, output);
+        auto nic = FindInterface(name, output);
         if (!nic) return;
         auto config = nic->GetIpConfig();
         (config.*change)(Kavrel::Network::Ipv6Network(address));

@@ -26,11 +26,16 @@ extern const char kInvalidIpv6NetworkMessage[];
 
 using LmxNicPtr = std::shared_ptr<LmxCtl::Network::LmxNicImpl>;
 
-// The first interface of kind 0 whose name is exactly name; stale ones are refreshed first.
-LmxNicPtr FindInterfaceByName(LmxCtl::Network::LumexNicInfoImpl& info, const std::string& name);
+// The interface of kind 0 named name, or null after adding notFound (by
+// default kNoSuchInterfacePrefix and the name).
+LmxNicPtr FindInterface(const std::string& name, const OutputPtr& output);
+LmxNicPtr FindInterface(const std::string& name, const OutputPtr& output, const std::string& notFound);
 
-// The interface of kind 0 named name, or null after reporting that there is none.
-LmxNicPtr LookupInterface(const std::string& name, const OutputPtr& output);
+// The same, found in the list of interfaces of kind 0 with stale ones
+// refreshed first, as the commands that change or show one interface's
+// settings see it.
+LmxNicPtr FindListedInterface(LmxCtl::Network::LumexNicInfoImpl& info, const std::string& name, const OutputPtr& output,
+                              const std::string& notFound);
 
 // The interfaces the get commands and the IPv6 address list show: by name, by
 // netstack, or all, of the kind "type" selects. False after reporting why not.

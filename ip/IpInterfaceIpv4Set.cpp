@@ -58,7 +58,7 @@ void IpInterfaceIpv4Set::ExecuteInternal(const InputPtr& input, const OutputPtr&
     using Kavrel::Network::Ipv4Address;
     std::string name = input->GetParameter(kInterfaceNameParameter);
     WithPrefixedErrors(output, "Error changing IPv4 configuration for the interface " + name + ". Error was : ", [&] {
-        auto nic = LookupInterface(name, output);
+        auto nic = FindInterface(name, output);
         if (!nic) return;
         auto config = nic->GetIpConfig();
         config.SetIpv6DhcpDns(nic->GetConfiguredIpConfig().GetIpv6DhcpDns());

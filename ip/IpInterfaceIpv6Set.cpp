@@ -60,7 +60,7 @@ void IpInterfaceIpv6Set::ExecuteInternal(const InputPtr& input, const OutputPtr&
     using Kavrel::Network::Ipv6Address;
     std::string name = input->GetParameter(kInterfaceNameParameter);
     WithPrefixedErrors(output, "Error changing IPv6 configuration for the interface " + name + ". Error was : ", [&] {
-        auto nic = LookupInterface(name, output);
+        auto nic = FindInterface(name, output);
         if (!nic) return;
         auto config = nic->GetIpConfig();
         config.SetDhcpDns(nic->GetConfiguredIpConfig().GetDhcpDns());

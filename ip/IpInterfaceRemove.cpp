@@ -55,9 +55,9 @@ void IpInterfaceRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& 
             std::string name = input->GetParameter(kInterfaceNameParameter);
             WithPrefixedErrors(output, "Unable to remove Lumex network interface. Error was : ", [&] {
                 LmxCtl::Network::LumexNicInfoImpl info;
-                auto nic = FindInterfaceByName(info, name);
+                auto nic = FindListedInterface(info, name, output,
+                                               "Unable to find Lumex network interface with the name " + name);
                 if (!nic) {
-                    output->AddErrorMessage("Unable to find Lumex network interface with the name " + name);
                     output->SetRootObject(Parvik::MetaObj::MetaBool::New(false));
                     return;
                 }

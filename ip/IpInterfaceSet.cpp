@@ -38,11 +38,8 @@ void IpInterfaceSet::ExecuteInternal(const InputPtr& input, const OutputPtr& out
     WithStandardErrors(output, [&] {
         std::string name = input->GetParameter(kInterfaceNameParameter);
         LmxCtl::Network::LumexNicInfoImpl info;
-        auto nic = FindInterfaceByName(info, name);
-        if (!nic) {
-            output->AddErrorMessage("Unable to find an interface with name " + name);
-            return;
-        }
+        auto nic = FindListedInterface(info, name, output, "Unable to find an interface with name " + name);
+        if (!nic) return;
         if (input->HasParameter(kEnabledParameter)) {
             if (input->GetParameterBool(kEnabledParameter)) {
                 nic->Enable();

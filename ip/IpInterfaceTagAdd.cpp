@@ -65,11 +65,8 @@ void IpInterfaceTagAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& 
                 return;
             }
         }
-        auto nic = info.GetLumexNicByInterface(name, false, 0);
-        if (!nic) {
-            output->AddErrorMessage("Unable to find lmxnic with name " + name);
-            return;
-        }
+        auto nic = FindInterface(name, output, "Unable to find lmxnic with name " + name);
+        if (!nic) return;
         std::string netstack = nic->GetNetstackInstanceKey();
         if ((netstack == "travex" && tag != 2) || (netstack == "faultTolerance" && tag != 3) ||
             (netstack == "CeldraProvisioning" && tag != 6)) {

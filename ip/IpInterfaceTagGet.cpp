@@ -40,11 +40,8 @@ void IpInterfaceTagGet::ExecuteInternal(const InputPtr& input, const OutputPtr& 
     std::string name = input->GetParameter(kInterfaceNameParameter);
     WithPrefixedErrors(output, "Error getting tags on interface " + name + ". Error was : ", [&] {
         LmxCtl::Network::LumexNicInfoImpl info;
-        auto nic = FindInterfaceByName(info, name);
-        if (!nic) {
-            output->AddErrorMessage("Unable to find an interface with name " + name);
-            return;
-        }
+        auto nic = FindListedInterface(info, name, output, "Unable to find an interface with name " + name);
+        if (!nic) return;
         std::vector<std::string> tags;
         for (auto tag : nic->GetTags()) {
             const char* tagName = LmxCtl::Network::LmxNicTagIdToName(tag);

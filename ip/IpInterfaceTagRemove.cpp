@@ -40,12 +40,8 @@ void IpInterfaceTagRemove::ExecuteInternal(const InputPtr& input, const OutputPt
     WithPrefixedErrors(output, "Error removing tag " + tagName + " from interface " + name + ". Error was : ", [&] {
         Kavrel::Network::LmxNicTagType tag = 0;
         if (!TagFromName(tagName, output, tag)) return;
-        LmxCtl::Network::LumexNicInfoImpl info;
-        auto nic = info.GetLumexNicByInterface(name, false, 0);
-        if (!nic) {
-            output->AddErrorMessage("Unable to find lmxnic with name " + name);
-            return;
-        }
+        auto nic = FindInterface(name, output, "Unable to find lmxnic with name " + name);
+        if (!nic) return;
         std::string netstack = nic->GetNetstackInstanceKey();
         auto predefined = Kavrel::HostFactory::GetHost()->GetNetworkInfo()->GetPredefinedNetstackNames();
         for (const auto& key : predefined) {

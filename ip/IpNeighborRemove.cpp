@@ -1,5 +1,6 @@
 // network ip neighbor remove: delete one neighbour entry from a netstack's ARP or IPv6 cache.
 #include "frame/CommandFrame.h"
+#include "ip/InterfaceShared.h"
 #include "ip/StackCommands.h"
 #include "ip/StackShared.h"
 #include "lmxctl/IpStack.h"
@@ -45,12 +46,8 @@ void IpNeighborRemove::ExecuteInternal(const InputPtr& input, const OutputPtr& o
         const std::string& version = input->GetParameter(kVersionParameter);
         LmxCtl::Network::RoutingInfoImpl routing(kDefaultNetstack);
         if (!interfaceName.empty()) {
-            LmxCtl::Network::LumexNicInfoImpl nics;
-            auto nic = nics.GetLumexNicByInterface(interfaceName, false, 0);
-            if (!nic) {
-                output->AddErrorMessage("Unable to find a Lumex interface with the name " + interfaceName);
-                return;
-            }
+            auto nic = FindInterface(interfaceName, output);
+            if (!nic) return;
             routing.SetNetstackInstanceKey(nic->GetNetstackInstanceKey());
         } else {
             routing.SetNetstackInstanceKey(NetstackOrDefault(input));

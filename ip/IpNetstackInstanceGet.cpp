@@ -59,7 +59,7 @@ OutputSpecPtr IpNetstackInstanceGet::GetOutputSpecInternal() {
 void IpNetstackInstanceGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithPrefixedErrors(output, "Error getting Netstack instance configuration. . Error was : ", [&] {
         LmxCtl::Network::NetworkInfoImpl network;
-        auto instance = FindNetstackInstance(network, input, output);
+        auto instance = FindNetstack(network, input->GetParameter(kNetstackParameter), output);
         if (!instance) return;
         auto record = GetOutputStructure();
         int state = instance->GetState();

@@ -64,7 +64,7 @@ OutputSpecPtr IpNetstackInstanceSet::GetOutputSpecInternal() {
 void IpNetstackInstanceSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithPrefixedErrors(output, "Error setting configuration", [&] {
         LmxCtl::Network::NetworkInfoImpl network;
-        auto instance = FindNetstackInstance(network, input, output);
+        auto instance = FindNetstack(network, input->GetParameter(kNetstackParameter), output);
         if (!instance) return;
         if (input->HasParameter(kNameParameter) && !input->GetParameter(kNameParameter).empty()) {
             instance->SetName(input->GetParameter(kNameParameter), true);

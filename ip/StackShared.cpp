@@ -31,10 +31,8 @@ void SelectGivenNetstack(LmxCtl::Network::RoutingInfoImpl& routing, const InputP
     }
 }
 
-std::shared_ptr<Kavrel::Network::NetstackInstance> FindNetstackInstance(Kavrel::Network::NetworkInfo& network,
-                                                                        const InputPtr& input,
-                                                                        const OutputPtr& output) {
-    const std::string& key = input->GetParameter(kNetstackParameter);
+std::shared_ptr<Kavrel::Network::NetstackInstance> FindNetstack(Kavrel::Network::NetworkInfo& network,
+                                                                const std::string& key, const OutputPtr& output) {
     auto instance = network.LookupNetstackInstanceByKey(key);
     if (!instance) output->AddErrorMessage("Unable to find a Netstack instance " + key);
     return instance;

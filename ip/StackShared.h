@@ -32,10 +32,10 @@ constexpr char kNetstackKeyField[] = "Key";
 constexpr char kNetstackNameField[] = "Name";
 constexpr char kNetstackStateField[] = "State";
 
-// The instance named by the "netstack" parameter, or none after reporting
+// The netstack instance named key, or none after adding
 // "Unable to find a Netstack instance <key>".
-std::shared_ptr<Kavrel::Network::NetstackInstance> FindNetstackInstance(Kavrel::Network::NetworkInfo& network,
-                                                                        const InputPtr& input, const OutputPtr& output);
+std::shared_ptr<Kavrel::Network::NetstackInstance> FindNetstack(Kavrel::Network::NetworkInfo& network,
+                                                                const std::string& key, const OutputPtr& output);
 
 // The "type" rule of the list commands: absent gives kind 0; "system" on the
 // default instance gives 1; anything else reports its message and returns false.

@@ -45,9 +45,9 @@ void NicAttachmentAdd::ExecuteInternal(const InputPtr& input, const OutputPtr& o
     }
     WithPrefixedErrors(output, "Failed to attach uplink " + branch + " to " + trunk + ": ", [&] {
         LmxCtl::Network::NetworkInfoImpl inventory;
-        auto trunkPnic = FindPnicOrReport(inventory, output, trunk, "Invalid trunk PNIC name " + trunk);
+        auto trunkPnic = FindNic(inventory, trunk, output, "Invalid trunk PNIC name " + trunk);
         if (!trunkPnic) return;
-        if (!FindPnicOrReport(inventory, output, branch, "Invalid branch PNIC name " + branch)) return;
+        if (!FindNic(inventory, branch, output, "Invalid branch PNIC name " + branch)) return;
         trunkPnic->AttachBranch(branch, vlanId);
         SetSuccess(output);
     });

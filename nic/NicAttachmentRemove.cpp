@@ -32,7 +32,7 @@ void NicAttachmentRemove::ExecuteInternal(const InputPtr& input, const OutputPtr
     const std::string& branch = input->GetParameter(kBranchParameter);
     WithPrefixedErrors(output, "Failed to detach uplink " + branch + " from " + trunk + ": ", [&] {
         LmxCtl::Network::NetworkInfoImpl inventory;
-        auto trunkPnic = FindPnicOrReport(inventory, output, trunk, InvalidPnicNameMessage(trunk));
+        auto trunkPnic = FindNic(inventory, trunk, output, InvalidPnicNameMessage(trunk));
         if (!trunkPnic) return;
         // The branch is not looked up: the trunk refuses a branch it does not carry.
         trunkPnic->DetachBranch(branch);

@@ -1,5 +1,5 @@
 // network nic coalesce high get: how a NIC delays interrupts at high packet rates.
-#include "nic/NicCoalesceRate.h"
+#include "nic/NicCoalesceShared.h"
 #include "nic/NicCommands.h"
 
 namespace NorvaleCli {

@@ -1,5 +1,5 @@
 // network nic coalesce low get: how a NIC delays interrupts at low packet rates.
-#include "nic/NicCoalesceRate.h"
+#include "nic/NicCoalesceShared.h"
 #include "nic/NicCommands.h"
 
 namespace NorvaleCli {

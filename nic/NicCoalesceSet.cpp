@@ -60,7 +60,7 @@ void NicCoalesceSet::ExecuteInternal(const InputPtr& input, const OutputPtr& out
     WithStandardErrors(output, [&] {
         const std::string& name = input->GetParameter(kPnicParameter);
         LmxCtl::Network::NetworkInfoImpl inventory;
-        auto pnic = FindPnicOrReport(inventory, output, name, PnicNotFoundMessage(name));
+        auto pnic = FindNic(inventory, name, output, PnicNotFoundMessage(name));
         if (!pnic) return;
         Coalesce params;
         pnic->GetCoalesceParams(params);

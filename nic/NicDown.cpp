@@ -23,7 +23,8 @@ OutputSpecPtr NicDown::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::M
 
 void NicDown::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        auto pnic = NicLookupByName(output, input->GetParameter(kNicNameParameter));
+        const std::string& nicName = input->GetParameter(kNicNameParameter);
+        auto pnic = FindNic(nicName, output, NoPnicMessage(nicName));
         if (!pnic) return;
         pnic->SetAdminStatus(false);
         SetSuccess(output);

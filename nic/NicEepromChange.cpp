@@ -35,7 +35,8 @@ OutputSpecPtr NicEepromChange::GetOutputSpecInternal() { return MakeOutputSpec(P
 
 void NicEepromChange::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        auto pnic = DiagnosticLookup(output, input->GetParameter(kPnicParameter));
+        const std::string& nicName = input->GetParameter(kPnicParameter);
+        auto pnic = FindNic(nicName, output, PnicNotFoundMessage(nicName));
         if (!pnic) return;
         const auto magic = Uint32Parameter(input, kMagicParameter);
         const bool hasOffset = input->HasParameter(kOffsetParameter);

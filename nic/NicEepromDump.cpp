@@ -63,7 +63,8 @@ ListPtr NicEepromDump::DumpBinary(uint32_t offset, const std::vector<uint8_t>& b
 
 void NicEepromDump::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        auto pnic = DiagnosticLookup(output, input->GetParameter(kPnicParameter));
+        const std::string& nicName = input->GetParameter(kPnicParameter);
+        auto pnic = FindNic(nicName, output, PnicNotFoundMessage(nicName));
         if (!pnic) return;
         const auto offset =
             input->HasParameter(kOffsetParameter) ? Uint32Parameter(input, kOffsetParameter) : uint32_t{0};

@@ -97,7 +97,7 @@ RecordPtr NicGet::GetOutputStructure() {
 void NicGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
         const std::string& name = input->GetParameter(kNicNameParameter);
-        auto pnic = NicLookupByName(output, name);
+        auto pnic = FindNic(name, output, NoPnicMessage(name));
         if (!pnic) return;
         Kavrel::Network::PnicInfo info;
         pnic->GetPnicInfo(info);

@@ -27,7 +27,8 @@ OutputSpecPtr NicNegotiationRestart::GetOutputSpecInternal() {
 
 void NicNegotiationRestart::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        auto pnic = DiagnosticLookup(output, input->GetParameter(kPnicParameter));
+        const std::string& nicName = input->GetParameter(kPnicParameter);
+        auto pnic = FindNic(nicName, output, PnicNotFoundMessage(nicName));
         if (!pnic) return;
         pnic->RestartNegotiation();
         SetSuccess(output);

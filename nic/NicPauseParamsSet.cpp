@@ -36,7 +36,8 @@ OutputSpecPtr NicPauseParamsSet::GetOutputSpecInternal() { return MakeOutputSpec
 void NicPauseParamsSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
         auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
-        auto pnic = RingPauseLookup(*inventory, output, input->GetParameter(kNicNameParameter));
+        const std::string& nicName = input->GetParameter(kNicNameParameter);
+        auto pnic = FindNic(*inventory, nicName, output, NicNotFoundMessage(nicName));
         if (!pnic) return;
         Kavrel::Network::PnicPauseParams pause;
         pnic->GetPauseParams(pause);

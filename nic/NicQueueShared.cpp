@@ -23,7 +23,7 @@ void ListNetqueue(const InputPtr& input, const OutputPtr& output, const RecordPt
         std::vector<std::unique_ptr<Kavrel::Network::Pnic>> pnics;
         if (input->HasParameter(kPnicParameter)) {
             const std::string& name = input->GetParameter(kPnicParameter);
-            auto pnic = FindPnicOrReport(*inventory, output, name, notFoundMessage(name));
+            auto pnic = FindNic(*inventory, name, output, notFoundMessage(name));
             if (!pnic) return;
             pnics.push_back(std::move(pnic));
         } else {
@@ -47,17 +47,12 @@ void ChangeNetqueue(const InputPtr& input, const OutputPtr& output,
     WithStandardErrors(output, [&] {
         const std::string& name = input->GetParameter(kPnicParameter);
         auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
-        auto pnic = FindPnicOrReport(*inventory, output, name, notFoundMessage(name));
+        auto pnic = FindNic(*inventory, name, output, notFoundMessage(name));
         if (!pnic) return;
         Kavrel::Network::PnicNetqueueInfo info;
         if (fill(info)) pnic->SetNetqueueInfo(info);
         SetSuccess(output);
     });
-}
-
-std::unique_ptr<Kavrel::Network::Pnic> DiagnosticLookup(const OutputPtr& output, const std::string& name) {
-    LmxCtl::Network::NetworkInfoImpl inventory;
-    return FindPnicOrReport(inventory, output, name, PnicNotFoundMessage(name));
 }
 
 std::string HexText(uint64_t value, int width) {

@@ -35,9 +35,6 @@ void ChangeNetqueue(const InputPtr& input, const OutputPtr& output,
                     const std::function<std::string(const std::string&)>& notFoundMessage,
                     const std::function<bool(Kavrel::Network::PnicNetqueueInfo&)>& fill);
 
-// The lookup of the diagnostic commands: "Pnic with name <name> not found".
-std::unique_ptr<Kavrel::Network::Pnic> DiagnosticLookup(const OutputPtr& output, const std::string& name);
-
 // Lower-case hexadecimal without prefix, zero-padded to at least width digits.
 std::string HexText(uint64_t value, int width);
 

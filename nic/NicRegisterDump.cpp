@@ -39,7 +39,8 @@ OutputSpecPtr NicRegisterDump::GetOutputSpecInternal() { return MakeOutputSpec(M
 
 void NicRegisterDump::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        auto pnic = DiagnosticLookup(output, input->GetParameter(kPnicParameter));
+        const std::string& nicName = input->GetParameter(kPnicParameter);
+        auto pnic = FindNic(nicName, output, PnicNotFoundMessage(nicName));
         if (!pnic) return;
         std::vector<uint32_t> words;
         pnic->GetRegisterDump(words);

@@ -40,7 +40,8 @@ OutputSpecPtr NicRingCurrentSet::GetOutputSpecInternal() { return MakeOutputSpec
 void NicRingCurrentSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
         auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
-        auto pnic = RingPauseLookup(*inventory, output, input->GetParameter(kNicNameParameter));
+        const std::string& nicName = input->GetParameter(kNicNameParameter);
+        auto pnic = FindNic(*inventory, nicName, output, NicNotFoundMessage(nicName));
         if (!pnic) return;
         Ring ring = GivenOptions(input, kOptions, Uint32Parameter);
         if (ring.mask != 0) pnic->SetRingParams(ring);

@@ -40,7 +40,8 @@ OutputSpecPtr NicSelfTestRun::GetOutputSpecInternal() { return MakeOutputSpec(Ma
 
 void NicSelfTestRun::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        auto pnic = DiagnosticLookup(output, input->GetParameter(kPnicParameter));
+        const std::string& nicName = input->GetParameter(kPnicParameter);
+        auto pnic = FindNic(nicName, output, PnicNotFoundMessage(nicName));
         if (!pnic) return;
         const bool online = input->HasParameter(kOnlineParameter) && input->GetParameterInt(kOnlineParameter) != 0;
         Kavrel::Network::PnicSelfTestResult result;

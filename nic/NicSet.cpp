@@ -175,7 +175,7 @@ void NicSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
             return;
         }
         bool linkChange = hasSpeed || autoSet;
-        auto pnic = NicLookupByName(output, name);
+        auto pnic = FindNic(name, output, NoPnicMessage(name));
         if (!pnic) return;
         Kavrel::Network::PnicInfo info;
         pnic->GetPnicInfo(info);

@@ -37,17 +37,21 @@ uint32_t Uint32Parameter(const InputPtr& input, const std::string& name) {
 
 std::string PnicNotFoundMessage(const std::string& name) { return "Pnic with name " + name + " not found"; }
 
-std::unique_ptr<Kavrel::Network::Pnic> FindPnicOrReport(Kavrel::Network::NetworkInfo& inventory,
-                                                        const OutputPtr& output, const std::string& name,
-                                                        const std::string& notFoundMessage) {
+std::string NoPnicMessage(const std::string& name) { return "There is no pnic with name " + name; }
+
+std::string NicNotFoundMessage(const std::string& name) { return "NIC with name " + name + " not found"; }
+
+std::unique_ptr<Kavrel::Network::Pnic> FindNic(Kavrel::Network::NetworkInfo& inventory, const std::string& name,
+                                               const OutputPtr& output, const std::string& notFound) {
     auto pnic = inventory.GetPnicByName(name);
-    if (!pnic) output->AddErrorMessage(notFoundMessage);
+    if (!pnic) output->AddErrorMessage(notFound);
     return pnic;
 }
 
-std::unique_ptr<Kavrel::Network::Pnic> NicLookupByName(const OutputPtr& output, const std::string& name) {
+std::unique_ptr<Kavrel::Network::Pnic> FindNic(const std::string& name, const OutputPtr& output,
+                                               const std::string& notFound) {
     LmxCtl::Network::NetworkInfoImpl inventory;
-    return FindPnicOrReport(inventory, output, name, "There is no pnic with name " + name);
+    return FindNic(inventory, name, output, notFound);
 }
 
 bool SelectPnics(Kavrel::Network::NetworkInfo& inventory, const InputPtr& input, const OutputPtr& output,
@@ -60,7 +64,7 @@ bool SelectPnics(Kavrel::Network::NetworkInfo& inventory, const InputPtr& input,
         return true;
     }
     const std::string& name = input->GetParameter(parameter);
-    auto pnic = FindPnicOrReport(inventory, output, name, notFoundPrefix + name + notFoundSuffix);
+    auto pnic = FindNic(inventory, name, output, notFoundPrefix + name + notFoundSuffix);
     if (!pnic) return false;
     pnics.push_back(std::move(pnic));
     return true;
@@ -77,16 +81,11 @@ bool SelectPnicList(Kavrel::Network::NetworkInfo& inventory, const InputPtr& inp
     std::vector<std::string> names;
     input->GetParameterList(parameter, names);
     for (const auto& name : names) {
-        auto pnic = FindPnicOrReport(inventory, output, name, "Can't find PNIC with name " + name);
+        auto pnic = FindNic(inventory, name, output, "Can't find PNIC with name " + name);
         if (!pnic) return false;
         pnics.push_back(std::move(pnic));
     }
     return true;
-}
-
-std::unique_ptr<Kavrel::Network::Pnic> RingPauseLookup(Kavrel::Network::NetworkInfo& inventory, const OutputPtr& output,
-                                                       const std::string& name) {
-    return FindPnicOrReport(inventory, output, name, "NIC with name " + name + " not found");
 }
 
 void ShowRingParams(const InputPtr& input, const OutputPtr& output,
@@ -94,7 +93,8 @@ void ShowRingParams(const InputPtr& input, const OutputPtr& output,
                                                   const Kavrel::Network::PnicRingParams& current)>& show) {
     WithStandardErrors(output, [&] {
         auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
-        auto pnic = RingPauseLookup(*inventory, output, input->GetParameter(kNicNameParameter));
+        const std::string& nicName = input->GetParameter(kNicNameParameter);
+        auto pnic = FindNic(*inventory, nicName, output, NicNotFoundMessage(nicName));
         if (!pnic) return;
         Kavrel::Network::PnicRingParams preset;
         Kavrel::Network::PnicRingParams current;
@@ -128,7 +128,7 @@ void SetOffloadSettings(const InputPtr& input, const OutputPtr& output, uint8_t 
     WithStandardErrors(output, [&] {
         const std::string& name = input->GetParameter(kPnicParameter);
         LmxCtl::Network::NetworkInfoImpl inventory;
-        auto pnic = FindPnicOrReport(inventory, output, name, PnicNotFoundMessage(name));
+        auto pnic = FindNic(inventory, name, output, PnicNotFoundMessage(name));
         if (!pnic) return;
         Offload settings;
         pnic->GetOffloadSettings(settings);

@@ -31,16 +31,20 @@ inline const char* OnOffCapitalised(bool value) { return value ? "On" : "Off"; }
 // valid value.
 uint32_t Uint32Parameter(const InputPtr& input, const std::string& name);
 
-// "Pnic with name <name> not found"
+// The wordings of an unknown NIC: each group of commands keeps its own.
+// "Pnic with name <name> not found": the diagnostic, offload and coalescing commands.
 std::string PnicNotFoundMessage(const std::string& name);
+// "There is no pnic with name <name>": nic get, set, up and down.
+std::string NoPnicMessage(const std::string& name);
+// "NIC with name <name> not found": the ring and pause commands.
+std::string NicNotFoundMessage(const std::string& name);
 
-// Finds the NIC, or adds the error of the command's own wording and returns none.
-std::unique_ptr<Kavrel::Network::Pnic> FindPnicOrReport(Kavrel::Network::NetworkInfo& inventory,
-                                                        const OutputPtr& output, const std::string& name,
-                                                        const std::string& notFoundMessage);
-
-// The lookup of nic get/set/up/down: "There is no pnic with name " on failure.
-std::unique_ptr<Kavrel::Network::Pnic> NicLookupByName(const OutputPtr& output, const std::string& name);
+// The NIC named name, or none after adding notFound (one of the wordings
+// above, or a command's own). Without an inventory, the lookup makes its own.
+std::unique_ptr<Kavrel::Network::Pnic> FindNic(Kavrel::Network::NetworkInfo& inventory, const std::string& name,
+                                               const OutputPtr& output, const std::string& notFound);
+std::unique_ptr<Kavrel::Network::Pnic> FindNic(const std::string& name, const OutputPtr& output,
+                                               const std::string& notFound);
 
 // All loaded NICs, or the one named by the optional string parameter; false
 // (with notFoundMessage reported) when the name finds none.
@@ -57,17 +61,13 @@ std::string LinkModeText(const Kavrel::Network::PnicLinkMode& mode);
 // Vendor and device names from a pseudo NIC's "kind:vendor:device" description.
 std::pair<std::string, std::string> PseudoNicNames(const std::string& description);
 
-// The lookup of the ring and pause commands: "NIC with name <name> not found".
 // All loaded NICs, or each one named by the optional list parameter; false
 // (with "Can't find PNIC with name <name>" reported) at the first unknown name.
 bool SelectPnicList(Kavrel::Network::NetworkInfo& inventory, const InputPtr& input, const OutputPtr& output,
                     const std::string& parameter, std::vector<std::unique_ptr<Kavrel::Network::Pnic>>& pnics);
 
-std::unique_ptr<Kavrel::Network::Pnic> RingPauseLookup(Kavrel::Network::NetworkInfo& inventory, const OutputPtr& output,
-                                                       const std::string& name);
-
 // Ring get: the record show(preset, current) makes from the ring parameters
-// of the NIC named by "nic-name", read once; RingPauseLookup's message when unknown.
+// of the NIC named by "nic-name", read once; NicNotFoundMessage when unknown.
 void ShowRingParams(const InputPtr& input, const OutputPtr& output,
                     const std::function<RecordPtr(const Kavrel::Network::PnicRingParams& preset,
                                                   const Kavrel::Network::PnicRingParams& current)>& show);

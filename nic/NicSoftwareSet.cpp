@@ -59,7 +59,7 @@ void NicSoftwareSet::ExecuteInternal(const InputPtr& input, const OutputPtr& out
     WithStandardErrors(output, [&] {
         const std::string& name = input->GetParameter(kPnicParameter);
         auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
-        auto pnic = FindPnicOrReport(*inventory, output, name, PnicNotFoundMessage(name));
+        auto pnic = FindNic(*inventory, name, output, PnicNotFoundMessage(name));
         if (!pnic) return;
         // Only the options given are applied; the NIC's other settings are not read.
         Software settings = GivenOptions(

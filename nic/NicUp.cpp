@@ -23,7 +23,8 @@ OutputSpecPtr NicUp::GetOutputSpecInternal() { return MakeOutputSpec(Parvik::Met
 
 void NicUp::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        auto pnic = NicLookupByName(output, input->GetParameter(kNicNameParameter));
+        const std::string& nicName = input->GetParameter(kNicNameParameter);
+        auto pnic = FindNic(nicName, output, NoPnicMessage(nicName));
         if (!pnic) return;
         pnic->SetAdminStatus(true);
         SetSuccess(output);

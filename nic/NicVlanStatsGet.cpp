@@ -3,7 +3,7 @@
 #include "lmxctl/VirtualSwitch.h"
 #include "nic/NicCommands.h"
 #include "nic/NicShared.h"
-#include "nic/NicVlanStats.h"
+#include "nic/NicVlanShared.h"
 
 namespace NorvaleCli {
 namespace NetworkNamespace {

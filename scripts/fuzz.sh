@@ -27,8 +27,7 @@ ci_seed=20261206
 
 scripts/install-deps.sh --fuzz
 build_dir=build-fuzz
-CC=clang-14 CXX=clang++-14 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTALIX_FUZZ=ON -DTALIX_BUILD_TESTS=OFF -DTALIX_BUILD_BENCH=OFF >/dev/null
+cmake --preset fuzz >/dev/null
 nice cmake --build "$build_dir" -j2
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"

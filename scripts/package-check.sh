@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${1:-build}"
-[ -f "$build_dir/CMakeCache.txt" ] || cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+[ -f "$build_dir/CMakeCache.txt" ] || cmake --preset default -B "$build_dir" >/dev/null
 cmake --build "$build_dir" --target talixcli network talix_uplinks talix_patterns manpage completion_scripts
 rm -f "$build_dir"/talixcli_*.deb
 (cd "$build_dir" && cpack -G DEB >/dev/null)

@@ -13,7 +13,7 @@ elif [ -n "${1:-}" ]; then
 fi
 build_dir="${TALIX_BUILD_DIR:-build}"
 if [ ! -f "$build_dir/build.ninja" ]; then
-  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --preset default -B "$build_dir" >/dev/null
 fi
 cmake --build "$build_dir" -j2 --target robustness_input_sweep_tests robustness_concurrency_tests robustness_crash_tests
 ctest --test-dir "$build_dir" -R '^(InputSweep|Concurrency|CrashSafety)\.' --output-on-failure --timeout 3600

@@ -4,14 +4,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+# The default preset (RelWithDebInfo, tests and benchmarks on, also in a build
+# directory scripts/demo.sh configured), or the asan one.
 build_dir=build
-# Tests and benchmarks on, also in a build directory scripts/demo.sh configured.
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALIX_BUILD_TESTS=ON -DTALIX_BUILD_BENCH=ON)
+preset=default
 if [ "${1:-}" = "--sanitize" ]; then
   build_dir=build-asan
-  options=(-DCMAKE_BUILD_TYPE=Debug -DTALIX_SANITIZE=ON -DTALIX_BUILD_TESTS=ON -DTALIX_BUILD_BENCH=OFF)
+  preset=asan
 fi
-cmake -S . -B "$build_dir" -G Ninja "${options[@]}" >/dev/null
+cmake --preset "$preset" >/dev/null
 cmake --build "$build_dir"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"

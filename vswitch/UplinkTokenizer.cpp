@@ -7,8 +7,9 @@
 
 #include <boost/regex.hpp>
 
-extern "C" __attribute__((visibility("default"))) void TalixSplitUplinks(const std::string* value,
-                                                                         std::vector<std::string>* names) {
+#include "parvik/PluginHooks.h"
+
+extern "C" void TalixSplitUplinks(const std::string* value, std::vector<std::string>* names) {
     if (value->empty()) return;
     static const boost::regex kComma(",");
     boost::sregex_token_iterator piece(value->begin(), value->end(), kComma, -1);

@@ -43,7 +43,7 @@ OutputSpecPtr VirtualSwitchStandardPolicyFailoverGet::GetOutputSpecInternal() {
 
 void VirtualSwitchStandardPolicyFailoverGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        auto vswitch = FindLegacySwitch(input->GetParameter(kVswitchNameParameter), output);
+        auto vswitch = FindSwitch(input->GetParameter(kVswitchNameParameter), output);
         if (!vswitch) return;
         auto record = GetOutputStructure();
         FillFailoverFields(record, vswitch->GetTeamingPolicy(), vswitch->GetUplinks());

@@ -30,7 +30,7 @@ OutputSpecPtr VirtualSwitchStandardPolicyFailoverSet::GetOutputSpecInternal() {
 
 void VirtualSwitchStandardPolicyFailoverSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        auto vswitch = FindLegacySwitch(input->GetParameter(kVswitchNameParameter), output);
+        auto vswitch = FindSwitch(input->GetParameter(kVswitchNameParameter), output);
         if (!vswitch) return;
         Kavrel::Network::NicTeamingPolicy current = vswitch->GetTeamingPolicy();
         Kavrel::Network::NicTeamingPolicy target = vswitch->GetConfiguredTeamingPolicy();

@@ -42,7 +42,7 @@ OutputSpecPtr VirtualSwitchStandardPolicySecurityGet::GetOutputSpecInternal() {
 
 void VirtualSwitchStandardPolicySecurityGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        auto vswitch = FindLegacySwitch(input->GetParameter(kVswitchNameParameter), output);
+        auto vswitch = FindSwitch(input->GetParameter(kVswitchNameParameter), output);
         if (!vswitch) return;
         auto record = GetOutputStructure();
         FillSecurityFields(record, vswitch->GetSecurityPolicy());

@@ -36,7 +36,7 @@ OutputSpecPtr VirtualSwitchStandardPolicySecuritySet::GetOutputSpecInternal() {
 
 void VirtualSwitchStandardPolicySecuritySet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        auto vswitch = FindLegacySwitch(input->GetParameter(kVswitchNameParameter), output);
+        auto vswitch = FindSwitch(input->GetParameter(kVswitchNameParameter), output);
         if (!vswitch) return;
         Kavrel::Network::PortSecurityPolicy policy = vswitch->GetSecurityPolicy();
         SetSecurityPolicy(input, output, policy);

@@ -45,7 +45,7 @@ OutputSpecPtr VirtualSwitchStandardPolicyShapingGet::GetOutputSpecInternal() {
 
 void VirtualSwitchStandardPolicyShapingGet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        auto vswitch = FindLegacySwitch(input->GetParameter(kVswitchNameParameter), output);
+        auto vswitch = FindSwitch(input->GetParameter(kVswitchNameParameter), output);
         if (!vswitch) return;
         auto record = GetOutputStructure();
         FillShapingFields(record, vswitch->GetShapingPolicy());

@@ -30,7 +30,7 @@ OutputSpecPtr VirtualSwitchStandardPolicyShapingSet::GetOutputSpecInternal() {
 
 void VirtualSwitchStandardPolicyShapingSet::ExecuteInternal(const InputPtr& input, const OutputPtr& output) {
     WithStandardErrors(output, [&] {
-        auto vswitch = FindLegacySwitch(input->GetParameter(kVswitchNameParameter), output);
+        auto vswitch = FindSwitch(input->GetParameter(kVswitchNameParameter), output);
         if (!vswitch) return;
         Kavrel::Network::ShapingPolicy policy = vswitch->GetShapingPolicy();
         SetShapingPolicy(input, output, policy, false);

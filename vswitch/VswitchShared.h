@@ -108,10 +108,11 @@ void FillSwitchSizeFields(const RecordPtr& record, const Kavrel::Network::Portse
 void ChangeSwitchPortGroups(const InputPtr& input, const OutputPtr& output,
                             const std::function<void(Kavrel::Network::Portset&, const std::string&)>& change);
 
-// The standard switch for the policy commands, or none after adding the
-// lookup message.
-std::unique_ptr<Kavrel::Network::Portset> FindLegacySwitch(const std::string& name, const OutputPtr& output);
-// The port group, or none after adding the lookup message.
+// The standard switch named name, or none after adding "Unable to find a
+// legacy virtual switch with the name <name>".
+std::unique_ptr<Kavrel::Network::Portset> FindSwitch(const std::string& name, const OutputPtr& output);
+// The port group named name, or none after adding "Unable to find a port
+// group with the name <name>".
 std::unique_ptr<Kavrel::Network::PortGroup> FindPortGroup(const std::string& name, const OutputPtr& output);
 
 // Reads the optional `type` parameter into a PortsetGetType; false after

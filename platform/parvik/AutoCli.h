@@ -10,6 +10,7 @@
 
 #include "parvik/CallSpec.h"
 #include "parvik/MetaObj.h"
+#include "parvik/PluginHooks.h"
 
 namespace Parvik {
 namespace AutoCli {
@@ -131,16 +132,16 @@ public:
     // Setting a key again replaces its value, in its first place.
     void SetDefaultOutputParameter(const std::string& key, const std::string& value);
     void SetDefaultOutputParameter(const char* key, const char* value);
-    // Whether running the command may change the host. A command need not
-    // say: by default one whose output is a success flag (a boolean root)
-    // changes the host, and one that returns records or values only reads it
-    // (Dispatcher::ChangesHost applies the rule).
+    // Whether running the command may change the host, declared by every
+    // command: the host library takes its exclusive lock and writes the
+    // command's changes as one only for those that change it. A command that
+    // does not say is taken as changing the host (Dispatcher::ChangesHost).
     void SetChangesHost(bool changesHost) { hostAccess_ = changesHost ? HOST_CHANGES : HOST_READS; }
 
     const std::string& GetDefaultOutputFormatter() const { return defaultFormatter_; }
     // The settings in order, as (key, value).
     std::vector<std::pair<std::string, std::string>> GetDefaultOutputParameters() const;
-    enum HostAccess : signed char { HOST_BY_OUTPUT = -1, HOST_READS = 0, HOST_CHANGES = 1 };
+    enum HostAccess : signed char { HOST_UNDECLARED = -1, HOST_READS = 0, HOST_CHANGES = 1 };
     HostAccess GetHostAccess() const { return hostAccess_; }
 
 private:
@@ -148,7 +149,7 @@ private:
     void SetParameter(NodeText key, NodeText value);
 
     std::vector<std::pair<NodeText, NodeText>> defaultParameters_;
-    HostAccess hostAccess_ = HOST_BY_OUTPUT;
+    HostAccess hostAccess_ = HOST_UNDECLARED;
 };
 
 class Command : public NamespaceNode, public CommandSpec {
@@ -173,4 +174,4 @@ public:
 }  // namespace Parvik
 
 // The one entry point every plug-in exports, unmangled.
-extern "C" typedef void (*AutoCliRegisterNamespacesFn)(std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent);
+using AutoCliRegisterNamespacesFn = decltype(&AutoCli_RegisterNamespaces);

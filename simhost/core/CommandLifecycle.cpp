@@ -14,12 +14,13 @@
 #include "Backends.h"
 #include "HostStore.h"
 #include "kavrel/Lib.h"
+#include "parvik/PluginHooks.h"
 
 // The framework announces each command before it runs; a command that may
 // change the host gets the exclusive lock from its first access, and its
 // changes are written together when it ends. Inside a transaction the
 // transaction has chosen the lock, and holds the changes.
-extern "C" __attribute__((visibility("default"))) void AutoCli_BeginCommand(const char*, int changesHost) {
+extern "C" void AutoCli_BeginCommand(const char*, int changesHost) {
     auto& store = SimHost::HostStore::Instance();
     store.CommandBegun();
     if (store.InTransaction()) return;
@@ -40,7 +41,7 @@ const char* Problem(const std::string& text) {
 // and before anything is printed: what it changed is written now, and the
 // host is let go, so that a reader whose output waits blocks no writer.
 // Returns why writing failed, or nullptr.
-extern "C" __attribute__((visibility("default"))) const char* AutoCli_EndCommand(const char*) {
+extern "C" const char* AutoCli_EndCommand(const char*) {
     auto& store = SimHost::HostStore::Instance();
     if (store.InTransaction()) return nullptr;
     const char* problem = nullptr;
@@ -59,13 +60,11 @@ extern "C" __attribute__((visibility("default"))) const char* AutoCli_EndCommand
 // Several commands as one transaction (dryRun 0: a batch, written at its end
 // under one exclusive lock), or commands whose changes are only shown
 // (dryRun 1: a shared lock, nothing written).
-extern "C" __attribute__((visibility("default"))) void AutoCli_BeginTransaction(int dryRun) {
-    SimHost::HostStore::Instance().BeginTransaction(dryRun != 0);
-}
+extern "C" void AutoCli_BeginTransaction(int dryRun) { SimHost::HostStore::Instance().BeginTransaction(dryRun != 0); }
 
 // Ends the transaction: commit 1 writes its changes at once, 0 drops them.
 // Returns why they could not be written (nothing was), or nullptr.
-extern "C" __attribute__((visibility("default"))) const char* AutoCli_EndTransaction(int commit) {
+extern "C" const char* AutoCli_EndTransaction(int commit) {
     try {
         SimHost::HostStore::Instance().EndTransaction(commit != 0);
         SimHost::HostStore::Instance().RunDeferred();
@@ -81,7 +80,7 @@ extern "C" __attribute__((visibility("default"))) const char* AutoCli_EndTransac
 // its command, or of the batch): the index-th one that failed since, or
 // nullptr. command receives the number of the command, within the batch
 // (from 1), that asked for it; the message is what that command reports.
-extern "C" __attribute__((visibility("default"))) const char* AutoCli_DeferredFailure(int index, int* command) {
+extern "C" const char* AutoCli_DeferredFailure(int index, int* command) {
     const auto& failures = SimHost::HostStore::Instance().DeferredFailures();
     if (index < 0 || static_cast<size_t>(index) >= failures.size()) return nullptr;
     if (command) *command = failures[static_cast<size_t>(index)].command;
@@ -91,10 +90,10 @@ extern "C" __attribute__((visibility("default"))) const char* AutoCli_DeferredFa
 // Calls visit once per host file the transaction would change, by path, with
 // its content before and after (exists 0: no such file). Returns why the
 // changes could not be listed, or nullptr.
-extern "C" __attribute__((visibility("default"))) const char* AutoCli_TransactionChanges(
-    void (*visit)(void* context, const char* path, const char* before, size_t beforeSize, int beforeExists,
-                  const char* after, size_t afterSize, int afterExists),
-    void* context) {
+extern "C" const char* AutoCli_TransactionChanges(void (*visit)(void* context, const char* path, const char* before,
+                                                                size_t beforeSize, int beforeExists, const char* after,
+                                                                size_t afterSize, int afterExists),
+                                                  void* context) {
     try {
         for (const auto& change : SimHost::HostStore::Instance().PendingChanges()) {
             const std::string& before = change.before ? *change.before : std::string();
@@ -114,7 +113,7 @@ extern "C" __attribute__((visibility("default"))) const char* AutoCli_Transactio
 // must change nothing: a host root in use is read under its shared lock, and
 // one not made yet is not made now (its names are those of the demo host it
 // would be filled with).
-extern "C" __attribute__((visibility("default"))) void AutoCli_BeginCompletion() {
+extern "C" void AutoCli_BeginCompletion() {
     auto& store = SimHost::HostStore::Instance();
     const std::string root = store.GetBackend().RootDirectory();
     if (root.empty()) return;  // a host in memory is read as it is

@@ -1,8 +1,9 @@
-// Routes, default gateways and neighbour caches of the netstack instances.
+// Routes and default gateways of the netstack instances (their neighbour
+// caches: Neighbors.cpp).
 #include <algorithm>
+#include <map>
 #include <string_view>
 #include <type_traits>
-#include <map>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -10,6 +11,7 @@
 #include "core/HostStore.h"
 #include "ip/AddressRules.h"
 #include "ip/IpConfigModelConvert.h"
+#include "ip/RoutingShared.h"
 #include "kavrel/Lib.h"
 #include "kavrel/LmxNic.h"
 #include "lmxctl/IpStack.h"
@@ -41,13 +43,13 @@ using SimHost::RoutingTables;
 const Ipv4Network RoutingInfoImpl::DEFAULT_IPV4_ROUTE = Ipv4Network();  // 0.0.0.0/0
 const Ipv6Network RoutingInfoImpl::DEFAULT_IPV6_ROUTE = Ipv6Network();  // ::/0
 
-namespace {
-
 void RequireNetstack(const std::string& key) {
     if (!SimHost::FindNetstack(HostStore::Instance().Read<SimHost::NetstackTable>(), key)) {
         throw KavrelException("Netstack instance " + key + " does not exist");
     }
 }
+
+namespace {
 
 // The instance's table as the readers of one address family see it; an
 // instance without one has an empty table.
@@ -223,36 +225,6 @@ std::vector<const LmxNicModel*> NicsOf(const std::string& key) {
     return nics;
 }
 
-// The host's interfaces by name (the first of a name), for lookups per route or neighbour.
-struct LmxNicsByName {
-    std::unordered_map<std::string_view, const LmxNicModel*> byName;
-};
-
-// Which interfaces belong to the portset kind a listing asks for. One filter
-// serves a whole listing: the interface index is found at its first use, not
-// again for every entry.
-class KindFilter {
-public:
-    explicit KindFilter(int kind) : system_(kind == PORTSET_GET_SYSTEM) {}
-
-    bool operator()(const std::string& interfaceName) const {
-        if (!index_) {
-            index_ = &HostStore::Instance().Derived<LmxNicInventory, LmxNicsByName>([](const LmxNicInventory& nics) {
-                LmxNicsByName index;
-                for (const auto& nic : nics.lmxnics) index.byName.emplace(nic.name, &nic);
-                return index;
-            });
-        }
-        auto found = index_->byName.find(interfaceName);
-        bool system = found != index_->byName.end() && found->second->system;
-        return system == system_;
-    }
-
-private:
-    bool system_;
-    mutable const LmxNicsByName* index_ = nullptr;  // valid while the listing runs: it changes nothing
-};
-
 struct Connected4 {
     Ipv4Network network;
     std::string interfaceName;
@@ -367,87 +339,6 @@ std::string EgressOrNone(const std::string& key, const Ipv6Address& gateway) {
     } catch (const KavrelException&) {
         return "";
     }
-}
-
-// Lookups take the address as the caller holds it, parsed: a listing asks
-// about every entry it shows, and printing and re-reading each address was
-// most of the cost.
-template <class Address>
-const NeighborModel* FindNeighbor(const std::vector<NeighborModel>& entries, const std::string& key,
-                                  const Address& address, const std::string& interfaceName) {
-    for (const auto& entry : entries) {
-        if (entry.netstack != key || (!interfaceName.empty() && entry.interfaceName != interfaceName)) continue;
-        if (Address(entry.address) == address) return &entry;
-    }
-    return nullptr;
-}
-
-// The first entry of each address in the stored neighbour caches: a listing
-// looks up every entry it shows. Another entry of the same address (on another
-// interface or netstack) is found by searching the cache.
-struct NeighborsByAddress {
-    std::unordered_map<uint32_t, const NeighborModel*> ipv4;
-    std::unordered_map<std::string, const NeighborModel*> ipv6;  // by the address's 16 bytes
-    bool complete = true;  // false when a stored address does not parse: lookups then search the caches
-};
-
-std::string BytesOf(const Ipv6Address& address) {
-    const auto& bytes = address.GetBytes();
-    return std::string(bytes.begin(), bytes.end());
-}
-
-const NeighborsByAddress& StoredNeighborIndex() {
-    return HostStore::Instance().Derived<NeighborTables, NeighborsByAddress>([](const NeighborTables& tables) {
-        NeighborsByAddress index;
-        try {
-            for (const auto& entry : tables.ipv4) index.ipv4.emplace(Ipv4Address(entry.address).GetValue(), &entry);
-            for (const auto& entry : tables.ipv6) index.ipv6.emplace(BytesOf(Ipv6Address(entry.address)), &entry);
-        } catch (const KavrelException&) {
-            index.complete = false;
-        }
-        return index;
-    });
-}
-
-bool Matches(const NeighborModel& entry, const std::string& key, const std::string& interfaceName) {
-    return entry.netstack == key && (interfaceName.empty() || entry.interfaceName == interfaceName);
-}
-
-const NeighborModel* FindStoredNeighbor(const std::string& key, const Ipv4Address& address,
-                                        const std::string& interfaceName) {
-    const auto& index = StoredNeighborIndex();
-    if (index.complete) {
-        auto found = index.ipv4.find(address.GetValue());
-        if (found == index.ipv4.end()) return nullptr;
-        if (Matches(*found->second, key, interfaceName)) return found->second;
-    }
-    return FindNeighbor(HostStore::Instance().Read<NeighborTables>().ipv4, key, address, interfaceName);
-}
-
-const NeighborModel* FindStoredNeighbor(const std::string& key, const Ipv6Address& address,
-                                        const std::string& interfaceName) {
-    const auto& index = StoredNeighborIndex();
-    if (index.complete) {
-        auto found = index.ipv6.find(BytesOf(address));
-        if (found == index.ipv6.end()) return nullptr;
-        if (Matches(*found->second, key, interfaceName)) return found->second;
-    }
-    return FindNeighbor(HostStore::Instance().Read<NeighborTables>().ipv6, key, address, interfaceName);
-}
-
-void RemoveNeighbors(std::vector<NeighborModel>& entries, const std::string& key, const std::string& address,
-                     const std::string& interfaceName, bool ipv6) {
-    auto matches = [&](const NeighborModel& entry) {
-        if (entry.netstack != key || (!interfaceName.empty() && entry.interfaceName != interfaceName)) return false;
-        return ipv6 ? Ipv6Address(entry.address) == Ipv6Address(address)
-                    : Ipv4Address(entry.address) == Ipv4Address(address);
-    };
-    auto end = std::remove_if(entries.begin(), entries.end(), matches);
-    if (end == entries.end()) {
-        throw KavrelException("Neighbor " + address + " not found" +
-                              (interfaceName.empty() ? std::string() : " on interface " + interfaceName));
-    }
-    entries.erase(end, entries.end());
 }
 
 }  // namespace
@@ -643,68 +534,6 @@ std::string RoutingInfoImpl::GetDefaultGatewaySource(const Ipv4Network& network)
     if (network != DEFAULT_IPV4_ROUTE) return "N/A";
     const auto& table = TableViewOf<Ipv4RoutingView>(key_);
     return Ipv4Address(table.ipv4Gateway).IsZero() ? "N/A" : table.ipv4GatewaySource;
-}
-
-void RoutingInfoImpl::GetCurrentIpv4LumexNeighbors(std::vector<Kavrel::Network::Ipv4Neighbor>& neighbors,
-                                                   const std::string& interfaceName, int kind) {
-    CheckFault("RoutingInfoImpl::GetCurrentIpv4LumexNeighbors");
-    KindFilter ofKind(kind);
-    RequireNetstack(key_);
-    const auto& entries = HostStore::Instance().Read<NeighborTables>().ipv4;
-    neighbors.reserve(neighbors.size() + entries.size());
-    for (const auto& entry : entries) {
-        if (entry.netstack != key_ || !ofKind(entry.interfaceName)) continue;
-        if (!interfaceName.empty() && entry.interfaceName != interfaceName) continue;
-        neighbors.push_back({Ipv4Address(entry.address), entry.macAddress, entry.interfaceName, entry.expiry});
-    }
-}
-
-void RoutingInfoImpl::GetCurrentIpv6LumexNeighbors(std::vector<Kavrel::Network::Ipv6Neighbor>& neighbors,
-                                                   const std::string& interfaceName, int kind) {
-    CheckFault("RoutingInfoImpl::GetCurrentIpv6LumexNeighbors");
-    KindFilter ofKind(kind);
-    RequireNetstack(key_);
-    const auto& entries = HostStore::Instance().Read<NeighborTables>().ipv6;
-    neighbors.reserve(neighbors.size() + entries.size());
-    for (const auto& entry : entries) {
-        if (entry.netstack != key_ || !ofKind(entry.interfaceName)) continue;
-        if (!interfaceName.empty() && entry.interfaceName != interfaceName) continue;
-        neighbors.push_back({Ipv6Address(entry.address), entry.macAddress, entry.interfaceName, entry.expiry});
-    }
-}
-
-std::string RoutingInfoImpl::GetIpv4NeighborType(const Kavrel::Network::Ipv4Neighbor& neighbor) {
-    CheckFault("RoutingInfoImpl::GetIpv4NeighborType");
-    const auto* entry = FindStoredNeighbor(key_, neighbor.address, neighbor.interfaceName);
-    return entry ? entry->type : "Unknown";
-}
-
-std::string RoutingInfoImpl::GetIpv6NeighborState(const Kavrel::Network::Ipv6Neighbor& neighbor) {
-    CheckFault("RoutingInfoImpl::GetIpv6NeighborState");
-    const auto* entry = FindStoredNeighbor(key_, neighbor.address, neighbor.interfaceName);
-    return entry ? entry->state : "Unknown";
-}
-
-std::string RoutingInfoImpl::GetIpv6NeighborType(const Kavrel::Network::Ipv6Neighbor& neighbor) {
-    CheckFault("RoutingInfoImpl::GetIpv6NeighborType");
-    const auto* entry = FindStoredNeighbor(key_, neighbor.address, neighbor.interfaceName);
-    return entry ? entry->type : "Unknown";
-}
-
-void RoutingInfoImpl::RemoveIpv4Neighbor(const Kavrel::Network::Ipv4Neighbor& neighbor) {
-    CheckFault("RoutingInfoImpl::RemoveIpv4Neighbor");
-    RequireNetstack(key_);
-    HostStore::Instance().Update<NeighborTables>([&](NeighborTables& tables) {
-        RemoveNeighbors(tables.ipv4, key_, neighbor.address.GetStringAddress(), neighbor.interfaceName, false);
-    });
-}
-
-void RoutingInfoImpl::RemoveIpv6Neighbor(const Kavrel::Network::Ipv6Neighbor& neighbor) {
-    CheckFault("RoutingInfoImpl::RemoveIpv6Neighbor");
-    RequireNetstack(key_);
-    HostStore::Instance().Update<NeighborTables>([&](NeighborTables& tables) {
-        RemoveNeighbors(tables.ipv6, key_, neighbor.address.GetStringAddress(), neighbor.interfaceName, true);
-    });
 }
 
 }  // namespace Network

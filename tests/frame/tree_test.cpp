@@ -25,6 +25,16 @@ std::string ClassName(const NamespaceNode& node) {
     return name.compare(0, prefix.size(), prefix) == 0 ? name.substr(prefix.size()) : name;
 }
 
+// How the command declared its host access; "undeclared" matches no row of the table.
+const char* AccessText(const Parvik::AutoCli::Command& command) {
+    switch (command.GetHostAccess()) {
+    case Parvik::AutoCli::CommandSpec::HOST_READS: return "read-only";
+    case Parvik::AutoCli::CommandSpec::HOST_CHANGES: return "changes";
+    case Parvik::AutoCli::CommandSpec::HOST_UNDECLARED: break;
+    }
+    return "undeclared";
+}
+
 // Tabs, line breaks and backslashes written so that one row stays one line.
 std::string Escaped(const std::string& text) {
     std::string out;
@@ -100,14 +110,15 @@ void DescribeCommand(Parvik::AutoCli::Command& command, std::vector<std::string>
     }
 }
 
-// "path<TAB>description" for namespaces, "path<TAB>class Name" for commands, depth first.
+// "path<TAB>description" for namespaces, "path<TAB>class Name<TAB>access" for commands, depth first.
 // With describe, each command row is followed by the rows of DescribeCommand.
 void Walk(const NamespaceNode& node, const std::string& path, std::vector<std::string>& rows, bool describe) {
     for (const auto& child : node.GetChildren()) {
         std::string childPath = path + " " + child.first;
         if (child.second->GetType() == Parvik::AutoCli::NODE_COMMAND) {
-            rows.push_back(childPath + "\tclass " + ClassName(*child.second));
-            if (describe) DescribeCommand(static_cast<Parvik::AutoCli::Command&>(*child.second), rows);
+            auto& command = static_cast<Parvik::AutoCli::Command&>(*child.second);
+            rows.push_back(childPath + "\tclass " + ClassName(command) + "\t" + AccessText(command));
+            if (describe) DescribeCommand(command, rows);
         } else {
             rows.push_back(childPath + "\t" + child.second->GetDescription());
             Walk(*child.second, childPath, rows, describe);
@@ -198,6 +209,22 @@ TEST(NetworkTree, OutputParametersNameARecordOfTheOutputExceptFourKnownOnes) {
                                                 "network sriovnic vf stats header:VF",
                                                 "network sriovnic vf stats fields:VFStats",
                                                 "network vswitch dvs norvale lacp stats get fields:LACP"}));
+}
+
+// Every command says whether it changes the host, where it is registered: an
+// undeclared one would be run under the exclusive lock by default.
+TEST(NetworkTree, EveryCommandDeclaresItsHostAccess) {
+    TalixTest::CliHarness cli;
+    std::vector<std::pair<std::string, Parvik::AutoCli::Command*>> commands;
+    CommandsBelow(*cli.GetDispatcher().Root(), "", commands);
+    ASSERT_EQ(commands.size(), 152u);
+    std::vector<std::string> undeclared;
+    for (const auto& entry : commands) {
+        if (entry.second->GetHostAccess() == Parvik::AutoCli::CommandSpec::HOST_UNDECLARED) {
+            undeclared.push_back(entry.first.substr(1));
+        }
+    }
+    EXPECT_EQ(undeclared, std::vector<std::string>{});
 }
 
 TEST(NetworkTree, RegistersOneClassTwiceWithAnObjectAtEachPath) {

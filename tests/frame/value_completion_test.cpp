@@ -8,11 +8,9 @@
 
 #include "Completion.h"
 #include "core/Backends.h"
+#include "parvik/PluginHooks.h"
 #include "support/CaseTable.h"
 #include "support/CliHarness.h"
-
-extern "C" void AutoCli_CompleteValues(const char* path, const char* parameter,
-                                       void (*add)(void* context, const char* value), void* context);
 
 namespace {
 

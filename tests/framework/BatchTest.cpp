@@ -16,14 +16,9 @@
 #include "core/Backends.h"
 #include "core/HostStore.h"
 #include "core/SimHostTesting.h"
+#include "parvik/PluginHooks.h"
 #include "support/CaseTable.h"
 #include "support/CliHarness.h"
-
-extern "C" void AutoCli_BeginTransaction(int dryRun);
-extern "C" const char* AutoCli_EndTransaction(int commit);
-extern "C" const char* AutoCli_TransactionChanges(void (*visit)(void*, const char*, const char*, size_t, int,
-                                                                const char*, size_t, int),
-                                                  void* context);
 
 namespace {
 

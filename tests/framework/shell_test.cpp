@@ -2,6 +2,7 @@
 // framework options in the wrong place, and output that cannot be written.
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 
 #include "Dispatcher.h"
 #include "FdStream.h"
+#include "parvik/Libraries.h"
 #include "plugins/SampleCommands.h"
 #include "support/CliHarness.h"
 
@@ -85,3 +87,20 @@ TEST_F(FullDevice, AFailedWriteFailsASuccessfulRunWithOneLineAndKeepsAnotherStat
 }
 
 }  // namespace
+
+// Libraries loaded on first use are opened from the first of the given folders,
+// seen from the file that holds the caller, that has them; a library in none of
+// them and not on the linker's search path is not opened.
+TEST(LibrariesBeside, OpenFromTheFirstFolderThatHoldsThem) {
+    static const int anchor = 0;  // an address inside this test program
+    char exe[4096];
+    const ssize_t length = readlink("/proc/self/exe", exe, sizeof(exe) - 1);
+    ASSERT_GT(length, 0);
+    const std::string path(exe, static_cast<size_t>(length));
+    EXPECT_EQ(Parvik::AutoCli::DirectoryOf(&anchor), path.substr(0, path.rfind('/') + 1));
+
+    void* found = Parvik::AutoCli::OpenLibraryBeside(&anchor, "libsample_plugin.so", {"nowhere/", "../test_plugins/"});
+    EXPECT_NE(found, nullptr);
+    if (found) dlclose(found);
+    EXPECT_EQ(Parvik::AutoCli::OpenLibraryBeside(&anchor, "libsample_plugin.so", {"nowhere/", "../"}), nullptr);
+}

@@ -15,12 +15,10 @@
 
 #include "Utf8.h"
 #include "core/SimHostTesting.h"
+#include "parvik/PluginHooks.h"
 #include "robustness/RobustnessSupport.h"
 #include "support/CaseTable.h"
 #include "support/CliHarness.h"
-
-extern "C" void AutoCli_BeginCommand(const char* path, int changesHost);
-extern "C" const char* AutoCli_EndCommand(const char* path);
 
 namespace {
 

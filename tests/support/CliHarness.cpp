@@ -4,10 +4,9 @@
 #include <sstream>
 
 #include "core/SimHostTesting.h"
-#include "support/ModelJson.h"
+#include "parvik/PluginHooks.h"
 #include "render/Render.h"
-
-extern "C" void AutoCli_RegisterNamespaces(std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent);
+#include "support/ModelJson.h"
 
 namespace TalixTest {
 

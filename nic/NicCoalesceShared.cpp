@@ -1,5 +1,5 @@
-// The coalescing commands for high and low packet rates.
-#include "nic/NicCoalesceRate.h"
+// What the coalescing commands for high and low packet rates share.
+#include "nic/NicCoalesceShared.h"
 
 #include "kavrel/NetworkFactory.h"
 #include "nic/NicShared.h"
@@ -25,7 +25,7 @@ constexpr char kTxMaxFramesParameter[] = "tx-max-frames";
 std::unique_ptr<Kavrel::Network::Pnic> Lookup(const InputPtr& input, const OutputPtr& output) {
     const std::string& name = input->GetParameter(kPnicParameter);
     auto inventory = Kavrel::Network::NetworkFactory::GetNetworkInfo();
-    return FindPnicOrReport(*inventory, output, name, PnicNotFoundMessage(name));
+    return FindNic(*inventory, name, output, PnicNotFoundMessage(name));
 }
 }  // namespace
 

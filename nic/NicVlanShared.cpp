@@ -1,5 +1,5 @@
 // What the two VLAN statistics commands share.
-#include "nic/NicVlanStats.h"
+#include "nic/NicVlanShared.h"
 
 #include <algorithm>
 

@@ -1,0 +1,138 @@
+// The json format, for scripts: raw values only, never units or headings.
+//
+// Pretty-printed with 3 blanks per level, ": " after keys, empty arrays and objects as
+// "[]" and "{}", and a newline at the end. Records keep their own field order; unset
+// values are null. Strings escape '"', '\\' and control characters (\b \f \n \r \t, else
+// \u00XX); other characters stay as they are, and each ill-formed UTF-8 sequence becomes
+// U+FFFD, so the output is always valid JSON.
+#include "render/MachineDetail.h"
+#include "render/RenderDetail.h"
+
+namespace Parvik {
+namespace Render {
+namespace Detail {
+
+namespace {
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    out.push_back('"');
+    size_t plain = 0;  // start of the bytes not yet copied
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const auto c = static_cast<unsigned char>(text[pos]);
+        if (c >= 0x20 && c < 0x80 && c != '"' && c != '\\') {
+            ++pos;
+            continue;
+        }
+        if (c >= 0x80) {
+            Utf8Char ch = DecodeUtf8(text, pos);
+            if (ch.valid) {
+                pos += ch.length;
+                continue;
+            }
+            out.append(text.data() + plain, pos - plain);
+            out += kReplacementChar;
+            pos += ch.length;
+            plain = pos;
+            continue;
+        }
+        out.append(text.data() + plain, pos - plain);
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default: Text::AppendHexByte(out, "\\u00", c);
+        }
+        ++pos;
+        plain = pos;
+    }
+    out.append(text.data() + plain, pos - plain);
+    out.push_back('"');
+}
+
+class JsonWriter {
+public:
+    explicit JsonWriter(OutBuffer& out) : out_(out) {}
+
+    void Value(const MetaObject* value, size_t indent) {
+        if (value == nullptr || !value->IsSet() || !nesting_.CanEnter(value)) {
+            out_.Put("null");
+            return;
+        }
+        switch (value->GetType()) {
+        case MetaObj::META_BOOL: out_.Put(static_cast<const MetaBool*>(value)->GetValue() ? "true" : "false"); return;
+        case MetaObj::META_INT: out_.PutInt(static_cast<const MetaInt*>(value)->GetValue()); return;
+        case MetaObj::META_STRING:
+            AppendJsonString(out_.Text(), static_cast<const MetaString*>(value)->GetValue());
+            return;
+        case MetaObj::META_LIST: {
+            NestingGuard::Scope scope(nesting_, value);
+            List(static_cast<const MetaList&>(*value), indent);
+            return;
+        }
+        case MetaObj::META_STRUCT: {
+            NestingGuard::Scope scope(nesting_, value);
+            Record(static_cast<const MetaStruct&>(*value), indent);
+            return;
+        }
+        }
+        out_.Put("null");
+    }
+
+private:
+    void List(const MetaList& list, size_t indent) {
+        const auto& elements = list.GetElements();
+        if (elements.empty()) {
+            out_.Put("[]");
+            return;
+        }
+        out_.Put('[');
+        out_.EndLine();
+        for (size_t i = 0; i < elements.size(); ++i) {
+            out_.PutSpaces(indent + kMachineIndentStep);
+            Value(elements[i].get(), indent + kMachineIndentStep);
+            if (i + 1 < elements.size()) out_.Put(',');
+            out_.EndLine();
+        }
+        out_.PutSpaces(indent);
+        out_.Put(']');
+    }
+
+    void Record(const MetaStruct& record, size_t indent) {
+        const auto& fields = record.GetFields();
+        if (fields.empty()) {
+            out_.Put("{}");
+            return;
+        }
+        out_.Put('{');
+        out_.EndLine();
+        for (size_t i = 0; i < fields.size(); ++i) {
+            out_.PutSpaces(indent + kMachineIndentStep);
+            AppendJsonString(out_.Text(), fields[i].Name());
+            out_.Put(": ");
+            Value(fields[i].value.get(), indent + kMachineIndentStep);
+            if (i + 1 < fields.size()) out_.Put(',');
+            out_.EndLine();
+        }
+        out_.PutSpaces(indent);
+        out_.Put('}');
+    }
+
+    OutBuffer& out_;
+    NestingGuard nesting_;
+};
+
+}  // namespace
+
+void RenderJson(const MetaObject* root, const RenderOptions&, OutBuffer& out) {
+    JsonWriter(out).Value(root, 0);
+    out.EndLine();
+}
+
+}  // namespace Detail
+}  // namespace Render
+}  // namespace Parvik
