@@ -5,6 +5,7 @@
 
 #include "core/SimHostTesting.h"
 #include "support/ModelJson.h"
+#include "support/SectionCodec.h"
 #include "render/Render.h"
 
 extern "C" void AutoCli_RegisterNamespaces(std::shared_ptr<Parvik::AutoCli::NamespaceNode>& parent);
@@ -113,7 +114,7 @@ nlohmann::json MemoryHostTest::Section(const std::string& name) {
     auto files = SimHost::MemoryHostFiles();
     auto found = files.find("state/" + name + ".json");
     if (found == files.end()) return nullptr;
-    return nlohmann::json::parse(found->second);
+    return SpelledOutSection(name, found->second);
 }
 
 void MemoryHostTest::InjectFault(const std::string& operation, const std::string& message) {

@@ -89,4 +89,35 @@ inline void ExpectEverySectionInStoredForm(const std::map<std::string, std::stri
     ExpectSectionInStoredForm<SimHost::SriovState>(files, sourceRoot);
 }
 
+// A section's text as a document with every field spelled out, defaults
+// included, for tests that look fields up by name; null for an unknown section.
+template <typename Model>
+bool SpellOut(const std::string& name, const std::string& text, nlohmann::json& document) {
+    if (name != Model::kSection) return false;
+    Model model;
+    SimHost::ReadDocument(text, model);
+    const bool was = gSpellOutDefaults;
+    gSpellOutDefaults = true;
+    document = model;
+    gSpellOutDefaults = was;
+    return true;
+}
+
+inline nlohmann::json SpelledOutSection(const std::string& name, const std::string& text) {
+    nlohmann::json document;
+    SpellOut<SimHost::FirewallModel>(name, text, document) ||
+        SpellOut<SimHost::LmxNicInventory>(name, text, document) ||
+        SpellOut<SimHost::NetstackTable>(name, text, document) ||
+        SpellOut<SimHost::RoutingTables>(name, text, document) ||
+        SpellOut<SimHost::NeighborTables>(name, text, document) ||
+        SpellOut<SimHost::ConnectionTable>(name, text, document) ||
+        SpellOut<SimHost::IpSecDatabase>(name, text, document) ||
+        SpellOut<SimHost::PnicInventory>(name, text, document) ||
+        SpellOut<SimHost::VirtualSwitchInventory>(name, text, document) ||
+        SpellOut<SimHost::DVSwitchInventory>(name, text, document) ||
+        SpellOut<SimHost::DatapathState>(name, text, document) || SpellOut<SimHost::SriovState>(name, text, document) ||
+        SpellOut<SimHost::FaultTable>(name, text, document);
+    return document;
+}
+
 }  // namespace TalixTest
