@@ -329,11 +329,34 @@ bool ReadKnownField(JsonReader& reader, std::string_view key, Model& model, std:
     return (ReadFieldNamed<Model, I>(reader, key, model) || ...);
 }
 
+// A default-constructed model: what reading gives a field that is absent.
+template <typename Model>
+const Model& DefaultModel() {
+    static const Model model{};
+    return model;
+}
+
+// Whether a field holds what reading an absent field gives: a scalar equal to
+// its default, or an empty list or map whose default is empty. Such fields
+// are left out, so that a file holds only what was set and a change rewrites
+// only the lines it touches. (A nested record is always written.)
+template <typename T>
+bool HoldsDefault(const T& value, const T& fallback) {
+    if constexpr (std::is_same_v<T, std::string> || std::is_arithmetic_v<T>) {
+        return value == fallback;
+    } else if constexpr (IsVector<T>::value || IsTextMap<T>::value) {
+        return value.empty() && fallback.empty();
+    } else {
+        return false;
+    }
+}
+
 template <typename Model, size_t I>
 void WriteField(JsonWriter& writer, const Model& model) {
     constexpr auto field = std::get<I>(kModelFields<Model>);
     const auto& value = model.*field.member;
     using T = std::decay_t<decltype(value)>;
+    if (HoldsDefault(value, DefaultModel<Model>().*field.member)) return;
     if constexpr (IsOptional<T>::value) {
         if (!value) return;
         writer.Key(field.name);

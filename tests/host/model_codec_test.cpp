@@ -58,6 +58,12 @@ TEST(ModelCodec, EveryDemoSectionReadsAndWritesAsTheLibraryDoes) {
     TalixTest::ExpectEverySectionCodecAgrees(files);
 }
 
+TEST(ModelCodec, TheDemoHostIsInTheFormTheStoreWrites) {
+    std::map<std::string, std::string> files;
+    for (const auto& file : SimHost::DemoHostFiles()) files[file.path] = file.content;
+    TalixTest::ExpectEverySectionInStoredForm(files, TALIX_SOURCE_DIR "/demo");
+}
+
 // Every value of a stored file is written back under the same name: a field
 // whose stored name changed would be skipped on reading, and missing here.
 template <typename Model>

@@ -5,6 +5,7 @@
 
 #include "core/SimHostTesting.h"
 #include "parvik/PluginHooks.h"
+#include "support/SectionCodec.h"
 #include "render/Render.h"
 #include "support/ModelJson.h"
 
@@ -112,7 +113,7 @@ nlohmann::json MemoryHostTest::Section(const std::string& name) {
     auto files = SimHost::MemoryHostFiles();
     auto found = files.find("state/" + name + ".json");
     if (found == files.end()) return nullptr;
-    return nlohmann::json::parse(found->second);
+    return SpelledOutSection(name, found->second);
 }
 
 void MemoryHostTest::InjectFault(const std::string& operation, const std::string& message) {

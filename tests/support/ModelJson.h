@@ -14,14 +14,38 @@
 #include "core/Faults.h"
 #include "core/ModelCodec.h"
 
+namespace TalixTest {
+// While set, the models' JSON spells out every field, defaults included, as a
+// test that looks fields up by name wants it; otherwise fields holding their
+// defaults are left out, as the host writes them.
+inline bool gSpellOutDefaults = false;
+}  // namespace TalixTest
+
 namespace nlohmann {
 
 // A model: an object of its fields by name; absent fields keep their
 // defaults, unset optional fields are left out and null reads as unset.
 template <typename T>
 struct adl_serializer<T, std::enable_if_t<SimHost::IsModel<T>::value>> {
+    // A scalar equal to its default, or an empty list or map whose default is
+    // empty, is left out: an absent field reads as its default.
     template <typename Value>
-    static void Put(json& document, std::string_view name, const Value& value) {
+    static bool IsDefault(const Value& value, const Value& fallback) {
+        if constexpr (SimHost::IsOptional<Value>::value) {
+            return false;  // unset is left out below
+        } else {
+            const json written = value;
+            const json absent = fallback;
+            if (written.is_primitive() && !written.is_null()) return written == absent;
+            if constexpr (SimHost::IsVector<Value>::value || SimHost::IsTextMap<Value>::value) {
+                return written.empty() && absent.empty();
+            }
+            return false;
+        }
+    }
+    template <typename Value>
+    static void Put(json& document, std::string_view name, const Value& value, const Value& fallback) {
+        if (!TalixTest::gSpellOutDefaults && IsDefault(value, fallback)) return;
         if constexpr (SimHost::IsOptional<Value>::value) {
             if (value) document[std::string(name)] = *value;
         } else {
@@ -44,8 +68,12 @@ struct adl_serializer<T, std::enable_if_t<SimHost::IsModel<T>::value>> {
     }
     static void to_json(json& document, const T& model) {
         document = json::object();
-        std::apply([&](const auto&... field) { (Put(document, field.name, model.*field.member), ...); },
-                   SimHost::kModelFields<T>);
+        static const T defaults{};
+        std::apply(
+            [&](const auto&... field) {
+                (Put(document, field.name, model.*field.member, defaults.*field.member), ...);
+            },
+            SimHost::kModelFields<T>);
     }
     static void from_json(const json& document, T& model) {
         document.template get<json::object_t>();  // refuses anything but an object, as the library does

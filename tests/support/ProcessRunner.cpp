@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "support/CliHarness.h"
+#include "support/SectionCodec.h"
 
 namespace TalixTest {
 
@@ -56,7 +57,7 @@ std::string TempHostRoot::ReadFile(const std::string& relativePath) const {
 }
 
 nlohmann::json TempHostRoot::ReadSection(const std::string& name) const {
-    return nlohmann::json::parse(ReadFile("state/" + name + ".json"));
+    return SpelledOutSection(name, ReadFile("state/" + name + ".json"));
 }
 
 namespace {
