@@ -4,10 +4,10 @@
 // ms, which a busy machine disturbs less than the wall time, and the largest
 // peak resident set of the command's runs in KiB. A command that exits with a
 // non-zero status is reported on stderr (its times are still printed).
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>

@@ -12,9 +12,9 @@
 
 #include "Dispatcher.h"
 #include "Parser.h"
-#include "render/RenderDetail.h"
 #include "ShellWords.h"
 #include "UnifiedDiff.h"
+#include "render/RenderDetail.h"
 
 namespace Parvik {
 namespace AutoCli {

@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "kavrel/Pnic.h"
 #include "frame/CommandClass.h"
 #include "frame/LoadTime.h"
+#include "kavrel/Pnic.h"
 #include "parvik/AutoCli.h"
 
 namespace NorvaleCli {

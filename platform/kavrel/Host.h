@@ -2,8 +2,8 @@
 #pragma once
 
 #include <memory>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "kavrel/System.h"
 

@@ -12,8 +12,8 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdint>
 #include <array>
+#include <cstdint>
 #include <limits>
 #include <map>
 #include <optional>

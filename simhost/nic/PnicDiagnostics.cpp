@@ -1,7 +1,7 @@
 // Simulated NIC NetQueue, diagnostics, hardware capabilities, uplink attachments and DCB state.
 #include <algorithm>
-#include <cstdio>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>

@@ -1,9 +1,9 @@
 // The simulated host's ruleset objects called directly: what only a host
 // caller can reach, and state files written by hand.
 #include "FirewallTestSupport.h"
-#include "support/SectionCodec.h"
 #include "kavrel/Lib.h"
 #include "lmxctl/System.h"
+#include "support/SectionCodec.h"
 
 namespace FirewallTest {
 namespace {

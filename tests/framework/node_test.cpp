@@ -6,8 +6,8 @@
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "Dispatcher.h"

@@ -1,8 +1,8 @@
 // The output renderers: exact text of every format, parameter handling and odd input.
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
 #include <algorithm>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>

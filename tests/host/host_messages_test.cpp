@@ -14,6 +14,8 @@
 #include <utility>
 
 #include "core/SimHostTesting.h"
+#include "host/HostFailure.h"
+#include "kavrel/Address.h"
 #include "kavrel/Datapath.h"
 #include "kavrel/IpConfig.h"
 #include "kavrel/Lib.h"
@@ -23,7 +25,6 @@
 #include "kavrel/Policy.h"
 #include "kavrel/Portset.h"
 #include "kavrel/System.h"
-#include "kavrel/Address.h"
 #include "lmxctl/Datapath.h"
 #include "lmxctl/DcbInfoImpl.h"
 #include "lmxctl/IpStack.h"
@@ -31,7 +32,6 @@
 #include "lmxctl/PnicImpl.h"
 #include "lmxctl/System.h"
 #include "lmxctl/VirtualSwitch.h"
-#include "host/HostFailure.h"
 #include "support/CaseTable.h"
 #include "support/CliHarness.h"
 

@@ -19,9 +19,9 @@
 #include "core/Backends.h"
 #include "core/HostStore.h"
 #include "core/SimHostTesting.h"
+#include "host/HostFailure.h"
 #include "kavrel/Lib.h"
 #include "model/FirewallModel.h"
-#include "host/HostFailure.h"
 #include "support/CaseTable.h"
 #include "support/CliHarness.h"
 

@@ -1,7 +1,7 @@
 // The simulated host's persistence: defaults, round trips, refusal of broken
 // files, atomic and journalled replacement, locking, and fault injection.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,12 +13,12 @@
 #include "core/Faults.h"
 #include "core/HostStore.h"
 #include "core/SimHostTesting.h"
+#include "host/HostFailure.h"
 #include "ip/WorldNames.h"
 #include "kavrel/Lib.h"
 #include "model/FirewallModel.h"
 #include "model/IpStackModel.h"
 #include "model/LmxNicModel.h"
-#include "host/HostFailure.h"
 #include "support/CliHarness.h"
 #include "support/ModelJson.h"
 

@@ -1,5 +1,5 @@
 // Nor may a command set up the host the way the tests do.
-#include "kavrel/NetworkFactory.h"
 #include "core/SimHostTesting.h"
+#include "kavrel/NetworkFactory.h"
 
 int main() { return 0; }

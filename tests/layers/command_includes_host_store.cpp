@@ -1,5 +1,5 @@
 // A command unit that includes the host's store must not build.
-#include "frame/CommandFrame.h"
 #include "core/HostStore.h"
+#include "frame/CommandFrame.h"
 
 int main() { return 0; }

@@ -5,9 +5,9 @@
 
 #include "core/SimHostTesting.h"
 #include "parvik/PluginHooks.h"
-#include "support/SectionCodec.h"
 #include "render/Render.h"
 #include "support/ModelJson.h"
+#include "support/SectionCodec.h"
 
 namespace TalixTest {
 
