@@ -267,6 +267,14 @@ std::string OwnershipProblem(const std::string& root, const std::string& folder,
     return "";
 }
 
+// The same rule for a directory inside the root: one that someone else could
+// change lets them swap its entries for links between our check and our use.
+std::string InnerFolderProblem(const std::string& path, const struct stat& info) {
+    const std::string problem = OwnershipProblem(path, path, info);
+    const std::string prefix = "Refusing host root " + path;
+    return problem.empty() ? "" : "Refusing host path " + path + problem.substr(prefix.size());
+}
+
 // Removes everything in a directory, through descriptors that never follow a
 // link: an entry swapped for a link meanwhile is removed itself, and nothing
 // it leads to is touched. keep names an entry to leave in place.
@@ -563,6 +571,9 @@ private:
                 if (!create) return false;
                 throw KavrelException("Cannot create directory " + path + ": it is " + KindOf(info.st_mode) +
                                       ", not a directory");
+            }
+            if (std::string problem = InnerFolderProblem(path, info); !problem.empty() && !TrustedByCaller(realRoot_)) {
+                throw KavrelException(problem);
             }
             checkedDirectories_.insert(prefix);
         }

@@ -466,6 +466,33 @@ TEST(HostRootRules, ARootAnotherUserCouldChangeIsRefusedForReadingAndChanging) {
     }
 }
 
+// A folder inside the root follows the root's rule: one that someone else
+// could change lets them swap its entries for links between check and use.
+TEST(HostRootRules, AFolderInsideTheRootThatOthersCouldChangeIsRefused) {
+    for (const std::string folder : {"state", "etc"}) {
+        for (const std::string command : {"network firewall get", "network ip dns server add -s 10.9.9.9"}) {
+            TempHostRoot root;
+            ASSERT_EQ(RunOnHost(root, "network firewall get").status, 0);
+            const std::string path = root.Path() + "/" + folder;
+            ::chmod(path.c_str(), 0777);
+            const auto before = TalixRobustness::Snapshot(root.Path());
+            auto refused = RunOnHost(root, command);
+            if (folder == "etc" && command == "network firewall get") {
+                EXPECT_EQ(refused.status, 0) << "a command that never enters etc/ is not refused";
+                continue;
+            }
+            EXPECT_EQ(refused.status, 1) << folder << ", " << command;
+            EXPECT_TRUE(
+                EndsWith(refused.err, "Refusing host path " + path + ": group or others may write it (mode 0777).\n"))
+                << folder << ", " << command << ": " << refused.err;
+            EXPECT_EQ(TalixRobustness::Difference(before, TalixRobustness::Snapshot(root.Path())), "");
+            auto trusted = RunTalixcli(TalixTest::SplitWords(command),
+                                       {{"TALIX_HOST_ROOT", root.Path()}, {"TALIX_TRUSTED_ROOTS", root.Path()}});
+            EXPECT_EQ(trusted.status, 0) << folder << ", " << command << ": " << trusted.err;
+        }
+    }
+}
+
 // A root owned by root (mode 0755) is read by everyone: a reader takes the
 // shared lock on a lock file opened for reading and creates nothing. A
 // command that changes the host still needs write access, and says so.
