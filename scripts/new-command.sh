@@ -67,11 +67,12 @@ done
 
 # The sibling: the command registered last under the same namespace. A
 # registration split over two lines by the formatter ends on the next line.
-sibling_line=$(grep -n "^    ${parent_var}->RegisterNamespaceNode([A-Za-z0-9]*::New()," "$registry" | tail -1 | cut -d: -f1)
+registration="${parent_var}->RegisterNamespaceNode(\(ReadsHost\|ChangesHost\)("
+sibling_line=$(grep -n "^    ${registration}[A-Za-z0-9]*::New())," "$registry" | tail -1 | cut -d: -f1)
 [ -n "$sibling_line" ] || fail "namespace '$parent_path' holds no command yet; register the first one by hand"
-sibling=$(sed -n "${sibling_line}p" "$registry" | sed 's/.*RegisterNamespaceNode(\([A-Za-z0-9]*\)::New().*/\1/')
+sibling=$(sed -n "${sibling_line}p" "$registry" | sed 's/.*RegisterNamespaceNode([A-Za-z]*(\([A-Za-z0-9]*\)::New().*/\1/')
 [[ $(sed -n "${sibling_line}p" "$registry") == *');' ]] || sibling_line=$((sibling_line + 1))
-sibling_word=$(sed -n "$(grep -n "${parent_var}->RegisterNamespaceNode(${sibling}::New()" "$registry" | tail -1 | cut -d: -f1),${sibling_line}p" "$registry" |
+sibling_word=$(sed -n "$(grep -n "${registration}${sibling}::New()" "$registry" | tail -1 | cut -d: -f1),${sibling_line}p" "$registry" |
     tr -d '\n' | sed 's/.*"\([A-Za-z0-9]*\)");$/\1/')
 
 # The sibling's folder, unit and family header.
@@ -90,12 +91,21 @@ unit=$source_dir/$family/$class.cpp
 [ -e "$unit" ] && fail "$family/$class.cpp exists already"
 cmake_list=$source_dir/$family/CMakeLists.txt
 grep -q "^  ${sibling_unit})\?$" "$cmake_list" || fail "$sibling_unit is not listed in $family/CMakeLists.txt"
-sibling_row="$parent_path $sibling_word	class $sibling"
-grep -qx "$sibling_row" "$tree" || fail "tests/frame/expected_tree.tsv has no row for $sibling"
+sibling_row="$parent_path $sibling_word	class $sibling	"
+grep -q "^$sibling_row" "$tree" || fail "tests/frame/expected_tree.tsv has no row for $sibling"
 count=$(grep -o 'ASSERT_EQ(pathRows, [0-9]*u)' "$tree_test" | grep -o '[0-9][0-9]*') ||
     fail "tests/frame/tree_test.cpp counts no rows (ASSERT_EQ(pathRows, ...))"
 commands=$(grep -o '[0-9]* commands$' "$tree_test" | grep -o '^[0-9]*') ||
     fail "tests/frame/tree_test.cpp does not say how many commands the tree holds"
+# A command whose result is a success flag changes the host; the others only
+# read it. The registry and the tree table declare which (edit both by hand
+# for a command that differs).
+access_wrapper=ReadsHost
+access=read-only
+if [ "$root" = boolean ]; then
+    access_wrapper=ChangesHost
+    access=changes
+fi
 # Nothing is written before this point.
 
 # What the root type decides: the declared output, the placeholder result, the
@@ -196,20 +206,20 @@ awk -v sibling="$sibling" -v declaration="$declaration" '
 mv "$source_dir/$family/$header.new" "$source_dir/$family/$header"
 
 # The registry row.
-sed -i "${sibling_line}a\\    ${parent_var}->RegisterNamespaceNode(${class}::New(), \"${command_word}\");" "$registry"
+sed -i "${sibling_line}a\\    ${parent_var}->RegisterNamespaceNode(${access_wrapper}(${class}::New()), \"${command_word}\");" "$registry"
 
 # The build list: after the sibling's unit (which may close the list).
 sed -i -e "s/^  ${sibling_unit})$/  ${sibling_unit}\n  ${class}.cpp)/" -e "t" \
     -e "s/^  ${sibling_unit}$/  ${sibling_unit}\n  ${class}.cpp/" "$cmake_list"
 
 # The tree table: after the sibling's row and the rows that describe it.
-rows="$path	class $class\n	description	$description\n	output root	$tree_root"
+rows="$path	class $class	$access\n	description	$description\n	output root	$tree_root"
 [ -z "$formatter" ] || rows+="\n	formatter	$formatter"
 [ -z "$output_rows" ] || rows+="\n$output_rows"
 awk -v sibling_row="$sibling_row" -v rows="$rows" '
     after && !/^\t/ { print rows; after = 0; done = 1 }
     { print }
-    $0 == sibling_row { after = 1 }
+    index($0, sibling_row) == 1 { after = 1 }
     END { if (after) print rows }
 ' "$tree" >"$tree.new"
 mv "$tree.new" "$tree"
