@@ -132,6 +132,31 @@ std::string ChangesJson(const std::vector<HostFileChange>& changes) {
     return json + "]";
 }
 
+// A JSON array of messages, one a line.
+std::string ErrorsJson(const std::vector<std::string>& messages) {
+    if (messages.empty()) return "[]";
+    std::string json = "[";
+    for (size_t i = 0; i < messages.size(); ++i) json += (i ? ",\n   " : "\n   ") + JsonString(messages[i]);
+    return json + "\n]";
+}
+
+// The messages of the framework's refusals in what a run wrote to stderr: its
+// "Error: " lines (help printed after one is not a message).
+std::vector<std::string> FrameworkMessages(const std::string& text) {
+    static const std::string prefix = "Error: ";
+    std::vector<std::string> messages;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        if (text.compare(start, prefix.size(), prefix) == 0) {
+            messages.push_back(text.substr(start + prefix.size(), end - start - prefix.size()));
+        }
+        start = end + 1;
+    }
+    return messages;
+}
+
 void PrintChanges(const std::vector<HostFileChange>& changes, std::ostream& out) {
     if (changes.empty()) out << kNoChanges;
     for (const auto& change : changes) out << UnifiedDiff(change.path, change.before, change.after);
@@ -195,7 +220,19 @@ int Dispatcher::RunDryRun(const TransactionRequest& request, const std::vector<s
     // Everything is built in memory and printed once the host is let go: a
     // reader that stalls must not hold the host's lock.
     std::ostringstream captured, errors;
+    // The command's output is kept to read its messages whole for the JSON form.
+    const bool keptBefore = keepOutputs_;
+    const size_t keptCount = keptOutputs_.size();
+    keepOutputs_ = true;
     int status = Run(args, captured, errors);
+    keepOutputs_ = keptBefore;
+    std::vector<std::string> messages;
+    if (keptOutputs_.size() > keptCount) {
+        messages = keptOutputs_.back()->GetErrorMessages();
+        if (!keptBefore) keptOutputs_.resize(keptCount);
+    } else {
+        messages = FrameworkMessages(errors.str());
+    }
     const bool help = helpPrinted_;
     std::vector<HostFileChange> changes;
     std::string problem;
@@ -204,7 +241,10 @@ int Dispatcher::RunDryRun(const TransactionRequest& request, const std::vector<s
     err << errors.str();
     if (!problem.empty()) {
         err << "Error: " << problem << "\n";
-        return EXIT_COMMAND_ERROR;
+        status = EXIT_COMMAND_ERROR;
+        messages.push_back(problem);
+        changes.clear();
+        if (!json) return status;
     }
     if (help) {
         out << captured.str();
@@ -212,7 +252,8 @@ int Dispatcher::RunDryRun(const TransactionRequest& request, const std::vector<s
         std::string output = captured.str();
         while (!output.empty() && output.back() == '\n') output.pop_back();
         out << "{\n   \"" << kOutputField << "\": " << Indented(output.empty() ? "null" : output, "   ") << ",\n   \""
-            << kChangesField << "\": " << Indented(ChangesJson(changes), "   ") << "\n}\n";
+            << kErrorsField << "\": " << Indented(ErrorsJson(messages), "   ") << ",\n   \"" << kChangesField
+            << "\": " << Indented(ChangesJson(changes), "   ") << "\n}\n";
     } else {
         out << captured.str();
         PrintChanges(changes, out);

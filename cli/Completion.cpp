@@ -93,29 +93,75 @@ const char kBashScript[] = R"SCRIPT(# bash completion for talixcli: source this 
 # /usr/share/bash-completion/completions/talixcli.
 _talixcli() {
     local line="${COMP_LINE:0:COMP_POINT}"
-    local -a words
-    read -ra words <<< "$line"
-    local cur=""
-    if [[ -n "$line" && "$line" != *[[:space:]] ]]; then
-        cur="${words[-1]}"
-        unset 'words[-1]'
-    fi
-    local prefix=""
+    # Readline replaces only the text after its own word start ($2): after a
+    # quote that is still open, or after a break character such as "=".
+    local start=${#line}
+    (($# >= 2)) && start=$((${#line} - ${#2}))
+    # The words as the shell will read them: quotes and backslashes removed,
+    # nothing expanded. cur is the word being typed, lead its part before
+    # readline's word start, quote the quote still open at its end.
+    local -a words=()
+    local cur="" lead="" quote="" c
+    local -i i inword=0
+    for ((i = 0; i < ${#line}; i++)); do
+        ((i == start)) && lead="$cur"
+        c="${line:i:1}"
+        if [[ "$quote" == "'" ]]; then
+            if [[ "$c" == "'" ]]; then quote=""; else cur+="$c"; fi
+        elif [[ "$quote" == '"' ]]; then
+            if [[ "$c" == '"' ]]; then
+                quote=""
+            elif [[ "$c" == '\' && "${line:i+1:1}" == [\"\\\$\`] ]]; then
+                cur+="${line:i+1:1}"
+                i+=1
+            else
+                cur+="$c"
+            fi
+        elif [[ "$c" == [[:space:]] ]]; then
+            ((inword)) && words+=("$cur")
+            ((i > start)) && lead=""
+            cur=""
+            inword=0
+        else
+            inword=1
+            if [[ "$c" == "'" || "$c" == '"' ]]; then
+                quote="$c"
+            elif [[ "$c" == '\' ]]; then
+                i+=1
+                cur+="${line:i:1}"
+            else
+                cur+="$c"
+            fi
+        fi
+    done
+    ((start >= ${#line})) && lead="$cur"
+    local value="$cur"
     if [[ "$cur" == --*=* ]]; then
         words+=("${cur%%=*}")
-        prefix="${cur%%=*}="
-        cur="${cur#*=}"
-        # Where "=" breaks words, the shell replaces only what follows it.
-        [[ "$COMP_WORDBREAKS" == *=* ]] && prefix=""
+        value="${cur#*=}"
     fi
     # NUL-terminated and read as they are: a name may hold a newline, and a
     # name such as "*" must not be expanded against the working directory.
     local -a candidates
     mapfile -d '' -t candidates < <("${words[0]}" --complete-nul "${words[@]:1}" 2>/dev/null)
     COMPREPLY=()
-    local candidate
+    local candidate rest
     for candidate in "${candidates[@]}"; do
-        [[ "$candidate" == "$cur"* ]] && COMPREPLY+=("$prefix$(printf '%q' "$candidate")")
+        [[ "$candidate" == "$value"* ]] || continue
+        candidate="${cur:0:${#cur}-${#value}}$candidate"
+        rest="${candidate:${#lead}}"
+        # Quoted for where it goes, so that no name can run anything.
+        if [[ "$quote" == "'" ]]; then
+            rest="${rest//"'"/"'\''"}"
+        elif [[ "$quote" == '"' ]]; then
+            rest="${rest//\\/\\\\}"
+            rest="${rest//\"/\\\"}"
+            rest="${rest//\$/\\\$}"
+            rest="${rest//\`/\\\`}"
+        elif [[ -n "$rest" ]]; then
+            printf -v rest '%q' "$rest"
+        fi
+        COMPREPLY+=("$rest")
     done
 }
 complete -F _talixcli talixcli
@@ -135,7 +181,12 @@ _talixcli() {
     # NUL-terminated: a name may hold a newline.
     candidates=("${(@0)$(${(Q)words[1]} --complete-nul "${before[@]}" 2>/dev/null)}")
     candidates=("${(@)candidates:#}")
-    compadd -Q -- "${(@q)candidates}"
+    if [[ -n "${compstate[quote]}" ]]; then
+        # Inside an open quote zsh quotes each name for that quote itself.
+        compadd -- "${candidates[@]}"
+    else
+        compadd -Q -- "${(@q)candidates}"
+    fi
 }
 if [[ "${zsh_eval_context[-1]}" == loadautofunc ]]; then
     _talixcli "$@"

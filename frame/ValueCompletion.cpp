@@ -28,7 +28,9 @@ enum class HostObject {
     Netstack,
     Ruleset,
     VmWorld,
-    Lcore
+    Lcore,
+    Port,
+    DistributedPort
 };
 
 // Parameters that name an existing host object, by long name.
@@ -53,6 +55,8 @@ const NamingParameter kNamingParameters[] = {
     {"ruleset-id", HostObject::Ruleset},
     {"world-id", HostObject::VmWorld},
     {"lcore-id", HostObject::Lcore},
+    {"portid", HostObject::Port},
+    {"dvport-id", HostObject::DistributedPort},
 };
 
 // Where such a parameter names the object the command creates, no existing
@@ -93,6 +97,32 @@ std::vector<std::string> VmWorldIds() {
     }
     std::vector<std::string> names;
     for (int64_t world : worlds) names.push_back(std::to_string(world));
+    return names;
+}
+
+// The ports of every switch, standard and distributed, by number.
+std::vector<std::string> PortIds() {
+    std::set<uint32_t> ports;
+    for (const auto& vswitch : LmxCtl::Network::VirtualSwitchInfoImpl().GetAllSwitches()) {
+        if (!vswitch) continue;
+        for (const auto& info : vswitch->GetPorts()) ports.insert(info.portId);
+    }
+    std::vector<std::string> names;
+    for (uint32_t port : ports) names.push_back(std::to_string(port));
+    return names;
+}
+
+// The distributed ports of every distributed switch; the switch named beside
+// it is not known here, so all are offered, each once.
+std::vector<std::string> DistributedPortIds() {
+    std::vector<std::string> names;
+    std::set<std::string> seen;
+    for (const auto& dvswitch : LmxCtl::Network::VirtualSwitchInfoImpl().GetDVSwitches()) {
+        if (!dvswitch) continue;
+        for (const auto& port : dvswitch->GetDVPorts()) {
+            if (port && seen.insert(port->GetId()).second) names.push_back(port->GetId());
+        }
+    }
     return names;
 }
 
@@ -139,6 +169,8 @@ std::vector<std::string> HostObjectNames(HostObject object) {
         }
         break;
     case HostObject::VmWorld: names = VmWorldIds(); break;
+    case HostObject::Port: names = PortIds(); break;
+    case HostObject::DistributedPort: names = DistributedPortIds(); break;
     case HostObject::Lcore:
         for (int64_t lcore : Kavrel::Network::NetworkFactory::GetNetworkInfo()->GetEnsLcores()) {
             names.push_back(std::to_string(lcore));

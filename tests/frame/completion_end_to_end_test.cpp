@@ -79,12 +79,9 @@ TEST(CompletionEndToEnd, AChangeLeftHalfDoneIsNeitherFinishedNorShown) {
     EXPECT_EQ(root.ReadFile(".journal"), "D state/pnics.json\n");
 }
 
-// The bash completion script, run by a real bash without a terminal: the names
-// it offers are the host's names, literally, whatever they hold; each reply,
-// read back as shell input, is the name. (zsh and fish, when installed, run
-// the same protocol: NUL-terminated candidates.)
-TEST(CompletionEndToEnd, BashOffersHostNamesLiterally) {
-    TempHostRoot root, cwd;
+// Port groups of vs-core whose names a shell would act on if they were not
+// quoted; returns them.
+std::vector<std::string> AddOddPortGroups(TempHostRoot& root) {
     const std::vector<std::string> names = {"*",          "/etc/pass*",     "two  words", "it's",
                                             "say \"hi\"", "$(touch pwned)", "new\nline",  "tab\there"};
     for (const auto& name : names) {
@@ -93,38 +90,105 @@ TEST(CompletionEndToEnd, BashOffersHostNamesLiterally) {
             name.find_first_of("\n\t") == std::string::npos ? name : "placeholder" + name.substr(0, 3);
         auto added = RunTalixcli({"network", "vswitch", "standard", "portgroup", "add", "-v", "vs-core", "-p", given},
                                  {{"TALIX_HOST_ROOT", root.Path()}});
-        ASSERT_EQ(added.status, 0) << name << ": " << added.err;
+        EXPECT_EQ(added.status, 0) << name << ": " << added.err;
         if (given == name) continue;
         std::string section = root.ReadFile("state/vswitches.json");
         const std::string quoted = "\"" + given + "\"";
-        ASSERT_NE(section.find(quoted), std::string::npos);
+        EXPECT_NE(section.find(quoted), std::string::npos);
+        if (section.find(quoted) == std::string::npos) continue;
         section.replace(section.find(quoted), quoted.size(), nlohmann::json(name).dump());
         root.WriteFile("state/vswitches.json", section);
     }
-    const std::set<std::string> listed = ListedNames(root, "network vswitch standard portgroup list", "Name");
+    return names;
+}
+
+// Runs script in a real bash without a terminal, in cwd with only talixcli on
+// its PATH and the bash completion loaded; returns what it prints.
+std::string RunBashCompletion(TempHostRoot& cwd, const TempHostRoot& root, const std::string& script) {
     cwd.WriteFile("a-file", "");
     cwd.WriteFile("bin/.keep", "");
-    ASSERT_EQ(::symlink(TALIXCLI_BINARY, (cwd.Path() + "/bin/talixcli").c_str()), 0);
-    cwd.WriteFile("complete.sh",
-                  "source <(talixcli --completion bash)\n"
-                  "COMP_LINE='talixcli network vswitch standard portgroup remove -v vs-core -p '\n"
-                  "COMP_POINT=${#COMP_LINE}\n"
-                  "_talixcli\n"
-                  "for reply in \"${COMPREPLY[@]}\"; do eval \"word=$reply\"; printf '%s\\0' \"$word\"; done\n");
+    EXPECT_EQ(::symlink(TALIXCLI_BINARY, (cwd.Path() + "/bin/talixcli").c_str()), 0);
+    cwd.WriteFile("complete.sh", "source <(talixcli --completion bash)\n" + script);
     const std::string command = "cd " + cwd.Path() + " && env -i PATH=" + cwd.Path() +
                                 "/bin:/usr/bin:/bin TALIX_HOST_ROOT=" + root.Path() + " bash complete.sh";
     FILE* pipe = ::popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
+    EXPECT_NE(pipe, nullptr);
     std::string text;
+    if (!pipe) return text;
     char buffer[4096];
     for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;) text.append(buffer, n);
     EXPECT_EQ(::pclose(pipe), 0);
-    std::set<std::string> offered;
+    return text;
+}
+
+std::vector<std::string> SplitNul(const std::string& text) {
+    std::vector<std::string> parts;
     for (size_t start = 0, end; (end = text.find('\0', start)) != std::string::npos; start = end + 1) {
-        offered.insert(text.substr(start, end - start));
+        parts.push_back(text.substr(start, end - start));
     }
+    return parts;
+}
+
+// A single-quoted shell word.
+std::string ShellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// The bash completion script, run by a real bash without a terminal: the names
+// it offers are the host's names, literally, whatever they hold; each reply,
+// read back as shell input, is the name.
+TEST(CompletionEndToEnd, BashOffersHostNamesLiterally) {
+    TempHostRoot root, cwd;
+    const std::vector<std::string> names = AddOddPortGroups(root);
+    const std::set<std::string> listed = ListedNames(root, "network vswitch standard portgroup list", "Name");
+    const std::string text = RunBashCompletion(
+        cwd, root,
+        "COMP_LINE='talixcli network vswitch standard portgroup remove -v vs-core -p '\n"
+        "COMP_POINT=${#COMP_LINE}\n"
+        "_talixcli\n"
+        "for reply in \"${COMPREPLY[@]}\"; do eval \"word=$reply\"; printf '%s\\0' \"$word\"; done\n");
+    const std::vector<std::string> replies = SplitNul(text);
+    const std::set<std::string> offered(replies.begin(), replies.end());
     for (const auto& name : names) EXPECT_TRUE(offered.count(name)) << name;
     EXPECT_EQ(offered, listed);
+    EXPECT_FALSE(std::filesystem::exists(cwd.Path() + "/pwned"));
+}
+
+// A word typed quoted or escaped is completed as bash will read it: bash is
+// called as readline calls it (the text after an open quote or a "=" to
+// replace), each reply is put in that place, the quote closed as readline
+// closes it, and the line read back as shell input ends in the name.
+TEST(CompletionEndToEnd, BashCompletesAQuotedOrEscapedWord) {
+    TempHostRoot root, cwd;
+    AddOddPortGroups(root);
+    const auto rows = TalixTest::ReadCaseTable("frame/bash_quoted_words.tsv", 4);
+    std::string script =
+        "complete_word() {\n"
+        "    COMP_LINE=\"talixcli network vswitch standard portgroup remove -v vs-core $1\"\n"
+        "    COMP_POINT=${#COMP_LINE}\n"
+        "    _talixcli talixcli \"$2\" x\n"
+        "    local kept=\"${COMP_LINE:0:${#COMP_LINE}-${#2}}\" reply\n"
+        "    for reply in \"${COMPREPLY[@]}\"; do\n"
+        "        eval \"words=($kept$reply$3)\"\n"
+        "        printf '%s\\0' \"${words[-1]}\"\n"
+        "    done\n"
+        "    printf 'end\\0'\n"
+        "}\n";
+    for (const auto& row : rows) {
+        script += "complete_word " + ShellQuoted(row.fields[0]) + " " + ShellQuoted(row.fields[1]) + " " +
+                  ShellQuoted(row.fields[2]) + "\n";
+    }
+    const std::vector<std::string> printed = SplitNul(RunBashCompletion(cwd, root, script));
+    auto next = printed.begin();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.where);
+        std::vector<std::string> words;
+        for (; next != printed.end() && *next != "end"; ++next) words.push_back(*next);
+        if (next != printed.end()) ++next;
+        EXPECT_EQ(words, nlohmann::json::parse(row.fields[3]).get<std::vector<std::string>>());
+    }
     EXPECT_FALSE(std::filesystem::exists(cwd.Path() + "/pwned"));
 }
 
@@ -158,7 +222,14 @@ protected:
     int Tmux(const std::string& arguments) {
         return std::system(("tmux -L " + socket_ + " " + arguments + " >/dev/null 2>&1").c_str());
     }
-    void Type(const std::string& text) { Tmux("send-keys -t t -l -- \"" + text + "\""); }
+    void Type(const std::string& text) {
+        std::string quoted;  // inside the double quotes of the tmux command line
+        for (char c : text) {
+            if (c == '"' || c == '\\' || c == '$' || c == '`') quoted += '\\';
+            quoted += c;
+        }
+        Tmux("send-keys -t t -l -- \"" + quoted + "\"");
+    }
     void Key(const std::string& key) { Tmux("send-keys -t t " + key); }
     std::string Pane() {
         std::string text;

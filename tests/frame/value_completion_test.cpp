@@ -67,6 +67,34 @@ TEST_F(ValueCompletionTest, EachKindOfHostObjectCompletesToTheNamesItsListShows)
     }
 }
 
+// Port IDs: every port of every switch, each of which the statistics take,
+// and the distributed ports the distributed switches list.
+TEST_F(ValueCompletionTest, PortIdsAreThoseOfTheHostsSwitches) {
+    const std::set<std::string> ports = Complete("network port stats get --portid");
+    EXPECT_EQ(Complete("network port filter stats get -p"), ports);
+    for (const auto& world : Listed("network vm list", "World ID")) {
+        for (const auto& port : Listed("network vm port list -w " + world, "Port ID")) {
+            EXPECT_TRUE(ports.count(port)) << port;
+        }
+    }
+    for (const auto& port : ports) {
+        EXPECT_EQ(cli.Invoke("network port stats get -p " + port).status, 0) << port;
+    }
+
+    std::set<std::string> dvports;
+    for (const auto& dvs : TalixTest::RootJson(cli.Invoke("network vswitch dvs norvale list"))) {
+        for (const auto& port : dvs.at("DVPort")) dvports.insert(port.at("Port ID").get<std::string>());
+    }
+    EXPECT_FALSE(dvports.empty());
+    EXPECT_EQ(Complete("network ip interface add -i lmx9 -s cds-east --dvport-id"), dvports);
+    EXPECT_EQ(Complete("network ip interface remove -P"), dvports);
+
+    InjectFault("VirtualSwitchInfoImpl::GetAllSwitches", "switch table unavailable");
+    InjectFault("VirtualSwitchInfoImpl::GetDVSwitches", "switch table unavailable");
+    EXPECT_EQ(Complete("network port stats get --portid"), std::set<std::string>{});
+    EXPECT_EQ(Complete("network ip interface remove -P"), std::set<std::string>{});
+}
+
 TEST_F(ValueCompletionTest, AFailingHostOperationOffersNoNamesAndShowsNoError) {
     InjectFault("VirtualSwitchInfoImpl::GetVirtualSwitches", "switch table unavailable");
     InjectFault("NetworkInfo::ListNetstackInstances", "netstack table unavailable");

@@ -213,9 +213,10 @@ protected:
         return {status, out.str(), err.str()};
     }
 
-    Result DryRun(const std::string& line) {
+    Result DryRun(const std::string& line, const std::string& formatter = "") {
         Parvik::AutoCli::TransactionRequest request;
         request.dryRun = true;
+        request.formatter = formatter;
         std::ostringstream out, err;
         int status = cli.GetDispatcher().RunTransaction(request, TalixTest::SplitWords(line), out, err);
         return {status, out.str(), err.str()};
@@ -357,6 +358,35 @@ TEST_F(BatchThroughFramework, ADryRunRunsEveryCommandLineInsideItsTransaction) {
         EXPECT_EQ(help.out, cli.Run(line).out) << line;
     }
     EXPECT_EQ(SimHost::MemoryHostFiles(), before);
+}
+
+// A failing dry run in JSON carries the messages that also go to stderr: a
+// host failure's, each of several, and the framework's refusal (without the
+// help that follows it on stderr).
+TEST_F(BatchThroughFramework, AFailingJsonDryRunCarriesItsMessages) {
+    SimHost::InjectFault("RoutingInfoImpl::AddLumexRoute", "route table is full");
+    auto failed = DryRun("network ip route ipv4 add -n 10.97.0.0/16 -g 10.20.0.254", "json");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err, "route table is full\n");
+    auto shown = json::parse(failed.out);
+    EXPECT_EQ(shown["errors"], json::array({"route table is full"}));
+    EXPECT_EQ(shown["changes"], json::array());
+    SimHost::EndDryRunForTesting();  // to clear the fault
+    SimHost::ClearFaults();
+
+    auto refused = DryRun("network nic get", "json");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(json::parse(refused.out)["errors"],
+              json::array({"Missing required parameter --nic-name (-n). See \"talixcli network nic get --help\"."}))
+        << refused.err;
+    auto partial = DryRun("network ip route", "json");
+    EXPECT_EQ(partial.status, 2);
+    EXPECT_EQ(json::parse(partial.out)["errors"], json::array({"Missing command after \"network ip route\"."}));
+    EXPECT_NE(partial.err.find("ipv4"), std::string::npos);  // the help goes to stderr only
+
+    auto passed = DryRun("network ip route ipv4 add -n 10.97.0.0/16 -g 10.20.0.254", "json");
+    EXPECT_EQ(passed.status, 0) << passed.err;
+    EXPECT_EQ(json::parse(passed.out)["errors"], json::array());
 }
 
 // The duplicate check of an added route holds for single commands in one process too.
