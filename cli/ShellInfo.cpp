@@ -55,24 +55,60 @@ std::string MissingPluginText(const Dispatcher& dispatcher) {
            ChooseAnotherText();
 }
 
+namespace {
+
+// The framework option a word names, alone or as NAME=VALUE; null for any other word.
+const FrameworkOption* FrameworkOptionOf(const std::string& word, bool& withValue) {
+    for (const auto& option : kFrameworkOptions) {
+        const std::string name = option.name;
+        withValue = word.compare(0, name.size() + 1, name + "=") == 0;
+        if (word == name || withValue) return &option;
+    }
+    return nullptr;
+}
+
+std::string MisplacedText(const std::string& given, const std::string& path) {
+    const std::string shown = ShowInput(given, false);
+    return "Framework option " + shown + " must come before the command path, as in \"talixcli " + shown + " " + path +
+           " ...\".";
+}
+
+}  // namespace
+
 std::string MisplacedFrameworkOption(Command& command, const std::vector<std::string>& args, size_t start,
                                      const std::string& path) {
     auto spec = command.GetInputSpec();
     for (size_t i = start; i < args.size(); ++i) {
         const std::string& word = args[i];
-        for (const auto& option : kFrameworkOptions) {
-            const std::string name = option.name;
-            const bool withValue = word.compare(0, name.size() + 1, name + "=") == 0;
-            if (word != name && !withValue) continue;
-            if (spec && spec->FindByName(name.substr(2))) break;  // the command's own option
-            std::string given = word;
-            if (!withValue && option.takesValue && i + 1 < args.size()) given += " " + args[i + 1];
-            const std::string shown = ShowInput(given, false);
-            return "Framework option " + shown + " must come before the command path, as in \"talixcli " + shown + " " +
-                   path + " ...\".";
-        }
+        bool withValue = false;
+        const FrameworkOption* option = FrameworkOptionOf(word, withValue);
+        if (!option) continue;
+        if (spec && spec->FindByName(std::string(option->name).substr(2))) continue;  // the command's own option
+        std::string given = word;
+        if (!withValue && option->takesValue && i + 1 < args.size()) given += " " + args[i + 1];
+        return MisplacedText(given, path);
     }
     return "";
+}
+
+std::string FrameworkOptionInPath(const std::vector<std::string>& args, size_t at) {
+    bool withValue = false;
+    const FrameworkOption* option = at < args.size() ? FrameworkOptionOf(args[at], withValue) : nullptr;
+    if (!option) return "";
+    std::string given = args[at];
+    size_t next = at + 1;
+    if (!withValue && option->takesValue && next < args.size()) given += " " + args[next++];
+    // The path as it reads without the option: its words before and after it.
+    std::string path;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (i == at) {
+            i = next - 1;
+            continue;
+        }
+        if (!args[i].empty() && args[i][0] == '-') break;
+        path += (path.empty() ? "" : " ") + args[i];
+    }
+    return MisplacedText(given, path);
 }
 
 std::string CheckFormatParameters(Command& command,
