@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "Completion.h"
+#include "FrameworkOptions.h"
 #include "Help.h"
 #include "Parser.h"
 #include "ShellInfo.h"
@@ -92,14 +93,9 @@ Resolution ResolvePath(NamespaceNode& root, const std::vector<std::string>& args
 // The refusal of a framework option that needs a value given as the last
 // word; empty for any other word.
 std::string MissingValueText(const std::string& word) {
-    if (word == "--formatter") {
-        std::string known;
-        for (const auto& name : Render::FormatterNames()) known += (known.empty() ? "" : ", ") + name;
-        return "--formatter needs a value: choose one of " + known + ".";
+    for (const auto& option : kFrameworkOptionTable) {
+        if (word == option.name && *option.value) return word + " needs a value: " + option.choices + ".";
     }
-    if (word == "--completion") return "--completion needs a value: choose one of bash, zsh, fish.";
-    if (word == "--batch") return "--batch needs a value: a file, or - for standard input.";
-    if (word == "--format-param") return "--format-param needs a value: KEY=VALUE.";
     return "";
 }
 
@@ -329,10 +325,10 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
             formatParameters.emplace_back(value.substr(0, equals), value.substr(equals + 1));
             continue;
         }
+        std::vector<std::string> names;
+        for (const auto& option : kFrameworkOptionTable) names.push_back(option.name);
         return usage("Unknown option " + ShowInput(word, false) + "." +
-                     SuggestionText(word.substr(0, word.find('=')),
-                                    {"--formatter", "--format-param", "--help", "--list-commands", "--completion",
-                                     "--version", "--batch", "--dry-run"}));
+                     SuggestionText(word.substr(0, word.find('=')), names));
     }
 
     std::vector<std::string> rest(args.begin() + static_cast<long>(i), args.end());

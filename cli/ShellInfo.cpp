@@ -2,6 +2,7 @@
 #include "ShellInfo.h"
 
 #include "FormatParams.h"
+#include "FrameworkOptions.h"
 #include "Parser.h"
 #include "parvik/Libraries.h"
 
@@ -17,18 +18,6 @@ const char kPluginDirVariable[] = "TALIXCLI_PLUGIN_DIR";
 std::string FrameworkDirectory() { return DirectoryOf(reinterpret_cast<const void*>(&FrameworkDirectory)); }
 
 namespace {
-
-struct FrameworkOption {
-    const char* name;
-    bool takesValue;
-};
-
-// The options that stand before the command path.
-const FrameworkOption kFrameworkOptions[] = {
-    {"--formatter", true}, {"--format-param", true},  {"--list-commands", false},
-    {"--complete", false}, {"--complete-nul", false}, {"--completion", true},
-    {"--version", false},  {"--batch", true},         {"--dry-run", false},
-};
 
 std::string ChooseAnotherText() {
     return std::string("Set ") + kPluginDirVariable + " to the directory that holds the plug-ins.";
@@ -58,9 +47,10 @@ std::string MissingPluginText(const Dispatcher& dispatcher) {
 namespace {
 
 // The framework option a word names, alone or as NAME=VALUE; null for any other word.
-const FrameworkOption* FrameworkOptionOf(const std::string& word, bool& withValue) {
-    for (const auto& option : kFrameworkOptions) {
+const FrameworkOptionInfo* FrameworkOptionOf(const std::string& word, bool& withValue) {
+    for (const auto& option : kFrameworkOptionTable) {
         const std::string name = option.name;
+        if (name == "--help") continue;  // every command and namespace has its own
         withValue = word.compare(0, name.size() + 1, name + "=") == 0;
         if (word == name || withValue) return &option;
     }
@@ -81,11 +71,11 @@ std::string MisplacedFrameworkOption(Command& command, const std::vector<std::st
     for (size_t i = start; i < args.size(); ++i) {
         const std::string& word = args[i];
         bool withValue = false;
-        const FrameworkOption* option = FrameworkOptionOf(word, withValue);
+        const FrameworkOptionInfo* option = FrameworkOptionOf(word, withValue);
         if (!option) continue;
         if (spec && spec->FindByName(std::string(option->name).substr(2))) continue;  // the command's own option
         std::string given = word;
-        if (!withValue && option->takesValue && i + 1 < args.size()) given += " " + args[i + 1];
+        if (!withValue && *option->value && i + 1 < args.size()) given += " " + args[i + 1];
         return MisplacedText(given, path);
     }
     return "";
@@ -93,11 +83,11 @@ std::string MisplacedFrameworkOption(Command& command, const std::vector<std::st
 
 std::string FrameworkOptionInPath(const std::vector<std::string>& args, size_t at) {
     bool withValue = false;
-    const FrameworkOption* option = at < args.size() ? FrameworkOptionOf(args[at], withValue) : nullptr;
+    const FrameworkOptionInfo* option = at < args.size() ? FrameworkOptionOf(args[at], withValue) : nullptr;
     if (!option) return "";
     std::string given = args[at];
     size_t next = at + 1;
-    if (!withValue && option->takesValue && next < args.size()) given += " " + args[next++];
+    if (!withValue && *option->value && next < args.size()) given += " " + args[next++];
     // The path as it reads without the option: its words before and after it.
     std::string path;
     for (size_t i = 0; i < args.size(); ++i) {
