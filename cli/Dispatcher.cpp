@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "Completion.h"
+#include "FrameworkOptions.h"
 #include "Help.h"
 #include "Parser.h"
 #include "ShellInfo.h"
@@ -78,12 +79,24 @@ Resolution ResolvePath(NamespaceNode& root, const std::vector<std::string>& args
     if (resolution.node->GetType() == NODE_COMMAND) return resolution;
     if (resolution.consumed < args.size()) {
         const std::string& word = args[resolution.consumed];
-        if (!word.empty() && word[0] == '-') return resolution;  // options or --help on a namespace
+        if (!word.empty() && word[0] == '-') {  // options or --help on a namespace
+            resolution.error = FrameworkOptionInPath(args, resolution.consumed);
+            return resolution;
+        }
         std::string where = JoinPath(args, resolution.consumed + 1);
         resolution.error = "Unknown command or namespace " + ShowInput(word) + " in " + ShowInput(where) + "." +
                            SuggestionText(word, ChildNames(*resolution.node));
     }
     return resolution;
+}
+
+// The refusal of a framework option that needs a value given as the last
+// word; empty for any other word.
+std::string MissingValueText(const std::string& word) {
+    for (const auto& option : kFrameworkOptionTable) {
+        if (word == option.name && *option.value) return word + " needs a value: " + option.choices + ".";
+    }
+    return "";
 }
 
 }  // namespace
@@ -109,8 +122,17 @@ bool Dispatcher::AnswerTreeQuery(const std::vector<std::string>& args, std::stri
     if (args.empty()) return false;
     text.clear();
     if (args[0] == "--list-commands") {
-        std::string path;
-        VisitCommandPaths(*root_, path, [&text](const std::string& command) {
+        // Words after it narrow the listing to a namespace or a command; Run
+        // refuses words that name neither.
+        std::vector<std::string> words(args.begin() + 1, args.end());
+        Resolution resolution = ResolvePath(*root_, words);
+        if (!resolution.error.empty() || resolution.consumed != words.size()) return false;
+        std::string path = JoinPath(words, words.size());
+        if (resolution.node->GetType() == NODE_COMMAND) {
+            text = path + '\n';
+            return true;
+        }
+        VisitCommandPaths(*resolution.node, path, [&text](const std::string& command) {
             text += command;
             text += '\n';
         });
@@ -155,7 +177,10 @@ Invocation Dispatcher::Invoke(const std::vector<std::string>& args) {
     }
     if (!outcome.error.empty()) {
         invocation.status = EXIT_USAGE;
-        invocation.usageError = outcome.error;
+        // A batch line is refused the same way as a single command line.
+        const std::string path = JoinPath(args, resolution.consumed);
+        const std::string misplaced = MisplacedFrameworkOption(*command, args, resolution.consumed, path);
+        invocation.usageError = misplaced.empty() ? outcome.error : misplaced;
         return invocation;
     }
     const std::string path = JoinPath(args, resolution.consumed);
@@ -218,6 +243,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
     std::vector<std::pair<std::string, std::string>> formatParameters;
     TransactionRequest transaction;
     size_t i = 0;
+    std::string lastOption;  // as the user typed it, without a separate value
     helpPrinted_ = false;
     auto usage = [&err](const std::string& message) {
         err << "Error: " << message << "\n";
@@ -227,6 +253,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
     // Framework options stand before the command path.
     for (; i < args.size() && !args[i].empty() && args[i][0] == '-'; ++i) {
         const std::string& word = args[i];
+        lastOption = word;
         auto valueOf = [&](const std::string& option, std::string& value) {
             if (word.compare(0, option.size() + 1, option + "=") == 0) {
                 value = word.substr(option.size() + 1);
@@ -239,6 +266,10 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
             return false;
         };
         std::string value;
+        if (i + 1 == args.size()) {
+            const std::string missing = MissingValueText(word);
+            if (!missing.empty()) return usage(missing);
+        }
         if (word == "--help" || word == "-h") {
             PrintNamespaceHelp(out, "", *root_, true);
             helpPrinted_ = true;
@@ -250,7 +281,15 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
         }
         if (word == "--list-commands" || word == "--complete" || word == kCompleteNul) {
             std::string text;
-            AnswerTreeQuery(std::vector<std::string>(args.begin() + static_cast<long>(i), args.end()), text);
+            if (!AnswerTreeQuery(std::vector<std::string>(args.begin() + static_cast<long>(i), args.end()), text)) {
+                const std::vector<std::string> words(args.begin() + static_cast<long>(i) + 1, args.end());
+                Resolution resolution = ResolvePath(*root_, words);
+                if (resolution.error.empty()) {
+                    resolution.error = "Unexpected argument " + ShowInput(words[resolution.consumed]) +
+                                       ": --list-commands takes a command path.";
+                }
+                return usage(resolution.error);
+            }
             out.write(text.data(), static_cast<std::streamsize>(text.size()));
             return EXIT_OK;
         }
@@ -286,13 +325,18 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
             formatParameters.emplace_back(value.substr(0, equals), value.substr(equals + 1));
             continue;
         }
+        std::vector<std::string> names;
+        for (const auto& option : kFrameworkOptionTable) names.push_back(option.name);
         return usage("Unknown option " + ShowInput(word, false) + "." +
-                     SuggestionText(word.substr(0, word.find('=')),
-                                    {"--formatter", "--format-param", "--help", "--list-commands", "--completion",
-                                     "--version", "--batch", "--dry-run"}));
+                     SuggestionText(word.substr(0, word.find('=')), names));
     }
 
     std::vector<std::string> rest(args.begin() + static_cast<long>(i), args.end());
+    // Only a batch runs without a command path after the framework options.
+    if (rest.empty() && i > 0 && !transaction.batch) {
+        return usage("Missing command after " + ShowInput(lastOption, false) +
+                     ": framework options stand before a command path. See \"talixcli --help\".");
+    }
     if (transaction.batch || transaction.dryRun) {
         transaction.formatter = formatter;
         transaction.formatParameters = formatParameters;

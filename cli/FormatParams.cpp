@@ -19,7 +19,8 @@ using Render::Detail::SplitNames;
 namespace Renderers = Render::Detail;
 
 const char kKnownKeys[] =
-    "fields:<Record>, header:<Record>, units:<Record>.<Field>, table-columns, table-columns:<Record> or wrap-last";
+    "fields:<Record>, header:<Record>, units:<Record>.<Field>, table-columns, table-columns:<Record>, wrap-last or "
+    "json-compact";
 
 void CollectRecords(const MetaObject* value, size_t depth, std::vector<RecordFields>& records) {
     if (value == nullptr || depth > Renderers::kMaxDepth) return;
@@ -156,9 +157,9 @@ std::vector<RecordFields> RenderedRecords(const MetaObj::MetaObject* root) {
 std::string CheckFormatParameter(const std::string& key, const std::string& value,
                                  const std::vector<RecordFields>& records) {
     size_t length = 0;
-    if (key == Renderers::kWrapLast) {
+    if (key == Renderers::kWrapLast || key == Renderers::kJsonCompact) {
         if (value == "true" || value == "false") return "";
-        return "Invalid value " + ShowInput(value) + " for --format-param wrap-last: must be true or false.";
+        return "Invalid value " + ShowInput(value) + " for --format-param " + key + ": must be true or false.";
     }
     if (key == Renderers::kTableColumns) return CheckAnyRecordColumns(key, value, records);
     const bool isFields = StartsWith(key, Renderers::kFieldsPrefix, length);

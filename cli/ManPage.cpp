@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Dispatcher.h"
+#include "FrameworkOptions.h"
 #include "Help.h"
 
 namespace {
@@ -167,24 +168,10 @@ Framework options stand before the command path. Command options are
 \fB\-\-name value\fR, \fB\-\-name=value\fR or \fB\-n value\fR; a flag is given
 bare; a list option once per value. Any namespace or command followed by
 \fB\-\-help\fR describes itself.
-.SH OPTIONS
-.TP
-\fB\-\-formatter\fR=\fIname\fR
-Render the output with another formatter: simple, table, json, xml, csv or
-keyvalue.
-.TP
-\fB\-\-format\-param\fR=\fIkey\fR=\fIvalue\fR
-Override one of the command's default output parameters (repeatable).
-.TP
-\fB\-\-list\-commands\fR
-List every command path.
-.TP
-\fB\-\-completion\fR \fIshell\fR
-Print the completion script for bash, zsh or fish.
-.TP
-\fB\-h\fR, \fB\-\-help\fR
-Show the top level: options and namespaces.
-.SH "HOST ROOT"
+)";
+
+// After OPTIONS, written from the framework option table.
+const char kMiddle[] = R"(.SH "HOST ROOT"
 The host's state lives in the directory named by \fBTALIX_HOST_ROOT\fR
 (default: \fI$XDG_STATE_HOME/talix/host\fR, else
 \fI~/.local/state/talix/host\fR). A missing or empty host root is filled with
@@ -195,20 +182,10 @@ configuration are kept in their standard formats (\fIetc/hosts\fR,
 returns, atomically, and a command that changes the host holds an exclusive
 lock on the host root for its whole length, so concurrent runs lose no update.
 Shell completion reads the host root under a shared lock and never creates it.
-.SH ENVIRONMENT
-.TP
-.B TALIX_HOST_ROOT
-The host root directory.
-.TP
-.B TALIXCLI_PLUGIN_DIR
-Where the plug-ins are loaded from, instead of \fIplugins/\fR beside the
-binary or the installed \fI../lib/talixcli/plugins/\fR.
-.TP
-.B TALIXCLI_PLAIN_HEAP
-When set to a non-empty value, the heap is left as the C library sets it up:
-talixcli then neither grows it ahead nor offers it transparent huge pages
-before a command runs.
-.SH "EXIT STATUS"
+)";
+
+// After ENVIRONMENT, written from the environment variable table.
+const char kFooter[] = R"(.SH "EXIT STATUS"
 .TP
 .B 0
 Success (also for \fB\-\-help\fR).
@@ -235,7 +212,17 @@ int main(int argc, char** argv) {
     if (!errors.empty() || dispatcher.Root()->GetChildren().empty()) return 1;
 
     std::ostringstream page;
-    page << kHeader;
+    page << kHeader << ".SH OPTIONS\n";
+    for (const auto& option : Parvik::AutoCli::kFrameworkOptionTable) {
+        page << ".TP\n\\fB" << Roff(option.name) << "\\fR";
+        if (*option.value) page << "=\\fI" << Roff(option.value) << "\\fR";
+        page << "\n" << Roff(option.description) << "\n";
+    }
+    page << kMiddle << ".SH ENVIRONMENT\n";
+    for (const auto& variable : Parvik::AutoCli::kEnvironmentVariableTable) {
+        page << ".TP\n.B " << variable.name << "\n" << Roff(variable.description) << "\n";
+    }
+    page << kFooter;
     WriteTree(page, "", *dispatcher.Root());
     page << ".SH \"SEE ALSO\"\n\\fBtalixcli \\-\\-help\\fR, \\fBtalixcli \\-\\-list\\-commands\\fR\n";
     std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);

@@ -122,15 +122,21 @@ std::string JoinStringEnums(const std::vector<ParameterConstraint::StringEnumVal
     return text;
 }
 
+// Edits between a and b, a swap of two neighbouring characters counting as
+// one: the commonest slip at a keyboard.
 size_t EditDistance(const std::string& a, const std::string& b) {
-    std::vector<size_t> previous(b.size() + 1), current(b.size() + 1);
+    std::vector<size_t> before(b.size() + 1), previous(b.size() + 1), current(b.size() + 1);
     for (size_t j = 0; j <= b.size(); ++j) previous[j] = j;
     for (size_t i = 1; i <= a.size(); ++i) {
         current[0] = i;
         for (size_t j = 1; j <= b.size(); ++j) {
             size_t substitution = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
             current[j] = std::min({previous[j] + 1, current[j - 1] + 1, substitution});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+                current[j] = std::min(current[j], before[j - 2] + 1);
+            }
         }
+        std::swap(before, previous);
         std::swap(previous, current);
     }
     return previous[b.size()];
@@ -214,23 +220,31 @@ std::vector<std::string> OptionNames(const InputSpec& spec) {
 }  // namespace
 
 std::vector<std::string> ClosestNames(const std::string& word, const std::vector<std::string>& candidates) {
+    // Leading dashes are the same in every option name: they tell nothing.
+    const std::string bare = word.substr(std::min(word.find_first_not_of('-'), word.size()));
     std::vector<std::pair<size_t, std::string>> scored;
     for (const auto& candidate : candidates) {
-        bool prefix = !word.empty() && (candidate.compare(0, word.size(), word) == 0 ||
-                                        word.compare(0, candidate.size(), candidate) == 0);
-        size_t limit = std::max<size_t>(2, candidate.size() / 3);
+        const std::string name = candidate.substr(std::min(candidate.find_first_not_of('-'), candidate.size()));
+        // A word cut short, or run on, is one slip whatever its length.
+        const bool prefix = bare.size() >= 2 && name.size() >= 2 &&
+                            (name.compare(0, bare.size(), bare) == 0 || bare.compare(0, name.size(), name) == 0);
+        // About one edit in three characters: beyond that the words differ.
+        const size_t limit = std::max<size_t>(1, std::max(bare.size(), name.size()) / 3);
         // The lengths alone put a long stray word out of reach, without the
         // quadratic distance computation.
-        size_t lengthGap =
-            word.size() > candidate.size() ? word.size() - candidate.size() : candidate.size() - word.size();
-        size_t distance = prefix              ? (word == candidate ? 0 : 1)
-                          : lengthGap > limit ? lengthGap
-                                              : EditDistance(word, candidate);
+        const size_t lengthGap = bare.size() > name.size() ? bare.size() - name.size() : name.size() - bare.size();
+        const size_t distance = bare == name        ? 0
+                                : prefix            ? 1
+                                : lengthGap > limit ? lengthGap
+                                                    : EditDistance(bare, name);
         if (distance <= limit) scored.emplace_back(distance, candidate);
     }
     std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> names;
-    for (size_t i = 0; i < scored.size() && i < 3; ++i) names.push_back(scored[i].second);
+    // Only the nearest: a word one edit away hides those two away.
+    for (size_t i = 0; i < scored.size() && i < 3 && scored[i].first == scored[0].first; ++i) {
+        names.push_back(scored[i].second);
+    }
     return names;
 }
 

@@ -2,6 +2,7 @@
 #include "ShellInfo.h"
 
 #include "FormatParams.h"
+#include "FrameworkOptions.h"
 #include "Parser.h"
 #include "parvik/Libraries.h"
 
@@ -17,18 +18,6 @@ const char kPluginDirVariable[] = "TALIXCLI_PLUGIN_DIR";
 std::string FrameworkDirectory() { return DirectoryOf(reinterpret_cast<const void*>(&FrameworkDirectory)); }
 
 namespace {
-
-struct FrameworkOption {
-    const char* name;
-    bool takesValue;
-};
-
-// The options that stand before the command path.
-const FrameworkOption kFrameworkOptions[] = {
-    {"--formatter", true}, {"--format-param", true},  {"--list-commands", false},
-    {"--complete", false}, {"--complete-nul", false}, {"--completion", true},
-    {"--version", false},  {"--batch", true},         {"--dry-run", false},
-};
 
 std::string ChooseAnotherText() {
     return std::string("Set ") + kPluginDirVariable + " to the directory that holds the plug-ins.";
@@ -55,24 +44,61 @@ std::string MissingPluginText(const Dispatcher& dispatcher) {
            ChooseAnotherText();
 }
 
+namespace {
+
+// The framework option a word names, alone or as NAME=VALUE; null for any other word.
+const FrameworkOptionInfo* FrameworkOptionOf(const std::string& word, bool& withValue) {
+    for (const auto& option : kFrameworkOptionTable) {
+        const std::string name = option.name;
+        if (name == "--help") continue;  // every command and namespace has its own
+        withValue = word.compare(0, name.size() + 1, name + "=") == 0;
+        if (word == name || withValue) return &option;
+    }
+    return nullptr;
+}
+
+std::string MisplacedText(const std::string& given, const std::string& path) {
+    const std::string shown = ShowInput(given, false);
+    return "Framework option " + shown + " must come before the command path, as in \"talixcli " + shown + " " + path +
+           " ...\".";
+}
+
+}  // namespace
+
 std::string MisplacedFrameworkOption(Command& command, const std::vector<std::string>& args, size_t start,
                                      const std::string& path) {
     auto spec = command.GetInputSpec();
     for (size_t i = start; i < args.size(); ++i) {
         const std::string& word = args[i];
-        for (const auto& option : kFrameworkOptions) {
-            const std::string name = option.name;
-            const bool withValue = word.compare(0, name.size() + 1, name + "=") == 0;
-            if (word != name && !withValue) continue;
-            if (spec && spec->FindByName(name.substr(2))) break;  // the command's own option
-            std::string given = word;
-            if (!withValue && option.takesValue && i + 1 < args.size()) given += " " + args[i + 1];
-            const std::string shown = ShowInput(given, false);
-            return "Framework option " + shown + " must come before the command path, as in \"talixcli " + shown + " " +
-                   path + " ...\".";
-        }
+        bool withValue = false;
+        const FrameworkOptionInfo* option = FrameworkOptionOf(word, withValue);
+        if (!option) continue;
+        if (spec && spec->FindByName(std::string(option->name).substr(2))) continue;  // the command's own option
+        std::string given = word;
+        if (!withValue && *option->value && i + 1 < args.size()) given += " " + args[i + 1];
+        return MisplacedText(given, path);
     }
     return "";
+}
+
+std::string FrameworkOptionInPath(const std::vector<std::string>& args, size_t at) {
+    bool withValue = false;
+    const FrameworkOptionInfo* option = at < args.size() ? FrameworkOptionOf(args[at], withValue) : nullptr;
+    if (!option) return "";
+    std::string given = args[at];
+    size_t next = at + 1;
+    if (!withValue && *option->value && next < args.size()) given += " " + args[next++];
+    // The path as it reads without the option: its words before and after it.
+    std::string path;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (i == at) {
+            i = next - 1;
+            continue;
+        }
+        if (!args[i].empty() && args[i][0] == '-') break;
+        path += (path.empty() ? "" : " ") + args[i];
+    }
+    return MisplacedText(given, path);
 }
 
 std::string CheckFormatParameters(Command& command,

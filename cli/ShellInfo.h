@@ -33,6 +33,10 @@ std::string MissingPluginText(const Dispatcher& dispatcher);
 std::string MisplacedFrameworkOption(Command& command, const std::vector<std::string>& args, size_t start,
                                      const std::string& path);
 
+// When args[at], a word where the command path goes on, is a framework
+// option: a refusal saying where it belongs; empty for any other word.
+std::string FrameworkOptionInPath(const std::vector<std::string>& args, size_t at);
+
 // The first of the user's --format-param settings that fits none of the
 // records the command renders, as a usage message; empty when all fit.
 std::string CheckFormatParameters(Command& command, const std::vector<std::pair<std::string, std::string>>& parameters);

@@ -4,7 +4,8 @@
 // "[]" and "{}", and a newline at the end. Records keep their own field order; unset
 // values are null. Strings escape '"', '\\' and control characters (\b \f \n \r \t, else
 // \u00XX); other characters stay as they are, and each ill-formed UTF-8 sequence becomes
-// U+FFFD, so the output is always valid JSON.
+// U+FFFD, so the output is always valid JSON. With json-compact=true the whole value is
+// one line, without blanks, for tools that read a line at a time.
 #include "render/MachineDetail.h"
 #include "render/RenderDetail.h"
 
@@ -56,7 +57,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 class JsonWriter {
 public:
-    explicit JsonWriter(OutBuffer& out) : out_(out) {}
+    JsonWriter(OutBuffer& out, bool compact) : out_(out), compact_(compact) {}
 
     void Value(const MetaObject* value, size_t indent) {
         if (value == nullptr || !value->IsSet() || !nesting_.CanEnter(value)) {
@@ -91,14 +92,12 @@ private:
             return;
         }
         out_.Put('[');
-        out_.EndLine();
         for (size_t i = 0; i < elements.size(); ++i) {
-            out_.PutSpaces(indent + kMachineIndentStep);
+            Break(indent + kMachineIndentStep);
             Value(elements[i].get(), indent + kMachineIndentStep);
             if (i + 1 < elements.size()) out_.Put(',');
-            out_.EndLine();
         }
-        out_.PutSpaces(indent);
+        Break(indent);
         out_.Put(']');
     }
 
@@ -109,27 +108,34 @@ private:
             return;
         }
         out_.Put('{');
-        out_.EndLine();
         for (size_t i = 0; i < fields.size(); ++i) {
-            out_.PutSpaces(indent + kMachineIndentStep);
+            Break(indent + kMachineIndentStep);
             AppendJsonString(out_.Text(), fields[i].Name());
-            out_.Put(": ");
+            out_.Put(compact_ ? ":" : ": ");
             Value(fields[i].value.get(), indent + kMachineIndentStep);
             if (i + 1 < fields.size()) out_.Put(',');
-            out_.EndLine();
         }
-        out_.PutSpaces(indent);
+        Break(indent);
         out_.Put('}');
     }
 
+    // A new line indented to the level, unless compact.
+    void Break(size_t indent) {
+        if (compact_) return;
+        out_.EndLine();
+        out_.PutSpaces(indent);
+    }
+
     OutBuffer& out_;
+    bool compact_;
     NestingGuard nesting_;
 };
 
 }  // namespace
 
-void RenderJson(const MetaObject* root, const RenderOptions&, OutBuffer& out) {
-    JsonWriter(out).Value(root, 0);
+void RenderJson(const MetaObject* root, const RenderOptions& options, OutBuffer& out) {
+    const std::string* compact = FindParameter(options.parameters, kJsonCompact);
+    JsonWriter(out, compact != nullptr && *compact == "true").Value(root, 0);
     out.EndLine();
 }
 

@@ -36,6 +36,7 @@ inline constexpr char kUnitsPrefix[] = "units:";
 inline constexpr char kTableColumns[] = "table-columns";
 inline constexpr char kTableColumnsPrefix[] = "table-columns:";
 inline constexpr char kWrapLast[] = "wrap-last";
+inline constexpr char kJsonCompact[] = "json-compact";
 inline constexpr char kNoHeading[] = "<NONE>";
 
 // Collects output in memory and hands it to the stream in large pieces; writing cell by

@@ -91,3 +91,22 @@ TEST(InputValues, AnyParameterReadsAsTheTextTyped) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Suggestions, OfferOnlyTheNearestNames) {
+    for (const auto& row : TalixTest::ReadCaseTable("framework/suggestions.tsv", 3)) {
+        SCOPED_TRACE(row.where);
+        std::vector<std::string> candidates, expected;
+        for (const auto* field : {&row.fields[1], &row.fields[2]}) {
+            auto& names = field == &row.fields[1] ? candidates : expected;
+            for (size_t start = 0, end = 0; !field->empty() && end != std::string::npos; start = end + 1) {
+                end = field->find(',', start);
+                names.push_back(field->substr(start, end == std::string::npos ? end : end - start));
+            }
+        }
+        EXPECT_EQ(Parvik::AutoCli::ClosestNames(row.fields[0], candidates), expected);
+    }
+}
+
+}  // namespace
