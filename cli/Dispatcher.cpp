@@ -90,11 +90,20 @@ Resolution ResolvePath(NamespaceNode& root, const std::vector<std::string>& args
     return resolution;
 }
 
+std::string KnownFormatters() {
+    std::string known;
+    for (const auto& name : Render::FormatterNames()) known += (known.empty() ? "" : ", ") + name;
+    return known;
+}
+
 // The refusal of a framework option that needs a value given as the last
 // word; empty for any other word.
 std::string MissingValueText(const std::string& word) {
     for (const auto& option : kFrameworkOptionTable) {
-        if (word == option.name && *option.value) return word + " needs a value: " + option.choices + ".";
+        if (word != option.name || !*option.value) continue;
+        // The formatters are the renderer's own list, not a copy of it.
+        if (word == "--formatter") return word + " needs a value: choose one of " + KnownFormatters() + ".";
+        return word + " needs a value: " + option.choices + ".";
     }
     return "";
 }
@@ -310,9 +319,7 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
         }
         if (valueOf("--formatter", value)) {
             if (!Render::IsKnownFormatter(value)) {
-                std::string known;
-                for (const auto& name : Render::FormatterNames()) known += (known.empty() ? "" : ", ") + name;
-                return usage("Unknown formatter " + ShowInput(value) + ": choose one of " + known + ".");
+                return usage("Unknown formatter " + ShowInput(value) + ": choose one of " + KnownFormatters() + ".");
             }
             formatter = value;
             continue;

@@ -15,8 +15,7 @@ struct FrameworkOptionInfo {
 
 // The options that stand before the command path, in the order the manual shows them.
 inline constexpr FrameworkOptionInfo kFrameworkOptionTable[] = {
-    {"--formatter", "name", "choose one of simple, table, json, xml, csv, keyvalue",
-     "Render the output with another formatter."},
+    {"--formatter", "name", "a formatter name (the renderer lists them)", "Render the output with another formatter."},
     {"--format-param", "key=value", "KEY=VALUE",
      "Override one of the command's default output parameters (repeatable); json-compact=true writes JSON on one "
      "line."},
