@@ -162,7 +162,7 @@ TEST_F(BatchEndToEnd, BatchInputIsARegularFileOrAPipeOfBoundedSize) {
     EXPECT_EQ(piped.out.rfind("# line 1: network firewall get\n", 0), 0u) << piped.out;
 }
 
-// One changing command of each family (talixcli_runs.tsv pins each one's
+// One changing command of each family (the shell-options transcript pins each one's
 // dry run): the dry run changes nothing, and the real run changes exactly
 // the files the dry run showed.
 TEST_F(BatchEndToEnd, DryRunShowsEachFamilysChangeAndLeavesTheHostUntouched) {
@@ -200,7 +200,7 @@ TEST_F(BatchEndToEnd, DryRunDiffAppliesToTheFileAsItIs) {
     std::string patchedText((std::istreambuf_iterator<char>(patched)), std::istreambuf_iterator<char>());
     EXPECT_EQ(patchedText, root.ReadFile("etc/hosts"));
     EXPECT_NE(patchedText, hosts);
-    // What a dry run of a command that only reads shows is pinned by talixcli_runs.tsv.
+    // What a dry run of a command that only reads shows is in the shell-options transcript.
 }
 
 TEST_F(BatchEndToEnd, DryRunOfABatchShowsTheWholeChangeAndWritesNothing) {

@@ -44,7 +44,7 @@ TEST(Version, WithoutPluginsSaysWhereItLookedAndHowToChooseAnotherDirectory) {
     EXPECT_EQ(Exec(dispatcher, "--version").out, "talixcli " TALIXCLI_VERSION
                                                  "\nNo plug-in found in /nonexistent/plugins. "
                                                  "Set TALIXCLI_PLUGIN_DIR to the directory that holds the plug-ins.\n");
-    // A command's refusal without plug-ins is a row of talixcli_runs.tsv.
+    // A command's refusal without plug-ins is in the shell-options transcript.
 }
 
 // A stream buffer on /dev/full, which refuses every write with ENOSPC.

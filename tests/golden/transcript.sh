@@ -18,13 +18,19 @@
 #                       fresh host, the host holds that section (and the other
 #                       @state sections) instead of the demo host's, every
 #                       other section empty
+#   @host NAME          the host described by tests/hosts/NAME/: each of its
+#                       state/*.json files as an @state section (in name
+#                       order), each of its etc/ files as that host file
 #   @show PATH          prints the host file PATH (relative to the host root),
 #                       to show what a run stored or that a refusal left alone
+#   @env NAME=VALUE     the next lines run with NAME set to VALUE (COLUMNS, a
+#                       plug-in directory, ...), up to the next "@reset"
 # Each file starts on a fresh demo host; the environment is fixed so that no
 # terminal width, locale or user setting reaches the output.
 set -euo pipefail
 
 talixcli=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+hosts=$(cd "$(dirname "$0")/../hosts" && pwd)
 cmds=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -34,12 +40,13 @@ mkdir "$work/files"
 reset_host() {
     rm -rf "$work/host"
     mkdir "$work/host"
+    extra_env=()
 }
 
 run() {
     local status=0
     (cd "$work/files" && env -i PATH=/usr/bin:/bin LC_ALL=C COLUMNS=80 HOME="$work" TALIX_HOST_ROOT="$work/host" \
-        TALIXCLI_PLUGIN_DIR="${TALIXCLI_PLUGIN_DIR:-}" \
+        TALIXCLI_PLUGIN_DIR="${TALIXCLI_PLUGIN_DIR:-}" ${extra_env[@]+"${extra_env[@]}"} \
         "$talixcli" "$@" >"$work/out" 2>"$work/err" </dev/null) || status=$?
     printf '$ talixcli'
     printf ' %q' "$@"
@@ -71,6 +78,18 @@ tree_paths() {
         done
 }
 
+show_state() {
+    printf '# state %s:\n' "$1"
+    sed 's/^/#   /' "$work/host/state/$1.json"
+    printf '\n'
+}
+
+show_file() {
+    printf '# host file %s:\n' "$1"
+    sed 's/^/#   /' "$work/host/$1"
+    printf '\n'
+}
+
 reset_host
 while IFS= read -r line || [ -n "$line" ]; do
     case "$line" in
@@ -98,15 +117,30 @@ while IFS= read -r line || [ -n "$line" ]; do
             while IFS= read -r content && [ "$content" != '@end' ]; do
                 printf '%s\n' "$content" >>"$work/host/state/$section.json"
             done
-            printf '# state %s:\n' "$section"
-            sed 's/^/#   /' "$work/host/state/$section.json"
-            printf '\n'
+            show_state "$section"
             ;;
-        '@show '*)
-            printf '# host file %s:\n' "${line#@show }"
-            sed 's/^/#   /' "$work/host/${line#@show }"
-            printf '\n'
+        '@host '*)
+            folder="$hosts/${line#@host }"
+            [ -d "$folder" ] || { echo "transcript.sh: no host folder $folder" >&2; exit 1; }
+            mkdir -p "$work/host/state"
+            for file in "$folder"/state/*.json; do
+                section=$(basename "$file" .json)
+                cp "$file" "$work/host/state/$section.json"
+                show_state "$section"
+            done
+            if [ -d "$folder/etc" ]; then
+                mkdir -p "$work/host/etc"
+                for file in "$folder"/etc/*; do
+                    cp "$file" "$work/host/etc/"
+                    show_file "etc/$(basename "$file")"
+                done
+            fi
             ;;
+        '@env '*)
+            extra_env+=("${line#@env }")
+            printf '# environment: %s\n\n' "${line#@env }"
+            ;;
+        '@show '*) show_file "${line#@show }" ;;
         '@help-tree '*)
             while IFS= read -r path; do
                 read -r -a words <<<"$path"

@@ -11,7 +11,7 @@ json Nic(const std::string& name) { return {{"name", name}, {"driver", "cvx10"},
 using NicStatsTest = NicCommandTest;
 
 TEST_F(NicStatsTest, FailuresArePrefixed) {
-    UseNics({Nic("pnic0")});
+    UseHostFolder("one-pnic");
     EXPECT_EQ(OnlyError("network nic stats get -n pnic5"), "Unable to get stats for NIC: No such pnic: pnic5");
     InjectFault("PnicImpl::GetPnicStats", "counters unavailable");
     EXPECT_EQ(OnlyError("network nic stats get -n pnic0"), "Unable to get stats for NIC: counters unavailable");
@@ -38,7 +38,7 @@ TEST_F(NicOffloadTest, Failures) {
 using NicSoftwareTest = NicCommandTest;
 
 TEST_F(NicSoftwareTest, SetWithoutOptionsMakesNoChangeCall) {
-    UseNics({Nic("pnic0")});
+    UseHostFolder("one-pnic");
     InjectFault("Pnic::SetSoftwareSettings", "must not be called");
     EXPECT_EQ(Root("network nic software set -n pnic0"), true);
     EXPECT_EQ(OnlyError("network nic software set -n pnic0 --tagging true"), "must not be called");
@@ -70,7 +70,7 @@ TEST_F(NicCoalesceTest, Failures) {
 using NicRingTest = NicCommandTest;
 
 TEST_F(NicRingTest, Failures) {
-    UseNics({Nic("pnic0")});
+    UseHostFolder("one-pnic");
     for (const char* command : {"ring current get", "ring preset get", "ring current set -r 8"}) {
         ExpectRefused(std::string("network nic ") + command + " -n eth0", "NIC with name eth0 not found");
     }

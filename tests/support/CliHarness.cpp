@@ -1,7 +1,10 @@
 // Test fixtures for in-process and end-to-end command tests.
 #include "support/CliHarness.h"
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include "core/SimHostTesting.h"
 #include "parvik/PluginHooks.h"
@@ -107,6 +110,44 @@ void MemoryHostTest::SetUp() { SimHost::UseMemoryHost(); }
 
 void MemoryHostTest::UseHost(const nlohmann::json& sections, const std::map<std::string, std::string>& files) {
     SimHost::UseMemoryHost(SectionTexts(sections), files);
+}
+
+namespace {
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path.string());
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+HostFolder ReadHostFolder(const std::string& name) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(TALIX_SOURCE_DIR) / "tests" / "hosts" / name;
+    if (!fs::is_directory(folder)) throw std::runtime_error("no host folder " + folder.string());
+    HostFolder host;
+    if (fs::is_directory(folder / "state")) {
+        for (const auto& entry : fs::directory_iterator(folder / "state")) {
+            if (entry.path().extension() != ".json") continue;
+            host.sections[entry.path().stem().string()] = nlohmann::json::parse(ReadWholeFile(entry.path()));
+        }
+    }
+    if (fs::is_directory(folder / "etc")) {
+        for (const auto& entry : fs::recursive_directory_iterator(folder / "etc")) {
+            if (!entry.is_regular_file()) continue;
+            host.files[fs::relative(entry.path(), folder).generic_string()] = ReadWholeFile(entry.path());
+        }
+    }
+    return host;
+}
+
+void MemoryHostTest::UseHostFolder(const std::string& name, const nlohmann::json& moreSections) {
+    HostFolder host = ReadHostFolder(name);
+    for (const auto& section : moreSections.items()) host.sections[section.key()] = section.value();
+    UseHost(host.sections, host.files);
 }
 
 nlohmann::json MemoryHostTest::Section(const std::string& name) {

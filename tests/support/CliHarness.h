@@ -43,6 +43,15 @@ private:
 nlohmann::json RootJson(const Parvik::AutoCli::Invocation& invocation);
 std::vector<std::string> Errors(const Parvik::AutoCli::Invocation& invocation);
 
+// A test host described once for transcripts and C++ tests: the sections
+// (state/*.json) and etc/ files of tests/hosts/NAME/, which a transcript
+// loads with "@host NAME".
+struct HostFolder {
+    nlohmann::json sections = nlohmann::json::object();
+    std::map<std::string, std::string> files;  // "etc/..." -> content
+};
+HostFolder ReadHostFolder(const std::string& name);
+
 // Base fixture: a fresh in-memory host per test, holding only the sections given.
 class MemoryHostTest : public ::testing::Test {
 protected:
@@ -70,6 +79,8 @@ protected:
 
     void SetUp() override;
     void UseHost(const nlohmann::json& sections, const std::map<std::string, std::string>& files = {});
+    // The host of tests/hosts/NAME/, with these sections added or replaced.
+    void UseHostFolder(const std::string& name, const nlohmann::json& moreSections = nlohmann::json::object());
     // A section as currently stored (after changes), parsed.
     nlohmann::json Section(const std::string& name);
     void InjectFault(const std::string& operation, const std::string& message);

@@ -2,7 +2,6 @@
 // switches described only by what a test needs.
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -15,18 +14,13 @@ namespace VswitchTest {
 
 using nlohmann::json;
 
-// The "pnics" section holding NICs of these names.
-inline json Pnics(std::initializer_list<const char*> names) {
-    json pnics = json::array();
-    for (const char* name : names) pnics.push_back({{"name", name}, {"driver", "ixgb"}});
-    return {{"pnics", pnics}};
-}
-
-// A host with pnic0..pnic4 and the given standard and distributed switches.
+// A host with pnic0..pnic4 (tests/hosts/five-pnics, the transcripts' host of
+// the same name) and the given standard and distributed switches.
 inline json Host(const json& vswitches, const json& dvswitches = json::array()) {
-    return {{"pnics", Pnics({"pnic0", "pnic1", "pnic2", "pnic3", "pnic4"})},
-            {"vswitches", {{"vswitches", vswitches}}},
-            {"dvswitches", {{"dvswitches", dvswitches}}}};
+    json sections = TalixTest::ReadHostFolder("five-pnics").sections;
+    sections["vswitches"] = {{"vswitches", vswitches}};
+    sections["dvswitches"] = {{"dvswitches", dvswitches}};
+    return sections;
 }
 
 class VswitchHostTest : public TalixTest::MemoryHostTest {
