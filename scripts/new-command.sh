@@ -65,15 +65,22 @@ for family in "${families[@]}"; do
     grep -qs "^class $class\b" "$source_dir/$family"/*.h && fail "class $class exists already in $family/"
 done
 
-# The sibling: the command registered last under the same namespace. A
-# registration split over two lines by the formatter ends on the next line.
-registration="${parent_var}->RegisterNamespaceNode(\(ReadsHost\|ChangesHost\)("
-sibling_line=$(grep -n "^    ${registration}[A-Za-z0-9]*::New())," "$registry" | tail -1 | cut -d: -f1)
-[ -n "$sibling_line" ] || fail "namespace '$parent_path' holds no command yet; register the first one by hand"
-sibling=$(sed -n "${sibling_line}p" "$registry" | sed 's/.*RegisterNamespaceNode([A-Za-z]*(\([A-Za-z0-9]*\)::New().*/\1/')
-[[ $(sed -n "${sibling_line}p" "$registry") == *');' ]] || sibling_line=$((sibling_line + 1))
-sibling_word=$(sed -n "$(grep -n "${registration}${sibling}::New()" "$registry" | tail -1 | cut -d: -f1),${sibling_line}p" "$registry" |
-    tr -d '\n' | sed 's/.*"\([A-Za-z0-9]*\)");$/\1/')
+# The sibling: the command registered last under the same namespace, found
+# in the registry read statement by statement (the formatter wraps long ones
+# anywhere); sibling_line is the line its statement ends on.
+read -r sibling_line sibling sibling_word < <(awk -v var="$parent_var" '
+    function check(text, cls, word) {
+        gsub(/[ \t]+/, " ", text)
+        if (text !~ ("^ ?" var "->RegisterNamespaceNode\\( ?(ReadsHost|ChangesHost)\\(")) return
+        cls = text; sub(/.*(ReadsHost|ChangesHost)\(/, "", cls); sub(/::New.*/, "", cls)
+        word = text; sub(/.*, ?"/, "", word); sub(/".*/, "", word)
+        found = NR " " cls " " word
+    }
+    { line = $0; sub(/\/\/.*/, "", line); statement = statement line }
+    line ~ /[;{}][ \t]*$/ { check(statement); statement = "" }
+    END { print found }
+' "$registry")
+[ -n "$sibling" ] || fail "namespace '$parent_path' holds no command yet; register the first one by hand"
 
 # The sibling's folder, unit and family header.
 family=""

@@ -25,7 +25,7 @@ new_command() { "$tree/scripts/new-command.sh" "$@" >/dev/null; }
 registry_text() { tr -s ' \n' ' ' <"$tree/frame/Registry.cpp"; }
 # The rows of the command at path, which is of class, and the row after them.
 rows_of_command() {
-    awk -v row="$1	class $2" 'found && !/^\t/ { print; exit } $0 == row { found = 1 } found { print }' \
+    awk -v row="$1	class $2	" 'found && !/^\t/ { print; exit } index($0, row) == 1 { found = 1 } found { print }' \
         "$tree/tests/frame/expected_tree.tsv"
 }
 
@@ -39,10 +39,13 @@ while read -r path class root header sibling sibling_word; do
     sibling_rows=$(rows_of_command "${path% *} $sibling_word" "$sibling")
     new_command "$path" "$class" "$root" "Describe $class"
     word=${path##* }
+    # A success flag changes the host; every other result only reads it.
+    wrapper=ReadsHost access=read-only
+    [ "$root" != boolean ] || wrapper=ChangesHost access=changes
     family=${header%%/*}
     # (grep -q would leave the writer of a pipe without a reader: no -q after a pipe.)
     registry_text |
-        grep -E "RegisterNamespaceNode\($sibling::New\(\), \"$sibling_word\"\); [A-Za-z0-9]+->RegisterNamespaceNode\($class::New\(\), \"$word\"\);" >/dev/null ||
+        grep -E "RegisterNamespaceNode\( ?(ReadsHost|ChangesHost)\($sibling::New\(\)\), \"$sibling_word\"\); [A-Za-z0-9]+->RegisterNamespaceNode\( ?$wrapper\($class::New\(\)\), \"$word\"\);" >/dev/null ||
         fail "$path: not registered right after $sibling"
     grep -q "^class $class : public virtual Parvik::AutoCli::Command {$" "$tree/$header" ||
         fail "$path: $header does not declare $class"
@@ -51,7 +54,7 @@ while read -r path class root header sibling sibling_word; do
     # The sibling's rows stay together, and the new command's take the place of the row after them.
     new_rows=$(rows_of_command "$path" "$class")
     [ "$(rows_of_command "${path% *} $sibling_word" "$sibling")" = "$(sed '$d' <<<"$sibling_rows")
-$path	class $class" ] || fail "$path: the tree rows do not follow those of $sibling"
+$path	class $class	$access" ] || fail "$path: the tree rows do not follow those of $sibling"
     [ "$(sed -n 2p <<<"$new_rows")" = "	description	Describe $class" ] || fail "$path: no description row"
     [ "$(tail -1 <<<"$new_rows")" = "$(tail -1 <<<"$sibling_rows")" ] ||
         fail "$path: the tree rows do not end where the sibling's ended"
