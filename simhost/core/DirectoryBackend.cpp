@@ -250,29 +250,34 @@ public:
                           why + ". Every command is refused until the change can be completed.") {}
 };
 
-// Why a host root, or a folder leading to it, is not to be used: another
-// user than the caller and root owns it, or group or others may write it, so
-// that someone else could choose what the host holds. "" when neither.
-std::string OwnershipProblem(const std::string& root, const std::string& folder, const struct stat& info) {
-    const std::string which = folder == root ? "it" : "its folder " + folder;
+// Why a folder is not to be used: another user than the caller and root owns
+// it, or group or others may write it, so that someone else could choose
+// what the host holds. which names the folder in the sentence ("it", "its
+// folder F"); "" when neither.
+std::string OwnershipReason(const struct stat& info, const std::string& which) {
     if (info.st_uid != ::geteuid() && info.st_uid != 0) {
-        return "Refusing host root " + root + ": " + (folder == root ? "it is" : which + " is") + " owned by user " +
-               std::to_string(info.st_uid) + ", not by you or root.";
+        return (which == "it" ? "it is" : which + " is") + " owned by user " + std::to_string(info.st_uid) +
+               ", not by you or root.";
     }
     if (info.st_mode & (S_IWGRP | S_IWOTH)) {
         char mode[8];
         std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(info.st_mode & 07777));
-        return "Refusing host root " + root + ": group or others may write " + which + " (mode " + mode + ").";
+        return "group or others may write " + which + " (mode " + mode + ").";
     }
     return "";
+}
+
+// The rule for a host root, or a folder leading to it.
+std::string OwnershipProblem(const std::string& root, const std::string& folder, const struct stat& info) {
+    const std::string reason = OwnershipReason(info, folder == root ? "it" : "its folder " + folder);
+    return reason.empty() ? "" : "Refusing host root " + root + ": " + reason;
 }
 
 // The same rule for a directory inside the root: one that someone else could
 // change lets them swap its entries for links between our check and our use.
 std::string InnerFolderProblem(const std::string& path, const struct stat& info) {
-    const std::string problem = OwnershipProblem(path, path, info);
-    const std::string prefix = "Refusing host root " + path;
-    return problem.empty() ? "" : "Refusing host path " + path + problem.substr(prefix.size());
+    const std::string reason = OwnershipReason(info, "it");
+    return reason.empty() ? "" : "Refusing host path " + path + ": " + reason;
 }
 
 // Removes everything in a directory, through descriptors that never follow a
