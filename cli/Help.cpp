@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "FormatParams.h"
+#include "Strings.h"
 #include "render/Render.h"
 
 namespace Parvik {
@@ -38,12 +39,6 @@ std::string EnumValues(const ParameterConstraint& constraint, bool withHelp) {
         text = std::to_string(constraint.GetRangeMin()) + " to " + std::to_string(constraint.GetRangeMax());
     }
     return text;
-}
-
-void ReplaceAll(std::string& text, const std::string& what, const std::string& with) {
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size())) {
-        text.replace(at, what.size(), with);
-    }
 }
 
 void PrintChildren(std::ostream& out, const NamespaceNode& node) {

@@ -11,6 +11,7 @@
 
 #include "Completion.h"
 #include "Dispatcher.h"
+#include "Strings.h"
 #include "parvik/PluginHooks.h"
 
 namespace Parvik {
@@ -87,12 +88,6 @@ std::string CheckLibrary(int directoryFd, const std::string& name) {
     }
     close(fd);
     return problem;
-}
-
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
-    }
 }
 }  // namespace
 
