@@ -20,7 +20,6 @@ namespace AutoCli {
 namespace {
 
 const char kDefaultFormatter[] = "simple";
-const char kCompleteNul[] = "--complete-nul";
 
 std::string JoinPath(const std::vector<std::string>& words, size_t count) {
     std::string path;
@@ -102,7 +101,7 @@ std::string MissingValueText(const std::string& word) {
     for (const auto& option : kFrameworkOptionTable) {
         if (word != option.name || !*option.value) continue;
         // The formatters are the renderer's own list, not a copy of it.
-        if (word == "--formatter") return word + " needs a value: choose one of " + KnownFormatters() + ".";
+        if (option.id == OPTION_FORMATTER) return word + " needs a value: choose one of " + KnownFormatters() + ".";
         return word + " needs a value: " + option.choices + ".";
     }
     return "";
@@ -130,7 +129,7 @@ std::vector<std::string> Dispatcher::ListCommands() const {
 bool Dispatcher::AnswerTreeQuery(const std::vector<std::string>& args, std::string& text) const {
     if (args.empty()) return false;
     text.clear();
-    if (args[0] == "--list-commands") {
+    if (args[0] == FrameworkOptionName(OPTION_LIST_COMMANDS)) {
         // Words after it narrow the listing to a namespace or a command; Run
         // refuses words that name neither.
         std::vector<std::string> words(args.begin() + 1, args.end());
@@ -149,8 +148,9 @@ bool Dispatcher::AnswerTreeQuery(const std::vector<std::string>& args, std::stri
     }
     // The completion scripts ask for NUL-terminated candidates: a host name
     // may hold a newline.
-    if (args[0] == "--complete" || args[0] == kCompleteNul) {
-        const char end = args[0] == kCompleteNul ? '\0' : '\n';
+    const bool nul = args[0] == FrameworkOptionName(OPTION_COMPLETE_NUL);
+    if (nul || args[0] == FrameworkOptionName(OPTION_COMPLETE)) {
+        const char end = nul ? '\0' : '\n';
         std::vector<std::string> words(args.begin() + 1, args.end());
         const ValueCompletion values =
             ValueCompletionOverride() ? ValueCompletionOverride() : PluginValueCompletion(pluginHandles_);
@@ -263,79 +263,73 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
     for (; i < args.size() && !args[i].empty() && args[i][0] == '-'; ++i) {
         const std::string& word = args[i];
         lastOption = word;
-        auto valueOf = [&](const std::string& option, std::string& value) {
-            if (word.compare(0, option.size() + 1, option + "=") == 0) {
-                value = word.substr(option.size() + 1);
-                return true;
-            }
-            if (word == option && i + 1 < args.size()) {
-                value = args[++i];
-                return true;
-            }
-            return false;
-        };
-        std::string value;
         if (i + 1 == args.size()) {
             const std::string missing = MissingValueText(word);
             if (!missing.empty()) return usage(missing);
         }
-        if (word == "--help" || word == "-h") {
+        bool inlineValue = false;
+        const FrameworkOptionInfo* option = FindFrameworkOption(word, inlineValue);
+        if (!option) {
+            std::vector<std::string> names;
+            for (const auto& known : kFrameworkOptionTable) names.push_back(known.name);
+            return usage("Unknown option " + ShowInput(word, false) + "." +
+                         SuggestionText(word.substr(0, word.find('=')), names));
+        }
+        // A value is the rest of NAME=VALUE or the next word (MissingValueText saw that there is one).
+        std::string value;
+        if (inlineValue) {
+            value = word.substr(word.find('=') + 1);
+        } else if (*option->value) {
+            value = args[++i];
+        }
+        switch (option->id) {
+        case OPTION_HELP:
             PrintNamespaceHelp(out, "", *root_, true);
             helpPrinted_ = true;
             return EXIT_OK;
-        }
-        if (word == "--version") {
-            PrintVersion(out, *this);
-            return EXIT_OK;
-        }
-        if (word == "--list-commands" || word == "--complete" || word == kCompleteNul) {
+        case OPTION_VERSION: PrintVersion(out, *this); return EXIT_OK;
+        case OPTION_LIST_COMMANDS:
+        case OPTION_COMPLETE:
+        case OPTION_COMPLETE_NUL: {
             std::string text;
             if (!AnswerTreeQuery(std::vector<std::string>(args.begin() + static_cast<long>(i), args.end()), text)) {
                 const std::vector<std::string> words(args.begin() + static_cast<long>(i) + 1, args.end());
                 Resolution resolution = ResolvePath(*root_, words);
                 if (resolution.error.empty()) {
-                    resolution.error = "Unexpected argument " + ShowInput(words[resolution.consumed]) +
-                                       ": --list-commands takes a command path.";
+                    resolution.error = "Unexpected argument " + ShowInput(words[resolution.consumed]) + ": " +
+                                       FrameworkOptionName(OPTION_LIST_COMMANDS) + " takes a command path.";
                 }
                 return usage(resolution.error);
             }
             out.write(text.data(), static_cast<std::streamsize>(text.size()));
             return EXIT_OK;
         }
-        if (valueOf("--completion", value)) {
+        case OPTION_COMPLETION:
             if (!PrintCompletionScript(out, value)) {
-                return usage("Unknown shell " + ShowInput(value) + " for --completion: choose one of bash, zsh, fish.");
+                return usage("Unknown shell " + ShowInput(value) + " for " + option->name +
+                             ": choose one of bash, zsh, fish.");
             }
             return EXIT_OK;
-        }
-        if (word == "--dry-run") {
-            transaction.dryRun = true;
-            continue;
-        }
-        if (valueOf("--batch", value)) {
+        case OPTION_DRY_RUN: transaction.dryRun = true; break;
+        case OPTION_BATCH:
             transaction.batch = true;
             transaction.batchFile = value;
-            continue;
-        }
-        if (valueOf("--formatter", value)) {
+            break;
+        case OPTION_FORMATTER:
             if (!Render::IsKnownFormatter(value)) {
                 return usage("Unknown formatter " + ShowInput(value) + ": choose one of " + KnownFormatters() + ".");
             }
             formatter = value;
-            continue;
-        }
-        if (valueOf("--format-param", value)) {
-            size_t equals = value.find('=');
+            break;
+        case OPTION_FORMAT_PARAM: {
+            const size_t equals = value.find('=');
             if (equals == std::string::npos || equals == 0) {
-                return usage("--format-param needs KEY=VALUE, got " + ShowInput(value) + ".");
+                return usage(std::string(option->name) + " needs KEY=VALUE, got " + ShowInput(value) + ".");
             }
             formatParameters.emplace_back(value.substr(0, equals), value.substr(equals + 1));
-            continue;
+            break;
         }
-        std::vector<std::string> names;
-        for (const auto& option : kFrameworkOptionTable) names.push_back(option.name);
-        return usage("Unknown option " + ShowInput(word, false) + "." +
-                     SuggestionText(word.substr(0, word.find('=')), names));
+        }
     }
 
     std::vector<std::string> rest(args.begin() + static_cast<long>(i), args.end());
@@ -361,8 +355,10 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
     }
     std::string path = JoinPath(rest, resolution.consumed);
     if (resolution.node->GetType() != NODE_COMMAND) {
-        bool help = resolution.consumed < rest.size() &&
-                    (rest[resolution.consumed] == "--help" || rest[resolution.consumed] == "-h");
+        bool inlineValue = false;
+        const FrameworkOptionInfo* option =
+            resolution.consumed < rest.size() ? FindFrameworkOption(rest[resolution.consumed], inlineValue) : nullptr;
+        const bool help = option && option->id == OPTION_HELP;
         if (help) {
             PrintNamespaceHelp(out, path, *resolution.node, false);
             helpPrinted_ = true;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "FormatParams.h"
+#include "FrameworkOptions.h"
 #include "Strings.h"
 #include "render/Render.h"
 
@@ -60,6 +61,29 @@ void PrintChildren(std::ostream& out, const NamespaceNode& node) {
     section("Available Commands", commands);
 }
 
+// The framework options --help shows, from the table the parser reads.
+void PrintFrameworkOptions(std::ostream& out) {
+    std::string formatters;
+    for (const auto& name : Render::FormatterNames()) formatters += (formatters.empty() ? "" : ", ") + name;
+    std::vector<std::pair<std::string, std::string>> rows;
+    size_t width = 0;
+    for (const auto& option : kFrameworkOptionTable) {
+        if (!*option.help) continue;
+        std::string left = *option.shortName ? std::string(option.shortName) + "|" : "";
+        left += std::string(option.name) + option.helpValue;
+        width = std::max(width, left.size());
+        std::string text = option.help;
+        ReplaceAll(text, "%FORMATTERS%", formatters);
+        rows.emplace_back(left, text);
+    }
+    out << "\nOptions:\n";
+    const std::string indent(width + 4, ' ');
+    for (auto& row : rows) {
+        ReplaceAll(row.second, "\n", "\n" + indent);
+        out << "  " << row.first << std::string(width - row.first.size() + 2, ' ') << row.second << "\n";
+    }
+}
+
 }  // namespace
 
 std::string ExpandEnumPlaceholders(const std::string& description, const ParameterConstraint* constraint) {
@@ -74,22 +98,8 @@ void PrintNamespaceHelp(std::ostream& out, const std::string& path, const Namesp
     std::string prefix = path.empty() ? "talixcli" : "talixcli " + path;
     out << "Usage: " << prefix << (isRoot ? " [options] {namespace}+ {cmd} [cmd options]\n" : " {cmd} [cmd options]\n");
     if (isRoot) {
-        out << "\nOptions:\n"
-               "  --formatter=FORMATTER     Override the output formatter (";
-        const auto& names = Render::FormatterNames();
-        for (size_t i = 0; i < names.size(); ++i) out << (i ? ", " : "") << names[i];
-        out << ").\n"
-               "  --format-param=KEY=VALUE  Override a default output parameter (repeatable).\n"
-               "  --batch=FILE              Run the command lines of FILE (- for standard input) as one\n"
-               "                            change: all of them or, when a line fails, none.\n"
-               "                            FILE is a regular file or a pipe of at most 64 MiB.\n"
-               "  --dry-run                 Run the command (or the batch) on a copy of the host and show\n"
-               "                            the changes as a unified diff; nothing is written.\n"
-               "  --list-commands           List every command path.\n"
-               "  --completion SHELL        Print a completion script (bash, zsh or fish).\n"
-               "  --version                 Show the version and the loaded plug-ins.\n"
-               "  -h|--help                 Show this help.\n"
-               "\nFormat parameters (--format-param=KEY=VALUE; a command's --help names its records and fields):\n"
+        PrintFrameworkOptions(out);
+        out << "\nFormat parameters (--format-param=KEY=VALUE; a command's --help names its records and fields):\n"
                "  fields:RECORD=F1,F2,...        Show only these fields of RECORD, in this order\n"
                "                                 (simple, table, csv, keyvalue).\n"
                "  header:RECORD=TEXT             Heading above each RECORD: %FIELD% stands for the field's\n"

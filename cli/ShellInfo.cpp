@@ -49,8 +49,8 @@ namespace {
 // The framework option a word names, alone or as NAME=VALUE; null for any other word.
 const FrameworkOptionInfo* FrameworkOptionOf(const std::string& word, bool& withValue) {
     for (const auto& option : kFrameworkOptionTable) {
-        const std::string name = option.name;
-        if (name == "--help") continue;  // every command and namespace has its own
+        if (option.id == OPTION_HELP) continue;
+        const std::string name = option.name;  // every command and namespace has its own
         withValue = word.compare(0, name.size() + 1, name + "=") == 0;
         if (word == name || withValue) return &option;
     }
