@@ -6,6 +6,7 @@
 #include "FormatParams.h"
 #include "FrameworkOptions.h"
 #include "Strings.h"
+#include "UsageExamples.h"
 #include "render/Render.h"
 
 namespace Parvik {
@@ -84,6 +85,15 @@ void PrintFrameworkOptions(std::ostream& out) {
     }
 }
 
+void PrintExamples(std::ostream& out) {
+    out << "\nExamples:\n";
+    for (const auto& example : kUsageExamples) {
+        std::string commands = example.commands;
+        ReplaceAll(commands, "\n", "\n    ");
+        out << "  " << example.what << "\n    " << commands << "\n";
+    }
+}
+
 }  // namespace
 
 std::string ExpandEnumPlaceholders(const std::string& description, const ParameterConstraint* constraint) {
@@ -116,6 +126,7 @@ void PrintNamespaceHelp(std::ostream& out, const std::string& path, const Namesp
         out << "\nDescription:\n  " << node.GetDescription() << "\n";
     }
     PrintChildren(out, node);
+    if (isRoot) PrintExamples(out);
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "Dispatcher.h"
 #include "FrameworkOptions.h"
 #include "Help.h"
+#include "UsageExamples.h"
 
 namespace {
 
@@ -224,6 +225,10 @@ int main(int argc, char** argv) {
     }
     page << kFooter;
     WriteTree(page, "", *dispatcher.Root());
+    page << ".SH EXAMPLES\n";
+    for (const auto& example : Parvik::AutoCli::kUsageExamples) {
+        page << ".PP\n" << Roff(example.what) << "\n.PP\n.RS\n.nf\n" << Roff(example.commands) << "\n.fi\n.RE\n";
+    }
     page << ".SH \"SEE ALSO\"\n\\fBtalixcli \\-\\-help\\fR, \\fBtalixcli \\-\\-list\\-commands\\fR\n";
     std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
     out << page.str();
