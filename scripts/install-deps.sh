@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, if any is missing.
 # With --demo, only what building talixcli and its plug-in needs (scripts/demo.sh);
 # with --fuzz, also the clang toolchain and fuzzer runtime scripts/fuzz.sh uses.
-# tmux runs the completion test in an interactive shell; dpkg-dev checks the
+# tmux runs the completion test in an interactive shell, zsh and fish the
+# tests of their completion scripts; dpkg-dev checks the
 # Debian package's dependencies (scripts/package-check.sh); clang-format checks
 # the house style (scripts/format.sh --check).
 # The demo installs no recommended packages: building needs none of them, and
@@ -13,7 +14,7 @@ install_options=(-y -qq)
 if [ "${1:-}" = "--demo" ]; then
   install_options+=(--no-install-recommends)
 else
-  packages+=(nlohmann-json3-dev make libgtest-dev libgmock-dev libbenchmark-dev iproute2 bc tmux dpkg-dev man-db clang-format)
+  packages+=(nlohmann-json3-dev make libgtest-dev libgmock-dev libbenchmark-dev iproute2 bc tmux zsh fish dpkg-dev man-db clang-format)
 fi
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang-14 libclang-rt-14-dev)

@@ -192,6 +192,55 @@ TEST(CompletionEndToEnd, BashCompletesAQuotedOrEscapedWord) {
     EXPECT_FALSE(std::filesystem::exists(cwd.Path() + "/pwned"));
 }
 
+// A single-quoted fish word: fish escapes a quote or backslash inside it.
+std::string FishQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' || c == '\\' ? std::string("\\") + c : std::string(1, c);
+    return quoted + "'";
+}
+
+// The fish completion script in a real fish (complete -C, as the Tab key asks
+// it): a word typed quoted or escaped is completed to the host's names, and
+// nothing in a name runs. Each row's replies end with an "end" line.
+TEST(CompletionEndToEnd, FishCompletesAQuotedOrEscapedWord) {
+    if (std::system("command -v fish >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "fish is not installed (scripts/install-deps.sh installs it)";
+    }
+    TempHostRoot root, cwd;
+    AddOddPortGroups(root);
+    const auto rows = TalixTest::ReadCaseTable("frame/fish_typed_words.tsv", 2);
+    std::string script = "source (talixcli --completion fish | psub)\n";
+    for (const auto& row : rows) {
+        script += "complete -C " +
+                  FishQuoted("talixcli network vswitch standard portgroup remove -v vs-core " + row.fields[0]) +
+                  "\necho end\n";
+    }
+    cwd.WriteFile("bin/.keep", "");
+    ASSERT_EQ(::symlink(TALIXCLI_BINARY, (cwd.Path() + "/bin/talixcli").c_str()), 0);
+    cwd.WriteFile("complete.fish", script);
+    const std::string command = "cd " + cwd.Path() + " && env -i HOME=" + cwd.Path() + " PATH=" + cwd.Path() +
+                                "/bin:/usr/bin:/bin TALIX_HOST_ROOT=" + root.Path() + " fish --no-config complete.fish";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string text;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;) text.append(buffer, n);
+    EXPECT_EQ(::pclose(pipe), 0);
+    size_t start = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.where);
+        std::vector<std::string> offered;
+        for (size_t end; (end = text.find('\n', start)) != std::string::npos;) {
+            std::string line = text.substr(start, end - start);
+            start = end + 1;
+            if (line == "end") break;
+            offered.push_back(line.substr(0, line.find('\t')));  // without its description
+        }
+        EXPECT_EQ(offered, nlohmann::json::parse(row.fields[1]).get<std::vector<std::string>>());
+    }
+    EXPECT_FALSE(std::filesystem::exists(cwd.Path() + "/pwned"));
+}
+
 // A bash under tmux with talixcli's completion loaded.
 class InteractiveBash : public ::testing::Test {
 protected:
