@@ -35,7 +35,7 @@ public:
 
 // Each run's exit status and both of its streams, whole.
 TEST_F(SampleShell, RunsOfTheTable) {
-    for (const auto& row : TalixTest::ReadCaseTable("framework/sample_runs.tsv", 4)) {
+    for (const auto& row : TalixTest::ReadCaseTable("cli/sample_runs.tsv", 4)) {
         SCOPED_TRACE(row.where);
         auto result = Exec(row.fields[0]);
         EXPECT_EQ(result.status, std::stoi(row.fields[1]));
