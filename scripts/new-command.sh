@@ -7,7 +7,7 @@
 #   - the registry row in frame/Registry.cpp, after the sibling's;
 #   - the build-list entry in FAMILY/CMakeLists.txt;
 #   - the tree-table rows in tests/frame/expected_tree.tsv, and the command
-#     count in tests/frame/tree_test.cpp;
+#     count in tests/frame/TreeTest.cpp;
 #   - a transcript stub, tests/golden/WORDS.cmds (its .golden is written by
 #     scripts/update-golden.sh after the build).
 # The namespace must exist and hold a command already. See
@@ -55,7 +55,7 @@ for word in "${words[@]:2:${#words[@]}-3}"; do parent_var+=${word^}; done
 
 registry=$source_dir/frame/Registry.cpp
 tree=$source_dir/tests/frame/expected_tree.tsv
-tree_test=$source_dir/tests/frame/tree_test.cpp
+tree_test=$source_dir/tests/frame/TreeTest.cpp
 families=(firewall ip nic vswitch datapath)
 
 grep -q "RegisterNamespaceNode(${parent_var}, \|auto ${parent_var} = " "$registry" ||
@@ -101,9 +101,9 @@ grep -q "^  ${sibling_unit})\?$" "$cmake_list" || fail "$sibling_unit is not lis
 sibling_row="$parent_path $sibling_word	class $sibling	"
 grep -q "^$sibling_row" "$tree" || fail "tests/frame/expected_tree.tsv has no row for $sibling"
 count=$(grep -o 'ASSERT_EQ(pathRows, [0-9]*u)' "$tree_test" | grep -o '[0-9][0-9]*') ||
-    fail "tests/frame/tree_test.cpp counts no rows (ASSERT_EQ(pathRows, ...))"
+    fail "tests/frame/TreeTest.cpp counts no rows (ASSERT_EQ(pathRows, ...))"
 commands=$(grep -o '[0-9]* commands$' "$tree_test" | grep -o '^[0-9]*') ||
-    fail "tests/frame/tree_test.cpp does not say how many commands the tree holds"
+    fail "tests/frame/TreeTest.cpp does not say how many commands the tree holds"
 # A command whose result is a success flag changes the host; the others only
 # read it. The registry and the tree table declare which (edit both by hand
 # for a command that differs).
@@ -249,10 +249,10 @@ fi
 # The formatter's layout, where clang-format is installed (scripts/format.sh
 # formats only files git already tracks).
 if command -v clang-format >/dev/null; then
-    (cd "$source_dir" && clang-format -i "$unit" "$family/$header" frame/Registry.cpp tests/frame/tree_test.cpp)
+    (cd "$source_dir" && clang-format -i "$unit" "$family/$header" frame/Registry.cpp tests/frame/TreeTest.cpp)
 fi
 
 echo "Wrote $family/$class.cpp and tests/golden/$slug.cmds."
 echo "Changed $family/$header, frame/Registry.cpp, $family/CMakeLists.txt,"
-echo "tests/frame/expected_tree.tsv and tests/frame/tree_test.cpp."
+echo "tests/frame/expected_tree.tsv and tests/frame/TreeTest.cpp."
 echo "Next: fill the command (docs/adding-a-command.md), build, scripts/update-golden.sh."

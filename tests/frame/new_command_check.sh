@@ -19,7 +19,7 @@ tree=$work/tree
 mkdir -p "$tree/scripts" "$tree/tests/frame" "$tree/tests/golden"
 cp -r "$source_dir"/{frame,firewall,ip,nic,vswitch,datapath} "$source_dir/.clang-format" "$tree/"
 cp "$source_dir/scripts/new-command.sh" "$tree/scripts/"
-cp "$source_dir"/tests/frame/{expected_tree.tsv,tree_test.cpp} "$tree/tests/frame/"
+cp "$source_dir"/tests/frame/{expected_tree.tsv,TreeTest.cpp} "$tree/tests/frame/"
 new_command() { "$tree/scripts/new-command.sh" "$@" >/dev/null; }
 # The registry as one line, each statement whole however the formatter wrapped it.
 registry_text() { tr -s ' \n' ' ' <"$tree/frame/Registry.cpp"; }
@@ -29,7 +29,7 @@ rows_of_command() {
         "$tree/tests/frame/expected_tree.tsv"
 }
 
-rows_before=$(grep -o 'ASSERT_EQ(pathRows, [0-9]*u)' "$tree/tests/frame/tree_test.cpp" | tr -dc '0-9')
+rows_before=$(grep -o 'ASSERT_EQ(pathRows, [0-9]*u)' "$tree/tests/frame/TreeTest.cpp" | tr -dc '0-9')
 
 # Path (words joined by _), class, root, family header; the sibling (the
 # command registered last in the namespace) by class and word. The failover
@@ -69,7 +69,7 @@ network_nic_info NicInfo record nic/NicCommands.h NicDown down
 network_vm_port_summary VMPortSummary list datapath/DatapathCommands.h VMPortList list
 CASES
 
-rows_after=$(grep -o 'ASSERT_EQ(pathRows, [0-9]*u)' "$tree/tests/frame/tree_test.cpp" | tr -dc '0-9')
+rows_after=$(grep -o 'ASSERT_EQ(pathRows, [0-9]*u)' "$tree/tests/frame/TreeTest.cpp" | tr -dc '0-9')
 [ "$rows_after" -eq $((rows_before + 5)) ] || fail "the tree test's row count went from $rows_before to $rows_after"
 
 # Refusals change nothing: a path or class that exists, a namespace that

@@ -25,6 +25,10 @@
 #                       to show what a run stored or that a refusal left alone
 #   @env NAME=VALUE     the next lines run with NAME set to VALUE (COLUMNS, a
 #                       plug-in directory, ...), up to the next "@reset"
+#   @test-plugin NAME   the next lines load the test plug-in NAME alone, from
+#                       tests/plugin-NAME/ of talixcli's build folder (built
+#                       with the tests only: without it, exits with status 77),
+#                       up to the next "@reset"
 # Each file starts on a fresh demo host; the environment is fixed so that no
 # terminal width, locale or user setting reaches the output.
 set -euo pipefail
@@ -139,6 +143,16 @@ while IFS= read -r line || [ -n "$line" ]; do
         '@env '*)
             extra_env+=("${line#@env }")
             printf '# environment: %s\n\n' "${line#@env }"
+            ;;
+        '@test-plugin '*)
+            plugin=${line#@test-plugin }
+            folder="$(dirname "$talixcli")/tests/plugin-$plugin"
+            if [ ! -d "$folder" ]; then
+                echo "transcript.sh: no test plug-in $plugin in $folder (built with TALIX_BUILD_TESTS=ON)" >&2
+                exit 77
+            fi
+            extra_env+=("TALIXCLI_PLUGIN_DIR=$folder")
+            printf '# plug-ins: the test plug-in %s alone\n\n' "$plugin"
             ;;
         '@show '*) show_file "${line#@show }" ;;
         '@help-tree '*)

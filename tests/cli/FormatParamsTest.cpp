@@ -49,7 +49,7 @@ TEST(RenderedRecords, EveryKindOnceOutermostFirstWithFieldsInDisplayOrder) {
 
 TEST(CheckFormatParameter, AcceptsWhatFitsTheRecordsAndRefusesTheRestNamingTheChoices) {
     const auto records = RenderedRecords(PortListSpec().get());
-    for (const auto& row : TalixTest::ReadCaseTable("framework/format_param_checks.tsv", 3)) {
+    for (const auto& row : TalixTest::ReadCaseTable("cli/format_param_checks.tsv", 3)) {
         SCOPED_TRACE(row.where);
         EXPECT_EQ(CheckFormatParameter(row.fields[0], row.fields[1], records), row.fields[2]);
     }

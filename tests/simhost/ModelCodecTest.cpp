@@ -185,7 +185,7 @@ void WithModel(const std::string& name, Use use) {
 
 // Fields are defaulted, skipped and converted as the library does.
 TEST(ModelCodec, FieldsAreDefaultedSkippedAndConverted) {
-    for (const auto& row : TalixTest::ReadCaseTable("host/codec_agreement.tsv", 2)) {
+    for (const auto& row : TalixTest::ReadCaseTable("simhost/codec_agreement.tsv", 2)) {
         SCOPED_TRACE(row.where);
         WithModel(row.fields[0], [&](auto model) { ExpectSameReading<decltype(model)>(row.fields[1]); });
     }
@@ -208,7 +208,7 @@ std::string ReadAs(const std::string& name, const std::string& text) {
 // Every way a section document can be broken, with the message its loader
 // reports after the file's name, and integers at their fields' limits.
 TEST(ModelCodec, BrokenDocumentsAreRefusedWithWhatAndWhere) {
-    for (const auto& row : TalixTest::ReadCaseTable("host/codec_documents.tsv", 3)) {
+    for (const auto& row : TalixTest::ReadCaseTable("simhost/codec_documents.tsv", 3)) {
         SCOPED_TRACE(row.where);
         EXPECT_EQ(ReadAs(row.fields[0], row.fields[1]), row.fields[2]);
     }

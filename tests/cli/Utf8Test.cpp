@@ -12,7 +12,7 @@ namespace {
 using Parvik::Text::DecodeUtf8;
 
 TEST(Utf8, AcceptsOnlyWellFormedSequencesAndTakesTheMaximalIllFormedPrefix) {
-    for (const auto& row : TalixTest::ReadCaseTable("framework/utf8_sequences.tsv", 3)) {
+    for (const auto& row : TalixTest::ReadCaseTable("cli/utf8_sequences.tsv", 3)) {
         SCOPED_TRACE(row.where);
         const std::string& text = row.fields[0];
         const size_t length = std::stoul(row.fields[1]);

@@ -14,7 +14,6 @@
 #include <utility>
 
 #include "core/SimHostTesting.h"
-#include "host/HostFailure.h"
 #include "kavrel/Address.h"
 #include "kavrel/Datapath.h"
 #include "kavrel/IpConfig.h"
@@ -32,6 +31,7 @@
 #include "lmxctl/PnicImpl.h"
 #include "lmxctl/System.h"
 #include "lmxctl/VirtualSwitch.h"
+#include "simhost/HostFailure.h"
 #include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
@@ -382,7 +382,7 @@ TEST_F(HostMessages, InjectedFailuresByOperationName) {
 // The host-root directory's own failures, as talixcli reports them: a root
 // that cannot be made, a state file, the lock and the journal in the way.
 TEST(HostRootFailures, ReachTheUserWordForWord) {
-    for (const auto& row : TalixTest::ReadCaseTable("host/host_root_failures.tsv", 3)) {
+    for (const auto& row : TalixTest::ReadCaseTable("simhost/host_root_failures.tsv", 3)) {
         SCOPED_TRACE(row.where);
         TalixTest::TempHostRoot root;
         std::string host = root.Path();

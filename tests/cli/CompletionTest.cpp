@@ -51,7 +51,7 @@ protected:
 
 // Candidates that come from the tree and the parameters alone: the plug-ins are never asked.
 TEST_F(SampleCompletion, CandidatesOfTheTable) {
-    for (const auto& row : TalixTest::ReadCaseTable("framework/completion_cases.tsv", 2)) {
+    for (const auto& row : TalixTest::ReadCaseTable("cli/completion_cases.tsv", 2)) {
         SCOPED_TRACE(row.where);
         EXPECT_EQ(Complete(row.fields[0]), row.fields[1]);
     }

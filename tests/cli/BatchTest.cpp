@@ -29,7 +29,7 @@ using Parvik::AutoCli::UnifiedDiff;
 using Words = std::vector<std::string>;
 
 TEST(ShellWords, SplitsLikeAPosixShellWithoutExpansion) {
-    for (const auto& row : TalixTest::ReadCaseTable("framework/shell_words.tsv", 2)) {
+    for (const auto& row : TalixTest::ReadCaseTable("cli/shell_words.tsv", 2)) {
         SCOPED_TRACE(row.where);
         auto lines = SplitBatch(row.fields[0]);
         ASSERT_EQ(lines.size(), 1u);
@@ -59,7 +59,7 @@ TEST(ShellWords, LinesNumbersCommentsAndErrors) {
 }
 
 TEST(UnifiedDiff, HunkHeadersEmptyRangesAndMissingNewlines) {
-    for (const auto& row : TalixTest::ReadCaseTable("framework/diff_hunks.tsv", 3)) {
+    for (const auto& row : TalixTest::ReadCaseTable("cli/diff_hunks.tsv", 3)) {
         SCOPED_TRACE(row.where);
         EXPECT_EQ(DiffHunks(row.fields[0], row.fields[1]), row.fields[2]);
     }

@@ -85,7 +85,7 @@ TEST_F(BatchEndToEnd, QuotingCommentsAndBlankLinesSplitAsAShellWould) {
 // it, says which, and the host files stay byte for byte as they were.
 TEST_F(BatchEndToEnd, AFailingLineAnywhereWritesNothing) {
     const HostFiles before = Files();
-    for (const auto& row : TalixTest::ReadCaseTable("framework/failing_batches.tsv", 4)) {
+    for (const auto& row : TalixTest::ReadCaseTable("cli/failing_batches.tsv", 4)) {
         SCOPED_TRACE(row.where + " " + row.fields[0]);
         const int failingLine = std::stoi(row.fields[2]), status = std::stoi(row.fields[3]);
         auto result = Batch(row.fields[1]);

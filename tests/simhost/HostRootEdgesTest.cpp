@@ -19,9 +19,9 @@
 #include "core/Backends.h"
 #include "core/HostStore.h"
 #include "core/SimHostTesting.h"
-#include "host/HostFailure.h"
 #include "kavrel/Lib.h"
 #include "model/FirewallModel.h"
+#include "simhost/HostFailure.h"
 #include "support/CaseTable.h"
 #include "support/CliHarness.h"
 
@@ -77,7 +77,7 @@ TEST_F(HostRootEdges, AJournalNamingAPathOutsideTheRootIsRefusedAndKept) {
         }
         return text;
     };
-    for (const auto& row : TalixTest::ReadCaseTable("host/journal_cases.tsv", 2)) {
+    for (const auto& row : TalixTest::ReadCaseTable("simhost/journal_cases.tsv", 2)) {
         SCOPED_TRACE(row.where);
         root_.WriteFile(".journal", place(row.fields[0]));
         std::string failure = ReadFailure(root_.Path());
@@ -307,7 +307,7 @@ TEST_F(HostRootEdges, LookingNeitherChangesNorRepairs) {
 }
 
 TEST(HostPaths, OnlyPlainRelativePathsAreHostPaths) {
-    for (const auto& row : TalixTest::ReadCaseTable("host/host_paths.tsv", 2)) {
+    for (const auto& row : TalixTest::ReadCaseTable("simhost/host_paths.tsv", 2)) {
         SCOPED_TRACE(row.where);
         EXPECT_EQ(SimHost::UnsafeHostPathReason(row.fields[0]), row.fields[1]);
     }

@@ -22,7 +22,7 @@ protected:
 };
 
 TEST_F(SampleCli, RefusesBadCommandLinesAndReadsValuesAsTheTable) {
-    for (const auto& row : TalixTest::ReadCaseTable("framework/parser_cases.tsv", 3)) {
+    for (const auto& row : TalixTest::ReadCaseTable("cli/parser_cases.tsv", 3)) {
         SCOPED_TRACE(row.where);
         const std::string& kind = row.fields[0];
         const std::string& expected = row.fields[2];
@@ -58,7 +58,7 @@ TEST_F(SampleCli, RefusesBadCommandLinesAndReadsValuesAsTheTable) {
 // every parameter using the same pattern gets the same answer from the one
 // compiled form. A pattern that does not compile refuses every value.
 TEST(ParameterPattern, MatchesWholeValuesOnly) {
-    for (const auto& row : TalixTest::ReadCaseTable("framework/parameter_patterns.tsv", 3)) {
+    for (const auto& row : TalixTest::ReadCaseTable("cli/parameter_patterns.tsv", 3)) {
         SCOPED_TRACE(row.where);
         const std::string& pattern = row.fields[0];
         Parvik::CallSpec::InputSpec spec;
@@ -95,7 +95,7 @@ TEST(InputValues, AnyParameterReadsAsTheTextTyped) {
 namespace {
 
 TEST(Suggestions, OfferOnlyTheNearestNames) {
-    for (const auto& row : TalixTest::ReadCaseTable("framework/suggestions.tsv", 3)) {
+    for (const auto& row : TalixTest::ReadCaseTable("cli/suggestions.tsv", 3)) {
         SCOPED_TRACE(row.where);
         std::vector<std::string> candidates, expected;
         for (const auto* field : {&row.fields[1], &row.fields[2]}) {

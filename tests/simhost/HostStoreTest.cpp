@@ -13,12 +13,12 @@
 #include "core/Faults.h"
 #include "core/HostStore.h"
 #include "core/SimHostTesting.h"
-#include "host/HostFailure.h"
 #include "ip/WorldNames.h"
 #include "kavrel/Lib.h"
 #include "model/FirewallModel.h"
 #include "model/IpStackModel.h"
 #include "model/LmxNicModel.h"
+#include "simhost/HostFailure.h"
 #include "support/CliHarness.h"
 #include "support/ModelJson.h"
 

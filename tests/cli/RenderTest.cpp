@@ -141,7 +141,7 @@ MetaObjectPtr RootNamed(const std::string& row) {
 }
 
 TEST(AllFormats, ExactTextOfEachCase) {
-    for (const auto& row : TalixTest::ReadCaseTable("framework/render_cases.tsv", 5)) {
+    for (const auto& row : TalixTest::ReadCaseTable("cli/render_cases.tsv", 5)) {
         SCOPED_TRACE(row.where);
         OutputParameters parameters;
         if (!row.fields[2].empty()) {
@@ -158,7 +158,7 @@ TEST(AllFormats, ExactTextOfEachCase) {
 // Texts from host files reach the human formats; what a terminal would act on is shown
 // escaped, everything printable (UTF-8 included) exactly as it is.
 TEST(TextFormats, EscapeWhatATerminalWouldActOnAndNothingElse) {
-    for (const auto& row : TalixTest::ReadCaseTable("framework/render_escapes.tsv", 2)) {
+    for (const auto& row : TalixTest::ReadCaseTable("cli/render_escapes.tsv", 2)) {
         SCOPED_TRACE(row.where);
         const std::string& raw = row.fields[0];
         const std::string& shown = row.fields[1];
