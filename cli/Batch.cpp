@@ -1,16 +1,14 @@
 // --batch and --dry-run: several command lines run as one transaction of the
 // plug-ins' host, and any change shown as a unified diff instead of made.
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <sstream>
 
 #include "Dispatcher.h"
+#include "FileIo.h"
 #include "Parser.h"
 #include "ShellWords.h"
 #include "UnifiedDiff.h"
@@ -40,47 +38,35 @@ const size_t kShownLineBytes = 240;
 
 // The whole batch input; no standard streams (their set-up would cost every run).
 // Read whole before the transaction starts, so its size is bounded: a device
-// that never ends (/dev/zero) is refused by type, standard input by size.
+// that never ends (/dev/zero) is refused by type, standard input by size. A
+// named pipe is read as its writer sends, so its reader waits for one.
 bool ReadBatchInput(const std::string& name, std::string& text, std::string& problem) {
+    using Talix::FileIo::ReadStatus;
     const bool standardInput = name == kStandardInput;
     const std::string shown = standardInput ? "standard input" : "batch file " + ShowInput(name);
-    const std::string notAFile = "Cannot read " + shown + ": it is not a regular file or a pipe.";
-    struct stat status {};
-    if (!standardInput && ::stat(name.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode)) {
-        problem = notAFile;  // checked before opening: opening a device may act on it
-        return false;
+    Talix::FileIo::ReadOutcome outcome;
+    if (standardInput) {
+        outcome = Talix::FileIo::ReadToEnd(STDIN_FILENO, kMaxBatchBytes, text);
+    } else {
+        Talix::FileIo::ReadRules rules;
+        rules.limit = kMaxBatchBytes;
+        rules.followLinks = true;
+        rules.pipes = true;
+        rules.blocking = true;
+        outcome = Talix::FileIo::ReadFullFile(name, rules, text);
     }
-    int fd = standardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        problem = "Cannot read " + shown + ": " + std::strerror(errno) + ".";
-        return false;
+    switch (outcome.status) {
+    case ReadStatus::Read: return true;
+    case ReadStatus::NotAllowed: problem = "Cannot read " + shown + ": it is not a regular file or a pipe."; break;
+    case ReadStatus::TooLarge:
+        problem = "Cannot read " + shown + ": it holds more than " + std::to_string(kMaxBatchBytes >> 20) +
+                  " MiB; split it into smaller batches.";
+        break;
+    case ReadStatus::Missing:
+    case ReadStatus::OpenFailed:
+    case ReadStatus::ReadFailed: problem = "Cannot read " + shown + ": " + std::strerror(outcome.error) + "."; break;
     }
-    // Checked again on what was opened, which may have been replaced meanwhile.
-    if (!standardInput && (::fstat(fd, &status) != 0 || (!S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode)))) {
-        problem = notAFile;
-    }
-    const std::string tooLarge = "Cannot read " + shown + ": it holds more than " +
-                                 std::to_string(kMaxBatchBytes >> 20) + " MiB; split it into smaller batches.";
-    if (problem.empty() && S_ISREG(status.st_mode) && static_cast<uint64_t>(status.st_size) > kMaxBatchBytes) {
-        problem = tooLarge;
-    }
-    char buffer[65536];
-    while (problem.empty()) {
-        ssize_t n = ::read(fd, buffer, sizeof(buffer));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            problem = "Cannot read " + shown + ": " + std::strerror(errno) + ".";
-            break;
-        }
-        if (n == 0) break;
-        if (text.size() + static_cast<size_t>(n) > kMaxBatchBytes) {
-            problem = tooLarge;
-            break;
-        }
-        text.append(buffer, static_cast<size_t>(n));
-    }
-    if (!standardInput) ::close(fd);
-    return problem.empty();
+    return false;
 }
 
 // The separator "# line N: TEXT" shows the line as the text formats show
