@@ -1,25 +1,27 @@
 // --batch and --dry-run: several command lines run as one transaction of the
 // plug-ins' host, and any change shown as a unified diff instead of made.
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <sstream>
 
 #include "Dispatcher.h"
+#include "FileIo.h"
 #include "Parser.h"
 #include "ShellWords.h"
 #include "UnifiedDiff.h"
+#include "render/JsonWriter.h"
 #include "render/RenderDetail.h"
 
 namespace Parvik {
 namespace AutoCli {
 
 namespace {
+
+using Render::Detail::JsonWriter;
+using Render::Detail::OutBuffer;
 
 const char kJsonFormatter[] = "json";
 const char kStandardInput[] = "-";
@@ -40,47 +42,35 @@ const size_t kShownLineBytes = 240;
 
 // The whole batch input; no standard streams (their set-up would cost every run).
 // Read whole before the transaction starts, so its size is bounded: a device
-// that never ends (/dev/zero) is refused by type, standard input by size.
+// that never ends (/dev/zero) is refused by type, standard input by size. A
+// named pipe is read as its writer sends, so its reader waits for one.
 bool ReadBatchInput(const std::string& name, std::string& text, std::string& problem) {
+    using Talix::FileIo::ReadStatus;
     const bool standardInput = name == kStandardInput;
     const std::string shown = standardInput ? "standard input" : "batch file " + ShowInput(name);
-    const std::string notAFile = "Cannot read " + shown + ": it is not a regular file or a pipe.";
-    struct stat status {};
-    if (!standardInput && ::stat(name.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode)) {
-        problem = notAFile;  // checked before opening: opening a device may act on it
-        return false;
+    Talix::FileIo::ReadOutcome outcome;
+    if (standardInput) {
+        outcome = Talix::FileIo::ReadToEnd(STDIN_FILENO, kMaxBatchBytes, text);
+    } else {
+        Talix::FileIo::ReadRules rules;
+        rules.limit = kMaxBatchBytes;
+        rules.followLinks = true;
+        rules.pipes = true;
+        rules.blocking = true;
+        outcome = Talix::FileIo::ReadFullFile(name, rules, text);
     }
-    int fd = standardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        problem = "Cannot read " + shown + ": " + std::strerror(errno) + ".";
-        return false;
+    switch (outcome.status) {
+    case ReadStatus::Read: return true;
+    case ReadStatus::NotAllowed: problem = "Cannot read " + shown + ": it is not a regular file or a pipe."; break;
+    case ReadStatus::TooLarge:
+        problem = "Cannot read " + shown + ": it holds more than " + std::to_string(kMaxBatchBytes >> 20) +
+                  " MiB; split it into smaller batches.";
+        break;
+    case ReadStatus::Missing:
+    case ReadStatus::OpenFailed:
+    case ReadStatus::ReadFailed: problem = "Cannot read " + shown + ": " + std::strerror(outcome.error) + "."; break;
     }
-    // Checked again on what was opened, which may have been replaced meanwhile.
-    if (!standardInput && (::fstat(fd, &status) != 0 || (!S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode)))) {
-        problem = notAFile;
-    }
-    const std::string tooLarge = "Cannot read " + shown + ": it holds more than " +
-                                 std::to_string(kMaxBatchBytes >> 20) + " MiB; split it into smaller batches.";
-    if (problem.empty() && S_ISREG(status.st_mode) && static_cast<uint64_t>(status.st_size) > kMaxBatchBytes) {
-        problem = tooLarge;
-    }
-    char buffer[65536];
-    while (problem.empty()) {
-        ssize_t n = ::read(fd, buffer, sizeof(buffer));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            problem = "Cannot read " + shown + ": " + std::strerror(errno) + ".";
-            break;
-        }
-        if (n == 0) break;
-        if (text.size() + static_cast<size_t>(n) > kMaxBatchBytes) {
-            problem = tooLarge;
-            break;
-        }
-        text.append(buffer, static_cast<size_t>(n));
-    }
-    if (!standardInput) ::close(fd);
-    return problem.empty();
+    return false;
 }
 
 // The separator "# line N: TEXT" shows the line as the text formats show
@@ -96,48 +86,25 @@ std::string LineSeparator(const BatchLine& line) {
     return separator + "\n";
 }
 
-// The rendered JSON of one root, without its final newline; "null" for none.
-std::string JsonText(const MetaObj::MetaObjectPtr& root) {
-    if (!root) return "null";
-    std::ostringstream text;
-    Render::RenderOutput(kJsonFormatter, root, {}, text);
-    std::string json = text.str();
-    while (!json.empty() && json.back() == '\n') json.pop_back();
-    return json.empty() ? "null" : json;
+// A JSON array of messages.
+void WriteMessages(JsonWriter& json, const std::vector<std::string>& messages) {
+    json.BeginArray();
+    for (const auto& message : messages) json.String(message);
+    json.End();
 }
 
-// A JSON string literal, through the json formatter's own escaping.
-std::string JsonString(const std::string& text) { return JsonText(MetaObj::MetaString::New(text)); }
-
-// Moves every line but the first of a JSON text one level (3 blanks) in.
-std::string Indented(const std::string& json, const std::string& indent) {
-    std::string out;
-    out.reserve(json.size());
-    for (char c : json) {
-        out += c;
-        if (c == '\n') out += indent;
+// A JSON array of the host files a change would write, each with its diff.
+void WriteChanges(JsonWriter& json, const std::vector<HostFileChange>& changes) {
+    json.BeginArray();
+    for (const auto& change : changes) {
+        json.BeginObject();
+        json.Key(kPathField);
+        json.String(change.path);
+        json.Key(kDiffField);
+        json.String(UnifiedDiff(change.path, change.before, change.after));
+        json.End();
     }
-    return out;
-}
-
-std::string ChangesJson(const std::vector<HostFileChange>& changes) {
-    if (changes.empty()) return "[]";
-    std::string json = "[\n";
-    for (size_t i = 0; i < changes.size(); ++i) {
-        const auto& change = changes[i];
-        json += "   {\n      \"" + std::string(kPathField) + "\": " + JsonString(change.path) + ",\n      \"" +
-                kDiffField + "\": " + JsonString(UnifiedDiff(change.path, change.before, change.after)) + "\n   }";
-        json += i + 1 < changes.size() ? ",\n" : "\n";
-    }
-    return json + "]";
-}
-
-// A JSON array of messages, one a line.
-std::string ErrorsJson(const std::vector<std::string>& messages) {
-    if (messages.empty()) return "[]";
-    std::string json = "[";
-    for (size_t i = 0; i < messages.size(); ++i) json += (i ? ",\n   " : "\n   ") + JsonString(messages[i]);
-    return json + "\n]";
+    json.End();
 }
 
 // The messages of the framework's refusals in what a run wrote to stderr: its
@@ -220,19 +187,11 @@ int Dispatcher::RunDryRun(const TransactionRequest& request, const std::vector<s
     // Everything is built in memory and printed once the host is let go: a
     // reader that stalls must not hold the host's lock.
     std::ostringstream captured, errors;
-    // The command's output is kept to read its messages whole for the JSON form.
-    const bool keptBefore = keepOutputs_;
-    const size_t keptCount = keptOutputs_.size();
-    keepOutputs_ = true;
-    int status = Run(args, captured, errors);
-    keepOutputs_ = keptBefore;
-    std::vector<std::string> messages;
-    if (keptOutputs_.size() > keptCount) {
-        messages = keptOutputs_.back()->GetErrorMessages();
-        if (!keptBefore) keptOutputs_.resize(keptCount);
-    } else {
-        messages = FrameworkMessages(errors.str());
-    }
+    // The command's messages, whole, for the JSON form; the framework's own
+    // refusals only as it printed them.
+    RunReport report;
+    int status = Run(args, captured, errors, &report);
+    std::vector<std::string> messages = report.commandRan ? report.messages : FrameworkMessages(errors.str());
     const bool help = helpPrinted_;
     std::vector<HostFileChange> changes;
     std::string problem;
@@ -249,11 +208,18 @@ int Dispatcher::RunDryRun(const TransactionRequest& request, const std::vector<s
     if (help) {
         out << captured.str();
     } else if (json) {
-        std::string output = captured.str();
-        while (!output.empty() && output.back() == '\n') output.pop_back();
-        out << "{\n   \"" << kOutputField << "\": " << Indented(output.empty() ? "null" : output, "   ") << ",\n   \""
-            << kErrorsField << "\": " << Indented(ErrorsJson(messages), "   ") << ",\n   \"" << kChangesField
-            << "\": " << Indented(ChangesJson(changes), "   ") << "\n}\n";
+        OutBuffer buffer(out);
+        JsonWriter result(buffer, false);
+        result.BeginObject();
+        result.Key(kOutputField);
+        result.Rendered(captured.str());
+        result.Key(kErrorsField);
+        WriteMessages(result, messages);
+        result.Key(kChangesField);
+        WriteChanges(result, changes);
+        result.End();
+        buffer.EndLine();
+        buffer.Flush();
     } else {
         out << captured.str();
         PrintChanges(changes, out);
@@ -270,7 +236,15 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
     }
     const std::vector<BatchLine> lines = SplitBatch(input);
     const bool json = request.formatter == kJsonFormatter;
-    std::string array = "[";
+    // The JSON form is built line by line, while each line's result exists.
+    std::ostringstream resultText;
+    OutBuffer resultBuffer(resultText);
+    JsonWriter result(resultBuffer, false);
+    if (json && request.dryRun) {
+        result.BeginObject();
+        result.Key(kOutputField);
+    }
+    if (json) result.BeginArray();
     int status = EXIT_OK;
 
     BeginTransaction(request.dryRun);
@@ -311,17 +285,18 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
             invocation.status != EXIT_USAGE && invocation.output ? invocation.output->GetRootObject() : nullptr;
 
         if (json) {
-            std::string errorsJson = "[";
-            for (size_t i = 0; i < errors.size(); ++i) {
-                errorsJson += (i ? ",\n         " : "\n         ") + JsonString(errors[i]);
-            }
-            errorsJson += errors.empty() ? "]" : "\n      ]";
-            array += std::string(array.size() > 1 ? "," : "") + "\n   {\n      \"" + kLineField +
-                     "\": " + std::to_string(line.number) + ",\n      \"" + kCommandField +
-                     "\": " + JsonString(line.text) + ",\n      \"" + kStatusField +
-                     "\": " + std::to_string(invocation.status) + ",\n      \"" + kOutputField +
-                     "\": " + Indented(JsonText(root), "      ") + ",\n      \"" + kErrorsField + "\": " + errorsJson +
-                     "\n   }";
+            result.BeginObject();
+            result.Key(kLineField);
+            result.Int(line.number);
+            result.Key(kCommandField);
+            result.String(line.text);
+            result.Key(kStatusField);
+            result.Int(invocation.status);
+            result.Key(kOutputField);
+            result.Value(root.get());
+            result.Key(kErrorsField);
+            WriteMessages(result, errors);
+            result.End();
         } else {
             text << LineSeparator(line);
             if (root)
@@ -337,7 +312,7 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
             break;
         }
     }
-    array += array.size() > 1 ? "\n]" : "]";
+    if (json) result.End();
 
     std::vector<HostFileChange> changes;
     if (request.dryRun) {
@@ -365,11 +340,13 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
     out << text.str();
     if (json) {
         if (request.dryRun) {
-            out << "{\n   \"" << kOutputField << "\": " << Indented(array, "   ") << ",\n   \"" << kChangesField
-                << "\": " << Indented(ChangesJson(changes), "   ") << "\n}\n";
-        } else {
-            out << array << "\n";
+            result.Key(kChangesField);
+            WriteChanges(result, changes);
+            result.End();
         }
+        resultBuffer.EndLine();
+        resultBuffer.Flush();
+        out << resultText.str();
     } else if (request.dryRun && problem.empty()) {
         PrintChanges(changes, out);
     }

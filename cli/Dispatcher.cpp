@@ -248,6 +248,10 @@ void Dispatcher::RenderResult(Command& command, const Invocation& invocation, co
 }
 
 int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return Run(args, out, err, nullptr);
+}
+
+int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, RunReport* report) {
     std::string formatter;
     std::vector<std::pair<std::string, std::string>> formatParameters;
     TransactionRequest transaction;
@@ -396,6 +400,10 @@ int Dispatcher::Run(const std::vector<std::string>& args, std::ostream& out, std
     RenderResult(command, invocation, formatter, formatParameters, out);
     out.flush();
     for (const auto& message : invocation.output->GetErrorMessages()) err << message << "\n";
+    if (report) {
+        report->commandRan = true;
+        report->messages = invocation.output->GetErrorMessages();
+    }
     if (keepOutputs_) keptOutputs_.push_back(std::move(invocation.output));
     return invocation.status;
 }

@@ -133,6 +133,12 @@ public:
     bool AnswerTreeQuery(const std::vector<std::string>& args, std::string& text) const;
 
 private:
+    // What a run tells a dry run about the command it ran.
+    struct RunReport {
+        bool commandRan = false;            // false when the framework refused the line itself
+        std::vector<std::string> messages;  // the command's error messages, whole
+    };
+    int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, RunReport* report);
     // Writes an invocation's root in the formatter given (or the command's own).
     void RenderResult(Command& command, const Invocation& invocation, const std::string& formatter,
                       const std::vector<std::pair<std::string, std::string>>& formatParameters, std::ostream& out);

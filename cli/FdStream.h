@@ -12,23 +12,12 @@
 #include <ostream>
 #include <streambuf>
 
+#include "FileIo.h"
+
 namespace Parvik {
 namespace AutoCli {
 
-// Writes all of data to fd, through interruptions and short writes; false
-// when the descriptor refuses (a closed pipe, a full disk).
-inline bool WriteAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
+using Talix::FileIo::WriteAll;
 
 class FdStreamBuf : public std::streambuf {
 public:

@@ -11,6 +11,7 @@
 
 #include "Completion.h"
 #include "Dispatcher.h"
+#include "FileIo.h"
 #include "Strings.h"
 #include "parvik/PluginHooks.h"
 
@@ -18,6 +19,8 @@ namespace Parvik {
 namespace AutoCli {
 
 namespace {
+using Talix::FileIo::UniqueFd;
+
 // The hooks' names and pointer types come from their declarations
 // (parvik/PluginHooks.h): the plug-in's begin and end command hooks tell the
 // host library what the framework is about to run (it picks its lock mode);
@@ -43,8 +46,10 @@ bool IsSharedLibrary(const std::string& name) {
 
 // The shared libraries of an open directory, by name.
 bool ReadLibraryNames(int directoryFd, std::vector<std::string>& names) {
-    DIR* dir = fdopendir(dup(directoryFd));
+    UniqueFd listing(dup(directoryFd));
+    DIR* dir = listing ? fdopendir(listing.Get()) : nullptr;
     if (!dir) return false;
+    listing.Release();  // the listing owns it now
     while (const dirent* entry = readdir(dir)) {
         if (IsSharedLibrary(entry->d_name)) names.emplace_back(entry->d_name);
     }
@@ -75,18 +80,17 @@ std::string Unsafe(const struct stat& status) {
 // be a regular file that is safe. Opened without blocking (a FIFO named *.so
 // would wait for a writer) and without following a link.
 std::string CheckLibrary(int directoryFd, const std::string& name) {
-    const int fd = openat(directoryFd, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) return errno == ELOOP ? "it is a symbolic link" : std::strerror(errno);
+    const UniqueFd fd(openat(directoryFd, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    if (!fd) return errno == ELOOP ? "it is a symbolic link" : std::strerror(errno);
     struct stat status {};
     std::string problem;
-    if (fstat(fd, &status) != 0) {
+    if (fstat(fd.Get(), &status) != 0) {
         problem = std::strerror(errno);
     } else if (!S_ISREG(status.st_mode)) {
         problem = "it is not a regular file";
     } else {
         problem = Unsafe(status);
     }
-    close(fd);
     return problem;
 }
 }  // namespace
@@ -97,17 +101,16 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
     // (/proc/self/fd/N/NAME), so the folder checked is the one loaded from,
     // whatever its path comes to name; their own run paths ($ORIGIN) and
     // look-ups beside themselves still lead to its neighbours.
-    const int directoryFd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    UniqueFd folderFd(open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const int directoryFd = folderFd.Get();
     std::vector<std::string> names;
-    if (directoryFd < 0 || !ReadLibraryNames(directoryFd, names)) {
-        if (directoryFd >= 0) close(directoryFd);
+    if (!folderFd || !ReadLibraryNames(directoryFd, names)) {
         errors.push_back("Cannot open plug-in directory " + directory);
         return;
     }
     struct stat folder {};
     const std::string unsafeFolder = fstat(directoryFd, &folder) == 0 ? Unsafe(folder) : std::strerror(errno);
     if (!unsafeFolder.empty()) {
-        close(directoryFd);
         errors.push_back("Refused plug-in directory " + directory + ": " + unsafeFolder +
                          "; no plug-in loaded from it");
         return;
@@ -115,7 +118,6 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
     std::sort(names.begin(), names.end());
     const std::string throughFd = "/proc/self/fd/" + std::to_string(directoryFd);
     const std::string base = access(throughFd.c_str(), X_OK) == 0 ? throughFd : directory;
-    bool folderInUse = false;
 
     for (const auto& name : names) {
         const std::string path = directory + "/" + name;
@@ -133,7 +135,7 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
             errors.push_back("Cannot load plug-in " + path + ": " + text);
             continue;
         }
-        folderInUse = true;
+        folderFd.Release();  // kept open for good: the library was loaded through it
         auto registerNamespaces = TALIX_FIND_ENTRY(handle, AutoCli_RegisterNamespaces);
         if (!registerNamespaces) {
             errors.push_back("Plug-in " + path + " has no entry point AutoCli_RegisterNamespaces");
@@ -179,7 +181,6 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
             };
         }
     }
-    if (!folderInUse) close(directoryFd);
 }
 
 ValueCompletion PluginValueCompletion(const std::vector<void*>& libraryHandles) {

@@ -10,6 +10,7 @@
 
 #include "Dispatcher.h"
 #include "FdStream.h"
+#include "FileIo.h"
 #include "HeapPreparation.h"
 #include "ShellInfo.h"
 
@@ -29,10 +30,11 @@ std::string DefaultPluginDirectory() {
 void HoldClosedStandardDescriptors() {
     for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
         if (fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
-        int held = open("/dev/null", fd == STDERR_FILENO ? O_WRONLY : O_RDONLY);
-        if (held >= 0 && held != fd) {
-            dup2(held, fd);
-            close(held);
+        Talix::FileIo::UniqueFd held(open("/dev/null", fd == STDERR_FILENO ? O_WRONLY : O_RDONLY));
+        if (held.Get() == fd) {
+            held.Release();  // it took the free number itself
+        } else if (held) {
+            dup2(held.Get(), fd);
         }
     }
 }

@@ -6,14 +6,11 @@
 // \u00XX); other characters stay as they are, and each ill-formed UTF-8 sequence becomes
 // U+FFFD, so the output is always valid JSON. With json-compact=true the whole value is
 // one line, without blanks, for tools that read a line at a time.
-#include "render/MachineDetail.h"
-#include "render/RenderDetail.h"
+#include "render/JsonWriter.h"
 
 namespace Parvik {
 namespace Render {
 namespace Detail {
-
-namespace {
 
 void AppendJsonString(std::string& out, std::string_view text) {
     out.push_back('"');
@@ -55,83 +52,125 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out.push_back('"');
 }
 
-class JsonWriter {
-public:
-    JsonWriter(OutBuffer& out, bool compact) : out_(out), compact_(compact) {}
-
-    void Value(const MetaObject* value, size_t indent) {
-        if (value == nullptr || !value->IsSet() || !nesting_.CanEnter(value)) {
-            out_.Put("null");
-            return;
-        }
-        switch (value->GetType()) {
-        case MetaObj::META_BOOL: out_.Put(static_cast<const MetaBool*>(value)->GetValue() ? "true" : "false"); return;
-        case MetaObj::META_INT: out_.PutInt(static_cast<const MetaInt*>(value)->GetValue()); return;
-        case MetaObj::META_STRING:
-            AppendJsonString(out_.Text(), static_cast<const MetaString*>(value)->GetValue());
-            return;
-        case MetaObj::META_LIST: {
-            NestingGuard::Scope scope(nesting_, value);
-            List(static_cast<const MetaList&>(*value), indent);
-            return;
-        }
-        case MetaObj::META_STRUCT: {
-            NestingGuard::Scope scope(nesting_, value);
-            Record(static_cast<const MetaStruct&>(*value), indent);
-            return;
-        }
-        }
+void JsonWriter::Value(const MetaObject* value, size_t indent) {
+    if (value == nullptr || !value->IsSet() || !nesting_.CanEnter(value)) {
         out_.Put("null");
+        return;
     }
-
-private:
-    void List(const MetaList& list, size_t indent) {
-        const auto& elements = list.GetElements();
-        if (elements.empty()) {
-            out_.Put("[]");
-            return;
-        }
-        out_.Put('[');
-        for (size_t i = 0; i < elements.size(); ++i) {
-            Break(indent + kMachineIndentStep);
-            Value(elements[i].get(), indent + kMachineIndentStep);
-            if (i + 1 < elements.size()) out_.Put(',');
-        }
-        Break(indent);
-        out_.Put(']');
+    switch (value->GetType()) {
+    case MetaObj::META_BOOL: out_.Put(static_cast<const MetaBool*>(value)->GetValue() ? "true" : "false"); return;
+    case MetaObj::META_INT: out_.PutInt(static_cast<const MetaInt*>(value)->GetValue()); return;
+    case MetaObj::META_STRING: AppendJsonString(out_.Text(), static_cast<const MetaString*>(value)->GetValue()); return;
+    case MetaObj::META_LIST: {
+        NestingGuard::Scope scope(nesting_, value);
+        List(static_cast<const MetaList&>(*value), indent);
+        return;
     }
-
-    void Record(const MetaStruct& record, size_t indent) {
-        const auto& fields = record.GetFields();
-        if (fields.empty()) {
-            out_.Put("{}");
-            return;
-        }
-        out_.Put('{');
-        for (size_t i = 0; i < fields.size(); ++i) {
-            Break(indent + kMachineIndentStep);
-            AppendJsonString(out_.Text(), fields[i].Name());
-            out_.Put(compact_ ? ":" : ": ");
-            Value(fields[i].value.get(), indent + kMachineIndentStep);
-            if (i + 1 < fields.size()) out_.Put(',');
-        }
-        Break(indent);
-        out_.Put('}');
+    case MetaObj::META_STRUCT: {
+        NestingGuard::Scope scope(nesting_, value);
+        Record(static_cast<const MetaStruct&>(*value), indent);
+        return;
     }
+    }
+    out_.Put("null");
+}
 
-    // A new line indented to the level, unless compact.
-    void Break(size_t indent) {
-        if (compact_) return;
+void JsonWriter::List(const MetaList& list, size_t indent) {
+    const auto& elements = list.GetElements();
+    if (elements.empty()) {
+        out_.Put("[]");
+        return;
+    }
+    out_.Put('[');
+    for (size_t i = 0; i < elements.size(); ++i) {
+        Break(indent + kMachineIndentStep);
+        Value(elements[i].get(), indent + kMachineIndentStep);
+        if (i + 1 < elements.size()) out_.Put(',');
+    }
+    Break(indent);
+    out_.Put(']');
+}
+
+void JsonWriter::Record(const MetaStruct& record, size_t indent) {
+    const auto& fields = record.GetFields();
+    if (fields.empty()) {
+        out_.Put("{}");
+        return;
+    }
+    out_.Put('{');
+    for (size_t i = 0; i < fields.size(); ++i) {
+        Break(indent + kMachineIndentStep);
+        AppendJsonString(out_.Text(), fields[i].Name());
+        out_.Put(compact_ ? ":" : ": ");
+        Value(fields[i].value.get(), indent + kMachineIndentStep);
+        if (i + 1 < fields.size()) out_.Put(',');
+    }
+    Break(indent);
+    out_.Put('}');
+}
+
+void JsonWriter::Break(size_t indent) {
+    if (compact_) return;
+    out_.EndLine();
+    out_.PutSpaces(indent);
+}
+
+void JsonWriter::Open(char open, char close) {
+    NextValue();
+    out_.Put(open);
+    open_.push_back({close, 0});
+}
+
+void JsonWriter::NextMember() {
+    if (open_.back().members++ > 0) out_.Put(',');
+    Break(Depth());
+}
+
+void JsonWriter::NextValue() {
+    if (!open_.empty() && open_.back().close == ']') NextMember();
+}
+
+void JsonWriter::Key(std::string_view name) {
+    NextMember();
+    AppendJsonString(out_.Text(), name);
+    out_.Put(compact_ ? ":" : ": ");
+}
+
+void JsonWriter::End() {
+    const Container closed = open_.back();
+    open_.pop_back();
+    if (closed.members > 0) Break(Depth());
+    out_.Put(closed.close);
+}
+
+void JsonWriter::String(std::string_view text) {
+    NextValue();
+    AppendJsonString(out_.Text(), text);
+}
+
+void JsonWriter::Int(int64_t value) {
+    NextValue();
+    out_.PutInt(value);
+}
+
+void JsonWriter::Value(const MetaObject* value) {
+    NextValue();
+    Value(value, Depth());
+}
+
+void JsonWriter::Rendered(std::string_view json) {
+    NextValue();
+    while (!json.empty() && json.back() == '\n') json.remove_suffix(1);
+    if (json.empty()) json = "null";
+    for (size_t start = 0;;) {
+        const size_t end = json.find('\n', start);
+        out_.Put(json.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        if (end == std::string_view::npos) return;
         out_.EndLine();
-        out_.PutSpaces(indent);
+        out_.PutSpaces(Depth());
+        start = end + 1;
     }
-
-    OutBuffer& out_;
-    bool compact_;
-    NestingGuard nesting_;
-};
-
-}  // namespace
+}
 
 void RenderJson(const MetaObject* root, const RenderOptions& options, OutBuffer& out) {
     const std::string* compact = FindParameter(options.parameters, kJsonCompact);

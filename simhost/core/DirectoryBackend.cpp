@@ -16,10 +16,12 @@
 #include <vector>
 
 #include "Backends.h"
+#include "FileIo.h"
 
 namespace SimHost {
 
 using Kavrel::Lib::KavrelException;
+using Talix::FileIo::UniqueFd;
 
 namespace {
 
@@ -54,10 +56,8 @@ void MakeDirectories(const std::string& path) {
 }
 
 void SyncDirectory(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd) ::fsync(fd.Get());
 }
 
 // Writes a new file; whatever stood at the path before (a link planted there,
@@ -65,24 +65,16 @@ void SyncDirectory(const std::string& path) {
 void WriteDurably(const std::string& path, const std::string& content, mode_t mode) {
     RefuseWriteInDryRun("write " + path);
     ::unlink(path.c_str());
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (fd < 0) throw KavrelException("Cannot write " + path + ": " + ErrorText());
-    size_t written = 0;
-    while (written < content.size()) {
-        ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            std::string reason = ErrorText();
-            ::close(fd);
-            ::unlink(path.c_str());
-            throw KavrelException("Cannot write " + path + ": " + reason);
-        }
-        written += static_cast<size_t>(n);
-    }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        std::string reason = ErrorText();
+    UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+    if (!fd) throw KavrelException("Cannot write " + path + ": " + ErrorText());
+    int error = 0;
+    if (!Talix::FileIo::WriteAll(fd.Get(), content.data(), content.size()) || ::fsync(fd.Get()) != 0) error = errno;
+    // The close's own error counts too: a write may only fail when it is flushed.
+    const int closeError = fd.Close();
+    if (error == 0) error = closeError;
+    if (error != 0) {
         ::unlink(path.c_str());
-        throw KavrelException("Cannot write " + path + ": " + reason);
+        throw KavrelException("Cannot write " + path + ": " + std::strerror(error));
     }
 }
 
@@ -106,55 +98,25 @@ std::string TooLarge(uint64_t size) {
 }
 
 // Reads a host file that must be a regular file of at most kMaxHostFileBytes.
-// Nothing blocks: a link is not followed, a FIFO or device is refused before
-// it is opened (and, should it be swapped in meanwhile, after it is opened
-// without blocking), and a size over the limit is refused before any read.
+// Nothing blocks: a link is not followed and a FIFO or device is refused.
 // Returns false (and errno in error) when the file does not exist; throws
 // with the path for everything else.
 bool ReadHostFile(const std::string& path, std::string& content, int& error) {
+    using Talix::FileIo::ReadStatus;
     const std::string refusal = "Cannot read host state file " + path + ": ";
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) {
-        error = errno;
-        if (error == ENOENT || error == ENOTDIR) return false;
-        throw KavrelException(refusal + std::strerror(error));
+    Talix::FileIo::ReadRules rules;
+    rules.limit = kMaxHostFileBytes;
+    const auto outcome = Talix::FileIo::ReadFullFile(path, rules, content);
+    error = outcome.error;
+    switch (outcome.status) {
+    case ReadStatus::Read: return true;
+    case ReadStatus::Missing: return false;
+    case ReadStatus::NotAllowed: throw KavrelException(refusal + NotRegular(outcome.mode));
+    case ReadStatus::TooLarge: throw KavrelException(refusal + TooLarge(outcome.size));
+    case ReadStatus::OpenFailed:
+    case ReadStatus::ReadFailed: break;
     }
-    if (!S_ISREG(info.st_mode)) throw KavrelException(refusal + NotRegular(info.st_mode));
-    if (static_cast<uint64_t>(info.st_size) > kMaxHostFileBytes)
-        throw KavrelException(refusal + TooLarge(info.st_size));
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        error = errno;
-        if (error == ENOENT) return false;
-        if (error == ELOOP) throw KavrelException(refusal + NotRegular(S_IFLNK));
-        throw KavrelException(refusal + std::strerror(error));
-    }
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || static_cast<uint64_t>(info.st_size) > kMaxHostFileBytes) {
-        ::close(fd);
-        throw KavrelException(refusal + (S_ISREG(info.st_mode) ? TooLarge(info.st_size) : NotRegular(info.st_mode)));
-    }
-    content.clear();
-    // Sized once: growing by doubling would touch about twice the file's size
-    // in fresh memory, which is what a big section costs most.
-    if (info.st_size > 0) content.reserve(static_cast<size_t>(info.st_size));
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof(buffer));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            std::string reason = ErrorText();
-            ::close(fd);
-            throw KavrelException(refusal + reason);
-        }
-        if (n == 0) break;
-        content.append(buffer, static_cast<size_t>(n));
-        if (content.size() > kMaxHostFileBytes) {  // grew while it was read
-            ::close(fd);
-            throw KavrelException(refusal + TooLarge(content.size()));
-        }
-    }
-    ::close(fd);
-    return true;
+    throw KavrelException(refusal + std::strerror(outcome.error));
 }
 
 // The names in a directory, without "." and ".."; none when it cannot be read.
@@ -284,13 +246,11 @@ std::string InnerFolderProblem(const std::string& path, const struct stat& info)
 // link: an entry swapped for a link meanwhile is removed itself, and nothing
 // it leads to is touched. keep names an entry to leave in place.
 void RemoveContentsAt(int directory, const char* keep) {
-    int listing = ::dup(directory);
-    if (listing < 0) return;
-    DIR* dir = ::fdopendir(listing);
-    if (!dir) {
-        ::close(listing);
-        return;
-    }
+    UniqueFd listing(::dup(directory));
+    if (!listing) return;
+    DIR* dir = ::fdopendir(listing.Get());
+    if (!dir) return;
+    listing.Release();  // the listing owns it now
     std::vector<std::string> names;
     while (dirent* entry = ::readdir(dir)) {
         std::string name = entry->d_name;
@@ -298,10 +258,10 @@ void RemoveContentsAt(int directory, const char* keep) {
     }
     ::closedir(dir);
     for (const auto& name : names) {
-        int child = ::openat(directory, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (child >= 0) {
-            RemoveContentsAt(child, nullptr);
-            ::close(child);
+        UniqueFd child(::openat(directory, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (child) {
+            RemoveContentsAt(child.Get(), nullptr);
+            child.Reset();
             ::unlinkat(directory, name.c_str(), AT_REMOVEDIR);  // fails on a link swapped in meanwhile
         } else {
             ::unlinkat(directory, name.c_str(), 0);
@@ -315,9 +275,6 @@ public:
     // as the root is; refusal: why there is no root.
     DirectoryBackend(std::string root, bool lookOnly, std::vector<std::string> folders = {}, std::string refusal = "")
         : root_(std::move(root)), lookOnly_(lookOnly), folders_(std::move(folders)), refusal_(std::move(refusal)) {}
-    ~DirectoryBackend() override {
-        if (lockFd_ >= 0) ::close(lockFd_);
-    }
 
     std::optional<std::string> ReadFile(const std::string& relativePath) override {
         Lock(false);
@@ -365,8 +322,7 @@ public:
     void SetMayChange(bool mayChange) override { mayChange_ = mayChange; }
 
     bool Release() override {
-        if (lockFd_ >= 0) ::close(lockFd_);
-        lockFd_ = -1;
+        lockFd_.Reset();
         mode_ = Mode::None;
         usingDemo_ = false;
         demo_.clear();
@@ -387,8 +343,7 @@ private:
             // A reader that turns out to write: only safe if nobody wrote
             // meanwhile. Its lock may be open for reading only, so it is
             // opened again, for writing.
-            ::close(lockFd_);
-            lockFd_ = -1;
+            lockFd_.Reset();
             mode_ = Mode::None;
             OpenLockFile(LockAccess::Create);
             Flock(LOCK_EX);
@@ -413,8 +368,7 @@ private:
                     generation_ = ReadGeneration();
                     return;
                 }
-                ::close(lockFd_);
-                lockFd_ = -1;
+                lockFd_.Reset();
             }
             MakeDirectories(root_);
             CheckRoot();  // as made
@@ -426,8 +380,7 @@ private:
             generation_ = ReadGeneration();
         } catch (...) {
             // Unlocked again: the next access starts over and is refused the same way.
-            if (lockFd_ >= 0) ::close(lockFd_);
-            lockFd_ = -1;
+            lockFd_.Reset();
             checkedDirectories_.clear();
             throw;
         }
@@ -463,24 +416,22 @@ private:
         const std::string path = Path(kLockFile);
         if (access == LockAccess::Create) RefuseWriteInDryRun("create the host lock " + path);
         const int flags = access == LockAccess::Read ? O_RDONLY : O_RDWR | O_CREAT;
-        lockFd_ = ::open(path.c_str(), flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0644);
-        if (lockFd_ < 0) {
+        lockFd_.Reset(::open(path.c_str(), flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0644));
+        if (!lockFd_) {
             if (access == LockAccess::Read && (errno == ENOENT || errno == ENOTDIR)) return false;
             std::string reason = errno == ELOOP ? NotRegular(S_IFLNK) : ErrorText();
             throw KavrelException("Cannot open host lock " + path + ": " + reason);
         }
         struct stat info {};
-        if (::fstat(lockFd_, &info) != 0 || !S_ISREG(info.st_mode)) {
-            ::close(lockFd_);
-            lockFd_ = -1;
+        if (::fstat(lockFd_.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+            lockFd_.Reset();
             // Opened for reading, a directory gets as far as this; told as when opened to write.
             const std::string reason = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : NotRegular(info.st_mode);
             throw KavrelException("Cannot open host lock " + path + ": " + reason);
         }
         if (!ResolveRoot()) {
             std::string reason = ErrorText();
-            ::close(lockFd_);
-            lockFd_ = -1;
+            lockFd_.Reset();
             throw KavrelException("Cannot open host root " + root_ + ": " + reason);
         }
         return true;
@@ -518,8 +469,7 @@ private:
         }
         Flock(LOCK_SH);
         if (Exists(Path(kJournal))) {
-            ::close(lockFd_);
-            lockFd_ = -1;
+            lockFd_.Reset();
             throw KavrelException("Host root " + root_ + " needs a command to finish a change first");
         }
         mode_ = Mode::Shared;
@@ -527,7 +477,7 @@ private:
     }
 
     void Flock(int operation) {
-        while (::flock(lockFd_, operation) != 0) {
+        while (::flock(lockFd_.Get(), operation) != 0) {
             if (errno != EINTR) throw KavrelException("Cannot lock host root " + root_ + ": " + ErrorText());
         }
     }
@@ -693,10 +643,9 @@ private:
 
     // Removes everything in the root but the lock file.
     void RemoveContents() {
-        int root = ::open(root_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (root < 0) throw KavrelException("Cannot open host root " + root_ + ": " + ErrorText());
-        RemoveContentsAt(root, kLockFile);
-        ::close(root);
+        UniqueFd root(::open(root_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!root) throw KavrelException("Cannot open host root " + root_ + ": " + ErrorText());
+        RemoveContentsAt(root.Get(), kLockFile);
     }
 
     // Whether a file already holds the content a change gives it (no
@@ -806,14 +755,15 @@ private:
     // A counter in the lock file tells a reader that upgrades whether anyone wrote.
     uint64_t ReadGeneration() const {
         uint64_t value = 0;
-        if (::pread(lockFd_, &value, sizeof(value), 0) != static_cast<ssize_t>(sizeof(value))) return 0;
+        if (::pread(lockFd_.Get(), &value, sizeof(value), 0) != static_cast<ssize_t>(sizeof(value))) return 0;
         return value;
     }
 
     void BumpGeneration() {
         RefuseWriteInDryRun("change the host lock of " + root_);
         generation_ = ReadGeneration() + 1;
-        if (::pwrite(lockFd_, &generation_, sizeof(generation_), 0) != static_cast<ssize_t>(sizeof(generation_))) {
+        if (::pwrite(lockFd_.Get(), &generation_, sizeof(generation_), 0) !=
+            static_cast<ssize_t>(sizeof(generation_))) {
             // The counter only guards lock upgrades; a failed write is not fatal.
         }
     }
@@ -826,7 +776,7 @@ private:
     // A root not used yet, read by a process that only looks: the demo host.
     bool usingDemo_ = false;
     std::map<std::string, const char*> demo_;
-    int lockFd_ = -1;
+    UniqueFd lockFd_;
     Mode mode_ = Mode::None;
     bool mayChange_ = true;
     uint64_t generation_ = 0;

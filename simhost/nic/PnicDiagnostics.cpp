@@ -1,15 +1,11 @@
 // Simulated NIC NetQueue, diagnostics, hardware capabilities, uplink attachments and DCB state.
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include "FileIo.h"
 #include "core/Faults.h"
 #include "core/HostStore.h"
 #include "core/StoredIndex.h"
@@ -213,33 +209,24 @@ void Pnic::SetEepromValue(uint32_t magic, uint32_t offset, uint32_t value) {
 }
 
 // The content of a file named by the user for an EEPROM: a regular file only
-// (a FIFO or device is refused without blocking), and at most limit + 1
-// bytes of it, enough to tell that it is too large.
-// fileSize: the file's size as it tells it, for messages.
-std::string ReadEepromFile(const std::string& fileName, size_t limit, uint64_t& fileSize) {
-    int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) throw KavrelException("Unable to open EEPROM file " + fileName);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        throw KavrelException("EEPROM file " + fileName + " is not a regular file");
+// (a FIFO or device is refused without blocking) of at most limit bytes.
+// Over the limit, tooLarge holds the file's size and content is not used.
+std::string ReadEepromFile(const std::string& fileName, size_t limit, uint64_t& tooLarge) {
+    using Talix::FileIo::ReadStatus;
+    Talix::FileIo::ReadRules rules;
+    rules.limit = limit;
+    rules.followLinks = true;  // a name the user gives, not one inside the host root
+    std::string content;
+    const auto outcome = Talix::FileIo::ReadFullFile(fileName, rules, content);
+    switch (outcome.status) {
+    case ReadStatus::Read: break;
+    case ReadStatus::TooLarge: tooLarge = outcome.size; break;
+    case ReadStatus::NotAllowed: throw KavrelException("EEPROM file " + fileName + " is not a regular file");
+    case ReadStatus::ReadFailed:
+        throw KavrelException("Unable to read EEPROM file " + fileName + ": " + std::strerror(outcome.error));
+    case ReadStatus::Missing:
+    case ReadStatus::OpenFailed: throw KavrelException("Unable to open EEPROM file " + fileName);
     }
-    std::string content(limit + 1, '\0');
-    size_t filled = 0;
-    while (filled < content.size()) {
-        ssize_t n = ::read(fd, &content[filled], content.size() - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            std::string reason = std::strerror(errno);
-            ::close(fd);
-            throw KavrelException("Unable to read EEPROM file " + fileName + ": " + reason);
-        }
-        if (n == 0) break;
-        filled += static_cast<size_t>(n);
-    }
-    ::close(fd);
-    content.resize(filled);
-    fileSize = std::max<uint64_t>(static_cast<uint64_t>(info.st_size), filled);
     return content;
 }
 
@@ -247,11 +234,11 @@ void Pnic::SetEepromFromFile(uint32_t magic, const std::string& fileName) {
     CheckFault("Pnic::SetEepromFromFile");
     Modify(name_, [&](PnicModel& pnic) {
         WithEeprom(pnic);
-        uint64_t fileSize = 0;
-        std::string content = ReadEepromFile(fileName, pnic.eeprom.size(), fileSize);
-        if (content.empty()) throw KavrelException("EEPROM file " + fileName + " is empty");
-        if (content.size() > pnic.eeprom.size()) {
-            throw KavrelException("EEPROM file " + fileName + " has " + std::to_string(fileSize) +
+        uint64_t tooLarge = 0;
+        std::string content = ReadEepromFile(fileName, pnic.eeprom.size(), tooLarge);
+        if (tooLarge == 0 && content.empty()) throw KavrelException("EEPROM file " + fileName + " is empty");
+        if (tooLarge != 0) {
+            throw KavrelException("EEPROM file " + fileName + " has " + std::to_string(tooLarge) +
                                   " bytes, more than the " + std::to_string(pnic.eeprom.size()) + "-byte EEPROM of " +
                                   name_);
         }
