@@ -176,7 +176,8 @@ _talixcli() {
     before=("${(@Q)words[2,CURRENT-1]}")
     if [[ "$current" == --*=* ]]; then
         before+=("${current%%=*}")
-        compset -P '*='
+        # Only up to the first "=": a value may hold one too.
+        compset -P 1 '*='
     fi
     # NUL-terminated: a name may hold a newline.
     candidates=("${(@0)$(${(Q)words[1]} --complete-nul "${before[@]}" 2>/dev/null)}")

@@ -241,28 +241,22 @@ TEST(CompletionEndToEnd, FishCompletesAQuotedOrEscapedWord) {
     EXPECT_FALSE(std::filesystem::exists(cwd.Path() + "/pwned"));
 }
 
-// A bash under tmux with talixcli's completion loaded.
-class InteractiveBash : public ::testing::Test {
+// An interactive shell under tmux, driven by key presses.
+class InteractiveShell : public ::testing::Test {
 protected:
     // How many times a wait for the shell looks, 50 ms apart: a ceiling for
     // a loaded machine, not a speed requirement.
     static constexpr int kWaits = 1200;
 
-    void SetUp() override {
+    // Starts shell (a command line run by tmux) with the prompt "$ ".
+    void Start(const std::string& shell) {
         if (std::system("command -v tmux >/dev/null 2>&1") != 0) {
             GTEST_SKIP() << "tmux is not installed (scripts/install-deps.sh installs it)";
         }
         socket_ = "talix-completion-" + std::to_string(::getpid());
-        ASSERT_EQ(RunOnHost(root_, "network vswitch standard add -v tmuxSwitch").status, 0);
-        const std::string shell = "env -i HOME=" + root_.Path() +
-                                  " PATH=/usr/bin:/bin TERM=xterm TALIX_HOST_ROOT=" + root_.Path() +
-                                  " bash --norc --noprofile";
         ASSERT_EQ(Tmux("new-session -d -s t -x 250 -y 50 '" + shell + "'"), 0);
         Type("PS1='$ '");
         Key("Enter");
-        Type(std::string("source <(") + TALIXCLI_BINARY + " --completion bash)");
-        Key("Enter");
-        ClearLine();
     }
     void TearDown() override {
         if (!socket_.empty()) Tmux("kill-server");
@@ -321,6 +315,20 @@ protected:
     std::string socket_;
 };
 
+// A bash under tmux with talixcli's completion loaded.
+class InteractiveBash : public InteractiveShell {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(RunOnHost(root_, "network vswitch standard add -v tmuxSwitch").status, 0);
+        Start("env -i HOME=" + root_.Path() + " PATH=/usr/bin:/bin TERM=xterm TALIX_HOST_ROOT=" + root_.Path() +
+              " bash --norc --noprofile");
+        if (IsSkipped() || HasFatalFailure()) return;
+        Type(std::string("source <(") + TALIXCLI_BINARY + " --completion bash)");
+        Key("Enter");
+        ClearLine();
+    }
+};
+
 TEST_F(InteractiveBash, TabCompletesPathsOptionsValuesAndHostNames) {
     for (const auto& row : TalixTest::ReadCaseTable("frame/bash_completion_keys.tsv", 3)) {
         SCOPED_TRACE(row.where);
@@ -329,6 +337,79 @@ TEST_F(InteractiveBash, TabCompletesPathsOptionsValuesAndHostNames) {
         EXPECT_TRUE(Shows(row.fields[2]));
         ClearLine();
     }
+}
+
+// A zsh under tmux with talixcli's completion loaded, on a host holding the
+// odd port group names. After a Tab the test presses Ctrl-X Ctrl-D, which
+// reads the line back as zsh reads shell input (running or globbing whatever
+// a name left unquoted would) and writes its last word to word.ROW.
+class InteractiveZsh : public InteractiveShell {
+protected:
+    void SetUp() override {
+        if (std::system("command -v zsh >/dev/null 2>&1") != 0) {
+            GTEST_SKIP() << "zsh is not installed (scripts/install-deps.sh installs it)";
+        }
+        AddOddPortGroups(root_);
+        for (const char* name : {"a=b", "back\\slash"}) {
+            ASSERT_EQ(RunTalixcli({"network", "vswitch", "standard", "portgroup", "add", "-v", "vs-core", "-p", name},
+                                  {{"TALIX_HOST_ROOT", root_.Path()}})
+                          .status,
+                      0);
+        }
+        cwd_.WriteFile("bin/.keep", "");
+        ASSERT_EQ(::symlink(TALIXCLI_BINARY, (cwd_.Path() + "/bin/talixcli").c_str()), 0);
+        cwd_.WriteFile("setup.zsh",
+                       "autoload -Uz compinit && compinit -D -u\n"
+                       "source <(talixcli --completion zsh)\n"
+                       "typeset -i row=0\n"
+                       "read-back() {\n"
+                       "    local -a words\n"
+                       "    eval \"words=($BUFFER)\" 2>/dev/null || words=('(not shell input)')\n"
+                       "    row+=1\n"
+                       "    print -rn -- \"$BUFFER\" >line.$row\n"
+                       "    print -rn -- \"${words[-1]}\" >word.tmp && mv word.tmp word.$row\n"
+                       "    BUFFER=\n"
+                       "}\n"
+                       "zle -N read-back\n"
+                       "bindkey '^X^D' read-back\n"
+                       ": >ready\n");
+        Start("cd " + cwd_.Path() + " && env -i HOME=" + cwd_.Path() + " PATH=" + cwd_.Path() +
+              "/bin:/usr/bin:/bin TERM=xterm TALIX_HOST_ROOT=" + root_.Path() + " zsh -f -i");
+        if (IsSkipped() || HasFatalFailure()) return;
+        Type("source setup.zsh");
+        Key("Enter");
+        ASSERT_TRUE(Appears("ready"));
+    }
+
+    // Waits for a file the shell writes in its working directory.
+    ::testing::AssertionResult Appears(const std::string& name) {
+        for (int attempt = 0; attempt < kWaits; ++attempt) {
+            if (std::filesystem::exists(cwd_.Path() + "/" + name)) return ::testing::AssertionSuccess();
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return ::testing::AssertionFailure() << name << " never appeared:\n" << Pane();
+    }
+
+    TempHostRoot cwd_;
+};
+
+TEST_F(InteractiveZsh, TabCompletesAQuotedOrEscapedWordToTheName) {
+    int row = 0;
+    for (const auto& entry : TalixTest::ReadCaseTable("frame/zsh_typed_words.tsv", 2)) {
+        SCOPED_TRACE(entry.where);
+        Type("talixcli network vswitch standard portgroup remove -v vs-core " + entry.fields[0]);
+        Key("Tab");
+        Key("C-x");
+        Key("C-d");
+        const std::string word = "word." + std::to_string(++row);
+        if (!Appears(word)) {
+            ADD_FAILURE() << "no line was read back";
+            break;  // the rows that follow would be typed onto this line
+        }
+        EXPECT_EQ(cwd_.ReadFile(word), nlohmann::json::parse(entry.fields[1]).get<std::string>())
+            << "the line after Tab: " << cwd_.ReadFile("line." + std::to_string(row));
+    }
+    EXPECT_FALSE(std::filesystem::exists(cwd_.Path() + "/pwned"));
 }
 
 }  // namespace
