@@ -5,7 +5,7 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
-#include "ip/AddressRules.h"
+#include "hostcommon/AddressRules.h"
 #include "ip/IpConfigModelConvert.h"
 #include "ip/LmxNicLookup.h"
 #include "kavrel/Lib.h"
@@ -205,7 +205,7 @@ void LmxNicImpl::SetMtu(int mtu) {
 void LmxNicImpl::SetIpConfig(Kavrel::Network::IpConfig config) {
     CheckFault("LmxNicImpl::SetIpConfig");
     UpdateNic(name_, [&](LmxNicModel& nic) {
-        SimHost::CheckIpConfigChange(SimHost::ToIpConfig(nic.ipConfig), config);
+        HostRules::CheckIpConfigChange(SimHost::ToIpConfig(nic.ipConfig), config);
         nic.ipConfig = SimHost::FromIpConfig(config);
         nic.configuredIpConfig = ConfiguredPart(config);
     });
@@ -252,7 +252,7 @@ std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::AddLumexNic(const Kavrel::Network:
         throw KavrelException("Netstack instance " + netstack + " does not exist");
     }
     if (mtu != 0) CheckMtu(mtu);
-    SimHost::CheckIpConfigChange(Kavrel::Network::IpConfig(), config);
+    HostRules::CheckIpConfigChange(Kavrel::Network::IpConfig(), config);
     if (numRxQueue < 0 || numRxQueue > kMaxRxQueues) {
         throw KavrelException("Number of RX dispatch queues " + std::to_string(numRxQueue) + " is out of range: 1 to " +
                               std::to_string(kMaxRxQueues));

@@ -1,11 +1,11 @@
 // What the host's IP stack refuses to configure.
-#include "ip/AddressRules.h"
+#include "hostcommon/AddressRules.h"
 
 #include <algorithm>
 
 #include "kavrel/Lib.h"
 
-namespace SimHost {
+namespace HostRules {
 
 using Kavrel::Lib::KavrelException;
 using Kavrel::Network::IpConfig;
@@ -137,4 +137,4 @@ void CheckNameServer(const Kavrel::Network::IpAddress& address) {
     }
 }
 
-}  // namespace SimHost
+}  // namespace HostRules
