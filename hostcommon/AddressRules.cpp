@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "kavrel/Lib.h"
+#include "kavrel/LmxNic.h"
 
 namespace HostRules {
 
@@ -134,6 +135,14 @@ void CheckNameServer(const Kavrel::Network::IpAddress& address) {
     if ((value >> 24) == 127) return;
     if (const char* misuse = Ipv4Misuse(value)) {
         throw KavrelException("DNS server " + address.GetStringAddress() + " " + misuse);
+    }
+}
+
+void CheckMtu(int mtu) {
+    using Kavrel::Network::LmxNic;
+    if (mtu < LmxNic::MIN_MTU || mtu > LmxNic::MAX_MTU) {
+        throw KavrelException("MTU " + std::to_string(mtu) + " is out of range: " + std::to_string(LmxNic::MIN_MTU) +
+                              " to " + std::to_string(LmxNic::MAX_MTU));
     }
 }
 

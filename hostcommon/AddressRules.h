@@ -38,4 +38,7 @@ void CheckIpConfigChange(const Kavrel::Network::IpConfig& before, const Kavrel::
 // but not an unspecified, broadcast or multicast one.
 void CheckNameServer(const Kavrel::Network::IpAddress& address);
 
+// An interface MTU: LmxNic::MIN_MTU to LmxNic::MAX_MTU.
+void CheckMtu(int mtu);
+
 }  // namespace HostRules

@@ -41,7 +41,8 @@ std::string KernelReason(const nlmsghdr* message) {
     ParseContext context{&table};
     mnl_attr_parse(message, static_cast<unsigned>(offset), KeepAttribute, &context);
     const nlattr* text = table[NLMSGERR_ATTR_MSG];
-    if (text && mnl_attr_validate(text, MNL_TYPE_NUL_STRING) == 0) reason += " (" + std::string(mnl_attr_get_str(text)) + ")";
+    if (text && mnl_attr_validate(text, MNL_TYPE_NUL_STRING) == 0)
+        reason += " (" + std::string(mnl_attr_get_str(text)) + ")";
     return reason;
 }
 

@@ -40,8 +40,6 @@ using SimHost::RoutingTableModel;
 using SimHost::RoutingTables;
 
 // Built by the default constructors, both are ready before any code runs.
-const Ipv4Network RoutingInfoImpl::DEFAULT_IPV4_ROUTE = Ipv4Network();  // 0.0.0.0/0
-const Ipv6Network RoutingInfoImpl::DEFAULT_IPV6_ROUTE = Ipv6Network();  // ::/0
 
 void RequireNetstack(const std::string& key) {
     if (!SimHost::FindNetstack(HostStore::Instance().Read<SimHost::NetstackTable>(), key)) {
