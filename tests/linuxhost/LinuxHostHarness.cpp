@@ -167,7 +167,7 @@ Outcome LinuxHost::Talix(const std::string& commandLine, const std::map<std::str
     std::vector<std::string> argv = {TALIXCLI_BINARY};
     std::istringstream words(commandLine);
     for (std::string word; words >> word;) argv.push_back(word);
-    return Run(argv, settings);
+    return LinuxHostTest::Run(argv, settings);
 }
 
 nlohmann::json LinuxHost::TalixJson(const std::string& commandLine) {
