@@ -33,9 +33,7 @@ Ipv4Address FromBytes4(const void* bytes) {
     return Ipv4Address(ntohl(value));
 }
 
-Ipv4Address Netmask(int prefixLength) {
-    return Ipv4Address(prefixLength == 0 ? 0u : ~0u << (32 - prefixLength));
-}
+Ipv4Address Netmask(int prefixLength) { return Ipv4Address(prefixLength == 0 ? 0u : ~0u << (32 - prefixLength)); }
 
 // The default route's gateway of a family when it leaves through the device.
 void ReadGateways(NetlinkSocket& socket, int family, int index, IpConfig& config) {

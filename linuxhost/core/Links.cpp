@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/Changes.h"
 #include "core/Netlink.h"
 #include "core/Netstack.h"
 #include "kavrel/Lib.h"
@@ -120,12 +121,23 @@ void ChangeLink(const std::string& netstack, int index, unsigned upFlag, const u
     }
     socket.Ask(request);
 }
+
+std::string DeviceOf(const std::string& netstack, int index) {
+    for (const auto& link : DumpLinks(netstack)) {
+        if (link.index == index) return link.device;
+    }
+    return "#" + std::to_string(index);
+}
 }  // namespace
 
 void SetLinkUp(const std::string& netstack, int index, bool up) {
-    ChangeLink(netstack, index, up ? IFF_UP : 0, nullptr);
+    Change("link set " + DeviceOf(netstack, index) + (up ? " up" : " down") + " netstack " + netstack,
+           [&] { ChangeLink(netstack, index, up ? IFF_UP : 0, nullptr); });
 }
 
-void SetLinkMtu(const std::string& netstack, int index, uint32_t mtu) { ChangeLink(netstack, index, 0, &mtu); }
+void SetLinkMtu(const std::string& netstack, int index, uint32_t mtu) {
+    Change("link set " + DeviceOf(netstack, index) + " mtu " + std::to_string(mtu) + " netstack " + netstack,
+           [&] { ChangeLink(netstack, index, 0, &mtu); });
+}
 
 }  // namespace LinuxHost

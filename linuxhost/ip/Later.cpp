@@ -1,8 +1,8 @@
 // IP-stack operations the Linux host does not carry out yet, or that have no
 // equivalent there; each refuses with one sentence.
 #include "core/Refusal.h"
-#include "kavrel/Datapath.h"
 #include "kavrel/DVSwitch.h"
+#include "kavrel/Datapath.h"
 #include "kavrel/NetworkFactory.h"
 #include "kavrel/NetworkInfo.h"
 #include "kavrel/Portset.h"
@@ -87,9 +87,7 @@ void IpSecConfigImpl::AddSADConfig(const Kavrel::Network::IpSecSadParam&) {
 void IpSecConfigImpl::GetSADConfigList(std::vector<Kavrel::Network::IpSecSadParam>&) {
     LinuxHost::NotYetOnLinux("IPsec security associations");
 }
-void IpSecConfigImpl::RemoveSADConfig(const std::string&) {
-    LinuxHost::NotYetOnLinux("IPsec security associations");
-}
+void IpSecConfigImpl::RemoveSADConfig(const std::string&) { LinuxHost::NotYetOnLinux("IPsec security associations"); }
 void IpSecConfigImpl::RemoveAutoSADConfig(const Kavrel::Network::IpSecSadParam&) {
     LinuxHost::NotYetOnLinux("IPsec security associations");
 }

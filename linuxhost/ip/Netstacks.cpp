@@ -121,9 +121,7 @@ std::string NetstackInstanceImpl::GetEcnStatus() const {
 void NetstackInstanceImpl::SetName(const std::string&, bool) { LinuxHost::NotYetOnLinux("Netstack instance names"); }
 void NetstackInstanceImpl::Enable(bool) { LinuxHost::NotYetOnLinux("Netstack instance changes"); }
 void NetstackInstanceImpl::Disable(bool) { LinuxHost::NotYetOnLinux("Netstack instance changes"); }
-void NetstackInstanceImpl::SetMaxConnections(int, bool) {
-    LinuxHost::NoEquivalent("Netstack connection limits");
-}
+void NetstackInstanceImpl::SetMaxConnections(int, bool) { LinuxHost::NoEquivalent("Netstack connection limits"); }
 void NetstackInstanceImpl::SetCongestionControlAlgorithm(const std::string&, bool) {
     LinuxHost::NotYetOnLinux("Netstack instance changes");
 }

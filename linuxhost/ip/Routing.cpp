@@ -14,6 +14,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/Changes.h"
 #include "core/CommandScope.h"
 #include "core/Links.h"
 #include "core/Netlink.h"
@@ -84,8 +85,8 @@ Ipv4Address V4(const std::array<uint8_t, 16>& bytes) {
 
 // Adds (create-exclusive: the kernel decides what exists) or removes one
 // route of the main table.
-void ChangeRoute(const std::string& netstack, uint16_t type, int family, int prefixLength,
-                 const void* destination, const void* gateway, size_t addressSize) {
+void ChangeRoute(const std::string& netstack, uint16_t type, int family, int prefixLength, const void* destination,
+                 const void* gateway, size_t addressSize) {
     LinuxHost::InNetstack inside(netstack);
     LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
     const uint16_t flags = type == RTM_NEWROUTE ? NLM_F_REQUEST | NLM_F_CREATE | NLM_F_EXCL : NLM_F_REQUEST;
@@ -119,26 +120,83 @@ template <typename Network, typename Address>
                           network.GetStringAddress() + " via " + gateway.GetStringAddress() + ": " + reason);
 }
 
-void ChangeIpv4(const std::string& netstack, bool adding, const Ipv4Network& network, const Ipv4Address& gateway) {
-    LinuxHost::RequireNetstack(netstack);
-    const uint32_t destination = htonl(network.GetNetwork().GetValue());
-    const uint32_t via = htonl(gateway.GetValue());
-    try {
-        ChangeRoute(netstack, adding ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET, network.GetPrefixLength(), &destination,
-                    &via, sizeof via);
-    } catch (const KavrelException& refusal) {
-        RouteRefused(refusal, adding, network, gateway, network == RoutingInfoImpl::DEFAULT_IPV4_ROUTE);
+std::string RoutePlan(bool adding, const std::string& network, const std::string& gateway,
+                      const std::string& netstack) {
+    return std::string("route ") + (adding ? "add " : "del ") + network + " via " + gateway + " table main netstack " +
+           netstack;
+}
+
+// In a dry run the kernel is not asked: what it would refuse for existing
+// or missing routes is found from the table as it is now.
+template <typename Network, typename Address>
+void PlanRoute(const std::vector<KernelRoute>& routes, bool adding, const Network& network, const Address& gateway,
+               const std::array<uint8_t, 16>& destination, const std::array<uint8_t, 16>& via, bool isDefault) {
+    bool exists = false, viaGateway = false;
+    for (const auto& route : routes) {
+        if (route.prefixLength != network.GetPrefixLength() || route.destination != destination) continue;
+        exists = true;
+        viaGateway = viaGateway || route.gateway == via;
+    }
+    if (adding && exists) {
+        if (isDefault) throw KavrelException("A default route already exists");
+        throw KavrelException("A route to " + network.GetStringAddress() + " already exists");
+    }
+    if (!adding && !viaGateway) {
+        throw KavrelException("No route to " + network.GetStringAddress() + " via " + gateway.GetStringAddress());
     }
 }
 
-void ChangeIpv6(const std::string& netstack, bool adding, const Ipv6Network& network, const Ipv6Address& gateway) {
+// replacing: the add follows a planned removal of the same route, which a
+// dry run's table still holds.
+void ChangeIpv4(const std::string& netstack, bool adding, const Ipv4Network& network, const Ipv4Address& gateway,
+                bool replacing = false) {
     LinuxHost::RequireNetstack(netstack);
-    try {
-        ChangeRoute(netstack, adding ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET6, network.GetNetmask(),
-                    network.GetAddress().GetBytes().data(), gateway.GetBytes().data(), 16);
-    } catch (const KavrelException& refusal) {
-        RouteRefused(refusal, adding, network, gateway, network == RoutingInfoImpl::DEFAULT_IPV6_ROUTE);
+    const uint32_t destination = htonl(network.GetNetwork().GetValue());
+    const uint32_t via = htonl(gateway.GetValue());
+    const bool isDefault = network == RoutingInfoImpl::DEFAULT_IPV4_ROUTE;
+    if (LinuxHost::Planning() && !replacing) {
+        std::array<uint8_t, 16> destinationBytes{}, viaBytes{};
+        std::memcpy(destinationBytes.data(), &destination, 4);
+        std::memcpy(viaBytes.data(), &via, 4);
+        PlanRoute(MainTable(netstack, AF_INET), adding, network, gateway, destinationBytes, viaBytes, isDefault);
     }
+    LinuxHost::Change(
+        RoutePlan(adding, isDefault ? "default" : network.GetStringAddress(), gateway.GetStringAddress(), netstack),
+        [&] {
+            try {
+                ChangeRoute(netstack, adding ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET, network.GetPrefixLength(),
+                            &destination, &via, sizeof via);
+            } catch (const KavrelException& refusal) {
+                RouteRefused(refusal, adding, network, gateway, isDefault);
+            }
+        });
+}
+
+// An IPv6 network's prefix length under the name the IPv4 one has.
+struct Ipv6Prefix {
+    const Ipv6Network& network;
+    int GetPrefixLength() const { return network.GetNetmask(); }
+    std::string GetStringAddress() const { return network.GetStringAddress(); }
+};
+
+void ChangeIpv6(const std::string& netstack, bool adding, const Ipv6Network& network, const Ipv6Address& gateway,
+                bool replacing = false) {
+    LinuxHost::RequireNetstack(netstack);
+    const bool isDefault = network == RoutingInfoImpl::DEFAULT_IPV6_ROUTE;
+    if (LinuxHost::Planning() && !replacing) {
+        PlanRoute(MainTable(netstack, AF_INET6), adding, Ipv6Prefix{network}, gateway, network.GetAddress().GetBytes(),
+                  gateway.GetBytes(), isDefault);
+    }
+    LinuxHost::Change(
+        RoutePlan(adding, isDefault ? "default" : network.GetStringAddress(), gateway.GetStringAddress(), netstack),
+        [&] {
+            try {
+                ChangeRoute(netstack, adding ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET6, network.GetNetmask(),
+                            network.GetAddress().GetBytes().data(), gateway.GetBytes().data(), 16);
+            } catch (const KavrelException& refusal) {
+                RouteRefused(refusal, adding, network, gateway, isDefault);
+            }
+        });
 }
 
 const KernelRoute* DefaultRoute(const std::vector<KernelRoute>& routes) {
@@ -179,9 +237,9 @@ std::vector<KernelNeighbor> NeighborCache(const std::string& netstack, int famil
         entry.interfaceIndex = header->ndm_ifindex;
         entry.state = header->ndm_state;
         entry.flags = header->ndm_flags;
-        if (const nlattr* info = attributes[NDA_CACHEINFO];
-            info && mnl_attr_get_payload_len(info) >= sizeof(nda_cacheinfo) && ticks > 0 &&
-            !(header->ndm_state & NUD_PERMANENT)) {
+        if (const nlattr* info = attributes[NDA_CACHEINFO]; info &&
+                                                            mnl_attr_get_payload_len(info) >= sizeof(nda_cacheinfo) &&
+                                                            ticks > 0 && !(header->ndm_state & NUD_PERMANENT)) {
             nda_cacheinfo cache;
             std::memcpy(&cache, mnl_attr_get_payload(info), sizeof cache);
             // Seconds until the entry needs confirming again, as the kernel counts it.
@@ -279,14 +337,16 @@ void RemoveNeighbors(const std::string& netstack, int family, const std::array<u
             if (link.index == entry.interfaceIndex) name = LinuxHost::ShownNameOf(link);
         }
         if (!interfaceName.empty() && name != interfaceName) continue;
-        LinuxHost::InNetstack inside(netstack);
-        LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
-        LinuxHost::NetlinkRequest request(RTM_DELNEIGH, NLM_F_REQUEST);
-        auto* header = request.Put<ndmsg>();
-        header->ndm_family = static_cast<unsigned char>(family);
-        header->ndm_ifindex = entry.interfaceIndex;
-        request.PutBytes(NDA_DST, address.data(), addressSize);
-        socket.Ask(request);
+        LinuxHost::Change("neighbor del " + shown + " dev " + name + " netstack " + netstack, [&] {
+            LinuxHost::InNetstack inside(netstack);
+            LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
+            LinuxHost::NetlinkRequest request(RTM_DELNEIGH, NLM_F_REQUEST);
+            auto* header = request.Put<ndmsg>();
+            header->ndm_family = static_cast<unsigned char>(family);
+            header->ndm_ifindex = entry.interfaceIndex;
+            request.PutBytes(NDA_DST, address.data(), addressSize);
+            socket.Ask(request);
+        });
         removed = true;
     }
     if (!removed) throw KavrelException("Neighbor " + shown + " not found");
@@ -336,7 +396,7 @@ void RoutingInfoImpl::SetLumexDefaultGateway(const Ipv4Address& gateway, bool) {
     if (!current.IsZero()) ChangeIpv4(key_, false, DEFAULT_IPV4_ROUTE, current);
     if (gateway.IsZero()) return;
     try {
-        ChangeIpv4(key_, true, DEFAULT_IPV4_ROUTE, gateway);
+        ChangeIpv4(key_, true, DEFAULT_IPV4_ROUTE, gateway, !current.IsZero());
     } catch (const KavrelException&) {
         // Put the old default route back before reporting why the new one failed.
         if (!current.IsZero()) {
@@ -368,7 +428,7 @@ void RoutingInfoImpl::SetIpv6LumexDefaultGateway(const Ipv6Address& gateway) {
     if (!current.IsUnspecified()) ChangeIpv6(key_, false, DEFAULT_IPV6_ROUTE, current);
     if (gateway.IsUnspecified()) return;
     try {
-        ChangeIpv6(key_, true, DEFAULT_IPV6_ROUTE, gateway);
+        ChangeIpv6(key_, true, DEFAULT_IPV6_ROUTE, gateway, !current.IsUnspecified());
     } catch (const KavrelException&) {
         if (!current.IsUnspecified()) {
             try {

@@ -144,6 +144,24 @@ TEST_F(IpStack, NetstacksAreNamespacesWithTheirOwnSettings) {
     MustSh("ip netns del tstack");
 }
 
+TEST_F(IpStack, ADryRunSendsNothingAndShowsThePlan) {
+    MustSh("ip neigh add 10.20.0.9 lladdr 02:00:00:00:00:09 dev ip0 nud permanent");
+    const std::string before = MustSh("ip -j route show table all; ip -j neigh show; ip -j link show");
+    const Outcome outcome = Talix("--dry-run network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254");
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_NE(outcome.out.find("+route add 10.77.0.0/16 via 10.20.0.254 table main netstack defaultTcpipStack"),
+              std::string::npos)
+        << outcome.out;
+    EXPECT_EQ(Talix("--dry-run network ip neighbor remove -v 4 -a 10.20.0.9").status, 0);
+    EXPECT_EQ(Talix("--dry-run network ip interface set -i lmx1 -m 1400 -e false").status, 0);
+    EXPECT_EQ(MustSh("ip -j route show table all; ip -j neigh show; ip -j link show"), before);
+    // What the kernel would refuse is refused in the dry run too.
+    ASSERT_EQ(Talix("network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254").status, 0);
+    EXPECT_NE(TalixError("--dry-run network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254")
+                  .find("A route to 10.77.0.0/16 already exists"),
+              std::string::npos);
+}
+
 TEST_F(IpStack, WhatIsNotMappedRefusesInOneSentence) {
     const std::string error = TalixError("network ip dns server list");
     EXPECT_NE(error.find("Resolver settings cannot be managed on a Linux host yet"), std::string::npos) << error;
