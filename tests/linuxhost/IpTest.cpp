@@ -1,6 +1,7 @@
 // The IP stack of the Linux host against the kernel: what talixcli lists
 // and changes is compared with what `ip -j` and /proc show.
 #include <algorithm>
+#include <sstream>
 
 #include "LinuxHostHarness.h"
 
@@ -160,6 +161,21 @@ TEST_F(IpStack, ADryRunSendsNothingAndShowsThePlan) {
     EXPECT_NE(TalixError("--dry-run network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254")
                   .find("A route to 10.77.0.0/16 already exists"),
               std::string::npos);
+}
+
+TEST_F(IpStack, WithoutTheNetworkCapabilityNothingIsChanged) {
+    const std::string before = MustSh("ip -j route show table all; ip -j link show");
+    const std::map<std::string, std::string> environment = {{"TALIX_HOST", "linux"}, {"TALIX_HOST_ROOT", HostRoot()}};
+    for (const char* change :
+         {"network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254", "network ip interface set -i lmx1 -m 1400"}) {
+        std::vector<std::string> argv = {"setpriv", "--bounding-set=-net_admin", TALIXCLI_BINARY};
+        std::istringstream words(change);
+        for (std::string word; words >> word;) argv.push_back(word);
+        const Outcome outcome = LinuxHostTest::Run(argv, environment);
+        EXPECT_EQ(outcome.status, 1) << change << ": " << outcome.err;
+        EXPECT_NE(outcome.err.find("needs the CAP_NET_ADMIN capability"), std::string::npos) << outcome.err;
+    }
+    EXPECT_EQ(MustSh("ip -j route show table all; ip -j link show"), before);
 }
 
 TEST_F(IpStack, WhatIsNotMappedRefusesInOneSentence) {
