@@ -2,6 +2,7 @@
 // would change the machine's own network and files.
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "LinuxHostHarness.h"
 
@@ -19,14 +20,19 @@ TEST_F(Harness, DevicesLiveInAFreshNetworkNamespaceThatSysfsShows) {
     EXPECT_EQ(SysNet("hv0", "mtu"), "1500");
 }
 
-TEST_F(Harness, EtcAndRunArePrivate) {
-    std::ofstream("/etc/talix-harness-probe") << "x";
-    std::ofstream("/run/talix-harness-probe") << "x";
-    EXPECT_TRUE(std::filesystem::exists("/etc/talix-harness-probe"));
-    // pid 1 stays in the machine's own mount namespace.
-    EXPECT_FALSE(std::filesystem::exists("/proc/1/root/etc/talix-harness-probe"));
-    EXPECT_FALSE(std::filesystem::exists("/proc/1/root/run/talix-harness-probe"));
-    std::filesystem::remove("/etc/talix-harness-probe");
+TEST_F(Harness, EtcAndRunAreMountsOfTheirOwn) {
+    std::ifstream in("/proc/self/mountinfo");
+    bool etc = false, run = false;
+    for (std::string line; std::getline(in, line);) {
+        // Field 5 is the mount point.
+        std::istringstream fields(line);
+        std::string id, parent, device, root, point;
+        fields >> id >> parent >> device >> root >> point;
+        etc = etc || (point == "/etc" && root != "/etc");
+        run = run || (point == "/run" && line.find(" - tmpfs ") != std::string::npos);
+    }
+    EXPECT_TRUE(etc);
+    EXPECT_TRUE(run);
 }
 
 TEST_F(Harness, TalixcliRunsOnTheLinuxHost) {
