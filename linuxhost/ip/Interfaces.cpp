@@ -4,11 +4,14 @@
 
 #include "core/Addresses.h"
 #include "core/Links.h"
+#include "core/Netstack.h"
 #include "core/Refusal.h"
 #include "hostcommon/AddressRules.h"
 #include "kavrel/DVSwitch.h"
 #include "kavrel/Lib.h"
 #include "kavrel/LmxNic.h"
+#include "kavrel/Portset.h"
+#include "lmxctl/IpStack.h"
 #include "lmxctl/LumexNicInfoImpl.h"
 
 namespace Kavrel {
@@ -101,6 +104,80 @@ void LmxNicImpl::AddTag(Kavrel::Network::LmxNicTagType, bool) { LinuxHost::NotYe
 void LmxNicImpl::RemoveTag(Kavrel::Network::LmxNicTagType) { LinuxHost::NotYetOnLinux("Interface tags"); }
 
 void LmxNicImpl::Remove() { LinuxHost::NotYetOnLinux("Interface removals"); }
+
+}  // namespace Network
+}  // namespace LmxCtl
+
+namespace LmxCtl {
+namespace Network {
+
+namespace {
+
+// Every interface (device with an lmxN name) of the netstacks asked for, in
+// netstack order and then the kernel's device order. A Linux host keeps no
+// interfaces of its own, so the system kind has none.
+std::vector<std::shared_ptr<LmxNicImpl>> Interfaces(const std::string& onlyNetstack, int kind) {
+    std::vector<std::shared_ptr<LmxNicImpl>> nics;
+    if (kind == Kavrel::Network::PORTSET_GET_SYSTEM) return nics;
+    std::vector<std::string> netstacks;
+    if (onlyNetstack.empty()) {
+        netstacks.push_back(kDefaultNetstackKey);
+        for (const auto& named : LinuxHost::NamedNetstacks()) netstacks.push_back(named);
+    } else {
+        LinuxHost::RequireNetstack(onlyNetstack);
+        netstacks.push_back(onlyNetstack);
+    }
+    for (const auto& netstack : netstacks) {
+        for (const auto& link : LinuxHost::DumpLinks(netstack)) {
+            const std::string name = LinuxHost::InterfaceNameOf(link);
+            if (!name.empty()) nics.push_back(std::make_shared<LmxNicImpl>(name));
+        }
+    }
+    return nics;
+}
+
+}  // namespace
+
+LumexNicInfoImpl::LumexNicInfoImpl() = default;
+LumexNicInfoImpl::~LumexNicInfoImpl() = default;
+
+std::vector<std::shared_ptr<LmxNicImpl>> LumexNicInfoImpl::GetLumexNics(int kind) { return Interfaces("", kind); }
+
+std::vector<std::shared_ptr<LmxNicImpl>> LumexNicInfoImpl::GetLumexNicsByInstanceKey(const std::string& netstack,
+                                                                                     int kind) {
+    return Interfaces(netstack, kind);
+}
+
+std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::GetLumexNicByInterface(const std::string& name, bool, int kind) {
+    if (kind == Kavrel::Network::PORTSET_GET_SYSTEM) return nullptr;
+    try {
+        return std::make_shared<LmxNicImpl>(name);
+    } catch (const KavrelException&) {
+        return nullptr;  // no device carries that name
+    }
+}
+
+void LumexNicInfoImpl::GetLmxnicNamesByInstanceKey(std::vector<std::string>& names, const std::string& netstack,
+                                                   int kind) {
+    for (const auto& nic : Interfaces(netstack, kind)) names.push_back(nic->GetInterfaceName());
+}
+
+// Tags live in the side store, which this round does not have yet: no
+// interface carries one.
+std::vector<std::shared_ptr<LmxNicImpl>> LumexNicInfoImpl::GetLumexNicsByTag(Kavrel::Network::LmxNicTagType) {
+    return {};
+}
+
+std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::AddLumexNic(const Kavrel::Network::ConnectionPoint&, const std::string&,
+                                                          const Kavrel::Network::IpConfig&,
+                                                          const Kavrel::Network::MacAddress&, int, int, int,
+                                                          const std::string&, bool) {
+    LinuxHost::NotYetOnLinux("Interface additions");
+}
+
+void LumexNicInfoImpl::RemoveLumexNic(const Kavrel::Network::ConnectionPoint&, const std::string&) {
+    LinuxHost::NotYetOnLinux("Interface removals");
+}
 
 }  // namespace Network
 }  // namespace LmxCtl
