@@ -37,6 +37,7 @@ struct Invocation {
 struct LoadedPlugin {
     std::string path;
     std::vector<std::string> namespaces;
+    void* handle = nullptr;  // asked for what it reports only when needed (--version)
 };
 
 // A host file that the commands of a transaction would change (no value: no such file).

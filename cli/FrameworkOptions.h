@@ -107,6 +107,14 @@ inline constexpr EnvironmentVariableInfo kEnvironmentVariableTable[] = {
      "root)."},
     {"XDG_STATE_HOME", "Where the default host root lies (talix/host below it) when TALIX_HOST_ROOT is not set."},
     {"HOME", "Where the default host root lies (.local/state/talix/host below it) when neither of the above is set."},
+    {"TALIX_HOST",
+     "Which host the commands act on: simulated (the default), a host kept in the host root, or linux, the kernel "
+     "of the machine talixcli runs on (its plug-ins are those in the linux/ folder of the plug-in folder)."},
+    {"TALIX_LINUX_NICS",
+     "On the linux host: devices that count as NICs besides those backed by hardware (comma-separated names), "
+     "such as the veth pairs and taps of a test."},
+    {"TALIX_LINUX_ALLOW_EEPROM_WRITE",
+     "On the linux host: 1 lets the NIC EEPROM change commands write a NIC's EEPROM; otherwise they refuse."},
     {"TALIXCLI_PLUGIN_DIR",
      "Where the plug-ins are loaded from, instead of plugins/ beside the binary or the installed "
      "../lib/talixcli/plugins/."},

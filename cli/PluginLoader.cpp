@@ -151,7 +151,7 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
         }
         // Plug-in code backs the registered tree: the library stays loaded.
         pluginHandles_.push_back(handle);
-        LoadedPlugin loaded{path, {}};
+        LoadedPlugin loaded{path, {}, handle};
         const auto& children = root_->GetChildren();
         for (size_t i = namespacesBefore; i < children.size(); ++i) loaded.namespaces.push_back(children[i].first);
         loadedPlugins_.push_back(std::move(loaded));

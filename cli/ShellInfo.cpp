@@ -1,10 +1,13 @@
 // The shell's version and plug-ins, and the refusals of misplaced or unfitting options.
 #include "ShellInfo.h"
 
+#include <dlfcn.h>
+
 #include "FormatParams.h"
 #include "FrameworkOptions.h"
 #include "Parser.h"
 #include "parvik/Libraries.h"
+#include "parvik/PluginHooks.h"
 
 #ifndef TALIXCLI_VERSION
 #error "TALIXCLI_VERSION must be defined by the build"
@@ -14,6 +17,17 @@ namespace Parvik {
 namespace AutoCli {
 
 const char kPluginDirVariable[] = "TALIXCLI_PLUGIN_DIR";
+const char kHostVariable[] = "TALIX_HOST";
+
+bool HostPluginDirectory(const char* host, std::string& directory, std::string& problem) {
+    if (!host || !*host || std::string(host) == "simulated") return true;
+    if (std::string(host) == "linux") {
+        directory += "/linux";
+        return true;
+    }
+    problem = std::string(kHostVariable) + " must be simulated or linux, not '" + host + "'.";
+    return false;
+}
 
 std::string FrameworkDirectory() { return DirectoryOf(reinterpret_cast<const void*>(&FrameworkDirectory)); }
 
@@ -34,6 +48,8 @@ void PrintVersion(std::ostream& out, const Dispatcher& dispatcher) {
     for (const auto& plugin : dispatcher.LoadedPlugins()) {
         out << "plug-in " << plugin.path;
         for (size_t i = 0; i < plugin.namespaces.size(); ++i) out << (i ? ", " : ": ") << plugin.namespaces[i];
+        auto host = plugin.handle ? TALIX_FIND_ENTRY(plugin.handle, AutoCli_HostDescription) : nullptr;
+        if (host) out << " (" << host() << ")";
         out << "\n";
     }
 }

@@ -15,6 +15,12 @@ namespace AutoCli {
 
 // The environment variable that names the plug-in directory.
 extern const char kPluginDirVariable[];
+extern const char kHostVariable[];
+
+// The plug-ins of the host that `host` (TALIX_HOST's value; unset or empty:
+// the simulated host) names, below the plug-in folder: the Linux host's sit
+// in its linux/ folder. False, with why, for a host the shell does not know.
+bool HostPluginDirectory(const char* host, std::string& directory, std::string& problem);
 
 // The folder of the file that holds the framework (talixcli, or the framework
 // library), with a trailing slash; empty when it cannot be told.

@@ -63,6 +63,12 @@ int main(int argc, char** argv) {
     dispatcher.KeepOutputs();
     const char* configured = std::getenv(Parvik::AutoCli::kPluginDirVariable);
     std::string directory = configured && *configured ? configured : DefaultPluginDirectory();
+    std::string hostProblem;
+    if (!Parvik::AutoCli::HostPluginDirectory(std::getenv(Parvik::AutoCli::kHostVariable), directory, hostProblem)) {
+        std::string line = "Error: " + hostProblem + "\n";
+        WriteAll(STDERR_FILENO, line.data(), line.size());
+        std::_Exit(2);
+    }
     std::vector<std::string> loadErrors;
     dispatcher.LoadPlugins(directory, loadErrors);
     for (const auto& message : loadErrors) {

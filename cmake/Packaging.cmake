@@ -46,8 +46,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION admin)
 set(CPACK_STRIP_FILES ON)
 # Dependencies from the libraries the binaries link (among them RE2, which the
 # framework's pattern matcher links, and Boost.Regex, which the uplink splitter
-# links); the package's own libraries are found beside them.
+# links, and libmnl, which the Linux host's plug-in links); the package's own
+# libraries are found beside them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
-    ${CMAKE_BINARY_DIR}/lib ${TALIX_PLUGIN_DIR})
+    ${CMAKE_BINARY_DIR}/lib ${TALIX_PLUGIN_DIR} ${TALIX_PLUGIN_DIR}/linux)
 include(CPack)

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${1:-build}"
 [ -f "$build_dir/CMakeCache.txt" ] || cmake --preset default -B "$build_dir" >/dev/null
-cmake --build "$build_dir" --target talixcli network talix_uplinks talix_patterns manpage completion_scripts
+cmake --build "$build_dir" --target talixcli network network_linux talix_uplinks talix_patterns manpage completion_scripts
 rm -f "$build_dir"/talixcli_*.deb
 (cd "$build_dir" && cpack -G DEB >/dev/null)
 package=$(ls "$build_dir"/talixcli_*.deb)
@@ -19,6 +19,7 @@ echo "Package: $package"
 
 fail() { echo "package-check: $*" >&2; exit 1; }
 for file in usr/bin/talixcli usr/lib/talixcli/libtalix_patterns.so usr/lib/talixcli/plugins/libnetwork.so \
+            usr/lib/talixcli/plugins/linux/libnetwork.so \
             usr/share/man/man1/talixcli.1 usr/share/bash-completion/completions/talixcli \
             usr/share/zsh/vendor-completions/_talixcli usr/share/fish/vendor_completions.d/talixcli.fish; do
   [ -e "$work/root/$file" ] || fail "missing /$file"
@@ -50,6 +51,12 @@ check --formatter=json network nic list
 check --formatter=json network vswitch standard list
 check --formatter=json network vm list
 check --complete network nic get --nic-name
+# The Linux host's plug-in loads from the package and says which host it is
+# (reading the machine's own kernel, never changing it).
+TALIX_HOST=linux "$talixcli" --version | grep -q "(Linux kernel host)" || fail "TALIX_HOST=linux loads no Linux host"
+echo "ok: TALIX_HOST=linux talixcli --version"
+grep -q "^Depends:.*libmnl0" <(dpkg-deb -I "$package") || fail "the package does not depend on libmnl0"
+echo "ok: depends on libmnl0"
 if command -v man >/dev/null; then
   MANPAGER=cat MANWIDTH=80 man -l "$work/root/usr/share/man/man1/talixcli.1" 2>/dev/null | grep -q "network nic list" \
     || fail "the manual page does not render"

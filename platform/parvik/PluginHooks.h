@@ -34,6 +34,10 @@ TALIX_EXPORTED const char* AutoCli_EndCommand(const char* path);
 // last; *command gets the number of the command it belongs to (from 1).
 TALIX_EXPORTED const char* AutoCli_DeferredFailure(int index, int* command);
 
+// Optional: which host the plug-in's commands act on, in a few words
+// ("simulated host"), for --version.
+TALIX_EXPORTED const char* AutoCli_HostDescription();
+
 // Optional, shell completion of parameters that name host objects: announced
 // once (what follows only looks), then the values of one parameter of one
 // command, each passed to add.

@@ -109,6 +109,8 @@ extern "C" const char* AutoCli_TransactionChanges(void (*visit)(void* context, c
     }
 }
 
+extern "C" const char* AutoCli_HostDescription() { return "simulated host"; }
+
 // The framework announces a shell completion, which reads host objects and
 // must change nothing: a host root in use is read under its shared lock, and
 // one not made yet is not made now (its names are those of the demo host it

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "lib/HexDigit.h"
+#include "hostcommon/HexDigit.h"
 
 namespace SimHost {
 

@@ -4,7 +4,7 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
-#include "ip/AddressRules.h"
+#include "hostcommon/AddressRules.h"
 #include "ip/NetstackKey.h"
 #include "kavrel/Lib.h"
 #include "kavrel/Misc.h"
@@ -71,7 +71,7 @@ const std::vector<IpAddress>& DnsConfigImpl::GetNameServers() {
 void DnsConfigImpl::AddUserNameServer(const IpAddress& address) {
     CheckFault("DnsConfigImpl::AddUserNameServer");
     if (stale_) Refresh();
-    SimHost::CheckNameServer(address);
+    HostRules::CheckNameServer(address);
     if (std::find(nameServers_.begin(), nameServers_.end(), address) != nameServers_.end()) {
         throw KavrelException("DNS server " + address.GetStringAddress() + " is already configured");
     }

@@ -105,10 +105,6 @@ int WaitFor(pid_t child) {
 
 }  // namespace
 
-std::string MakeChildRpLmxOption(int memoryMb) {
-    return "--resource-pool=host/system/daemons --min-memory=" + std::to_string(memoryMb) + "M";
-}
-
 namespace {
 
 // The program's real path inside the host root, checked to be trusted; ""

@@ -18,8 +18,6 @@ using Kavrel::Lib::KavrelException;
 using SimHost::CheckFault;
 using SimHost::HostStore;
 
-const char* const HostsFile::kPath = "etc/hosts";
-
 namespace {
 
 const char kUserMarker[] = "# --- user specified entries ---";

@@ -24,38 +24,12 @@ namespace {
 const char kAutoSaName[] = "auto";
 const char kDeletedSaName[] = "UNKNOWN";
 
-template <typename Value>
-struct Word {
-    const char* text;
-    Value value;
-};
-
-const Word<IpSecMode> kModes[] = {
-    {"any", IPSEC_MODE_ANY}, {"transport", IPSEC_MODE_TRANSPORT}, {"tunnel", IPSEC_MODE_TUNNEL}};
-const Word<IpSecEncryptAlgo> kEncryptAlgos[] = {
-    {"null", IPSEC_ENCRYPT_NULL}, {"3des-cbc", IPSEC_ENCRYPT_3DES_CBC}, {"aes128-cbc", IPSEC_ENCRYPT_AES128_CBC}};
-const Word<IpSecAuthAlgo> kAuthAlgos[] = {{"hmac-sha1", IPSEC_AUTH_HMAC_SHA1},
-                                          {"hmac-sha2-256", IPSEC_AUTH_HMAC_SHA2_256}};
-const Word<IpSecULProto> kProtocols[] = {
-    {"any", IPSEC_ULPROTO_ANY}, {"tcp", IPSEC_ULPROTO_TCP}, {"udp", IPSEC_ULPROTO_UDP}, {"icmp6", IPSEC_ULPROTO_ICMP6}};
-const Word<IpSecDirection> kDirections[] = {{"in", IPSEC_DIR_IN}, {"out", IPSEC_DIR_OUT}};
-const Word<IpSecAction> kActions[] = {
-    {"none", IPSEC_ACTION_NONE}, {"discard", IPSEC_ACTION_DISCARD}, {"ipsec", IPSEC_ACTION_IPSEC}};
-
-template <typename Value, size_t N>
-Value FromWord(const Word<Value> (&words)[N], const std::string& word, const char* what) {
-    for (const auto& entry : words) {
-        if (word == entry.text) return entry.value;
-    }
-    throw KavrelException(std::string("Invalid ") + what + " '" + word + "'");
-}
-
-template <typename Value, size_t N>
-std::string ToWord(const Word<Value> (&words)[N], Value value) {
-    for (const auto& entry : words) {
-        if (entry.value == value) return entry.text;
-    }
-    return "unknown";
+// A word read back from the host: an empty one is as invalid as any unknown
+// word (an empty word given by a user takes its kind's default instead).
+template <typename Convert>
+auto FromStoredWord(const std::string& word, const char* what, Convert convert) {
+    if (word.empty()) throw KavrelException(std::string("Invalid ") + what + " ''");
+    return convert(word);
 }
 
 // Key bytes: "0x" and hexadecimal digits, or the ASCII text itself.
@@ -100,33 +74,6 @@ void MarkPoliciesOrphaned(IpSecDatabase& database, const std::string& saName) {
 IpSecConfigImpl::IpSecConfigImpl() = default;
 IpSecConfigImpl::~IpSecConfigImpl() = default;
 
-IpSecMode IpSecConfigImpl::StringToIpSecMode(const std::string& word) {
-    return word.empty() ? IPSEC_MODE_TRANSPORT : FromWord(kModes, word, "IPsec mode");
-}
-IpSecEncryptAlgo IpSecConfigImpl::StringToIpSecEncyptAlgo(const std::string& word) {
-    return word.empty() ? IPSEC_ENCRYPT_NULL : FromWord(kEncryptAlgos, word, "encryption algorithm");
-}
-IpSecAuthAlgo IpSecConfigImpl::StringToIpSecAuthAlgo(const std::string& word) {
-    return word.empty() ? IPSEC_AUTH_HMAC_SHA1 : FromWord(kAuthAlgos, word, "integrity algorithm");
-}
-IpSecULProto IpSecConfigImpl::StringToIpSecULProtoType(const std::string& word) {
-    return word.empty() ? IPSEC_ULPROTO_ANY : FromWord(kProtocols, word, "upper layer protocol");
-}
-IpSecDirection IpSecConfigImpl::StringToIpSecDirection(const std::string& word) {
-    return word.empty() ? IPSEC_DIR_OUT : FromWord(kDirections, word, "flow direction");
-}
-IpSecAction IpSecConfigImpl::StringToIpSecAction(const std::string& word) {
-    return word.empty() ? IPSEC_ACTION_NONE : FromWord(kActions, word, "action");
-}
-std::string IpSecConfigImpl::IpSecModeToString(IpSecMode mode) { return ToWord(kModes, mode); }
-std::string IpSecConfigImpl::IpSecEncryptAlgoToString(IpSecEncryptAlgo algorithm) {
-    return ToWord(kEncryptAlgos, algorithm);
-}
-std::string IpSecConfigImpl::IpSecAuthAlgoToString(IpSecAuthAlgo algorithm) { return ToWord(kAuthAlgos, algorithm); }
-std::string IpSecConfigImpl::IpSecULProtoToString(IpSecULProto protocol) { return ToWord(kProtocols, protocol); }
-std::string IpSecConfigImpl::IpSecDirectionToString(IpSecDirection direction) { return ToWord(kDirections, direction); }
-std::string IpSecConfigImpl::IpSecActionToString(IpSecAction action) { return ToWord(kActions, action); }
-
 void IpSecConfigImpl::AddSADConfig(const IpSecSadParam& param) {
     CheckFault("IpSecConfigImpl::AddSADConfig");
     if (param.name.empty()) throw KavrelException("A Security Association needs a name");
@@ -168,9 +115,11 @@ void IpSecConfigImpl::GetSADConfigList(std::vector<IpSecSadParam>& list) {
         param.source = Ipv6Address(sa.source);
         param.destination = Ipv6Address(sa.destination);
         param.spi = sa.spi;
-        param.mode = FromWord(kModes, sa.mode, "IPsec mode");
-        param.encryptionAlgorithm = FromWord(kEncryptAlgos, sa.encryptionAlgorithm, "encryption algorithm");
-        param.integrityAlgorithm = FromWord(kAuthAlgos, sa.integrityAlgorithm, "integrity algorithm");
+        param.mode = FromStoredWord(sa.mode, "IPsec mode", IpSecConfigImpl::StringToIpSecMode);
+        param.encryptionAlgorithm =
+            FromStoredWord(sa.encryptionAlgorithm, "encryption algorithm", IpSecConfigImpl::StringToIpSecEncyptAlgo);
+        param.integrityAlgorithm =
+            FromStoredWord(sa.integrityAlgorithm, "integrity algorithm", IpSecConfigImpl::StringToIpSecAuthAlgo);
         param.state = sa.state;
         param.lifetime = sa.lifetime;
         param.modeText = sa.mode;
@@ -270,10 +219,10 @@ void IpSecConfigImpl::GetSPDConfigList(std::vector<IpSecSpdParam>& list) {
         param.destinationPrefixLength = destination.GetNetmask();
         param.sourcePort = sp.sourcePort;
         param.destinationPort = sp.destinationPort;
-        param.protocol = FromWord(kProtocols, sp.protocol, "upper layer protocol");
-        param.direction = FromWord(kDirections, sp.direction, "flow direction");
-        param.action = FromWord(kActions, sp.action, "action");
-        param.mode = FromWord(kModes, sp.mode, "IPsec mode");
+        param.protocol = FromStoredWord(sp.protocol, "upper layer protocol", IpSecConfigImpl::StringToIpSecULProtoType);
+        param.direction = FromStoredWord(sp.direction, "flow direction", IpSecConfigImpl::StringToIpSecDirection);
+        param.action = FromStoredWord(sp.action, "action", IpSecConfigImpl::StringToIpSecAction);
+        param.mode = FromStoredWord(sp.mode, "IPsec mode", IpSecConfigImpl::StringToIpSecMode);
         param.protocolText = sp.protocol;
         param.directionText = sp.direction;
         param.actionText = sp.action;

@@ -21,9 +21,6 @@ using SimHost::LmxNicModel;
 
 using SimHost::ExistingLmxNic;
 
-const int LmxNic::MIN_MTU = 1280;
-const int LmxNic::MAX_MTU = 9000;
-
 LmxNic::LmxNic(const std::string& name) : name_(name) {}
 LmxNic::~LmxNic() = default;
 

@@ -5,7 +5,7 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
-#include "ip/AddressRules.h"
+#include "hostcommon/AddressRules.h"
 #include "ip/IpConfigModelConvert.h"
 #include "ip/LmxNicLookup.h"
 #include "kavrel/Lib.h"
@@ -15,12 +15,6 @@
 #include "model/LmxNicModel.h"
 #include "model/VswitchModel.h"
 #include "vswitch/VswitchStore.h"
-
-namespace Kavrel {
-namespace Network {
-ConnectionPoint::~ConnectionPoint() = default;
-}  // namespace Network
-}  // namespace Kavrel
 
 namespace LmxCtl {
 namespace Network {
@@ -35,10 +29,6 @@ using SimHost::LmxNicModel;
 
 namespace {
 
-const char* const kTagNames[] = {"HostControl",   "Migration",     "FaultTolerance", "Replication",
-                                 "ReplicaIntake", "Provisioning",  "ClusterStorage", "StorageWitness",
-                                 "BlockOverTcp",  "BlockOverRdma", "Backup",         "Telemetry"};
-constexpr int kTagCount = 12;
 constexpr int kDefaultMtu = 1500;
 constexpr int kMaxRxQueues = 1000;
 constexpr int kMaxInterfaces = 256;
@@ -120,13 +110,6 @@ Kavrel::Network::MacAddress NextFreeMac(const LmxNicInventory& inventory) {
     }
 }
 
-void CheckMtu(int mtu) {
-    if (mtu < LmxNic::MIN_MTU || mtu > LmxNic::MAX_MTU) {
-        throw KavrelException("MTU " + std::to_string(mtu) + " is out of range: " + std::to_string(LmxNic::MIN_MTU) +
-                              " to " + std::to_string(LmxNic::MAX_MTU));
-    }
-}
-
 std::string TagText(LmxNicTagType tag) {
     const char* name = LmxNicTagIdToName(tag);
     return name ? std::string(name) : std::to_string(tag);
@@ -161,18 +144,6 @@ void RemoveNamed(const std::string& name) {
 
 }  // namespace
 
-const char* LmxNicTagIdToName(LmxNicTagType tag) {
-    if (tag < 1 || tag > kTagCount) return nullptr;
-    return kTagNames[tag - 1];
-}
-
-LmxNicTagType LmxNicTagNameToId(const std::string& name) {
-    for (int tag = 1; tag <= kTagCount; ++tag) {
-        if (name == kTagNames[tag - 1]) return tag;
-    }
-    return LMXNIC_TAG_UNKNOWN;
-}
-
 // --- changes of one interface
 
 namespace {
@@ -197,7 +168,7 @@ void LmxNicImpl::Disable() {
 
 void LmxNicImpl::SetMtu(int mtu) {
     CheckFault("LmxNicImpl::SetMtu");
-    if (mtu != 0) CheckMtu(mtu);
+    if (mtu != 0) HostRules::CheckMtu(mtu);
     UpdateNic(name_, [&](LmxNicModel& nic) { nic.mtu = mtu == 0 ? kDefaultMtu : mtu; });
     stale_ = true;
 }
@@ -205,7 +176,7 @@ void LmxNicImpl::SetMtu(int mtu) {
 void LmxNicImpl::SetIpConfig(Kavrel::Network::IpConfig config) {
     CheckFault("LmxNicImpl::SetIpConfig");
     UpdateNic(name_, [&](LmxNicModel& nic) {
-        SimHost::CheckIpConfigChange(SimHost::ToIpConfig(nic.ipConfig), config);
+        HostRules::CheckIpConfigChange(SimHost::ToIpConfig(nic.ipConfig), config);
         nic.ipConfig = SimHost::FromIpConfig(config);
         nic.configuredIpConfig = ConfiguredPart(config);
     });
@@ -251,8 +222,8 @@ std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::AddLumexNic(const Kavrel::Network:
     if (!SimHost::FindNetstack(HostStore::Instance().Read<SimHost::NetstackTable>(), netstack)) {
         throw KavrelException("Netstack instance " + netstack + " does not exist");
     }
-    if (mtu != 0) CheckMtu(mtu);
-    SimHost::CheckIpConfigChange(Kavrel::Network::IpConfig(), config);
+    if (mtu != 0) HostRules::CheckMtu(mtu);
+    HostRules::CheckIpConfigChange(Kavrel::Network::IpConfig(), config);
     if (numRxQueue < 0 || numRxQueue > kMaxRxQueues) {
         throw KavrelException("Number of RX dispatch queues " + std::to_string(numRxQueue) + " is out of range: 1 to " +
                               std::to_string(kMaxRxQueues));

@@ -18,8 +18,6 @@
 namespace LmxCtl {
 namespace Network {
 
-const char* const kDefaultNetstackKey = "defaultTcpipStack";
-
 using Kavrel::Lib::KavrelException;
 using Kavrel::Network::NETSTACK_STATE_ENABLED;
 using SimHost::CheckFault;
@@ -210,8 +208,6 @@ std::string ResourceInfoImpl::GetWorldName(int64_t worldId) {
 
 namespace Kavrel {
 namespace Network {
-
-NetstackInstance::~NetstackInstance() = default;
 
 using Lib::KavrelException;
 using LmxCtl::Network::kDefaultNetstackKey;

@@ -9,7 +9,7 @@
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
-#include "ip/AddressRules.h"
+#include "hostcommon/AddressRules.h"
 #include "ip/IpConfigModelConvert.h"
 #include "ip/RoutingShared.h"
 #include "kavrel/Lib.h"
@@ -40,8 +40,6 @@ using SimHost::RoutingTableModel;
 using SimHost::RoutingTables;
 
 // Built by the default constructors, both are ready before any code runs.
-const Ipv4Network RoutingInfoImpl::DEFAULT_IPV4_ROUTE = Ipv4Network();  // 0.0.0.0/0
-const Ipv6Network RoutingInfoImpl::DEFAULT_IPV6_ROUTE = Ipv6Network();  // ::/0
 
 void RequireNetstack(const std::string& key) {
     if (!SimHost::FindNetstack(HostStore::Instance().Read<SimHost::NetstackTable>(), key)) {
@@ -356,7 +354,7 @@ void RoutingInfoImpl::Refresh() { CheckFault("RoutingInfoImpl::Refresh"); }
 void RoutingInfoImpl::AddLumexRoute(const Ipv4Network& network, const Ipv4Address& gateway) {
     CheckFault("RoutingInfoImpl::AddLumexRoute");
     RequireNetstack(key_);
-    SimHost::CheckIpv4Unicast(gateway, "Gateway");
+    HostRules::CheckIpv4Unicast(gateway, "Gateway");
     if (network == DEFAULT_IPV4_ROUTE) {
         Ipv4Egress(key_, gateway);
         ChangeTable(key_, [&](RoutingTableModel& table) {
@@ -398,7 +396,7 @@ void RoutingInfoImpl::RemoveLumexRoute(const Ipv4Network& network, const Ipv4Add
 void RoutingInfoImpl::AddIpv6LumexRoute(const Ipv6Network& network, const Ipv6Address& gateway) {
     CheckFault("RoutingInfoImpl::AddIpv6LumexRoute");
     RequireNetstack(key_);
-    SimHost::CheckIpv6Unicast(gateway, "Gateway");
+    HostRules::CheckIpv6Unicast(gateway, "Gateway");
     std::string egress = Ipv6Egress(key_, gateway);
     if (network == DEFAULT_IPV6_ROUTE) {
         ChangeTable(key_, [&](RoutingTableModel& table) {
@@ -451,7 +449,7 @@ void RoutingInfoImpl::SetLumexDefaultGateway(const Ipv4Address& gateway, bool pe
     CheckFault("RoutingInfoImpl::SetLumexDefaultGateway");
     RequireNetstack(key_);
     if (!gateway.IsZero()) {
-        SimHost::CheckIpv4Unicast(gateway, "Gateway");
+        HostRules::CheckIpv4Unicast(gateway, "Gateway");
         Ipv4Egress(key_, gateway);
     }
     ChangeTable(key_, [&](RoutingTableModel& table) {
@@ -475,7 +473,7 @@ void RoutingInfoImpl::SetIpv6LumexDefaultGateway(const Ipv6Address& gateway) {
     CheckFault("RoutingInfoImpl::SetIpv6LumexDefaultGateway");
     RequireNetstack(key_);
     if (!gateway.IsUnspecified()) {
-        SimHost::CheckIpv6Unicast(gateway, "Gateway");
+        HostRules::CheckIpv6Unicast(gateway, "Gateway");
         Ipv6Egress(key_, gateway);
     }
     ChangeTable(key_, [&](RoutingTableModel& table) {

@@ -8,7 +8,7 @@
 #include "kavrel/Address.h"
 #include "kavrel/IpConfig.h"
 
-namespace SimHost {
+namespace HostRules {
 
 // The prefix length of a dotted netmask, or -1 when its one bits are not contiguous.
 int Ipv4PrefixLength(const Kavrel::Network::Ipv4Address& netmask);
@@ -38,4 +38,7 @@ void CheckIpConfigChange(const Kavrel::Network::IpConfig& before, const Kavrel::
 // but not an unspecified, broadcast or multicast one.
 void CheckNameServer(const Kavrel::Network::IpAddress& address);
 
-}  // namespace SimHost
+// An interface MTU: LmxNic::MIN_MTU to LmxNic::MAX_MTU.
+void CheckMtu(int mtu);
+
+}  // namespace HostRules

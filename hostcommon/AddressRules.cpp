@@ -1,11 +1,12 @@
 // What the host's IP stack refuses to configure.
-#include "ip/AddressRules.h"
+#include "hostcommon/AddressRules.h"
 
 #include <algorithm>
 
 #include "kavrel/Lib.h"
+#include "kavrel/LmxNic.h"
 
-namespace SimHost {
+namespace HostRules {
 
 using Kavrel::Lib::KavrelException;
 using Kavrel::Network::IpConfig;
@@ -137,4 +138,12 @@ void CheckNameServer(const Kavrel::Network::IpAddress& address) {
     }
 }
 
-}  // namespace SimHost
+void CheckMtu(int mtu) {
+    using Kavrel::Network::LmxNic;
+    if (mtu < LmxNic::MIN_MTU || mtu > LmxNic::MAX_MTU) {
+        throw KavrelException("MTU " + std::to_string(mtu) + " is out of range: " + std::to_string(LmxNic::MIN_MTU) +
+                              " to " + std::to_string(LmxNic::MAX_MTU));
+    }
+}
+
+}  // namespace HostRules

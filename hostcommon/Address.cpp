@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "hostcommon/HexDigit.h"
 #include "kavrel/Lib.h"
-#include "lib/HexDigit.h"
 
 namespace Kavrel {
 namespace Network {

@@ -1,0 +1,143 @@
+// Reading the devices of a netstack over rtnetlink.
+#include "core/Links.h"
+
+#include <libmnl/libmnl.h>
+#include <linux/if.h>
+#include <linux/if_link.h>
+#include <linux/rtnetlink.h>
+#include <sys/socket.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "core/Changes.h"
+#include "core/Netlink.h"
+#include "core/Netstack.h"
+#include "kavrel/Lib.h"
+#include "lmxctl/IpStack.h"
+
+namespace LinuxHost {
+
+namespace {
+
+bool IsInterfaceName(const std::string& name) {
+    if (name.size() < 4 || name.size() > 6 || name.compare(0, 3, "lmx") != 0) return false;
+    for (size_t i = 3; i < name.size(); ++i) {
+        if (name[i] < '0' || name[i] > '9') return false;
+    }
+    if (name.size() > 4 && name[3] == '0') return false;  // lmx01 is not lmx1
+    return std::stoi(name.substr(3)) <= 255;
+}
+
+std::string MacText(const nlattr* attribute) {
+    if (!attribute || mnl_attr_get_payload_len(attribute) != 6) return "";
+    const auto* bytes = static_cast<const unsigned char*>(mnl_attr_get_payload(attribute));
+    char text[18];
+    std::snprintf(text, sizeof text, "%02x:%02x:%02x:%02x:%02x:%02x", bytes[0], bytes[1], bytes[2], bytes[3], bytes[4],
+                  bytes[5]);
+    return text;
+}
+
+}  // namespace
+
+std::vector<Link> DumpLinks(const std::string& netstack) {
+    InNetstack inside(netstack);
+    NetlinkSocket socket(NETLINK_ROUTE);
+    NetlinkRequest request(RTM_GETLINK, NLM_F_REQUEST | NLM_F_DUMP);
+    request.Put<ifinfomsg>()->ifi_family = AF_UNSPEC;
+    std::vector<Link> links;
+    socket.Talk(request, [&](const nlmsghdr* message) {
+        const auto* info = static_cast<const ifinfomsg*>(mnl_nlmsg_get_payload(message));
+        Attributes attributes(IFLA_MAX);
+        attributes.Parse(message, sizeof(ifinfomsg));
+        Link link;
+        link.index = info->ifi_index;
+        link.device = attributes.String(IFLA_IFNAME);
+        link.mtu = attributes.U32(IFLA_MTU);
+        link.up = (info->ifi_flags & IFF_UP) != 0;
+        link.mac = MacText(attributes[IFLA_ADDRESS]);
+        if (const nlattr* properties = attributes[IFLA_PROP_LIST]) {
+            // Walked by hand: the library's nest iterator does not compile as C++.
+            int left = mnl_attr_get_payload_len(properties);
+            for (auto* property = static_cast<const nlattr*>(mnl_attr_get_payload(properties));
+                 mnl_attr_ok(property, left);
+                 left -= MNL_ALIGN(property->nla_len), property = mnl_attr_next(property)) {
+                if (mnl_attr_get_type(property) != IFLA_ALT_IFNAME) continue;
+                const char* text = static_cast<const char*>(mnl_attr_get_payload(property));
+                link.altNames.emplace_back(text, strnlen(text, mnl_attr_get_payload_len(property)));
+            }
+        }
+        links.push_back(std::move(link));
+    });
+    return links;
+}
+
+std::string InterfaceNameOf(const Link& link) {
+    for (const auto& name : link.altNames) {
+        if (IsInterfaceName(name)) return name;
+    }
+    return "";
+}
+
+std::string ShownNameOf(const Link& link) {
+    std::string name = InterfaceNameOf(link);
+    return name.empty() ? link.device : name;
+}
+
+std::optional<Link> FindLink(const std::vector<Link>& links, const std::string& name) {
+    for (const auto& link : links) {
+        if (InterfaceNameOf(link) == name) return link;
+    }
+    for (const auto& link : links) {
+        if (link.device == name) return link;
+    }
+    return std::nullopt;
+}
+
+LocatedLink LocateInterface(const std::string& name) {
+    std::vector<std::string> netstacks{LmxCtl::Network::kDefaultNetstackKey};
+    for (const auto& named : NamedNetstacks()) netstacks.push_back(named);
+    for (const auto& netstack : netstacks) {
+        for (auto& link : DumpLinks(netstack)) {
+            if (InterfaceNameOf(link) == name) return {netstack, std::move(link)};
+        }
+    }
+    throw Kavrel::Lib::KavrelException("No such Lumex network interface: " + name);
+}
+
+namespace {
+void ChangeLink(const std::string& netstack, int index, unsigned upFlag, const uint32_t* mtu) {
+    InNetstack inside(netstack);
+    NetlinkSocket socket(NETLINK_ROUTE);
+    NetlinkRequest request(RTM_NEWLINK, NLM_F_REQUEST);
+    auto* info = request.Put<ifinfomsg>();
+    info->ifi_family = AF_UNSPEC;
+    info->ifi_index = index;
+    if (!mtu) {
+        info->ifi_change = IFF_UP;
+        info->ifi_flags = upFlag;
+    } else {
+        request.PutU32(IFLA_MTU, *mtu);
+    }
+    socket.Ask(request);
+}
+
+std::string DeviceOf(const std::string& netstack, int index) {
+    for (const auto& link : DumpLinks(netstack)) {
+        if (link.index == index) return link.device;
+    }
+    return "#" + std::to_string(index);
+}
+}  // namespace
+
+void SetLinkUp(const std::string& netstack, int index, bool up) {
+    Change("link set " + DeviceOf(netstack, index) + (up ? " up" : " down") + " netstack " + netstack,
+           [&] { ChangeLink(netstack, index, up ? IFF_UP : 0, nullptr); });
+}
+
+void SetLinkMtu(const std::string& netstack, int index, uint32_t mtu) {
+    Change("link set " + DeviceOf(netstack, index) + " mtu " + std::to_string(mtu) + " netstack " + netstack,
+           [&] { ChangeLink(netstack, index, 0, &mtu); });
+}
+
+}  // namespace LinuxHost

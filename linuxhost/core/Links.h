@@ -1,0 +1,48 @@
+// The network devices of a netstack, as rtnetlink reports them, and the
+// interface names the host gives them.
+//
+// An interface of this host (lmx0 to lmx255) is a Linux device that carries
+// that name as one of its alternative names (`ip link property add dev eth1
+// altname lmx3`), so that `ip` users see the same name and can use it; the
+// host never gives a device such a name by itself.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace LinuxHost {
+
+struct Link {
+    int index = 0;
+    std::string device;                 // the kernel's name
+    std::vector<std::string> altNames;  // in the kernel's order
+    uint32_t mtu = 0;
+    bool up = false;  // administratively
+    std::string mac;  // lower-case, colon-separated; empty without one
+};
+
+// Every device of the netstack, in index order.
+std::vector<Link> DumpLinks(const std::string& netstack);
+// The interface name of a device: its first alternative name of the form
+// lmxN; empty for a device that has none.
+std::string InterfaceNameOf(const Link& link);
+// The name a listing shows for a device: its interface name, or else its own.
+std::string ShownNameOf(const Link& link);
+// The device whose interface name (or, failing that, own name) is `name`.
+std::optional<Link> FindLink(const std::vector<Link>& links, const std::string& name);
+
+// The interface `name` names (lmxN), looked for in the default netstack and
+// then in every named one; throws "No such Lumex network interface: NAME".
+struct LocatedLink {
+    std::string netstack;
+    Link link;
+};
+LocatedLink LocateInterface(const std::string& name);
+
+// Changes of one device: administratively up or down, its MTU.
+void SetLinkUp(const std::string& netstack, int index, bool up);
+void SetLinkMtu(const std::string& netstack, int index, uint32_t mtu);
+
+}  // namespace LinuxHost

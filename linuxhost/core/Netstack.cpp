@@ -1,0 +1,81 @@
+// Netstacks as network namespaces.
+#include "core/Netstack.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "kavrel/Lib.h"
+#include "lmxctl/IpStack.h"
+
+namespace LinuxHost {
+
+using Kavrel::Lib::KavrelException;
+
+namespace {
+
+const char kNamespaceFolder[] = "/run/netns/";
+
+// A name `ip netns` could have made: never a path of its own.
+bool IsNamespaceName(const std::string& key) {
+    return !key.empty() && key.size() <= 255 && key != "." && key != ".." && key.find('/') == std::string::npos &&
+           key.find('\0') == std::string::npos;
+}
+
+[[noreturn]] void NoSuchNetstack(const std::string& key) {
+    throw KavrelException("Netstack instance " + key + " does not exist");
+}
+
+}  // namespace
+
+bool IsDefaultNetstack(const std::string& key) { return key == LmxCtl::Network::kDefaultNetstackKey; }
+
+std::vector<std::string> NamedNetstacks() {
+    std::vector<std::string> names;
+    DIR* folder = opendir(kNamespaceFolder);
+    if (!folder) return names;
+    while (const dirent* entry = readdir(folder)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        names.push_back(name);
+    }
+    closedir(folder);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void RequireNetstack(const std::string& key) {
+    if (IsDefaultNetstack(key)) return;
+    struct stat status {};
+    if (!IsNamespaceName(key) || stat((kNamespaceFolder + key).c_str(), &status) != 0) NoSuchNetstack(key);
+}
+
+InNetstack::InNetstack(const std::string& key) {
+    if (IsDefaultNetstack(key)) return;
+    if (!IsNamespaceName(key)) NoSuchNetstack(key);
+    const int target = open((kNamespaceFolder + key).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (target < 0) NoSuchNetstack(key);
+    home_ = open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
+    if (home_ < 0 || setns(target, CLONE_NEWNET) != 0) {
+        const int error = errno;
+        close(target);
+        if (home_ >= 0) close(home_);
+        home_ = -1;
+        throw KavrelException("Cannot enter netstack instance " + key + ": " + std::strerror(error));
+    }
+    close(target);
+}
+
+InNetstack::~InNetstack() {
+    if (home_ < 0) return;
+    setns(home_, CLONE_NEWNET);
+    close(home_);
+}
+
+}  // namespace LinuxHost

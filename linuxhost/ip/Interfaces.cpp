@@ -1,0 +1,183 @@
+// Interfaces (lmxN) on a Linux host: devices that carry the interface's name
+// as an alternative name, in whichever netstack (namespace) holds them.
+#include <algorithm>
+
+#include "core/Addresses.h"
+#include "core/Links.h"
+#include "core/Netstack.h"
+#include "core/Refusal.h"
+#include "hostcommon/AddressRules.h"
+#include "kavrel/DVSwitch.h"
+#include "kavrel/Lib.h"
+#include "kavrel/LmxNic.h"
+#include "kavrel/Portset.h"
+#include "lmxctl/IpStack.h"
+#include "lmxctl/LumexNicInfoImpl.h"
+
+namespace Kavrel {
+namespace Network {
+
+LmxNic::LmxNic(const std::string& name) : name_(name) {}
+LmxNic::~LmxNic() = default;
+
+std::string LmxNic::GetInterfaceName() const { return name_; }
+std::string LmxNic::GetNetstackInstanceKey() const { return LinuxHost::LocateInterface(name_).netstack; }
+MacAddress LmxNic::GetMacAddress() const {
+    const auto located = LinuxHost::LocateInterface(name_);
+    return located.link.mac.empty() ? MacAddress() : MacAddress(located.link.mac);
+}
+int LmxNic::GetMtu() const { return static_cast<int>(LinuxHost::LocateInterface(name_).link.mtu); }
+int LmxNic::GetTsoMss() const { return 0; }
+int LmxNic::GetNumRxQueue() const { return 0; }
+bool LmxNic::IsEnabled() const { return LinuxHost::LocateInterface(name_).link.up; }
+IpConfig LmxNic::GetIpConfig() const {
+    const auto located = LinuxHost::LocateInterface(name_);
+    return LinuxHost::ReadIpConfig(located.netstack, located.link);
+}
+// On a live kernel what is configured is what the kernel holds.
+IpConfig LmxNic::GetConfiguredIpConfig() const { return GetIpConfig(); }
+std::vector<LmxNicTagType> LmxNic::GetTags() const { return {}; }
+
+// A device is attached to no switch of the host's.
+int LmxNic::GetConnectionPointType() const { return CONNECTION_POINT_NONE; }
+std::string LmxNic::GetPortsetName() const { return ""; }
+std::string LmxNic::GetPortgroupName() const { return ""; }
+DVPortParam LmxNic::GetDVPortParam() const { return {}; }
+OpaqueNetworkParam LmxNic::GetOpaqueNetworkParam() const { return {}; }
+bool LmxNic::HasPort() const { return false; }
+int64_t LmxNic::GetPortId() const { return 0; }
+
+}  // namespace Network
+}  // namespace Kavrel
+
+namespace LmxCtl {
+namespace Network {
+
+using Kavrel::Lib::KavrelException;
+
+LmxNicImpl::LmxNicImpl(const std::string& name) : LmxNic(name) { Load(); }
+LmxNicImpl::~LmxNicImpl() = default;
+
+void LmxNicImpl::Load() const {
+    const auto located = LinuxHost::LocateInterface(name_);
+    netstackKey_ = located.netstack;
+    ipConfig_ = LinuxHost::ReadIpConfig(located.netstack, located.link);
+    configuredIpConfig_ = ipConfig_;
+    stale_ = false;
+}
+
+void LmxNicImpl::Refresh() { stale_ = true; }
+
+std::string LmxNicImpl::GetInterfaceName() const { return name_; }
+std::string LmxNicImpl::GetNetstackInstanceKey() const {
+    if (stale_) Load();
+    return netstackKey_;
+}
+Kavrel::Network::IpConfig LmxNicImpl::GetIpConfig() const {
+    if (stale_) Load();
+    return ipConfig_;
+}
+Kavrel::Network::IpConfig LmxNicImpl::GetConfiguredIpConfig() const {
+    if (stale_) Load();
+    return configuredIpConfig_;
+}
+
+void LmxNicImpl::Enable() {
+    const auto located = LinuxHost::LocateInterface(name_);
+    LinuxHost::SetLinkUp(located.netstack, located.link.index, true);
+}
+
+void LmxNicImpl::Disable() {
+    const auto located = LinuxHost::LocateInterface(name_);
+    LinuxHost::SetLinkUp(located.netstack, located.link.index, false);
+}
+
+void LmxNicImpl::SetMtu(int mtu) {
+    if (mtu != 0) HostRules::CheckMtu(mtu);
+    const auto located = LinuxHost::LocateInterface(name_);
+    LinuxHost::SetLinkMtu(located.netstack, located.link.index, static_cast<uint32_t>(mtu == 0 ? 1500 : mtu));
+}
+
+void LmxNicImpl::SetIpConfig(Kavrel::Network::IpConfig) { LinuxHost::NotYetOnLinux("Interface IP configurations"); }
+
+void LmxNicImpl::AddTag(Kavrel::Network::LmxNicTagType, bool) { LinuxHost::NotYetOnLinux("Interface tags"); }
+void LmxNicImpl::RemoveTag(Kavrel::Network::LmxNicTagType) { LinuxHost::NotYetOnLinux("Interface tags"); }
+
+void LmxNicImpl::Remove() { LinuxHost::NotYetOnLinux("Interface removals"); }
+
+}  // namespace Network
+}  // namespace LmxCtl
+
+namespace LmxCtl {
+namespace Network {
+
+namespace {
+
+// Every interface (device with an lmxN name) of the netstacks asked for, in
+// netstack order and then the kernel's device order. A Linux host keeps no
+// interfaces of its own, so the system kind has none.
+std::vector<std::shared_ptr<LmxNicImpl>> Interfaces(const std::string& onlyNetstack, int kind) {
+    std::vector<std::shared_ptr<LmxNicImpl>> nics;
+    if (kind == Kavrel::Network::PORTSET_GET_SYSTEM) return nics;
+    std::vector<std::string> netstacks;
+    if (onlyNetstack.empty()) {
+        netstacks.push_back(kDefaultNetstackKey);
+        for (const auto& named : LinuxHost::NamedNetstacks()) netstacks.push_back(named);
+    } else {
+        LinuxHost::RequireNetstack(onlyNetstack);
+        netstacks.push_back(onlyNetstack);
+    }
+    for (const auto& netstack : netstacks) {
+        for (const auto& link : LinuxHost::DumpLinks(netstack)) {
+            const std::string name = LinuxHost::InterfaceNameOf(link);
+            if (!name.empty()) nics.push_back(std::make_shared<LmxNicImpl>(name));
+        }
+    }
+    return nics;
+}
+
+}  // namespace
+
+LumexNicInfoImpl::LumexNicInfoImpl() = default;
+LumexNicInfoImpl::~LumexNicInfoImpl() = default;
+
+std::vector<std::shared_ptr<LmxNicImpl>> LumexNicInfoImpl::GetLumexNics(int kind) { return Interfaces("", kind); }
+
+std::vector<std::shared_ptr<LmxNicImpl>> LumexNicInfoImpl::GetLumexNicsByInstanceKey(const std::string& netstack,
+                                                                                     int kind) {
+    return Interfaces(netstack, kind);
+}
+
+std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::GetLumexNicByInterface(const std::string& name, bool, int kind) {
+    if (kind == Kavrel::Network::PORTSET_GET_SYSTEM) return nullptr;
+    try {
+        return std::make_shared<LmxNicImpl>(name);
+    } catch (const KavrelException&) {
+        return nullptr;  // no device carries that name
+    }
+}
+
+void LumexNicInfoImpl::GetLmxnicNamesByInstanceKey(std::vector<std::string>& names, const std::string& netstack,
+                                                   int kind) {
+    for (const auto& nic : Interfaces(netstack, kind)) names.push_back(nic->GetInterfaceName());
+}
+
+// Tags live in the side store, which this round does not have yet: no
+// interface carries one.
+std::vector<std::shared_ptr<LmxNicImpl>> LumexNicInfoImpl::GetLumexNicsByTag(Kavrel::Network::LmxNicTagType) {
+    return {};
+}
+
+std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::AddLumexNic(const Kavrel::Network::ConnectionPoint&, const std::string&,
+                                                          const Kavrel::Network::IpConfig&,
+                                                          const Kavrel::Network::MacAddress&, int, int, int,
+                                                          const std::string&, bool) {
+    LinuxHost::NotYetOnLinux("Interface additions");
+}
+
+void LumexNicInfoImpl::RemoveLumexNic(const Kavrel::Network::ConnectionPoint&, const std::string&) {
+    LinuxHost::NotYetOnLinux("Interface removals");
+}
+
+}  // namespace Network
+}  // namespace LmxCtl

@@ -1,0 +1,128 @@
+// IP-stack operations the Linux host does not carry out yet, or that have no
+// equivalent there; each refuses with one sentence.
+#include "core/Refusal.h"
+#include "kavrel/DVSwitch.h"
+#include "kavrel/Datapath.h"
+#include "kavrel/NetworkFactory.h"
+#include "kavrel/NetworkInfo.h"
+#include "kavrel/Portset.h"
+#include "lmxctl/Datapath.h"
+#include "lmxctl/IpStack.h"
+#include "lmxctl/NetworkInfoImpl.h"
+#include "lmxctl/Util.h"
+
+namespace Kavrel {
+namespace Network {
+
+std::unique_ptr<NetworkInfo> NetworkFactory::GetNetworkInfo() {
+    return std::make_unique<LmxCtl::Network::NetworkInfoImpl>();
+}
+std::unique_ptr<Portset> NetworkFactory::GetVirtualSwitchById(const std::string&, int) {
+    LinuxHost::NotYetOnLinux("Virtual switches");
+}
+std::unique_ptr<PortGroup> NetworkFactory::GetPortGroupByName(const std::string&) {
+    LinuxHost::NotYetOnLinux("Port groups");
+}
+std::unique_ptr<DVSwitch> NetworkFactory::GetDVSwitchByName(const std::string&) {
+    LinuxHost::NotYetOnLinux("Distributed switches");
+}
+std::unique_ptr<DVSwitch> NetworkFactory::GetDVSwitchById(const std::string&) {
+    LinuxHost::NotYetOnLinux("Distributed switches");
+}
+std::unique_ptr<DVPort> NetworkFactory::GetDVPort(const DVPortParam&) {
+    LinuxHost::NotYetOnLinux("Distributed switch ports");
+}
+
+void NetworkInfo::GetCurrentTcpLumexConnections(std::vector<TcpIpConnection>&, const std::string&) {
+    LinuxHost::NotYetOnLinux("Connection listings");
+}
+void NetworkInfo::GetCurrentUdpLumexConnections(std::vector<TcpIpConnection>&, const std::string&) {
+    LinuxHost::NotYetOnLinux("Connection listings");
+}
+void NetworkInfo::GetCurrentIpLumexConnections(std::vector<TcpIpConnection>&, const std::string&) {
+    LinuxHost::NotYetOnLinux("Connection listings");
+}
+std::unique_ptr<InterfaceInventory> NetworkInfo::GetInterfaceInventory() {
+    LinuxHost::NotYetOnLinux("Multicast group listings");
+}
+
+}  // namespace Network
+}  // namespace Kavrel
+
+namespace LmxCtl {
+namespace Network {
+
+using Kavrel::Network::IpAddress;
+
+DnsConfigImpl::DnsConfigImpl(const std::string& netstackKey) : key_(netstackKey) {}
+DnsConfigImpl::~DnsConfigImpl() = default;
+void DnsConfigImpl::Refresh() { LinuxHost::NotYetOnLinux("Resolver settings"); }
+const std::vector<IpAddress>& DnsConfigImpl::GetNameServers() { LinuxHost::NotYetOnLinux("Resolver settings"); }
+void DnsConfigImpl::AddUserNameServer(const IpAddress&) { LinuxHost::NotYetOnLinux("Resolver settings"); }
+void DnsConfigImpl::RemoveNameServer(const IpAddress&) { LinuxHost::NotYetOnLinux("Resolver settings"); }
+void DnsConfigImpl::RemoveNameServers() { LinuxHost::NotYetOnLinux("Resolver settings"); }
+void DnsConfigImpl::AddUserSearchDomain(const std::string&) { LinuxHost::NotYetOnLinux("Resolver settings"); }
+void DnsConfigImpl::RemoveSearchDomain(const std::string&) { LinuxHost::NotYetOnLinux("Resolver settings"); }
+std::string DnsConfigImpl::GetSearchDomainsString() { LinuxHost::NotYetOnLinux("Resolver settings"); }
+void DnsConfigImpl::SaveConfig() { LinuxHost::NotYetOnLinux("Resolver settings"); }
+
+HostsFile::HostsFile() = default;
+HostsFile::~HostsFile() = default;
+std::vector<std::shared_ptr<HostsFileEntry>> HostsFile::GetEntriesFromConfig() {
+    LinuxHost::NotYetOnLinux("Hosts file entries");
+}
+void HostsFile::AddEntryFromUser(const std::string&, const std::string&, const std::vector<std::string>&,
+                                 const std::string&) {
+    LinuxHost::NotYetOnLinux("Hosts file entries");
+}
+void HostsFile::RemoveEntryFromUser(const std::string&, const std::string&) {
+    LinuxHost::NotYetOnLinux("Hosts file entries");
+}
+
+IpSecConfigImpl::IpSecConfigImpl() = default;
+IpSecConfigImpl::~IpSecConfigImpl() = default;
+void IpSecConfigImpl::AddSADConfig(const Kavrel::Network::IpSecSadParam&) {
+    LinuxHost::NotYetOnLinux("IPsec security associations");
+}
+void IpSecConfigImpl::GetSADConfigList(std::vector<Kavrel::Network::IpSecSadParam>&) {
+    LinuxHost::NotYetOnLinux("IPsec security associations");
+}
+void IpSecConfigImpl::RemoveSADConfig(const std::string&) { LinuxHost::NotYetOnLinux("IPsec security associations"); }
+void IpSecConfigImpl::RemoveAutoSADConfig(const Kavrel::Network::IpSecSadParam&) {
+    LinuxHost::NotYetOnLinux("IPsec security associations");
+}
+void IpSecConfigImpl::FlushSADConfig() { LinuxHost::NotYetOnLinux("IPsec security associations"); }
+void IpSecConfigImpl::AddSPDConfig(const Kavrel::Network::IpSecSpdParam&) {
+    LinuxHost::NotYetOnLinux("IPsec security policies");
+}
+void IpSecConfigImpl::GetSPDConfigList(std::vector<Kavrel::Network::IpSecSpdParam>&) {
+    LinuxHost::NotYetOnLinux("IPsec security policies");
+}
+void IpSecConfigImpl::RemoveSPDConfig(const std::string&) { LinuxHost::NotYetOnLinux("IPsec security policies"); }
+void IpSecConfigImpl::FlushSPDConfig() { LinuxHost::NotYetOnLinux("IPsec security policies"); }
+
+}  // namespace Network
+
+namespace Resource {
+
+ResourceInfoImpl::ResourceInfoImpl() = default;
+ResourceInfoImpl::~ResourceInfoImpl() = default;
+std::string ResourceInfoImpl::GetWorldName(int64_t) { LinuxHost::NotYetOnLinux("World names"); }
+
+WorldImpl::WorldImpl(int64_t worldId) : worldId_(worldId) {}
+WorldImpl::~WorldImpl() = default;
+int64_t WorldImpl::GetWorldId() const { return worldId_; }
+std::string WorldImpl::GetWorldName() const { LinuxHost::NotYetOnLinux("World names"); }
+
+}  // namespace Resource
+
+namespace Util {
+
+// The daemon control scripts these run belong to the simulated host.
+int LmxCtl_Exec(const std::string&, bool, bool, bool) { LinuxHost::NoEquivalent("The host's daemon scripts"); }
+int LmxCtl_Exec(const std::string&, bool, bool, bool, const std::string&) {
+    LinuxHost::NoEquivalent("The host's daemon scripts");
+}
+
+}  // namespace Util
+}  // namespace LmxCtl

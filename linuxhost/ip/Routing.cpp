@@ -1,0 +1,528 @@
+// Routes and neighbours of a netstack on a Linux host: the main routing table
+// and the neighbour cache of its namespace, over rtnetlink. Nothing is kept
+// between calls: other programs change the kernel at any time.
+#include <arpa/inet.h>
+#include <libmnl/libmnl.h>
+#include <linux/neighbour.h>
+#include <linux/rtnetlink.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <utility>
+
+#include "core/Changes.h"
+#include "core/CommandScope.h"
+#include "core/Links.h"
+#include "core/Netlink.h"
+#include "core/Netstack.h"
+#include "hostcommon/AddressRules.h"
+#include "kavrel/Lib.h"
+#include "kavrel/Portset.h"
+#include "lmxctl/IpStack.h"
+
+namespace LmxCtl {
+namespace Network {
+
+using namespace Kavrel::Network;
+using Kavrel::Lib::KavrelException;
+
+namespace {
+
+// A route as the main table holds it.
+struct KernelRoute {
+    std::array<uint8_t, 16> destination{};
+    int prefixLength = 0;
+    std::array<uint8_t, 16> gateway{};
+    int interfaceIndex = 0;
+    uint8_t protocol = 0;
+};
+
+std::map<int, std::string> ShownNames(const std::string& netstack) {
+    std::map<int, std::string> names;
+    for (const auto& link : LinuxHost::DumpLinks(netstack)) names[link.index] = LinuxHost::ShownNameOf(link);
+    return names;
+}
+
+void CopyAddress(const nlattr* attribute, std::array<uint8_t, 16>& bytes) {
+    if (!attribute) return;
+    const size_t size = std::min<size_t>(mnl_attr_get_payload_len(attribute), bytes.size());
+    std::memcpy(bytes.data(), mnl_attr_get_payload(attribute), size);
+}
+
+// The unicast routes of the namespace's main table, in the kernel's order.
+std::vector<KernelRoute> MainTable(const std::string& netstack, int family) {
+    LinuxHost::InNetstack inside(netstack);
+    LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
+    LinuxHost::NetlinkRequest request(RTM_GETROUTE, NLM_F_REQUEST | NLM_F_DUMP);
+    request.Put<rtmsg>()->rtm_family = static_cast<unsigned char>(family);
+    std::vector<KernelRoute> routes;
+    socket.Talk(request, [&](const nlmsghdr* message) {
+        const auto* header = static_cast<const rtmsg*>(mnl_nlmsg_get_payload(message));
+        LinuxHost::Attributes attributes(RTA_MAX);
+        attributes.Parse(message, sizeof(rtmsg));
+        const uint32_t table = attributes.U32(RTA_TABLE, header->rtm_table);
+        if (table != RT_TABLE_MAIN || header->rtm_type != RTN_UNICAST) return;
+        KernelRoute route;
+        route.prefixLength = header->rtm_dst_len;
+        route.protocol = header->rtm_protocol;
+        CopyAddress(attributes[RTA_DST], route.destination);
+        CopyAddress(attributes[RTA_GATEWAY], route.gateway);
+        route.interfaceIndex = static_cast<int>(attributes.U32(RTA_OIF));
+        routes.push_back(route);
+    });
+    return routes;
+}
+
+Ipv4Address V4(const std::array<uint8_t, 16>& bytes) {
+    uint32_t value;
+    std::memcpy(&value, bytes.data(), sizeof value);
+    return Ipv4Address(ntohl(value));
+}
+
+// Adds (create-exclusive: the kernel decides what exists) or removes one
+// route of the main table.
+void ChangeRoute(const std::string& netstack, uint16_t type, int family, int prefixLength, const void* destination,
+                 const void* gateway, size_t addressSize) {
+    LinuxHost::InNetstack inside(netstack);
+    LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
+    const uint16_t flags = type == RTM_NEWROUTE ? NLM_F_REQUEST | NLM_F_CREATE | NLM_F_EXCL : NLM_F_REQUEST;
+    LinuxHost::NetlinkRequest request(type, flags);
+    auto* header = request.Put<rtmsg>();
+    header->rtm_family = static_cast<unsigned char>(family);
+    header->rtm_dst_len = static_cast<unsigned char>(prefixLength);
+    header->rtm_table = RT_TABLE_MAIN;
+    header->rtm_protocol = RTPROT_STATIC;
+    header->rtm_scope = type == RTM_NEWROUTE ? RT_SCOPE_UNIVERSE : RT_SCOPE_NOWHERE;
+    header->rtm_type = RTN_UNICAST;
+    if (prefixLength > 0) request.PutBytes(RTA_DST, destination, addressSize);
+    request.PutBytes(RTA_GATEWAY, gateway, addressSize);
+    socket.Ask(request);
+}
+
+// The kernel's refusal of a route change in the words the host uses
+// elsewhere for the same cases.
+template <typename Network, typename Address>
+[[noreturn]] void RouteRefused(const KavrelException& refusal, bool adding, const Network& network,
+                               const Address& gateway, bool isDefault) {
+    const std::string reason = refusal.GetDescription();
+    if (adding && reason.rfind(std::strerror(EEXIST), 0) == 0) {
+        if (isDefault) throw KavrelException("A default route already exists");
+        throw KavrelException("A route to " + network.GetStringAddress() + " already exists");
+    }
+    if (!adding && reason.rfind(std::strerror(ESRCH), 0) == 0) {
+        throw KavrelException("No route to " + network.GetStringAddress() + " via " + gateway.GetStringAddress());
+    }
+    throw KavrelException(std::string(adding ? "Cannot add" : "Cannot remove") + " the route to " +
+                          network.GetStringAddress() + " via " + gateway.GetStringAddress() + ": " + reason);
+}
+
+std::string RoutePlan(bool adding, const std::string& network, const std::string& gateway,
+                      const std::string& netstack) {
+    return std::string("route ") + (adding ? "add " : "del ") + network + " via " + gateway + " table main netstack " +
+           netstack;
+}
+
+// In a dry run the kernel is not asked: what it would refuse for existing
+// or missing routes is found from the table as it is now.
+template <typename Network, typename Address>
+void PlanRoute(const std::vector<KernelRoute>& routes, bool adding, const Network& network, const Address& gateway,
+               const std::array<uint8_t, 16>& destination, const std::array<uint8_t, 16>& via, bool isDefault) {
+    bool exists = false, viaGateway = false;
+    for (const auto& route : routes) {
+        if (route.prefixLength != network.GetPrefixLength() || route.destination != destination) continue;
+        exists = true;
+        viaGateway = viaGateway || route.gateway == via;
+    }
+    if (adding && exists) {
+        if (isDefault) throw KavrelException("A default route already exists");
+        throw KavrelException("A route to " + network.GetStringAddress() + " already exists");
+    }
+    if (!adding && !viaGateway) {
+        throw KavrelException("No route to " + network.GetStringAddress() + " via " + gateway.GetStringAddress());
+    }
+}
+
+// replacing: the add follows a planned removal of the same route, which a
+// dry run's table still holds.
+void ChangeIpv4(const std::string& netstack, bool adding, const Ipv4Network& network, const Ipv4Address& gateway,
+                bool replacing = false) {
+    LinuxHost::RequireNetstack(netstack);
+    const uint32_t destination = htonl(network.GetNetwork().GetValue());
+    const uint32_t via = htonl(gateway.GetValue());
+    const bool isDefault = network == RoutingInfoImpl::DEFAULT_IPV4_ROUTE;
+    if (LinuxHost::Planning() && !replacing) {
+        std::array<uint8_t, 16> destinationBytes{}, viaBytes{};
+        std::memcpy(destinationBytes.data(), &destination, 4);
+        std::memcpy(viaBytes.data(), &via, 4);
+        PlanRoute(MainTable(netstack, AF_INET), adding, network, gateway, destinationBytes, viaBytes, isDefault);
+    }
+    LinuxHost::Change(
+        RoutePlan(adding, isDefault ? "default" : network.GetStringAddress(), gateway.GetStringAddress(), netstack),
+        [&] {
+            try {
+                ChangeRoute(netstack, adding ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET, network.GetPrefixLength(),
+                            &destination, &via, sizeof via);
+            } catch (const KavrelException& refusal) {
+                RouteRefused(refusal, adding, network, gateway, isDefault);
+            }
+        });
+}
+
+// An IPv6 network's prefix length under the name the IPv4 one has.
+struct Ipv6Prefix {
+    const Ipv6Network& network;
+    int GetPrefixLength() const { return network.GetNetmask(); }
+    std::string GetStringAddress() const { return network.GetStringAddress(); }
+};
+
+void ChangeIpv6(const std::string& netstack, bool adding, const Ipv6Network& network, const Ipv6Address& gateway,
+                bool replacing = false) {
+    LinuxHost::RequireNetstack(netstack);
+    const bool isDefault = network == RoutingInfoImpl::DEFAULT_IPV6_ROUTE;
+    if (LinuxHost::Planning() && !replacing) {
+        PlanRoute(MainTable(netstack, AF_INET6), adding, Ipv6Prefix{network}, gateway, network.GetAddress().GetBytes(),
+                  gateway.GetBytes(), isDefault);
+    }
+    LinuxHost::Change(
+        RoutePlan(adding, isDefault ? "default" : network.GetStringAddress(), gateway.GetStringAddress(), netstack),
+        [&] {
+            try {
+                ChangeRoute(netstack, adding ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET6, network.GetNetmask(),
+                            network.GetAddress().GetBytes().data(), gateway.GetBytes().data(), 16);
+            } catch (const KavrelException& refusal) {
+                RouteRefused(refusal, adding, network, gateway, isDefault);
+            }
+        });
+}
+
+const KernelRoute* DefaultRoute(const std::vector<KernelRoute>& routes) {
+    for (const auto& route : routes) {
+        if (route.prefixLength == 0) return &route;
+    }
+    return nullptr;
+}
+
+// Neighbour cache entries of one family, with their kernel state.
+struct KernelNeighbor {
+    std::array<uint8_t, 16> address{};
+    std::string mac;
+    int interfaceIndex = 0;
+    uint16_t state = 0;
+    uint8_t flags = 0;
+    int64_t expiry = 0;
+};
+
+std::vector<KernelNeighbor> NeighborCache(const std::string& netstack, int family) {
+    LinuxHost::InNetstack inside(netstack);
+    LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
+    LinuxHost::NetlinkRequest request(RTM_GETNEIGH, NLM_F_REQUEST | NLM_F_DUMP);
+    request.Put<ndmsg>()->ndm_family = static_cast<unsigned char>(family);
+    std::vector<KernelNeighbor> entries;
+    const long ticks = sysconf(_SC_CLK_TCK);
+    socket.Talk(request, [&](const nlmsghdr* message) {
+        const auto* header = static_cast<const ndmsg*>(mnl_nlmsg_get_payload(message));
+        if (header->ndm_state & (NUD_NOARP | NUD_FAILED)) return;  // local and unresolved entries
+        LinuxHost::Attributes attributes(NDA_MAX);
+        attributes.Parse(message, sizeof(ndmsg));
+        KernelNeighbor entry;
+        CopyAddress(attributes[NDA_DST], entry.address);
+        if (const nlattr* mac = attributes[NDA_LLADDR]; mac && mnl_attr_get_payload_len(mac) == 6) {
+            MacAddress address(*static_cast<const std::array<uint8_t, 6>*>(mnl_attr_get_payload(mac)));
+            entry.mac = address.GetStringAddress();
+        }
+        entry.interfaceIndex = header->ndm_ifindex;
+        entry.state = header->ndm_state;
+        entry.flags = header->ndm_flags;
+        if (const nlattr* info = attributes[NDA_CACHEINFO]; info &&
+                                                            mnl_attr_get_payload_len(info) >= sizeof(nda_cacheinfo) &&
+                                                            ticks > 0 && !(header->ndm_state & NUD_PERMANENT)) {
+            nda_cacheinfo cache;
+            std::memcpy(&cache, mnl_attr_get_payload(info), sizeof cache);
+            // Seconds until the entry needs confirming again, as the kernel counts it.
+            entry.expiry = static_cast<int64_t>(cache.ndm_confirmed) / ticks;
+        }
+        entries.push_back(entry);
+    });
+    return entries;
+}
+
+// The neighbour cache as the command's listing read it, by address and
+// shown interface name, so that asking about each listed entry reads the
+// kernel once per command, not once per entry.
+struct NeighborSnapshot {
+    unsigned command = 0;
+    std::string netstack;
+    int family = 0;
+    std::map<std::pair<std::array<uint8_t, 16>, std::string>, KernelNeighbor> entries;
+};
+
+NeighborSnapshot& Snapshot() {
+    static NeighborSnapshot snapshot;
+    return snapshot;
+}
+
+const NeighborSnapshot& ReadNeighbors(const std::string& netstack, int family) {
+    NeighborSnapshot& snapshot = Snapshot();
+    if (snapshot.command == LinuxHost::CurrentCommand() && snapshot.netstack == netstack && snapshot.family == family &&
+        snapshot.command != 0) {
+        return snapshot;
+    }
+    const auto names = ShownNames(netstack);
+    snapshot.entries.clear();
+    for (const auto& entry : NeighborCache(netstack, family)) {
+        auto name = names.find(entry.interfaceIndex);
+        snapshot.entries.emplace(std::make_pair(entry.address, name == names.end() ? std::string() : name->second),
+                                 entry);
+    }
+    snapshot.command = LinuxHost::CurrentCommand();
+    snapshot.netstack = netstack;
+    snapshot.family = family;
+    return snapshot;
+}
+
+// The kernel's entry for a listed neighbour; none when it is gone.
+template <typename Neighbor>
+std::optional<KernelNeighbor> FindNeighbor(const std::string& netstack, int family, const Neighbor& neighbor,
+                                           const std::array<uint8_t, 16>& address) {
+    const auto& entries = ReadNeighbors(netstack, family).entries;
+    auto found = entries.find(std::make_pair(address, neighbor.interfaceName));
+    if (found == entries.end()) return std::nullopt;
+    return found->second;
+}
+
+template <typename Neighbor, typename Convert>
+void ListNeighbors(const std::string& netstack, int family, const std::string& interfaceName, int kind,
+                   std::vector<Neighbor>& neighbors, Convert convert) {
+    LinuxHost::RequireNetstack(netstack);
+    if (kind == PORTSET_GET_SYSTEM) return;  // a Linux host keeps no interfaces of its own
+    for (const auto& [key, entry] : ReadNeighbors(netstack, family).entries) {
+        if (!interfaceName.empty() && key.second != interfaceName) continue;
+        Neighbor neighbor;
+        neighbor.address = convert(entry.address);
+        neighbor.macAddress = entry.mac;
+        neighbor.interfaceName = key.second;
+        neighbor.expiry = entry.expiry;
+        neighbors.push_back(neighbor);
+    }
+}
+
+std::string NeighborTypeOf(const std::optional<KernelNeighbor>& entry) {
+    if (!entry) return "Unknown";
+    if (entry->flags & NTF_ROUTER) return "Router";
+    return (entry->state & NUD_PERMANENT) ? "Static" : "Dynamic";
+}
+
+std::array<uint8_t, 16> BytesOf(const Ipv4Address& address) {
+    std::array<uint8_t, 16> bytes{};
+    const uint32_t value = htonl(address.GetValue());
+    std::memcpy(bytes.data(), &value, sizeof value);
+    return bytes;
+}
+
+// Removes every entry for the address (on one interface, or on all when
+// interfaceName is empty).
+void RemoveNeighbors(const std::string& netstack, int family, const std::array<uint8_t, 16>& address,
+                     size_t addressSize, const std::string& interfaceName, const std::string& shown) {
+    LinuxHost::RequireNetstack(netstack);
+    const auto links = LinuxHost::DumpLinks(netstack);
+    bool removed = false;
+    for (const auto& entry : NeighborCache(netstack, family)) {
+        if (std::memcmp(entry.address.data(), address.data(), addressSize) != 0) continue;
+        std::string name;
+        for (const auto& link : links) {
+            if (link.index == entry.interfaceIndex) name = LinuxHost::ShownNameOf(link);
+        }
+        if (!interfaceName.empty() && name != interfaceName) continue;
+        LinuxHost::Change("neighbor del " + shown + " dev " + name + " netstack " + netstack, [&] {
+            LinuxHost::InNetstack inside(netstack);
+            LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
+            LinuxHost::NetlinkRequest request(RTM_DELNEIGH, NLM_F_REQUEST);
+            auto* header = request.Put<ndmsg>();
+            header->ndm_family = static_cast<unsigned char>(family);
+            header->ndm_ifindex = entry.interfaceIndex;
+            request.PutBytes(NDA_DST, address.data(), addressSize);
+            socket.Ask(request);
+        });
+        removed = true;
+    }
+    if (!removed) throw KavrelException("Neighbor " + shown + " not found");
+}
+
+}  // namespace
+
+RoutingInfoImpl::RoutingInfoImpl(const std::string& netstackKey) : key_(netstackKey) {}
+RoutingInfoImpl::~RoutingInfoImpl() = default;
+
+void RoutingInfoImpl::SetNetstackInstanceKey(const std::string& key) { key_ = key; }
+void RoutingInfoImpl::Refresh() {}
+
+void RoutingInfoImpl::AddLumexRoute(const Ipv4Network& network, const Ipv4Address& gateway) {
+    HostRules::CheckIpv4Unicast(gateway, "Gateway");
+    ChangeIpv4(key_, true, network, gateway);
+}
+
+void RoutingInfoImpl::RemoveLumexRoute(const Ipv4Network& network, const Ipv4Address& gateway) {
+    ChangeIpv4(key_, false, network, gateway);
+}
+
+void RoutingInfoImpl::AddIpv6LumexRoute(const Ipv6Network& network, const Ipv6Address& gateway) {
+    HostRules::CheckIpv6Unicast(gateway, "Gateway");
+    ChangeIpv6(key_, true, network, gateway);
+}
+
+void RoutingInfoImpl::RemoveIpv6LumexRoute(const Ipv6Network& network, const Ipv6Address& gateway) {
+    ChangeIpv6(key_, false, network, gateway);
+}
+
+// On a live kernel the configured gateway is the one the kernel holds.
+Ipv4Address RoutingInfoImpl::GetLumexDefaultGateway() {
+    LinuxHost::RequireNetstack(key_);
+    const auto routes = MainTable(key_, AF_INET);
+    const KernelRoute* route = DefaultRoute(routes);
+    return route ? V4(route->gateway) : Ipv4Address();
+}
+
+Ipv4Address RoutingInfoImpl::GetLumexConfigDefaultGateway() { return GetLumexDefaultGateway(); }
+
+void RoutingInfoImpl::SetLumexDefaultGateway(const Ipv4Address& gateway, bool) {
+    LinuxHost::RequireNetstack(key_);
+    const Ipv4Address current = GetLumexDefaultGateway();
+    if (current == gateway) return;
+    if (!gateway.IsZero()) HostRules::CheckIpv4Unicast(gateway, "Gateway");
+    if (!current.IsZero()) ChangeIpv4(key_, false, DEFAULT_IPV4_ROUTE, current);
+    if (gateway.IsZero()) return;
+    try {
+        ChangeIpv4(key_, true, DEFAULT_IPV4_ROUTE, gateway, !current.IsZero());
+    } catch (const KavrelException&) {
+        // Put the old default route back before reporting why the new one failed.
+        if (!current.IsZero()) {
+            try {
+                ChangeIpv4(key_, true, DEFAULT_IPV4_ROUTE, current);
+            } catch (const KavrelException& undo) {
+                throw KavrelException("The default route via " + current.GetStringAddress() +
+                                      " was removed and could not be restored: " + undo.GetDescription());
+            }
+        }
+        throw;
+    }
+}
+
+Ipv6Address RoutingInfoImpl::GetIpv6LumexDefaultGateway() {
+    LinuxHost::RequireNetstack(key_);
+    const auto routes = MainTable(key_, AF_INET6);
+    const KernelRoute* route = DefaultRoute(routes);
+    return route ? Ipv6Address(route->gateway) : Ipv6Address();
+}
+
+Ipv6Address RoutingInfoImpl::GetIpv6LumexConfigDefaultGateway() { return GetIpv6LumexDefaultGateway(); }
+
+void RoutingInfoImpl::SetIpv6LumexDefaultGateway(const Ipv6Address& gateway) {
+    LinuxHost::RequireNetstack(key_);
+    const Ipv6Address current = GetIpv6LumexDefaultGateway();
+    if (current == gateway) return;
+    if (!gateway.IsUnspecified()) HostRules::CheckIpv6Unicast(gateway, "Gateway");
+    if (!current.IsUnspecified()) ChangeIpv6(key_, false, DEFAULT_IPV6_ROUTE, current);
+    if (gateway.IsUnspecified()) return;
+    try {
+        ChangeIpv6(key_, true, DEFAULT_IPV6_ROUTE, gateway, !current.IsUnspecified());
+    } catch (const KavrelException&) {
+        if (!current.IsUnspecified()) {
+            try {
+                ChangeIpv6(key_, true, DEFAULT_IPV6_ROUTE, current);
+            } catch (const KavrelException& undo) {
+                throw KavrelException("The default route via " + current.GetStringAddress() +
+                                      " was removed and could not be restored: " + undo.GetDescription());
+            }
+        }
+        throw;
+    }
+}
+
+std::vector<RoutingInfoImpl::Ipv4Route> RoutingInfoImpl::GetCurrentLumexRoutes(int kind) {
+    LinuxHost::RequireNetstack(key_);
+    std::vector<Ipv4Route> routes;
+    if (kind == PORTSET_GET_SYSTEM) return routes;  // a Linux host keeps no interfaces of its own
+    const auto kernelRoutes = MainTable(key_, AF_INET);
+    const auto names = ShownNames(key_);
+    routes.reserve(kernelRoutes.size());
+    for (const auto& route : kernelRoutes) {
+        auto name = names.find(route.interfaceIndex);
+        routes.push_back({Ipv4Network(V4(route.destination), route.prefixLength), V4(route.gateway),
+                          name == names.end() ? std::string() : name->second});
+    }
+    return routes;
+}
+
+std::vector<RoutingInfoImpl::Ipv6Route> RoutingInfoImpl::GetCurrentIpv6LumexRoutes(int kind) {
+    LinuxHost::RequireNetstack(key_);
+    std::vector<Ipv6Route> routes;
+    if (kind == PORTSET_GET_SYSTEM) return routes;
+    const auto kernelRoutes = MainTable(key_, AF_INET6);
+    const auto names = ShownNames(key_);
+    routes.reserve(kernelRoutes.size());
+    for (const auto& route : kernelRoutes) {
+        auto name = names.find(route.interfaceIndex);
+        routes.push_back({Ipv6Network(Ipv6Address(route.destination), route.prefixLength), Ipv6Address(route.gateway),
+                          name == names.end() ? std::string() : name->second});
+    }
+    return routes;
+}
+
+// "DHCP" for a default route a DHCP client added, "MANUAL" for any other.
+std::string RoutingInfoImpl::GetDefaultGatewaySource(const Ipv4Network& network) {
+    if (network != DEFAULT_IPV4_ROUTE) return "N/A";
+    const auto routes = MainTable(key_, AF_INET);
+    const KernelRoute* route = DefaultRoute(routes);
+    if (!route || V4(route->gateway).IsZero()) return "N/A";
+    return route->protocol == RTPROT_DHCP ? "DHCP" : "MANUAL";
+}
+
+void RoutingInfoImpl::GetCurrentIpv4LumexNeighbors(std::vector<Ipv4Neighbor>& neighbors,
+                                                   const std::string& interfaceName, int kind) {
+    ListNeighbors(key_, AF_INET, interfaceName, kind, neighbors,
+                  [](const std::array<uint8_t, 16>& bytes) { return V4(bytes); });
+}
+
+void RoutingInfoImpl::GetCurrentIpv6LumexNeighbors(std::vector<Ipv6Neighbor>& neighbors,
+                                                   const std::string& interfaceName, int kind) {
+    ListNeighbors(key_, AF_INET6, interfaceName, kind, neighbors,
+                  [](const std::array<uint8_t, 16>& bytes) { return Ipv6Address(bytes); });
+}
+
+std::string RoutingInfoImpl::GetIpv4NeighborType(const Ipv4Neighbor& neighbor) {
+    return NeighborTypeOf(FindNeighbor(key_, AF_INET, neighbor, BytesOf(neighbor.address)));
+}
+
+std::string RoutingInfoImpl::GetIpv6NeighborType(const Ipv6Neighbor& neighbor) {
+    return NeighborTypeOf(FindNeighbor(key_, AF_INET6, neighbor, neighbor.address.GetBytes()));
+}
+
+// The kernel's neighbour states in the words the host shows.
+std::string RoutingInfoImpl::GetIpv6NeighborState(const Ipv6Neighbor& neighbor) {
+    const auto entry = FindNeighbor(key_, AF_INET6, neighbor, neighbor.address.GetBytes());
+    if (!entry) return "Unknown";
+    if (entry->state & NUD_PERMANENT) return "Independent";
+    if (entry->state & NUD_REACHABLE) return "Reachable";
+    if (entry->state & NUD_STALE) return "Stale";
+    if (entry->state & NUD_DELAY) return "Delay";
+    if (entry->state & NUD_PROBE) return "Probe";
+    if (entry->state & NUD_INCOMPLETE) return "Incomplete";
+    return "Unknown";
+}
+
+void RoutingInfoImpl::RemoveIpv4Neighbor(const Ipv4Neighbor& neighbor) {
+    RemoveNeighbors(key_, AF_INET, BytesOf(neighbor.address), 4, neighbor.interfaceName,
+                    neighbor.address.GetStringAddress());
+}
+
+void RoutingInfoImpl::RemoveIpv6Neighbor(const Ipv6Neighbor& neighbor) {
+    RemoveNeighbors(key_, AF_INET6, neighbor.address.GetBytes(), 16, neighbor.interfaceName,
+                    neighbor.address.GetStringAddress());
+}
+
+}  // namespace Network
+}  // namespace LmxCtl

@@ -1,0 +1,212 @@
+// Devices, links and ethtool requests of the Linux host's NICs.
+#include "nic/NicHost.h"
+
+#include <libmnl/libmnl.h>
+#include <linux/rtnetlink.h>
+#include <linux/sockios.h>
+#include <net/if.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <sstream>
+
+#include "core/Netlink.h"
+#include "kavrel/Lib.h"
+
+namespace LinuxHost {
+
+using Kavrel::Lib::KavrelException;
+
+namespace {
+
+[[noreturn]] void NoSuchPnic(const std::string& name) { throw KavrelException("No such pnic: " + name); }
+
+std::vector<uint8_t> Bytes(const nlattr* attribute) {
+    if (!attribute) return {};
+    const auto* data = static_cast<const uint8_t*>(mnl_attr_get_payload(attribute));
+    return std::vector<uint8_t>(data, data + mnl_attr_get_payload_len(attribute));
+}
+
+LinkRecord ParseLink(const nlmsghdr* message) {
+    const auto* header = static_cast<const ifinfomsg*>(mnl_nlmsg_get_payload(message));
+    Attributes attributes(IFLA_MAX);
+    attributes.Parse(message, sizeof(ifinfomsg));
+    LinkRecord link;
+    link.index = header->ifi_index;
+    link.flags = header->ifi_flags;
+    link.name = attributes.String(IFLA_IFNAME);
+    link.mtu = attributes.U32(IFLA_MTU);
+    link.address = Bytes(attributes[IFLA_ADDRESS]);
+    link.permanentAddress = Bytes(attributes[IFLA_PERM_ADDRESS]);
+    if (const nlattr* stats = attributes[IFLA_STATS64]) {
+        std::memcpy(&link.stats, mnl_attr_get_payload(stats),
+                    std::min<size_t>(sizeof link.stats, mnl_attr_get_payload_len(stats)));
+    }
+    return link;
+}
+
+// The setting's names, read once per call: the environment does not change
+// while a command runs, and a NIC lookup is rare.
+bool NamedInSetting(const std::string& name) {
+    const char* setting = std::getenv("TALIX_LINUX_NICS");
+    if (!setting) return false;
+    std::istringstream names(setting);
+    for (std::string entry; std::getline(names, entry, ',');) {
+        if (entry == name) return true;
+    }
+    return false;
+}
+
+void ChangeLink(const std::string& name, const std::function<void(NetlinkRequest&, ifinfomsg&)>& fill) {
+    NetlinkRequest request(RTM_NEWLINK, NLM_F_REQUEST);
+    auto* header = request.Put<ifinfomsg>();
+    header->ifi_family = AF_UNSPEC;
+    request.PutString(IFLA_IFNAME, name);
+    fill(request, *header);
+    NetlinkSocket(NETLINK_ROUTE).Ask(request);
+}
+
+}  // namespace
+
+std::vector<LinkRecord> AllLinks() {
+    NetlinkRequest request(RTM_GETLINK, NLM_F_REQUEST | NLM_F_DUMP);
+    request.Put<ifinfomsg>()->ifi_family = AF_UNSPEC;
+    std::vector<LinkRecord> links;
+    NetlinkSocket(NETLINK_ROUTE).Talk(request, [&](const nlmsghdr* message) {
+        if (message->nlmsg_type == RTM_NEWLINK) links.push_back(ParseLink(message));
+    });
+    return links;
+}
+
+LinkRecord ReadLink(const std::string& name) {
+    if (name.empty() || name.size() >= IFNAMSIZ || name.find('/') != std::string::npos) NoSuchPnic(name);
+    NetlinkRequest request(RTM_GETLINK, NLM_F_REQUEST);
+    request.Put<ifinfomsg>()->ifi_family = AF_UNSPEC;
+    request.PutString(IFLA_IFNAME, name);
+    LinkRecord link;
+    try {
+        NetlinkSocket(NETLINK_ROUTE).Talk(request, [&](const nlmsghdr* message) {
+            if (message->nlmsg_type == RTM_NEWLINK) link = ParseLink(message);
+        });
+    } catch (const KavrelException&) {
+        NoSuchPnic(name);  // ENODEV: the only refusal of a well-formed name
+    }
+    if (link.name != name) NoSuchPnic(name);
+    return link;
+}
+
+bool IsNicDevice(const std::string& name) {
+    if (name.empty() || name.size() >= IFNAMSIZ || name.find('/') != std::string::npos || name == "." || name == "..") {
+        return false;
+    }
+    if (!if_nametoindex(name.c_str())) return false;
+    return ::access(("/sys/class/net/" + name + "/device").c_str(), F_OK) == 0 || NamedInSetting(name);
+}
+
+void RequireNic(const std::string& name) {
+    if (!IsNicDevice(name)) NoSuchPnic(name);
+}
+
+void SetLinkUp(const std::string& name, bool up) {
+    ChangeLink(name, [&](NetlinkRequest&, ifinfomsg& header) {
+        header.ifi_change = IFF_UP;
+        header.ifi_flags = up ? IFF_UP : 0;
+    });
+}
+
+void SetLinkAddress(const std::string& name, const std::vector<uint8_t>& address) {
+    ChangeLink(name, [&](NetlinkRequest& request, ifinfomsg&) {
+        request.PutBytes(IFLA_ADDRESS, address.data(), address.size());
+    });
+}
+
+void EthtoolRefusal(const std::string& name, const char* what, int error) {
+    throw KavrelException(std::string("Cannot ") + what + " of " + name + ": " + std::strerror(error));
+}
+
+bool TryEthtool(const std::string& name, void* request, const char* what) {
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) EthtoolRefusal(name, what, errno);
+    ifreq ifr{};
+    std::strncpy(ifr.ifr_name, name.c_str(), IFNAMSIZ - 1);
+    ifr.ifr_data = static_cast<char*>(request);
+    const int result = ::ioctl(fd, SIOCETHTOOL, &ifr);
+    const int error = errno;
+    ::close(fd);
+    if (result == 0) return true;
+    if (error == EOPNOTSUPP) return false;
+    EthtoolRefusal(name, what, error);
+}
+
+void Ethtool(const std::string& name, void* request, const char* what) {
+    if (!TryEthtool(name, request, what)) EthtoolRefusal(name, what, EOPNOTSUPP);
+}
+
+namespace {
+// ethtool_link_settings and room for three masks of up to 127 words each.
+struct LinkSettingsBuffer {
+    alignas(8) uint8_t bytes[sizeof(ethtool_link_settings) + 3 * 127 * sizeof(uint32_t)] = {};
+    ethtool_link_settings& Base() { return *reinterpret_cast<ethtool_link_settings*>(bytes); }
+    uint32_t* Masks() { return reinterpret_cast<uint32_t*>(bytes + sizeof(ethtool_link_settings)); }
+};
+}  // namespace
+
+bool ReadLinkSettings(const std::string& name, LinkSettings& settings) {
+    LinkSettingsBuffer buffer;
+    buffer.Base().cmd = ETHTOOL_GLINKSETTINGS;
+    // The first answer only says how many words a mask has (negated).
+    if (!TryEthtool(name, buffer.bytes, "read the link settings")) return false;
+    const int words = -buffer.Base().link_mode_masks_nwords;
+    if (words <= 0 || words > 127) return false;
+    buffer = LinkSettingsBuffer{};
+    buffer.Base().cmd = ETHTOOL_GLINKSETTINGS;
+    buffer.Base().link_mode_masks_nwords = static_cast<int8_t>(words);
+    if (!TryEthtool(name, buffer.bytes, "read the link settings")) return false;
+    const ethtool_link_settings& base = buffer.Base();
+    settings.base.speed = base.speed;
+    settings.base.duplex = base.duplex;
+    settings.base.port = base.port;
+    settings.base.phyAddress = base.phy_address;
+    settings.base.autoneg = base.autoneg;
+    settings.base.transceiver = base.transceiver;
+    settings.raw.assign(buffer.bytes, buffer.bytes + sizeof(ethtool_link_settings));
+    const uint32_t* masks = buffer.Masks();
+    settings.supported.assign(masks, masks + words);
+    settings.advertising.assign(masks + words, masks + 2 * words);
+    settings.partner.assign(masks + 2 * words, masks + 3 * words);
+    return true;
+}
+
+void WriteLinkSettings(const std::string& name, LinkSettings& settings, const char* what) {
+    LinkSettingsBuffer buffer;
+    std::copy(settings.raw.begin(), settings.raw.end(), buffer.bytes);
+    ethtool_link_settings& base = buffer.Base();
+    base.cmd = ETHTOOL_SLINKSETTINGS;
+    base.speed = settings.base.speed;
+    base.duplex = settings.base.duplex;
+    base.port = settings.base.port;
+    base.phy_address = settings.base.phyAddress;
+    base.autoneg = settings.base.autoneg;
+    base.transceiver = settings.base.transceiver;
+    const size_t words = settings.supported.size();
+    uint32_t* masks = buffer.Masks();
+    std::copy(settings.supported.begin(), settings.supported.end(), masks);
+    std::copy(settings.advertising.begin(), settings.advertising.end(), masks + words);
+    std::copy(settings.partner.begin(), settings.partner.end(), masks + 2 * words);
+    Ethtool(name, buffer.bytes, what);
+}
+
+ethtool_drvinfo DriverInfo(const std::string& name) {
+    ethtool_drvinfo info{};
+    info.cmd = ETHTOOL_GDRVINFO;
+    Ethtool(name, &info, "read the driver information");
+    return info;
+}
+
+}  // namespace LinuxHost

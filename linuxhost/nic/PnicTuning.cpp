@@ -1,0 +1,223 @@
+// A NIC's pause, ring, coalescing, offload and queue settings on a Linux
+// host, through the driver's ethtool operations.
+#include <net/if.h>
+
+#include "core/Refusal.h"
+#include "kavrel/Lib.h"
+#include "kavrel/Pnic.h"
+#include "nic/NicHost.h"
+
+namespace Kavrel {
+namespace Network {
+
+using Lib::KavrelException;
+
+namespace {
+
+void ToKernel(ethtool_coalesce& to, const PnicCoalesceParams& from) {
+    {
+        to.use_adaptive_rx_coalesce = from.adaptiveRx;
+        to.use_adaptive_tx_coalesce = from.adaptiveTx;
+        to.stats_block_coalesce_usecs = from.statsBlockUsecs;
+        to.rate_sample_interval = from.sampleInterval;
+        to.pkt_rate_low = from.pktRateLow;
+        to.pkt_rate_high = from.pktRateHigh;
+        to.rx_coalesce_usecs = from.rxUsecs;
+        to.rx_max_coalesced_frames = from.rxMaxFrames;
+        to.rx_coalesce_usecs_irq = from.rxUsecsIrq;
+        to.rx_max_coalesced_frames_irq = from.rxMaxFramesIrq;
+        to.tx_coalesce_usecs = from.txUsecs;
+        to.tx_max_coalesced_frames = from.txMaxFrames;
+        to.tx_coalesce_usecs_irq = from.txUsecsIrq;
+        to.tx_max_coalesced_frames_irq = from.txMaxFramesIrq;
+        to.rx_coalesce_usecs_low = from.rxUsecsLow;
+        to.rx_max_coalesced_frames_low = from.rxMaxFramesLow;
+        to.tx_coalesce_usecs_low = from.txUsecsLow;
+        to.tx_max_coalesced_frames_low = from.txMaxFramesLow;
+        to.rx_coalesce_usecs_high = from.rxUsecsHigh;
+        to.rx_max_coalesced_frames_high = from.rxMaxFramesHigh;
+        to.tx_coalesce_usecs_high = from.txUsecsHigh;
+        to.tx_max_coalesced_frames_high = from.txMaxFramesHigh;
+    }
+}
+
+void FromKernel(PnicCoalesceParams& to, const ethtool_coalesce& from) {
+    to.adaptiveRx = from.use_adaptive_rx_coalesce != 0;
+    to.adaptiveTx = from.use_adaptive_tx_coalesce != 0;
+    to.statsBlockUsecs = from.stats_block_coalesce_usecs;
+    to.sampleInterval = from.rate_sample_interval;
+    to.pktRateLow = from.pkt_rate_low;
+    to.pktRateHigh = from.pkt_rate_high;
+    to.rxUsecs = from.rx_coalesce_usecs;
+    to.rxMaxFrames = from.rx_max_coalesced_frames;
+    to.rxUsecsIrq = from.rx_coalesce_usecs_irq;
+    to.rxMaxFramesIrq = from.rx_max_coalesced_frames_irq;
+    to.txUsecs = from.tx_coalesce_usecs;
+    to.txMaxFrames = from.tx_max_coalesced_frames;
+    to.txUsecsIrq = from.tx_coalesce_usecs_irq;
+    to.txMaxFramesIrq = from.tx_max_coalesced_frames_irq;
+    to.rxUsecsLow = from.rx_coalesce_usecs_low;
+    to.rxMaxFramesLow = from.rx_max_coalesced_frames_low;
+    to.txUsecsLow = from.tx_coalesce_usecs_low;
+    to.txMaxFramesLow = from.tx_max_coalesced_frames_low;
+    to.rxUsecsHigh = from.rx_coalesce_usecs_high;
+    to.rxMaxFramesHigh = from.rx_max_coalesced_frames_high;
+    to.txUsecsHigh = from.tx_coalesce_usecs_high;
+    to.txMaxFramesHigh = from.tx_max_coalesced_frames_high;
+}
+
+// The four offloads by their legacy ethtool get and set requests, which the
+// kernel maps onto the feature bits (and refuses for a fixed feature).
+const struct {
+    uint8_t bit;
+    bool PnicOffloadSettings::*member;
+    uint32_t get, set;
+    const char* what;
+} kOffloads[] = {
+    {PnicOffloadSettings::RX_CSO, &PnicOffloadSettings::rxChecksum, ETHTOOL_GRXCSUM, ETHTOOL_SRXCSUM,
+     "change RX checksum offload"},
+    {PnicOffloadSettings::TX_CSO, &PnicOffloadSettings::txChecksum, ETHTOOL_GTXCSUM, ETHTOOL_STXCSUM,
+     "change TX checksum offload"},
+    {PnicOffloadSettings::SG, &PnicOffloadSettings::scatterGather, ETHTOOL_GSG, ETHTOOL_SSG, "change scatter-gather"},
+    {PnicOffloadSettings::TSO, &PnicOffloadSettings::tso, ETHTOOL_GTSO, ETHTOOL_STSO,
+     "change TCP segmentation offload"},
+};
+
+ethtool_channels Channels(const std::string& name) {
+    ethtool_channels channels{};
+    channels.cmd = ETHTOOL_GCHANNELS;
+    LinuxHost::Ethtool(name, &channels, "read the queue counts");
+    return channels;
+}
+
+}  // namespace
+
+void Pnic::GetPauseParams(PnicPauseParams& params) const {
+    params = PnicPauseParams{};
+    ethtool_pauseparam pause{};
+    pause.cmd = ETHTOOL_GPAUSEPARAM;
+    if (!LinuxHost::TryEthtool(name_, &pause, "read the pause parameters")) return;
+    params.supported = true;
+    params.autoNegotiation = pause.autoneg != 0;
+    params.rx = pause.rx_pause != 0;
+    params.tx = pause.tx_pause != 0;
+    // A resolution exists once auto-negotiation has completed with a partner.
+    LinuxHost::LinkSettings settings;
+    const auto link = LinuxHost::ReadLink(name_);
+    if (params.autoNegotiation && (link.flags & LinuxHost::kLinkLowerUp) &&
+        LinuxHost::ReadLinkSettings(name_, settings)) {
+        const bool partnerPause = settings.Has(settings.partner, ETHTOOL_LINK_MODE_Pause_BIT);
+        params.rxResolution = params.rx && partnerPause ? 1 : 2;
+        params.txResolution = params.tx && partnerPause ? 1 : 2;
+    }
+}
+
+void Pnic::SetPauseParams(const PnicPauseParams& params) {
+    ethtool_pauseparam pause{};
+    pause.cmd = ETHTOOL_SPAUSEPARAM;
+    pause.autoneg = params.autoNegotiation;
+    pause.rx_pause = params.rx;
+    pause.tx_pause = params.tx;
+    LinuxHost::Ethtool(name_, &pause, "change the pause parameters");
+}
+
+void Pnic::GetRingParams(PnicRingParams& preset, PnicRingParams& current) const {
+    ethtool_ringparam ring{};
+    ring.cmd = ETHTOOL_GRINGPARAM;
+    LinuxHost::Ethtool(name_, &ring, "read the ring sizes");
+    preset = PnicRingParams{};
+    preset.rx = ring.rx_max_pending;
+    preset.rxMini = ring.rx_mini_max_pending;
+    preset.rxJumbo = ring.rx_jumbo_max_pending;
+    preset.tx = ring.tx_max_pending;
+    current = PnicRingParams{};
+    current.rx = ring.rx_pending;
+    current.rxMini = ring.rx_mini_pending;
+    current.rxJumbo = ring.rx_jumbo_pending;
+    current.tx = ring.tx_pending;
+}
+
+void Pnic::SetRingParams(const PnicRingParams& params) {
+    ethtool_ringparam ring{};
+    ring.cmd = ETHTOOL_GRINGPARAM;
+    LinuxHost::Ethtool(name_, &ring, "change the ring sizes");
+    if (params.mask & PnicRingParams::RX) ring.rx_pending = params.rx;
+    if (params.mask & PnicRingParams::RX_MINI) ring.rx_mini_pending = params.rxMini;
+    if (params.mask & PnicRingParams::RX_JUMBO) ring.rx_jumbo_pending = params.rxJumbo;
+    if (params.mask & PnicRingParams::TX) ring.tx_pending = params.tx;
+    ring.cmd = ETHTOOL_SRINGPARAM;
+    LinuxHost::Ethtool(name_, &ring, "change the ring sizes");
+}
+
+void Pnic::GetCoalesceParams(PnicCoalesceParams& params) const {
+    ethtool_coalesce coalesce{};
+    coalesce.cmd = ETHTOOL_GCOALESCE;
+    LinuxHost::Ethtool(name_, &coalesce, "read the interrupt coalescing");
+    params = PnicCoalesceParams{};
+    FromKernel(params, coalesce);
+}
+
+void Pnic::SetCoalesceParams(const PnicCoalesceParams& params) {
+    ethtool_coalesce coalesce{};
+    coalesce.cmd = ETHTOOL_GCOALESCE;
+    LinuxHost::Ethtool(name_, &coalesce, "change the interrupt coalescing");
+    ToKernel(coalesce, params);
+    coalesce.cmd = ETHTOOL_SCOALESCE;
+    LinuxHost::Ethtool(name_, &coalesce, "change the interrupt coalescing");
+}
+
+void Pnic::GetOffloadSettings(PnicOffloadSettings& settings) const {
+    settings.mask = 0;
+    settings.note.clear();
+    for (const auto& offload : kOffloads) {
+        ethtool_value value{};
+        value.cmd = offload.get;
+        // A driver without the request has the offload off.
+        settings.*offload.member = LinuxHost::TryEthtool(name_, &value, "read the offloads") && value.data != 0;
+    }
+}
+
+void Pnic::SetOffloadSettings(const PnicOffloadSettings& settings) {
+    for (const auto& offload : kOffloads) {
+        if (!(settings.mask & offload.bit)) continue;
+        ethtool_value value{};
+        value.cmd = offload.set;
+        value.data = settings.*offload.member ? 1 : 0;
+        LinuxHost::Ethtool(name_, &value, offload.what);
+    }
+}
+
+void Pnic::GetSoftwareSettings(PnicSoftwareSettings&) const {
+    LinuxHost::NoEquivalent(
+        "Switchable software simulations of offloads (the kernel always simulates what the NIC lacks)");
+}
+
+void Pnic::SetSoftwareSettings(const PnicSoftwareSettings&) {
+    LinuxHost::NoEquivalent(
+        "Switchable software simulations of offloads (the kernel always simulates what the NIC lacks)");
+}
+
+// Queues are the driver's channels: combined channels count in both
+// directions. Linux has no queue balancer, balancer plugins or filter
+// classes: none is reported, and changing them is refused.
+void Pnic::GetNetqueueInfo(PnicNetqueueInfo& info) const {
+    const auto channels = Channels(name_);
+    info = PnicNetqueueInfo{};
+    info.txQueueCount = channels.tx_count + channels.combined_count;
+    info.rxQueueCount = channels.rx_count + channels.combined_count;
+}
+
+void Pnic::SetNetqueueInfo(const PnicNetqueueInfo& info) {
+    if (info.stateChanged || info.pluginChanged || info.settingMask) LinuxHost::NoEquivalent("NetQueue load balancers");
+    if (!info.txCountChanged && !info.rxCountChanged) return;
+    auto channels = Channels(name_);
+    // With combined channels only, a count sets them; otherwise the separate ones.
+    const bool combined = channels.max_rx == 0 && channels.max_tx == 0;
+    if (info.txCountChanged) (combined ? channels.combined_count : channels.tx_count) = info.txQueueCount;
+    if (info.rxCountChanged) (combined ? channels.combined_count : channels.rx_count) = info.rxQueueCount;
+    channels.cmd = ETHTOOL_SCHANNELS;
+    LinuxHost::Ethtool(name_, &channels, "change the queue counts");
+}
+
+}  // namespace Network
+}  // namespace Kavrel

@@ -1,0 +1,195 @@
+// The IP stack of the Linux host against the kernel: what talixcli lists
+// and changes is compared with what `ip -j` and /proc show.
+#include <algorithm>
+#include <sstream>
+
+#include "LinuxHostHarness.h"
+
+namespace LinuxHostTest {
+namespace {
+
+class IpStack : public LinuxHost {
+protected:
+    // lmx1 is veth ip0 (10.20.0.1/24, up) whose peer ip1 is up too.
+    void SetUp() override {
+        LinuxHost::SetUp();
+        if (IsSkipped()) return;
+        Veth("ip0", "ip1");
+        MustSh("ip link property add dev ip0 altname lmx1");
+        MustSh("ip addr add 10.20.0.1/24 dev ip0 && ip link set ip0 up && ip link set ip1 up");
+    }
+
+    // The kernel's IPv4 routes of the main table, as "destination via gateway dev device".
+    static std::vector<std::string> KernelRoutes() {
+        std::vector<std::string> routes;
+        for (const auto& route : IpJson("-4 route show table main")) {
+            routes.push_back(route["dst"].get<std::string>() + " via " + route.value("gateway", "") + " dev " +
+                             route["dev"].get<std::string>());
+        }
+        std::sort(routes.begin(), routes.end());
+        return routes;
+    }
+
+    std::vector<std::string> ListedRoutes() {
+        std::vector<std::string> routes;
+        for (const auto& route : TalixJson("network ip route ipv4 list")) {
+            const std::string network = route["Network"];
+            std::string destination = network == "default" ? "default" : network;
+            if (network != "default") {
+                // The kernel writes a /32 host route without its length.
+                int length = 0;
+                for (unsigned mask = Mask(route["Netmask"]); mask; mask <<= 1) ++length;
+                if (length != 32) destination += "/" + std::to_string(length);
+            }
+            const std::string gateway = route["Gateway"] == "0.0.0.0" ? "" : route["Gateway"].get<std::string>();
+            routes.push_back(destination + " via " + gateway + " dev " + Device(route["Interface"]));
+        }
+        std::sort(routes.begin(), routes.end());
+        return routes;
+    }
+
+    static unsigned Mask(const std::string& dotted) {
+        unsigned a, b, c, d;
+        sscanf(dotted.c_str(), "%u.%u.%u.%u", &a, &b, &c, &d);
+        return a << 24 | b << 16 | c << 8 | d;
+    }
+    static std::string Device(const std::string& shown) { return shown == "lmx1" ? "ip0" : shown; }
+};
+
+TEST_F(IpStack, RoutesListedAreTheKernelsAndChangesReachIt) {
+    EXPECT_EQ(ListedRoutes(), KernelRoutes());
+    EXPECT_EQ(Talix("network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254").status, 0);
+    EXPECT_EQ(Talix("network ip route ipv4 add -n default -g 10.20.0.253").status, 0);
+    auto routes = KernelRoutes();
+    EXPECT_NE(std::find(routes.begin(), routes.end(), "10.77.0.0/16 via 10.20.0.254 dev ip0"), routes.end());
+    EXPECT_NE(std::find(routes.begin(), routes.end(), "default via 10.20.0.253 dev ip0"), routes.end());
+    EXPECT_EQ(ListedRoutes(), routes);
+    // The default route's source: set by hand here, by a DHCP client there.
+    for (const auto& route : TalixJson("network ip route ipv4 list")) {
+        EXPECT_EQ(route["Source"], route["Network"] == "default" ? "MANUAL" : "N/A") << route.dump();
+    }
+    MustSh("ip route replace default via 10.20.0.253 proto dhcp");
+    for (const auto& route : TalixJson("network ip route ipv4 list")) {
+        if (route["Network"] == "default") {
+            EXPECT_EQ(route["Source"], "DHCP");
+        }
+    }
+    EXPECT_EQ(Talix("network ip route ipv4 remove -n 10.77.0.0/16 -g 10.20.0.254").status, 0);
+    routes = KernelRoutes();
+    EXPECT_EQ(std::find(routes.begin(), routes.end(), "10.77.0.0/16 via 10.20.0.254 dev ip0"), routes.end());
+}
+
+TEST_F(IpStack, TheKernelDecidesWhatExistsAndSaysWhyItRefuses) {
+    ASSERT_EQ(Talix("network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254").status, 0);
+    // Another program's route counts as much as ours: the kernel is asked, not an earlier read.
+    MustSh("ip route add 10.78.0.0/16 via 10.20.0.254");
+    struct Case {
+        const char* command;
+        const char* message;
+    } cases[] = {
+        {"network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254", "A route to 10.77.0.0/16 already exists"},
+        {"network ip route ipv4 add -n 10.78.0.0/16 -g 10.20.0.254", "A route to 10.78.0.0/16 already exists"},
+        {"network ip route ipv4 remove -n 10.79.0.0/16 -g 10.20.0.254", "No route to 10.79.0.0/16 via 10.20.0.254"},
+        // No connected network holds the gateway: the kernel's own reason.
+        {"network ip route ipv4 add -n 10.80.0.0/16 -g 10.99.0.1", "Network is unreachable"},
+        {"network ip route ipv4 list -N nosuchstack", "Netstack instance nosuchstack does not exist"},
+    };
+    for (const auto& c : cases) {
+        const std::string error = TalixError(c.command);
+        EXPECT_NE(error.find(c.message), std::string::npos) << c.command << ": " << error;
+    }
+    const auto before = KernelRoutes();
+    TalixError("network ip route ipv4 add -n 10.80.0.0/16 -g 10.99.0.1");
+    EXPECT_EQ(KernelRoutes(), before);
+}
+
+TEST_F(IpStack, NeighboursComeFromTheCacheWithTheirKindAndGoFromIt) {
+    MustSh("ip neigh add 10.20.0.9 lladdr 02:00:00:00:00:09 dev ip0 nud permanent");
+    MustSh("ip neigh add 10.20.0.8 lladdr 02:00:00:00:00:08 dev ip0 nud reachable");
+    auto listed = TalixJson("network ip neighbor list -v 4");
+    std::map<std::string, nlohmann::json> byAddress;
+    for (const auto& entry : listed) byAddress[entry["Neighbor"]] = entry;
+    ASSERT_EQ(byAddress.count("10.20.0.9"), 1u) << listed.dump();
+    ASSERT_EQ(byAddress.count("10.20.0.8"), 1u) << listed.dump();
+    EXPECT_EQ(byAddress["10.20.0.9"]["Mac Address"], "02:00:00:00:00:09");
+    EXPECT_EQ(byAddress["10.20.0.9"]["Lmxnic"], "lmx1");
+    EXPECT_EQ(byAddress["10.20.0.9"]["Type"], "Static");
+    EXPECT_EQ(byAddress["10.20.0.8"]["Type"], "Dynamic");
+    EXPECT_EQ(byAddress["10.20.0.9"]["State"], "");
+    EXPECT_EQ(TalixError("network ip neighbor list -v 4 -i lmx2"),
+              "Unable to find a Lumex interface with the name lmx2\n");
+
+    EXPECT_EQ(Talix("network ip neighbor remove -v 4 -a 10.20.0.9 -i lmx1").status, 0);
+    EXPECT_EQ(MustSh("ip neigh show 10.20.0.9 dev ip0"), "");
+    EXPECT_NE(TalixError("network ip neighbor remove -v 4 -a 10.20.0.9").find("Neighbor 10.20.0.9 not found"),
+              std::string::npos);
+}
+
+TEST_F(IpStack, NetstacksAreNamespacesWithTheirOwnSettings) {
+    MustSh("ip netns add tstack && ip netns exec tstack sysctl -qw net.ipv4.tcp_ecn=2");
+    auto listed = TalixJson("network ip netstack list");
+    ASSERT_EQ(listed.size(), 2u) << listed.dump();
+    EXPECT_EQ(listed[0]["Key"], "defaultTcpipStack");
+    EXPECT_EQ(listed[1]["Key"], "tstack");
+    auto instance = TalixJson("network ip netstack get -N tstack");
+    ASSERT_EQ(instance.size(), 1u);
+    EXPECT_EQ(instance[0]["ECN Status"], "echo-only");
+    std::string algorithm = MustSh("ip netns exec tstack cat /proc/sys/net/ipv4/tcp_congestion_control");
+    algorithm.erase(algorithm.find_last_not_of('\n') + 1);
+    EXPECT_EQ(instance[0]["Congestion Control Algorithm"], algorithm);
+    // A route read in another netstack is that namespace's.
+    MustSh("ip -n tstack link set lo up && ip -n tstack route add 10.55.0.0/16 dev lo");
+    auto routes = TalixJson("network ip route ipv4 list -N tstack");
+    ASSERT_EQ(routes.size(), 1u) << routes.dump();
+    EXPECT_EQ(routes[0]["Network"], "10.55.0.0");
+    EXPECT_EQ(routes[0]["Interface"], "lo");
+    MustSh("ip netns del tstack");
+}
+
+TEST_F(IpStack, ADryRunSendsNothingAndShowsThePlan) {
+    MustSh("ip neigh add 10.20.0.9 lladdr 02:00:00:00:00:09 dev ip0 nud permanent");
+    const std::string before = MustSh("ip -j route show table all; ip -j neigh show; ip -j link show");
+    const Outcome outcome = Talix("--dry-run network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254");
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_NE(outcome.out.find("+route add 10.77.0.0/16 via 10.20.0.254 table main netstack defaultTcpipStack"),
+              std::string::npos)
+        << outcome.out;
+    EXPECT_EQ(Talix("--dry-run network ip neighbor remove -v 4 -a 10.20.0.9").status, 0);
+    EXPECT_EQ(Talix("--dry-run network ip interface set -i lmx1 -m 1400 -e false").status, 0);
+    EXPECT_EQ(MustSh("ip -j route show table all; ip -j neigh show; ip -j link show"), before);
+    // What the kernel would refuse is refused in the dry run too.
+    ASSERT_EQ(Talix("network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254").status, 0);
+    const Outcome refused = Talix("--dry-run network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("A route to 10.77.0.0/16 already exists"), std::string::npos) << refused.err;
+}
+
+TEST_F(IpStack, WithoutTheNetworkCapabilityNothingIsChanged) {
+    const std::string before = MustSh("ip -j route show table all; ip -j link show");
+    const std::map<std::string, std::string> environment = {{"TALIX_HOST", "linux"}, {"TALIX_HOST_ROOT", HostRoot()}};
+    for (const char* change :
+         {"network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254", "network ip interface set -i lmx1 -m 1400"}) {
+        std::vector<std::string> argv = {"setpriv", "--bounding-set=-net_admin", TALIXCLI_BINARY};
+        std::istringstream words(change);
+        for (std::string word; words >> word;) argv.push_back(word);
+        const Outcome outcome = LinuxHostTest::Run(argv, environment);
+        EXPECT_EQ(outcome.status, 1) << change << ": " << outcome.err;
+        EXPECT_NE(outcome.err.find("needs the CAP_NET_ADMIN capability"), std::string::npos) << outcome.err;
+    }
+    EXPECT_EQ(MustSh("ip -j route show table all; ip -j link show"), before);
+}
+
+TEST_F(IpStack, WhatIsNotMappedRefusesInOneSentence) {
+    const std::string error = TalixError("network ip dns server list");
+    EXPECT_NE(error.find("Resolver settings cannot be managed on a Linux host yet"), std::string::npos) << error;
+    EXPECT_EQ(Talix("network ip dns server list").status, 1);
+}
+
+TEST_F(IpStack, VersionNamesTheLinuxHost) {
+    const Outcome outcome = Talix("--version");
+    EXPECT_NE(outcome.out.find("/plugins/linux/libnetwork.so: network (Linux kernel host)"), std::string::npos)
+        << outcome.out;
+}
+
+}  // namespace
+}  // namespace LinuxHostTest
