@@ -56,6 +56,8 @@ std::vector<Link> DumpLinks(const std::string& netstack) {
         link.mtu = attributes.U32(IFLA_MTU);
         link.up = (info->ifi_flags & IFF_UP) != 0;
         link.mac = MacText(attributes[IFLA_ADDRESS]);
+        link.rxQueues = attributes.U32(IFLA_NUM_RX_QUEUES);
+        link.gsoMaxSize = attributes.U32(IFLA_GSO_MAX_SIZE);
         if (const nlattr* properties = attributes[IFLA_PROP_LIST]) {
             // Walked by hand: the library's nest iterator does not compile as C++.
             int left = mnl_attr_get_payload_len(properties);

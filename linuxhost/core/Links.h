@@ -21,6 +21,8 @@ struct Link {
     uint32_t mtu = 0;
     bool up = false;  // administratively
     std::string mac;  // lower-case, colon-separated; empty without one
+    uint32_t rxQueues = 0;
+    uint32_t gsoMaxSize = 0;  // the largest segment the stack hands the device
 };
 
 // Every device of the netstack, in index order.

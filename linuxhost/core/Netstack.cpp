@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "FileIo.h"
 #include "kavrel/Lib.h"
 #include "lmxctl/IpStack.h"
 
@@ -59,23 +60,20 @@ void RequireNetstack(const std::string& key) {
 InNetstack::InNetstack(const std::string& key) {
     if (IsDefaultNetstack(key)) return;
     if (!IsNamespaceName(key)) NoSuchNetstack(key);
-    const int target = open((kNamespaceFolder + key).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (target < 0) NoSuchNetstack(key);
-    home_ = open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
-    if (home_ < 0 || setns(target, CLONE_NEWNET) != 0) {
-        const int error = errno;
-        close(target);
-        if (home_ >= 0) close(home_);
-        home_ = -1;
-        throw KavrelException("Cannot enter netstack instance " + key + ": " + std::strerror(error));
+    Talix::FileIo::UniqueFd target(
+        open((kNamespaceFolder + key).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    if (!target) NoSuchNetstack(key);
+    Talix::FileIo::UniqueFd home(open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC));
+    if (!home || setns(target.Get(), CLONE_NEWNET) != 0) {
+        throw KavrelException("Cannot enter netstack instance " + key + ": " + std::strerror(errno));
     }
-    close(target);
+    home_ = home.Release();
 }
 
 InNetstack::~InNetstack() {
     if (home_ < 0) return;
     setns(home_, CLONE_NEWNET);
-    close(home_);
+    Talix::FileIo::UniqueFd(home_).Reset();
 }
 
 }  // namespace LinuxHost

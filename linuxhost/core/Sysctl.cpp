@@ -2,12 +2,11 @@
 #include "core/Sysctl.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
+#include "FileIo.h"
 #include "core/Netstack.h"
 #include "kavrel/Lib.h"
 
@@ -20,26 +19,23 @@ constexpr size_t kMaxSettingSize = 4096;
 
 std::optional<std::string> ReadSetting(const std::string& netstack, const std::string& path) {
     InNetstack inside(netstack);
-    const int fd = open(("/proc/sys/net/" + path).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0) return std::nullopt;
-    struct stat status {};
-    std::string text(kMaxSettingSize, '\0');
-    ssize_t size = -1;
-    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) size = read(fd, text.data(), text.size());
-    close(fd);
-    if (size < 0) return std::nullopt;
-    text.resize(static_cast<size_t>(size));
+    Talix::FileIo::ReadRules rules;
+    rules.limit = kMaxSettingSize;
+    std::string text;
+    if (!Talix::FileIo::ReadFullFile("/proc/sys/net/" + path, rules, text).Ok()) return std::nullopt;
     while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
     return text;
 }
 
 void WriteSetting(const std::string& netstack, const std::string& path, const std::string& value) {
     InNetstack inside(netstack);
-    const int fd = open(("/proc/sys/net/" + path).c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    int error = fd < 0 ? errno : 0;
-    if (fd >= 0) {
-        if (write(fd, value.data(), value.size()) != static_cast<ssize_t>(value.size())) error = errno ? errno : EIO;
-        if (close(fd) != 0 && !error) error = errno;
+    Talix::FileIo::UniqueFd file(
+        open(("/proc/sys/net/" + path).c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    int error = file ? 0 : errno;
+    if (file && !Talix::FileIo::WriteAll(file.Get(), value.data(), value.size())) error = errno ? errno : EIO;
+    if (file) {
+        const int closed = file.Close();
+        if (!error) error = closed;
     }
     if (error) {
         throw Kavrel::Lib::KavrelException("Cannot set " + path + " to " + value + ": " + std::strerror(error));

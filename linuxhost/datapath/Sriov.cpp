@@ -3,8 +3,9 @@
 // cores have no counterpart in the kernel.
 #include <unistd.h>
 
-#include <fstream>
+#include <sstream>
 
+#include "core/KernelFiles.h"
 #include "core/Refusal.h"
 #include "kavrel/Datapath.h"
 #include "kavrel/Lib.h"
@@ -18,7 +19,7 @@ namespace {
 
 // The number in a device attribute file; 0 when it is missing.
 uint32_t DeviceNumber(const std::string& nic, const std::string& attribute) {
-    std::ifstream in("/sys/class/net/" + nic + "/device/" + attribute);
+    std::istringstream in(LinuxHost::ReadKernelFile("/sys/class/net/" + nic + "/device/" + attribute));
     uint32_t value = 0;
     in >> value;
     return in ? value : 0;

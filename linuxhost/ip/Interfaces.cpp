@@ -27,8 +27,12 @@ MacAddress LmxNic::GetMacAddress() const {
     return located.link.mac.empty() ? MacAddress() : MacAddress(located.link.mac);
 }
 int LmxNic::GetMtu() const { return static_cast<int>(LinuxHost::LocateInterface(name_).link.mtu); }
-int LmxNic::GetTsoMss() const { return 0; }
-int LmxNic::GetNumRxQueue() const { return 0; }
+// The largest segment the stack hands the device, in the 16 bits the host
+// reports it in.
+int LmxNic::GetTsoMss() const {
+    return static_cast<int>(std::min<uint32_t>(LinuxHost::LocateInterface(name_).link.gsoMaxSize, 65535));
+}
+int LmxNic::GetNumRxQueue() const { return static_cast<int>(LinuxHost::LocateInterface(name_).link.rxQueues); }
 bool LmxNic::IsEnabled() const { return LinuxHost::LocateInterface(name_).link.up; }
 IpConfig LmxNic::GetIpConfig() const {
     const auto located = LinuxHost::LocateInterface(name_);

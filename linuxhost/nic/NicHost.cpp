@@ -16,12 +16,15 @@
 #include <functional>
 #include <sstream>
 
+#include "FileIo.h"
+#include "core/Changes.h"
 #include "core/Netlink.h"
 #include "kavrel/Lib.h"
 
 namespace LinuxHost {
 
 using Kavrel::Lib::KavrelException;
+using Talix::FileIo::UniqueFd;
 
 namespace {
 
@@ -63,13 +66,16 @@ bool NamedInSetting(const std::string& name) {
     return false;
 }
 
-void ChangeLink(const std::string& name, const std::function<void(NetlinkRequest&, ifinfomsg&)>& fill) {
-    NetlinkRequest request(RTM_NEWLINK, NLM_F_REQUEST);
-    auto* header = request.Put<ifinfomsg>();
-    header->ifi_family = AF_UNSPEC;
-    request.PutString(IFLA_IFNAME, name);
-    fill(request, *header);
-    NetlinkSocket(NETLINK_ROUTE).Ask(request);
+void ChangeLink(const std::string& name, const std::string& plan,
+                const std::function<void(NetlinkRequest&, ifinfomsg&)>& fill) {
+    Change("link set " + name + " " + plan, [&] {
+        NetlinkRequest request(RTM_NEWLINK, NLM_F_REQUEST);
+        auto* header = request.Put<ifinfomsg>();
+        header->ifi_family = AF_UNSPEC;
+        request.PutString(IFLA_IFNAME, name);
+        fill(request, *header);
+        NetlinkSocket(NETLINK_ROUTE).Ask(request);
+    });
 }
 
 }  // namespace
@@ -114,14 +120,19 @@ void RequireNic(const std::string& name) {
 }
 
 void SetLinkUp(const std::string& name, bool up) {
-    ChangeLink(name, [&](NetlinkRequest&, ifinfomsg& header) {
+    ChangeLink(name, up ? "up" : "down", [&](NetlinkRequest&, ifinfomsg& header) {
         header.ifi_change = IFF_UP;
         header.ifi_flags = up ? IFF_UP : 0;
     });
 }
 
 void SetLinkAddress(const std::string& name, const std::vector<uint8_t>& address) {
-    ChangeLink(name, [&](NetlinkRequest& request, ifinfomsg&) {
+    std::string text;
+    for (uint8_t byte : address) {
+        static const char kDigits[] = "0123456789abcdef";
+        text += std::string(text.empty() ? "" : ":") + kDigits[byte >> 4] + kDigits[byte & 15];
+    }
+    ChangeLink(name, "address " + text, [&](NetlinkRequest& request, ifinfomsg&) {
         request.PutBytes(IFLA_ADDRESS, address.data(), address.size());
     });
 }
@@ -130,18 +141,27 @@ void EthtoolRefusal(const std::string& name, const char* what, int error) {
     throw KavrelException(std::string("Cannot ") + what + " of " + name + ": " + std::strerror(error));
 }
 
+// A request whose purpose does not begin with "read" acts on the device
+// (a setting, a self test, a negotiation restart): it goes through Change,
+// so that a dry run only plans it and a missing privilege stops it first.
 bool TryEthtool(const std::string& name, void* request, const char* what) {
-    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) EthtoolRefusal(name, what, errno);
-    ifreq ifr{};
-    std::strncpy(ifr.ifr_name, name.c_str(), IFNAMSIZ - 1);
-    ifr.ifr_data = static_cast<char*>(request);
-    const int result = ::ioctl(fd, SIOCETHTOOL, &ifr);
-    const int error = errno;
-    ::close(fd);
-    if (result == 0) return true;
-    if (error == EOPNOTSUPP) return false;
-    EthtoolRefusal(name, what, error);
+    bool supported = true;
+    auto send = [&] {
+        UniqueFd socket(::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0));
+        if (!socket) EthtoolRefusal(name, what, errno);
+        ifreq ifr{};
+        std::strncpy(ifr.ifr_name, name.c_str(), IFNAMSIZ - 1);
+        ifr.ifr_data = static_cast<char*>(request);
+        if (::ioctl(socket.Get(), SIOCETHTOOL, &ifr) == 0) return;
+        if (errno != EOPNOTSUPP) EthtoolRefusal(name, what, errno);
+        supported = false;
+    };
+    if (std::strncmp(what, "read", 4) == 0) {
+        send();
+    } else {
+        Change("ethtool " + name + ": " + what, send);
+    }
+    return supported;
 }
 
 void Ethtool(const std::string& name, void* request, const char* what) {

@@ -6,8 +6,9 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
+#include <sstream>
 
+#include "core/KernelFiles.h"
 #include "kavrel/Lib.h"
 #include "kavrel/Pnic.h"
 #include "nic/NicHost.h"
@@ -98,10 +99,8 @@ std::string MacText(const std::vector<uint8_t>& bytes) {
 }
 
 std::string ReadLine(const std::string& path) {
-    std::ifstream in(path);
-    std::string line;
-    std::getline(in, line);
-    return line;
+    const std::string content = LinuxHost::ReadKernelFile(path);
+    return content.substr(0, content.find('\n'));
 }
 
 // The device folder's subsystem ("pci", "usb", ...), empty for a virtual device.
@@ -121,7 +120,8 @@ std::string PciName(const std::string& vendorId, const std::string& deviceId) {
     const std::string vendor = vendorId.size() > 2 ? vendorId.substr(2) : vendorId;
     const std::string device = deviceId.size() > 2 ? deviceId.substr(2) : deviceId;
     for (const char* file : {"/usr/share/misc/pci.ids", "/usr/share/hwdata/pci.ids"}) {
-        std::ifstream in(file);
+        // The list is some 1.5 MB; 16 MiB is more than any system ships.
+        std::istringstream in(LinuxHost::ReadKernelFile(file, 16 << 20));
         bool inVendor = false;
         for (std::string line; std::getline(in, line);) {
             if (line.empty() || line[0] == '#') continue;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "FileIo.h"
 #include "core/Refusal.h"
 #include "kavrel/Lib.h"
 #include "kavrel/Pnic.h"
@@ -42,23 +43,16 @@ void WriteEeprom(const std::string& name, uint32_t magic, uint32_t offset, const
 
 // The named file's bytes, at most limit + 1 of them; a regular file only.
 std::string ReadFileBytes(const std::string& fileName, size_t limit) {
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) throw KavrelException("Unable to open EEPROM file " + fileName);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    Talix::FileIo::ReadRules rules;
+    rules.limit = limit;
+    rules.followLinks = true;  // an image the administrator names, wherever it lies
+    std::string content;
+    const auto outcome = Talix::FileIo::ReadFullFile(fileName, rules, content);
+    if (outcome.status == Talix::FileIo::ReadStatus::NotAllowed) {
         throw KavrelException("EEPROM file " + fileName + " is not a regular file");
     }
-    std::string content(limit + 1, '\0');
-    size_t filled = 0;
-    while (filled < content.size()) {
-        const ssize_t n = ::read(fd, &content[filled], content.size() - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        filled += static_cast<size_t>(n);
-    }
-    ::close(fd);
-    content.resize(filled);
+    if (outcome.status == Talix::FileIo::ReadStatus::TooLarge) return std::string(limit + 1, '\0');
+    if (!outcome.Ok()) throw KavrelException("Unable to open EEPROM file " + fileName);
     return content;
 }
 

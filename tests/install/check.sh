@@ -26,8 +26,10 @@ done
 talixcli="$root/usr/bin/talixcli"
 unset TALIXCLI_PLUGIN_DIR
 export TALIX_HOST_ROOT="$work/host"
-"$talixcli" --version | grep -q "^plug-in $root/usr/bin/\.\./.*/talixcli/plugins/libnetwork\.so: network$" \
+"$talixcli" --version | grep -q "^plug-in $root/usr/bin/\.\./.*/talixcli/plugins/libnetwork\.so: network (simulated host)$" \
   || fail "the installed talixcli does not load the installed plug-in: $("$talixcli" --version 2>&1)"
+TALIX_HOST=linux "$talixcli" --version | grep -q "^plug-in $root/usr/bin/\.\./.*/talixcli/plugins/linux/libnetwork\.so: network (Linux kernel host)$" \
+  || fail "the installed talixcli does not load the installed Linux host: $(TALIX_HOST=linux "$talixcli" --version 2>&1)"
 [ -n "$("$talixcli" --complete network nic get --nic-name)" ] || fail "the installed talixcli completes no NIC names"
 # Without its pattern library talixcli still runs, and a value that needs a
 # pattern check is refused with the reason instead of being let through.

@@ -146,6 +146,39 @@ TEST_F(IpStack, NetstacksAreNamespacesWithTheirOwnSettings) {
     MustSh("ip netns del tstack");
 }
 
+TEST_F(IpStack, InterfacesAreTheDevicesWithAnInterfaceName) {
+    MustSh("ip addr add 2001:db8:20::1/64 dev ip0 nodad && ip route add default via 10.20.0.254");
+    auto listed = TalixJson("network ip interface list");
+    ASSERT_EQ(listed.size(), 1u) << listed.dump();  // ip1 and lo carry no lmxN name
+    EXPECT_EQ(listed[0]["Name"], "lmx1");
+    EXPECT_EQ(listed[0]["MTU"], std::stoi(SysNet("ip0", "mtu")));
+    EXPECT_EQ(listed[0]["MAC Address"], SysNet("ip0", "address"));
+    EXPECT_EQ(listed[0]["Enabled"], true);
+    EXPECT_EQ(listed[0]["Netstack Instance"], "N/A");  // attached to no switch of the host
+    EXPECT_EQ(listed[0]["TSO MSS"], 65535);
+    EXPECT_EQ(listed[0]["RXDispQueue Size"], IpJson("-d link show dev ip0")[0]["num_rx_queues"]);
+
+    auto ipv4 = TalixJson("network ip interface ipv4 get -i lmx1");
+    ASSERT_EQ(ipv4.size(), 1u) << ipv4.dump();
+    EXPECT_EQ(ipv4[0]["IPv4 Address"], "10.20.0.1");
+    EXPECT_EQ(ipv4[0]["IPv4 Netmask"], "255.255.255.0");
+    EXPECT_EQ(ipv4[0]["Gateway"], "10.20.0.254");
+    EXPECT_EQ(ipv4[0]["DHCP DNS"], false);
+
+    auto ipv6 = TalixJson("network ip interface ipv6 address list -i lmx1");
+    ASSERT_EQ(ipv6.size(), 1u) << ipv6.dump();  // the link-local address is not listed
+    EXPECT_EQ(ipv6[0]["Address"], "2001:db8:20::1");
+    EXPECT_EQ(ipv6[0]["Netmask"], 64);
+    EXPECT_EQ(ipv6[0]["Type"], "STATIC");
+    EXPECT_EQ(ipv6[0]["Status"], "PREFERRED");
+
+    EXPECT_EQ(Talix("network ip interface set -i lmx1 -m 1400 -e false").status, 0);
+    EXPECT_EQ(SysNet("ip0", "mtu"), "1400");
+    EXPECT_EQ(IpJson("link show dev ip0")[0]["flags"].dump().find("\"UP\""), std::string::npos);
+    EXPECT_NE(TalixError("network ip interface set -i lmx1 -m 100").find("MTU 100 is out of range"), std::string::npos);
+    EXPECT_EQ(TalixError("network ip interface set -i lmx7 -m 1400").find("lmx7") != std::string::npos, true);
+}
+
 TEST_F(IpStack, ADryRunSendsNothingAndShowsThePlan) {
     MustSh("ip neigh add 10.20.0.9 lladdr 02:00:00:00:00:09 dev ip0 nud permanent");
     const std::string before = MustSh("ip -j route show table all; ip -j neigh show; ip -j link show");
