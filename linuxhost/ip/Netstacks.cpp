@@ -72,16 +72,6 @@ std::string Setting(const std::string& key, const std::string& path) {
 
 }  // namespace
 
-NetstackInstanceImpl::NetstackInstanceImpl(const std::string& key, int maxConnections, const std::string& ccAlgorithm,
-                                           bool ipv6Enabled, int type, const std::string& ecnStatus)
-    : key_(key),
-      detached_(true),
-      maxConnections_(maxConnections),
-      ccAlgorithm_(ccAlgorithm),
-      ipv6Enabled_(ipv6Enabled),
-      type_(type),
-      ecnStatus_(ecnStatus) {}
-
 NetstackInstanceImpl::NetstackInstanceImpl(const std::string& key) : key_(key) {}
 NetstackInstanceImpl::~NetstackInstanceImpl() = default;
 

@@ -34,16 +34,6 @@ PnicImpl::~PnicImpl() = default;
 
 bool PnicImpl::IsValidPnic(const std::string& name) { return LinuxHost::IsNicDevice(name); }
 
-bool PnicImpl::IsLinkUp() {
-    if (stale_) Refresh();
-    return linkUp_;
-}
-
-void PnicImpl::Refresh() {
-    linkUp_ = Kavrel::Network::Pnic::IsLinkUp();
-    stale_ = false;
-}
-
 void PnicImpl::GetPnicStats(Kavrel::Network::PnicStats& stats) const {
     const auto s = LinuxHost::ReadLink(name_).stats;
     stats = Kavrel::Network::PnicStats{};

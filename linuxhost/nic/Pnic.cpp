@@ -139,18 +139,6 @@ std::string PciName(const std::string& vendorId, const std::string& deviceId) {
 
 }  // namespace
 
-PciDevice::PciDevice(std::string address, std::string vendorName, std::string deviceName)
-    : address_(std::move(address)), vendorName_(std::move(vendorName)), deviceName_(std::move(deviceName)) {}
-PciDevice::~PciDevice() = default;
-std::string PciDevice::GetAddress() const { return address_; }
-std::string PciDevice::GetVendorName() const { return vendorName_; }
-std::string PciDevice::GetDeviceName() const { return deviceName_; }
-
-Pnic::Pnic(const std::string& name) : name_(name) {}
-Pnic::~Pnic() = default;
-
-std::string Pnic::GetName() const { return name_; }
-
 std::string Pnic::GetDriverName() const { return LinuxHost::DriverInfo(name_).driver; }
 
 MacAddress Pnic::GetMacAddress() const { return MacAddress(MacText(LinuxHost::ReadLink(name_).address)); }

@@ -14,56 +14,44 @@ using Lib::KavrelException;
 
 namespace {
 
+// The coalescing values, the kernel's field beside the host's: one table
+// read both ways.
+const struct {
+    __u32 ethtool_coalesce::*kernel;
+    uint32_t PnicCoalesceParams::*host;
+} kCoalesceFields[] = {
+    {&ethtool_coalesce::stats_block_coalesce_usecs, &PnicCoalesceParams::statsBlockUsecs},
+    {&ethtool_coalesce::rate_sample_interval, &PnicCoalesceParams::sampleInterval},
+    {&ethtool_coalesce::pkt_rate_low, &PnicCoalesceParams::pktRateLow},
+    {&ethtool_coalesce::pkt_rate_high, &PnicCoalesceParams::pktRateHigh},
+    {&ethtool_coalesce::rx_coalesce_usecs, &PnicCoalesceParams::rxUsecs},
+    {&ethtool_coalesce::rx_max_coalesced_frames, &PnicCoalesceParams::rxMaxFrames},
+    {&ethtool_coalesce::rx_coalesce_usecs_irq, &PnicCoalesceParams::rxUsecsIrq},
+    {&ethtool_coalesce::rx_max_coalesced_frames_irq, &PnicCoalesceParams::rxMaxFramesIrq},
+    {&ethtool_coalesce::tx_coalesce_usecs, &PnicCoalesceParams::txUsecs},
+    {&ethtool_coalesce::tx_max_coalesced_frames, &PnicCoalesceParams::txMaxFrames},
+    {&ethtool_coalesce::tx_coalesce_usecs_irq, &PnicCoalesceParams::txUsecsIrq},
+    {&ethtool_coalesce::tx_max_coalesced_frames_irq, &PnicCoalesceParams::txMaxFramesIrq},
+    {&ethtool_coalesce::rx_coalesce_usecs_low, &PnicCoalesceParams::rxUsecsLow},
+    {&ethtool_coalesce::rx_max_coalesced_frames_low, &PnicCoalesceParams::rxMaxFramesLow},
+    {&ethtool_coalesce::tx_coalesce_usecs_low, &PnicCoalesceParams::txUsecsLow},
+    {&ethtool_coalesce::tx_max_coalesced_frames_low, &PnicCoalesceParams::txMaxFramesLow},
+    {&ethtool_coalesce::rx_coalesce_usecs_high, &PnicCoalesceParams::rxUsecsHigh},
+    {&ethtool_coalesce::rx_max_coalesced_frames_high, &PnicCoalesceParams::rxMaxFramesHigh},
+    {&ethtool_coalesce::tx_coalesce_usecs_high, &PnicCoalesceParams::txUsecsHigh},
+    {&ethtool_coalesce::tx_max_coalesced_frames_high, &PnicCoalesceParams::txMaxFramesHigh},
+};
+
 void ToKernel(ethtool_coalesce& to, const PnicCoalesceParams& from) {
-    {
-        to.use_adaptive_rx_coalesce = from.adaptiveRx;
-        to.use_adaptive_tx_coalesce = from.adaptiveTx;
-        to.stats_block_coalesce_usecs = from.statsBlockUsecs;
-        to.rate_sample_interval = from.sampleInterval;
-        to.pkt_rate_low = from.pktRateLow;
-        to.pkt_rate_high = from.pktRateHigh;
-        to.rx_coalesce_usecs = from.rxUsecs;
-        to.rx_max_coalesced_frames = from.rxMaxFrames;
-        to.rx_coalesce_usecs_irq = from.rxUsecsIrq;
-        to.rx_max_coalesced_frames_irq = from.rxMaxFramesIrq;
-        to.tx_coalesce_usecs = from.txUsecs;
-        to.tx_max_coalesced_frames = from.txMaxFrames;
-        to.tx_coalesce_usecs_irq = from.txUsecsIrq;
-        to.tx_max_coalesced_frames_irq = from.txMaxFramesIrq;
-        to.rx_coalesce_usecs_low = from.rxUsecsLow;
-        to.rx_max_coalesced_frames_low = from.rxMaxFramesLow;
-        to.tx_coalesce_usecs_low = from.txUsecsLow;
-        to.tx_max_coalesced_frames_low = from.txMaxFramesLow;
-        to.rx_coalesce_usecs_high = from.rxUsecsHigh;
-        to.rx_max_coalesced_frames_high = from.rxMaxFramesHigh;
-        to.tx_coalesce_usecs_high = from.txUsecsHigh;
-        to.tx_max_coalesced_frames_high = from.txMaxFramesHigh;
-    }
+    to.use_adaptive_rx_coalesce = from.adaptiveRx;
+    to.use_adaptive_tx_coalesce = from.adaptiveTx;
+    for (const auto& field : kCoalesceFields) to.*field.kernel = from.*field.host;
 }
 
 void FromKernel(PnicCoalesceParams& to, const ethtool_coalesce& from) {
     to.adaptiveRx = from.use_adaptive_rx_coalesce != 0;
     to.adaptiveTx = from.use_adaptive_tx_coalesce != 0;
-    to.statsBlockUsecs = from.stats_block_coalesce_usecs;
-    to.sampleInterval = from.rate_sample_interval;
-    to.pktRateLow = from.pkt_rate_low;
-    to.pktRateHigh = from.pkt_rate_high;
-    to.rxUsecs = from.rx_coalesce_usecs;
-    to.rxMaxFrames = from.rx_max_coalesced_frames;
-    to.rxUsecsIrq = from.rx_coalesce_usecs_irq;
-    to.rxMaxFramesIrq = from.rx_max_coalesced_frames_irq;
-    to.txUsecs = from.tx_coalesce_usecs;
-    to.txMaxFrames = from.tx_max_coalesced_frames;
-    to.txUsecsIrq = from.tx_coalesce_usecs_irq;
-    to.txMaxFramesIrq = from.tx_max_coalesced_frames_irq;
-    to.rxUsecsLow = from.rx_coalesce_usecs_low;
-    to.rxMaxFramesLow = from.rx_max_coalesced_frames_low;
-    to.txUsecsLow = from.tx_coalesce_usecs_low;
-    to.txMaxFramesLow = from.tx_max_coalesced_frames_low;
-    to.rxUsecsHigh = from.rx_coalesce_usecs_high;
-    to.rxMaxFramesHigh = from.rx_max_coalesced_frames_high;
-    to.txUsecsHigh = from.tx_coalesce_usecs_high;
-    to.txMaxFramesHigh = from.tx_max_coalesced_frames_high;
+    for (const auto& field : kCoalesceFields) to.*field.host = from.*field.kernel;
 }
 
 // The four offloads by their legacy ethtool get and set requests, which the

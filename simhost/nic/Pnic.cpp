@@ -120,18 +120,6 @@ PnicRingParams RingParams(const SimHost::PnicRingModel& ring) {
 }
 }  // namespace
 
-PciDevice::PciDevice(std::string address, std::string vendorName, std::string deviceName)
-    : address_(std::move(address)), vendorName_(std::move(vendorName)), deviceName_(std::move(deviceName)) {}
-PciDevice::~PciDevice() = default;
-std::string PciDevice::GetAddress() const { return address_; }
-std::string PciDevice::GetVendorName() const { return vendorName_; }
-std::string PciDevice::GetDeviceName() const { return deviceName_; }
-
-Pnic::Pnic(const std::string& name) : name_(name) {}
-Pnic::~Pnic() = default;
-
-std::string Pnic::GetName() const { return name_; }
-
 std::string Pnic::GetDriverName() const {
     CheckFault("Pnic::GetDriverName");
     return ExistingPnic(name_).driver;
@@ -467,16 +455,6 @@ PnicImpl::~PnicImpl() = default;
 bool PnicImpl::IsValidPnic(const std::string& name) {
     CheckFault("PnicImpl::IsValidPnic");
     return SimHost::StoredPnic(name) != nullptr;
-}
-
-bool PnicImpl::IsLinkUp() {
-    if (stale_) Refresh();
-    return linkUp_;
-}
-
-void PnicImpl::Refresh() {
-    linkUp_ = Kavrel::Network::Pnic::IsLinkUp();
-    stale_ = false;
 }
 
 void PnicImpl::GetPnicStats(Kavrel::Network::PnicStats& stats) const {

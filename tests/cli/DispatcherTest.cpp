@@ -30,6 +30,13 @@ public:
         int status = dispatcher.Run(SplitWords(line), out, err);
         return {status, out.str(), err.str()};
     }
+    // The whole outcome of one run: status, standard error and output.
+    void ExpectRun(const std::string& line, int status, const std::string& err, const std::string& out) {
+        auto result = Exec(line);
+        EXPECT_EQ(result.status, status) << line;
+        EXPECT_EQ(result.err, err) << line;
+        EXPECT_EQ(result.out, out) << line;
+    }
     Dispatcher dispatcher;
 };
 
@@ -37,12 +44,10 @@ public:
 // tried. Run in this process: one program argument cannot be this long, so the
 // sample-plugin transcript stops at the longest value taken.
 TEST_F(SampleShell, AValueOverTheLengthLimitIsRefusedBeforeItsPattern) {
-    auto result = Exec("sample echo -t x --name lmx" + std::string(200000, '1'));
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err,
+    ExpectRun("sample echo -t x --name lmx" + std::string(200000, '1'), 2,
               "Error: Invalid value for --name: it is 200003 bytes long, at most 4096 are accepted. "
-              "See \"talixcli sample echo --help\".\n");
-    EXPECT_EQ(result.out, "");
+              "See \"talixcli sample echo --help\".\n",
+              "");
 }
 
 // What a command throws that is not an exception ends its batch line as it
@@ -50,12 +55,10 @@ TEST_F(SampleShell, AValueOverTheLengthLimitIsRefusedBeforeItsPattern) {
 TEST_F(SampleShell, SomethingThrownThatIsNotAnExceptionStopsTheBatchAtItsLine) {
     TalixTest::TempHostRoot files;
     files.WriteFile("lines.txt", "sample result ok\nsample  result throw\nsample result ok\n");
-    auto result = Exec("--batch=" + files.Path() + "/lines.txt");
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err,
+    ExpectRun("--batch=" + files.Path() + "/lines.txt", 1,
               "Error: line 2: sample  result throw failed with an unexpected error.\n"
-              "Error: the batch stopped at line 2; nothing was changed.\n");
-    EXPECT_EQ(result.out, "# line 1: sample result ok\n# line 2: sample  result throw\n");
+              "Error: the batch stopped at line 2; nothing was changed.\n",
+              "# line 1: sample result ok\n# line 2: sample  result throw\n");
 }
 
 // A batch line's separator shows the line as the text formats show values:
