@@ -113,6 +113,9 @@ inline constexpr EnvironmentVariableInfo kEnvironmentVariableTable[] = {
     {"TALIX_LINUX_NICS",
      "On the linux host: devices that count as NICs besides those backed by hardware (comma-separated names), "
      "such as the veth pairs and taps of a test."},
+    {"TALIX_LINUX_ETC",
+     "On the linux host: the folder that stands for /etc, where the resolver files (resolv.conf, "
+     "netns/NAME/resolv.conf) are read and written; default /etc."},
     {"TALIX_LINUX_ALLOW_EEPROM_WRITE",
      "On the linux host: 1 lets the NIC EEPROM change commands write a NIC's EEPROM; otherwise they refuse."},
     {"TALIXCLI_PLUGIN_DIR",

@@ -52,20 +52,6 @@ std::unique_ptr<InterfaceInventory> NetworkInfo::GetInterfaceInventory() {
 namespace LmxCtl {
 namespace Network {
 
-using Kavrel::Network::IpAddress;
-
-DnsConfigImpl::DnsConfigImpl(const std::string& netstackKey) : key_(netstackKey) {}
-DnsConfigImpl::~DnsConfigImpl() = default;
-void DnsConfigImpl::Refresh() { LinuxHost::NotYetOnLinux("Resolver settings"); }
-const std::vector<IpAddress>& DnsConfigImpl::GetNameServers() { LinuxHost::NotYetOnLinux("Resolver settings"); }
-void DnsConfigImpl::AddUserNameServer(const IpAddress&) { LinuxHost::NotYetOnLinux("Resolver settings"); }
-void DnsConfigImpl::RemoveNameServer(const IpAddress&) { LinuxHost::NotYetOnLinux("Resolver settings"); }
-void DnsConfigImpl::RemoveNameServers() { LinuxHost::NotYetOnLinux("Resolver settings"); }
-void DnsConfigImpl::AddUserSearchDomain(const std::string&) { LinuxHost::NotYetOnLinux("Resolver settings"); }
-void DnsConfigImpl::RemoveSearchDomain(const std::string&) { LinuxHost::NotYetOnLinux("Resolver settings"); }
-std::string DnsConfigImpl::GetSearchDomainsString() { LinuxHost::NotYetOnLinux("Resolver settings"); }
-void DnsConfigImpl::SaveConfig() { LinuxHost::NotYetOnLinux("Resolver settings"); }
-
 HostsFile::HostsFile() = default;
 HostsFile::~HostsFile() = default;
 std::vector<std::shared_ptr<HostsFileEntry>> HostsFile::GetEntriesFromConfig() {

@@ -1,10 +1,9 @@
 // Resolver configuration of a netstack instance, kept in the standard resolver file format.
-#include <algorithm>
-#include <sstream>
+#include <utility>
 
 #include "core/Faults.h"
 #include "core/HostStore.h"
-#include "hostcommon/AddressRules.h"
+#include "hostcommon/ResolverFile.h"
 #include "ip/NetstackKey.h"
 #include "kavrel/Lib.h"
 #include "kavrel/Misc.h"
@@ -39,26 +38,10 @@ std::string DnsConfigImpl::ResolverPath(const std::string& netstackKey) {
 
 void DnsConfigImpl::Refresh() {
     CheckFault("DnsConfigImpl::Refresh");
-    nameServers_.clear();
-    searchDomains_.clear();
-    otherLines_.clear();
-    auto text = HostStore::Instance().ReadText(ResolverPath(key_));
-    std::istringstream lines(text.value_or(""));
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::vector<std::string> words;
-        Kavrel::Misc::StringTokenize(line, words, " \t\r");
-        if (words.size() == 2 && words[0] == "nameserver" &&
-            (Kavrel::Network::Ipv4Address::IsValidAddress(words[1]) ||
-             Kavrel::Network::Ipv6Address::IsValidAddress(words[1]))) {
-            nameServers_.push_back(IpAddress(words[1]));
-        } else if (!words.empty() && words[0] == "search") {
-            // The last search line is the one resolvers use.
-            searchDomains_.assign(words.begin() + 1, words.end());
-        } else if (!words.empty()) {
-            otherLines_.push_back(line);
-        }
-    }
+    auto lines = HostCommon::ParseResolverFile(HostStore::Instance().ReadText(ResolverPath(key_)).value_or(""));
+    nameServers_ = std::move(lines.nameServers);
+    searchDomains_ = std::move(lines.searchDomains);
+    otherLines_ = std::move(lines.otherLines);
     stale_ = false;
 }
 
@@ -71,21 +54,13 @@ const std::vector<IpAddress>& DnsConfigImpl::GetNameServers() {
 void DnsConfigImpl::AddUserNameServer(const IpAddress& address) {
     CheckFault("DnsConfigImpl::AddUserNameServer");
     if (stale_) Refresh();
-    HostRules::CheckNameServer(address);
-    if (std::find(nameServers_.begin(), nameServers_.end(), address) != nameServers_.end()) {
-        throw KavrelException("DNS server " + address.GetStringAddress() + " is already configured");
-    }
-    nameServers_.push_back(address);
+    HostCommon::AddNameServer(nameServers_, address);
 }
 
 void DnsConfigImpl::RemoveNameServer(const IpAddress& address) {
     CheckFault("DnsConfigImpl::RemoveNameServer");
     if (stale_) Refresh();
-    auto found = std::find(nameServers_.begin(), nameServers_.end(), address);
-    if (found == nameServers_.end()) {
-        throw KavrelException("DNS server " + address.GetStringAddress() + " is not configured");
-    }
-    nameServers_.erase(found);
+    HostCommon::RemoveNameServer(nameServers_, address);
 }
 
 void DnsConfigImpl::RemoveNameServers() {
@@ -97,40 +72,27 @@ void DnsConfigImpl::RemoveNameServers() {
 void DnsConfigImpl::AddUserSearchDomain(const std::string& domain) {
     CheckFault("DnsConfigImpl::AddUserSearchDomain");
     if (stale_) Refresh();
-    if (domain.empty() || domain.find_first_of(" \t\r\n#;") != std::string::npos) {
-        throw KavrelException("Invalid search domain '" + domain + "'");
-    }
-    if (std::find(searchDomains_.begin(), searchDomains_.end(), domain) != searchDomains_.end()) {
-        throw KavrelException("Search domain " + domain + " is already configured");
-    }
-    searchDomains_.push_back(domain);
+    HostCommon::AddSearchDomain(searchDomains_, domain);
 }
 
 void DnsConfigImpl::RemoveSearchDomain(const std::string& domain) {
     CheckFault("DnsConfigImpl::RemoveSearchDomain");
     if (stale_) Refresh();
-    auto found = std::find(searchDomains_.begin(), searchDomains_.end(), domain);
-    if (found == searchDomains_.end()) throw KavrelException("Search domain " + domain + " is not configured");
-    searchDomains_.erase(found);
+    HostCommon::RemoveSearchDomain(searchDomains_, domain);
 }
 
 std::string DnsConfigImpl::GetSearchDomainsString() {
     CheckFault("DnsConfigImpl::GetSearchDomainsString");
     if (stale_) Refresh();
-    std::string text;
-    for (const auto& domain : searchDomains_) text += (text.empty() ? "" : " ") + domain;
-    return text;
+    return HostCommon::JoinSearchDomains(searchDomains_);
 }
 
 void DnsConfigImpl::SaveConfig() {
     CheckFault("DnsConfigImpl::SaveConfig");
     if (stale_) Refresh();
-    std::string text;
-    for (const auto& line : otherLines_) text += line + "\n";
-    for (const auto& server : nameServers_) text += "nameserver " + server.GetStringAddress() + "\n";
-    if (!searchDomains_.empty()) text += "search " + GetSearchDomainsString() + "\n";
     SimHost::Transaction transaction(HostStore::Instance());
-    transaction.WriteText(ResolverPath(key_), text);
+    transaction.WriteText(ResolverPath(key_),
+                          HostCommon::PrintResolverFile({nameServers_, searchDomains_, otherLines_}));
     transaction.Commit();
 }
 

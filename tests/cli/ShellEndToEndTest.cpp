@@ -24,6 +24,23 @@ TEST(FormatParamEndToEnd, ARefusedSettingLeavesTheHostUnchanged) {
     EXPECT_EQ(root.ReadFile("state/firewall.json"), before);
 }
 
+// TALIX_HOST chooses the host; an empty value is the default, a value the
+// shell does not know stops it before any plug-in is loaded.
+TEST(ShellEndToEnd, TalixHostChoosesTheHostOrIsRefused) {
+    for (const char* value : {"", "simulated"}) {
+        auto version = RunTalixcli({"--version"}, {{"TALIX_HOST", value}});
+        EXPECT_EQ(version.status, 0) << value;
+        EXPECT_NE(version.out.find("/plugins/libnetwork.so: network (simulated host)\n"), std::string::npos)
+            << value << ": " << version.out;
+    }
+    for (const char* value : {"bogus", "Linux", "../linux"}) {
+        auto refused = RunTalixcli({"network", "nic", "list"}, {{"TALIX_HOST", value}});
+        EXPECT_EQ(refused.status, 2) << value;
+        EXPECT_EQ(refused.err, std::string("Error: TALIX_HOST must be simulated or linux, not '") + value + "'.\n");
+        EXPECT_EQ(refused.out, "");
+    }
+}
+
 TEST(ShellEndToEnd, VersionNamesTheNetworkPluginBesideTheBinary) {
     auto version = RunTalixcli({"--version"});
     EXPECT_EQ(version.status, 0);

@@ -212,10 +212,52 @@ TEST_F(IpStack, WithoutTheNetworkCapabilityNothingIsChanged) {
     EXPECT_EQ(MustSh("ip -j route show table all; ip -j link show"), before);
 }
 
+// The resolver file keeps what it holds besides servers and search domains;
+// one that a daemon manages through a link is read but not changed; one
+// mounted over /etc/resolv.conf (as containers do) is rewritten in place.
+TEST_F(IpStack, ResolverSettingsAreTheResolverFile) {
+    MustSh("printf '# kept\\noptions edns0\\nnameserver 10.20.0.53\\nsearch example.org\\n' > /etc/resolv.conf");
+    auto servers = TalixJson("network ip dns server list");
+    ASSERT_EQ(servers.size(), 1u) << servers.dump();
+    EXPECT_EQ(Talix("network ip dns server add -s 10.20.0.54").status, 0);
+    EXPECT_EQ(Talix("network ip dns search add -d lab.example.org").status, 0);
+    EXPECT_EQ(
+        MustSh("cat /etc/resolv.conf"),
+        "# kept\noptions edns0\nnameserver 10.20.0.53\nnameserver 10.20.0.54\nsearch example.org lab.example.org\n");
+    EXPECT_NE(TalixError("network ip dns server add -s 10.20.0.54").find("DNS server 10.20.0.54 is already configured"),
+              std::string::npos);
+
+    // A dry run shows the write and does not make it.
+    const Outcome planned = Talix("--dry-run network ip dns server remove -s 10.20.0.53");
+    EXPECT_NE(planned.out.find("+write /etc/resolv.conf: nameserver 10.20.0.54, search example.org lab.example.org"),
+              std::string::npos)
+        << planned.out;
+    EXPECT_NE(MustSh("cat /etc/resolv.conf").find("10.20.0.53"), std::string::npos);
+
+    MustSh(
+        "mkdir -p /run/resolver && printf 'nameserver 10.9.9.9\\n' > /run/resolver/stub.conf && "
+        "ln -sf /run/resolver/stub.conf /etc/resolv.conf");
+    EXPECT_EQ(TalixJson("network ip dns server list").size(), 1u);
+    EXPECT_NE(TalixError("network ip dns server add -s 10.20.0.55").find("is a symbolic link"), std::string::npos);
+    EXPECT_EQ(MustSh("cat /run/resolver/stub.conf"), "nameserver 10.9.9.9\n");
+
+    MustSh("rm /etc/resolv.conf && touch /etc/resolv.conf && mount --bind /run/resolver/stub.conf /etc/resolv.conf");
+    EXPECT_EQ(Talix("network ip dns server add -s 10.20.0.55").status, 0);
+    EXPECT_EQ(MustSh("cat /run/resolver/stub.conf"), "nameserver 10.9.9.9\nnameserver 10.20.0.55\n");
+    MustSh("umount /etc/resolv.conf");
+
+    // Another netstack's file, below the folder that stands for /etc.
+    const std::string prefix = HostRoot() + "/etc";
+    MustSh("ip netns add dnsstack && mkdir -p " + prefix + "/netns/dnsstack");
+    EXPECT_EQ(Talix("network ip dns server add -N dnsstack -s 10.30.0.53", {{"TALIX_LINUX_ETC", prefix}}).status, 0);
+    EXPECT_EQ(MustSh("cat " + prefix + "/netns/dnsstack/resolv.conf"), "nameserver 10.30.0.53\n");
+    MustSh("ip netns del dnsstack");
+}
+
 TEST_F(IpStack, WhatIsNotMappedRefusesInOneSentence) {
-    const std::string error = TalixError("network ip dns server list");
-    EXPECT_NE(error.find("Resolver settings cannot be managed on a Linux host yet"), std::string::npos) << error;
-    EXPECT_EQ(Talix("network ip dns server list").status, 1);
+    const std::string error = TalixError("network ip hosts list");
+    EXPECT_NE(error.find("Hosts file entries cannot be managed on a Linux host yet"), std::string::npos) << error;
+    EXPECT_EQ(Talix("network ip hosts list").status, 1);
 }
 
 TEST_F(IpStack, VersionNamesTheLinuxHost) {
