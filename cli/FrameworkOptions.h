@@ -115,7 +115,7 @@ inline constexpr EnvironmentVariableInfo kEnvironmentVariableTable[] = {
      "such as the veth pairs and taps of a test."},
     {"TALIX_LINUX_ETC",
      "On the linux host: the folder that stands for /etc, where the resolver files (resolv.conf, "
-     "netns/NAME/resolv.conf) are read and written; default /etc."},
+     "netns/NAME/resolv.conf) and the hosts file are read and written; default /etc."},
     {"TALIX_LINUX_ALLOW_EEPROM_WRITE",
      "On the linux host: 1 lets the NIC EEPROM change commands write a NIC's EEPROM; otherwise they refuse."},
     {"TALIXCLI_PLUGIN_DIR",

@@ -83,8 +83,9 @@ void WriteEtcFile(const std::string& path, const std::string& content, const std
     struct stat status {};
     const bool exists = lstat(path.c_str(), &status) == 0;
     if (exists && S_ISLNK(status.st_mode)) {
-        throw KavrelException(path + " is a symbolic link: another program (a resolver daemon) manages it; change it "
-                                     "there");
+        throw KavrelException(path +
+                              " is a symbolic link: another program (a resolver daemon) manages it; change it "
+                              "there");
     }
     if (exists && !S_ISREG(status.st_mode)) throw KavrelException(path + " is not a regular file");
     Change("write " + path + ": " + what,

@@ -52,19 +52,6 @@ std::unique_ptr<InterfaceInventory> NetworkInfo::GetInterfaceInventory() {
 namespace LmxCtl {
 namespace Network {
 
-HostsFile::HostsFile() = default;
-HostsFile::~HostsFile() = default;
-std::vector<std::shared_ptr<HostsFileEntry>> HostsFile::GetEntriesFromConfig() {
-    LinuxHost::NotYetOnLinux("Hosts file entries");
-}
-void HostsFile::AddEntryFromUser(const std::string&, const std::string&, const std::vector<std::string>&,
-                                 const std::string&) {
-    LinuxHost::NotYetOnLinux("Hosts file entries");
-}
-void HostsFile::RemoveEntryFromUser(const std::string&, const std::string&) {
-    LinuxHost::NotYetOnLinux("Hosts file entries");
-}
-
 IpSecConfigImpl::IpSecConfigImpl() = default;
 IpSecConfigImpl::~IpSecConfigImpl() = default;
 void IpSecConfigImpl::AddSADConfig(const Kavrel::Network::IpSecSadParam&) {

@@ -11,9 +11,7 @@ namespace Network {
 
 using Kavrel::Network::IpAddress;
 
-DnsConfigImpl::DnsConfigImpl(const std::string& netstackKey) : key_(netstackKey) {
-    LinuxHost::RequireNetstack(key_);
-}
+DnsConfigImpl::DnsConfigImpl(const std::string& netstackKey) : key_(netstackKey) { LinuxHost::RequireNetstack(key_); }
 DnsConfigImpl::~DnsConfigImpl() = default;
 
 std::string DnsConfigImpl::ResolverPath(const std::string& netstackKey) {
@@ -69,10 +67,10 @@ void DnsConfigImpl::SaveConfig() {
     if (stale_) Refresh();
     std::string servers;
     for (const auto& server : nameServers_) servers += (servers.empty() ? "" : " ") + server.GetStringAddress();
-    LinuxHost::WriteEtcFile(ResolverPath(key_),
-                            HostCommon::PrintResolverFile({nameServers_, searchDomains_, otherLines_}),
-                            "nameserver " + (servers.empty() ? std::string("none") : servers) + ", search " +
-                                (searchDomains_.empty() ? std::string("none") : HostCommon::JoinSearchDomains(searchDomains_)));
+    LinuxHost::WriteEtcFile(
+        ResolverPath(key_), HostCommon::PrintResolverFile({nameServers_, searchDomains_, otherLines_}),
+        "nameserver " + (servers.empty() ? std::string("none") : servers) + ", search " +
+            (searchDomains_.empty() ? std::string("none") : HostCommon::JoinSearchDomains(searchDomains_)));
 }
 
 }  // namespace Network

@@ -254,10 +254,31 @@ TEST_F(IpStack, ResolverSettingsAreTheResolverFile) {
     MustSh("ip netns del dnsstack");
 }
 
+// The hosts file's own lines stay byte for byte; only user entries, below
+// the marker, are listed, added and removed.
+TEST_F(IpStack, HostsEntriesAreTheHostsFile) {
+    const std::string system = "127.0.0.1\tlocalhost\n::1 localhost ip6-localhost\n# a comment\n";
+    MustSh("printf '" + system + "' > /etc/hosts");
+    EXPECT_EQ(TalixJson("network ip hosts list").size(), 0u);
+    EXPECT_EQ(Talix("network ip hosts add -I 10.20.0.7 -H store.lab -A store -C rack").status, 0);
+    EXPECT_EQ(MustSh("cat /etc/hosts"),
+              system + "# --- user specified entries ---\n10.20.0.7\tstore.lab store\t# rack\n");
+    auto listed = TalixJson("network ip hosts list");
+    ASSERT_EQ(listed.size(), 1u) << listed.dump();
+    EXPECT_NE(TalixError("network ip hosts remove -I 127.0.0.1 -H localhost").find("is a system entry"),
+              std::string::npos);
+    EXPECT_NE(Talix("--dry-run network ip hosts remove -I 10.20.0.7 -H store.lab")
+                  .out.find("+write /etc/hosts: remove 10.20.0.7 store.lab"),
+              std::string::npos);
+    EXPECT_EQ(Talix("network ip hosts remove -I 10.20.0.7 -H store.lab").status, 0);
+    EXPECT_EQ(MustSh("cat /etc/hosts"), system + "# --- user specified entries ---\n");
+}
+
 TEST_F(IpStack, WhatIsNotMappedRefusesInOneSentence) {
-    const std::string error = TalixError("network ip hosts list");
-    EXPECT_NE(error.find("Hosts file entries cannot be managed on a Linux host yet"), std::string::npos) << error;
-    EXPECT_EQ(Talix("network ip hosts list").status, 1);
+    const std::string error = TalixError("network ip ipsec sa list");
+    EXPECT_NE(error.find("IPsec security associations cannot be managed on a Linux host yet"), std::string::npos)
+        << error;
+    EXPECT_EQ(Talix("network ip ipsec sa list").status, 1);
 }
 
 TEST_F(IpStack, VersionNamesTheLinuxHost) {
