@@ -55,7 +55,7 @@ check --complete network nic get --nic-name
 # (reading the machine's own kernel, never changing it).
 TALIX_HOST=linux "$talixcli" --version | grep -q "(Linux kernel host)" || fail "TALIX_HOST=linux loads no Linux host"
 echo "ok: TALIX_HOST=linux talixcli --version"
-grep -q "^Depends:.*libmnl0" <(dpkg-deb -I "$package") || fail "the package does not depend on libmnl0"
+grep -q "^ *Depends:.*libmnl0" <(dpkg-deb -I "$package") || fail "the package does not depend on libmnl0"
 echo "ok: depends on libmnl0"
 if command -v man >/dev/null; then
   MANPAGER=cat MANWIDTH=80 man -l "$work/root/usr/share/man/man1/talixcli.1" 2>/dev/null | grep -q "network nic list" \
