@@ -252,6 +252,7 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
     // What the lines print is kept until the transaction has ended: a reader
     // that stalls must not hold the host's lock.
     std::ostringstream text, errorText;
+    size_t stoppedAt = 0;  // the failing line's number
     for (const auto& line : lines) {
         Invocation invocation;
         std::string refusal = line.error;
@@ -308,7 +309,7 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
         if (keepOutputs_ && invocation.output) keptOutputs_.push_back(std::move(invocation.output));
         if (invocation.status != EXIT_OK) {
             status = invocation.status;
-            errorText << "Error: the batch stopped at line " << line.number << "; nothing was changed.\n";
+            stoppedAt = line.number;
             break;
         }
     }
@@ -321,6 +322,13 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
         EndTransaction(false);
     } else {
         problem = EndTransaction(status == EXIT_OK);
+    }
+    if (stoppedAt) {
+        // A host that cannot drop what the lines before had done says so
+        // when the transaction ends; otherwise none of it was written.
+        errorText << "Error: the batch stopped at line " << stoppedAt << "; "
+                  << (problem.empty() ? std::string("nothing was changed") : problem) << ".\n";
+        problem.clear();
     }
     err << errorText.str();
     if (!problem.empty()) {

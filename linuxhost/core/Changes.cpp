@@ -13,6 +13,10 @@ std::vector<std::string>& Plan() {
     static std::vector<std::string> plan;
     return plan;
 }
+std::vector<std::string>& Sent() {
+    static std::vector<std::string> sent;
+    return sent;
+}
 }  // namespace
 
 void SetPlanning(bool value) { planning = value; }
@@ -42,9 +46,14 @@ void Change(const std::string& plan, const std::function<void()>& send) {
             "was changed");
     }
     send();
+    Sent().push_back(plan);
 }
 
 const std::vector<std::string>& PlannedChanges() { return Plan(); }
-void ForgetPlannedChanges() { Plan().clear(); }
+const std::vector<std::string>& SentChanges() { return Sent(); }
+void ForgetPlannedChanges() {
+    Plan().clear();
+    Sent().clear();
+}
 
 }  // namespace LinuxHost

@@ -15,6 +15,8 @@ bool Planning();
 // Sends the change (send), or in a dry run records `plan` instead.
 void Change(const std::string& plan, const std::function<void()>& send);
 const std::vector<std::string>& PlannedChanges();
+// The changes sent since the last ForgetPlannedChanges, described the same way.
+const std::vector<std::string>& SentChanges();
 void ForgetPlannedChanges();
 
 }  // namespace LinuxHost

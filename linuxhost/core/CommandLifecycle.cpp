@@ -30,9 +30,17 @@ extern "C" void AutoCli_BeginTransaction(int dry) {
     LinuxHost::SetPlanning(dry != 0);
 }
 
-extern "C" const char* AutoCli_EndTransaction(int) {
+// A batch whose line failed is dropped: the kernel has already made what
+// the lines before it asked for, and this host cannot take that back yet,
+// so it says what stays.
+extern "C" const char* AutoCli_EndTransaction(int commit) {
+    const bool planned = LinuxHost::Planning();
     LinuxHost::SetPlanning(false);
-    return nullptr;
+    if (commit || planned || LinuxHost::SentChanges().empty()) return nullptr;
+    static std::string kept;
+    kept = "the lines before it changed the kernel, and those changes stay (a Linux host cannot undo them yet): ";
+    for (size_t i = 0; i < LinuxHost::SentChanges().size(); ++i) kept += (i ? "; " : "") + LinuxHost::SentChanges()[i];
+    return kept.c_str();
 }
 
 extern "C" const char* AutoCli_DeferredFailure(int, int*) { return nullptr; }

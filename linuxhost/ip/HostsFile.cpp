@@ -20,13 +20,14 @@ std::vector<std::shared_ptr<HostsFileEntry>> HostsFile::GetEntriesFromConfig() {
 
 void HostsFile::AddEntryFromUser(const std::string& ip, const std::string& hostName,
                                  const std::vector<std::string>& aliases, const std::string& comment) {
-    LinuxHost::WriteEtcFile(HostsPath(),
-                            HostCommon::WithUserEntry(LinuxHost::ReadEtcFile(HostsPath()), ip, hostName, aliases, comment),
-                            "add " + ip + " " + hostName);
+    LinuxHost::WriteEtcFile(
+        HostsPath(), HostCommon::WithUserEntry(LinuxHost::ReadEtcFile(HostsPath()), ip, hostName, aliases, comment),
+        "add " + ip + " " + hostName);
 }
 
 void HostsFile::RemoveEntryFromUser(const std::string& ip, const std::string& hostName) {
-    LinuxHost::WriteEtcFile(HostsPath(), HostCommon::WithoutUserEntry(LinuxHost::ReadEtcFile(HostsPath()), ip, hostName),
+    LinuxHost::WriteEtcFile(HostsPath(),
+                            HostCommon::WithoutUserEntry(LinuxHost::ReadEtcFile(HostsPath()), ip, hostName),
                             "remove " + ip + " " + hostName);
 }
 
