@@ -46,6 +46,19 @@ std::unique_ptr<InterfaceInventory> NetworkInfo::GetInterfaceInventory() {
     LinuxHost::NotYetOnLinux("Multicast group listings");
 }
 
+// Never handed out yet (see above); their types are known to the command
+// that lists multicast groups.
+NetInterface::NetInterface(const std::string& name) : name_(name) {}
+NetInterface::~NetInterface() = default;
+std::string NetInterface::GetName() const { return name_; }
+std::vector<MulticastMembership> NetInterface::GetMulticastMemberships() const {
+    LinuxHost::NotYetOnLinux("Multicast group listings");
+}
+InterfaceInventory::~InterfaceInventory() = default;
+std::vector<std::unique_ptr<NetInterface>> InterfaceInventory::GetInterfaces(int) {
+    LinuxHost::NotYetOnLinux("Multicast group listings");
+}
+
 }  // namespace Network
 }  // namespace Kavrel
 

@@ -9,6 +9,28 @@ namespace System {
 
 SystemInfo::~SystemInfo() = default;
 
+// Never handed out on this host (the rulesets are not listed yet), but its
+// type is known to every command that checks one.
+FirewallRuleset::FirewallRuleset(const std::string& rulesetId) : rulesetId_(rulesetId) {}
+FirewallRuleset::~FirewallRuleset() = default;
+std::string FirewallRuleset::GetRulesetId() const { return rulesetId_; }
+bool FirewallRuleset::IsValid() const { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+bool FirewallRuleset::IsEnabled() const { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+void FirewallRuleset::Enable() { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+void FirewallRuleset::Disable() { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+bool FirewallRuleset::IsAllowedAll() const { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+void FirewallRuleset::SetAllowedAll(bool) { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+FirewallAllowedIps FirewallRuleset::GetAllowedIps() const { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+void FirewallRuleset::AddAllowedIp(const std::string&) { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+void FirewallRuleset::RemoveAllowedIp(const std::string&) { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+std::vector<FirewallPortRule> FirewallRuleset::GetRules() const { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+int64_t FirewallRuleset::GetClientCount() const { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+void FirewallRuleset::AddClient() { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+void FirewallRuleset::RemoveClient() { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+bool FirewallRuleset::CheckConfigurable(int, int) const { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+bool FirewallRuleset::IsEnableDisableFixed() const { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+bool FirewallRuleset::IsAllowedIpFixed() const { LinuxHost::NotYetOnLinux("Firewall rulesets"); }
+
 }  // namespace System
 }  // namespace Kavrel
 
