@@ -52,7 +52,11 @@ std::unique_ptr<Kavrel::System::FirewallRuleset> SystemInfoImpl::GetFirewallRule
     LinuxHost::NotYetOnLinux("Firewall settings");
 }
 
-ModuleImpl::ModuleImpl(const std::string& name) : name_(name) {}
+// The loaded state the simulated host caches has nothing to cache here yet.
+ModuleImpl::ModuleImpl(const std::string& name) : name_(name) {
+    (void)stale_;
+    (void)loaded_;
+}
 ModuleImpl::~ModuleImpl() = default;
 bool ModuleImpl::IsLoaded() { LinuxHost::NotYetOnLinux("Firewall modules"); }
 void ModuleImpl::Refresh() { LinuxHost::NotYetOnLinux("Firewall modules"); }

@@ -180,7 +180,7 @@ PortImpl::PortImpl(const std::string& switchName, uint32_t portId) : switchName_
     LinuxHost::NotYetOnLinux("Virtual switch ports");
 }
 PortImpl::~PortImpl() = default;
-uint32_t PortImpl::GetId() const { LinuxHost::NotYetOnLinux("Virtual switch ports"); }
+uint32_t PortImpl::GetId() const { return portId_; }
 uint32_t PortImpl::GetType() const { LinuxHost::NotYetOnLinux("Virtual switch ports"); }
 int64_t PortImpl::GetWorldLeader() const { LinuxHost::NotYetOnLinux("Virtual switch ports"); }
 std::string PortImpl::GetPortGroupName() const { LinuxHost::NotYetOnLinux("Virtual switch ports"); }
