@@ -328,14 +328,12 @@ std::array<uint8_t, 16> BytesOf(const Ipv4Address& address) {
 void RemoveNeighbors(const std::string& netstack, int family, const std::array<uint8_t, 16>& address,
                      size_t addressSize, const std::string& interfaceName, const std::string& shown) {
     LinuxHost::RequireNetstack(netstack);
-    const auto links = LinuxHost::DumpLinks(netstack);
+    const auto names = ShownNames(netstack);
     bool removed = false;
     for (const auto& entry : NeighborCache(netstack, family)) {
         if (std::memcmp(entry.address.data(), address.data(), addressSize) != 0) continue;
-        std::string name;
-        for (const auto& link : links) {
-            if (link.index == entry.interfaceIndex) name = LinuxHost::ShownNameOf(link);
-        }
+        auto found = names.find(entry.interfaceIndex);
+        const std::string name = found == names.end() ? std::string() : found->second;
         if (!interfaceName.empty() && name != interfaceName) continue;
         LinuxHost::Change("neighbor del " + shown + " dev " + name + " netstack " + netstack, [&] {
             LinuxHost::InNetstack inside(netstack);
