@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <utility>
 
 namespace Parvik {
 namespace AutoCli {
@@ -37,6 +38,23 @@ void* OpenLibraryBeside(const void* address, const char* name, std::initializer_
         }
     }
     return dlopen(name, RTLD_LAZY | RTLD_LOCAL);
+}
+
+std::string TakeLoaderError() {
+    const char* message = dlerror();
+    std::string text = message ? message : "";
+    while (dlerror()) {
+    }  // a second call frees the message handed out above
+    return text;
+}
+
+void* FindLibraryEntry(void* handle, const char* symbol, std::string* why) {
+    void* found = dlsym(handle, symbol);
+    if (!found) {
+        std::string message = TakeLoaderError();
+        if (why) *why = std::move(message);
+    }
+    return found;
 }
 
 }  // namespace AutoCli

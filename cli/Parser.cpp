@@ -79,11 +79,16 @@ using MatchPatternFn = decltype(&TalixMatchPattern);
 MatchPatternFn LoadPatternMatcher(std::string& problem) {
     void* library = OpenLibraryBeside(reinterpret_cast<const void*>(&LoadPatternMatcher), TALIX_PATTERN_MATCHER,
                                       {"", "lib/", "../" TALIX_INSTALLED_LIBRARY_DIR "/"});
-    auto match = library ? TALIX_FIND_ENTRY(library, TalixMatchPattern) : nullptr;
+    std::string reason;
+    MatchPatternFn match = nullptr;
+    if (library) {
+        match = reinterpret_cast<MatchPatternFn>(FindLibraryEntry(library, "TalixMatchPattern", &reason));
+    } else {
+        reason = TakeLoaderError();
+    }
     if (!match) {
-        const char* reason = dlerror();
         problem = std::string("the pattern matcher ") + TALIX_PATTERN_MATCHER + " cannot be loaded" +
-                  (reason ? std::string(": ") + reason : std::string());
+                  (reason.empty() ? std::string() : ": " + reason);
     }
     return match;
 }

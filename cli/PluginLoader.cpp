@@ -129,8 +129,8 @@ void Dispatcher::LoadPlugins(const std::string& directory, std::vector<std::stri
         const std::string loadPath = base + "/" + name;
         void* handle = dlopen(loadPath.c_str(), RTLD_LAZY | RTLD_LOCAL);
         if (!handle) {
-            const char* reason = dlerror();
-            std::string text = reason ? reason : "unknown error";
+            std::string text = TakeLoaderError();
+            if (text.empty()) text = "unknown error";
             ReplaceAll(text, loadPath, path);
             errors.push_back("Cannot load plug-in " + path + ": " + text);
             continue;

@@ -49,7 +49,6 @@ void PrintVersion(std::ostream& out, const Dispatcher& dispatcher) {
         out << "plug-in " << plugin.path;
         for (size_t i = 0; i < plugin.namespaces.size(); ++i) out << (i ? ", " : ": ") << plugin.namespaces[i];
         auto host = plugin.handle ? TALIX_FIND_ENTRY(plugin.handle, AutoCli_HostDescription) : nullptr;
-        if (!host) dlerror();  // a plug-in without the hook: read the loader's message so none is left behind
         if (host) out << " (" << host() << ")";
         out << "\n";
     }

@@ -139,7 +139,10 @@ std::vector<std::string> SplitUplinks(const std::string& value) {
                                                            kUplinkTokenizerLibrary, {"../lib/", "../", ""});
         return library ? TALIX_FIND_ENTRY(library, TalixSplitUplinks) : nullptr;
     }();
-    if (!tokenize) throw std::runtime_error(std::string("cannot load ") + kUplinkTokenizerLibrary);
+    if (!tokenize) {
+        throw std::runtime_error(std::string("cannot load ") + kUplinkTokenizerLibrary + ": " +
+                                 Parvik::AutoCli::TakeLoaderError());
+    }
     std::vector<std::string> names;
     tokenize(&value, &names);
     return names;

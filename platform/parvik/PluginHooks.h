@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "parvik/Libraries.h"
+
 namespace Parvik {
 namespace AutoCli {
 class NamespaceNode;
@@ -68,5 +70,7 @@ TALIX_EXPORTED void TalixSplitUplinks(const std::string* value, std::vector<std:
 }  // extern "C"
 
 // An entry above as the library handle holds it, with the entry's own pointer
-// type, or nullptr when the library does not export it (needs <dlfcn.h>).
-#define TALIX_FIND_ENTRY(handle, entry) reinterpret_cast<decltype(&entry)>(dlsym(handle, #entry))
+// type, or nullptr when the library does not export it (the loader's message
+// then is taken and dropped: most entries are optional).
+#define TALIX_FIND_ENTRY(handle, entry) \
+    reinterpret_cast<decltype(&entry)>(Parvik::AutoCli::FindLibraryEntry(handle, #entry))
