@@ -3,6 +3,9 @@
 
 #include <sys/capability.h>
 
+#include <exception>
+#include <utility>
+
 #include "kavrel/Lib.h"
 
 namespace LinuxHost {
@@ -16,6 +19,11 @@ std::vector<std::string>& Plan() {
 std::vector<std::string>& Sent() {
     static std::vector<std::string> sent;
     return sent;
+}
+// The way back from each change sent, oldest first.
+std::vector<Undo>& Journal() {
+    static std::vector<Undo> journal;
+    return journal;
 }
 }  // namespace
 
@@ -35,7 +43,7 @@ bool MayAdministerNetwork() {
 }
 }  // namespace
 
-void Change(const std::string& plan, const std::function<void()>& send) {
+void Change(const std::string& plan, const std::function<void()>& send, Undo undo) {
     if (planning) {
         Plan().push_back(plan);
         return;
@@ -47,6 +55,8 @@ void Change(const std::string& plan, const std::function<void()>& send) {
     }
     send();
     Sent().push_back(plan);
+    if (undo.plan.empty()) undo.plan = plan + " (no way back is known)";
+    Journal().push_back(std::move(undo));
 }
 
 const std::vector<std::string>& PlannedChanges() { return Plan(); }
@@ -54,6 +64,59 @@ const std::vector<std::string>& SentChanges() { return Sent(); }
 void ForgetPlannedChanges() {
     Plan().clear();
     Sent().clear();
+    Journal().clear();
+}
+
+std::string UndoReport::Describe() const {
+    std::string text;
+    auto list = [&text](const char* heading, const std::vector<std::string>& plans) {
+        if (plans.empty()) return;
+        text += text.empty() ? "" : "; ";
+        text += heading;
+        for (size_t i = 0; i < plans.size(); ++i) text += (i ? "; " : "") + plans[i];
+    };
+    list("undone: ", undone);
+    list("could not be undone: ", failed);
+    return text;
+}
+
+size_t JournalSize() { return Journal().size(); }
+
+UndoReport UndoSince(size_t mark) {
+    UndoReport report;
+    auto& journal = Journal();
+    while (journal.size() > mark) {
+        Undo step = std::move(journal.back());
+        journal.pop_back();
+        if (!step.run) {
+            report.failed.push_back(step.plan);
+            continue;
+        }
+        try {
+            step.run();
+            report.undone.push_back(step.plan);
+        } catch (const Kavrel::Lib::KavrelException& failure) {
+            report.failed.push_back(step.plan + " (" + failure.GetDescription() + ")");
+        } catch (const std::exception& failure) {
+            report.failed.push_back(step.plan + " (" + failure.what() + ")");
+        }
+    }
+    return report;
+}
+
+void AllOrNothing(const std::function<void()>& steps) {
+    const size_t mark = JournalSize();
+    try {
+        steps();
+    } catch (const Kavrel::Lib::KavrelException& failure) {
+        const UndoReport report = UndoSince(mark);
+        if (report.failed.empty()) throw;
+        throw Kavrel::Lib::KavrelException(failure.GetDescription() + " (the steps before it " + report.Describe() +
+                                           ")");
+    } catch (...) {
+        UndoSince(mark);
+        throw;
+    }
 }
 
 }  // namespace LinuxHost

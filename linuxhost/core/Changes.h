@@ -2,6 +2,12 @@
 // a dry run it is not sent but described, one line per change (for example
 // "route add 10.77.0.0/16 via 10.20.0.254 table main netstack
 // defaultTcpipStack"), and the dry run shows those lines.
+//
+// Each change sent says how to take it back (its Undo). The host keeps those
+// in a journal: AllOrNothing() takes back the steps of one host operation
+// when a later step fails, and a batch that fails takes back every line
+// before the failing one, newest first. An Undo without a way back (no run)
+// says in its plan why the change cannot be undone.
 #pragma once
 
 #include <functional>
@@ -10,13 +16,38 @@
 
 namespace LinuxHost {
 
+struct Undo {
+    std::string plan;           // how the step is taken back, as Change() describes changes
+    std::function<void()> run;  // empty: the change cannot be undone, and plan says why
+};
+
 void SetPlanning(bool planning);
 bool Planning();
-// Sends the change (send), or in a dry run records `plan` instead.
-void Change(const std::string& plan, const std::function<void()>& send);
+// Sends the change (send), or in a dry run records `plan` instead. Once sent,
+// undo joins the journal.
+void Change(const std::string& plan, const std::function<void()>& send, Undo undo = {});
 const std::vector<std::string>& PlannedChanges();
 // The changes sent since the last ForgetPlannedChanges, described the same way.
 const std::vector<std::string>& SentChanges();
 void ForgetPlannedChanges();
+
+// What taking back the journal's steps did: the plans of the steps taken back
+// and, for each one that could not be, its plan and why.
+struct UndoReport {
+    std::vector<std::string> undone;
+    std::vector<std::string> failed;
+    bool Empty() const { return undone.empty() && failed.empty(); }
+    // "undone: a; b" and "could not be undone: c (why)", joined by "; ".
+    std::string Describe() const;
+};
+
+// Takes back every step sent after the journal held `mark` steps, newest
+// first, and forgets them.
+UndoReport UndoSince(size_t mark);
+size_t JournalSize();
+
+// Runs the steps of one host operation: when one throws, the ones before it
+// are taken back and the failure's message says any that could not be.
+void AllOrNothing(const std::function<void()>& steps);
 
 }  // namespace LinuxHost

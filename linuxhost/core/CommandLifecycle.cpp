@@ -9,6 +9,7 @@
 
 namespace {
 unsigned commandNumber = 0;
+bool inTransaction = false;
 }  // namespace
 
 namespace LinuxHost {
@@ -16,7 +17,12 @@ unsigned CurrentCommand() { return commandNumber; }
 void StartNextCommand() { ++commandNumber; }
 }  // namespace LinuxHost
 
-extern "C" void AutoCli_BeginCommand(const char*, int) { LinuxHost::StartNextCommand(); }
+// A command alone keeps no way back once it has ended: its journal starts
+// empty. In a batch the journal runs from the first line to the last.
+extern "C" void AutoCli_BeginCommand(const char*, int) {
+    if (!inTransaction) LinuxHost::ForgetPlannedChanges();
+    LinuxHost::StartNextCommand();
+}
 
 extern "C" const char* AutoCli_EndCommand(const char*) {
     LinuxHost::StartNextCommand();
@@ -28,19 +34,27 @@ extern "C" const char* AutoCli_EndCommand(const char*) {
 extern "C" void AutoCli_BeginTransaction(int dry) {
     LinuxHost::ForgetPlannedChanges();
     LinuxHost::SetPlanning(dry != 0);
+    inTransaction = true;
 }
 
 // A batch whose line failed is dropped: the kernel has already made what
-// the lines before it asked for, and this host cannot take that back yet,
-// so it says what stays.
+// the lines before it asked for, so those changes are taken back, newest
+// first, and the stop line says what was undone and what could not be.
 extern "C" const char* AutoCli_EndTransaction(int commit) {
     const bool planned = LinuxHost::Planning();
     LinuxHost::SetPlanning(false);
-    if (commit || planned || LinuxHost::SentChanges().empty()) return nullptr;
-    static std::string kept;
-    kept = "the lines before it changed the kernel, and those changes stay (a Linux host cannot undo them yet): ";
-    for (size_t i = 0; i < LinuxHost::SentChanges().size(); ++i) kept += (i ? "; " : "") + LinuxHost::SentChanges()[i];
-    return kept.c_str();
+    inTransaction = false;
+    if (commit || planned || LinuxHost::JournalSize() == 0) {
+        LinuxHost::ForgetPlannedChanges();
+        return nullptr;
+    }
+    const LinuxHost::UndoReport report = LinuxHost::UndoSince(0);
+    LinuxHost::ForgetPlannedChanges();
+    static std::string said;
+    said = report.failed.empty() ? "the changes of the lines before it were taken back (" + report.Describe() + ")"
+                                 : "the lines before it changed the kernel, and not all of it could be taken back (" +
+                                       report.Describe() + ")";
+    return said.c_str();
 }
 
 extern "C" const char* AutoCli_DeferredFailure(int, int*) { return nullptr; }

@@ -160,16 +160,20 @@ void ChangeIpv4(const std::string& netstack, bool adding, const Ipv4Network& net
         std::memcpy(viaBytes.data(), &via, 4);
         PlanRoute(MainTable(netstack, AF_INET), adding, network, gateway, destinationBytes, viaBytes, isDefault);
     }
-    LinuxHost::Change(
-        RoutePlan(adding, isDefault ? "default" : network.GetStringAddress(), gateway.GetStringAddress(), netstack),
-        [&] {
-            try {
-                ChangeRoute(netstack, adding ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET, network.GetPrefixLength(),
-                            &destination, &via, sizeof via);
-            } catch (const KavrelException& refusal) {
-                RouteRefused(refusal, adding, network, gateway, isDefault);
-            }
-        });
+    const std::string shown = isDefault ? "default" : network.GetStringAddress();
+    auto send = [=](bool add) {
+        ChangeRoute(netstack, add ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET, network.GetPrefixLength(), &destination, &via,
+                    sizeof via);
+    };
+    LinuxHost::Change(RoutePlan(adding, shown, gateway.GetStringAddress(), netstack),
+                      [&] {
+                          try {
+                              send(adding);
+                          } catch (const KavrelException& refusal) {
+                              RouteRefused(refusal, adding, network, gateway, isDefault);
+                          }
+                      },
+                      {RoutePlan(!adding, shown, gateway.GetStringAddress(), netstack), [=] { send(!adding); }});
 }
 
 // An IPv6 network's prefix length under the name the IPv4 one has.
@@ -187,16 +191,20 @@ void ChangeIpv6(const std::string& netstack, bool adding, const Ipv6Network& net
         PlanRoute(MainTable(netstack, AF_INET6), adding, Ipv6Prefix{network}, gateway, network.GetAddress().GetBytes(),
                   gateway.GetBytes(), isDefault);
     }
-    LinuxHost::Change(
-        RoutePlan(adding, isDefault ? "default" : network.GetStringAddress(), gateway.GetStringAddress(), netstack),
-        [&] {
-            try {
-                ChangeRoute(netstack, adding ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET6, network.GetNetmask(),
-                            network.GetAddress().GetBytes().data(), gateway.GetBytes().data(), 16);
-            } catch (const KavrelException& refusal) {
-                RouteRefused(refusal, adding, network, gateway, isDefault);
-            }
-        });
+    const std::string shown = isDefault ? "default" : network.GetStringAddress();
+    auto send = [=](bool add) {
+        ChangeRoute(netstack, add ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET6, network.GetNetmask(),
+                    network.GetAddress().GetBytes().data(), gateway.GetBytes().data(), 16);
+    };
+    LinuxHost::Change(RoutePlan(adding, shown, gateway.GetStringAddress(), netstack),
+                      [&] {
+                          try {
+                              send(adding);
+                          } catch (const KavrelException& refusal) {
+                              RouteRefused(refusal, adding, network, gateway, isDefault);
+                          }
+                      },
+                      {RoutePlan(!adding, shown, gateway.GetStringAddress(), netstack), [=] { send(!adding); }});
 }
 
 const KernelRoute* DefaultRoute(const std::vector<KernelRoute>& routes) {

@@ -197,23 +197,25 @@ TEST_F(IpStack, ADryRunSendsNothingAndShowsThePlan) {
     EXPECT_NE(refused.err.find("A route to 10.77.0.0/16 already exists"), std::string::npos) << refused.err;
 }
 
-// Until batches can be undone, a failing line says which changes of the
-// lines before it stay: the report matches what the kernel holds.
-TEST_F(IpStack, AFailingBatchLineSaysWhatStays) {
+// A failing batch line takes back what the lines before it did, newest
+// first, and says so: the kernel ends as it was.
+TEST_F(IpStack, AFailingBatchLineTakesBackTheLinesBeforeIt) {
     const std::string lines = HostRoot() + "/lines";
     MustSh(
         "printf 'network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254\\n"
+        "network ip route ipv4 add -n 10.79.0.0/16 -g 10.20.0.254\\n"
         "network ip route ipv4 add -n 10.78.0.0/16 -g 10.99.0.1\\n' > " +
         lines);
+    const std::string before = MustSh("ip -j route show table all");
     const Outcome outcome = Talix("--batch " + lines);
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_NE(outcome.err.find("Error: the batch stopped at line 2; the lines before it changed the kernel, and those "
-                               "changes stay (a Linux host cannot undo them yet): route add 10.77.0.0/16 via "
-                               "10.20.0.254 table main netstack defaultTcpipStack.\n"),
+    EXPECT_NE(outcome.err.find("Error: the batch stopped at line 3; the changes of the lines before it were taken "
+                               "back (undone: route del 10.79.0.0/16 via 10.20.0.254 table main netstack "
+                               "defaultTcpipStack; route del 10.77.0.0/16 via 10.20.0.254 table main netstack "
+                               "defaultTcpipStack).\n"),
               std::string::npos)
         << outcome.err;
-    const auto routes = KernelRoutes();
-    EXPECT_NE(std::find(routes.begin(), routes.end(), "10.77.0.0/16 via 10.20.0.254 dev ip0"), routes.end());
+    EXPECT_EQ(MustSh("ip -j route show table all"), before);
 }
 
 TEST_F(IpStack, WithoutTheNetworkCapabilityNothingIsChanged) {
