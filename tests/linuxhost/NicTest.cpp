@@ -33,6 +33,13 @@ protected:
 };
 
 // Sends count Ethernet frames out of device, below IP (nothing else sends then).
+// The kernel raises a veth's carrier a moment after both ends are up;
+// frames sent before that are dropped. Waits at most five seconds.
+void AwaitCarrier(const std::string& device) {
+    for (int tries = 0; tries < 500 && SysNet(device, "operstate") != "up"; ++tries) ::usleep(10000);
+    ASSERT_EQ(SysNet(device, "operstate"), "up") << device << " has no carrier";
+}
+
 void SendFrames(const std::string& device, int count) {
     const int fd = ::socket(AF_PACKET, SOCK_RAW, htons(ETH_P_ALL));
     ASSERT_GE(fd, 0) << std::strerror(errno);
@@ -105,6 +112,8 @@ TEST_F(Nic, StatsAreTheKernelCounters) {
     Nics({"nv0", "nv1"});
     MustSh("sysctl -qw net.ipv6.conf.nv0.disable_ipv6=1 net.ipv6.conf.nv1.disable_ipv6=1");
     MustSh("ip link set nv0 up && ip link set nv1 up");
+    AwaitCarrier("nv0");
+    AwaitCarrier("nv1");
     SendFrames("nv0", 3);
     auto sent = Only("network nic stats get -n nv0");
     auto received = Only("network nic stats get -n nv1");
