@@ -3,7 +3,6 @@
 
 #include <arpa/inet.h>
 
-#include <cstdio>
 #include <cstring>
 
 #include "hostcommon/HexDigit.h"
@@ -226,10 +225,15 @@ bool MacAddress::IsValid(const std::string& text) {
 }
 
 std::string MacAddress::GetStringAddress() const {
-    char buffer[18];
-    std::snprintf(buffer, sizeof(buffer), "%02x:%02x:%02x:%02x:%02x:%02x", bytes_[0], bytes_[1], bytes_[2], bytes_[3],
-                  bytes_[4], bytes_[5]);
-    return buffer;
+    // Written by hand, as dotted decimal is: neighbour listings format one per row.
+    static const char kHex[] = "0123456789abcdef";
+    char buffer[17];
+    for (size_t i = 0; i < bytes_.size(); ++i) {
+        buffer[i * 3] = kHex[bytes_[i] >> 4];
+        buffer[i * 3 + 1] = kHex[bytes_[i] & 0xf];
+        if (i + 1 < bytes_.size()) buffer[i * 3 + 2] = ':';
+    }
+    return std::string(buffer, sizeof buffer);
 }
 
 bool MacAddress::IsZero() const {

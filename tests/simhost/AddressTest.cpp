@@ -74,6 +74,7 @@ TEST(IpAddressAndMac, RecogniseTheirForms) {
     EXPECT_TRUE(IpAddress("::1").IsIpv6());
     EXPECT_THROW(IpAddress("host.example"), KavrelException);
     EXPECT_EQ(MacAddress("00:50:AB:cd:01:02").GetStringAddress(), "00:50:ab:cd:01:02");
+    EXPECT_EQ(MacAddress("fe:0F:f0:10:a9:9a").GetStringAddress(), "fe:0f:f0:10:a9:9a");
     EXPECT_TRUE(MacAddress::IsValid("02:00:00:00:00:01"));
     EXPECT_FALSE(MacAddress::IsValid("01:00:5e:00:00:01"));  // a group address is not unicast
     EXPECT_FALSE(MacAddress::IsValid("00:50:ab:cd:01"));
