@@ -60,8 +60,7 @@ void ReadGateways(NetlinkSocket& socket, int family, int index, IpConfig& config
 }  // namespace
 
 IpConfig ReadIpConfig(const std::string& netstack, const Link& link) {
-    InNetstack inside(netstack);
-    NetlinkSocket socket(NETLINK_ROUTE);
+    NetlinkSocket& socket = RouteSocket(netstack);
     IpConfig config;
     config.SetIpv4UseNone();
     bool haveIpv4 = false;

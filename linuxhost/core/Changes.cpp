@@ -48,7 +48,9 @@ void Change(const std::string& plan, const std::function<void()>& send, Undo und
         Plan().push_back(plan);
         return;
     }
-    if (!MayAdministerNetwork()) {
+    // Asked once a process: its capabilities do not grow while it runs.
+    static const bool mayAdminister = MayAdministerNetwork();
+    if (!mayAdminister) {
         throw Kavrel::Lib::KavrelException(
             "Changing the network needs the CAP_NET_ADMIN capability, which this process does not have: nothing "
             "was changed");

@@ -41,8 +41,7 @@ std::string MacText(const nlattr* attribute) {
 }  // namespace
 
 std::vector<Link> DumpLinks(const std::string& netstack) {
-    InNetstack inside(netstack);
-    NetlinkSocket socket(NETLINK_ROUTE);
+    NetlinkSocket& socket = RouteSocket(netstack);
     NetlinkRequest request(RTM_GETLINK, NLM_F_REQUEST | NLM_F_DUMP);
     request.Put<ifinfomsg>()->ifi_family = AF_UNSPEC;
     std::vector<Link> links;

@@ -84,14 +84,20 @@ std::string Attributes::String(uint16_t type) const {
     return std::string(text, strnlen(text, mnl_attr_get_payload_len(attribute)));
 }
 
-NetlinkRequest::NetlinkRequest(uint16_t type, uint16_t flags) : buffer_(MNL_SOCKET_BUFFER_SIZE) {
-    header_ = mnl_nlmsg_put_header(buffer_.data());
+namespace {
+constexpr size_t kRequestSize = 8192;  // MNL_SOCKET_BUFFER_SIZE at its largest
+// Large enough for a dump's biggest batch of messages without truncation.
+constexpr size_t kAnswersSize = 32768;
+}  // namespace
+
+NetlinkRequest::NetlinkRequest(uint16_t type, uint16_t flags) : buffer_(new char[kRequestSize]) {
+    header_ = mnl_nlmsg_put_header(buffer_.get());
     header_->nlmsg_type = type;
     header_->nlmsg_flags = flags;
 }
 
 void NetlinkRequest::Reserve(size_t size) {
-    if (header_->nlmsg_len + MNL_ALIGN(size) + MNL_ALIGN(sizeof(nlattr)) > buffer_.size()) {
+    if (header_->nlmsg_len + MNL_ALIGN(size) + MNL_ALIGN(sizeof(nlattr)) > kRequestSize) {
         throw KavrelException("A netlink request grew beyond its buffer");
     }
 }
@@ -140,16 +146,15 @@ void NetlinkSocket::Talk(NetlinkRequest& request, const std::function<void(const
     if (mnl_socket_sendto(socket_, header, header->nlmsg_len) < 0) {
         throw KavrelException(std::string("Cannot send a netlink request: ") + std::strerror(errno));
     }
-    // Large enough for a dump's biggest batch of messages without truncation.
-    std::vector<char> buffer(32768);
+    if (!answers_) answers_.reset(new char[kAnswersSize]);
     for (;;) {
-        const ssize_t received = mnl_socket_recvfrom(socket_, buffer.data(), buffer.size());
+        const ssize_t received = mnl_socket_recvfrom(socket_, answers_.get(), kAnswersSize);
         if (received < 0) {
             if (errno == EINTR) continue;
             throw KavrelException(std::string("Cannot read the kernel's answer: ") + std::strerror(errno));
         }
         int length = static_cast<int>(received);
-        for (auto* message = reinterpret_cast<const nlmsghdr*>(buffer.data()); mnl_nlmsg_ok(message, length);
+        for (auto* message = reinterpret_cast<const nlmsghdr*>(answers_.get()); mnl_nlmsg_ok(message, length);
              message = mnl_nlmsg_next(message, &length)) {
             if (!mnl_nlmsg_portid_ok(message, portId_) || !mnl_nlmsg_seq_ok(message, header->nlmsg_seq)) continue;
             if (message->nlmsg_type == NLMSG_DONE) return;

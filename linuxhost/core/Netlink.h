@@ -1,13 +1,13 @@
-// Talking to the kernel over netlink, through libmnl: one socket per
-// question, requests built into a buffer, answers handed to a callback one
-// message at a time. Every failure becomes the library's exception carrying
-// the kernel's own reason.
+// Talking to the kernel over netlink, through libmnl: a socket per
+// question (RouteSocket in core/Netstack.h keeps one per namespace), requests built into a buffer, answers handed to a
+// callback one message at a time. Every failure becomes the library's exception carrying the kernel's own reason.
 #pragma once
 
 #include <linux/netlink.h>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -56,7 +56,8 @@ private:
     void* PutExtra(size_t size);
     void Reserve(size_t size);
 
-    std::vector<char> buffer_;
+    // Left unzeroed: the library zeroes every header and padding it puts.
+    std::unique_ptr<char[]> buffer_;
     nlmsghdr* header_;
 };
 
@@ -77,6 +78,8 @@ public:
 
 private:
     mnl_socket* socket_ = nullptr;
+    // The kernel's answers land here, unzeroed: only what it wrote is read.
+    std::unique_ptr<char[]> answers_;
     unsigned portId_ = 0;
     unsigned sequence_ = 0;
 };

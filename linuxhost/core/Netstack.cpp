@@ -10,8 +10,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <memory>
+#include <utility>
 
 #include "FileIo.h"
+#include "core/Netlink.h"
 #include "kavrel/Lib.h"
 #include "lmxctl/IpStack.h"
 
@@ -33,7 +37,42 @@ bool IsNamespaceName(const std::string& key) {
     throw KavrelException("Netstack instance " + key + " does not exist");
 }
 
+// How many InNetstack scopes the process is inside: outside all of them it
+// is in its own namespace.
+int enteredNetstacks = 0;
+
+using NamespaceIdentity = std::pair<dev_t, ino_t>;
+
+NamespaceIdentity IdentityOfFile(const char* path, const std::string& key) {
+    struct stat status {};
+    if (stat(path, &status) != 0) NoSuchNetstack(key);
+    return {status.st_dev, status.st_ino};
+}
+
+// The namespace a key names now. The process's own one is asked for once;
+// inside another netstack the default key names the current namespace, as
+// InNetstack does.
+NamespaceIdentity IdentityOf(const std::string& key) {
+    if (IsDefaultNetstack(key)) {
+        if (enteredNetstacks > 0) return IdentityOfFile("/proc/self/ns/net", key);
+        static const NamespaceIdentity own = IdentityOfFile("/proc/self/ns/net", key);
+        return own;
+    }
+    if (!IsNamespaceName(key)) NoSuchNetstack(key);
+    return IdentityOfFile((kNamespaceFolder + key).c_str(), key);
+}
+
 }  // namespace
+
+NetlinkSocket& RouteSocket(const std::string& key) {
+    static std::map<NamespaceIdentity, std::unique_ptr<NetlinkSocket>> sockets;
+    auto& socket = sockets[IdentityOf(key)];
+    if (!socket) {
+        InNetstack inside(key);
+        socket = std::make_unique<NetlinkSocket>(NETLINK_ROUTE);
+    }
+    return *socket;
+}
 
 bool IsDefaultNetstack(const std::string& key) { return key == LmxCtl::Network::kDefaultNetstackKey; }
 
@@ -68,11 +107,13 @@ InNetstack::InNetstack(const std::string& key) {
         throw KavrelException("Cannot enter netstack instance " + key + ": " + std::strerror(errno));
     }
     home_ = home.Release();
+    ++enteredNetstacks;
 }
 
 InNetstack::~InNetstack() {
     if (home_ < 0) return;
     setns(home_, CLONE_NEWNET);
+    --enteredNetstacks;
     Talix::FileIo::UniqueFd(home_).Reset();
 }
 

@@ -14,6 +14,15 @@ std::vector<std::string> NamedNetstacks();
 // Refuses, with the usual sentence, a netstack that does not exist.
 void RequireNetstack(const std::string& key);
 
+class NetlinkSocket;
+
+// The route socket of the netstack's namespace, opened there on first use and
+// kept for the rest of the process: a batch of route changes then costs one
+// request and one answer a line. Kept by the namespace's identity, which a
+// named netstack's file is asked for at each use, so that a namespace
+// replaced under the same name gets a socket of its own.
+NetlinkSocket& RouteSocket(const std::string& key);
+
 // While it lives, new sockets belong to the netstack's namespace; the
 // process returns to its own namespace when it ends.
 class InNetstack {

@@ -8,10 +8,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <map>
-#include <optional>
+#include <tuple>
 #include <utility>
 
 #include "core/Changes.h"
@@ -55,8 +56,7 @@ void CopyAddress(const nlattr* attribute, std::array<uint8_t, 16>& bytes) {
 
 // The unicast routes of the namespace's main table, in the kernel's order.
 std::vector<KernelRoute> MainTable(const std::string& netstack, int family) {
-    LinuxHost::InNetstack inside(netstack);
-    LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
+    LinuxHost::NetlinkSocket& socket = LinuxHost::RouteSocket(netstack);
     LinuxHost::NetlinkRequest request(RTM_GETROUTE, NLM_F_REQUEST | NLM_F_DUMP);
     request.Put<rtmsg>()->rtm_family = static_cast<unsigned char>(family);
     std::vector<KernelRoute> routes;
@@ -87,8 +87,7 @@ Ipv4Address V4(const std::array<uint8_t, 16>& bytes) {
 // route of the main table.
 void ChangeRoute(const std::string& netstack, uint16_t type, int family, int prefixLength, const void* destination,
                  const void* gateway, size_t addressSize) {
-    LinuxHost::InNetstack inside(netstack);
-    LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
+    LinuxHost::NetlinkSocket& socket = LinuxHost::RouteSocket(netstack);
     const uint16_t flags = type == RTM_NEWROUTE ? NLM_F_REQUEST | NLM_F_CREATE | NLM_F_EXCL : NLM_F_REQUEST;
     LinuxHost::NetlinkRequest request(type, flags);
     auto* header = request.Put<rtmsg>();
@@ -225,8 +224,7 @@ struct KernelNeighbor {
 };
 
 std::vector<KernelNeighbor> NeighborCache(const std::string& netstack, int family) {
-    LinuxHost::InNetstack inside(netstack);
-    LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
+    LinuxHost::NetlinkSocket& socket = LinuxHost::RouteSocket(netstack);
     LinuxHost::NetlinkRequest request(RTM_GETNEIGH, NLM_F_REQUEST | NLM_F_DUMP);
     request.Put<ndmsg>()->ndm_family = static_cast<unsigned char>(family);
     std::vector<KernelNeighbor> entries;
@@ -258,14 +256,27 @@ std::vector<KernelNeighbor> NeighborCache(const std::string& netstack, int famil
     return entries;
 }
 
-// The neighbour cache as the command's listing read it, by address and
-// shown interface name, so that asking about each listed entry reads the
-// kernel once per command, not once per entry.
+// The neighbour cache as the command's listing read it, in the order of
+// address and shown interface name, so that asking about each listed entry
+// reads the kernel once per command, not once per entry. The order is kept as
+// small keys beside the entries: sorting and looking up move no strings.
+struct NeighborKey {
+    std::array<uint8_t, 16> address;
+    uint32_t nameRank;  // the shown name's place in NeighborSnapshot::names
+    uint32_t entry;     // the entry's place in the kernel's order
+    bool operator<(const NeighborKey& other) const {
+        return std::tie(address, nameRank, entry) < std::tie(other.address, other.nameRank, other.entry);
+    }
+};
+
 struct NeighborSnapshot {
     unsigned command = 0;
     std::string netstack;
     int family = 0;
-    std::map<std::pair<std::array<uint8_t, 16>, std::string>, KernelNeighbor> entries;
+    std::vector<KernelNeighbor> entries;
+    std::vector<std::string> names;  // the shown interface names, sorted
+    std::vector<NeighborKey> order;
+    size_t lastFound = 0;  // listings ask about their rows in order
 };
 
 NeighborSnapshot& Snapshot() {
@@ -273,33 +284,63 @@ NeighborSnapshot& Snapshot() {
     return snapshot;
 }
 
-const NeighborSnapshot& ReadNeighbors(const std::string& netstack, int family) {
+NeighborSnapshot& ReadNeighbors(const std::string& netstack, int family) {
     NeighborSnapshot& snapshot = Snapshot();
     if (snapshot.command == LinuxHost::CurrentCommand() && snapshot.netstack == netstack && snapshot.family == family &&
         snapshot.command != 0) {
         return snapshot;
     }
-    const auto names = ShownNames(netstack);
-    snapshot.entries.clear();
-    for (const auto& entry : NeighborCache(netstack, family)) {
-        auto name = names.find(entry.interfaceIndex);
-        snapshot.entries.emplace(std::make_pair(entry.address, name == names.end() ? std::string() : name->second),
-                                 entry);
+    const auto shown = ShownNames(netstack);
+    snapshot.names.clear();
+    snapshot.names.emplace_back();  // devices gone since the dump
+    for (const auto& [index, name] : shown) snapshot.names.push_back(name);
+    std::sort(snapshot.names.begin(), snapshot.names.end());
+    snapshot.names.erase(std::unique(snapshot.names.begin(), snapshot.names.end()), snapshot.names.end());
+    snapshot.entries = NeighborCache(netstack, family);
+    snapshot.order.clear();
+    snapshot.order.reserve(snapshot.entries.size());
+    for (size_t i = 0; i < snapshot.entries.size(); ++i) {
+        auto name = shown.find(snapshot.entries[i].interfaceIndex);
+        const std::string& shownName = name == shown.end() ? snapshot.names.front() : name->second;
+        const auto rank = std::lower_bound(snapshot.names.begin(), snapshot.names.end(), shownName);
+        snapshot.order.push_back({snapshot.entries[i].address, static_cast<uint32_t>(rank - snapshot.names.begin()),
+                                  static_cast<uint32_t>(i)});
     }
+    std::sort(snapshot.order.begin(), snapshot.order.end());
+    // One entry per address and name (the first the kernel gave).
+    snapshot.order.erase(std::unique(snapshot.order.begin(), snapshot.order.end(),
+                                     [](const NeighborKey& a, const NeighborKey& b) {
+                                         return a.address == b.address && a.nameRank == b.nameRank;
+                                     }),
+                         snapshot.order.end());
+    snapshot.lastFound = 0;
     snapshot.command = LinuxHost::CurrentCommand();
     snapshot.netstack = netstack;
     snapshot.family = family;
     return snapshot;
 }
 
-// The kernel's entry for a listed neighbour; none when it is gone.
+// The kernel's entry for a listed neighbour; null when it is gone.
 template <typename Neighbor>
-std::optional<KernelNeighbor> FindNeighbor(const std::string& netstack, int family, const Neighbor& neighbor,
-                                           const std::array<uint8_t, 16>& address) {
-    const auto& entries = ReadNeighbors(netstack, family).entries;
-    auto found = entries.find(std::make_pair(address, neighbor.interfaceName));
-    if (found == entries.end()) return std::nullopt;
-    return found->second;
+const KernelNeighbor* FindNeighbor(const std::string& netstack, int family, const Neighbor& neighbor,
+                                   const std::array<uint8_t, 16>& address) {
+    NeighborSnapshot& snapshot = ReadNeighbors(netstack, family);
+    const auto name = std::lower_bound(snapshot.names.begin(), snapshot.names.end(), neighbor.interfaceName);
+    if (name == snapshot.names.end() || *name != neighbor.interfaceName) return nullptr;
+    const auto rank = static_cast<uint32_t>(name - snapshot.names.begin());
+    auto matches = [&](size_t at) {
+        return at < snapshot.order.size() && snapshot.order[at].address == address &&
+               snapshot.order[at].nameRank == rank;
+    };
+    size_t at = snapshot.lastFound + 1;
+    if (!matches(at)) {
+        at = static_cast<size_t>(
+            std::lower_bound(snapshot.order.begin(), snapshot.order.end(), NeighborKey{address, rank, 0}) -
+            snapshot.order.begin());
+        if (!matches(at)) return nullptr;
+    }
+    snapshot.lastFound = at;
+    return &snapshot.entries[snapshot.order[at].entry];
 }
 
 template <typename Neighbor, typename Convert>
@@ -307,18 +348,22 @@ void ListNeighbors(const std::string& netstack, int family, const std::string& i
                    std::vector<Neighbor>& neighbors, Convert convert) {
     LinuxHost::RequireNetstack(netstack);
     if (kind == PORTSET_GET_SYSTEM) return;  // a Linux host keeps no interfaces of its own
-    for (const auto& [key, entry] : ReadNeighbors(netstack, family).entries) {
-        if (!interfaceName.empty() && key.second != interfaceName) continue;
+    const NeighborSnapshot& snapshot = ReadNeighbors(netstack, family);
+    neighbors.reserve(neighbors.size() + snapshot.order.size());
+    for (const auto& key : snapshot.order) {
+        const std::string& name = snapshot.names[key.nameRank];
+        if (!interfaceName.empty() && name != interfaceName) continue;
+        const KernelNeighbor& entry = snapshot.entries[key.entry];
         Neighbor neighbor;
         neighbor.address = convert(entry.address);
         neighbor.macAddress = entry.mac;
-        neighbor.interfaceName = key.second;
+        neighbor.interfaceName = name;
         neighbor.expiry = entry.expiry;
-        neighbors.push_back(neighbor);
+        neighbors.push_back(std::move(neighbor));
     }
 }
 
-std::string NeighborTypeOf(const std::optional<KernelNeighbor>& entry) {
+std::string NeighborTypeOf(const KernelNeighbor* entry) {
     if (!entry) return "Unknown";
     if (entry->flags & NTF_ROUTER) return "Router";
     return (entry->state & NUD_PERMANENT) ? "Static" : "Dynamic";
