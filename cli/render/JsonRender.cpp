@@ -6,6 +6,7 @@
 // \u00XX); other characters stay as they are, and each ill-formed UTF-8 sequence becomes
 // U+FFFD, so the output is always valid JSON. With json-compact=true the whole value is
 // one line, without blanks, for tools that read a line at a time.
+#include "render/ByteScan.h"
 #include "render/JsonWriter.h"
 
 namespace Parvik {
@@ -14,6 +15,14 @@ namespace Detail {
 
 void AppendJsonString(std::string& out, std::string_view text) {
     out.push_back('"');
+    // Nearly every string is plain ASCII with nothing to escape: copied whole.
+    if (!AnyByte(text, [](uint64_t word) {
+            return HasControlByte(word) || HasHighBit(word) || HasByte(word, '"') || HasByte(word, '\\');
+        })) {
+        out.append(text.data(), text.size());
+        out.push_back('"');
+        return;
+    }
     size_t plain = 0;  // start of the bytes not yet copied
     size_t pos = 0;
     while (pos < text.size()) {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "Utf8.h"
+#include "render/ByteScan.h"
 #include "render/RenderDetail.h"
 
 namespace Parvik {
@@ -17,47 +18,6 @@ constexpr size_t kColumnGap = 2;
 // A wrapped last column keeps at least this many columns, even on a narrow terminal.
 constexpr size_t kMinWrapWidth = 10;
 
-// Cells are measured twice and checked once per row. Nearly all are short
-// ASCII text, which both tests below recognise from a few word loads.
-constexpr uint64_t kHighBits = 0x8080808080808080ULL;
-constexpr uint64_t kEachByte = 0x0101010101010101ULL;
-
-uint64_t LoadWord(const char* bytes) {
-    uint64_t word;
-    std::memcpy(&word, bytes, sizeof(word));
-    return word;
-}
-
-// Every byte of the text gathered into words (overlapping where the length is
-// not a multiple of eight, since the tests look for any byte); Test(word)
-// returns true when a byte of the word is one it looks for.
-template <typename Test>
-bool AnyByte(std::string_view text, Test test) {
-    const char* bytes = text.data();
-    const size_t size = text.size();
-    if (size >= 8) {
-        for (size_t i = 0; i + 8 < size; i += 8) {
-            if (test(LoadWord(bytes + i))) return true;
-        }
-        return test(LoadWord(bytes + size - 8));
-    }
-    if (size >= 4) {
-        uint32_t head;
-        uint32_t tail;
-        std::memcpy(&head, bytes, 4);
-        std::memcpy(&tail, bytes + size - 4, 4);
-        return test(uint64_t{head} << 32 | tail);
-    }
-    // A blank stands for missing bytes: neither test looks for it.
-    uint64_t word = 0x20 * kEachByte;
-    if (size > 0) std::memcpy(&word, bytes, size);
-    return test(word);
-}
-
-bool HasHighBit(uint64_t word) { return (word & kHighBits) != 0; }
-// Exact for "some byte is below 0x20": a borrow only ever follows a byte that is.
-bool HasControlByte(uint64_t word) { return ((word - 0x20 * kEachByte) & ~word & kHighBits) != 0; }
-
 // Display columns of UTF-8 text: one per character, none for continuation bytes (10xxxxxx).
 size_t DisplayWidth(std::string_view text) {
     if (!AnyByte(text, HasHighBit)) return text.size();
@@ -66,16 +26,10 @@ size_t DisplayWidth(std::string_view text) {
     return width;
 }
 
-// Exact for "some byte is 0x7f", as above.
-bool HasDeleteByte(uint64_t word) {
-    const uint64_t x = word ^ (0x7f * kEachByte);
-    return ((x - kEachByte) & ~x & kHighBits) != 0;
-}
-
 // Whether the text may need escaping for a terminal: a control byte, DEL, or any byte
 // that is not ASCII (which the exact test below then looks at).
 bool MayNeedEscape(std::string_view text) {
-    return AnyByte(text, [](uint64_t word) { return HasControlByte(word) || HasHighBit(word) || HasDeleteByte(word); });
+    return AnyByte(text, [](uint64_t word) { return HasControlByte(word) || HasHighBit(word) || HasByte(word, 0x7f); });
 }
 
 using Text::Utf8SequenceLength;

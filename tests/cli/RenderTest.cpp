@@ -190,6 +190,27 @@ TEST(Json, StringsAreAlwaysValidJson) {
     EXPECT_NO_THROW(nlohmann::json::parse(Render("json", record)));
 }
 
+// Plain strings are copied whole after a check eight bytes at a time; a byte
+// that needs escaping must be found at every place of every length.
+TEST(Json, EveryByteThatNeedsEscapingIsFoundWhereverItStands) {
+    std::vector<char> special = {'"', '\\'};
+    for (char c = 0; c < 0x20; ++c) special.push_back(c);
+    for (size_t length = 1; length <= 19; ++length) {
+        for (size_t at = 0; at < length; ++at) {
+            for (char c : special) {
+                std::string text(length, 'a');
+                text[at] = c;
+                EXPECT_EQ(nlohmann::json::parse(Render("json", MetaString::New(text))).get<std::string>(), text)
+                    << "length " << length << ", byte " << int(c) << " at " << at;
+            }
+            std::string text(length, 'a');
+            text[at] = '\xff';
+            EXPECT_NE(Render("json", MetaString::New(text)).find("\xef\xbf\xbd"), std::string::npos)
+                << "length " << length << ", 0xff at " << at;
+        }
+    }
+}
+
 // Commands never build these, but a renderer must survive them in every format.
 TEST(AllFormats, SurviveMissingValuesCyclesAndDeepNesting) {
     auto holes = MetaStruct::New("Holes");
