@@ -2,14 +2,16 @@
 # The Linux host against ip(8) on the same kernel tables, inside network and
 # mount namespaces of its own (root needed): 10,000 routes and 10,000
 # neighbours listed, and 1,000 route additions in one batch against
-# `ip -batch`. Medians of alternating runs (bench/spawn_timer).
+# `ip -batch`, and the start of read commands against the process floor
+# on the same namespace before the tables grow. Medians of alternating runs
+# (bench/spawn_timer).
 # Usage: bench/linux-host.sh [build-dir] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(cd "${1:-build}" && pwd)
 runs=${2:-20}
 if [ "${TALIX_BENCH_INSIDE:-}" != 1 ]; then
-  cmake --build "$build" --target talixcli network_linux spawn_timer >/dev/null
+  cmake --build "$build" --target talixcli network_linux spawn_timer process_floor >/dev/null
   exec env TALIX_BENCH_INSIDE=1 unshare --net --mount --fork "$0" "$build" "$runs"
 fi
 mount --make-rprivate /
@@ -25,6 +27,19 @@ ip link add b0 type veth peer name b1
 ip link set b0 up && ip link set b1 up
 ip link property add dev b0 altname lmx1
 ip addr add 10.0.0.1/16 dev b0
+printf '| %-52s | %9s | %9s | %6s | %6s |\n' "start (small namespace)" "talixcli" "floor" "ratio" "target"
+printf '|%s|%s|%s|%s|%s|\n' "------------------------------------------------------" "-----------" "-----------" "--------" "--------"
+start() {
+  local label=$1
+  shift
+  read -r a b < <("$timer" "$runs" -- "$@" -- "$build/bench/process_floor" | paste -sd' ')
+  printf '| %-52s | %9s | %9s | %6.2f | %6s |\n' "$label" "$a" "$b" "$(echo "$a / $b" | bc -l)" "2x"
+}
+start "ip route ipv4 list" "$talix" network ip route ipv4 list
+start "ip interface list" "$talix" network ip interface list
+start "nic list" "$talix" network nic list
+echo
+
 # Permanent neighbour entries are exempt from the table's size limits.
 for i in $(seq 0 9999); do echo "route add 10.$((100 + i / 250)).$((i % 250)).0/24 via 10.0.0.254"; done >"$work/routes"
 ip -batch "$work/routes"
