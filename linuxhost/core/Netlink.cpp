@@ -5,6 +5,7 @@
 #include <linux/netlink.h>
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -49,6 +50,7 @@ std::string KernelReason(const nlmsghdr* message) {
 }  // namespace
 
 void Attributes::Parse(const nlmsghdr* message, size_t headerSize) {
+    std::fill(table_.begin(), table_.end(), nullptr);
     ParseContext context{&table_};
     mnl_attr_parse(message, static_cast<unsigned>(headerSize), KeepAttribute, &context);
 }

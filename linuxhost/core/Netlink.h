@@ -20,7 +20,9 @@ namespace LinuxHost {
 class Attributes {
 public:
     explicit Attributes(uint16_t maxType) : table_(static_cast<size_t>(maxType) + 1, nullptr) {}
-    // Fills the table from a message's attributes after a fixed header of headerSize bytes.
+    // Fills the table from a message's attributes after a fixed header of
+    // headerSize bytes, forgetting any message parsed before: one table
+    // serves a whole dump.
     void Parse(const nlmsghdr* message, size_t headerSize);
     void ParseNested(const nlattr* nest);
     const nlattr* operator[](uint16_t type) const { return type < table_.size() ? table_[type] : nullptr; }

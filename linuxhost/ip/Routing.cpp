@@ -60,9 +60,9 @@ std::vector<KernelRoute> MainTable(const std::string& netstack, int family) {
     LinuxHost::NetlinkRequest request(RTM_GETROUTE, NLM_F_REQUEST | NLM_F_DUMP);
     request.Put<rtmsg>()->rtm_family = static_cast<unsigned char>(family);
     std::vector<KernelRoute> routes;
+    LinuxHost::Attributes attributes(RTA_MAX);
     socket.Talk(request, [&](const nlmsghdr* message) {
         const auto* header = static_cast<const rtmsg*>(mnl_nlmsg_get_payload(message));
-        LinuxHost::Attributes attributes(RTA_MAX);
         attributes.Parse(message, sizeof(rtmsg));
         const uint32_t table = attributes.U32(RTA_TABLE, header->rtm_table);
         if (table != RT_TABLE_MAIN || header->rtm_type != RTN_UNICAST) return;
@@ -229,10 +229,10 @@ std::vector<KernelNeighbor> NeighborCache(const std::string& netstack, int famil
     request.Put<ndmsg>()->ndm_family = static_cast<unsigned char>(family);
     std::vector<KernelNeighbor> entries;
     const long ticks = sysconf(_SC_CLK_TCK);
+    LinuxHost::Attributes attributes(NDA_MAX);
     socket.Talk(request, [&](const nlmsghdr* message) {
         const auto* header = static_cast<const ndmsg*>(mnl_nlmsg_get_payload(message));
         if (header->ndm_state & (NUD_NOARP | NUD_FAILED)) return;  // local and unresolved entries
-        LinuxHost::Attributes attributes(NDA_MAX);
         attributes.Parse(message, sizeof(ndmsg));
         KernelNeighbor entry;
         CopyAddress(attributes[NDA_DST], entry.address);
