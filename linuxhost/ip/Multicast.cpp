@@ -3,6 +3,9 @@
 // link-layer addresses the device receives from /proc/net/dev_mcast.
 #include <arpa/inet.h>
 
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <sstream>
