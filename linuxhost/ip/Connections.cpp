@@ -16,6 +16,7 @@
 #include <unordered_map>
 
 #include "FileIo.h"
+#include "core/CommandScope.h"
 #include "core/KernelFiles.h"
 #include "core/Netlink.h"
 #include "core/Netstack.h"
@@ -69,12 +70,19 @@ constexpr int64_t kNoWorld = 0;
 
 // The process that holds each socket inode open, found through the links
 // under /proc/PID/fd; the lowest process ID wins when several share one.
-// Looks only for the inodes asked for and stops once all are found.
-void FindOwners(std::unordered_map<uint32_t, int64_t>& owners) {
-    size_t unresolved = owners.size();
-    if (unresolved == 0) return;
+// Read once per command: a listing of every kind asks for each kind apart.
+const std::unordered_map<uint32_t, int64_t>& SocketOwners() {
+    static struct {
+        unsigned command = 0;
+        bool read = false;
+        std::unordered_map<uint32_t, int64_t> owners;
+    } cache;
+    if (cache.read && cache.command == CurrentCommand()) return cache.owners;
+    cache.owners.clear();
+    cache.command = CurrentCommand();
+    cache.read = true;
     DIR* proc = opendir("/proc");
-    if (!proc) return;
+    if (!proc) return cache.owners;
     static const char kPrefix[] = "socket:[";
     char link[64];
     while (const dirent* process = readdir(proc)) {
@@ -94,28 +102,22 @@ void FindOwners(std::unordered_map<uint32_t, int64_t>& owners) {
                 continue;
             }
             link[length] = '\0';
-            auto found = owners.find(static_cast<uint32_t>(std::strtoul(link + sizeof kPrefix - 1, nullptr, 10)));
-            if (found == owners.end() || found->second != kNoWorld) continue;
-            found->second = pid;
-            if (--unresolved == 0) break;
+            // /proc lists processes in ascending order: the first holder is the lowest.
+            cache.owners.emplace(static_cast<uint32_t>(std::strtoul(link + sizeof kPrefix - 1, nullptr, 10)), pid);
         }
         closedir(folder);
-        if (unresolved == 0) break;
     }
     closedir(proc);
+    return cache.owners;
 }
 
 // Which process owns each listed socket (by its inode; 0 for none).
 void SetWorlds(std::vector<Kavrel::Network::TcpIpConnection>& connections, size_t first,
                const std::vector<uint32_t>& inodes) {
-    std::unordered_map<uint32_t, int64_t> owners;
-    owners.reserve(inodes.size());
-    for (const uint32_t inode : inodes) {
-        if (inode != 0) owners.emplace(inode, kNoWorld);
-    }
-    FindOwners(owners);
+    if (inodes.empty()) return;
+    const auto& owners = SocketOwners();
     for (size_t i = 0; i < inodes.size(); ++i) {
-        auto found = owners.find(inodes[i]);
+        auto found = inodes[i] == 0 ? owners.end() : owners.find(inodes[i]);
         connections[first + i].worldId = found == owners.end() ? kNoWorld : found->second;
     }
 }
