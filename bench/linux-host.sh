@@ -1,28 +1,37 @@
 #!/usr/bin/env bash
 # The Linux host against ip(8) on the same kernel tables, inside network and
 # mount namespaces of its own (root needed): 10,000 routes and 10,000
-# neighbours listed, and 1,000 route additions in one batch against
-# `ip -batch`, and the start of read commands against the process floor
-# on the same namespace before the tables grow. Medians of alternating runs
-# (bench/spawn_timer).
+# neighbours listed, 10,000 TCP sockets listed against ss(8) (their owners
+# found as `ss -p` finds them, a cost `ss -tan` does not pay), 1,000 route
+# additions in one batch against `ip -batch`, and the start of read commands
+# against the process floor before the tables grow. Medians of alternating
+# runs (bench/spawn_timer).
 # Usage: bench/linux-host.sh [build-dir] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(cd "${1:-build}" && pwd)
 runs=${2:-20}
 if [ "${TALIX_BENCH_INSIDE:-}" != 1 ]; then
-  cmake --build "$build" --target talixcli network_linux spawn_timer process_floor >/dev/null
+  cmake --build "$build" --target talixcli network_linux spawn_timer socket_holder process_floor >/dev/null
   exec env TALIX_BENCH_INSIDE=1 unshare --net --mount --fork "$0" "$build" "$runs"
 fi
 mount --make-rprivate /
 mount -t tmpfs tmpfs /run
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+holder=
+trap 'rm -rf "$work"; [ -z "$holder" ] || kill "$holder"' EXIT
 export TALIX_HOST=linux TALIX_HOST_ROOT="$work/root"
 mkdir -m 700 "$TALIX_HOST_ROOT"
 talix="$build/talixcli"
 timer="$build/bench/spawn_timer"
 
+ip link set lo up
+# 10,000 TCP sockets over loopback, held until the holder's input closes.
+mkfifo "$work/hold" "$work/ready"
+"$build/bench/socket_holder" 10000 <"$work/hold" >"$work/ready" &
+holder=$!
+exec 4>"$work/hold"
+read -r _ <"$work/ready"
 ip link add b0 type veth peer name b1
 ip link set b0 up && ip link set b1 up
 ip link property add dev b0 altname lmx1
@@ -60,6 +69,10 @@ pair "10,000 routes, JSON / ip -j route show" "0.7x" "$talix --formatter=json ne
   "/usr/bin/ip -j route show"
 pair "10,000 neighbours: neighbor list -v 4 / ip neigh show" "0.8x" "$talix network ip neighbor list -v 4" \
   "/usr/bin/ip -4 neigh show"
+pair "10,000 TCP sockets: connection list -t tcp / ss -tan" "1.0x" "$talix network ip connection list -t tcp" \
+  "/usr/bin/ss -tan"
+pair "10,000 TCP sockets, with owners / ss -tanp" "-" "$talix network ip connection list -t tcp" \
+  "/usr/bin/ss -tanp"
 
 # 1,000 additions each way, on a fresh range every run, timed once each.
 batch_ours() {

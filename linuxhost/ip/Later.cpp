@@ -33,32 +33,6 @@ std::unique_ptr<DVPort> NetworkFactory::GetDVPort(const DVPortParam&) {
     LinuxHost::NotYetOnLinux("Distributed switch ports");
 }
 
-void NetworkInfo::GetCurrentTcpLumexConnections(std::vector<TcpIpConnection>&, const std::string&) {
-    LinuxHost::NotYetOnLinux("Connection listings");
-}
-void NetworkInfo::GetCurrentUdpLumexConnections(std::vector<TcpIpConnection>&, const std::string&) {
-    LinuxHost::NotYetOnLinux("Connection listings");
-}
-void NetworkInfo::GetCurrentIpLumexConnections(std::vector<TcpIpConnection>&, const std::string&) {
-    LinuxHost::NotYetOnLinux("Connection listings");
-}
-std::unique_ptr<InterfaceInventory> NetworkInfo::GetInterfaceInventory() {
-    LinuxHost::NotYetOnLinux("Multicast group listings");
-}
-
-// Never handed out yet (see above); their types are known to the command
-// that lists multicast groups.
-NetInterface::NetInterface(const std::string& name) : name_(name) {}
-NetInterface::~NetInterface() = default;
-std::string NetInterface::GetName() const { return name_; }
-std::vector<MulticastMembership> NetInterface::GetMulticastMemberships() const {
-    LinuxHost::NotYetOnLinux("Multicast group listings");
-}
-InterfaceInventory::~InterfaceInventory() = default;
-std::vector<std::unique_ptr<NetInterface>> InterfaceInventory::GetInterfaces(int) {
-    LinuxHost::NotYetOnLinux("Multicast group listings");
-}
-
 }  // namespace Network
 }  // namespace Kavrel
 
@@ -88,19 +62,6 @@ void IpSecConfigImpl::RemoveSPDConfig(const std::string&) { LinuxHost::NotYetOnL
 void IpSecConfigImpl::FlushSPDConfig() { LinuxHost::NotYetOnLinux("IPsec security policies"); }
 
 }  // namespace Network
-
-namespace Resource {
-
-ResourceInfoImpl::ResourceInfoImpl() = default;
-ResourceInfoImpl::~ResourceInfoImpl() = default;
-std::string ResourceInfoImpl::GetWorldName(int64_t) { LinuxHost::NotYetOnLinux("World names"); }
-
-WorldImpl::WorldImpl(int64_t worldId) : worldId_(worldId) {}
-WorldImpl::~WorldImpl() = default;
-int64_t WorldImpl::GetWorldId() const { return worldId_; }
-std::string WorldImpl::GetWorldName() const { LinuxHost::NotYetOnLinux("World names"); }
-
-}  // namespace Resource
 
 namespace Util {
 

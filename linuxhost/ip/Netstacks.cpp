@@ -1,7 +1,9 @@
 // Netstack instances on a Linux host: network namespaces, with the
 // congestion-control, ECN and IPv6 settings the kernel keeps for each.
+#include <algorithm>
 #include <sstream>
 
+#include "core/Changes.h"
 #include "core/Netstack.h"
 #include "core/Refusal.h"
 #include "core/Sysctl.h"
@@ -44,7 +46,29 @@ bool NetworkInfo::IsLmxIpv6Enabled() {
     return disabled && *disabled == "0";
 }
 
-void NetworkInfo::SetLmxIpv6Enabled(bool) { LinuxHost::NotYetOnLinux("Host-wide IPv6 switches"); }
+// The kernel's switch: disable_ipv6 of "all" turns IPv6 off or on for every
+// device at once, and of "default" for devices made later. Both change at
+// once and last until the machine restarts (a boot-time sysctl.d setting
+// would keep them). Each is changed only when it differs, and both are
+// taken back together when the second fails.
+void NetworkInfo::SetLmxIpv6Enabled(bool enabled) {
+    const std::string netstack = LmxCtl::Network::kDefaultNetstackKey;
+    const std::string wanted = enabled ? "0" : "1";
+    LinuxHost::AllOrNothing([&] {
+        for (const char* path : {"ipv6/conf/default/disable_ipv6", "ipv6/conf/all/disable_ipv6"}) {
+            auto before = LinuxHost::ReadSetting(netstack, path);
+            if (!before) throw Lib::KavrelException("IPv6 is turned off in this kernel (ipv6.disable=1 at boot)");
+            if (*before == wanted) continue;
+            const std::string previous = *before;
+            std::string setting = std::string("sysctl net.") + path;
+            std::replace(setting.begin(), setting.end(), '/', '.');
+            LinuxHost::Change(
+                setting + "=" + wanted, [&] { LinuxHost::WriteSetting(netstack, path, wanted); },
+                LinuxHost::Undo{setting + "=" + previous,
+                                [netstack, path, previous] { LinuxHost::WriteSetting(netstack, path, previous); }});
+        }
+    });
+}
 
 // A Linux host dedicates no namespace to one kind of traffic.
 std::vector<std::string> NetworkInfo::GetPredefinedNetstackNames() { return {}; }
