@@ -102,8 +102,6 @@ void LmxNicImpl::SetMtu(int mtu) {
     LinuxHost::SetLinkMtu(located.netstack, located.link.index, static_cast<uint32_t>(mtu == 0 ? 1500 : mtu));
 }
 
-void LmxNicImpl::SetIpConfig(Kavrel::Network::IpConfig) { LinuxHost::NotYetOnLinux("Interface IP configurations"); }
-
 void LmxNicImpl::AddTag(Kavrel::Network::LmxNicTagType, bool) { LinuxHost::NotYetOnLinux("Interface tags"); }
 void LmxNicImpl::RemoveTag(Kavrel::Network::LmxNicTagType) { LinuxHost::NotYetOnLinux("Interface tags"); }
 
