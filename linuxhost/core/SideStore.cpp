@@ -1,0 +1,15 @@
+// The side store's part that differs from the simulated host's.
+#include "core/SideStore.h"
+
+#include "hoststore/Backends.h"
+
+namespace SimHost {
+
+// A new host root is filled with nothing: the kernel is the host, and the
+// side store starts empty.
+const std::vector<DemoFile>& DemoHostFiles() {
+    static const std::vector<DemoFile> none;
+    return none;
+}
+
+}  // namespace SimHost

@@ -1,0 +1,28 @@
+// What the Linux host keeps that the kernel has no place for (interface
+// tags): a small side store under TALIX_HOST_ROOT, kept by the same store
+// code as the simulated host's (its lock, transactions, dry runs and atomic
+// commit). Only the side store is locked, never kernel state; the command
+// lifecycle (CommandLifecycle.cpp) drives it as the simulated host's is.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "hoststore/HostStore.h"
+
+namespace LinuxHost {
+
+// The tags of one interface, by its interface name (lmxN).
+struct InterfaceTagsModel {
+    std::string interface;
+    std::vector<int> tags;  // in the order they were added
+};
+TALIX_MODEL(InterfaceTagsModel, interface, tags)
+
+struct InterfaceTagTable {
+    static constexpr const char* kSection = "linux-interface-tags";
+    std::vector<InterfaceTagsModel> interfaces;
+};
+TALIX_MODEL(InterfaceTagTable, interfaces)
+
+}  // namespace LinuxHost
