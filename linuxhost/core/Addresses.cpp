@@ -130,14 +130,6 @@ void ChangeAddress(const std::string& netstack, int index, bool adding, int fami
     header->ifa_scope = RT_SCOPE_UNIVERSE;
     request.PutBytes(IFA_LOCAL, address, AddressSize(family));
     request.PutBytes(IFA_ADDRESS, address, AddressSize(family));
-    // The network's broadcast address, as a configured IPv4 network has one
-    // (a /31 or /32 has none).
-    if (adding && family == AF_INET && prefixLength < 31) {
-        uint32_t value;
-        std::memcpy(&value, address, sizeof value);
-        const uint32_t broadcast = htonl(ntohl(value) | ~(prefixLength == 0 ? 0u : ~0u << (32 - prefixLength)));
-        request.PutBytes(IFA_BROADCAST, &broadcast, sizeof broadcast);
-    }
     socket.Ask(request);
 }
 
