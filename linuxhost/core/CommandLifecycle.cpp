@@ -28,6 +28,7 @@ void StartNextCommand() { ++commandNumber; }
 extern "C" void AutoCli_BeginCommand(const char*, int changesHost) {
     if (!inTransaction) LinuxHost::ForgetPlannedChanges();
     LinuxHost::StartNextCommand();
+    LinuxHost::UseSideStoreRoot();
     auto& store = SimHost::HostStore::Instance();
     store.CommandBegun();
     if (store.InTransaction()) return;
@@ -72,6 +73,7 @@ extern "C" void AutoCli_BeginTransaction(int dry) {
     LinuxHost::ForgetPlannedChanges();
     LinuxHost::SetPlanning(dry != 0);
     inTransaction = true;
+    LinuxHost::UseSideStoreRoot();
     SimHost::HostStore::Instance().BeginTransaction(dry != 0);
 }
 
@@ -128,6 +130,7 @@ extern "C" const char* AutoCli_TransactionChanges(void (*visit)(void*, const cha
 // A completion changes nothing: a side store in use is read under its shared
 // lock, and one not made yet is not made now.
 extern "C" void AutoCli_BeginCompletion() {
+    LinuxHost::UseSideStoreRoot();
     auto& store = SimHost::HostStore::Instance();
     const std::string root = store.GetBackend().RootDirectory();
     if (root.empty()) return;

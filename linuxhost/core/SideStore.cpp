@@ -1,6 +1,8 @@
 // The side store's part that differs from the simulated host's.
 #include "core/SideStore.h"
 
+#include <cstdlib>
+
 #include "hoststore/Backends.h"
 
 namespace SimHost {
@@ -13,3 +15,15 @@ const std::vector<DemoFile>& DemoHostFiles() {
 }
 
 }  // namespace SimHost
+
+namespace LinuxHost {
+
+void UseSideStoreRoot() {
+    static bool chosen = false;
+    if (chosen) return;
+    chosen = true;
+    if (const char* root = std::getenv("TALIX_HOST_ROOT"); root && *root) return;
+    SimHost::HostStore::Instance().UseBackend(SimHost::MakeDefaultDirectoryBackend("linux-host"));
+}
+
+}  // namespace LinuxHost

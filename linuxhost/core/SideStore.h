@@ -12,6 +12,12 @@
 
 namespace LinuxHost {
 
+// Points the store at the side store's root, once per process: TALIX_HOST_ROOT,
+// or else a default root of its own (talix/linux-host beside the simulated
+// host's talix/host), so that using the Linux host never turns a simulated
+// host's unused default root into an empty host. Reads nothing.
+void UseSideStoreRoot();
+
 // The tags of one interface, by its interface name (lmxN).
 struct InterfaceTagsModel {
     std::string interface;

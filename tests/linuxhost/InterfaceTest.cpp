@@ -179,5 +179,16 @@ TEST_F(Interface, ADryRunOfATagChangeWritesNothing) {
     EXPECT_EQ(TalixJson("network ip interface tag get -i lmx1")["Tags"], nlohmann::json({"HostControl"}));
 }
 
+// Without TALIX_HOST_ROOT the tags go to a default root of their own, so that
+// the simulated host's default root stays unused (and gets its demo host).
+TEST_F(Interface, WithoutAHostRootTagsGoBesideTheSimulatedHostsDefault) {
+    const std::string state = HostRoot() + "/xdg";
+    MustSh("mkdir " + state);
+    const std::map<std::string, std::string> environment = {{"TALIX_HOST_ROOT", ""}, {"XDG_STATE_HOME", state}};
+    EXPECT_EQ(Talix("network ip interface tag add -i lmx1 -t Backup", environment).status, 0);
+    EXPECT_EQ(MustSh("cd " + state + " && find . -name '*.json'"),
+              "./talix/linux-host/state/linux-interface-tags.json\n");
+}
+
 }  // namespace
 }  // namespace LinuxHostTest
