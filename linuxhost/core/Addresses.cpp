@@ -12,6 +12,7 @@
 
 #include "core/Netlink.h"
 #include "core/Netstack.h"
+#include "core/Sysctl.h"
 
 namespace LinuxHost {
 
@@ -45,6 +46,7 @@ void ReadGateways(NetlinkSocket& socket, int family, int index, IpConfig& config
         attributes.Parse(message, sizeof(rtmsg));
         if (attributes.U32(RTA_TABLE, header->rtm_table) != RT_TABLE_MAIN || header->rtm_dst_len != 0) return;
         if (header->rtm_type != RTN_UNICAST || static_cast<int>(attributes.U32(RTA_OIF)) != index) return;
+        if (family == AF_INET6 && header->rtm_protocol == RTPROT_RA) return;
         const nlattr* gateway = attributes[RTA_GATEWAY];
         if (!gateway) return;
         if (family == AF_INET && mnl_attr_get_payload_len(gateway) == 4) {
@@ -102,7 +104,49 @@ IpConfig ReadIpConfig(const std::string& netstack, const Link& link) {
     });
     ReadGateways(socket, AF_INET, link.index, config);
     ReadGateways(socket, AF_INET6, link.index, config);
+    // A kernel without IPv6 has none of the settings: IPv6 reads as off.
+    const std::string conf = "ipv6/conf/" + link.device + "/";
+    config.SetUseIpv6(ReadSetting(netstack, conf + "disable_ipv6").value_or("1") == "0");
+    config.SetUseIpv6RouterAdvertised(ReadSetting(netstack, conf + "accept_ra").value_or("0") != "0" &&
+                                      ReadSetting(netstack, conf + "autoconf").value_or("0") != "0");
     return config;
+}
+
+namespace {
+size_t AddressSize(int family) { return family == AF_INET ? 4 : 16; }
+}  // namespace
+
+void ChangeAddress(const std::string& netstack, int index, bool adding, int family, const void* address,
+                   int prefixLength) {
+    InNetstack inside(netstack);
+    NetlinkSocket socket(NETLINK_ROUTE);
+    NetlinkRequest request(adding ? RTM_NEWADDR : RTM_DELADDR,
+                           adding ? NLM_F_REQUEST | NLM_F_CREATE | NLM_F_EXCL : NLM_F_REQUEST);
+    auto* header = request.Put<ifaddrmsg>();
+    header->ifa_family = static_cast<unsigned char>(family);
+    header->ifa_prefixlen = static_cast<unsigned char>(prefixLength);
+    header->ifa_index = static_cast<unsigned>(index);
+    header->ifa_scope = RT_SCOPE_UNIVERSE;
+    request.PutBytes(IFA_LOCAL, address, AddressSize(family));
+    request.PutBytes(IFA_ADDRESS, address, AddressSize(family));
+    socket.Ask(request);
+}
+
+void ChangeDeviceDefaultRoute(const std::string& netstack, int index, bool adding, int family, const void* gateway) {
+    InNetstack inside(netstack);
+    NetlinkSocket socket(NETLINK_ROUTE);
+    NetlinkRequest request(adding ? RTM_NEWROUTE : RTM_DELROUTE,
+                           adding ? NLM_F_REQUEST | NLM_F_CREATE | NLM_F_EXCL : NLM_F_REQUEST);
+    auto* header = request.Put<rtmsg>();
+    header->rtm_family = static_cast<unsigned char>(family);
+    header->rtm_table = RT_TABLE_MAIN;
+    // A removal matches the route whoever made it (unspecified protocol).
+    header->rtm_protocol = adding ? RTPROT_STATIC : RTPROT_UNSPEC;
+    header->rtm_scope = adding ? RT_SCOPE_UNIVERSE : RT_SCOPE_NOWHERE;
+    header->rtm_type = RTN_UNICAST;
+    request.PutBytes(RTA_GATEWAY, gateway, AddressSize(family));
+    request.PutU32(RTA_OIF, static_cast<uint32_t>(index));
+    socket.Ask(request);
 }
 
 }  // namespace LinuxHost

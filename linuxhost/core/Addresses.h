@@ -10,10 +10,23 @@ namespace LinuxHost {
 
 // The device's IP configuration as the kernel holds it: its first IPv4
 // address and netmask, the namespace's default IPv4 and IPv6 gateways when
-// they leave through it, and every IPv6 address but the link-local ones with
-// its type (static, router-advertised, DHCP) and status (tentative, DAD
-// failed, deprecated). DHCP on or off is a client's business, not the
-// kernel's: it reads as off.
+// they leave through it (an IPv6 one learnt from a router advertisement is
+// the kernel's, not a setting, and does not count), every IPv6 address but
+// the link-local ones with its type (static, router-advertised, DHCP) and
+// status (tentative, DAD failed, deprecated), and the device's IPv6 switches
+// (disable_ipv6; router advertisements on when accept_ra and autoconf both
+// are). DHCP on or off is a client's business, not the kernel's: it reads as
+// off.
 Kavrel::Network::IpConfig ReadIpConfig(const std::string& netstack, const Link& link);
+
+// Adds (create-exclusive: the kernel decides what exists) or removes one
+// address of the device. family: AF_INET (4 bytes) or AF_INET6 (16 bytes).
+// Throws with the kernel's reason.
+void ChangeAddress(const std::string& netstack, int index, bool adding, int family, const void* address,
+                   int prefixLength);
+
+// Adds or removes the main table's default route of the family through the
+// device via gateway. Throws with the kernel's reason.
+void ChangeDeviceDefaultRoute(const std::string& netstack, int index, bool adding, int family, const void* gateway);
 
 }  // namespace LinuxHost

@@ -1,10 +1,16 @@
 // The command lifecycle on a Linux host. The kernel holds the state and
 // other programs change it at any time, so nothing is cached between
-// commands and no lock is taken here.
+// commands and no lock is taken on it. The side store (core/SideStore.h) is
+// driven as the simulated host's store is: its lock, its changes written
+// when a command or batch ends, none in a dry run.
+#include <exception>
 #include <string>
 
 #include "core/Changes.h"
 #include "core/CommandScope.h"
+#include "core/SideStore.h"
+#include "hoststore/Backends.h"
+#include "kavrel/Lib.h"
 #include "parvik/PluginHooks.h"
 
 namespace {
@@ -19,14 +25,46 @@ void StartNextCommand() { ++commandNumber; }
 
 // A command alone keeps no way back once it has ended: its journal starts
 // empty. In a batch the journal runs from the first line to the last.
-extern "C" void AutoCli_BeginCommand(const char*, int) {
+extern "C" void AutoCli_BeginCommand(const char*, int changesHost) {
     if (!inTransaction) LinuxHost::ForgetPlannedChanges();
     LinuxHost::StartNextCommand();
+    LinuxHost::UseSideStoreRoot();
+    auto& store = SimHost::HostStore::Instance();
+    store.CommandBegun();
+    if (store.InTransaction()) return;
+    store.SetMayChange(changesHost != 0);
+    if (changesHost) store.BeginChanges();
 }
 
+namespace {
+// The text a hook returns for a failure; valid until the next hook call.
+const char* Problem(const std::string& text) {
+    static std::string problem;
+    problem = text;
+    return problem.c_str();
+}
+
+// Runs a step of the side store; the failure's text, or "".
+template <typename Step>
+std::string StoreProblem(Step&& step) {
+    try {
+        step(SimHost::HostStore::Instance());
+        return "";
+    } catch (const Kavrel::Lib::KavrelException& failure) {
+        return failure.GetDescription();
+    } catch (const std::exception& failure) {
+        return failure.what();
+    }
+}
+}  // namespace
+
+// The side store's changes of the command are written now, and its lock let go.
 extern "C" const char* AutoCli_EndCommand(const char*) {
     LinuxHost::StartNextCommand();
-    return nullptr;
+    if (SimHost::HostStore::Instance().InTransaction()) return nullptr;
+    const std::string problem = StoreProblem([](SimHost::HostStore& store) { store.FinishChanges(); });
+    SimHost::HostStore::Instance().ReleaseHost();
+    return problem.empty() ? nullptr : Problem(problem);
 }
 
 // A dry run sends nothing: each change is planned instead, and the plan is
@@ -35,15 +73,25 @@ extern "C" void AutoCli_BeginTransaction(int dry) {
     LinuxHost::ForgetPlannedChanges();
     LinuxHost::SetPlanning(dry != 0);
     inTransaction = true;
+    LinuxHost::UseSideStoreRoot();
+    SimHost::HostStore::Instance().BeginTransaction(dry != 0);
 }
 
 // A batch whose line failed is dropped: the kernel has already made what
 // the lines before it asked for, so those changes are taken back, newest
-// first, and the stop line says what was undone and what could not be.
+// first, and the stop line says what was undone and what could not be. The
+// side store's changes are written with a batch that holds, else dropped.
 extern "C" const char* AutoCli_EndTransaction(int commit) {
     const bool planned = LinuxHost::Planning();
     LinuxHost::SetPlanning(false);
     inTransaction = false;
+    const std::string stored = StoreProblem([commit](SimHost::HostStore& store) { store.EndTransaction(commit != 0); });
+    if (!stored.empty()) {
+        // The batch's tags could not be written: its kernel changes go too.
+        const LinuxHost::UndoReport report = LinuxHost::UndoSince(0);
+        LinuxHost::ForgetPlannedChanges();
+        return Problem(report.Empty() ? stored : stored + " (" + report.Describe() + ")");
+    }
     if (commit || planned || LinuxHost::JournalSize() == 0) {
         LinuxHost::ForgetPlannedChanges();
         return nullptr;
@@ -59,16 +107,38 @@ extern "C" const char* AutoCli_EndTransaction(int commit) {
 
 extern "C" const char* AutoCli_DeferredFailure(int, int*) { return nullptr; }
 
-// The planned changes, shown as lines added to "kernel": one per change.
+// The planned changes, shown as lines added to "kernel": one per change;
+// then the side store's files the transaction would change.
 extern "C" const char* AutoCli_TransactionChanges(void (*visit)(void*, const char*, const char*, size_t, int,
                                                                 const char*, size_t, int),
                                                   void* context) {
+    std::vector<SimHost::HostStore::FileChange> stored;
+    const std::string problem = StoreProblem([&stored](SimHost::HostStore& store) { stored = store.PendingChanges(); });
+    if (!problem.empty()) return Problem(problem);
+    for (const auto& change : stored) {
+        const std::string& before = change.before ? *change.before : std::string();
+        const std::string& after = change.after ? *change.after : std::string();
+        visit(context, change.path.c_str(), before.data(), before.size(), change.before ? 1 : 0, after.data(),
+              after.size(), change.after ? 1 : 0);
+    }
     std::string plan;
     for (const auto& line : LinuxHost::PlannedChanges()) plan += line + "\n";
     if (!plan.empty()) visit(context, "kernel", "", 0, 0, plan.data(), plan.size(), 1);
     return nullptr;
 }
 
-extern "C" void AutoCli_BeginCompletion() {}
+// A completion changes nothing: a side store in use is read under its shared
+// lock, and one not made yet is not made now.
+extern "C" void AutoCli_BeginCompletion() {
+    LinuxHost::UseSideStoreRoot();
+    auto& store = SimHost::HostStore::Instance();
+    const std::string root = store.GetBackend().RootDirectory();
+    if (root.empty()) return;
+    if (SimHost::IsUnusedHostRoot(root)) {
+        store.UseBackend(std::make_unique<SimHost::MemoryBackend>(std::map<std::string, std::string>()));
+    } else {
+        store.UseBackend(SimHost::MakeLookingDirectoryBackend(root));
+    }
+}
 
 extern "C" const char* AutoCli_HostDescription() { return "Linux kernel host"; }

@@ -40,7 +40,6 @@ IpConfig LmxNic::GetIpConfig() const {
 }
 // On a live kernel what is configured is what the kernel holds.
 IpConfig LmxNic::GetConfiguredIpConfig() const { return GetIpConfig(); }
-std::vector<LmxNicTagType> LmxNic::GetTags() const { return {}; }
 
 // A device is attached to no switch of the host's.
 int LmxNic::GetConnectionPointType() const { return CONNECTION_POINT_NONE; }
@@ -102,11 +101,6 @@ void LmxNicImpl::SetMtu(int mtu) {
     LinuxHost::SetLinkMtu(located.netstack, located.link.index, static_cast<uint32_t>(mtu == 0 ? 1500 : mtu));
 }
 
-void LmxNicImpl::SetIpConfig(Kavrel::Network::IpConfig) { LinuxHost::NotYetOnLinux("Interface IP configurations"); }
-
-void LmxNicImpl::AddTag(Kavrel::Network::LmxNicTagType, bool) { LinuxHost::NotYetOnLinux("Interface tags"); }
-void LmxNicImpl::RemoveTag(Kavrel::Network::LmxNicTagType) { LinuxHost::NotYetOnLinux("Interface tags"); }
-
 void LmxNicImpl::Remove() { LinuxHost::NotYetOnLinux("Interface removals"); }
 
 }  // namespace Network
@@ -164,12 +158,6 @@ std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::GetLumexNicByInterface(const std::
 void LumexNicInfoImpl::GetLmxnicNamesByInstanceKey(std::vector<std::string>& names, const std::string& netstack,
                                                    int kind) {
     for (const auto& nic : Interfaces(netstack, kind)) names.push_back(nic->GetInterfaceName());
-}
-
-// Tags live in the side store, which this round does not have yet: no
-// interface carries one.
-std::vector<std::shared_ptr<LmxNicImpl>> LumexNicInfoImpl::GetLumexNicsByTag(Kavrel::Network::LmxNicTagType) {
-    return {};
 }
 
 std::shared_ptr<LmxNicImpl> LumexNicInfoImpl::AddLumexNic(const Kavrel::Network::ConnectionPoint&, const std::string&,

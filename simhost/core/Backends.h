@@ -64,7 +64,9 @@ std::string DefaultHostRoot();
 // The directory backend of DefaultHostRoot(); it also checks the folders
 // below the home (or state) directory that lead to the root, and refuses
 // every access, with a sentence naming TALIX_HOST_ROOT, when there is no root.
-std::unique_ptr<Backend> MakeDefaultDirectoryBackend();
+// leaf: the root's own folder below talix/ when TALIX_HOST_ROOT is unset
+// (another host's default root is a folder beside this one).
+std::unique_ptr<Backend> MakeDefaultDirectoryBackend(const std::string& leaf = "host");
 
 // Whether the caller named the host root (resolved) in TALIX_TRUSTED_ROOTS,
 // a colon-separated list of host roots, or trusts every root with "*".

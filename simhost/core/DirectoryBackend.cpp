@@ -828,17 +828,17 @@ struct DefaultRoot {
 
 std::string Absolute(const char* value) { return value && value[0] == '/' ? value : ""; }
 
-DefaultRoot FindDefaultRoot() {
+DefaultRoot FindDefaultRoot(const std::string& leaf = "host") {
     DefaultRoot found;
     std::string base = Absolute(std::getenv("XDG_STATE_HOME"));
-    std::vector<std::string> parts = {"talix", "host"};
+    std::vector<std::string> parts = {"talix", leaf};
     if (base.empty()) {
         base = Absolute(std::getenv("HOME"));
         if (base.empty()) {
             if (const passwd* entry = ::getpwuid(::getuid())) base = Absolute(entry->pw_dir);
         }
         if (base.empty()) return found;
-        parts = {".local", "state", "talix", "host"};
+        parts = {".local", "state", "talix", leaf};
     }
     while (base.size() > 1 && base.back() == '/') base.pop_back();
     found.root = base;
@@ -857,9 +857,9 @@ std::string DefaultHostRoot() {
     return FindDefaultRoot().root;
 }
 
-std::unique_ptr<Backend> MakeDefaultDirectoryBackend() {
+std::unique_ptr<Backend> MakeDefaultDirectoryBackend(const std::string& leaf) {
     if (const char* root = std::getenv("TALIX_HOST_ROOT"); root && *root) return MakeDirectoryBackend(root);
-    DefaultRoot found = FindDefaultRoot();
+    DefaultRoot found = FindDefaultRoot(leaf);
     std::string refusal;
     if (found.root.empty()) {
         refusal =
