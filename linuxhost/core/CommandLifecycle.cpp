@@ -37,12 +37,15 @@ extern "C" void AutoCli_BeginTransaction(int dry) {
     inTransaction = true;
 }
 
+extern "C" void AutoCli_BatchLine(int line) { LinuxHost::SetBatchLine(line); }
+
 // A batch whose line failed is dropped: the kernel has already made what
 // the lines before it asked for, so those changes are taken back, newest
-// first, and the stop line says what was undone and what could not be.
+// first, and the stop line says which lines were and which could not be.
 extern "C" const char* AutoCli_EndTransaction(int commit) {
     const bool planned = LinuxHost::Planning();
     LinuxHost::SetPlanning(false);
+    LinuxHost::SetBatchLine(0);
     inTransaction = false;
     if (commit || planned || LinuxHost::JournalSize() == 0) {
         LinuxHost::ForgetPlannedChanges();
@@ -51,21 +54,15 @@ extern "C" const char* AutoCli_EndTransaction(int commit) {
     const LinuxHost::UndoReport report = LinuxHost::UndoSince(0);
     LinuxHost::ForgetPlannedChanges();
     static std::string said;
-    said = report.failed.empty() ? "the changes of the lines before it were taken back (" + report.Describe() + ")"
-                                 : "the lines before it changed the kernel, and not all of it could be taken back (" +
-                                       report.Describe() + ")";
+    said = report.DescribeLines();
     return said.c_str();
 }
 
 extern "C" const char* AutoCli_DeferredFailure(int, int*) { return nullptr; }
 
-// The planned changes, shown as lines added to "kernel": one per change.
-extern "C" const char* AutoCli_TransactionChanges(void (*visit)(void*, const char*, const char*, size_t, int,
-                                                                const char*, size_t, int),
-                                                  void* context) {
-    std::string plan;
-    for (const auto& line : LinuxHost::PlannedChanges()) plan += line + "\n";
-    if (!plan.empty()) visit(context, "kernel", "", 0, 0, plan.data(), plan.size(), 1);
+// A dry run's plan: one line per change the kernel would be sent.
+extern "C" const char* AutoCli_TransactionPlan(void (*visit)(void*, const char*), void* context) {
+    for (const auto& line : LinuxHost::PlannedChanges()) visit(context, line.c_str());
     return nullptr;
 }
 

@@ -151,7 +151,8 @@ void SetLinkAddress(const std::string& name, const std::vector<uint8_t>& address
             request.PutBytes(IFLA_ADDRESS, bytes.data(), bytes.size());
         };
     };
-    ChangeLink(name, "address " + AddressText(address), put(address), "address " + AddressText(previous), put(previous));
+    ChangeLink(name, "address " + AddressText(address), put(address), "address " + AddressText(previous),
+               put(previous));
 }
 
 void EthtoolRefusal(const std::string& name, const char* what, int error) {
