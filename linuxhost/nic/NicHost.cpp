@@ -250,11 +250,13 @@ Undo WayBack(const std::string& name, const void* request, const char* what) {
 // plans it, a missing privilege stops it first, and it has a way back.
 bool TryEthtool(const std::string& name, void* request, const char* what) {
     if (IsRead(request, what)) return SendEthtool(name, request, what);
-    bool supported = true;
     Change(
-        "ethtool " + name + ": " + what, [&] { supported = SendEthtool(name, request, what); },
+        "ethtool " + name + ": " + what,
+        [&] {
+            if (!SendEthtool(name, request, what)) EthtoolRefusal(name, what, EOPNOTSUPP);
+        },
         Planning() ? Undo{} : WayBack(name, request, what));
-    return supported;
+    return true;
 }
 
 void Ethtool(const std::string& name, void* request, const char* what) {
