@@ -101,6 +101,9 @@ TEST_F(IpStack, TheKernelDecidesWhatExistsAndSaysWhyItRefuses) {
     const auto before = KernelRoutes();
     TalixError("network ip route ipv4 add -n 10.80.0.0/16 -g 10.99.0.1");
     EXPECT_EQ(KernelRoutes(), before);
+    // ... and another program's route can be removed as well as listed.
+    EXPECT_EQ(Talix("network ip route ipv4 remove -n 10.78.0.0/16 -g 10.20.0.254").status, 0);
+    EXPECT_EQ(MustSh("ip route show 10.78.0.0/16"), "");
 }
 
 TEST_F(IpStack, NeighboursComeFromTheCacheWithTheirKindAndGoFromIt) {
