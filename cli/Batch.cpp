@@ -34,6 +34,7 @@ const char kErrorsField[] = "errors";
 const char kChangesField[] = "changes";
 const char kPathField[] = "path";
 const char kDiffField[] = "diff";
+const char kPlanField[] = "plan";
 const char kNoChanges[] = "# No host file would change.\n";
 // The largest batch input read (as the top-level help says).
 const size_t kMaxBatchBytes = size_t{64} << 20;
@@ -124,8 +125,10 @@ std::vector<std::string> FrameworkMessages(const std::string& text) {
     return messages;
 }
 
-void PrintChanges(const std::vector<HostFileChange>& changes, std::ostream& out) {
-    if (changes.empty()) out << kNoChanges;
+// A host's plan lines come first, as plain lines, then the files' diffs.
+void PrintChanges(const std::vector<HostFileChange>& changes, const std::vector<std::string>& plan, std::ostream& out) {
+    if (changes.empty() && plan.empty()) out << kNoChanges;
+    for (const auto& line : plan) out << line << "\n";
     for (const auto& change : changes) out << UnifiedDiff(change.path, change.before, change.after);
 }
 
@@ -149,6 +152,22 @@ std::string Dispatcher::CollectChanges(std::vector<HostFileChange>& changes) {
     for (auto& hooks : transactionHooks_) {
         if (!hooks.changes) continue;
         std::string problem = hooks.changes(changes);
+        if (!problem.empty()) return problem;
+    }
+    return "";
+}
+
+bool Dispatcher::ShowsPlan() const {
+    for (const auto& hooks : transactionHooks_) {
+        if (hooks.plan) return true;
+    }
+    return false;
+}
+
+std::string Dispatcher::CollectPlan(std::vector<std::string>& plan) {
+    for (auto& hooks : transactionHooks_) {
+        if (!hooks.plan) continue;
+        std::string problem = hooks.plan(plan);
         if (!problem.empty()) return problem;
     }
     return "";
@@ -194,8 +213,11 @@ int Dispatcher::RunDryRun(const TransactionRequest& request, const std::vector<s
     std::vector<std::string> messages = report.commandRan ? report.messages : FrameworkMessages(errors.str());
     const bool help = helpPrinted_;
     std::vector<HostFileChange> changes;
+    std::vector<std::string> plan;
+    const bool planned = ShowsPlan();
     std::string problem;
     if (!help) problem = CollectChanges(changes);
+    if (!help && problem.empty()) problem = CollectPlan(plan);
     EndTransaction(false);
     err << errors.str();
     if (!problem.empty()) {
@@ -203,6 +225,7 @@ int Dispatcher::RunDryRun(const TransactionRequest& request, const std::vector<s
         status = EXIT_COMMAND_ERROR;
         messages.push_back(problem);
         changes.clear();
+        plan.clear();
         if (!json) return status;
     }
     if (help) {
@@ -217,12 +240,16 @@ int Dispatcher::RunDryRun(const TransactionRequest& request, const std::vector<s
         WriteMessages(result, messages);
         result.Key(kChangesField);
         WriteChanges(result, changes);
+        if (planned) {
+            result.Key(kPlanField);
+            WriteMessages(result, plan);
+        }
         result.End();
         buffer.EndLine();
         buffer.Flush();
     } else {
         out << captured.str();
-        PrintChanges(changes, out);
+        PrintChanges(changes, plan, out);
     }
     out.flush();
     return status;
@@ -261,6 +288,9 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
                       " belong on the talixcli command line, before --batch.";
         }
         std::vector<std::string> errors;
+        for (auto& hooks : transactionHooks_) {
+            if (hooks.line) hooks.line(line.number);
+        }
         if (!refusal.empty()) {
             invocation.status = EXIT_USAGE;
             errors.push_back(refusal);
@@ -316,9 +346,12 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
     if (json) result.End();
 
     std::vector<HostFileChange> changes;
+    std::vector<std::string> plan;
+    const bool planned = ShowsPlan();
     if (request.dryRun) {
         // A batch that fails writes nothing: its change set is empty.
         if (status == EXIT_OK) problem = CollectChanges(changes);
+        if (status == EXIT_OK && problem.empty()) problem = CollectPlan(plan);
         EndTransaction(false);
     } else {
         problem = EndTransaction(status == EXIT_OK);
@@ -350,13 +383,17 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
         if (request.dryRun) {
             result.Key(kChangesField);
             WriteChanges(result, changes);
+            if (planned) {
+                result.Key(kPlanField);
+                WriteMessages(result, plan);
+            }
             result.End();
         }
         resultBuffer.EndLine();
         resultBuffer.Flush();
         out << resultText.str();
     } else if (request.dryRun && problem.empty()) {
-        PrintChanges(changes, out);
+        PrintChanges(changes, plan, out);
     }
     out.flush();
     return status;

@@ -56,6 +56,11 @@ struct TransactionHooks {
     std::function<std::string(bool commit)> end;
     // Appends the files the transaction would change; returns why it could not, or "".
     std::function<std::string(std::vector<HostFileChange>& changes)> changes;
+    // Appends the changes a dry run would make, one line each, for a host
+    // that holds no files; returns why it could not, or "".
+    std::function<std::string(std::vector<std::string>& plan)> plan;
+    // The batch line that runs next.
+    std::function<void(int line)> line;
 };
 
 // How talixcli was asked to run a batch or a dry run.
@@ -151,6 +156,9 @@ private:
     void BeginTransaction(bool dryRun);
     std::string EndTransaction(bool commit);
     std::string CollectChanges(std::vector<HostFileChange>& changes);
+    // The hosts' plan lines, and whether any host shows a plan at all.
+    std::string CollectPlan(std::vector<std::string>& plan);
+    bool ShowsPlan() const;
     // What the framework derives from a command, once: a batch runs the same
     // command on thousands of lines, and building its parameters is a third
     // of parsing a line (and building the result it declares, to tell whether

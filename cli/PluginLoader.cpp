@@ -40,6 +40,10 @@ void AppendChange(void* context, const char* path, const char* before, size_t be
     changes.push_back(std::move(change));
 }
 
+void AppendPlanLine(void* context, const char* line) {
+    static_cast<std::vector<std::string>*>(context)->push_back(line);
+}
+
 bool IsSharedLibrary(const std::string& name) {
     return name.size() > 3 && name.compare(name.size() - 3, 3, ".so") == 0;
 }
@@ -225,6 +229,13 @@ void Dispatcher::FindTransactionHooks() {
                 return std::string(problem ? problem : "");
             };
         }
+        if (auto plan = TALIX_FIND_ENTRY(handle, AutoCli_TransactionPlan)) {
+            hooks.plan = [plan](std::vector<std::string>& lines) {
+                const char* problem = plan(&AppendPlanLine, &lines);
+                return std::string(problem ? problem : "");
+            };
+        }
+        if (auto line = TALIX_FIND_ENTRY(handle, AutoCli_BatchLine)) hooks.line = line;
         transactionHooks_.push_back(std::move(hooks));
     }
 }

@@ -20,9 +20,14 @@ std::vector<std::string>& Sent() {
     static std::vector<std::string> sent;
     return sent;
 }
-// The way back from each change sent, oldest first.
-std::vector<Undo>& Journal() {
-    static std::vector<Undo> journal;
+int batchLine = 0;
+// The way back from each change sent, oldest first, with its batch line.
+struct Step {
+    Undo undo;
+    int line = 0;
+};
+std::vector<Step>& Journal() {
+    static std::vector<Step> journal;
     return journal;
 }
 }  // namespace
@@ -58,7 +63,7 @@ void Change(const std::string& plan, const std::function<void()>& send, Undo und
     send();
     Sent().push_back(plan);
     if (undo.plan.empty()) undo.plan = plan + " (no way back is known)";
-    Journal().push_back(std::move(undo));
+    Journal().push_back({std::move(undo), batchLine});
 }
 
 const std::vector<std::string>& PlannedChanges() { return Plan(); }
@@ -82,26 +87,70 @@ std::string UndoReport::Describe() const {
     return text;
 }
 
+namespace {
+// "line 3", "lines 1 and 2", "lines 1 to 4", "lines 1, 3 and 5 to 7": consecutive lines as ranges.
+std::string NameLines(const std::vector<int>& lines) {
+    std::vector<std::string> ranges;
+    for (size_t i = 0; i < lines.size();) {
+        size_t last = i;
+        while (last + 1 < lines.size() && lines[last + 1] == lines[last] + 1) ++last;
+        if (last == i + 1) last = i;  // two lines are named, not ranged
+        ranges.push_back(std::to_string(lines[i]) + (last > i ? " to " + std::to_string(lines[last]) : ""));
+        i = last + 1;
+    }
+    std::string text = lines.size() == 1 ? "line " : "lines ";
+    for (size_t i = 0; i < ranges.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == ranges.size() ? " and " : ", ") + ranges[i];
+    }
+    return text;
+}
+}  // namespace
+
+std::string UndoReport::DescribeLines() const {
+    std::vector<int> whole, partly;
+    for (const auto& [line, all] : lines) {
+        if (line > 0) (all ? whole : partly).push_back(line);
+    }
+    std::string text;
+    if (whole.empty() && partly.empty()) {
+        text = failed.empty() ? "the changes of the lines before it were taken back"
+                              : "the changes of the lines before it could not all be taken back";
+    } else if (partly.empty()) {
+        text = NameLines(whole) + (whole.size() == 1 ? " was" : " were") + " taken back";
+    } else if (whole.empty()) {
+        text = NameLines(partly) + " could not be taken back in full";
+    } else {
+        text = NameLines(whole) + (whole.size() == 1 ? " was" : " were") + " taken back, " + NameLines(partly) +
+               " could not be in full";
+    }
+    return text + " (" + Describe() + ")";
+}
+
 size_t JournalSize() { return Journal().size(); }
+void SetBatchLine(int line) { batchLine = line; }
 
 UndoReport UndoSince(size_t mark) {
     UndoReport report;
     auto& journal = Journal();
     while (journal.size() > mark) {
-        Undo step = std::move(journal.back());
+        Step step = std::move(journal.back());
         journal.pop_back();
-        if (!step.run) {
-            report.failed.push_back(step.plan);
-            continue;
+        const size_t failedBefore = report.failed.size();
+        if (!step.undo.run) {
+            report.failed.push_back(step.undo.plan);
+        } else {
+            try {
+                step.undo.run();
+                report.undone.push_back(step.undo.plan);
+            } catch (const Kavrel::Lib::KavrelException& failure) {
+                report.failed.push_back(step.undo.plan + " (" + failure.GetDescription() + ")");
+            } catch (const std::exception& failure) {
+                report.failed.push_back(step.undo.plan + " (" + failure.what() + ")");
+            }
         }
-        try {
-            step.run();
-            report.undone.push_back(step.plan);
-        } catch (const Kavrel::Lib::KavrelException& failure) {
-            report.failed.push_back(step.plan + " (" + failure.GetDescription() + ")");
-        } catch (const std::exception& failure) {
-            report.failed.push_back(step.plan + " (" + failure.what() + ")");
-        }
+        const bool whole = report.failed.size() == failedBefore;
+        auto [entry, added] = report.lines.emplace(step.line, whole);
+        if (!added) entry->second = entry->second && whole;
     }
     return report;
 }

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -36,15 +37,24 @@ void ForgetPlannedChanges();
 struct UndoReport {
     std::vector<std::string> undone;
     std::vector<std::string> failed;
+    // For each batch line with a step taken back (or not): whether all of
+    // its steps were. Steps sent outside a batch line count under 0.
+    std::map<int, bool> lines;
     bool Empty() const { return undone.empty() && failed.empty(); }
     // "undone: a; b" and "could not be undone: c (why)", joined by "; ".
     std::string Describe() const;
+    // The batch's stop text: which lines were taken back and which could not
+    // be in full ("lines 1 to 4 were taken back (undone: ...)").
+    std::string DescribeLines() const;
 };
 
 // Takes back every step sent after the journal held `mark` steps, newest
 // first, and forgets them.
 UndoReport UndoSince(size_t mark);
 size_t JournalSize();
+// The batch line whose steps are sent from now on (0: none), so that a
+// report can name lines.
+void SetBatchLine(int line);
 
 // Runs the steps of one host operation: when one throws, the ones before it
 // are taken back and the failure's message says any that could not be.

@@ -77,13 +77,16 @@ extern "C" void AutoCli_BeginTransaction(int dry) {
     SimHost::HostStore::Instance().BeginTransaction(dry != 0);
 }
 
+extern "C" void AutoCli_BatchLine(int line) { LinuxHost::SetBatchLine(line); }
+
 // A batch whose line failed is dropped: the kernel has already made what
 // the lines before it asked for, so those changes are taken back, newest
-// first, and the stop line says what was undone and what could not be. The
-// side store's changes are written with a batch that holds, else dropped.
+// first, and the stop line says which lines were and which could not be.
+// The side store's changes are written with a batch that holds, else dropped.
 extern "C" const char* AutoCli_EndTransaction(int commit) {
     const bool planned = LinuxHost::Planning();
     LinuxHost::SetPlanning(false);
+    LinuxHost::SetBatchLine(0);
     inTransaction = false;
     const std::string stored = StoreProblem([commit](SimHost::HostStore& store) { store.EndTransaction(commit != 0); });
     if (!stored.empty()) {
@@ -99,16 +102,13 @@ extern "C" const char* AutoCli_EndTransaction(int commit) {
     const LinuxHost::UndoReport report = LinuxHost::UndoSince(0);
     LinuxHost::ForgetPlannedChanges();
     static std::string said;
-    said = report.failed.empty() ? "the changes of the lines before it were taken back (" + report.Describe() + ")"
-                                 : "the lines before it changed the kernel, and not all of it could be taken back (" +
-                                       report.Describe() + ")";
+    said = report.DescribeLines();
     return said.c_str();
 }
 
 extern "C" const char* AutoCli_DeferredFailure(int, int*) { return nullptr; }
 
-// The planned changes, shown as lines added to "kernel": one per change;
-// then the side store's files the transaction would change.
+// The side store's files the transaction would change.
 extern "C" const char* AutoCli_TransactionChanges(void (*visit)(void*, const char*, const char*, size_t, int,
                                                                 const char*, size_t, int),
                                                   void* context) {
@@ -121,9 +121,12 @@ extern "C" const char* AutoCli_TransactionChanges(void (*visit)(void*, const cha
         visit(context, change.path.c_str(), before.data(), before.size(), change.before ? 1 : 0, after.data(),
               after.size(), change.after ? 1 : 0);
     }
-    std::string plan;
-    for (const auto& line : LinuxHost::PlannedChanges()) plan += line + "\n";
-    if (!plan.empty()) visit(context, "kernel", "", 0, 0, plan.data(), plan.size(), 1);
+    return nullptr;
+}
+
+// A dry run's plan: one line per change the kernel would be sent.
+extern "C" const char* AutoCli_TransactionPlan(void (*visit)(void*, const char*), void* context) {
+    for (const auto& line : LinuxHost::PlannedChanges()) visit(context, line.c_str());
     return nullptr;
 }
 

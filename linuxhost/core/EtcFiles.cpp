@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "FileIo.h"
 #include "core/Changes.h"
@@ -88,8 +89,24 @@ void WriteEtcFile(const std::string& path, const std::string& content, const std
                               "there");
     }
     if (exists && !S_ISREG(status.st_mode)) throw KavrelException(path + " is not a regular file");
-    Change("write " + path + ": " + what,
-           [&] { WriteByRename(path, content, exists ? status.st_mode : static_cast<mode_t>(0644)); });
+    const mode_t mode = exists ? status.st_mode : static_cast<mode_t>(0644);
+    Undo undo;
+    if (!Planning()) {
+        if (exists) {
+            // Read whole before the write, so that the way back restores every byte.
+            undo.plan = "write " + path + ": its previous content";
+            undo.run = [path, previous = ReadEtcFile(path), mode] { WriteByRename(path, previous, mode); };
+        } else {
+            undo.plan = "remove " + path;
+            undo.run = [path] {
+                if (unlink(path.c_str()) != 0 && errno != ENOENT) {
+                    throw KavrelException("Cannot remove " + path + ": " + std::strerror(errno));
+                }
+            };
+        }
+    }
+    Change(
+        "write " + path + ": " + what, [&] { WriteByRename(path, content, mode); }, std::move(undo));
 }
 
 }  // namespace LinuxHost

@@ -123,22 +123,39 @@ void ChangeLink(const std::string& netstack, int index, unsigned upFlag, const u
     socket.Ask(request);
 }
 
-std::string DeviceOf(const std::string& netstack, int index) {
-    for (const auto& link : DumpLinks(netstack)) {
-        if (link.index == index) return link.device;
+// The device as it is before a change: its name for the plan and the value
+// a way back restores.
+Link LinkBefore(const std::string& netstack, int index) {
+    for (auto& link : DumpLinks(netstack)) {
+        if (link.index == index) return link;
     }
-    return "#" + std::to_string(index);
+    Link unknown;
+    unknown.index = index;
+    unknown.device = "#" + std::to_string(index);
+    return unknown;
+}
+
+std::string UpPlan(const Link& link, bool up, const std::string& netstack) {
+    return "link set " + link.device + (up ? " up" : " down") + " netstack " + netstack;
+}
+
+std::string MtuPlan(const Link& link, uint32_t mtu, const std::string& netstack) {
+    return "link set " + link.device + " mtu " + std::to_string(mtu) + " netstack " + netstack;
 }
 }  // namespace
 
 void SetLinkUp(const std::string& netstack, int index, bool up) {
-    Change("link set " + DeviceOf(netstack, index) + (up ? " up" : " down") + " netstack " + netstack,
-           [&] { ChangeLink(netstack, index, up ? IFF_UP : 0, nullptr); });
+    const Link before = LinkBefore(netstack, index);
+    const bool wasUp = before.up;
+    Change(UpPlan(before, up, netstack), [&] { ChangeLink(netstack, index, up ? IFF_UP : 0, nullptr); },
+           {UpPlan(before, wasUp, netstack), [=] { ChangeLink(netstack, index, wasUp ? IFF_UP : 0, nullptr); }});
 }
 
 void SetLinkMtu(const std::string& netstack, int index, uint32_t mtu) {
-    Change("link set " + DeviceOf(netstack, index) + " mtu " + std::to_string(mtu) + " netstack " + netstack,
-           [&] { ChangeLink(netstack, index, 0, &mtu); });
+    const Link before = LinkBefore(netstack, index);
+    const uint32_t previous = before.mtu;
+    Change(MtuPlan(before, mtu, netstack), [&] { ChangeLink(netstack, index, 0, &mtu); },
+           {MtuPlan(before, previous, netstack), [=] { ChangeLink(netstack, index, 0, &previous); }});
 }
 
 }  // namespace LinuxHost

@@ -40,6 +40,8 @@ struct KernelRoute {
     std::array<uint8_t, 16> gateway{};
     int interfaceIndex = 0;
     uint8_t protocol = 0;
+    uint8_t scope = 0;
+    uint32_t priority = 0;  // the metric
 };
 
 std::map<int, std::string> ShownNames(const std::string& netstack) {
@@ -69,6 +71,8 @@ std::vector<KernelRoute> MainTable(const std::string& netstack, int family) {
         KernelRoute route;
         route.prefixLength = header->rtm_dst_len;
         route.protocol = header->rtm_protocol;
+        route.scope = header->rtm_scope;
+        route.priority = attributes.U32(RTA_PRIORITY);
         CopyAddress(attributes[RTA_DST], route.destination);
         CopyAddress(attributes[RTA_GATEWAY], route.gateway);
         route.interfaceIndex = static_cast<int>(attributes.U32(RTA_OIF));
@@ -84,9 +88,11 @@ Ipv4Address V4(const std::array<uint8_t, 16>& bytes) {
 }
 
 // Adds (create-exclusive: the kernel decides what exists) or removes one
-// route of the main table.
+// route of the main table. exact: the route as read before, whose protocol,
+// scope, metric and device the request names (to re-add it as it was, or
+// remove just it).
 void ChangeRoute(const std::string& netstack, uint16_t type, int family, int prefixLength, const void* destination,
-                 const void* gateway, size_t addressSize) {
+                 const void* gateway, size_t addressSize, const KernelRoute* exact = nullptr) {
     LinuxHost::NetlinkSocket& socket = LinuxHost::RouteSocket(netstack);
     const uint16_t flags = type == RTM_NEWROUTE ? NLM_F_REQUEST | NLM_F_CREATE | NLM_F_EXCL : NLM_F_REQUEST;
     LinuxHost::NetlinkRequest request(type, flags);
@@ -97,8 +103,16 @@ void ChangeRoute(const std::string& netstack, uint16_t type, int family, int pre
     header->rtm_protocol = RTPROT_STATIC;
     header->rtm_scope = type == RTM_NEWROUTE ? RT_SCOPE_UNIVERSE : RT_SCOPE_NOWHERE;
     header->rtm_type = RTN_UNICAST;
+    if (exact) {
+        header->rtm_protocol = exact->protocol;
+        if (type == RTM_NEWROUTE) header->rtm_scope = exact->scope;
+    }
     if (prefixLength > 0) request.PutBytes(RTA_DST, destination, addressSize);
     request.PutBytes(RTA_GATEWAY, gateway, addressSize);
+    if (exact) {
+        request.PutU32(RTA_PRIORITY, exact->priority);
+        if (exact->interfaceIndex) request.PutU32(RTA_OIF, static_cast<uint32_t>(exact->interfaceIndex));
+    }
     socket.Ask(request);
 }
 
@@ -123,6 +137,56 @@ std::string RoutePlan(bool adding, const std::string& network, const std::string
                       const std::string& netstack) {
     return std::string("route ") + (adding ? "add " : "del ") + network + " via " + gateway + " table main netstack " +
            netstack;
+}
+
+std::string ProtocolName(uint8_t protocol) {
+    switch (protocol) {
+    case RTPROT_KERNEL: return "kernel";
+    case RTPROT_BOOT: return "boot";
+    case RTPROT_STATIC: return "static";
+    case RTPROT_DHCP: return "dhcp";
+    default: return std::to_string(protocol);
+    }
+}
+
+std::string ScopeName(uint8_t scope) {
+    switch (scope) {
+    case RT_SCOPE_UNIVERSE: return "global";
+    case RT_SCOPE_LINK: return "link";
+    case RT_SCOPE_HOST: return "host";
+    default: return std::to_string(scope);
+    }
+}
+
+// The route a removal takes away: the first (lowest-metric) one of the main
+// table with that destination and gateway, whichever program added it. It is
+// read first so that the removal names just it and its way back re-adds it
+// with all it had.
+std::optional<KernelRoute> RouteToRemove(const std::string& netstack, int family, int prefixLength,
+                                         const std::array<uint8_t, 16>& destination,
+                                         const std::array<uint8_t, 16>& via) {
+    for (const auto& route : MainTable(netstack, family)) {
+        if (route.prefixLength == prefixLength && route.destination == destination && route.gateway == via) {
+            return route;
+        }
+    }
+    return std::nullopt;
+}
+
+// The way back from a removal: the route added again as it was.
+LinuxHost::Undo ReAddRoute(const std::string& netstack, int family, const std::string& shown,
+                           const std::string& gateway, const std::array<uint8_t, 16>& destination,
+                           const std::array<uint8_t, 16>& via, size_t addressSize, const KernelRoute& route) {
+    const auto names = ShownNames(netstack);
+    auto name = names.find(route.interfaceIndex);
+    const std::string plan = "route add " + shown + " via " + gateway + " dev " +
+                             (name == names.end() ? "#" + std::to_string(route.interfaceIndex) : name->second) +
+                             " protocol " + ProtocolName(route.protocol) + " metric " + std::to_string(route.priority) +
+                             " scope " + ScopeName(route.scope) + " table main netstack " + netstack;
+    return {plan, [=] {
+                ChangeRoute(netstack, RTM_NEWROUTE, family, route.prefixLength, destination.data(), via.data(),
+                            addressSize, &route);
+            }};
 }
 
 // In a dry run the kernel is not asked: what it would refuse for existing
@@ -160,19 +224,29 @@ void ChangeIpv4(const std::string& netstack, bool adding, const Ipv4Network& net
         PlanRoute(MainTable(netstack, AF_INET), adding, network, gateway, destinationBytes, viaBytes, isDefault);
     }
     const std::string shown = isDefault ? "default" : network.GetStringAddress();
+    std::array<uint8_t, 16> destinationBytes{}, viaBytes{};
+    std::memcpy(destinationBytes.data(), &destination, 4);
+    std::memcpy(viaBytes.data(), &via, 4);
+    const std::optional<KernelRoute> removed =
+        adding || LinuxHost::Planning()
+            ? std::nullopt
+            : RouteToRemove(netstack, AF_INET, network.GetPrefixLength(), destinationBytes, viaBytes);
     auto send = [=](bool add) {
         ChangeRoute(netstack, add ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET, network.GetPrefixLength(), &destination, &via,
-                    sizeof via);
+                    sizeof via, removed ? &*removed : nullptr);
     };
-    LinuxHost::Change(RoutePlan(adding, shown, gateway.GetStringAddress(), netstack),
-                      [&] {
-                          try {
-                              send(adding);
-                          } catch (const KavrelException& refusal) {
-                              RouteRefused(refusal, adding, network, gateway, isDefault);
-                          }
-                      },
-                      {RoutePlan(!adding, shown, gateway.GetStringAddress(), netstack), [=] { send(!adding); }});
+    LinuxHost::Change(
+        RoutePlan(adding, shown, gateway.GetStringAddress(), netstack),
+        [&] {
+            try {
+                send(adding);
+            } catch (const KavrelException& refusal) {
+                RouteRefused(refusal, adding, network, gateway, isDefault);
+            }
+        },
+        removed
+            ? ReAddRoute(netstack, AF_INET, shown, gateway.GetStringAddress(), destinationBytes, viaBytes, 4, *removed)
+            : LinuxHost::Undo{RoutePlan(!adding, shown, gateway.GetStringAddress(), netstack), [=] { send(!adding); }});
 }
 
 // An IPv6 network's prefix length under the name the IPv4 one has.
@@ -191,19 +265,29 @@ void ChangeIpv6(const std::string& netstack, bool adding, const Ipv6Network& net
                   gateway.GetBytes(), isDefault);
     }
     const std::string shown = isDefault ? "default" : network.GetStringAddress();
+    const std::array<uint8_t, 16> destinationBytes = network.GetAddress().GetBytes();
+    const std::array<uint8_t, 16> viaBytes = gateway.GetBytes();
+    const std::optional<KernelRoute> removed =
+        adding || LinuxHost::Planning()
+            ? std::nullopt
+            : RouteToRemove(netstack, AF_INET6, network.GetNetmask(), destinationBytes, viaBytes);
     auto send = [=](bool add) {
         ChangeRoute(netstack, add ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET6, network.GetNetmask(),
-                    network.GetAddress().GetBytes().data(), gateway.GetBytes().data(), 16);
+                    destinationBytes.data(), viaBytes.data(), 16, removed ? &*removed : nullptr);
     };
-    LinuxHost::Change(RoutePlan(adding, shown, gateway.GetStringAddress(), netstack),
-                      [&] {
-                          try {
-                              send(adding);
-                          } catch (const KavrelException& refusal) {
-                              RouteRefused(refusal, adding, network, gateway, isDefault);
-                          }
-                      },
-                      {RoutePlan(!adding, shown, gateway.GetStringAddress(), netstack), [=] { send(!adding); }});
+    LinuxHost::Change(
+        RoutePlan(adding, shown, gateway.GetStringAddress(), netstack),
+        [&] {
+            try {
+                send(adding);
+            } catch (const KavrelException& refusal) {
+                RouteRefused(refusal, adding, network, gateway, isDefault);
+            }
+        },
+        removed
+            ? ReAddRoute(netstack, AF_INET6, shown, gateway.GetStringAddress(), destinationBytes, viaBytes, 16,
+                         *removed)
+            : LinuxHost::Undo{RoutePlan(!adding, shown, gateway.GetStringAddress(), netstack), [=] { send(!adding); }});
 }
 
 const KernelRoute* DefaultRoute(const std::vector<KernelRoute>& routes) {
@@ -376,30 +460,80 @@ std::array<uint8_t, 16> BytesOf(const Ipv4Address& address) {
     return bytes;
 }
 
+std::string StateName(uint16_t state) {
+    if (state & NUD_PERMANENT) return "permanent";
+    if (state & NUD_REACHABLE) return "reachable";
+    if (state & NUD_STALE) return "stale";
+    if (state & NUD_DELAY) return "delay";
+    if (state & NUD_PROBE) return "probe";
+    return "incomplete";
+}
+
+// The way back from a removal: the entry added again with its link-layer
+// address, state and router flag. A learnt entry comes back in its state but
+// its timers start anew; one still being resolved has no address to restore.
+LinuxHost::Undo ReAddNeighbor(const std::string& netstack, int family, const std::array<uint8_t, 16>& address,
+                              size_t addressSize, const std::string& shown, const std::string& name,
+                              const KernelNeighbor& entry) {
+    std::string plan = "neighbor add " + shown + " lladdr " + (entry.mac.empty() ? "none" : entry.mac) + " dev " +
+                       name + " nud " + StateName(entry.state) + (entry.flags & NTF_ROUTER ? " router" : "") +
+                       " netstack " + netstack;
+    unsigned parts[6];
+    if (entry.mac.empty() || std::sscanf(entry.mac.c_str(), "%x:%x:%x:%x:%x:%x", &parts[0], &parts[1], &parts[2],
+                                         &parts[3], &parts[4], &parts[5]) != 6) {
+        return {plan +
+                    " (it cannot come back: it was still being resolved and had no link-layer address; the kernel "
+                    "resolves it again when it is used)",
+                {}};
+    }
+    if (!(entry.state & NUD_PERMANENT)) plan += " (a learnt entry: its timers start anew)";
+    std::array<uint8_t, 6> lladdr{};
+    for (size_t i = 0; i < lladdr.size(); ++i) lladdr[i] = static_cast<uint8_t>(parts[i]);
+    return {plan, [=] {
+                LinuxHost::InNetstack inside(netstack);
+                LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
+                LinuxHost::NetlinkRequest request(RTM_NEWNEIGH, NLM_F_REQUEST | NLM_F_CREATE | NLM_F_REPLACE);
+                auto* header = request.Put<ndmsg>();
+                header->ndm_family = static_cast<unsigned char>(family);
+                header->ndm_ifindex = entry.interfaceIndex;
+                header->ndm_state = entry.state;
+                header->ndm_flags = entry.flags & NTF_ROUTER;
+                request.PutBytes(NDA_DST, address.data(), addressSize);
+                request.PutBytes(NDA_LLADDR, lladdr.data(), lladdr.size());
+                socket.Ask(request);
+            }};
+}
+
 // Removes every entry for the address (on one interface, or on all when
-// interfaceName is empty).
+// interfaceName is empty), all or none.
 void RemoveNeighbors(const std::string& netstack, int family, const std::array<uint8_t, 16>& address,
                      size_t addressSize, const std::string& interfaceName, const std::string& shown) {
     LinuxHost::RequireNetstack(netstack);
     const auto names = ShownNames(netstack);
     bool removed = false;
-    for (const auto& entry : NeighborCache(netstack, family)) {
-        if (std::memcmp(entry.address.data(), address.data(), addressSize) != 0) continue;
-        auto found = names.find(entry.interfaceIndex);
-        const std::string name = found == names.end() ? std::string() : found->second;
-        if (!interfaceName.empty() && name != interfaceName) continue;
-        LinuxHost::Change("neighbor del " + shown + " dev " + name + " netstack " + netstack, [&] {
-            LinuxHost::InNetstack inside(netstack);
-            LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
-            LinuxHost::NetlinkRequest request(RTM_DELNEIGH, NLM_F_REQUEST);
-            auto* header = request.Put<ndmsg>();
-            header->ndm_family = static_cast<unsigned char>(family);
-            header->ndm_ifindex = entry.interfaceIndex;
-            request.PutBytes(NDA_DST, address.data(), addressSize);
-            socket.Ask(request);
-        });
-        removed = true;
-    }
+    LinuxHost::AllOrNothing([&] {
+        for (const auto& entry : NeighborCache(netstack, family)) {
+            if (std::memcmp(entry.address.data(), address.data(), addressSize) != 0) continue;
+            auto found = names.find(entry.interfaceIndex);
+            const std::string name = found == names.end() ? std::string() : found->second;
+            if (!interfaceName.empty() && name != interfaceName) continue;
+            LinuxHost::Change(
+                "neighbor del " + shown + " dev " + name + " netstack " + netstack,
+                [&] {
+                    LinuxHost::InNetstack inside(netstack);
+                    LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
+                    LinuxHost::NetlinkRequest request(RTM_DELNEIGH, NLM_F_REQUEST);
+                    auto* header = request.Put<ndmsg>();
+                    header->ndm_family = static_cast<unsigned char>(family);
+                    header->ndm_ifindex = entry.interfaceIndex;
+                    request.PutBytes(NDA_DST, address.data(), addressSize);
+                    socket.Ask(request);
+                },
+                LinuxHost::Planning() ? LinuxHost::Undo{}
+                                      : ReAddNeighbor(netstack, family, address, addressSize, shown, name, entry));
+            removed = true;
+        }
+    });
     if (!removed) throw KavrelException("Neighbor " + shown + " not found");
 }
 
@@ -444,22 +578,11 @@ void RoutingInfoImpl::SetLumexDefaultGateway(const Ipv4Address& gateway, bool) {
     const Ipv4Address current = GetLumexDefaultGateway();
     if (current == gateway) return;
     if (!gateway.IsZero()) HostRules::CheckIpv4Unicast(gateway, "Gateway");
-    if (!current.IsZero()) ChangeIpv4(key_, false, DEFAULT_IPV4_ROUTE, current);
-    if (gateway.IsZero()) return;
-    try {
-        ChangeIpv4(key_, true, DEFAULT_IPV4_ROUTE, gateway, !current.IsZero());
-    } catch (const KavrelException&) {
-        // Put the old default route back before reporting why the new one failed.
-        if (!current.IsZero()) {
-            try {
-                ChangeIpv4(key_, true, DEFAULT_IPV4_ROUTE, current);
-            } catch (const KavrelException& undo) {
-                throw KavrelException("The default route via " + current.GetStringAddress() +
-                                      " was removed and could not be restored: " + undo.GetDescription());
-            }
-        }
-        throw;
-    }
+    // A new route that the kernel refuses puts the old one back.
+    LinuxHost::AllOrNothing([&] {
+        if (!current.IsZero()) ChangeIpv4(key_, false, DEFAULT_IPV4_ROUTE, current);
+        if (!gateway.IsZero()) ChangeIpv4(key_, true, DEFAULT_IPV4_ROUTE, gateway, !current.IsZero());
+    });
 }
 
 Ipv6Address RoutingInfoImpl::GetIpv6LumexDefaultGateway() {
@@ -476,21 +599,10 @@ void RoutingInfoImpl::SetIpv6LumexDefaultGateway(const Ipv6Address& gateway) {
     const Ipv6Address current = GetIpv6LumexDefaultGateway();
     if (current == gateway) return;
     if (!gateway.IsUnspecified()) HostRules::CheckIpv6Unicast(gateway, "Gateway");
-    if (!current.IsUnspecified()) ChangeIpv6(key_, false, DEFAULT_IPV6_ROUTE, current);
-    if (gateway.IsUnspecified()) return;
-    try {
-        ChangeIpv6(key_, true, DEFAULT_IPV6_ROUTE, gateway, !current.IsUnspecified());
-    } catch (const KavrelException&) {
-        if (!current.IsUnspecified()) {
-            try {
-                ChangeIpv6(key_, true, DEFAULT_IPV6_ROUTE, current);
-            } catch (const KavrelException& undo) {
-                throw KavrelException("The default route via " + current.GetStringAddress() +
-                                      " was removed and could not be restored: " + undo.GetDescription());
-            }
-        }
-        throw;
-    }
+    LinuxHost::AllOrNothing([&] {
+        if (!current.IsUnspecified()) ChangeIpv6(key_, false, DEFAULT_IPV6_ROUTE, current);
+        if (!gateway.IsUnspecified()) ChangeIpv6(key_, true, DEFAULT_IPV6_ROUTE, gateway, !current.IsUnspecified());
+    });
 }
 
 std::vector<RoutingInfoImpl::Ipv4Route> RoutingInfoImpl::GetCurrentLumexRoutes(int kind) {

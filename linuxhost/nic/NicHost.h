@@ -43,6 +43,8 @@ void SetLinkAddress(const std::string& name, const std::vector<uint8_t>& address
 
 // One ethtool request on the device; false when the driver does not support
 // it (EOPNOTSUPP), any other refusal throws "Cannot WHAT of NAME: REASON".
+// A change the driver does not support throws too: nothing was changed, so
+// nothing joins the list of changes to take back.
 bool TryEthtool(const std::string& name, void* request, const char* what);
 // The same where "not supported" is a refusal too.
 void Ethtool(const std::string& name, void* request, const char* what);

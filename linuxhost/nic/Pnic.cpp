@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "core/Changes.h"
 #include "core/KernelFiles.h"
 #include "kavrel/Lib.h"
 #include "kavrel/Pnic.h"
@@ -238,42 +239,46 @@ void Pnic::SetPnicInfo(const PnicInfo& info) {
         throw KavrelException("PHY address " + std::to_string(info.phyAddress) + " is outside the range 0 to 31");
     }
     if (info.transceiverChanged && info.transceiver > 1) throw KavrelException("Invalid transceiver type");
-    if (info.portChanged || info.phyAddressChanged || info.transceiverChanged) {
-        LinkSettings settings;
-        if (!LinuxHost::ReadLinkSettings(name_, settings)) {
-            LinuxHost::EthtoolRefusal(name_, "change the port settings", EOPNOTSUPP);
+    // Several settings, each its own request: one the kernel refuses takes
+    // back those sent before it.
+    LinuxHost::AllOrNothing([&] {
+        if (info.portChanged || info.phyAddressChanged || info.transceiverChanged) {
+            LinkSettings settings;
+            if (!LinuxHost::ReadLinkSettings(name_, settings)) {
+                LinuxHost::EthtoolRefusal(name_, "change the port settings", EOPNOTSUPP);
+            }
+            if (info.portChanged) settings.base.port = PortToKernel(info.port);
+            if (info.phyAddressChanged) settings.base.phyAddress = static_cast<uint8_t>(info.phyAddress);
+            if (info.transceiverChanged) settings.base.transceiver = info.transceiver ? XCVR_EXTERNAL : XCVR_INTERNAL;
+            LinuxHost::WriteLinkSettings(name_, settings, "change the port settings");
         }
-        if (info.portChanged) settings.base.port = PortToKernel(info.port);
-        if (info.phyAddressChanged) settings.base.phyAddress = static_cast<uint8_t>(info.phyAddress);
-        if (info.transceiverChanged) settings.base.transceiver = info.transceiver ? XCVR_EXTERNAL : XCVR_INTERNAL;
-        LinuxHost::WriteLinkSettings(name_, settings, "change the port settings");
-    }
-    if (info.wakeOnChanged) {
-        ethtool_wolinfo wol{};
-        wol.cmd = ETHTOOL_SWOL;
-        for (uint32_t type : info.wakeOnModes) {
-            if (type < sizeof kWakeBits / sizeof kWakeBits[0]) wol.wolopts |= kWakeBits[type];
+        if (info.wakeOnChanged) {
+            ethtool_wolinfo wol{};
+            wol.cmd = ETHTOOL_SWOL;
+            for (uint32_t type : info.wakeOnModes) {
+                if (type < sizeof kWakeBits / sizeof kWakeBits[0]) wol.wolopts |= kWakeBits[type];
+            }
+            LinuxHost::Ethtool(name_, &wol, "change the wake-on settings");
         }
-        LinuxHost::Ethtool(name_, &wol, "change the wake-on settings");
-    }
-    if (info.messageLevelChanged) {
-        ethtool_value level{};
-        level.cmd = ETHTOOL_SMSGLVL;
-        level.data = info.messageLevel;
-        LinuxHost::Ethtool(name_, &level, "change the message level");
-    }
-    if (info.virtualAddressChanged) {
-        const auto link = LinuxHost::ReadLink(name_);
-        std::vector<uint8_t> address = link.permanentAddress;
-        if (!info.virtualAddress.empty()) {
-            unsigned parts[6];
-            std::sscanf(info.virtualAddress.c_str(), "%x:%x:%x:%x:%x:%x", &parts[0], &parts[1], &parts[2], &parts[3],
-                        &parts[4], &parts[5]);
-            address.assign(parts, parts + 6);
+        if (info.messageLevelChanged) {
+            ethtool_value level{};
+            level.cmd = ETHTOOL_SMSGLVL;
+            level.data = info.messageLevel;
+            LinuxHost::Ethtool(name_, &level, "change the message level");
         }
-        if (address.empty()) throw KavrelException(name_ + " has no burnt-in address to return to");
-        LinuxHost::SetLinkAddress(name_, address);
-    }
+        if (info.virtualAddressChanged) {
+            const auto link = LinuxHost::ReadLink(name_);
+            std::vector<uint8_t> address = link.permanentAddress;
+            if (!info.virtualAddress.empty()) {
+                unsigned parts[6];
+                std::sscanf(info.virtualAddress.c_str(), "%x:%x:%x:%x:%x:%x", &parts[0], &parts[1], &parts[2],
+                            &parts[3], &parts[4], &parts[5]);
+                address.assign(parts, parts + 6);
+            }
+            if (address.empty()) throw KavrelException(name_ + " has no burnt-in address to return to");
+            LinuxHost::SetLinkAddress(name_, address);
+        }
+    });
 }
 
 void Pnic::GetDriverInfo(PnicDriverInfo& info) const {

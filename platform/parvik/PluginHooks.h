@@ -59,6 +59,14 @@ TALIX_EXPORTED const char* AutoCli_TransactionChanges(void (*visit)(void* contex
                                                                     int afterExists),
                                                       void* context);
 
+// Optional, for a host that changes its state directly rather than through
+// files: TransactionPlan calls visit once per change a dry run would make, as
+// one line of text, in order, and returns why it failed or nullptr. BatchLine
+// tells which batch line (from 1, as the batch file counts) runs next, so
+// that a batch's stop message can name the lines it took back.
+TALIX_EXPORTED const char* AutoCli_TransactionPlan(void (*visit)(void* context, const char* line), void* context);
+TALIX_EXPORTED void AutoCli_BatchLine(int line);
+
 // Libraries loaded on first use, so that no start loads a regular-expression
 // engine. The framework's pattern library (cli/PatternMatcher.cpp): 1 when the
 // pattern matches the whole value, 0 when not, -1 when it does not compile.

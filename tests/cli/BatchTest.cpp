@@ -389,6 +389,37 @@ TEST_F(BatchThroughFramework, AFailingJsonDryRunCarriesItsMessages) {
     EXPECT_EQ(json::parse(passed.out)["errors"], json::array());
 }
 
+// A host that changes its state directly shows its plan as lines: plain
+// before any file's diff, and as a "plan" list in JSON, which only such a
+// host adds. A batch tells it each line's number as the file counts it.
+TEST_F(BatchThroughFramework, AHostsPlanLinesAreShownAndBatchLinesNamed) {
+    const char kList[] = "network ip route ipv4 list";
+    EXPECT_FALSE(json::parse(DryRun(kList, "json").out).contains("plan"));
+
+    std::vector<int> lines;
+    Parvik::AutoCli::TransactionHooks planning;
+    planning.begin = [](bool) {};
+    planning.end = [](bool) { return std::string(); };
+    planning.plan = [](std::vector<std::string>& plan) {
+        plan.insert(plan.end(), {"link set x0 down", "route add 10.1.0.0/16 via 10.2.0.1"});
+        return std::string();
+    };
+    planning.line = [&lines](int line) { lines.push_back(line); };
+    cli.GetDispatcher().AddTransactionHooks(planning);
+
+    auto human = DryRun(kList + std::string(" -N defaultTcpipStack"), "csv");
+    EXPECT_EQ(human.status, 0) << human.err;
+    const std::string planText = "link set x0 down\nroute add 10.1.0.0/16 via 10.2.0.1\n";
+    ASSERT_GE(human.out.size(), planText.size());
+    EXPECT_EQ(human.out.substr(human.out.size() - planText.size()), planText) << human.out;
+    EXPECT_EQ(DryRun("network ip hosts add -I 10.20.0.9 -H plan.example").out.find(planText + "--- a/"), 0u);
+
+    auto shown = json::parse(DryRun(kList, "json").out);
+    EXPECT_EQ(shown["plan"], json::array({"link set x0 down", "route add 10.1.0.0/16 via 10.2.0.1"}));
+    EXPECT_EQ(json::parse(Batch(std::string(kList) + "\n# a comment\n" + kList + "\n", true).out)["plan"].size(), 2u);
+    EXPECT_EQ(lines, (std::vector<int>{1, 3}));
+}
+
 // The duplicate check of an added route holds for single commands in one process too.
 TEST_F(BatchThroughFramework, AddedRoutesAreCheckedAgainstEveryEarlierCommand) {
     auto first = cli.Invoke("network ip route ipv4 add -n 10.96.0.0/16 -g 10.20.0.254");

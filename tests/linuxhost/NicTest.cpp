@@ -108,6 +108,18 @@ TEST_F(Nic, UpDownAndSettingsReachTheKernel) {
     EXPECT_NE(MustSh("ethtool nt0").find("Current message level: 0x00000005 (5)"), std::string::npos);
 }
 
+// Several settings of one command are sent one by one: when the kernel
+// refuses a later one (an all-zero address), those before it are taken back.
+TEST_F(Nic, ARefusedSettingTakesBackTheOnesBeforeIt) {
+    Tap("nt0");
+    Nics({"nv0", "nt0"});
+    const std::string before = MustSh("ethtool nt0; ip -j link show dev nt0");
+    const std::string error =
+        TalixError("network nic set -n nt0 --message-level 5 --virtual-address 00:00:00:00:00:00");
+    EXPECT_NE(error.find("Cannot assign requested address"), std::string::npos) << error;
+    EXPECT_EQ(MustSh("ethtool nt0; ip -j link show dev nt0"), before);
+}
+
 TEST_F(Nic, StatsAreTheKernelCounters) {
     Nics({"nv0", "nv1"});
     MustSh("sysctl -qw net.ipv6.conf.nv0.disable_ipv6=1 net.ipv6.conf.nv1.disable_ipv6=1");
