@@ -136,13 +136,13 @@ TEST_F(Interface, ADryRunSendsNothingAndShowsThePlan) {
     const Outcome outcome =
         Talix("--dry-run network ip interface ipv4 set -i lmx1 -t static -I 10.30.0.5 -N 255.255.255.0 -g 10.30.0.254");
     EXPECT_EQ(outcome.status, 0) << outcome.err;
-    EXPECT_NE(outcome.out.find("+address del 10.20.0.1/24 dev ip0 netstack defaultTcpipStack\n"
-                               "+address add 10.30.0.5/24 dev ip0 netstack defaultTcpipStack\n"
-                               "+route add default via 10.30.0.254 dev ip0 table main netstack defaultTcpipStack\n"),
+    EXPECT_NE(outcome.out.find("address del 10.20.0.1/24 dev ip0 netstack defaultTcpipStack\n"
+                               "address add 10.30.0.5/24 dev ip0 netstack defaultTcpipStack\n"
+                               "route add default via 10.30.0.254 dev ip0 table main netstack defaultTcpipStack\n"),
               std::string::npos)
         << outcome.out;
     EXPECT_NE(Talix("--dry-run network ip interface ipv6 set -i lmx1 -r false")
-                  .out.find("+sysctl net.ipv6.conf.ip0.accept_ra=0 netstack defaultTcpipStack\n"),
+                  .out.find("sysctl net.ipv6.conf.ip0.accept_ra=0 netstack defaultTcpipStack\n"),
               std::string::npos);
     EXPECT_EQ(MustSh(kKernelState), before);
 }

@@ -241,7 +241,7 @@ TEST_F(Sockets, TheHostWideIpv6SwitchIsDisableIpv6OfAllAndDefault) {
     ASSERT_EQ(settings(), "0\n0\n");
     const auto dryRun = Talix("--dry-run network ip set -e false");
     EXPECT_EQ(dryRun.status, 0) << dryRun.err;
-    EXPECT_NE(dryRun.out.find("+sysctl net.ipv6.conf.all.disable_ipv6=1"), std::string::npos) << dryRun.out;
+    EXPECT_NE(dryRun.out.find("sysctl net.ipv6.conf.all.disable_ipv6=1"), std::string::npos) << dryRun.out;
     EXPECT_EQ(settings(), "0\n0\n");
 
     EXPECT_EQ(Talix("network ip set -e false").status, 0);
