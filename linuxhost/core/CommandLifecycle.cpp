@@ -29,11 +29,7 @@ extern "C" void AutoCli_BeginCommand(const char*, int changesHost) {
     if (!inTransaction) LinuxHost::ForgetPlannedChanges();
     LinuxHost::StartNextCommand();
     LinuxHost::UseSideStoreRoot();
-    auto& store = SimHost::HostStore::Instance();
-    store.CommandBegun();
-    if (store.InTransaction()) return;
-    store.SetMayChange(changesHost != 0);
-    if (changesHost) store.BeginChanges();
+    SimHost::HostStore::Instance().StartCommand(changesHost != 0);
 }
 
 namespace {
@@ -61,9 +57,7 @@ std::string StoreProblem(Step&& step) {
 // The side store's changes of the command are written now, and its lock let go.
 extern "C" const char* AutoCli_EndCommand(const char*) {
     LinuxHost::StartNextCommand();
-    if (SimHost::HostStore::Instance().InTransaction()) return nullptr;
-    const std::string problem = StoreProblem([](SimHost::HostStore& store) { store.FinishChanges(); });
-    SimHost::HostStore::Instance().ReleaseHost();
+    const std::string problem = SimHost::HostStore::Instance().EndCommand();
     return problem.empty() ? nullptr : Problem(problem);
 }
 

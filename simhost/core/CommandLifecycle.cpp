@@ -21,11 +21,7 @@
 // changes are written together when it ends. Inside a transaction the
 // transaction has chosen the lock, and holds the changes.
 extern "C" void AutoCli_BeginCommand(const char*, int changesHost) {
-    auto& store = SimHost::HostStore::Instance();
-    store.CommandBegun();
-    if (store.InTransaction()) return;
-    store.SetMayChange(changesHost != 0);
-    if (changesHost) store.BeginChanges();
+    SimHost::HostStore::Instance().StartCommand(changesHost != 0);
 }
 
 namespace {
@@ -44,17 +40,10 @@ const char* Problem(const std::string& text) {
 extern "C" const char* AutoCli_EndCommand(const char*) {
     auto& store = SimHost::HostStore::Instance();
     if (store.InTransaction()) return nullptr;
-    const char* problem = nullptr;
-    try {
-        store.FinishChanges();
-    } catch (const Kavrel::Lib::KavrelException& failure) {
-        problem = Problem(failure.GetDescription());
-    } catch (const std::exception& failure) {
-        problem = Problem(failure.what());
-    }
-    store.ReleaseHost();
-    if (!problem) store.RunDeferred();
-    return problem;
+    const std::string problem = store.EndCommand();
+    if (!problem.empty()) return Problem(problem);
+    store.RunDeferred();
+    return nullptr;
 }
 
 // Several commands as one transaction (dryRun 0: a batch, written at its end

@@ -61,6 +61,27 @@ void HostStore::Defer(std::function<int()> run, const std::string& failure) {
     deferred_.push_back(DeferredProgram{std::move(run), failure, commandNumber_ > 0 ? commandNumber_ : 1});
 }
 
+void HostStore::StartCommand(bool changesHost) {
+    CommandBegun();
+    if (InTransaction()) return;
+    SetMayChange(changesHost);
+    if (changesHost) BeginChanges();
+}
+
+std::string HostStore::EndCommand() {
+    if (InTransaction()) return "";
+    std::string problem;
+    try {
+        FinishChanges();
+    } catch (const Kavrel::Lib::KavrelException& failure) {
+        problem = failure.GetDescription();
+    } catch (const std::exception& failure) {
+        problem = failure.what();
+    }
+    ReleaseHost();
+    return problem;
+}
+
 void HostStore::CommandBegun() {
     if (inTransaction_) {
         ++commandNumber_;

@@ -161,6 +161,14 @@ public:
     // what was read from a host that others can change is forgotten.
     void ReleaseHost();
 
+    // The plug-in's command hooks, as every host that keeps state here drives
+    // them. A command begins: counted, and outside a transaction given the
+    // lock its kind needs (changesHost: the exclusive one from its first
+    // access). A command ends: outside a transaction its changes are written
+    // and the host let go; returns why writing failed, or "".
+    void StartCommand(bool changesHost);
+    std::string EndCommand();
+
     // Host programs (daemon scripts) act on the host as it is written, so a
     // command whose changes are held runs none before they are: it queues
     // them (run returns the exit status), and they run in the order queued

@@ -5,17 +5,8 @@
 namespace LinuxHostTest {
 namespace {
 
-class Interface : public LinuxHost {
+class Interface : public OneInterface {
 protected:
-    // lmx1 is veth ip0 (10.20.0.1/24, up) whose peer ip1 is up too.
-    void SetUp() override {
-        LinuxHost::SetUp();
-        if (IsSkipped()) return;
-        Veth("ip0", "ip1");
-        MustSh("ip link property add dev ip0 altname lmx1");
-        MustSh("ip addr add 10.20.0.1/24 dev ip0 && ip link set ip0 up && ip link set ip1 up");
-    }
-
     // The device's global addresses of a family ("-4" or "-6") as "address/length".
     static std::vector<std::string> Addresses(const std::string& family) {
         std::vector<std::string> addresses;

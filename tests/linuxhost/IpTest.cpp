@@ -8,17 +8,8 @@
 namespace LinuxHostTest {
 namespace {
 
-class IpStack : public LinuxHost {
+class IpStack : public OneInterface {
 protected:
-    // lmx1 is veth ip0 (10.20.0.1/24, up) whose peer ip1 is up too.
-    void SetUp() override {
-        LinuxHost::SetUp();
-        if (IsSkipped()) return;
-        Veth("ip0", "ip1");
-        MustSh("ip link property add dev ip0 altname lmx1");
-        MustSh("ip addr add 10.20.0.1/24 dev ip0 && ip link set ip0 up && ip link set ip1 up");
-    }
-
     // The kernel's IPv4 routes of the main table, as "destination via gateway dev device".
     static std::vector<std::string> KernelRoutes() {
         std::vector<std::string> routes;

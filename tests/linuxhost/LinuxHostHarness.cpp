@@ -210,4 +210,12 @@ void LinuxHost::Nics(const std::vector<std::string>& names) {
     for (const auto& name : names) nics_ += (nics_.empty() ? "" : ",") + name;
 }
 
+void OneInterface::SetUp() {
+    LinuxHost::SetUp();
+    if (IsSkipped()) return;
+    Veth("ip0", "ip1");
+    MustSh("ip link property add dev ip0 altname lmx1");
+    MustSh("ip addr add 10.20.0.1/24 dev ip0 && ip link set ip0 up && ip link set ip1 up");
+}
+
 }  // namespace LinuxHostTest

@@ -66,4 +66,11 @@ private:
     std::string nics_;
 };
 
+// One interface to work on: lmx1 is veth ip0 (10.20.0.1/24, up) whose peer
+// ip1 is up too.
+class OneInterface : public LinuxHost {
+protected:
+    void SetUp() override;
+};
+
 }  // namespace LinuxHostTest
