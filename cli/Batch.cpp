@@ -96,6 +96,7 @@ void WriteMessages(JsonWriter& json, const std::vector<std::string>& messages) {
 
 // A JSON array of the host files a change would write, each with its diff.
 void WriteChanges(JsonWriter& json, const std::vector<HostFileChange>& changes) {
+    json.Key(kChangesField);
     json.BeginArray();
     for (const auto& change : changes) {
         json.BeginObject();
@@ -106,6 +107,17 @@ void WriteChanges(JsonWriter& json, const std::vector<HostFileChange>& changes) 
         json.End();
     }
     json.End();
+}
+
+// What a dry run would do, as the "changes" key and, when a host plans its
+// own changes, the "plan" key of a JSON object.
+void WriteDryRun(JsonWriter& json, const std::vector<HostFileChange>& changes, bool planned,
+                 const std::vector<std::string>& plan) {
+    WriteChanges(json, changes);
+    if (planned) {
+        json.Key(kPlanField);
+        WriteMessages(json, plan);
+    }
 }
 
 // The messages of the framework's refusals in what a run wrote to stderr: its
@@ -238,12 +250,7 @@ int Dispatcher::RunDryRun(const TransactionRequest& request, const std::vector<s
         result.Rendered(captured.str());
         result.Key(kErrorsField);
         WriteMessages(result, messages);
-        result.Key(kChangesField);
-        WriteChanges(result, changes);
-        if (planned) {
-            result.Key(kPlanField);
-            WriteMessages(result, plan);
-        }
+        WriteDryRun(result, changes, planned, plan);
         result.End();
         buffer.EndLine();
         buffer.Flush();
@@ -381,12 +388,7 @@ int Dispatcher::RunBatch(const TransactionRequest& request, std::ostream& out, s
     out << text.str();
     if (json) {
         if (request.dryRun) {
-            result.Key(kChangesField);
-            WriteChanges(result, changes);
-            if (planned) {
-                result.Key(kPlanField);
-                WriteMessages(result, plan);
-            }
+            WriteDryRun(result, changes, planned, plan);
             result.End();
         }
         resultBuffer.EndLine();

@@ -118,10 +118,7 @@ size_t AddressSize(int family) { return family == AF_INET ? 4 : 16; }
 
 void ChangeAddress(const std::string& netstack, int index, bool adding, int family, const void* address,
                    int prefixLength) {
-    InNetstack inside(netstack);
-    NetlinkSocket socket(NETLINK_ROUTE);
-    NetlinkRequest request(adding ? RTM_NEWADDR : RTM_DELADDR,
-                           adding ? NLM_F_REQUEST | NLM_F_CREATE | NLM_F_EXCL : NLM_F_REQUEST);
+    NetlinkRequest request = AddOrDeleteRequest(adding, RTM_NEWADDR, RTM_DELADDR);
     auto* header = request.Put<ifaddrmsg>();
     header->ifa_family = static_cast<unsigned char>(family);
     header->ifa_prefixlen = static_cast<unsigned char>(prefixLength);
@@ -129,14 +126,11 @@ void ChangeAddress(const std::string& netstack, int index, bool adding, int fami
     header->ifa_scope = RT_SCOPE_UNIVERSE;
     request.PutBytes(IFA_LOCAL, address, AddressSize(family));
     request.PutBytes(IFA_ADDRESS, address, AddressSize(family));
-    socket.Ask(request);
+    RouteSocket(netstack).Ask(request);
 }
 
 void ChangeDeviceDefaultRoute(const std::string& netstack, int index, bool adding, int family, const void* gateway) {
-    InNetstack inside(netstack);
-    NetlinkSocket socket(NETLINK_ROUTE);
-    NetlinkRequest request(adding ? RTM_NEWROUTE : RTM_DELROUTE,
-                           adding ? NLM_F_REQUEST | NLM_F_CREATE | NLM_F_EXCL : NLM_F_REQUEST);
+    NetlinkRequest request = AddOrDeleteRequest(adding, RTM_NEWROUTE, RTM_DELROUTE);
     auto* header = request.Put<rtmsg>();
     header->rtm_family = static_cast<unsigned char>(family);
     header->rtm_table = RT_TABLE_MAIN;
@@ -146,7 +140,7 @@ void ChangeDeviceDefaultRoute(const std::string& netstack, int index, bool addin
     header->rtm_type = RTN_UNICAST;
     request.PutBytes(RTA_GATEWAY, gateway, AddressSize(family));
     request.PutU32(RTA_OIF, static_cast<uint32_t>(index));
-    socket.Ask(request);
+    RouteSocket(netstack).Ask(request);
 }
 
 }  // namespace LinuxHost

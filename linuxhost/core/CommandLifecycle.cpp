@@ -33,12 +33,6 @@ extern "C" void AutoCli_BeginCommand(const char*, int changesHost) {
 }
 
 namespace {
-// The text a hook returns for a failure; valid until the next hook call.
-const char* Problem(const std::string& text) {
-    static std::string problem;
-    problem = text;
-    return problem.c_str();
-}
 
 // Runs a step of the side store; the failure's text, or "".
 template <typename Step>
@@ -58,7 +52,7 @@ std::string StoreProblem(Step&& step) {
 extern "C" const char* AutoCli_EndCommand(const char*) {
     LinuxHost::StartNextCommand();
     const std::string problem = SimHost::HostStore::Instance().EndCommand();
-    return problem.empty() ? nullptr : Problem(problem);
+    return problem.empty() ? nullptr : KeepHookText(problem);
 }
 
 // A dry run sends nothing: each change is planned instead, and the plan is
@@ -87,7 +81,7 @@ extern "C" const char* AutoCli_EndTransaction(int commit) {
         // The batch's tags could not be written: its kernel changes go too.
         const LinuxHost::UndoReport report = LinuxHost::UndoSince(0);
         LinuxHost::ForgetPlannedChanges();
-        return Problem(report.Empty() ? stored : stored + " (" + report.Describe() + ")");
+        return KeepHookText(report.Empty() ? stored : stored + " (" + report.Describe() + ")");
     }
     if (commit || planned || LinuxHost::JournalSize() == 0) {
         LinuxHost::ForgetPlannedChanges();
@@ -95,9 +89,7 @@ extern "C" const char* AutoCli_EndTransaction(int commit) {
     }
     const LinuxHost::UndoReport report = LinuxHost::UndoSince(0);
     LinuxHost::ForgetPlannedChanges();
-    static std::string said;
-    said = report.DescribeLines();
-    return said.c_str();
+    return KeepHookText(report.DescribeLines());
 }
 
 extern "C" const char* AutoCli_DeferredFailure(int, int*) { return nullptr; }
@@ -108,7 +100,7 @@ extern "C" const char* AutoCli_TransactionChanges(void (*visit)(void*, const cha
                                                   void* context) {
     std::vector<SimHost::HostStore::FileChange> stored;
     const std::string problem = StoreProblem([&stored](SimHost::HostStore& store) { stored = store.PendingChanges(); });
-    if (!problem.empty()) return Problem(problem);
+    if (!problem.empty()) return KeepHookText(problem);
     for (const auto& change : stored) {
         const std::string& before = change.before ? *change.before : std::string();
         const std::string& after = change.after ? *change.after : std::string();

@@ -98,6 +98,11 @@ NetlinkRequest::NetlinkRequest(uint16_t type, uint16_t flags) : buffer_(new char
     header_->nlmsg_flags = flags;
 }
 
+NetlinkRequest AddOrDeleteRequest(bool adding, uint16_t createType, uint16_t deleteType) {
+    return adding ? NetlinkRequest(createType, NLM_F_REQUEST | NLM_F_CREATE | NLM_F_EXCL)
+                  : NetlinkRequest(deleteType, NLM_F_REQUEST);
+}
+
 void NetlinkRequest::Reserve(size_t size) {
     if (header_->nlmsg_len + MNL_ALIGN(size) + MNL_ALIGN(sizeof(nlattr)) > kRequestSize) {
         throw KavrelException("A netlink request grew beyond its buffer");

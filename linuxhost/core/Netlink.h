@@ -63,6 +63,10 @@ private:
     nlmsghdr* header_;
 };
 
+// A request that adds (create-exclusive: the kernel decides what exists) or
+// deletes one object: createType or deleteType.
+NetlinkRequest AddOrDeleteRequest(bool adding, uint16_t createType, uint16_t deleteType);
+
 class NetlinkSocket {
 public:
     // protocol: NETLINK_ROUTE, NETLINK_GENERIC, NETLINK_SOCK_DIAG.

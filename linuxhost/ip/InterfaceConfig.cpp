@@ -24,7 +24,6 @@ namespace Network {
 
 namespace {
 
-using Kavrel::Lib::KavrelException;
 using Kavrel::Network::IpConfig;
 using Kavrel::Network::Ipv4Address;
 using Kavrel::Network::Ipv6Address;
@@ -72,8 +71,8 @@ void Step(const std::string& plan, const std::string& undoPlan, const std::funct
                       [&] {
                           try {
                               send(true);
-                          } catch (const KavrelException& refusal) {
-                              throw KavrelException(refused + ": " + refusal.GetDescription());
+                          } catch (const Kavrel::Lib::KavrelException& refusal) {
+                              throw Kavrel::Lib::KavrelException(refused + ": " + refusal.GetDescription());
                           }
                       },
                       {undoPlan, [send] { send(false); }});
@@ -206,7 +205,7 @@ void LmxNicImpl::SetIpConfig(Kavrel::Network::IpConfig config) {
     const IpConfig now = LinuxHost::ReadIpConfig(located.netstack, located.link);
     // The kernel holds no DHCP switch (it always reads as off), so any on is a change asked of a client.
     if (config.GetUseDhcp() || config.GetUseIpv6Dhcp() || config.GetDhcpDns() || config.GetIpv6DhcpDns()) {
-        throw KavrelException(
+        throw Kavrel::Lib::KavrelException(
             "DHCP and the DNS servers it hands out are run by a DHCP client, not by the Linux kernel: turn them on "
             "or off in the client");
     }

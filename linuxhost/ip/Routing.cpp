@@ -209,46 +209,6 @@ void PlanRoute(const std::vector<KernelRoute>& routes, bool adding, const Networ
     }
 }
 
-// replacing: the add follows a planned removal of the same route, which a
-// dry run's table still holds.
-void ChangeIpv4(const std::string& netstack, bool adding, const Ipv4Network& network, const Ipv4Address& gateway,
-                bool replacing = false) {
-    LinuxHost::RequireNetstack(netstack);
-    const uint32_t destination = htonl(network.GetNetwork().GetValue());
-    const uint32_t via = htonl(gateway.GetValue());
-    const bool isDefault = network == RoutingInfoImpl::DEFAULT_IPV4_ROUTE;
-    if (LinuxHost::Planning() && !replacing) {
-        std::array<uint8_t, 16> destinationBytes{}, viaBytes{};
-        std::memcpy(destinationBytes.data(), &destination, 4);
-        std::memcpy(viaBytes.data(), &via, 4);
-        PlanRoute(MainTable(netstack, AF_INET), adding, network, gateway, destinationBytes, viaBytes, isDefault);
-    }
-    const std::string shown = isDefault ? "default" : network.GetStringAddress();
-    std::array<uint8_t, 16> destinationBytes{}, viaBytes{};
-    std::memcpy(destinationBytes.data(), &destination, 4);
-    std::memcpy(viaBytes.data(), &via, 4);
-    const std::optional<KernelRoute> removed =
-        adding || LinuxHost::Planning()
-            ? std::nullopt
-            : RouteToRemove(netstack, AF_INET, network.GetPrefixLength(), destinationBytes, viaBytes);
-    auto send = [=](bool add) {
-        ChangeRoute(netstack, add ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET, network.GetPrefixLength(), &destination, &via,
-                    sizeof via, removed ? &*removed : nullptr);
-    };
-    LinuxHost::Change(
-        RoutePlan(adding, shown, gateway.GetStringAddress(), netstack),
-        [&] {
-            try {
-                send(adding);
-            } catch (const KavrelException& refusal) {
-                RouteRefused(refusal, adding, network, gateway, isDefault);
-            }
-        },
-        removed
-            ? ReAddRoute(netstack, AF_INET, shown, gateway.GetStringAddress(), destinationBytes, viaBytes, 4, *removed)
-            : LinuxHost::Undo{RoutePlan(!adding, shown, gateway.GetStringAddress(), netstack), [=] { send(!adding); }});
-}
-
 // An IPv6 network's prefix length under the name the IPv4 one has.
 struct Ipv6Prefix {
     const Ipv6Network& network;
@@ -256,24 +216,24 @@ struct Ipv6Prefix {
     std::string GetStringAddress() const { return network.GetStringAddress(); }
 };
 
-void ChangeIpv6(const std::string& netstack, bool adding, const Ipv6Network& network, const Ipv6Address& gateway,
-                bool replacing = false) {
+// One route of either family, its addresses as the kernel holds them
+// (network order, the first addressSize bytes used).
+template <typename Network, typename Address>
+void ChangeFamilyRoute(const std::string& netstack, bool adding, int family, const Network& network,
+                       const Address& gateway, bool isDefault, const std::array<uint8_t, 16>& destinationBytes,
+                       const std::array<uint8_t, 16>& viaBytes, size_t addressSize, bool replacing) {
     LinuxHost::RequireNetstack(netstack);
-    const bool isDefault = network == RoutingInfoImpl::DEFAULT_IPV6_ROUTE;
     if (LinuxHost::Planning() && !replacing) {
-        PlanRoute(MainTable(netstack, AF_INET6), adding, Ipv6Prefix{network}, gateway, network.GetAddress().GetBytes(),
-                  gateway.GetBytes(), isDefault);
+        PlanRoute(MainTable(netstack, family), adding, network, gateway, destinationBytes, viaBytes, isDefault);
     }
     const std::string shown = isDefault ? "default" : network.GetStringAddress();
-    const std::array<uint8_t, 16> destinationBytes = network.GetAddress().GetBytes();
-    const std::array<uint8_t, 16> viaBytes = gateway.GetBytes();
+    const int prefixLength = network.GetPrefixLength();
     const std::optional<KernelRoute> removed =
-        adding || LinuxHost::Planning()
-            ? std::nullopt
-            : RouteToRemove(netstack, AF_INET6, network.GetNetmask(), destinationBytes, viaBytes);
+        adding || LinuxHost::Planning() ? std::nullopt
+                                        : RouteToRemove(netstack, family, prefixLength, destinationBytes, viaBytes);
     auto send = [=](bool add) {
-        ChangeRoute(netstack, add ? RTM_NEWROUTE : RTM_DELROUTE, AF_INET6, network.GetNetmask(),
-                    destinationBytes.data(), viaBytes.data(), 16, removed ? &*removed : nullptr);
+        ChangeRoute(netstack, add ? RTM_NEWROUTE : RTM_DELROUTE, family, prefixLength, destinationBytes.data(),
+                    viaBytes.data(), addressSize, removed ? &*removed : nullptr);
     };
     LinuxHost::Change(
         RoutePlan(adding, shown, gateway.GetStringAddress(), netstack),
@@ -285,9 +245,29 @@ void ChangeIpv6(const std::string& netstack, bool adding, const Ipv6Network& net
             }
         },
         removed
-            ? ReAddRoute(netstack, AF_INET6, shown, gateway.GetStringAddress(), destinationBytes, viaBytes, 16,
+            ? ReAddRoute(netstack, family, shown, gateway.GetStringAddress(), destinationBytes, viaBytes, addressSize,
                          *removed)
             : LinuxHost::Undo{RoutePlan(!adding, shown, gateway.GetStringAddress(), netstack), [=] { send(!adding); }});
+}
+
+// replacing: the add follows a planned removal of the same route, which a
+// dry run's table still holds.
+void ChangeIpv4(const std::string& netstack, bool adding, const Ipv4Network& network, const Ipv4Address& gateway,
+                bool replacing = false) {
+    const uint32_t destination = htonl(network.GetNetwork().GetValue());
+    const uint32_t via = htonl(gateway.GetValue());
+    std::array<uint8_t, 16> destinationBytes{}, viaBytes{};
+    std::memcpy(destinationBytes.data(), &destination, 4);
+    std::memcpy(viaBytes.data(), &via, 4);
+    ChangeFamilyRoute(netstack, adding, AF_INET, network, gateway, network == RoutingInfoImpl::DEFAULT_IPV4_ROUTE,
+                      destinationBytes, viaBytes, 4, replacing);
+}
+
+void ChangeIpv6(const std::string& netstack, bool adding, const Ipv6Network& network, const Ipv6Address& gateway,
+                bool replacing = false) {
+    ChangeFamilyRoute(netstack, adding, AF_INET6, Ipv6Prefix{network}, gateway,
+                      network == RoutingInfoImpl::DEFAULT_IPV6_ROUTE, network.GetAddress().GetBytes(),
+                      gateway.GetBytes(), 16, replacing);
 }
 
 const KernelRoute* DefaultRoute(const std::vector<KernelRoute>& routes) {

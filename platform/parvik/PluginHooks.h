@@ -77,6 +77,14 @@ TALIX_EXPORTED void TalixSplitUplinks(const std::string* value, std::vector<std:
 
 }  // extern "C"
 
+// For a plug-in's hooks: text a hook returns, kept until the hook that kept
+// it returns text again.
+inline const char* KeepHookText(const std::string& text) {
+    static std::string kept;
+    kept = text;
+    return kept.c_str();
+}
+
 // An entry above as the library handle holds it, with the entry's own pointer
 // type, or nullptr when the library does not export it (the loader's message
 // then is taken and dropped: most entries are optional).

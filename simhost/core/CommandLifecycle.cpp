@@ -24,15 +24,6 @@ extern "C" void AutoCli_BeginCommand(const char*, int changesHost) {
     SimHost::HostStore::Instance().StartCommand(changesHost != 0);
 }
 
-namespace {
-// The text a hook returns for a failure; valid until the next hook call.
-const char* Problem(const std::string& text) {
-    static std::string problem;
-    problem = text;
-    return problem.c_str();
-}
-}  // namespace
-
 // The framework announces the end of each command, once its result is built
 // and before anything is printed: what it changed is written now, and the
 // host is let go, so that a reader whose output waits blocks no writer.
@@ -41,7 +32,7 @@ extern "C" const char* AutoCli_EndCommand(const char*) {
     auto& store = SimHost::HostStore::Instance();
     if (store.InTransaction()) return nullptr;
     const std::string problem = store.EndCommand();
-    if (!problem.empty()) return Problem(problem);
+    if (!problem.empty()) return KeepHookText(problem);
     store.RunDeferred();
     return nullptr;
 }
@@ -59,9 +50,9 @@ extern "C" const char* AutoCli_EndTransaction(int commit) {
         SimHost::HostStore::Instance().RunDeferred();
         return nullptr;
     } catch (const Kavrel::Lib::KavrelException& failure) {
-        return Problem(failure.GetDescription());
+        return KeepHookText(failure.GetDescription());
     } catch (const std::exception& failure) {
-        return Problem(failure.what());
+        return KeepHookText(failure.what());
     }
 }
 
@@ -92,9 +83,9 @@ extern "C" const char* AutoCli_TransactionChanges(void (*visit)(void* context, c
         }
         return nullptr;
     } catch (const Kavrel::Lib::KavrelException& failure) {
-        return Problem(failure.GetDescription());
+        return KeepHookText(failure.GetDescription());
     } catch (const std::exception& failure) {
-        return Problem(failure.what());
+        return KeepHookText(failure.what());
     }
 }
 
