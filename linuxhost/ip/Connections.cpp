@@ -173,8 +173,9 @@ bool ProcAddress(const std::string& hex, uint8_t family, std::string& text) {
     if (hex.size() != words * 8) return false;
     uint32_t value[4] = {};
     for (size_t i = 0; i < words; ++i) {
+        const std::string word = hex.substr(i * 8, 8);  // end points into it
         char* end = nullptr;
-        value[i] = static_cast<uint32_t>(std::strtoul(hex.substr(i * 8, 8).c_str(), &end, 16));
+        value[i] = static_cast<uint32_t>(std::strtoul(word.c_str(), &end, 16));
         if (*end != '\0') return false;
     }
     text = AddressText(family, value);

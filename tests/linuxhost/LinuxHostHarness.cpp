@@ -213,6 +213,10 @@ void LinuxHost::Nics(const std::vector<std::string>& names) {
 void OneInterface::SetUp() {
     LinuxHost::SetUp();
     if (IsSkipped()) return;
+    // No IPv6 link-local addresses: the kernel adds them, and their routes,
+    // a moment after the carrier comes up, which would race the dumps tests
+    // compare before and after.
+    MustSh("sysctl -qw net.ipv6.conf.default.addr_gen_mode=1");
     Veth("ip0", "ip1");
     MustSh("ip link property add dev ip0 altname lmx1");
     MustSh("ip addr add 10.20.0.1/24 dev ip0 && ip link set ip0 up && ip link set ip1 up");
