@@ -108,8 +108,7 @@ LocatedLink LocateInterface(const std::string& name) {
 
 namespace {
 void ChangeLink(const std::string& netstack, int index, unsigned upFlag, const uint32_t* mtu) {
-    InNetstack inside(netstack);
-    NetlinkSocket socket(NETLINK_ROUTE);
+    NetlinkSocket& socket = RouteSocket(netstack);
     NetlinkRequest request(RTM_NEWLINK, NLM_F_REQUEST);
     auto* info = request.Put<ifinfomsg>();
     info->ifi_family = AF_UNSPEC;
