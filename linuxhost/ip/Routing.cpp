@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <deque>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -44,6 +46,13 @@ struct KernelRoute {
     uint32_t priority = 0;  // the metric
 };
 
+// A dump's entries are kept in chunks: a vector grown by doubling touches
+// about twice its final size in fresh pages, and on a virtualised host the
+// page faults of a 10,000-entry table cost more than reading it.
+template <typename Entry>
+using DumpedEntries = std::deque<Entry>;
+using KernelRoutes = DumpedEntries<KernelRoute>;
+
 std::map<int, std::string> ShownNames(const std::string& netstack) {
     std::map<int, std::string> names;
     for (const auto& link : LinuxHost::DumpLinks(netstack)) names[link.index] = LinuxHost::ShownNameOf(link);
@@ -57,11 +66,11 @@ void CopyAddress(const nlattr* attribute, std::array<uint8_t, 16>& bytes) {
 }
 
 // The unicast routes of the namespace's main table, in the kernel's order.
-std::vector<KernelRoute> MainTable(const std::string& netstack, int family) {
+KernelRoutes MainTable(const std::string& netstack, int family) {
     LinuxHost::NetlinkSocket& socket = LinuxHost::RouteSocket(netstack);
     LinuxHost::NetlinkRequest request(RTM_GETROUTE, NLM_F_REQUEST | NLM_F_DUMP);
     request.Put<rtmsg>()->rtm_family = static_cast<unsigned char>(family);
-    std::vector<KernelRoute> routes;
+    KernelRoutes routes;
     LinuxHost::Attributes attributes(RTA_MAX);
     socket.Talk(request, [&](const nlmsghdr* message) {
         const auto* header = static_cast<const rtmsg*>(mnl_nlmsg_get_payload(message));
@@ -94,8 +103,7 @@ Ipv4Address V4(const std::array<uint8_t, 16>& bytes) {
 void ChangeRoute(const std::string& netstack, uint16_t type, int family, int prefixLength, const void* destination,
                  const void* gateway, size_t addressSize, const KernelRoute* exact = nullptr) {
     LinuxHost::NetlinkSocket& socket = LinuxHost::RouteSocket(netstack);
-    const uint16_t flags = type == RTM_NEWROUTE ? NLM_F_REQUEST | NLM_F_CREATE | NLM_F_EXCL : NLM_F_REQUEST;
-    LinuxHost::NetlinkRequest request(type, flags);
+    LinuxHost::NetlinkRequest request = LinuxHost::AddOrDeleteRequest(type == RTM_NEWROUTE, RTM_NEWROUTE, RTM_DELROUTE);
     auto* header = request.Put<rtmsg>();
     header->rtm_family = static_cast<unsigned char>(family);
     header->rtm_dst_len = static_cast<unsigned char>(prefixLength);
@@ -192,7 +200,7 @@ LinuxHost::Undo ReAddRoute(const std::string& netstack, int family, const std::s
 // In a dry run the kernel is not asked: what it would refuse for existing
 // or missing routes is found from the table as it is now.
 template <typename Network, typename Address>
-void PlanRoute(const std::vector<KernelRoute>& routes, bool adding, const Network& network, const Address& gateway,
+void PlanRoute(const KernelRoutes& routes, bool adding, const Network& network, const Address& gateway,
                const std::array<uint8_t, 16>& destination, const std::array<uint8_t, 16>& via, bool isDefault) {
     bool exists = false, viaGateway = false;
     for (const auto& route : routes) {
@@ -270,7 +278,7 @@ void ChangeIpv6(const std::string& netstack, bool adding, const Ipv6Network& net
                       gateway.GetBytes(), 16, replacing);
 }
 
-const KernelRoute* DefaultRoute(const std::vector<KernelRoute>& routes) {
+const KernelRoute* DefaultRoute(const KernelRoutes& routes) {
     for (const auto& route : routes) {
         if (route.prefixLength == 0) return &route;
     }
@@ -280,18 +288,18 @@ const KernelRoute* DefaultRoute(const std::vector<KernelRoute>& routes) {
 // Neighbour cache entries of one family, with their kernel state.
 struct KernelNeighbor {
     std::array<uint8_t, 16> address{};
-    std::string mac;
+    std::optional<std::array<uint8_t, 6>> mac;  // formatted only when listed
     int interfaceIndex = 0;
     uint16_t state = 0;
     uint8_t flags = 0;
     int64_t expiry = 0;
 };
 
-std::vector<KernelNeighbor> NeighborCache(const std::string& netstack, int family) {
+DumpedEntries<KernelNeighbor> NeighborCache(const std::string& netstack, int family) {
     LinuxHost::NetlinkSocket& socket = LinuxHost::RouteSocket(netstack);
     LinuxHost::NetlinkRequest request(RTM_GETNEIGH, NLM_F_REQUEST | NLM_F_DUMP);
     request.Put<ndmsg>()->ndm_family = static_cast<unsigned char>(family);
-    std::vector<KernelNeighbor> entries;
+    DumpedEntries<KernelNeighbor> entries;
     const long ticks = sysconf(_SC_CLK_TCK);
     LinuxHost::Attributes attributes(NDA_MAX);
     socket.Talk(request, [&](const nlmsghdr* message) {
@@ -301,8 +309,8 @@ std::vector<KernelNeighbor> NeighborCache(const std::string& netstack, int famil
         KernelNeighbor entry;
         CopyAddress(attributes[NDA_DST], entry.address);
         if (const nlattr* mac = attributes[NDA_LLADDR]; mac && mnl_attr_get_payload_len(mac) == 6) {
-            MacAddress address(*static_cast<const std::array<uint8_t, 6>*>(mnl_attr_get_payload(mac)));
-            entry.mac = address.GetStringAddress();
+            entry.mac.emplace();
+            std::memcpy(entry.mac->data(), mnl_attr_get_payload(mac), 6);
         }
         entry.interfaceIndex = header->ndm_ifindex;
         entry.state = header->ndm_state;
@@ -337,7 +345,7 @@ struct NeighborSnapshot {
     unsigned command = 0;
     std::string netstack;
     int family = 0;
-    std::vector<KernelNeighbor> entries;
+    DumpedEntries<KernelNeighbor> entries;
     std::vector<std::string> names;  // the shown interface names, sorted
     std::vector<NeighborKey> order;
     size_t lastFound = 0;  // listings ask about their rows in order
@@ -420,7 +428,7 @@ void ListNeighbors(const std::string& netstack, int family, const std::string& i
         const KernelNeighbor& entry = snapshot.entries[key.entry];
         Neighbor neighbor;
         neighbor.address = convert(entry.address);
-        neighbor.macAddress = entry.mac;
+        if (entry.mac) neighbor.macAddress = MacAddress(*entry.mac).GetStringAddress();
         neighbor.interfaceName = name;
         neighbor.expiry = entry.expiry;
         neighbors.push_back(std::move(neighbor));
@@ -455,23 +463,19 @@ std::string StateName(uint16_t state) {
 LinuxHost::Undo ReAddNeighbor(const std::string& netstack, int family, const std::array<uint8_t, 16>& address,
                               size_t addressSize, const std::string& shown, const std::string& name,
                               const KernelNeighbor& entry) {
-    std::string plan = "neighbor add " + shown + " lladdr " + (entry.mac.empty() ? "none" : entry.mac) + " dev " +
-                       name + " nud " + StateName(entry.state) + (entry.flags & NTF_ROUTER ? " router" : "") +
-                       " netstack " + netstack;
-    unsigned parts[6];
-    if (entry.mac.empty() || std::sscanf(entry.mac.c_str(), "%x:%x:%x:%x:%x:%x", &parts[0], &parts[1], &parts[2],
-                                         &parts[3], &parts[4], &parts[5]) != 6) {
+    std::string plan = "neighbor add " + shown + " lladdr " +
+                       (entry.mac ? MacAddress(*entry.mac).GetStringAddress() : std::string("none")) + " dev " + name +
+                       " nud " + StateName(entry.state) + (entry.flags & NTF_ROUTER ? " router" : "") + " netstack " +
+                       netstack;
+    if (!entry.mac) {
         return {plan +
                     " (it cannot come back: it was still being resolved and had no link-layer address; the kernel "
                     "resolves it again when it is used)",
                 {}};
     }
     if (!(entry.state & NUD_PERMANENT)) plan += " (a learnt entry: its timers start anew)";
-    std::array<uint8_t, 6> lladdr{};
-    for (size_t i = 0; i < lladdr.size(); ++i) lladdr[i] = static_cast<uint8_t>(parts[i]);
     return {plan, [=] {
-                LinuxHost::InNetstack inside(netstack);
-                LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
+                LinuxHost::NetlinkSocket& socket = LinuxHost::RouteSocket(netstack);
                 LinuxHost::NetlinkRequest request(RTM_NEWNEIGH, NLM_F_REQUEST | NLM_F_CREATE | NLM_F_REPLACE);
                 auto* header = request.Put<ndmsg>();
                 header->ndm_family = static_cast<unsigned char>(family);
@@ -479,7 +483,7 @@ LinuxHost::Undo ReAddNeighbor(const std::string& netstack, int family, const std
                 header->ndm_state = entry.state;
                 header->ndm_flags = entry.flags & NTF_ROUTER;
                 request.PutBytes(NDA_DST, address.data(), addressSize);
-                request.PutBytes(NDA_LLADDR, lladdr.data(), lladdr.size());
+                request.PutBytes(NDA_LLADDR, entry.mac->data(), entry.mac->size());
                 socket.Ask(request);
             }};
 }
@@ -500,8 +504,7 @@ void RemoveNeighbors(const std::string& netstack, int family, const std::array<u
             LinuxHost::Change(
                 "neighbor del " + shown + " dev " + name + " netstack " + netstack,
                 [&] {
-                    LinuxHost::InNetstack inside(netstack);
-                    LinuxHost::NetlinkSocket socket(NETLINK_ROUTE);
+                    LinuxHost::NetlinkSocket& socket = LinuxHost::RouteSocket(netstack);
                     LinuxHost::NetlinkRequest request(RTM_DELNEIGH, NLM_F_REQUEST);
                     auto* header = request.Put<ndmsg>();
                     header->ndm_family = static_cast<unsigned char>(family);
