@@ -50,6 +50,7 @@ TEST_F(Interface, Ipv4SettingsReachTheKernel) {
     auto listed = TalixJson("network ip interface ipv4 get -i lmx1");
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0]["IPv4 Netmask"], "255.255.0.0");
+    EXPECT_EQ(TalixJson("network ip interface ipv4 address list -i lmx1"), listed);
 
     // Only the gateway differs: the address stays (its route too).
     EXPECT_EQ(Talix("network ip interface ipv4 set -i lmx1 -t static -I 10.30.0.5 -N 255.255.0.0").status, 0);
