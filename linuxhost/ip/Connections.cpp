@@ -9,11 +9,19 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <sstream>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
+#include <vector>
 
 #include "FileIo.h"
 #include "core/CommandScope.h"
@@ -68,54 +76,202 @@ std::string AddressText(uint8_t family, const uint32_t* words) {
 // belong to no world: 0, as in the simulated host.
 constexpr int64_t kNoWorld = 0;
 
-// The process that holds each socket inode open, found through the links
-// under /proc/PID/fd; the lowest process ID wins when several share one.
-// Read once per command: a listing of every kind asks for each kind apart.
-const std::unordered_map<uint32_t, int64_t>& SocketOwners() {
-    static struct {
-        unsigned command = 0;
-        bool read = false;
-        std::unordered_map<uint32_t, int64_t> owners;
-    } cache;
-    if (cache.read && cache.command == CurrentCommand()) return cache.owners;
-    cache.owners.clear();
-    cache.command = CurrentCommand();
-    cache.read = true;
-    DIR* proc = opendir("/proc");
-    if (!proc) return cache.owners;
-    static const char kPrefix[] = "socket:[";
-    char link[64];
-    while (const dirent* process = readdir(proc)) {
-        if (process->d_name[0] < '1' || process->d_name[0] > '9') continue;
-        const int64_t pid = std::strtoll(process->d_name, nullptr, 10);
-        Talix::FileIo::UniqueFd fds(
-            openat(dirfd(proc), (std::string(process->d_name) + "/fd").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (!fds) continue;  // gone, or not ours to read
-        DIR* folder = fdopendir(fds.Get());
-        if (!folder) continue;
-        fds.Release();
-        while (const dirent* fd = readdir(folder)) {
-            if (fd->d_name[0] == '.') continue;
-            const ssize_t length = readlinkat(dirfd(folder), fd->d_name, link, sizeof link - 1);
-            if (length <= static_cast<ssize_t>(sizeof kPrefix - 1) ||
-                std::memcmp(link, kPrefix, sizeof kPrefix - 1) != 0) {
+// Which process holds each socket inode open, found through the links under
+// /proc/PID/fd; the lowest process ID wins when several share one. Reading
+// ten thousand links costs more than the kernel's whole socket dump, so the
+// reading starts on a thread of its own when a listing begins, while the
+// kernel dumps the sockets, and the listing's thread joins in once its dump
+// is done. Nothing is kept past the command.
+class OwnerScan {
+public:
+    using Owners = std::unordered_map<uint32_t, int64_t>;
+
+    OwnerScan() {
+        try {
+            worker_ = std::thread([this] { Work(worker_found_); });
+        } catch (const std::system_error&) {
+            // No thread to be had: Finish does all the work.
+        }
+    }
+    ~OwnerScan() {
+        stop_ = true;
+        if (worker_.joinable()) worker_.join();
+    }
+    OwnerScan(const OwnerScan&) = delete;
+    OwnerScan& operator=(const OwnerScan&) = delete;
+
+    Owners Finish() {
+        std::vector<Found> found;
+        if (worker_.joinable()) {
+            WaitUntilListed();
+            ReadLinks(found);
+            worker_.join();
+        }
+        if (!worker_done_) {  // no thread, or it ran out of memory: all of it here
+            entries_.clear();
+            next_ = 0;
+            found.clear();
+            worker_found_.clear();
+            List(found);
+            ReadLinks(found);
+        }
+        Owners owners;
+        owners.reserve(found.size() + worker_found_.size());
+        for (const auto* part : {&found, &worker_found_}) {
+            for (const auto& [inode, pid] : *part) {
+                auto [at, added] = owners.emplace(inode, pid);
+                if (!added && pid < at->second) at->second = pid;
+            }
+        }
+        return owners;
+    }
+
+private:
+    struct Found {
+        uint32_t inode;
+        int64_t pid;
+    };
+    // A descriptor of a process whose link is still to be read.
+    struct Entry {
+        int folder;  // the process's open fd folder
+        int fd;
+        int64_t pid;
+    };
+    // Folders with few descriptors are read at once and closed; larger ones
+    // are shared out, their folders kept open while that lasts (a bounded number).
+    static constexpr size_t kSharedFolderSize = 64;
+    static constexpr size_t kSharedFoldersHeld = 256;
+    static constexpr size_t kBatch = 256;
+
+    void Work(std::vector<Found>& found) {
+        try {
+            List(found);
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                listed_ = true;
+            }
+            listedChanged_.notify_all();
+            ReadLinks(found);
+            worker_done_ = true;
+        } catch (...) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            listed_ = true;  // Finish starts over on its own thread
+            listedChanged_.notify_all();
+        }
+    }
+
+    void WaitUntilListed() {
+        std::unique_lock<std::mutex> lock(mutex_);
+        listedChanged_.wait(lock, [this] { return listed_; });
+    }
+
+    // Every process's descriptors: small folders read here, large ones queued.
+    void List(std::vector<Found>& found) {
+        Talix::FileIo::UniqueFd proc(open("/proc", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        DIR* processes = proc ? fdopendir(proc.Get()) : nullptr;
+        if (!processes) return;
+        proc.Release();
+        std::vector<int> fds;
+        while (const dirent* process = readdir(processes)) {
+            if (stop_) break;
+            if (process->d_name[0] < '1' || process->d_name[0] > '9') continue;
+            const int64_t pid = std::strtoll(process->d_name, nullptr, 10);
+            Talix::FileIo::UniqueFd folder(openat(dirfd(processes), (std::string(process->d_name) + "/fd").c_str(),
+                                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            if (!folder) continue;  // gone, or not ours to read
+            fds.clear();
+            ListDescriptors(folder.Get(), fds);
+            if (fds.size() < kSharedFolderSize || folders_.size() >= kSharedFoldersHeld) {
+                for (const int fd : fds) ReadLink(folder.Get(), fd, pid, found);
                 continue;
             }
-            link[length] = '\0';
-            // /proc lists processes in ascending order: the first holder is the lowest.
-            cache.owners.emplace(static_cast<uint32_t>(std::strtoul(link + sizeof kPrefix - 1, nullptr, 10)), pid);
+            for (const int fd : fds) entries_.push_back({folder.Get(), fd, pid});
+            folders_.push_back(std::move(folder));
         }
-        closedir(folder);
+        closedir(processes);
     }
-    closedir(proc);
-    return cache.owners;
+
+    static void ListDescriptors(int folder, std::vector<int>& fds) {
+        const int reading = dup(folder);
+        DIR* entries = reading >= 0 ? fdopendir(reading) : nullptr;
+        if (!entries) {
+            if (reading >= 0) close(reading);
+            return;
+        }
+        while (const dirent* entry = readdir(entries)) {
+            if (entry->d_name[0] >= '0' && entry->d_name[0] <= '9') fds.push_back(std::atoi(entry->d_name));
+        }
+        closedir(entries);
+    }
+
+    static void ReadLink(int folder, int fd, int64_t pid, std::vector<Found>& found) {
+        static const char kPrefix[] = "socket:[";
+        char name[16], link[64];
+        std::snprintf(name, sizeof name, "%d", fd);
+        const ssize_t length = readlinkat(folder, name, link, sizeof link - 1);
+        if (length <= static_cast<ssize_t>(sizeof kPrefix - 1) || std::memcmp(link, kPrefix, sizeof kPrefix - 1) != 0) {
+            return;
+        }
+        link[length] = '\0';
+        found.push_back({static_cast<uint32_t>(std::strtoul(link + sizeof kPrefix - 1, nullptr, 10)), pid});
+    }
+
+    // Takes batches of the queued descriptors until none are left.
+    void ReadLinks(std::vector<Found>& found) {
+        for (size_t first = next_.fetch_add(kBatch); first < entries_.size() && !stop_;
+             first = next_.fetch_add(kBatch)) {
+            const size_t end = std::min(first + kBatch, entries_.size());
+            for (size_t i = first; i < end; ++i) ReadLink(entries_[i].folder, entries_[i].fd, entries_[i].pid, found);
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable listedChanged_;
+    bool listed_ = false;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> worker_done_{false};
+    std::vector<Talix::FileIo::UniqueFd> folders_;
+    std::vector<Entry> entries_;  // written only before listed_, then read
+    std::atomic<size_t> next_{0};
+    std::vector<Found> worker_found_;
+    std::thread worker_;
+};
+
+// The owners found for this command: a listing of every kind asks for each
+// kind apart, and the /proc walk is done once.
+struct CommandOwners {
+    unsigned command = 0;
+    bool read = false;
+    OwnerScan::Owners owners;
+};
+
+CommandOwners& OwnersOfCommand() {
+    static CommandOwners owners;
+    return owners;
+}
+
+// Starts finding the owners, unless this command has found them already.
+std::unique_ptr<OwnerScan> StartOwnerScan() {
+    const CommandOwners& known = OwnersOfCommand();
+    if (known.read && known.command == CurrentCommand()) return nullptr;
+    return std::make_unique<OwnerScan>();
+}
+
+const OwnerScan::Owners& FinishOwnerScan(std::unique_ptr<OwnerScan> scan) {
+    CommandOwners& known = OwnersOfCommand();
+    if (scan) {
+        known.owners = scan->Finish();
+        known.command = CurrentCommand();
+        known.read = true;
+    }
+    return known.owners;
 }
 
 // Which process owns each listed socket (by its inode; 0 for none).
 void SetWorlds(std::vector<Kavrel::Network::TcpIpConnection>& connections, size_t first,
-               const std::vector<uint32_t>& inodes) {
+               const std::vector<uint32_t>& inodes, std::unique_ptr<OwnerScan> scan) {
     if (inodes.empty()) return;
-    const auto& owners = SocketOwners();
+    const auto& owners = FinishOwnerScan(std::move(scan));
     for (size_t i = 0; i < inodes.size(); ++i) {
         auto found = inodes[i] == 0 ? owners.end() : owners.find(inodes[i]);
         connections[first + i].worldId = found == owners.end() ? kNoWorld : found->second;
@@ -127,6 +283,7 @@ void ListSockets(std::vector<Kavrel::Network::TcpIpConnection>& connections, con
                  uint8_t protocol, const char* name) {
     const size_t first = connections.size();
     std::vector<uint32_t> inodes;
+    std::unique_ptr<OwnerScan> owners = StartOwnerScan();
     // The diag socket answers for the namespace it was opened in.
     std::unique_ptr<NetlinkSocket> diag;
     {
@@ -163,7 +320,7 @@ void ListSockets(std::vector<Kavrel::Network::TcpIpConnection>& connections, con
         });
     }
     diag.reset();
-    SetWorlds(connections, first, inodes);
+    SetWorlds(connections, first, inodes, std::move(owners));
 }
 
 // An address as /proc/net writes it: the address's 32-bit words in hex, each
@@ -228,7 +385,7 @@ void ListRawSockets(std::vector<Kavrel::Network::TcpIpConnection>& connections, 
             inodes.push_back(inode);
         }
     }
-    SetWorlds(connections, first, inodes);
+    SetWorlds(connections, first, inodes, StartOwnerScan());
 }
 
 // A process's name, from /proc/PID/comm; empty when there is no such process.
