@@ -7,8 +7,10 @@
 #include <netinet/in.h>
 #include <sched.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <memory>
 #include <set>
 #include <sstream>
 
@@ -168,6 +170,51 @@ TEST_F(Sockets, ConnectionsAreTheKernelsWithTheirOwningProcess) {
     EXPECT_EQ(all.back()["Proto"], "icmp");
     EXPECT_EQ(all.back()["World ID"], getpid());
     EXPECT_EQ(all.back()["State"], "CLOSED");
+}
+
+// More sockets than one batch of links, in this process and in a child that
+// shares them and holds one of its own: each has its owner, the lower
+// process ID where two hold it.
+TEST_F(Sockets, EveryOwnerIsFoundInALargeDescriptorTable) {
+    std::vector<std::unique_ptr<Socket>> held;
+    for (int i = 0; i < 700; ++i) {
+        held.push_back(std::make_unique<Socket>(AF_INET, SOCK_DGRAM));
+        const sockaddr_in address = Ipv4("127.0.0.1", 0);
+        ASSERT_EQ(bind(held.back()->Fd(), reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    }
+    int ready[2], release[2];
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(release), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(release[1]);  // or the release never reads as the end
+        Socket own(AF_INET, SOCK_DGRAM);
+        const sockaddr_in address = Ipv4("127.0.0.1", 5454);
+        char byte = bind(own.Fd(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 ? 'y' : 'n';
+        if (write(ready[1], &byte, 1) != 1 || read(release[0], &byte, 1) < 0) _exit(1);
+        _exit(0);
+    }
+    close(ready[1]);
+    close(release[0]);
+    char byte = 0;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    const auto udp = TalixJson("network ip connection list -t udp");
+    close(release[1]);
+    waitpid(child, nullptr, 0);
+    close(ready[0]);
+    ASSERT_EQ(byte, 'y');
+
+    size_t ours = 0;
+    for (const auto& row : udp) {
+        if (row["Local Address"] == "127.0.0.1:5454") {
+            EXPECT_EQ(row["World ID"], child);
+        } else if (row["World ID"] == getpid()) {
+            ++ours;
+        }
+    }
+    EXPECT_EQ(ours, held.size()) << udp.dump();
+    EXPECT_EQ(udp.size(), held.size() + 1);
 }
 
 TEST_F(Sockets, ANetstacksConnectionsAreItsNamespacesOwn) {
