@@ -21,6 +21,7 @@ std::vector<std::string>& Sent() {
     return sent;
 }
 int batchLine = 0;
+bool stepFailed = false;
 // The way back from each change sent, oldest first, with its batch line.
 struct Step {
     Undo undo;
@@ -60,7 +61,12 @@ void Change(const std::string& plan, const std::function<void()>& send, Undo und
             "Changing the network needs the CAP_NET_ADMIN capability, which this process does not have: nothing "
             "was changed");
     }
-    send();
+    try {
+        send();
+    } catch (...) {
+        stepFailed = true;
+        throw;
+    }
     Sent().push_back(plan);
     if (undo.plan.empty()) undo.plan = plan + " (no way back is known)";
     Journal().push_back({std::move(undo), batchLine});
@@ -69,6 +75,7 @@ void Change(const std::string& plan, const std::function<void()>& send, Undo und
 const std::vector<std::string>& PlannedChanges() { return Plan(); }
 const std::vector<std::string>& SentChanges() { return Sent(); }
 void ForgetPlannedChanges() {
+    stepFailed = false;
     Plan().clear();
     Sent().clear();
     Journal().clear();
@@ -168,6 +175,21 @@ void AllOrNothing(const std::function<void()>& steps) {
         UndoSince(mark);
         throw;
     }
+}
+
+void NoteFailedStep() { stepFailed = true; }
+
+CommandStep::CommandStep() : uncaught_(std::uncaught_exceptions()) {}
+CommandStep::~CommandStep() {
+    if (std::uncaught_exceptions() > uncaught_) stepFailed = true;
+}
+
+std::string TakeBackFailedCommand() {
+    if (!stepFailed || JournalSize() == 0) return "";
+    const UndoReport report = UndoSince(0);
+    stepFailed = false;
+    if (report.failed.empty()) return "";
+    return "The command's earlier changes could not all be taken back (" + report.Describe() + ")";
 }
 
 }  // namespace LinuxHost

@@ -60,4 +60,27 @@ void SetBatchLine(int line);
 // are taken back and the failure's message says any that could not be.
 void AllOrNothing(const std::function<void()>& steps);
 
+// A command alone is all or nothing across its host operations too: once one
+// of them has failed, the command's earlier changes are taken back when it
+// ends (TakeBackFailedCommand). A change the kernel refuses and the host's
+// refusals count as failures; an operation that may fail on a check of its
+// own after an earlier operation of the same command changed something says
+// so with a CommandStep. A command's own check (for example a negative MTU
+// after the device was enabled) is not a host failure: what came before it
+// stays, as on the simulated host.
+void NoteFailedStep();
+class CommandStep {
+public:
+    CommandStep();
+    ~CommandStep();
+    CommandStep(const CommandStep&) = delete;
+    CommandStep& operator=(const CommandStep&) = delete;
+
+private:
+    int uncaught_;
+};
+// At the end of a command outside a batch: when one of its host operations
+// failed, takes back its changes; "" or why some could not be.
+std::string TakeBackFailedCommand();
+
 }  // namespace LinuxHost

@@ -48,10 +48,14 @@ std::string StoreProblem(Step&& step) {
 }
 }  // namespace
 
-// The side store's changes of the command are written now, and its lock let go.
+// A command whose host operation failed has its earlier kernel changes taken
+// back (a batch's are taken back with the batch). The side store's changes
+// of the command are written now, and its lock let go.
 extern "C" const char* AutoCli_EndCommand(const char*) {
     LinuxHost::StartNextCommand();
+    const std::string undone = inTransaction ? std::string() : LinuxHost::TakeBackFailedCommand();
     const std::string problem = SimHost::HostStore::Instance().EndCommand();
+    if (!undone.empty()) return KeepHookText(undone);
     return problem.empty() ? nullptr : KeepHookText(problem);
 }
 

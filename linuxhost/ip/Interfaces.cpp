@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Addresses.h"
+#include "core/Changes.h"
 #include "core/Links.h"
 #include "core/Netstack.h"
 #include "core/Refusal.h"
@@ -95,7 +96,9 @@ void LmxNicImpl::Disable() {
     LinuxHost::SetLinkUp(located.netstack, located.link.index, false);
 }
 
+// Follows the enabled state's change in `interface set`.
 void LmxNicImpl::SetMtu(int mtu) {
+    const LinuxHost::CommandStep step;
     if (mtu != 0) HostRules::CheckMtu(mtu);
     const auto located = LinuxHost::LocateInterface(name_);
     LinuxHost::SetLinkMtu(located.netstack, located.link.index, static_cast<uint32_t>(mtu == 0 ? 1500 : mtu));

@@ -289,7 +289,9 @@ void Pnic::GetDriverInfo(PnicDriverInfo& info) const {
     info.busInfo = driver.bus_info[0] ? driver.bus_info : "N/A";
 }
 
+// Follows the other settings' change in `nic set`.
 void Pnic::SetSpeedDuplex(uint32_t speed, uint32_t duplex) {
+    const LinuxHost::CommandStep step;
     LinkSettings settings;
     const char* what = speed == 0 && duplex == 0 ? "turn on auto-negotiation" : "force the speed and duplex";
     if (!LinuxHost::ReadLinkSettings(name_, settings)) LinuxHost::EthtoolRefusal(name_, what, EOPNOTSUPP);
