@@ -24,7 +24,8 @@ std::string LmxNic::GetInterfaceName() const { return name_; }
 std::string LmxNic::GetNetstackInstanceKey() const { return LinuxHost::LocateInterface(name_).netstack; }
 MacAddress LmxNic::GetMacAddress() const {
     const auto located = LinuxHost::LocateInterface(name_);
-    return located.link.mac.empty() ? MacAddress() : MacAddress(located.link.mac);
+    const std::string mac = LinuxHost::MacTextOf(located.link);
+    return mac.empty() ? MacAddress() : MacAddress(mac);
 }
 int LmxNic::GetMtu() const { return static_cast<int>(LinuxHost::LocateInterface(name_).link.mtu); }
 // The largest segment the stack hands the device, in the 16 bits the host
