@@ -22,7 +22,8 @@ namespace {
 // The device each live interface object found, kept while the object lives
 // (within one command): its getters then read the one dump that located it
 // instead of dumping every netstack's devices again each. Forgotten when the
-// object is refreshed, changes its device, or ends.
+// object is refreshed, changes its device, or ends. Kept beside the object,
+// by its address: its class is declared once for both hosts (platform/).
 struct KeptLinks {
     std::mutex guard;
     std::unordered_map<const Kavrel::Network::LmxNic*, LocatedLink> byObject;
