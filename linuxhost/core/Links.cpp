@@ -7,6 +7,7 @@
 #include <linux/rtnetlink.h>
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -29,13 +30,42 @@ bool IsInterfaceName(const std::string& name) {
     return std::stoi(name.substr(3)) <= 255;
 }
 
-std::string MacText(const nlattr* attribute) {
-    if (!attribute || mnl_attr_get_payload_len(attribute) != 6) return "";
-    const auto* bytes = static_cast<const unsigned char*>(mnl_attr_get_payload(attribute));
-    char text[18];
-    std::snprintf(text, sizeof text, "%02x:%02x:%02x:%02x:%02x:%02x", bytes[0], bytes[1], bytes[2], bytes[3], bytes[4],
-                  bytes[5]);
-    return text;
+std::vector<uint8_t> Bytes(const nlattr* attribute) {
+    if (!attribute) return {};
+    const auto* data = static_cast<const uint8_t*>(mnl_attr_get_payload(attribute));
+    return std::vector<uint8_t>(data, data + mnl_attr_get_payload_len(attribute));
+}
+
+// One answer to RTM_GETLINK, dumped or asked for alone.
+Link ParseLink(const nlmsghdr* message) {
+    const auto* info = static_cast<const ifinfomsg*>(mnl_nlmsg_get_payload(message));
+    Attributes attributes(IFLA_MAX);
+    attributes.Parse(message, sizeof(ifinfomsg));
+    Link link;
+    link.index = info->ifi_index;
+    link.device = attributes.String(IFLA_IFNAME);
+    link.flags = info->ifi_flags;
+    link.up = (info->ifi_flags & IFF_UP) != 0;
+    link.mtu = attributes.U32(IFLA_MTU);
+    link.address = Bytes(attributes[IFLA_ADDRESS]);
+    link.permanentAddress = Bytes(attributes[IFLA_PERM_ADDRESS]);
+    link.rxQueues = attributes.U32(IFLA_NUM_RX_QUEUES);
+    link.gsoMaxSize = attributes.U32(IFLA_GSO_MAX_SIZE);
+    if (const nlattr* stats = attributes[IFLA_STATS64]) {
+        std::memcpy(&link.stats, mnl_attr_get_payload(stats),
+                    std::min<size_t>(sizeof link.stats, mnl_attr_get_payload_len(stats)));
+    }
+    if (const nlattr* properties = attributes[IFLA_PROP_LIST]) {
+        // Walked by hand: the library's nest iterator does not compile as C++.
+        int left = mnl_attr_get_payload_len(properties);
+        for (auto* property = static_cast<const nlattr*>(mnl_attr_get_payload(properties)); mnl_attr_ok(property, left);
+             left -= MNL_ALIGN(property->nla_len), property = mnl_attr_next(property)) {
+            if (mnl_attr_get_type(property) != IFLA_ALT_IFNAME) continue;
+            const char* text = static_cast<const char*>(mnl_attr_get_payload(property));
+            link.altNames.emplace_back(text, strnlen(text, mnl_attr_get_payload_len(property)));
+        }
+    }
+    return link;
 }
 
 }  // namespace
@@ -46,31 +76,34 @@ std::vector<Link> DumpLinks(const std::string& netstack) {
     request.Put<ifinfomsg>()->ifi_family = AF_UNSPEC;
     std::vector<Link> links;
     socket.Talk(request, [&](const nlmsghdr* message) {
-        const auto* info = static_cast<const ifinfomsg*>(mnl_nlmsg_get_payload(message));
-        Attributes attributes(IFLA_MAX);
-        attributes.Parse(message, sizeof(ifinfomsg));
-        Link link;
-        link.index = info->ifi_index;
-        link.device = attributes.String(IFLA_IFNAME);
-        link.mtu = attributes.U32(IFLA_MTU);
-        link.up = (info->ifi_flags & IFF_UP) != 0;
-        link.mac = MacText(attributes[IFLA_ADDRESS]);
-        link.rxQueues = attributes.U32(IFLA_NUM_RX_QUEUES);
-        link.gsoMaxSize = attributes.U32(IFLA_GSO_MAX_SIZE);
-        if (const nlattr* properties = attributes[IFLA_PROP_LIST]) {
-            // Walked by hand: the library's nest iterator does not compile as C++.
-            int left = mnl_attr_get_payload_len(properties);
-            for (auto* property = static_cast<const nlattr*>(mnl_attr_get_payload(properties));
-                 mnl_attr_ok(property, left);
-                 left -= MNL_ALIGN(property->nla_len), property = mnl_attr_next(property)) {
-                if (mnl_attr_get_type(property) != IFLA_ALT_IFNAME) continue;
-                const char* text = static_cast<const char*>(mnl_attr_get_payload(property));
-                link.altNames.emplace_back(text, strnlen(text, mnl_attr_get_payload_len(property)));
-            }
-        }
-        links.push_back(std::move(link));
+        if (message->nlmsg_type == RTM_NEWLINK) links.push_back(ParseLink(message));
     });
     return links;
+}
+
+std::optional<Link> ReadLinkOfDevice(const std::string& netstack, const std::string& device) {
+    NetlinkRequest request(RTM_GETLINK, NLM_F_REQUEST);
+    request.Put<ifinfomsg>()->ifi_family = AF_UNSPEC;
+    request.PutString(IFLA_IFNAME, device);
+    std::optional<Link> link;
+    try {
+        RouteSocket(netstack).Talk(request, [&](const nlmsghdr* message) {
+            if (message->nlmsg_type == RTM_NEWLINK) link = ParseLink(message);
+        });
+    } catch (const Kavrel::Lib::KavrelException&) {
+        return std::nullopt;  // ENODEV: the only refusal of a well-formed name
+    }
+    if (link && link->device != device) return std::nullopt;
+    return link;
+}
+
+std::string MacTextOf(const Link& link) {
+    if (link.address.size() != 6) return "";
+    const uint8_t* bytes = link.address.data();
+    char text[18];
+    std::snprintf(text, sizeof text, "%02x:%02x:%02x:%02x:%02x:%02x", bytes[0], bytes[1], bytes[2], bytes[3], bytes[4],
+                  bytes[5]);
+    return text;
 }
 
 std::string InterfaceNameOf(const Link& link) {

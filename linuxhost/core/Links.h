@@ -7,6 +7,8 @@
 // host never gives a device such a name by itself.
 #pragma once
 
+#include <linux/if_link.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,19 +16,29 @@
 
 namespace LinuxHost {
 
+// One device as an RTM_GETLINK answer gives it; read afresh on every call.
 struct Link {
     int index = 0;
     std::string device;                 // the kernel's name
     std::vector<std::string> altNames;  // in the kernel's order
+    unsigned flags = 0;                 // IFF_*
+    bool up = false;                    // administratively (IFF_UP)
     uint32_t mtu = 0;
-    bool up = false;  // administratively
-    std::string mac;  // lower-case, colon-separated; empty without one
+    std::vector<uint8_t> address;           // the hardware address; empty without one
+    std::vector<uint8_t> permanentAddress;  // empty when the kernel gives none
     uint32_t rxQueues = 0;
     uint32_t gsoMaxSize = 0;  // the largest segment the stack hands the device
+    rtnl_link_stats64 stats{};
 };
 
 // Every device of the netstack, in index order.
 std::vector<Link> DumpLinks(const std::string& netstack);
+// The device of that kernel name, asked for alone; none when the kernel
+// refuses the name (it knows no such device).
+std::optional<Link> ReadLinkOfDevice(const std::string& netstack, const std::string& device);
+// The hardware address as lower-case, colon-separated text; empty unless it
+// is a 6-byte (Ethernet) address.
+std::string MacTextOf(const Link& link);
 // The interface name of a device: its first alternative name of the form
 // lmxN; empty for a device that has none.
 std::string InterfaceNameOf(const Link& link);

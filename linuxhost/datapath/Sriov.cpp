@@ -37,7 +37,7 @@ SriovNic::~SriovNic() = default;
 std::vector<std::unique_ptr<SriovNic>> NetworkInfo::GetSriovNics() {
     std::vector<std::unique_ptr<SriovNic>> nics;
     for (const auto& link : LinuxHost::AllLinks()) {
-        if (IsSriovCapable(link.name)) nics.push_back(std::make_unique<SriovNic>(link.name));
+        if (IsSriovCapable(link.device)) nics.push_back(std::make_unique<SriovNic>(link.device));
     }
     return nics;
 }

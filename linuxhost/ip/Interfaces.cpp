@@ -1,6 +1,8 @@
 // Interfaces (lmxN) on a Linux host: devices that carry the interface's name
 // as an alternative name, in whichever netstack (namespace) holds them.
 #include <algorithm>
+#include <mutex>
+#include <unordered_map>
 
 #include "core/Addresses.h"
 #include "core/Changes.h"
@@ -15,28 +17,70 @@
 #include "lmxctl/IpStack.h"
 #include "lmxctl/LumexNicInfoImpl.h"
 
+namespace LinuxHost {
+namespace {
+
+// The device each live interface object found, kept while the object lives
+// (within one command): its getters then read the one dump that located it
+// instead of dumping every netstack's devices again each. Forgotten when the
+// object is refreshed, changes its device, or ends. Kept beside the object,
+// by its address: its class is declared once for both hosts (platform/).
+struct KeptLinks {
+    std::mutex guard;
+    std::unordered_map<const Kavrel::Network::LmxNic*, LocatedLink> byObject;
+};
+// Never destroyed: an object that ends during the process's exit still finds it.
+KeptLinks& Kept() {
+    static KeptLinks& kept = *new KeptLinks;
+    return kept;
+}
+
+LocatedLink Relocate(const Kavrel::Network::LmxNic* nic, const std::string& name) {
+    LocatedLink located = LocateInterface(name);
+    std::lock_guard<std::mutex> lock(Kept().guard);
+    Kept().byObject[nic] = located;
+    return located;
+}
+
+LocatedLink Located(const Kavrel::Network::LmxNic* nic, const std::string& name) {
+    {
+        std::lock_guard<std::mutex> lock(Kept().guard);
+        auto kept = Kept().byObject.find(nic);
+        if (kept != Kept().byObject.end()) return kept->second;
+    }
+    return Relocate(nic, name);
+}
+
+void Forget(const Kavrel::Network::LmxNic* nic) {
+    std::lock_guard<std::mutex> lock(Kept().guard);
+    Kept().byObject.erase(nic);
+}
+
+}  // namespace
+}  // namespace LinuxHost
+
 namespace Kavrel {
 namespace Network {
 
 LmxNic::LmxNic(const std::string& name) : name_(name) {}
-LmxNic::~LmxNic() = default;
+LmxNic::~LmxNic() { LinuxHost::Forget(this); }
 
 std::string LmxNic::GetInterfaceName() const { return name_; }
-std::string LmxNic::GetNetstackInstanceKey() const { return LinuxHost::LocateInterface(name_).netstack; }
+std::string LmxNic::GetNetstackInstanceKey() const { return LinuxHost::Located(this, name_).netstack; }
 MacAddress LmxNic::GetMacAddress() const {
-    const auto located = LinuxHost::LocateInterface(name_);
-    return located.link.mac.empty() ? MacAddress() : MacAddress(located.link.mac);
+    const std::string mac = LinuxHost::MacTextOf(LinuxHost::Located(this, name_).link);
+    return mac.empty() ? MacAddress() : MacAddress(mac);
 }
-int LmxNic::GetMtu() const { return static_cast<int>(LinuxHost::LocateInterface(name_).link.mtu); }
+int LmxNic::GetMtu() const { return static_cast<int>(LinuxHost::Located(this, name_).link.mtu); }
 // The largest segment the stack hands the device, in the 16 bits the host
 // reports it in.
 int LmxNic::GetTsoMss() const {
-    return static_cast<int>(std::min<uint32_t>(LinuxHost::LocateInterface(name_).link.gsoMaxSize, 65535));
+    return static_cast<int>(std::min<uint32_t>(LinuxHost::Located(this, name_).link.gsoMaxSize, 65535));
 }
-int LmxNic::GetNumRxQueue() const { return static_cast<int>(LinuxHost::LocateInterface(name_).link.rxQueues); }
-bool LmxNic::IsEnabled() const { return LinuxHost::LocateInterface(name_).link.up; }
+int LmxNic::GetNumRxQueue() const { return static_cast<int>(LinuxHost::Located(this, name_).link.rxQueues); }
+bool LmxNic::IsEnabled() const { return LinuxHost::Located(this, name_).link.up; }
 IpConfig LmxNic::GetIpConfig() const {
-    const auto located = LinuxHost::LocateInterface(name_);
+    const auto located = LinuxHost::Located(this, name_);
     return LinuxHost::ReadIpConfig(located.netstack, located.link);
 }
 // On a live kernel what is configured is what the kernel holds.
@@ -63,14 +107,17 @@ LmxNicImpl::LmxNicImpl(const std::string& name) : LmxNic(name) { Load(); }
 LmxNicImpl::~LmxNicImpl() = default;
 
 void LmxNicImpl::Load() const {
-    const auto located = LinuxHost::LocateInterface(name_);
+    const auto located = LinuxHost::Relocate(this, name_);
     netstackKey_ = located.netstack;
     ipConfig_ = LinuxHost::ReadIpConfig(located.netstack, located.link);
     configuredIpConfig_ = ipConfig_;
     stale_ = false;
 }
 
-void LmxNicImpl::Refresh() { stale_ = true; }
+void LmxNicImpl::Refresh() {
+    stale_ = true;
+    LinuxHost::Forget(this);
+}
 
 std::string LmxNicImpl::GetInterfaceName() const { return name_; }
 std::string LmxNicImpl::GetNetstackInstanceKey() const {
@@ -87,11 +134,13 @@ Kavrel::Network::IpConfig LmxNicImpl::GetConfiguredIpConfig() const {
 }
 
 void LmxNicImpl::Enable() {
+    LinuxHost::Forget(this);  // the getters read the device as changed
     const auto located = LinuxHost::LocateInterface(name_);
     LinuxHost::SetLinkUp(located.netstack, located.link.index, true);
 }
 
 void LmxNicImpl::Disable() {
+    LinuxHost::Forget(this);  // the getters read the device as changed
     const auto located = LinuxHost::LocateInterface(name_);
     LinuxHost::SetLinkUp(located.netstack, located.link.index, false);
 }
@@ -100,6 +149,7 @@ void LmxNicImpl::Disable() {
 void LmxNicImpl::SetMtu(int mtu) {
     const LinuxHost::CommandStep step;
     if (mtu != 0) HostRules::CheckMtu(mtu);
+    LinuxHost::Forget(this);
     const auto located = LinuxHost::LocateInterface(name_);
     LinuxHost::SetLinkMtu(located.netstack, located.link.index, static_cast<uint32_t>(mtu == 0 ? 1500 : mtu));
 }

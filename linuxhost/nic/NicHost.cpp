@@ -20,6 +20,7 @@
 #include "core/Changes.h"
 #include "core/Netlink.h"
 #include "kavrel/Lib.h"
+#include "lmxctl/IpStack.h"
 
 namespace LinuxHost {
 
@@ -29,30 +30,6 @@ using Talix::FileIo::UniqueFd;
 namespace {
 
 [[noreturn]] void NoSuchPnic(const std::string& name) { throw KavrelException("No such pnic: " + name); }
-
-std::vector<uint8_t> Bytes(const nlattr* attribute) {
-    if (!attribute) return {};
-    const auto* data = static_cast<const uint8_t*>(mnl_attr_get_payload(attribute));
-    return std::vector<uint8_t>(data, data + mnl_attr_get_payload_len(attribute));
-}
-
-LinkRecord ParseLink(const nlmsghdr* message) {
-    const auto* header = static_cast<const ifinfomsg*>(mnl_nlmsg_get_payload(message));
-    Attributes attributes(IFLA_MAX);
-    attributes.Parse(message, sizeof(ifinfomsg));
-    LinkRecord link;
-    link.index = header->ifi_index;
-    link.flags = header->ifi_flags;
-    link.name = attributes.String(IFLA_IFNAME);
-    link.mtu = attributes.U32(IFLA_MTU);
-    link.address = Bytes(attributes[IFLA_ADDRESS]);
-    link.permanentAddress = Bytes(attributes[IFLA_PERM_ADDRESS]);
-    if (const nlattr* stats = attributes[IFLA_STATS64]) {
-        std::memcpy(&link.stats, mnl_attr_get_payload(stats),
-                    std::min<size_t>(sizeof link.stats, mnl_attr_get_payload_len(stats)));
-    }
-    return link;
-}
 
 // The setting's names, read once per call: the environment does not change
 // while a command runs, and a NIC lookup is rare.
@@ -94,31 +71,13 @@ std::string AddressText(const std::vector<uint8_t>& address) {
 
 }  // namespace
 
-std::vector<LinkRecord> AllLinks() {
-    NetlinkRequest request(RTM_GETLINK, NLM_F_REQUEST | NLM_F_DUMP);
-    request.Put<ifinfomsg>()->ifi_family = AF_UNSPEC;
-    std::vector<LinkRecord> links;
-    NetlinkSocket(NETLINK_ROUTE).Talk(request, [&](const nlmsghdr* message) {
-        if (message->nlmsg_type == RTM_NEWLINK) links.push_back(ParseLink(message));
-    });
-    return links;
-}
+std::vector<Link> AllLinks() { return DumpLinks(LmxCtl::Network::kDefaultNetstackKey); }
 
-LinkRecord ReadLink(const std::string& name) {
+Link ReadLink(const std::string& name) {
     if (name.empty() || name.size() >= IFNAMSIZ || name.find('/') != std::string::npos) NoSuchPnic(name);
-    NetlinkRequest request(RTM_GETLINK, NLM_F_REQUEST);
-    request.Put<ifinfomsg>()->ifi_family = AF_UNSPEC;
-    request.PutString(IFLA_IFNAME, name);
-    LinkRecord link;
-    try {
-        NetlinkSocket(NETLINK_ROUTE).Talk(request, [&](const nlmsghdr* message) {
-            if (message->nlmsg_type == RTM_NEWLINK) link = ParseLink(message);
-        });
-    } catch (const KavrelException&) {
-        NoSuchPnic(name);  // ENODEV: the only refusal of a well-formed name
-    }
-    if (link.name != name) NoSuchPnic(name);
-    return link;
+    auto link = ReadLinkOfDevice(LmxCtl::Network::kDefaultNetstackKey, name);
+    if (!link) NoSuchPnic(name);
+    return std::move(*link);
 }
 
 bool IsNicDevice(const std::string& name) {

@@ -1,5 +1,5 @@
 // What every NIC operation of the Linux host starts from: which devices are
-// NICs, a device's link record over rtnetlink, and ethtool requests (the
+// NICs, a device's link record (core/Links.h), and ethtool requests (the
 // SIOCETHTOOL ioctl) whose refusals carry the kernel's reason.
 #pragma once
 
@@ -10,26 +10,18 @@
 #include <string>
 #include <vector>
 
+#include "core/Links.h"
+
 namespace LinuxHost {
 
 // IFF_LOWER_UP, which <net/if.h> lacks: the carrier is detected.
 constexpr unsigned kLinkLowerUp = 1u << 16;
 
-// One network device as rtnetlink reports it; read afresh on every call.
-struct LinkRecord {
-    int index = 0;
-    std::string name;
-    unsigned flags = 0;  // IFF_*
-    uint32_t mtu = 0;
-    std::vector<uint8_t> address;
-    std::vector<uint8_t> permanentAddress;  // empty when the kernel gives none
-    rtnl_link_stats64 stats{};
-};
-
-// Every device, in the kernel's (ifindex) order.
-std::vector<LinkRecord> AllLinks();
+// Every device of the default netstack (the NICs' namespace), in the
+// kernel's (ifindex) order.
+std::vector<Link> AllLinks();
 // The device of that name; throws "No such pnic: NAME" when there is none.
-LinkRecord ReadLink(const std::string& name);
+Link ReadLink(const std::string& name);
 
 // Devices backed by hardware (/sys/class/net/NAME/device), and those named in
 // TALIX_LINUX_NICS, which makes chosen virtual devices NICs for tests.

@@ -12,7 +12,8 @@ namespace Network {
 std::vector<std::unique_ptr<Pnic>> NetworkInfo::GetPnics(int) {
     std::vector<std::unique_ptr<Pnic>> pnics;
     for (const auto& link : LinuxHost::AllLinks()) {
-        if (LinuxHost::IsNicDevice(link.name)) pnics.push_back(std::make_unique<LmxCtl::Network::PnicImpl>(link.name));
+        if (LinuxHost::IsNicDevice(link.device))
+            pnics.push_back(std::make_unique<LmxCtl::Network::PnicImpl>(link.device));
     }
     return pnics;
 }

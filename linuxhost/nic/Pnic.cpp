@@ -22,7 +22,7 @@ using LinuxHost::LinkSettings;
 
 namespace {
 
-bool LinkDetected(const LinuxHost::LinkRecord& link) {
+bool LinkDetected(const LinuxHost::Link& link) {
     return (link.flags & IFF_UP) && (link.flags & LinuxHost::kLinkLowerUp);
 }
 

@@ -1,6 +1,7 @@
 // The IP stack of the Linux host against the kernel: what talixcli lists
 // and changes is compared with what `ip -j` and /proc show.
 #include <algorithm>
+#include <map>
 #include <sstream>
 
 #include "LinuxHostHarness.h"
@@ -185,6 +186,45 @@ TEST_F(IpStack, AFailedLaterOperationTakesBackTheCommandsEarlierOnes) {
 
     EXPECT_EQ(TalixError("network ip interface set -i lmx1 -e false -m -5"), "MTU size should be a positive value\n");
     EXPECT_FALSE(isUp());
+}
+
+// Interfaces and NICs read a device's link through one parser, and an
+// interface object keeps the device it located: two devices set apart from
+// the defaults and from each other show a field read from the wrong
+// attribute, or one device's values shown for another.
+TEST_F(IpStack, InterfacesAndNicsShowEachDevicesOwnLink) {
+    Veth("ip2", "ip3");
+    MustSh("ip link property add dev ip2 altname lmx2");
+    MustSh("ip link set dev ip0 mtu 1400 gso_max_size 30000 address 02:00:00:00:01:01");
+    MustSh("ip link set dev ip2 mtu 1300 gso_max_size 20000 address 02:00:00:00:01:02");
+    Nics({"ip0", "ip2"});
+    auto kernel = [](const std::string& device) {
+        auto link = IpJson("-d link show dev " + device)[0];
+        link["up"] = link["flags"].dump().find("\"UP\"") != std::string::npos;
+        return link;
+    };
+
+    const std::map<std::string, std::string> devices{{"lmx1", "ip0"}, {"lmx2", "ip2"}};
+    const auto interfaces = TalixJson("network ip interface list");
+    ASSERT_EQ(interfaces.size(), 2u) << interfaces.dump();
+    for (const auto& listed : interfaces) {
+        const std::string device = devices.at(listed["Name"]);
+        const auto link = kernel(device);
+        EXPECT_EQ(listed["MTU"], link["mtu"]) << device;
+        EXPECT_EQ(listed["MAC Address"], link["address"]) << device;
+        EXPECT_EQ(listed["TSO MSS"], link["gso_max_size"]) << device;
+        EXPECT_EQ(listed["RXDispQueue Size"], link["num_rx_queues"]) << device;
+        EXPECT_EQ(listed["Enabled"], link["up"]) << device;
+    }
+
+    const auto nics = TalixJson("network nic list");
+    ASSERT_EQ(nics.size(), 2u) << nics.dump();
+    for (const auto& nic : nics) {
+        const auto link = kernel(nic["Name"]);
+        EXPECT_EQ(nic["MTU"], link["mtu"]) << nic["Name"];
+        EXPECT_EQ(nic["MAC Address"], link["address"]) << nic["Name"];
+        EXPECT_EQ(nic["Admin Status"], link["up"] ? "Up" : "Down") << nic["Name"];
+    }
 }
 
 TEST_F(IpStack, ADryRunSendsNothingAndShowsThePlan) {
