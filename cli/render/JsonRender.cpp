@@ -120,8 +120,7 @@ void JsonWriter::Record(const MetaStruct& record, size_t indent) {
 
 void JsonWriter::Break(size_t indent) {
     if (compact_) return;
-    out_.EndLine();
-    out_.PutSpaces(indent);
+    out_.BreakAndIndent(indent);
 }
 
 void JsonWriter::Open(char open, char close) {

@@ -51,6 +51,18 @@ public:
     void Put(char c) { text_.push_back(c); }
     void Put(std::string_view s) { text_.append(s.data(), s.size()); }
     void PutSpaces(size_t count) { text_.append(count, ' '); }
+    // A line break and the next line's indentation in one copy: nested
+    // formats break a line before every member.
+    void BreakAndIndent(size_t indent) {
+        static constexpr char kBreak[] = "\n                                                                ";
+        if (indent < sizeof kBreak - 1) {
+            text_.append(kBreak, indent + 1);
+        } else {
+            text_.push_back('\n');
+            PutSpaces(indent);
+        }
+        if (text_.size() >= kChunk) Flush();
+    }
     void PutInt(int64_t value);
     void EndLine() {
         text_.push_back('\n');
