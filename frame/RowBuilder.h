@@ -56,6 +56,20 @@ public:
         if (!value) value = Parvik::MetaObj::MetaString::New(text);
         return value;
     }
+    // The last text a column was given and its value: down a column of a
+    // long listing (a route table's netmasks and gateways) equal texts come in
+    // runs, which then skip hashing the text.
+    struct Column {
+        std::string text;
+        const Parvik::MetaObj::MetaObjectPtr* value = nullptr;
+    };
+    const Parvik::MetaObj::MetaObjectPtr& Shared(Column& column, const std::string& text) {
+        if (column.value == nullptr || column.text != text) {
+            column.value = &Shared(text);  // the map's nodes stay where they are
+            column.text = text;
+        }
+        return *column.value;
+    }
     const Parvik::MetaObj::MetaObjectPtr& Shared(int64_t number) {
         auto& value = numbers_[number];
         if (!value) value = Parvik::MetaObj::MetaInt::New(number);

@@ -77,15 +77,16 @@ void IpNeighborList::ExecuteInternal(const InputPtr& input, const OutputPtr& out
         }
         auto list = MakeRecordList(GetOutputStructure());
         RowBuilder rows(GetOutputStructure());
+        RowBuilder::Column nics, states, types;
         auto addRecord = [&](std::string address, std::string mac, const std::string& nic, int64_t expiry,
                              const std::string& state, const std::string& type) {
             auto record = rows.NewRow();
             record->SetField(kNeighborField, rows.Own(std::move(address)));
             record->SetField(kMacField, rows.Own(std::move(mac)));
-            record->SetField(kLmxnicField, rows.Shared(nic));
+            record->SetField(kLmxnicField, rows.Shared(nics, nic));
             record->SetField(kExpiryField, rows.Shared(expiry));
-            record->SetField(kStateField, rows.Shared(state));
-            record->SetField(kTypeField, rows.Shared(type));
+            record->SetField(kStateField, rows.Shared(states, state));
+            record->SetField(kTypeField, rows.Shared(types, type));
             list->Add(record);
         };
         if (version == "all" || version == "4") {

@@ -45,9 +45,9 @@ struct Ipv4Routes {
     static std::string NetworkText(const Network& network) { return network.GetNetwork().GetStringAddress(); }
     static std::string NetmaskText(const Network& network) { return network.GetNetmask().GetStringAddress(); }
     // Only IPv4 routes say where the default gateway came from.
-    static void FillSource(Routing& routing, const Network& network, RowBuilder& rows,
+    static void FillSource(Routing& routing, const Network& network, RowBuilder& rows, RowBuilder::Column& sources,
                            Parvik::MetaObj::MetaStruct& record) {
-        record.SetField(RouteFields::kSource, rows.Shared(routing.GetDefaultGatewaySource(network)));
+        record.SetField(RouteFields::kSource, rows.Shared(sources, routing.GetDefaultGatewaySource(network)));
     }
 };
 
@@ -78,7 +78,7 @@ struct Ipv6Routes {
     static std::string NetmaskText(const Network& network) {
         return Network::NetmaskFromNumber(network.GetNetmask()).GetStringAddress();
     }
-    static void FillSource(Routing&, const Network&, RowBuilder&, Parvik::MetaObj::MetaStruct&) {}
+    static void FillSource(Routing&, const Network&, RowBuilder&, RowBuilder::Column&, Parvik::MetaObj::MetaStruct&) {}
 };
 
 // network, gateway and netstack, as add and remove take them.
@@ -142,15 +142,16 @@ void ListRoutes(const InputPtr& input, const OutputPtr& output, const RecordPtr&
         auto routes = Family::Current(routing, kind);
         list->Reserve(routes.size());
         RowBuilder rows(layout);
+        RowBuilder::Column netmasks, gateways, interfaces, sources;
         for (const auto& route : routes) {
             auto record = rows.NewRow();
             bool isDefault = route.network == Family::DefaultRoute();
             record->SetField(RouteFields::kNetwork,
                              rows.Own(isDefault ? std::string("default") : Family::NetworkText(route.network)));
-            record->SetField(RouteFields::kNetmask, rows.Shared(Family::NetmaskText(route.network)));
-            record->SetField(RouteFields::kGateway, rows.Shared(route.gateway.GetStringAddress()));
-            record->SetField(RouteFields::kInterface, rows.Shared(route.interfaceName));
-            Family::FillSource(routing, route.network, rows, *record);
+            record->SetField(RouteFields::kNetmask, rows.Shared(netmasks, Family::NetmaskText(route.network)));
+            record->SetField(RouteFields::kGateway, rows.Shared(gateways, route.gateway.GetStringAddress()));
+            record->SetField(RouteFields::kInterface, rows.Shared(interfaces, route.interfaceName));
+            Family::FillSource(routing, route.network, rows, sources, *record);
             list->Add(record);
         }
         output->SetRootObject(list);
