@@ -299,7 +299,7 @@ public:
         for (const MetaStruct* row : rows) {
             // Rows are entered so that a record holding itself stops at once.
             NestingGuard::Scope scope(context_.Nesting(), row);
-            for (size_t c = 0; c < count; ++c) widths[c] = std::max(widths[c], DisplayWidth(Cell(*row, c)));
+            for (size_t c = 0; c < count; ++c) widths[c] = std::max(widths[c], Measured(*row, c).width);
         }
 
         size_t lastStart = 0;
@@ -330,13 +330,14 @@ public:
         for (const MetaStruct* row : rows) {
             NestingGuard::Scope scope(context_.Nesting(), row);
             for (size_t c = 0; c < count; ++c) {
-                std::string_view text = Cell(*row, c);
+                const MeasuredCell cell = Measured(*row, c);
+                const std::string_view text = cell.text;
                 if (c + 1 < count) {
                     out_.Put(text);
-                    out_.PutSpaces(widths[c] - DisplayWidth(text) + kColumnGap);
+                    out_.PutSpaces(widths[c] - cell.width + kColumnGap);
                     continue;
                 }
-                if (wrapWidth == 0 || DisplayWidth(text) <= wrapWidth) {
+                if (wrapWidth == 0 || cell.width <= wrapWidth) {
                     out_.Put(text);
                     continue;
                 }
@@ -356,11 +357,40 @@ public:
     }
 
 private:
-    // The text of one cell, valid until the next call.
-    std::string_view Cell(const MetaStruct& row, size_t column) {
+    struct MeasuredCell {
+        std::string_view text;  // valid until the next call
+        size_t width;
+    };
+    // The column's last value, its text and width: rows of a long listing
+    // share value objects down a column (the same netmask, device or state),
+    // and each is then escaped and measured once per run of equal cells.
+    struct LastCell {
+        const MetaObject* value = nullptr;
+        std::string_view text;  // into the value's own text, or into owned
+        std::string owned;
+        size_t width = 0;
+    };
+
+    MeasuredCell Measured(const MetaStruct& row, size_t column) {
         const Field* field = columns_.Find(row, column);
-        if (field == nullptr) return {};
-        const MetaObject* value = field->value.get();
+        const MetaObject* value = field == nullptr ? nullptr : field->value.get();
+        if (last_.size() != columns_.Size()) last_.assign(columns_.Size(), LastCell());
+        LastCell& last = last_[column];
+        if (value != nullptr && value == last.value) return {last.text, last.width};
+        const std::string_view text = field == nullptr ? std::string_view() : Cell(value, column);
+        const size_t width = DisplayWidth(text);
+        last.value = value;
+        last.width = width;
+        last.text = text;
+        if (text.data() == cell_.data()) {  // built in the shared buffer: keep a copy
+            last.owned.assign(text.data(), text.size());
+            last.text = last.owned;
+        }
+        return {text, width};
+    }
+
+    // The text of one cell, valid until the next call.
+    std::string_view Cell(const MetaObject* value, size_t column) {
         // Plain strings, the usual cell, are shown without a copy.
         if (value != nullptr && value->GetType() == MetaObj::META_STRING && units_[column] == nullptr) {
             if (!value->IsSet()) return {};
@@ -383,6 +413,7 @@ private:
     FieldFinder columns_;
     std::vector<const std::string*> units_;
     std::string cell_;
+    std::vector<LastCell> last_;
 };
 
 }  // namespace
