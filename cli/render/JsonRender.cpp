@@ -109,13 +109,26 @@ void JsonWriter::Record(const MetaStruct& record, size_t indent) {
     out_.Put('{');
     for (size_t i = 0; i < fields.size(); ++i) {
         Break(indent + kMachineIndentStep);
-        AppendJsonString(out_.Text(), fields[i].Name());
-        out_.Put(compact_ ? ":" : ": ");
+        out_.Put(MemberName(i, fields[i].Name()));
         Value(fields[i].value.get(), indent + kMachineIndentStep);
         if (i + 1 < fields.size()) out_.Put(',');
     }
     Break(indent);
     out_.Put('}');
+}
+
+// Field names are one object per name for the whole process, so the same
+// object means the same text.
+const std::string& JsonWriter::MemberName(size_t place, const std::string& name) {
+    if (place >= memberNames_.size()) memberNames_.resize(place + 1);
+    auto& [kept, text] = memberNames_[place];
+    if (kept != &name) {
+        kept = &name;
+        text.clear();
+        AppendJsonString(text, name);
+        text += compact_ ? ":" : ": ";
+    }
+    return text;
 }
 
 void JsonWriter::Break(size_t indent) {

@@ -54,11 +54,16 @@ private:
     void NextValue();
     void NextMember();
     size_t Depth() const { return open_.size() * kMachineIndentStep; }
+    // A record field's name as written before its value ("\"Name\": "),
+    // kept per place in the record: the rows of a listing repeat their names
+    // in the same order, and each is escaped once.
+    const std::string& MemberName(size_t place, const std::string& name);
 
     OutBuffer& out_;
     bool compact_;
     NestingGuard nesting_;
     std::vector<Container> open_;
+    std::vector<std::pair<const std::string*, std::string>> memberNames_;
 };
 
 }  // namespace Detail
