@@ -70,6 +70,21 @@ public:
         }
         return *column.value;
     }
+    // The same for a column whose text follows from a key (an address, a
+    // prefix length): the text is made only when the key changes.
+    template <typename Key>
+    struct KeyedColumn {
+        Key key{};
+        const Parvik::MetaObj::MetaObjectPtr* value = nullptr;
+    };
+    template <typename Key, typename MakeText>
+    const Parvik::MetaObj::MetaObjectPtr& Shared(KeyedColumn<Key>& column, const Key& key, MakeText&& makeText) {
+        if (column.value == nullptr || !(column.key == key)) {
+            column.value = &Shared(makeText());
+            column.key = key;
+        }
+        return *column.value;
+    }
     const Parvik::MetaObj::MetaObjectPtr& Shared(int64_t number) {
         auto& value = numbers_[number];
         if (!value) value = Parvik::MetaObj::MetaInt::New(number);

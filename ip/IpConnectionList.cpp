@@ -13,15 +13,16 @@ namespace NetworkNamespace {
 
 namespace {
 constexpr char kRecordName[] = "IpConnection";
-constexpr char kProtoField[] = "Proto";
-constexpr char kRecvQField[] = "Recv Q";
-constexpr char kSendQField[] = "Send Q";
-constexpr char kLocalField[] = "Local Address";
-constexpr char kForeignField[] = "Foreign Address";
-constexpr char kStateField[] = "State";
-constexpr char kWorldIdField[] = "World ID";
-constexpr char kCcAlgoField[] = "CC Algo";
-constexpr char kWorldNameField[] = "World Name";
+// Strings, not character arrays: each row names every field.
+const std::string kProtoField = "Proto";
+const std::string kRecvQField = "Recv Q";
+const std::string kSendQField = "Send Q";
+const std::string kLocalField = "Local Address";
+const std::string kForeignField = "Foreign Address";
+const std::string kStateField = "State";
+const std::string kWorldIdField = "World ID";
+const std::string kCcAlgoField = "CC Algo";
+const std::string kWorldNameField = "World Name";
 constexpr char kListFailedPrefix[] = "Unable to get connection list.\n";
 }  // namespace
 
@@ -94,19 +95,20 @@ void IpConnectionList::ExecuteInternal(const InputPtr& input, const OutputPtr& o
             // over all of the listing's memory, a cache miss at every use.
             for (const auto& connection : connections) cellsOf(connection.worldId);
             list->Reserve(list->GetCount() + connections.size());
+            RowBuilder::Column protocols, states, algorithms;
             for (const auto& connection : connections) {
                 const WorldCells& world = cellsOf(connection.worldId);
                 auto record = rows.NewRow();
-                record->SetField(kProtoField, rows.Shared(connection.protocol));
+                record->SetField(kProtoField, rows.Shared(protocols, connection.protocol));
                 record->SetField(kRecvQField, rows.Shared(connection.recvQ));
                 record->SetField(kSendQField, rows.Shared(connection.sendQ));
                 record->SetField(kLocalField,
                                  rows.Own(RenderSocketAddress(connection.localAddress, connection.localPort)));
                 record->SetField(kForeignField,
                                  rows.Own(RenderSocketAddress(connection.foreignAddress, connection.foreignPort)));
-                record->SetField(kStateField, rows.Shared(TcpStateName(connection.state)));
+                record->SetField(kStateField, rows.Shared(states, TcpStateName(connection.state)));
                 record->SetField(kWorldIdField, *world.id);
-                record->SetField(kCcAlgoField, rows.Shared(connection.ccAlgorithm));
+                record->SetField(kCcAlgoField, rows.Shared(algorithms, connection.ccAlgorithm));
                 record->SetField(kWorldNameField, *world.name);
                 list->Add(record);
             }

@@ -12,12 +12,13 @@ namespace NetworkNamespace {
 
 namespace {
 constexpr char kRecordName[] = "NetworkNeighbor";
-constexpr char kNeighborField[] = "Neighbor";
-constexpr char kMacField[] = "Mac Address";
-constexpr char kLmxnicField[] = "Lmxnic";
-constexpr char kExpiryField[] = "Expiry";
-constexpr char kStateField[] = "State";
-constexpr char kTypeField[] = "Type";
+// Strings, not character arrays: each row names every field.
+const std::string kNeighborField = "Neighbor";
+const std::string kMacField = "Mac Address";
+const std::string kLmxnicField = "Lmxnic";
+const std::string kExpiryField = "Expiry";
+const std::string kStateField = "State";
+const std::string kTypeField = "Type";
 constexpr char kVersionParameter[] = "version";
 constexpr char kInterfaceParameter[] = "interface-name";
 }  // namespace

@@ -15,8 +15,9 @@ namespace NetworkNamespace {
 
 // The fields of the route records; only IPv4 routes have a "Source".
 struct RouteFields {
-    static constexpr char kNetwork[] = "Network", kNetmask[] = "Netmask", kGateway[] = "Gateway";
-    static constexpr char kInterface[] = "Interface", kSource[] = "Source";
+    // Strings, not character arrays: each row names every field.
+    static inline const std::string kNetwork{"Network"}, kNetmask{"Netmask"}, kGateway{"Gateway"};
+    static inline const std::string kInterface{"Interface"}, kSource{"Source"};
 };
 
 struct Ipv4Routes {
@@ -44,6 +45,7 @@ struct Ipv4Routes {
     }
     static std::string NetworkText(const Network& network) { return network.GetNetwork().GetStringAddress(); }
     static std::string NetmaskText(const Network& network) { return network.GetNetmask().GetStringAddress(); }
+    static int PrefixLength(const Network& network) { return network.GetPrefixLength(); }
     // Only IPv4 routes say where the default gateway came from.
     static void FillSource(Routing& routing, const Network& network, RowBuilder& rows, RowBuilder::Column& sources,
                            Parvik::MetaObj::MetaStruct& record) {
@@ -78,6 +80,7 @@ struct Ipv6Routes {
     static std::string NetmaskText(const Network& network) {
         return Network::NetmaskFromNumber(network.GetNetmask()).GetStringAddress();
     }
+    static int PrefixLength(const Network& network) { return network.GetNetmask(); }
     static void FillSource(Routing&, const Network&, RowBuilder&, RowBuilder::Column&, Parvik::MetaObj::MetaStruct&) {}
 };
 
@@ -142,14 +145,18 @@ void ListRoutes(const InputPtr& input, const OutputPtr& output, const RecordPtr&
         auto routes = Family::Current(routing, kind);
         list->Reserve(routes.size());
         RowBuilder rows(layout);
-        RowBuilder::Column netmasks, gateways, interfaces, sources;
+        RowBuilder::KeyedColumn<int> netmasks;
+        RowBuilder::KeyedColumn<typename Family::Address> gateways;
+        RowBuilder::Column interfaces, sources;
         for (const auto& route : routes) {
             auto record = rows.NewRow();
             bool isDefault = route.network == Family::DefaultRoute();
             record->SetField(RouteFields::kNetwork,
                              rows.Own(isDefault ? std::string("default") : Family::NetworkText(route.network)));
-            record->SetField(RouteFields::kNetmask, rows.Shared(netmasks, Family::NetmaskText(route.network)));
-            record->SetField(RouteFields::kGateway, rows.Shared(gateways, route.gateway.GetStringAddress()));
+            record->SetField(RouteFields::kNetmask, rows.Shared(netmasks, Family::PrefixLength(route.network),
+                                                                [&] { return Family::NetmaskText(route.network); }));
+            record->SetField(RouteFields::kGateway,
+                             rows.Shared(gateways, route.gateway, [&] { return route.gateway.GetStringAddress(); }));
             record->SetField(RouteFields::kInterface, rows.Shared(interfaces, route.interfaceName));
             Family::FillSource(routing, route.network, rows, sources, *record);
             list->Add(record);
