@@ -275,7 +275,7 @@ void Transaction::Commit() {
         committed_ = true;
         for (const auto& entry : sections_) {
             // (Only a dry run changes copies here; a batch changes in place.)
-            if (Unchanged(entry.second, entry.second.encode(entry.second.model.get()))) continue;
+            if (CopyUnchanged(entry.second)) continue;
             store_.heldModels_[HostStore::SectionPath(entry.second.section)] = {entry.second.model,
                                                                                 entry.second.encode};
             if (store_.cache_[entry.first].model == entry.second.model) {

@@ -69,6 +69,12 @@ private:
     bool Unchanged(const Pending& pending, const std::string& encoded) const {
         return pending.original && pending.encode(pending.original.get()) == encoded;
     }
+    // The same, encoding the section only when there is a copy to compare:
+    // a batch changes sections in place, and encoding a large section at
+    // every line made a long batch quadratic.
+    bool CopyUnchanged(const Pending& pending) const {
+        return pending.original && Unchanged(pending, pending.encode(pending.model.get()));
+    }
     HostStore& store_;
     std::map<size_t, Pending> sections_;  // by model slot
     std::map<std::string, std::optional<std::string>> files_;
