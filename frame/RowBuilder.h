@@ -56,34 +56,26 @@ public:
         if (!value) value = Parvik::MetaObj::MetaString::New(text);
         return value;
     }
-    // The last text a column was given and its value: down a column of a
-    // long listing (a route table's netmasks and gateways) equal texts come in
-    // runs, which then skip hashing the text.
-    struct Column {
-        std::string text;
-        const Parvik::MetaObj::MetaObjectPtr* value = nullptr;
-    };
-    const Parvik::MetaObj::MetaObjectPtr& Shared(Column& column, const std::string& text) {
-        if (column.value == nullptr || column.text != text) {
-            column.value = &Shared(text);  // the map's nodes stay where they are
-            column.text = text;
-        }
-        return *column.value;
-    }
-    // The same for a column whose text follows from a key (an address, a
-    // prefix length): the text is made only when the key changes.
+    // The last key a column was given and its value: down a column of a long
+    // listing (a route table's netmasks and gateways) equal values come in
+    // runs, which then skip making and hashing the text. The key is the text
+    // itself, or what the text follows from (an address, a prefix length).
     template <typename Key>
     struct KeyedColumn {
         Key key{};
         const Parvik::MetaObj::MetaObjectPtr* value = nullptr;
     };
+    using Column = KeyedColumn<std::string>;
     template <typename Key, typename MakeText>
     const Parvik::MetaObj::MetaObjectPtr& Shared(KeyedColumn<Key>& column, const Key& key, MakeText&& makeText) {
         if (column.value == nullptr || !(column.key == key)) {
-            column.value = &Shared(makeText());
+            column.value = &Shared(makeText());  // the map's nodes stay where they are
             column.key = key;
         }
         return *column.value;
+    }
+    const Parvik::MetaObj::MetaObjectPtr& Shared(Column& column, const std::string& text) {
+        return Shared(column, text, [&]() -> const std::string& { return text; });
     }
     const Parvik::MetaObj::MetaObjectPtr& Shared(int64_t number) {
         auto& value = numbers_[number];

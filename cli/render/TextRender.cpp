@@ -291,6 +291,7 @@ public:
 
         const RecordStyle& style = context_.Style(layout->GetName());
         units_.assign(count, nullptr);
+        last_.assign(count, LastCell());
         std::vector<size_t> widths(count);
         for (size_t c = 0; c < count; ++c) {
             units_[c] = style.UnitFor(columns_.Name(c));
@@ -374,7 +375,6 @@ private:
     MeasuredCell Measured(const MetaStruct& row, size_t column) {
         const Field* field = columns_.Find(row, column);
         const MetaObject* value = field == nullptr ? nullptr : field->value.get();
-        if (last_.size() != columns_.Size()) last_.assign(columns_.Size(), LastCell());
         LastCell& last = last_[column];
         if (value != nullptr && value == last.value) return {last.text, last.width};
         const std::string_view text = field == nullptr ? std::string_view() : Cell(value, column);
