@@ -8,6 +8,7 @@
 #include <sys/socket.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -45,7 +46,6 @@ Link ParseLink(const nlmsghdr* message) {
     link.index = info->ifi_index;
     link.device = attributes.String(IFLA_IFNAME);
     link.flags = info->ifi_flags;
-    link.up = (info->ifi_flags & IFF_UP) != 0;
     link.mtu = attributes.U32(IFLA_MTU);
     link.address = Bytes(attributes[IFLA_ADDRESS]);
     link.permanentAddress = Bytes(attributes[IFLA_PERM_ADDRESS]);
@@ -97,13 +97,23 @@ std::optional<Link> ReadLinkOfDevice(const std::string& netstack, const std::str
     return link;
 }
 
-std::string MacTextOf(const Link& link) {
-    if (link.address.size() != 6) return "";
-    const uint8_t* bytes = link.address.data();
-    char text[18];
-    std::snprintf(text, sizeof text, "%02x:%02x:%02x:%02x:%02x:%02x", bytes[0], bytes[1], bytes[2], bytes[3], bytes[4],
-                  bytes[5]);
+bool IsUp(const Link& link) { return (link.flags & IFF_UP) != 0; }
+
+std::string HardwareAddressText(const std::vector<uint8_t>& bytes) {
+    std::string text;
+    char part[4];
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        std::snprintf(part, sizeof part, i ? ":%02x" : "%02x", bytes[i]);
+        text += part;
+    }
     return text;
+}
+
+Kavrel::Network::MacAddress MacAddressOf(const Link& link) {
+    std::array<uint8_t, 6> bytes{};
+    if (link.address.size() != bytes.size()) return Kavrel::Network::MacAddress();
+    std::copy(link.address.begin(), link.address.end(), bytes.begin());
+    return Kavrel::Network::MacAddress(bytes);
 }
 
 std::string InterfaceNameOf(const Link& link) {
@@ -178,7 +188,7 @@ std::string MtuPlan(const Link& link, uint32_t mtu, const std::string& netstack)
 
 void SetLinkUp(const std::string& netstack, int index, bool up) {
     const Link before = LinkBefore(netstack, index);
-    const bool wasUp = before.up;
+    const bool wasUp = IsUp(before);
     Change(UpPlan(before, up, netstack), [&] { ChangeLink(netstack, index, up ? IFF_UP : 0, nullptr); },
            {UpPlan(before, wasUp, netstack), [=] { ChangeLink(netstack, index, wasUp ? IFF_UP : 0, nullptr); }});
 }

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "kavrel/Address.h"
+
 namespace LinuxHost {
 
 // One device as an RTM_GETLINK answer gives it; read afresh on every call.
@@ -22,7 +24,6 @@ struct Link {
     std::string device;                 // the kernel's name
     std::vector<std::string> altNames;  // in the kernel's order
     unsigned flags = 0;                 // IFF_*
-    bool up = false;                    // administratively (IFF_UP)
     uint32_t mtu = 0;
     std::vector<uint8_t> address;           // the hardware address; empty without one
     std::vector<uint8_t> permanentAddress;  // empty when the kernel gives none
@@ -36,9 +37,13 @@ std::vector<Link> DumpLinks(const std::string& netstack);
 // The device of that kernel name, asked for alone; none when the kernel
 // refuses the name (it knows no such device).
 std::optional<Link> ReadLinkOfDevice(const std::string& netstack, const std::string& device);
-// The hardware address as lower-case, colon-separated text; empty unless it
-// is a 6-byte (Ethernet) address.
-std::string MacTextOf(const Link& link);
+// Whether the device is administratively up (IFF_UP).
+bool IsUp(const Link& link);
+// A hardware address as lower-case, colon-separated hex, whatever its length.
+std::string HardwareAddressText(const std::vector<uint8_t>& bytes);
+// The device's address as a MAC address; the zero address unless it is a
+// 6-byte (Ethernet) one.
+Kavrel::Network::MacAddress MacAddressOf(const Link& link);
 // The interface name of a device: its first alternative name of the form
 // lmxN; empty for a device that has none.
 std::string InterfaceNameOf(const Link& link);

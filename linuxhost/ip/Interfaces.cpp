@@ -1,7 +1,6 @@
 // Interfaces (lmxN) on a Linux host: devices that carry the interface's name
 // as an alternative name, in whichever netstack (namespace) holds them.
 #include <algorithm>
-#include <mutex>
 #include <unordered_map>
 
 #include "core/Addresses.h"
@@ -25,10 +24,7 @@ namespace {
 // instead of dumping every netstack's devices again each. Forgotten when the
 // object is refreshed, changes its device, or ends. Kept beside the object,
 // by its address: its class is declared once for both hosts (platform/).
-struct KeptLinks {
-    std::mutex guard;
-    std::unordered_map<const Kavrel::Network::LmxNic*, LocatedLink> byObject;
-};
+using KeptLinks = std::unordered_map<const Kavrel::Network::LmxNic*, LocatedLink>;
 // Never destroyed: an object that ends during the process's exit still finds it.
 KeptLinks& Kept() {
     static KeptLinks& kept = *new KeptLinks;
@@ -37,24 +33,16 @@ KeptLinks& Kept() {
 
 LocatedLink Relocate(const Kavrel::Network::LmxNic* nic, const std::string& name) {
     LocatedLink located = LocateInterface(name);
-    std::lock_guard<std::mutex> lock(Kept().guard);
-    Kept().byObject[nic] = located;
+    Kept()[nic] = located;
     return located;
 }
 
 LocatedLink Located(const Kavrel::Network::LmxNic* nic, const std::string& name) {
-    {
-        std::lock_guard<std::mutex> lock(Kept().guard);
-        auto kept = Kept().byObject.find(nic);
-        if (kept != Kept().byObject.end()) return kept->second;
-    }
-    return Relocate(nic, name);
+    auto kept = Kept().find(nic);
+    return kept != Kept().end() ? kept->second : Relocate(nic, name);
 }
 
-void Forget(const Kavrel::Network::LmxNic* nic) {
-    std::lock_guard<std::mutex> lock(Kept().guard);
-    Kept().byObject.erase(nic);
-}
+void Forget(const Kavrel::Network::LmxNic* nic) { Kept().erase(nic); }
 
 }  // namespace
 }  // namespace LinuxHost
@@ -67,10 +55,7 @@ LmxNic::~LmxNic() { LinuxHost::Forget(this); }
 
 std::string LmxNic::GetInterfaceName() const { return name_; }
 std::string LmxNic::GetNetstackInstanceKey() const { return LinuxHost::Located(this, name_).netstack; }
-MacAddress LmxNic::GetMacAddress() const {
-    const std::string mac = LinuxHost::MacTextOf(LinuxHost::Located(this, name_).link);
-    return mac.empty() ? MacAddress() : MacAddress(mac);
-}
+MacAddress LmxNic::GetMacAddress() const { return LinuxHost::MacAddressOf(LinuxHost::Located(this, name_).link); }
 int LmxNic::GetMtu() const { return static_cast<int>(LinuxHost::Located(this, name_).link.mtu); }
 // The largest segment the stack hands the device, in the 16 bits the host
 // reports it in.
@@ -78,7 +63,7 @@ int LmxNic::GetTsoMss() const {
     return static_cast<int>(std::min<uint32_t>(LinuxHost::Located(this, name_).link.gsoMaxSize, 65535));
 }
 int LmxNic::GetNumRxQueue() const { return static_cast<int>(LinuxHost::Located(this, name_).link.rxQueues); }
-bool LmxNic::IsEnabled() const { return LinuxHost::Located(this, name_).link.up; }
+bool LmxNic::IsEnabled() const { return LinuxHost::IsUp(LinuxHost::Located(this, name_).link); }
 IpConfig LmxNic::GetIpConfig() const {
     const auto located = LinuxHost::Located(this, name_);
     return LinuxHost::ReadIpConfig(located.netstack, located.link);

@@ -89,16 +89,6 @@ uint8_t PortToKernel(uint32_t port) { return port <= PNIC_PORT_DA ? static_cast<
 // Wake-on types by their WAKE_* bit (the type is the bit's index).
 constexpr uint32_t kWakeBits[] = {WAKE_PHY, WAKE_UCAST, WAKE_MCAST, WAKE_BCAST, WAKE_ARP, WAKE_MAGIC, WAKE_MAGICSECURE};
 
-std::string MacText(const std::vector<uint8_t>& bytes) {
-    std::string text;
-    char part[4];
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        std::snprintf(part, sizeof part, i ? ":%02x" : "%02x", bytes[i]);
-        text += part;
-    }
-    return text;
-}
-
 std::string ReadLine(const std::string& path) {
     const std::string content = LinuxHost::ReadKernelFile(path);
     return content.substr(0, content.find('\n'));
@@ -142,7 +132,9 @@ std::string PciName(const std::string& vendorId, const std::string& deviceId) {
 
 std::string Pnic::GetDriverName() const { return LinuxHost::DriverInfo(name_).driver; }
 
-MacAddress Pnic::GetMacAddress() const { return MacAddress(MacText(LinuxHost::ReadLink(name_).address)); }
+MacAddress Pnic::GetMacAddress() const {
+    return MacAddress(LinuxHost::HardwareAddressText(LinuxHost::ReadLink(name_).address));
+}
 
 uint32_t Pnic::GetMtu() const { return LinuxHost::ReadLink(name_).mtu; }
 
@@ -226,7 +218,7 @@ void Pnic::GetPnicInfo(PnicInfo& info) const {
     info.messageLevel = info.supportsMessageLevel ? level.data : 0;
     // The virtual address: the one in use when it differs from the burnt-in one.
     if (!link.permanentAddress.empty() && link.permanentAddress != link.address) {
-        info.virtualAddress = MacText(link.address);
+        info.virtualAddress = LinuxHost::HardwareAddressText(link.address);
     }
     info.linkStatus = LinkDetected(link) ? "Up" : "Down";
 }
