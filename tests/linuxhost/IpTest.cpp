@@ -1,5 +1,7 @@
 // The IP stack of the Linux host against the kernel: what talixcli lists
 // and changes is compared with what `ip -j` and /proc show.
+#include <arpa/inet.h>
+
 #include <algorithm>
 #include <map>
 #include <sstream>
@@ -46,6 +48,38 @@ protected:
         return a << 24 | b << 16 | c << 8 | d;
     }
     static std::string Device(const std::string& shown) { return shown == "lmx1" ? "ip0" : shown; }
+
+    // The kernel's IPv6 routes of the main table, as "destination via gateway dev device".
+    static std::vector<std::string> KernelIpv6Routes() {
+        std::vector<std::string> routes;
+        for (const auto& route : IpJson("-6 route show table main")) {
+            std::string destination = route["dst"];
+            if (destination != "default" && destination.find('/') == std::string::npos) destination += "/128";
+            routes.push_back(destination + " via " + route.value("gateway", "::") + " dev " +
+                             route["dev"].get<std::string>());
+        }
+        std::sort(routes.begin(), routes.end());
+        return routes;
+    }
+
+    // The listing's, with the netmask (written out as an address) as a prefix length.
+    std::vector<std::string> ListedIpv6Routes() {
+        std::vector<std::string> routes;
+        for (const auto& route : TalixJson("network ip route ipv6 list")) {
+            std::string destination = route["Network"];
+            if (destination != "default") {
+                in6_addr mask{};
+                EXPECT_EQ(inet_pton(AF_INET6, route["Netmask"].get<std::string>().c_str(), &mask), 1) << route.dump();
+                int length = 0;
+                for (const uint8_t byte : mask.s6_addr) length += __builtin_popcount(byte);
+                destination += "/" + std::to_string(length);
+            }
+            routes.push_back(destination + " via " + route["Gateway"].get<std::string>() + " dev " +
+                             Device(route["Interface"]));
+        }
+        std::sort(routes.begin(), routes.end());
+        return routes;
+    }
 };
 
 TEST_F(IpStack, RoutesListedAreTheKernelsAndChangesReachIt) {
@@ -96,6 +130,42 @@ TEST_F(IpStack, TheKernelDecidesWhatExistsAndSaysWhyItRefuses) {
     // ... and another program's route can be removed as well as listed.
     EXPECT_EQ(Talix("network ip route ipv4 remove -n 10.78.0.0/16 -g 10.20.0.254").status, 0);
     EXPECT_EQ(MustSh("ip route show 10.78.0.0/16"), "");
+}
+
+// IPv6 routes: the same main table; "default" with another gateway than
+// the default route's is refused by the command, the rest by the kernel.
+TEST_F(IpStack, Ipv6RoutesAreTheKernelsAndChangesReachIt) {
+    MustSh("ip -6 addr add 2001:db8:20::1/64 dev ip0 nodad");
+    EXPECT_EQ(ListedIpv6Routes(), KernelIpv6Routes());
+    EXPECT_EQ(Talix("network ip route ipv6 add -n 2001:db8:77::/48 -g 2001:db8:20::fe").status, 0);
+    EXPECT_EQ(Talix("network ip route ipv6 add -n default -g 2001:db8:20::fd").status, 0);
+    auto routes = KernelIpv6Routes();
+    for (const char* added : {"2001:db8:77::/48 via 2001:db8:20::fe dev ip0", "default via 2001:db8:20::fd dev ip0"}) {
+        EXPECT_NE(std::find(routes.begin(), routes.end(), added), routes.end()) << added;
+    }
+    EXPECT_EQ(ListedIpv6Routes(), routes);
+
+    struct Case {
+        const char* command;
+        const char* message;
+    } cases[] = {
+        {"network ip route ipv6 add -n 2001:db8:77::/48 -g 2001:db8:20::fe",
+         "A route to 2001:db8:77::/48 already exists"},
+        {"network ip route ipv6 add -n 2001:db8:78::/48 -g 2001:db8:99::1",
+         "Cannot add the route to 2001:db8:78::/48 via 2001:db8:99::1: No route to host"},
+        {"network ip route ipv6 remove -n 2001:db8:79::/48 -g 2001:db8:20::fe",
+         "No route to 2001:db8:79::/48 via 2001:db8:20::fe"},
+        {"network ip route ipv6 remove -n default -g 2001:db8:20::fc", "2001:db8:20::fc is not a default route."},
+    };
+    for (const auto& c : cases) {
+        const std::string error = TalixError(c.command);
+        EXPECT_NE(error.find(c.message), std::string::npos) << c.command << ": " << error;
+    }
+    EXPECT_EQ(KernelIpv6Routes(), routes);
+
+    EXPECT_EQ(Talix("network ip route ipv6 remove -n 2001:db8:77::/48 -g 2001:db8:20::fe").status, 0);
+    EXPECT_EQ(Talix("network ip route ipv6 remove -n default -g 2001:db8:20::fd").status, 0);
+    EXPECT_EQ(MustSh("ip -6 route show 2001:db8:77::/48; ip -6 route show default"), "");
 }
 
 TEST_F(IpStack, NeighboursComeFromTheCacheWithTheirKindAndGoFromIt) {
@@ -399,6 +469,27 @@ TEST_F(IpStack, ResolverSettingsAreTheResolverFile) {
     EXPECT_EQ(Talix("network ip dns server add -N dnsstack -s 10.30.0.53", {{"TALIX_LINUX_ETC", prefix}}).status, 0);
     EXPECT_EQ(MustSh("cat " + prefix + "/netns/dnsstack/resolv.conf"), "nameserver 10.30.0.53\n");
     MustSh("ip netns del dnsstack");
+}
+
+// Search domains and servers are listed and removed in the resolver file,
+// whose other lines stay; what it does not hold is refused by name.
+TEST_F(IpStack, ResolverEntriesAreListedAndRemovedInTheFile) {
+    MustSh(
+        "printf '# kept\\nnameserver 10.20.0.53\\nnameserver 10.20.0.54\\nsearch example.org lab.example.org\\n' "
+        "> /etc/resolv.conf");
+    EXPECT_EQ(TalixJson("network ip dns search list")["DNS Search Domains"],
+              nlohmann::json::array({"example.org", "lab.example.org"}));
+    EXPECT_EQ(Talix("network ip dns search remove -d example.org").status, 0);
+    EXPECT_EQ(Talix("network ip dns server remove -s 10.20.0.53").status, 0);
+    EXPECT_EQ(MustSh("cat /etc/resolv.conf"), "# kept\nnameserver 10.20.0.54\nsearch lab.example.org\n");
+    EXPECT_NE(
+        TalixError("network ip dns search remove -d example.org").find("Search domain example.org is not configured"),
+        std::string::npos);
+    EXPECT_NE(TalixError("network ip dns server remove -s 10.20.0.53").find("DNS server 10.20.0.53 is not configured"),
+              std::string::npos);
+    EXPECT_EQ(Talix("network ip dns server remove -a").status, 0);
+    EXPECT_EQ(MustSh("cat /etc/resolv.conf"), "# kept\nsearch lab.example.org\n");
+    EXPECT_EQ(TalixJson("network ip dns server list")["DNS Servers"], nlohmann::json::array());
 }
 
 // The hosts file's own lines stay byte for byte; only user entries, below
