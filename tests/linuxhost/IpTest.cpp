@@ -492,6 +492,33 @@ TEST_F(IpStack, ResolverEntriesAreListedAndRemovedInTheFile) {
     EXPECT_EQ(TalixJson("network ip dns server list")["DNS Servers"], nlohmann::json::array());
 }
 
+// A file the system will not let change (here /etc read-only) fails each
+// resolver and hosts change with the system's reason, and none is written.
+TEST_F(IpStack, EtcChangesTheSystemRefusesSayWhy) {
+    MustSh("printf 'nameserver 10.20.0.53\\nsearch example.org\\n' > /etc/resolv.conf");
+    MustSh("printf '127.0.0.1 localhost\\n# --- user specified entries ---\\n10.20.0.7\\tstore.lab\\n' > /etc/hosts");
+    const std::string before = MustSh("cat /etc/resolv.conf /etc/hosts");
+    MustSh("mount -o remount,bind,ro /etc");
+    struct Case {
+        const char* command;
+        const char* message;
+    } cases[] = {
+        {"network ip dns server add -s 10.20.0.54", "Cannot write /etc/resolv.conf: Read-only file system"},
+        {"network ip dns server remove -s 10.20.0.53", "Cannot write /etc/resolv.conf: Read-only file system"},
+        {"network ip dns search add -d lab.org", "Cannot write /etc/resolv.conf: Read-only file system"},
+        {"network ip dns search remove -d example.org", "Cannot write /etc/resolv.conf: Read-only file system"},
+        {"network ip hosts add -I 10.20.0.8 -H web.lab", "Cannot write /etc/hosts: Read-only file system"},
+        {"network ip hosts remove -I 10.20.0.7 -H store.lab", "Cannot write /etc/hosts: Read-only file system"},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = Talix(c.command);
+        EXPECT_EQ(outcome.status, 1) << c.command;
+        EXPECT_NE(outcome.err.find(c.message), std::string::npos) << c.command << ": " << outcome.err;
+    }
+    MustSh("mount -o remount,bind,rw /etc");
+    EXPECT_EQ(MustSh("cat /etc/resolv.conf /etc/hosts"), before);
+}
+
 // The hosts file's own lines stay byte for byte; only user entries, below
 // the marker, are listed, added and removed.
 TEST_F(IpStack, HostsEntriesAreTheHostsFile) {
