@@ -150,7 +150,10 @@ LocatedLink LocateInterface(const std::string& name) {
 }
 
 namespace {
-void ChangeLink(const std::string& netstack, int index, unsigned upFlag, const uint32_t* mtu) {
+// The kernel's refusal names the change and the device ("Cannot set the MTU
+// of ip0 to 9000: Invalid argument"): a driver's own refusal comes without words.
+void ChangeLink(const std::string& netstack, int index, const std::string& device, unsigned upFlag,
+                const uint32_t* mtu) {
     NetlinkSocket& socket = RouteSocket(netstack);
     NetlinkRequest request(RTM_NEWLINK, NLM_F_REQUEST);
     auto* info = request.Put<ifinfomsg>();
@@ -162,7 +165,13 @@ void ChangeLink(const std::string& netstack, int index, unsigned upFlag, const u
     } else {
         request.PutU32(IFLA_MTU, *mtu);
     }
-    socket.Ask(request);
+    try {
+        socket.Ask(request);
+    } catch (const Kavrel::Lib::KavrelException& refusal) {
+        const std::string change = mtu ? "set the MTU of " + device + " to " + std::to_string(*mtu)
+                                       : std::string("bring ") + device + (upFlag ? " up" : " down");
+        throw Kavrel::Lib::KavrelException("Cannot " + change + ": " + refusal.GetDescription());
+    }
 }
 
 // The device as it is before a change: its name for the plan and the value
@@ -189,15 +198,18 @@ std::string MtuPlan(const Link& link, uint32_t mtu, const std::string& netstack)
 void SetLinkUp(const std::string& netstack, int index, bool up) {
     const Link before = LinkBefore(netstack, index);
     const bool wasUp = IsUp(before);
-    Change(UpPlan(before, up, netstack), [&] { ChangeLink(netstack, index, up ? IFF_UP : 0, nullptr); },
-           {UpPlan(before, wasUp, netstack), [=] { ChangeLink(netstack, index, wasUp ? IFF_UP : 0, nullptr); }});
+    const std::string device = before.device;
+    Change(
+        UpPlan(before, up, netstack), [&] { ChangeLink(netstack, index, device, up ? IFF_UP : 0, nullptr); },
+        {UpPlan(before, wasUp, netstack), [=] { ChangeLink(netstack, index, device, wasUp ? IFF_UP : 0, nullptr); }});
 }
 
 void SetLinkMtu(const std::string& netstack, int index, uint32_t mtu) {
     const Link before = LinkBefore(netstack, index);
     const uint32_t previous = before.mtu;
-    Change(MtuPlan(before, mtu, netstack), [&] { ChangeLink(netstack, index, 0, &mtu); },
-           {MtuPlan(before, previous, netstack), [=] { ChangeLink(netstack, index, 0, &previous); }});
+    const std::string device = before.device;
+    Change(MtuPlan(before, mtu, netstack), [&] { ChangeLink(netstack, index, device, 0, &mtu); },
+           {MtuPlan(before, previous, netstack), [=] { ChangeLink(netstack, index, device, 0, &previous); }});
 }
 
 }  // namespace LinuxHost

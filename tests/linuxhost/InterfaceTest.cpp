@@ -107,6 +107,19 @@ TEST_F(Interface, RefusalsSayWhyAndChangeNothing) {
     EXPECT_EQ(MustSh("ip -j addr show; ip -j route show table all"), before);
 }
 
+// A driver that refuses an MTU gives no words of its own: the refusal names
+// the change, and the device's state change before it is taken back.
+TEST_F(Interface, ADriversRefusalNamesTheChangeAndTakesBackTheOneBefore) {
+    if (Sh("ip link add mv0 link ip0 type macvlan").status != 0) GTEST_SKIP() << "this kernel lacks macvlan devices";
+    MustSh("ip link property add dev mv0 altname lmx3 && ip link set mv0 up");
+    const std::string before = MustSh("ip -j link show dev mv0");
+    const Outcome refused = Talix("network ip interface set -i lmx3 -e false -m 9000");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("Cannot set the MTU of mv0 to 9000: Invalid argument"), std::string::npos)
+        << refused.err;
+    EXPECT_EQ(MustSh("ip -j link show dev mv0"), before);
+}
+
 // Another device's default route makes the kernel refuse the last step;
 // the address steps before it are taken back.
 TEST_F(Interface, ARefusedLaterStepLeavesTheKernelAsItWas) {
