@@ -539,6 +539,28 @@ TEST_F(IpStack, HostsEntriesAreTheHostsFile) {
     EXPECT_EQ(MustSh("cat /etc/hosts"), system + "# --- user specified entries ---\n");
 }
 
+// A read of a device or a netstack that is not there names what is missing.
+TEST_F(IpStack, ReadsOfWhatIsNotThereNameIt) {
+    struct Case {
+        const char* command;
+        const char* message;
+    } cases[] = {
+        {"network ip interface ipv4 address list -i lmx9", "Unable to find a Lumex interface with the name lmx9"},
+        {"network ip interface ipv6 address list -i lmx9", "Unable to find a Lumex interface with the name lmx9"},
+        {"network ip interface ipv6 get -n lmx9", "Unable to find a Lumex interface with the name lmx9"},
+        {"network ip netstack get -N nosuch", "Unable to find a Netstack instance nosuch"},
+        {"network ip interface list -N nosuch", "Netstack instance nosuch does not exist"},
+        {"network ip route ipv6 list -N nosuch", "Netstack instance nosuch does not exist"},
+        {"network ip neighbor list -N nosuch", "Netstack instance nosuch does not exist"},
+        {"network ip dns search list -N nosuch", "Netstack instance nosuch does not exist"},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = Talix(c.command);
+        EXPECT_EQ(outcome.status, 1) << c.command;
+        EXPECT_NE(outcome.err.find(c.message), std::string::npos) << c.command << ": " << outcome.err;
+    }
+}
+
 TEST_F(IpStack, WhatIsNotMappedRefusesInOneSentence) {
     const std::string error = TalixError("network ip ipsec sa list");
     EXPECT_NE(error.find("IPsec security associations cannot be managed on a Linux host yet"), std::string::npos)
