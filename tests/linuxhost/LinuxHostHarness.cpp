@@ -190,6 +190,15 @@ std::string LinuxHost::TalixError(const std::string& commandLine) {
     return outcome.err;
 }
 
+void LinuxHost::ExpectRefusals(const std::vector<Refusal>& refusals) {
+    for (const auto& refusal : refusals) {
+        const Outcome outcome = Talix(refusal.command);
+        EXPECT_EQ(outcome.status, 1) << refusal.command;
+        EXPECT_EQ(outcome.out, "") << refusal.command;
+        EXPECT_NE(outcome.err.find(refusal.message), std::string::npos) << refusal.command << ": " << outcome.err;
+    }
+}
+
 void LinuxHost::Veth(const std::string& name, const std::string& peer) {
     MustSh("ip link add " + name + " type veth peer name " + peer);
     devices_.push_back(name);  // the peer goes with it

@@ -50,6 +50,13 @@ protected:
     nlohmann::json TalixJson(const std::string& commandLine);
     // The message of a command that must fail (its exit status non-zero, nothing on stdout).
     std::string TalixError(const std::string& commandLine);
+    // A command line and a text its refusal must hold.
+    struct Refusal {
+        const char* command;
+        const char* message;
+    };
+    // Each command must be refused (exit status 1, nothing on stdout) with its text in its message.
+    void ExpectRefusals(const std::vector<Refusal>& refusals);
 
     // Devices the test makes; each is deleted at the end of the test.
     void Veth(const std::string& name, const std::string& peer);
