@@ -117,10 +117,15 @@ Kavrel::Network::MacAddress MacAddressOf(const Link& link) {
 }
 
 std::string InterfaceNameOf(const Link& link) {
+    if (IsInterfaceName(link.device)) return link.device;
+    // Of several, the lowest number: the same whatever order they were added in.
+    std::string lowest;
     for (const auto& name : link.altNames) {
-        if (IsInterfaceName(name)) return name;
+        if (IsInterfaceName(name) && (lowest.empty() || std::stoi(name.substr(3)) < std::stoi(lowest.substr(3)))) {
+            lowest = name;
+        }
     }
-    return "";
+    return lowest;
 }
 
 std::string ShownNameOf(const Link& link) {

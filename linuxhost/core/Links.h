@@ -2,9 +2,10 @@
 // interface names the host gives them.
 //
 // An interface of this host (lmx0 to lmx255) is a Linux device that carries
-// that name as one of its alternative names (`ip link property add dev eth1
-// altname lmx3`), so that `ip` users see the same name and can use it; the
-// host never gives a device such a name by itself.
+// that name, as its own or as one of its alternative names (`ip link
+// property add dev eth1 altname lmx3`), so that `ip` users see the same name
+// and can use it; the host never gives a device such a name by itself. A
+// device's own name comes first, then its lowest-numbered alternative one.
 #pragma once
 
 #include <linux/if_link.h>
@@ -44,8 +45,9 @@ std::string HardwareAddressText(const std::vector<uint8_t>& bytes);
 // The device's address as a MAC address; the zero address unless it is a
 // 6-byte (Ethernet) one.
 Kavrel::Network::MacAddress MacAddressOf(const Link& link);
-// The interface name of a device: its first alternative name of the form
-// lmxN; empty for a device that has none.
+// The interface name of a device: its own name when that is of the form
+// lmxN, else its lowest-numbered alternative name of that form; empty for a
+// device that has none.
 std::string InterfaceNameOf(const Link& link);
 // The name a listing shows for a device: its interface name, or else its own.
 std::string ShownNameOf(const Link& link);

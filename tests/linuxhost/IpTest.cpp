@@ -229,6 +229,22 @@ TEST_F(IpStack, InterfacesAreTheDevicesWithAnInterfaceName) {
     EXPECT_NE(TalixError("network ip interface set -i lmx7 -m 1400").find("lmx7"), std::string::npos);
 }
 
+// A device named lmxN is that interface; one carrying several such
+// alternative names is the interface of the lowest, whatever their order.
+TEST_F(IpStack, ADevicesOwnNameOrItsLowestInterfaceNameNamesIt) {
+    Veth("lmx5", "ip5");
+    Veth("ip2", "ip3");
+    MustSh("ip link property add dev ip2 altname lmx9 && ip link property add dev ip2 altname lmx3");
+    std::vector<std::string> names;
+    for (const auto& interface : TalixJson("network ip interface list")) names.push_back(interface["Name"]);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"lmx1", "lmx3", "lmx5"}));
+    EXPECT_EQ(Talix("network ip interface set -i lmx5 -m 1400").status, 0);
+    EXPECT_EQ(SysNet("lmx5", "mtu"), "1400");
+    EXPECT_EQ(Talix("network ip interface set -i lmx3 -m 1300").status, 0);
+    EXPECT_EQ(SysNet("ip2", "mtu"), "1300");
+}
+
 // A command is all or nothing across its host operations: an MTU the host
 // refuses takes back the device's state change before it. A negative MTU is
 // the command's own check, after which that change stays.
