@@ -186,6 +186,30 @@ TEST_F(Nic, CoalescingIsWhatTheDriverTakes) {
     EXPECT_EQ(TalixJson("network nic coalesce set -n nt0 -R 20"), true);
     EXPECT_NE(MustSh("ethtool -c nt0").find("\nrx-frames: 20\n"), std::string::npos);
     EXPECT_EQ(Only("network nic coalesce get -n nt0")["RX maximum frames"], "20");
+
+    // What the driver cannot take is refused, named, and nothing changes.
+    const struct {
+        const char* command;
+        const char* message;
+    } refused[] = {
+        {"network nic coalesce set -n nt0 -R 100",
+         "Cannot set RX maximum frames for the interrupt coalescing of nt0: the driver took 64, not 100"},
+        {"network nic coalesce set -n nt0 -r 5 -R 20",
+         "Cannot set RX microseconds for the interrupt coalescing of nt0: Operation not supported"},
+        {"network nic coalesce set -n nt0 -a true -i 5",
+         "Cannot set adaptive RX and the sample interval for the interrupt coalescing of nt0: Operation not "
+         "supported"},
+        {"network nic coalesce high set -n nt0 -p 9000 -R 3",
+         "Cannot set the high packet rate and RX maximum frames at high rate for the interrupt coalescing of nt0: "
+         "Operation not supported"},
+        {"network nic coalesce low set -n nt0 -t 7",
+         "Cannot set TX microseconds at low rate for the interrupt coalescing of nt0: Operation not supported"},
+    };
+    const std::string before = MustSh("ethtool -c nt0");
+    for (const auto& c : refused) {
+        EXPECT_EQ(TalixError(c.command), std::string(c.message) + "\n") << c.command;
+        EXPECT_EQ(MustSh("ethtool -c nt0"), before) << c.command;
+    }
 }
 
 // No device here has pause parameters; the listing says so, as ethtool does.
