@@ -112,21 +112,34 @@ void RequireCoalescingTaken(const std::string& name, const ethtool_coalesce& ask
 }
 
 // The four offloads by their legacy ethtool get and set requests, which the
-// kernel maps onto the feature bits (and refuses for a fixed feature).
-const struct {
+// kernel maps onto the feature bits (and refuses for a fixed feature). The
+// kernel keeps TCP segmentation offload off while scatter-gather or TX
+// checksum offload is off.
+struct Offload {
     uint8_t bit;
     bool PnicOffloadSettings::*member;
     uint32_t get, set;
     const char* what;
-} kOffloads[] = {
-    {PnicOffloadSettings::RX_CSO, &PnicOffloadSettings::rxChecksum, ETHTOOL_GRXCSUM, ETHTOOL_SRXCSUM,
-     "change RX checksum offload"},
-    {PnicOffloadSettings::TX_CSO, &PnicOffloadSettings::txChecksum, ETHTOOL_GTXCSUM, ETHTOOL_STXCSUM,
-     "change TX checksum offload"},
-    {PnicOffloadSettings::SG, &PnicOffloadSettings::scatterGather, ETHTOOL_GSG, ETHTOOL_SSG, "change scatter-gather"},
-    {PnicOffloadSettings::TSO, &PnicOffloadSettings::tso, ETHTOOL_GTSO, ETHTOOL_STSO,
-     "change TCP segmentation offload"},
+    const char* name;
+    uint8_t needs;  // the bits of the offloads it needs
 };
+const Offload kOffloads[] = {
+    {PnicOffloadSettings::RX_CSO, &PnicOffloadSettings::rxChecksum, ETHTOOL_GRXCSUM, ETHTOOL_SRXCSUM,
+     "change RX checksum offload", "RX checksum offload", 0},
+    {PnicOffloadSettings::TX_CSO, &PnicOffloadSettings::txChecksum, ETHTOOL_GTXCSUM, ETHTOOL_STXCSUM,
+     "change TX checksum offload", "TX checksum offload", 0},
+    {PnicOffloadSettings::SG, &PnicOffloadSettings::scatterGather, ETHTOOL_GSG, ETHTOOL_SSG, "change scatter-gather",
+     "scatter-gather", 0},
+    {PnicOffloadSettings::TSO, &PnicOffloadSettings::tso, ETHTOOL_GTSO, ETHTOOL_STSO, "change TCP segmentation offload",
+     "TCP segmentation offload", PnicOffloadSettings::SG | PnicOffloadSettings::TX_CSO},
+};
+
+// Whether the offload is on now; false where the driver lacks the request.
+bool OffloadOn(const std::string& name, const Offload& offload) {
+    ethtool_value value{};
+    value.cmd = offload.get;
+    return LinuxHost::TryEthtool(name, &value, "read the offloads") && value.data != 0;
+}
 
 ethtool_channels Channels(const std::string& name) {
     ethtool_channels channels{};
@@ -223,22 +236,33 @@ void Pnic::SetCoalesceParams(const PnicCoalesceParams& params) {
 void Pnic::GetOffloadSettings(PnicOffloadSettings& settings) const {
     settings.mask = 0;
     settings.note.clear();
-    for (const auto& offload : kOffloads) {
-        ethtool_value value{};
-        value.cmd = offload.get;
-        // A driver without the request has the offload off.
-        settings.*offload.member = LinuxHost::TryEthtool(name_, &value, "read the offloads") && value.data != 0;
-    }
+    // A driver without the request has the offload off.
+    for (const auto& offload : kOffloads) settings.*offload.member = OffloadOn(name_, offload);
 }
 
+// The kernel takes a request to turn on an offload whose prerequisite is
+// off, records it and leaves the offload off: such a request is refused
+// before it is sent. A driver may keep an offload as it was too: what the
+// kernel ends up with is read back.
 void Pnic::SetOffloadSettings(const PnicOffloadSettings& settings) {
-    for (const auto& offload : kOffloads) {
-        if (!(settings.mask & offload.bit)) continue;
-        ethtool_value value{};
-        value.cmd = offload.set;
-        value.data = settings.*offload.member ? 1 : 0;
-        LinuxHost::Ethtool(name_, &value, offload.what);
-    }
+    LinuxHost::AllOrNothing([&] {
+        for (const auto& offload : kOffloads) {
+            if (!(settings.mask & offload.bit)) continue;
+            const bool on = settings.*offload.member;
+            for (const auto& needed : kOffloads) {
+                if (!on || !(offload.needs & needed.bit) || OffloadOn(name_, needed)) continue;
+                NotTaken("Cannot " + std::string(offload.what) + " of " + name_ + ": the kernel keeps it off while " +
+                         needed.name + " is off");
+            }
+            ethtool_value value{};
+            value.cmd = offload.set;
+            value.data = on ? 1 : 0;
+            LinuxHost::Ethtool(name_, &value, offload.what);
+            if (LinuxHost::Planning() || OffloadOn(name_, offload) == on) continue;
+            NotTaken("Cannot " + std::string(offload.what) + " of " + name_ + ": the driver keeps it " +
+                     (on ? "off" : "on"));
+        }
+    });
 }
 
 void Pnic::GetSoftwareSettings(PnicSoftwareSettings&) const {

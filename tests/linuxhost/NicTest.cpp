@@ -168,6 +168,33 @@ TEST_F(Nic, OffloadsAreTheKernelFeatures) {
     EXPECT_EQ(cso["TX Checksum Offload"], "off");
 }
 
+// The kernel keeps an offload off while one it needs is off (and would still
+// record the request: "off [requested on]"), or the driver has no switch for
+// it: the command says so and changes nothing.
+TEST_F(Nic, AnOffloadTheKernelDoesNotTakeIsRefused) {
+    Tap("nt0");
+    Nics({"nv0", "nt0"});
+    const struct {
+        const char* setUp;
+        const char* command;
+        const char* device;
+        const char* message;
+    } cases[] = {
+        {"ethtool -K nv0 sg off", "network nic tso set -n nv0 -e 1", "nv0",
+         "Cannot change TCP segmentation offload of nv0: the kernel keeps it off while scatter-gather is off\n"},
+        {"ethtool -K nv0 sg on tx off", "network nic tso set -n nv0 -e 1", "nv0",
+         "Cannot change TCP segmentation offload of nv0: the kernel keeps it off while TX checksum offload is off\n"},
+        {"true", "network nic cso set -n nt0 -e 1", "nt0",
+         "Cannot change RX checksum offload of nt0: Operation not supported\n"},
+    };
+    for (const auto& c : cases) {
+        MustSh(c.setUp);
+        const std::string before = MustSh(std::string("ethtool -k ") + c.device);
+        EXPECT_EQ(TalixError(c.command), c.message) << c.command;
+        EXPECT_EQ(MustSh(std::string("ethtool -k ") + c.device), before) << c.command;
+    }
+}
+
 // A tap's driver coalesces RX frames only, and at most 64 of them.
 TEST_F(Nic, CoalescingIsWhatTheDriverTakes) {
     Tap("nt0");
