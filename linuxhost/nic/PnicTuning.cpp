@@ -2,6 +2,10 @@
 // host, through the driver's ethtool operations.
 #include <net/if.h>
 
+#include <string>
+#include <vector>
+
+#include "core/Changes.h"
 #include "core/Refusal.h"
 #include "kavrel/Lib.h"
 #include "kavrel/Pnic.h"
@@ -15,31 +19,39 @@ using Lib::KavrelException;
 namespace {
 
 // The coalescing values, the kernel's field beside the host's: one table
-// read both ways.
+// read both ways, with the name a refusal gives the value.
 const struct {
     __u32 ethtool_coalesce::*kernel;
     uint32_t PnicCoalesceParams::*host;
+    const char* label;
 } kCoalesceFields[] = {
-    {&ethtool_coalesce::stats_block_coalesce_usecs, &PnicCoalesceParams::statsBlockUsecs},
-    {&ethtool_coalesce::rate_sample_interval, &PnicCoalesceParams::sampleInterval},
-    {&ethtool_coalesce::pkt_rate_low, &PnicCoalesceParams::pktRateLow},
-    {&ethtool_coalesce::pkt_rate_high, &PnicCoalesceParams::pktRateHigh},
-    {&ethtool_coalesce::rx_coalesce_usecs, &PnicCoalesceParams::rxUsecs},
-    {&ethtool_coalesce::rx_max_coalesced_frames, &PnicCoalesceParams::rxMaxFrames},
-    {&ethtool_coalesce::rx_coalesce_usecs_irq, &PnicCoalesceParams::rxUsecsIrq},
-    {&ethtool_coalesce::rx_max_coalesced_frames_irq, &PnicCoalesceParams::rxMaxFramesIrq},
-    {&ethtool_coalesce::tx_coalesce_usecs, &PnicCoalesceParams::txUsecs},
-    {&ethtool_coalesce::tx_max_coalesced_frames, &PnicCoalesceParams::txMaxFrames},
-    {&ethtool_coalesce::tx_coalesce_usecs_irq, &PnicCoalesceParams::txUsecsIrq},
-    {&ethtool_coalesce::tx_max_coalesced_frames_irq, &PnicCoalesceParams::txMaxFramesIrq},
-    {&ethtool_coalesce::rx_coalesce_usecs_low, &PnicCoalesceParams::rxUsecsLow},
-    {&ethtool_coalesce::rx_max_coalesced_frames_low, &PnicCoalesceParams::rxMaxFramesLow},
-    {&ethtool_coalesce::tx_coalesce_usecs_low, &PnicCoalesceParams::txUsecsLow},
-    {&ethtool_coalesce::tx_max_coalesced_frames_low, &PnicCoalesceParams::txMaxFramesLow},
-    {&ethtool_coalesce::rx_coalesce_usecs_high, &PnicCoalesceParams::rxUsecsHigh},
-    {&ethtool_coalesce::rx_max_coalesced_frames_high, &PnicCoalesceParams::rxMaxFramesHigh},
-    {&ethtool_coalesce::tx_coalesce_usecs_high, &PnicCoalesceParams::txUsecsHigh},
-    {&ethtool_coalesce::tx_max_coalesced_frames_high, &PnicCoalesceParams::txMaxFramesHigh},
+    {&ethtool_coalesce::stats_block_coalesce_usecs, &PnicCoalesceParams::statsBlockUsecs,
+     "the statistics block microseconds"},
+    {&ethtool_coalesce::rate_sample_interval, &PnicCoalesceParams::sampleInterval, "the sample interval"},
+    {&ethtool_coalesce::pkt_rate_low, &PnicCoalesceParams::pktRateLow, "the low packet rate"},
+    {&ethtool_coalesce::pkt_rate_high, &PnicCoalesceParams::pktRateHigh, "the high packet rate"},
+    {&ethtool_coalesce::rx_coalesce_usecs, &PnicCoalesceParams::rxUsecs, "RX microseconds"},
+    {&ethtool_coalesce::rx_max_coalesced_frames, &PnicCoalesceParams::rxMaxFrames, "RX maximum frames"},
+    {&ethtool_coalesce::rx_coalesce_usecs_irq, &PnicCoalesceParams::rxUsecsIrq, "RX microseconds in an interrupt"},
+    {&ethtool_coalesce::rx_max_coalesced_frames_irq, &PnicCoalesceParams::rxMaxFramesIrq,
+     "RX maximum frames in an interrupt"},
+    {&ethtool_coalesce::tx_coalesce_usecs, &PnicCoalesceParams::txUsecs, "TX microseconds"},
+    {&ethtool_coalesce::tx_max_coalesced_frames, &PnicCoalesceParams::txMaxFrames, "TX maximum frames"},
+    {&ethtool_coalesce::tx_coalesce_usecs_irq, &PnicCoalesceParams::txUsecsIrq, "TX microseconds in an interrupt"},
+    {&ethtool_coalesce::tx_max_coalesced_frames_irq, &PnicCoalesceParams::txMaxFramesIrq,
+     "TX maximum frames in an interrupt"},
+    {&ethtool_coalesce::rx_coalesce_usecs_low, &PnicCoalesceParams::rxUsecsLow, "RX microseconds at low rate"},
+    {&ethtool_coalesce::rx_max_coalesced_frames_low, &PnicCoalesceParams::rxMaxFramesLow,
+     "RX maximum frames at low rate"},
+    {&ethtool_coalesce::tx_coalesce_usecs_low, &PnicCoalesceParams::txUsecsLow, "TX microseconds at low rate"},
+    {&ethtool_coalesce::tx_max_coalesced_frames_low, &PnicCoalesceParams::txMaxFramesLow,
+     "TX maximum frames at low rate"},
+    {&ethtool_coalesce::rx_coalesce_usecs_high, &PnicCoalesceParams::rxUsecsHigh, "RX microseconds at high rate"},
+    {&ethtool_coalesce::rx_max_coalesced_frames_high, &PnicCoalesceParams::rxMaxFramesHigh,
+     "RX maximum frames at high rate"},
+    {&ethtool_coalesce::tx_coalesce_usecs_high, &PnicCoalesceParams::txUsecsHigh, "TX microseconds at high rate"},
+    {&ethtool_coalesce::tx_max_coalesced_frames_high, &PnicCoalesceParams::txMaxFramesHigh,
+     "TX maximum frames at high rate"},
 };
 
 void ToKernel(ethtool_coalesce& to, const PnicCoalesceParams& from) {
@@ -54,22 +66,80 @@ void FromKernel(PnicCoalesceParams& to, const ethtool_coalesce& from) {
     for (const auto& field : kCoalesceFields) to.*field.host = from.*field.kernel;
 }
 
+// The values `after` changes from `before`, named and joined ("a, b and c").
+std::string ChangedCoalescing(const ethtool_coalesce& before, const ethtool_coalesce& after) {
+    std::vector<const char*> names;
+    if (before.use_adaptive_rx_coalesce != after.use_adaptive_rx_coalesce) names.push_back("adaptive RX");
+    if (before.use_adaptive_tx_coalesce != after.use_adaptive_tx_coalesce) names.push_back("adaptive TX");
+    for (const auto& field : kCoalesceFields) {
+        if (before.*field.kernel != after.*field.kernel) names.push_back(field.label);
+    }
+    std::string text;
+    for (size_t i = 0; i < names.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + std::string(names[i]);
+    }
+    return text;
+}
+
+// A host refusal found after the kernel answered: the command's changes are
+// taken back.
+[[noreturn]] void NotTaken(const std::string& message) {
+    LinuxHost::NoteFailedStep();
+    throw KavrelException(message);
+}
+
+// A driver may accept a coalescing value and keep another (a tap keeps at
+// most 64 RX frames): what it reports must be what was asked for.
+void RequireCoalescingTaken(const std::string& name, const ethtool_coalesce& asked) {
+    ethtool_coalesce kept{};
+    kept.cmd = ETHTOOL_GCOALESCE;
+    LinuxHost::Ethtool(name, &kept, "read the interrupt coalescing");
+    auto refuse = [&](const char* label, const std::string& why) {
+        NotTaken("Cannot set " + std::string(label) + " for the interrupt coalescing of " + name + ": " + why);
+    };
+    if (kept.use_adaptive_rx_coalesce != asked.use_adaptive_rx_coalesce) {
+        refuse("adaptive RX", kept.use_adaptive_rx_coalesce ? "the driver keeps it on" : "the driver keeps it off");
+    }
+    if (kept.use_adaptive_tx_coalesce != asked.use_adaptive_tx_coalesce) {
+        refuse("adaptive TX", kept.use_adaptive_tx_coalesce ? "the driver keeps it on" : "the driver keeps it off");
+    }
+    for (const auto& field : kCoalesceFields) {
+        if (kept.*field.kernel != asked.*field.kernel) {
+            refuse(field.label, "the driver took " + std::to_string(kept.*field.kernel) + ", not " +
+                                    std::to_string(asked.*field.kernel));
+        }
+    }
+}
+
 // The four offloads by their legacy ethtool get and set requests, which the
-// kernel maps onto the feature bits (and refuses for a fixed feature).
-const struct {
+// kernel maps onto the feature bits (and refuses for a fixed feature). The
+// kernel keeps TCP segmentation offload off while scatter-gather or TX
+// checksum offload is off.
+struct Offload {
     uint8_t bit;
     bool PnicOffloadSettings::*member;
     uint32_t get, set;
     const char* what;
-} kOffloads[] = {
-    {PnicOffloadSettings::RX_CSO, &PnicOffloadSettings::rxChecksum, ETHTOOL_GRXCSUM, ETHTOOL_SRXCSUM,
-     "change RX checksum offload"},
-    {PnicOffloadSettings::TX_CSO, &PnicOffloadSettings::txChecksum, ETHTOOL_GTXCSUM, ETHTOOL_STXCSUM,
-     "change TX checksum offload"},
-    {PnicOffloadSettings::SG, &PnicOffloadSettings::scatterGather, ETHTOOL_GSG, ETHTOOL_SSG, "change scatter-gather"},
-    {PnicOffloadSettings::TSO, &PnicOffloadSettings::tso, ETHTOOL_GTSO, ETHTOOL_STSO,
-     "change TCP segmentation offload"},
+    const char* name;
+    uint8_t needs;  // the bits of the offloads it needs
 };
+const Offload kOffloads[] = {
+    {PnicOffloadSettings::RX_CSO, &PnicOffloadSettings::rxChecksum, ETHTOOL_GRXCSUM, ETHTOOL_SRXCSUM,
+     "change RX checksum offload", "RX checksum offload", 0},
+    {PnicOffloadSettings::TX_CSO, &PnicOffloadSettings::txChecksum, ETHTOOL_GTXCSUM, ETHTOOL_STXCSUM,
+     "change TX checksum offload", "TX checksum offload", 0},
+    {PnicOffloadSettings::SG, &PnicOffloadSettings::scatterGather, ETHTOOL_GSG, ETHTOOL_SSG, "change scatter-gather",
+     "scatter-gather", 0},
+    {PnicOffloadSettings::TSO, &PnicOffloadSettings::tso, ETHTOOL_GTSO, ETHTOOL_STSO, "change TCP segmentation offload",
+     "TCP segmentation offload", PnicOffloadSettings::SG | PnicOffloadSettings::TX_CSO},
+};
+
+// Whether the offload is on now; false where the driver lacks the request.
+bool OffloadOn(const std::string& name, const Offload& offload) {
+    ethtool_value value{};
+    value.cmd = offload.get;
+    return LinuxHost::TryEthtool(name, &value, "read the offloads") && value.data != 0;
+}
 
 ethtool_channels Channels(const std::string& name) {
     ethtool_channels channels{};
@@ -149,30 +219,50 @@ void Pnic::SetCoalesceParams(const PnicCoalesceParams& params) {
     ethtool_coalesce coalesce{};
     coalesce.cmd = ETHTOOL_GCOALESCE;
     LinuxHost::Ethtool(name_, &coalesce, "change the interrupt coalescing");
+    const ethtool_coalesce before = coalesce;
     ToKernel(coalesce, params);
+    // The kernel refuses the whole request for one value the driver lacks:
+    // the refusal names the values this request changes.
+    const std::string changed = ChangedCoalescing(before, coalesce);
+    const std::string what =
+        changed.empty() ? "change the interrupt coalescing" : "set " + changed + " for the interrupt coalescing";
     coalesce.cmd = ETHTOOL_SCOALESCE;
-    LinuxHost::Ethtool(name_, &coalesce, "change the interrupt coalescing");
+    LinuxHost::AllOrNothing([&] {
+        LinuxHost::Ethtool(name_, &coalesce, what.c_str());
+        if (!LinuxHost::Planning()) RequireCoalescingTaken(name_, coalesce);
+    });
 }
 
 void Pnic::GetOffloadSettings(PnicOffloadSettings& settings) const {
     settings.mask = 0;
     settings.note.clear();
-    for (const auto& offload : kOffloads) {
-        ethtool_value value{};
-        value.cmd = offload.get;
-        // A driver without the request has the offload off.
-        settings.*offload.member = LinuxHost::TryEthtool(name_, &value, "read the offloads") && value.data != 0;
-    }
+    // A driver without the request has the offload off.
+    for (const auto& offload : kOffloads) settings.*offload.member = OffloadOn(name_, offload);
 }
 
+// The kernel takes a request to turn on an offload whose prerequisite is
+// off, records it and leaves the offload off: such a request is refused
+// before it is sent. A driver may keep an offload as it was too: what the
+// kernel ends up with is read back.
 void Pnic::SetOffloadSettings(const PnicOffloadSettings& settings) {
-    for (const auto& offload : kOffloads) {
-        if (!(settings.mask & offload.bit)) continue;
-        ethtool_value value{};
-        value.cmd = offload.set;
-        value.data = settings.*offload.member ? 1 : 0;
-        LinuxHost::Ethtool(name_, &value, offload.what);
-    }
+    LinuxHost::AllOrNothing([&] {
+        for (const auto& offload : kOffloads) {
+            if (!(settings.mask & offload.bit)) continue;
+            const bool on = settings.*offload.member;
+            for (const auto& needed : kOffloads) {
+                if (!on || !(offload.needs & needed.bit) || OffloadOn(name_, needed)) continue;
+                NotTaken("Cannot " + std::string(offload.what) + " of " + name_ + ": the kernel keeps it off while " +
+                         needed.name + " is off");
+            }
+            ethtool_value value{};
+            value.cmd = offload.set;
+            value.data = on ? 1 : 0;
+            LinuxHost::Ethtool(name_, &value, offload.what);
+            if (LinuxHost::Planning() || OffloadOn(name_, offload) == on) continue;
+            NotTaken("Cannot " + std::string(offload.what) + " of " + name_ + ": the driver keeps it " +
+                     (on ? "off" : "on"));
+        }
+    });
 }
 
 void Pnic::GetSoftwareSettings(PnicSoftwareSettings&) const {

@@ -139,13 +139,125 @@ TEST_F(Nic, StatsAreTheKernelCounters) {
     EXPECT_EQ(received["Multicast packets received"], IpJson("-s link show dev nv1")[0]["stats64"]["rx"]["multicast"]);
 }
 
+// One feature as `ethtool --json -k` shows it: "on" or "off".
+std::string Feature(const std::string& device, const std::string& feature) {
+    const auto features = nlohmann::json::parse(MustSh("ethtool --json -k " + device))[0];
+    return features[feature]["active"].get<bool>() ? "on" : "off";
+}
+
 TEST_F(Nic, OffloadsAreTheKernelFeatures) {
-    EXPECT_EQ(Only("network nic tso get -n nv0")["Value"], "on");
+    auto cso = Only("network nic cso get -n nv0");
+    EXPECT_EQ(cso["RX Checksum Offload"], Feature("nv0", "rx-checksumming"));
+    EXPECT_EQ(cso["TX Checksum Offload"], Feature("nv0", "tx-checksumming"));
+    // The features themselves: ethtool's groups may hold features the kernel
+    // counts apart (tx-tcp-accecn-segmentation is no TSO to it).
+    EXPECT_EQ(Only("network nic sg get -n nv0")["Value"], Feature("nv0", "tx-scatter-gather"));
+    EXPECT_EQ(Only("network nic tso get -n nv0")["Value"], Feature("nv0", "tx-tcp-segmentation"));
+
     EXPECT_EQ(TalixJson("network nic tso set -n nv0 -e 0"), true);
-    EXPECT_NE(MustSh("ethtool -k nv0").find("tx-tcp-segmentation: off"), std::string::npos);
+    EXPECT_EQ(Feature("nv0", "tx-tcp-segmentation"), "off");
     EXPECT_EQ(Only("network nic tso get -n nv0")["Value"], "off");
     EXPECT_EQ(TalixJson("network nic sg set -n nv0 -e 0"), true);
-    EXPECT_NE(MustSh("ethtool -k nv0").find("scatter-gather: off"), std::string::npos);
+    EXPECT_EQ(Feature("nv0", "tx-scatter-gather"), "off");
+    EXPECT_EQ(Only("network nic sg get -n nv0")["Value"], "off");
+    EXPECT_EQ(TalixJson("network nic cso set -n nv0 -e 0"), true);
+    EXPECT_EQ(Feature("nv0", "rx-checksumming"), "off");
+    EXPECT_EQ(Feature("nv0", "tx-checksumming"), "off");
+    cso = Only("network nic cso get -n nv0");
+    EXPECT_EQ(cso["RX Checksum Offload"], "off");
+    EXPECT_EQ(cso["TX Checksum Offload"], "off");
+}
+
+// The kernel keeps an offload off while one it needs is off (and would still
+// record the request: "off [requested on]"), or the driver has no switch for
+// it: the command says so and changes nothing.
+TEST_F(Nic, AnOffloadTheKernelDoesNotTakeIsRefused) {
+    Tap("nt0");
+    Nics({"nv0", "nt0"});
+    const struct {
+        const char* setUp;
+        const char* command;
+        const char* device;
+        const char* message;
+    } cases[] = {
+        {"ethtool -K nv0 sg off", "network nic tso set -n nv0 -e 1", "nv0",
+         "Cannot change TCP segmentation offload of nv0: the kernel keeps it off while scatter-gather is off\n"},
+        {"ethtool -K nv0 sg on tx off", "network nic tso set -n nv0 -e 1", "nv0",
+         "Cannot change TCP segmentation offload of nv0: the kernel keeps it off while TX checksum offload is off\n"},
+        {"true", "network nic cso set -n nt0 -e 1", "nt0",
+         "Cannot change RX checksum offload of nt0: Operation not supported\n"},
+    };
+    for (const auto& c : cases) {
+        MustSh(c.setUp);
+        const std::string before = MustSh(std::string("ethtool -k ") + c.device);
+        EXPECT_EQ(TalixError(c.command), c.message) << c.command;
+        EXPECT_EQ(MustSh(std::string("ethtool -k ") + c.device), before) << c.command;
+    }
+}
+
+// A tap's driver coalesces RX frames only, and at most 64 of them.
+TEST_F(Nic, CoalescingIsWhatTheDriverTakes) {
+    Tap("nt0");
+    Nics({"nt0"});
+    MustSh("ethtool -C nt0 rx-frames 10");
+    auto general = Only("network nic coalesce get -n nt0");
+    EXPECT_EQ(general["RX maximum frames"], "10");
+    EXPECT_EQ(general["RX microseconds"], "0");  // the driver has none (ethtool: n/a)
+    EXPECT_EQ(general["Adaptive RX"], "Off");
+    for (const char* rate : {"high", "low"}) {
+        const auto atRate = TalixJson(std::string("network nic coalesce ") + rate + " get -n nt0");
+        EXPECT_EQ(atRate["NIC"], "nt0");
+        EXPECT_EQ(atRate["Packet rate"], 0);
+        EXPECT_EQ(atRate["RX delay packets"], 0);
+    }
+    EXPECT_EQ(TalixJson("network nic coalesce set -n nt0 -R 20"), true);
+    EXPECT_NE(MustSh("ethtool -c nt0").find("\nrx-frames: 20\n"), std::string::npos);
+    EXPECT_EQ(Only("network nic coalesce get -n nt0")["RX maximum frames"], "20");
+
+    // What the driver cannot take is refused, named, and nothing changes.
+    const struct {
+        const char* command;
+        const char* message;
+    } refused[] = {
+        {"network nic coalesce set -n nt0 -R 100",
+         "Cannot set RX maximum frames for the interrupt coalescing of nt0: the driver took 64, not 100"},
+        {"network nic coalesce set -n nt0 -r 5 -R 20",
+         "Cannot set RX microseconds for the interrupt coalescing of nt0: Operation not supported"},
+        {"network nic coalesce set -n nt0 -a true -i 5",
+         "Cannot set adaptive RX and the sample interval for the interrupt coalescing of nt0: Operation not "
+         "supported"},
+        {"network nic coalesce high set -n nt0 -p 9000 -R 3",
+         "Cannot set the high packet rate and RX maximum frames at high rate for the interrupt coalescing of nt0: "
+         "Operation not supported"},
+        {"network nic coalesce low set -n nt0 -t 7",
+         "Cannot set TX microseconds at low rate for the interrupt coalescing of nt0: Operation not supported"},
+    };
+    const std::string before = MustSh("ethtool -c nt0");
+    for (const auto& c : refused) {
+        EXPECT_EQ(TalixError(c.command), std::string(c.message) + "\n") << c.command;
+        EXPECT_EQ(MustSh("ethtool -c nt0"), before) << c.command;
+    }
+}
+
+// No device here has pause parameters; the listing says so, as ethtool does.
+TEST_F(Nic, PauseParametersAreTheDriversWhereItHasThem) {
+    const Outcome ethtool = Sh("ethtool -a nv0");
+    ASSERT_NE(ethtool.status, 0);
+    EXPECT_NE(ethtool.err.find("Operation not supported"), std::string::npos) << ethtool.err;
+    const auto pause = Only("network nic pauseParams list -n nv0");
+    EXPECT_EQ(pause["NIC"], "nv0");
+    EXPECT_EQ(pause["Pause Params Supported"], false);
+    EXPECT_EQ(pause["Pause RX"], false);
+}
+
+// SR-IOV NICs are those whose device has virtual functions in sysfs: none here.
+TEST_F(Nic, SriovNicsAreWhatSysfsHas) {
+    EXPECT_EQ(MustSh("cat /sys/class/net/*/device/sriov_totalvfs 2>/dev/null || true"), "");
+    EXPECT_EQ(TalixJson("network sriovnic list"), nlohmann::json::array());
+    for (const char* name : {"nv0", "nosuch0"}) {
+        EXPECT_EQ(TalixError(std::string("network sriovnic vf list -n ") + name),
+                  std::string("There is no SRIOV Nic with name ") + name + "\n");
+    }
 }
 
 TEST_F(Nic, QueueCountsAreTheDriversChannels) {
@@ -168,7 +280,18 @@ TEST_F(Nic, RefusalsNameTheOperationAndTheReason) {
         {"network nic set -n nv0 --speed 1000 --duplex full",
          "Cannot force the speed and duplex of nv0: Operation not supported"},
         {"network nic coalesce get -n nv0", "Cannot read the interrupt coalescing of nv0: Operation not supported"},
+        {"network nic coalesce set -n nv0 -R 3",
+         "Cannot read the interrupt coalescing of nv0: Operation not supported"},
+        {"network nic coalesce high get -n nv0",
+         "Cannot read the interrupt coalescing of nv0: Operation not supported"},
+        {"network nic coalesce low set -n nv0 -p 5",
+         "Cannot read the interrupt coalescing of nv0: Operation not supported"},
         {"network nic ring current get -n nv0", "Cannot read the ring sizes of nv0: Operation not supported"},
+        {"network nic ring preset get -n nv0", "Cannot read the ring sizes of nv0: Operation not supported"},
+        {"network nic ring current set -n nv0 -r 256 -t 256",
+         "Cannot change the ring sizes of nv0: Operation not supported"},
+        {"network nic pauseParams set -n nv0 -r true",
+         "Cannot change the pause parameters of nv0: Operation not supported"},
         {"network nic register dump -n nv0", "Cannot read the registers of nv0: Operation not supported"},
         {"network nic eeprom dump -n nv0", "Cannot read the EEPROM of nv0: Operation not supported"},
         {"network nic selftest run -n nv0", "Cannot run a self test of nv0: Operation not supported"},
