@@ -273,10 +273,7 @@ TEST_F(Nic, QueueCountsAreTheDriversChannels) {
 // What the driver does not support is refused per operation, with the
 // kernel's reason; what Linux has no counterpart of says so.
 TEST_F(Nic, RefusalsNameTheOperationAndTheReason) {
-    const struct {
-        const char* command;
-        const char* message;
-    } cases[] = {
+    ExpectRefusals({
         {"network nic set -n nv0 --speed 1000 --duplex full",
          "Cannot force the speed and duplex of nv0: Operation not supported"},
         {"network nic coalesce get -n nv0", "Cannot read the interrupt coalescing of nv0: Operation not supported"},
@@ -302,11 +299,7 @@ TEST_F(Nic, RefusalsNameTheOperationAndTheReason) {
         {"network nic hwCap supported list -n nv0", "Hardware capability lists have no equivalent on a Linux host"},
         {"network nic queue loadbalancer state set -n nv0 -e false",
          "NetQueue load balancers have no equivalent on a Linux host"},
-    };
-    for (const auto& c : cases) {
-        const std::string error = TalixError(c.command);
-        EXPECT_NE(error.find(c.message), std::string::npos) << c.command << "\n" << error;
-    }
+    });
     const auto allowed =
         Talix("network nic eeprom change -n nv0 -m 1 -o 0 -v 1", {{"TALIX_LINUX_ALLOW_EEPROM_WRITE", "1"}});
     EXPECT_NE(allowed.err.find("Cannot change the EEPROM of nv0: Operation not supported"), std::string::npos)
