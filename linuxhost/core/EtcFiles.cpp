@@ -80,6 +80,39 @@ std::string ReadEtcFile(const std::string& path) {
     return content;
 }
 
+bool EtcFileExists(const std::string& path) {
+    struct stat status {};
+    return lstat(path.c_str(), &status) == 0;
+}
+
+void MakeEtcFolders(const std::string& relative) {
+    std::string below;
+    for (size_t start = 0; start < relative.size();) {
+        size_t end = relative.find('/', start);
+        if (end == std::string::npos) end = relative.size();
+        below += (below.empty() ? "" : "/") + relative.substr(start, end - start);
+        start = end + 1;
+        const std::string path = EtcPath(below);
+        struct stat status {};
+        if (stat(path.c_str(), &status) == 0) {
+            if (!S_ISDIR(status.st_mode)) throw KavrelException(path + " is not a folder");
+            continue;
+        }
+        if (errno != ENOENT) throw KavrelException("Cannot read " + path + ": " + std::strerror(errno));
+        Change("create folder " + path,
+               [&] {
+                   if (mkdir(path.c_str(), 0755) != 0) {
+                       throw KavrelException("Cannot create folder " + path + ": " + std::strerror(errno));
+                   }
+               },
+               {"remove folder " + path, [path] {
+                    if (rmdir(path.c_str()) != 0 && errno != ENOENT) {
+                        throw KavrelException("Cannot remove folder " + path + ": " + std::strerror(errno));
+                    }
+                }});
+    }
+}
+
 void WriteEtcFile(const std::string& path, const std::string& content, const std::string& what) {
     struct stat status {};
     const bool exists = lstat(path.c_str(), &status) == 0;

@@ -12,6 +12,12 @@ std::string EtcPath(const std::string& relative);
 // The file's content; empty when it does not exist. A link is followed (a
 // resolver daemon's file is read where it lies).
 std::string ReadEtcFile(const std::string& path);
+// Whether the file exists (a link counts, whatever it points at).
+bool EtcFileExists(const std::string& path);
+// Makes the folder below the prefix ("netns/NAME") and every missing one
+// above it, each through Change ("create folder PATH"), so that a way back
+// removes what was made.
+void MakeEtcFolders(const std::string& relative);
 // Replaces the file's content, through Change ("write PATH: what"). A
 // symbolic link is refused: another program manages the file. Written to a
 // temporary beside it and renamed into place; a file that is a mount point

@@ -1,6 +1,9 @@
 // The resolver settings of a netstack on a Linux host: /etc/resolv.conf for
 // the default netstack, /etc/netns/NAME/resolv.conf for a named one (the file
-// `ip netns exec` shows its programs as /etc/resolv.conf).
+// `ip netns exec` shows its programs as /etc/resolv.conf). A named netstack
+// without a file of its own resolves through the system's, as `ip netns
+// exec` leaves it: that is what it shows, and its first change gives it a
+// file of its own that starts from the system's.
 #include "core/EtcFiles.h"
 #include "core/Netstack.h"
 #include "hostcommon/ResolverFile.h"
@@ -21,7 +24,11 @@ std::string DnsConfigImpl::ResolverPath(const std::string& netstackKey) {
 }
 
 void DnsConfigImpl::Refresh() {
-    auto lines = HostCommon::ParseResolverFile(LinuxHost::ReadEtcFile(ResolverPath(key_)));
+    std::string path = ResolverPath(key_);
+    if (!LinuxHost::IsDefaultNetstack(key_) && !LinuxHost::EtcFileExists(path)) {
+        path = ResolverPath(LmxCtl::Network::kDefaultNetstackKey);
+    }
+    auto lines = HostCommon::ParseResolverFile(LinuxHost::ReadEtcFile(path));
     nameServers_ = std::move(lines.nameServers);
     searchDomains_ = std::move(lines.searchDomains);
     otherLines_ = std::move(lines.otherLines);
@@ -67,6 +74,7 @@ void DnsConfigImpl::SaveConfig() {
     if (stale_) Refresh();
     std::string servers;
     for (const auto& server : nameServers_) servers += (servers.empty() ? "" : " ") + server.GetStringAddress();
+    if (!LinuxHost::IsDefaultNetstack(key_)) LinuxHost::MakeEtcFolders("netns/" + key_);
     LinuxHost::WriteEtcFile(
         ResolverPath(key_), HostCommon::PrintResolverFile({nameServers_, searchDomains_, otherLines_}),
         "nameserver " + (servers.empty() ? std::string("none") : servers) + ", search " +

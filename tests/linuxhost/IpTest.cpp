@@ -492,6 +492,38 @@ TEST_F(IpStack, ResolverSettingsAreTheResolverFile) {
     MustSh("ip netns del dnsstack");
 }
 
+// A netstack that `ip netns add` made has no resolver file of its own: its
+// programs resolve through the system's, which is what it shows, and its
+// first change makes it a file (and the folders) of its own from the
+// system's. A batch that fails takes the folders back too.
+TEST_F(IpStack, ANetstacksFirstResolverChangeStartsFromTheSystemsFile) {
+    const std::string system = "# system\noptions edns0\nnameserver 10.20.0.53\nsearch example.org\n";
+    MustSh("printf '" + system + "' > /etc/resolv.conf && rm -rf /etc/netns && ip netns add dnsown");
+    EXPECT_EQ(TalixJson("network ip dns server list -N dnsown")["DNS Servers"], nlohmann::json::array({"10.20.0.53"}));
+
+    const std::string plan = Talix("--dry-run network ip dns server add -N dnsown -s 10.30.0.53").out;
+    EXPECT_NE(
+        plan.find("create folder /etc/netns\ncreate folder /etc/netns/dnsown\nwrite /etc/netns/dnsown/resolv.conf"),
+        std::string::npos)
+        << plan;
+    EXPECT_EQ(Sh("test -e /etc/netns").status, 1);
+
+    const std::string lines = HostRoot() + "/lines";
+    MustSh("printf 'network ip dns server add -N dnsown -s 10.30.0.53\\nnetwork ip nosuch\\n' > " + lines);
+    const Outcome stopped = Talix("--batch " + lines);
+    EXPECT_NE(stopped.err.find("line 1 was taken back (undone: remove /etc/netns/dnsown/resolv.conf; remove folder "
+                               "/etc/netns/dnsown; remove folder /etc/netns)"),
+              std::string::npos)
+        << stopped.err;
+    EXPECT_EQ(Sh("test -e /etc/netns").status, 1);
+
+    EXPECT_EQ(Talix("network ip dns server add -N dnsown -s 10.30.0.53").status, 0);
+    EXPECT_EQ(MustSh("cat /etc/netns/dnsown/resolv.conf"),
+              "# system\noptions edns0\nnameserver 10.20.0.53\nnameserver 10.30.0.53\nsearch example.org\n");
+    EXPECT_EQ(MustSh("cat /etc/resolv.conf"), system);
+    MustSh("ip netns del dnsown && rm -rf /etc/netns");
+}
+
 // Search domains and servers are listed and removed in the resolver file,
 // whose other lines stay; what it does not hold is refused by name.
 TEST_F(IpStack, ResolverEntriesAreListedAndRemovedInTheFile) {
