@@ -3,8 +3,10 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sched.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -31,6 +33,13 @@ const char kNamespaceFolder[] = "/run/netns/";
 bool IsNamespaceName(const std::string& key) {
     return !key.empty() && key.size() <= 255 && key != "." && key != ".." && key.find('/') == std::string::npos &&
            key.find('\0') == std::string::npos;
+}
+
+// Whether the entry of /run/netns is a namespace: one whose namespace is
+// gone (an empty file left behind) or a folder is no netstack.
+bool IsNamespaceEntry(const std::string& key) {
+    struct statfs system {};
+    return statfs((kNamespaceFolder + key).c_str(), &system) == 0 && system.f_type == NSFS_MAGIC;
 }
 
 [[noreturn]] void NoSuchNetstack(const std::string& key) {
@@ -82,7 +91,7 @@ std::vector<std::string> NamedNetstacks() {
     if (!folder) return names;
     while (const dirent* entry = readdir(folder)) {
         const std::string name = entry->d_name;
-        if (name == "." || name == "..") continue;
+        if (name == "." || name == ".." || !IsNamespaceEntry(name)) continue;
         names.push_back(name);
     }
     closedir(folder);
@@ -92,8 +101,7 @@ std::vector<std::string> NamedNetstacks() {
 
 void RequireNetstack(const std::string& key) {
     if (IsDefaultNetstack(key)) return;
-    struct stat status {};
-    if (!IsNamespaceName(key) || stat((kNamespaceFolder + key).c_str(), &status) != 0) NoSuchNetstack(key);
+    if (!IsNamespaceName(key) || !IsNamespaceEntry(key)) NoSuchNetstack(key);
 }
 
 InNetstack::InNetstack(const std::string& key) {
@@ -101,7 +109,8 @@ InNetstack::InNetstack(const std::string& key) {
     if (!IsNamespaceName(key)) NoSuchNetstack(key);
     Talix::FileIo::UniqueFd target(
         open((kNamespaceFolder + key).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
-    if (!target) NoSuchNetstack(key);
+    struct statfs system {};
+    if (!target || fstatfs(target.Get(), &system) != 0 || system.f_type != NSFS_MAGIC) NoSuchNetstack(key);
     Talix::FileIo::UniqueFd home(open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC));
     if (!home || setns(target.Get(), CLONE_NEWNET) != 0) {
         throw KavrelException("Cannot enter netstack instance " + key + ": " + std::strerror(errno));

@@ -178,7 +178,15 @@ TEST_F(IpStack, NeighboursComeFromTheCacheWithTheirKindAndGoFromIt) {
 
 TEST_F(IpStack, NetstacksAreNamespacesWithTheirOwnSettings) {
     MustSh("ip netns add tstack && ip netns exec tstack sysctl -qw net.ipv4.tcp_ecn=2");
+    // What a namespace left behind when it went (an empty file), or a folder, is no netstack.
+    MustSh("touch /run/netns/gone && mkdir /run/netns/folder");
+    ExpectRefusals({
+        {"network ip netstack get -N gone", "Unable to find a Netstack instance gone"},
+        {"network ip route ipv4 list -N gone", "Netstack instance gone does not exist"},
+        {"network ip interface list -N folder", "Netstack instance folder does not exist"},
+    });
     auto listed = TalixJson("network ip netstack list");
+    MustSh("rm /run/netns/gone && rmdir /run/netns/folder");
     ASSERT_EQ(listed.size(), 2u) << listed.dump();
     EXPECT_EQ(listed[0]["Key"], "defaultTcpipStack");
     EXPECT_EQ(listed[1]["Key"], "tstack");
