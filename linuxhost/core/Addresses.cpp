@@ -112,6 +112,24 @@ IpConfig ReadIpConfig(const std::string& netstack, const Link& link) {
     return config;
 }
 
+std::vector<std::pair<Ipv4Address, int>> Ipv4AddressesOf(const std::string& netstack, int index) {
+    std::vector<std::pair<Ipv4Address, int>> addresses;
+    NetlinkRequest request(RTM_GETADDR, NLM_F_REQUEST | NLM_F_DUMP);
+    auto* header = request.Put<ifaddrmsg>();
+    header->ifa_family = AF_INET;
+    header->ifa_index = static_cast<unsigned>(index);
+    RouteSocket(netstack).Talk(request, [&](const nlmsghdr* message) {
+        const auto* address = static_cast<const ifaddrmsg*>(mnl_nlmsg_get_payload(message));
+        if (address->ifa_family != AF_INET || static_cast<int>(address->ifa_index) != index) return;
+        Attributes attributes(IFA_MAX);
+        attributes.Parse(message, sizeof(ifaddrmsg));
+        const nlattr* local = attributes[IFA_LOCAL] ? attributes[IFA_LOCAL] : attributes[IFA_ADDRESS];
+        if (!local || mnl_attr_get_payload_len(local) != 4) return;
+        addresses.emplace_back(FromBytes4(mnl_attr_get_payload(local)), address->ifa_prefixlen);
+    });
+    return addresses;
+}
+
 namespace {
 size_t AddressSize(int family) { return family == AF_INET ? 4 : 16; }
 }  // namespace

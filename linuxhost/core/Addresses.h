@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/Links.h"
 #include "kavrel/IpConfig.h"
@@ -18,6 +20,10 @@ namespace LinuxHost {
 // are). DHCP on or off is a client's business, not the kernel's: it reads as
 // off.
 Kavrel::Network::IpConfig ReadIpConfig(const std::string& netstack, const Link& link);
+
+// Every IPv4 address of the device with its prefix length, in the kernel's
+// order (a secondary address after the primary one of its network).
+std::vector<std::pair<Kavrel::Network::Ipv4Address, int>> Ipv4AddressesOf(const std::string& netstack, int index);
 
 // Adds (create-exclusive: the kernel decides what exists) or removes one
 // address of the device. family: AF_INET (4 bytes) or AF_INET6 (16 bytes).

@@ -42,7 +42,11 @@ protected:
     using Strings = std::vector<std::string>;
 };
 
+// The interface's IPv4 address is the device's only one: other addresses
+// (another network's, a secondary one) go, so that reading the interface
+// shows what was set.
 TEST_F(Interface, Ipv4SettingsReachTheKernel) {
+    MustSh("ip addr add 10.21.0.1/16 dev ip0 && ip addr add 10.20.0.9/24 dev ip0");
     EXPECT_EQ(
         Talix("network ip interface ipv4 set -i lmx1 -t static -I 10.30.0.5 -N 255.255.0.0 -g 10.30.0.254").status, 0);
     EXPECT_EQ(Addresses("-4"), Strings{"10.30.0.5/16"});
@@ -57,6 +61,12 @@ TEST_F(Interface, Ipv4SettingsReachTheKernel) {
     EXPECT_EQ(Addresses("-4"), Strings{"10.30.0.5/16"});
     EXPECT_EQ(Gateways("-4"), Strings{});
 
+    // Set again as it is: nothing goes but what is not asked for.
+    MustSh("ip addr add 10.30.0.9/16 dev ip0 && ip addr add 10.22.0.1/24 dev ip0");
+    EXPECT_EQ(Talix("network ip interface ipv4 set -i lmx1 -t static -I 10.30.0.5 -N 255.255.0.0").status, 0);
+    EXPECT_EQ(Addresses("-4"), Strings{"10.30.0.5/16"});
+
+    MustSh("ip addr add 10.22.0.1/24 dev ip0");
     EXPECT_EQ(Talix("network ip interface ipv4 set -i lmx1 -t none").status, 0);
     EXPECT_EQ(Addresses("-4"), Strings{});
 }
@@ -118,6 +128,7 @@ TEST_F(Interface, ADriversRefusalNamesTheChangeAndTakesBackTheOneBefore) {
 TEST_F(Interface, ARefusedLaterStepLeavesTheKernelAsItWas) {
     Veth("ip2", "ip3");
     MustSh("ip addr add 10.40.0.1/24 dev ip2 && ip link set ip2 up && ip route add default via 10.40.0.254");
+    MustSh("ip addr add 10.20.0.9/24 dev ip0 && ip addr add 10.21.0.1/16 dev ip0");  // they come back too
     const std::string before = MustSh("ip -j addr show; ip -j route show table all");
     const std::string error =
         TalixError("network ip interface ipv4 set -i lmx1 -t static -I 10.50.0.5 -N 255.255.255.0 -g 10.50.0.254");
