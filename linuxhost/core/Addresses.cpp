@@ -37,9 +37,16 @@ Ipv4Address FromBytes4(const void* bytes) {
 Ipv4Address Netmask(int prefixLength) { return Ipv4Address(prefixLength == 0 ? 0u : ~0u << (32 - prefixLength)); }
 
 // The default route's gateway of a family when it leaves through the device.
+// The kernel is asked for the main table's routes through the device only
+// (the socket checks dump requests strictly, which lets it filter): a
+// router's table of a million routes then stays in the kernel.
 void ReadGateways(NetlinkSocket& socket, int family, int index, IpConfig& config) {
     NetlinkRequest request(RTM_GETROUTE, NLM_F_REQUEST | NLM_F_DUMP);
-    request.Put<rtmsg>()->rtm_family = static_cast<unsigned char>(family);
+    auto* asked = request.Put<rtmsg>();
+    asked->rtm_family = static_cast<unsigned char>(family);
+    asked->rtm_table = RT_TABLE_MAIN;
+    asked->rtm_type = RTN_UNICAST;
+    request.PutU32(RTA_OIF, static_cast<uint32_t>(index));
     socket.Talk(request, [&](const nlmsghdr* message) {
         const auto* header = static_cast<const rtmsg*>(mnl_nlmsg_get_payload(message));
         Attributes attributes(RTA_MAX);

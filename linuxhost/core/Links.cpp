@@ -81,10 +81,13 @@ std::vector<Link> DumpLinks(const std::string& netstack) {
     return links;
 }
 
-std::optional<Link> ReadLinkOfDevice(const std::string& netstack, const std::string& device) {
+namespace {
+// The device the kernel finds by `name`, its own name or an alternative one,
+// asked for alone; none where the netstack holds no such device.
+std::optional<Link> LinkNamed(const std::string& netstack, const std::string& name) {
     NetlinkRequest request(RTM_GETLINK, NLM_F_REQUEST);
     request.Put<ifinfomsg>()->ifi_family = AF_UNSPEC;
-    request.PutString(IFLA_IFNAME, device);
+    request.PutString(IFLA_IFNAME, name);
     std::optional<Link> link;
     try {
         RouteSocket(netstack).Talk(request, [&](const nlmsghdr* message) {
@@ -93,6 +96,12 @@ std::optional<Link> ReadLinkOfDevice(const std::string& netstack, const std::str
     } catch (const Kavrel::Lib::KavrelException&) {
         return std::nullopt;  // ENODEV: the only refusal of a well-formed name
     }
+    return link;
+}
+}  // namespace
+
+std::optional<Link> ReadLinkOfDevice(const std::string& netstack, const std::string& device) {
+    std::optional<Link> link = LinkNamed(netstack, device);
     if (link && link->device != device) return std::nullopt;
     return link;
 }
@@ -143,12 +152,16 @@ std::optional<Link> FindLink(const std::vector<Link>& links, const std::string& 
     return std::nullopt;
 }
 
+// Each netstack is asked for the one device by name, not for all of them:
+// a listing of a thousand interfaces locates each in a request of its own.
 LocatedLink LocateInterface(const std::string& name) {
-    std::vector<std::string> netstacks{LmxCtl::Network::kDefaultNetstackKey};
-    for (const auto& named : NamedNetstacks()) netstacks.push_back(named);
-    for (const auto& netstack : netstacks) {
-        for (auto& link : DumpLinks(netstack)) {
-            if (InterfaceNameOf(link) == name) return {netstack, std::move(link)};
+    if (IsInterfaceName(name)) {
+        std::vector<std::string> netstacks{LmxCtl::Network::kDefaultNetstackKey};
+        for (const auto& named : NamedNetstacks()) netstacks.push_back(named);
+        for (const auto& netstack : netstacks) {
+            std::optional<Link> link = LinkNamed(netstack, name);
+            // A device with a lower interface name is that interface only.
+            if (link && InterfaceNameOf(*link) == name) return {netstack, std::move(*link)};
         }
     }
     throw Kavrel::Lib::KavrelException("No such Lumex network interface: " + name);

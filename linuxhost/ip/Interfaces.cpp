@@ -88,11 +88,13 @@ namespace Network {
 
 using Kavrel::Lib::KavrelException;
 
-LmxNicImpl::LmxNicImpl(const std::string& name) : LmxNic(name) { Load(); }
+// Finds the device at once (a name no device carries is refused here); the
+// IP configuration, dearer (address and route dumps), waits until asked for.
+LmxNicImpl::LmxNicImpl(const std::string& name) : LmxNic(name) { LinuxHost::Relocate(this, name_); }
 LmxNicImpl::~LmxNicImpl() = default;
 
 void LmxNicImpl::Load() const {
-    const auto located = LinuxHost::Relocate(this, name_);
+    const auto located = LinuxHost::Located(this, name_);
     netstackKey_ = located.netstack;
     ipConfig_ = LinuxHost::ReadIpConfig(located.netstack, located.link);
     configuredIpConfig_ = ipConfig_;
@@ -105,10 +107,7 @@ void LmxNicImpl::Refresh() {
 }
 
 std::string LmxNicImpl::GetInterfaceName() const { return name_; }
-std::string LmxNicImpl::GetNetstackInstanceKey() const {
-    if (stale_) Load();
-    return netstackKey_;
-}
+std::string LmxNicImpl::GetNetstackInstanceKey() const { return LinuxHost::Located(this, name_).netstack; }
 Kavrel::Network::IpConfig LmxNicImpl::GetIpConfig() const {
     if (stale_) Load();
     return ipConfig_;

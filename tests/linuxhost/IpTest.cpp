@@ -251,6 +251,8 @@ TEST_F(IpStack, ADevicesOwnNameOrItsLowestInterfaceNameNamesIt) {
     EXPECT_EQ(SysNet("lmx5", "mtu"), "1400");
     EXPECT_EQ(Talix("network ip interface set -i lmx3 -m 1300").status, 0);
     EXPECT_EQ(SysNet("ip2", "mtu"), "1300");
+    ExpectRefusals({{"network ip interface set -i lmx9 -m 1400", "lmx9"}});
+    EXPECT_EQ(SysNet("ip2", "mtu"), "1300");
 }
 
 // A command is all or nothing across its host operations: an MTU the host
