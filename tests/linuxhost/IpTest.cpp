@@ -13,11 +13,16 @@ namespace {
 
 class IpStack : public OneInterface {
 protected:
-    // The kernel's IPv4 routes of the main table, as "destination via gateway dev device".
-    static std::vector<std::string> KernelRoutes() {
+    // The kernel's routes of the main table, as "destination via gateway dev
+    // device"; an IPv6 host route with its length, as the listing writes it,
+    // and no gateway as the listing's "::".
+    static std::vector<std::string> KernelRoutes(const std::string& family = "-4") {
         std::vector<std::string> routes;
-        for (const auto& route : IpJson("-4 route show table main")) {
-            routes.push_back(route["dst"].get<std::string>() + " via " + route.value("gateway", "") + " dev " +
+        for (const auto& route : IpJson(family + " route show table main")) {
+            std::string destination = route["dst"];
+            const bool ipv6 = family == "-6";
+            if (ipv6 && destination != "default" && destination.find('/') == std::string::npos) destination += "/128";
+            routes.push_back(destination + " via " + route.value("gateway", ipv6 ? "::" : "") + " dev " +
                              route["dev"].get<std::string>());
         }
         std::sort(routes.begin(), routes.end());
@@ -48,19 +53,6 @@ protected:
         return a << 24 | b << 16 | c << 8 | d;
     }
     static std::string Device(const std::string& shown) { return shown == "lmx1" ? "ip0" : shown; }
-
-    // The kernel's IPv6 routes of the main table, as "destination via gateway dev device".
-    static std::vector<std::string> KernelIpv6Routes() {
-        std::vector<std::string> routes;
-        for (const auto& route : IpJson("-6 route show table main")) {
-            std::string destination = route["dst"];
-            if (destination != "default" && destination.find('/') == std::string::npos) destination += "/128";
-            routes.push_back(destination + " via " + route.value("gateway", "::") + " dev " +
-                             route["dev"].get<std::string>());
-        }
-        std::sort(routes.begin(), routes.end());
-        return routes;
-    }
 
     // The listing's, with the netmask (written out as an address) as a prefix length.
     std::vector<std::string> ListedIpv6Routes() {
@@ -129,10 +121,10 @@ TEST_F(IpStack, TheKernelDecidesWhatExistsAndSaysWhyItRefuses) {
 // the default route's is refused by the command, the rest by the kernel.
 TEST_F(IpStack, Ipv6RoutesAreTheKernelsAndChangesReachIt) {
     MustSh("ip -6 addr add 2001:db8:20::1/64 dev ip0 nodad");
-    EXPECT_EQ(ListedIpv6Routes(), KernelIpv6Routes());
+    EXPECT_EQ(ListedIpv6Routes(), KernelRoutes("-6"));
     EXPECT_EQ(Talix("network ip route ipv6 add -n 2001:db8:77::/48 -g 2001:db8:20::fe").status, 0);
     EXPECT_EQ(Talix("network ip route ipv6 add -n default -g 2001:db8:20::fd").status, 0);
-    auto routes = KernelIpv6Routes();
+    auto routes = KernelRoutes("-6");
     for (const char* added : {"2001:db8:77::/48 via 2001:db8:20::fe dev ip0", "default via 2001:db8:20::fd dev ip0"}) {
         EXPECT_NE(std::find(routes.begin(), routes.end(), added), routes.end()) << added;
     }
@@ -147,7 +139,7 @@ TEST_F(IpStack, Ipv6RoutesAreTheKernelsAndChangesReachIt) {
          "No route to 2001:db8:79::/48 via 2001:db8:20::fe"},
         {"network ip route ipv6 remove -n default -g 2001:db8:20::fc", "2001:db8:20::fc is not a default route."},
     });
-    EXPECT_EQ(KernelIpv6Routes(), routes);
+    EXPECT_EQ(KernelRoutes("-6"), routes);
 
     EXPECT_EQ(Talix("network ip route ipv6 remove -n 2001:db8:77::/48 -g 2001:db8:20::fe").status, 0);
     EXPECT_EQ(Talix("network ip route ipv6 remove -n default -g 2001:db8:20::fd").status, 0);
