@@ -139,15 +139,15 @@ bool Holds(const std::vector<Ipv6Network>& networks, const Ipv6Network& network)
     return std::find(networks.begin(), networks.end(), network) != networks.end();
 }
 
-// The interface's IPv4 address is the device's only one, as the interface
-// shows its first: a device holding others keeps none of them after a set,
-// so that what a set asks for is what reading the interface shows.
+// The interface shows its device's first IPv4 address. When a set changes
+// it, the device's other IPv4 addresses go too, so that what the set asked
+// for is what reading the interface shows; a set that leaves it (an IPv6
+// change writes the whole configuration too) touches none of them.
 void SetIpv4(const Device& device, const IpConfig& now, const IpConfig& wanted) {
     const bool had = !now.GetIpv4UseNone();
     const bool wants = !wanted.GetIpv4UseNone();
     const int oldLength = HostRules::Ipv4PrefixLength(now.GetIpv4Netmask());
     const int newLength = HostRules::Ipv4PrefixLength(wanted.GetIpv4Netmask());
-    const auto held = LinuxHost::Ipv4AddressesOf(device.netstack, device.index);
     const bool firstChanged =
         had != wants || (wants && (now.GetIpv4Address() != wanted.GetIpv4Address() || oldLength != newLength));
     const Ipv4Address oldGateway = now.GetIpv4Gateway();
@@ -156,11 +156,13 @@ void SetIpv4(const Device& device, const IpConfig& now, const IpConfig& wanted) 
     // gateway's route goes before an address change and comes back after it.
     const bool gatewayChanged = oldGateway != newGateway || firstChanged;
     if (gatewayChanged && !oldGateway.IsZero()) GatewayStep(device, false, V4(oldGateway, 0));
-    // Newest first: a secondary address goes before the primary one of its
-    // network, which would take it along.
-    for (auto address = held.rbegin(); address != held.rend(); ++address) {
-        if (address == held.rend() - 1 && !firstChanged) break;  // the first is the one asked for
-        AddressStep(device, false, V4(address->first, address->second));
+    if (firstChanged) {
+        // Newest first: a secondary address goes before the primary one of
+        // its network, which would take it along.
+        const auto held = LinuxHost::Ipv4AddressesOf(device.netstack, device.index);
+        for (auto address = held.rbegin(); address != held.rend(); ++address) {
+            AddressStep(device, false, V4(address->first, address->second));
+        }
     }
     if (firstChanged && wants) AddressStep(device, true, V4(wanted.GetIpv4Address(), newLength));
     if (gatewayChanged && !newGateway.IsZero()) GatewayStep(device, true, V4(newGateway, 0));

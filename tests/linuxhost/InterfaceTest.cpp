@@ -61,12 +61,13 @@ TEST_F(Interface, Ipv4SettingsReachTheKernel) {
     EXPECT_EQ(Addresses("-4"), Strings{"10.30.0.5/16"});
     EXPECT_EQ(Gateways("-4"), Strings{});
 
-    // Set again as it is: nothing goes but what is not asked for.
-    MustSh("ip addr add 10.30.0.9/16 dev ip0 && ip addr add 10.22.0.1/24 dev ip0");
-    EXPECT_EQ(Talix("network ip interface ipv4 set -i lmx1 -t static -I 10.30.0.5 -N 255.255.0.0").status, 0);
-    EXPECT_EQ(Addresses("-4"), Strings{"10.30.0.5/16"});
-
+    // Set as it is, or an IPv6 change (which writes the whole configuration
+    // too): the device's other IPv4 addresses stay.
     MustSh("ip addr add 10.22.0.1/24 dev ip0");
+    EXPECT_EQ(Talix("network ip interface ipv4 set -i lmx1 -t static -I 10.30.0.5 -N 255.255.0.0").status, 0);
+    EXPECT_EQ(Talix("network ip interface ipv6 set -i lmx1 -r false").status, 0);
+    EXPECT_EQ(Addresses("-4"), (Strings{"10.30.0.5/16", "10.22.0.1/24"}));
+
     EXPECT_EQ(Talix("network ip interface ipv4 set -i lmx1 -t none").status, 0);
     EXPECT_EQ(Addresses("-4"), Strings{});
 }
