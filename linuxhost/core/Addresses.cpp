@@ -86,6 +86,9 @@ IpConfig ReadIpConfig(const std::string& netstack, const Link& link) {
         if (header->ifa_family == AF_INET && !haveIpv4 && mnl_attr_get_payload_len(local) == 4) {
             config.SetIpv4Address(FromBytes4(mnl_attr_get_payload(local)));
             config.SetIpv4Netmask(Netmask(header->ifa_prefixlen));
+            // An address with a lifetime (`ip` shows it "dynamic") is a
+            // lease a DHCP client keeps renewing.
+            if (!(flags & IFA_F_PERMANENT)) config.SetUseDhcp(true);
             haveIpv4 = true;
         } else if (header->ifa_family == AF_INET6 && mnl_attr_get_payload_len(local) == 16) {
             if (header->ifa_scope == RT_SCOPE_LINK) return;

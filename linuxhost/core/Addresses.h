@@ -11,14 +11,14 @@
 namespace LinuxHost {
 
 // The device's IP configuration as the kernel holds it: its first IPv4
-// address and netmask, the namespace's default IPv4 and IPv6 gateways when
+// address and netmask (DHCP when the address has a lifetime, as a client's
+// lease has), the namespace's default IPv4 and IPv6 gateways when
 // they leave through it (an IPv6 one learnt from a router advertisement is
 // the kernel's, not a setting, and does not count), every IPv6 address but
 // the link-local ones with its type (static, router-advertised, DHCP) and
 // status (tentative, DAD failed, deprecated), and the device's IPv6 switches
 // (disable_ipv6; router advertisements on when accept_ra and autoconf both
-// are). DHCP on or off is a client's business, not the kernel's: it reads as
-// off.
+// are).
 Kavrel::Network::IpConfig ReadIpConfig(const std::string& netstack, const Link& link);
 
 // Every IPv4 address of the device with its prefix length, in the kernel's

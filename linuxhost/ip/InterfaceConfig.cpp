@@ -214,8 +214,11 @@ void SetIpv6(const Device& device, const IpConfig& now, const IpConfig& wanted) 
 void LmxNicImpl::SetIpConfig(Kavrel::Network::IpConfig config) {
     const auto located = LinuxHost::LocateInterface(name_);
     const IpConfig now = LinuxHost::ReadIpConfig(located.netstack, located.link);
-    // The kernel holds no DHCP switch (it always reads as off), so any on is a change asked of a client.
-    if (config.GetUseDhcp() || config.GetUseIpv6Dhcp() || config.GetDhcpDns() || config.GetIpv6DhcpDns()) {
+    // The kernel holds no DHCP switch: a lease reads as on, anything else as
+    // off, and turning either way is the client's to do, as are the DNS
+    // servers it hands out (they read as off).
+    if (config.GetUseDhcp() != now.GetUseDhcp() || config.GetUseIpv6Dhcp() != now.GetUseIpv6Dhcp() ||
+        config.GetDhcpDns() || config.GetIpv6DhcpDns()) {
         throw Kavrel::Lib::KavrelException(
             "DHCP and the DNS servers it hands out are run by a DHCP client, not by the Linux kernel: turn them on "
             "or off in the client");

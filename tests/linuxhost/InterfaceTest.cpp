@@ -124,6 +124,26 @@ TEST_F(Interface, ADriversRefusalNamesTheChangeAndTakesBackTheOneBefore) {
     EXPECT_EQ(MustSh("ip -j link show dev mv0"), before);
 }
 
+// An address with a lifetime is a DHCP client's lease: the interface shows
+// DHCP, and turning it static or off is left to the client; changes that
+// leave IPv4 as it is still go through.
+TEST_F(Interface, ALeaseIsDhcpAndTheClientsToChange) {
+    MustSh("ip addr flush dev ip0 && ip addr add 10.20.0.7/24 dev ip0 valid_lft 3600 preferred_lft 3600");
+    auto listed = TalixJson("network ip interface ipv4 get -i lmx1");
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0]["IPv4 Address"], "10.20.0.7");
+    EXPECT_EQ(listed[0]["Address Type"], "DHCP");
+    ExpectRefusals({
+        {"network ip interface ipv4 set -i lmx1 -t static -I 10.20.0.5 -N 255.255.255.0", "run by a DHCP client"},
+        {"network ip interface ipv4 set -i lmx1 -t none", "run by a DHCP client"},
+    });
+    EXPECT_EQ(Addresses("-4"), Strings{"10.20.0.7/24"});
+    EXPECT_EQ(Talix("network ip interface ipv4 set -i lmx1 -t dhcp").status, 0);  // as it is
+    EXPECT_EQ(Talix("network ip interface ipv6 set -i lmx1 -r false").status, 0);
+    EXPECT_EQ(Addresses("-4"), Strings{"10.20.0.7/24"});
+    EXPECT_EQ(Setting("accept_ra"), "0");
+}
+
 // Another device's default route makes the kernel refuse the last step;
 // the address steps before it are taken back.
 TEST_F(Interface, ARefusedLaterStepLeavesTheKernelAsItWas) {
