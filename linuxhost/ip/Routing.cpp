@@ -295,8 +295,36 @@ struct KernelNeighbor {
     int64_t expiry = 0;
 };
 
+// How long a device's neighbours stay reachable after their last
+// confirmation, in milliseconds, by device index (0: the table's default),
+// from the kernel's neighbour tables: the value each device drew from its
+// base reachable time.
+std::map<int, uint64_t> ReachableTimes(LinuxHost::NetlinkSocket& socket, int family) {
+    std::map<int, uint64_t> times;
+    LinuxHost::NetlinkRequest request(RTM_GETNEIGHTBL, NLM_F_REQUEST | NLM_F_DUMP);
+    request.Put<ndtmsg>()->ndtm_family = static_cast<unsigned char>(family);
+    socket.Talk(request, [&](const nlmsghdr* message) {
+        const auto* header = static_cast<const ndtmsg*>(mnl_nlmsg_get_payload(message));
+        if (header->ndtm_family != family) return;
+        LinuxHost::Attributes table(NDTA_MAX);
+        table.Parse(message, sizeof(ndtmsg));
+        LinuxHost::Attributes parameters(NDTPA_MAX);
+        parameters.ParseNested(table[NDTA_PARMS]);
+        if (const uint64_t reachable = parameters.U64(NDTPA_REACHABLE_TIME)) {
+            times[static_cast<int>(parameters.U32(NDTPA_IFINDEX))] = reachable;
+        }
+    });
+    return times;
+}
+
 DumpedEntries<KernelNeighbor> NeighborCache(const std::string& netstack, int family) {
     LinuxHost::NetlinkSocket& socket = LinuxHost::RouteSocket(netstack);
+    const std::map<int, uint64_t> reachableTimes = ReachableTimes(socket, family);
+    auto reachableTimeOf = [&](int index) -> uint64_t {
+        auto found = reachableTimes.find(index);
+        if (found == reachableTimes.end()) found = reachableTimes.find(0);
+        return found == reachableTimes.end() ? 0 : found->second;
+    };
     LinuxHost::NetlinkRequest request(RTM_GETNEIGH, NLM_F_REQUEST | NLM_F_DUMP);
     request.Put<ndmsg>()->ndm_family = static_cast<unsigned char>(family);
     DumpedEntries<KernelNeighbor> entries;
@@ -315,13 +343,17 @@ DumpedEntries<KernelNeighbor> NeighborCache(const std::string& netstack, int fam
         entry.interfaceIndex = header->ndm_ifindex;
         entry.state = header->ndm_state;
         entry.flags = header->ndm_flags;
+        // Seconds until a reachable entry needs confirming again: the
+        // device's reachable time less the time since the last confirmation
+        // (the kernel gives that age). No other state runs out by a timer.
         if (const nlattr* info = attributes[NDA_CACHEINFO]; info &&
                                                             mnl_attr_get_payload_len(info) >= sizeof(nda_cacheinfo) &&
-                                                            ticks > 0 && !(header->ndm_state & NUD_PERMANENT)) {
+                                                            ticks > 0 && (header->ndm_state & NUD_REACHABLE)) {
             nda_cacheinfo cache;
             std::memcpy(&cache, mnl_attr_get_payload(info), sizeof cache);
-            // Seconds until the entry needs confirming again, as the kernel counts it.
-            entry.expiry = static_cast<int64_t>(cache.ndm_confirmed) / ticks;
+            const uint64_t ageMs = static_cast<uint64_t>(cache.ndm_confirmed) * 1000 / static_cast<uint64_t>(ticks);
+            const uint64_t reachableMs = reachableTimeOf(header->ndm_ifindex);
+            entry.expiry = reachableMs > ageMs ? static_cast<int64_t>((reachableMs - ageMs) / 1000) : 0;
         }
         entries.push_back(entry);
     });

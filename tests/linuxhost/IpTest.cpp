@@ -159,6 +159,13 @@ TEST_F(IpStack, NeighboursComeFromTheCacheWithTheirKindAndGoFromIt) {
     EXPECT_EQ(byAddress["10.20.0.9"]["Type"], "Static");
     EXPECT_EQ(byAddress["10.20.0.8"]["Type"], "Dynamic");
     EXPECT_EQ(byAddress["10.20.0.9"]["State"], "");
+    // A reachable entry expires when the device's reachable time has passed
+    // since its confirmation (just now); a permanent one never does.
+    int64_t reachable = 0;
+    for (const auto& table : IpJson("-4 ntable show dev ip0")) reachable = table["reachable"].get<int64_t>() / 1000;
+    EXPECT_LE(byAddress["10.20.0.8"]["Expiry"].get<int64_t>(), reachable);
+    EXPECT_GE(byAddress["10.20.0.8"]["Expiry"].get<int64_t>(), reachable - 2);
+    EXPECT_EQ(byAddress["10.20.0.9"]["Expiry"], 0);
     EXPECT_EQ(TalixError("network ip neighbor list -v 4 -i lmx2"),
               "Unable to find a Lumex interface with the name lmx2\n");
 
