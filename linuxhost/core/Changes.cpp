@@ -6,6 +6,7 @@
 #include <exception>
 #include <utility>
 
+#include "core/Refusal.h"
 #include "kavrel/Lib.h"
 
 namespace LinuxHost {
@@ -105,11 +106,7 @@ std::string NameLines(const std::vector<int>& lines) {
         ranges.push_back(std::to_string(lines[i]) + (last > i ? " to " + std::to_string(lines[last]) : ""));
         i = last + 1;
     }
-    std::string text = lines.size() == 1 ? "line " : "lines ";
-    for (size_t i = 0; i < ranges.size(); ++i) {
-        text += (i == 0 ? "" : i + 1 == ranges.size() ? " and " : ", ") + ranges[i];
-    }
-    return text;
+    return (lines.size() == 1 ? "line " : "lines ") + JoinAsList(ranges);
 }
 }  // namespace
 

@@ -3,8 +3,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace LinuxHost {
+
+// Refuses with the sentence; a command's changes before it are taken back.
+[[noreturn]] void Refuse(const std::string& sentence);
+
+// "a", "a and b", "a, b and c".
+std::string JoinAsList(const std::vector<std::string>& items);
 
 // "WHAT have no equivalent on a Linux host" (what: a plural noun phrase).
 [[noreturn]] void NoEquivalent(const std::string& what);

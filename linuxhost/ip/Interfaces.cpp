@@ -1,5 +1,5 @@
-// Interfaces (lmxN) on a Linux host: devices that carry the interface's name
-// as an alternative name, in whichever netstack (namespace) holds them.
+// Interfaces (lmxN) on a Linux host: devices that carry the interface's name,
+// their own or an alternative one, in whichever netstack (namespace) holds them.
 #include <algorithm>
 #include <unordered_map>
 
@@ -95,7 +95,6 @@ LmxNicImpl::~LmxNicImpl() = default;
 
 void LmxNicImpl::Load() const {
     const auto located = LinuxHost::Located(this, name_);
-    netstackKey_ = located.netstack;
     ipConfig_ = LinuxHost::ReadIpConfig(located.netstack, located.link);
     configuredIpConfig_ = ipConfig_;
     stale_ = false;

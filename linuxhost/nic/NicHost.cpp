@@ -93,7 +93,7 @@ void RequireNic(const std::string& name) {
 }
 
 void SetLinkUp(const std::string& name, bool up) {
-    const bool wasUp = Planning() ? up : (ReadLink(name).flags & IFF_UP) != 0;
+    const bool wasUp = Planning() ? up : IsUp(ReadLink(name));
     auto upOrDown = [](bool on) {
         return [on](NetlinkRequest&, ifinfomsg& header) {
             header.ifi_change = IFF_UP;

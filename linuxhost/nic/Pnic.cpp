@@ -132,9 +132,7 @@ std::string PciName(const std::string& vendorId, const std::string& deviceId) {
 
 std::string Pnic::GetDriverName() const { return LinuxHost::DriverInfo(name_).driver; }
 
-MacAddress Pnic::GetMacAddress() const {
-    return MacAddress(LinuxHost::HardwareAddressText(LinuxHost::ReadLink(name_).address));
-}
+MacAddress Pnic::GetMacAddress() const { return LinuxHost::MacAddressOf(LinuxHost::ReadLink(name_)); }
 
 uint32_t Pnic::GetMtu() const { return LinuxHost::ReadLink(name_).mtu; }
 

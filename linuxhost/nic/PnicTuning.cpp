@@ -66,26 +66,40 @@ void FromKernel(PnicCoalesceParams& to, const ethtool_coalesce& from) {
     for (const auto& field : kCoalesceFields) to.*field.host = from.*field.kernel;
 }
 
-// The values `after` changes from `before`, named and joined ("a, b and c").
-std::string ChangedCoalescing(const ethtool_coalesce& before, const ethtool_coalesce& after) {
-    std::vector<const char*> names;
-    if (before.use_adaptive_rx_coalesce != after.use_adaptive_rx_coalesce) names.push_back("adaptive RX");
-    if (before.use_adaptive_tx_coalesce != after.use_adaptive_tx_coalesce) names.push_back("adaptive TX");
+// One coalescing value two readings differ in; a switch is on or off, a
+// value a number.
+struct CoalescingDifference {
+    const char* label;
+    bool isSwitch;
+    uint32_t first, second;
+};
+
+// Where the two readings differ, switches first, in the table's order.
+std::vector<CoalescingDifference> CoalescingDifferences(const ethtool_coalesce& first, const ethtool_coalesce& second) {
+    static const struct {
+        __u32 ethtool_coalesce::*kernel;
+        const char* label;
+    } kSwitches[] = {{&ethtool_coalesce::use_adaptive_rx_coalesce, "adaptive RX"},
+                     {&ethtool_coalesce::use_adaptive_tx_coalesce, "adaptive TX"}};
+    std::vector<CoalescingDifference> differences;
+    for (const auto& field : kSwitches) {
+        if (first.*field.kernel != second.*field.kernel) {
+            differences.push_back({field.label, true, first.*field.kernel, second.*field.kernel});
+        }
+    }
     for (const auto& field : kCoalesceFields) {
-        if (before.*field.kernel != after.*field.kernel) names.push_back(field.label);
+        if (first.*field.kernel != second.*field.kernel) {
+            differences.push_back({field.label, false, first.*field.kernel, second.*field.kernel});
+        }
     }
-    std::string text;
-    for (size_t i = 0; i < names.size(); ++i) {
-        text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + std::string(names[i]);
-    }
-    return text;
+    return differences;
 }
 
-// A host refusal found after the kernel answered: the command's changes are
-// taken back.
-[[noreturn]] void NotTaken(const std::string& message) {
-    LinuxHost::NoteFailedStep();
-    throw KavrelException(message);
+// The values `after` changes from `before`, named and joined ("a, b and c").
+std::string ChangedCoalescing(const ethtool_coalesce& before, const ethtool_coalesce& after) {
+    std::vector<std::string> labels;
+    for (const auto& difference : CoalescingDifferences(before, after)) labels.push_back(difference.label);
+    return LinuxHost::JoinAsList(labels);
 }
 
 // A driver may accept a coalescing value and keep another (a tap keeps at
@@ -94,21 +108,14 @@ void RequireCoalescingTaken(const std::string& name, const ethtool_coalesce& ask
     ethtool_coalesce kept{};
     kept.cmd = ETHTOOL_GCOALESCE;
     LinuxHost::Ethtool(name, &kept, "read the interrupt coalescing");
-    auto refuse = [&](const char* label, const std::string& why) {
-        NotTaken("Cannot set " + std::string(label) + " for the interrupt coalescing of " + name + ": " + why);
-    };
-    if (kept.use_adaptive_rx_coalesce != asked.use_adaptive_rx_coalesce) {
-        refuse("adaptive RX", kept.use_adaptive_rx_coalesce ? "the driver keeps it on" : "the driver keeps it off");
-    }
-    if (kept.use_adaptive_tx_coalesce != asked.use_adaptive_tx_coalesce) {
-        refuse("adaptive TX", kept.use_adaptive_tx_coalesce ? "the driver keeps it on" : "the driver keeps it off");
-    }
-    for (const auto& field : kCoalesceFields) {
-        if (kept.*field.kernel != asked.*field.kernel) {
-            refuse(field.label, "the driver took " + std::to_string(kept.*field.kernel) + ", not " +
-                                    std::to_string(asked.*field.kernel));
-        }
-    }
+    const auto differences = CoalescingDifferences(kept, asked);
+    if (differences.empty()) return;
+    const CoalescingDifference& first = differences.front();
+    const std::string why =
+        first.isSwitch ? (first.first ? "the driver keeps it on" : "the driver keeps it off")
+                       : "the driver took " + std::to_string(first.first) + ", not " + std::to_string(first.second);
+    LinuxHost::Refuse("Cannot set " + std::string(first.label) + " for the interrupt coalescing of " + name + ": " +
+                      why);
 }
 
 // The four offloads by their legacy ethtool get and set requests, which the
@@ -119,19 +126,17 @@ struct Offload {
     uint8_t bit;
     bool PnicOffloadSettings::*member;
     uint32_t get, set;
-    const char* what;
     const char* name;
     uint8_t needs;  // the bits of the offloads it needs
 };
 const Offload kOffloads[] = {
     {PnicOffloadSettings::RX_CSO, &PnicOffloadSettings::rxChecksum, ETHTOOL_GRXCSUM, ETHTOOL_SRXCSUM,
-     "change RX checksum offload", "RX checksum offload", 0},
+     "RX checksum offload", 0},
     {PnicOffloadSettings::TX_CSO, &PnicOffloadSettings::txChecksum, ETHTOOL_GTXCSUM, ETHTOOL_STXCSUM,
-     "change TX checksum offload", "TX checksum offload", 0},
-    {PnicOffloadSettings::SG, &PnicOffloadSettings::scatterGather, ETHTOOL_GSG, ETHTOOL_SSG, "change scatter-gather",
-     "scatter-gather", 0},
-    {PnicOffloadSettings::TSO, &PnicOffloadSettings::tso, ETHTOOL_GTSO, ETHTOOL_STSO, "change TCP segmentation offload",
-     "TCP segmentation offload", PnicOffloadSettings::SG | PnicOffloadSettings::TX_CSO},
+     "TX checksum offload", 0},
+    {PnicOffloadSettings::SG, &PnicOffloadSettings::scatterGather, ETHTOOL_GSG, ETHTOOL_SSG, "scatter-gather", 0},
+    {PnicOffloadSettings::TSO, &PnicOffloadSettings::tso, ETHTOOL_GTSO, ETHTOOL_STSO, "TCP segmentation offload",
+     PnicOffloadSettings::SG | PnicOffloadSettings::TX_CSO},
 };
 
 // Whether the offload is on now; false where the driver lacks the request.
@@ -249,18 +254,18 @@ void Pnic::SetOffloadSettings(const PnicOffloadSettings& settings) {
         for (const auto& offload : kOffloads) {
             if (!(settings.mask & offload.bit)) continue;
             const bool on = settings.*offload.member;
+            const std::string what = std::string("change ") + offload.name;
             for (const auto& needed : kOffloads) {
                 if (!on || !(offload.needs & needed.bit) || OffloadOn(name_, needed)) continue;
-                NotTaken("Cannot " + std::string(offload.what) + " of " + name_ + ": the kernel keeps it off while " +
-                         needed.name + " is off");
+                LinuxHost::Refuse("Cannot " + what + " of " + name_ + ": the kernel keeps it off while " + needed.name +
+                                  " is off");
             }
             ethtool_value value{};
             value.cmd = offload.set;
             value.data = on ? 1 : 0;
-            LinuxHost::Ethtool(name_, &value, offload.what);
+            LinuxHost::Ethtool(name_, &value, what.c_str());
             if (LinuxHost::Planning() || OffloadOn(name_, offload) == on) continue;
-            NotTaken("Cannot " + std::string(offload.what) + " of " + name_ + ": the driver keeps it " +
-                     (on ? "off" : "on"));
+            LinuxHost::Refuse("Cannot " + what + " of " + name_ + ": the driver keeps it " + (on ? "off" : "on"));
         }
     });
 }
