@@ -190,12 +190,10 @@ TEST_F(Interface, TagsAreKeptInTheHostRootAcrossRuns) {
         std::string::npos);
 
     // A batch that fails drops the tags its lines added.
-    const std::string lines = HostRoot() + "/lines";
-    MustSh(
-        "printf 'network ip interface tag add -i lmx1 -t Telemetry\\n"
-        "network ip interface tag remove -i lmx1 -t Backup\\n' > " +
-        lines);
-    EXPECT_EQ(Talix("--batch " + lines).status, 1);
+    EXPECT_EQ(TalixBatch({"network ip interface tag add -i lmx1 -t Telemetry",
+                          "network ip interface tag remove -i lmx1 -t Backup"})
+                  .status,
+              1);
     EXPECT_EQ(TalixJson("network ip interface tag get -i lmx1")["Tags"], nlohmann::json({"HostControl"}));
 }
 

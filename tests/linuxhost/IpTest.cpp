@@ -331,14 +331,10 @@ TEST_F(IpStack, ADryRunSendsNothingAndShowsThePlan) {
 // A failing batch line takes back what the lines before it did, newest
 // first, and says so: the kernel ends as it was.
 TEST_F(IpStack, AFailingBatchLineTakesBackTheLinesBeforeIt) {
-    const std::string lines = HostRoot() + "/lines";
-    MustSh(
-        "printf 'network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254\\n"
-        "network ip route ipv4 add -n 10.79.0.0/16 -g 10.20.0.254\\n"
-        "network ip route ipv4 add -n 10.78.0.0/16 -g 10.99.0.1\\n' > " +
-        lines);
     const std::string before = MustSh("ip -j route show table all");
-    const Outcome outcome = Talix("--batch " + lines);
+    const Outcome outcome = TalixBatch({"network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254",
+                                        "network ip route ipv4 add -n 10.79.0.0/16 -g 10.20.0.254",
+                                        "network ip route ipv4 add -n 10.78.0.0/16 -g 10.99.0.1"});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.err.find("Error: the batch stopped at line 3; lines 1 and 2 were taken back (undone: route del "
                                "10.79.0.0/16 via 10.20.0.254 table main netstack "
@@ -372,17 +368,15 @@ TEST_F(IpStack, ABatchThatStopsLeavesTheKernelAsItWas) {
     MustSh("ip route add 10.60.0.0/16 via 10.20.0.254 dev ip0 proto static metric 7");
     MustSh("ip neigh add 10.20.0.9 lladdr 02:00:00:00:00:09 dev ip0 nud permanent");
     MustSh("rm -f /etc/resolv.conf");
-    const std::string lines = HostRoot() + "/lines";
-    MustSh(
-        "printf 'network ip route ipv4 remove -n 10.60.0.0/16 -g 10.20.0.254\\n"
-        "network ip neighbor remove -v 4 -a 10.20.0.9 -i lmx1\\n"
-        "network ip interface set -i lmx2 -m 1400 -e false\\n"
-        "network ip dns server add -s 10.20.0.54\\n"
-        "network ip route ipv4 add -n 10.78.0.0/16 -g 10.99.0.1\\n' > " +
-        lines);
     const std::string dumps = "ip -j route show table all; ip -j neigh show; ls /etc; cat /etc/hosts";
     const std::string before = MustSh(dumps), linksBefore = Links();
-    const Outcome outcome = Talix("--batch " + lines);
+    const Outcome outcome = TalixBatch({
+        "network ip route ipv4 remove -n 10.60.0.0/16 -g 10.20.0.254",
+        "network ip neighbor remove -v 4 -a 10.20.0.9 -i lmx1",
+        "network ip interface set -i lmx2 -m 1400 -e false",
+        "network ip dns server add -s 10.20.0.54",
+        "network ip route ipv4 add -n 10.78.0.0/16 -g 10.99.0.1",
+    });
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.err.find("Error: the batch stopped at line 5; lines 1 to 4 were taken back (undone: remove "
                                "/etc/resolv.conf; link set up0 mtu 1500 netstack defaultTcpipStack; link set up0 up "
@@ -396,8 +390,8 @@ TEST_F(IpStack, ABatchThatStopsLeavesTheKernelAsItWas) {
 
     // A file that existed gets its content back; lines count as the file does.
     const std::string hosts = MustSh("cat /etc/hosts");
-    MustSh("printf 'network ip hosts add -I 10.20.0.7 -H store.lab\\n# a comment\\nnetwork ip nosuch\\n' > " + lines);
-    const Outcome second = Talix("--batch " + lines);
+    const Outcome second =
+        TalixBatch({"network ip hosts add -I 10.20.0.7 -H store.lab", "# a comment", "network ip nosuch"});
     EXPECT_NE(second.err.find("Error: the batch stopped at line 3; line 1 was taken back (undone: write /etc/hosts: "
                               "its previous content).\n"),
               std::string::npos)
@@ -409,13 +403,8 @@ TEST_F(IpStack, ABatchThatStopsLeavesTheKernelAsItWas) {
 // down drops the routes through it, so the route a line added is gone when
 // its removal is tried.
 TEST_F(IpStack, AWayBackThatFailsIsReported) {
-    const std::string lines = HostRoot() + "/lines";
-    MustSh(
-        "printf 'network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254\\n"
-        "network ip interface set -i lmx1 -e false\\n"
-        "network ip nosuch\\n' > " +
-        lines);
-    const Outcome outcome = Talix("--batch " + lines);
+    const Outcome outcome = TalixBatch({"network ip route ipv4 add -n 10.77.0.0/16 -g 10.20.0.254",
+                                        "network ip interface set -i lmx1 -e false", "network ip nosuch"});
     EXPECT_EQ(outcome.status, 2);
     EXPECT_NE(outcome.err.find("Error: the batch stopped at line 3; line 2 was taken back, line 1 could not be in full "
                                "(undone: link set ip0 up netstack defaultTcpipStack; could not be undone: route del "
@@ -517,9 +506,7 @@ TEST_F(IpStack, ANetstacksFirstResolverChangeStartsFromTheSystemsFile) {
         << plan;
     EXPECT_EQ(Sh("test -e /etc/netns").status, 1);
 
-    const std::string lines = HostRoot() + "/lines";
-    MustSh("printf 'network ip dns server add -N dnsown -s 10.30.0.53\\nnetwork ip nosuch\\n' > " + lines);
-    const Outcome stopped = Talix("--batch " + lines);
+    const Outcome stopped = TalixBatch({"network ip dns server add -N dnsown -s 10.30.0.53", "network ip nosuch"});
     EXPECT_NE(stopped.err.find("line 1 was taken back (undone: remove /etc/netns/dnsown/resolv.conf; remove folder "
                                "/etc/netns/dnsown; remove folder /etc/netns)"),
               std::string::npos)

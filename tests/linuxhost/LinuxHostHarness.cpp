@@ -190,6 +190,14 @@ std::string LinuxHost::TalixError(const std::string& commandLine) {
     return outcome.err;
 }
 
+Outcome LinuxHost::TalixBatch(const std::vector<std::string>& lines) {
+    const std::string path = hostRoot_ + "/lines";
+    std::ofstream file(path, std::ios::trunc);
+    for (const auto& line : lines) file << line << '\n';
+    file.close();
+    return Talix("--batch " + path);
+}
+
 void LinuxHost::ExpectRefusals(const std::vector<Refusal>& refusals) {
     for (const auto& refusal : refusals) {
         const Outcome outcome = Talix(refusal.command);

@@ -50,6 +50,8 @@ protected:
     nlohmann::json TalixJson(const std::string& commandLine);
     // The message of a command that must fail (its exit status non-zero, nothing on stdout).
     std::string TalixError(const std::string& commandLine);
+    // talixcli --batch of a file holding these lines.
+    Outcome TalixBatch(const std::vector<std::string>& lines);
     // A command line and a text its refusal must hold.
     struct Refusal {
         const char* command;
